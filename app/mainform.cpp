@@ -1,0 +1,33 @@
+#include "mainform.h"
+
+#include "gradora.h"
+#include "settings.h"
+#include "ui_mainform.h"
+
+mainForm::mainForm(QWidget *parent) : QDialog(parent), ui(new Ui::mainForm)
+{
+    ui->setupUi(this);
+    setFixedSize(0, 0);
+    move(1, 1);
+    setWindowOpacity(0.0);
+    settings = new Settings(this);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+mainForm::~mainForm()
+{
+    delete ui;
+}
+
+void mainForm::newRuler()
+{
+    auto *ruler = new Gradora(nullptr);
+    ruler->attachTo(settings);
+    ruler->aboutToShow();
+    ruler->restoreFirstRuler();
+}
+
+void mainForm::closeEvent(QCloseEvent *event)
+{
+    settings->closeEvent(event);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+
+namespace Ui {
+class mainForm;
+}
+class Settings;
+
+// The hidden main form: owns the preferences object for the whole run and creates the first ruler.
+class mainForm : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit mainForm(QWidget *parent = nullptr);
+    ~mainForm() override;
+
+    Settings *settings = nullptr;
+
+public Q_SLOTS:
+    void newRuler();
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    Ui::mainForm *ui = nullptr;
+};

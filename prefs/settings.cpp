@@ -1,0 +1,329 @@
+#include "settings.h"
+
+#include "about.h"
+#include "appidentity.h"
+#include "magnifier.h"
+#include "panel.h"
+#include "programkeys.h"
+#include "rulersettings.h"
+#include "setpos.h"
+#include "storevalues.h"
+#include "transparency.h"
+#include "ui_settings.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QMenu>
+#include <QSpinBox>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSettings>
+
+using namespace StoreValues;
+
+namespace {
+constexpr int kDefaultMoveNormal = 1;
+constexpr int kDefaultMoveMore = 100;
+constexpr int kDefaultResizeNormal = 1;
+constexpr int kDefaultResizeMore = 10;
+constexpr float kDefaultLastInformed = 6.0f;
+constexpr int kPixelUnitNameColumnWidth = 120;
+} // namespace
+
+Settings::Settings(QWidget *parent) : QDialog(parent), ui(new Ui::Settings)
+{
+    // 1. The form, kept above other windows.
+    ui->setupUi(this);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    ui->tabWidget->setTabShape(QTabWidget::Rounded);
+    today = QDate::currentDate();
+
+    // 2. Defaults.
+    ui->checkBox->setChecked(false);
+    ui->checkBox_2->setChecked(true);
+    ui->spinBox->setValue(kDefaultMoveNormal);
+    ui->spinBox_2->setValue(kDefaultMoveMore);
+
+    // 3. The display label, the network access and the two small dialogs.
+    displayLabel = new panel(nullptr);
+    network = new QNetworkAccessManager(this);
+    connect(network, &QNetworkAccessManager::finished, this, &Settings::replyFinished);
+    positionDialog = new setpos(nullptr);
+    transparencyDialog = new transparency(nullptr);
+
+    // 4. Modifier rows named in words.
+    ui->label_4->setText(tr("Alt + Arrow Keys"));
+    ui->label_7->setText(tr("Shift + Arrow Keys"));
+    ui->label_9->setText(tr("Alt + Shift + Arrow Keys"));
+
+    // 5. The colour dialog that all rulers share.
+    colorDialog = new QColorDialog(nullptr);
+    colorDialog->setOptions(QColorDialog::ShowAlphaChannel | QColorDialog::NoButtons);
+    colorDialog->setWindowFlag(Qt::WindowStaysOnTopHint);
+    colorDialog->setFocusPolicy(Qt::NoFocus);
+
+    // 6. A fixed-size tool window with only an OK button.
+    setFixedSize(size());
+    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    setWindowTitle(tr("Preferences"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    ui->buttonBox->setStandardButtons(QDialogButtonBox::Ok);
+    connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &QWidget::close);
+
+    // 7. The information panel and the about box.
+    infoPanel = new rulerSettings(nullptr);
+    aboutBox = new about(nullptr);
+
+    // 8. The store.
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    store = new QSettings(this);
+    store->setValue(ProgramKeys::programVersion, AppIdentity::applicationVersion);
+
+    // 9. Keyboard steps.
+    readKeyboardSteps();
+
+    // 10. Tables.
+    loadUnitTables();
+    loadDisplayTable();
+
+    // 11.-12. Magnifier and program options.
+    createMagnifier();
+    readProgramOptions();
+
+    // 13. Everything read is on disk before anything else can go wrong.
+    store->sync();
+
+    // 14. The tray icon.
+    createTrayIcon();
+
+    // 15.
+    ui->tableWidget_3->resizeColumnsToContents();
+    ui->tableWidget_3->setColumnWidth(0, kPixelUnitNameColumnWidth);
+}
+
+Settings::~Settings()
+{
+    if (trayIcon)
+        trayIcon->hide();
+    delete displayLabel;
+    delete positionDialog;
+    delete transparencyDialog;
+    delete colorDialog;
+    delete infoPanel;
+    delete aboutBox;
+    delete magnifier;
+    delete ui;
+}
+
+void Settings::readKeyboardSteps()
+{
+    ui->spinBox->setValue(readInt(*store, ProgramKeys::moveNormal, kDefaultMoveNormal));
+    ui->spinBox_2->setValue(readInt(*store, ProgramKeys::moveMore, kDefaultMoveMore));
+    ui->spinBox_3->setValue(readInt(*store, ProgramKeys::resizeNormal, kDefaultResizeNormal));
+    ui->spinBox_4->setValue(readInt(*store, ProgramKeys::resizeMore, kDefaultResizeMore));
+    // The members take what the boxes accepted, so a hand-edited value outside 1-999 is clamped.
+    move_normal = ui->spinBox->value();
+    move_more = ui->spinBox_2->value();
+    resize_normal = ui->spinBox_3->value();
+    resize_more = ui->spinBox_4->value();
+}
+
+void Settings::createMagnifier()
+{
+    magnifier = new Magnifier(nullptr, Qt::WindowStaysOnTopHint);
+    magnifier->autoUpdate = readBool(*store, ProgramKeys::magnifierAutoUpdate, false);
+    magnifier->gridSize = readInt(*store, ProgramKeys::magnifierGridSize, 1);
+    magnifier->gridActive = readInt(*store, ProgramKeys::magnifierGridActive, 1);
+    magnifier->zoom = readInt(*store, ProgramKeys::magnifierZoom, 4);
+    const QSize size = store->value(ProgramKeys::magnifierInitialSize, QSize(250, 200)).toSize();
+    magnifier->initialSize = size.isValid() ? size : QSize(250, 200);
+    magnifier->applyInitialSize();
+    magnifier->move(store->value(ProgramKeys::magnifierPosition, QPoint(0, 0)).toPoint());
+}
+
+void Settings::readProgramOptions()
+{
+    infoPaneShown = readBool(*store, ProgramKeys::canShowToolbox, true);
+    toolboxPosition = readInt(*store, ProgramKeys::toolboxPosition, 2);
+    showTopRightMenu = readBool(*store, ProgramKeys::showTopRightMenu, false);
+    ui->checkBox->setChecked(showTopRightMenu);
+    autoUpdatesEnabled = readBool(*store, ProgramKeys::autoUpdatesEnabled, true);
+    ui->checkBox_2->setChecked(autoUpdatesEnabled);
+    lastInformed = readFloat(*store, ProgramKeys::lastInformed, kDefaultLastInformed);
+}
+
+void Settings::createTrayIcon()
+{
+    trayIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/64.png")), this);
+    connect(trayIcon, &QSystemTrayIcon::activated, this, &Settings::trayClick);
+    // Without a tray on the desktop the program simply has no icon there.
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        trayIcon->show();
+}
+
+int Settings::takeNextColorIndex(int paletteSize)
+{
+    const int index = nextColorIndex;
+    nextColorIndex = nextColorIndex < paletteSize - 1 ? nextColorIndex + 1 : 0;
+    return index;
+}
+
+void Settings::saveProgramSettings()
+{
+    store->setValue(ProgramKeys::magnifierAutoUpdate, int(magnifier->autoUpdate));
+    store->setValue(ProgramKeys::magnifierGridSize, magnifier->gridSize);
+    store->setValue(ProgramKeys::magnifierGridActive, magnifier->gridActive);
+    store->setValue(ProgramKeys::magnifierZoom, magnifier->zoom);
+    store->setValue(ProgramKeys::magnifierInitialSize, magnifier->size());
+    store->setValue(ProgramKeys::magnifierPosition, magnifier->pos());
+    store->setValue(ProgramKeys::showTopRightMenu, showTopRightMenu);
+    store->setValue(ProgramKeys::autoUpdatesEnabled, autoUpdatesEnabled);
+    store->setValue(ProgramKeys::canShowToolbox, infoPaneShown);
+    store->setValue(ProgramKeys::toolboxPosition, toolboxPosition);
+    store->setValue(ProgramKeys::lastInformed, lastInformed);
+    store->setValue(ProgramKeys::colorDialogPositionSaved, true);
+    store->setValue(ProgramKeys::colorDialogX, colorDialog->x());
+    store->setValue(ProgramKeys::colorDialogY, colorDialog->y());
+    store->sync();
+}
+
+void Settings::refreshVisibleWidgets()
+{
+    const QList<QWidget *> widgets = QApplication::allWidgets();
+    for (QWidget *widget : widgets) {
+        if (!widget->isVisible())
+            continue;
+        widget->repaint();
+        widget->hide();
+        widget->show();
+        widget->activateWindow();
+    }
+}
+
+void Settings::writeKeyboardStep(int *member, QLatin1StringView key, QSpinBox *box)
+{
+    *member = box->value();
+    store->setValue(key, box->text());
+}
+
+void Settings::on_spinBox_editingFinished()
+{
+    writeKeyboardStep(&move_normal, ProgramKeys::moveNormal, ui->spinBox);
+}
+
+void Settings::on_spinBox_2_editingFinished()
+{
+    writeKeyboardStep(&move_more, ProgramKeys::moveMore, ui->spinBox_2);
+}
+
+void Settings::on_spinBox_3_editingFinished()
+{
+    writeKeyboardStep(&resize_normal, ProgramKeys::resizeNormal, ui->spinBox_3);
+}
+
+void Settings::on_spinBox_4_editingFinished()
+{
+    writeKeyboardStep(&resize_more, ProgramKeys::resizeMore, ui->spinBox_4);
+}
+
+void Settings::on_pushButton_2_clicked()
+{
+    ui->spinBox->setValue(kDefaultMoveNormal);
+    ui->spinBox_2->setValue(kDefaultMoveMore);
+    ui->spinBox_3->setValue(kDefaultResizeNormal);
+    ui->spinBox_4->setValue(kDefaultResizeMore);
+    ui->checkBox->setChecked(false);
+    showTopRightMenu = false;
+    refreshVisibleWidgets();
+    store->setValue(ProgramKeys::moveNormal, ui->spinBox->text());
+    store->setValue(ProgramKeys::moveMore, ui->spinBox_2->text());
+    store->setValue(ProgramKeys::resizeNormal, ui->spinBox_3->text());
+    store->setValue(ProgramKeys::resizeMore, ui->spinBox_4->text());
+    store->setValue(ProgramKeys::showTopRightMenu, showTopRightMenu);
+    store->sync();
+}
+
+void Settings::on_checkBox_clicked(bool checked)
+{
+    showTopRightMenu = checked;
+    refreshVisibleWidgets();
+}
+
+void Settings::on_checkBox_2_clicked(bool checked)
+{
+    autoUpdatesEnabled = checked;
+}
+
+void Settings::replyFinished(QNetworkReply *reply)
+{
+    reply->deleteLater();
+}
+
+void Settings::trayClick(QSystemTrayIcon::ActivationReason reason)
+{
+    auto restoreHidden = [this] {
+        for (QWidget *widget : std::as_const(m_hiddenByTray))
+            widget->show();
+        m_hiddenByTray.clear();
+    };
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        if (m_hiddenByTray.isEmpty()) {
+            const QList<QWidget *> widgets = QApplication::allWidgets();
+            for (QWidget *widget : widgets) {
+                if (widget->isVisible()) {
+                    m_hiddenByTray.append(widget);
+                    widget->hide();
+                }
+            }
+        } else {
+            restoreHidden();
+        }
+        break;
+    case QSystemTrayIcon::Context:
+        if (!m_hiddenByTray.isEmpty()) {
+            restoreHidden();
+            if (QMenu *menu = trayIcon->contextMenu())
+                menu->popup(QCursor::pos());
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void Settings::closeEvent(QCloseEvent *event)
+{
+    saveProgramSettings();
+    const QList<QWidget *> widgets = QApplication::allWidgets();
+    for (QWidget *widget : widgets) {
+        if (widget->isVisible())
+            widget->raise();
+    }
+    if (infoPaneShown) {
+        infoPanel->show();
+        infoPanel->activateWindow();
+        infoPanel->setFocus();
+    }
+    event->accept();
+}
+
+void Settings::changeEvent(QEvent *event)
+{
+    static bool hidingPanel = false;
+    if (isVisible() && !hidingPanel && infoPanel && infoPanel->isVisible()) {
+        hidingPanel = true;
+        infoPanel->hide();
+        hidingPanel = false;
+    }
+    QDialog::changeEvent(event);
+}
+
+void Settings::hideEvent(QHideEvent *event)
+{
+    if (displayLabel)
+        displayLabel->hide();
+    QDialog::hideEvent(event);
+}

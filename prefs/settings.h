@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+#include <QList>
+#include <QSystemTrayIcon>
+#include <array>
+
+namespace Ui {
+class Settings;
+}
+class Gradora;
+class Magnifier;
+class QColorDialog;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QSettings;
+class QTableWidget;
+class about;
+class panel;
+class rulerSettings;
+class setpos;
+class transparency;
+
+// Text mirror of a table of the preferences: 11 rows of 6 cells, of which the table's own rows and
+// columns are used. The rulers read these grids, never the table widgets or the store.
+using TextGrid = std::array<std::array<QString, 6>, 11>;
+
+// The "Preferences" dialog and the one object that all rulers share: the settings store, the keyboard
+// steps, the program options, the unit and display tables, the tray icon and the shared windows.
+class Settings : public QDialog
+{
+    Q_OBJECT
+public:
+    static constexpr int kTableRows = 9;
+    static constexpr int kPanelSpacing = 5;
+
+    explicit Settings(QWidget *parent = nullptr);
+    ~Settings() override;
+
+    // Writes the program-wide keys and flushes the store.
+    void saveProgramSettings();
+    // Repaints, hides and shows again every visible widget, so that open rulers re-read the grids.
+    void refreshVisibleWidgets();
+    // The background colour index that the next new ruler receives, advancing the rotation.
+    int takeNextColorIndex(int paletteSize);
+
+    void closeEvent(QCloseEvent *event) override;
+
+    QList<Gradora *> rulers;
+    Magnifier *magnifier = nullptr;
+    bool displayLabelArmed = false;
+    QSystemTrayIcon *trayIcon = nullptr;
+    float lastInformed = 6.0f;
+    rulerSettings *infoPanel = nullptr;
+    int toolboxPosition = 2;
+    bool infoPaneShown = true;
+    int panelSpacing = kPanelSpacing;
+    QColorDialog *colorDialog = nullptr;
+    int colorTarget = 0;
+    int move_normal = 1;
+    int move_more = 100;
+    int resize_normal = 1;
+    int resize_more = 10;
+    bool activateOnHover = false;
+    int nextColorIndex = 0;
+    TextGrid unitCells;
+    TextGrid pixelUnitCells;
+    TextGrid displayCells;
+    int selectedDisplay = 0;
+    panel *displayLabel = nullptr;
+    transparency *transparencyDialog = nullptr;
+    setpos *positionDialog = nullptr;
+    bool showTopRightMenu = false;
+    bool manualCheck = false;
+    bool autoUpdatesEnabled = true;
+    bool loadingTables = false;
+    QSettings *store = nullptr;
+    about *aboutBox = nullptr;
+    QNetworkAccessManager *network = nullptr;
+    QDate today;
+    Ui::Settings *ui = nullptr;
+
+public Q_SLOTS:
+    void on_spinBox_editingFinished();
+    void on_spinBox_2_editingFinished();
+    void on_spinBox_3_editingFinished();
+    void on_spinBox_4_editingFinished();
+    void on_tableWidget_cellChanged(int row, int column);
+    void on_pushButton_clicked();
+    void on_pushButton_2_clicked();
+    void on_pushButton_3_clicked();
+    void on_tableWidget_2_currentCellChanged(int row, int column, int previousRow, int previousColumn);
+    void on_spinBox_5_valueChanged(int value);
+    void on_spinBox_6_valueChanged(int value);
+    void on_doubleSpinBox_valueChanged(double value);
+    void on_doubleSpinBox_2_valueChanged(double value);
+    void on_doubleSpinBox_3_valueChanged(double value);
+    void on_pushButton_4_clicked();
+    void on_tableWidget_2_cellChanged(int row, int column);
+    void on_tabWidget_currentChanged(int index);
+    void on_checkBox_clicked(bool checked);
+    void on_checkBox_2_clicked(bool checked);
+    void replyFinished(QNetworkReply *reply);
+    void trayClick(QSystemTrayIcon::ActivationReason reason);
+    void on_pushButton_8_clicked();
+    void on_pushButton_9_clicked();
+    void on_tableWidget_3_cellChanged(int row, int column);
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void readKeyboardSteps();
+    void writeKeyboardStep(int *member, QLatin1StringView key, class QSpinBox *box);
+    void createMagnifier();
+    void readProgramOptions();
+    void createTrayIcon();
+
+    // Unit and display tables (their own file).
+    void loadUnitTables();
+    void loadDisplayTable();
+    void ensureTableItems(QTableWidget *table);
+
+    QList<QWidget *> m_hiddenByTray;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QTimer;
+
+// The display identification label: a small frameless window that names a monitor for a few seconds.
+class panel : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int kVisibleMs = 5000;
+
+    explicit panel(QWidget *parent = nullptr);
+
+    QString text() const;
+    // Shows the text with the window's top-left at topLeft, then hides after kVisibleMs.
+    void showText(const QString &text, const QPoint &topLeft);
+
+private:
+    QLabel *m_label = nullptr;
+    QTimer *m_hideTimer = nullptr;
+};

@@ -1,0 +1,337 @@
+// Construction, joining the preferences, persistence, and the life of a ruler window.
+#include "gradora.h"
+
+#include "rulerkeys.h"
+#include "rulersettings.h"
+#include "screenplacement.h"
+#include "settings.h"
+#include "storevalues.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QImageReader>
+#include <QMenu>
+#include <QScreen>
+#include <QSettings>
+
+using namespace StoreValues;
+
+Gradora::Gradora(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint)
+{
+    setWindowTitle(tr("Gradora"));
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_MouseTracking);
+    setFocusPolicy(Qt::StrongFocus);
+
+    backgroundPalette = {QColor(255, 255, 255, 128), QColor(240, 247, 244, 128), QColor(255, 246, 237, 128),
+                         QColor(255, 235, 255, 128), QColor(255, 255, 235, 128), QColor(235, 235, 255, 128),
+                         QColor(235, 235, 235, 128)};
+    backgroundColor = backgroundPalette.first();
+
+    createActions();
+    createMenus();
+    readOptions();
+}
+
+Gradora::~Gradora()
+{
+    if (settings)
+        settings->rulers.removeAll(this);
+    delete contextMenu;
+    delete viewMenu;
+    delete unitMenu;
+    delete startPointMenu;
+    delete imageMenu;
+    delete toolsMenu;
+    delete figureMenu;
+}
+
+QSize Gradora::sizeHint() const
+{
+    return {kDefaultWidth, kDefaultHeight};
+}
+
+void Gradora::readOptions()
+{
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    const QSettings store;
+
+    showMasterPointLines = readBool(store, RulerKeys::showMasterPointLines, false);
+    actShowRotationCenter->setChecked(showMasterPointLines);
+
+    zeroAtLeft = readBool(store, RulerKeys::zeroAtLeft, true);
+    zeroAtBottom = readBool(store, RulerKeys::zeroAtBottom, false);
+    QAction *startPoint = zeroAtBottom ? (zeroAtLeft ? actBottomLeft : actBottomRight)
+                                       : (zeroAtLeft ? actTopLeft : actTopRight);
+    startPoint->setChecked(true);
+
+    crossHairVisible = readBool(store, RulerKeys::crossHairVisible, false);
+    actCentralPoint->setChecked(crossHairVisible);
+    borderVisible = readBool(store, RulerKeys::borderVisible, true);
+    actShowBorder->setChecked(borderVisible);
+
+    R_M_Width = readBool(store, RulerKeys::R_M_Width, false);
+    R_M_Height = readBool(store, RulerKeys::R_M_Height, false);
+    R_M_MinimalReadings = readBool(store, RulerKeys::R_M_MinimalReadings, false);
+    actMinimalReadings->setChecked(R_M_MinimalReadings);
+
+    actReverseAlt->setChecked(readBool(store, RulerKeys::selectInvertedAlt, false));
+
+    // Loaded through the toggle, so that its side effects on the menus apply.
+    flyingFigureVisible = !readBool(store, RulerKeys::flyingFigureVisible, true);
+    setViewFigureAction();
+
+    bottmRightLabel = readBool(store, RulerKeys::bottmRightLabel, false);
+    actBottomRightLabels->setChecked(bottmRightLabel);
+
+    // With the figure hidden the toggle refuses the change, so the readings start off.
+    showOnFigureReadings = !readBool(store, RulerKeys::showOnFigureReadings, true);
+    setViewFReadingsAction();
+
+    showRulerReadings = readBool(store, RulerKeys::showRulerReadings, true);
+    actShowReadings->setChecked(showRulerReadings);
+    actMinimalReadings->setEnabled(showRulerReadings);
+
+    hoverGuides = readBool(store, RulerKeys::hoverGuides, false);
+    actHoverGuides->setChecked(hoverGuides);
+
+    snapToScreen = readBool(store, RulerKeys::snapToScreen, false);
+    actSnapToScreen->setChecked(snapToScreen);
+    lockToScreen = readBool(store, RulerKeys::lockToScreen, false);
+    actLockToScreen->setChecked(lockToScreen);
+
+    antiAliasing = readBool(store, RulerKeys::antiAliasing, false);
+    actAntiAliasing->setCheckable(true);
+    actAntiAliasing->setChecked(antiAliasing);
+    actMegapixel->setCheckable(true);
+    actMegapixel->setChecked(readBool(store, RulerKeys::selectMPix, true));
+
+    leftTickerVisible = readBool(store, RulerKeys::leftTickerVisible, true);
+    actLeftTicker->setChecked(leftTickerVisible);
+    rightTickerVisible = readBool(store, RulerKeys::rightTickerVisible, true);
+    actRightTicker->setChecked(rightTickerVisible);
+    topTickerVisible = readBool(store, RulerKeys::topTickerVisible, true);
+    actTopTicker->setChecked(topTickerVisible);
+    bottomTickerVisible = readBool(store, RulerKeys::bottomTickerVisible, true);
+    actBottomTicker->setChecked(bottomTickerVisible);
+
+    rulerStartsFrom1 = readBool(store, RulerKeys::rulerStartsFrom1, false);
+    (rulerStartsFrom1 ? actStartFromOne : actStartFromZero)->setChecked(true);
+
+    pointerPressed = readBool(store, RulerKeys::canShowToolbox, pointerPressed);
+    toolboxPosition = readInt(store, RulerKeys::toolboxPosition, 2);
+    actPanelSide->setEnabled(pointerPressed);
+    if (pointerPressed)
+        actPanelSide->setText(toolboxPosition == 2 ? tr("Send Panel to Left") : tr("Send Panel to Right"));
+
+    boldControlPoints = !readBool(store, RulerKeys::boldControlPoints, boldControlPoints);
+    setViewNAction();
+
+    noControlPoints = readBool(store, RulerKeys::noControlPoints, noControlPoints);
+    actShowControlPoints->setChecked(!noControlPoints);
+    actBoldControlPoints->setEnabled(!noControlPoints);
+
+    // The window flags follow when the ruler joins the preferences.
+    stayOnTop = readBool(store, RulerKeys::stayOnTop, false);
+    update();
+}
+
+void Gradora::attachTo(Settings *preferences)
+{
+    settings = preferences;
+    settings->rulers.append(this);
+
+    colorDialog = settings->colorDialog;
+    colorDialog->setCurrentColor(backgroundColor);
+
+    infoPanel = settings->infoPanel;
+    settings->toolboxPosition = toolboxPosition;
+
+    backgroundColor = backgroundPalette.at(settings->takeNextColorIndex(int(backgroundPalette.size())));
+
+    if (stayOnTop) {
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowStaysOnTopHint);
+        actStayOnTop->setChecked(true);
+    }
+    aboutToShow();
+}
+
+void Gradora::restoreFirstRuler()
+{
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    const QSettings store;
+
+    stretchImage = readBool(store, RulerKeys::stretchImage, false);
+    actStretchImage->setChecked(stretchImage);
+    proportionalImage = readBool(store, RulerKeys::proportionalImage, true);
+    actProportional->setChecked(proportionalImage);
+    transparentImage = readBool(store, RulerKeys::transparentImage, false);
+    actTransparentImage->setChecked(transparentImage);
+
+    image = QImage();
+    imageFile.clear();
+    setPictureEntriesEnabled(false);
+    const QString storedPicture = store.value(RulerKeys::imageFile, QString()).toString();
+    if (!storedPicture.isEmpty()) {
+        QImageReader reader(storedPicture);
+        image = reader.read();
+        if (!image.isNull()) {
+            imageFile = storedPicture;
+            setPictureEntriesEnabled(true);
+        }
+    }
+
+    backgroundColor = readColor(store, RulerKeys::background, backgroundColor);
+    rulerColor = QColor(111, 33, 55, 255);
+    rulerColor = readColor(store, RulerKeys::rulerColor, rulerColor);
+    guidesColor = readColor(store, RulerKeys::guidesColor, guidesColor);
+
+    const QRect stored = store.value(RulerKeys::geometry, geometry()).toRect();
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append(screen->geometry());
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    setGeometry(ScreenPlacement::reachableGeometry(stored, screens, primary ? primary->geometry() : QRect()));
+
+    show();
+    activateWindow();
+    raise();
+    setFocus();
+}
+
+void Gradora::saveSettings()
+{
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings store;
+    store.setValue(RulerKeys::showMasterPointLines, showMasterPointLines);
+    store.setValue(RulerKeys::zeroAtLeft, zeroAtLeft);
+    store.setValue(RulerKeys::zeroAtBottom, zeroAtBottom);
+    store.setValue(RulerKeys::crossHairVisible, crossHairVisible);
+    store.setValue(RulerKeys::borderVisible, borderVisible);
+    store.setValue(RulerKeys::flyingFigureVisible, flyingFigureVisible);
+    store.setValue(RulerKeys::showRulerReadings, showRulerReadings);
+    store.setValue(RulerKeys::hoverGuides, hoverGuides);
+    store.setValue(RulerKeys::stayOnTop, stayOnTop);
+    store.setValue(RulerKeys::selectInvertedAlt, actReverseAlt->isChecked());
+    store.setValue(RulerKeys::selectMPix, actMegapixel->isChecked());
+    store.setValue(RulerKeys::snapToScreen, snapToScreen);
+    store.setValue(RulerKeys::lockToScreen, lockToScreen);
+    store.setValue(RulerKeys::antiAliasing, antiAliasing);
+    store.setValue(RulerKeys::leftTickerVisible, leftTickerVisible);
+    store.setValue(RulerKeys::rightTickerVisible, rightTickerVisible);
+    store.setValue(RulerKeys::topTickerVisible, topTickerVisible);
+    store.setValue(RulerKeys::bottomTickerVisible, bottomTickerVisible);
+    store.setValue(RulerKeys::rulerStartsFrom1, rulerStartsFrom1);
+    store.setValue(RulerKeys::imageFile, imageFile);
+    store.setValue(RulerKeys::stretchImage, stretchImage);
+    store.setValue(RulerKeys::proportionalImage, proportionalImage);
+    store.setValue(RulerKeys::transparentImage, transparentImage);
+    store.setValue(RulerKeys::boldControlPoints, boldControlPoints);
+    store.setValue(RulerKeys::noControlPoints, noControlPoints);
+    store.setValue(RulerKeys::bottmRightLabel, bottmRightLabel);
+    store.setValue(RulerKeys::R_M_Width, R_M_Width);
+    store.setValue(RulerKeys::R_M_Height, R_M_Height);
+    store.setValue(RulerKeys::R_M_MinimalReadings, R_M_MinimalReadings);
+
+    // A ruler saved in full screen reopens at its normal size.
+    if (fullScreen)
+        setGeometry(normalGeometry);
+    store.setValue(RulerKeys::geometry, geometry());
+    store.setValue(RulerKeys::background, backgroundColor);
+    store.setValue(RulerKeys::rulerColor, rulerColor);
+    store.setValue(RulerKeys::guidesColor, guidesColor);
+    store.sync();
+
+    if (settings)
+        settings->saveProgramSettings();
+}
+
+void Gradora::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (settings && settings->isVisible())
+        aboutToShow();
+    if (centerFigureOnShow) {
+        recenterPolyruler();
+        centerFigureOnShow = false;
+    }
+}
+
+void Gradora::clearRememberedModifiers()
+{
+    altState = false;
+    shiftState = false;
+}
+
+void Gradora::newRuler()
+{
+    clearRememberedModifiers();
+    auto *ruler = new Gradora(nullptr);
+    colorDialog->disconnect();
+    ruler->attachTo(settings);
+
+    if (colorDialog->isVisible()) {
+        switch (colorTarget) {
+        case 1:
+            ruler->setBackgroundAction();
+            break;
+        case 2:
+            ruler->setRulerAction();
+            break;
+        case 3:
+            ruler->setGuidesAction();
+            break;
+        default:
+            break;
+        }
+    }
+
+    ruler->clearRememberedModifiers();
+    ruler->move(pos() + QPoint(kNewRulerOffset, kNewRulerOffset));
+    ruler->show();
+    ruler->aboutToShow();
+    ruler->activateWindow();
+    ruler->raise();
+    ruler->setFocus();
+}
+
+void Gradora::closeRuler()
+{
+    saveSettings();
+    disconnect(this, nullptr, nullptr, nullptr);
+
+    if (!settings || settings->rulers.size() < 2) {
+        // The last ruler ends the program; it stays in the list until the end.
+        if (settings && settings->trayIcon)
+            settings->trayIcon->hide();
+        QCoreApplication::quit();
+        return;
+    }
+
+    delete viewMenu;
+    delete unitMenu;
+    delete startPointMenu;
+    delete imageMenu;
+    delete toolsMenu;
+    delete figureMenu;
+    viewMenu = unitMenu = startPointMenu = imageMenu = toolsMenu = figureMenu = nullptr;
+
+    settings->rulers.removeOne(this);
+    Gradora *next = settings->rulers.last();
+    next->activateWindow();
+    next->raise();
+    next->setFocus();
+    next->moveEvent(nullptr);
+    deleteLater();
+}
+
+void Gradora::closeEvent(QCloseEvent *event)
+{
+    closeRuler();
+    event->accept();
+}

@@ -1,0 +1,308 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+class QAction;
+class QActionGroup;
+class QColorDialog;
+class QMenu;
+class Settings;
+class rulerSettings;
+
+// The ruler window: a frameless, translucent top-level window with scales on its edges, guides,
+// readings and the flying figure. Its implementation is split by topic over several files.
+class Gradora : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int kDefaultWidth = 300;
+    static constexpr int kDefaultHeight = 200;
+    static constexpr int kNewRulerOffset = 50;
+    static constexpr int kSnapDistance = 25;
+
+    explicit Gradora(QWidget *parent = nullptr);
+    ~Gradora() override;
+
+    QSize sizeHint() const override;
+
+    // Joins the preferences object: takes the shared windows, the next palette colour and the
+    // stay-on-top flags, and rebuilds the menu.
+    void attachTo(Settings *preferences);
+    // Restores picture, colours and geometry of the first ruler of a run, then shows it.
+    void restoreFirstRuler();
+    // Writes this ruler's keys, then the program-wide keys.
+    void saveSettings();
+
+    // Links to the shared objects (not owned).
+    Settings *settings = nullptr;
+    QColorDialog *colorDialog = nullptr;
+    rulerSettings *infoPanel = nullptr;
+
+    // Display options (persisted).
+    bool zeroAtLeft = true;
+    bool zeroAtBottom = false;
+    bool rulerStartsFrom1 = false;
+    bool leftTickerVisible = true;
+    bool rightTickerVisible = true;
+    bool topTickerVisible = true;
+    bool bottomTickerVisible = true;
+    bool crossHairVisible = false;
+    bool borderVisible = true;
+    bool showRulerReadings = true;
+    bool R_M_MinimalReadings = false;
+    bool R_M_Width = false;
+    bool R_M_Height = false;
+    bool bottmRightLabel = false;
+    bool antiAliasing = false;
+    bool hoverGuides = false;
+    bool stayOnTop = false;
+    bool snapToScreen = false;
+    bool lockToScreen = false;
+    bool flyingFigureVisible = true;
+    bool showOnFigureReadings = true;
+    bool showMasterPointLines = false;
+    bool boldControlPoints = true;
+    bool noControlPoints = false;
+    bool stretchImage = false;
+    bool proportionalImage = true;
+    bool transparentImage = false;
+    QString imageFile;
+    QColor backgroundColor;
+    QColor rulerColor{111, 33, 55, 255};
+    QColor guidesColor{Qt::red};
+
+    // Other state.
+    bool showGuides = true;
+    bool pointerPressed = true;
+    int toolboxPosition = 2;
+    bool fullScreen = false;
+    QRect normalGeometry{0, 0, 0, 0};
+    bool resizing = false;
+    int displayIndex = 0;
+    int snapDistance = kSnapDistance;
+    int colorTarget = 0;
+    int unitKind = 0;
+    QString unitLabel = QStringLiteral("px");
+    bool centerFigureOnShow = true;
+    QList<QColor> backgroundPalette;
+    QImage image;
+
+    // Pointer state.
+    int dragMode = 0;
+    bool pressInsideFigure = false;
+    bool altState = false;
+    bool shiftState = false;
+    bool contextMenuShown = false;
+
+    // Menus and actions.
+    QMenu *contextMenu = nullptr;
+    QMenu *viewMenu = nullptr;
+    QMenu *unitMenu = nullptr;
+    QMenu *startPointMenu = nullptr;
+    QMenu *imageMenu = nullptr;
+    QMenu *toolsMenu = nullptr;
+    QMenu *figureMenu = nullptr;
+    QActionGroup *startPointGroup = nullptr;
+    QActionGroup *pixelOriginGroup = nullptr;
+    QActionGroup *unitGroup = nullptr;
+    QActionGroup *figureGroup = nullptr;
+
+    QAction *actNewRuler = nullptr;
+    QAction *actCloseRuler = nullptr;
+    QAction *actBackgroundColor = nullptr;
+    QAction *actRulerColor = nullptr;
+    QAction *actGuidesColor = nullptr;
+    QAction *actTransparency = nullptr;
+    QAction *actStayOnTop = nullptr;
+    QAction *actSnapToScreen = nullptr;
+    QAction *actLockToScreen = nullptr;
+    QAction *actFullScreen = nullptr;
+
+    QAction *actShowFigure = nullptr;
+    QAction *actShowRotationCenter = nullptr;
+    QAction *actShowControlPoints = nullptr;
+    QAction *actBoldControlPoints = nullptr;
+    QAction *actShowFigureReadings = nullptr;
+    QAction *actShowBorder = nullptr;
+    QAction *actShowReadings = nullptr;
+    QAction *actMinimalReadings = nullptr;
+    QAction *actBottomRightLabels = nullptr;
+    QAction *actCentralPoint = nullptr;
+    QAction *actShowGuides = nullptr;
+    QAction *actHoverGuides = nullptr;
+    QAction *actClearGuides = nullptr;
+    QAction *actShowInfoPanel = nullptr;
+    QAction *actPanelSide = nullptr;
+    QAction *actTopTicker = nullptr;
+    QAction *actLeftTicker = nullptr;
+    QAction *actBottomTicker = nullptr;
+    QAction *actRightTicker = nullptr;
+    QAction *actShowAllTickers = nullptr;
+    QAction *actHideAllTickers = nullptr;
+    QAction *actAntiAliasing = nullptr;
+    QAction *actMegapixel = nullptr;
+
+    static constexpr int kUnitEntries = 10;
+    QAction *actPixels = nullptr;
+    std::array<QAction *, kUnitEntries> physicalUnitActions{};
+    std::array<QAction *, kUnitEntries> pixelUnitActions{};
+    QAction *actEditUnits = nullptr;
+    QAction *actEditPBUnits = nullptr;
+
+    QAction *actTopLeft = nullptr;
+    QAction *actTopRight = nullptr;
+    QAction *actBottomLeft = nullptr;
+    QAction *actBottomRight = nullptr;
+    QAction *actStartFromZero = nullptr;
+    QAction *actStartFromOne = nullptr;
+
+    QAction *actOpenImage = nullptr;
+    QAction *actActualSize = nullptr;
+    QAction *actStretchImage = nullptr;
+    QAction *actProportional = nullptr;
+    QAction *actTransparentImage = nullptr;
+    QAction *actRulerToImageSize = nullptr;
+    QAction *actClearImage = nullptr;
+
+    QAction *actMagnifier = nullptr;
+    QAction *actSetPosition = nullptr;
+
+    static constexpr int kShapeCount = 7;
+    QAction *actFlyingRuler = nullptr;
+    std::array<QAction *, kShapeCount> cornerShapeActions{};
+    std::array<QAction *, kShapeCount> centeredShapeActions{};
+    std::array<QAction *, kShapeCount> freeShapeActions{};
+    std::array<QAction *, kShapeCount> ratioActions{};
+    QAction *actSendToCenter = nullptr;
+    QAction *actReverseAlt = nullptr;
+
+    QAction *actPreferences = nullptr;
+    QAction *actHelp = nullptr;
+    QAction *actCheckUpdates = nullptr;
+    QAction *actOnlineInfo = nullptr;
+    QAction *actRequestFeature = nullptr;
+    QAction *actAbout = nullptr;
+    QAction *actQuit = nullptr;
+
+public Q_SLOTS:
+    void propertiesShow();
+    void newRuler();
+    void closeRuler();
+    void aboutDlg();
+    void help();
+    void aboutToShow();
+    void recenterPolyruler();
+    void currentColorChanged(const QColor &color);
+    void currentTransChanged(int alpha);
+    void setBackgroundAction();
+    void setRulerAction();
+    void setGuidesAction();
+    void setViewBorderAction();
+    void setViewFigureAction();
+    void setViewRotationCenterAction();
+    void setViewMAction();
+    void setViewNAction();
+    void setViewFReadingsAction();
+    void setFlipToolbox();
+    void setShowHideInfoPane();
+    void setViewReadingsAction();
+    void setViewMinimalReadingsAction();
+    void setFlyingRuler();
+    void set_M_Rectangle();
+    void set_M_Square();
+    void set_M_Rhombus();
+    void set_M_IsoscelesTriangle();
+    void set_M_RightTriangle();
+    void set_M_Circle();
+    void set_M_Ellipse();
+    void set_S_Rectangle();
+    void set_S_Square();
+    void set_S_Rhombus();
+    void set_S_IsoscelesTriangle();
+    void set_S_RightTriangle();
+    void set_S_Circle();
+    void set_S_Ellipse();
+    void set_F_Rectangle();
+    void set_F_Square();
+    void set_F_Rhombus();
+    void set_F_IsoscelesTriangle();
+    void set_F_RightTriangle();
+    void set_F_Circle();
+    void set_F_Ellipse();
+    void setStayOnTop();
+    void setSnapToScreen();
+    void setLockToScreen();
+    void setAntiAliasing();
+    void setUnit(bool quiet);
+    void setUnit();
+    void setZeroPoint();
+    void setTickerTop();
+    void setTickerLeft();
+    void setTickerRight();
+    void setTickerBottom();
+    void setHideAllTickers();
+    void setShowAllTickers();
+    void setCrossHair();
+    void setStartFromOne();
+    void setStartFromZero();
+    void setTransparency();
+    void setOpenImage();
+    void setClearImage();
+    void setStretchImage();
+    void setProportional();
+    void setActualSize();
+    void setRulerToImageSize();
+    void setTransparentImage();
+    void setMagnifier();
+    void setManualSet();
+    void posChangedL(int value);
+    void posChangedT(int value);
+    void posChangedW(int value);
+    void posChangedH(int value);
+    void setFullScreen();
+    void setCheckForUpdates();
+    void setShowGuides();
+    void setHoverGuides();
+    void setClearGuides();
+    void setMinimalistic();
+    void suggest();
+    void onlineHelpLink();
+    void invertAlt();
+    void set4to3Ratio();
+    void set16to9Ratio();
+    void set5to3Ratio();
+    void set3to2ratio();
+    void set185ratio();
+    void set239ratio();
+    void setGoldenRatio();
+    void setMPix();
+    void editUnits();
+    void editPBUnits();
+
+public:
+    // The window's move handling; also run directly, with no event.
+    void moveEvent(QMoveEvent *event) override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void readOptions();
+    void showPreferencesOn(QWidget *page);
+    void startColorEditing(int target, const QColor &current);
+    void setAllTickers(bool visible);
+    void setPictureEntriesEnabled(bool enabled);
+    void clearRememberedModifiers();
+};

@@ -1,0 +1,693 @@
+// The actions, the context menu and the slots that toggle display options.
+#include "gradora.h"
+
+#include "about.h"
+#include "magnifier.h"
+#include "rulersettings.h"
+#include "settings.h"
+#include "ui_settings.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QColorDialog>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+
+namespace {
+
+// The menus only show the shortcuts; the keyboard handler acts on the keys, so no shortcut may take a
+// key away from it.
+void showShortcut(QAction *action, const QKeySequence &keys)
+{
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WidgetShortcut);
+}
+
+const char *const kShapeNames[] = {QT_TRANSLATE_NOOP("Gradora", "Rectangle"),
+                                   QT_TRANSLATE_NOOP("Gradora", "Square"),
+                                   QT_TRANSLATE_NOOP("Gradora", "Rhombus"),
+                                   QT_TRANSLATE_NOOP("Gradora", "Isosceles Triangle"),
+                                   QT_TRANSLATE_NOOP("Gradora", "Right Triangle"),
+                                   QT_TRANSLATE_NOOP("Gradora", "Circle"),
+                                   QT_TRANSLATE_NOOP("Gradora", "Ellipse")};
+
+const char *const kRatioNames[] = {QT_TRANSLATE_NOOP("Gradora", "Ratio 1.33333333:1 -- 4:3"),
+                                   QT_TRANSLATE_NOOP("Gradora", "Ratio 1.77777778:1 -- 16:9"),
+                                   QT_TRANSLATE_NOOP("Gradora", "Ratio 1.66666667:1 -- 5:3"),
+                                   QT_TRANSLATE_NOOP("Gradora", "Ratio 1.5:1 -- 3:2"),
+                                   QT_TRANSLATE_NOOP("Gradora", "Ratio 1.85:1"),
+                                   QT_TRANSLATE_NOOP("Gradora", "Ratio 2.39:1"),
+                                   QT_TRANSLATE_NOOP("Gradora", "Ratio 1.61803399:1 -- \"golden\" ratio")};
+
+} // namespace
+
+void Gradora::createActions()
+{
+    // A plain entry, or a checkable one when a start state is given.
+    enum class Check { None, Off, On };
+    auto make = [this](const QString &text, const QKeySequence &keys, Check check, auto slot) {
+        auto *action = new QAction(text, this);
+        if (!keys.isEmpty())
+            showShortcut(action, keys);
+        if (check != Check::None) {
+            action->setCheckable(true);
+            action->setChecked(check == Check::On);
+        }
+        if constexpr (!std::is_same_v<decltype(slot), std::nullptr_t>)
+            connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    const QKeySequence none;
+
+    actNewRuler = make(tr("New Ruler"), QKeySequence("Alt+N"), Check::None, &Gradora::newRuler);
+    actCloseRuler = make(tr("Close Ruler"), QKeySequence("Alt+W"), Check::None, &Gradora::closeRuler);
+    actBackgroundColor =
+        make(tr("Background Color"), QKeySequence("Alt+B"), Check::None, &Gradora::setBackgroundAction);
+    actRulerColor = make(tr("Ruler Color"), QKeySequence("Alt+C"), Check::None, &Gradora::setRulerAction);
+    actGuidesColor = make(tr("Guides Color"), QKeySequence("Alt+G"), Check::None, &Gradora::setGuidesAction);
+    actTransparency =
+        make(tr("Transparency"), QKeySequence("Alt+Shift+T"), Check::None, &Gradora::setTransparency);
+    actStayOnTop = make(tr("Stay On Top"), QKeySequence("Alt+S"), Check::Off, &Gradora::setStayOnTop);
+    actSnapToScreen =
+        make(tr("Snap to Screen Edges"), QKeySequence("Alt+P"), Check::Off, &Gradora::setSnapToScreen);
+    actLockToScreen = make(tr("Lock to Screen"), QKeySequence("Alt+L"), Check::Off, &Gradora::setLockToScreen);
+    actFullScreen = make(tr("Full Screen"), QKeySequence("Alt+F"), Check::Off, &Gradora::setFullScreen);
+
+    actShowFigure = make(tr("Show Flying Figure"), QKeySequence(Qt::Key_QuoteLeft), Check::On,
+                         &Gradora::setViewFigureAction);
+    actShowRotationCenter = make(tr("Show Figure Rotation Center"), QKeySequence("R"), Check::Off,
+                                 &Gradora::setViewRotationCenterAction);
+    actShowControlPoints =
+        make(tr("Show Control Points"), QKeySequence("M"), Check::On, &Gradora::setViewMAction);
+    actBoldControlPoints =
+        make(tr("Bold Control Points"), QKeySequence("N"), Check::On, &Gradora::setViewNAction);
+    actShowFigureReadings =
+        make(tr("Show Figure Readings"), QKeySequence("T"), Check::On, &Gradora::setViewFReadingsAction);
+    actShowBorder = make(tr("Show Border"), QKeySequence("B"), Check::On, &Gradora::setViewBorderAction);
+    actShowReadings = make(tr("Show Readings"), QKeySequence("Y"), Check::On, &Gradora::setViewReadingsAction);
+    actMinimalReadings = make(tr("Minimal Readings"), QKeySequence("Alt+Shift+Y"), Check::Off,
+                              &Gradora::setViewMinimalReadingsAction);
+    actBottomRightLabels = make(tr("Show Bottom-Right Labels"), QKeySequence("Alt+Shift+R"), Check::Off,
+                                &Gradora::setMinimalistic);
+    actCentralPoint =
+        make(tr("Show Central Point"), QKeySequence("Alt+Shift+C"), Check::Off, &Gradora::setCrossHair);
+    actShowGuides = make(tr("Show Guides"), QKeySequence("G"), Check::On, &Gradora::setShowGuides);
+    actHoverGuides =
+        make(tr("Guides Hover Width / Height"), QKeySequence("H"), Check::Off, &Gradora::setHoverGuides);
+    actClearGuides =
+        make(tr("Clear All Guides"), QKeySequence("Alt+Shift+G"), Check::None, &Gradora::setClearGuides);
+    actShowInfoPanel =
+        make(tr("Show Info Panel"), QKeySequence("/"), Check::On, &Gradora::setShowHideInfoPane);
+    actPanelSide = make(tr("Send Panel to Left"), QKeySequence("."), Check::None, &Gradora::setFlipToolbox);
+    actTopTicker = make(tr("Top Ticker"), none, Check::On, &Gradora::setTickerTop);
+    actLeftTicker = make(tr("Left Ticker"), none, Check::On, &Gradora::setTickerLeft);
+    actBottomTicker = make(tr("Bottom Ticker"), none, Check::On, &Gradora::setTickerBottom);
+    actRightTicker = make(tr("Right Ticker"), none, Check::On, &Gradora::setTickerRight);
+    actShowAllTickers = make(tr("Show All Tickers"), none, Check::None, &Gradora::setShowAllTickers);
+    actHideAllTickers = make(tr("Hide All Tickers"), none, Check::None, &Gradora::setHideAllTickers);
+    actAntiAliasing =
+        make(tr("Anti-aliasing"), QKeySequence("Alt+Shift+A"), Check::None, &Gradora::setAntiAliasing);
+    actMegapixel = make(tr("Megapixel instead of px"), none, Check::On, &Gradora::setMPix);
+
+    unitGroup = new QActionGroup(this);
+    void (Gradora::*chooseUnit)() = &Gradora::setUnit;
+    actPixels = make(tr("Pixels"), none, Check::On, chooseUnit);
+    unitGroup->addAction(actPixels);
+    for (auto *entries : {&physicalUnitActions, &pixelUnitActions}) {
+        for (QAction *&entry : *entries) {
+            entry = make(QString(), none, Check::Off, chooseUnit);
+            entry->setEnabled(false);
+            entry->setVisible(false);
+            unitGroup->addAction(entry);
+        }
+    }
+    actEditUnits = make(tr("(Edit Units)"), none, Check::None, &Gradora::editUnits);
+    actEditPBUnits = make(tr("(Edit Pixel-Based Units)"), none, Check::None, &Gradora::editPBUnits);
+
+    startPointGroup = new QActionGroup(this);
+    actTopLeft = make(tr("Top-Left"), none, Check::On, &Gradora::setZeroPoint);
+    actTopRight = make(tr("Top-Right"), none, Check::Off, &Gradora::setZeroPoint);
+    actBottomLeft = make(tr("Bottom-Left"), none, Check::Off, &Gradora::setZeroPoint);
+    actBottomRight = make(tr("Bottom-Right"), none, Check::Off, &Gradora::setZeroPoint);
+    for (QAction *action : {actTopLeft, actTopRight, actBottomLeft, actBottomRight})
+        startPointGroup->addAction(action);
+
+    pixelOriginGroup = new QActionGroup(this);
+    actStartFromZero = make(tr("Rulers Start With Pixel 0"), none, Check::On, &Gradora::setStartFromZero);
+    actStartFromOne = make(tr("Rulers Start With Pixel 1"), none, Check::Off, &Gradora::setStartFromOne);
+    pixelOriginGroup->addAction(actStartFromZero);
+    pixelOriginGroup->addAction(actStartFromOne);
+
+    actOpenImage = make(tr("Open Image"), none, Check::None, &Gradora::setOpenImage);
+    actActualSize = make(tr("Actual Size"), none, Check::On, &Gradora::setActualSize);
+    actStretchImage = make(tr("Stretch Image"), none, Check::Off, &Gradora::setStretchImage);
+    actProportional = make(tr("Proportional"), none, Check::On, &Gradora::setProportional);
+    actProportional->setVisible(false);
+    actTransparentImage = make(tr("Transparent Image"), none, Check::Off, &Gradora::setTransparentImage);
+    actRulerToImageSize = make(tr("Ruler to Image Size"), none, Check::None, &Gradora::setRulerToImageSize);
+    actClearImage = make(tr("Clear Image"), none, Check::None, &Gradora::setClearImage);
+    setPictureEntriesEnabled(false);
+
+    actMagnifier = make(tr("Magnifier"), QKeySequence("Alt+Shift+M"), Check::None, &Gradora::setMagnifier);
+    actSetPosition =
+        make(tr("Set Position / Size"), QKeySequence("Alt+Shift+P"), Check::None, &Gradora::setManualSet);
+
+    figureGroup = new QActionGroup(this);
+    actFlyingRuler = make(tr("Ruler"), QKeySequence("0"), Check::On, &Gradora::setFlyingRuler);
+    figureGroup->addAction(actFlyingRuler);
+    using Slot = void (Gradora::*)();
+    const Slot cornerSlots[] = {&Gradora::set_M_Rectangle,         &Gradora::set_M_Square,
+                                &Gradora::set_M_Rhombus,           &Gradora::set_M_IsoscelesTriangle,
+                                &Gradora::set_M_RightTriangle,     &Gradora::set_M_Circle,
+                                &Gradora::set_M_Ellipse};
+    const Slot centeredSlots[] = {&Gradora::set_S_Rectangle,       &Gradora::set_S_Square,
+                                  &Gradora::set_S_Rhombus,         &Gradora::set_S_IsoscelesTriangle,
+                                  &Gradora::set_S_RightTriangle,   &Gradora::set_S_Circle,
+                                  &Gradora::set_S_Ellipse};
+    const Slot freeSlots[] = {&Gradora::set_F_Rectangle,           &Gradora::set_F_Square,
+                              &Gradora::set_F_Rhombus,             &Gradora::set_F_IsoscelesTriangle,
+                              &Gradora::set_F_RightTriangle,       &Gradora::set_F_Circle,
+                              &Gradora::set_F_Ellipse};
+    const Slot ratioSlots[] = {&Gradora::set4to3Ratio, &Gradora::set16to9Ratio, &Gradora::set5to3Ratio,
+                               &Gradora::set3to2ratio, &Gradora::set185ratio,   &Gradora::set239ratio,
+                               &Gradora::setGoldenRatio};
+    for (int i = 0; i < kShapeCount; ++i) {
+        const QString shape = tr(kShapeNames[i]);
+        const QString digit = QString::number(i + 1);
+        cornerShapeActions[i] = make(shape, QKeySequence(digit), Check::Off, cornerSlots[i]);
+        centeredShapeActions[i] =
+            make(tr("Centered %1").arg(shape), QKeySequence("Shift+" + digit), Check::Off, centeredSlots[i]);
+        freeShapeActions[i] =
+            make(tr("Free %1").arg(shape), QKeySequence("Alt+" + digit), Check::Off, freeSlots[i]);
+        ratioActions[i] = make(tr(kRatioNames[i]), QKeySequence("Alt+" + digit), Check::Off, ratioSlots[i]);
+    }
+    for (const auto *shapes : {&cornerShapeActions, &centeredShapeActions, &freeShapeActions, &ratioActions}) {
+        for (QAction *action : *shapes)
+            figureGroup->addAction(action);
+    }
+    actSendToCenter =
+        make(tr("Send to Center"), QKeySequence(Qt::Key_Backslash), Check::None, &Gradora::recenterPolyruler);
+    actReverseAlt = make(tr("Reverse Alt/Cmd Key Behavior"), QKeySequence("Alt+Shift+S"), Check::Off, nullptr);
+
+    actPreferences = make(tr("Preferences"), QKeySequence("Alt+,"), Check::None, &Gradora::propertiesShow);
+    actHelp = make(tr("Gradora Help"), QKeySequence("Alt+/"), Check::None, &Gradora::help);
+    actCheckUpdates = make(tr("Check for Updates"), none, Check::None, &Gradora::setCheckForUpdates);
+    actOnlineInfo = make(tr("Online Info"), none, Check::None, &Gradora::onlineHelpLink);
+    actRequestFeature = make(tr("Request Feature"), none, Check::None, &Gradora::suggest);
+    actAbout = make(tr("About Gradora"), none, Check::None, &Gradora::aboutDlg);
+    actQuit = make(tr("Quit"), QKeySequence("Alt+Q"), Check::None, nullptr);
+    connect(actQuit, &QAction::triggered, qApp, &QApplication::closeAllWindows);
+}
+
+void Gradora::createMenus()
+{
+    contextMenu = new QMenu();
+    connect(contextMenu, &QMenu::aboutToShow, this, &Gradora::aboutToShow);
+
+    viewMenu = new QMenu(tr("View"));
+    viewMenu->addActions({actShowFigure, actShowRotationCenter, actShowControlPoints, actBoldControlPoints,
+                          actShowFigureReadings});
+    viewMenu->addSeparator();
+    viewMenu->addActions(
+        {actShowBorder, actShowReadings, actMinimalReadings, actBottomRightLabels, actCentralPoint});
+    viewMenu->addSeparator();
+    viewMenu->addActions({actShowGuides, actHoverGuides, actClearGuides});
+    viewMenu->addSeparator();
+    viewMenu->addActions({actShowInfoPanel, actPanelSide});
+    viewMenu->addSeparator();
+    viewMenu->addActions(
+        {actTopTicker, actLeftTicker, actBottomTicker, actRightTicker, actShowAllTickers, actHideAllTickers});
+    viewMenu->addSeparator();
+    viewMenu->addActions({actAntiAliasing, actMegapixel});
+
+    unitMenu = new QMenu(tr("Unit"));
+    unitMenu->addAction(actPixels);
+    for (QAction *entry : physicalUnitActions)
+        unitMenu->addAction(entry);
+    unitMenu->addAction(actEditUnits);
+    unitMenu->addSeparator();
+    for (QAction *entry : pixelUnitActions)
+        unitMenu->addAction(entry);
+    unitMenu->addAction(actEditPBUnits);
+
+    startPointMenu = new QMenu(tr("Start Point"));
+    startPointMenu->addActions({actTopLeft, actTopRight, actBottomLeft, actBottomRight});
+    startPointMenu->addSeparator();
+    startPointMenu->addActions({actStartFromZero, actStartFromOne});
+
+    imageMenu = new QMenu(tr("Image"));
+    imageMenu->addAction(actOpenImage);
+    imageMenu->addSeparator();
+    imageMenu->addActions(
+        {actActualSize, actStretchImage, actProportional, actTransparentImage, actRulerToImageSize});
+    imageMenu->addSeparator();
+    imageMenu->addAction(actClearImage);
+
+    toolsMenu = new QMenu(tr("Tools"));
+    toolsMenu->addActions({actMagnifier, actSetPosition});
+
+    figureMenu = new QMenu(tr("Flying Figure"));
+    figureMenu->addAction(actFlyingRuler);
+    for (const auto *shapes : {&cornerShapeActions, &centeredShapeActions, &ratioActions}) {
+        figureMenu->addSeparator();
+        for (QAction *action : *shapes)
+            figureMenu->addAction(action);
+    }
+    figureMenu->addSeparator();
+    figureMenu->addActions({actSendToCenter, actReverseAlt});
+}
+
+void Gradora::aboutToShow()
+{
+    actCloseRuler->setEnabled(true);
+    contextMenu->clear();
+
+    contextMenu->addAction(actNewRuler);
+    const bool severalRulers = settings && settings->rulers.size() >= 2;
+    actCloseRuler->setEnabled(severalRulers);
+    actCloseRuler->setVisible(severalRulers);
+    if (severalRulers)
+        contextMenu->addAction(actCloseRuler);
+
+    contextMenu->addSeparator();
+    contextMenu->addActions({actBackgroundColor, actRulerColor, actGuidesColor, actTransparency});
+    contextMenu->addSeparator();
+    contextMenu->addActions({actStayOnTop, actSnapToScreen, actLockToScreen, actFullScreen});
+
+    const bool panelShown = settings && settings->infoPaneShown;
+    actPanelSide->setEnabled(panelShown);
+    actShowInfoPanel->setChecked(panelShown);
+
+    contextMenu->addSeparator();
+    if (viewMenu)
+        contextMenu->addMenu(viewMenu);
+
+    if (settings) {
+        for (int row = 0; row < kUnitEntries; ++row) {
+            const std::pair<QAction *, const TextGrid *> entries[] = {
+                {physicalUnitActions[row], &settings->unitCells},
+                {pixelUnitActions[row], &settings->pixelUnitCells}};
+            for (const auto &[entry, grid] : entries) {
+                const QString name = (*grid)[row][0];
+                entry->setText(name);
+                entry->setVisible(!name.isEmpty());
+                entry->setEnabled(!name.isEmpty());
+            }
+        }
+    }
+
+    for (QMenu *submenu : {unitMenu, startPointMenu, imageMenu, figureMenu, toolsMenu}) {
+        if (submenu)
+            contextMenu->addMenu(submenu);
+    }
+
+    contextMenu->addSeparator();
+    contextMenu->addActions({actPreferences, actHelp});
+    if (settings && !settings->autoUpdatesEnabled)
+        contextMenu->addAction(actCheckUpdates);
+    contextMenu->addActions({actOnlineInfo, actRequestFeature, actAbout});
+    contextMenu->addSeparator();
+    contextMenu->addAction(actQuit);
+
+    if (settings && settings->trayIcon)
+        settings->trayIcon->setContextMenu(contextMenu);
+}
+
+void Gradora::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        aboutToShow();
+        contextMenu->exec(event->globalPos());
+    }
+    contextMenuShown = true;
+}
+
+void Gradora::focusInEvent(QFocusEvent *)
+{
+    moveEvent(nullptr);
+    if (!contextMenu->isVisible()) {
+        aboutToShow();
+        if (settings && settings->infoPaneShown) {
+            infoPanel->show();
+            infoPanel->raise();
+        }
+    }
+}
+
+void Gradora::showPreferencesOn(QWidget *page)
+{
+    settings->displayLabelArmed = false;
+    settings->show();
+    settings->adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        const QRect dialog = settings->geometry();
+        settings->move((area.left() + area.right()) / 2 - (dialog.right() - dialog.left()) / 2,
+                       (area.top() + area.bottom()) / 2 - (dialog.bottom() - dialog.top()) / 2);
+    }
+    settings->activateWindow();
+    clearRememberedModifiers();
+    settings->ui->tabWidget->setCurrentWidget(settings->ui->tab);
+    if (page)
+        settings->ui->tabWidget->setCurrentWidget(page);
+}
+
+void Gradora::propertiesShow()
+{
+    showPreferencesOn(nullptr);
+}
+
+void Gradora::editUnits()
+{
+    showPreferencesOn(settings->ui->tab_2);
+}
+
+void Gradora::editPBUnits()
+{
+    showPreferencesOn(settings->ui->tab_5);
+}
+
+void Gradora::aboutDlg()
+{
+    settings->aboutBox->show();
+    settings->aboutBox->raise();
+    settings->aboutBox->setFocus();
+    clearRememberedModifiers();
+}
+
+void Gradora::setMagnifier()
+{
+    settings->magnifier->show();
+    settings->magnifier->setFocus();
+}
+
+void Gradora::startColorEditing(int target, const QColor &current)
+{
+    colorTarget = target;
+    settings->colorTarget = target;
+    colorDialog->disconnect();
+    colorDialog->setCurrentColor(current);
+    connect(colorDialog, &QColorDialog::colorSelected, this, &Gradora::currentColorChanged);
+    connect(colorDialog, &QColorDialog::currentColorChanged, this, &Gradora::currentColorChanged);
+    const QPoint remembered = colorDialog->pos();
+    colorDialog->show();
+    colorDialog->raise();
+    if (remembered.x() >= 1 && remembered.y() >= 1)
+        colorDialog->move(remembered);
+}
+
+void Gradora::setBackgroundAction()
+{
+    startColorEditing(1, backgroundColor);
+}
+
+void Gradora::setRulerAction()
+{
+    startColorEditing(2, rulerColor);
+}
+
+void Gradora::setGuidesAction()
+{
+    startColorEditing(3, guidesColor);
+}
+
+void Gradora::currentColorChanged(const QColor &color)
+{
+    switch (colorTarget) {
+    case 1:
+        backgroundColor = color;
+        break;
+    case 2:
+        rulerColor = color;
+        break;
+    case 3:
+        guidesColor = color;
+        break;
+    default:
+        return;
+    }
+    repaint();
+}
+
+void Gradora::currentTransChanged(int alpha)
+{
+    backgroundColor.setAlpha(alpha);
+    repaint();
+}
+
+void Gradora::setViewBorderAction()
+{
+    borderVisible = !borderVisible;
+    actShowBorder->setChecked(borderVisible);
+    update();
+}
+
+void Gradora::setViewFigureAction()
+{
+    flyingFigureVisible = !flyingFigureVisible;
+    actShowFigure->setChecked(flyingFigureVisible);
+    for (QAction *action : {actShowRotationCenter, actShowControlPoints, actBoldControlPoints,
+                            actShowFigureReadings, actSendToCenter})
+        action->setEnabled(flyingFigureVisible);
+    figureMenu->setEnabled(flyingFigureVisible);
+    figureGroup->setEnabled(flyingFigureVisible);
+    if (!flyingFigureVisible) {
+        if (dragMode == 10)
+            dragMode = 0;
+        pressInsideFigure = false;
+    }
+    update();
+}
+
+void Gradora::setViewRotationCenterAction()
+{
+    showMasterPointLines = !showMasterPointLines;
+    actShowRotationCenter->setChecked(showMasterPointLines);
+    update();
+}
+
+void Gradora::setViewMAction()
+{
+    noControlPoints = !noControlPoints;
+    actShowControlPoints->setChecked(!noControlPoints);
+    actBoldControlPoints->setEnabled(!noControlPoints);
+    update();
+}
+
+void Gradora::setViewNAction()
+{
+    if (!noControlPoints)
+        boldControlPoints = !boldControlPoints;
+    actBoldControlPoints->setChecked(boldControlPoints);
+    update();
+}
+
+void Gradora::setViewFReadingsAction()
+{
+    if (flyingFigureVisible)
+        showOnFigureReadings = !showOnFigureReadings;
+    actShowFigureReadings->setChecked(showOnFigureReadings);
+    update();
+}
+
+void Gradora::setViewReadingsAction()
+{
+    showRulerReadings = !showRulerReadings;
+    actShowReadings->setChecked(showRulerReadings);
+    actMinimalReadings->setEnabled(showRulerReadings);
+    update();
+}
+
+void Gradora::setViewMinimalReadingsAction()
+{
+    R_M_MinimalReadings = !R_M_MinimalReadings;
+    if (!R_M_MinimalReadings) {
+        actMinimalReadings->setChecked(false);
+    } else {
+        actMinimalReadings->setChecked(true);
+        actMinimalReadings->setEnabled(true);
+        actShowReadings->setChecked(true);
+        showRulerReadings = true;
+    }
+    update();
+}
+
+void Gradora::setShowHideInfoPane()
+{
+    settings->infoPaneShown = !settings->infoPaneShown;
+    actPanelSide->setEnabled(settings->infoPaneShown);
+    pointerPressed = true;
+    moveEvent(nullptr);
+}
+
+void Gradora::setFlipToolbox()
+{
+    if (!settings->infoPaneShown) {
+        actPanelSide->setEnabled(false);
+        return;
+    }
+    actPanelSide->setEnabled(true);
+    if (settings->toolboxPosition == 2) {
+        settings->toolboxPosition = 1;
+        actPanelSide->setText(tr("Send Panel to Right"));
+    } else {
+        settings->toolboxPosition = 2;
+        actPanelSide->setText(tr("Send Panel to Left"));
+    }
+    settings->infoPaneShown = true;
+    pointerPressed = true;
+    moveEvent(nullptr);
+}
+
+void Gradora::setSnapToScreen()
+{
+    snapToScreen = !snapToScreen;
+    actSnapToScreen->setChecked(snapToScreen);
+    moveEvent(nullptr);
+}
+
+void Gradora::setLockToScreen()
+{
+    lockToScreen = !lockToScreen;
+    actLockToScreen->setChecked(lockToScreen);
+    moveEvent(nullptr);
+}
+
+void Gradora::setAntiAliasing()
+{
+    antiAliasing = !antiAliasing;
+    actAntiAliasing->setChecked(antiAliasing);
+    moveEvent(nullptr);
+}
+
+void Gradora::setZeroPoint()
+{
+    const std::pair<QAction *, std::pair<bool, bool>> corners[] = {{actTopLeft, {true, false}},
+                                                                   {actTopRight, {false, false}},
+                                                                   {actBottomLeft, {true, true}},
+                                                                   {actBottomRight, {false, true}}};
+    for (const auto &[entry, zero] : corners) {
+        if (entry->isChecked()) {
+            zeroAtLeft = zero.first;
+            zeroAtBottom = zero.second;
+            break;
+        }
+    }
+    update();
+}
+
+void Gradora::setTickerTop()
+{
+    topTickerVisible = !topTickerVisible;
+    actTopTicker->setChecked(topTickerVisible);
+    update();
+}
+
+void Gradora::setTickerLeft()
+{
+    leftTickerVisible = !leftTickerVisible;
+    actLeftTicker->setChecked(leftTickerVisible);
+    update();
+}
+
+void Gradora::setTickerRight()
+{
+    rightTickerVisible = !rightTickerVisible;
+    actRightTicker->setChecked(rightTickerVisible);
+    update();
+}
+
+void Gradora::setTickerBottom()
+{
+    bottomTickerVisible = !bottomTickerVisible;
+    actBottomTicker->setChecked(bottomTickerVisible);
+    update();
+}
+
+void Gradora::setAllTickers(bool visible)
+{
+    topTickerVisible = leftTickerVisible = rightTickerVisible = bottomTickerVisible = visible;
+    for (QAction *action : {actTopTicker, actLeftTicker, actRightTicker, actBottomTicker})
+        action->setChecked(visible);
+    update();
+}
+
+void Gradora::setHideAllTickers()
+{
+    setAllTickers(false);
+}
+
+void Gradora::setShowAllTickers()
+{
+    setAllTickers(true);
+}
+
+void Gradora::setCrossHair()
+{
+    crossHairVisible = !crossHairVisible;
+    actCentralPoint->setChecked(crossHairVisible);
+    update();
+}
+
+void Gradora::setStartFromOne()
+{
+    rulerStartsFrom1 = true;
+    actStartFromOne->setChecked(true);
+    actStartFromZero->setChecked(false);
+    update();
+}
+
+void Gradora::setStartFromZero()
+{
+    rulerStartsFrom1 = false;
+    actStartFromZero->setChecked(true);
+    actStartFromOne->setChecked(false);
+    update();
+}
+
+void Gradora::setTransparentImage()
+{
+    transparentImage = !transparentImage;
+    actTransparentImage->setChecked(transparentImage);
+    update();
+}
+
+void Gradora::setShowGuides()
+{
+    showGuides = !showGuides;
+    actShowGuides->setChecked(showGuides);
+    update();
+}
+
+void Gradora::setHoverGuides()
+{
+    hoverGuides = !hoverGuides;
+    actHoverGuides->setChecked(hoverGuides);
+    update();
+}
+
+void Gradora::setMinimalistic()
+{
+    bottmRightLabel = !bottmRightLabel;
+    actBottomRightLabels->setChecked(bottmRightLabel);
+    update();
+}
+
+void Gradora::invertAlt()
+{
+    actReverseAlt->setChecked(!actReverseAlt->isChecked());
+}
+
+void Gradora::setMPix()
+{
+    update();
+}
+
+void Gradora::setPictureEntriesEnabled(bool enabled)
+{
+    for (QAction *action : {actStretchImage, actProportional, actActualSize, actClearImage, actRulerToImageSize,
+                            actTransparentImage})
+        action->setEnabled(enabled);
+}

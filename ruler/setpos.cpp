@@ -1,0 +1,6 @@
+#include "setpos.h"
+
+setpos::setpos(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(tr("Position/Size"));
+}

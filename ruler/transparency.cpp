@@ -1,0 +1,6 @@
+#include "transparency.h"
+
+transparency::transparency(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(tr("Transparency"));
+}

@@ -1,0 +1,35 @@
+# Sourced by scripts/run and scripts/test: installs the Debian packages that Gradora needs.
+# shellcheck shell=bash
+
+GRADORA_BUILD_PACKAGES=(cmake make g++ ccache pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+                        fonts-liberation2)
+GRADORA_X_PACKAGES=(xvfb xauth x11-utils x11-xserver-utils xdotool openbox imagemagick)
+GRADORA_TEST_PACKAGES=(libbenchmark-dev)
+
+install_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "Gradora needs these packages, and installing them needs root: ${missing[*]}" >&2
+            return 1
+        fi
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_jobs() {
+    nproc 2>/dev/null || echo 2
+}
