@@ -1,6 +1,7 @@
 #include "appidentity.h"
 #include "mainform.h"
 #include "platformsetup.h"
+#include "programstore.h"
 #include "singleinstance.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationDomain(AppIdentity::organizationDomain);
     QCoreApplication::setApplicationName(AppIdentity::applicationName);
     QCoreApplication::setApplicationVersion(AppIdentity::applicationVersion);
+    ProgramStore::selectFormat();
 
     mainForm form;
     form.show();

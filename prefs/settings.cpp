@@ -7,6 +7,7 @@
 #include "programkeys.h"
 #include "rulersettings.h"
 #include "setpos.h"
+#include "programstore.h"
 #include "storevalues.h"
 #include "transparency.h"
 #include "ui_settings.h"
@@ -77,7 +78,7 @@ Settings::Settings(QWidget *parent) : QDialog(parent), ui(new Ui::Settings)
     aboutBox = new about(nullptr);
 
     // 8. The store.
-    QSettings::setDefaultFormat(QSettings::IniFormat);
+    ProgramStore::selectFormat();
     store = new QSettings(this);
     store->setValue(ProgramKeys::programVersion, AppIdentity::applicationVersion);
 

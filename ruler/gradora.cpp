@@ -5,6 +5,7 @@
 #include "rulersettings.h"
 #include "screenplacement.h"
 #include "settings.h"
+#include "programstore.h"
 #include "storevalues.h"
 
 #include <QAction>
@@ -57,7 +58,7 @@ QSize Gradora::sizeHint() const
 
 void Gradora::readOptions()
 {
-    QSettings::setDefaultFormat(QSettings::IniFormat);
+    ProgramStore::selectFormat();
     const QSettings store;
 
     showMasterPointLines = readBool(store, RulerKeys::showMasterPointLines, false);
@@ -163,7 +164,7 @@ void Gradora::attachTo(Settings *preferences)
 
 void Gradora::restoreFirstRuler()
 {
-    QSettings::setDefaultFormat(QSettings::IniFormat);
+    ProgramStore::selectFormat();
     const QSettings store;
 
     stretchImage = readBool(store, RulerKeys::stretchImage, false);
@@ -206,7 +207,7 @@ void Gradora::restoreFirstRuler()
 
 void Gradora::saveSettings()
 {
-    QSettings::setDefaultFormat(QSettings::IniFormat);
+    ProgramStore::selectFormat();
     QSettings store;
     store.setValue(RulerKeys::showMasterPointLines, showMasterPointLines);
     store.setValue(RulerKeys::zeroAtLeft, zeroAtLeft);

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "appidentity.h"
+#include "programstore.h"
 
 namespace TestSupport {
 
@@ -37,7 +38,7 @@ inline void setIdentity()
     QCoreApplication::setOrganizationDomain(AppIdentity::organizationDomain);
     QCoreApplication::setApplicationName(AppIdentity::applicationName);
     QCoreApplication::setApplicationVersion(AppIdentity::applicationVersion);
-    QSettings::setDefaultFormat(QSettings::IniFormat);
+    ProgramStore::selectFormat();
 }
 
 // Empties the settings file of the program.

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QSettings>
+#include <QStringList>
+
+// The settings file of the program: the toolkit's INI format and encodings, with the keys written
+// in the order in which the program writes them (the rulers' keys first, then the program's),
+// rather than sorted, so that the file reads like the settings it holds.
+namespace ProgramStore {
+
+// Makes every default-constructed QSettings use the program's file format. Call before any QSettings.
+void selectFormat();
+
+// The order of the known keys in the file; keys not listed follow in the toolkit's order.
+const QStringList &keyOrder();
+
+} // namespace ProgramStore

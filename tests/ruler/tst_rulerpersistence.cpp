@@ -1,0 +1,405 @@
+#include "gradora.h"
+#include "settings.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <memory>
+
+// A ruler's settings: what it reads at construction, what the first ruler restores, what it saves.
+class TestRulerPersistence : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void firstStartWithEmptyStore();
+    void booleanKeysRoundTrip_data();
+    void booleanKeysRoundTrip();
+    void garbageValues_data();
+    void garbageValues();
+    void coloursAndGeometryRoundTrip();
+    void paletteRotation();
+    void hiddenFigureStartsWithoutFigureReadings();
+    void boldControlPointsFollowTheStore_data();
+    void boldControlPointsFollowTheStore();
+    void panelSideEntryFollowsTheStore_data();
+    void panelSideEntryFollowsTheStore();
+    void startPointCheckMark_data();
+    void startPointCheckMark();
+    void savingInFullScreenStoresNormalGeometry();
+    void geometryOffEveryScreenIsBroughtBack();
+    void missingPictureIsDropped();
+    void savedKeysInTableOrder();
+
+private:
+    Gradora *makeRuler();
+    std::unique_ptr<Settings> m_settings;
+    QList<Gradora *> m_rulers;
+};
+
+void TestRulerPersistence::init()
+{
+    TestSupport::clearStore();
+    m_settings = std::make_unique<Settings>();
+}
+
+void TestRulerPersistence::cleanup()
+{
+    qDeleteAll(m_rulers);
+    m_rulers.clear();
+    m_settings.reset();
+}
+
+Gradora *TestRulerPersistence::makeRuler()
+{
+    auto *ruler = new Gradora(nullptr);
+    ruler->attachTo(m_settings.get());
+    m_rulers.append(ruler);
+    return ruler;
+}
+
+void TestRulerPersistence::firstStartWithEmptyStore()
+{
+    Gradora *ruler = makeRuler();
+    ruler->restoreFirstRuler();
+    QCOMPARE(ruler->geometry(), QRect(0, 0, 640, 480));
+    QCOMPARE(ruler->backgroundColor, QColor(255, 255, 255, 128));
+    QCOMPARE(ruler->rulerColor, QColor(111, 33, 55, 255));
+    QCOMPARE(ruler->guidesColor, QColor(Qt::red));
+    QVERIFY(ruler->topTickerVisible && ruler->bottomTickerVisible && ruler->leftTickerVisible &&
+            ruler->rightTickerVisible);
+    QVERIFY(ruler->borderVisible);
+    QVERIFY(ruler->showRulerReadings);
+    QVERIFY(ruler->flyingFigureVisible);
+    QVERIFY(ruler->showOnFigureReadings);
+    QVERIFY(ruler->zeroAtLeft && !ruler->zeroAtBottom);
+    QVERIFY(ruler->actTopLeft->isChecked());
+    QVERIFY(ruler->actStartFromZero->isChecked());
+    QVERIFY(ruler->actMegapixel->isChecked());
+    QVERIFY(!ruler->actReverseAlt->isChecked());
+    QVERIFY(ruler->isVisible());
+    QVERIFY(ruler->imageFile.isEmpty());
+    QVERIFY(!ruler->actClearImage->isEnabled());
+}
+
+// Each boolean key set to the opposite of its default: the new ruler's field and check mark follow,
+// and a save writes the same value back.
+void TestRulerPersistence::booleanKeysRoundTrip_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("stored");
+
+    const std::pair<const char *, bool> keys[] = {
+        {"showMasterPointLines", true}, {"zeroAtLeft", false},         {"zeroAtBottom", true},
+        {"crossHairVisible", true},     {"borderVisible", false},      {"flyingFigureVisible", false},
+        {"showRulerReadings", false},   {"hoverGuides", true},         {"stayOnTop", true},
+        {"selectInvertedAlt", true},    {"selectMPix", false},         {"snapToScreen", true},
+        {"lockToScreen", true},         {"antiAliasing", true},        {"leftTickerVisible", false},
+        {"rightTickerVisible", false},  {"topTickerVisible", false},   {"bottomTickerVisible", false},
+        {"rulerStartsFrom1", true},     {"stretchImage", true},        {"proportionalImage", false},
+        {"transparentImage", true},     {"boldControlPoints", false},  {"noControlPoints", true},
+        {"bottmRightLabel", true},      {"R_M_Width", true},           {"R_M_Height", true},
+        {"R_M_MinimalReadings", true}};
+    for (const auto &[key, value] : keys)
+        QTest::newRow(key) << QString::fromLatin1(key) << value;
+}
+
+static bool fieldOf(const Gradora &r, const QString &key)
+{
+    const QHash<QString, bool> fields{
+        {"showMasterPointLines", r.showMasterPointLines},
+        {"zeroAtLeft", r.zeroAtLeft},
+        {"zeroAtBottom", r.zeroAtBottom},
+        {"crossHairVisible", r.crossHairVisible},
+        {"borderVisible", r.borderVisible},
+        {"flyingFigureVisible", r.flyingFigureVisible},
+        {"showRulerReadings", r.showRulerReadings},
+        {"hoverGuides", r.hoverGuides},
+        {"stayOnTop", r.stayOnTop},
+        {"selectInvertedAlt", r.actReverseAlt->isChecked()},
+        {"selectMPix", r.actMegapixel->isChecked()},
+        {"snapToScreen", r.snapToScreen},
+        {"lockToScreen", r.lockToScreen},
+        {"antiAliasing", r.antiAliasing},
+        {"leftTickerVisible", r.leftTickerVisible},
+        {"rightTickerVisible", r.rightTickerVisible},
+        {"topTickerVisible", r.topTickerVisible},
+        {"bottomTickerVisible", r.bottomTickerVisible},
+        {"rulerStartsFrom1", r.rulerStartsFrom1},
+        {"stretchImage", r.stretchImage},
+        {"proportionalImage", r.proportionalImage},
+        {"transparentImage", r.transparentImage},
+        {"boldControlPoints", r.boldControlPoints},
+        {"noControlPoints", r.noControlPoints},
+        {"bottmRightLabel", r.bottmRightLabel},
+        {"R_M_Width", r.R_M_Width},
+        {"R_M_Height", r.R_M_Height},
+        {"R_M_MinimalReadings", r.R_M_MinimalReadings},
+    };
+    return fields.value(key);
+}
+
+void TestRulerPersistence::booleanKeysRoundTrip()
+{
+    QFETCH(QString, key);
+    QFETCH(bool, stored);
+    QSettings().setValue(key, stored);
+
+    Gradora *ruler = makeRuler();
+    ruler->restoreFirstRuler();
+    QCOMPARE(fieldOf(*ruler, key), stored);
+
+    TestSupport::clearStore();
+    ruler->saveSettings();
+    QSettings store;
+    QVERIFY(store.contains(key));
+    QCOMPARE(store.value(key).toBool(), stored);
+}
+
+// Values that are not booleans follow the toolkit's conversion; wrong-typed colours are no colours.
+void TestRulerPersistence::garbageValues_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<bool>("expected");
+    QTest::newRow("text counts as true") << "borderVisible" << QVariant("garbage") << true;
+    QTest::newRow("zero text is false") << "borderVisible" << QVariant("0") << false;
+    QTest::newRow("number 2 is true") << "crossHairVisible" << QVariant(2) << true;
+    QTest::newRow("empty text is false") << "leftTickerVisible" << QVariant("") << false;
+}
+
+void TestRulerPersistence::garbageValues()
+{
+    QFETCH(QString, key);
+    QFETCH(QVariant, stored);
+    QFETCH(bool, expected);
+    QSettings().setValue(key, stored);
+    Gradora *ruler = makeRuler();
+    QCOMPARE(fieldOf(*ruler, key), expected);
+}
+
+void TestRulerPersistence::coloursAndGeometryRoundTrip()
+{
+    {
+        QSettings store;
+        store.setValue("background", QColor(1, 2, 3, 40));
+        store.setValue("rulerColor", QColor(10, 20, 30));
+        store.setValue("guidesColor", "not a colour");
+        store.setValue("geometry", QRect(100, 120, 333, 222));
+    }
+    Gradora *ruler = makeRuler();
+    ruler->restoreFirstRuler();
+    QCOMPARE(ruler->backgroundColor, QColor(1, 2, 3, 40));
+    QCOMPARE(ruler->rulerColor, QColor(10, 20, 30));
+    QVERIFY(!ruler->guidesColor.isValid());
+    QCOMPARE(ruler->geometry(), QRect(100, 120, 333, 222));
+
+    ruler->guidesColor = Qt::blue;
+    ruler->saveSettings();
+    const QSettings store;
+    QCOMPARE(store.value("background").value<QColor>(), QColor(1, 2, 3, 40));
+    QCOMPARE(store.value("guidesColor").value<QColor>(), QColor(Qt::blue));
+    QCOMPARE(store.value("geometry").toRect(), QRect(100, 120, 333, 222));
+}
+
+void TestRulerPersistence::paletteRotation()
+{
+    const QList<QColor> palette = makeRuler()->backgroundPalette;
+    QCOMPARE(palette.size(), 7);
+    for (int i = 1; i < 8; ++i)
+        makeRuler();
+    QCOMPARE(m_rulers.at(2)->backgroundColor, palette.at(2));
+    QCOMPARE(m_rulers.at(6)->backgroundColor, palette.at(6));
+    QCOMPARE(m_rulers.at(7)->backgroundColor, palette.at(0));
+}
+
+void TestRulerPersistence::hiddenFigureStartsWithoutFigureReadings()
+{
+    QSettings().setValue("flyingFigureVisible", false);
+    Gradora *ruler = makeRuler();
+    QVERIFY(!ruler->flyingFigureVisible);
+    QVERIFY(!ruler->showOnFigureReadings);
+    QVERIFY(!ruler->actShowFigureReadings->isChecked());
+    QVERIFY(!ruler->actShowFigureReadings->isEnabled());
+    QVERIFY(!ruler->figureMenu->isEnabled());
+    QVERIFY(!ruler->actSendToCenter->isEnabled());
+
+    // The option cannot change while the figure is hidden.
+    ruler->actShowFigureReadings->trigger();
+    QVERIFY(!ruler->showOnFigureReadings);
+    ruler->setViewFigureAction();
+    QVERIFY(ruler->flyingFigureVisible);
+    QVERIFY(ruler->actShowFigureReadings->isEnabled());
+}
+
+void TestRulerPersistence::boldControlPointsFollowTheStore_data()
+{
+    QTest::addColumn<QVariant>("bold");
+    QTest::addColumn<QVariant>("hidden");
+    QTest::addColumn<bool>("expectBold");
+    QTest::addColumn<bool>("expectBoldEnabled");
+    QTest::newRow("absent") << QVariant() << QVariant() << true << true;
+    QTest::newRow("bold off") << QVariant(false) << QVariant() << false << true;
+    QTest::newRow("bold on, points hidden") << QVariant(true) << QVariant(true) << true << false;
+    QTest::newRow("bold off, points hidden") << QVariant(false) << QVariant(true) << false << false;
+}
+
+void TestRulerPersistence::boldControlPointsFollowTheStore()
+{
+    QFETCH(QVariant, bold);
+    QFETCH(QVariant, hidden);
+    QFETCH(bool, expectBold);
+    QFETCH(bool, expectBoldEnabled);
+    {
+        QSettings store;
+        if (bold.isValid())
+            store.setValue("boldControlPoints", bold);
+        if (hidden.isValid())
+            store.setValue("noControlPoints", hidden);
+    }
+    Gradora *ruler = makeRuler();
+    QCOMPARE(ruler->boldControlPoints, expectBold);
+    QCOMPARE(ruler->actBoldControlPoints->isChecked(), expectBold);
+    QCOMPARE(ruler->actBoldControlPoints->isEnabled(), expectBoldEnabled);
+    QCOMPARE(ruler->actShowControlPoints->isChecked(), !hidden.toBool());
+
+    // With control points hidden, the bold option keeps its state.
+    if (!expectBoldEnabled) {
+        ruler->setViewNAction();
+        QCOMPARE(ruler->boldControlPoints, expectBold);
+    }
+}
+
+void TestRulerPersistence::panelSideEntryFollowsTheStore_data()
+{
+    QTest::addColumn<bool>("canShow");
+    QTest::addColumn<int>("side");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("right") << true << 2 << true << "Send Panel to Left";
+    QTest::newRow("left") << true << 1 << true << "Send Panel to Right";
+    QTest::newRow("panel off") << false << 2 << false << "Send Panel to Left";
+}
+
+void TestRulerPersistence::panelSideEntryFollowsTheStore()
+{
+    QFETCH(bool, canShow);
+    QFETCH(int, side);
+    QFETCH(bool, enabled);
+    QFETCH(QString, text);
+    {
+        QSettings store;
+        store.setValue("canShowToolbox", canShow);
+        store.setValue("toolboxPosition", side);
+    }
+    auto *ruler = new Gradora(nullptr);
+    m_rulers.append(ruler);
+    QCOMPARE(ruler->pointerPressed, canShow);
+    QCOMPARE(ruler->toolboxPosition, side);
+    QCOMPARE(ruler->actPanelSide->isEnabled(), enabled);
+    QCOMPARE(ruler->actPanelSide->text(), text);
+}
+
+void TestRulerPersistence::startPointCheckMark_data()
+{
+    QTest::addColumn<bool>("left");
+    QTest::addColumn<bool>("bottom");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("top-left") << true << false << "Top-Left";
+    QTest::newRow("top-right") << false << false << "Top-Right";
+    QTest::newRow("bottom-left") << true << true << "Bottom-Left";
+    QTest::newRow("bottom-right") << false << true << "Bottom-Right";
+}
+
+void TestRulerPersistence::startPointCheckMark()
+{
+    QFETCH(bool, left);
+    QFETCH(bool, bottom);
+    QFETCH(QString, entry);
+    {
+        QSettings store;
+        store.setValue("zeroAtLeft", left);
+        store.setValue("zeroAtBottom", bottom);
+    }
+    Gradora *ruler = makeRuler();
+    QCOMPARE(ruler->startPointGroup->checkedAction()->text(), entry);
+    // Choosing the entry again gives the same pair.
+    ruler->zeroAtLeft = !left;
+    ruler->setZeroPoint();
+    QCOMPARE(ruler->zeroAtLeft, left);
+    QCOMPARE(ruler->zeroAtBottom, bottom);
+}
+
+void TestRulerPersistence::savingInFullScreenStoresNormalGeometry()
+{
+    QSettings().setValue("geometry", QRect(40, 50, 300, 200));
+    Gradora *ruler = makeRuler();
+    ruler->restoreFirstRuler();
+    ruler->setFullScreen();
+    QVERIFY(ruler->fullScreen);
+    ruler->saveSettings();
+    QCOMPARE(QSettings().value("geometry").toRect(), QRect(40, 50, 300, 200));
+}
+
+void TestRulerPersistence::geometryOffEveryScreenIsBroughtBack()
+{
+    const QRect primary = QGuiApplication::primaryScreen()->geometry();
+    QSettings().setValue("geometry", QRect(primary.right() + 500, 100, 320, 210));
+    Gradora *ruler = makeRuler();
+    ruler->restoreFirstRuler();
+    QCOMPARE(ruler->geometry(), QRect(primary.topLeft(), QSize(320, 210)));
+}
+
+void TestRulerPersistence::missingPictureIsDropped()
+{
+    QSettings().setValue("imageFile", "/nonexistent/picture.png");
+    Gradora *ruler = makeRuler();
+    ruler->restoreFirstRuler();
+    QVERIFY(ruler->image.isNull());
+    QVERIFY(ruler->imageFile.isEmpty());
+    QVERIFY(!ruler->actStretchImage->isEnabled());
+    ruler->saveSettings();
+    QCOMPARE(QSettings().value("imageFile").toString(), QString());
+}
+
+void TestRulerPersistence::savedKeysInTableOrder()
+{
+    Gradora *ruler = makeRuler();
+    ruler->saveSettings();
+    QFile file(QSettings().fileName());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QStringList keys;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const int eq = line.indexOf('=');
+        if (eq > 0)
+            keys << QString::fromLatin1(line.left(eq));
+    }
+    const QStringList rulerOrder{
+        "showMasterPointLines", "zeroAtLeft",        "zeroAtBottom",      "crossHairVisible",
+        "borderVisible",        "flyingFigureVisible", "showRulerReadings", "hoverGuides",
+        "stayOnTop",            "selectInvertedAlt", "selectMPix",        "snapToScreen",
+        "lockToScreen",         "antiAliasing",      "leftTickerVisible", "rightTickerVisible",
+        "topTickerVisible",     "bottomTickerVisible", "rulerStartsFrom1", "imageFile",
+        "stretchImage",         "proportionalImage", "transparentImage",  "boldControlPoints",
+        "noControlPoints",      "bottmRightLabel",   "R_M_Width",         "R_M_Height",
+        "R_M_MinimalReadings",  "geometry",          "background",        "rulerColor",
+        "guidesColor"};
+    QStringList written;
+    for (const QString &key : keys) {
+        if (rulerOrder.contains(key))
+            written << key;
+    }
+    QCOMPARE(written, rulerOrder);
+    for (const char *programKey : {"autoUpdate", "gridSize", "zoom", "showTopRightMenu", "clrX"})
+        QVERIFY2(keys.contains(QLatin1String(programKey)), programKey);
+}
+
+GRADORA_TEST_MAIN(TestRulerPersistence)
+#include "tst_rulerpersistence.moc"
