@@ -16,6 +16,9 @@ mainForm::mainForm(QWidget *parent) : QDialog(parent), ui(new Ui::mainForm)
 
 mainForm::~mainForm()
 {
+    // The last ruler stays open until the program ends; it goes before the preferences it points to.
+    const QList<Gradora *> openRulers = settings->rulers;
+    qDeleteAll(openRulers);
     delete ui;
 }
 

@@ -1,0 +1,126 @@
+#pragma once
+
+// Drives the real program on the test's X display: starts copies of it in a private home folder and
+// finds, activates and measures their windows through the X tools.
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRect>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+
+class ProcessDriver
+{
+public:
+    ProcessDriver()
+    {
+        QDir(m_home.path()).mkpath(QStringLiteral("runtime"));
+        QFile::setPermissions(m_home.path() + QStringLiteral("/runtime"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+
+    ~ProcessDriver()
+    {
+        for (QProcess *process : std::as_const(m_processes)) {
+            if (process->state() != QProcess::NotRunning) {
+                process->kill();
+                process->waitForFinished(5000);
+            }
+            delete process;
+        }
+    }
+
+    QString home() const { return m_home.path(); }
+    QString settingsFile() const { return m_home.path() + QStringLiteral("/config/gradora.net/Gradora.ini"); }
+
+    QProcess *start()
+    {
+        auto *process = new QProcess;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), m_home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path() + QStringLiteral("/config"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path() + QStringLiteral("/runtime"));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.path() + QStringLiteral("/data"));
+        env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS")) +
+                                                       QStringLiteral(":exitcode=99"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        process->setProcessEnvironment(env);
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->start(executable(), {});
+        m_processes.append(process);
+        return process;
+    }
+
+    static QString executable() { return qEnvironmentVariable("GRADORA_EXECUTABLE"); }
+
+    static QString run(const QString &program, const QStringList &arguments)
+    {
+        QProcess tool;
+        tool.start(program, arguments);
+        tool.waitForFinished(10000);
+        return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+    }
+
+    // Visible windows of a process, optionally only those with exactly this title (case counts).
+    static QStringList windows(const QProcess *process, const QString &title = QString())
+    {
+        const QString out = run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                            QStringLiteral("--pid"),
+                                                            QString::number(process->processId())});
+        QStringList found = out.isEmpty() ? QStringList() : out.split('\n');
+        if (!title.isNull()) {
+            found.removeIf([&title](const QString &window) {
+                return run(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), window}) != title;
+            });
+        }
+        return found;
+    }
+
+    static QRect geometryOf(const QString &window)
+    {
+        const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
+        auto number = [&info](const QString &label) {
+            const int at = int(info.indexOf(label));
+            return at < 0 ? -1 : info.mid(at + label.size()).section('\n', 0, 0).trimmed().toInt();
+        };
+        return {number(QStringLiteral("Absolute upper-left X:")), number(QStringLiteral("Absolute upper-left Y:")),
+                number(QStringLiteral("Width:")), number(QStringLiteral("Height:"))};
+    }
+
+    static void activateAndPress(const QString &window, const QString &keys)
+    {
+        run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
+        QTest::qWait(200);
+        run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
+    }
+
+    static bool waitFor(const std::function<bool()> &condition, int timeoutMs = 20000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!condition()) {
+            if (timer.elapsed() > timeoutMs)
+                return false;
+            QTest::qWait(100);
+        }
+        return true;
+    }
+
+    // The ruler window of a running copy, once it is shown.
+    static QString rulerWindow(const QProcess *process)
+    {
+        QString found;
+        waitFor([&] {
+            const QStringList list = windows(process, QStringLiteral("Gradora"));
+            found = list.isEmpty() ? QString() : list.first();
+            return !found.isEmpty();
+        });
+        return found;
+    }
+
+private:
+    QTemporaryDir m_home;
+    QList<QProcess *> m_processes;
+};

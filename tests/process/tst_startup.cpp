@@ -1,0 +1,175 @@
+#include "process/processdriver.h"
+#include "testsupport.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+#include <csignal>
+
+// The real program on an X display: start-up, the end of the run, and one copy per user.
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void firstStartAndCloseSavesEverything();
+    void measuresDevicePixelsOnAHighDpiDisplay();
+    void secondCopyIsRefused();
+    void startAfterKillSucceeds();
+    void simultaneousStartsLeaveOneRunning();
+
+private:
+    static QByteArray readFile(const QString &path);
+    static void closeRuler(QProcess *process);
+};
+
+void TestStartup::initTestCase()
+{
+    QVERIFY2(!ProcessDriver::executable().isEmpty(), "GRADORA_EXECUTABLE is not set");
+    QVERIFY2(!qEnvironmentVariableIsEmpty("DISPLAY"), "these tests need an X display");
+}
+
+QByteArray TestStartup::readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestStartup::closeRuler(QProcess *process)
+{
+    const QString ruler = ProcessDriver::rulerWindow(process);
+    QVERIFY(!ruler.isEmpty());
+    ProcessDriver::activateAndPress(ruler, QStringLiteral("alt+F4"));
+    QVERIFY(process->waitForFinished(20000));
+    QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process->exitCode(), 0);
+}
+
+void TestStartup::firstStartAndCloseSavesEverything()
+{
+    ProcessDriver driver;
+    QProcess *gradora = driver.start();
+    const QString ruler = ProcessDriver::rulerWindow(gradora);
+    QVERIFY(!ruler.isEmpty());
+    QCOMPARE(ProcessDriver::geometryOf(ruler), QRect(0, 0, 640, 480));
+
+    closeRuler(gradora);
+    const QByteArray ini = readFile(driver.settingsFile());
+    QStringList keys;
+    for (const QByteArray &line : ini.split('\n')) {
+        if (line.contains('='))
+            keys << QString::fromLatin1(line.left(line.indexOf('=')));
+    }
+    const QStringList rulerKeys{"showMasterPointLines", "zeroAtLeft", "zeroAtBottom", "crossHairVisible",
+                                "borderVisible", "flyingFigureVisible", "showRulerReadings", "hoverGuides",
+                                "stayOnTop", "selectInvertedAlt", "selectMPix", "snapToScreen", "lockToScreen",
+                                "antiAliasing", "leftTickerVisible", "rightTickerVisible", "topTickerVisible",
+                                "bottomTickerVisible", "rulerStartsFrom1", "imageFile", "stretchImage",
+                                "proportionalImage", "transparentImage", "boldControlPoints", "noControlPoints",
+                                "bottmRightLabel", "R_M_Width", "R_M_Height", "R_M_MinimalReadings", "geometry",
+                                "background", "rulerColor", "guidesColor"};
+    QCOMPARE(keys.mid(0, rulerKeys.size()), rulerKeys);
+    for (const char *key : {"Program%20Version", "autoUpdate", "gridSize", "gridActive", "zoom", "initialSize",
+                            "position", "showTopRightMenu", "autoUpdatesEnabled", "canShowToolbox",
+                            "toolboxPosition", "lastInformed", "clrDlgPosSvd", "clrX", "clrY"})
+        QVERIFY2(keys.contains(QLatin1String(key)), key);
+    QVERIFY(ini.contains("geometry=@Rect(0 0 640 480)"));
+}
+
+// One ruler pixel is one device pixel, even where the display asks the toolkit to scale.
+void TestStartup::measuresDevicePixelsOnAHighDpiDisplay()
+{
+    QProcess xrdb;
+    xrdb.start(QStringLiteral("xrdb"), {QStringLiteral("-merge")});
+    xrdb.write("Xft.dpi: 144\n");
+    xrdb.closeWriteChannel();
+    QVERIFY(xrdb.waitForFinished());
+    auto restore = qScopeGuard([] {
+        QProcess reset;
+        reset.start(QStringLiteral("xrdb"), {QStringLiteral("-merge")});
+        reset.write("Xft.dpi: 96\n");
+        reset.closeWriteChannel();
+        reset.waitForFinished();
+    });
+
+    ProcessDriver driver;
+    QProcess *gradora = driver.start();
+    const QString ruler = ProcessDriver::rulerWindow(gradora);
+    QVERIFY(!ruler.isEmpty());
+    QCOMPARE(ProcessDriver::geometryOf(ruler).size(), QSize(640, 480));
+    closeRuler(gradora);
+}
+
+void TestStartup::secondCopyIsRefused()
+{
+    ProcessDriver driver;
+    QProcess *first = driver.start();
+    QVERIFY(!ProcessDriver::rulerWindow(first).isEmpty());
+    const QByteArray settingsBefore = readFile(driver.settingsFile());
+
+    QProcess *second = driver.start();
+    QStringList boxes;
+    QVERIFY(ProcessDriver::waitFor([&] {
+        boxes = ProcessDriver::windows(second);
+        return !boxes.isEmpty();
+    }));
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY(ProcessDriver::windows(second, QStringLiteral("Gradora")).isEmpty());
+    QCOMPARE(second->state(), QProcess::Running);
+
+    ProcessDriver::activateAndPress(boxes.first(), QStringLiteral("Return"));
+    QVERIFY(second->waitForFinished(20000));
+    QCOMPARE(second->exitCode(), 0);
+    QCOMPARE(first->state(), QProcess::Running);
+    QCOMPARE(readFile(driver.settingsFile()), settingsBefore);
+    closeRuler(first);
+}
+
+void TestStartup::startAfterKillSucceeds()
+{
+    ProcessDriver driver;
+    QProcess *crashed = driver.start();
+    QVERIFY(!ProcessDriver::rulerWindow(crashed).isEmpty());
+    const qint64 pid = crashed->processId();
+    QVERIFY(pid > 0);
+    ::kill(pid_t(pid), SIGKILL);
+    QVERIFY(crashed->waitForFinished(10000));
+
+    QProcess *next = driver.start();
+    QVERIFY(!ProcessDriver::rulerWindow(next).isEmpty());
+    closeRuler(next);
+}
+
+void TestStartup::simultaneousStartsLeaveOneRunning()
+{
+    ProcessDriver driver;
+    QProcess *a = driver.start();
+    QProcess *b = driver.start();
+
+    // One shows its ruler, the other its refusal.
+    QProcess *running = nullptr;
+    QProcess *refused = nullptr;
+    QVERIFY(ProcessDriver::waitFor([&] {
+        const bool aRuler = !ProcessDriver::windows(a, QStringLiteral("Gradora")).isEmpty();
+        const bool bRuler = !ProcessDriver::windows(b, QStringLiteral("Gradora")).isEmpty();
+        const bool aBox = !aRuler && !ProcessDriver::windows(a).isEmpty();
+        const bool bBox = !bRuler && !ProcessDriver::windows(b).isEmpty();
+        if (aRuler && bBox) {
+            running = a;
+            refused = b;
+        } else if (bRuler && aBox) {
+            running = b;
+            refused = a;
+        }
+        return running != nullptr;
+    }));
+    ProcessDriver::activateAndPress(ProcessDriver::windows(refused).first(), QStringLiteral("Return"));
+    QVERIFY(refused->waitForFinished(20000));
+    QCOMPARE(refused->exitCode(), 0);
+    QTest::qWait(500);
+    QCOMPARE(running->state(), QProcess::Running);
+    closeRuler(running);
+}
+
+GRADORA_TEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"
