@@ -1,11 +1,12 @@
 #include "panel.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QTimer>
-#include <QVBoxLayout>
 
 panel::panel(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
+    setObjectName(QStringLiteral("Form"));
     resize(185, 89);
     m_label = new QLabel(tr("Display 1"), this);
     QFont font = m_label->font();
@@ -13,13 +14,8 @@ panel::panel(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
     font.setWeight(QFont::Bold);
     m_label->setFont(font);
     m_label->setAlignment(Qt::AlignCenter);
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QHBoxLayout(this);
     layout->addWidget(m_label);
-
-    m_hideTimer = new QTimer(this);
-    m_hideTimer->setSingleShot(true);
-    m_hideTimer->setInterval(kVisibleMs);
-    connect(m_hideTimer, &QTimer::timeout, this, &QWidget::hide);
 }
 
 QString panel::text() const
@@ -27,11 +23,21 @@ QString panel::text() const
     return m_label->text();
 }
 
-void panel::showText(const QString &text, const QPoint &topLeft)
+void panel::setText(const QString &text)
 {
     m_label->setText(text);
+}
+
+void panel::start()
+{
+    QTimer::singleShot(kVisibleMs, this, &QWidget::hide);
+}
+
+void panel::showText(const QString &text, const QPoint &topLeft)
+{
+    setText(text);
     move(topLeft);
     show();
     activateWindow();
-    m_hideTimer->start();
+    start();
 }

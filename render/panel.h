@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class QLabel;
-class QTimer;
 
 // The display identification label: a small frameless window that names a monitor for a few seconds.
 class panel : public QWidget
@@ -15,10 +14,12 @@ public:
     explicit panel(QWidget *parent = nullptr);
 
     QString text() const;
+    void setText(const QString &text);
+    // Hides the label kVisibleMs from now; a second start arms a second timer, and the first to fire hides.
+    void start();
     // Shows the text with the window's top-left at topLeft, then hides after kVisibleMs.
     void showText(const QString &text, const QPoint &topLeft);
 
 private:
     QLabel *m_label = nullptr;
-    QTimer *m_hideTimer = nullptr;
 };

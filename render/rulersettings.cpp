@@ -1,7 +1,133 @@
 #include "rulersettings.h"
 
-rulerSettings::rulerSettings(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
+#include "gradora.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace {
+const QColor kOutlineColor(33, 33, 33, 128);
+const QColor kPanelColor(255, 255, 156);
+constexpr qreal kOpacity = 0.9;
+} // namespace
+
+rulerSettings::rulerSettings(QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint)
 {
-    setWindowOpacity(0.9);
-    resize(160, 240);
+    setObjectName(QStringLiteral("rulerSettings"));
+    setWindowTitle(tr("Dialog"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setStyleSheet(QStringLiteral("border-width:1px;"));
+    setWindowOpacity(kOpacity);
+    QPalette colours = palette();
+    colours.setBrush(QPalette::All, QPalette::Window, QBrush(kPanelColor));
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    QFont readingFont(QString::fromLatin1(kFontFamily));
+    readingFont.setPixelSize(kFontPixelSize);
+    readingFont.setWeight(QFont::Normal);
+    QFont headerFont = readingFont;
+    headerFont.setWeight(QFont::Bold);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSpacing(1);
+    auto addLabel = [&](const QString &text, const QFont &font, const QString &tip) {
+        auto *label = new QLabel(text, this);
+        label->setFont(font);
+        label->setToolTip(tip);
+        layout->addWidget(label);
+        return label;
+    };
+
+    m_rulerHeader = addLabel(tr("Ruler:"), headerFont, QString());
+    const QString rulerTips[] = {tr("Left "), tr("Top"),    tr("Right"), tr("Bottom"),
+                                 tr("Width"), tr("Height"), tr("Area"),  tr("Perimeter")};
+    for (int i = 0; i < RulerReadingCount; ++i)
+        m_rulerLabels[i] = addLabel(QString(), readingFont, rulerTips[i]);
+
+    layout->addSpacing(6);
+    m_figureHeader = addLabel(tr("Flying Figure:"), headerFont, QString());
+    const QString figureTips[] = {tr("Figure Width"),   tr("Figure Height"),     tr("Figure Area"),
+                                  tr("Figure Perimeter"), tr("Rotation Angle"), tr("Rotation Center X"),
+                                  tr("Rotation Center Y")};
+    for (int i = 0; i < FigureReadingCount; ++i) {
+        m_figureLabels[i] = addLabel(QString(), readingFont, figureTips[i]);
+        if (i == FigureHeight)
+            m_extraSideLabel = addLabel(QString(), readingFont, QString());
+    }
+    resize(170, 330);
+}
+
+void rulerSettings::updateTexts()
+{
+    for (int i = 0; i < RulerReadingCount; ++i)
+        m_rulerLabels[i]->setText(rulerTexts[i]);
+    for (int i = 0; i < FigureReadingCount; ++i)
+        m_figureLabels[i]->setText(figureTexts[i]);
+    m_figureLabels[FigureHeight]->setVisible(showSecondFigureLength);
+
+    QString tip;
+    switch (extraSide) {
+    case ExtraSide::RightTriangle:
+        tip = tr("Hypotenuse Length");
+        break;
+    case ExtraSide::Rhombus:
+        tip = tr("Rhombus Side Length");
+        break;
+    case ExtraSide::IsoscelesTriangle:
+        tip = tr("Isosceles Triangle Leg");
+        break;
+    case ExtraSide::None:
+        break;
+    }
+    m_extraSideLabel->setToolTip(showExtraSide ? tip : QString());
+    m_extraSideLabel->setText(showExtraSide || extraSide != ExtraSide::None ? extraSideText : QString());
+    m_extraSideLabel->setVisible(showExtraSide);
+
+    m_figureHeader->show();
+    for (int i = 0; i < FigureReadingCount; ++i) {
+        if (i != FigureHeight)
+            m_figureLabels[i]->show();
+    }
+}
+
+void rulerSettings::hideFigurePart()
+{
+    m_figureHeader->hide();
+    for (QLabel *label : m_figureLabels)
+        label->hide();
+    m_extraSideLabel->hide();
+}
+
+void rulerSettings::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kOutlineColor, 1));
+    painter.drawRect(QRect(0, 0, width() - 2, height() - 2));
+}
+
+void rulerSettings::mousePressEvent(QMouseEvent *event)
+{
+    if (owner)
+        pressOffset = event->globalPosition().toPoint() - owner->frameGeometry().topLeft();
+}
+
+void rulerSettings::mouseMoveEvent(QMouseEvent *event)
+{
+    if (owner && (event->buttons() & Qt::LeftButton))
+        owner->move(event->globalPosition().toPoint() - pressOffset);
+}
+
+void rulerSettings::mouseReleaseEvent(QMouseEvent *)
+{
+    if (owner) {
+        owner->activateWindow();
+        owner->setFocus();
+    }
 }

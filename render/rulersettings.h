@@ -1,11 +1,69 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
+#include <QPoint>
+#include <QString>
+#include <array>
 
-// The information panel beside the active ruler: lists the ruler's and the figure's readings.
-class rulerSettings : public QWidget
+class Gradora;
+class QLabel;
+
+// The information panel beside the active ruler: lists the ruler's and the flying figure's readings.
+// The owner ruler's paint pass writes the texts; its move handling places the panel.
+class rulerSettings : public QDialog
 {
     Q_OBJECT
 public:
+    // The face that stands in for the panel's "Lucida Grande" on Linux.
+    static constexpr const char *kFontFamily = "DejaVu Sans";
+    static constexpr int kFontPixelSize = 14;
+
+    enum RulerReading { Left, Top, Right, Bottom, Width, Height, Area, Perimeter, RulerReadingCount };
+    enum FigureReading {
+        FigureWidth,
+        FigureHeight,
+        FigureArea,
+        FigurePerimeter,
+        RotationAngle,
+        RotationCenterX,
+        RotationCenterY,
+        FigureReadingCount
+    };
+    enum class ExtraSide { None = 0, Rhombus = 1, IsoscelesTriangle = 2, RightTriangle = 3 };
+
     explicit rulerSettings(QWidget *parent = nullptr);
+
+    Gradora *owner = nullptr;
+    QPoint pressOffset;
+
+    // Written by the owner's paint pass.
+    std::array<QString, RulerReadingCount> rulerTexts;
+    std::array<QString, FigureReadingCount> figureTexts;
+    QString extraSideText;
+    bool showSecondFigureLength = true;
+    bool showExtraSide = false;
+    ExtraSide extraSide = ExtraSide::None;
+
+    // Copies the texts into the labels.
+    void updateTexts();
+    // Hides the figure's part while the owner's figure is hidden.
+    void hideFigurePart();
+
+    QLabel *rulerLabel(RulerReading reading) const { return m_rulerLabels.at(reading); }
+    QLabel *figureLabel(FigureReading reading) const { return m_figureLabels.at(reading); }
+    QLabel *extraSideLabel() const { return m_extraSideLabel; }
+    QLabel *figureHeader() const { return m_figureHeader; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    std::array<QLabel *, RulerReadingCount> m_rulerLabels{};
+    std::array<QLabel *, FigureReadingCount> m_figureLabels{};
+    QLabel *m_extraSideLabel = nullptr;
+    QLabel *m_rulerHeader = nullptr;
+    QLabel *m_figureHeader = nullptr;
 };

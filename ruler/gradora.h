@@ -38,6 +38,8 @@ public:
     void restoreFirstRuler();
     // Writes this ruler's keys, then the program-wide keys.
     void saveSettings();
+    // Recomputes the unit scale for the display the ruler stands on, without messages.
+    void recomputeScale();
 
     // Links to the shared objects (not owned).
     Settings *settings = nullptr;

@@ -1,17 +1,68 @@
 // Where the window stands: its display, snapping and locking, full screen and stay on top.
 #include "gradora.h"
 
+#include "rulersettings.h"
+#include "screenplacement.h"
+#include "settings.h"
+
 #include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
 
+namespace {
+QList<QRect> screenRects()
+{
+    QList<QRect> rects;
+    for (const QScreen *screen : QGuiApplication::screens())
+        rects.append(screen->geometry());
+    return rects;
+}
+} // namespace
+
 void Gradora::moveEvent(QMoveEvent *)
 {
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    const QScreen *current = screen();
-    displayIndex = current ? int(screens.indexOf(current)) : 0;
-    if (displayIndex < 0)
-        displayIndex = 0;
+    if (pointerPressed && infoPanel)
+        infoPanel->owner = this;
+
+    const QList<QRect> screens = screenRects();
+    displayIndex = ScreenPlacement::screenIndexFor(frameGeometry(), screens);
+    const QRect screen = screens.value(displayIndex);
+
+    QRect window = frameGeometry();
+    if (snapToScreen && !resizing && dragMode == 0) {
+        window.moveTopLeft(ScreenPlacement::snapped(window, screen, snapDistance));
+        if (!fullScreen)
+            move(window.topLeft());
+    }
+    if (lockToScreen) {
+        const QRect inside = ScreenPlacement::locked(window, screen);
+        if (!fullScreen) {
+            if (inside.size() != window.size())
+                resize(inside.size());
+            move(inside.topLeft());
+        }
+        window = inside;
+    }
+
+    recomputeScale();
+
+    if (settings && infoPanel) {
+        if (settings->infoPaneShown) {
+            const auto side = settings->toolboxPosition == 1 ? ScreenPlacement::PanelSide::Left
+                                                             : ScreenPlacement::PanelSide::Right;
+            infoPanel->move(ScreenPlacement::panelPosition(window, infoPanel->size(), screen, side,
+                                                           settings->panelSpacing));
+            if (pointerPressed) {
+                infoPanel->show();
+                activateWindow();
+                setFocus();
+            }
+        } else if (pointerPressed) {
+            infoPanel->hide();
+            activateWindow();
+            setFocus();
+        }
+    }
     update();
 }
 
@@ -22,6 +73,15 @@ void Gradora::setStayOnTop()
     actStayOnTop->setChecked(stayOnTop);
     show();
     activateWindow();
+
+    if (infoPanel) {
+        Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint;
+        if (stayOnTop)
+            flags |= Qt::WindowStaysOnTopHint;
+        infoPanel->setWindowFlags(flags);
+        if (settings && settings->infoPaneShown)
+            infoPanel->show();
+    }
 }
 
 void Gradora::setFullScreen()

@@ -10,3 +10,5 @@ void Gradora::setUnit()
 {
     setUnit(false);
 }
+
+void Gradora::recomputeScale() {}

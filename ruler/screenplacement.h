@@ -3,11 +3,28 @@
 #include <QList>
 #include <QRect>
 
+// Where ruler windows and the information panel stand relative to the screens.
 namespace ScreenPlacement {
 
 // A restored window that meets no screen of today's desktop (a monitor was unplugged) would be
 // unreachable: such a window goes to the top-left of the primary screen, keeping its size unless it
 // is larger than that screen. Any window that meets a screen, even partly off-screen, stays as it is.
 QRect reachableGeometry(const QRect &saved, const QList<QRect> &screens, const QRect &primary);
+
+// The number of the screen that holds the window: the one under its centre, else the one it overlaps
+// most, else the first.
+int screenIndexFor(const QRect &window, const QList<QRect> &screens);
+
+// A window within `distance` pixels of a screen edge jumps flush to it (left and top edges first).
+QPoint snapped(const QRect &window, const QRect &screen, int distance);
+
+// The window kept inside the screen: never wider or higher than it, moved back in where it sticks out.
+QRect locked(const QRect &window, const QRect &screen);
+
+enum class PanelSide { Left = 1, Right = 2 };
+
+// Top-left of the information panel beside the window on the preferred side, or on the other side
+// where the preferred one would leave the screen.
+QPoint panelPosition(const QRect &window, const QSize &panel, const QRect &screen, PanelSide side, int gap);
 
 } // namespace ScreenPlacement
