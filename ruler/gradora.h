@@ -97,10 +97,34 @@ public:
 
     // Pointer state.
     int dragMode = 0;
+    int dragPointIndex = 0;
+    int guideMode = 0;
+    int dragGuideH = 0;
+    int dragGuideV = 0;
+    bool guidesArmed = true;
+    bool overGuide = false;
+    bool newGuideCreated = false;
+    int newGuidePos = 0;
     bool pressInsideFigure = false;
+    QPoint grabOffset;
+    QSize pressSize;
+    QPoint pressGlobal;
+    QPoint lastLocalPos;
     bool altState = false;
     bool shiftState = false;
+    bool shiftResize = false;
+    bool edgeDragActive = false;
+    int wheelAccumulator = 0;
+    bool menuButtonHover = false;
     bool contextMenuShown = false;
+    QList<int> verticalGuides;
+    QList<int> horizontalGuides;
+
+    // Arrow-key steps, copied from the preferences at every key press.
+    int move_normal = 1;
+    int move_more = 100;
+    int resize_normal = 1;
+    int resize_more = 10;
 
     // Menus and actions.
     QMenu *contextMenu = nullptr;
@@ -291,7 +315,20 @@ public:
     // The window's move handling; also run directly, with no event.
     void moveEvent(QMoveEvent *event) override;
 
+    // Pointer and keys. enterEvent also runs with no event.
+    void enterEvent(QEnterEvent *event) override;
+
 protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    // Tab turns the figure's placement instead of moving the focus.
+    bool focusNextPrevChild(bool) override { return false; }
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -307,4 +344,31 @@ private:
     void setAllTickers(bool visible);
     void setPictureEntriesEnabled(bool enabled);
     void clearRememberedModifiers();
+
+    // Pointer helpers.
+    void trackModifiers(Qt::KeyboardModifiers modifiers);
+    bool followGuides(const QPoint &pos, bool buttonHeld);
+    void hoverHitTest(const QPoint &pos);
+    void grabGuides(const QPoint &pos);
+    void dragWindowTo(const QPoint &global);
+    void openContextMenuAt(const QPoint &global);
+
+    // Keys.
+    bool handleRememberedAltShift(int key);
+    bool handleExactlyAlt(const QKeyEvent *event);
+    void prepareForKey(const QKeyEvent *event);
+    bool handleArrowKey(int key);
+    bool handleFigureKey(const QKeyEvent *event);
+    bool handleOptionKey(int key);
+    void quitSavingThisRuler();
+
+    // The flying figure as the pointer and the keys see it.
+    QList<QPoint> figureControlPoints() const;
+    bool figureContains(const QPoint &pos) const;
+    void moveFigureBy(const QPoint &delta);
+    void dragFigureHandle(int index, const QPoint &pos, Qt::KeyboardModifiers modifiers);
+    void rotateFigureBy(double degrees);
+    void scaleFigureBy(double factor);
+    void toggleFigurePlacement();
+    void recomputeFigure();
 };

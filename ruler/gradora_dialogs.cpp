@@ -11,4 +11,4 @@ void Gradora::help() {}
 void Gradora::suggest() {}
 void Gradora::onlineHelpLink() {}
 void Gradora::setCheckForUpdates() {}
-void Gradora::setClearGuides() { update(); }
+

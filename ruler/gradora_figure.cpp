@@ -37,3 +37,43 @@ void Gradora::set_F_IsoscelesTriangle() {}
 void Gradora::set_F_RightTriangle() {}
 void Gradora::set_F_Circle() {}
 void Gradora::set_F_Ellipse() {}
+
+QList<QPoint> Gradora::figureControlPoints() const
+{
+    return {};
+}
+
+bool Gradora::figureContains(const QPoint &) const
+{
+    return false;
+}
+
+void Gradora::moveFigureBy(const QPoint &)
+{
+    update();
+}
+
+void Gradora::dragFigureHandle(int, const QPoint &, Qt::KeyboardModifiers)
+{
+    update();
+}
+
+void Gradora::rotateFigureBy(double)
+{
+    update();
+}
+
+void Gradora::scaleFigureBy(double)
+{
+    update();
+}
+
+void Gradora::toggleFigurePlacement()
+{
+    update();
+}
+
+void Gradora::recomputeFigure()
+{
+    update();
+}

@@ -1,0 +1,354 @@
+// The keyboard: every feature has its key.
+#include "gradora.h"
+
+#include "settings.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace {
+constexpr double kFineTurn = 0.17578125; // 360 / 2048
+constexpr double kCoarseTurn = 11.25;
+constexpr double kEighthTurn = 45.0;
+constexpr double kQuarterTurn = 90.0;
+constexpr double kScaleUp = 1.01;
+constexpr double kScaleDown = 0.99;
+} // namespace
+
+void Gradora::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (shiftState && altState && handleRememberedAltShift(key))
+        return;
+    if (event->modifiers() == Qt::AltModifier && handleExactlyAlt(event))
+        return;
+    prepareForKey(event);
+    if (handleArrowKey(key) || handleFigureKey(event))
+        return;
+    handleOptionKey(key);
+}
+
+bool Gradora::handleRememberedAltShift(int key)
+{
+    switch (key) {
+    case Qt::Key_A:
+        setAntiAliasing();
+        return true;
+    case Qt::Key_C:
+        setCrossHair();
+        return true;
+    case Qt::Key_G:
+        setClearGuides();
+        return true;
+    case Qt::Key_H:
+        R_M_Height = !R_M_Height;
+        update();
+        return true;
+    case Qt::Key_M:
+        setMagnifier();
+        return true;
+    case Qt::Key_P:
+        setManualSet();
+        return true;
+    case Qt::Key_R:
+        setMinimalistic();
+        return true;
+    case Qt::Key_S:
+        invertAlt();
+        return true;
+    case Qt::Key_T:
+        setTransparency();
+        return true;
+    case Qt::Key_W:
+        R_M_Width = !R_M_Width;
+        update();
+        return true;
+    case Qt::Key_Y:
+        setViewMinimalReadingsAction();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Gradora::handleExactlyAlt(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_N:
+        newRuler();
+        return true;
+    case Qt::Key_W:
+        closeRuler();
+        return true;
+    case Qt::Key_B:
+        setBackgroundAction();
+        return true;
+    case Qt::Key_C:
+        setRulerAction();
+        return true;
+    case Qt::Key_G:
+        setGuidesAction();
+        return true;
+    case Qt::Key_Q:
+        quitSavingThisRuler();
+        return true;
+    case Qt::Key_S:
+        setStayOnTop();
+        return true;
+    case Qt::Key_P:
+        setSnapToScreen();
+        return true;
+    case Qt::Key_L:
+        setLockToScreen();
+        return true;
+    case Qt::Key_F:
+        setFullScreen();
+        return true;
+    case Qt::Key_Comma:
+        propertiesShow();
+        return true;
+    case Qt::Key_Slash:
+        help();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Gradora::quitSavingThisRuler()
+{
+    saveSettings();
+    if (settings && settings->trayIcon)
+        settings->trayIcon->hide();
+    QCoreApplication::quit();
+}
+
+void Gradora::prepareForKey(const QKeyEvent *event)
+{
+    if (settings) {
+        move_normal = settings->move_normal;
+        move_more = settings->move_more;
+        resize_normal = settings->resize_normal;
+        resize_more = settings->resize_more;
+    }
+    if (event->key() == Qt::Key_Alt) {
+        altState = true;
+        wheelAccumulator = 0;
+    }
+    if (event->key() == Qt::Key_Shift) {
+        shiftState = true;
+        wheelAccumulator = 0;
+    }
+    if (shiftState)
+        setCursor(dragMode != 0 || altState ? Qt::ArrowCursor : Qt::SizeFDiagCursor);
+    if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
+        altState = true;
+    if (event->modifiers() & Qt::ShiftModifier)
+        shiftState = true;
+}
+
+bool Gradora::handleArrowKey(int key)
+{
+    QPoint direction;
+    switch (key) {
+    case Qt::Key_Left:
+        direction = {-1, 0};
+        break;
+    case Qt::Key_Right:
+        direction = {1, 0};
+        break;
+    case Qt::Key_Up:
+        direction = {0, -1};
+        break;
+    case Qt::Key_Down:
+        direction = {0, 1};
+        break;
+    default:
+        return false;
+    }
+    if (fullScreen)
+        return true;
+    if (shiftState) {
+        // Keyboard resizes keep the top-left and apply no minimum of their own.
+        const int step = altState ? resize_more : resize_normal;
+        resize(width() + direction.x() * step, height() + direction.y() * step);
+    } else {
+        move(pos() + direction * (altState ? move_more : move_normal));
+    }
+    return true;
+}
+
+bool Gradora::handleFigureKey(const QKeyEvent *event)
+{
+    using Slot = void (Gradora::*)();
+    static const Slot corner[] = {&Gradora::set_M_Rectangle, &Gradora::set_M_Square,
+                                  &Gradora::set_M_Rhombus,   &Gradora::set_M_IsoscelesTriangle,
+                                  &Gradora::set_M_RightTriangle, &Gradora::set_M_Circle,
+                                  &Gradora::set_M_Ellipse};
+    static const Slot centered[] = {&Gradora::set_S_Rectangle, &Gradora::set_S_Square,
+                                    &Gradora::set_S_Rhombus,   &Gradora::set_S_IsoscelesTriangle,
+                                    &Gradora::set_S_RightTriangle, &Gradora::set_S_Circle,
+                                    &Gradora::set_S_Ellipse};
+    static const Slot ratio[] = {&Gradora::set4to3Ratio, &Gradora::set16to9Ratio, &Gradora::set5to3Ratio,
+                                 &Gradora::set3to2ratio, &Gradora::set185ratio,   &Gradora::set239ratio,
+                                 &Gradora::setGoldenRatio};
+    // The characters on the shifted digits of a US keyboard give the centred kinds directly.
+    static const int shiftedDigits[] = {Qt::Key_Exclam, Qt::Key_At,          Qt::Key_NumberSign, Qt::Key_Dollar,
+                                        Qt::Key_Percent, Qt::Key_AsciiCircum, Qt::Key_Ampersand};
+
+    auto turn = [this](double degrees) {
+        setUpdatesEnabled(false);
+        rotateFigureBy(degrees);
+        recomputeFigure();
+        setUpdatesEnabled(true);
+        update();
+    };
+    auto scale = [this](double factor) {
+        setUpdatesEnabled(false);
+        scaleFigureBy(factor);
+        setUpdatesEnabled(true);
+        update();
+    };
+
+    const int key = event->key();
+    switch (key) {
+    case Qt::Key_Z:
+        turn(kFineTurn);
+        return true;
+    case Qt::Key_A:
+        turn(-kFineTurn);
+        return true;
+    case Qt::Key_X:
+        turn(kCoarseTurn);
+        return true;
+    case Qt::Key_S:
+        turn(-kCoarseTurn);
+        return true;
+    case Qt::Key_C:
+        turn(kEighthTurn);
+        return true;
+    case Qt::Key_D:
+        turn(-kEighthTurn);
+        return true;
+    case Qt::Key_V:
+        turn(kQuarterTurn);
+        return true;
+    case Qt::Key_F:
+        turn(-kQuarterTurn);
+        return true;
+    case Qt::Key_PageUp:
+        scale(kScaleUp);
+        return true;
+    case Qt::Key_PageDown:
+        scale(kScaleDown);
+        return true;
+    case Qt::Key_I:
+        moveFigureBy({0, -1});
+        return true;
+    case Qt::Key_K:
+        moveFigureBy({0, 1});
+        return true;
+    case Qt::Key_J:
+        moveFigureBy({-1, 0});
+        return true;
+    case Qt::Key_L:
+        moveFigureBy({1, 0});
+        return true;
+    case Qt::Key_Tab:
+        toggleFigurePlacement();
+        return true;
+    case Qt::Key_Backslash:
+        recenterPolyruler();
+        return true;
+    case Qt::Key_Shift:
+        recomputeFigure();
+        return true;
+    case Qt::Key_0:
+        setFlyingRuler();
+        return true;
+    default:
+        break;
+    }
+
+    if (key >= Qt::Key_1 && key <= Qt::Key_7) {
+        const int index = key - Qt::Key_1;
+        if (altState) {
+            (this->*ratio[index])();
+            if (shiftState && index > 0)
+                (this->*centered[index])();
+        } else {
+            (this->*(shiftState ? centered : corner)[index])();
+        }
+        return true;
+    }
+    for (int i = 0; i < kShapeCount; ++i) {
+        if (key == shiftedDigits[i]) {
+            (this->*centered[i])();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Gradora::handleOptionKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Period:
+    case Qt::Key_Greater:
+        setFlipToolbox();
+        return true;
+    case Qt::Key_Slash:
+    case Qt::Key_Question:
+        setShowHideInfoPane();
+        return true;
+    case Qt::Key_B:
+        setViewBorderAction();
+        return true;
+    case Qt::Key_G:
+        setShowGuides();
+        return true;
+    case Qt::Key_H:
+        setHoverGuides();
+        return true;
+    case Qt::Key_M:
+        setViewMAction();
+        return true;
+    case Qt::Key_N:
+        setViewNAction();
+        return true;
+    case Qt::Key_P:
+        if (settings)
+            settings->activateOnHover = !settings->activateOnHover;
+        return true;
+    case Qt::Key_R:
+        setViewRotationCenterAction();
+        return true;
+    case Qt::Key_T:
+        setViewFReadingsAction();
+        return true;
+    case Qt::Key_Y:
+        if (!altState && !shiftState)
+            setViewReadingsAction();
+        return true;
+    case Qt::Key_QuoteLeft:
+    case Qt::Key_AsciiTilde:
+        setViewFigureAction();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Gradora::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Alt)
+        altState = false;
+    if (event->key() == Qt::Key_Shift)
+        shiftState = false;
+    if (event->modifiers() & Qt::ShiftModifier)
+        return;
+    shiftState = false;
+    if (dragMode == 0)
+        setCursor(Qt::ArrowCursor);
+}

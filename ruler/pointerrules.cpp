@@ -1,0 +1,115 @@
+#include "pointerrules.h"
+
+namespace PointerRules {
+
+namespace {
+constexpr double kSmallestScaleFactor = 0.01;
+} // namespace
+
+std::optional<EdgeHit> edgeAt(const QPoint &pos, const QSize &size)
+{
+    const int x = pos.x();
+    const int y = pos.y();
+    const bool left = x >= 1 && x <= kEdgeBand;
+    const bool top = y >= 1 && y <= kEdgeBand;
+    const bool right = x >= size.width() - kEdgeBand && x <= size.width() - 1;
+    const bool bottom = y >= size.height() - kEdgeBand && y <= size.height() - 1;
+    if (bottom && right)
+        return EdgeHit{BottomRight, Qt::SizeFDiagCursor};
+    if (right && top)
+        return EdgeHit{TopRight, Qt::SizeBDiagCursor};
+    if (right)
+        return EdgeHit{RightEdge, Qt::SizeHorCursor};
+    if (left && top)
+        return EdgeHit{TopLeft, Qt::SizeFDiagCursor};
+    if (left && bottom)
+        return EdgeHit{BottomLeft, Qt::SizeBDiagCursor};
+    if (left)
+        return EdgeHit{LeftEdge, Qt::SizeHorCursor};
+    if (top)
+        return EdgeHit{TopEdge, Qt::SizeVerCursor};
+    if (bottom)
+        return EdgeHit{BottomEdge, Qt::SizeVerCursor};
+    return std::nullopt;
+}
+
+bool inMenuZone(const QPoint &pos, int width)
+{
+    return pos.y() > 45 && pos.y() <= 55 && pos.x() >= width - 107 && pos.x() < width - 80;
+}
+
+std::optional<QRect> edgeDragGeometry(int dragMode, const QRect &pressFrame, const QPoint &pressGlobal,
+                                      const QPoint &global, bool fullScreen)
+{
+    const QPoint moved = global - pressGlobal;
+    int left = pressFrame.x();
+    int top = pressFrame.y();
+    int width = pressFrame.width();
+    int height = pressFrame.height();
+    const bool movesLeft = dragMode == TopLeft || dragMode == BottomLeft || dragMode == LeftEdge;
+    const bool movesTop = dragMode == TopLeft || dragMode == TopRight || dragMode == TopEdge;
+    const bool movesRight = dragMode == TopRight || dragMode == BottomRight || dragMode == RightEdge;
+    const bool movesBottom = dragMode == BottomLeft || dragMode == BottomRight || dragMode == BottomEdge;
+
+    // Edges that move the window stay put in full screen; the bottom-right ones only resize.
+    if (fullScreen && (movesLeft || movesTop))
+        return std::nullopt;
+    if (movesLeft) {
+        left += moved.x();
+        width -= moved.x();
+    }
+    if (movesTop) {
+        top += moved.y();
+        height -= moved.y();
+    }
+    if (movesRight)
+        width += moved.x();
+    if (movesBottom)
+        height += moved.y();
+
+    // The right edge and the bottom-right corner need more than the minimum, all others at least it.
+    const bool strict = dragMode == RightEdge || dragMode == BottomRight;
+    auto enough = [strict](int side) { return strict ? side > kMinimumSide : side >= kMinimumSide; };
+    if ((movesLeft || movesRight) && !enough(width))
+        return std::nullopt;
+    if ((movesTop || movesBottom) && !enough(height))
+        return std::nullopt;
+    return QRect(left, top, width, height);
+}
+
+std::optional<QSize> shiftDragSize(const QSize &pressSize, const QPoint &pressGlobal, const QPoint &global)
+{
+    const QSize size(pressSize.width() + global.x() - pressGlobal.x(),
+                     pressSize.height() + global.y() - pressGlobal.y());
+    if (size.width() > kMinimumSide && size.height() > kMinimumSide)
+        return size;
+    return std::nullopt;
+}
+
+int wheelSteps(int delta)
+{
+    return delta / 8 / 15;
+}
+
+int accumulateWheel(int accumulator, int steps)
+{
+    accumulator += steps;
+    if ((accumulator > 0 && steps < 0) || (accumulator < 0 && steps > 0))
+        accumulator = steps;
+    return accumulator;
+}
+
+double wheelScaleFactor(int accumulated)
+{
+    const int v = accumulated > 99 ? accumulated / 10 : accumulated;
+    return qMax(1.0 + v / 100.0, kSmallestScaleFactor);
+}
+
+QRect grownFrame(const QRect &frame, int v)
+{
+    auto atLeastMinimum = [](int value) { return value <= kMinimumSide - 1 ? kMinimumSide : value; };
+    return {atLeastMinimum(frame.x() - v), atLeastMinimum(frame.y() - v), atLeastMinimum(frame.width() + 2 * v),
+            atLeastMinimum(frame.height() + 2 * v)};
+}
+
+} // namespace PointerRules
