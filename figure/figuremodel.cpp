@@ -276,6 +276,10 @@ void FigureModel::togglePlacement(const FigureModifiers &modifiers)
         return;
     QTransform turn;
     turn.rotate(figureAngle);
+    // A centred circle turned by the wheel keeps its turn in the handle; the corner circle's box wants
+    // the handle back on the x axis.
+    if (figureKind == S_Circle)
+        setPoint(1, std::hypot(figurePoints[1].x, figurePoints[1].y), 0);
 
     if (isCornerKind(figureKind)) {
         QPoint corner = figureOrigin;

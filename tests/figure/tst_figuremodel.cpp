@@ -631,6 +631,13 @@ void TestFigureModel::centredCircleTurnsItsHandle()
     model.handleDrag(1, centre + QPoint(0, 150), last, alt);
     QCOMPARE(model.figureScreenPoints[1], centre + QPoint(0, 150));
     QCOMPARE(model.figureWidthPx, 150);
+
+    // As a corner circle its handle is back on the box's top edge, and the box is hit-tested whole.
+    model.rotateBy(45);
+    model.togglePlacement();
+    QCOMPARE(model.figureKind, int(M_Circle));
+    QCOMPARE(QPointF(model.figurePoints[1].x, model.figurePoints[1].y), QPointF(300, 0));
+    QVERIFY(model.hitTest(model.figureOrigin + QPoint(295, 295)));
 }
 
 void TestFigureModel::scale_data()
