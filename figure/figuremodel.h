@@ -12,7 +12,7 @@
 
 #include <array>
 
-// The aspect ratios (width / height) of the ratio entries, as stored: decimals, not fractions.
+// The width-to-height ratios of the ratio entries, as stored: decimals, not fractions.
 namespace FigureRatio {
 inline constexpr double FourToThree = 1.33333333;
 inline constexpr double SixteenToNine = 1.77777778;
