@@ -1,0 +1,26 @@
+#include "figuremath.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace FigureMath {
+
+double roundHalfUp(double value)
+{
+    return std::floor(value + 0.5);
+}
+
+int toPixel(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    return static_cast<int>(std::clamp(roundHalfUp(value), -kMaxPixel, kMaxPixel));
+}
+
+double roundToHundredth(double value)
+{
+    constexpr double kHundredth = 0.01;
+    return std::floor(value / kHundredth + 0.5) * kHundredth;
+}
+
+} // namespace FigureMath

@@ -1,0 +1,217 @@
+#include "figurepainter.h"
+
+#include "figuremodel.h"
+#include "figurereadings.h"
+
+#include <QFontMetrics>
+#include <QLine>
+#include <QPainter>
+#include <QPen>
+
+using namespace FigureKind;
+
+namespace {
+
+constexpr int kReadingFontPx = 14;
+constexpr int kLabelFontPx = 12;
+constexpr int kCrossArm = 10;
+constexpr QPoint kPointLabelOffset(5, -5);
+constexpr int kTextBackgroundAlpha = 128;
+const QList<qreal> kGuideDashes{5, 5, 5, 5, 5, 5};
+
+// On-figure text positions: the angle's are fixed offsets from the anchor; the others sit beside the
+// handle they describe, outside its control-point cross.
+constexpr QPointF kAngleOffset(10, 20);
+constexpr QPointF kFlippedAngleOffset(-70, -12);
+constexpr QPointF kRulerAngleOffset(45, 50); // clear of the flying ruler's own ticks
+constexpr QPointF kFlippedRulerAngleOffset(-100, -32);
+constexpr QPointF kHandleTextOffset(12, 18);
+constexpr QPointF kLowHeightTextOffset(-30, 23); // figure turned beyond a half turn
+constexpr QPointF kSideTextOffset(8, -8);
+constexpr double kAreaLineGap = 24;
+constexpr QPointF kCentreXOffset(8, -22);
+constexpr QPointF kCentreYOffset(8, -6);
+
+constexpr double kHalfTurn = 180;
+constexpr double kQuarterTurn = 90;
+constexpr double kThreeQuarterTurn = 270;
+
+QFont fontOfSize(int pixels)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+// The frame turned by a further half turn about a point of it, so that text reads left to right again.
+QTransform turnedAbout(QTransform frame, QPointF centre)
+{
+    frame.translate(centre.x(), centre.y());
+    frame.rotate(kHalfTurn);
+    frame.translate(-centre.x(), -centre.y());
+    return frame;
+}
+
+QPointF screenPointOf(const FigureModel &model, int index)
+{
+    return model.screenTransform().map(QPointF(model.roundedPoint(index)));
+}
+
+void drawOutline(QPainter &painter, const FigureModel &model)
+{
+    const QPoint anchor = model.figureOrigin;
+    const int w = model.figureWidthPx;
+    const int h = model.figureHeightPx;
+    switch (model.figureKind) {
+    case M_Rectangle:
+    case M_Square:
+    case S_Rectangle:
+    case S_Square:
+        painter.drawRect(model.outlineRect());
+        break;
+    case M_Circle:
+    case M_Ellipse:
+        painter.drawRect(model.outlineRect());
+        painter.drawEllipse(QPoint(anchor.x() + w / 2, anchor.y() + h / 2), w / 2, h / 2);
+        break;
+    case S_Circle:
+    case S_Ellipse:
+        painter.drawEllipse(model.outlineRect());
+        break;
+    default:
+        painter.drawPolygon(model.outlinePolygon());
+        break;
+    }
+}
+
+void drawControlPoints(QPainter &painter, const FigureModel &model, bool bold)
+{
+    const QList<QLine> arms{
+        {0, 0, kCrossArm, 0}, {0, 0, -kCrossArm, 0}, {0, 0, 0, kCrossArm}, {0, 0, 0, -kCrossArm}};
+    const QList<QLine> boldArms{
+        {1, 1, kCrossArm, 1}, {1, 1, -kCrossArm, 1}, {1, 1, 1, kCrossArm}, {1, 1, 1, -kCrossArm}};
+    painter.setFont(fontOfSize(kLabelFontPx));
+    for (int i = 0; i < std::min(model.figurePointCount, int(FigureModel::kStoredPoints)); ++i) {
+        painter.save();
+        painter.translate(model.figureOrigin + model.roundedPoint(i));
+        painter.drawLines(arms);
+        if (bold)
+            painter.drawLines(boldArms);
+        if (i > 0)
+            painter.drawText(kPointLabelOffset, QString::number(i));
+        painter.restore();
+    }
+}
+
+void drawRotationCentre(QPainter &painter, const FigureModel &model, const FigureStyle &style)
+{
+    QPen dashes(style.guidesColor);
+    dashes.setDashPattern(kGuideDashes);
+    painter.setPen(dashes);
+    const QPoint anchor = model.figureOrigin;
+    painter.drawLine(0, anchor.y(), style.window.width(), anchor.y());
+    painter.drawLine(anchor.x(), 0, anchor.x(), style.window.height());
+}
+
+} // namespace
+
+namespace FigurePainter {
+
+QFont readingFont()
+{
+    return fontOfSize(kReadingFontPx);
+}
+
+QList<FigureText> readingTexts(const FigureModel &model, const FigureReadings &readings,
+                               const FigureStyle &style)
+{
+    QList<FigureText> texts;
+    if (!style.showOnFigureReadings)
+        return texts;
+    const QTransform window;
+    const QTransform rotated = model.rotatedFrame();
+    const QPointF anchor(model.figureOrigin);
+    const double angle = model.figureAngle;
+
+    texts.append({FigureText::Width, readings.onFigureWidthText(), window,
+                  screenPointOf(model, 1) + kHandleTextOffset});
+    if (readings.hasHeight) {
+        const QPointF offset = angle > kHalfTurn ? kLowHeightTextOffset : kHandleTextOffset;
+        texts.append({FigureText::Height, readings.heightText, window, screenPointOf(model, 2) + offset});
+    }
+    if (!readings.sideText.isEmpty()) {
+        const QPointF middle = (screenPointOf(model, 1) + screenPointOf(model, 2)) / 2;
+        texts.append({FigureText::Side, readings.sideText, window, middle + kSideTextOffset});
+    }
+
+    if (angle <= kQuarterTurn || angle >= kThreeQuarterTurn) {
+        const QPointF offset = model.flyingRuler ? kRulerAngleOffset : kAngleOffset;
+        texts.append({FigureText::Angle, readings.angleText, rotated, anchor + offset});
+    } else {
+        const QPointF offset = model.flyingRuler ? kFlippedRulerAngleOffset : kFlippedAngleOffset;
+        texts.append({FigureText::Angle, readings.angleText, turnedAbout(rotated, anchor), anchor + offset});
+    }
+
+    // The area line goes centred below the figure's box, in its rotated frame.
+    const QString line = readings.areaLine();
+    const double middleX = isCornerKind(model.figureKind) ? anchor.x() + model.figureWidthPx / 2 : anchor.x();
+    const QPointF below(middleX, anchor.y() + model.figureHeightPx + kAreaLineGap);
+    const double halfWidth = QFontMetrics(readingFont()).horizontalAdvance(line) / 2.0;
+    const bool upsideDown = kQuarterTurn < angle && angle < kThreeQuarterTurn;
+    texts.append({FigureText::AreaLine, line, upsideDown ? turnedAbout(rotated, below) : rotated,
+                  below - QPointF(halfWidth, 0)});
+
+    if (style.showMasterPointLines) {
+        texts.append({FigureText::CentreX, readings.centreXText, window, anchor + kCentreXOffset});
+        texts.append({FigureText::CentreY, readings.centreYText, window, anchor + kCentreYOffset});
+    }
+    return texts;
+}
+
+void drawFigure(QPainter &painter, const FigureModel &model, const FigureReadings &readings,
+                const FigureStyle &style, const FlyingRulerTicks &flyingRulerTicks)
+{
+    if (!model.visible)
+        return;
+    const QPen rulerPen(style.rulerColor, 1);
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, style.antiAliasing);
+    painter.setPen(rulerPen);
+    painter.setBrush(Qt::NoBrush);
+
+    painter.save();
+    painter.setTransform(model.rotatedFrame(), true);
+    drawOutline(painter, model);
+    if (model.flyingRuler && model.figureKind == M_Rectangle && flyingRulerTicks) {
+        painter.save();
+        painter.translate(model.figureOrigin);
+        flyingRulerTicks(painter, model.figureWidthPx, model.figureHeightPx);
+        painter.restore();
+    }
+    if (!style.noControlPoints)
+        drawControlPoints(painter, model, style.boldControlPoints);
+    painter.restore();
+
+    if (style.showMasterPointLines) {
+        painter.save();
+        drawRotationCentre(painter, model, style);
+        painter.restore();
+    }
+
+    QColor textBackground = style.backgroundColor;
+    textBackground.setAlpha(kTextBackgroundAlpha);
+    painter.setFont(readingFont());
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(textBackground);
+    for (const FigureText &text : readingTexts(model, readings, style)) {
+        painter.save();
+        painter.setTransform(text.frame, true);
+        painter.drawText(text.position, text.text);
+        painter.restore();
+    }
+    painter.restore();
+}
+
+} // namespace FigurePainter

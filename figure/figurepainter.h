@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QPointF>
+#include <QSize>
+#include <QString>
+#include <QTransform>
+
+#include <functional>
+
+class FigureModel;
+class FigureReadings;
+class QPainter;
+
+// The window's options and colours that the figure's drawing reads.
+struct FigureStyle
+{
+    QColor rulerColor{111, 33, 55};
+    QColor backgroundColor{Qt::white};
+    QColor guidesColor{Qt::red};
+    QSize window;
+    bool antiAliasing = false;
+    bool noControlPoints = false;
+    bool boldControlPoints = false;
+    bool showMasterPointLines = false; // "Show Figure Rotation Center"
+    bool showOnFigureReadings = true;  // "Show Figure Readings"
+};
+
+// Draws the flying ruler's own ticks along the four edges of its rectangle. The painter is already in the
+// figure's rotated frame with the anchor at (0, 0); width and height are the rectangle's extents and take
+// the place of the window's size in the ruler's pixel tick layout.
+using FlyingRulerTicks = std::function<void(QPainter &painter, int width, int height)>;
+
+// One reading written on the figure: the text is drawn at position in the frame, which maps to window
+// coordinates. Frames that would read upside down are turned by a further half turn.
+struct FigureText
+{
+    enum Role
+    {
+        Width,
+        Height,
+        Side,
+        Angle,
+        AreaLine,
+        CentreX,
+        CentreY
+    };
+    Role role = Width;
+    QString text;
+    QTransform frame;
+    QPointF position;
+};
+
+namespace FigurePainter {
+
+// The last step of the window's paint pass: outline, flying-ruler ticks, control points, rotation-centre
+// lines and readings. Draws nothing for a hidden figure.
+void drawFigure(QPainter &painter, const FigureModel &model, const FigureReadings &readings,
+                const FigureStyle &style, const FlyingRulerTicks &flyingRulerTicks = {});
+
+// Where the on-figure readings go; drawFigure writes exactly these.
+QList<FigureText> readingTexts(const FigureModel &model, const FigureReadings &readings,
+                               const FigureStyle &style);
+
+// The 14-pixel font of the readings.
+QFont readingFont();
+
+} // namespace FigurePainter

@@ -1,0 +1,705 @@
+#include "figureangle.h"
+#include "figuremodel.h"
+#include "testsupport.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace FigureKind;
+
+Q_DECLARE_METATYPE(FigureModifiers)
+
+namespace {
+
+const QSize kWindow(800, 600);
+// Placement changes round to whole pixels in turned directions, and the two placements count their
+// half pixels differently: the figure may shift by this much, never more.
+constexpr double kToggleTolerance = 2.0;
+// The ratio rectangle's height is put back with a truncation when it is centred.
+constexpr double kRatioCentreTolerance = 1.5;
+
+FigureModel created(int kind, double angle = 0, QSize window = kWindow)
+{
+    FigureModel model;
+    model.create(kind, window);
+    model.figureAngle = angle;
+    model.recompute();
+    return model;
+}
+
+double length(QPointF p)
+{
+    return std::hypot(p.x(), p.y());
+}
+
+FigureModifiers dragging(bool shift = false, bool control = false, bool alt = false)
+{
+    FigureModifiers modifiers;
+    modifiers.leftButton = true;
+    modifiers.shift = shift;
+    modifiers.shiftState = shift;
+    modifiers.control = control;
+    modifiers.alt = alt;
+    return modifiers;
+}
+
+const QList<int> kAllKinds{M_Rectangle,   M_Square,        M_Rhombus,   M_IsoTriangle, M_RightTriangle,
+                           M_Ellipse,     M_Circle,        S_Rectangle, S_Square,      S_Rhombus,
+                           S_IsoTriangle, S_RightTriangle, S_Circle,    S_Ellipse};
+
+QByteArray kindName(int kind)
+{
+    switch (kind) {
+    case M_Rectangle:
+        return "M_Rectangle";
+    case M_Square:
+        return "M_Square";
+    case M_Rhombus:
+        return "M_Rhombus";
+    case M_IsoTriangle:
+        return "M_IsoTriangle";
+    case M_RightTriangle:
+        return "M_RightTriangle";
+    case M_Ellipse:
+        return "M_Ellipse";
+    case M_Circle:
+        return "M_Circle";
+    case S_Rectangle:
+        return "S_Rectangle";
+    case S_Square:
+        return "S_Square";
+    case S_Rhombus:
+        return "S_Rhombus";
+    case S_IsoTriangle:
+        return "S_IsoTriangle";
+    case S_RightTriangle:
+        return "S_RightTriangle";
+    case S_Circle:
+        return "S_Circle";
+    case S_Ellipse:
+        return "S_Ellipse";
+    default:
+        return QByteArray::number(kind);
+    }
+}
+
+} // namespace
+
+class TestFigureModel : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void create_data();
+    void create();
+    void newWindowShowsFlyingRuler();
+    void ratioRectangle_data();
+    void ratioRectangle();
+    void unknownCodeLeavesFigure();
+    void angleNormalisation_data();
+    void angleNormalisation();
+    void angleSnapping_data();
+    void angleSnapping();
+    void togglePlacement_data();
+    void togglePlacement();
+    void sendToCentre_data();
+    void sendToCentre();
+    void hitTest_data();
+    void hitTest();
+    void hiddenFigureIsNotHit();
+    void handleDrag_data();
+    void handleDrag();
+    void anchorDragMovesFigure();
+    void squareHeightFollowsDraggedWidth();
+    void rotateBy_data();
+    void rotateBy();
+    void centredCircleTurnsItsHandle();
+    void scale_data();
+    void scale();
+    void absurdSizesStayFinite();
+};
+
+void TestFigureModel::create_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QPointF>("widthHandle");
+    QTest::addColumn<QPointF>("heightHandle");
+    QTest::addColumn<QSize>("extentsPx");
+
+    QTest::newRow("rectangle") << 17 << 17 << 3 << QPointF(499, 0) << QPointF(0, 299) << QSize(499, 299);
+    QTest::newRow("square") << 18 << 18 << 2 << QPointF(399, 0) << QPointF(0, 399) << QSize(399, 399);
+    QTest::newRow("rhombus") << 19 << 19 << 3 << QPointF(499, 0) << QPointF(0, 299) << QSize(499, 299);
+    QTest::newRow("isosceles") << 20 << 20 << 3 << QPointF(499, 0) << QPointF(0, 299) << QSize(499, 299);
+    QTest::newRow("right triangle") << 21 << 21 << 3 << QPointF(499, 0) << QPointF(0, 299) << QSize(499, 299);
+    QTest::newRow("ellipse") << 22 << 22 << 3 << QPointF(499, 0) << QPointF(0, 299) << QSize(499, 299);
+    QTest::newRow("circle") << 23 << 23 << 2 << QPointF(399, 0) << QPointF(0, 399) << QSize(399, 399);
+    QTest::newRow("centred rectangle")
+        << 10 << 10 << 3 << QPointF(249, 0) << QPointF(0, 149) << QSize(249, 149);
+    QTest::newRow("centred square") << 11 << 11 << 2 << QPointF(199, 0) << QPointF(0, 199) << QSize(199, 199);
+    QTest::newRow("centred rhombus") << 12 << 12 << 3 << QPointF(249, 0) << QPointF(0, 149)
+                                     << QSize(249, 149);
+    // The handle of the centred isosceles triangle sits at a quarter of the base: the half base is 248.
+    QTest::newRow("centred isosceles")
+        << 14 << 14 << 3 << QPointF(124, 0) << QPointF(0, 149) << QSize(248, 149);
+    // Negative handles rounded with halves upward: -249.5 lies 249 pixels from the centre.
+    QTest::newRow("centred right triangle")
+        << 15 << 15 << 3 << QPointF(-249.5, 0) << QPointF(0, -149.5) << QSize(249, 149);
+    QTest::newRow("centred circle") << 4 << 4 << 2 << QPointF(199, 0) << QPointF(0, 199) << QSize(199, 199);
+    QTest::newRow("centred ellipse") << 3 << 3 << 3 << QPointF(249, 0) << QPointF(0, 149) << QSize(249, 149);
+    QTest::newRow("flying ruler request")
+        << 8 << 17 << 3 << QPointF(499, 0) << QPointF(0, 149) << QSize(499, 149);
+}
+
+void TestFigureModel::create()
+{
+    QFETCH(int, code);
+    QFETCH(int, kind);
+    QFETCH(int, count);
+    QFETCH(QPointF, widthHandle);
+    QFETCH(QPointF, heightHandle);
+    QFETCH(QSize, extentsPx);
+
+    FigureModel model;
+    model.visible = false;
+    model.figureAngle = 77;
+    model.create(code, kWindow);
+
+    QCOMPARE(model.figureKind, kind);
+    QCOMPARE(model.figurePointCount, count);
+    QCOMPARE(model.figureScreenPoints.size(), count);
+    QCOMPARE(model.figurePoints[0].x, 0.0f);
+    QCOMPARE(model.figurePoints[0].y, 0.0f);
+    QCOMPARE(QPointF(model.figurePoints[1].x, model.figurePoints[1].y), widthHandle);
+    QCOMPARE(QPointF(model.figurePoints[2].x, model.figurePoints[2].y), heightHandle);
+    QVERIFY(model.visible);
+    QCOMPARE(model.flyingRuler, code == FlyingRuler);
+    QCOMPARE(model.figureAngle, code == FlyingRuler ? 323.24 : 0.0);
+    QCOMPARE(model.rotationCenter, QPointF(0, 0));
+    QCOMPARE(QSize(model.figureWidthPx, model.figureHeightPx), extentsPx);
+    QCOMPARE(model.figureScreenPoints[0], model.figureOrigin);
+    QVERIFY2(
+        length(model.screenCentre() - QPointF(400, 300)) <= 1.0,
+        qPrintable(
+            QStringLiteral("centre at %1,%2").arg(model.screenCentre().x()).arg(model.screenCentre().y())));
+}
+
+void TestFigureModel::newWindowShowsFlyingRuler()
+{
+    FigureModel model;
+    model.createInitialFigure(kWindow);
+    QCOMPARE(model.figureKind, int(M_Rectangle));
+    QVERIFY(model.flyingRuler);
+    QCOMPARE(model.figureAngle, 323.24);
+    QCOMPARE(model.figurePoints[1].x, 499.0f);
+    QCOMPARE(model.figurePoints[2].y, 149.0f);
+    QVERIFY(length(model.screenCentre() - QPointF(400, 300)) <= 1.0);
+
+    // Any other kind clears the flag.
+    model.create(M_Rectangle, kWindow);
+    QVERIFY(!model.flyingRuler);
+}
+
+void TestFigureModel::ratioRectangle_data()
+{
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<float>("height");
+
+    QTest::newRow("16:9") << FigureRatio::SixteenToNine << 224.4375f;
+    QTest::newRow("4:3") << FigureRatio::FourToThree << float(399 / 1.33333333);
+    QTest::newRow("golden") << FigureRatio::Golden << float(399 / 1.61803399);
+    QTest::newRow("2.39:1") << FigureRatio::Wide239 << float(399 / 2.39);
+}
+
+void TestFigureModel::ratioRectangle()
+{
+    QFETCH(double, ratio);
+    QFETCH(float, height);
+
+    FigureModel model;
+    model.createRatioFigure(ratio, kWindow);
+    QCOMPARE(model.figureKind, int(M_Square));
+    QVERIFY(model.ratioLocked);
+    QCOMPARE(model.figureRatio, ratio);
+    QCOMPARE(model.figurePoints[1].x, 399.0f);
+    QCOMPARE(model.figurePoints[2].y, height);
+    QCOMPARE(model.figureHeightPx, int(399 / ratio));
+    QCOMPARE(model.figureAngle, 0.0);
+    QVERIFY(length(model.screenCentre() - QPointF(400, 300)) <= kRatioCentreTolerance);
+}
+
+void TestFigureModel::unknownCodeLeavesFigure()
+{
+    FigureModel model = created(S_Ellipse, 12);
+    const QPoint origin = model.figureOrigin;
+    for (int code : {0, 5, 9, 13, 16, 24, -1})
+        model.create(code, QSize(300, 200));
+    QCOMPARE(model.figureKind, int(S_Ellipse));
+    QCOMPARE(model.figureAngle, 12.0);
+    QCOMPARE(model.figureOrigin, origin);
+}
+
+void TestFigureModel::angleNormalisation_data()
+{
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("in range") << 123.5 << 123.5;
+    QTest::newRow("360 is 0") << 360.0 << 0.0;
+    QTest::newRow("just negative") << -10.0 << 350.0;
+    QTest::newRow("above a turn") << 370.0 << 10.0;
+    QTest::newRow("minus a full turn") << -360.0 << 0.0;
+    // A long wheel turn adds many degrees at once; the angle still ends within one turn.
+    QTest::newRow("several turns") << 1000.0 << 280.0;
+    QTest::newRow("several turns back") << -1000.0 << 80.0;
+    QTest::newRow("not a number") << std::nan("") << 0.0;
+}
+
+void TestFigureModel::angleNormalisation()
+{
+    QFETCH(double, angle);
+    QFETCH(double, expected);
+    FigureModel model = created(M_Rectangle);
+    model.figureAngle = angle;
+    model.recompute();
+    QCOMPARE(model.figureAngle, expected);
+    QVERIFY(!std::signbit(model.figureAngle));
+}
+
+void TestFigureModel::angleSnapping_data()
+{
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<FigureModifiers>("modifiers");
+    QTest::addColumn<double>("expected");
+
+    const FigureModifiers shift = dragging(true);
+    QTest::newRow("45: exactly 22.5 stays") << 22.5 << shift << 22.5;
+    QTest::newRow("45: 22.4 to 0") << 22.4 << shift << 0.0;
+    QTest::newRow("45: 22.6 to 45") << 22.6 << shift << 45.0;
+    QTest::newRow("45: 67.4 to 45") << 67.4 << shift << 45.0;
+    QTest::newRow("45: exactly 292.5 stays") << 292.5 << shift << 292.5;
+    QTest::newRow("45: 300 to 315") << 300.0 << shift << 315.0;
+    QTest::newRow("45: exactly 337.5 to 0") << 337.5 << shift << 0.0;
+    QTest::newRow("45: 340 to 0") << 340.0 << shift << 0.0;
+    QTest::newRow("45: 200 to 180") << 200.0 << shift << 180.0;
+    QTest::newRow("45: -10 normalised then snapped") << -10.0 << shift << 0.0;
+    FigureModifiers remembered = dragging();
+    remembered.shiftState = true;
+    QTest::newRow("45: remembered Shift snaps too") << 100.0 << remembered << 90.0;
+
+    QTest::newRow("fine: Control 12.4 to 12") << 12.4 << dragging(true, true) << 12.0;
+    QTest::newRow("fine: Control 12.6 to 13") << 12.6 << dragging(true, true) << 13.0;
+    QTest::newRow("fine: exactly 12.5 stays") << 12.5 << dragging(true, true) << 12.5;
+    QTest::newRow("fine: 359.7 to 0") << 359.7 << dragging(true, true) << 0.0;
+    QTest::newRow("fine: 359.4 to 359") << 359.4 << dragging(true, true) << 359.0;
+    QTest::newRow("fine: Alt 100.3 to 100") << 100.3 << dragging(true, false, true) << 100.0;
+
+    FigureModifiers noButton = dragging(true, true);
+    noButton.leftButton = false;
+    QTest::newRow("no snap without the left button") << 12.4 << noButton << 12.4;
+    QTest::newRow("no snap without Shift") << 12.4 << dragging(false, true) << 12.4;
+}
+
+void TestFigureModel::angleSnapping()
+{
+    QFETCH(double, angle);
+    QFETCH(FigureModifiers, modifiers);
+    QFETCH(double, expected);
+    FigureModel model = created(M_Rectangle);
+    model.figureAngle = angle;
+    model.recompute(modifiers);
+    QCOMPARE(model.figureAngle, expected);
+}
+
+void TestFigureModel::togglePlacement_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<double>("angle");
+
+    for (int kind : kAllKinds) {
+        for (double angle : {0.0, 30.0, 123.4, 200.0, 323.24}) {
+            QTest::addRow("%s at %g", kindName(kind).constData(), angle) << kind << angle;
+        }
+    }
+}
+
+void TestFigureModel::togglePlacement()
+{
+    QFETCH(int, kind);
+    QFETCH(double, angle);
+
+    FigureModel model = created(kind, angle);
+    model.bodyMove(QPoint(-37, 21));
+    const QPointF centre = model.screenCentre();
+    const QSizeF size = model.figureBox().size();
+    const QPoint origin = model.figureOrigin;
+
+    model.togglePlacement();
+    QCOMPARE(model.figureKind, placementPartner(kind));
+    QCOMPARE(model.figureAngle, angle);
+    QVERIFY2(length(model.screenCentre() - centre) <= kToggleTolerance,
+             qPrintable(QStringLiteral("moved by %1").arg(length(model.screenCentre() - centre))));
+    QVERIFY(std::abs(model.figureBox().width() - size.width()) <= kToggleTolerance);
+    QVERIFY(std::abs(model.figureBox().height() - size.height()) <= kToggleTolerance);
+
+    model.togglePlacement();
+    QCOMPARE(model.figureKind, kind);
+    QVERIFY(length(model.screenCentre() - centre) <= kToggleTolerance);
+    QVERIFY(length(QPointF(model.figureOrigin - origin)) <= kToggleTolerance);
+    QCOMPARE(model.figureBox().size(), size);
+}
+
+void TestFigureModel::sendToCentre_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<double>("expectedAngle");
+
+    QTest::newRow("rotated rectangle keeps its angle") << 17 << 0.0 << 30.0 << kWindow << 30.0;
+    QTest::newRow("flying ruler angle") << 17 << 0.0 << 323.24 << QSize(641, 479) << 323.24;
+    QTest::newRow("isosceles") << 20 << 0.0 << 100.0 << kWindow << 100.0;
+    QTest::newRow("right triangle upright") << 21 << 0.0 << 0.0 << QSize(333, 211) << 0.0;
+    QTest::newRow("right triangle turned") << 21 << 0.0 << 250.0 << kWindow << 250.0;
+    QTest::newRow("circle") << 23 << 0.0 << 45.0 << kWindow << 45.0;
+    QTest::newRow("centred ellipse") << 3 << 0.0 << 77.0 << kWindow << 77.0;
+    QTest::newRow("centred right triangle") << 15 << 0.0 << 200.0 << QSize(1001, 777) << 200.0;
+    QTest::newRow("ratio rectangle ends unrotated")
+        << 18 << FigureRatio::SixteenToNine << 30.0 << kWindow << 0.0;
+    QTest::newRow("ratio rectangle 2.39") << 18 << FigureRatio::Wide239 << 0.0 << QSize(1024, 700) << 0.0;
+}
+
+void TestFigureModel::sendToCentre()
+{
+    QFETCH(int, kind);
+    QFETCH(double, ratio);
+    QFETCH(double, angle);
+    QFETCH(QSize, window);
+    QFETCH(double, expectedAngle);
+
+    FigureModel model;
+    if (ratio > 0)
+        model.createRatioFigure(ratio, kWindow);
+    else
+        model.create(kind, kWindow);
+    model.figureAngle = angle;
+    model.bodyMove(QPoint(-150, 95));
+    const QSizeF size = model.figureBox().size();
+
+    model.sendToCentre(window);
+    QCOMPARE(model.figureKind, kind);
+    QCOMPARE(model.figureAngle, expectedAngle);
+    QCOMPARE(model.figureBox().size(), size);
+    const QPointF windowCentre(window.width() / 2, window.height() / 2);
+    QVERIFY2(
+        length(model.screenCentre() - windowCentre) <= kRatioCentreTolerance,
+        qPrintable(QStringLiteral("%1 from the centre").arg(length(model.screenCentre() - windowCentre))));
+}
+
+void TestFigureModel::hitTest_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<QPointF>("figurePoint");
+    QTest::addColumn<bool>("inside");
+
+    struct Case
+    {
+        const char *name;
+        int kind;
+        double ratio;
+        QPointF point;
+        bool inside;
+    };
+    const Case cases[] = {
+        {"rectangle middle", M_Rectangle, 0, {250, 150}, true},
+        {"rectangle near its far corner", M_Rectangle, 0, {496, 296}, true},
+        {"rectangle beyond its width", M_Rectangle, 0, {503, 150}, false},
+        {"rectangle above", M_Rectangle, 0, {250, -4}, false},
+        {"rhombus counts its box", M_Rhombus, 0, {4, 4}, true},
+        {"rhombus beyond its box", M_Rhombus, 0, {503, 150}, false},
+        {"isosceles counts its box", M_IsoTriangle, 0, {4, 4}, true},
+        {"ellipse counts its box", M_Ellipse, 0, {4, 4}, true},
+        {"square inside", M_Square, 0, {396, 396}, true},
+        {"square below", M_Square, 0, {200, 403}, false},
+        {"ratio rectangle inside", M_Square, FigureRatio::SixteenToNine, {200, 220}, true},
+        {"ratio rectangle below its height", M_Square, FigureRatio::SixteenToNine, {200, 229}, false},
+        {"circle counts its box", M_Circle, 0, {396, 396}, true},
+        {"right triangle inside", M_RightTriangle, 0, {100, 100}, true},
+        {"right triangle beyond its hypotenuse", M_RightTriangle, 0, {400, 250}, false},
+        {"centred rectangle corner", S_Rectangle, 0, {-246, 146}, true},
+        {"centred rectangle left", S_Rectangle, 0, {-253, 0}, false},
+        {"centred rectangle below", S_Rectangle, 0, {0, 153}, false},
+        {"centred square corner", S_Square, 0, {196, -196}, true},
+        {"centred square right", S_Square, 0, {203, 0}, false},
+        {"centred ellipse on its axis", S_Ellipse, 0, {240, 0}, true},
+        {"centred ellipse inside", S_Ellipse, 0, {-170, 100}, true},
+        {"centred ellipse outside in its box", S_Ellipse, 0, {200, 100}, false},
+        {"centred circle inside", S_Circle, 0, {135, 135}, true},
+        {"centred circle outside", S_Circle, 0, {145, 145}, false},
+        {"centred rhombus inside", S_Rhombus, 0, {120, 70}, true},
+        {"centred rhombus outside in its box", S_Rhombus, 0, {200, 120}, false},
+        {"centred isosceles centre", S_IsoTriangle, 0, {0, 0}, true},
+        {"centred isosceles near its apex", S_IsoTriangle, 0, {50, -50}, true},
+        {"centred isosceles beside its apex", S_IsoTriangle, 0, {150, -50}, false},
+        {"centred right triangle inside", S_RightTriangle, 0, {-100, -50}, true},
+        {"centred right triangle beyond its hypotenuse", S_RightTriangle, 0, {100, 50}, false},
+    };
+    for (const Case &c : cases) {
+        for (double angle : {0.0, 37.0, 217.0})
+            QTest::addRow("%s at %g", c.name, angle) << c.kind << c.ratio << angle << c.point << c.inside;
+    }
+}
+
+void TestFigureModel::hitTest()
+{
+    QFETCH(int, kind);
+    QFETCH(double, ratio);
+    QFETCH(double, angle);
+    QFETCH(QPointF, figurePoint);
+    QFETCH(bool, inside);
+
+    FigureModel model;
+    if (ratio > 0)
+        model.createRatioFigure(ratio, kWindow);
+    else
+        model.create(kind, kWindow);
+    model.figureAngle = angle;
+    model.recompute();
+    const QPoint windowPoint = model.screenTransform().map(figurePoint).toPoint();
+    QCOMPARE(model.hitTest(windowPoint), inside);
+}
+
+void TestFigureModel::hiddenFigureIsNotHit()
+{
+    FigureModel model = created(M_Rectangle);
+    const QPoint middle = model.screenCentre().toPoint();
+    QVERIFY(model.hitTest(middle));
+    model.visible = false;
+    QVERIFY(!model.hitTest(middle));
+}
+
+void TestFigureModel::handleDrag_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("point");
+    QTest::addColumn<double>("startAngle");
+    QTest::addColumn<QPoint>("offset"); // pointer relative to the anchor
+    QTest::addColumn<FigureModifiers>("modifiers");
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<double>("handle"); // point 1 x or point 2 y
+    QTest::addColumn<bool>("underPointer");
+
+    const FigureModifiers plain = dragging();
+    FigureModifiers alt = dragging();
+    alt.altState = true;
+    FigureModifiers reverse = dragging();
+    reverse.reverseAlt = true;
+    FigureModifiers reverseAlt = alt;
+    reverseAlt.reverseAlt = true;
+    FigureModifiers shiftAlt = alt;
+    shiftAlt.shiftState = true;
+
+    QTest::newRow("width handle turns and stretches")
+        << 17 << 1 << 30.0 << QPoint(0, 300) << plain << 90.0 << 300.0 << true;
+    QTest::newRow("width handle at 45")
+        << 17 << 1 << 0.0 << QPoint(200, 200) << plain << 45.0 << std::hypot(200, 200) << true;
+    QTest::newRow("Alt stretches along the axis only")
+        << 17 << 1 << 30.0 << QPoint(0, 300) << alt << 30.0 << 300.0 << false;
+    QTest::newRow("reversed: plain drag stretches only")
+        << 17 << 1 << 30.0 << QPoint(0, 300) << reverse << 30.0 << 300.0 << false;
+    QTest::newRow("reversed: Alt turns")
+        << 17 << 1 << 30.0 << QPoint(0, 300) << reverseAlt << 90.0 << 300.0 << true;
+    QTest::newRow("Shift always turns")
+        << 17 << 1 << 30.0 << QPoint(0, 300) << shiftAlt << 90.0 << 300.0 << true;
+    QTest::newRow("Shift snaps the turn")
+        << 17 << 1 << 0.0 << QPoint(300, 100) << shiftAlt << 0.0 << std::hypot(300, 100) << false;
+    QTest::newRow("height handle turns")
+        << 17 << 2 << 0.0 << QPoint(-300, 0) << plain << 90.0 << 300.0 << true;
+    QTest::newRow("height handle below turns to 0")
+        << 22 << 2 << 50.0 << QPoint(0, 250) << plain << 0.0 << 250.0 << true;
+    QTest::newRow("height handle Alt stretches")
+        << 17 << 2 << 30.0 << QPoint(-300, 0) << alt << 30.0 << 300.0 << false;
+    QTest::newRow("centred right triangle width handle right of centre")
+        << 15 << 1 << 0.0 << QPoint(300, 5) << plain << 180.0 + std::atan2(5.0, 300.0) * 180 / M_PI
+        << -std::hypot(300, 5) << true;
+    QTest::newRow("centred right triangle height handle above")
+        << 15 << 2 << 40.0 << QPoint(0, -200) << plain << 0.0 << -200.0 << true;
+    QTest::newRow("centred right triangle height handle right")
+        << 15 << 2 << 0.0 << QPoint(200, 0) << plain << 90.0 << -200.0 << true;
+    QTest::newRow("centred circle radius")
+        << 4 << 1 << 0.0 << QPoint(0, -120) << plain << 270.0 << 120.0 << true;
+}
+
+void TestFigureModel::handleDrag()
+{
+    QFETCH(int, kind);
+    QFETCH(int, point);
+    QFETCH(double, startAngle);
+    QFETCH(QPoint, offset);
+    QFETCH(FigureModifiers, modifiers);
+    QFETCH(double, angle);
+    QFETCH(double, handle);
+    QFETCH(bool, underPointer);
+
+    FigureModel model = created(kind, startAngle);
+    const QPoint pointer = model.figureScreenPoints[0] + offset;
+    QPoint last = pointer;
+    model.handleDrag(point, pointer, last, modifiers);
+
+    QVERIFY2(std::abs(model.figureAngle - angle) < 1e-9,
+             qPrintable(QString::number(model.figureAngle, 'g', 12)));
+    const double value = point == 1 ? model.figurePoints[1].x : model.figurePoints[2].y;
+    QVERIFY2(std::abs(value - handle) < 1e-3, qPrintable(QString::number(value)));
+    if (underPointer)
+        QVERIFY(length(QPointF(model.figureScreenPoints[point] - pointer)) <= 1.0);
+}
+
+void TestFigureModel::anchorDragMovesFigure()
+{
+    FigureModel model = created(S_Rhombus, 20);
+    const QPoint origin = model.figureOrigin;
+    QPoint last(100, 100);
+    model.handleDrag(0, QPoint(130, 90), last, dragging());
+    QCOMPARE(model.figureOrigin, origin + QPoint(30, -10));
+    QCOMPARE(last, QPoint(130, 90));
+    QCOMPARE(model.figureAngle, 20.0);
+    QCOMPARE(model.figureScreenPoints[0], model.figureOrigin);
+}
+
+void TestFigureModel::squareHeightFollowsDraggedWidth()
+{
+    FigureModel square = created(M_Square);
+    QPoint last;
+    square.handleDrag(1, square.figureOrigin + QPoint(100, 0), last, dragging());
+    QCOMPARE(square.figurePoints[1].x, 100.0f);
+    QCOMPARE(square.figurePoints[2].y, 100.0f);
+
+    // The height handle of a square is no control point.
+    square.handleDrag(2, square.figureOrigin + QPoint(0, 300), last, dragging());
+    QCOMPARE(square.figurePoints[2].y, 100.0f);
+
+    FigureModel ratio;
+    ratio.createRatioFigure(FigureRatio::FourToThree, kWindow);
+    ratio.handleDrag(1, ratio.figureOrigin + QPoint(200, 0), last, dragging());
+    QCOMPARE(ratio.figurePoints[2].y, float(200 / FigureRatio::FourToThree));
+}
+
+void TestFigureModel::rotateBy_data()
+{
+    QTest::addColumn<double>("step");
+    QTest::addColumn<int>("times");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("64 fine steps make one 11.25 step") << 0.17578125 << 64 << 11.25;
+    QTest::newRow("backwards from 0") << -11.25 << 1 << 348.75;
+    QTest::newRow("five quarter turns") << 90.0 << 5 << 90.0;
+    QTest::newRow("a fast wheel turn") << 1000.0 << 1 << 280.0;
+}
+
+void TestFigureModel::rotateBy()
+{
+    QFETCH(double, step);
+    QFETCH(int, times);
+    QFETCH(double, expected);
+    FigureModel model = created(M_Ellipse);
+    for (int i = 0; i < times; ++i) {
+        model.rotateBy(step);
+        model.recompute();
+    }
+    QCOMPARE(model.figureAngle, expected);
+}
+
+void TestFigureModel::centredCircleTurnsItsHandle()
+{
+    FigureModel model = created(S_Circle);
+    const QPoint centre = model.figureOrigin;
+    model.rotateBy(90);
+    model.recompute();
+    QCOMPARE(model.figureAngle, 0.0);
+    QCOMPARE(model.figureScreenPoints[1], centre + QPoint(0, 199));
+    QCOMPARE(model.figureWidthPx, 199);
+    QVERIFY(model.hitTest(centre + QPoint(190, 0)));
+
+    // A later drag without turning keeps the handle on its direction, under the pointer.
+    FigureModifiers alt = dragging();
+    alt.altState = true;
+    QPoint last;
+    model.handleDrag(1, centre + QPoint(0, 150), last, alt);
+    QCOMPARE(model.figureScreenPoints[1], centre + QPoint(0, 150));
+    QCOMPARE(model.figureWidthPx, 150);
+
+    // As a corner circle its handle is back on the box's top edge, and the box is hit-tested whole.
+    model.rotateBy(45);
+    model.togglePlacement();
+    QCOMPARE(model.figureKind, int(M_Circle));
+    QCOMPARE(QPointF(model.figurePoints[1].x, model.figurePoints[1].y), QPointF(300, 0));
+    QVERIFY(model.hitTest(model.figureOrigin + QPoint(295, 295)));
+}
+
+void TestFigureModel::scale_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<float>("width");
+    QTest::addColumn<QList<double>>("factors");
+    QTest::addColumn<float>("expectedWidth");
+
+    QTest::newRow("page up then page down") << 17 << 100.0f << QList<double>{1.01, 0.99} << 99.99f;
+    QTest::newRow("page up then page down, rounded each step")
+        << 17 << 499.0f << QList<double>{1.01, 0.99} << float(504 * 0.99);
+    QTest::newRow("wheel 1.01 then 1.02") << 17 << 200.0f << QList<double>{1.01, 1.02} << float(202 * 1.02);
+    QTest::newRow("a factor of zero keeps a positive size") << 17 << 499.0f << QList<double>{0.0} << 4.99f;
+    QTest::newRow("a negative factor does not mirror") << 17 << 499.0f << QList<double>{-0.5} << 4.99f;
+    QTest::newRow("repeated tiny factors never reach zero") << 17 << 499.0f << QList<double>(8, -1.0) << 1.0f;
+    QTest::newRow("negative handles keep their side") << 15 << -249.5f << QList<double>(8, 0.0) << -1.0f;
+}
+
+void TestFigureModel::scale()
+{
+    QFETCH(int, kind);
+    QFETCH(float, width);
+    QFETCH(QList<double>, factors);
+    QFETCH(float, expectedWidth);
+
+    FigureModel model = created(kind, 15);
+    model.figurePoints[1].x = width;
+    model.recompute();
+    const QPoint origin = model.figureOrigin;
+    for (double factor : factors)
+        model.scale(factor, factor);
+    QCOMPARE(model.figurePoints[1].x, expectedWidth);
+    QVERIFY(model.figurePoints[2].y != 0);
+    QCOMPARE(model.figureOrigin, origin);
+    QCOMPARE(model.figurePoints[0].x, 0.0f);
+}
+
+void TestFigureModel::absurdSizesStayFinite()
+{
+    FigureModel model = created(S_Ellipse, 33);
+    for (int i = 0; i < 200; ++i)
+        model.scale(10, 10);
+    QVERIFY(std::isfinite(model.figurePoints[1].x));
+    QVERIFY(model.figurePoints[1].x > 0);
+    QVERIFY(std::isfinite(model.figureWidth));
+    QVERIFY(model.figureWidthPx > 0);
+    model.hitTest(QPoint(5, 5));
+
+    // Far drags and nudges clamp the origin instead of overflowing it.
+    for (int i = 0; i < 5; ++i)
+        model.bodyMove(QPoint(std::numeric_limits<int>::max() / 2, std::numeric_limits<int>::min() / 2));
+    QVERIFY(model.figureOrigin.x() > 0);
+    QVERIFY(model.figureOrigin.y() < 0);
+    for (const QPoint &p : std::as_const(model.figureScreenPoints))
+        QVERIFY(std::abs(p.x()) < std::numeric_limits<int>::max() / 2);
+
+    model.scale(std::nan(""), 2);
+    model.rotateBy(std::numeric_limits<double>::infinity());
+    QVERIFY(std::isfinite(model.figurePoints[1].x));
+    QVERIFY(std::isfinite(model.figureAngle));
+}
+
+GRADORA_TEST_GUILESS_MAIN(TestFigureModel)
+#include "tst_figuremodel.moc"
