@@ -52,7 +52,6 @@ private Q_SLOTS:
     void openingKeepsTheChoices();
     void choices_data();
     void choices();
-    void clearImage();
     void rulerToImageSize();
     void rulerToImageSizeLeavesFullScreen();
     void rulerToImageSizeWithoutPicture();
@@ -255,17 +254,6 @@ void TestRulerPicture::choices()
     QCOMPARE(ruler.stretchImage, stretch);
     QCOMPARE(ruler.proportionalImage, proportional);
     QCOMPARE(entries(ruler), expected);
-}
-
-void TestRulerPicture::clearImage()
-{
-    Gradora ruler;
-    choose(m_picture);
-    ruler.setOpenImage();
-    ruler.setClearImage();
-    QVERIFY(ruler.image.isNull());
-    QVERIFY(ruler.imageFile.isEmpty());
-    QCOMPARE(entries(ruler), QStringLiteral("--V -C- -CV --V --V --V"));
 }
 
 void TestRulerPicture::rulerToImageSize()
