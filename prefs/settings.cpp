@@ -95,6 +95,7 @@ Settings::Settings(QWidget *parent) : QDialog(parent), ui(new Ui::Settings)
 
     // 13. Everything read is on disk before anything else can go wrong.
     store->sync();
+    checkForUpdatesWhenDue();
 
     // 14. The tray icon.
     createTrayIcon();
@@ -255,11 +256,6 @@ void Settings::on_checkBox_clicked(bool checked)
 void Settings::on_checkBox_2_clicked(bool checked)
 {
     autoUpdatesEnabled = checked;
-}
-
-void Settings::replyFinished(QNetworkReply *reply)
-{
-    reply->deleteLater();
 }
 
 void Settings::trayClick(QSystemTrayIcon::ActivationReason reason)

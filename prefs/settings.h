@@ -5,6 +5,7 @@
 #include <QList>
 #include <QSystemTrayIcon>
 #include <array>
+#include <functional>
 
 namespace Ui {
 class Settings;
@@ -16,11 +17,15 @@ class QNetworkAccessManager;
 class QNetworkReply;
 class QSettings;
 class QTableWidget;
+class QUrl;
 class about;
 class panel;
 class rulerSettings;
 class setpos;
 class transparency;
+namespace UpdateCheck {
+struct Prompt;
+}
 
 // Text mirror of a table of the preferences: 11 rows of 6 cells, of which the table's own rows and
 // columns are used. The rulers read these grids, never the table widgets or the store.
@@ -44,6 +49,18 @@ public:
     void refreshVisibleWidgets();
     // The background colour index that the next new ruler receives, advancing the rotation.
     int takeNextColorIndex(int paletteSize);
+
+    // Update check (settings_update.cpp). A request returns at once; replyFinished tells the user.
+    static constexpr int kUpdateTimeoutMs = 30000;
+    void sendVersionRequest(bool manual);
+    // The automatic check: at most once a day, when enabled; one that fails still counts.
+    void checkForUpdatesWhenDue();
+    // A user-started check without an answer within this time is reported as failed.
+    int updateTimeoutMs = kUpdateTimeoutMs;
+    // The update messages (true: the user answered Yes) and the way to the download page; the tests
+    // replace them.
+    static std::function<bool(const UpdateCheck::Prompt &prompt)> askAboutUpdate;
+    static std::function<void(const QUrl &page)> leaveForDownloadPage;
 
     void closeEvent(QCloseEvent *event) override;
 

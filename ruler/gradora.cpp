@@ -178,14 +178,8 @@ void Gradora::restoreFirstRuler()
     imageFile.clear();
     setPictureEntriesEnabled(false);
     const QString storedPicture = store.value(RulerKeys::imageFile, QString()).toString();
-    if (!storedPicture.isEmpty()) {
-        QImageReader reader(storedPicture);
-        image = reader.read();
-        if (!image.isNull()) {
-            imageFile = storedPicture;
-            setPictureEntriesEnabled(true);
-        }
-    }
+    if (!storedPicture.isEmpty())
+        loadPicture(storedPicture);
 
     backgroundColor = readColor(store, RulerKeys::background, backgroundColor);
     rulerColor = QColor(111, 33, 55, 255);

@@ -7,11 +7,13 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class QAction;
 class QActionGroup;
 class QColorDialog;
 class QMenu;
+class QPainter;
 class Settings;
 class rulerSettings;
 
@@ -40,6 +42,14 @@ public:
     void saveSettings();
     // Recomputes the unit scale for the display the ruler stands on, without messages.
     void recomputeScale();
+    // Draws the background picture where its options place it; a step of the paint pass.
+    void drawPicture(QPainter &painter) const;
+
+    // The picture's file dialog and its failure message; the tests replace them.
+    static std::function<QString(QWidget *parent, const QString &caption, const QString &folder)>
+        askPictureFile;
+    static std::function<void(QWidget *parent, const QString &title, const QString &text)>
+        reportPictureFailure;
 
     // Links to the shared objects (not owned).
     Settings *settings = nullptr;
@@ -343,6 +353,8 @@ private:
     void startColorEditing(int target, const QColor &current);
     void setAllTickers(bool visible);
     void setPictureEntriesEnabled(bool enabled);
+    bool loadPicture(const QString &path);
+    void showPictureChoice();
     void clearRememberedModifiers();
 
     // Pointer helpers.

@@ -1,6 +1,8 @@
 // The small dialogs of a ruler, help and web links, the update check.
 #include "gradora.h"
 
+#include "settings.h"
+
 void Gradora::setTransparency() {}
 void Gradora::setManualSet() {}
 void Gradora::posChangedL(int) {}
@@ -10,5 +12,8 @@ void Gradora::posChangedH(int) {}
 void Gradora::help() {}
 void Gradora::suggest() {}
 void Gradora::onlineHelpLink() {}
-void Gradora::setCheckForUpdates() {}
-
+void Gradora::setCheckForUpdates()
+{
+    if (settings)
+        settings->sendVersionRequest(true);
+}

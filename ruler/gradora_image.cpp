@@ -1,7 +1,77 @@
 // The picture laid under the ruler.
 #include "gradora.h"
 
-void Gradora::setOpenImage() {}
+#include "pictureloader.h"
+#include "pictureplacement.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPainter>
+#include <QSettings>
+
+namespace {
+// Program-wide key: the folder of the last picture opened.
+const QLatin1StringView kPictureFolderKey{"path"};
+} // namespace
+
+std::function<QString(QWidget *, const QString &, const QString &)> Gradora::askPictureFile =
+    [](QWidget *parent, const QString &caption, const QString &folder) {
+        return QFileDialog::getOpenFileName(parent, caption, folder);
+    };
+
+std::function<void(QWidget *, const QString &, const QString &)> Gradora::reportPictureFailure =
+    [](QWidget *parent, const QString &title, const QString &text) {
+        QMessageBox::information(parent, title, text, QMessageBox::Ok);
+    };
+
+bool Gradora::loadPicture(const QString &path)
+{
+    image = PictureLoader::load(path).image;
+    if (image.isNull()) {
+        imageFile.clear();
+        return false;
+    }
+    imageFile = path;
+    setPictureEntriesEnabled(true);
+    showPictureChoice();
+    return true;
+}
+
+// "Stretch Image" and "Actual Size" act as a pair; "Proportional" only matters when stretched.
+void Gradora::showPictureChoice()
+{
+    actStretchImage->setChecked(stretchImage);
+    actActualSize->setChecked(!stretchImage);
+    actProportional->setEnabled(stretchImage);
+    actProportional->setVisible(stretchImage);
+    if (stretchImage)
+        actProportional->setChecked(proportionalImage);
+}
+
+void Gradora::setOpenImage()
+{
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings store;
+    const QString folder = store.value(kPictureFolderKey, QDir::homePath()).toString();
+    const QString path = askPictureFile(this, tr("Open File"), folder);
+    if (path.isEmpty()) {
+        update();
+        return;
+    }
+    if (!loadPicture(path)) {
+        reportPictureFailure(this, tr("Image Viewer"),
+                             tr("Cannot load %1.").arg(QDir::toNativeSeparators(path)));
+        update();
+        return;
+    }
+    store.setValue(kPictureFolderKey, QFileInfo(path).absolutePath());
+    store.sync();
+    update();
+}
+
 void Gradora::setClearImage()
 {
     image = QImage();
@@ -9,7 +79,52 @@ void Gradora::setClearImage()
     setPictureEntriesEnabled(false);
     update();
 }
-void Gradora::setStretchImage() { update(); }
-void Gradora::setProportional() { update(); }
-void Gradora::setActualSize() { update(); }
-void Gradora::setRulerToImageSize() { update(); }
+
+void Gradora::setStretchImage()
+{
+    stretchImage = true;
+    showPictureChoice();
+    update();
+}
+
+void Gradora::setProportional()
+{
+    proportionalImage = !proportionalImage;
+    setStretchImage();
+}
+
+void Gradora::setActualSize()
+{
+    stretchImage = false;
+    showPictureChoice();
+    update();
+}
+
+void Gradora::setRulerToImageSize()
+{
+    setActualSize();
+    // Without a picture the window would shrink to nothing.
+    if (image.isNull())
+        return;
+    if (fullScreen)
+        setFullScreen();
+    setGeometry(QRect(geometry().topLeft(), image.size()));
+    update();
+}
+
+void Gradora::drawPicture(QPainter &painter) const
+{
+    if (image.isNull())
+        return;
+    painter.save();
+    // With the SourceIn mode the picture takes the alpha of the translucent body painted before it.
+    if (transparentImage)
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    // Scaling stays the fast, unsmoothed kind: every picture pixel remains a sharp block.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (stretchImage)
+        painter.drawImage(PicturePlacement::targetRect(image.size(), size(), true, proportionalImage), image);
+    else
+        painter.drawImage(QPoint(0, 0), image);
+    painter.restore();
+}

@@ -46,6 +46,7 @@ public:
         env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS")) +
                                                        QStringLiteral(":exitcode=99"));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.insert(QStringLiteral("GRADORA_UPDATE_URL"), QStringLiteral("http://127.0.0.1:9/"));
         process->setProcessEnvironment(env);
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process->start(executable(), {});

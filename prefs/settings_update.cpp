@@ -1,0 +1,114 @@
+// The update check: one request to our endpoint, on demand or once a day, and what the reply means.
+#include "settings.h"
+
+#include "programkeys.h"
+#include "updatecheck.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPixmap>
+#include <QSettings>
+#include <QTimer>
+
+namespace {
+// Carried by each reply, so that two requests in flight are each answered as what they were.
+constexpr char kManualProperty[] = "gradoraManualCheck";
+// Set when the reply was given up: too long, or too slow.
+constexpr char kCutOffProperty[] = "gradoraCutOff";
+// Stands for a missing "lastCheck": not a valid date, so the check is due.
+const QString kNeverChecked = QStringLiteral("1/1/1");
+
+void cutOff(QNetworkReply *reply)
+{
+    if (reply->isFinished())
+        return;
+    reply->setProperty(kCutOffProperty, true);
+    reply->abort();
+}
+} // namespace
+
+std::function<bool(const UpdateCheck::Prompt &)> Settings::askAboutUpdate =
+    [](const UpdateCheck::Prompt &prompt) {
+        QMessageBox box;
+        switch (prompt.icon) {
+        case UpdateCheck::Prompt::Icon::ProgramPicture:
+            box.setIconPixmap(QPixmap(QStringLiteral(":/icons/64.png")));
+            break;
+        case UpdateCheck::Prompt::Icon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case UpdateCheck::Prompt::Icon::Critical:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        }
+        box.setText(prompt.text);
+        box.setStandardButtons(prompt.asksYesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+        return box.exec() == QMessageBox::Yes;
+    };
+
+std::function<void(const QUrl &)> Settings::leaveForDownloadPage = [](const QUrl &page) {
+    QDesktopServices::openUrl(page);
+    QCoreApplication::quit();
+};
+
+void Settings::checkForUpdatesWhenDue()
+{
+    if (!autoUpdatesEnabled)
+        return;
+    const QDate lastCheck = store->value(ProgramKeys::lastCheck, kNeverChecked).toDate();
+    if (!UpdateCheck::isDue(lastCheck, today))
+        return;
+    // Written before asking, so that a check that fails still counts for its day.
+    store->setValue(ProgramKeys::lastCheck, today.toString(Qt::ISODate));
+    store->sync();
+    sendVersionRequest(false);
+}
+
+void Settings::sendVersionRequest(bool manual)
+{
+    manualCheck = manual;
+    QNetworkReply *reply = network->get(UpdateCheck::versionRequest(UpdateCheck::endpoint()));
+    reply->setProperty(kManualProperty, manual);
+
+    // A hostile or broken server must not make us hold more than a version number's worth: the
+    // reply buffers one byte beyond the limit, and that byte ends it.
+    reply->setReadBufferSize(UpdateCheck::kMaxReplyBytes + 1);
+    connect(reply, &QNetworkReply::readyRead, reply, [reply] {
+        if (reply->bytesAvailable() > UpdateCheck::kMaxReplyBytes)
+            cutOff(reply);
+    });
+
+    auto *deadline = new QTimer(reply);
+    deadline->setSingleShot(true);
+    connect(deadline, &QTimer::timeout, reply, [reply] { cutOff(reply); });
+    deadline->start(updateTimeoutMs);
+}
+
+void Settings::replyFinished(QNetworkReply *reply)
+{
+    reply->deleteLater();
+    const QVariant kind = reply->property(kManualProperty);
+    const bool manual = kind.isValid() ? kind.toBool() : manualCheck;
+
+    QByteArray body;
+    if (!reply->property(kCutOffProperty).toBool()) {
+        body = reply->read(UpdateCheck::kMaxReplyBytes + 1);
+        if (body.size() > UpdateCheck::kMaxReplyBytes)
+            body.clear();
+    }
+
+    const UpdateCheck::Verdict verdict = UpdateCheck::evaluate(body, manual, lastInformed);
+    if (verdict.remember) {
+        lastInformed = verdict.announced;
+        store->setValue(ProgramKeys::lastInformed, lastInformed);
+        store->sync();
+    }
+    if (verdict.message == UpdateCheck::Message::None)
+        return;
+    const bool yes = askAboutUpdate(UpdateCheck::prompt(verdict.message, verdict.latest));
+    if (yes && UpdateCheck::offersDownload(verdict.message))
+        leaveForDownloadPage(UpdateCheck::downloadPage());
+}

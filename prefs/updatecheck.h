@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QNetworkRequest>
+#include <QString>
+#include <QUrl>
+
+// The decisions of the update check, apart from the network and the message boxes: which address
+// is asked, when the automatic check is due, what a reply means and what the user is told.
+namespace UpdateCheck {
+// A version number is a few characters; anything longer is not an answer of our endpoint.
+inline constexpr qint64 kMaxReplyBytes = 64;
+inline constexpr char kEndpoint[] = "https://gradora.net/Gradora/check-for-update.php?ac=0";
+inline constexpr char kDownloadPage[] = "https://gradora.net/download.html";
+// Replaces kEndpoint when set, so that a local server can stand in for ours.
+inline constexpr char kEndpointVariable[] = "GRADORA_UPDATE_URL";
+
+enum class Message
+{
+    None,
+    NewerOnRequest,
+    NewerAutomatic,
+    UpToDate,
+    Failed
+};
+
+struct Verdict
+{
+    Message message = Message::None;
+    float latest = 0.0f; // the absolute value of the reply, as shown to the user
+    // An automatic announcement remembers the announced number so that it is not repeated.
+    bool remember = false;
+    float announced = 0.0f;
+};
+
+struct Prompt
+{
+    enum class Icon
+    {
+        ProgramPicture,
+        Information,
+        Critical
+    };
+    Icon icon = Icon::Information;
+    QString text;
+    bool asksYesNo = false; // else just OK
+};
+
+// The program's own version as a number.
+float ownVersion();
+QUrl endpoint();
+QNetworkRequest versionRequest(const QUrl &address);
+QUrl downloadPage();
+
+// The automatic check runs once per calendar day. A stored day that is missing, invalid or not
+// today makes it due: one in the future was written under a wrong clock and must not block checks.
+bool isDue(const QDate &lastCheck, const QDate &today);
+
+// body: the reply's body; empty when nothing arrived or the reply was cut off.
+Verdict evaluate(const QByteArray &body, bool manual, float lastInformed);
+bool offersDownload(Message message);
+Prompt prompt(Message message, float latest);
+} // namespace UpdateCheck

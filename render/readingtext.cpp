@@ -1,0 +1,130 @@
+#include "readingtext.h"
+
+#include <QCoreApplication>
+#include <QtNumeric>
+#include <cmath>
+
+namespace ReadingText {
+
+namespace {
+constexpr double kHundredth = 0.01;
+const QString kLeftArrow = QStringLiteral("\u2190");
+const QString kRightArrow = QStringLiteral("\u2192");
+const QString kSuperscriptTwo = QStringLiteral("\u00B2");
+const QString kMegapixelSuffix = QStringLiteral(" MP ");
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ReadingText", text);
+}
+
+bool usable(double pixelsPerUnit)
+{
+    return qIsFinite(pixelsPerUnit) && pixelsPerUnit != 0.0;
+}
+
+QString unitLength(int pixels, double pixelsPerUnit)
+{
+    if (!usable(pixelsPerUnit))
+        return kNoReading;
+    return formatLength(pixels / pixelsPerUnit);
+}
+} // namespace
+
+double roundToHundredth(double value)
+{
+    return std::floor(value / kHundredth + 0.5) * kHundredth;
+}
+
+QString formatLength(double value)
+{
+    const double rounded = roundToHundredth(value);
+    return qIsFinite(rounded) ? QString::number(rounded, 'g', kLengthDigits) : kNoReading;
+}
+
+QString formatArea(double value)
+{
+    const double rounded = roundToHundredth(value);
+    return qIsFinite(rounded) ? QString::number(rounded, 'g', kAreaDigits) : kNoReading;
+}
+
+QString lengthX(int pixels, const ReadingScale &scale)
+{
+    return scale.pixelMode ? QString::number(pixels) : unitLength(pixels, scale.pixelsPerUnitX);
+}
+
+QString lengthY(int pixels, const ReadingScale &scale)
+{
+    return scale.pixelMode ? QString::number(pixels) : unitLength(pixels, scale.pixelsPerUnitY);
+}
+
+QString area(int width, int height, const ReadingScale &scale, bool megapixel)
+{
+    const qint64 pixels = qint64(width) * height;
+    if (scale.pixelMode && megapixel)
+        return QString::number(double(pixels) / kPixelsPerMegapixel, 'f', kMegapixelDecimals) +
+               kMegapixelSuffix;
+
+    QString number;
+    if (scale.pixelMode)
+        number = QString::number(pixels);
+    else if (usable(scale.pixelsPerUnitX) && usable(scale.pixelsPerUnitY))
+        number = formatArea((width / scale.pixelsPerUnitX) * (height / scale.pixelsPerUnitY));
+    else
+        number = kNoReading;
+    return number + QLatin1Char(' ') + scale.unitLabel + QLatin1Char(' ') + kSuperscriptTwo;
+}
+
+QString perimeter(int width, int height, const ReadingScale &scale)
+{
+    QString number;
+    if (scale.pixelMode)
+        number = QString::number(2 * qint64(width) + 2 * qint64(height));
+    else if (usable(scale.pixelsPerUnitX) && usable(scale.pixelsPerUnitY))
+        number = formatLength(2.0 * width / scale.pixelsPerUnitX + 2.0 * height / scale.pixelsPerUnitY);
+    else
+        number = kNoReading;
+    return number + QLatin1Char(' ') + scale.unitLabel;
+}
+
+QString arrowText(const QString &number, const QString &unitLabel)
+{
+    return kLeftArrow + QLatin1Char(' ') + number + QLatin1Char(' ') + unitLabel + QLatin1Char(' ') +
+           kRightArrow;
+}
+
+RulerReadings rulerReadings(QSize size, const ReadingScale &scale, bool megapixel)
+{
+    const bool longCaptions = size.width() >= kLongCaptionWidth;
+    RulerReadings readings;
+    readings.widthNumber = lengthX(size.width(), scale);
+    readings.heightNumber = lengthY(size.height(), scale);
+    readings.widthText = arrowText(readings.widthNumber, scale.unitLabel);
+    readings.heightText = arrowText(readings.heightNumber, scale.unitLabel);
+    readings.areaText =
+        (longCaptions ? tr("Area: ") : tr("A: ")) + area(size.width(), size.height(), scale, megapixel);
+    readings.perimeterText =
+        (longCaptions ? tr("Perimeter: ") : tr("P: ")) + perimeter(size.width(), size.height(), scale);
+    return readings;
+}
+
+PanelReadings panelReadings(const QRect &geometry, const ReadingScale &scale, bool megapixel)
+{
+    // QRect's right() and bottom() are the last pixel inside; the panel shows the edge beyond it.
+    const int right = geometry.x() + geometry.width();
+    const int bottom = geometry.y() + geometry.height();
+    PanelReadings readings;
+    readings.left = QStringLiteral("L: ") + QString::number(geometry.x());
+    readings.top = QStringLiteral("T: ") + QString::number(geometry.y());
+    readings.right = QStringLiteral("R: ") + QString::number(right);
+    readings.bottom = QStringLiteral("B: ") + QString::number(bottom);
+    readings.width = QStringLiteral("W: ") + lengthX(geometry.width(), scale) + QLatin1Char(' ') +
+                     scale.unitLabel + QLatin1Char(' ');
+    readings.height = QStringLiteral("H: ") + lengthY(geometry.height(), scale) + QLatin1Char(' ') +
+                      scale.unitLabel + QLatin1Char(' ');
+    readings.area = QStringLiteral("A: ") + area(geometry.width(), geometry.height(), scale, megapixel);
+    readings.perimeter = QStringLiteral("P: ") + perimeter(geometry.width(), geometry.height(), scale);
+    return readings;
+}
+
+} // namespace ReadingText

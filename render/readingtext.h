@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+// What the reading texts need to know of a ruler's unit scale.
+struct ReadingScale
+{
+    bool pixelMode = true;
+    double pixelsPerUnitX = 1.0;
+    double pixelsPerUnitY = 1.0;
+    QString unitLabel = QStringLiteral("px");
+};
+
+// The texts a ruler shows on its body.
+struct RulerReadings
+{
+    QString widthNumber;  // the number alone
+    QString heightNumber; // the number alone
+    QString widthText;    // "← 12.5 cm →"
+    QString heightText;
+    QString areaText;      // "Area: …" or "A: …", by the window's width
+    QString perimeterText; // "Perimeter: …" or "P: …"
+};
+
+// The ruler's lines of the information panel.
+struct PanelReadings
+{
+    QString left;
+    QString top;
+    QString right;
+    QString bottom;
+    QString width;
+    QString height;
+    QString area;
+    QString perimeter;
+};
+
+// Turning pixel lengths into the numbers and texts that a ruler shows. Values are rounded to the
+// nearest hundredth; a scale that cannot convert (zero, infinite or not a number) gives kNoReading
+// instead of a number, never "inf" or "nan".
+namespace ReadingText {
+inline constexpr int kLengthDigits = 6;
+inline constexpr int kAreaDigits = 15;
+inline constexpr int kMegapixelDecimals = 3;
+inline constexpr double kPixelsPerMegapixel = 1000000.0;
+// From this width on the captions are written out in full ("Area: " instead of "A: ").
+inline constexpr int kLongCaptionWidth = 250;
+inline const QString kNoReading = QStringLiteral("?");
+
+// floor(value / 0.01 + 0.5) × 0.01
+double roundToHundredth(double value);
+// A rounded length in the general format with 6 significant digits.
+QString formatLength(double value);
+// A rounded area with up to 15 significant digits.
+QString formatArea(double value);
+
+// A length along the window's x (or y) axis: the integer in pixel mode, else the rounded unit value.
+QString lengthX(int pixels, const ReadingScale &scale);
+QString lengthY(int pixels, const ReadingScale &scale);
+// The area of a width × height rectangle with its unit: "12.35 cm ²", "60000 px ²" or "0.060 MP ".
+QString area(int width, int height, const ReadingScale &scale, bool megapixel);
+// The perimeter of a width × height rectangle with its unit: "25.4 cm".
+QString perimeter(int width, int height, const ReadingScale &scale);
+// "← number unit →", the form of the width and height texts.
+QString arrowText(const QString &number, const QString &unitLabel);
+
+RulerReadings rulerReadings(QSize size, const ReadingScale &scale, bool megapixel);
+// geometry: the window's rectangle in screen coordinates.
+PanelReadings panelReadings(const QRect &geometry, const ReadingScale &scale, bool megapixel);
+} // namespace ReadingText

@@ -1,0 +1,509 @@
+#include "gradora.h"
+#include "programkeys.h"
+#include "settings.h"
+#include "testsupport.h"
+#include "updatecheck.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <memory>
+
+using UpdateCheck::Message;
+using Icon = UpdateCheck::Prompt::Icon;
+
+Q_DECLARE_METATYPE(UpdateCheck::Message)
+Q_DECLARE_METATYPE(UpdateCheck::Prompt::Icon)
+
+namespace {
+constexpr int kWaitMs = 20000;
+const QString kUpToDate = QStringLiteral("You are using the latest version of Gradora");
+const QString kFailed = QStringLiteral(
+    "ERROR: Can't retrieve version info from program's site. There could be internet connection "
+    "problem or the server may be down. Try again later...  ");
+const QString kNewerAutomatic = QStringLiteral(
+    "There is new version of Gradora available for download.\n\n\nDo you want to visit the download page?");
+
+QString newerOnRequest(const QString &latest)
+{
+    return QStringLiteral("There is new version available.\n\nYour version: 6.0\nLatest version: ") + latest +
+           QStringLiteral("\n\nDo you want to visit the download page?");
+}
+
+// A stand-in for our endpoint on 127.0.0.1, answering every request the same way.
+class VersionServer
+{
+public:
+    enum class Mode
+    {
+        Answer,
+        Silent,
+        Endless,
+        Closed
+    };
+    static constexpr qint64 kEndlessTotal = qint64(256) * 1024 * 1024;
+    static constexpr int kChunk = 64 * 1024;
+
+    explicit VersionServer(Mode mode, const QByteArray &body = {}) : m_mode(mode), m_body(body)
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        m_port = m_server.serverPort();
+        if (mode == Mode::Closed)
+            m_server.close(); // nothing listens on the port any more
+        QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] { accept(); });
+    }
+
+    QUrl url() const
+    {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1/Gradora/check-for-update.php?ac=0").arg(m_port));
+    }
+    void makeCurrent() const { qputenv(UpdateCheck::kEndpointVariable, url().toEncoded()); }
+
+    QList<QByteArray> requests;
+    qint64 sent = 0;
+    bool clientLeft = false;
+
+private:
+    void accept()
+    {
+        while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { read(socket); });
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, [this] { clientLeft = true; });
+        }
+    }
+
+    void read(QTcpSocket *socket)
+    {
+        QByteArray &pending = m_pending[socket];
+        pending += socket->readAll();
+        const qsizetype end = pending.indexOf("\r\n\r\n");
+        if (end < 0)
+            return;
+        requests.append(pending.left(pending.indexOf("\r\n")));
+        pending.clear();
+        switch (m_mode) {
+        case Mode::Answer:
+            socket->write(
+                "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nConnection: close\r\nContent-Length: " +
+                QByteArray::number(m_body.size()) + "\r\n\r\n" + m_body);
+            socket->disconnectFromHost();
+            break;
+        case Mode::Endless:
+            socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " +
+                          QByteArray::number(kEndlessTotal) + "\r\n\r\n");
+            QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [this, socket] { feed(socket); });
+            feed(socket);
+            break;
+        case Mode::Silent:
+        case Mode::Closed:
+            break;
+        }
+    }
+
+    // Keeps the socket fed with digits until the whole declared body is sent or the client leaves.
+    void feed(QTcpSocket *socket)
+    {
+        while (socket->state() == QAbstractSocket::ConnectedState && sent < kEndlessTotal &&
+               socket->bytesToWrite() < 4 * kChunk) {
+            socket->write(QByteArray(kChunk, '7'));
+            sent += kChunk;
+        }
+    }
+
+    Mode m_mode;
+    QByteArray m_body;
+    QTcpServer m_server;
+    quint16 m_port = 0;
+    QHash<QTcpSocket *, QByteArray> m_pending;
+};
+} // namespace
+
+class TestUpdateCheck : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void evaluate_data();
+    void evaluate();
+    void isDue_data();
+    void isDue();
+    void endpoint();
+
+    void replies_data();
+    void replies();
+    void hugeBodyIsCutOff();
+    void yesOpensTheDownloadPage_data();
+    void yesOpensTheDownloadPage();
+    void twoRequestsInFlightKeepTheirKinds();
+    void onceADay();
+    void failedAutomaticCheckCountsForItsDay();
+    void startUpChecksWhenEnabled_data();
+    void startUpChecksWhenEnabled();
+    void rulerEntryChecksOnRequest();
+
+private:
+    // A preferences object that did not check at its construction.
+    std::unique_ptr<Settings> quietSettings();
+    // Sends one request and waits for its reply to be handled.
+    bool checkAndWait(Settings &settings, bool manual);
+    // Waits until every reply of the preferences is handled and released.
+    static bool idle(const Settings &settings);
+
+    QList<UpdateCheck::Prompt> m_prompts;
+    QList<QUrl> m_pages;
+    bool m_answerYes = false;
+};
+
+void TestUpdateCheck::initTestCase()
+{
+    Settings::askAboutUpdate = [this](const UpdateCheck::Prompt &prompt) {
+        m_prompts.append(prompt);
+        return m_answerYes;
+    };
+    Settings::leaveForDownloadPage = [this](const QUrl &page) { m_pages.append(page); };
+}
+
+void TestUpdateCheck::init()
+{
+    TestSupport::clearStore();
+    m_prompts.clear();
+    m_pages.clear();
+    m_answerYes = false;
+}
+
+void TestUpdateCheck::cleanup()
+{
+    qunsetenv(UpdateCheck::kEndpointVariable);
+}
+
+std::unique_ptr<Settings> TestUpdateCheck::quietSettings()
+{
+    {
+        QSettings store;
+        store.setValue(ProgramKeys::autoUpdatesEnabled, false);
+    }
+    auto settings = std::make_unique<Settings>();
+    settings->autoUpdatesEnabled = true;
+    return settings;
+}
+
+bool TestUpdateCheck::checkAndWait(Settings &settings, bool manual)
+{
+    QSignalSpy finished(settings.network, &QNetworkAccessManager::finished);
+    settings.sendVersionRequest(manual);
+    return finished.wait(kWaitMs);
+}
+
+bool TestUpdateCheck::idle(const Settings &settings)
+{
+    return QTest::qWaitFor([&] { return settings.network->findChildren<QNetworkReply *>().isEmpty(); },
+                           kWaitMs);
+}
+
+void TestUpdateCheck::evaluate_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("manual");
+    QTest::addColumn<float>("lastInformed");
+    QTest::addColumn<Message>("message");
+    QTest::addColumn<float>("latest");
+    QTest::addColumn<bool>("remember");
+
+    // The replies from a real server are checked below; these are the cases beyond them.
+    QTest::newRow("6.1 automatic") << QByteArray("6.1") << false << 6.0f << Message::NewerAutomatic << 6.1f
+                                   << true;
+    QTest::newRow("6.1 on request, already announced")
+        << QByteArray("6.1") << true << 6.1f << Message::NewerOnRequest << 6.1f << false;
+    QTest::newRow("6.1 automatic, already announced")
+        << QByteArray("6.1") << false << 6.1f << Message::None << 6.1f << false;
+    QTest::newRow("6.2 automatic after 6.1")
+        << QByteArray("6.2") << false << 6.1f << Message::NewerAutomatic << 6.2f << true;
+    QTest::newRow("-6.1 automatic") << QByteArray("-6.1") << false << 6.0f << Message::None << 6.1f << false;
+    QTest::newRow("line break after the number")
+        << QByteArray("6.1\r\n") << true << 6.0f << Message::NewerOnRequest << 6.1f << false;
+    QTest::newRow("text automatic") << QByteArray("<html>Not found</html>") << false << 6.0f << Message::None
+                                    << 0.0f << false;
+    QTest::newRow("infinity is not a version")
+        << QByteArray("inf") << false << 6.0f << Message::None << 0.0f << false;
+    QTest::newRow("too large for a float")
+        << QByteArray("1e39") << true << 6.0f << Message::UpToDate << 0.0f << false;
+    QTest::newRow("not a number") << QByteArray("nan") << true << 6.0f << Message::UpToDate << 0.0f << false;
+}
+
+void TestUpdateCheck::evaluate()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(bool, manual);
+    QFETCH(float, lastInformed);
+    QFETCH(Message, message);
+    QFETCH(float, latest);
+    QFETCH(bool, remember);
+
+    const UpdateCheck::Verdict verdict = UpdateCheck::evaluate(body, manual, lastInformed);
+    QCOMPARE(verdict.message, message);
+    QCOMPARE(verdict.latest, latest);
+    QCOMPARE(verdict.remember, remember);
+    if (remember)
+        QCOMPARE(verdict.announced, latest);
+}
+
+void TestUpdateCheck::isDue_data()
+{
+    QTest::addColumn<QDate>("lastCheck");
+    QTest::addColumn<bool>("due");
+    const QDate today(2024, 3, 1);
+    QTest::newRow("never checked") << QVariant(QStringLiteral("1/1/1")).toDate() << true;
+    QTest::newRow("yesterday") << today.addDays(-1) << true;
+    QTest::newRow("a year ago") << today.addYears(-1) << true;
+    QTest::newRow("today") << today << false;
+    QTest::newRow("in the future, from a wrong clock") << today.addYears(20) << true;
+}
+
+void TestUpdateCheck::isDue()
+{
+    QFETCH(QDate, lastCheck);
+    QFETCH(bool, due);
+    QCOMPARE(UpdateCheck::isDue(lastCheck, QDate(2024, 3, 1)), due);
+}
+
+void TestUpdateCheck::endpoint()
+{
+    const QUrl ours = UpdateCheck::endpoint();
+    QCOMPARE(ours.scheme(), QStringLiteral("https"));
+    QCOMPARE(ours.path(), QStringLiteral("/Gradora/check-for-update.php"));
+    QCOMPARE(ours.query(), QStringLiteral("ac=0"));
+    QCOMPARE(UpdateCheck::downloadPage().scheme(), QStringLiteral("https"));
+
+    qputenv(UpdateCheck::kEndpointVariable, "http://127.0.0.1:8/v?ac=0");
+    QCOMPARE(UpdateCheck::endpoint(), QUrl("http://127.0.0.1:8/v?ac=0"));
+    qputenv(UpdateCheck::kEndpointVariable, "not an address");
+    QCOMPARE(UpdateCheck::endpoint(), ours);
+
+    const QNetworkRequest request = UpdateCheck::versionRequest(ours);
+    QCOMPARE(request.attribute(QNetworkRequest::RedirectPolicyAttribute).toInt(),
+             int(QNetworkRequest::NoLessSafeRedirectPolicy));
+}
+
+void TestUpdateCheck::replies_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("manual");
+    QTest::addColumn<QString>("shown"); // empty: no message
+    QTest::addColumn<Icon>("icon");
+
+    using Mode = VersionServer::Mode;
+    const int answer = int(Mode::Answer);
+    const Icon program = Icon::ProgramPicture;
+    const Icon information = Icon::Information;
+    const Icon critical = Icon::Critical;
+    QTest::newRow("6.0 on request") << answer << QByteArray("6.0") << true << kUpToDate << information;
+    QTest::newRow("6.0 automatic") << answer << QByteArray("6.0") << false << QString() << information;
+    QTest::newRow("5.9 on request") << answer << QByteArray("5.9") << true << kUpToDate << information;
+    QTest::newRow("6.1 on request") << answer << QByteArray("6.1") << true << newerOnRequest("6.1")
+                                    << program;
+    QTest::newRow("six significant digits")
+        << answer << QByteArray("12.3456789") << true << newerOnRequest("12.3457") << program;
+    QTest::newRow("6.1 automatic") << answer << QByteArray("6.1") << false << kNewerAutomatic << program;
+    QTest::newRow("-6.1 on request") << answer << QByteArray("-6.1") << true << newerOnRequest("6.1")
+                                     << program;
+    QTest::newRow("text on request") << answer << QByteArray("Service Unavailable") << true << kUpToDate
+                                     << information;
+    QTest::newRow("empty on request") << answer << QByteArray() << true << kFailed << critical;
+    QTest::newRow("empty automatic") << answer << QByteArray() << false << QString() << information;
+    QTest::newRow("64 bytes are still read")
+        << answer << QByteArray(" 6.1").leftJustified(64, ' ') << true << newerOnRequest("6.1") << program;
+    QTest::newRow("65 bytes are too many")
+        << answer << QByteArray(" 6.1").leftJustified(65, ' ') << true << kFailed << critical;
+    QTest::newRow("closed port on request")
+        << int(Mode::Closed) << QByteArray() << true << kFailed << critical;
+    QTest::newRow("closed port automatic")
+        << int(Mode::Closed) << QByteArray() << false << QString() << information;
+    QTest::newRow("no answer on request") << int(Mode::Silent) << QByteArray() << true << kFailed << critical;
+    QTest::newRow("huge body on request")
+        << int(Mode::Endless) << QByteArray() << true << kFailed << critical;
+    QTest::newRow("huge body automatic")
+        << int(Mode::Endless) << QByteArray() << false << QString() << information;
+}
+
+void TestUpdateCheck::replies()
+{
+    QFETCH(int, mode);
+    QFETCH(QByteArray, body);
+    QFETCH(bool, manual);
+    QFETCH(QString, shown);
+    QFETCH(Icon, icon);
+
+    VersionServer server(VersionServer::Mode(mode), body);
+    server.makeCurrent();
+    auto settings = quietSettings();
+    settings->updateTimeoutMs = 300;
+    QVERIFY(checkAndWait(*settings, manual));
+
+    QCOMPARE(settings->manualCheck, manual);
+    QCOMPARE(m_prompts.size(), shown.isEmpty() ? 0 : 1);
+    if (!shown.isEmpty()) {
+        QCOMPARE(m_prompts.first().text, shown);
+        QCOMPARE(m_prompts.first().icon, icon);
+        QCOMPARE(m_prompts.first().asksYesNo, icon == Icon::ProgramPicture);
+    }
+    if (mode != int(VersionServer::Mode::Closed)) {
+        QCOMPARE(server.requests.size(), 1);
+        QCOMPARE(server.requests.first(), QByteArray("GET /Gradora/check-for-update.php?ac=0 HTTP/1.1"));
+    }
+    QVERIFY(m_pages.isEmpty()); // the answer was No
+}
+
+void TestUpdateCheck::hugeBodyIsCutOff()
+{
+    VersionServer server(VersionServer::Mode::Endless);
+    server.makeCurrent();
+    auto settings = quietSettings();
+    QVERIFY(checkAndWait(*settings, true));
+    QTRY_VERIFY_WITH_TIMEOUT(server.clientLeft, kWaitMs);
+    QVERIFY(server.sent < VersionServer::kEndlessTotal);
+}
+
+void TestUpdateCheck::yesOpensTheDownloadPage_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("manual");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("newer on request") << QByteArray("6.1") << true << true;
+    QTest::newRow("newer, automatic") << QByteArray("6.1") << false << true;
+    QTest::newRow("up to date") << QByteArray("6.0") << true << false;
+    QTest::newRow("failed") << QByteArray() << true << false;
+}
+
+void TestUpdateCheck::yesOpensTheDownloadPage()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(bool, manual);
+    QFETCH(bool, opened);
+
+    VersionServer server(VersionServer::Mode::Answer, body);
+    server.makeCurrent();
+    auto settings = quietSettings();
+    m_answerYes = true;
+    QVERIFY(checkAndWait(*settings, manual));
+    QCOMPARE(m_pages, opened ? QList<QUrl>{UpdateCheck::downloadPage()} : QList<QUrl>());
+}
+
+// An automatic check and a user's check in flight together: the user gets one answer, not two.
+void TestUpdateCheck::twoRequestsInFlightKeepTheirKinds()
+{
+    VersionServer server(VersionServer::Mode::Answer, "6.0");
+    server.makeCurrent();
+    auto settings = quietSettings();
+    QSignalSpy finished(settings->network, &QNetworkAccessManager::finished);
+    settings->sendVersionRequest(false);
+    settings->sendVersionRequest(true);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 2, kWaitMs);
+    QCOMPARE(m_prompts.size(), 1);
+    QCOMPARE(m_prompts.first().text, kUpToDate);
+}
+
+void TestUpdateCheck::onceADay()
+{
+    VersionServer server(VersionServer::Mode::Answer, "6.1");
+    server.makeCurrent();
+    auto settings = quietSettings();
+    QSignalSpy finished(settings->network, &QNetworkAccessManager::finished);
+    const QDate firstDay(2024, 3, 1);
+
+    settings->today = firstDay;
+    settings->checkForUpdatesWhenDue();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, kWaitMs);
+    QCOMPARE(m_prompts.size(), 1);
+    QCOMPARE(m_prompts.first().text, kNewerAutomatic);
+    QCOMPARE(settings->lastInformed, 6.1f);
+    QCOMPARE(settings->store->value(ProgramKeys::lastInformed).toFloat(), 6.1f);
+    QCOMPARE(settings->store->value(ProgramKeys::lastCheck).toDate(), firstDay);
+
+    // The same day again: no request at all.
+    QVERIFY(idle(*settings));
+    settings->checkForUpdatesWhenDue();
+    QVERIFY(settings->network->findChildren<QNetworkReply *>().isEmpty());
+
+    // The next day asks again, but 6.1 was announced already.
+    settings->today = firstDay.addDays(1);
+    settings->checkForUpdatesWhenDue();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 2, kWaitMs);
+    QCOMPARE(server.requests.size(), 2);
+    QCOMPARE(m_prompts.size(), 1);
+    QCOMPARE(settings->store->value(ProgramKeys::lastCheck).toDate(), firstDay.addDays(1));
+
+    // A restart remembers the announcement.
+    settings.reset();
+    settings = quietSettings();
+    QCOMPARE(settings->lastInformed, 6.1f);
+}
+
+void TestUpdateCheck::failedAutomaticCheckCountsForItsDay()
+{
+    VersionServer server(VersionServer::Mode::Closed);
+    server.makeCurrent();
+    auto settings = quietSettings();
+    QSignalSpy finished(settings->network, &QNetworkAccessManager::finished);
+    settings->today = QDate(2024, 3, 1);
+    settings->checkForUpdatesWhenDue();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, kWaitMs);
+    QVERIFY(m_prompts.isEmpty());
+
+    QVERIFY(idle(*settings));
+    settings->checkForUpdatesWhenDue();
+    QVERIFY(settings->network->findChildren<QNetworkReply *>().isEmpty());
+    QCOMPARE(settings->store->value(ProgramKeys::lastCheck).toDate(), QDate(2024, 3, 1));
+}
+
+void TestUpdateCheck::startUpChecksWhenEnabled_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("automatic check on") << true;
+    QTest::newRow("automatic check off") << false;
+}
+
+void TestUpdateCheck::startUpChecksWhenEnabled()
+{
+    QFETCH(bool, enabled);
+    VersionServer server(VersionServer::Mode::Answer, "6.0");
+    server.makeCurrent();
+    {
+        QSettings store;
+        store.setValue(ProgramKeys::autoUpdatesEnabled, enabled);
+    }
+    auto first = std::make_unique<Settings>();
+    QCOMPARE(first->network->findChildren<QNetworkReply *>().size(), enabled ? 1 : 0);
+    QCOMPARE(first->store->value(ProgramKeys::lastCheck).toDate(), enabled ? first->today : QDate());
+    QVERIFY(idle(*first));
+    QVERIFY(m_prompts.isEmpty());
+
+    // A second start on the same day sends nothing.
+    auto second = std::make_unique<Settings>();
+    if (second->today == first->today)
+        QVERIFY(second->network->findChildren<QNetworkReply *>().isEmpty());
+}
+
+void TestUpdateCheck::rulerEntryChecksOnRequest()
+{
+    VersionServer server(VersionServer::Mode::Answer, "6.0");
+    server.makeCurrent();
+    auto settings = quietSettings();
+    QSignalSpy finished(settings->network, &QNetworkAccessManager::finished);
+    Gradora ruler;
+    ruler.attachTo(settings.get());
+    ruler.setCheckForUpdates();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, kWaitMs);
+    QCOMPARE(m_prompts.size(), 1);
+    QCOMPARE(m_prompts.first().text, kUpToDate);
+    QCOMPARE(m_prompts.first().icon, Icon::Information);
+}
+
+GRADORA_TEST_MAIN(TestUpdateCheck)
+#include "tst_updatecheck.moc"
