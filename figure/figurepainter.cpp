@@ -2,6 +2,7 @@
 
 #include "figuremodel.h"
 #include "figurereadings.h"
+#include "rulerstyle.h"
 
 #include <QFontMetrics>
 #include <QLine>
@@ -12,12 +13,11 @@ using namespace FigureKind;
 
 namespace {
 
-constexpr int kReadingFontPx = 14;
-constexpr int kLabelFontPx = 12;
+constexpr int kReadingFontPx = RulerStyle::kReadingFontPx;
+constexpr int kLabelFontPx = RulerStyle::kNumberFontPx;
 constexpr int kCrossArm = 10;
 constexpr QPoint kPointLabelOffset(5, -5);
 constexpr int kTextBackgroundAlpha = 128;
-const QList<qreal> kGuideDashes{5, 5, 5, 5, 5, 5};
 
 // On-figure text positions: the angle's are fixed offsets from the anchor; the others sit beside the
 // handle they describe, outside its control-point cross.
@@ -38,10 +38,7 @@ constexpr double kThreeQuarterTurn = 270;
 
 QFont fontOfSize(int pixels)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setWeight(QFont::Normal);
-    return font;
+    return RulerStyle::font(pixels);
 }
 
 // The frame turned by a further half turn about a point of it, so that text reads left to right again.
@@ -106,9 +103,7 @@ void drawControlPoints(QPainter &painter, const FigureModel &model, bool bold)
 
 void drawRotationCentre(QPainter &painter, const FigureModel &model, const FigureStyle &style)
 {
-    QPen dashes(style.guidesColor);
-    dashes.setDashPattern(kGuideDashes);
-    painter.setPen(dashes);
+    painter.setPen(RulerStyle::guideDashPen(style.guidesColor));
     const QPoint anchor = model.figureOrigin;
     painter.drawLine(0, anchor.y(), style.window.width(), anchor.y());
     painter.drawLine(anchor.x(), 0, anchor.x(), style.window.height());

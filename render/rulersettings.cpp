@@ -19,6 +19,8 @@ rulerSettings::rulerSettings(QWidget *parent)
     setObjectName(QStringLiteral("rulerSettings"));
     setWindowTitle(tr("Dialog"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // The panel follows the ruler without taking the keyboard from it.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setStyleSheet(QStringLiteral("border-width:1px;"));
     setWindowOpacity(kOpacity);
     QPalette colours = palette();

@@ -35,6 +35,7 @@ Gradora::Gradora(QWidget *parent)
 
     createActions();
     createMenus();
+    figure.createInitialFigure(size());
     readOptions();
 }
 

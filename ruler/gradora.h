@@ -1,5 +1,8 @@
 #pragma once
 
+#include "figuremodel.h"
+#include "readingtext.h"
+
 #include <QColor>
 #include <QImage>
 #include <QList>
@@ -9,6 +12,8 @@
 #include <array>
 #include <functional>
 
+class FigureReadings;
+struct FigureUnits;
 class QAction;
 class QActionGroup;
 class QColorDialog;
@@ -104,6 +109,12 @@ public:
     bool centerFigureOnShow = true;
     QList<QColor> backgroundPalette;
     QImage image;
+    FigureModel figure;
+
+    // Painting: the background alpha after the colour limits, and the reading texts of the last pass
+    // that ran while the window was active.
+    float backgroundAlpha = 0;
+    RulerReadings readings;
 
     // Pointer state.
     int dragMode = 0;
@@ -383,4 +394,22 @@ private:
     void scaleFigureBy(double factor);
     void toggleFigurePlacement();
     void recomputeFigure();
+    FigureModifiers figureModifiers(Qt::KeyboardModifiers held, Qt::MouseButtons buttons) const;
+    FigureModifiers currentFigureModifiers() const;
+    void chooseFigure(int kind, QAction *entry);
+    void chooseRatio(double ratio, QAction *entry);
+
+    // Steps of the paint pass.
+    ReadingScale readingScale() const;
+    void applyColourLimits();
+    void drawBorder(QPainter &painter) const;
+    void drawMenuText(QPainter &painter) const;
+    void drawGuides(QPainter &painter) const;
+    void drawGuideSpacing(QPainter &painter) const;
+    void drawTickers(QPainter &painter) const;
+    void writePanelTexts(const FigureReadings &figureReadings);
+    void drawReadings(QPainter &painter) const;
+    void drawCrossHair(QPainter &painter) const;
+    void drawFigure(QPainter &painter, const FigureReadings &figureReadings) const;
+    FigureUnits figureUnits() const;
 };

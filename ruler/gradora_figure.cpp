@@ -1,33 +1,76 @@
-// The flying figure's kinds, ratios and placement.
+// The flying figure's kinds, ratios and placement, and the figure as the pointer and the keys move it.
 #include "gradora.h"
 
-void Gradora::recenterPolyruler()
+#include <QAction>
+#include <QGuiApplication>
+
+using namespace FigureKind;
+
+FigureModifiers Gradora::figureModifiers(Qt::KeyboardModifiers held, Qt::MouseButtons buttons) const
 {
+    FigureModifiers modifiers;
+    modifiers.shift = held & Qt::ShiftModifier;
+    modifiers.control = held & Qt::ControlModifier;
+    modifiers.alt = held & Qt::AltModifier;
+    modifiers.leftButton = buttons & Qt::LeftButton;
+    modifiers.shiftState = shiftState || modifiers.shift;
+    modifiers.altState = altState;
+    modifiers.reverseAlt = actReverseAlt && actReverseAlt->isChecked();
+    return modifiers;
+}
+
+FigureModifiers Gradora::currentFigureModifiers() const
+{
+    return figureModifiers(QGuiApplication::queryKeyboardModifiers(), QGuiApplication::mouseButtons());
+}
+
+void Gradora::chooseFigure(int kind, QAction *entry)
+{
+    figure.ratioLocked = false;
+    figure.create(kind, size());
+    figure.visible = flyingFigureVisible;
+    if (entry)
+        entry->setChecked(true);
     update();
 }
 
-void Gradora::setFlyingRuler() { update(); }
-void Gradora::set_M_Rectangle() { update(); }
-void Gradora::set_M_Square() { update(); }
-void Gradora::set_M_Rhombus() { update(); }
-void Gradora::set_M_IsoscelesTriangle() { update(); }
-void Gradora::set_M_RightTriangle() { update(); }
-void Gradora::set_M_Circle() { update(); }
-void Gradora::set_M_Ellipse() { update(); }
-void Gradora::set_S_Rectangle() { update(); }
-void Gradora::set_S_Square() { update(); }
-void Gradora::set_S_Rhombus() { update(); }
-void Gradora::set_S_IsoscelesTriangle() { update(); }
-void Gradora::set_S_RightTriangle() { update(); }
-void Gradora::set_S_Circle() { update(); }
-void Gradora::set_S_Ellipse() { update(); }
-void Gradora::set4to3Ratio() { update(); }
-void Gradora::set16to9Ratio() { update(); }
-void Gradora::set5to3Ratio() { update(); }
-void Gradora::set3to2ratio() { update(); }
-void Gradora::set185ratio() { update(); }
-void Gradora::set239ratio() { update(); }
-void Gradora::setGoldenRatio() { update(); }
+void Gradora::chooseRatio(double ratio, QAction *entry)
+{
+    figure.createRatioFigure(ratio, size());
+    figure.visible = flyingFigureVisible;
+    if (entry)
+        entry->setChecked(true);
+    update();
+}
+
+void Gradora::recenterPolyruler()
+{
+    figure.sendToCentre(size());
+    update();
+}
+
+void Gradora::setFlyingRuler() { chooseFigure(FlyingRuler, actFlyingRuler); }
+void Gradora::set_M_Rectangle() { chooseFigure(M_Rectangle, cornerShapeActions[0]); }
+void Gradora::set_M_Square() { chooseFigure(M_Square, cornerShapeActions[1]); }
+void Gradora::set_M_Rhombus() { chooseFigure(M_Rhombus, cornerShapeActions[2]); }
+void Gradora::set_M_IsoscelesTriangle() { chooseFigure(M_IsoTriangle, cornerShapeActions[3]); }
+void Gradora::set_M_RightTriangle() { chooseFigure(M_RightTriangle, cornerShapeActions[4]); }
+void Gradora::set_M_Circle() { chooseFigure(M_Circle, cornerShapeActions[5]); }
+void Gradora::set_M_Ellipse() { chooseFigure(M_Ellipse, cornerShapeActions[6]); }
+void Gradora::set_S_Rectangle() { chooseFigure(S_Rectangle, centeredShapeActions[0]); }
+void Gradora::set_S_Square() { chooseFigure(S_Square, centeredShapeActions[1]); }
+void Gradora::set_S_Rhombus() { chooseFigure(S_Rhombus, centeredShapeActions[2]); }
+void Gradora::set_S_IsoscelesTriangle() { chooseFigure(S_IsoTriangle, centeredShapeActions[3]); }
+void Gradora::set_S_RightTriangle() { chooseFigure(S_RightTriangle, centeredShapeActions[4]); }
+void Gradora::set_S_Circle() { chooseFigure(S_Circle, centeredShapeActions[5]); }
+void Gradora::set_S_Ellipse() { chooseFigure(S_Ellipse, centeredShapeActions[6]); }
+void Gradora::set4to3Ratio() { chooseRatio(FigureRatio::FourToThree, ratioActions[0]); }
+void Gradora::set16to9Ratio() { chooseRatio(FigureRatio::SixteenToNine, ratioActions[1]); }
+void Gradora::set5to3Ratio() { chooseRatio(FigureRatio::FiveToThree, ratioActions[2]); }
+void Gradora::set3to2ratio() { chooseRatio(FigureRatio::ThreeToTwo, ratioActions[3]); }
+void Gradora::set185ratio() { chooseRatio(FigureRatio::Wide185, ratioActions[4]); }
+void Gradora::set239ratio() { chooseRatio(FigureRatio::Wide239, ratioActions[5]); }
+void Gradora::setGoldenRatio() { chooseRatio(FigureRatio::Golden, ratioActions[6]); }
 
 // The free shapes are reserved entries: they are never shown and change nothing.
 void Gradora::set_F_Rectangle() {}
@@ -40,40 +83,48 @@ void Gradora::set_F_Ellipse() {}
 
 QList<QPoint> Gradora::figureControlPoints() const
 {
-    return {};
+    return QList<QPoint>(figure.figureScreenPoints.cbegin(), figure.figureScreenPoints.cend());
 }
 
-bool Gradora::figureContains(const QPoint &) const
+bool Gradora::figureContains(const QPoint &pos) const
 {
-    return false;
+    return figure.hitTest(pos);
 }
 
-void Gradora::moveFigureBy(const QPoint &)
+void Gradora::moveFigureBy(const QPoint &delta)
 {
+    figure.bodyMove(delta, currentFigureModifiers());
     update();
 }
 
-void Gradora::dragFigureHandle(int, const QPoint &, Qt::KeyboardModifiers)
+void Gradora::dragFigureHandle(int index, const QPoint &pos, Qt::KeyboardModifiers modifiers)
 {
+    figure.handleDrag(index, pos, grabOffset, figureModifiers(modifiers, Qt::LeftButton));
     update();
 }
 
-void Gradora::rotateFigureBy(double)
+void Gradora::rotateFigureBy(double degrees)
 {
-    update();
+    figure.rotateBy(degrees);
 }
 
-void Gradora::scaleFigureBy(double)
+void Gradora::scaleFigureBy(double factor)
 {
+    figure.scale(factor, factor, currentFigureModifiers());
     update();
 }
 
 void Gradora::toggleFigurePlacement()
 {
+    if (figure.isRatioRectangle())
+        return;
+    figure.togglePlacement(currentFigureModifiers());
+    dragMode = 0;
     update();
 }
 
 void Gradora::recomputeFigure()
 {
+    figure.recompute(currentFigureModifiers());
     update();
 }

@@ -1,6 +1,8 @@
 // The picture laid under the ruler.
 #include "gradora.h"
 
+#include "programstore.h"
+
 #include "pictureloader.h"
 #include "pictureplacement.h"
 
@@ -53,7 +55,7 @@ void Gradora::showPictureChoice()
 
 void Gradora::setOpenImage()
 {
-    QSettings::setDefaultFormat(QSettings::IniFormat);
+    ProgramStore::selectFormat();
     QSettings store;
     const QString folder = store.value(kPictureFolderKey, QDir::homePath()).toString();
     const QString path = askPictureFile(this, tr("Open File"), folder);

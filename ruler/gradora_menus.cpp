@@ -447,6 +447,7 @@ void Gradora::setViewBorderAction()
 void Gradora::setViewFigureAction()
 {
     flyingFigureVisible = !flyingFigureVisible;
+    figure.visible = flyingFigureVisible;
     actShowFigure->setChecked(flyingFigureVisible);
     for (QAction *action : {actShowRotationCenter, actShowControlPoints, actBoldControlPoints,
                             actShowFigureReadings, actSendToCenter})

@@ -1,16 +1,255 @@
-// The paint pass: the whole window is drawn from its state.
+// The paint pass: the whole window is drawn from its state, in one pass.
 #include "gradora.h"
 
+#include "figurepainter.h"
+#include "figurereadings.h"
+#include "rulersettings.h"
+#include "rulerstyle.h"
+#include "settings.h"
+
+#include <QAction>
 #include <QPainter>
+#include <algorithm>
+
+namespace {
+constexpr int kMinimumBackgroundAlpha = 25;
+constexpr int kTextBackgroundAlpha = 128;
+constexpr QPoint kMenuTextOffset(108, 55); // from the top-right corner
+
+// How far a guide label starts left of its anchor, by the number of digits of its value.
+int labelShift(double value)
+{
+    int shift = value < 10 ? 15 : value < 100 ? 22 : value < 1000 ? 29 : 36;
+    if (value != std::floor(value))
+        shift += 20;
+    return shift;
+}
+} // namespace
+
+ReadingScale Gradora::readingScale() const
+{
+    ReadingScale scale;
+    scale.pixelMode = true;
+    scale.unitLabel = unitLabel;
+    return scale;
+}
+
+void Gradora::applyColourLimits()
+{
+    if (backgroundColor.alpha() < kMinimumBackgroundAlpha)
+        backgroundColor.setAlpha(kMinimumBackgroundAlpha);
+    rulerColor.setAlpha(255);
+    backgroundAlpha = float(backgroundColor.alphaF());
+}
 
 void Gradora::paintEvent(QPaintEvent *)
 {
+    applyColourLimits();
+    QPalette colours = palette();
+    if (colours.brush(QPalette::Window) != QBrush(backgroundColor)) {
+        colours.setBrush(QPalette::All, QPalette::Window, QBrush(backgroundColor));
+        setPalette(colours);
+    }
+    setAutoFillBackground(true);
+
     QPainter painter(this);
+    // The body's own alpha is the ruler's transparency, not blended over anything.
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(rect(), backgroundColor);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (borderVisible) {
-        painter.setPen(QPen(rulerColor, 1));
-        painter.drawRect(QRect(0, 0, width() - 1, height() - 1));
+    painter.setRenderHint(QPainter::Antialiasing, antiAliasing);
+    painter.setPen(RulerStyle::rulerPen(rulerColor));
+
+    drawPicture(painter);
+    drawBorder(painter);
+    drawMenuText(painter);
+    if (showGuides)
+        drawGuides(painter);
+    drawTickers(painter);
+
+    const FigureReadings figureReadings =
+        FigureReadings::measure(figure, figureUnits(), {size(), zeroAtLeft, zeroAtBottom, rulerStartsFrom1});
+    if (isActiveWindow())
+        writePanelTexts(figureReadings);
+    drawReadings(painter);
+    if (crossHairVisible)
+        drawCrossHair(painter);
+    if (flyingFigureVisible)
+        drawFigure(painter, figureReadings);
+}
+
+void Gradora::drawBorder(QPainter &painter) const
+{
+    if (!borderVisible)
+        return;
+    painter.setPen(RulerStyle::rulerPen(rulerColor));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(0, 0, width() - 1, height() - 1));
+}
+
+void Gradora::drawMenuText(QPainter &painter) const
+{
+    if (!settings || !settings->showTopRightMenu)
+        return;
+    painter.setFont(RulerStyle::font(RulerStyle::kSmallFontPx, menuButtonHover));
+    painter.setPen(RulerStyle::rulerPen(rulerColor));
+    painter.drawText(QPoint(width() - kMenuTextOffset.x(), kMenuTextOffset.y()), tr("menu"));
+}
+
+void Gradora::drawGuides(QPainter &painter) const
+{
+    painter.save();
+    painter.setPen(RulerStyle::guidePen(guidesColor));
+    painter.setFont(RulerStyle::font(RulerStyle::kNumberFontPx));
+    const ReadingScale scale = readingScale();
+    const int origin = rulerStartsFrom1 ? 1 : 0;
+
+    QList<int> horizontal = horizontalGuides;
+    std::sort(horizontal.begin(), horizontal.end());
+    for (int y : std::as_const(horizontal)) {
+        painter.drawLine(0, y, width(), y);
+        const QString label = ReadingText::lengthY(y + origin, scale);
+        const double value = label.toDouble();
+        const int baseline = zeroAtBottom ? y + 15 : y - 5;
+        painter.drawText(QPoint(width() - 47 - labelShift(value), baseline), label);
     }
+
+    QList<int> vertical = verticalGuides;
+    std::sort(vertical.begin(), vertical.end());
+    for (int x : std::as_const(vertical)) {
+        painter.drawLine(x, 0, x, height());
+        const int distance = zeroAtLeft ? x : width() - x;
+        const QString label = ReadingText::lengthX(distance + origin, scale);
+        const double value = label.toDouble();
+        const int left = zeroAtLeft ? x - labelShift(value) : x + 9;
+        painter.drawText(QPoint(left, height() - 58), label);
+    }
+
+    if (hoverGuides && (guideMode == 3 || cursor().shape() == Qt::SplitVCursor))
+        drawGuideSpacing(painter);
+    painter.restore();
+}
+
+void Gradora::drawGuideSpacing(QPainter &painter) const
+{
+    QList<int> guides = horizontalGuides;
+    std::sort(guides.begin(), guides.end());
+    painter.setPen(RulerStyle::guideDashPen(guidesColor));
+    const ReadingScale scale = readingScale();
+    int previous = 0;
+    for (int i = 0; i < guides.size(); ++i) {
+        int distance = guides.at(i) - previous + 1;
+        if (i == 0 && rulerStartsFrom1 && !zeroAtBottom)
+            distance -= 1;
+        // Each spacing is written beside the pointer, halfway between its two guides.
+        const int middle = (guides.at(i) + previous) / 2;
+        painter.drawText(QPoint(lastLocalPos.x() + 12, middle + 4), ReadingText::lengthY(distance, scale));
+        previous = guides.at(i);
+    }
+}
+
+void Gradora::drawTickers(QPainter &) const {}
+
+void Gradora::writePanelTexts(const FigureReadings &figureReadings)
+{
+    const ReadingScale scale = readingScale();
+    const bool megapixel = actMegapixel->isChecked();
+    readings = ReadingText::rulerReadings(size(), scale, megapixel);
+    if (!infoPanel || infoPanel->owner != this)
+        return;
+
+    const PanelReadings panelTexts = ReadingText::panelReadings(geometry(), scale, megapixel);
+    infoPanel->rulerTexts = {panelTexts.left,  panelTexts.top,    panelTexts.right, panelTexts.bottom,
+                             panelTexts.width, panelTexts.height, panelTexts.area,  panelTexts.perimeter};
+    if (!flyingFigureVisible) {
+        infoPanel->hideFigurePart();
+        return;
+    }
+    const FigurePanelTexts figureTexts = figureReadings.panelTexts();
+    infoPanel->figureTexts = {figureTexts.width, figureTexts.height,  figureTexts.area,   figureTexts.perimeter,
+                              figureTexts.angle, figureTexts.centreX, figureTexts.centreY};
+    infoPanel->showSecondFigureLength = figureTexts.showHeight;
+    infoPanel->showExtraSide = figureTexts.showSide;
+    infoPanel->extraSide = rulerSettings::ExtraSide(figureTexts.sideKind);
+    infoPanel->extraSideText = figureTexts.side;
+    infoPanel->updateTexts();
+}
+
+void Gradora::drawReadings(QPainter &painter) const
+{
+    const int w = width();
+    const int h = height();
+    painter.save();
+    painter.setPen(RulerStyle::rulerPen(rulerColor));
+    painter.setFont(RulerStyle::font(RulerStyle::kReadingFontPx));
+    QColor textBackground = backgroundColor;
+    textBackground.setAlpha(kTextBackgroundAlpha);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(textBackground);
+
+    // Draws text with the painter moved to origin and turned by degrees.
+    auto at = [&painter](QPoint origin, qreal degrees, auto draw) {
+        painter.save();
+        painter.translate(origin);
+        painter.rotate(degrees);
+        draw();
+        painter.restore();
+    };
+    const QRect box(0, 0, 100, 100);
+    const QRect leftOfBox(-45, 0, 100, 100);
+
+    if (showRulerReadings && !R_M_MinimalReadings) {
+        at({50, h / 2 + 28}, 270, [&] { painter.drawText(QPoint(0, 0), readings.heightText); });
+        at({w - 50, h / 2 - 30}, 90, [&] { painter.drawText(QPoint(0, 0), readings.heightText); });
+        painter.drawText(QPoint(w / 2 - 29, 50), readings.widthText);
+        painter.drawText(QPoint(w / 2 - 29, h - 40), readings.widthText);
+        if (w >= ReadingText::kLongCaptionWidth)
+            painter.drawText(QPoint(w / 2 - 115, h - 80),
+                             readings.areaText + QStringLiteral(" | ") + readings.perimeterText);
+    }
+    if (bottmRightLabel) {
+        at({w - 100, h - 45}, 0, [&] { painter.drawText(leftOfBox, Qt::AlignRight, readings.widthText); });
+        at({w - 30, h - 140}, 90, [&] { painter.drawText(box, Qt::AlignRight, readings.heightText); });
+    }
+    const bool minimal = showRulerReadings && R_M_MinimalReadings;
+    if (R_M_Width || minimal)
+        at({w - 100, h / 2}, 0, [&] { painter.drawText(leftOfBox, Qt::AlignRight, readings.widthNumber); });
+    if (R_M_Height || minimal)
+        at({w / 2, h - 145}, 90, [&] { painter.drawText(box, Qt::AlignRight, readings.heightNumber); });
+    painter.restore();
+}
+
+void Gradora::drawCrossHair(QPainter &painter) const
+{
+    painter.save();
+    painter.setPen(RulerStyle::guideDashPen(guidesColor));
+    painter.drawLine(width() / 2, 0, width() / 2, height());
+    painter.drawLine(0, height() / 2, width(), height() / 2);
+    painter.restore();
+}
+
+FigureUnits Gradora::figureUnits() const
+{
+    FigureUnits units;
+    units.unitLabel = unitLabel;
+    units.pixels = true;
+    units.megapixels = actMegapixel->isChecked();
+    return units;
+}
+
+void Gradora::drawFigure(QPainter &painter, const FigureReadings &figureReadings) const
+{
+    FigureStyle style;
+    style.rulerColor = rulerColor;
+    style.backgroundColor = backgroundColor;
+    style.guidesColor = guidesColor;
+    style.window = size();
+    style.antiAliasing = antiAliasing;
+    style.noControlPoints = noControlPoints;
+    style.boldControlPoints = boldControlPoints;
+    style.showMasterPointLines = showMasterPointLines;
+    style.showOnFigureReadings = showOnFigureReadings;
+    painter.save();
+    FigurePainter::drawFigure(painter, figure, figureReadings, style);
+    painter.restore();
 }

@@ -23,6 +23,7 @@ private Q_SLOTS:
     void hoverNextToGuide();
     void edgeResize_data();
     void edgeResize();
+    void bodyDragOnTheFigureMovesTheFigure();
     void fullScreenResizes();
     void doubleClickTogglesFullScreenTwice();
     void wheelAccumulator();
@@ -172,8 +173,20 @@ void TestRulerInteraction::edgeResize()
     QFETCH(QPoint, to);
     QFETCH(QRect, expected);
     Gradora *ruler = makeRuler();
+    ruler->setViewFigureAction(); // the figure out of the way: these drags are about the window
     drag(ruler, grab, to);
     QCOMPARE(ruler->geometry(), expected);
+}
+
+void TestRulerInteraction::bodyDragOnTheFigureMovesTheFigure()
+{
+    Gradora *ruler = makeRuler();
+    const QPoint centre = ruler->rect().center();
+    QVERIFY(ruler->figure.hitTest(centre));
+    const QPoint origin = ruler->figure.figureOrigin;
+    drag(ruler, centre, centre + QPoint(7, 5));
+    QCOMPARE(ruler->geometry(), QRect(100, 100, 300, 200));
+    QCOMPARE(ruler->figure.figureOrigin, origin + QPoint(7, 5));
 }
 
 void TestRulerInteraction::fullScreenResizes()

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPen>
+
+// The fonts and pens a ruler draws with.
+namespace RulerStyle {
+
+inline constexpr const char *kFontFamily = "Arial";
+inline constexpr int kReadingFontPx = 14; // readings on the body and on the figure
+inline constexpr int kNumberFontPx = 12;  // long-tick numbers, unit numbers, guide labels
+inline constexpr int kSmallFontPx = 11;   // medium-tick numbers, the "menu" text
+
+QFont font(int pixelSize, bool underlined = false);
+QPen rulerPen(const QColor &colour);
+QPen guidePen(const QColor &colour);
+// The dashed pen of the cross-hair, the guide spacing and the figure's rotation centre.
+QPen guideDashPen(const QColor &colour);
+
+} // namespace RulerStyle
