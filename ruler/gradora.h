@@ -1,5 +1,7 @@
 #pragma once
 
+#include "unitscale.h"
+
 #include <QColor>
 #include <QImage>
 #include <QList>
@@ -38,6 +40,13 @@ public:
     void restoreFirstRuler();
     // Writes this ruler's keys, then the program-wide keys.
     void saveSettings();
+    // Recomputes the unit scale from the checked unit and the display's calibration, silently;
+    // a unit that cannot give a scale checks "Pixels".
+    void recomputeScale();
+    // A pixel length along `angle` in the ruler's unit (see UnitScale::lengthInUnits); follows the
+    // preferences live while they are open.
+    double lengthInUnits(double lengthPx, double angle, bool perpendicular, bool absolute,
+                         double figureRotation);
 
     // Links to the shared objects (not owned).
     Settings *settings = nullptr;
@@ -87,8 +96,8 @@ public:
     int displayIndex = 0;
     int snapDistance = kSnapDistance;
     int colorTarget = 0;
-    int unitKind = 0;
-    QString unitLabel = QStringLiteral("px");
+    // The unit the ruler measures in (unitKind, unitLabel, pixels per unit), never persisted.
+    UnitScale scale;
     bool centerFigureOnShow = true;
     QList<QColor> backgroundPalette;
     QImage image;
