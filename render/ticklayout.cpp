@@ -148,18 +148,21 @@ void layOutDenseMinorTicks(TickEdge edge, QSize size, const MinorTicks &ticks, T
     const double first = ticks.at(1);
     if (!ticks.inside(first))
         return;
-    // The last k inside: estimated, then settled while the numbers are small enough to count in.
+    // The last tick inside lies within one step of the far end. Counted while the numbers are small
+    // enough to count in; beyond that the step is so small that the last tick rounds to the end itself.
     const double span = ticks.growing ? ticks.length - ticks.origin : ticks.origin;
-    double k = std::max(1.0, std::ceil(span / ticks.step) - 1);
-    constexpr double kExactCountLimit = 1e15;
-    if (k < kExactCountLimit) {
+    const double estimate = std::ceil(span / ticks.step) - 1;
+    constexpr double kExactCountLimit = 1e12;
+    int b = ticks.growing ? ticks.length : 0;
+    if (estimate < kExactCountLimit) {
+        double k = std::max(1.0, estimate);
         while (k > 1 && !ticks.inside(ticks.at(k)))
             --k;
         while (ticks.inside(ticks.at(k + 1)))
             ++k;
+        b = qRound(ticks.at(k));
     }
     const int a = qRound(first);
-    const int b = qRound(ticks.at(k));
     for (int pixel = std::min(a, b); pixel <= std::max(a, b); ++pixel)
         addMinorTick(edge, size, pixel, marks);
 }
