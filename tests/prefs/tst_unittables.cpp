@@ -147,16 +147,12 @@ void TestUnitTables::cellEdit_data()
                                              << "8" << QStringList{kEmptyField};
     QTest::newRow("blanks as the name of Points") << physical << 3 << 0 << "  "
                                                   << "Points" << QStringList{kEmptyField};
-    QTest::newRow("inf as ticks of Millimeters") << physical << 2 << 3 << "inf"
-                                                 << "1" << QStringList{kNotNumeric};
     QTest::newRow("a name into row 5") << physical << 5 << 0 << "Furlongs"
                                        << "Furlongs" << QStringList();
     QTest::newRow("2.5 into an empty row 6") << physical << 6 << 2 << "2.5"
                                              << "2.5" << QStringList();
     QTest::newRow("x into an empty row 6") << physical << 6 << 2 << "x"
                                            << "" << QStringList{kNotNumeric};
-    QTest::newRow("new abbreviation") << physical << 1 << 1 << "CM"
-                                      << "CM" << QStringList();
     QTest::newRow("PPU into the pixel-based table") << pixelBased << 0 << 2 << "100"
                                                     << "100" << QStringList();
     QTest::newRow("1e999 into the pixel-based table") << pixelBased << 4 << 3 << "1e999"

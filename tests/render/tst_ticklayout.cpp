@@ -52,6 +52,17 @@ QStringList describe(const QList<TickLabel> &labels)
     return result;
 }
 
+void verifyContainsAll(const QList<QLine> &lines, const QList<QLine> &wanted)
+{
+    for (const QLine &line : wanted) {
+        QVERIFY2(lines.contains(line), qPrintable(QStringLiteral("missing %1,%2-%3,%4")
+                                                      .arg(line.x1())
+                                                      .arg(line.y1())
+                                                      .arg(line.x2())
+                                                      .arg(line.y2())));
+    }
+}
+
 // The positions of the 5-px minor ticks of the top ticker.
 std::set<int> shortTopTicks(const QList<QLine> &lines)
 {
@@ -138,12 +149,7 @@ void TestTickLayout::pixels()
     TickMarks marks;
     TickLayout::layOut(edge, window, pixelScale(), marks);
     QCOMPARE(describe(marks.labels), labels);
-    for (const QLine &line : someLines)
-        QVERIFY2(marks.lines.contains(line), qPrintable(QStringLiteral("missing %1,%2-%3,%4")
-                                                            .arg(line.x1())
-                                                            .arg(line.y1())
-                                                            .arg(line.x2())
-                                                            .arg(line.y2())));
+    verifyContainsAll(marks.lines, someLines);
     QCOMPARE(marks.lines.size(), lineCount);
 }
 
@@ -207,12 +213,7 @@ void TestTickLayout::units()
     TickMarks marks;
     TickLayout::layOut(edge, window, scale, marks);
     QCOMPARE(describe(marks.labels), labels);
-    for (const QLine &line : someLines)
-        QVERIFY2(marks.lines.contains(line), qPrintable(QStringLiteral("missing %1,%2-%3,%4")
-                                                            .arg(line.x1())
-                                                            .arg(line.y1())
-                                                            .arg(line.x2())
-                                                            .arg(line.y2())));
+    verifyContainsAll(marks.lines, someLines);
     if (labels.isEmpty() && someLines.isEmpty())
         QVERIFY(marks.lines.isEmpty());
 }
