@@ -25,14 +25,41 @@ constexpr double kCrowdedUnits = 100.0;
 constexpr int kLowRow = 20;
 constexpr int kHighRow = 33;
 constexpr int kRowTickShortening = 11;
-// Beyond this many units in a window the units are not counted one by one.
+// Units smaller than this are not visited one by one.
 constexpr double kMinWalkedUnitPx = 1.0;
 
-// Number places.
+// Number places. Numbers stay clear of the window's ends by these margins.
 constexpr int kHorizontalNumberMargin = 20;
 constexpr int kVerticalNumberMargin = 30;
+// Baseline offsets along vertical tickers: above the tick with zero at the top, below it otherwise.
 constexpr int kNumberAboveTick = -3;
 constexpr int kNumberBelowTick = 13;
+
+// Widths that grow with the number of digits: below 100, below 1000, from 1000 on.
+struct DigitWidths
+{
+    int below100;
+    int below1000;
+    int more;
+
+    int of(double value) const { return value < 100 ? below100 : value < 1000 ? below1000 : more; }
+};
+// Pixel numbers end just before their tick with zero at the left, start just after it otherwise.
+constexpr DigitWidths kNumberBeforeTick{15, 24, 31};
+constexpr int kNumberAfterTick = 5;
+// Numbers of the right ticker start this far from the window's right side.
+constexpr DigitWidths kRightNumberInset{20, 27, 32};
+constexpr int kLongRightNumberExtraInset = 5;
+// Pixel number baselines: on the top ticker at the tick's end, on the others at these distances.
+constexpr int kMediumBottomBaseline = 12;
+constexpr int kLongBottomBaseline = 20;
+constexpr int kMediumLeftNumberX = 8;
+constexpr int kLongLeftNumberX = 11;
+// Unit numbers: beside their 20-px tick, or centred on it when they take two rows.
+constexpr int kUnitNumberAfterTick = 4;
+constexpr int kUnitBottomBaseline = 10;
+constexpr int kUnitLeftNumberX = 9;
+constexpr DigitWidths kHalfNumberWidth{6, 10, 13};
 
 bool isHorizontal(TickEdge edge)
 {
@@ -56,12 +83,6 @@ QLine across(TickEdge edge, int position, int fromDepth, int toDepth, QSize size
     return {size.width() - fromDepth, position, size.width() - toDepth, position};
 }
 
-// Three widths by the number of digits: below 100, below 1000, from 1000 on.
-int byDigits(double value, int small, int middle, int large)
-{
-    return value < 100 ? small : value < 1000 ? middle : large;
-}
-
 bool zeroAtStart(TickEdge edge, const TickFrame &frame)
 {
     return isHorizontal(edge) ? frame.zeroAtLeft : !frame.zeroAtBottom;
@@ -81,8 +102,10 @@ void layOutPixels(TickEdge edge, const TickFrame &frame, TickMarks &marks)
     const bool growing = zeroAtStart(edge, frame);
     const int delta = growing ? kPixelStep : -kPixelStep;
     const int dy = numberRowOffset(frame);
-    marks.lines.reserve(2 * (length / kPixelStep + 1));
-    marks.labels.reserve(length / (kPixelStep * kMediumEvery) + 1);
+    if (length <= 0)
+        return;
+    marks.lines.reserve(marks.lines.size() + 2 * (length / kPixelStep + 1));
+    marks.labels.reserve(marks.labels.size() + length / (kPixelStep * kMediumEvery) + 1);
 
     int position = growing ? kPixelStep - s : length - 1 - kPixelStep + s;
     for (int n = 1; growing ? position < length : position >= 0; ++n, position += delta) {
@@ -103,21 +126,23 @@ void layOutPixels(TickEdge edge, const TickFrame &frame, TickMarks &marks)
         if (!fits)
             continue;
         const int value = n * kPixelStep;
-        const int dx = frame.zeroAtLeft ? -byDigits(value, 15, 24, 31) : 5;
-        const int rx = byDigits(value, 20, 27, 32);
+        const int dx = frame.zeroAtLeft ? -kNumberBeforeTick.of(value) : kNumberAfterTick;
         QPoint baseline;
         switch (edge) {
         case TickEdge::Top:
-            baseline = {position + dx, isLong ? 30 : 20};
+            baseline = {position + dx, tickDepth};
             break;
         case TickEdge::Bottom:
-            baseline = {position + dx, size.height() - (isLong ? 20 : 12)};
+            baseline = {position + dx,
+                        size.height() - (isLong ? kLongBottomBaseline : kMediumBottomBaseline)};
             break;
         case TickEdge::Left:
-            baseline = {isLong ? 11 : 8, position + dy};
+            baseline = {isLong ? kLongLeftNumberX : kMediumLeftNumberX, position + dy};
             break;
         case TickEdge::Right:
-            baseline = {size.width() - rx - (isLong ? 5 : 0), position + dy};
+            baseline = {size.width() - kRightNumberInset.of(value) -
+                            (isLong ? kLongRightNumberExtraInset : 0),
+                        position + dy};
             break;
         }
         marks.labels.append({baseline, QString::number(value), isLong ? kLargeFontPx : kSmallFontPx});
@@ -201,7 +226,8 @@ public:
             if (position <= kVerticalNumberMargin || position >= size.height() - kVerticalNumberMargin)
                 return;
             const int y = at + numberRowOffset(m_frame);
-            const int x = m_edge == TickEdge::Left ? 9 : size.width() - byDigits(value, 20, 27, 32);
+            const int x =
+                m_edge == TickEdge::Left ? kUnitLeftNumberX : size.width() - kRightNumberInset.of(value);
             m_marks.labels.append({{x, y}, text, kLargeFontPx});
             return;
         }
@@ -214,10 +240,11 @@ public:
         m_marks.lines.append(across(m_edge, at, 0, tick, size));
         if (position <= kHorizontalNumberMargin || position >= size.width() - kHorizontalNumberMargin)
             return;
-        const int x = m_crowded ? at - byDigits(value, 6, 10, 13) : at + 4;
-        const int baselineDepth = m_crowded ? row : (m_edge == TickEdge::Top ? kUnitTick : 10);
+        const int x = m_crowded ? at - kHalfNumberWidth.of(value) : at + kUnitNumberAfterTick;
+        const int baselineDepth =
+            m_crowded ? row : (m_edge == TickEdge::Top ? kUnitTick : kUnitBottomBaseline);
         const int y = m_edge == TickEdge::Top ? baselineDepth
-                      : m_crowded             ? size.height() + 10 - row
+                      : m_crowded             ? size.height() + kUnitBottomBaseline - row
                                               : size.height() - baselineDepth;
         m_marks.labels.append({{x, y}, text, fontPx});
     }
@@ -247,9 +274,10 @@ void layOutUnits(TickEdge edge, const TickFrame &frame, const UnitScale &scale, 
     // The same origin serves the minor ticks and the units, so every ticksPerUnit-th tick is a unit.
     const double origin = growing ? -s : length - (1 - s);
     const qsizetype numbers = qsizetype(length / kMinNumberSpacing) + 2;
-    marks.lines.reserve(std::min<qsizetype>(qsizetype(length / std::max(step, 1.0)) + 2, length + 2) +
+    marks.lines.reserve(marks.lines.size() +
+                        std::min<qsizetype>(qsizetype(length / std::max(step, 1.0)) + 2, length + 2) +
                         numbers);
-    marks.labels.reserve(numbers);
+    marks.labels.reserve(marks.labels.size() + numbers);
 
     layOutMinorTicks(edge, frame.size, {origin, step, growing, length}, marks);
 
@@ -299,8 +327,6 @@ void layOutUnits(TickEdge edge, const TickFrame &frame, const UnitScale &scale, 
 
 void layOut(TickEdge edge, const TickFrame &frame, const UnitScale &scale, TickMarks &marks)
 {
-    marks.lines.clear();
-    marks.labels.clear();
     if (scale.unitKind == UnitScale::Pixels)
         layOutPixels(edge, frame, marks);
     else

@@ -30,6 +30,13 @@ struct TickMarks
 {
     QList<QLine> lines;
     QList<TickLabel> labels;
+
+    // Empties both lists and keeps their capacity for the next pass.
+    void clear()
+    {
+        lines.clear();
+        labels.clear();
+    }
 };
 
 // The window facts that place the ticks.
@@ -50,8 +57,8 @@ namespace TickLayout {
 inline constexpr int kSmallFontPx = 11;
 inline constexpr int kLargeFontPx = 12;
 
-// Replaces the content of `marks` (keeping the lists' capacity for the next pass) with the ticker of
-// `edge`. A unit scale without size (an uncalibrated display) lays out nothing.
+// Appends the ticker of `edge` to `marks`, so that one list can hold the lines of all visible tickers
+// for a single drawLines(). A unit scale without size (an uncalibrated display) adds nothing.
 void layOut(TickEdge edge, const TickFrame &frame, const UnitScale &scale, TickMarks &marks);
 
 } // namespace TickLayout

@@ -90,7 +90,7 @@ private Q_SLOTS:
     void unitsUnderAPixelAreNumberedAsCounted();
     void degenerateUnitsStayBounded_data();
     void degenerateUnitsStayBounded();
-    void reusedMarksAreReplaced();
+    void tickersShareOneList();
 };
 
 void TestTickLayout::pixels_data()
@@ -342,6 +342,7 @@ void TestTickLayout::degenerateUnitsStayBounded()
     for (TickEdge edge : {TickEdge::Top, TickEdge::Bottom, TickEdge::Left, TickEdge::Right}) {
         for (bool zeroAtStart : {true, false}) {
             for (bool fromOne : {false, true}) {
+                marks.clear();
                 TickLayout::layOut(edge, frame(length, length, zeroAtStart, !zeroAtStart, fromOne), scale,
                                    marks);
                 QVERIFY2(marks.lines.size() <= length + 2 + length / 19 + 2,
@@ -359,14 +360,16 @@ void TestTickLayout::degenerateUnitsStayBounded()
     }
 }
 
-void TestTickLayout::reusedMarksAreReplaced()
+void TestTickLayout::tickersShareOneList()
 {
-    TickMarks marks;
-    TickLayout::layOut(TickEdge::Top, frame(2000, 100, true, false, false), pixelScale(), marks);
-    QVERIFY(!marks.labels.isEmpty());
-    TickLayout::layOut(TickEdge::Top, frame(2000, 100, true, false, false), unitScale(0, 0, 1), marks);
-    QVERIFY(marks.lines.isEmpty());
-    QVERIFY(marks.labels.isEmpty());
+    const TickFrame window = frame(300, 200, true, false, false);
+    TickMarks top, left, both;
+    TickLayout::layOut(TickEdge::Top, window, pixelScale(), top);
+    TickLayout::layOut(TickEdge::Left, window, pixelScale(), left);
+    TickLayout::layOut(TickEdge::Top, window, pixelScale(), both);
+    TickLayout::layOut(TickEdge::Left, window, pixelScale(), both);
+    QCOMPARE(both.lines, top.lines + left.lines);
+    QCOMPARE(describe(both.labels), describe(top.labels) + describe(left.labels));
 }
 
 GRADORA_TEST_GUILESS_MAIN(TestTickLayout)
