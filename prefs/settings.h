@@ -1,5 +1,8 @@
 #pragma once
 
+#include "textgrid.h"
+#include "topmessage.h"
+
 #include <QDate>
 #include <QDialog>
 #include <QList>
@@ -26,10 +29,6 @@ class transparency;
 namespace UpdateCheck {
 struct Prompt;
 }
-
-// Text mirror of a table of the preferences: 11 rows of 6 cells, of which the table's own rows and
-// columns are used. The rulers read these grids, never the table widgets or the store.
-using TextGrid = std::array<std::array<QString, 6>, 11>;
 
 // The "Preferences" dialog and the one object that all rulers share: the settings store, the keyboard
 // steps, the program options, the unit and display tables, the tray icon and the shared windows.
@@ -97,6 +96,8 @@ public:
     QNetworkAccessManager *network = nullptr;
     QDate today;
     Ui::Settings *ui = nullptr;
+    // Shows a refusal of the preferences or of a ruler in a modal box; tests replace it.
+    std::function<void(const QString &)> showMessage = &TopMessage::show;
 
 public Q_SLOTS:
     void on_spinBox_editingFinished();

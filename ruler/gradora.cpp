@@ -250,8 +250,10 @@ void Gradora::saveSettings()
 void Gradora::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (settings && settings->isVisible())
+    if (settings && settings->isVisible()) {
+        recomputeScale();
         aboutToShow();
+    }
     if (centerFigureOnShow) {
         recenterPolyruler();
         centerFigureOnShow = false;

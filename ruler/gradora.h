@@ -2,6 +2,8 @@
 
 #include "figuremodel.h"
 #include "readingtext.h"
+#include "ticklayout.h"
+#include "unitscale.h"
 
 #include <QColor>
 #include <QImage>
@@ -45,7 +47,8 @@ public:
     void restoreFirstRuler();
     // Writes this ruler's keys, then the program-wide keys.
     void saveSettings();
-    // Recomputes the unit scale for the display the ruler stands on, without messages.
+    // Recomputes the unit scale from the checked unit and the display's calibration, silently;
+    // a unit that cannot give a scale checks "Pixels".
     void recomputeScale();
     // Draws the background picture where its options place it; a step of the paint pass.
     void drawPicture(QPainter &painter) const;
@@ -104,8 +107,8 @@ public:
     int displayIndex = 0;
     int snapDistance = kSnapDistance;
     int colorTarget = 0;
-    int unitKind = 0;
-    QString unitLabel = QStringLiteral("px");
+    // The unit the ruler measures in (unitKind, unitLabel, pixels per unit), never persisted.
+    UnitScale scale;
     bool centerFigureOnShow = true;
     QList<QColor> backgroundPalette;
     QImage image;
@@ -115,6 +118,8 @@ public:
     // that ran while the window was active.
     float backgroundAlpha = 0;
     RulerReadings readings;
+    // The tickers' lines and numbers, kept between passes so that painting allocates nothing new.
+    mutable TickMarks tickMarks;
 
     // Pointer state.
     int dragMode = 0;

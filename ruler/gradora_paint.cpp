@@ -28,10 +28,12 @@ int labelShift(double value)
 
 ReadingScale Gradora::readingScale() const
 {
-    ReadingScale scale;
-    scale.pixelMode = true;
-    scale.unitLabel = unitLabel;
-    return scale;
+    ReadingScale reading;
+    reading.pixelMode = scale.unitKind == UnitScale::Pixels;
+    reading.pixelsPerUnitX = scale.pixelsPerUnitX;
+    reading.pixelsPerUnitY = scale.pixelsPerUnitY;
+    reading.unitLabel = scale.unitLabel;
+    return reading;
 }
 
 void Gradora::applyColourLimits()
@@ -44,6 +46,9 @@ void Gradora::applyColourLimits()
 
 void Gradora::paintEvent(QPaintEvent *)
 {
+    // While the preferences are open a unit edit shows at once; a broken unit falls back to pixels.
+    if (settings && settings->isVisible())
+        recomputeScale();
     applyColourLimits();
     QPalette colours = palette();
     if (colours.brush(QPalette::Window) != QBrush(backgroundColor)) {
@@ -148,7 +153,32 @@ void Gradora::drawGuideSpacing(QPainter &painter) const
     }
 }
 
-void Gradora::drawTickers(QPainter &) const {}
+void Gradora::drawTickers(QPainter &painter) const
+{
+    tickMarks.clear();
+    const TickFrame frame{size(), zeroAtLeft, zeroAtBottom, rulerStartsFrom1};
+    const std::pair<bool, TickEdge> tickers[] = {{topTickerVisible, TickEdge::Top},
+                                                 {bottomTickerVisible, TickEdge::Bottom},
+                                                 {leftTickerVisible, TickEdge::Left},
+                                                 {rightTickerVisible, TickEdge::Right}};
+    for (const auto &[visible, edge] : tickers) {
+        if (visible)
+            TickLayout::layOut(edge, frame, scale, tickMarks);
+    }
+    painter.setPen(RulerStyle::rulerPen(rulerColor));
+    painter.drawLines(tickMarks.lines);
+
+    const QFont small = RulerStyle::font(RulerStyle::kSmallFontPx);
+    const QFont large = RulerStyle::font(RulerStyle::kNumberFontPx);
+    int currentFont = 0;
+    for (const TickLabel &label : std::as_const(tickMarks.labels)) {
+        if (label.fontPx != currentFont) {
+            painter.setFont(label.fontPx == RulerStyle::kSmallFontPx ? small : large);
+            currentFont = label.fontPx;
+        }
+        painter.drawText(label.baseline, label.text);
+    }
+}
 
 void Gradora::writePanelTexts(const FigureReadings &figureReadings)
 {
@@ -231,8 +261,12 @@ void Gradora::drawCrossHair(QPainter &painter) const
 FigureUnits Gradora::figureUnits() const
 {
     FigureUnits units;
-    units.unitLabel = unitLabel;
-    units.pixels = true;
+    units.unitLabel = scale.unitLabel;
+    units.pixels = scale.unitKind == UnitScale::Pixels;
+    const double rotation = figure.figureAngle;
+    units.lengthInUnits = [this, rotation](double lengthPx, double angle, bool perpendicular, bool absolute) {
+        return scale.lengthInUnits(lengthPx, angle, perpendicular, absolute, rotation);
+    };
     units.megapixels = actMegapixel->isChecked();
     return units;
 }

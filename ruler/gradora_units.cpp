@@ -1,8 +1,55 @@
 // The unit the ruler measures in.
 #include "gradora.h"
 
-void Gradora::setUnit(bool)
+#include "settings.h"
+#include "topmessage.h"
+
+#include <QAction>
+
+namespace {
+
+UnitChoice checkedUnit(const Gradora &ruler)
 {
+    for (int row = 0; row < Gradora::kUnitEntries; ++row) {
+        if (ruler.physicalUnitActions[row] && ruler.physicalUnitActions[row]->isChecked())
+            return {UnitChoice::Table::Physical, row};
+        if (ruler.pixelUnitActions[row] && ruler.pixelUnitActions[row]->isChecked())
+            return {UnitChoice::Table::PixelBased, row};
+    }
+    return {};
+}
+
+UnitScale::Sources unitSources(const Settings *settings, int displayIndex)
+{
+    // A ruler that has not joined the preferences knows no units: any unit is refused.
+    static const TextGrid kNoUnits;
+    if (!settings)
+        return {kNoUnits, kNoUnits, kNoUnits, displayIndex};
+    return {settings->unitCells, settings->pixelUnitCells, settings->displayCells, displayIndex};
+}
+
+} // namespace
+
+void Gradora::recomputeScale()
+{
+    if (!scale.recomputeScale(checkedUnit(*this), unitSources(settings, displayIndex)))
+        actPixels->setChecked(true);
+}
+
+void Gradora::setUnit(bool quiet)
+{
+    const QString refusal = scale.setUnit(checkedUnit(*this), unitSources(settings, displayIndex), quiet);
+    if (!refusal.isEmpty()) {
+        if (!quiet) {
+            if (settings)
+                settings->showMessage(refusal);
+            else
+                TopMessage::show(refusal);
+        }
+        actPixels->setChecked(true);
+    }
+    if (!quiet)
+        moveEvent(nullptr);
     update();
 }
 
@@ -11,4 +58,3 @@ void Gradora::setUnit()
     setUnit(false);
 }
 
-void Gradora::recomputeScale() {}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "textgrid.h"
+
+#include <QList>
+#include <QString>
+#include <array>
+#include <optional>
+
+// The calibration of the displays: which screens there are, how many pixels make an inch on each, and
+// which values the user set before.
+namespace DisplayCalibration {
+
+inline constexpr int kRows = 9;
+// Cells of a display row of the grid.
+inline constexpr int kResolutionCell = 0;
+inline constexpr int kPpiXCell = 1;
+inline constexpr int kPpiYCell = 2;
+inline constexpr int kWidthCell = 3;
+inline constexpr int kHeightCell = 4;
+inline constexpr int kDiagonalCell = 5;
+inline constexpr int kCells = 6;
+inline constexpr int kTableColumns = 3;
+// Taken when the platform reports no physical size for a screen.
+inline constexpr int kFallbackPpi = 96;
+
+// One screen as the desktop reports it, in device pixels.
+struct Screen
+{
+    int width = 0;
+    int height = 0;
+    int ppiX = 0;
+    int ppiY = 0;
+};
+
+// The texts stored for a display row before a detection overwrites them.
+struct StoredRow
+{
+    QString resolution;
+    QString ppiX;
+    QString ppiY;
+};
+using StoredRows = std::array<StoredRow, kRows>;
+
+// "1920x1080".
+QString resolutionText(int width, int height);
+
+// A usable pixels-per-inch value: a finite number above 0.
+std::optional<double> ppiValue(const QString &text);
+
+// The grid after a detection: the rows of the screens (only the first kRows) filled from `screens`,
+// cells 0-3 of every other row emptied and its cells 4 and 5 kept from `previous`. A row whose
+// resolution equals the one stored for it keeps its stored PPI values, each one that is usable.
+TextGrid detect(const TextGrid &previous, const QList<Screen> &screens, const StoredRows &stored);
+
+// The screens of the desktop, in the desktop's order.
+QList<Screen> currentScreens();
+
+} // namespace DisplayCalibration

@@ -1,0 +1,14 @@
+#include "ppicalculator.h"
+
+#include <cmath>
+
+namespace PpiCalculator {
+
+std::optional<double> pixelsPerInch(int width, int height, double diagonalInches)
+{
+    if (width == 0 || height == 0 || diagonalInches == 0.0)
+        return std::nullopt;
+    return std::hypot(double(width), double(height)) / diagonalInches;
+}
+
+} // namespace PpiCalculator

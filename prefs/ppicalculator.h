@@ -1,0 +1,13 @@
+#pragma once
+
+#include <optional>
+
+// The pixels-per-inch calculator of the display calibration.
+namespace PpiCalculator {
+
+inline constexpr double kCentimetresPerInch = 2.54;
+
+// Pixels along the screen's diagonal per inch of diagonal; nothing while a value is still 0.
+std::optional<double> pixelsPerInch(int width, int height, double diagonalInches);
+
+} // namespace PpiCalculator

@@ -1,0 +1,18 @@
+#include "topmessage.h"
+
+#include <QMessageBox>
+
+namespace TopMessage {
+
+void show(const QString &text)
+{
+    QMessageBox box;
+    box.setWindowTitle(QString());
+    box.setIcon(QMessageBox::NoIcon);
+    box.setText(text);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+}
+
+} // namespace TopMessage

@@ -1,0 +1,11 @@
+#pragma once
+
+class QString;
+
+namespace TopMessage {
+
+// A modal message box without title or icon that stays above the other windows, as the preferences
+// and the rulers use it to refuse a value; returns once the user dismissed it.
+void show(const QString &text);
+
+} // namespace TopMessage
