@@ -283,7 +283,20 @@ void Gradora::drawFigure(QPainter &painter, const FigureReadings &figureReadings
     style.boldControlPoints = boldControlPoints;
     style.showMasterPointLines = showMasterPointLines;
     style.showOnFigureReadings = showOnFigureReadings;
+    // The flying ruler carries pixel scales on all four of its edges, whatever the window shows.
+    const FlyingRulerTicks flyingRulerTicks = [this](QPainter &framePainter, int figureWidth, int figureHeight) {
+        tickMarks.clear();
+        const TickFrame frame{QSize(figureWidth, figureHeight), true, false, rulerStartsFrom1};
+        const UnitScale pixels;
+        for (TickEdge edge : {TickEdge::Top, TickEdge::Bottom, TickEdge::Left, TickEdge::Right})
+            TickLayout::layOut(edge, frame, pixels, tickMarks);
+        framePainter.drawLines(tickMarks.lines);
+        for (const TickLabel &label : std::as_const(tickMarks.labels)) {
+            framePainter.setFont(RulerStyle::font(label.fontPx));
+            framePainter.drawText(label.baseline, label.text);
+        }
+    };
     painter.save();
-    FigurePainter::drawFigure(painter, figure, figureReadings, style);
+    FigurePainter::drawFigure(painter, figure, figureReadings, style, flyingRulerTicks);
     painter.restore();
 }
