@@ -197,6 +197,8 @@ bool Gradora::handleFigureKey(const QKeyEvent *event)
     static const int shiftedDigits[] = {Qt::Key_Exclam, Qt::Key_At,          Qt::Key_NumberSign, Qt::Key_Dollar,
                                         Qt::Key_Percent, Qt::Key_AsciiCircum, Qt::Key_Ampersand};
 
+    // Calls through a local copy: the sanitizer misreads indexing straight into a member-pointer array.
+    auto call = [this](Slot slot) { (this->*slot)(); };
     auto turn = [this](double degrees) {
         setUpdatesEnabled(false);
         rotateFigureBy(degrees);
@@ -274,17 +276,17 @@ bool Gradora::handleFigureKey(const QKeyEvent *event)
     if (key >= Qt::Key_1 && key <= Qt::Key_7) {
         const int index = key - Qt::Key_1;
         if (altState) {
-            (this->*ratio[index])();
+            call(ratio[index]);
             if (shiftState && index > 0)
-                (this->*centered[index])();
+                call(centered[index]);
         } else {
-            (this->*(shiftState ? centered : corner)[index])();
+            call(shiftState ? centered[index] : corner[index]);
         }
         return true;
     }
     for (int i = 0; i < kShapeCount; ++i) {
         if (key == shiftedDigits[i]) {
-            (this->*centered[i])();
+            call(centered[i]);
             return true;
         }
     }

@@ -1,0 +1,417 @@
+#include "figurekind.h"
+#include "gradora.h"
+#include "rulersettings.h"
+#include "settings.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+#include <QTest>
+#include <memory>
+
+using namespace FigureKind;
+
+// The keyboard on a ruler with the focus, the figure-kind entries, and the information panel.
+class TestRulerKeys : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void figureKindKeys_data();
+    void figureKindKeys();
+    void figureEntriesAndCheckMarks_data();
+    void figureEntriesAndCheckMarks();
+    void freeEntriesChangeNothing();
+    void turningKeys_data();
+    void turningKeys();
+    void sixtyFourFineTurnsMakeOneCoarse();
+    void pageUpThenPageDown();
+    void nudgeKeys_data();
+    void nudgeKeys();
+    void tabTogglesPlacement();
+    void tabIgnoredOnARatioRectangle();
+    void rememberedAltShiftLetters_data();
+    void rememberedAltShiftLetters();
+    void optionKeys_data();
+    void optionKeys();
+    void figureCentredOnFirstShow();
+
+    void panelShowsTheActiveRulerOnly();
+    void panelExtraSideLabel_data();
+    void panelExtraSideLabel();
+    void panelSideFlipsTwice();
+    void panelGoesLeftNearTheRightEdge();
+    void draggingThePanelDragsTheRuler();
+
+private:
+    Gradora *makeRuler(const QRect &geometry = QRect(100, 100, 600, 400));
+    std::unique_ptr<Settings> m_settings;
+    QList<Gradora *> m_rulers;
+};
+
+void TestRulerKeys::init()
+{
+    TestSupport::clearStore();
+    m_settings = std::make_unique<Settings>();
+}
+
+void TestRulerKeys::cleanup()
+{
+    qDeleteAll(m_rulers);
+    m_rulers.clear();
+    m_settings.reset();
+}
+
+Gradora *TestRulerKeys::makeRuler(const QRect &geometry)
+{
+    auto *ruler = new Gradora(nullptr);
+    ruler->attachTo(m_settings.get());
+    ruler->setGeometry(geometry);
+    ruler->show();
+    m_rulers.append(ruler);
+    ruler->activateWindow();
+    if (!QTest::qWaitForWindowActive(ruler))
+        qWarning("ruler not active");
+    return ruler;
+}
+
+void TestRulerKeys::figureKindKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("ratio");
+    const int alt = Qt::AltModifier;
+    const int shift = Qt::ShiftModifier;
+    QTest::newRow("1") << int(Qt::Key_1) << 0 << int(M_Rectangle) << false;
+    QTest::newRow("4") << int(Qt::Key_4) << 0 << int(M_IsoTriangle) << false;
+    QTest::newRow("7") << int(Qt::Key_7) << 0 << int(M_Ellipse) << false;
+    QTest::newRow("Shift+2") << int(Qt::Key_2) << shift << int(S_Square) << false;
+    QTest::newRow("Shift+6") << int(Qt::Key_6) << shift << int(S_Circle) << false;
+    QTest::newRow("0") << int(Qt::Key_0) << 0 << int(M_Rectangle) << false;
+    for (int digit = 1; digit <= 7; ++digit)
+        QTest::addRow("Alt+%d", digit) << int(Qt::Key_0 + digit) << alt << int(M_Square) << true;
+    QTest::newRow("Alt+Shift+1 keeps the ratio") << int(Qt::Key_1) << (alt | shift) << int(M_Square) << true;
+    const int centred[] = {S_Square, S_Rhombus, S_IsoTriangle, S_RightTriangle, S_Circle, S_Ellipse};
+    for (int digit = 2; digit <= 7; ++digit)
+        QTest::addRow("Alt+Shift+%d", digit) << int(Qt::Key_0 + digit) << (alt | shift) << centred[digit - 2]
+                                             << false;
+    QTest::newRow("exclamation mark") << int(Qt::Key_Exclam) << shift << int(S_Rectangle) << false;
+    QTest::newRow("at sign") << int(Qt::Key_At) << shift << int(S_Square) << false;
+    QTest::newRow("ampersand") << int(Qt::Key_Ampersand) << shift << int(S_Ellipse) << false;
+}
+
+void TestRulerKeys::figureKindKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, kind);
+    QFETCH(bool, ratio);
+    Gradora *ruler = makeRuler();
+    QTest::keyClick(ruler, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(ruler->figure.figureKind, kind);
+    QCOMPARE(ruler->figure.isRatioRectangle(), ratio);
+    QVERIFY(ruler->figureGroup->checkedAction() != nullptr);
+}
+
+void TestRulerKeys::figureEntriesAndCheckMarks_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("corner");
+    QTest::addColumn<int>("centred");
+    const int corners[] = {M_Rectangle, M_Square, M_Rhombus, M_IsoTriangle, M_RightTriangle, M_Circle, M_Ellipse};
+    const int centres[] = {S_Rectangle, S_Square, S_Rhombus, S_IsoTriangle, S_RightTriangle, S_Circle, S_Ellipse};
+    for (int i = 0; i < 7; ++i)
+        QTest::addRow("shape %d", i + 1) << i << corners[i] << centres[i];
+}
+
+void TestRulerKeys::figureEntriesAndCheckMarks()
+{
+    QFETCH(int, index);
+    QFETCH(int, corner);
+    QFETCH(int, centred);
+    Gradora *ruler = makeRuler();
+    ruler->cornerShapeActions[index]->trigger();
+    QCOMPARE(ruler->figure.figureKind, corner);
+    QVERIFY(ruler->cornerShapeActions[index]->isChecked());
+    ruler->centeredShapeActions[index]->trigger();
+    QCOMPARE(ruler->figure.figureKind, centred);
+    QVERIFY(ruler->centeredShapeActions[index]->isChecked());
+    ruler->ratioActions[index]->trigger();
+    QVERIFY(ruler->figure.isRatioRectangle());
+    QVERIFY(ruler->ratioActions[index]->isChecked());
+    ruler->actFlyingRuler->trigger();
+    QVERIFY(ruler->figure.flyingRuler);
+    QVERIFY(ruler->actFlyingRuler->isChecked());
+}
+
+void TestRulerKeys::freeEntriesChangeNothing()
+{
+    Gradora *ruler = makeRuler();
+    const int kind = ruler->figure.figureKind;
+    const QPoint origin = ruler->figure.figureOrigin;
+    ruler->set_F_Rectangle();
+    ruler->set_F_Square();
+    ruler->set_F_Rhombus();
+    ruler->set_F_IsoscelesTriangle();
+    ruler->set_F_RightTriangle();
+    ruler->set_F_Circle();
+    ruler->set_F_Ellipse();
+    QCOMPARE(ruler->figure.figureKind, kind);
+    QCOMPARE(ruler->figure.figureOrigin, origin);
+    for (QAction *free : ruler->freeShapeActions)
+        QVERIFY(free->associatedObjects().isEmpty() || free->associatedObjects() == QList<QObject *>{});
+}
+
+void TestRulerKeys::turningKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<double>("turn");
+    QTest::newRow("Z") << int(Qt::Key_Z) << 0.17578125;
+    QTest::newRow("A") << int(Qt::Key_A) << -0.17578125;
+    QTest::newRow("X") << int(Qt::Key_X) << 11.25;
+    QTest::newRow("S") << int(Qt::Key_S) << -11.25;
+    QTest::newRow("C") << int(Qt::Key_C) << 45.0;
+    QTest::newRow("D") << int(Qt::Key_D) << -45.0;
+    QTest::newRow("V") << int(Qt::Key_V) << 90.0;
+    QTest::newRow("F") << int(Qt::Key_F) << -90.0;
+}
+
+void TestRulerKeys::turningKeys()
+{
+    QFETCH(int, key);
+    QFETCH(double, turn);
+    Gradora *ruler = makeRuler();
+    ruler->set_M_Rectangle();
+    ruler->figure.figureAngle = 100;
+    QTest::keyClick(ruler, Qt::Key(key));
+    QVERIFY2(qAbs(ruler->figure.figureAngle - (100 + turn)) < 1e-9, qPrintable(QString::number(ruler->figure.figureAngle)));
+}
+
+void TestRulerKeys::sixtyFourFineTurnsMakeOneCoarse()
+{
+    Gradora *ruler = makeRuler();
+    ruler->set_M_Rectangle();
+    for (int i = 0; i < 64; ++i)
+        QTest::keyClick(ruler, Qt::Key_Z);
+    QCOMPARE(ruler->figure.figureAngle, 11.25);
+}
+
+void TestRulerKeys::pageUpThenPageDown()
+{
+    Gradora *ruler = makeRuler();
+    ruler->set_M_Rectangle();
+    const float width = ruler->figure.figurePoints[1].x;
+    QTest::keyClick(ruler, Qt::Key_PageUp);
+    QVERIFY(ruler->figure.figurePoints[1].x > width);
+    QTest::keyClick(ruler, Qt::Key_PageDown);
+    QVERIFY(qAbs(ruler->figure.figurePoints[1].x - width * 0.9999f) <= 1.0f);
+}
+
+void TestRulerKeys::nudgeKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QPoint>("moved");
+    QTest::newRow("I") << int(Qt::Key_I) << QPoint(0, -1);
+    QTest::newRow("K") << int(Qt::Key_K) << QPoint(0, 1);
+    QTest::newRow("J") << int(Qt::Key_J) << QPoint(-1, 0);
+    QTest::newRow("L") << int(Qt::Key_L) << QPoint(1, 0);
+}
+
+void TestRulerKeys::nudgeKeys()
+{
+    QFETCH(int, key);
+    QFETCH(QPoint, moved);
+    Gradora *ruler = makeRuler();
+    const QPoint origin = ruler->figure.figureOrigin;
+    QTest::keyClick(ruler, Qt::Key(key));
+    QCOMPARE(ruler->figure.figureOrigin, origin + moved);
+}
+
+void TestRulerKeys::tabTogglesPlacement()
+{
+    Gradora *ruler = makeRuler();
+    ruler->set_M_Rhombus();
+    QTest::keyClick(ruler, Qt::Key_Tab);
+    QCOMPARE(ruler->figure.figureKind, int(S_Rhombus));
+    QTest::keyClick(ruler, Qt::Key_Tab);
+    QCOMPARE(ruler->figure.figureKind, int(M_Rhombus));
+}
+
+void TestRulerKeys::tabIgnoredOnARatioRectangle()
+{
+    Gradora *ruler = makeRuler();
+    QTest::keyClick(ruler, Qt::Key_2, Qt::AltModifier);
+    ruler->altState = false;
+    QVERIFY(ruler->figure.isRatioRectangle());
+    QTest::keyClick(ruler, Qt::Key_Tab);
+    QCOMPARE(ruler->figure.figureKind, int(M_Square));
+    QVERIFY(ruler->figure.isRatioRectangle());
+}
+
+void TestRulerKeys::rememberedAltShiftLetters_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("option");
+    QTest::newRow("A anti-aliasing") << int(Qt::Key_A) << "antiAliasing";
+    QTest::newRow("C cross-hair") << int(Qt::Key_C) << "crossHairVisible";
+    QTest::newRow("H height number") << int(Qt::Key_H) << "R_M_Height";
+    QTest::newRow("R bottom-right labels") << int(Qt::Key_R) << "bottmRightLabel";
+    QTest::newRow("S reverse Alt") << int(Qt::Key_S) << "selectInvertedAlt";
+    QTest::newRow("W width number") << int(Qt::Key_W) << "R_M_Width";
+    QTest::newRow("Y minimal readings") << int(Qt::Key_Y) << "R_M_MinimalReadings";
+}
+
+static bool optionOf(const Gradora &ruler, const QString &name)
+{
+    const QHash<QString, bool> options{{"antiAliasing", ruler.antiAliasing},
+                                       {"crossHairVisible", ruler.crossHairVisible},
+                                       {"R_M_Height", ruler.R_M_Height},
+                                       {"R_M_Width", ruler.R_M_Width},
+                                       {"bottmRightLabel", ruler.bottmRightLabel},
+                                       {"selectInvertedAlt", ruler.actReverseAlt->isChecked()},
+                                       {"R_M_MinimalReadings", ruler.R_M_MinimalReadings},
+                                       {"borderVisible", ruler.borderVisible},
+                                       {"showGuides", ruler.showGuides},
+                                       {"hoverGuides", ruler.hoverGuides},
+                                       {"noControlPoints", ruler.noControlPoints},
+                                       {"showMasterPointLines", ruler.showMasterPointLines},
+                                       {"showOnFigureReadings", ruler.showOnFigureReadings},
+                                       {"showRulerReadings", ruler.showRulerReadings},
+                                       {"flyingFigureVisible", ruler.flyingFigureVisible}};
+    return options.value(name);
+}
+
+void TestRulerKeys::rememberedAltShiftLetters()
+{
+    QFETCH(int, key);
+    QFETCH(QString, option);
+    Gradora *ruler = makeRuler();
+    const bool before = optionOf(*ruler, option);
+    const double angle = ruler->figure.figureAngle;
+    ruler->altState = true;
+    ruler->shiftState = true;
+    QTest::keyClick(ruler, Qt::Key(key));
+    QCOMPARE(optionOf(*ruler, option), !before);
+    QCOMPARE(ruler->figure.figureAngle, angle);
+}
+
+void TestRulerKeys::optionKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("option");
+    QTest::newRow("B border") << int(Qt::Key_B) << "borderVisible";
+    QTest::newRow("G guides") << int(Qt::Key_G) << "showGuides";
+    QTest::newRow("H hover guides") << int(Qt::Key_H) << "hoverGuides";
+    QTest::newRow("M control points") << int(Qt::Key_M) << "noControlPoints";
+    QTest::newRow("R rotation centre") << int(Qt::Key_R) << "showMasterPointLines";
+    QTest::newRow("T figure readings") << int(Qt::Key_T) << "showOnFigureReadings";
+    QTest::newRow("Y readings") << int(Qt::Key_Y) << "showRulerReadings";
+    QTest::newRow("grave accent figure") << int(Qt::Key_QuoteLeft) << "flyingFigureVisible";
+}
+
+void TestRulerKeys::optionKeys()
+{
+    QFETCH(int, key);
+    QFETCH(QString, option);
+    Gradora *ruler = makeRuler();
+    const bool before = optionOf(*ruler, option);
+    QTest::keyClick(ruler, Qt::Key(key));
+    QCOMPARE(optionOf(*ruler, option), !before);
+}
+
+void TestRulerKeys::figureCentredOnFirstShow()
+{
+    Gradora *ruler = makeRuler(QRect(50, 60, 700, 500));
+    const QPointF centre = ruler->figure.screenCentre();
+    QVERIFY(qAbs(centre.x() - 350) <= 1 && qAbs(centre.y() - 250) <= 1);
+    QVERIFY(!ruler->centerFigureOnShow);
+    QVERIFY(ruler->figure.flyingRuler);
+    QCOMPARE(ruler->figure.figureAngle, 323.24);
+}
+
+void TestRulerKeys::panelShowsTheActiveRulerOnly()
+{
+    Gradora *first = makeRuler(QRect(100, 100, 300, 200));
+    QTest::mouseClick(first, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
+    first->repaint();
+    rulerSettings *panel = m_settings->infoPanel;
+    QCOMPARE(panel->owner, first);
+    QCOMPARE(panel->rulerLabel(rulerSettings::Width)->text(), QStringLiteral("W: 300 px "));
+
+    Gradora *second = makeRuler(QRect(100, 400, 250, 150));
+    QTest::mouseClick(second, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    second->repaint();
+    first->repaint(); // inactive: must not write its texts
+    QCOMPARE(panel->owner, second);
+    QCOMPARE(panel->rulerLabel(rulerSettings::Width)->text(), QStringLiteral("W: 250 px "));
+}
+
+void TestRulerKeys::panelExtraSideLabel_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("right triangle") << int(M_RightTriangle) << "Hypotenuse Length";
+    QTest::newRow("rhombus") << int(S_Rhombus) << "Rhombus Side Length";
+    QTest::newRow("isosceles") << int(M_IsoTriangle) << "Isosceles Triangle Leg";
+    QTest::newRow("rectangle") << int(M_Rectangle) << "";
+}
+
+void TestRulerKeys::panelExtraSideLabel()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, tip);
+    Gradora *ruler = makeRuler();
+    ruler->figure.create(kind, ruler->size());
+    QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(580, 380));
+    ruler->repaint();
+    QLabel *extra = m_settings->infoPanel->extraSideLabel();
+    QCOMPARE(extra->toolTip(), tip);
+    QCOMPARE(extra->isVisibleTo(m_settings->infoPanel), !tip.isEmpty());
+}
+
+void TestRulerKeys::panelSideFlipsTwice()
+{
+    Gradora *ruler = makeRuler();
+    QCOMPARE(m_settings->toolboxPosition, 2);
+    ruler->actPanelSide->trigger();
+    QCOMPARE(m_settings->toolboxPosition, 1);
+    QCOMPARE(ruler->actPanelSide->text(), QStringLiteral("Send Panel to Right"));
+    QTest::keyClick(ruler, Qt::Key_Period);
+    QCOMPARE(m_settings->toolboxPosition, 2);
+    QCOMPARE(ruler->actPanelSide->text(), QStringLiteral("Send Panel to Left"));
+}
+
+void TestRulerKeys::panelGoesLeftNearTheRightEdge()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    Gradora *ruler = makeRuler(QRect(screen.right() - 320, 100, 300, 200));
+    ruler->pointerPressed = true;
+    ruler->moveEvent(nullptr);
+    rulerSettings *panel = m_settings->infoPanel;
+    QCOMPARE(panel->x(), ruler->x() - Settings::kPanelSpacing - panel->width());
+    QCOMPARE(panel->y(), ruler->y());
+
+    ruler->move(100, 100);
+    QTRY_COMPARE(panel->x(), ruler->x() + ruler->width() + Settings::kPanelSpacing);
+}
+
+void TestRulerKeys::draggingThePanelDragsTheRuler()
+{
+    Gradora *ruler = makeRuler(QRect(100, 100, 300, 200));
+    ruler->pointerPressed = true;
+    ruler->moveEvent(nullptr);
+    rulerSettings *panel = m_settings->infoPanel;
+    QVERIFY(QTest::qWaitForWindowExposed(panel));
+    QTest::mousePress(panel, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    QTest::mouseMove(panel, QPoint(50, 60));
+    QTest::mouseRelease(panel, Qt::LeftButton, Qt::NoModifier, QPoint(50, 60));
+    QTRY_COMPARE(ruler->pos(), QPoint(130, 140));
+    QTRY_VERIFY(ruler->isActiveWindow());
+}
+
+GRADORA_TEST_MAIN(TestRulerKeys)
+#include "tst_rulerkeys.moc"
