@@ -1,0 +1,188 @@
+#include "gradora.h"
+#include "settings.h"
+#include "testsupport.h"
+#include "ui_settings.h"
+
+#include <QAction>
+#include <QColorDialog>
+#include <QFile>
+#include <QMenu>
+#include <QScreen>
+#include <QTest>
+#include <memory>
+
+// Rulers on a desktop of two screens side by side: 1920 x 1080 at (0, 0) and 1280 x 1024 at (1920, 0).
+class TestRulerScreens : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void snapping_data();
+    void snapping();
+    void lockingCutsAnOverWideWindow();
+    void lockingDoesNothingInFullScreen();
+    void secondScreenReadsItsOwnCalibration();
+    void newRulerBesideItsMaker();
+    void colourDialogFollowsTheNewRuler();
+    void preferencesCentredOnThePrimaryScreen();
+
+private:
+    Gradora *makeRuler(const QRect &geometry);
+    std::unique_ptr<Settings> m_settings;
+    QList<Gradora *> m_rulers;
+};
+
+void TestRulerScreens::initTestCase()
+{
+    QCOMPARE(QGuiApplication::screens().size(), 2);
+    QCOMPARE(QGuiApplication::screens().at(1)->geometry(), QRect(1920, 0, 1280, 1024));
+}
+
+void TestRulerScreens::init()
+{
+    TestSupport::clearStore();
+    m_settings = std::make_unique<Settings>();
+    m_settings->infoPaneShown = false;
+}
+
+void TestRulerScreens::cleanup()
+{
+    qDeleteAll(m_rulers);
+    m_rulers.clear();
+    m_settings.reset();
+}
+
+Gradora *TestRulerScreens::makeRuler(const QRect &geometry)
+{
+    auto *ruler = new Gradora(nullptr);
+    ruler->attachTo(m_settings.get());
+    ruler->setGeometry(geometry);
+    ruler->show();
+    m_rulers.append(ruler);
+    if (!QTest::qWaitForWindowExposed(ruler))
+        qWarning("ruler not exposed");
+    return ruler;
+}
+
+void TestRulerScreens::snapping_data()
+{
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<QPoint>("expected");
+    QTest::newRow("L + 25 snaps") << QPoint(25, 300) << QPoint(0, 300);
+    QTest::newRow("L + 26 stays") << QPoint(26, 300) << QPoint(26, 300);
+    QTest::newRow("300 wide at x 1600 goes to 1620") << QPoint(1600, 300) << QPoint(1620, 300);
+    QTest::newRow("second screen's left edge") << QPoint(1940, 300) << QPoint(1920, 300);
+    QTest::newRow("second screen's right edge") << QPoint(2880, 300) << QPoint(2900, 300);
+    QTest::newRow("second screen's bottom") << QPoint(2200, 810) << QPoint(2200, 824);
+}
+
+void TestRulerScreens::snapping()
+{
+    QFETCH(QPoint, to);
+    QFETCH(QPoint, expected);
+    Gradora *ruler = makeRuler(QRect(500, 300, 300, 200));
+    ruler->actSnapToScreen->trigger();
+    QVERIFY(ruler->snapToScreen);
+    ruler->move(to);
+    QTRY_COMPARE(ruler->pos(), expected);
+}
+
+void TestRulerScreens::lockingCutsAnOverWideWindow()
+{
+    Gradora *ruler = makeRuler(QRect(2000, 100, 1500, 300));
+    ruler->setLockToScreen();
+    QTRY_COMPARE(ruler->geometry(), QRect(1920, 100, 1280, 300));
+    QCOMPARE(ruler->displayIndex, 1);
+}
+
+void TestRulerScreens::lockingDoesNothingInFullScreen()
+{
+    Gradora *ruler = makeRuler(QRect(100, 100, 300, 200));
+    ruler->setFullScreen();
+    QTRY_COMPARE(ruler->geometry(), QRect(0, 0, 1920, 1080));
+    ruler->lockToScreen = true;
+    ruler->moveEvent(nullptr);
+    QCOMPARE(ruler->geometry(), QRect(0, 0, 1920, 1080));
+    ruler->setFullScreen();
+    QTRY_COMPARE(ruler->geometry(), QRect(100, 100, 300, 200));
+}
+
+void TestRulerScreens::secondScreenReadsItsOwnCalibration()
+{
+    // Display 1 at 96 ppi, display 2 at 192 ppi; the ruler measures in inches.
+    m_settings->displayCells[0][1] = m_settings->displayCells[0][2] = QStringLiteral("96");
+    m_settings->displayCells[1][1] = m_settings->displayCells[1][2] = QStringLiteral("192");
+    Gradora *ruler = makeRuler(QRect(100, 100, 300, 200));
+    ruler->physicalUnitActions[0]->setChecked(true);
+    ruler->setUnit(true);
+    QCOMPARE(ruler->scale.pixelsPerUnitX, 96.0);
+
+    ruler->move(2100, 100);
+    QTRY_COMPARE(ruler->displayIndex, 1);
+    QCOMPARE(ruler->scale.pixelsPerUnitX, 192.0);
+}
+
+void TestRulerScreens::newRulerBesideItsMaker()
+{
+    Gradora *maker = makeRuler(QRect(2000, 200, 640, 480));
+    maker->altState = maker->shiftState = true;
+    maker->newRuler();
+    QCOMPARE(m_settings->rulers.size(), 2);
+    Gradora *made = m_settings->rulers.last();
+    m_rulers.append(made);
+    QVERIFY(!maker->altState && !maker->shiftState);
+    QTRY_COMPARE(made->geometry(), QRect(2050, 250, 300, 200));
+    QCOMPARE(made->backgroundColor, made->backgroundPalette.at(1));
+    QVERIFY(made->actCloseRuler->isVisible());
+    maker->aboutToShow();
+    QVERIFY(maker->contextMenu->actions().contains(maker->actCloseRuler));
+}
+
+void TestRulerScreens::colourDialogFollowsTheNewRuler()
+{
+    Gradora *maker = makeRuler(QRect(100, 100, 300, 200));
+    maker->setBackgroundAction();
+    QVERIFY(m_settings->colorDialog->isVisible());
+    maker->newRuler();
+    Gradora *made = m_settings->rulers.last();
+    m_rulers.append(made);
+    const QColor makerColour = maker->backgroundColor;
+    Q_EMIT m_settings->colorDialog->currentColorChanged(QColor(1, 2, 3, 200));
+    QCOMPARE(made->backgroundColor, QColor(1, 2, 3, 200));
+    QCOMPARE(maker->backgroundColor, makerColour);
+    m_settings->colorDialog->hide();
+}
+
+void TestRulerScreens::preferencesCentredOnThePrimaryScreen()
+{
+    Gradora *ruler = makeRuler(QRect(2100, 100, 300, 200));
+    ruler->propertiesShow();
+    const QRect dialog = m_settings->geometry();
+    QCOMPARE(m_settings->frameGeometry().left(), 1919 / 2 - (dialog.width() - 1) / 2);
+    QCOMPARE(m_settings->frameGeometry().top(), 1079 / 2 - (dialog.height() - 1) / 2);
+    QCOMPARE(m_settings->ui->tabWidget->currentIndex(), 0);
+    m_settings->hide();
+}
+
+int main(int argc, char **argv)
+{
+    const QString home = TestSupport::isolateUserFiles();
+    const QString config = home + QStringLiteral("/screens.json");
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly))
+        return 1;
+    file.write(R"({"screens": [
+        {"name": "left", "x": 0, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96, "dpr": 1},
+        {"name": "right", "x": 1920, "y": 0, "width": 1280, "height": 1024, "logicalDpi": 96, "dpr": 1}]})");
+    file.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+    QApplication app(argc, argv);
+    TestSupport::setIdentity();
+    TestRulerScreens test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_rulerscreens.moc"
