@@ -10,6 +10,8 @@ mainForm::mainForm(QWidget *parent) : QDialog(parent), ui(new Ui::mainForm)
     setFixedSize(0, 0);
     move(1, 1);
     setWindowOpacity(0.0);
+    // The form is never seen; its one pixel must not catch clicks meant for a ruler below it.
+    setWindowFlag(Qt::WindowTransparentForInput);
     settings = new Settings(this);
     setFocusPolicy(Qt::StrongFocus);
 }

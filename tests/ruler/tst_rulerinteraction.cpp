@@ -1,6 +1,4 @@
-#include "gradora.h"
-#include "settings.h"
-#include "testsupport.h"
+#include "rulerfixture.h"
 
 #include <QAction>
 #include <QTest>
@@ -34,36 +32,19 @@ private Q_SLOTS:
     void closingTheMiddleRulerActivatesTheLast();
 
 private:
-    Gradora *makeRuler(const QRect &geometry = QRect(100, 100, 300, 200));
+    Gradora *makeRuler(const QRect &geometry = QRect(100, 100, 300, 200)) { return m_fixture.shown(geometry); }
     void drag(Gradora *ruler, const QPoint &from, const QPoint &to);
-    std::unique_ptr<Settings> m_settings;
-    QList<Gradora *> m_rulers;
+    RulerFixture m_fixture;
 };
 
 void TestRulerInteraction::init()
 {
-    TestSupport::clearStore();
-    m_settings = std::make_unique<Settings>();
-    m_settings->infoPaneShown = false;
+    m_fixture.setUp(false);
 }
 
 void TestRulerInteraction::cleanup()
 {
-    qDeleteAll(m_rulers);
-    m_rulers.clear();
-    m_settings.reset();
-}
-
-Gradora *TestRulerInteraction::makeRuler(const QRect &geometry)
-{
-    auto *ruler = new Gradora(nullptr);
-    ruler->attachTo(m_settings.get());
-    ruler->setGeometry(geometry);
-    ruler->show();
-    m_rulers.append(ruler);
-    if (!QTest::qWaitForWindowExposed(ruler))
-        qWarning("ruler not exposed");
-    return ruler;
+    m_fixture.tearDown();
 }
 
 void TestRulerInteraction::drag(Gradora *ruler, const QPoint &from, const QPoint &to)
@@ -254,10 +235,10 @@ void TestRulerInteraction::arrowKeys()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(QRect, expected);
-    m_settings->move_normal = 1;
-    m_settings->move_more = 10;
-    m_settings->resize_normal = 2;
-    m_settings->resize_more = 20;
+    m_fixture.settings->move_normal = 1;
+    m_fixture.settings->move_more = 10;
+    m_fixture.settings->resize_normal = 2;
+    m_fixture.settings->resize_more = 20;
     Gradora *ruler = makeRuler();
     QTest::keyClick(ruler, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(ruler->geometry(), expected);
@@ -265,7 +246,7 @@ void TestRulerInteraction::arrowKeys()
 
 void TestRulerInteraction::keyboardResizeBelowZero()
 {
-    m_settings->resize_normal = 10;
+    m_fixture.settings->resize_normal = 10;
     Gradora *ruler = makeRuler(QRect(100, 100, 5, 200));
     QTest::keyClick(ruler, Qt::Key_Left, Qt::ShiftModifier);
     QVERIFY(ruler->width() >= 0);
@@ -291,10 +272,10 @@ void TestRulerInteraction::closingTheMiddleRulerActivatesTheLast()
     first->activateWindow();
     QTRY_VERIFY(first->isActiveWindow());
     middle->closeRuler();
-    m_rulers.removeOne(middle);
+    m_fixture.release(middle);
     QTRY_VERIFY(last->isActiveWindow());
-    QCOMPARE(m_settings->rulers, (QList<Gradora *>{first, last}));
-    QVERIFY(!first->actCloseRuler->isVisible() || m_settings->rulers.size() >= 2);
+    QCOMPARE(m_fixture.settings->rulers, (QList<Gradora *>{first, last}));
+    QVERIFY(!first->actCloseRuler->isVisible() || m_fixture.settings->rulers.size() >= 2);
 }
 
 GRADORA_TEST_MAIN(TestRulerInteraction)

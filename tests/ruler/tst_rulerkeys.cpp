@@ -1,8 +1,6 @@
 #include "figurekind.h"
-#include "gradora.h"
+#include "rulerfixture.h"
 #include "rulersettings.h"
-#include "settings.h"
-#include "testsupport.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -47,35 +45,18 @@ private Q_SLOTS:
     void draggingThePanelDragsTheRuler();
 
 private:
-    Gradora *makeRuler(const QRect &geometry = QRect(100, 100, 600, 400));
-    std::unique_ptr<Settings> m_settings;
-    QList<Gradora *> m_rulers;
+    Gradora *makeRuler(const QRect &geometry = QRect(100, 100, 600, 400)) { return m_fixture.shown(geometry, true); }
+    RulerFixture m_fixture;
 };
 
 void TestRulerKeys::init()
 {
-    TestSupport::clearStore();
-    m_settings = std::make_unique<Settings>();
+    m_fixture.setUp();
 }
 
 void TestRulerKeys::cleanup()
 {
-    qDeleteAll(m_rulers);
-    m_rulers.clear();
-    m_settings.reset();
-}
-
-Gradora *TestRulerKeys::makeRuler(const QRect &geometry)
-{
-    auto *ruler = new Gradora(nullptr);
-    ruler->attachTo(m_settings.get());
-    ruler->setGeometry(geometry);
-    ruler->show();
-    m_rulers.append(ruler);
-    ruler->activateWindow();
-    if (!QTest::qWaitForWindowActive(ruler))
-        qWarning("ruler not active");
-    return ruler;
+    m_fixture.tearDown();
 }
 
 void TestRulerKeys::figureKindKeys_data()
@@ -338,7 +319,7 @@ void TestRulerKeys::panelShowsTheActiveRulerOnly()
     Gradora *first = makeRuler(QRect(100, 100, 300, 200));
     QTest::mouseClick(first, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
     first->repaint();
-    rulerSettings *panel = m_settings->infoPanel;
+    rulerSettings *panel = m_fixture.settings->infoPanel;
     QCOMPARE(panel->owner, first);
     QCOMPARE(panel->rulerLabel(rulerSettings::Width)->text(), QStringLiteral("W: 300 px "));
 
@@ -368,20 +349,20 @@ void TestRulerKeys::panelExtraSideLabel()
     ruler->figure.create(kind, ruler->size());
     QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(580, 380));
     ruler->repaint();
-    QLabel *extra = m_settings->infoPanel->extraSideLabel();
+    QLabel *extra = m_fixture.settings->infoPanel->extraSideLabel();
     QCOMPARE(extra->toolTip(), tip);
-    QCOMPARE(extra->isVisibleTo(m_settings->infoPanel), !tip.isEmpty());
+    QCOMPARE(extra->isVisibleTo(m_fixture.settings->infoPanel), !tip.isEmpty());
 }
 
 void TestRulerKeys::panelSideFlipsTwice()
 {
     Gradora *ruler = makeRuler();
-    QCOMPARE(m_settings->toolboxPosition, 2);
+    QCOMPARE(m_fixture.settings->toolboxPosition, 2);
     ruler->actPanelSide->trigger();
-    QCOMPARE(m_settings->toolboxPosition, 1);
+    QCOMPARE(m_fixture.settings->toolboxPosition, 1);
     QCOMPARE(ruler->actPanelSide->text(), QStringLiteral("Send Panel to Right"));
     QTest::keyClick(ruler, Qt::Key_Period);
-    QCOMPARE(m_settings->toolboxPosition, 2);
+    QCOMPARE(m_fixture.settings->toolboxPosition, 2);
     QCOMPARE(ruler->actPanelSide->text(), QStringLiteral("Send Panel to Left"));
 }
 
@@ -391,7 +372,7 @@ void TestRulerKeys::panelGoesLeftNearTheRightEdge()
     Gradora *ruler = makeRuler(QRect(screen.right() - 320, 100, 300, 200));
     ruler->pointerPressed = true;
     ruler->moveEvent(nullptr);
-    rulerSettings *panel = m_settings->infoPanel;
+    rulerSettings *panel = m_fixture.settings->infoPanel;
     QCOMPARE(panel->x(), ruler->x() - Settings::kPanelSpacing - panel->width());
     QCOMPARE(panel->y(), ruler->y());
 
@@ -404,7 +385,7 @@ void TestRulerKeys::draggingThePanelDragsTheRuler()
     Gradora *ruler = makeRuler(QRect(100, 100, 300, 200));
     ruler->pointerPressed = true;
     ruler->moveEvent(nullptr);
-    rulerSettings *panel = m_settings->infoPanel;
+    rulerSettings *panel = m_fixture.settings->infoPanel;
     QVERIFY(QTest::qWaitForWindowExposed(panel));
     QTest::mousePress(panel, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
     QTest::mouseMove(panel, QPoint(50, 60));

@@ -1,6 +1,4 @@
-#include "gradora.h"
-#include "settings.h"
-#include "testsupport.h"
+#include "rulerfixture.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -39,30 +37,18 @@ private Q_SLOTS:
     void savedKeysInTableOrder();
 
 private:
-    Gradora *makeRuler();
-    std::unique_ptr<Settings> m_settings;
-    QList<Gradora *> m_rulers;
+    Gradora *makeRuler() { return m_fixture.attached(); }
+    RulerFixture m_fixture;
 };
 
 void TestRulerPersistence::init()
 {
-    TestSupport::clearStore();
-    m_settings = std::make_unique<Settings>();
+    m_fixture.setUp();
 }
 
 void TestRulerPersistence::cleanup()
 {
-    qDeleteAll(m_rulers);
-    m_rulers.clear();
-    m_settings.reset();
-}
-
-Gradora *TestRulerPersistence::makeRuler()
-{
-    auto *ruler = new Gradora(nullptr);
-    ruler->attachTo(m_settings.get());
-    m_rulers.append(ruler);
-    return ruler;
+    m_fixture.tearDown();
 }
 
 void TestRulerPersistence::firstStartWithEmptyStore()
@@ -215,9 +201,9 @@ void TestRulerPersistence::paletteRotation()
     QCOMPARE(palette.size(), 7);
     for (int i = 1; i < 8; ++i)
         makeRuler();
-    QCOMPARE(m_rulers.at(2)->backgroundColor, palette.at(2));
-    QCOMPARE(m_rulers.at(6)->backgroundColor, palette.at(6));
-    QCOMPARE(m_rulers.at(7)->backgroundColor, palette.at(0));
+    QCOMPARE(m_fixture.rulers.at(2)->backgroundColor, palette.at(2));
+    QCOMPARE(m_fixture.rulers.at(6)->backgroundColor, palette.at(6));
+    QCOMPARE(m_fixture.rulers.at(7)->backgroundColor, palette.at(0));
 }
 
 void TestRulerPersistence::hiddenFigureStartsWithoutFigureReadings()
@@ -300,7 +286,7 @@ void TestRulerPersistence::panelSideEntryFollowsTheStore()
         store.setValue("toolboxPosition", side);
     }
     auto *ruler = new Gradora(nullptr);
-    m_rulers.append(ruler);
+    m_fixture.adopt(ruler);
     QCOMPARE(ruler->pointerPressed, canShow);
     QCOMPARE(ruler->toolboxPosition, side);
     QCOMPARE(ruler->actPanelSide->isEnabled(), enabled);

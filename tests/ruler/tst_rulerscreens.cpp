@@ -1,6 +1,4 @@
-#include "gradora.h"
-#include "settings.h"
-#include "testsupport.h"
+#include "rulerfixture.h"
 #include "ui_settings.h"
 
 #include <QAction>
@@ -30,9 +28,8 @@ private Q_SLOTS:
     void preferencesCentredOnThePrimaryScreen();
 
 private:
-    Gradora *makeRuler(const QRect &geometry);
-    std::unique_ptr<Settings> m_settings;
-    QList<Gradora *> m_rulers;
+    Gradora *makeRuler(const QRect &geometry) { return m_fixture.shown(geometry); }
+    RulerFixture m_fixture;
 };
 
 void TestRulerScreens::initTestCase()
@@ -43,28 +40,12 @@ void TestRulerScreens::initTestCase()
 
 void TestRulerScreens::init()
 {
-    TestSupport::clearStore();
-    m_settings = std::make_unique<Settings>();
-    m_settings->infoPaneShown = false;
+    m_fixture.setUp(false);
 }
 
 void TestRulerScreens::cleanup()
 {
-    qDeleteAll(m_rulers);
-    m_rulers.clear();
-    m_settings.reset();
-}
-
-Gradora *TestRulerScreens::makeRuler(const QRect &geometry)
-{
-    auto *ruler = new Gradora(nullptr);
-    ruler->attachTo(m_settings.get());
-    ruler->setGeometry(geometry);
-    ruler->show();
-    m_rulers.append(ruler);
-    if (!QTest::qWaitForWindowExposed(ruler))
-        qWarning("ruler not exposed");
-    return ruler;
+    m_fixture.tearDown();
 }
 
 void TestRulerScreens::snapping_data()
@@ -113,8 +94,8 @@ void TestRulerScreens::lockingDoesNothingInFullScreen()
 void TestRulerScreens::secondScreenReadsItsOwnCalibration()
 {
     // Display 1 at 96 ppi, display 2 at 192 ppi; the ruler measures in inches.
-    m_settings->displayCells[0][1] = m_settings->displayCells[0][2] = QStringLiteral("96");
-    m_settings->displayCells[1][1] = m_settings->displayCells[1][2] = QStringLiteral("192");
+    m_fixture.settings->displayCells[0][1] = m_fixture.settings->displayCells[0][2] = QStringLiteral("96");
+    m_fixture.settings->displayCells[1][1] = m_fixture.settings->displayCells[1][2] = QStringLiteral("192");
     Gradora *ruler = makeRuler(QRect(100, 100, 300, 200));
     ruler->physicalUnitActions[0]->setChecked(true);
     ruler->setUnit(true);
@@ -130,9 +111,9 @@ void TestRulerScreens::newRulerBesideItsMaker()
     Gradora *maker = makeRuler(QRect(2000, 200, 640, 480));
     maker->altState = maker->shiftState = true;
     maker->newRuler();
-    QCOMPARE(m_settings->rulers.size(), 2);
-    Gradora *made = m_settings->rulers.last();
-    m_rulers.append(made);
+    QCOMPARE(m_fixture.settings->rulers.size(), 2);
+    Gradora *made = m_fixture.settings->rulers.last();
+    m_fixture.adopt(made);
     QVERIFY(!maker->altState && !maker->shiftState);
     QTRY_COMPARE(made->geometry(), QRect(2050, 250, 300, 200));
     QCOMPARE(made->backgroundColor, made->backgroundPalette.at(1));
@@ -145,26 +126,26 @@ void TestRulerScreens::colourDialogFollowsTheNewRuler()
 {
     Gradora *maker = makeRuler(QRect(100, 100, 300, 200));
     maker->setBackgroundAction();
-    QVERIFY(m_settings->colorDialog->isVisible());
+    QVERIFY(m_fixture.settings->colorDialog->isVisible());
     maker->newRuler();
-    Gradora *made = m_settings->rulers.last();
-    m_rulers.append(made);
+    Gradora *made = m_fixture.settings->rulers.last();
+    m_fixture.adopt(made);
     const QColor makerColour = maker->backgroundColor;
-    Q_EMIT m_settings->colorDialog->currentColorChanged(QColor(1, 2, 3, 200));
+    Q_EMIT m_fixture.settings->colorDialog->currentColorChanged(QColor(1, 2, 3, 200));
     QCOMPARE(made->backgroundColor, QColor(1, 2, 3, 200));
     QCOMPARE(maker->backgroundColor, makerColour);
-    m_settings->colorDialog->hide();
+    m_fixture.settings->colorDialog->hide();
 }
 
 void TestRulerScreens::preferencesCentredOnThePrimaryScreen()
 {
     Gradora *ruler = makeRuler(QRect(2100, 100, 300, 200));
     ruler->propertiesShow();
-    const QRect dialog = m_settings->geometry();
-    QCOMPARE(m_settings->frameGeometry().left(), 1919 / 2 - (dialog.width() - 1) / 2);
-    QCOMPARE(m_settings->frameGeometry().top(), 1079 / 2 - (dialog.height() - 1) / 2);
-    QCOMPARE(m_settings->ui->tabWidget->currentIndex(), 0);
-    m_settings->hide();
+    const QRect dialog = m_fixture.settings->geometry();
+    QCOMPARE(m_fixture.settings->frameGeometry().left(), 1919 / 2 - (dialog.width() - 1) / 2);
+    QCOMPARE(m_fixture.settings->frameGeometry().top(), 1079 / 2 - (dialog.height() - 1) / 2);
+    QCOMPARE(m_fixture.settings->ui->tabWidget->currentIndex(), 0);
+    m_fixture.settings->hide();
 }
 
 int main(int argc, char **argv)

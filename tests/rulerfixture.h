@@ -1,0 +1,62 @@
+#pragma once
+
+// A preferences object and the rulers attached to it, made afresh for every test function.
+
+#include "gradora.h"
+#include "settings.h"
+#include "testsupport.h"
+
+#include <QTest>
+#include <memory>
+
+class RulerFixture
+{
+public:
+    // Starts from an empty settings file.
+    void setUp(bool infoPanel = true)
+    {
+        TestSupport::clearStore();
+        settings = std::make_unique<Settings>();
+        settings->infoPaneShown = infoPanel;
+    }
+
+    void tearDown()
+    {
+        qDeleteAll(rulers);
+        rulers.clear();
+        settings.reset();
+    }
+
+    // A ruler attached to the preferences, not yet shown.
+    Gradora *attached()
+    {
+        auto *ruler = new Gradora(nullptr);
+        ruler->attachTo(settings.get());
+        rulers.append(ruler);
+        return ruler;
+    }
+
+    // A ruler shown at the geometry and, when asked, made the active window.
+    Gradora *shown(const QRect &geometry, bool active = false)
+    {
+        Gradora *ruler = attached();
+        ruler->setGeometry(geometry);
+        ruler->show();
+        if (active) {
+            ruler->activateWindow();
+            if (!QTest::qWaitForWindowActive(ruler))
+                qWarning("ruler not active");
+        } else if (!QTest::qWaitForWindowExposed(ruler)) {
+            qWarning("ruler not exposed");
+        }
+        return ruler;
+    }
+
+    // A ruler that the program made itself (a new ruler) and that the fixture must delete.
+    void adopt(Gradora *ruler) { rulers.append(ruler); }
+    // A ruler that closed and deletes itself.
+    void release(Gradora *ruler) { rulers.removeOne(ruler); }
+
+    std::unique_ptr<Settings> settings;
+    QList<Gradora *> rulers;
+};
