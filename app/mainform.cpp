@@ -32,6 +32,11 @@ void mainForm::newRuler()
     ruler->restoreFirstRuler();
 }
 
+void mainForm::propertiesShow()
+{
+    settings->show();
+}
+
 void mainForm::closeEvent(QCloseEvent *event)
 {
     settings->closeEvent(event);

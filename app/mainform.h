@@ -19,6 +19,7 @@ public:
 
 public Q_SLOTS:
     void newRuler();
+    void propertiesShow();
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -23,6 +23,8 @@ private Q_SLOTS:
     void loadDefaultsKeepsMembersUntilNextEdit();
     void programKeysDefaults();
     void programKeysRoundTrip();
+    void programKeysWithGarbage_data();
+    void programKeysWithGarbage();
     void colourRotation();
     void trayLeftClicksHideAndRestore();
     void trayRightClickRestores();
@@ -182,6 +184,41 @@ void TestSettings::programKeysRoundTrip()
     QCOMPARE(settings.infoPaneShown, false);
     QCOMPARE(settings.toolboxPosition, 1);
     QCOMPARE(settings.lastInformed, 6.1f);
+}
+
+void TestSettings::programKeysWithGarbage_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("zoom") << "zoom" << QVariant("abc") << "zoom 4";
+    QTest::newRow("grid size") << "gridSize" << QVariant("1.5") << "gridSize 1";
+    QTest::newRow("grid active") << "gridActive" << QVariant("") << "gridActive 1";
+    QTest::newRow("panel side") << "toolboxPosition" << QVariant("left") << "side 2";
+    QTest::newRow("last informed") << "lastInformed" << QVariant("nan") << "informed 6";
+    QTest::newRow("initial size") << "initialSize" << QVariant("big") << "size 250x200";
+    QTest::newRow("position") << "position" << QVariant("here") << "position 0,0";
+    QTest::newRow("auto update as text") << "autoUpdate" << QVariant("1") << "autoUpdate 1";
+}
+
+void TestSettings::programKeysWithGarbage()
+{
+    QFETCH(QString, key);
+    QFETCH(QVariant, stored);
+    QFETCH(QString, expected);
+    QSettings().setValue(key, stored);
+    Settings settings;
+    const Magnifier &m = *settings.magnifier;
+    const QHash<QString, QString> seen{
+        {"zoom", QStringLiteral("zoom %1").arg(m.zoom)},
+        {"gridSize", QStringLiteral("gridSize %1").arg(m.gridSize)},
+        {"gridActive", QStringLiteral("gridActive %1").arg(m.gridActive)},
+        {"toolboxPosition", QStringLiteral("side %1").arg(settings.toolboxPosition)},
+        {"lastInformed", QStringLiteral("informed %1").arg(double(settings.lastInformed))},
+        {"initialSize", QStringLiteral("size %1x%2").arg(m.initialSize.width()).arg(m.initialSize.height())},
+        {"position", QStringLiteral("position %1,%2").arg(m.pos().x()).arg(m.pos().y())},
+        {"autoUpdate", QStringLiteral("autoUpdate %1").arg(int(m.autoUpdate))}};
+    QCOMPARE(seen.value(key), expected);
 }
 
 void TestSettings::colourRotation()
