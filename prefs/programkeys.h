@@ -25,4 +25,6 @@ inline constexpr QLatin1StringView colorDialogPositionSaved{"clrDlgPosSvd"};
 inline constexpr QLatin1StringView colorDialogX{"clrX"};
 inline constexpr QLatin1StringView colorDialogY{"clrY"};
 inline constexpr QLatin1StringView displaysDetected{"displays_detected"};
+// The folder the last picture was opened from.
+inline constexpr QLatin1StringView pictureFolder{"path"};
 } // namespace ProgramKeys

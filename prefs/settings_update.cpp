@@ -5,6 +5,7 @@
 #include "updatecheck.h"
 
 #include <QCoreApplication>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QNetworkAccessManager>
@@ -49,9 +50,10 @@ std::function<bool(const UpdateCheck::Prompt &)> Settings::askAboutUpdate =
         return box.exec() == QMessageBox::Yes;
     };
 
+// The program ends as "Quit" ends it, every ruler saving its settings as it closes.
 std::function<void(const QUrl &)> Settings::leaveForDownloadPage = [](const QUrl &page) {
     QDesktopServices::openUrl(page);
-    QCoreApplication::quit();
+    QApplication::closeAllWindows();
 };
 
 void Settings::checkForUpdatesWhenDue()

@@ -1,10 +1,10 @@
 // The picture laid under the ruler.
 #include "gradora.h"
 
-#include "programstore.h"
-
 #include "pictureloader.h"
 #include "pictureplacement.h"
+#include "programkeys.h"
+#include "programstore.h"
 
 #include <QAction>
 #include <QDir>
@@ -13,11 +13,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QSettings>
-
-namespace {
-// Program-wide key: the folder of the last picture opened.
-const QLatin1StringView kPictureFolderKey{"path"};
-} // namespace
 
 std::function<QString(QWidget *, const QString &, const QString &)> Gradora::askPictureFile =
     [](QWidget *parent, const QString &caption, const QString &folder) {
@@ -57,7 +52,7 @@ void Gradora::setOpenImage()
 {
     ProgramStore::selectFormat();
     QSettings store;
-    const QString folder = store.value(kPictureFolderKey, QDir::homePath()).toString();
+    const QString folder = store.value(ProgramKeys::pictureFolder, QDir::homePath()).toString();
     const QString path = askPictureFile(this, tr("Open File"), folder);
     if (path.isEmpty()) {
         update();
@@ -69,7 +64,7 @@ void Gradora::setOpenImage()
         update();
         return;
     }
-    store.setValue(kPictureFolderKey, QFileInfo(path).absolutePath());
+    store.setValue(ProgramKeys::pictureFolder, QFileInfo(path).absolutePath());
     store.sync();
     update();
 }
