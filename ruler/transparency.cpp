@@ -19,7 +19,6 @@ transparency::~transparency()
 void transparency::setValue(int alpha)
 {
     initialValue = alpha;
-    value = alpha;
     ui->spinBox->setValue(alpha);
     ui->horizontalSlider->setValue(alpha);
 }
