@@ -18,6 +18,12 @@ const QColor kPointerCellColour(255, 0, 0);
 const QColor kStatusBackground(0, 0, 0, 160);
 } // namespace
 
+std::function<QPixmap(QScreen *screen, const QRect &area)> Magnifier::grabArea = [](QScreen *screen,
+                                                                                    const QRect &area) {
+    // With no window named, the offsets are relative to the screen.
+    return screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+};
+
 Magnifier::Magnifier(QWidget *parent, Qt::WindowFlags flags) : QWidget(parent, flags | Qt::Window)
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -58,9 +64,7 @@ void Magnifier::refreshAt(const QPoint &pointer)
         const MagnifierLayout::View view = MagnifierLayout::layout(pointer, zoom, size(), screenRect);
         m_source = view.source;
         m_pointerCell = view.pointerCell;
-        // Offsets are relative to the screen when no window is named.
-        const QRect local = view.source.translated(-screenRect.topLeft());
-        grabbed = screen->grabWindow(0, local.x(), local.y(), local.width(), local.height());
+        grabbed = grabArea(screen, view.source.translated(-screenRect.topLeft()));
     }
     if (grabbed.isNull()) {
         m_problem = tr("The screen around the pointer could not be read.");

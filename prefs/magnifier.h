@@ -6,7 +6,9 @@
 #include <QSize>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
+class QScreen;
 class QTimer;
 
 // The magnifier window: the screen around the pointer, enlarged by `zoom`, with an optional pixel grid.
@@ -18,6 +20,10 @@ class Magnifier : public QWidget
     Q_OBJECT
 public:
     static constexpr int kRefreshIntervalMs = 50;
+
+    // Reads an area of a screen, given relative to the screen; a null pixmap when it cannot. The
+    // tests replace it.
+    static std::function<QPixmap(QScreen *screen, const QRect &area)> grabArea;
 
     explicit Magnifier(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
 
