@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QFile>
-#include <QGridLayout>
 #include <QMenu>
 #include <QPushButton>
 #include <QSet>
@@ -30,7 +29,6 @@ private Q_SLOTS:
     void text_data();
     void text();
     void versionLineNamesThisSystem();
-    void layout();
     void clicks_data();
     void clicks();
     void hoveredLinkOpensOnPress();
@@ -94,12 +92,10 @@ void TestAbout::text_data()
                QStringLiteral("<a style=\"color:#007;\" href=\"file:///usr/share/gradora/license.html\">"),
                QStringLiteral("</a> | <a style=\"color:#007;\" "
                               "href=\"file:///usr/share/gradora/license-qt.html\">")};
-    QTest::newRow("a folder with a blank, a hash and an ampersand stays one link")
-        << QStringLiteral("Debian") << QStringLiteral("/home/a b/#1 & co")
-        << QStringList{QStringLiteral("href=\"file:///home/a%20b/%231%20&amp;%20co/license.html\"")};
-    QTest::newRow("a system name is shown as written")
-        << QStringLiteral("Lab <build> %1 & co") << QStringLiteral("/x")
-        << QStringList{QStringLiteral("Version 6.0 for Lab &lt;build&gt; %1 &amp; co (64 bit)")};
+    QTest::newRow("odd characters in the folder and the system name")
+        << QStringLiteral("Lab <build> %1 & co") << QStringLiteral("/home/a b/#1 & co")
+        << QStringList{QStringLiteral("href=\"file:///home/a%20b/%231%20&amp;%20co/license.html\""),
+                       QStringLiteral("Version 6.0 for Lab &lt;build&gt; %1 &amp; co (64 bit)")};
 }
 
 void TestAbout::text()
@@ -134,58 +130,28 @@ void TestAbout::versionLineNamesThisSystem()
 #endif
 }
 
-void TestAbout::layout()
-{
-    about box;
-    QCOMPARE(box.windowTitle(), QStringLiteral("About Gradora"));
-    QVERIFY(box.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QVERIFY(!box.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
-    auto *grid = qobject_cast<QGridLayout *>(box.layout());
-    QVERIFY(grid);
-    QCOMPARE(grid->sizeConstraint(), QLayout::SetFixedSize);
-    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
-    grid->getItemPosition(grid->indexOf(box.textLabel), &row, &column, &rowSpan, &columnSpan);
-    QCOMPARE(QList<int>({row, column, rowSpan, columnSpan}), QList<int>({0, 1, 4, 4}));
-    grid->getItemPosition(grid->indexOf(box.ui->buttonBox), &row, &column, &rowSpan, &columnSpan);
-    QCOMPARE(QList<int>({row, column, rowSpan, columnSpan}), QList<int>({4, 0, 1, 5}));
-    auto *picture = qobject_cast<QLabel *>(grid->itemAtPosition(0, 0)->widget());
-    QVERIFY(picture);
-    QCOMPARE(picture->pixmap().size(), QSize(128, 128));
-    QVERIFY(box.textLabel->wordWrap());
-    QVERIFY(!box.textLabel->openExternalLinks());
-}
-
 void TestAbout::clicks_data()
 {
     QTest::addColumn<QString>("where");
-    QTest::addColumn<QString>("hovered");
-    QTest::addColumn<QList<QUrl>>("opened");
-    const QString license = QStringLiteral("file:///usr/share/gradora/license.html");
-    QTest::newRow("free area of the box") << QStringLiteral("box") << QString() << QList<QUrl>{};
-    QTest::newRow("text outside any link") << QStringLiteral("text") << QString() << QList<QUrl>{};
-    QTest::newRow("text while a link is hovered")
-        << QStringLiteral("text") << license << QList<QUrl>{QUrl(license)};
-    QTest::newRow("a blank link opens nothing")
-        << QStringLiteral("text") << QStringLiteral("  ") << QList<QUrl>{};
-    QTest::newRow("OK") << QStringLiteral("ok") << QString() << QList<QUrl>{};
+    QTest::newRow("free area of the box") << QStringLiteral("box");
+    QTest::newRow("text outside any link") << QStringLiteral("text");
+    QTest::newRow("OK") << QStringLiteral("ok");
 }
 
 void TestAbout::clicks()
 {
     QFETCH(QString, where);
-    QFETCH(QString, hovered);
     about box;
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    box.textLabel->linkActivatedSlot(hovered);
     if (where == QLatin1String("box"))
         QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     else if (where == QLatin1String("text"))
-        QTest::mouseClick(box.textLabel, Qt::LeftButton);
+        QTest::mouseClick(box.textLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     else
         box.ui->buttonBox->button(QDialogButtonBox::Ok)->click();
     QVERIFY(!box.isVisible());
-    QTEST(m_opened, "opened");
+    QVERIFY(m_opened.isEmpty());
 }
 
 void TestAbout::hoveredLinkOpensOnPress()
@@ -223,6 +189,8 @@ void TestAbout::shownAgainAsTheSameBox()
     Gradora ruler;
     ruler.attachTo(m_settings.get());
     about *box = m_settings->aboutBox;
+    // The program's picture is linked in and found.
+    QVERIFY(!box->findChildren<QLabel *>().constFirst()->pixmap().isNull());
     ruler.aboutDlg();
     QVERIFY(box->isVisible());
     box->close();
