@@ -100,7 +100,7 @@ void Magnifier::setZoom(int newZoom)
 {
     zoom = MagnifierLayout::clampedZoom(newZoom);
     updateTitle();
-    if (m_hasPointer)
+    if (isVisible() && m_hasPointer)
         refreshAt(m_pointer);
 }
 
