@@ -1,6 +1,88 @@
 #include "about.h"
 
-about::about(QWidget *parent) : QDialog(parent)
+#include "appidentity.h"
+#include "helplinks.h"
+#include "mylabel.h"
+#include "ui_about.h"
+
+#include <QGridLayout>
+#include <QPixmap>
+#include <QSysInfo>
+
+namespace {
+constexpr int kTextWidth = 240;
+const char kPicture[] = ":/icons/128.png";
+
+QString escapedLink(const QUrl &url)
 {
+    return url.toString(QUrl::FullyEncoded).toHtmlEscaped();
+}
+} // namespace
+
+about::about(QWidget *parent) : QDialog(parent), ui(new Ui::about)
+{
+    // The program's pictures are compiled into the static core library, whose linker keeps them
+    // only when something names them; the preferences create this box at start-up, so every program
+    // that has preferences has its pictures (the tray icon's too).
+    Q_INIT_RESOURCE(resources);
+    ui->setupUi(this);
     setWindowTitle(tr("About Gradora"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+
+    auto *picture = new QLabel(this);
+    picture->setPixmap(QPixmap(QString::fromLatin1(kPicture)));
+    textLabel = new myLabel(text(currentFacts()), this);
+    textLabel->setTextFormat(Qt::RichText);
+    textLabel->setWordWrap(true);
+    // A fixed-size layout gives a word-wrapped label only its narrowest width otherwise.
+    textLabel->setMinimumWidth(kTextWidth);
+
+    auto *grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    grid->addWidget(picture, 0, 0, 1, 1);
+    grid->addWidget(textLabel, 0, 1, 4, 4);
+    grid->addWidget(ui->buttonBox, 4, 0, 1, 5);
+}
+
+about::~about()
+{
+    delete ui;
+}
+
+about::Facts about::currentFacts()
+{
+    Facts facts;
+    facts.version = AppIdentity::applicationVersion;
+    // The system the program runs on, not the one it was written for.
+    facts.system = QSysInfo::prettyProductName();
+    facts.wordSize = QSysInfo::WordSize;
+    facts.buildDate = QStringLiteral(__DATE__);
+    facts.buildTime = QStringLiteral(__TIME__);
+    facts.toolkitVersion = QString::fromLatin1(qVersion());
+    facts.license = HelpLinks::documentUrl(QString::fromLatin1(HelpLinks::kLicense));
+    facts.toolkitLicense = HelpLinks::documentUrl(QString::fromLatin1(HelpLinks::kQtLicense));
+    return facts;
+}
+
+QString about::text(const Facts &facts)
+{
+    // All placeholders are filled in one pass, so a '%' in a system name cannot be taken for one.
+    return tr("<h3 style=\"margin:0;\">Gradora</h3>"
+              "Version %1 for %2 (%3 bit)<br>"
+              " Built on %4 / %5<br><br>"
+              "Measures anything on the screen: rulers in pixels and in calibrated units, guides "
+              "and a flying figure for areas and angles.<br>"
+              "Made with Qt %6.<br>"
+              "Copyright &copy; The Gradora developers<br><br>"
+              "<a style=\"color:#007;\" href=\"%7\">Terms of use</a> | "
+              "<a style=\"color:#007;\" href=\"%8\">Qt libraries</a>")
+        .arg(facts.version.toHtmlEscaped(), facts.system.toHtmlEscaped(), QString::number(facts.wordSize),
+             facts.buildDate, facts.buildTime, facts.toolkitVersion.toHtmlEscaped(),
+             escapedLink(facts.license), escapedLink(facts.toolkitLicense));
+}
+
+void about::mousePressEvent(QMouseEvent *)
+{
+    close();
 }

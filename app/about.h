@@ -1,11 +1,43 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+#include <QUrl>
 
-// The about box, one object shown again and again.
+namespace Ui {
+class about;
+}
+class myLabel;
+
+// The about box, one object that the rulers show again and again. A click anywhere closes it.
 class about : public QDialog
 {
     Q_OBJECT
 public:
+    // What the about text tells.
+    struct Facts
+    {
+        QString version;
+        QString system;
+        int wordSize = 0;
+        QString buildDate;
+        QString buildTime;
+        QString toolkitVersion;
+        QUrl license;
+        QUrl toolkitLicense;
+    };
+
     explicit about(QWidget *parent = nullptr);
+    ~about() override;
+
+    // The facts of this build on the system it runs on.
+    static Facts currentFacts();
+    // The rich text of the box.
+    static QString text(const Facts &facts);
+
+    myLabel *textLabel = nullptr;
+    Ui::about *ui = nullptr;
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
 };

@@ -1,13 +1,248 @@
 #include "magnifier.h"
 
+#include "magnifierlayout.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWheelEvent>
+
+namespace {
+constexpr int kWheelStep = 120;
+constexpr int kStatusMargin = 4;
+const QColor kGridColour(128, 128, 128, 140);
+const QColor kPointerCellColour(255, 0, 0);
+const QColor kStatusBackground(0, 0, 0, 160);
+} // namespace
+
+std::function<QPixmap(QScreen *screen, const QRect &area)> Magnifier::grabArea = [](QScreen *screen,
+                                                                                    const QRect &area) {
+    // With no window named, the offsets are relative to the screen.
+    return screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+};
+
 Magnifier::Magnifier(QWidget *parent, Qt::WindowFlags flags) : QWidget(parent, flags | Qt::Window)
 {
-    setWindowTitle(tr("Magnifier"));
     setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_timer = new QTimer(this);
+    m_timer->setInterval(kRefreshIntervalMs);
+    connect(m_timer, &QTimer::timeout, this, &Magnifier::followPointer);
+    updateTitle();
     applyInitialSize();
 }
 
 void Magnifier::applyInitialSize()
 {
     resize(initialSize);
+}
+
+void Magnifier::refresh()
+{
+    refreshAt(QCursor::pos());
+}
+
+void Magnifier::refreshAt(const QPoint &pointer)
+{
+    m_pointer = pointer;
+    m_hasPointer = true;
+    if (!MagnifierLayout::screenReadable(QGuiApplication::platformName())) {
+        m_problem = tr("This Wayland session does not let programs read the screen. Start Gradora "
+                       "with QT_QPA_PLATFORM=xcb to use the magnifier.");
+        update();
+        return;
+    }
+    QScreen *screen = QGuiApplication::screenAt(pointer);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    QPixmap grabbed;
+    if (screen) {
+        const QRect screenRect = screen->geometry();
+        const MagnifierLayout::View view = MagnifierLayout::layout(pointer, zoom, size(), screenRect);
+        m_source = view.source;
+        m_pointerCell = view.pointerCell;
+        grabbed = grabArea(screen, view.source.translated(-screenRect.topLeft()));
+    }
+    if (grabbed.isNull()) {
+        m_problem = tr("The screen around the pointer could not be read.");
+        m_picture = QImage();
+        m_zoomed = QImage();
+    } else {
+        m_problem.clear();
+        m_picture = grabbed.toImage();
+        const int factor = MagnifierLayout::clampedZoom(zoom);
+        m_zoomed = m_picture.scaled(m_picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
+    update();
+}
+
+void Magnifier::followPointer()
+{
+    const QPoint pointer = QCursor::pos();
+    // Magnifying its own window would only show the magnifier inside itself.
+    if (frameGeometry().contains(pointer))
+        return;
+    refreshAt(pointer);
+}
+
+void Magnifier::setAutoUpdate(bool on)
+{
+    autoUpdate = on;
+    updateTimer();
+    updateTitle();
+    update();
+}
+
+void Magnifier::setZoom(int newZoom)
+{
+    zoom = MagnifierLayout::clampedZoom(newZoom);
+    updateTitle();
+    if (isVisible() && m_hasPointer)
+        refreshAt(m_pointer);
+}
+
+void Magnifier::setGridActive(bool on)
+{
+    gridActive = on ? 1 : 0;
+    update();
+}
+
+bool Magnifier::isFollowing() const
+{
+    return m_timer->isActive();
+}
+
+void Magnifier::updateTimer()
+{
+    if (autoUpdate && isVisible())
+        m_timer->start();
+    else
+        m_timer->stop();
+}
+
+void Magnifier::updateTitle()
+{
+    setWindowTitle(autoUpdate ? tr("Magnifier %1× (live)").arg(MagnifierLayout::clampedZoom(zoom))
+                              : tr("Magnifier %1×").arg(MagnifierLayout::clampedZoom(zoom)));
+}
+
+void Magnifier::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    zoom = MagnifierLayout::clampedZoom(zoom);
+    updateTitle();
+    if (!autoUpdate)
+        refresh();
+    updateTimer();
+}
+
+void Magnifier::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    updateTimer();
+}
+
+void Magnifier::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The live view catches up at the next tick; a still view is read again for its new size.
+    if (isVisible() && !autoUpdate && m_hasPointer)
+        refreshAt(m_pointer);
+}
+
+void Magnifier::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        hide();
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F5:
+        refresh();
+        break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        setZoom(zoom + 1);
+        break;
+    case Qt::Key_Minus:
+        setZoom(zoom - 1);
+        break;
+    case Qt::Key_G:
+        setGridActive(gridActive == 0);
+        break;
+    case Qt::Key_A:
+        setAutoUpdate(!autoUpdate);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void Magnifier::wheelEvent(QWheelEvent *event)
+{
+    const int steps = event->angleDelta().y() / kWheelStep;
+    if (steps != 0)
+        setZoom(zoom + steps);
+    event->accept();
+}
+
+void Magnifier::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    if (!m_problem.isEmpty() || m_zoomed.isNull()) {
+        const QString message =
+            !m_problem.isEmpty()
+                ? m_problem
+                : tr("Space: magnify the screen around the pointer\nA: follow the pointer\nG: pixel grid\n"
+                     "+ / - or the wheel: zoom\nEsc: hide");
+        painter.setPen(palette().windowText().color());
+        painter.drawText(rect().adjusted(kStatusMargin, kStatusMargin, -kStatusMargin, -kStatusMargin),
+                         Qt::AlignCenter | Qt::TextWordWrap, message);
+        return;
+    }
+    painter.drawImage(QPoint(0, 0), m_zoomed);
+    if (gridActive != 0)
+        drawGrid(painter);
+    if (MagnifierLayout::clampedZoom(zoom) > 1) {
+        painter.setPen(kPointerCellColour);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(m_pointerCell.adjusted(0, 0, -1, -1));
+    }
+    drawStatus(painter);
+}
+
+void Magnifier::drawGrid(QPainter &painter) const
+{
+    const QSize shown = m_zoomed.size().boundedTo(size());
+    QList<QLine> lines;
+    for (int x : MagnifierLayout::gridLines(shown.width(), zoom, gridSize))
+        lines.append(QLine(x, 0, x, shown.height() - 1));
+    for (int y : MagnifierLayout::gridLines(shown.height(), zoom, gridSize))
+        lines.append(QLine(0, y, shown.width() - 1, y));
+    painter.setPen(kGridColour);
+    painter.drawLines(lines);
+}
+
+void Magnifier::drawStatus(QPainter &painter) const
+{
+    // The pointer's position and the colour of the pixel under it, at the bottom-left.
+    const QPoint inPicture = m_pointer - m_source.topLeft();
+    QString status = QStringLiteral("%1, %2").arg(m_pointer.x()).arg(m_pointer.y());
+    if (m_picture.valid(inPicture))
+        status += QStringLiteral("  ") + m_picture.pixelColor(inPicture).name();
+    const QFontMetrics metrics = painter.fontMetrics();
+    QRect box =
+        metrics.boundingRect(status).adjusted(-kStatusMargin, -kStatusMargin, kStatusMargin, kStatusMargin);
+    box.moveBottomLeft(QPoint(0, height() - 1));
+    painter.fillRect(box, kStatusBackground);
+    painter.setPen(Qt::white);
+    painter.drawText(box, Qt::AlignCenter, status);
 }

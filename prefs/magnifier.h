@@ -1,13 +1,30 @@
 #pragma once
 
+#include <QImage>
+#include <QPoint>
+#include <QRect>
 #include <QSize>
+#include <QString>
 #include <QWidget>
+#include <functional>
 
-// The magnifier window. The preferences set and save its public values.
+class QScreen;
+class QTimer;
+
+// The magnifier window: the screen around the pointer, enlarged by `zoom`, with an optional pixel grid.
+// With `autoUpdate` it follows the pointer while it is visible; otherwise it shows the screen as it was
+// when it was shown or when Space was pressed. Hidden, it does nothing at all. The preferences read
+// and save its public values.
 class Magnifier : public QWidget
 {
     Q_OBJECT
 public:
+    static constexpr int kRefreshIntervalMs = 50;
+
+    // Reads an area of a screen, given relative to the screen; a null pixmap when it cannot. The
+    // tests replace it.
+    static std::function<QPixmap(QScreen *screen, const QRect &area)> grabArea;
+
     explicit Magnifier(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
 
     bool autoUpdate = false;
@@ -18,4 +35,44 @@ public:
 
     // Applies initialSize to the window.
     void applyInitialSize();
+
+    // Reads the screen around the pointer now.
+    void refresh();
+    // Reads the screen around a global position.
+    void refreshAt(const QPoint &pointer);
+    void setAutoUpdate(bool on);
+    void setZoom(int newZoom);
+    void setGridActive(bool on);
+
+    // Whether the window follows the pointer right now (only while visible with autoUpdate).
+    bool isFollowing() const;
+    // Why nothing can be shown, empty when the screen could be read.
+    QString problem() const { return m_problem; }
+    // The screen area shown and the view rectangle of the pixel under the pointer.
+    QRect source() const { return m_source; }
+    QRect pointerCell() const { return m_pointerCell; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void followPointer();
+    void updateTimer();
+    void updateTitle();
+    void drawGrid(QPainter &painter) const;
+    void drawStatus(QPainter &painter) const;
+
+    QTimer *m_timer = nullptr;
+    QImage m_picture; // the grabbed pixels, one per screen pixel
+    QImage m_zoomed;  // the same, enlarged without smoothing
+    QRect m_source;
+    QRect m_pointerCell;
+    QPoint m_pointer;
+    bool m_hasPointer = false;
+    QString m_problem;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "weblinks.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QNetworkRequest>
@@ -11,8 +13,8 @@
 namespace UpdateCheck {
 // A version number is a few characters; anything longer is not an answer of our endpoint.
 inline constexpr qint64 kMaxReplyBytes = 64;
-inline constexpr char kEndpoint[] = "https://gradora.net/Gradora/check-for-update.php?ac=0";
-inline constexpr char kDownloadPage[] = "https://gradora.net/download.html";
+inline constexpr const char *kEndpoint = WebLinks::kUpdateEndpoint;
+inline constexpr const char *kDownloadPage = WebLinks::kDownloadPage;
 // Replaces kEndpoint when set, so that a local server can stand in for ours.
 inline constexpr char kEndpointVariable[] = "GRADORA_UPDATE_URL";
 

@@ -373,6 +373,7 @@ void Gradora::aboutDlg()
 {
     settings->aboutBox->show();
     settings->aboutBox->raise();
+    settings->aboutBox->activateWindow();
     settings->aboutBox->setFocus();
     clearRememberedModifiers();
 }

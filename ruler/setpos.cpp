@@ -1,6 +1,71 @@
 #include "setpos.h"
 
-setpos::setpos(QWidget *parent) : QDialog(parent)
+#include "positionlimits.h"
+#include "ui_setpos.h"
+
+setpos::setpos(QWidget *parent) : QDialog(parent), ui(new Ui::setpos)
 {
+    ui->setupUi(this);
     setWindowTitle(tr("Position/Size"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // Rulers may stay on top; the dialog that edits them must not open behind them.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    ui->spinBox_3->setRange(0, PositionLimits::kMaximumSize);
+    ui->spinBox_4->setRange(0, PositionLimits::kMaximumSize);
+}
+
+setpos::~setpos()
+{
+    delete ui;
+}
+
+void setpos::setValues(int left, int top, int width, int height)
+{
+    resultLeft = left;
+    resultTop = top;
+    resultWidth = width;
+    resultHeight = height;
+    ui->spinBox->setValue(left);
+    ui->spinBox_2->setValue(top);
+    ui->spinBox_3->setValue(width);
+    ui->spinBox_4->setValue(height);
+}
+
+void setpos::setDisplay(const QRect &display)
+{
+    const PositionLimits limits = PositionLimits::forDisplay(display);
+    ui->spinBox->setRange(limits.leftMinimum, limits.leftMaximum);
+    ui->spinBox_2->setRange(limits.topMinimum, limits.topMaximum);
+}
+
+std::array<QSpinBox *, 4> setpos::boxes() const
+{
+    return {ui->spinBox, ui->spinBox_2, ui->spinBox_3, ui->spinBox_4};
+}
+
+QRect setpos::shownGeometry() const
+{
+    return {ui->spinBox->value(), ui->spinBox_2->value(), ui->spinBox_3->value(), ui->spinBox_4->value()};
+}
+
+void setpos::followWith(const QList<QMetaObject::Connection> &connections)
+{
+    dropFollower();
+    m_followerConnections = connections;
+}
+
+void setpos::dropFollower()
+{
+    for (const QMetaObject::Connection &connection : std::as_const(m_followerConnections))
+        disconnect(connection);
+    m_followerConnections.clear();
+}
+
+void setpos::on_buttonBox_accepted()
+{
+    const QRect chosen = shownGeometry();
+    resultLeft = chosen.x();
+    resultTop = chosen.y();
+    resultWidth = chosen.width();
+    resultHeight = chosen.height();
 }

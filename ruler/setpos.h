@@ -1,11 +1,49 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
+#include <QRect>
+#include <array>
 
-// The "Position/Size" dialog of a ruler.
+namespace Ui {
+class setpos;
+}
+class QSpinBox;
+
+// The "Position/Size" dialog, one object shared by all rulers. The ruler that opens it connects the
+// four boxes to itself, so the window follows the values while they are edited.
 class setpos : public QDialog
 {
     Q_OBJECT
 public:
     explicit setpos(QWidget *parent = nullptr);
+    ~setpos() override;
+
+    // Keeps the geometry as the result and shows it in the boxes (clamped to their ranges).
+    void setValues(int left, int top, int width, int height);
+    // Sets the ranges of Left and Top from the display that holds the window.
+    void setDisplay(const QRect &display);
+    // Left, Top, Width and Height, in that order.
+    std::array<QSpinBox *, 4> boxes() const;
+    // The geometry the boxes show now.
+    QRect shownGeometry() const;
+    QRect result() const { return {resultLeft, resultTop, resultWidth, resultHeight}; }
+
+    // The live connections of the ruler that opened the dialog last; the next opening drops them.
+    void followWith(const QList<QMetaObject::Connection> &connections);
+    void dropFollower();
+
+    // The values at opening; OK replaces them with the edited ones.
+    int resultLeft = 0;
+    int resultTop = 0;
+    int resultWidth = 0;
+    int resultHeight = 0;
+
+    Ui::setpos *ui = nullptr;
+
+public Q_SLOTS:
+    void on_buttonBox_accepted();
+
+private:
+    QList<QMetaObject::Connection> m_followerConnections;
 };

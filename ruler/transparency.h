@@ -1,11 +1,47 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 
-// The "Transparency" dialog of a ruler.
+namespace Ui {
+class transparency;
+}
+class QSpinBox;
+
+// The "Transparency" dialog, one object shared by all rulers: a spin box and a slider from 10 to
+// 255 that mirror each other. The ruler that opens it follows the spin box live.
 class transparency : public QDialog
 {
     Q_OBJECT
 public:
+    static constexpr int kMinimumAlpha = 10;
+    static constexpr int kMaximumAlpha = 255;
+
     explicit transparency(QWidget *parent = nullptr);
+    ~transparency() override;
+
+    // Remembers the opening alpha and shows it (at least 10) in both controls.
+    void setValue(int alpha);
+    QSpinBox *spinBox() const;
+
+    // The live connections of the ruler that opened the dialog last; the next opening drops them,
+    // leaving the mirror between the two controls in place.
+    void followWith(const QList<QMetaObject::Connection> &connections);
+    void dropFollower();
+
+    // The result: the edited alpha after OK, the opening alpha otherwise.
+    int value = 0;
+    int initialValue = 0;
+
+    Ui::transparency *ui = nullptr;
+
+public Q_SLOTS:
+    void on_spinBox_valueChanged(int alpha);
+    void on_horizontalSlider_valueChanged(int alpha);
+    void on_buttonBox_accepted();
+    // Cancel, Escape and the window's close button all give back the opening alpha.
+    void reject() override;
+
+private:
+    QList<QMetaObject::Connection> m_followerConnections;
 };

@@ -1,0 +1,48 @@
+#include "helplinks.h"
+
+#include "weblinks.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+
+namespace HelpLinks {
+
+std::function<void(const QUrl &url)> openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+
+QString locateDocument(const QString &fileName, const QStringList &folders,
+                       const std::function<bool(const QString &path)> &exists)
+{
+    for (const QString &folder : folders) {
+        const QString path = QDir(folder).filePath(fileName);
+        if (exists(path))
+            return path;
+    }
+    return folders.isEmpty() ? fileName : QDir(folders.first()).filePath(fileName);
+}
+
+QStringList documentFolders()
+{
+    return {QCoreApplication::applicationDirPath(), QStringLiteral(GRADORA_DATA_DIR)};
+}
+
+QUrl documentUrl(const QString &fileName)
+{
+    const QString path = locateDocument(
+        fileName, documentFolders(), [](const QString &candidate) { return QFileInfo::exists(candidate); });
+    // A file URL built from the path, so that blanks or a '#' in a folder name stay part of the path.
+    return QUrl::fromLocalFile(path);
+}
+
+QUrl productPage()
+{
+    return QUrl(QString::fromLatin1(WebLinks::kProductPage));
+}
+
+QUrl suggestionsPage()
+{
+    return QUrl(QString::fromLatin1(WebLinks::kSuggestionsPage));
+}
+
+} // namespace HelpLinks

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+
+// The help page, the licence documents and the web pages that the program hands to the desktop.
+namespace HelpLinks {
+inline constexpr char kHelpPage[] = "_help.html";
+inline constexpr char kLicense[] = "license.html";
+inline constexpr char kQtLicense[] = "license-qt.html";
+
+// Hands a URL to the desktop's default handler; the tests replace it so that no browser opens. What
+// the desktop makes of it (a missing file, an unreachable page) is not the program's concern.
+extern std::function<void(const QUrl &url)> openUrl;
+
+// Where a document that ships with the program is: the first of the folders that holds it, else the
+// first folder, so that a missing document is still asked for where it belongs.
+QString locateDocument(const QString &fileName, const QStringList &folders,
+                       const std::function<bool(const QString &path)> &exists);
+// The folders searched: beside the executable first, then the installed data folder.
+QStringList documentFolders();
+// The local file URL of a document, found as above.
+QUrl documentUrl(const QString &fileName);
+
+QUrl productPage();
+QUrl suggestionsPage();
+} // namespace HelpLinks

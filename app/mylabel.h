@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLabel>
+
+// The text of the about box: a press anywhere on it closes the box, and a press on a link first
+// opens that link.
+class myLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit myLabel(QWidget *parent = nullptr);
+    myLabel(const QString &text, QWidget *parent = nullptr);
+
+    // The dialog that a press closes.
+    QWidget *parentDialog = nullptr;
+    // The link under the pointer, empty when the pointer is on no link.
+    QString link;
+
+Q_SIGNALS:
+    void clicked();
+
+public Q_SLOTS:
+    void slotClicked();
+    void linkActivatedSlot(const QString &hovered);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+};

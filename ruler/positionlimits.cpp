@@ -1,0 +1,16 @@
+#include "positionlimits.h"
+
+#include <algorithm>
+
+PositionLimits PositionLimits::forDisplay(const QRect &display)
+{
+    // The edges are the display's own, so a window on a second display (or one left of the primary,
+    // at negative x) keeps its place instead of being pulled onto the first display.
+    PositionLimits limits;
+    limits.leftMinimum = display.x();
+    limits.topMinimum = display.y();
+    // A display smaller than the margin still gives a valid range of one value.
+    limits.leftMaximum = std::max(display.x(), display.x() + display.width() - kVisibleMargin);
+    limits.topMaximum = std::max(display.y(), display.y() + display.height() - kVisibleMargin);
+    return limits;
+}

@@ -1,0 +1,267 @@
+#include "about.h"
+#include "gradora.h"
+#include "helplinks.h"
+#include "mylabel.h"
+#include "settings.h"
+#include "testsupport.h"
+#include "ui_about.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QSet>
+#include <QSysInfo>
+#include <QTextDocumentFragment>
+#include <memory>
+
+// The about box, its clickable text, the help page and the web links.
+class TestAbout : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void locateDocument_data();
+    void locateDocument();
+    void text_data();
+    void text();
+    void versionLineNamesThisSystem();
+    void clicks_data();
+    void clicks();
+    void hoveredLinkOpensOnPress();
+    void shownAgainAsTheSameBox();
+    void rulerLinks_data();
+    void rulerLinks();
+    void helpPageDescribesEveryMenuEntry();
+
+private:
+    QList<QUrl> m_opened;
+    std::unique_ptr<Settings> m_settings;
+};
+
+void TestAbout::init()
+{
+    m_opened.clear();
+    HelpLinks::openUrl = [this](const QUrl &url) { m_opened.append(url); };
+}
+
+void TestAbout::cleanup()
+{
+    m_settings.reset();
+}
+
+void TestAbout::locateDocument_data()
+{
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<QString>("expected");
+    const QString beside = QStringLiteral("/opt/gradora/bin/license.html");
+    const QString installed = QStringLiteral("/usr/share/gradora/license.html");
+    QTest::newRow("beside the executable") << QStringList{beside} << beside;
+    QTest::newRow("only in the data folder") << QStringList{installed} << installed;
+    QTest::newRow("in both, the one beside the executable wins") << QStringList{installed, beside} << beside;
+    QTest::newRow("nowhere, asked for beside the executable") << QStringList{} << beside;
+}
+
+void TestAbout::locateDocument()
+{
+    QFETCH(QStringList, existing);
+    const QSet<QString> files(existing.begin(), existing.end());
+    const QString found =
+        HelpLinks::locateDocument(QStringLiteral("license.html"),
+                                  {QStringLiteral("/opt/gradora/bin"), QStringLiteral("/usr/share/gradora")},
+                                  [&](const QString &path) { return files.contains(path); });
+    QTEST(found, "expected");
+}
+
+void TestAbout::text_data()
+{
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("heading, version and build lines")
+        << QStringLiteral("Debian GNU/Linux 12 (bookworm)") << QStringLiteral("/usr/share/gradora")
+        << QStringList{QStringLiteral("<h3 style=\"margin:0;\">Gradora</h3>"),
+                       QStringLiteral("Version 6.0 for Debian GNU/Linux 12 (bookworm) (64 bit)"),
+                       QStringLiteral(" Built on Mar  7 2025 / 09:41:05")};
+    QTest::newRow("the two document links, styled and separated")
+        << QStringLiteral("Debian") << QStringLiteral("/usr/share/gradora")
+        << QStringList{
+               QStringLiteral("<a style=\"color:#007;\" href=\"file:///usr/share/gradora/license.html\">"),
+               QStringLiteral("</a> | <a style=\"color:#007;\" "
+                              "href=\"file:///usr/share/gradora/license-qt.html\">")};
+    QTest::newRow("odd characters in the folder and the system name")
+        << QStringLiteral("Lab <build> %1 & co") << QStringLiteral("/home/a b/#1 & co")
+        << QStringList{QStringLiteral("href=\"file:///home/a%20b/%231%20&amp;%20co/license.html\""),
+                       QStringLiteral("Version 6.0 for Lab &lt;build&gt; %1 &amp; co (64 bit)")};
+}
+
+void TestAbout::text()
+{
+    QFETCH(QString, system);
+    QFETCH(QString, folder);
+    QFETCH(QStringList, expected);
+    about::Facts facts;
+    facts.version = QStringLiteral("6.0");
+    facts.system = system;
+    facts.wordSize = 64;
+    facts.buildDate = QStringLiteral("Mar  7 2025");
+    facts.buildTime = QStringLiteral("09:41:05");
+    facts.toolkitVersion = QStringLiteral("6.4.2");
+    facts.license = QUrl::fromLocalFile(folder + QStringLiteral("/license.html"));
+    facts.toolkitLicense = QUrl::fromLocalFile(folder + QStringLiteral("/license-qt.html"));
+    const QString text = about::text(facts);
+    for (const QString &part : expected)
+        QVERIFY2(text.contains(part), qPrintable(text));
+}
+
+void TestAbout::versionLineNamesThisSystem()
+{
+    const about::Facts facts = about::currentFacts();
+    QCOMPARE(facts.system, QSysInfo::prettyProductName());
+    QCOMPARE(facts.wordSize, int(sizeof(void *)) * 8);
+    QCOMPARE(facts.version, QStringLiteral("6.0"));
+    const QString line = QStringLiteral("Version 6.0 for %1 (%2 bit)").arg(facts.system).arg(facts.wordSize);
+    QVERIFY(QTextDocumentFragment::fromHtml(about::text(facts)).toPlainText().contains(line));
+#ifndef Q_OS_WIN
+    QVERIFY(!facts.system.contains(QStringLiteral("Windows")));
+#endif
+}
+
+void TestAbout::clicks_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("free area of the box") << QStringLiteral("box");
+    QTest::newRow("text outside any link") << QStringLiteral("text");
+    QTest::newRow("OK") << QStringLiteral("ok");
+}
+
+void TestAbout::clicks()
+{
+    QFETCH(QString, where);
+    about box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    if (where == QLatin1String("box"))
+        QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    else if (where == QLatin1String("text"))
+        QTest::mouseClick(box.textLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    else
+        box.ui->buttonBox->button(QDialogButtonBox::Ok)->click();
+    QVERIFY(!box.isVisible());
+    QVERIFY(m_opened.isEmpty());
+}
+
+void TestAbout::hoveredLinkOpensOnPress()
+{
+    // The pointer travels over the text until the label reports a link under it, as a user's would.
+    about box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    myLabel *label = box.textLabel;
+    QPoint onLink(-1, -1);
+    for (int y = label->height() - 1; y >= 0 && onLink.x() < 0; y -= 2) {
+        for (int x = 0; x < label->width(); x += 3) {
+            QTest::mouseMove(label, QPoint(x, y));
+            if (!label->link.isEmpty()) {
+                onLink = QPoint(x, y);
+                break;
+            }
+        }
+    }
+    QVERIFY2(onLink.x() >= 0, "no link found under the pointer");
+    const QString link = label->link;
+    QVERIFY(link.endsWith(QLatin1String("/license.html")) ||
+            link.endsWith(QLatin1String("/license-qt.html")));
+    QTest::mousePress(label, Qt::LeftButton, Qt::NoModifier, onLink);
+    QCOMPARE(m_opened, QList<QUrl>{QUrl(link)});
+    QVERIFY(m_opened.first().isLocalFile());
+    QVERIFY(!box.isVisible());
+}
+
+void TestAbout::shownAgainAsTheSameBox()
+{
+    TestSupport::clearStore();
+    m_settings = std::make_unique<Settings>();
+    m_settings->infoPaneShown = false;
+    Gradora ruler;
+    ruler.attachTo(m_settings.get());
+    about *box = m_settings->aboutBox;
+    // The program's picture is linked in and found.
+    QVERIFY(!box->findChildren<QLabel *>().constFirst()->pixmap().isNull());
+    ruler.aboutDlg();
+    QVERIFY(box->isVisible());
+    box->close();
+    QVERIFY(!box->isVisible());
+    ruler.aboutDlg();
+    QCOMPARE(m_settings->aboutBox, box);
+    QVERIFY(box->isVisible());
+    QCOMPARE(QApplication::topLevelWidgets().count(box), 1);
+    box->close();
+}
+
+void TestAbout::rulerLinks_data()
+{
+    QTest::addColumn<QByteArray>("slot");
+    QTest::addColumn<QUrl>("expected");
+    QTest::newRow("Gradora Help, beside the executable even when missing")
+        << QByteArray("help") << QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/_help.html");
+    QTest::newRow("Online Info") << QByteArray("onlineHelpLink") << QUrl("https://gradora.net/");
+    QTest::newRow("Request Feature") << QByteArray("suggest") << QUrl("https://gradora.net/suggestions.html");
+}
+
+void TestAbout::rulerLinks()
+{
+    QFETCH(QByteArray, slot);
+    QFETCH(QUrl, expected);
+    // The test program's folder holds no help page and none is installed where the tests run.
+    QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + "/_help.html"));
+    TestSupport::clearStore();
+    m_settings = std::make_unique<Settings>();
+    Gradora ruler;
+    ruler.attachTo(m_settings.get());
+    QVERIFY(QMetaObject::invokeMethod(&ruler, slot.constData()));
+    QCOMPARE(m_opened, QList<QUrl>{expected});
+}
+
+void TestAbout::helpPageDescribesEveryMenuEntry()
+{
+    const QString path = QFINDTESTDATA("../../docs/_help.html");
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+    const QString guide = QTextDocumentFragment::fromHtml(QString::fromUtf8(file.readAll())).toPlainText();
+
+    TestSupport::clearStore();
+    m_settings = std::make_unique<Settings>();
+    Gradora ruler;
+    ruler.attachTo(m_settings.get());
+    ruler.aboutToShow();
+    QStringList missing;
+    QList<QMenu *> menus{ruler.contextMenu};
+    while (!menus.isEmpty()) {
+        const QMenu *menu = menus.takeFirst();
+        for (QAction *action : menu->actions()) {
+            if (action->menu())
+                menus.append(action->menu());
+            // Unit entries carry the names of the user's own table rows.
+            const bool userUnit =
+                std::find(ruler.physicalUnitActions.begin(), ruler.physicalUnitActions.end(), action) !=
+                    ruler.physicalUnitActions.end() ||
+                std::find(ruler.pixelUnitActions.begin(), ruler.pixelUnitActions.end(), action) !=
+                    ruler.pixelUnitActions.end();
+            const QString text = action->text().remove(QLatin1Char('&'));
+            if (!action->isSeparator() && !userUnit && !guide.contains(text))
+                missing.append(text);
+        }
+    }
+    for (const char *other : {"Send Panel to Right", "Check for Updates"}) {
+        if (!guide.contains(QLatin1String(other)))
+            missing.append(QLatin1String(other));
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+}
+
+GRADORA_TEST_MAIN(TestAbout)
+#include "tst_about.moc"

@@ -1,0 +1,241 @@
+#include "gradora.h"
+#include "positionlimits.h"
+#include "setpos.h"
+#include "settings.h"
+#include "testsupport.h"
+#include "ui_setpos.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+// The "Position/Size" dialog on a desktop of two displays side by side: 1920 × 1080 at the origin
+// and 1280 × 1024 to its right.
+namespace {
+const QRect kFirstDisplay(0, 0, 1920, 1080);
+
+struct Seen
+{
+    QRect rulerGeometry;
+    int leftMinimum = 0;
+    int leftMaximum = 0;
+    int topMaximum = 0;
+    QRect boxes;
+};
+} // namespace
+
+class TestSetpos : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void limits_data();
+    void limits();
+    void leftAndTopStopBeforeTheDisplayEdge();
+    void windowLeftOfTheDisplayMovesOnAndBack();
+    void edits_data();
+    void edits();
+    void windowOnTheSecondDisplayStaysThere();
+    void fullScreenChangesNothing();
+
+private:
+    Gradora *makeRuler(const QRect &geometry);
+    // Opens the dialog on the ruler; `whileOpen` edits it, then the dialog is closed with OK or Cancel.
+    Seen runDialog(Gradora *ruler, const std::function<void(setpos *)> &whileOpen,
+                   QDialogButtonBox::StandardButton closeWith);
+
+    std::unique_ptr<Settings> m_settings;
+    QList<Gradora *> m_rulers;
+};
+
+void TestSetpos::init()
+{
+    TestSupport::clearStore();
+    m_settings = std::make_unique<Settings>();
+    m_settings->infoPaneShown = false;
+}
+
+void TestSetpos::cleanup()
+{
+    qDeleteAll(m_rulers);
+    m_rulers.clear();
+    m_settings.reset();
+}
+
+Gradora *TestSetpos::makeRuler(const QRect &geometry)
+{
+    auto *ruler = new Gradora(nullptr);
+    ruler->attachTo(m_settings.get());
+    ruler->setGeometry(geometry);
+    ruler->show();
+    m_rulers.append(ruler);
+    if (!QTest::qWaitForWindowExposed(ruler))
+        qWarning("ruler not exposed");
+    ruler->moveEvent(nullptr);
+    return ruler;
+}
+
+Seen TestSetpos::runDialog(Gradora *ruler, const std::function<void(setpos *)> &whileOpen,
+                           QDialogButtonBox::StandardButton closeWith)
+{
+    Seen seen;
+    setpos *dialog = m_settings->positionDialog;
+    QTimer::singleShot(0, dialog, [&] {
+        seen.leftMinimum = dialog->ui->spinBox->minimum();
+        seen.leftMaximum = dialog->ui->spinBox->maximum();
+        seen.topMaximum = dialog->ui->spinBox_2->maximum();
+        if (whileOpen)
+            whileOpen(dialog);
+        seen.rulerGeometry = ruler->geometry();
+        seen.boxes = dialog->shownGeometry();
+        dialog->ui->buttonBox->button(closeWith)->click();
+    });
+    ruler->setManualSet();
+    return seen;
+}
+
+void TestSetpos::limits_data()
+{
+    QTest::addColumn<QRect>("display");
+    QTest::addColumn<int>("leftMinimum");
+    QTest::addColumn<int>("leftMaximum");
+    QTest::addColumn<int>("topMinimum");
+    QTest::addColumn<int>("topMaximum");
+    QTest::newRow("1920 x 1080 at the origin") << QRect(0, 0, 1920, 1080) << 0 << 1915 << 0 << 1075;
+    QTest::newRow("second display to the right") << QRect(1920, 0, 1280, 1024) << 1920 << 3195 << 0 << 1019;
+    QTest::newRow("display left of and above the primary")
+        << QRect(-1280, -200, 1280, 1024) << -1280 << -5 << -200 << 819;
+}
+
+void TestSetpos::limits()
+{
+    QFETCH(QRect, display);
+    const PositionLimits limits = PositionLimits::forDisplay(display);
+    QTEST(limits.leftMinimum, "leftMinimum");
+    QTEST(limits.leftMaximum, "leftMaximum");
+    QTEST(limits.topMinimum, "topMinimum");
+    QTEST(limits.topMaximum, "topMaximum");
+    QCOMPARE(limits.sizeMaximum, 9999);
+}
+
+void TestSetpos::leftAndTopStopBeforeTheDisplayEdge()
+{
+    const QRect opening(100, 100, 300, 200);
+    Gradora *ruler = makeRuler(opening);
+    const Seen seen = runDialog(
+        ruler,
+        [](setpos *dialog) {
+            dialog->ui->spinBox->setValue(5000);
+            dialog->ui->spinBox_2->setValue(5000);
+        },
+        QDialogButtonBox::Cancel);
+    QCOMPARE(seen.leftMinimum, 0);
+    QCOMPARE(seen.leftMaximum, 1915);
+    QCOMPARE(seen.topMaximum, 1075);
+    QCOMPARE(seen.boxes.topLeft(), QPoint(1915, 1075));
+    // The window followed the boxes while the dialog was open, and Cancel put it back.
+    QCOMPARE(seen.rulerGeometry.topLeft(), QPoint(1915, 1075));
+    QCOMPARE(ruler->geometry(), opening);
+}
+
+void TestSetpos::windowLeftOfTheDisplayMovesOnAndBack()
+{
+    const QRect opening(-10, 100, 300, 200);
+    Gradora *ruler = makeRuler(opening);
+    QCOMPARE(ruler->x(), -10);
+    // A box that already shows 0 gives no signal when set to 0 again; the window must move all the same.
+    m_settings->positionDialog->ui->spinBox->setValue(0);
+
+    const Seen seen = runDialog(ruler, {}, QDialogButtonBox::Cancel);
+    QCOMPARE(seen.boxes.x(), 0);
+    QCOMPARE(seen.rulerGeometry.x(), 0);
+    QCOMPARE(ruler->geometry(), opening);
+}
+
+void TestSetpos::edits_data()
+{
+    QTest::addColumn<QRect>("typed");
+    QTest::addColumn<int>("closeWith");
+    QTest::addColumn<QRect>("expected");
+    const QRect opening(100, 100, 300, 200);
+    QTest::newRow("OK keeps all four values")
+        << QRect(40, 60, 500, 120) << int(QDialogButtonBox::Ok) << QRect(40, 60, 500, 120);
+    QTest::newRow("Cancel after every value restores")
+        << QRect(40, 60, 500, 120) << int(QDialogButtonBox::Cancel) << opening;
+}
+
+void TestSetpos::edits()
+{
+    QFETCH(QRect, typed);
+    QFETCH(int, closeWith);
+    QFETCH(QRect, expected);
+    Gradora *ruler = makeRuler(QRect(100, 100, 300, 200));
+    const Seen seen = runDialog(
+        ruler,
+        [&](setpos *dialog) {
+            dialog->ui->spinBox->setValue(typed.x());
+            dialog->ui->spinBox_2->setValue(typed.y());
+            dialog->ui->spinBox_3->setValue(typed.width());
+            dialog->ui->spinBox_4->setValue(typed.height());
+        },
+        QDialogButtonBox::StandardButton(closeWith));
+    QCOMPARE(seen.rulerGeometry, typed);
+    QCOMPARE(ruler->geometry(), expected);
+}
+
+void TestSetpos::windowOnTheSecondDisplayStaysThere()
+{
+    const QRect opening(2500, 300, 300, 200);
+    Gradora *ruler = makeRuler(opening);
+    QCOMPARE(ruler->displayIndex, 1);
+    const Seen seen = runDialog(ruler, {}, QDialogButtonBox::Ok);
+    QCOMPARE(seen.leftMinimum, 1920);
+    QCOMPARE(seen.leftMaximum, 3195);
+    QCOMPARE(seen.rulerGeometry, opening);
+    QCOMPARE(ruler->geometry(), opening);
+}
+
+void TestSetpos::fullScreenChangesNothing()
+{
+    Gradora *ruler = makeRuler(QRect(100, 100, 300, 200));
+    ruler->setFullScreen();
+    QVERIFY(ruler->fullScreen);
+    QTRY_COMPARE(ruler->geometry(), kFirstDisplay);
+    const QRect full = ruler->geometry();
+    const Seen seen = runDialog(
+        ruler,
+        [](setpos *dialog) {
+            dialog->ui->spinBox->setValue(40);
+            dialog->ui->spinBox_3->setValue(500);
+        },
+        QDialogButtonBox::Ok);
+    QCOMPARE(seen.rulerGeometry, full);
+    QCOMPARE(ruler->geometry(), full);
+}
+
+// Like GRADORA_TEST_MAIN, on an offscreen desktop of two displays.
+int main(int argc, char **argv)
+{
+    const QString home = TestSupport::isolateUserFiles();
+    const QString screens = home + QStringLiteral("/screens.json");
+    QFile config(screens);
+    if (!config.open(QIODevice::WriteOnly))
+        return 1;
+    config.write(R"({"windowFrameMargins": false, "screens": [
+        {"name": "first", "x": 0, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+        {"name": "second", "x": 1920, "y": 0, "width": 1280, "height": 1024, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}
+    ]})");
+    config.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.toLocal8Bit());
+    QApplication app(argc, argv);
+    TestSupport::setIdentity();
+    TestSetpos tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
+
+#include "tst_setpos.moc"

@@ -1,0 +1,158 @@
+#include "gradora.h"
+#include "settings.h"
+#include "testsupport.h"
+#include "transparency.h"
+#include "ui_transparency.h"
+
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+// The "Transparency" dialog on offscreen rulers.
+namespace {
+struct Seen
+{
+    int spinBox = 0;
+    int slider = 0;
+    int rulerAlpha = 0;
+};
+
+enum class Close
+{
+    Ok,
+    Cancel,
+    Escape
+};
+} // namespace
+
+Q_DECLARE_METATYPE(Close)
+
+class TestTransparency : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void openingAndClosing_data();
+    void openingAndClosing();
+    void reopenedByAnotherRuler();
+
+private:
+    Gradora *makeRuler();
+    Seen runDialog(Gradora *ruler, const std::function<void(transparency *)> &whileOpen, Close close);
+
+    std::unique_ptr<Settings> m_settings;
+    QList<Gradora *> m_rulers;
+};
+
+void TestTransparency::init()
+{
+    TestSupport::clearStore();
+    m_settings = std::make_unique<Settings>();
+    m_settings->infoPaneShown = false;
+}
+
+void TestTransparency::cleanup()
+{
+    qDeleteAll(m_rulers);
+    m_rulers.clear();
+    m_settings.reset();
+}
+
+Gradora *TestTransparency::makeRuler()
+{
+    auto *ruler = new Gradora(nullptr);
+    ruler->attachTo(m_settings.get());
+    ruler->setGeometry(100, 100, 300, 200);
+    ruler->show();
+    m_rulers.append(ruler);
+    if (!QTest::qWaitForWindowExposed(ruler))
+        qWarning("ruler not exposed");
+    return ruler;
+}
+
+Seen TestTransparency::runDialog(Gradora *ruler, const std::function<void(transparency *)> &whileOpen,
+                                 Close close)
+{
+    Seen seen;
+    transparency *dialog = m_settings->transparencyDialog;
+    QTimer::singleShot(0, dialog, [&] {
+        if (whileOpen)
+            whileOpen(dialog);
+        seen.spinBox = dialog->ui->spinBox->value();
+        seen.slider = dialog->ui->horizontalSlider->value();
+        seen.rulerAlpha = ruler->backgroundColor.alpha();
+        switch (close) {
+        case Close::Ok:
+            dialog->ui->buttonBox->button(QDialogButtonBox::Ok)->click();
+            break;
+        case Close::Cancel:
+            dialog->ui->buttonBox->button(QDialogButtonBox::Cancel)->click();
+            break;
+        case Close::Escape:
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            break;
+        }
+    });
+    ruler->setTransparency();
+    return seen;
+}
+
+void TestTransparency::openingAndClosing_data()
+{
+    QTest::addColumn<int>("opening");
+    QTest::addColumn<int>("slideTo"); // 0: leave the controls alone
+    QTest::addColumn<Close>("close");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("liveAlpha");
+    QTest::addColumn<int>("finalAlpha");
+    QTest::newRow("alpha 5 shows 10, Cancel gives 5") << 5 << 0 << Close::Cancel << 10 << 5 << 5;
+    QTest::newRow("alpha 5, OK without a change gives 10") << 5 << 0 << Close::Ok << 10 << 5 << 10;
+    QTest::newRow("slider to 60, OK keeps 60") << 200 << 60 << Close::Ok << 60 << 60 << 60;
+    QTest::newRow("slider to 60, Cancel restores 200") << 200 << 60 << Close::Cancel << 60 << 60 << 200;
+    QTest::newRow("slider to 60, Escape restores 200") << 200 << 60 << Close::Escape << 60 << 60 << 200;
+}
+
+void TestTransparency::openingAndClosing()
+{
+    QFETCH(int, opening);
+    QFETCH(int, slideTo);
+    QFETCH(Close, close);
+    Gradora *ruler = makeRuler();
+    // Set without a repaint: painting would raise an alpha below 25 before the dialog opens.
+    ruler->backgroundColor.setAlpha(opening);
+    const Seen seen = runDialog(
+        ruler,
+        [&](transparency *dialog) {
+            if (slideTo != 0)
+                dialog->ui->horizontalSlider->setValue(slideTo);
+        },
+        close);
+    QTEST(seen.spinBox, "shown");
+    QTEST(seen.slider, "shown");
+    if (slideTo != 0)
+        QTEST(seen.rulerAlpha, "liveAlpha");
+    QTEST(ruler->backgroundColor.alpha(), "finalAlpha");
+}
+
+void TestTransparency::reopenedByAnotherRuler()
+{
+    // The second opening drops the first ruler's live connection but keeps the box driving the slider.
+    Gradora *first = makeRuler();
+    Gradora *second = makeRuler();
+    first->backgroundColor.setAlpha(100);
+    second->backgroundColor.setAlpha(140);
+    runDialog(first, {}, Close::Ok);
+    const Seen seen = runDialog(
+        second, [](transparency *dialog) { dialog->ui->spinBox->setValue(90); }, Close::Ok);
+    QCOMPARE(seen.slider, 90);
+    QCOMPARE(seen.rulerAlpha, 90);
+    QCOMPARE(first->backgroundColor.alpha(), 100);
+    QCOMPARE(second->backgroundColor.alpha(), 90);
+    QVERIFY(m_settings->transparencyDialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+GRADORA_TEST_MAIN(TestTransparency)
+#include "tst_transparency.moc"
