@@ -21,10 +21,6 @@ QString escapedLink(const QUrl &url)
 
 about::about(QWidget *parent) : QDialog(parent), ui(new Ui::about)
 {
-    // The program's pictures are compiled into the static core library, whose linker keeps them
-    // only when something names them; the preferences create this box at start-up, so every program
-    // that has preferences has its pictures (the tray icon's too).
-    Q_INIT_RESOURCE(resources);
     ui->setupUi(this);
     setWindowTitle(tr("About Gradora"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

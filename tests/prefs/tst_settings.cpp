@@ -5,6 +5,8 @@
 #include "ui_settings.h"
 
 #include <QColorDialog>
+#include <QFile>
+#include <QImage>
 #include <QTest>
 #include <memory>
 
@@ -16,6 +18,8 @@ private Q_SLOTS:
     void init() { TestSupport::clearStore(); }
 
     void firstStart();
+    void programPicturesAreThere_data();
+    void programPicturesAreThere();
     void formTexts();
     void storedSteps_data();
     void storedSteps();
@@ -47,6 +51,32 @@ void TestSettings::firstStart()
         QVERIFY2(!store.contains(QLatin1String(key)), key);
     QVERIFY(!settings.ui->checkBox->isChecked());
     QVERIFY(settings.ui->checkBox_2->isChecked());
+}
+
+void TestSettings::programPicturesAreThere_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("128") << ":/icons/128.png" << QSize(128, 128);
+    QTest::newRow("64") << ":/icons/64.png" << QSize(64, 64);
+    QTest::newRow("512") << ":/icons/512.png" << QSize(512, 512);
+    for (const char *cursor : {"transform-rotate-2", "edit-select", "colorize", "color-picker-white",
+                               "color-picker-grey", "color-picker-black"})
+        QTest::newRow(cursor) << QStringLiteral(":/icons/cursors/%1.ico").arg(QLatin1String(cursor)) << QSize();
+}
+
+void TestSettings::programPicturesAreThere()
+{
+    QFETCH(QString, path);
+    QFETCH(QSize, size);
+    Settings settings;
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+    if (size.isValid())
+        QCOMPARE(QImage(path).size(), size);
+    else
+        QCOMPARE(file.size(), 1150);
+    QVERIFY(!settings.trayIcon->icon().isNull());
 }
 
 void TestSettings::formTexts()
