@@ -17,10 +17,4 @@ int toPixel(double value)
     return static_cast<int>(std::clamp(roundHalfUp(value), -kMaxPixel, kMaxPixel));
 }
 
-double roundToHundredth(double value)
-{
-    constexpr double kHundredth = 0.01;
-    return std::floor(value / kHundredth + 0.5) * kHundredth;
-}
-
 } // namespace FigureMath

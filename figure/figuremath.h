@@ -13,7 +13,4 @@ double roundHalfUp(double value);
 // roundHalfUp as an int clamped to +-kMaxPixel; a value that is not a number gives 0.
 int toPixel(double value);
 
-// floor(value / 0.01 + 0.5) * 0.01, the rounding of every reading.
-double roundToHundredth(double value);
-
 } // namespace FigureMath

@@ -2,6 +2,7 @@
 
 #include "figureangle.h"
 #include "figuremath.h"
+#include "unitscale.h"
 #include "figuremodel.h"
 
 #include <QLineF>
@@ -13,12 +14,10 @@
 
 using namespace FigureKind;
 using FigureMath::roundHalfUp;
-using FigureMath::roundToHundredth;
 
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr double kFourOverPi = 1.2732395447351628;
 // Narrower figures write the short "A: " and "P: " prefixes.
 constexpr double kLongAreaLineWidth = 250;
 constexpr double kPixelsPerMegapixel = 1000000;
@@ -47,13 +46,13 @@ double finiteOrZero(double value)
 
 QString lengthNumber(double value)
 {
-    return QString::number(roundToHundredth(finiteOrZero(value)), 'g', kLengthDigits);
+    return QString::number(UnitScale::roundToHundredth(finiteOrZero(value)), 'g', kLengthDigits);
 }
 
 // A model length counted in pixels: both end pixels count, whichever side of the anchor it lies on.
 double countedPixels(double modelLength)
 {
-    return std::abs(roundHalfUp(roundToHundredth(modelLength))) + 1;
+    return std::abs(roundHalfUp(UnitScale::roundToHundredth(modelLength))) + 1;
 }
 
 // The two ends of the third length (hypotenuse, rhombus side, isosceles leg) in figure coordinates, from
@@ -110,14 +109,6 @@ QString sidePrefix(int sideKind)
 
 } // namespace
 
-double FigureReadings::ellipsePerimeter(double a, double b)
-{
-    if (a + b == 0)
-        return 0;
-    const double flattening = (a - b) / (a + b);
-    return kPi * (a + b) * std::pow(kFourOverPi, flattening * flattening);
-}
-
 FigureReadings FigureReadings::measure(const FigureModel &model, const FigureUnits &units,
                                        const FigureRulerFrame &frame)
 {
@@ -166,7 +157,7 @@ FigureReadings FigureReadings::measure(const FigureModel &model, const FigureUni
         };
         const QPoint from = onScreen(ends.first);
         const QPoint to = onScreen(ends.second);
-        r.sidePx = roundHalfUp(roundToHundredth(QLineF(from, to).length()));
+        r.sidePx = roundHalfUp(UnitScale::roundToHundredth(QLineF(from, to).length()));
         r.sideDirection = FigureAngle::direction(from, to);
     }
 
@@ -216,17 +207,17 @@ FigureReadings FigureReadings::measure(const FigureModel &model, const FigureUni
         break;
     case M_Ellipse:
         r.area = kPi * cw * ch / 4;
-        r.perimeter = ellipsePerimeter(0.5 * cw, 0.5 * ch);
+        r.perimeter = UnitScale::ellipsePerimeter(0.5 * cw, 0.5 * ch);
         break;
     case S_Ellipse:
         r.area = kPi * cw * ch;
-        r.perimeter = ellipsePerimeter(cw, ch);
+        r.perimeter = UnitScale::ellipsePerimeter(cw, ch);
         break;
     default:
         break;
     }
     r.area = finiteOrZero(r.area);
-    r.perimeter = roundToHundredth(finiteOrZero(r.perimeter));
+    r.perimeter = UnitScale::roundToHundredth(finiteOrZero(r.perimeter));
 
     const QString unit = QLatin1Char(' ') + units.unitLabel + QLatin1Char(' ');
     r.widthText = lengthNumber(r.figureWidthUnits) + unit;
@@ -237,7 +228,7 @@ FigureReadings FigureReadings::measure(const FigureModel &model, const FigureUni
         r.areaText =
             QString::number(r.area / kPixelsPerMegapixel, 'f', kMegapixelDecimals) + QStringLiteral(" MP ");
     else
-        r.areaText = QString::number(roundToHundredth(r.area), 'g', kAreaDigits) + unit + kSquared;
+        r.areaText = QString::number(UnitScale::roundToHundredth(r.area), 'g', kAreaDigits) + unit + kSquared;
     r.perimeterText = lengthNumber(r.perimeter) + QLatin1Char(' ') + units.unitLabel;
 
     const double angle = std::floor(finiteOrZero(model.figureAngle) * 100 + 0.5) / 100;

@@ -62,8 +62,6 @@ public:
     static FigureReadings measure(const FigureModel &model, const FigureUnits &units,
                                   const FigureRulerFrame &frame);
 
-    // P = pi (a + b) (4/pi)^(((a - b)/(a + b))^2): 2 pi a for a circle, 4a when b is 0.
-    static double ellipsePerimeter(double a, double b);
 
     // Lengths in pixels, as counted before conversion (centred kinds widened to the whole figure).
     double widthPx = 0;

@@ -2,6 +2,7 @@
 #include "figuremodel.h"
 #include "figurereadings.h"
 #include "testsupport.h"
+#include "unitscale.h"
 
 #include <QTest>
 
@@ -65,8 +66,6 @@ private Q_SLOTS:
     void texts();
     void shortAreaLine();
     void megapixels();
-    void ellipsePerimeter_data();
-    void ellipsePerimeter();
     void equalAxesEllipseIsACircle();
     void ratioSuffix_data();
     void ratioSuffix();
@@ -122,7 +121,7 @@ void TestFigureReadings::pixelCounts_data()
         << 4 << 0.0 << 0.0 << 200.0 << 200.0 << 0.0 << kPi * 200 * 200
         << std::floor(2 * kPi * 200 * 100 + 0.5) / 100;
     QTest::newRow("centred ellipse") << 3 << 0.0 << 0.0 << 250.0 << 150.0 << 0.0 << kPi * 250 * 150
-                                     << std::floor(FigureReadings::ellipsePerimeter(250, 150) * 100 + 0.5) /
+                                     << std::floor(UnitScale::ellipsePerimeter(250, 150) * 100 + 0.5) /
                                             100;
 }
 
@@ -261,26 +260,6 @@ void TestFigureReadings::megapixels()
     mm.megapixels = true;
     QCOMPARE(FigureReadings::measure(created(M_Rectangle), mm, {kWindow}).areaText,
              QStringLiteral("1500 mm \u00B2"));
-}
-
-void TestFigureReadings::ellipsePerimeter_data()
-{
-    QTest::addColumn<double>("a");
-    QTest::addColumn<double>("b");
-    QTest::addColumn<double>("expected");
-
-    QTest::newRow("equal semi-axes give a circle") << 200.0 << 200.0 << 2 * kPi * 200;
-    QTest::newRow("flat, traced twice") << 50.0 << 0.0 << 200.0;
-    QTest::newRow("flat the other way") << 0.0 << 50.0 << 200.0;
-    QTest::newRow("nothing") << 0.0 << 0.0 << 0.0;
-}
-
-void TestFigureReadings::ellipsePerimeter()
-{
-    QFETCH(double, a);
-    QFETCH(double, b);
-    QFETCH(double, expected);
-    QVERIFY(std::abs(FigureReadings::ellipsePerimeter(a, b) - expected) < 1e-9);
 }
 
 void TestFigureReadings::equalAxesEllipseIsACircle()
