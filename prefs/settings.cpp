@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QHeaderView>
 #include <QMenu>
 #include <QSpinBox>
 #include <QNetworkAccessManager>
@@ -107,6 +108,9 @@ Settings::Settings(QWidget *parent) : QDialog(parent), ui(new Ui::Settings)
     // 15.
     ui->tableWidget_3->resizeColumnsToContents();
     ui->tableWidget_3->setColumnWidth(0, kPixelUnitNameColumnWidth);
+    // The other two tables share their width out between their columns.
+    ui->tableWidget->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    ui->tableWidget_2->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 }
 
 Settings::~Settings()
