@@ -62,7 +62,9 @@ void Gradora::paintEvent(QPaintEvent *)
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(rect(), backgroundColor);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.setRenderHint(QPainter::Antialiasing, antiAliasing);
+    // The scales, border, guides and cross-hair are axis-aligned 1-pixel lines on whole pixels: antialiased,
+    // each would smear over two half-tinted pixels. "Anti-aliasing" smooths the figure, which sets it itself.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(RulerStyle::rulerPen(rulerColor));
 
     drawPicture(painter);
@@ -196,8 +198,9 @@ void Gradora::writePanelTexts(const FigureReadings &figureReadings)
         return;
     }
     const FigurePanelTexts figureTexts = figureReadings.panelTexts();
-    infoPanel->figureTexts = {figureTexts.width, figureTexts.height,  figureTexts.area,   figureTexts.perimeter,
-                              figureTexts.angle, figureTexts.centreX, figureTexts.centreY};
+    infoPanel->figureTexts = {figureTexts.width,     figureTexts.height, figureTexts.area,
+                              figureTexts.perimeter, figureTexts.angle,  figureTexts.centreX,
+                              figureTexts.centreY};
     infoPanel->showSecondFigureLength = figureTexts.showHeight;
     infoPanel->showExtraSide = figureTexts.showSide;
     infoPanel->extraSide = rulerSettings::ExtraSide(figureTexts.sideKind);
@@ -284,7 +287,8 @@ void Gradora::drawFigure(QPainter &painter, const FigureReadings &figureReadings
     style.showMasterPointLines = showMasterPointLines;
     style.showOnFigureReadings = showOnFigureReadings;
     // The flying ruler carries pixel scales on all four of its edges, whatever the window shows.
-    const FlyingRulerTicks flyingRulerTicks = [this](QPainter &framePainter, int figureWidth, int figureHeight) {
+    const FlyingRulerTicks flyingRulerTicks = [this](QPainter &framePainter, int figureWidth,
+                                                     int figureHeight) {
         tickMarks.clear();
         const TickFrame frame{QSize(figureWidth, figureHeight), true, false, rulerStartsFrom1};
         const UnitScale pixels;
