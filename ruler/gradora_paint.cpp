@@ -125,8 +125,10 @@ void Gradora::drawGuides(QPainter &painter) const
     std::sort(vertical.begin(), vertical.end());
     for (int x : std::as_const(vertical)) {
         painter.drawLine(x, 0, x, height());
-        const int distance = zeroAtLeft ? x : width() - x;
-        const QString label = ReadingText::lengthX(distance + origin, scale);
+        // Numbered from 1, the position counts one more before it is measured from the zero's edge.
+        const int position = x + origin;
+        const int distance = zeroAtLeft ? position : width() - position;
+        const QString label = ReadingText::lengthX(distance, scale);
         const double value = label.toDouble();
         const int left = zeroAtLeft ? x - labelShift(value) : x + 9;
         painter.drawText(QPoint(left, height() - 58), label);

@@ -725,6 +725,10 @@ void TestRulerPaint::guides_data()
     QTest::newRow("pixels, from one")
         << false << true << false << true
         << QList<Label>{{"151", 12, {400 - 47 - 29, 145}}, {"231", 12, {230 - 29, 242}}};
+    // Numbered from 1, each position counts one more before it is measured from the zero's edge.
+    QTest::newRow("pixels, top-right from one")
+        << false << false << false << true
+        << QList<Label>{{"151", 12, {400 - 47 - 29, 145}}, {"169", 12, {239, 242}}};
     QTest::newRow("centimetres, top-left")
         << true << true << false << false
         << QList<Label>{{"1.5", 12, {400 - 47 - 35, 145}}, {"2.3", 12, {230 - 35, 242}}};
