@@ -82,6 +82,14 @@ namespace {
 constexpr int kMinimumBackgroundAlpha = 25;
 constexpr int kTextBackgroundAlpha = 128;
 constexpr QPoint kMenuTextOffset(108, 55); // from the top-right corner
+// Guide labels: a horizontal guide's ends this far left of the right edge, above the line with the zero
+// at the top and below it otherwise; a vertical guide's stands this far above the bottom edge, after
+// the line when the zero is at the right.
+constexpr int kGuideLabelRightInset = 47;
+constexpr int kGuideLabelAboveLine = 5;
+constexpr int kGuideLabelBelowLine = 15;
+constexpr int kGuideLabelFromBottom = 58;
+constexpr int kGuideLabelAfterLine = 9;
 
 // How far a guide label starts left of its anchor, by the number of digits of its value.
 int labelShift(double value)
@@ -210,17 +218,17 @@ void Gradora::drawGuides(QPainter &painter) const
     const int origin = rulerStartsFrom1 ? 1 : 0;
     for (int y : std::as_const(horizontal)) {
         const QString label = ReadingText::lengthY(y + origin, scale);
-        const int baseline = zeroAtBottom ? y + 15 : y - 5;
-        cache.drawText(painter, RulerStyle::kNumberFontPx,
-                       QPoint(w - 47 - labelShift(label.toDouble()), baseline), label);
+        const int baseline = zeroAtBottom ? y + kGuideLabelBelowLine : y - kGuideLabelAboveLine;
+        const int left = w - kGuideLabelRightInset - labelShift(label.toDouble());
+        cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, baseline), label);
     }
     for (int x : std::as_const(vertical)) {
         // Numbered from 1, the position counts one more before it is measured from the zero's edge.
         const int position = x + origin;
         const int distance = zeroAtLeft ? position : w - position;
         const QString label = ReadingText::lengthX(distance, scale);
-        const int left = zeroAtLeft ? x - labelShift(label.toDouble()) : x + 9;
-        cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, h - 58), label);
+        const int left = zeroAtLeft ? x - labelShift(label.toDouble()) : x + kGuideLabelAfterLine;
+        cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, h - kGuideLabelFromBottom), label);
     }
 
     if (hoverGuides && (guideMode == 3 || cursor().shape() == Qt::SplitVCursor)) {
