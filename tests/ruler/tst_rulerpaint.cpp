@@ -147,6 +147,8 @@ private Q_SLOTS:
     void crossHair();
     void menuText_data();
     void menuText();
+    void readingPlaces_data();
+    void readingPlaces();
     void readingsOfAnInactiveWindowStay();
     void pictureLiesUnderBorderAndTicks();
 
@@ -849,6 +851,91 @@ void TestRulerPaint::menuText()
     const Label menu{QStringLiteral("menu"), 11, {400 - 108, 55}};
     const QImage alone = writtenAlone(menu, image.size(), kInk, hover);
     QCOMPARE(image, alone);
+}
+
+void TestRulerPaint::readingPlaces_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>(
+        "options"); // f full readings, m minimal, b bottom-right labels, w and h numbers
+
+    QTest::newRow("full readings") << QSize(400, 300) << "f";
+    QTest::newRow("full readings, narrow: no area line") << QSize(249, 300) << "f";
+    QTest::newRow("minimal readings") << QSize(400, 300) << "fm";
+    QTest::newRow("bottom-right labels alone") << QSize(400, 300) << "b";
+    QTest::newRow("width number alone") << QSize(400, 300) << "w";
+    QTest::newRow("height number alone") << QSize(400, 300) << "h";
+}
+
+// The readings where the window writes them, compared with the same texts written at those places.
+void TestRulerPaint::readingPlaces()
+{
+    QFETCH(QSize, size);
+    QFETCH(QString, options);
+    Gradora *ruler = bareRuler(size);
+    ruler->setHideAllTickers();
+    if (options.contains('f'))
+        ruler->setViewReadingsAction();
+    if (options.contains('m'))
+        ruler->setViewMinimalReadingsAction();
+    if (options.contains('b'))
+        ruler->setMinimalistic();
+    ruler->R_M_Width = options.contains('w');
+    ruler->R_M_Height = options.contains('h');
+    const QImage image = paint(ruler);
+
+    const RulerReadings &texts = ruler->readings;
+    const QString width = QString::number(size.width());
+    const QString height = QString::number(size.height());
+    QCOMPARE(texts.widthText, QStringLiteral("\u2190 %1 px \u2192").arg(width));
+    QCOMPARE(texts.heightText, QStringLiteral("\u2190 %1 px \u2192").arg(height));
+    QCOMPARE(texts.widthNumber, width);
+    QCOMPARE(texts.heightNumber, height);
+
+    QImage expected = bodyImage(size);
+    QPainter painter(&expected);
+    painter.setPen(kInk);
+    painter.setFont(RulerStyle::font(RulerStyle::kReadingFontPx));
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(QColor(255, 255, 255, 128));
+    const int w = size.width();
+    const int h = size.height();
+    auto at = [&painter](QPoint origin, qreal degrees) {
+        painter.resetTransform();
+        painter.translate(origin);
+        painter.rotate(degrees);
+    };
+    const bool full = options.contains('f') && !options.contains('m');
+    const bool minimal = options.contains('m');
+    if (full) {
+        at({50, h / 2 + 28}, 270);
+        painter.drawText(QPoint(0, 0), texts.heightText);
+        at({w - 50, h / 2 - 30}, 90);
+        painter.drawText(QPoint(0, 0), texts.heightText);
+        at({0, 0}, 0);
+        painter.drawText(QPoint(w / 2 - 29, 50), texts.widthText);
+        painter.drawText(QPoint(w / 2 - 29, h - 40), texts.widthText);
+        if (w >= 250)
+            painter.drawText(QPoint(w / 2 - 115, h - 80), texts.areaText + " | " + texts.perimeterText);
+    }
+    if (options.contains('b')) {
+        at({w - 100, h - 45}, 0);
+        painter.drawText(QRect(-45, 0, 100, 100), Qt::AlignRight, texts.widthText);
+        at({w - 30, h - 140}, 90);
+        painter.drawText(QRect(0, 0, 100, 100), Qt::AlignRight, texts.heightText);
+    }
+    if (options.contains('w') || minimal) {
+        at({w - 100, h / 2}, 0);
+        painter.drawText(QRect(-45, 0, 100, 100), Qt::AlignRight, texts.widthNumber);
+    }
+    if (options.contains('h') || minimal) {
+        at({w / 2, h - 145}, 90);
+        painter.drawText(QRect(0, 0, 100, 100), Qt::AlignRight, texts.heightNumber);
+    }
+    painter.end();
+    QVERIFY(!inkBox(expected, expected.rect()).isEmpty());
+    const QString difference = firstDifference(image, expected);
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
 void TestRulerPaint::readingsOfAnInactiveWindowStay()
