@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 class FigureReadings;
 struct FigureUnits;
@@ -21,6 +22,7 @@ class QActionGroup;
 class QColorDialog;
 class QMenu;
 class QPainter;
+struct RulerPaintCache;
 class Settings;
 class rulerSettings;
 
@@ -120,6 +122,8 @@ public:
     RulerReadings readings;
     // The tickers' lines and numbers, kept between passes so that painting allocates nothing new.
     mutable TickMarks tickMarks;
+    // Fonts, laid-out numbers and tick rectangles that later passes reuse (made by the first pass).
+    mutable std::shared_ptr<RulerPaintCache> paintCache;
 
     // Pointer state.
     int dragMode = 0;

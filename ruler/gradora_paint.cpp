@@ -8,13 +8,88 @@
 #include "settings.h"
 
 #include <QAction>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
+#include <QStaticText>
 #include <algorithm>
+#include <cmath>
+
+// What one pass leaves for the next. A font made anew looks its glyphs up again and a number drawn
+// with drawText() is shaped again on every pass; kept here, the fonts resolve once and each number is
+// laid out once.
+struct RulerPaintCache
+{
+    QFont small = RulerStyle::font(RulerStyle::kSmallFontPx);
+    QFont smallUnderlined = RulerStyle::font(RulerStyle::kSmallFontPx, true);
+    QFont number = RulerStyle::font(RulerStyle::kNumberFontPx);
+    QFont reading = RulerStyle::font(RulerStyle::kReadingFontPx);
+    QHash<QString, QStaticText> smallTexts;
+    QHash<QString, QStaticText> numberTexts;
+    // The tick lines as 1-pixel-wide rectangles: filled in one call, far cheaper than stroked.
+    QList<QRect> rects;
+
+    const QFont &font(int pixelSize) const { return pixelSize == RulerStyle::kSmallFontPx ? small : number; }
+
+    // Writes text from its baseline start, as drawText() does, in the painter's pen colour.
+    void drawText(QPainter &painter, int fontPx, QPoint baseline, const QString &text)
+    {
+        const bool isSmall = fontPx == RulerStyle::kSmallFontPx;
+        QHash<QString, QStaticText> &texts = isSmall ? smallTexts : numberTexts;
+        // Numbers and guide labels repeat from pass to pass; an endless variety would only fill memory.
+        if (texts.size() >= kMaxTexts)
+            texts.clear();
+        auto found = texts.find(text);
+        if (found == texts.end()) {
+            QStaticText laidOut(text);
+            laidOut.setTextFormat(Qt::PlainText);
+            found = texts.insert(text, laidOut);
+        }
+        const QFont &textFont = isSmall ? small : number;
+        painter.setFont(textFont);
+        // A static text is placed by its top-left corner, one ascent above the baseline.
+        const qreal ascent = isSmall ? smallAscent : numberAscent;
+        painter.drawStaticText(QPointF(baseline.x(), baseline.y() - ascent), *found);
+    }
+
+    // Fills each line, both end pixels included, in the colour.
+    void fillLines(QPainter &painter, const QList<QLine> &lines, const QColor &colour)
+    {
+        rects.resize(0);
+        rects.reserve(lines.size());
+        for (const QLine &line : lines)
+            rects.append(QRect(QPoint(std::min(line.x1(), line.x2()), std::min(line.y1(), line.y2())),
+                               QPoint(std::max(line.x1(), line.x2()), std::max(line.y1(), line.y2()))));
+        fillRects(painter, colour);
+    }
+
+    void fillRects(QPainter &painter, const QColor &colour)
+    {
+        painter.save();
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawRects(rects.constData(), int(rects.size()));
+        painter.restore();
+    }
+
+private:
+    static constexpr qsizetype kMaxTexts = 4096;
+    qreal smallAscent = QFontMetricsF(small).ascent();
+    qreal numberAscent = QFontMetricsF(number).ascent();
+};
 
 namespace {
 constexpr int kMinimumBackgroundAlpha = 25;
 constexpr int kTextBackgroundAlpha = 128;
 constexpr QPoint kMenuTextOffset(108, 55); // from the top-right corner
+// Guide labels: a horizontal guide's ends this far left of the right edge, above the line with the zero
+// at the top and below it otherwise; a vertical guide's stands this far above the bottom edge, after
+// the line when the zero is at the right.
+constexpr int kGuideLabelRightInset = 47;
+constexpr int kGuideLabelAboveLine = 5;
+constexpr int kGuideLabelBelowLine = 15;
+constexpr int kGuideLabelFromBottom = 58;
+constexpr int kGuideLabelAfterLine = 9;
 
 // How far a guide label starts left of its anchor, by the number of digits of its value.
 int labelShift(double value)
@@ -23,6 +98,13 @@ int labelShift(double value)
     if (value != std::floor(value))
         shift += 20;
     return shift;
+}
+
+RulerPaintCache &cacheOf(const Gradora &ruler)
+{
+    if (!ruler.paintCache)
+        ruler.paintCache = std::make_shared<RulerPaintCache>();
+    return *ruler.paintCache;
 }
 } // namespace
 
@@ -62,7 +144,9 @@ void Gradora::paintEvent(QPaintEvent *)
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(rect(), backgroundColor);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.setRenderHint(QPainter::Antialiasing, antiAliasing);
+    // The scales, border, guides and cross-hair are axis-aligned 1-pixel lines on whole pixels: antialiased,
+    // each would smear over two half-tinted pixels. "Anti-aliasing" smooths the figure, which sets it itself.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(RulerStyle::rulerPen(rulerColor));
 
     drawPicture(painter);
@@ -87,51 +171,70 @@ void Gradora::drawBorder(QPainter &painter) const
 {
     if (!borderVisible)
         return;
-    painter.setPen(RulerStyle::rulerPen(rulerColor));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(0, 0, width() - 1, height() - 1));
+    // The outermost ring of pixels: the top and bottom rows, then the columns between them.
+    RulerPaintCache &cache = cacheOf(*this);
+    const int w = width();
+    const int h = height();
+    cache.rects.resize(0);
+    cache.rects.append(QRect(0, 0, w, 1));
+    cache.rects.append(QRect(0, h - 1, w, 1));
+    if (h > 2) {
+        cache.rects.append(QRect(0, 1, 1, h - 2));
+        cache.rects.append(QRect(w - 1, 1, 1, h - 2));
+    }
+    cache.fillRects(painter, rulerColor);
 }
 
 void Gradora::drawMenuText(QPainter &painter) const
 {
     if (!settings || !settings->showTopRightMenu)
         return;
-    painter.setFont(RulerStyle::font(RulerStyle::kSmallFontPx, menuButtonHover));
+    const RulerPaintCache &cache = cacheOf(*this);
+    painter.setFont(menuButtonHover ? cache.smallUnderlined : cache.small);
     painter.setPen(RulerStyle::rulerPen(rulerColor));
     painter.drawText(QPoint(width() - kMenuTextOffset.x(), kMenuTextOffset.y()), tr("menu"));
 }
 
 void Gradora::drawGuides(QPainter &painter) const
 {
-    painter.save();
-    painter.setPen(RulerStyle::guidePen(guidesColor));
-    painter.setFont(RulerStyle::font(RulerStyle::kNumberFontPx));
-    const ReadingScale scale = readingScale();
-    const int origin = rulerStartsFrom1 ? 1 : 0;
-
+    RulerPaintCache &cache = cacheOf(*this);
+    const int w = width();
+    const int h = height();
     QList<int> horizontal = horizontalGuides;
     std::sort(horizontal.begin(), horizontal.end());
-    for (int y : std::as_const(horizontal)) {
-        painter.drawLine(0, y, width(), y);
-        const QString label = ReadingText::lengthY(y + origin, scale);
-        const double value = label.toDouble();
-        const int baseline = zeroAtBottom ? y + 15 : y - 5;
-        painter.drawText(QPoint(width() - 47 - labelShift(value), baseline), label);
-    }
-
     QList<int> vertical = verticalGuides;
     std::sort(vertical.begin(), vertical.end());
+
+    cache.rects.resize(0);
+    for (int y : std::as_const(horizontal))
+        cache.rects.append(QRect(0, y, w, 1));
+    for (int x : std::as_const(vertical))
+        cache.rects.append(QRect(x, 0, 1, h));
+    cache.fillRects(painter, guidesColor);
+
+    painter.save();
+    painter.setPen(RulerStyle::guidePen(guidesColor));
+    const ReadingScale scale = readingScale();
+    const int origin = rulerStartsFrom1 ? 1 : 0;
+    for (int y : std::as_const(horizontal)) {
+        const QString label = ReadingText::lengthY(y + origin, scale);
+        const int baseline = zeroAtBottom ? y + kGuideLabelBelowLine : y - kGuideLabelAboveLine;
+        const int left = w - kGuideLabelRightInset - labelShift(label.toDouble());
+        cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, baseline), label);
+    }
     for (int x : std::as_const(vertical)) {
-        painter.drawLine(x, 0, x, height());
-        const int distance = zeroAtLeft ? x : width() - x;
-        const QString label = ReadingText::lengthX(distance + origin, scale);
-        const double value = label.toDouble();
-        const int left = zeroAtLeft ? x - labelShift(value) : x + 9;
-        painter.drawText(QPoint(left, height() - 58), label);
+        // Numbered from 1, the position counts one more before it is measured from the zero's edge.
+        const int position = x + origin;
+        const int distance = zeroAtLeft ? position : w - position;
+        const QString label = ReadingText::lengthX(distance, scale);
+        const int left = zeroAtLeft ? x - labelShift(label.toDouble()) : x + kGuideLabelAfterLine;
+        cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, h - kGuideLabelFromBottom), label);
     }
 
-    if (hoverGuides && (guideMode == 3 || cursor().shape() == Qt::SplitVCursor))
+    if (hoverGuides && (guideMode == 3 || cursor().shape() == Qt::SplitVCursor)) {
+        painter.setFont(cache.number);
         drawGuideSpacing(painter);
+    }
     painter.restore();
 }
 
@@ -165,19 +268,11 @@ void Gradora::drawTickers(QPainter &painter) const
         if (visible)
             TickLayout::layOut(edge, frame, scale, tickMarks);
     }
+    RulerPaintCache &cache = cacheOf(*this);
+    cache.fillLines(painter, tickMarks.lines, rulerColor);
     painter.setPen(RulerStyle::rulerPen(rulerColor));
-    painter.drawLines(tickMarks.lines);
-
-    const QFont small = RulerStyle::font(RulerStyle::kSmallFontPx);
-    const QFont large = RulerStyle::font(RulerStyle::kNumberFontPx);
-    int currentFont = 0;
-    for (const TickLabel &label : std::as_const(tickMarks.labels)) {
-        if (label.fontPx != currentFont) {
-            painter.setFont(label.fontPx == RulerStyle::kSmallFontPx ? small : large);
-            currentFont = label.fontPx;
-        }
-        painter.drawText(label.baseline, label.text);
-    }
+    for (const TickLabel &label : std::as_const(tickMarks.labels))
+        cache.drawText(painter, label.fontPx, label.baseline, label.text);
 }
 
 void Gradora::writePanelTexts(const FigureReadings &figureReadings)
@@ -196,8 +291,9 @@ void Gradora::writePanelTexts(const FigureReadings &figureReadings)
         return;
     }
     const FigurePanelTexts figureTexts = figureReadings.panelTexts();
-    infoPanel->figureTexts = {figureTexts.width, figureTexts.height,  figureTexts.area,   figureTexts.perimeter,
-                              figureTexts.angle, figureTexts.centreX, figureTexts.centreY};
+    infoPanel->figureTexts = {figureTexts.width,     figureTexts.height, figureTexts.area,
+                              figureTexts.perimeter, figureTexts.angle,  figureTexts.centreX,
+                              figureTexts.centreY};
     infoPanel->showSecondFigureLength = figureTexts.showHeight;
     infoPanel->showExtraSide = figureTexts.showSide;
     infoPanel->extraSide = rulerSettings::ExtraSide(figureTexts.sideKind);
@@ -211,7 +307,7 @@ void Gradora::drawReadings(QPainter &painter) const
     const int h = height();
     painter.save();
     painter.setPen(RulerStyle::rulerPen(rulerColor));
-    painter.setFont(RulerStyle::font(RulerStyle::kReadingFontPx));
+    painter.setFont(cacheOf(*this).reading);
     QColor textBackground = backgroundColor;
     textBackground.setAlpha(kTextBackgroundAlpha);
     painter.setBackgroundMode(Qt::OpaqueMode);
@@ -284,15 +380,21 @@ void Gradora::drawFigure(QPainter &painter, const FigureReadings &figureReadings
     style.showMasterPointLines = showMasterPointLines;
     style.showOnFigureReadings = showOnFigureReadings;
     // The flying ruler carries pixel scales on all four of its edges, whatever the window shows.
-    const FlyingRulerTicks flyingRulerTicks = [this](QPainter &framePainter, int figureWidth, int figureHeight) {
+    const FlyingRulerTicks flyingRulerTicks = [this](QPainter &framePainter, int figureWidth,
+                                                     int figureHeight) {
         tickMarks.clear();
         const TickFrame frame{QSize(figureWidth, figureHeight), true, false, rulerStartsFrom1};
         const UnitScale pixels;
         for (TickEdge edge : {TickEdge::Top, TickEdge::Bottom, TickEdge::Left, TickEdge::Right})
             TickLayout::layOut(edge, frame, pixels, tickMarks);
         framePainter.drawLines(tickMarks.lines);
+        const RulerPaintCache &cache = cacheOf(*this);
+        int currentFont = 0;
         for (const TickLabel &label : std::as_const(tickMarks.labels)) {
-            framePainter.setFont(RulerStyle::font(label.fontPx));
+            if (label.fontPx != currentFont) {
+                framePainter.setFont(cache.font(label.fontPx));
+                currentFont = label.fontPx;
+            }
             framePainter.drawText(label.baseline, label.text);
         }
     };

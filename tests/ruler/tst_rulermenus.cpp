@@ -1,0 +1,565 @@
+#include "gradora.h"
+#include "settings.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QColorDialog>
+#include <QMenu>
+#include <QPointer>
+#include <QTableWidget>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+// One line per entry as the user sees it: the text, the shortcut in angle brackets, "[x]" or "[ ]" for
+// a check mark and "(disabled)"; "-" for a separator and ">Title" for a submenu. Hidden entries are left
+// out.
+QStringList entries(const QMenu *menu)
+{
+    QStringList lines;
+    for (const QAction *action : menu->actions()) {
+        if (!action->isVisible())
+            continue;
+        if (action->isSeparator()) {
+            lines.append(QStringLiteral("-"));
+            continue;
+        }
+        if (const QMenu *submenu = action->menu()) {
+            lines.append(QLatin1Char('>') + submenu->title());
+            continue;
+        }
+        QString line = action->text();
+        if (!action->shortcut().isEmpty())
+            line += QStringLiteral(" <%1>").arg(action->shortcut().toString(QKeySequence::NativeText));
+        if (action->isCheckable())
+            line += action->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]");
+        if (!action->isEnabled())
+            line += QStringLiteral(" (disabled)");
+        lines.append(line);
+    }
+    return lines;
+}
+
+// The context menu and every menu below it.
+QList<const QMenu *> allMenus(const QMenu *top)
+{
+    QList<const QMenu *> menus{top};
+    for (int i = 0; i < menus.size(); ++i) {
+        for (const QAction *action : menus.at(i)->actions()) {
+            if (const QMenu *submenu = action->menu())
+                menus.append(submenu);
+        }
+    }
+    return menus;
+}
+
+const QMenu *submenu(const Gradora &ruler, const QString &title)
+{
+    for (const QMenu *menu : allMenus(ruler.contextMenu)) {
+        if (menu->title() == title)
+            return menu;
+    }
+    return nullptr;
+}
+
+// What a figure entry could change.
+struct FigureState
+{
+    int kind;
+    QPoint origin;
+    double angle;
+    QPolygon points;
+    bool ratioLocked;
+    const QAction *checkedEntry;
+
+    bool operator==(const FigureState &other) const
+    {
+        return kind == other.kind && origin == other.origin && angle == other.angle &&
+               points == other.points && ratioLocked == other.ratioLocked &&
+               checkedEntry == other.checkedEntry;
+    }
+};
+
+FigureState figureState(const Gradora &ruler)
+{
+    return {ruler.figure.figureKind,         ruler.figure.figureOrigin, ruler.figure.figureAngle,
+            ruler.figure.figureScreenPoints, ruler.figure.ratioLocked,  ruler.figureGroup->checkedAction()};
+}
+
+} // namespace
+
+class TestRulerMenus : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void menuLayout_data();
+    void menuLayout();
+    void closeRulerNeedsTwoRulers();
+    void unitEntriesFollowTheTables_data();
+    void unitEntriesFollowTheTables();
+    void checkForUpdates_data();
+    void checkForUpdates();
+    void trayShowsTheLastRebuiltMenu();
+    void freeEntriesStayOutOfTheMenus();
+    void shortcutsLeaveTheKeysToTheRuler_data();
+    void shortcutsLeaveTheKeysToTheRuler();
+    void figureReadingsNeedTheFigure();
+    void boldControlPointsKeptWhileHidden();
+    void minimalReadingsTurnReadingsOn();
+    void colourDialogFollowsTheLastRuler();
+
+private:
+    Gradora *makeRuler();
+    QTableWidget *table(const char *name) const { return m_settings->findChild<QTableWidget *>(name); }
+
+    std::unique_ptr<Settings> m_settings;
+    QList<Gradora *> m_rulers;
+};
+
+void TestRulerMenus::init()
+{
+    TestSupport::clearStore();
+    m_settings = std::make_unique<Settings>();
+    m_settings->infoPaneShown = false;
+}
+
+void TestRulerMenus::cleanup()
+{
+    qDeleteAll(m_rulers);
+    m_rulers.clear();
+    m_settings.reset();
+}
+
+Gradora *TestRulerMenus::makeRuler()
+{
+    auto *ruler = new Gradora(nullptr);
+    m_rulers.append(ruler);
+    ruler->attachTo(m_settings.get());
+    ruler->setGeometry(QRect(100 + 20 * int(m_rulers.size()), 100, 300, 200));
+    ruler->show();
+    ruler->activateWindow();
+    if (!QTest::qWaitForWindowActive(ruler))
+        qWarning("the ruler did not become active");
+    return ruler;
+}
+
+void TestRulerMenus::menuLayout_data()
+{
+    QTest::addColumn<QString>("menu"); // the submenu's title, or empty for the context menu
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("context menu") << QString()
+                                  << QStringList{"New Ruler <Alt+N>",
+                                                 "-",
+                                                 "Background Color <Alt+B>",
+                                                 "Ruler Color <Alt+C>",
+                                                 "Guides Color <Alt+G>",
+                                                 "Transparency <Alt+Shift+T>",
+                                                 "-",
+                                                 "Stay On Top <Alt+S> [ ]",
+                                                 "Snap to Screen Edges <Alt+P> [ ]",
+                                                 "Lock to Screen <Alt+L> [ ]",
+                                                 "Full Screen <Alt+F> [ ]",
+                                                 "-",
+                                                 ">View",
+                                                 ">Unit",
+                                                 ">Start Point",
+                                                 ">Image",
+                                                 ">Flying Figure",
+                                                 ">Tools",
+                                                 "-",
+                                                 "Preferences <Alt+,>",
+                                                 "Gradora Help <Alt+/>",
+                                                 "Online Info",
+                                                 "Request Feature",
+                                                 "About Gradora",
+                                                 "-",
+                                                 "Quit <Alt+Q>"};
+    QTest::newRow("View") << "View"
+                          << QStringList{"Show Flying Figure <`> [x]",
+                                         "Show Figure Rotation Center <R> [ ]",
+                                         "Show Control Points <M> [x]",
+                                         "Bold Control Points <N> [x]",
+                                         "Show Figure Readings <T> [x]",
+                                         "-",
+                                         "Show Border <B> [x]",
+                                         "Show Readings <Y> [x]",
+                                         "Minimal Readings <Alt+Shift+Y> [ ]",
+                                         "Show Bottom-Right Labels <Alt+Shift+R> [ ]",
+                                         "Show Central Point <Alt+Shift+C> [ ]",
+                                         "-",
+                                         "Show Guides <G> [x]",
+                                         "Guides Hover Width / Height <H> [ ]",
+                                         "Clear All Guides <Alt+Shift+G>",
+                                         "-",
+                                         "Show Info Panel </> [ ]",
+                                         "Send Panel to Left <.> (disabled)",
+                                         "-",
+                                         "Top Ticker [x]",
+                                         "Left Ticker [x]",
+                                         "Bottom Ticker [x]",
+                                         "Right Ticker [x]",
+                                         "Show All Tickers",
+                                         "Hide All Tickers",
+                                         "-",
+                                         "Anti-aliasing <Alt+Shift+A> [ ]",
+                                         "Megapixel instead of px [x]"};
+    QTest::newRow("Unit") << "Unit" << QStringList{"Pixels [x]",
+                                                   "Inches [ ]",
+                                                   "Centimeters [ ]",
+                                                   "Millimeters [ ]",
+                                                   "Points [ ]",
+                                                   "(Edit Units)",
+                                                   "-",
+                                                   "(Edit Pixel-Based Units)"};
+    QTest::newRow("Start Point") << "Start Point"
+                                 << QStringList{"Top-Left [x]",
+                                                "Top-Right [ ]",
+                                                "Bottom-Left [ ]",
+                                                "Bottom-Right [ ]",
+                                                "-",
+                                                "Rulers Start With Pixel 0 [x]",
+                                                "Rulers Start With Pixel 1 [ ]"};
+    // Without a picture its entries are disabled and "Proportional" is hidden.
+    QTest::newRow("Image") << "Image"
+                           << QStringList{"Open Image",
+                                          "-",
+                                          "Actual Size [x] (disabled)",
+                                          "Stretch Image [ ] (disabled)",
+                                          "Transparent Image [ ] (disabled)",
+                                          "Ruler to Image Size (disabled)",
+                                          "-",
+                                          "Clear Image (disabled)"};
+    QTest::newRow("Tools") << "Tools"
+                           << QStringList{"Magnifier <Alt+Shift+M>", "Set Position / Size <Alt+Shift+P>"};
+    QTest::newRow("Flying Figure") << "Flying Figure"
+                                   << QStringList{"Ruler <0> [x]",
+                                                  "-",
+                                                  "Rectangle <1> [ ]",
+                                                  "Square <2> [ ]",
+                                                  "Rhombus <3> [ ]",
+                                                  "Isosceles Triangle <4> [ ]",
+                                                  "Right Triangle <5> [ ]",
+                                                  "Circle <6> [ ]",
+                                                  "Ellipse <7> [ ]",
+                                                  "-",
+                                                  "Centered Rectangle <Shift+1> [ ]",
+                                                  "Centered Square <Shift+2> [ ]",
+                                                  "Centered Rhombus <Shift+3> [ ]",
+                                                  "Centered Isosceles Triangle <Shift+4> [ ]",
+                                                  "Centered Right Triangle <Shift+5> [ ]",
+                                                  "Centered Circle <Shift+6> [ ]",
+                                                  "Centered Ellipse <Shift+7> [ ]",
+                                                  "-",
+                                                  "Ratio 1.33333333:1 -- 4:3 <Alt+1> [ ]",
+                                                  "Ratio 1.77777778:1 -- 16:9 <Alt+2> [ ]",
+                                                  "Ratio 1.66666667:1 -- 5:3 <Alt+3> [ ]",
+                                                  "Ratio 1.5:1 -- 3:2 <Alt+4> [ ]",
+                                                  "Ratio 1.85:1 <Alt+5> [ ]",
+                                                  "Ratio 2.39:1 <Alt+6> [ ]",
+                                                  "Ratio 1.61803399:1 -- \"golden\" ratio <Alt+7> [ ]",
+                                                  "-",
+                                                  "Send to Center <\\>",
+                                                  "Reverse Alt/Cmd Key Behavior <Alt+Shift+S> [ ]"};
+}
+
+void TestRulerMenus::menuLayout()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, expected);
+    Gradora *ruler = makeRuler();
+    ruler->aboutToShow();
+    const QMenu *shown = menu.isEmpty() ? ruler->contextMenu : submenu(*ruler, menu);
+    QVERIFY(shown);
+    QCOMPARE(entries(shown), expected);
+}
+
+void TestRulerMenus::closeRulerNeedsTwoRulers()
+{
+    const QString close = QStringLiteral("Close Ruler <Alt+W>");
+    Gradora *first = makeRuler();
+    first->aboutToShow();
+    QVERIFY(!entries(first->contextMenu).contains(close));
+    QVERIFY(!first->contextMenu->actions().contains(first->actCloseRuler));
+    QVERIFY(!first->actCloseRuler->isEnabled());
+
+    Gradora *second = makeRuler();
+    for (Gradora *ruler : {first, second}) {
+        ruler->aboutToShow();
+        // Right after "New Ruler".
+        QCOMPARE(entries(ruler->contextMenu).mid(0, 2), (QStringList{"New Ruler <Alt+N>", close}));
+    }
+
+    // Back to one ruler: the entry goes again.
+    QPointer<Gradora> closed = second;
+    second->closeRuler();
+    m_rulers.removeOne(second);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(closed.isNull());
+    QCOMPARE(m_settings->rulers, QList<Gradora *>{first});
+    first->aboutToShow();
+    QVERIFY(!entries(first->contextMenu).contains(close));
+}
+
+void TestRulerMenus::unitEntriesFollowTheTables_data()
+{
+    QTest::addColumn<QString>("tableName"); // the preferences' table widget
+    QTest::addColumn<QList<int>>("rows");   // rows that get a name, "Unit <row>"
+    QTest::addColumn<QStringList>("unitMenu");
+
+    QTest::newRow("the factory units")
+        << QString() << QList<int>{}
+        << QStringList{
+               "Pixels [x]",   "Inches [ ]", "Centimeters [ ]",         "Millimeters [ ]", "Points [ ]",
+               "(Edit Units)", "-",          "(Edit Pixel-Based Units)"};
+    QTest::newRow("a pixel-based unit named in row 2")
+        << "tableWidget_3" << QList<int>{2}
+        << QStringList{
+               "Pixels [x]",   "Inches [ ]", "Centimeters [ ]", "Millimeters [ ]",         "Points [ ]",
+               "(Edit Units)", "-",          "Unit 2 [ ]",      "(Edit Pixel-Based Units)"};
+    QTest::newRow("a physical unit named in row 6")
+        << "tableWidget" << QList<int>{6}
+        << QStringList{"Pixels [x]",      "Inches [ ]", "Centimeters [ ]",
+                       "Millimeters [ ]", "Points [ ]", "Unit 6 [ ]",
+                       "(Edit Units)",    "-",          "(Edit Pixel-Based Units)"};
+    QTest::newRow("every pixel-based row named: nine entries")
+        << "tableWidget_3" << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}
+        << QStringList{"Pixels [x]",
+                       "Inches [ ]",
+                       "Centimeters [ ]",
+                       "Millimeters [ ]",
+                       "Points [ ]",
+                       "(Edit Units)",
+                       "-",
+                       "Unit 0 [ ]",
+                       "Unit 1 [ ]",
+                       "Unit 2 [ ]",
+                       "Unit 3 [ ]",
+                       "Unit 4 [ ]",
+                       "Unit 5 [ ]",
+                       "Unit 6 [ ]",
+                       "Unit 7 [ ]",
+                       "Unit 8 [ ]",
+                       "(Edit Pixel-Based Units)"};
+}
+
+void TestRulerMenus::unitEntriesFollowTheTables()
+{
+    QFETCH(QString, tableName);
+    QFETCH(QList<int>, rows);
+    QFETCH(QStringList, unitMenu);
+    Gradora *ruler = makeRuler();
+    ruler->aboutToShow();
+    if (!tableName.isEmpty()) {
+        QTableWidget *units = table(qPrintable(tableName));
+        QVERIFY(units);
+        for (int row : rows)
+            units->item(row, 0)->setText(QStringLiteral("Unit %1").arg(row));
+    }
+    // The names show at the next opening of the menu.
+    ruler->aboutToShow();
+    QCOMPARE(entries(submenu(*ruler, QStringLiteral("Unit"))), unitMenu);
+    // The tenth row of each table never has a name, so its entry never shows.
+    QVERIFY(!ruler->physicalUnitActions[9]->isVisible());
+    QVERIFY(!ruler->pixelUnitActions[9]->isVisible());
+    QVERIFY(!ruler->pixelUnitActions[9]->isEnabled());
+}
+
+void TestRulerMenus::checkForUpdates_data()
+{
+    QTest::addColumn<bool>("automatic");
+    QTest::addColumn<QStringList>("helpPart"); // the entries after "Gradora Help"
+
+    QTest::newRow("automatic checks on")
+        << true << QStringList{"Online Info", "Request Feature", "About Gradora"};
+    QTest::newRow("automatic checks off")
+        << false << QStringList{"Check for Updates", "Online Info", "Request Feature", "About Gradora"};
+}
+
+void TestRulerMenus::checkForUpdates()
+{
+    QFETCH(bool, automatic);
+    QFETCH(QStringList, helpPart);
+    Gradora *ruler = makeRuler();
+    m_settings->autoUpdatesEnabled = automatic;
+    ruler->aboutToShow();
+    const QStringList lines = entries(ruler->contextMenu);
+    const qsizetype help = lines.indexOf(QStringLiteral("Gradora Help <Alt+/>"));
+    QVERIFY(help >= 0);
+    QCOMPARE(lines.mid(help + 1, helpPart.size()), helpPart);
+}
+
+void TestRulerMenus::trayShowsTheLastRebuiltMenu()
+{
+    if (!m_settings->trayIcon)
+        QSKIP("no tray icon on this platform");
+    Gradora *first = makeRuler();
+    Gradora *second = makeRuler();
+    first->aboutToShow();
+    QCOMPARE(m_settings->trayIcon->contextMenu(), first->contextMenu);
+    second->aboutToShow();
+    QCOMPARE(m_settings->trayIcon->contextMenu(), second->contextMenu);
+}
+
+void TestRulerMenus::freeEntriesStayOutOfTheMenus()
+{
+    Gradora *ruler = makeRuler();
+    ruler->aboutToShow();
+    const QStringList shapes{"Rectangle",      "Square", "Rhombus", "Isosceles Triangle",
+                             "Right Triangle", "Circle", "Ellipse"};
+    for (int i = 0; i < Gradora::kShapeCount; ++i) {
+        const QAction *free = ruler->freeShapeActions[i];
+        QCOMPARE(free->text(), QStringLiteral("Free ") + shapes.at(i));
+        QCOMPARE(free->shortcut(), QKeySequence(QStringLiteral("Alt+%1").arg(i + 1)));
+        QVERIFY(free->isCheckable());
+        QCOMPARE(free->actionGroup(), ruler->figureGroup);
+        for (const QMenu *menu : allMenus(ruler->contextMenu))
+            QVERIFY2(!menu->actions().contains(free), qPrintable(menu->title()));
+        QVERIFY(free->associatedObjects().isEmpty());
+    }
+
+    using Slot = void (Gradora::*)();
+    const Slot freeSlots[] = {&Gradora::set_F_Rectangle,     &Gradora::set_F_Square,
+                              &Gradora::set_F_Rhombus,       &Gradora::set_F_IsoscelesTriangle,
+                              &Gradora::set_F_RightTriangle, &Gradora::set_F_Circle,
+                              &Gradora::set_F_Ellipse};
+    ruler->set_M_Rhombus();
+    const FigureState before = figureState(*ruler);
+    for (Slot slot : freeSlots) {
+        (ruler->*slot)();
+        QVERIFY(figureState(*ruler) == before);
+    }
+}
+
+void TestRulerMenus::shortcutsLeaveTheKeysToTheRuler_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("entry"); // index of the ratio entry, or -1 for "Rectangle"
+
+    QTest::newRow("Alt+1: ratio 4:3") << int(Qt::Key_1) << int(Qt::AltModifier) << 0;
+    QTest::newRow("Alt+2: ratio 16:9") << int(Qt::Key_2) << int(Qt::AltModifier) << 1;
+    QTest::newRow("Alt+7: golden ratio") << int(Qt::Key_7) << int(Qt::AltModifier) << 6;
+    QTest::newRow("1: rectangle") << int(Qt::Key_1) << 0 << -1;
+}
+
+void TestRulerMenus::shortcutsLeaveTheKeysToTheRuler()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, entry);
+    Gradora *ruler = makeRuler();
+    ruler->aboutToShow();
+    QVERIFY(ruler->actFlyingRuler->isChecked());
+    // Sent to the window, so that the key passes the application's shortcut map first, as a real key does.
+    QTest::keyClick(ruler->windowHandle(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (entry >= 0) {
+        QVERIFY(ruler->figure.isRatioRectangle());
+        QVERIFY(ruler->ratioActions[entry]->isChecked());
+    } else {
+        QVERIFY(!ruler->figure.isRatioRectangle());
+        QVERIFY(ruler->cornerShapeActions[0]->isChecked());
+    }
+    for (const QAction *free : ruler->freeShapeActions)
+        QVERIFY(!free->isChecked());
+}
+
+void TestRulerMenus::figureReadingsNeedTheFigure()
+{
+    Gradora *ruler = makeRuler();
+    QVERIFY(ruler->showOnFigureReadings);
+    ruler->setViewFigureAction();
+    QVERIFY(!ruler->flyingFigureVisible);
+    QVERIFY(!ruler->actShowFigureReadings->isEnabled());
+    QVERIFY(!ruler->figureMenu->isEnabled());
+
+    // Neither the disabled entry nor its slot changes the option while the figure is hidden.
+    ruler->actShowFigureReadings->trigger();
+    ruler->setViewFReadingsAction();
+    QVERIFY(ruler->showOnFigureReadings);
+    QVERIFY(ruler->actShowFigureReadings->isChecked());
+
+    ruler->setViewFigureAction();
+    ruler->setViewFReadingsAction();
+    QVERIFY(!ruler->showOnFigureReadings);
+    QVERIFY(!ruler->actShowFigureReadings->isChecked());
+}
+
+void TestRulerMenus::boldControlPointsKeptWhileHidden()
+{
+    Gradora *ruler = makeRuler();
+    ruler->setViewNAction(); // bold off
+    QVERIFY(!ruler->boldControlPoints);
+    ruler->setViewMAction(); // control points hidden
+    QVERIFY(ruler->noControlPoints);
+    QVERIFY(!ruler->actShowControlPoints->isChecked());
+    QVERIFY(!ruler->actBoldControlPoints->isEnabled());
+
+    ruler->setViewNAction();
+    QVERIFY(!ruler->boldControlPoints);
+    QVERIFY(!ruler->actBoldControlPoints->isChecked());
+
+    ruler->setViewMAction(); // shown again, with the state they had
+    QVERIFY(ruler->actBoldControlPoints->isEnabled());
+    QVERIFY(!ruler->boldControlPoints);
+    QVERIFY(!ruler->actBoldControlPoints->isChecked());
+}
+
+void TestRulerMenus::minimalReadingsTurnReadingsOn()
+{
+    Gradora *ruler = makeRuler();
+    ruler->setViewReadingsAction();
+    QVERIFY(!ruler->showRulerReadings);
+    QVERIFY(!ruler->actMinimalReadings->isEnabled());
+
+    ruler->setViewMinimalReadingsAction();
+    QVERIFY(ruler->R_M_MinimalReadings);
+    QVERIFY(ruler->showRulerReadings);
+    QVERIFY(ruler->actShowReadings->isChecked());
+    QVERIFY(ruler->actMinimalReadings->isChecked());
+    QVERIFY(ruler->actMinimalReadings->isEnabled());
+
+    // Off again: readings stay on.
+    ruler->setViewMinimalReadingsAction();
+    QVERIFY(!ruler->R_M_MinimalReadings);
+    QVERIFY(!ruler->actMinimalReadings->isChecked());
+    QVERIFY(ruler->showRulerReadings);
+}
+
+void TestRulerMenus::colourDialogFollowsTheLastRuler()
+{
+    Gradora *first = makeRuler();
+    Gradora *second = makeRuler();
+    QColorDialog *dialog = m_settings->colorDialog;
+    const QColor firstGuides = first->guidesColor;
+    const QColor firstBackground = first->backgroundColor;
+    const QColor secondGuides = second->guidesColor;
+
+    first->actGuidesColor->trigger();
+    QCOMPARE(m_settings->colorTarget, 3);
+    QCOMPARE(dialog->currentColor(), firstGuides);
+    second->actBackgroundColor->trigger();
+    QCOMPARE(m_settings->colorTarget, 1);
+    QCOMPARE(dialog->currentColor(), second->backgroundColor);
+
+    const QColor chosen(12, 34, 56, 200);
+    emit dialog->currentColorChanged(chosen);
+    QCOMPARE(second->backgroundColor, chosen);
+    QCOMPARE(second->guidesColor, secondGuides);
+    QCOMPARE(first->guidesColor, firstGuides);
+    QCOMPARE(first->backgroundColor, firstBackground);
+
+    const QColor selected(90, 80, 70, 150);
+    emit dialog->colorSelected(selected);
+    QCOMPARE(second->backgroundColor, selected);
+    QCOMPARE(first->guidesColor, firstGuides);
+    dialog->hide();
+}
+
+GRADORA_TEST_MAIN(TestRulerMenus)
+#include "tst_rulermenus.moc"
