@@ -97,7 +97,27 @@ public:
         run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
     }
 
-    static bool waitFor(const std::function<bool()> &condition, int timeoutMs = 20000)
+    // Presses the keys in the window until the process ends; a busy machine may lose a first press
+    // (the window manager had not yet given the window the focus).
+    static bool pressUntilFinished(QProcess *process, const QString &window, const QString &keys)
+    {
+        // waitForFinished() answers false for a process that has already finished.
+        return pressUntil(window, keys, [process] {
+            return process->state() == QProcess::NotRunning || process->waitForFinished(100);
+        });
+    }
+
+    static bool pressUntil(const QString &window, const QString &keys, const std::function<bool()> &condition)
+    {
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            activateAndPress(window, keys);
+            if (waitFor(condition, 10000))
+                return true;
+        }
+        return false;
+    }
+
+    static bool waitFor(const std::function<bool()> &condition, int timeoutMs = 40000)
     {
         QElapsedTimer timer;
         timer.start();

@@ -39,8 +39,7 @@ void TestStartup::closeRuler(QProcess *process)
 {
     const QString ruler = ProcessDriver::rulerWindow(process);
     QVERIFY(!ruler.isEmpty());
-    ProcessDriver::activateAndPress(ruler, QStringLiteral("alt+F4"));
-    QVERIFY(process->waitForFinished(20000));
+    QVERIFY(ProcessDriver::pressUntilFinished(process, ruler, QStringLiteral("alt+F4")));
     QCOMPARE(process->exitStatus(), QProcess::NormalExit);
     QCOMPARE(process->exitCode(), 0);
 }
@@ -117,8 +116,7 @@ void TestStartup::secondCopyIsRefused()
     QVERIFY(ProcessDriver::windows(second, QStringLiteral("Gradora")).isEmpty());
     QCOMPARE(second->state(), QProcess::Running);
 
-    ProcessDriver::activateAndPress(boxes.first(), QStringLiteral("Return"));
-    QVERIFY(second->waitForFinished(20000));
+    QVERIFY(ProcessDriver::pressUntilFinished(second, boxes.first(), QStringLiteral("Return")));
     QCOMPARE(second->exitCode(), 0);
     QCOMPARE(first->state(), QProcess::Running);
     QCOMPARE(readFile(driver.settingsFile()), settingsBefore);
@@ -163,8 +161,8 @@ void TestStartup::simultaneousStartsLeaveOneRunning()
         }
         return running != nullptr;
     }));
-    ProcessDriver::activateAndPress(ProcessDriver::windows(refused).first(), QStringLiteral("Return"));
-    QVERIFY(refused->waitForFinished(20000));
+    QVERIFY(ProcessDriver::pressUntilFinished(refused, ProcessDriver::windows(refused).first(),
+                                              QStringLiteral("Return")));
     QCOMPARE(refused->exitCode(), 0);
     QTest::qWait(500);
     QCOMPARE(running->state(), QProcess::Running);
