@@ -7,8 +7,8 @@ namespace PlatformSetup {
 Environment requiredChanges(const Environment &current)
 {
     Environment changes;
-    const bool waylandSession = !current.value("WAYLAND_DISPLAY").isEmpty() ||
-                                current.value("XDG_SESSION_TYPE") == "wayland";
+    const bool waylandSession =
+        !current.value("WAYLAND_DISPLAY").isEmpty() || current.value("XDG_SESSION_TYPE") == "wayland";
     if (waylandSession && current.value("QT_QPA_PLATFORM").isEmpty())
         changes.insert("QT_QPA_PLATFORM", "xcb");
 

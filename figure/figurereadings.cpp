@@ -2,8 +2,8 @@
 
 #include "figureangle.h"
 #include "figuremath.h"
-#include "unitscale.h"
 #include "figuremodel.h"
+#include "unitscale.h"
 
 #include <QLineF>
 

@@ -62,7 +62,6 @@ public:
     static FigureReadings measure(const FigureModel &model, const FigureUnits &units,
                                   const FigureRulerFrame &frame);
 
-
     // Lengths in pixels, as counted before conversion (centred kinds widened to the whole figure).
     double widthPx = 0;
     double heightPx = 0;

@@ -14,19 +14,59 @@ const QStringList &keyOrder()
     using namespace RulerKeys;
     static const QStringList order = [] {
         QStringList keys;
-        for (QLatin1StringView key :
-             {showMasterPointLines, zeroAtLeft, zeroAtBottom, crossHairVisible, borderVisible, flyingFigureVisible,
-              showRulerReadings, hoverGuides, RulerKeys::stayOnTop, selectInvertedAlt, selectMPix, snapToScreen,
-              lockToScreen, antiAliasing, leftTickerVisible, rightTickerVisible, topTickerVisible,
-              bottomTickerVisible, rulerStartsFrom1, imageFile, stretchImage, proportionalImage, transparentImage,
-              boldControlPoints, noControlPoints, bottmRightLabel, R_M_Width, R_M_Height, R_M_MinimalReadings,
-              geometry, background, rulerColor, guidesColor, ProgramKeys::programVersion, ProgramKeys::moveNormal,
-              ProgramKeys::moveMore, ProgramKeys::resizeNormal, ProgramKeys::resizeMore,
-              ProgramKeys::magnifierAutoUpdate, ProgramKeys::magnifierGridSize, ProgramKeys::magnifierGridActive,
-              ProgramKeys::magnifierZoom, ProgramKeys::magnifierInitialSize, ProgramKeys::magnifierPosition,
-              ProgramKeys::showTopRightMenu, ProgramKeys::autoUpdatesEnabled, ProgramKeys::canShowToolbox,
-              ProgramKeys::toolboxPosition, ProgramKeys::lastInformed, ProgramKeys::colorDialogPositionSaved,
-              ProgramKeys::colorDialogX, ProgramKeys::colorDialogY, ProgramKeys::lastCheck})
+        for (QLatin1StringView key : {showMasterPointLines,
+                                      zeroAtLeft,
+                                      zeroAtBottom,
+                                      crossHairVisible,
+                                      borderVisible,
+                                      flyingFigureVisible,
+                                      showRulerReadings,
+                                      hoverGuides,
+                                      RulerKeys::stayOnTop,
+                                      selectInvertedAlt,
+                                      selectMPix,
+                                      snapToScreen,
+                                      lockToScreen,
+                                      antiAliasing,
+                                      leftTickerVisible,
+                                      rightTickerVisible,
+                                      topTickerVisible,
+                                      bottomTickerVisible,
+                                      rulerStartsFrom1,
+                                      imageFile,
+                                      stretchImage,
+                                      proportionalImage,
+                                      transparentImage,
+                                      boldControlPoints,
+                                      noControlPoints,
+                                      bottmRightLabel,
+                                      R_M_Width,
+                                      R_M_Height,
+                                      R_M_MinimalReadings,
+                                      geometry,
+                                      background,
+                                      rulerColor,
+                                      guidesColor,
+                                      ProgramKeys::programVersion,
+                                      ProgramKeys::moveNormal,
+                                      ProgramKeys::moveMore,
+                                      ProgramKeys::resizeNormal,
+                                      ProgramKeys::resizeMore,
+                                      ProgramKeys::magnifierAutoUpdate,
+                                      ProgramKeys::magnifierGridSize,
+                                      ProgramKeys::magnifierGridActive,
+                                      ProgramKeys::magnifierZoom,
+                                      ProgramKeys::magnifierInitialSize,
+                                      ProgramKeys::magnifierPosition,
+                                      ProgramKeys::showTopRightMenu,
+                                      ProgramKeys::autoUpdatesEnabled,
+                                      ProgramKeys::canShowToolbox,
+                                      ProgramKeys::toolboxPosition,
+                                      ProgramKeys::lastInformed,
+                                      ProgramKeys::colorDialogPositionSaved,
+                                      ProgramKeys::colorDialogX,
+                                      ProgramKeys::colorDialogY,
+                                      ProgramKeys::lastCheck})
             keys << QString(key);
         return keys;
     }();
@@ -111,8 +151,8 @@ bool writeOrderedIni(QIODevice &device, const QSettings::SettingsMap &map)
 
 void selectFormat()
 {
-    static const QSettings::Format format = QSettings::registerFormat(
-        QStringLiteral("ini"), readOrderedIni, writeOrderedIni, Qt::CaseSensitive);
+    static const QSettings::Format format =
+        QSettings::registerFormat(QStringLiteral("ini"), readOrderedIni, writeOrderedIni, Qt::CaseSensitive);
     QSettings::setDefaultFormat(format);
 }
 

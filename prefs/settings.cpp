@@ -5,9 +5,9 @@
 #include "magnifier.h"
 #include "panel.h"
 #include "programkeys.h"
+#include "programstore.h"
 #include "rulersettings.h"
 #include "setpos.h"
-#include "programstore.h"
 #include "storevalues.h"
 #include "transparency.h"
 #include "ui_settings.h"
@@ -17,10 +17,10 @@
 #include <QColorDialog>
 #include <QHeaderView>
 #include <QMenu>
-#include <QSpinBox>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSettings>
+#include <QSpinBox>
 
 using namespace StoreValues;
 

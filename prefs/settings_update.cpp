@@ -4,8 +4,8 @@
 #include "programkeys.h"
 #include "updatecheck.h"
 
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QNetworkAccessManager>

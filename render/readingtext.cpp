@@ -1,5 +1,7 @@
 #include "readingtext.h"
 
+#include "unitscale.h"
+
 #include <QCoreApplication>
 #include <QtNumeric>
 #include <cmath>
@@ -7,7 +9,6 @@
 namespace ReadingText {
 
 namespace {
-constexpr double kHundredth = 0.01;
 const QString kLeftArrow = QStringLiteral("\u2190");
 const QString kRightArrow = QStringLiteral("\u2192");
 const QString kSuperscriptTwo = QStringLiteral("\u00B2");
@@ -31,20 +32,15 @@ QString unitLength(int pixels, double pixelsPerUnit)
 }
 } // namespace
 
-double roundToHundredth(double value)
-{
-    return std::floor(value / kHundredth + 0.5) * kHundredth;
-}
-
 QString formatLength(double value)
 {
-    const double rounded = roundToHundredth(value);
+    const double rounded = UnitScale::roundToHundredth(value);
     return qIsFinite(rounded) ? QString::number(rounded, 'g', kLengthDigits) : kNoReading;
 }
 
 QString formatArea(double value)
 {
-    const double rounded = roundToHundredth(value);
+    const double rounded = UnitScale::roundToHundredth(value);
     return qIsFinite(rounded) ? QString::number(rounded, 'g', kAreaDigits) : kNoReading;
 }
 

@@ -49,8 +49,6 @@ inline constexpr double kPixelsPerMegapixel = 1000000.0;
 inline constexpr int kLongCaptionWidth = 250;
 inline const QString kNoReading = QStringLiteral("?");
 
-// floor(value / 0.01 + 0.5) × 0.01
-double roundToHundredth(double value);
 // A rounded length in the general format with 6 significant digits.
 QString formatLength(double value);
 // A rounded area with up to 15 significant digits.

@@ -53,7 +53,7 @@ rulerSettings::rulerSettings(QWidget *parent)
 
     layout->addSpacing(6);
     m_figureHeader = addLabel(tr("Flying Figure:"), headerFont, QString());
-    const QString figureTips[] = {tr("Figure Width"),   tr("Figure Height"),     tr("Figure Area"),
+    const QString figureTips[] = {tr("Figure Width"),     tr("Figure Height"),  tr("Figure Area"),
                                   tr("Figure Perimeter"), tr("Rotation Angle"), tr("Rotation Center X"),
                                   tr("Rotation Center Y")};
     for (int i = 0; i < FigureReadingCount; ++i) {

@@ -18,8 +18,20 @@ public:
     static constexpr const char *kFontFamily = "DejaVu Sans";
     static constexpr int kFontPixelSize = 14;
 
-    enum RulerReading { Left, Top, Right, Bottom, Width, Height, Area, Perimeter, RulerReadingCount };
-    enum FigureReading {
+    enum RulerReading
+    {
+        Left,
+        Top,
+        Right,
+        Bottom,
+        Width,
+        Height,
+        Area,
+        Perimeter,
+        RulerReadingCount
+    };
+    enum FigureReading
+    {
         FigureWidth,
         FigureHeight,
         FigureArea,
@@ -29,7 +41,13 @@ public:
         RotationCenterY,
         FigureReadingCount
     };
-    enum class ExtraSide { None = 0, Rhombus = 1, IsoscelesTriangle = 2, RightTriangle = 3 };
+    enum class ExtraSide
+    {
+        None = 0,
+        Rhombus = 1,
+        IsoscelesTriangle = 2,
+        RightTriangle = 3
+    };
 
     explicit rulerSettings(QWidget *parent = nullptr);
 

@@ -1,11 +1,11 @@
 // Construction, joining the preferences, persistence, and the life of a ruler window.
 #include "gradora.h"
 
+#include "programstore.h"
 #include "rulerkeys.h"
 #include "rulersettings.h"
 #include "screenplacement.h"
 #include "settings.h"
-#include "programstore.h"
 #include "storevalues.h"
 
 #include <QAction>
@@ -20,8 +20,8 @@
 using namespace StoreValues;
 
 Gradora::Gradora(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint)
+    : QWidget(parent,
+              Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint)
 {
     setWindowTitle(tr("Gradora"));
     setAttribute(Qt::WA_TranslucentBackground);

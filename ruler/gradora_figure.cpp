@@ -49,28 +49,94 @@ void Gradora::recenterPolyruler()
     update();
 }
 
-void Gradora::setFlyingRuler() { chooseFigure(FlyingRuler, actFlyingRuler); }
-void Gradora::set_M_Rectangle() { chooseFigure(M_Rectangle, cornerShapeActions[0]); }
-void Gradora::set_M_Square() { chooseFigure(M_Square, cornerShapeActions[1]); }
-void Gradora::set_M_Rhombus() { chooseFigure(M_Rhombus, cornerShapeActions[2]); }
-void Gradora::set_M_IsoscelesTriangle() { chooseFigure(M_IsoTriangle, cornerShapeActions[3]); }
-void Gradora::set_M_RightTriangle() { chooseFigure(M_RightTriangle, cornerShapeActions[4]); }
-void Gradora::set_M_Circle() { chooseFigure(M_Circle, cornerShapeActions[5]); }
-void Gradora::set_M_Ellipse() { chooseFigure(M_Ellipse, cornerShapeActions[6]); }
-void Gradora::set_S_Rectangle() { chooseFigure(S_Rectangle, centeredShapeActions[0]); }
-void Gradora::set_S_Square() { chooseFigure(S_Square, centeredShapeActions[1]); }
-void Gradora::set_S_Rhombus() { chooseFigure(S_Rhombus, centeredShapeActions[2]); }
-void Gradora::set_S_IsoscelesTriangle() { chooseFigure(S_IsoTriangle, centeredShapeActions[3]); }
-void Gradora::set_S_RightTriangle() { chooseFigure(S_RightTriangle, centeredShapeActions[4]); }
-void Gradora::set_S_Circle() { chooseFigure(S_Circle, centeredShapeActions[5]); }
-void Gradora::set_S_Ellipse() { chooseFigure(S_Ellipse, centeredShapeActions[6]); }
-void Gradora::set4to3Ratio() { chooseRatio(FigureRatio::FourToThree, ratioActions[0]); }
-void Gradora::set16to9Ratio() { chooseRatio(FigureRatio::SixteenToNine, ratioActions[1]); }
-void Gradora::set5to3Ratio() { chooseRatio(FigureRatio::FiveToThree, ratioActions[2]); }
-void Gradora::set3to2ratio() { chooseRatio(FigureRatio::ThreeToTwo, ratioActions[3]); }
-void Gradora::set185ratio() { chooseRatio(FigureRatio::Wide185, ratioActions[4]); }
-void Gradora::set239ratio() { chooseRatio(FigureRatio::Wide239, ratioActions[5]); }
-void Gradora::setGoldenRatio() { chooseRatio(FigureRatio::Golden, ratioActions[6]); }
+void Gradora::setFlyingRuler()
+{
+    chooseFigure(FlyingRuler, actFlyingRuler);
+}
+void Gradora::set_M_Rectangle()
+{
+    chooseFigure(M_Rectangle, cornerShapeActions[0]);
+}
+void Gradora::set_M_Square()
+{
+    chooseFigure(M_Square, cornerShapeActions[1]);
+}
+void Gradora::set_M_Rhombus()
+{
+    chooseFigure(M_Rhombus, cornerShapeActions[2]);
+}
+void Gradora::set_M_IsoscelesTriangle()
+{
+    chooseFigure(M_IsoTriangle, cornerShapeActions[3]);
+}
+void Gradora::set_M_RightTriangle()
+{
+    chooseFigure(M_RightTriangle, cornerShapeActions[4]);
+}
+void Gradora::set_M_Circle()
+{
+    chooseFigure(M_Circle, cornerShapeActions[5]);
+}
+void Gradora::set_M_Ellipse()
+{
+    chooseFigure(M_Ellipse, cornerShapeActions[6]);
+}
+void Gradora::set_S_Rectangle()
+{
+    chooseFigure(S_Rectangle, centeredShapeActions[0]);
+}
+void Gradora::set_S_Square()
+{
+    chooseFigure(S_Square, centeredShapeActions[1]);
+}
+void Gradora::set_S_Rhombus()
+{
+    chooseFigure(S_Rhombus, centeredShapeActions[2]);
+}
+void Gradora::set_S_IsoscelesTriangle()
+{
+    chooseFigure(S_IsoTriangle, centeredShapeActions[3]);
+}
+void Gradora::set_S_RightTriangle()
+{
+    chooseFigure(S_RightTriangle, centeredShapeActions[4]);
+}
+void Gradora::set_S_Circle()
+{
+    chooseFigure(S_Circle, centeredShapeActions[5]);
+}
+void Gradora::set_S_Ellipse()
+{
+    chooseFigure(S_Ellipse, centeredShapeActions[6]);
+}
+void Gradora::set4to3Ratio()
+{
+    chooseRatio(FigureRatio::FourToThree, ratioActions[0]);
+}
+void Gradora::set16to9Ratio()
+{
+    chooseRatio(FigureRatio::SixteenToNine, ratioActions[1]);
+}
+void Gradora::set5to3Ratio()
+{
+    chooseRatio(FigureRatio::FiveToThree, ratioActions[2]);
+}
+void Gradora::set3to2ratio()
+{
+    chooseRatio(FigureRatio::ThreeToTwo, ratioActions[3]);
+}
+void Gradora::set185ratio()
+{
+    chooseRatio(FigureRatio::Wide185, ratioActions[4]);
+}
+void Gradora::set239ratio()
+{
+    chooseRatio(FigureRatio::Wide239, ratioActions[5]);
+}
+void Gradora::setGoldenRatio()
+{
+    chooseRatio(FigureRatio::Golden, ratioActions[6]);
+}
 
 // The free shapes are reserved entries: they are never shown and change nothing.
 void Gradora::set_F_Rectangle() {}

@@ -182,20 +182,21 @@ bool Gradora::handleArrowKey(int key)
 bool Gradora::handleFigureKey(const QKeyEvent *event)
 {
     using Slot = void (Gradora::*)();
-    static const Slot corner[] = {&Gradora::set_M_Rectangle, &Gradora::set_M_Square,
-                                  &Gradora::set_M_Rhombus,   &Gradora::set_M_IsoscelesTriangle,
+    static const Slot corner[] = {&Gradora::set_M_Rectangle,     &Gradora::set_M_Square,
+                                  &Gradora::set_M_Rhombus,       &Gradora::set_M_IsoscelesTriangle,
                                   &Gradora::set_M_RightTriangle, &Gradora::set_M_Circle,
                                   &Gradora::set_M_Ellipse};
-    static const Slot centered[] = {&Gradora::set_S_Rectangle, &Gradora::set_S_Square,
-                                    &Gradora::set_S_Rhombus,   &Gradora::set_S_IsoscelesTriangle,
+    static const Slot centered[] = {&Gradora::set_S_Rectangle,     &Gradora::set_S_Square,
+                                    &Gradora::set_S_Rhombus,       &Gradora::set_S_IsoscelesTriangle,
                                     &Gradora::set_S_RightTriangle, &Gradora::set_S_Circle,
                                     &Gradora::set_S_Ellipse};
-    static const Slot ratio[] = {&Gradora::set4to3Ratio, &Gradora::set16to9Ratio, &Gradora::set5to3Ratio,
-                                 &Gradora::set3to2ratio, &Gradora::set185ratio,   &Gradora::set239ratio,
+    static const Slot ratio[] = {&Gradora::set4to3Ratio,  &Gradora::set16to9Ratio, &Gradora::set5to3Ratio,
+                                 &Gradora::set3to2ratio,  &Gradora::set185ratio,   &Gradora::set239ratio,
                                  &Gradora::setGoldenRatio};
     // The characters on the shifted digits of a US keyboard give the centred kinds directly.
-    static const int shiftedDigits[] = {Qt::Key_Exclam, Qt::Key_At,          Qt::Key_NumberSign, Qt::Key_Dollar,
-                                        Qt::Key_Percent, Qt::Key_AsciiCircum, Qt::Key_Ampersand};
+    static const int shiftedDigits[] = {Qt::Key_Exclam,   Qt::Key_At,      Qt::Key_NumberSign,
+                                        Qt::Key_Dollar,   Qt::Key_Percent, Qt::Key_AsciiCircum,
+                                        Qt::Key_Ampersand};
 
     // Calls through a local copy: the sanitizer misreads indexing straight into a member-pointer array.
     auto call = [this](Slot slot) { (this->*slot)(); };

@@ -25,13 +25,11 @@ void showShortcut(QAction *action, const QKeySequence &keys)
     action->setShortcutContext(Qt::WidgetShortcut);
 }
 
-const char *const kShapeNames[] = {QT_TRANSLATE_NOOP("Gradora", "Rectangle"),
-                                   QT_TRANSLATE_NOOP("Gradora", "Square"),
-                                   QT_TRANSLATE_NOOP("Gradora", "Rhombus"),
-                                   QT_TRANSLATE_NOOP("Gradora", "Isosceles Triangle"),
-                                   QT_TRANSLATE_NOOP("Gradora", "Right Triangle"),
-                                   QT_TRANSLATE_NOOP("Gradora", "Circle"),
-                                   QT_TRANSLATE_NOOP("Gradora", "Ellipse")};
+const char *const kShapeNames[] = {
+    QT_TRANSLATE_NOOP("Gradora", "Rectangle"),      QT_TRANSLATE_NOOP("Gradora", "Square"),
+    QT_TRANSLATE_NOOP("Gradora", "Rhombus"),        QT_TRANSLATE_NOOP("Gradora", "Isosceles Triangle"),
+    QT_TRANSLATE_NOOP("Gradora", "Right Triangle"), QT_TRANSLATE_NOOP("Gradora", "Circle"),
+    QT_TRANSLATE_NOOP("Gradora", "Ellipse")};
 
 const char *const kRatioNames[] = {QT_TRANSLATE_NOOP("Gradora", "Ratio 1.33333333:1 -- 4:3"),
                                    QT_TRANSLATE_NOOP("Gradora", "Ratio 1.77777778:1 -- 16:9"),
@@ -46,7 +44,12 @@ const char *const kRatioNames[] = {QT_TRANSLATE_NOOP("Gradora", "Ratio 1.3333333
 void Gradora::createActions()
 {
     // A plain entry, or a checkable one when a start state is given.
-    enum class Check { None, Off, On };
+    enum class Check
+    {
+        None,
+        Off,
+        On
+    };
     auto make = [this](const QString &text, const QKeySequence &keys, Check check, auto slot) {
         auto *action = new QAction(text, this);
         if (!keys.isEmpty())
@@ -72,7 +75,8 @@ void Gradora::createActions()
     actStayOnTop = make(tr("Stay On Top"), QKeySequence("Alt+S"), Check::Off, &Gradora::setStayOnTop);
     actSnapToScreen =
         make(tr("Snap to Screen Edges"), QKeySequence("Alt+P"), Check::Off, &Gradora::setSnapToScreen);
-    actLockToScreen = make(tr("Lock to Screen"), QKeySequence("Alt+L"), Check::Off, &Gradora::setLockToScreen);
+    actLockToScreen =
+        make(tr("Lock to Screen"), QKeySequence("Alt+L"), Check::Off, &Gradora::setLockToScreen);
     actFullScreen = make(tr("Full Screen"), QKeySequence("Alt+F"), Check::Off, &Gradora::setFullScreen);
 
     actShowFigure = make(tr("Show Flying Figure"), QKeySequence(Qt::Key_QuoteLeft), Check::On,
@@ -86,7 +90,8 @@ void Gradora::createActions()
     actShowFigureReadings =
         make(tr("Show Figure Readings"), QKeySequence("T"), Check::On, &Gradora::setViewFReadingsAction);
     actShowBorder = make(tr("Show Border"), QKeySequence("B"), Check::On, &Gradora::setViewBorderAction);
-    actShowReadings = make(tr("Show Readings"), QKeySequence("Y"), Check::On, &Gradora::setViewReadingsAction);
+    actShowReadings =
+        make(tr("Show Readings"), QKeySequence("Y"), Check::On, &Gradora::setViewReadingsAction);
     actMinimalReadings = make(tr("Minimal Readings"), QKeySequence("Alt+Shift+Y"), Check::Off,
                               &Gradora::setViewMinimalReadingsAction);
     actBottomRightLabels = make(tr("Show Bottom-Right Labels"), QKeySequence("Alt+Shift+R"), Check::Off,
@@ -158,20 +163,20 @@ void Gradora::createActions()
     actFlyingRuler = make(tr("Ruler"), QKeySequence("0"), Check::On, &Gradora::setFlyingRuler);
     figureGroup->addAction(actFlyingRuler);
     using Slot = void (Gradora::*)();
-    const Slot cornerSlots[] = {&Gradora::set_M_Rectangle,         &Gradora::set_M_Square,
-                                &Gradora::set_M_Rhombus,           &Gradora::set_M_IsoscelesTriangle,
-                                &Gradora::set_M_RightTriangle,     &Gradora::set_M_Circle,
+    const Slot cornerSlots[] = {&Gradora::set_M_Rectangle,     &Gradora::set_M_Square,
+                                &Gradora::set_M_Rhombus,       &Gradora::set_M_IsoscelesTriangle,
+                                &Gradora::set_M_RightTriangle, &Gradora::set_M_Circle,
                                 &Gradora::set_M_Ellipse};
-    const Slot centeredSlots[] = {&Gradora::set_S_Rectangle,       &Gradora::set_S_Square,
-                                  &Gradora::set_S_Rhombus,         &Gradora::set_S_IsoscelesTriangle,
-                                  &Gradora::set_S_RightTriangle,   &Gradora::set_S_Circle,
+    const Slot centeredSlots[] = {&Gradora::set_S_Rectangle,     &Gradora::set_S_Square,
+                                  &Gradora::set_S_Rhombus,       &Gradora::set_S_IsoscelesTriangle,
+                                  &Gradora::set_S_RightTriangle, &Gradora::set_S_Circle,
                                   &Gradora::set_S_Ellipse};
-    const Slot freeSlots[] = {&Gradora::set_F_Rectangle,           &Gradora::set_F_Square,
-                              &Gradora::set_F_Rhombus,             &Gradora::set_F_IsoscelesTriangle,
-                              &Gradora::set_F_RightTriangle,       &Gradora::set_F_Circle,
+    const Slot freeSlots[] = {&Gradora::set_F_Rectangle,     &Gradora::set_F_Square,
+                              &Gradora::set_F_Rhombus,       &Gradora::set_F_IsoscelesTriangle,
+                              &Gradora::set_F_RightTriangle, &Gradora::set_F_Circle,
                               &Gradora::set_F_Ellipse};
-    const Slot ratioSlots[] = {&Gradora::set4to3Ratio, &Gradora::set16to9Ratio, &Gradora::set5to3Ratio,
-                               &Gradora::set3to2ratio, &Gradora::set185ratio,   &Gradora::set239ratio,
+    const Slot ratioSlots[] = {&Gradora::set4to3Ratio,  &Gradora::set16to9Ratio, &Gradora::set5to3Ratio,
+                               &Gradora::set3to2ratio,  &Gradora::set185ratio,   &Gradora::set239ratio,
                                &Gradora::setGoldenRatio};
     for (int i = 0; i < kShapeCount; ++i) {
         const QString shape = tr(kShapeNames[i]);
@@ -183,13 +188,15 @@ void Gradora::createActions()
             make(tr("Free %1").arg(shape), QKeySequence("Alt+" + digit), Check::Off, freeSlots[i]);
         ratioActions[i] = make(tr(kRatioNames[i]), QKeySequence("Alt+" + digit), Check::Off, ratioSlots[i]);
     }
-    for (const auto *shapes : {&cornerShapeActions, &centeredShapeActions, &freeShapeActions, &ratioActions}) {
+    for (const auto *shapes :
+         {&cornerShapeActions, &centeredShapeActions, &freeShapeActions, &ratioActions}) {
         for (QAction *action : *shapes)
             figureGroup->addAction(action);
     }
     actSendToCenter =
         make(tr("Send to Center"), QKeySequence(Qt::Key_Backslash), Check::None, &Gradora::recenterPolyruler);
-    actReverseAlt = make(tr("Reverse Alt/Cmd Key Behavior"), QKeySequence("Alt+Shift+S"), Check::Off, nullptr);
+    actReverseAlt =
+        make(tr("Reverse Alt/Cmd Key Behavior"), QKeySequence("Alt+Shift+S"), Check::Off, nullptr);
 
     actPreferences = make(tr("Preferences"), QKeySequence("Alt+,"), Check::None, &Gradora::propertiesShow);
     actHelp = make(tr("Gradora Help"), QKeySequence("Alt+/"), Check::None, &Gradora::help);
@@ -689,7 +696,7 @@ void Gradora::setMPix()
 
 void Gradora::setPictureEntriesEnabled(bool enabled)
 {
-    for (QAction *action : {actStretchImage, actProportional, actActualSize, actClearImage, actRulerToImageSize,
-                            actTransparentImage})
+    for (QAction *action : {actStretchImage, actProportional, actActualSize, actClearImage,
+                            actRulerToImageSize, actTransparentImage})
         action->setEnabled(enabled);
 }

@@ -57,4 +57,3 @@ void Gradora::setUnit()
 {
     setUnit(false);
 }
-

@@ -108,8 +108,8 @@ double wheelScaleFactor(int accumulated)
 QRect grownFrame(const QRect &frame, int v)
 {
     auto atLeastMinimum = [](int value) { return value <= kMinimumSide - 1 ? kMinimumSide : value; };
-    return {atLeastMinimum(frame.x() - v), atLeastMinimum(frame.y() - v), atLeastMinimum(frame.width() + 2 * v),
-            atLeastMinimum(frame.height() + 2 * v)};
+    return {atLeastMinimum(frame.x() - v), atLeastMinimum(frame.y() - v),
+            atLeastMinimum(frame.width() + 2 * v), atLeastMinimum(frame.height() + 2 * v)};
 }
 
 } // namespace PointerRules

@@ -9,17 +9,18 @@
 // pointer, how an edge drag resizes the window, and how wheel turns accumulate.
 namespace PointerRules {
 
-inline constexpr int kEdgeBand = 4;          // width of the resize bands along the four edges
-inline constexpr int kGuideHoverReach = 3;   // a guide is hovered strictly closer than this
-inline constexpr int kGuideGrabReach = 2;    // and grabbed this close or closer
-inline constexpr int kGuideBandStart = 10;   // ticker guide bands: start < c <= end
+inline constexpr int kEdgeBand = 4;        // width of the resize bands along the four edges
+inline constexpr int kGuideHoverReach = 3; // a guide is hovered strictly closer than this
+inline constexpr int kGuideGrabReach = 2;  // and grabbed this close or closer
+inline constexpr int kGuideBandStart = 10; // ticker guide bands: start < c <= end
 inline constexpr int kGuideBandEnd = 29;
 inline constexpr int kControlPointReach = 9; // half the box around a figure control point
 inline constexpr int kMinimumSide = 20;
 inline constexpr int kWheelUnitsPerStep = 120;
 
 // Drag modes chosen by hovering.
-enum DragMode {
+enum DragMode
+{
     Body = 0,
     TopLeft = 1,
     TopRight = 2,

@@ -21,7 +21,11 @@ QPoint snapped(const QRect &window, const QRect &screen, int distance);
 // The window kept inside the screen: never wider or higher than it, moved back in where it sticks out.
 QRect locked(const QRect &window, const QRect &screen);
 
-enum class PanelSide { Left = 1, Right = 2 };
+enum class PanelSide
+{
+    Left = 1,
+    Right = 2
+};
 
 // Top-left of the information panel beside the window on the preferred side, or on the other side
 // where the preferred one would leave the screen.

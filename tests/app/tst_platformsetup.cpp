@@ -19,11 +19,13 @@ void TestPlatformSetup::platformChoice_data()
     QTest::addColumn<Environment>("current");
     QTest::addColumn<QByteArray>("platform");
 
-    QTest::newRow("X11 session") << Environment{{"DISPLAY", ":0"}, {"XDG_SESSION_TYPE", "x11"}} << QByteArray();
+    QTest::newRow("X11 session") << Environment{{"DISPLAY", ":0"}, {"XDG_SESSION_TYPE", "x11"}}
+                                 << QByteArray();
     QTest::newRow("Wayland display") << Environment{{"WAYLAND_DISPLAY", "wayland-0"}} << QByteArray("xcb");
-    QTest::newRow("Wayland session type") << Environment{{"XDG_SESSION_TYPE", "wayland"}} << QByteArray("xcb");
-    QTest::newRow("user's choice wins") << Environment{{"WAYLAND_DISPLAY", "wayland-0"}, {"QT_QPA_PLATFORM", "wayland"}}
-                                        << QByteArray();
+    QTest::newRow("Wayland session type")
+        << Environment{{"XDG_SESSION_TYPE", "wayland"}} << QByteArray("xcb");
+    QTest::newRow("user's choice wins")
+        << Environment{{"WAYLAND_DISPLAY", "wayland-0"}, {"QT_QPA_PLATFORM", "wayland"}} << QByteArray();
     QTest::newRow("offscreen stays offscreen")
         << Environment{{"WAYLAND_DISPLAY", "wayland-0"}, {"QT_QPA_PLATFORM", "offscreen"}} << QByteArray();
 }

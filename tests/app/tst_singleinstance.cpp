@@ -49,7 +49,8 @@ void TestSingleInstance::staleLockOfDeadProcessIsTaken()
 
 void TestSingleInstance::refusalText()
 {
-    QCOMPARE(SingleInstance::refusalText(), QStringLiteral("Another instance of the program is already started. "));
+    QCOMPARE(SingleInstance::refusalText(),
+             QStringLiteral("Another instance of the program is already started. "));
 }
 
 GRADORA_TEST_GUILESS_MAIN(TestSingleInstance)

@@ -121,8 +121,7 @@ void TestFigureReadings::pixelCounts_data()
         << 4 << 0.0 << 0.0 << 200.0 << 200.0 << 0.0 << kPi * 200 * 200
         << std::floor(2 * kPi * 200 * 100 + 0.5) / 100;
     QTest::newRow("centred ellipse") << 3 << 0.0 << 0.0 << 250.0 << 150.0 << 0.0 << kPi * 250 * 150
-                                     << std::floor(UnitScale::ellipsePerimeter(250, 150) * 100 + 0.5) /
-                                            100;
+                                     << std::floor(UnitScale::ellipsePerimeter(250, 150) * 100 + 0.5) / 100;
 }
 
 void TestFigureReadings::pixelCounts()

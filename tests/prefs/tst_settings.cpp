@@ -62,7 +62,8 @@ void TestSettings::programPicturesAreThere_data()
     QTest::newRow("512") << ":/icons/512.png" << QSize(512, 512);
     for (const char *cursor : {"transform-rotate-2", "edit-select", "colorize", "color-picker-white",
                                "color-picker-grey", "color-picker-black"})
-        QTest::newRow(cursor) << QStringLiteral(":/icons/cursors/%1.ico").arg(QLatin1String(cursor)) << QSize();
+        QTest::newRow(cursor) << QStringLiteral(":/icons/cursors/%1.ico").arg(QLatin1String(cursor))
+                              << QSize();
 }
 
 void TestSettings::programPicturesAreThere()
@@ -95,7 +96,8 @@ void TestSettings::formTexts()
     QCOMPARE(settings.ui->label_4->text(), QStringLiteral("Alt + Arrow Keys"));
     QCOMPARE(settings.ui->label_7->text(), QStringLiteral("Shift + Arrow Keys"));
     QCOMPARE(settings.ui->label_9->text(), QStringLiteral("Alt + Shift + Arrow Keys"));
-    for (QSpinBox *box : {settings.ui->spinBox, settings.ui->spinBox_2, settings.ui->spinBox_3, settings.ui->spinBox_4}) {
+    for (QSpinBox *box :
+         {settings.ui->spinBox, settings.ui->spinBox_2, settings.ui->spinBox_3, settings.ui->spinBox_4}) {
         QCOMPARE(box->minimum(), 1);
         QCOMPARE(box->maximum(), 999);
     }

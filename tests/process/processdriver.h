@@ -43,8 +43,8 @@ public:
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.path() + QStringLiteral("/config"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path() + QStringLiteral("/runtime"));
         env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.path() + QStringLiteral("/data"));
-        env.insert(QStringLiteral("ASAN_OPTIONS"), env.value(QStringLiteral("ASAN_OPTIONS")) +
-                                                       QStringLiteral(":exitcode=99"));
+        env.insert(QStringLiteral("ASAN_OPTIONS"),
+                   env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":exitcode=99"));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         env.insert(QStringLiteral("GRADORA_UPDATE_URL"), QStringLiteral("http://127.0.0.1:9/"));
         process->setProcessEnvironment(env);
@@ -67,9 +67,9 @@ public:
     // Visible windows of a process, optionally only those with exactly this title (case counts).
     static QStringList windows(const QProcess *process, const QString &title = QString())
     {
-        const QString out = run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                            QStringLiteral("--pid"),
-                                                            QString::number(process->processId())});
+        const QString out =
+            run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                            QStringLiteral("--pid"), QString::number(process->processId())});
         QStringList found = out.isEmpty() ? QStringList() : out.split('\n');
         if (!title.isNull()) {
             found.removeIf([&title](const QString &window) {
@@ -86,8 +86,9 @@ public:
             const int at = int(info.indexOf(label));
             return at < 0 ? -1 : info.mid(at + label.size()).section('\n', 0, 0).trimmed().toInt();
         };
-        return {number(QStringLiteral("Absolute upper-left X:")), number(QStringLiteral("Absolute upper-left Y:")),
-                number(QStringLiteral("Width:")), number(QStringLiteral("Height:"))};
+        return {number(QStringLiteral("Absolute upper-left X:")),
+                number(QStringLiteral("Absolute upper-left Y:")), number(QStringLiteral("Width:")),
+                number(QStringLiteral("Height:"))};
     }
 
     static void activateAndPress(const QString &window, const QString &keys)

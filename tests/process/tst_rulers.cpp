@@ -37,7 +37,8 @@ void TestRulers::newRulerThenCloseThenQuit()
     QCOMPARE(ProcessDriver::geometryOf(second), QRect(50, 50, 300, 200));
 
     // Closing one of two rulers leaves the program running with the other.
-    QVERIFY(ProcessDriver::pressUntil(second, QStringLiteral("alt+w"), [&] { return rulers(gradora).size() == 1; }));
+    QVERIFY(ProcessDriver::pressUntil(second, QStringLiteral("alt+w"),
+                                      [&] { return rulers(gradora).size() == 1; }));
     QCOMPARE(gradora->state(), QProcess::Running);
 
     // The quit key saves the ruler that has the keyboard, then ends the program.

@@ -59,18 +59,22 @@ void TestStartup::firstStartAndCloseSavesEverything()
         if (line.contains('='))
             keys << QString::fromLatin1(line.left(line.indexOf('=')));
     }
-    const QStringList rulerKeys{"showMasterPointLines", "zeroAtLeft", "zeroAtBottom", "crossHairVisible",
-                                "borderVisible", "flyingFigureVisible", "showRulerReadings", "hoverGuides",
-                                "stayOnTop", "selectInvertedAlt", "selectMPix", "snapToScreen", "lockToScreen",
-                                "antiAliasing", "leftTickerVisible", "rightTickerVisible", "topTickerVisible",
-                                "bottomTickerVisible", "rulerStartsFrom1", "imageFile", "stretchImage",
-                                "proportionalImage", "transparentImage", "boldControlPoints", "noControlPoints",
-                                "bottmRightLabel", "R_M_Width", "R_M_Height", "R_M_MinimalReadings", "geometry",
-                                "background", "rulerColor", "guidesColor"};
+    const QStringList rulerKeys{"showMasterPointLines", "zeroAtLeft",          "zeroAtBottom",
+                                "crossHairVisible",     "borderVisible",       "flyingFigureVisible",
+                                "showRulerReadings",    "hoverGuides",         "stayOnTop",
+                                "selectInvertedAlt",    "selectMPix",          "snapToScreen",
+                                "lockToScreen",         "antiAliasing",        "leftTickerVisible",
+                                "rightTickerVisible",   "topTickerVisible",    "bottomTickerVisible",
+                                "rulerStartsFrom1",     "imageFile",           "stretchImage",
+                                "proportionalImage",    "transparentImage",    "boldControlPoints",
+                                "noControlPoints",      "bottmRightLabel",     "R_M_Width",
+                                "R_M_Height",           "R_M_MinimalReadings", "geometry",
+                                "background",           "rulerColor",          "guidesColor"};
     QCOMPARE(keys.mid(0, rulerKeys.size()), rulerKeys);
-    for (const char *key : {"Program%20Version", "autoUpdate", "gridSize", "gridActive", "zoom", "initialSize",
-                            "position", "showTopRightMenu", "autoUpdatesEnabled", "canShowToolbox",
-                            "toolboxPosition", "lastInformed", "clrDlgPosSvd", "clrX", "clrY"})
+    for (const char *key :
+         {"Program%20Version", "autoUpdate", "gridSize", "gridActive", "zoom", "initialSize", "position",
+          "showTopRightMenu", "autoUpdatesEnabled", "canShowToolbox", "toolboxPosition", "lastInformed",
+          "clrDlgPosSvd", "clrX", "clrY"})
         QVERIFY2(keys.contains(QLatin1String(key)), key);
     QVERIFY(ini.contains("geometry=@Rect(0 0 640 480)"));
 }

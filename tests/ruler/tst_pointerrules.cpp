@@ -90,19 +90,24 @@ void TestPointerRules::edgeDrags_data()
     QTest::addColumn<QRect>("expected"); // null: ignored
 
     // The window stands at (100, 100), 300 x 200.
-    QTest::newRow("right edge to width 21") << int(RightEdge) << QPoint(-279, 0) << false << QRect(100, 100, 21, 200);
+    QTest::newRow("right edge to width 21")
+        << int(RightEdge) << QPoint(-279, 0) << false << QRect(100, 100, 21, 200);
     QTest::newRow("right edge to width 20 ignored") << int(RightEdge) << QPoint(-280, 0) << false << QRect();
-    QTest::newRow("left edge to width 20") << int(LeftEdge) << QPoint(280, 0) << false << QRect(380, 100, 20, 200);
+    QTest::newRow("left edge to width 20")
+        << int(LeftEdge) << QPoint(280, 0) << false << QRect(380, 100, 20, 200);
     QTest::newRow("left edge to width 19 ignored") << int(LeftEdge) << QPoint(281, 0) << false << QRect();
     QTest::newRow("top edge up") << int(TopEdge) << QPoint(0, -50) << false << QRect(100, 50, 300, 250);
-    QTest::newRow("bottom edge to 20") << int(BottomEdge) << QPoint(0, -180) << false << QRect(100, 100, 300, 20);
+    QTest::newRow("bottom edge to 20")
+        << int(BottomEdge) << QPoint(0, -180) << false << QRect(100, 100, 300, 20);
     QTest::newRow("bottom edge to 19 ignored") << int(BottomEdge) << QPoint(0, -181) << false << QRect();
     QTest::newRow("bottom-right") << int(BottomRight) << QPoint(10, 20) << false << QRect(100, 100, 310, 220);
-    QTest::newRow("bottom-right in full screen") << int(BottomRight) << QPoint(10, 20) << true << QRect(100, 100, 310, 220);
+    QTest::newRow("bottom-right in full screen")
+        << int(BottomRight) << QPoint(10, 20) << true << QRect(100, 100, 310, 220);
     QTest::newRow("left edge in full screen ignored") << int(LeftEdge) << QPoint(10, 0) << true << QRect();
     QTest::newRow("top-left") << int(TopLeft) << QPoint(10, 20) << false << QRect(110, 120, 290, 180);
     QTest::newRow("top-right") << int(TopRight) << QPoint(10, 20) << false << QRect(100, 120, 310, 180);
-    QTest::newRow("top-right to width 20") << int(TopRight) << QPoint(-280, 0) << false << QRect(100, 100, 20, 200);
+    QTest::newRow("top-right to width 20")
+        << int(TopRight) << QPoint(-280, 0) << false << QRect(100, 100, 20, 200);
     QTest::newRow("bottom-left") << int(BottomLeft) << QPoint(10, 20) << false << QRect(110, 100, 290, 220);
 }
 

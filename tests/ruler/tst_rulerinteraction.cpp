@@ -32,7 +32,10 @@ private Q_SLOTS:
     void closingTheMiddleRulerActivatesTheLast();
 
 private:
-    Gradora *makeRuler(const QRect &geometry = QRect(100, 100, 300, 200)) { return m_fixture.shown(geometry); }
+    Gradora *makeRuler(const QRect &geometry = QRect(100, 100, 300, 200))
+    {
+        return m_fixture.shown(geometry);
+    }
     void drag(Gradora *ruler, const QPoint &from, const QPoint &to);
     RulerFixture m_fixture;
 };
@@ -64,15 +67,18 @@ void TestRulerInteraction::guideCreation_data()
     QTest::addColumn<QPoint>("release");
     QTest::addColumn<QList<int>>("vertical");
     QTest::addColumn<QList<int>>("horizontal");
-    QTest::newRow("left band at 11, dragged") << QPoint(11, 100) << QPoint(60, 100) << QList<int>{60} << QList<int>{};
-    QTest::newRow("left band at 29, dragged") << QPoint(29, 100) << QPoint(80, 100) << QList<int>{80} << QList<int>{};
+    QTest::newRow("left band at 11, dragged")
+        << QPoint(11, 100) << QPoint(60, 100) << QList<int>{60} << QList<int>{};
+    QTest::newRow("left band at 29, dragged")
+        << QPoint(29, 100) << QPoint(80, 100) << QList<int>{80} << QList<int>{};
     QTest::newRow("x 10 gives none") << QPoint(10, 100) << QPoint(60, 100) << QList<int>{} << QList<int>{};
     QTest::newRow("x 30 gives none") << QPoint(30, 100) << QPoint(60, 100) << QList<int>{} << QList<int>{};
-    QTest::newRow("top band, dragged") << QPoint(150, 20) << QPoint(150, 90) << QList<int>{} << QList<int>{90};
-    QTest::newRow("corner square gives a horizontal guide") << QPoint(20, 20) << QPoint(60, 70) << QList<int>{}
-                                                            << QList<int>{70};
-    QTest::newRow("click without a drag leaves none") << QPoint(11, 100) << QPoint(11, 100) << QList<int>{}
-                                                      << QList<int>{};
+    QTest::newRow("top band, dragged")
+        << QPoint(150, 20) << QPoint(150, 90) << QList<int>{} << QList<int>{90};
+    QTest::newRow("corner square gives a horizontal guide")
+        << QPoint(20, 20) << QPoint(60, 70) << QList<int>{} << QList<int>{70};
+    QTest::newRow("click without a drag leaves none")
+        << QPoint(11, 100) << QPoint(11, 100) << QList<int>{} << QList<int>{};
 }
 
 void TestRulerInteraction::guideCreation()
@@ -141,11 +147,14 @@ void TestRulerInteraction::edgeResize_data()
     QTest::addColumn<QPoint>("to");
     QTest::addColumn<QRect>("expected");
     QTest::newRow("right edge to 21") << QPoint(298, 100) << QPoint(19, 100) << QRect(100, 100, 21, 200);
-    QTest::newRow("right edge to 20 ignored") << QPoint(298, 100) << QPoint(18, 100) << QRect(100, 100, 300, 200);
+    QTest::newRow("right edge to 20 ignored")
+        << QPoint(298, 100) << QPoint(18, 100) << QRect(100, 100, 300, 200);
     QTest::newRow("left edge to 20") << QPoint(2, 100) << QPoint(282, 100) << QRect(380, 100, 20, 200);
-    QTest::newRow("left edge to 19 ignored") << QPoint(2, 100) << QPoint(283, 100) << QRect(100, 100, 300, 200);
+    QTest::newRow("left edge to 19 ignored")
+        << QPoint(2, 100) << QPoint(283, 100) << QRect(100, 100, 300, 200);
     QTest::newRow("bottom-right") << QPoint(298, 198) << QPoint(318, 218) << QRect(100, 100, 320, 220);
-    QTest::newRow("body moves the window") << QPoint(150, 100) << QPoint(170, 130) << QRect(120, 130, 300, 200);
+    QTest::newRow("body moves the window")
+        << QPoint(150, 100) << QPoint(170, 130) << QRect(120, 130, 300, 200);
 }
 
 void TestRulerInteraction::edgeResize()
@@ -198,8 +207,8 @@ void TestRulerInteraction::wheelAccumulator()
     Gradora *ruler = makeRuler();
     QList<int> seen;
     for (int delta : {120, 120, -120}) {
-        QWheelEvent wheel(QPointF(150, 100), ruler->mapToGlobal(QPointF(150, 100)), QPoint(), QPoint(0, delta),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent wheel(QPointF(150, 100), ruler->mapToGlobal(QPointF(150, 100)), QPoint(),
+                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(ruler, &wheel);
         seen << ruler->wheelAccumulator;
     }

@@ -45,7 +45,10 @@ private Q_SLOTS:
     void draggingThePanelDragsTheRuler();
 
 private:
-    Gradora *makeRuler(const QRect &geometry = QRect(100, 100, 600, 400)) { return m_fixture.shown(geometry, true); }
+    Gradora *makeRuler(const QRect &geometry = QRect(100, 100, 600, 400))
+    {
+        return m_fixture.shown(geometry, true);
+    }
     RulerFixture m_fixture;
 };
 
@@ -78,8 +81,8 @@ void TestRulerKeys::figureKindKeys_data()
     QTest::newRow("Alt+Shift+1 keeps the ratio") << int(Qt::Key_1) << (alt | shift) << int(M_Square) << true;
     const int centred[] = {S_Square, S_Rhombus, S_IsoTriangle, S_RightTriangle, S_Circle, S_Ellipse};
     for (int digit = 2; digit <= 7; ++digit)
-        QTest::addRow("Alt+Shift+%d", digit) << int(Qt::Key_0 + digit) << (alt | shift) << centred[digit - 2]
-                                             << false;
+        QTest::addRow("Alt+Shift+%d", digit)
+            << int(Qt::Key_0 + digit) << (alt | shift) << centred[digit - 2] << false;
     QTest::newRow("exclamation mark") << int(Qt::Key_Exclam) << shift << int(S_Rectangle) << false;
     QTest::newRow("at sign") << int(Qt::Key_At) << shift << int(S_Square) << false;
     QTest::newRow("ampersand") << int(Qt::Key_Ampersand) << shift << int(S_Ellipse) << false;
@@ -103,8 +106,10 @@ void TestRulerKeys::figureEntriesAndCheckMarks_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("corner");
     QTest::addColumn<int>("centred");
-    const int corners[] = {M_Rectangle, M_Square, M_Rhombus, M_IsoTriangle, M_RightTriangle, M_Circle, M_Ellipse};
-    const int centres[] = {S_Rectangle, S_Square, S_Rhombus, S_IsoTriangle, S_RightTriangle, S_Circle, S_Ellipse};
+    const int corners[] = {M_Rectangle,     M_Square, M_Rhombus, M_IsoTriangle,
+                           M_RightTriangle, M_Circle, M_Ellipse};
+    const int centres[] = {S_Rectangle,     S_Square, S_Rhombus, S_IsoTriangle,
+                           S_RightTriangle, S_Circle, S_Ellipse};
     for (int i = 0; i < 7; ++i)
         QTest::addRow("shape %d", i + 1) << i << corners[i] << centres[i];
 }
@@ -169,7 +174,8 @@ void TestRulerKeys::turningKeys()
     ruler->set_M_Rectangle();
     ruler->figure.figureAngle = 100;
     QTest::keyClick(ruler, Qt::Key(key));
-    QVERIFY2(qAbs(ruler->figure.figureAngle - (100 + turn)) < 1e-9, qPrintable(QString::number(ruler->figure.figureAngle)));
+    QVERIFY2(qAbs(ruler->figure.figureAngle - (100 + turn)) < 1e-9,
+             qPrintable(QString::number(ruler->figure.figureAngle)));
 }
 
 void TestRulerKeys::sixtyFourFineTurnsMakeOneCoarse()

@@ -2,9 +2,9 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QMenu>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
 #include <QTest>
 #include <memory>
@@ -83,15 +83,15 @@ void TestRulerPersistence::booleanKeysRoundTrip_data()
     QTest::addColumn<bool>("stored");
 
     const std::pair<const char *, bool> keys[] = {
-        {"showMasterPointLines", true}, {"zeroAtLeft", false},         {"zeroAtBottom", true},
-        {"crossHairVisible", true},     {"borderVisible", false},      {"flyingFigureVisible", false},
-        {"showRulerReadings", false},   {"hoverGuides", true},         {"stayOnTop", true},
-        {"selectInvertedAlt", true},    {"selectMPix", false},         {"snapToScreen", true},
-        {"lockToScreen", true},         {"antiAliasing", true},        {"leftTickerVisible", false},
-        {"rightTickerVisible", false},  {"topTickerVisible", false},   {"bottomTickerVisible", false},
-        {"rulerStartsFrom1", true},     {"stretchImage", true},        {"proportionalImage", false},
-        {"transparentImage", true},     {"boldControlPoints", false},  {"noControlPoints", true},
-        {"bottmRightLabel", true},      {"R_M_Width", true},           {"R_M_Height", true},
+        {"showMasterPointLines", true}, {"zeroAtLeft", false},        {"zeroAtBottom", true},
+        {"crossHairVisible", true},     {"borderVisible", false},     {"flyingFigureVisible", false},
+        {"showRulerReadings", false},   {"hoverGuides", true},        {"stayOnTop", true},
+        {"selectInvertedAlt", true},    {"selectMPix", false},        {"snapToScreen", true},
+        {"lockToScreen", true},         {"antiAliasing", true},       {"leftTickerVisible", false},
+        {"rightTickerVisible", false},  {"topTickerVisible", false},  {"bottomTickerVisible", false},
+        {"rulerStartsFrom1", true},     {"stretchImage", true},       {"proportionalImage", false},
+        {"transparentImage", true},     {"boldControlPoints", false}, {"noControlPoints", true},
+        {"bottmRightLabel", true},      {"R_M_Width", true},          {"R_M_Height", true},
         {"R_M_MinimalReadings", true}};
     for (const auto &[key, value] : keys)
         QTest::newRow(key) << QString::fromLatin1(key) << value;
@@ -367,16 +367,17 @@ void TestRulerPersistence::savedKeysInTableOrder()
         if (eq > 0)
             keys << QString::fromLatin1(line.left(eq));
     }
-    const QStringList rulerOrder{
-        "showMasterPointLines", "zeroAtLeft",        "zeroAtBottom",      "crossHairVisible",
-        "borderVisible",        "flyingFigureVisible", "showRulerReadings", "hoverGuides",
-        "stayOnTop",            "selectInvertedAlt", "selectMPix",        "snapToScreen",
-        "lockToScreen",         "antiAliasing",      "leftTickerVisible", "rightTickerVisible",
-        "topTickerVisible",     "bottomTickerVisible", "rulerStartsFrom1", "imageFile",
-        "stretchImage",         "proportionalImage", "transparentImage",  "boldControlPoints",
-        "noControlPoints",      "bottmRightLabel",   "R_M_Width",         "R_M_Height",
-        "R_M_MinimalReadings",  "geometry",          "background",        "rulerColor",
-        "guidesColor"};
+    const QStringList rulerOrder{"showMasterPointLines", "zeroAtLeft",          "zeroAtBottom",
+                                 "crossHairVisible",     "borderVisible",       "flyingFigureVisible",
+                                 "showRulerReadings",    "hoverGuides",         "stayOnTop",
+                                 "selectInvertedAlt",    "selectMPix",          "snapToScreen",
+                                 "lockToScreen",         "antiAliasing",        "leftTickerVisible",
+                                 "rightTickerVisible",   "topTickerVisible",    "bottomTickerVisible",
+                                 "rulerStartsFrom1",     "imageFile",           "stretchImage",
+                                 "proportionalImage",    "transparentImage",    "boldControlPoints",
+                                 "noControlPoints",      "bottmRightLabel",     "R_M_Width",
+                                 "R_M_Height",           "R_M_MinimalReadings", "geometry",
+                                 "background",           "rulerColor",          "guidesColor"};
     QStringList written;
     for (const QString &key : keys) {
         if (rulerOrder.contains(key))

@@ -51,7 +51,8 @@ void TestScreenPlacement::snapping_data()
     QTest::newRow("L - 25 snaps") << QRect(-25, 300, 300, 200) << kPrimary << QPoint(0, 300);
     QTest::newRow("right edge 20 short") << QRect(1600, 300, 300, 200) << kPrimary << QPoint(1620, 300);
     QTest::newRow("right edge 25 beyond") << QRect(1645, 300, 300, 200) << kPrimary << QPoint(1620, 300);
-    QTest::newRow("right edge 26 beyond stays") << QRect(1646, 300, 300, 200) << kPrimary << QPoint(1646, 300);
+    QTest::newRow("right edge 26 beyond stays")
+        << QRect(1646, 300, 300, 200) << kPrimary << QPoint(1646, 300);
     QTest::newRow("top and bottom") << QRect(500, 10, 300, 200) << kPrimary << QPoint(500, 0);
     QTest::newRow("bottom") << QRect(500, 870, 300, 200) << kPrimary << QPoint(500, 880);
     QTest::newRow("second screen left edge") << QRect(1940, 300, 300, 200) << kSecond << QPoint(1920, 300);
@@ -74,8 +75,10 @@ void TestScreenPlacement::locking_data()
     QTest::newRow("inside") << QRect(10, 10, 300, 200) << kPrimary << QRect(10, 10, 300, 200);
     QTest::newRow("off the left") << QRect(-10, 10, 300, 200) << kPrimary << QRect(0, 10, 300, 200);
     QTest::newRow("off the right") << QRect(1700, 10, 300, 200) << kPrimary << QRect(1620, 10, 300, 200);
-    QTest::newRow("wider than the screen") << QRect(300, 10, 2500, 200) << kPrimary << QRect(0, 10, 1920, 200);
-    QTest::newRow("higher than the screen") << QRect(300, 50, 300, 1500) << kPrimary << QRect(300, 0, 300, 1080);
+    QTest::newRow("wider than the screen")
+        << QRect(300, 10, 2500, 200) << kPrimary << QRect(0, 10, 1920, 200);
+    QTest::newRow("higher than the screen")
+        << QRect(300, 50, 300, 1500) << kPrimary << QRect(300, 0, 300, 1080);
     QTest::newRow("second screen") << QRect(1900, 10, 300, 200) << kSecond << QRect(1920, 10, 300, 200);
 }
 
@@ -94,10 +97,13 @@ void TestScreenPlacement::panelSide_data()
     QTest::addColumn<int>("side");
     QTest::addColumn<QPoint>("expected");
     QTest::newRow("right") << QRect(100, 50, 300, 200) << int(PanelSide::Right) << QPoint(405, 50);
-    QTest::newRow("right would overflow") << QRect(1500, 50, 300, 200) << int(PanelSide::Right) << QPoint(1335, 50);
-    QTest::newRow("right just fits") << QRect(1455, 50, 300, 200) << int(PanelSide::Right) << QPoint(1760, 50);
+    QTest::newRow("right would overflow")
+        << QRect(1500, 50, 300, 200) << int(PanelSide::Right) << QPoint(1335, 50);
+    QTest::newRow("right just fits") << QRect(1455, 50, 300, 200) << int(PanelSide::Right)
+                                     << QPoint(1760, 50);
     QTest::newRow("left") << QRect(500, 50, 300, 200) << int(PanelSide::Left) << QPoint(335, 50);
-    QTest::newRow("left would overflow") << QRect(100, 50, 300, 200) << int(PanelSide::Left) << QPoint(405, 50);
+    QTest::newRow("left would overflow")
+        << QRect(100, 50, 300, 200) << int(PanelSide::Left) << QPoint(405, 50);
 }
 
 void TestScreenPlacement::panelSide()
@@ -122,21 +128,22 @@ void TestScreenPlacement::reachableGeometry_data()
     const QList<QRect> two{primary, second};
 
     QTest::newRow("inside") << QRect(100, 100, 300, 200) << one << QRect(100, 100, 300, 200);
-    QTest::newRow("partly off the left edge stays") << QRect(-250, 40, 300, 200) << one
-                                                    << QRect(-250, 40, 300, 200);
-    QTest::newRow("one pixel on screen stays") << QRect(1919, 1079, 300, 200) << one
-                                               << QRect(1919, 1079, 300, 200);
-    QTest::newRow("just beyond the right edge moves") << QRect(1920, 100, 300, 200) << one
-                                                      << QRect(0, 0, 300, 200);
-    QTest::newRow("on an unplugged second monitor") << QRect(2200, 300, 640, 480) << one
-                                                    << QRect(0, 0, 640, 480);
-    QTest::newRow("on a second monitor that is there") << QRect(2200, 300, 640, 480) << two
-                                                       << QRect(2200, 300, 640, 480);
+    QTest::newRow("partly off the left edge stays")
+        << QRect(-250, 40, 300, 200) << one << QRect(-250, 40, 300, 200);
+    QTest::newRow("one pixel on screen stays")
+        << QRect(1919, 1079, 300, 200) << one << QRect(1919, 1079, 300, 200);
+    QTest::newRow("just beyond the right edge moves")
+        << QRect(1920, 100, 300, 200) << one << QRect(0, 0, 300, 200);
+    QTest::newRow("on an unplugged second monitor")
+        << QRect(2200, 300, 640, 480) << one << QRect(0, 0, 640, 480);
+    QTest::newRow("on a second monitor that is there")
+        << QRect(2200, 300, 640, 480) << two << QRect(2200, 300, 640, 480);
     QTest::newRow("far above") << QRect(10, -5000, 640, 480) << one << QRect(0, 0, 640, 480);
-    QTest::newRow("larger than the screen is reduced") << QRect(5000, 5000, 2500, 900) << one
-                                                       << QRect(0, 0, 1920, 900);
-    QTest::newRow("primary not at the origin") << QRect(-3000, 0, 100, 100) << QList<QRect>{QRect(-1280, 0, 1280, 1024)}
-                                               << QRect(-1280, 0, 100, 100);
+    QTest::newRow("larger than the screen is reduced")
+        << QRect(5000, 5000, 2500, 900) << one << QRect(0, 0, 1920, 900);
+    QTest::newRow("primary not at the origin")
+        << QRect(-3000, 0, 100, 100) << QList<QRect>{QRect(-1280, 0, 1280, 1024)}
+        << QRect(-1280, 0, 100, 100);
 }
 
 void TestScreenPlacement::reachableGeometry()
