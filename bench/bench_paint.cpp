@@ -8,18 +8,15 @@
 // flying figure, in pixels and in millimetres. The table at the end gives each pass as a ratio to the
 // fill of its size measured in the same run (CPU time, median over --benchmark_repetitions).
 
-#include "appidentity.h"
 #include "gradora.h"
-#include "programstore.h"
 #include "settings.h"
+#include "testsupport.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -40,22 +37,6 @@ struct Case
     QSize size;
 };
 const Case kSizes[] = {{"1920x1080", {1920, 1080}}, {"3840x2160", {3840, 2160}}};
-
-// Keeps the run away from the user's own settings, like the tests do.
-void isolateUserFiles(const QTemporaryDir &home)
-{
-    const QByteArray path = home.path().toLocal8Bit();
-    qputenv("HOME", path);
-    qputenv("XDG_CONFIG_HOME", path + "/config");
-    qputenv("XDG_DATA_HOME", path + "/data");
-    qputenv("XDG_CACHE_HOME", path + "/cache");
-    qputenv("XDG_RUNTIME_DIR", path + "/runtime");
-    QDir(home.path()).mkpath(QStringLiteral("runtime"));
-    QFile::setPermissions(home.path() + QStringLiteral("/runtime"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QStandardPaths::setTestModeEnabled(true);
-    qputenv("GRADORA_UPDATE_URL", "http://127.0.0.1:9/");
-}
 
 QImage canvas(QSize size)
 {
@@ -167,13 +148,10 @@ private:
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QTemporaryDir home(QDir::tempPath() + QStringLiteral("/gradora-bench-XXXXXX"));
-    isolateUserFiles(home);
+    // Away from the user's own settings, like the tests.
+    TestSupport::isolateUserFiles();
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(AppIdentity::organizationName);
-    QCoreApplication::setOrganizationDomain(AppIdentity::organizationDomain);
-    QCoreApplication::setApplicationName(AppIdentity::applicationName);
-    ProgramStore::selectFormat();
+    TestSupport::setIdentity();
 
     Settings settings;
     settings.infoPaneShown = false;
