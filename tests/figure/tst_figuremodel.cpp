@@ -1,3 +1,4 @@
+#include "figure/figurefixture.h"
 #include "figureangle.h"
 #include "figuremodel.h"
 #include "testsupport.h"
@@ -10,23 +11,16 @@ using namespace FigureKind;
 
 Q_DECLARE_METATYPE(FigureModifiers)
 
+using FigureFixture::created;
+using FigureFixture::kWindow;
+
 namespace {
 
-const QSize kWindow(800, 600);
 // Placement changes round to whole pixels in turned directions, and the two placements count their
 // half pixels differently: the figure may shift by this much, never more.
 constexpr double kToggleTolerance = 2.0;
 // The ratio rectangle's height is put back with a truncation when it is centred.
 constexpr double kRatioCentreTolerance = 1.5;
-
-FigureModel created(int kind, double angle = 0, QSize window = kWindow)
-{
-    FigureModel model;
-    model.create(kind, window);
-    model.figureAngle = angle;
-    model.recompute();
-    return model;
-}
 
 double length(QPointF p)
 {
@@ -379,11 +373,7 @@ void TestFigureModel::sendToCentre()
     QFETCH(QSize, window);
     QFETCH(double, expectedAngle);
 
-    FigureModel model;
-    if (ratio > 0)
-        model.createRatioFigure(ratio, kWindow);
-    else
-        model.create(kind, kWindow);
+    FigureModel model = created(kind, 0, kWindow, ratio);
     model.figureAngle = angle;
     model.bodyMove(QPoint(-150, 95));
     const QSizeF size = model.figureBox().size();
@@ -462,13 +452,7 @@ void TestFigureModel::hitTest()
     QFETCH(QPointF, figurePoint);
     QFETCH(bool, inside);
 
-    FigureModel model;
-    if (ratio > 0)
-        model.createRatioFigure(ratio, kWindow);
-    else
-        model.create(kind, kWindow);
-    model.figureAngle = angle;
-    model.recompute();
+    const FigureModel model = created(kind, angle, kWindow, ratio);
     const QPoint windowPoint = model.screenTransform().map(figurePoint).toPoint();
     QCOMPARE(model.hitTest(windowPoint), inside);
 }

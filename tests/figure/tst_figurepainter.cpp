@@ -1,3 +1,4 @@
+#include "figure/figurefixture.h"
 #include "figuremodel.h"
 #include "figurepainter.h"
 #include "figurereadings.h"
@@ -12,21 +13,14 @@
 
 using namespace FigureKind;
 
+using FigureFixture::created;
+using FigureFixture::kWindow;
+
 namespace {
 
-const QSize kWindow(800, 600);
 const QColor kRuler(111, 33, 55);
 const QColor kBackground(20, 200, 90);
 const QColor kGuides(Qt::red);
-
-FigureModel created(int kind, double angle = 0)
-{
-    FigureModel model;
-    model.create(kind, kWindow);
-    model.figureAngle = angle;
-    model.recompute();
-    return model;
-}
 
 // Only the outline: no control points, rotation centre or readings.
 FigureStyle outlineOnly()

@@ -1,3 +1,4 @@
+#include "figure/figurefixture.h"
 #include "figureangle.h"
 #include "figuremodel.h"
 #include "figurereadings.h"
@@ -10,19 +11,12 @@
 
 using namespace FigureKind;
 
+using FigureFixture::created;
+using FigureFixture::kWindow;
+
 namespace {
 
-const QSize kWindow(800, 600);
 constexpr double kPi = 3.14159265358979323846;
-
-FigureModel created(int kind, double angle = 0)
-{
-    FigureModel model;
-    model.create(kind, kWindow);
-    model.figureAngle = angle;
-    model.recompute();
-    return model;
-}
 
 FigureReadings inPixels(const FigureModel &model, FigureRulerFrame frame = {kWindow})
 {
@@ -135,13 +129,7 @@ void TestFigureReadings::pixelCounts()
     QFETCH(double, area);
     QFETCH(double, perimeter);
 
-    FigureModel model;
-    if (ratio > 0)
-        model.createRatioFigure(ratio, kWindow);
-    else
-        model.create(kind, kWindow);
-    model.figureAngle = angle;
-    model.recompute();
+    const FigureModel model = created(kind, angle, kWindow, ratio);
     const FigureReadings r = inPixels(model);
     QCOMPARE(r.widthPx, width);
     QCOMPARE(r.heightPx, height);
@@ -387,11 +375,7 @@ void TestFigureReadings::panelTexts()
     QFETCH(int, sideKind);
     QFETCH(QString, sidePrefix);
 
-    FigureModel model;
-    if (ratio > 0)
-        model.createRatioFigure(ratio, kWindow);
-    else
-        model.create(kind, kWindow);
+    const FigureModel model = created(kind, 0, kWindow, ratio);
     const FigureReadings r = inPixels(model);
     const FigurePanelTexts panel = r.panelTexts();
     QCOMPARE(panel.showHeight, showHeight);
