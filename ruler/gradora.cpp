@@ -1,6 +1,7 @@
 // Construction, joining the preferences, persistence, and the life of a ruler window.
 #include "gradora.h"
 
+#include "compositorwatch.h"
 #include "programstore.h"
 #include "rulerkeys.h"
 #include "rulersettings.h"
@@ -37,6 +38,8 @@ Gradora::Gradora(QWidget *parent)
     createMenus();
     figure.createInitialFigure(size());
     readOptions();
+
+    connect(CompositorWatch::instance(), &CompositorWatch::runningChanged, this, &Gradora::updateShape);
 }
 
 Gradora::~Gradora()

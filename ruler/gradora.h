@@ -5,10 +5,12 @@
 #include "ticklayout.h"
 #include "unitscale.h"
 
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QList>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -54,6 +56,13 @@ public:
     void recomputeScale();
     // Draws the background picture where its options place it; a step of the paint pass.
     void drawPicture(QPainter &painter) const;
+
+    // Without a compositing manager the window is shaped to what the ruler draws, its ticker bands and
+    // the grab reach around its strokes (see RulerShape); with one it is whole. Follows the compositor
+    // at once and the ruler's look after each repaint that changed it.
+    void updateShape();
+    // The region that the shaped window keeps, computed anew from the current state.
+    QRegion shapeRegion() const;
 
     // The picture's file dialog and its failure message; the tests replace them.
     static std::function<QString(QWidget *parent, const QString &caption, const QString &folder)>
@@ -420,5 +429,13 @@ private:
     void drawReadings(QPainter &painter) const;
     void drawCrossHair(QPainter &painter) const;
     void drawFigure(QPainter &painter, const FigureReadings &figureReadings) const;
+    // The steps after the body's fill; the window's shape runs them too.
+    void drawContent(QPainter &painter, const FigureReadings &figureReadings) const;
     FigureUnits figureUnits() const;
+
+    // Shaping: what the last shape was made from, and whether a new one is on its way.
+    QByteArray shapeSignature() const;
+    void noteShapeAfterPaint();
+    QByteArray appliedShapeSignature;
+    bool shapeUpdatePending = false;
 };

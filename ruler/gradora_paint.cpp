@@ -139,11 +139,23 @@ void Gradora::paintEvent(QPaintEvent *)
     }
     setAutoFillBackground(true);
 
+    const FigureReadings figureReadings =
+        FigureReadings::measure(figure, figureUnits(), {size(), zeroAtLeft, zeroAtBottom, rulerStartsFrom1});
+    if (isActiveWindow())
+        writePanelTexts(figureReadings);
+
     QPainter painter(this);
     // The body's own alpha is the ruler's transparency, not blended over anything.
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(rect(), backgroundColor);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    drawContent(painter, figureReadings);
+    painter.end();
+    noteShapeAfterPaint();
+}
+
+void Gradora::drawContent(QPainter &painter, const FigureReadings &figureReadings) const
+{
     // The scales, border, guides and cross-hair are axis-aligned 1-pixel lines on whole pixels: antialiased,
     // each would smear over two half-tinted pixels. "Anti-aliasing" smooths the figure, which sets it itself.
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -155,11 +167,6 @@ void Gradora::paintEvent(QPaintEvent *)
     if (showGuides)
         drawGuides(painter);
     drawTickers(painter);
-
-    const FigureReadings figureReadings =
-        FigureReadings::measure(figure, figureUnits(), {size(), zeroAtLeft, zeroAtBottom, rulerStartsFrom1});
-    if (isActiveWindow())
-        writePanelTexts(figureReadings);
     drawReadings(painter);
     if (crossHairVisible)
         drawCrossHair(painter);

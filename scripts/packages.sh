@@ -2,8 +2,9 @@
 # shellcheck shell=bash
 
 GRADORA_BUILD_PACKAGES=(cmake make g++ ccache pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-                        fonts-liberation2 fonts-dejavu-core)
-GRADORA_X_PACKAGES=(xvfb xauth x11-utils x11-xserver-utils xdotool openbox imagemagick)
+                        fonts-liberation2 fonts-dejavu-core libxcb1-dev libxcb-xfixes0-dev)
+GRADORA_X_PACKAGES=(xvfb xauth x11-utils x11-xserver-utils xdotool openbox imagemagick
+                    xcompmgr)
 GRADORA_TEST_PACKAGES=(libbenchmark-dev)
 
 install_packages() {

@@ -1,0 +1,96 @@
+// The window's shape where no compositing manager makes its body translucent.
+#include "gradora.h"
+
+#include "compositorwatch.h"
+#include "figurereadings.h"
+#include "inkmask.h"
+#include "pointerrules.h"
+#include "rulershape.h"
+#include "settings.h"
+
+#include <QAction>
+#include <QDataStream>
+#include <QIODevice>
+#include <QPainter>
+#include <QTimer>
+
+namespace {
+// A control point stays grabbable as far as the pointer finds it.
+constexpr int kHandleReach = PointerRules::kControlPointReach;
+} // namespace
+
+QRegion Gradora::shapeRegion() const
+{
+    InkMask mask(size(), logicalDpiY());
+    const TickFrame frame{size(), zeroAtLeft, zeroAtBottom, rulerStartsFrom1};
+    RulerShape::markBands(mask, frame, scale,
+                          {topTickerVisible, bottomTickerVisible, leftTickerVisible, rightTickerVisible},
+                          PointerRules::kGuideBandEnd + 1);
+    const FigureReadings figureReadings =
+        FigureReadings::measure(figure, figureUnits(), {size(), zeroAtLeft, zeroAtBottom, rulerStartsFrom1});
+    {
+        QPainter painter(&mask);
+        drawContent(painter, figureReadings);
+    }
+    if (flyingFigureVisible && !noControlPoints) {
+        for (const QPoint &point : figureControlPoints())
+            mask.mark(QRect(point - QPoint(kHandleReach, kHandleReach),
+                            QSize(2 * kHandleReach + 1, 2 * kHandleReach + 1)));
+    }
+    return mask.region();
+}
+
+// Everything the shape is made from. Equal signatures give equal shapes, so a repaint that changed
+// nothing of it (a pointer moving over the body) costs no new shape.
+QByteArray Gradora::shapeSignature() const
+{
+    QByteArray signature;
+    QDataStream out(&signature, QIODevice::WriteOnly);
+    out << size() << zeroAtLeft << zeroAtBottom << rulerStartsFrom1 << leftTickerVisible << rightTickerVisible
+        << topTickerVisible << bottomTickerVisible << crossHairVisible << borderVisible << showRulerReadings
+        << R_M_MinimalReadings << R_M_Width << R_M_Height << bottmRightLabel << flyingFigureVisible
+        << showOnFigureReadings << showMasterPointLines << boldControlPoints << noControlPoints;
+    out << int(scale.unitKind) << scale.unitLabel << scale.pixelsPerUnitX << scale.pixelsPerUnitY;
+    out << showGuides << horizontalGuides << verticalGuides;
+    // The guide spacing is written beside the pointer while it rests on a guide.
+    const bool spacingShown = hoverGuides && (guideMode == 3 || cursor().shape() == Qt::SplitVCursor);
+    out << spacingShown << (spacingShown ? lastLocalPos : QPoint());
+    out << readings.widthNumber << readings.heightNumber << readings.widthText << readings.heightText
+        << readings.areaText << readings.perimeterText;
+    out << figure.figureKind << figure.figurePointCount << figure.figureOrigin << figure.figureAngle
+        << figure.flyingRuler << figure.ratioLocked << figure.figureRatio << figure.figureScreenPoints;
+    for (const FigurePoint &point : figure.figurePoints)
+        out << point.x << point.y;
+    out << (actMegapixel && actMegapixel->isChecked());
+    out << image.size() << stretchImage << proportionalImage;
+    out << (settings && settings->showTopRightMenu);
+    return signature;
+}
+
+void Gradora::noteShapeAfterPaint()
+{
+    if (shapeUpdatePending || CompositorWatch::instance()->isRunning())
+        return;
+    if (shapeSignature() == appliedShapeSignature)
+        return;
+    // Shaped after the paint, not inside it.
+    shapeUpdatePending = true;
+    QTimer::singleShot(0, this, &Gradora::updateShape);
+}
+
+void Gradora::updateShape()
+{
+    shapeUpdatePending = false;
+    if (CompositorWatch::instance()->isRunning()) {
+        if (!appliedShapeSignature.isEmpty()) {
+            clearMask();
+            appliedShapeSignature.clear();
+        }
+        return;
+    }
+    QByteArray signature = shapeSignature();
+    if (signature == appliedShapeSignature)
+        return;
+    setMask(shapeRegion());
+    appliedShapeSignature = std::move(signature);
+}

@@ -1,0 +1,121 @@
+#include "x11compositorwatch.h"
+
+#include "compositorwatch.h"
+
+#include <QGuiApplication>
+
+#if defined(GRADORA_HAVE_XCB) && QT_CONFIG(xcb)
+
+#include <QAbstractNativeEventFilter>
+#include <QByteArray>
+#include <QCoreApplication>
+
+#include <cstdlib>
+#include <xcb/xcb.h>
+#include <xcb/xfixes.h>
+
+namespace {
+
+constexpr uint32_t kXFixesMajor = 5;
+constexpr uint32_t kXFixesMinor = 0;
+
+class XcbCompositorWatch : public CompositorWatch, public QAbstractNativeEventFilter
+{
+public:
+    XcbCompositorWatch(xcb_atom_t selection, uint8_t firstXFixesEvent, bool running)
+        : CompositorWatch(running), m_selection(selection), m_selectionNotify(firstXFixesEvent + XCB_XFIXES_SELECTION_NOTIFY)
+    {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+
+    ~XcbCompositorWatch() override
+    {
+        if (QCoreApplication *application = QCoreApplication::instance())
+            application->removeNativeEventFilter(this);
+    }
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override
+    {
+        if (eventType != "xcb_generic_event_t")
+            return false;
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        if ((event->response_type & ~0x80) != m_selectionNotify)
+            return false;
+        const auto *notify = reinterpret_cast<const xcb_xfixes_selection_notify_event_t *>(event);
+        if (notify->selection == m_selection)
+            setRunning(notify->owner != XCB_NONE);
+        return false; // the toolkit follows the same selection for itself
+    }
+
+private:
+    xcb_atom_t m_selection;
+    uint8_t m_selectionNotify;
+};
+
+xcb_screen_t *screenNumber(xcb_connection_t *connection, int number)
+{
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(connection));
+    for (int i = 0; it.rem > 0; ++i, xcb_screen_next(&it)) {
+        if (i == number)
+            return it.data;
+    }
+    return nullptr;
+}
+
+xcb_atom_t internAtom(xcb_connection_t *connection, const QByteArray &name)
+{
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, false, uint16_t(name.size()), name.constData()), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
+    std::free(reply);
+    return atom;
+}
+
+bool hasOwner(xcb_connection_t *connection, xcb_atom_t selection)
+{
+    xcb_get_selection_owner_reply_t *reply =
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr);
+    const bool owned = reply && reply->owner != XCB_NONE;
+    std::free(reply);
+    return owned;
+}
+
+} // namespace
+
+std::unique_ptr<CompositorWatch> X11CompositorWatch::create()
+{
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return nullptr;
+    int number = 0;
+    if (!xcb_parse_display(nullptr, nullptr, nullptr, &number))
+        number = 0;
+    xcb_screen_t *screen = screenNumber(connection, number);
+    const xcb_query_extension_reply_t *xfixes = xcb_get_extension_data(connection, &xcb_xfixes_id);
+    if (!screen || !xfixes || !xfixes->present)
+        return nullptr;
+    std::free(xcb_xfixes_query_version_reply(
+        connection, xcb_xfixes_query_version(connection, kXFixesMajor, kXFixesMinor), nullptr));
+
+    const xcb_atom_t selection = internAtom(connection, "_NET_WM_CM_S" + QByteArray::number(number));
+    if (selection == XCB_NONE)
+        return nullptr;
+    xcb_xfixes_select_selection_input(connection, screen->root, selection,
+                                      XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER |
+                                          XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY |
+                                          XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_CLIENT_CLOSE);
+    // Asked after the selection is watched, so that a manager starting in between is not missed.
+    const bool running = hasOwner(connection, selection);
+    xcb_flush(connection);
+    return std::make_unique<XcbCompositorWatch>(selection, xfixes->first_event, running);
+}
+
+#else
+
+std::unique_ptr<CompositorWatch> X11CompositorWatch::create()
+{
+    return nullptr;
+}
+
+#endif
