@@ -18,7 +18,7 @@ class UnitScale;
 namespace RulerShape {
 
 inline constexpr int kEdgeReach = 4;
-inline constexpr int kBandMargin = 2;
+inline constexpr int kBandMargin = 6;
 
 // How deep the ticker of `edge` reaches into the window: the farthest a tick line or a number's box
 // lies from that edge, in pixels; 0 when it draws nothing.

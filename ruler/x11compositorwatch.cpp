@@ -88,9 +88,13 @@ std::unique_ptr<CompositorWatch> X11CompositorWatch::create()
     xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
     if (!connection)
         return nullptr;
+    // The toolkit connects to the screen that DISPLAY names.
     int number = 0;
-    if (!xcb_parse_display(nullptr, nullptr, nullptr, &number))
+    char *host = nullptr;
+    int display = 0;
+    if (!xcb_parse_display(nullptr, &host, &display, &number))
         number = 0;
+    std::free(host);
     xcb_screen_t *screen = screenNumber(connection, number);
     const xcb_query_extension_reply_t *xfixes = xcb_get_extension_data(connection, &xcb_xfixes_id);
     if (!screen || !xfixes || !xfixes->present)
