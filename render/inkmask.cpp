@@ -38,13 +38,12 @@ public:
     void drawRects(const QRect *rects, int count) override
     {
         for (int i = 0; i < count; ++i)
-            drawShape([&] { m_painter.drawRect(QRectF(rects[i])); },
-                      [&] { m_painter.drawRect(QRectF(rects[i])); });
+            drawRect(QRectF(rects[i]));
     }
     void drawRects(const QRectF *rects, int count) override
     {
         for (int i = 0; i < count; ++i)
-            drawShape([&] { m_painter.drawRect(rects[i]); }, [&] { m_painter.drawRect(rects[i]); });
+            drawRect(rects[i]);
     }
     void drawLines(const QLine *lines, int count) override
     {
@@ -106,11 +105,27 @@ public:
     }
 
 private:
-    // A filled shape: its area when the ink has a brush, its outline widened when the ink has a pen.
+    // A filled rectangle's outline runs through its outermost pixels, so that the reach counts from them.
+    void drawRect(const QRectF &rect)
+    {
+        const QRectF outermost = rect.adjusted(0.5, 0.5, -0.5, -0.5);
+        drawShape([&] { m_painter.drawRect(rect); }, [&] { m_painter.drawRect(outermost); },
+                  [&] { m_painter.drawRect(rect); });
+    }
+
+    // A filled shape: its area when the ink has a brush, its outline widened when the ink has a pen or a
+    // brush (guides and ticks are filled one-pixel rectangles, and must be as easy to grab as lines).
     template <typename Fill, typename Stroke> void drawShape(Fill fill, Stroke stroke)
     {
-        if (startFill())
+        drawShape(fill, stroke, stroke);
+    }
+    template <typename Fill, typename Edge, typename Stroke> void drawShape(Fill fill, Edge edge, Stroke stroke)
+    {
+        if (startFill()) {
             fill();
+            startGrabPen(1);
+            edge();
+        }
         if (startStroke())
             stroke();
     }
@@ -130,13 +145,18 @@ private:
         if (m_inkPen.style() == Qt::NoPen)
             return false;
         m_painter.setTransform(m_transform);
+        startGrabPen(m_inkPen.widthF());
+        return true;
+    }
+
+    void startGrabPen(qreal inkWidth)
+    {
         QPen grab(Qt::black);
-        grab.setWidthF(std::max<qreal>(1, m_inkPen.widthF()) + 2 * InkMask::kStrokeReach);
+        grab.setWidthF(std::max<qreal>(1, inkWidth) + 2 * InkMask::kStrokeReach);
         grab.setCapStyle(Qt::SquareCap);
         grab.setJoinStyle(Qt::MiterJoin);
         m_painter.setPen(grab);
         m_painter.setBrush(Qt::NoBrush);
-        return true;
     }
 
     void fillArea(const QRectF &area)

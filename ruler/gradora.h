@@ -63,6 +63,8 @@ public:
     void updateShape();
     // The region that the shaped window keeps, computed anew from the current state.
     QRegion shapeRegion() const;
+    // How many shapes the window has been given so far.
+    int shapesApplied() const { return shapeCount; }
 
     // The picture's file dialog and its failure message; the tests replace them.
     static std::function<QString(QWidget *parent, const QString &caption, const QString &folder)>
@@ -438,4 +440,5 @@ private:
     void noteShapeAfterPaint();
     QByteArray appliedShapeSignature;
     bool shapeUpdatePending = false;
+    int shapeCount = 0;
 };

@@ -93,4 +93,5 @@ void Gradora::updateShape()
         return;
     setMask(shapeRegion());
     appliedShapeSignature = std::move(signature);
+    ++shapeCount;
 }

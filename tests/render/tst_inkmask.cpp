@@ -71,9 +71,13 @@ void TestInkMask::marksWhatIsDrawn_data()
     QTest::newRow("an unfilled rectangle keeps its hole")
         << Drawing([](QPainter &p) { p.drawRect(40, 40, 100, 60); })
         << QList<QPoint>{{40, 40}, {140, 100}, {90, 40 + kReach}} << QList<QPoint>{{90, 70}, {60, 60}};
-    QTest::newRow("a filled rectangle is whole")
+    QTest::newRow("a filled rectangle is whole, and grabbed within the reach")
         << Drawing([](QPainter &p) { p.fillRect(QRect(40, 40, 100, 60), Qt::blue); })
-        << QList<QPoint>{{40, 40}, {90, 70}, {139, 99}} << QList<QPoint>{{140, 70}, {90, 100}, {39, 40}};
+        << QList<QPoint>{{40, 40}, {90, 70}, {139, 99}, {139 + kReach, 70}, {90, 99 + kReach}}
+        << QList<QPoint>{{140 + kReach, 70}, {90, 100 + kReach}, {39 - kReach, 40}};
+    QTest::newRow("a one-pixel filled line is grabbed like a stroke")
+        << Drawing([](QPainter &p) { p.fillRect(QRect(0, 70, 200, 1), Qt::red); })
+        << QList<QPoint>{{100, 70 - kReach}, {100, 70 + kReach}} << QList<QPoint>{{100, 70 + kReach + 1}};
     QTest::newRow("an ellipse outline keeps its hole")
         << Drawing([](QPainter &p) { p.drawEllipse(QRect(50, 25, 100, 100)); })
         << QList<QPoint>{{50, 75}, {100, 25}, {150, 75}} << QList<QPoint>{{100, 75}, {52, 28}};

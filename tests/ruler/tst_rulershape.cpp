@@ -1,0 +1,254 @@
+#include "compositorwatch.h"
+#include "figurekind.h"
+#include "rulerfixture.h"
+
+#include <QTest>
+#include <functional>
+
+using RulerChange = std::function<void(Gradora &)>;
+Q_DECLARE_METATYPE(RulerChange)
+Q_DECLARE_METATYPE(QList<QPoint>)
+
+// A ruler without a compositing manager keeps only what it draws, its ticker bands and the reach
+// around its strokes; the body between lets the desktop through.
+class TestRulerShape : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void shapeKeepsWhatTheRulerDraws_data();
+    void shapeKeepsWhatTheRulerDraws();
+    void shapeFollowsEveryChange_data();
+    void shapeFollowsEveryChange();
+    void pointerMotionAloneMakesNoNewShape();
+    void compositorStartingAndStoppingTogglesTheShape();
+
+private:
+    Gradora *shownRuler();
+
+    RulerFixture m_fixture;
+    CompositorWatch *m_watch = nullptr;
+};
+
+namespace {
+constexpr QSize kSize(400, 300);
+
+// A bare ruler: tickers and border, no readings, figure or cross-hair.
+void makeBare(Gradora &ruler)
+{
+    ruler.flyingFigureVisible = false;
+    ruler.showRulerReadings = false;
+    ruler.crossHairVisible = false;
+    ruler.horizontalGuides.clear();
+    ruler.verticalGuides.clear();
+}
+
+// An unrotated 200 × 100 rectangle with its anchor at (100, 100).
+void placeRectangle(Gradora &ruler)
+{
+    ruler.flyingFigureVisible = true;
+    ruler.figure.create(FigureKind::M_Rectangle, kSize);
+    ruler.figure.figurePoints = {FigurePoint{0, 0}, FigurePoint{199, 0}, FigurePoint{0, 99}};
+    ruler.figure.figureOrigin = QPoint(100, 100);
+    ruler.figure.figureAngle = 0;
+    ruler.figure.recompute();
+    ruler.showOnFigureReadings = false;
+}
+
+void useCentimetres(Gradora &ruler)
+{
+    ruler.scale.unitKind = UnitScale::TableUnit;
+    ruler.scale.unitLabel = QStringLiteral("cm");
+    ruler.scale.pixelsPerUnitX = ruler.scale.pixelsPerUnitY = ruler.scale.pixelsPerUnitAvg = 40;
+    ruler.scale.ticksPerUnit = 10;
+}
+
+QString at(QPoint point)
+{
+    return QStringLiteral("(%1, %2)").arg(point.x()).arg(point.y());
+}
+} // namespace
+
+void TestRulerShape::initTestCase()
+{
+    CompositorWatch::install(std::make_unique<CompositorWatch>(false));
+    m_watch = CompositorWatch::instance();
+}
+
+void TestRulerShape::init()
+{
+    m_fixture.setUp(false);
+    m_watch->setRunning(false);
+}
+
+void TestRulerShape::cleanup()
+{
+    m_fixture.tearDown();
+}
+
+Gradora *TestRulerShape::shownRuler()
+{
+    Gradora *ruler = m_fixture.attached();
+    makeBare(*ruler);
+    ruler->setGeometry(QRect(QPoint(50, 50), kSize));
+    ruler->show();
+    if (!QTest::qWaitForWindowExposed(ruler))
+        qWarning("ruler not exposed");
+    return ruler;
+}
+
+void TestRulerShape::shapeKeepsWhatTheRulerDraws_data()
+{
+    QTest::addColumn<RulerChange>("change");
+    QTest::addColumn<QList<QPoint>>("inside");
+    QTest::addColumn<QList<QPoint>>("outside");
+
+    QTest::newRow("tickers keep their bands, the body is open")
+        << RulerChange([](Gradora &) {})
+        << QList<QPoint>{{200, 2}, {200, 35}, {200, 265}, {35, 150}, {365, 150}, {5, 5}}
+        << QList<QPoint>{{200, 150}, {60, 60}, {340, 240}};
+    QTest::newRow("hidden tickers leave the edge ring")
+        << RulerChange([](Gradora &r) {
+               r.topTickerVisible = r.bottomTickerVisible = r.leftTickerVisible = r.rightTickerVisible = false;
+               r.borderVisible = false;
+           })
+        << QList<QPoint>{{200, 0}, {200, 3}, {0, 150}, {399, 150}, {200, 299}}
+        << QList<QPoint>{{200, 20}, {20, 150}, {380, 150}, {200, 280}};
+    QTest::newRow("a guide is kept within its reach")
+        << RulerChange([](Gradora &r) { r.horizontalGuides = {150}; })
+        << QList<QPoint>{{200, 150}, {200, 147}, {200, 153}} << QList<QPoint>{{200, 156}, {200, 144}};
+    QTest::newRow("a guide's label is kept")
+        << RulerChange([](Gradora &r) { r.verticalGuides = {200}; })
+        << QList<QPoint>{{200, 100}, {185, 300 - 62}} << QList<QPoint>{{150, 100}, {250, 100}};
+    QTest::newRow("the cross-hair is kept")
+        << RulerChange([](Gradora &r) { r.crossHairVisible = true; })
+        << QList<QPoint>{{200, 150}, {100, 150}, {200, 80}} << QList<QPoint>{{100, 100}, {300, 220}};
+    QTest::newRow("the readings keep their boxes")
+        << RulerChange([](Gradora &r) {
+               r.showRulerReadings = true;
+               r.readings.widthText = QStringLiteral("\u2190 400 px \u2192");
+               r.readings.heightText = QStringLiteral("\u2190 300 px \u2192");
+           })
+        << QList<QPoint>{{200 - 29 + 5, 45}, {200 - 29 + 5, 300 - 45}, {45, 150}}
+        << QList<QPoint>{{200, 150}, {200 - 29 + 5, 100}};
+    QTest::newRow("the figure keeps its outline and handles, not its inside")
+        << RulerChange([](Gradora &r) { placeRectangle(r); })
+        << QList<QPoint>{{100, 150}, {200, 100}, {200, 199}, {300, 150}, {307, 108}, {91, 91}}
+        << QList<QPoint>{{200, 150}, {150, 130}, {310, 150}};
+    QTest::newRow("a figure without handles keeps only its outline")
+        << RulerChange([](Gradora &r) {
+               placeRectangle(r);
+               r.noControlPoints = true;
+           })
+        << QList<QPoint>{{100, 150}, {102, 102}} << QList<QPoint>{{91, 91}, {200, 150}};
+    QTest::newRow("a hidden figure keeps nothing")
+        << RulerChange([](Gradora &r) {
+               placeRectangle(r);
+               r.flyingFigureVisible = false;
+           })
+        << QList<QPoint>{} << QList<QPoint>{{100, 150}, {200, 100}, {91, 91}};
+    QTest::newRow("a picture covers its place")
+        << RulerChange([](Gradora &r) {
+               r.image = QImage(200, 150, QImage::Format_ARGB32);
+               r.image.fill(Qt::blue);
+           })
+        << QList<QPoint>{{150, 100}, {199, 149}} << QList<QPoint>{{250, 200}};
+}
+
+void TestRulerShape::shapeKeepsWhatTheRulerDraws()
+{
+    QFETCH(RulerChange, change);
+    QFETCH(QList<QPoint>, inside);
+    QFETCH(QList<QPoint>, outside);
+    Gradora *ruler = m_fixture.attached();
+    makeBare(*ruler);
+    ruler->resize(kSize);
+    change(*ruler);
+    const QRegion shape = ruler->shapeRegion();
+    for (const QPoint &point : std::as_const(inside))
+        QVERIFY2(shape.contains(point), qPrintable(at(point) + QStringLiteral(" left out")));
+    for (const QPoint &point : std::as_const(outside))
+        QVERIFY2(!shape.contains(point), qPrintable(at(point) + QStringLiteral(" kept")));
+}
+
+void TestRulerShape::shapeFollowsEveryChange_data()
+{
+    QTest::addColumn<RulerChange>("change");
+    QTest::addColumn<bool>("reshapes"); // false: the change leaves the same shape
+    QTest::newRow("resize") << RulerChange([](Gradora &r) { r.resize(500, 380); }) << true;
+    QTest::newRow("unit") << RulerChange([](Gradora &r) { useCentimetres(r); }) << true;
+    QTest::newRow("figure moves") << RulerChange([](Gradora &r) {
+        placeRectangle(r);
+        r.figure.figureOrigin += QPoint(40, 30);
+        r.figure.recompute();
+    }) << true;
+    QTest::newRow("figure turns") << RulerChange([](Gradora &r) {
+        placeRectangle(r);
+        r.figure.figureAngle = 30;
+        r.figure.recompute();
+    }) << true;
+    QTest::newRow("guide added") << RulerChange([](Gradora &r) { r.verticalGuides.append(123); }) << true;
+    QTest::newRow("ticker hidden") << RulerChange([](Gradora &r) { r.leftTickerVisible = false; }) << true;
+    QTest::newRow("start point, the ticks move by a pixel")
+        << RulerChange([](Gradora &r) { r.zeroAtLeft = false; }) << true;
+    QTest::newRow("guide colour, the same shape")
+        << RulerChange([](Gradora &r) { r.guidesColor = Qt::blue; }) << false;
+    QTest::newRow("cross-hair") << RulerChange([](Gradora &r) { r.crossHairVisible = true; }) << true;
+    QTest::newRow("picture") << RulerChange([](Gradora &r) {
+        r.image = QImage(120, 80, QImage::Format_ARGB32);
+        r.image.fill(Qt::blue);
+    }) << true;
+}
+
+void TestRulerShape::shapeFollowsEveryChange()
+{
+    QFETCH(RulerChange, change);
+    QFETCH(bool, reshapes);
+    Gradora *ruler = shownRuler();
+    QTRY_VERIFY(ruler->shapesApplied() > 0);
+    QTRY_COMPARE(ruler->mask(), ruler->shapeRegion());
+    const QRegion before = ruler->mask();
+
+    change(*ruler);
+    ruler->update();
+    QTRY_COMPARE(ruler->mask(), ruler->shapeRegion());
+    QCOMPARE(ruler->mask() != before, reshapes);
+}
+
+void TestRulerShape::pointerMotionAloneMakesNoNewShape()
+{
+    Gradora *ruler = shownRuler();
+    QTRY_VERIFY(ruler->shapesApplied() > 0);
+    QTest::qWait(50);
+    const int shapes = ruler->shapesApplied();
+    for (const QPoint point : {QPoint(150, 120), QPoint(200, 150), QPoint(250, 180), QPoint(260, 190)}) {
+        QTest::mouseMove(ruler, point);
+        ruler->repaint();
+    }
+    QTest::qWait(50);
+    QCOMPARE(ruler->shapesApplied(), shapes);
+
+    ruler->horizontalGuides.append(77);
+    ruler->update();
+    QTRY_COMPARE(ruler->shapesApplied(), shapes + 1);
+}
+
+void TestRulerShape::compositorStartingAndStoppingTogglesTheShape()
+{
+    Gradora *ruler = shownRuler();
+    QTRY_VERIFY(!ruler->mask().isEmpty());
+    m_watch->setRunning(true);
+    QVERIFY(ruler->mask().isEmpty());
+    // With a compositor, changes no longer shape the window.
+    ruler->crossHairVisible = true;
+    ruler->repaint();
+    QTest::qWait(50);
+    QVERIFY(ruler->mask().isEmpty());
+    m_watch->setRunning(false);
+    QCOMPARE(ruler->mask(), ruler->shapeRegion());
+}
+
+GRADORA_TEST_MAIN(TestRulerShape)
+#include "tst_rulershape.moc"
