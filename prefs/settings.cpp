@@ -69,8 +69,11 @@ Settings::Settings(QWidget *parent) : QDialog(parent), ui(new Ui::Settings)
     colorDialog->setWindowFlag(Qt::WindowStaysOnTopHint);
     colorDialog->setFocusPolicy(Qt::NoFocus);
 
-    // 6. A fixed-size tool window with only an OK button.
-    setFixedSize(size());
+    // 6. A fixed-size tool window with only an OK button. Its size comes from its layout and fonts, never
+    // less than the form was drawn at: on a display of more than 96 DPI the texts need more room, and
+    // every tab stays in view.
+    ui->tabWidget->setUsesScrollButtons(false);
+    setFixedSize(sizeHint().expandedTo(size()));
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     setWindowTitle(tr("Preferences"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
