@@ -10,7 +10,8 @@
 #include <QSysInfo>
 
 namespace {
-constexpr int kTextWidth = 240;
+// The text's width in average characters, so that it wraps alike whatever the font's size.
+constexpr int kTextWidthInCharacters = 36;
 const char kPicture[] = ":/icons/128.png";
 
 QString escapedLink(const QUrl &url)
@@ -32,7 +33,7 @@ about::about(QWidget *parent) : QDialog(parent), ui(new Ui::about)
     textLabel->setTextFormat(Qt::RichText);
     textLabel->setWordWrap(true);
     // A fixed-size layout gives a word-wrapped label only its narrowest width otherwise.
-    textLabel->setMinimumWidth(kTextWidth);
+    textLabel->setMinimumWidth(textLabel->fontMetrics().averageCharWidth() * kTextWidthInCharacters);
 
     auto *grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);

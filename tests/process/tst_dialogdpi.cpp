@@ -1,20 +1,25 @@
 #include "about.h"
 #include "platformsetup.h"
+#include "panel.h"
+#include "rulersettings.h"
 #include "settings.h"
 #include "setpos.h"
 #include "testsupport.h"
+#include "topmessage.h"
 #include "transparency.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cstring>
 
@@ -119,6 +124,45 @@ QStringList check(QWidget *window)
     return problems;
 }
 
+// The information panel with the longest texts a figure gives.
+void fillPanel(rulerSettings &panel)
+{
+    panel.setObjectName(QStringLiteral("information"));
+    panel.rulerTexts = {QStringLiteral("L: -1920"), QStringLiteral("T: -1080"), QStringLiteral("R: 3840"),
+                        QStringLiteral("B: 2160"), QStringLiteral("W: 1234.56 cm "), QStringLiteral("H: 1234.56 cm "),
+                        QStringLiteral("A: 1524138.38 cm \u00b2"), QStringLiteral("P: 4938.24 cm")};
+    panel.figureTexts = {QStringLiteral("\u2194 1: 1234.56 cm "), QStringLiteral("\u2194 2: 1234.56 cm "),
+                         QStringLiteral("A: 1524138.38 cm \u00b2"), QStringLiteral("P: 4938.24 cm"),
+                         QStringLiteral("Angle: 359.99\u00b0"), QStringLiteral("rcX: 1920"), QStringLiteral("rcY: 1080")};
+    panel.showSecondFigureLength = true;
+    panel.showExtraSide = true;
+    panel.extraSide = rulerSettings::ExtraSide::RightTriangle;
+    panel.extraSideText = QStringLiteral("hipo: 1745.91 cm ");
+    panel.updateTexts();
+}
+
+// A message box of the program, checked while it is open.
+QStringList checkMessageBox()
+{
+    QStringList problems;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        poll.stop();
+        box->setObjectName(QStringLiteral("message"));
+        QCoreApplication::processEvents();
+        problems << problemsOf(box);
+        keepPicture(box, QString());
+        box->accept();
+    });
+    poll.start(50);
+    TopMessage::show(QStringLiteral("Pixels per unit must be a number from 0.01 to 10000; the unit keeps its "
+                                    "last value."));
+    return problems;
+}
+
 // The copy that runs at one DPI: shows every dialog and prints what does not fit; exits with their count.
 int checkDialogs(int argc, char **argv)
 {
@@ -130,6 +174,9 @@ int checkDialogs(int argc, char **argv)
     settings.setObjectName(QStringLiteral("Preferences"));
     QStringList problems = check(&settings);
     problems << check(settings.positionDialog) << check(settings.transparencyDialog) << check(settings.aboutBox);
+    fillPanel(*settings.infoPanel);
+    problems << check(settings.infoPanel) << check(settings.displayLabel);
+    problems << checkMessageBox();
     QTextStream out(stdout);
     out << "dpi " << QGuiApplication::primaryScreen()->logicalDotsPerInchY() << "\n";
     for (const QString &problem : std::as_const(problems))
