@@ -95,10 +95,14 @@ public:
 
     void drawTextItem(const QPointF &position, const QTextItem &item) override
     {
-        fillArea(QRectF(position.x(), position.y() - item.ascent(), item.width(), item.ascent() + item.descent()));
+        fillArea(
+            QRectF(position.x(), position.y() - item.ascent(), item.width(), item.ascent() + item.descent()));
     }
     void drawPixmap(const QRectF &target, const QPixmap &, const QRectF &) override { fillArea(target); }
-    void drawTiledPixmap(const QRectF &target, const QPixmap &, const QPointF &) override { fillArea(target); }
+    void drawTiledPixmap(const QRectF &target, const QPixmap &, const QPointF &) override
+    {
+        fillArea(target);
+    }
     void drawImage(const QRectF &target, const QImage &, const QRectF &, Qt::ImageConversionFlags) override
     {
         fillArea(target);
@@ -119,7 +123,8 @@ private:
     {
         drawShape(fill, stroke, stroke);
     }
-    template <typename Fill, typename Edge, typename Stroke> void drawShape(Fill fill, Edge edge, Stroke stroke)
+    template <typename Fill, typename Edge, typename Stroke>
+    void drawShape(Fill fill, Edge edge, Stroke stroke)
     {
         if (startFill()) {
             fill();

@@ -11,10 +11,10 @@ class InkMaskEngine;
 
 // A paint device that keeps where a painter draws, as the region a user can see and grab, instead of
 // colours: strokes and filled shapes reach kStrokeReach beyond their ink on either side (whatever their
-// pen, dashes included), texts cover their boxes (the boxes an opaque text background fills), pictures and filled areas their
-// areas. region() gives the marked pixels in the device's coordinates. Clipping and composition modes are
-// ignored: a mask a little larger than the ink does no harm. The window's own body fill must not be
-// painted into it.
+// pen, dashes included), texts cover their boxes (the boxes an opaque text background fills), pictures and
+// filled areas their areas. region() gives the marked pixels in the device's coordinates. Clipping and
+// composition modes are ignored: a mask a little larger than the ink does no harm. The window's own body fill
+// must not be painted into it.
 class InkMask : public QPaintDevice
 {
 public:

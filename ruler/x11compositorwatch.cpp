@@ -23,7 +23,8 @@ class XcbCompositorWatch : public CompositorWatch, public QAbstractNativeEventFi
 {
 public:
     XcbCompositorWatch(xcb_atom_t selection, uint8_t firstXFixesEvent, bool running)
-        : CompositorWatch(running), m_selection(selection), m_selectionNotify(firstXFixesEvent + XCB_XFIXES_SELECTION_NOTIFY)
+        : CompositorWatch(running), m_selection(selection),
+          m_selectionNotify(firstXFixesEvent + XCB_XFIXES_SELECTION_NOTIFY)
     {
         QCoreApplication::instance()->installNativeEventFilter(this);
     }

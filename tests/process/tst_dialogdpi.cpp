@@ -1,9 +1,9 @@
 #include "about.h"
-#include "platformsetup.h"
 #include "panel.h"
+#include "platformsetup.h"
 #include "rulersettings.h"
-#include "settings.h"
 #include "setpos.h"
+#include "settings.h"
 #include "testsupport.h"
 #include "topmessage.h"
 #include "transparency.h"
@@ -59,8 +59,9 @@ QStringList problemsOf(QWidget *window)
     for (QWidget *widget : children) {
         if (!widget->isVisibleTo(window) || widget->isWindow())
             continue;
-        const bool control = qobject_cast<QAbstractButton *>(widget) || qobject_cast<QAbstractSpinBox *>(widget) ||
-                             qobject_cast<QComboBox *>(widget) || qobject_cast<QLabel *>(widget);
+        const bool control = qobject_cast<QAbstractButton *>(widget) ||
+                             qobject_cast<QAbstractSpinBox *>(widget) || qobject_cast<QComboBox *>(widget) ||
+                             qobject_cast<QLabel *>(widget);
         if (!control)
             continue;
         auto *label = qobject_cast<QLabel *>(widget);
@@ -128,12 +129,21 @@ QStringList check(QWidget *window)
 void fillPanel(rulerSettings &panel)
 {
     panel.setObjectName(QStringLiteral("information"));
-    panel.rulerTexts = {QStringLiteral("L: -1920"), QStringLiteral("T: -1080"), QStringLiteral("R: 3840"),
-                        QStringLiteral("B: 2160"), QStringLiteral("W: 1234.56 cm "), QStringLiteral("H: 1234.56 cm "),
-                        QStringLiteral("A: 1524138.38 cm \u00b2"), QStringLiteral("P: 4938.24 cm")};
-    panel.figureTexts = {QStringLiteral("\u2194 1: 1234.56 cm "), QStringLiteral("\u2194 2: 1234.56 cm "),
-                         QStringLiteral("A: 1524138.38 cm \u00b2"), QStringLiteral("P: 4938.24 cm"),
-                         QStringLiteral("Angle: 359.99\u00b0"), QStringLiteral("rcX: 1920"), QStringLiteral("rcY: 1080")};
+    panel.rulerTexts = {QStringLiteral("L: -1920"),
+                        QStringLiteral("T: -1080"),
+                        QStringLiteral("R: 3840"),
+                        QStringLiteral("B: 2160"),
+                        QStringLiteral("W: 1234.56 cm "),
+                        QStringLiteral("H: 1234.56 cm "),
+                        QStringLiteral("A: 1524138.38 cm \u00b2"),
+                        QStringLiteral("P: 4938.24 cm")};
+    panel.figureTexts = {QStringLiteral("\u2194 1: 1234.56 cm "),
+                         QStringLiteral("\u2194 2: 1234.56 cm "),
+                         QStringLiteral("A: 1524138.38 cm \u00b2"),
+                         QStringLiteral("P: 4938.24 cm"),
+                         QStringLiteral("Angle: 359.99\u00b0"),
+                         QStringLiteral("rcX: 1920"),
+                         QStringLiteral("rcY: 1080")};
     panel.showSecondFigureLength = true;
     panel.showExtraSide = true;
     panel.extraSide = rulerSettings::ExtraSide::RightTriangle;
@@ -173,7 +183,8 @@ int checkDialogs(int argc, char **argv)
     Settings settings;
     settings.setObjectName(QStringLiteral("Preferences"));
     QStringList problems = check(&settings);
-    problems << check(settings.positionDialog) << check(settings.transparencyDialog) << check(settings.aboutBox);
+    problems << check(settings.positionDialog) << check(settings.transparencyDialog)
+             << check(settings.aboutBox);
     fillPanel(*settings.infoPanel);
     problems << check(settings.infoPanel) << check(settings.displayLabel);
     problems << checkMessageBox();

@@ -27,7 +27,8 @@ const QColor kRulerColour(111, 33, 55);
 QImage screen()
 {
     QProcess import;
-    import.start(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
+    import.start(QStringLiteral("import"),
+                 {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
     import.waitForFinished(20000);
     return QImage::fromData(import.readAllStandardOutput(), "PNG");
 }
@@ -48,8 +49,8 @@ QString rootWindow()
 // The top-level window under the pointer at a screen point.
 QString windowUnder(QPoint point)
 {
-    ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(point.x()),
-                                                   QString::number(point.y())});
+    ProcessDriver::run(QStringLiteral("xdotool"),
+                       {QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y())});
     const QString shell = ProcessDriver::run(QStringLiteral("xdotool"),
                                              {QStringLiteral("getmouselocation"), QStringLiteral("--shell")});
     return shell.section(QStringLiteral("WINDOW="), 1).section('\n', 0, 0).trimmed();
@@ -101,13 +102,13 @@ void TestSeeThrough::bodyShowsTheDesktopAndTheBandDrags()
     ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("mousedown"), QStringLiteral("1")});
     for (int i = 1; i <= 2; ++i) {
         const QPoint to = band + i * step;
-        ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(to.x()),
-                                                       QString::number(to.y())});
+        ProcessDriver::run(QStringLiteral("xdotool"),
+                           {QStringLiteral("mousemove"), QString::number(to.x()), QString::number(to.y())});
         QTest::qWait(100);
     }
     ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("mouseup"), QStringLiteral("1")});
-    QVERIFY(ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window) == start.translated(2 * step); },
-                                   10000));
+    QVERIFY(ProcessDriver::waitFor(
+        [&] { return ProcessDriver::geometryOf(window) == start.translated(2 * step); }, 10000));
     QVERIFY(desktopShowsAt(start.translated(2 * step).center()));
 }
 
@@ -119,9 +120,10 @@ void TestSeeThrough::shapeFollowsAResize()
     QVERIFY(!window.isEmpty());
     QVERIFY(desktopShowsAt(kStart.center()));
 
-    ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("windowsize"), window, QStringLiteral("400"),
-                                                   QStringLiteral("300")});
-    QVERIFY(ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window).size() == QSize(400, 300); }));
+    ProcessDriver::run(QStringLiteral("xdotool"),
+                       {QStringLiteral("windowsize"), window, QStringLiteral("400"), QStringLiteral("300")});
+    QVERIFY(
+        ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window).size() == QSize(400, 300); }));
     const QRect now = ProcessDriver::geometryOf(window);
     // The bottom band moved up with the bottom edge; where it was, the desktop shows.
     const QPoint newBand(now.left() + 200, now.bottom() - 12);

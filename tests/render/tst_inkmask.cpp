@@ -61,13 +61,12 @@ void TestInkMask::marksWhatIsDrawn_data()
         << Drawing([](QPainter &p) { p.drawLine(20, 50, 180, 50); })
         << QList<QPoint>{{20, 50}, {100, 50}, {100, 50 - kReach}, {100, 50 + kReach}}
         << QList<QPoint>{{100, 50 - kReach - 1}, {100, 50 + kReach + 1}, {100, 100}};
-    QTest::newRow("a dashed line is grabbed along its gaps")
-        << Drawing([](QPainter &p) {
-               QPen dashed = RulerStyle::guideDashPen(Qt::red);
-               p.setPen(dashed);
-               p.drawLine(0, 80, 199, 80);
-           })
-        << QList<QPoint>{{3, 80}, {8, 80}, {13, 80}, {100, 82}} << QList<QPoint>{{100, 90}};
+    QTest::newRow("a dashed line is grabbed along its gaps") << Drawing([](QPainter &p) {
+        QPen dashed = RulerStyle::guideDashPen(Qt::red);
+        p.setPen(dashed);
+        p.drawLine(0, 80, 199, 80);
+    }) << QList<QPoint>{{3, 80}, {8, 80}, {13, 80}, {100, 82}}
+                                                             << QList<QPoint>{{100, 90}};
     QTest::newRow("an unfilled rectangle keeps its hole")
         << Drawing([](QPainter &p) { p.drawRect(40, 40, 100, 60); })
         << QList<QPoint>{{40, 40}, {140, 100}, {90, 40 + kReach}} << QList<QPoint>{{90, 70}, {60, 60}};
@@ -81,34 +80,27 @@ void TestInkMask::marksWhatIsDrawn_data()
     QTest::newRow("an ellipse outline keeps its hole")
         << Drawing([](QPainter &p) { p.drawEllipse(QRect(50, 25, 100, 100)); })
         << QList<QPoint>{{50, 75}, {100, 25}, {150, 75}} << QList<QPoint>{{100, 75}, {52, 28}};
-    QTest::newRow("a text covers its box")
-        << Drawing([](QPainter &p) {
-               p.setFont(RulerStyle::font(RulerStyle::kReadingFontPx));
-               p.drawText(QPoint(30, 60), QStringLiteral("Area: 12 px"));
-           })
-        << QList<QPoint>{{31, 59}, {60, 50}, {60, 61}} << QList<QPoint>{{28, 55}, {60, 40}, {140, 55}};
-    QTest::newRow("a text turned by a quarter stands upright")
-        << Drawing([](QPainter &p) {
-               p.setFont(RulerStyle::font(RulerStyle::kReadingFontPx));
-               p.translate(100, 20);
-               p.rotate(90);
-               p.drawText(QPoint(0, 0), QStringLiteral("480 px"));
-           })
-        << QList<QPoint>{{105, 30}, {105, 50}} << QList<QPoint>{{94, 30}, {117, 30}, {105, 120}};
-    QTest::newRow("a polygon outline follows its turned frame")
-        << Drawing([](QPainter &p) {
-               p.translate(100, 75);
-               p.rotate(45);
-               p.drawPolygon(QPolygon(QRect(-40, -40, 80, 80)));
-           })
-        << QList<QPoint>{{100, 75 - 56}, {100 + 56, 75}} << QList<QPoint>{{100, 75}, {62, 37}};
-    QTest::newRow("a picture covers where it is drawn")
-        << Drawing([](QPainter &p) {
-               QImage picture(10, 10, QImage::Format_ARGB32);
-               picture.fill(Qt::transparent);
-               p.drawImage(QRect(10, 10, 50, 40), picture);
-           })
-        << QList<QPoint>{{10, 10}, {59, 49}} << QList<QPoint>{{60, 30}, {30, 50}};
+    QTest::newRow("a text covers its box") << Drawing([](QPainter &p) {
+        p.setFont(RulerStyle::font(RulerStyle::kReadingFontPx));
+        p.drawText(QPoint(30, 60), QStringLiteral("Area: 12 px"));
+    }) << QList<QPoint>{{31, 59}, {60, 50}, {60, 61}}
+                                           << QList<QPoint>{{28, 55}, {60, 40}, {140, 55}};
+    QTest::newRow("a text turned by a quarter stands upright") << Drawing([](QPainter &p) {
+        p.setFont(RulerStyle::font(RulerStyle::kReadingFontPx));
+        p.translate(100, 20);
+        p.rotate(90);
+        p.drawText(QPoint(0, 0), QStringLiteral("480 px"));
+    }) << QList<QPoint>{{105, 30}, {105, 50}} << QList<QPoint>{{94, 30}, {117, 30}, {105, 120}};
+    QTest::newRow("a polygon outline follows its turned frame") << Drawing([](QPainter &p) {
+        p.translate(100, 75);
+        p.rotate(45);
+        p.drawPolygon(QPolygon(QRect(-40, -40, 80, 80)));
+    }) << QList<QPoint>{{100, 75 - 56}, {100 + 56, 75}} << QList<QPoint>{{100, 75}, {62, 37}};
+    QTest::newRow("a picture covers where it is drawn") << Drawing([](QPainter &p) {
+        QImage picture(10, 10, QImage::Format_ARGB32);
+        picture.fill(Qt::transparent);
+        p.drawImage(QRect(10, 10, 50, 40), picture);
+    }) << QList<QPoint>{{10, 10}, {59, 49}} << QList<QPoint>{{60, 30}, {30, 50}};
     QTest::newRow("nothing drawn, nothing kept")
         << Drawing([](QPainter &) {}) << QList<QPoint>{} << QList<QPoint>{{0, 0}, {100, 75}};
 }
@@ -120,9 +112,11 @@ void TestInkMask::marksWhatIsDrawn()
     QFETCH(QList<QPoint>, outside);
     const QRegion region = regionOf(draw);
     for (const QPoint &point : std::as_const(inside))
-        QVERIFY2(region.contains(point), qPrintable(QStringLiteral("(%1, %2) left out").arg(point.x()).arg(point.y())));
+        QVERIFY2(region.contains(point),
+                 qPrintable(QStringLiteral("(%1, %2) left out").arg(point.x()).arg(point.y())));
     for (const QPoint &point : std::as_const(outside))
-        QVERIFY2(!region.contains(point), qPrintable(QStringLiteral("(%1, %2) kept").arg(point.x()).arg(point.y())));
+        QVERIFY2(!region.contains(point),
+                 qPrintable(QStringLiteral("(%1, %2) kept").arg(point.x()).arg(point.y())));
 }
 
 void TestInkMask::regionHoldsExactlyTheMarks_data()
@@ -197,9 +191,9 @@ void TestInkMask::bandsKeepTheEdgesAndVisibleTickers_data()
     QTest::newRow("only the top ticker") << QList<bool>{true, false, false, false}
                                          << QList<QPoint>{{150, 35}, {150, 297}, {2, 150}, {397, 150}}
                                          << QList<QPoint>{{150, 265}, {35, 150}, {365, 150}};
-    QTest::newRow("no ticker keeps the edge ring") << QList<bool>{false, false, false, false}
-                                                   << QList<QPoint>{{0, 0}, {3, 150}, {396, 150}, {150, 296}}
-                                                   << QList<QPoint>{{150, 4}, {4, 150}, {395, 150}};
+    QTest::newRow("no ticker keeps the edge ring")
+        << QList<bool>{false, false, false, false} << QList<QPoint>{{0, 0}, {3, 150}, {396, 150}, {150, 296}}
+        << QList<QPoint>{{150, 4}, {4, 150}, {395, 150}};
 }
 
 void TestInkMask::bandsKeepTheEdgesAndVisibleTickers()
@@ -212,9 +206,11 @@ void TestInkMask::bandsKeepTheEdgesAndVisibleTickers()
                           {tickers[0], tickers[1], tickers[2], tickers[3]}, 30);
     const QRegion region = mask.region();
     for (const QPoint &point : std::as_const(inside))
-        QVERIFY2(region.contains(point), qPrintable(QStringLiteral("(%1, %2) left out").arg(point.x()).arg(point.y())));
+        QVERIFY2(region.contains(point),
+                 qPrintable(QStringLiteral("(%1, %2) left out").arg(point.x()).arg(point.y())));
     for (const QPoint &point : std::as_const(outside))
-        QVERIFY2(!region.contains(point), qPrintable(QStringLiteral("(%1, %2) kept").arg(point.x()).arg(point.y())));
+        QVERIFY2(!region.contains(point),
+                 qPrintable(QStringLiteral("(%1, %2) kept").arg(point.x()).arg(point.y())));
 }
 
 GRADORA_TEST_MAIN(TestInkMask)

@@ -109,13 +109,12 @@ void TestRulerShape::shapeKeepsWhatTheRulerDraws_data()
         << RulerChange([](Gradora &) {})
         << QList<QPoint>{{200, 2}, {200, 35}, {200, 265}, {35, 150}, {365, 150}, {5, 5}}
         << QList<QPoint>{{200, 150}, {60, 60}, {340, 240}};
-    QTest::newRow("hidden tickers leave the edge ring")
-        << RulerChange([](Gradora &r) {
-               r.topTickerVisible = r.bottomTickerVisible = r.leftTickerVisible = r.rightTickerVisible = false;
-               r.borderVisible = false;
-           })
-        << QList<QPoint>{{200, 0}, {200, 3}, {0, 150}, {399, 150}, {200, 299}}
-        << QList<QPoint>{{200, 20}, {20, 150}, {380, 150}, {200, 280}};
+    QTest::newRow("hidden tickers leave the edge ring") << RulerChange([](Gradora &r) {
+        r.topTickerVisible = r.bottomTickerVisible = r.leftTickerVisible = r.rightTickerVisible = false;
+        r.borderVisible = false;
+    }) << QList<QPoint>{{200, 0}, {200, 3}, {0, 150}, {399, 150}, {200, 299}}
+                                                        << QList<QPoint>{
+                                                               {200, 20}, {20, 150}, {380, 150}, {200, 280}};
     QTest::newRow("a guide is kept within its reach")
         << RulerChange([](Gradora &r) { r.horizontalGuides = {150}; })
         << QList<QPoint>{{200, 150}, {200, 147}, {200, 153}} << QList<QPoint>{{200, 156}, {200, 144}};
@@ -125,36 +124,28 @@ void TestRulerShape::shapeKeepsWhatTheRulerDraws_data()
     QTest::newRow("the cross-hair is kept")
         << RulerChange([](Gradora &r) { r.crossHairVisible = true; })
         << QList<QPoint>{{200, 150}, {100, 150}, {200, 80}} << QList<QPoint>{{100, 100}, {300, 220}};
-    QTest::newRow("the readings keep their boxes")
-        << RulerChange([](Gradora &r) {
-               r.showRulerReadings = true;
-               r.readings.widthText = QStringLiteral("\u2190 400 px \u2192");
-               r.readings.heightText = QStringLiteral("\u2190 300 px \u2192");
-           })
-        << QList<QPoint>{{200 - 29 + 5, 45}, {200 - 29 + 5, 300 - 45}, {45, 150}}
-        << QList<QPoint>{{200, 150}, {200 - 29 + 5, 100}};
+    QTest::newRow("the readings keep their boxes") << RulerChange([](Gradora &r) {
+        r.showRulerReadings = true;
+        r.readings.widthText = QStringLiteral("\u2190 400 px \u2192");
+        r.readings.heightText = QStringLiteral("\u2190 300 px \u2192");
+    }) << QList<QPoint>{{200 - 29 + 5, 45}, {200 - 29 + 5, 300 - 45}, {45, 150}}
+                                                   << QList<QPoint>{{200, 150}, {200 - 29 + 5, 100}};
     QTest::newRow("the figure keeps its outline and handles, not its inside")
         << RulerChange([](Gradora &r) { placeRectangle(r); })
         << QList<QPoint>{{100, 150}, {200, 100}, {200, 199}, {300, 150}, {307, 108}, {91, 91}}
         << QList<QPoint>{{200, 150}, {150, 130}, {310, 150}};
-    QTest::newRow("a figure without handles keeps only its outline")
-        << RulerChange([](Gradora &r) {
-               placeRectangle(r);
-               r.noControlPoints = true;
-           })
-        << QList<QPoint>{{100, 150}, {102, 102}} << QList<QPoint>{{91, 91}, {200, 150}};
-    QTest::newRow("a hidden figure keeps nothing")
-        << RulerChange([](Gradora &r) {
-               placeRectangle(r);
-               r.flyingFigureVisible = false;
-           })
-        << QList<QPoint>{} << QList<QPoint>{{100, 150}, {200, 100}, {91, 91}};
-    QTest::newRow("a picture covers its place")
-        << RulerChange([](Gradora &r) {
-               r.image = QImage(200, 150, QImage::Format_ARGB32);
-               r.image.fill(Qt::blue);
-           })
-        << QList<QPoint>{{150, 100}, {199, 149}} << QList<QPoint>{{250, 200}};
+    QTest::newRow("a figure without handles keeps only its outline") << RulerChange([](Gradora &r) {
+        placeRectangle(r);
+        r.noControlPoints = true;
+    }) << QList<QPoint>{{100, 150}, {102, 102}} << QList<QPoint>{{91, 91}, {200, 150}};
+    QTest::newRow("a hidden figure keeps nothing") << RulerChange([](Gradora &r) {
+        placeRectangle(r);
+        r.flyingFigureVisible = false;
+    }) << QList<QPoint>{} << QList<QPoint>{{100, 150}, {200, 100}, {91, 91}};
+    QTest::newRow("a picture covers its place") << RulerChange([](Gradora &r) {
+        r.image = QImage(200, 150, QImage::Format_ARGB32);
+        r.image.fill(Qt::blue);
+    }) << QList<QPoint>{{150, 100}, {199, 149}} << QList<QPoint>{{250, 200}};
 }
 
 void TestRulerShape::shapeKeepsWhatTheRulerDraws()
