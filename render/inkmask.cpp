@@ -109,27 +109,25 @@ public:
     }
 
 private:
-    // A filled rectangle's outline runs through its outermost pixels, so that the reach counts from them.
+    // A filled rectangle reaches as far beyond its pixels as a stroke does; an outlined one is stroked.
     void drawRect(const QRectF &rect)
     {
-        const QRectF outermost = rect.adjusted(0.5, 0.5, -0.5, -0.5);
-        drawShape([&] { m_painter.drawRect(rect); }, [&] { m_painter.drawRect(outermost); },
-                  [&] { m_painter.drawRect(rect); });
+        if (startFill()) {
+            const qreal reach = InkMask::kStrokeReach;
+            m_painter.drawRect(rect.adjusted(-reach, -reach, reach, reach));
+        }
+        if (startStroke())
+            m_painter.drawRect(rect);
     }
 
     // A filled shape: its area when the ink has a brush, its outline widened when the ink has a pen or a
-    // brush (guides and ticks are filled one-pixel rectangles, and must be as easy to grab as lines).
+    // brush (so that it is as easy to grab as a line).
     template <typename Fill, typename Stroke> void drawShape(Fill fill, Stroke stroke)
-    {
-        drawShape(fill, stroke, stroke);
-    }
-    template <typename Fill, typename Edge, typename Stroke>
-    void drawShape(Fill fill, Edge edge, Stroke stroke)
     {
         if (startFill()) {
             fill();
             startGrabPen(1);
-            edge();
+            stroke();
         }
         if (startStroke())
             stroke();
@@ -159,7 +157,8 @@ private:
         QPen grab(Qt::black);
         grab.setWidthF(std::max<qreal>(1, inkWidth) + 2 * InkMask::kStrokeReach);
         grab.setCapStyle(Qt::SquareCap);
-        grab.setJoinStyle(Qt::MiterJoin);
+        // Round joins: a mitred join of a thin shape would spike far beyond the reach.
+        grab.setJoinStyle(Qt::RoundJoin);
         m_painter.setPen(grab);
         m_painter.setBrush(Qt::NoBrush);
     }

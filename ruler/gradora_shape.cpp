@@ -94,4 +94,7 @@ void Gradora::updateShape()
     setMask(shapeRegion());
     appliedShapeSignature = std::move(signature);
     ++shapeCount;
+    // Painting keeps inside the shape, so what the new shape adds (say the readings' boxes of a ruler
+    // that just became active) was never painted: once the shape is in place, paint the whole window.
+    QTimer::singleShot(0, this, qOverload<>(&QWidget::update));
 }

@@ -77,6 +77,10 @@ void TestInkMask::marksWhatIsDrawn_data()
     QTest::newRow("a one-pixel filled line is grabbed like a stroke")
         << Drawing([](QPainter &p) { p.fillRect(QRect(0, 70, 200, 1), Qt::red); })
         << QList<QPoint>{{100, 70 - kReach}, {100, 70 + kReach}} << QList<QPoint>{{100, 70 + kReach + 1}};
+    QTest::newRow("a tick's ends reach no farther than its sides")
+        << Drawing([](QPainter &p) { p.fillRect(QRect(100, 5, 1, 26), Qt::red); })
+        << QList<QPoint>{{100, 30 + kReach}, {100 - kReach, 30}, {100, 5 - kReach}}
+        << QList<QPoint>{{100, 30 + kReach + 1}, {100, 5 - kReach - 1}, {100 + kReach + 1, 20}};
     QTest::newRow("an ellipse outline keeps its hole")
         << Drawing([](QPainter &p) { p.drawEllipse(QRect(50, 25, 100, 100)); })
         << QList<QPoint>{{50, 75}, {100, 25}, {150, 75}} << QList<QPoint>{{100, 75}, {52, 28}};
