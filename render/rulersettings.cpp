@@ -7,10 +7,14 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 const QColor kOutlineColor(33, 33, 33, 128);
 const QColor kPanelColor(255, 255, 156);
 constexpr qreal kOpacity = 0.9;
+// The panel is never narrower than this, so that it does not narrow and widen as the numbers change.
+constexpr int kMinimumWidth = 170;
 } // namespace
 
 rulerSettings::rulerSettings(QWidget *parent)
@@ -19,8 +23,10 @@ rulerSettings::rulerSettings(QWidget *parent)
     setObjectName(QStringLiteral("rulerSettings"));
     setWindowTitle(tr("Dialog"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    // The panel follows the ruler without taking the keyboard from it.
+    // The panel follows the ruler without taking the keyboard from it; so it is never the active window,
+    // and its labels' tool tips must show all the same.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     setStyleSheet(QStringLiteral("border-width:1px;"));
     setWindowOpacity(kOpacity);
     QPalette colours = palette();
@@ -61,13 +67,17 @@ rulerSettings::rulerSettings(QWidget *parent)
         if (i == FigureHeight)
             m_extraSideLabel = addLabel(QString(), readingFont, QString());
     }
-    resize(170, 330);
+    fitToContent();
 }
 
 void rulerSettings::updateTexts()
 {
     for (int i = 0; i < RulerReadingCount; ++i)
         m_rulerLabels[i]->setText(rulerTexts[i]);
+    if (!showFigurePart) {
+        hideFigurePart();
+        return;
+    }
     for (int i = 0; i < FigureReadingCount; ++i)
         m_figureLabels[i]->setText(figureTexts[i]);
     m_figureLabels[FigureHeight]->setVisible(showSecondFigureLength);
@@ -95,6 +105,7 @@ void rulerSettings::updateTexts()
         if (i != FigureHeight)
             m_figureLabels[i]->show();
     }
+    fitToContent();
 }
 
 void rulerSettings::hideFigurePart()
@@ -103,6 +114,37 @@ void rulerSettings::hideFigurePart()
     for (QLabel *label : m_figureLabels)
         label->hide();
     m_extraSideLabel->hide();
+    fitToContent();
+}
+
+void rulerSettings::fitToContent()
+{
+    QLayout *box = layout();
+    box->activate();
+    const QSize content = box->sizeHint();
+    const QSize fitted(std::max(kMinimumWidth, content.width()), content.height());
+    if (size() != fitted)
+        resize(fitted);
+}
+
+void rulerSettings::placeBeside(const QRect &ruler, const QRect &screen, ScreenPlacement::PanelSide side,
+                                int gap)
+{
+    m_placement = Placement{ruler, screen, side, gap};
+    place();
+}
+
+void rulerSettings::place()
+{
+    if (m_placement)
+        move(ScreenPlacement::panelPosition(m_placement->ruler, size(), m_placement->screen, m_placement->side,
+                                            m_placement->gap));
+}
+
+void rulerSettings::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    place();
 }
 
 void rulerSettings::paintEvent(QPaintEvent *event)
