@@ -81,9 +81,15 @@ void drawOutline(QPainter &painter, const FigureModel &model)
     case S_Ellipse:
         painter.drawEllipse(model.outlineRect());
         break;
-    default:
-        painter.drawPolygon(model.outlinePolygon());
+    default: {
+        const QPolygon outline = model.outlinePolygon();
+        painter.drawPolygon(outline);
+        // The stroker can leave out a sharp corner's pixel (the isosceles triangle's right base corner);
+        // every corner belongs to the outline that the readings count.
+        if (!painter.testRenderHint(QPainter::Antialiasing))
+            painter.drawPoints(outline);
         break;
+    }
     }
 }
 

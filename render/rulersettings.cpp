@@ -15,6 +15,7 @@ const QColor kPanelColor(255, 255, 156);
 constexpr qreal kOpacity = 0.9;
 // The panel is never narrower than this, so that it does not narrow and widen as the numbers change.
 constexpr int kMinimumWidth = 170;
+constexpr int kFigurePartGap = 6;
 } // namespace
 
 rulerSettings::rulerSettings(QWidget *parent)
@@ -43,6 +44,8 @@ rulerSettings::rulerSettings(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
     layout->setSpacing(1);
+    // The panel sizes itself to its content (fitToContent), it needs no minimum from the layout.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     auto addLabel = [&](const QString &text, const QFont &font, const QString &tip) {
         auto *label = new QLabel(text, this);
         label->setFont(font);
@@ -57,8 +60,9 @@ rulerSettings::rulerSettings(QWidget *parent)
     for (int i = 0; i < RulerReadingCount; ++i)
         m_rulerLabels[i] = addLabel(QString(), readingFont, rulerTips[i]);
 
-    layout->addSpacing(6);
     m_figureHeader = addLabel(tr("Flying Figure:"), headerFont, QString());
+    // The room above the figure's part goes with it when it hides.
+    m_figureHeader->setContentsMargins(0, kFigurePartGap, 0, 0);
     const QString figureTips[] = {tr("Figure Width"),     tr("Figure Height"),  tr("Figure Area"),
                                   tr("Figure Perimeter"), tr("Rotation Angle"), tr("Rotation Center X"),
                                   tr("Rotation Center Y")};
