@@ -81,10 +81,12 @@ void TestRulerPanel::rulerPartStaysCurrent()
     QFETCH(int, reading);
     QFETCH(QString, text);
 
-    Gradora *ruler = owningRuler(QRect(100, 100, 300, 200));
-    QCOMPARE(panel()->owner, ruler);
+    // Hidden before the ruler first describes itself, as at a start with the figure hidden.
+    Gradora *ruler = m_fixture.shown(QRect(100, 100, 300, 200), true);
     ruler->actShowFigure->trigger();
     QVERIFY(!ruler->flyingFigureVisible);
+    QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(260, 45));
+    QCOMPARE(panel()->owner, ruler);
     if (change == QLatin1String("resize"))
         ruler->resize(300, 250);
     else if (change == QLatin1String("move"))
