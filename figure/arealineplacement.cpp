@@ -40,11 +40,13 @@ QList<QPoint> rulerPlaces(QSize window)
 QRectF textBox(const QString &text, QPointF baseline)
 {
     const QFontMetricsF metrics(FigurePainter::readingFont());
-    return QRectF(baseline.x(), baseline.y() - metrics.ascent(), metrics.horizontalAdvance(text), metrics.height())
+    return QRectF(baseline.x(), baseline.y() - metrics.ascent(), metrics.horizontalAdvance(text),
+                  metrics.height())
         .adjusted(-kMargin, -kMargin, kMargin, kMargin);
 }
 
-QPolygonF figureLineOutline(const FigureModel &model, const FigureReadings &readings, const FigureStyle &style)
+QPolygonF figureLineOutline(const FigureModel &model, const FigureReadings &readings,
+                            const FigureStyle &style)
 {
     for (const FigureText &text : FigurePainter::readingTexts(model, readings, style)) {
         if (text.role == FigureText::AreaLine)
@@ -53,8 +55,8 @@ QPolygonF figureLineOutline(const FigureModel &model, const FigureReadings &read
     return {};
 }
 
-Choice choose(QSize window, const QString &rulerLine, const FigureModel &model, const FigureReadings &readings,
-              const FigureStyle &style)
+Choice choose(QSize window, const QString &rulerLine, const FigureModel &model,
+              const FigureReadings &readings, const FigureStyle &style)
 {
     const QList<QPoint> places = rulerPlaces(window);
     Choice best{places.first(), kFigurePlaces.front()};

@@ -33,10 +33,11 @@ QRectF textBox(const QString &text, QPointF baseline);
 
 // The choice for a window whose ruler writes rulerLine and whose figure (with its readings and style)
 // writes its own line. rulerLine empty, or a figure without an area line on it: the first places.
-Choice choose(QSize window, const QString &rulerLine, const FigureModel &model, const FigureReadings &readings,
-              const FigureStyle &style);
+Choice choose(QSize window, const QString &rulerLine, const FigureModel &model,
+              const FigureReadings &readings, const FigureStyle &style);
 
 // The figure's line as a polygon in window coordinates, at the place the style gives.
-QPolygonF figureLineOutline(const FigureModel &model, const FigureReadings &readings, const FigureStyle &style);
+QPolygonF figureLineOutline(const FigureModel &model, const FigureReadings &readings,
+                            const FigureStyle &style);
 
 } // namespace AreaLinePlacement

@@ -63,7 +63,8 @@ std::pair<double, double> countedExtents(int kind, double a, double b)
     case S_Square:
     case S_RightTriangle: // centre - W to centre + W
         return {2 * a + 1, 2 * b + 1};
-    case S_IsoTriangle: // the width handle sits at a quarter of the base, the height handle at half the height
+    case S_IsoTriangle: // the width handle sits at a quarter of the base, the height handle at half the
+                        // height
         return {4 * a + 1, 2 * b + 1};
     default: // corner to corner + W; a centred circle's or ellipse's radius
         return {a + 1, b + 1};
@@ -134,7 +135,8 @@ void convert(FigureReadings &r, const FigureModel &model, const UnitScale &scale
     r.figureWidthUnits = scale.vectorInUnits(w, 0, frameAngle);
     r.figureHeightUnits = scale.vectorInUnits(0, h, frameAngle);
     const QPointF side = sideVector(kind, w, h);
-    r.figureSideUnits = r.sideKind != FigureReadings::NoSide ? scale.vectorInUnits(side.x(), side.y(), frameAngle) : 0;
+    r.figureSideUnits =
+        r.sideKind != FigureReadings::NoSide ? scale.vectorInUnits(side.x(), side.y(), frameAngle) : 0;
     const double mirrorSide = scale.vectorInUnits(-side.x(), side.y(), frameAngle);
 
     // A turn keeps the area: the box's extents take one scale each.

@@ -141,8 +141,8 @@ void rulerSettings::placeBeside(const QRect &ruler, const QRect &screen, ScreenP
 void rulerSettings::place()
 {
     if (m_placement)
-        move(ScreenPlacement::panelPosition(m_placement->ruler, size(), m_placement->screen, m_placement->side,
-                                            m_placement->gap));
+        move(ScreenPlacement::panelPosition(m_placement->ruler, size(), m_placement->screen,
+                                            m_placement->side, m_placement->gap));
 }
 
 void rulerSettings::resizeEvent(QResizeEvent *event)

@@ -159,8 +159,9 @@ double UnitScale::vectorInUnits(double du, double dv, double frameAngle) const
 double UnitScale::lengthInUnits(double lengthPx, double angle, bool perpendicular, bool absolute,
                                 double figureRotation) const
 {
-    const double direction =
-        perpendicular ? figureRotation + kQuarterTurn : absolute ? angle : angle + figureRotation;
+    const double direction = perpendicular ? figureRotation + kQuarterTurn
+                             : absolute    ? angle
+                                           : angle + figureRotation;
     return vectorInUnits(lengthPx, 0.0, direction);
 }
 

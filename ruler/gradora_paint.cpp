@@ -388,7 +388,8 @@ FigureStyle Gradora::figureStyle() const
     return style;
 }
 
-void Gradora::drawFigure(QPainter &painter, const FigureReadings &figureReadings, const FigureStyle &style) const
+void Gradora::drawFigure(QPainter &painter, const FigureReadings &figureReadings,
+                         const FigureStyle &style) const
 {
     // The flying ruler carries pixel scales on all four of its edges, whatever the window shows, counted
     // from the same corner as the window's own scales.

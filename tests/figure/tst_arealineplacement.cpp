@@ -115,8 +115,9 @@ void TestAreaLinePlacement::neverOverlap()
                 model.figureAngle = kind == FlyingRuler ? 323.24 + angle : angle;
                 model.bodyMove(QPoint(dx, dy));
                 const Placed lines = chosen(window, model);
-                QVERIFY2(!lines.figure.intersects(lines.ruler),
-                         qPrintable(QStringLiteral("at %1 degrees, moved by %2, %3").arg(angle).arg(dx).arg(dy)));
+                QVERIFY2(
+                    !lines.figure.intersects(lines.ruler),
+                    qPrintable(QStringLiteral("at %1 degrees, moved by %2, %3").arg(angle).arg(dx).arg(dy)));
             }
         }
     }

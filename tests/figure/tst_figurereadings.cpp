@@ -45,9 +45,9 @@ double hundredths(double value)
     return UnitScale::roundToHundredth(value);
 }
 
-const QList<int> kAllKinds{M_Rectangle, M_Square,    M_Rhombus,   M_IsoTriangle, M_RightTriangle,
-                           M_Ellipse,   M_Circle,    S_Rectangle, S_Square,      S_Rhombus,
-                           S_IsoTriangle, S_RightTriangle, S_Circle, S_Ellipse};
+const QList<int> kAllKinds{M_Rectangle,   M_Square,        M_Rhombus,   M_IsoTriangle, M_RightTriangle,
+                           M_Ellipse,     M_Circle,        S_Rectangle, S_Square,      S_Rhombus,
+                           S_IsoTriangle, S_RightTriangle, S_Circle,    S_Ellipse};
 
 } // namespace
 
@@ -115,7 +115,8 @@ void TestFigureReadings::pixelCounts_data()
     QTest::newRow("right triangle turned")
         << 21 << 0.0 << 45.0 << 500.0 << 300.0 << hypotenuse << 75000.0 << hundredths(800 + hypotenuse);
     QTest::newRow("rhombus spans one pixel less than its box")
-        << 19 << 0.0 << 0.0 << 499.0 << 299.0 << rhombusSide << 499 * 299 / 2.0 << hundredths(4 * rhombusSide);
+        << 19 << 0.0 << 0.0 << 499.0 << 299.0 << rhombusSide << 499 * 299 / 2.0
+        << hundredths(4 * rhombusSide);
     QTest::newRow("isosceles") << 20 << 0.0 << 0.0 << 500.0 << 300.0 << leg << 75000.0
                                << hundredths(2 * leg + 500);
     QTest::newRow("circle") << 23 << 0.0 << 0.0 << 400.0 << 400.0 << 0.0 << kPi * 200 * 200
@@ -123,11 +124,11 @@ void TestFigureReadings::pixelCounts_data()
     QTest::newRow("centred rectangle widened to 2w + 1")
         << 10 << 0.0 << 0.0 << 499.0 << 299.0 << 0.0 << 499.0 * 299 << 1596.0;
     QTest::newRow("centred square") << 11 << 0.0 << 0.0 << 399.0 << 399.0 << 0.0 << 399.0 * 399 << 1596.0;
-    QTest::newRow("centred rhombus spans 2w")
-        << 12 << 0.0 << 0.0 << 498.0 << 298.0 << centredRhombusSide << 498 * 298 / 2.0
-        << hundredths(4 * centredRhombusSide);
+    QTest::newRow("centred rhombus spans 2w") << 12 << 0.0 << 0.0 << 498.0 << 298.0 << centredRhombusSide
+                                              << 498 * 298 / 2.0 << hundredths(4 * centredRhombusSide);
     QTest::newRow("centred isosceles base widened to 4w + 1")
-        << 14 << 0.0 << 0.0 << 497.0 << 299.0 << centredLeg << 497 * 299 / 2.0 << hundredths(2 * centredLeg + 497);
+        << 14 << 0.0 << 0.0 << 497.0 << 299.0 << centredLeg << 497 * 299 / 2.0
+        << hundredths(2 * centredLeg + 497);
     QTest::newRow("centred right triangle spans 2w + 1")
         << 15 << 0.0 << 0.0 << 499.0 << 299.0 << centredHypotenuse << 499 * 299 / 2.0
         << hundredths(499 + 299 + centredHypotenuse);
@@ -234,10 +235,16 @@ void TestFigureReadings::unequalScales_data()
 
     // At 110 x 90 pixels per inch: 500 px across are 11.55 cm, 300 px down 8.47 cm.
     QTest::newRow("right triangle: the hypotenuse over both scales")
-        << int(M_RightTriangle) << 0.0 << "11.55 cm " << "8.47 cm " << "hipo: 14.32 cm ";
-    QTest::newRow("rectangle at 22.5 degrees") << int(M_Rectangle) << 22.5 << "11.96 cm " << "8.26 cm " << "";
+        << int(M_RightTriangle) << 0.0 << "11.55 cm "
+        << "8.47 cm "
+        << "hipo: 14.32 cm ";
+    QTest::newRow("rectangle at 22.5 degrees") << int(M_Rectangle) << 22.5 << "11.96 cm "
+                                               << "8.26 cm "
+                                               << "";
     QTest::newRow("right triangle at a quarter turn: legs swap scales")
-        << int(M_RightTriangle) << 90.0 << "14.11 cm " << "6.93 cm " << "hipo: 15.72 cm ";
+        << int(M_RightTriangle) << 90.0 << "14.11 cm "
+        << "6.93 cm "
+        << "hipo: 15.72 cm ";
 }
 
 void TestFigureReadings::unequalScales()
@@ -346,15 +353,17 @@ void TestFigureReadings::turnKeepsAreaOnUnequalScales()
     }
     if (kind == S_Circle) {
         const double radius = upright.widthPx;
-        QCOMPARE(upright.perimeter, hundredths(UnitScale::ellipsePerimeter(radius / units.scale.pixelsPerUnitX,
-                                                                            radius / units.scale.pixelsPerUnitY)));
+        QCOMPARE(upright.perimeter,
+                 hundredths(UnitScale::ellipsePerimeter(radius / units.scale.pixelsPerUnitX,
+                                                        radius / units.scale.pixelsPerUnitY)));
     }
 }
 
 void TestFigureReadings::uncalibratedDisplayReadsQuestionMarks()
 {
     // A physical unit on a display without a resolution: no scale to convert with.
-    const FigureReadings r = FigureReadings::measure(created(M_RightTriangle, 30), unitsOf(0, 0, "cm"), {kWindow});
+    const FigureReadings r =
+        FigureReadings::measure(created(M_RightTriangle, 30), unitsOf(0, 0, "cm"), {kWindow});
     QCOMPARE(r.widthText, QStringLiteral("? cm "));
     QCOMPARE(r.heightText, QStringLiteral("? cm "));
     QCOMPARE(r.sideText, QStringLiteral("hipo: ? cm "));
@@ -363,7 +372,8 @@ void TestFigureReadings::uncalibratedDisplayReadsQuestionMarks()
     QCOMPARE(r.panelTexts().width, QStringLiteral("\u21941: ? cm "));
 
     // Only the axis without a scale is unknown: an upright width needs no vertical scale.
-    const FigureReadings across = FigureReadings::measure(created(M_Rectangle), unitsOf(100, 0, "cm"), {kWindow});
+    const FigureReadings across =
+        FigureReadings::measure(created(M_Rectangle), unitsOf(100, 0, "cm"), {kWindow});
     QCOMPARE(across.widthText, QStringLiteral("5 cm "));
     QCOMPARE(across.heightText, QStringLiteral("? cm "));
     QCOMPARE(across.areaText, QStringLiteral("? cm \u00B2"));

@@ -239,8 +239,8 @@ void TestUnitScale::segmentInUnits_data()
     QTest::newRow("direction does not matter") << 10.0 << 20.0 << QPointF(-30, -40) << std::sqrt(13.0);
     QTest::newRow("horizontal") << 10.0 << 20.0 << QPointF(-60, 0) << 6.0;
     QTest::newRow("vertical") << 10.0 << 20.0 << QPointF(0, 60) << 3.0;
-    QTest::newRow("110 x 90 ppi in cm") << 110 / 2.54 << 90 / 2.54 << QPointF(499, 299)
-                                        << std::hypot(499 * 2.54 / 110, 299 * 2.54 / 90);
+    QTest::newRow("110 x 90 ppi in cm")
+        << 110 / 2.54 << 90 / 2.54 << QPointF(499, 299) << std::hypot(499 * 2.54 / 110, 299 * 2.54 / 90);
     QTest::newRow("nothing") << 10.0 << 20.0 << QPointF(0, 0) << 0.0;
 }
 

@@ -165,12 +165,11 @@ void TestRulerPanel::panelStaysOnTheScreen()
         ruler->actShowFigure->trigger();
         ruler->repaint();
         ruler->move(ruler->pos());
-        QTRY_VERIFY2(screen.contains(panel()->geometry()),
-                     qPrintable(QStringLiteral("panel at %1,%2 %3x%4")
-                                    .arg(panel()->x())
-                                    .arg(panel()->y())
-                                    .arg(panel()->width())
-                                    .arg(panel()->height())));
+        QTRY_VERIFY2(screen.contains(panel()->geometry()), qPrintable(QStringLiteral("panel at %1,%2 %3x%4")
+                                                                          .arg(panel()->x())
+                                                                          .arg(panel()->y())
+                                                                          .arg(panel()->width())
+                                                                          .arg(panel()->height())));
     }
 }
 

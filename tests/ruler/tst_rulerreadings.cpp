@@ -91,7 +91,9 @@ void TestRulerReadings::flyingRulerCountsFromTheZeroCorner()
     const int w = ruler->figure.figureWidthPx;
     const int h = ruler->figure.figureHeightPx;
     QCOMPARE(QSize(w, h), QSize(499, 149));
-    const auto ink = [&](int x, int y) { return image.pixelColor(origin + QPoint(x, y)) == QColor(Qt::black); };
+    const auto ink = [&](int x, int y) {
+        return image.pixelColor(origin + QPoint(x, y)) == QColor(Qt::black);
+    };
     // Along the top edge: from the left at 5, 10, ...; from the right at w - 6, w - 11, ...
     const int tickX = zeroAtLeft ? 250 : w - 6 - 245;
     const int otherX = zeroAtLeft ? w - 6 - 245 : 250;

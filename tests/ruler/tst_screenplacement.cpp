@@ -103,7 +103,8 @@ void TestScreenPlacement::panelSide_data()
     const int left = int(PanelSide::Left);
     const QRect negative(-1280, -200, 1280, 1024); // a monitor left of and above the primary's origin
     QTest::newRow("right") << QRect(100, 50, 300, 200) << right << kPrimary << QPoint(405, 50);
-    QTest::newRow("right would overflow") << QRect(1500, 50, 300, 200) << right << kPrimary << QPoint(1335, 50);
+    QTest::newRow("right would overflow")
+        << QRect(1500, 50, 300, 200) << right << kPrimary << QPoint(1335, 50);
     QTest::newRow("right just fits") << QRect(1455, 50, 300, 200) << right << kPrimary << QPoint(1760, 50);
     QTest::newRow("left") << QRect(500, 50, 300, 200) << left << kPrimary << QPoint(335, 50);
     QTest::newRow("left would overflow") << QRect(100, 50, 300, 200) << left << kPrimary << QPoint(405, 50);
@@ -112,8 +113,8 @@ void TestScreenPlacement::panelSide_data()
         << QRect(400, 900, 600, 150) << right << kPrimary << QPoint(1005, 840);
     QTest::newRow("ruler above the screen: the panel comes down to the top")
         << QRect(400, -100, 600, 150) << right << kPrimary << QPoint(1005, 0);
-    QTest::newRow("wide ruler: over its right edge") << QRect(80, 50, 1760, 200) << right << kPrimary
-                                                     << QPoint(1760, 50);
+    QTest::newRow("wide ruler: over its right edge")
+        << QRect(80, 50, 1760, 200) << right << kPrimary << QPoint(1760, 50);
     QTest::newRow("wide ruler, panel on the left: over its left edge")
         << QRect(80, 50, 1760, 200) << left << kPrimary << QPoint(0, 50);
     QTest::newRow("full-screen ruler") << QRect(0, 0, 1920, 1080) << right << kPrimary << QPoint(1760, 0);
@@ -121,7 +122,8 @@ void TestScreenPlacement::panelSide_data()
         << QRect(-500, 1000, 3000, 400) << left << kPrimary << QPoint(0, 840);
     QTest::newRow("second screen: flips at its right edge")
         << QRect(2900, 900, 250, 200) << right << kSecond << QPoint(2735, 784);
-    QTest::newRow("negative monitor") << QRect(-1000, -150, 300, 200) << right << negative << QPoint(-695, -150);
+    QTest::newRow("negative monitor")
+        << QRect(-1000, -150, 300, 200) << right << negative << QPoint(-695, -150);
     QTest::newRow("negative monitor, flips at its left edge")
         << QRect(-1250, -190, 300, 200) << left << negative << QPoint(-945, -190);
     QTest::newRow("negative monitor, rises over its bottom edge")
