@@ -15,9 +15,9 @@ int sign(int value)
 
 int WheelSteps::turn(const QPoint &angleDelta)
 {
-    const int delta = qBound(-kLargestDelta,
-                             qAbs(angleDelta.y()) >= qAbs(angleDelta.x()) ? angleDelta.y() : angleDelta.x(),
-                             kLargestDelta);
+    const int delta =
+        qBound(-kLargestDelta, qAbs(angleDelta.y()) >= qAbs(angleDelta.x()) ? angleDelta.y() : angleDelta.x(),
+               kLargestDelta);
     if (delta == 0)
         return 0;
     if (sign(m_partial) == -sign(delta))

@@ -36,13 +36,11 @@ void TestHitTest::targets_data()
                                << int(Qt::SplitHCursor);
     QTest::newRow("top band") << wide << none << noGuides << QPoint(300, 11) << Target::GuideBand << body
                               << int(Qt::SplitVCursor);
-    QTest::newRow("right edge of a wide ruler")
-        << wide << none << noGuides << QPoint(637, 200) << Target::Edge << int(RightEdge)
-        << int(Qt::SizeHorCursor);
+    QTest::newRow("right edge of a wide ruler") << wide << none << noGuides << QPoint(637, 200)
+                                                << Target::Edge << int(RightEdge) << int(Qt::SizeHorCursor);
     // 25 wide: the right band 21..24 lies inside the left guide band 11..29.
-    QTest::newRow("right edge of a 25-px ruler")
-        << QSize(25, 300) << none << noGuides << QPoint(22, 150) << Target::Edge << int(RightEdge)
-        << int(Qt::SizeHorCursor);
+    QTest::newRow("right edge of a 25-px ruler") << QSize(25, 300) << none << noGuides << QPoint(22, 150)
+                                                 << Target::Edge << int(RightEdge) << int(Qt::SizeHorCursor);
     QTest::newRow("bottom edge of a 30-px ruler")
         << QSize(400, 30) << none << noGuides << QPoint(200, 27) << Target::Edge << int(BottomEdge)
         << int(Qt::SizeVerCursor);
@@ -52,9 +50,8 @@ void TestHitTest::targets_data()
     QTest::newRow("33 px: the band still ends before the edge")
         << QSize(33, 300) << none << noGuides << QPoint(28, 150) << Target::GuideBand << body
         << int(Qt::SplitHCursor);
-    QTest::newRow("33 px: the edge")
-        << QSize(33, 300) << none << noGuides << QPoint(29, 150) << Target::Edge << int(RightEdge)
-        << int(Qt::SizeHorCursor);
+    QTest::newRow("33 px: the edge") << QSize(33, 300) << none << noGuides << QPoint(29, 150) << Target::Edge
+                                     << int(RightEdge) << int(Qt::SizeHorCursor);
     QTest::newRow("a handle in the top band")
         << wide << QList<QPoint>{{100, 15}} << noGuides << QPoint(104, 20) << Target::ControlPoint
         << int(ControlPoint) << int(Qt::ArrowCursor);
@@ -64,9 +61,8 @@ void TestHitTest::targets_data()
     QTest::newRow("just beyond a handle's reach is the band")
         << wide << QList<QPoint>{{100, 15}} << noGuides << QPoint(110, 20) << Target::GuideBand << body
         << int(Qt::SplitVCursor);
-    QTest::newRow("an edge before a handle")
-        << wide << QList<QPoint>{{3, 200}} << noGuides << QPoint(2, 200) << Target::Edge << int(LeftEdge)
-        << int(Qt::SizeHorCursor);
+    QTest::newRow("an edge before a handle") << wide << QList<QPoint>{{3, 200}} << noGuides << QPoint(2, 200)
+                                             << Target::Edge << int(LeftEdge) << int(Qt::SizeHorCursor);
     QTest::newRow("a guide line before an edge, so that it can be dragged away")
         << QSize(25, 300) << none << QList<int>{22} << QPoint(23, 150) << Target::GuideLine << body
         << int(Qt::SplitHCursor);

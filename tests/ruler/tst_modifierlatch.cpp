@@ -64,11 +64,12 @@ void TestModifierLatch::keySequences_data()
     const Chord shiftOnly{false, true};
     const Chord both{true, true};
 
-    QTest::newRow("Alt, Shift, C, then both released")
-        << QList<KeyEvent>{{Qt::Key_Alt, true, alt},          {Qt::Key_Shift, true, alt | shift},
-                           {Qt::Key_C, true, alt | shift},    {Qt::Key_Shift, false, alt},
-                           {Qt::Key_Alt, false, none}}
-        << Chords{altOnly, both, both, altOnly, nothing};
+    QTest::newRow("Alt, Shift, C, then both released") << QList<KeyEvent>{{Qt::Key_Alt, true, alt},
+                                                                          {Qt::Key_Shift, true, alt | shift},
+                                                                          {Qt::Key_C, true, alt | shift},
+                                                                          {Qt::Key_Shift, false, alt},
+                                                                          {Qt::Key_Alt, false, none}}
+                                                       << Chords{altOnly, both, both, altOnly, nothing};
     // Shift first: X names the Alt key Meta, and its release still reports Alt.
     QTest::newRow("Shift, Alt (Meta), C, Alt released first")
         << QList<KeyEvent>{{Qt::Key_Shift, true, shift},
@@ -84,25 +85,23 @@ void TestModifierLatch::keySequences_data()
                            {Qt::Key_Shift, false, alt},
                            {Qt::Key_Alt, false, none}}
         << Chords{shiftOnly, both, both, altOnly, nothing};
-    QTest::newRow("Control+Right then Right")
-        << QList<KeyEvent>{{Qt::Key_Control, true, control},
-                           {Qt::Key_Right, true, control},
-                           {Qt::Key_Control, false, none},
-                           {Qt::Key_Right, true, none}}
-        << Chords{altOnly, altOnly, nothing, nothing};
-    QTest::newRow("Alt released while Control stays")
-        << QList<KeyEvent>{{Qt::Key_Control, true, control},
-                           {Qt::Key_Alt, true, control | alt},
-                           {Qt::Key_Alt, false, control}}
-        << Chords{altOnly, altOnly, altOnly};
+    QTest::newRow("Control+Right then Right") << QList<KeyEvent>{{Qt::Key_Control, true, control},
+                                                                 {Qt::Key_Right, true, control},
+                                                                 {Qt::Key_Control, false, none},
+                                                                 {Qt::Key_Right, true, none}}
+                                              << Chords{altOnly, altOnly, nothing, nothing};
+    QTest::newRow("Alt released while Control stays") << QList<KeyEvent>{{Qt::Key_Control, true, control},
+                                                                         {Qt::Key_Alt, true, control | alt},
+                                                                         {Qt::Key_Alt, false, control}}
+                                                      << Chords{altOnly, altOnly, altOnly};
     QTest::newRow("Control released while Alt stays")
-        << QList<KeyEvent>{{Qt::Key_Alt, true, alt}, {Qt::Key_Control, true, control | alt},
+        << QList<KeyEvent>{{Qt::Key_Alt, true, alt},
+                           {Qt::Key_Control, true, control | alt},
                            {Qt::Key_Control, false, alt}}
         << Chords{altOnly, altOnly, altOnly};
     // The Alt release happened over another window: the next key says what is held.
     QTest::newRow("Alt pressed here, released elsewhere")
-        << QList<KeyEvent>{{Qt::Key_Alt, true, alt}, {Qt::Key_Left, true, none}}
-        << Chords{altOnly, nothing};
+        << QList<KeyEvent>{{Qt::Key_Alt, true, alt}, {Qt::Key_Left, true, none}} << Chords{altOnly, nothing};
 }
 
 void TestModifierLatch::keySequences()
@@ -115,9 +114,9 @@ void TestModifierLatch::keySequences()
     QCOMPARE(seen.size(), chords.size());
     for (int i = 0; i < seen.size(); ++i) {
         QVERIFY2(seen.at(i) == chords.at(i), qPrintable(QStringLiteral("event %1: alt %2 shift %3")
-                                                           .arg(i)
-                                                           .arg(seen.at(i).alt)
-                                                           .arg(seen.at(i).shift)));
+                                                            .arg(i)
+                                                            .arg(seen.at(i).alt)
+                                                            .arg(seen.at(i).shift)));
     }
 }
 
