@@ -10,8 +10,8 @@
 #include "setpos.h"
 #include "storevalues.h"
 #include "transparency.h"
-#include "updatecheck.h"
 #include "ui_settings.h"
+#include "updatecheck.h"
 
 #include <QApplication>
 #include <QCloseEvent>

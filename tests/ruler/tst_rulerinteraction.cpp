@@ -254,8 +254,8 @@ void TestRulerInteraction::wheelActions_data()
         << start << Deltas{{120, 0}, {120, 0}} << alt << QRect(100, 100, 303, 203);
     QTest::newRow("Alt, down as X11 reports it")
         << start << Deltas{{-120, 0}} << alt << QRect(100, 100, 299, 199);
-    QTest::newRow("Control acts as Alt") << start << Deltas{up} << int(Qt::ControlModifier)
-                                         << QRect(100, 100, 301, 201);
+    QTest::newRow("Control acts as Alt")
+        << start << Deltas{up} << int(Qt::ControlModifier) << QRect(100, 100, 301, 201);
     QTest::newRow("Alt on a touchpad: small deltas make a step")
         << start << Deltas{{0, 40}, {0, 40}, {0, 40}} << alt << QRect(100, 100, 301, 201);
     QTest::newRow("no modifier changes nothing") << start << Deltas{up, up} << 0 << start;
@@ -286,12 +286,12 @@ void TestRulerInteraction::thinRulerEdges_data()
     QTest::addColumn<QPoint>("grab");
     QTest::addColumn<QPoint>("moved");
     QTest::addColumn<QSize>("expected");
-    QTest::newRow("right edge, 25 wide") << QSize(25, 300) << QPoint(22, 150) << QPoint(40, 0)
-                                         << QSize(65, 300);
-    QTest::newRow("right edge, 33 wide") << QSize(33, 300) << QPoint(30, 150) << QPoint(10, 0)
-                                         << QSize(43, 300);
-    QTest::newRow("bottom edge, 30 high") << QSize(400, 30) << QPoint(200, 27) << QPoint(0, 50)
-                                          << QSize(400, 80);
+    QTest::newRow("right edge, 25 wide")
+        << QSize(25, 300) << QPoint(22, 150) << QPoint(40, 0) << QSize(65, 300);
+    QTest::newRow("right edge, 33 wide")
+        << QSize(33, 300) << QPoint(30, 150) << QPoint(10, 0) << QSize(43, 300);
+    QTest::newRow("bottom edge, 30 high")
+        << QSize(400, 30) << QPoint(200, 27) << QPoint(0, 50) << QSize(400, 80);
     QTest::newRow("bottom-right corner, 21 square")
         << QSize(21, 21) << QPoint(19, 19) << QPoint(30, 20) << QSize(51, 41);
 }
@@ -389,11 +389,12 @@ void TestRulerInteraction::keySequences_data()
         << true << QList<KeyStep>{right, right, right, right, right} << QPoint(5, 0);
     QTest::newRow("snapping on: Alt+Right moves by its step")
         << true << QList<KeyStep>{{true, Qt::Key_Right, alt}} << QPoint(10, 0);
-    QTest::newRow("Control+Right, released, then Right")
-        << false
-        << QList<KeyStep>{{true, Qt::Key_Control, control}, {true, Qt::Key_Right, control},
-                          {false, Qt::Key_Control, control}, right}
-        << QPoint(11, 0);
+    QTest::newRow("Control+Right, released, then Right") << false
+                                                         << QList<KeyStep>{{true, Qt::Key_Control, control},
+                                                                           {true, Qt::Key_Right, control},
+                                                                           {false, Qt::Key_Control, control},
+                                                                           right}
+                                                         << QPoint(11, 0);
     QTest::newRow("Alt pressed here, released over another window, then Right")
         << false << QList<KeyStep>{{true, Qt::Key_Alt, alt}, right} << QPoint(1, 0);
     QTest::newRow("Shift released elsewhere: Right moves again instead of resizing")

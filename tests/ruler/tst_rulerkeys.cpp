@@ -1,6 +1,6 @@
 #include "figurekind.h"
-#include "rulerfixture.h"
 #include "magnifier.h"
+#include "rulerfixture.h"
 #include "rulersettings.h"
 #include "setpos.h"
 
@@ -8,8 +8,8 @@
 #include <QActionGroup>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 using namespace FigureKind;
