@@ -2,6 +2,7 @@
 
 #include "helplinks.h"
 
+#include <QMouseEvent>
 #include <QUrl>
 
 myLabel::myLabel(QWidget *parent) : myLabel(QString(), parent) {}
@@ -23,6 +24,11 @@ myLabel::myLabel(const QString &text, QWidget *parent) : QLabel(text, parent), p
 void myLabel::mousePressEvent(QMouseEvent *)
 {
     emit clicked();
+}
+
+void myLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
 }
 
 void myLabel::linkActivatedSlot(const QString &hovered)

@@ -25,4 +25,6 @@ public Q_SLOTS:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    // The press has opened the link already; the label's own release would open it a second time.
+    void mouseReleaseEvent(QMouseEvent *event) override;
 };

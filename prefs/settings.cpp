@@ -11,6 +11,7 @@
 #include "storevalues.h"
 #include "transparency.h"
 #include "ui_settings.h"
+#include "updatecheck.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,7 +30,7 @@ constexpr int kDefaultMoveNormal = 1;
 constexpr int kDefaultMoveMore = 100;
 constexpr int kDefaultResizeNormal = 1;
 constexpr int kDefaultResizeMore = 10;
-constexpr float kDefaultLastInformed = 6.0f;
+const char kDefaultLastInformed[] = "6.0";
 constexpr int kPixelUnitNameColumnWidth = 120;
 } // namespace
 
@@ -164,7 +165,8 @@ void Settings::readProgramOptions()
     ui->checkBox->setChecked(showTopRightMenu);
     autoUpdatesEnabled = readBool(*store, ProgramKeys::autoUpdatesEnabled, true);
     ui->checkBox_2->setChecked(autoUpdatesEnabled);
-    lastInformed = readFloat(*store, ProgramKeys::lastInformed, kDefaultLastInformed);
+    lastInformed = UpdateCheck::storedVersion(store->value(ProgramKeys::lastInformed),
+                                              QString::fromLatin1(kDefaultLastInformed));
 }
 
 void Settings::createTrayIcon()

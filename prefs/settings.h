@@ -67,7 +67,7 @@ public:
     Magnifier *magnifier = nullptr;
     bool displayLabelArmed = false;
     QSystemTrayIcon *trayIcon = nullptr;
-    float lastInformed = 6.0f;
+    QString lastInformed = QStringLiteral("6.0"); // as the update server wrote it
     rulerSettings *infoPanel = nullptr;
     int toolboxPosition = 2;
     bool infoPaneShown = true;

@@ -102,7 +102,8 @@ void Settings::replyFinished(QNetworkReply *reply)
             body.clear();
     }
 
-    const UpdateCheck::Verdict verdict = UpdateCheck::evaluate(body, manual, lastInformed);
+    const UpdateCheck::Verdict verdict =
+        UpdateCheck::evaluate(body, manual, UpdateCheck::versionNumber(lastInformed));
     if (verdict.remember) {
         lastInformed = verdict.announced;
         store->setValue(ProgramKeys::lastInformed, lastInformed);

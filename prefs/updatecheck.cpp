@@ -3,7 +3,10 @@
 #include "appidentity.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QtNumeric>
+#include <array>
+#include <charconv>
 #include <cmath>
 
 namespace UpdateCheck {
@@ -66,7 +69,7 @@ Verdict evaluate(const QByteArray &body, bool manual, float lastInformed)
             // The number itself, not its absolute value: a negative reply is never announced twice.
             verdict.message = Message::NewerAutomatic;
             verdict.remember = true;
-            verdict.announced = number;
+            verdict.announced = QString::fromLatin1(body.trimmed());
         }
     } else if (!body.isEmpty()) {
         verdict.message = manual ? Message::UpToDate : Message::None;
@@ -74,6 +77,27 @@ Verdict evaluate(const QByteArray &body, bool manual, float lastInformed)
         verdict.message = manual ? Message::Failed : Message::None;
     }
     return verdict;
+}
+
+float versionNumber(const QString &text)
+{
+    return versionOf(text.toLatin1());
+}
+
+QString storedVersion(const QVariant &stored, const QString &fallback)
+{
+    const QString text = stored.toString().trimmed();
+    bool ok = false;
+    const float number = text.toFloat(&ok);
+    if (!ok || !qIsFinite(number))
+        return fallback;
+    if (text == QString::number(double(number), 'g', QLocale::FloatingPointShortest)) {
+        // The shortest text that reads back as this single-precision number.
+        std::array<char, 32> shortest{};
+        const auto written = std::to_chars(shortest.data(), shortest.data() + shortest.size(), number);
+        return QString::fromLatin1(shortest.data(), written.ptr - shortest.data());
+    }
+    return text;
 }
 
 bool offersDownload(Message message)

@@ -7,6 +7,7 @@
 #include <QNetworkRequest>
 #include <QString>
 #include <QUrl>
+#include <QVariant>
 
 // The decisions of the update check, apart from the network and the message boxes: which address
 // is asked, when the automatic check is due, what a reply means and what the user is told.
@@ -31,9 +32,10 @@ struct Verdict
 {
     Message message = Message::None;
     float latest = 0.0f; // the absolute value of the reply, as shown to the user
-    // An automatic announcement remembers the announced number so that it is not repeated.
+    // An automatic announcement remembers the announced version, as the server wrote it, so that it
+    // is not repeated.
     bool remember = false;
-    float announced = 0.0f;
+    QString announced;
 };
 
 struct Prompt
@@ -59,8 +61,17 @@ QUrl downloadPage();
 // today makes it due: one in the future was written under a wrong clock and must not block checks.
 bool isDue(const QDate &lastCheck, const QDate &today);
 
-// body: the reply's body; empty when nothing arrived or the reply was cut off.
+// body: the reply's body; empty when nothing arrived or the reply was cut off. lastInformed is
+// compared as a number, as the update server expects.
 Verdict evaluate(const QByteArray &body, bool manual, float lastInformed);
+
+// The version last announced, kept as the text the server sent. A stored text that is no finite
+// number gives the fallback. Older versions of the program stored the single-precision number
+// through a double (6.1 as 6.099999904632568): that spelling reads as the shortest text of the
+// same single-precision number.
+QString storedVersion(const QVariant &stored, const QString &fallback);
+// A version text as the number that comparisons use (single precision); 0 when it is no number.
+float versionNumber(const QString &text);
 bool offersDownload(Message message);
 Prompt prompt(Message message, float latest);
 } // namespace UpdateCheck

@@ -169,7 +169,7 @@ void rulerSettings::mousePressEvent(QMouseEvent *event)
 void rulerSettings::mouseMoveEvent(QMouseEvent *event)
 {
     if (owner && (event->buttons() & Qt::LeftButton))
-        owner->move(event->globalPosition().toPoint() - pressOffset);
+        owner->moveSnapped(event->globalPosition().toPoint() - pressOffset);
 }
 
 void rulerSettings::mouseReleaseEvent(QMouseEvent *)

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "figuremodel.h"
+#include "hittest.h"
+#include "modifierlatch.h"
 #include "readingtext.h"
 #include "ticklayout.h"
 #include "unitscale.h"
+#include "wheelsteps.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -156,7 +159,7 @@ public:
     bool shiftState = false;
     bool shiftResize = false;
     bool edgeDragActive = false;
-    int wheelAccumulator = 0;
+    WheelSteps wheelSteps;
     bool menuButtonHover = false;
     bool contextMenuShown = false;
     QList<int> verticalGuides;
@@ -356,6 +359,9 @@ public Q_SLOTS:
 public:
     // The window's move handling; also run directly, with no event.
     void moveEvent(QMoveEvent *event) override;
+    // Moves the window as a pointer drag does: flush to a screen edge within the snap distance when
+    // snapping is on; nothing in full screen.
+    void moveSnapped(const QPoint &topLeft);
 
     // Pointer and keys. enterEvent also runs with no event.
     void enterEvent(QEnterEvent *event) override;
@@ -390,15 +396,17 @@ private:
     void clearRememberedModifiers();
 
     // Pointer helpers.
-    void trackModifiers(Qt::KeyboardModifiers modifiers);
-    bool followGuides(const QPoint &pos, bool buttonHeld);
+    void takeChord(const ModifierLatch::Chord &chord);
+    HitTest::Scene hitScene(bool guideLines) const;
+    bool followDraggedGuide(const QPoint &pos);
     void hoverHitTest(const QPoint &pos);
+    void dropNewGuide(const QPoint &pos, Qt::Orientation orientation);
     void grabGuides(const QPoint &pos);
     void dragWindowTo(const QPoint &global);
     void openContextMenuAt(const QPoint &global);
 
     // Keys.
-    bool handleRememberedAltShift(int key);
+    bool handleAltShiftChord(int key);
     bool handleExactlyAlt(const QKeyEvent *event);
     void prepareForKey(const QKeyEvent *event);
     bool handleArrowKey(int key);

@@ -19,7 +19,9 @@ constexpr double kScaleDown = 0.99;
 void Gradora::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
-    if (shiftState && altState && handleRememberedAltShift(key))
+    // The chord comes from this event alone, so the order in which its keys went down does not count.
+    takeChord(ModifierLatch::fromKey(key, true, event->modifiers()));
+    if (shiftState && altState && handleAltShiftChord(key))
         return;
     if (event->modifiers() == Qt::AltModifier && handleExactlyAlt(event))
         return;
@@ -29,7 +31,7 @@ void Gradora::keyPressEvent(QKeyEvent *event)
     handleOptionKey(key);
 }
 
-bool Gradora::handleRememberedAltShift(int key)
+bool Gradora::handleAltShiftChord(int key)
 {
     switch (key) {
     case Qt::Key_A:
@@ -132,20 +134,10 @@ void Gradora::prepareForKey(const QKeyEvent *event)
         resize_normal = settings->resize_normal;
         resize_more = settings->resize_more;
     }
-    if (event->key() == Qt::Key_Alt) {
-        altState = true;
-        wheelAccumulator = 0;
-    }
-    if (event->key() == Qt::Key_Shift) {
-        shiftState = true;
-        wheelAccumulator = 0;
-    }
+    if (ModifierLatch::isAltKey(event->key()) || event->key() == Qt::Key_Shift)
+        wheelSteps.reset();
     if (shiftState)
         setCursor(dragMode != 0 || altState ? Qt::ArrowCursor : Qt::SizeFDiagCursor);
-    if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier))
-        altState = true;
-    if (event->modifiers() & Qt::ShiftModifier)
-        shiftState = true;
 }
 
 bool Gradora::handleArrowKey(int key)
@@ -345,13 +337,7 @@ bool Gradora::handleOptionKey(int key)
 
 void Gradora::keyReleaseEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Alt)
-        altState = false;
-    if (event->key() == Qt::Key_Shift)
-        shiftState = false;
-    if (event->modifiers() & Qt::ShiftModifier)
-        return;
-    shiftState = false;
-    if (dragMode == 0)
+    takeChord(ModifierLatch::fromKey(event->key(), false, event->modifiers()));
+    if (!shiftState && dragMode == 0)
         setCursor(Qt::ArrowCursor);
 }

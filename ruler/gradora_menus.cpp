@@ -554,6 +554,8 @@ void Gradora::setSnapToScreen()
 {
     snapToScreen = !snapToScreen;
     actSnapToScreen->setChecked(snapToScreen);
+    // Turned on, it snaps the window where it stands.
+    moveSnapped(pos());
     moveEvent(nullptr);
 }
 

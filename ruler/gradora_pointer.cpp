@@ -2,6 +2,7 @@
 #include "gradora.h"
 
 #include "about.h"
+#include "hittest.h"
 #include "pointerrules.h"
 #include "rulersettings.h"
 #include "settings.h"
@@ -14,18 +15,25 @@
 
 using namespace PointerRules;
 
-void Gradora::trackModifiers(Qt::KeyboardModifiers modifiers)
+void Gradora::takeChord(const ModifierLatch::Chord &chord)
 {
-    if (!(modifiers & Qt::ShiftModifier))
-        shiftState = false;
-    if (!(modifiers & Qt::ControlModifier))
-        altState = false;
-    if (modifiers & Qt::AltModifier)
-        altState = true;
+    altState = chord.alt;
+    shiftState = chord.shift;
 }
 
-// Guide hover and guide drag; true when the event is fully handled.
-bool Gradora::followGuides(const QPoint &pos, bool buttonHeld)
+HitTest::Scene Gradora::hitScene(bool guideLines) const
+{
+    HitTest::Scene scene;
+    scene.size = size();
+    scene.controlPoints = figureControlPoints();
+    scene.verticalGuides = verticalGuides;
+    scene.horizontalGuides = horizontalGuides;
+    scene.guideLines = guideLines;
+    return scene;
+}
+
+// A guide being dragged follows the pointer; true when it did.
+bool Gradora::followDraggedGuide(const QPoint &pos)
 {
     if (!guidesArmed || !showGuides || dragMode != Body)
         return false;
@@ -40,75 +48,53 @@ bool Gradora::followGuides(const QPoint &pos, bool buttonHeld)
         repaint();
         return true;
     }
-    if (buttonHeld)
-        return false;
-
-    overGuide = false;
-    for (int guide : std::as_const(verticalGuides)) {
-        if (hoversGuide(guide, pos.x())) {
-            setCursor(Qt::SplitHCursor);
-            overGuide = true;
-            update();
-            return true;
-        }
-    }
-    for (int guide : std::as_const(horizontalGuides)) {
-        if (hoversGuide(guide, pos.y())) {
-            setCursor(Qt::SplitVCursor);
-            overGuide = true;
-            update();
-            return true;
-        }
-    }
-    if (inGuideBand(pos.x())) {
-        setCursor(Qt::SplitHCursor);
-        return true;
-    }
-    if (inGuideBand(pos.y())) {
-        setCursor(Qt::SplitVCursor);
-        return true;
-    }
-    if (!inTopLeftSquare(pos))
-        setCursor(Qt::ArrowCursor);
     return false;
 }
 
+// Chooses what a drag from here will do, and shows it with the cursor.
 void Gradora::hoverHitTest(const QPoint &pos)
 {
-    dragMode = Body;
-    dragPointIndex = 0;
-    const QList<QPoint> points = figureControlPoints();
-    for (int i = 0; i < points.size(); ++i) {
-        if (dragMode == Body)
-            pressInsideFigure = figureContains(pos);
-        if (nearControlPoint(points.at(i), pos)) {
-            dragMode = ControlPoint;
-            dragPointIndex = i;
-            setCursor(Qt::ArrowCursor);
-        }
-    }
-    if (dragMode == Body)
-        setCursor(shiftState && !altState ? Qt::SizeFDiagCursor : Qt::ArrowCursor);
+    const bool guidesActive = guidesArmed && showGuides;
+    HitTest::Scene scene = hitScene(guidesActive);
+    scene.guideBands = guidesActive;
+    const HitTest::Hit hit = HitTest::at(pos, scene);
 
-    if (const std::optional<EdgeHit> edge = edgeAt(pos, size())) {
-        dragMode = edge->mode;
-        setCursor(edge->cursor);
+    overGuide = hit.target == HitTest::Target::GuideLine;
+    dragMode = hit.dragMode;
+    dragPointIndex = hit.controlPoint;
+    switch (hit.target) {
+    case HitTest::Target::GuideLine:
+        setCursor(hit.cursor);
+        update();
+        return;
+    case HitTest::Target::GuideBand:
+        setCursor(hit.cursor);
+        return;
+    case HitTest::Target::Body:
+        setCursor(shiftState && !altState ? Qt::SizeFDiagCursor : Qt::ArrowCursor);
+        break;
+    case HitTest::Target::Edge:
+    case HitTest::Target::ControlPoint:
+        setCursor(hit.cursor);
+        break;
     }
+    if (!scene.controlPoints.isEmpty())
+        pressInsideFigure = figureContains(pos);
 }
 
 void Gradora::mouseMoveEvent(QMouseEvent *event)
 {
-    trackModifiers(event->modifiers());
+    takeChord(ModifierLatch::fromHeld(event->modifiers()));
     const QPoint pos = event->position().toPoint();
     const QPoint global = event->globalPosition().toPoint();
     const bool leftHeld = event->buttons() & Qt::LeftButton;
 
     if (event->buttons() == Qt::NoButton) {
-        if (followGuides(pos, false))
+        if (followDraggedGuide(pos))
             return;
         hoverHitTest(pos);
     } else if (leftHeld) {
-        if (followGuides(pos, true))
+        if (followDraggedGuide(pos))
             return;
         if (altState && dragMode == Body) {
             if (!fullScreen)
@@ -148,7 +134,7 @@ void Gradora::mouseMoveEvent(QMouseEvent *event)
 
 void Gradora::dragWindowTo(const QPoint &global)
 {
-    move(global - grabOffset);
+    moveSnapped(global - grabOffset);
 }
 
 void Gradora::grabGuides(const QPoint &pos)
@@ -173,6 +159,26 @@ void Gradora::grabGuides(const QPoint &pos)
     }
 }
 
+void Gradora::dropNewGuide(const QPoint &pos, Qt::Orientation orientation)
+{
+    setCursor(Qt::ArrowCursor);
+    dragMode = Body;
+    guidesArmed = true;
+    newGuideCreated = true;
+    if (orientation == Qt::Vertical) {
+        verticalGuides.append(pos.x());
+        guideMode = 4;
+        lastLocalPos.setX(pos.x());
+        newGuidePos = pos.x();
+    } else {
+        horizontalGuides.append(pos.y());
+        guideMode = 3;
+        lastLocalPos.setY(pos.y());
+        newGuidePos = pos.y();
+    }
+    grabGuides(pos);
+}
+
 void Gradora::openContextMenuAt(const QPoint &global)
 {
     aboutToShow();
@@ -184,6 +190,7 @@ void Gradora::mousePressEvent(QMouseEvent *event)
     const QPoint pos = event->position().toPoint();
     const QPoint global = event->globalPosition().toPoint();
 
+    takeChord(ModifierLatch::fromHeld(event->modifiers()));
     contextMenuShown = false;
     pointerPressed = false;
     if (isActiveWindow() && settings && settings->infoPaneShown)
@@ -198,31 +205,10 @@ void Gradora::mousePressEvent(QMouseEvent *event)
     } else if (guideMode == 3 || guideMode == 4 || overGuide) {
         grabGuides(pos);
     } else if (event->buttons() != Qt::NoButton) {
-        // A press in a ticker band drops a new guide there; in the square where the two bands meet
-        // the horizontal one wins.
-        int requested = 0;
-        if (inGuideBand(pos.x()))
-            requested = 2;
-        if (inGuideBand(pos.y()))
-            requested = 1;
-        if (requested != 0) {
-            setCursor(Qt::ArrowCursor);
-            dragMode = Body;
-            guidesArmed = true;
-            newGuideCreated = true;
-            if (requested == 2) {
-                verticalGuides.append(pos.x());
-                guideMode = 4;
-                lastLocalPos.setX(pos.x());
-                newGuidePos = pos.x();
-            } else {
-                horizontalGuides.append(pos.y());
-                guideMode = 3;
-                lastLocalPos.setY(pos.y());
-                newGuidePos = pos.y();
-            }
-            grabGuides(pos);
-        }
+        // A press in a ticker band drops a new guide there, unless an edge or a handle is under it.
+        const HitTest::Hit hit = HitTest::at(pos, hitScene(false));
+        if (hit.target == HitTest::Target::GuideBand)
+            dropNewGuide(pos, hit.newGuide);
     }
 
     if (settings && settings->infoPaneShown && infoPanel)
@@ -310,9 +296,16 @@ void Gradora::mouseDoubleClickEvent(QMouseEvent *event)
 void Gradora::wheelEvent(QWheelEvent *event)
 {
     enterEvent(nullptr);
-    const int steps = wheelSteps(event->angleDelta().y());
-    wheelAccumulator = accumulateWheel(wheelAccumulator, steps);
-    const int v = wheelAccumulator;
+    takeChord(ModifierLatch::fromHeld(event->modifiers()));
+    event->accept();
+    const int v = wheelSteps.turn(event->angleDelta());
+    if (!altState && !shiftState) {
+        if (QWidget *grabber = mouseGrabber())
+            grabber->releaseMouse();
+        return;
+    }
+    if (v == 0)
+        return;
 
     if (altState && shiftState) {
         rotateFigureBy(v);
@@ -321,16 +314,11 @@ void Gradora::wheelEvent(QWheelEvent *event)
     } else if (altState) {
         if (!fullScreen)
             resize(width() + v, height() + v);
-    } else if (shiftState) {
-        if (figureContains(event->position().toPoint())) {
-            scaleFigureBy(wheelScaleFactor(v));
-        } else if (!fullScreen) {
-            setGeometry(grownFrame(frameGeometry(), v));
-        }
-    } else if (QWidget *grabber = mouseGrabber()) {
-        grabber->releaseMouse();
+    } else if (figureContains(event->position().toPoint())) {
+        scaleFigureBy(wheelScaleFactor(v));
+    } else if (!fullScreen) {
+        setGeometry(grownFrame(geometry(), v));
     }
-    event->accept();
 }
 
 void Gradora::enterEvent(QEnterEvent *)
@@ -345,13 +333,8 @@ void Gradora::enterEvent(QEnterEvent *)
         raise();
         activateWindow();
     }
-    if (isActiveWindow()) {
-        const Qt::KeyboardModifiers held = QGuiApplication::queryKeyboardModifiers();
-        if (held & (Qt::ControlModifier | Qt::AltModifier))
-            altState = true;
-        if (held & Qt::ShiftModifier)
-            shiftState = true;
-    }
+    if (isActiveWindow())
+        takeChord(ModifierLatch::fromHeld(QGuiApplication::queryKeyboardModifiers()));
 }
 
 void Gradora::resizeEvent(QResizeEvent *)

@@ -28,12 +28,8 @@ void Gradora::moveEvent(QMoveEvent *)
     displayIndex = ScreenPlacement::screenIndexFor(frameGeometry(), screens);
     const QRect screen = screens.value(displayIndex);
 
+    // Snapping belongs to pointer drags (moveSnapped); keys and dialogs place the window exactly.
     QRect window = frameGeometry();
-    if (snapToScreen && !resizing && dragMode == 0) {
-        window.moveTopLeft(ScreenPlacement::snapped(window, screen, snapDistance));
-        if (!fullScreen)
-            move(window.topLeft());
-    }
     if (lockToScreen) {
         const QRect inside = ScreenPlacement::locked(window, screen);
         if (!fullScreen) {
@@ -63,6 +59,20 @@ void Gradora::moveEvent(QMoveEvent *)
         }
     }
     update();
+}
+
+void Gradora::moveSnapped(const QPoint &topLeft)
+{
+    if (fullScreen)
+        return;
+    QRect window = frameGeometry();
+    window.moveTopLeft(topLeft);
+    if (snapToScreen) {
+        const QList<QRect> screens = screenRects();
+        const QRect screen = screens.value(ScreenPlacement::screenIndexFor(window, screens));
+        window.moveTopLeft(ScreenPlacement::snapped(window, screen, snapDistance));
+    }
+    move(window.topLeft());
 }
 
 void Gradora::setStayOnTop()

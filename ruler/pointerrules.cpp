@@ -86,19 +86,6 @@ std::optional<QSize> shiftDragSize(const QSize &pressSize, const QPoint &pressGl
     return std::nullopt;
 }
 
-int wheelSteps(int delta)
-{
-    return delta / 8 / 15;
-}
-
-int accumulateWheel(int accumulator, int steps)
-{
-    accumulator += steps;
-    if ((accumulator > 0 && steps < 0) || (accumulator < 0 && steps > 0))
-        accumulator = steps;
-    return accumulator;
-}
-
 double wheelScaleFactor(int accumulated)
 {
     const int v = accumulated > 99 ? accumulated / 10 : accumulated;
@@ -107,9 +94,17 @@ double wheelScaleFactor(int accumulated)
 
 QRect grownFrame(const QRect &frame, int v)
 {
-    auto atLeastMinimum = [](int value) { return value <= kMinimumSide - 1 ? kMinimumSide : value; };
-    return {atLeastMinimum(frame.x() - v), atLeastMinimum(frame.y() - v),
-            atLeastMinimum(frame.width() + 2 * v), atLeastMinimum(frame.height() + 2 * v)};
+    // Each side grows by v about the centre; a shrink stops at the minimum (and never makes a smaller
+    // window larger), staying centred as far as whole pixels allow. The position is never clamped.
+    auto grownAxis = [v](int start, int length) {
+        int grown = length + 2 * v;
+        if (v < 0 && grown < kMinimumSide)
+            grown = qMin(length, kMinimumSide);
+        return std::pair{start - (grown - length) / 2, grown};
+    };
+    const auto [x, width] = grownAxis(frame.x(), frame.width());
+    const auto [y, height] = grownAxis(frame.y(), frame.height());
+    return {x, y, width, height};
 }
 
 } // namespace PointerRules

@@ -6,7 +6,7 @@
 #include <optional>
 
 // The arithmetic of pointer and wheel handling on a ruler window: which band or guide is under the
-// pointer, how an edge drag resizes the window, and how wheel turns accumulate.
+// pointer, how an edge drag resizes the window, and what a wheel turn does to the window and figure.
 namespace PointerRules {
 
 inline constexpr int kEdgeBand = 4;        // width of the resize bands along the four edges
@@ -16,7 +16,6 @@ inline constexpr int kGuideBandStart = 10; // ticker guide bands: start < c <= e
 inline constexpr int kGuideBandEnd = 29;
 inline constexpr int kControlPointReach = 9; // half the box around a figure control point
 inline constexpr int kMinimumSide = 20;
-inline constexpr int kWheelUnitsPerStep = 120;
 
 // Drag modes chosen by hovering.
 enum DragMode
@@ -75,14 +74,10 @@ std::optional<QRect> edgeDragGeometry(int dragMode, const QRect &pressFrame, con
 // The size for a Shift-drag from the bottom-right, or nothing below the minimum.
 std::optional<QSize> shiftDragSize(const QSize &pressSize, const QPoint &pressGlobal, const QPoint &global);
 
-// Whole wheel steps in a wheel delta (eighths of a degree), truncated toward zero.
-int wheelSteps(int delta);
-// The accumulated wheel value after a turn: it grows while the direction stays, and starts again
-// at the new steps when the direction changes.
-int accumulateWheel(int accumulator, int steps);
 // The figure's scale factor for an accumulated wheel value, never zero or negative.
 double wheelScaleFactor(int accumulated);
-// The frame grown by v on every side, each value raised to the minimum where it falls below it.
+// The frame grown by v on every side, in place: wherever it stands, a negative position included.
+// Shrinking stops at the minimum size.
 QRect grownFrame(const QRect &frame, int v);
 
 } // namespace PointerRules

@@ -175,7 +175,7 @@ void TestSettings::programKeysDefaults()
     QCOMPARE(settings.toolboxPosition, 2);
     QCOMPARE(settings.showTopRightMenu, false);
     QCOMPARE(settings.autoUpdatesEnabled, true);
-    QCOMPARE(settings.lastInformed, 6.0f);
+    QCOMPARE(settings.lastInformed, QStringLiteral("6.0"));
 }
 
 void TestSettings::programKeysRoundTrip()
@@ -192,7 +192,7 @@ void TestSettings::programKeysRoundTrip()
         settings.autoUpdatesEnabled = false;
         settings.infoPaneShown = false;
         settings.toolboxPosition = 1;
-        settings.lastInformed = 6.1f;
+        settings.lastInformed = QStringLiteral("6.1");
         settings.colorDialog->move(70, 80);
         settings.saveProgramSettings();
     }
@@ -215,7 +215,9 @@ void TestSettings::programKeysRoundTrip()
     QVERIFY(!settings.ui->checkBox_2->isChecked());
     QCOMPARE(settings.infoPaneShown, false);
     QCOMPARE(settings.toolboxPosition, 1);
-    QCOMPARE(settings.lastInformed, 6.1f);
+    QCOMPARE(settings.lastInformed, QStringLiteral("6.1"));
+    // Kept as the text the server sent, not as a single-precision number written through a double.
+    QCOMPARE(store.value("lastInformed").toString(), QStringLiteral("6.1"));
 }
 
 void TestSettings::programKeysWithGarbage_data()
@@ -227,7 +229,8 @@ void TestSettings::programKeysWithGarbage_data()
     QTest::newRow("grid size") << "gridSize" << QVariant("1.5") << "gridSize 1";
     QTest::newRow("grid active") << "gridActive" << QVariant("") << "gridActive 1";
     QTest::newRow("panel side") << "toolboxPosition" << QVariant("left") << "side 2";
-    QTest::newRow("last informed") << "lastInformed" << QVariant("nan") << "informed 6";
+    QTest::newRow("last informed") << "lastInformed" << QVariant("nan") << "informed 6.0";
+    QTest::newRow("last informed, not a number") << "lastInformed" << QVariant("six") << "informed 6.0";
     QTest::newRow("initial size") << "initialSize" << QVariant("big") << "size 250x200";
     QTest::newRow("position") << "position" << QVariant("here") << "position 0,0";
     QTest::newRow("auto update as text") << "autoUpdate" << QVariant("1") << "autoUpdate 1";
@@ -246,7 +249,7 @@ void TestSettings::programKeysWithGarbage()
         {"gridSize", QStringLiteral("gridSize %1").arg(m.gridSize)},
         {"gridActive", QStringLiteral("gridActive %1").arg(m.gridActive)},
         {"toolboxPosition", QStringLiteral("side %1").arg(settings.toolboxPosition)},
-        {"lastInformed", QStringLiteral("informed %1").arg(double(settings.lastInformed))},
+        {"lastInformed", QStringLiteral("informed %1").arg(settings.lastInformed)},
         {"initialSize", QStringLiteral("size %1x%2").arg(m.initialSize.width()).arg(m.initialSize.height())},
         {"position", QStringLiteral("position %1,%2").arg(m.pos().x()).arg(m.pos().y())},
         {"autoUpdate", QStringLiteral("autoUpdate %1").arg(int(m.autoUpdate))}};

@@ -142,6 +142,9 @@ private Q_SLOTS:
     void yesOpensTheDownloadPage();
     void twoRequestsInFlightKeepTheirKinds();
     void onceADay();
+    void storedVersion_data();
+    void storedVersion();
+    void oldStoredFormIsNotAnnouncedAgain();
     void failedAutomaticCheckCountsForItsDay();
     void startUpChecksWhenEnabled_data();
     void startUpChecksWhenEnabled();
@@ -222,6 +225,8 @@ void TestUpdateCheck::evaluate_data()
         << QByteArray("6.1") << true << 6.1f << Message::NewerOnRequest << 6.1f << false;
     QTest::newRow("6.1 automatic, already announced")
         << QByteArray("6.1") << false << 6.1f << Message::None << 6.1f << false;
+    QTest::newRow("announced as the server wrote it")
+        << QByteArray(" 6.10\n") << false << 6.0f << Message::NewerAutomatic << 6.1f << true;
     QTest::newRow("6.2 automatic after 6.1")
         << QByteArray("6.2") << false << 6.1f << Message::NewerAutomatic << 6.2f << true;
     QTest::newRow("-6.1 automatic") << QByteArray("-6.1") << false << 6.0f << Message::None << 6.1f << false;
@@ -250,7 +255,7 @@ void TestUpdateCheck::evaluate()
     QCOMPARE(verdict.latest, latest);
     QCOMPARE(verdict.remember, remember);
     if (remember)
-        QCOMPARE(verdict.announced, latest);
+        QCOMPARE(verdict.announced, QString::fromLatin1(body.trimmed()));
 }
 
 void TestUpdateCheck::isDue_data()
@@ -422,8 +427,8 @@ void TestUpdateCheck::onceADay()
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, kWaitMs);
     QCOMPARE(m_prompts.size(), 1);
     QCOMPARE(m_prompts.first().text, kNewerAutomatic);
-    QCOMPARE(settings->lastInformed, 6.1f);
-    QCOMPARE(settings->store->value(ProgramKeys::lastInformed).toFloat(), 6.1f);
+    QCOMPARE(settings->lastInformed, QStringLiteral("6.1"));
+    QCOMPARE(settings->store->value(ProgramKeys::lastInformed).toString(), QStringLiteral("6.1"));
     QCOMPARE(settings->store->value(ProgramKeys::lastCheck).toDate(), firstDay);
 
     // The same day again: no request at all.
@@ -442,7 +447,48 @@ void TestUpdateCheck::onceADay()
     // A restart remembers the announcement.
     settings.reset();
     settings = quietSettings();
-    QCOMPARE(settings->lastInformed, 6.1f);
+    QCOMPARE(settings->lastInformed, QStringLiteral("6.1"));
+}
+
+void TestUpdateCheck::storedVersion_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("as the server wrote it") << QVariant("6.1") << "6.1";
+    QTest::newRow("a trailing zero kept") << QVariant("6.10") << "6.10";
+    QTest::newRow("the old form of 6.1") << QVariant("6.099999904632568") << "6.1";
+    QTest::newRow("the old form of 6.2") << QVariant("6.199999809265137") << "6.2";
+    QTest::newRow("the old form of 7") << QVariant("7") << "7";
+    QTest::newRow("a single-precision number") << QVariant(6.3f) << "6.3";
+    QTest::newRow("missing") << QVariant() << "6.0";
+    QTest::newRow("not a number") << QVariant("6.1beta") << "6.0";
+    QTest::newRow("infinite") << QVariant("inf") << "6.0";
+}
+
+void TestUpdateCheck::storedVersion()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(QString, read);
+    QCOMPARE(UpdateCheck::storedVersion(stored, QStringLiteral("6.0")), read);
+    QCOMPARE(UpdateCheck::versionNumber(read), read.toFloat());
+}
+
+void TestUpdateCheck::oldStoredFormIsNotAnnouncedAgain()
+{
+    VersionServer server(VersionServer::Mode::Answer, "6.1");
+    server.makeCurrent();
+    QSettings().setValue(ProgramKeys::lastInformed, QStringLiteral("6.099999904632568"));
+    auto settings = quietSettings();
+    QCOMPARE(settings->lastInformed, QStringLiteral("6.1"));
+    QVERIFY(checkAndWait(*settings, false));
+    QVERIFY(m_prompts.isEmpty());
+
+    // A newer version is announced, and stored as it came.
+    VersionServer newer(VersionServer::Mode::Answer, "6.25");
+    newer.makeCurrent();
+    QVERIFY(checkAndWait(*settings, false));
+    QCOMPARE(m_prompts.size(), 1);
+    QCOMPARE(settings->store->value(ProgramKeys::lastInformed).toString(), QStringLiteral("6.25"));
 }
 
 void TestUpdateCheck::failedAutomaticCheckCountsForItsDay()

@@ -17,7 +17,6 @@ private Q_SLOTS:
     void edgeDrags();
     void shiftDrag_data();
     void shiftDrag();
-    void wheelAccumulates();
     void wheelScale_data();
     void wheelScale();
     void growByWheel_data();
@@ -144,17 +143,6 @@ void TestPointerRules::shiftDrag()
         QCOMPARE(*size, expected);
 }
 
-void TestPointerRules::wheelAccumulates()
-{
-    int accumulator = 0;
-    QList<int> seen;
-    for (int delta : {120, 120, -120, -120, 240, 60})
-        seen << (accumulator = accumulateWheel(accumulator, wheelSteps(delta)));
-    QCOMPARE(seen, (QList<int>{1, 2, -1, -2, 0, 0}));
-    QCOMPARE(wheelSteps(-119), 0);
-    QCOMPARE(wheelSteps(-240), -2);
-}
-
 void TestPointerRules::wheelScale_data()
 {
     QTest::addColumn<int>("accumulated");
@@ -181,8 +169,16 @@ void TestPointerRules::growByWheel_data()
     QTest::addColumn<int>("v");
     QTest::addColumn<QRect>("expected");
     QTest::newRow("grow") << QRect(100, 100, 300, 200) << 2 << QRect(98, 98, 304, 204);
-    QTest::newRow("shrink to the minimum") << QRect(100, 100, 30, 30) << 10 * -1 << QRect(110, 110, 20, 20);
-    QTest::newRow("position raised too") << QRect(10, 10, 300, 200) << 1 << QRect(20, 20, 302, 202);
+    QTest::newRow("shrink") << QRect(100, 100, 300, 200) << -3 << QRect(103, 103, 294, 194);
+    QTest::newRow("shrink stops at the minimum, centred")
+        << QRect(100, 100, 30, 40) << -10 << QRect(105, 110, 20, 20);
+    QTest::newRow("a window below the minimum does not grow by shrinking")
+        << QRect(100, 100, 12, 300) << -1 << QRect(100, 101, 12, 298);
+    QTest::newRow("at x = 0 it grows in place") << QRect(0, 0, 300, 200) << 1 << QRect(-1, -1, 302, 202);
+    QTest::newRow("near the origin it grows in place")
+        << QRect(10, 19, 300, 200) << 3 << QRect(7, 16, 306, 206);
+    QTest::newRow("on a monitor at negative coordinates")
+        << QRect(-1500, -200, 300, 200) << -2 << QRect(-1498, -198, 296, 196);
 }
 
 void TestPointerRules::growByWheel()

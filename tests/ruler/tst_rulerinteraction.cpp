@@ -25,8 +25,15 @@ private Q_SLOTS:
     void fullScreenResizes();
     void doubleClickTogglesFullScreenTwice();
     void wheelAccumulator();
+    void wheelActions_data();
+    void wheelActions();
+    void thinRulerEdges_data();
+    void thinRulerEdges();
+    void handleNearTheTopEdge();
     void arrowKeys_data();
     void arrowKeys();
+    void keySequences_data();
+    void keySequences();
     void keyboardResizeBelowZero();
     void altQSavesOnlyThisRuler();
     void closingTheMiddleRulerActivatesTheLast();
@@ -37,6 +44,8 @@ private:
         return m_fixture.shown(geometry);
     }
     void drag(Gradora *ruler, const QPoint &from, const QPoint &to);
+    static void turnWheel(Gradora *ruler, const QPoint &pos, const QPoint &angleDelta,
+                          Qt::KeyboardModifiers modifiers);
     RulerFixture m_fixture;
 };
 
@@ -202,25 +211,132 @@ void TestRulerInteraction::doubleClickTogglesFullScreenTwice()
     QCOMPARE(ruler->geometry(), QRect(123, 134, 345, 256));
 }
 
+void TestRulerInteraction::turnWheel(Gradora *ruler, const QPoint &pos, const QPoint &angleDelta,
+                                     Qt::KeyboardModifiers modifiers)
+{
+    QWheelEvent wheel(pos, ruler->mapToGlobal(pos), QPoint(), angleDelta, Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(ruler, &wheel);
+}
+
 void TestRulerInteraction::wheelAccumulator()
 {
     Gradora *ruler = makeRuler();
     QList<int> seen;
     for (int delta : {120, 120, -120}) {
-        QWheelEvent wheel(QPointF(150, 100), ruler->mapToGlobal(QPointF(150, 100)), QPoint(),
-                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(ruler, &wheel);
-        seen << ruler->wheelAccumulator;
+        turnWheel(ruler, QPoint(150, 100), QPoint(0, delta), Qt::NoModifier);
+        seen << ruler->wheelSteps.accumulated();
     }
     QCOMPARE(seen, (QList<int>{1, 2, -1}));
+    QCOMPARE(ruler->geometry(), QRect(100, 100, 300, 200));
 
-    // With Alt remembered, the wheel grows the window by the accumulated value.
-    ruler->altState = true;
-    ruler->wheelAccumulator = 0;
-    QWheelEvent up(QPointF(150, 100), ruler->mapToGlobal(QPointF(150, 100)), QPoint(), QPoint(0, 120),
-                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(ruler, &up);
-    QCOMPARE(ruler->size(), QSize(301, 201));
+    // Pressing Alt starts the count again.
+    QTest::keyPress(ruler, Qt::Key_Alt, Qt::AltModifier);
+    QCOMPARE(ruler->wheelSteps.accumulated(), 0);
+    QTest::keyRelease(ruler, Qt::Key_Alt, Qt::NoModifier);
+}
+
+using Deltas = QList<QPoint>;
+
+void TestRulerInteraction::wheelActions_data()
+{
+    QTest::addColumn<QRect>("start");
+    QTest::addColumn<Deltas>("deltas");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QRect>("expected");
+    const QRect start(100, 100, 300, 200);
+    const int alt = Qt::AltModifier;
+    const int shift = Qt::ShiftModifier;
+    const QPoint up(0, 120);
+    // The pointer stands at (5, 5), outside the figure.
+    QTest::newRow("Alt, one notch") << start << Deltas{up} << alt << QRect(100, 100, 301, 201);
+    QTest::newRow("Alt as X11 reports it: on the horizontal axis")
+        << start << Deltas{{120, 0}, {120, 0}} << alt << QRect(100, 100, 303, 203);
+    QTest::newRow("Alt, down as X11 reports it")
+        << start << Deltas{{-120, 0}} << alt << QRect(100, 100, 299, 199);
+    QTest::newRow("Control acts as Alt")
+        << start << Deltas{up} << int(Qt::ControlModifier) << QRect(100, 100, 301, 201);
+    QTest::newRow("Alt on a touchpad: small deltas make a step")
+        << start << Deltas{{0, 40}, {0, 40}, {0, 40}} << alt << QRect(100, 100, 301, 201);
+    QTest::newRow("no modifier changes nothing") << start << Deltas{up, up} << 0 << start;
+    QTest::newRow("Shift grows on every side") << start << Deltas{up} << shift << QRect(99, 99, 302, 202);
+    QTest::newRow("Shift grows in place at x = 0")
+        << QRect(0, 0, 300, 200) << Deltas{up} << shift << QRect(-1, -1, 302, 202);
+    QTest::newRow("Shift grows in place near the origin")
+        << QRect(12, 15, 300, 200) << Deltas{up, up} << shift << QRect(9, 12, 306, 206);
+    QTest::newRow("Shift shrinks in place")
+        << QRect(10, 10, 300, 200) << Deltas{{0, -120}} << shift << QRect(11, 11, 298, 198);
+}
+
+void TestRulerInteraction::wheelActions()
+{
+    QFETCH(QRect, start);
+    QFETCH(Deltas, deltas);
+    QFETCH(int, modifiers);
+    QFETCH(QRect, expected);
+    Gradora *ruler = makeRuler(start);
+    for (const QPoint &delta : deltas)
+        turnWheel(ruler, QPoint(5, 5), delta, Qt::KeyboardModifiers(modifiers));
+    QTRY_COMPARE(ruler->geometry(), expected);
+}
+
+void TestRulerInteraction::thinRulerEdges_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("grab");
+    QTest::addColumn<QPoint>("moved");
+    QTest::addColumn<QSize>("expected");
+    QTest::newRow("right edge, 25 wide")
+        << QSize(25, 300) << QPoint(22, 150) << QPoint(40, 0) << QSize(65, 300);
+    QTest::newRow("right edge, 33 wide")
+        << QSize(33, 300) << QPoint(30, 150) << QPoint(10, 0) << QSize(43, 300);
+    QTest::newRow("bottom edge, 30 high")
+        << QSize(400, 30) << QPoint(200, 27) << QPoint(0, 50) << QSize(400, 80);
+    QTest::newRow("bottom-right corner, 21 square")
+        << QSize(21, 21) << QPoint(19, 19) << QPoint(30, 20) << QSize(51, 41);
+}
+
+void TestRulerInteraction::thinRulerEdges()
+{
+    QFETCH(QSize, size);
+    QFETCH(QPoint, grab);
+    QFETCH(QPoint, moved);
+    QFETCH(QSize, expected);
+    Gradora *ruler = makeRuler(QRect(QPoint(300, 300), size));
+    ruler->setViewFigureAction();
+    // A click first leaves the test's pointer with no button held, whatever the tests before it did.
+    QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(size.width() / 2, size.height() / 2));
+    QTest::mouseMove(ruler, grab);
+    QTest::mousePress(ruler, Qt::LeftButton, Qt::NoModifier, grab);
+    QTest::mouseMove(ruler, grab + moved);
+
+    QTest::mouseRelease(ruler, Qt::LeftButton, Qt::NoModifier, grab + moved);
+    QTRY_COMPARE(ruler->size(), expected);
+    QCOMPARE(ruler->pos(), QPoint(300, 300));
+    QVERIFY(ruler->verticalGuides.isEmpty());
+    QVERIFY(ruler->horizontalGuides.isEmpty());
+}
+
+void TestRulerInteraction::handleNearTheTopEdge()
+{
+    Gradora *ruler = makeRuler(QRect(100, 100, 400, 300));
+    ruler->set_M_Rectangle();
+    // The rectangle's anchor moved into the top ticker's guide band.
+    const QPoint anchor = ruler->figure.figureScreenPoints.value(0);
+    ruler->figure.figureOrigin += QPoint(60, 20) - anchor;
+    ruler->figure.recompute({});
+    const QPoint handle = ruler->figure.figureScreenPoints.value(0);
+    QCOMPARE(handle, QPoint(60, 20));
+
+    QTest::mouseMove(ruler, QPoint(200, 150));
+    QTest::mouseMove(ruler, handle);
+    QCOMPARE(ruler->dragMode, 10);
+    QTest::mousePress(ruler, Qt::LeftButton, Qt::NoModifier, handle);
+    QTest::mouseMove(ruler, handle + QPoint(30, 40));
+    QTest::mouseRelease(ruler, Qt::LeftButton, Qt::NoModifier, handle + QPoint(30, 40));
+    QCOMPARE(ruler->figure.figureScreenPoints.value(0), handle + QPoint(30, 40));
+    QVERIFY(ruler->horizontalGuides.isEmpty());
+    QVERIFY(ruler->verticalGuides.isEmpty());
 }
 
 void TestRulerInteraction::arrowKeys_data()
@@ -251,6 +367,58 @@ void TestRulerInteraction::arrowKeys()
     Gradora *ruler = makeRuler();
     QTest::keyClick(ruler, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(ruler->geometry(), expected);
+}
+
+struct KeyStep
+{
+    bool pressed;
+    int key;
+    int modifiers;
+};
+Q_DECLARE_METATYPE(QList<KeyStep>)
+
+void TestRulerInteraction::keySequences_data()
+{
+    QTest::addColumn<bool>("snap");
+    QTest::addColumn<QList<KeyStep>>("keys");
+    QTest::addColumn<QPoint>("expected");
+    const int control = Qt::ControlModifier;
+    const int alt = Qt::AltModifier;
+    const KeyStep right{true, Qt::Key_Right, 0};
+    QTest::newRow("snapping on: five Rights from x = 0 move five pixels")
+        << true << QList<KeyStep>{right, right, right, right, right} << QPoint(5, 0);
+    QTest::newRow("snapping on: Alt+Right moves by its step")
+        << true << QList<KeyStep>{{true, Qt::Key_Right, alt}} << QPoint(10, 0);
+    QTest::newRow("Control+Right, released, then Right") << false
+                                                         << QList<KeyStep>{{true, Qt::Key_Control, control},
+                                                                           {true, Qt::Key_Right, control},
+                                                                           {false, Qt::Key_Control, control},
+                                                                           right}
+                                                         << QPoint(11, 0);
+    QTest::newRow("Alt pressed here, released over another window, then Right")
+        << false << QList<KeyStep>{{true, Qt::Key_Alt, alt}, right} << QPoint(1, 0);
+    QTest::newRow("Shift released elsewhere: Right moves again instead of resizing")
+        << false << QList<KeyStep>{{true, Qt::Key_Shift, int(Qt::ShiftModifier)}, right} << QPoint(1, 0);
+}
+
+void TestRulerInteraction::keySequences()
+{
+    QFETCH(bool, snap);
+    QFETCH(QList<KeyStep>, keys);
+    QFETCH(QPoint, expected);
+    m_fixture.settings->move_normal = 1;
+    m_fixture.settings->move_more = 10;
+    Gradora *ruler = makeRuler(QRect(0, 0, 300, 200));
+    if (snap)
+        ruler->setSnapToScreen();
+    for (const KeyStep &step : keys) {
+        if (step.pressed)
+            QTest::keyPress(ruler, Qt::Key(step.key), Qt::KeyboardModifiers(step.modifiers));
+        else
+            QTest::keyRelease(ruler, Qt::Key(step.key), Qt::KeyboardModifiers(step.modifiers));
+    }
+    QTRY_COMPARE(ruler->pos(), expected);
+    QCOMPARE(ruler->size(), QSize(300, 200));
 }
 
 void TestRulerInteraction::keyboardResizeBelowZero()

@@ -1,11 +1,15 @@
 #include "figurekind.h"
+#include "magnifier.h"
 #include "rulerfixture.h"
 #include "rulersettings.h"
+#include "setpos.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 using namespace FigureKind;
@@ -31,8 +35,9 @@ private Q_SLOTS:
     void nudgeKeys();
     void tabTogglesPlacement();
     void tabIgnoredOnARatioRectangle();
-    void rememberedAltShiftLetters_data();
-    void rememberedAltShiftLetters();
+    void altShiftChordLetters_data();
+    void altShiftChordLetters();
+    void altShiftChordsOpenAndClear();
     void optionKeys_data();
     void optionKeys();
     void figureCentredOnFirstShow();
@@ -232,14 +237,13 @@ void TestRulerKeys::tabIgnoredOnARatioRectangle()
 {
     Gradora *ruler = makeRuler();
     QTest::keyClick(ruler, Qt::Key_2, Qt::AltModifier);
-    ruler->altState = false;
     QVERIFY(ruler->figure.isRatioRectangle());
     QTest::keyClick(ruler, Qt::Key_Tab);
     QCOMPARE(ruler->figure.figureKind, int(M_Square));
     QVERIFY(ruler->figure.isRatioRectangle());
 }
 
-void TestRulerKeys::rememberedAltShiftLetters_data()
+void TestRulerKeys::altShiftChordLetters_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("option");
@@ -272,18 +276,79 @@ static bool optionOf(const Gradora &ruler, const QString &name)
     return options.value(name);
 }
 
-void TestRulerKeys::rememberedAltShiftLetters()
+// The keys of an Alt+Shift chord as X delivers them. Pressed after Shift, the Alt key arrives as Meta
+// with the Meta modifier; the modifiers given are those of the X state before each event.
+static void pressChord(Gradora *ruler, int key, bool shiftFirst)
+{
+    const Qt::KeyboardModifiers altShift = Qt::AltModifier | Qt::ShiftModifier;
+    auto send = [ruler](QEvent::Type type, int code, Qt::KeyboardModifiers held) {
+        QKeyEvent event(type, code, held);
+        QApplication::sendEvent(ruler, &event);
+    };
+    if (shiftFirst) {
+        send(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier);
+        send(QEvent::KeyPress, Qt::Key_Meta, Qt::ShiftModifier);
+    } else {
+        send(QEvent::KeyPress, Qt::Key_Alt, Qt::NoModifier);
+        send(QEvent::KeyPress, Qt::Key_Shift, Qt::AltModifier);
+    }
+    send(QEvent::KeyPress, key, altShift);
+    send(QEvent::KeyRelease, key, altShift);
+    if (shiftFirst)
+        send(QEvent::KeyRelease, Qt::Key_Meta, altShift | Qt::MetaModifier);
+    else
+        send(QEvent::KeyRelease, Qt::Key_Shift, altShift);
+    send(QEvent::KeyRelease, shiftFirst ? Qt::Key_Shift : Qt::Key_Alt,
+         shiftFirst ? Qt::ShiftModifier : Qt::AltModifier);
+}
+
+void TestRulerKeys::altShiftChordLetters()
 {
     QFETCH(int, key);
     QFETCH(QString, option);
-    Gradora *ruler = makeRuler();
-    const bool before = optionOf(*ruler, option);
-    const double angle = ruler->figure.figureAngle;
-    ruler->altState = true;
-    ruler->shiftState = true;
-    QTest::keyClick(ruler, Qt::Key(key));
-    QCOMPARE(optionOf(*ruler, option), !before);
-    QCOMPARE(ruler->figure.figureAngle, angle);
+    for (bool shiftFirst : {false, true}) {
+        Gradora *ruler = makeRuler();
+        const bool before = optionOf(*ruler, option);
+        const double angle = ruler->figure.figureAngle;
+        pressChord(ruler, key, shiftFirst);
+        QVERIFY2(optionOf(*ruler, option) != before, shiftFirst ? "Shift first" : "Alt first");
+        QCOMPARE(ruler->figure.figureAngle, angle);
+        // Nothing stays held: the plain key acts on its own again.
+        QTest::keyClick(ruler, Qt::Key_Z);
+        QCOMPARE(ruler->figure.figureAngle, angle + 0.17578125);
+    }
+}
+
+void TestRulerKeys::altShiftChordsOpenAndClear()
+{
+    for (bool shiftFirst : {false, true}) {
+        Gradora *ruler = makeRuler();
+        const char *order = shiftFirst ? "Shift first" : "Alt first";
+        ruler->horizontalGuides = {50};
+        pressChord(ruler, Qt::Key_G, shiftFirst);
+        QVERIFY2(ruler->horizontalGuides.isEmpty(), order);
+        QVERIFY2(ruler->showGuides, order);
+
+        const bool controlPoints = ruler->noControlPoints;
+        pressChord(ruler, Qt::Key_M, shiftFirst);
+        QVERIFY2(m_fixture.settings->magnifier->isVisible(), order);
+        QCOMPARE(ruler->noControlPoints, controlPoints);
+        m_fixture.settings->magnifier->hide();
+
+        // The position dialog is modal: it is seen open and closed from within its own event loop.
+        const bool hover = m_fixture.settings->activateOnHover;
+        setpos *dialog = m_fixture.settings->positionDialog;
+        bool opened = false;
+        QTimer::singleShot(0, dialog, [dialog, &opened] {
+            opened = dialog->isVisible();
+            dialog->reject();
+        });
+        pressChord(ruler, Qt::Key_P, shiftFirst);
+        QVERIFY2(opened, order);
+        QCOMPARE(m_fixture.settings->activateOnHover, hover);
+        m_fixture.tearDown();
+        m_fixture.setUp();
+    }
 }
 
 void TestRulerKeys::optionKeys_data()

@@ -1,0 +1,41 @@
+#include "wheelsteps.h"
+
+#include <QtGlobal>
+
+namespace {
+// Bounds that keep the sums far from overflowing; no wheel or user comes near them.
+constexpr int kLargestDelta = 1 << 20;
+constexpr int kLargestAccumulated = 1 << 20;
+
+int sign(int value)
+{
+    return (value > 0) - (value < 0);
+}
+} // namespace
+
+int WheelSteps::turn(const QPoint &angleDelta)
+{
+    const int delta =
+        qBound(-kLargestDelta, qAbs(angleDelta.y()) >= qAbs(angleDelta.x()) ? angleDelta.y() : angleDelta.x(),
+               kLargestDelta);
+    if (delta == 0)
+        return 0;
+    if (sign(m_partial) == -sign(delta))
+        m_partial = 0;
+    m_partial += delta;
+    const int steps = m_partial / kUnitsPerStep;
+    m_partial -= steps * kUnitsPerStep;
+    if (steps == 0)
+        return 0;
+
+    m_accumulated = qBound(-kLargestAccumulated, m_accumulated + steps, kLargestAccumulated);
+    if (sign(m_accumulated) == -sign(steps))
+        m_accumulated = steps;
+    return m_accumulated;
+}
+
+void WheelSteps::reset()
+{
+    m_partial = 0;
+    m_accumulated = 0;
+}
