@@ -24,7 +24,9 @@ QString locateDocument(const QString &fileName, const QStringList &folders,
 
 QStringList documentFolders()
 {
-    return {QCoreApplication::applicationDirPath(), QStringLiteral(GRADORA_DATA_DIR)};
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {programFolder,
+            QDir::cleanPath(programFolder + QLatin1Char('/') + QStringLiteral(GRADORA_DATA_FROM_PROGRAM))};
 }
 
 QUrl documentUrl(const QString &fileName)

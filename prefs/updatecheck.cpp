@@ -11,9 +11,10 @@ namespace UpdateCheck {
 namespace {
 constexpr int kVersionDigits = 6;
 
+// The context under which the translation tools file these texts.
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("Settings", text);
+    return QCoreApplication::translate("UpdateCheck", text);
 }
 
 // A body that is not a number, or a number that does not fit, reads as version 0.
