@@ -50,10 +50,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "measure anything on the screen
- Gradora puts frameless, translucent rulers on the desktop. Each ruler carries
- tick scales in pixels, in physical units calibrated for each display, or in
- units of your own, and can hold guides, a cross-hair, a background picture
- and a rotatable figure whose width, height, area, perimeter and angle are
- read out live.")
+# The synopsis is the summary above; this is the extended description below it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Gradora puts frameless, translucent rulers on the desktop. Each ruler carries
+tick scales in pixels, in physical units calibrated for each display, or in
+units of your own, and can hold guides, a cross-hair, a background picture
+and a rotatable figure whose width, height, area, perimeter and angle are
+read out live.")
 include(CPack)
