@@ -26,6 +26,7 @@ private Q_SLOTS:
 
     void locateDocument_data();
     void locateDocument();
+    void documentsFollowTheProgram();
     void text_data();
     void text();
     void versionLineNamesThisSystem();
@@ -63,6 +64,14 @@ void TestAbout::locateDocument_data()
     QTest::newRow("only in the data folder") << QStringList{installed} << installed;
     QTest::newRow("in both, the one beside the executable wins") << QStringList{installed, beside} << beside;
     QTest::newRow("nowhere, asked for beside the executable") << QStringList{} << beside;
+}
+
+void TestAbout::documentsFollowTheProgram()
+{
+    // No installation prefix is compiled in: the data folder is found from the program's own folder.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QStringList folders = HelpLinks::documentFolders();
+    QCOMPARE(folders, (QStringList{programFolder, QDir::cleanPath(programFolder + "/../share/gradora")}));
 }
 
 void TestAbout::locateDocument()
