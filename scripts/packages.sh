@@ -4,7 +4,7 @@
 GRADORA_BUILD_PACKAGES=(cmake make g++ ccache pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
                         qt6-tools-dev qt6-l10n-tools librsvg2-bin gzip fonts-liberation2 fonts-dejavu-core)
 GRADORA_X_PACKAGES=(xvfb xauth x11-utils x11-xserver-utils xdotool openbox imagemagick)
-GRADORA_TEST_PACKAGES=(libbenchmark-dev qt6-translations-l10n desktop-file-utils appstream dpkg-dev file lintian)
+GRADORA_TEST_PACKAGES=(libbenchmark-dev python3 qt6-translations-l10n desktop-file-utils appstream dpkg-dev file lintian)
 
 install_packages() {
     local missing=()
