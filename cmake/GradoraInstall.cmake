@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Gradora developers
+# SPDX-License-Identifier: BSD-3-Clause
+
 # Where everything goes when installed (GNU layout under any prefix), and the Debian package.
 # The program finds its documents relative to its own folder, so the prefix is not compiled in:
 #   cmake --install <build folder> --prefix /opt/gradora      or      DESTDIR=/tmp/stage cmake --install …

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Gradora developers
+# SPDX-License-Identifier: BSD-3-Clause
+
 # Pictures and translations that the build makes and compiles into gradora_core:
 #  - the program picture in every size, rendered from the hand-drawn SVG master;
 #  - the compiled translations.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Gradora developers
+# SPDX-License-Identifier: BSD-3-Clause
 """Draws Gradora's cursor pictures.
 
 Everything is computed here from simple shapes, so the pictures are ours and can be

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Gradora developers
+# SPDX-License-Identifier: BSD-3-Clause
+
 # Sourced by scripts/run and scripts/test: installs the Debian packages that Gradora needs.
 # shellcheck shell=bash
 
