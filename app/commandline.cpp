@@ -18,10 +18,25 @@ namespace CommandLine {
 namespace {
 
 // Options that the toolkit's application object takes from the command line itself.
-const char *const kToolkitOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "display", "geometry", "qwindowgeometry",
-    "title",    "qwindowtitle",       "icon",          "qwindowicon", "style", "stylesheet", "session",
-    "name",     "visual",             "ncols",         "cmap",   "im"};
+const char *const kToolkitOptionsWithValue[] = {"platform",
+                                                "platformpluginpath",
+                                                "platformtheme",
+                                                "plugin",
+                                                "display",
+                                                "geometry",
+                                                "qwindowgeometry",
+                                                "title",
+                                                "qwindowtitle",
+                                                "icon",
+                                                "qwindowicon",
+                                                "style",
+                                                "stylesheet",
+                                                "session",
+                                                "name",
+                                                "visual",
+                                                "ncols",
+                                                "cmap",
+                                                "im"};
 const char *const kToolkitFlags[] = {"reverse", "sync", "nograb", "dograb", "widgetcount", "testability"};
 
 struct Options
@@ -30,9 +45,9 @@ struct Options
                             QCoreApplication::translate("CommandLine", "Show this help and exit.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
                                QCoreApplication::translate("CommandLine", "Show the version and exit.")};
-    QCommandLineOption helpPage{QStringLiteral("help-page"),
-                                QCoreApplication::translate("CommandLine",
-                                                            "Show where the help page is and exit.")};
+    QCommandLineOption helpPage{
+        QStringLiteral("help-page"),
+        QCoreApplication::translate("CommandLine", "Show where the help page is and exit.")};
 };
 
 void setUp(QCommandLineParser &parser, const Options &options)
@@ -92,8 +107,9 @@ int answer(const Request &request, const QStringList &arguments)
         return 0;
     }
     case Action::Refuse:
-        print(stderr, QCoreApplication::translate("CommandLine", "%1: %2\nTry '%1 --help' for more information.\n")
-                          .arg(programName(arguments), request.error));
+        print(stderr,
+              QCoreApplication::translate("CommandLine", "%1: %2\nTry '%1 --help' for more information.\n")
+                  .arg(programName(arguments), request.error));
         return kUsageError;
     case Action::Run:
         break;

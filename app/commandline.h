@@ -15,7 +15,14 @@
 // the error output and a non-zero exit code, before any window exists.
 namespace CommandLine {
 
-enum class Action { Run, ShowHelp, ShowVersion, ShowHelpPage, Refuse };
+enum class Action
+{
+    Run,
+    ShowHelp,
+    ShowVersion,
+    ShowHelpPage,
+    Refuse
+};
 
 // Exit code of a refused command line, as for any misuse of a command.
 inline constexpr int kUsageError = 2;

@@ -33,24 +33,27 @@ void TestCommandLine::parse_data()
     QTest::newRow("--version") << QStringList{"--version"} << Action::ShowVersion << QString();
     QTest::newRow("-v") << QStringList{"-v"} << Action::ShowVersion << QString();
     QTest::newRow("--help-page") << QStringList{"--help-page"} << Action::ShowHelpPage << QString();
-    QTest::newRow("help wins over version") << QStringList{"--version", "--help"} << Action::ShowHelp << QString();
+    QTest::newRow("help wins over version")
+        << QStringList{"--version", "--help"} << Action::ShowHelp << QString();
     QTest::newRow("toolkit: -platform xcb") << QStringList{"-platform", "xcb"} << Action::Run << QString();
-    QTest::newRow("toolkit: --platform=offscreen") << QStringList{"--platform=offscreen"} << Action::Run << QString();
+    QTest::newRow("toolkit: --platform=offscreen")
+        << QStringList{"--platform=offscreen"} << Action::Run << QString();
     QTest::newRow("toolkit: -style and -reverse")
         << QStringList{"-style", "Fusion", "-reverse"} << Action::Run << QString();
     QTest::newRow("toolkit: session restore")
         << QStringList{"-session", "10d5f3a9c8_1", "-name", "gradora"} << Action::Run << QString();
     QTest::newRow("toolkit option with --version")
         << QStringList{"-display", ":1", "--version"} << Action::ShowVersion << QString();
-    QTest::newRow("unknown long option") << QStringList{"--bogus"} << Action::Refuse
-                                         << QString("Unknown option 'bogus'.");
-    QTest::newRow("unknown one-dash option") << QStringList{"-x"} << Action::Refuse << QString("Unknown option 'x'.");
+    QTest::newRow("unknown long option")
+        << QStringList{"--bogus"} << Action::Refuse << QString("Unknown option 'bogus'.");
+    QTest::newRow("unknown one-dash option")
+        << QStringList{"-x"} << Action::Refuse << QString("Unknown option 'x'.");
     QTest::newRow("unknown option beside --help")
         << QStringList{"--help", "--bogus"} << Action::Refuse << QString("Unknown option 'bogus'.");
     QTest::newRow("toolkit option without its value")
         << QStringList{"-platform"} << Action::Refuse << QString("Missing value after '-platform'.");
-    QTest::newRow("a stray argument") << QStringList{"picture.png"} << Action::Refuse
-                                      << QString("Unexpected argument 'picture.png'.");
+    QTest::newRow("a stray argument")
+        << QStringList{"picture.png"} << Action::Refuse << QString("Unexpected argument 'picture.png'.");
     QTest::newRow("a value given to a flag")
         << QStringList{"--version=2"} << Action::Refuse << QString("Unexpected value after '--version'.");
 }
@@ -74,13 +77,13 @@ void TestCommandLine::runsWithoutDisplay_data()
     QTest::addColumn<QString>("errorOutput");
 
     QTest::newRow("--version") << QStringList{"--version"} << "C.UTF-8" << 0 << "Gradora 6.0\n" << QString();
-    QTest::newRow("--help") << QStringList{"--help"} << "C.UTF-8" << 0 << "  -v, --version  Show the version and exit."
-                            << QString();
-    QTest::newRow("--help in German")
-        << QStringList{"--help"} << "de_DE.UTF-8" << 0 << "  -v, --version  Die Version zeigen und beenden."
-        << QString();
+    QTest::newRow("--help") << QStringList{"--help"} << "C.UTF-8" << 0
+                            << "  -v, --version  Show the version and exit." << QString();
+    QTest::newRow("--help in German") << QStringList{"--help"} << "de_DE.UTF-8" << 0
+                                      << "  -v, --version  Die Version zeigen und beenden." << QString();
     QTest::newRow("--help-page beside the program")
-        << QStringList{"--help-page"} << "C.UTF-8" << 0 << "/_help.html\n" << QString();
+        << QStringList{"--help-page"} << "C.UTF-8" << 0 << "/_help.html\n"
+        << QString();
     QTest::newRow("unknown option")
         << QStringList{"--bogus"} << "C.UTF-8" << CommandLine::kUsageError << QString()
         << "gradora: Unknown option 'bogus'.\nTry 'gradora --help' for more information.\n";
@@ -98,7 +101,8 @@ void TestCommandLine::runsWithoutDisplay()
     QFETCH(QString, errorOutput);
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+    for (const char *variable :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANGUAGE"})
         env.remove(QString::fromLatin1(variable));
     env.insert(QStringLiteral("LANG"), language);
     QProcess program;

@@ -214,7 +214,8 @@ void TestTranslations::catalogue_data()
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("translation");
     QTest::addColumn<QString>("type");
-    const QList<Message> messages = readCatalogue(QStringLiteral(GRADORA_SOURCE_DIR "/translations/gradora_de.ts"));
+    const QList<Message> messages =
+        readCatalogue(QStringLiteral(GRADORA_SOURCE_DIR "/translations/gradora_de.ts"));
     QVERIFY(messages.size() > 200);
     for (const Message &message : messages) {
         QString tag = message.context + QStringLiteral(": ") + message.source.left(40);
