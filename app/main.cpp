@@ -15,8 +15,6 @@
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication::setApplicationName(AppIdentity::applicationName);
-    QCoreApplication::setApplicationVersion(AppIdentity::applicationVersion);
     if (const std::optional<int> exitCode = CommandLine::answerWithoutDisplay(argc, argv))
         return *exitCode;
 
