@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 #include "about.h"
 
 #include "appidentity.h"
@@ -12,7 +15,7 @@
 namespace {
 // The text's width in average characters, so that it wraps alike whatever the font's size.
 constexpr int kTextWidthInCharacters = 36;
-const char kPicture[] = ":/icons/128.png";
+const char kPicture[] = ":/icons/128.png"; // rendered from the program's SVG icon
 
 QString escapedLink(const QUrl &url)
 {
@@ -71,7 +74,8 @@ QString about::text(const Facts &facts)
               "Measures anything on the screen: rulers in pixels and in calibrated units, guides "
               "and a flying figure for areas and angles.<br>"
               "Made with Qt %6.<br>"
-              "Copyright &copy; The Gradora developers<br><br>"
+              "Copyright &copy; 2026 The Gradora developers<br>"
+              "Free software under the BSD 3-Clause licence.<br><br>"
               "<a style=\"color:#007;\" href=\"%7\">Terms of use</a> | "
               "<a style=\"color:#007;\" href=\"%8\">Qt libraries</a>")
         .arg(facts.version.toHtmlEscaped(), facts.system.toHtmlEscaped(), QString::number(facts.wordSize),

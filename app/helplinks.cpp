@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 #include "helplinks.h"
 
 #include "weblinks.h"
@@ -24,7 +27,9 @@ QString locateDocument(const QString &fileName, const QStringList &folders,
 
 QStringList documentFolders()
 {
-    return {QCoreApplication::applicationDirPath(), QStringLiteral(GRADORA_DATA_DIR)};
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {programFolder,
+            QDir::cleanPath(programFolder + QLatin1Char('/') + QStringLiteral(GRADORA_DATA_FROM_PROGRAM))};
 }
 
 QUrl documentUrl(const QString &fileName)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 #pragma once
 
 #include <QString>
@@ -19,7 +22,9 @@ extern std::function<void(const QUrl &url)> openUrl;
 // first folder, so that a missing document is still asked for where it belongs.
 QString locateDocument(const QString &fileName, const QStringList &folders,
                        const std::function<bool(const QString &path)> &exists);
-// The folders searched: beside the executable first, then the installed data folder.
+// The folders searched: beside the executable, where a build tree keeps them; then the installed
+// data folder relative to the executable (../share/gradora for an executable in bin/), so that any
+// prefix or staging folder works.
 QStringList documentFolders();
 // The local file URL of a document, found as above.
 QUrl documentUrl(const QString &fileName);

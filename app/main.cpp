@@ -1,16 +1,27 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 #include "appidentity.h"
+#include "commandline.h"
 #include "mainform.h"
 #include "platformsetup.h"
 #include "programstore.h"
 #include "singleinstance.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> exitCode = CommandLine::answerWithoutDisplay(argc, argv))
+        return *exitCode;
+
     PlatformSetup::prepareProcessEnvironment();
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(AppIdentity::desktopFileName);
+    Translations::install(QLocale());
     QCoreApplication::processEvents();
 
     SingleInstance instance;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 // The cost of a ruler's whole paint pass, as a multiple of a bare fill of the same image.
 //
 //   cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DGRADORA_BENCH=ON

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 #include "settings.h"
 
 #include "about.h"
@@ -39,6 +42,7 @@ Settings::Settings(QWidget *parent) : QDialog(parent), ui(new Ui::Settings)
     // The program's pictures are compiled into the static core library, whose linker keeps them only
     // when something names them. Every run creates the preferences first, so they name them here.
     Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(gradora_generated);
 
     // 1. The form, kept above other windows.
     ui->setupUi(this);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 // The unit tables and the display calibration of the preferences.
 #include "settings.h"
 

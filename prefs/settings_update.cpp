@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 // The update check: one request to our endpoint, on demand or once a day, and what the reply means.
 #include "settings.h"
 

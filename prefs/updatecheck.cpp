@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 #include "updatecheck.h"
 
 #include "appidentity.h"
@@ -14,9 +17,10 @@ namespace UpdateCheck {
 namespace {
 constexpr int kVersionDigits = 6;
 
+// The context under which the translation tools file these texts.
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("Settings", text);
+    return QCoreApplication::translate("UpdateCheck", text);
 }
 
 // A body that is not a number, or a number that does not fit, reads as version 0.

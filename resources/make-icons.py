@@ -1,29 +1,18 @@
 #!/usr/bin/env python3
-"""Draws Gradora's program pictures and cursor pictures.
+# SPDX-FileCopyrightText: 2026 The Gradora developers
+# SPDX-License-Identifier: BSD-3-Clause
+"""Draws Gradora's cursor pictures.
 
 Everything is computed here from simple shapes, so the pictures are ours and can be
 made again at any time:  python3 resources/make-icons.py
-Writes icons/128.png, icons/64.png, icons/512.png and the six 16x16 cursor .ico files.
+Writes the six 16x16 cursor .ico files. The program picture is the hand-drawn SVG
+icons/net.gradora.Gradora.svg; the build renders its PNG sizes from it.
 """
 import math
 import os
 import struct
-import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-
-
-def write_png(path, size, pixels):
-    raw = b"".join(b"\x00" + bytes(sum((pixels[y * size + x] for x in range(size)), ())) for y in range(size))
-
-    def chunk(kind, data):
-        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
-
-    with open(path, "wb") as f:
-        f.write(b"\x89PNG\r\n\x1a\n")
-        f.write(chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)))
-        f.write(chunk(b"IDAT", zlib.compress(raw, 9)))
-        f.write(chunk(b"IEND", b""))
 
 
 def write_ico(path, pixels):
@@ -68,31 +57,6 @@ def render(size, shade, samples):
             else:
                 out.append(tuple(int(round(acc[i] / acc[3])) for i in range(3)) + (int(round(a * 255)),))
     return out
-
-
-def program_picture(u, v):
-    """A translucent yellow ruler lying at 45 degrees with dark ticks, over a blue set square."""
-    cu, cv = u - 0.5, v - 0.5
-    # set square behind the ruler
-    if 0.12 < u < 0.88 and 0.12 < v < 0.88 and (u - 0.12) + (0.88 - v) < 0.76 * 1.02:
-        inner = 0.2 < u and v < 0.8 and (u - 0.2) + (0.8 - v) < 0.5
-        if not inner:
-            return (40, 110, 200, 235)
-    ang = math.radians(-45)
-    ru = cu * math.cos(ang) - cv * math.sin(ang)
-    rv = cu * math.sin(ang) + cv * math.cos(ang)
-    half_len, half_w = 0.46, 0.13
-    if abs(ru) <= half_len and abs(rv) <= half_w:
-        edge = abs(rv) > half_w - 0.018 or abs(ru) > half_len - 0.018
-        if edge:
-            return (111, 33, 55, 255)
-        pos = (ru + half_len) / (2 * half_len) * 20
-        tick = abs(pos - round(pos)) < 0.12
-        length = 0.1 if round(pos) % 5 == 0 else 0.05
-        if tick and rv < -half_w + 0.018 + length:
-            return (111, 33, 55, 255)
-        return (255, 222, 90, 225)
-    return None
 
 
 def cursor_rotate(u, v):
@@ -141,8 +105,6 @@ def main():
     icons = os.path.join(HERE, "icons")
     cursors = os.path.join(icons, "cursors")
     os.makedirs(cursors, exist_ok=True)
-    for size, samples in ((64, 4), (128, 3), (512, 1)):
-        write_png(os.path.join(icons, f"{size}.png"), size, render(size, program_picture, samples))
     for name, shade in (
         ("transform-rotate-2", cursor_rotate),
         ("edit-select", cursor_select),

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 // Construction, joining the preferences, persistence, and the life of a ruler window.
 #include "gradora.h"
 

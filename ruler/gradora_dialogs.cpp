@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 // The small dialogs of a ruler, help and web links, the update check.
 #include "gradora.h"
 

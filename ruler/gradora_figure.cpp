@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 // The flying figure's kinds, ratios and placement, and the figure as the pointer and the keys move it.
 #include "gradora.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 // The paint pass: the whole window is drawn from its state, in one pass.
 #include "gradora.h"
 

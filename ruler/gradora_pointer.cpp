@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 // The mouse and the wheel: moving and resizing the window, guides, and the figure by its body and handles.
 #include "gradora.h"
 

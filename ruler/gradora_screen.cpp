@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 // Where the window stands: its display, snapping and locking, full screen and stay on top.
 #include "gradora.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 #pragma once
 
 // A preferences object and the rulers attached to it, made afresh for every test function.

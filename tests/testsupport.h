@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 #pragma once
 
 // Shared set-up of the test programs: every test keeps to a temporary home, so the user's own

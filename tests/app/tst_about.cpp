@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 #include "about.h"
 #include "gradora.h"
 #include "helplinks.h"
@@ -26,6 +29,7 @@ private Q_SLOTS:
 
     void locateDocument_data();
     void locateDocument();
+    void documentsFollowTheProgram();
     void text_data();
     void text();
     void versionLineNamesThisSystem();
@@ -63,6 +67,14 @@ void TestAbout::locateDocument_data()
     QTest::newRow("only in the data folder") << QStringList{installed} << installed;
     QTest::newRow("in both, the one beside the executable wins") << QStringList{installed, beside} << beside;
     QTest::newRow("nowhere, asked for beside the executable") << QStringList{} << beside;
+}
+
+void TestAbout::documentsFollowTheProgram()
+{
+    // No installation prefix is compiled in: the data folder is found from the program's own folder.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QStringList folders = HelpLinks::documentFolders();
+    QCOMPARE(folders, (QStringList{programFolder, QDir::cleanPath(programFolder + "/../share/gradora")}));
 }
 
 void TestAbout::locateDocument()

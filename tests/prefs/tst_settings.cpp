@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 #include "magnifier.h"
 #include "rulersettings.h"
 #include "settings.h"
@@ -57,9 +60,10 @@ void TestSettings::programPicturesAreThere_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("128") << ":/icons/128.png" << QSize(128, 128);
-    QTest::newRow("64") << ":/icons/64.png" << QSize(64, 64);
-    QTest::newRow("512") << ":/icons/512.png" << QSize(512, 512);
+    // Rendered from the SVG master when the program is built, in every size the icon theme installs.
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512})
+        QTest::newRow(qPrintable(QString::number(size)))
+            << QStringLiteral(":/icons/%1.png").arg(size) << QSize(size, size);
     for (const char *cursor : {"transform-rotate-2", "edit-select", "colorize", "color-picker-white",
                                "color-picker-grey", "color-picker-black"})
         QTest::newRow(cursor) << QStringLiteral(":/icons/cursors/%1.ico").arg(QLatin1String(cursor))

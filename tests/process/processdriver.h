@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 #pragma once
 
 // Drives the real program on the test's X display: starts copies of it in a private home folder and

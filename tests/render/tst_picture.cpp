@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 #include "pictureloader.h"
 #include "pictureplacement.h"
 #include "testsupport.h"

@@ -1,0 +1,252 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+#include "gradora.h"
+#include "settings.h"
+#include "testsupport.h"
+#include "translations.h"
+#include "updatecheck.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QXmlStreamReader>
+#include <memory>
+
+// The whole program runs as a user with LANG=de_DE.UTF-8 would run it.
+
+namespace {
+
+// The catalogues that main() loaded for the user's locale, as the program does.
+QStringList loadedAtStart;
+
+// Every entry text and submenu title of a ruler's context menu, depth first.
+QStringList menuTexts(const QMenu *menu)
+{
+    QStringList texts;
+    for (const QAction *action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        if (const QMenu *submenu = action->menu()) {
+            texts.append(submenu->title());
+            texts.append(menuTexts(submenu));
+        } else {
+            texts.append(action->text());
+        }
+    }
+    return texts;
+}
+
+struct Message
+{
+    QString context;
+    QString source;
+    QString translation;
+    QString type; // "unfinished", "vanished", "obsolete" or empty for a finished entry
+};
+
+QList<Message> readCatalogue(const QString &path)
+{
+    QList<Message> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message message;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (!xml.isStartElement()) {
+            xml.readNext();
+            continue;
+        }
+        if (xml.name() == QLatin1String("TS") || xml.name() == QLatin1String("context")) {
+            continue;
+        } else if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            message = Message{context, {}, {}, {}};
+        } else if (xml.name() == QLatin1String("source")) {
+            message.source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            message.type = xml.attributes().value(QLatin1String("type")).toString();
+            message.translation = xml.readElementText();
+            messages.append(message);
+        } else {
+            xml.skipCurrentElement();
+        }
+    }
+    return messages;
+}
+
+// The placeholders of a text, in order of their numbers: "%1 … %2" and "%2 … %1" both give {1, 2}.
+QList<int> placeholders(const QString &text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%(\\d)"));
+    QList<int> numbers;
+    for (const QRegularExpressionMatch &match : placeholder.globalMatch(text))
+        numbers.append(match.captured(1).toInt());
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+// The white space that a text begins and ends with: texts are joined to others, so it must survive.
+QPair<QString, QString> margins(const QString &text)
+{
+    static const QRegularExpression lead(QStringLiteral("^\\s*")), trail(QStringLiteral("\\s*$"));
+    return {lead.match(text).captured(), trail.match(text).captured()};
+}
+
+} // namespace
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void germanMenus_data();
+    void germanMenus();
+    void everyMenuEntryIsTranslated();
+    void toolkitDialogsSpeakGerman();
+    void updateMessagesSpeakGerman();
+    void englishLeavesTextsAlone();
+    void catalogue_data();
+    void catalogue();
+
+private:
+    static QStringList rulerMenuTexts();
+};
+
+void TestTranslations::initTestCase()
+{
+    // main() loads the translations for the user's locale, the same way as the program.
+    QCOMPARE(QLocale().language(), QLocale::German);
+    QCOMPARE(loadedAtStart, (QStringList{QStringLiteral("gradora"), QStringLiteral("qtbase")}));
+}
+
+QStringList TestTranslations::rulerMenuTexts()
+{
+    TestSupport::clearStore();
+    Settings settings;
+    settings.infoPaneShown = false;
+    Gradora ruler(nullptr);
+    ruler.attachTo(&settings);
+    QStringList texts = menuTexts(ruler.contextMenu);
+    // The unit entries show the names in the unit tables, which are the user's data, in any language.
+    for (const TextGrid *grid : {&settings.unitCells, &settings.pixelUnitCells}) {
+        for (const auto &row : *grid)
+            texts.removeAll(row[0]);
+    }
+    return texts;
+}
+
+void TestTranslations::germanMenus_data()
+{
+    QTest::addColumn<QString>("german");
+    QTest::newRow("New Ruler") << "Neues Lineal";
+    QTest::newRow("Show Guides") << "Hilfslinien zeigen";
+    QTest::newRow("View") << "Ansicht";
+    QTest::newRow("Unit") << "Einheit";
+    QTest::newRow("Tools") << "Werkzeuge";
+    QTest::newRow("Flying Figure") << "Fliegende Figur";
+    QTest::newRow("Preferences") << "Einstellungen";
+    QTest::newRow("About Gradora") << "Über Gradora";
+    QTest::newRow("Quit") << "Beenden";
+}
+
+void TestTranslations::germanMenus()
+{
+    QFETCH(QString, german);
+    const QStringList texts = rulerMenuTexts();
+    QVERIFY2(texts.contains(german), qPrintable(texts.join(QStringLiteral(" | "))));
+    QVERIFY(!texts.contains(QString::fromLatin1(QTest::currentDataTag())));
+}
+
+void TestTranslations::everyMenuEntryIsTranslated()
+{
+    // The same menu in English and in German, entry by entry; only names stay as they are.
+    const QStringList german = rulerMenuTexts();
+    Translations::install(QLocale::c());
+    const QStringList english = rulerMenuTexts();
+    Translations::install(QLocale());
+    QCOMPARE(german.size(), english.size());
+    const QStringList sameInBothLanguages{QStringLiteral("Ellipse"), QStringLiteral("Proportional")};
+    static const QRegularExpression noWords(QStringLiteral("^[^A-Za-z]*$"));
+    QStringList untranslated;
+    for (qsizetype i = 0; i < english.size(); ++i) {
+        if (german.at(i) == english.at(i) && !sameInBothLanguages.contains(english.at(i)) &&
+            !noWords.match(english.at(i)).hasMatch())
+            untranslated.append(english.at(i));
+    }
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QStringLiteral(" | "))));
+}
+
+void TestTranslations::toolkitDialogsSpeakGerman()
+{
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+}
+
+void TestTranslations::updateMessagesSpeakGerman()
+{
+    QCOMPARE(UpdateCheck::prompt(UpdateCheck::Message::UpToDate, 6.0f).text,
+             QStringLiteral("Sie verwenden die neueste Version von Gradora"));
+    QVERIFY(UpdateCheck::prompt(UpdateCheck::Message::NewerOnRequest, 7.0f)
+                .text.startsWith(QStringLiteral("Eine neue Version ist verfügbar.\n\nIhre Version: 6.0")));
+}
+
+void TestTranslations::englishLeavesTextsAlone()
+{
+    for (const char *name : {"en_US", "C", "fr_FR"}) {
+        QCOMPARE(Translations::install(QLocale(QLatin1String(name))).contains(QStringLiteral("gradora")),
+                 false);
+        QCOMPARE(QCoreApplication::translate("Gradora", "New Ruler"), QStringLiteral("New Ruler"));
+    }
+    Translations::install(QLocale());
+    QCOMPARE(QCoreApplication::translate("Gradora", "New Ruler"), QStringLiteral("Neues Lineal"));
+}
+
+void TestTranslations::catalogue_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("translation");
+    QTest::addColumn<QString>("type");
+    const QList<Message> messages =
+        readCatalogue(QStringLiteral(GRADORA_SOURCE_DIR "/translations/gradora_de.ts"));
+    QVERIFY(messages.size() > 200);
+    for (const Message &message : messages) {
+        QString tag = message.context + QStringLiteral(": ") + message.source.left(40);
+        tag.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+        QTest::newRow(qPrintable(tag)) << message.source << message.translation << message.type;
+    }
+}
+
+void TestTranslations::catalogue()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, translation);
+    QFETCH(QString, type);
+    // Refreshed from the sources with: cmake --build <build folder> --target update_translations
+    QVERIFY2(type.isEmpty(), "unfinished or vanished: translate it, or refresh the catalogue");
+    QVERIFY(!translation.isEmpty());
+    QCOMPARE(placeholders(translation), placeholders(source));
+    QCOMPARE(margins(translation), margins(source));
+}
+
+int main(int argc, char **argv)
+{
+    TestSupport::isolateUserFiles();
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        qunsetenv(variable);
+    qputenv("LANG", "de_DE.UTF-8");
+    QApplication app(argc, argv);
+    TestSupport::setIdentity();
+    TestTranslations test;
+    loadedAtStart = Translations::install(QLocale());
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_translations.moc"
