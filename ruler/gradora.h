@@ -368,6 +368,7 @@ protected:
 private:
     void createActions();
     void createMenus();
+    void labelEntries();
     void readOptions();
     void showPreferencesOn(QWidget *page);
     void startColorEditing(int target, const QColor &current);
@@ -393,6 +394,8 @@ private:
     bool handleFigureKey(const QKeyEvent *event);
     bool handleOptionKey(int key);
     void quitSavingThisRuler();
+    // F1, Ctrl+Q, Ctrl+W and Escape, before the program's own keys.
+    bool runConventionKey(const QKeyEvent *event);
 
     // The flying figure as the pointer and the keys see it.
     QList<QPoint> figureControlPoints() const;

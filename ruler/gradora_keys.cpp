@@ -1,6 +1,7 @@
 // The keyboard: every feature has its key.
 #include "gradora.h"
 
+#include "conventionkeys.h"
 #include "settings.h"
 
 #include <QAction>
@@ -18,6 +19,8 @@ constexpr double kScaleDown = 0.99;
 
 void Gradora::keyPressEvent(QKeyEvent *event)
 {
+    if (runConventionKey(event))
+        return;
     const int key = event->key();
     if (shiftState && altState && handleRememberedAltShift(key))
         return;
@@ -114,6 +117,27 @@ bool Gradora::handleExactlyAlt(const QKeyEvent *event)
     default:
         return false;
     }
+}
+
+bool Gradora::runConventionKey(const QKeyEvent *event)
+{
+    switch (ConventionKeys::commandFor(event->key(), event->modifiers(), fullScreen)) {
+    case ConventionKeys::Command::Help:
+        help();
+        return true;
+    case ConventionKeys::Command::Quit:
+        actQuit->trigger();
+        return true;
+    case ConventionKeys::Command::CloseRuler:
+        closeRuler();
+        return true;
+    case ConventionKeys::Command::LeaveFullScreen:
+        setFullScreen();
+        return true;
+    case ConventionKeys::Command::None:
+        break;
+    }
+    return false;
 }
 
 void Gradora::quitSavingThisRuler()
