@@ -1,4 +1,5 @@
 #include "appidentity.h"
+#include "instancechannel.h"
 #include "mainform.h"
 #include "platformsetup.h"
 #include "programstore.h"
@@ -12,9 +13,15 @@ int main(int argc, char *argv[])
     PlatformSetup::prepareProcessEnvironment();
     QApplication app(argc, argv);
     QCoreApplication::processEvents();
+    // The pictures live in the static core library and are named here, before the first one is used.
+    Q_INIT_RESOURCE(resources);
+    // Before anything can show, so that even the refusal of a second start carries the icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/128.png")));
 
     SingleInstance instance;
     if (!instance.acquire()) {
+        // The user is looking for the program: the running copy comes to the front as well.
+        InstanceChannel::askToRaise();
         SingleInstance::showRefusal();
         return 0;
     }
@@ -28,6 +35,8 @@ int main(int argc, char *argv[])
     mainForm form;
     form.show();
     form.newRuler();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/128.png")));
+    InstanceChannel channel;
+    QObject::connect(&channel, &InstanceChannel::raiseRequested, &form, &mainForm::bringRulersToFront);
+    channel.listen();
     return QApplication::exec();
 }

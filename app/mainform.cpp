@@ -41,3 +41,13 @@ void mainForm::closeEvent(QCloseEvent *event)
 {
     settings->closeEvent(event);
 }
+
+void mainForm::bringRulersToFront()
+{
+    for (Gradora *ruler : std::as_const(settings->rulers)) {
+        ruler->show();
+        ruler->raise();
+    }
+    if (!settings->rulers.isEmpty())
+        settings->rulers.last()->activateWindow();
+}

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
+#include "topmessage.h"
+
 SingleInstance::SingleInstance(const QString &folder)
 {
     QString dir = folder;
@@ -35,6 +37,7 @@ QString SingleInstance::refusalText()
 void SingleInstance::showRefusal()
 {
     QMessageBox box;
+    TopMessage::dress(box);
     box.setText(refusalText());
     box.setIcon(QMessageBox::Information);
     box.exec();

@@ -2,6 +2,7 @@
 #include "settings.h"
 
 #include "programkeys.h"
+#include "topmessage.h"
 #include "updatecheck.h"
 
 #include <QApplication>
@@ -34,6 +35,7 @@ void cutOff(QNetworkReply *reply)
 std::function<bool(const UpdateCheck::Prompt &)> Settings::askAboutUpdate =
     [](const UpdateCheck::Prompt &prompt) {
         QMessageBox box;
+        TopMessage::dress(box);
         switch (prompt.icon) {
         case UpdateCheck::Prompt::Icon::ProgramPicture:
             box.setIconPixmap(QPixmap(QStringLiteral(":/icons/64.png")));

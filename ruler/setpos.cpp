@@ -1,6 +1,7 @@
 #include "setpos.h"
 
 #include "positionlimits.h"
+#include "titleroom.h"
 #include "ui_setpos.h"
 
 setpos::setpos(QWidget *parent) : QDialog(parent), ui(new Ui::setpos)
@@ -12,6 +13,7 @@ setpos::setpos(QWidget *parent) : QDialog(parent), ui(new Ui::setpos)
     setWindowFlag(Qt::WindowStaysOnTopHint);
     ui->spinBox_3->setRange(0, PositionLimits::kMaximumSize);
     ui->spinBox_4->setRange(0, PositionLimits::kMaximumSize);
+    TitleRoom::reserve(this);
 }
 
 setpos::~setpos()
