@@ -29,7 +29,7 @@ const QString kNewerAutomatic = QStringLiteral(
 
 QString newerOnRequest(const QString &latest)
 {
-    return QStringLiteral("There is new version available.\n\nYour version: 6.0\nLatest version: ") + latest +
+    return QStringLiteral("There is a new version available.\n\nYour version: 6.0\nLatest version: ") + latest +
            QStringLiteral("\n\nDo you want to visit the download page?");
 }
 
