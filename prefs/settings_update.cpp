@@ -4,6 +4,7 @@
 #include "programkeys.h"
 #include "topmessage.h"
 #include "updatecheck.h"
+#include "updateprogress.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -89,6 +90,10 @@ void Settings::sendVersionRequest(bool manual)
     deadline->setSingleShot(true);
     connect(deadline, &QTimer::timeout, reply, [reply] { cutOff(reply); });
     deadline->start(updateTimeoutMs);
+
+    // The user asked and waits: show that the question is out, and let them give it up.
+    if (manual)
+        UpdateProgress::showFor(reply);
 }
 
 void Settings::replyFinished(QNetworkReply *reply)
@@ -96,6 +101,8 @@ void Settings::replyFinished(QNetworkReply *reply)
     reply->deleteLater();
     const QVariant kind = reply->property(kManualProperty);
     const bool manual = kind.isValid() ? kind.toBool() : manualCheck;
+    if (UpdateProgress::wasCancelled(reply))
+        return;
 
     QByteArray body;
     if (!reply->property(kCutOffProperty).toBool()) {

@@ -1,0 +1,16 @@
+#pragma once
+
+class QNetworkReply;
+
+// The note a user-started update check shows while it waits for the answer: it tells that the program
+// is asking, and its "Cancel" gives the question up, after which no answer is shown. The note closes
+// by itself when the reply ends, before the answer is told.
+namespace UpdateProgress {
+
+// Set on a reply that the user cancelled.
+inline constexpr char kCancelledProperty[] = "gradoraCancelled";
+
+void showFor(QNetworkReply *reply);
+bool wasCancelled(const QNetworkReply *reply);
+
+} // namespace UpdateProgress
