@@ -45,6 +45,8 @@ void mainForm::closeEvent(QCloseEvent *event)
 void mainForm::bringRulersToFront()
 {
     for (Gradora *ruler : std::as_const(settings->rulers)) {
+        if (ruler->isMinimized())
+            ruler->setWindowState(ruler->windowState() & ~Qt::WindowMinimized);
         ruler->show();
         ruler->raise();
     }

@@ -17,8 +17,10 @@
 #include <QColorDialog>
 #include <QHeaderView>
 #include <QMenu>
+#if GRADORA_UPDATE_CHECK
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#endif
 #include <QSettings>
 #include <QSpinBox>
 
@@ -53,8 +55,10 @@ Settings::Settings(QWidget *parent) : QDialog(parent), ui(new Ui::Settings)
 
     // 3. The display label, the network access and the two small dialogs.
     displayLabel = new panel(nullptr);
+#if GRADORA_UPDATE_CHECK
     network = new QNetworkAccessManager(this);
     connect(network, &QNetworkAccessManager::finished, this, &Settings::replyFinished);
+#endif
     positionDialog = new setpos(nullptr);
     transparencyDialog = new transparency(nullptr);
 
@@ -100,7 +104,12 @@ Settings::Settings(QWidget *parent) : QDialog(parent), ui(new Ui::Settings)
 
     // 13. Everything read is on disk before anything else can go wrong.
     store->sync();
+#if GRADORA_UPDATE_CHECK
     checkForUpdatesWhenDue();
+#else
+    // A build without the update check has nothing to offer on this tab; its key stays in the file.
+    ui->tabWidget->removeTab(ui->tabWidget->indexOf(ui->tab_4));
+#endif
 
     // 14. The tray icon.
     createTrayIcon();

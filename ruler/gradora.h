@@ -322,7 +322,9 @@ public Q_SLOTS:
     void posChangedW(int value);
     void posChangedH(int value);
     void setFullScreen();
+#if GRADORA_UPDATE_CHECK
     void setCheckForUpdates();
+#endif
     void setShowGuides();
     void setHoverGuides();
     void setClearGuides();

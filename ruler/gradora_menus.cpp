@@ -210,7 +210,9 @@ void Gradora::createActions()
 
     actPreferences = make(tr("Preferences"), QKeySequence("Alt+,"), Check::None, &Gradora::propertiesShow);
     actHelp = make(tr("Gradora Help"), QKeySequence("Alt+/"), Check::None, &Gradora::help);
+#if GRADORA_UPDATE_CHECK
     actCheckUpdates = make(tr("Check for Updates"), none, Check::None, &Gradora::setCheckForUpdates);
+#endif
     actOnlineInfo = make(tr("Online Info"), none, Check::None, &Gradora::onlineHelpLink);
     actRequestFeature = make(tr("Request Feature"), none, Check::None, &Gradora::suggest);
     actAbout = make(tr("About Gradora"), none, Check::None, &Gradora::aboutDlg);
@@ -322,7 +324,7 @@ void Gradora::aboutToShow()
 
     contextMenu->addSeparator();
     contextMenu->addActions({actPreferences, actHelp});
-    if (settings && !settings->autoUpdatesEnabled)
+    if (actCheckUpdates && settings && !settings->autoUpdatesEnabled)
         contextMenu->addAction(actCheckUpdates);
     contextMenu->addActions({actOnlineInfo, actRequestFeature, actAbout});
     contextMenu->addSeparator();

@@ -7,6 +7,7 @@
 #include <QColorDialog>
 #include <QFile>
 #include <QImage>
+#include <QNetworkAccessManager>
 #include <QTest>
 #include <memory>
 
@@ -78,6 +79,8 @@ void TestSettings::programPicturesAreThere()
     else
         QCOMPARE(file.size(), 1150);
     QVERIFY(!settings.trayIcon->icon().isNull());
+    // Only a build with the update check has a way onto the network.
+    QCOMPARE(settings.findChildren<QNetworkAccessManager *>().size(), GRADORA_UPDATE_CHECK ? 1 : 0);
 }
 
 void TestSettings::formTexts()
@@ -86,8 +89,14 @@ void TestSettings::formTexts()
     QCOMPARE(settings.windowTitle(), QStringLiteral("Preferences"));
     QCOMPARE(settings.size(), QSize(587, 395));
     QVERIFY(settings.windowFlags() & Qt::WindowStaysOnTopHint);
+#if GRADORA_UPDATE_CHECK
     const QStringList tabs{"Shortcuts", "Units", "Displays", "Pixel-Based Units", "Program"};
     const QStringList names{"tab", "tab_2", "tab_3", "tab_5", "tab_4"};
+#else
+    // The "Program" tab holds only the update check.
+    const QStringList tabs{"Shortcuts", "Units", "Displays", "Pixel-Based Units"};
+    const QStringList names{"tab", "tab_2", "tab_3", "tab_5"};
+#endif
     QCOMPARE(settings.ui->tabWidget->count(), tabs.size());
     for (int i = 0; i < tabs.size(); ++i) {
         QCOMPARE(settings.ui->tabWidget->tabText(i), tabs.at(i));

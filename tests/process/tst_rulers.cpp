@@ -15,7 +15,7 @@ private Q_SLOTS:
 private:
     static QStringList rulers(const QProcess *process)
     {
-        return ProcessDriver::windows(process, QStringLiteral("Gradora"));
+        return ProcessDriver::rulers(process);
     }
 };
 
