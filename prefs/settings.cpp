@@ -224,7 +224,8 @@ void Settings::refreshVisibleWidgets()
 void Settings::writeKeyboardStep(int *member, QLatin1StringView key, QSpinBox *box)
 {
     *member = box->value();
-    store->setValue(key, box->text());
+    // The box shows the number in the user's locale; the file keeps it in one form for all.
+    store->setValue(key, QString::number(box->value()));
 }
 
 void Settings::on_spinBox_editingFinished()
@@ -256,10 +257,10 @@ void Settings::on_pushButton_2_clicked()
     ui->checkBox->setChecked(false);
     showTopRightMenu = false;
     refreshVisibleWidgets();
-    store->setValue(ProgramKeys::moveNormal, ui->spinBox->text());
-    store->setValue(ProgramKeys::moveMore, ui->spinBox_2->text());
-    store->setValue(ProgramKeys::resizeNormal, ui->spinBox_3->text());
-    store->setValue(ProgramKeys::resizeMore, ui->spinBox_4->text());
+    store->setValue(ProgramKeys::moveNormal, QString::number(ui->spinBox->value()));
+    store->setValue(ProgramKeys::moveMore, QString::number(ui->spinBox_2->value()));
+    store->setValue(ProgramKeys::resizeNormal, QString::number(ui->spinBox_3->value()));
+    store->setValue(ProgramKeys::resizeMore, QString::number(ui->spinBox_4->value()));
     store->setValue(ProgramKeys::showTopRightMenu, showTopRightMenu);
     store->sync();
 }

@@ -4,6 +4,8 @@
 #include "ui_settings.h"
 
 #include <QDoubleSpinBox>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTest>
@@ -25,6 +27,7 @@ private Q_SLOTS:
     void storedTextsShowInTheUsersForm();
     void calculatorResultReachesTheDisplayTable();
     void displayCellTypedInTheUsersForm();
+    void keyboardStepsReachTheFileInOneForm();
 
 private:
     void start(QLocale::Language language, QLocale::Territory territory);
@@ -176,6 +179,20 @@ void TestLocaleNumbers::displayCellTypedInTheUsersForm()
     // Refused as before: back to the last value, in the user's form.
     table->item(0, 1)->setText(QStringLiteral("abc"));
     QCOMPARE(table->item(0, 1)->text(), QStringLiteral("101,6"));
+}
+
+// A locale with digits of its own: the box shows them, the file keeps plain digits.
+void TestLocaleNumbers::keyboardStepsReachTheFileInOneForm()
+{
+    start(QLocale::Arabic, QLocale::Egypt);
+    QSpinBox *box = m_settings->ui->spinBox;
+    box->setValue(25);
+    QVERIFY(box->text() != QStringLiteral("25"));
+    Q_EMIT box->editingFinished();
+    QCOMPARE(QSettings().value("move_normal").toString(), QStringLiteral("25"));
+    QCOMPARE(m_settings->move_normal, 25);
+    m_settings->ui->pushButton_2->click(); // "Load Defaults"
+    QCOMPARE(QSettings().value("move_more").toString(), QStringLiteral("100"));
 }
 
 GRADORA_TEST_MAIN(TestLocaleNumbers)
