@@ -8,7 +8,8 @@ class QAction;
 
 // Mnemonics for the entries of one menu: each entry gets a letter or digit that no other entry of
 // the same menu has, preferring the first letter of a word, earlier entries choosing first. An entry
-// whose every letter is taken gets none. A literal '&' in a text is kept by doubling it.
+// whose letters are all taken takes one from an entry that can move on to another letter, so an entry
+// goes without only when the menu runs out of letters. A literal '&' in a text is kept by doubling it.
 namespace Mnemonics {
 
 // The texts with their markers; an empty text (a separator) stays empty.
