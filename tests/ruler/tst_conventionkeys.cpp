@@ -46,6 +46,8 @@ void TestConventionKeys::init()
 void TestConventionKeys::cleanup()
 {
     HelpLinks::openUrl = m_realOpenUrl;
+    // A closed ruler deletes itself later; it goes before the preferences it points to.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_fixture.tearDown();
 }
 
