@@ -30,7 +30,8 @@ QString InstanceChannel::pathIn(const QString &folder)
         dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
         dir = QDir::tempPath();
-    return QDir(dir).filePath(QStringLiteral("gradora-%1.socket").arg(QLatin1String(SingleInstance::kInstanceKey)));
+    return QDir(dir).filePath(
+        QStringLiteral("gradora-%1.socket").arg(QLatin1String(SingleInstance::kInstanceKey)));
 }
 
 bool InstanceChannel::listen()

@@ -34,8 +34,8 @@ QString toStored(const QString &typed, const QLocale &locale)
 {
     if (isStoredNumber(typed))
         return typed;
-    const QString swapped =
-        swapSigns(typed, locale.decimalPoint(), QStringLiteral("."), locale.negativeSign(), QStringLiteral("-"));
+    const QString swapped = swapSigns(typed, locale.decimalPoint(), QStringLiteral("."),
+                                      locale.negativeSign(), QStringLiteral("-"));
     if (isStoredNumber(swapped))
         return swapped;
     // Digits of another script cannot be kept as typed: the shortest text of the same value then.

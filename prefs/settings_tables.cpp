@@ -37,8 +37,8 @@ bool holdsNumbers(const QTableWidget *table, int column)
 // Writes a stored text into a cell as the user reads it.
 void setCellText(QTableWidget *table, int row, int column, const QString &text)
 {
-    table->item(row, column)->setText(holdsNumbers(table, column) ? LocaleNumbers::toShown(text, table->locale())
-                                                                  : text);
+    table->item(row, column)
+        ->setText(holdsNumbers(table, column) ? LocaleNumbers::toShown(text, table->locale()) : text);
 }
 
 // A cell's text in its stored form.

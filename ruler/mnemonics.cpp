@@ -34,7 +34,8 @@ QList<Candidate> candidates(const QString &text, bool wordStartsOnly)
             break;
         for (qsizetype i = 0; i < text.size(); ++i) {
             const QChar key = text.at(i).toLower();
-            if (text.at(i).isLetterOrNumber() && (!startsOnly || startsWord(text, i)) && !seen.contains(key)) {
+            if (text.at(i).isLetterOrNumber() && (!startsOnly || startsWord(text, i)) &&
+                !seen.contains(key)) {
                 seen.insert(key);
                 found.append({key, i});
             }
@@ -163,9 +164,9 @@ void label(const QList<QAction *> &entries)
     QStringList plain;
     for (const QAction *entry : entries) {
         const bool unchanged = entry->property(kLabelledProperty).toString() == entry->text();
-        plain.append(entry->isSeparator()
-                         ? QString()
-                         : unchanged ? entry->property(kPlainProperty).toString() : entry->text());
+        plain.append(entry->isSeparator() ? QString()
+                     : unchanged          ? entry->property(kPlainProperty).toString()
+                                          : entry->text());
     }
     const QStringList texts = assign(plain);
     for (qsizetype i = 0; i < entries.size(); ++i) {

@@ -5,8 +5,8 @@
 
 #include <QDoubleSpinBox>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <memory>
@@ -66,15 +66,33 @@ void TestLocaleNumbers::conversions_data()
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     const QLocale french(QLocale::French, QLocale::France);
     // typed: what the user may type for the same stored text (besides the shown text itself).
-    QTest::newRow("de decimal") << german << "2.54" << "2,54" << "2.54";
-    QTest::newRow("de leading point") << german << ".1" << ",1" << "0,1";
-    QTest::newRow("de whole number") << german << "72" << "72" << "72";
-    QTest::newRow("de negative") << german << "-1.5" << "-1,5" << "-1.5";
-    QTest::newRow("de text is no number") << german << "in" << "in" << "in";
-    QTest::newRow("de resolution") << german << "1920x1080" << "1920x1080" << "1920x1080";
-    QTest::newRow("fr decimal") << french << "25.4" << "25,4" << "25.4";
-    QTest::newRow("en decimal") << english << "2.54" << "2.54" << "2.54";
-    QTest::newRow("C decimal") << QLocale::c() << "108.79" << "108.79" << "108.79";
+    QTest::newRow("de decimal") << german << "2.54"
+                                << "2,54"
+                                << "2.54";
+    QTest::newRow("de leading point") << german << ".1"
+                                      << ",1"
+                                      << "0,1";
+    QTest::newRow("de whole number") << german << "72"
+                                     << "72"
+                                     << "72";
+    QTest::newRow("de negative") << german << "-1.5"
+                                 << "-1,5"
+                                 << "-1.5";
+    QTest::newRow("de text is no number") << german << "in"
+                                          << "in"
+                                          << "in";
+    QTest::newRow("de resolution") << german << "1920x1080"
+                                   << "1920x1080"
+                                   << "1920x1080";
+    QTest::newRow("fr decimal") << french << "25.4"
+                                << "25,4"
+                                << "25.4";
+    QTest::newRow("en decimal") << english << "2.54"
+                                << "2.54"
+                                << "2.54";
+    QTest::newRow("C decimal") << QLocale::c() << "108.79"
+                               << "108.79"
+                               << "108.79";
 }
 
 void TestLocaleNumbers::conversions()
@@ -104,12 +122,24 @@ void TestLocaleNumbers::unitCellsInTheUsersForm_data()
     QTest::addColumn<QString>("stored"); // the grid and the file; empty: refused
     const int de = QLocale::German, germany = QLocale::Germany;
     const int en = QLocale::English, us = QLocale::UnitedStates;
-    QTest::newRow("de comma") << de << germany << "2,5" << "2,5" << "2.5";
-    QTest::newRow("de point") << de << germany << "2.5" << "2,5" << "2.5";
-    QTest::newRow("de no group separator") << de << germany << "1.000,5" << "2,54" << "";
-    QTest::newRow("de not a number") << de << germany << "2,5cm" << "2,54" << "";
-    QTest::newRow("en point") << en << us << "2.5" << "2.5" << "2.5";
-    QTest::newRow("en comma is no decimal sign") << en << us << "2,5" << "2.54" << "";
+    QTest::newRow("de comma") << de << germany << "2,5"
+                              << "2,5"
+                              << "2.5";
+    QTest::newRow("de point") << de << germany << "2.5"
+                              << "2,5"
+                              << "2.5";
+    QTest::newRow("de no group separator") << de << germany << "1.000,5"
+                                           << "2,54"
+                                           << "";
+    QTest::newRow("de not a number") << de << germany << "2,5cm"
+                                     << "2,54"
+                                     << "";
+    QTest::newRow("en point") << en << us << "2.5"
+                              << "2.5"
+                              << "2.5";
+    QTest::newRow("en comma is no decimal sign") << en << us << "2,5"
+                                                 << "2.54"
+                                                 << "";
 }
 
 void TestLocaleNumbers::unitCellsInTheUsersForm()

@@ -113,15 +113,18 @@ void TestSettings::formTexts()
     QCOMPARE(settings.ui->checkBox->text(), QStringLiteral("Show the top-right menu button"));
     QCOMPARE(settings.ui->checkBox_2->text(), QStringLiteral("Automatic check for updates"));
     // A range reads as a range, an inch is 2.54 cm, and the update entry is where the user finds it.
-    for (QLabel *note : {settings.ui->label_3, settings.ui->label_5, settings.ui->label_8, settings.ui->label_10})
+    for (QLabel *note :
+         {settings.ui->label_3, settings.ui->label_5, settings.ui->label_8, settings.ui->label_10})
         QCOMPARE(note->text(), QStringLiteral("px (1–999)"));
-    QCOMPARE(settings.ui->label_12->text(),
-             QStringLiteral("All unit conversions are calculated on \"Units per Inch\" basis. For example, one "
-                            "Inch = 2.54 Centimeters. Click \"Displays\" tab to calibrate the actual Pixels per "
-                            "Inch value."));
-    QCOMPARE(settings.ui->label_19->text(),
-             QStringLiteral("Uncheck this if you don't want Gradora to check for new versions at startup (you "
-                            "can still use \"Check for Updates\" from the ruler's menu to check manually)"));
+    QCOMPARE(
+        settings.ui->label_12->text(),
+        QStringLiteral("All unit conversions are calculated on \"Units per Inch\" basis. For example, one "
+                       "Inch = 2.54 Centimeters. Click \"Displays\" tab to calibrate the actual Pixels per "
+                       "Inch value."));
+    QCOMPARE(
+        settings.ui->label_19->text(),
+        QStringLiteral("Uncheck this if you don't want Gradora to check for new versions at startup (you "
+                       "can still use \"Check for Updates\" from the ruler's menu to check manually)"));
     QCOMPARE(settings.infoPanel->windowTitle(), QStringLiteral("Gradora — Information"));
     QVERIFY(settings.colorDialog->testOption(QColorDialog::ShowAlphaChannel));
     QVERIFY(settings.colorDialog->testOption(QColorDialog::NoButtons));

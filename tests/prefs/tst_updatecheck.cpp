@@ -31,8 +31,8 @@ const QString kNewerAutomatic = QStringLiteral(
 
 QString newerOnRequest(const QString &latest)
 {
-    return QStringLiteral("There is a new version available.\n\nYour version: 6.0\nLatest version: ") + latest +
-           QStringLiteral("\n\nDo you want to visit the download page?");
+    return QStringLiteral("There is a new version available.\n\nYour version: 6.0\nLatest version: ") +
+           latest + QStringLiteral("\n\nDo you want to visit the download page?");
 }
 
 // A stand-in for our endpoint on 127.0.0.1, answering every request the same way.

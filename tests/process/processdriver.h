@@ -82,7 +82,8 @@ public:
     // Message boxes carry the program's title as the rulers do; they are dialogs, the rulers are not.
     static bool isDialog(const QString &window)
     {
-        return run(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_WM_WINDOW_TYPE")})
+        return run(QStringLiteral("xprop"),
+                   {QStringLiteral("-id"), window, QStringLiteral("_NET_WM_WINDOW_TYPE")})
             .contains(QLatin1String("_NET_WM_WINDOW_TYPE_DIALOG"));
     }
 
@@ -97,7 +98,8 @@ public:
     // The client windows of the desktop from the bottom of the stack to its top, as decimal ids.
     static QStringList stackingOrder()
     {
-        const QString out = run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+        const QString out = run(QStringLiteral("xprop"),
+                                {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
         QStringList order;
         for (const QString &id : out.section(QLatin1Char('#'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts))
             order.append(QString::number(id.trimmed().toULong(nullptr, 16)));

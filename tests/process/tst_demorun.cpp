@@ -36,12 +36,13 @@ void TestDemoRun::keepsToThrowAwaySettingsAndOffTheNetwork()
 
     // A user on a server: a home of their own, no display, no settings folder chosen.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "XDG_DATA_HOME",
-                             "XDG_CACHE_HOME", "QT_QPA_PLATFORM"})
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR",
+                             "XDG_DATA_HOME", "XDG_CACHE_HOME", "QT_QPA_PLATFORM"})
         env.remove(QLatin1String(name));
     env.insert(QStringLiteral("HOME"), home);
-    env.insert(QStringLiteral("GRADORA_UPDATE_URL"),
-               QStringLiteral("http://127.0.0.1:%1/Gradora/check-for-update.php?ac=0").arg(endpoint.serverPort()));
+    env.insert(
+        QStringLiteral("GRADORA_UPDATE_URL"),
+        QStringLiteral("http://127.0.0.1:%1/Gradora/check-for-update.php?ac=0").arg(endpoint.serverPort()));
     const QString screenshot = work.path() + QStringLiteral("/shot.png");
 
     QProcess demo;

@@ -13,10 +13,7 @@ private Q_SLOTS:
     void newRulerThenCloseThenQuit();
 
 private:
-    static QStringList rulers(const QProcess *process)
-    {
-        return ProcessDriver::rulers(process);
-    }
+    static QStringList rulers(const QProcess *process) { return ProcessDriver::rulers(process); }
 };
 
 void TestRulers::newRulerThenCloseThenQuit()

@@ -38,8 +38,9 @@ void TestSecondStart::dismissRefusal(QProcess *second, QString *title, QString *
     }));
     QCOMPARE(boxes.size(), 1);
     *title = ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), boxes.first()});
-    *icon = ProcessDriver::run(QStringLiteral("xprop"), {QStringLiteral("-id"), boxes.first(),
-                                                         QStringLiteral("-notype"), QStringLiteral("_NET_WM_ICON")})
+    *icon = ProcessDriver::run(QStringLiteral("xprop"),
+                               {QStringLiteral("-id"), boxes.first(), QStringLiteral("-notype"),
+                                QStringLiteral("_NET_WM_ICON")})
                 .left(80);
     QVERIFY(ProcessDriver::pressUntilFinished(second, boxes.first(), QStringLiteral("Return")));
     QCOMPARE(second->exitCode(), 0);

@@ -166,8 +166,8 @@ void TestConventionKeys::ownQuitAndCloseKeysStillWork_data()
     QTest::newRow("Alt+W closes") << int(Qt::Key_W) << int(Qt::AltModifier) << 1;
     QTest::newRow("W alone toggles nothing that closes") << int(Qt::Key_W) << 0 << 2;
     QTest::newRow("Q alone does not quit") << int(Qt::Key_Q) << 0 << 2;
-    QTest::newRow("Ctrl+Shift+W does not close") << int(Qt::Key_W) << int(Qt::ControlModifier | Qt::ShiftModifier)
-                                                 << 2;
+    QTest::newRow("Ctrl+Shift+W does not close")
+        << int(Qt::Key_W) << int(Qt::ControlModifier | Qt::ShiftModifier) << 2;
 }
 
 void TestConventionKeys::ownQuitAndCloseKeysStillWork()

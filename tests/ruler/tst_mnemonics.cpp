@@ -44,8 +44,7 @@ void TestMnemonics::assign_data()
     QTest::newRow("first letters") << QStringList{"New Ruler", "Quit"} << QStringList{"&New Ruler", "&Quit"};
     QTest::newRow("taken first letter moves to the next word")
         << QStringList{"Show Border", "Show Guides"} << QStringList{"&Show Border", "Show &Guides"};
-    QTest::newRow("then to any letter")
-        << QStringList{"Tools", "Top"} << QStringList{"&Tools", "T&op"};
+    QTest::newRow("then to any letter") << QStringList{"Tools", "Top"} << QStringList{"&Tools", "T&op"};
     QTest::newRow("an earlier entry moves on to make room")
         << QStringList{"Top", "Tools", "To"} << QStringList{"To&p", "T&ools", "&To"};
     QTest::newRow("out of letters") << QStringList{"Ab", "Ba", "AB"} << QStringList{"&Ab", "&Ba", "AB"};
@@ -75,11 +74,18 @@ void TestMnemonics::strip_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("plain");
     QTest::addColumn<QString>("letter");
-    QTest::newRow("plain") << "Quit" << "Quit" << QString();
-    QTest::newRow("marked") << "Sh&ow" << "Show" << "o";
-    QTest::newRow("literal") << "R&&D" << "R&D" << QString();
-    QTest::newRow("literal then marked") << "R&&&D" << "R&D" << "D";
-    QTest::newRow("trailing ampersand") << "Go&" << "Go" << QString();
+    QTest::newRow("plain") << "Quit"
+                           << "Quit" << QString();
+    QTest::newRow("marked") << "Sh&ow"
+                            << "Show"
+                            << "o";
+    QTest::newRow("literal") << "R&&D"
+                             << "R&D" << QString();
+    QTest::newRow("literal then marked") << "R&&&D"
+                                         << "R&D"
+                                         << "D";
+    QTest::newRow("trailing ampersand") << "Go&"
+                                        << "Go" << QString();
 }
 
 void TestMnemonics::strip()

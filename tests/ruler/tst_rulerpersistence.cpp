@@ -1,5 +1,5 @@
-#include "rulerfixture.h"
 #include "mnemonics.h"
+#include "rulerfixture.h"
 
 #include <QAction>
 #include <QActionGroup>
