@@ -101,6 +101,8 @@ void Settings::replyFinished(QNetworkReply *reply)
     reply->deleteLater();
     const QVariant kind = reply->property(kManualProperty);
     const bool manual = kind.isValid() ? kind.toBool() : manualCheck;
+    // The note goes before the answer shows.
+    UpdateProgress::closeFor(reply);
     if (UpdateProgress::wasCancelled(reply))
         return;
 

@@ -10,6 +10,16 @@
 
 namespace UpdateProgress {
 
+namespace {
+// Closing the note must not count as a cancel.
+void dismiss(QProgressDialog *note)
+{
+    QObject::disconnect(note, &QProgressDialog::canceled, nullptr, nullptr);
+    note->hide();
+    note->deleteLater();
+}
+} // namespace
+
 void showFor(QNetworkReply *reply)
 {
     auto *note = new QProgressDialog(QCoreApplication::translate("Settings", "Checking for updates…"),
@@ -21,21 +31,25 @@ void showFor(QNetworkReply *reply)
 
     QPointer<QNetworkReply> asked(reply);
     QObject::connect(note, &QProgressDialog::canceled, note, [note, asked] {
-        if (asked && !asked->isFinished()) {
-            asked->setProperty(kCancelledProperty, true);
-            asked->abort();
+        if (asked) {
+            asked->setProperty(kNoteProperty, QVariant()); // the note is going
+            if (!asked->isFinished()) {
+                asked->setProperty(kCancelledProperty, true);
+                asked->abort();
+            }
         }
         note->deleteLater();
     });
-    // Gone before the answer shows; closing it must not count as a cancel.
-    auto dismiss = [note] {
-        QObject::disconnect(note, &QProgressDialog::canceled, nullptr, nullptr);
-        note->hide();
-        note->deleteLater();
-    };
-    QObject::connect(reply, &QNetworkReply::finished, note, dismiss);
-    QObject::connect(reply, &QObject::destroyed, note, dismiss);
+    reply->setProperty(kNoteProperty, QVariant::fromValue<QObject *>(note));
+    QObject::connect(reply, &QObject::destroyed, note, [note] { dismiss(note); });
     note->show();
+}
+
+void closeFor(QNetworkReply *reply)
+{
+    if (auto *note = qobject_cast<QProgressDialog *>(reply->property(kNoteProperty).value<QObject *>()))
+        dismiss(note);
+    reply->setProperty(kNoteProperty, QVariant());
 }
 
 bool wasCancelled(const QNetworkReply *reply)

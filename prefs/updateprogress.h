@@ -9,8 +9,12 @@ namespace UpdateProgress {
 
 // Set on a reply that the user cancelled.
 inline constexpr char kCancelledProperty[] = "gradoraCancelled";
+// The note of a reply.
+inline constexpr char kNoteProperty[] = "gradoraProgressNote";
 
 void showFor(QNetworkReply *reply);
+// Closes the reply's note, if it has one; the reply's handler calls it before it tells the answer.
+void closeFor(QNetworkReply *reply);
 bool wasCancelled(const QNetworkReply *reply);
 
 } // namespace UpdateProgress
