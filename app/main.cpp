@@ -3,6 +3,7 @@
 
 #include "appidentity.h"
 #include "commandline.h"
+#include "instancechannel.h"
 #include "mainform.h"
 #include "platformsetup.h"
 #include "programstore.h"
@@ -23,9 +24,15 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(AppIdentity::desktopFileName);
     Translations::install(QLocale());
     QCoreApplication::processEvents();
+    // The pictures live in the static core library and are named here, before the first one is used.
+    Q_INIT_RESOURCE(resources);
+    // Before anything can show, so that even the refusal of a second start carries the icon.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/128.png")));
 
     SingleInstance instance;
     if (!instance.acquire()) {
+        // The user is looking for the program: the running copy comes to the front as well.
+        InstanceChannel::askToRaise();
         SingleInstance::showRefusal();
         return 0;
     }
@@ -39,6 +46,8 @@ int main(int argc, char *argv[])
     mainForm form;
     form.show();
     form.newRuler();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/128.png")));
+    InstanceChannel channel;
+    QObject::connect(&channel, &InstanceChannel::raiseRequested, &form, &mainForm::bringRulersToFront);
+    channel.listen();
     return QApplication::exec();
 }

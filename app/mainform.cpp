@@ -44,3 +44,15 @@ void mainForm::closeEvent(QCloseEvent *event)
 {
     settings->closeEvent(event);
 }
+
+void mainForm::bringRulersToFront()
+{
+    for (Gradora *ruler : std::as_const(settings->rulers)) {
+        if (ruler->isMinimized())
+            ruler->setWindowState(ruler->windowState() & ~Qt::WindowMinimized);
+        ruler->show();
+        ruler->raise();
+    }
+    if (!settings->rulers.isEmpty())
+        settings->rulers.last()->activateWindow();
+}

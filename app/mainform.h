@@ -23,6 +23,8 @@ public:
 public Q_SLOTS:
     void newRuler();
     void propertiesShow();
+    // Shows and raises every ruler, the one attached last on top with the keyboard.
+    void bringRulersToFront();
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
+#include "topmessage.h"
+
 SingleInstance::SingleInstance(const QString &folder)
 {
     QString dir = folder;
@@ -38,6 +40,7 @@ QString SingleInstance::refusalText()
 void SingleInstance::showRefusal()
 {
     QMessageBox box;
+    TopMessage::dress(box);
     box.setText(refusalText());
     box.setIcon(QMessageBox::Information);
     box.exec();

@@ -43,7 +43,7 @@ struct FigureModifiers
     bool leftButton = false; // held now: angle snapping happens only during a left-button drag
     bool shiftState = false; // remembered by the window between events
     bool altState = false;   // remembered: Alt, or Control pressed while the window had the keyboard
-    bool reverseAlt = false; // "Reverse Alt/Cmd Key Behavior"
+    bool reverseAlt = false; // "Reverse Alt Key Behavior"
 };
 
 // The flying figure of one ruler window: a shape given by up to three model points, placed on the window

@@ -21,8 +21,10 @@
 #include <QColorDialog>
 #include <QHeaderView>
 #include <QMenu>
+#if GRADORA_UPDATE_CHECK
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#endif
 #include <QSettings>
 #include <QSpinBox>
 
@@ -58,8 +60,10 @@ Settings::Settings(QWidget *parent) : QDialog(parent), ui(new Ui::Settings)
 
     // 3. The display label, the network access and the two small dialogs.
     displayLabel = new panel(nullptr);
+#if GRADORA_UPDATE_CHECK
     network = new QNetworkAccessManager(this);
     connect(network, &QNetworkAccessManager::finished, this, &Settings::replyFinished);
+#endif
     positionDialog = new setpos(nullptr);
     transparencyDialog = new transparency(nullptr);
 
@@ -108,7 +112,12 @@ Settings::Settings(QWidget *parent) : QDialog(parent), ui(new Ui::Settings)
 
     // 13. Everything read is on disk before anything else can go wrong.
     store->sync();
+#if GRADORA_UPDATE_CHECK
     checkForUpdatesWhenDue();
+#else
+    // A build without the update check has nothing to offer on this tab; its key stays in the file.
+    ui->tabWidget->removeTab(ui->tabWidget->indexOf(ui->tab_4));
+#endif
 
     // 14. The tray icon.
     createTrayIcon();
@@ -224,7 +233,8 @@ void Settings::refreshVisibleWidgets()
 void Settings::writeKeyboardStep(int *member, QLatin1StringView key, QSpinBox *box)
 {
     *member = box->value();
-    store->setValue(key, box->text());
+    // The box shows the number in the user's locale; the file keeps it in one form for all.
+    store->setValue(key, QString::number(box->value()));
 }
 
 void Settings::on_spinBox_editingFinished()
@@ -256,10 +266,10 @@ void Settings::on_pushButton_2_clicked()
     ui->checkBox->setChecked(false);
     showTopRightMenu = false;
     refreshVisibleWidgets();
-    store->setValue(ProgramKeys::moveNormal, ui->spinBox->text());
-    store->setValue(ProgramKeys::moveMore, ui->spinBox_2->text());
-    store->setValue(ProgramKeys::resizeNormal, ui->spinBox_3->text());
-    store->setValue(ProgramKeys::resizeMore, ui->spinBox_4->text());
+    store->setValue(ProgramKeys::moveNormal, QString::number(ui->spinBox->value()));
+    store->setValue(ProgramKeys::moveMore, QString::number(ui->spinBox_2->value()));
+    store->setValue(ProgramKeys::resizeNormal, QString::number(ui->spinBox_3->value()));
+    store->setValue(ProgramKeys::resizeMore, QString::number(ui->spinBox_4->value()));
     store->setValue(ProgramKeys::showTopRightMenu, showTopRightMenu);
     store->sync();
 }

@@ -52,6 +52,7 @@ public:
     // The background colour index that the next new ruler receives, advancing the rotation.
     int takeNextColorIndex(int paletteSize);
 
+#if GRADORA_UPDATE_CHECK
     // Update check (settings_update.cpp). A request returns at once; replyFinished tells the user.
     static constexpr int kUpdateTimeoutMs = 30000;
     void sendVersionRequest(bool manual);
@@ -63,6 +64,7 @@ public:
     // replace them.
     static std::function<bool(const UpdateCheck::Prompt &prompt)> askAboutUpdate;
     static std::function<void(const QUrl &page)> leaveForDownloadPage;
+#endif
 
     void closeEvent(QCloseEvent *event) override;
 
@@ -96,7 +98,9 @@ public:
     bool loadingTables = false;
     QSettings *store = nullptr;
     about *aboutBox = nullptr;
+#if GRADORA_UPDATE_CHECK
     QNetworkAccessManager *network = nullptr;
+#endif
     QDate today;
     Ui::Settings *ui = nullptr;
     // Shows a refusal of the preferences or of a ruler in a modal box; tests replace it.
@@ -122,7 +126,9 @@ public Q_SLOTS:
     void on_tabWidget_currentChanged(int index);
     void on_checkBox_clicked(bool checked);
     void on_checkBox_2_clicked(bool checked);
+#if GRADORA_UPDATE_CHECK
     void replyFinished(QNetworkReply *reply);
+#endif
     void trayClick(QSystemTrayIcon::ActivationReason reason);
     void on_pushButton_8_clicked();
     void on_pushButton_9_clicked();

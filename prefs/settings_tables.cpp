@@ -5,6 +5,7 @@
 #include "settings.h"
 
 #include "displaycalibration.h"
+#include "localenumbers.h"
 #include "panel.h"
 #include "ppicalculator.h"
 #include "programkeys.h"
@@ -27,9 +28,27 @@ constexpr int kRows = Settings::kTableRows;
 constexpr QPoint kDisplayLabelOffset{30, 30};
 constexpr int kPpiDecimals = 2;
 
+// The columns that hold numbers: pixels per inch in the display table, everything after the name and
+// the abbreviation in the unit tables. They show numbers in the user's locale; the grids and the
+// store keep the locale-independent form.
+bool holdsNumbers(const QTableWidget *table, int column)
+{
+    const bool displays = table->objectName() == QLatin1String("tableWidget_2");
+    return column >= (displays ? DisplayCalibration::kPpiXCell : UnitTableRules::kFirstNumberColumn);
+}
+
+// Writes a stored text into a cell as the user reads it.
 void setCellText(QTableWidget *table, int row, int column, const QString &text)
 {
-    table->item(row, column)->setText(text);
+    table->item(row, column)
+        ->setText(holdsNumbers(table, column) ? LocaleNumbers::toShown(text, table->locale()) : text);
+}
+
+// A cell's text in its stored form.
+QString cellText(const QTableWidget *table, int row, int column)
+{
+    const QString text = table->item(row, column)->text();
+    return holdsNumbers(table, column) ? LocaleNumbers::toStored(text, table->locale()) : text;
 }
 
 bool isTableCell(const QTableWidget *table, int row, int column)
@@ -42,7 +61,7 @@ void storeTable(QSettings &store, const QTableWidget *table, TextGrid &grid, QLa
 {
     for (int row = 0; row < kRows; ++row) {
         for (int column = 0; column < table->columnCount(); ++column) {
-            const QString text = table->item(row, column)->text();
+            const QString text = cellText(table, row, column);
             grid[row][column] = text;
             store.setValue(TableKeys::cellKey(prefix, row, column), text);
         }
@@ -74,7 +93,7 @@ void copyToGrid(const QTableWidget *table, TextGrid &grid)
 {
     for (int row = 0; row < kRows; ++row) {
         for (int column = 0; column < table->columnCount(); ++column)
-            grid[row][column] = table->item(row, column)->text();
+            grid[row][column] = cellText(table, row, column);
     }
 }
 
@@ -86,7 +105,7 @@ void editUnitCell(Settings &settings, QTableWidget *table, TextGrid &grid, QLati
 
     QStringList cells;
     for (int c = 0; c < table->columnCount(); ++c)
-        cells.append(table->item(row, c)->text());
+        cells.append(cellText(table, row, c));
     const UnitTableRules::CellVerdict verdict = UnitTableRules::judgeCell(cells, column, grid[row][column]);
 
     // Setting the cell back runs this edit again on the last valid text, which it accepts.
@@ -98,6 +117,10 @@ void editUnitCell(Settings &settings, QTableWidget *table, TextGrid &grid, QLati
         return;
     }
     grid[row][column] = cells.at(column);
+    // A number typed in the other form is shown in the user's form, without a second check.
+    settings.loadingTables = true;
+    setCellText(table, row, column, cells.at(column));
+    settings.loadingTables = false;
     storeTable(*settings.store, table, grid, prefix);
     settings.refreshVisibleWidgets();
     table->setFocus();
@@ -243,13 +266,16 @@ void Settings::on_tableWidget_2_cellChanged(int row, int column)
     QTableWidget *table = ui->tableWidget_2;
     if (loadingTables || !isTableCell(table, row, column))
         return;
-    const QString text = table->item(row, column)->text();
+    const QString text = cellText(table, row, column);
     // The resolution is the desktop's; only a pixels-per-inch value above 0 is taken.
     if (column == Calibration::kResolutionCell || !Calibration::ppiValue(text)) {
         setCellText(table, row, column, displayCells[row][column]);
         return;
     }
     displayCells[row][column] = text;
+    loadingTables = true;
+    setCellText(table, row, column, text);
+    loadingTables = false;
     store->setValue(TableKeys::cellKey(TableKeys::displayPrefix, row, column), text);
     refreshVisibleWidgets();
 }
@@ -323,7 +349,7 @@ void Settings::on_pushButton_4_clicked()
 {
     if (selectedDisplay < 0 || selectedDisplay >= Calibration::kRows)
         return;
-    // Written with "." whatever the user's locale, as the cells are read.
+    // The stored form; the cells show it in the user's locale.
     const QString text = QString::number(ui->doubleSpinBox_3->value(), 'f', kPpiDecimals);
     setCellText(ui->tableWidget_2, selectedDisplay, Calibration::kPpiXCell, text);
     setCellText(ui->tableWidget_2, selectedDisplay, Calibration::kPpiYCell, text);

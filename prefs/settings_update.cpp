@@ -5,7 +5,9 @@
 #include "settings.h"
 
 #include "programkeys.h"
+#include "topmessage.h"
 #include "updatecheck.h"
+#include "updateprogress.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -37,6 +39,7 @@ void cutOff(QNetworkReply *reply)
 std::function<bool(const UpdateCheck::Prompt &)> Settings::askAboutUpdate =
     [](const UpdateCheck::Prompt &prompt) {
         QMessageBox box;
+        TopMessage::dress(box);
         switch (prompt.icon) {
         case UpdateCheck::Prompt::Icon::ProgramPicture:
             box.setIconPixmap(QPixmap(QStringLiteral(":/icons/64.png")));
@@ -90,6 +93,10 @@ void Settings::sendVersionRequest(bool manual)
     deadline->setSingleShot(true);
     connect(deadline, &QTimer::timeout, reply, [reply] { cutOff(reply); });
     deadline->start(updateTimeoutMs);
+
+    // The user asked and waits: show that the question is out, and let them give it up.
+    if (manual)
+        UpdateProgress::showFor(reply);
 }
 
 void Settings::replyFinished(QNetworkReply *reply)
@@ -97,6 +104,10 @@ void Settings::replyFinished(QNetworkReply *reply)
     reply->deleteLater();
     const QVariant kind = reply->property(kManualProperty);
     const bool manual = kind.isValid() ? kind.toBool() : manualCheck;
+    // The note goes before the answer shows.
+    UpdateProgress::closeFor(reply);
+    if (UpdateProgress::wasCancelled(reply))
+        return;
 
     QByteArray body;
     if (!reply->property(kCutOffProperty).toBool()) {

@@ -3,6 +3,9 @@
 
 #include "topmessage.h"
 
+#include "appidentity.h"
+
+#include <QIcon>
 #include <QMessageBox>
 
 namespace TopMessage {
@@ -10,12 +13,19 @@ namespace TopMessage {
 void show(const QString &text)
 {
     QMessageBox box;
-    box.setWindowTitle(QString());
-    box.setIcon(QMessageBox::NoIcon);
+    dress(box);
+    // A refused value: the warning sign says so before the text is read.
+    box.setIcon(QMessageBox::Warning);
     box.setText(text);
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
+}
+
+void dress(QMessageBox &box)
+{
+    box.setWindowTitle(AppIdentity::applicationName);
+    box.setWindowIcon(QIcon(QStringLiteral(":/icons/128.png")));
 }
 
 } // namespace TopMessage

@@ -115,7 +115,7 @@ Prompt prompt(Message message, float latest)
     switch (message) {
     case Message::NewerOnRequest:
         prompt.icon = Prompt::Icon::ProgramPicture;
-        prompt.text = tr("There is new version available.\n") + tr("\nYour version: ") +
+        prompt.text = tr("There is a new version available.\n") + tr("\nYour version: ") +
                       AppIdentity::applicationVersion + tr("\nLatest version: ") +
                       QString::number(double(latest), 'g', kVersionDigits) +
                       tr("\n\nDo you want to visit the download page?");

@@ -25,7 +25,7 @@ rulerSettings::rulerSettings(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint)
 {
     setObjectName(QStringLiteral("rulerSettings"));
-    setWindowTitle(tr("Dialog"));
+    setWindowTitle(tr("Gradora — Information"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     // The panel follows the ruler without taking the keyboard from it; so it is never the active window,
     // and its labels' tool tips must show all the same.

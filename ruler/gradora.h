@@ -340,7 +340,9 @@ public Q_SLOTS:
     void posChangedW(int value);
     void posChangedH(int value);
     void setFullScreen();
+#if GRADORA_UPDATE_CHECK
     void setCheckForUpdates();
+#endif
     void setShowGuides();
     void setHoverGuides();
     void setClearGuides();
@@ -389,6 +391,7 @@ protected:
 private:
     void createActions();
     void createMenus();
+    void labelEntries();
     void readOptions();
     void showPreferencesOn(QWidget *page);
     void startColorEditing(int target, const QColor &current);
@@ -416,6 +419,8 @@ private:
     bool handleFigureKey(const QKeyEvent *event);
     bool handleOptionKey(int key);
     void quitSavingThisRuler();
+    // F1, Ctrl+Q, Ctrl+W and Escape, before the program's own keys.
+    bool runConventionKey(const QKeyEvent *event);
 
     // The flying figure as the pointer and the keys see it.
     QList<QPoint> figureControlPoints() const;

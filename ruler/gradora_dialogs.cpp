@@ -118,8 +118,10 @@ void Gradora::onlineHelpLink()
     HelpLinks::openUrl(HelpLinks::productPage());
 }
 
+#if GRADORA_UPDATE_CHECK
 void Gradora::setCheckForUpdates()
 {
     if (settings)
         settings->sendVersionRequest(true);
 }
+#endif

@@ -4,10 +4,12 @@
 // The picture laid under the ruler.
 #include "gradora.h"
 
+#include "appidentity.h"
 #include "pictureloader.h"
 #include "pictureplacement.h"
 #include "programkeys.h"
 #include "programstore.h"
+#include "topmessage.h"
 
 #include <QAction>
 #include <QDir>
@@ -24,7 +26,9 @@ std::function<QString(QWidget *, const QString &, const QString &)> Gradora::ask
 
 std::function<void(QWidget *, const QString &, const QString &)> Gradora::reportPictureFailure =
     [](QWidget *parent, const QString &title, const QString &text) {
-        QMessageBox::information(parent, title, text, QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+        TopMessage::dress(box);
+        box.exec();
     };
 
 bool Gradora::loadPicture(const QString &path)
@@ -62,7 +66,7 @@ void Gradora::setOpenImage()
         return;
     }
     if (!loadPicture(path)) {
-        reportPictureFailure(this, tr("Image Viewer"),
+        reportPictureFailure(this, AppIdentity::applicationName,
                              tr("Cannot load %1.").arg(QDir::toNativeSeparators(path)));
         update();
         return;

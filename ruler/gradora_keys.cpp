@@ -4,6 +4,7 @@
 // The keyboard: every feature has its key.
 #include "gradora.h"
 
+#include "conventionkeys.h"
 #include "settings.h"
 
 #include <QAction>
@@ -21,6 +22,8 @@ constexpr double kScaleDown = 0.99;
 
 void Gradora::keyPressEvent(QKeyEvent *event)
 {
+    if (runConventionKey(event))
+        return;
     const int key = event->key();
     // The chord comes from this event alone, so the order in which its keys went down does not count.
     takeChord(ModifierLatch::fromKey(key, true, event->modifiers()));
@@ -119,6 +122,27 @@ bool Gradora::handleExactlyAlt(const QKeyEvent *event)
     default:
         return false;
     }
+}
+
+bool Gradora::runConventionKey(const QKeyEvent *event)
+{
+    switch (ConventionKeys::commandFor(event->key(), event->modifiers(), fullScreen)) {
+    case ConventionKeys::Command::Help:
+        help();
+        return true;
+    case ConventionKeys::Command::Quit:
+        actQuit->trigger();
+        return true;
+    case ConventionKeys::Command::CloseRuler:
+        closeRuler();
+        return true;
+    case ConventionKeys::Command::LeaveFullScreen:
+        setFullScreen();
+        return true;
+    case ConventionKeys::Command::None:
+        break;
+    }
+    return false;
 }
 
 void Gradora::quitSavingThisRuler()

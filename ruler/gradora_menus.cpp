@@ -6,6 +6,7 @@
 
 #include "about.h"
 #include "magnifier.h"
+#include "mnemonics.h"
 #include "rulersettings.h"
 #include "settings.h"
 #include "ui_settings.h"
@@ -41,6 +42,16 @@ const char *const kRatioNames[] = {QT_TRANSLATE_NOOP("Gradora", "Ratio 1.3333333
                                    QT_TRANSLATE_NOOP("Gradora", "Ratio 1.85:1"),
                                    QT_TRANSLATE_NOOP("Gradora", "Ratio 2.39:1"),
                                    QT_TRANSLATE_NOOP("Gradora", "Ratio 1.61803399:1 -- \"golden\" ratio")};
+
+// The key is called Alt on Linux and Windows; only a Mac has a Cmd key.
+QString reverseAltText()
+{
+#ifdef Q_OS_MACOS
+    return Gradora::tr("Reverse Alt/Cmd Key Behavior");
+#else
+    return Gradora::tr("Reverse Alt Key Behavior");
+#endif
+}
 
 } // namespace
 
@@ -198,12 +209,13 @@ void Gradora::createActions()
     }
     actSendToCenter =
         make(tr("Send to Center"), QKeySequence(Qt::Key_Backslash), Check::None, &Gradora::recenterPolyruler);
-    actReverseAlt =
-        make(tr("Reverse Alt/Cmd Key Behavior"), QKeySequence("Alt+Shift+S"), Check::Off, nullptr);
+    actReverseAlt = make(reverseAltText(), QKeySequence("Alt+Shift+S"), Check::Off, nullptr);
 
     actPreferences = make(tr("Preferences"), QKeySequence("Alt+,"), Check::None, &Gradora::propertiesShow);
     actHelp = make(tr("Gradora Help"), QKeySequence("Alt+/"), Check::None, &Gradora::help);
+#if GRADORA_UPDATE_CHECK
     actCheckUpdates = make(tr("Check for Updates"), none, Check::None, &Gradora::setCheckForUpdates);
+#endif
     actOnlineInfo = make(tr("Online Info"), none, Check::None, &Gradora::onlineHelpLink);
     actRequestFeature = make(tr("Request Feature"), none, Check::None, &Gradora::suggest);
     actAbout = make(tr("About Gradora"), none, Check::None, &Gradora::aboutDlg);
@@ -315,14 +327,31 @@ void Gradora::aboutToShow()
 
     contextMenu->addSeparator();
     contextMenu->addActions({actPreferences, actHelp});
-    if (settings && !settings->autoUpdatesEnabled)
+    if (actCheckUpdates && settings && !settings->autoUpdatesEnabled)
         contextMenu->addAction(actCheckUpdates);
     contextMenu->addActions({actOnlineInfo, actRequestFeature, actAbout});
     contextMenu->addSeparator();
     contextMenu->addAction(actQuit);
 
+    labelEntries();
     if (settings && settings->trayIcon)
         settings->trayIcon->setContextMenu(contextMenu);
+}
+
+void Gradora::labelEntries()
+{
+    // The entries that only some menus show take part too, so that no other entry's letter moves
+    // when they come and go.
+    QList<QAction *> topLevel = contextMenu->actions();
+    for (QAction *optional : {actCloseRuler, actCheckUpdates}) {
+        if (optional && !topLevel.contains(optional))
+            topLevel.append(optional);
+    }
+    Mnemonics::label(topLevel);
+    for (QMenu *submenu : {viewMenu, unitMenu, startPointMenu, imageMenu, figureMenu, toolsMenu}) {
+        if (submenu)
+            Mnemonics::label(submenu->actions());
+    }
 }
 
 void Gradora::contextMenuEvent(QContextMenuEvent *event)

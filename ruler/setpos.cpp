@@ -4,6 +4,7 @@
 #include "setpos.h"
 
 #include "positionlimits.h"
+#include "titleroom.h"
 #include "ui_setpos.h"
 
 setpos::setpos(QWidget *parent) : QDialog(parent), ui(new Ui::setpos)
@@ -15,6 +16,7 @@ setpos::setpos(QWidget *parent) : QDialog(parent), ui(new Ui::setpos)
     setWindowFlag(Qt::WindowStaysOnTopHint);
     ui->spinBox_3->setRange(0, PositionLimits::kMaximumSize);
     ui->spinBox_4->setRange(0, PositionLimits::kMaximumSize);
+    TitleRoom::reserve(this);
 }
 
 setpos::~setpos()

@@ -10,6 +10,7 @@
 #include <QColorDialog>
 #include <QFile>
 #include <QImage>
+#include <QNetworkAccessManager>
 #include <QTest>
 #include <memory>
 
@@ -82,6 +83,8 @@ void TestSettings::programPicturesAreThere()
     else
         QCOMPARE(file.size(), 1150);
     QVERIFY(!settings.trayIcon->icon().isNull());
+    // Only a build with the update check has a way onto the network.
+    QCOMPARE(settings.findChildren<QNetworkAccessManager *>().size(), GRADORA_UPDATE_CHECK ? 1 : 0);
 }
 
 void TestSettings::formTexts()
@@ -90,8 +93,14 @@ void TestSettings::formTexts()
     QCOMPARE(settings.windowTitle(), QStringLiteral("Preferences"));
     QCOMPARE(settings.size(), QSize(587, 395));
     QVERIFY(settings.windowFlags() & Qt::WindowStaysOnTopHint);
+#if GRADORA_UPDATE_CHECK
     const QStringList tabs{"Shortcuts", "Units", "Displays", "Pixel-Based Units", "Program"};
     const QStringList names{"tab", "tab_2", "tab_3", "tab_5", "tab_4"};
+#else
+    // The "Program" tab holds only the update check.
+    const QStringList tabs{"Shortcuts", "Units", "Displays", "Pixel-Based Units"};
+    const QStringList names{"tab", "tab_2", "tab_3", "tab_5"};
+#endif
     QCOMPARE(settings.ui->tabWidget->count(), tabs.size());
     for (int i = 0; i < tabs.size(); ++i) {
         QCOMPARE(settings.ui->tabWidget->tabText(i), tabs.at(i));
@@ -107,6 +116,20 @@ void TestSettings::formTexts()
     }
     QCOMPARE(settings.ui->checkBox->text(), QStringLiteral("Show the top-right menu button"));
     QCOMPARE(settings.ui->checkBox_2->text(), QStringLiteral("Automatic check for updates"));
+    // A range reads as a range, an inch is 2.54 cm, and the update entry is where the user finds it.
+    for (QLabel *note :
+         {settings.ui->label_3, settings.ui->label_5, settings.ui->label_8, settings.ui->label_10})
+        QCOMPARE(note->text(), QStringLiteral("px (1–999)"));
+    QCOMPARE(
+        settings.ui->label_12->text(),
+        QStringLiteral("All unit conversions are calculated on \"Units per Inch\" basis. For example, one "
+                       "Inch = 2.54 Centimeters. Click \"Displays\" tab to calibrate the actual Pixels per "
+                       "Inch value."));
+    QCOMPARE(
+        settings.ui->label_19->text(),
+        QStringLiteral("Uncheck this if you don't want Gradora to check for new versions at startup (you "
+                       "can still use \"Check for Updates\" from the ruler's menu to check manually)"));
+    QCOMPARE(settings.infoPanel->windowTitle(), QStringLiteral("Gradora — Information"));
     QVERIFY(settings.colorDialog->testOption(QColorDialog::ShowAlphaChannel));
     QVERIFY(settings.colorDialog->testOption(QColorDialog::NoButtons));
 }

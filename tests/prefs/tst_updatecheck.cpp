@@ -9,6 +9,8 @@
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -32,8 +34,8 @@ const QString kNewerAutomatic = QStringLiteral(
 
 QString newerOnRequest(const QString &latest)
 {
-    return QStringLiteral("There is new version available.\n\nYour version: 6.0\nLatest version: ") + latest +
-           QStringLiteral("\n\nDo you want to visit the download page?");
+    return QStringLiteral("There is a new version available.\n\nYour version: 6.0\nLatest version: ") +
+           latest + QStringLiteral("\n\nDo you want to visit the download page?");
 }
 
 // A stand-in for our endpoint on 127.0.0.1, answering every request the same way.
@@ -152,6 +154,9 @@ private Q_SLOTS:
     void startUpChecksWhenEnabled_data();
     void startUpChecksWhenEnabled();
     void rulerEntryChecksOnRequest();
+    void progressNoteWhileTheUserWaits_data();
+    void progressNoteWhileTheUserWaits();
+    void cancelGivesTheQuestionUp();
 
 private:
     // A preferences object that did not check at its construction.
@@ -160,6 +165,8 @@ private:
     bool checkAndWait(Settings &settings, bool manual);
     // Waits until every reply of the preferences is handled and released.
     static bool idle(const Settings &settings);
+    // The visible progress notes.
+    static QList<QProgressDialog *> notes();
 
     QList<UpdateCheck::Prompt> m_prompts;
     QList<QUrl> m_pages;
@@ -552,6 +559,79 @@ void TestUpdateCheck::rulerEntryChecksOnRequest()
     QCOMPARE(m_prompts.size(), 1);
     QCOMPARE(m_prompts.first().text, kUpToDate);
     QCOMPARE(m_prompts.first().icon, Icon::Information);
+}
+
+QList<QProgressDialog *> TestUpdateCheck::notes()
+{
+    QList<QProgressDialog *> found;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *note = qobject_cast<QProgressDialog *>(widget); note && note->isVisible())
+            found.append(note);
+    }
+    return found;
+}
+
+void TestUpdateCheck::progressNoteWhileTheUserWaits_data()
+{
+    QTest::addColumn<bool>("manual");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("prompts");
+    QTest::newRow("the user's check") << true << QByteArray("6.0") << 1;
+    QTest::newRow("the daily check, silent") << false << QByteArray("6.0") << 0;
+    QTest::newRow("the daily check, newer") << false << QByteArray("6.1") << 1;
+}
+
+void TestUpdateCheck::progressNoteWhileTheUserWaits()
+{
+    QFETCH(bool, manual);
+    QFETCH(QByteArray, body);
+    QFETCH(int, prompts);
+    VersionServer server(VersionServer::Mode::Answer, body);
+    server.makeCurrent();
+    auto settings = quietSettings();
+    QList<int> notesWhenAsked;
+    Settings::askAboutUpdate = [&](const UpdateCheck::Prompt &prompt) {
+        m_prompts.append(prompt);
+        notesWhenAsked.append(int(notes().size()));
+        return false;
+    };
+    auto restore = qScopeGuard([this] { initTestCase(); });
+
+    QSignalSpy finished(settings->network, &QNetworkAccessManager::finished);
+    settings->sendVersionRequest(manual);
+    const QList<QProgressDialog *> shown = notes();
+    QCOMPARE(shown.size(), manual ? 1 : 0);
+    if (manual) {
+        QCOMPARE(shown.first()->windowTitle(), QStringLiteral("Gradora"));
+        QCOMPARE(shown.first()->labelText(), QStringLiteral("Checking for updates…"));
+    }
+    QVERIFY(finished.wait(kWaitMs));
+    QCOMPARE(m_prompts.size(), prompts);
+    // The note is gone before the answer is told.
+    QCOMPARE(notesWhenAsked, QList<int>(prompts, 0));
+    QTRY_VERIFY(notes().isEmpty());
+}
+
+void TestUpdateCheck::cancelGivesTheQuestionUp()
+{
+    VersionServer server(VersionServer::Mode::Silent);
+    server.makeCurrent();
+    auto settings = quietSettings();
+    QSignalSpy finished(settings->network, &QNetworkAccessManager::finished);
+    settings->sendVersionRequest(true);
+    QCOMPARE(notes().size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, kWaitMs);
+
+    QPushButton *cancel = notes().first()->findChild<QPushButton *>();
+    QVERIFY(cancel);
+    QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
+    cancel->click();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, kWaitMs);
+    // Given up: no answer, not even the failure, and nothing left waiting.
+    QVERIFY(m_prompts.isEmpty());
+    QTRY_VERIFY(notes().isEmpty());
+    QVERIFY(idle(*settings));
+    QTRY_VERIFY_WITH_TIMEOUT(server.clientLeft, kWaitMs);
 }
 
 GRADORA_TEST_MAIN(TestUpdateCheck)

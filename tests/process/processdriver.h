@@ -82,6 +82,33 @@ public:
         return found;
     }
 
+    // Message boxes carry the program's title as the rulers do; they are dialogs, the rulers are not.
+    static bool isDialog(const QString &window)
+    {
+        return run(QStringLiteral("xprop"),
+                   {QStringLiteral("-id"), window, QStringLiteral("_NET_WM_WINDOW_TYPE")})
+            .contains(QLatin1String("_NET_WM_WINDOW_TYPE_DIALOG"));
+    }
+
+    // The ruler windows of a process.
+    static QStringList rulers(const QProcess *process)
+    {
+        QStringList found = windows(process, QStringLiteral("Gradora"));
+        found.removeIf([](const QString &window) { return isDialog(window); });
+        return found;
+    }
+
+    // The client windows of the desktop from the bottom of the stack to its top, as decimal ids.
+    static QStringList stackingOrder()
+    {
+        const QString out = run(QStringLiteral("xprop"),
+                                {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+        QStringList order;
+        for (const QString &id : out.section(QLatin1Char('#'), 1).split(QLatin1Char(','), Qt::SkipEmptyParts))
+            order.append(QString::number(id.trimmed().toULong(nullptr, 16)));
+        return order;
+    }
+
     static QRect geometryOf(const QString &window)
     {
         const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
@@ -138,7 +165,7 @@ public:
     {
         QString found;
         waitFor([&] {
-            const QStringList list = windows(process, QStringLiteral("Gradora"));
+            const QStringList list = rulers(process);
             found = list.isEmpty() ? QString() : list.first();
             return !found.isEmpty();
         });

@@ -16,10 +16,7 @@ private Q_SLOTS:
     void newRulerThenCloseThenQuit();
 
 private:
-    static QStringList rulers(const QProcess *process)
-    {
-        return ProcessDriver::windows(process, QStringLiteral("Gradora"));
-    }
+    static QStringList rulers(const QProcess *process) { return ProcessDriver::rulers(process); }
 };
 
 void TestRulers::newRulerThenCloseThenQuit()

@@ -120,7 +120,7 @@ void TestStartup::secondCopyIsRefused()
         return !boxes.isEmpty();
     }));
     QCOMPARE(boxes.size(), 1);
-    QVERIFY(ProcessDriver::windows(second, QStringLiteral("Gradora")).isEmpty());
+    QVERIFY(ProcessDriver::rulers(second).isEmpty());
     QCOMPARE(second->state(), QProcess::Running);
 
     QVERIFY(ProcessDriver::pressUntilFinished(second, boxes.first(), QStringLiteral("Return")));
@@ -155,8 +155,8 @@ void TestStartup::simultaneousStartsLeaveOneRunning()
     QProcess *running = nullptr;
     QProcess *refused = nullptr;
     QVERIFY(ProcessDriver::waitFor([&] {
-        const bool aRuler = !ProcessDriver::windows(a, QStringLiteral("Gradora")).isEmpty();
-        const bool bRuler = !ProcessDriver::windows(b, QStringLiteral("Gradora")).isEmpty();
+        const bool aRuler = !ProcessDriver::rulers(a).isEmpty();
+        const bool bRuler = !ProcessDriver::rulers(b).isEmpty();
         const bool aBox = !aRuler && !ProcessDriver::windows(a).isEmpty();
         const bool bBox = !bRuler && !ProcessDriver::windows(b).isEmpty();
         if (aRuler && bBox) {

@@ -163,7 +163,7 @@ void TestRulerPicture::openImage()
              loaded ? QStringLiteral("E-V -C- ECV E-V E-V E-V") : QStringLiteral("--V -C- -CV --V --V --V"));
     QCOMPARE(m_messages.size(), messages);
     if (messages) {
-        QCOMPARE(m_messages.first().title, QStringLiteral("Image Viewer"));
+        QCOMPARE(m_messages.first().title, QStringLiteral("Gradora"));
         QCOMPARE(m_messages.first().text, QStringLiteral("Cannot load %1.").arg(path));
     }
     const QSettings store;

@@ -44,6 +44,8 @@ private Q_SLOTS:
     void edits();
     void windowOnTheSecondDisplayStaysThere();
     void fullScreenChangesNothing();
+    void wideEnoughForItsTitle_data();
+    void wideEnoughForItsTitle();
 
 private:
     Gradora *makeRuler(const QRect &geometry);
@@ -218,6 +220,37 @@ void TestSetpos::fullScreenChangesNothing()
         QDialogButtonBox::Ok);
     QCOMPARE(seen.rulerGeometry, full);
     QCOMPARE(ruler->geometry(), full);
+}
+
+void TestSetpos::wideEnoughForItsTitle_data()
+{
+    QTest::addColumn<int>("pointSize");
+    QTest::newRow("small font") << 8;
+    QTest::newRow("usual font") << 10;
+    QTest::newRow("large font") << 16;
+    QTest::newRow("huge font") << 26;
+}
+
+void TestSetpos::wideEnoughForItsTitle()
+{
+    QFETCH(int, pointSize);
+    const QFont before = QApplication::font();
+    auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
+    QFont font = before;
+    font.setPointSize(pointSize);
+    QApplication::setFont(font);
+
+    setpos dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QFont bold = dialog.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    // The bold title and four title-bar buttons of a line and a half each.
+    const int needed = metrics.horizontalAdvance(QStringLiteral("Position/Size")) + 6 * metrics.height();
+    QVERIFY2(dialog.width() >= needed, qPrintable(QStringLiteral("%1 < %2").arg(dialog.width()).arg(needed)));
+    // Its boxes still get what they ask for.
+    QVERIFY(dialog.ui->spinBox->width() >= dialog.ui->spinBox->minimumSizeHint().width());
 }
 
 // Like GRADORA_TEST_MAIN, on an offscreen desktop of two displays.

@@ -1,0 +1,60 @@
+#include "updateprogress.h"
+
+#include "appidentity.h"
+
+#include <QCoreApplication>
+#include <QNetworkReply>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QVariant>
+
+namespace UpdateProgress {
+
+namespace {
+// Closing the note must not count as a cancel.
+void dismiss(QProgressDialog *note)
+{
+    QObject::disconnect(note, &QProgressDialog::canceled, nullptr, nullptr);
+    note->hide();
+    note->deleteLater();
+}
+} // namespace
+
+void showFor(QNetworkReply *reply)
+{
+    auto *note = new QProgressDialog(QCoreApplication::translate("Settings", "Checking for updates…"),
+                                     QCoreApplication::translate("Settings", "Cancel"), 0, 0);
+    note->setWindowTitle(AppIdentity::applicationName);
+    note->setWindowFlag(Qt::WindowStaysOnTopHint);
+    note->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    note->setMinimumDuration(0);
+
+    QPointer<QNetworkReply> asked(reply);
+    QObject::connect(note, &QProgressDialog::canceled, note, [note, asked] {
+        if (asked) {
+            asked->setProperty(kNoteProperty, QVariant()); // the note is going
+            if (!asked->isFinished()) {
+                asked->setProperty(kCancelledProperty, true);
+                asked->abort();
+            }
+        }
+        note->deleteLater();
+    });
+    reply->setProperty(kNoteProperty, QVariant::fromValue<QObject *>(note));
+    QObject::connect(reply, &QObject::destroyed, note, [note] { dismiss(note); });
+    note->show();
+}
+
+void closeFor(QNetworkReply *reply)
+{
+    if (auto *note = qobject_cast<QProgressDialog *>(reply->property(kNoteProperty).value<QObject *>()))
+        dismiss(note);
+    reply->setProperty(kNoteProperty, QVariant());
+}
+
+bool wasCancelled(const QNetworkReply *reply)
+{
+    return reply->property(kCancelledProperty).toBool();
+}
+
+} // namespace UpdateProgress

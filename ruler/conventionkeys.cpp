@@ -1,0 +1,24 @@
+#include "conventionkeys.h"
+
+namespace ConventionKeys {
+
+Command commandFor(int key, Qt::KeyboardModifiers modifiers, bool fullScreen)
+{
+    const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
+    if (held == Qt::NoModifier) {
+        if (key == Qt::Key_F1)
+            return Command::Help;
+        if (key == Qt::Key_Escape && fullScreen)
+            return Command::LeaveFullScreen;
+        return Command::None;
+    }
+    if (held == Qt::ControlModifier) {
+        if (key == Qt::Key_Q)
+            return Command::Quit;
+        if (key == Qt::Key_W)
+            return Command::CloseRuler;
+    }
+    return Command::None;
+}
+
+} // namespace ConventionKeys
