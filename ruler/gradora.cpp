@@ -1,6 +1,7 @@
 // Construction, joining the preferences, persistence, and the life of a ruler window.
 #include "gradora.h"
 
+#include "geometryrule.h"
 #include "programstore.h"
 #include "rulerkeys.h"
 #include "rulersettings.h"
@@ -187,12 +188,11 @@ void Gradora::restoreFirstRuler()
     rulerColor = readColor(store, RulerKeys::rulerColor, rulerColor);
     guidesColor = readColor(store, RulerKeys::guidesColor, guidesColor);
 
-    const QRect stored = store.value(RulerKeys::geometry, geometry()).toRect();
+    // Unreadable, empty or absurd stored geometry gives the empty-store one; the rule does the rest.
     QList<QRect> screens;
     for (const QScreen *screen : QGuiApplication::screens())
         screens.append(screen->geometry());
-    const QScreen *primary = QGuiApplication::primaryScreen();
-    setGeometry(ScreenPlacement::reachableGeometry(stored, screens, primary ? primary->geometry() : QRect()));
+    placeWindow(GeometryRule::restored(store.value(RulerKeys::geometry), screens));
 
     show();
     activateWindow();
@@ -236,7 +236,7 @@ void Gradora::saveSettings()
 
     // A ruler saved in full screen reopens at its normal size.
     if (fullScreen)
-        setGeometry(normalGeometry);
+        placeWindow(normalGeometry);
     store.setValue(RulerKeys::geometry, geometry());
     store.setValue(RulerKeys::background, backgroundColor);
     store.setValue(RulerKeys::rulerColor, rulerColor);
@@ -290,7 +290,7 @@ void Gradora::newRuler()
     }
 
     ruler->clearRememberedModifiers();
-    ruler->move(pos() + QPoint(kNewRulerOffset, kNewRulerOffset));
+    ruler->placeWindow(QRect(pos() + QPoint(kNewRulerOffset, kNewRulerOffset), ruler->sizeHint()));
     ruler->show();
     ruler->aboutToShow();
     ruler->activateWindow();

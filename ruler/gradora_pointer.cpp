@@ -121,7 +121,7 @@ void Gradora::mouseMoveEvent(QMouseEvent *event)
                 setCursor(Qt::SizeFDiagCursor);
                 shiftResize = true;
                 if (const std::optional<QSize> size = shiftDragSize(pressSize, pressGlobal, global))
-                    resize(*size);
+                    placeWindow(QRect(geometry().topLeft(), *size));
             } else if (pressInsideFigure) {
                 // The figure follows the pointer from its previous position; in a frameless window the
                 // grab offset is the local press position.
@@ -138,7 +138,7 @@ void Gradora::mouseMoveEvent(QMouseEvent *event)
         default:
             if (const std::optional<QRect> frame = edgeDragGeometry(
                     dragMode, QRect(pressGlobal - grabOffset, pressSize), pressGlobal, global, fullScreen))
-                setGeometry(*frame);
+                placeWindow(*frame);
             break;
         }
     }
@@ -148,7 +148,7 @@ void Gradora::mouseMoveEvent(QMouseEvent *event)
 
 void Gradora::dragWindowTo(const QPoint &global)
 {
-    move(global - grabOffset);
+    placeWindowAt(global - grabOffset);
 }
 
 void Gradora::grabGuides(const QPoint &pos)
@@ -320,12 +320,12 @@ void Gradora::wheelEvent(QWheelEvent *event)
         update();
     } else if (altState) {
         if (!fullScreen)
-            resize(width() + v, height() + v);
+            placeWindow(QRect(pos(), size() + QSize(v, v)));
     } else if (shiftState) {
         if (figureContains(event->position().toPoint())) {
             scaleFigureBy(wheelScaleFactor(v));
         } else if (!fullScreen) {
-            setGeometry(grownFrame(frameGeometry(), v));
+            placeWindow(grownFrame(frameGeometry(), v));
         }
     } else if (QWidget *grabber = mouseGrabber()) {
         grabber->releaseMouse();

@@ -1,6 +1,7 @@
 // Where the window stands: its display, snapping and locking, full screen and stay on top.
 #include "gradora.h"
 
+#include "geometryrule.h"
 #include "rulersettings.h"
 #include "screenplacement.h"
 #include "settings.h"
@@ -18,6 +19,13 @@ QList<QRect> screenRects()
     return rects;
 }
 } // namespace
+
+void Gradora::placeWindow(const QRect &wanted)
+{
+    const QRect fitted = GeometryRule::fitted(wanted, screenRects());
+    if (fitted != geometry())
+        setGeometry(fitted);
+}
 
 void Gradora::moveEvent(QMoveEvent *)
 {
@@ -94,7 +102,7 @@ void Gradora::setFullScreen()
     } else {
         actFullScreen->setChecked(false);
         showNormal();
-        setGeometry(normalGeometry);
+        placeWindow(normalGeometry);
     }
     update();
 }
