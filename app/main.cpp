@@ -2,6 +2,7 @@
 #include "mainform.h"
 #include "platformsetup.h"
 #include "programstore.h"
+#include "sessionend.h"
 #include "singleinstance.h"
 
 #include <QApplication>
@@ -14,9 +15,15 @@ int main(int argc, char *argv[])
     QCoreApplication::processEvents();
 
     SingleInstance instance;
-    if (!instance.acquire()) {
+    switch (instance.tryAcquire()) {
+    case SingleInstance::Outcome::Acquired:
+        break;
+    case SingleInstance::Outcome::AnotherInstance:
         SingleInstance::showRefusal();
         return 0;
+    case SingleInstance::Outcome::Unavailable:
+        SingleInstance::showUnavailable(instance.lockFilePath(), instance.failureReason());
+        return 1;
     }
 
     QCoreApplication::setOrganizationName(AppIdentity::organizationName);
@@ -26,6 +33,10 @@ int main(int argc, char *argv[])
     ProgramStore::selectFormat();
 
     mainForm form;
+    // Logout, shutdown and `kill` keep what the user changed, as "Quit" does.
+    SessionEnd sessionEnd;
+    QObject::connect(&sessionEnd, &SessionEnd::endRequested, &form, &mainForm::endSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, &mainForm::saveEverything);
     form.show();
     form.newRuler();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/128.png")));

@@ -62,5 +62,9 @@ bool isDue(const QDate &lastCheck, const QDate &today);
 // body: the reply's body; empty when nothing arrived or the reply was cut off.
 Verdict evaluate(const QByteArray &body, bool manual, float lastInformed);
 bool offersDownload(Message message);
+// Whether a finished reply carries our endpoint's answer at all: an error of the network or an HTTP
+// status other than success means "cannot retrieve", whatever its body says. `httpStatus` is 0 where
+// the reply had none (a local file).
+bool carriesAnswer(bool networkError, int httpStatus);
 Prompt prompt(Message message, float latest);
 } // namespace UpdateCheck

@@ -19,7 +19,7 @@
 // All arithmetic runs in 64 bits, so no stored or typed value can overflow it.
 namespace GeometryRule {
 
-inline constexpr int kMinimumSide = 21; // an edge drag refuses 20 and less
+inline constexpr int kMinimumSide = 20; // the smallest side an edge drag leaves
 inline constexpr int kGrabbable = 40;
 inline constexpr int kDefaultWidth = 640; // what a window has before it is first shown
 inline constexpr int kDefaultHeight = 480;

@@ -167,7 +167,7 @@ void Gradora::attachTo(Settings *preferences)
 void Gradora::restoreFirstRuler()
 {
     ProgramStore::selectFormat();
-    const QSettings store;
+    QSettings store;
 
     stretchImage = readBool(store, RulerKeys::stretchImage, false);
     actStretchImage->setChecked(stretchImage);
@@ -179,7 +179,7 @@ void Gradora::restoreFirstRuler()
     image = QImage();
     imageFile.clear();
     setPictureEntriesEnabled(false);
-    const QString storedPicture = store.value(RulerKeys::imageFile, QString()).toString();
+    const QString storedPicture = readText(store, RulerKeys::imageFile, kLongestPath);
     if (!storedPicture.isEmpty())
         loadPicture(storedPicture);
 

@@ -22,9 +22,9 @@ QList<QRect> screenRects()
 
 void Gradora::placeWindow(const QRect &wanted)
 {
-    const QRect fitted = GeometryRule::fitted(wanted, screenRects());
-    if (fitted != geometry())
-        setGeometry(fitted);
+    // Always set, even where unchanged: a window shown without a set geometry is placed by the
+    // window manager instead.
+    setGeometry(GeometryRule::fitted(wanted, screenRects()));
 }
 
 void Gradora::moveEvent(QMoveEvent *)

@@ -4,7 +4,7 @@
 GRADORA_BUILD_PACKAGES=(cmake make g++ ccache pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
                         fonts-liberation2 fonts-dejavu-core)
 GRADORA_X_PACKAGES=(xvfb xauth x11-utils x11-xserver-utils xdotool openbox imagemagick)
-GRADORA_TEST_PACKAGES=(libbenchmark-dev)
+GRADORA_TEST_PACKAGES=(libbenchmark-dev trayer)
 
 install_packages() {
     local missing=()

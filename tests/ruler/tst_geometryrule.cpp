@@ -53,10 +53,10 @@ void TestGeometryRule::fitted_data()
     QTest::newRow("inside stays") << Wanted{100, 100, 300, 200} << kOneScreen << QRect(100, 100, 300, 200);
     QTest::newRow("half off the left stays") << Wanted{-150, 10, 300, 200} << kOneScreen
                                              << QRect(-150, 10, 300, 200);
-    QTest::newRow("zero width takes the minimum") << Wanted{0, 0, 0, 480} << kOneScreen << QRect(0, 0, 21, 480);
+    QTest::newRow("zero width takes the minimum") << Wanted{0, 0, 0, 480} << kOneScreen << QRect(0, 0, 20, 480);
     QTest::newRow("negative size takes the minimum")
-        << Wanted{10, 10, -640, -480} << kOneScreen << QRect(10, 10, 21, 21);
-    QTest::newRow("one pixel grows to the minimum") << Wanted{0, 0, 1, 1} << kOneScreen << QRect(0, 0, 21, 21);
+        << Wanted{10, 10, -640, -480} << kOneScreen << QRect(10, 10, 20, 20);
+    QTest::newRow("one pixel grows to the minimum") << Wanted{0, 0, 1, 1} << kOneScreen << QRect(0, 0, 20, 20);
     QTest::newRow("huge size is cut to the desktop")
         << Wanted{0, 0, 100000, 100000} << kOneScreen << QRect(0, 0, 1920, 1080);
     QTest::newRow("dialog maximum is cut to the desktop")
@@ -67,11 +67,11 @@ void TestGeometryRule::fitted_data()
                                             << QRect(100, 1040, 300, 200);
     QTest::newRow("far up-left") << Wanted{-5000, -5000, 300, 200} << kOneScreen
                                  << QRect(-260, -160, 300, 200);
-    QTest::newRow("small window wholly on screen") << Wanted{2000, 500, 21, 21} << kOneScreen
-                                                   << QRect(1899, 500, 21, 21);
+    QTest::newRow("small window wholly on screen") << Wanted{2000, 500, 20, 20} << kOneScreen
+                                                   << QRect(1900, 500, 20, 20);
     QTest::newRow("largest numbers") << Wanted{kIntMax, kIntMax, kIntMax, kIntMax} << kOneScreen
                                      << QRect(1880, 1040, 1920, 1080);
-    QTest::newRow("smallest numbers") << Wanted{kIntMin, kIntMin, 10, 10} << kOneScreen << QRect(0, 0, 21, 21);
+    QTest::newRow("smallest numbers") << Wanted{kIntMin, kIntMin, 10, 10} << kOneScreen << QRect(0, 0, 20, 20);
     QTest::newRow("beyond 32 bits") << Wanted{qint64(1) << 40, -(qint64(1) << 40), 300, 200} << kOneScreen
                                     << QRect(1880, -160, 300, 200);
     QTest::newRow("in the hole below the second screen's top goes to the nearer screen")
@@ -131,7 +131,7 @@ void TestGeometryRule::restored_data()
     QTest::newRow("smallest place, usable size")
         << QByteArray("@Rect(-2147483648 -2147483648 300 200)") << QRect(-260, -160, 300, 200);
     QTest::newRow("one pixel") << QByteArray("@Rect(0 0 1 1)") << fallback;
-    QTest::newRow("the minimum") << QByteArray("@Rect(5 5 21 21)") << QRect(5, 5, 21, 21);
+    QTest::newRow("the minimum") << QByteArray("@Rect(5 5 20 20)") << QRect(5, 5, 20, 20);
     QTest::newRow("one pixel on screen") << QByteArray("@Rect(1919 1079 640 480)") << QRect(1880, 1040, 640, 480);
 }
 

@@ -118,7 +118,7 @@ void TestSetpos::limits_data()
     QTest::newRow("no desktop known: the display's own size")
         << QRect(0, 0, 800, 600) << 0 << 760 << 0 << 560 << QRect() << 800 << 600;
     QTest::newRow("tiny display: one value each, sizes from the minimum")
-        << QRect(0, 0, 10, 10) << 0 << 0 << 0 << 0 << QRect() << 21 << 21;
+        << QRect(0, 0, 10, 10) << 0 << 0 << 0 << 0 << QRect() << 20 << 20;
 }
 
 void TestSetpos::limits()
@@ -132,7 +132,7 @@ void TestSetpos::limits()
     QTEST(limits.topMaximum, "topMaximum");
     QTEST(limits.widthMaximum, "widthMaximum");
     QTEST(limits.heightMaximum, "heightMaximum");
-    QCOMPARE(limits.sizeMinimum, 21);
+    QCOMPARE(limits.sizeMinimum, 20);
 }
 
 void TestSetpos::leftAndTopStopBeforeTheDisplayEdge()
@@ -182,7 +182,7 @@ void TestSetpos::edits_data()
                                                        << QRect(40, 60, 500, 120) << opening;
     // A ruler of no width or height would vanish with its keys; one larger than the desktop stalls.
     QTest::newRow("zero size stops at the minimum") << QRect(40, 60, 0, 0) << int(QDialogButtonBox::Ok)
-                                                    << QRect(40, 60, 21, 21) << QRect(40, 60, 21, 21);
+                                                    << QRect(40, 60, 20, 20) << QRect(40, 60, 20, 20);
     QTest::newRow("the largest size stops at the desktop") << QRect(40, 60, 9999, 9999)
                                                            << int(QDialogButtonBox::Ok)
                                                            << QRect(40, 60, 3200, 1080) << QRect(40, 60, 3200, 1080);
