@@ -28,7 +28,12 @@ constexpr QPointF kFlippedRulerAngleOffset(-100, -32);
 constexpr QPointF kHandleTextOffset(12, 18);
 constexpr QPointF kLowHeightTextOffset(-30, 23); // figure turned beyond a half turn
 constexpr QPointF kSideTextOffset(8, -8);
+// The area line's baseline: this far below the figure's box, this far above it (when the line reads
+// upside down in the figure's frame, the two swap so that the text keeps the same distance), or this far
+// below the box's middle.
 constexpr double kAreaLineGap = 24;
+constexpr double kAreaLineAboveGap = 10;
+constexpr double kAreaLineMiddleDrop = 5;
 constexpr QPointF kCentreXOffset(8, -22);
 constexpr QPointF kCentreYOffset(8, -6);
 
@@ -76,9 +81,15 @@ void drawOutline(QPainter &painter, const FigureModel &model)
     case S_Ellipse:
         painter.drawEllipse(model.outlineRect());
         break;
-    default:
-        painter.drawPolygon(model.outlinePolygon());
+    default: {
+        const QPolygon outline = model.outlinePolygon();
+        painter.drawPolygon(outline);
+        // The stroker can leave out a sharp corner's pixel (the isosceles triangle's right base corner);
+        // every corner belongs to the outline that the readings count.
+        if (!painter.testRenderHint(QPainter::Antialiasing))
+            painter.drawPoints(outline);
         break;
+    }
     }
 }
 
@@ -148,14 +159,22 @@ QList<FigureText> readingTexts(const FigureModel &model, const FigureReadings &r
         texts.append({FigureText::Angle, readings.angleText, turnedAbout(rotated, anchor), anchor + offset});
     }
 
-    // The area line goes centred below the figure's box, in its rotated frame.
+    // The area line goes centred on the figure's box, in its rotated frame.
     const QString line = readings.areaLine();
-    const double middleX = isCornerKind(model.figureKind) ? anchor.x() + model.figureWidthPx / 2 : anchor.x();
-    const QPointF below(middleX, anchor.y() + model.figureHeightPx + kAreaLineGap);
+    const bool corner = isCornerKind(model.figureKind);
+    const double middleX = corner ? anchor.x() + model.figureWidthPx / 2 : anchor.x();
+    const double top = corner ? anchor.y() : anchor.y() - model.figureHeightPx;
+    const double bottom = anchor.y() + model.figureHeightPx;
     const double halfWidth = QFontMetrics(readingFont()).horizontalAdvance(line) / 2.0;
     const bool upsideDown = kQuarterTurn < angle && angle < kThreeQuarterTurn;
-    texts.append({FigureText::AreaLine, line, upsideDown ? turnedAbout(rotated, below) : rotated,
-                  below - QPointF(halfWidth, 0)});
+    double baseline = bottom + kAreaLineGap;
+    if (style.areaLinePlace == FigureStyle::AreaLinePlace::Above)
+        baseline = top - (upsideDown ? kAreaLineGap : kAreaLineAboveGap);
+    else if (style.areaLinePlace == FigureStyle::AreaLinePlace::Inside)
+        baseline = (top + bottom) / 2 + (upsideDown ? -kAreaLineMiddleDrop : kAreaLineMiddleDrop);
+    const QPointF centre(middleX, baseline);
+    texts.append({FigureText::AreaLine, line, upsideDown ? turnedAbout(rotated, centre) : rotated,
+                  centre - QPointF(halfWidth, 0)});
 
     if (style.showMasterPointLines) {
         texts.append({FigureText::CentreX, readings.centreXText, window, anchor + kCentreXOffset});

@@ -26,6 +26,15 @@ struct FigureStyle
     bool boldControlPoints = false;
     bool showMasterPointLines = false; // "Show Figure Rotation Center"
     bool showOnFigureReadings = true;  // "Show Figure Readings"
+    // Where the "Area | Perimeter" line goes: under the figure's box, over it or across its middle, so
+    // that it can give way to the ruler's own line (see AreaLinePlacement).
+    enum class AreaLinePlace
+    {
+        Below,
+        Above,
+        Inside
+    };
+    AreaLinePlace areaLinePlace = AreaLinePlace::Below;
 };
 
 // Draws the flying ruler's own ticks along the four edges of its rectangle. The painter is already in the

@@ -1,11 +1,12 @@
 #include "figurereadings.h"
 
-#include "figureangle.h"
 #include "figuremath.h"
 #include "figuremodel.h"
+#include "readingtext.h"
 #include "unitscale.h"
 
-#include <QLineF>
+#include <QPointF>
+#include <QtMath>
 
 #include <algorithm>
 #include <array>
@@ -22,7 +23,6 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kLongAreaLineWidth = 250;
 constexpr double kPixelsPerMegapixel = 1000000;
 constexpr int kLengthDigits = 6;
-constexpr int kAreaDigits = 15;
 constexpr int kMegapixelDecimals = 3;
 
 const QString kSquared = QStringLiteral("\u00B2");
@@ -44,33 +44,48 @@ double finiteOrZero(double value)
     return std::isfinite(value) ? value : 0;
 }
 
-QString lengthNumber(double value)
+// A model length in whole pixels: the distance from the anchor pixel to the handle pixel.
+double handlePixels(double modelLength)
 {
-    return QString::number(UnitScale::roundToHundredth(finiteOrZero(value)), 'g', kLengthDigits);
+    return finiteOrZero(std::abs(roundHalfUp(UnitScale::roundToHundredth(modelLength))));
 }
 
-// A model length counted in pixels: both end pixels count, whichever side of the anchor it lies on.
-double countedPixels(double modelLength)
+// The counted width and height: the pixels the outline spans along the figure's own axes (for centred
+// circles and ellipses, the radii from the centre pixel). a and b are the handles in whole pixels.
+std::pair<double, double> countedExtents(int kind, double a, double b)
 {
-    return std::abs(roundHalfUp(UnitScale::roundToHundredth(modelLength))) + 1;
+    switch (kind) {
+    case M_Rhombus: // its outline ends one pixel short of the box: corner to corner + W - 1
+        return {a, b};
+    case S_Rhombus: // centre - W to centre + W - 1
+        return {2 * a, 2 * b};
+    case S_Rectangle:
+    case S_Square:
+    case S_RightTriangle: // centre - W to centre + W
+        return {2 * a + 1, 2 * b + 1};
+    case S_IsoTriangle: // the width handle sits at a quarter of the base, the height handle at half the
+                        // height
+        return {4 * a + 1, 2 * b + 1};
+    default: // corner to corner + W; a centred circle's or ellipse's radius
+        return {a + 1, b + 1};
+    }
 }
 
-// The two ends of the third length (hypotenuse, rhombus side, isosceles leg) in figure coordinates, from
-// the rounded handles a and b; halves are whole pixels as in the outline.
-std::pair<QPoint, QPoint> sideEnds(int kind, int a, int b)
+// The third length of the exact shape of extents w x h, as a vector of the figure's frame: the
+// hypotenuse, the rhombus side or the isosceles leg that joins the width handle's side to the height
+// handle's. Its mirror image (u negated) is the other rhombus side or the other leg.
+QPointF sideVector(int kind, double w, double h)
 {
     switch (kind) {
     case M_RightTriangle:
-    case S_Rhombus:
-        return {QPoint(a, 0), QPoint(0, b)};
-    case S_RightTriangle: // a and b are negative: the hypotenuse runs from bottom left to top right
-        return {QPoint(a, -b), QPoint(-a, b)};
+    case S_RightTriangle:
+        return {-w, h};
     case M_Rhombus:
-        return {QPoint(a / 2, 0), QPoint(0, b / 2)};
+    case S_Rhombus:
+        return {-w / 2, h / 2};
     case M_IsoTriangle:
-        return {QPoint(a / 2, 0), QPoint(0, b)};
-    case S_IsoTriangle: // the handle sits at a quarter of the base
-        return {QPoint(0, -b), QPoint(-2 * a, b)};
+    case S_IsoTriangle:
+        return {-w / 2, h};
     default:
         return {};
     }
@@ -109,137 +124,90 @@ QString sidePrefix(int sideKind)
 
 } // namespace
 
-FigureReadings FigureReadings::measure(const FigureModel &model, const FigureUnits &units,
-                                       const FigureRulerFrame &frame)
+namespace {
+
+// Width, height, third length, area and perimeter in the unit, from the counted extents.
+void convert(FigureReadings &r, const FigureModel &model, const UnitScale &scale, double frameAngle)
 {
-    FigureReadings r;
     const int kind = model.figureKind;
-    const FigurePoint widthHandle = model.figurePoints[1];
-    const FigurePoint heightHandle = model.figurePoints[2];
-    const bool circle = kind == S_Circle || kind == M_Circle;
-    // A centred circle turned by the wheel carries its turn in the handle: its radius is the handle's
-    // distance, not its x.
-    const double a = circle ? std::hypot(widthHandle.x, widthHandle.y) : double(widthHandle.x);
+    const double w = r.widthPx;
+    const double h = r.heightPx;
+    r.figureWidthUnits = scale.vectorInUnits(w, 0, frameAngle);
+    r.figureHeightUnits = scale.vectorInUnits(0, h, frameAngle);
+    const QPointF side = sideVector(kind, w, h);
+    r.figureSideUnits =
+        r.sideKind != FigureReadings::NoSide ? scale.vectorInUnits(side.x(), side.y(), frameAngle) : 0;
+    const double mirrorSide = scale.vectorInUnits(-side.x(), side.y(), frameAngle);
 
-    double w = countedPixels(a);
-    double h = countedPixels(heightHandle.y);
-    switch (kind) {
-    case S_Rectangle:
-    case S_Square:
-        w = 2 * w - 1;
-        h = 2 * h - 1;
-        break;
-    case S_Rhombus:
-    case S_RightTriangle:
-        w = 2 * w;
-        h = 2 * h;
-        break;
-    case S_IsoTriangle:
-        w = 4 * (w - 1) + 1;
-        h = 2 * h - 1; // the height handle sits at half the height
-        break;
-    default:
-        break;
-    }
-    if (hasSingleExtent(kind))
-        h = model.isRatioRectangle() ? w / model.figureRatio : w;
-    r.widthPx = w;
-    r.heightPx = h;
-    r.hasHeight = !hasSingleExtent(kind) || model.isRatioRectangle();
-
-    r.sideKind = sideKindOf(kind);
-    if (r.sideKind != NoSide) {
-        const auto ends = sideEnds(kind, model.roundedPoint(1).x(), model.roundedPoint(2).y());
-        const QTransform toScreen = model.screenTransform();
-        const auto onScreen = [&toScreen](QPoint p) {
-            const QPointF mapped = toScreen.map(QPointF(p));
-            return QPoint(FigureMath::toPixel(mapped.x()), FigureMath::toPixel(mapped.y()));
-        };
-        const QPoint from = onScreen(ends.first);
-        const QPoint to = onScreen(ends.second);
-        r.sidePx = roundHalfUp(UnitScale::roundToHundredth(QLineF(from, to).length()));
-        r.sideDirection = FigureAngle::direction(from, to);
-    }
-
-    const auto convert = [&units](double px, double angle, bool perpendicular, bool absolute) {
-        if (units.pixels || !units.lengthInUnits)
-            return px;
-        return finiteOrZero(units.lengthInUnits(px, angle, perpendicular, absolute));
-    };
-    r.figureWidthUnits = convert(r.widthPx, 0, false, false);
-    r.figureHeightUnits = convert(r.heightPx, 0, true, false);
-    r.figureSideUnits = r.sideKind != NoSide ? convert(r.sidePx, r.sideDirection, false, true) : 0;
-
+    // A turn keeps the area: the box's extents take one scale each.
+    const double aw = scale.segmentInUnits(w, 0);
+    const double ah = scale.segmentInUnits(0, h);
     const double cw = r.figureWidthUnits;
     const double ch = r.figureHeightUnits;
     const double cs = r.figureSideUnits;
+    const auto ellipse = [&](double a, double b) {
+        const auto [ua, ub] = scale.ellipseAxesInUnits(a, b, frameAngle);
+        return UnitScale::ellipsePerimeter(ua, ub);
+    };
     switch (kind) {
     case M_Rectangle:
     case M_Square:
     case S_Rectangle:
     case S_Square:
-        r.area = cw * ch;
+        r.area = aw * ah;
         r.perimeter = 2 * cw + 2 * ch;
         break;
     case M_Rhombus:
     case S_Rhombus:
-        r.area = cw * ch * 0.5;
-        r.perimeter = 4 * cs;
+        r.area = aw * ah * 0.5;
+        r.perimeter = 2 * cs + 2 * mirrorSide;
         break;
     case M_RightTriangle:
     case S_RightTriangle:
-        r.area = cw * ch * 0.5;
+        r.area = aw * ah * 0.5;
         r.perimeter = cw + ch + cs;
         break;
     case M_IsoTriangle:
     case S_IsoTriangle:
-        // Rounding can leave the legs a hair shorter than half the base: that flat triangle has no area.
-        r.area = (cw * 0.25) * std::sqrt(std::max(0.0, 4 * cs * cs - cw * cw));
-        r.perimeter = 2 * cs + cw;
+        r.area = aw * ah * 0.5;
+        r.perimeter = (cs + mirrorSide) + cw;
         break;
     case M_Circle:
-        r.area = kPi * (0.5 * cw) * (0.5 * cw);
-        r.perimeter = kPi * cw;
-        break;
-    case S_Circle:
-        r.area = kPi * cw * cw;
-        r.perimeter = 2 * kPi * cw;
+        r.area = kPi * (0.5 * aw) * (0.5 * ah);
+        r.perimeter = ellipse(0.5 * w, 0.5 * h);
         break;
     case M_Ellipse:
-        r.area = kPi * cw * ch / 4;
-        r.perimeter = UnitScale::ellipsePerimeter(0.5 * cw, 0.5 * ch);
+        r.area = kPi * aw * ah / 4;
+        r.perimeter = ellipse(0.5 * w, 0.5 * h);
         break;
+    case S_Circle:
     case S_Ellipse:
-        r.area = kPi * cw * ch;
-        r.perimeter = UnitScale::ellipsePerimeter(cw, ch);
+        r.area = kPi * aw * ah;
+        r.perimeter = ellipse(w, h);
         break;
     default:
         break;
     }
-    r.area = finiteOrZero(r.area);
-    r.perimeter = UnitScale::roundToHundredth(finiteOrZero(r.perimeter));
+    r.perimeter = UnitScale::roundToHundredth(r.perimeter);
+}
 
-    const QString unit = QLatin1Char(' ') + units.unitLabel + QLatin1Char(' ');
-    r.widthText = lengthNumber(r.figureWidthUnits) + unit;
-    r.heightText = lengthNumber(r.figureHeightUnits) + unit;
-    if (r.sideKind != NoSide)
-        r.sideText = sidePrefix(r.sideKind) + lengthNumber(r.figureSideUnits) + unit;
-    if (units.pixels && units.megapixels)
+void writeTexts(FigureReadings &r, const FigureModel &model, const FigureUnits &units)
+{
+    const UnitScale &scale = units.scale;
+    const QString unit = QLatin1Char(' ') + scale.unitLabel + QLatin1Char(' ');
+    r.widthText = ReadingText::formatLength(r.figureWidthUnits) + unit;
+    r.heightText = ReadingText::formatLength(r.figureHeightUnits) + unit;
+    if (r.sideKind != FigureReadings::NoSide)
+        r.sideText = sidePrefix(r.sideKind) + ReadingText::formatLength(r.figureSideUnits) + unit;
+    if (scale.unitKind == UnitScale::Pixels && units.megapixels)
         r.areaText =
             QString::number(r.area / kPixelsPerMegapixel, 'f', kMegapixelDecimals) + QStringLiteral(" MP ");
     else
-        r.areaText = QString::number(UnitScale::roundToHundredth(r.area), 'g', kAreaDigits) + unit + kSquared;
-    r.perimeterText = lengthNumber(r.perimeter) + QLatin1Char(' ') + units.unitLabel;
+        r.areaText = ReadingText::formatArea(r.area) + unit + kSquared;
+    r.perimeterText = ReadingText::formatLength(r.perimeter) + QLatin1Char(' ') + scale.unitLabel;
 
     const double angle = std::floor(finiteOrZero(model.figureAngle) * 100 + 0.5) / 100;
     r.angleText = QString::number(angle, 'g', kLengthDigits) + kDegree;
-
-    const int offset = frame.startsFromOne ? 1 : 0;
-    const QPoint anchor = model.figureOrigin;
-    r.rotationCentreX = (frame.zeroAtLeft ? anchor.x() : frame.window.width() - anchor.x()) + offset;
-    r.rotationCentreY = (frame.zeroAtBottom ? frame.window.height() - anchor.y() : anchor.y()) + offset;
-    r.centreXText = QStringLiteral("rcX: ") + QString::number(r.rotationCentreX);
-    r.centreYText = QStringLiteral("rcY: ") + QString::number(r.rotationCentreY);
 
     if (model.isRatioRectangle()) {
         for (const auto &[ratio, suffix] : kRatioSuffixes) {
@@ -247,6 +215,45 @@ FigureReadings FigureReadings::measure(const FigureModel &model, const FigureUni
                 r.ratioSuffix = QString::fromLatin1(suffix);
         }
     }
+}
+
+} // namespace
+
+FigureReadings FigureReadings::measure(const FigureModel &model, const FigureUnits &units,
+                                       const FigureRulerFrame &frame)
+{
+    FigureReadings r;
+    const int kind = model.figureKind;
+    const FigurePoint widthHandle = model.figurePoints[1];
+    const bool circle = kind == S_Circle || kind == M_Circle;
+    // A centred circle turned by the wheel carries its turn in the handle: its radius is the handle's
+    // distance, not its x, and its width runs towards the handle.
+    const double a = circle ? std::hypot(widthHandle.x, widthHandle.y) : double(widthHandle.x);
+    double frameAngle = finiteOrZero(model.figureAngle);
+    if (circle && (widthHandle.x != 0 || widthHandle.y != 0))
+        frameAngle += qRadiansToDegrees(std::atan2(double(widthHandle.y), double(widthHandle.x)));
+
+    auto [w, h] = countedExtents(kind, handlePixels(a), handlePixels(model.figurePoints[2].y));
+    if (hasSingleExtent(kind))
+        h = model.isRatioRectangle() ? w / model.figureRatio : w;
+    r.widthPx = w;
+    r.heightPx = h;
+    r.hasHeight = !hasSingleExtent(kind) || model.isRatioRectangle();
+    r.sideKind = sideKindOf(kind);
+    if (r.sideKind != NoSide) {
+        const QPointF side = sideVector(kind, w, h);
+        r.sidePx = std::hypot(side.x(), side.y());
+    }
+
+    convert(r, model, units.scale, frameAngle);
+    writeTexts(r, model, units);
+
+    const int offset = frame.startsFromOne ? 1 : 0;
+    const QPoint anchor = model.figureOrigin;
+    r.rotationCentreX = (frame.zeroAtLeft ? anchor.x() : frame.window.width() - anchor.x()) + offset;
+    r.rotationCentreY = (frame.zeroAtBottom ? frame.window.height() - anchor.y() : anchor.y()) + offset;
+    r.centreXText = QStringLiteral("rcX: ") + QString::number(r.rotationCentreX);
+    r.centreYText = QStringLiteral("rcY: ") + QString::number(r.rotationCentreY);
     return r;
 }
 

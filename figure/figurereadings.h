@@ -1,25 +1,18 @@
 #pragma once
 
+#include "unitscale.h"
+
 #include <QSize>
 #include <QString>
 
-#include <functional>
-
 class FigureModel;
 
-// How the readings turn pixel lengths into the ruler's unit. The window wires lengthInUnits to its unit
-// scale; the arguments mean what the unit scale's conversion takes:
-//   lengthInUnits(lengthPx, angleDeg, perpendicular, absolute)
-//   - perpendicular: the length runs along the figure's own y axis (angleDeg is ignored);
-//   - absolute: angleDeg is a screen direction, clockwise from +x;
-//   - neither: angleDeg is relative to the figure's rotation (0 = along the figure's x axis).
-// Left empty, lengths stay in pixels.
+// The ruler's unit scale as the readings use it (pixels unless set), and whether an area in pixels is
+// written in megapixels ("Megapixel instead of px", pixels only).
 struct FigureUnits
 {
-    std::function<double(double lengthPx, double angleDeg, bool perpendicular, bool absolute)> lengthInUnits;
-    QString unitLabel = QStringLiteral("px");
-    bool pixels = true;      // the ruler measures in pixels
-    bool megapixels = false; // "Megapixel instead of px", used in pixels only
+    UnitScale scale;
+    bool megapixels = false;
 };
 
 // Where the ruler counts from, for the rotation-centre readings.
@@ -48,6 +41,18 @@ struct FigurePanelTexts
 };
 
 // The measurements of a figure and their texts, computed from the model on every paint.
+//
+// Pixel counts: every length counts the pixels it covers, both end pixels included, as the ruler counts
+// its own width. A figure is as wide and as high as the pixels its outline spans along its own axes (a
+// side drawn from pixel 0 to pixel 499 is 500 px); a centred circle's or ellipse's radius counts from
+// its centre pixel out to its outline. The figure is then measured as the exact shape of those extents —
+// the rectangle, the rhombus or triangle in that box, the ellipse with those axes — so its third length,
+// area and perimeter agree with its width and height: a right triangle with legs of 500 and 300 px has a
+// hypotenuse of sqrt(500² + 300²) = 583.1 px, whatever its rotation.
+//
+// Units: each length converts as the segment it is on the screen, so a turned figure on a display whose
+// horizontal and vertical resolutions differ reads true along every side; areas divide by both scales.
+// Where the scale cannot convert (an uncalibrated display) the numbers read "?".
 class FigureReadings
 {
 public:
@@ -66,8 +71,6 @@ public:
     double widthPx = 0;
     double heightPx = 0;
     double sidePx = 0;
-    // Screen direction of the third length, clockwise from +x.
-    double sideDirection = 0;
 
     // In the ruler's unit.
     double figureWidthUnits = 0;
@@ -83,7 +86,7 @@ public:
 
     QString widthText;     // "500 px "
     QString heightText;    // "300 px "
-    QString sideText;      // "hipo: 583 px ", empty without a third length
+    QString sideText;      // "hipo: 583.1 px ", empty without a third length
     QString areaText;      // "150000 px ²"
     QString perimeterText; // "1600 px"
     QString angleText;     // "323.24°"

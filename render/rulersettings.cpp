@@ -7,10 +7,15 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 const QColor kOutlineColor(33, 33, 33, 128);
 const QColor kPanelColor(255, 255, 156);
 constexpr qreal kOpacity = 0.9;
+// The panel is never narrower than this, so that it does not narrow and widen as the numbers change.
+constexpr int kMinimumWidth = 170;
+constexpr int kFigurePartGap = 6;
 } // namespace
 
 rulerSettings::rulerSettings(QWidget *parent)
@@ -19,8 +24,10 @@ rulerSettings::rulerSettings(QWidget *parent)
     setObjectName(QStringLiteral("rulerSettings"));
     setWindowTitle(tr("Dialog"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    // The panel follows the ruler without taking the keyboard from it.
+    // The panel follows the ruler without taking the keyboard from it; so it is never the active window,
+    // and its labels' tool tips must show all the same.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     setStyleSheet(QStringLiteral("border-width:1px;"));
     setWindowOpacity(kOpacity);
     QPalette colours = palette();
@@ -37,6 +44,8 @@ rulerSettings::rulerSettings(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 6);
     layout->setSpacing(1);
+    // The panel sizes itself to its content (fitToContent), it needs no minimum from the layout.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     auto addLabel = [&](const QString &text, const QFont &font, const QString &tip) {
         auto *label = new QLabel(text, this);
         label->setFont(font);
@@ -51,8 +60,9 @@ rulerSettings::rulerSettings(QWidget *parent)
     for (int i = 0; i < RulerReadingCount; ++i)
         m_rulerLabels[i] = addLabel(QString(), readingFont, rulerTips[i]);
 
-    layout->addSpacing(6);
     m_figureHeader = addLabel(tr("Flying Figure:"), headerFont, QString());
+    // The room above the figure's part goes with it when it hides.
+    m_figureHeader->setContentsMargins(0, kFigurePartGap, 0, 0);
     const QString figureTips[] = {tr("Figure Width"),     tr("Figure Height"),  tr("Figure Area"),
                                   tr("Figure Perimeter"), tr("Rotation Angle"), tr("Rotation Center X"),
                                   tr("Rotation Center Y")};
@@ -61,13 +71,17 @@ rulerSettings::rulerSettings(QWidget *parent)
         if (i == FigureHeight)
             m_extraSideLabel = addLabel(QString(), readingFont, QString());
     }
-    resize(170, 330);
+    fitToContent();
 }
 
 void rulerSettings::updateTexts()
 {
     for (int i = 0; i < RulerReadingCount; ++i)
         m_rulerLabels[i]->setText(rulerTexts[i]);
+    if (!showFigurePart) {
+        hideFigurePart();
+        return;
+    }
     for (int i = 0; i < FigureReadingCount; ++i)
         m_figureLabels[i]->setText(figureTexts[i]);
     m_figureLabels[FigureHeight]->setVisible(showSecondFigureLength);
@@ -95,6 +109,7 @@ void rulerSettings::updateTexts()
         if (i != FigureHeight)
             m_figureLabels[i]->show();
     }
+    fitToContent();
 }
 
 void rulerSettings::hideFigurePart()
@@ -103,6 +118,37 @@ void rulerSettings::hideFigurePart()
     for (QLabel *label : m_figureLabels)
         label->hide();
     m_extraSideLabel->hide();
+    fitToContent();
+}
+
+void rulerSettings::fitToContent()
+{
+    QLayout *box = layout();
+    box->activate();
+    const QSize content = box->sizeHint();
+    const QSize fitted(std::max(kMinimumWidth, content.width()), content.height());
+    if (size() != fitted)
+        resize(fitted);
+}
+
+void rulerSettings::placeBeside(const QRect &ruler, const QRect &screen, ScreenPlacement::PanelSide side,
+                                int gap)
+{
+    m_placement = Placement{ruler, screen, side, gap};
+    place();
+}
+
+void rulerSettings::place()
+{
+    if (m_placement)
+        move(ScreenPlacement::panelPosition(m_placement->ruler, size(), m_placement->screen,
+                                            m_placement->side, m_placement->gap));
+}
+
+void rulerSettings::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    place();
 }
 
 void rulerSettings::paintEvent(QPaintEvent *event)

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "screenplacement.h"
+
 #include <QDialog>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <array>
+#include <optional>
 
 class Gradora;
 class QLabel;
@@ -61,11 +65,18 @@ public:
     bool showSecondFigureLength = true;
     bool showExtraSide = false;
     ExtraSide extraSide = ExtraSide::None;
+    // The owner's figure is visible: the figure's part is shown.
+    bool showFigurePart = true;
 
-    // Copies the texts into the labels.
+    // Copies the texts into the labels, shows or hides the figure's part and fits the panel to what it
+    // shows. The ruler's part is always written.
     void updateTexts();
     // Hides the figure's part while the owner's figure is hidden.
     void hideFigurePart();
+
+    // Puts the panel beside the ruler's frame, on the ruler's screen (see ScreenPlacement::panelPosition).
+    // The panel keeps to that place as its size follows its content.
+    void placeBeside(const QRect &ruler, const QRect &screen, ScreenPlacement::PanelSide side, int gap);
 
     QLabel *rulerLabel(RulerReading reading) const { return m_rulerLabels.at(reading); }
     QLabel *figureLabel(FigureReading reading) const { return m_figureLabels.at(reading); }
@@ -74,11 +85,24 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void fitToContent();
+    void place();
+
+    // Where placeBeside() put the panel.
+    struct Placement
+    {
+        QRect ruler;
+        QRect screen;
+        ScreenPlacement::PanelSide side = ScreenPlacement::PanelSide::Right;
+        int gap = 0;
+    };
+    std::optional<Placement> m_placement;
     std::array<QLabel *, RulerReadingCount> m_rulerLabels{};
     std::array<QLabel *, FigureReadingCount> m_figureLabels{};
     QLabel *m_extraSideLabel = nullptr;

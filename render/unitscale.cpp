@@ -1,6 +1,7 @@
 #include "unitscale.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -14,10 +15,6 @@ const char *const kGoToPreferences = QT_TRANSLATE_NOOP(
                "respective unit settings.");
 const char *const kMissingAbbreviation = "??";
 
-constexpr double kDirectionStep = 45.0;
-constexpr int kDirections = 8;
-// Directions past this that no interval caught count as horizontal again.
-constexpr double kWrapToZeroAbove = 327.5;
 constexpr double kFullTurn = 360.0;
 constexpr double kQuarterTurn = 90.0;
 constexpr double kHalfTurn = 180.0;
@@ -108,40 +105,82 @@ void UnitScale::setPixelsPerUnit(double x, double y)
     pixelsPerUnitAvg = x == y ? x : (x + y) * 0.5;
 }
 
+namespace {
+
+// cos and sin of a direction in degrees, exact on the axes so that upright lengths convert exactly.
+std::pair<double, double> unitVector(double degrees)
+{
+    double d = std::isfinite(degrees) ? std::fmod(degrees, kFullTurn) : 0.0;
+    if (d < 0)
+        d += kFullTurn;
+    if (d == 0.0)
+        return {1.0, 0.0};
+    if (d == kQuarterTurn)
+        return {0.0, 1.0};
+    if (d == kHalfTurn)
+        return {-1.0, 0.0};
+    if (d == kThreeQuarterTurn)
+        return {0.0, -1.0};
+    const double radians = d * kPi / kHalfTurn;
+    return {std::cos(radians), std::sin(radians)};
+}
+
+// One axis' part of a length: a part of length 0 needs no scale, any other part needs a usable one.
+double alongAxis(double pixels, double pixelsPerUnit)
+{
+    if (pixels == 0.0)
+        return 0.0;
+    if (!(pixelsPerUnit > 0.0) || !std::isfinite(pixelsPerUnit))
+        return std::nan("");
+    const double units = pixels / pixelsPerUnit;
+    return std::isfinite(units) ? units : std::nan("");
+}
+
+} // namespace
+
+double UnitScale::segmentInUnits(double dx, double dy) const
+{
+    if (unitKind == Pixels)
+        return std::hypot(dx, dy);
+    if (pixelsPerUnitX == pixelsPerUnitY)
+        return alongAxis(std::hypot(dx, dy), pixelsPerUnitX);
+    return std::hypot(alongAxis(dx, pixelsPerUnitX), alongAxis(dy, pixelsPerUnitY));
+}
+
+double UnitScale::vectorInUnits(double du, double dv, double frameAngle) const
+{
+    // A turn changes no length where both axes share one scale.
+    if (unitKind == Pixels || pixelsPerUnitX == pixelsPerUnitY)
+        return segmentInUnits(du, dv);
+    const auto [c, s] = unitVector(frameAngle);
+    return segmentInUnits(du * c - dv * s, du * s + dv * c);
+}
+
 double UnitScale::lengthInUnits(double lengthPx, double angle, bool perpendicular, bool absolute,
                                 double figureRotation) const
 {
-    double direction = perpendicular ? figureRotation : absolute ? angle : angle + figureRotation;
-    if (direction > kFullTurn)
-        direction -= kFullTurn;
-    if (unitKind == Pixels)
-        return lengthPx;
-
-    direction = snapDirection(direction);
-    if (perpendicular)
-        direction += direction <= kHalfTurn ? kQuarterTurn : -kQuarterTurn;
-
-    double pixelsPerUnit = pixelsPerUnitAvg;
-    if (direction == 0.0 || direction == kHalfTurn)
-        pixelsPerUnit = pixelsPerUnitX;
-    else if (direction == kQuarterTurn || direction == kThreeQuarterTurn)
-        pixelsPerUnit = pixelsPerUnitY;
-    // An uncalibrated display gives a scale of 0, which measures nothing rather than infinity.
-    if (!(pixelsPerUnit > 0.0))
-        return 0.0;
-    const double units = lengthPx / pixelsPerUnit;
-    return std::isfinite(units) ? units : 0.0;
+    const double direction = perpendicular ? figureRotation + kQuarterTurn
+                             : absolute    ? angle
+                                           : angle + figureRotation;
+    return vectorInUnits(lengthPx, 0.0, direction);
 }
 
-double UnitScale::snapDirection(double degrees)
+std::pair<double, double> UnitScale::ellipseAxesInUnits(double a, double b, double frameAngle) const
 {
-    const double halfStep = kDirectionStep / 2;
-    for (int i = 0; i < kDirections; ++i) {
-        const double centre = i * kDirectionStep;
-        if (degrees > centre - halfStep && degrees < centre + halfStep)
-            return centre;
-    }
-    return degrees > kWrapToZeroAbove ? 0.0 : degrees;
+    if (unitKind == Pixels || pixelsPerUnitX == pixelsPerUnitY)
+        return {segmentInUnits(a, 0.0), segmentInUnits(b, 0.0)};
+    // The ellipse's image under the per-axis scaling: its semi-axes are the singular values of the map
+    // that takes the unit circle to it, found from their sum of squares and their product.
+    const auto [c, s] = unitVector(frameAngle);
+    const double m11 = alongAxis(a * c, pixelsPerUnitX);
+    const double m21 = alongAxis(a * s, pixelsPerUnitY);
+    const double m12 = alongAxis(-b * s, pixelsPerUnitX);
+    const double m22 = alongAxis(b * c, pixelsPerUnitY);
+    const double squares = m11 * m11 + m12 * m12 + m21 * m21 + m22 * m22;
+    const double product = std::abs(m11 * m22 - m12 * m21);
+    const double sum = std::sqrt(squares + 2 * product);
+    const double difference = std::sqrt(std::max(0.0, squares - 2 * product));
+    return {(sum + difference) / 2, (sum - difference) / 2};
 }
 
 double UnitScale::ellipsePerimeter(double a, double b)

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <utility>
+
 // Which entry of a ruler's "Unit" menu is checked.
 struct UnitChoice
 {
@@ -55,14 +57,25 @@ public:
     // As setUnit(), silently; true when the unit was taken.
     bool recomputeScale(const UnitChoice &choice, const Sources &sources);
 
-    // A pixel length measured along `angle` degrees, in the current unit. The direction is the figure's
-    // rotation when `perpendicular` is set (the length then runs across it), else `angle` alone when
-    // `absolute` is set, else `angle` turned by the figure's rotation. A scale without size gives 0.
+    // Lengths in the unit. A segment of dx, dy screen pixels measures sqrt((dx/ppuX)² + (dy/ppuY)²): on a
+    // display whose horizontal and vertical resolutions differ, a slanted length takes each axis at its
+    // own scale. With equal scales this is the pixel length over the one scale, exactly. In pixels the
+    // pixel length comes back. A scale that cannot convert a part of the segment (an uncalibrated
+    // display gives 0 pixels per unit) gives NaN, which the readings show as "?"; a part of length 0
+    // needs no scale.
+    double segmentInUnits(double dx, double dy) const;
+    // A vector (du, dv) of a frame turned clockwise by frameAngle degrees on the screen, such as a side
+    // of the flying figure in the figure's own frame.
+    double vectorInUnits(double du, double dv, double frameAngle) const;
+    // A pixel length along a direction. The direction is the figure's rotation when `perpendicular` is
+    // set (the length then runs across it, at the rotation plus 90°), else `angle` alone when `absolute`
+    // is set, else `angle` turned by the figure's rotation.
     double lengthInUnits(double lengthPx, double angle, bool perpendicular, bool absolute,
                          double figureRotation) const;
+    // The semi-axes, in the unit, of an ellipse with semi-axes a and b (pixels) along a frame turned by
+    // frameAngle degrees: on unequal scales a circle becomes an ellipse.
+    std::pair<double, double> ellipseAxesInUnits(double a, double b, double frameAngle) const;
 
-    // The direction to the nearest multiple of 45°, with the boundaries themselves left alone.
-    static double snapDirection(double degrees);
     // Perimeter of an ellipse with the semi-axes (or axes) a and b.
     static double ellipsePerimeter(double a, double b);
     static double roundToHundredth(double x);

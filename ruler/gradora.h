@@ -16,6 +16,7 @@
 #include <memory>
 
 class FigureReadings;
+struct FigureStyle;
 struct FigureUnits;
 class QAction;
 class QActionGroup;
@@ -421,8 +422,11 @@ private:
     void drawGuideSpacing(QPainter &painter) const;
     void drawTickers(QPainter &painter) const;
     void writePanelTexts(const FigureReadings &figureReadings);
-    void drawReadings(QPainter &painter) const;
+    // The ruler's "Area | Perimeter" line as drawn, or empty where the window writes none.
+    QString rulerAreaLine() const;
+    void drawReadings(QPainter &painter, QPoint areaLineBaseline) const;
     void drawCrossHair(QPainter &painter) const;
-    void drawFigure(QPainter &painter, const FigureReadings &figureReadings) const;
+    FigureStyle figureStyle() const;
+    void drawFigure(QPainter &painter, const FigureReadings &figureReadings, const FigureStyle &style) const;
     FigureUnits figureUnits() const;
 };

@@ -1,6 +1,7 @@
 // The paint pass: the whole window is drawn from its state, in one pass.
 #include "gradora.h"
 
+#include "arealineplacement.h"
 #include "figurepainter.h"
 #include "figurereadings.h"
 #include "rulersettings.h"
@@ -159,12 +160,28 @@ void Gradora::paintEvent(QPaintEvent *)
     const FigureReadings figureReadings =
         FigureReadings::measure(figure, figureUnits(), {size(), zeroAtLeft, zeroAtBottom, rulerStartsFrom1});
     if (isActiveWindow())
+        readings = ReadingText::rulerReadings(size(), readingScale(), actMegapixel->isChecked());
+    // The panel describes its owner, whichever window is active: its ruler part is always current.
+    if (infoPanel && infoPanel->owner == this)
         writePanelTexts(figureReadings);
-    drawReadings(painter);
+
+    FigureStyle style = figureStyle();
+    AreaLinePlacement::Choice areaLines{AreaLinePlacement::rulerPlaces(size()).first()};
+    if (flyingFigureVisible)
+        areaLines = AreaLinePlacement::choose(size(), rulerAreaLine(), figure, figureReadings, style);
+    style.areaLinePlace = areaLines.figurePlace;
+    drawReadings(painter, areaLines.rulerBaseline);
     if (crossHairVisible)
         drawCrossHair(painter);
     if (flyingFigureVisible)
-        drawFigure(painter, figureReadings);
+        drawFigure(painter, figureReadings, style);
+}
+
+QString Gradora::rulerAreaLine() const
+{
+    if (!showRulerReadings || R_M_MinimalReadings || width() < ReadingText::kLongCaptionWidth)
+        return {};
+    return readings.areaText + QStringLiteral(" | ") + readings.perimeterText;
 }
 
 void Gradora::drawBorder(QPainter &painter) const
@@ -277,31 +294,25 @@ void Gradora::drawTickers(QPainter &painter) const
 
 void Gradora::writePanelTexts(const FigureReadings &figureReadings)
 {
-    const ReadingScale scale = readingScale();
-    const bool megapixel = actMegapixel->isChecked();
-    readings = ReadingText::rulerReadings(size(), scale, megapixel);
-    if (!infoPanel || infoPanel->owner != this)
-        return;
-
-    const PanelReadings panelTexts = ReadingText::panelReadings(geometry(), scale, megapixel);
+    const PanelReadings panelTexts =
+        ReadingText::panelReadings(geometry(), readingScale(), actMegapixel->isChecked());
     infoPanel->rulerTexts = {panelTexts.left,  panelTexts.top,    panelTexts.right, panelTexts.bottom,
                              panelTexts.width, panelTexts.height, panelTexts.area,  panelTexts.perimeter};
-    if (!flyingFigureVisible) {
-        infoPanel->hideFigurePart();
-        return;
+    infoPanel->showFigurePart = flyingFigureVisible;
+    if (flyingFigureVisible) {
+        const FigurePanelTexts figureTexts = figureReadings.panelTexts();
+        infoPanel->figureTexts = {figureTexts.width,     figureTexts.height, figureTexts.area,
+                                  figureTexts.perimeter, figureTexts.angle,  figureTexts.centreX,
+                                  figureTexts.centreY};
+        infoPanel->showSecondFigureLength = figureTexts.showHeight;
+        infoPanel->showExtraSide = figureTexts.showSide;
+        infoPanel->extraSide = rulerSettings::ExtraSide(figureTexts.sideKind);
+        infoPanel->extraSideText = figureTexts.side;
     }
-    const FigurePanelTexts figureTexts = figureReadings.panelTexts();
-    infoPanel->figureTexts = {figureTexts.width,     figureTexts.height, figureTexts.area,
-                              figureTexts.perimeter, figureTexts.angle,  figureTexts.centreX,
-                              figureTexts.centreY};
-    infoPanel->showSecondFigureLength = figureTexts.showHeight;
-    infoPanel->showExtraSide = figureTexts.showSide;
-    infoPanel->extraSide = rulerSettings::ExtraSide(figureTexts.sideKind);
-    infoPanel->extraSideText = figureTexts.side;
     infoPanel->updateTexts();
 }
 
-void Gradora::drawReadings(QPainter &painter) const
+void Gradora::drawReadings(QPainter &painter, QPoint areaLineBaseline) const
 {
     const int w = width();
     const int h = height();
@@ -329,9 +340,9 @@ void Gradora::drawReadings(QPainter &painter) const
         at({w - 50, h / 2 - 30}, 90, [&] { painter.drawText(QPoint(0, 0), readings.heightText); });
         painter.drawText(QPoint(w / 2 - 29, 50), readings.widthText);
         painter.drawText(QPoint(w / 2 - 29, h - 40), readings.widthText);
-        if (w >= ReadingText::kLongCaptionWidth)
-            painter.drawText(QPoint(w / 2 - 115, h - 80),
-                             readings.areaText + QStringLiteral(" | ") + readings.perimeterText);
+        const QString areaLine = rulerAreaLine();
+        if (!areaLine.isEmpty())
+            painter.drawText(areaLineBaseline, areaLine);
     }
     if (bottmRightLabel) {
         at({w - 100, h - 45}, 0, [&] { painter.drawText(leftOfBox, Qt::AlignRight, readings.widthText); });
@@ -357,17 +368,12 @@ void Gradora::drawCrossHair(QPainter &painter) const
 FigureUnits Gradora::figureUnits() const
 {
     FigureUnits units;
-    units.unitLabel = scale.unitLabel;
-    units.pixels = scale.unitKind == UnitScale::Pixels;
-    const double rotation = figure.figureAngle;
-    units.lengthInUnits = [this, rotation](double lengthPx, double angle, bool perpendicular, bool absolute) {
-        return scale.lengthInUnits(lengthPx, angle, perpendicular, absolute, rotation);
-    };
+    units.scale = scale;
     units.megapixels = actMegapixel->isChecked();
     return units;
 }
 
-void Gradora::drawFigure(QPainter &painter, const FigureReadings &figureReadings) const
+FigureStyle Gradora::figureStyle() const
 {
     FigureStyle style;
     style.rulerColor = rulerColor;
@@ -379,11 +385,18 @@ void Gradora::drawFigure(QPainter &painter, const FigureReadings &figureReadings
     style.boldControlPoints = boldControlPoints;
     style.showMasterPointLines = showMasterPointLines;
     style.showOnFigureReadings = showOnFigureReadings;
-    // The flying ruler carries pixel scales on all four of its edges, whatever the window shows.
+    return style;
+}
+
+void Gradora::drawFigure(QPainter &painter, const FigureReadings &figureReadings,
+                         const FigureStyle &style) const
+{
+    // The flying ruler carries pixel scales on all four of its edges, whatever the window shows, counted
+    // from the same corner as the window's own scales.
     const FlyingRulerTicks flyingRulerTicks = [this](QPainter &framePainter, int figureWidth,
                                                      int figureHeight) {
         tickMarks.clear();
-        const TickFrame frame{QSize(figureWidth, figureHeight), true, false, rulerStartsFrom1};
+        const TickFrame frame{QSize(figureWidth, figureHeight), zeroAtLeft, zeroAtBottom, rulerStartsFrom1};
         const UnitScale pixels;
         for (TickEdge edge : {TickEdge::Top, TickEdge::Bottom, TickEdge::Left, TickEdge::Right})
             TickLayout::layOut(edge, frame, pixels, tickMarks);

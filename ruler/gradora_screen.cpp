@@ -58,8 +58,7 @@ void Gradora::moveEvent(QMoveEvent *)
         if (settings->infoPaneShown) {
             const auto side = settings->toolboxPosition == 1 ? ScreenPlacement::PanelSide::Left
                                                              : ScreenPlacement::PanelSide::Right;
-            infoPanel->move(ScreenPlacement::panelPosition(window, infoPanel->size(), screen, side,
-                                                           settings->panelSpacing));
+            infoPanel->placeBeside(window, screen, side, settings->panelSpacing);
             if (pointerPressed) {
                 infoPanel->show();
                 activateWindow();

@@ -1,5 +1,8 @@
 #include "screenplacement.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace ScreenPlacement {
 
 QRect reachableGeometry(const QRect &saved, const QList<QRect> &screens, const QRect &primary)
@@ -77,16 +80,43 @@ QRect locked(const QRect &window, const QRect &screen)
     return {x, y, width, height};
 }
 
+namespace {
+
+// start clamped into [low, high - length]; where the length does not fit, low wins.
+qint64 keptInside(qint64 start, qint64 length, qint64 low, qint64 high)
+{
+    return std::max(low, std::min(start, high - length));
+}
+
+int toInt(qint64 value)
+{
+    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+} // namespace
+
 QPoint panelPosition(const QRect &window, const QSize &panel, const QRect &screen, PanelSide side, int gap)
 {
-    const int right = window.x() + window.width() + gap;
-    const int left = window.x() - gap - panel.width();
-    int x = 0;
-    if (side == PanelSide::Right)
-        x = right + panel.width() > screen.x() + screen.width() ? left : right;
-    else
-        x = left < screen.x() ? right : left;
-    return {x, window.y()};
+    const qint64 right = qint64(window.x()) + window.width() + gap;
+    const qint64 left = qint64(window.x()) - gap - panel.width();
+    if (screen.isEmpty())
+        return {toInt(side == PanelSide::Right ? right : left), window.y()};
+
+    const qint64 screenLeft = screen.x();
+    const qint64 screenRight = screenLeft + screen.width();
+    const auto fits = [&](qint64 x) { return x >= screenLeft && x + panel.width() <= screenRight; };
+    const bool fitsRight = fits(right);
+    const bool fitsLeft = fits(left);
+    const qint64 preferred = side == PanelSide::Right ? right : left;
+    qint64 x = preferred;
+    if (!(side == PanelSide::Right ? fitsRight : fitsLeft)) {
+        if (side == PanelSide::Right ? fitsLeft : fitsRight)
+            x = side == PanelSide::Right ? left : right;
+        else // no room on either side: over the ruler's edge, on the screen
+            x = keptInside(preferred, panel.width(), screenLeft, screenRight);
+    }
+    const qint64 y = keptInside(window.y(), panel.height(), screen.y(), qint64(screen.y()) + screen.height());
+    return {toInt(x), toInt(y)};
 }
 
 } // namespace ScreenPlacement

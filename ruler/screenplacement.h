@@ -27,8 +27,11 @@ enum class PanelSide
     Right = 2
 };
 
-// Top-left of the information panel beside the window on the preferred side, or on the other side
-// where the preferred one would leave the screen.
+// Top-left of the information panel beside the window (`gap` pixels away) on the preferred side, or on
+// the other side where the preferred one would leave the screen. The panel always stays on the screen:
+// where neither side has room it overlaps the window's edge on the preferred side, and it moves up or
+// down as far as needed to show whole (a panel larger than the screen keeps its top-left corner on it).
+// An empty screen rectangle (no screen known) checks nothing.
 QPoint panelPosition(const QRect &window, const QSize &panel, const QRect &screen, PanelSide side, int gap);
 
 } // namespace ScreenPlacement

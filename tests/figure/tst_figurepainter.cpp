@@ -90,6 +90,8 @@ private Q_SLOTS:
     void outline_data();
     void outline();
     void uprightRectangleIsPixelExact();
+    void readingsCountTheDrawnPixels_data();
+    void readingsCountTheDrawnPixels();
     void controlPoints_data();
     void controlPoints();
     void rotationCentreLines();
@@ -174,6 +176,37 @@ void TestFigurePainter::uprightRectangleIsPixelExact()
                               QPoint(200, 298), QPoint(200, 300), QPoint(498, 100), QPoint(1, 100)})
         QVERIFY2(!isColour(image, corner + off, kRuler),
                  qPrintable(QStringLiteral("%1,%2").arg(off.x()).arg(off.y())));
+}
+
+void TestFigurePainter::readingsCountTheDrawnPixels_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("radial"); // reads its radius, counted from the centre pixel
+    for (int kind : {M_Rectangle, M_Square, M_Rhombus, M_IsoTriangle, M_RightTriangle, M_Ellipse, M_Circle,
+                     S_Rectangle, S_Square, S_Rhombus, S_IsoTriangle, S_RightTriangle})
+        QTest::addRow("%d", kind) << kind << false;
+    QTest::newRow("centred circle") << int(S_Circle) << true;
+    QTest::newRow("centred ellipse") << int(S_Ellipse) << true;
+}
+
+// An upright figure reads as wide and as high as the pixels its outline covers.
+void TestFigurePainter::readingsCountTheDrawnPixels()
+{
+    QFETCH(int, kind);
+    QFETCH(bool, radial);
+    const FigureModel model = created(kind);
+    const QImage image = painted(model, outlineOnly());
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (isColour(image, {x, y}, kRuler))
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    const FigureReadings readings = FigureReadings::measure(model, FigureUnits{}, FigureRulerFrame{kWindow});
+    const QSize counted = radial ? QSize(2 * readings.widthPx - 1, 2 * readings.heightPx - 1)
+                                 : QSize(readings.widthPx, qRound(readings.heightPx));
+    QCOMPARE(ink.size(), counted);
 }
 
 void TestFigurePainter::controlPoints_data()

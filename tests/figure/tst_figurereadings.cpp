@@ -1,11 +1,11 @@
 #include "figure/figurefixture.h"
-#include "figureangle.h"
 #include "figuremodel.h"
 #include "figurereadings.h"
 #include "testsupport.h"
 #include "unitscale.h"
 
 #include <QTest>
+#include <QtMath>
 
 #include <cmath>
 
@@ -23,27 +23,31 @@ FigureReadings inPixels(const FigureModel &model, FigureRulerFrame frame = {kWin
     return FigureReadings::measure(model, FigureUnits{}, frame);
 }
 
-// A unit with different horizontal and vertical resolution, converting as the unit scale does: the
-// direction snaps to 45 degrees, lengths along x divide by ppuX, along y by ppuY, slanted ones by the
-// average.
-FigureUnits anisotropicUnits(double ppuX, double ppuY, double figureAngle, const QString &label)
+// A table unit of ppuX pixels per unit across and ppuY down.
+FigureUnits unitsOf(double ppuX, double ppuY, const QString &label)
 {
     FigureUnits units;
-    units.pixels = false;
-    units.unitLabel = label;
-    units.lengthInUnits = [=](double px, double angle, bool perpendicular, bool absolute) {
-        double e = perpendicular ? figureAngle : absolute ? angle : angle + figureAngle;
-        e = FigureAngle::snappedTo45(FigureAngle::normalised(e));
-        if (perpendicular)
-            e = e <= 180 ? e + 90 : e - 90;
-        if (e == 0 || e == 180)
-            return px / ppuX;
-        if (e == 90 || e == 270)
-            return px / ppuY;
-        return px / ((ppuX + ppuY) / 2);
-    };
+    units.scale.unitKind = UnitScale::TableUnit;
+    units.scale.unitLabel = label;
+    units.scale.pixelsPerUnitX = ppuX;
+    units.scale.pixelsPerUnitY = ppuY;
     return units;
 }
+
+// Centimetres on a display of 110 pixels per inch across and 90 down.
+FigureUnits unequalCentimetres()
+{
+    return unitsOf(110 / 2.54, 90 / 2.54, QStringLiteral("cm"));
+}
+
+double hundredths(double value)
+{
+    return UnitScale::roundToHundredth(value);
+}
+
+const QList<int> kAllKinds{M_Rectangle,   M_Square,        M_Rhombus,   M_IsoTriangle, M_RightTriangle,
+                           M_Ellipse,     M_Circle,        S_Rectangle, S_Square,      S_Rhombus,
+                           S_IsoTriangle, S_RightTriangle, S_Circle,    S_Ellipse};
 
 } // namespace
 
@@ -57,6 +61,15 @@ private Q_SLOTS:
     void placementKeepsReadings();
     void alongTheFigureAxes_data();
     void alongTheFigureAxes();
+    void unequalScales_data();
+    void unequalScales();
+    void pythagoras_data();
+    void pythagoras();
+    void equalScalesDivideThePixelReadings_data();
+    void equalScalesDivideThePixelReadings();
+    void turnKeepsAreaOnUnequalScales_data();
+    void turnKeepsAreaOnUnequalScales();
+    void uncalibratedDisplayReadsQuestionMarks();
     void texts();
     void shortAreaLine();
     void megapixels();
@@ -83,7 +96,14 @@ void TestFigureReadings::pixelCounts_data()
     QTest::addColumn<double>("area");
     QTest::addColumn<double>("perimeter");
 
-    const double hypotenuse = std::round(std::hypot(499, 299));
+    // Every length counts the pixels it covers, and the third side, area and perimeter are those of the
+    // exact shape with the counted width and height.
+    const double hypotenuse = std::hypot(500, 300);
+    const double rhombusSide = std::hypot(249.5, 149.5);
+    const double centredRhombusSide = std::hypot(249, 149);
+    const double leg = std::hypot(250, 300);
+    const double centredLeg = std::hypot(248.5, 299);
+    const double centredHypotenuse = std::hypot(499, 299);
     QTest::newRow("rectangle 499 x 299") << 17 << 0.0 << 0.0 << 500.0 << 300.0 << 0.0 << 150000.0 << 1600.0;
     QTest::newRow("rectangle turned") << 17 << 0.0 << 123.0 << 500.0 << 300.0 << 0.0 << 150000.0 << 1600.0;
     QTest::newRow("square") << 18 << 0.0 << 0.0 << 400.0 << 400.0 << 0.0 << 160000.0 << 1600.0;
@@ -91,31 +111,31 @@ void TestFigureReadings::pixelCounts_data()
         << 18 << FigureRatio::SixteenToNine << 0.0 << 400.0 << 400 / 1.77777778 << 0.0
         << 400 * 400 / 1.77777778 << 1250.0;
     QTest::newRow("right triangle") << 21 << 0.0 << 0.0 << 500.0 << 300.0 << hypotenuse << 75000.0
-                                    << 800 + hypotenuse;
+                                    << hundredths(800 + hypotenuse);
     QTest::newRow("right triangle turned")
-        << 21 << 0.0 << 45.0 << 500.0 << 300.0 << hypotenuse << 75000.0 << 800 + hypotenuse;
-    QTest::newRow("rhombus side joins the middles of its box")
-        << 19 << 0.0 << 0.0 << 500.0 << 300.0 << std::round(std::hypot(249, 149)) << 75000.0
-        << 4 * std::round(std::hypot(249, 149));
+        << 21 << 0.0 << 45.0 << 500.0 << 300.0 << hypotenuse << 75000.0 << hundredths(800 + hypotenuse);
+    QTest::newRow("rhombus spans one pixel less than its box")
+        << 19 << 0.0 << 0.0 << 499.0 << 299.0 << rhombusSide << 499 * 299 / 2.0
+        << hundredths(4 * rhombusSide);
+    QTest::newRow("isosceles") << 20 << 0.0 << 0.0 << 500.0 << 300.0 << leg << 75000.0
+                               << hundredths(2 * leg + 500);
     QTest::newRow("circle") << 23 << 0.0 << 0.0 << 400.0 << 400.0 << 0.0 << kPi * 200 * 200
-                            << std::floor(kPi * 400 * 100 + 0.5) / 100;
-    QTest::newRow("centred rectangle widened to 2w - 1")
+                            << hundredths(kPi * 400);
+    QTest::newRow("centred rectangle widened to 2w + 1")
         << 10 << 0.0 << 0.0 << 499.0 << 299.0 << 0.0 << 499.0 * 299 << 1596.0;
     QTest::newRow("centred square") << 11 << 0.0 << 0.0 << 399.0 << 399.0 << 0.0 << 399.0 * 399 << 1596.0;
-    QTest::newRow("centred rhombus widened to 2w")
-        << 12 << 0.0 << 0.0 << 500.0 << 300.0 << std::round(std::hypot(249, 149)) << 75000.0
-        << 4 * std::round(std::hypot(249, 149));
-    QTest::newRow("centred isosceles base widened to 4(w - 1) + 1")
-        << 14 << 0.0 << 0.0 << 497.0 << 299.0 << std::round(std::hypot(248, 298))
-        << 0.25 * 497 * std::sqrt(4 * 388.0 * 388 - 497.0 * 497) << 2 * 388.0 + 497;
-    QTest::newRow("centred right triangle counts its negative handles")
-        << 15 << 0.0 << 0.0 << 500.0 << 300.0 << std::round(2 * std::hypot(249, 149)) << 75000.0
-        << 800 + std::round(2 * std::hypot(249, 149));
+    QTest::newRow("centred rhombus spans 2w") << 12 << 0.0 << 0.0 << 498.0 << 298.0 << centredRhombusSide
+                                              << 498 * 298 / 2.0 << hundredths(4 * centredRhombusSide);
+    QTest::newRow("centred isosceles base widened to 4w + 1")
+        << 14 << 0.0 << 0.0 << 497.0 << 299.0 << centredLeg << 497 * 299 / 2.0
+        << hundredths(2 * centredLeg + 497);
+    QTest::newRow("centred right triangle spans 2w + 1")
+        << 15 << 0.0 << 0.0 << 499.0 << 299.0 << centredHypotenuse << 499 * 299 / 2.0
+        << hundredths(499 + 299 + centredHypotenuse);
     QTest::newRow("centred circle of radius 199")
-        << 4 << 0.0 << 0.0 << 200.0 << 200.0 << 0.0 << kPi * 200 * 200
-        << std::floor(2 * kPi * 200 * 100 + 0.5) / 100;
+        << 4 << 0.0 << 0.0 << 200.0 << 200.0 << 0.0 << kPi * 200 * 200 << hundredths(2 * kPi * 200);
     QTest::newRow("centred ellipse") << 3 << 0.0 << 0.0 << 250.0 << 150.0 << 0.0 << kPi * 250 * 150
-                                     << std::floor(UnitScale::ellipsePerimeter(250, 150) * 100 + 0.5) / 100;
+                                     << hundredths(UnitScale::ellipsePerimeter(250, 150));
 }
 
 void TestFigureReadings::pixelCounts()
@@ -175,12 +195,18 @@ void TestFigureReadings::alongTheFigureAxes_data()
     QTest::addColumn<double>("width");
     QTest::addColumn<double>("height");
 
-    // 500 x 300 pixels; 10 px per unit across, 20 px per unit down.
+    // 500 x 300 pixels; 10 px per unit across, 20 px per unit down. A slanted side takes each of its
+    // screen components at that axis' scale.
+    const auto slanted = [](double length, double degrees) {
+        const double radians = qDegreesToRadians(degrees);
+        return length * std::hypot(std::cos(radians) / 10, std::sin(radians) / 20);
+    };
     QTest::newRow("upright") << 0.0 << 50.0 << 15.0;
     QTest::newRow("quarter turn") << 90.0 << 25.0 << 30.0;
     QTest::newRow("half turn") << 180.0 << 50.0 << 15.0;
-    QTest::newRow("slanted uses the average") << 45.0 << 500 / 15.0 << 300 / 15.0;
-    QTest::newRow("20 degrees counts as across") << 20.0 << 50.0 << 15.0;
+    QTest::newRow("45 degrees") << 45.0 << 500 * std::sqrt(0.00625) << 300 * std::sqrt(0.00625);
+    QTest::newRow("20 degrees is not horizontal") << 20.0 << slanted(500, 20) << slanted(300, 110);
+    QTest::newRow("300 degrees") << 300.0 << slanted(500, 300) << slanted(300, 30);
 }
 
 void TestFigureReadings::alongTheFigureAxes()
@@ -190,13 +216,167 @@ void TestFigureReadings::alongTheFigureAxes()
     QFETCH(double, height);
 
     const FigureModel model = created(M_Rectangle, angle);
-    const FigureReadings r = FigureReadings::measure(model, anisotropicUnits(10, 20, angle, "mm"), {kWindow});
+    const FigureReadings r = FigureReadings::measure(model, unitsOf(10, 20, "mm"), {kWindow});
     QCOMPARE(r.figureWidthUnits, width);
     QCOMPARE(r.figureHeightUnits, height);
-    QCOMPARE(r.area, width * height);
-    QCOMPARE(r.perimeter, std::floor((2 * width + 2 * height) * 100 + 0.5) / 100);
-    QCOMPARE(r.widthText,
-             QString::number(std::floor(width * 100 + 0.5) / 100, 'g', 6) + QStringLiteral(" mm "));
+    // A turn keeps the area: 150000 px² at 10 x 20 px per mm².
+    QCOMPARE(r.area, 750.0);
+    QCOMPARE(r.perimeter, hundredths(2 * width + 2 * height));
+    QCOMPARE(r.widthText, QString::number(hundredths(width), 'g', 6) + QStringLiteral(" mm "));
+}
+
+void TestFigureReadings::unequalScales_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<QString>("side");
+
+    // At 110 x 90 pixels per inch: 500 px across are 11.55 cm, 300 px down 8.47 cm.
+    QTest::newRow("right triangle: the hypotenuse over both scales")
+        << int(M_RightTriangle) << 0.0 << "11.55 cm "
+        << "8.47 cm "
+        << "hipo: 14.32 cm ";
+    QTest::newRow("rectangle at 22.5 degrees") << int(M_Rectangle) << 22.5 << "11.96 cm "
+                                               << "8.26 cm "
+                                               << "";
+    QTest::newRow("right triangle at a quarter turn: legs swap scales")
+        << int(M_RightTriangle) << 90.0 << "14.11 cm "
+        << "6.93 cm "
+        << "hipo: 15.72 cm ";
+}
+
+void TestFigureReadings::unequalScales()
+{
+    QFETCH(int, kind);
+    QFETCH(double, angle);
+    QFETCH(QString, width);
+    QFETCH(QString, height);
+    QFETCH(QString, side);
+
+    const FigureReadings r = FigureReadings::measure(created(kind, angle), unequalCentimetres(), {kWindow});
+    QCOMPARE(r.widthText, width);
+    QCOMPARE(r.heightText, height);
+    QCOMPARE(r.sideText, side);
+}
+
+void TestFigureReadings::pythagoras_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<double>("ppuX");
+    QTest::addColumn<double>("ppuY");
+
+    for (int kind : {M_RightTriangle, S_RightTriangle}) {
+        for (double angle : {0.0, 30.0, 45.0, 90.0, 123.0, 270.0}) {
+            QTest::addRow("%d at %g, pixels", kind, angle) << kind << angle << 0.0 << 0.0;
+            QTest::addRow("%d at %g, mm", kind, angle) << kind << angle << 96 / 25.4 << 96 / 25.4;
+        }
+        for (double angle : {0.0, 90.0, 180.0})
+            QTest::addRow("%d at %g, unequal", kind, angle) << kind << angle << 110 / 2.54 << 90 / 2.54;
+    }
+}
+
+// The three sides as shown satisfy Pythagoras to the shown precision (on unequal scales a turned right
+// angle is no longer right in units; upright it is).
+void TestFigureReadings::pythagoras()
+{
+    QFETCH(int, kind);
+    QFETCH(double, angle);
+    QFETCH(double, ppuX);
+    QFETCH(double, ppuY);
+
+    const FigureUnits units = ppuX > 0 ? unitsOf(ppuX, ppuY, "u") : FigureUnits{};
+    const FigureReadings r = FigureReadings::measure(created(kind, angle), units, {kWindow});
+    const double width = r.widthText.section(QLatin1Char(' '), 0, 0).toDouble();
+    const double height = r.heightText.section(QLatin1Char(' '), 0, 0).toDouble();
+    const double side = r.sideText.section(QLatin1Char(' '), 1, 1).toDouble();
+    QVERIFY2(std::abs(std::hypot(width, height) - side) <= 0.01,
+             qPrintable(QStringLiteral("%1, %2, %3").arg(r.widthText, r.heightText, r.sideText)));
+    QVERIFY(std::abs(r.perimeter - (width + height + side)) <= 0.02);
+}
+
+void TestFigureReadings::equalScalesDivideThePixelReadings_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<double>("angle");
+    for (int kind : kAllKinds) {
+        for (double angle : {0.0, 33.0, 90.0, 200.0})
+            QTest::addRow("%d at %g", kind, angle) << kind << angle;
+    }
+}
+
+// With one scale on both axes every reading is the pixel reading divided by that scale (squared for the
+// area), at any angle: lengths exactly, as they always read.
+void TestFigureReadings::equalScalesDivideThePixelReadings()
+{
+    QFETCH(int, kind);
+    QFETCH(double, angle);
+    const double perUnit = 96 / 25.4;
+    const FigureModel model = created(kind, angle);
+    const FigureReadings pixels = inPixels(model);
+    const FigureReadings mm = FigureReadings::measure(model, unitsOf(perUnit, perUnit, "mm"), {kWindow});
+    QVERIFY(mm.figureWidthUnits == pixels.widthPx / perUnit);
+    QVERIFY(mm.figureHeightUnits == pixels.heightPx / perUnit);
+    QCOMPARE(mm.figureSideUnits, pixels.sidePx / perUnit);
+    QCOMPARE(mm.area, pixels.area / (perUnit * perUnit));
+    QVERIFY2(std::abs(mm.perimeter - pixels.perimeter / perUnit) <= 0.01,
+             qPrintable(QStringLiteral("%1 vs %2").arg(mm.perimeter).arg(pixels.perimeter / perUnit)));
+}
+
+void TestFigureReadings::turnKeepsAreaOnUnequalScales_data()
+{
+    QTest::addColumn<int>("kind");
+    for (int kind : kAllKinds)
+        QTest::addRow("%d", kind) << kind;
+}
+
+// A turn moves a figure's sides between the scales but keeps its area; a circle reads as the ellipse it
+// is in units, whichever way its handle points.
+void TestFigureReadings::turnKeepsAreaOnUnequalScales()
+{
+    QFETCH(int, kind);
+    const FigureUnits units = unequalCentimetres();
+    const FigureReadings upright = FigureReadings::measure(created(kind, 0), units, {kWindow});
+    for (double angle : {22.5, 45.0, 90.0, 137.0, 300.0}) {
+        FigureModel model = created(kind, angle);
+        if (kind == S_Circle) { // a centred circle turns its handle instead
+            model = created(kind);
+            model.rotateBy(angle);
+            model.recompute();
+        }
+        const FigureReadings turned = FigureReadings::measure(model, units, {kWindow});
+        QCOMPARE(turned.area, upright.area);
+        if (kind == S_Circle || kind == M_Circle)
+            QCOMPARE(turned.perimeter, upright.perimeter);
+    }
+    if (kind == S_Circle) {
+        const double radius = upright.widthPx;
+        QCOMPARE(upright.perimeter,
+                 hundredths(UnitScale::ellipsePerimeter(radius / units.scale.pixelsPerUnitX,
+                                                        radius / units.scale.pixelsPerUnitY)));
+    }
+}
+
+void TestFigureReadings::uncalibratedDisplayReadsQuestionMarks()
+{
+    // A physical unit on a display without a resolution: no scale to convert with.
+    const FigureReadings r =
+        FigureReadings::measure(created(M_RightTriangle, 30), unitsOf(0, 0, "cm"), {kWindow});
+    QCOMPARE(r.widthText, QStringLiteral("? cm "));
+    QCOMPARE(r.heightText, QStringLiteral("? cm "));
+    QCOMPARE(r.sideText, QStringLiteral("hipo: ? cm "));
+    QCOMPARE(r.areaText, QStringLiteral("? cm \u00B2"));
+    QCOMPARE(r.perimeterText, QStringLiteral("? cm"));
+    QCOMPARE(r.panelTexts().width, QStringLiteral("\u21941: ? cm "));
+
+    // Only the axis without a scale is unknown: an upright width needs no vertical scale.
+    const FigureReadings across =
+        FigureReadings::measure(created(M_Rectangle), unitsOf(100, 0, "cm"), {kWindow});
+    QCOMPARE(across.widthText, QStringLiteral("5 cm "));
+    QCOMPARE(across.heightText, QStringLiteral("? cm "));
+    QCOMPARE(across.areaText, QStringLiteral("? cm \u00B2"));
 }
 
 void TestFigureReadings::texts()
@@ -219,10 +399,10 @@ void TestFigureReadings::texts()
     QCOMPARE(circle.areaText, QStringLiteral("125663.71 px \u00B2"));
 
     const FigureReadings triangle = inPixels(created(M_RightTriangle));
-    QCOMPARE(triangle.sideText, QStringLiteral("hipo: 582 px "));
-    QCOMPARE(inPixels(created(S_Rhombus)).sideText, QStringLiteral("side: 290 px "));
-    QCOMPARE(inPixels(created(M_IsoTriangle)).sideText,
-             QStringLiteral("leg: %1 px ").arg(std::round(std::hypot(249, 299))));
+    QCOMPARE(triangle.sideText, QStringLiteral("hipo: 583.1 px "));
+    QCOMPARE(triangle.perimeterText, QStringLiteral("1383.1 px"));
+    QCOMPARE(inPixels(created(S_Rhombus)).sideText, QStringLiteral("side: 290.18 px "));
+    QCOMPARE(inPixels(created(M_IsoTriangle)).sideText, QStringLiteral("leg: 390.51 px "));
 }
 
 void TestFigureReadings::shortAreaLine()
@@ -243,7 +423,7 @@ void TestFigureReadings::megapixels()
     QCOMPARE(r.areaText, QStringLiteral("0.150 MP "));
 
     // Megapixels are for pixels only.
-    FigureUnits mm = anisotropicUnits(10, 10, 0, "mm");
+    FigureUnits mm = unitsOf(10, 10, "mm");
     mm.megapixels = true;
     QCOMPARE(FigureReadings::measure(created(M_Rectangle), mm, {kWindow}).areaText,
              QStringLiteral("1500 mm \u00B2"));
@@ -394,12 +574,13 @@ void TestFigureReadings::degenerateFiguresReadNumbers()
             .join(QLatin1Char('|'));
     };
 
-    // A triangle flattened onto its base has no height and no area, rather than an area that is not a number.
+    // A triangle flattened onto its base is one pixel high: a sliver of area, and no "nan" anywhere.
     FigureModel flat = created(M_IsoTriangle);
     flat.figurePoints[2].y = 0;
     flat.recompute();
     const FigureReadings flatReadings = inPixels(flat);
-    QCOMPARE(flatReadings.area, 0.0);
+    QCOMPARE(flatReadings.heightPx, 1.0);
+    QCOMPARE(flatReadings.area, 250.0);
     QVERIFY2(!allTexts(flatReadings).contains(QStringLiteral("nan")), qPrintable(allTexts(flatReadings)));
 
     // A figure grown without end keeps finite numbers.
@@ -412,14 +593,12 @@ void TestFigureReadings::degenerateFiguresReadNumbers()
     QVERIFY(!allTexts(hugeReadings).contains(QStringLiteral("inf")));
     QVERIFY(!allTexts(hugeReadings).contains(QStringLiteral("nan")));
 
-    // A unit scale that cannot convert (a display without resolution) reads 0, not infinity.
-    FigureUnits broken;
-    broken.pixels = false;
-    broken.unitLabel = QStringLiteral("in");
-    broken.lengthInUnits = [](double px, double, bool, bool) { return px / 0.0; };
-    const FigureReadings brokenReadings = FigureReadings::measure(created(S_Ellipse), broken, {kWindow});
-    QCOMPARE(brokenReadings.widthText, QStringLiteral("0 in "));
+    // A scale too fine to convert with reads "?", never infinity.
+    const FigureReadings brokenReadings =
+        FigureReadings::measure(created(S_Ellipse), unitsOf(4.9e-324, 4.9e-324, "in"), {kWindow});
+    QCOMPARE(brokenReadings.widthText, QStringLiteral("? in "));
     QVERIFY(!allTexts(brokenReadings).contains(QStringLiteral("inf")));
+    QVERIFY(!allTexts(brokenReadings).contains(QStringLiteral("nan")));
 }
 
 GRADORA_TEST_GUILESS_MAIN(TestFigureReadings)

@@ -1,7 +1,9 @@
 #include "testsupport.h"
 #include "unitscale.h"
 
+#include <QPointF>
 #include <QTest>
+#include <QtMath>
 #include <cmath>
 
 using Table = UnitChoice::Table;
@@ -58,9 +60,14 @@ private Q_SLOTS:
     void quietRecomputationNamesNoPreferences();
     void lengthInUnits_data();
     void lengthInUnits();
+    void segmentInUnits_data();
+    void segmentInUnits();
+    void equalScalesIgnoreTheDirection();
+    void ellipseAxes_data();
+    void ellipseAxes();
     void pixelsConvertNothing();
-    void zeroScaleMeasuresZero_data();
-    void zeroScaleMeasuresZero();
+    void uncalibratedScaleConvertsNothing_data();
+    void uncalibratedScaleConvertsNothing();
     void ellipsePerimeter_data();
     void ellipsePerimeter();
 };
@@ -188,27 +195,26 @@ void TestUnitScale::lengthInUnits_data()
     QTest::addColumn<double>("rotation");
     QTest::addColumn<double>("expected");
 
-    // 60 px at 10 px per unit across, 20 down, 15 on the diagonals.
-    const double across = 6, down = 3, diagonal = 4;
+    // 60 px at 10 px per unit across and 20 down: each screen component at its own scale.
+    const double across = 6, down = 3;
+    const double diagonal = 60 * std::sqrt(0.5 / 100 + 0.5 / 400);
+    const double at30 = 60 * std::sqrt(0.75 / 100 + 0.25 / 400);
     QTest::newRow("horizontal") << 0.0 << false << true << 0.0 << across;
-    QTest::newRow("20 degrees counts as horizontal") << 20.0 << false << true << 0.0 << across;
-    QTest::newRow("30 degrees counts as 45") << 30.0 << false << true << 0.0 << diagonal;
-    QTest::newRow("boundary 22.5 stays a diagonal") << 22.5 << false << true << 0.0 << diagonal;
-    QTest::newRow("boundary 67.5 stays a diagonal") << 67.5 << false << true << 0.0 << diagonal;
-    QTest::newRow("100 degrees counts as vertical") << 100.0 << false << true << 0.0 << down;
+    QTest::newRow("vertical") << 90.0 << false << true << 0.0 << down;
     QTest::newRow("180") << 180.0 << false << true << 0.0 << across;
-    QTest::newRow("250 counts as 270") << 250.0 << false << true << 0.0 << down;
-    QTest::newRow("330 counts as 315") << 330.0 << false << true << 0.0 << diagonal;
-    QTest::newRow("337.5 wraps to horizontal") << 337.5 << false << true << 0.0 << across;
-    QTest::newRow("-10 counts as horizontal") << -10.0 << false << true << 0.0 << across;
-    QTest::newRow("-22.5 and below stay") << -22.5 << false << true << 0.0 << diagonal;
+    QTest::newRow("270") << 270.0 << false << true << 0.0 << down;
+    QTest::newRow("45 degrees") << 45.0 << false << true << 0.0 << diagonal;
+    QTest::newRow("30 degrees is not 45") << 30.0 << false << true << 0.0 << at30;
+    QTest::newRow("20 degrees is not horizontal")
+        << 20.0 << false << true << 0.0
+        << 60 * std::hypot(std::cos(qDegreesToRadians(20.0)) / 10, std::sin(qDegreesToRadians(20.0)) / 20);
+    QTest::newRow("-90") << -90.0 << false << true << 0.0 << down;
     QTest::newRow("over a full turn") << 450.0 << false << true << 0.0 << down;
     QTest::newRow("relative to the figure") << 60.0 << false << false << 30.0 << down;
-    QTest::newRow("absolute ignores the figure") << 60.0 << false << true << 30.0 << diagonal;
+    QTest::newRow("absolute ignores the figure") << 90.0 << false << true << 30.0 << down;
     QTest::newRow("across an upright figure") << 45.0 << true << false << 0.0 << down;
     QTest::newRow("across a figure at 270") << 0.0 << true << false << 270.0 << across;
-    QTest::newRow("across a figure at 190") << 0.0 << true << false << 190.0 << down;
-    QTest::newRow("across a figure at 300") << 0.0 << true << false << 300.0 << diagonal;
+    QTest::newRow("across a figure at 315") << 0.0 << true << false << 315.0 << diagonal;
 }
 
 void TestUnitScale::lengthInUnits()
@@ -221,30 +227,102 @@ void TestUnitScale::lengthInUnits()
     QCOMPARE(scaleOf(10, 20).lengthInUnits(60, angle, perpendicular, absolute, rotation), expected);
 }
 
+void TestUnitScale::segmentInUnits_data()
+{
+    QTest::addColumn<double>("ppuX");
+    QTest::addColumn<double>("ppuY");
+    QTest::addColumn<QPointF>("segment");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("3-4-5 on equal scales") << 10.0 << 10.0 << QPointF(30, 40) << 5.0;
+    QTest::newRow("each part at its scale") << 10.0 << 20.0 << QPointF(30, 40) << std::sqrt(13.0);
+    QTest::newRow("direction does not matter") << 10.0 << 20.0 << QPointF(-30, -40) << std::sqrt(13.0);
+    QTest::newRow("horizontal") << 10.0 << 20.0 << QPointF(-60, 0) << 6.0;
+    QTest::newRow("vertical") << 10.0 << 20.0 << QPointF(0, 60) << 3.0;
+    QTest::newRow("110 x 90 ppi in cm")
+        << 110 / 2.54 << 90 / 2.54 << QPointF(499, 299) << std::hypot(499 * 2.54 / 110, 299 * 2.54 / 90);
+    QTest::newRow("nothing") << 10.0 << 20.0 << QPointF(0, 0) << 0.0;
+}
+
+void TestUnitScale::segmentInUnits()
+{
+    QFETCH(double, ppuX);
+    QFETCH(double, ppuY);
+    QFETCH(QPointF, segment);
+    QFETCH(double, expected);
+    const UnitScale scale = scaleOf(ppuX, ppuY);
+    QCOMPARE(scale.segmentInUnits(segment.x(), segment.y()), expected);
+    // A vector of a frame turned by a quarter turn runs down the screen what ran across the frame.
+    QCOMPARE(scale.vectorInUnits(segment.y(), -segment.x(), 90), expected);
+}
+
+// With one scale on both axes a length is its pixel length over the scale, exactly, whichever way it runs.
+void TestUnitScale::equalScalesIgnoreTheDirection()
+{
+    const UnitScale scale = scaleOf(96 / 2.54, 96 / 2.54);
+    for (double angle : {0.0, 22.5, 30.0, 45.0, 90.0, 123.4, 323.24}) {
+        QVERIFY(scale.lengthInUnits(499, angle, false, true, 0) == 499 / (96 / 2.54));
+        QVERIFY(scale.lengthInUnits(299, 0, true, false, angle) == 299 / (96 / 2.54));
+    }
+}
+
+void TestUnitScale::ellipseAxes_data()
+{
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("b");
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<double>("major");
+    QTest::addColumn<double>("minor");
+
+    // 10 px per unit across, 20 down.
+    QTest::newRow("upright") << 10.0 << 5.0 << 0.0 << 1.0 << 0.25;
+    QTest::newRow("quarter turn") << 10.0 << 5.0 << 90.0 << 0.5 << 0.5;
+    QTest::newRow("a circle becomes an ellipse") << 20.0 << 20.0 << 0.0 << 2.0 << 1.0;
+    QTest::newRow("whichever way it is turned") << 20.0 << 20.0 << 37.0 << 2.0 << 1.0;
+    QTest::newRow("a line") << 20.0 << 0.0 << 90.0 << 1.0 << 0.0;
+}
+
+void TestUnitScale::ellipseAxes()
+{
+    QFETCH(double, a);
+    QFETCH(double, b);
+    QFETCH(double, angle);
+    QFETCH(double, major);
+    QFETCH(double, minor);
+    const auto [first, second] = scaleOf(10, 20).ellipseAxesInUnits(a, b, angle);
+    QVERIFY2(std::abs(first - major) < 1e-9 && std::abs(second - minor) < 1e-9,
+             qPrintable(QStringLiteral("%1, %2").arg(first).arg(second)));
+}
+
 void TestUnitScale::pixelsConvertNothing()
 {
     UnitScale scale = scaleOf(10, 20);
     scale.unitKind = UnitScale::Pixels;
     for (double angle : {0.0, 30.0, 90.0, 200.0})
         QCOMPARE(scale.lengthInUnits(123.5, angle, false, true, 0), 123.5);
+    QCOMPARE(scale.segmentInUnits(30, 40), 50.0);
 }
 
-void TestUnitScale::zeroScaleMeasuresZero_data()
+void TestUnitScale::uncalibratedScaleConvertsNothing_data()
 {
     QTest::addColumn<double>("perUnit");
     QTest::newRow("zero") << 0.0;
     QTest::newRow("denormal") << 4.9e-324;
 }
 
-void TestUnitScale::zeroScaleMeasuresZero()
+// An uncalibrated display gives no scale: lengths are unknown (NaN, shown as "?"), never infinite or 0.
+void TestUnitScale::uncalibratedScaleConvertsNothing()
 {
     QFETCH(double, perUnit);
     const UnitScale scale = scaleOf(perUnit, perUnit);
-    for (double angle : {0.0, 45.0, 90.0}) {
-        const double length = scale.lengthInUnits(1e6, angle, false, true, 0);
-        QVERIFY(std::isfinite(length));
-        QCOMPARE(length, 0.0);
-    }
+    for (double angle : {0.0, 45.0, 90.0})
+        QVERIFY(std::isnan(scale.lengthInUnits(1e6, angle, false, true, 0)));
+    QCOMPARE(scale.segmentInUnits(0, 0), 0.0);
+
+    // Only the axis without a scale is unknown.
+    const UnitScale across = scaleOf(10, perUnit);
+    QCOMPARE(across.segmentInUnits(60, 0), 6.0);
+    QVERIFY(std::isnan(across.segmentInUnits(60, 1)));
 }
 
 void TestUnitScale::ellipsePerimeter_data()

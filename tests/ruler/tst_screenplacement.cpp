@@ -95,25 +95,58 @@ void TestScreenPlacement::panelSide_data()
     using ScreenPlacement::PanelSide;
     QTest::addColumn<QRect>("window");
     QTest::addColumn<int>("side");
+    QTest::addColumn<QRect>("screen");
     QTest::addColumn<QPoint>("expected");
-    QTest::newRow("right") << QRect(100, 50, 300, 200) << int(PanelSide::Right) << QPoint(405, 50);
+
+    // The panel is 160 x 240, 5 px from the window.
+    const int right = int(PanelSide::Right);
+    const int left = int(PanelSide::Left);
+    const QRect negative(-1280, -200, 1280, 1024); // a monitor left of and above the primary's origin
+    QTest::newRow("right") << QRect(100, 50, 300, 200) << right << kPrimary << QPoint(405, 50);
     QTest::newRow("right would overflow")
-        << QRect(1500, 50, 300, 200) << int(PanelSide::Right) << QPoint(1335, 50);
-    QTest::newRow("right just fits") << QRect(1455, 50, 300, 200) << int(PanelSide::Right)
-                                     << QPoint(1760, 50);
-    QTest::newRow("left") << QRect(500, 50, 300, 200) << int(PanelSide::Left) << QPoint(335, 50);
-    QTest::newRow("left would overflow")
-        << QRect(100, 50, 300, 200) << int(PanelSide::Left) << QPoint(405, 50);
+        << QRect(1500, 50, 300, 200) << right << kPrimary << QPoint(1335, 50);
+    QTest::newRow("right just fits") << QRect(1455, 50, 300, 200) << right << kPrimary << QPoint(1760, 50);
+    QTest::newRow("left") << QRect(500, 50, 300, 200) << left << kPrimary << QPoint(335, 50);
+    QTest::newRow("left would overflow") << QRect(100, 50, 300, 200) << left << kPrimary << QPoint(405, 50);
+    QTest::newRow("left just fits") << QRect(165, 50, 300, 200) << left << kPrimary << QPoint(0, 50);
+    QTest::newRow("low ruler: the panel rises to the bottom edge")
+        << QRect(400, 900, 600, 150) << right << kPrimary << QPoint(1005, 840);
+    QTest::newRow("ruler above the screen: the panel comes down to the top")
+        << QRect(400, -100, 600, 150) << right << kPrimary << QPoint(1005, 0);
+    QTest::newRow("wide ruler: over its right edge")
+        << QRect(80, 50, 1760, 200) << right << kPrimary << QPoint(1760, 50);
+    QTest::newRow("wide ruler, panel on the left: over its left edge")
+        << QRect(80, 50, 1760, 200) << left << kPrimary << QPoint(0, 50);
+    QTest::newRow("full-screen ruler") << QRect(0, 0, 1920, 1080) << right << kPrimary << QPoint(1760, 0);
+    QTest::newRow("ruler wider than the screen, off both sides")
+        << QRect(-500, 1000, 3000, 400) << left << kPrimary << QPoint(0, 840);
+    QTest::newRow("second screen: flips at its right edge")
+        << QRect(2900, 900, 250, 200) << right << kSecond << QPoint(2735, 784);
+    QTest::newRow("negative monitor")
+        << QRect(-1000, -150, 300, 200) << right << negative << QPoint(-695, -150);
+    QTest::newRow("negative monitor, flips at its left edge")
+        << QRect(-1250, -190, 300, 200) << left << negative << QPoint(-945, -190);
+    QTest::newRow("negative monitor, rises over its bottom edge")
+        << QRect(-1000, 700, 300, 200) << right << negative << QPoint(-695, 584);
+    QTest::newRow("huge coordinates do not overflow")
+        << QRect(2147480000, 2147480000, 3000, 3000) << right << kPrimary << QPoint(1760, 840);
+    QTest::newRow("far to the left") << QRect(-2147480000, 50, 300, 200) << left << kPrimary << QPoint(0, 50);
+    QTest::newRow("no screen known: beside the ruler")
+        << QRect(2000, 2000, 300, 200) << right << QRect() << QPoint(2305, 2000);
 }
 
 void TestScreenPlacement::panelSide()
 {
     QFETCH(QRect, window);
     QFETCH(int, side);
+    QFETCH(QRect, screen);
     QFETCH(QPoint, expected);
-    QCOMPARE(ScreenPlacement::panelPosition(window, QSize(160, 240), kPrimary,
-                                            ScreenPlacement::PanelSide(side), 5),
-             expected);
+    const QSize panel(160, 240);
+    const QPoint placed =
+        ScreenPlacement::panelPosition(window, panel, screen, ScreenPlacement::PanelSide(side), 5);
+    QCOMPARE(placed, expected);
+    if (!screen.isEmpty())
+        QVERIFY(screen.contains(QRect(placed, panel)));
 }
 
 void TestScreenPlacement::reachableGeometry_data()

@@ -1,0 +1,110 @@
+#include "rulerfixture.h"
+#include "rulersettings.h"
+
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+
+using namespace FigureKind;
+
+// What a ruler reads out about itself and its flying figure, in the panel and on its body.
+class TestRulerReadings : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void uncalibratedDisplayReadsQuestionMarks();
+    void flyingRulerCountsFromTheZeroCorner_data();
+    void flyingRulerCountsFromTheZeroCorner();
+
+private:
+    RulerFixture m_fixture;
+};
+
+void TestRulerReadings::init()
+{
+    m_fixture.setUp();
+}
+
+void TestRulerReadings::cleanup()
+{
+    m_fixture.tearDown();
+}
+
+// Centimetres on a display without a resolution: neither the ruler nor its figure can say how long.
+void TestRulerReadings::uncalibratedDisplayReadsQuestionMarks()
+{
+    m_fixture.settings->displayCells[0][1].clear();
+    m_fixture.settings->displayCells[0][2].clear();
+    Gradora *ruler = m_fixture.shown(QRect(100, 100, 600, 400), true);
+    QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(560, 45));
+    ruler->set_M_RightTriangle();
+    ruler->physicalUnitActions[1]->trigger();
+    QCOMPARE(ruler->scale.unitLabel, QStringLiteral("cm"));
+    ruler->repaint();
+
+    QCOMPARE(ruler->readings.widthText, QStringLiteral("\u2190 ? cm \u2192"));
+    const rulerSettings *panel = m_fixture.settings->infoPanel;
+    QCOMPARE(panel->owner, ruler);
+    QCOMPARE(panel->figureLabel(rulerSettings::FigureWidth)->text(), QStringLiteral("\u21941: ? cm "));
+    QCOMPARE(panel->figureLabel(rulerSettings::FigureArea)->text(), QStringLiteral("A: ? cm \u00B2"));
+    QCOMPARE(panel->figureLabel(rulerSettings::FigurePerimeter)->text(), QStringLiteral("P: ? cm"));
+    QCOMPARE(panel->extraSideLabel()->text(), QStringLiteral("hipo: ? cm "));
+}
+
+void TestRulerReadings::flyingRulerCountsFromTheZeroCorner_data()
+{
+    QTest::addColumn<bool>("zeroAtLeft");
+    QTest::addColumn<bool>("zeroAtBottom");
+    QTest::newRow("top left") << true << false;
+    QTest::newRow("top right") << false << false;
+    QTest::newRow("bottom left") << true << true;
+    QTest::newRow("bottom right") << false << true;
+}
+
+// The flying ruler's short ticks lie every 5 px from the corner that holds the ruler's zero.
+void TestRulerReadings::flyingRulerCountsFromTheZeroCorner()
+{
+    QFETCH(bool, zeroAtLeft);
+    QFETCH(bool, zeroAtBottom);
+    m_fixture.settings->infoPaneShown = false;
+    Gradora *ruler = m_fixture.shown(QRect(100, 100, 800, 600), true);
+    ruler->backgroundColor = Qt::white;
+    ruler->rulerColor = Qt::black;
+    ruler->setViewReadingsAction();
+    ruler->setViewFReadingsAction();
+    ruler->setViewMAction();
+    QVERIFY(!ruler->showRulerReadings && !ruler->showOnFigureReadings && ruler->noControlPoints);
+    QAction *corner = zeroAtBottom ? (zeroAtLeft ? ruler->actBottomLeft : ruler->actBottomRight)
+                                   : (zeroAtLeft ? ruler->actTopLeft : ruler->actTopRight);
+    corner->trigger();
+    ruler->setFlyingRuler();
+    ruler->figure.figureAngle = 0;
+    ruler->figure.recompute();
+
+    QImage image(ruler->size(), QImage::Format_ARGB32_Premultiplied);
+    ruler->render(&image);
+    const QPoint origin = ruler->figure.figureOrigin;
+    const int w = ruler->figure.figureWidthPx;
+    const int h = ruler->figure.figureHeightPx;
+    QCOMPARE(QSize(w, h), QSize(499, 149));
+    const auto ink = [&](int x, int y) {
+        return image.pixelColor(origin + QPoint(x, y)) == QColor(Qt::black);
+    };
+    // Along the top edge: from the left at 5, 10, ...; from the right at w - 6, w - 11, ...
+    const int tickX = zeroAtLeft ? 250 : w - 6 - 245;
+    const int otherX = zeroAtLeft ? w - 6 - 245 : 250;
+    QVERIFY2(ink(tickX, 3), qPrintable(QStringLiteral("no tick at x = %1").arg(tickX)));
+    QVERIFY2(!ink(otherX, 3), qPrintable(QStringLiteral("a tick at x = %1").arg(otherX)));
+    // Along the left edge, likewise from the top or the bottom.
+    const int tickY = zeroAtBottom ? h - 6 - 70 : 70;
+    const int otherY = zeroAtBottom ? 70 : h - 6 - 70;
+    QVERIFY2(ink(3, tickY), qPrintable(QStringLiteral("no tick at y = %1").arg(tickY)));
+    QVERIFY2(!ink(3, otherY), qPrintable(QStringLiteral("a tick at y = %1").arg(otherY)));
+}
+
+GRADORA_TEST_MAIN(TestRulerReadings)
+#include "tst_rulerreadings.moc"
