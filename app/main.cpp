@@ -7,6 +7,7 @@
 #include "mainform.h"
 #include "platformsetup.h"
 #include "programstore.h"
+#include "sessionend.h"
 #include "singleinstance.h"
 #include "translations.h"
 
@@ -30,11 +31,17 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/128.png")));
 
     SingleInstance instance;
-    if (!instance.acquire()) {
+    switch (instance.tryAcquire()) {
+    case SingleInstance::Outcome::Acquired:
+        break;
+    case SingleInstance::Outcome::AnotherInstance:
         // The user is looking for the program: the running copy comes to the front as well.
         InstanceChannel::askToRaise();
         SingleInstance::showRefusal();
         return 0;
+    case SingleInstance::Outcome::Unavailable:
+        SingleInstance::showUnavailable(instance.lockFilePath(), instance.failureReason());
+        return 1;
     }
 
     QCoreApplication::setOrganizationName(AppIdentity::organizationName);
@@ -44,6 +51,10 @@ int main(int argc, char *argv[])
     ProgramStore::selectFormat();
 
     mainForm form;
+    // Logout, shutdown and `kill` keep what the user changed, as "Quit" does.
+    SessionEnd sessionEnd;
+    QObject::connect(&sessionEnd, &SessionEnd::endRequested, &form, &mainForm::endSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, &mainForm::saveEverything);
     form.show();
     form.newRuler();
     InstanceChannel channel;

@@ -7,6 +7,9 @@
 #include "settings.h"
 #include "ui_mainform.h"
 
+#include <QCoreApplication>
+#include <QSystemTrayIcon>
+
 mainForm::mainForm(QWidget *parent) : QDialog(parent), ui(new Ui::mainForm)
 {
     ui->setupUi(this);
@@ -33,6 +36,22 @@ void mainForm::newRuler()
     ruler->attachTo(settings);
     ruler->aboutToShow();
     ruler->restoreFirstRuler();
+}
+
+void mainForm::saveEverything()
+{
+    // Also the rulers that the tray has hidden, which closing the visible windows would skip.
+    const QList<Gradora *> openRulers = settings->rulers;
+    for (Gradora *ruler : openRulers)
+        ruler->saveSettings();
+}
+
+void mainForm::endSession()
+{
+    saveEverything();
+    if (settings->trayIcon)
+        settings->trayIcon->hide();
+    QCoreApplication::quit();
 }
 
 void mainForm::propertiesShow()

@@ -20,6 +20,12 @@ public:
 
     Settings *settings = nullptr;
 
+    // Every open ruler saves its settings (and with them the program's), as "Quit" has them do;
+    // the session manager asks for this before the session ends.
+    void saveEverything();
+    // The end of the session or a signal to end: save everything, then end the program.
+    void endSession();
+
 public Q_SLOTS:
     void newRuler();
     void propertiesShow();

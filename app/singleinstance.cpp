@@ -5,9 +5,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <cerrno>
+#include <cstring>
 
 #include "topmessage.h"
 
@@ -27,9 +30,63 @@ SingleInstance::SingleInstance(const QString &folder)
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::acquire()
+SingleInstance::Outcome SingleInstance::tryAcquire()
 {
-    return m_lock->tryLock(0);
+    if (m_lock->tryLock(0))
+        return Outcome::Acquired;
+    if (m_lock->error() == QLockFile::LockFailedError) {
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        // A readable lock that the toolkit did not find stale names a live copy of the program.
+        if (m_lock->getLockInfo(&pid, &host, &application))
+            return Outcome::AnotherInstance;
+        if (replaceUnreadableLock() && m_lock->tryLock(0))
+            return Outcome::Acquired;
+    }
+    noteFailure();
+    return Outcome::Unavailable;
+}
+
+// An empty or damaged lock file was left by no running copy (a copy writes its lock completely
+// before it runs); an empty folder in its place is removed as well.
+bool SingleInstance::replaceUnreadableLock()
+{
+    const QFileInfo info(m_path);
+    if (info.isDir() && !info.isSymLink())
+        return QDir().rmdir(m_path);
+    return m_lock->removeStaleLockFile() || !QFileInfo::exists(m_path);
+}
+
+// The system's own words for why the lock file cannot be made.
+void SingleInstance::noteFailure()
+{
+    const QFileInfo info(m_path);
+    const QFileInfo folder(info.absolutePath());
+    if (info.isDir())
+        m_reason = QObject::tr("a folder stands in its place");
+    else if (!folder.isDir())
+        m_reason = QString::fromLocal8Bit(std::strerror(folder.exists() ? ENOTDIR : ENOENT));
+    else if (!folder.isWritable())
+        m_reason = QString::fromLocal8Bit(std::strerror(EACCES));
+    else if (QFile probe(m_path); !probe.open(QIODevice::ReadOnly))
+        m_reason = probe.errorString();
+    else
+        m_reason = QString::fromLocal8Bit(std::strerror(EIO));
+}
+
+QString SingleInstance::unavailableText(const QString &path, const QString &reason)
+{
+    return QObject::tr("Gradora cannot start: its lock file %1 cannot be created: %2.")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+void SingleInstance::showUnavailable(const QString &path, const QString &reason)
+{
+    QMessageBox box;
+    box.setText(unavailableText(path, reason));
+    box.setIcon(QMessageBox::Critical);
+    box.exec();
 }
 
 QString SingleInstance::refusalText()

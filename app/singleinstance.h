@@ -24,15 +24,33 @@ public:
     SingleInstance(const SingleInstance &) = delete;
     SingleInstance &operator=(const SingleInstance &) = delete;
 
-    // True when this process now holds the lock. Any failure counts as another instance.
-    bool acquire();
+    enum class Outcome
+    {
+        Acquired,        // this process holds the lock now
+        AnotherInstance, // a running copy of the program holds it
+        Unavailable      // no lock can be made here at all; failureReason() says why
+    };
+
+    // Only a lock held by a live copy of the program counts as another instance. A lock file that
+    // names no live copy, or that cannot be read (empty, garbage), is stale and replaced.
+    Outcome tryAcquire();
+    bool acquire() { return tryAcquire() == Outcome::Acquired; }
     QString lockFilePath() const { return m_path; }
+    // The system's reason why the lock could not be made, after Unavailable.
+    QString failureReason() const { return m_reason; }
 
     // The refusal shown by a second copy before it exits.
     static QString refusalText();
     static void showRefusal();
+    // The message shown, before exiting with an error, where no lock can be made.
+    static QString unavailableText(const QString &path, const QString &reason);
+    static void showUnavailable(const QString &path, const QString &reason);
 
 private:
+    bool replaceUnreadableLock();
+    void noteFailure();
+
     QString m_path;
+    QString m_reason;
     std::unique_ptr<QLockFile> m_lock;
 };

@@ -5,6 +5,7 @@
 
 #include "about.h"
 #include "appidentity.h"
+#include "geometryrule.h"
 #include "magnifier.h"
 #include "panel.h"
 #include "programkeys.h"
@@ -19,12 +20,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
 #if GRADORA_UPDATE_CHECK
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #endif
+#include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
 
@@ -164,10 +167,17 @@ void Settings::createMagnifier()
     magnifier->gridSize = readInt(*store, ProgramKeys::magnifierGridSize, 1);
     magnifier->gridActive = readInt(*store, ProgramKeys::magnifierGridActive, 1);
     magnifier->zoom = readInt(*store, ProgramKeys::magnifierZoom, 4);
-    const QSize size = store->value(ProgramKeys::magnifierInitialSize, QSize(250, 200)).toSize();
-    magnifier->initialSize = size.isValid() ? size : QSize(250, 200);
+    // The same rule as for rulers: a usable size, and a piece to grab on some screen.
+    const QSize size = GeometryRule::storedSize(store->value(ProgramKeys::magnifierInitialSize), QSize(250, 200));
+    const QPoint place = GeometryRule::storedPoint(store->value(ProgramKeys::magnifierPosition), QPoint(0, 0));
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append(screen->geometry());
+    const QRect fitted = GeometryRule::fitted(GeometryRule::Wanted{place.x(), place.y(), size.width(), size.height()},
+                                              screens);
+    magnifier->initialSize = fitted.size();
     magnifier->applyInitialSize();
-    magnifier->move(store->value(ProgramKeys::magnifierPosition, QPoint(0, 0)).toPoint());
+    magnifier->move(fitted.topLeft());
 }
 
 void Settings::readProgramOptions()
@@ -288,18 +298,22 @@ void Settings::on_checkBox_2_clicked(bool checked)
 void Settings::trayClick(QSystemTrayIcon::ActivationReason reason)
 {
     auto restoreHidden = [this] {
-        for (QWidget *widget : std::as_const(m_hiddenByTray))
-            widget->show();
+        for (const QPointer<QWidget> &widget : std::as_const(m_hiddenByTray)) {
+            if (widget) // a ruler may have closed meanwhile
+                widget->show();
+        }
         m_hiddenByTray.clear();
     };
     switch (reason) {
     case QSystemTrayIcon::Trigger:
         if (m_hiddenByTray.isEmpty()) {
-            const QList<QWidget *> widgets = QApplication::allWidgets();
-            for (QWidget *widget : widgets) {
-                if (widget->isVisible()) {
-                    m_hiddenByTray.append(widget);
-                    widget->hide();
+            // Whole windows only, and never the tray icon's own window: hiding that would take the
+            // icon away and leave no way back.
+            const QList<QWidget *> windows = QApplication::topLevelWidgets();
+            for (QWidget *window : windows) {
+                if (window->isVisible() && !window->inherits("QSystemTrayIconSys")) {
+                    m_hiddenByTray.append(window);
+                    window->hide();
                 }
             }
         } else {

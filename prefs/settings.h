@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 #include <QSystemTrayIcon>
 #include <array>
 #include <functional>
@@ -150,5 +151,5 @@ private:
     void loadDisplayTable();
     void ensureTableItems(QTableWidget *table);
 
-    QList<QWidget *> m_hiddenByTray;
+    QList<QPointer<QWidget>> m_hiddenByTray;
 };

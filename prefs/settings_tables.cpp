@@ -77,11 +77,11 @@ void writeRows(QTableWidget *table, const QList<FactoryRow> &rows)
     }
 }
 
-void readStoredTable(const QSettings &store, QTableWidget *table, QLatin1StringView prefix)
+void readStoredTable(QSettings &store, QTableWidget *table, QLatin1StringView prefix)
 {
     for (int row = 0; row < kRows; ++row) {
         for (int column = 0; column < table->columnCount(); ++column) {
-            const QString text = store.value(TableKeys::cellKey(prefix, row, column), QString()).toString();
+            const QString text = StoreValues::readText(store, TableKeys::cellKey(prefix, row, column));
             // A missing value keeps what the table shows from the start.
             if (!text.isEmpty())
                 setCellText(table, row, column, text);
@@ -150,12 +150,12 @@ void resetUnitTable(Settings &settings, QTableWidget *table, TextGrid &grid, QLa
     settings.loadingTables = false;
 }
 
-Calibration::StoredRows storedDisplayRows(const QSettings &store)
+Calibration::StoredRows storedDisplayRows(QSettings &store)
 {
     Calibration::StoredRows rows;
     for (int row = 0; row < Calibration::kRows; ++row) {
         auto text = [&](int cell) {
-            return store.value(TableKeys::cellKey(TableKeys::displayPrefix, row, cell), QString()).toString();
+            return StoreValues::readText(store, TableKeys::cellKey(TableKeys::displayPrefix, row, cell));
         };
         rows[row] = {text(Calibration::kResolutionCell), text(Calibration::kPpiXCell),
                      text(Calibration::kPpiYCell)};
@@ -202,7 +202,7 @@ void Settings::loadDisplayTable()
     for (int row = 0; row < Calibration::kRows; ++row) {
         for (int cell = 0; cell < Calibration::kCells; ++cell) {
             displayCells[row][cell] =
-                store->value(TableKeys::cellKey(TableKeys::displayPrefix, row, cell), QString()).toString();
+                StoreValues::readText(*store, TableKeys::cellKey(TableKeys::displayPrefix, row, cell));
         }
     }
     // Each restored cell goes through the cell edit, which refuses what is no longer valid.

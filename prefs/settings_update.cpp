@@ -109,8 +109,12 @@ void Settings::replyFinished(QNetworkReply *reply)
     if (UpdateProgress::wasCancelled(reply))
         return;
 
+    // An error page's body is no version: a failed reply reads as an empty one.
+    const bool answered =
+        UpdateCheck::carriesAnswer(reply->error() != QNetworkReply::NoError,
+                                   reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());
     QByteArray body;
-    if (!reply->property(kCutOffProperty).toBool()) {
+    if (answered && !reply->property(kCutOffProperty).toBool()) {
         body = reply->read(UpdateCheck::kMaxReplyBytes + 1);
         if (body.size() > UpdateCheck::kMaxReplyBytes)
             body.clear();

@@ -5,6 +5,11 @@
 
 #include <limits>
 
+namespace {
+// "#rrrrggggbbbb" is the longest form a colour text takes; the longest colour names are shorter.
+constexpr qsizetype kLongestColourName = 32;
+} // namespace
+
 namespace StoreValues {
 
 bool readBool(const QSettings &store, QLatin1StringView key, bool fallback)
@@ -31,16 +36,34 @@ float readFloat(const QSettings &store, QLatin1StringView key, float fallback)
 
 QColor readColor(const QSettings &store, QLatin1StringView key, const QColor &fallback)
 {
+    // Anything that is not a valid colour reads as the default, so that a damaged value is not
+    // painted black and written back as an invalid colour on every save.
     const QVariant value = store.value(key, fallback);
-    if (value.metaType().id() == QMetaType::QColor)
-        return value.value<QColor>();
-    // Only a text that names a colour converts; anything else is not a colour.
-    if (value.canConvert<QString>()) {
+    if (value.metaType().id() == QMetaType::QColor) {
+        const QColor colour = value.value<QColor>();
+        return colour.isValid() ? colour : fallback;
+    }
+    // Only a text that names a colour converts.
+    if (value.metaType().id() == QMetaType::QString) {
         const QString text = value.toString();
-        if (QColor::isValidColorName(text))
+        if (text.size() <= kLongestColourName && QColor::isValidColorName(text))
             return QColor::fromString(text);
     }
-    return QColor();
+    return fallback;
+}
+
+QString readText(QSettings &store, QAnyStringView key, qsizetype longest)
+{
+    const QVariant value = store.value(key);
+    // Only a text is a name; a list or another type reads as nothing stored.
+    if (value.metaType().id() != QMetaType::QString)
+        return QString();
+    QString text = value.toString();
+    if (text.size() > longest) {
+        text.truncate(longest);
+        store.setValue(key, text);
+    }
+    return text;
 }
 
 } // namespace StoreValues

@@ -109,6 +109,15 @@ bool offersDownload(Message message)
     return message == Message::NewerOnRequest || message == Message::NewerAutomatic;
 }
 
+bool carriesAnswer(bool networkError, int httpStatus)
+{
+    constexpr int kFirstSuccess = 200;
+    constexpr int kLastSuccess = 299;
+    if (networkError)
+        return false;
+    return httpStatus == 0 || (httpStatus >= kFirstSuccess && httpStatus <= kLastSuccess);
+}
+
 Prompt prompt(Message message, float latest)
 {
     Prompt prompt;

@@ -76,5 +76,9 @@ QString storedVersion(const QVariant &stored, const QString &fallback);
 // A version text as the number that comparisons use (single precision); 0 when it is no number.
 float versionNumber(const QString &text);
 bool offersDownload(Message message);
+// Whether a finished reply carries our endpoint's answer at all: an error of the network or an HTTP
+// status other than success means "cannot retrieve", whatever its body says. `httpStatus` is 0 where
+// the reply had none (a local file).
+bool carriesAnswer(bool networkError, int httpStatus);
 Prompt prompt(Message message, float latest);
 } // namespace UpdateCheck

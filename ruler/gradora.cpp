@@ -5,6 +5,7 @@
 #include "gradora.h"
 
 #include "compositorwatch.h"
+#include "geometryrule.h"
 #include "programstore.h"
 #include "rulerkeys.h"
 #include "rulersettings.h"
@@ -172,7 +173,7 @@ void Gradora::attachTo(Settings *preferences)
 void Gradora::restoreFirstRuler()
 {
     ProgramStore::selectFormat();
-    const QSettings store;
+    QSettings store;
 
     stretchImage = readBool(store, RulerKeys::stretchImage, false);
     actStretchImage->setChecked(stretchImage);
@@ -184,7 +185,7 @@ void Gradora::restoreFirstRuler()
     image = QImage();
     imageFile.clear();
     setPictureEntriesEnabled(false);
-    const QString storedPicture = store.value(RulerKeys::imageFile, QString()).toString();
+    const QString storedPicture = readText(store, RulerKeys::imageFile, kLongestPath);
     if (!storedPicture.isEmpty())
         loadPicture(storedPicture);
 
@@ -193,12 +194,11 @@ void Gradora::restoreFirstRuler()
     rulerColor = readColor(store, RulerKeys::rulerColor, rulerColor);
     guidesColor = readColor(store, RulerKeys::guidesColor, guidesColor);
 
-    const QRect stored = store.value(RulerKeys::geometry, geometry()).toRect();
+    // Unreadable, empty or absurd stored geometry gives the empty-store one; the rule does the rest.
     QList<QRect> screens;
     for (const QScreen *screen : QGuiApplication::screens())
         screens.append(screen->geometry());
-    const QScreen *primary = QGuiApplication::primaryScreen();
-    setGeometry(ScreenPlacement::reachableGeometry(stored, screens, primary ? primary->geometry() : QRect()));
+    placeWindow(GeometryRule::restored(store.value(RulerKeys::geometry), screens));
 
     show();
     activateWindow();
@@ -242,7 +242,7 @@ void Gradora::saveSettings()
 
     // A ruler saved in full screen reopens at its normal size.
     if (fullScreen)
-        setGeometry(normalGeometry);
+        placeWindow(normalGeometry);
     store.setValue(RulerKeys::geometry, geometry());
     store.setValue(RulerKeys::background, backgroundColor);
     store.setValue(RulerKeys::rulerColor, rulerColor);
@@ -296,7 +296,7 @@ void Gradora::newRuler()
     }
 
     ruler->clearRememberedModifiers();
-    ruler->move(pos() + QPoint(kNewRulerOffset, kNewRulerOffset));
+    ruler->placeWindow(QRect(pos() + QPoint(kNewRulerOffset, kNewRulerOffset), ruler->sizeHint()));
     ruler->show();
     ruler->aboutToShow();
     ruler->activateWindow();

@@ -58,6 +58,10 @@ public:
     void restoreFirstRuler();
     // Writes this ruler's keys, then the program-wide keys.
     void saveSettings();
+    // Every geometry the window takes goes through here: the geometry rule keeps the ruler at least
+    // the pointer's minimum, no larger than the desktop, and with a piece to grab on some screen.
+    void placeWindow(const QRect &wanted);
+    void placeWindowAt(const QPoint &topLeft) { placeWindow(QRect(topLeft, size())); }
     // Recomputes the unit scale from the checked unit and the display's calibration, silently;
     // a unit that cannot give a scale checks "Pixels".
     void recomputeScale();

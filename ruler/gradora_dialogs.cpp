@@ -4,6 +4,7 @@
 // The small dialogs of a ruler, help and web links, the update check.
 #include "gradora.h"
 
+#include "geometryrule.h"
 #include "helplinks.h"
 #include "setpos.h"
 #include "settings.h"
@@ -15,6 +16,14 @@
 #include <QSpinBox>
 
 namespace {
+QList<QRect> screenRects()
+{
+    QList<QRect> rects;
+    for (const QScreen *screen : QGuiApplication::screens())
+        rects.append(screen->geometry());
+    return rects;
+}
+
 // The display the window stands on, as the move handling numbered it last.
 QRect displayRect(int index)
 {
@@ -48,7 +57,7 @@ void Gradora::setManualSet()
 {
     setpos *dialog = settings->positionDialog;
     dialog->dropFollower();
-    dialog->setDisplay(displayRect(displayIndex));
+    dialog->setDisplay(displayRect(displayIndex), GeometryRule::desktopBounds(screenRects()));
     const auto boxes = dialog->boxes();
     dialog->followWith({connect(boxes[0], &QSpinBox::valueChanged, this, &Gradora::posChangedL),
                         connect(boxes[1], &QSpinBox::valueChanged, this, &Gradora::posChangedT),
@@ -59,7 +68,7 @@ void Gradora::setManualSet()
     // A box that already showed the clamped value gave no signal: the window stands where the boxes
     // say in every case (a window partly left of the display moves onto it).
     if (!fullScreen)
-        setGeometry(dialog->shownGeometry());
+        placeWindow(dialog->shownGeometry());
 
     const QPointer<Gradora> self(this);
     dialog->exec();
@@ -68,14 +77,14 @@ void Gradora::setManualSet()
     dialog->dropFollower();
     // After Cancel the result still holds the opening geometry.
     if (!fullScreen)
-        setGeometry(dialog->result());
+        placeWindow(dialog->result());
 }
 
 void Gradora::posChangedL(int value)
 {
     if (fullScreen)
         return;
-    move(value, y());
+    placeWindowAt({value, y()});
     settings->positionDialog->activateWindow();
 }
 
@@ -83,7 +92,7 @@ void Gradora::posChangedT(int value)
 {
     if (fullScreen)
         return;
-    move(x(), value);
+    placeWindowAt({x(), value});
     settings->positionDialog->activateWindow();
 }
 
@@ -91,7 +100,7 @@ void Gradora::posChangedW(int value)
 {
     if (fullScreen)
         return;
-    setGeometry(x(), y(), value, height());
+    placeWindow({x(), y(), value, height()});
     settings->positionDialog->activateWindow();
 }
 
@@ -99,7 +108,7 @@ void Gradora::posChangedH(int value)
 {
     if (fullScreen)
         return;
-    setGeometry(x(), y(), width(), value);
+    placeWindow({x(), y(), width(), value});
     settings->positionDialog->activateWindow();
 }
 

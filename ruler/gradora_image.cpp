@@ -112,7 +112,7 @@ void Gradora::setRulerToImageSize()
         return;
     if (fullScreen)
         setFullScreen();
-    setGeometry(QRect(geometry().topLeft(), image.size()));
+    placeWindow(QRect(geometry().topLeft(), image.size()));
     update();
 }
 

@@ -189,11 +189,11 @@ bool Gradora::handleArrowKey(int key)
     if (fullScreen)
         return true;
     if (shiftState) {
-        // Keyboard resizes keep the top-left and apply no minimum of their own.
+        // Keyboard resizes keep the top-left; the geometry rule keeps the minimum.
         const int step = altState ? resize_more : resize_normal;
-        resize(width() + direction.x() * step, height() + direction.y() * step);
+        placeWindow(QRect(pos(), size() + QSize(direction.x() * step, direction.y() * step)));
     } else {
-        move(pos() + direction * (altState ? move_more : move_normal));
+        placeWindowAt(pos() + direction * (altState ? move_more : move_normal));
     }
     return true;
 }

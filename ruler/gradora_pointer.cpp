@@ -110,7 +110,7 @@ void Gradora::mouseMoveEvent(QMouseEvent *event)
                 setCursor(Qt::SizeFDiagCursor);
                 shiftResize = true;
                 if (const std::optional<QSize> size = shiftDragSize(pressSize, pressGlobal, global))
-                    resize(*size);
+                    placeWindow(QRect(geometry().topLeft(), *size));
             } else if (pressInsideFigure) {
                 // The figure follows the pointer from its previous position; in a frameless window the
                 // grab offset is the local press position.
@@ -127,7 +127,7 @@ void Gradora::mouseMoveEvent(QMouseEvent *event)
         default:
             if (const std::optional<QRect> frame = edgeDragGeometry(
                     dragMode, QRect(pressGlobal - grabOffset, pressSize), pressGlobal, global, fullScreen))
-                setGeometry(*frame);
+                placeWindow(*frame);
             break;
         }
     }
@@ -316,11 +316,11 @@ void Gradora::wheelEvent(QWheelEvent *event)
         update();
     } else if (altState) {
         if (!fullScreen)
-            resize(width() + v, height() + v);
+            placeWindow(QRect(pos(), size() + QSize(v, v)));
     } else if (figureContains(event->position().toPoint())) {
         scaleFigureBy(wheelScaleFactor(v));
     } else if (!fullScreen) {
-        setGeometry(grownFrame(geometry(), v));
+        placeWindow(grownFrame(geometry(), v));
     }
 }
 

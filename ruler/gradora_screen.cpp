@@ -4,6 +4,7 @@
 // Where the window stands: its display, snapping and locking, full screen and stay on top.
 #include "gradora.h"
 
+#include "geometryrule.h"
 #include "rulersettings.h"
 #include "screenplacement.h"
 #include "settings.h"
@@ -21,6 +22,13 @@ QList<QRect> screenRects()
     return rects;
 }
 } // namespace
+
+void Gradora::placeWindow(const QRect &wanted)
+{
+    // Always set, even where unchanged: a window shown without a set geometry is placed by the
+    // window manager instead.
+    setGeometry(GeometryRule::fitted(wanted, screenRects()));
+}
 
 void Gradora::moveEvent(QMoveEvent *)
 {
@@ -75,7 +83,7 @@ void Gradora::moveSnapped(const QPoint &topLeft)
         const QRect screen = screens.value(ScreenPlacement::screenIndexFor(window, screens));
         window.moveTopLeft(ScreenPlacement::snapped(window, screen, snapDistance));
     }
-    move(window.topLeft());
+    placeWindowAt(window.topLeft());
 }
 
 void Gradora::setStayOnTop()
@@ -106,7 +114,7 @@ void Gradora::setFullScreen()
     } else {
         actFullScreen->setChecked(false);
         showNormal();
-        setGeometry(normalGeometry);
+        placeWindow(normalGeometry);
     }
     update();
 }

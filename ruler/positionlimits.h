@@ -3,21 +3,25 @@
 
 #pragma once
 
+#include "geometryrule.h"
+
 #include <QRect>
 
-// The ranges of the "Position/Size" boxes for the display that holds the window. Left and Top reach
-// from the display's own edge to 5 pixels before its far edge, so a typed position always leaves a
-// piece of the window on that display to grab; width and height take up to 9999 pixels.
+// The ranges of the "Position/Size" boxes for the display that holds the window, following the
+// geometry rule. Left and Top reach from the display's own edge to a grabbable piece before its far
+// edge, so a typed position always leaves a piece of the window on that display to grab; width and
+// height reach from the pointer's minimum to the size of the whole desktop.
 struct PositionLimits
 {
-    static constexpr int kVisibleMargin = 5;
-    static constexpr int kMaximumSize = 9999;
+    static constexpr int kVisibleMargin = GeometryRule::kGrabbable;
 
     int leftMinimum = 0;
     int leftMaximum = 0;
     int topMinimum = 0;
     int topMaximum = 0;
-    int sizeMaximum = kMaximumSize;
+    int sizeMinimum = GeometryRule::kMinimumSide;
+    int widthMaximum = GeometryRule::kMinimumSide;
+    int heightMaximum = GeometryRule::kMinimumSide;
 
-    static PositionLimits forDisplay(const QRect &display);
+    static PositionLimits forDisplay(const QRect &display, const QRect &desktop);
 };

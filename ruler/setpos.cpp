@@ -14,8 +14,8 @@ setpos::setpos(QWidget *parent) : QDialog(parent), ui(new Ui::setpos)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     // Rulers may stay on top; the dialog that edits them must not open behind them.
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    ui->spinBox_3->setRange(0, PositionLimits::kMaximumSize);
-    ui->spinBox_4->setRange(0, PositionLimits::kMaximumSize);
+    ui->spinBox_3->setRange(GeometryRule::kMinimumSide, GeometryRule::kMinimumSide);
+    ui->spinBox_4->setRange(GeometryRule::kMinimumSide, GeometryRule::kMinimumSide);
     TitleRoom::reserve(this);
 }
 
@@ -36,11 +36,13 @@ void setpos::setValues(int left, int top, int width, int height)
     ui->spinBox_4->setValue(height);
 }
 
-void setpos::setDisplay(const QRect &display)
+void setpos::setDisplay(const QRect &display, const QRect &desktop)
 {
-    const PositionLimits limits = PositionLimits::forDisplay(display);
+    const PositionLimits limits = PositionLimits::forDisplay(display, desktop);
     ui->spinBox->setRange(limits.leftMinimum, limits.leftMaximum);
     ui->spinBox_2->setRange(limits.topMinimum, limits.topMaximum);
+    ui->spinBox_3->setRange(limits.sizeMinimum, limits.widthMaximum);
+    ui->spinBox_4->setRange(limits.sizeMinimum, limits.heightMaximum);
 }
 
 std::array<QSpinBox *, 4> setpos::boxes() const

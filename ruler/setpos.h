@@ -24,8 +24,9 @@ public:
 
     // Keeps the geometry as the result and shows it in the boxes (clamped to their ranges).
     void setValues(int left, int top, int width, int height);
-    // Sets the ranges of Left and Top from the display that holds the window.
-    void setDisplay(const QRect &display);
+    // Sets the ranges of Left and Top from the display that holds the window, and those of Width
+    // and Height from the whole desktop.
+    void setDisplay(const QRect &display, const QRect &desktop);
     // Left, Top, Width and Height, in that order.
     std::array<QSpinBox *, 4> boxes() const;
     // The geometry the boxes show now.

@@ -5,6 +5,8 @@
 #include "testsupport.h"
 
 #include <QFile>
+#include <cerrno>
+#include <cstring>
 #include <QTest>
 
 // The lock itself, within one process. The real processes are tested under process/.
@@ -15,6 +17,10 @@ private Q_SLOTS:
     void secondHolderRefused();
     void releasedOnDestruction();
     void staleLockOfDeadProcessIsTaken();
+    void damagedLockIsReplaced_data();
+    void damagedLockIsReplaced();
+    void noLockPossible_data();
+    void noLockPossible();
     void refusalText();
 };
 
@@ -48,6 +54,68 @@ void TestSingleInstance::staleLockOfDeadProcessIsTaken()
     file.write("999999999\ngradora\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     file.close();
     QVERIFY(probe.acquire());
+}
+
+void TestSingleInstance::damagedLockIsReplaced_data()
+{
+    QTest::addColumn<QByteArray>("content"); // null: an empty folder in the lock's place
+    QTest::newRow("empty file") << QByteArray("");
+    QTest::newRow("garbage") << QByteArray("\x01\xff garbage\n\n\n\n");
+    QTest::newRow("a number only") << QByteArray("12");
+    QTest::newRow("another program's live process") << QByteArray("1\nsomething-else\n\n");
+    QTest::newRow("empty folder in its place") << QByteArray();
+}
+
+void TestSingleInstance::damagedLockIsReplaced()
+{
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    SingleInstance first(dir.path());
+    if (content.isNull()) {
+        QVERIFY(QDir().mkdir(first.lockFilePath()));
+    } else {
+        QFile file(first.lockFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    QCOMPARE(first.tryAcquire(), SingleInstance::Outcome::Acquired);
+    // And the replaced lock refuses a second copy as a good one does.
+    SingleInstance second(dir.path());
+    QCOMPARE(second.tryAcquire(), SingleInstance::Outcome::AnotherInstance);
+}
+
+void TestSingleInstance::noLockPossible_data()
+{
+    QTest::addColumn<QString>("runtimeEntry"); // what stands where the runtime folder should be
+    QTest::addColumn<QString>("lockEntry");    // what stands where the lock should be
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder with content in the lock's place")
+        << QString() << QStringLiteral("folder") << QStringLiteral("a folder stands in its place");
+    QTest::newRow("a file in the runtime folder's place")
+        << QStringLiteral("file") << QString() << QString::fromLocal8Bit(std::strerror(ENOTDIR));
+}
+
+void TestSingleInstance::noLockPossible()
+{
+    QFETCH(QString, runtimeEntry);
+    QFETCH(QString, lockEntry);
+    QTemporaryDir dir;
+    const QString runtime = dir.filePath(QStringLiteral("runtime"));
+    if (runtimeEntry == QLatin1String("file")) {
+        QFile file(runtime);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    SingleInstance instance(runtime);
+    if (lockEntry == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(instance.lockFilePath() + QStringLiteral("/inside")));
+    }
+    QCOMPARE(instance.tryAcquire(), SingleInstance::Outcome::Unavailable);
+    QTEST(instance.failureReason(), "reason");
+    // The message names the path and the reason; it is not the refusal of a running copy.
+    const QString text = SingleInstance::unavailableText(instance.lockFilePath(), instance.failureReason());
+    QVERIFY(text.contains(instance.lockFilePath()));
+    QVERIFY(text.contains(instance.failureReason()));
+    QVERIFY(text != SingleInstance::refusalText());
 }
 
 void TestSingleInstance::refusalText()

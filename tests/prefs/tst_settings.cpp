@@ -36,6 +36,7 @@ private Q_SLOTS:
     void colourRotation();
     void trayLeftClicksHideAndRestore();
     void trayRightClickRestores();
+    void trayRestoreSkipsDeletedWindows();
 };
 
 void TestSettings::firstStart()
@@ -307,6 +308,20 @@ void TestSettings::trayLeftClicksHideAndRestore()
     settings.trayClick(QSystemTrayIcon::Trigger);
     QVERIFY(first.isVisible());
     QVERIFY(second.isVisible());
+}
+
+// A window closed and deleted while the tray hid it is not shown again, and nothing else breaks.
+void TestSettings::trayRestoreSkipsDeletedWindows()
+{
+    Settings settings;
+    auto *gone = new QWidget;
+    QWidget kept;
+    gone->show();
+    kept.show();
+    settings.trayClick(QSystemTrayIcon::Trigger);
+    delete gone;
+    settings.trayClick(QSystemTrayIcon::Trigger);
+    QVERIFY(kept.isVisible());
 }
 
 void TestSettings::trayRightClickRestores()

@@ -19,6 +19,8 @@ private Q_SLOTS:
     void integers();
     void colours_data();
     void colours();
+    void texts_data();
+    void texts();
     void floats();
 };
 
@@ -87,8 +89,13 @@ void TestStoreValues::colours_data()
     QTest::newRow("absent") << QVariant() << QColor(1, 2, 3, 4);
     QTest::newRow("colour with alpha") << QVariant(QColor(10, 20, 30, 40)) << QColor(10, 20, 30, 40);
     QTest::newRow("colour name") << QVariant("#0a141e") << QColor(10, 20, 30);
-    QTest::newRow("garbage gives an invalid colour") << QVariant("abc") << QColor();
-    QTest::newRow("number gives an invalid colour") << QVariant(12) << QColor();
+    QTest::newRow("garbage gives the default") << QVariant("garbage") << QColor(1, 2, 3, 4);
+    QTest::newRow("number gives the default") << QVariant(12) << QColor(1, 2, 3, 4);
+    QTest::newRow("empty text gives the default") << QVariant("") << QColor(1, 2, 3, 4);
+    QTest::newRow("stored invalid colour gives the default") << QVariant(QColor()) << QColor(1, 2, 3, 4);
+    QTest::newRow("a rectangle gives the default") << QVariant(QRect(1, 2, 3, 4)) << QColor(1, 2, 3, 4);
+    QTest::newRow("a long text gives the default")
+        << QVariant(QString(100000, QLatin1Char('a'))) << QColor(1, 2, 3, 4);
 }
 
 void TestStoreValues::colours()
@@ -102,6 +109,35 @@ void TestStoreValues::colours()
     }
     const QSettings store;
     QCOMPARE(readColor(store, kKey, QColor(1, 2, 3, 4)), expected);
+}
+
+void TestStoreValues::texts_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("absent") << QVariant() << QString();
+    QTest::newRow("a name") << QVariant("Inch") << QStringLiteral("Inch");
+    QTest::newRow("the longest name") << QVariant(QString(256, QLatin1Char('n'))) << QString(256, QLatin1Char('n'));
+    QTest::newRow("ten megabytes are cut")
+        << QVariant(QString(10 * 1024 * 1024, QLatin1Char('n'))) << QString(256, QLatin1Char('n'));
+    QTest::newRow("a list is no name") << QVariant(QStringList{"a", "b"}) << QString();
+    QTest::newRow("a rectangle is no name") << QVariant(QRect(1, 2, 3, 4)) << QString();
+}
+
+void TestStoreValues::texts()
+{
+    QFETCH(QVariant, stored);
+    {
+        QSettings store;
+        if (stored.isValid())
+            store.setValue(kKey, stored);
+    }
+    QSettings store;
+    QTEST(readText(store, kKey), "expected");
+    // What was cut is stored cut: the next save does not carry the rest along.
+    if (stored.metaType().id() == QMetaType::QString)
+        QTEST(QSettings().value(kKey).toString(), "expected");
+    QVERIFY(readText(store, kKey, 3).size() <= 3);
 }
 
 void TestStoreValues::floats()

@@ -47,7 +47,9 @@ public:
         Answer,
         Silent,
         Endless,
-        Closed
+        Closed,
+        ServerError, // status 500 with the body
+        NotFound     // status 404 with the body
     };
     static constexpr qint64 kEndlessTotal = qint64(256) * 1024 * 1024;
     static constexpr int kChunk = 64 * 1024;
@@ -91,8 +93,9 @@ private:
         pending.clear();
         switch (m_mode) {
         case Mode::Answer:
-            socket->write(
-                "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nConnection: close\r\nContent-Length: " +
+        case Mode::ServerError:
+        case Mode::NotFound:
+            socket->write(statusLine() + "\r\nContent-Type: text/plain\r\nConnection: close\r\nContent-Length: " +
                 QByteArray::number(m_body.size()) + "\r\n\r\n" + m_body);
             socket->disconnectFromHost();
             break;
@@ -105,6 +108,18 @@ private:
         case Mode::Silent:
         case Mode::Closed:
             break;
+        }
+    }
+
+    QByteArray statusLine() const
+    {
+        switch (m_mode) {
+        case Mode::ServerError:
+            return "HTTP/1.1 500 Internal Server Error";
+        case Mode::NotFound:
+            return "HTTP/1.1 404 Not Found";
+        default:
+            return "HTTP/1.1 200 OK";
         }
     }
 
@@ -336,6 +351,13 @@ void TestUpdateCheck::replies_data()
         << answer << QByteArray(" 6.1").leftJustified(64, ' ') << true << newerOnRequest("6.1") << program;
     QTest::newRow("65 bytes are too many")
         << answer << QByteArray(" 6.1").leftJustified(65, ' ') << true << kFailed << critical;
+    // An error status is no answer, whatever number its page carries.
+    QTest::newRow("status 500 with 99 on request")
+        << int(Mode::ServerError) << QByteArray("99") << true << kFailed << critical;
+    QTest::newRow("status 500 with 99 automatic")
+        << int(Mode::ServerError) << QByteArray("99") << false << QString() << information;
+    QTest::newRow("status 404 with 6.0 on request")
+        << int(Mode::NotFound) << QByteArray("6.0") << true << kFailed << critical;
     QTest::newRow("closed port on request")
         << int(Mode::Closed) << QByteArray() << true << kFailed << critical;
     QTest::newRow("closed port automatic")

@@ -37,7 +37,8 @@ private Q_SLOTS:
     void arrowKeys();
     void keySequences_data();
     void keySequences();
-    void keyboardResizeBelowZero();
+    void keysNeverLoseTheRuler_data();
+    void keysNeverLoseTheRuler();
     void altQSavesOnlyThisRuler();
     void closingTheMiddleRulerActivatesTheLast();
 
@@ -424,13 +425,40 @@ void TestRulerInteraction::keySequences()
     QCOMPARE(ruler->size(), QSize(300, 200));
 }
 
-void TestRulerInteraction::keyboardResizeBelowZero()
+// Held keys shrink a ruler to the pointer's minimum and no further, and move it only as far as a
+// piece of it stays on the screen to grab.
+void TestRulerInteraction::keysNeverLoseTheRuler_data()
 {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<QRect>("expected");
+    const int shift = int(Qt::ShiftModifier);
+    const int shiftAlt = int(Qt::ShiftModifier | Qt::AltModifier);
+    QTest::newRow("Shift+Left to the minimum width") << int(Qt::Key_Left) << shift << 40 << QRect(100, 100, 20, 200);
+    QTest::newRow("Shift+Up to the minimum height") << int(Qt::Key_Up) << shift << 40 << QRect(100, 100, 300, 20);
+    QTest::newRow("Shift+Alt+Left by large steps") << int(Qt::Key_Left) << shiftAlt << 20 << QRect(100, 100, 20, 200);
+    // The offscreen desktop of these tests is 800 by 800.
+    QTest::newRow("Shift+Right up to the desktop's width")
+        << int(Qt::Key_Right) << shiftAlt << 200 << QRect(100, 100, 800, 200);
+    QTest::newRow("Alt+Down eleven times stops with a piece on the screen")
+        << int(Qt::Key_Down) << int(Qt::AltModifier) << 11 << QRect(100, 760, 300, 200);
+    QTest::newRow("Left until far off stops with a piece on the screen")
+        << int(Qt::Key_Left) << int(Qt::AltModifier) << 100 << QRect(-260, 100, 300, 200);
+}
+
+void TestRulerInteraction::keysNeverLoseTheRuler()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, presses);
+    m_fixture.settings->move_more = 100;
     m_fixture.settings->resize_normal = 10;
-    Gradora *ruler = makeRuler(QRect(100, 100, 5, 200));
-    QTest::keyClick(ruler, Qt::Key_Left, Qt::ShiftModifier);
-    QVERIFY(ruler->width() >= 0);
-    QVERIFY(ruler->width() <= 5);
+    m_fixture.settings->resize_more = 50;
+    Gradora *ruler = makeRuler();
+    for (int i = 0; i < presses; ++i)
+        QTest::keyClick(ruler, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTEST(ruler->geometry(), "expected");
 }
 
 void TestRulerInteraction::altQSavesOnlyThisRuler()

@@ -110,21 +110,34 @@ void TestSetpos::limits_data()
     QTest::addColumn<int>("leftMaximum");
     QTest::addColumn<int>("topMinimum");
     QTest::addColumn<int>("topMaximum");
-    QTest::newRow("1920 x 1080 at the origin") << QRect(0, 0, 1920, 1080) << 0 << 1915 << 0 << 1075;
-    QTest::newRow("second display to the right") << QRect(1920, 0, 1280, 1024) << 1920 << 3195 << 0 << 1019;
+    QTest::addColumn<QRect>("desktop");
+    QTest::addColumn<int>("widthMaximum");
+    QTest::addColumn<int>("heightMaximum");
+    QTest::newRow("1920 x 1080 at the origin")
+        << QRect(0, 0, 1920, 1080) << 0 << 1880 << 0 << 1040 << QRect(0, 0, 1920, 1080) << 1920 << 1080;
+    QTest::newRow("second display to the right") << QRect(1920, 0, 1280, 1024) << 1920 << 3160 << 0 << 984
+                                                 << QRect(0, 0, 3200, 1080) << 3200 << 1080;
     QTest::newRow("display left of and above the primary")
-        << QRect(-1280, -200, 1280, 1024) << -1280 << -5 << -200 << 819;
+        << QRect(-1280, -200, 1280, 1024) << -1280 << -40 << -200 << 784 << QRect(-1280, -200, 3200, 1280)
+        << 3200 << 1280;
+    QTest::newRow("no desktop known: the display's own size")
+        << QRect(0, 0, 800, 600) << 0 << 760 << 0 << 560 << QRect() << 800 << 600;
+    QTest::newRow("tiny display: one value each, sizes from the minimum")
+        << QRect(0, 0, 10, 10) << 0 << 0 << 0 << 0 << QRect() << 20 << 20;
 }
 
 void TestSetpos::limits()
 {
     QFETCH(QRect, display);
-    const PositionLimits limits = PositionLimits::forDisplay(display);
+    QFETCH(QRect, desktop);
+    const PositionLimits limits = PositionLimits::forDisplay(display, desktop);
     QTEST(limits.leftMinimum, "leftMinimum");
     QTEST(limits.leftMaximum, "leftMaximum");
     QTEST(limits.topMinimum, "topMinimum");
     QTEST(limits.topMaximum, "topMaximum");
-    QCOMPARE(limits.sizeMaximum, 9999);
+    QTEST(limits.widthMaximum, "widthMaximum");
+    QTEST(limits.heightMaximum, "heightMaximum");
+    QCOMPARE(limits.sizeMinimum, 20);
 }
 
 void TestSetpos::leftAndTopStopBeforeTheDisplayEdge()
@@ -139,11 +152,11 @@ void TestSetpos::leftAndTopStopBeforeTheDisplayEdge()
         },
         QDialogButtonBox::Cancel);
     QCOMPARE(seen.leftMinimum, 0);
-    QCOMPARE(seen.leftMaximum, 1915);
-    QCOMPARE(seen.topMaximum, 1075);
-    QCOMPARE(seen.boxes.topLeft(), QPoint(1915, 1075));
+    QCOMPARE(seen.leftMaximum, 1880);
+    QCOMPARE(seen.topMaximum, 1040);
+    QCOMPARE(seen.boxes.topLeft(), QPoint(1880, 1040));
     // The window followed the boxes while the dialog was open, and Cancel put it back.
-    QCOMPARE(seen.rulerGeometry.topLeft(), QPoint(1915, 1075));
+    QCOMPARE(seen.rulerGeometry.topLeft(), QPoint(1880, 1040));
     QCOMPARE(ruler->geometry(), opening);
 }
 
@@ -165,19 +178,25 @@ void TestSetpos::edits_data()
 {
     QTest::addColumn<QRect>("typed");
     QTest::addColumn<int>("closeWith");
+    QTest::addColumn<QRect>("shown"); // the boxes and the window while the dialog is open
     QTest::addColumn<QRect>("expected");
     const QRect opening(100, 100, 300, 200);
-    QTest::newRow("OK keeps all four values")
-        << QRect(40, 60, 500, 120) << int(QDialogButtonBox::Ok) << QRect(40, 60, 500, 120);
-    QTest::newRow("Cancel after every value restores")
-        << QRect(40, 60, 500, 120) << int(QDialogButtonBox::Cancel) << opening;
+    QTest::newRow("OK keeps all four values") << QRect(40, 60, 500, 120) << int(QDialogButtonBox::Ok)
+                                              << QRect(40, 60, 500, 120) << QRect(40, 60, 500, 120);
+    QTest::newRow("Cancel after every value restores") << QRect(40, 60, 500, 120) << int(QDialogButtonBox::Cancel)
+                                                       << QRect(40, 60, 500, 120) << opening;
+    // A ruler of no width or height would vanish with its keys; one larger than the desktop stalls.
+    QTest::newRow("zero size stops at the minimum") << QRect(40, 60, 0, 0) << int(QDialogButtonBox::Ok)
+                                                    << QRect(40, 60, 20, 20) << QRect(40, 60, 20, 20);
+    QTest::newRow("the largest size stops at the desktop") << QRect(40, 60, 9999, 9999)
+                                                           << int(QDialogButtonBox::Ok)
+                                                           << QRect(40, 60, 3200, 1080) << QRect(40, 60, 3200, 1080);
 }
 
 void TestSetpos::edits()
 {
     QFETCH(QRect, typed);
     QFETCH(int, closeWith);
-    QFETCH(QRect, expected);
     Gradora *ruler = makeRuler(QRect(100, 100, 300, 200));
     const Seen seen = runDialog(
         ruler,
@@ -188,8 +207,9 @@ void TestSetpos::edits()
             dialog->ui->spinBox_4->setValue(typed.height());
         },
         QDialogButtonBox::StandardButton(closeWith));
-    QCOMPARE(seen.rulerGeometry, typed);
-    QCOMPARE(ruler->geometry(), expected);
+    QTEST(seen.boxes, "shown");
+    QTEST(seen.rulerGeometry, "shown");
+    QTEST(ruler->geometry(), "expected");
 }
 
 void TestSetpos::windowOnTheSecondDisplayStaysThere()
@@ -199,7 +219,7 @@ void TestSetpos::windowOnTheSecondDisplayStaysThere()
     QCOMPARE(ruler->displayIndex, 1);
     const Seen seen = runDialog(ruler, {}, QDialogButtonBox::Ok);
     QCOMPARE(seen.leftMinimum, 1920);
-    QCOMPARE(seen.leftMaximum, 3195);
+    QCOMPARE(seen.leftMaximum, 3160);
     QCOMPARE(seen.rulerGeometry, opening);
     QCOMPARE(ruler->geometry(), opening);
 }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+// Hears the end of the session: SIGTERM (logout, shutdown, `kill`, a service manager's stop),
+// SIGINT and SIGHUP. The signal handler only writes the signal's number into a socket pair; the
+// event loop reads it and announces endRequested(), where the program ends as "Quit" ends it.
+// One object per process; it restores the default handlers when destroyed.
+class SessionEnd : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SessionEnd(QObject *parent = nullptr);
+    ~SessionEnd() override;
+    SessionEnd(const SessionEnd &) = delete;
+    SessionEnd &operator=(const SessionEnd &) = delete;
+
+    // False where the socket pair could not be made; the signals then end the program unsaved.
+    bool isListening() const { return m_notifier != nullptr; }
+
+Q_SIGNALS:
+    void endRequested(int signalNumber);
+
+private:
+    void readSignal();
+    QSocketNotifier *m_notifier = nullptr;
+};
