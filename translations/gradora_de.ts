@@ -57,10 +57,6 @@ Try &apos;%1 --help&apos; for more information.
         <translation>Datei öffnen</translation>
     </message>
     <message>
-        <source>Image Viewer</source>
-        <translation>Bildbetrachter</translation>
-    </message>
-    <message>
         <source>Cannot load %1.</source>
         <translation>%1 kann nicht geladen werden.</translation>
     </message>
@@ -418,6 +414,10 @@ Try &apos;%1 --help&apos; for more information.
         <source>Go to &quot;Preferences | Units&quot; or &quot;Preferences | Pixel-based Units&quot; and fix respective unit settings.</source>
         <translation>Öffnen Sie „Einstellungen | Einheiten“ oder „Einstellungen | Pixelbasierte Einheiten“ und berichtigen Sie die Angaben der Einheit.</translation>
     </message>
+    <message>
+        <source>Reverse Alt Key Behavior</source>
+        <translation>Wirkung der Alt-Taste umkehren</translation>
+    </message>
 </context>
 <context>
     <name>Magnifier</name>
@@ -456,6 +456,14 @@ Esc: ausblenden</translation>
         <source>Another instance of the program is already started. </source>
         <translation>Eine andere Instanz des Programms läuft bereits. </translation>
     </message>
+    <message>
+        <source>a folder stands in its place</source>
+        <translation>an ihrer Stelle steht ein Ordner</translation>
+    </message>
+    <message>
+        <source>Gradora cannot start: its lock file %1 cannot be created: %2.</source>
+        <translation>Gradora kann nicht starten: Die Sperrdatei %1 kann nicht angelegt werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ReadingText</name>
@@ -493,10 +501,6 @@ Esc: ausblenden</translation>
     <message>
         <source>←, ↑ , →, ↓</source>
         <translation>←, ↑ , →, ↓</translation>
-    </message>
-    <message>
-        <source>px (1÷999)</source>
-        <translation>px (1÷999)</translation>
     </message>
     <message>
         <source>⌥ + Arrow Keys</source>
@@ -593,10 +597,6 @@ Esc: ausblenden</translation>
     <message>
         <source>Grades per unit</source>
         <translation>Teilstriche pro Einheit</translation>
-    </message>
-    <message>
-        <source>All unit conversions are calculated on &quot;Units per Inch&quot; basis. For example, one Centimeter = 2.54 Inches. Click &quot;Displays&quot; tab to calibrate the actual Pixels per Inch value.</source>
-        <translation>Alle Einheiten werden über „Einheiten pro Zoll“ umgerechnet; ein Zoll sind zum Beispiel 2,54 Zentimeter. Auf der Seite „Bildschirme“ stellen Sie die tatsächlichen Pixel pro Zoll ein.</translation>
     </message>
     <message>
         <source>Displays</source>
@@ -715,10 +715,6 @@ Esc: ausblenden</translation>
         <translation>Automatisch nach Aktualisierungen suchen</translation>
     </message>
     <message>
-        <source>Uncheck this if you don&apos;t want Gradora to check for new versions at startup (you can still use the &quot;Check for updates&quot; from the &quot;Help&quot; menu to check manually)</source>
-        <translation>Schalten Sie dies aus, wenn Gradora beim Start nicht nach neuen Versionen suchen soll (mit „Nach Aktualisierungen suchen“ im Menü „Hilfe“ können Sie weiterhin von Hand suchen)</translation>
-    </message>
-    <message>
         <source>Alt + Arrow Keys</source>
         <translation>Alt + Pfeiltasten</translation>
     </message>
@@ -746,15 +742,29 @@ Esc: ausblenden</translation>
         <source>Please, type numeric value here.</source>
         <translation>Bitte geben Sie hier eine Zahl ein.</translation>
     </message>
+    <message>
+        <source>px (1–999)</source>
+        <translation>px (1–999)</translation>
+    </message>
+    <message>
+        <source>All unit conversions are calculated on &quot;Units per Inch&quot; basis. For example, one Inch = 2.54 Centimeters. Click &quot;Displays&quot; tab to calibrate the actual Pixels per Inch value.</source>
+        <translation>Alle Einheiten werden über „Einheiten pro Zoll“ umgerechnet; ein Zoll sind zum Beispiel 2,54 Zentimeter. Auf der Seite „Bildschirme“ stellen Sie die tatsächlichen Pixel pro Zoll ein.</translation>
+    </message>
+    <message>
+        <source>Uncheck this if you don&apos;t want Gradora to check for new versions at startup (you can still use &quot;Check for Updates&quot; from the ruler&apos;s menu to check manually)</source>
+        <translation>Schalten Sie dies aus, wenn Gradora beim Start nicht nach neuen Versionen suchen soll (mit „Nach Aktualisierungen suchen“ im Menü des Lineals können Sie weiterhin von Hand suchen)</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Suche nach Aktualisierungen …</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>
-    <message>
-        <source>There is new version available.
-</source>
-        <translation>Eine neue Version ist verfügbar.
-</translation>
-    </message>
     <message>
         <source>
 Your version: </source>
@@ -789,6 +799,12 @@ Möchten Sie die Download-Seite besuchen?</translation>
         <source>ERROR: Can&apos;t retrieve version info from program&apos;s site. There could be internet connection problem or the server may be down. Try again later...  </source>
         <translation>FEHLER: Die Versionsangabe konnte nicht von der Seite des Programms geholt werden. Vielleicht besteht keine Internetverbindung, oder der Server ist nicht erreichbar. Versuchen Sie es später noch einmal …  </translation>
     </message>
+    <message>
+        <source>There is a new version available.
+</source>
+        <translation>Eine neue Version ist verfügbar.
+</translation>
+    </message>
 </context>
 <context>
     <name>about</name>
@@ -821,10 +837,6 @@ Möchten Sie die Download-Seite besuchen?</translation>
 </context>
 <context>
     <name>rulerSettings</name>
-    <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
-    </message>
     <message>
         <source>Ruler:</source>
         <translation>Lineal:</translation>
@@ -904,6 +916,10 @@ Möchten Sie die Download-Seite besuchen?</translation>
     <message>
         <source>Isosceles Triangle Leg</source>
         <translation>Schenkel des gleichschenkligen Dreiecks</translation>
+    </message>
+    <message>
+        <source>Gradora — Information</source>
+        <translation>Gradora – Information</translation>
     </message>
 </context>
 <context>

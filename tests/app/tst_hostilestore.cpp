@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 // Hostile settings files against the real start-up: every stored key with values that no version of
 // the program writes. Whatever the file holds, the first ruler stands on a screen, large enough to
 // use, and what is written back is sane.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 // A seeded monkey over three real rulers: thousands of random pointer, wheel and key events, the
 // same ones on every run. Under the sanitizers any fault of memory or arithmetic ends the test; at
 // the end every ruler must still stand on a screen at a usable size.

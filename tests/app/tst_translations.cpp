@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "gradora.h"
+#include "mnemonics.h"
 #include "settings.h"
 #include "testsupport.h"
 #include "translations.h"
@@ -24,7 +25,8 @@ namespace {
 // The catalogues that main() loaded for the user's locale, as the program does.
 QStringList loadedAtStart;
 
-// Every entry text and submenu title of a ruler's context menu, depth first.
+// Every entry text and submenu title of a ruler's context menu, depth first, as the user reads it: the
+// mnemonic markers that the menu puts into its entries are taken out.
 QStringList menuTexts(const QMenu *menu)
 {
     QStringList texts;
@@ -32,10 +34,10 @@ QStringList menuTexts(const QMenu *menu)
         if (action->isSeparator())
             continue;
         if (const QMenu *submenu = action->menu()) {
-            texts.append(submenu->title());
+            texts.append(Mnemonics::strip(submenu->title()));
             texts.append(menuTexts(submenu));
         } else {
-            texts.append(action->text());
+            texts.append(Mnemonics::strip(action->text()));
         }
     }
     return texts;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 // The real program against the ends that come from outside: a signal to end, a kill in the middle of
 // saving, a hidden tray click. Each keeps the ruler and what the user changed.
 #include "processdriver.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
 // The geometry rule on its own: sizes, reachable positions and stored values, with hostile numbers.
 #include "geometryrule.h"
 #include "testsupport.h"
