@@ -170,11 +170,8 @@ void Settings::createMagnifier()
     // The same rule as for rulers: a usable size, and a piece to grab on some screen.
     const QSize size = GeometryRule::storedSize(store->value(ProgramKeys::magnifierInitialSize), QSize(250, 200));
     const QPoint place = GeometryRule::storedPoint(store->value(ProgramKeys::magnifierPosition), QPoint(0, 0));
-    QList<QRect> screens;
-    for (const QScreen *screen : QGuiApplication::screens())
-        screens.append(screen->geometry());
     const QRect fitted = GeometryRule::fitted(GeometryRule::Wanted{place.x(), place.y(), size.width(), size.height()},
-                                              screens);
+                                              GeometryRule::currentScreens());
     magnifier->initialSize = fitted.size();
     magnifier->applyInitialSize();
     magnifier->move(fitted.topLeft());

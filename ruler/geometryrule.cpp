@@ -3,6 +3,9 @@
 
 #include "geometryrule.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -99,6 +102,14 @@ QSize storedSize(const QVariant &stored, const QSize &fallback)
 QPoint storedPoint(const QVariant &stored, const QPoint &fallback)
 {
     return stored.metaType().id() == QMetaType::QPoint ? stored.toPoint() : fallback;
+}
+
+QList<QRect> currentScreens()
+{
+    QList<QRect> rects;
+    for (const QScreen *screen : QGuiApplication::screens())
+        rects.append(screen->geometry());
+    return rects;
 }
 
 } // namespace GeometryRule

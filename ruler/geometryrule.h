@@ -56,4 +56,7 @@ QSize storedSize(const QVariant &stored, const QSize &fallback);
 // A stored position, or `fallback` where unreadable.
 QPoint storedPoint(const QVariant &stored, const QPoint &fallback);
 
+// The geometries of the desktop's screens now, the usual input of the rule.
+QList<QRect> currentScreens();
+
 } // namespace GeometryRule

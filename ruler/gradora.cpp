@@ -195,10 +195,7 @@ void Gradora::restoreFirstRuler()
     guidesColor = readColor(store, RulerKeys::guidesColor, guidesColor);
 
     // Unreadable, empty or absurd stored geometry gives the empty-store one; the rule does the rest.
-    QList<QRect> screens;
-    for (const QScreen *screen : QGuiApplication::screens())
-        screens.append(screen->geometry());
-    placeWindow(GeometryRule::restored(store.value(RulerKeys::geometry), screens));
+    placeWindow(GeometryRule::restored(store.value(RulerKeys::geometry), GeometryRule::currentScreens()));
 
     show();
     activateWindow();

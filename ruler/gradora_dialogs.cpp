@@ -16,13 +16,6 @@
 #include <QSpinBox>
 
 namespace {
-QList<QRect> screenRects()
-{
-    QList<QRect> rects;
-    for (const QScreen *screen : QGuiApplication::screens())
-        rects.append(screen->geometry());
-    return rects;
-}
 
 // The display the window stands on, as the move handling numbered it last.
 QRect displayRect(int index)
@@ -57,7 +50,8 @@ void Gradora::setManualSet()
 {
     setpos *dialog = settings->positionDialog;
     dialog->dropFollower();
-    dialog->setDisplay(displayRect(displayIndex), GeometryRule::desktopBounds(screenRects()));
+    dialog->setDisplay(displayRect(displayIndex),
+                       GeometryRule::desktopBounds(GeometryRule::currentScreens()));
     const auto boxes = dialog->boxes();
     dialog->followWith({connect(boxes[0], &QSpinBox::valueChanged, this, &Gradora::posChangedL),
                         connect(boxes[1], &QSpinBox::valueChanged, this, &Gradora::posChangedT),

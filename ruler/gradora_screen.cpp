@@ -13,21 +13,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace {
-QList<QRect> screenRects()
-{
-    QList<QRect> rects;
-    for (const QScreen *screen : QGuiApplication::screens())
-        rects.append(screen->geometry());
-    return rects;
-}
-} // namespace
-
 void Gradora::placeWindow(const QRect &wanted)
 {
     // Always set, even where unchanged: a window shown without a set geometry is placed by the
     // window manager instead.
-    setGeometry(GeometryRule::fitted(wanted, screenRects()));
+    setGeometry(GeometryRule::fitted(wanted, GeometryRule::currentScreens()));
 }
 
 void Gradora::moveEvent(QMoveEvent *)
@@ -35,7 +25,7 @@ void Gradora::moveEvent(QMoveEvent *)
     if (pointerPressed && infoPanel)
         infoPanel->owner = this;
 
-    const QList<QRect> screens = screenRects();
+    const QList<QRect> screens = GeometryRule::currentScreens();
     displayIndex = ScreenPlacement::screenIndexFor(frameGeometry(), screens);
     const QRect screen = screens.value(displayIndex);
 
@@ -79,7 +69,7 @@ void Gradora::moveSnapped(const QPoint &topLeft)
     QRect window = frameGeometry();
     window.moveTopLeft(topLeft);
     if (snapToScreen) {
-        const QList<QRect> screens = screenRects();
+        const QList<QRect> screens = GeometryRule::currentScreens();
         const QRect screen = screens.value(ScreenPlacement::screenIndexFor(window, screens));
         window.moveTopLeft(ScreenPlacement::snapped(window, screen, snapDistance));
     }
