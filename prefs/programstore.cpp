@@ -4,7 +4,6 @@
 #include "programstore.h"
 
 #include "programkeys.h"
-#include "rulerkeys.h"
 
 #include <QFile>
 #include <QTemporaryFile>
@@ -12,68 +11,46 @@
 
 namespace ProgramStore {
 
-const QStringList &keyOrder()
+namespace {
+
+QStringList &leadingKeys()
 {
-    using namespace RulerKeys;
-    static const QStringList order = [] {
-        QStringList keys;
-        for (QLatin1StringView key : {showMasterPointLines,
-                                      zeroAtLeft,
-                                      zeroAtBottom,
-                                      crossHairVisible,
-                                      borderVisible,
-                                      flyingFigureVisible,
-                                      showRulerReadings,
-                                      hoverGuides,
-                                      RulerKeys::stayOnTop,
-                                      selectInvertedAlt,
-                                      selectMPix,
-                                      snapToScreen,
-                                      lockToScreen,
-                                      antiAliasing,
-                                      leftTickerVisible,
-                                      rightTickerVisible,
-                                      topTickerVisible,
-                                      bottomTickerVisible,
-                                      rulerStartsFrom1,
-                                      imageFile,
-                                      stretchImage,
-                                      proportionalImage,
-                                      transparentImage,
-                                      boldControlPoints,
-                                      noControlPoints,
-                                      bottmRightLabel,
-                                      R_M_Width,
-                                      R_M_Height,
-                                      R_M_MinimalReadings,
-                                      geometry,
-                                      background,
-                                      rulerColor,
-                                      guidesColor,
-                                      ProgramKeys::programVersion,
-                                      ProgramKeys::moveNormal,
-                                      ProgramKeys::moveMore,
-                                      ProgramKeys::resizeNormal,
-                                      ProgramKeys::resizeMore,
-                                      ProgramKeys::magnifierAutoUpdate,
-                                      ProgramKeys::magnifierGridSize,
-                                      ProgramKeys::magnifierGridActive,
-                                      ProgramKeys::magnifierZoom,
-                                      ProgramKeys::magnifierInitialSize,
-                                      ProgramKeys::magnifierPosition,
-                                      ProgramKeys::showTopRightMenu,
-                                      ProgramKeys::autoUpdatesEnabled,
-                                      ProgramKeys::canShowToolbox,
-                                      ProgramKeys::toolboxPosition,
-                                      ProgramKeys::lastInformed,
-                                      ProgramKeys::colorDialogPositionSaved,
-                                      ProgramKeys::colorDialogX,
-                                      ProgramKeys::colorDialogY,
-                                      ProgramKeys::lastCheck})
-            keys << QString(key);
-        return keys;
-    }();
-    return order;
+    static QStringList keys;
+    return keys;
+}
+
+} // namespace
+
+void setLeadingKeys(const QStringList &keys)
+{
+    leadingKeys() = keys;
+}
+
+QStringList keyOrder()
+{
+    QStringList keys = leadingKeys();
+    for (QLatin1StringView key : {ProgramKeys::programVersion,
+                                  ProgramKeys::moveNormal,
+                                  ProgramKeys::moveMore,
+                                  ProgramKeys::resizeNormal,
+                                  ProgramKeys::resizeMore,
+                                  ProgramKeys::magnifierAutoUpdate,
+                                  ProgramKeys::magnifierGridSize,
+                                  ProgramKeys::magnifierGridActive,
+                                  ProgramKeys::magnifierZoom,
+                                  ProgramKeys::magnifierInitialSize,
+                                  ProgramKeys::magnifierPosition,
+                                  ProgramKeys::showTopRightMenu,
+                                  ProgramKeys::autoUpdatesEnabled,
+                                  ProgramKeys::canShowToolbox,
+                                  ProgramKeys::toolboxPosition,
+                                  ProgramKeys::lastInformed,
+                                  ProgramKeys::colorDialogPositionSaved,
+                                  ProgramKeys::colorDialogX,
+                                  ProgramKeys::colorDialogY,
+                                  ProgramKeys::lastCheck})
+        keys << QString(key);
+    return keys;
 }
 
 namespace {
@@ -93,14 +70,14 @@ bool readOrderedIni(QIODevice &device, QSettings::SettingsMap &map)
     return ini.status() == QSettings::NoError;
 }
 
-int rankOf(const QByteArray &line)
+int rankOf(const QByteArray &line, const QStringList &order)
 {
     const int equals = line.indexOf('=');
     if (equals <= 0)
         return -1;
     const QString key = QUrl::fromPercentEncoding(line.left(equals).trimmed());
-    const int rank = int(keyOrder().indexOf(key));
-    return rank < 0 ? int(keyOrder().size()) : rank;
+    const int rank = int(order.indexOf(key));
+    return rank < 0 ? int(order.size()) : rank;
 }
 
 bool writeOrderedIni(QIODevice &device, const QSettings::SettingsMap &map)
@@ -124,11 +101,13 @@ bool writeOrderedIni(QIODevice &device, const QSettings::SettingsMap &map)
     const QList<QByteArray> lines = written.readAll().split('\n');
 
     // Within each section, known keys go first in the program's order; the rest keep their order.
+    const QStringList order = keyOrder();
     QByteArray out;
     QList<QByteArray> section;
     auto flush = [&] {
-        std::stable_sort(section.begin(), section.end(),
-                         [](const QByteArray &a, const QByteArray &b) { return rankOf(a) < rankOf(b); });
+        std::stable_sort(section.begin(), section.end(), [&order](const QByteArray &a, const QByteArray &b) {
+            return rankOf(a, order) < rankOf(b, order);
+        });
         for (const QByteArray &line : std::as_const(section))
             out += line + '\n';
         section.clear();

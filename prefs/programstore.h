@@ -14,7 +14,12 @@ namespace ProgramStore {
 // Makes every default-constructed QSettings use the program's file format. Call before any QSettings.
 void selectFormat();
 
-// The order of the known keys in the file; keys not listed follow in the toolkit's order.
-const QStringList &keyOrder();
+// The keys written before the program's own, in their order: the rulers' keys, which the ruler side
+// supplies (before the first QSettings is written).
+void setLeadingKeys(const QStringList &keys);
+
+// The order of the known keys in the file: the leading keys, then the program's; keys not listed
+// follow in the toolkit's order.
+QStringList keyOrder();
 
 } // namespace ProgramStore
