@@ -47,6 +47,8 @@ void TestProgramStore::valuesRoundTrip()
 
 void TestProgramStore::knownKeysFirstInOrder()
 {
+    // The rulers' keys come first, in the order the ruler side gives.
+    ProgramStore::setLeadingKeys({QStringLiteral("showMasterPointLines"), QStringLiteral("guidesColor")});
     {
         QSettings store;
         store.setValue("unit_0_0", "Inches");

@@ -1,0 +1,307 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+#include "figure/figurekind.h"
+#include "figure/figuremodel.h"
+#include "ruler/rulercommand.h"
+#include "testsupport.h"
+
+#include <QKeySequence>
+#include <QTest>
+
+Q_DECLARE_METATYPE(RulerCommand)
+
+using namespace RulerCommands;
+using C = RulerCommand;
+
+namespace {
+
+const Qt::KeyboardModifiers kNone = Qt::NoModifier;
+const Qt::KeyboardModifiers kAlt = Qt::AltModifier;
+const Qt::KeyboardModifiers kShift = Qt::ShiftModifier;
+const Qt::KeyboardModifiers kAltShift = Qt::AltModifier | Qt::ShiftModifier;
+const Qt::KeyboardModifiers kControl = Qt::ControlModifier;
+
+// A key pressed with the modifiers held, as the ruler sees it.
+KeyPress press(int key, Qt::KeyboardModifiers held, bool fullScreen = false)
+{
+    return {key, held, ModifierLatch::fromKey(key, true, held), fullScreen};
+}
+
+// A readable name for a row: the entry's text, or the key-only command's number.
+QString describe(RulerCommand command)
+{
+    const QString text = RulerCommands::text(command);
+    return text.isEmpty() ? QStringLiteral("command %1").arg(int(command)) : text;
+}
+
+} // namespace
+
+// The command table and the key map: every key of a ruler, and the shortcuts its menu shows.
+class TestRulerCommand : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void everyShownShortcutIsTheKeyOfItsEntry_data();
+    void everyShownShortcutIsTheKeyOfItsEntry();
+    void keys_data();
+    void keys();
+    void unclaimedKeys_data();
+    void unclaimedKeys();
+    void keyStages_data();
+    void keyStages();
+    void toggledOptionsHaveTheirEntry();
+    void groupsAndParameters();
+    void amounts_data();
+    void amounts();
+};
+
+void TestRulerCommand::everyShownShortcutIsTheKeyOfItsEntry_data()
+{
+    QTest::addColumn<RulerCommand>("command");
+    QTest::addColumn<RulerCommand>("expected");
+    for (RulerCommand command : all()) {
+        if (!entry(command).shortcut)
+            continue;
+        // The free shapes are reserved entries that share the ratios' keys; Alt+Q quits saving only
+        // this ruler, the menu's "Quit" closes them all.
+        RulerCommand expected = command;
+        if (inRange(command, C::FreeShapeFirst, kShapes))
+            expected = ratio(int(command) - int(C::FreeShapeFirst));
+        else if (command == C::Quit)
+            expected = C::QuitSavingThisRuler;
+        QTest::newRow(qPrintable(describe(command) + " <" + entry(command).shortcut + ">"))
+            << command << expected;
+    }
+}
+
+// The shortcut text as the menu shows it, pressed as a key, runs the entry's command.
+void TestRulerCommand::everyShownShortcutIsTheKeyOfItsEntry()
+{
+    QFETCH(RulerCommand, command);
+    QFETCH(RulerCommand, expected);
+    const QKeySequence sequence(QString::fromLatin1(entry(command).shortcut));
+    QCOMPARE(sequence.count(), 1);
+    const QKeyCombination combination = sequence[0];
+    const auto decided = commandForKey(press(combination.key(), combination.keyboardModifiers()));
+    QVERIFY(decided.has_value());
+    QCOMPARE(*decided, expected);
+}
+
+void TestRulerCommand::keys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("held");
+    QTest::addColumn<bool>("fullScreen");
+    QTest::addColumn<RulerCommand>("expected");
+    auto row = [](const char *name, int key, Qt::KeyboardModifiers held, RulerCommand expected,
+                  bool fullScreen = false) { QTest::newRow(name) << key << held << fullScreen << expected; };
+    // The desktop's conventions.
+    row("F1", Qt::Key_F1, kNone, C::Help);
+    row("F1 on the keypad", Qt::Key_F1, Qt::KeypadModifier, C::Help);
+    row("Ctrl+Q", Qt::Key_Q, kControl, C::Quit);
+    row("Ctrl+W", Qt::Key_W, kControl, C::CloseRuler);
+    row("Escape in full screen", Qt::Key_Escape, kNone, C::FullScreen, true);
+    // Control counts as Alt for the chords.
+    row("Ctrl+Shift+A", Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, C::AntiAliasing);
+    row("Alt+Shift+H", Qt::Key_H, kAltShift, C::ShowHeightNumber);
+    row("Alt+Shift+W", Qt::Key_W, kAltShift, C::ShowWidthNumber);
+    row("Alt+Shift+Z is a plain turn", Qt::Key_Z, kAltShift, C::TurnFigureFine);
+    // Exactly Alt: with Control too, the letters fall through to the figure and option keys.
+    row("Alt+Q", Qt::Key_Q, kAlt, C::QuitSavingThisRuler);
+    row("Ctrl+S turns", Qt::Key_S, kControl, C::TurnFigureCoarseBack);
+    row("Ctrl+B shows the border", Qt::Key_B, kControl, C::ShowBorder);
+    row("Alt+Ctrl+N", Qt::Key_N, Qt::AltModifier | Qt::ControlModifier, C::BoldControlPoints);
+    row("Alt+L on the keypad is a nudge", Qt::Key_L, Qt::AltModifier | Qt::KeypadModifier,
+        C::NudgeFigureRight);
+    // Arrows and the figure keys.
+    row("Left", Qt::Key_Left, kNone, C::StepLeft);
+    row("Shift+Down", Qt::Key_Down, kShift, C::StepDown);
+    row("Alt+Up", Qt::Key_Up, kAlt, C::StepUp);
+    row("Right", Qt::Key_Right, kNone, C::StepRight);
+    row("Z", Qt::Key_Z, kNone, C::TurnFigureFine);
+    row("A", Qt::Key_A, kNone, C::TurnFigureFineBack);
+    row("X", Qt::Key_X, kNone, C::TurnFigureCoarse);
+    row("S", Qt::Key_S, kNone, C::TurnFigureCoarseBack);
+    row("C", Qt::Key_C, kNone, C::TurnFigureEighth);
+    row("D", Qt::Key_D, kNone, C::TurnFigureEighthBack);
+    row("V", Qt::Key_V, kNone, C::TurnFigureQuarter);
+    row("F", Qt::Key_F, kNone, C::TurnFigureQuarterBack);
+    row("Page Up", Qt::Key_PageUp, kNone, C::GrowFigure);
+    row("Page Down", Qt::Key_PageDown, kNone, C::ShrinkFigure);
+    row("I", Qt::Key_I, kNone, C::NudgeFigureUp);
+    row("K", Qt::Key_K, kNone, C::NudgeFigureDown);
+    row("J", Qt::Key_J, kNone, C::NudgeFigureLeft);
+    row("L", Qt::Key_L, kNone, C::NudgeFigureRight);
+    row("Tab", Qt::Key_Tab, kNone, C::ToggleFigurePlacement);
+    row("Shift alone", Qt::Key_Shift, kNone, C::RecomputeFigure);
+    row("Escape out of full screen is nothing else", Qt::Key_Escape, kNone, C::Count);
+    // Digits: the modifier roles come from the event alone.
+    row("Alt+Shift+1 keeps the ratio", Qt::Key_1, kAltShift, ratio(0));
+    row("Alt+Shift+2 centred square", Qt::Key_2, kAltShift, centeredShape(1));
+    row("Ctrl+7 golden ratio", Qt::Key_7, kControl, ratio(6));
+    row("exclamation mark", Qt::Key_Exclam, kShift, centeredShape(0));
+    row("number sign", Qt::Key_NumberSign, kShift, centeredShape(2));
+    row("dollar", Qt::Key_Dollar, kShift, centeredShape(3));
+    row("percent", Qt::Key_Percent, kShift, centeredShape(4));
+    row("circumflex", Qt::Key_AsciiCircum, kShift, centeredShape(5));
+    row("ampersand", Qt::Key_Ampersand, kShift, centeredShape(6));
+    row("8 is no shape", Qt::Key_8, kNone, C::Count);
+    // Option keys and their second characters.
+    row("greater-than", Qt::Key_Greater, kShift, C::PanelSide);
+    row("question mark", Qt::Key_Question, kShift, C::ShowInfoPanel);
+    row("tilde", Qt::Key_AsciiTilde, kShift, C::ShowFigure);
+    row("P", Qt::Key_P, kNone, C::ActivateOnHover);
+    row("Shift+Y is taken and does nothing", Qt::Key_Y, kShift, C::Count);
+    row("Ctrl+Y is taken and does nothing", Qt::Key_Y, kControl, C::Count);
+    row("E is nothing", Qt::Key_E, kNone, C::Count);
+}
+
+// The keys whose meaning the menu does not show. C::Count stands for "no command".
+void TestRulerCommand::keys()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, held);
+    QFETCH(bool, fullScreen);
+    QFETCH(RulerCommand, expected);
+    const auto decided = commandForKey(press(key, held, fullScreen));
+    QCOMPARE(decided.value_or(C::Count), expected);
+}
+
+void TestRulerCommand::unclaimedKeys_data()
+{
+    QTest::addColumn<int>("key");
+    for (int key = Qt::Key_A; key <= Qt::Key_Z; ++key)
+        QTest::addRow("Alt+Shift+%c", char(key)) << key;
+}
+
+// An Alt+Shift letter that is no chord acts as the plain letter would.
+void TestRulerCommand::unclaimedKeys()
+{
+    QFETCH(int, key);
+    const KeyDecision chord = decideKey(press(key, kAltShift));
+    if (chord.stage == KeyStage::Chord)
+        return;
+    const auto plain = commandForKey(press(key, kNone));
+    if (key == Qt::Key_Y)
+        QVERIFY(!chord.command.has_value());
+    else
+        QCOMPARE(chord.command, plain);
+}
+
+void TestRulerCommand::keyStages_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("held");
+    QTest::addColumn<KeyStage>("stage");
+    QTest::newRow("F1") << int(Qt::Key_F1) << kNone << KeyStage::Convention;
+    QTest::newRow("Ctrl+W") << int(Qt::Key_W) << kControl << KeyStage::Convention;
+    QTest::newRow("Alt+Shift+G") << int(Qt::Key_G) << kAltShift << KeyStage::Chord;
+    QTest::newRow("Alt+N") << int(Qt::Key_N) << kAlt << KeyStage::Chord;
+    QTest::newRow("Alt+1") << int(Qt::Key_1) << kAlt << KeyStage::Plain;
+    QTest::newRow("Shift+Left") << int(Qt::Key_Left) << kShift << KeyStage::Plain;
+    QTest::newRow("B") << int(Qt::Key_B) << kNone << KeyStage::Plain;
+}
+
+void TestRulerCommand::keyStages()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, held);
+    QFETCH(KeyStage, stage);
+    QCOMPARE(decideKey(press(key, held)).stage, stage);
+}
+
+// Every option that has a menu text has an entry that toggles it, and only one.
+void TestRulerCommand::toggledOptionsHaveTheirEntry()
+{
+    for (RulerOption option : RulerOptionTable::all()) {
+        QList<RulerCommand> toggling;
+        for (RulerCommand command : all()) {
+            if (entry(command).option == option)
+                toggling.append(command);
+        }
+        const char *menuText = RulerOptionTable::entry(option).menuText;
+        QVERIFY2(toggling.size() <= 1, menuText);
+        if (menuText) {
+            QCOMPARE(toggling.size(), 1);
+            QVERIFY(entry(toggling.first()).checkable);
+            QCOMPARE(text(toggling.first()), QString::fromLatin1(menuText));
+        }
+    }
+    QVERIFY(entry(C::ShowControlPoints).checkShowsOpposite);
+    QCOMPARE(entry(C::ShowWidthNumber).option, RulerOption::ShowWidthNumber);
+    QVERIFY(!hasMenuEntry(C::ShowWidthNumber));
+}
+
+void TestRulerCommand::groupsAndParameters()
+{
+    const int corners[] = {FigureKind::M_Rectangle,   FigureKind::M_Square,        FigureKind::M_Rhombus,
+                           FigureKind::M_IsoTriangle, FigureKind::M_RightTriangle, FigureKind::M_Circle,
+                           FigureKind::M_Ellipse};
+    const int centres[] = {FigureKind::S_Rectangle,   FigureKind::S_Square,        FigureKind::S_Rhombus,
+                           FigureKind::S_IsoTriangle, FigureKind::S_RightTriangle, FigureKind::S_Circle,
+                           FigureKind::S_Ellipse};
+    const QStringList shapes{"Rectangle",      "Square", "Rhombus", "Isosceles Triangle",
+                             "Right Triangle", "Circle", "Ellipse"};
+    for (int i = 0; i < kShapes; ++i) {
+        QCOMPARE(figureKindOf(cornerShape(i)), corners[i]);
+        QCOMPARE(figureKindOf(centeredShape(i)), centres[i]);
+        QCOMPARE(figureKindOf(freeShape(i)), -1);
+        QCOMPARE(text(cornerShape(i)), shapes.at(i));
+        QCOMPARE(text(centeredShape(i)), "Centered " + shapes.at(i));
+        QCOMPARE(text(freeShape(i)), "Free " + shapes.at(i));
+        for (RulerCommand command : {cornerShape(i), centeredShape(i), freeShape(i), ratio(i)})
+            QCOMPARE(entry(command).group, Group::Figure);
+    }
+    QCOMPARE(figureKindOf(C::FlyingRuler), int(FigureKind::FlyingRuler));
+    QCOMPARE(ratioOf(ratio(0)), FigureRatio::FourToThree);
+    QCOMPARE(ratioOf(ratio(6)), FigureRatio::Golden);
+    QCOMPARE(ratioOf(C::FlyingRuler), 0.0);
+    for (int row = 0; row < kUnitRows; ++row) {
+        QCOMPARE(entry(physicalUnit(row)).group, Group::Unit);
+        QCOMPARE(entry(pixelUnit(row)).group, Group::Unit);
+        QVERIFY(hasMenuEntry(pixelUnit(row)));
+    }
+    QCOMPARE(physicalUnit(kUnitRows - 1), C::PhysicalUnitLast);
+    QCOMPARE(pixelUnit(kUnitRows - 1), C::PixelUnitLast);
+    QCOMPARE(ratio(kShapes - 1), C::RatioLast);
+    QCOMPARE(entry(C::StartBottomRight).group, Group::StartCorner);
+    QCOMPARE(entry(C::StartFromPixelOne).group, Group::PixelOrigin);
+}
+
+void TestRulerCommand::amounts_data()
+{
+    QTest::addColumn<RulerCommand>("command");
+    QTest::addColumn<double>("turn");
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<QPoint>("direction");
+    QTest::newRow("fine") << C::TurnFigureFine << 0.17578125 << 1.0 << QPoint();
+    QTest::newRow("fine back") << C::TurnFigureFineBack << -0.17578125 << 1.0 << QPoint();
+    QTest::newRow("coarse") << C::TurnFigureCoarse << 11.25 << 1.0 << QPoint();
+    QTest::newRow("coarse back") << C::TurnFigureCoarseBack << -11.25 << 1.0 << QPoint();
+    QTest::newRow("eighth") << C::TurnFigureEighth << 45.0 << 1.0 << QPoint();
+    QTest::newRow("eighth back") << C::TurnFigureEighthBack << -45.0 << 1.0 << QPoint();
+    QTest::newRow("quarter") << C::TurnFigureQuarter << 90.0 << 1.0 << QPoint();
+    QTest::newRow("quarter back") << C::TurnFigureQuarterBack << -90.0 << 1.0 << QPoint();
+    QTest::newRow("grow") << C::GrowFigure << 0.0 << 1.01 << QPoint();
+    QTest::newRow("shrink") << C::ShrinkFigure << 0.0 << 0.99 << QPoint();
+    QTest::newRow("nudge up") << C::NudgeFigureUp << 0.0 << 1.0 << QPoint(0, -1);
+    QTest::newRow("nudge left") << C::NudgeFigureLeft << 0.0 << 1.0 << QPoint(-1, 0);
+    QTest::newRow("step down") << C::StepDown << 0.0 << 1.0 << QPoint(0, 1);
+    QTest::newRow("step right") << C::StepRight << 0.0 << 1.0 << QPoint(1, 0);
+    QTest::newRow("border") << C::ShowBorder << 0.0 << 1.0 << QPoint();
+}
+
+void TestRulerCommand::amounts()
+{
+    QFETCH(RulerCommand, command);
+    QFETCH(double, turn);
+    QFETCH(double, scale);
+    QFETCH(QPoint, direction);
+    QCOMPARE(turnOf(command), turn);
+    QCOMPARE(scaleOf(command), scale);
+    QCOMPARE(directionOf(command), direction);
+}
+
+GRADORA_TEST_MAIN(TestRulerCommand)
+#include "tst_rulercommand.moc"
