@@ -7,6 +7,7 @@
 #include "mainform.h"
 #include "platformsetup.h"
 #include "programstore.h"
+#include "ruler/ruleroptions.h"
 #include "sessionend.h"
 #include "singleinstance.h"
 #include "translations.h"
@@ -49,6 +50,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(AppIdentity::applicationName);
     QCoreApplication::setApplicationVersion(AppIdentity::applicationVersion);
     ProgramStore::selectFormat();
+    RulerOptionTable::registerKeyOrder();
 
     mainForm form;
     // Logout, shutdown and `kill` keep what the user changed, as "Quit" does.

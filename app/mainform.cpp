@@ -34,7 +34,7 @@ void mainForm::newRuler()
 {
     auto *ruler = new Gradora(nullptr);
     ruler->attachTo(settings);
-    ruler->aboutToShow();
+    ruler->rebuildMenu();
     ruler->restoreFirstRuler();
 }
 

@@ -7,18 +7,17 @@
 #include "compositorwatch.h"
 #include "geometryrule.h"
 #include "programstore.h"
-#include "rulerkeys.h"
+#include "programkeys.h"
+#include "ruler/rulermenu.h"
 #include "rulersettings.h"
 #include "screenplacement.h"
 #include "settings.h"
 #include "storevalues.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QImageReader>
-#include <QMenu>
 #include <QScreen>
 #include <QSettings>
 
@@ -38,8 +37,14 @@ Gradora::Gradora(QWidget *parent)
                          QColor(235, 235, 235, 128)};
     backgroundColor = backgroundPalette.first();
 
-    createActions();
-    createMenus();
+    RulerOptionTable::registerKeyOrder();
+    m_menu = new RulerMenu(this);
+    connect(m_menu, &RulerMenu::triggered, this, &Gradora::execute);
+    connect(m_menu, &RulerMenu::aboutToShow, this, &Gradora::rebuildMenu);
+    setPictureEntriesEnabled(false);
+    m_menu->setVisible(RulerCommand::ProportionalPicture, false);
+    for (RulerCommand start : {RulerCommand::UnitPixels, RulerCommand::FlyingRuler, RulerCommand::ActualSize})
+        m_menu->setChecked(start, true);
     figure.createInitialFigure(size());
     readOptions();
 
@@ -50,13 +55,6 @@ Gradora::~Gradora()
 {
     if (settings)
         settings->rulers.removeAll(this);
-    delete contextMenu;
-    delete viewMenu;
-    delete unitMenu;
-    delete startPointMenu;
-    delete imageMenu;
-    delete toolsMenu;
-    delete figureMenu;
 }
 
 QSize Gradora::sizeHint() const
@@ -68,84 +66,25 @@ void Gradora::readOptions()
 {
     ProgramStore::selectFormat();
     const QSettings store;
+    m_options.read(store);
+    // With the figure hidden the figure readings cannot be changed, and they start the other way
+    // round from the stored value: hidden with the figure, by default.
+    if (!option(RulerOption::ShowFigure))
+        m_options.toggle(RulerOption::ShowFigureReadings);
+    // Hidden, the figure takes its entries with it.
+    m_options.toggle(RulerOption::ShowFigure);
+    toggleFigure();
+    m_menu->setEnabled(RulerCommand::MinimalReadings, option(RulerOption::ShowReadings));
 
-    showMasterPointLines = readBool(store, RulerKeys::showMasterPointLines, false);
-    actShowRotationCenter->setChecked(showMasterPointLines);
-
-    zeroAtLeft = readBool(store, RulerKeys::zeroAtLeft, true);
-    zeroAtBottom = readBool(store, RulerKeys::zeroAtBottom, false);
-    QAction *startPoint = zeroAtBottom ? (zeroAtLeft ? actBottomLeft : actBottomRight)
-                                       : (zeroAtLeft ? actTopLeft : actTopRight);
-    startPoint->setChecked(true);
-
-    crossHairVisible = readBool(store, RulerKeys::crossHairVisible, false);
-    actCentralPoint->setChecked(crossHairVisible);
-    borderVisible = readBool(store, RulerKeys::borderVisible, true);
-    actShowBorder->setChecked(borderVisible);
-
-    R_M_Width = readBool(store, RulerKeys::R_M_Width, false);
-    R_M_Height = readBool(store, RulerKeys::R_M_Height, false);
-    R_M_MinimalReadings = readBool(store, RulerKeys::R_M_MinimalReadings, false);
-    actMinimalReadings->setChecked(R_M_MinimalReadings);
-
-    actReverseAlt->setChecked(readBool(store, RulerKeys::selectInvertedAlt, false));
-
-    // Loaded through the toggle, so that its side effects on the menus apply.
-    flyingFigureVisible = !readBool(store, RulerKeys::flyingFigureVisible, true);
-    setViewFigureAction();
-
-    bottmRightLabel = readBool(store, RulerKeys::bottmRightLabel, false);
-    actBottomRightLabels->setChecked(bottmRightLabel);
-
-    // With the figure hidden the toggle refuses the change, so the readings start off.
-    showOnFigureReadings = !readBool(store, RulerKeys::showOnFigureReadings, true);
-    setViewFReadingsAction();
-
-    showRulerReadings = readBool(store, RulerKeys::showRulerReadings, true);
-    actShowReadings->setChecked(showRulerReadings);
-    actMinimalReadings->setEnabled(showRulerReadings);
-
-    hoverGuides = readBool(store, RulerKeys::hoverGuides, false);
-    actHoverGuides->setChecked(hoverGuides);
-
-    snapToScreen = readBool(store, RulerKeys::snapToScreen, false);
-    actSnapToScreen->setChecked(snapToScreen);
-    lockToScreen = readBool(store, RulerKeys::lockToScreen, false);
-    actLockToScreen->setChecked(lockToScreen);
-
-    antiAliasing = readBool(store, RulerKeys::antiAliasing, false);
-    actAntiAliasing->setCheckable(true);
-    actAntiAliasing->setChecked(antiAliasing);
-    actMegapixel->setCheckable(true);
-    actMegapixel->setChecked(readBool(store, RulerKeys::selectMPix, true));
-
-    leftTickerVisible = readBool(store, RulerKeys::leftTickerVisible, true);
-    actLeftTicker->setChecked(leftTickerVisible);
-    rightTickerVisible = readBool(store, RulerKeys::rightTickerVisible, true);
-    actRightTicker->setChecked(rightTickerVisible);
-    topTickerVisible = readBool(store, RulerKeys::topTickerVisible, true);
-    actTopTicker->setChecked(topTickerVisible);
-    bottomTickerVisible = readBool(store, RulerKeys::bottomTickerVisible, true);
-    actBottomTicker->setChecked(bottomTickerVisible);
-
-    rulerStartsFrom1 = readBool(store, RulerKeys::rulerStartsFrom1, false);
-    (rulerStartsFrom1 ? actStartFromOne : actStartFromZero)->setChecked(true);
-
-    pointerPressed = readBool(store, RulerKeys::canShowToolbox, pointerPressed);
-    toolboxPosition = readInt(store, RulerKeys::toolboxPosition, 2);
-    actPanelSide->setEnabled(pointerPressed);
+    pointerPressed = readBool(store, ProgramKeys::canShowToolbox, pointerPressed);
+    toolboxPosition = readInt(store, ProgramKeys::toolboxPosition, 2);
+    m_menu->setEnabled(RulerCommand::PanelSide, pointerPressed);
     if (pointerPressed)
-        actPanelSide->setText(toolboxPosition == 2 ? tr("Send Panel to Left") : tr("Send Panel to Right"));
-
-    boldControlPoints = !readBool(store, RulerKeys::boldControlPoints, boldControlPoints);
-    setViewNAction();
-
-    noControlPoints = readBool(store, RulerKeys::noControlPoints, noControlPoints);
-    actShowControlPoints->setChecked(!noControlPoints);
-    actBoldControlPoints->setEnabled(!noControlPoints);
-
+        m_menu->setText(RulerCommand::PanelSide,
+                        toolboxPosition == 2 ? tr("Send Panel to Left") : tr("Send Panel to Right"));
+    m_menu->setEnabled(RulerCommand::BoldControlPoints, !option(RulerOption::HideControlPoints));
+    syncMenu();
     // The window flags follow when the ruler joins the preferences.
-    stayOnTop = readBool(store, RulerKeys::stayOnTop, false);
     update();
 }
 
@@ -162,12 +101,10 @@ void Gradora::attachTo(Settings *preferences)
 
     backgroundColor = backgroundPalette.at(settings->takeNextColorIndex(int(backgroundPalette.size())));
 
-    if (stayOnTop) {
+    if (option(RulerOption::StayOnTop))
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
                        Qt::WindowStaysOnTopHint);
-        actStayOnTop->setChecked(true);
-    }
-    aboutToShow();
+    rebuildMenu();
 }
 
 void Gradora::restoreFirstRuler()
@@ -175,27 +112,25 @@ void Gradora::restoreFirstRuler()
     ProgramStore::selectFormat();
     QSettings store;
 
-    stretchImage = readBool(store, RulerKeys::stretchImage, false);
-    actStretchImage->setChecked(stretchImage);
-    proportionalImage = readBool(store, RulerKeys::proportionalImage, true);
-    actProportional->setChecked(proportionalImage);
-    transparentImage = readBool(store, RulerKeys::transparentImage, false);
-    actTransparentImage->setChecked(transparentImage);
+    m_options.readPictureOptions(store);
+    syncMenu();
+    // "Actual Size" keeps its mark until a picture shows which of the two applies.
+    m_menu->setChecked(RulerCommand::StretchPicture, option(RulerOption::StretchPicture));
 
     image = QImage();
     imageFile.clear();
     setPictureEntriesEnabled(false);
-    const QString storedPicture = readText(store, RulerKeys::imageFile, kLongestPath);
+    const QString storedPicture = readText(store, RulerOptionTable::key(RulerValue::PictureFile), kLongestPath);
     if (!storedPicture.isEmpty())
         loadPicture(storedPicture);
 
-    backgroundColor = readColor(store, RulerKeys::background, backgroundColor);
+    backgroundColor = readColor(store, RulerOptionTable::key(RulerValue::BackgroundColour), backgroundColor);
     rulerColor = QColor(111, 33, 55, 255);
-    rulerColor = readColor(store, RulerKeys::rulerColor, rulerColor);
-    guidesColor = readColor(store, RulerKeys::guidesColor, guidesColor);
+    rulerColor = readColor(store, RulerOptionTable::key(RulerValue::RulerColour), rulerColor);
+    guidesColor = readColor(store, RulerOptionTable::key(RulerValue::GuidesColour), guidesColor);
 
     // Unreadable, empty or absurd stored geometry gives the empty-store one; the rule does the rest.
-    placeWindow(GeometryRule::restored(store.value(RulerKeys::geometry), GeometryRule::currentScreens()));
+    placeWindow(GeometryRule::restored(store.value(RulerOptionTable::key(RulerValue::Geometry)), GeometryRule::currentScreens()));
 
     show();
     activateWindow();
@@ -207,43 +142,16 @@ void Gradora::saveSettings()
 {
     ProgramStore::selectFormat();
     QSettings store;
-    store.setValue(RulerKeys::showMasterPointLines, showMasterPointLines);
-    store.setValue(RulerKeys::zeroAtLeft, zeroAtLeft);
-    store.setValue(RulerKeys::zeroAtBottom, zeroAtBottom);
-    store.setValue(RulerKeys::crossHairVisible, crossHairVisible);
-    store.setValue(RulerKeys::borderVisible, borderVisible);
-    store.setValue(RulerKeys::flyingFigureVisible, flyingFigureVisible);
-    store.setValue(RulerKeys::showRulerReadings, showRulerReadings);
-    store.setValue(RulerKeys::hoverGuides, hoverGuides);
-    store.setValue(RulerKeys::stayOnTop, stayOnTop);
-    store.setValue(RulerKeys::selectInvertedAlt, actReverseAlt->isChecked());
-    store.setValue(RulerKeys::selectMPix, actMegapixel->isChecked());
-    store.setValue(RulerKeys::snapToScreen, snapToScreen);
-    store.setValue(RulerKeys::lockToScreen, lockToScreen);
-    store.setValue(RulerKeys::antiAliasing, antiAliasing);
-    store.setValue(RulerKeys::leftTickerVisible, leftTickerVisible);
-    store.setValue(RulerKeys::rightTickerVisible, rightTickerVisible);
-    store.setValue(RulerKeys::topTickerVisible, topTickerVisible);
-    store.setValue(RulerKeys::bottomTickerVisible, bottomTickerVisible);
-    store.setValue(RulerKeys::rulerStartsFrom1, rulerStartsFrom1);
-    store.setValue(RulerKeys::imageFile, imageFile);
-    store.setValue(RulerKeys::stretchImage, stretchImage);
-    store.setValue(RulerKeys::proportionalImage, proportionalImage);
-    store.setValue(RulerKeys::transparentImage, transparentImage);
-    store.setValue(RulerKeys::boldControlPoints, boldControlPoints);
-    store.setValue(RulerKeys::noControlPoints, noControlPoints);
-    store.setValue(RulerKeys::bottmRightLabel, bottmRightLabel);
-    store.setValue(RulerKeys::R_M_Width, R_M_Width);
-    store.setValue(RulerKeys::R_M_Height, R_M_Height);
-    store.setValue(RulerKeys::R_M_MinimalReadings, R_M_MinimalReadings);
+    m_options.write(store);
+    store.setValue(RulerOptionTable::key(RulerValue::PictureFile), imageFile);
 
     // A ruler saved in full screen reopens at its normal size.
     if (fullScreen)
         placeWindow(normalGeometry);
-    store.setValue(RulerKeys::geometry, geometry());
-    store.setValue(RulerKeys::background, backgroundColor);
-    store.setValue(RulerKeys::rulerColor, rulerColor);
-    store.setValue(RulerKeys::guidesColor, guidesColor);
+    store.setValue(RulerOptionTable::key(RulerValue::Geometry), geometry());
+    store.setValue(RulerOptionTable::key(RulerValue::BackgroundColour), backgroundColor);
+    store.setValue(RulerOptionTable::key(RulerValue::RulerColour), rulerColor);
+    store.setValue(RulerOptionTable::key(RulerValue::GuidesColour), guidesColor);
     store.sync();
 
     if (settings)
@@ -255,10 +163,10 @@ void Gradora::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (settings && settings->isVisible()) {
         recomputeScale();
-        aboutToShow();
+        rebuildMenu();
     }
     if (centerFigureOnShow) {
-        recenterPolyruler();
+        sendFigureToCentre();
         centerFigureOnShow = false;
     }
 }
@@ -279,13 +187,13 @@ void Gradora::newRuler()
     if (colorDialog->isVisible()) {
         switch (colorTarget) {
         case 1:
-            ruler->setBackgroundAction();
+            ruler->editBackgroundColour();
             break;
         case 2:
-            ruler->setRulerAction();
+            ruler->editRulerColour();
             break;
         case 3:
-            ruler->setGuidesAction();
+            ruler->editGuidesColour();
             break;
         default:
             break;
@@ -295,7 +203,7 @@ void Gradora::newRuler()
     ruler->clearRememberedModifiers();
     ruler->placeWindow(QRect(pos() + QPoint(kNewRulerOffset, kNewRulerOffset), ruler->sizeHint()));
     ruler->show();
-    ruler->aboutToShow();
+    ruler->rebuildMenu();
     ruler->activateWindow();
     ruler->raise();
     ruler->setFocus();
@@ -313,14 +221,6 @@ void Gradora::closeRuler()
         QCoreApplication::quit();
         return;
     }
-
-    delete viewMenu;
-    delete unitMenu;
-    delete startPointMenu;
-    delete imageMenu;
-    delete toolsMenu;
-    delete figureMenu;
-    viewMenu = unitMenu = startPointMenu = imageMenu = toolsMenu = figureMenu = nullptr;
 
     settings->rulers.removeOne(this);
     Gradora *next = settings->rulers.last();

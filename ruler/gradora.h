@@ -6,6 +6,8 @@
 #include "figuremodel.h"
 #include "hittest.h"
 #include "modifierlatch.h"
+#include "ruler/rulercommand.h"
+#include "ruler/ruleroptions.h"
 #include "readingtext.h"
 #include "ticklayout.h"
 #include "unitscale.h"
@@ -26,11 +28,9 @@
 class FigureReadings;
 struct FigureStyle;
 struct FigureUnits;
-class QAction;
-class QActionGroup;
 class QColorDialog;
-class QMenu;
 class QPainter;
+class RulerMenu;
 struct RulerPaintCache;
 class Settings;
 class rulerSettings;
@@ -88,41 +88,13 @@ public:
     QColorDialog *colorDialog = nullptr;
     rulerSettings *infoPanel = nullptr;
 
-    // Display options (persisted).
-    bool zeroAtLeft = true;
-    bool zeroAtBottom = false;
-    bool rulerStartsFrom1 = false;
-    bool leftTickerVisible = true;
-    bool rightTickerVisible = true;
-    bool topTickerVisible = true;
-    bool bottomTickerVisible = true;
-    bool crossHairVisible = false;
-    bool borderVisible = true;
-    bool showRulerReadings = true;
-    bool R_M_MinimalReadings = false;
-    bool R_M_Width = false;
-    bool R_M_Height = false;
-    bool bottmRightLabel = false;
-    bool antiAliasing = false;
-    bool hoverGuides = false;
-    bool stayOnTop = false;
-    bool snapToScreen = false;
-    bool lockToScreen = false;
-    bool flyingFigureVisible = true;
-    bool showOnFigureReadings = true;
-    bool showMasterPointLines = false;
-    bool boldControlPoints = true;
-    bool noControlPoints = false;
-    bool stretchImage = false;
-    bool proportionalImage = true;
-    bool transparentImage = false;
+    // Stored values that are not on/off options.
     QString imageFile;
     QColor backgroundColor;
     QColor rulerColor{111, 33, 55, 255};
     QColor guidesColor{Qt::red};
 
     // Other state.
-    bool showGuides = true;
     bool pointerPressed = true;
     int toolboxPosition = 2;
     bool fullScreen = false;
@@ -178,192 +150,25 @@ public:
     int resize_normal = 1;
     int resize_more = 10;
 
-    // Menus and actions.
-    QMenu *contextMenu = nullptr;
-    QMenu *viewMenu = nullptr;
-    QMenu *unitMenu = nullptr;
-    QMenu *startPointMenu = nullptr;
-    QMenu *imageMenu = nullptr;
-    QMenu *toolsMenu = nullptr;
-    QMenu *figureMenu = nullptr;
-    QActionGroup *startPointGroup = nullptr;
-    QActionGroup *pixelOriginGroup = nullptr;
-    QActionGroup *unitGroup = nullptr;
-    QActionGroup *figureGroup = nullptr;
-
-    QAction *actNewRuler = nullptr;
-    QAction *actCloseRuler = nullptr;
-    QAction *actBackgroundColor = nullptr;
-    QAction *actRulerColor = nullptr;
-    QAction *actGuidesColor = nullptr;
-    QAction *actTransparency = nullptr;
-    QAction *actStayOnTop = nullptr;
-    QAction *actSnapToScreen = nullptr;
-    QAction *actLockToScreen = nullptr;
-    QAction *actFullScreen = nullptr;
-
-    QAction *actShowFigure = nullptr;
-    QAction *actShowRotationCenter = nullptr;
-    QAction *actShowControlPoints = nullptr;
-    QAction *actBoldControlPoints = nullptr;
-    QAction *actShowFigureReadings = nullptr;
-    QAction *actShowBorder = nullptr;
-    QAction *actShowReadings = nullptr;
-    QAction *actMinimalReadings = nullptr;
-    QAction *actBottomRightLabels = nullptr;
-    QAction *actCentralPoint = nullptr;
-    QAction *actShowGuides = nullptr;
-    QAction *actHoverGuides = nullptr;
-    QAction *actClearGuides = nullptr;
-    QAction *actShowInfoPanel = nullptr;
-    QAction *actPanelSide = nullptr;
-    QAction *actTopTicker = nullptr;
-    QAction *actLeftTicker = nullptr;
-    QAction *actBottomTicker = nullptr;
-    QAction *actRightTicker = nullptr;
-    QAction *actShowAllTickers = nullptr;
-    QAction *actHideAllTickers = nullptr;
-    QAction *actAntiAliasing = nullptr;
-    QAction *actMegapixel = nullptr;
-
-    static constexpr int kUnitEntries = 10;
-    QAction *actPixels = nullptr;
-    std::array<QAction *, kUnitEntries> physicalUnitActions{};
-    std::array<QAction *, kUnitEntries> pixelUnitActions{};
-    QAction *actEditUnits = nullptr;
-    QAction *actEditPBUnits = nullptr;
-
-    QAction *actTopLeft = nullptr;
-    QAction *actTopRight = nullptr;
-    QAction *actBottomLeft = nullptr;
-    QAction *actBottomRight = nullptr;
-    QAction *actStartFromZero = nullptr;
-    QAction *actStartFromOne = nullptr;
-
-    QAction *actOpenImage = nullptr;
-    QAction *actActualSize = nullptr;
-    QAction *actStretchImage = nullptr;
-    QAction *actProportional = nullptr;
-    QAction *actTransparentImage = nullptr;
-    QAction *actRulerToImageSize = nullptr;
-    QAction *actClearImage = nullptr;
-
-    QAction *actMagnifier = nullptr;
-    QAction *actSetPosition = nullptr;
-
-    static constexpr int kShapeCount = 7;
-    QAction *actFlyingRuler = nullptr;
-    std::array<QAction *, kShapeCount> cornerShapeActions{};
-    std::array<QAction *, kShapeCount> centeredShapeActions{};
-    std::array<QAction *, kShapeCount> freeShapeActions{};
-    std::array<QAction *, kShapeCount> ratioActions{};
-    QAction *actSendToCenter = nullptr;
-    QAction *actReverseAlt = nullptr;
-
-    QAction *actPreferences = nullptr;
-    QAction *actHelp = nullptr;
-    QAction *actCheckUpdates = nullptr;
-    QAction *actOnlineInfo = nullptr;
-    QAction *actRequestFeature = nullptr;
-    QAction *actAbout = nullptr;
-    QAction *actQuit = nullptr;
+public:
+    // Runs a command of the menu or the keys.
+    void execute(RulerCommand command);
+    const RulerOptions &options() const { return m_options; }
+    // The context menu (built from the command table) and its entries.
+    RulerMenu *menu() const { return m_menu; }
+    // Fills the context menu's top level for the state of the program; every opening runs it.
+    void rebuildMenu();
+    // Chooses the checked unit of the menu: a unit that cannot give a scale checks "Pixels", with a
+    // message unless quiet.
+    void setUnit(bool quiet);
 
 public Q_SLOTS:
-    void propertiesShow();
-    void newRuler();
-    void closeRuler();
-    void aboutDlg();
-    void help();
-    void aboutToShow();
-    void recenterPolyruler();
     void currentColorChanged(const QColor &color);
     void currentTransChanged(int alpha);
-    void setBackgroundAction();
-    void setRulerAction();
-    void setGuidesAction();
-    void setViewBorderAction();
-    void setViewFigureAction();
-    void setViewRotationCenterAction();
-    void setViewMAction();
-    void setViewNAction();
-    void setViewFReadingsAction();
-    void setFlipToolbox();
-    void setShowHideInfoPane();
-    void setViewReadingsAction();
-    void setViewMinimalReadingsAction();
-    void setFlyingRuler();
-    void set_M_Rectangle();
-    void set_M_Square();
-    void set_M_Rhombus();
-    void set_M_IsoscelesTriangle();
-    void set_M_RightTriangle();
-    void set_M_Circle();
-    void set_M_Ellipse();
-    void set_S_Rectangle();
-    void set_S_Square();
-    void set_S_Rhombus();
-    void set_S_IsoscelesTriangle();
-    void set_S_RightTriangle();
-    void set_S_Circle();
-    void set_S_Ellipse();
-    void set_F_Rectangle();
-    void set_F_Square();
-    void set_F_Rhombus();
-    void set_F_IsoscelesTriangle();
-    void set_F_RightTriangle();
-    void set_F_Circle();
-    void set_F_Ellipse();
-    void setStayOnTop();
-    void setSnapToScreen();
-    void setLockToScreen();
-    void setAntiAliasing();
-    void setUnit(bool quiet);
-    void setUnit();
-    void setZeroPoint();
-    void setTickerTop();
-    void setTickerLeft();
-    void setTickerRight();
-    void setTickerBottom();
-    void setHideAllTickers();
-    void setShowAllTickers();
-    void setCrossHair();
-    void setStartFromOne();
-    void setStartFromZero();
-    void setTransparency();
-    void setOpenImage();
-    void setClearImage();
-    void setStretchImage();
-    void setProportional();
-    void setActualSize();
-    void setRulerToImageSize();
-    void setTransparentImage();
-    void setMagnifier();
-    void setManualSet();
     void posChangedL(int value);
     void posChangedT(int value);
     void posChangedW(int value);
     void posChangedH(int value);
-    void setFullScreen();
-#if GRADORA_UPDATE_CHECK
-    void setCheckForUpdates();
-#endif
-    void setShowGuides();
-    void setHoverGuides();
-    void setClearGuides();
-    void setMinimalistic();
-    void suggest();
-    void onlineHelpLink();
-    void invertAlt();
-    void set4to3Ratio();
-    void set16to9Ratio();
-    void set5to3Ratio();
-    void set3to2ratio();
-    void set185ratio();
-    void set239ratio();
-    void setGoldenRatio();
-    void setMPix();
-    void editUnits();
-    void editPBUnits();
 
 public:
     // The window's move handling; also run directly, with no event.
@@ -393,10 +198,26 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void createActions();
-    void createMenus();
-    void labelEntries();
+    bool option(RulerOption which) const { return m_options.value(which); }
     void readOptions();
+    // The menu's check marks that follow the options and the window's state.
+    void syncMenu();
+    // The steps of execute(), by kind of command; each returns whether it ran the command.
+    bool runProgramCommand(RulerCommand command);
+    bool runWindowCommand(RulerCommand command);
+    bool runViewCommand(RulerCommand command);
+    bool runChoiceCommand(RulerCommand command);
+    bool runFigureCommand(RulerCommand command);
+    bool runPictureCommand(RulerCommand command);
+    void toggleFigure();
+    void toggleControlPoints();
+    void toggleMinimalReadings();
+    void toggleInfoPanel();
+    void sendPanelToOtherSide();
+    void chooseStartCorner(RulerCommand corner);
+    void stepWindow(QPoint direction);
+    void turnFigure(double degrees);
+    void scaleFigure(double factor);
     void showPreferencesOn(QWidget *page);
     void startColorEditing(int target, const QColor &current);
     void setAllTickers(bool visible);
@@ -416,15 +237,39 @@ private:
     void openContextMenuAt(const QPoint &global);
 
     // Keys.
-    bool handleAltShiftChord(int key);
-    bool handleExactlyAlt(const QKeyEvent *event);
     void prepareForKey(const QKeyEvent *event);
-    bool handleArrowKey(int key);
-    bool handleFigureKey(const QKeyEvent *event);
-    bool handleOptionKey(int key);
     void quitSavingThisRuler();
-    // F1, Ctrl+Q, Ctrl+W and Escape, before the program's own keys.
-    bool runConventionKey(const QKeyEvent *event);
+
+    // The program's windows and links.
+    void showPreferences();
+    void showAbout();
+    void showMagnifier();
+    void openHelp();
+    void openFeatureRequest();
+    void openOnlineInfo();
+#if GRADORA_UPDATE_CHECK
+    void checkForUpdates();
+#endif
+    // Colours and the ruler's own dialogs.
+    void editBackgroundColour();
+    void editRulerColour();
+    void editGuidesColour();
+    void editTransparency();
+    void editPositionAndSize();
+    // Rulers and the window.
+    void newRuler();
+    void closeRuler();
+    void toggleStayOnTop();
+    void toggleSnapToScreen();
+    void toggleFullScreen();
+    void clearGuides();
+    // The picture.
+    void openPicture();
+    void clearPicture();
+    void stretchPicture();
+    void toggleProportionalPicture();
+    void showPictureAtActualSize();
+    void fitRulerToPicture();
 
     // The flying figure as the pointer and the keys see it.
     QList<QPoint> figureControlPoints() const;
@@ -437,8 +282,8 @@ private:
     void recomputeFigure();
     FigureModifiers figureModifiers(Qt::KeyboardModifiers held, Qt::MouseButtons buttons) const;
     FigureModifiers currentFigureModifiers() const;
-    void chooseFigure(int kind, QAction *entry);
-    void chooseRatio(double ratio, QAction *entry);
+    void chooseFigure(RulerCommand entry);
+    void sendFigureToCentre();
 
     // Steps of the paint pass.
     ReadingScale readingScale() const;
@@ -458,6 +303,9 @@ private:
     // The steps after the body's fill; the window's shape runs them too.
     void drawContent(QPainter &painter, const FigureReadings &figureReadings) const;
     FigureUnits figureUnits() const;
+
+    RulerOptions m_options;
+    RulerMenu *m_menu = nullptr;
 
     // Shaping: what the last shape was made from, and whether a new one is on its way.
     QByteArray shapeSignature() const;

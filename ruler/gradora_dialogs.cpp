@@ -28,7 +28,7 @@ QRect displayRect(int index)
 }
 } // namespace
 
-void Gradora::setTransparency()
+void Gradora::editTransparency()
 {
     transparency *dialog = settings->transparencyDialog;
     dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -46,7 +46,7 @@ void Gradora::setTransparency()
     update();
 }
 
-void Gradora::setManualSet()
+void Gradora::editPositionAndSize()
 {
     setpos *dialog = settings->positionDialog;
     dialog->dropFollower();
@@ -106,23 +106,23 @@ void Gradora::posChangedH(int value)
     settings->positionDialog->activateWindow();
 }
 
-void Gradora::help()
+void Gradora::openHelp()
 {
     HelpLinks::openUrl(HelpLinks::documentUrl(QString::fromLatin1(HelpLinks::kHelpPage)));
 }
 
-void Gradora::suggest()
+void Gradora::openFeatureRequest()
 {
     HelpLinks::openUrl(HelpLinks::suggestionsPage());
 }
 
-void Gradora::onlineHelpLink()
+void Gradora::openOnlineInfo()
 {
     HelpLinks::openUrl(HelpLinks::productPage());
 }
 
 #if GRADORA_UPDATE_CHECK
-void Gradora::setCheckForUpdates()
+void Gradora::checkForUpdates()
 {
     if (settings)
         settings->sendVersionRequest(true);

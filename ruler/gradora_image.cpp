@@ -9,9 +9,9 @@
 #include "pictureplacement.h"
 #include "programkeys.h"
 #include "programstore.h"
+#include "ruler/rulermenu.h"
 #include "topmessage.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -47,15 +47,14 @@ bool Gradora::loadPicture(const QString &path)
 // "Stretch Image" and "Actual Size" act as a pair; "Proportional" only matters when stretched.
 void Gradora::showPictureChoice()
 {
-    actStretchImage->setChecked(stretchImage);
-    actActualSize->setChecked(!stretchImage);
-    actProportional->setEnabled(stretchImage);
-    actProportional->setVisible(stretchImage);
-    if (stretchImage)
-        actProportional->setChecked(proportionalImage);
+    const bool stretched = option(RulerOption::StretchPicture);
+    m_menu->setChecked(RulerCommand::StretchPicture, stretched);
+    m_menu->setChecked(RulerCommand::ActualSize, !stretched);
+    m_menu->setEnabled(RulerCommand::ProportionalPicture, stretched);
+    m_menu->setVisible(RulerCommand::ProportionalPicture, stretched);
 }
 
-void Gradora::setOpenImage()
+void Gradora::openPicture()
 {
     ProgramStore::selectFormat();
     QSettings store;
@@ -76,7 +75,7 @@ void Gradora::setOpenImage()
     update();
 }
 
-void Gradora::setClearImage()
+void Gradora::clearPicture()
 {
     image = QImage();
     imageFile.clear();
@@ -84,34 +83,34 @@ void Gradora::setClearImage()
     update();
 }
 
-void Gradora::setStretchImage()
+void Gradora::stretchPicture()
 {
-    stretchImage = true;
+    m_options.set(RulerOption::StretchPicture, true);
     showPictureChoice();
     update();
 }
 
-void Gradora::setProportional()
+void Gradora::toggleProportionalPicture()
 {
-    proportionalImage = !proportionalImage;
-    setStretchImage();
+    m_options.toggle(RulerOption::ProportionalPicture);
+    stretchPicture();
 }
 
-void Gradora::setActualSize()
+void Gradora::showPictureAtActualSize()
 {
-    stretchImage = false;
+    m_options.set(RulerOption::StretchPicture, false);
     showPictureChoice();
     update();
 }
 
-void Gradora::setRulerToImageSize()
+void Gradora::fitRulerToPicture()
 {
-    setActualSize();
+    showPictureAtActualSize();
     // Without a picture the window would shrink to nothing.
     if (image.isNull())
         return;
     if (fullScreen)
-        setFullScreen();
+        toggleFullScreen();
     placeWindow(QRect(geometry().topLeft(), image.size()));
     update();
 }
@@ -122,12 +121,12 @@ void Gradora::drawPicture(QPainter &painter) const
         return;
     painter.save();
     // With the SourceIn mode the picture takes the alpha of the translucent body painted before it.
-    if (transparentImage)
+    if (option(RulerOption::TransparentPicture))
         painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
     // Scaling stays the fast, unsmoothed kind: every picture pixel remains a sharp block.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (stretchImage)
-        painter.drawImage(PicturePlacement::targetRect(image.size(), size(), true, proportionalImage), image);
+    if (option(RulerOption::StretchPicture))
+        painter.drawImage(PicturePlacement::targetRect(image.size(), size(), true, option(RulerOption::ProportionalPicture)), image);
     else
         painter.drawImage(QPoint(0, 0), image);
     painter.restore();

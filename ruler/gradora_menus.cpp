@@ -1,364 +1,297 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-// The actions, the context menu and the slots that toggle display options.
+// The commands of the menu and the keys, and the menu that shows them.
 #include "gradora.h"
 
 #include "about.h"
 #include "magnifier.h"
-#include "mnemonics.h"
+#include "ruler/rulermenu.h"
 #include "rulersettings.h"
 #include "settings.h"
 #include "ui_settings.h"
 
 #include <QAction>
-#include <QActionGroup>
+#include <QApplication>
 #include <QColorDialog>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
 
-namespace {
+using C = RulerCommand;
+using O = RulerOption;
 
-// The menus only show the shortcuts; the keyboard handler acts on the keys, so no shortcut may take a
-// key away from it.
-void showShortcut(QAction *action, const QKeySequence &keys)
+void Gradora::execute(RulerCommand command)
 {
-    action->setShortcut(keys);
-    action->setShortcutContext(Qt::WidgetShortcut);
+    if (!runWindowCommand(command) && !runPictureCommand(command) && !runFigureCommand(command) &&
+        !runChoiceCommand(command) && !runViewCommand(command))
+        runProgramCommand(command);
+    syncMenu();
 }
 
-const char *const kShapeNames[] = {
-    QT_TRANSLATE_NOOP("Gradora", "Rectangle"),      QT_TRANSLATE_NOOP("Gradora", "Square"),
-    QT_TRANSLATE_NOOP("Gradora", "Rhombus"),        QT_TRANSLATE_NOOP("Gradora", "Isosceles Triangle"),
-    QT_TRANSLATE_NOOP("Gradora", "Right Triangle"), QT_TRANSLATE_NOOP("Gradora", "Circle"),
-    QT_TRANSLATE_NOOP("Gradora", "Ellipse")};
-
-const char *const kRatioNames[] = {QT_TRANSLATE_NOOP("Gradora", "Ratio 1.33333333:1 -- 4:3"),
-                                   QT_TRANSLATE_NOOP("Gradora", "Ratio 1.77777778:1 -- 16:9"),
-                                   QT_TRANSLATE_NOOP("Gradora", "Ratio 1.66666667:1 -- 5:3"),
-                                   QT_TRANSLATE_NOOP("Gradora", "Ratio 1.5:1 -- 3:2"),
-                                   QT_TRANSLATE_NOOP("Gradora", "Ratio 1.85:1"),
-                                   QT_TRANSLATE_NOOP("Gradora", "Ratio 2.39:1"),
-                                   QT_TRANSLATE_NOOP("Gradora", "Ratio 1.61803399:1 -- \"golden\" ratio")};
-
-// The key is called Alt on Linux and Windows; only a Mac has a Cmd key.
-QString reverseAltText()
+void Gradora::syncMenu()
 {
-#ifdef Q_OS_MACOS
-    return Gradora::tr("Reverse Alt/Cmd Key Behavior");
-#else
-    return Gradora::tr("Reverse Alt Key Behavior");
-#endif
+    m_menu->showOptions(m_options);
+    m_menu->setChecked(C::FullScreen, fullScreen);
+    const bool left = option(O::ZeroAtLeft);
+    m_menu->setChecked(option(O::ZeroAtBottom) ? (left ? C::StartBottomLeft : C::StartBottomRight)
+                                               : (left ? C::StartTopLeft : C::StartTopRight),
+                       true);
+    m_menu->setChecked(option(O::StartFromPixelOne) ? C::StartFromPixelOne : C::StartFromPixelZero, true);
 }
 
-} // namespace
-
-void Gradora::createActions()
+bool Gradora::runWindowCommand(RulerCommand command)
 {
-    // A plain entry, or a checkable one when a start state is given.
-    enum class Check
-    {
-        None,
-        Off,
-        On
-    };
-    auto make = [this](const QString &text, const QKeySequence &keys, Check check, auto slot) {
-        auto *action = new QAction(text, this);
-        if (!keys.isEmpty())
-            showShortcut(action, keys);
-        if (check != Check::None) {
-            action->setCheckable(true);
-            action->setChecked(check == Check::On);
-        }
-        if constexpr (!std::is_same_v<decltype(slot), std::nullptr_t>)
-            connect(action, &QAction::triggered, this, slot);
-        return action;
-    };
-    const QKeySequence none;
-
-    actNewRuler = make(tr("New Ruler"), QKeySequence("Alt+N"), Check::None, &Gradora::newRuler);
-    actCloseRuler = make(tr("Close Ruler"), QKeySequence("Alt+W"), Check::None, &Gradora::closeRuler);
-    actBackgroundColor =
-        make(tr("Background Color"), QKeySequence("Alt+B"), Check::None, &Gradora::setBackgroundAction);
-    actRulerColor = make(tr("Ruler Color"), QKeySequence("Alt+C"), Check::None, &Gradora::setRulerAction);
-    actGuidesColor = make(tr("Guides Color"), QKeySequence("Alt+G"), Check::None, &Gradora::setGuidesAction);
-    actTransparency =
-        make(tr("Transparency"), QKeySequence("Alt+Shift+T"), Check::None, &Gradora::setTransparency);
-    actStayOnTop = make(tr("Stay On Top"), QKeySequence("Alt+S"), Check::Off, &Gradora::setStayOnTop);
-    actSnapToScreen =
-        make(tr("Snap to Screen Edges"), QKeySequence("Alt+P"), Check::Off, &Gradora::setSnapToScreen);
-    actLockToScreen =
-        make(tr("Lock to Screen"), QKeySequence("Alt+L"), Check::Off, &Gradora::setLockToScreen);
-    actFullScreen = make(tr("Full Screen"), QKeySequence("Alt+F"), Check::Off, &Gradora::setFullScreen);
-
-    actShowFigure = make(tr("Show Flying Figure"), QKeySequence(Qt::Key_QuoteLeft), Check::On,
-                         &Gradora::setViewFigureAction);
-    actShowRotationCenter = make(tr("Show Figure Rotation Center"), QKeySequence("R"), Check::Off,
-                                 &Gradora::setViewRotationCenterAction);
-    actShowControlPoints =
-        make(tr("Show Control Points"), QKeySequence("M"), Check::On, &Gradora::setViewMAction);
-    actBoldControlPoints =
-        make(tr("Bold Control Points"), QKeySequence("N"), Check::On, &Gradora::setViewNAction);
-    actShowFigureReadings =
-        make(tr("Show Figure Readings"), QKeySequence("T"), Check::On, &Gradora::setViewFReadingsAction);
-    actShowBorder = make(tr("Show Border"), QKeySequence("B"), Check::On, &Gradora::setViewBorderAction);
-    actShowReadings =
-        make(tr("Show Readings"), QKeySequence("Y"), Check::On, &Gradora::setViewReadingsAction);
-    actMinimalReadings = make(tr("Minimal Readings"), QKeySequence("Alt+Shift+Y"), Check::Off,
-                              &Gradora::setViewMinimalReadingsAction);
-    actBottomRightLabels = make(tr("Show Bottom-Right Labels"), QKeySequence("Alt+Shift+R"), Check::Off,
-                                &Gradora::setMinimalistic);
-    actCentralPoint =
-        make(tr("Show Central Point"), QKeySequence("Alt+Shift+C"), Check::Off, &Gradora::setCrossHair);
-    actShowGuides = make(tr("Show Guides"), QKeySequence("G"), Check::On, &Gradora::setShowGuides);
-    actHoverGuides =
-        make(tr("Guides Hover Width / Height"), QKeySequence("H"), Check::Off, &Gradora::setHoverGuides);
-    actClearGuides =
-        make(tr("Clear All Guides"), QKeySequence("Alt+Shift+G"), Check::None, &Gradora::setClearGuides);
-    actShowInfoPanel =
-        make(tr("Show Info Panel"), QKeySequence("/"), Check::On, &Gradora::setShowHideInfoPane);
-    actPanelSide = make(tr("Send Panel to Left"), QKeySequence("."), Check::None, &Gradora::setFlipToolbox);
-    actTopTicker = make(tr("Top Ticker"), none, Check::On, &Gradora::setTickerTop);
-    actLeftTicker = make(tr("Left Ticker"), none, Check::On, &Gradora::setTickerLeft);
-    actBottomTicker = make(tr("Bottom Ticker"), none, Check::On, &Gradora::setTickerBottom);
-    actRightTicker = make(tr("Right Ticker"), none, Check::On, &Gradora::setTickerRight);
-    actShowAllTickers = make(tr("Show All Tickers"), none, Check::None, &Gradora::setShowAllTickers);
-    actHideAllTickers = make(tr("Hide All Tickers"), none, Check::None, &Gradora::setHideAllTickers);
-    actAntiAliasing =
-        make(tr("Anti-aliasing"), QKeySequence("Alt+Shift+A"), Check::None, &Gradora::setAntiAliasing);
-    actMegapixel = make(tr("Megapixel instead of px"), none, Check::On, &Gradora::setMPix);
-
-    unitGroup = new QActionGroup(this);
-    void (Gradora::*chooseUnit)() = &Gradora::setUnit;
-    actPixels = make(tr("Pixels"), none, Check::On, chooseUnit);
-    unitGroup->addAction(actPixels);
-    for (auto *entries : {&physicalUnitActions, &pixelUnitActions}) {
-        for (QAction *&entry : *entries) {
-            entry = make(QString(), none, Check::Off, chooseUnit);
-            entry->setEnabled(false);
-            entry->setVisible(false);
-            unitGroup->addAction(entry);
-        }
+    switch (command) {
+    case C::NewRuler:
+        newRuler();
+        return true;
+    case C::CloseRuler:
+        closeRuler();
+        return true;
+    case C::BackgroundColour:
+        editBackgroundColour();
+        return true;
+    case C::RulerColour:
+        editRulerColour();
+        return true;
+    case C::GuidesColour:
+        editGuidesColour();
+        return true;
+    case C::Transparency:
+        editTransparency();
+        return true;
+    case C::PositionAndSize:
+        editPositionAndSize();
+        return true;
+    case C::StayOnTop:
+        toggleStayOnTop();
+        return true;
+    case C::SnapToScreen:
+        toggleSnapToScreen();
+        return true;
+    case C::LockToScreen:
+        m_options.toggle(O::LockToScreen);
+        moveEvent(nullptr);
+        return true;
+    case C::FullScreen:
+        toggleFullScreen();
+        return true;
+    default:
+        break;
     }
-    actEditUnits = make(tr("(Edit Units)"), none, Check::None, &Gradora::editUnits);
-    actEditPBUnits = make(tr("(Edit Pixel-Based Units)"), none, Check::None, &Gradora::editPBUnits);
+    const QPoint direction = RulerCommands::directionOf(command);
+    if (direction.isNull() || RulerCommands::inRange(command, C::NudgeFigureUp, 4))
+        return false;
+    stepWindow(direction);
+    return true;
+}
 
-    startPointGroup = new QActionGroup(this);
-    actTopLeft = make(tr("Top-Left"), none, Check::On, &Gradora::setZeroPoint);
-    actTopRight = make(tr("Top-Right"), none, Check::Off, &Gradora::setZeroPoint);
-    actBottomLeft = make(tr("Bottom-Left"), none, Check::Off, &Gradora::setZeroPoint);
-    actBottomRight = make(tr("Bottom-Right"), none, Check::Off, &Gradora::setZeroPoint);
-    for (QAction *action : {actTopLeft, actTopRight, actBottomLeft, actBottomRight})
-        startPointGroup->addAction(action);
-
-    pixelOriginGroup = new QActionGroup(this);
-    actStartFromZero = make(tr("Rulers Start With Pixel 0"), none, Check::On, &Gradora::setStartFromZero);
-    actStartFromOne = make(tr("Rulers Start With Pixel 1"), none, Check::Off, &Gradora::setStartFromOne);
-    pixelOriginGroup->addAction(actStartFromZero);
-    pixelOriginGroup->addAction(actStartFromOne);
-
-    actOpenImage = make(tr("Open Image"), none, Check::None, &Gradora::setOpenImage);
-    actActualSize = make(tr("Actual Size"), none, Check::On, &Gradora::setActualSize);
-    actStretchImage = make(tr("Stretch Image"), none, Check::Off, &Gradora::setStretchImage);
-    actProportional = make(tr("Proportional"), none, Check::On, &Gradora::setProportional);
-    actProportional->setVisible(false);
-    actTransparentImage = make(tr("Transparent Image"), none, Check::Off, &Gradora::setTransparentImage);
-    actRulerToImageSize = make(tr("Ruler to Image Size"), none, Check::None, &Gradora::setRulerToImageSize);
-    actClearImage = make(tr("Clear Image"), none, Check::None, &Gradora::setClearImage);
-    setPictureEntriesEnabled(false);
-
-    actMagnifier = make(tr("Magnifier"), QKeySequence("Alt+Shift+M"), Check::None, &Gradora::setMagnifier);
-    actSetPosition =
-        make(tr("Set Position / Size"), QKeySequence("Alt+Shift+P"), Check::None, &Gradora::setManualSet);
-
-    figureGroup = new QActionGroup(this);
-    actFlyingRuler = make(tr("Ruler"), QKeySequence("0"), Check::On, &Gradora::setFlyingRuler);
-    figureGroup->addAction(actFlyingRuler);
-    using Slot = void (Gradora::*)();
-    const Slot cornerSlots[] = {&Gradora::set_M_Rectangle,     &Gradora::set_M_Square,
-                                &Gradora::set_M_Rhombus,       &Gradora::set_M_IsoscelesTriangle,
-                                &Gradora::set_M_RightTriangle, &Gradora::set_M_Circle,
-                                &Gradora::set_M_Ellipse};
-    const Slot centeredSlots[] = {&Gradora::set_S_Rectangle,     &Gradora::set_S_Square,
-                                  &Gradora::set_S_Rhombus,       &Gradora::set_S_IsoscelesTriangle,
-                                  &Gradora::set_S_RightTriangle, &Gradora::set_S_Circle,
-                                  &Gradora::set_S_Ellipse};
-    const Slot freeSlots[] = {&Gradora::set_F_Rectangle,     &Gradora::set_F_Square,
-                              &Gradora::set_F_Rhombus,       &Gradora::set_F_IsoscelesTriangle,
-                              &Gradora::set_F_RightTriangle, &Gradora::set_F_Circle,
-                              &Gradora::set_F_Ellipse};
-    const Slot ratioSlots[] = {&Gradora::set4to3Ratio,  &Gradora::set16to9Ratio, &Gradora::set5to3Ratio,
-                               &Gradora::set3to2ratio,  &Gradora::set185ratio,   &Gradora::set239ratio,
-                               &Gradora::setGoldenRatio};
-    for (int i = 0; i < kShapeCount; ++i) {
-        const QString shape = tr(kShapeNames[i]);
-        const QString digit = QString::number(i + 1);
-        cornerShapeActions[i] = make(shape, QKeySequence(digit), Check::Off, cornerSlots[i]);
-        centeredShapeActions[i] =
-            make(tr("Centered %1").arg(shape), QKeySequence("Shift+" + digit), Check::Off, centeredSlots[i]);
-        freeShapeActions[i] =
-            make(tr("Free %1").arg(shape), QKeySequence("Alt+" + digit), Check::Off, freeSlots[i]);
-        ratioActions[i] = make(tr(kRatioNames[i]), QKeySequence("Alt+" + digit), Check::Off, ratioSlots[i]);
+bool Gradora::runPictureCommand(RulerCommand command)
+{
+    switch (command) {
+    case C::OpenPicture:
+        openPicture();
+        return true;
+    case C::ActualSize:
+        showPictureAtActualSize();
+        return true;
+    case C::StretchPicture:
+        stretchPicture();
+        return true;
+    case C::ProportionalPicture:
+        toggleProportionalPicture();
+        return true;
+    case C::RulerToPictureSize:
+        fitRulerToPicture();
+        return true;
+    case C::ClearPicture:
+        clearPicture();
+        return true;
+    default:
+        return false;
     }
-    for (const auto *shapes :
-         {&cornerShapeActions, &centeredShapeActions, &freeShapeActions, &ratioActions}) {
-        for (QAction *action : *shapes)
-            figureGroup->addAction(action);
-    }
-    actSendToCenter =
-        make(tr("Send to Center"), QKeySequence(Qt::Key_Backslash), Check::None, &Gradora::recenterPolyruler);
-    actReverseAlt = make(reverseAltText(), QKeySequence("Alt+Shift+S"), Check::Off, nullptr);
+}
 
-    actPreferences = make(tr("Preferences"), QKeySequence("Alt+,"), Check::None, &Gradora::propertiesShow);
-    actHelp = make(tr("Gradora Help"), QKeySequence("Alt+/"), Check::None, &Gradora::help);
+bool Gradora::runFigureCommand(RulerCommand command)
+{
+    if (command == C::FlyingRuler || RulerCommands::inRange(command, C::CornerShapeFirst, 4 * RulerCommands::kShapes)) {
+        chooseFigure(command);
+        return true;
+    }
+    if (const double degrees = RulerCommands::turnOf(command)) {
+        turnFigure(degrees);
+        return true;
+    }
+    if (const double factor = RulerCommands::scaleOf(command); factor != 1) {
+        scaleFigure(factor);
+        return true;
+    }
+    switch (command) {
+    case C::NudgeFigureUp:
+    case C::NudgeFigureDown:
+    case C::NudgeFigureLeft:
+    case C::NudgeFigureRight:
+        moveFigureBy(RulerCommands::directionOf(command));
+        return true;
+    case C::ToggleFigurePlacement:
+        toggleFigurePlacement();
+        return true;
+    case C::RecomputeFigure:
+        recomputeFigure();
+        return true;
+    case C::SendFigureToCentre:
+        sendFigureToCentre();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Gradora::runChoiceCommand(RulerCommand command)
+{
+    using RulerCommands::Group;
+    switch (RulerCommands::entry(command).group) {
+    case Group::Unit:
+        m_menu->setChecked(command, true);
+        setUnit(false);
+        return true;
+    case Group::StartCorner:
+        chooseStartCorner(command);
+        return true;
+    case Group::PixelOrigin:
+        m_options.set(O::StartFromPixelOne, command == C::StartFromPixelOne);
+        update();
+        return true;
+    default:
+        break;
+    }
+    if (command == C::EditUnits || command == C::EditPixelUnits) {
+        showPreferencesOn(command == C::EditUnits ? settings->ui->tab_2 : settings->ui->tab_5);
+        return true;
+    }
+    return false;
+}
+
+bool Gradora::runViewCommand(RulerCommand command)
+{
+    switch (command) {
+    case C::ShowFigure:
+        toggleFigure();
+        break;
+    case C::ShowControlPoints:
+        toggleControlPoints();
+        break;
+    case C::BoldControlPoints:
+        if (!option(O::HideControlPoints))
+            m_options.toggle(O::BoldControlPoints);
+        break;
+    case C::ShowFigureReadings:
+        if (option(O::ShowFigure))
+            m_options.toggle(O::ShowFigureReadings);
+        break;
+    case C::ShowReadings:
+        m_menu->setEnabled(C::MinimalReadings, m_options.toggle(O::ShowReadings));
+        break;
+    case C::MinimalReadings:
+        toggleMinimalReadings();
+        break;
+    case C::ShowAllTickers:
+    case C::HideAllTickers:
+        for (O ticker : {O::ShowTopTicker, O::ShowLeftTicker, O::ShowRightTicker, O::ShowBottomTicker})
+            m_options.set(ticker, command == C::ShowAllTickers);
+        break;
+    case C::ClearGuides:
+        clearGuides();
+        return true;
+    case C::ShowInfoPanel:
+        toggleInfoPanel();
+        return true;
+    case C::PanelSide:
+        sendPanelToOtherSide();
+        return true;
+    case C::AntiAliasing:
+        m_options.toggle(O::AntiAliasing);
+        moveEvent(nullptr);
+        return true;
+    case C::ActivateOnHover:
+        if (settings)
+            settings->activateOnHover = !settings->activateOnHover;
+        return true;
+    default: {
+        // The other entries that toggle an option only repaint.
+        const std::optional<RulerOption> toggled = RulerCommands::entry(command).option;
+        if (!toggled)
+            return false;
+        m_options.toggle(*toggled);
+    }
+    }
+    update();
+    return true;
+}
+
+bool Gradora::runProgramCommand(RulerCommand command)
+{
+    switch (command) {
+    case C::Preferences:
+        showPreferencesOn(nullptr);
+        return true;
+    case C::Help:
+        openHelp();
+        return true;
 #if GRADORA_UPDATE_CHECK
-    actCheckUpdates = make(tr("Check for Updates"), none, Check::None, &Gradora::setCheckForUpdates);
+    case C::CheckForUpdates:
+        checkForUpdates();
+        return true;
 #endif
-    actOnlineInfo = make(tr("Online Info"), none, Check::None, &Gradora::onlineHelpLink);
-    actRequestFeature = make(tr("Request Feature"), none, Check::None, &Gradora::suggest);
-    actAbout = make(tr("About Gradora"), none, Check::None, &Gradora::aboutDlg);
-    actQuit = make(tr("Quit"), QKeySequence("Alt+Q"), Check::None, nullptr);
-    connect(actQuit, &QAction::triggered, qApp, &QApplication::closeAllWindows);
-}
-
-void Gradora::createMenus()
-{
-    contextMenu = new QMenu();
-    connect(contextMenu, &QMenu::aboutToShow, this, &Gradora::aboutToShow);
-
-    viewMenu = new QMenu(tr("View"));
-    viewMenu->addActions({actShowFigure, actShowRotationCenter, actShowControlPoints, actBoldControlPoints,
-                          actShowFigureReadings});
-    viewMenu->addSeparator();
-    viewMenu->addActions(
-        {actShowBorder, actShowReadings, actMinimalReadings, actBottomRightLabels, actCentralPoint});
-    viewMenu->addSeparator();
-    viewMenu->addActions({actShowGuides, actHoverGuides, actClearGuides});
-    viewMenu->addSeparator();
-    viewMenu->addActions({actShowInfoPanel, actPanelSide});
-    viewMenu->addSeparator();
-    viewMenu->addActions(
-        {actTopTicker, actLeftTicker, actBottomTicker, actRightTicker, actShowAllTickers, actHideAllTickers});
-    viewMenu->addSeparator();
-    viewMenu->addActions({actAntiAliasing, actMegapixel});
-
-    unitMenu = new QMenu(tr("Unit"));
-    unitMenu->addAction(actPixels);
-    for (QAction *entry : physicalUnitActions)
-        unitMenu->addAction(entry);
-    unitMenu->addAction(actEditUnits);
-    unitMenu->addSeparator();
-    for (QAction *entry : pixelUnitActions)
-        unitMenu->addAction(entry);
-    unitMenu->addAction(actEditPBUnits);
-
-    startPointMenu = new QMenu(tr("Start Point"));
-    startPointMenu->addActions({actTopLeft, actTopRight, actBottomLeft, actBottomRight});
-    startPointMenu->addSeparator();
-    startPointMenu->addActions({actStartFromZero, actStartFromOne});
-
-    imageMenu = new QMenu(tr("Image"));
-    imageMenu->addAction(actOpenImage);
-    imageMenu->addSeparator();
-    imageMenu->addActions(
-        {actActualSize, actStretchImage, actProportional, actTransparentImage, actRulerToImageSize});
-    imageMenu->addSeparator();
-    imageMenu->addAction(actClearImage);
-
-    toolsMenu = new QMenu(tr("Tools"));
-    toolsMenu->addActions({actMagnifier, actSetPosition});
-
-    figureMenu = new QMenu(tr("Flying Figure"));
-    figureMenu->addAction(actFlyingRuler);
-    for (const auto *shapes : {&cornerShapeActions, &centeredShapeActions, &ratioActions}) {
-        figureMenu->addSeparator();
-        for (QAction *action : *shapes)
-            figureMenu->addAction(action);
+    case C::OnlineInfo:
+        openOnlineInfo();
+        return true;
+    case C::RequestFeature:
+        openFeatureRequest();
+        return true;
+    case C::About:
+        showAbout();
+        return true;
+    case C::Magnifier:
+        showMagnifier();
+        return true;
+    case C::Quit:
+        QApplication::closeAllWindows();
+        return true;
+    case C::QuitSavingThisRuler:
+        quitSavingThisRuler();
+        return true;
+    default:
+        return false;
     }
-    figureMenu->addSeparator();
-    figureMenu->addActions({actSendToCenter, actReverseAlt});
 }
 
-void Gradora::aboutToShow()
+void Gradora::rebuildMenu()
 {
-    actCloseRuler->setEnabled(true);
-    contextMenu->clear();
-
-    contextMenu->addAction(actNewRuler);
-    const bool severalRulers = settings && settings->rulers.size() >= 2;
-    actCloseRuler->setEnabled(severalRulers);
-    actCloseRuler->setVisible(severalRulers);
-    if (severalRulers)
-        contextMenu->addAction(actCloseRuler);
-
-    contextMenu->addSeparator();
-    contextMenu->addActions({actBackgroundColor, actRulerColor, actGuidesColor, actTransparency});
-    contextMenu->addSeparator();
-    contextMenu->addActions({actStayOnTop, actSnapToScreen, actLockToScreen, actFullScreen});
-
     const bool panelShown = settings && settings->infoPaneShown;
-    actPanelSide->setEnabled(panelShown);
-    actShowInfoPanel->setChecked(panelShown);
-
-    contextMenu->addSeparator();
-    if (viewMenu)
-        contextMenu->addMenu(viewMenu);
-
+    m_menu->setEnabled(C::PanelSide, panelShown);
+    m_menu->setChecked(C::ShowInfoPanel, panelShown);
     if (settings) {
-        for (int row = 0; row < kUnitEntries; ++row) {
-            const std::pair<QAction *, const TextGrid *> entries[] = {
-                {physicalUnitActions[row], &settings->unitCells},
-                {pixelUnitActions[row], &settings->pixelUnitCells}};
-            for (const auto &[entry, grid] : entries) {
-                const QString name = (*grid)[row][0];
-                entry->setText(name);
-                entry->setVisible(!name.isEmpty());
-                entry->setEnabled(!name.isEmpty());
-            }
+        QStringList physical;
+        QStringList pixelBased;
+        for (int row = 0; row < RulerCommands::kUnitRows; ++row) {
+            physical.append(settings->unitCells[row][0]);
+            pixelBased.append(settings->pixelUnitCells[row][0]);
         }
+        m_menu->setUnitNames(physical, pixelBased);
     }
-
-    for (QMenu *submenu : {unitMenu, startPointMenu, imageMenu, figureMenu, toolsMenu}) {
-        if (submenu)
-            contextMenu->addMenu(submenu);
-    }
-
-    contextMenu->addSeparator();
-    contextMenu->addActions({actPreferences, actHelp});
-    if (actCheckUpdates && settings && !settings->autoUpdatesEnabled)
-        contextMenu->addAction(actCheckUpdates);
-    contextMenu->addActions({actOnlineInfo, actRequestFeature, actAbout});
-    contextMenu->addSeparator();
-    contextMenu->addAction(actQuit);
-
-    labelEntries();
+    m_menu->rebuild({settings && settings->rulers.size() >= 2, settings && !settings->autoUpdatesEnabled});
     if (settings && settings->trayIcon)
-        settings->trayIcon->setContextMenu(contextMenu);
-}
-
-void Gradora::labelEntries()
-{
-    // The entries that only some menus show take part too, so that no other entry's letter moves
-    // when they come and go.
-    QList<QAction *> topLevel = contextMenu->actions();
-    for (QAction *optional : {actCloseRuler, actCheckUpdates}) {
-        if (optional && !topLevel.contains(optional))
-            topLevel.append(optional);
-    }
-    Mnemonics::label(topLevel);
-    for (QMenu *submenu : {viewMenu, unitMenu, startPointMenu, imageMenu, figureMenu, toolsMenu}) {
-        if (submenu)
-            Mnemonics::label(submenu->actions());
-    }
+        settings->trayIcon->setContextMenu(m_menu->contextMenu());
 }
 
 void Gradora::contextMenuEvent(QContextMenuEvent *event)
 {
     if (event->reason() == QContextMenuEvent::Keyboard) {
-        aboutToShow();
-        contextMenu->exec(event->globalPos());
+        rebuildMenu();
+        m_menu->contextMenu()->exec(event->globalPos());
     }
     contextMenuShown = true;
 }
@@ -366,8 +299,8 @@ void Gradora::contextMenuEvent(QContextMenuEvent *event)
 void Gradora::focusInEvent(QFocusEvent *)
 {
     moveEvent(nullptr);
-    if (!contextMenu->isVisible()) {
-        aboutToShow();
+    if (!m_menu->contextMenu()->isVisible()) {
+        rebuildMenu();
         if (settings && settings->infoPaneShown) {
             infoPanel->show();
             infoPanel->raise();
@@ -393,22 +326,7 @@ void Gradora::showPreferencesOn(QWidget *page)
         settings->ui->tabWidget->setCurrentWidget(page);
 }
 
-void Gradora::propertiesShow()
-{
-    showPreferencesOn(nullptr);
-}
-
-void Gradora::editUnits()
-{
-    showPreferencesOn(settings->ui->tab_2);
-}
-
-void Gradora::editPBUnits()
-{
-    showPreferencesOn(settings->ui->tab_5);
-}
-
-void Gradora::aboutDlg()
+void Gradora::showAbout()
 {
     settings->aboutBox->show();
     settings->aboutBox->raise();
@@ -417,7 +335,7 @@ void Gradora::aboutDlg()
     clearRememberedModifiers();
 }
 
-void Gradora::setMagnifier()
+void Gradora::showMagnifier()
 {
     settings->magnifier->show();
     settings->magnifier->setFocus();
@@ -438,17 +356,17 @@ void Gradora::startColorEditing(int target, const QColor &current)
         colorDialog->move(remembered);
 }
 
-void Gradora::setBackgroundAction()
+void Gradora::editBackgroundColour()
 {
     startColorEditing(1, backgroundColor);
 }
 
-void Gradora::setRulerAction()
+void Gradora::editRulerColour()
 {
     startColorEditing(2, rulerColor);
 }
 
-void Gradora::setGuidesAction()
+void Gradora::editGuidesColour()
 {
     startColorEditing(3, guidesColor);
 }
@@ -477,260 +395,80 @@ void Gradora::currentTransChanged(int alpha)
     repaint();
 }
 
-void Gradora::setViewBorderAction()
+void Gradora::toggleFigure()
 {
-    borderVisible = !borderVisible;
-    actShowBorder->setChecked(borderVisible);
-    update();
-}
-
-void Gradora::setViewFigureAction()
-{
-    flyingFigureVisible = !flyingFigureVisible;
-    figure.visible = flyingFigureVisible;
-    actShowFigure->setChecked(flyingFigureVisible);
-    for (QAction *action : {actShowRotationCenter, actShowControlPoints, actBoldControlPoints,
-                            actShowFigureReadings, actSendToCenter})
-        action->setEnabled(flyingFigureVisible);
-    figureMenu->setEnabled(flyingFigureVisible);
-    figureGroup->setEnabled(flyingFigureVisible);
-    if (!flyingFigureVisible) {
+    const bool visible = m_options.toggle(O::ShowFigure);
+    figure.visible = visible;
+    for (C entry : {C::ShowRotationCentre, C::ShowControlPoints, C::BoldControlPoints, C::ShowFigureReadings,
+                    C::SendFigureToCentre})
+        m_menu->setEnabled(entry, visible);
+    m_menu->setFigureEntriesEnabled(visible);
+    if (!visible) {
         if (dragMode == 10)
             dragMode = 0;
         pressInsideFigure = false;
     }
-    update();
 }
 
-void Gradora::setViewRotationCenterAction()
+void Gradora::toggleControlPoints()
 {
-    showMasterPointLines = !showMasterPointLines;
-    actShowRotationCenter->setChecked(showMasterPointLines);
-    update();
+    m_menu->setEnabled(C::BoldControlPoints, !m_options.toggle(O::HideControlPoints));
 }
 
-void Gradora::setViewMAction()
+// Turned on, minimal readings turn the readings on too; turned off, they leave them as they are.
+void Gradora::toggleMinimalReadings()
 {
-    noControlPoints = !noControlPoints;
-    actShowControlPoints->setChecked(!noControlPoints);
-    actBoldControlPoints->setEnabled(!noControlPoints);
-    update();
-}
-
-void Gradora::setViewNAction()
-{
-    if (!noControlPoints)
-        boldControlPoints = !boldControlPoints;
-    actBoldControlPoints->setChecked(boldControlPoints);
-    update();
-}
-
-void Gradora::setViewFReadingsAction()
-{
-    if (flyingFigureVisible)
-        showOnFigureReadings = !showOnFigureReadings;
-    actShowFigureReadings->setChecked(showOnFigureReadings);
-    update();
-}
-
-void Gradora::setViewReadingsAction()
-{
-    showRulerReadings = !showRulerReadings;
-    actShowReadings->setChecked(showRulerReadings);
-    actMinimalReadings->setEnabled(showRulerReadings);
-    update();
-}
-
-void Gradora::setViewMinimalReadingsAction()
-{
-    R_M_MinimalReadings = !R_M_MinimalReadings;
-    if (!R_M_MinimalReadings) {
-        actMinimalReadings->setChecked(false);
-    } else {
-        actMinimalReadings->setChecked(true);
-        actMinimalReadings->setEnabled(true);
-        actShowReadings->setChecked(true);
-        showRulerReadings = true;
+    if (m_options.toggle(O::MinimalReadings)) {
+        m_options.set(O::ShowReadings, true);
+        m_menu->setEnabled(C::MinimalReadings, true);
     }
-    update();
 }
 
-void Gradora::setShowHideInfoPane()
+void Gradora::toggleInfoPanel()
 {
     settings->infoPaneShown = !settings->infoPaneShown;
-    actPanelSide->setEnabled(settings->infoPaneShown);
+    m_menu->setEnabled(C::PanelSide, settings->infoPaneShown);
     pointerPressed = true;
     moveEvent(nullptr);
 }
 
-void Gradora::setFlipToolbox()
+void Gradora::sendPanelToOtherSide()
 {
     if (!settings->infoPaneShown) {
-        actPanelSide->setEnabled(false);
+        m_menu->setEnabled(C::PanelSide, false);
         return;
     }
-    actPanelSide->setEnabled(true);
+    m_menu->setEnabled(C::PanelSide, true);
     if (settings->toolboxPosition == 2) {
         settings->toolboxPosition = 1;
-        actPanelSide->setText(tr("Send Panel to Right"));
+        m_menu->setText(C::PanelSide, tr("Send Panel to Right"));
     } else {
         settings->toolboxPosition = 2;
-        actPanelSide->setText(tr("Send Panel to Left"));
+        m_menu->setText(C::PanelSide, tr("Send Panel to Left"));
     }
     settings->infoPaneShown = true;
     pointerPressed = true;
     moveEvent(nullptr);
 }
 
-void Gradora::setSnapToScreen()
+void Gradora::chooseStartCorner(RulerCommand corner)
 {
-    snapToScreen = !snapToScreen;
-    actSnapToScreen->setChecked(snapToScreen);
+    m_options.set(O::ZeroAtLeft, corner == C::StartTopLeft || corner == C::StartBottomLeft);
+    m_options.set(O::ZeroAtBottom, corner == C::StartBottomLeft || corner == C::StartBottomRight);
+    update();
+}
+
+void Gradora::toggleSnapToScreen()
+{
+    m_options.toggle(O::SnapToScreen);
     // Turned on, it snaps the window where it stands.
     moveSnapped(pos());
     moveEvent(nullptr);
 }
 
-void Gradora::setLockToScreen()
-{
-    lockToScreen = !lockToScreen;
-    actLockToScreen->setChecked(lockToScreen);
-    moveEvent(nullptr);
-}
-
-void Gradora::setAntiAliasing()
-{
-    antiAliasing = !antiAliasing;
-    actAntiAliasing->setChecked(antiAliasing);
-    moveEvent(nullptr);
-}
-
-void Gradora::setZeroPoint()
-{
-    const std::pair<QAction *, std::pair<bool, bool>> corners[] = {{actTopLeft, {true, false}},
-                                                                   {actTopRight, {false, false}},
-                                                                   {actBottomLeft, {true, true}},
-                                                                   {actBottomRight, {false, true}}};
-    for (const auto &[entry, zero] : corners) {
-        if (entry->isChecked()) {
-            zeroAtLeft = zero.first;
-            zeroAtBottom = zero.second;
-            break;
-        }
-    }
-    update();
-}
-
-void Gradora::setTickerTop()
-{
-    topTickerVisible = !topTickerVisible;
-    actTopTicker->setChecked(topTickerVisible);
-    update();
-}
-
-void Gradora::setTickerLeft()
-{
-    leftTickerVisible = !leftTickerVisible;
-    actLeftTicker->setChecked(leftTickerVisible);
-    update();
-}
-
-void Gradora::setTickerRight()
-{
-    rightTickerVisible = !rightTickerVisible;
-    actRightTicker->setChecked(rightTickerVisible);
-    update();
-}
-
-void Gradora::setTickerBottom()
-{
-    bottomTickerVisible = !bottomTickerVisible;
-    actBottomTicker->setChecked(bottomTickerVisible);
-    update();
-}
-
-void Gradora::setAllTickers(bool visible)
-{
-    topTickerVisible = leftTickerVisible = rightTickerVisible = bottomTickerVisible = visible;
-    for (QAction *action : {actTopTicker, actLeftTicker, actRightTicker, actBottomTicker})
-        action->setChecked(visible);
-    update();
-}
-
-void Gradora::setHideAllTickers()
-{
-    setAllTickers(false);
-}
-
-void Gradora::setShowAllTickers()
-{
-    setAllTickers(true);
-}
-
-void Gradora::setCrossHair()
-{
-    crossHairVisible = !crossHairVisible;
-    actCentralPoint->setChecked(crossHairVisible);
-    update();
-}
-
-void Gradora::setStartFromOne()
-{
-    rulerStartsFrom1 = true;
-    actStartFromOne->setChecked(true);
-    actStartFromZero->setChecked(false);
-    update();
-}
-
-void Gradora::setStartFromZero()
-{
-    rulerStartsFrom1 = false;
-    actStartFromZero->setChecked(true);
-    actStartFromOne->setChecked(false);
-    update();
-}
-
-void Gradora::setTransparentImage()
-{
-    transparentImage = !transparentImage;
-    actTransparentImage->setChecked(transparentImage);
-    update();
-}
-
-void Gradora::setShowGuides()
-{
-    showGuides = !showGuides;
-    actShowGuides->setChecked(showGuides);
-    update();
-}
-
-void Gradora::setHoverGuides()
-{
-    hoverGuides = !hoverGuides;
-    actHoverGuides->setChecked(hoverGuides);
-    update();
-}
-
-void Gradora::setMinimalistic()
-{
-    bottmRightLabel = !bottmRightLabel;
-    actBottomRightLabels->setChecked(bottmRightLabel);
-    update();
-}
-
-void Gradora::invertAlt()
-{
-    actReverseAlt->setChecked(!actReverseAlt->isChecked());
-}
-
-void Gradora::setMPix()
-{
-    update();
-}
-
 void Gradora::setPictureEntriesEnabled(bool enabled)
 {
-    for (QAction *action : {actStretchImage, actProportional, actActualSize, actClearImage,
-                            actRulerToImageSize, actTransparentImage})
-        action->setEnabled(enabled);
+    for (C entry : {C::StretchPicture, C::ProportionalPicture, C::ActualSize, C::ClearPicture,
+                    C::RulerToPictureSize, C::TransparentPicture})
+        m_menu->setEnabled(entry, enabled);
 }

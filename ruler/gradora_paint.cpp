@@ -144,9 +144,9 @@ void Gradora::paintEvent(QPaintEvent *)
     setAutoFillBackground(true);
 
     const FigureReadings figureReadings =
-        FigureReadings::measure(figure, figureUnits(), {size(), zeroAtLeft, zeroAtBottom, rulerStartsFrom1});
+        FigureReadings::measure(figure, figureUnits(), {size(), option(RulerOption::ZeroAtLeft), option(RulerOption::ZeroAtBottom), option(RulerOption::StartFromPixelOne)});
     if (isActiveWindow())
-        readings = ReadingText::rulerReadings(size(), readingScale(), actMegapixel->isChecked());
+        readings = ReadingText::rulerReadings(size(), readingScale(), option(RulerOption::Megapixels));
     // The panel describes its owner, whichever window is active: its ruler part is always current.
     if (infoPanel && infoPanel->owner == this)
         writePanelTexts(figureReadings);
@@ -171,32 +171,32 @@ void Gradora::drawContent(QPainter &painter, const FigureReadings &figureReading
     drawPicture(painter);
     drawBorder(painter);
     drawMenuText(painter);
-    if (showGuides)
+    if (option(RulerOption::ShowGuides))
         drawGuides(painter);
     drawTickers(painter);
 
     FigureStyle style = figureStyle();
     AreaLinePlacement::Choice areaLines{AreaLinePlacement::rulerPlaces(size()).first()};
-    if (flyingFigureVisible)
+    if (option(RulerOption::ShowFigure))
         areaLines = AreaLinePlacement::choose(size(), rulerAreaLine(), figure, figureReadings, style);
     style.areaLinePlace = areaLines.figurePlace;
     drawReadings(painter, areaLines.rulerBaseline);
-    if (crossHairVisible)
+    if (option(RulerOption::ShowCentralPoint))
         drawCrossHair(painter);
-    if (flyingFigureVisible)
+    if (option(RulerOption::ShowFigure))
         drawFigure(painter, figureReadings, style);
 }
 
 QString Gradora::rulerAreaLine() const
 {
-    if (!showRulerReadings || R_M_MinimalReadings || width() < ReadingText::kLongCaptionWidth)
+    if (!option(RulerOption::ShowReadings) || option(RulerOption::MinimalReadings) || width() < ReadingText::kLongCaptionWidth)
         return {};
     return readings.areaText + QStringLiteral(" | ") + readings.perimeterText;
 }
 
 void Gradora::drawBorder(QPainter &painter) const
 {
-    if (!borderVisible)
+    if (!option(RulerOption::ShowBorder))
         return;
     // The outermost ring of pixels: the top and bottom rows, then the columns between them.
     RulerPaintCache &cache = cacheOf(*this);
@@ -242,23 +242,23 @@ void Gradora::drawGuides(QPainter &painter) const
     painter.save();
     painter.setPen(RulerStyle::guidePen(guidesColor));
     const ReadingScale scale = readingScale();
-    const int origin = rulerStartsFrom1 ? 1 : 0;
+    const int origin = option(RulerOption::StartFromPixelOne) ? 1 : 0;
     for (int y : std::as_const(horizontal)) {
         const QString label = ReadingText::lengthY(y + origin, scale);
-        const int baseline = zeroAtBottom ? y + kGuideLabelBelowLine : y - kGuideLabelAboveLine;
+        const int baseline = option(RulerOption::ZeroAtBottom) ? y + kGuideLabelBelowLine : y - kGuideLabelAboveLine;
         const int left = w - kGuideLabelRightInset - labelShift(label.toDouble());
         cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, baseline), label);
     }
     for (int x : std::as_const(vertical)) {
         // Numbered from 1, the position counts one more before it is measured from the zero's edge.
         const int position = x + origin;
-        const int distance = zeroAtLeft ? position : w - position;
+        const int distance = option(RulerOption::ZeroAtLeft) ? position : w - position;
         const QString label = ReadingText::lengthX(distance, scale);
-        const int left = zeroAtLeft ? x - labelShift(label.toDouble()) : x + kGuideLabelAfterLine;
+        const int left = option(RulerOption::ZeroAtLeft) ? x - labelShift(label.toDouble()) : x + kGuideLabelAfterLine;
         cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, h - kGuideLabelFromBottom), label);
     }
 
-    if (hoverGuides && (guideMode == 3 || cursor().shape() == Qt::SplitVCursor)) {
+    if (option(RulerOption::HoverGuides) && (guideMode == 3 || cursor().shape() == Qt::SplitVCursor)) {
         painter.setFont(cache.number);
         drawGuideSpacing(painter);
     }
@@ -274,7 +274,7 @@ void Gradora::drawGuideSpacing(QPainter &painter) const
     int previous = 0;
     for (int i = 0; i < guides.size(); ++i) {
         int distance = guides.at(i) - previous + 1;
-        if (i == 0 && rulerStartsFrom1 && !zeroAtBottom)
+        if (i == 0 && option(RulerOption::StartFromPixelOne) && !option(RulerOption::ZeroAtBottom))
             distance -= 1;
         // Each spacing is written beside the pointer, halfway between its two guides.
         const int middle = (guides.at(i) + previous) / 2;
@@ -286,11 +286,11 @@ void Gradora::drawGuideSpacing(QPainter &painter) const
 void Gradora::drawTickers(QPainter &painter) const
 {
     tickMarks.clear();
-    const TickFrame frame{size(), zeroAtLeft, zeroAtBottom, rulerStartsFrom1};
-    const std::pair<bool, TickEdge> tickers[] = {{topTickerVisible, TickEdge::Top},
-                                                 {bottomTickerVisible, TickEdge::Bottom},
-                                                 {leftTickerVisible, TickEdge::Left},
-                                                 {rightTickerVisible, TickEdge::Right}};
+    const TickFrame frame{size(), option(RulerOption::ZeroAtLeft), option(RulerOption::ZeroAtBottom), option(RulerOption::StartFromPixelOne)};
+    const std::pair<bool, TickEdge> tickers[] = {{option(RulerOption::ShowTopTicker), TickEdge::Top},
+                                                 {option(RulerOption::ShowBottomTicker), TickEdge::Bottom},
+                                                 {option(RulerOption::ShowLeftTicker), TickEdge::Left},
+                                                 {option(RulerOption::ShowRightTicker), TickEdge::Right}};
     for (const auto &[visible, edge] : tickers) {
         if (visible)
             TickLayout::layOut(edge, frame, scale, tickMarks);
@@ -305,11 +305,11 @@ void Gradora::drawTickers(QPainter &painter) const
 void Gradora::writePanelTexts(const FigureReadings &figureReadings)
 {
     const PanelReadings panelTexts =
-        ReadingText::panelReadings(geometry(), readingScale(), actMegapixel->isChecked());
+        ReadingText::panelReadings(geometry(), readingScale(), option(RulerOption::Megapixels));
     infoPanel->rulerTexts = {panelTexts.left,  panelTexts.top,    panelTexts.right, panelTexts.bottom,
                              panelTexts.width, panelTexts.height, panelTexts.area,  panelTexts.perimeter};
-    infoPanel->showFigurePart = flyingFigureVisible;
-    if (flyingFigureVisible) {
+    infoPanel->showFigurePart = option(RulerOption::ShowFigure);
+    if (option(RulerOption::ShowFigure)) {
         const FigurePanelTexts figureTexts = figureReadings.panelTexts();
         infoPanel->figureTexts = {figureTexts.width,     figureTexts.height, figureTexts.area,
                                   figureTexts.perimeter, figureTexts.angle,  figureTexts.centreX,
@@ -345,7 +345,7 @@ void Gradora::drawReadings(QPainter &painter, QPoint areaLineBaseline) const
     const QRect box(0, 0, 100, 100);
     const QRect leftOfBox(-45, 0, 100, 100);
 
-    if (showRulerReadings && !R_M_MinimalReadings) {
+    if (option(RulerOption::ShowReadings) && !option(RulerOption::MinimalReadings)) {
         at({50, h / 2 + 28}, 270, [&] { painter.drawText(QPoint(0, 0), readings.heightText); });
         at({w - 50, h / 2 - 30}, 90, [&] { painter.drawText(QPoint(0, 0), readings.heightText); });
         painter.drawText(QPoint(w / 2 - 29, 50), readings.widthText);
@@ -354,14 +354,14 @@ void Gradora::drawReadings(QPainter &painter, QPoint areaLineBaseline) const
         if (!areaLine.isEmpty())
             painter.drawText(areaLineBaseline, areaLine);
     }
-    if (bottmRightLabel) {
+    if (option(RulerOption::ShowBottomRightLabels)) {
         at({w - 100, h - 45}, 0, [&] { painter.drawText(leftOfBox, Qt::AlignRight, readings.widthText); });
         at({w - 30, h - 140}, 90, [&] { painter.drawText(box, Qt::AlignRight, readings.heightText); });
     }
-    const bool minimal = showRulerReadings && R_M_MinimalReadings;
-    if (R_M_Width || minimal)
+    const bool minimal = option(RulerOption::ShowReadings) && option(RulerOption::MinimalReadings);
+    if (option(RulerOption::ShowWidthNumber) || minimal)
         at({w - 100, h / 2}, 0, [&] { painter.drawText(leftOfBox, Qt::AlignRight, readings.widthNumber); });
-    if (R_M_Height || minimal)
+    if (option(RulerOption::ShowHeightNumber) || minimal)
         at({w / 2, h - 145}, 90, [&] { painter.drawText(box, Qt::AlignRight, readings.heightNumber); });
     painter.restore();
 }
@@ -379,7 +379,7 @@ FigureUnits Gradora::figureUnits() const
 {
     FigureUnits units;
     units.scale = scale;
-    units.megapixels = actMegapixel->isChecked();
+    units.megapixels = option(RulerOption::Megapixels);
     return units;
 }
 
@@ -390,11 +390,11 @@ FigureStyle Gradora::figureStyle() const
     style.backgroundColor = backgroundColor;
     style.guidesColor = guidesColor;
     style.window = size();
-    style.antiAliasing = antiAliasing;
-    style.noControlPoints = noControlPoints;
-    style.boldControlPoints = boldControlPoints;
-    style.showMasterPointLines = showMasterPointLines;
-    style.showOnFigureReadings = showOnFigureReadings;
+    style.antiAliasing = option(RulerOption::AntiAliasing);
+    style.noControlPoints = option(RulerOption::HideControlPoints);
+    style.boldControlPoints = option(RulerOption::BoldControlPoints);
+    style.showMasterPointLines = option(RulerOption::ShowRotationCentre);
+    style.showOnFigureReadings = option(RulerOption::ShowFigureReadings);
     return style;
 }
 
@@ -406,7 +406,7 @@ void Gradora::drawFigure(QPainter &painter, const FigureReadings &figureReadings
     const FlyingRulerTicks flyingRulerTicks = [this](QPainter &framePainter, int figureWidth,
                                                      int figureHeight) {
         tickMarks.clear();
-        const TickFrame frame{QSize(figureWidth, figureHeight), zeroAtLeft, zeroAtBottom, rulerStartsFrom1};
+        const TickFrame frame{QSize(figureWidth, figureHeight), option(RulerOption::ZeroAtLeft), option(RulerOption::ZeroAtBottom), option(RulerOption::StartFromPixelOne)};
         const UnitScale pixels;
         for (TickEdge edge : {TickEdge::Top, TickEdge::Bottom, TickEdge::Left, TickEdge::Right})
             TickLayout::layOut(edge, frame, pixels, tickMarks);

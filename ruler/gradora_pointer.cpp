@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The mouse and the wheel: moving and resizing the window, guides, and the figure by its body and handles.
+#include "ruler/rulermenu.h"
 #include "gradora.h"
 
 #include "about.h"
@@ -38,7 +39,7 @@ HitTest::Scene Gradora::hitScene(bool guideLines) const
 // A guide being dragged follows the pointer; true when it did.
 bool Gradora::followDraggedGuide(const QPoint &pos)
 {
-    if (!guidesArmed || !showGuides || dragMode != Body)
+    if (!guidesArmed || !option(RulerOption::ShowGuides) || dragMode != Body)
         return false;
     lastLocalPos = pos;
     if (guideMode == 3 && dragGuideH < horizontalGuides.size()) {
@@ -57,7 +58,7 @@ bool Gradora::followDraggedGuide(const QPoint &pos)
 // Chooses what a drag from here will do, and shows it with the cursor.
 void Gradora::hoverHitTest(const QPoint &pos)
 {
-    const bool guidesActive = guidesArmed && showGuides;
+    const bool guidesActive = guidesArmed && option(RulerOption::ShowGuides);
     HitTest::Scene scene = hitScene(guidesActive);
     scene.guideBands = guidesActive;
     const HitTest::Hit hit = HitTest::at(pos, scene);
@@ -184,8 +185,8 @@ void Gradora::dropNewGuide(const QPoint &pos, Qt::Orientation orientation)
 
 void Gradora::openContextMenuAt(const QPoint &global)
 {
-    aboutToShow();
-    contextMenu->exec(global);
+    rebuildMenu();
+    m_menu->contextMenu()->exec(global);
 }
 
 void Gradora::mousePressEvent(QMouseEvent *event)
@@ -220,7 +221,7 @@ void Gradora::mousePressEvent(QMouseEvent *event)
     activateWindow();
     raise();
     enterEvent(nullptr);
-    aboutToShow();
+    rebuildMenu();
 
     if (event->button() == Qt::LeftButton) {
         edgeDragActive = dragMode > Body;
@@ -245,13 +246,13 @@ void Gradora::mousePressEvent(QMouseEvent *event)
     if (colorDialog && colorDialog->isVisible() && hasFocus() && settings) {
         switch (settings->colorTarget) {
         case 1:
-            setBackgroundAction();
+            editBackgroundColour();
             break;
         case 2:
-            setRulerAction();
+            editRulerColour();
             break;
         case 3:
-            setGuidesAction();
+            editGuidesColour();
             break;
         default:
             break;
@@ -292,7 +293,7 @@ void Gradora::mouseReleaseEvent(QMouseEvent *)
 void Gradora::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && !contextMenuShown)
-        setFullScreen();
+        toggleFullScreen();
     contextMenuShown = false;
 }
 
@@ -347,7 +348,7 @@ void Gradora::resizeEvent(QResizeEvent *)
     resizing = false;
 }
 
-void Gradora::setClearGuides()
+void Gradora::clearGuides()
 {
     verticalGuides.clear();
     horizontalGuides.clear();

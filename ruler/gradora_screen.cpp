@@ -9,7 +9,6 @@
 #include "screenplacement.h"
 #include "settings.h"
 
-#include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -31,7 +30,7 @@ void Gradora::moveEvent(QMoveEvent *)
 
     // Snapping belongs to pointer drags (moveSnapped); keys and dialogs place the window exactly.
     QRect window = frameGeometry();
-    if (lockToScreen) {
+    if (option(RulerOption::LockToScreen)) {
         const QRect inside = ScreenPlacement::locked(window, screen);
         if (!fullScreen) {
             if (inside.size() != window.size())
@@ -68,7 +67,7 @@ void Gradora::moveSnapped(const QPoint &topLeft)
         return;
     QRect window = frameGeometry();
     window.moveTopLeft(topLeft);
-    if (snapToScreen) {
+    if (option(RulerOption::SnapToScreen)) {
         const QList<QRect> screens = GeometryRule::currentScreens();
         const QRect screen = screens.value(ScreenPlacement::screenIndexFor(window, screens));
         window.moveTopLeft(ScreenPlacement::snapped(window, screen, snapDistance));
@@ -76,17 +75,16 @@ void Gradora::moveSnapped(const QPoint &topLeft)
     placeWindowAt(window.topLeft());
 }
 
-void Gradora::setStayOnTop()
+void Gradora::toggleStayOnTop()
 {
-    stayOnTop = !stayOnTop;
+    m_options.toggle(RulerOption::StayOnTop);
     setWindowFlags(windowFlags() ^ Qt::WindowStaysOnTopHint);
-    actStayOnTop->setChecked(stayOnTop);
     show();
     activateWindow();
 
     if (infoPanel) {
         Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint;
-        if (stayOnTop)
+        if (option(RulerOption::StayOnTop))
             flags |= Qt::WindowStaysOnTopHint;
         infoPanel->setWindowFlags(flags);
         if (settings && settings->infoPaneShown)
@@ -94,15 +92,13 @@ void Gradora::setStayOnTop()
     }
 }
 
-void Gradora::setFullScreen()
+void Gradora::toggleFullScreen()
 {
     fullScreen = !fullScreen;
     if (fullScreen) {
-        actFullScreen->setChecked(true);
         normalGeometry = geometry();
         showFullScreen();
     } else {
-        actFullScreen->setChecked(false);
         showNormal();
         placeWindow(normalGeometry);
     }

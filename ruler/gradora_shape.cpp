@@ -25,17 +25,17 @@ constexpr int kHandleReach = PointerRules::kControlPointReach;
 QRegion Gradora::shapeRegion() const
 {
     InkMask mask(size(), logicalDpiY());
-    const TickFrame frame{size(), zeroAtLeft, zeroAtBottom, rulerStartsFrom1};
+    const TickFrame frame{size(), option(RulerOption::ZeroAtLeft), option(RulerOption::ZeroAtBottom), option(RulerOption::StartFromPixelOne)};
     RulerShape::markBands(mask, frame, scale,
-                          {topTickerVisible, bottomTickerVisible, leftTickerVisible, rightTickerVisible},
+                          {option(RulerOption::ShowTopTicker), option(RulerOption::ShowBottomTicker), option(RulerOption::ShowLeftTicker), option(RulerOption::ShowRightTicker)},
                           PointerRules::kGuideBandEnd + 1);
     const FigureReadings figureReadings =
-        FigureReadings::measure(figure, figureUnits(), {size(), zeroAtLeft, zeroAtBottom, rulerStartsFrom1});
+        FigureReadings::measure(figure, figureUnits(), {size(), option(RulerOption::ZeroAtLeft), option(RulerOption::ZeroAtBottom), option(RulerOption::StartFromPixelOne)});
     {
         QPainter painter(&mask);
         drawContent(painter, figureReadings);
     }
-    if (flyingFigureVisible && !noControlPoints) {
+    if (option(RulerOption::ShowFigure) && !option(RulerOption::HideControlPoints)) {
         for (const QPoint &point : figureControlPoints())
             mask.mark(QRect(point - QPoint(kHandleReach, kHandleReach),
                             QSize(2 * kHandleReach + 1, 2 * kHandleReach + 1)));
@@ -49,14 +49,14 @@ QByteArray Gradora::shapeSignature() const
 {
     QByteArray signature;
     QDataStream out(&signature, QIODevice::WriteOnly);
-    out << size() << zeroAtLeft << zeroAtBottom << rulerStartsFrom1 << leftTickerVisible << rightTickerVisible
-        << topTickerVisible << bottomTickerVisible << crossHairVisible << borderVisible << showRulerReadings
-        << R_M_MinimalReadings << R_M_Width << R_M_Height << bottmRightLabel << flyingFigureVisible
-        << showOnFigureReadings << showMasterPointLines << boldControlPoints << noControlPoints;
+    out << size() << option(RulerOption::ZeroAtLeft) << option(RulerOption::ZeroAtBottom) << option(RulerOption::StartFromPixelOne) << option(RulerOption::ShowLeftTicker) << option(RulerOption::ShowRightTicker)
+        << option(RulerOption::ShowTopTicker) << option(RulerOption::ShowBottomTicker) << option(RulerOption::ShowCentralPoint) << option(RulerOption::ShowBorder) << option(RulerOption::ShowReadings)
+        << option(RulerOption::MinimalReadings) << option(RulerOption::ShowWidthNumber) << option(RulerOption::ShowHeightNumber) << option(RulerOption::ShowBottomRightLabels) << option(RulerOption::ShowFigure)
+        << option(RulerOption::ShowFigureReadings) << option(RulerOption::ShowRotationCentre) << option(RulerOption::BoldControlPoints) << option(RulerOption::HideControlPoints);
     out << int(scale.unitKind) << scale.unitLabel << scale.pixelsPerUnitX << scale.pixelsPerUnitY;
-    out << showGuides << horizontalGuides << verticalGuides;
+    out << option(RulerOption::ShowGuides) << horizontalGuides << verticalGuides;
     // The guide spacing is written beside the pointer while it rests on a guide.
-    const bool spacingShown = hoverGuides && (guideMode == 3 || cursor().shape() == Qt::SplitVCursor);
+    const bool spacingShown = option(RulerOption::HoverGuides) && (guideMode == 3 || cursor().shape() == Qt::SplitVCursor);
     out << spacingShown << (spacingShown ? lastLocalPos : QPoint());
     out << readings.widthNumber << readings.heightNumber << readings.widthText << readings.heightText
         << readings.areaText << readings.perimeterText;
@@ -64,8 +64,8 @@ QByteArray Gradora::shapeSignature() const
         << figure.flyingRuler << figure.ratioLocked << figure.figureRatio << figure.figureScreenPoints;
     for (const FigurePoint &point : figure.figurePoints)
         out << point.x << point.y;
-    out << (actMegapixel && actMegapixel->isChecked());
-    out << image.size() << stretchImage << proportionalImage;
+    out << option(RulerOption::Megapixels);
+    out << image.size() << option(RulerOption::StretchPicture) << option(RulerOption::ProportionalPicture);
     out << (settings && settings->showTopRightMenu);
     return signature;
 }

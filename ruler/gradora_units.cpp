@@ -4,21 +4,21 @@
 // The unit the ruler measures in.
 #include "gradora.h"
 
+#include "ruler/rulermenu.h"
 #include "settings.h"
 #include "topmessage.h"
 
-#include <QAction>
 
 namespace {
 
-UnitChoice checkedUnit(const Gradora &ruler)
+UnitChoice checkedUnit(const RulerMenu &menu)
 {
-    for (int row = 0; row < Gradora::kUnitEntries; ++row) {
-        if (ruler.physicalUnitActions[row] && ruler.physicalUnitActions[row]->isChecked())
-            return {UnitChoice::Table::Physical, row};
-        if (ruler.pixelUnitActions[row] && ruler.pixelUnitActions[row]->isChecked())
-            return {UnitChoice::Table::PixelBased, row};
-    }
+    const RulerCommand checked = menu.checkedIn(RulerCommands::Group::Unit);
+    const int rows = RulerCommands::kUnitRows;
+    if (RulerCommands::inRange(checked, RulerCommand::PhysicalUnitFirst, rows))
+        return {UnitChoice::Table::Physical, int(checked) - int(RulerCommand::PhysicalUnitFirst)};
+    if (RulerCommands::inRange(checked, RulerCommand::PixelUnitFirst, rows))
+        return {UnitChoice::Table::PixelBased, int(checked) - int(RulerCommand::PixelUnitFirst)};
     return {};
 }
 
@@ -35,13 +35,13 @@ UnitScale::Sources unitSources(const Settings *settings, int displayIndex)
 
 void Gradora::recomputeScale()
 {
-    if (!scale.recomputeScale(checkedUnit(*this), unitSources(settings, displayIndex)))
-        actPixels->setChecked(true);
+    if (!scale.recomputeScale(checkedUnit(*m_menu), unitSources(settings, displayIndex)))
+        m_menu->setChecked(RulerCommand::UnitPixels, true);
 }
 
 void Gradora::setUnit(bool quiet)
 {
-    const QString refusal = scale.setUnit(checkedUnit(*this), unitSources(settings, displayIndex), quiet);
+    const QString refusal = scale.setUnit(checkedUnit(*m_menu), unitSources(settings, displayIndex), quiet);
     if (!refusal.isEmpty()) {
         if (!quiet) {
             if (settings)
@@ -49,14 +49,9 @@ void Gradora::setUnit(bool quiet)
             else
                 TopMessage::show(refusal);
         }
-        actPixels->setChecked(true);
+        m_menu->setChecked(RulerCommand::UnitPixels, true);
     }
     if (!quiet)
         moveEvent(nullptr);
     update();
-}
-
-void Gradora::setUnit()
-{
-    setUnit(false);
 }
