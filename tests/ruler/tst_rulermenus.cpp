@@ -3,6 +3,7 @@
 
 #include "gradora.h"
 #include "mnemonics.h"
+#include "ruler/rulermenu.h"
 #include "settings.h"
 #include "testsupport.h"
 
@@ -14,6 +15,11 @@
 #include <QTableWidget>
 #include <QTest>
 #include <memory>
+
+Q_DECLARE_METATYPE(RulerCommand)
+
+using C = RulerCommand;
+using O = RulerOption;
 
 namespace {
 
@@ -61,7 +67,7 @@ QList<const QMenu *> allMenus(const QMenu *top)
 
 const QMenu *submenu(const Gradora &ruler, const QString &title)
 {
-    for (const QMenu *menu : allMenus(ruler.contextMenu)) {
+    for (const QMenu *menu : allMenus(ruler.menu()->contextMenu())) {
         if (Mnemonics::strip(menu->title()) == title)
             return menu;
     }
@@ -76,7 +82,7 @@ struct FigureState
     double angle;
     QPolygon points;
     bool ratioLocked;
-    const QAction *checkedEntry;
+    RulerCommand checkedEntry;
 
     bool operator==(const FigureState &other) const
     {
@@ -89,7 +95,8 @@ struct FigureState
 FigureState figureState(const Gradora &ruler)
 {
     return {ruler.figure.figureKind,         ruler.figure.figureOrigin, ruler.figure.figureAngle,
-            ruler.figure.figureScreenPoints, ruler.figure.ratioLocked,  ruler.figureGroup->checkedAction()};
+            ruler.figure.figureScreenPoints, ruler.figure.ratioLocked,
+            ruler.menu()->checkedIn(RulerCommands::Group::Figure)};
 }
 
 } // namespace
@@ -115,6 +122,8 @@ private Q_SLOTS:
     void figureReadingsNeedTheFigure();
     void boldControlPointsKeptWhileHidden();
     void minimalReadingsTurnReadingsOn();
+    void checkMarksFollowTheOptions_data();
+    void checkMarksFollowTheOptions();
     void colourDialogFollowsTheLastRuler();
 
 private:
@@ -277,8 +286,8 @@ void TestRulerMenus::menuLayout()
     QFETCH(QString, menu);
     QFETCH(QStringList, expected);
     Gradora *ruler = makeRuler();
-    ruler->aboutToShow();
-    const QMenu *shown = menu.isEmpty() ? ruler->contextMenu : submenu(*ruler, menu);
+    ruler->rebuildMenu();
+    const QMenu *shown = menu.isEmpty() ? ruler->menu()->contextMenu() : submenu(*ruler, menu);
     QVERIFY(shown);
     QCOMPARE(entries(shown), expected);
 }
@@ -287,27 +296,28 @@ void TestRulerMenus::closeRulerNeedsTwoRulers()
 {
     const QString close = QStringLiteral("Close Ruler <Alt+W>");
     Gradora *first = makeRuler();
-    first->aboutToShow();
-    QVERIFY(!entries(first->contextMenu).contains(close));
-    QVERIFY(!first->contextMenu->actions().contains(first->actCloseRuler));
-    QVERIFY(!first->actCloseRuler->isEnabled());
+    first->rebuildMenu();
+    QVERIFY(!entries(first->menu()->contextMenu()).contains(close));
+    QAction *closeEntry = first->menu()->action(C::CloseRuler);
+    QVERIFY(!first->menu()->contextMenu()->actions().contains(closeEntry));
+    QVERIFY(!closeEntry->isEnabled());
 
     Gradora *second = makeRuler();
     for (Gradora *ruler : {first, second}) {
-        ruler->aboutToShow();
+        ruler->rebuildMenu();
         // Right after "New Ruler".
-        QCOMPARE(entries(ruler->contextMenu).mid(0, 2), (QStringList{"New Ruler <Alt+N>", close}));
+        QCOMPARE(entries(ruler->menu()->contextMenu()).mid(0, 2), (QStringList{"New Ruler <Alt+N>", close}));
     }
 
     // Back to one ruler: the entry goes again.
     QPointer<Gradora> closed = second;
-    second->closeRuler();
+    second->execute(C::CloseRuler);
     m_rulers.removeOne(second);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(closed.isNull());
     QCOMPARE(m_settings->rulers, QList<Gradora *>{first});
-    first->aboutToShow();
-    QVERIFY(!entries(first->contextMenu).contains(close));
+    first->rebuildMenu();
+    QVERIFY(!entries(first->menu()->contextMenu()).contains(close));
 }
 
 void TestRulerMenus::unitEntriesFollowTheTables_data()
@@ -358,7 +368,7 @@ void TestRulerMenus::unitEntriesFollowTheTables()
     QFETCH(QList<int>, rows);
     QFETCH(QStringList, unitMenu);
     Gradora *ruler = makeRuler();
-    ruler->aboutToShow();
+    ruler->rebuildMenu();
     if (!tableName.isEmpty()) {
         QTableWidget *units = table(qPrintable(tableName));
         QVERIFY(units);
@@ -366,12 +376,12 @@ void TestRulerMenus::unitEntriesFollowTheTables()
             units->item(row, 0)->setText(QStringLiteral("Unit %1").arg(row));
     }
     // The names show at the next opening of the menu.
-    ruler->aboutToShow();
+    ruler->rebuildMenu();
     QCOMPARE(entries(submenu(*ruler, QStringLiteral("Unit"))), unitMenu);
     // The tenth row of each table never has a name, so its entry never shows.
-    QVERIFY(!ruler->physicalUnitActions[9]->isVisible());
-    QVERIFY(!ruler->pixelUnitActions[9]->isVisible());
-    QVERIFY(!ruler->pixelUnitActions[9]->isEnabled());
+    QVERIFY(!ruler->menu()->action(RulerCommands::physicalUnit(9))->isVisible());
+    QVERIFY(!ruler->menu()->action(RulerCommands::pixelUnit(9))->isVisible());
+    QVERIFY(!ruler->menu()->action(RulerCommands::pixelUnit(9))->isEnabled());
 }
 
 void TestRulerMenus::checkForUpdates_data()
@@ -397,8 +407,8 @@ void TestRulerMenus::checkForUpdates()
     QFETCH(QStringList, helpPart);
     Gradora *ruler = makeRuler();
     m_settings->autoUpdatesEnabled = automatic;
-    ruler->aboutToShow();
-    const QStringList lines = entries(ruler->contextMenu);
+    ruler->rebuildMenu();
+    const QStringList lines = entries(ruler->menu()->contextMenu());
     const qsizetype help = lines.indexOf(QStringLiteral("Gradora Help <Alt+/>"));
     QVERIFY(help >= 0);
     QCOMPARE(lines.mid(help + 1, helpPart.size()), helpPart);
@@ -410,38 +420,29 @@ void TestRulerMenus::trayShowsTheLastRebuiltMenu()
         QSKIP("no tray icon on this platform");
     Gradora *first = makeRuler();
     Gradora *second = makeRuler();
-    first->aboutToShow();
-    QCOMPARE(m_settings->trayIcon->contextMenu(), first->contextMenu);
-    second->aboutToShow();
-    QCOMPARE(m_settings->trayIcon->contextMenu(), second->contextMenu);
+    first->rebuildMenu();
+    QCOMPARE(m_settings->trayIcon->contextMenu(), first->menu()->contextMenu());
+    second->rebuildMenu();
+    QCOMPARE(m_settings->trayIcon->contextMenu(), second->menu()->contextMenu());
 }
 
 void TestRulerMenus::freeEntriesStayOutOfTheMenus()
 {
     Gradora *ruler = makeRuler();
-    ruler->aboutToShow();
+    ruler->rebuildMenu();
     const QStringList shapes{"Rectangle",      "Square", "Rhombus", "Isosceles Triangle",
                              "Right Triangle", "Circle", "Ellipse"};
-    for (int i = 0; i < Gradora::kShapeCount; ++i) {
-        const QAction *free = ruler->freeShapeActions[i];
+    ruler->execute(RulerCommands::cornerShape(2));
+    const FigureState before = figureState(*ruler);
+    for (int i = 0; i < RulerCommands::kShapes; ++i) {
+        const QAction *free = ruler->menu()->action(RulerCommands::freeShape(i));
         QCOMPARE(free->text(), QStringLiteral("Free ") + shapes.at(i));
         QCOMPARE(free->shortcut(), QKeySequence(QStringLiteral("Alt+%1").arg(i + 1)));
         QVERIFY(free->isCheckable());
-        QCOMPARE(free->actionGroup(), ruler->figureGroup);
-        for (const QMenu *menu : allMenus(ruler->contextMenu))
+        for (const QMenu *menu : allMenus(ruler->menu()->contextMenu()))
             QVERIFY2(!menu->actions().contains(free), qPrintable(menu->title()));
         QVERIFY(free->associatedObjects().isEmpty());
-    }
-
-    using Slot = void (Gradora::*)();
-    const Slot freeSlots[] = {&Gradora::set_F_Rectangle,     &Gradora::set_F_Square,
-                              &Gradora::set_F_Rhombus,       &Gradora::set_F_IsoscelesTriangle,
-                              &Gradora::set_F_RightTriangle, &Gradora::set_F_Circle,
-                              &Gradora::set_F_Ellipse};
-    ruler->set_M_Rhombus();
-    const FigureState before = figureState(*ruler);
-    for (Slot slot : freeSlots) {
-        (ruler->*slot)();
+        ruler->execute(RulerCommands::freeShape(i));
         QVERIFY(figureState(*ruler) == before);
     }
 }
@@ -464,81 +465,113 @@ void TestRulerMenus::shortcutsLeaveTheKeysToTheRuler()
     QFETCH(int, modifiers);
     QFETCH(int, entry);
     Gradora *ruler = makeRuler();
-    ruler->aboutToShow();
-    QVERIFY(ruler->actFlyingRuler->isChecked());
+    ruler->rebuildMenu();
+    QVERIFY(ruler->menu()->action(C::FlyingRuler)->isChecked());
     // Sent to the window, so that the key passes the application's shortcut map first, as a real key does.
     QTest::keyClick(ruler->windowHandle(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     if (entry >= 0) {
         QVERIFY(ruler->figure.isRatioRectangle());
-        QVERIFY(ruler->ratioActions[entry]->isChecked());
+        QVERIFY(ruler->menu()->action(RulerCommands::ratio(entry))->isChecked());
     } else {
         QVERIFY(!ruler->figure.isRatioRectangle());
-        QVERIFY(ruler->cornerShapeActions[0]->isChecked());
+        QVERIFY(ruler->menu()->action(RulerCommands::cornerShape(0))->isChecked());
     }
-    for (const QAction *free : ruler->freeShapeActions)
-        QVERIFY(!free->isChecked());
+    for (int i = 0; i < RulerCommands::kShapes; ++i)
+        QVERIFY(!ruler->menu()->action(RulerCommands::freeShape(i))->isChecked());
 }
 
 void TestRulerMenus::figureReadingsNeedTheFigure()
 {
     Gradora *ruler = makeRuler();
-    QVERIFY(ruler->showOnFigureReadings);
-    ruler->setViewFigureAction();
-    QVERIFY(!ruler->flyingFigureVisible);
-    QVERIFY(!ruler->actShowFigureReadings->isEnabled());
-    QVERIFY(!ruler->figureMenu->isEnabled());
+    RulerMenu *menu = ruler->menu();
+    QVERIFY(ruler->options().value(O::ShowFigureReadings));
+    ruler->execute(C::ShowFigure);
+    QVERIFY(!ruler->options().value(O::ShowFigure));
+    QVERIFY(!menu->action(C::ShowFigureReadings)->isEnabled());
+    QVERIFY(!submenu(*ruler, QStringLiteral("Flying Figure"))->isEnabled());
 
-    // Neither the disabled entry nor its slot changes the option while the figure is hidden.
-    ruler->actShowFigureReadings->trigger();
-    ruler->setViewFReadingsAction();
-    QVERIFY(ruler->showOnFigureReadings);
-    QVERIFY(ruler->actShowFigureReadings->isChecked());
+    // Neither the disabled entry nor its command changes the option while the figure is hidden.
+    menu->action(C::ShowFigureReadings)->trigger();
+    ruler->execute(C::ShowFigureReadings);
+    QVERIFY(ruler->options().value(O::ShowFigureReadings));
+    QVERIFY(menu->action(C::ShowFigureReadings)->isChecked());
 
-    ruler->setViewFigureAction();
-    ruler->setViewFReadingsAction();
-    QVERIFY(!ruler->showOnFigureReadings);
-    QVERIFY(!ruler->actShowFigureReadings->isChecked());
+    ruler->execute(C::ShowFigure);
+    ruler->execute(C::ShowFigureReadings);
+    QVERIFY(!ruler->options().value(O::ShowFigureReadings));
+    QVERIFY(!menu->action(C::ShowFigureReadings)->isChecked());
 }
 
 void TestRulerMenus::boldControlPointsKeptWhileHidden()
 {
     Gradora *ruler = makeRuler();
-    ruler->setViewNAction(); // bold off
-    QVERIFY(!ruler->boldControlPoints);
-    ruler->setViewMAction(); // control points hidden
-    QVERIFY(ruler->noControlPoints);
-    QVERIFY(!ruler->actShowControlPoints->isChecked());
-    QVERIFY(!ruler->actBoldControlPoints->isEnabled());
+    RulerMenu *menu = ruler->menu();
+    ruler->execute(C::BoldControlPoints); // bold off
+    QVERIFY(!ruler->options().value(O::BoldControlPoints));
+    ruler->execute(C::ShowControlPoints); // control points hidden
+    QVERIFY(ruler->options().value(O::HideControlPoints));
+    QVERIFY(!menu->action(C::ShowControlPoints)->isChecked());
+    QVERIFY(!menu->action(C::BoldControlPoints)->isEnabled());
 
-    ruler->setViewNAction();
-    QVERIFY(!ruler->boldControlPoints);
-    QVERIFY(!ruler->actBoldControlPoints->isChecked());
+    ruler->execute(C::BoldControlPoints);
+    QVERIFY(!ruler->options().value(O::BoldControlPoints));
+    QVERIFY(!menu->action(C::BoldControlPoints)->isChecked());
 
-    ruler->setViewMAction(); // shown again, with the state they had
-    QVERIFY(ruler->actBoldControlPoints->isEnabled());
-    QVERIFY(!ruler->boldControlPoints);
-    QVERIFY(!ruler->actBoldControlPoints->isChecked());
+    ruler->execute(C::ShowControlPoints); // shown again, with the state they had
+    QVERIFY(menu->action(C::BoldControlPoints)->isEnabled());
+    QVERIFY(!ruler->options().value(O::BoldControlPoints));
+    QVERIFY(!menu->action(C::BoldControlPoints)->isChecked());
 }
 
 void TestRulerMenus::minimalReadingsTurnReadingsOn()
 {
     Gradora *ruler = makeRuler();
-    ruler->setViewReadingsAction();
-    QVERIFY(!ruler->showRulerReadings);
-    QVERIFY(!ruler->actMinimalReadings->isEnabled());
+    RulerMenu *menu = ruler->menu();
+    ruler->execute(C::ShowReadings);
+    QVERIFY(!ruler->options().value(O::ShowReadings));
+    QVERIFY(!menu->action(C::MinimalReadings)->isEnabled());
 
-    ruler->setViewMinimalReadingsAction();
-    QVERIFY(ruler->R_M_MinimalReadings);
-    QVERIFY(ruler->showRulerReadings);
-    QVERIFY(ruler->actShowReadings->isChecked());
-    QVERIFY(ruler->actMinimalReadings->isChecked());
-    QVERIFY(ruler->actMinimalReadings->isEnabled());
+    ruler->execute(C::MinimalReadings);
+    QVERIFY(ruler->options().value(O::MinimalReadings));
+    QVERIFY(ruler->options().value(O::ShowReadings));
+    QVERIFY(menu->action(C::ShowReadings)->isChecked());
+    QVERIFY(menu->action(C::MinimalReadings)->isChecked());
+    QVERIFY(menu->action(C::MinimalReadings)->isEnabled());
 
     // Off again: readings stay on.
-    ruler->setViewMinimalReadingsAction();
-    QVERIFY(!ruler->R_M_MinimalReadings);
-    QVERIFY(!ruler->actMinimalReadings->isChecked());
-    QVERIFY(ruler->showRulerReadings);
+    ruler->execute(C::MinimalReadings);
+    QVERIFY(!ruler->options().value(O::MinimalReadings));
+    QVERIFY(!menu->action(C::MinimalReadings)->isChecked());
+    QVERIFY(ruler->options().value(O::ShowReadings));
+}
+
+void TestRulerMenus::checkMarksFollowTheOptions_data()
+{
+    QTest::addColumn<RulerCommand>("command");
+    for (RulerCommand command : RulerCommands::all()) {
+        const RulerCommands::Entry &row = RulerCommands::entry(command);
+        if (row.option && RulerCommands::hasMenuEntry(command))
+            QTest::newRow(qPrintable(RulerCommands::text(command))) << command;
+    }
+}
+
+// Chosen from the menu or run as a command, an entry's check mark shows its option.
+void TestRulerMenus::checkMarksFollowTheOptions()
+{
+    QFETCH(RulerCommand, command);
+    Gradora *ruler = makeRuler();
+    const RulerCommands::Entry &row = RulerCommands::entry(command);
+    QAction *entry = ruler->menu()->action(command);
+    QVERIFY(entry->isCheckable());
+    const bool before = ruler->options().value(*row.option);
+    QCOMPARE(entry->isChecked(), before != row.checkShowsOpposite);
+    entry->setEnabled(true);
+    entry->trigger();
+    QCOMPARE(ruler->options().value(*row.option), !before);
+    QCOMPARE(entry->isChecked(), !before != row.checkShowsOpposite);
+    ruler->execute(command);
+    QCOMPARE(ruler->options().value(*row.option), before);
+    QCOMPARE(entry->isChecked(), before != row.checkShowsOpposite);
 }
 
 void TestRulerMenus::colourDialogFollowsTheLastRuler()
@@ -550,10 +583,10 @@ void TestRulerMenus::colourDialogFollowsTheLastRuler()
     const QColor firstBackground = first->backgroundColor;
     const QColor secondGuides = second->guidesColor;
 
-    first->actGuidesColor->trigger();
+    first->menu()->action(C::GuidesColour)->trigger();
     QCOMPARE(m_settings->colorTarget, 3);
     QCOMPARE(dialog->currentColor(), firstGuides);
-    second->actBackgroundColor->trigger();
+    second->menu()->action(C::BackgroundColour)->trigger();
     QCOMPARE(m_settings->colorTarget, 1);
     QCOMPARE(dialog->currentColor(), second->backgroundColor);
 
