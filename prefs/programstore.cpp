@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "programstore.h"
+#include "prefs/programstore.h"
 
-#include "programkeys.h"
+#include "prefs/programkeys.h"
 
 #include <QFile>
 #include <QTemporaryFile>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "gradora.h"
-#include "mnemonics.h"
+#include "ruler/rulerwindow.h"
+#include "ruler/mnemonics.h"
 #include "ruler/rulermenu.h"
-#include "settings.h"
+#include "prefs/settings.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -65,7 +65,7 @@ QList<const QMenu *> allMenus(const QMenu *top)
     return menus;
 }
 
-const QMenu *submenu(const Gradora &ruler, const QString &title)
+const QMenu *submenu(const RulerWindow &ruler, const QString &title)
 {
     for (const QMenu *menu : allMenus(ruler.menu()->contextMenu())) {
         if (Mnemonics::strip(menu->title()) == title)
@@ -92,7 +92,7 @@ struct FigureState
     }
 };
 
-FigureState figureState(const Gradora &ruler)
+FigureState figureState(const RulerWindow &ruler)
 {
     return {ruler.figure.figureKind,         ruler.figure.figureOrigin, ruler.figure.figureAngle,
             ruler.figure.figureScreenPoints, ruler.figure.ratioLocked,
@@ -127,11 +127,11 @@ private Q_SLOTS:
     void colourDialogFollowsTheLastRuler();
 
 private:
-    Gradora *makeRuler();
+    RulerWindow *makeRuler();
     QTableWidget *table(const char *name) const { return m_settings->findChild<QTableWidget *>(name); }
 
     std::unique_ptr<Settings> m_settings;
-    QList<Gradora *> m_rulers;
+    QList<RulerWindow *> m_rulers;
 };
 
 void TestRulerMenus::init()
@@ -148,9 +148,9 @@ void TestRulerMenus::cleanup()
     m_settings.reset();
 }
 
-Gradora *TestRulerMenus::makeRuler()
+RulerWindow *TestRulerMenus::makeRuler()
 {
-    auto *ruler = new Gradora(nullptr);
+    auto *ruler = new RulerWindow(nullptr);
     m_rulers.append(ruler);
     ruler->attachTo(m_settings.get());
     ruler->setGeometry(QRect(100 + 20 * int(m_rulers.size()), 100, 300, 200));
@@ -285,7 +285,7 @@ void TestRulerMenus::menuLayout()
 {
     QFETCH(QString, menu);
     QFETCH(QStringList, expected);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->rebuildMenu();
     const QMenu *shown = menu.isEmpty() ? ruler->menu()->contextMenu() : submenu(*ruler, menu);
     QVERIFY(shown);
@@ -295,27 +295,27 @@ void TestRulerMenus::menuLayout()
 void TestRulerMenus::closeRulerNeedsTwoRulers()
 {
     const QString close = QStringLiteral("Close Ruler <Alt+W>");
-    Gradora *first = makeRuler();
+    RulerWindow *first = makeRuler();
     first->rebuildMenu();
     QVERIFY(!entries(first->menu()->contextMenu()).contains(close));
     QAction *closeEntry = first->menu()->action(C::CloseRuler);
     QVERIFY(!first->menu()->contextMenu()->actions().contains(closeEntry));
     QVERIFY(!closeEntry->isEnabled());
 
-    Gradora *second = makeRuler();
-    for (Gradora *ruler : {first, second}) {
+    RulerWindow *second = makeRuler();
+    for (RulerWindow *ruler : {first, second}) {
         ruler->rebuildMenu();
         // Right after "New Ruler".
         QCOMPARE(entries(ruler->menu()->contextMenu()).mid(0, 2), (QStringList{"New Ruler <Alt+N>", close}));
     }
 
     // Back to one ruler: the entry goes again.
-    QPointer<Gradora> closed = second;
+    QPointer<RulerWindow> closed = second;
     second->execute(C::CloseRuler);
     m_rulers.removeOne(second);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(closed.isNull());
-    QCOMPARE(m_settings->rulers, QList<Gradora *>{first});
+    QCOMPARE(m_settings->rulers, QList<RulerWindow *>{first});
     first->rebuildMenu();
     QVERIFY(!entries(first->menu()->contextMenu()).contains(close));
 }
@@ -367,7 +367,7 @@ void TestRulerMenus::unitEntriesFollowTheTables()
     QFETCH(QString, tableName);
     QFETCH(QList<int>, rows);
     QFETCH(QStringList, unitMenu);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->rebuildMenu();
     if (!tableName.isEmpty()) {
         QTableWidget *units = table(qPrintable(tableName));
@@ -405,7 +405,7 @@ void TestRulerMenus::checkForUpdates()
 {
     QFETCH(bool, automatic);
     QFETCH(QStringList, helpPart);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     m_settings->autoUpdatesEnabled = automatic;
     ruler->rebuildMenu();
     const QStringList lines = entries(ruler->menu()->contextMenu());
@@ -418,8 +418,8 @@ void TestRulerMenus::trayShowsTheLastRebuiltMenu()
 {
     if (!m_settings->trayIcon)
         QSKIP("no tray icon on this platform");
-    Gradora *first = makeRuler();
-    Gradora *second = makeRuler();
+    RulerWindow *first = makeRuler();
+    RulerWindow *second = makeRuler();
     first->rebuildMenu();
     QCOMPARE(m_settings->trayIcon->contextMenu(), first->menu()->contextMenu());
     second->rebuildMenu();
@@ -428,7 +428,7 @@ void TestRulerMenus::trayShowsTheLastRebuiltMenu()
 
 void TestRulerMenus::freeEntriesStayOutOfTheMenus()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->rebuildMenu();
     const QStringList shapes{"Rectangle",      "Square", "Rhombus", "Isosceles Triangle",
                              "Right Triangle", "Circle", "Ellipse"};
@@ -464,7 +464,7 @@ void TestRulerMenus::shortcutsLeaveTheKeysToTheRuler()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(int, entry);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->rebuildMenu();
     QVERIFY(ruler->menu()->action(C::FlyingRuler)->isChecked());
     // Sent to the window, so that the key passes the application's shortcut map first, as a real key does.
@@ -482,7 +482,7 @@ void TestRulerMenus::shortcutsLeaveTheKeysToTheRuler()
 
 void TestRulerMenus::figureReadingsNeedTheFigure()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     RulerMenu *menu = ruler->menu();
     QVERIFY(ruler->options().value(O::ShowFigureReadings));
     ruler->execute(C::ShowFigure);
@@ -504,7 +504,7 @@ void TestRulerMenus::figureReadingsNeedTheFigure()
 
 void TestRulerMenus::boldControlPointsKeptWhileHidden()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     RulerMenu *menu = ruler->menu();
     ruler->execute(C::BoldControlPoints); // bold off
     QVERIFY(!ruler->options().value(O::BoldControlPoints));
@@ -525,7 +525,7 @@ void TestRulerMenus::boldControlPointsKeptWhileHidden()
 
 void TestRulerMenus::minimalReadingsTurnReadingsOn()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     RulerMenu *menu = ruler->menu();
     ruler->execute(C::ShowReadings);
     QVERIFY(!ruler->options().value(O::ShowReadings));
@@ -559,7 +559,7 @@ void TestRulerMenus::checkMarksFollowTheOptions_data()
 void TestRulerMenus::checkMarksFollowTheOptions()
 {
     QFETCH(RulerCommand, command);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     const RulerCommands::Entry &row = RulerCommands::entry(command);
     QAction *entry = ruler->menu()->action(command);
     QVERIFY(entry->isCheckable());
@@ -576,8 +576,8 @@ void TestRulerMenus::checkMarksFollowTheOptions()
 
 void TestRulerMenus::colourDialogFollowsTheLastRuler()
 {
-    Gradora *first = makeRuler();
-    Gradora *second = makeRuler();
+    RulerWindow *first = makeRuler();
+    RulerWindow *second = makeRuler();
     QColorDialog *dialog = m_settings->colorDialog;
     const QColor firstGuides = first->guidesColor;
     const QColor firstBackground = first->backgroundColor;

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The unit the ruler measures in.
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
 #include "ruler/rulermenu.h"
-#include "settings.h"
-#include "topmessage.h"
+#include "prefs/settings.h"
+#include "prefs/topmessage.h"
 
 
 namespace {
@@ -33,13 +33,13 @@ UnitScale::Sources unitSources(const Settings *settings, int displayIndex)
 
 } // namespace
 
-void Gradora::recomputeScale()
+void RulerWindow::recomputeScale()
 {
     if (!scale.recomputeScale(checkedUnit(*m_menu), unitSources(settings, displayIndex)))
         m_menu->setChecked(RulerCommand::UnitPixels, true);
 }
 
-void Gradora::setUnit(bool quiet)
+void RulerWindow::setUnit(bool quiet)
 {
     const QString refusal = scale.setUnit(checkedUnit(*m_menu), unitSources(settings, displayIndex), quiet);
     if (!refusal.isEmpty()) {

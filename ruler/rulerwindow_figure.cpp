@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The flying figure's kinds, ratios and placement, and the figure as the pointer and the keys move it.
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
 #include "ruler/rulermenu.h"
 
 #include <QGuiApplication>
 
-FigureModifiers Gradora::figureModifiers(Qt::KeyboardModifiers held, Qt::MouseButtons buttons) const
+FigureModifiers RulerWindow::figureModifiers(Qt::KeyboardModifiers held, Qt::MouseButtons buttons) const
 {
     FigureModifiers modifiers;
     modifiers.shift = held & Qt::ShiftModifier;
@@ -21,13 +21,13 @@ FigureModifiers Gradora::figureModifiers(Qt::KeyboardModifiers held, Qt::MouseBu
     return modifiers;
 }
 
-FigureModifiers Gradora::currentFigureModifiers() const
+FigureModifiers RulerWindow::currentFigureModifiers() const
 {
     return figureModifiers(QGuiApplication::queryKeyboardModifiers(), QGuiApplication::mouseButtons());
 }
 
 // The free shapes are reserved entries: they change nothing.
-void Gradora::chooseFigure(RulerCommand entry)
+void RulerWindow::chooseFigure(RulerCommand entry)
 {
     const double ratio = RulerCommands::ratioOf(entry);
     const int kind = RulerCommands::figureKindOf(entry);
@@ -44,46 +44,46 @@ void Gradora::chooseFigure(RulerCommand entry)
     update();
 }
 
-void Gradora::sendFigureToCentre()
+void RulerWindow::sendFigureToCentre()
 {
     figure.sendToCentre(size());
     update();
 }
 
-QList<QPoint> Gradora::figureControlPoints() const
+QList<QPoint> RulerWindow::figureControlPoints() const
 {
     return QList<QPoint>(figure.figureScreenPoints.cbegin(), figure.figureScreenPoints.cend());
 }
 
-bool Gradora::figureContains(const QPoint &pos) const
+bool RulerWindow::figureContains(const QPoint &pos) const
 {
     return figure.hitTest(pos);
 }
 
-void Gradora::moveFigureBy(const QPoint &delta)
+void RulerWindow::moveFigureBy(const QPoint &delta)
 {
     figure.bodyMove(delta, currentFigureModifiers());
     update();
 }
 
-void Gradora::dragFigureHandle(int index, const QPoint &pos, Qt::KeyboardModifiers modifiers)
+void RulerWindow::dragFigureHandle(int index, const QPoint &pos, Qt::KeyboardModifiers modifiers)
 {
     figure.handleDrag(index, pos, grabOffset, figureModifiers(modifiers, Qt::LeftButton));
     update();
 }
 
-void Gradora::rotateFigureBy(double degrees)
+void RulerWindow::rotateFigureBy(double degrees)
 {
     figure.rotateBy(degrees);
 }
 
-void Gradora::scaleFigureBy(double factor)
+void RulerWindow::scaleFigureBy(double factor)
 {
     figure.scale(factor, factor, currentFigureModifiers());
     update();
 }
 
-void Gradora::toggleFigurePlacement()
+void RulerWindow::toggleFigurePlacement()
 {
     if (figure.isRatioRectangle())
         return;
@@ -92,7 +92,7 @@ void Gradora::toggleFigurePlacement()
     update();
 }
 
-void Gradora::recomputeFigure()
+void RulerWindow::recomputeFigure()
 {
     figure.recompute(currentFigureModifiers());
     update();

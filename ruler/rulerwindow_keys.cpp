@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The keyboard: every feature has its key (see RulerCommands::decideKey).
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
-#include "settings.h"
+#include "prefs/settings.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 
-void Gradora::keyPressEvent(QKeyEvent *event)
+void RulerWindow::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
     // The chord comes from this event alone, so the order in which its keys went down does not count.
@@ -24,7 +24,7 @@ void Gradora::keyPressEvent(QKeyEvent *event)
         execute(*decision.command);
 }
 
-void Gradora::quitSavingThisRuler()
+void RulerWindow::quitSavingThisRuler()
 {
     saveSettings();
     if (settings && settings->trayIcon)
@@ -32,7 +32,7 @@ void Gradora::quitSavingThisRuler()
     QCoreApplication::quit();
 }
 
-void Gradora::prepareForKey(const QKeyEvent *event)
+void RulerWindow::prepareForKey(const QKeyEvent *event)
 {
     if (settings) {
         move_normal = settings->move_normal;
@@ -47,7 +47,7 @@ void Gradora::prepareForKey(const QKeyEvent *event)
 }
 
 // Keyboard resizes keep the top-left; the geometry rule keeps the minimum.
-void Gradora::stepWindow(QPoint direction)
+void RulerWindow::stepWindow(QPoint direction)
 {
     if (fullScreen)
         return;
@@ -59,7 +59,7 @@ void Gradora::stepWindow(QPoint direction)
     }
 }
 
-void Gradora::turnFigure(double degrees)
+void RulerWindow::turnFigure(double degrees)
 {
     setUpdatesEnabled(false);
     rotateFigureBy(degrees);
@@ -68,7 +68,7 @@ void Gradora::turnFigure(double degrees)
     update();
 }
 
-void Gradora::scaleFigure(double factor)
+void RulerWindow::scaleFigure(double factor)
 {
     setUpdatesEnabled(false);
     scaleFigureBy(factor);
@@ -76,7 +76,7 @@ void Gradora::scaleFigure(double factor)
     update();
 }
 
-void Gradora::keyReleaseEvent(QKeyEvent *event)
+void RulerWindow::keyReleaseEvent(QKeyEvent *event)
 {
     takeChord(ModifierLatch::fromKey(event->key(), false, event->modifiers()));
     if (!shiftState && dragMode == 0)

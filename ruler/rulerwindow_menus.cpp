@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The commands of the menu and the keys, and the menu that shows them.
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
-#include "about.h"
-#include "magnifier.h"
+#include "app/aboutdialog.h"
+#include "prefs/magnifier.h"
 #include "ruler/rulermenu.h"
-#include "rulersettings.h"
-#include "settings.h"
+#include "ruler/infopanel.h"
+#include "prefs/settings.h"
 #include "ui_settings.h"
 
 #include <QAction>
@@ -22,7 +22,7 @@
 using C = RulerCommand;
 using O = RulerOption;
 
-void Gradora::execute(RulerCommand command)
+void RulerWindow::execute(RulerCommand command)
 {
     if (!runWindowCommand(command) && !runPictureCommand(command) && !runFigureCommand(command) &&
         !runChoiceCommand(command) && !runViewCommand(command))
@@ -30,7 +30,7 @@ void Gradora::execute(RulerCommand command)
     syncMenu();
 }
 
-void Gradora::syncMenu()
+void RulerWindow::syncMenu()
 {
     m_menu->showOptions(m_options);
     m_menu->setChecked(C::FullScreen, fullScreen);
@@ -41,7 +41,7 @@ void Gradora::syncMenu()
     m_menu->setChecked(option(O::StartFromPixelOne) ? C::StartFromPixelOne : C::StartFromPixelZero, true);
 }
 
-bool Gradora::runWindowCommand(RulerCommand command)
+bool RulerWindow::runWindowCommand(RulerCommand command)
 {
     switch (command) {
     case C::NewRuler:
@@ -88,7 +88,7 @@ bool Gradora::runWindowCommand(RulerCommand command)
     return true;
 }
 
-bool Gradora::runPictureCommand(RulerCommand command)
+bool RulerWindow::runPictureCommand(RulerCommand command)
 {
     switch (command) {
     case C::OpenPicture:
@@ -114,7 +114,7 @@ bool Gradora::runPictureCommand(RulerCommand command)
     }
 }
 
-bool Gradora::runFigureCommand(RulerCommand command)
+bool RulerWindow::runFigureCommand(RulerCommand command)
 {
     if (command == C::FlyingRuler || RulerCommands::inRange(command, C::CornerShapeFirst, 4 * RulerCommands::kShapes)) {
         chooseFigure(command);
@@ -149,7 +149,7 @@ bool Gradora::runFigureCommand(RulerCommand command)
     }
 }
 
-bool Gradora::runChoiceCommand(RulerCommand command)
+bool RulerWindow::runChoiceCommand(RulerCommand command)
 {
     using RulerCommands::Group;
     switch (RulerCommands::entry(command).group) {
@@ -174,7 +174,7 @@ bool Gradora::runChoiceCommand(RulerCommand command)
     return false;
 }
 
-bool Gradora::runViewCommand(RulerCommand command)
+bool RulerWindow::runViewCommand(RulerCommand command)
 {
     switch (command) {
     case C::ShowFigure:
@@ -231,7 +231,7 @@ bool Gradora::runViewCommand(RulerCommand command)
     return true;
 }
 
-bool Gradora::runProgramCommand(RulerCommand command)
+bool RulerWindow::runProgramCommand(RulerCommand command)
 {
     switch (command) {
     case C::Preferences:
@@ -268,7 +268,7 @@ bool Gradora::runProgramCommand(RulerCommand command)
     }
 }
 
-void Gradora::rebuildMenu()
+void RulerWindow::rebuildMenu()
 {
     const bool panelShown = settings && settings->infoPaneShown;
     m_menu->setEnabled(C::PanelSide, panelShown);
@@ -287,7 +287,7 @@ void Gradora::rebuildMenu()
         settings->trayIcon->setContextMenu(m_menu->contextMenu());
 }
 
-void Gradora::contextMenuEvent(QContextMenuEvent *event)
+void RulerWindow::contextMenuEvent(QContextMenuEvent *event)
 {
     if (event->reason() == QContextMenuEvent::Keyboard) {
         rebuildMenu();
@@ -296,7 +296,7 @@ void Gradora::contextMenuEvent(QContextMenuEvent *event)
     contextMenuShown = true;
 }
 
-void Gradora::focusInEvent(QFocusEvent *)
+void RulerWindow::focusInEvent(QFocusEvent *)
 {
     moveEvent(nullptr);
     if (!m_menu->contextMenu()->isVisible()) {
@@ -308,7 +308,7 @@ void Gradora::focusInEvent(QFocusEvent *)
     }
 }
 
-void Gradora::showPreferencesOn(QWidget *page)
+void RulerWindow::showPreferencesOn(QWidget *page)
 {
     settings->displayLabelArmed = false;
     settings->show();
@@ -326,7 +326,7 @@ void Gradora::showPreferencesOn(QWidget *page)
         settings->ui->tabWidget->setCurrentWidget(page);
 }
 
-void Gradora::showAbout()
+void RulerWindow::showAbout()
 {
     settings->aboutBox->show();
     settings->aboutBox->raise();
@@ -335,20 +335,20 @@ void Gradora::showAbout()
     clearRememberedModifiers();
 }
 
-void Gradora::showMagnifier()
+void RulerWindow::showMagnifier()
 {
     settings->magnifier->show();
     settings->magnifier->setFocus();
 }
 
-void Gradora::startColorEditing(int target, const QColor &current)
+void RulerWindow::startColorEditing(int target, const QColor &current)
 {
     colorTarget = target;
     settings->colorTarget = target;
     colorDialog->disconnect();
     colorDialog->setCurrentColor(current);
-    connect(colorDialog, &QColorDialog::colorSelected, this, &Gradora::currentColorChanged);
-    connect(colorDialog, &QColorDialog::currentColorChanged, this, &Gradora::currentColorChanged);
+    connect(colorDialog, &QColorDialog::colorSelected, this, &RulerWindow::currentColorChanged);
+    connect(colorDialog, &QColorDialog::currentColorChanged, this, &RulerWindow::currentColorChanged);
     const QPoint remembered = colorDialog->pos();
     colorDialog->show();
     colorDialog->raise();
@@ -356,22 +356,22 @@ void Gradora::startColorEditing(int target, const QColor &current)
         colorDialog->move(remembered);
 }
 
-void Gradora::editBackgroundColour()
+void RulerWindow::editBackgroundColour()
 {
     startColorEditing(1, backgroundColor);
 }
 
-void Gradora::editRulerColour()
+void RulerWindow::editRulerColour()
 {
     startColorEditing(2, rulerColor);
 }
 
-void Gradora::editGuidesColour()
+void RulerWindow::editGuidesColour()
 {
     startColorEditing(3, guidesColor);
 }
 
-void Gradora::currentColorChanged(const QColor &color)
+void RulerWindow::currentColorChanged(const QColor &color)
 {
     switch (colorTarget) {
     case 1:
@@ -389,13 +389,13 @@ void Gradora::currentColorChanged(const QColor &color)
     repaint();
 }
 
-void Gradora::currentTransChanged(int alpha)
+void RulerWindow::currentTransChanged(int alpha)
 {
     backgroundColor.setAlpha(alpha);
     repaint();
 }
 
-void Gradora::toggleFigure()
+void RulerWindow::toggleFigure()
 {
     const bool visible = m_options.toggle(O::ShowFigure);
     figure.visible = visible;
@@ -410,13 +410,13 @@ void Gradora::toggleFigure()
     }
 }
 
-void Gradora::toggleControlPoints()
+void RulerWindow::toggleControlPoints()
 {
     m_menu->setEnabled(C::BoldControlPoints, !m_options.toggle(O::HideControlPoints));
 }
 
 // Turned on, minimal readings turn the readings on too; turned off, they leave them as they are.
-void Gradora::toggleMinimalReadings()
+void RulerWindow::toggleMinimalReadings()
 {
     if (m_options.toggle(O::MinimalReadings)) {
         m_options.set(O::ShowReadings, true);
@@ -424,7 +424,7 @@ void Gradora::toggleMinimalReadings()
     }
 }
 
-void Gradora::toggleInfoPanel()
+void RulerWindow::toggleInfoPanel()
 {
     settings->infoPaneShown = !settings->infoPaneShown;
     m_menu->setEnabled(C::PanelSide, settings->infoPaneShown);
@@ -432,7 +432,7 @@ void Gradora::toggleInfoPanel()
     moveEvent(nullptr);
 }
 
-void Gradora::sendPanelToOtherSide()
+void RulerWindow::sendPanelToOtherSide()
 {
     if (!settings->infoPaneShown) {
         m_menu->setEnabled(C::PanelSide, false);
@@ -451,14 +451,14 @@ void Gradora::sendPanelToOtherSide()
     moveEvent(nullptr);
 }
 
-void Gradora::chooseStartCorner(RulerCommand corner)
+void RulerWindow::chooseStartCorner(RulerCommand corner)
 {
     m_options.set(O::ZeroAtLeft, corner == C::StartTopLeft || corner == C::StartBottomLeft);
     m_options.set(O::ZeroAtBottom, corner == C::StartBottomLeft || corner == C::StartBottomRight);
     update();
 }
 
-void Gradora::toggleSnapToScreen()
+void RulerWindow::toggleSnapToScreen()
 {
     m_options.toggle(O::SnapToScreen);
     // Turned on, it snaps the window where it stands.
@@ -466,7 +466,7 @@ void Gradora::toggleSnapToScreen()
     moveEvent(nullptr);
 }
 
-void Gradora::setPictureEntriesEnabled(bool enabled)
+void RulerWindow::setPictureEntriesEnabled(bool enabled)
 {
     for (C entry : {C::StretchPicture, C::ProportionalPicture, C::ActualSize, C::ClearPicture,
                     C::RulerToPictureSize, C::TransparentPicture})

@@ -2,15 +2,15 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The picture laid under the ruler.
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
-#include "appidentity.h"
-#include "pictureloader.h"
-#include "pictureplacement.h"
-#include "programkeys.h"
-#include "programstore.h"
+#include "app/appidentity.h"
+#include "render/pictureloader.h"
+#include "render/pictureplacement.h"
+#include "prefs/programkeys.h"
+#include "prefs/programstore.h"
 #include "ruler/rulermenu.h"
-#include "topmessage.h"
+#include "prefs/topmessage.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -19,19 +19,19 @@
 #include <QPainter>
 #include <QSettings>
 
-std::function<QString(QWidget *, const QString &, const QString &)> Gradora::askPictureFile =
+std::function<QString(QWidget *, const QString &, const QString &)> RulerWindow::askPictureFile =
     [](QWidget *parent, const QString &caption, const QString &folder) {
         return QFileDialog::getOpenFileName(parent, caption, folder);
     };
 
-std::function<void(QWidget *, const QString &, const QString &)> Gradora::reportPictureFailure =
+std::function<void(QWidget *, const QString &, const QString &)> RulerWindow::reportPictureFailure =
     [](QWidget *parent, const QString &title, const QString &text) {
         QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
         TopMessage::dress(box);
         box.exec();
     };
 
-bool Gradora::loadPicture(const QString &path)
+bool RulerWindow::loadPicture(const QString &path)
 {
     image = PictureLoader::load(path).image;
     if (image.isNull()) {
@@ -45,7 +45,7 @@ bool Gradora::loadPicture(const QString &path)
 }
 
 // "Stretch Image" and "Actual Size" act as a pair; "Proportional" only matters when stretched.
-void Gradora::showPictureChoice()
+void RulerWindow::showPictureChoice()
 {
     const bool stretched = option(RulerOption::StretchPicture);
     m_menu->setChecked(RulerCommand::StretchPicture, stretched);
@@ -54,7 +54,7 @@ void Gradora::showPictureChoice()
     m_menu->setVisible(RulerCommand::ProportionalPicture, stretched);
 }
 
-void Gradora::openPicture()
+void RulerWindow::openPicture()
 {
     ProgramStore::selectFormat();
     QSettings store;
@@ -75,7 +75,7 @@ void Gradora::openPicture()
     update();
 }
 
-void Gradora::clearPicture()
+void RulerWindow::clearPicture()
 {
     image = QImage();
     imageFile.clear();
@@ -83,27 +83,27 @@ void Gradora::clearPicture()
     update();
 }
 
-void Gradora::stretchPicture()
+void RulerWindow::stretchPicture()
 {
     m_options.set(RulerOption::StretchPicture, true);
     showPictureChoice();
     update();
 }
 
-void Gradora::toggleProportionalPicture()
+void RulerWindow::toggleProportionalPicture()
 {
     m_options.toggle(RulerOption::ProportionalPicture);
     stretchPicture();
 }
 
-void Gradora::showPictureAtActualSize()
+void RulerWindow::showPictureAtActualSize()
 {
     m_options.set(RulerOption::StretchPicture, false);
     showPictureChoice();
     update();
 }
 
-void Gradora::fitRulerToPicture()
+void RulerWindow::fitRulerToPicture()
 {
     showPictureAtActualSize();
     // Without a picture the window would shrink to nothing.
@@ -115,7 +115,7 @@ void Gradora::fitRulerToPicture()
     update();
 }
 
-void Gradora::drawPicture(QPainter &painter) const
+void RulerWindow::drawPicture(QPainter &painter) const
 {
     if (image.isNull())
         return;

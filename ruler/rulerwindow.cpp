@@ -2,17 +2,17 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // Construction, joining the preferences, persistence, and the life of a ruler window.
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
-#include "compositorwatch.h"
-#include "geometryrule.h"
-#include "programstore.h"
-#include "programkeys.h"
+#include "ruler/compositorwatch.h"
+#include "ruler/geometryrule.h"
+#include "prefs/programstore.h"
+#include "prefs/programkeys.h"
 #include "ruler/rulermenu.h"
-#include "rulersettings.h"
-#include "screenplacement.h"
-#include "settings.h"
-#include "storevalues.h"
+#include "ruler/infopanel.h"
+#include "ruler/screenplacement.h"
+#include "prefs/settings.h"
+#include "prefs/storevalues.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,7 +23,7 @@
 
 using namespace StoreValues;
 
-Gradora::Gradora(QWidget *parent)
+RulerWindow::RulerWindow(QWidget *parent)
     : QWidget(parent,
               Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint)
 {
@@ -39,8 +39,8 @@ Gradora::Gradora(QWidget *parent)
 
     RulerOptionTable::registerKeyOrder();
     m_menu = new RulerMenu(this);
-    connect(m_menu, &RulerMenu::triggered, this, &Gradora::execute);
-    connect(m_menu, &RulerMenu::aboutToShow, this, &Gradora::rebuildMenu);
+    connect(m_menu, &RulerMenu::triggered, this, &RulerWindow::execute);
+    connect(m_menu, &RulerMenu::aboutToShow, this, &RulerWindow::rebuildMenu);
     setPictureEntriesEnabled(false);
     m_menu->setVisible(RulerCommand::ProportionalPicture, false);
     for (RulerCommand start : {RulerCommand::UnitPixels, RulerCommand::FlyingRuler, RulerCommand::ActualSize})
@@ -48,21 +48,21 @@ Gradora::Gradora(QWidget *parent)
     figure.createInitialFigure(size());
     readOptions();
 
-    connect(CompositorWatch::instance(), &CompositorWatch::runningChanged, this, &Gradora::updateShape);
+    connect(CompositorWatch::instance(), &CompositorWatch::runningChanged, this, &RulerWindow::updateShape);
 }
 
-Gradora::~Gradora()
+RulerWindow::~RulerWindow()
 {
     if (settings)
         settings->rulers.removeAll(this);
 }
 
-QSize Gradora::sizeHint() const
+QSize RulerWindow::sizeHint() const
 {
     return {kDefaultWidth, kDefaultHeight};
 }
 
-void Gradora::readOptions()
+void RulerWindow::readOptions()
 {
     ProgramStore::selectFormat();
     const QSettings store;
@@ -88,7 +88,7 @@ void Gradora::readOptions()
     update();
 }
 
-void Gradora::attachTo(Settings *preferences)
+void RulerWindow::attachTo(Settings *preferences)
 {
     settings = preferences;
     settings->rulers.append(this);
@@ -107,7 +107,7 @@ void Gradora::attachTo(Settings *preferences)
     rebuildMenu();
 }
 
-void Gradora::restoreFirstRuler()
+void RulerWindow::restoreFirstRuler()
 {
     ProgramStore::selectFormat();
     QSettings store;
@@ -138,7 +138,7 @@ void Gradora::restoreFirstRuler()
     setFocus();
 }
 
-void Gradora::saveSettings()
+void RulerWindow::saveSettings()
 {
     ProgramStore::selectFormat();
     QSettings store;
@@ -158,7 +158,7 @@ void Gradora::saveSettings()
         settings->saveProgramSettings();
 }
 
-void Gradora::showEvent(QShowEvent *event)
+void RulerWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (settings && settings->isVisible()) {
@@ -171,16 +171,16 @@ void Gradora::showEvent(QShowEvent *event)
     }
 }
 
-void Gradora::clearRememberedModifiers()
+void RulerWindow::clearRememberedModifiers()
 {
     altState = false;
     shiftState = false;
 }
 
-void Gradora::newRuler()
+void RulerWindow::newRuler()
 {
     clearRememberedModifiers();
-    auto *ruler = new Gradora(nullptr);
+    auto *ruler = new RulerWindow(nullptr);
     colorDialog->disconnect();
     ruler->attachTo(settings);
 
@@ -209,7 +209,7 @@ void Gradora::newRuler()
     ruler->setFocus();
 }
 
-void Gradora::closeRuler()
+void RulerWindow::closeRuler()
 {
     saveSettings();
     disconnect(this, nullptr, nullptr, nullptr);
@@ -223,7 +223,7 @@ void Gradora::closeRuler()
     }
 
     settings->rulers.removeOne(this);
-    Gradora *next = settings->rulers.last();
+    RulerWindow *next = settings->rulers.last();
     next->activateWindow();
     next->raise();
     next->setFocus();
@@ -231,7 +231,7 @@ void Gradora::closeRuler()
     deleteLater();
 }
 
-void Gradora::closeEvent(QCloseEvent *event)
+void RulerWindow::closeEvent(QCloseEvent *event)
 {
     closeRuler();
     event->accept();

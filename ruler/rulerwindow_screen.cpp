@@ -2,24 +2,24 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // Where the window stands: its display, snapping and locking, full screen and stay on top.
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
-#include "geometryrule.h"
-#include "rulersettings.h"
-#include "screenplacement.h"
-#include "settings.h"
+#include "ruler/geometryrule.h"
+#include "ruler/infopanel.h"
+#include "ruler/screenplacement.h"
+#include "prefs/settings.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
-void Gradora::placeWindow(const QRect &wanted)
+void RulerWindow::placeWindow(const QRect &wanted)
 {
     // Always set, even where unchanged: a window shown without a set geometry is placed by the
     // window manager instead.
     setGeometry(GeometryRule::fitted(wanted, GeometryRule::currentScreens()));
 }
 
-void Gradora::moveEvent(QMoveEvent *)
+void RulerWindow::moveEvent(QMoveEvent *)
 {
     if (pointerPressed && infoPanel)
         infoPanel->owner = this;
@@ -61,7 +61,7 @@ void Gradora::moveEvent(QMoveEvent *)
     update();
 }
 
-void Gradora::moveSnapped(const QPoint &topLeft)
+void RulerWindow::moveSnapped(const QPoint &topLeft)
 {
     if (fullScreen)
         return;
@@ -75,7 +75,7 @@ void Gradora::moveSnapped(const QPoint &topLeft)
     placeWindowAt(window.topLeft());
 }
 
-void Gradora::toggleStayOnTop()
+void RulerWindow::toggleStayOnTop()
 {
     m_options.toggle(RulerOption::StayOnTop);
     setWindowFlags(windowFlags() ^ Qt::WindowStaysOnTopHint);
@@ -92,7 +92,7 @@ void Gradora::toggleStayOnTop()
     }
 }
 
-void Gradora::toggleFullScreen()
+void RulerWindow::toggleFullScreen()
 {
     fullScreen = !fullScreen;
     if (fullScreen) {
