@@ -12,6 +12,38 @@
 #include <QTest>
 #include <memory>
 
+// Sets an option of a ruler as a user does: through the command that changes it, so that the
+// command's rules and the menu's check marks apply.
+inline void setOption(RulerWindow &ruler, RulerOption option, bool on)
+{
+    if (ruler.options().value(option) == on)
+        return;
+    for (RulerCommand command : RulerCommands::all()) {
+        if (RulerCommands::entry(command).option == option) {
+            ruler.execute(command);
+            return;
+        }
+    }
+    const bool left = option == RulerOption::ZeroAtLeft ? on : ruler.options().value(RulerOption::ZeroAtLeft);
+    const bool bottom =
+        option == RulerOption::ZeroAtBottom ? on : ruler.options().value(RulerOption::ZeroAtBottom);
+    switch (option) {
+    case RulerOption::ZeroAtLeft:
+    case RulerOption::ZeroAtBottom:
+        ruler.execute(bottom ? (left ? RulerCommand::StartBottomLeft : RulerCommand::StartBottomRight)
+                             : (left ? RulerCommand::StartTopLeft : RulerCommand::StartTopRight));
+        break;
+    case RulerOption::StartFromPixelOne:
+        ruler.execute(on ? RulerCommand::StartFromPixelOne : RulerCommand::StartFromPixelZero);
+        break;
+    case RulerOption::StretchPicture:
+        ruler.execute(on ? RulerCommand::StretchPicture : RulerCommand::ActualSize);
+        break;
+    default:
+        qFatal("no command sets this option");
+    }
+}
+
 class RulerFixture
 {
 public:

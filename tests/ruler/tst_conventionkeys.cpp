@@ -3,6 +3,7 @@
 
 #include "ruler/conventionkeys.h"
 #include "app/helplinks.h"
+#include "ruler/rulermenu.h"
 #include "rulerfixture.h"
 
 #include <QAction>
@@ -104,7 +105,7 @@ void TestConventionKeys::ctrlWClosesTheRuler()
 {
     RulerWindow *first = m_fixture.shown(QRect(100, 100, 400, 300));
     RulerWindow *second = m_fixture.shown(QRect(200, 200, 400, 300), true);
-    second->crossHairVisible = true;
+    setOption(*second, RulerOption::ShowCentralPoint, true);
     QTest::keyClick(second, Qt::Key_W, Qt::ControlModifier);
     m_fixture.release(second);
     QCOMPARE(m_fixture.settings->rulers, QList<RulerWindow *>{first});
@@ -117,11 +118,11 @@ void TestConventionKeys::escapeLeavesFullScreen()
 {
     const QRect normal(120, 80, 400, 300);
     RulerWindow *ruler = m_fixture.shown(normal, true);
-    ruler->setFullScreen();
+    ruler->execute(RulerCommand::FullScreen);
     QVERIFY(ruler->fullScreen);
     QTest::keyClick(ruler, Qt::Key_Escape);
     QVERIFY(!ruler->fullScreen);
-    QVERIFY(!ruler->actFullScreen->isChecked());
+    QVERIFY(!ruler->menu()->action(RulerCommand::FullScreen)->isChecked());
     QTRY_COMPARE(ruler->geometry(), normal);
     // A second Escape in a window changes nothing.
     QTest::keyClick(ruler, Qt::Key_Escape);
@@ -131,11 +132,12 @@ void TestConventionKeys::escapeLeavesFullScreen()
 void TestConventionKeys::escapeClosesTheContextMenu()
 {
     RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 400, 300), true);
-    ruler->aboutToShow();
-    ruler->contextMenu->popup(QPoint(150, 150));
-    QVERIFY(QTest::qWaitForWindowExposed(ruler->contextMenu));
-    QTest::keyClick(ruler->contextMenu, Qt::Key_Escape);
-    QTRY_VERIFY(!ruler->contextMenu->isVisible());
+    ruler->rebuildMenu();
+    QMenu *menu = ruler->menu()->contextMenu();
+    menu->popup(QPoint(150, 150));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QTRY_VERIFY(!menu->isVisible());
 }
 
 void TestConventionKeys::ctrlQClosesEveryRulerSavingEach()
@@ -144,8 +146,8 @@ void TestConventionKeys::ctrlQClosesEveryRulerSavingEach()
     QPointer<RulerWindow> second = m_fixture.shown(QRect(200, 200, 300, 250), true);
     m_fixture.release(first);
     m_fixture.release(second);
-    first->crossHairVisible = true;
-    second->crossHairVisible = true;
+    setOption(*first, RulerOption::ShowCentralPoint, true);
+    setOption(*second, RulerOption::ShowCentralPoint, true);
     QTest::keyClick(second, Qt::Key_Q, Qt::ControlModifier);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // As "Quit": every ruler closed (each saving as it closes), the last one kept until the end.

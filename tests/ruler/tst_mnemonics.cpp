@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "ruler/mnemonics.h"
+#include "ruler/rulermenu.h"
 #include "rulerfixture.h"
 
 #include <QAction>
@@ -117,13 +118,12 @@ void TestMnemonics::everyRulerMenuIsFreeOfClashes()
     m_fixture.settings->pixelUnitCells[0][0] = QStringLiteral("1cm = 100px");
     m_fixture.attached();
     RulerWindow *ruler = m_fixture.attached();
-    ruler->aboutToShow();
+    ruler->rebuildMenu();
 
-    QMenu *shown = ruler->contextMenu;
-    for (QMenu *submenu : {ruler->viewMenu, ruler->unitMenu, ruler->startPointMenu, ruler->imageMenu,
-                           ruler->toolsMenu, ruler->figureMenu}) {
-        if (Mnemonics::strip(submenu->title()) == menu)
-            shown = submenu;
+    QMenu *shown = ruler->menu()->contextMenu();
+    for (const QAction *entry : ruler->menu()->contextMenu()->actions()) {
+        if (entry->menu() && Mnemonics::strip(entry->menu()->title()) == menu)
+            shown = entry->menu();
     }
     QSet<QChar> letters;
     int unmarked = 0;
@@ -140,39 +140,42 @@ void TestMnemonics::everyRulerMenuIsFreeOfClashes()
     }
     // Every menu of a ruler has letters enough for all its entries.
     QCOMPARE(unmarked, 0);
-    QCOMPARE(Mnemonics::strip(ruler->physicalUnitActions[4]->text()), QStringLiteral("Furlongs & Chains"));
+    QCOMPARE(Mnemonics::strip(ruler->menu()->action(RulerCommands::physicalUnit(4))->text()),
+             QStringLiteral("Furlongs & Chains"));
 }
 
 void TestMnemonics::renamedEntriesAreLabelledAgain()
 {
     RulerWindow *ruler = m_fixture.attached();
-    ruler->aboutToShow();
-    ruler->setFlipToolbox();
-    QCOMPARE(ruler->actPanelSide->text(), QStringLiteral("Send Panel to Right"));
-    ruler->aboutToShow();
-    QCOMPARE(Mnemonics::strip(ruler->actPanelSide->text()), QStringLiteral("Send Panel to Right"));
-    QVERIFY(!Mnemonics::marked(ruler->actPanelSide->text()).isNull());
+    ruler->rebuildMenu();
+    const QAction *panelSide = ruler->menu()->action(RulerCommand::PanelSide);
+    ruler->execute(RulerCommand::PanelSide);
+    QCOMPARE(panelSide->text(), QStringLiteral("Send Panel to Right"));
+    ruler->rebuildMenu();
+    QCOMPARE(Mnemonics::strip(panelSide->text()), QStringLiteral("Send Panel to Right"));
+    QVERIFY(!Mnemonics::marked(panelSide->text()).isNull());
     // Labelling twice keeps the letters.
-    const QString once = ruler->actShowBorder->text();
-    ruler->aboutToShow();
-    QCOMPARE(ruler->actShowBorder->text(), once);
+    const QString once = ruler->menu()->action(RulerCommand::ShowBorder)->text();
+    ruler->rebuildMenu();
+    QCOMPARE(ruler->menu()->action(RulerCommand::ShowBorder)->text(), once);
 }
 
 void TestMnemonics::optionalEntriesMoveNoOtherLetter()
 {
     m_fixture.settings->autoUpdatesEnabled = true;
     RulerWindow *ruler = m_fixture.attached();
-    ruler->aboutToShow();
+    ruler->rebuildMenu();
     QStringList alone;
-    for (const QAction *entry : ruler->contextMenu->actions())
+    for (const QAction *entry : ruler->menu()->contextMenu()->actions())
         alone << entry->text();
 
     m_fixture.attached();
     m_fixture.settings->autoUpdatesEnabled = false;
-    ruler->aboutToShow();
+    ruler->rebuildMenu();
     QStringList crowded;
-    for (const QAction *entry : ruler->contextMenu->actions()) {
-        if (entry != ruler->actCloseRuler && entry != ruler->actCheckUpdates)
+    for (const QAction *entry : ruler->menu()->contextMenu()->actions()) {
+        if (entry != ruler->menu()->action(RulerCommand::CloseRuler) &&
+            entry != ruler->menu()->action(RulerCommand::CheckForUpdates))
             crowded << entry->text();
     }
     QCOMPARE(crowded, alone);

@@ -4,6 +4,7 @@
 #include "figure/figurekind.h"
 #include "prefs/magnifier.h"
 #include "ruler/mnemonics.h"
+#include "ruler/rulermenu.h"
 #include "rulerfixture.h"
 #include "ruler/infopanel.h"
 #include "ruler/positiondialog.h"
@@ -17,6 +18,8 @@
 #include <memory>
 
 using namespace FigureKind;
+
+Q_DECLARE_METATYPE(RulerOption)
 
 // The keyboard on a ruler with the focus, the figure-kind entries, and the information panel.
 class TestRulerKeys : public QObject
@@ -107,7 +110,7 @@ void TestRulerKeys::figureKindKeys()
     QTest::keyClick(ruler, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(ruler->figure.figureKind, kind);
     QCOMPARE(ruler->figure.isRatioRectangle(), ratio);
-    QVERIFY(ruler->figureGroup->checkedAction() != nullptr);
+    QVERIFY(ruler->menu()->checkedIn(RulerCommands::Group::Figure) != RulerCommand::Count);
 }
 
 void TestRulerKeys::figureEntriesAndCheckMarks_data()
@@ -129,18 +132,19 @@ void TestRulerKeys::figureEntriesAndCheckMarks()
     QFETCH(int, corner);
     QFETCH(int, centred);
     RulerWindow *ruler = makeRuler();
-    ruler->cornerShapeActions[index]->trigger();
+    RulerMenu *menu = ruler->menu();
+    menu->action(RulerCommands::cornerShape(index))->trigger();
     QCOMPARE(ruler->figure.figureKind, corner);
-    QVERIFY(ruler->cornerShapeActions[index]->isChecked());
-    ruler->centeredShapeActions[index]->trigger();
+    QVERIFY(menu->action(RulerCommands::cornerShape(index))->isChecked());
+    menu->action(RulerCommands::centeredShape(index))->trigger();
     QCOMPARE(ruler->figure.figureKind, centred);
-    QVERIFY(ruler->centeredShapeActions[index]->isChecked());
-    ruler->ratioActions[index]->trigger();
+    QVERIFY(menu->action(RulerCommands::centeredShape(index))->isChecked());
+    menu->action(RulerCommands::ratio(index))->trigger();
     QVERIFY(ruler->figure.isRatioRectangle());
-    QVERIFY(ruler->ratioActions[index]->isChecked());
-    ruler->actFlyingRuler->trigger();
+    QVERIFY(menu->action(RulerCommands::ratio(index))->isChecked());
+    menu->action(RulerCommand::FlyingRuler)->trigger();
     QVERIFY(ruler->figure.flyingRuler);
-    QVERIFY(ruler->actFlyingRuler->isChecked());
+    QVERIFY(menu->action(RulerCommand::FlyingRuler)->isChecked());
 }
 
 void TestRulerKeys::freeEntriesChangeNothing()
@@ -148,17 +152,10 @@ void TestRulerKeys::freeEntriesChangeNothing()
     RulerWindow *ruler = makeRuler();
     const int kind = ruler->figure.figureKind;
     const QPoint origin = ruler->figure.figureOrigin;
-    ruler->set_F_Rectangle();
-    ruler->set_F_Square();
-    ruler->set_F_Rhombus();
-    ruler->set_F_IsoscelesTriangle();
-    ruler->set_F_RightTriangle();
-    ruler->set_F_Circle();
-    ruler->set_F_Ellipse();
+    for (int i = 0; i < RulerCommands::kShapes; ++i)
+        ruler->execute(RulerCommands::freeShape(i));
     QCOMPARE(ruler->figure.figureKind, kind);
     QCOMPARE(ruler->figure.figureOrigin, origin);
-    for (QAction *free : ruler->freeShapeActions)
-        QVERIFY(free->associatedObjects().isEmpty() || free->associatedObjects() == QList<QObject *>{});
 }
 
 void TestRulerKeys::turningKeys_data()
@@ -180,7 +177,7 @@ void TestRulerKeys::turningKeys()
     QFETCH(int, key);
     QFETCH(double, turn);
     RulerWindow *ruler = makeRuler();
-    ruler->set_M_Rectangle();
+    ruler->execute(RulerCommands::cornerShape(0));
     ruler->figure.figureAngle = 100;
     QTest::keyClick(ruler, Qt::Key(key));
     QVERIFY2(qAbs(ruler->figure.figureAngle - (100 + turn)) < 1e-9,
@@ -190,7 +187,7 @@ void TestRulerKeys::turningKeys()
 void TestRulerKeys::sixtyFourFineTurnsMakeOneCoarse()
 {
     RulerWindow *ruler = makeRuler();
-    ruler->set_M_Rectangle();
+    ruler->execute(RulerCommands::cornerShape(0));
     for (int i = 0; i < 64; ++i)
         QTest::keyClick(ruler, Qt::Key_Z);
     QCOMPARE(ruler->figure.figureAngle, 11.25);
@@ -199,7 +196,7 @@ void TestRulerKeys::sixtyFourFineTurnsMakeOneCoarse()
 void TestRulerKeys::pageUpThenPageDown()
 {
     RulerWindow *ruler = makeRuler();
-    ruler->set_M_Rectangle();
+    ruler->execute(RulerCommands::cornerShape(0));
     const float width = ruler->figure.figurePoints[1].x;
     QTest::keyClick(ruler, Qt::Key_PageUp);
     QVERIFY(ruler->figure.figurePoints[1].x > width);
@@ -230,7 +227,7 @@ void TestRulerKeys::nudgeKeys()
 void TestRulerKeys::tabTogglesPlacement()
 {
     RulerWindow *ruler = makeRuler();
-    ruler->set_M_Rhombus();
+    ruler->execute(RulerCommands::cornerShape(2));
     QTest::keyClick(ruler, Qt::Key_Tab);
     QCOMPARE(ruler->figure.figureKind, int(S_Rhombus));
     QTest::keyClick(ruler, Qt::Key_Tab);
@@ -250,34 +247,14 @@ void TestRulerKeys::tabIgnoredOnARatioRectangle()
 void TestRulerKeys::altShiftChordLetters_data()
 {
     QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("option");
-    QTest::newRow("A anti-aliasing") << int(Qt::Key_A) << "antiAliasing";
-    QTest::newRow("C cross-hair") << int(Qt::Key_C) << "crossHairVisible";
-    QTest::newRow("H height number") << int(Qt::Key_H) << "R_M_Height";
-    QTest::newRow("R bottom-right labels") << int(Qt::Key_R) << "bottmRightLabel";
-    QTest::newRow("S reverse Alt") << int(Qt::Key_S) << "selectInvertedAlt";
-    QTest::newRow("W width number") << int(Qt::Key_W) << "R_M_Width";
-    QTest::newRow("Y minimal readings") << int(Qt::Key_Y) << "R_M_MinimalReadings";
-}
-
-static bool optionOf(const RulerWindow &ruler, const QString &name)
-{
-    const QHash<QString, bool> options{{"antiAliasing", ruler.antiAliasing},
-                                       {"crossHairVisible", ruler.crossHairVisible},
-                                       {"R_M_Height", ruler.R_M_Height},
-                                       {"R_M_Width", ruler.R_M_Width},
-                                       {"bottmRightLabel", ruler.bottmRightLabel},
-                                       {"selectInvertedAlt", ruler.actReverseAlt->isChecked()},
-                                       {"R_M_MinimalReadings", ruler.R_M_MinimalReadings},
-                                       {"borderVisible", ruler.borderVisible},
-                                       {"showGuides", ruler.showGuides},
-                                       {"hoverGuides", ruler.hoverGuides},
-                                       {"noControlPoints", ruler.noControlPoints},
-                                       {"showMasterPointLines", ruler.showMasterPointLines},
-                                       {"showOnFigureReadings", ruler.showOnFigureReadings},
-                                       {"showRulerReadings", ruler.showRulerReadings},
-                                       {"flyingFigureVisible", ruler.flyingFigureVisible}};
-    return options.value(name);
+    QTest::addColumn<RulerOption>("option");
+    QTest::newRow("A anti-aliasing") << int(Qt::Key_A) << RulerOption::AntiAliasing;
+    QTest::newRow("C cross-hair") << int(Qt::Key_C) << RulerOption::ShowCentralPoint;
+    QTest::newRow("H height number") << int(Qt::Key_H) << RulerOption::ShowHeightNumber;
+    QTest::newRow("R bottom-right labels") << int(Qt::Key_R) << RulerOption::ShowBottomRightLabels;
+    QTest::newRow("S reverse Alt") << int(Qt::Key_S) << RulerOption::ReverseAlt;
+    QTest::newRow("W width number") << int(Qt::Key_W) << RulerOption::ShowWidthNumber;
+    QTest::newRow("Y minimal readings") << int(Qt::Key_Y) << RulerOption::MinimalReadings;
 }
 
 // The keys of an Alt+Shift chord as X delivers them. Pressed after Shift, the Alt key arrives as Meta
@@ -309,13 +286,13 @@ static void pressChord(RulerWindow *ruler, int key, bool shiftFirst)
 void TestRulerKeys::altShiftChordLetters()
 {
     QFETCH(int, key);
-    QFETCH(QString, option);
+    QFETCH(RulerOption, option);
     for (bool shiftFirst : {false, true}) {
         RulerWindow *ruler = makeRuler();
-        const bool before = optionOf(*ruler, option);
+        const bool before = ruler->options().value(option);
         const double angle = ruler->figure.figureAngle;
         pressChord(ruler, key, shiftFirst);
-        QVERIFY2(optionOf(*ruler, option) != before, shiftFirst ? "Shift first" : "Alt first");
+        QVERIFY2(ruler->options().value(option) != before, shiftFirst ? "Shift first" : "Alt first");
         QCOMPARE(ruler->figure.figureAngle, angle);
         // Nothing stays held: the plain key acts on its own again.
         QTest::keyClick(ruler, Qt::Key_Z);
@@ -331,12 +308,12 @@ void TestRulerKeys::altShiftChordsOpenAndClear()
         ruler->horizontalGuides = {50};
         pressChord(ruler, Qt::Key_G, shiftFirst);
         QVERIFY2(ruler->horizontalGuides.isEmpty(), order);
-        QVERIFY2(ruler->showGuides, order);
+        QVERIFY2(ruler->options().value(RulerOption::ShowGuides), order);
 
-        const bool controlPoints = ruler->noControlPoints;
+        const bool controlPoints = ruler->options().value(RulerOption::HideControlPoints);
         pressChord(ruler, Qt::Key_M, shiftFirst);
         QVERIFY2(m_fixture.settings->magnifier->isVisible(), order);
-        QCOMPARE(ruler->noControlPoints, controlPoints);
+        QCOMPARE(ruler->options().value(RulerOption::HideControlPoints), controlPoints);
         m_fixture.settings->magnifier->hide();
 
         // The position dialog is modal: it is seen open and closed from within its own event loop.
@@ -358,25 +335,25 @@ void TestRulerKeys::altShiftChordsOpenAndClear()
 void TestRulerKeys::optionKeys_data()
 {
     QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("option");
-    QTest::newRow("B border") << int(Qt::Key_B) << "borderVisible";
-    QTest::newRow("G guides") << int(Qt::Key_G) << "showGuides";
-    QTest::newRow("H hover guides") << int(Qt::Key_H) << "hoverGuides";
-    QTest::newRow("M control points") << int(Qt::Key_M) << "noControlPoints";
-    QTest::newRow("R rotation centre") << int(Qt::Key_R) << "showMasterPointLines";
-    QTest::newRow("T figure readings") << int(Qt::Key_T) << "showOnFigureReadings";
-    QTest::newRow("Y readings") << int(Qt::Key_Y) << "showRulerReadings";
-    QTest::newRow("grave accent figure") << int(Qt::Key_QuoteLeft) << "flyingFigureVisible";
+    QTest::addColumn<RulerOption>("option");
+    QTest::newRow("B border") << int(Qt::Key_B) << RulerOption::ShowBorder;
+    QTest::newRow("G guides") << int(Qt::Key_G) << RulerOption::ShowGuides;
+    QTest::newRow("H hover guides") << int(Qt::Key_H) << RulerOption::HoverGuides;
+    QTest::newRow("M control points") << int(Qt::Key_M) << RulerOption::HideControlPoints;
+    QTest::newRow("R rotation centre") << int(Qt::Key_R) << RulerOption::ShowRotationCentre;
+    QTest::newRow("T figure readings") << int(Qt::Key_T) << RulerOption::ShowFigureReadings;
+    QTest::newRow("Y readings") << int(Qt::Key_Y) << RulerOption::ShowReadings;
+    QTest::newRow("grave accent figure") << int(Qt::Key_QuoteLeft) << RulerOption::ShowFigure;
 }
 
 void TestRulerKeys::optionKeys()
 {
     QFETCH(int, key);
-    QFETCH(QString, option);
+    QFETCH(RulerOption, option);
     RulerWindow *ruler = makeRuler();
-    const bool before = optionOf(*ruler, option);
+    const bool before = ruler->options().value(option);
     QTest::keyClick(ruler, Qt::Key(key));
-    QCOMPARE(optionOf(*ruler, option), !before);
+    QCOMPARE(ruler->options().value(option), !before);
 }
 
 void TestRulerKeys::figureCentredOnFirstShow()
@@ -433,12 +410,13 @@ void TestRulerKeys::panelSideFlipsTwice()
 {
     RulerWindow *ruler = makeRuler();
     QCOMPARE(m_fixture.settings->toolboxPosition, 2);
-    ruler->actPanelSide->trigger();
+    QAction *panelSide = ruler->menu()->action(RulerCommand::PanelSide);
+    panelSide->trigger();
     QCOMPARE(m_fixture.settings->toolboxPosition, 1);
-    QCOMPARE(Mnemonics::strip(ruler->actPanelSide->text()), QStringLiteral("Send Panel to Right"));
+    QCOMPARE(Mnemonics::strip(panelSide->text()), QStringLiteral("Send Panel to Right"));
     QTest::keyClick(ruler, Qt::Key_Period);
     QCOMPARE(m_fixture.settings->toolboxPosition, 2);
-    QCOMPARE(Mnemonics::strip(ruler->actPanelSide->text()), QStringLiteral("Send Panel to Left"));
+    QCOMPARE(Mnemonics::strip(panelSide->text()), QStringLiteral("Send Panel to Left"));
 }
 
 void TestRulerKeys::panelGoesLeftNearTheRightEdge()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "ruler/mnemonics.h"
+#include "ruler/rulermenu.h"
 #include "rulerfixture.h"
 
 #include <QAction>
@@ -12,6 +13,9 @@
 #include <QScreen>
 #include <QTest>
 #include <memory>
+
+using C = RulerCommand;
+using O = RulerOption;
 
 // A ruler's settings: what it reads at construction, what the first ruler restores, what it saves.
 class TestRulerPersistence : public QObject
@@ -63,20 +67,16 @@ void TestRulerPersistence::firstStartWithEmptyStore()
     QCOMPARE(ruler->backgroundColor, QColor(255, 255, 255, 128));
     QCOMPARE(ruler->rulerColor, QColor(111, 33, 55, 255));
     QCOMPARE(ruler->guidesColor, QColor(Qt::red));
-    QVERIFY(ruler->topTickerVisible && ruler->bottomTickerVisible && ruler->leftTickerVisible &&
-            ruler->rightTickerVisible);
-    QVERIFY(ruler->borderVisible);
-    QVERIFY(ruler->showRulerReadings);
-    QVERIFY(ruler->flyingFigureVisible);
-    QVERIFY(ruler->showOnFigureReadings);
-    QVERIFY(ruler->zeroAtLeft && !ruler->zeroAtBottom);
-    QVERIFY(ruler->actTopLeft->isChecked());
-    QVERIFY(ruler->actStartFromZero->isChecked());
-    QVERIFY(ruler->actMegapixel->isChecked());
-    QVERIFY(!ruler->actReverseAlt->isChecked());
+    // Every option at its default, every check mark showing it.
+    QCOMPARE(ruler->options(), RulerOptions());
+    const RulerMenu *menu = ruler->menu();
+    QVERIFY(menu->action(C::StartTopLeft)->isChecked());
+    QVERIFY(menu->action(C::StartFromPixelZero)->isChecked());
+    QVERIFY(menu->action(C::Megapixels)->isChecked());
+    QVERIFY(!menu->action(C::ReverseAlt)->isChecked());
     QVERIFY(ruler->isVisible());
     QVERIFY(ruler->imageFile.isEmpty());
-    QVERIFY(!ruler->actClearImage->isEnabled());
+    QVERIFY(!menu->action(C::ClearPicture)->isEnabled());
 }
 
 // Each boolean key set to the opposite of its default: the new ruler's field and check mark follow,
@@ -101,39 +101,15 @@ void TestRulerPersistence::booleanKeysRoundTrip_data()
         QTest::newRow(key) << QString::fromLatin1(key) << value;
 }
 
+// The option stored under a key, as the ruler holds it.
 static bool fieldOf(const RulerWindow &r, const QString &key)
 {
-    const QHash<QString, bool> fields{
-        {"showMasterPointLines", r.showMasterPointLines},
-        {"zeroAtLeft", r.zeroAtLeft},
-        {"zeroAtBottom", r.zeroAtBottom},
-        {"crossHairVisible", r.crossHairVisible},
-        {"borderVisible", r.borderVisible},
-        {"flyingFigureVisible", r.flyingFigureVisible},
-        {"showRulerReadings", r.showRulerReadings},
-        {"hoverGuides", r.hoverGuides},
-        {"stayOnTop", r.stayOnTop},
-        {"selectInvertedAlt", r.actReverseAlt->isChecked()},
-        {"selectMPix", r.actMegapixel->isChecked()},
-        {"snapToScreen", r.snapToScreen},
-        {"lockToScreen", r.lockToScreen},
-        {"antiAliasing", r.antiAliasing},
-        {"leftTickerVisible", r.leftTickerVisible},
-        {"rightTickerVisible", r.rightTickerVisible},
-        {"topTickerVisible", r.topTickerVisible},
-        {"bottomTickerVisible", r.bottomTickerVisible},
-        {"rulerStartsFrom1", r.rulerStartsFrom1},
-        {"stretchImage", r.stretchImage},
-        {"proportionalImage", r.proportionalImage},
-        {"transparentImage", r.transparentImage},
-        {"boldControlPoints", r.boldControlPoints},
-        {"noControlPoints", r.noControlPoints},
-        {"bottmRightLabel", r.bottmRightLabel},
-        {"R_M_Width", r.R_M_Width},
-        {"R_M_Height", r.R_M_Height},
-        {"R_M_MinimalReadings", r.R_M_MinimalReadings},
-    };
-    return fields.value(key);
+    for (RulerOption option : RulerOptionTable::all()) {
+        const char *stored = RulerOptionTable::entry(option).key;
+        if (stored && key == QLatin1String(stored))
+            return r.options().value(option);
+    }
+    qFatal("no option is stored under %s", qPrintable(key));
 }
 
 void TestRulerPersistence::booleanKeysRoundTrip()
@@ -215,19 +191,20 @@ void TestRulerPersistence::hiddenFigureStartsWithoutFigureReadings()
 {
     QSettings().setValue("flyingFigureVisible", false);
     RulerWindow *ruler = makeRuler();
-    QVERIFY(!ruler->flyingFigureVisible);
-    QVERIFY(!ruler->showOnFigureReadings);
-    QVERIFY(!ruler->actShowFigureReadings->isChecked());
-    QVERIFY(!ruler->actShowFigureReadings->isEnabled());
-    QVERIFY(!ruler->figureMenu->isEnabled());
-    QVERIFY(!ruler->actSendToCenter->isEnabled());
+    const RulerMenu *menu = ruler->menu();
+    QVERIFY(!ruler->options().value(O::ShowFigure));
+    QVERIFY(!ruler->options().value(O::ShowFigureReadings));
+    QVERIFY(!menu->action(C::ShowFigureReadings)->isChecked());
+    QVERIFY(!menu->action(C::ShowFigureReadings)->isEnabled());
+    QVERIFY(!menu->action(C::FlyingRuler)->isEnabled());
+    QVERIFY(!menu->action(C::SendFigureToCentre)->isEnabled());
 
     // The option cannot change while the figure is hidden.
-    ruler->actShowFigureReadings->trigger();
-    QVERIFY(!ruler->showOnFigureReadings);
-    ruler->setViewFigureAction();
-    QVERIFY(ruler->flyingFigureVisible);
-    QVERIFY(ruler->actShowFigureReadings->isEnabled());
+    menu->action(C::ShowFigureReadings)->trigger();
+    QVERIFY(!ruler->options().value(O::ShowFigureReadings));
+    ruler->execute(C::ShowFigure);
+    QVERIFY(ruler->options().value(O::ShowFigure));
+    QVERIFY(menu->action(C::ShowFigureReadings)->isEnabled());
 }
 
 void TestRulerPersistence::boldControlPointsFollowTheStore_data()
@@ -256,15 +233,16 @@ void TestRulerPersistence::boldControlPointsFollowTheStore()
             store.setValue("noControlPoints", hidden);
     }
     RulerWindow *ruler = makeRuler();
-    QCOMPARE(ruler->boldControlPoints, expectBold);
-    QCOMPARE(ruler->actBoldControlPoints->isChecked(), expectBold);
-    QCOMPARE(ruler->actBoldControlPoints->isEnabled(), expectBoldEnabled);
-    QCOMPARE(ruler->actShowControlPoints->isChecked(), !hidden.toBool());
+    const RulerMenu *menu = ruler->menu();
+    QCOMPARE(ruler->options().value(O::BoldControlPoints), expectBold);
+    QCOMPARE(menu->action(C::BoldControlPoints)->isChecked(), expectBold);
+    QCOMPARE(menu->action(C::BoldControlPoints)->isEnabled(), expectBoldEnabled);
+    QCOMPARE(menu->action(C::ShowControlPoints)->isChecked(), !hidden.toBool());
 
     // With control points hidden, the bold option keeps its state.
     if (!expectBoldEnabled) {
-        ruler->setViewNAction();
-        QCOMPARE(ruler->boldControlPoints, expectBold);
+        ruler->execute(C::BoldControlPoints);
+        QCOMPARE(ruler->options().value(O::BoldControlPoints), expectBold);
     }
 }
 
@@ -294,8 +272,8 @@ void TestRulerPersistence::panelSideEntryFollowsTheStore()
     m_fixture.adopt(ruler);
     QCOMPARE(ruler->pointerPressed, canShow);
     QCOMPARE(ruler->toolboxPosition, side);
-    QCOMPARE(ruler->actPanelSide->isEnabled(), enabled);
-    QCOMPARE(Mnemonics::strip(ruler->actPanelSide->text()), text);
+    QCOMPARE(ruler->menu()->action(C::PanelSide)->isEnabled(), enabled);
+    QCOMPARE(Mnemonics::strip(ruler->menu()->action(C::PanelSide)->text()), text);
 }
 
 void TestRulerPersistence::startPointCheckMark_data()
@@ -320,12 +298,14 @@ void TestRulerPersistence::startPointCheckMark()
         store.setValue("zeroAtBottom", bottom);
     }
     RulerWindow *ruler = makeRuler();
-    QCOMPARE(Mnemonics::strip(ruler->startPointGroup->checkedAction()->text()), entry);
-    // Choosing the entry again gives the same pair.
-    ruler->zeroAtLeft = !left;
-    ruler->setZeroPoint();
-    QCOMPARE(ruler->zeroAtLeft, left);
-    QCOMPARE(ruler->zeroAtBottom, bottom);
+    const RulerCommand checked = ruler->menu()->checkedIn(RulerCommands::Group::StartCorner);
+    QCOMPARE(Mnemonics::strip(ruler->menu()->action(checked)->text()), entry);
+    // Choosing another corner, then the entry again, gives the same pair.
+    ruler->execute(checked == C::StartTopLeft ? C::StartBottomRight : C::StartTopLeft);
+    ruler->menu()->action(checked)->trigger();
+    QCOMPARE(ruler->options().value(O::ZeroAtLeft), left);
+    QCOMPARE(ruler->options().value(O::ZeroAtBottom), bottom);
+    QCOMPARE(ruler->menu()->checkedIn(RulerCommands::Group::StartCorner), checked);
 }
 
 void TestRulerPersistence::savingInFullScreenStoresNormalGeometry()
@@ -333,7 +313,7 @@ void TestRulerPersistence::savingInFullScreenStoresNormalGeometry()
     QSettings().setValue("geometry", QRect(40, 50, 300, 200));
     RulerWindow *ruler = makeRuler();
     ruler->restoreFirstRuler();
-    ruler->setFullScreen();
+    ruler->execute(C::FullScreen);
     QVERIFY(ruler->fullScreen);
     ruler->saveSettings();
     QCOMPARE(QSettings().value("geometry").toRect(), QRect(40, 50, 300, 200));
@@ -356,7 +336,7 @@ void TestRulerPersistence::missingPictureIsDropped()
     ruler->restoreFirstRuler();
     QVERIFY(ruler->image.isNull());
     QVERIFY(ruler->imageFile.isEmpty());
-    QVERIFY(!ruler->actStretchImage->isEnabled());
+    QVERIFY(!ruler->menu()->action(C::StretchPicture)->isEnabled());
     ruler->saveSettings();
     QCOMPARE(QSettings().value("imageFile").toString(), QString());
 }
