@@ -11,6 +11,7 @@
 // flying figure, in pixels and in millimetres. The table at the end gives each pass as a ratio to the
 // fill of its size measured in the same run (CPU time, median over --benchmark_repetitions).
 
+#include "ruler/rulermenu.h"
 #include "ruler/rulerwindow.h"
 #include "prefs/settings.h"
 #include "testsupport.h"
@@ -73,7 +74,7 @@ void prepare(RulerWindow &ruler, QSize size, QAction *unit)
         ruler.horizontalGuides.append((i + 1) * size.height() / (kGuidesPerDirection + 1));
         ruler.verticalGuides.append((i + 1) * size.width() / (kGuidesPerDirection + 1));
     }
-    ruler.recenterPolyruler();
+    ruler.execute(RulerCommand::SendFigureToCentre);
 }
 
 void paintPass(benchmark::State &state, RulerWindow *ruler, QSize size, QAction *unit)
@@ -169,9 +170,9 @@ int main(int argc, char **argv)
     // Only the active ruler writes its reading texts, so the pass is measured with them.
     ruler.activateWindow();
     QCoreApplication::processEvents();
-    ruler.crossHairVisible = true;
-    ruler.showMasterPointLines = true;
-    QAction *millimetres = ruler.physicalUnitActions[2];
+    ruler.execute(RulerCommand::ShowCentralPoint);
+    ruler.execute(RulerCommand::ShowRotationCentre);
+    QAction *millimetres = ruler.menu()->action(RulerCommands::physicalUnit(2));
     if (millimetres->text() != QStringLiteral("Millimeters")) {
         std::fprintf(stderr, "unexpected unit table: %s\n", qPrintable(millimetres->text()));
         return 1;
@@ -181,7 +182,7 @@ int main(int argc, char **argv)
         benchmark::RegisterBenchmark((std::string("fill/") + size.name).c_str(), bareFill, size.size)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark((std::string("paint/") + size.name + "/pixels").c_str(), paintPass,
-                                     &ruler, size.size, ruler.actPixels)
+                                     &ruler, size.size, ruler.menu()->action(RulerCommand::UnitPixels))
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark((std::string("paint/") + size.name + "/millimetres").c_str(), paintPass,
                                      &ruler, size.size, millimetres)

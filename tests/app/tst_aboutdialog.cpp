@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "app/aboutdialog.h"
+#include "ruler/rulermenu.h"
 #include "ruler/rulerwindow.h"
 #include "app/helplinks.h"
 #include "app/linklabel.h"
@@ -204,11 +205,11 @@ void TestAbout::shownAgainAsTheSameBox()
     AboutDialog *box = m_settings->aboutBox;
     // The program's picture is linked in and found.
     QVERIFY(!box->findChildren<QLabel *>().constFirst()->pixmap().isNull());
-    ruler.aboutDlg();
+    ruler.execute(RulerCommand::About);
     QVERIFY(box->isVisible());
     box->close();
     QVERIFY(!box->isVisible());
-    ruler.aboutDlg();
+    ruler.execute(RulerCommand::About);
     QCOMPARE(m_settings->aboutBox, box);
     QVERIFY(box->isVisible());
     QCOMPARE(QApplication::topLevelWidgets().count(box), 1);
@@ -250,20 +251,20 @@ void TestAbout::helpPageDescribesEveryMenuEntry()
     m_settings = std::make_unique<Settings>();
     RulerWindow ruler;
     ruler.attachTo(m_settings.get());
-    ruler.aboutToShow();
+    ruler.rebuildMenu();
     QStringList missing;
-    QList<QMenu *> menus{ruler.contextMenu};
+    QList<QMenu *> menus{ruler.menu()->contextMenu()};
     while (!menus.isEmpty()) {
         const QMenu *menu = menus.takeFirst();
         for (QAction *action : menu->actions()) {
             if (action->menu())
                 menus.append(action->menu());
             // Unit entries carry the names of the user's own table rows.
-            const bool userUnit =
-                std::find(ruler.physicalUnitActions.begin(), ruler.physicalUnitActions.end(), action) !=
-                    ruler.physicalUnitActions.end() ||
-                std::find(ruler.pixelUnitActions.begin(), ruler.pixelUnitActions.end(), action) !=
-                    ruler.pixelUnitActions.end();
+            bool userUnit = false;
+            for (int row = 0; row < RulerCommands::kUnitRows; ++row) {
+                userUnit = userUnit || action == ruler.menu()->action(RulerCommands::physicalUnit(row)) ||
+                           action == ruler.menu()->action(RulerCommands::pixelUnit(row));
+            }
             const QString text = action->text().remove(QLatin1Char('&'));
             if (!action->isSeparator() && !userUnit && !guide.contains(text))
                 missing.append(text);

@@ -139,8 +139,8 @@ void TestMonkey::threeRulersSurviveRandomInput()
     mainForm form;
     form.newRuler();
     RulerWindow *first = form.settings->rulers.first();
-    first->newRuler();
-    first->newRuler();
+    first->execute(RulerCommand::NewRuler);
+    first->execute(RulerCommand::NewRuler);
     const QList<RulerWindow *> rulers = form.settings->rulers;
     QCOMPARE(rulers.size(), 3);
 
@@ -166,7 +166,7 @@ void TestMonkey::threeRulersSurviveRandomInput()
     QCOMPARE(form.settings->rulers.size(), 3);
     for (RulerWindow *ruler : rulers) {
         if (ruler->fullScreen)
-            ruler->setFullScreen();
+            ruler->execute(RulerCommand::FullScreen);
         const QRect geometry = ruler->geometry();
         QVERIFY2(geometry.width() >= GeometryRule::kMinimumSide && geometry.height() >= GeometryRule::kMinimumSide,
                  qPrintable(QStringLiteral("%1 x %2").arg(geometry.width()).arg(geometry.height())));

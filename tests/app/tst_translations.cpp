@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "ruler/rulermenu.h"
 #include "ruler/rulerwindow.h"
 #include "ruler/mnemonics.h"
 #include "prefs/settings.h"
@@ -136,7 +137,7 @@ QStringList TestTranslations::rulerMenuTexts()
     settings.infoPaneShown = false;
     RulerWindow ruler(nullptr);
     ruler.attachTo(&settings);
-    QStringList texts = menuTexts(ruler.contextMenu);
+    QStringList texts = menuTexts(ruler.menu()->contextMenu());
     // The unit entries show the names in the unit tables, which are the user's data, in any language.
     for (const TextGrid *grid : {&settings.unitCells, &settings.pixelUnitCells}) {
         for (const auto &row : *grid)

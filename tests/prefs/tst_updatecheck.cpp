@@ -576,7 +576,7 @@ void TestUpdateCheck::rulerEntryChecksOnRequest()
     QSignalSpy finished(settings->network, &QNetworkAccessManager::finished);
     RulerWindow ruler;
     ruler.attachTo(settings.get());
-    ruler.setCheckForUpdates();
+    ruler.execute(RulerCommand::CheckForUpdates);
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, kWaitMs);
     QCOMPARE(m_prompts.size(), 1);
     QCOMPARE(m_prompts.first().text, kUpToDate);

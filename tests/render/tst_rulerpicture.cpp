@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "ruler/rulermenu.h"
 #include "ruler/rulerwindow.h"
-#include "ruler/rulerkeys.h"
+#include "rulerfixture.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -31,8 +32,8 @@ QString entries(const RulerWindow &ruler)
 {
     QString state;
     for (const QAction *action :
-         {ruler.actStretchImage, ruler.actProportional, ruler.actActualSize, ruler.actClearImage,
-          ruler.actRulerToImageSize, ruler.actTransparentImage}) {
+         {ruler.menu()->action(RulerCommand::StretchPicture), ruler.menu()->action(RulerCommand::ProportionalPicture), ruler.menu()->action(RulerCommand::ActualSize), ruler.menu()->action(RulerCommand::ClearPicture),
+          ruler.menu()->action(RulerCommand::RulerToPictureSize), ruler.menu()->action(RulerCommand::TransparentPicture)}) {
         state += action->isEnabled() ? QLatin1Char('E') : QLatin1Char('-');
         state += action->isChecked() ? QLatin1Char('C') : QLatin1Char('-');
         state += action->isVisible() ? QLatin1Char('V') : QLatin1Char('-');
@@ -153,7 +154,7 @@ void TestRulerPicture::openImage()
     choose(path);
 
     RulerWindow ruler;
-    ruler.setOpenImage();
+    ruler.execute(RulerCommand::OpenPicture);
 
     QCOMPARE(m_dialogs.size(), 1);
     QCOMPARE(m_dialogs.first().caption, QStringLiteral("Open File"));
@@ -174,12 +175,12 @@ void TestRulerPicture::startFolderFollowsTheLastPicture()
 {
     RulerWindow ruler;
     choose(QString());
-    ruler.setOpenImage();
+    ruler.execute(RulerCommand::OpenPicture);
     choose(m_picture);
-    ruler.setOpenImage();
+    ruler.execute(RulerCommand::OpenPicture);
     choose(m_garbage);
-    ruler.setOpenImage();
-    ruler.setOpenImage();
+    ruler.execute(RulerCommand::OpenPicture);
+    ruler.execute(RulerCommand::OpenPicture);
 
     QCOMPARE(m_dialogs.size(), 4);
     QCOMPARE(m_dialogs.at(0).folder, QDir::homePath());
@@ -193,10 +194,10 @@ void TestRulerPicture::failedOpenReplacesThePicture()
 {
     RulerWindow ruler;
     choose(m_picture);
-    ruler.setOpenImage();
+    ruler.execute(RulerCommand::OpenPicture);
     const QString before = entries(ruler);
     choose(m_garbage);
-    ruler.setOpenImage();
+    ruler.execute(RulerCommand::OpenPicture);
 
     QVERIFY(ruler.image.isNull());
     QVERIFY(ruler.imageFile.isEmpty());
@@ -206,15 +207,15 @@ void TestRulerPicture::failedOpenReplacesThePicture()
 void TestRulerPicture::openingKeepsTheChoices()
 {
     RulerWindow ruler;
-    ruler.stretchImage = true;
-    ruler.proportionalImage = false;
-    ruler.transparentImage = true;
+    setOption(ruler, RulerOption::StretchPicture, true);
+    setOption(ruler, RulerOption::ProportionalPicture, false);
+    setOption(ruler, RulerOption::TransparentPicture, true);
     choose(m_picture);
-    ruler.setOpenImage();
+    ruler.execute(RulerCommand::OpenPicture);
 
-    QVERIFY(ruler.stretchImage);
-    QVERIFY(!ruler.proportionalImage);
-    QVERIFY(ruler.transparentImage);
+    QVERIFY(ruler.options().value(RulerOption::StretchPicture));
+    QVERIFY(!ruler.options().value(RulerOption::ProportionalPicture));
+    QVERIFY(ruler.options().value(RulerOption::TransparentPicture));
     QCOMPARE(entries(ruler), QStringLiteral("ECV E-V E-V E-V E-V E-V"));
 }
 
@@ -245,17 +246,17 @@ void TestRulerPicture::choices()
 
     RulerWindow ruler;
     choose(m_picture);
-    ruler.setOpenImage();
+    ruler.execute(RulerCommand::OpenPicture);
     for (const QString &step : steps) {
         if (step == "stretch")
-            ruler.setStretchImage();
+            ruler.execute(RulerCommand::StretchPicture);
         else if (step == "actual")
-            ruler.setActualSize();
+            ruler.execute(RulerCommand::ActualSize);
         else
-            ruler.setProportional();
+            ruler.execute(RulerCommand::ProportionalPicture);
     }
-    QCOMPARE(ruler.stretchImage, stretch);
-    QCOMPARE(ruler.proportionalImage, proportional);
+    QCOMPARE(ruler.options().value(RulerOption::StretchPicture), stretch);
+    QCOMPARE(ruler.options().value(RulerOption::ProportionalPicture), proportional);
     QCOMPARE(entries(ruler), expected);
 }
 
@@ -264,12 +265,12 @@ void TestRulerPicture::rulerToImageSize()
     RulerWindow ruler;
     ruler.setGeometry(120, 80, 300, 200);
     choose(m_picture);
-    ruler.setOpenImage();
-    ruler.setStretchImage();
-    ruler.setRulerToImageSize();
+    ruler.execute(RulerCommand::OpenPicture);
+    ruler.execute(RulerCommand::StretchPicture);
+    ruler.execute(RulerCommand::RulerToPictureSize);
     QCOMPARE(ruler.geometry(), QRect(120, 80, 40, 30));
-    QVERIFY(!ruler.stretchImage);
-    QVERIFY(ruler.actActualSize->isChecked());
+    QVERIFY(!ruler.options().value(RulerOption::StretchPicture));
+    QVERIFY(ruler.menu()->action(RulerCommand::ActualSize)->isChecked());
 }
 
 void TestRulerPicture::rulerToImageSizeLeavesFullScreen()
@@ -279,13 +280,13 @@ void TestRulerPicture::rulerToImageSizeLeavesFullScreen()
     ruler.show();
     QVERIFY(QTest::qWaitForWindowExposed(&ruler));
     choose(m_picture);
-    ruler.setOpenImage();
-    ruler.setFullScreen();
+    ruler.execute(RulerCommand::OpenPicture);
+    ruler.execute(RulerCommand::FullScreen);
     QVERIFY(ruler.fullScreen);
 
-    ruler.setRulerToImageSize();
+    ruler.execute(RulerCommand::RulerToPictureSize);
     QVERIFY(!ruler.fullScreen);
-    QVERIFY(!ruler.actFullScreen->isChecked());
+    QVERIFY(!ruler.menu()->action(RulerCommand::FullScreen)->isChecked());
     QCOMPARE(ruler.geometry(), QRect(120, 80, 40, 30));
 }
 
@@ -294,10 +295,10 @@ void TestRulerPicture::rulerToImageSizeWithoutPicture()
     RulerWindow ruler;
     ruler.setGeometry(120, 80, 300, 200);
     choose(m_picture);
-    ruler.setOpenImage();
+    ruler.execute(RulerCommand::OpenPicture);
     choose(m_garbage);
-    ruler.setOpenImage(); // leaves the entries enabled but no picture
-    ruler.setRulerToImageSize();
+    ruler.execute(RulerCommand::OpenPicture); // leaves the entries enabled but no picture
+    ruler.execute(RulerCommand::RulerToPictureSize);
     QCOMPARE(ruler.geometry(), QRect(120, 80, 300, 200));
 }
 
@@ -325,8 +326,8 @@ void TestRulerPicture::restoreFirstRuler()
                                                : m_folder.filePath("missing.png");
     {
         QSettings store;
-        store.setValue(RulerKeys::imageFile, path);
-        store.setValue(RulerKeys::stretchImage, stretch);
+        store.setValue(QStringLiteral("imageFile"), path);
+        store.setValue(QStringLiteral("stretchImage"), stretch);
     }
     RulerWindow ruler;
     ruler.restoreFirstRuler();
@@ -362,9 +363,9 @@ void TestRulerPicture::drawing()
     RulerWindow ruler;
     ruler.resize(200, 200);
     choose(writePicture(QStringLiteral("drawn.png"), picture));
-    ruler.setOpenImage();
-    ruler.stretchImage = stretch;
-    ruler.proportionalImage = proportional;
+    ruler.execute(RulerCommand::OpenPicture);
+    setOption(ruler, RulerOption::StretchPicture, stretch);
+    setOption(ruler, RulerOption::ProportionalPicture, proportional);
 
     const QImage canvas = paint(ruler);
     QCOMPARE(canvas.pixelColor(0, 0), kPictureColor);
@@ -380,11 +381,11 @@ void TestRulerPicture::transparentPictureTakesTheBodyAlpha()
     RulerWindow ruler;
     ruler.resize(100, 100);
     choose(m_picture);
-    ruler.setOpenImage();
+    ruler.execute(RulerCommand::OpenPicture);
     const QColor body(255, 255, 255, 25);
 
     QCOMPARE(paint(ruler, body).pixelColor(5, 5).alpha(), 255);
-    ruler.setTransparentImage();
+    ruler.execute(RulerCommand::TransparentPicture);
     const QImage canvas = paint(ruler, body);
     QVERIFY(qAbs(canvas.pixelColor(5, 5).alpha() - body.alpha()) <= 1);
     // Where there is no picture the body stays as painted.

@@ -99,7 +99,7 @@ Seen TestSetpos::runDialog(RulerWindow *ruler, const std::function<void(Position
         seen.boxes = dialog->shownGeometry();
         dialog->ui->buttonBox->button(closeWith)->click();
     });
-    ruler->setManualSet();
+    ruler->execute(RulerCommand::PositionAndSize);
     return seen;
 }
 
@@ -227,7 +227,7 @@ void TestSetpos::windowOnTheSecondDisplayStaysThere()
 void TestSetpos::fullScreenChangesNothing()
 {
     RulerWindow *ruler = makeRuler(QRect(100, 100, 300, 200));
-    ruler->setFullScreen();
+    ruler->execute(RulerCommand::FullScreen);
     QVERIFY(ruler->fullScreen);
     QTRY_COMPARE(ruler->geometry(), kFirstDisplay);
     const QRect full = ruler->geometry();

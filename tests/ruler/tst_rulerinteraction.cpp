@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "ruler/rulermenu.h"
 #include "rulerfixture.h"
 
 #include <QAction>
@@ -176,7 +177,7 @@ void TestRulerInteraction::edgeResize()
     QFETCH(QPoint, to);
     QFETCH(QRect, expected);
     RulerWindow *ruler = makeRuler();
-    ruler->setViewFigureAction(); // the figure out of the way: these drags are about the window
+    ruler->execute(RulerCommand::ShowFigure); // the figure out of the way: these drags are about the window
     drag(ruler, grab, to);
     QCOMPARE(ruler->geometry(), expected);
 }
@@ -195,7 +196,7 @@ void TestRulerInteraction::bodyDragOnTheFigureMovesTheFigure()
 void TestRulerInteraction::fullScreenResizes()
 {
     RulerWindow *ruler = makeRuler();
-    ruler->setFullScreen();
+    ruler->execute(RulerCommand::FullScreen);
     QTRY_VERIFY(ruler->geometry().width() > 300);
     const QRect full = ruler->geometry();
     drag(ruler, QPoint(2, 100), QPoint(40, 100));
@@ -307,7 +308,7 @@ void TestRulerInteraction::thinRulerEdges()
     QFETCH(QPoint, moved);
     QFETCH(QSize, expected);
     RulerWindow *ruler = makeRuler(QRect(QPoint(300, 300), size));
-    ruler->setViewFigureAction();
+    ruler->execute(RulerCommand::ShowFigure);
     // A click first leaves the test's pointer with no button held, whatever the tests before it did.
     QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(size.width() / 2, size.height() / 2));
     QTest::mouseMove(ruler, grab);
@@ -324,7 +325,7 @@ void TestRulerInteraction::thinRulerEdges()
 void TestRulerInteraction::handleNearTheTopEdge()
 {
     RulerWindow *ruler = makeRuler(QRect(100, 100, 400, 300));
-    ruler->set_M_Rectangle();
+    ruler->execute(RulerCommands::cornerShape(0));
     // The rectangle's anchor moved into the top ticker's guide band.
     const QPoint anchor = ruler->figure.figureScreenPoints.value(0);
     ruler->figure.figureOrigin += QPoint(60, 20) - anchor;
@@ -414,7 +415,7 @@ void TestRulerInteraction::keySequences()
     m_fixture.settings->move_more = 10;
     RulerWindow *ruler = makeRuler(QRect(0, 0, 300, 200));
     if (snap)
-        ruler->setSnapToScreen();
+        ruler->execute(RulerCommand::SnapToScreen);
     for (const KeyStep &step : keys) {
         if (step.pressed)
             QTest::keyPress(ruler, Qt::Key(step.key), Qt::KeyboardModifiers(step.modifiers));
@@ -465,8 +466,8 @@ void TestRulerInteraction::altQSavesOnlyThisRuler()
 {
     RulerWindow *first = makeRuler();
     RulerWindow *second = makeRuler();
-    first->crossHairVisible = true;
-    second->crossHairVisible = false;
+    setOption(*first, RulerOption::ShowCentralPoint, true);
+    setOption(*second, RulerOption::ShowCentralPoint, false);
     QTest::keyClick(first, Qt::Key_Q, Qt::AltModifier);
     QCOMPARE(QSettings().value("crossHairVisible").toBool(), true);
     QCOMPARE(QSettings().value("geometry").toRect(), first->geometry());
@@ -479,11 +480,11 @@ void TestRulerInteraction::closingTheMiddleRulerActivatesTheLast()
     RulerWindow *last = makeRuler();
     first->activateWindow();
     QTRY_VERIFY(first->isActiveWindow());
-    middle->closeRuler();
+    middle->execute(RulerCommand::CloseRuler);
     m_fixture.release(middle);
     QTRY_VERIFY(last->isActiveWindow());
     QCOMPARE(m_fixture.settings->rulers, (QList<RulerWindow *>{first, last}));
-    QVERIFY(!first->actCloseRuler->isVisible() || m_fixture.settings->rulers.size() >= 2);
+    QVERIFY(!first->menu()->action(RulerCommand::CloseRuler)->isVisible() || m_fixture.settings->rulers.size() >= 2);
 }
 
 GRADORA_TEST_MAIN(TestRulerInteraction)

@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "ruler/rulermenu.h"
 #include "ruler/rulerwindow.h"
 #include "render/rulerstyle.h"
 #include "prefs/settings.h"
+#include "rulerfixture.h"
 #include "testsupport.h"
 #include "render/ticklayout.h"
 
@@ -213,16 +215,16 @@ RulerWindow *TestRulerPaint::makeRuler(QSize size)
 RulerWindow *TestRulerPaint::bareRuler(QSize size)
 {
     RulerWindow *ruler = makeRuler(size);
-    ruler->setViewFigureAction();
-    ruler->setViewReadingsAction();
-    ruler->setViewBorderAction();
-    Q_ASSERT(!ruler->flyingFigureVisible && !ruler->showRulerReadings && !ruler->borderVisible);
+    ruler->execute(RulerCommand::ShowFigure);
+    ruler->execute(RulerCommand::ShowReadings);
+    ruler->execute(RulerCommand::ShowBorder);
+    Q_ASSERT(!ruler->options().value(RulerOption::ShowFigure) && !ruler->options().value(RulerOption::ShowReadings) && !ruler->options().value(RulerOption::ShowBorder));
     return ruler;
 }
 
 void TestRulerPaint::chooseCentimetres(RulerWindow *ruler)
 {
-    ruler->physicalUnitActions[1]->setChecked(true);
+    ruler->menu()->action(RulerCommands::physicalUnit(1))->setChecked(true);
     ruler->setUnit(true);
     QCOMPARE(ruler->scale.unitLabel, QStringLiteral("cm"));
     QCOMPARE(ruler->scale.pixelsPerUnitX, 100.0);
@@ -237,20 +239,20 @@ void TestRulerPaint::choosePixelUnit(RulerWindow *ruler, const QString &pixelsPe
                                      pixelsPerUnit,
                                      QStringLiteral("1"),
                                      QString()};
-    ruler->pixelUnitActions[0]->setChecked(true);
+    ruler->menu()->action(RulerCommands::pixelUnit(0))->setChecked(true);
     ruler->setUnit(true);
     QCOMPARE(ruler->scale.unitLabel, QStringLiteral("tu"));
 }
 
 void TestRulerPaint::placeZero(RulerWindow *ruler, bool zeroAtLeft, bool zeroAtBottom, bool fromOne)
 {
-    QAction *corner = zeroAtBottom ? (zeroAtLeft ? ruler->actBottomLeft : ruler->actBottomRight)
-                                   : (zeroAtLeft ? ruler->actTopLeft : ruler->actTopRight);
+    QAction *corner = zeroAtBottom ? (zeroAtLeft ? ruler->menu()->action(RulerCommand::StartBottomLeft) : ruler->menu()->action(RulerCommand::StartBottomRight))
+                                   : (zeroAtLeft ? ruler->menu()->action(RulerCommand::StartTopLeft) : ruler->menu()->action(RulerCommand::StartTopRight));
     corner->trigger();
-    (fromOne ? ruler->actStartFromOne : ruler->actStartFromZero)->trigger();
-    QCOMPARE(ruler->zeroAtLeft, zeroAtLeft);
-    QCOMPARE(ruler->zeroAtBottom, zeroAtBottom);
-    QCOMPARE(ruler->rulerStartsFrom1, fromOne);
+    (fromOne ? ruler->menu()->action(RulerCommand::StartFromPixelOne) : ruler->menu()->action(RulerCommand::StartFromPixelZero))->trigger();
+    QCOMPARE(ruler->options().value(RulerOption::ZeroAtLeft), zeroAtLeft);
+    QCOMPARE(ruler->options().value(RulerOption::ZeroAtBottom), zeroAtBottom);
+    QCOMPARE(ruler->options().value(RulerOption::StartFromPixelOne), fromOne);
 }
 
 QImage TestRulerPaint::paint(RulerWindow *ruler)
@@ -404,7 +406,7 @@ void TestRulerPaint::pixelTickers()
     QFETCH(QList<Label>, labels);
     RulerWindow *ruler = bareRuler({400, 300});
     placeZero(ruler, zeroAtLeft, zeroAtBottom, fromOne);
-    ruler->antiAliasing = antiAliasing;
+    setOption(*ruler, RulerOption::AntiAliasing, antiAliasing);
     const QImage image = paint(ruler);
     verifyTicks(image, ticks);
     verifyLabels(image, labels);
@@ -500,7 +502,7 @@ void TestRulerPaint::tickersFollowTheLayout()
     else if (unit != QLatin1String("px"))
         choosePixelUnit(ruler, unit);
     placeZero(ruler, zeroAtLeft, zeroAtBottom, fromOne);
-    ruler->antiAliasing = antiAliasing;
+    setOption(*ruler, RulerOption::AntiAliasing, antiAliasing);
 
     TickMarks marks;
     const TickFrame frame{size, zeroAtLeft, zeroAtBottom, fromOne};
@@ -545,9 +547,9 @@ void TestRulerPaint::numbersNeedRoom()
         choosePixelUnit(ruler, unit);
     placeZero(ruler, zeroAtLeft, false, false);
     // Only the top ticker: the others would write into the same corner.
-    ruler->setTickerLeft();
-    ruler->setTickerRight();
-    ruler->setTickerBottom();
+    ruler->execute(RulerCommand::ShowLeftTicker);
+    ruler->execute(RulerCommand::ShowRightTicker);
+    ruler->execute(RulerCommand::ShowBottomTicker);
     QCOMPARE(ruler->width(), width);
     const QImage image = paint(ruler);
 
@@ -588,13 +590,13 @@ void TestRulerPaint::hiddenTickers()
     QFETCH(QString, hidden);
     RulerWindow *ruler = bareRuler({400, 300});
     if (hidden.contains('t'))
-        ruler->actTopTicker->trigger();
+        ruler->menu()->action(RulerCommand::ShowTopTicker)->trigger();
     if (hidden.contains('b'))
-        ruler->actBottomTicker->trigger();
+        ruler->menu()->action(RulerCommand::ShowBottomTicker)->trigger();
     if (hidden.contains('l'))
-        ruler->actLeftTicker->trigger();
+        ruler->menu()->action(RulerCommand::ShowLeftTicker)->trigger();
     if (hidden.contains('r'))
-        ruler->actRightTicker->trigger();
+        ruler->menu()->action(RulerCommand::ShowRightTicker)->trigger();
     const QImage image = paint(ruler);
 
     // Each ticker's band: its ticks run 30 px deep, its numbers a little further.
@@ -612,14 +614,14 @@ void TestRulerPaint::hiddenTickers()
 void TestRulerPaint::allTickersHiddenKeepsReadingsAndFigure()
 {
     RulerWindow *ruler = makeRuler({400, 300});
-    ruler->setViewBorderAction();
+    ruler->execute(RulerCommand::ShowBorder);
     // A small circle in the middle, clear of the edges.
-    ruler->set_S_Circle();
+    ruler->execute(RulerCommands::centeredShape(5));
     ruler->figure.scale(0.4, 0.4);
     ruler->figure.recompute();
-    ruler->setHideAllTickers();
-    QVERIFY(ruler->flyingFigureVisible);
-    QVERIFY(ruler->showRulerReadings);
+    ruler->execute(RulerCommand::HideAllTickers);
+    QVERIFY(ruler->options().value(RulerOption::ShowFigure));
+    QVERIFY(ruler->options().value(RulerOption::ShowReadings));
     const QImage image = paint(ruler);
 
     QCOMPARE(ruler->readings.widthText, QStringLiteral("\u2190 400 px \u2192"));
@@ -655,11 +657,11 @@ void TestRulerPaint::border()
     QFETCH(bool, visible);
     QFETCH(bool, antiAliasing);
     RulerWindow *ruler = bareRuler(size);
-    ruler->setHideAllTickers();
+    ruler->execute(RulerCommand::HideAllTickers);
     if (visible)
-        ruler->setViewBorderAction();
-    QCOMPARE(ruler->borderVisible, visible);
-    ruler->antiAliasing = antiAliasing;
+        ruler->execute(RulerCommand::ShowBorder);
+    QCOMPARE(ruler->options().value(RulerOption::ShowBorder), visible);
+    setOption(*ruler, RulerOption::AntiAliasing, antiAliasing);
     const QImage image = paint(ruler);
 
     const QRect outer(QPoint(), size);
@@ -750,7 +752,7 @@ void TestRulerPaint::guides()
     QFETCH(bool, fromOne);
     QFETCH(QList<Label>, labels);
     RulerWindow *ruler = bareRuler({400, 300});
-    ruler->setHideAllTickers();
+    ruler->execute(RulerCommand::HideAllTickers);
     if (centimetres)
         chooseCentimetres(ruler);
     placeZero(ruler, zeroAtLeft, zeroAtBottom, fromOne);
@@ -781,7 +783,7 @@ void TestRulerPaint::guides()
     }
 
     // "Show Guides" off hides lines and labels.
-    ruler->setShowGuides();
+    ruler->execute(RulerCommand::ShowGuides);
     const QImage hidden = paint(ruler);
     QVERIFY(inkBox(hidden, hidden.rect()).isEmpty());
 }
@@ -801,12 +803,12 @@ void TestRulerPaint::crossHair()
     QFETCH(QSize, size);
     QFETCH(bool, antiAliasing);
     RulerWindow *ruler = bareRuler(size);
-    ruler->setHideAllTickers();
-    ruler->antiAliasing = antiAliasing;
+    ruler->execute(RulerCommand::HideAllTickers);
+    setOption(*ruler, RulerOption::AntiAliasing, antiAliasing);
     QVERIFY(inkBox(paint(ruler), QRect(QPoint(), size)).isEmpty());
 
-    ruler->setCrossHair();
-    QVERIFY(ruler->crossHairVisible);
+    ruler->execute(RulerCommand::ShowCentralPoint);
+    QVERIFY(ruler->options().value(RulerOption::ShowCentralPoint));
     const QImage image = paint(ruler);
     const int cx = size.width() / 2;
     const int cy = size.height() / 2;
@@ -844,7 +846,7 @@ void TestRulerPaint::menuText()
     QFETCH(bool, hover);
     m_settings->showTopRightMenu = menuShown;
     RulerWindow *ruler = bareRuler({400, 300});
-    ruler->setHideAllTickers();
+    ruler->execute(RulerCommand::HideAllTickers);
     ruler->menuButtonHover = hover;
     const QImage image = paint(ruler);
     if (!menuShown) {
@@ -876,15 +878,15 @@ void TestRulerPaint::readingPlaces()
     QFETCH(QSize, size);
     QFETCH(QString, options);
     RulerWindow *ruler = bareRuler(size);
-    ruler->setHideAllTickers();
+    ruler->execute(RulerCommand::HideAllTickers);
     if (options.contains('f'))
-        ruler->setViewReadingsAction();
+        ruler->execute(RulerCommand::ShowReadings);
     if (options.contains('m'))
-        ruler->setViewMinimalReadingsAction();
+        ruler->execute(RulerCommand::MinimalReadings);
     if (options.contains('b'))
-        ruler->setMinimalistic();
-    ruler->R_M_Width = options.contains('w');
-    ruler->R_M_Height = options.contains('h');
+        ruler->execute(RulerCommand::ShowBottomRightLabels);
+    setOption(*ruler, RulerOption::ShowWidthNumber, options.contains('w'));
+    setOption(*ruler, RulerOption::ShowHeightNumber, options.contains('h'));
     const QImage image = paint(ruler);
 
     const RulerReadings &texts = ruler->readings;
@@ -969,10 +971,10 @@ void TestRulerPaint::pictureLiesUnderBorderAndTicks()
     RulerWindow *ruler = bareRuler({400, 300});
     const auto askedBefore = RulerWindow::askPictureFile;
     RulerWindow::askPictureFile = [path](QWidget *, const QString &, const QString &) { return path; };
-    ruler->setOpenImage();
+    ruler->execute(RulerCommand::OpenPicture);
     RulerWindow::askPictureFile = askedBefore;
     QCOMPARE(ruler->imageFile, path);
-    ruler->setViewBorderAction();
+    ruler->execute(RulerCommand::ShowBorder);
     const QImage image = paint(ruler);
     QCOMPARE(image.pixelColor(200, 150), QColor(Qt::green));
     QCOMPARE(image.pixelColor(200, 299), kInk); // border

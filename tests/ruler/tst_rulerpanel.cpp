@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "ruler/rulermenu.h"
 #include "rulerfixture.h"
 #include "ruler/infopanel.h"
 
@@ -60,7 +61,7 @@ RulerWindow *TestRulerPanel::owningRuler(const QRect &geometry)
 
 void TestRulerPanel::chooseCentimetres(RulerWindow *ruler)
 {
-    ruler->physicalUnitActions[1]->trigger();
+    ruler->menu()->action(RulerCommands::physicalUnit(1))->trigger();
     QCOMPARE(ruler->scale.unitLabel, QStringLiteral("cm"));
 }
 
@@ -86,8 +87,8 @@ void TestRulerPanel::rulerPartStaysCurrent()
 
     // Hidden before the ruler first describes itself, as at a start with the figure hidden.
     RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 300, 200), true);
-    ruler->actShowFigure->trigger();
-    QVERIFY(!ruler->flyingFigureVisible);
+    ruler->menu()->action(RulerCommand::ShowFigure)->trigger();
+    QVERIFY(!ruler->options().value(RulerOption::ShowFigure));
     QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(260, 45));
     QCOMPARE(DisplayLabel()->owner, ruler);
     if (change == QLatin1String("resize"))
@@ -104,11 +105,11 @@ void TestRulerPanel::figurePartFollowsTheFigure()
 {
     RulerWindow *ruler = owningRuler(QRect(100, 100, 300, 200));
     QVERIFY(DisplayLabel()->figureHeader()->isVisibleTo(DisplayLabel()));
-    ruler->actShowFigure->trigger();
+    ruler->menu()->action(RulerCommand::ShowFigure)->trigger();
     ruler->repaint();
     QVERIFY(!DisplayLabel()->figureHeader()->isVisibleTo(DisplayLabel()));
     QVERIFY(!DisplayLabel()->figureLabel(InfoPanel::FigureWidth)->isVisibleTo(DisplayLabel()));
-    ruler->actShowFigure->trigger();
+    ruler->menu()->action(RulerCommand::ShowFigure)->trigger();
     ruler->repaint();
     QVERIFY(DisplayLabel()->figureHeader()->isVisibleTo(DisplayLabel()));
     QVERIFY(DisplayLabel()->figureLabel(InfoPanel::FigureWidth)->text().startsWith(QStringLiteral("\u21941: ")));
@@ -119,7 +120,7 @@ void TestRulerPanel::panelFitsItsContent()
 {
     RulerWindow *ruler = owningRuler(QRect(100, 100, 300, 200));
     const int withFigure = DisplayLabel()->height();
-    ruler->actShowFigure->trigger();
+    ruler->menu()->action(RulerCommand::ShowFigure)->trigger();
     ruler->repaint();
     QVERIFY(DisplayLabel()->height() < withFigure);
 
@@ -161,11 +162,11 @@ void TestRulerPanel::panelStaysOnTheScreen()
 
     RulerWindow *ruler = owningRuler(geometry);
     if (left)
-        ruler->actPanelSide->trigger();
+        ruler->menu()->action(RulerCommand::PanelSide)->trigger();
     ruler->pointerPressed = true;
     // Shown with and without the figure part: the panel keeps to the screen at either size.
     for (int i = 0; i < 2; ++i) {
-        ruler->actShowFigure->trigger();
+        ruler->menu()->action(RulerCommand::ShowFigure)->trigger();
         ruler->repaint();
         ruler->move(ruler->pos());
         QTRY_VERIFY2(screen.contains(DisplayLabel()->geometry()), qPrintable(QStringLiteral("panel at %1,%2 %3x%4")

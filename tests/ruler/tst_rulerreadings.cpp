@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "ruler/rulermenu.h"
 #include "rulerfixture.h"
 #include "ruler/infopanel.h"
 
@@ -44,8 +45,8 @@ void TestRulerReadings::uncalibratedDisplayReadsQuestionMarks()
     m_fixture.settings->displayCells[0][2].clear();
     RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 600, 400), true);
     QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(560, 45));
-    ruler->set_M_RightTriangle();
-    ruler->physicalUnitActions[1]->trigger();
+    ruler->execute(RulerCommands::cornerShape(4));
+    ruler->menu()->action(RulerCommands::physicalUnit(1))->trigger();
     QCOMPARE(ruler->scale.unitLabel, QStringLiteral("cm"));
     ruler->repaint();
 
@@ -77,14 +78,14 @@ void TestRulerReadings::flyingRulerCountsFromTheZeroCorner()
     RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 800, 600), true);
     ruler->backgroundColor = Qt::white;
     ruler->rulerColor = Qt::black;
-    ruler->setViewReadingsAction();
-    ruler->setViewFReadingsAction();
-    ruler->setViewMAction();
-    QVERIFY(!ruler->showRulerReadings && !ruler->showOnFigureReadings && ruler->noControlPoints);
-    QAction *corner = zeroAtBottom ? (zeroAtLeft ? ruler->actBottomLeft : ruler->actBottomRight)
-                                   : (zeroAtLeft ? ruler->actTopLeft : ruler->actTopRight);
+    ruler->execute(RulerCommand::ShowReadings);
+    ruler->execute(RulerCommand::ShowFigureReadings);
+    ruler->execute(RulerCommand::ShowControlPoints);
+    QVERIFY(!ruler->options().value(RulerOption::ShowReadings) && !ruler->options().value(RulerOption::ShowFigureReadings) && ruler->options().value(RulerOption::HideControlPoints));
+    QAction *corner = zeroAtBottom ? (zeroAtLeft ? ruler->menu()->action(RulerCommand::StartBottomLeft) : ruler->menu()->action(RulerCommand::StartBottomRight))
+                                   : (zeroAtLeft ? ruler->menu()->action(RulerCommand::StartTopLeft) : ruler->menu()->action(RulerCommand::StartTopRight));
     corner->trigger();
-    ruler->setFlyingRuler();
+    ruler->execute(RulerCommand::FlyingRuler);
     ruler->figure.figureAngle = 0;
     ruler->figure.recompute();
 

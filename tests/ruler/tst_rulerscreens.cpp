@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "ruler/rulermenu.h"
 #include "rulerfixture.h"
 #include "ui_settings.h"
 
@@ -68,9 +69,9 @@ void TestRulerScreens::snapping()
     QFETCH(QPoint, to);
     QFETCH(QPoint, expected);
     RulerWindow *ruler = makeRuler(QRect(500, 300, 300, 200));
-    ruler->setViewFigureAction(); // the body, not the figure, is dragged
-    ruler->actSnapToScreen->trigger();
-    QVERIFY(ruler->snapToScreen);
+    ruler->execute(RulerCommand::ShowFigure); // the body, not the figure, is dragged
+    ruler->menu()->action(RulerCommand::SnapToScreen)->trigger();
+    QVERIFY(ruler->options().value(RulerOption::SnapToScreen));
     const QPoint grab(150, 100);
     QTest::mouseMove(ruler, grab);
     QTest::mousePress(ruler, Qt::LeftButton, Qt::NoModifier, grab);
@@ -87,7 +88,7 @@ void TestRulerScreens::snapping()
 void TestRulerScreens::lockingCutsAnOverWideWindow()
 {
     RulerWindow *ruler = makeRuler(QRect(2000, 100, 1500, 300));
-    ruler->setLockToScreen();
+    ruler->execute(RulerCommand::LockToScreen);
     QTRY_COMPARE(ruler->geometry(), QRect(1920, 100, 1280, 300));
     QCOMPARE(ruler->displayIndex, 1);
 }
@@ -95,12 +96,12 @@ void TestRulerScreens::lockingCutsAnOverWideWindow()
 void TestRulerScreens::lockingDoesNothingInFullScreen()
 {
     RulerWindow *ruler = makeRuler(QRect(100, 100, 300, 200));
-    ruler->setFullScreen();
+    ruler->execute(RulerCommand::FullScreen);
     QTRY_COMPARE(ruler->geometry(), QRect(0, 0, 1920, 1080));
-    ruler->lockToScreen = true;
+    setOption(*ruler, RulerOption::LockToScreen, true);
     ruler->moveEvent(nullptr);
     QCOMPARE(ruler->geometry(), QRect(0, 0, 1920, 1080));
-    ruler->setFullScreen();
+    ruler->execute(RulerCommand::FullScreen);
     QTRY_COMPARE(ruler->geometry(), QRect(100, 100, 300, 200));
 }
 
@@ -110,7 +111,7 @@ void TestRulerScreens::secondScreenReadsItsOwnCalibration()
     m_fixture.settings->displayCells[0][1] = m_fixture.settings->displayCells[0][2] = QStringLiteral("96");
     m_fixture.settings->displayCells[1][1] = m_fixture.settings->displayCells[1][2] = QStringLiteral("192");
     RulerWindow *ruler = makeRuler(QRect(100, 100, 300, 200));
-    ruler->physicalUnitActions[0]->setChecked(true);
+    ruler->menu()->action(RulerCommands::physicalUnit(0))->setChecked(true);
     ruler->setUnit(true);
     QCOMPARE(ruler->scale.pixelsPerUnitX, 96.0);
 
@@ -123,24 +124,24 @@ void TestRulerScreens::newRulerBesideItsMaker()
 {
     RulerWindow *maker = makeRuler(QRect(2000, 200, 640, 480));
     maker->altState = maker->shiftState = true;
-    maker->newRuler();
+    maker->execute(RulerCommand::NewRuler);
     QCOMPARE(m_fixture.settings->rulers.size(), 2);
     RulerWindow *made = m_fixture.settings->rulers.last();
     m_fixture.adopt(made);
     QVERIFY(!maker->altState && !maker->shiftState);
     QTRY_COMPARE(made->geometry(), QRect(2050, 250, 300, 200));
     QCOMPARE(made->backgroundColor, made->backgroundPalette.at(1));
-    QVERIFY(made->actCloseRuler->isVisible());
-    maker->aboutToShow();
-    QVERIFY(maker->contextMenu->actions().contains(maker->actCloseRuler));
+    QVERIFY(made->menu()->action(RulerCommand::CloseRuler)->isVisible());
+    maker->rebuildMenu();
+    QVERIFY(maker->menu()->contextMenu()->actions().contains(maker->menu()->action(RulerCommand::CloseRuler)));
 }
 
 void TestRulerScreens::colourDialogFollowsTheNewRuler()
 {
     RulerWindow *maker = makeRuler(QRect(100, 100, 300, 200));
-    maker->setBackgroundAction();
+    maker->execute(RulerCommand::BackgroundColour);
     QVERIFY(m_fixture.settings->colorDialog->isVisible());
-    maker->newRuler();
+    maker->execute(RulerCommand::NewRuler);
     RulerWindow *made = m_fixture.settings->rulers.last();
     m_fixture.adopt(made);
     const QColor makerColour = maker->backgroundColor;
@@ -153,7 +154,7 @@ void TestRulerScreens::colourDialogFollowsTheNewRuler()
 void TestRulerScreens::preferencesCentredOnThePrimaryScreen()
 {
     RulerWindow *ruler = makeRuler(QRect(2100, 100, 300, 200));
-    ruler->propertiesShow();
+    ruler->execute(RulerCommand::Preferences);
     const QRect dialog = m_fixture.settings->geometry();
     QCOMPARE(m_fixture.settings->frameGeometry().left(), 1919 / 2 - (dialog.width() - 1) / 2);
     QCOMPARE(m_fixture.settings->frameGeometry().top(), 1079 / 2 - (dialog.height() - 1) / 2);

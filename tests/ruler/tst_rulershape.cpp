@@ -41,9 +41,9 @@ constexpr QSize kSize(400, 300);
 // A bare ruler: tickers and border, no readings, figure or cross-hair.
 void makeBare(RulerWindow &ruler)
 {
-    ruler.flyingFigureVisible = false;
-    ruler.showRulerReadings = false;
-    ruler.crossHairVisible = false;
+    setOption(ruler, RulerOption::ShowFigure, false);
+    setOption(ruler, RulerOption::ShowReadings, false);
+    setOption(ruler, RulerOption::ShowCentralPoint, false);
     ruler.horizontalGuides.clear();
     ruler.verticalGuides.clear();
 }
@@ -51,13 +51,13 @@ void makeBare(RulerWindow &ruler)
 // An unrotated 200 × 100 rectangle with its anchor at (100, 100).
 void placeRectangle(RulerWindow &ruler)
 {
-    ruler.flyingFigureVisible = true;
+    setOption(ruler, RulerOption::ShowFigure, true);
     ruler.figure.create(FigureKind::M_Rectangle, kSize);
     ruler.figure.figurePoints = {FigurePoint{0, 0}, FigurePoint{199, 0}, FigurePoint{0, 99}};
     ruler.figure.figureOrigin = QPoint(100, 100);
     ruler.figure.figureAngle = 0;
     ruler.figure.recompute();
-    ruler.showOnFigureReadings = false;
+    setOption(ruler, RulerOption::ShowFigureReadings, false);
 }
 
 void useCentimetres(RulerWindow &ruler)
@@ -113,8 +113,8 @@ void TestRulerShape::shapeKeepsWhatTheRulerDraws_data()
         << QList<QPoint>{{200, 2}, {200, 35}, {200, 265}, {35, 150}, {365, 150}, {5, 5}}
         << QList<QPoint>{{200, 150}, {60, 60}, {340, 240}};
     QTest::newRow("hidden tickers leave the edge ring") << RulerChange([](RulerWindow &r) {
-        r.topTickerVisible = r.bottomTickerVisible = r.leftTickerVisible = r.rightTickerVisible = false;
-        r.borderVisible = false;
+        r.execute(RulerCommand::HideAllTickers);
+        setOption(r, RulerOption::ShowBorder, false);
     }) << QList<QPoint>{{200, 0}, {200, 3}, {0, 150}, {399, 150}, {200, 299}}
                                                         << QList<QPoint>{
                                                                {200, 20}, {20, 150}, {380, 150}, {200, 280}};
@@ -125,10 +125,10 @@ void TestRulerShape::shapeKeepsWhatTheRulerDraws_data()
         << RulerChange([](RulerWindow &r) { r.verticalGuides = {200}; })
         << QList<QPoint>{{200, 100}, {185, 300 - 62}} << QList<QPoint>{{150, 100}, {250, 100}};
     QTest::newRow("the cross-hair is kept")
-        << RulerChange([](RulerWindow &r) { r.crossHairVisible = true; })
+        << RulerChange([](RulerWindow &r) { setOption(r, RulerOption::ShowCentralPoint, true); })
         << QList<QPoint>{{200, 150}, {100, 150}, {200, 80}} << QList<QPoint>{{100, 100}, {300, 220}};
     QTest::newRow("the readings keep their boxes") << RulerChange([](RulerWindow &r) {
-        r.showRulerReadings = true;
+        setOption(r, RulerOption::ShowReadings, true);
         r.readings.widthText = QStringLiteral("\u2190 400 px \u2192");
         r.readings.heightText = QStringLiteral("\u2190 300 px \u2192");
     }) << QList<QPoint>{{200 - 29 + 5, 45}, {200 - 29 + 5, 300 - 45}, {45, 150}}
@@ -139,11 +139,11 @@ void TestRulerShape::shapeKeepsWhatTheRulerDraws_data()
         << QList<QPoint>{{200, 150}, {150, 130}, {310, 150}};
     QTest::newRow("a figure without handles keeps only its outline") << RulerChange([](RulerWindow &r) {
         placeRectangle(r);
-        r.noControlPoints = true;
+        setOption(r, RulerOption::HideControlPoints, true);
     }) << QList<QPoint>{{100, 150}, {102, 102}} << QList<QPoint>{{91, 91}, {200, 150}};
     QTest::newRow("a hidden figure keeps nothing") << RulerChange([](RulerWindow &r) {
         placeRectangle(r);
-        r.flyingFigureVisible = false;
+        setOption(r, RulerOption::ShowFigure, false);
     }) << QList<QPoint>{} << QList<QPoint>{{100, 150}, {200, 100}, {91, 91}};
     QTest::newRow("a picture covers its place") << RulerChange([](RulerWindow &r) {
         r.image = QImage(200, 150, QImage::Format_ARGB32);
@@ -184,12 +184,12 @@ void TestRulerShape::shapeFollowsEveryChange_data()
         r.figure.recompute();
     }) << true;
     QTest::newRow("guide added") << RulerChange([](RulerWindow &r) { r.verticalGuides.append(123); }) << true;
-    QTest::newRow("ticker hidden") << RulerChange([](RulerWindow &r) { r.leftTickerVisible = false; }) << true;
+    QTest::newRow("ticker hidden") << RulerChange([](RulerWindow &r) { setOption(r, RulerOption::ShowLeftTicker, false); }) << true;
     QTest::newRow("start point, the ticks turn within their bands")
-        << RulerChange([](RulerWindow &r) { r.zeroAtLeft = false; }) << false;
+        << RulerChange([](RulerWindow &r) { setOption(r, RulerOption::ZeroAtLeft, false); }) << false;
     QTest::newRow("guide colour, the same shape")
         << RulerChange([](RulerWindow &r) { r.guidesColor = Qt::blue; }) << false;
-    QTest::newRow("cross-hair") << RulerChange([](RulerWindow &r) { r.crossHairVisible = true; }) << true;
+    QTest::newRow("cross-hair") << RulerChange([](RulerWindow &r) { setOption(r, RulerOption::ShowCentralPoint, true); }) << true;
     QTest::newRow("picture") << RulerChange([](RulerWindow &r) {
         r.image = QImage(120, 80, QImage::Format_ARGB32);
         r.image.fill(Qt::blue);
@@ -236,7 +236,7 @@ void TestRulerShape::compositorStartingAndStoppingTogglesTheShape()
     m_watch->setRunning(true);
     QVERIFY(ruler->mask().isEmpty());
     // With a compositor, changes no longer shape the window.
-    ruler->crossHairVisible = true;
+    setOption(*ruler, RulerOption::ShowCentralPoint, true);
     ruler->repaint();
     QTest::qWait(50);
     QVERIFY(ruler->mask().isEmpty());

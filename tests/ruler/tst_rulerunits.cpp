@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "ruler/rulermenu.h"
 #include "ruler/rulerwindow.h"
 #include "ruler/mnemonics.h"
 #include "prefs/settings.h"
@@ -51,16 +52,16 @@ void TestRulerUnits::cleanup()
 
 void TestRulerUnits::chosenUnitFollowsTheDisplayCalibration()
 {
-    m_ruler->physicalUnitActions[0]->setChecked(true);
+    m_ruler->menu()->action(RulerCommands::physicalUnit(0))->setChecked(true);
     m_ruler->setUnit(true);
     QCOMPARE(m_ruler->scale.unitKind, int(UnitScale::TableUnit));
     QCOMPARE(m_ruler->scale.unitLabel, QStringLiteral("in"));
     QCOMPARE(m_ruler->scale.pixelsPerUnitX, 96.0);
     QCOMPARE(m_ruler->scale.pixelsPerUnitY, 120.0);
     QCOMPARE(m_ruler->scale.ticksPerUnit, 8.0);
-    QVERIFY(m_ruler->physicalUnitActions[0]->isChecked());
+    QVERIFY(m_ruler->menu()->action(RulerCommands::physicalUnit(0))->isChecked());
 
-    m_ruler->actPixels->setChecked(true);
+    m_ruler->menu()->action(RulerCommand::UnitPixels)->setChecked(true);
     m_ruler->setUnit(true);
     QCOMPARE(m_ruler->scale.unitLabel, QStringLiteral("px"));
     QVERIFY(m_messages.isEmpty());
@@ -69,23 +70,23 @@ void TestRulerUnits::chosenUnitFollowsTheDisplayCalibration()
 void TestRulerUnits::refusedUnitTellsWhyAndFallsBackToPixels()
 {
     units()->item(5, 0)->setText("Furlongs");
-    m_ruler->aboutToShow();
-    QCOMPARE(Mnemonics::strip(m_ruler->physicalUnitActions[5]->text()), QStringLiteral("Furlongs"));
+    m_ruler->rebuildMenu();
+    QCOMPARE(Mnemonics::strip(m_ruler->menu()->action(RulerCommands::physicalUnit(5))->text()), QStringLiteral("Furlongs"));
 
-    m_ruler->physicalUnitActions[5]->setChecked(true);
-    m_ruler->setUnit();
+    m_ruler->menu()->action(RulerCommands::physicalUnit(5))->setChecked(true);
+    m_ruler->execute(RulerCommand::UnitPixels);
     QCOMPARE(m_messages,
              QStringList{QStringLiteral("Wrong value for Units per Inch;\nWrong \"Ticks per Unit\" "
                                         "Value;\nGo to \"Preferences | Units\" or \"Preferences | "
                                         "Pixel-based Units\" and fix respective unit settings.")});
-    QVERIFY(m_ruler->actPixels->isChecked());
+    QVERIFY(m_ruler->menu()->action(RulerCommand::UnitPixels)->isChecked());
     QCOMPARE(m_ruler->scale.unitKind, int(UnitScale::Pixels));
     QCOMPARE(m_ruler->scale.unitLabel, QStringLiteral("px"));
 }
 
 void TestRulerUnits::quietRecomputationRefusesSilently()
 {
-    m_ruler->physicalUnitActions[2]->setChecked(true);
+    m_ruler->menu()->action(RulerCommands::physicalUnit(2))->setChecked(true);
     m_ruler->recomputeScale();
     QCOMPARE(m_ruler->scale.unitLabel, QStringLiteral("mm"));
 
@@ -93,13 +94,13 @@ void TestRulerUnits::quietRecomputationRefusesSilently()
     units()->item(2, 2)->setText("0");
     m_ruler->recomputeScale();
     QVERIFY(m_messages.isEmpty());
-    QVERIFY(m_ruler->actPixels->isChecked());
+    QVERIFY(m_ruler->menu()->action(RulerCommand::UnitPixels)->isChecked());
     QCOMPARE(m_ruler->scale.unitLabel, QStringLiteral("px"));
 }
 
 void TestRulerUnits::conversionFollowsOpenPreferences()
 {
-    m_ruler->physicalUnitActions[1]->setChecked(true);
+    m_ruler->menu()->action(RulerCommands::physicalUnit(1))->setChecked(true);
     m_ruler->setUnit(true);
     QCOMPARE(m_ruler->scale.lengthInUnits(96, 0, false, true, 0), 2.54);
 

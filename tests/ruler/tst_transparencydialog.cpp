@@ -99,7 +99,7 @@ Seen TestTransparency::runDialog(RulerWindow *ruler, const std::function<void(Tr
             break;
         }
     });
-    ruler->setTransparency();
+    ruler->execute(RulerCommand::Transparency);
     return seen;
 }
 
