@@ -21,6 +21,8 @@
 #include <memory>
 
 // The About box, its clickable text, the help page and the web links.
+Q_DECLARE_METATYPE(RulerCommand)
+
 class TestAbout : public QObject
 {
     Q_OBJECT
@@ -218,17 +220,17 @@ void TestAbout::shownAgainAsTheSameBox()
 
 void TestAbout::rulerLinks_data()
 {
-    QTest::addColumn<QByteArray>("slot");
+    QTest::addColumn<RulerCommand>("command");
     QTest::addColumn<QUrl>("expected");
     QTest::newRow("Gradora Help, beside the executable even when missing")
-        << QByteArray("help") << QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/_help.html");
-    QTest::newRow("Online Info") << QByteArray("onlineHelpLink") << QUrl("https://gradora.net/");
-    QTest::newRow("Request Feature") << QByteArray("suggest") << QUrl("https://gradora.net/suggestions.html");
+        << RulerCommand::Help << QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/_help.html");
+    QTest::newRow("Online Info") << RulerCommand::OnlineInfo << QUrl("https://gradora.net/");
+    QTest::newRow("Request Feature") << RulerCommand::RequestFeature << QUrl("https://gradora.net/suggestions.html");
 }
 
 void TestAbout::rulerLinks()
 {
-    QFETCH(QByteArray, slot);
+    QFETCH(RulerCommand, command);
     QFETCH(QUrl, expected);
     // The test program's folder holds no help page and none is installed where the tests run.
     QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + "/_help.html"));
@@ -236,7 +238,7 @@ void TestAbout::rulerLinks()
     m_settings = std::make_unique<Settings>();
     RulerWindow ruler;
     ruler.attachTo(m_settings.get());
-    QVERIFY(QMetaObject::invokeMethod(&ruler, slot.constData()));
+    ruler.execute(command);
     QCOMPARE(m_opened, QList<QUrl>{expected});
 }
 

@@ -73,8 +73,7 @@ void TestRulerUnits::refusedUnitTellsWhyAndFallsBackToPixels()
     m_ruler->rebuildMenu();
     QCOMPARE(Mnemonics::strip(m_ruler->menu()->action(RulerCommands::physicalUnit(5))->text()), QStringLiteral("Furlongs"));
 
-    m_ruler->menu()->action(RulerCommands::physicalUnit(5))->setChecked(true);
-    m_ruler->execute(RulerCommand::UnitPixels);
+    m_ruler->execute(RulerCommands::physicalUnit(5));
     QCOMPARE(m_messages,
              QStringList{QStringLiteral("Wrong value for Units per Inch;\nWrong \"Ticks per Unit\" "
                                         "Value;\nGo to \"Preferences | Units\" or \"Preferences | "
