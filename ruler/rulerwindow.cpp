@@ -71,9 +71,7 @@ void RulerWindow::readOptions()
     // round from the stored value: hidden with the figure, by default.
     if (!option(RulerOption::ShowFigure))
         m_options.toggle(RulerOption::ShowFigureReadings);
-    // Hidden, the figure takes its entries with it.
-    m_options.toggle(RulerOption::ShowFigure);
-    toggleFigure();
+    showFigureEntries(option(RulerOption::ShowFigure));
     m_menu->setEnabled(RulerCommand::MinimalReadings, option(RulerOption::ShowReadings));
 
     pointerPressed = readBool(store, ProgramKeys::canShowToolbox, pointerPressed);

@@ -210,6 +210,7 @@ private:
     bool runFigureCommand(RulerCommand command);
     bool runPictureCommand(RulerCommand command);
     void toggleFigure();
+    void showFigureEntries(bool visible);
     void toggleControlPoints();
     void toggleMinimalReadings();
     void toggleInfoPanel();

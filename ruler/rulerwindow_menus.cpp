@@ -397,7 +397,12 @@ void RulerWindow::currentTransChanged(int alpha)
 
 void RulerWindow::toggleFigure()
 {
-    const bool visible = m_options.toggle(O::ShowFigure);
+    showFigureEntries(m_options.toggle(O::ShowFigure));
+}
+
+// The figure's entries go with it; a hidden figure cannot be dragged.
+void RulerWindow::showFigureEntries(bool visible)
+{
     figure.visible = visible;
     for (C entry : {C::ShowRotationCentre, C::ShowControlPoints, C::BoldControlPoints, C::ShowFigureReadings,
                     C::SendFigureToCentre})
