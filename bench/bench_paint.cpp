@@ -11,9 +11,9 @@
 // flying figure, in pixels and in millimetres. The table at the end gives each pass as a ratio to the
 // fill of its size measured in the same run (CPU time, median over --benchmark_repetitions).
 
+#include "prefs/settings.h"
 #include "ruler/rulermenu.h"
 #include "ruler/rulerwindow.h"
-#include "prefs/settings.h"
 #include "testsupport.h"
 
 #include <QAction>

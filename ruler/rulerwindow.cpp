@@ -4,15 +4,15 @@
 // Construction, joining the preferences, persistence, and the life of a ruler window.
 #include "ruler/rulerwindow.h"
 
-#include "ruler/compositorwatch.h"
-#include "ruler/geometryrule.h"
-#include "prefs/programstore.h"
 #include "prefs/programkeys.h"
-#include "ruler/rulermenu.h"
-#include "ruler/infopanel.h"
-#include "ruler/screenplacement.h"
+#include "prefs/programstore.h"
 #include "prefs/settings.h"
 #include "prefs/storevalues.h"
+#include "ruler/compositorwatch.h"
+#include "ruler/geometryrule.h"
+#include "ruler/infopanel.h"
+#include "ruler/rulermenu.h"
+#include "ruler/screenplacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -118,7 +118,8 @@ void RulerWindow::restoreFirstRuler()
     image = QImage();
     imageFile.clear();
     setPictureEntriesEnabled(false);
-    const QString storedPicture = readText(store, RulerOptionTable::key(RulerValue::PictureFile), kLongestPath);
+    const QString storedPicture =
+        readText(store, RulerOptionTable::key(RulerValue::PictureFile), kLongestPath);
     if (!storedPicture.isEmpty())
         loadPicture(storedPicture);
 
@@ -128,7 +129,8 @@ void RulerWindow::restoreFirstRuler()
     guidesColor = readColor(store, RulerOptionTable::key(RulerValue::GuidesColour), guidesColor);
 
     // Unreadable, empty or absurd stored geometry gives the empty-store one; the rule does the rest.
-    placeWindow(GeometryRule::restored(store.value(RulerOptionTable::key(RulerValue::Geometry)), GeometryRule::currentScreens()));
+    placeWindow(GeometryRule::restored(store.value(RulerOptionTable::key(RulerValue::Geometry)),
+                                       GeometryRule::currentScreens()));
 
     show();
     activateWindow();

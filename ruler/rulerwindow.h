@@ -4,13 +4,13 @@
 #pragma once
 
 #include "figure/figuremodel.h"
+#include "render/readingtext.h"
+#include "render/ticklayout.h"
+#include "render/unitscale.h"
 #include "ruler/hittest.h"
 #include "ruler/modifierlatch.h"
 #include "ruler/rulercommand.h"
 #include "ruler/ruleroptions.h"
-#include "render/readingtext.h"
-#include "render/ticklayout.h"
-#include "render/unitscale.h"
 #include "ruler/wheelsteps.h"
 
 #include <QByteArray>

@@ -4,10 +4,10 @@
 // The small dialogs of a ruler, help and web links, the update check.
 #include "ruler/rulerwindow.h"
 
-#include "ruler/geometryrule.h"
 #include "app/helplinks.h"
-#include "ruler/positiondialog.h"
 #include "prefs/settings.h"
+#include "ruler/geometryrule.h"
+#include "ruler/positiondialog.h"
 #include "ruler/transparencydialog.h"
 
 #include <QGuiApplication>

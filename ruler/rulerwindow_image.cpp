@@ -5,12 +5,12 @@
 #include "ruler/rulerwindow.h"
 
 #include "app/appidentity.h"
-#include "render/pictureloader.h"
-#include "render/pictureplacement.h"
 #include "prefs/programkeys.h"
 #include "prefs/programstore.h"
-#include "ruler/rulermenu.h"
 #include "prefs/topmessage.h"
+#include "render/pictureloader.h"
+#include "render/pictureplacement.h"
+#include "ruler/rulermenu.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -126,7 +126,9 @@ void RulerWindow::drawPicture(QPainter &painter) const
     // Scaling stays the fast, unsmoothed kind: every picture pixel remains a sharp block.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (option(RulerOption::StretchPicture))
-        painter.drawImage(PicturePlacement::targetRect(image.size(), size(), true, option(RulerOption::ProportionalPicture)), image);
+        painter.drawImage(PicturePlacement::targetRect(image.size(), size(), true,
+                                                       option(RulerOption::ProportionalPicture)),
+                          image);
     else
         painter.drawImage(QPoint(0, 0), image);
     painter.restore();

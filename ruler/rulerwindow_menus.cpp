@@ -6,9 +6,9 @@
 
 #include "app/aboutdialog.h"
 #include "prefs/magnifier.h"
-#include "ruler/rulermenu.h"
-#include "ruler/infopanel.h"
 #include "prefs/settings.h"
+#include "ruler/infopanel.h"
+#include "ruler/rulermenu.h"
 #include "ui_settings.h"
 
 #include <QAction>
@@ -116,7 +116,8 @@ bool RulerWindow::runPictureCommand(RulerCommand command)
 
 bool RulerWindow::runFigureCommand(RulerCommand command)
 {
-    if (command == C::FlyingRuler || RulerCommands::inRange(command, C::CornerShapeFirst, 4 * RulerCommands::kShapes)) {
+    if (command == C::FlyingRuler ||
+        RulerCommands::inRange(command, C::CornerShapeFirst, 4 * RulerCommands::kShapes)) {
         chooseFigure(command);
         return true;
     }

@@ -144,7 +144,9 @@ void RulerWindow::paintEvent(QPaintEvent *)
     setAutoFillBackground(true);
 
     const FigureReadings figureReadings =
-        FigureReadings::measure(figure, figureUnits(), {size(), option(RulerOption::ZeroAtLeft), option(RulerOption::ZeroAtBottom), option(RulerOption::StartFromPixelOne)});
+        FigureReadings::measure(figure, figureUnits(),
+                                {size(), option(RulerOption::ZeroAtLeft), option(RulerOption::ZeroAtBottom),
+                                 option(RulerOption::StartFromPixelOne)});
     if (isActiveWindow())
         readings = ReadingText::rulerReadings(size(), readingScale(), option(RulerOption::Megapixels));
     // The panel describes its owner, whichever window is active: its ruler part is always current.
@@ -189,7 +191,8 @@ void RulerWindow::drawContent(QPainter &painter, const FigureReadings &figureRea
 
 QString RulerWindow::rulerAreaLine() const
 {
-    if (!option(RulerOption::ShowReadings) || option(RulerOption::MinimalReadings) || width() < ReadingText::kLongCaptionWidth)
+    if (!option(RulerOption::ShowReadings) || option(RulerOption::MinimalReadings) ||
+        width() < ReadingText::kLongCaptionWidth)
         return {};
     return readings.areaText + QStringLiteral(" | ") + readings.perimeterText;
 }
@@ -245,7 +248,8 @@ void RulerWindow::drawGuides(QPainter &painter) const
     const int origin = option(RulerOption::StartFromPixelOne) ? 1 : 0;
     for (int y : std::as_const(horizontal)) {
         const QString label = ReadingText::lengthY(y + origin, scale);
-        const int baseline = option(RulerOption::ZeroAtBottom) ? y + kGuideLabelBelowLine : y - kGuideLabelAboveLine;
+        const int baseline =
+            option(RulerOption::ZeroAtBottom) ? y + kGuideLabelBelowLine : y - kGuideLabelAboveLine;
         const int left = w - kGuideLabelRightInset - labelShift(label.toDouble());
         cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, baseline), label);
     }
@@ -254,7 +258,8 @@ void RulerWindow::drawGuides(QPainter &painter) const
         const int position = x + origin;
         const int distance = option(RulerOption::ZeroAtLeft) ? position : w - position;
         const QString label = ReadingText::lengthX(distance, scale);
-        const int left = option(RulerOption::ZeroAtLeft) ? x - labelShift(label.toDouble()) : x + kGuideLabelAfterLine;
+        const int left =
+            option(RulerOption::ZeroAtLeft) ? x - labelShift(label.toDouble()) : x + kGuideLabelAfterLine;
         cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, h - kGuideLabelFromBottom), label);
     }
 
@@ -286,7 +291,8 @@ void RulerWindow::drawGuideSpacing(QPainter &painter) const
 void RulerWindow::drawTickers(QPainter &painter) const
 {
     tickMarks.clear();
-    const TickFrame frame{size(), option(RulerOption::ZeroAtLeft), option(RulerOption::ZeroAtBottom), option(RulerOption::StartFromPixelOne)};
+    const TickFrame frame{size(), option(RulerOption::ZeroAtLeft), option(RulerOption::ZeroAtBottom),
+                          option(RulerOption::StartFromPixelOne)};
     const std::pair<bool, TickEdge> tickers[] = {{option(RulerOption::ShowTopTicker), TickEdge::Top},
                                                  {option(RulerOption::ShowBottomTicker), TickEdge::Bottom},
                                                  {option(RulerOption::ShowLeftTicker), TickEdge::Left},
@@ -406,7 +412,8 @@ void RulerWindow::drawFigure(QPainter &painter, const FigureReadings &figureRead
     const FlyingRulerTicks flyingRulerTicks = [this](QPainter &framePainter, int figureWidth,
                                                      int figureHeight) {
         tickMarks.clear();
-        const TickFrame frame{QSize(figureWidth, figureHeight), option(RulerOption::ZeroAtLeft), option(RulerOption::ZeroAtBottom), option(RulerOption::StartFromPixelOne)};
+        const TickFrame frame{QSize(figureWidth, figureHeight), option(RulerOption::ZeroAtLeft),
+                              option(RulerOption::ZeroAtBottom), option(RulerOption::StartFromPixelOne)};
         const UnitScale pixels;
         for (TickEdge edge : {TickEdge::Top, TickEdge::Bottom, TickEdge::Left, TickEdge::Right})
             TickLayout::layOut(edge, frame, pixels, tickMarks);

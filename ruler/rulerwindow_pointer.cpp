@@ -5,11 +5,11 @@
 #include "ruler/rulerwindow.h"
 
 #include "app/aboutdialog.h"
+#include "prefs/settings.h"
 #include "ruler/hittest.h"
+#include "ruler/infopanel.h"
 #include "ruler/pointerrules.h"
 #include "ruler/rulermenu.h"
-#include "ruler/infopanel.h"
-#include "prefs/settings.h"
 
 #include <QColorDialog>
 #include <QGuiApplication>

@@ -25,12 +25,16 @@ constexpr int kHandleReach = PointerRules::kControlPointReach;
 QRegion RulerWindow::shapeRegion() const
 {
     InkMask mask(size(), logicalDpiY());
-    const TickFrame frame{size(), option(RulerOption::ZeroAtLeft), option(RulerOption::ZeroAtBottom), option(RulerOption::StartFromPixelOne)};
+    const TickFrame frame{size(), option(RulerOption::ZeroAtLeft), option(RulerOption::ZeroAtBottom),
+                          option(RulerOption::StartFromPixelOne)};
     RulerShape::markBands(mask, frame, scale,
-                          {option(RulerOption::ShowTopTicker), option(RulerOption::ShowBottomTicker), option(RulerOption::ShowLeftTicker), option(RulerOption::ShowRightTicker)},
+                          {option(RulerOption::ShowTopTicker), option(RulerOption::ShowBottomTicker),
+                           option(RulerOption::ShowLeftTicker), option(RulerOption::ShowRightTicker)},
                           PointerRules::kGuideBandEnd + 1);
     const FigureReadings figureReadings =
-        FigureReadings::measure(figure, figureUnits(), {size(), option(RulerOption::ZeroAtLeft), option(RulerOption::ZeroAtBottom), option(RulerOption::StartFromPixelOne)});
+        FigureReadings::measure(figure, figureUnits(),
+                                {size(), option(RulerOption::ZeroAtLeft), option(RulerOption::ZeroAtBottom),
+                                 option(RulerOption::StartFromPixelOne)});
     {
         QPainter painter(&mask);
         drawContent(painter, figureReadings);
@@ -49,14 +53,21 @@ QByteArray RulerWindow::shapeSignature() const
 {
     QByteArray signature;
     QDataStream out(&signature, QIODevice::WriteOnly);
-    out << size() << option(RulerOption::ZeroAtLeft) << option(RulerOption::ZeroAtBottom) << option(RulerOption::StartFromPixelOne) << option(RulerOption::ShowLeftTicker) << option(RulerOption::ShowRightTicker)
-        << option(RulerOption::ShowTopTicker) << option(RulerOption::ShowBottomTicker) << option(RulerOption::ShowCentralPoint) << option(RulerOption::ShowBorder) << option(RulerOption::ShowReadings)
-        << option(RulerOption::MinimalReadings) << option(RulerOption::ShowWidthNumber) << option(RulerOption::ShowHeightNumber) << option(RulerOption::ShowBottomRightLabels) << option(RulerOption::ShowFigure)
-        << option(RulerOption::ShowFigureReadings) << option(RulerOption::ShowRotationCentre) << option(RulerOption::BoldControlPoints) << option(RulerOption::HideControlPoints);
+    out << size() << option(RulerOption::ZeroAtLeft) << option(RulerOption::ZeroAtBottom)
+        << option(RulerOption::StartFromPixelOne) << option(RulerOption::ShowLeftTicker)
+        << option(RulerOption::ShowRightTicker) << option(RulerOption::ShowTopTicker)
+        << option(RulerOption::ShowBottomTicker) << option(RulerOption::ShowCentralPoint)
+        << option(RulerOption::ShowBorder) << option(RulerOption::ShowReadings)
+        << option(RulerOption::MinimalReadings) << option(RulerOption::ShowWidthNumber)
+        << option(RulerOption::ShowHeightNumber) << option(RulerOption::ShowBottomRightLabels)
+        << option(RulerOption::ShowFigure) << option(RulerOption::ShowFigureReadings)
+        << option(RulerOption::ShowRotationCentre) << option(RulerOption::BoldControlPoints)
+        << option(RulerOption::HideControlPoints);
     out << int(scale.unitKind) << scale.unitLabel << scale.pixelsPerUnitX << scale.pixelsPerUnitY;
     out << option(RulerOption::ShowGuides) << horizontalGuides << verticalGuides;
     // The guide spacing is written beside the pointer while it rests on a guide.
-    const bool spacingShown = option(RulerOption::HoverGuides) && (guideMode == 3 || cursor().shape() == Qt::SplitVCursor);
+    const bool spacingShown =
+        option(RulerOption::HoverGuides) && (guideMode == 3 || cursor().shape() == Qt::SplitVCursor);
     out << spacingShown << (spacingShown ? lastLocalPos : QPoint());
     out << readings.widthNumber << readings.heightNumber << readings.widthText << readings.heightText
         << readings.areaText << readings.perimeterText;

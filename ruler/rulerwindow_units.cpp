@@ -4,10 +4,9 @@
 // The unit the ruler measures in.
 #include "ruler/rulerwindow.h"
 
-#include "ruler/rulermenu.h"
 #include "prefs/settings.h"
 #include "prefs/topmessage.h"
-
+#include "ruler/rulermenu.h"
 
 namespace {
 

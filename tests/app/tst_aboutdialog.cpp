@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "app/aboutdialog.h"
-#include "ruler/rulermenu.h"
-#include "ruler/rulerwindow.h"
 #include "app/helplinks.h"
 #include "app/linklabel.h"
 #include "prefs/settings.h"
+#include "ruler/rulermenu.h"
+#include "ruler/rulerwindow.h"
 #include "testsupport.h"
 #include "ui_aboutdialog.h"
 
@@ -225,7 +225,8 @@ void TestAbout::rulerLinks_data()
     QTest::newRow("Gradora Help, beside the executable even when missing")
         << RulerCommand::Help << QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/_help.html");
     QTest::newRow("Online Info") << RulerCommand::OnlineInfo << QUrl("https://gradora.net/");
-    QTest::newRow("Request Feature") << RulerCommand::RequestFeature << QUrl("https://gradora.net/suggestions.html");
+    QTest::newRow("Request Feature") << RulerCommand::RequestFeature
+                                     << QUrl("https://gradora.net/suggestions.html");
 }
 
 void TestAbout::rulerLinks()

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "app/translations.h"
+#include "prefs/settings.h"
+#include "prefs/updatecheck.h"
+#include "ruler/mnemonics.h"
 #include "ruler/rulermenu.h"
 #include "ruler/rulerwindow.h"
-#include "ruler/mnemonics.h"
-#include "prefs/settings.h"
 #include "testsupport.h"
-#include "app/translations.h"
-#include "prefs/updatecheck.h"
 
 #include <QAction>
 #include <QDialogButtonBox>

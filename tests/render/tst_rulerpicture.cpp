@@ -32,8 +32,11 @@ QString entries(const RulerWindow &ruler)
 {
     QString state;
     for (const QAction *action :
-         {ruler.menu()->action(RulerCommand::StretchPicture), ruler.menu()->action(RulerCommand::ProportionalPicture), ruler.menu()->action(RulerCommand::ActualSize), ruler.menu()->action(RulerCommand::ClearPicture),
-          ruler.menu()->action(RulerCommand::RulerToPictureSize), ruler.menu()->action(RulerCommand::TransparentPicture)}) {
+         {ruler.menu()->action(RulerCommand::StretchPicture),
+          ruler.menu()->action(RulerCommand::ProportionalPicture),
+          ruler.menu()->action(RulerCommand::ActualSize), ruler.menu()->action(RulerCommand::ClearPicture),
+          ruler.menu()->action(RulerCommand::RulerToPictureSize),
+          ruler.menu()->action(RulerCommand::TransparentPicture)}) {
         state += action->isEnabled() ? QLatin1Char('E') : QLatin1Char('-');
         state += action->isChecked() ? QLatin1Char('C') : QLatin1Char('-');
         state += action->isVisible() ? QLatin1Char('V') : QLatin1Char('-');

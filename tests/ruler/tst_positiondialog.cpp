@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/rulerwindow.h"
-#include "ruler/positionlimits.h"
-#include "ruler/positiondialog.h"
 #include "prefs/settings.h"
+#include "ruler/positiondialog.h"
+#include "ruler/positionlimits.h"
+#include "ruler/rulerwindow.h"
 #include "testsupport.h"
 #include "ui_positiondialog.h"
 

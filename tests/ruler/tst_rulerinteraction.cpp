@@ -484,7 +484,8 @@ void TestRulerInteraction::closingTheMiddleRulerActivatesTheLast()
     m_fixture.release(middle);
     QTRY_VERIFY(last->isActiveWindow());
     QCOMPARE(m_fixture.settings->rulers, (QList<RulerWindow *>{first, last}));
-    QVERIFY(!first->menu()->action(RulerCommand::CloseRuler)->isVisible() || m_fixture.settings->rulers.size() >= 2);
+    QVERIFY(!first->menu()->action(RulerCommand::CloseRuler)->isVisible() ||
+            m_fixture.settings->rulers.size() >= 2);
 }
 
 GRADORA_TEST_MAIN(TestRulerInteraction)

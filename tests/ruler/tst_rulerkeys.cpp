@@ -3,11 +3,11 @@
 
 #include "figure/figurekind.h"
 #include "prefs/magnifier.h"
+#include "ruler/infopanel.h"
 #include "ruler/mnemonics.h"
+#include "ruler/positiondialog.h"
 #include "ruler/rulermenu.h"
 #include "rulerfixture.h"
-#include "ruler/infopanel.h"
-#include "ruler/positiondialog.h"
 
 #include <QAction>
 #include <QActionGroup>

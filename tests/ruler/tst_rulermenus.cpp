@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/rulerwindow.h"
+#include "prefs/settings.h"
 #include "ruler/mnemonics.h"
 #include "ruler/rulermenu.h"
-#include "prefs/settings.h"
+#include "ruler/rulerwindow.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -94,9 +94,9 @@ struct FigureState
 
 FigureState figureState(const RulerWindow &ruler)
 {
-    return {ruler.figure.figureKind,         ruler.figure.figureOrigin, ruler.figure.figureAngle,
-            ruler.figure.figureScreenPoints, ruler.figure.ratioLocked,
-            ruler.menu()->checkedIn(RulerCommands::Group::Figure)};
+    return {ruler.figure.figureKind,  ruler.figure.figureOrigin,
+            ruler.figure.figureAngle, ruler.figure.figureScreenPoints,
+            ruler.figure.ratioLocked, ruler.menu()->checkedIn(RulerCommands::Group::Figure)};
 }
 
 } // namespace

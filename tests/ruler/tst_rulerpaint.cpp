@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "prefs/settings.h"
+#include "render/rulerstyle.h"
+#include "render/ticklayout.h"
 #include "ruler/rulermenu.h"
 #include "ruler/rulerwindow.h"
-#include "render/rulerstyle.h"
-#include "prefs/settings.h"
 #include "rulerfixture.h"
 #include "testsupport.h"
-#include "render/ticklayout.h"
 
 #include <QAction>
 #include <QPainter>
@@ -218,7 +218,9 @@ RulerWindow *TestRulerPaint::bareRuler(QSize size)
     ruler->execute(RulerCommand::ShowFigure);
     ruler->execute(RulerCommand::ShowReadings);
     ruler->execute(RulerCommand::ShowBorder);
-    Q_ASSERT(!ruler->options().value(RulerOption::ShowFigure) && !ruler->options().value(RulerOption::ShowReadings) && !ruler->options().value(RulerOption::ShowBorder));
+    Q_ASSERT(!ruler->options().value(RulerOption::ShowFigure) &&
+             !ruler->options().value(RulerOption::ShowReadings) &&
+             !ruler->options().value(RulerOption::ShowBorder));
     return ruler;
 }
 
@@ -246,10 +248,14 @@ void TestRulerPaint::choosePixelUnit(RulerWindow *ruler, const QString &pixelsPe
 
 void TestRulerPaint::placeZero(RulerWindow *ruler, bool zeroAtLeft, bool zeroAtBottom, bool fromOne)
 {
-    QAction *corner = zeroAtBottom ? (zeroAtLeft ? ruler->menu()->action(RulerCommand::StartBottomLeft) : ruler->menu()->action(RulerCommand::StartBottomRight))
-                                   : (zeroAtLeft ? ruler->menu()->action(RulerCommand::StartTopLeft) : ruler->menu()->action(RulerCommand::StartTopRight));
+    QAction *corner = zeroAtBottom ? (zeroAtLeft ? ruler->menu()->action(RulerCommand::StartBottomLeft)
+                                                 : ruler->menu()->action(RulerCommand::StartBottomRight))
+                                   : (zeroAtLeft ? ruler->menu()->action(RulerCommand::StartTopLeft)
+                                                 : ruler->menu()->action(RulerCommand::StartTopRight));
     corner->trigger();
-    (fromOne ? ruler->menu()->action(RulerCommand::StartFromPixelOne) : ruler->menu()->action(RulerCommand::StartFromPixelZero))->trigger();
+    (fromOne ? ruler->menu()->action(RulerCommand::StartFromPixelOne)
+             : ruler->menu()->action(RulerCommand::StartFromPixelZero))
+        ->trigger();
     QCOMPARE(ruler->options().value(RulerOption::ZeroAtLeft), zeroAtLeft);
     QCOMPARE(ruler->options().value(RulerOption::ZeroAtBottom), zeroAtBottom);
     QCOMPARE(ruler->options().value(RulerOption::StartFromPixelOne), fromOne);

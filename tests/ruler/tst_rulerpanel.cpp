@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "ruler/infopanel.h"
 #include "ruler/rulermenu.h"
 #include "rulerfixture.h"
-#include "ruler/infopanel.h"
 
 #include <QAction>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "ruler/infopanel.h"
 #include "ruler/rulermenu.h"
 #include "rulerfixture.h"
-#include "ruler/infopanel.h"
 
 #include <QAction>
 #include <QImage>
@@ -81,9 +81,13 @@ void TestRulerReadings::flyingRulerCountsFromTheZeroCorner()
     ruler->execute(RulerCommand::ShowReadings);
     ruler->execute(RulerCommand::ShowFigureReadings);
     ruler->execute(RulerCommand::ShowControlPoints);
-    QVERIFY(!ruler->options().value(RulerOption::ShowReadings) && !ruler->options().value(RulerOption::ShowFigureReadings) && ruler->options().value(RulerOption::HideControlPoints));
-    QAction *corner = zeroAtBottom ? (zeroAtLeft ? ruler->menu()->action(RulerCommand::StartBottomLeft) : ruler->menu()->action(RulerCommand::StartBottomRight))
-                                   : (zeroAtLeft ? ruler->menu()->action(RulerCommand::StartTopLeft) : ruler->menu()->action(RulerCommand::StartTopRight));
+    QVERIFY(!ruler->options().value(RulerOption::ShowReadings) &&
+            !ruler->options().value(RulerOption::ShowFigureReadings) &&
+            ruler->options().value(RulerOption::HideControlPoints));
+    QAction *corner = zeroAtBottom ? (zeroAtLeft ? ruler->menu()->action(RulerCommand::StartBottomLeft)
+                                                 : ruler->menu()->action(RulerCommand::StartBottomRight))
+                                   : (zeroAtLeft ? ruler->menu()->action(RulerCommand::StartTopLeft)
+                                                 : ruler->menu()->action(RulerCommand::StartTopRight));
     corner->trigger();
     ruler->execute(RulerCommand::FlyingRuler);
     ruler->figure.figureAngle = 0;

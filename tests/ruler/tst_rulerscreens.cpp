@@ -133,7 +133,8 @@ void TestRulerScreens::newRulerBesideItsMaker()
     QCOMPARE(made->backgroundColor, made->backgroundPalette.at(1));
     QVERIFY(made->menu()->action(RulerCommand::CloseRuler)->isVisible());
     maker->rebuildMenu();
-    QVERIFY(maker->menu()->contextMenu()->actions().contains(maker->menu()->action(RulerCommand::CloseRuler)));
+    QVERIFY(
+        maker->menu()->contextMenu()->actions().contains(maker->menu()->action(RulerCommand::CloseRuler)));
 }
 
 void TestRulerScreens::colourDialogFollowsTheNewRuler()

@@ -112,12 +112,13 @@ void TestRulerShape::shapeKeepsWhatTheRulerDraws_data()
         << RulerChange([](RulerWindow &) {})
         << QList<QPoint>{{200, 2}, {200, 35}, {200, 265}, {35, 150}, {365, 150}, {5, 5}}
         << QList<QPoint>{{200, 150}, {60, 60}, {340, 240}};
-    QTest::newRow("hidden tickers leave the edge ring") << RulerChange([](RulerWindow &r) {
-        r.execute(RulerCommand::HideAllTickers);
-        setOption(r, RulerOption::ShowBorder, false);
-    }) << QList<QPoint>{{200, 0}, {200, 3}, {0, 150}, {399, 150}, {200, 299}}
-                                                        << QList<QPoint>{
-                                                               {200, 20}, {20, 150}, {380, 150}, {200, 280}};
+    QTest::newRow("hidden tickers leave the edge ring")
+        << RulerChange([](RulerWindow &r) {
+               r.execute(RulerCommand::HideAllTickers);
+               setOption(r, RulerOption::ShowBorder, false);
+           })
+        << QList<QPoint>{{200, 0}, {200, 3}, {0, 150}, {399, 150}, {200, 299}}
+        << QList<QPoint>{{200, 20}, {20, 150}, {380, 150}, {200, 280}};
     QTest::newRow("a guide is kept within its reach")
         << RulerChange([](RulerWindow &r) { r.horizontalGuides = {150}; })
         << QList<QPoint>{{200, 150}, {200, 147}, {200, 153}} << QList<QPoint>{{200, 156}, {200, 144}};
@@ -184,12 +185,16 @@ void TestRulerShape::shapeFollowsEveryChange_data()
         r.figure.recompute();
     }) << true;
     QTest::newRow("guide added") << RulerChange([](RulerWindow &r) { r.verticalGuides.append(123); }) << true;
-    QTest::newRow("ticker hidden") << RulerChange([](RulerWindow &r) { setOption(r, RulerOption::ShowLeftTicker, false); }) << true;
+    QTest::newRow("ticker hidden") << RulerChange([](RulerWindow &r) {
+        setOption(r, RulerOption::ShowLeftTicker, false);
+    }) << true;
     QTest::newRow("start point, the ticks turn within their bands")
         << RulerChange([](RulerWindow &r) { setOption(r, RulerOption::ZeroAtLeft, false); }) << false;
     QTest::newRow("guide colour, the same shape")
         << RulerChange([](RulerWindow &r) { r.guidesColor = Qt::blue; }) << false;
-    QTest::newRow("cross-hair") << RulerChange([](RulerWindow &r) { setOption(r, RulerOption::ShowCentralPoint, true); }) << true;
+    QTest::newRow("cross-hair") << RulerChange([](RulerWindow &r) {
+        setOption(r, RulerOption::ShowCentralPoint, true);
+    }) << true;
     QTest::newRow("picture") << RulerChange([](RulerWindow &r) {
         r.image = QImage(120, 80, QImage::Format_ARGB32);
         r.image.fill(Qt::blue);

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "prefs/settings.h"
+#include "ruler/mnemonics.h"
 #include "ruler/rulermenu.h"
 #include "ruler/rulerwindow.h"
-#include "ruler/mnemonics.h"
-#include "prefs/settings.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -71,7 +71,8 @@ void TestRulerUnits::refusedUnitTellsWhyAndFallsBackToPixels()
 {
     units()->item(5, 0)->setText("Furlongs");
     m_ruler->rebuildMenu();
-    QCOMPARE(Mnemonics::strip(m_ruler->menu()->action(RulerCommands::physicalUnit(5))->text()), QStringLiteral("Furlongs"));
+    QCOMPARE(Mnemonics::strip(m_ruler->menu()->action(RulerCommands::physicalUnit(5))->text()),
+             QStringLiteral("Furlongs"));
 
     m_ruler->execute(RulerCommands::physicalUnit(5));
     QCOMPARE(m_messages,

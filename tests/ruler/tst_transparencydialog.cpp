@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/rulerwindow.h"
 #include "prefs/settings.h"
-#include "testsupport.h"
+#include "ruler/rulerwindow.h"
 #include "ruler/transparencydialog.h"
+#include "testsupport.h"
 #include "ui_transparencydialog.h"
 
 #include <QPushButton>
