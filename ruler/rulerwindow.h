@@ -9,6 +9,7 @@
 #include "render/unitscale.h"
 #include "ruler/hittest.h"
 #include "ruler/modifierlatch.h"
+#include "ruler/positiondialog.h"
 #include "ruler/rulercommand.h"
 #include "ruler/ruleroptions.h"
 #include "ruler/wheelsteps.h"
@@ -165,10 +166,6 @@ public:
 public Q_SLOTS:
     void currentColorChanged(const QColor &color);
     void currentTransChanged(int alpha);
-    void posChangedL(int value);
-    void posChangedT(int value);
-    void posChangedW(int value);
-    void posChangedH(int value);
 
 public:
     // The window's move handling; also run directly, with no event.
@@ -271,6 +268,8 @@ private:
     void toggleProportionalPicture();
     void showPictureAtActualSize();
     void fitRulerToPicture();
+    // The Position/Size dialog's boxes move and size the window while they are edited.
+    void followEditedGeometry(PositionDialog::Field field, int value);
 
     // The flying figure as the pointer and the keys see it.
     QList<QPoint> figureControlPoints() const;
