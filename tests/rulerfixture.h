@@ -5,8 +5,8 @@
 
 // A preferences object and the rulers attached to it, made afresh for every test function.
 
-#include "gradora.h"
-#include "settings.h"
+#include "ruler/rulerwindow.h"
+#include "prefs/settings.h"
 #include "testsupport.h"
 
 #include <QTest>
@@ -31,18 +31,18 @@ public:
     }
 
     // A ruler attached to the preferences, not yet shown.
-    Gradora *attached()
+    RulerWindow *attached()
     {
-        auto *ruler = new Gradora(nullptr);
+        auto *ruler = new RulerWindow(nullptr);
         ruler->attachTo(settings.get());
         rulers.append(ruler);
         return ruler;
     }
 
     // A ruler shown at the geometry and, when asked, made the active window.
-    Gradora *shown(const QRect &geometry, bool active = false)
+    RulerWindow *shown(const QRect &geometry, bool active = false)
     {
-        Gradora *ruler = attached();
+        RulerWindow *ruler = attached();
         ruler->setGeometry(geometry);
         ruler->show();
         if (active) {
@@ -56,10 +56,10 @@ public:
     }
 
     // A ruler that the program made itself (a new ruler) and that the fixture must delete.
-    void adopt(Gradora *ruler) { rulers.append(ruler); }
+    void adopt(RulerWindow *ruler) { rulers.append(ruler); }
     // A ruler that closed and deletes itself.
-    void release(Gradora *ruler) { rulers.removeOne(ruler); }
+    void release(RulerWindow *ruler) { rulers.removeOne(ruler); }
 
     std::unique_ptr<Settings> settings;
-    QList<Gradora *> rulers;
+    QList<RulerWindow *> rulers;
 };

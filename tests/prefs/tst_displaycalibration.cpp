@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "displaycalibration.h"
-#include "panel.h"
-#include "settings.h"
+#include "prefs/displaycalibration.h"
+#include "prefs/displaylabel.h"
+#include "prefs/settings.h"
 #include "testsupport.h"
 
 #include <QDoubleSpinBox>
@@ -354,7 +354,7 @@ void TestDisplayCalibration::identificationLabel()
 {
     m_settings->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_settings.get()));
-    panel *label = m_settings->displayLabel;
+    DisplayLabel *label = m_settings->displayLabel;
 
     // Row 0 right after a tab change only arms the label.
     table()->setCurrentCell(1, 0);

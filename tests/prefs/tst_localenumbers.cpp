@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "localenumbers.h"
-#include "settings.h"
+#include "prefs/localenumbers.h"
+#include "prefs/settings.h"
 #include "testsupport.h"
 #include "ui_settings.h"
 

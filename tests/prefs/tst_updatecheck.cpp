@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "gradora.h"
-#include "programkeys.h"
-#include "settings.h"
+#include "ruler/rulerwindow.h"
+#include "prefs/programkeys.h"
+#include "prefs/settings.h"
 #include "testsupport.h"
-#include "updatecheck.h"
+#include "prefs/updatecheck.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -574,7 +574,7 @@ void TestUpdateCheck::rulerEntryChecksOnRequest()
     server.makeCurrent();
     auto settings = quietSettings();
     QSignalSpy finished(settings->network, &QNetworkAccessManager::finished);
-    Gradora ruler;
+    RulerWindow ruler;
     ruler.attachTo(settings.get());
     ruler.setCheckForUpdates();
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, kWaitMs);
