@@ -4,14 +4,14 @@
 // Construction, joining the preferences, persistence, and the life of a ruler window.
 #include "ruler/rulerwindow.h"
 
-#include "ruler/compositorwatch.h"
-#include "ruler/geometryrule.h"
 #include "prefs/programstore.h"
-#include "ruler/rulerkeys.h"
-#include "ruler/infopanel.h"
-#include "ruler/screenplacement.h"
 #include "prefs/settings.h"
 #include "prefs/storevalues.h"
+#include "ruler/compositorwatch.h"
+#include "ruler/geometryrule.h"
+#include "ruler/infopanel.h"
+#include "ruler/rulerkeys.h"
+#include "ruler/screenplacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -132,10 +132,11 @@ void RulerWindow::readOptions()
     (rulerStartsFrom1 ? actStartFromOne : actStartFromZero)->setChecked(true);
 
     pointerPressed = readBool(store, RulerKeys::canShowToolbox, pointerPressed);
-    toolboxPosition = readInt(store, RulerKeys::toolboxPosition, 2);
+    m_panelSide = ScreenPlacement::panelSideFromStored(readInt(store, RulerKeys::toolboxPosition, 2));
     actPanelSide->setEnabled(pointerPressed);
     if (pointerPressed)
-        actPanelSide->setText(toolboxPosition == 2 ? tr("Send Panel to Left") : tr("Send Panel to Right"));
+        actPanelSide->setText(m_panelSide == ScreenPlacement::PanelSide::Right ? tr("Send Panel to Left")
+                                                                               : tr("Send Panel to Right"));
 
     boldControlPoints = !readBool(store, RulerKeys::boldControlPoints, boldControlPoints);
     setViewNAction();
@@ -158,9 +159,11 @@ void RulerWindow::attachTo(Settings *preferences)
     colorDialog->setCurrentColor(backgroundColor);
 
     infoPanel = settings->infoPanel;
-    settings->toolboxPosition = toolboxPosition;
+    settings->toolboxPosition = int(m_panelSide);
 
     backgroundColor = backgroundPalette.at(settings->takeNextColorIndex(int(backgroundPalette.size())));
+
+    applyColourLimits();
 
     if (stayOnTop) {
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
@@ -193,6 +196,7 @@ void RulerWindow::restoreFirstRuler()
     rulerColor = QColor(111, 33, 55, 255);
     rulerColor = readColor(store, RulerKeys::rulerColor, rulerColor);
     guidesColor = readColor(store, RulerKeys::guidesColor, guidesColor);
+    applyColourLimits();
 
     // Unreadable, empty or absurd stored geometry gives the empty-store one; the rule does the rest.
     placeWindow(GeometryRule::restored(store.value(RulerKeys::geometry), GeometryRule::currentScreens()));
@@ -263,12 +267,6 @@ void RulerWindow::showEvent(QShowEvent *event)
     }
 }
 
-void RulerWindow::clearRememberedModifiers()
-{
-    altState = false;
-    shiftState = false;
-}
-
 void RulerWindow::newRuler()
 {
     clearRememberedModifiers();
@@ -276,21 +274,8 @@ void RulerWindow::newRuler()
     colorDialog->disconnect();
     ruler->attachTo(settings);
 
-    if (colorDialog->isVisible()) {
-        switch (colorTarget) {
-        case 1:
-            ruler->setBackgroundAction();
-            break;
-        case 2:
-            ruler->setRulerAction();
-            break;
-        case 3:
-            ruler->setGuidesAction();
-            break;
-        default:
-            break;
-        }
-    }
+    if (colorDialog->isVisible() && m_colorTarget)
+        ruler->editColour(*m_colorTarget);
 
     ruler->clearRememberedModifiers();
     ruler->placeWindow(QRect(pos() + QPoint(kNewRulerOffset, kNewRulerOffset), ruler->sizeHint()));
@@ -327,7 +312,7 @@ void RulerWindow::closeRuler()
     next->activateWindow();
     next->raise();
     next->setFocus();
-    next->moveEvent(nullptr);
+    next->followWindowMove();
     deleteLater();
 }
 

@@ -5,18 +5,16 @@
 #include "ruler/rulerwindow.h"
 
 #include "app/appidentity.h"
-#include "render/pictureloader.h"
-#include "render/pictureplacement.h"
 #include "prefs/programkeys.h"
 #include "prefs/programstore.h"
 #include "prefs/topmessage.h"
+#include "render/pictureloader.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPainter>
 #include <QSettings>
 
 std::function<QString(QWidget *, const QString &, const QString &)> RulerWindow::askPictureFile =
@@ -114,21 +112,4 @@ void RulerWindow::setRulerToImageSize()
         setFullScreen();
     placeWindow(QRect(geometry().topLeft(), image.size()));
     update();
-}
-
-void RulerWindow::drawPicture(QPainter &painter) const
-{
-    if (image.isNull())
-        return;
-    painter.save();
-    // With the SourceIn mode the picture takes the alpha of the translucent body painted before it.
-    if (transparentImage)
-        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    // Scaling stays the fast, unsmoothed kind: every picture pixel remains a sharp block.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (stretchImage)
-        painter.drawImage(PicturePlacement::targetRect(image.size(), size(), true, proportionalImage), image);
-    else
-        painter.drawImage(QPoint(0, 0), image);
-    painter.restore();
 }

@@ -4,8 +4,8 @@
 // The keyboard: every feature has its key.
 #include "ruler/rulerwindow.h"
 
-#include "ruler/conventionkeys.h"
 #include "prefs/settings.h"
+#include "ruler/conventionkeys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,7 +27,7 @@ void RulerWindow::keyPressEvent(QKeyEvent *event)
     const int key = event->key();
     // The chord comes from this event alone, so the order in which its keys went down does not count.
     takeChord(ModifierLatch::fromKey(key, true, event->modifiers()));
-    if (shiftState && altState && handleAltShiftChord(key))
+    if (shiftHeld() && altHeld() && handleAltShiftChord(key))
         return;
     if (event->modifiers() == Qt::AltModifier && handleExactlyAlt(event))
         return;
@@ -162,9 +162,10 @@ void RulerWindow::prepareForKey(const QKeyEvent *event)
         resize_more = settings->resize_more;
     }
     if (ModifierLatch::isAltKey(event->key()) || event->key() == Qt::Key_Shift)
-        wheelSteps.reset();
-    if (shiftState)
-        setCursor(dragMode != 0 || altState ? Qt::ArrowCursor : Qt::SizeFDiagCursor);
+        m_wheelSteps.reset();
+    if (shiftHeld())
+        setCursor(m_dragMode != PointerRules::DragMode::Body || altHeld() ? Qt::ArrowCursor
+                                                                          : Qt::SizeFDiagCursor);
 }
 
 bool RulerWindow::handleArrowKey(int key)
@@ -188,12 +189,12 @@ bool RulerWindow::handleArrowKey(int key)
     }
     if (fullScreen)
         return true;
-    if (shiftState) {
+    if (shiftHeld()) {
         // Keyboard resizes keep the top-left; the geometry rule keeps the minimum.
-        const int step = altState ? resize_more : resize_normal;
+        const int step = altHeld() ? resize_more : resize_normal;
         placeWindow(QRect(pos(), size() + QSize(direction.x() * step, direction.y() * step)));
     } else {
-        placeWindowAt(pos() + direction * (altState ? move_more : move_normal));
+        placeWindowAt(pos() + direction * (altHeld() ? move_more : move_normal));
     }
     return true;
 }
@@ -209,8 +210,9 @@ bool RulerWindow::handleFigureKey(const QKeyEvent *event)
                                     &RulerWindow::set_S_Rhombus,       &RulerWindow::set_S_IsoscelesTriangle,
                                     &RulerWindow::set_S_RightTriangle, &RulerWindow::set_S_Circle,
                                     &RulerWindow::set_S_Ellipse};
-    static const Slot ratio[] = {&RulerWindow::set4to3Ratio,  &RulerWindow::set16to9Ratio, &RulerWindow::set5to3Ratio,
-                                 &RulerWindow::set3to2ratio,  &RulerWindow::set185ratio,   &RulerWindow::set239ratio,
+    static const Slot ratio[] = {&RulerWindow::set4to3Ratio,  &RulerWindow::set16to9Ratio,
+                                 &RulerWindow::set5to3Ratio,  &RulerWindow::set3to2ratio,
+                                 &RulerWindow::set185ratio,   &RulerWindow::set239ratio,
                                  &RulerWindow::setGoldenRatio};
     // The characters on the shifted digits of a US keyboard give the centred kinds directly.
     static const int shiftedDigits[] = {Qt::Key_Exclam,   Qt::Key_At,      Qt::Key_NumberSign,
@@ -295,12 +297,12 @@ bool RulerWindow::handleFigureKey(const QKeyEvent *event)
 
     if (key >= Qt::Key_1 && key <= Qt::Key_7) {
         const int index = key - Qt::Key_1;
-        if (altState) {
+        if (altHeld()) {
             call(ratio[index]);
-            if (shiftState && index > 0)
+            if (shiftHeld() && index > 0)
                 call(centered[index]);
         } else {
-            call(shiftState ? centered[index] : corner[index]);
+            call(shiftHeld() ? centered[index] : corner[index]);
         }
         return true;
     }
@@ -350,7 +352,7 @@ bool RulerWindow::handleOptionKey(int key)
         setViewFReadingsAction();
         return true;
     case Qt::Key_Y:
-        if (!altState && !shiftState)
+        if (!altHeld() && !shiftHeld())
             setViewReadingsAction();
         return true;
     case Qt::Key_QuoteLeft:
@@ -365,6 +367,6 @@ bool RulerWindow::handleOptionKey(int key)
 void RulerWindow::keyReleaseEvent(QKeyEvent *event)
 {
     takeChord(ModifierLatch::fromKey(event->key(), false, event->modifiers()));
-    if (!shiftState && dragMode == 0)
+    if (!shiftHeld() && m_dragMode == PointerRules::DragMode::Body)
         setCursor(Qt::ArrowCursor);
 }

@@ -4,12 +4,12 @@
 // The window's shape where no compositing manager makes its body translucent.
 #include "ruler/rulerwindow.h"
 
-#include "ruler/compositorwatch.h"
-#include "figure/figurereadings.h"
-#include "render/inkmask.h"
-#include "ruler/pointerrules.h"
-#include "render/rulershape.h"
 #include "prefs/settings.h"
+#include "render/inkmask.h"
+#include "render/rulershape.h"
+#include "ruler/compositorwatch.h"
+#include "ruler/pointerrules.h"
+#include "ruler/rulerpainter.h"
 
 #include <QAction>
 #include <QDataStream>
@@ -25,15 +25,13 @@ constexpr int kHandleReach = PointerRules::kControlPointReach;
 QRegion RulerWindow::shapeRegion() const
 {
     InkMask mask(size(), logicalDpiY());
-    const TickFrame frame{size(), zeroAtLeft, zeroAtBottom, rulerStartsFrom1};
-    RulerShape::markBands(mask, frame, scale,
-                          {topTickerVisible, bottomTickerVisible, leftTickerVisible, rightTickerVisible},
+    const RulerPaintState state = paintState();
+    RulerShape::markBands(mask, state.tickFrame(), state.scale,
+                          {state.topTicker, state.bottomTicker, state.leftTicker, state.rightTicker},
                           PointerRules::kGuideBandEnd + 1);
-    const FigureReadings figureReadings =
-        FigureReadings::measure(figure, figureUnits(), {size(), zeroAtLeft, zeroAtBottom, rulerStartsFrom1});
     {
         QPainter painter(&mask);
-        drawContent(painter, figureReadings);
+        RulerPainter::drawContent(painter, state, m_paintCache);
     }
     if (flyingFigureVisible && !noControlPoints) {
         for (const QPoint &point : figureControlPoints())
@@ -54,10 +52,11 @@ QByteArray RulerWindow::shapeSignature() const
         << R_M_MinimalReadings << R_M_Width << R_M_Height << bottmRightLabel << flyingFigureVisible
         << showOnFigureReadings << showMasterPointLines << boldControlPoints << noControlPoints;
     out << int(scale.unitKind) << scale.unitLabel << scale.pixelsPerUnitX << scale.pixelsPerUnitY;
-    out << showGuides << horizontalGuides << verticalGuides;
+    out << showGuides << m_guides.horizontal() << m_guides.vertical();
     // The guide spacing is written beside the pointer while it rests on a guide.
-    const bool spacingShown = hoverGuides && (guideMode == 3 || cursor().shape() == Qt::SplitVCursor);
-    out << spacingShown << (spacingShown ? lastLocalPos : QPoint());
+    const bool spacingShown = guideSpacingShown();
+    out << spacingShown << (spacingShown ? m_guides.pointer() : QPoint());
+    const RulerReadings readings = this->readings();
     out << readings.widthNumber << readings.heightNumber << readings.widthText << readings.heightText
         << readings.areaText << readings.perimeterText;
     out << figure.figureKind << figure.figurePointCount << figure.figureOrigin << figure.figureAngle

@@ -52,7 +52,7 @@ void RulerWindow::setUnit(bool quiet)
         actPixels->setChecked(true);
     }
     if (!quiet)
-        moveEvent(nullptr);
+        followWindowMove();
     update();
 }
 
