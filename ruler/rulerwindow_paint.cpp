@@ -15,6 +15,16 @@
 #include <QMetaMethod>
 #include <QPainter>
 
+ReadingScale RulerWindow::readingScale() const
+{
+    ReadingScale reading;
+    reading.pixelMode = scale.unitKind == UnitScale::Pixels;
+    reading.pixelsPerUnitX = scale.pixelsPerUnitX;
+    reading.pixelsPerUnitY = scale.pixelsPerUnitY;
+    reading.unitLabel = scale.unitLabel;
+    return reading;
+}
+
 RulerReadings RulerWindow::currentReadings() const
 {
     return ReadingText::rulerReadings(size(), readingScale(), actMegapixel->isChecked());
