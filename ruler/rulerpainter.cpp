@@ -115,26 +115,6 @@ int labelShift(double value)
     return shift;
 }
 
-// The picture under everything else, where its options place it.
-void drawPicture(QPainter &painter, const RulerPaintState &state)
-{
-    if (state.picture.isNull())
-        return;
-    painter.save();
-    // With the SourceIn mode the picture takes the alpha of the translucent body painted before it.
-    if (state.transparentPicture)
-        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    // Scaling stays the fast, unsmoothed kind: every picture pixel remains a sharp block.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (state.stretchPicture)
-        painter.drawImage(
-            PicturePlacement::targetRect(state.picture.size(), state.size, true, state.proportionalPicture),
-            state.picture);
-    else
-        painter.drawImage(QPoint(0, 0), state.picture);
-    painter.restore();
-}
-
 void drawBorder(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
 {
     if (!state.border)
@@ -354,6 +334,25 @@ RulerPaintCache &cacheFor(std::shared_ptr<RulerPaintCache> &cache)
     return *cache;
 }
 } // namespace
+
+void drawPicture(QPainter &painter, const RulerPaintState &state)
+{
+    if (state.picture.isNull())
+        return;
+    painter.save();
+    // With the SourceIn mode the picture takes the alpha of the translucent body painted before it.
+    if (state.transparentPicture)
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    // Scaling stays the fast, unsmoothed kind: every picture pixel remains a sharp block.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (state.stretchPicture)
+        painter.drawImage(
+            PicturePlacement::targetRect(state.picture.size(), state.size, true, state.proportionalPicture),
+            state.picture);
+    else
+        painter.drawImage(QPoint(0, 0), state.picture);
+    painter.restore();
+}
 
 QString rulerAreaLine(const RulerPaintState &state)
 {

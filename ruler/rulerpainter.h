@@ -74,6 +74,8 @@ namespace RulerPainter {
 void paint(QPainter &painter, const RulerPaintState &state, std::shared_ptr<RulerPaintCache> &cache);
 // Everything after the body's fill; the window's shape is made from it too.
 void drawContent(QPainter &painter, const RulerPaintState &state, std::shared_ptr<RulerPaintCache> &cache);
+// The picture under everything else, where its options place it; the first step of the content.
+void drawPicture(QPainter &painter, const RulerPaintState &state);
 // The ruler's "Area | Perimeter" line as drawn, or empty where the window writes none.
 QString rulerAreaLine(const RulerPaintState &state);
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "ruler/rulerpainter.h"
 #include "ruler/rulerwindow.h"
 #include "ruler/rulerkeys.h"
 #include "testsupport.h"
@@ -124,7 +125,13 @@ QImage TestRulerPicture::paint(const RulerWindow &ruler, const QColor &body)
     canvas.fill(Qt::transparent);
     QPainter painter(&canvas);
     painter.fillRect(canvas.rect(), body);
-    ruler.drawPicture(painter);
+    RulerPaintState state;
+    state.size = ruler.size();
+    state.picture = ruler.image;
+    state.stretchPicture = ruler.stretchImage;
+    state.proportionalPicture = ruler.proportionalImage;
+    state.transparentPicture = ruler.transparentImage;
+    RulerPainter::drawPicture(painter, state);
     painter.end();
     return canvas.convertToFormat(QImage::Format_ARGB32);
 }
