@@ -81,7 +81,7 @@ private:
     qreal numberAscent = QFontMetricsF(number).ascent();
 };
 
-ReadingScale RulerPaintState::readingScale() const
+ReadingScale RulerPaintState::readingScaleOf(const UnitScale &scale)
 {
     ReadingScale reading;
     reading.pixelMode = scale.unitKind == UnitScale::Pixels;

@@ -63,7 +63,10 @@ struct RulerPaintState
     FigureStyle figureStyle;
 
     TickFrame tickFrame() const { return {size, zeroAtLeft, zeroAtBottom, startsFromOne}; }
-    ReadingScale readingScale() const;
+    ReadingScale readingScale() const { return readingScaleOf(scale); }
+
+    // What the reading texts need to know of a unit scale.
+    static ReadingScale readingScaleOf(const UnitScale &scale);
 };
 
 // The ruler window's paint pass as named steps, each reading only the snapshot. The cache keeps fonts,

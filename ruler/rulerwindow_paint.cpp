@@ -17,12 +17,7 @@
 
 ReadingScale RulerWindow::readingScale() const
 {
-    ReadingScale reading;
-    reading.pixelMode = scale.unitKind == UnitScale::Pixels;
-    reading.pixelsPerUnitX = scale.pixelsPerUnitX;
-    reading.pixelsPerUnitY = scale.pixelsPerUnitY;
-    reading.unitLabel = scale.unitLabel;
-    return reading;
+    return RulerPaintState::readingScaleOf(scale);
 }
 
 RulerReadings RulerWindow::currentReadings() const

@@ -5,8 +5,8 @@
 
 // A preferences object and the rulers attached to it, made afresh for every test function.
 
-#include "ruler/rulerwindow.h"
 #include "prefs/settings.h"
+#include "ruler/rulerwindow.h"
 #include "testsupport.h"
 
 #include <QTest>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "ruler/rulerkeys.h"
 #include "ruler/rulerpainter.h"
 #include "ruler/rulerwindow.h"
-#include "ruler/rulerkeys.h"
 #include "testsupport.h"
 
 #include <QAction>

@@ -39,11 +39,13 @@ void TestHitTest::targets_data()
                                << int(Qt::SplitHCursor);
     QTest::newRow("top band") << wide << none << noGuides << QPoint(300, 11) << Target::GuideBand << body
                               << int(Qt::SplitVCursor);
-    QTest::newRow("right edge of a wide ruler") << wide << none << noGuides << QPoint(637, 200)
-                                                << Target::Edge << DragMode::RightEdge << int(Qt::SizeHorCursor);
+    QTest::newRow("right edge of a wide ruler")
+        << wide << none << noGuides << QPoint(637, 200) << Target::Edge << DragMode::RightEdge
+        << int(Qt::SizeHorCursor);
     // 25 wide: the right band 21..24 lies inside the left guide band 11..29.
-    QTest::newRow("right edge of a 25-px ruler") << QSize(25, 300) << none << noGuides << QPoint(22, 150)
-                                                 << Target::Edge << DragMode::RightEdge << int(Qt::SizeHorCursor);
+    QTest::newRow("right edge of a 25-px ruler")
+        << QSize(25, 300) << none << noGuides << QPoint(22, 150) << Target::Edge << DragMode::RightEdge
+        << int(Qt::SizeHorCursor);
     QTest::newRow("bottom edge of a 30-px ruler")
         << QSize(400, 30) << none << noGuides << QPoint(200, 27) << Target::Edge << DragMode::BottomEdge
         << int(Qt::SizeVerCursor);

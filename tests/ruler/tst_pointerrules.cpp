@@ -94,23 +94,28 @@ void TestPointerRules::edgeDrags_data()
     // The window stands at (100, 100), 300 x 200.
     QTest::newRow("right edge to width 21")
         << DragMode::RightEdge << QPoint(-279, 0) << false << QRect(100, 100, 21, 200);
-    QTest::newRow("right edge to width 20 ignored") << DragMode::RightEdge << QPoint(-280, 0) << false << QRect();
+    QTest::newRow("right edge to width 20 ignored")
+        << DragMode::RightEdge << QPoint(-280, 0) << false << QRect();
     QTest::newRow("left edge to width 20")
         << DragMode::LeftEdge << QPoint(280, 0) << false << QRect(380, 100, 20, 200);
-    QTest::newRow("left edge to width 19 ignored") << DragMode::LeftEdge << QPoint(281, 0) << false << QRect();
+    QTest::newRow("left edge to width 19 ignored")
+        << DragMode::LeftEdge << QPoint(281, 0) << false << QRect();
     QTest::newRow("top edge up") << DragMode::TopEdge << QPoint(0, -50) << false << QRect(100, 50, 300, 250);
     QTest::newRow("bottom edge to 20")
         << DragMode::BottomEdge << QPoint(0, -180) << false << QRect(100, 100, 300, 20);
     QTest::newRow("bottom edge to 19 ignored") << DragMode::BottomEdge << QPoint(0, -181) << false << QRect();
-    QTest::newRow("bottom-right") << DragMode::BottomRight << QPoint(10, 20) << false << QRect(100, 100, 310, 220);
+    QTest::newRow("bottom-right") << DragMode::BottomRight << QPoint(10, 20) << false
+                                  << QRect(100, 100, 310, 220);
     QTest::newRow("bottom-right in full screen")
         << DragMode::BottomRight << QPoint(10, 20) << true << QRect(100, 100, 310, 220);
-    QTest::newRow("left edge in full screen ignored") << DragMode::LeftEdge << QPoint(10, 0) << true << QRect();
+    QTest::newRow("left edge in full screen ignored")
+        << DragMode::LeftEdge << QPoint(10, 0) << true << QRect();
     QTest::newRow("top-left") << DragMode::TopLeft << QPoint(10, 20) << false << QRect(110, 120, 290, 180);
     QTest::newRow("top-right") << DragMode::TopRight << QPoint(10, 20) << false << QRect(100, 120, 310, 180);
     QTest::newRow("top-right to width 20")
         << DragMode::TopRight << QPoint(-280, 0) << false << QRect(100, 100, 20, 200);
-    QTest::newRow("bottom-left") << DragMode::BottomLeft << QPoint(10, 20) << false << QRect(110, 100, 290, 220);
+    QTest::newRow("bottom-left") << DragMode::BottomLeft << QPoint(10, 20) << false
+                                 << QRect(110, 100, 290, 220);
 }
 
 void TestPointerRules::edgeDrags()

@@ -446,9 +446,12 @@ void TestRulerInteraction::keysNeverLoseTheRuler_data()
     QTest::addColumn<QRect>("expected");
     const int shift = int(Qt::ShiftModifier);
     const int shiftAlt = int(Qt::ShiftModifier | Qt::AltModifier);
-    QTest::newRow("Shift+Left to the minimum width") << int(Qt::Key_Left) << shift << 40 << QRect(100, 100, 20, 200);
-    QTest::newRow("Shift+Up to the minimum height") << int(Qt::Key_Up) << shift << 40 << QRect(100, 100, 300, 20);
-    QTest::newRow("Shift+Alt+Left by large steps") << int(Qt::Key_Left) << shiftAlt << 20 << QRect(100, 100, 20, 200);
+    QTest::newRow("Shift+Left to the minimum width")
+        << int(Qt::Key_Left) << shift << 40 << QRect(100, 100, 20, 200);
+    QTest::newRow("Shift+Up to the minimum height")
+        << int(Qt::Key_Up) << shift << 40 << QRect(100, 100, 300, 20);
+    QTest::newRow("Shift+Alt+Left by large steps")
+        << int(Qt::Key_Left) << shiftAlt << 20 << QRect(100, 100, 20, 200);
     // The offscreen desktop of these tests is 800 by 800.
     QTest::newRow("Shift+Right up to the desktop's width")
         << int(Qt::Key_Right) << shiftAlt << 200 << QRect(100, 100, 800, 200);

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "prefs/settings.h"
+#include "render/rulerstyle.h"
+#include "render/ticklayout.h"
 #include "ruler/rulerwindow.h"
 #include "rulerfixture.h"
-#include "render/rulerstyle.h"
-#include "prefs/settings.h"
 #include "testsupport.h"
-#include "render/ticklayout.h"
 
 #include <QAction>
 #include <QColorDialog>

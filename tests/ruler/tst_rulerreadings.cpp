@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "rulerfixture.h"
 #include "ruler/infopanel.h"
+#include "rulerfixture.h"
 
 #include <QAction>
 #include <QImage>

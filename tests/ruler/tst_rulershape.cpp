@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/compositorwatch.h"
 #include "figure/figurekind.h"
+#include "ruler/compositorwatch.h"
 #include "rulerfixture.h"
 
 #include <QTest>
@@ -193,8 +193,10 @@ void TestRulerShape::shapeFollowsEveryChange_data()
         r.figure.figureAngle = 30;
         r.figure.recompute();
     }) << true;
-    QTest::newRow("guide added") << RulerChange([](RulerWindow &r) { addGuide(r, Qt::Vertical, 123); }) << true;
-    QTest::newRow("ticker hidden") << RulerChange([](RulerWindow &r) { r.leftTickerVisible = false; }) << true;
+    QTest::newRow("guide added") << RulerChange([](RulerWindow &r) { addGuide(r, Qt::Vertical, 123); })
+                                 << true;
+    QTest::newRow("ticker hidden") << RulerChange([](RulerWindow &r) { r.leftTickerVisible = false; })
+                                   << true;
     QTest::newRow("start point, the ticks turn within their bands")
         << RulerChange([](RulerWindow &r) { r.zeroAtLeft = false; }) << false;
     QTest::newRow("guide colour, the same shape")
