@@ -11,6 +11,7 @@
 #include "ruler/hittest.h"
 #include "ruler/modifierlatch.h"
 #include "ruler/paneltexts.h"
+#include "ruler/positiondialog.h"
 #include "ruler/screenplacement.h"
 #include "ruler/wheelsteps.h"
 
@@ -321,10 +322,6 @@ public Q_SLOTS:
     void setTransparentImage();
     void setMagnifier();
     void setManualSet();
-    void posChangedL(int value);
-    void posChangedT(int value);
-    void posChangedW(int value);
-    void posChangedH(int value);
     void setFullScreen();
 #if GRADORA_UPDATE_CHECK
     void setCheckForUpdates();
@@ -430,6 +427,8 @@ private:
     bool handleFigureKey(const QKeyEvent *event);
     bool handleOptionKey(int key);
     void quitSavingThisRuler();
+    // The Position/Size dialog's boxes move and size the window while they are edited.
+    void followEditedGeometry(PositionDialog::Field field, int value);
     // F1, Ctrl+Q, Ctrl+W and Escape, before the program's own keys.
     bool runConventionKey(const QKeyEvent *event);
 
