@@ -8,10 +8,6 @@
 
 #include <QColorDialog>
 
-namespace {
-constexpr int kMinimumBackgroundAlpha = 25;
-} // namespace
-
 QColor RulerWindow::colour(ColorTarget target) const
 {
     switch (target) {
@@ -45,9 +41,8 @@ void RulerWindow::setColour(ColorTarget target, const QColor &colour)
 
 void RulerWindow::applyColourLimits()
 {
-    if (backgroundColor.alpha() < kMinimumBackgroundAlpha)
-        backgroundColor.setAlpha(kMinimumBackgroundAlpha);
-    rulerColor.setAlpha(255);
+    backgroundColor = limitedColour(ColorTarget::Background, backgroundColor);
+    rulerColor = limitedColour(ColorTarget::Ruler, rulerColor);
     QPalette colours = palette();
     if (colours.brush(QPalette::Window) != QBrush(backgroundColor)) {
         colours.setBrush(QPalette::All, QPalette::Window, QBrush(backgroundColor));

@@ -46,8 +46,9 @@ RulerPaintState RulerWindow::paintState() const
 {
     RulerPaintState state;
     state.size = size();
-    state.backgroundColor = backgroundColor;
-    state.rulerColor = rulerColor;
+    // Limited already where they are set; a snapshot never shows more than the limits allow.
+    state.backgroundColor = limitedColour(ColorTarget::Background, backgroundColor);
+    state.rulerColor = limitedColour(ColorTarget::Ruler, rulerColor);
     state.guidesColor = guidesColor;
     state.zeroAtLeft = zeroAtLeft;
     state.zeroAtBottom = zeroAtBottom;
@@ -142,8 +143,8 @@ FigureUnits RulerWindow::figureUnits() const
 FigureStyle RulerWindow::figureStyle() const
 {
     FigureStyle style;
-    style.rulerColor = rulerColor;
-    style.backgroundColor = backgroundColor;
+    style.rulerColor = limitedColour(ColorTarget::Ruler, rulerColor);
+    style.backgroundColor = limitedColour(ColorTarget::Background, backgroundColor);
     style.guidesColor = guidesColor;
     style.window = size();
     style.antiAliasing = antiAliasing;
