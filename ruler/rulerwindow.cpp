@@ -4,14 +4,14 @@
 // Construction, joining the preferences, persistence, and the life of a ruler window.
 #include "ruler/rulerwindow.h"
 
-#include "prefs/programstore.h"
-#include "prefs/settings.h"
-#include "prefs/storevalues.h"
 #include "ruler/compositorwatch.h"
 #include "ruler/geometryrule.h"
-#include "ruler/infopanel.h"
+#include "prefs/programstore.h"
 #include "ruler/rulerkeys.h"
+#include "ruler/infopanel.h"
 #include "ruler/screenplacement.h"
+#include "prefs/settings.h"
+#include "prefs/storevalues.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,8 +4,8 @@
 // The keyboard: every feature has its key.
 #include "ruler/rulerwindow.h"
 
-#include "prefs/settings.h"
 #include "ruler/conventionkeys.h"
+#include "prefs/settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -210,9 +210,8 @@ bool RulerWindow::handleFigureKey(const QKeyEvent *event)
                                     &RulerWindow::set_S_Rhombus,       &RulerWindow::set_S_IsoscelesTriangle,
                                     &RulerWindow::set_S_RightTriangle, &RulerWindow::set_S_Circle,
                                     &RulerWindow::set_S_Ellipse};
-    static const Slot ratio[] = {&RulerWindow::set4to3Ratio,  &RulerWindow::set16to9Ratio,
-                                 &RulerWindow::set5to3Ratio,  &RulerWindow::set3to2ratio,
-                                 &RulerWindow::set185ratio,   &RulerWindow::set239ratio,
+    static const Slot ratio[] = {&RulerWindow::set4to3Ratio,  &RulerWindow::set16to9Ratio, &RulerWindow::set5to3Ratio,
+                                 &RulerWindow::set3to2ratio,  &RulerWindow::set185ratio,   &RulerWindow::set239ratio,
                                  &RulerWindow::setGoldenRatio};
     // The characters on the shifted digits of a US keyboard give the centred kinds directly.
     static const int shiftedDigits[] = {Qt::Key_Exclam,   Qt::Key_At,      Qt::Key_NumberSign,

@@ -6,9 +6,9 @@
 
 #include "app/aboutdialog.h"
 #include "prefs/magnifier.h"
-#include "prefs/settings.h"
-#include "ruler/infopanel.h"
 #include "ruler/mnemonics.h"
+#include "ruler/infopanel.h"
+#include "prefs/settings.h"
 #include "ui_settings.h"
 
 #include <QAction>
@@ -29,22 +29,19 @@ void showShortcut(QAction *action, const QKeySequence &keys)
     action->setShortcutContext(Qt::WidgetShortcut);
 }
 
-const char *const kShapeNames[] = {QT_TRANSLATE_NOOP("RulerWindow", "Rectangle"),
-                                   QT_TRANSLATE_NOOP("RulerWindow", "Square"),
-                                   QT_TRANSLATE_NOOP("RulerWindow", "Rhombus"),
-                                   QT_TRANSLATE_NOOP("RulerWindow", "Isosceles Triangle"),
-                                   QT_TRANSLATE_NOOP("RulerWindow", "Right Triangle"),
-                                   QT_TRANSLATE_NOOP("RulerWindow", "Circle"),
-                                   QT_TRANSLATE_NOOP("RulerWindow", "Ellipse")};
+const char *const kShapeNames[] = {
+    QT_TRANSLATE_NOOP("RulerWindow", "Rectangle"),      QT_TRANSLATE_NOOP("RulerWindow", "Square"),
+    QT_TRANSLATE_NOOP("RulerWindow", "Rhombus"),        QT_TRANSLATE_NOOP("RulerWindow", "Isosceles Triangle"),
+    QT_TRANSLATE_NOOP("RulerWindow", "Right Triangle"), QT_TRANSLATE_NOOP("RulerWindow", "Circle"),
+    QT_TRANSLATE_NOOP("RulerWindow", "Ellipse")};
 
-const char *const kRatioNames[] = {
-    QT_TRANSLATE_NOOP("RulerWindow", "Ratio 1.33333333:1 -- 4:3"),
-    QT_TRANSLATE_NOOP("RulerWindow", "Ratio 1.77777778:1 -- 16:9"),
-    QT_TRANSLATE_NOOP("RulerWindow", "Ratio 1.66666667:1 -- 5:3"),
-    QT_TRANSLATE_NOOP("RulerWindow", "Ratio 1.5:1 -- 3:2"),
-    QT_TRANSLATE_NOOP("RulerWindow", "Ratio 1.85:1"),
-    QT_TRANSLATE_NOOP("RulerWindow", "Ratio 2.39:1"),
-    QT_TRANSLATE_NOOP("RulerWindow", "Ratio 1.61803399:1 -- \"golden\" ratio")};
+const char *const kRatioNames[] = {QT_TRANSLATE_NOOP("RulerWindow", "Ratio 1.33333333:1 -- 4:3"),
+                                   QT_TRANSLATE_NOOP("RulerWindow", "Ratio 1.77777778:1 -- 16:9"),
+                                   QT_TRANSLATE_NOOP("RulerWindow", "Ratio 1.66666667:1 -- 5:3"),
+                                   QT_TRANSLATE_NOOP("RulerWindow", "Ratio 1.5:1 -- 3:2"),
+                                   QT_TRANSLATE_NOOP("RulerWindow", "Ratio 1.85:1"),
+                                   QT_TRANSLATE_NOOP("RulerWindow", "Ratio 2.39:1"),
+                                   QT_TRANSLATE_NOOP("RulerWindow", "Ratio 1.61803399:1 -- \"golden\" ratio")};
 
 // The key is called Alt on Linux and Windows; only a Mac has a Cmd key.
 QString reverseAltText()
@@ -86,8 +83,7 @@ void RulerWindow::createActions()
     actBackgroundColor =
         make(tr("Background Color"), QKeySequence("Alt+B"), Check::None, &RulerWindow::setBackgroundAction);
     actRulerColor = make(tr("Ruler Color"), QKeySequence("Alt+C"), Check::None, &RulerWindow::setRulerAction);
-    actGuidesColor =
-        make(tr("Guides Color"), QKeySequence("Alt+G"), Check::None, &RulerWindow::setGuidesAction);
+    actGuidesColor = make(tr("Guides Color"), QKeySequence("Alt+G"), Check::None, &RulerWindow::setGuidesAction);
     actTransparency =
         make(tr("Transparency"), QKeySequence("Alt+Shift+T"), Check::None, &RulerWindow::setTransparency);
     actStayOnTop = make(tr("Stay On Top"), QKeySequence("Alt+S"), Check::Off, &RulerWindow::setStayOnTop);
@@ -123,8 +119,7 @@ void RulerWindow::createActions()
         make(tr("Clear All Guides"), QKeySequence("Alt+Shift+G"), Check::None, &RulerWindow::setClearGuides);
     actShowInfoPanel =
         make(tr("Show Info Panel"), QKeySequence("/"), Check::On, &RulerWindow::setShowHideInfoPane);
-    actPanelSide =
-        make(tr("Send Panel to Left"), QKeySequence("."), Check::None, &RulerWindow::setFlipToolbox);
+    actPanelSide = make(tr("Send Panel to Left"), QKeySequence("."), Check::None, &RulerWindow::setFlipToolbox);
     actTopTicker = make(tr("Top Ticker"), none, Check::On, &RulerWindow::setTickerTop);
     actLeftTicker = make(tr("Left Ticker"), none, Check::On, &RulerWindow::setTickerLeft);
     actBottomTicker = make(tr("Bottom Ticker"), none, Check::On, &RulerWindow::setTickerBottom);
@@ -170,13 +165,11 @@ void RulerWindow::createActions()
     actProportional = make(tr("Proportional"), none, Check::On, &RulerWindow::setProportional);
     actProportional->setVisible(false);
     actTransparentImage = make(tr("Transparent Image"), none, Check::Off, &RulerWindow::setTransparentImage);
-    actRulerToImageSize =
-        make(tr("Ruler to Image Size"), none, Check::None, &RulerWindow::setRulerToImageSize);
+    actRulerToImageSize = make(tr("Ruler to Image Size"), none, Check::None, &RulerWindow::setRulerToImageSize);
     actClearImage = make(tr("Clear Image"), none, Check::None, &RulerWindow::setClearImage);
     setPictureEntriesEnabled(false);
 
-    actMagnifier =
-        make(tr("Magnifier"), QKeySequence("Alt+Shift+M"), Check::None, &RulerWindow::setMagnifier);
+    actMagnifier = make(tr("Magnifier"), QKeySequence("Alt+Shift+M"), Check::None, &RulerWindow::setMagnifier);
     actSetPosition =
         make(tr("Set Position / Size"), QKeySequence("Alt+Shift+P"), Check::None, &RulerWindow::setManualSet);
 
@@ -196,9 +189,8 @@ void RulerWindow::createActions()
                               &RulerWindow::set_F_Rhombus,       &RulerWindow::set_F_IsoscelesTriangle,
                               &RulerWindow::set_F_RightTriangle, &RulerWindow::set_F_Circle,
                               &RulerWindow::set_F_Ellipse};
-    const Slot ratioSlots[] = {&RulerWindow::set4to3Ratio,  &RulerWindow::set16to9Ratio,
-                               &RulerWindow::set5to3Ratio,  &RulerWindow::set3to2ratio,
-                               &RulerWindow::set185ratio,   &RulerWindow::set239ratio,
+    const Slot ratioSlots[] = {&RulerWindow::set4to3Ratio,  &RulerWindow::set16to9Ratio, &RulerWindow::set5to3Ratio,
+                               &RulerWindow::set3to2ratio,  &RulerWindow::set185ratio,   &RulerWindow::set239ratio,
                                &RulerWindow::setGoldenRatio};
     for (int i = 0; i < kShapeCount; ++i) {
         const QString shape = tr(kShapeNames[i]);
@@ -215,12 +207,11 @@ void RulerWindow::createActions()
         for (QAction *action : *shapes)
             figureGroup->addAction(action);
     }
-    actSendToCenter = make(tr("Send to Center"), QKeySequence(Qt::Key_Backslash), Check::None,
-                           &RulerWindow::recenterPolyruler);
+    actSendToCenter =
+        make(tr("Send to Center"), QKeySequence(Qt::Key_Backslash), Check::None, &RulerWindow::recenterPolyruler);
     actReverseAlt = make(reverseAltText(), QKeySequence("Alt+Shift+S"), Check::Off, nullptr);
 
-    actPreferences =
-        make(tr("Preferences"), QKeySequence("Alt+,"), Check::None, &RulerWindow::propertiesShow);
+    actPreferences = make(tr("Preferences"), QKeySequence("Alt+,"), Check::None, &RulerWindow::propertiesShow);
     actHelp = make(tr("Gradora Help"), QKeySequence("Alt+/"), Check::None, &RulerWindow::help);
 #if GRADORA_UPDATE_CHECK
     actCheckUpdates = make(tr("Check for Updates"), none, Check::None, &RulerWindow::setCheckForUpdates);
