@@ -367,10 +367,7 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     // Tab turns the figure's placement instead of moving the focus.
-    bool focusNextPrevChild(bool) override
-    {
-        return false;
-    }
+    bool focusNextPrevChild(bool) override { return false; }
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -392,22 +389,10 @@ private:
     void placeInfoPanel(const QRect &window, const QRect &screen);
 
     // The modifier chord of the last input event, the one place that keeps it.
-    void takeChord(const ModifierLatch::Chord &chord)
-    {
-        m_chord = chord;
-    }
-    void clearRememberedModifiers()
-    {
-        m_chord = {};
-    }
-    bool altHeld() const
-    {
-        return m_chord.alt;
-    }
-    bool shiftHeld() const
-    {
-        return m_chord.shift;
-    }
+    void takeChord(const ModifierLatch::Chord &chord);
+    void clearRememberedModifiers();
+    bool altHeld() const;
+    bool shiftHeld() const;
 
     // Pointer helpers.
     HitTest::Scene hitScene(bool guideLines) const;

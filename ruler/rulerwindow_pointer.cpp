@@ -18,6 +18,26 @@
 
 using PointerRules::DragMode;
 
+void RulerWindow::takeChord(const ModifierLatch::Chord &chord)
+{
+    m_chord = chord;
+}
+
+void RulerWindow::clearRememberedModifiers()
+{
+    m_chord = {};
+}
+
+bool RulerWindow::altHeld() const
+{
+    return m_chord.alt;
+}
+
+bool RulerWindow::shiftHeld() const
+{
+    return m_chord.shift;
+}
+
 HitTest::Scene RulerWindow::hitScene(bool guideLines) const
 {
     HitTest::Scene scene;
