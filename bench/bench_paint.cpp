@@ -14,6 +14,7 @@
 #include "prefs/settings.h"
 #include "ruler/rulermenu.h"
 #include "ruler/rulerwindow.h"
+#include "rulerfixture.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -68,11 +69,11 @@ void prepare(RulerWindow &ruler, QSize size, QAction *unit)
     ruler.resize(size);
     unit->setChecked(true);
     ruler.setUnit(true);
-    ruler.horizontalGuides.clear();
-    ruler.verticalGuides.clear();
+    // The guides are dragged out of the bands, as the user makes them.
+    ruler.setClearGuides();
     for (int i = 0; i < kGuidesPerDirection; ++i) {
-        ruler.horizontalGuides.append((i + 1) * size.height() / (kGuidesPerDirection + 1));
-        ruler.verticalGuides.append((i + 1) * size.width() / (kGuidesPerDirection + 1));
+        RulerFixture::placeGuide(&ruler, Qt::Horizontal, (i + 1) * size.height() / (kGuidesPerDirection + 1));
+        RulerFixture::placeGuide(&ruler, Qt::Vertical, (i + 1) * size.width() / (kGuidesPerDirection + 1));
     }
     ruler.execute(RulerCommand::SendFigureToCentre);
 }
@@ -86,7 +87,7 @@ void paintPass(benchmark::State &state, RulerWindow *ruler, QSize size, QAction 
         return;
     }
     ruler->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-    if (!ruler->isActiveWindow() || ruler->readings.widthText.isEmpty()) {
+    if (!ruler->isActiveWindow() || ruler->readings().widthText.isEmpty()) {
         state.SkipWithError("the ruler is not active: its readings would be missing");
         return;
     }

@@ -12,11 +12,11 @@ std::optional<Hit> guideLineAt(const QPoint &pos, const Scene &scene)
 {
     for (int guide : scene.verticalGuides) {
         if (hoversGuide(guide, pos.x()))
-            return Hit{Target::GuideLine, Body, 0, Qt::Vertical, Qt::SplitHCursor};
+            return Hit{Target::GuideLine, DragMode::Body, 0, Qt::Vertical, Qt::SplitHCursor};
     }
     for (int guide : scene.horizontalGuides) {
         if (hoversGuide(guide, pos.y()))
-            return Hit{Target::GuideLine, Body, 0, Qt::Horizontal, Qt::SplitVCursor};
+            return Hit{Target::GuideLine, DragMode::Body, 0, Qt::Horizontal, Qt::SplitVCursor};
     }
     return std::nullopt;
 }
@@ -27,7 +27,7 @@ std::optional<Hit> controlPointAt(const QPoint &pos, const Scene &scene)
     std::optional<Hit> hit;
     for (int i = 0; i < scene.controlPoints.size(); ++i) {
         if (nearControlPoint(scene.controlPoints.at(i), pos))
-            hit = Hit{Target::ControlPoint, ControlPoint, i, Qt::Vertical, Qt::ArrowCursor};
+            hit = Hit{Target::ControlPoint, DragMode::ControlPoint, i, Qt::Vertical, Qt::ArrowCursor};
     }
     return hit;
 }
@@ -38,7 +38,7 @@ std::optional<Hit> guideBandAt(const QPoint &pos)
     const bool top = inGuideBand(pos.y());
     if (!left && !top)
         return std::nullopt;
-    return Hit{Target::GuideBand, Body, 0, top ? Qt::Horizontal : Qt::Vertical,
+    return Hit{Target::GuideBand, DragMode::Body, 0, top ? Qt::Horizontal : Qt::Vertical,
                left ? Qt::SplitHCursor : Qt::SplitVCursor};
 }
 } // namespace

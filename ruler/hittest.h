@@ -39,8 +39,8 @@ struct Scene
 struct Hit
 {
     Target target = Target::Body;
-    PointerRules::DragMode dragMode = PointerRules::Body; // an edge or corner, or ControlPoint
-    int controlPoint = 0;                                 // which handle, for ControlPoint
+    PointerRules::DragMode dragMode = PointerRules::DragMode::Body; // an edge or corner, or ControlPoint
+    int controlPoint = 0;                                           // which handle, for ControlPoint
     // For a band: the guide that a press drops there (in the square where the bands meet, a
     // horizontal one), while the cursor names the left band first.
     Qt::Orientation newGuide = Qt::Vertical;

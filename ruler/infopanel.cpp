@@ -77,35 +77,61 @@ InfoPanel::InfoPanel(QWidget *parent)
     fitToContent();
 }
 
-void InfoPanel::updateTexts()
+void InfoPanel::setOwner(RulerWindow *ruler)
 {
-    for (int i = 0; i < RulerReadingCount; ++i)
-        m_rulerLabels[i]->setText(rulerTexts[i]);
-    if (!showFigurePart) {
-        hideFigurePart();
+    if (m_owner == ruler)
         return;
-    }
+    if (m_owner)
+        disconnect(m_owner, &RulerWindow::panelTextsChanged, this, &InfoPanel::showTexts);
+    m_owner = ruler;
+    if (ruler)
+        connect(ruler, &RulerWindow::panelTextsChanged, this, &InfoPanel::showTexts);
+}
+
+RulerWindow *InfoPanel::owner() const
+{
+    return m_owner;
+}
+
+void InfoPanel::showTexts(const PanelTexts &texts)
+{
+    const PanelReadings &ruler = texts.ruler;
+    const QString rulerLines[] = {ruler.left,  ruler.top,    ruler.right, ruler.bottom,
+                                  ruler.width, ruler.height, ruler.area,  ruler.perimeter};
+    for (int i = 0; i < RulerReadingCount; ++i)
+        m_rulerLabels[i]->setText(rulerLines[i]);
+    if (texts.figureShown)
+        showFigureTexts(texts.figure);
+    else
+        hideFigurePart();
+}
+
+void InfoPanel::showFigureTexts(const FigurePanelTexts &texts)
+{
+    const QString figureLines[] = {texts.width, texts.height,  texts.area,   texts.perimeter,
+                                   texts.angle, texts.centreX, texts.centreY};
     for (int i = 0; i < FigureReadingCount; ++i)
-        m_figureLabels[i]->setText(figureTexts[i]);
-    m_figureLabels[FigureHeight]->setVisible(showSecondFigureLength);
+        m_figureLabels[i]->setText(figureLines[i]);
+    m_figureLabels[FigureHeight]->setVisible(texts.showHeight);
 
     QString tip;
-    switch (extraSide) {
-    case ExtraSide::RightTriangle:
+    switch (texts.sideKind) {
+    case FigureReadings::Hypotenuse:
         tip = tr("Hypotenuse Length");
         break;
-    case ExtraSide::Rhombus:
+    case FigureReadings::RhombusSide:
         tip = tr("Rhombus Side Length");
         break;
-    case ExtraSide::IsoscelesTriangle:
+    case FigureReadings::IsoscelesLeg:
         tip = tr("Isosceles Triangle Leg");
         break;
-    case ExtraSide::None:
+    default:
         break;
     }
-    m_extraSideLabel->setToolTip(showExtraSide ? tip : QString());
-    m_extraSideLabel->setText(showExtraSide || extraSide != ExtraSide::None ? extraSideText : QString());
-    m_extraSideLabel->setVisible(showExtraSide);
+    m_extraSideLabel->setToolTip(texts.showSide ? tip : QString());
+    m_extraSideLabel->setText(texts.showSide || texts.sideKind != FigureReadings::NoSide ? texts.side
+                                                                                         : QString());
+    m_extraSideLabel->setVisible(texts.showSide);
 
     m_figureHeader->show();
     for (int i = 0; i < FigureReadingCount; ++i) {
@@ -134,8 +160,7 @@ void InfoPanel::fitToContent()
         resize(fitted);
 }
 
-void InfoPanel::placeBeside(const QRect &ruler, const QRect &screen, ScreenPlacement::PanelSide side,
-                                int gap)
+void InfoPanel::placeBeside(const QRect &ruler, const QRect &screen, ScreenPlacement::PanelSide side, int gap)
 {
     m_placement = Placement{ruler, screen, side, gap};
     place();
@@ -165,20 +190,20 @@ void InfoPanel::paintEvent(QPaintEvent *event)
 
 void InfoPanel::mousePressEvent(QMouseEvent *event)
 {
-    if (owner)
-        pressOffset = event->globalPosition().toPoint() - owner->frameGeometry().topLeft();
+    if (m_owner)
+        m_pressOffset = event->globalPosition().toPoint() - m_owner->frameGeometry().topLeft();
 }
 
 void InfoPanel::mouseMoveEvent(QMouseEvent *event)
 {
-    if (owner && (event->buttons() & Qt::LeftButton))
-        owner->moveSnapped(event->globalPosition().toPoint() - pressOffset);
+    if (m_owner && (event->buttons() & Qt::LeftButton))
+        m_owner->moveSnapped(event->globalPosition().toPoint() - m_pressOffset);
 }
 
 void InfoPanel::mouseReleaseEvent(QMouseEvent *)
 {
-    if (owner) {
-        owner->activateWindow();
-        owner->setFocus();
+    if (m_owner) {
+        m_owner->activateWindow();
+        m_owner->setFocus();
     }
 }

@@ -3,10 +3,12 @@
 
 #pragma once
 
+#include "ruler/paneltexts.h"
 #include "ruler/screenplacement.h"
 
 #include <QDialog>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <array>
@@ -16,7 +18,7 @@ class RulerWindow;
 class QLabel;
 
 // The information panel beside the active ruler: lists the ruler's and the flying figure's readings.
-// The owner ruler's paint pass writes the texts; its move handling places the panel.
+// The owner ruler sends the texts as its state changes; its move handling places the panel.
 class InfoPanel : public QDialog
 {
     Q_OBJECT
@@ -48,34 +50,17 @@ public:
         RotationCenterY,
         FigureReadingCount
     };
-    enum class ExtraSide
-    {
-        None = 0,
-        Rhombus = 1,
-        IsoscelesTriangle = 2,
-        RightTriangle = 3
-    };
 
     explicit InfoPanel(QWidget *parent = nullptr);
 
-    RulerWindow *owner = nullptr;
-    QPoint pressOffset;
+    // The ruler the panel describes: it listens to that ruler's texts alone, and a drag on the panel
+    // moves that ruler.
+    void setOwner(RulerWindow *ruler);
+    RulerWindow *owner() const;
 
-    // Written by the owner's paint pass.
-    std::array<QString, RulerReadingCount> rulerTexts;
-    std::array<QString, FigureReadingCount> figureTexts;
-    QString extraSideText;
-    bool showSecondFigureLength = true;
-    bool showExtraSide = false;
-    ExtraSide extraSide = ExtraSide::None;
-    // The owner's figure is visible: the figure's part is shown.
-    bool showFigurePart = true;
-
-    // Copies the texts into the labels, shows or hides the figure's part and fits the panel to what it
+    // Writes the texts into the labels, shows or hides the figure's part and fits the panel to what it
     // shows. The ruler's part is always written.
-    void updateTexts();
-    // Hides the figure's part while the owner's figure is hidden.
-    void hideFigurePart();
+    void showTexts(const PanelTexts &texts);
 
     // Puts the panel beside the ruler's frame, on the ruler's screen (see ScreenPlacement::panelPosition).
     // The panel keeps to that place as its size follows its content.
@@ -94,6 +79,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void showFigureTexts(const FigurePanelTexts &texts);
+    void hideFigurePart();
     void fitToContent();
     void place();
 
@@ -106,6 +93,8 @@ private:
         int gap = 0;
     };
     std::optional<Placement> m_placement;
+    QPointer<RulerWindow> m_owner;
+    QPoint m_pressOffset;
     std::array<QLabel *, RulerReadingCount> m_rulerLabels{};
     std::array<QLabel *, FigureReadingCount> m_figureLabels{};
     QLabel *m_extraSideLabel = nullptr;

@@ -7,6 +7,12 @@ namespace PointerRules {
 
 namespace {
 constexpr double kSmallestScaleFactor = 0.01;
+// The "menu" text's baseline starts this far left of the right edge and this far down; the zone over
+// it is as high as the text and ends before its last letter.
+constexpr int kMenuTextFromRight = 108;
+constexpr int kMenuTextBaseline = 55;
+constexpr int kMenuZoneHeight = 10;
+constexpr int kMenuZoneWidth = 28;
 } // namespace
 
 std::optional<EdgeHit> edgeAt(const QPoint &pos, const QSize &size)
@@ -18,30 +24,42 @@ std::optional<EdgeHit> edgeAt(const QPoint &pos, const QSize &size)
     const bool right = x >= size.width() - kEdgeBand && x <= size.width() - 1;
     const bool bottom = y >= size.height() - kEdgeBand && y <= size.height() - 1;
     if (bottom && right)
-        return EdgeHit{BottomRight, Qt::SizeFDiagCursor};
+        return EdgeHit{DragMode::BottomRight, Qt::SizeFDiagCursor};
     if (right && top)
-        return EdgeHit{TopRight, Qt::SizeBDiagCursor};
+        return EdgeHit{DragMode::TopRight, Qt::SizeBDiagCursor};
     if (right)
-        return EdgeHit{RightEdge, Qt::SizeHorCursor};
+        return EdgeHit{DragMode::RightEdge, Qt::SizeHorCursor};
     if (left && top)
-        return EdgeHit{TopLeft, Qt::SizeFDiagCursor};
+        return EdgeHit{DragMode::TopLeft, Qt::SizeFDiagCursor};
     if (left && bottom)
-        return EdgeHit{BottomLeft, Qt::SizeBDiagCursor};
+        return EdgeHit{DragMode::BottomLeft, Qt::SizeBDiagCursor};
     if (left)
-        return EdgeHit{LeftEdge, Qt::SizeHorCursor};
+        return EdgeHit{DragMode::LeftEdge, Qt::SizeHorCursor};
     if (top)
-        return EdgeHit{TopEdge, Qt::SizeVerCursor};
+        return EdgeHit{DragMode::TopEdge, Qt::SizeVerCursor};
     if (bottom)
-        return EdgeHit{BottomEdge, Qt::SizeVerCursor};
+        return EdgeHit{DragMode::BottomEdge, Qt::SizeVerCursor};
     return std::nullopt;
+}
+
+QPoint menuTextBaseline(int width)
+{
+    return {width - kMenuTextFromRight, kMenuTextBaseline};
 }
 
 bool inMenuZone(const QPoint &pos, int width)
 {
-    return pos.y() > 45 && pos.y() <= 55 && pos.x() >= width - 107 && pos.x() < width - 80;
+    const QPoint text = menuTextBaseline(width);
+    return pos.y() > text.y() - kMenuZoneHeight && pos.y() <= text.y() && pos.x() > text.x() &&
+           pos.x() < text.x() + kMenuZoneWidth;
 }
 
-std::optional<QRect> edgeDragGeometry(int dragMode, const QRect &pressFrame, const QPoint &pressGlobal,
+QPoint menuPopupPoint(const QRect &frame)
+{
+    return {frame.right() - kMenuTextFromRight + 1, frame.top() + kMenuTextBaseline};
+}
+
+std::optional<QRect> edgeDragGeometry(DragMode dragMode, const QRect &pressFrame, const QPoint &pressGlobal,
                                       const QPoint &global, bool fullScreen)
 {
     const QPoint moved = global - pressGlobal;
@@ -49,10 +67,14 @@ std::optional<QRect> edgeDragGeometry(int dragMode, const QRect &pressFrame, con
     int top = pressFrame.y();
     int width = pressFrame.width();
     int height = pressFrame.height();
-    const bool movesLeft = dragMode == TopLeft || dragMode == BottomLeft || dragMode == LeftEdge;
-    const bool movesTop = dragMode == TopLeft || dragMode == TopRight || dragMode == TopEdge;
-    const bool movesRight = dragMode == TopRight || dragMode == BottomRight || dragMode == RightEdge;
-    const bool movesBottom = dragMode == BottomLeft || dragMode == BottomRight || dragMode == BottomEdge;
+    const bool movesLeft =
+        dragMode == DragMode::TopLeft || dragMode == DragMode::BottomLeft || dragMode == DragMode::LeftEdge;
+    const bool movesTop =
+        dragMode == DragMode::TopLeft || dragMode == DragMode::TopRight || dragMode == DragMode::TopEdge;
+    const bool movesRight = dragMode == DragMode::TopRight || dragMode == DragMode::BottomRight ||
+                            dragMode == DragMode::RightEdge;
+    const bool movesBottom = dragMode == DragMode::BottomLeft || dragMode == DragMode::BottomRight ||
+                             dragMode == DragMode::BottomEdge;
 
     // Edges that move the window stay put in full screen; the bottom-right ones only resize.
     if (fullScreen && (movesLeft || movesTop))
@@ -71,7 +93,7 @@ std::optional<QRect> edgeDragGeometry(int dragMode, const QRect &pressFrame, con
         height += moved.y();
 
     // The right edge and the bottom-right corner need more than the minimum, all others at least it.
-    const bool strict = dragMode == RightEdge || dragMode == BottomRight;
+    const bool strict = dragMode == DragMode::RightEdge || dragMode == DragMode::BottomRight;
     auto enough = [strict](int side) { return strict ? side > kMinimumSide : side >= kMinimumSide; };
     if ((movesLeft || movesRight) && !enough(width))
         return std::nullopt;

@@ -20,8 +20,9 @@ inline constexpr int kGuideBandEnd = 29;
 inline constexpr int kControlPointReach = 9; // half the box around a figure control point
 inline constexpr int kMinimumSide = 20;
 
-// Drag modes chosen by hovering.
-enum DragMode
+// What a drag with the left button does, chosen by hovering: move the window or the figure (the
+// body), resize by an edge or corner, or drag one of the figure's handles.
+enum class DragMode
 {
     Body = 0,
     TopLeft = 1,
@@ -65,13 +66,16 @@ inline bool nearControlPoint(const QPoint &point, const QPoint &pos)
     return qAbs(pos.x() - point.x()) <= kControlPointReach && qAbs(pos.y() - point.y()) <= kControlPointReach;
 }
 
-// The top-right "menu" zone of a window of the given width.
+// The "menu" text at the top right of a window of the given width: where its baseline starts, the
+// zone over it where a press opens the menu, and where that menu opens for a frame.
+QPoint menuTextBaseline(int width);
 bool inMenuZone(const QPoint &pos, int width);
+QPoint menuPopupPoint(const QRect &frame);
 
 // The window's new frame geometry for a drag of an edge or corner, or nothing when the step is
 // ignored (below the minimum size, or an edge that moves the window while in full screen).
 // `pressFrame` is the frame at the press, `pressGlobal` the pointer there, `global` the pointer now.
-std::optional<QRect> edgeDragGeometry(int dragMode, const QRect &pressFrame, const QPoint &pressGlobal,
+std::optional<QRect> edgeDragGeometry(DragMode dragMode, const QRect &pressFrame, const QPoint &pressGlobal,
                                       const QPoint &global, bool fullScreen);
 
 // The size for a Shift-drag from the bottom-right, or nothing below the minimum.

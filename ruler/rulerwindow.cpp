@@ -75,11 +75,12 @@ void RulerWindow::readOptions()
     m_menu->setEnabled(RulerCommand::MinimalReadings, option(RulerOption::ShowReadings));
 
     pointerPressed = readBool(store, ProgramKeys::canShowToolbox, pointerPressed);
-    toolboxPosition = readInt(store, ProgramKeys::toolboxPosition, 2);
+    m_panelSide = ScreenPlacement::panelSideFromStored(readInt(store, ProgramKeys::toolboxPosition, 2));
     m_menu->setEnabled(RulerCommand::PanelSide, pointerPressed);
     if (pointerPressed)
-        m_menu->setText(RulerCommand::PanelSide,
-                        toolboxPosition == 2 ? tr("Send Panel to Left") : tr("Send Panel to Right"));
+        m_menu->setText(RulerCommand::PanelSide, m_panelSide == ScreenPlacement::PanelSide::Right
+                                                     ? tr("Send Panel to Left")
+                                                     : tr("Send Panel to Right"));
     m_menu->setEnabled(RulerCommand::BoldControlPoints, !option(RulerOption::HideControlPoints));
     syncMenu();
     // The window flags follow when the ruler joins the preferences.
@@ -95,9 +96,11 @@ void RulerWindow::attachTo(Settings *preferences)
     colorDialog->setCurrentColor(backgroundColor);
 
     infoPanel = settings->infoPanel;
-    settings->toolboxPosition = toolboxPosition;
+    settings->toolboxPosition = int(m_panelSide);
 
     backgroundColor = backgroundPalette.at(settings->takeNextColorIndex(int(backgroundPalette.size())));
+
+    applyColourLimits();
 
     if (option(RulerOption::StayOnTop))
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
@@ -127,6 +130,7 @@ void RulerWindow::restoreFirstRuler()
     rulerColor = QColor(111, 33, 55, 255);
     rulerColor = readColor(store, RulerOptionTable::key(RulerValue::RulerColour), rulerColor);
     guidesColor = readColor(store, RulerOptionTable::key(RulerValue::GuidesColour), guidesColor);
+    applyColourLimits();
 
     // Unreadable, empty or absurd stored geometry gives the empty-store one; the rule does the rest.
     placeWindow(GeometryRule::restored(store.value(RulerOptionTable::key(RulerValue::Geometry)),
@@ -171,12 +175,6 @@ void RulerWindow::showEvent(QShowEvent *event)
     }
 }
 
-void RulerWindow::clearRememberedModifiers()
-{
-    altState = false;
-    shiftState = false;
-}
-
 void RulerWindow::newRuler()
 {
     clearRememberedModifiers();
@@ -184,21 +182,8 @@ void RulerWindow::newRuler()
     colorDialog->disconnect();
     ruler->attachTo(settings);
 
-    if (colorDialog->isVisible()) {
-        switch (colorTarget) {
-        case 1:
-            ruler->editBackgroundColour();
-            break;
-        case 2:
-            ruler->editRulerColour();
-            break;
-        case 3:
-            ruler->editGuidesColour();
-            break;
-        default:
-            break;
-        }
-    }
+    if (colorDialog->isVisible() && m_colorTarget)
+        ruler->editColour(*m_colorTarget);
 
     ruler->clearRememberedModifiers();
     ruler->placeWindow(QRect(pos() + QPoint(kNewRulerOffset, kNewRulerOffset), ruler->sizeHint()));
@@ -227,7 +212,7 @@ void RulerWindow::closeRuler()
     next->activateWindow();
     next->raise();
     next->setFocus();
-    next->moveEvent(nullptr);
+    next->followWindowMove();
     deleteLater();
 }
 

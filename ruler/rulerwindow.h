@@ -7,11 +7,15 @@
 #include "render/readingtext.h"
 #include "render/ticklayout.h"
 #include "render/unitscale.h"
+#include "ruler/colortarget.h"
+#include "ruler/guideset.h"
 #include "ruler/hittest.h"
 #include "ruler/modifierlatch.h"
+#include "ruler/paneltexts.h"
 #include "ruler/positiondialog.h"
 #include "ruler/rulercommand.h"
 #include "ruler/ruleroptions.h"
+#include "ruler/screenplacement.h"
 #include "ruler/wheelsteps.h"
 
 #include <QByteArray>
@@ -25,6 +29,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class FigureReadings;
 struct FigureStyle;
@@ -33,6 +38,7 @@ class QColorDialog;
 class QPainter;
 class RulerMenu;
 struct RulerPaintCache;
+struct RulerPaintState;
 class Settings;
 class InfoPanel;
 
@@ -66,8 +72,22 @@ public:
     // Recomputes the unit scale from the checked unit and the display's calibration, silently;
     // a unit that cannot give a scale checks "Pixels".
     void recomputeScale();
-    // Draws the background picture where its options place it; a step of the paint pass.
-    void drawPicture(QPainter &painter) const;
+    // Follows where the window now stands: its display and unit scale, the lock to the screen, and
+    // the information panel beside it. Run after every move and resize, and after the commands that
+    // change any of these.
+    void followWindowMove();
+    // With "activate on hover" the ruler under the pointer takes the keyboard and the panel; the
+    // modifier chord is then read from the keyboard as it is.
+    void takeKeyboardOnHover();
+    // Opens the shared colour dialog on one of this ruler's colours; what it picks shows at once.
+    void editColour(ColorTarget target);
+
+    // What the window shows, for reading.
+    const GuideSet &guides() const { return m_guides; }
+    // The ruler's reading texts as they are written: an inactive window keeps those it had when it
+    // was last active.
+    RulerReadings readings() const;
+    QColor colour(ColorTarget target) const;
 
     // Without a compositing manager the window is shaped to what the ruler draws, its ticker bands and
     // the grab reach around its strokes (see RulerShape); with one it is whole. Follows the compositor
@@ -97,53 +117,16 @@ public:
 
     // Other state.
     bool pointerPressed = true;
-    int toolboxPosition = 2;
     bool fullScreen = false;
     QRect normalGeometry{0, 0, 0, 0};
-    bool resizing = false;
     int displayIndex = 0;
     int snapDistance = kSnapDistance;
-    int colorTarget = 0;
     // The unit the ruler measures in (unitKind, unitLabel, pixels per unit), never persisted.
     UnitScale scale;
     bool centerFigureOnShow = true;
     QList<QColor> backgroundPalette;
     QImage image;
     FigureModel figure;
-
-    // Painting: the background alpha after the colour limits, and the reading texts of the last pass
-    // that ran while the window was active.
-    float backgroundAlpha = 0;
-    RulerReadings readings;
-    // The tickers' lines and numbers, kept between passes so that painting allocates nothing new.
-    mutable TickMarks tickMarks;
-    // Fonts, laid-out numbers and tick rectangles that later passes reuse (made by the first pass).
-    mutable std::shared_ptr<RulerPaintCache> paintCache;
-
-    // Pointer state.
-    int dragMode = 0;
-    int dragPointIndex = 0;
-    int guideMode = 0;
-    int dragGuideH = 0;
-    int dragGuideV = 0;
-    bool guidesArmed = true;
-    bool overGuide = false;
-    bool newGuideCreated = false;
-    int newGuidePos = 0;
-    bool pressInsideFigure = false;
-    QPoint grabOffset;
-    QSize pressSize;
-    QPoint pressGlobal;
-    QPoint lastLocalPos;
-    bool altState = false;
-    bool shiftState = false;
-    bool shiftResize = false;
-    bool edgeDragActive = false;
-    WheelSteps wheelSteps;
-    bool menuButtonHover = false;
-    bool contextMenuShown = false;
-    QList<int> verticalGuides;
-    QList<int> horizontalGuides;
 
     // Arrow-key steps, copied from the preferences at every key press.
     int move_normal = 1;
@@ -167,17 +150,20 @@ public Q_SLOTS:
     void currentColorChanged(const QColor &color);
     void currentTransChanged(int alpha);
 
+Q_SIGNALS:
+    // What the information panel lists about this ruler, sent as the ruler's state changes; the panel
+    // listens while this ruler owns it.
+    void panelTextsChanged(const PanelTexts &texts);
+
 public:
-    // The window's move handling; also run directly, with no event.
-    void moveEvent(QMoveEvent *event) override;
     // Moves the window as a pointer drag does: flush to a screen edge within the snap distance when
     // snapping is on; nothing in full screen.
     void moveSnapped(const QPoint &topLeft);
 
-    // Pointer and keys. enterEvent also runs with no event.
-    void enterEvent(QEnterEvent *event) override;
-
 protected:
+    bool event(QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -217,20 +203,27 @@ private:
     void turnFigure(double degrees);
     void scaleFigure(double factor);
     void showPreferencesOn(QWidget *page);
-    void startColorEditing(int target, const QColor &current);
+    void setColour(ColorTarget target, const QColor &colour);
+    void applyColourLimits();
     void setAllTickers(bool visible);
     void setPictureEntriesEnabled(bool enabled);
     bool loadPicture(const QString &path);
     void showPictureChoice();
+    void placeInfoPanel(const QRect &window, const QRect &screen);
+
+    // The modifier chord of the last input event, the one place that keeps it.
+    void takeChord(const ModifierLatch::Chord &chord);
     void clearRememberedModifiers();
+    bool altHeld() const;
+    bool shiftHeld() const;
 
     // Pointer helpers.
-    void takeChord(const ModifierLatch::Chord &chord);
     HitTest::Scene hitScene(bool guideLines) const;
     bool followDraggedGuide(const QPoint &pos);
     void hoverHitTest(const QPoint &pos);
-    void dropNewGuide(const QPoint &pos, Qt::Orientation orientation);
-    void grabGuides(const QPoint &pos);
+    void pressGuides(const QMouseEvent *event);
+    void startDrag(const QMouseEvent *event);
+    void dragTo(const QPoint &pos, const QPoint &global, Qt::KeyboardModifiers modifiers);
     void dragWindowTo(const QPoint &global);
     void openContextMenuAt(const QPoint &global);
 
@@ -285,24 +278,16 @@ private:
     void chooseFigure(RulerCommand entry);
     void sendFigureToCentre();
 
-    // Steps of the paint pass.
+    // What painting reads: a snapshot of the state, taken before each pass (see RulerPainter).
+    RulerPaintState paintState() const;
     ReadingScale readingScale() const;
-    void applyColourLimits();
-    void drawBorder(QPainter &painter) const;
-    void drawMenuText(QPainter &painter) const;
-    void drawGuides(QPainter &painter) const;
-    void drawGuideSpacing(QPainter &painter) const;
-    void drawTickers(QPainter &painter) const;
-    void writePanelTexts(const FigureReadings &figureReadings);
-    // The ruler's "Area | Perimeter" line as drawn, or empty where the window writes none.
-    QString rulerAreaLine() const;
-    void drawReadings(QPainter &painter, QPoint areaLineBaseline) const;
-    void drawCrossHair(QPainter &painter) const;
+    RulerReadings currentReadings() const;
+    FigureReadings figureReadings() const;
     FigureStyle figureStyle() const;
-    void drawFigure(QPainter &painter, const FigureReadings &figureReadings, const FigureStyle &style) const;
-    // The steps after the body's fill; the window's shape runs them too.
-    void drawContent(QPainter &painter, const FigureReadings &figureReadings) const;
     FigureUnits figureUnits() const;
+    bool guideSpacingShown() const;
+    PanelTexts panelTexts() const;
+    void sendPanelTexts();
 
     RulerOptions m_options;
     RulerMenu *m_menu = nullptr;
@@ -313,4 +298,28 @@ private:
     QByteArray appliedShapeSignature;
     bool shapeUpdatePending = false;
     int shapeCount = 0;
+
+    // Which side of the ruler the information panel takes when this ruler starts the run.
+    ScreenPlacement::PanelSide m_panelSide = ScreenPlacement::PanelSide::Right;
+    // The colour that the shared colour dialog edits for this ruler, once it was opened here.
+    std::optional<ColorTarget> m_colorTarget;
+
+    // Painting: the readings an inactive window keeps, and what later passes reuse.
+    RulerReadings m_inactiveReadings;
+    mutable std::shared_ptr<RulerPaintCache> m_paintCache;
+
+    // Pointer state.
+    GuideSet m_guides;
+    ModifierLatch::Chord m_chord;
+    WheelSteps m_wheelSteps;
+    PointerRules::DragMode m_dragMode = PointerRules::DragMode::Body;
+    int m_dragPointIndex = 0;
+    bool m_pressInsideFigure = false;
+    // At the press: the pointer's offset from the frame's corner (later the figure's last drag point),
+    // the window's size and the pointer's global position.
+    QPoint m_grabOffset;
+    QSize m_pressSize;
+    QPoint m_pressGlobal;
+    bool m_menuButtonHover = false;
+    bool m_contextMenuShown = false;
 };

@@ -41,7 +41,9 @@ void RulerWindow::editTransparency()
     if (!self)
         return;
     dialog->dropFollower();
-    backgroundColor.setAlpha(dialog->chosenAlpha());
+    QColor body = backgroundColor;
+    body.setAlpha(dialog->chosenAlpha());
+    setColour(ColorTarget::Background, body);
     update();
 }
 

@@ -15,8 +15,8 @@ FigureModifiers RulerWindow::figureModifiers(Qt::KeyboardModifiers held, Qt::Mou
     modifiers.control = held & Qt::ControlModifier;
     modifiers.alt = held & Qt::AltModifier;
     modifiers.leftButton = buttons & Qt::LeftButton;
-    modifiers.shiftState = shiftState || modifiers.shift;
-    modifiers.altState = altState;
+    modifiers.shiftState = shiftHeld() || modifiers.shift;
+    modifiers.altState = altHeld();
     modifiers.reverseAlt = option(RulerOption::ReverseAlt);
     return modifiers;
 }
@@ -68,7 +68,7 @@ void RulerWindow::moveFigureBy(const QPoint &delta)
 
 void RulerWindow::dragFigureHandle(int index, const QPoint &pos, Qt::KeyboardModifiers modifiers)
 {
-    figure.handleDrag(index, pos, grabOffset, figureModifiers(modifiers, Qt::LeftButton));
+    figure.handleDrag(index, pos, m_grabOffset, figureModifiers(modifiers, Qt::LeftButton));
     update();
 }
 
@@ -88,7 +88,7 @@ void RulerWindow::toggleFigurePlacement()
     if (figure.isRatioRectangle())
         return;
     figure.togglePlacement(currentFigureModifiers());
-    dragMode = 0;
+    m_dragMode = PointerRules::DragMode::Body;
     update();
 }
 

@@ -9,14 +9,12 @@
 #include "prefs/programstore.h"
 #include "prefs/topmessage.h"
 #include "render/pictureloader.h"
-#include "render/pictureplacement.h"
 #include "ruler/rulermenu.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPainter>
 #include <QSettings>
 
 std::function<QString(QWidget *, const QString &, const QString &)> RulerWindow::askPictureFile =
@@ -113,23 +111,4 @@ void RulerWindow::fitRulerToPicture()
         toggleFullScreen();
     placeWindow(QRect(geometry().topLeft(), image.size()));
     update();
-}
-
-void RulerWindow::drawPicture(QPainter &painter) const
-{
-    if (image.isNull())
-        return;
-    painter.save();
-    // With the SourceIn mode the picture takes the alpha of the translucent body painted before it.
-    if (option(RulerOption::TransparentPicture))
-        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    // Scaling stays the fast, unsmoothed kind: every picture pixel remains a sharp block.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (option(RulerOption::StretchPicture))
-        painter.drawImage(PicturePlacement::targetRect(image.size(), size(), true,
-                                                       option(RulerOption::ProportionalPicture)),
-                          image);
-    else
-        painter.drawImage(QPoint(0, 0), image);
-    painter.restore();
 }

@@ -41,9 +41,10 @@ void RulerWindow::prepareForKey(const QKeyEvent *event)
         resize_more = settings->resize_more;
     }
     if (ModifierLatch::isAltKey(event->key()) || event->key() == Qt::Key_Shift)
-        wheelSteps.reset();
-    if (shiftState)
-        setCursor(dragMode != 0 || altState ? Qt::ArrowCursor : Qt::SizeFDiagCursor);
+        m_wheelSteps.reset();
+    if (shiftHeld())
+        setCursor(m_dragMode != PointerRules::DragMode::Body || altHeld() ? Qt::ArrowCursor
+                                                                          : Qt::SizeFDiagCursor);
 }
 
 // Keyboard resizes keep the top-left; the geometry rule keeps the minimum.
@@ -51,11 +52,11 @@ void RulerWindow::stepWindow(QPoint direction)
 {
     if (fullScreen)
         return;
-    if (shiftState) {
-        const int step = altState ? resize_more : resize_normal;
+    if (shiftHeld()) {
+        const int step = altHeld() ? resize_more : resize_normal;
         placeWindow(QRect(pos(), size() + QSize(direction.x() * step, direction.y() * step)));
     } else {
-        placeWindowAt(pos() + direction * (altState ? move_more : move_normal));
+        placeWindowAt(pos() + direction * (altHeld() ? move_more : move_normal));
     }
 }
 
@@ -79,6 +80,6 @@ void RulerWindow::scaleFigure(double factor)
 void RulerWindow::keyReleaseEvent(QKeyEvent *event)
 {
     takeChord(ModifierLatch::fromKey(event->key(), false, event->modifiers()));
-    if (!shiftState && dragMode == 0)
+    if (!shiftHeld() && m_dragMode == PointerRules::DragMode::Body)
         setCursor(Qt::ArrowCursor);
 }

@@ -73,7 +73,7 @@ bool RulerWindow::runWindowCommand(RulerCommand command)
         return true;
     case C::LockToScreen:
         m_options.toggle(O::LockToScreen);
-        moveEvent(nullptr);
+        followWindowMove();
         return true;
     case C::FullScreen:
         toggleFullScreen();
@@ -214,7 +214,7 @@ bool RulerWindow::runViewCommand(RulerCommand command)
         return true;
     case C::AntiAliasing:
         m_options.toggle(O::AntiAliasing);
-        moveEvent(nullptr);
+        followWindowMove();
         return true;
     case C::ActivateOnHover:
         if (settings)
@@ -294,12 +294,12 @@ void RulerWindow::contextMenuEvent(QContextMenuEvent *event)
         rebuildMenu();
         m_menu->contextMenu()->exec(event->globalPos());
     }
-    contextMenuShown = true;
+    m_contextMenuShown = true;
 }
 
 void RulerWindow::focusInEvent(QFocusEvent *)
 {
-    moveEvent(nullptr);
+    followWindowMove();
     if (!m_menu->contextMenu()->isVisible()) {
         rebuildMenu();
         if (settings && settings->infoPaneShown) {
@@ -342,58 +342,19 @@ void RulerWindow::showMagnifier()
     settings->magnifier->setFocus();
 }
 
-void RulerWindow::startColorEditing(int target, const QColor &current)
-{
-    colorTarget = target;
-    settings->colorTarget = target;
-    colorDialog->disconnect();
-    colorDialog->setCurrentColor(current);
-    connect(colorDialog, &QColorDialog::colorSelected, this, &RulerWindow::currentColorChanged);
-    connect(colorDialog, &QColorDialog::currentColorChanged, this, &RulerWindow::currentColorChanged);
-    const QPoint remembered = colorDialog->pos();
-    colorDialog->show();
-    colorDialog->raise();
-    if (remembered.x() >= 1 && remembered.y() >= 1)
-        colorDialog->move(remembered);
-}
-
 void RulerWindow::editBackgroundColour()
 {
-    startColorEditing(1, backgroundColor);
+    editColour(ColorTarget::Background);
 }
 
 void RulerWindow::editRulerColour()
 {
-    startColorEditing(2, rulerColor);
+    editColour(ColorTarget::Ruler);
 }
 
 void RulerWindow::editGuidesColour()
 {
-    startColorEditing(3, guidesColor);
-}
-
-void RulerWindow::currentColorChanged(const QColor &color)
-{
-    switch (colorTarget) {
-    case 1:
-        backgroundColor = color;
-        break;
-    case 2:
-        rulerColor = color;
-        break;
-    case 3:
-        guidesColor = color;
-        break;
-    default:
-        return;
-    }
-    repaint();
-}
-
-void RulerWindow::currentTransChanged(int alpha)
-{
-    backgroundColor.setAlpha(alpha);
-    repaint();
+    editColour(ColorTarget::Guides);
 }
 
 void RulerWindow::toggleFigure()
@@ -410,9 +371,9 @@ void RulerWindow::showFigureEntries(bool visible)
         m_menu->setEnabled(entry, visible);
     m_menu->setFigureEntriesEnabled(visible);
     if (!visible) {
-        if (dragMode == 10)
-            dragMode = 0;
-        pressInsideFigure = false;
+        if (m_dragMode == PointerRules::DragMode::ControlPoint)
+            m_dragMode = PointerRules::DragMode::Body;
+        m_pressInsideFigure = false;
     }
 }
 
@@ -435,7 +396,7 @@ void RulerWindow::toggleInfoPanel()
     settings->infoPaneShown = !settings->infoPaneShown;
     m_menu->setEnabled(C::PanelSide, settings->infoPaneShown);
     pointerPressed = true;
-    moveEvent(nullptr);
+    followWindowMove();
 }
 
 void RulerWindow::sendPanelToOtherSide()
@@ -454,7 +415,7 @@ void RulerWindow::sendPanelToOtherSide()
     }
     settings->infoPaneShown = true;
     pointerPressed = true;
-    moveEvent(nullptr);
+    followWindowMove();
 }
 
 void RulerWindow::chooseStartCorner(RulerCommand corner)
@@ -469,7 +430,7 @@ void RulerWindow::toggleSnapToScreen()
     m_options.toggle(O::SnapToScreen);
     // Turned on, it snaps the window where it stands.
     moveSnapped(pos());
-    moveEvent(nullptr);
+    followWindowMove();
 }
 
 void RulerWindow::setPictureEntriesEnabled(bool enabled)

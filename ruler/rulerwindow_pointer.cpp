@@ -17,12 +17,26 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
-using namespace PointerRules;
+using PointerRules::DragMode;
 
 void RulerWindow::takeChord(const ModifierLatch::Chord &chord)
 {
-    altState = chord.alt;
-    shiftState = chord.shift;
+    m_chord = chord;
+}
+
+void RulerWindow::clearRememberedModifiers()
+{
+    m_chord = {};
+}
+
+bool RulerWindow::altHeld() const
+{
+    return m_chord.alt;
+}
+
+bool RulerWindow::shiftHeld() const
+{
+    return m_chord.shift;
 }
 
 HitTest::Scene RulerWindow::hitScene(bool guideLines) const
@@ -30,8 +44,8 @@ HitTest::Scene RulerWindow::hitScene(bool guideLines) const
     HitTest::Scene scene;
     scene.size = size();
     scene.controlPoints = figureControlPoints();
-    scene.verticalGuides = verticalGuides;
-    scene.horizontalGuides = horizontalGuides;
+    scene.verticalGuides = m_guides.vertical();
+    scene.horizontalGuides = m_guides.horizontal();
     scene.guideLines = guideLines;
     return scene;
 }
@@ -39,33 +53,23 @@ HitTest::Scene RulerWindow::hitScene(bool guideLines) const
 // A guide being dragged follows the pointer; true when it did.
 bool RulerWindow::followDraggedGuide(const QPoint &pos)
 {
-    if (!guidesArmed || !option(RulerOption::ShowGuides) || dragMode != Body)
+    if (!option(RulerOption::ShowGuides) || m_dragMode != DragMode::Body || !m_guides.follow(pos))
         return false;
-    lastLocalPos = pos;
-    if (guideMode == 3 && dragGuideH < horizontalGuides.size()) {
-        horizontalGuides[dragGuideH] = pos.y();
-        repaint();
-        return true;
-    }
-    if (guideMode == 4 && dragGuideV < verticalGuides.size()) {
-        verticalGuides[dragGuideV] = pos.x();
-        repaint();
-        return true;
-    }
-    return false;
+    repaint();
+    return true;
 }
 
 // Chooses what a drag from here will do, and shows it with the cursor.
 void RulerWindow::hoverHitTest(const QPoint &pos)
 {
-    const bool guidesActive = guidesArmed && option(RulerOption::ShowGuides);
+    const bool guidesActive = m_guides.isArmed() && option(RulerOption::ShowGuides);
     HitTest::Scene scene = hitScene(guidesActive);
     scene.guideBands = guidesActive;
     const HitTest::Hit hit = HitTest::at(pos, scene);
 
-    overGuide = hit.target == HitTest::Target::GuideLine;
-    dragMode = hit.dragMode;
-    dragPointIndex = hit.controlPoint;
+    m_guides.hover(hit.target == HitTest::Target::GuideLine);
+    m_dragMode = hit.dragMode;
+    m_dragPointIndex = hit.controlPoint;
     switch (hit.target) {
     case HitTest::Target::GuideLine:
         setCursor(hit.cursor);
@@ -75,7 +79,7 @@ void RulerWindow::hoverHitTest(const QPoint &pos)
         setCursor(hit.cursor);
         return;
     case HitTest::Target::Body:
-        setCursor(shiftState && !altState ? Qt::SizeFDiagCursor : Qt::ArrowCursor);
+        setCursor(m_chord.shift && !m_chord.alt ? Qt::SizeFDiagCursor : Qt::ArrowCursor);
         break;
     case HitTest::Target::Edge:
     case HitTest::Target::ControlPoint:
@@ -83,104 +87,66 @@ void RulerWindow::hoverHitTest(const QPoint &pos)
         break;
     }
     if (!scene.controlPoints.isEmpty())
-        pressInsideFigure = figureContains(pos);
+        m_pressInsideFigure = figureContains(pos);
+}
+
+// A drag with the left button: the window, its size, the figure or one of its handles.
+void RulerWindow::dragTo(const QPoint &pos, const QPoint &global, Qt::KeyboardModifiers modifiers)
+{
+    if (m_chord.alt && m_dragMode == DragMode::Body) {
+        if (!fullScreen)
+            dragWindowTo(global);
+        return;
+    }
+    switch (m_dragMode) {
+    case DragMode::Body:
+        if (m_chord.shift) {
+            setCursor(Qt::SizeFDiagCursor);
+            if (const std::optional<QSize> size =
+                    PointerRules::shiftDragSize(m_pressSize, m_pressGlobal, global))
+                placeWindow(QRect(geometry().topLeft(), *size));
+        } else if (m_pressInsideFigure) {
+            // The figure follows the pointer from its previous position; in a frameless window the
+            // grab offset is the local press position.
+            moveFigureBy(pos - m_grabOffset);
+            m_grabOffset = pos;
+        } else if (!fullScreen) {
+            dragWindowTo(global);
+        }
+        break;
+    case DragMode::ControlPoint:
+        dragFigureHandle(m_dragPointIndex, pos, modifiers);
+        m_pressGlobal = global;
+        break;
+    default:
+        if (const std::optional<QRect> frame =
+                PointerRules::edgeDragGeometry(m_dragMode, QRect(m_pressGlobal - m_grabOffset, m_pressSize),
+                                               m_pressGlobal, global, fullScreen))
+            placeWindow(*frame);
+        break;
+    }
 }
 
 void RulerWindow::mouseMoveEvent(QMouseEvent *event)
 {
     takeChord(ModifierLatch::fromHeld(event->modifiers()));
     const QPoint pos = event->position().toPoint();
-    const QPoint global = event->globalPosition().toPoint();
-    const bool leftHeld = event->buttons() & Qt::LeftButton;
-
     if (event->buttons() == Qt::NoButton) {
         if (followDraggedGuide(pos))
             return;
         hoverHitTest(pos);
-    } else if (leftHeld) {
+    } else if (event->buttons() & Qt::LeftButton) {
         if (followDraggedGuide(pos))
             return;
-        if (altState && dragMode == Body) {
-            if (!fullScreen)
-                dragWindowTo(global);
-            return;
-        }
-        switch (dragMode) {
-        case Body:
-            if (shiftState) {
-                setCursor(Qt::SizeFDiagCursor);
-                shiftResize = true;
-                if (const std::optional<QSize> size = shiftDragSize(pressSize, pressGlobal, global))
-                    placeWindow(QRect(geometry().topLeft(), *size));
-            } else if (pressInsideFigure) {
-                // The figure follows the pointer from its previous position; in a frameless window the
-                // grab offset is the local press position.
-                moveFigureBy(pos - grabOffset);
-                grabOffset = pos;
-            } else if (!fullScreen) {
-                dragWindowTo(global);
-            }
-            break;
-        case ControlPoint:
-            dragFigureHandle(dragPointIndex, pos, event->modifiers());
-            pressGlobal = global;
-            break;
-        default:
-            if (const std::optional<QRect> frame = edgeDragGeometry(
-                    dragMode, QRect(pressGlobal - grabOffset, pressSize), pressGlobal, global, fullScreen))
-                placeWindow(*frame);
-            break;
-        }
+        dragTo(pos, event->globalPosition().toPoint(), event->modifiers());
     }
-    menuButtonHover = settings && settings->showTopRightMenu && inMenuZone(pos, width());
+    m_menuButtonHover = settings && settings->showTopRightMenu && PointerRules::inMenuZone(pos, width());
     update();
 }
 
 void RulerWindow::dragWindowTo(const QPoint &global)
 {
-    moveSnapped(global - grabOffset);
-}
-
-void RulerWindow::grabGuides(const QPoint &pos)
-{
-    for (int i = 0; i < horizontalGuides.size(); ++i) {
-        if (grabsGuide(horizontalGuides.at(i), pos.y())) {
-            guideMode = 3;
-            dragGuideH = i;
-            setCursor(Qt::ArrowCursor);
-            dragMode = Body;
-            guidesArmed = true;
-        }
-    }
-    for (int i = 0; i < verticalGuides.size(); ++i) {
-        if (grabsGuide(verticalGuides.at(i), pos.x())) {
-            guideMode = 4;
-            dragGuideV = i;
-            setCursor(Qt::ArrowCursor);
-            dragMode = Body;
-            guidesArmed = true;
-        }
-    }
-}
-
-void RulerWindow::dropNewGuide(const QPoint &pos, Qt::Orientation orientation)
-{
-    setCursor(Qt::ArrowCursor);
-    dragMode = Body;
-    guidesArmed = true;
-    newGuideCreated = true;
-    if (orientation == Qt::Vertical) {
-        verticalGuides.append(pos.x());
-        guideMode = 4;
-        lastLocalPos.setX(pos.x());
-        newGuidePos = pos.x();
-    } else {
-        horizontalGuides.append(pos.y());
-        guideMode = 3;
-        lastLocalPos.setY(pos.y());
-        newGuidePos = pos.y();
-    }
-    grabGuides(pos);
+    moveSnapped(global - m_grabOffset);
 }
 
 void RulerWindow::openContextMenuAt(const QPoint &global)
@@ -189,121 +155,102 @@ void RulerWindow::openContextMenuAt(const QPoint &global)
     m_menu->contextMenu()->exec(global);
 }
 
-void RulerWindow::mousePressEvent(QMouseEvent *event)
+// A press grabs a guide, or drops a new one in a ticker band unless an edge or a handle is under it.
+void RulerWindow::pressGuides(const QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
-    const QPoint global = event->globalPosition().toPoint();
+    if (event->button() == Qt::RightButton) {
+        m_guides.disarm();
+        setCursor(Qt::ArrowCursor);
+        return;
+    }
+    std::optional<Qt::Orientation> band;
+    if (event->buttons() != Qt::NoButton) {
+        const HitTest::Hit hit = HitTest::at(pos, hitScene(false));
+        if (hit.target == HitTest::Target::GuideBand)
+            band = hit.newGuide;
+    }
+    if (m_guides.press(pos, band)) {
+        setCursor(Qt::ArrowCursor);
+        m_dragMode = DragMode::Body;
+    }
+}
 
+// Where a left press starts a drag from.
+void RulerWindow::startDrag(const QMouseEvent *event)
+{
+    const QPoint global = event->globalPosition().toPoint();
+    if (event->button() != Qt::LeftButton) {
+        m_pressInsideFigure = false;
+        return;
+    }
+    if (m_dragMode == DragMode::ControlPoint)
+        setCursor(Qt::BlankCursor);
+    m_grabOffset = global - frameGeometry().topLeft();
+    m_pressSize = size();
+    m_pressGlobal = global;
+    if (figureContains(event->position().toPoint()))
+        m_pressInsideFigure = true;
+}
+
+void RulerWindow::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint global = event->globalPosition().toPoint();
     takeChord(ModifierLatch::fromHeld(event->modifiers()));
-    contextMenuShown = false;
+    m_contextMenuShown = false;
     pointerPressed = false;
     if (isActiveWindow() && settings && settings->infoPaneShown)
-        moveEvent(nullptr);
+        followWindowMove();
     pointerPressed = true;
     if (settings && settings->aboutBox->isVisible())
         settings->aboutBox->close();
 
-    guidesArmed = false;
-    if (event->button() == Qt::RightButton) {
-        setCursor(Qt::ArrowCursor);
-    } else if (guideMode == 3 || guideMode == 4 || overGuide) {
-        grabGuides(pos);
-    } else if (event->buttons() != Qt::NoButton) {
-        // A press in a ticker band drops a new guide there, unless an edge or a handle is under it.
-        const HitTest::Hit hit = HitTest::at(pos, hitScene(false));
-        if (hit.target == HitTest::Target::GuideBand)
-            dropNewGuide(pos, hit.newGuide);
-    }
-
+    pressGuides(event);
     if (settings && settings->infoPaneShown && infoPanel)
         infoPanel->raise();
     setFocus();
     activateWindow();
     raise();
-    enterEvent(nullptr);
+    takeKeyboardOnHover();
     rebuildMenu();
-
-    if (event->button() == Qt::LeftButton) {
-        edgeDragActive = dragMode > Body;
-        if (dragMode == ControlPoint)
-            setCursor(Qt::BlankCursor);
-        grabOffset = global - frameGeometry().topLeft();
-        pressSize = size();
-        pressGlobal = global;
-        if (figureContains(pos))
-            pressInsideFigure = true;
-    } else {
-        pressInsideFigure = false;
-    }
+    startDrag(event);
 
     if (event->button() == Qt::RightButton)
         openContextMenuAt(global);
-    if (menuButtonHover) {
-        openContextMenuAt(QPoint(frameGeometry().right() - 107, frameGeometry().top() + 55));
-        menuButtonHover = false;
+    if (m_menuButtonHover) {
+        openContextMenuAt(PointerRules::menuPopupPoint(frameGeometry()));
+        m_menuButtonHover = false;
     }
-
+    // A press on a ruler while the colour dialog is open edits the same colour of this ruler.
     if (colorDialog && colorDialog->isVisible() && hasFocus() && settings) {
-        switch (settings->colorTarget) {
-        case 1:
-            editBackgroundColour();
-            break;
-        case 2:
-            editRulerColour();
-            break;
-        case 3:
-            editGuidesColour();
-            break;
-        default:
-            break;
-        }
+        if (const std::optional<ColorTarget> target = colorTargetFromNumber(settings->colorTarget))
+            editColour(*target);
     }
     update();
 }
 
 void RulerWindow::mouseReleaseEvent(QMouseEvent *)
 {
-    guidesArmed = true;
-    auto dropOutside = [](QList<int> &guides, int index, int length) {
-        if (index < guides.size() && !(0 < guides.at(index) && guides.at(index) < length - 1))
-            guides.removeAt(index);
-    };
-    if (guideMode == 3)
-        dropOutside(horizontalGuides, dragGuideH, height());
-    if (guideMode == 4)
-        dropOutside(verticalGuides, dragGuideV, width());
-
-    if (newGuideCreated) {
-        // A click on a ticker band without a drag leaves no guide.
-        QList<int> &guides = guideMode == 3 ? horizontalGuides : verticalGuides;
-        const int index = guideMode == 3 ? dragGuideH : dragGuideV;
-        if ((guideMode == 3 || guideMode == 4) && index < guides.size() && guides.at(index) == newGuidePos)
-            guides.removeAt(index);
-        newGuideCreated = false;
-    }
-    if (guideMode == 3 || guideMode == 4)
-        guideMode = 0;
-    shiftResize = false;
-    edgeDragActive = false;
-    if (dragMode == ControlPoint)
+    m_guides.release(size());
+    if (m_dragMode == DragMode::ControlPoint)
         setCursor(Qt::ArrowCursor);
     update();
 }
 
 void RulerWindow::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && !contextMenuShown)
+    if (event->button() == Qt::LeftButton && !m_contextMenuShown)
         toggleFullScreen();
-    contextMenuShown = false;
+    m_contextMenuShown = false;
 }
 
 void RulerWindow::wheelEvent(QWheelEvent *event)
 {
-    enterEvent(nullptr);
+    takeKeyboardOnHover();
     takeChord(ModifierLatch::fromHeld(event->modifiers()));
     event->accept();
-    const int v = wheelSteps.turn(event->angleDelta());
-    if (!altState && !shiftState) {
+    const int v = m_wheelSteps.turn(event->angleDelta());
+    if (!m_chord.alt && !m_chord.shift) {
         if (QWidget *grabber = mouseGrabber())
             grabber->releaseMouse();
         return;
@@ -311,28 +258,35 @@ void RulerWindow::wheelEvent(QWheelEvent *event)
     if (v == 0)
         return;
 
-    if (altState && shiftState) {
+    if (m_chord.alt && m_chord.shift) {
         rotateFigureBy(v);
         recomputeFigure();
         update();
-    } else if (altState) {
+    } else if (m_chord.alt) {
         if (!fullScreen)
             placeWindow(QRect(pos(), size() + QSize(v, v)));
     } else if (figureContains(event->position().toPoint())) {
-        scaleFigureBy(wheelScaleFactor(v));
+        scaleFigureBy(PointerRules::wheelScaleFactor(v));
     } else if (!fullScreen) {
-        placeWindow(grownFrame(geometry(), v));
+        placeWindow(PointerRules::grownFrame(geometry(), v));
     }
 }
 
 void RulerWindow::enterEvent(QEnterEvent *)
+{
+    takeKeyboardOnHover();
+}
+
+// With "activate on hover" the ruler under the pointer takes the keyboard and the panel; the chord is
+// then read from the keyboard as it is.
+void RulerWindow::takeKeyboardOnHover()
 {
     if (settings && settings->activateOnHover && !(colorDialog && colorDialog->isVisible())) {
         if (settings->infoPaneShown && infoPanel) {
             infoPanel->activateWindow();
             raise();
             if (pointerPressed)
-                infoPanel->owner = this;
+                infoPanel->setOwner(this);
         }
         raise();
         activateWindow();
@@ -343,14 +297,11 @@ void RulerWindow::enterEvent(QEnterEvent *)
 
 void RulerWindow::resizeEvent(QResizeEvent *)
 {
-    resizing = true;
-    moveEvent(nullptr);
-    resizing = false;
+    followWindowMove();
 }
 
 void RulerWindow::clearGuides()
 {
-    verticalGuides.clear();
-    horizontalGuides.clear();
+    m_guides.clear();
     update();
 }

@@ -4,10 +4,10 @@
 // Where the window stands: its display, snapping and locking, full screen and stay on top.
 #include "ruler/rulerwindow.h"
 
+#include "prefs/settings.h"
 #include "ruler/geometryrule.h"
 #include "ruler/infopanel.h"
 #include "ruler/screenplacement.h"
-#include "prefs/settings.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -21,8 +21,13 @@ void RulerWindow::placeWindow(const QRect &wanted)
 
 void RulerWindow::moveEvent(QMoveEvent *)
 {
+    followWindowMove();
+}
+
+void RulerWindow::followWindowMove()
+{
     if (pointerPressed && infoPanel)
-        infoPanel->owner = this;
+        infoPanel->setOwner(this);
 
     const QList<QRect> screens = GeometryRule::currentScreens();
     displayIndex = ScreenPlacement::screenIndexFor(frameGeometry(), screens);
@@ -41,24 +46,28 @@ void RulerWindow::moveEvent(QMoveEvent *)
     }
 
     recomputeScale();
+    placeInfoPanel(window, screen);
+    update();
+}
 
-    if (settings && infoPanel) {
-        if (settings->infoPaneShown) {
-            const auto side = settings->toolboxPosition == 1 ? ScreenPlacement::PanelSide::Left
-                                                             : ScreenPlacement::PanelSide::Right;
-            infoPanel->placeBeside(window, screen, side, settings->panelSpacing);
-            if (pointerPressed) {
-                infoPanel->show();
-                activateWindow();
-                setFocus();
-            }
-        } else if (pointerPressed) {
-            infoPanel->hide();
+// The panel beside the window when it is shown; a press or a command shows or hides it.
+void RulerWindow::placeInfoPanel(const QRect &window, const QRect &screen)
+{
+    if (!settings || !infoPanel)
+        return;
+    if (settings->infoPaneShown) {
+        const auto side = ScreenPlacement::panelSideFromStored(settings->toolboxPosition);
+        infoPanel->placeBeside(window, screen, side, settings->panelSpacing);
+        if (pointerPressed) {
+            infoPanel->show();
             activateWindow();
             setFocus();
         }
+    } else if (pointerPressed) {
+        infoPanel->hide();
+        activateWindow();
+        setFocus();
     }
-    update();
 }
 
 void RulerWindow::moveSnapped(const QPoint &topLeft)

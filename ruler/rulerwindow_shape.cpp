@@ -4,12 +4,12 @@
 // The window's shape where no compositing manager makes its body translucent.
 #include "ruler/rulerwindow.h"
 
-#include "ruler/compositorwatch.h"
-#include "figure/figurereadings.h"
-#include "render/inkmask.h"
-#include "ruler/pointerrules.h"
-#include "render/rulershape.h"
 #include "prefs/settings.h"
+#include "render/inkmask.h"
+#include "render/rulershape.h"
+#include "ruler/compositorwatch.h"
+#include "ruler/pointerrules.h"
+#include "ruler/rulerpainter.h"
 
 #include <QAction>
 #include <QDataStream>
@@ -25,19 +25,13 @@ constexpr int kHandleReach = PointerRules::kControlPointReach;
 QRegion RulerWindow::shapeRegion() const
 {
     InkMask mask(size(), logicalDpiY());
-    const TickFrame frame{size(), option(RulerOption::ZeroAtLeft), option(RulerOption::ZeroAtBottom),
-                          option(RulerOption::StartFromPixelOne)};
-    RulerShape::markBands(mask, frame, scale,
-                          {option(RulerOption::ShowTopTicker), option(RulerOption::ShowBottomTicker),
-                           option(RulerOption::ShowLeftTicker), option(RulerOption::ShowRightTicker)},
+    const RulerPaintState state = paintState();
+    RulerShape::markBands(mask, state.tickFrame(), state.scale,
+                          {state.topTicker, state.bottomTicker, state.leftTicker, state.rightTicker},
                           PointerRules::kGuideBandEnd + 1);
-    const FigureReadings figureReadings =
-        FigureReadings::measure(figure, figureUnits(),
-                                {size(), option(RulerOption::ZeroAtLeft), option(RulerOption::ZeroAtBottom),
-                                 option(RulerOption::StartFromPixelOne)});
     {
         QPainter painter(&mask);
-        drawContent(painter, figureReadings);
+        RulerPainter::drawContent(painter, state, m_paintCache);
     }
     if (option(RulerOption::ShowFigure) && !option(RulerOption::HideControlPoints)) {
         for (const QPoint &point : figureControlPoints())
@@ -64,11 +58,11 @@ QByteArray RulerWindow::shapeSignature() const
         << option(RulerOption::ShowRotationCentre) << option(RulerOption::BoldControlPoints)
         << option(RulerOption::HideControlPoints);
     out << int(scale.unitKind) << scale.unitLabel << scale.pixelsPerUnitX << scale.pixelsPerUnitY;
-    out << option(RulerOption::ShowGuides) << horizontalGuides << verticalGuides;
+    out << option(RulerOption::ShowGuides) << m_guides.horizontal() << m_guides.vertical();
     // The guide spacing is written beside the pointer while it rests on a guide.
-    const bool spacingShown =
-        option(RulerOption::HoverGuides) && (guideMode == 3 || cursor().shape() == Qt::SplitVCursor);
-    out << spacingShown << (spacingShown ? lastLocalPos : QPoint());
+    const bool spacingShown = guideSpacingShown();
+    out << spacingShown << (spacingShown ? m_guides.pointer() : QPoint());
+    const RulerReadings readings = this->readings();
     out << readings.widthNumber << readings.heightNumber << readings.widthText << readings.heightText
         << readings.areaText << readings.perimeterText;
     out << figure.figureKind << figure.figurePointCount << figure.figureOrigin << figure.figureAngle

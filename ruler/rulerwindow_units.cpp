@@ -51,6 +51,6 @@ void RulerWindow::setUnit(bool quiet)
         m_menu->setChecked(RulerCommand::UnitPixels, true);
     }
     if (!quiet)
-        moveEvent(nullptr);
+        followWindowMove();
     update();
 }

@@ -30,6 +30,12 @@ enum class PanelSide
     Right = 2
 };
 
+// The side as the preferences keep it: 1 is the left, anything else the right.
+inline PanelSide panelSideFromStored(int stored)
+{
+    return stored == int(PanelSide::Left) ? PanelSide::Left : PanelSide::Right;
+}
+
 // Top-left of the information panel beside the window (`gap` pixels away) on the preferred side, or on
 // the other side where the preferred one would leave the screen. The panel always stays on the screen:
 // where neither side has room it overlaps the window's edge on the preferred side, and it moves up or

@@ -5,8 +5,8 @@
 
 // A preferences object and the rulers attached to it, made afresh for every test function.
 
-#include "ruler/rulerwindow.h"
 #include "prefs/settings.h"
+#include "ruler/rulerwindow.h"
 #include "testsupport.h"
 
 #include <QTest>
@@ -87,6 +87,20 @@ public:
         return ruler;
     }
 
+    // Drags a new guide out of a ticker's band to `position` (y of a horizontal guide, x of a vertical
+    // one), as the user does. The ruler must be shown; the band is pressed at 60 px along its ticker.
+    static void placeGuide(RulerWindow *ruler, Qt::Orientation orientation, int position)
+    {
+        const bool horizontal = orientation == Qt::Horizontal;
+        const QPoint band = horizontal ? QPoint(kGuideBandAlong, kGuideBandAcross)
+                                       : QPoint(kGuideBandAcross, kGuideBandAlong);
+        const QPoint to = horizontal ? QPoint(band.x(), position) : QPoint(position, band.y());
+        QTest::mouseMove(ruler, band);
+        QTest::mousePress(ruler, Qt::LeftButton, Qt::NoModifier, band);
+        QTest::mouseMove(ruler, to);
+        QTest::mouseRelease(ruler, Qt::LeftButton, Qt::NoModifier, to);
+    }
+
     // A ruler that the program made itself (a new ruler) and that the fixture must delete.
     void adopt(RulerWindow *ruler) { rulers.append(ruler); }
     // A ruler that closed and deletes itself.
@@ -94,4 +108,8 @@ public:
 
     std::unique_ptr<Settings> settings;
     QList<RulerWindow *> rulers;
+
+private:
+    static constexpr int kGuideBandAlong = 60;
+    static constexpr int kGuideBandAcross = 20;
 };

@@ -132,26 +132,28 @@ QStringList check(QWidget *window)
 void fillPanel(InfoPanel &panel)
 {
     panel.setObjectName(QStringLiteral("information"));
-    panel.rulerTexts = {QStringLiteral("L: -1920"),
-                        QStringLiteral("T: -1080"),
-                        QStringLiteral("R: 3840"),
-                        QStringLiteral("B: 2160"),
-                        QStringLiteral("W: 1234.56 cm "),
-                        QStringLiteral("H: 1234.56 cm "),
-                        QStringLiteral("A: 1524138.38 cm \u00b2"),
-                        QStringLiteral("P: 4938.24 cm")};
-    panel.figureTexts = {QStringLiteral("\u2194 1: 1234.56 cm "),
-                         QStringLiteral("\u2194 2: 1234.56 cm "),
-                         QStringLiteral("A: 1524138.38 cm \u00b2"),
-                         QStringLiteral("P: 4938.24 cm"),
-                         QStringLiteral("Angle: 359.99\u00b0"),
-                         QStringLiteral("rcX: 1920"),
-                         QStringLiteral("rcY: 1080")};
-    panel.showSecondFigureLength = true;
-    panel.showExtraSide = true;
-    panel.extraSide = InfoPanel::ExtraSide::RightTriangle;
-    panel.extraSideText = QStringLiteral("hipo: 1745.91 cm ");
-    panel.updateTexts();
+    PanelTexts texts;
+    texts.ruler = {QStringLiteral("L: -1920"),
+                   QStringLiteral("T: -1080"),
+                   QStringLiteral("R: 3840"),
+                   QStringLiteral("B: 2160"),
+                   QStringLiteral("W: 1234.56 cm "),
+                   QStringLiteral("H: 1234.56 cm "),
+                   QStringLiteral("A: 1524138.38 cm \u00b2"),
+                   QStringLiteral("P: 4938.24 cm")};
+    FigurePanelTexts &figure = texts.figure;
+    figure.width = QStringLiteral("\u2194 1: 1234.56 cm ");
+    figure.height = QStringLiteral("\u2194 2: 1234.56 cm ");
+    figure.area = QStringLiteral("A: 1524138.38 cm \u00b2");
+    figure.perimeter = QStringLiteral("P: 4938.24 cm");
+    figure.angle = QStringLiteral("Angle: 359.99\u00b0");
+    figure.centreX = QStringLiteral("rcX: 1920");
+    figure.centreY = QStringLiteral("rcY: 1080");
+    figure.showHeight = true;
+    figure.showSide = true;
+    figure.sideKind = FigureReadings::Hypotenuse;
+    figure.side = QStringLiteral("hipo: 1745.91 cm ");
+    panel.showTexts(texts);
 }
 
 // A message box of the program, checked while it is open.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "ruler/rulermenu.h"
+#include "ruler/rulerpainter.h"
 #include "ruler/rulerwindow.h"
 #include "rulerfixture.h"
 #include "testsupport.h"
@@ -128,7 +129,13 @@ QImage TestRulerPicture::paint(const RulerWindow &ruler, const QColor &body)
     canvas.fill(Qt::transparent);
     QPainter painter(&canvas);
     painter.fillRect(canvas.rect(), body);
-    ruler.drawPicture(painter);
+    RulerPaintState state;
+    state.size = ruler.size();
+    state.picture = ruler.image;
+    state.stretchPicture = ruler.options().value(RulerOption::StretchPicture);
+    state.proportionalPicture = ruler.options().value(RulerOption::ProportionalPicture);
+    state.transparentPicture = ruler.options().value(RulerOption::TransparentPicture);
+    RulerPainter::drawPicture(painter, state);
     painter.end();
     return canvas.convertToFormat(QImage::Format_ARGB32);
 }

@@ -26,46 +26,48 @@ void TestHitTest::targets_data()
     QTest::addColumn<QList<int>>("vertical");
     QTest::addColumn<QPoint>("pos");
     QTest::addColumn<Target>("target");
-    QTest::addColumn<int>("dragMode");
+    QTest::addColumn<DragMode>("dragMode");
     QTest::addColumn<int>("cursor");
 
     const QSize wide(640, 480);
     const QList<QPoint> none;
     const QList<int> noGuides;
-    const int body = Body;
+    const DragMode body = DragMode::Body;
     QTest::newRow("body") << wide << none << noGuides << QPoint(300, 200) << Target::Body << body
                           << int(Qt::ArrowCursor);
     QTest::newRow("left band") << wide << none << noGuides << QPoint(20, 200) << Target::GuideBand << body
                                << int(Qt::SplitHCursor);
     QTest::newRow("top band") << wide << none << noGuides << QPoint(300, 11) << Target::GuideBand << body
                               << int(Qt::SplitVCursor);
-    QTest::newRow("right edge of a wide ruler") << wide << none << noGuides << QPoint(637, 200)
-                                                << Target::Edge << int(RightEdge) << int(Qt::SizeHorCursor);
+    QTest::newRow("right edge of a wide ruler")
+        << wide << none << noGuides << QPoint(637, 200) << Target::Edge << DragMode::RightEdge
+        << int(Qt::SizeHorCursor);
     // 25 wide: the right band 21..24 lies inside the left guide band 11..29.
-    QTest::newRow("right edge of a 25-px ruler") << QSize(25, 300) << none << noGuides << QPoint(22, 150)
-                                                 << Target::Edge << int(RightEdge) << int(Qt::SizeHorCursor);
+    QTest::newRow("right edge of a 25-px ruler")
+        << QSize(25, 300) << none << noGuides << QPoint(22, 150) << Target::Edge << DragMode::RightEdge
+        << int(Qt::SizeHorCursor);
     QTest::newRow("bottom edge of a 30-px ruler")
-        << QSize(400, 30) << none << noGuides << QPoint(200, 27) << Target::Edge << int(BottomEdge)
+        << QSize(400, 30) << none << noGuides << QPoint(200, 27) << Target::Edge << DragMode::BottomEdge
         << int(Qt::SizeVerCursor);
     QTest::newRow("bottom-right corner of a 21-px square")
-        << QSize(21, 21) << none << noGuides << QPoint(18, 18) << Target::Edge << int(BottomRight)
+        << QSize(21, 21) << none << noGuides << QPoint(18, 18) << Target::Edge << DragMode::BottomRight
         << int(Qt::SizeFDiagCursor);
     QTest::newRow("33 px: the band still ends before the edge")
         << QSize(33, 300) << none << noGuides << QPoint(28, 150) << Target::GuideBand << body
         << int(Qt::SplitHCursor);
     QTest::newRow("33 px: the edge") << QSize(33, 300) << none << noGuides << QPoint(29, 150) << Target::Edge
-                                     << int(RightEdge) << int(Qt::SizeHorCursor);
+                                     << DragMode::RightEdge << int(Qt::SizeHorCursor);
     QTest::newRow("a handle in the top band")
         << wide << QList<QPoint>{{100, 15}} << noGuides << QPoint(104, 20) << Target::ControlPoint
-        << int(ControlPoint) << int(Qt::ArrowCursor);
+        << DragMode::ControlPoint << int(Qt::ArrowCursor);
     QTest::newRow("a handle in the left band")
         << wide << QList<QPoint>{{25, 200}} << noGuides << QPoint(30, 195) << Target::ControlPoint
-        << int(ControlPoint) << int(Qt::ArrowCursor);
+        << DragMode::ControlPoint << int(Qt::ArrowCursor);
     QTest::newRow("just beyond a handle's reach is the band")
         << wide << QList<QPoint>{{100, 15}} << noGuides << QPoint(110, 20) << Target::GuideBand << body
         << int(Qt::SplitVCursor);
     QTest::newRow("an edge before a handle") << wide << QList<QPoint>{{3, 200}} << noGuides << QPoint(2, 200)
-                                             << Target::Edge << int(LeftEdge) << int(Qt::SizeHorCursor);
+                                             << Target::Edge << DragMode::LeftEdge << int(Qt::SizeHorCursor);
     QTest::newRow("a guide line before an edge, so that it can be dragged away")
         << QSize(25, 300) << none << QList<int>{22} << QPoint(23, 150) << Target::GuideLine << body
         << int(Qt::SplitHCursor);
@@ -86,7 +88,7 @@ void TestHitTest::targets()
     scene.verticalGuides = vertical;
     const HitTest::Hit hit = HitTest::at(pos, scene);
     QTEST(hit.target, "target");
-    QTEST(int(hit.dragMode), "dragMode");
+    QTEST(hit.dragMode, "dragMode");
     if (hit.target != Target::Body)
         QTEST(int(hit.cursor), "cursor");
 }

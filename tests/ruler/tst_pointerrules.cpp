@@ -31,34 +31,34 @@ private Q_SLOTS:
 void TestPointerRules::edges_data()
 {
     QTest::addColumn<QPoint>("pos");
-    QTest::addColumn<int>("mode"); // -1: no band
+    QTest::addColumn<DragMode>("mode"); // the body: no band
     QTest::addColumn<int>("cursor");
-    QTest::newRow("column 0 is not the left edge") << QPoint(0, 100) << -1 << 0;
-    QTest::newRow("column 1 is") << QPoint(1, 100) << int(LeftEdge) << int(Qt::SizeHorCursor);
-    QTest::newRow("column 4 is") << QPoint(4, 100) << int(LeftEdge) << int(Qt::SizeHorCursor);
-    QTest::newRow("column 5 is not") << QPoint(5, 100) << -1 << 0;
-    QTest::newRow("row 0 is not the top edge") << QPoint(100, 0) << -1 << 0;
-    QTest::newRow("top") << QPoint(100, 1) << int(TopEdge) << int(Qt::SizeVerCursor);
-    QTest::newRow("right w-4") << QPoint(296, 100) << int(RightEdge) << int(Qt::SizeHorCursor);
-    QTest::newRow("right w-1") << QPoint(299, 100) << int(RightEdge) << int(Qt::SizeHorCursor);
-    QTest::newRow("right w-5 is not") << QPoint(295, 100) << -1 << 0;
-    QTest::newRow("bottom") << QPoint(100, 199) << int(BottomEdge) << int(Qt::SizeVerCursor);
-    QTest::newRow("bottom-right") << QPoint(298, 198) << int(BottomRight) << int(Qt::SizeFDiagCursor);
-    QTest::newRow("top-right") << QPoint(298, 2) << int(TopRight) << int(Qt::SizeBDiagCursor);
-    QTest::newRow("top-left") << QPoint(2, 2) << int(TopLeft) << int(Qt::SizeFDiagCursor);
-    QTest::newRow("bottom-left") << QPoint(2, 198) << int(BottomLeft) << int(Qt::SizeBDiagCursor);
-    QTest::newRow("interior") << QPoint(150, 100) << -1 << 0;
+    QTest::newRow("column 0 is not the left edge") << QPoint(0, 100) << DragMode::Body << 0;
+    QTest::newRow("column 1 is") << QPoint(1, 100) << DragMode::LeftEdge << int(Qt::SizeHorCursor);
+    QTest::newRow("column 4 is") << QPoint(4, 100) << DragMode::LeftEdge << int(Qt::SizeHorCursor);
+    QTest::newRow("column 5 is not") << QPoint(5, 100) << DragMode::Body << 0;
+    QTest::newRow("row 0 is not the top edge") << QPoint(100, 0) << DragMode::Body << 0;
+    QTest::newRow("top") << QPoint(100, 1) << DragMode::TopEdge << int(Qt::SizeVerCursor);
+    QTest::newRow("right w-4") << QPoint(296, 100) << DragMode::RightEdge << int(Qt::SizeHorCursor);
+    QTest::newRow("right w-1") << QPoint(299, 100) << DragMode::RightEdge << int(Qt::SizeHorCursor);
+    QTest::newRow("right w-5 is not") << QPoint(295, 100) << DragMode::Body << 0;
+    QTest::newRow("bottom") << QPoint(100, 199) << DragMode::BottomEdge << int(Qt::SizeVerCursor);
+    QTest::newRow("bottom-right") << QPoint(298, 198) << DragMode::BottomRight << int(Qt::SizeFDiagCursor);
+    QTest::newRow("top-right") << QPoint(298, 2) << DragMode::TopRight << int(Qt::SizeBDiagCursor);
+    QTest::newRow("top-left") << QPoint(2, 2) << DragMode::TopLeft << int(Qt::SizeFDiagCursor);
+    QTest::newRow("bottom-left") << QPoint(2, 198) << DragMode::BottomLeft << int(Qt::SizeBDiagCursor);
+    QTest::newRow("interior") << QPoint(150, 100) << DragMode::Body << 0;
 }
 
 void TestPointerRules::edges()
 {
     QFETCH(QPoint, pos);
-    QFETCH(int, mode);
+    QFETCH(DragMode, mode);
     QFETCH(int, cursor);
     const std::optional<EdgeHit> hit = edgeAt(pos, QSize(300, 200));
-    QCOMPARE(hit.has_value(), mode >= 0);
+    QCOMPARE(hit.has_value(), mode != DragMode::Body);
     if (hit) {
-        QCOMPARE(int(hit->mode), mode);
+        QCOMPARE(hit->mode, mode);
         QCOMPARE(int(hit->cursor), cursor);
     }
 }
@@ -86,36 +86,41 @@ void TestPointerRules::guideReach()
 
 void TestPointerRules::edgeDrags_data()
 {
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<DragMode>("mode");
     QTest::addColumn<QPoint>("moved");
     QTest::addColumn<bool>("fullScreen");
     QTest::addColumn<QRect>("expected"); // null: ignored
 
     // The window stands at (100, 100), 300 x 200.
     QTest::newRow("right edge to width 21")
-        << int(RightEdge) << QPoint(-279, 0) << false << QRect(100, 100, 21, 200);
-    QTest::newRow("right edge to width 20 ignored") << int(RightEdge) << QPoint(-280, 0) << false << QRect();
+        << DragMode::RightEdge << QPoint(-279, 0) << false << QRect(100, 100, 21, 200);
+    QTest::newRow("right edge to width 20 ignored")
+        << DragMode::RightEdge << QPoint(-280, 0) << false << QRect();
     QTest::newRow("left edge to width 20")
-        << int(LeftEdge) << QPoint(280, 0) << false << QRect(380, 100, 20, 200);
-    QTest::newRow("left edge to width 19 ignored") << int(LeftEdge) << QPoint(281, 0) << false << QRect();
-    QTest::newRow("top edge up") << int(TopEdge) << QPoint(0, -50) << false << QRect(100, 50, 300, 250);
+        << DragMode::LeftEdge << QPoint(280, 0) << false << QRect(380, 100, 20, 200);
+    QTest::newRow("left edge to width 19 ignored")
+        << DragMode::LeftEdge << QPoint(281, 0) << false << QRect();
+    QTest::newRow("top edge up") << DragMode::TopEdge << QPoint(0, -50) << false << QRect(100, 50, 300, 250);
     QTest::newRow("bottom edge to 20")
-        << int(BottomEdge) << QPoint(0, -180) << false << QRect(100, 100, 300, 20);
-    QTest::newRow("bottom edge to 19 ignored") << int(BottomEdge) << QPoint(0, -181) << false << QRect();
-    QTest::newRow("bottom-right") << int(BottomRight) << QPoint(10, 20) << false << QRect(100, 100, 310, 220);
+        << DragMode::BottomEdge << QPoint(0, -180) << false << QRect(100, 100, 300, 20);
+    QTest::newRow("bottom edge to 19 ignored") << DragMode::BottomEdge << QPoint(0, -181) << false << QRect();
+    QTest::newRow("bottom-right") << DragMode::BottomRight << QPoint(10, 20) << false
+                                  << QRect(100, 100, 310, 220);
     QTest::newRow("bottom-right in full screen")
-        << int(BottomRight) << QPoint(10, 20) << true << QRect(100, 100, 310, 220);
-    QTest::newRow("left edge in full screen ignored") << int(LeftEdge) << QPoint(10, 0) << true << QRect();
-    QTest::newRow("top-left") << int(TopLeft) << QPoint(10, 20) << false << QRect(110, 120, 290, 180);
-    QTest::newRow("top-right") << int(TopRight) << QPoint(10, 20) << false << QRect(100, 120, 310, 180);
+        << DragMode::BottomRight << QPoint(10, 20) << true << QRect(100, 100, 310, 220);
+    QTest::newRow("left edge in full screen ignored")
+        << DragMode::LeftEdge << QPoint(10, 0) << true << QRect();
+    QTest::newRow("top-left") << DragMode::TopLeft << QPoint(10, 20) << false << QRect(110, 120, 290, 180);
+    QTest::newRow("top-right") << DragMode::TopRight << QPoint(10, 20) << false << QRect(100, 120, 310, 180);
     QTest::newRow("top-right to width 20")
-        << int(TopRight) << QPoint(-280, 0) << false << QRect(100, 100, 20, 200);
-    QTest::newRow("bottom-left") << int(BottomLeft) << QPoint(10, 20) << false << QRect(110, 100, 290, 220);
+        << DragMode::TopRight << QPoint(-280, 0) << false << QRect(100, 100, 20, 200);
+    QTest::newRow("bottom-left") << DragMode::BottomLeft << QPoint(10, 20) << false
+                                 << QRect(110, 100, 290, 220);
 }
 
 void TestPointerRules::edgeDrags()
 {
-    QFETCH(int, mode);
+    QFETCH(DragMode, mode);
     QFETCH(QPoint, moved);
     QFETCH(bool, fullScreen);
     QFETCH(QRect, expected);
@@ -201,6 +206,8 @@ void TestPointerRules::menuZone_data()
     QTest::newRow("w-80 is out") << QPoint(220, 50) << false;
     QTest::newRow("y 45 is out") << QPoint(200, 45) << false;
     QTest::newRow("y 55 is in") << QPoint(200, 55) << true;
+    QTest::newRow("y 56 is out") << QPoint(200, 56) << false;
+    QTest::newRow("w-108, where the text starts, is out") << QPoint(192, 50) << false;
 }
 
 void TestPointerRules::menuZone()
@@ -208,6 +215,9 @@ void TestPointerRules::menuZone()
     QFETCH(QPoint, pos);
     QFETCH(bool, inside);
     QCOMPARE(inMenuZone(pos, 300), inside);
+    // The text the zone lies over, and where a press there opens the menu.
+    QCOMPARE(menuTextBaseline(300), QPoint(192, 55));
+    QCOMPARE(menuPopupPoint(QRect(100, 100, 300, 200)), QPoint(399 - 107, 155));
 }
 
 GRADORA_TEST_GUILESS_MAIN(TestPointerRules)

@@ -82,7 +82,7 @@ RulerWindow *TestSetpos::makeRuler(const QRect &geometry)
     m_rulers.append(ruler);
     if (!QTest::qWaitForWindowExposed(ruler))
         qWarning("ruler not exposed");
-    ruler->moveEvent(nullptr);
+    ruler->followWindowMove();
     return ruler;
 }
 

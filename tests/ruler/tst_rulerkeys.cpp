@@ -305,9 +305,10 @@ void TestRulerKeys::altShiftChordsOpenAndClear()
     for (bool shiftFirst : {false, true}) {
         RulerWindow *ruler = makeRuler();
         const char *order = shiftFirst ? "Shift first" : "Alt first";
-        ruler->horizontalGuides = {50};
+        RulerFixture::placeGuide(ruler, Qt::Horizontal, 50);
+        QVERIFY2(!ruler->guides().isEmpty(), order);
         pressChord(ruler, Qt::Key_G, shiftFirst);
-        QVERIFY2(ruler->horizontalGuides.isEmpty(), order);
+        QVERIFY2(ruler->guides().isEmpty(), order);
         QVERIFY2(ruler->options().value(RulerOption::ShowGuides), order);
 
         const bool controlPoints = ruler->options().value(RulerOption::HideControlPoints);
@@ -372,14 +373,14 @@ void TestRulerKeys::panelShowsTheActiveRulerOnly()
     QTest::mouseClick(first, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
     first->repaint();
     InfoPanel *panel = m_fixture.settings->infoPanel;
-    QCOMPARE(panel->owner, first);
+    QCOMPARE(panel->owner(), first);
     QCOMPARE(panel->rulerLabel(InfoPanel::Width)->text(), QStringLiteral("W: 300 px "));
 
     RulerWindow *second = makeRuler(QRect(100, 400, 250, 150));
     QTest::mouseClick(second, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
     second->repaint();
     first->repaint(); // inactive: must not write its texts
-    QCOMPARE(panel->owner, second);
+    QCOMPARE(panel->owner(), second);
     QCOMPARE(panel->rulerLabel(InfoPanel::Width)->text(), QStringLiteral("W: 250 px "));
 }
 
@@ -424,7 +425,7 @@ void TestRulerKeys::panelGoesLeftNearTheRightEdge()
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     RulerWindow *ruler = makeRuler(QRect(screen.right() - 320, 100, 300, 200));
     ruler->pointerPressed = true;
-    ruler->moveEvent(nullptr);
+    ruler->followWindowMove();
     InfoPanel *panel = m_fixture.settings->infoPanel;
     QCOMPARE(panel->x(), ruler->x() - Settings::kPanelSpacing - panel->width());
     QCOMPARE(panel->y(), ruler->y());
@@ -437,7 +438,7 @@ void TestRulerKeys::draggingThePanelDragsTheRuler()
 {
     RulerWindow *ruler = makeRuler(QRect(100, 100, 300, 200));
     ruler->pointerPressed = true;
-    ruler->moveEvent(nullptr);
+    ruler->followWindowMove();
     InfoPanel *panel = m_fixture.settings->infoPanel;
     QVERIFY(QTest::qWaitForWindowExposed(panel));
     QTest::mousePress(panel, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));

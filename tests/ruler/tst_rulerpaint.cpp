@@ -10,6 +10,7 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QColorDialog>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -630,7 +631,7 @@ void TestRulerPaint::allTickersHiddenKeepsReadingsAndFigure()
     QVERIFY(ruler->options().value(RulerOption::ShowReadings));
     const QImage image = paint(ruler);
 
-    QCOMPARE(ruler->readings.widthText, QStringLiteral("\u2190 400 px \u2192"));
+    QCOMPARE(ruler->readings().widthText, QStringLiteral("\u2190 400 px \u2192"));
     // The width reading under the top edge and above the bottom edge, the height readings beside the
     // left and right edges.
     for (const QRect &reading :
@@ -702,16 +703,19 @@ void TestRulerPaint::colourLimits()
     QFETCH(int, rulerAlpha);
     QFETCH(int, paintedBackgroundAlpha);
     RulerWindow *ruler = bareRuler({200, 150});
-    ruler->backgroundColor = QColor(10, 200, 30, backgroundAlpha);
-    ruler->rulerColor = QColor(200, 20, 90, rulerAlpha);
+    // Chosen in the colour dialog.
+    ruler->editColour(ColorTarget::Background);
+    m_settings->colorDialog->setCurrentColor(QColor(10, 200, 30, backgroundAlpha));
+    ruler->editColour(ColorTarget::Ruler);
+    m_settings->colorDialog->setCurrentColor(QColor(200, 20, 90, rulerAlpha));
     const QImage image = paint(ruler);
 
     // The limits are stored back in the window's own colours.
-    QCOMPARE(ruler->backgroundColor, QColor(10, 200, 30, paintedBackgroundAlpha));
-    QCOMPARE(ruler->rulerColor, QColor(200, 20, 90, 255));
-    QCOMPARE(ruler->backgroundAlpha, float(paintedBackgroundAlpha / 255.0));
-    QCOMPARE(ruler->palette().brush(QPalette::Active, QPalette::Window).color(), ruler->backgroundColor);
-    QCOMPARE(ruler->palette().brush(QPalette::Inactive, QPalette::Window).color(), ruler->backgroundColor);
+    const QColor body = ruler->colour(ColorTarget::Background);
+    QCOMPARE(body, QColor(10, 200, 30, paintedBackgroundAlpha));
+    QCOMPARE(ruler->colour(ColorTarget::Ruler), QColor(200, 20, 90, 255));
+    QCOMPARE(ruler->palette().brush(QPalette::Active, QPalette::Window).color(), body);
+    QCOMPARE(ruler->palette().brush(QPalette::Inactive, QPalette::Window).color(), body);
 
     // The body takes the background's alpha as it is, not blended over anything; the ticks are opaque.
     QCOMPARE(qAlpha(image.pixel(100, 75)), paintedBackgroundAlpha);
@@ -762,8 +766,8 @@ void TestRulerPaint::guides()
     if (centimetres)
         chooseCentimetres(ruler);
     placeZero(ruler, zeroAtLeft, zeroAtBottom, fromOne);
-    ruler->horizontalGuides = {150};
-    ruler->verticalGuides = {230};
+    RulerFixture::placeGuide(ruler, Qt::Horizontal, 150);
+    RulerFixture::placeGuide(ruler, Qt::Vertical, 230);
     const QImage image = paint(ruler);
 
     // The lines cross the whole window in the guide colour.
@@ -853,7 +857,8 @@ void TestRulerPaint::menuText()
     m_settings->showTopRightMenu = menuShown;
     RulerWindow *ruler = bareRuler({400, 300});
     ruler->execute(RulerCommand::HideAllTickers);
-    ruler->menuButtonHover = hover;
+    if (hover)
+        QTest::mouseMove(ruler, QPoint(400 - 100, 50));
     const QImage image = paint(ruler);
     if (!menuShown) {
         QVERIFY(inkBox(image, image.rect()).isEmpty());
@@ -895,7 +900,7 @@ void TestRulerPaint::readingPlaces()
     setOption(*ruler, RulerOption::ShowHeightNumber, options.contains('h'));
     const QImage image = paint(ruler);
 
-    const RulerReadings &texts = ruler->readings;
+    const RulerReadings texts = ruler->readings();
     const QString width = QString::number(size.width());
     const QString height = QString::number(size.height());
     QCOMPARE(texts.widthText, QStringLiteral("\u2190 %1 px \u2192").arg(width));
@@ -953,17 +958,17 @@ void TestRulerPaint::readingsOfAnInactiveWindowStay()
 {
     RulerWindow *first = makeRuler({400, 300});
     paint(first);
-    QCOMPARE(first->readings.widthText, QStringLiteral("\u2190 400 px \u2192"));
-    QCOMPARE(first->readings.heightText, QStringLiteral("\u2190 300 px \u2192"));
+    QCOMPARE(first->readings().widthText, QStringLiteral("\u2190 400 px \u2192"));
+    QCOMPARE(first->readings().heightText, QStringLiteral("\u2190 300 px \u2192"));
 
     RulerWindow *second = makeRuler({300, 200});
     QVERIFY(!first->isActiveWindow());
     first->resize(350, 250);
     paint(first);
     // Written while it was active, so still the old size.
-    QCOMPARE(first->readings.widthText, QStringLiteral("\u2190 400 px \u2192"));
+    QCOMPARE(first->readings().widthText, QStringLiteral("\u2190 400 px \u2192"));
     paint(second);
-    QCOMPARE(second->readings.widthText, QStringLiteral("\u2190 300 px \u2192"));
+    QCOMPARE(second->readings().widthText, QStringLiteral("\u2190 300 px \u2192"));
 }
 
 void TestRulerPaint::pictureLiesUnderBorderAndTicks()

@@ -33,7 +33,7 @@ private:
     // A shown, active ruler that owns the panel.
     RulerWindow *owningRuler(const QRect &geometry);
     void chooseCentimetres(RulerWindow *ruler);
-    InfoPanel *DisplayLabel() const { return m_fixture.settings->infoPanel; }
+    InfoPanel *panel() const { return m_fixture.settings->infoPanel; }
     RulerFixture m_fixture;
 };
 
@@ -90,7 +90,7 @@ void TestRulerPanel::rulerPartStaysCurrent()
     ruler->menu()->action(RulerCommand::ShowFigure)->trigger();
     QVERIFY(!ruler->options().value(RulerOption::ShowFigure));
     QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(260, 45));
-    QCOMPARE(DisplayLabel()->owner, ruler);
+    QCOMPARE(panel()->owner(), ruler);
     if (change == QLatin1String("resize"))
         ruler->resize(300, 250);
     else if (change == QLatin1String("move"))
@@ -98,46 +98,46 @@ void TestRulerPanel::rulerPartStaysCurrent()
     else if (change == QLatin1String("cm"))
         chooseCentimetres(ruler);
     ruler->repaint();
-    QCOMPARE(DisplayLabel()->rulerLabel(InfoPanel::RulerReading(reading))->text(), text);
+    QCOMPARE(panel()->rulerLabel(InfoPanel::RulerReading(reading))->text(), text);
 }
 
 void TestRulerPanel::figurePartFollowsTheFigure()
 {
     RulerWindow *ruler = owningRuler(QRect(100, 100, 300, 200));
-    QVERIFY(DisplayLabel()->figureHeader()->isVisibleTo(DisplayLabel()));
+    QVERIFY(panel()->figureHeader()->isVisibleTo(panel()));
     ruler->menu()->action(RulerCommand::ShowFigure)->trigger();
     ruler->repaint();
-    QVERIFY(!DisplayLabel()->figureHeader()->isVisibleTo(DisplayLabel()));
-    QVERIFY(!DisplayLabel()->figureLabel(InfoPanel::FigureWidth)->isVisibleTo(DisplayLabel()));
+    QVERIFY(!panel()->figureHeader()->isVisibleTo(panel()));
+    QVERIFY(!panel()->figureLabel(InfoPanel::FigureWidth)->isVisibleTo(panel()));
     ruler->menu()->action(RulerCommand::ShowFigure)->trigger();
     ruler->repaint();
-    QVERIFY(DisplayLabel()->figureHeader()->isVisibleTo(DisplayLabel()));
-    QVERIFY(DisplayLabel()->figureLabel(InfoPanel::FigureWidth)->text().startsWith(QStringLiteral("\u21941: ")));
+    QVERIFY(panel()->figureHeader()->isVisibleTo(panel()));
+    QVERIFY(panel()->figureLabel(InfoPanel::FigureWidth)->text().startsWith(QStringLiteral("\u21941: ")));
 }
 
 // The labels follow each other without gaps and the panel ends below the last one shown.
 void TestRulerPanel::panelFitsItsContent()
 {
     RulerWindow *ruler = owningRuler(QRect(100, 100, 300, 200));
-    const int withFigure = DisplayLabel()->height();
+    const int withFigure = panel()->height();
     ruler->menu()->action(RulerCommand::ShowFigure)->trigger();
     ruler->repaint();
-    QVERIFY(DisplayLabel()->height() < withFigure);
+    QVERIFY(panel()->height() < withFigure);
 
-    DisplayLabel()->layout()->activate();
+    panel()->layout()->activate();
     QList<QLabel *> shown;
-    for (QLabel *label : DisplayLabel()->findChildren<QLabel *>()) {
-        if (label->isVisibleTo(DisplayLabel()))
+    for (QLabel *label : panel()->findChildren<QLabel *>()) {
+        if (label->isVisibleTo(panel()))
             shown.append(label);
     }
     std::sort(shown.begin(), shown.end(), [](QLabel *a, QLabel *b) { return a->y() < b->y(); });
     QCOMPARE(shown.size(), 1 + InfoPanel::RulerReadingCount);
-    const int spacing = DisplayLabel()->layout()->spacing();
+    const int spacing = panel()->layout()->spacing();
     for (int i = 1; i < shown.size(); ++i)
         QVERIFY2(shown.at(i)->y() - (shown.at(i - 1)->y() + shown.at(i - 1)->height()) <= spacing,
                  qPrintable(shown.at(i)->text()));
-    const QMargins margins = DisplayLabel()->layout()->contentsMargins();
-    QCOMPARE(DisplayLabel()->height(), shown.last()->y() + shown.last()->height() + margins.bottom());
+    const QMargins margins = panel()->layout()->contentsMargins();
+    QCOMPARE(panel()->height(), shown.last()->y() + shown.last()->height() + margins.bottom());
 }
 
 void TestRulerPanel::panelStaysOnTheScreen_data()
@@ -169,11 +169,11 @@ void TestRulerPanel::panelStaysOnTheScreen()
         ruler->menu()->action(RulerCommand::ShowFigure)->trigger();
         ruler->repaint();
         ruler->move(ruler->pos());
-        QTRY_VERIFY2(screen.contains(DisplayLabel()->geometry()), qPrintable(QStringLiteral("panel at %1,%2 %3x%4")
-                                                                          .arg(DisplayLabel()->x())
-                                                                          .arg(DisplayLabel()->y())
-                                                                          .arg(DisplayLabel()->width())
-                                                                          .arg(DisplayLabel()->height())));
+        QTRY_VERIFY2(screen.contains(panel()->geometry()), qPrintable(QStringLiteral("panel at %1,%2 %3x%4")
+                                                                          .arg(panel()->x())
+                                                                          .arg(panel()->y())
+                                                                          .arg(panel()->width())
+                                                                          .arg(panel()->height())));
     }
 }
 
@@ -181,10 +181,10 @@ void TestRulerPanel::panelStaysOnTheScreen()
 void TestRulerPanel::toolTipsShowOnHover()
 {
     RulerWindow *ruler = owningRuler(QRect(100, 100, 300, 200));
-    QVERIFY(QTest::qWaitForWindowExposed(DisplayLabel()));
+    QVERIFY(QTest::qWaitForWindowExposed(panel()));
     QVERIFY(ruler->isActiveWindow());
-    QVERIFY(!DisplayLabel()->isActiveWindow());
-    QLabel *area = DisplayLabel()->rulerLabel(InfoPanel::Area);
+    QVERIFY(!panel()->isActiveWindow());
+    QLabel *area = panel()->rulerLabel(InfoPanel::Area);
     QTest::mouseMove(area, area->rect().center());
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), QStringLiteral("Area"));

@@ -50,9 +50,9 @@ void TestRulerReadings::uncalibratedDisplayReadsQuestionMarks()
     QCOMPARE(ruler->scale.unitLabel, QStringLiteral("cm"));
     ruler->repaint();
 
-    QCOMPARE(ruler->readings.widthText, QStringLiteral("\u2190 ? cm \u2192"));
+    QCOMPARE(ruler->readings().widthText, QStringLiteral("\u2190 ? cm \u2192"));
     const InfoPanel *panel = m_fixture.settings->infoPanel;
-    QCOMPARE(panel->owner, ruler);
+    QCOMPARE(panel->owner(), ruler);
     QCOMPARE(panel->figureLabel(InfoPanel::FigureWidth)->text(), QStringLiteral("\u21941: ? cm "));
     QCOMPARE(panel->figureLabel(InfoPanel::FigureArea)->text(), QStringLiteral("A: ? cm \u00B2"));
     QCOMPARE(panel->figureLabel(InfoPanel::FigurePerimeter)->text(), QStringLiteral("P: ? cm"));

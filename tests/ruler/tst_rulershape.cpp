@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/compositorwatch.h"
 #include "figure/figurekind.h"
+#include "ruler/compositorwatch.h"
 #include "rulerfixture.h"
 
 #include <QTest>
@@ -44,8 +44,15 @@ void makeBare(RulerWindow &ruler)
     setOption(ruler, RulerOption::ShowFigure, false);
     setOption(ruler, RulerOption::ShowReadings, false);
     setOption(ruler, RulerOption::ShowCentralPoint, false);
-    ruler.horizontalGuides.clear();
-    ruler.verticalGuides.clear();
+}
+
+// Shows the ruler and drags a guide out of a band, as the user does.
+void addGuide(RulerWindow &ruler, Qt::Orientation orientation, int position)
+{
+    ruler.show();
+    if (!QTest::qWaitForWindowExposed(&ruler))
+        qWarning("ruler not exposed");
+    RulerFixture::placeGuide(&ruler, orientation, position);
 }
 
 // An unrotated 200 × 100 rectangle with its anchor at (100, 100).
@@ -120,18 +127,21 @@ void TestRulerShape::shapeKeepsWhatTheRulerDraws_data()
         << QList<QPoint>{{200, 0}, {200, 3}, {0, 150}, {399, 150}, {200, 299}}
         << QList<QPoint>{{200, 20}, {20, 150}, {380, 150}, {200, 280}};
     QTest::newRow("a guide is kept within its reach")
-        << RulerChange([](RulerWindow &r) { r.horizontalGuides = {150}; })
+        << RulerChange([](RulerWindow &r) { addGuide(r, Qt::Horizontal, 150); })
         << QList<QPoint>{{200, 150}, {200, 147}, {200, 153}} << QList<QPoint>{{200, 156}, {200, 144}};
     QTest::newRow("a guide's label is kept")
-        << RulerChange([](RulerWindow &r) { r.verticalGuides = {200}; })
+        << RulerChange([](RulerWindow &r) { addGuide(r, Qt::Vertical, 200); })
         << QList<QPoint>{{200, 100}, {185, 300 - 62}} << QList<QPoint>{{150, 100}, {250, 100}};
     QTest::newRow("the cross-hair is kept")
         << RulerChange([](RulerWindow &r) { setOption(r, RulerOption::ShowCentralPoint, true); })
         << QList<QPoint>{{200, 150}, {100, 150}, {200, 80}} << QList<QPoint>{{100, 100}, {300, 220}};
     QTest::newRow("the readings keep their boxes") << RulerChange([](RulerWindow &r) {
+        // An active window writes its readings.
         setOption(r, RulerOption::ShowReadings, true);
-        r.readings.widthText = QStringLiteral("\u2190 400 px \u2192");
-        r.readings.heightText = QStringLiteral("\u2190 300 px \u2192");
+        r.show();
+        r.activateWindow();
+        if (!QTest::qWaitForWindowActive(&r))
+            qWarning("ruler not active");
     }) << QList<QPoint>{{200 - 29 + 5, 45}, {200 - 29 + 5, 300 - 45}, {45, 150}}
                                                    << QList<QPoint>{{200, 150}, {200 - 29 + 5, 100}};
     QTest::newRow("the figure keeps its outline and handles, not its inside")
@@ -184,7 +194,8 @@ void TestRulerShape::shapeFollowsEveryChange_data()
         r.figure.figureAngle = 30;
         r.figure.recompute();
     }) << true;
-    QTest::newRow("guide added") << RulerChange([](RulerWindow &r) { r.verticalGuides.append(123); }) << true;
+    QTest::newRow("guide added") << RulerChange([](RulerWindow &r) { addGuide(r, Qt::Vertical, 123); })
+                                 << true;
     QTest::newRow("ticker hidden") << RulerChange([](RulerWindow &r) {
         setOption(r, RulerOption::ShowLeftTicker, false);
     }) << true;
@@ -229,9 +240,8 @@ void TestRulerShape::pointerMotionAloneMakesNoNewShape()
     QTest::qWait(50);
     QCOMPARE(ruler->shapesApplied(), shapes);
 
-    ruler->horizontalGuides.append(77);
-    ruler->update();
-    QTRY_COMPARE(ruler->shapesApplied(), shapes + 1);
+    RulerFixture::placeGuide(ruler, Qt::Horizontal, 77);
+    QTRY_VERIFY(ruler->shapesApplied() > shapes);
 }
 
 void TestRulerShape::compositorStartingAndStoppingTogglesTheShape()

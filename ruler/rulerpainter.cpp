@@ -1,0 +1,400 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+#include "ruler/rulerpainter.h"
+
+#include "figure/arealineplacement.h"
+#include "figure/figuremodel.h"
+#include "render/pictureplacement.h"
+#include "render/rulerstyle.h"
+#include "ruler/pointerrules.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QPainter>
+#include <QStaticText>
+#include <algorithm>
+#include <cmath>
+
+// What one pass leaves for the next. A font made anew looks its glyphs up again and a number drawn
+// with drawText() is shaped again on every pass; kept here, the fonts resolve once and each number is
+// laid out once.
+struct RulerPaintCache
+{
+    QFont small = RulerStyle::font(RulerStyle::kSmallFontPx);
+    QFont smallUnderlined = RulerStyle::font(RulerStyle::kSmallFontPx, true);
+    QFont number = RulerStyle::font(RulerStyle::kNumberFontPx);
+    QFont reading = RulerStyle::font(RulerStyle::kReadingFontPx);
+    QHash<QString, QStaticText> smallTexts;
+    QHash<QString, QStaticText> numberTexts;
+    // The tick lines as 1-pixel-wide rectangles: filled in one call, far cheaper than stroked.
+    QList<QRect> rects;
+    // The tickers' lines and numbers, kept between passes so that painting allocates nothing new.
+    TickMarks tickMarks;
+
+    const QFont &font(int pixelSize) const { return pixelSize == RulerStyle::kSmallFontPx ? small : number; }
+
+    // Writes text from its baseline start, as drawText() does, in the painter's pen colour.
+    void drawText(QPainter &painter, int fontPx, QPoint baseline, const QString &text)
+    {
+        const bool isSmall = fontPx == RulerStyle::kSmallFontPx;
+        QHash<QString, QStaticText> &texts = isSmall ? smallTexts : numberTexts;
+        // Numbers and guide labels repeat from pass to pass; an endless variety would only fill memory.
+        if (texts.size() >= kMaxTexts)
+            texts.clear();
+        auto found = texts.find(text);
+        if (found == texts.end()) {
+            QStaticText laidOut(text);
+            laidOut.setTextFormat(Qt::PlainText);
+            found = texts.insert(text, laidOut);
+        }
+        painter.setFont(isSmall ? small : number);
+        // A static text is placed by its top-left corner, one ascent above the baseline.
+        const qreal ascent = isSmall ? smallAscent : numberAscent;
+        painter.drawStaticText(QPointF(baseline.x(), baseline.y() - ascent), *found);
+    }
+
+    // Fills each line, both end pixels included, in the colour.
+    void fillLines(QPainter &painter, const QList<QLine> &lines, const QColor &colour)
+    {
+        rects.resize(0);
+        rects.reserve(lines.size());
+        for (const QLine &line : lines)
+            rects.append(QRect(QPoint(std::min(line.x1(), line.x2()), std::min(line.y1(), line.y2())),
+                               QPoint(std::max(line.x1(), line.x2()), std::max(line.y1(), line.y2()))));
+        fillRects(painter, colour);
+    }
+
+    void fillRects(QPainter &painter, const QColor &colour)
+    {
+        painter.save();
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawRects(rects.constData(), int(rects.size()));
+        painter.restore();
+    }
+
+private:
+    static constexpr qsizetype kMaxTexts = 4096;
+    qreal smallAscent = QFontMetricsF(small).ascent();
+    qreal numberAscent = QFontMetricsF(number).ascent();
+};
+
+ReadingScale RulerPaintState::readingScaleOf(const UnitScale &scale)
+{
+    ReadingScale reading;
+    reading.pixelMode = scale.unitKind == UnitScale::Pixels;
+    reading.pixelsPerUnitX = scale.pixelsPerUnitX;
+    reading.pixelsPerUnitY = scale.pixelsPerUnitY;
+    reading.unitLabel = scale.unitLabel;
+    return reading;
+}
+
+namespace RulerPainter {
+
+namespace {
+constexpr int kTextBackgroundAlpha = 128;
+// Guide labels: a horizontal guide's ends this far left of the right edge, above the line with the zero
+// at the top and below it otherwise; a vertical guide's stands this far above the bottom edge, after
+// the line when the zero is at the right.
+constexpr int kGuideLabelRightInset = 47;
+constexpr int kGuideLabelAboveLine = 5;
+constexpr int kGuideLabelBelowLine = 15;
+constexpr int kGuideLabelFromBottom = 58;
+constexpr int kGuideLabelAfterLine = 9;
+// A guide spacing stands this far right of the pointer and below the middle between its guides.
+constexpr QPoint kSpacingFromPointer(12, 4);
+
+// How far a guide label starts left of its anchor, by the number of digits of its value.
+int labelShift(double value)
+{
+    int shift = value < 10 ? 15 : value < 100 ? 22 : value < 1000 ? 29 : 36;
+    if (value != std::floor(value))
+        shift += 20;
+    return shift;
+}
+
+void drawBorder(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
+{
+    if (!state.border)
+        return;
+    // The outermost ring of pixels: the top and bottom rows, then the columns between them.
+    const int w = state.size.width();
+    const int h = state.size.height();
+    cache.rects.resize(0);
+    cache.rects.append(QRect(0, 0, w, 1));
+    cache.rects.append(QRect(0, h - 1, w, 1));
+    if (h > 2) {
+        cache.rects.append(QRect(0, 1, 1, h - 2));
+        cache.rects.append(QRect(w - 1, 1, 1, h - 2));
+    }
+    cache.fillRects(painter, state.rulerColor);
+}
+
+void drawMenuText(QPainter &painter, const RulerPaintState &state, const RulerPaintCache &cache)
+{
+    if (!state.menuText)
+        return;
+    painter.setFont(state.menuHovered ? cache.smallUnderlined : cache.small);
+    painter.setPen(RulerStyle::rulerPen(state.rulerColor));
+    painter.drawText(PointerRules::menuTextBaseline(state.size.width()),
+                     QCoreApplication::translate("RulerWindow", "menu"));
+}
+
+void drawGuideSpacing(QPainter &painter, const RulerPaintState &state)
+{
+    QList<int> guides = state.horizontalGuides;
+    std::sort(guides.begin(), guides.end());
+    painter.setPen(RulerStyle::guideDashPen(state.guidesColor));
+    const ReadingScale scale = state.readingScale();
+    int previous = 0;
+    for (int i = 0; i < guides.size(); ++i) {
+        int distance = guides.at(i) - previous + 1;
+        if (i == 0 && state.startsFromOne && !state.zeroAtBottom)
+            distance -= 1;
+        // Each spacing is written beside the pointer, halfway between its two guides.
+        const int middle = (guides.at(i) + previous) / 2;
+        painter.drawText(QPoint(state.pointer.x(), middle) + kSpacingFromPointer,
+                         ReadingText::lengthY(distance, scale));
+        previous = guides.at(i);
+    }
+}
+
+void drawGuideLabels(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache,
+                     const QList<int> &horizontal, const QList<int> &vertical)
+{
+    const int w = state.size.width();
+    const int h = state.size.height();
+    const ReadingScale scale = state.readingScale();
+    const int origin = state.startsFromOne ? 1 : 0;
+    for (int y : horizontal) {
+        const QString label = ReadingText::lengthY(y + origin, scale);
+        const int baseline = state.zeroAtBottom ? y + kGuideLabelBelowLine : y - kGuideLabelAboveLine;
+        const int left = w - kGuideLabelRightInset - labelShift(label.toDouble());
+        cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, baseline), label);
+    }
+    for (int x : vertical) {
+        // Numbered from 1, the position counts one more before it is measured from the zero's edge.
+        const int position = x + origin;
+        const int distance = state.zeroAtLeft ? position : w - position;
+        const QString label = ReadingText::lengthX(distance, scale);
+        const int left = state.zeroAtLeft ? x - labelShift(label.toDouble()) : x + kGuideLabelAfterLine;
+        cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, h - kGuideLabelFromBottom), label);
+    }
+}
+
+void drawGuides(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
+{
+    if (!state.guidesShown)
+        return;
+    QList<int> horizontal = state.horizontalGuides;
+    std::sort(horizontal.begin(), horizontal.end());
+    QList<int> vertical = state.verticalGuides;
+    std::sort(vertical.begin(), vertical.end());
+
+    cache.rects.resize(0);
+    for (int y : std::as_const(horizontal))
+        cache.rects.append(QRect(0, y, state.size.width(), 1));
+    for (int x : std::as_const(vertical))
+        cache.rects.append(QRect(x, 0, 1, state.size.height()));
+    cache.fillRects(painter, state.guidesColor);
+
+    painter.save();
+    painter.setPen(RulerStyle::guidePen(state.guidesColor));
+    drawGuideLabels(painter, state, cache, horizontal, vertical);
+    if (state.guideSpacing) {
+        painter.setFont(cache.number);
+        drawGuideSpacing(painter, state);
+    }
+    painter.restore();
+}
+
+void drawTickers(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
+{
+    TickMarks &marks = cache.tickMarks;
+    marks.clear();
+    const std::pair<bool, TickEdge> tickers[] = {{state.topTicker, TickEdge::Top},
+                                                 {state.bottomTicker, TickEdge::Bottom},
+                                                 {state.leftTicker, TickEdge::Left},
+                                                 {state.rightTicker, TickEdge::Right}};
+    for (const auto &[visible, edge] : tickers) {
+        if (visible)
+            TickLayout::layOut(edge, state.tickFrame(), state.scale, marks);
+    }
+    cache.fillLines(painter, marks.lines, state.rulerColor);
+    painter.setPen(RulerStyle::rulerPen(state.rulerColor));
+    for (const TickLabel &label : std::as_const(marks.labels))
+        cache.drawText(painter, label.fontPx, label.baseline, label.text);
+}
+
+// Draws with the painter moved to origin and turned by degrees.
+template <typename Draw> void drawTurned(QPainter &painter, QPoint origin, qreal degrees, Draw draw)
+{
+    painter.save();
+    painter.translate(origin);
+    painter.rotate(degrees);
+    draw();
+    painter.restore();
+}
+
+void drawFullReadings(QPainter &painter, const RulerPaintState &state, QPoint areaLineBaseline)
+{
+    const int w = state.size.width();
+    const int h = state.size.height();
+    const RulerReadings &readings = state.readings;
+    drawTurned(painter, {50, h / 2 + 28}, 270, [&] { painter.drawText(QPoint(0, 0), readings.heightText); });
+    drawTurned(painter, {w - 50, h / 2 - 30}, 90,
+               [&] { painter.drawText(QPoint(0, 0), readings.heightText); });
+    painter.drawText(QPoint(w / 2 - 29, 50), readings.widthText);
+    painter.drawText(QPoint(w / 2 - 29, h - 40), readings.widthText);
+    const QString areaLine = rulerAreaLine(state);
+    if (!areaLine.isEmpty())
+        painter.drawText(areaLineBaseline, areaLine);
+}
+
+void drawReadings(QPainter &painter, const RulerPaintState &state, const RulerPaintCache &cache,
+                  QPoint areaLineBaseline)
+{
+    const int w = state.size.width();
+    const int h = state.size.height();
+    const RulerReadings &readings = state.readings;
+    painter.save();
+    painter.setPen(RulerStyle::rulerPen(state.rulerColor));
+    painter.setFont(cache.reading);
+    QColor textBackground = state.backgroundColor;
+    textBackground.setAlpha(kTextBackgroundAlpha);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(textBackground);
+
+    const QRect box(0, 0, 100, 100);
+    const QRect leftOfBox(-45, 0, 100, 100);
+    if (state.rulerReadings && !state.minimalReadings)
+        drawFullReadings(painter, state, areaLineBaseline);
+    if (state.bottomRightLabels) {
+        drawTurned(painter, {w - 100, h - 45}, 0,
+                   [&] { painter.drawText(leftOfBox, Qt::AlignRight, readings.widthText); });
+        drawTurned(painter, {w - 30, h - 140}, 90,
+                   [&] { painter.drawText(box, Qt::AlignRight, readings.heightText); });
+    }
+    const bool minimal = state.rulerReadings && state.minimalReadings;
+    if (state.widthNumber || minimal)
+        drawTurned(painter, {w - 100, h / 2}, 0,
+                   [&] { painter.drawText(leftOfBox, Qt::AlignRight, readings.widthNumber); });
+    if (state.heightNumber || minimal)
+        drawTurned(painter, {w / 2, h - 145}, 90,
+                   [&] { painter.drawText(box, Qt::AlignRight, readings.heightNumber); });
+    painter.restore();
+}
+
+void drawCrossHair(QPainter &painter, const RulerPaintState &state)
+{
+    const int w = state.size.width();
+    const int h = state.size.height();
+    painter.save();
+    painter.setPen(RulerStyle::guideDashPen(state.guidesColor));
+    painter.drawLine(w / 2, 0, w / 2, h);
+    painter.drawLine(0, h / 2, w, h / 2);
+    painter.restore();
+}
+
+void drawFigure(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache,
+                const FigureStyle &style)
+{
+    // The flying ruler carries pixel scales on all four of its edges, whatever the window shows, counted
+    // from the same corner as the window's own scales.
+    const FlyingRulerTicks flyingRulerTicks = [&state, &cache](QPainter &framePainter, int figureWidth,
+                                                               int figureHeight) {
+        TickMarks &marks = cache.tickMarks;
+        marks.clear();
+        TickFrame frame = state.tickFrame();
+        frame.size = QSize(figureWidth, figureHeight);
+        const UnitScale pixels;
+        for (TickEdge edge : {TickEdge::Top, TickEdge::Bottom, TickEdge::Left, TickEdge::Right})
+            TickLayout::layOut(edge, frame, pixels, marks);
+        framePainter.drawLines(marks.lines);
+        int currentFont = 0;
+        for (const TickLabel &label : std::as_const(marks.labels)) {
+            if (label.fontPx != currentFont) {
+                framePainter.setFont(cache.font(label.fontPx));
+                currentFont = label.fontPx;
+            }
+            framePainter.drawText(label.baseline, label.text);
+        }
+    };
+    painter.save();
+    FigurePainter::drawFigure(painter, *state.figure, state.figureReadings, style, flyingRulerTicks);
+    painter.restore();
+}
+
+RulerPaintCache &cacheFor(std::shared_ptr<RulerPaintCache> &cache)
+{
+    if (!cache)
+        cache = std::make_shared<RulerPaintCache>();
+    return *cache;
+}
+} // namespace
+
+void drawPicture(QPainter &painter, const RulerPaintState &state)
+{
+    if (state.picture.isNull())
+        return;
+    painter.save();
+    // With the SourceIn mode the picture takes the alpha of the translucent body painted before it.
+    if (state.transparentPicture)
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    // Scaling stays the fast, unsmoothed kind: every picture pixel remains a sharp block.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (state.stretchPicture)
+        painter.drawImage(
+            PicturePlacement::targetRect(state.picture.size(), state.size, true, state.proportionalPicture),
+            state.picture);
+    else
+        painter.drawImage(QPoint(0, 0), state.picture);
+    painter.restore();
+}
+
+QString rulerAreaLine(const RulerPaintState &state)
+{
+    if (!state.rulerReadings || state.minimalReadings || state.size.width() < ReadingText::kLongCaptionWidth)
+        return {};
+    return state.readings.areaText + QStringLiteral(" | ") + state.readings.perimeterText;
+}
+
+void paint(QPainter &painter, const RulerPaintState &state, std::shared_ptr<RulerPaintCache> &cache)
+{
+    // The body's own alpha is the ruler's transparency, not blended over anything.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(QRect(QPoint(), state.size), state.backgroundColor);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    drawContent(painter, state, cache);
+}
+
+void drawContent(QPainter &painter, const RulerPaintState &state, std::shared_ptr<RulerPaintCache> &cache)
+{
+    RulerPaintCache &kept = cacheFor(cache);
+    // The scales, border, guides and cross-hair are axis-aligned 1-pixel lines on whole pixels: antialiased,
+    // each would smear over two half-tinted pixels. "Anti-aliasing" smooths the figure, which sets it itself.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(RulerStyle::rulerPen(state.rulerColor));
+
+    drawPicture(painter, state);
+    drawBorder(painter, state, kept);
+    drawMenuText(painter, state, kept);
+    drawGuides(painter, state, kept);
+    drawTickers(painter, state, kept);
+
+    FigureStyle style = state.figureStyle;
+    AreaLinePlacement::Choice areaLines{AreaLinePlacement::rulerPlaces(state.size).first()};
+    if (state.figureVisible)
+        areaLines = AreaLinePlacement::choose(state.size, rulerAreaLine(state), *state.figure,
+                                              state.figureReadings, style);
+    style.areaLinePlace = areaLines.figurePlace;
+    drawReadings(painter, state, kept, areaLines.rulerBaseline);
+    if (state.crossHair)
+        drawCrossHair(painter, state);
+    if (state.figureVisible)
+        drawFigure(painter, state, kept, style);
+}
+
+} // namespace RulerPainter
