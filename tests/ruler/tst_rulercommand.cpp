@@ -50,6 +50,7 @@ private Q_SLOTS:
     void unclaimedKeys();
     void keyStages_data();
     void keyStages();
+    void everyCommandHasItsRow();
     void toggledOptionsHaveTheirEntry();
     void groupsAndParameters();
     void amounts_data();
@@ -209,6 +210,20 @@ void TestRulerCommand::keyStages()
     QFETCH(Qt::KeyboardModifiers, held);
     QFETCH(KeyStage, stage);
     QCOMPARE(decideKey(press(key, held)).stage, stage);
+}
+
+void TestRulerCommand::everyCommandHasItsRow()
+{
+    QCOMPARE(all().size(), qsizetype(RulerCommand::Count));
+    for (RulerCommand command : all()) {
+        const Entry &row = entry(command);
+        QCOMPARE(row.command, command);
+        // A check mark belongs to an entry; an exclusive group needs one.
+        if (row.group != Group::None || row.option)
+            QVERIFY(row.checkable);
+        if (!hasMenuEntry(command))
+            QVERIFY(!row.shortcut);
+    }
 }
 
 // Every option that has a menu text has an entry that toggles it, and only one.

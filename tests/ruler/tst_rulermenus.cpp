@@ -122,6 +122,7 @@ private Q_SLOTS:
     void figureReadingsNeedTheFigure();
     void boldControlPointsKeptWhileHidden();
     void minimalReadingsTurnReadingsOn();
+    void everyEntryOfTheTableIsInAMenu();
     void checkMarksFollowTheOptions_data();
     void checkMarksFollowTheOptions();
     void colourDialogFollowsTheLastRuler();
@@ -543,6 +544,33 @@ void TestRulerMenus::minimalReadingsTurnReadingsOn()
     QVERIFY(!ruler->options().value(O::MinimalReadings));
     QVERIFY(!menu->action(C::MinimalReadings)->isChecked());
     QVERIFY(ruler->options().value(O::ShowReadings));
+}
+
+// Every command with an entry shows in one menu, except the free shapes; the optional entries show
+// once the program asks for them.
+void TestRulerMenus::everyEntryOfTheTableIsInAMenu()
+{
+    m_settings->autoUpdatesEnabled = false;
+    makeRuler();
+    RulerWindow *ruler = makeRuler();
+    ruler->rebuildMenu();
+    QList<QAction *> shown;
+    for (const QMenu *menu : allMenus(ruler->menu()->contextMenu()))
+        shown << menu->actions();
+    for (RulerCommand command : RulerCommands::all()) {
+        const QAction *entry = ruler->menu()->action(command);
+        if (!RulerCommands::hasMenuEntry(command)) {
+            QVERIFY(!entry);
+            continue;
+        }
+#if !GRADORA_UPDATE_CHECK
+        if (command == C::CheckForUpdates)
+            continue;
+#endif
+        const bool free = RulerCommands::inRange(command, C::FreeShapeFirst, RulerCommands::kShapes);
+        QVERIFY(entry);
+        QCOMPARE(shown.count(entry), free ? 0 : 1);
+    }
 }
 
 void TestRulerMenus::checkMarksFollowTheOptions_data()
