@@ -260,6 +260,64 @@ private:
     int m_row = kLowRow;
 };
 
+// Where unit k stands along an edge, and whether that is still on the ruler.
+struct UnitAxis
+{
+    double origin;
+    double pixelsPerUnit;
+    bool growing;
+    int length;
+
+    double positionOf(double k) const
+    {
+        return growing ? origin + k * pixelsPerUnit : origin - k * pixelsPerUnit;
+    }
+    bool inside(double position) const { return growing ? position < length : position >= 0; }
+};
+
+// Units of a pixel or more: walked one by one. A number needs some room since the last one, and
+// below 20 px a round number of units.
+void numberWalkedUnits(const UnitAxis &axis, double step, UnitNumbers &numbered)
+{
+    const double p = axis.pixelsPerUnit;
+    double distance = 0;
+    for (int k = 1;; ++k) {
+        const double position = axis.positionOf(k);
+        if (!axis.inside(position))
+            return;
+        const double reached = distance + p;
+        if (reached >= step && reached > kMinNumberSpacing &&
+            (p > kAllUnitsNumberedFrom || k % kNumberEveryUnits == 0)) {
+            distance = 0;
+            numbered.add(k, position);
+        } else {
+            distance = reached;
+        }
+    }
+}
+
+// Units under a pixel: go straight from one numbered unit to the next, the first multiple of ten
+// units that is both more than 19 px and at least a minor step away.
+void numberTinyUnits(const UnitAxis &axis, double step, UnitNumbers &numbered)
+{
+    const double p = axis.pixelsPerUnit;
+    const double unitsApart = std::max(std::floor(kMinNumberSpacing / p) + 1, std::ceil(step / p));
+    double last = 0;
+    for (int guard = 0; guard <= axis.length; ++guard) {
+        double k = std::ceil((last + unitsApart) / kNumberEveryUnits) * kNumberEveryUnits;
+        auto farEnough = [&] { return (k - last) * p > kMinNumberSpacing && (k - last) * p >= step; };
+        // Rounding may leave the estimate one round number short.
+        if (!farEnough())
+            k += kNumberEveryUnits;
+        const double position = axis.positionOf(k);
+        // Past the counting precision of a double, or past the end: no further number.
+        if (!(k > last) || !farEnough() || !std::isfinite(position) || !axis.inside(position))
+            return;
+        numbered.add(k, position);
+        last = k;
+    }
+}
+
 void layOutUnits(TickEdge edge, const TickFrame &frame, const UnitScale &scale, TickMarks &marks)
 {
     const bool horizontal = isHorizontal(edge);
@@ -284,46 +342,12 @@ void layOutUnits(TickEdge edge, const TickFrame &frame, const UnitScale &scale, 
 
     layOutMinorTicks(edge, frame.size, {origin, step, growing, length}, marks);
 
-    auto positionOf = [&](double k) { return growing ? origin + k * p : origin - k * p; };
-    auto inside = [&](double position) { return growing ? position < length : position >= 0; };
     UnitNumbers numbered(edge, frame, p, marks);
-
-    if (p >= kMinWalkedUnitPx) {
-        // A number needs some room since the last one, and below 20 px a round number of units.
-        double distance = 0;
-        for (int k = 1;; ++k) {
-            const double position = positionOf(k);
-            if (!inside(position))
-                break;
-            const double reached = distance + p;
-            if (reached >= step && reached > kMinNumberSpacing &&
-                (p > kAllUnitsNumberedFrom || k % kNumberEveryUnits == 0)) {
-                distance = 0;
-                numbered.add(k, position);
-            } else {
-                distance = reached;
-            }
-        }
-        return;
-    }
-
-    // Units under a pixel: go straight from one numbered unit to the next, the first multiple of ten
-    // units that is both more than 19 px and at least a minor step away.
-    const double unitsApart = std::max(std::floor(kMinNumberSpacing / p) + 1, std::ceil(step / p));
-    double last = 0;
-    for (int guard = 0; guard <= length; ++guard) {
-        double k = std::ceil((last + unitsApart) / kNumberEveryUnits) * kNumberEveryUnits;
-        auto farEnough = [&] { return (k - last) * p > kMinNumberSpacing && (k - last) * p >= step; };
-        // Rounding may leave the estimate one round number short.
-        if (!farEnough())
-            k += kNumberEveryUnits;
-        const double position = positionOf(k);
-        // Past the counting precision of a double, or past the end: no further number.
-        if (!(k > last) || !farEnough() || !std::isfinite(position) || !inside(position))
-            break;
-        numbered.add(k, position);
-        last = k;
-    }
+    const UnitAxis axis{origin, p, growing, length};
+    if (p >= kMinWalkedUnitPx)
+        numberWalkedUnits(axis, step, numbered);
+    else
+        numberTinyUnits(axis, step, numbered);
 }
 
 } // namespace
