@@ -263,3 +263,41 @@ void RulerHub::writeWindowKeys()
     store.setValue(ProgramKeys::colorDialogX, m_shared.colorDialog->x());
     store.setValue(ProgramKeys::colorDialogY, m_shared.colorDialog->y());
 }
+
+void RulerHub::restoreHiddenWindows()
+{
+    for (const QPointer<QWidget> &widget : std::as_const(m_hiddenByTray)) {
+        if (widget) // a ruler may have closed meanwhile
+            widget->show();
+    }
+    m_hiddenByTray.clear();
+}
+
+void RulerHub::trayClick(QSystemTrayIcon::ActivationReason reason)
+{
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        if (!m_hiddenByTray.isEmpty()) {
+            restoreHiddenWindows();
+            break;
+        }
+        // Whole windows only, and never the tray icon's own window: hiding that would take the icon
+        // away and leave no way back.
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && !window->inherits("QSystemTrayIconSys")) {
+                m_hiddenByTray.append(window);
+                window->hide();
+            }
+        }
+        break;
+    case QSystemTrayIcon::Context:
+        if (!m_hiddenByTray.isEmpty()) {
+            restoreHiddenWindows();
+            if (QMenu *menu = m_trayIcon->contextMenu())
+                menu->popup(QCursor::pos());
+        }
+        break;
+    default:
+        break;
+    }
+}

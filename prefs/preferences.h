@@ -92,6 +92,9 @@ public:
     void resetUnitTable(UnitTable table, const QList<UnitTableRules::FactoryRow> &rows);
     // Takes a pixels-per-inch cell when it holds a usable value; the resolution is the desktop's.
     bool editDisplayCell(int row, int column, const QString &text);
+    // Replace a whole table as it is, unjudged, and store it (an import, or a test's fixed values).
+    void setUnitCells(UnitTable table, const TextGrid &cells);
+    void setDisplayCells(const TextGrid &cells);
     // Reads the desktop's screens into the display table, keeping what the user set for each.
     void detectDisplays();
     // Whether this run found no detection in the file and made the first one.
@@ -141,6 +144,7 @@ private:
     void readDisplayTable();
     void readOptions();
     void storeUnitTable(UnitTable table);
+    void storeDisplayTable();
     TextGrid &grid(UnitTable table);
 
     QSettings *m_store = nullptr;

@@ -121,6 +121,28 @@ void Preferences::resetUnitTable(UnitTable table, const QList<FactoryRow> &rows)
     emit unitsChanged();
 }
 
+void Preferences::setUnitCells(UnitTable table, const TextGrid &cells)
+{
+    grid(table) = cells;
+    storeUnitTable(table);
+    emit unitsChanged();
+}
+
+void Preferences::setDisplayCells(const TextGrid &cells)
+{
+    m_displayCells = cells;
+    storeDisplayTable();
+    emit displaysChanged();
+}
+
+void Preferences::storeDisplayTable()
+{
+    for (int row = 0; row < Calibration::kRows; ++row) {
+        for (int cell = 0; cell < Calibration::kCells; ++cell)
+            m_store->setValue(TableKeys::cellKey(TableKeys::displayPrefix, row, cell), m_displayCells[row][cell]);
+    }
+}
+
 void Preferences::readDisplayTable()
 {
     if (!StoreValues::readBool(*m_store, ProgramKeys::displaysDetected, false)) {
@@ -160,10 +182,7 @@ void Preferences::detectDisplays()
 {
     m_displayCells = Calibration::detect(m_displayCells, Calibration::currentScreens(), storedDisplayRows(*m_store));
     m_store->setValue(ProgramKeys::displaysDetected, true);
-    for (int row = 0; row < Calibration::kRows; ++row) {
-        for (int cell = 0; cell < Calibration::kCells; ++cell)
-            m_store->setValue(TableKeys::cellKey(TableKeys::displayPrefix, row, cell), m_displayCells[row][cell]);
-    }
+    storeDisplayTable();
     m_store->sync();
     emit displaysChanged();
 }

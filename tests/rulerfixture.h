@@ -3,10 +3,11 @@
 
 #pragma once
 
-// A preferences object and the rulers attached to it, made afresh for every test function.
+// The program's hub and the rulers it made, afresh for every test function.
 
-#include "gradora.h"
-#include "settings.h"
+#include "app/rulerhub.h"
+#include "prefs/preferences.h"
+#include "ruler/rulerwindow.h"
 #include "testsupport.h"
 
 #include <QTest>
@@ -19,30 +20,31 @@ public:
     void setUp(bool infoPanel = true)
     {
         TestSupport::clearStore();
-        settings = std::make_unique<Settings>();
-        settings->infoPaneShown = infoPanel;
+        hub = std::make_unique<RulerHub>();
+        hub->preferences()->setInfoPanelShown(infoPanel);
     }
 
     void tearDown()
     {
         qDeleteAll(rulers);
         rulers.clear();
-        settings.reset();
+        hub.reset();
     }
 
-    // A ruler attached to the preferences, not yet shown.
-    Gradora *attached()
+    Preferences *preferences() const { return hub->preferences(); }
+
+    // A ruler attached to the hub, not yet shown.
+    RulerWindow *attached()
     {
-        auto *ruler = new Gradora(nullptr);
-        ruler->attachTo(settings.get());
+        RulerWindow *ruler = hub->createRuler();
         rulers.append(ruler);
         return ruler;
     }
 
     // A ruler shown at the geometry and, when asked, made the active window.
-    Gradora *shown(const QRect &geometry, bool active = false)
+    RulerWindow *shown(const QRect &geometry, bool active = false)
     {
-        Gradora *ruler = attached();
+        RulerWindow *ruler = attached();
         ruler->setGeometry(geometry);
         ruler->show();
         if (active) {
@@ -56,10 +58,10 @@ public:
     }
 
     // A ruler that the program made itself (a new ruler) and that the fixture must delete.
-    void adopt(Gradora *ruler) { rulers.append(ruler); }
+    void adopt(RulerWindow *ruler) { rulers.append(ruler); }
     // A ruler that closed and deletes itself.
-    void release(Gradora *ruler) { rulers.removeOne(ruler); }
+    void release(RulerWindow *ruler) { rulers.removeOne(ruler); }
 
-    std::unique_ptr<Settings> settings;
-    QList<Gradora *> rulers;
+    std::unique_ptr<RulerHub> hub;
+    QList<RulerWindow *> rulers;
 };
