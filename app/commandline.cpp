@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "commandline.h"
+#include "app/commandline.h"
 
-#include "appidentity.h"
-#include "helplinks.h"
-#include "translations.h"
+#include "app/appidentity.h"
+#include "app/helplinks.h"
+#include "app/translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

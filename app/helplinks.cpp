@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "helplinks.h"
+#include "app/helplinks.h"
 
-#include "weblinks.h"
+#include "app/weblinks.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "instancechannel.h"
+#include "app/instancechannel.h"
 
-#include "singleinstance.h"
+#include "app/singleinstance.h"
 
 #include <QDir>
 #include <QLocalServer>

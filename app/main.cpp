@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "appidentity.h"
-#include "commandline.h"
-#include "instancechannel.h"
-#include "mainform.h"
-#include "platformsetup.h"
-#include "programstore.h"
-#include "sessionend.h"
-#include "singleinstance.h"
-#include "translations.h"
+#include "app/appidentity.h"
+#include "app/commandline.h"
+#include "app/instancechannel.h"
+#include "app/mainform.h"
+#include "app/platformsetup.h"
+#include "prefs/programstore.h"
+#include "app/sessionend.h"
+#include "app/singleinstance.h"
+#include "app/translations.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "mainform.h"
+#include "app/mainform.h"
 
-#include "gradora.h"
-#include "settings.h"
+#include "ruler/rulerwindow.h"
+#include "prefs/settings.h"
 #include "ui_mainform.h"
 
 #include <QCoreApplication>
@@ -25,14 +25,14 @@ mainForm::mainForm(QWidget *parent) : QDialog(parent), ui(new Ui::mainForm)
 mainForm::~mainForm()
 {
     // The last ruler stays open until the program ends; it goes before the preferences it points to.
-    const QList<Gradora *> openRulers = settings->rulers;
+    const QList<RulerWindow *> openRulers = settings->rulers;
     qDeleteAll(openRulers);
     delete ui;
 }
 
 void mainForm::newRuler()
 {
-    auto *ruler = new Gradora(nullptr);
+    auto *ruler = new RulerWindow(nullptr);
     ruler->attachTo(settings);
     ruler->aboutToShow();
     ruler->restoreFirstRuler();
@@ -41,8 +41,8 @@ void mainForm::newRuler()
 void mainForm::saveEverything()
 {
     // Also the rulers that the tray has hidden, which closing the visible windows would skip.
-    const QList<Gradora *> openRulers = settings->rulers;
-    for (Gradora *ruler : openRulers)
+    const QList<RulerWindow *> openRulers = settings->rulers;
+    for (RulerWindow *ruler : openRulers)
         ruler->saveSettings();
 }
 
@@ -66,7 +66,7 @@ void mainForm::closeEvent(QCloseEvent *event)
 
 void mainForm::bringRulersToFront()
 {
-    for (Gradora *ruler : std::as_const(settings->rulers)) {
+    for (RulerWindow *ruler : std::as_const(settings->rulers)) {
         if (ruler->isMinimized())
             ruler->setWindowState(ruler->windowState() & ~Qt::WindowMinimized);
         ruler->show();

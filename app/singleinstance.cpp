@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "singleinstance.h"
+#include "app/singleinstance.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,7 +12,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "topmessage.h"
+#include "prefs/topmessage.h"
 
 SingleInstance::SingleInstance(const QString &folder)
 {

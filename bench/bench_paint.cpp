@@ -11,8 +11,8 @@
 // flying figure, in pixels and in millimetres. The table at the end gives each pass as a ratio to the
 // fill of its size measured in the same run (CPU time, median over --benchmark_repetitions).
 
-#include "gradora.h"
-#include "settings.h"
+#include "ruler/rulerwindow.h"
+#include "prefs/settings.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -62,7 +62,7 @@ void bareFill(benchmark::State &state, QSize size)
 }
 
 // Sizes the ruler and chooses its unit; everything else stays as set up in main().
-void prepare(Gradora &ruler, QSize size, QAction *unit)
+void prepare(RulerWindow &ruler, QSize size, QAction *unit)
 {
     ruler.resize(size);
     unit->setChecked(true);
@@ -76,7 +76,7 @@ void prepare(Gradora &ruler, QSize size, QAction *unit)
     ruler.recenterPolyruler();
 }
 
-void paintPass(benchmark::State &state, Gradora *ruler, QSize size, QAction *unit)
+void paintPass(benchmark::State &state, RulerWindow *ruler, QSize size, QAction *unit)
 {
     prepare(*ruler, size, unit);
     QImage image = canvas(size);
@@ -162,7 +162,7 @@ int main(int argc, char **argv)
     settings.displayCells[0][1] = QStringLiteral("96");
     settings.displayCells[0][2] = QStringLiteral("96");
 
-    Gradora ruler;
+    RulerWindow ruler;
     ruler.attachTo(&settings);
     ruler.setGeometry(QRect(QPoint(0, 0), kSizes[0].size));
     ruler.show();

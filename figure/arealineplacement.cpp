@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "arealineplacement.h"
+#include "figure/arealineplacement.h"
 
-#include "figuremodel.h"
-#include "figurereadings.h"
+#include "figure/figuremodel.h"
+#include "figure/figurereadings.h"
 
 #include <QFontMetricsF>
 

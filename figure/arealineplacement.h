@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "figurepainter.h"
+#include "figure/figurepainter.h"
 
 #include <QPoint>
 #include <QPolygonF>

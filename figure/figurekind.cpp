@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "figurekind.h"
+#include "figure/figurekind.h"
 
 #include <array>
 #include <utility>

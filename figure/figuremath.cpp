@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "figuremath.h"
+#include "figure/figuremath.h"
 
 #include <algorithm>
 #include <cmath>

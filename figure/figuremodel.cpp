@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "figuremodel.h"
+#include "figure/figuremodel.h"
 
-#include "figureangle.h"
-#include "figuremath.h"
+#include "figure/figureangle.h"
+#include "figure/figuremath.h"
 
 #include <QtMath>
 

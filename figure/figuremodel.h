@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "figurekind.h"
+#include "figure/figurekind.h"
 
 #include <QPoint>
 #include <QPointF>

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "figurepainter.h"
+#include "figure/figurepainter.h"
 
-#include "figuremodel.h"
-#include "figurereadings.h"
-#include "rulerstyle.h"
+#include "figure/figuremodel.h"
+#include "figure/figurereadings.h"
+#include "render/rulerstyle.h"
 
 #include <QFontMetrics>
 #include <QLine>

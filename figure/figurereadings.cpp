@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "figurereadings.h"
+#include "figure/figurereadings.h"
 
-#include "figuremath.h"
-#include "figuremodel.h"
-#include "readingtext.h"
-#include "unitscale.h"
+#include "figure/figuremath.h"
+#include "figure/figuremodel.h"
+#include "render/readingtext.h"
+#include "render/unitscale.h"
 
 #include <QPointF>
 #include <QtMath>

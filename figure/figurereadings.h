@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "unitscale.h"
+#include "render/unitscale.h"
 
 #include <QSize>
 #include <QString>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "textgrid.h"
+#include "prefs/textgrid.h"
 
 #include <QList>
 #include <QString>

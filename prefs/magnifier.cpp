@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "magnifier.h"
+#include "prefs/magnifier.h"
 
-#include "magnifierlayout.h"
+#include "prefs/magnifierlayout.h"
 
 #include <QCursor>
 #include <QGuiApplication>

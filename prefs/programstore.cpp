@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "programstore.h"
+#include "prefs/programstore.h"
 
-#include "programkeys.h"
-#include "rulerkeys.h"
+#include "prefs/programkeys.h"
+#include "ruler/rulerkeys.h"
 
 #include <QFile>
 #include <QTemporaryFile>

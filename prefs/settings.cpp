@@ -1,21 +1,21 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "settings.h"
+#include "prefs/settings.h"
 
-#include "about.h"
-#include "appidentity.h"
-#include "geometryrule.h"
-#include "magnifier.h"
-#include "panel.h"
-#include "programkeys.h"
-#include "programstore.h"
-#include "rulersettings.h"
-#include "setpos.h"
-#include "storevalues.h"
-#include "transparency.h"
+#include "app/aboutdialog.h"
+#include "app/appidentity.h"
+#include "ruler/geometryrule.h"
+#include "prefs/magnifier.h"
+#include "prefs/displaylabel.h"
+#include "prefs/programkeys.h"
+#include "prefs/programstore.h"
+#include "ruler/infopanel.h"
+#include "ruler/positiondialog.h"
+#include "prefs/storevalues.h"
+#include "ruler/transparencydialog.h"
 #include "ui_settings.h"
-#include "updatecheck.h"
+#include "prefs/updatecheck.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -62,13 +62,13 @@ Settings::Settings(QWidget *parent) : QDialog(parent), ui(new Ui::Settings)
     ui->spinBox_2->setValue(kDefaultMoveMore);
 
     // 3. The display label, the network access and the two small dialogs.
-    displayLabel = new panel(nullptr);
+    displayLabel = new DisplayLabel(nullptr);
 #if GRADORA_UPDATE_CHECK
     network = new QNetworkAccessManager(this);
     connect(network, &QNetworkAccessManager::finished, this, &Settings::replyFinished);
 #endif
-    positionDialog = new setpos(nullptr);
-    transparencyDialog = new transparency(nullptr);
+    positionDialog = new PositionDialog(nullptr);
+    transparencyDialog = new TransparencyDialog(nullptr);
 
     // 4. Modifier rows named in words.
     ui->label_4->setText(tr("Alt + Arrow Keys"));
@@ -94,8 +94,8 @@ Settings::Settings(QWidget *parent) : QDialog(parent), ui(new Ui::Settings)
     connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &QWidget::close);
 
     // 7. The information panel and the about box.
-    infoPanel = new rulerSettings(nullptr);
-    aboutBox = new about(nullptr);
+    infoPanel = new InfoPanel(nullptr);
+    aboutBox = new AboutDialog(nullptr);
 
     // 8. The store.
     ProgramStore::selectFormat();

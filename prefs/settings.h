@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "textgrid.h"
-#include "topmessage.h"
+#include "prefs/textgrid.h"
+#include "prefs/topmessage.h"
 
 #include <QDate>
 #include <QDialog>
@@ -17,7 +17,7 @@
 namespace Ui {
 class Settings;
 }
-class Gradora;
+class RulerWindow;
 class Magnifier;
 class QColorDialog;
 class QNetworkAccessManager;
@@ -25,11 +25,11 @@ class QNetworkReply;
 class QSettings;
 class QTableWidget;
 class QUrl;
-class about;
-class panel;
-class rulerSettings;
-class setpos;
-class transparency;
+class AboutDialog;
+class DisplayLabel;
+class InfoPanel;
+class PositionDialog;
+class TransparencyDialog;
 namespace UpdateCheck {
 struct Prompt;
 }
@@ -69,12 +69,12 @@ public:
 
     void closeEvent(QCloseEvent *event) override;
 
-    QList<Gradora *> rulers;
+    QList<RulerWindow *> rulers;
     Magnifier *magnifier = nullptr;
     bool displayLabelArmed = false;
     QSystemTrayIcon *trayIcon = nullptr;
     QString lastInformed = QStringLiteral("6.0"); // as the update server wrote it
-    rulerSettings *infoPanel = nullptr;
+    InfoPanel *infoPanel = nullptr;
     int toolboxPosition = 2;
     bool infoPaneShown = true;
     int panelSpacing = kPanelSpacing;
@@ -90,15 +90,15 @@ public:
     TextGrid pixelUnitCells;
     TextGrid displayCells;
     int selectedDisplay = 0;
-    panel *displayLabel = nullptr;
-    transparency *transparencyDialog = nullptr;
-    setpos *positionDialog = nullptr;
+    DisplayLabel *displayLabel = nullptr;
+    TransparencyDialog *transparencyDialog = nullptr;
+    PositionDialog *positionDialog = nullptr;
     bool showTopRightMenu = false;
     bool manualCheck = false;
     bool autoUpdatesEnabled = true;
     bool loadingTables = false;
     QSettings *store = nullptr;
-    about *aboutBox = nullptr;
+    AboutDialog *aboutBox = nullptr;
 #if GRADORA_UPDATE_CHECK
     QNetworkAccessManager *network = nullptr;
 #endif

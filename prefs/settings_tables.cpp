@@ -2,17 +2,17 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The unit tables and the display calibration of the preferences.
-#include "settings.h"
+#include "prefs/settings.h"
 
-#include "displaycalibration.h"
-#include "localenumbers.h"
-#include "panel.h"
-#include "ppicalculator.h"
-#include "programkeys.h"
-#include "storevalues.h"
-#include "tablekeys.h"
+#include "prefs/displaycalibration.h"
+#include "prefs/localenumbers.h"
+#include "prefs/displaylabel.h"
+#include "prefs/ppicalculator.h"
+#include "prefs/programkeys.h"
+#include "prefs/storevalues.h"
+#include "prefs/tablekeys.h"
 #include "ui_settings.h"
-#include "unittablerules.h"
+#include "prefs/unittablerules.h"
 
 #include <QGuiApplication>
 #include <QScreen>

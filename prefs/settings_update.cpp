@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The update check: one request to our endpoint, on demand or once a day, and what the reply means.
-#include "settings.h"
+#include "prefs/settings.h"
 
-#include "programkeys.h"
-#include "topmessage.h"
-#include "updatecheck.h"
-#include "updateprogress.h"
+#include "prefs/programkeys.h"
+#include "prefs/topmessage.h"
+#include "prefs/updatecheck.h"
+#include "prefs/updateprogress.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "unittablerules.h"
+#include "prefs/unittablerules.h"
 
-#include "textgrid.h"
+#include "prefs/textgrid.h"
 
 namespace UnitTableRules {
 

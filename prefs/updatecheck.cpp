@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "updatecheck.h"
+#include "prefs/updatecheck.h"
 
-#include "appidentity.h"
+#include "app/appidentity.h"
 
 #include <QCoreApplication>
 #include <QLocale>

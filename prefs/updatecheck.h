@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "weblinks.h"
+#include "app/weblinks.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "readingtext.h"
+#include "render/readingtext.h"
 
-#include "unitscale.h"
+#include "render/unitscale.h"
 
 #include <QCoreApplication>
 #include <QtNumeric>

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "rulershape.h"
+#include "render/rulershape.h"
 
-#include "inkmask.h"
-#include "rulerstyle.h"
-#include "unitscale.h"
+#include "render/inkmask.h"
+#include "render/rulerstyle.h"
+#include "render/unitscale.h"
 
 #include <QFontMetrics>
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "ticklayout.h"
+#include "render/ticklayout.h"
 
 #include <array>
 

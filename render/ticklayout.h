@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "rulerstyle.h"
+#include "render/rulerstyle.h"
 
 #include <QLine>
 #include <QList>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "unitscale.h"
+#include "render/unitscale.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -9,12 +9,12 @@
 
 namespace {
 
-const char *const kWrongUnitsPerInch = QT_TRANSLATE_NOOP("Gradora", "Wrong value for Units per Inch;\n");
-const char *const kWrongTicksPerUnit = QT_TRANSLATE_NOOP("Gradora", "Wrong \"Ticks per Unit\" Value;\n");
+const char *const kWrongUnitsPerInch = QT_TRANSLATE_NOOP("RulerWindow", "Wrong value for Units per Inch;\n");
+const char *const kWrongTicksPerUnit = QT_TRANSLATE_NOOP("RulerWindow", "Wrong \"Ticks per Unit\" Value;\n");
 const char *const kWrongPixelsPerUnit =
-    QT_TRANSLATE_NOOP("Gradora", "Wrong value for Pixels per Unit! (Edit pixel-based units to fix) \n");
+    QT_TRANSLATE_NOOP("RulerWindow", "Wrong value for Pixels per Unit! (Edit pixel-based units to fix) \n");
 const char *const kGoToPreferences = QT_TRANSLATE_NOOP(
-    "Gradora", "Go to \"Preferences | Units\" or \"Preferences | Pixel-based Units\" and fix "
+    "RulerWindow", "Go to \"Preferences | Units\" or \"Preferences | Pixel-based Units\" and fix "
                "respective unit settings.");
 const char *const kMissingAbbreviation = "??";
 
@@ -28,7 +28,7 @@ constexpr double kHundredth = 0.01;
 
 QString translated(const char *text)
 {
-    return QCoreApplication::translate("Gradora", text);
+    return QCoreApplication::translate("RulerWindow", text);
 }
 
 const std::array<QString, 6> &gridRow(const TextGrid &grid, int row)

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "pointerrules.h"
+#include "ruler/pointerrules.h"
 
 #include <QList>
 #include <QPoint>

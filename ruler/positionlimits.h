@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "geometryrule.h"
+#include "ruler/geometryrule.h"
 
 #include <QRect>
 

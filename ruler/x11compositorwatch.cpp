@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "x11compositorwatch.h"
+#include "ruler/x11compositorwatch.h"
 
-#include "compositorwatch.h"
+#include "ruler/compositorwatch.h"
 
 #include <QGuiApplication>
 

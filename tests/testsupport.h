@@ -13,8 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "appidentity.h"
-#include "programstore.h"
+#include "app/appidentity.h"
+#include "prefs/programstore.h"
 
 namespace TestSupport {
 

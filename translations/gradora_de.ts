@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>About Gradora</source>
+        <translation>Über Gradora</translation>
+    </message>
+    <message>
+        <source>&lt;h3 style=&quot;margin:0;&quot;&gt;Gradora&lt;/h3&gt;Version %1 for %2 (%3 bit)&lt;br&gt; Built on %4 / %5&lt;br&gt;&lt;br&gt;Measures anything on the screen: rulers in pixels and in calibrated units, guides and a flying figure for areas and angles.&lt;br&gt;Made with Qt %6.&lt;br&gt;Copyright &amp;copy; 2026 The Gradora developers&lt;br&gt;Free software under the BSD 3-Clause licence.&lt;br&gt;&lt;br&gt;&lt;a style=&quot;color:#007;&quot; href=&quot;%7&quot;&gt;Terms of use&lt;/a&gt; | &lt;a style=&quot;color:#007;&quot; href=&quot;%8&quot;&gt;Qt libraries&lt;/a&gt;</source>
+        <translation>&lt;h3 style=&quot;margin:0;&quot;&gt;Gradora&lt;/h3&gt;Version %1 für %2 (%3 Bit)&lt;br&gt; Erstellt am %4 / %5&lt;br&gt;&lt;br&gt;Vermisst alles auf dem Bildschirm: Lineale in Pixeln und in kalibrierten Einheiten, Hilfslinien und eine fliegende Figur für Flächen und Winkel.&lt;br&gt;Erstellt mit Qt %6.&lt;br&gt;Copyright &amp;copy; 2026 The Gradora developers&lt;br&gt;Freie Software unter der BSD-3-Clause-Lizenz.&lt;br&gt;&lt;br&gt;&lt;a style=&quot;color:#007;&quot; href=&quot;%7&quot;&gt;Nutzungsbedingungen&lt;/a&gt; | &lt;a style=&quot;color:#007;&quot; href=&quot;%8&quot;&gt;Qt-Bibliotheken&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Show this help and exit.</source>
@@ -39,7 +54,189 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
-    <name>Gradora</name>
+    <name>DisplayLabel</name>
+    <message>
+        <source>Display 1</source>
+        <translation>Bildschirm 1</translation>
+    </message>
+</context>
+<context>
+    <name>InfoPanel</name>
+    <message>
+        <source>Ruler:</source>
+        <translation>Lineal:</translation>
+    </message>
+    <message>
+        <source>Left </source>
+        <translation>Links </translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Fläche</translation>
+    </message>
+    <message>
+        <source>Perimeter</source>
+        <translation>Umfang</translation>
+    </message>
+    <message>
+        <source>Flying Figure:</source>
+        <translation>Fliegende Figur:</translation>
+    </message>
+    <message>
+        <source>Figure Width</source>
+        <translation>Breite der Figur</translation>
+    </message>
+    <message>
+        <source>Figure Height</source>
+        <translation>Höhe der Figur</translation>
+    </message>
+    <message>
+        <source>Figure Area</source>
+        <translation>Fläche der Figur</translation>
+    </message>
+    <message>
+        <source>Figure Perimeter</source>
+        <translation>Umfang der Figur</translation>
+    </message>
+    <message>
+        <source>Rotation Angle</source>
+        <translation>Drehwinkel</translation>
+    </message>
+    <message>
+        <source>Rotation Center X</source>
+        <translation>Drehpunkt X</translation>
+    </message>
+    <message>
+        <source>Rotation Center Y</source>
+        <translation>Drehpunkt Y</translation>
+    </message>
+    <message>
+        <source>Hypotenuse Length</source>
+        <translation>Länge der Hypotenuse</translation>
+    </message>
+    <message>
+        <source>Rhombus Side Length</source>
+        <translation>Seitenlänge der Raute</translation>
+    </message>
+    <message>
+        <source>Isosceles Triangle Leg</source>
+        <translation>Schenkel des gleichschenkligen Dreiecks</translation>
+    </message>
+    <message>
+        <source>Gradora — Information</source>
+        <translation>Gradora – Information</translation>
+    </message>
+</context>
+<context>
+    <name>Magnifier</name>
+    <message>
+        <source>This Wayland session does not let programs read the screen. Start Gradora with QT_QPA_PLATFORM=xcb to use the magnifier.</source>
+        <translation>Diese Wayland-Sitzung lässt Programme den Bildschirm nicht lesen. Starten Sie Gradora mit QT_QPA_PLATFORM=xcb, um die Lupe zu benutzen.</translation>
+    </message>
+    <message>
+        <source>The screen around the pointer could not be read.</source>
+        <translation>Der Bildschirm um den Zeiger konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Magnifier %1× (live)</source>
+        <translation>Lupe %1× (laufend)</translation>
+    </message>
+    <message>
+        <source>Magnifier %1×</source>
+        <translation>Lupe %1×</translation>
+    </message>
+    <message>
+        <source>Space: magnify the screen around the pointer
+A: follow the pointer
+G: pixel grid
++ / - or the wheel: zoom
+Esc: hide</source>
+        <translation>Leertaste: Bildschirm um den Zeiger vergrößern
+A: dem Zeiger folgen
+G: Pixelraster
++ / - oder Mausrad: Zoom
+Esc: ausblenden</translation>
+    </message>
+</context>
+<context>
+    <name>PositionDialog</name>
+    <message>
+        <source>Position/Size</source>
+        <translation>Position/Größe</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>Links:</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>Oben:</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Höhe:</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Another instance of the program is already started. </source>
+        <translation>Eine andere Instanz des Programms läuft bereits. </translation>
+    </message>
+    <message>
+        <source>a folder stands in its place</source>
+        <translation>an ihrer Stelle steht ein Ordner</translation>
+    </message>
+    <message>
+        <source>Gradora cannot start: its lock file %1 cannot be created: %2.</source>
+        <translation>Gradora kann nicht starten: Die Sperrdatei %1 kann nicht angelegt werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingText</name>
+    <message>
+        <source>Area: </source>
+        <translation>Fläche: </translation>
+    </message>
+    <message>
+        <source>A: </source>
+        <translation>F: </translation>
+    </message>
+    <message>
+        <source>Perimeter: </source>
+        <translation>Umfang: </translation>
+    </message>
+    <message>
+        <source>P: </source>
+        <translation>U: </translation>
+    </message>
+</context>
+<context>
+    <name>RulerWindow</name>
     <message>
         <source>Gradora</source>
         <translation>Gradora</translation>
@@ -420,71 +617,6 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
-    <name>Magnifier</name>
-    <message>
-        <source>This Wayland session does not let programs read the screen. Start Gradora with QT_QPA_PLATFORM=xcb to use the magnifier.</source>
-        <translation>Diese Wayland-Sitzung lässt Programme den Bildschirm nicht lesen. Starten Sie Gradora mit QT_QPA_PLATFORM=xcb, um die Lupe zu benutzen.</translation>
-    </message>
-    <message>
-        <source>The screen around the pointer could not be read.</source>
-        <translation>Der Bildschirm um den Zeiger konnte nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>Magnifier %1× (live)</source>
-        <translation>Lupe %1× (laufend)</translation>
-    </message>
-    <message>
-        <source>Magnifier %1×</source>
-        <translation>Lupe %1×</translation>
-    </message>
-    <message>
-        <source>Space: magnify the screen around the pointer
-A: follow the pointer
-G: pixel grid
-+ / - or the wheel: zoom
-Esc: hide</source>
-        <translation>Leertaste: Bildschirm um den Zeiger vergrößern
-A: dem Zeiger folgen
-G: Pixelraster
-+ / - oder Mausrad: Zoom
-Esc: ausblenden</translation>
-    </message>
-</context>
-<context>
-    <name>QObject</name>
-    <message>
-        <source>Another instance of the program is already started. </source>
-        <translation>Eine andere Instanz des Programms läuft bereits. </translation>
-    </message>
-    <message>
-        <source>a folder stands in its place</source>
-        <translation>an ihrer Stelle steht ein Ordner</translation>
-    </message>
-    <message>
-        <source>Gradora cannot start: its lock file %1 cannot be created: %2.</source>
-        <translation>Gradora kann nicht starten: Die Sperrdatei %1 kann nicht angelegt werden: %2.</translation>
-    </message>
-</context>
-<context>
-    <name>ReadingText</name>
-    <message>
-        <source>Area: </source>
-        <translation>Fläche: </translation>
-    </message>
-    <message>
-        <source>A: </source>
-        <translation>F: </translation>
-    </message>
-    <message>
-        <source>Perimeter: </source>
-        <translation>Umfang: </translation>
-    </message>
-    <message>
-        <source>P: </source>
-        <translation>U: </translation>
-    </message>
-</context>
-<context>
     <name>Settings</name>
     <message>
         <source>Preferences</source>
@@ -764,6 +896,17 @@ Esc: ausblenden</translation>
     </message>
 </context>
 <context>
+    <name>TransparencyDialog</name>
+    <message>
+        <source>Transparency</source>
+        <translation>Transparenz</translation>
+    </message>
+    <message>
+        <source>Transparency (alpha):</source>
+        <translation>Transparenz (Alpha):</translation>
+    </message>
+</context>
+<context>
     <name>UpdateCheck</name>
     <message>
         <source>
@@ -807,153 +950,10 @@ Möchten Sie die Download-Seite besuchen?</translation>
     </message>
 </context>
 <context>
-    <name>about</name>
-    <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
-    </message>
-    <message>
-        <source>About Gradora</source>
-        <translation>Über Gradora</translation>
-    </message>
-    <message>
-        <source>&lt;h3 style=&quot;margin:0;&quot;&gt;Gradora&lt;/h3&gt;Version %1 for %2 (%3 bit)&lt;br&gt; Built on %4 / %5&lt;br&gt;&lt;br&gt;Measures anything on the screen: rulers in pixels and in calibrated units, guides and a flying figure for areas and angles.&lt;br&gt;Made with Qt %6.&lt;br&gt;Copyright &amp;copy; 2026 The Gradora developers&lt;br&gt;Free software under the BSD 3-Clause licence.&lt;br&gt;&lt;br&gt;&lt;a style=&quot;color:#007;&quot; href=&quot;%7&quot;&gt;Terms of use&lt;/a&gt; | &lt;a style=&quot;color:#007;&quot; href=&quot;%8&quot;&gt;Qt libraries&lt;/a&gt;</source>
-        <translation>&lt;h3 style=&quot;margin:0;&quot;&gt;Gradora&lt;/h3&gt;Version %1 für %2 (%3 Bit)&lt;br&gt; Erstellt am %4 / %5&lt;br&gt;&lt;br&gt;Vermisst alles auf dem Bildschirm: Lineale in Pixeln und in kalibrierten Einheiten, Hilfslinien und eine fliegende Figur für Flächen und Winkel.&lt;br&gt;Erstellt mit Qt %6.&lt;br&gt;Copyright &amp;copy; 2026 The Gradora developers&lt;br&gt;Freie Software unter der BSD-3-Clause-Lizenz.&lt;br&gt;&lt;br&gt;&lt;a style=&quot;color:#007;&quot; href=&quot;%7&quot;&gt;Nutzungsbedingungen&lt;/a&gt; | &lt;a style=&quot;color:#007;&quot; href=&quot;%8&quot;&gt;Qt-Bibliotheken&lt;/a&gt;</translation>
-    </message>
-</context>
-<context>
     <name>mainForm</name>
     <message>
         <source>Dialog</source>
         <translation>Dialog</translation>
-    </message>
-</context>
-<context>
-    <name>panel</name>
-    <message>
-        <source>Display 1</source>
-        <translation>Bildschirm 1</translation>
-    </message>
-</context>
-<context>
-    <name>rulerSettings</name>
-    <message>
-        <source>Ruler:</source>
-        <translation>Lineal:</translation>
-    </message>
-    <message>
-        <source>Left </source>
-        <translation>Links </translation>
-    </message>
-    <message>
-        <source>Top</source>
-        <translation>Oben</translation>
-    </message>
-    <message>
-        <source>Right</source>
-        <translation>Rechts</translation>
-    </message>
-    <message>
-        <source>Bottom</source>
-        <translation>Unten</translation>
-    </message>
-    <message>
-        <source>Width</source>
-        <translation>Breite</translation>
-    </message>
-    <message>
-        <source>Height</source>
-        <translation>Höhe</translation>
-    </message>
-    <message>
-        <source>Area</source>
-        <translation>Fläche</translation>
-    </message>
-    <message>
-        <source>Perimeter</source>
-        <translation>Umfang</translation>
-    </message>
-    <message>
-        <source>Flying Figure:</source>
-        <translation>Fliegende Figur:</translation>
-    </message>
-    <message>
-        <source>Figure Width</source>
-        <translation>Breite der Figur</translation>
-    </message>
-    <message>
-        <source>Figure Height</source>
-        <translation>Höhe der Figur</translation>
-    </message>
-    <message>
-        <source>Figure Area</source>
-        <translation>Fläche der Figur</translation>
-    </message>
-    <message>
-        <source>Figure Perimeter</source>
-        <translation>Umfang der Figur</translation>
-    </message>
-    <message>
-        <source>Rotation Angle</source>
-        <translation>Drehwinkel</translation>
-    </message>
-    <message>
-        <source>Rotation Center X</source>
-        <translation>Drehpunkt X</translation>
-    </message>
-    <message>
-        <source>Rotation Center Y</source>
-        <translation>Drehpunkt Y</translation>
-    </message>
-    <message>
-        <source>Hypotenuse Length</source>
-        <translation>Länge der Hypotenuse</translation>
-    </message>
-    <message>
-        <source>Rhombus Side Length</source>
-        <translation>Seitenlänge der Raute</translation>
-    </message>
-    <message>
-        <source>Isosceles Triangle Leg</source>
-        <translation>Schenkel des gleichschenkligen Dreiecks</translation>
-    </message>
-    <message>
-        <source>Gradora — Information</source>
-        <translation>Gradora – Information</translation>
-    </message>
-</context>
-<context>
-    <name>setpos</name>
-    <message>
-        <source>Position/Size</source>
-        <translation>Position/Größe</translation>
-    </message>
-    <message>
-        <source>Left:</source>
-        <translation>Links:</translation>
-    </message>
-    <message>
-        <source>Top:</source>
-        <translation>Oben:</translation>
-    </message>
-    <message>
-        <source>Width:</source>
-        <translation>Breite:</translation>
-    </message>
-    <message>
-        <source>Height:</source>
-        <translation>Höhe:</translation>
-    </message>
-</context>
-<context>
-    <name>transparency</name>
-    <message>
-        <source>Transparency</source>
-        <translation>Transparenz</translation>
-    </message>
-    <message>
-        <source>Transparency (alpha):</source>
-        <translation>Transparenz (Alpha):</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "commandline.h"
+#include "app/commandline.h"
 #include "testsupport.h"
 
 #include <QProcess>

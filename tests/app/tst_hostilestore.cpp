@@ -4,10 +4,10 @@
 // Hostile settings files against the real start-up: every stored key with values that no version of
 // the program writes. Whatever the file holds, the first ruler stands on a screen, large enough to
 // use, and what is written back is sane.
-#include "gradora.h"
-#include "geometryrule.h"
-#include "mainform.h"
-#include "settings.h"
+#include "ruler/rulerwindow.h"
+#include "ruler/geometryrule.h"
+#include "app/mainform.h"
+#include "prefs/settings.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -128,7 +128,7 @@ void TestHostileStore::startsWithAReachableRuler()
     auto form = std::make_unique<mainForm>();
     form->newRuler();
     QCOMPARE(form->settings->rulers.size(), 1);
-    Gradora *ruler = form->settings->rulers.first();
+    RulerWindow *ruler = form->settings->rulers.first();
     QVERIFY(ruler->isVisible());
     const QRect shown = ruler->geometry();
     QVERIFY2(shown.width() >= GeometryRule::kMinimumSide && shown.height() >= GeometryRule::kMinimumSide,

@@ -4,10 +4,10 @@
 // A seeded monkey over three real rulers: thousands of random pointer, wheel and key events, the
 // same ones on every run. Under the sanitizers any fault of memory or arithmetic ends the test; at
 // the end every ruler must still stand on a screen at a usable size.
-#include "gradora.h"
-#include "geometryrule.h"
-#include "mainform.h"
-#include "settings.h"
+#include "ruler/rulerwindow.h"
+#include "ruler/geometryrule.h"
+#include "app/mainform.h"
+#include "prefs/settings.h"
 #include "testsupport.h"
 
 #include <QGuiApplication>
@@ -54,7 +54,7 @@ class Monkey
 public:
     explicit Monkey(quint32 seed) : m_random(seed) {}
 
-    void act(Gradora *ruler)
+    void act(RulerWindow *ruler)
     {
         const QPoint at(int(m_random.bounded(-10, ruler->width() + 10)),
                         int(m_random.bounded(-10, ruler->height() + 10)));
@@ -90,20 +90,20 @@ public:
     }
 
 private:
-    static void mouse(Gradora *ruler, QEvent::Type type, const QPoint &at, Qt::MouseButton button,
+    static void mouse(RulerWindow *ruler, QEvent::Type type, const QPoint &at, Qt::MouseButton button,
                       Qt::MouseButtons buttons, Qt::KeyboardModifiers held)
     {
         QMouseEvent event(type, at, ruler->mapToGlobal(at), button, buttons, held);
         QCoreApplication::sendEvent(ruler, &event);
     }
 
-    static void keyEvent(Gradora *ruler, QEvent::Type type, int key, Qt::KeyboardModifiers held)
+    static void keyEvent(RulerWindow *ruler, QEvent::Type type, int key, Qt::KeyboardModifiers held)
     {
         QKeyEvent event(type, key, held);
         QCoreApplication::sendEvent(ruler, &event);
     }
 
-    void drag(Gradora *ruler, const QPoint &from, Qt::KeyboardModifiers held)
+    void drag(RulerWindow *ruler, const QPoint &from, Qt::KeyboardModifiers held)
     {
         mouse(ruler, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton, held);
         QPoint to = from;
@@ -114,7 +114,7 @@ private:
         mouse(ruler, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton, held);
     }
 
-    void wheel(Gradora *ruler, const QPoint &at, Qt::KeyboardModifiers held)
+    void wheel(RulerWindow *ruler, const QPoint &at, Qt::KeyboardModifiers held)
     {
         const int delta = int(m_random.bounded(-6, 7)) * 120 + int(m_random.bounded(-30, 30));
         QWheelEvent event(at, ruler->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, held,
@@ -138,10 +138,10 @@ void TestMonkey::threeRulersSurviveRandomInput()
     TestSupport::clearStore();
     mainForm form;
     form.newRuler();
-    Gradora *first = form.settings->rulers.first();
+    RulerWindow *first = form.settings->rulers.first();
     first->newRuler();
     first->newRuler();
-    const QList<Gradora *> rulers = form.settings->rulers;
+    const QList<RulerWindow *> rulers = form.settings->rulers;
     QCOMPARE(rulers.size(), 3);
 
     // A dialog or a menu that some event opens would wait for a person: the monkey closes it again.
@@ -164,7 +164,7 @@ void TestMonkey::threeRulersSurviveRandomInput()
     }
 
     QCOMPARE(form.settings->rulers.size(), 3);
-    for (Gradora *ruler : rulers) {
+    for (RulerWindow *ruler : rulers) {
         if (ruler->fullScreen)
             ruler->setFullScreen();
         const QRect geometry = ruler->geometry();

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "gradora.h"
-#include "mnemonics.h"
-#include "settings.h"
+#include "ruler/rulerwindow.h"
+#include "ruler/mnemonics.h"
+#include "prefs/settings.h"
 #include "testsupport.h"
-#include "translations.h"
-#include "updatecheck.h"
+#include "app/translations.h"
+#include "prefs/updatecheck.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -134,7 +134,7 @@ QStringList TestTranslations::rulerMenuTexts()
     TestSupport::clearStore();
     Settings settings;
     settings.infoPaneShown = false;
-    Gradora ruler(nullptr);
+    RulerWindow ruler(nullptr);
     ruler.attachTo(&settings);
     QStringList texts = menuTexts(ruler.contextMenu);
     // The unit entries show the names in the unit tables, which are the user's data, in any language.
@@ -205,10 +205,10 @@ void TestTranslations::englishLeavesTextsAlone()
     for (const char *name : {"en_US", "C", "fr_FR"}) {
         QCOMPARE(Translations::install(QLocale(QLatin1String(name))).contains(QStringLiteral("gradora")),
                  false);
-        QCOMPARE(QCoreApplication::translate("Gradora", "New Ruler"), QStringLiteral("New Ruler"));
+        QCOMPARE(QCoreApplication::translate("RulerWindow", "New Ruler"), QStringLiteral("New Ruler"));
     }
     Translations::install(QLocale());
-    QCOMPARE(QCoreApplication::translate("Gradora", "New Ruler"), QStringLiteral("Neues Lineal"));
+    QCOMPARE(QCoreApplication::translate("RulerWindow", "New Ruler"), QStringLiteral("Neues Lineal"));
 }
 
 void TestTranslations::catalogue_data()

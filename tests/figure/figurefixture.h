@@ -5,7 +5,7 @@
 
 // Figures as the tests make them: created in an 800 x 600 window, turned and recomputed.
 
-#include "figuremodel.h"
+#include "figure/figuremodel.h"
 
 #include <QSize>
 

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "arealineplacement.h"
+#include "figure/arealineplacement.h"
 #include "figure/figurefixture.h"
-#include "figuremodel.h"
-#include "figurereadings.h"
-#include "readingtext.h"
+#include "figure/figuremodel.h"
+#include "figure/figurereadings.h"
+#include "render/readingtext.h"
 #include "testsupport.h"
 
 #include <QTest>

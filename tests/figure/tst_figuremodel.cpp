@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "figure/figurefixture.h"
-#include "figureangle.h"
-#include "figuremodel.h"
+#include "figure/figureangle.h"
+#include "figure/figuremodel.h"
 #include "testsupport.h"
 
 #include <QTest>

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "figure/figurefixture.h"
-#include "figuremodel.h"
-#include "figurepainter.h"
-#include "figurereadings.h"
+#include "figure/figuremodel.h"
+#include "figure/figurepainter.h"
+#include "figure/figurereadings.h"
 #include "testsupport.h"
 
 #include <QImage>

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "figure/figurefixture.h"
-#include "figuremodel.h"
-#include "figurereadings.h"
+#include "figure/figuremodel.h"
+#include "figure/figurereadings.h"
 #include "testsupport.h"
-#include "unitscale.h"
+#include "render/unitscale.h"
 
 #include <QTest>
 #include <QtMath>

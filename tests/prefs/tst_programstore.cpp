@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "programstore.h"
+#include "prefs/programstore.h"
 #include "testsupport.h"
 
 #include <QColor>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "testsupport.h"
-#include "textgrid.h"
-#include "unittablerules.h"
+#include "prefs/textgrid.h"
+#include "prefs/unittablerules.h"
 
 #include <QLocale>
 #include <QTest>

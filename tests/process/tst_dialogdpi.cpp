@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "about.h"
-#include "panel.h"
-#include "platformsetup.h"
-#include "rulersettings.h"
-#include "setpos.h"
-#include "settings.h"
+#include "app/aboutdialog.h"
+#include "prefs/displaylabel.h"
+#include "app/platformsetup.h"
+#include "ruler/infopanel.h"
+#include "ruler/positiondialog.h"
+#include "prefs/settings.h"
 #include "testsupport.h"
-#include "topmessage.h"
-#include "transparency.h"
+#include "prefs/topmessage.h"
+#include "ruler/transparencydialog.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -129,7 +129,7 @@ QStringList check(QWidget *window)
 }
 
 // The information panel with the longest texts a figure gives.
-void fillPanel(rulerSettings &panel)
+void fillPanel(InfoPanel &panel)
 {
     panel.setObjectName(QStringLiteral("information"));
     panel.rulerTexts = {QStringLiteral("L: -1920"),
@@ -149,7 +149,7 @@ void fillPanel(rulerSettings &panel)
                          QStringLiteral("rcY: 1080")};
     panel.showSecondFigureLength = true;
     panel.showExtraSide = true;
-    panel.extraSide = rulerSettings::ExtraSide::RightTriangle;
+    panel.extraSide = InfoPanel::ExtraSide::RightTriangle;
     panel.extraSideText = QStringLiteral("hipo: 1745.91 cm ");
     panel.updateTexts();
 }

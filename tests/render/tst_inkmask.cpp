@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "inkmask.h"
-#include "rulershape.h"
-#include "rulerstyle.h"
+#include "render/inkmask.h"
+#include "render/rulershape.h"
+#include "render/rulerstyle.h"
 #include "testsupport.h"
-#include "unitscale.h"
+#include "render/unitscale.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "pictureloader.h"
-#include "pictureplacement.h"
+#include "render/pictureloader.h"
+#include "render/pictureplacement.h"
 #include "testsupport.h"
 
 #include <QBuffer>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "gradora.h"
-#include "rulerkeys.h"
+#include "ruler/rulerwindow.h"
+#include "ruler/rulerkeys.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -27,7 +27,7 @@ struct Message
 };
 
 // The state of the six picture entries: enabled, checked, visible.
-QString entries(const Gradora &ruler)
+QString entries(const RulerWindow &ruler)
 {
     QString state;
     for (const QAction *action :
@@ -67,7 +67,7 @@ private Q_SLOTS:
 private:
     QString writePicture(const QString &name, QSize size);
     void choose(const QString &path);
-    QImage paint(const Gradora &ruler, const QColor &body = Qt::transparent);
+    QImage paint(const RulerWindow &ruler, const QColor &body = Qt::transparent);
 
     QTemporaryDir m_folder;
     QString m_picture; // 40 × 30
@@ -96,11 +96,11 @@ void TestRulerPicture::initTestCase()
     QVERIFY(garbage.open(QIODevice::WriteOnly));
     garbage.write("not a picture");
 
-    Gradora::askPictureFile = [this](QWidget *, const QString &caption, const QString &folder) {
+    RulerWindow::askPictureFile = [this](QWidget *, const QString &caption, const QString &folder) {
         m_dialogs.append({caption, folder});
         return m_answer;
     };
-    Gradora::reportPictureFailure = [this](QWidget *, const QString &title, const QString &text) {
+    RulerWindow::reportPictureFailure = [this](QWidget *, const QString &title, const QString &text) {
         m_messages.append({title, text});
     };
 }
@@ -118,7 +118,7 @@ void TestRulerPicture::choose(const QString &path)
     m_answer = path;
 }
 
-QImage TestRulerPicture::paint(const Gradora &ruler, const QColor &body)
+QImage TestRulerPicture::paint(const RulerWindow &ruler, const QColor &body)
 {
     QImage canvas(ruler.size(), QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
@@ -152,7 +152,7 @@ void TestRulerPicture::openImage()
                                                : QString();
     choose(path);
 
-    Gradora ruler;
+    RulerWindow ruler;
     ruler.setOpenImage();
 
     QCOMPARE(m_dialogs.size(), 1);
@@ -172,7 +172,7 @@ void TestRulerPicture::openImage()
 
 void TestRulerPicture::startFolderFollowsTheLastPicture()
 {
-    Gradora ruler;
+    RulerWindow ruler;
     choose(QString());
     ruler.setOpenImage();
     choose(m_picture);
@@ -191,7 +191,7 @@ void TestRulerPicture::startFolderFollowsTheLastPicture()
 
 void TestRulerPicture::failedOpenReplacesThePicture()
 {
-    Gradora ruler;
+    RulerWindow ruler;
     choose(m_picture);
     ruler.setOpenImage();
     const QString before = entries(ruler);
@@ -205,7 +205,7 @@ void TestRulerPicture::failedOpenReplacesThePicture()
 
 void TestRulerPicture::openingKeepsTheChoices()
 {
-    Gradora ruler;
+    RulerWindow ruler;
     ruler.stretchImage = true;
     ruler.proportionalImage = false;
     ruler.transparentImage = true;
@@ -243,7 +243,7 @@ void TestRulerPicture::choices()
     QFETCH(bool, proportional);
     QFETCH(QString, expected);
 
-    Gradora ruler;
+    RulerWindow ruler;
     choose(m_picture);
     ruler.setOpenImage();
     for (const QString &step : steps) {
@@ -261,7 +261,7 @@ void TestRulerPicture::choices()
 
 void TestRulerPicture::rulerToImageSize()
 {
-    Gradora ruler;
+    RulerWindow ruler;
     ruler.setGeometry(120, 80, 300, 200);
     choose(m_picture);
     ruler.setOpenImage();
@@ -274,7 +274,7 @@ void TestRulerPicture::rulerToImageSize()
 
 void TestRulerPicture::rulerToImageSizeLeavesFullScreen()
 {
-    Gradora ruler;
+    RulerWindow ruler;
     ruler.setGeometry(120, 80, 300, 200);
     ruler.show();
     QVERIFY(QTest::qWaitForWindowExposed(&ruler));
@@ -291,7 +291,7 @@ void TestRulerPicture::rulerToImageSizeLeavesFullScreen()
 
 void TestRulerPicture::rulerToImageSizeWithoutPicture()
 {
-    Gradora ruler;
+    RulerWindow ruler;
     ruler.setGeometry(120, 80, 300, 200);
     choose(m_picture);
     ruler.setOpenImage();
@@ -328,7 +328,7 @@ void TestRulerPicture::restoreFirstRuler()
         store.setValue(RulerKeys::imageFile, path);
         store.setValue(RulerKeys::stretchImage, stretch);
     }
-    Gradora ruler;
+    RulerWindow ruler;
     ruler.restoreFirstRuler();
     QCOMPARE(ruler.image.isNull(), !loaded);
     QCOMPARE(ruler.imageFile, loaded ? path : QString());
@@ -359,7 +359,7 @@ void TestRulerPicture::drawing()
     QFETCH(bool, proportional);
     QFETCH(QSize, drawn);
 
-    Gradora ruler;
+    RulerWindow ruler;
     ruler.resize(200, 200);
     choose(writePicture(QStringLiteral("drawn.png"), picture));
     ruler.setOpenImage();
@@ -377,7 +377,7 @@ void TestRulerPicture::drawing()
 
 void TestRulerPicture::transparentPictureTakesTheBodyAlpha()
 {
-    Gradora ruler;
+    RulerWindow ruler;
     ruler.resize(100, 100);
     choose(m_picture);
     ruler.setOpenImage();

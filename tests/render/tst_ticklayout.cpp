@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "testsupport.h"
-#include "ticklayout.h"
-#include "unitscale.h"
+#include "render/ticklayout.h"
+#include "render/unitscale.h"
 
 #include <QTest>
 #include <cmath>

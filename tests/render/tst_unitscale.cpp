@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "testsupport.h"
-#include "unitscale.h"
+#include "render/unitscale.h"
 
 #include <QPointF>
 #include <QTest>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "conventionkeys.h"
-#include "helplinks.h"
+#include "ruler/conventionkeys.h"
+#include "app/helplinks.h"
 #include "rulerfixture.h"
 
 #include <QAction>
@@ -94,7 +94,7 @@ void TestConventionKeys::chords()
 
 void TestConventionKeys::f1OpensTheHelpPage()
 {
-    Gradora *ruler = m_fixture.shown(QRect(100, 100, 400, 300), true);
+    RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 400, 300), true);
     QTest::keyClick(ruler, Qt::Key_F1);
     QCOMPARE(m_opened.size(), 1);
     QVERIFY(m_opened.first().toLocalFile().endsWith(QLatin1String("/_help.html")));
@@ -102,12 +102,12 @@ void TestConventionKeys::f1OpensTheHelpPage()
 
 void TestConventionKeys::ctrlWClosesTheRuler()
 {
-    Gradora *first = m_fixture.shown(QRect(100, 100, 400, 300));
-    Gradora *second = m_fixture.shown(QRect(200, 200, 400, 300), true);
+    RulerWindow *first = m_fixture.shown(QRect(100, 100, 400, 300));
+    RulerWindow *second = m_fixture.shown(QRect(200, 200, 400, 300), true);
     second->crossHairVisible = true;
     QTest::keyClick(second, Qt::Key_W, Qt::ControlModifier);
     m_fixture.release(second);
-    QCOMPARE(m_fixture.settings->rulers, QList<Gradora *>{first});
+    QCOMPARE(m_fixture.settings->rulers, QList<RulerWindow *>{first});
     // Closed as "Close Ruler" closes: its settings saved first.
     QCOMPARE(QSettings().value("crossHairVisible").toBool(), true);
     QCOMPARE(QSettings().value("geometry").toRect(), QRect(200, 200, 400, 300));
@@ -116,7 +116,7 @@ void TestConventionKeys::ctrlWClosesTheRuler()
 void TestConventionKeys::escapeLeavesFullScreen()
 {
     const QRect normal(120, 80, 400, 300);
-    Gradora *ruler = m_fixture.shown(normal, true);
+    RulerWindow *ruler = m_fixture.shown(normal, true);
     ruler->setFullScreen();
     QVERIFY(ruler->fullScreen);
     QTest::keyClick(ruler, Qt::Key_Escape);
@@ -130,7 +130,7 @@ void TestConventionKeys::escapeLeavesFullScreen()
 
 void TestConventionKeys::escapeClosesTheContextMenu()
 {
-    Gradora *ruler = m_fixture.shown(QRect(100, 100, 400, 300), true);
+    RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 400, 300), true);
     ruler->aboutToShow();
     ruler->contextMenu->popup(QPoint(150, 150));
     QVERIFY(QTest::qWaitForWindowExposed(ruler->contextMenu));
@@ -140,8 +140,8 @@ void TestConventionKeys::escapeClosesTheContextMenu()
 
 void TestConventionKeys::ctrlQClosesEveryRulerSavingEach()
 {
-    QPointer<Gradora> first = m_fixture.shown(QRect(100, 100, 400, 300));
-    QPointer<Gradora> second = m_fixture.shown(QRect(200, 200, 300, 250), true);
+    QPointer<RulerWindow> first = m_fixture.shown(QRect(100, 100, 400, 300));
+    QPointer<RulerWindow> second = m_fixture.shown(QRect(200, 200, 300, 250), true);
     m_fixture.release(first);
     m_fixture.release(second);
     first->crossHairVisible = true;
@@ -150,7 +150,7 @@ void TestConventionKeys::ctrlQClosesEveryRulerSavingEach()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // As "Quit": every ruler closed (each saving as it closes), the last one kept until the end.
     QCOMPARE(int(!first) + int(!second), 1);
-    for (const QPointer<Gradora> &ruler : {first, second}) {
+    for (const QPointer<RulerWindow> &ruler : {first, second}) {
         if (ruler) {
             QVERIFY(!ruler->isVisible());
             delete ruler.data();
@@ -179,7 +179,7 @@ void TestConventionKeys::ownQuitAndCloseKeysStillWork()
     QFETCH(int, modifiers);
     QFETCH(int, rulersLeft);
     m_fixture.shown(QRect(100, 100, 400, 300));
-    Gradora *second = m_fixture.shown(QRect(200, 200, 400, 300), true);
+    RulerWindow *second = m_fixture.shown(QRect(200, 200, 400, 300), true);
     QTest::keyClick(second, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     if (m_fixture.settings->rulers.size() < 2)
         m_fixture.release(second);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The geometry rule on its own: sizes, reachable positions and stored values, with hostile numbers.
-#include "geometryrule.h"
+#include "ruler/geometryrule.h"
 #include "testsupport.h"
 
 #include <QSettings>

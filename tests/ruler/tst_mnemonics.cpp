@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "mnemonics.h"
+#include "ruler/mnemonics.h"
 #include "rulerfixture.h"
 
 #include <QAction>
@@ -116,7 +116,7 @@ void TestMnemonics::everyRulerMenuIsFreeOfClashes()
     m_fixture.settings->unitCells[4][0] = QStringLiteral("Furlongs & Chains");
     m_fixture.settings->pixelUnitCells[0][0] = QStringLiteral("1cm = 100px");
     m_fixture.attached();
-    Gradora *ruler = m_fixture.attached();
+    RulerWindow *ruler = m_fixture.attached();
     ruler->aboutToShow();
 
     QMenu *shown = ruler->contextMenu;
@@ -145,7 +145,7 @@ void TestMnemonics::everyRulerMenuIsFreeOfClashes()
 
 void TestMnemonics::renamedEntriesAreLabelledAgain()
 {
-    Gradora *ruler = m_fixture.attached();
+    RulerWindow *ruler = m_fixture.attached();
     ruler->aboutToShow();
     ruler->setFlipToolbox();
     QCOMPARE(ruler->actPanelSide->text(), QStringLiteral("Send Panel to Right"));
@@ -161,7 +161,7 @@ void TestMnemonics::renamedEntriesAreLabelledAgain()
 void TestMnemonics::optionalEntriesMoveNoOtherLetter()
 {
     m_fixture.settings->autoUpdatesEnabled = true;
-    Gradora *ruler = m_fixture.attached();
+    RulerWindow *ruler = m_fixture.attached();
     ruler->aboutToShow();
     QStringList alone;
     for (const QAction *entry : ruler->contextMenu->actions())

@@ -43,12 +43,12 @@ private Q_SLOTS:
     void closingTheMiddleRulerActivatesTheLast();
 
 private:
-    Gradora *makeRuler(const QRect &geometry = QRect(100, 100, 300, 200))
+    RulerWindow *makeRuler(const QRect &geometry = QRect(100, 100, 300, 200))
     {
         return m_fixture.shown(geometry);
     }
-    void drag(Gradora *ruler, const QPoint &from, const QPoint &to);
-    static void turnWheel(Gradora *ruler, const QPoint &pos, const QPoint &angleDelta,
+    void drag(RulerWindow *ruler, const QPoint &from, const QPoint &to);
+    static void turnWheel(RulerWindow *ruler, const QPoint &pos, const QPoint &angleDelta,
                           Qt::KeyboardModifiers modifiers);
     RulerFixture m_fixture;
 };
@@ -63,7 +63,7 @@ void TestRulerInteraction::cleanup()
     m_fixture.tearDown();
 }
 
-void TestRulerInteraction::drag(Gradora *ruler, const QPoint &from, const QPoint &to)
+void TestRulerInteraction::drag(RulerWindow *ruler, const QPoint &from, const QPoint &to)
 {
     // The test's pointer may still stand where the last window left it: hover in from elsewhere.
     QTest::mouseMove(ruler, QPoint(150, 150));
@@ -100,7 +100,7 @@ void TestRulerInteraction::guideCreation()
     QFETCH(QPoint, release);
     QFETCH(QList<int>, vertical);
     QFETCH(QList<int>, horizontal);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     drag(ruler, press, release);
     QCOMPARE(ruler->verticalGuides, vertical);
     QCOMPARE(ruler->horizontalGuides, horizontal);
@@ -122,7 +122,7 @@ void TestRulerInteraction::guideDraggedOutIsRemoved()
 {
     QFETCH(int, y);
     QFETCH(bool, kept);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     drag(ruler, QPoint(150, 20), QPoint(150, 100));
     QCOMPARE(ruler->horizontalGuides, QList<int>{100});
     // Grab the guide again and drag it.
@@ -148,7 +148,7 @@ void TestRulerInteraction::hoverNextToGuide()
 {
     QFETCH(int, distance);
     QFETCH(bool, split);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->verticalGuides = {150};
     QTest::mouseMove(ruler, QPoint(150 + distance, 100));
     QCOMPARE(ruler->cursor().shape() == Qt::SplitHCursor, split);
@@ -175,7 +175,7 @@ void TestRulerInteraction::edgeResize()
     QFETCH(QPoint, grab);
     QFETCH(QPoint, to);
     QFETCH(QRect, expected);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->setViewFigureAction(); // the figure out of the way: these drags are about the window
     drag(ruler, grab, to);
     QCOMPARE(ruler->geometry(), expected);
@@ -183,7 +183,7 @@ void TestRulerInteraction::edgeResize()
 
 void TestRulerInteraction::bodyDragOnTheFigureMovesTheFigure()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     const QPoint centre = ruler->rect().center();
     QVERIFY(ruler->figure.hitTest(centre));
     const QPoint origin = ruler->figure.figureOrigin;
@@ -194,7 +194,7 @@ void TestRulerInteraction::bodyDragOnTheFigureMovesTheFigure()
 
 void TestRulerInteraction::fullScreenResizes()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->setFullScreen();
     QTRY_VERIFY(ruler->geometry().width() > 300);
     const QRect full = ruler->geometry();
@@ -207,7 +207,7 @@ void TestRulerInteraction::fullScreenResizes()
 
 void TestRulerInteraction::doubleClickTogglesFullScreenTwice()
 {
-    Gradora *ruler = makeRuler(QRect(123, 134, 345, 256));
+    RulerWindow *ruler = makeRuler(QRect(123, 134, 345, 256));
     QTest::mouseDClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
     QVERIFY(ruler->fullScreen);
     QTest::mouseDClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
@@ -215,7 +215,7 @@ void TestRulerInteraction::doubleClickTogglesFullScreenTwice()
     QCOMPARE(ruler->geometry(), QRect(123, 134, 345, 256));
 }
 
-void TestRulerInteraction::turnWheel(Gradora *ruler, const QPoint &pos, const QPoint &angleDelta,
+void TestRulerInteraction::turnWheel(RulerWindow *ruler, const QPoint &pos, const QPoint &angleDelta,
                                      Qt::KeyboardModifiers modifiers)
 {
     QWheelEvent wheel(pos, ruler->mapToGlobal(pos), QPoint(), angleDelta, Qt::NoButton, modifiers,
@@ -225,7 +225,7 @@ void TestRulerInteraction::turnWheel(Gradora *ruler, const QPoint &pos, const QP
 
 void TestRulerInteraction::wheelAccumulator()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     QList<int> seen;
     for (int delta : {120, 120, -120}) {
         turnWheel(ruler, QPoint(150, 100), QPoint(0, delta), Qt::NoModifier);
@@ -278,7 +278,7 @@ void TestRulerInteraction::wheelActions()
     QFETCH(Deltas, deltas);
     QFETCH(int, modifiers);
     QFETCH(QRect, expected);
-    Gradora *ruler = makeRuler(start);
+    RulerWindow *ruler = makeRuler(start);
     for (const QPoint &delta : deltas)
         turnWheel(ruler, QPoint(5, 5), delta, Qt::KeyboardModifiers(modifiers));
     QTRY_COMPARE(ruler->geometry(), expected);
@@ -306,7 +306,7 @@ void TestRulerInteraction::thinRulerEdges()
     QFETCH(QPoint, grab);
     QFETCH(QPoint, moved);
     QFETCH(QSize, expected);
-    Gradora *ruler = makeRuler(QRect(QPoint(300, 300), size));
+    RulerWindow *ruler = makeRuler(QRect(QPoint(300, 300), size));
     ruler->setViewFigureAction();
     // A click first leaves the test's pointer with no button held, whatever the tests before it did.
     QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(size.width() / 2, size.height() / 2));
@@ -323,7 +323,7 @@ void TestRulerInteraction::thinRulerEdges()
 
 void TestRulerInteraction::handleNearTheTopEdge()
 {
-    Gradora *ruler = makeRuler(QRect(100, 100, 400, 300));
+    RulerWindow *ruler = makeRuler(QRect(100, 100, 400, 300));
     ruler->set_M_Rectangle();
     // The rectangle's anchor moved into the top ticker's guide band.
     const QPoint anchor = ruler->figure.figureScreenPoints.value(0);
@@ -368,7 +368,7 @@ void TestRulerInteraction::arrowKeys()
     m_fixture.settings->move_more = 10;
     m_fixture.settings->resize_normal = 2;
     m_fixture.settings->resize_more = 20;
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     QTest::keyClick(ruler, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(ruler->geometry(), expected);
 }
@@ -412,7 +412,7 @@ void TestRulerInteraction::keySequences()
     QFETCH(QPoint, expected);
     m_fixture.settings->move_normal = 1;
     m_fixture.settings->move_more = 10;
-    Gradora *ruler = makeRuler(QRect(0, 0, 300, 200));
+    RulerWindow *ruler = makeRuler(QRect(0, 0, 300, 200));
     if (snap)
         ruler->setSnapToScreen();
     for (const KeyStep &step : keys) {
@@ -455,7 +455,7 @@ void TestRulerInteraction::keysNeverLoseTheRuler()
     m_fixture.settings->move_more = 100;
     m_fixture.settings->resize_normal = 10;
     m_fixture.settings->resize_more = 50;
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     for (int i = 0; i < presses; ++i)
         QTest::keyClick(ruler, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QTEST(ruler->geometry(), "expected");
@@ -463,8 +463,8 @@ void TestRulerInteraction::keysNeverLoseTheRuler()
 
 void TestRulerInteraction::altQSavesOnlyThisRuler()
 {
-    Gradora *first = makeRuler();
-    Gradora *second = makeRuler();
+    RulerWindow *first = makeRuler();
+    RulerWindow *second = makeRuler();
     first->crossHairVisible = true;
     second->crossHairVisible = false;
     QTest::keyClick(first, Qt::Key_Q, Qt::AltModifier);
@@ -474,15 +474,15 @@ void TestRulerInteraction::altQSavesOnlyThisRuler()
 
 void TestRulerInteraction::closingTheMiddleRulerActivatesTheLast()
 {
-    Gradora *first = makeRuler();
-    Gradora *middle = makeRuler();
-    Gradora *last = makeRuler();
+    RulerWindow *first = makeRuler();
+    RulerWindow *middle = makeRuler();
+    RulerWindow *last = makeRuler();
     first->activateWindow();
     QTRY_VERIFY(first->isActiveWindow());
     middle->closeRuler();
     m_fixture.release(middle);
     QTRY_VERIFY(last->isActiveWindow());
-    QCOMPARE(m_fixture.settings->rulers, (QList<Gradora *>{first, last}));
+    QCOMPARE(m_fixture.settings->rulers, (QList<RulerWindow *>{first, last}));
     QVERIFY(!first->actCloseRuler->isVisible() || m_fixture.settings->rulers.size() >= 2);
 }
 

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "figurekind.h"
-#include "magnifier.h"
-#include "mnemonics.h"
+#include "figure/figurekind.h"
+#include "prefs/magnifier.h"
+#include "ruler/mnemonics.h"
 #include "rulerfixture.h"
-#include "rulersettings.h"
-#include "setpos.h"
+#include "ruler/infopanel.h"
+#include "ruler/positiondialog.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -54,7 +54,7 @@ private Q_SLOTS:
     void draggingThePanelDragsTheRuler();
 
 private:
-    Gradora *makeRuler(const QRect &geometry = QRect(100, 100, 600, 400))
+    RulerWindow *makeRuler(const QRect &geometry = QRect(100, 100, 600, 400))
     {
         return m_fixture.shown(geometry, true);
     }
@@ -103,7 +103,7 @@ void TestRulerKeys::figureKindKeys()
     QFETCH(int, modifiers);
     QFETCH(int, kind);
     QFETCH(bool, ratio);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     QTest::keyClick(ruler, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(ruler->figure.figureKind, kind);
     QCOMPARE(ruler->figure.isRatioRectangle(), ratio);
@@ -128,7 +128,7 @@ void TestRulerKeys::figureEntriesAndCheckMarks()
     QFETCH(int, index);
     QFETCH(int, corner);
     QFETCH(int, centred);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->cornerShapeActions[index]->trigger();
     QCOMPARE(ruler->figure.figureKind, corner);
     QVERIFY(ruler->cornerShapeActions[index]->isChecked());
@@ -145,7 +145,7 @@ void TestRulerKeys::figureEntriesAndCheckMarks()
 
 void TestRulerKeys::freeEntriesChangeNothing()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     const int kind = ruler->figure.figureKind;
     const QPoint origin = ruler->figure.figureOrigin;
     ruler->set_F_Rectangle();
@@ -179,7 +179,7 @@ void TestRulerKeys::turningKeys()
 {
     QFETCH(int, key);
     QFETCH(double, turn);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->set_M_Rectangle();
     ruler->figure.figureAngle = 100;
     QTest::keyClick(ruler, Qt::Key(key));
@@ -189,7 +189,7 @@ void TestRulerKeys::turningKeys()
 
 void TestRulerKeys::sixtyFourFineTurnsMakeOneCoarse()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->set_M_Rectangle();
     for (int i = 0; i < 64; ++i)
         QTest::keyClick(ruler, Qt::Key_Z);
@@ -198,7 +198,7 @@ void TestRulerKeys::sixtyFourFineTurnsMakeOneCoarse()
 
 void TestRulerKeys::pageUpThenPageDown()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->set_M_Rectangle();
     const float width = ruler->figure.figurePoints[1].x;
     QTest::keyClick(ruler, Qt::Key_PageUp);
@@ -221,7 +221,7 @@ void TestRulerKeys::nudgeKeys()
 {
     QFETCH(int, key);
     QFETCH(QPoint, moved);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     const QPoint origin = ruler->figure.figureOrigin;
     QTest::keyClick(ruler, Qt::Key(key));
     QCOMPARE(ruler->figure.figureOrigin, origin + moved);
@@ -229,7 +229,7 @@ void TestRulerKeys::nudgeKeys()
 
 void TestRulerKeys::tabTogglesPlacement()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->set_M_Rhombus();
     QTest::keyClick(ruler, Qt::Key_Tab);
     QCOMPARE(ruler->figure.figureKind, int(S_Rhombus));
@@ -239,7 +239,7 @@ void TestRulerKeys::tabTogglesPlacement()
 
 void TestRulerKeys::tabIgnoredOnARatioRectangle()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     QTest::keyClick(ruler, Qt::Key_2, Qt::AltModifier);
     QVERIFY(ruler->figure.isRatioRectangle());
     QTest::keyClick(ruler, Qt::Key_Tab);
@@ -260,7 +260,7 @@ void TestRulerKeys::altShiftChordLetters_data()
     QTest::newRow("Y minimal readings") << int(Qt::Key_Y) << "R_M_MinimalReadings";
 }
 
-static bool optionOf(const Gradora &ruler, const QString &name)
+static bool optionOf(const RulerWindow &ruler, const QString &name)
 {
     const QHash<QString, bool> options{{"antiAliasing", ruler.antiAliasing},
                                        {"crossHairVisible", ruler.crossHairVisible},
@@ -282,7 +282,7 @@ static bool optionOf(const Gradora &ruler, const QString &name)
 
 // The keys of an Alt+Shift chord as X delivers them. Pressed after Shift, the Alt key arrives as Meta
 // with the Meta modifier; the modifiers given are those of the X state before each event.
-static void pressChord(Gradora *ruler, int key, bool shiftFirst)
+static void pressChord(RulerWindow *ruler, int key, bool shiftFirst)
 {
     const Qt::KeyboardModifiers altShift = Qt::AltModifier | Qt::ShiftModifier;
     auto send = [ruler](QEvent::Type type, int code, Qt::KeyboardModifiers held) {
@@ -311,7 +311,7 @@ void TestRulerKeys::altShiftChordLetters()
     QFETCH(int, key);
     QFETCH(QString, option);
     for (bool shiftFirst : {false, true}) {
-        Gradora *ruler = makeRuler();
+        RulerWindow *ruler = makeRuler();
         const bool before = optionOf(*ruler, option);
         const double angle = ruler->figure.figureAngle;
         pressChord(ruler, key, shiftFirst);
@@ -326,7 +326,7 @@ void TestRulerKeys::altShiftChordLetters()
 void TestRulerKeys::altShiftChordsOpenAndClear()
 {
     for (bool shiftFirst : {false, true}) {
-        Gradora *ruler = makeRuler();
+        RulerWindow *ruler = makeRuler();
         const char *order = shiftFirst ? "Shift first" : "Alt first";
         ruler->horizontalGuides = {50};
         pressChord(ruler, Qt::Key_G, shiftFirst);
@@ -341,7 +341,7 @@ void TestRulerKeys::altShiftChordsOpenAndClear()
 
         // The position dialog is modal: it is seen open and closed from within its own event loop.
         const bool hover = m_fixture.settings->activateOnHover;
-        setpos *dialog = m_fixture.settings->positionDialog;
+        PositionDialog *dialog = m_fixture.settings->positionDialog;
         bool opened = false;
         QTimer::singleShot(0, dialog, [dialog, &opened] {
             opened = dialog->isVisible();
@@ -373,7 +373,7 @@ void TestRulerKeys::optionKeys()
 {
     QFETCH(int, key);
     QFETCH(QString, option);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     const bool before = optionOf(*ruler, option);
     QTest::keyClick(ruler, Qt::Key(key));
     QCOMPARE(optionOf(*ruler, option), !before);
@@ -381,7 +381,7 @@ void TestRulerKeys::optionKeys()
 
 void TestRulerKeys::figureCentredOnFirstShow()
 {
-    Gradora *ruler = makeRuler(QRect(50, 60, 700, 500));
+    RulerWindow *ruler = makeRuler(QRect(50, 60, 700, 500));
     const QPointF centre = ruler->figure.screenCentre();
     QVERIFY(qAbs(centre.x() - 350) <= 1 && qAbs(centre.y() - 250) <= 1);
     QVERIFY(!ruler->centerFigureOnShow);
@@ -391,19 +391,19 @@ void TestRulerKeys::figureCentredOnFirstShow()
 
 void TestRulerKeys::panelShowsTheActiveRulerOnly()
 {
-    Gradora *first = makeRuler(QRect(100, 100, 300, 200));
+    RulerWindow *first = makeRuler(QRect(100, 100, 300, 200));
     QTest::mouseClick(first, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
     first->repaint();
-    rulerSettings *panel = m_fixture.settings->infoPanel;
+    InfoPanel *panel = m_fixture.settings->infoPanel;
     QCOMPARE(panel->owner, first);
-    QCOMPARE(panel->rulerLabel(rulerSettings::Width)->text(), QStringLiteral("W: 300 px "));
+    QCOMPARE(panel->rulerLabel(InfoPanel::Width)->text(), QStringLiteral("W: 300 px "));
 
-    Gradora *second = makeRuler(QRect(100, 400, 250, 150));
+    RulerWindow *second = makeRuler(QRect(100, 400, 250, 150));
     QTest::mouseClick(second, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
     second->repaint();
     first->repaint(); // inactive: must not write its texts
     QCOMPARE(panel->owner, second);
-    QCOMPARE(panel->rulerLabel(rulerSettings::Width)->text(), QStringLiteral("W: 250 px "));
+    QCOMPARE(panel->rulerLabel(InfoPanel::Width)->text(), QStringLiteral("W: 250 px "));
 }
 
 void TestRulerKeys::panelExtraSideLabel_data()
@@ -420,7 +420,7 @@ void TestRulerKeys::panelExtraSideLabel()
 {
     QFETCH(int, kind);
     QFETCH(QString, tip);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->figure.create(kind, ruler->size());
     QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(580, 380));
     ruler->repaint();
@@ -431,7 +431,7 @@ void TestRulerKeys::panelExtraSideLabel()
 
 void TestRulerKeys::panelSideFlipsTwice()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     QCOMPARE(m_fixture.settings->toolboxPosition, 2);
     ruler->actPanelSide->trigger();
     QCOMPARE(m_fixture.settings->toolboxPosition, 1);
@@ -444,10 +444,10 @@ void TestRulerKeys::panelSideFlipsTwice()
 void TestRulerKeys::panelGoesLeftNearTheRightEdge()
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    Gradora *ruler = makeRuler(QRect(screen.right() - 320, 100, 300, 200));
+    RulerWindow *ruler = makeRuler(QRect(screen.right() - 320, 100, 300, 200));
     ruler->pointerPressed = true;
     ruler->moveEvent(nullptr);
-    rulerSettings *panel = m_fixture.settings->infoPanel;
+    InfoPanel *panel = m_fixture.settings->infoPanel;
     QCOMPARE(panel->x(), ruler->x() - Settings::kPanelSpacing - panel->width());
     QCOMPARE(panel->y(), ruler->y());
 
@@ -457,10 +457,10 @@ void TestRulerKeys::panelGoesLeftNearTheRightEdge()
 
 void TestRulerKeys::draggingThePanelDragsTheRuler()
 {
-    Gradora *ruler = makeRuler(QRect(100, 100, 300, 200));
+    RulerWindow *ruler = makeRuler(QRect(100, 100, 300, 200));
     ruler->pointerPressed = true;
     ruler->moveEvent(nullptr);
-    rulerSettings *panel = m_fixture.settings->infoPanel;
+    InfoPanel *panel = m_fixture.settings->infoPanel;
     QVERIFY(QTest::qWaitForWindowExposed(panel));
     QTest::mousePress(panel, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
     QTest::mouseMove(panel, QPoint(50, 60));

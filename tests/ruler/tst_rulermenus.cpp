@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "gradora.h"
-#include "mnemonics.h"
-#include "settings.h"
+#include "ruler/rulerwindow.h"
+#include "ruler/mnemonics.h"
+#include "prefs/settings.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -59,7 +59,7 @@ QList<const QMenu *> allMenus(const QMenu *top)
     return menus;
 }
 
-const QMenu *submenu(const Gradora &ruler, const QString &title)
+const QMenu *submenu(const RulerWindow &ruler, const QString &title)
 {
     for (const QMenu *menu : allMenus(ruler.contextMenu)) {
         if (Mnemonics::strip(menu->title()) == title)
@@ -86,7 +86,7 @@ struct FigureState
     }
 };
 
-FigureState figureState(const Gradora &ruler)
+FigureState figureState(const RulerWindow &ruler)
 {
     return {ruler.figure.figureKind,         ruler.figure.figureOrigin, ruler.figure.figureAngle,
             ruler.figure.figureScreenPoints, ruler.figure.ratioLocked,  ruler.figureGroup->checkedAction()};
@@ -118,11 +118,11 @@ private Q_SLOTS:
     void colourDialogFollowsTheLastRuler();
 
 private:
-    Gradora *makeRuler();
+    RulerWindow *makeRuler();
     QTableWidget *table(const char *name) const { return m_settings->findChild<QTableWidget *>(name); }
 
     std::unique_ptr<Settings> m_settings;
-    QList<Gradora *> m_rulers;
+    QList<RulerWindow *> m_rulers;
 };
 
 void TestRulerMenus::init()
@@ -139,9 +139,9 @@ void TestRulerMenus::cleanup()
     m_settings.reset();
 }
 
-Gradora *TestRulerMenus::makeRuler()
+RulerWindow *TestRulerMenus::makeRuler()
 {
-    auto *ruler = new Gradora(nullptr);
+    auto *ruler = new RulerWindow(nullptr);
     m_rulers.append(ruler);
     ruler->attachTo(m_settings.get());
     ruler->setGeometry(QRect(100 + 20 * int(m_rulers.size()), 100, 300, 200));
@@ -276,7 +276,7 @@ void TestRulerMenus::menuLayout()
 {
     QFETCH(QString, menu);
     QFETCH(QStringList, expected);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->aboutToShow();
     const QMenu *shown = menu.isEmpty() ? ruler->contextMenu : submenu(*ruler, menu);
     QVERIFY(shown);
@@ -286,26 +286,26 @@ void TestRulerMenus::menuLayout()
 void TestRulerMenus::closeRulerNeedsTwoRulers()
 {
     const QString close = QStringLiteral("Close Ruler <Alt+W>");
-    Gradora *first = makeRuler();
+    RulerWindow *first = makeRuler();
     first->aboutToShow();
     QVERIFY(!entries(first->contextMenu).contains(close));
     QVERIFY(!first->contextMenu->actions().contains(first->actCloseRuler));
     QVERIFY(!first->actCloseRuler->isEnabled());
 
-    Gradora *second = makeRuler();
-    for (Gradora *ruler : {first, second}) {
+    RulerWindow *second = makeRuler();
+    for (RulerWindow *ruler : {first, second}) {
         ruler->aboutToShow();
         // Right after "New Ruler".
         QCOMPARE(entries(ruler->contextMenu).mid(0, 2), (QStringList{"New Ruler <Alt+N>", close}));
     }
 
     // Back to one ruler: the entry goes again.
-    QPointer<Gradora> closed = second;
+    QPointer<RulerWindow> closed = second;
     second->closeRuler();
     m_rulers.removeOne(second);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(closed.isNull());
-    QCOMPARE(m_settings->rulers, QList<Gradora *>{first});
+    QCOMPARE(m_settings->rulers, QList<RulerWindow *>{first});
     first->aboutToShow();
     QVERIFY(!entries(first->contextMenu).contains(close));
 }
@@ -357,7 +357,7 @@ void TestRulerMenus::unitEntriesFollowTheTables()
     QFETCH(QString, tableName);
     QFETCH(QList<int>, rows);
     QFETCH(QStringList, unitMenu);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->aboutToShow();
     if (!tableName.isEmpty()) {
         QTableWidget *units = table(qPrintable(tableName));
@@ -395,7 +395,7 @@ void TestRulerMenus::checkForUpdates()
 {
     QFETCH(bool, automatic);
     QFETCH(QStringList, helpPart);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     m_settings->autoUpdatesEnabled = automatic;
     ruler->aboutToShow();
     const QStringList lines = entries(ruler->contextMenu);
@@ -408,8 +408,8 @@ void TestRulerMenus::trayShowsTheLastRebuiltMenu()
 {
     if (!m_settings->trayIcon)
         QSKIP("no tray icon on this platform");
-    Gradora *first = makeRuler();
-    Gradora *second = makeRuler();
+    RulerWindow *first = makeRuler();
+    RulerWindow *second = makeRuler();
     first->aboutToShow();
     QCOMPARE(m_settings->trayIcon->contextMenu(), first->contextMenu);
     second->aboutToShow();
@@ -418,11 +418,11 @@ void TestRulerMenus::trayShowsTheLastRebuiltMenu()
 
 void TestRulerMenus::freeEntriesStayOutOfTheMenus()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->aboutToShow();
     const QStringList shapes{"Rectangle",      "Square", "Rhombus", "Isosceles Triangle",
                              "Right Triangle", "Circle", "Ellipse"};
-    for (int i = 0; i < Gradora::kShapeCount; ++i) {
+    for (int i = 0; i < RulerWindow::kShapeCount; ++i) {
         const QAction *free = ruler->freeShapeActions[i];
         QCOMPARE(free->text(), QStringLiteral("Free ") + shapes.at(i));
         QCOMPARE(free->shortcut(), QKeySequence(QStringLiteral("Alt+%1").arg(i + 1)));
@@ -433,11 +433,11 @@ void TestRulerMenus::freeEntriesStayOutOfTheMenus()
         QVERIFY(free->associatedObjects().isEmpty());
     }
 
-    using Slot = void (Gradora::*)();
-    const Slot freeSlots[] = {&Gradora::set_F_Rectangle,     &Gradora::set_F_Square,
-                              &Gradora::set_F_Rhombus,       &Gradora::set_F_IsoscelesTriangle,
-                              &Gradora::set_F_RightTriangle, &Gradora::set_F_Circle,
-                              &Gradora::set_F_Ellipse};
+    using Slot = void (RulerWindow::*)();
+    const Slot freeSlots[] = {&RulerWindow::set_F_Rectangle,     &RulerWindow::set_F_Square,
+                              &RulerWindow::set_F_Rhombus,       &RulerWindow::set_F_IsoscelesTriangle,
+                              &RulerWindow::set_F_RightTriangle, &RulerWindow::set_F_Circle,
+                              &RulerWindow::set_F_Ellipse};
     ruler->set_M_Rhombus();
     const FigureState before = figureState(*ruler);
     for (Slot slot : freeSlots) {
@@ -463,7 +463,7 @@ void TestRulerMenus::shortcutsLeaveTheKeysToTheRuler()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(int, entry);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->aboutToShow();
     QVERIFY(ruler->actFlyingRuler->isChecked());
     // Sent to the window, so that the key passes the application's shortcut map first, as a real key does.
@@ -481,7 +481,7 @@ void TestRulerMenus::shortcutsLeaveTheKeysToTheRuler()
 
 void TestRulerMenus::figureReadingsNeedTheFigure()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     QVERIFY(ruler->showOnFigureReadings);
     ruler->setViewFigureAction();
     QVERIFY(!ruler->flyingFigureVisible);
@@ -502,7 +502,7 @@ void TestRulerMenus::figureReadingsNeedTheFigure()
 
 void TestRulerMenus::boldControlPointsKeptWhileHidden()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->setViewNAction(); // bold off
     QVERIFY(!ruler->boldControlPoints);
     ruler->setViewMAction(); // control points hidden
@@ -522,7 +522,7 @@ void TestRulerMenus::boldControlPointsKeptWhileHidden()
 
 void TestRulerMenus::minimalReadingsTurnReadingsOn()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->setViewReadingsAction();
     QVERIFY(!ruler->showRulerReadings);
     QVERIFY(!ruler->actMinimalReadings->isEnabled());
@@ -543,8 +543,8 @@ void TestRulerMenus::minimalReadingsTurnReadingsOn()
 
 void TestRulerMenus::colourDialogFollowsTheLastRuler()
 {
-    Gradora *first = makeRuler();
-    Gradora *second = makeRuler();
+    RulerWindow *first = makeRuler();
+    RulerWindow *second = makeRuler();
     QColorDialog *dialog = m_settings->colorDialog;
     const QColor firstGuides = first->guidesColor;
     const QColor firstBackground = first->backgroundColor;

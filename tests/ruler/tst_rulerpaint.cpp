@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "gradora.h"
-#include "rulerstyle.h"
-#include "settings.h"
+#include "ruler/rulerwindow.h"
+#include "render/rulerstyle.h"
+#include "prefs/settings.h"
 #include "testsupport.h"
-#include "ticklayout.h"
+#include "render/ticklayout.h"
 
 #include <QAction>
 #include <QPainter>
@@ -156,18 +156,18 @@ private Q_SLOTS:
     void pictureLiesUnderBorderAndTicks();
 
 private:
-    Gradora *makeRuler(QSize size);
+    RulerWindow *makeRuler(QSize size);
     // A ruler with nothing on its body but what a test turns on: no figure, no readings, no border.
-    Gradora *bareRuler(QSize size);
-    void chooseCentimetres(Gradora *ruler);
-    void choosePixelUnit(Gradora *ruler, const QString &pixelsPerUnit);
-    void placeZero(Gradora *ruler, bool zeroAtLeft, bool zeroAtBottom, bool fromOne);
-    static QImage paint(Gradora *ruler);
+    RulerWindow *bareRuler(QSize size);
+    void chooseCentimetres(RulerWindow *ruler);
+    void choosePixelUnit(RulerWindow *ruler, const QString &pixelsPerUnit);
+    void placeZero(RulerWindow *ruler, bool zeroAtLeft, bool zeroAtBottom, bool fromOne);
+    static QImage paint(RulerWindow *ruler);
     static void verifyTicks(const QImage &image, const QList<QLine> &ticks);
     static void verifyLabels(const QImage &image, const QList<Label> &labels);
 
     std::unique_ptr<Settings> m_settings;
-    QList<Gradora *> m_rulers;
+    QList<RulerWindow *> m_rulers;
 };
 
 void TestRulerPaint::init()
@@ -193,9 +193,9 @@ void TestRulerPaint::cleanup()
     m_settings.reset();
 }
 
-Gradora *TestRulerPaint::makeRuler(QSize size)
+RulerWindow *TestRulerPaint::makeRuler(QSize size)
 {
-    auto *ruler = new Gradora(nullptr);
+    auto *ruler = new RulerWindow(nullptr);
     m_rulers.append(ruler);
     ruler->attachTo(m_settings.get());
     ruler->setGeometry(QRect(QPoint(100, 100), size));
@@ -210,9 +210,9 @@ Gradora *TestRulerPaint::makeRuler(QSize size)
     return ruler;
 }
 
-Gradora *TestRulerPaint::bareRuler(QSize size)
+RulerWindow *TestRulerPaint::bareRuler(QSize size)
 {
-    Gradora *ruler = makeRuler(size);
+    RulerWindow *ruler = makeRuler(size);
     ruler->setViewFigureAction();
     ruler->setViewReadingsAction();
     ruler->setViewBorderAction();
@@ -220,7 +220,7 @@ Gradora *TestRulerPaint::bareRuler(QSize size)
     return ruler;
 }
 
-void TestRulerPaint::chooseCentimetres(Gradora *ruler)
+void TestRulerPaint::chooseCentimetres(RulerWindow *ruler)
 {
     ruler->physicalUnitActions[1]->setChecked(true);
     ruler->setUnit(true);
@@ -229,7 +229,7 @@ void TestRulerPaint::chooseCentimetres(Gradora *ruler)
     QCOMPARE(ruler->scale.ticksPerUnit, 10.0);
 }
 
-void TestRulerPaint::choosePixelUnit(Gradora *ruler, const QString &pixelsPerUnit)
+void TestRulerPaint::choosePixelUnit(RulerWindow *ruler, const QString &pixelsPerUnit)
 {
     m_settings->pixelUnitCells[0] = {QStringLiteral("Test unit"),
                                      QStringLiteral("tu"),
@@ -242,7 +242,7 @@ void TestRulerPaint::choosePixelUnit(Gradora *ruler, const QString &pixelsPerUni
     QCOMPARE(ruler->scale.unitLabel, QStringLiteral("tu"));
 }
 
-void TestRulerPaint::placeZero(Gradora *ruler, bool zeroAtLeft, bool zeroAtBottom, bool fromOne)
+void TestRulerPaint::placeZero(RulerWindow *ruler, bool zeroAtLeft, bool zeroAtBottom, bool fromOne)
 {
     QAction *corner = zeroAtBottom ? (zeroAtLeft ? ruler->actBottomLeft : ruler->actBottomRight)
                                    : (zeroAtLeft ? ruler->actTopLeft : ruler->actTopRight);
@@ -253,7 +253,7 @@ void TestRulerPaint::placeZero(Gradora *ruler, bool zeroAtLeft, bool zeroAtBotto
     QCOMPARE(ruler->rulerStartsFrom1, fromOne);
 }
 
-QImage TestRulerPaint::paint(Gradora *ruler)
+QImage TestRulerPaint::paint(RulerWindow *ruler)
 {
     QImage canvas(ruler->size(), QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
@@ -402,7 +402,7 @@ void TestRulerPaint::pixelTickers()
     QFETCH(bool, antiAliasing);
     QFETCH(QList<QLine>, ticks);
     QFETCH(QList<Label>, labels);
-    Gradora *ruler = bareRuler({400, 300});
+    RulerWindow *ruler = bareRuler({400, 300});
     placeZero(ruler, zeroAtLeft, zeroAtBottom, fromOne);
     ruler->antiAliasing = antiAliasing;
     const QImage image = paint(ruler);
@@ -454,7 +454,7 @@ void TestRulerPaint::unitTickers()
     QFETCH(bool, fromOne);
     QFETCH(QList<QLine>, ticks);
     QFETCH(QList<Label>, labels);
-    Gradora *ruler = bareRuler({400, 300});
+    RulerWindow *ruler = bareRuler({400, 300});
     chooseCentimetres(ruler);
     placeZero(ruler, zeroAtLeft, zeroAtBottom, fromOne);
     const QImage image = paint(ruler);
@@ -494,7 +494,7 @@ void TestRulerPaint::tickersFollowTheLayout()
     QFETCH(bool, zeroAtBottom);
     QFETCH(bool, fromOne);
     QFETCH(bool, antiAliasing);
-    Gradora *ruler = bareRuler(size);
+    RulerWindow *ruler = bareRuler(size);
     if (unit == QLatin1String("cm"))
         chooseCentimetres(ruler);
     else if (unit != QLatin1String("px"))
@@ -540,7 +540,7 @@ void TestRulerPaint::numbersNeedRoom()
     QFETCH(int, width);
     QFETCH(Label, number);
     QFETCH(bool, shown);
-    Gradora *ruler = bareRuler({width, 200});
+    RulerWindow *ruler = bareRuler({width, 200});
     if (unit != QLatin1String("px"))
         choosePixelUnit(ruler, unit);
     placeZero(ruler, zeroAtLeft, false, false);
@@ -586,7 +586,7 @@ void TestRulerPaint::hiddenTickers_data()
 void TestRulerPaint::hiddenTickers()
 {
     QFETCH(QString, hidden);
-    Gradora *ruler = bareRuler({400, 300});
+    RulerWindow *ruler = bareRuler({400, 300});
     if (hidden.contains('t'))
         ruler->actTopTicker->trigger();
     if (hidden.contains('b'))
@@ -611,7 +611,7 @@ void TestRulerPaint::hiddenTickers()
 
 void TestRulerPaint::allTickersHiddenKeepsReadingsAndFigure()
 {
-    Gradora *ruler = makeRuler({400, 300});
+    RulerWindow *ruler = makeRuler({400, 300});
     ruler->setViewBorderAction();
     // A small circle in the middle, clear of the edges.
     ruler->set_S_Circle();
@@ -654,7 +654,7 @@ void TestRulerPaint::border()
     QFETCH(QSize, size);
     QFETCH(bool, visible);
     QFETCH(bool, antiAliasing);
-    Gradora *ruler = bareRuler(size);
+    RulerWindow *ruler = bareRuler(size);
     ruler->setHideAllTickers();
     if (visible)
         ruler->setViewBorderAction();
@@ -693,7 +693,7 @@ void TestRulerPaint::colourLimits()
     QFETCH(int, backgroundAlpha);
     QFETCH(int, rulerAlpha);
     QFETCH(int, paintedBackgroundAlpha);
-    Gradora *ruler = bareRuler({200, 150});
+    RulerWindow *ruler = bareRuler({200, 150});
     ruler->backgroundColor = QColor(10, 200, 30, backgroundAlpha);
     ruler->rulerColor = QColor(200, 20, 90, rulerAlpha);
     const QImage image = paint(ruler);
@@ -749,7 +749,7 @@ void TestRulerPaint::guides()
     QFETCH(bool, zeroAtBottom);
     QFETCH(bool, fromOne);
     QFETCH(QList<Label>, labels);
-    Gradora *ruler = bareRuler({400, 300});
+    RulerWindow *ruler = bareRuler({400, 300});
     ruler->setHideAllTickers();
     if (centimetres)
         chooseCentimetres(ruler);
@@ -800,7 +800,7 @@ void TestRulerPaint::crossHair()
 {
     QFETCH(QSize, size);
     QFETCH(bool, antiAliasing);
-    Gradora *ruler = bareRuler(size);
+    RulerWindow *ruler = bareRuler(size);
     ruler->setHideAllTickers();
     ruler->antiAliasing = antiAliasing;
     QVERIFY(inkBox(paint(ruler), QRect(QPoint(), size)).isEmpty());
@@ -843,7 +843,7 @@ void TestRulerPaint::menuText()
     QFETCH(bool, menuShown);
     QFETCH(bool, hover);
     m_settings->showTopRightMenu = menuShown;
-    Gradora *ruler = bareRuler({400, 300});
+    RulerWindow *ruler = bareRuler({400, 300});
     ruler->setHideAllTickers();
     ruler->menuButtonHover = hover;
     const QImage image = paint(ruler);
@@ -875,7 +875,7 @@ void TestRulerPaint::readingPlaces()
 {
     QFETCH(QSize, size);
     QFETCH(QString, options);
-    Gradora *ruler = bareRuler(size);
+    RulerWindow *ruler = bareRuler(size);
     ruler->setHideAllTickers();
     if (options.contains('f'))
         ruler->setViewReadingsAction();
@@ -943,12 +943,12 @@ void TestRulerPaint::readingPlaces()
 
 void TestRulerPaint::readingsOfAnInactiveWindowStay()
 {
-    Gradora *first = makeRuler({400, 300});
+    RulerWindow *first = makeRuler({400, 300});
     paint(first);
     QCOMPARE(first->readings.widthText, QStringLiteral("\u2190 400 px \u2192"));
     QCOMPARE(first->readings.heightText, QStringLiteral("\u2190 300 px \u2192"));
 
-    Gradora *second = makeRuler({300, 200});
+    RulerWindow *second = makeRuler({300, 200});
     QVERIFY(!first->isActiveWindow());
     first->resize(350, 250);
     paint(first);
@@ -966,11 +966,11 @@ void TestRulerPaint::pictureLiesUnderBorderAndTicks()
     green.fill(Qt::green);
     QVERIFY(green.save(path));
 
-    Gradora *ruler = bareRuler({400, 300});
-    const auto askedBefore = Gradora::askPictureFile;
-    Gradora::askPictureFile = [path](QWidget *, const QString &, const QString &) { return path; };
+    RulerWindow *ruler = bareRuler({400, 300});
+    const auto askedBefore = RulerWindow::askPictureFile;
+    RulerWindow::askPictureFile = [path](QWidget *, const QString &, const QString &) { return path; };
     ruler->setOpenImage();
-    Gradora::askPictureFile = askedBefore;
+    RulerWindow::askPictureFile = askedBefore;
     QCOMPARE(ruler->imageFile, path);
     ruler->setViewBorderAction();
     const QImage image = paint(ruler);

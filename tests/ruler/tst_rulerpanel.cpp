@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "rulerfixture.h"
-#include "rulersettings.h"
+#include "ruler/infopanel.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -30,9 +30,9 @@ private Q_SLOTS:
 
 private:
     // A shown, active ruler that owns the panel.
-    Gradora *owningRuler(const QRect &geometry);
-    void chooseCentimetres(Gradora *ruler);
-    rulerSettings *panel() const { return m_fixture.settings->infoPanel; }
+    RulerWindow *owningRuler(const QRect &geometry);
+    void chooseCentimetres(RulerWindow *ruler);
+    InfoPanel *DisplayLabel() const { return m_fixture.settings->infoPanel; }
     RulerFixture m_fixture;
 };
 
@@ -50,15 +50,15 @@ void TestRulerPanel::cleanup()
     m_fixture.tearDown();
 }
 
-Gradora *TestRulerPanel::owningRuler(const QRect &geometry)
+RulerWindow *TestRulerPanel::owningRuler(const QRect &geometry)
 {
-    Gradora *ruler = m_fixture.shown(geometry, true);
+    RulerWindow *ruler = m_fixture.shown(geometry, true);
     QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(geometry.width() - 40, 45));
     ruler->repaint();
     return ruler;
 }
 
-void TestRulerPanel::chooseCentimetres(Gradora *ruler)
+void TestRulerPanel::chooseCentimetres(RulerWindow *ruler)
 {
     ruler->physicalUnitActions[1]->trigger();
     QCOMPARE(ruler->scale.unitLabel, QStringLiteral("cm"));
@@ -70,11 +70,11 @@ void TestRulerPanel::rulerPartStaysCurrent_data()
     QTest::addColumn<int>("reading");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("as it starts") << "" << int(rulerSettings::Width) << "W: 300 px ";
-    QTest::newRow("resized") << "resize" << int(rulerSettings::Height) << "H: 250 px ";
-    QTest::newRow("moved") << "move" << int(rulerSettings::Left) << "L: 140";
-    QTest::newRow("in centimetres") << "cm" << int(rulerSettings::Width) << "W: 3 cm ";
-    QTest::newRow("area in centimetres") << "cm" << int(rulerSettings::Area) << "A: 6 cm \u00B2";
+    QTest::newRow("as it starts") << "" << int(InfoPanel::Width) << "W: 300 px ";
+    QTest::newRow("resized") << "resize" << int(InfoPanel::Height) << "H: 250 px ";
+    QTest::newRow("moved") << "move" << int(InfoPanel::Left) << "L: 140";
+    QTest::newRow("in centimetres") << "cm" << int(InfoPanel::Width) << "W: 3 cm ";
+    QTest::newRow("area in centimetres") << "cm" << int(InfoPanel::Area) << "A: 6 cm \u00B2";
 }
 
 // With the figure hidden the panel's ruler part still follows every change of its ruler.
@@ -85,11 +85,11 @@ void TestRulerPanel::rulerPartStaysCurrent()
     QFETCH(QString, text);
 
     // Hidden before the ruler first describes itself, as at a start with the figure hidden.
-    Gradora *ruler = m_fixture.shown(QRect(100, 100, 300, 200), true);
+    RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 300, 200), true);
     ruler->actShowFigure->trigger();
     QVERIFY(!ruler->flyingFigureVisible);
     QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(260, 45));
-    QCOMPARE(panel()->owner, ruler);
+    QCOMPARE(DisplayLabel()->owner, ruler);
     if (change == QLatin1String("resize"))
         ruler->resize(300, 250);
     else if (change == QLatin1String("move"))
@@ -97,46 +97,46 @@ void TestRulerPanel::rulerPartStaysCurrent()
     else if (change == QLatin1String("cm"))
         chooseCentimetres(ruler);
     ruler->repaint();
-    QCOMPARE(panel()->rulerLabel(rulerSettings::RulerReading(reading))->text(), text);
+    QCOMPARE(DisplayLabel()->rulerLabel(InfoPanel::RulerReading(reading))->text(), text);
 }
 
 void TestRulerPanel::figurePartFollowsTheFigure()
 {
-    Gradora *ruler = owningRuler(QRect(100, 100, 300, 200));
-    QVERIFY(panel()->figureHeader()->isVisibleTo(panel()));
+    RulerWindow *ruler = owningRuler(QRect(100, 100, 300, 200));
+    QVERIFY(DisplayLabel()->figureHeader()->isVisibleTo(DisplayLabel()));
     ruler->actShowFigure->trigger();
     ruler->repaint();
-    QVERIFY(!panel()->figureHeader()->isVisibleTo(panel()));
-    QVERIFY(!panel()->figureLabel(rulerSettings::FigureWidth)->isVisibleTo(panel()));
+    QVERIFY(!DisplayLabel()->figureHeader()->isVisibleTo(DisplayLabel()));
+    QVERIFY(!DisplayLabel()->figureLabel(InfoPanel::FigureWidth)->isVisibleTo(DisplayLabel()));
     ruler->actShowFigure->trigger();
     ruler->repaint();
-    QVERIFY(panel()->figureHeader()->isVisibleTo(panel()));
-    QVERIFY(panel()->figureLabel(rulerSettings::FigureWidth)->text().startsWith(QStringLiteral("\u21941: ")));
+    QVERIFY(DisplayLabel()->figureHeader()->isVisibleTo(DisplayLabel()));
+    QVERIFY(DisplayLabel()->figureLabel(InfoPanel::FigureWidth)->text().startsWith(QStringLiteral("\u21941: ")));
 }
 
 // The labels follow each other without gaps and the panel ends below the last one shown.
 void TestRulerPanel::panelFitsItsContent()
 {
-    Gradora *ruler = owningRuler(QRect(100, 100, 300, 200));
-    const int withFigure = panel()->height();
+    RulerWindow *ruler = owningRuler(QRect(100, 100, 300, 200));
+    const int withFigure = DisplayLabel()->height();
     ruler->actShowFigure->trigger();
     ruler->repaint();
-    QVERIFY(panel()->height() < withFigure);
+    QVERIFY(DisplayLabel()->height() < withFigure);
 
-    panel()->layout()->activate();
+    DisplayLabel()->layout()->activate();
     QList<QLabel *> shown;
-    for (QLabel *label : panel()->findChildren<QLabel *>()) {
-        if (label->isVisibleTo(panel()))
+    for (QLabel *label : DisplayLabel()->findChildren<QLabel *>()) {
+        if (label->isVisibleTo(DisplayLabel()))
             shown.append(label);
     }
     std::sort(shown.begin(), shown.end(), [](QLabel *a, QLabel *b) { return a->y() < b->y(); });
-    QCOMPARE(shown.size(), 1 + rulerSettings::RulerReadingCount);
-    const int spacing = panel()->layout()->spacing();
+    QCOMPARE(shown.size(), 1 + InfoPanel::RulerReadingCount);
+    const int spacing = DisplayLabel()->layout()->spacing();
     for (int i = 1; i < shown.size(); ++i)
         QVERIFY2(shown.at(i)->y() - (shown.at(i - 1)->y() + shown.at(i - 1)->height()) <= spacing,
                  qPrintable(shown.at(i)->text()));
-    const QMargins margins = panel()->layout()->contentsMargins();
-    QCOMPARE(panel()->height(), shown.last()->y() + shown.last()->height() + margins.bottom());
+    const QMargins margins = DisplayLabel()->layout()->contentsMargins();
+    QCOMPARE(DisplayLabel()->height(), shown.last()->y() + shown.last()->height() + margins.bottom());
 }
 
 void TestRulerPanel::panelStaysOnTheScreen_data()
@@ -159,7 +159,7 @@ void TestRulerPanel::panelStaysOnTheScreen()
     if (geometry.width() == 0)
         geometry = QRect(screen.left(), geometry.top(), screen.width(), geometry.height());
 
-    Gradora *ruler = owningRuler(geometry);
+    RulerWindow *ruler = owningRuler(geometry);
     if (left)
         ruler->actPanelSide->trigger();
     ruler->pointerPressed = true;
@@ -168,22 +168,22 @@ void TestRulerPanel::panelStaysOnTheScreen()
         ruler->actShowFigure->trigger();
         ruler->repaint();
         ruler->move(ruler->pos());
-        QTRY_VERIFY2(screen.contains(panel()->geometry()), qPrintable(QStringLiteral("panel at %1,%2 %3x%4")
-                                                                          .arg(panel()->x())
-                                                                          .arg(panel()->y())
-                                                                          .arg(panel()->width())
-                                                                          .arg(panel()->height())));
+        QTRY_VERIFY2(screen.contains(DisplayLabel()->geometry()), qPrintable(QStringLiteral("panel at %1,%2 %3x%4")
+                                                                          .arg(DisplayLabel()->x())
+                                                                          .arg(DisplayLabel()->y())
+                                                                          .arg(DisplayLabel()->width())
+                                                                          .arg(DisplayLabel()->height())));
     }
 }
 
 // The panel is never the active window; its labels name their readings on hover all the same.
 void TestRulerPanel::toolTipsShowOnHover()
 {
-    Gradora *ruler = owningRuler(QRect(100, 100, 300, 200));
-    QVERIFY(QTest::qWaitForWindowExposed(panel()));
+    RulerWindow *ruler = owningRuler(QRect(100, 100, 300, 200));
+    QVERIFY(QTest::qWaitForWindowExposed(DisplayLabel()));
     QVERIFY(ruler->isActiveWindow());
-    QVERIFY(!panel()->isActiveWindow());
-    QLabel *area = panel()->rulerLabel(rulerSettings::Area);
+    QVERIFY(!DisplayLabel()->isActiveWindow());
+    QLabel *area = DisplayLabel()->rulerLabel(InfoPanel::Area);
     QTest::mouseMove(area, area->rect().center());
     QTRY_VERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(), QStringLiteral("Area"));

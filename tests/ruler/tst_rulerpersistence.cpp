@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "mnemonics.h"
+#include "ruler/mnemonics.h"
 #include "rulerfixture.h"
 
 #include <QAction>
@@ -41,7 +41,7 @@ private Q_SLOTS:
     void savedKeysInTableOrder();
 
 private:
-    Gradora *makeRuler() { return m_fixture.attached(); }
+    RulerWindow *makeRuler() { return m_fixture.attached(); }
     RulerFixture m_fixture;
 };
 
@@ -57,7 +57,7 @@ void TestRulerPersistence::cleanup()
 
 void TestRulerPersistence::firstStartWithEmptyStore()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->restoreFirstRuler();
     QCOMPARE(ruler->geometry(), QRect(0, 0, 640, 480));
     QCOMPARE(ruler->backgroundColor, QColor(255, 255, 255, 128));
@@ -101,7 +101,7 @@ void TestRulerPersistence::booleanKeysRoundTrip_data()
         QTest::newRow(key) << QString::fromLatin1(key) << value;
 }
 
-static bool fieldOf(const Gradora &r, const QString &key)
+static bool fieldOf(const RulerWindow &r, const QString &key)
 {
     const QHash<QString, bool> fields{
         {"showMasterPointLines", r.showMasterPointLines},
@@ -142,7 +142,7 @@ void TestRulerPersistence::booleanKeysRoundTrip()
     QFETCH(bool, stored);
     QSettings().setValue(key, stored);
 
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->restoreFirstRuler();
     QCOMPARE(fieldOf(*ruler, key), stored);
 
@@ -171,7 +171,7 @@ void TestRulerPersistence::garbageValues()
     QFETCH(QVariant, stored);
     QFETCH(bool, expected);
     QSettings().setValue(key, stored);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     QCOMPARE(fieldOf(*ruler, key), expected);
 }
 
@@ -184,7 +184,7 @@ void TestRulerPersistence::coloursAndGeometryRoundTrip()
         store.setValue("guidesColor", "not a colour");
         store.setValue("geometry", QRect(100, 120, 333, 222));
     }
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->restoreFirstRuler();
     QCOMPARE(ruler->backgroundColor, QColor(1, 2, 3, 40));
     QCOMPARE(ruler->rulerColor, QColor(10, 20, 30));
@@ -214,7 +214,7 @@ void TestRulerPersistence::paletteRotation()
 void TestRulerPersistence::hiddenFigureStartsWithoutFigureReadings()
 {
     QSettings().setValue("flyingFigureVisible", false);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     QVERIFY(!ruler->flyingFigureVisible);
     QVERIFY(!ruler->showOnFigureReadings);
     QVERIFY(!ruler->actShowFigureReadings->isChecked());
@@ -255,7 +255,7 @@ void TestRulerPersistence::boldControlPointsFollowTheStore()
         if (hidden.isValid())
             store.setValue("noControlPoints", hidden);
     }
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     QCOMPARE(ruler->boldControlPoints, expectBold);
     QCOMPARE(ruler->actBoldControlPoints->isChecked(), expectBold);
     QCOMPARE(ruler->actBoldControlPoints->isEnabled(), expectBoldEnabled);
@@ -290,7 +290,7 @@ void TestRulerPersistence::panelSideEntryFollowsTheStore()
         store.setValue("canShowToolbox", canShow);
         store.setValue("toolboxPosition", side);
     }
-    auto *ruler = new Gradora(nullptr);
+    auto *ruler = new RulerWindow(nullptr);
     m_fixture.adopt(ruler);
     QCOMPARE(ruler->pointerPressed, canShow);
     QCOMPARE(ruler->toolboxPosition, side);
@@ -319,7 +319,7 @@ void TestRulerPersistence::startPointCheckMark()
         store.setValue("zeroAtLeft", left);
         store.setValue("zeroAtBottom", bottom);
     }
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     QCOMPARE(Mnemonics::strip(ruler->startPointGroup->checkedAction()->text()), entry);
     // Choosing the entry again gives the same pair.
     ruler->zeroAtLeft = !left;
@@ -331,7 +331,7 @@ void TestRulerPersistence::startPointCheckMark()
 void TestRulerPersistence::savingInFullScreenStoresNormalGeometry()
 {
     QSettings().setValue("geometry", QRect(40, 50, 300, 200));
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->restoreFirstRuler();
     ruler->setFullScreen();
     QVERIFY(ruler->fullScreen);
@@ -343,7 +343,7 @@ void TestRulerPersistence::geometryOffEveryScreenIsBroughtBack()
 {
     const QRect primary = QGuiApplication::primaryScreen()->geometry();
     QSettings().setValue("geometry", QRect(primary.right() + 500, 100, 320, 210));
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->restoreFirstRuler();
     // The shortest way back to where a piece of it can be grabbed, its size kept.
     QCOMPARE(ruler->geometry(), QRect(primary.right() + 1 - 40, 100, 320, 210));
@@ -352,7 +352,7 @@ void TestRulerPersistence::geometryOffEveryScreenIsBroughtBack()
 void TestRulerPersistence::missingPictureIsDropped()
 {
     QSettings().setValue("imageFile", "/nonexistent/picture.png");
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->restoreFirstRuler();
     QVERIFY(ruler->image.isNull());
     QVERIFY(ruler->imageFile.isEmpty());
@@ -363,7 +363,7 @@ void TestRulerPersistence::missingPictureIsDropped()
 
 void TestRulerPersistence::savedKeysInTableOrder()
 {
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     ruler->saveSettings();
     QFile file(QSettings().fileName());
     QVERIFY(file.open(QIODevice::ReadOnly));

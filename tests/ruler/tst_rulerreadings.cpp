@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "rulerfixture.h"
-#include "rulersettings.h"
+#include "ruler/infopanel.h"
 
 #include <QAction>
 #include <QImage>
@@ -42,7 +42,7 @@ void TestRulerReadings::uncalibratedDisplayReadsQuestionMarks()
 {
     m_fixture.settings->displayCells[0][1].clear();
     m_fixture.settings->displayCells[0][2].clear();
-    Gradora *ruler = m_fixture.shown(QRect(100, 100, 600, 400), true);
+    RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 600, 400), true);
     QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(560, 45));
     ruler->set_M_RightTriangle();
     ruler->physicalUnitActions[1]->trigger();
@@ -50,11 +50,11 @@ void TestRulerReadings::uncalibratedDisplayReadsQuestionMarks()
     ruler->repaint();
 
     QCOMPARE(ruler->readings.widthText, QStringLiteral("\u2190 ? cm \u2192"));
-    const rulerSettings *panel = m_fixture.settings->infoPanel;
+    const InfoPanel *panel = m_fixture.settings->infoPanel;
     QCOMPARE(panel->owner, ruler);
-    QCOMPARE(panel->figureLabel(rulerSettings::FigureWidth)->text(), QStringLiteral("\u21941: ? cm "));
-    QCOMPARE(panel->figureLabel(rulerSettings::FigureArea)->text(), QStringLiteral("A: ? cm \u00B2"));
-    QCOMPARE(panel->figureLabel(rulerSettings::FigurePerimeter)->text(), QStringLiteral("P: ? cm"));
+    QCOMPARE(panel->figureLabel(InfoPanel::FigureWidth)->text(), QStringLiteral("\u21941: ? cm "));
+    QCOMPARE(panel->figureLabel(InfoPanel::FigureArea)->text(), QStringLiteral("A: ? cm \u00B2"));
+    QCOMPARE(panel->figureLabel(InfoPanel::FigurePerimeter)->text(), QStringLiteral("P: ? cm"));
     QCOMPARE(panel->extraSideLabel()->text(), QStringLiteral("hipo: ? cm "));
 }
 
@@ -74,7 +74,7 @@ void TestRulerReadings::flyingRulerCountsFromTheZeroCorner()
     QFETCH(bool, zeroAtLeft);
     QFETCH(bool, zeroAtBottom);
     m_fixture.settings->infoPaneShown = false;
-    Gradora *ruler = m_fixture.shown(QRect(100, 100, 800, 600), true);
+    RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 800, 600), true);
     ruler->backgroundColor = Qt::white;
     ruler->rulerColor = Qt::black;
     ruler->setViewReadingsAction();

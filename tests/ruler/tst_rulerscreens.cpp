@@ -31,7 +31,7 @@ private Q_SLOTS:
     void preferencesCentredOnThePrimaryScreen();
 
 private:
-    Gradora *makeRuler(const QRect &geometry) { return m_fixture.shown(geometry); }
+    RulerWindow *makeRuler(const QRect &geometry) { return m_fixture.shown(geometry); }
     RulerFixture m_fixture;
 };
 
@@ -67,7 +67,7 @@ void TestRulerScreens::snapping()
 {
     QFETCH(QPoint, to);
     QFETCH(QPoint, expected);
-    Gradora *ruler = makeRuler(QRect(500, 300, 300, 200));
+    RulerWindow *ruler = makeRuler(QRect(500, 300, 300, 200));
     ruler->setViewFigureAction(); // the body, not the figure, is dragged
     ruler->actSnapToScreen->trigger();
     QVERIFY(ruler->snapToScreen);
@@ -86,7 +86,7 @@ void TestRulerScreens::snapping()
 
 void TestRulerScreens::lockingCutsAnOverWideWindow()
 {
-    Gradora *ruler = makeRuler(QRect(2000, 100, 1500, 300));
+    RulerWindow *ruler = makeRuler(QRect(2000, 100, 1500, 300));
     ruler->setLockToScreen();
     QTRY_COMPARE(ruler->geometry(), QRect(1920, 100, 1280, 300));
     QCOMPARE(ruler->displayIndex, 1);
@@ -94,7 +94,7 @@ void TestRulerScreens::lockingCutsAnOverWideWindow()
 
 void TestRulerScreens::lockingDoesNothingInFullScreen()
 {
-    Gradora *ruler = makeRuler(QRect(100, 100, 300, 200));
+    RulerWindow *ruler = makeRuler(QRect(100, 100, 300, 200));
     ruler->setFullScreen();
     QTRY_COMPARE(ruler->geometry(), QRect(0, 0, 1920, 1080));
     ruler->lockToScreen = true;
@@ -109,7 +109,7 @@ void TestRulerScreens::secondScreenReadsItsOwnCalibration()
     // Display 1 at 96 ppi, display 2 at 192 ppi; the ruler measures in inches.
     m_fixture.settings->displayCells[0][1] = m_fixture.settings->displayCells[0][2] = QStringLiteral("96");
     m_fixture.settings->displayCells[1][1] = m_fixture.settings->displayCells[1][2] = QStringLiteral("192");
-    Gradora *ruler = makeRuler(QRect(100, 100, 300, 200));
+    RulerWindow *ruler = makeRuler(QRect(100, 100, 300, 200));
     ruler->physicalUnitActions[0]->setChecked(true);
     ruler->setUnit(true);
     QCOMPARE(ruler->scale.pixelsPerUnitX, 96.0);
@@ -121,11 +121,11 @@ void TestRulerScreens::secondScreenReadsItsOwnCalibration()
 
 void TestRulerScreens::newRulerBesideItsMaker()
 {
-    Gradora *maker = makeRuler(QRect(2000, 200, 640, 480));
+    RulerWindow *maker = makeRuler(QRect(2000, 200, 640, 480));
     maker->altState = maker->shiftState = true;
     maker->newRuler();
     QCOMPARE(m_fixture.settings->rulers.size(), 2);
-    Gradora *made = m_fixture.settings->rulers.last();
+    RulerWindow *made = m_fixture.settings->rulers.last();
     m_fixture.adopt(made);
     QVERIFY(!maker->altState && !maker->shiftState);
     QTRY_COMPARE(made->geometry(), QRect(2050, 250, 300, 200));
@@ -137,11 +137,11 @@ void TestRulerScreens::newRulerBesideItsMaker()
 
 void TestRulerScreens::colourDialogFollowsTheNewRuler()
 {
-    Gradora *maker = makeRuler(QRect(100, 100, 300, 200));
+    RulerWindow *maker = makeRuler(QRect(100, 100, 300, 200));
     maker->setBackgroundAction();
     QVERIFY(m_fixture.settings->colorDialog->isVisible());
     maker->newRuler();
-    Gradora *made = m_fixture.settings->rulers.last();
+    RulerWindow *made = m_fixture.settings->rulers.last();
     m_fixture.adopt(made);
     const QColor makerColour = maker->backgroundColor;
     Q_EMIT m_fixture.settings->colorDialog->currentColorChanged(QColor(1, 2, 3, 200));
@@ -152,7 +152,7 @@ void TestRulerScreens::colourDialogFollowsTheNewRuler()
 
 void TestRulerScreens::preferencesCentredOnThePrimaryScreen()
 {
-    Gradora *ruler = makeRuler(QRect(2100, 100, 300, 200));
+    RulerWindow *ruler = makeRuler(QRect(2100, 100, 300, 200));
     ruler->propertiesShow();
     const QRect dialog = m_fixture.settings->geometry();
     QCOMPARE(m_fixture.settings->frameGeometry().left(), 1919 / 2 - (dialog.width() - 1) / 2);

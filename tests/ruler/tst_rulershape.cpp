@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "compositorwatch.h"
-#include "figurekind.h"
+#include "ruler/compositorwatch.h"
+#include "figure/figurekind.h"
 #include "rulerfixture.h"
 
 #include <QTest>
 #include <functional>
 
-using RulerChange = std::function<void(Gradora &)>;
+using RulerChange = std::function<void(RulerWindow &)>;
 Q_DECLARE_METATYPE(RulerChange)
 Q_DECLARE_METATYPE(QList<QPoint>)
 
@@ -29,7 +29,7 @@ private Q_SLOTS:
     void compositorStartingAndStoppingTogglesTheShape();
 
 private:
-    Gradora *shownRuler();
+    RulerWindow *shownRuler();
 
     RulerFixture m_fixture;
     CompositorWatch *m_watch = nullptr;
@@ -39,7 +39,7 @@ namespace {
 constexpr QSize kSize(400, 300);
 
 // A bare ruler: tickers and border, no readings, figure or cross-hair.
-void makeBare(Gradora &ruler)
+void makeBare(RulerWindow &ruler)
 {
     ruler.flyingFigureVisible = false;
     ruler.showRulerReadings = false;
@@ -49,7 +49,7 @@ void makeBare(Gradora &ruler)
 }
 
 // An unrotated 200 × 100 rectangle with its anchor at (100, 100).
-void placeRectangle(Gradora &ruler)
+void placeRectangle(RulerWindow &ruler)
 {
     ruler.flyingFigureVisible = true;
     ruler.figure.create(FigureKind::M_Rectangle, kSize);
@@ -60,7 +60,7 @@ void placeRectangle(Gradora &ruler)
     ruler.showOnFigureReadings = false;
 }
 
-void useCentimetres(Gradora &ruler)
+void useCentimetres(RulerWindow &ruler)
 {
     ruler.scale.unitKind = UnitScale::TableUnit;
     ruler.scale.unitLabel = QStringLiteral("cm");
@@ -91,9 +91,9 @@ void TestRulerShape::cleanup()
     m_fixture.tearDown();
 }
 
-Gradora *TestRulerShape::shownRuler()
+RulerWindow *TestRulerShape::shownRuler()
 {
-    Gradora *ruler = m_fixture.attached();
+    RulerWindow *ruler = m_fixture.attached();
     makeBare(*ruler);
     ruler->setGeometry(QRect(QPoint(50, 50), kSize));
     ruler->show();
@@ -109,43 +109,43 @@ void TestRulerShape::shapeKeepsWhatTheRulerDraws_data()
     QTest::addColumn<QList<QPoint>>("outside");
 
     QTest::newRow("tickers keep their bands, the body is open")
-        << RulerChange([](Gradora &) {})
+        << RulerChange([](RulerWindow &) {})
         << QList<QPoint>{{200, 2}, {200, 35}, {200, 265}, {35, 150}, {365, 150}, {5, 5}}
         << QList<QPoint>{{200, 150}, {60, 60}, {340, 240}};
-    QTest::newRow("hidden tickers leave the edge ring") << RulerChange([](Gradora &r) {
+    QTest::newRow("hidden tickers leave the edge ring") << RulerChange([](RulerWindow &r) {
         r.topTickerVisible = r.bottomTickerVisible = r.leftTickerVisible = r.rightTickerVisible = false;
         r.borderVisible = false;
     }) << QList<QPoint>{{200, 0}, {200, 3}, {0, 150}, {399, 150}, {200, 299}}
                                                         << QList<QPoint>{
                                                                {200, 20}, {20, 150}, {380, 150}, {200, 280}};
     QTest::newRow("a guide is kept within its reach")
-        << RulerChange([](Gradora &r) { r.horizontalGuides = {150}; })
+        << RulerChange([](RulerWindow &r) { r.horizontalGuides = {150}; })
         << QList<QPoint>{{200, 150}, {200, 147}, {200, 153}} << QList<QPoint>{{200, 156}, {200, 144}};
     QTest::newRow("a guide's label is kept")
-        << RulerChange([](Gradora &r) { r.verticalGuides = {200}; })
+        << RulerChange([](RulerWindow &r) { r.verticalGuides = {200}; })
         << QList<QPoint>{{200, 100}, {185, 300 - 62}} << QList<QPoint>{{150, 100}, {250, 100}};
     QTest::newRow("the cross-hair is kept")
-        << RulerChange([](Gradora &r) { r.crossHairVisible = true; })
+        << RulerChange([](RulerWindow &r) { r.crossHairVisible = true; })
         << QList<QPoint>{{200, 150}, {100, 150}, {200, 80}} << QList<QPoint>{{100, 100}, {300, 220}};
-    QTest::newRow("the readings keep their boxes") << RulerChange([](Gradora &r) {
+    QTest::newRow("the readings keep their boxes") << RulerChange([](RulerWindow &r) {
         r.showRulerReadings = true;
         r.readings.widthText = QStringLiteral("\u2190 400 px \u2192");
         r.readings.heightText = QStringLiteral("\u2190 300 px \u2192");
     }) << QList<QPoint>{{200 - 29 + 5, 45}, {200 - 29 + 5, 300 - 45}, {45, 150}}
                                                    << QList<QPoint>{{200, 150}, {200 - 29 + 5, 100}};
     QTest::newRow("the figure keeps its outline and handles, not its inside")
-        << RulerChange([](Gradora &r) { placeRectangle(r); })
+        << RulerChange([](RulerWindow &r) { placeRectangle(r); })
         << QList<QPoint>{{100, 150}, {200, 100}, {200, 199}, {300, 150}, {307, 108}, {91, 91}}
         << QList<QPoint>{{200, 150}, {150, 130}, {310, 150}};
-    QTest::newRow("a figure without handles keeps only its outline") << RulerChange([](Gradora &r) {
+    QTest::newRow("a figure without handles keeps only its outline") << RulerChange([](RulerWindow &r) {
         placeRectangle(r);
         r.noControlPoints = true;
     }) << QList<QPoint>{{100, 150}, {102, 102}} << QList<QPoint>{{91, 91}, {200, 150}};
-    QTest::newRow("a hidden figure keeps nothing") << RulerChange([](Gradora &r) {
+    QTest::newRow("a hidden figure keeps nothing") << RulerChange([](RulerWindow &r) {
         placeRectangle(r);
         r.flyingFigureVisible = false;
     }) << QList<QPoint>{} << QList<QPoint>{{100, 150}, {200, 100}, {91, 91}};
-    QTest::newRow("a picture covers its place") << RulerChange([](Gradora &r) {
+    QTest::newRow("a picture covers its place") << RulerChange([](RulerWindow &r) {
         r.image = QImage(200, 150, QImage::Format_ARGB32);
         r.image.fill(Qt::blue);
     }) << QList<QPoint>{{150, 100}, {199, 149}} << QList<QPoint>{{250, 200}};
@@ -156,7 +156,7 @@ void TestRulerShape::shapeKeepsWhatTheRulerDraws()
     QFETCH(RulerChange, change);
     QFETCH(QList<QPoint>, inside);
     QFETCH(QList<QPoint>, outside);
-    Gradora *ruler = m_fixture.attached();
+    RulerWindow *ruler = m_fixture.attached();
     makeBare(*ruler);
     ruler->resize(kSize);
     change(*ruler);
@@ -171,26 +171,26 @@ void TestRulerShape::shapeFollowsEveryChange_data()
 {
     QTest::addColumn<RulerChange>("change");
     QTest::addColumn<bool>("reshapes"); // false: the change leaves the same shape
-    QTest::newRow("resize") << RulerChange([](Gradora &r) { r.resize(500, 380); }) << true;
-    QTest::newRow("unit") << RulerChange([](Gradora &r) { useCentimetres(r); }) << true;
-    QTest::newRow("figure moves") << RulerChange([](Gradora &r) {
+    QTest::newRow("resize") << RulerChange([](RulerWindow &r) { r.resize(500, 380); }) << true;
+    QTest::newRow("unit") << RulerChange([](RulerWindow &r) { useCentimetres(r); }) << true;
+    QTest::newRow("figure moves") << RulerChange([](RulerWindow &r) {
         placeRectangle(r);
         r.figure.figureOrigin += QPoint(40, 30);
         r.figure.recompute();
     }) << true;
-    QTest::newRow("figure turns") << RulerChange([](Gradora &r) {
+    QTest::newRow("figure turns") << RulerChange([](RulerWindow &r) {
         placeRectangle(r);
         r.figure.figureAngle = 30;
         r.figure.recompute();
     }) << true;
-    QTest::newRow("guide added") << RulerChange([](Gradora &r) { r.verticalGuides.append(123); }) << true;
-    QTest::newRow("ticker hidden") << RulerChange([](Gradora &r) { r.leftTickerVisible = false; }) << true;
+    QTest::newRow("guide added") << RulerChange([](RulerWindow &r) { r.verticalGuides.append(123); }) << true;
+    QTest::newRow("ticker hidden") << RulerChange([](RulerWindow &r) { r.leftTickerVisible = false; }) << true;
     QTest::newRow("start point, the ticks turn within their bands")
-        << RulerChange([](Gradora &r) { r.zeroAtLeft = false; }) << false;
+        << RulerChange([](RulerWindow &r) { r.zeroAtLeft = false; }) << false;
     QTest::newRow("guide colour, the same shape")
-        << RulerChange([](Gradora &r) { r.guidesColor = Qt::blue; }) << false;
-    QTest::newRow("cross-hair") << RulerChange([](Gradora &r) { r.crossHairVisible = true; }) << true;
-    QTest::newRow("picture") << RulerChange([](Gradora &r) {
+        << RulerChange([](RulerWindow &r) { r.guidesColor = Qt::blue; }) << false;
+    QTest::newRow("cross-hair") << RulerChange([](RulerWindow &r) { r.crossHairVisible = true; }) << true;
+    QTest::newRow("picture") << RulerChange([](RulerWindow &r) {
         r.image = QImage(120, 80, QImage::Format_ARGB32);
         r.image.fill(Qt::blue);
     }) << true;
@@ -200,7 +200,7 @@ void TestRulerShape::shapeFollowsEveryChange()
 {
     QFETCH(RulerChange, change);
     QFETCH(bool, reshapes);
-    Gradora *ruler = shownRuler();
+    RulerWindow *ruler = shownRuler();
     QTRY_VERIFY(ruler->shapesApplied() > 0);
     QTRY_COMPARE(ruler->mask(), ruler->shapeRegion());
     const QRegion before = ruler->mask();
@@ -213,7 +213,7 @@ void TestRulerShape::shapeFollowsEveryChange()
 
 void TestRulerShape::pointerMotionAloneMakesNoNewShape()
 {
-    Gradora *ruler = shownRuler();
+    RulerWindow *ruler = shownRuler();
     QTRY_VERIFY(ruler->shapesApplied() > 0);
     QTest::qWait(50);
     const int shapes = ruler->shapesApplied();
@@ -231,7 +231,7 @@ void TestRulerShape::pointerMotionAloneMakesNoNewShape()
 
 void TestRulerShape::compositorStartingAndStoppingTogglesTheShape()
 {
-    Gradora *ruler = shownRuler();
+    RulerWindow *ruler = shownRuler();
     QTRY_VERIFY(!ruler->mask().isEmpty());
     m_watch->setRunning(true);
     QVERIFY(ruler->mask().isEmpty());

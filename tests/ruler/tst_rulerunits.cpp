@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "gradora.h"
-#include "mnemonics.h"
-#include "settings.h"
+#include "ruler/rulerwindow.h"
+#include "ruler/mnemonics.h"
+#include "prefs/settings.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -26,7 +26,7 @@ private:
     QTableWidget *units() const { return m_settings->findChild<QTableWidget *>("tableWidget"); }
 
     std::unique_ptr<Settings> m_settings;
-    std::unique_ptr<Gradora> m_ruler;
+    std::unique_ptr<RulerWindow> m_ruler;
     QStringList m_messages;
 };
 
@@ -38,7 +38,7 @@ void TestRulerUnits::init()
     m_settings->showMessage = [this](const QString &text) { m_messages.append(text); };
     m_settings->displayCells[0][1] = QStringLiteral("96");
     m_settings->displayCells[0][2] = QStringLiteral("120");
-    m_ruler = std::make_unique<Gradora>();
+    m_ruler = std::make_unique<RulerWindow>();
     m_ruler->attachTo(m_settings.get());
     m_ruler->displayIndex = 0;
 }

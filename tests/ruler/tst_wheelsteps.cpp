@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "testsupport.h"
-#include "wheelsteps.h"
+#include "ruler/wheelsteps.h"
 
 #include <QTest>
 

@@ -2,25 +2,25 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // Where the window stands: its display, snapping and locking, full screen and stay on top.
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
-#include "geometryrule.h"
-#include "rulersettings.h"
-#include "screenplacement.h"
-#include "settings.h"
+#include "ruler/geometryrule.h"
+#include "ruler/infopanel.h"
+#include "ruler/screenplacement.h"
+#include "prefs/settings.h"
 
 #include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
 
-void Gradora::placeWindow(const QRect &wanted)
+void RulerWindow::placeWindow(const QRect &wanted)
 {
     // Always set, even where unchanged: a window shown without a set geometry is placed by the
     // window manager instead.
     setGeometry(GeometryRule::fitted(wanted, GeometryRule::currentScreens()));
 }
 
-void Gradora::moveEvent(QMoveEvent *)
+void RulerWindow::moveEvent(QMoveEvent *)
 {
     if (pointerPressed && infoPanel)
         infoPanel->owner = this;
@@ -62,7 +62,7 @@ void Gradora::moveEvent(QMoveEvent *)
     update();
 }
 
-void Gradora::moveSnapped(const QPoint &topLeft)
+void RulerWindow::moveSnapped(const QPoint &topLeft)
 {
     if (fullScreen)
         return;
@@ -76,7 +76,7 @@ void Gradora::moveSnapped(const QPoint &topLeft)
     placeWindowAt(window.topLeft());
 }
 
-void Gradora::setStayOnTop()
+void RulerWindow::setStayOnTop()
 {
     stayOnTop = !stayOnTop;
     setWindowFlags(windowFlags() ^ Qt::WindowStaysOnTopHint);
@@ -94,7 +94,7 @@ void Gradora::setStayOnTop()
     }
 }
 
-void Gradora::setFullScreen()
+void RulerWindow::setFullScreen()
 {
     fullScreen = !fullScreen;
     if (fullScreen) {

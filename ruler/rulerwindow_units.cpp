@@ -2,18 +2,18 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The unit the ruler measures in.
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
-#include "settings.h"
-#include "topmessage.h"
+#include "prefs/settings.h"
+#include "prefs/topmessage.h"
 
 #include <QAction>
 
 namespace {
 
-UnitChoice checkedUnit(const Gradora &ruler)
+UnitChoice checkedUnit(const RulerWindow &ruler)
 {
-    for (int row = 0; row < Gradora::kUnitEntries; ++row) {
+    for (int row = 0; row < RulerWindow::kUnitEntries; ++row) {
         if (ruler.physicalUnitActions[row] && ruler.physicalUnitActions[row]->isChecked())
             return {UnitChoice::Table::Physical, row};
         if (ruler.pixelUnitActions[row] && ruler.pixelUnitActions[row]->isChecked())
@@ -33,13 +33,13 @@ UnitScale::Sources unitSources(const Settings *settings, int displayIndex)
 
 } // namespace
 
-void Gradora::recomputeScale()
+void RulerWindow::recomputeScale()
 {
     if (!scale.recomputeScale(checkedUnit(*this), unitSources(settings, displayIndex)))
         actPixels->setChecked(true);
 }
 
-void Gradora::setUnit(bool quiet)
+void RulerWindow::setUnit(bool quiet)
 {
     const QString refusal = scale.setUnit(checkedUnit(*this), unitSources(settings, displayIndex), quiet);
     if (!refusal.isEmpty()) {
@@ -56,7 +56,7 @@ void Gradora::setUnit(bool quiet)
     update();
 }
 
-void Gradora::setUnit()
+void RulerWindow::setUnit()
 {
     setUnit(false);
 }

@@ -9,18 +9,18 @@
 #include <array>
 
 namespace Ui {
-class setpos;
+class PositionDialog;
 }
 class QSpinBox;
 
 // The "Position/Size" dialog, one object shared by all rulers. The ruler that opens it connects the
 // four boxes to itself, so the window follows the values while they are edited.
-class setpos : public QDialog
+class PositionDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit setpos(QWidget *parent = nullptr);
-    ~setpos() override;
+    explicit PositionDialog(QWidget *parent = nullptr);
+    ~PositionDialog() override;
 
     // Keeps the geometry as the result and shows it in the boxes (clamped to their ranges).
     void setValues(int left, int top, int width, int height);
@@ -43,7 +43,7 @@ public:
     int resultWidth = 0;
     int resultHeight = 0;
 
-    Ui::setpos *ui = nullptr;
+    Ui::PositionDialog *ui = nullptr;
 
 public Q_SLOTS:
     void on_buttonBox_accepted();

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "screenplacement.h"
+#include "ruler/screenplacement.h"
 
 #include <QDialog>
 #include <QPoint>
@@ -12,12 +12,12 @@
 #include <array>
 #include <optional>
 
-class Gradora;
+class RulerWindow;
 class QLabel;
 
 // The information panel beside the active ruler: lists the ruler's and the flying figure's readings.
 // The owner ruler's paint pass writes the texts; its move handling places the panel.
-class rulerSettings : public QDialog
+class InfoPanel : public QDialog
 {
     Q_OBJECT
 public:
@@ -56,9 +56,9 @@ public:
         RightTriangle = 3
     };
 
-    explicit rulerSettings(QWidget *parent = nullptr);
+    explicit InfoPanel(QWidget *parent = nullptr);
 
-    Gradora *owner = nullptr;
+    RulerWindow *owner = nullptr;
     QPoint pressOffset;
 
     // Written by the owner's paint pass.

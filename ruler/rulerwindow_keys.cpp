@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The keyboard: every feature has its key.
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
-#include "conventionkeys.h"
-#include "settings.h"
+#include "ruler/conventionkeys.h"
+#include "prefs/settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +20,7 @@ constexpr double kScaleUp = 1.01;
 constexpr double kScaleDown = 0.99;
 } // namespace
 
-void Gradora::keyPressEvent(QKeyEvent *event)
+void RulerWindow::keyPressEvent(QKeyEvent *event)
 {
     if (runConventionKey(event))
         return;
@@ -37,7 +37,7 @@ void Gradora::keyPressEvent(QKeyEvent *event)
     handleOptionKey(key);
 }
 
-bool Gradora::handleAltShiftChord(int key)
+bool RulerWindow::handleAltShiftChord(int key)
 {
     switch (key) {
     case Qt::Key_A:
@@ -80,7 +80,7 @@ bool Gradora::handleAltShiftChord(int key)
     }
 }
 
-bool Gradora::handleExactlyAlt(const QKeyEvent *event)
+bool RulerWindow::handleExactlyAlt(const QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_N:
@@ -124,7 +124,7 @@ bool Gradora::handleExactlyAlt(const QKeyEvent *event)
     }
 }
 
-bool Gradora::runConventionKey(const QKeyEvent *event)
+bool RulerWindow::runConventionKey(const QKeyEvent *event)
 {
     switch (ConventionKeys::commandFor(event->key(), event->modifiers(), fullScreen)) {
     case ConventionKeys::Command::Help:
@@ -145,7 +145,7 @@ bool Gradora::runConventionKey(const QKeyEvent *event)
     return false;
 }
 
-void Gradora::quitSavingThisRuler()
+void RulerWindow::quitSavingThisRuler()
 {
     saveSettings();
     if (settings && settings->trayIcon)
@@ -153,7 +153,7 @@ void Gradora::quitSavingThisRuler()
     QCoreApplication::quit();
 }
 
-void Gradora::prepareForKey(const QKeyEvent *event)
+void RulerWindow::prepareForKey(const QKeyEvent *event)
 {
     if (settings) {
         move_normal = settings->move_normal;
@@ -167,7 +167,7 @@ void Gradora::prepareForKey(const QKeyEvent *event)
         setCursor(dragMode != 0 || altState ? Qt::ArrowCursor : Qt::SizeFDiagCursor);
 }
 
-bool Gradora::handleArrowKey(int key)
+bool RulerWindow::handleArrowKey(int key)
 {
     QPoint direction;
     switch (key) {
@@ -198,20 +198,20 @@ bool Gradora::handleArrowKey(int key)
     return true;
 }
 
-bool Gradora::handleFigureKey(const QKeyEvent *event)
+bool RulerWindow::handleFigureKey(const QKeyEvent *event)
 {
-    using Slot = void (Gradora::*)();
-    static const Slot corner[] = {&Gradora::set_M_Rectangle,     &Gradora::set_M_Square,
-                                  &Gradora::set_M_Rhombus,       &Gradora::set_M_IsoscelesTriangle,
-                                  &Gradora::set_M_RightTriangle, &Gradora::set_M_Circle,
-                                  &Gradora::set_M_Ellipse};
-    static const Slot centered[] = {&Gradora::set_S_Rectangle,     &Gradora::set_S_Square,
-                                    &Gradora::set_S_Rhombus,       &Gradora::set_S_IsoscelesTriangle,
-                                    &Gradora::set_S_RightTriangle, &Gradora::set_S_Circle,
-                                    &Gradora::set_S_Ellipse};
-    static const Slot ratio[] = {&Gradora::set4to3Ratio,  &Gradora::set16to9Ratio, &Gradora::set5to3Ratio,
-                                 &Gradora::set3to2ratio,  &Gradora::set185ratio,   &Gradora::set239ratio,
-                                 &Gradora::setGoldenRatio};
+    using Slot = void (RulerWindow::*)();
+    static const Slot corner[] = {&RulerWindow::set_M_Rectangle,     &RulerWindow::set_M_Square,
+                                  &RulerWindow::set_M_Rhombus,       &RulerWindow::set_M_IsoscelesTriangle,
+                                  &RulerWindow::set_M_RightTriangle, &RulerWindow::set_M_Circle,
+                                  &RulerWindow::set_M_Ellipse};
+    static const Slot centered[] = {&RulerWindow::set_S_Rectangle,     &RulerWindow::set_S_Square,
+                                    &RulerWindow::set_S_Rhombus,       &RulerWindow::set_S_IsoscelesTriangle,
+                                    &RulerWindow::set_S_RightTriangle, &RulerWindow::set_S_Circle,
+                                    &RulerWindow::set_S_Ellipse};
+    static const Slot ratio[] = {&RulerWindow::set4to3Ratio,  &RulerWindow::set16to9Ratio, &RulerWindow::set5to3Ratio,
+                                 &RulerWindow::set3to2ratio,  &RulerWindow::set185ratio,   &RulerWindow::set239ratio,
+                                 &RulerWindow::setGoldenRatio};
     // The characters on the shifted digits of a US keyboard give the centred kinds directly.
     static const int shiftedDigits[] = {Qt::Key_Exclam,   Qt::Key_At,      Qt::Key_NumberSign,
                                         Qt::Key_Dollar,   Qt::Key_Percent, Qt::Key_AsciiCircum,
@@ -313,7 +313,7 @@ bool Gradora::handleFigureKey(const QKeyEvent *event)
     return false;
 }
 
-bool Gradora::handleOptionKey(int key)
+bool RulerWindow::handleOptionKey(int key)
 {
     switch (key) {
     case Qt::Key_Period:
@@ -362,7 +362,7 @@ bool Gradora::handleOptionKey(int key)
     }
 }
 
-void Gradora::keyReleaseEvent(QKeyEvent *event)
+void RulerWindow::keyReleaseEvent(QKeyEvent *event)
 {
     takeChord(ModifierLatch::fromKey(event->key(), false, event->modifiers()));
     if (!shiftState && dragMode == 0)

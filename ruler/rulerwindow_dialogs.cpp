@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The small dialogs of a ruler, help and web links, the update check.
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
-#include "geometryrule.h"
-#include "helplinks.h"
-#include "setpos.h"
-#include "settings.h"
-#include "transparency.h"
+#include "ruler/geometryrule.h"
+#include "app/helplinks.h"
+#include "ruler/positiondialog.h"
+#include "prefs/settings.h"
+#include "ruler/transparencydialog.h"
 
 #include <QGuiApplication>
 #include <QPointer>
@@ -28,16 +28,16 @@ QRect displayRect(int index)
 }
 } // namespace
 
-void Gradora::setTransparency()
+void RulerWindow::setTransparency()
 {
-    transparency *dialog = settings->transparencyDialog;
+    TransparencyDialog *dialog = settings->transparencyDialog;
     dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog->dropFollower();
     dialog->setValue(backgroundColor.alpha());
     dialog->followWith(
-        {connect(dialog->spinBox(), &QSpinBox::valueChanged, this, &Gradora::currentTransChanged)});
+        {connect(dialog->spinBox(), &QSpinBox::valueChanged, this, &RulerWindow::currentTransChanged)});
 
-    const QPointer<Gradora> self(this);
+    const QPointer<RulerWindow> self(this);
     dialog->exec();
     if (!self)
         return;
@@ -46,17 +46,17 @@ void Gradora::setTransparency()
     update();
 }
 
-void Gradora::setManualSet()
+void RulerWindow::setManualSet()
 {
-    setpos *dialog = settings->positionDialog;
+    PositionDialog *dialog = settings->positionDialog;
     dialog->dropFollower();
     dialog->setDisplay(displayRect(displayIndex),
                        GeometryRule::desktopBounds(GeometryRule::currentScreens()));
     const auto boxes = dialog->boxes();
-    dialog->followWith({connect(boxes[0], &QSpinBox::valueChanged, this, &Gradora::posChangedL),
-                        connect(boxes[1], &QSpinBox::valueChanged, this, &Gradora::posChangedT),
-                        connect(boxes[2], &QSpinBox::valueChanged, this, &Gradora::posChangedW),
-                        connect(boxes[3], &QSpinBox::valueChanged, this, &Gradora::posChangedH)});
+    dialog->followWith({connect(boxes[0], &QSpinBox::valueChanged, this, &RulerWindow::posChangedL),
+                        connect(boxes[1], &QSpinBox::valueChanged, this, &RulerWindow::posChangedT),
+                        connect(boxes[2], &QSpinBox::valueChanged, this, &RulerWindow::posChangedW),
+                        connect(boxes[3], &QSpinBox::valueChanged, this, &RulerWindow::posChangedH)});
     const QRect opening = geometry();
     dialog->setValues(opening.x(), opening.y(), opening.width(), opening.height());
     // A box that already showed the clamped value gave no signal: the window stands where the boxes
@@ -64,7 +64,7 @@ void Gradora::setManualSet()
     if (!fullScreen)
         placeWindow(dialog->shownGeometry());
 
-    const QPointer<Gradora> self(this);
+    const QPointer<RulerWindow> self(this);
     dialog->exec();
     if (!self)
         return;
@@ -74,7 +74,7 @@ void Gradora::setManualSet()
         placeWindow(dialog->result());
 }
 
-void Gradora::posChangedL(int value)
+void RulerWindow::posChangedL(int value)
 {
     if (fullScreen)
         return;
@@ -82,7 +82,7 @@ void Gradora::posChangedL(int value)
     settings->positionDialog->activateWindow();
 }
 
-void Gradora::posChangedT(int value)
+void RulerWindow::posChangedT(int value)
 {
     if (fullScreen)
         return;
@@ -90,7 +90,7 @@ void Gradora::posChangedT(int value)
     settings->positionDialog->activateWindow();
 }
 
-void Gradora::posChangedW(int value)
+void RulerWindow::posChangedW(int value)
 {
     if (fullScreen)
         return;
@@ -98,7 +98,7 @@ void Gradora::posChangedW(int value)
     settings->positionDialog->activateWindow();
 }
 
-void Gradora::posChangedH(int value)
+void RulerWindow::posChangedH(int value)
 {
     if (fullScreen)
         return;
@@ -106,23 +106,23 @@ void Gradora::posChangedH(int value)
     settings->positionDialog->activateWindow();
 }
 
-void Gradora::help()
+void RulerWindow::help()
 {
     HelpLinks::openUrl(HelpLinks::documentUrl(QString::fromLatin1(HelpLinks::kHelpPage)));
 }
 
-void Gradora::suggest()
+void RulerWindow::suggest()
 {
     HelpLinks::openUrl(HelpLinks::suggestionsPage());
 }
 
-void Gradora::onlineHelpLink()
+void RulerWindow::onlineHelpLink()
 {
     HelpLinks::openUrl(HelpLinks::productPage());
 }
 
 #if GRADORA_UPDATE_CHECK
-void Gradora::setCheckForUpdates()
+void RulerWindow::setCheckForUpdates()
 {
     if (settings)
         settings->sendVersionRequest(true);

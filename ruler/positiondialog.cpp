@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "setpos.h"
+#include "ruler/positiondialog.h"
 
-#include "positionlimits.h"
-#include "titleroom.h"
-#include "ui_setpos.h"
+#include "ruler/positionlimits.h"
+#include "ruler/titleroom.h"
+#include "ui_positiondialog.h"
 
-setpos::setpos(QWidget *parent) : QDialog(parent), ui(new Ui::setpos)
+PositionDialog::PositionDialog(QWidget *parent) : QDialog(parent), ui(new Ui::PositionDialog)
 {
     ui->setupUi(this);
     setWindowTitle(tr("Position/Size"));
@@ -19,12 +19,12 @@ setpos::setpos(QWidget *parent) : QDialog(parent), ui(new Ui::setpos)
     TitleRoom::reserve(this);
 }
 
-setpos::~setpos()
+PositionDialog::~PositionDialog()
 {
     delete ui;
 }
 
-void setpos::setValues(int left, int top, int width, int height)
+void PositionDialog::setValues(int left, int top, int width, int height)
 {
     resultLeft = left;
     resultTop = top;
@@ -36,7 +36,7 @@ void setpos::setValues(int left, int top, int width, int height)
     ui->spinBox_4->setValue(height);
 }
 
-void setpos::setDisplay(const QRect &display, const QRect &desktop)
+void PositionDialog::setDisplay(const QRect &display, const QRect &desktop)
 {
     const PositionLimits limits = PositionLimits::forDisplay(display, desktop);
     ui->spinBox->setRange(limits.leftMinimum, limits.leftMaximum);
@@ -45,30 +45,30 @@ void setpos::setDisplay(const QRect &display, const QRect &desktop)
     ui->spinBox_4->setRange(limits.sizeMinimum, limits.heightMaximum);
 }
 
-std::array<QSpinBox *, 4> setpos::boxes() const
+std::array<QSpinBox *, 4> PositionDialog::boxes() const
 {
     return {ui->spinBox, ui->spinBox_2, ui->spinBox_3, ui->spinBox_4};
 }
 
-QRect setpos::shownGeometry() const
+QRect PositionDialog::shownGeometry() const
 {
     return {ui->spinBox->value(), ui->spinBox_2->value(), ui->spinBox_3->value(), ui->spinBox_4->value()};
 }
 
-void setpos::followWith(const QList<QMetaObject::Connection> &connections)
+void PositionDialog::followWith(const QList<QMetaObject::Connection> &connections)
 {
     dropFollower();
     m_followerConnections = connections;
 }
 
-void setpos::dropFollower()
+void PositionDialog::dropFollower()
 {
     for (const QMetaObject::Connection &connection : std::as_const(m_followerConnections))
         disconnect(connection);
     m_followerConnections.clear();
 }
 
-void setpos::on_buttonBox_accepted()
+void PositionDialog::on_buttonBox_accepted()
 {
     const QRect chosen = shownGeometry();
     resultLeft = chosen.x();

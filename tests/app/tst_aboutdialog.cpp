@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "about.h"
-#include "gradora.h"
-#include "helplinks.h"
-#include "mylabel.h"
-#include "settings.h"
+#include "app/aboutdialog.h"
+#include "ruler/rulerwindow.h"
+#include "app/helplinks.h"
+#include "app/linklabel.h"
+#include "prefs/settings.h"
 #include "testsupport.h"
-#include "ui_about.h"
+#include "ui_aboutdialog.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -19,7 +19,7 @@
 #include <QTextDocumentFragment>
 #include <memory>
 
-// The about box, its clickable text, the help page and the web links.
+// The About box, its clickable text, the help page and the web links.
 class TestAbout : public QObject
 {
     Q_OBJECT
@@ -115,7 +115,7 @@ void TestAbout::text()
     QFETCH(QString, system);
     QFETCH(QString, folder);
     QFETCH(QStringList, expected);
-    about::Facts facts;
+    AboutDialog::Facts facts;
     facts.version = QStringLiteral("6.0");
     facts.system = system;
     facts.wordSize = 64;
@@ -124,19 +124,19 @@ void TestAbout::text()
     facts.toolkitVersion = QStringLiteral("6.4.2");
     facts.license = QUrl::fromLocalFile(folder + QStringLiteral("/license.html"));
     facts.toolkitLicense = QUrl::fromLocalFile(folder + QStringLiteral("/license-qt.html"));
-    const QString text = about::text(facts);
+    const QString text = AboutDialog::text(facts);
     for (const QString &part : expected)
         QVERIFY2(text.contains(part), qPrintable(text));
 }
 
 void TestAbout::versionLineNamesThisSystem()
 {
-    const about::Facts facts = about::currentFacts();
+    const AboutDialog::Facts facts = AboutDialog::currentFacts();
     QCOMPARE(facts.system, QSysInfo::prettyProductName());
     QCOMPARE(facts.wordSize, int(sizeof(void *)) * 8);
     QCOMPARE(facts.version, QStringLiteral("6.0"));
     const QString line = QStringLiteral("Version 6.0 for %1 (%2 bit)").arg(facts.system).arg(facts.wordSize);
-    QVERIFY(QTextDocumentFragment::fromHtml(about::text(facts)).toPlainText().contains(line));
+    QVERIFY(QTextDocumentFragment::fromHtml(AboutDialog::text(facts)).toPlainText().contains(line));
 #ifndef Q_OS_WIN
     QVERIFY(!facts.system.contains(QStringLiteral("Windows")));
 #endif
@@ -153,7 +153,7 @@ void TestAbout::clicks_data()
 void TestAbout::clicks()
 {
     QFETCH(QString, where);
-    about box;
+    AboutDialog box;
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     if (where == QLatin1String("box"))
@@ -169,10 +169,10 @@ void TestAbout::clicks()
 void TestAbout::hoveredLinkOpensOnceOnClick()
 {
     // The pointer travels over the text until the label reports a link under it, as a user's would.
-    about box;
+    AboutDialog box;
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    myLabel *label = box.textLabel;
+    LinkLabel *label = box.textLabel;
     QPoint onLink(-1, -1);
     for (int y = label->height() - 1; y >= 0 && onLink.x() < 0; y -= 2) {
         for (int x = 0; x < label->width(); x += 3) {
@@ -199,9 +199,9 @@ void TestAbout::shownAgainAsTheSameBox()
     TestSupport::clearStore();
     m_settings = std::make_unique<Settings>();
     m_settings->infoPaneShown = false;
-    Gradora ruler;
+    RulerWindow ruler;
     ruler.attachTo(m_settings.get());
-    about *box = m_settings->aboutBox;
+    AboutDialog *box = m_settings->aboutBox;
     // The program's picture is linked in and found.
     QVERIFY(!box->findChildren<QLabel *>().constFirst()->pixmap().isNull());
     ruler.aboutDlg();
@@ -233,7 +233,7 @@ void TestAbout::rulerLinks()
     QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + "/_help.html"));
     TestSupport::clearStore();
     m_settings = std::make_unique<Settings>();
-    Gradora ruler;
+    RulerWindow ruler;
     ruler.attachTo(m_settings.get());
     QVERIFY(QMetaObject::invokeMethod(&ruler, slot.constData()));
     QCOMPARE(m_opened, QList<QUrl>{expected});
@@ -248,7 +248,7 @@ void TestAbout::helpPageDescribesEveryMenuEntry()
 
     TestSupport::clearStore();
     m_settings = std::make_unique<Settings>();
-    Gradora ruler;
+    RulerWindow ruler;
     ruler.attachTo(m_settings.get());
     ruler.aboutToShow();
     QStringList missing;
@@ -277,4 +277,4 @@ void TestAbout::helpPageDescribesEveryMenuEntry()
 }
 
 GRADORA_TEST_MAIN(TestAbout)
-#include "tst_about.moc"
+#include "tst_aboutdialog.moc"

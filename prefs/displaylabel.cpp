@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "panel.h"
+#include "prefs/displaylabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTimer>
 
-panel::panel(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+DisplayLabel::DisplayLabel(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Form"));
     resize(185, 89);
@@ -21,22 +21,22 @@ panel::panel(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindow
     layout->addWidget(m_label);
 }
 
-QString panel::text() const
+QString DisplayLabel::text() const
 {
     return m_label->text();
 }
 
-void panel::setText(const QString &text)
+void DisplayLabel::setText(const QString &text)
 {
     m_label->setText(text);
 }
 
-void panel::start()
+void DisplayLabel::start()
 {
     QTimer::singleShot(kVisibleMs, this, &QWidget::hide);
 }
 
-void panel::showText(const QString &text, const QPoint &topLeft)
+void DisplayLabel::showText(const QString &text, const QPoint &topLeft)
 {
     setText(text);
     move(topLeft);

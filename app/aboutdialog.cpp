@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "about.h"
+#include "app/aboutdialog.h"
 
-#include "appidentity.h"
-#include "helplinks.h"
-#include "mylabel.h"
-#include "ui_about.h"
+#include "app/appidentity.h"
+#include "app/helplinks.h"
+#include "app/linklabel.h"
+#include "ui_aboutdialog.h"
 
 #include <QGridLayout>
 #include <QPixmap>
@@ -23,7 +23,7 @@ QString escapedLink(const QUrl &url)
 }
 } // namespace
 
-about::about(QWidget *parent) : QDialog(parent), ui(new Ui::about)
+AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent), ui(new Ui::AboutDialog)
 {
     ui->setupUi(this);
     setWindowTitle(tr("About Gradora"));
@@ -32,7 +32,7 @@ about::about(QWidget *parent) : QDialog(parent), ui(new Ui::about)
 
     auto *picture = new QLabel(this);
     picture->setPixmap(QPixmap(QString::fromLatin1(kPicture)));
-    textLabel = new myLabel(text(currentFacts()), this);
+    textLabel = new LinkLabel(text(currentFacts()), this);
     textLabel->setTextFormat(Qt::RichText);
     textLabel->setWordWrap(true);
     // A fixed-size layout gives a word-wrapped label only its narrowest width otherwise.
@@ -45,12 +45,12 @@ about::about(QWidget *parent) : QDialog(parent), ui(new Ui::about)
     grid->addWidget(ui->buttonBox, 4, 0, 1, 5);
 }
 
-about::~about()
+AboutDialog::~AboutDialog()
 {
     delete ui;
 }
 
-about::Facts about::currentFacts()
+AboutDialog::Facts AboutDialog::currentFacts()
 {
     Facts facts;
     facts.version = AppIdentity::applicationVersion;
@@ -65,7 +65,7 @@ about::Facts about::currentFacts()
     return facts;
 }
 
-QString about::text(const Facts &facts)
+QString AboutDialog::text(const Facts &facts)
 {
     // All placeholders are filled in one pass, so a '%' in a system name cannot be taken for one.
     return tr("<h3 style=\"margin:0;\">Gradora</h3>"
@@ -83,7 +83,7 @@ QString about::text(const Facts &facts)
              escapedLink(facts.license), escapedLink(facts.toolkitLicense));
 }
 
-void about::mousePressEvent(QMouseEvent *)
+void AboutDialog::mousePressEvent(QMouseEvent *)
 {
     close();
 }

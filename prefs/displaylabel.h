@@ -8,13 +8,13 @@
 class QLabel;
 
 // The display identification label: a small frameless window that names a monitor for a few seconds.
-class panel : public QWidget
+class DisplayLabel : public QWidget
 {
     Q_OBJECT
 public:
     static constexpr int kVisibleMs = 5000;
 
-    explicit panel(QWidget *parent = nullptr);
+    explicit DisplayLabel(QWidget *parent = nullptr);
 
     QString text() const;
     void setText(const QString &text);

@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The flying figure's kinds, ratios and placement, and the figure as the pointer and the keys move it.
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
 #include <QAction>
 #include <QGuiApplication>
 
 using namespace FigureKind;
 
-FigureModifiers Gradora::figureModifiers(Qt::KeyboardModifiers held, Qt::MouseButtons buttons) const
+FigureModifiers RulerWindow::figureModifiers(Qt::KeyboardModifiers held, Qt::MouseButtons buttons) const
 {
     FigureModifiers modifiers;
     modifiers.shift = held & Qt::ShiftModifier;
@@ -22,12 +22,12 @@ FigureModifiers Gradora::figureModifiers(Qt::KeyboardModifiers held, Qt::MouseBu
     return modifiers;
 }
 
-FigureModifiers Gradora::currentFigureModifiers() const
+FigureModifiers RulerWindow::currentFigureModifiers() const
 {
     return figureModifiers(QGuiApplication::queryKeyboardModifiers(), QGuiApplication::mouseButtons());
 }
 
-void Gradora::chooseFigure(int kind, QAction *entry)
+void RulerWindow::chooseFigure(int kind, QAction *entry)
 {
     figure.ratioLocked = false;
     figure.create(kind, size());
@@ -37,7 +37,7 @@ void Gradora::chooseFigure(int kind, QAction *entry)
     update();
 }
 
-void Gradora::chooseRatio(double ratio, QAction *entry)
+void RulerWindow::chooseRatio(double ratio, QAction *entry)
 {
     figure.createRatioFigure(ratio, size());
     figure.visible = flyingFigureVisible;
@@ -46,144 +46,144 @@ void Gradora::chooseRatio(double ratio, QAction *entry)
     update();
 }
 
-void Gradora::recenterPolyruler()
+void RulerWindow::recenterPolyruler()
 {
     figure.sendToCentre(size());
     update();
 }
 
-void Gradora::setFlyingRuler()
+void RulerWindow::setFlyingRuler()
 {
     chooseFigure(FlyingRuler, actFlyingRuler);
 }
-void Gradora::set_M_Rectangle()
+void RulerWindow::set_M_Rectangle()
 {
     chooseFigure(M_Rectangle, cornerShapeActions[0]);
 }
-void Gradora::set_M_Square()
+void RulerWindow::set_M_Square()
 {
     chooseFigure(M_Square, cornerShapeActions[1]);
 }
-void Gradora::set_M_Rhombus()
+void RulerWindow::set_M_Rhombus()
 {
     chooseFigure(M_Rhombus, cornerShapeActions[2]);
 }
-void Gradora::set_M_IsoscelesTriangle()
+void RulerWindow::set_M_IsoscelesTriangle()
 {
     chooseFigure(M_IsoTriangle, cornerShapeActions[3]);
 }
-void Gradora::set_M_RightTriangle()
+void RulerWindow::set_M_RightTriangle()
 {
     chooseFigure(M_RightTriangle, cornerShapeActions[4]);
 }
-void Gradora::set_M_Circle()
+void RulerWindow::set_M_Circle()
 {
     chooseFigure(M_Circle, cornerShapeActions[5]);
 }
-void Gradora::set_M_Ellipse()
+void RulerWindow::set_M_Ellipse()
 {
     chooseFigure(M_Ellipse, cornerShapeActions[6]);
 }
-void Gradora::set_S_Rectangle()
+void RulerWindow::set_S_Rectangle()
 {
     chooseFigure(S_Rectangle, centeredShapeActions[0]);
 }
-void Gradora::set_S_Square()
+void RulerWindow::set_S_Square()
 {
     chooseFigure(S_Square, centeredShapeActions[1]);
 }
-void Gradora::set_S_Rhombus()
+void RulerWindow::set_S_Rhombus()
 {
     chooseFigure(S_Rhombus, centeredShapeActions[2]);
 }
-void Gradora::set_S_IsoscelesTriangle()
+void RulerWindow::set_S_IsoscelesTriangle()
 {
     chooseFigure(S_IsoTriangle, centeredShapeActions[3]);
 }
-void Gradora::set_S_RightTriangle()
+void RulerWindow::set_S_RightTriangle()
 {
     chooseFigure(S_RightTriangle, centeredShapeActions[4]);
 }
-void Gradora::set_S_Circle()
+void RulerWindow::set_S_Circle()
 {
     chooseFigure(S_Circle, centeredShapeActions[5]);
 }
-void Gradora::set_S_Ellipse()
+void RulerWindow::set_S_Ellipse()
 {
     chooseFigure(S_Ellipse, centeredShapeActions[6]);
 }
-void Gradora::set4to3Ratio()
+void RulerWindow::set4to3Ratio()
 {
     chooseRatio(FigureRatio::FourToThree, ratioActions[0]);
 }
-void Gradora::set16to9Ratio()
+void RulerWindow::set16to9Ratio()
 {
     chooseRatio(FigureRatio::SixteenToNine, ratioActions[1]);
 }
-void Gradora::set5to3Ratio()
+void RulerWindow::set5to3Ratio()
 {
     chooseRatio(FigureRatio::FiveToThree, ratioActions[2]);
 }
-void Gradora::set3to2ratio()
+void RulerWindow::set3to2ratio()
 {
     chooseRatio(FigureRatio::ThreeToTwo, ratioActions[3]);
 }
-void Gradora::set185ratio()
+void RulerWindow::set185ratio()
 {
     chooseRatio(FigureRatio::Wide185, ratioActions[4]);
 }
-void Gradora::set239ratio()
+void RulerWindow::set239ratio()
 {
     chooseRatio(FigureRatio::Wide239, ratioActions[5]);
 }
-void Gradora::setGoldenRatio()
+void RulerWindow::setGoldenRatio()
 {
     chooseRatio(FigureRatio::Golden, ratioActions[6]);
 }
 
 // The free shapes are reserved entries: they are never shown and change nothing.
-void Gradora::set_F_Rectangle() {}
-void Gradora::set_F_Square() {}
-void Gradora::set_F_Rhombus() {}
-void Gradora::set_F_IsoscelesTriangle() {}
-void Gradora::set_F_RightTriangle() {}
-void Gradora::set_F_Circle() {}
-void Gradora::set_F_Ellipse() {}
+void RulerWindow::set_F_Rectangle() {}
+void RulerWindow::set_F_Square() {}
+void RulerWindow::set_F_Rhombus() {}
+void RulerWindow::set_F_IsoscelesTriangle() {}
+void RulerWindow::set_F_RightTriangle() {}
+void RulerWindow::set_F_Circle() {}
+void RulerWindow::set_F_Ellipse() {}
 
-QList<QPoint> Gradora::figureControlPoints() const
+QList<QPoint> RulerWindow::figureControlPoints() const
 {
     return QList<QPoint>(figure.figureScreenPoints.cbegin(), figure.figureScreenPoints.cend());
 }
 
-bool Gradora::figureContains(const QPoint &pos) const
+bool RulerWindow::figureContains(const QPoint &pos) const
 {
     return figure.hitTest(pos);
 }
 
-void Gradora::moveFigureBy(const QPoint &delta)
+void RulerWindow::moveFigureBy(const QPoint &delta)
 {
     figure.bodyMove(delta, currentFigureModifiers());
     update();
 }
 
-void Gradora::dragFigureHandle(int index, const QPoint &pos, Qt::KeyboardModifiers modifiers)
+void RulerWindow::dragFigureHandle(int index, const QPoint &pos, Qt::KeyboardModifiers modifiers)
 {
     figure.handleDrag(index, pos, grabOffset, figureModifiers(modifiers, Qt::LeftButton));
     update();
 }
 
-void Gradora::rotateFigureBy(double degrees)
+void RulerWindow::rotateFigureBy(double degrees)
 {
     figure.rotateBy(degrees);
 }
 
-void Gradora::scaleFigureBy(double factor)
+void RulerWindow::scaleFigureBy(double factor)
 {
     figure.scale(factor, factor, currentFigureModifiers());
     update();
 }
 
-void Gradora::toggleFigurePlacement()
+void RulerWindow::toggleFigurePlacement()
 {
     if (figure.isRatioRectangle())
         return;
@@ -192,7 +192,7 @@ void Gradora::toggleFigurePlacement()
     update();
 }
 
-void Gradora::recomputeFigure()
+void RulerWindow::recomputeFigure()
 {
     figure.recompute(currentFigureModifiers());
     update();

@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The mouse and the wheel: moving and resizing the window, guides, and the figure by its body and handles.
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
-#include "about.h"
-#include "hittest.h"
-#include "pointerrules.h"
-#include "rulersettings.h"
-#include "settings.h"
+#include "app/aboutdialog.h"
+#include "ruler/hittest.h"
+#include "ruler/pointerrules.h"
+#include "ruler/infopanel.h"
+#include "prefs/settings.h"
 
 #include <QColorDialog>
 #include <QGuiApplication>
@@ -18,13 +18,13 @@
 
 using namespace PointerRules;
 
-void Gradora::takeChord(const ModifierLatch::Chord &chord)
+void RulerWindow::takeChord(const ModifierLatch::Chord &chord)
 {
     altState = chord.alt;
     shiftState = chord.shift;
 }
 
-HitTest::Scene Gradora::hitScene(bool guideLines) const
+HitTest::Scene RulerWindow::hitScene(bool guideLines) const
 {
     HitTest::Scene scene;
     scene.size = size();
@@ -36,7 +36,7 @@ HitTest::Scene Gradora::hitScene(bool guideLines) const
 }
 
 // A guide being dragged follows the pointer; true when it did.
-bool Gradora::followDraggedGuide(const QPoint &pos)
+bool RulerWindow::followDraggedGuide(const QPoint &pos)
 {
     if (!guidesArmed || !showGuides || dragMode != Body)
         return false;
@@ -55,7 +55,7 @@ bool Gradora::followDraggedGuide(const QPoint &pos)
 }
 
 // Chooses what a drag from here will do, and shows it with the cursor.
-void Gradora::hoverHitTest(const QPoint &pos)
+void RulerWindow::hoverHitTest(const QPoint &pos)
 {
     const bool guidesActive = guidesArmed && showGuides;
     HitTest::Scene scene = hitScene(guidesActive);
@@ -85,7 +85,7 @@ void Gradora::hoverHitTest(const QPoint &pos)
         pressInsideFigure = figureContains(pos);
 }
 
-void Gradora::mouseMoveEvent(QMouseEvent *event)
+void RulerWindow::mouseMoveEvent(QMouseEvent *event)
 {
     takeChord(ModifierLatch::fromHeld(event->modifiers()));
     const QPoint pos = event->position().toPoint();
@@ -135,12 +135,12 @@ void Gradora::mouseMoveEvent(QMouseEvent *event)
     update();
 }
 
-void Gradora::dragWindowTo(const QPoint &global)
+void RulerWindow::dragWindowTo(const QPoint &global)
 {
     moveSnapped(global - grabOffset);
 }
 
-void Gradora::grabGuides(const QPoint &pos)
+void RulerWindow::grabGuides(const QPoint &pos)
 {
     for (int i = 0; i < horizontalGuides.size(); ++i) {
         if (grabsGuide(horizontalGuides.at(i), pos.y())) {
@@ -162,7 +162,7 @@ void Gradora::grabGuides(const QPoint &pos)
     }
 }
 
-void Gradora::dropNewGuide(const QPoint &pos, Qt::Orientation orientation)
+void RulerWindow::dropNewGuide(const QPoint &pos, Qt::Orientation orientation)
 {
     setCursor(Qt::ArrowCursor);
     dragMode = Body;
@@ -182,13 +182,13 @@ void Gradora::dropNewGuide(const QPoint &pos, Qt::Orientation orientation)
     grabGuides(pos);
 }
 
-void Gradora::openContextMenuAt(const QPoint &global)
+void RulerWindow::openContextMenuAt(const QPoint &global)
 {
     aboutToShow();
     contextMenu->exec(global);
 }
 
-void Gradora::mousePressEvent(QMouseEvent *event)
+void RulerWindow::mousePressEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
     const QPoint global = event->globalPosition().toPoint();
@@ -260,7 +260,7 @@ void Gradora::mousePressEvent(QMouseEvent *event)
     update();
 }
 
-void Gradora::mouseReleaseEvent(QMouseEvent *)
+void RulerWindow::mouseReleaseEvent(QMouseEvent *)
 {
     guidesArmed = true;
     auto dropOutside = [](QList<int> &guides, int index, int length) {
@@ -289,14 +289,14 @@ void Gradora::mouseReleaseEvent(QMouseEvent *)
     update();
 }
 
-void Gradora::mouseDoubleClickEvent(QMouseEvent *event)
+void RulerWindow::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && !contextMenuShown)
         setFullScreen();
     contextMenuShown = false;
 }
 
-void Gradora::wheelEvent(QWheelEvent *event)
+void RulerWindow::wheelEvent(QWheelEvent *event)
 {
     enterEvent(nullptr);
     takeChord(ModifierLatch::fromHeld(event->modifiers()));
@@ -324,7 +324,7 @@ void Gradora::wheelEvent(QWheelEvent *event)
     }
 }
 
-void Gradora::enterEvent(QEnterEvent *)
+void RulerWindow::enterEvent(QEnterEvent *)
 {
     if (settings && settings->activateOnHover && !(colorDialog && colorDialog->isVisible())) {
         if (settings->infoPaneShown && infoPanel) {
@@ -340,14 +340,14 @@ void Gradora::enterEvent(QEnterEvent *)
         takeChord(ModifierLatch::fromHeld(QGuiApplication::queryKeyboardModifiers()));
 }
 
-void Gradora::resizeEvent(QResizeEvent *)
+void RulerWindow::resizeEvent(QResizeEvent *)
 {
     resizing = true;
     moveEvent(nullptr);
     resizing = false;
 }
 
-void Gradora::setClearGuides()
+void RulerWindow::setClearGuides()
 {
     verticalGuides.clear();
     horizontalGuides.clear();

@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The paint pass: the whole window is drawn from its state, in one pass.
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
-#include "arealineplacement.h"
-#include "figurepainter.h"
-#include "figurereadings.h"
-#include "rulersettings.h"
-#include "rulerstyle.h"
-#include "settings.h"
+#include "figure/arealineplacement.h"
+#include "figure/figurepainter.h"
+#include "figure/figurereadings.h"
+#include "ruler/infopanel.h"
+#include "render/rulerstyle.h"
+#include "prefs/settings.h"
 
 #include <QAction>
 #include <QFontMetricsF>
@@ -104,7 +104,7 @@ int labelShift(double value)
     return shift;
 }
 
-RulerPaintCache &cacheOf(const Gradora &ruler)
+RulerPaintCache &cacheOf(const RulerWindow &ruler)
 {
     if (!ruler.paintCache)
         ruler.paintCache = std::make_shared<RulerPaintCache>();
@@ -112,7 +112,7 @@ RulerPaintCache &cacheOf(const Gradora &ruler)
 }
 } // namespace
 
-ReadingScale Gradora::readingScale() const
+ReadingScale RulerWindow::readingScale() const
 {
     ReadingScale reading;
     reading.pixelMode = scale.unitKind == UnitScale::Pixels;
@@ -122,7 +122,7 @@ ReadingScale Gradora::readingScale() const
     return reading;
 }
 
-void Gradora::applyColourLimits()
+void RulerWindow::applyColourLimits()
 {
     if (backgroundColor.alpha() < kMinimumBackgroundAlpha)
         backgroundColor.setAlpha(kMinimumBackgroundAlpha);
@@ -130,7 +130,7 @@ void Gradora::applyColourLimits()
     backgroundAlpha = float(backgroundColor.alphaF());
 }
 
-void Gradora::paintEvent(QPaintEvent *)
+void RulerWindow::paintEvent(QPaintEvent *)
 {
     // While the preferences are open a unit edit shows at once; a broken unit falls back to pixels.
     if (settings && settings->isVisible())
@@ -161,7 +161,7 @@ void Gradora::paintEvent(QPaintEvent *)
     noteShapeAfterPaint();
 }
 
-void Gradora::drawContent(QPainter &painter, const FigureReadings &figureReadings) const
+void RulerWindow::drawContent(QPainter &painter, const FigureReadings &figureReadings) const
 {
     // The scales, border, guides and cross-hair are axis-aligned 1-pixel lines on whole pixels: antialiased,
     // each would smear over two half-tinted pixels. "Anti-aliasing" smooths the figure, which sets it itself.
@@ -187,14 +187,14 @@ void Gradora::drawContent(QPainter &painter, const FigureReadings &figureReading
         drawFigure(painter, figureReadings, style);
 }
 
-QString Gradora::rulerAreaLine() const
+QString RulerWindow::rulerAreaLine() const
 {
     if (!showRulerReadings || R_M_MinimalReadings || width() < ReadingText::kLongCaptionWidth)
         return {};
     return readings.areaText + QStringLiteral(" | ") + readings.perimeterText;
 }
 
-void Gradora::drawBorder(QPainter &painter) const
+void RulerWindow::drawBorder(QPainter &painter) const
 {
     if (!borderVisible)
         return;
@@ -212,7 +212,7 @@ void Gradora::drawBorder(QPainter &painter) const
     cache.fillRects(painter, rulerColor);
 }
 
-void Gradora::drawMenuText(QPainter &painter) const
+void RulerWindow::drawMenuText(QPainter &painter) const
 {
     if (!settings || !settings->showTopRightMenu)
         return;
@@ -222,7 +222,7 @@ void Gradora::drawMenuText(QPainter &painter) const
     painter.drawText(QPoint(width() - kMenuTextOffset.x(), kMenuTextOffset.y()), tr("menu"));
 }
 
-void Gradora::drawGuides(QPainter &painter) const
+void RulerWindow::drawGuides(QPainter &painter) const
 {
     RulerPaintCache &cache = cacheOf(*this);
     const int w = width();
@@ -265,7 +265,7 @@ void Gradora::drawGuides(QPainter &painter) const
     painter.restore();
 }
 
-void Gradora::drawGuideSpacing(QPainter &painter) const
+void RulerWindow::drawGuideSpacing(QPainter &painter) const
 {
     QList<int> guides = horizontalGuides;
     std::sort(guides.begin(), guides.end());
@@ -283,7 +283,7 @@ void Gradora::drawGuideSpacing(QPainter &painter) const
     }
 }
 
-void Gradora::drawTickers(QPainter &painter) const
+void RulerWindow::drawTickers(QPainter &painter) const
 {
     tickMarks.clear();
     const TickFrame frame{size(), zeroAtLeft, zeroAtBottom, rulerStartsFrom1};
@@ -302,7 +302,7 @@ void Gradora::drawTickers(QPainter &painter) const
         cache.drawText(painter, label.fontPx, label.baseline, label.text);
 }
 
-void Gradora::writePanelTexts(const FigureReadings &figureReadings)
+void RulerWindow::writePanelTexts(const FigureReadings &figureReadings)
 {
     const PanelReadings panelTexts =
         ReadingText::panelReadings(geometry(), readingScale(), actMegapixel->isChecked());
@@ -316,13 +316,13 @@ void Gradora::writePanelTexts(const FigureReadings &figureReadings)
                                   figureTexts.centreY};
         infoPanel->showSecondFigureLength = figureTexts.showHeight;
         infoPanel->showExtraSide = figureTexts.showSide;
-        infoPanel->extraSide = rulerSettings::ExtraSide(figureTexts.sideKind);
+        infoPanel->extraSide = InfoPanel::ExtraSide(figureTexts.sideKind);
         infoPanel->extraSideText = figureTexts.side;
     }
     infoPanel->updateTexts();
 }
 
-void Gradora::drawReadings(QPainter &painter, QPoint areaLineBaseline) const
+void RulerWindow::drawReadings(QPainter &painter, QPoint areaLineBaseline) const
 {
     const int w = width();
     const int h = height();
@@ -366,7 +366,7 @@ void Gradora::drawReadings(QPainter &painter, QPoint areaLineBaseline) const
     painter.restore();
 }
 
-void Gradora::drawCrossHair(QPainter &painter) const
+void RulerWindow::drawCrossHair(QPainter &painter) const
 {
     painter.save();
     painter.setPen(RulerStyle::guideDashPen(guidesColor));
@@ -375,7 +375,7 @@ void Gradora::drawCrossHair(QPainter &painter) const
     painter.restore();
 }
 
-FigureUnits Gradora::figureUnits() const
+FigureUnits RulerWindow::figureUnits() const
 {
     FigureUnits units;
     units.scale = scale;
@@ -383,7 +383,7 @@ FigureUnits Gradora::figureUnits() const
     return units;
 }
 
-FigureStyle Gradora::figureStyle() const
+FigureStyle RulerWindow::figureStyle() const
 {
     FigureStyle style;
     style.rulerColor = rulerColor;
@@ -398,7 +398,7 @@ FigureStyle Gradora::figureStyle() const
     return style;
 }
 
-void Gradora::drawFigure(QPainter &painter, const FigureReadings &figureReadings,
+void RulerWindow::drawFigure(QPainter &painter, const FigureReadings &figureReadings,
                          const FigureStyle &style) const
 {
     // The flying ruler carries pixel scales on all four of its edges, whatever the window shows, counted

@@ -1,22 +1,22 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "mylabel.h"
+#include "app/linklabel.h"
 
-#include "helplinks.h"
+#include "app/helplinks.h"
 
 #include <QMouseEvent>
 #include <QUrl>
 
-myLabel::myLabel(QWidget *parent) : myLabel(QString(), parent) {}
+LinkLabel::LinkLabel(QWidget *parent) : LinkLabel(QString(), parent) {}
 
-myLabel::myLabel(const QString &text, QWidget *parent) : QLabel(text, parent), parentDialog(parent)
+LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent), parentDialog(parent)
 {
-    connect(this, &myLabel::clicked, this, &myLabel::slotClicked);
+    connect(this, &LinkLabel::clicked, this, &LinkLabel::slotClicked);
     // Links go through slotClicked, which also closes the box.
     setOpenExternalLinks(false);
     setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    connect(this, &QLabel::linkHovered, this, &myLabel::linkActivatedSlot);
+    connect(this, &QLabel::linkHovered, this, &LinkLabel::linkActivatedSlot);
     // A link reached with Tab and opened with Enter acts like a click on it.
     connect(this, &QLabel::linkActivated, this, [this](const QString &activated) {
         link = activated;
@@ -24,22 +24,22 @@ myLabel::myLabel(const QString &text, QWidget *parent) : QLabel(text, parent), p
     });
 }
 
-void myLabel::mousePressEvent(QMouseEvent *)
+void LinkLabel::mousePressEvent(QMouseEvent *)
 {
     emit clicked();
 }
 
-void myLabel::mouseReleaseEvent(QMouseEvent *event)
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
 }
 
-void myLabel::linkActivatedSlot(const QString &hovered)
+void LinkLabel::linkActivatedSlot(const QString &hovered)
 {
     link = hovered;
 }
 
-void myLabel::slotClicked()
+void LinkLabel::slotClicked()
 {
     if (!link.trimmed().isEmpty())
         HelpLinks::openUrl(QUrl(link));

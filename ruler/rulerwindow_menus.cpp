@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The actions, the context menu and the slots that toggle display options.
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
-#include "about.h"
-#include "magnifier.h"
-#include "mnemonics.h"
-#include "rulersettings.h"
-#include "settings.h"
+#include "app/aboutdialog.h"
+#include "prefs/magnifier.h"
+#include "ruler/mnemonics.h"
+#include "ruler/infopanel.h"
+#include "prefs/settings.h"
 #include "ui_settings.h"
 
 #include <QAction>
@@ -30,32 +30,32 @@ void showShortcut(QAction *action, const QKeySequence &keys)
 }
 
 const char *const kShapeNames[] = {
-    QT_TRANSLATE_NOOP("Gradora", "Rectangle"),      QT_TRANSLATE_NOOP("Gradora", "Square"),
-    QT_TRANSLATE_NOOP("Gradora", "Rhombus"),        QT_TRANSLATE_NOOP("Gradora", "Isosceles Triangle"),
-    QT_TRANSLATE_NOOP("Gradora", "Right Triangle"), QT_TRANSLATE_NOOP("Gradora", "Circle"),
-    QT_TRANSLATE_NOOP("Gradora", "Ellipse")};
+    QT_TRANSLATE_NOOP("RulerWindow", "Rectangle"),      QT_TRANSLATE_NOOP("RulerWindow", "Square"),
+    QT_TRANSLATE_NOOP("RulerWindow", "Rhombus"),        QT_TRANSLATE_NOOP("RulerWindow", "Isosceles Triangle"),
+    QT_TRANSLATE_NOOP("RulerWindow", "Right Triangle"), QT_TRANSLATE_NOOP("RulerWindow", "Circle"),
+    QT_TRANSLATE_NOOP("RulerWindow", "Ellipse")};
 
-const char *const kRatioNames[] = {QT_TRANSLATE_NOOP("Gradora", "Ratio 1.33333333:1 -- 4:3"),
-                                   QT_TRANSLATE_NOOP("Gradora", "Ratio 1.77777778:1 -- 16:9"),
-                                   QT_TRANSLATE_NOOP("Gradora", "Ratio 1.66666667:1 -- 5:3"),
-                                   QT_TRANSLATE_NOOP("Gradora", "Ratio 1.5:1 -- 3:2"),
-                                   QT_TRANSLATE_NOOP("Gradora", "Ratio 1.85:1"),
-                                   QT_TRANSLATE_NOOP("Gradora", "Ratio 2.39:1"),
-                                   QT_TRANSLATE_NOOP("Gradora", "Ratio 1.61803399:1 -- \"golden\" ratio")};
+const char *const kRatioNames[] = {QT_TRANSLATE_NOOP("RulerWindow", "Ratio 1.33333333:1 -- 4:3"),
+                                   QT_TRANSLATE_NOOP("RulerWindow", "Ratio 1.77777778:1 -- 16:9"),
+                                   QT_TRANSLATE_NOOP("RulerWindow", "Ratio 1.66666667:1 -- 5:3"),
+                                   QT_TRANSLATE_NOOP("RulerWindow", "Ratio 1.5:1 -- 3:2"),
+                                   QT_TRANSLATE_NOOP("RulerWindow", "Ratio 1.85:1"),
+                                   QT_TRANSLATE_NOOP("RulerWindow", "Ratio 2.39:1"),
+                                   QT_TRANSLATE_NOOP("RulerWindow", "Ratio 1.61803399:1 -- \"golden\" ratio")};
 
 // The key is called Alt on Linux and Windows; only a Mac has a Cmd key.
 QString reverseAltText()
 {
 #ifdef Q_OS_MACOS
-    return Gradora::tr("Reverse Alt/Cmd Key Behavior");
+    return RulerWindow::tr("Reverse Alt/Cmd Key Behavior");
 #else
-    return Gradora::tr("Reverse Alt Key Behavior");
+    return RulerWindow::tr("Reverse Alt Key Behavior");
 #endif
 }
 
 } // namespace
 
-void Gradora::createActions()
+void RulerWindow::createActions()
 {
     // A plain entry, or a checkable one when a start state is given.
     enum class Check
@@ -78,60 +78,60 @@ void Gradora::createActions()
     };
     const QKeySequence none;
 
-    actNewRuler = make(tr("New Ruler"), QKeySequence("Alt+N"), Check::None, &Gradora::newRuler);
-    actCloseRuler = make(tr("Close Ruler"), QKeySequence("Alt+W"), Check::None, &Gradora::closeRuler);
+    actNewRuler = make(tr("New Ruler"), QKeySequence("Alt+N"), Check::None, &RulerWindow::newRuler);
+    actCloseRuler = make(tr("Close Ruler"), QKeySequence("Alt+W"), Check::None, &RulerWindow::closeRuler);
     actBackgroundColor =
-        make(tr("Background Color"), QKeySequence("Alt+B"), Check::None, &Gradora::setBackgroundAction);
-    actRulerColor = make(tr("Ruler Color"), QKeySequence("Alt+C"), Check::None, &Gradora::setRulerAction);
-    actGuidesColor = make(tr("Guides Color"), QKeySequence("Alt+G"), Check::None, &Gradora::setGuidesAction);
+        make(tr("Background Color"), QKeySequence("Alt+B"), Check::None, &RulerWindow::setBackgroundAction);
+    actRulerColor = make(tr("Ruler Color"), QKeySequence("Alt+C"), Check::None, &RulerWindow::setRulerAction);
+    actGuidesColor = make(tr("Guides Color"), QKeySequence("Alt+G"), Check::None, &RulerWindow::setGuidesAction);
     actTransparency =
-        make(tr("Transparency"), QKeySequence("Alt+Shift+T"), Check::None, &Gradora::setTransparency);
-    actStayOnTop = make(tr("Stay On Top"), QKeySequence("Alt+S"), Check::Off, &Gradora::setStayOnTop);
+        make(tr("Transparency"), QKeySequence("Alt+Shift+T"), Check::None, &RulerWindow::setTransparency);
+    actStayOnTop = make(tr("Stay On Top"), QKeySequence("Alt+S"), Check::Off, &RulerWindow::setStayOnTop);
     actSnapToScreen =
-        make(tr("Snap to Screen Edges"), QKeySequence("Alt+P"), Check::Off, &Gradora::setSnapToScreen);
+        make(tr("Snap to Screen Edges"), QKeySequence("Alt+P"), Check::Off, &RulerWindow::setSnapToScreen);
     actLockToScreen =
-        make(tr("Lock to Screen"), QKeySequence("Alt+L"), Check::Off, &Gradora::setLockToScreen);
-    actFullScreen = make(tr("Full Screen"), QKeySequence("Alt+F"), Check::Off, &Gradora::setFullScreen);
+        make(tr("Lock to Screen"), QKeySequence("Alt+L"), Check::Off, &RulerWindow::setLockToScreen);
+    actFullScreen = make(tr("Full Screen"), QKeySequence("Alt+F"), Check::Off, &RulerWindow::setFullScreen);
 
     actShowFigure = make(tr("Show Flying Figure"), QKeySequence(Qt::Key_QuoteLeft), Check::On,
-                         &Gradora::setViewFigureAction);
+                         &RulerWindow::setViewFigureAction);
     actShowRotationCenter = make(tr("Show Figure Rotation Center"), QKeySequence("R"), Check::Off,
-                                 &Gradora::setViewRotationCenterAction);
+                                 &RulerWindow::setViewRotationCenterAction);
     actShowControlPoints =
-        make(tr("Show Control Points"), QKeySequence("M"), Check::On, &Gradora::setViewMAction);
+        make(tr("Show Control Points"), QKeySequence("M"), Check::On, &RulerWindow::setViewMAction);
     actBoldControlPoints =
-        make(tr("Bold Control Points"), QKeySequence("N"), Check::On, &Gradora::setViewNAction);
+        make(tr("Bold Control Points"), QKeySequence("N"), Check::On, &RulerWindow::setViewNAction);
     actShowFigureReadings =
-        make(tr("Show Figure Readings"), QKeySequence("T"), Check::On, &Gradora::setViewFReadingsAction);
-    actShowBorder = make(tr("Show Border"), QKeySequence("B"), Check::On, &Gradora::setViewBorderAction);
+        make(tr("Show Figure Readings"), QKeySequence("T"), Check::On, &RulerWindow::setViewFReadingsAction);
+    actShowBorder = make(tr("Show Border"), QKeySequence("B"), Check::On, &RulerWindow::setViewBorderAction);
     actShowReadings =
-        make(tr("Show Readings"), QKeySequence("Y"), Check::On, &Gradora::setViewReadingsAction);
+        make(tr("Show Readings"), QKeySequence("Y"), Check::On, &RulerWindow::setViewReadingsAction);
     actMinimalReadings = make(tr("Minimal Readings"), QKeySequence("Alt+Shift+Y"), Check::Off,
-                              &Gradora::setViewMinimalReadingsAction);
+                              &RulerWindow::setViewMinimalReadingsAction);
     actBottomRightLabels = make(tr("Show Bottom-Right Labels"), QKeySequence("Alt+Shift+R"), Check::Off,
-                                &Gradora::setMinimalistic);
+                                &RulerWindow::setMinimalistic);
     actCentralPoint =
-        make(tr("Show Central Point"), QKeySequence("Alt+Shift+C"), Check::Off, &Gradora::setCrossHair);
-    actShowGuides = make(tr("Show Guides"), QKeySequence("G"), Check::On, &Gradora::setShowGuides);
+        make(tr("Show Central Point"), QKeySequence("Alt+Shift+C"), Check::Off, &RulerWindow::setCrossHair);
+    actShowGuides = make(tr("Show Guides"), QKeySequence("G"), Check::On, &RulerWindow::setShowGuides);
     actHoverGuides =
-        make(tr("Guides Hover Width / Height"), QKeySequence("H"), Check::Off, &Gradora::setHoverGuides);
+        make(tr("Guides Hover Width / Height"), QKeySequence("H"), Check::Off, &RulerWindow::setHoverGuides);
     actClearGuides =
-        make(tr("Clear All Guides"), QKeySequence("Alt+Shift+G"), Check::None, &Gradora::setClearGuides);
+        make(tr("Clear All Guides"), QKeySequence("Alt+Shift+G"), Check::None, &RulerWindow::setClearGuides);
     actShowInfoPanel =
-        make(tr("Show Info Panel"), QKeySequence("/"), Check::On, &Gradora::setShowHideInfoPane);
-    actPanelSide = make(tr("Send Panel to Left"), QKeySequence("."), Check::None, &Gradora::setFlipToolbox);
-    actTopTicker = make(tr("Top Ticker"), none, Check::On, &Gradora::setTickerTop);
-    actLeftTicker = make(tr("Left Ticker"), none, Check::On, &Gradora::setTickerLeft);
-    actBottomTicker = make(tr("Bottom Ticker"), none, Check::On, &Gradora::setTickerBottom);
-    actRightTicker = make(tr("Right Ticker"), none, Check::On, &Gradora::setTickerRight);
-    actShowAllTickers = make(tr("Show All Tickers"), none, Check::None, &Gradora::setShowAllTickers);
-    actHideAllTickers = make(tr("Hide All Tickers"), none, Check::None, &Gradora::setHideAllTickers);
+        make(tr("Show Info Panel"), QKeySequence("/"), Check::On, &RulerWindow::setShowHideInfoPane);
+    actPanelSide = make(tr("Send Panel to Left"), QKeySequence("."), Check::None, &RulerWindow::setFlipToolbox);
+    actTopTicker = make(tr("Top Ticker"), none, Check::On, &RulerWindow::setTickerTop);
+    actLeftTicker = make(tr("Left Ticker"), none, Check::On, &RulerWindow::setTickerLeft);
+    actBottomTicker = make(tr("Bottom Ticker"), none, Check::On, &RulerWindow::setTickerBottom);
+    actRightTicker = make(tr("Right Ticker"), none, Check::On, &RulerWindow::setTickerRight);
+    actShowAllTickers = make(tr("Show All Tickers"), none, Check::None, &RulerWindow::setShowAllTickers);
+    actHideAllTickers = make(tr("Hide All Tickers"), none, Check::None, &RulerWindow::setHideAllTickers);
     actAntiAliasing =
-        make(tr("Anti-aliasing"), QKeySequence("Alt+Shift+A"), Check::None, &Gradora::setAntiAliasing);
-    actMegapixel = make(tr("Megapixel instead of px"), none, Check::On, &Gradora::setMPix);
+        make(tr("Anti-aliasing"), QKeySequence("Alt+Shift+A"), Check::None, &RulerWindow::setAntiAliasing);
+    actMegapixel = make(tr("Megapixel instead of px"), none, Check::On, &RulerWindow::setMPix);
 
     unitGroup = new QActionGroup(this);
-    void (Gradora::*chooseUnit)() = &Gradora::setUnit;
+    void (RulerWindow::*chooseUnit)() = &RulerWindow::setUnit;
     actPixels = make(tr("Pixels"), none, Check::On, chooseUnit);
     unitGroup->addAction(actPixels);
     for (auto *entries : {&physicalUnitActions, &pixelUnitActions}) {
@@ -142,56 +142,56 @@ void Gradora::createActions()
             unitGroup->addAction(entry);
         }
     }
-    actEditUnits = make(tr("(Edit Units)"), none, Check::None, &Gradora::editUnits);
-    actEditPBUnits = make(tr("(Edit Pixel-Based Units)"), none, Check::None, &Gradora::editPBUnits);
+    actEditUnits = make(tr("(Edit Units)"), none, Check::None, &RulerWindow::editUnits);
+    actEditPBUnits = make(tr("(Edit Pixel-Based Units)"), none, Check::None, &RulerWindow::editPBUnits);
 
     startPointGroup = new QActionGroup(this);
-    actTopLeft = make(tr("Top-Left"), none, Check::On, &Gradora::setZeroPoint);
-    actTopRight = make(tr("Top-Right"), none, Check::Off, &Gradora::setZeroPoint);
-    actBottomLeft = make(tr("Bottom-Left"), none, Check::Off, &Gradora::setZeroPoint);
-    actBottomRight = make(tr("Bottom-Right"), none, Check::Off, &Gradora::setZeroPoint);
+    actTopLeft = make(tr("Top-Left"), none, Check::On, &RulerWindow::setZeroPoint);
+    actTopRight = make(tr("Top-Right"), none, Check::Off, &RulerWindow::setZeroPoint);
+    actBottomLeft = make(tr("Bottom-Left"), none, Check::Off, &RulerWindow::setZeroPoint);
+    actBottomRight = make(tr("Bottom-Right"), none, Check::Off, &RulerWindow::setZeroPoint);
     for (QAction *action : {actTopLeft, actTopRight, actBottomLeft, actBottomRight})
         startPointGroup->addAction(action);
 
     pixelOriginGroup = new QActionGroup(this);
-    actStartFromZero = make(tr("Rulers Start With Pixel 0"), none, Check::On, &Gradora::setStartFromZero);
-    actStartFromOne = make(tr("Rulers Start With Pixel 1"), none, Check::Off, &Gradora::setStartFromOne);
+    actStartFromZero = make(tr("Rulers Start With Pixel 0"), none, Check::On, &RulerWindow::setStartFromZero);
+    actStartFromOne = make(tr("Rulers Start With Pixel 1"), none, Check::Off, &RulerWindow::setStartFromOne);
     pixelOriginGroup->addAction(actStartFromZero);
     pixelOriginGroup->addAction(actStartFromOne);
 
-    actOpenImage = make(tr("Open Image"), none, Check::None, &Gradora::setOpenImage);
-    actActualSize = make(tr("Actual Size"), none, Check::On, &Gradora::setActualSize);
-    actStretchImage = make(tr("Stretch Image"), none, Check::Off, &Gradora::setStretchImage);
-    actProportional = make(tr("Proportional"), none, Check::On, &Gradora::setProportional);
+    actOpenImage = make(tr("Open Image"), none, Check::None, &RulerWindow::setOpenImage);
+    actActualSize = make(tr("Actual Size"), none, Check::On, &RulerWindow::setActualSize);
+    actStretchImage = make(tr("Stretch Image"), none, Check::Off, &RulerWindow::setStretchImage);
+    actProportional = make(tr("Proportional"), none, Check::On, &RulerWindow::setProportional);
     actProportional->setVisible(false);
-    actTransparentImage = make(tr("Transparent Image"), none, Check::Off, &Gradora::setTransparentImage);
-    actRulerToImageSize = make(tr("Ruler to Image Size"), none, Check::None, &Gradora::setRulerToImageSize);
-    actClearImage = make(tr("Clear Image"), none, Check::None, &Gradora::setClearImage);
+    actTransparentImage = make(tr("Transparent Image"), none, Check::Off, &RulerWindow::setTransparentImage);
+    actRulerToImageSize = make(tr("Ruler to Image Size"), none, Check::None, &RulerWindow::setRulerToImageSize);
+    actClearImage = make(tr("Clear Image"), none, Check::None, &RulerWindow::setClearImage);
     setPictureEntriesEnabled(false);
 
-    actMagnifier = make(tr("Magnifier"), QKeySequence("Alt+Shift+M"), Check::None, &Gradora::setMagnifier);
+    actMagnifier = make(tr("Magnifier"), QKeySequence("Alt+Shift+M"), Check::None, &RulerWindow::setMagnifier);
     actSetPosition =
-        make(tr("Set Position / Size"), QKeySequence("Alt+Shift+P"), Check::None, &Gradora::setManualSet);
+        make(tr("Set Position / Size"), QKeySequence("Alt+Shift+P"), Check::None, &RulerWindow::setManualSet);
 
     figureGroup = new QActionGroup(this);
-    actFlyingRuler = make(tr("Ruler"), QKeySequence("0"), Check::On, &Gradora::setFlyingRuler);
+    actFlyingRuler = make(tr("Ruler"), QKeySequence("0"), Check::On, &RulerWindow::setFlyingRuler);
     figureGroup->addAction(actFlyingRuler);
-    using Slot = void (Gradora::*)();
-    const Slot cornerSlots[] = {&Gradora::set_M_Rectangle,     &Gradora::set_M_Square,
-                                &Gradora::set_M_Rhombus,       &Gradora::set_M_IsoscelesTriangle,
-                                &Gradora::set_M_RightTriangle, &Gradora::set_M_Circle,
-                                &Gradora::set_M_Ellipse};
-    const Slot centeredSlots[] = {&Gradora::set_S_Rectangle,     &Gradora::set_S_Square,
-                                  &Gradora::set_S_Rhombus,       &Gradora::set_S_IsoscelesTriangle,
-                                  &Gradora::set_S_RightTriangle, &Gradora::set_S_Circle,
-                                  &Gradora::set_S_Ellipse};
-    const Slot freeSlots[] = {&Gradora::set_F_Rectangle,     &Gradora::set_F_Square,
-                              &Gradora::set_F_Rhombus,       &Gradora::set_F_IsoscelesTriangle,
-                              &Gradora::set_F_RightTriangle, &Gradora::set_F_Circle,
-                              &Gradora::set_F_Ellipse};
-    const Slot ratioSlots[] = {&Gradora::set4to3Ratio,  &Gradora::set16to9Ratio, &Gradora::set5to3Ratio,
-                               &Gradora::set3to2ratio,  &Gradora::set185ratio,   &Gradora::set239ratio,
-                               &Gradora::setGoldenRatio};
+    using Slot = void (RulerWindow::*)();
+    const Slot cornerSlots[] = {&RulerWindow::set_M_Rectangle,     &RulerWindow::set_M_Square,
+                                &RulerWindow::set_M_Rhombus,       &RulerWindow::set_M_IsoscelesTriangle,
+                                &RulerWindow::set_M_RightTriangle, &RulerWindow::set_M_Circle,
+                                &RulerWindow::set_M_Ellipse};
+    const Slot centeredSlots[] = {&RulerWindow::set_S_Rectangle,     &RulerWindow::set_S_Square,
+                                  &RulerWindow::set_S_Rhombus,       &RulerWindow::set_S_IsoscelesTriangle,
+                                  &RulerWindow::set_S_RightTriangle, &RulerWindow::set_S_Circle,
+                                  &RulerWindow::set_S_Ellipse};
+    const Slot freeSlots[] = {&RulerWindow::set_F_Rectangle,     &RulerWindow::set_F_Square,
+                              &RulerWindow::set_F_Rhombus,       &RulerWindow::set_F_IsoscelesTriangle,
+                              &RulerWindow::set_F_RightTriangle, &RulerWindow::set_F_Circle,
+                              &RulerWindow::set_F_Ellipse};
+    const Slot ratioSlots[] = {&RulerWindow::set4to3Ratio,  &RulerWindow::set16to9Ratio, &RulerWindow::set5to3Ratio,
+                               &RulerWindow::set3to2ratio,  &RulerWindow::set185ratio,   &RulerWindow::set239ratio,
+                               &RulerWindow::setGoldenRatio};
     for (int i = 0; i < kShapeCount; ++i) {
         const QString shape = tr(kShapeNames[i]);
         const QString digit = QString::number(i + 1);
@@ -208,25 +208,25 @@ void Gradora::createActions()
             figureGroup->addAction(action);
     }
     actSendToCenter =
-        make(tr("Send to Center"), QKeySequence(Qt::Key_Backslash), Check::None, &Gradora::recenterPolyruler);
+        make(tr("Send to Center"), QKeySequence(Qt::Key_Backslash), Check::None, &RulerWindow::recenterPolyruler);
     actReverseAlt = make(reverseAltText(), QKeySequence("Alt+Shift+S"), Check::Off, nullptr);
 
-    actPreferences = make(tr("Preferences"), QKeySequence("Alt+,"), Check::None, &Gradora::propertiesShow);
-    actHelp = make(tr("Gradora Help"), QKeySequence("Alt+/"), Check::None, &Gradora::help);
+    actPreferences = make(tr("Preferences"), QKeySequence("Alt+,"), Check::None, &RulerWindow::propertiesShow);
+    actHelp = make(tr("Gradora Help"), QKeySequence("Alt+/"), Check::None, &RulerWindow::help);
 #if GRADORA_UPDATE_CHECK
-    actCheckUpdates = make(tr("Check for Updates"), none, Check::None, &Gradora::setCheckForUpdates);
+    actCheckUpdates = make(tr("Check for Updates"), none, Check::None, &RulerWindow::setCheckForUpdates);
 #endif
-    actOnlineInfo = make(tr("Online Info"), none, Check::None, &Gradora::onlineHelpLink);
-    actRequestFeature = make(tr("Request Feature"), none, Check::None, &Gradora::suggest);
-    actAbout = make(tr("About Gradora"), none, Check::None, &Gradora::aboutDlg);
+    actOnlineInfo = make(tr("Online Info"), none, Check::None, &RulerWindow::onlineHelpLink);
+    actRequestFeature = make(tr("Request Feature"), none, Check::None, &RulerWindow::suggest);
+    actAbout = make(tr("About Gradora"), none, Check::None, &RulerWindow::aboutDlg);
     actQuit = make(tr("Quit"), QKeySequence("Alt+Q"), Check::None, nullptr);
     connect(actQuit, &QAction::triggered, qApp, &QApplication::closeAllWindows);
 }
 
-void Gradora::createMenus()
+void RulerWindow::createMenus()
 {
     contextMenu = new QMenu();
-    connect(contextMenu, &QMenu::aboutToShow, this, &Gradora::aboutToShow);
+    connect(contextMenu, &QMenu::aboutToShow, this, &RulerWindow::aboutToShow);
 
     viewMenu = new QMenu(tr("View"));
     viewMenu->addActions({actShowFigure, actShowRotationCenter, actShowControlPoints, actBoldControlPoints,
@@ -281,7 +281,7 @@ void Gradora::createMenus()
     figureMenu->addActions({actSendToCenter, actReverseAlt});
 }
 
-void Gradora::aboutToShow()
+void RulerWindow::aboutToShow()
 {
     actCloseRuler->setEnabled(true);
     contextMenu->clear();
@@ -338,7 +338,7 @@ void Gradora::aboutToShow()
         settings->trayIcon->setContextMenu(contextMenu);
 }
 
-void Gradora::labelEntries()
+void RulerWindow::labelEntries()
 {
     // The entries that only some menus show take part too, so that no other entry's letter moves
     // when they come and go.
@@ -354,7 +354,7 @@ void Gradora::labelEntries()
     }
 }
 
-void Gradora::contextMenuEvent(QContextMenuEvent *event)
+void RulerWindow::contextMenuEvent(QContextMenuEvent *event)
 {
     if (event->reason() == QContextMenuEvent::Keyboard) {
         aboutToShow();
@@ -363,7 +363,7 @@ void Gradora::contextMenuEvent(QContextMenuEvent *event)
     contextMenuShown = true;
 }
 
-void Gradora::focusInEvent(QFocusEvent *)
+void RulerWindow::focusInEvent(QFocusEvent *)
 {
     moveEvent(nullptr);
     if (!contextMenu->isVisible()) {
@@ -375,7 +375,7 @@ void Gradora::focusInEvent(QFocusEvent *)
     }
 }
 
-void Gradora::showPreferencesOn(QWidget *page)
+void RulerWindow::showPreferencesOn(QWidget *page)
 {
     settings->displayLabelArmed = false;
     settings->show();
@@ -393,22 +393,22 @@ void Gradora::showPreferencesOn(QWidget *page)
         settings->ui->tabWidget->setCurrentWidget(page);
 }
 
-void Gradora::propertiesShow()
+void RulerWindow::propertiesShow()
 {
     showPreferencesOn(nullptr);
 }
 
-void Gradora::editUnits()
+void RulerWindow::editUnits()
 {
     showPreferencesOn(settings->ui->tab_2);
 }
 
-void Gradora::editPBUnits()
+void RulerWindow::editPBUnits()
 {
     showPreferencesOn(settings->ui->tab_5);
 }
 
-void Gradora::aboutDlg()
+void RulerWindow::aboutDlg()
 {
     settings->aboutBox->show();
     settings->aboutBox->raise();
@@ -417,20 +417,20 @@ void Gradora::aboutDlg()
     clearRememberedModifiers();
 }
 
-void Gradora::setMagnifier()
+void RulerWindow::setMagnifier()
 {
     settings->magnifier->show();
     settings->magnifier->setFocus();
 }
 
-void Gradora::startColorEditing(int target, const QColor &current)
+void RulerWindow::startColorEditing(int target, const QColor &current)
 {
     colorTarget = target;
     settings->colorTarget = target;
     colorDialog->disconnect();
     colorDialog->setCurrentColor(current);
-    connect(colorDialog, &QColorDialog::colorSelected, this, &Gradora::currentColorChanged);
-    connect(colorDialog, &QColorDialog::currentColorChanged, this, &Gradora::currentColorChanged);
+    connect(colorDialog, &QColorDialog::colorSelected, this, &RulerWindow::currentColorChanged);
+    connect(colorDialog, &QColorDialog::currentColorChanged, this, &RulerWindow::currentColorChanged);
     const QPoint remembered = colorDialog->pos();
     colorDialog->show();
     colorDialog->raise();
@@ -438,22 +438,22 @@ void Gradora::startColorEditing(int target, const QColor &current)
         colorDialog->move(remembered);
 }
 
-void Gradora::setBackgroundAction()
+void RulerWindow::setBackgroundAction()
 {
     startColorEditing(1, backgroundColor);
 }
 
-void Gradora::setRulerAction()
+void RulerWindow::setRulerAction()
 {
     startColorEditing(2, rulerColor);
 }
 
-void Gradora::setGuidesAction()
+void RulerWindow::setGuidesAction()
 {
     startColorEditing(3, guidesColor);
 }
 
-void Gradora::currentColorChanged(const QColor &color)
+void RulerWindow::currentColorChanged(const QColor &color)
 {
     switch (colorTarget) {
     case 1:
@@ -471,20 +471,20 @@ void Gradora::currentColorChanged(const QColor &color)
     repaint();
 }
 
-void Gradora::currentTransChanged(int alpha)
+void RulerWindow::currentTransChanged(int alpha)
 {
     backgroundColor.setAlpha(alpha);
     repaint();
 }
 
-void Gradora::setViewBorderAction()
+void RulerWindow::setViewBorderAction()
 {
     borderVisible = !borderVisible;
     actShowBorder->setChecked(borderVisible);
     update();
 }
 
-void Gradora::setViewFigureAction()
+void RulerWindow::setViewFigureAction()
 {
     flyingFigureVisible = !flyingFigureVisible;
     figure.visible = flyingFigureVisible;
@@ -502,14 +502,14 @@ void Gradora::setViewFigureAction()
     update();
 }
 
-void Gradora::setViewRotationCenterAction()
+void RulerWindow::setViewRotationCenterAction()
 {
     showMasterPointLines = !showMasterPointLines;
     actShowRotationCenter->setChecked(showMasterPointLines);
     update();
 }
 
-void Gradora::setViewMAction()
+void RulerWindow::setViewMAction()
 {
     noControlPoints = !noControlPoints;
     actShowControlPoints->setChecked(!noControlPoints);
@@ -517,7 +517,7 @@ void Gradora::setViewMAction()
     update();
 }
 
-void Gradora::setViewNAction()
+void RulerWindow::setViewNAction()
 {
     if (!noControlPoints)
         boldControlPoints = !boldControlPoints;
@@ -525,7 +525,7 @@ void Gradora::setViewNAction()
     update();
 }
 
-void Gradora::setViewFReadingsAction()
+void RulerWindow::setViewFReadingsAction()
 {
     if (flyingFigureVisible)
         showOnFigureReadings = !showOnFigureReadings;
@@ -533,7 +533,7 @@ void Gradora::setViewFReadingsAction()
     update();
 }
 
-void Gradora::setViewReadingsAction()
+void RulerWindow::setViewReadingsAction()
 {
     showRulerReadings = !showRulerReadings;
     actShowReadings->setChecked(showRulerReadings);
@@ -541,7 +541,7 @@ void Gradora::setViewReadingsAction()
     update();
 }
 
-void Gradora::setViewMinimalReadingsAction()
+void RulerWindow::setViewMinimalReadingsAction()
 {
     R_M_MinimalReadings = !R_M_MinimalReadings;
     if (!R_M_MinimalReadings) {
@@ -555,7 +555,7 @@ void Gradora::setViewMinimalReadingsAction()
     update();
 }
 
-void Gradora::setShowHideInfoPane()
+void RulerWindow::setShowHideInfoPane()
 {
     settings->infoPaneShown = !settings->infoPaneShown;
     actPanelSide->setEnabled(settings->infoPaneShown);
@@ -563,7 +563,7 @@ void Gradora::setShowHideInfoPane()
     moveEvent(nullptr);
 }
 
-void Gradora::setFlipToolbox()
+void RulerWindow::setFlipToolbox()
 {
     if (!settings->infoPaneShown) {
         actPanelSide->setEnabled(false);
@@ -582,7 +582,7 @@ void Gradora::setFlipToolbox()
     moveEvent(nullptr);
 }
 
-void Gradora::setSnapToScreen()
+void RulerWindow::setSnapToScreen()
 {
     snapToScreen = !snapToScreen;
     actSnapToScreen->setChecked(snapToScreen);
@@ -591,21 +591,21 @@ void Gradora::setSnapToScreen()
     moveEvent(nullptr);
 }
 
-void Gradora::setLockToScreen()
+void RulerWindow::setLockToScreen()
 {
     lockToScreen = !lockToScreen;
     actLockToScreen->setChecked(lockToScreen);
     moveEvent(nullptr);
 }
 
-void Gradora::setAntiAliasing()
+void RulerWindow::setAntiAliasing()
 {
     antiAliasing = !antiAliasing;
     actAntiAliasing->setChecked(antiAliasing);
     moveEvent(nullptr);
 }
 
-void Gradora::setZeroPoint()
+void RulerWindow::setZeroPoint()
 {
     const std::pair<QAction *, std::pair<bool, bool>> corners[] = {{actTopLeft, {true, false}},
                                                                    {actTopRight, {false, false}},
@@ -621,35 +621,35 @@ void Gradora::setZeroPoint()
     update();
 }
 
-void Gradora::setTickerTop()
+void RulerWindow::setTickerTop()
 {
     topTickerVisible = !topTickerVisible;
     actTopTicker->setChecked(topTickerVisible);
     update();
 }
 
-void Gradora::setTickerLeft()
+void RulerWindow::setTickerLeft()
 {
     leftTickerVisible = !leftTickerVisible;
     actLeftTicker->setChecked(leftTickerVisible);
     update();
 }
 
-void Gradora::setTickerRight()
+void RulerWindow::setTickerRight()
 {
     rightTickerVisible = !rightTickerVisible;
     actRightTicker->setChecked(rightTickerVisible);
     update();
 }
 
-void Gradora::setTickerBottom()
+void RulerWindow::setTickerBottom()
 {
     bottomTickerVisible = !bottomTickerVisible;
     actBottomTicker->setChecked(bottomTickerVisible);
     update();
 }
 
-void Gradora::setAllTickers(bool visible)
+void RulerWindow::setAllTickers(bool visible)
 {
     topTickerVisible = leftTickerVisible = rightTickerVisible = bottomTickerVisible = visible;
     for (QAction *action : {actTopTicker, actLeftTicker, actRightTicker, actBottomTicker})
@@ -657,24 +657,24 @@ void Gradora::setAllTickers(bool visible)
     update();
 }
 
-void Gradora::setHideAllTickers()
+void RulerWindow::setHideAllTickers()
 {
     setAllTickers(false);
 }
 
-void Gradora::setShowAllTickers()
+void RulerWindow::setShowAllTickers()
 {
     setAllTickers(true);
 }
 
-void Gradora::setCrossHair()
+void RulerWindow::setCrossHair()
 {
     crossHairVisible = !crossHairVisible;
     actCentralPoint->setChecked(crossHairVisible);
     update();
 }
 
-void Gradora::setStartFromOne()
+void RulerWindow::setStartFromOne()
 {
     rulerStartsFrom1 = true;
     actStartFromOne->setChecked(true);
@@ -682,7 +682,7 @@ void Gradora::setStartFromOne()
     update();
 }
 
-void Gradora::setStartFromZero()
+void RulerWindow::setStartFromZero()
 {
     rulerStartsFrom1 = false;
     actStartFromZero->setChecked(true);
@@ -690,45 +690,45 @@ void Gradora::setStartFromZero()
     update();
 }
 
-void Gradora::setTransparentImage()
+void RulerWindow::setTransparentImage()
 {
     transparentImage = !transparentImage;
     actTransparentImage->setChecked(transparentImage);
     update();
 }
 
-void Gradora::setShowGuides()
+void RulerWindow::setShowGuides()
 {
     showGuides = !showGuides;
     actShowGuides->setChecked(showGuides);
     update();
 }
 
-void Gradora::setHoverGuides()
+void RulerWindow::setHoverGuides()
 {
     hoverGuides = !hoverGuides;
     actHoverGuides->setChecked(hoverGuides);
     update();
 }
 
-void Gradora::setMinimalistic()
+void RulerWindow::setMinimalistic()
 {
     bottmRightLabel = !bottmRightLabel;
     actBottomRightLabels->setChecked(bottmRightLabel);
     update();
 }
 
-void Gradora::invertAlt()
+void RulerWindow::invertAlt()
 {
     actReverseAlt->setChecked(!actReverseAlt->isChecked());
 }
 
-void Gradora::setMPix()
+void RulerWindow::setMPix()
 {
     update();
 }
 
-void Gradora::setPictureEntriesEnabled(bool enabled)
+void RulerWindow::setPictureEntriesEnabled(bool enabled)
 {
     for (QAction *action : {actStretchImage, actProportional, actActualSize, actClearImage,
                             actRulerToImageSize, actTransparentImage})

@@ -3,13 +3,13 @@
 
 #pragma once
 
-#include "figuremodel.h"
-#include "hittest.h"
-#include "modifierlatch.h"
-#include "readingtext.h"
-#include "ticklayout.h"
-#include "unitscale.h"
-#include "wheelsteps.h"
+#include "figure/figuremodel.h"
+#include "ruler/hittest.h"
+#include "ruler/modifierlatch.h"
+#include "render/readingtext.h"
+#include "render/ticklayout.h"
+#include "render/unitscale.h"
+#include "ruler/wheelsteps.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -33,11 +33,11 @@ class QMenu;
 class QPainter;
 struct RulerPaintCache;
 class Settings;
-class rulerSettings;
+class InfoPanel;
 
 // The ruler window: a frameless, translucent top-level window with scales on its edges, guides,
 // readings and the flying figure. Its implementation is split by topic over several files.
-class Gradora : public QWidget
+class RulerWindow : public QWidget
 {
     Q_OBJECT
 public:
@@ -46,8 +46,8 @@ public:
     static constexpr int kNewRulerOffset = 50;
     static constexpr int kSnapDistance = 25;
 
-    explicit Gradora(QWidget *parent = nullptr);
-    ~Gradora() override;
+    explicit RulerWindow(QWidget *parent = nullptr);
+    ~RulerWindow() override;
 
     QSize sizeHint() const override;
 
@@ -86,7 +86,7 @@ public:
     // Links to the shared objects (not owned).
     Settings *settings = nullptr;
     QColorDialog *colorDialog = nullptr;
-    rulerSettings *infoPanel = nullptr;
+    InfoPanel *infoPanel = nullptr;
 
     // Display options (persisted).
     bool zeroAtLeft = true;

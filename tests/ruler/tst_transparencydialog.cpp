@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "gradora.h"
-#include "settings.h"
+#include "ruler/rulerwindow.h"
+#include "prefs/settings.h"
 #include "testsupport.h"
-#include "transparency.h"
-#include "ui_transparency.h"
+#include "ruler/transparencydialog.h"
+#include "ui_transparencydialog.h"
 
 #include <QPushButton>
 #include <QTimer>
@@ -43,11 +43,11 @@ private Q_SLOTS:
     void reopenedByAnotherRuler();
 
 private:
-    Gradora *makeRuler();
-    Seen runDialog(Gradora *ruler, const std::function<void(transparency *)> &whileOpen, Close close);
+    RulerWindow *makeRuler();
+    Seen runDialog(RulerWindow *ruler, const std::function<void(TransparencyDialog *)> &whileOpen, Close close);
 
     std::unique_ptr<Settings> m_settings;
-    QList<Gradora *> m_rulers;
+    QList<RulerWindow *> m_rulers;
 };
 
 void TestTransparency::init()
@@ -64,9 +64,9 @@ void TestTransparency::cleanup()
     m_settings.reset();
 }
 
-Gradora *TestTransparency::makeRuler()
+RulerWindow *TestTransparency::makeRuler()
 {
-    auto *ruler = new Gradora(nullptr);
+    auto *ruler = new RulerWindow(nullptr);
     ruler->attachTo(m_settings.get());
     ruler->setGeometry(100, 100, 300, 200);
     ruler->show();
@@ -76,11 +76,11 @@ Gradora *TestTransparency::makeRuler()
     return ruler;
 }
 
-Seen TestTransparency::runDialog(Gradora *ruler, const std::function<void(transparency *)> &whileOpen,
+Seen TestTransparency::runDialog(RulerWindow *ruler, const std::function<void(TransparencyDialog *)> &whileOpen,
                                  Close close)
 {
     Seen seen;
-    transparency *dialog = m_settings->transparencyDialog;
+    TransparencyDialog *dialog = m_settings->transparencyDialog;
     QTimer::singleShot(0, dialog, [&] {
         if (whileOpen)
             whileOpen(dialog);
@@ -123,12 +123,12 @@ void TestTransparency::openingAndClosing()
     QFETCH(int, opening);
     QFETCH(int, slideTo);
     QFETCH(Close, close);
-    Gradora *ruler = makeRuler();
+    RulerWindow *ruler = makeRuler();
     // Set without a repaint: painting would raise an alpha below 25 before the dialog opens.
     ruler->backgroundColor.setAlpha(opening);
     const Seen seen = runDialog(
         ruler,
-        [&](transparency *dialog) {
+        [&](TransparencyDialog *dialog) {
             if (slideTo != 0)
                 dialog->ui->horizontalSlider->setValue(slideTo);
         },
@@ -143,13 +143,13 @@ void TestTransparency::openingAndClosing()
 void TestTransparency::reopenedByAnotherRuler()
 {
     // The second opening drops the first ruler's live connection but keeps the box driving the slider.
-    Gradora *first = makeRuler();
-    Gradora *second = makeRuler();
+    RulerWindow *first = makeRuler();
+    RulerWindow *second = makeRuler();
     first->backgroundColor.setAlpha(100);
     second->backgroundColor.setAlpha(140);
     runDialog(first, {}, Close::Ok);
     const Seen seen = runDialog(
-        second, [](transparency *dialog) { dialog->ui->spinBox->setValue(90); }, Close::Ok);
+        second, [](TransparencyDialog *dialog) { dialog->ui->spinBox->setValue(90); }, Close::Ok);
     QCOMPARE(seen.slider, 90);
     QCOMPARE(seen.rulerAlpha, 90);
     QCOMPARE(first->backgroundColor.alpha(), 100);
@@ -158,4 +158,4 @@ void TestTransparency::reopenedByAnotherRuler()
 }
 
 GRADORA_TEST_MAIN(TestTransparency)
-#include "tst_transparency.moc"
+#include "tst_transparencydialog.moc"

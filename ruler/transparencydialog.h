@@ -7,21 +7,21 @@
 #include <QList>
 
 namespace Ui {
-class transparency;
+class TransparencyDialog;
 }
 class QSpinBox;
 
 // The "Transparency" dialog, one object shared by all rulers: a spin box and a slider from 10 to
 // 255 that mirror each other. The ruler that opens it follows the spin box live.
-class transparency : public QDialog
+class TransparencyDialog : public QDialog
 {
     Q_OBJECT
 public:
     static constexpr int kMinimumAlpha = 10;
     static constexpr int kMaximumAlpha = 255;
 
-    explicit transparency(QWidget *parent = nullptr);
-    ~transparency() override;
+    explicit TransparencyDialog(QWidget *parent = nullptr);
+    ~TransparencyDialog() override;
 
     // Remembers the opening alpha and shows it (at least 10) in both controls.
     void setValue(int alpha);
@@ -36,7 +36,7 @@ public:
     int value = 0;
     int initialValue = 0;
 
-    Ui::transparency *ui = nullptr;
+    Ui::TransparencyDialog *ui = nullptr;
 
 public Q_SLOTS:
     void on_spinBox_valueChanged(int alpha);

@@ -7,12 +7,12 @@
 
 // The text of the about box: a press anywhere on it closes the box, and a press on a link first
 // opens that link.
-class myLabel : public QLabel
+class LinkLabel : public QLabel
 {
     Q_OBJECT
 public:
-    explicit myLabel(QWidget *parent = nullptr);
-    myLabel(const QString &text, QWidget *parent = nullptr);
+    explicit LinkLabel(QWidget *parent = nullptr);
+    LinkLabel(const QString &text, QWidget *parent = nullptr);
 
     // The dialog that a press closes.
     QWidget *parentDialog = nullptr;

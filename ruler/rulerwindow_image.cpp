@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The picture laid under the ruler.
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
-#include "appidentity.h"
-#include "pictureloader.h"
-#include "pictureplacement.h"
-#include "programkeys.h"
-#include "programstore.h"
-#include "topmessage.h"
+#include "app/appidentity.h"
+#include "render/pictureloader.h"
+#include "render/pictureplacement.h"
+#include "prefs/programkeys.h"
+#include "prefs/programstore.h"
+#include "prefs/topmessage.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,19 +19,19 @@
 #include <QPainter>
 #include <QSettings>
 
-std::function<QString(QWidget *, const QString &, const QString &)> Gradora::askPictureFile =
+std::function<QString(QWidget *, const QString &, const QString &)> RulerWindow::askPictureFile =
     [](QWidget *parent, const QString &caption, const QString &folder) {
         return QFileDialog::getOpenFileName(parent, caption, folder);
     };
 
-std::function<void(QWidget *, const QString &, const QString &)> Gradora::reportPictureFailure =
+std::function<void(QWidget *, const QString &, const QString &)> RulerWindow::reportPictureFailure =
     [](QWidget *parent, const QString &title, const QString &text) {
         QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
         TopMessage::dress(box);
         box.exec();
     };
 
-bool Gradora::loadPicture(const QString &path)
+bool RulerWindow::loadPicture(const QString &path)
 {
     image = PictureLoader::load(path).image;
     if (image.isNull()) {
@@ -45,7 +45,7 @@ bool Gradora::loadPicture(const QString &path)
 }
 
 // "Stretch Image" and "Actual Size" act as a pair; "Proportional" only matters when stretched.
-void Gradora::showPictureChoice()
+void RulerWindow::showPictureChoice()
 {
     actStretchImage->setChecked(stretchImage);
     actActualSize->setChecked(!stretchImage);
@@ -55,7 +55,7 @@ void Gradora::showPictureChoice()
         actProportional->setChecked(proportionalImage);
 }
 
-void Gradora::setOpenImage()
+void RulerWindow::setOpenImage()
 {
     ProgramStore::selectFormat();
     QSettings store;
@@ -76,7 +76,7 @@ void Gradora::setOpenImage()
     update();
 }
 
-void Gradora::setClearImage()
+void RulerWindow::setClearImage()
 {
     image = QImage();
     imageFile.clear();
@@ -84,27 +84,27 @@ void Gradora::setClearImage()
     update();
 }
 
-void Gradora::setStretchImage()
+void RulerWindow::setStretchImage()
 {
     stretchImage = true;
     showPictureChoice();
     update();
 }
 
-void Gradora::setProportional()
+void RulerWindow::setProportional()
 {
     proportionalImage = !proportionalImage;
     setStretchImage();
 }
 
-void Gradora::setActualSize()
+void RulerWindow::setActualSize()
 {
     stretchImage = false;
     showPictureChoice();
     update();
 }
 
-void Gradora::setRulerToImageSize()
+void RulerWindow::setRulerToImageSize()
 {
     setActualSize();
     // Without a picture the window would shrink to nothing.
@@ -116,7 +116,7 @@ void Gradora::setRulerToImageSize()
     update();
 }
 
-void Gradora::drawPicture(QPainter &painter) const
+void RulerWindow::drawPicture(QPainter &painter) const
 {
     if (image.isNull())
         return;

@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The window's shape where no compositing manager makes its body translucent.
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
-#include "compositorwatch.h"
-#include "figurereadings.h"
-#include "inkmask.h"
-#include "pointerrules.h"
-#include "rulershape.h"
-#include "settings.h"
+#include "ruler/compositorwatch.h"
+#include "figure/figurereadings.h"
+#include "render/inkmask.h"
+#include "ruler/pointerrules.h"
+#include "render/rulershape.h"
+#include "prefs/settings.h"
 
 #include <QAction>
 #include <QDataStream>
@@ -22,7 +22,7 @@ namespace {
 constexpr int kHandleReach = PointerRules::kControlPointReach;
 } // namespace
 
-QRegion Gradora::shapeRegion() const
+QRegion RulerWindow::shapeRegion() const
 {
     InkMask mask(size(), logicalDpiY());
     const TickFrame frame{size(), zeroAtLeft, zeroAtBottom, rulerStartsFrom1};
@@ -45,7 +45,7 @@ QRegion Gradora::shapeRegion() const
 
 // Everything the shape is made from. Equal signatures give equal shapes, so a repaint that changed
 // nothing of it (a pointer moving over the body) costs no new shape.
-QByteArray Gradora::shapeSignature() const
+QByteArray RulerWindow::shapeSignature() const
 {
     QByteArray signature;
     QDataStream out(&signature, QIODevice::WriteOnly);
@@ -70,7 +70,7 @@ QByteArray Gradora::shapeSignature() const
     return signature;
 }
 
-void Gradora::noteShapeAfterPaint()
+void RulerWindow::noteShapeAfterPaint()
 {
     if (shapeUpdatePending || CompositorWatch::instance()->isRunning())
         return;
@@ -78,10 +78,10 @@ void Gradora::noteShapeAfterPaint()
         return;
     // Shaped after the paint, not inside it.
     shapeUpdatePending = true;
-    QTimer::singleShot(0, this, &Gradora::updateShape);
+    QTimer::singleShot(0, this, &RulerWindow::updateShape);
 }
 
-void Gradora::updateShape()
+void RulerWindow::updateShape()
 {
     shapeUpdatePending = false;
     if (CompositorWatch::instance()->isRunning()) {

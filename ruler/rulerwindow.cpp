@@ -2,16 +2,16 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // Construction, joining the preferences, persistence, and the life of a ruler window.
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
-#include "compositorwatch.h"
-#include "geometryrule.h"
-#include "programstore.h"
-#include "rulerkeys.h"
-#include "rulersettings.h"
-#include "screenplacement.h"
-#include "settings.h"
-#include "storevalues.h"
+#include "ruler/compositorwatch.h"
+#include "ruler/geometryrule.h"
+#include "prefs/programstore.h"
+#include "ruler/rulerkeys.h"
+#include "ruler/infopanel.h"
+#include "ruler/screenplacement.h"
+#include "prefs/settings.h"
+#include "prefs/storevalues.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,7 +24,7 @@
 
 using namespace StoreValues;
 
-Gradora::Gradora(QWidget *parent)
+RulerWindow::RulerWindow(QWidget *parent)
     : QWidget(parent,
               Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint)
 {
@@ -43,10 +43,10 @@ Gradora::Gradora(QWidget *parent)
     figure.createInitialFigure(size());
     readOptions();
 
-    connect(CompositorWatch::instance(), &CompositorWatch::runningChanged, this, &Gradora::updateShape);
+    connect(CompositorWatch::instance(), &CompositorWatch::runningChanged, this, &RulerWindow::updateShape);
 }
 
-Gradora::~Gradora()
+RulerWindow::~RulerWindow()
 {
     if (settings)
         settings->rulers.removeAll(this);
@@ -59,12 +59,12 @@ Gradora::~Gradora()
     delete figureMenu;
 }
 
-QSize Gradora::sizeHint() const
+QSize RulerWindow::sizeHint() const
 {
     return {kDefaultWidth, kDefaultHeight};
 }
 
-void Gradora::readOptions()
+void RulerWindow::readOptions()
 {
     ProgramStore::selectFormat();
     const QSettings store;
@@ -149,7 +149,7 @@ void Gradora::readOptions()
     update();
 }
 
-void Gradora::attachTo(Settings *preferences)
+void RulerWindow::attachTo(Settings *preferences)
 {
     settings = preferences;
     settings->rulers.append(this);
@@ -170,7 +170,7 @@ void Gradora::attachTo(Settings *preferences)
     aboutToShow();
 }
 
-void Gradora::restoreFirstRuler()
+void RulerWindow::restoreFirstRuler()
 {
     ProgramStore::selectFormat();
     QSettings store;
@@ -203,7 +203,7 @@ void Gradora::restoreFirstRuler()
     setFocus();
 }
 
-void Gradora::saveSettings()
+void RulerWindow::saveSettings()
 {
     ProgramStore::selectFormat();
     QSettings store;
@@ -250,7 +250,7 @@ void Gradora::saveSettings()
         settings->saveProgramSettings();
 }
 
-void Gradora::showEvent(QShowEvent *event)
+void RulerWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (settings && settings->isVisible()) {
@@ -263,16 +263,16 @@ void Gradora::showEvent(QShowEvent *event)
     }
 }
 
-void Gradora::clearRememberedModifiers()
+void RulerWindow::clearRememberedModifiers()
 {
     altState = false;
     shiftState = false;
 }
 
-void Gradora::newRuler()
+void RulerWindow::newRuler()
 {
     clearRememberedModifiers();
-    auto *ruler = new Gradora(nullptr);
+    auto *ruler = new RulerWindow(nullptr);
     colorDialog->disconnect();
     ruler->attachTo(settings);
 
@@ -301,7 +301,7 @@ void Gradora::newRuler()
     ruler->setFocus();
 }
 
-void Gradora::closeRuler()
+void RulerWindow::closeRuler()
 {
     saveSettings();
     disconnect(this, nullptr, nullptr, nullptr);
@@ -323,7 +323,7 @@ void Gradora::closeRuler()
     viewMenu = unitMenu = startPointMenu = imageMenu = toolsMenu = figureMenu = nullptr;
 
     settings->rulers.removeOne(this);
-    Gradora *next = settings->rulers.last();
+    RulerWindow *next = settings->rulers.last();
     next->activateWindow();
     next->raise();
     next->setFocus();
@@ -331,7 +331,7 @@ void Gradora::closeRuler()
     deleteLater();
 }
 
-void Gradora::closeEvent(QCloseEvent *event)
+void RulerWindow::closeEvent(QCloseEvent *event)
 {
     closeRuler();
     event->accept();

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "gradora.h"
-#include "positionlimits.h"
-#include "setpos.h"
-#include "settings.h"
+#include "ruler/rulerwindow.h"
+#include "ruler/positionlimits.h"
+#include "ruler/positiondialog.h"
+#include "prefs/settings.h"
 #include "testsupport.h"
-#include "ui_setpos.h"
+#include "ui_positiondialog.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -48,13 +48,13 @@ private Q_SLOTS:
     void wideEnoughForItsTitle();
 
 private:
-    Gradora *makeRuler(const QRect &geometry);
+    RulerWindow *makeRuler(const QRect &geometry);
     // Opens the dialog on the ruler; `whileOpen` edits it, then the dialog is closed with OK or Cancel.
-    Seen runDialog(Gradora *ruler, const std::function<void(setpos *)> &whileOpen,
+    Seen runDialog(RulerWindow *ruler, const std::function<void(PositionDialog *)> &whileOpen,
                    QDialogButtonBox::StandardButton closeWith);
 
     std::unique_ptr<Settings> m_settings;
-    QList<Gradora *> m_rulers;
+    QList<RulerWindow *> m_rulers;
 };
 
 void TestSetpos::init()
@@ -71,9 +71,9 @@ void TestSetpos::cleanup()
     m_settings.reset();
 }
 
-Gradora *TestSetpos::makeRuler(const QRect &geometry)
+RulerWindow *TestSetpos::makeRuler(const QRect &geometry)
 {
-    auto *ruler = new Gradora(nullptr);
+    auto *ruler = new RulerWindow(nullptr);
     ruler->attachTo(m_settings.get());
     ruler->setGeometry(geometry);
     ruler->show();
@@ -84,11 +84,11 @@ Gradora *TestSetpos::makeRuler(const QRect &geometry)
     return ruler;
 }
 
-Seen TestSetpos::runDialog(Gradora *ruler, const std::function<void(setpos *)> &whileOpen,
+Seen TestSetpos::runDialog(RulerWindow *ruler, const std::function<void(PositionDialog *)> &whileOpen,
                            QDialogButtonBox::StandardButton closeWith)
 {
     Seen seen;
-    setpos *dialog = m_settings->positionDialog;
+    PositionDialog *dialog = m_settings->positionDialog;
     QTimer::singleShot(0, dialog, [&] {
         seen.leftMinimum = dialog->ui->spinBox->minimum();
         seen.leftMaximum = dialog->ui->spinBox->maximum();
@@ -143,10 +143,10 @@ void TestSetpos::limits()
 void TestSetpos::leftAndTopStopBeforeTheDisplayEdge()
 {
     const QRect opening(100, 100, 300, 200);
-    Gradora *ruler = makeRuler(opening);
+    RulerWindow *ruler = makeRuler(opening);
     const Seen seen = runDialog(
         ruler,
-        [](setpos *dialog) {
+        [](PositionDialog *dialog) {
             dialog->ui->spinBox->setValue(5000);
             dialog->ui->spinBox_2->setValue(5000);
         },
@@ -163,7 +163,7 @@ void TestSetpos::leftAndTopStopBeforeTheDisplayEdge()
 void TestSetpos::windowLeftOfTheDisplayMovesOnAndBack()
 {
     const QRect opening(-10, 100, 300, 200);
-    Gradora *ruler = makeRuler(opening);
+    RulerWindow *ruler = makeRuler(opening);
     QCOMPARE(ruler->x(), -10);
     // A box that already shows 0 gives no signal when set to 0 again; the window must move all the same.
     m_settings->positionDialog->ui->spinBox->setValue(0);
@@ -197,10 +197,10 @@ void TestSetpos::edits()
 {
     QFETCH(QRect, typed);
     QFETCH(int, closeWith);
-    Gradora *ruler = makeRuler(QRect(100, 100, 300, 200));
+    RulerWindow *ruler = makeRuler(QRect(100, 100, 300, 200));
     const Seen seen = runDialog(
         ruler,
-        [&](setpos *dialog) {
+        [&](PositionDialog *dialog) {
             dialog->ui->spinBox->setValue(typed.x());
             dialog->ui->spinBox_2->setValue(typed.y());
             dialog->ui->spinBox_3->setValue(typed.width());
@@ -215,7 +215,7 @@ void TestSetpos::edits()
 void TestSetpos::windowOnTheSecondDisplayStaysThere()
 {
     const QRect opening(2500, 300, 300, 200);
-    Gradora *ruler = makeRuler(opening);
+    RulerWindow *ruler = makeRuler(opening);
     QCOMPARE(ruler->displayIndex, 1);
     const Seen seen = runDialog(ruler, {}, QDialogButtonBox::Ok);
     QCOMPARE(seen.leftMinimum, 1920);
@@ -226,14 +226,14 @@ void TestSetpos::windowOnTheSecondDisplayStaysThere()
 
 void TestSetpos::fullScreenChangesNothing()
 {
-    Gradora *ruler = makeRuler(QRect(100, 100, 300, 200));
+    RulerWindow *ruler = makeRuler(QRect(100, 100, 300, 200));
     ruler->setFullScreen();
     QVERIFY(ruler->fullScreen);
     QTRY_COMPARE(ruler->geometry(), kFirstDisplay);
     const QRect full = ruler->geometry();
     const Seen seen = runDialog(
         ruler,
-        [](setpos *dialog) {
+        [](PositionDialog *dialog) {
             dialog->ui->spinBox->setValue(40);
             dialog->ui->spinBox_3->setValue(500);
         },
@@ -260,7 +260,7 @@ void TestSetpos::wideEnoughForItsTitle()
     font.setPointSize(pointSize);
     QApplication::setFont(font);
 
-    setpos dialog;
+    PositionDialog dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QFont bold = dialog.font();
@@ -294,4 +294,4 @@ int main(int argc, char **argv)
     return QTest::qExec(&tc, argc, argv);
 }
 
-#include "tst_setpos.moc"
+#include "tst_positiondialog.moc"

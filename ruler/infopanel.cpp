@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "rulersettings.h"
+#include "ruler/infopanel.h"
 
-#include "gradora.h"
+#include "ruler/rulerwindow.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -21,7 +21,7 @@ constexpr int kMinimumWidth = 170;
 constexpr int kFigurePartGap = 6;
 } // namespace
 
-rulerSettings::rulerSettings(QWidget *parent)
+InfoPanel::InfoPanel(QWidget *parent)
     : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint)
 {
     setObjectName(QStringLiteral("rulerSettings"));
@@ -77,7 +77,7 @@ rulerSettings::rulerSettings(QWidget *parent)
     fitToContent();
 }
 
-void rulerSettings::updateTexts()
+void InfoPanel::updateTexts()
 {
     for (int i = 0; i < RulerReadingCount; ++i)
         m_rulerLabels[i]->setText(rulerTexts[i]);
@@ -115,7 +115,7 @@ void rulerSettings::updateTexts()
     fitToContent();
 }
 
-void rulerSettings::hideFigurePart()
+void InfoPanel::hideFigurePart()
 {
     m_figureHeader->hide();
     for (QLabel *label : m_figureLabels)
@@ -124,7 +124,7 @@ void rulerSettings::hideFigurePart()
     fitToContent();
 }
 
-void rulerSettings::fitToContent()
+void InfoPanel::fitToContent()
 {
     QLayout *box = layout();
     box->activate();
@@ -134,27 +134,27 @@ void rulerSettings::fitToContent()
         resize(fitted);
 }
 
-void rulerSettings::placeBeside(const QRect &ruler, const QRect &screen, ScreenPlacement::PanelSide side,
+void InfoPanel::placeBeside(const QRect &ruler, const QRect &screen, ScreenPlacement::PanelSide side,
                                 int gap)
 {
     m_placement = Placement{ruler, screen, side, gap};
     place();
 }
 
-void rulerSettings::place()
+void InfoPanel::place()
 {
     if (m_placement)
         move(ScreenPlacement::panelPosition(m_placement->ruler, size(), m_placement->screen,
                                             m_placement->side, m_placement->gap));
 }
 
-void rulerSettings::resizeEvent(QResizeEvent *event)
+void InfoPanel::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     place();
 }
 
-void rulerSettings::paintEvent(QPaintEvent *event)
+void InfoPanel::paintEvent(QPaintEvent *event)
 {
     QDialog::paintEvent(event);
     QPainter painter(this);
@@ -163,19 +163,19 @@ void rulerSettings::paintEvent(QPaintEvent *event)
     painter.drawRect(QRect(0, 0, width() - 2, height() - 2));
 }
 
-void rulerSettings::mousePressEvent(QMouseEvent *event)
+void InfoPanel::mousePressEvent(QMouseEvent *event)
 {
     if (owner)
         pressOffset = event->globalPosition().toPoint() - owner->frameGeometry().topLeft();
 }
 
-void rulerSettings::mouseMoveEvent(QMouseEvent *event)
+void InfoPanel::mouseMoveEvent(QMouseEvent *event)
 {
     if (owner && (event->buttons() & Qt::LeftButton))
         owner->moveSnapped(event->globalPosition().toPoint() - pressOffset);
 }
 
-void rulerSettings::mouseReleaseEvent(QMouseEvent *)
+void InfoPanel::mouseReleaseEvent(QMouseEvent *)
 {
     if (owner) {
         owner->activateWindow();

@@ -8,12 +8,12 @@
 #include <QUrl>
 
 namespace Ui {
-class about;
+class AboutDialog;
 }
-class myLabel;
+class LinkLabel;
 
-// The about box, one object that the rulers show again and again. A click anywhere closes it.
-class about : public QDialog
+// The About box, one object that the rulers show again and again. A click anywhere closes it.
+class AboutDialog : public QDialog
 {
     Q_OBJECT
 public:
@@ -30,16 +30,16 @@ public:
         QUrl toolkitLicense;
     };
 
-    explicit about(QWidget *parent = nullptr);
-    ~about() override;
+    explicit AboutDialog(QWidget *parent = nullptr);
+    ~AboutDialog() override;
 
     // The facts of this build on the system it runs on.
     static Facts currentFacts();
     // The rich text of the box.
     static QString text(const Facts &facts);
 
-    myLabel *textLabel = nullptr;
-    Ui::about *ui = nullptr;
+    LinkLabel *textLabel = nullptr;
+    Ui::AboutDialog *ui = nullptr;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "transparency.h"
+#include "ruler/transparencydialog.h"
 
-#include "ui_transparency.h"
+#include "ui_transparencydialog.h"
 
-transparency::transparency(QWidget *parent) : QDialog(parent), ui(new Ui::transparency)
+TransparencyDialog::TransparencyDialog(QWidget *parent) : QDialog(parent), ui(new Ui::TransparencyDialog)
 {
     ui->setupUi(this);
     setWindowTitle(tr("Transparency"));
@@ -14,30 +14,30 @@ transparency::transparency(QWidget *parent) : QDialog(parent), ui(new Ui::transp
     ui->horizontalSlider->setRange(kMinimumAlpha, kMaximumAlpha);
 }
 
-transparency::~transparency()
+TransparencyDialog::~TransparencyDialog()
 {
     delete ui;
 }
 
-void transparency::setValue(int alpha)
+void TransparencyDialog::setValue(int alpha)
 {
     initialValue = alpha;
     ui->spinBox->setValue(alpha);
     ui->horizontalSlider->setValue(alpha);
 }
 
-QSpinBox *transparency::spinBox() const
+QSpinBox *TransparencyDialog::spinBox() const
 {
     return ui->spinBox;
 }
 
-void transparency::followWith(const QList<QMetaObject::Connection> &connections)
+void TransparencyDialog::followWith(const QList<QMetaObject::Connection> &connections)
 {
     dropFollower();
     m_followerConnections = connections;
 }
 
-void transparency::dropFollower()
+void TransparencyDialog::dropFollower()
 {
     for (const QMetaObject::Connection &connection : std::as_const(m_followerConnections))
         disconnect(connection);
@@ -45,22 +45,22 @@ void transparency::dropFollower()
 }
 
 // The controls only signal real changes, which ends the echo between them.
-void transparency::on_spinBox_valueChanged(int alpha)
+void TransparencyDialog::on_spinBox_valueChanged(int alpha)
 {
     ui->horizontalSlider->setValue(alpha);
 }
 
-void transparency::on_horizontalSlider_valueChanged(int alpha)
+void TransparencyDialog::on_horizontalSlider_valueChanged(int alpha)
 {
     ui->spinBox->setValue(alpha);
 }
 
-void transparency::on_buttonBox_accepted()
+void TransparencyDialog::on_buttonBox_accepted()
 {
     value = ui->spinBox->value();
 }
 
-void transparency::reject()
+void TransparencyDialog::reject()
 {
     value = initialValue;
     QDialog::reject();
