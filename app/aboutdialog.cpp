@@ -3,7 +3,7 @@
 
 #include "app/aboutdialog.h"
 
-#include "app/appidentity.h"
+#include "prefs/appidentity.h"
 #include "app/helplinks.h"
 #include "app/linklabel.h"
 #include "ui_aboutdialog.h"

@@ -23,6 +23,7 @@
 #include <QSettings>
 #if GRADORA_UPDATE_CHECK
 #include <QNetworkAccessManager>
+#include <QNetworkReply>
 #endif
 
 RulerHub::RulerHub(QObject *parent) : QObject(parent), m_showMessage(&TopMessage::show)

@@ -27,7 +27,7 @@ public:
     // Shows the dialog in the middle of the primary screen, on the Shortcuts page or on `page`.
     void showPage(PreferencesPage page);
     // The label that names a monitor when its row is chosen.
-    const DisplayLabel *displayLabel() const { return m_displayLabel; }
+    DisplayLabel *displayLabel() const { return m_displayLabel; }
     // Shows a refusal of a table edit; the tests replace it.
     void setMessageHandler(std::function<void(const QString &)> handler) { m_showMessage = std::move(handler); }
 

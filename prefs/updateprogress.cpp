@@ -3,7 +3,7 @@
 
 #include "prefs/updateprogress.h"
 
-#include "app/appidentity.h"
+#include "prefs/appidentity.h"
 
 #include <QCoreApplication>
 #include <QNetworkReply>

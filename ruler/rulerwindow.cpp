@@ -10,7 +10,7 @@
 #include "ruler/rulerkeys.h"
 #include "ruler/infopanel.h"
 #include "ruler/screenplacement.h"
-#include "prefs/settings.h"
+#include "ruler/rulershared.h"
 #include "prefs/storevalues.h"
 
 #include <QAction>
@@ -48,8 +48,8 @@ RulerWindow::RulerWindow(QWidget *parent)
 
 RulerWindow::~RulerWindow()
 {
-    if (settings)
-        settings->rulers.removeAll(this);
+    if (shared)
+        shared->rulers.removeAll(this);
     delete contextMenu;
     delete viewMenu;
     delete unitMenu;
@@ -149,18 +149,28 @@ void RulerWindow::readOptions()
     update();
 }
 
-void RulerWindow::attachTo(Settings *preferences)
+void RulerWindow::attachTo(RulerShared *rulerShared)
 {
-    settings = preferences;
-    settings->rulers.append(this);
+    shared = rulerShared;
+    preferences = shared->preferences;
+    shared->rulers.append(this);
 
-    colorDialog = settings->colorDialog;
+    colorDialog = shared->colorDialog;
     colorDialog->setCurrentColor(backgroundColor);
 
-    infoPanel = settings->infoPanel;
-    settings->toolboxPosition = toolboxPosition;
+    infoPanel = shared->infoPanel;
+    preferences->setPanelSide(toolboxPosition == 1 ? Preferences::PanelSide::Left : Preferences::PanelSide::Right);
 
-    backgroundColor = backgroundPalette.at(settings->takeNextColorIndex(int(backgroundPalette.size())));
+    backgroundColor = backgroundPalette.at(preferences->takeNextColorIndex(int(backgroundPalette.size())));
+    // A unit edit in the preferences shows at once; a broken unit falls back to pixels.
+    auto followTables = [this] {
+        recomputeScale();
+        aboutToShow();
+        update();
+    };
+    connect(preferences, &Preferences::unitsChanged, this, followTables);
+    connect(preferences, &Preferences::displaysChanged, this, followTables);
+    connect(preferences, &Preferences::optionsChanged, this, qOverload<>(&QWidget::update));
 
     if (stayOnTop) {
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
@@ -246,17 +256,12 @@ void RulerWindow::saveSettings()
     store.setValue(RulerKeys::guidesColor, guidesColor);
     store.sync();
 
-    if (settings)
-        settings->saveProgramSettings();
+    emit settingsSaved();
 }
 
 void RulerWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (settings && settings->isVisible()) {
-        recomputeScale();
-        aboutToShow();
-    }
     if (centerFigureOnShow) {
         recenterPolyruler();
         centerFigureOnShow = false;
@@ -272,47 +277,46 @@ void RulerWindow::clearRememberedModifiers()
 void RulerWindow::newRuler()
 {
     clearRememberedModifiers();
-    auto *ruler = new RulerWindow(nullptr);
-    colorDialog->disconnect();
-    ruler->attachTo(settings);
+    emit newRulerRequested();
+}
 
+void RulerWindow::openBeside(const RulerWindow &source)
+{
     if (colorDialog->isVisible()) {
-        switch (colorTarget) {
+        switch (source.colorTarget) {
         case 1:
-            ruler->setBackgroundAction();
+            setBackgroundAction();
             break;
         case 2:
-            ruler->setRulerAction();
+            setRulerAction();
             break;
         case 3:
-            ruler->setGuidesAction();
+            setGuidesAction();
             break;
         default:
             break;
         }
     }
 
-    ruler->clearRememberedModifiers();
-    ruler->placeWindow(QRect(pos() + QPoint(kNewRulerOffset, kNewRulerOffset), ruler->sizeHint()));
-    ruler->show();
-    ruler->aboutToShow();
-    ruler->activateWindow();
-    ruler->raise();
-    ruler->setFocus();
+    clearRememberedModifiers();
+    placeWindow(QRect(source.pos() + QPoint(kNewRulerOffset, kNewRulerOffset), sizeHint()));
+    show();
+    aboutToShow();
+    activateWindow();
+    raise();
+    setFocus();
 }
 
 void RulerWindow::closeRuler()
 {
     saveSettings();
-    disconnect(this, nullptr, nullptr, nullptr);
-
-    if (!settings || settings->rulers.size() < 2) {
+    if (!shared || shared->rulers.size() < 2) {
         // The last ruler ends the program; it stays in the list until the end.
-        if (settings && settings->trayIcon)
-            settings->trayIcon->hide();
-        QCoreApplication::quit();
+        emit quitRequested();
+        disconnect(this, nullptr, nullptr, nullptr);
         return;
     }
+    disconnect(this, nullptr, nullptr, nullptr);
 
     delete viewMenu;
     delete unitMenu;
@@ -322,8 +326,8 @@ void RulerWindow::closeRuler()
     delete figureMenu;
     viewMenu = unitMenu = startPointMenu = imageMenu = toolsMenu = figureMenu = nullptr;
 
-    settings->rulers.removeOne(this);
-    RulerWindow *next = settings->rulers.last();
+    shared->rulers.removeOne(this);
+    RulerWindow *next = shared->rulers.last();
     next->activateWindow();
     next->raise();
     next->setFocus();

@@ -9,6 +9,7 @@
 #include "render/readingtext.h"
 #include "render/ticklayout.h"
 #include "render/unitscale.h"
+#include "prefs/preferences.h"
 #include "ruler/wheelsteps.h"
 
 #include <QByteArray>
@@ -32,7 +33,8 @@ class QColorDialog;
 class QMenu;
 class QPainter;
 struct RulerPaintCache;
-class Settings;
+struct RulerShared;
+class QUrl;
 class InfoPanel;
 
 // The ruler window: a frameless, translucent top-level window with scales on its edges, guides,
@@ -51,9 +53,12 @@ public:
 
     QSize sizeHint() const override;
 
-    // Joins the preferences object: takes the shared windows, the next palette colour and the
-    // stay-on-top flags, and rebuilds the menu.
-    void attachTo(Settings *preferences);
+    // Joins the program: takes the preferences and the shared windows, enters the list of rulers,
+    // takes the next palette colour and the stay-on-top flags, and rebuilds the menu.
+    void attachTo(RulerShared *rulerShared);
+    // Opens as the new ruler made for `source`: beside it, and editing the colour that the colour
+    // dialog edits there.
+    void openBeside(const RulerWindow &source);
     // Restores picture, colours and geometry of the first ruler of a run, then shows it.
     void restoreFirstRuler();
     // Writes this ruler's keys, then the program-wide keys.
@@ -84,7 +89,8 @@ public:
         reportPictureFailure;
 
     // Links to the shared objects (not owned).
-    Settings *settings = nullptr;
+    RulerShared *shared = nullptr;
+    Preferences *preferences = nullptr;
     QColorDialog *colorDialog = nullptr;
     InfoPanel *infoPanel = nullptr;
 
@@ -268,6 +274,24 @@ public:
     QAction *actAbout = nullptr;
     QAction *actQuit = nullptr;
 
+Q_SIGNALS:
+    // What the program around the rulers answers (RulerHub).
+    void newRulerRequested();
+    void preferencesRequested(PreferencesPage page);
+    void aboutRequested();
+    void helpRequested();
+    void webPageRequested(const QUrl &page);
+    void magnifierRequested();
+    void updateCheckRequested();
+    void quitRequested();
+    // This ruler's keys are written; the program's follow.
+    void settingsSaved();
+    // The context menu was built anew; the tray offers the latest one.
+    void menuRebuilt(QMenu *menu);
+    void pressedByPointer();
+    // A refusal to show the user.
+    void messageRequested(const QString &text);
+
 public Q_SLOTS:
     void propertiesShow();
     void newRuler();
@@ -397,7 +421,7 @@ private:
     void createMenus();
     void labelEntries();
     void readOptions();
-    void showPreferencesOn(QWidget *page);
+    void showPreferencesOn(PreferencesPage page);
     void startColorEditing(int target, const QColor &current);
     void setAllTickers(bool visible);
     void setPictureEntriesEnabled(bool enabled);

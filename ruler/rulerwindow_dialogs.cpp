@@ -5,15 +5,16 @@
 #include "ruler/rulerwindow.h"
 
 #include "ruler/geometryrule.h"
-#include "app/helplinks.h"
 #include "ruler/positiondialog.h"
-#include "prefs/settings.h"
+#include "prefs/weblinks.h"
+#include "ruler/rulershared.h"
 #include "ruler/transparencydialog.h"
 
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
 #include <QSpinBox>
+#include <QUrl>
 
 namespace {
 
@@ -30,7 +31,7 @@ QRect displayRect(int index)
 
 void RulerWindow::setTransparency()
 {
-    TransparencyDialog *dialog = settings->transparencyDialog;
+    TransparencyDialog *dialog = shared->transparencyDialog;
     dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog->dropFollower();
     dialog->setValue(backgroundColor.alpha());
@@ -48,7 +49,7 @@ void RulerWindow::setTransparency()
 
 void RulerWindow::setManualSet()
 {
-    PositionDialog *dialog = settings->positionDialog;
+    PositionDialog *dialog = shared->positionDialog;
     dialog->dropFollower();
     dialog->setDisplay(displayRect(displayIndex),
                        GeometryRule::desktopBounds(GeometryRule::currentScreens()));
@@ -79,7 +80,7 @@ void RulerWindow::posChangedL(int value)
     if (fullScreen)
         return;
     placeWindowAt({value, y()});
-    settings->positionDialog->activateWindow();
+    shared->positionDialog->activateWindow();
 }
 
 void RulerWindow::posChangedT(int value)
@@ -87,7 +88,7 @@ void RulerWindow::posChangedT(int value)
     if (fullScreen)
         return;
     placeWindowAt({x(), value});
-    settings->positionDialog->activateWindow();
+    shared->positionDialog->activateWindow();
 }
 
 void RulerWindow::posChangedW(int value)
@@ -95,7 +96,7 @@ void RulerWindow::posChangedW(int value)
     if (fullScreen)
         return;
     placeWindow({x(), y(), value, height()});
-    settings->positionDialog->activateWindow();
+    shared->positionDialog->activateWindow();
 }
 
 void RulerWindow::posChangedH(int value)
@@ -103,28 +104,27 @@ void RulerWindow::posChangedH(int value)
     if (fullScreen)
         return;
     placeWindow({x(), y(), width(), value});
-    settings->positionDialog->activateWindow();
+    shared->positionDialog->activateWindow();
 }
 
 void RulerWindow::help()
 {
-    HelpLinks::openUrl(HelpLinks::documentUrl(QString::fromLatin1(HelpLinks::kHelpPage)));
+    emit helpRequested();
 }
 
 void RulerWindow::suggest()
 {
-    HelpLinks::openUrl(HelpLinks::suggestionsPage());
+    emit webPageRequested(QUrl(QString::fromLatin1(WebLinks::kSuggestionsPage)));
 }
 
 void RulerWindow::onlineHelpLink()
 {
-    HelpLinks::openUrl(HelpLinks::productPage());
+    emit webPageRequested(QUrl(QString::fromLatin1(WebLinks::kProductPage)));
 }
 
 #if GRADORA_UPDATE_CHECK
 void RulerWindow::setCheckForUpdates()
 {
-    if (settings)
-        settings->sendVersionRequest(true);
+    emit updateCheckRequested();
 }
 #endif

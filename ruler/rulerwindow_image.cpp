@@ -4,7 +4,7 @@
 // The picture laid under the ruler.
 #include "ruler/rulerwindow.h"
 
-#include "app/appidentity.h"
+#include "prefs/appidentity.h"
 #include "render/pictureloader.h"
 #include "render/pictureplacement.h"
 #include "prefs/programkeys.h"

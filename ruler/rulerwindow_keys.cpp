@@ -5,7 +5,6 @@
 #include "ruler/rulerwindow.h"
 
 #include "ruler/conventionkeys.h"
-#include "prefs/settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -148,18 +147,17 @@ bool RulerWindow::runConventionKey(const QKeyEvent *event)
 void RulerWindow::quitSavingThisRuler()
 {
     saveSettings();
-    if (settings && settings->trayIcon)
-        settings->trayIcon->hide();
-    QCoreApplication::quit();
+    emit quitRequested();
 }
 
 void RulerWindow::prepareForKey(const QKeyEvent *event)
 {
-    if (settings) {
-        move_normal = settings->move_normal;
-        move_more = settings->move_more;
-        resize_normal = settings->resize_normal;
-        resize_more = settings->resize_more;
+    if (preferences) {
+        const Preferences::Steps steps = preferences->steps();
+        move_normal = steps.moveNormal;
+        move_more = steps.moveMore;
+        resize_normal = steps.resizeNormal;
+        resize_more = steps.resizeMore;
     }
     if (ModifierLatch::isAltKey(event->key()) || event->key() == Qt::Key_Shift)
         wheelSteps.reset();
@@ -340,8 +338,8 @@ bool RulerWindow::handleOptionKey(int key)
         setViewNAction();
         return true;
     case Qt::Key_P:
-        if (settings)
-            settings->activateOnHover = !settings->activateOnHover;
+        if (preferences)
+            preferences->setActivateOnHover(!preferences->activateOnHover());
         return true;
     case Qt::Key_R:
         setViewRotationCenterAction();

@@ -4,15 +4,13 @@
 // The actions, the context menu and the slots that toggle display options.
 #include "ruler/rulerwindow.h"
 
-#include "app/aboutdialog.h"
-#include "prefs/magnifier.h"
 #include "ruler/mnemonics.h"
 #include "ruler/infopanel.h"
-#include "prefs/settings.h"
-#include "ui_settings.h"
+#include "ruler/rulershared.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QColorDialog>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -287,7 +285,7 @@ void RulerWindow::aboutToShow()
     contextMenu->clear();
 
     contextMenu->addAction(actNewRuler);
-    const bool severalRulers = settings && settings->rulers.size() >= 2;
+    const bool severalRulers = shared && shared->rulers.size() >= 2;
     actCloseRuler->setEnabled(severalRulers);
     actCloseRuler->setVisible(severalRulers);
     if (severalRulers)
@@ -298,7 +296,7 @@ void RulerWindow::aboutToShow()
     contextMenu->addSeparator();
     contextMenu->addActions({actStayOnTop, actSnapToScreen, actLockToScreen, actFullScreen});
 
-    const bool panelShown = settings && settings->infoPaneShown;
+    const bool panelShown = preferences && preferences->infoPanelShown();
     actPanelSide->setEnabled(panelShown);
     actShowInfoPanel->setChecked(panelShown);
 
@@ -306,11 +304,11 @@ void RulerWindow::aboutToShow()
     if (viewMenu)
         contextMenu->addMenu(viewMenu);
 
-    if (settings) {
+    if (preferences) {
         for (int row = 0; row < kUnitEntries; ++row) {
             const std::pair<QAction *, const TextGrid *> entries[] = {
-                {physicalUnitActions[row], &settings->unitCells},
-                {pixelUnitActions[row], &settings->pixelUnitCells}};
+                {physicalUnitActions[row], &preferences->unitCells(Preferences::UnitTable::Physical)},
+                {pixelUnitActions[row], &preferences->unitCells(Preferences::UnitTable::PixelBased)}};
             for (const auto &[entry, grid] : entries) {
                 const QString name = (*grid)[row][0];
                 entry->setText(name);
@@ -327,15 +325,14 @@ void RulerWindow::aboutToShow()
 
     contextMenu->addSeparator();
     contextMenu->addActions({actPreferences, actHelp});
-    if (actCheckUpdates && settings && !settings->autoUpdatesEnabled)
+    if (actCheckUpdates && preferences && !preferences->autoUpdates())
         contextMenu->addAction(actCheckUpdates);
     contextMenu->addActions({actOnlineInfo, actRequestFeature, actAbout});
     contextMenu->addSeparator();
     contextMenu->addAction(actQuit);
 
     labelEntries();
-    if (settings && settings->trayIcon)
-        settings->trayIcon->setContextMenu(contextMenu);
+    emit menuRebuilt(contextMenu);
 }
 
 void RulerWindow::labelEntries()
@@ -368,65 +365,50 @@ void RulerWindow::focusInEvent(QFocusEvent *)
     moveEvent(nullptr);
     if (!contextMenu->isVisible()) {
         aboutToShow();
-        if (settings && settings->infoPaneShown) {
+        if (preferences && preferences->infoPanelShown()) {
             infoPanel->show();
             infoPanel->raise();
         }
     }
 }
 
-void RulerWindow::showPreferencesOn(QWidget *page)
+void RulerWindow::showPreferencesOn(PreferencesPage page)
 {
-    settings->displayLabelArmed = false;
-    settings->show();
-    settings->adjustSize();
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        const QRect dialog = settings->geometry();
-        settings->move((area.left() + area.right()) / 2 - (dialog.right() - dialog.left()) / 2,
-                       (area.top() + area.bottom()) / 2 - (dialog.bottom() - dialog.top()) / 2);
-    }
-    settings->activateWindow();
     clearRememberedModifiers();
-    settings->ui->tabWidget->setCurrentWidget(settings->ui->tab);
-    if (page)
-        settings->ui->tabWidget->setCurrentWidget(page);
+    emit preferencesRequested(page);
 }
 
 void RulerWindow::propertiesShow()
 {
-    showPreferencesOn(nullptr);
+    showPreferencesOn(PreferencesPage::Shortcuts);
 }
 
 void RulerWindow::editUnits()
 {
-    showPreferencesOn(settings->ui->tab_2);
+    showPreferencesOn(PreferencesPage::Units);
 }
 
 void RulerWindow::editPBUnits()
 {
-    showPreferencesOn(settings->ui->tab_5);
+    showPreferencesOn(PreferencesPage::PixelBasedUnits);
 }
 
 void RulerWindow::aboutDlg()
 {
-    settings->aboutBox->show();
-    settings->aboutBox->raise();
-    settings->aboutBox->activateWindow();
-    settings->aboutBox->setFocus();
+    emit aboutRequested();
     clearRememberedModifiers();
 }
 
 void RulerWindow::setMagnifier()
 {
-    settings->magnifier->show();
-    settings->magnifier->setFocus();
+    emit magnifierRequested();
 }
 
 void RulerWindow::startColorEditing(int target, const QColor &current)
 {
     colorTarget = target;
-    settings->colorTarget = target;
+    if (shared)
+        shared->colorTarget = target;
     colorDialog->disconnect();
     colorDialog->setCurrentColor(current);
     connect(colorDialog, &QColorDialog::colorSelected, this, &RulerWindow::currentColorChanged);
@@ -557,27 +539,27 @@ void RulerWindow::setViewMinimalReadingsAction()
 
 void RulerWindow::setShowHideInfoPane()
 {
-    settings->infoPaneShown = !settings->infoPaneShown;
-    actPanelSide->setEnabled(settings->infoPaneShown);
+    preferences->setInfoPanelShown(!preferences->infoPanelShown());
+    actPanelSide->setEnabled(preferences->infoPanelShown());
     pointerPressed = true;
     moveEvent(nullptr);
 }
 
 void RulerWindow::setFlipToolbox()
 {
-    if (!settings->infoPaneShown) {
+    if (!preferences->infoPanelShown()) {
         actPanelSide->setEnabled(false);
         return;
     }
     actPanelSide->setEnabled(true);
-    if (settings->toolboxPosition == 2) {
-        settings->toolboxPosition = 1;
+    if (preferences->panelSide() == Preferences::PanelSide::Right) {
+        preferences->setPanelSide(Preferences::PanelSide::Left);
         actPanelSide->setText(tr("Send Panel to Right"));
     } else {
-        settings->toolboxPosition = 2;
+        preferences->setPanelSide(Preferences::PanelSide::Right);
         actPanelSide->setText(tr("Send Panel to Left"));
     }
-    settings->infoPaneShown = true;
+    preferences->setInfoPanelShown(true);
     pointerPressed = true;
     moveEvent(nullptr);
 }

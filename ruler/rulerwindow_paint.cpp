@@ -9,7 +9,6 @@
 #include "figure/figurereadings.h"
 #include "ruler/infopanel.h"
 #include "render/rulerstyle.h"
-#include "prefs/settings.h"
 
 #include <QAction>
 #include <QFontMetricsF>
@@ -132,9 +131,6 @@ void RulerWindow::applyColourLimits()
 
 void RulerWindow::paintEvent(QPaintEvent *)
 {
-    // While the preferences are open a unit edit shows at once; a broken unit falls back to pixels.
-    if (settings && settings->isVisible())
-        recomputeScale();
     applyColourLimits();
     QPalette colours = palette();
     if (colours.brush(QPalette::Window) != QBrush(backgroundColor)) {
@@ -214,7 +210,7 @@ void RulerWindow::drawBorder(QPainter &painter) const
 
 void RulerWindow::drawMenuText(QPainter &painter) const
 {
-    if (!settings || !settings->showTopRightMenu)
+    if (!preferences || !preferences->showTopRightMenu())
         return;
     const RulerPaintCache &cache = cacheOf(*this);
     painter.setFont(menuButtonHover ? cache.smallUnderlined : cache.small);

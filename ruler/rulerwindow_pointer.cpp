@@ -4,11 +4,10 @@
 // The mouse and the wheel: moving and resizing the window, guides, and the figure by its body and handles.
 #include "ruler/rulerwindow.h"
 
-#include "app/aboutdialog.h"
 #include "ruler/hittest.h"
 #include "ruler/pointerrules.h"
 #include "ruler/infopanel.h"
-#include "prefs/settings.h"
+#include "ruler/rulershared.h"
 
 #include <QColorDialog>
 #include <QGuiApplication>
@@ -131,7 +130,7 @@ void RulerWindow::mouseMoveEvent(QMouseEvent *event)
             break;
         }
     }
-    menuButtonHover = settings && settings->showTopRightMenu && inMenuZone(pos, width());
+    menuButtonHover = preferences && preferences->showTopRightMenu() && inMenuZone(pos, width());
     update();
 }
 
@@ -196,11 +195,10 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
     takeChord(ModifierLatch::fromHeld(event->modifiers()));
     contextMenuShown = false;
     pointerPressed = false;
-    if (isActiveWindow() && settings && settings->infoPaneShown)
+    if (isActiveWindow() && preferences && preferences->infoPanelShown())
         moveEvent(nullptr);
     pointerPressed = true;
-    if (settings && settings->aboutBox->isVisible())
-        settings->aboutBox->close();
+    emit pressedByPointer();
 
     guidesArmed = false;
     if (event->button() == Qt::RightButton) {
@@ -214,7 +212,7 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
             dropNewGuide(pos, hit.newGuide);
     }
 
-    if (settings && settings->infoPaneShown && infoPanel)
+    if (preferences && preferences->infoPanelShown() && infoPanel)
         infoPanel->raise();
     setFocus();
     activateWindow();
@@ -242,8 +240,8 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
         menuButtonHover = false;
     }
 
-    if (colorDialog && colorDialog->isVisible() && hasFocus() && settings) {
-        switch (settings->colorTarget) {
+    if (colorDialog && colorDialog->isVisible() && hasFocus() && shared) {
+        switch (shared->colorTarget) {
         case 1:
             setBackgroundAction();
             break;
@@ -326,8 +324,8 @@ void RulerWindow::wheelEvent(QWheelEvent *event)
 
 void RulerWindow::enterEvent(QEnterEvent *)
 {
-    if (settings && settings->activateOnHover && !(colorDialog && colorDialog->isVisible())) {
-        if (settings->infoPaneShown && infoPanel) {
+    if (preferences && preferences->activateOnHover() && !(colorDialog && colorDialog->isVisible())) {
+        if (preferences->infoPanelShown() && infoPanel) {
             infoPanel->activateWindow();
             raise();
             if (pointerPressed)

@@ -7,7 +7,6 @@
 #include "ruler/geometryrule.h"
 #include "ruler/infopanel.h"
 #include "ruler/screenplacement.h"
-#include "prefs/settings.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -43,11 +42,12 @@ void RulerWindow::moveEvent(QMoveEvent *)
 
     recomputeScale();
 
-    if (settings && infoPanel) {
-        if (settings->infoPaneShown) {
-            const auto side = settings->toolboxPosition == 1 ? ScreenPlacement::PanelSide::Left
-                                                             : ScreenPlacement::PanelSide::Right;
-            infoPanel->placeBeside(window, screen, side, settings->panelSpacing);
+    if (preferences && infoPanel) {
+        if (preferences->infoPanelShown()) {
+            const auto side = preferences->panelSide() == Preferences::PanelSide::Left
+                                  ? ScreenPlacement::PanelSide::Left
+                                  : ScreenPlacement::PanelSide::Right;
+            infoPanel->placeBeside(window, screen, side, preferences->panelSpacing());
             if (pointerPressed) {
                 infoPanel->show();
                 activateWindow();
@@ -89,7 +89,7 @@ void RulerWindow::setStayOnTop()
         if (stayOnTop)
             flags |= Qt::WindowStaysOnTopHint;
         infoPanel->setWindowFlags(flags);
-        if (settings && settings->infoPaneShown)
+        if (preferences && preferences->infoPanelShown())
             infoPanel->show();
     }
 }

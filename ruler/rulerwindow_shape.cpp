@@ -9,7 +9,6 @@
 #include "render/inkmask.h"
 #include "ruler/pointerrules.h"
 #include "render/rulershape.h"
-#include "prefs/settings.h"
 
 #include <QAction>
 #include <QDataStream>
@@ -66,7 +65,7 @@ QByteArray RulerWindow::shapeSignature() const
         out << point.x << point.y;
     out << (actMegapixel && actMegapixel->isChecked());
     out << image.size() << stretchImage << proportionalImage;
-    out << (settings && settings->showTopRightMenu);
+    out << (preferences && preferences->showTopRightMenu());
     return signature;
 }
 

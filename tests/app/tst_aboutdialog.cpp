@@ -5,7 +5,7 @@
 #include "ruler/rulerwindow.h"
 #include "app/helplinks.h"
 #include "app/linklabel.h"
-#include "prefs/settings.h"
+#include "app/rulerhub.h"
 #include "testsupport.h"
 #include "ui_aboutdialog.h"
 
@@ -43,7 +43,7 @@ private Q_SLOTS:
 
 private:
     QList<QUrl> m_opened;
-    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<RulerHub> m_hub;
 };
 
 void TestAbout::init()
@@ -54,7 +54,7 @@ void TestAbout::init()
 
 void TestAbout::cleanup()
 {
-    m_settings.reset();
+    m_hub.reset();
 }
 
 void TestAbout::locateDocument_data()
@@ -197,11 +197,10 @@ void TestAbout::hoveredLinkOpensOnceOnClick()
 void TestAbout::shownAgainAsTheSameBox()
 {
     TestSupport::clearStore();
-    m_settings = std::make_unique<Settings>();
-    m_settings->infoPaneShown = false;
-    RulerWindow ruler;
-    ruler.attachTo(m_settings.get());
-    AboutDialog *box = m_settings->aboutBox;
+    m_hub = std::make_unique<RulerHub>();
+    m_hub->preferences()->setInfoPanelShown(false);
+    RulerWindow &ruler = *m_hub->createRuler();
+    AboutDialog *box = m_hub->aboutDialog();
     // The program's picture is linked in and found.
     QVERIFY(!box->findChildren<QLabel *>().constFirst()->pixmap().isNull());
     ruler.aboutDlg();
@@ -209,7 +208,7 @@ void TestAbout::shownAgainAsTheSameBox()
     box->close();
     QVERIFY(!box->isVisible());
     ruler.aboutDlg();
-    QCOMPARE(m_settings->aboutBox, box);
+    QCOMPARE(m_hub->aboutDialog(), box);
     QVERIFY(box->isVisible());
     QCOMPARE(QApplication::topLevelWidgets().count(box), 1);
     box->close();
@@ -232,9 +231,8 @@ void TestAbout::rulerLinks()
     // The test program's folder holds no help page and none is installed where the tests run.
     QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + "/_help.html"));
     TestSupport::clearStore();
-    m_settings = std::make_unique<Settings>();
-    RulerWindow ruler;
-    ruler.attachTo(m_settings.get());
+    m_hub = std::make_unique<RulerHub>();
+    RulerWindow &ruler = *m_hub->createRuler();
     QVERIFY(QMetaObject::invokeMethod(&ruler, slot.constData()));
     QCOMPARE(m_opened, QList<QUrl>{expected});
 }
@@ -247,9 +245,8 @@ void TestAbout::helpPageDescribesEveryMenuEntry()
     const QString guide = QTextDocumentFragment::fromHtml(QString::fromUtf8(file.readAll())).toPlainText();
 
     TestSupport::clearStore();
-    m_settings = std::make_unique<Settings>();
-    RulerWindow ruler;
-    ruler.attachTo(m_settings.get());
+    m_hub = std::make_unique<RulerHub>();
+    RulerWindow &ruler = *m_hub->createRuler();
     ruler.aboutToShow();
     QStringList missing;
     QList<QMenu *> menus{ruler.contextMenu};

@@ -6,8 +6,7 @@
 // use, and what is written back is sane.
 #include "ruler/rulerwindow.h"
 #include "ruler/geometryrule.h"
-#include "app/mainform.h"
-#include "prefs/settings.h"
+#include "app/rulerhub.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -125,10 +124,10 @@ void TestHostileStore::startsWithAReachableRuler()
         file.write(content);
     }
 
-    auto form = std::make_unique<mainForm>();
-    form->newRuler();
-    QCOMPARE(form->settings->rulers.size(), 1);
-    RulerWindow *ruler = form->settings->rulers.first();
+    auto hub = std::make_unique<RulerHub>();
+    hub->openFirstRuler();
+    QCOMPARE(hub->rulers().size(), 1);
+    RulerWindow *ruler = hub->rulers().first();
     QVERIFY(ruler->isVisible());
     const QRect shown = ruler->geometry();
     QVERIFY2(shown.width() >= GeometryRule::kMinimumSide && shown.height() >= GeometryRule::kMinimumSide,
@@ -137,7 +136,7 @@ void TestHostileStore::startsWithAReachableRuler()
     QCOMPARE(GeometryRule::fitted(shown, screenRects()), shown);
 
     ruler->saveSettings();
-    form.reset();
+    hub.reset();
 
     QSettings store;
     QCOMPARE(store.status(), QSettings::NoError);

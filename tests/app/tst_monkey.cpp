@@ -6,8 +6,7 @@
 // the end every ruler must still stand on a screen at a usable size.
 #include "ruler/rulerwindow.h"
 #include "ruler/geometryrule.h"
-#include "app/mainform.h"
-#include "prefs/settings.h"
+#include "app/rulerhub.h"
 #include "testsupport.h"
 
 #include <QGuiApplication>
@@ -136,12 +135,11 @@ private Q_SLOTS:
 void TestMonkey::threeRulersSurviveRandomInput()
 {
     TestSupport::clearStore();
-    mainForm form;
-    form.newRuler();
-    RulerWindow *first = form.settings->rulers.first();
+    RulerHub hub;
+    RulerWindow *first = hub.openFirstRuler();
     first->newRuler();
     first->newRuler();
-    const QList<RulerWindow *> rulers = form.settings->rulers;
+    const QList<RulerWindow *> rulers = hub.rulers();
     QCOMPARE(rulers.size(), 3);
 
     // A dialog or a menu that some event opens would wait for a person: the monkey closes it again.
@@ -163,7 +161,7 @@ void TestMonkey::threeRulersSurviveRandomInput()
         monkey.act(rulers.at(int(pick.bounded(rulers.size()))));
     }
 
-    QCOMPARE(form.settings->rulers.size(), 3);
+    QCOMPARE(hub.rulers().size(), 3);
     for (RulerWindow *ruler : rulers) {
         if (ruler->fullScreen)
             ruler->setFullScreen();

@@ -3,7 +3,7 @@
 
 #include "ruler/rulerwindow.h"
 #include "ruler/mnemonics.h"
-#include "prefs/settings.h"
+#include "app/rulerhub.h"
 #include "testsupport.h"
 #include "app/translations.h"
 #include "prefs/updatecheck.h"
@@ -132,13 +132,13 @@ void TestTranslations::initTestCase()
 QStringList TestTranslations::rulerMenuTexts()
 {
     TestSupport::clearStore();
-    Settings settings;
-    settings.infoPaneShown = false;
-    RulerWindow ruler(nullptr);
-    ruler.attachTo(&settings);
+    RulerHub hub;
+    hub.preferences()->setInfoPanelShown(false);
+    const RulerWindow &ruler = *hub.createRuler();
     QStringList texts = menuTexts(ruler.contextMenu);
     // The unit entries show the names in the unit tables, which are the user's data, in any language.
-    for (const TextGrid *grid : {&settings.unitCells, &settings.pixelUnitCells}) {
+    for (const TextGrid *grid : {&hub.preferences()->unitCells(Preferences::UnitTable::Physical),
+                                 &hub.preferences()->unitCells(Preferences::UnitTable::PixelBased)}) {
         for (const auto &row : *grid)
             texts.removeAll(row[0]);
     }

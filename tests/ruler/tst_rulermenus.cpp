@@ -3,7 +3,7 @@
 
 #include "ruler/rulerwindow.h"
 #include "ruler/mnemonics.h"
-#include "prefs/settings.h"
+#include "app/rulerhub.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -119,31 +119,30 @@ private Q_SLOTS:
 
 private:
     RulerWindow *makeRuler();
-    QTableWidget *table(const char *name) const { return m_settings->findChild<QTableWidget *>(name); }
+    QTableWidget *table(const char *name) const { return m_hub->preferencesDialog()->findChild<QTableWidget *>(name); }
 
-    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<RulerHub> m_hub;
     QList<RulerWindow *> m_rulers;
 };
 
 void TestRulerMenus::init()
 {
     TestSupport::clearStore();
-    m_settings = std::make_unique<Settings>();
-    m_settings->infoPaneShown = false;
+    m_hub = std::make_unique<RulerHub>();
+    m_hub->preferences()->setInfoPanelShown(false);
 }
 
 void TestRulerMenus::cleanup()
 {
     qDeleteAll(m_rulers);
     m_rulers.clear();
-    m_settings.reset();
+    m_hub.reset();
 }
 
 RulerWindow *TestRulerMenus::makeRuler()
 {
-    auto *ruler = new RulerWindow(nullptr);
+    RulerWindow *ruler = m_hub->createRuler();
     m_rulers.append(ruler);
-    ruler->attachTo(m_settings.get());
     ruler->setGeometry(QRect(100 + 20 * int(m_rulers.size()), 100, 300, 200));
     ruler->show();
     ruler->activateWindow();
@@ -305,7 +304,7 @@ void TestRulerMenus::closeRulerNeedsTwoRulers()
     m_rulers.removeOne(second);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(closed.isNull());
-    QCOMPARE(m_settings->rulers, QList<RulerWindow *>{first});
+    QCOMPARE(m_hub->rulers(), QList<RulerWindow *>{first});
     first->aboutToShow();
     QVERIFY(!entries(first->contextMenu).contains(close));
 }
@@ -396,7 +395,7 @@ void TestRulerMenus::checkForUpdates()
     QFETCH(bool, automatic);
     QFETCH(QStringList, helpPart);
     RulerWindow *ruler = makeRuler();
-    m_settings->autoUpdatesEnabled = automatic;
+    m_hub->preferences()->setAutoUpdates(automatic);
     ruler->aboutToShow();
     const QStringList lines = entries(ruler->contextMenu);
     const qsizetype help = lines.indexOf(QStringLiteral("Gradora Help <Alt+/>"));
@@ -406,14 +405,14 @@ void TestRulerMenus::checkForUpdates()
 
 void TestRulerMenus::trayShowsTheLastRebuiltMenu()
 {
-    if (!m_settings->trayIcon)
+    if (!m_hub->trayIcon())
         QSKIP("no tray icon on this platform");
     RulerWindow *first = makeRuler();
     RulerWindow *second = makeRuler();
     first->aboutToShow();
-    QCOMPARE(m_settings->trayIcon->contextMenu(), first->contextMenu);
+    QCOMPARE(m_hub->trayIcon()->contextMenu(), first->contextMenu);
     second->aboutToShow();
-    QCOMPARE(m_settings->trayIcon->contextMenu(), second->contextMenu);
+    QCOMPARE(m_hub->trayIcon()->contextMenu(), second->contextMenu);
 }
 
 void TestRulerMenus::freeEntriesStayOutOfTheMenus()
@@ -545,16 +544,16 @@ void TestRulerMenus::colourDialogFollowsTheLastRuler()
 {
     RulerWindow *first = makeRuler();
     RulerWindow *second = makeRuler();
-    QColorDialog *dialog = m_settings->colorDialog;
+    QColorDialog *dialog = m_hub->colorDialog();
     const QColor firstGuides = first->guidesColor;
     const QColor firstBackground = first->backgroundColor;
     const QColor secondGuides = second->guidesColor;
 
     first->actGuidesColor->trigger();
-    QCOMPARE(m_settings->colorTarget, 3);
+    QCOMPARE(m_hub->colorTarget(), 3);
     QCOMPARE(dialog->currentColor(), firstGuides);
     second->actBackgroundColor->trigger();
-    QCOMPARE(m_settings->colorTarget, 1);
+    QCOMPARE(m_hub->colorTarget(), 1);
     QCOMPARE(dialog->currentColor(), second->backgroundColor);
 
     const QColor chosen(12, 34, 56, 200);

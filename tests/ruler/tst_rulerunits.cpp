@@ -3,7 +3,7 @@
 
 #include "ruler/rulerwindow.h"
 #include "ruler/mnemonics.h"
-#include "prefs/settings.h"
+#include "app/rulerhub.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -23,9 +23,9 @@ private Q_SLOTS:
     void conversionFollowsOpenPreferences();
 
 private:
-    QTableWidget *units() const { return m_settings->findChild<QTableWidget *>("tableWidget"); }
+    QTableWidget *units() const { return m_hub->preferencesDialog()->findChild<QTableWidget *>("unitTable"); }
 
-    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<RulerHub> m_hub;
     std::unique_ptr<RulerWindow> m_ruler;
     QStringList m_messages;
 };
@@ -34,19 +34,20 @@ void TestRulerUnits::init()
 {
     TestSupport::clearStore();
     m_messages.clear();
-    m_settings = std::make_unique<Settings>();
-    m_settings->showMessage = [this](const QString &text) { m_messages.append(text); };
-    m_settings->displayCells[0][1] = QStringLiteral("96");
-    m_settings->displayCells[0][2] = QStringLiteral("120");
-    m_ruler = std::make_unique<RulerWindow>();
-    m_ruler->attachTo(m_settings.get());
+    m_hub = std::make_unique<RulerHub>();
+    m_hub->setMessageHandler([this](const QString &text) { m_messages.append(text); });
+    TextGrid displays = m_hub->preferences()->displayCells();
+    displays[0][1] = QStringLiteral("96");
+    displays[0][2] = QStringLiteral("120");
+    m_hub->preferences()->setDisplayCells(displays);
+    m_ruler.reset(m_hub->createRuler());
     m_ruler->displayIndex = 0;
 }
 
 void TestRulerUnits::cleanup()
 {
     m_ruler.reset();
-    m_settings.reset();
+    m_hub.reset();
 }
 
 void TestRulerUnits::chosenUnitFollowsTheDisplayCalibration()
@@ -104,12 +105,12 @@ void TestRulerUnits::conversionFollowsOpenPreferences()
     QCOMPARE(m_ruler->scale.lengthInUnits(96, 0, false, true, 0), 2.54);
 
     // While the preferences are open, every paint pass takes the edited unit.
-    m_settings->show();
+    m_hub->preferencesDialog()->show();
     units()->item(1, 2)->setText("5.08");
     m_ruler->grab();
     QCOMPARE(m_ruler->scale.lengthInUnits(96, 0, false, true, 0), 5.08);
     QCOMPARE(m_ruler->scale.lengthInUnits(120, 90, false, true, 0), 5.08);
-    m_settings->hide();
+    m_hub->preferencesDialog()->hide();
 }
 
 GRADORA_TEST_MAIN(TestRulerUnits)
