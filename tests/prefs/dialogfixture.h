@@ -19,6 +19,7 @@ public:
     void start()
     {
         stop();
+        messages.clear();
         preferences = std::make_unique<Preferences>();
         dialog = std::make_unique<PreferencesDialog>(preferences.get());
         dialog->setMessageHandler([this](const QString &text) { messages.append(text); });

@@ -4,6 +4,7 @@
 #include "ruler/rulerwindow.h"
 #include "ruler/mnemonics.h"
 #include "app/rulerhub.h"
+#include "prefs/preferencesdialog.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -321,17 +322,17 @@ void TestRulerMenus::unitEntriesFollowTheTables_data()
                "Pixels [x]",   "Inches [ ]", "Centimeters [ ]",         "Millimeters [ ]", "Points [ ]",
                "(Edit Units)", "-",          "(Edit Pixel-Based Units)"};
     QTest::newRow("a pixel-based unit named in row 2")
-        << "tableWidget_3" << QList<int>{2}
+        << "pixelUnitTable" << QList<int>{2}
         << QStringList{
                "Pixels [x]",   "Inches [ ]", "Centimeters [ ]", "Millimeters [ ]",         "Points [ ]",
                "(Edit Units)", "-",          "Unit 2 [ ]",      "(Edit Pixel-Based Units)"};
     QTest::newRow("a physical unit named in row 6")
-        << "tableWidget" << QList<int>{6}
+        << "unitTable" << QList<int>{6}
         << QStringList{"Pixels [x]",      "Inches [ ]", "Centimeters [ ]",
                        "Millimeters [ ]", "Points [ ]", "Unit 6 [ ]",
                        "(Edit Units)",    "-",          "(Edit Pixel-Based Units)"};
     QTest::newRow("every pixel-based row named: nine entries")
-        << "tableWidget_3" << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}
+        << "pixelUnitTable" << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}
         << QStringList{"Pixels [x]",
                        "Inches [ ]",
                        "Centimeters [ ]",

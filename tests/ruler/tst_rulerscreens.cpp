@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTest>
 #include <memory>
 

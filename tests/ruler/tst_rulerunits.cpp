@@ -4,6 +4,7 @@
 #include "ruler/rulerwindow.h"
 #include "ruler/mnemonics.h"
 #include "app/rulerhub.h"
+#include "prefs/preferencesdialog.h"
 #include "testsupport.h"
 
 #include <QAction>
