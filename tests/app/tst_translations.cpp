@@ -4,6 +4,7 @@
 #include "ruler/rulerwindow.h"
 #include "ruler/mnemonics.h"
 #include "app/rulerhub.h"
+#include "prefs/preferencesdialog.h"
 #include "testsupport.h"
 #include "app/translations.h"
 #include "prefs/updatecheck.h"
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTest>
 #include <QXmlStreamReader>
 #include <memory>
@@ -114,6 +116,7 @@ private Q_SLOTS:
     void everyMenuEntryIsTranslated();
     void toolkitDialogsSpeakGerman();
     void updateMessagesSpeakGerman();
+    void preferencesSpeakGerman();
     void englishLeavesTextsAlone();
     void catalogue_data();
     void catalogue();
@@ -198,6 +201,17 @@ void TestTranslations::updateMessagesSpeakGerman()
              QStringLiteral("Sie verwenden die neueste Version von Gradora"));
     QVERIFY(UpdateCheck::prompt(UpdateCheck::Message::NewerOnRequest, 7.0f)
                 .text.startsWith(QStringLiteral("Eine neue Version ist verfügbar.\n\nIhre Version: 6.0")));
+}
+
+void TestTranslations::preferencesSpeakGerman()
+{
+    TestSupport::clearStore();
+    Preferences preferences;
+    const PreferencesDialog dialog(&preferences);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Einstellungen"));
+    QCOMPARE(dialog.findChild<QTabWidget *>(QStringLiteral("pageTabs"))->tabText(0), QStringLiteral("Tastenkürzel"));
+    QCOMPARE(QCoreApplication::translate("PreferencesDialog", UnitTableRules::kNotNumericMessage),
+             QStringLiteral("Bitte geben Sie hier eine Zahl ein."));
 }
 
 void TestTranslations::englishLeavesTextsAlone()
