@@ -73,7 +73,8 @@ void Magnifier::refreshAt(const QPoint &pointer)
     QPixmap grabbed;
     if (screen) {
         const QRect screenRect = screen->geometry();
-        const MagnifierLayout::View view = MagnifierLayout::layout(pointer, m_values.zoom, size(), screenRect);
+        const MagnifierLayout::View view =
+            MagnifierLayout::layout(pointer, m_values.zoom, size(), screenRect);
         m_source = view.source;
         m_pointerCell = view.pointerCell;
         grabbed = grabArea(screen, view.source.translated(-screenRect.topLeft()));
@@ -137,8 +138,9 @@ void Magnifier::updateTimer()
 
 void Magnifier::updateTitle()
 {
-    setWindowTitle(m_values.autoUpdate ? tr("Magnifier %1× (live)").arg(MagnifierLayout::clampedZoom(m_values.zoom))
-                              : tr("Magnifier %1×").arg(MagnifierLayout::clampedZoom(m_values.zoom)));
+    setWindowTitle(m_values.autoUpdate
+                       ? tr("Magnifier %1× (live)").arg(MagnifierLayout::clampedZoom(m_values.zoom))
+                       : tr("Magnifier %1×").arg(MagnifierLayout::clampedZoom(m_values.zoom)));
 }
 
 void Magnifier::showEvent(QShowEvent *event)

@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "prefs/appidentity.h"
 #include "app/commandline.h"
 #include "app/instancechannel.h"
 #include "app/platformsetup.h"
 #include "app/rulerhub.h"
-#include "prefs/programstore.h"
 #include "app/sessionend.h"
 #include "app/singleinstance.h"
 #include "app/translations.h"
+#include "prefs/appidentity.h"
+#include "prefs/programstore.h"
 
 #include <QApplication>
 #include <QIcon>

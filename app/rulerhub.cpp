@@ -6,9 +6,9 @@
 #include "app/aboutdialog.h"
 #include "app/helplinks.h"
 #include "app/magnifier.h"
+#include "prefs/preferencesdialog.h"
 #include "prefs/programkeys.h"
 #include "prefs/storevalues.h"
-#include "prefs/preferencesdialog.h"
 #include "prefs/topmessage.h"
 #include "ruler/geometryrule.h"
 #include "ruler/infopanel.h"
@@ -115,12 +115,14 @@ void RulerHub::connectRuler(RulerWindow *ruler)
 #endif
     connect(ruler, &RulerWindow::quitRequested, this, &RulerHub::quit);
     connect(ruler, &RulerWindow::settingsSaved, this, &RulerHub::saveProgramSettings);
-    connect(ruler, &RulerWindow::menuRebuilt, this, [this](QMenu *menu) { m_trayIcon->setContextMenu(menu); });
+    connect(ruler, &RulerWindow::menuRebuilt, this,
+            [this](QMenu *menu) { m_trayIcon->setContextMenu(menu); });
     connect(ruler, &RulerWindow::pressedByPointer, this, [this] {
         if (m_aboutDialog->isVisible())
             m_aboutDialog->close();
     });
-    connect(ruler, &RulerWindow::messageRequested, this, [this](const QString &text) { m_showMessage(text); });
+    connect(ruler, &RulerWindow::messageRequested, this,
+            [this](const QString &text) { m_showMessage(text); });
 }
 
 RulerWindow *RulerHub::openFirstRuler()
@@ -241,11 +243,12 @@ void RulerHub::readMagnifier()
                           readInt(store, ProgramKeys::magnifierGridActive, 1),
                           readInt(store, ProgramKeys::magnifierZoom, Magnifier::kDefaultZoom)});
     // The same rule as for rulers: a usable size, and a piece to grab on some screen.
-    const QSize size = GeometryRule::storedSize(store.value(ProgramKeys::magnifierInitialSize),
-                                                Magnifier::kDefaultSize);
+    const QSize size =
+        GeometryRule::storedSize(store.value(ProgramKeys::magnifierInitialSize), Magnifier::kDefaultSize);
     const QPoint place = GeometryRule::storedPoint(store.value(ProgramKeys::magnifierPosition), QPoint(0, 0));
-    const QRect fitted = GeometryRule::fitted(GeometryRule::Wanted{place.x(), place.y(), size.width(), size.height()},
-                                              GeometryRule::currentScreens());
+    const QRect fitted =
+        GeometryRule::fitted(GeometryRule::Wanted{place.x(), place.y(), size.width(), size.height()},
+                             GeometryRule::currentScreens());
     m_magnifier->setInitialSize(fitted.size());
     m_magnifier->move(fitted.topLeft());
 }

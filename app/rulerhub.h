@@ -72,7 +72,10 @@ public:
     // The automatic check: at most once a day, when enabled; one that fails still counts.
     void checkForUpdatesWhenDue(const QDate &today);
     // A user-started check without an answer within this time is reported as failed.
-    void setUpdateTimeout(int milliseconds) { m_updateTimeoutMs = milliseconds; }
+    void setUpdateTimeout(int milliseconds)
+    {
+        m_updateTimeoutMs = milliseconds;
+    }
     // The update messages (true: the user answered Yes) and the way to the download page; the tests
     // replace them.
     static std::function<bool(const UpdateCheck::Prompt &prompt)> askAboutUpdate;

@@ -110,15 +110,17 @@ void Preferences::storeDefaultShortcuts()
 void Preferences::readOptions()
 {
     m_infoPanelShown = readBool(*m_store, ProgramKeys::canShowToolbox, true);
-    m_panelSide = readInt(*m_store, ProgramKeys::toolboxPosition, kStoredRight) == kStoredLeft ? PanelSide::Left
-                                                                                                : PanelSide::Right;
+    m_panelSide = readInt(*m_store, ProgramKeys::toolboxPosition, kStoredRight) == kStoredLeft
+                      ? PanelSide::Left
+                      : PanelSide::Right;
     m_showTopRightMenu = readBool(*m_store, ProgramKeys::showTopRightMenu, false);
     m_autoUpdates = readBool(*m_store, ProgramKeys::autoUpdatesEnabled, true);
 #if GRADORA_UPDATE_CHECK
     m_lastInformed = UpdateCheck::storedVersion(m_store->value(ProgramKeys::lastInformed),
                                                 QString::fromLatin1(kDefaultLastInformed));
 #else
-    m_lastInformed = m_store->value(ProgramKeys::lastInformed, QString::fromLatin1(kDefaultLastInformed)).toString();
+    m_lastInformed =
+        m_store->value(ProgramKeys::lastInformed, QString::fromLatin1(kDefaultLastInformed)).toString();
 #endif
 }
 
@@ -189,7 +191,8 @@ void Preferences::save()
     m_store->setValue(ProgramKeys::showTopRightMenu, m_showTopRightMenu);
     m_store->setValue(ProgramKeys::autoUpdatesEnabled, m_autoUpdates);
     m_store->setValue(ProgramKeys::canShowToolbox, m_infoPanelShown);
-    m_store->setValue(ProgramKeys::toolboxPosition, m_panelSide == PanelSide::Left ? kStoredLeft : kStoredRight);
+    m_store->setValue(ProgramKeys::toolboxPosition,
+                      m_panelSide == PanelSide::Left ? kStoredLeft : kStoredRight);
     m_store->setValue(ProgramKeys::lastInformed, m_lastInformed);
     m_store->sync();
 }

@@ -56,8 +56,8 @@ public:
         int value(Step step) const;
         friend bool operator==(const Steps &a, const Steps &b)
         {
-            return a.moveNormal == b.moveNormal && a.moveMore == b.moveMore && a.resizeNormal == b.resizeNormal &&
-                   a.resizeMore == b.resizeMore;
+            return a.moveNormal == b.moveNormal && a.moveMore == b.moveMore &&
+                   a.resizeNormal == b.resizeNormal && a.resizeMore == b.resizeMore;
         }
     };
     enum class UnitTable
@@ -87,7 +87,8 @@ public:
     static int columnCount(UnitTable table);
     // Judges the edit of one cell, whose row now reads `rowCells`; an accepted edit is taken and the
     // whole table written. Refused, the cell keeps its last valid text (unitCells()).
-    UnitTableRules::CellVerdict editUnitCell(UnitTable table, int row, int column, const QStringList &rowCells);
+    UnitTableRules::CellVerdict editUnitCell(UnitTable table, int row, int column,
+                                             const QStringList &rowCells);
     // Empties the table, writes `rows` into its top and stores every cell.
     void resetUnitTable(UnitTable table, const QList<UnitTableRules::FactoryRow> &rows);
     // Takes a pixels-per-inch cell when it holds a usable value; the resolution is the desktop's.

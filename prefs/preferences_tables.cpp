@@ -82,7 +82,8 @@ void Preferences::readUnitTables()
                 const QString text =
                     StoreValues::readText(*m_store, TableKeys::cellKey(prefixOf(table), row, column));
                 if (!text.isEmpty())
-                    grid(table)[row][column] = column >= UnitTableRules::kFirstNumberColumn ? asTyped(text) : text;
+                    grid(table)[row][column] =
+                        column >= UnitTableRules::kFirstNumberColumn ? asTyped(text) : text;
             }
         }
     }
@@ -101,7 +102,8 @@ UnitTableRules::CellVerdict Preferences::editUnitCell(UnitTable table, int row, 
 {
     if (row < 0 || row >= kRows || column < 0 || column >= columnCount(table))
         return {false, false, nullptr};
-    const UnitTableRules::CellVerdict verdict = UnitTableRules::judgeCell(rowCells, column, grid(table)[row][column]);
+    const UnitTableRules::CellVerdict verdict =
+        UnitTableRules::judgeCell(rowCells, column, grid(table)[row][column]);
     if (!verdict.accepted)
         return verdict;
     grid(table)[row][column] = rowCells.value(column);
@@ -139,7 +141,8 @@ void Preferences::storeDisplayTable()
 {
     for (int row = 0; row < Calibration::kRows; ++row) {
         for (int cell = 0; cell < Calibration::kCells; ++cell)
-            m_store->setValue(TableKeys::cellKey(TableKeys::displayPrefix, row, cell), m_displayCells[row][cell]);
+            m_store->setValue(TableKeys::cellKey(TableKeys::displayPrefix, row, cell),
+                              m_displayCells[row][cell]);
     }
 }
 
@@ -180,7 +183,8 @@ bool Preferences::editDisplayCell(int row, int column, const QString &text)
 
 void Preferences::detectDisplays()
 {
-    m_displayCells = Calibration::detect(m_displayCells, Calibration::currentScreens(), storedDisplayRows(*m_store));
+    m_displayCells =
+        Calibration::detect(m_displayCells, Calibration::currentScreens(), storedDisplayRows(*m_store));
     m_store->setValue(ProgramKeys::displaysDetected, true);
     storeDisplayTable();
     m_store->sync();

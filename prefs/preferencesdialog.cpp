@@ -82,8 +82,10 @@ void PreferencesDialog::connectShortcuts()
     connect(m_ui->moveStepBox, &QSpinBox::editingFinished, this, [this] { storeStep(Step::MoveNormal); });
     connect(m_ui->moveMoreStepBox, &QSpinBox::editingFinished, this, [this] { storeStep(Step::MoveMore); });
     connect(m_ui->resizeStepBox, &QSpinBox::editingFinished, this, [this] { storeStep(Step::ResizeNormal); });
-    connect(m_ui->resizeMoreStepBox, &QSpinBox::editingFinished, this, [this] { storeStep(Step::ResizeMore); });
-    connect(m_ui->shortcutDefaultsButton, &QPushButton::clicked, this, &PreferencesDialog::loadDefaultShortcuts);
+    connect(m_ui->resizeMoreStepBox, &QSpinBox::editingFinished, this,
+            [this] { storeStep(Step::ResizeMore); });
+    connect(m_ui->shortcutDefaultsButton, &QPushButton::clicked, this,
+            &PreferencesDialog::loadDefaultShortcuts);
     connect(m_ui->topRightMenuBox, &QCheckBox::clicked, m_preferences, &Preferences::setShowTopRightMenu);
     connect(m_ui->autoUpdatesBox, &QCheckBox::clicked, m_preferences, &Preferences::setAutoUpdates);
     connect(m_ui->pageTabs, &QTabWidget::currentChanged, this, [this] { m_displayLabelArmed = false; });

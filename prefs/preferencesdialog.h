@@ -29,7 +29,10 @@ public:
     // The label that names a monitor when its row is chosen.
     DisplayLabel *displayLabel() const { return m_displayLabel; }
     // Shows a refusal of a table edit; the tests replace it.
-    void setMessageHandler(std::function<void(const QString &)> handler) { m_showMessage = std::move(handler); }
+    void setMessageHandler(std::function<void(const QString &)> handler)
+    {
+        m_showMessage = std::move(handler);
+    }
 
 Q_SIGNALS:
     // The user closed the dialog.

@@ -45,12 +45,15 @@ bool isTableCell(const QTableWidget *table, int row, int column)
 class CellTexts
 {
 public:
-    CellTexts(QTableWidget *table, int firstNumberColumn) : m_table(table), m_firstNumberColumn(firstNumberColumn)
-    {}
+    CellTexts(QTableWidget *table, int firstNumberColumn)
+        : m_table(table), m_firstNumberColumn(firstNumberColumn)
+    {
+    }
     void set(int row, int column, const QString &stored) const
     {
         m_table->item(row, column)
-            ->setText(column >= m_firstNumberColumn ? LocaleNumbers::toShown(stored, m_table->locale()) : stored);
+            ->setText(column >= m_firstNumberColumn ? LocaleNumbers::toShown(stored, m_table->locale())
+                                                    : stored);
     }
     QString get(int row, int column) const
     {

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "app/aboutdialog.h"
-#include "ruler/rulerwindow.h"
 #include "app/helplinks.h"
 #include "app/linklabel.h"
 #include "app/rulerhub.h"
+#include "ruler/rulerwindow.h"
 #include "testsupport.h"
 #include "ui_aboutdialog.h"
 

@@ -54,7 +54,8 @@ void TestRulerHub::programPicturesAreThere_data()
             << QStringLiteral(":/icons/%1.png").arg(size) << QSize(size, size);
     for (const char *cursor : {"transform-rotate-2", "edit-select", "colorize", "color-picker-white",
                                "color-picker-grey", "color-picker-black"})
-        QTest::newRow(cursor) << QStringLiteral(":/icons/cursors/%1.ico").arg(QLatin1String(cursor)) << QSize();
+        QTest::newRow(cursor) << QStringLiteral(":/icons/cursors/%1.ico").arg(QLatin1String(cursor))
+                              << QSize();
 }
 
 void TestRulerHub::programPicturesAreThere()
@@ -153,7 +154,8 @@ void TestRulerHub::programKeysWithGarbage()
         {"zoom", QStringLiteral("zoom %1").arg(values.zoom)},
         {"gridSize", QStringLiteral("gridSize %1").arg(values.gridSize)},
         {"gridActive", QStringLiteral("gridActive %1").arg(values.gridActive)},
-        {"initialSize", QStringLiteral("size %1x%2").arg(m.initialSize().width()).arg(m.initialSize().height())},
+        {"initialSize",
+         QStringLiteral("size %1x%2").arg(m.initialSize().width()).arg(m.initialSize().height())},
         {"position", QStringLiteral("position %1,%2").arg(m.pos().x()).arg(m.pos().y())},
         {"autoUpdate", QStringLiteral("autoUpdate %1").arg(int(values.autoUpdate))}};
     QCOMPARE(seen.value(key), expected);
@@ -213,7 +215,8 @@ void TestRulerHub::rulerRequests()
     QCOMPARE(hub.rulers().size(), 2);
     RulerWindow *second = hub.rulers().last();
     QVERIFY(second->isVisible());
-    QCOMPARE(second->pos(), first->pos() + QPoint(RulerWindow::kNewRulerOffset, RulerWindow::kNewRulerOffset));
+    QCOMPARE(second->pos(),
+             first->pos() + QPoint(RulerWindow::kNewRulerOffset, RulerWindow::kNewRulerOffset));
 
     emit second->preferencesRequested(PreferencesPage::Units);
     QVERIFY(hub.preferencesDialog()->isVisible());

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/rulerwindow.h"
-#include "ruler/mnemonics.h"
 #include "app/rulerhub.h"
-#include "prefs/preferencesdialog.h"
-#include "testsupport.h"
 #include "app/translations.h"
+#include "prefs/preferencesdialog.h"
 #include "prefs/updatecheck.h"
+#include "ruler/mnemonics.h"
+#include "ruler/rulerwindow.h"
+#include "testsupport.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -209,7 +209,8 @@ void TestTranslations::preferencesSpeakGerman()
     Preferences preferences;
     const PreferencesDialog dialog(&preferences);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Einstellungen"));
-    QCOMPARE(dialog.findChild<QTabWidget *>(QStringLiteral("pageTabs"))->tabText(0), QStringLiteral("Tastenkürzel"));
+    QCOMPARE(dialog.findChild<QTabWidget *>(QStringLiteral("pageTabs"))->tabText(0),
+             QStringLiteral("Tastenkürzel"));
     QCOMPARE(QCoreApplication::translate("PreferencesDialog", UnitTableRules::kNotNumericMessage),
              QStringLiteral("Bitte geben Sie hier eine Zahl ein."));
 }

@@ -32,8 +32,7 @@ public:
     }
 
     // A widget of the form, found by its name.
-    template <typename T>
-    T *widget(const char *name) const
+    template <typename T> T *widget(const char *name) const
     {
         T *found = dialog->findChild<T *>(QLatin1String(name));
         if (!found)

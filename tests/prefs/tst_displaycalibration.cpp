@@ -157,7 +157,8 @@ void TestDisplayCalibration::init()
 
 void TestDisplayCalibration::cleanup()
 {
-    QVERIFY2(m_fixture.messages.isEmpty(), qPrintable("unexpected message: " + m_fixture.messages.join('\n')));
+    QVERIFY2(m_fixture.messages.isEmpty(),
+             qPrintable("unexpected message: " + m_fixture.messages.join('\n')));
     m_fixture.stop();
 }
 

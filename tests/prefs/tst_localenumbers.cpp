@@ -34,7 +34,10 @@ private:
     void start(QLocale::Language language, QLocale::Territory territory);
 
     template <typename T> T *widget(const char *name) const { return m_fixture.widget<T>(name); }
-    const TextGrid &units(Preferences::UnitTable table) const { return m_fixture.preferences->unitCells(table); }
+    const TextGrid &units(Preferences::UnitTable table) const
+    {
+        return m_fixture.preferences->unitCells(table);
+    }
 
     DialogFixture m_fixture;
 };

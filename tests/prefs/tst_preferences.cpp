@@ -87,7 +87,8 @@ void TestPreferences::storedSteps_data()
     QTest::addColumn<int>("expected");
     QTest::newRow("typed 25") << "move_normal" << Step::MoveNormal << QVariant("25") << 25;
     QTest::newRow("garbage gives the default") << "move_normal" << Step::MoveNormal << QVariant("abc") << 1;
-    QTest::newRow("above the range is clamped") << "move_normal" << Step::MoveNormal << QVariant("5000") << 999;
+    QTest::newRow("above the range is clamped")
+        << "move_normal" << Step::MoveNormal << QVariant("5000") << 999;
     QTest::newRow("zero is clamped") << "move_normal" << Step::MoveNormal << QVariant("0") << 1;
     QTest::newRow("move more") << "move_more" << Step::MoveMore << QVariant("7") << 7;
     QTest::newRow("move more, garbage") << "move_more" << Step::MoveMore << QVariant("x") << 100;
@@ -248,7 +249,8 @@ void TestPreferences::storedTextsReplaceTheDefaults()
         store.setValue("pb_unit_8_4", "3");
     }
     const Preferences preferences;
-    QCOMPARE(gridRow(preferences.unitCells(UnitTable::Physical), 0, 4), (QStringList{"Feet", "in", "1", "8"}));
+    QCOMPARE(gridRow(preferences.unitCells(UnitTable::Physical), 0, 4),
+             (QStringList{"Feet", "in", "1", "8"}));
     QCOMPARE(preferences.unitCells(UnitTable::PixelBased)[8][4], QStringLiteral("3"));
 }
 
@@ -271,7 +273,8 @@ void TestPreferences::unitCellEdit_data()
     QTest::newRow("2.5 into an empty row 6") << physical << 6 << 2 << "2.5" << true << QString();
     QTest::newRow("x into an empty row 6") << physical << 6 << 2 << "x" << false << kNotNumeric;
     QTest::newRow("PPU into the pixel-based table") << pixelBased << 0 << 2 << "100" << true << QString();
-    QTest::newRow("1e999 into the pixel-based table") << pixelBased << 4 << 3 << "1e999" << false << kNotNumeric;
+    QTest::newRow("1e999 into the pixel-based table")
+        << pixelBased << 4 << 3 << "1e999" << false << kNotNumeric;
 }
 
 void TestPreferences::unitCellEdit()
@@ -294,7 +297,8 @@ void TestPreferences::unitCellEdit()
     QCOMPARE(QString::fromLatin1(verdict.message), message);
     QCOMPARE(preferences.unitCells(table)[row][column], accepted ? typed : before);
     QCOMPARE(changed.count(), accepted ? 1 : 0);
-    const QString prefix = table == UnitTable::Physical ? QStringLiteral("unit_") : QStringLiteral("pb_unit_");
+    const QString prefix =
+        table == UnitTable::Physical ? QStringLiteral("unit_") : QStringLiteral("pb_unit_");
     const QVariant key = stored(prefix + QString::number(row) + '_' + QString::number(column));
     // An accepted edit writes the whole table; a refused one writes nothing.
     QCOMPARE(key.isValid(), accepted);
@@ -333,9 +337,10 @@ void TestPreferences::resetStoresEveryCell()
             const QVariant value = stored(prefix + QString::number(row) + '_' + QString::number(column));
             QVERIFY(value.isValid());
             QCOMPARE(value.toString(), expected);
-            QCOMPARE(preferences.unitCells(table)[row][column], expected.isEmpty() && table == UnitTable::Physical
-                                                                   ? UnitTableRules::defaultUnits().value(row).value(column)
-                                                                   : expected);
+            QCOMPARE(preferences.unitCells(table)[row][column],
+                     expected.isEmpty() && table == UnitTable::Physical
+                         ? UnitTableRules::defaultUnits().value(row).value(column)
+                         : expected);
         }
     }
 }

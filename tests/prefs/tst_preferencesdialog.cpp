@@ -69,18 +69,22 @@ void TestPreferencesDialog::formTexts()
         QCOMPARE(box(name)->minimum(), 1);
         QCOMPARE(box(name)->maximum(), 999);
     }
-    QCOMPARE(m_fixture.widget<QCheckBox>("topRightMenuBox")->text(), QStringLiteral("Show the top-right menu button"));
-    QCOMPARE(m_fixture.widget<QCheckBox>("autoUpdatesBox")->text(), QStringLiteral("Automatic check for updates"));
+    QCOMPARE(m_fixture.widget<QCheckBox>("topRightMenuBox")->text(),
+             QStringLiteral("Show the top-right menu button"));
+    QCOMPARE(m_fixture.widget<QCheckBox>("autoUpdatesBox")->text(),
+             QStringLiteral("Automatic check for updates"));
     // A range reads as a range, an inch is 2.54 cm, and the update entry is where the user finds it.
     for (const char *name : {"moveStepRange", "moveMoreStepRange", "resizeStepRange", "resizeMoreStepRange"})
         QCOMPARE(m_fixture.widget<QLabel>(name)->text(), QStringLiteral("px (1–999)"));
-    QCOMPARE(m_fixture.widget<QLabel>("unitNote")->text(),
-             QStringLiteral("All unit conversions are calculated on \"Units per Inch\" basis. For example, one "
-                            "Inch = 2.54 Centimeters. Click \"Displays\" tab to calibrate the actual Pixels per "
-                            "Inch value."));
-    QCOMPARE(m_fixture.widget<QLabel>("autoUpdatesNote")->text(),
-             QStringLiteral("Uncheck this if you don't want Gradora to check for new versions at startup (you "
-                            "can still use \"Check for Updates\" from the ruler's menu to check manually)"));
+    QCOMPARE(
+        m_fixture.widget<QLabel>("unitNote")->text(),
+        QStringLiteral("All unit conversions are calculated on \"Units per Inch\" basis. For example, one "
+                       "Inch = 2.54 Centimeters. Click \"Displays\" tab to calibrate the actual Pixels per "
+                       "Inch value."));
+    QCOMPARE(
+        m_fixture.widget<QLabel>("autoUpdatesNote")->text(),
+        QStringLiteral("Uncheck this if you don't want Gradora to check for new versions at startup (you "
+                       "can still use \"Check for Updates\" from the ruler's menu to check manually)"));
     QCOMPARE(m_fixture.widget<QDialogButtonBox>("buttonBox")->standardButtons(), QDialogButtonBox::Ok);
 }
 
@@ -110,10 +114,14 @@ void TestPreferencesDialog::finishedEditStoresAtOnce_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("key");
     QTest::addColumn<Preferences::Steps>("steps");
-    QTest::newRow("move") << "moveStepBox" << "move_normal" << Preferences::Steps{25, 100, 1, 10};
-    QTest::newRow("move more") << "moveMoreStepBox" << "move_more" << Preferences::Steps{1, 25, 1, 10};
-    QTest::newRow("resize") << "resizeStepBox" << "resize_normal" << Preferences::Steps{1, 100, 25, 10};
-    QTest::newRow("resize more") << "resizeMoreStepBox" << "resize_more" << Preferences::Steps{1, 100, 1, 25};
+    QTest::newRow("move") << "moveStepBox"
+                          << "move_normal" << Preferences::Steps{25, 100, 1, 10};
+    QTest::newRow("move more") << "moveMoreStepBox"
+                               << "move_more" << Preferences::Steps{1, 25, 1, 10};
+    QTest::newRow("resize") << "resizeStepBox"
+                            << "resize_normal" << Preferences::Steps{1, 100, 25, 10};
+    QTest::newRow("resize more") << "resizeMoreStepBox"
+                                 << "resize_more" << Preferences::Steps{1, 100, 1, 25};
 }
 
 void TestPreferencesDialog::finishedEditStoresAtOnce()

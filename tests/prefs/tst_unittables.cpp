@@ -68,8 +68,8 @@ private:
     }
     const TextGrid &grid(Table which) const
     {
-        return m_fixture.preferences->unitCells(which == Table::Physical ? Preferences::UnitTable::Physical
-                                                                         : Preferences::UnitTable::PixelBased);
+        return m_fixture.preferences->unitCells(
+            which == Table::Physical ? Preferences::UnitTable::Physical : Preferences::UnitTable::PixelBased);
     }
     void click(const char *button) const { m_fixture.widget<QPushButton>(button)->click(); }
 

@@ -95,8 +95,9 @@ private:
         case Mode::Answer:
         case Mode::ServerError:
         case Mode::NotFound:
-            socket->write(statusLine() + "\r\nContent-Type: text/plain\r\nConnection: close\r\nContent-Length: " +
-                QByteArray::number(m_body.size()) + "\r\n\r\n" + m_body);
+            socket->write(statusLine() +
+                          "\r\nContent-Type: text/plain\r\nConnection: close\r\nContent-Length: " +
+                          QByteArray::number(m_body.size()) + "\r\n\r\n" + m_body);
             socket->disconnectFromHost();
             break;
         case Mode::Endless:
@@ -176,7 +177,10 @@ private Q_SLOTS:
 private:
     // A program that did not check at its start.
     std::unique_ptr<RulerHub> quietHub();
-    static QNetworkAccessManager *network(const RulerHub &hub) { return hub.findChild<QNetworkAccessManager *>(); }
+    static QNetworkAccessManager *network(const RulerHub &hub)
+    {
+        return hub.findChild<QNetworkAccessManager *>();
+    }
     static QVariant stored(QLatin1StringView key) { return QSettings().value(key); }
     // Sends one request and waits for its reply to be handled.
     bool checkAndWait(RulerHub &hub, bool manual);
