@@ -7,7 +7,6 @@
 #include "app/rulerhub.h"
 #include "ruler/rulerwindow.h"
 #include "testsupport.h"
-#include "ui_aboutdialog.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -159,9 +158,9 @@ void TestAbout::clicks()
     if (where == QLatin1String("box"))
         QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     else if (where == QLatin1String("text"))
-        QTest::mouseClick(box.textLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        QTest::mouseClick(box.findChild<LinkLabel *>(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     else
-        box.ui->buttonBox->button(QDialogButtonBox::Ok)->click();
+        box.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
     QVERIFY(!box.isVisible());
     QVERIFY(m_opened.isEmpty());
 }
@@ -172,19 +171,19 @@ void TestAbout::hoveredLinkOpensOnceOnClick()
     AboutDialog box;
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    LinkLabel *label = box.textLabel;
+    LinkLabel *label = box.findChild<LinkLabel *>();
     QPoint onLink(-1, -1);
     for (int y = label->height() - 1; y >= 0 && onLink.x() < 0; y -= 2) {
         for (int x = 0; x < label->width(); x += 3) {
             QTest::mouseMove(label, QPoint(x, y));
-            if (!label->link.isEmpty()) {
+            if (!label->link().isEmpty()) {
                 onLink = QPoint(x, y);
                 break;
             }
         }
     }
     QVERIFY2(onLink.x() >= 0, "no link found under the pointer");
-    const QString link = label->link;
+    const QString link = label->link();
     QVERIFY(link.endsWith(QLatin1String("/license.html")) ||
             link.endsWith(QLatin1String("/license-qt.html")));
     // A whole click, press and release, opens the link once.
