@@ -63,7 +63,8 @@ int clampedStep(int value)
 
 int Preferences::Steps::value(Step step) const
 {
-    return stepField(const_cast<Steps &>(*this), step);
+    Steps copy = *this;
+    return stepField(copy, step);
 }
 
 Preferences::Preferences(QObject *parent) : QObject(parent)
