@@ -14,8 +14,20 @@ PositionDialog::PositionDialog(QWidget *parent) : QDialog(parent), ui(new Ui::Po
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     // Rulers may stay on top; the dialog that edits them must not open behind them.
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    ui->spinBox_3->setRange(GeometryRule::kMinimumSide, GeometryRule::kMinimumSide);
-    ui->spinBox_4->setRange(GeometryRule::kMinimumSide, GeometryRule::kMinimumSide);
+    ui->widthBox->setRange(GeometryRule::kMinimumSide, GeometryRule::kMinimumSide);
+    ui->heightBox->setRange(GeometryRule::kMinimumSide, GeometryRule::kMinimumSide);
+    const std::pair<QSpinBox *, Field> boxes[] = {{ui->leftBox, Field::Left},
+                                                  {ui->topBox, Field::Top},
+                                                  {ui->widthBox, Field::Width},
+                                                  {ui->heightBox, Field::Height}};
+    for (const auto &[box, field] : boxes)
+        connect(box, &QSpinBox::valueChanged, this,
+                [this, field = field](int value) { Q_EMIT edited(field, value); });
+    connect(ui->buttonBox, &QDialogButtonBox::accepted, this, [this] {
+        m_result = shownGeometry();
+        accept();
+    });
+    connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     TitleRoom::reserve(this);
 }
 
@@ -24,35 +36,27 @@ PositionDialog::~PositionDialog()
     delete ui;
 }
 
-void PositionDialog::setValues(int left, int top, int width, int height)
+void PositionDialog::setValues(const QRect &geometry)
 {
-    resultLeft = left;
-    resultTop = top;
-    resultWidth = width;
-    resultHeight = height;
-    ui->spinBox->setValue(left);
-    ui->spinBox_2->setValue(top);
-    ui->spinBox_3->setValue(width);
-    ui->spinBox_4->setValue(height);
+    m_result = geometry;
+    ui->leftBox->setValue(geometry.x());
+    ui->topBox->setValue(geometry.y());
+    ui->widthBox->setValue(geometry.width());
+    ui->heightBox->setValue(geometry.height());
 }
 
 void PositionDialog::setDisplay(const QRect &display, const QRect &desktop)
 {
     const PositionLimits limits = PositionLimits::forDisplay(display, desktop);
-    ui->spinBox->setRange(limits.leftMinimum, limits.leftMaximum);
-    ui->spinBox_2->setRange(limits.topMinimum, limits.topMaximum);
-    ui->spinBox_3->setRange(limits.sizeMinimum, limits.widthMaximum);
-    ui->spinBox_4->setRange(limits.sizeMinimum, limits.heightMaximum);
-}
-
-std::array<QSpinBox *, 4> PositionDialog::boxes() const
-{
-    return {ui->spinBox, ui->spinBox_2, ui->spinBox_3, ui->spinBox_4};
+    ui->leftBox->setRange(limits.leftMinimum, limits.leftMaximum);
+    ui->topBox->setRange(limits.topMinimum, limits.topMaximum);
+    ui->widthBox->setRange(limits.sizeMinimum, limits.widthMaximum);
+    ui->heightBox->setRange(limits.sizeMinimum, limits.heightMaximum);
 }
 
 QRect PositionDialog::shownGeometry() const
 {
-    return {ui->spinBox->value(), ui->spinBox_2->value(), ui->spinBox_3->value(), ui->spinBox_4->value()};
+    return {ui->leftBox->value(), ui->topBox->value(), ui->widthBox->value(), ui->heightBox->value()};
 }
 
 void PositionDialog::followWith(const QList<QMetaObject::Connection> &connections)
@@ -66,13 +70,4 @@ void PositionDialog::dropFollower()
     for (const QMetaObject::Connection &connection : std::as_const(m_followerConnections))
         disconnect(connection);
     m_followerConnections.clear();
-}
-
-void PositionDialog::on_buttonBox_accepted()
-{
-    const QRect chosen = shownGeometry();
-    resultLeft = chosen.x();
-    resultTop = chosen.y();
-    resultWidth = chosen.width();
-    resultHeight = chosen.height();
 }

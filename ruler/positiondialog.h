@@ -6,48 +6,48 @@
 #include <QDialog>
 #include <QList>
 #include <QRect>
-#include <array>
 
 namespace Ui {
 class PositionDialog;
 }
-class QSpinBox;
 
-// The "Position/Size" dialog, one object shared by all rulers. The ruler that opens it connects the
-// four boxes to itself, so the window follows the values while they are edited.
+// The "Position/Size" dialog, one object shared by all rulers. The ruler that opens it follows the
+// edited values live, so the window moves while they are typed.
 class PositionDialog : public QDialog
 {
     Q_OBJECT
 public:
+    enum class Field
+    {
+        Left,
+        Top,
+        Width,
+        Height
+    };
+
     explicit PositionDialog(QWidget *parent = nullptr);
     ~PositionDialog() override;
 
     // Keeps the geometry as the result and shows it in the boxes (clamped to their ranges).
-    void setValues(int left, int top, int width, int height);
+    void setValues(const QRect &geometry);
     // Sets the ranges of Left and Top from the display that holds the window, and those of Width
     // and Height from the whole desktop.
     void setDisplay(const QRect &display, const QRect &desktop);
-    // Left, Top, Width and Height, in that order.
-    std::array<QSpinBox *, 4> boxes() const;
     // The geometry the boxes show now.
     QRect shownGeometry() const;
-    QRect result() const { return {resultLeft, resultTop, resultWidth, resultHeight}; }
+    // The values at opening; OK replaces them with the edited ones.
+    QRect result() const { return m_result; }
 
     // The live connections of the ruler that opened the dialog last; the next opening drops them.
     void followWith(const QList<QMetaObject::Connection> &connections);
     void dropFollower();
 
-    // The values at opening; OK replaces them with the edited ones.
-    int resultLeft = 0;
-    int resultTop = 0;
-    int resultWidth = 0;
-    int resultHeight = 0;
-
-    Ui::PositionDialog *ui = nullptr;
-
-public Q_SLOTS:
-    void on_buttonBox_accepted();
+Q_SIGNALS:
+    // A box changed its value.
+    void edited(PositionDialog::Field field, int value);
 
 private:
+    Ui::PositionDialog *ui = nullptr;
+    QRect m_result;
     QList<QMetaObject::Connection> m_followerConnections;
 };

@@ -6,6 +6,7 @@
 #include "figure/figuremodel.h"
 #include "ruler/hittest.h"
 #include "ruler/modifierlatch.h"
+#include "ruler/positiondialog.h"
 #include "render/readingtext.h"
 #include "render/ticklayout.h"
 #include "render/unitscale.h"
@@ -363,10 +364,6 @@ public Q_SLOTS:
     void setTransparentImage();
     void setMagnifier();
     void setManualSet();
-    void posChangedL(int value);
-    void posChangedT(int value);
-    void posChangedW(int value);
-    void posChangedH(int value);
     void setFullScreen();
 #if GRADORA_UPDATE_CHECK
     void setCheckForUpdates();
@@ -447,6 +444,8 @@ private:
     bool handleFigureKey(const QKeyEvent *event);
     bool handleOptionKey(int key);
     void quitSavingThisRuler();
+    // The Position/Size dialog's boxes move and size the window while they are edited.
+    void followEditedGeometry(PositionDialog::Field field, int value);
     // F1, Ctrl+Q, Ctrl+W and Escape, before the program's own keys.
     bool runConventionKey(const QKeyEvent *event);
 

@@ -4,16 +4,15 @@
 // The small dialogs of a ruler, help and web links, the update check.
 #include "ruler/rulerwindow.h"
 
+#include "prefs/weblinks.h"
 #include "ruler/geometryrule.h"
 #include "ruler/positiondialog.h"
-#include "prefs/weblinks.h"
 #include "ruler/rulershared.h"
 #include "ruler/transparencydialog.h"
 
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
-#include <QSpinBox>
 #include <QUrl>
 
 namespace {
@@ -36,14 +35,14 @@ void RulerWindow::setTransparency()
     dialog->dropFollower();
     dialog->setValue(backgroundColor.alpha());
     dialog->followWith(
-        {connect(dialog->spinBox(), &QSpinBox::valueChanged, this, &RulerWindow::currentTransChanged)});
+        {connect(dialog, &TransparencyDialog::alphaEdited, this, &RulerWindow::currentTransChanged)});
 
     const QPointer<RulerWindow> self(this);
     dialog->exec();
     if (!self)
         return;
     dialog->dropFollower();
-    backgroundColor.setAlpha(dialog->value);
+    backgroundColor.setAlpha(dialog->chosenAlpha());
     update();
 }
 
@@ -53,13 +52,12 @@ void RulerWindow::setManualSet()
     dialog->dropFollower();
     dialog->setDisplay(displayRect(displayIndex),
                        GeometryRule::desktopBounds(GeometryRule::currentScreens()));
-    const auto boxes = dialog->boxes();
-    dialog->followWith({connect(boxes[0], &QSpinBox::valueChanged, this, &RulerWindow::posChangedL),
-                        connect(boxes[1], &QSpinBox::valueChanged, this, &RulerWindow::posChangedT),
-                        connect(boxes[2], &QSpinBox::valueChanged, this, &RulerWindow::posChangedW),
-                        connect(boxes[3], &QSpinBox::valueChanged, this, &RulerWindow::posChangedH)});
-    const QRect opening = geometry();
-    dialog->setValues(opening.x(), opening.y(), opening.width(), opening.height());
+    dialog->followWith({connect(dialog, &PositionDialog::edited, this,
+                                [this, dialog](PositionDialog::Field field, int value) {
+                                    followEditedGeometry(field, value);
+                                    dialog->activateWindow();
+                                })});
+    dialog->setValues(geometry());
     // A box that already showed the clamped value gave no signal: the window stands where the boxes
     // say in every case (a window partly left of the display moves onto it).
     if (!fullScreen)
@@ -75,36 +73,26 @@ void RulerWindow::setManualSet()
         placeWindow(dialog->result());
 }
 
-void RulerWindow::posChangedL(int value)
+void RulerWindow::followEditedGeometry(PositionDialog::Field field, int value)
 {
     if (fullScreen)
         return;
-    placeWindowAt({value, y()});
-    shared->positionDialog->activateWindow();
-}
-
-void RulerWindow::posChangedT(int value)
-{
-    if (fullScreen)
-        return;
-    placeWindowAt({x(), value});
-    shared->positionDialog->activateWindow();
-}
-
-void RulerWindow::posChangedW(int value)
-{
-    if (fullScreen)
-        return;
-    placeWindow({x(), y(), value, height()});
-    shared->positionDialog->activateWindow();
-}
-
-void RulerWindow::posChangedH(int value)
-{
-    if (fullScreen)
-        return;
-    placeWindow({x(), y(), width(), value});
-    shared->positionDialog->activateWindow();
+    QRect wanted = geometry();
+    switch (field) {
+    case PositionDialog::Field::Left:
+        wanted.moveLeft(value);
+        break;
+    case PositionDialog::Field::Top:
+        wanted.moveTop(value);
+        break;
+    case PositionDialog::Field::Width:
+        wanted.setWidth(value);
+        break;
+    case PositionDialog::Field::Height:
+        wanted.setHeight(value);
+        break;
+    }
+    placeWindow(wanted);
 }
 
 void RulerWindow::help()

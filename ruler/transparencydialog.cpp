@@ -10,8 +10,17 @@ TransparencyDialog::TransparencyDialog(QWidget *parent) : QDialog(parent), ui(ne
     ui->setupUi(this);
     setWindowTitle(tr("Transparency"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    ui->spinBox->setRange(kMinimumAlpha, kMaximumAlpha);
-    ui->horizontalSlider->setRange(kMinimumAlpha, kMaximumAlpha);
+    ui->alphaBox->setRange(kMinimumAlpha, kMaximumAlpha);
+    ui->alphaSlider->setRange(kMinimumAlpha, kMaximumAlpha);
+    // The controls only signal real changes, which ends the echo between them.
+    connect(ui->alphaBox, &QSpinBox::valueChanged, ui->alphaSlider, &QSlider::setValue);
+    connect(ui->alphaSlider, &QSlider::valueChanged, ui->alphaBox, &QSpinBox::setValue);
+    connect(ui->alphaBox, &QSpinBox::valueChanged, this, &TransparencyDialog::alphaEdited);
+    connect(ui->buttonBox, &QDialogButtonBox::accepted, this, [this] {
+        m_chosen = ui->alphaBox->value();
+        accept();
+    });
+    connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &TransparencyDialog::reject);
 }
 
 TransparencyDialog::~TransparencyDialog()
@@ -21,14 +30,9 @@ TransparencyDialog::~TransparencyDialog()
 
 void TransparencyDialog::setValue(int alpha)
 {
-    initialValue = alpha;
-    ui->spinBox->setValue(alpha);
-    ui->horizontalSlider->setValue(alpha);
-}
-
-QSpinBox *TransparencyDialog::spinBox() const
-{
-    return ui->spinBox;
+    m_opening = alpha;
+    ui->alphaBox->setValue(alpha);
+    ui->alphaSlider->setValue(alpha);
 }
 
 void TransparencyDialog::followWith(const QList<QMetaObject::Connection> &connections)
@@ -44,24 +48,8 @@ void TransparencyDialog::dropFollower()
     m_followerConnections.clear();
 }
 
-// The controls only signal real changes, which ends the echo between them.
-void TransparencyDialog::on_spinBox_valueChanged(int alpha)
-{
-    ui->horizontalSlider->setValue(alpha);
-}
-
-void TransparencyDialog::on_horizontalSlider_valueChanged(int alpha)
-{
-    ui->spinBox->setValue(alpha);
-}
-
-void TransparencyDialog::on_buttonBox_accepted()
-{
-    value = ui->spinBox->value();
-}
-
 void TransparencyDialog::reject()
 {
-    value = initialValue;
+    m_chosen = m_opening;
     QDialog::reject();
 }

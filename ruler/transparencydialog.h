@@ -9,10 +9,9 @@
 namespace Ui {
 class TransparencyDialog;
 }
-class QSpinBox;
 
 // The "Transparency" dialog, one object shared by all rulers: a spin box and a slider from 10 to
-// 255 that mirror each other. The ruler that opens it follows the spin box live.
+// 255 that mirror each other. The ruler that opens it follows the edited alpha live.
 class TransparencyDialog : public QDialog
 {
     Q_OBJECT
@@ -25,26 +24,23 @@ public:
 
     // Remembers the opening alpha and shows it (at least 10) in both controls.
     void setValue(int alpha);
-    QSpinBox *spinBox() const;
+    // The result: the edited alpha after OK, the opening alpha otherwise.
+    int chosenAlpha() const { return m_chosen; }
 
     // The live connections of the ruler that opened the dialog last; the next opening drops them,
     // leaving the mirror between the two controls in place.
     void followWith(const QList<QMetaObject::Connection> &connections);
     void dropFollower();
 
-    // The result: the edited alpha after OK, the opening alpha otherwise.
-    int value = 0;
-    int initialValue = 0;
-
-    Ui::TransparencyDialog *ui = nullptr;
-
-public Q_SLOTS:
-    void on_spinBox_valueChanged(int alpha);
-    void on_horizontalSlider_valueChanged(int alpha);
-    void on_buttonBox_accepted();
     // Cancel, Escape and the window's close button all give back the opening alpha.
     void reject() override;
 
+Q_SIGNALS:
+    void alphaEdited(int alpha);
+
 private:
+    Ui::TransparencyDialog *ui = nullptr;
+    int m_chosen = 0;
+    int m_opening = 0;
     QList<QMetaObject::Connection> m_followerConnections;
 };

@@ -6,10 +6,12 @@
 #include "ruler/positiondialog.h"
 #include "app/rulerhub.h"
 #include "testsupport.h"
-#include "ui_positiondialog.h"
 
 #include <QFile>
+#include <QDialogButtonBox>
 #include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -89,14 +91,14 @@ Seen TestSetpos::runDialog(RulerWindow *ruler, const std::function<void(Position
     Seen seen;
     PositionDialog *dialog = m_hub->positionDialog();
     QTimer::singleShot(0, dialog, [&] {
-        seen.leftMinimum = dialog->ui->spinBox->minimum();
-        seen.leftMaximum = dialog->ui->spinBox->maximum();
-        seen.topMaximum = dialog->ui->spinBox_2->maximum();
+        seen.leftMinimum = dialog->findChild<QSpinBox *>("leftBox")->minimum();
+        seen.leftMaximum = dialog->findChild<QSpinBox *>("leftBox")->maximum();
+        seen.topMaximum = dialog->findChild<QSpinBox *>("topBox")->maximum();
         if (whileOpen)
             whileOpen(dialog);
         seen.rulerGeometry = ruler->geometry();
         seen.boxes = dialog->shownGeometry();
-        dialog->ui->buttonBox->button(closeWith)->click();
+        dialog->findChild<QDialogButtonBox *>("buttonBox")->button(closeWith)->click();
     });
     ruler->setManualSet();
     return seen;
@@ -146,8 +148,8 @@ void TestSetpos::leftAndTopStopBeforeTheDisplayEdge()
     const Seen seen = runDialog(
         ruler,
         [](PositionDialog *dialog) {
-            dialog->ui->spinBox->setValue(5000);
-            dialog->ui->spinBox_2->setValue(5000);
+            dialog->findChild<QSpinBox *>("leftBox")->setValue(5000);
+            dialog->findChild<QSpinBox *>("topBox")->setValue(5000);
         },
         QDialogButtonBox::Cancel);
     QCOMPARE(seen.leftMinimum, 0);
@@ -165,7 +167,7 @@ void TestSetpos::windowLeftOfTheDisplayMovesOnAndBack()
     RulerWindow *ruler = makeRuler(opening);
     QCOMPARE(ruler->x(), -10);
     // A box that already shows 0 gives no signal when set to 0 again; the window must move all the same.
-    m_hub->positionDialog()->ui->spinBox->setValue(0);
+    m_hub->positionDialog()->findChild<QSpinBox *>("leftBox")->setValue(0);
 
     const Seen seen = runDialog(ruler, {}, QDialogButtonBox::Cancel);
     QCOMPARE(seen.boxes.x(), 0);
@@ -200,10 +202,10 @@ void TestSetpos::edits()
     const Seen seen = runDialog(
         ruler,
         [&](PositionDialog *dialog) {
-            dialog->ui->spinBox->setValue(typed.x());
-            dialog->ui->spinBox_2->setValue(typed.y());
-            dialog->ui->spinBox_3->setValue(typed.width());
-            dialog->ui->spinBox_4->setValue(typed.height());
+            dialog->findChild<QSpinBox *>("leftBox")->setValue(typed.x());
+            dialog->findChild<QSpinBox *>("topBox")->setValue(typed.y());
+            dialog->findChild<QSpinBox *>("widthBox")->setValue(typed.width());
+            dialog->findChild<QSpinBox *>("heightBox")->setValue(typed.height());
         },
         QDialogButtonBox::StandardButton(closeWith));
     QTEST(seen.boxes, "shown");
@@ -233,8 +235,8 @@ void TestSetpos::fullScreenChangesNothing()
     const Seen seen = runDialog(
         ruler,
         [](PositionDialog *dialog) {
-            dialog->ui->spinBox->setValue(40);
-            dialog->ui->spinBox_3->setValue(500);
+            dialog->findChild<QSpinBox *>("leftBox")->setValue(40);
+            dialog->findChild<QSpinBox *>("widthBox")->setValue(500);
         },
         QDialogButtonBox::Ok);
     QCOMPARE(seen.rulerGeometry, full);
@@ -269,7 +271,8 @@ void TestSetpos::wideEnoughForItsTitle()
     const int needed = metrics.horizontalAdvance(QStringLiteral("Position/Size")) + 6 * metrics.height();
     QVERIFY2(dialog.width() >= needed, qPrintable(QStringLiteral("%1 < %2").arg(dialog.width()).arg(needed)));
     // Its boxes still get what they ask for.
-    QVERIFY(dialog.ui->spinBox->width() >= dialog.ui->spinBox->minimumSizeHint().width());
+    const QSpinBox *left = dialog.findChild<QSpinBox *>("leftBox");
+    QVERIFY(left->width() >= left->minimumSizeHint().width());
 }
 
 // Like GRADORA_TEST_MAIN, on an offscreen desktop of two displays.

@@ -5,9 +5,11 @@
 #include "app/rulerhub.h"
 #include "testsupport.h"
 #include "ruler/transparencydialog.h"
-#include "ui_transparencydialog.h"
 
+#include <QDialogButtonBox>
 #include <QPushButton>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -83,15 +85,15 @@ Seen TestTransparency::runDialog(RulerWindow *ruler, const std::function<void(Tr
     QTimer::singleShot(0, dialog, [&] {
         if (whileOpen)
             whileOpen(dialog);
-        seen.spinBox = dialog->ui->spinBox->value();
-        seen.slider = dialog->ui->horizontalSlider->value();
+        seen.spinBox = dialog->findChild<QSpinBox *>("alphaBox")->value();
+        seen.slider = dialog->findChild<QSlider *>("alphaSlider")->value();
         seen.rulerAlpha = ruler->backgroundColor.alpha();
         switch (close) {
         case Close::Ok:
-            dialog->ui->buttonBox->button(QDialogButtonBox::Ok)->click();
+            dialog->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok)->click();
             break;
         case Close::Cancel:
-            dialog->ui->buttonBox->button(QDialogButtonBox::Cancel)->click();
+            dialog->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Cancel)->click();
             break;
         case Close::Escape:
             QTest::keyClick(dialog, Qt::Key_Escape);
@@ -129,7 +131,7 @@ void TestTransparency::openingAndClosing()
         ruler,
         [&](TransparencyDialog *dialog) {
             if (slideTo != 0)
-                dialog->ui->horizontalSlider->setValue(slideTo);
+                dialog->findChild<QSlider *>("alphaSlider")->setValue(slideTo);
         },
         close);
     QTEST(seen.spinBox, "shown");
@@ -148,7 +150,7 @@ void TestTransparency::reopenedByAnotherRuler()
     second->backgroundColor.setAlpha(140);
     runDialog(first, {}, Close::Ok);
     const Seen seen = runDialog(
-        second, [](TransparencyDialog *dialog) { dialog->ui->spinBox->setValue(90); }, Close::Ok);
+        second, [](TransparencyDialog *dialog) { dialog->findChild<QSpinBox *>("alphaBox")->setValue(90); }, Close::Ok);
     QCOMPARE(seen.slider, 90);
     QCOMPARE(seen.rulerAlpha, 90);
     QCOMPARE(first->backgroundColor.alpha(), 100);
