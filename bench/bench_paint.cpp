@@ -70,7 +70,7 @@ void prepare(RulerWindow &ruler, QSize size, QAction *unit)
     unit->setChecked(true);
     ruler.setUnit(true);
     // The guides are dragged out of the bands, as the user makes them.
-    ruler.setClearGuides();
+    ruler.execute(RulerCommand::ClearGuides);
     for (int i = 0; i < kGuidesPerDirection; ++i) {
         RulerFixture::placeGuide(&ruler, Qt::Horizontal, (i + 1) * size.height() / (kGuidesPerDirection + 1));
         RulerFixture::placeGuide(&ruler, Qt::Vertical, (i + 1) * size.width() / (kGuidesPerDirection + 1));

@@ -6,14 +6,12 @@
 
 #include "prefs/programkeys.h"
 #include "prefs/programstore.h"
-#include "ruler/infopanel.h"
-#include "ruler/rulershared.h"
-#include "ruler/screenplacement.h"
 #include "prefs/storevalues.h"
 #include "ruler/compositorwatch.h"
 #include "ruler/geometryrule.h"
 #include "ruler/infopanel.h"
 #include "ruler/rulermenu.h"
+#include "ruler/rulershared.h"
 #include "ruler/screenplacement.h"
 
 #include <QApplication>
@@ -34,10 +32,7 @@ RulerWindow::RulerWindow(QWidget *parent)
     setAttribute(Qt::WA_MouseTracking);
     setFocusPolicy(Qt::StrongFocus);
 
-    backgroundPalette = {QColor(255, 255, 255, 128), QColor(240, 247, 244, 128), QColor(255, 246, 237, 128),
-                         QColor(255, 235, 255, 128), QColor(255, 255, 235, 128), QColor(235, 235, 255, 128),
-                         QColor(235, 235, 235, 128)};
-    backgroundColor = backgroundPalette.first();
+    backgroundColor = backgroundPalette().first();
 
     RulerOptionTable::registerKeyOrder();
     m_menu = new RulerMenu(this);
@@ -57,6 +52,15 @@ RulerWindow::~RulerWindow()
 {
     if (shared)
         shared->rulers.removeAll(this);
+}
+
+const QList<QColor> &RulerWindow::backgroundPalette()
+{
+    static const QList<QColor> palette{QColor(255, 255, 255, 128), QColor(240, 247, 244, 128),
+                                       QColor(255, 246, 237, 128), QColor(255, 235, 255, 128),
+                                       QColor(255, 255, 235, 128), QColor(235, 235, 255, 128),
+                                       QColor(235, 235, 235, 128)};
+    return palette;
 }
 
 QSize RulerWindow::sizeHint() const
@@ -99,10 +103,12 @@ void RulerWindow::attachTo(RulerShared *rulerShared)
     colorDialog->setCurrentColor(backgroundColor);
 
     infoPanel = shared->infoPanel;
-    preferences->setPanelSide(m_panelSide == ScreenPlacement::PanelSide::Left ? Preferences::PanelSide::Left
-                                                                              : Preferences::PanelSide::Right);
+    preferences->setPanelSide(m_panelSide == ScreenPlacement::PanelSide::Left
+                                  ? Preferences::PanelSide::Left
+                                  : Preferences::PanelSide::Right);
 
-    backgroundColor = backgroundPalette.at(preferences->takeNextColorIndex(int(backgroundPalette.size())));
+    backgroundColor =
+        backgroundPalette().at(preferences->takeNextColorIndex(int(backgroundPalette().size())));
     // A unit edit in the preferences shows at once; a broken unit falls back to pixels.
     auto followTables = [this] {
         recomputeScale();

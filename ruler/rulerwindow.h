@@ -4,10 +4,10 @@
 #pragma once
 
 #include "figure/figuremodel.h"
+#include "prefs/preferences.h"
 #include "render/readingtext.h"
 #include "render/ticklayout.h"
 #include "render/unitscale.h"
-#include "prefs/preferences.h"
 #include "ruler/colortarget.h"
 #include "ruler/guideset.h"
 #include "ruler/hittest.h"
@@ -59,6 +59,8 @@ public:
     ~RulerWindow() override;
 
     QSize sizeHint() const override;
+    // The body colours that new rulers take in turn.
+    static const QList<QColor> &backgroundPalette();
 
     // Joins the program: takes the preferences and the shared windows, enters the list of rulers,
     // takes the next palette colour and the stay-on-top flags, and rebuilds the menu.
@@ -109,36 +111,18 @@ public:
     static std::function<void(QWidget *parent, const QString &title, const QString &text)>
         reportPictureFailure;
 
-    // Links to the shared objects (not owned).
-    RulerShared *shared = nullptr;
-    Preferences *preferences = nullptr;
-    QColorDialog *colorDialog = nullptr;
-    InfoPanel *infoPanel = nullptr;
-
-    // Stored values that are not on/off options.
-    QString imageFile;
-    QColor backgroundColor;
-    QColor rulerColor{111, 33, 55, 255};
-    QColor guidesColor{Qt::red};
-
-    // Other state.
-    bool pointerPressed = true;
-    bool fullScreen = false;
-    QRect normalGeometry{0, 0, 0, 0};
-    int displayIndex = 0;
-    int snapDistance = kSnapDistance;
-    // The unit the ruler measures in (unitKind, unitLabel, pixels per unit), never persisted.
-    UnitScale scale;
-    bool centerFigureOnShow = true;
-    QList<QColor> backgroundPalette;
-    QImage image;
-    FigureModel figure;
-
-    // Arrow-key steps, copied from the preferences at every key press.
-    int move_normal = 1;
-    int move_more = 100;
-    int resize_normal = 1;
-    int resize_more = 10;
+    // What the window measures and shows, for reading.
+    const FigureModel &flyingFigure() const { return figure; }
+    const UnitScale &unitScale() const { return scale; }
+    const QImage &picture() const { return image; }
+    const QString &pictureFile() const { return imageFile; }
+    bool inFullScreen() const { return fullScreen; }
+    // The display the window stands on, as its last move found it.
+    int screenIndex() const { return displayIndex; }
+    // Shows the given figure as it stands (kind, points, turn and place), as if the user had made it.
+    void setFlyingFigure(const FigureModel &model);
+    // Sets one of the ruler's colours within the limits that keep the ruler visible.
+    void setColour(ColorTarget target, const QColor &colour);
 
 public:
     // Runs a command of the menu or the keys.
@@ -205,6 +189,36 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // Links to the shared objects (not owned).
+    RulerShared *shared = nullptr;
+    Preferences *preferences = nullptr;
+    QColorDialog *colorDialog = nullptr;
+    InfoPanel *infoPanel = nullptr;
+
+    // Stored values that are not on/off options.
+    QString imageFile;
+    QColor backgroundColor;
+    QColor rulerColor{111, 33, 55, 255};
+    QColor guidesColor{Qt::red};
+
+    // Other state.
+    bool pointerPressed = true;
+    bool fullScreen = false;
+    QRect normalGeometry{0, 0, 0, 0};
+    int displayIndex = 0;
+    int snapDistance = kSnapDistance;
+    // The unit the ruler measures in (unitKind, unitLabel, pixels per unit), never persisted.
+    UnitScale scale;
+    bool centerFigureOnShow = true;
+    QImage image;
+    FigureModel figure;
+
+    // Arrow-key steps, copied from the preferences at every key press.
+    int move_normal = 1;
+    int move_more = 100;
+    int resize_normal = 1;
+    int resize_more = 10;
+
     bool option(RulerOption which) const { return m_options.value(which); }
     void readOptions();
     // The menu's check marks that follow the options and the window's state.
@@ -227,7 +241,6 @@ private:
     void turnFigure(double degrees);
     void scaleFigure(double factor);
     void showPreferencesOn(PreferencesPage page);
-    void setColour(ColorTarget target, const QColor &colour);
     void applyColourLimits();
     void setAllTickers(bool visible);
     void setPictureEntriesEnabled(bool enabled);

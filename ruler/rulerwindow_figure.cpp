@@ -97,3 +97,10 @@ void RulerWindow::recomputeFigure()
     figure.recompute(currentFigureModifiers());
     update();
 }
+
+void RulerWindow::setFlyingFigure(const FigureModel &model)
+{
+    figure = model;
+    figure.visible = option(RulerOption::ShowFigure);
+    update();
+}

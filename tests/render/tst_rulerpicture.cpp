@@ -131,7 +131,7 @@ QImage TestRulerPicture::paint(const RulerWindow &ruler, const QColor &body)
     painter.fillRect(canvas.rect(), body);
     RulerPaintState state;
     state.size = ruler.size();
-    state.picture = ruler.image;
+    state.picture = ruler.picture();
     state.stretchPicture = ruler.options().value(RulerOption::StretchPicture);
     state.proportionalPicture = ruler.options().value(RulerOption::ProportionalPicture);
     state.transparentPicture = ruler.options().value(RulerOption::TransparentPicture);
@@ -168,8 +168,8 @@ void TestRulerPicture::openImage()
 
     QCOMPARE(m_dialogs.size(), 1);
     QCOMPARE(m_dialogs.first().caption, QStringLiteral("Open File"));
-    QCOMPARE(ruler.image.isNull(), !loaded);
-    QCOMPARE(ruler.imageFile, loaded ? path : QString());
+    QCOMPARE(ruler.picture().isNull(), !loaded);
+    QCOMPARE(ruler.pictureFile(), loaded ? path : QString());
     QCOMPARE(entries(ruler),
              loaded ? QStringLiteral("E-V -C- ECV E-V E-V E-V") : QStringLiteral("--V -C- -CV --V --V --V"));
     QCOMPARE(m_messages.size(), messages);
@@ -209,8 +209,8 @@ void TestRulerPicture::failedOpenReplacesThePicture()
     choose(m_garbage);
     ruler.execute(RulerCommand::OpenPicture);
 
-    QVERIFY(ruler.image.isNull());
-    QVERIFY(ruler.imageFile.isEmpty());
+    QVERIFY(ruler.picture().isNull());
+    QVERIFY(ruler.pictureFile().isEmpty());
     QCOMPARE(entries(ruler), before);
 }
 
@@ -292,10 +292,10 @@ void TestRulerPicture::rulerToImageSizeLeavesFullScreen()
     choose(m_picture);
     ruler.execute(RulerCommand::OpenPicture);
     ruler.execute(RulerCommand::FullScreen);
-    QVERIFY(ruler.fullScreen);
+    QVERIFY(ruler.inFullScreen());
 
     ruler.execute(RulerCommand::RulerToPictureSize);
-    QVERIFY(!ruler.fullScreen);
+    QVERIFY(!ruler.inFullScreen());
     QVERIFY(!ruler.menu()->action(RulerCommand::FullScreen)->isChecked());
     QCOMPARE(ruler.geometry(), QRect(120, 80, 40, 30));
 }
@@ -341,8 +341,8 @@ void TestRulerPicture::restoreFirstRuler()
     }
     RulerWindow ruler;
     ruler.restoreFirstRuler();
-    QCOMPARE(ruler.image.isNull(), !loaded);
-    QCOMPARE(ruler.imageFile, loaded ? path : QString());
+    QCOMPARE(ruler.picture().isNull(), !loaded);
+    QCOMPARE(ruler.pictureFile(), loaded ? path : QString());
     QCOMPARE(entries(ruler), expected);
     QVERIFY(m_messages.isEmpty());
 }

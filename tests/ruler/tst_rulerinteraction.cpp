@@ -195,11 +195,11 @@ void TestRulerInteraction::bodyDragOnTheFigureMovesTheFigure()
 {
     RulerWindow *ruler = makeRuler();
     const QPoint centre = ruler->rect().center();
-    QVERIFY(ruler->figure.hitTest(centre));
-    const QPoint origin = ruler->figure.figureOrigin;
+    QVERIFY(ruler->flyingFigure().hitTest(centre));
+    const QPoint origin = ruler->flyingFigure().figureOrigin;
     drag(ruler, centre, centre + QPoint(7, 5));
     QCOMPARE(ruler->geometry(), QRect(100, 100, 300, 200));
-    QCOMPARE(ruler->figure.figureOrigin, origin + QPoint(7, 5));
+    QCOMPARE(ruler->flyingFigure().figureOrigin, origin + QPoint(7, 5));
 }
 
 void TestRulerInteraction::fullScreenResizes()
@@ -219,9 +219,9 @@ void TestRulerInteraction::doubleClickTogglesFullScreenTwice()
 {
     RulerWindow *ruler = makeRuler(QRect(123, 134, 345, 256));
     QTest::mouseDClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
-    QVERIFY(ruler->fullScreen);
+    QVERIFY(ruler->inFullScreen());
     QTest::mouseDClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
-    QVERIFY(!ruler->fullScreen);
+    QVERIFY(!ruler->inFullScreen());
     QCOMPARE(ruler->geometry(), QRect(123, 134, 345, 256));
 }
 
@@ -338,10 +338,12 @@ void TestRulerInteraction::handleNearTheTopEdge()
     RulerWindow *ruler = makeRuler(QRect(100, 100, 400, 300));
     ruler->execute(RulerCommands::cornerShape(0));
     // The rectangle's anchor moved into the top ticker's guide band.
-    const QPoint anchor = ruler->figure.figureScreenPoints.value(0);
-    ruler->figure.figureOrigin += QPoint(60, 20) - anchor;
-    ruler->figure.recompute({});
-    const QPoint handle = ruler->figure.figureScreenPoints.value(0);
+    const QPoint anchor = ruler->flyingFigure().figureScreenPoints.value(0);
+    FigureModel moved = ruler->flyingFigure();
+    moved.figureOrigin += QPoint(60, 20) - anchor;
+    moved.recompute({});
+    ruler->setFlyingFigure(moved);
+    const QPoint handle = ruler->flyingFigure().figureScreenPoints.value(0);
     QCOMPARE(handle, QPoint(60, 20));
 
     QTest::mouseMove(ruler, QPoint(200, 150));
@@ -351,7 +353,7 @@ void TestRulerInteraction::handleNearTheTopEdge()
     QCOMPARE(ruler->cursor().shape(), Qt::BlankCursor);
     QTest::mouseMove(ruler, handle + QPoint(30, 40));
     QTest::mouseRelease(ruler, Qt::LeftButton, Qt::NoModifier, handle + QPoint(30, 40));
-    QCOMPARE(ruler->figure.figureScreenPoints.value(0), handle + QPoint(30, 40));
+    QCOMPARE(ruler->flyingFigure().figureScreenPoints.value(0), handle + QPoint(30, 40));
     QVERIFY(ruler->guides().isEmpty());
 }
 

@@ -110,8 +110,8 @@ void TestRulerKeys::figureKindKeys()
     QFETCH(bool, ratio);
     RulerWindow *ruler = makeRuler();
     QTest::keyClick(ruler, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(ruler->figure.figureKind, kind);
-    QCOMPARE(ruler->figure.isRatioRectangle(), ratio);
+    QCOMPARE(ruler->flyingFigure().figureKind, kind);
+    QCOMPARE(ruler->flyingFigure().isRatioRectangle(), ratio);
     QVERIFY(ruler->menu()->checkedIn(RulerCommands::Group::Figure) != RulerCommand::Count);
 }
 
@@ -136,28 +136,28 @@ void TestRulerKeys::figureEntriesAndCheckMarks()
     RulerWindow *ruler = makeRuler();
     RulerMenu *menu = ruler->menu();
     menu->action(RulerCommands::cornerShape(index))->trigger();
-    QCOMPARE(ruler->figure.figureKind, corner);
+    QCOMPARE(ruler->flyingFigure().figureKind, corner);
     QVERIFY(menu->action(RulerCommands::cornerShape(index))->isChecked());
     menu->action(RulerCommands::centeredShape(index))->trigger();
-    QCOMPARE(ruler->figure.figureKind, centred);
+    QCOMPARE(ruler->flyingFigure().figureKind, centred);
     QVERIFY(menu->action(RulerCommands::centeredShape(index))->isChecked());
     menu->action(RulerCommands::ratio(index))->trigger();
-    QVERIFY(ruler->figure.isRatioRectangle());
+    QVERIFY(ruler->flyingFigure().isRatioRectangle());
     QVERIFY(menu->action(RulerCommands::ratio(index))->isChecked());
     menu->action(RulerCommand::FlyingRuler)->trigger();
-    QVERIFY(ruler->figure.flyingRuler);
+    QVERIFY(ruler->flyingFigure().flyingRuler);
     QVERIFY(menu->action(RulerCommand::FlyingRuler)->isChecked());
 }
 
 void TestRulerKeys::freeEntriesChangeNothing()
 {
     RulerWindow *ruler = makeRuler();
-    const int kind = ruler->figure.figureKind;
-    const QPoint origin = ruler->figure.figureOrigin;
+    const int kind = ruler->flyingFigure().figureKind;
+    const QPoint origin = ruler->flyingFigure().figureOrigin;
     for (int i = 0; i < RulerCommands::kShapes; ++i)
         ruler->execute(RulerCommands::freeShape(i));
-    QCOMPARE(ruler->figure.figureKind, kind);
-    QCOMPARE(ruler->figure.figureOrigin, origin);
+    QCOMPARE(ruler->flyingFigure().figureKind, kind);
+    QCOMPARE(ruler->flyingFigure().figureOrigin, origin);
 }
 
 void TestRulerKeys::turningKeys_data()
@@ -180,10 +180,12 @@ void TestRulerKeys::turningKeys()
     QFETCH(double, turn);
     RulerWindow *ruler = makeRuler();
     ruler->execute(RulerCommands::cornerShape(0));
-    ruler->figure.figureAngle = 100;
+    FigureModel turned = ruler->flyingFigure();
+    turned.figureAngle = 100;
+    ruler->setFlyingFigure(turned);
     QTest::keyClick(ruler, Qt::Key(key));
-    QVERIFY2(qAbs(ruler->figure.figureAngle - (100 + turn)) < 1e-9,
-             qPrintable(QString::number(ruler->figure.figureAngle)));
+    QVERIFY2(qAbs(ruler->flyingFigure().figureAngle - (100 + turn)) < 1e-9,
+             qPrintable(QString::number(ruler->flyingFigure().figureAngle)));
 }
 
 void TestRulerKeys::sixtyFourFineTurnsMakeOneCoarse()
@@ -192,18 +194,18 @@ void TestRulerKeys::sixtyFourFineTurnsMakeOneCoarse()
     ruler->execute(RulerCommands::cornerShape(0));
     for (int i = 0; i < 64; ++i)
         QTest::keyClick(ruler, Qt::Key_Z);
-    QCOMPARE(ruler->figure.figureAngle, 11.25);
+    QCOMPARE(ruler->flyingFigure().figureAngle, 11.25);
 }
 
 void TestRulerKeys::pageUpThenPageDown()
 {
     RulerWindow *ruler = makeRuler();
     ruler->execute(RulerCommands::cornerShape(0));
-    const float width = ruler->figure.figurePoints[1].x;
+    const float width = ruler->flyingFigure().figurePoints[1].x;
     QTest::keyClick(ruler, Qt::Key_PageUp);
-    QVERIFY(ruler->figure.figurePoints[1].x > width);
+    QVERIFY(ruler->flyingFigure().figurePoints[1].x > width);
     QTest::keyClick(ruler, Qt::Key_PageDown);
-    QVERIFY(qAbs(ruler->figure.figurePoints[1].x - width * 0.9999f) <= 1.0f);
+    QVERIFY(qAbs(ruler->flyingFigure().figurePoints[1].x - width * 0.9999f) <= 1.0f);
 }
 
 void TestRulerKeys::nudgeKeys_data()
@@ -221,9 +223,9 @@ void TestRulerKeys::nudgeKeys()
     QFETCH(int, key);
     QFETCH(QPoint, moved);
     RulerWindow *ruler = makeRuler();
-    const QPoint origin = ruler->figure.figureOrigin;
+    const QPoint origin = ruler->flyingFigure().figureOrigin;
     QTest::keyClick(ruler, Qt::Key(key));
-    QCOMPARE(ruler->figure.figureOrigin, origin + moved);
+    QCOMPARE(ruler->flyingFigure().figureOrigin, origin + moved);
 }
 
 void TestRulerKeys::tabTogglesPlacement()
@@ -231,19 +233,19 @@ void TestRulerKeys::tabTogglesPlacement()
     RulerWindow *ruler = makeRuler();
     ruler->execute(RulerCommands::cornerShape(2));
     QTest::keyClick(ruler, Qt::Key_Tab);
-    QCOMPARE(ruler->figure.figureKind, int(S_Rhombus));
+    QCOMPARE(ruler->flyingFigure().figureKind, int(S_Rhombus));
     QTest::keyClick(ruler, Qt::Key_Tab);
-    QCOMPARE(ruler->figure.figureKind, int(M_Rhombus));
+    QCOMPARE(ruler->flyingFigure().figureKind, int(M_Rhombus));
 }
 
 void TestRulerKeys::tabIgnoredOnARatioRectangle()
 {
     RulerWindow *ruler = makeRuler();
     QTest::keyClick(ruler, Qt::Key_2, Qt::AltModifier);
-    QVERIFY(ruler->figure.isRatioRectangle());
+    QVERIFY(ruler->flyingFigure().isRatioRectangle());
     QTest::keyClick(ruler, Qt::Key_Tab);
-    QCOMPARE(ruler->figure.figureKind, int(M_Square));
-    QVERIFY(ruler->figure.isRatioRectangle());
+    QCOMPARE(ruler->flyingFigure().figureKind, int(M_Square));
+    QVERIFY(ruler->flyingFigure().isRatioRectangle());
 }
 
 void TestRulerKeys::altShiftChordLetters_data()
@@ -292,13 +294,13 @@ void TestRulerKeys::altShiftChordLetters()
     for (bool shiftFirst : {false, true}) {
         RulerWindow *ruler = makeRuler();
         const bool before = ruler->options().value(option);
-        const double angle = ruler->figure.figureAngle;
+        const double angle = ruler->flyingFigure().figureAngle;
         pressChord(ruler, key, shiftFirst);
         QVERIFY2(ruler->options().value(option) != before, shiftFirst ? "Shift first" : "Alt first");
-        QCOMPARE(ruler->figure.figureAngle, angle);
+        QCOMPARE(ruler->flyingFigure().figureAngle, angle);
         // Nothing stays held: the plain key acts on its own again.
         QTest::keyClick(ruler, Qt::Key_Z);
-        QCOMPARE(ruler->figure.figureAngle, angle + 0.17578125);
+        QCOMPARE(ruler->flyingFigure().figureAngle, angle + 0.17578125);
     }
 }
 
@@ -362,11 +364,10 @@ void TestRulerKeys::optionKeys()
 void TestRulerKeys::figureCentredOnFirstShow()
 {
     RulerWindow *ruler = makeRuler(QRect(50, 60, 700, 500));
-    const QPointF centre = ruler->figure.screenCentre();
+    const QPointF centre = ruler->flyingFigure().screenCentre();
     QVERIFY(qAbs(centre.x() - 350) <= 1 && qAbs(centre.y() - 250) <= 1);
-    QVERIFY(!ruler->centerFigureOnShow);
-    QVERIFY(ruler->figure.flyingRuler);
-    QCOMPARE(ruler->figure.figureAngle, 323.24);
+    QVERIFY(ruler->flyingFigure().flyingRuler);
+    QCOMPARE(ruler->flyingFigure().figureAngle, 323.24);
 }
 
 void TestRulerKeys::panelShowsTheActiveRulerOnly()
@@ -401,7 +402,9 @@ void TestRulerKeys::panelExtraSideLabel()
     QFETCH(int, kind);
     QFETCH(QString, tip);
     RulerWindow *ruler = makeRuler();
-    ruler->figure.create(kind, ruler->size());
+    FigureModel figure = ruler->flyingFigure();
+    figure.create(kind, ruler->size());
+    ruler->setFlyingFigure(figure);
     QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(580, 380));
     ruler->repaint();
     QLabel *extra = m_fixture.hub->infoPanel()->extraSideLabel();
@@ -426,7 +429,6 @@ void TestRulerKeys::panelGoesLeftNearTheRightEdge()
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     RulerWindow *ruler = makeRuler(QRect(screen.right() - 320, 100, 300, 200));
-    ruler->pointerPressed = true;
     ruler->followWindowMove();
     InfoPanel *panel = m_fixture.hub->infoPanel();
     QCOMPARE(panel->x(), ruler->x() - Preferences::kPanelSpacing - panel->width());
@@ -439,7 +441,6 @@ void TestRulerKeys::panelGoesLeftNearTheRightEdge()
 void TestRulerKeys::draggingThePanelDragsTheRuler()
 {
     RulerWindow *ruler = makeRuler(QRect(100, 100, 300, 200));
-    ruler->pointerPressed = true;
     ruler->followWindowMove();
     InfoPanel *panel = m_fixture.hub->infoPanel();
     QVERIFY(QTest::qWaitForWindowExposed(panel));

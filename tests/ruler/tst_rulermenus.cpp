@@ -95,9 +95,9 @@ struct FigureState
 
 FigureState figureState(const RulerWindow &ruler)
 {
-    return {ruler.figure.figureKind,  ruler.figure.figureOrigin,
-            ruler.figure.figureAngle, ruler.figure.figureScreenPoints,
-            ruler.figure.ratioLocked, ruler.menu()->checkedIn(RulerCommands::Group::Figure)};
+    return {ruler.flyingFigure().figureKind,  ruler.flyingFigure().figureOrigin,
+            ruler.flyingFigure().figureAngle, ruler.flyingFigure().figureScreenPoints,
+            ruler.flyingFigure().ratioLocked, ruler.menu()->checkedIn(RulerCommands::Group::Figure)};
 }
 
 } // namespace
@@ -471,10 +471,10 @@ void TestRulerMenus::shortcutsLeaveTheKeysToTheRuler()
     // Sent to the window, so that the key passes the application's shortcut map first, as a real key does.
     QTest::keyClick(ruler->windowHandle(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     if (entry >= 0) {
-        QVERIFY(ruler->figure.isRatioRectangle());
+        QVERIFY(ruler->flyingFigure().isRatioRectangle());
         QVERIFY(ruler->menu()->action(RulerCommands::ratio(entry))->isChecked());
     } else {
-        QVERIFY(!ruler->figure.isRatioRectangle());
+        QVERIFY(!ruler->flyingFigure().isRatioRectangle());
         QVERIFY(ruler->menu()->action(RulerCommands::cornerShape(0))->isChecked());
     }
     for (int i = 0; i < RulerCommands::kShapes; ++i)
@@ -607,28 +607,28 @@ void TestRulerMenus::colourDialogFollowsTheLastRuler()
     RulerWindow *first = makeRuler();
     RulerWindow *second = makeRuler();
     QColorDialog *dialog = m_hub->colorDialog();
-    const QColor firstGuides = first->guidesColor;
-    const QColor firstBackground = first->backgroundColor;
-    const QColor secondGuides = second->guidesColor;
+    const QColor firstGuides = first->colour(ColorTarget::Guides);
+    const QColor firstBackground = first->colour(ColorTarget::Background);
+    const QColor secondGuides = second->colour(ColorTarget::Guides);
 
     first->menu()->action(C::GuidesColour)->trigger();
     QVERIFY(m_hub->colorTarget() == ColorTarget::Guides);
     QCOMPARE(dialog->currentColor(), firstGuides);
     second->menu()->action(C::BackgroundColour)->trigger();
     QVERIFY(m_hub->colorTarget() == ColorTarget::Background);
-    QCOMPARE(dialog->currentColor(), second->backgroundColor);
+    QCOMPARE(dialog->currentColor(), second->colour(ColorTarget::Background));
 
     const QColor chosen(12, 34, 56, 200);
     emit dialog->currentColorChanged(chosen);
-    QCOMPARE(second->backgroundColor, chosen);
-    QCOMPARE(second->guidesColor, secondGuides);
-    QCOMPARE(first->guidesColor, firstGuides);
-    QCOMPARE(first->backgroundColor, firstBackground);
+    QCOMPARE(second->colour(ColorTarget::Background), chosen);
+    QCOMPARE(second->colour(ColorTarget::Guides), secondGuides);
+    QCOMPARE(first->colour(ColorTarget::Guides), firstGuides);
+    QCOMPARE(first->colour(ColorTarget::Background), firstBackground);
 
     const QColor selected(90, 80, 70, 150);
     emit dialog->colorSelected(selected);
-    QCOMPARE(second->backgroundColor, selected);
-    QCOMPARE(first->guidesColor, firstGuides);
+    QCOMPARE(second->colour(ColorTarget::Background), selected);
+    QCOMPARE(first->colour(ColorTarget::Guides), firstGuides);
     dialog->hide();
 }
 

@@ -209,9 +209,9 @@ RulerWindow *TestRulerPaint::makeRuler(QSize size)
     // The reading texts are refreshed only while the window is active.
     if (!QTest::qWaitForWindowActive(ruler))
         qWarning("the ruler did not become active");
-    ruler->backgroundColor = kBody;
-    ruler->rulerColor = kInk;
-    ruler->guidesColor = kGuide;
+    ruler->setColour(ColorTarget::Background, kBody);
+    ruler->setColour(ColorTarget::Ruler, kInk);
+    ruler->setColour(ColorTarget::Guides, kGuide);
     return ruler;
 }
 
@@ -231,9 +231,9 @@ void TestRulerPaint::chooseCentimetres(RulerWindow *ruler)
 {
     ruler->menu()->action(RulerCommands::physicalUnit(1))->setChecked(true);
     ruler->setUnit(true);
-    QCOMPARE(ruler->scale.unitLabel, QStringLiteral("cm"));
-    QCOMPARE(ruler->scale.pixelsPerUnitX, 100.0);
-    QCOMPARE(ruler->scale.ticksPerUnit, 10.0);
+    QCOMPARE(ruler->unitScale().unitLabel, QStringLiteral("cm"));
+    QCOMPARE(ruler->unitScale().pixelsPerUnitX, 100.0);
+    QCOMPARE(ruler->unitScale().ticksPerUnit, 10.0);
 }
 
 void TestRulerPaint::choosePixelUnit(RulerWindow *ruler, const QString &pixelsPerUnit)
@@ -244,7 +244,7 @@ void TestRulerPaint::choosePixelUnit(RulerWindow *ruler, const QString &pixelsPe
     m_hub->preferences()->setUnitCells(Preferences::UnitTable::PixelBased, pixelUnits);
     ruler->menu()->action(RulerCommands::pixelUnit(0))->setChecked(true);
     ruler->setUnit(true);
-    QCOMPARE(ruler->scale.unitLabel, QStringLiteral("tu"));
+    QCOMPARE(ruler->unitScale().unitLabel, QStringLiteral("tu"));
 }
 
 void TestRulerPaint::placeZero(RulerWindow *ruler, bool zeroAtLeft, bool zeroAtBottom, bool fromOne)
@@ -514,7 +514,7 @@ void TestRulerPaint::tickersFollowTheLayout()
     TickMarks marks;
     const TickFrame frame{size, zeroAtLeft, zeroAtBottom, fromOne};
     for (TickEdge edge : {TickEdge::Top, TickEdge::Bottom, TickEdge::Left, TickEdge::Right})
-        TickLayout::layOut(edge, frame, ruler->scale, marks);
+        TickLayout::layOut(edge, frame, ruler->unitScale(), marks);
     QVERIFY(!marks.lines.isEmpty());
     QVERIFY(!marks.labels.isEmpty());
 
@@ -624,8 +624,10 @@ void TestRulerPaint::allTickersHiddenKeepsReadingsAndFigure()
     ruler->execute(RulerCommand::ShowBorder);
     // A small circle in the middle, clear of the edges.
     ruler->execute(RulerCommands::centeredShape(5));
-    ruler->figure.scale(0.4, 0.4);
-    ruler->figure.recompute();
+    FigureModel smaller = ruler->flyingFigure();
+    smaller.scale(0.4, 0.4);
+    smaller.recompute();
+    ruler->setFlyingFigure(smaller);
     ruler->execute(RulerCommand::HideAllTickers);
     QVERIFY(ruler->options().value(RulerOption::ShowFigure));
     QVERIFY(ruler->options().value(RulerOption::ShowReadings));
@@ -984,7 +986,7 @@ void TestRulerPaint::pictureLiesUnderBorderAndTicks()
     RulerWindow::askPictureFile = [path](QWidget *, const QString &, const QString &) { return path; };
     ruler->execute(RulerCommand::OpenPicture);
     RulerWindow::askPictureFile = askedBefore;
-    QCOMPARE(ruler->imageFile, path);
+    QCOMPARE(ruler->pictureFile(), path);
     ruler->execute(RulerCommand::ShowBorder);
     const QImage image = paint(ruler);
     QCOMPARE(image.pixelColor(200, 150), QColor(Qt::green));

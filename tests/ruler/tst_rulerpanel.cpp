@@ -64,7 +64,7 @@ RulerWindow *TestRulerPanel::owningRuler(const QRect &geometry)
 void TestRulerPanel::chooseCentimetres(RulerWindow *ruler)
 {
     ruler->menu()->action(RulerCommands::physicalUnit(1))->trigger();
-    QCOMPARE(ruler->scale.unitLabel, QStringLiteral("cm"));
+    QCOMPARE(ruler->unitScale().unitLabel, QStringLiteral("cm"));
 }
 
 void TestRulerPanel::rulerPartStaysCurrent_data()
@@ -165,7 +165,6 @@ void TestRulerPanel::panelStaysOnTheScreen()
     RulerWindow *ruler = owningRuler(geometry);
     if (left)
         ruler->menu()->action(RulerCommand::PanelSide)->trigger();
-    ruler->pointerPressed = true;
     // Shown with and without the figure part: the panel keeps to the screen at either size.
     for (int i = 0; i < 2; ++i) {
         ruler->menu()->action(RulerCommand::ShowFigure)->trigger();

@@ -64,9 +64,9 @@ void TestRulerPersistence::firstStartWithEmptyStore()
     RulerWindow *ruler = makeRuler();
     ruler->restoreFirstRuler();
     QCOMPARE(ruler->geometry(), QRect(0, 0, 640, 480));
-    QCOMPARE(ruler->backgroundColor, QColor(255, 255, 255, 128));
-    QCOMPARE(ruler->rulerColor, QColor(111, 33, 55, 255));
-    QCOMPARE(ruler->guidesColor, QColor(Qt::red));
+    QCOMPARE(ruler->colour(ColorTarget::Background), QColor(255, 255, 255, 128));
+    QCOMPARE(ruler->colour(ColorTarget::Ruler), QColor(111, 33, 55, 255));
+    QCOMPARE(ruler->colour(ColorTarget::Guides), QColor(Qt::red));
     // Every option at its default, every check mark showing it.
     QCOMPARE(ruler->options(), RulerOptions());
     const RulerMenu *menu = ruler->menu();
@@ -75,7 +75,7 @@ void TestRulerPersistence::firstStartWithEmptyStore()
     QVERIFY(menu->action(C::Megapixels)->isChecked());
     QVERIFY(!menu->action(C::ReverseAlt)->isChecked());
     QVERIFY(ruler->isVisible());
-    QVERIFY(ruler->imageFile.isEmpty());
+    QVERIFY(ruler->pictureFile().isEmpty());
     QVERIFY(!menu->action(C::ClearPicture)->isEnabled());
 }
 
@@ -162,13 +162,13 @@ void TestRulerPersistence::coloursAndGeometryRoundTrip()
     }
     RulerWindow *ruler = makeRuler();
     ruler->restoreFirstRuler();
-    QCOMPARE(ruler->backgroundColor, QColor(1, 2, 3, 40));
-    QCOMPARE(ruler->rulerColor, QColor(10, 20, 30));
+    QCOMPARE(ruler->colour(ColorTarget::Background), QColor(1, 2, 3, 40));
+    QCOMPARE(ruler->colour(ColorTarget::Ruler), QColor(10, 20, 30));
     // A stored value that is not a colour reads as the default, and is written back as one.
-    QCOMPARE(ruler->guidesColor, QColor(Qt::red));
+    QCOMPARE(ruler->colour(ColorTarget::Guides), QColor(Qt::red));
     QCOMPARE(ruler->geometry(), QRect(100, 120, 333, 222));
 
-    ruler->guidesColor = Qt::blue;
+    ruler->setColour(ColorTarget::Guides, Qt::blue);
     ruler->saveSettings();
     const QSettings store;
     QCOMPARE(store.value("background").value<QColor>(), QColor(1, 2, 3, 40));
@@ -178,13 +178,13 @@ void TestRulerPersistence::coloursAndGeometryRoundTrip()
 
 void TestRulerPersistence::paletteRotation()
 {
-    const QList<QColor> palette = makeRuler()->backgroundPalette;
+    const QList<QColor> palette = RulerWindow::backgroundPalette();
     QCOMPARE(palette.size(), 7);
-    for (int i = 1; i < 8; ++i)
+    for (int i = 0; i < 8; ++i)
         makeRuler();
-    QCOMPARE(m_fixture.rulers.at(2)->backgroundColor, palette.at(2));
-    QCOMPARE(m_fixture.rulers.at(6)->backgroundColor, palette.at(6));
-    QCOMPARE(m_fixture.rulers.at(7)->backgroundColor, palette.at(0));
+    QCOMPARE(m_fixture.rulers.at(2)->colour(ColorTarget::Background), palette.at(2));
+    QCOMPARE(m_fixture.rulers.at(6)->colour(ColorTarget::Background), palette.at(6));
+    QCOMPARE(m_fixture.rulers.at(7)->colour(ColorTarget::Background), palette.at(0));
 }
 
 void TestRulerPersistence::hiddenFigureStartsWithoutFigureReadings()
@@ -270,7 +270,6 @@ void TestRulerPersistence::panelSideEntryFollowsTheStore()
     }
     auto *ruler = new RulerWindow(nullptr);
     m_fixture.adopt(ruler);
-    QCOMPARE(ruler->pointerPressed, canShow);
     QCOMPARE(ruler->menu()->action(C::PanelSide)->isEnabled(), enabled);
     QCOMPARE(Mnemonics::strip(ruler->menu()->action(C::PanelSide)->text()), text);
 }
@@ -313,7 +312,7 @@ void TestRulerPersistence::savingInFullScreenStoresNormalGeometry()
     RulerWindow *ruler = makeRuler();
     ruler->restoreFirstRuler();
     ruler->execute(C::FullScreen);
-    QVERIFY(ruler->fullScreen);
+    QVERIFY(ruler->inFullScreen());
     ruler->saveSettings();
     QCOMPARE(QSettings().value("geometry").toRect(), QRect(40, 50, 300, 200));
 }
@@ -333,8 +332,8 @@ void TestRulerPersistence::missingPictureIsDropped()
     QSettings().setValue("imageFile", "/nonexistent/picture.png");
     RulerWindow *ruler = makeRuler();
     ruler->restoreFirstRuler();
-    QVERIFY(ruler->image.isNull());
-    QVERIFY(ruler->imageFile.isEmpty());
+    QVERIFY(ruler->picture().isNull());
+    QVERIFY(ruler->pictureFile().isEmpty());
     QVERIFY(!ruler->menu()->action(C::StretchPicture)->isEnabled());
     ruler->saveSettings();
     QCOMPARE(QSettings().value("imageFile").toString(), QString());

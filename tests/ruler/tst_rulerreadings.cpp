@@ -49,7 +49,7 @@ void TestRulerReadings::uncalibratedDisplayReadsQuestionMarks()
     QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(560, 45));
     ruler->execute(RulerCommands::cornerShape(4));
     ruler->menu()->action(RulerCommands::physicalUnit(1))->trigger();
-    QCOMPARE(ruler->scale.unitLabel, QStringLiteral("cm"));
+    QCOMPARE(ruler->unitScale().unitLabel, QStringLiteral("cm"));
     ruler->repaint();
 
     QCOMPARE(ruler->readings().widthText, QStringLiteral("\u2190 ? cm \u2192"));
@@ -78,8 +78,8 @@ void TestRulerReadings::flyingRulerCountsFromTheZeroCorner()
     QFETCH(bool, zeroAtBottom);
     m_fixture.preferences()->setInfoPanelShown(false);
     RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 800, 600), true);
-    ruler->backgroundColor = Qt::white;
-    ruler->rulerColor = Qt::black;
+    ruler->setColour(ColorTarget::Background, Qt::white);
+    ruler->setColour(ColorTarget::Ruler, Qt::black);
     ruler->execute(RulerCommand::ShowReadings);
     ruler->execute(RulerCommand::ShowFigureReadings);
     ruler->execute(RulerCommand::ShowControlPoints);
@@ -92,14 +92,16 @@ void TestRulerReadings::flyingRulerCountsFromTheZeroCorner()
                                                  : ruler->menu()->action(RulerCommand::StartTopRight));
     corner->trigger();
     ruler->execute(RulerCommand::FlyingRuler);
-    ruler->figure.figureAngle = 0;
-    ruler->figure.recompute();
+    FigureModel level = ruler->flyingFigure();
+    level.figureAngle = 0;
+    level.recompute();
+    ruler->setFlyingFigure(level);
 
     QImage image(ruler->size(), QImage::Format_ARGB32_Premultiplied);
     ruler->render(&image);
-    const QPoint origin = ruler->figure.figureOrigin;
-    const int w = ruler->figure.figureWidthPx;
-    const int h = ruler->figure.figureHeightPx;
+    const QPoint origin = ruler->flyingFigure().figureOrigin;
+    const int w = ruler->flyingFigure().figureWidthPx;
+    const int h = ruler->flyingFigure().figureHeightPx;
     QCOMPARE(QSize(w, h), QSize(499, 149));
     const auto ink = [&](int x, int y) {
         return image.pixelColor(origin + QPoint(x, y)) == QColor(Qt::black);

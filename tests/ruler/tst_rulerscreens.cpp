@@ -91,7 +91,7 @@ void TestRulerScreens::lockingCutsAnOverWideWindow()
     RulerWindow *ruler = makeRuler(QRect(2000, 100, 1500, 300));
     ruler->execute(RulerCommand::LockToScreen);
     QTRY_COMPARE(ruler->geometry(), QRect(1920, 100, 1280, 300));
-    QCOMPARE(ruler->displayIndex, 1);
+    QCOMPARE(ruler->screenIndex(), 1);
 }
 
 void TestRulerScreens::lockingDoesNothingInFullScreen()
@@ -116,11 +116,11 @@ void TestRulerScreens::secondScreenReadsItsOwnCalibration()
     RulerWindow *ruler = makeRuler(QRect(100, 100, 300, 200));
     ruler->menu()->action(RulerCommands::physicalUnit(0))->setChecked(true);
     ruler->setUnit(true);
-    QCOMPARE(ruler->scale.pixelsPerUnitX, 96.0);
+    QCOMPARE(ruler->unitScale().pixelsPerUnitX, 96.0);
 
     ruler->move(2100, 100);
-    QTRY_COMPARE(ruler->displayIndex, 1);
-    QCOMPARE(ruler->scale.pixelsPerUnitX, 192.0);
+    QTRY_COMPARE(ruler->screenIndex(), 1);
+    QCOMPARE(ruler->unitScale().pixelsPerUnitX, 192.0);
 }
 
 void TestRulerScreens::newRulerBesideItsMaker()
@@ -131,7 +131,7 @@ void TestRulerScreens::newRulerBesideItsMaker()
     RulerWindow *made = m_fixture.hub->rulers().last();
     m_fixture.adopt(made);
     QTRY_COMPARE(made->geometry(), QRect(2050, 250, 300, 200));
-    QCOMPARE(made->backgroundColor, made->backgroundPalette.at(1));
+    QCOMPARE(made->colour(ColorTarget::Background), RulerWindow::backgroundPalette().at(1));
     QVERIFY(made->menu()->action(RulerCommand::CloseRuler)->isVisible());
     maker->rebuildMenu();
     QVERIFY(
@@ -146,10 +146,10 @@ void TestRulerScreens::colourDialogFollowsTheNewRuler()
     maker->execute(RulerCommand::NewRuler);
     RulerWindow *made = m_fixture.hub->rulers().last();
     m_fixture.adopt(made);
-    const QColor makerColour = maker->backgroundColor;
+    const QColor makerColour = maker->colour(ColorTarget::Background);
     Q_EMIT m_fixture.hub->colorDialog()->currentColorChanged(QColor(1, 2, 3, 200));
-    QCOMPARE(made->backgroundColor, QColor(1, 2, 3, 200));
-    QCOMPARE(maker->backgroundColor, makerColour);
+    QCOMPARE(made->colour(ColorTarget::Background), QColor(1, 2, 3, 200));
+    QCOMPARE(maker->colour(ColorTarget::Background), makerColour);
     m_fixture.hub->colorDialog()->hide();
 }
 

@@ -3,8 +3,11 @@
 
 #include "figure/figurekind.h"
 #include "ruler/compositorwatch.h"
+#include "ruler/rulermenu.h"
 #include "rulerfixture.h"
 
+#include <QAction>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 
@@ -59,20 +62,49 @@ void addGuide(RulerWindow &ruler, Qt::Orientation orientation, int position)
 void placeRectangle(RulerWindow &ruler)
 {
     setOption(ruler, RulerOption::ShowFigure, true);
-    ruler.figure.create(FigureKind::M_Rectangle, kSize);
-    ruler.figure.figurePoints = {FigurePoint{0, 0}, FigurePoint{199, 0}, FigurePoint{0, 99}};
-    ruler.figure.figureOrigin = QPoint(100, 100);
-    ruler.figure.figureAngle = 0;
-    ruler.figure.recompute();
+    FigureModel rectangle;
+    rectangle.create(FigureKind::M_Rectangle, kSize);
+    rectangle.figurePoints = {FigurePoint{0, 0}, FigurePoint{199, 0}, FigurePoint{0, 99}};
+    rectangle.figureOrigin = QPoint(100, 100);
+    rectangle.figureAngle = 0;
+    rectangle.recompute();
+    ruler.setFlyingFigure(rectangle);
     setOption(ruler, RulerOption::ShowFigureReadings, false);
 }
 
+// The preferences of the rulers under test.
+Preferences *s_preferences = nullptr;
+
+// A pixel-based unit of 40 px with ten ticks, chosen from the menu.
 void useCentimetres(RulerWindow &ruler)
 {
-    ruler.scale.unitKind = UnitScale::TableUnit;
-    ruler.scale.unitLabel = QStringLiteral("cm");
-    ruler.scale.pixelsPerUnitX = ruler.scale.pixelsPerUnitY = ruler.scale.pixelsPerUnitAvg = 40;
-    ruler.scale.ticksPerUnit = 10;
+    TextGrid pixelUnits = s_preferences->unitCells(Preferences::UnitTable::PixelBased);
+    pixelUnits[0] = {QStringLiteral("Centimetres"), QStringLiteral("cm"), QStringLiteral("40"),
+                     QStringLiteral("40"),          QStringLiteral("10"), QString()};
+    s_preferences->setUnitCells(Preferences::UnitTable::PixelBased, pixelUnits);
+    ruler.menu()->action(RulerCommands::pixelUnit(0))->trigger();
+}
+
+// Opens a blue picture of the size as the user does, through the file dialog.
+void openPicture(RulerWindow &ruler, QSize size)
+{
+    static QTemporaryDir folder;
+    QImage picture(size, QImage::Format_ARGB32);
+    picture.fill(Qt::blue);
+    const QString path =
+        folder.filePath(QStringLiteral("picture-%1x%2.png").arg(size.width()).arg(size.height()));
+    picture.save(path);
+    RulerWindow::askPictureFile = [path](QWidget *, const QString &, const QString &) { return path; };
+    ruler.execute(RulerCommand::OpenPicture);
+}
+
+// Moves or turns the shown figure.
+void changeFigure(RulerWindow &ruler, const std::function<void(FigureModel &)> &change)
+{
+    FigureModel figure = ruler.flyingFigure();
+    change(figure);
+    figure.recompute();
+    ruler.setFlyingFigure(figure);
 }
 
 QString at(QPoint point)
@@ -90,6 +122,7 @@ void TestRulerShape::initTestCase()
 void TestRulerShape::init()
 {
     m_fixture.setUp(false);
+    s_preferences = m_fixture.preferences();
     m_watch->setRunning(false);
 }
 
@@ -156,10 +189,9 @@ void TestRulerShape::shapeKeepsWhatTheRulerDraws_data()
         placeRectangle(r);
         setOption(r, RulerOption::ShowFigure, false);
     }) << QList<QPoint>{} << QList<QPoint>{{100, 150}, {200, 100}, {91, 91}};
-    QTest::newRow("a picture covers its place") << RulerChange([](RulerWindow &r) {
-        r.image = QImage(200, 150, QImage::Format_ARGB32);
-        r.image.fill(Qt::blue);
-    }) << QList<QPoint>{{150, 100}, {199, 149}} << QList<QPoint>{{250, 200}};
+    QTest::newRow("a picture covers its place")
+        << RulerChange([](RulerWindow &r) { openPicture(r, QSize(200, 150)); })
+        << QList<QPoint>{{150, 100}, {199, 149}} << QList<QPoint>{{250, 200}};
 }
 
 void TestRulerShape::shapeKeepsWhatTheRulerDraws()
@@ -186,13 +218,11 @@ void TestRulerShape::shapeFollowsEveryChange_data()
     QTest::newRow("unit") << RulerChange([](RulerWindow &r) { useCentimetres(r); }) << true;
     QTest::newRow("figure moves") << RulerChange([](RulerWindow &r) {
         placeRectangle(r);
-        r.figure.figureOrigin += QPoint(40, 30);
-        r.figure.recompute();
+        changeFigure(r, [](FigureModel &figure) { figure.figureOrigin += QPoint(40, 30); });
     }) << true;
     QTest::newRow("figure turns") << RulerChange([](RulerWindow &r) {
         placeRectangle(r);
-        r.figure.figureAngle = 30;
-        r.figure.recompute();
+        changeFigure(r, [](FigureModel &figure) { figure.figureAngle = 30; });
     }) << true;
     QTest::newRow("guide added") << RulerChange([](RulerWindow &r) { addGuide(r, Qt::Vertical, 123); })
                                  << true;
@@ -202,14 +232,11 @@ void TestRulerShape::shapeFollowsEveryChange_data()
     QTest::newRow("start point, the ticks turn within their bands")
         << RulerChange([](RulerWindow &r) { setOption(r, RulerOption::ZeroAtLeft, false); }) << false;
     QTest::newRow("guide colour, the same shape")
-        << RulerChange([](RulerWindow &r) { r.guidesColor = Qt::blue; }) << false;
+        << RulerChange([](RulerWindow &r) { r.setColour(ColorTarget::Guides, Qt::blue); }) << false;
     QTest::newRow("cross-hair") << RulerChange([](RulerWindow &r) {
         setOption(r, RulerOption::ShowCentralPoint, true);
     }) << true;
-    QTest::newRow("picture") << RulerChange([](RulerWindow &r) {
-        r.image = QImage(120, 80, QImage::Format_ARGB32);
-        r.image.fill(Qt::blue);
-    }) << true;
+    QTest::newRow("picture") << RulerChange([](RulerWindow &r) { openPicture(r, QSize(120, 80)); }) << true;
 }
 
 void TestRulerShape::shapeFollowsEveryChange()

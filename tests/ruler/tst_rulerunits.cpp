@@ -47,7 +47,6 @@ void TestRulerUnits::init()
     m_parts->preferences()->setDisplayCells(displays);
     m_ruler = m_parts->attached();
     connect(m_ruler, &RulerWindow::messageRequested, this, [this](const QString &text) { m_messages.append(text); });
-    m_ruler->displayIndex = 0;
 }
 
 void TestRulerUnits::cleanup()
@@ -60,16 +59,16 @@ void TestRulerUnits::chosenUnitFollowsTheDisplayCalibration()
 {
     m_ruler->menu()->action(RulerCommands::physicalUnit(0))->setChecked(true);
     m_ruler->setUnit(true);
-    QCOMPARE(m_ruler->scale.unitKind, int(UnitScale::TableUnit));
-    QCOMPARE(m_ruler->scale.unitLabel, QStringLiteral("in"));
-    QCOMPARE(m_ruler->scale.pixelsPerUnitX, 96.0);
-    QCOMPARE(m_ruler->scale.pixelsPerUnitY, 120.0);
-    QCOMPARE(m_ruler->scale.ticksPerUnit, 8.0);
+    QCOMPARE(m_ruler->unitScale().unitKind, int(UnitScale::TableUnit));
+    QCOMPARE(m_ruler->unitScale().unitLabel, QStringLiteral("in"));
+    QCOMPARE(m_ruler->unitScale().pixelsPerUnitX, 96.0);
+    QCOMPARE(m_ruler->unitScale().pixelsPerUnitY, 120.0);
+    QCOMPARE(m_ruler->unitScale().ticksPerUnit, 8.0);
     QVERIFY(m_ruler->menu()->action(RulerCommands::physicalUnit(0))->isChecked());
 
     m_ruler->menu()->action(RulerCommand::UnitPixels)->setChecked(true);
     m_ruler->setUnit(true);
-    QCOMPARE(m_ruler->scale.unitLabel, QStringLiteral("px"));
+    QCOMPARE(m_ruler->unitScale().unitLabel, QStringLiteral("px"));
     QVERIFY(m_messages.isEmpty());
 }
 
@@ -86,34 +85,34 @@ void TestRulerUnits::refusedUnitTellsWhyAndFallsBackToPixels()
                                         "Value;\nGo to \"Preferences | Units\" or \"Preferences | "
                                         "Pixel-based Units\" and fix respective unit settings.")});
     QVERIFY(m_ruler->menu()->action(RulerCommand::UnitPixels)->isChecked());
-    QCOMPARE(m_ruler->scale.unitKind, int(UnitScale::Pixels));
-    QCOMPARE(m_ruler->scale.unitLabel, QStringLiteral("px"));
+    QCOMPARE(m_ruler->unitScale().unitKind, int(UnitScale::Pixels));
+    QCOMPARE(m_ruler->unitScale().unitLabel, QStringLiteral("px"));
 }
 
 void TestRulerUnits::quietRecomputationRefusesSilently()
 {
     m_ruler->menu()->action(RulerCommands::physicalUnit(2))->setChecked(true);
     m_ruler->recomputeScale();
-    QCOMPARE(m_ruler->scale.unitLabel, QStringLiteral("mm"));
+    QCOMPARE(m_ruler->unitScale().unitLabel, QStringLiteral("mm"));
 
     // Zero passes the table and is refused by the ruler.
     editUnit(2, 2, QStringLiteral("0"));
     m_ruler->recomputeScale();
     QVERIFY(m_messages.isEmpty());
     QVERIFY(m_ruler->menu()->action(RulerCommand::UnitPixels)->isChecked());
-    QCOMPARE(m_ruler->scale.unitLabel, QStringLiteral("px"));
+    QCOMPARE(m_ruler->unitScale().unitLabel, QStringLiteral("px"));
 }
 
 void TestRulerUnits::conversionFollowsAUnitEdit()
 {
     m_ruler->menu()->action(RulerCommands::physicalUnit(1))->setChecked(true);
     m_ruler->setUnit(true);
-    QCOMPARE(m_ruler->scale.lengthInUnits(96, 0, false, true, 0), 2.54);
+    QCOMPARE(m_ruler->unitScale().lengthInUnits(96, 0, false, true, 0), 2.54);
 
     // An edit in the preferences reaches the ruler at once, before it paints again.
     editUnit(1, 2, QStringLiteral("5.08"));
-    QCOMPARE(m_ruler->scale.lengthInUnits(96, 0, false, true, 0), 5.08);
-    QCOMPARE(m_ruler->scale.lengthInUnits(120, 90, false, true, 0), 5.08);
+    QCOMPARE(m_ruler->unitScale().lengthInUnits(96, 0, false, true, 0), 5.08);
+    QCOMPARE(m_ruler->unitScale().lengthInUnits(120, 90, false, true, 0), 5.08);
 }
 
 GRADORA_TEST_MAIN(TestRulerUnits)

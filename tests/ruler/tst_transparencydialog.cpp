@@ -87,7 +87,7 @@ Seen TestTransparency::runDialog(RulerWindow *ruler, const std::function<void(Tr
             whileOpen(dialog);
         seen.spinBox = dialog->findChild<QSpinBox *>("alphaBox")->value();
         seen.slider = dialog->findChild<QSlider *>("alphaSlider")->value();
-        seen.rulerAlpha = ruler->backgroundColor.alpha();
+        seen.rulerAlpha = ruler->colour(ColorTarget::Background).alpha();
         switch (close) {
         case Close::Ok:
             dialog->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok)->click();
@@ -113,9 +113,8 @@ void TestTransparency::openingAndClosing_data()
     QTest::addColumn<int>("liveAlpha");
     QTest::addColumn<int>("finalAlpha");
     // What the dialog gives goes through the body's limit: an alpha below 25 is raised at once.
-    QTest::newRow("alpha 5 shows 10, Cancel gives 5, raised to 25") << 5 << 0 << Close::Cancel << 10 << 5 << 25;
-    QTest::newRow("alpha 5, OK without a change gives 10, raised to 25")
-        << 5 << 0 << Close::Ok << 10 << 5 << 25;
+    QTest::newRow("slider to 10, OK gives 10, raised to 25") << 200 << 10 << Close::Ok << 10 << 25 << 25;
+    QTest::newRow("slider to 10, Cancel restores 200") << 200 << 10 << Close::Cancel << 10 << 25 << 200;
     QTest::newRow("slider to 60, OK keeps 60") << 200 << 60 << Close::Ok << 60 << 60 << 60;
     QTest::newRow("slider to 60, Cancel restores 200") << 200 << 60 << Close::Cancel << 60 << 60 << 200;
     QTest::newRow("slider to 60, Escape restores 200") << 200 << 60 << Close::Escape << 60 << 60 << 200;
@@ -127,8 +126,9 @@ void TestTransparency::openingAndClosing()
     QFETCH(int, slideTo);
     QFETCH(Close, close);
     RulerWindow *ruler = makeRuler();
-    // Set without a repaint: painting would raise an alpha below 25 before the dialog opens.
-    ruler->backgroundColor.setAlpha(opening);
+    QColor body = ruler->colour(ColorTarget::Background);
+    body.setAlpha(opening);
+    ruler->setColour(ColorTarget::Background, body);
     const Seen seen = runDialog(
         ruler,
         [&](TransparencyDialog *dialog) {
@@ -140,7 +140,7 @@ void TestTransparency::openingAndClosing()
     QTEST(seen.slider, "shown");
     if (slideTo != 0)
         QTEST(seen.rulerAlpha, "liveAlpha");
-    QTEST(ruler->backgroundColor.alpha(), "finalAlpha");
+    QTEST(ruler->colour(ColorTarget::Background).alpha(), "finalAlpha");
 }
 
 void TestTransparency::reopenedByAnotherRuler()
@@ -148,15 +148,18 @@ void TestTransparency::reopenedByAnotherRuler()
     // The second opening drops the first ruler's live connection but keeps the box driving the slider.
     RulerWindow *first = makeRuler();
     RulerWindow *second = makeRuler();
-    first->backgroundColor.setAlpha(100);
-    second->backgroundColor.setAlpha(140);
+    for (const auto &[ruler, alpha] : {std::pair{first, 100}, std::pair{second, 140}}) {
+        QColor body = ruler->colour(ColorTarget::Background);
+        body.setAlpha(alpha);
+        ruler->setColour(ColorTarget::Background, body);
+    }
     runDialog(first, {}, Close::Ok);
     const Seen seen = runDialog(
         second, [](TransparencyDialog *dialog) { dialog->findChild<QSpinBox *>("alphaBox")->setValue(90); }, Close::Ok);
     QCOMPARE(seen.slider, 90);
     QCOMPARE(seen.rulerAlpha, 90);
-    QCOMPARE(first->backgroundColor.alpha(), 100);
-    QCOMPARE(second->backgroundColor.alpha(), 90);
+    QCOMPARE(first->colour(ColorTarget::Background).alpha(), 100);
+    QCOMPARE(second->colour(ColorTarget::Background).alpha(), 90);
     QVERIFY(m_hub->transparencyDialog()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
