@@ -236,12 +236,10 @@ void TestDisplayCalibration::cellEdit_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("taken");
 
+    // Which values a cell takes is the preferences' rule, tested row by row with the model; the form
+    // passes a typed value to it and shows the verdict.
     QTest::newRow("PPI-X 120.5") << 1 << "120.5" << true;
     QTest::newRow("abc") << 1 << "abc" << false;
-    QTest::newRow("negative") << 2 << "-5" << false;
-    QTest::newRow("zero") << 1 << "0" << false;
-    QTest::newRow("inf") << 1 << "inf" << false;
-    QTest::newRow("overflowing") << 1 << "1e999" << false;
     QTest::newRow("resolution is the desktop's") << 0 << "999x999" << false;
 }
 
