@@ -59,7 +59,7 @@ void addGuide(RulerWindow &ruler, Qt::Orientation orientation, int position)
 void placeRectangle(RulerWindow &ruler)
 {
     setOption(ruler, RulerOption::ShowFigure, true);
-    ruler.figure.create(FigureKind::M_Rectangle, kSize);
+    ruler.figure.create(FigureKind::CornerRectangle, kSize);
     ruler.figure.figurePoints = {FigurePoint{0, 0}, FigurePoint{199, 0}, FigurePoint{0, 99}};
     ruler.figure.figureOrigin = QPoint(100, 100);
     ruler.figure.figureAngle = 0;
