@@ -128,15 +128,17 @@ QString sidePrefix(int sideKind)
 
 namespace {
 
-// The lengths in the unit that area and perimeter are made from.
+// The lengths in the unit that area and perimeter are made from. The area takes the box's extents, one
+// scale each (a turn keeps the area); the perimeter takes the lengths along the figure's turned axes,
+// the third length and its mirror image (the other rhombus side or isosceles leg).
 struct UnitLengths
 {
-    double areaWidth; // the box's extents, one scale each: a turn keeps the area
-    double areaHeight;
-    double width; // the extents along the figure's turned axes
-    double height;
-    double side;       // the third length
-    double mirrorSide; // the other rhombus side or isosceles leg
+    double areaWidth = 0;
+    double areaHeight = 0;
+    double width = 0;
+    double height = 0;
+    double side = 0;
+    double mirrorSide = 0;
 };
 
 // Area and perimeter in the unit, from the counted extents and their lengths in the unit.
