@@ -270,7 +270,7 @@ void TestRulerCommand::groupsAndParameters()
         for (RulerCommand command : {cornerShape(i), centeredShape(i), freeShape(i), ratio(i)})
             QCOMPARE(entry(command).group, Group::Figure);
     }
-    QCOMPARE(figureKindOf(C::FlyingRuler), int(FigureKind::FlyingRuler));
+    QCOMPARE(figureKindOf(C::FlyingRuler), std::optional(FigureKind::FlyingRuler));
     QCOMPARE(ratioOf(ratio(0)), FigureRatio::FourToThree);
     QCOMPARE(ratioOf(ratio(6)), FigureRatio::Golden);
     QCOMPARE(ratioOf(C::FlyingRuler), 0.0);
