@@ -3,9 +3,9 @@
 
 #include "app/aboutdialog.h"
 
-#include "app/appidentity.h"
 #include "app/helplinks.h"
 #include "app/linklabel.h"
+#include "prefs/appidentity.h"
 #include "ui_aboutdialog.h"
 
 #include <QGridLayout>
@@ -23,31 +23,31 @@ QString escapedLink(const QUrl &url)
 }
 } // namespace
 
-AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent), ui(new Ui::AboutDialog)
+AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent), m_ui(new Ui::AboutDialog)
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setWindowTitle(tr("About Gradora"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
     auto *picture = new QLabel(this);
     picture->setPixmap(QPixmap(QString::fromLatin1(kPicture)));
-    textLabel = new LinkLabel(text(currentFacts()), this);
-    textLabel->setTextFormat(Qt::RichText);
-    textLabel->setWordWrap(true);
+    m_textLabel = new LinkLabel(text(currentFacts()), this);
+    m_textLabel->setTextFormat(Qt::RichText);
+    m_textLabel->setWordWrap(true);
     // A fixed-size layout gives a word-wrapped label only its narrowest width otherwise.
-    textLabel->setMinimumWidth(textLabel->fontMetrics().averageCharWidth() * kTextWidthInCharacters);
+    m_textLabel->setMinimumWidth(m_textLabel->fontMetrics().averageCharWidth() * kTextWidthInCharacters);
 
     auto *grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->addWidget(picture, 0, 0, 1, 1);
-    grid->addWidget(textLabel, 0, 1, 4, 4);
-    grid->addWidget(ui->buttonBox, 4, 0, 1, 5);
+    grid->addWidget(m_textLabel, 0, 1, 4, 4);
+    grid->addWidget(m_ui->buttonBox, 4, 0, 1, 5);
 }
 
 AboutDialog::~AboutDialog()
 {
-    delete ui;
+    delete m_ui;
 }
 
 AboutDialog::Facts AboutDialog::currentFacts()

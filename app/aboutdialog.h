@@ -38,9 +38,10 @@ public:
     // The rich text of the box.
     static QString text(const Facts &facts);
 
-    LinkLabel *textLabel = nullptr;
-    Ui::AboutDialog *ui = nullptr;
-
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    LinkLabel *m_textLabel = nullptr;
+    Ui::AboutDialog *m_ui = nullptr;
 };

@@ -3,7 +3,7 @@
 
 #include "app/commandline.h"
 
-#include "app/appidentity.h"
+#include "prefs/appidentity.h"
 #include "app/helplinks.h"
 #include "app/translations.h"
 

@@ -3,7 +3,7 @@
 
 #include "app/helplinks.h"
 
-#include "app/weblinks.h"
+#include "prefs/weblinks.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -10,17 +10,17 @@
 
 LinkLabel::LinkLabel(QWidget *parent) : LinkLabel(QString(), parent) {}
 
-LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent), parentDialog(parent)
+LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent), m_parentDialog(parent)
 {
-    connect(this, &LinkLabel::clicked, this, &LinkLabel::slotClicked);
-    // Links go through slotClicked, which also closes the box.
+    connect(this, &LinkLabel::clicked, this, &LinkLabel::openLinkAndClose);
+    // Links go through openLinkAndClose, which also closes the box.
     setOpenExternalLinks(false);
     setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    connect(this, &QLabel::linkHovered, this, &LinkLabel::linkActivatedSlot);
+    connect(this, &QLabel::linkHovered, this, [this](const QString &hovered) { m_link = hovered; });
     // A link reached with Tab and opened with Enter acts like a click on it.
     connect(this, &QLabel::linkActivated, this, [this](const QString &activated) {
-        link = activated;
-        slotClicked();
+        m_link = activated;
+        openLinkAndClose();
     });
 }
 
@@ -34,15 +34,10 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
 }
 
-void LinkLabel::linkActivatedSlot(const QString &hovered)
+void LinkLabel::openLinkAndClose()
 {
-    link = hovered;
-}
-
-void LinkLabel::slotClicked()
-{
-    if (!link.trimmed().isEmpty())
-        HelpLinks::openUrl(QUrl(link));
-    if (parentDialog)
-        parentDialog->close();
+    if (!m_link.trimmed().isEmpty())
+        HelpLinks::openUrl(QUrl(m_link));
+    if (m_parentDialog)
+        m_parentDialog->close();
 }

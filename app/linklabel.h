@@ -14,20 +14,22 @@ public:
     explicit LinkLabel(QWidget *parent = nullptr);
     LinkLabel(const QString &text, QWidget *parent = nullptr);
 
-    // The dialog that a press closes.
-    QWidget *parentDialog = nullptr;
     // The link under the pointer, empty when the pointer is on no link.
-    QString link;
+    QString link() const { return m_link; }
 
 Q_SIGNALS:
     void clicked();
-
-public Q_SLOTS:
-    void slotClicked();
-    void linkActivatedSlot(const QString &hovered);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     // The press has opened the link already; the label's own release would open it a second time.
     void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    // Opens the link under the pointer, if any, and closes the dialog.
+    void openLinkAndClose();
+
+    // The dialog that a press closes.
+    QWidget *m_parentDialog = nullptr;
+    QString m_link;
 };

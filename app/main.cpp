@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "app/appidentity.h"
 #include "app/commandline.h"
 #include "app/instancechannel.h"
-#include "app/mainform.h"
 #include "app/platformsetup.h"
+#include "app/rulerhub.h"
 #include "app/sessionend.h"
 #include "app/singleinstance.h"
 #include "app/translations.h"
+#include "prefs/appidentity.h"
 #include "prefs/programstore.h"
 #include "ruler/ruleroptions.h"
 
@@ -52,15 +52,14 @@ int main(int argc, char *argv[])
     ProgramStore::selectFormat();
     RulerOptionTable::registerKeyOrder();
 
-    mainForm form;
+    RulerHub hub;
     // Logout, shutdown and `kill` keep what the user changed, as "Quit" does.
     SessionEnd sessionEnd;
-    QObject::connect(&sessionEnd, &SessionEnd::endRequested, &form, &mainForm::endSession);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, &mainForm::saveEverything);
-    form.show();
-    form.newRuler();
+    QObject::connect(&sessionEnd, &SessionEnd::endRequested, &hub, &RulerHub::endSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &hub, &RulerHub::saveEverything);
+    hub.openFirstRuler();
     InstanceChannel channel;
-    QObject::connect(&channel, &InstanceChannel::raiseRequested, &form, &mainForm::bringRulersToFront);
+    QObject::connect(&channel, &InstanceChannel::raiseRequested, &hub, &RulerHub::bringRulersToFront);
     channel.listen();
     return QApplication::exec();
 }

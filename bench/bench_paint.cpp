@@ -11,7 +11,7 @@
 // flying figure, in pixels and in millimetres. The table at the end gives each pass as a ratio to the
 // fill of its size measured in the same run (CPU time, median over --benchmark_repetitions).
 
-#include "prefs/settings.h"
+#include "app/rulerhub.h"
 #include "ruler/rulermenu.h"
 #include "ruler/rulerwindow.h"
 #include "rulerfixture.h"
@@ -158,14 +158,15 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     TestSupport::setIdentity();
 
-    Settings settings;
-    settings.infoPaneShown = false;
+    RulerHub hub;
+    hub.preferences()->setInfoPanelShown(false);
     // 96 pixels per inch: a millimetre is 3.78 px, numbered every 10 mm.
-    settings.displayCells[0][1] = QStringLiteral("96");
-    settings.displayCells[0][2] = QStringLiteral("96");
+    TextGrid displays = hub.preferences()->displayCells();
+    displays[0][1] = QStringLiteral("96");
+    displays[0][2] = QStringLiteral("96");
+    hub.preferences()->setDisplayCells(displays);
 
-    RulerWindow ruler;
-    ruler.attachTo(&settings);
+    RulerWindow &ruler = *hub.createRuler();
     ruler.setGeometry(QRect(QPoint(0, 0), kSizes[0].size));
     ruler.show();
     // Only the active ruler writes its reading texts, so the pass is measured with them.

@@ -3,7 +3,7 @@
 
 #include "prefs/topmessage.h"
 
-#include "app/appidentity.h"
+#include "prefs/appidentity.h"
 
 #include <QIcon>
 #include <QMessageBox>

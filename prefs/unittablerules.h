@@ -16,9 +16,9 @@ inline constexpr int kNameColumn = 0;
 // Columns from here on hold numbers; the abbreviation before them is free text.
 inline constexpr int kFirstNumberColumn = 2;
 
-inline const char *const kEmptyFieldMessage = QT_TRANSLATE_NOOP("Settings", "Field cannot be empty...");
+inline const char *const kEmptyFieldMessage = QT_TRANSLATE_NOOP("PreferencesDialog", "Field cannot be empty...");
 inline const char *const kNotNumericMessage =
-    QT_TRANSLATE_NOOP("Settings", "Please, type numeric value here.");
+    QT_TRANSLATE_NOOP("PreferencesDialog", "Please, type numeric value here.");
 
 // The outcome of an edit of one cell.
 struct CellVerdict

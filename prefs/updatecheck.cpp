@@ -3,7 +3,7 @@
 
 #include "prefs/updatecheck.h"
 
-#include "app/appidentity.h"
+#include "prefs/appidentity.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/weblinks.h"
+#include "prefs/weblinks.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -3,7 +3,7 @@
 
 #include "prefs/updateprogress.h"
 
-#include "app/appidentity.h"
+#include "prefs/appidentity.h"
 
 #include <QCoreApplication>
 #include <QNetworkReply>
@@ -25,8 +25,8 @@ void dismiss(QProgressDialog *note)
 
 void showFor(QNetworkReply *reply)
 {
-    auto *note = new QProgressDialog(QCoreApplication::translate("Settings", "Checking for updates…"),
-                                     QCoreApplication::translate("Settings", "Cancel"), 0, 0);
+    auto *note = new QProgressDialog(QCoreApplication::translate("UpdateCheck", "Checking for updates…"),
+                                     QCoreApplication::translate("UpdateCheck", "Cancel"), 0, 0);
     note->setWindowTitle(AppIdentity::applicationName);
     note->setWindowFlag(Qt::WindowStaysOnTopHint);
     note->setWindowFlag(Qt::WindowContextHelpButtonHint, false);

@@ -6,7 +6,9 @@
 
 #include "prefs/programkeys.h"
 #include "prefs/programstore.h"
-#include "prefs/settings.h"
+#include "ruler/infopanel.h"
+#include "ruler/rulershared.h"
+#include "ruler/screenplacement.h"
 #include "prefs/storevalues.h"
 #include "ruler/compositorwatch.h"
 #include "ruler/geometryrule.h"
@@ -53,8 +55,8 @@ RulerWindow::RulerWindow(QWidget *parent)
 
 RulerWindow::~RulerWindow()
 {
-    if (settings)
-        settings->rulers.removeAll(this);
+    if (shared)
+        shared->rulers.removeAll(this);
 }
 
 QSize RulerWindow::sizeHint() const
@@ -87,18 +89,29 @@ void RulerWindow::readOptions()
     update();
 }
 
-void RulerWindow::attachTo(Settings *preferences)
+void RulerWindow::attachTo(RulerShared *rulerShared)
 {
-    settings = preferences;
-    settings->rulers.append(this);
+    shared = rulerShared;
+    preferences = shared->preferences;
+    shared->rulers.append(this);
 
-    colorDialog = settings->colorDialog;
+    colorDialog = shared->colorDialog;
     colorDialog->setCurrentColor(backgroundColor);
 
-    infoPanel = settings->infoPanel;
-    settings->toolboxPosition = int(m_panelSide);
+    infoPanel = shared->infoPanel;
+    preferences->setPanelSide(m_panelSide == ScreenPlacement::PanelSide::Left ? Preferences::PanelSide::Left
+                                                                              : Preferences::PanelSide::Right);
 
-    backgroundColor = backgroundPalette.at(settings->takeNextColorIndex(int(backgroundPalette.size())));
+    backgroundColor = backgroundPalette.at(preferences->takeNextColorIndex(int(backgroundPalette.size())));
+    // A unit edit in the preferences shows at once; a broken unit falls back to pixels.
+    auto followTables = [this] {
+        recomputeScale();
+        rebuildMenu();
+        update();
+    };
+    connect(preferences, &Preferences::unitsChanged, this, followTables);
+    connect(preferences, &Preferences::displaysChanged, this, followTables);
+    connect(preferences, &Preferences::optionsChanged, this, qOverload<>(&QWidget::update));
 
     applyColourLimits();
 
@@ -158,17 +171,12 @@ void RulerWindow::saveSettings()
     store.setValue(RulerOptionTable::key(RulerValue::GuidesColour), guidesColor);
     store.sync();
 
-    if (settings)
-        settings->saveProgramSettings();
+    emit settingsSaved();
 }
 
 void RulerWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (settings && settings->isVisible()) {
-        recomputeScale();
-        rebuildMenu();
-    }
     if (centerFigureOnShow) {
         sendFigureToCentre();
         centerFigureOnShow = false;
@@ -178,37 +186,36 @@ void RulerWindow::showEvent(QShowEvent *event)
 void RulerWindow::newRuler()
 {
     clearRememberedModifiers();
-    auto *ruler = new RulerWindow(nullptr);
-    colorDialog->disconnect();
-    ruler->attachTo(settings);
+    emit newRulerRequested();
+}
 
-    if (colorDialog->isVisible() && m_colorTarget)
-        ruler->editColour(*m_colorTarget);
+void RulerWindow::openBeside(const RulerWindow &source)
+{
+    if (colorDialog->isVisible() && source.m_colorTarget)
+        editColour(*source.m_colorTarget);
 
-    ruler->clearRememberedModifiers();
-    ruler->placeWindow(QRect(pos() + QPoint(kNewRulerOffset, kNewRulerOffset), ruler->sizeHint()));
-    ruler->show();
-    ruler->rebuildMenu();
-    ruler->activateWindow();
-    ruler->raise();
-    ruler->setFocus();
+    clearRememberedModifiers();
+    placeWindow(QRect(source.pos() + QPoint(kNewRulerOffset, kNewRulerOffset), sizeHint()));
+    show();
+    rebuildMenu();
+    activateWindow();
+    raise();
+    setFocus();
 }
 
 void RulerWindow::closeRuler()
 {
     saveSettings();
-    disconnect(this, nullptr, nullptr, nullptr);
-
-    if (!settings || settings->rulers.size() < 2) {
+    if (!shared || shared->rulers.size() < 2) {
         // The last ruler ends the program; it stays in the list until the end.
-        if (settings && settings->trayIcon)
-            settings->trayIcon->hide();
-        QCoreApplication::quit();
+        emit quitRequested();
+        disconnect(this, nullptr, nullptr, nullptr);
         return;
     }
+    disconnect(this, nullptr, nullptr, nullptr);
 
-    settings->rulers.removeOne(this);
-    RulerWindow *next = settings->rulers.last();
+    shared->rulers.removeOne(this);
+    RulerWindow *next = shared->rulers.last();
     next->activateWindow();
     next->raise();
     next->setFocus();

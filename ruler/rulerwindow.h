@@ -7,6 +7,7 @@
 #include "render/readingtext.h"
 #include "render/ticklayout.h"
 #include "render/unitscale.h"
+#include "prefs/preferences.h"
 #include "ruler/colortarget.h"
 #include "ruler/guideset.h"
 #include "ruler/hittest.h"
@@ -39,7 +40,8 @@ class QPainter;
 class RulerMenu;
 struct RulerPaintCache;
 struct RulerPaintState;
-class Settings;
+struct RulerShared;
+class QUrl;
 class InfoPanel;
 
 // The ruler window: a frameless, translucent top-level window with scales on its edges, guides,
@@ -58,9 +60,12 @@ public:
 
     QSize sizeHint() const override;
 
-    // Joins the preferences object: takes the shared windows, the next palette colour and the
-    // stay-on-top flags, and rebuilds the menu.
-    void attachTo(Settings *preferences);
+    // Joins the program: takes the preferences and the shared windows, enters the list of rulers,
+    // takes the next palette colour and the stay-on-top flags, and rebuilds the menu.
+    void attachTo(RulerShared *rulerShared);
+    // Opens as the new ruler made for `source`: beside it, and editing the colour that the colour
+    // dialog edits there.
+    void openBeside(const RulerWindow &source);
     // Restores picture, colours and geometry of the first ruler of a run, then shows it.
     void restoreFirstRuler();
     // Writes this ruler's keys, then the program-wide keys.
@@ -105,7 +110,8 @@ public:
         reportPictureFailure;
 
     // Links to the shared objects (not owned).
-    Settings *settings = nullptr;
+    RulerShared *shared = nullptr;
+    Preferences *preferences = nullptr;
     QColorDialog *colorDialog = nullptr;
     InfoPanel *infoPanel = nullptr;
 
@@ -145,6 +151,24 @@ public:
     // Chooses the checked unit of the menu: a unit that cannot give a scale checks "Pixels", with a
     // message unless quiet.
     void setUnit(bool quiet);
+
+Q_SIGNALS:
+    // What the program around the rulers answers (RulerHub).
+    void newRulerRequested();
+    void preferencesRequested(PreferencesPage page);
+    void aboutRequested();
+    void helpRequested();
+    void webPageRequested(const QUrl &page);
+    void magnifierRequested();
+    void updateCheckRequested();
+    void quitRequested();
+    // This ruler's keys are written; the program's follow.
+    void settingsSaved();
+    // The context menu was built anew; the tray offers the latest one.
+    void menuRebuilt(QMenu *menu);
+    void pressedByPointer();
+    // A refusal to show the user.
+    void messageRequested(const QString &text);
 
 public Q_SLOTS:
     void currentColorChanged(const QColor &color);
@@ -202,7 +226,7 @@ private:
     void stepWindow(QPoint direction);
     void turnFigure(double degrees);
     void scaleFigure(double factor);
-    void showPreferencesOn(QWidget *page);
+    void showPreferencesOn(PreferencesPage page);
     void setColour(ColorTarget target, const QColor &colour);
     void applyColourLimits();
     void setAllTickers(bool visible);

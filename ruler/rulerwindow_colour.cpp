@@ -4,7 +4,8 @@
 // The ruler's three colours and the colour dialog that all rulers share.
 #include "ruler/rulerwindow.h"
 
-#include "prefs/settings.h"
+#include "ruler/rulershared.h"
+
 
 #include <QColorDialog>
 
@@ -55,7 +56,8 @@ void RulerWindow::applyColourLimits()
 void RulerWindow::editColour(ColorTarget target)
 {
     m_colorTarget = target;
-    settings->colorTarget = int(target);
+    if (shared)
+        shared->colorTarget = target;
     colorDialog->disconnect();
     colorDialog->setCurrentColor(colour(target));
     connect(colorDialog, &QColorDialog::colorSelected, this, &RulerWindow::currentColorChanged);

@@ -4,15 +4,16 @@
 // The small dialogs of a ruler, help and web links, the update check.
 #include "ruler/rulerwindow.h"
 
-#include "app/helplinks.h"
-#include "prefs/settings.h"
+#include "prefs/weblinks.h"
 #include "ruler/geometryrule.h"
 #include "ruler/positiondialog.h"
+#include "ruler/rulershared.h"
 #include "ruler/transparencydialog.h"
 
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QUrl>
 
 namespace {
 
@@ -29,7 +30,7 @@ QRect displayRect(int index)
 
 void RulerWindow::editTransparency()
 {
-    TransparencyDialog *dialog = settings->transparencyDialog;
+    TransparencyDialog *dialog = shared->transparencyDialog;
     dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog->dropFollower();
     dialog->setValue(backgroundColor.alpha());
@@ -49,7 +50,7 @@ void RulerWindow::editTransparency()
 
 void RulerWindow::editPositionAndSize()
 {
-    PositionDialog *dialog = settings->positionDialog;
+    PositionDialog *dialog = shared->positionDialog;
     dialog->dropFollower();
     dialog->setDisplay(displayRect(displayIndex),
                        GeometryRule::desktopBounds(GeometryRule::currentScreens()));
@@ -98,23 +99,22 @@ void RulerWindow::followEditedGeometry(PositionDialog::Field field, int value)
 
 void RulerWindow::openHelp()
 {
-    HelpLinks::openUrl(HelpLinks::documentUrl(QString::fromLatin1(HelpLinks::kHelpPage)));
+    emit helpRequested();
 }
 
 void RulerWindow::openFeatureRequest()
 {
-    HelpLinks::openUrl(HelpLinks::suggestionsPage());
+    emit webPageRequested(QUrl(QString::fromLatin1(WebLinks::kSuggestionsPage)));
 }
 
 void RulerWindow::openOnlineInfo()
 {
-    HelpLinks::openUrl(HelpLinks::productPage());
+    emit webPageRequested(QUrl(QString::fromLatin1(WebLinks::kProductPage)));
 }
 
 #if GRADORA_UPDATE_CHECK
 void RulerWindow::checkForUpdates()
 {
-    if (settings)
-        settings->sendVersionRequest(true);
+    emit updateCheckRequested();
 }
 #endif

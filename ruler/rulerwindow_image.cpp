@@ -4,7 +4,7 @@
 // The picture laid under the ruler.
 #include "ruler/rulerwindow.h"
 
-#include "app/appidentity.h"
+#include "prefs/appidentity.h"
 #include "prefs/programkeys.h"
 #include "prefs/programstore.h"
 #include "prefs/topmessage.h"

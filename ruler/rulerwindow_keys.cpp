@@ -4,7 +4,7 @@
 // The keyboard: every feature has its key (see RulerCommands::decideKey).
 #include "ruler/rulerwindow.h"
 
-#include "prefs/settings.h"
+#include "ruler/conventionkeys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -27,18 +27,17 @@ void RulerWindow::keyPressEvent(QKeyEvent *event)
 void RulerWindow::quitSavingThisRuler()
 {
     saveSettings();
-    if (settings && settings->trayIcon)
-        settings->trayIcon->hide();
-    QCoreApplication::quit();
+    emit quitRequested();
 }
 
 void RulerWindow::prepareForKey(const QKeyEvent *event)
 {
-    if (settings) {
-        move_normal = settings->move_normal;
-        move_more = settings->move_more;
-        resize_normal = settings->resize_normal;
-        resize_more = settings->resize_more;
+    if (preferences) {
+        const Preferences::Steps steps = preferences->steps();
+        move_normal = steps.moveNormal;
+        move_more = steps.moveMore;
+        resize_normal = steps.resizeNormal;
+        resize_more = steps.resizeMore;
     }
     if (ModifierLatch::isAltKey(event->key()) || event->key() == Qt::Key_Shift)
         m_wheelSteps.reset();

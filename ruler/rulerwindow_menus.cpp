@@ -4,12 +4,9 @@
 // The commands of the menu and the keys, and the menu that shows them.
 #include "ruler/rulerwindow.h"
 
-#include "app/aboutdialog.h"
-#include "prefs/magnifier.h"
-#include "prefs/settings.h"
 #include "ruler/infopanel.h"
 #include "ruler/rulermenu.h"
-#include "ui_settings.h"
+#include "ruler/rulershared.h"
 
 #include <QAction>
 #include <QApplication>
@@ -169,7 +166,7 @@ bool RulerWindow::runChoiceCommand(RulerCommand command)
         break;
     }
     if (command == C::EditUnits || command == C::EditPixelUnits) {
-        showPreferencesOn(command == C::EditUnits ? settings->ui->tab_2 : settings->ui->tab_5);
+        showPreferencesOn(command == C::EditUnits ? PreferencesPage::Units : PreferencesPage::PixelBasedUnits);
         return true;
     }
     return false;
@@ -217,8 +214,8 @@ bool RulerWindow::runViewCommand(RulerCommand command)
         followWindowMove();
         return true;
     case C::ActivateOnHover:
-        if (settings)
-            settings->activateOnHover = !settings->activateOnHover;
+        if (preferences)
+            preferences->setActivateOnHover(!preferences->activateOnHover());
         return true;
     default: {
         // The other entries that toggle an option only repaint.
@@ -236,7 +233,7 @@ bool RulerWindow::runProgramCommand(RulerCommand command)
 {
     switch (command) {
     case C::Preferences:
-        showPreferencesOn(nullptr);
+        showPreferencesOn(PreferencesPage::Shortcuts);
         return true;
     case C::Help:
         openHelp();
@@ -271,21 +268,20 @@ bool RulerWindow::runProgramCommand(RulerCommand command)
 
 void RulerWindow::rebuildMenu()
 {
-    const bool panelShown = settings && settings->infoPaneShown;
+    const bool panelShown = preferences && preferences->infoPanelShown();
     m_menu->setEnabled(C::PanelSide, panelShown);
     m_menu->setChecked(C::ShowInfoPanel, panelShown);
-    if (settings) {
+    if (preferences) {
         QStringList physical;
         QStringList pixelBased;
         for (int row = 0; row < RulerCommands::kUnitRows; ++row) {
-            physical.append(settings->unitCells[row][0]);
-            pixelBased.append(settings->pixelUnitCells[row][0]);
+            physical.append(preferences->unitCells(Preferences::UnitTable::Physical)[row][0]);
+            pixelBased.append(preferences->unitCells(Preferences::UnitTable::PixelBased)[row][0]);
         }
         m_menu->setUnitNames(physical, pixelBased);
     }
-    m_menu->rebuild({settings && settings->rulers.size() >= 2, settings && !settings->autoUpdatesEnabled});
-    if (settings && settings->trayIcon)
-        settings->trayIcon->setContextMenu(m_menu->contextMenu());
+    m_menu->rebuild({shared && shared->rulers.size() >= 2, preferences && !preferences->autoUpdates()});
+    emit menuRebuilt(m_menu->contextMenu());
 }
 
 void RulerWindow::contextMenuEvent(QContextMenuEvent *event)
@@ -302,44 +298,28 @@ void RulerWindow::focusInEvent(QFocusEvent *)
     followWindowMove();
     if (!m_menu->contextMenu()->isVisible()) {
         rebuildMenu();
-        if (settings && settings->infoPaneShown) {
+        if (preferences && preferences->infoPanelShown()) {
             infoPanel->show();
             infoPanel->raise();
         }
     }
 }
 
-void RulerWindow::showPreferencesOn(QWidget *page)
+void RulerWindow::showPreferencesOn(PreferencesPage page)
 {
-    settings->displayLabelArmed = false;
-    settings->show();
-    settings->adjustSize();
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        const QRect dialog = settings->geometry();
-        settings->move((area.left() + area.right()) / 2 - (dialog.right() - dialog.left()) / 2,
-                       (area.top() + area.bottom()) / 2 - (dialog.bottom() - dialog.top()) / 2);
-    }
-    settings->activateWindow();
     clearRememberedModifiers();
-    settings->ui->tabWidget->setCurrentWidget(settings->ui->tab);
-    if (page)
-        settings->ui->tabWidget->setCurrentWidget(page);
+    emit preferencesRequested(page);
 }
 
 void RulerWindow::showAbout()
 {
-    settings->aboutBox->show();
-    settings->aboutBox->raise();
-    settings->aboutBox->activateWindow();
-    settings->aboutBox->setFocus();
+    emit aboutRequested();
     clearRememberedModifiers();
 }
 
 void RulerWindow::showMagnifier()
 {
-    settings->magnifier->show();
-    settings->magnifier->setFocus();
+    emit magnifierRequested();
 }
 
 void RulerWindow::editBackgroundColour()
@@ -393,27 +373,27 @@ void RulerWindow::toggleMinimalReadings()
 
 void RulerWindow::toggleInfoPanel()
 {
-    settings->infoPaneShown = !settings->infoPaneShown;
-    m_menu->setEnabled(C::PanelSide, settings->infoPaneShown);
+    preferences->setInfoPanelShown(!preferences->infoPanelShown());
+    m_menu->setEnabled(C::PanelSide, preferences->infoPanelShown());
     pointerPressed = true;
     followWindowMove();
 }
 
 void RulerWindow::sendPanelToOtherSide()
 {
-    if (!settings->infoPaneShown) {
+    if (!preferences->infoPanelShown()) {
         m_menu->setEnabled(C::PanelSide, false);
         return;
     }
     m_menu->setEnabled(C::PanelSide, true);
-    if (settings->toolboxPosition == 2) {
-        settings->toolboxPosition = 1;
+    if (preferences->panelSide() == Preferences::PanelSide::Right) {
+        preferences->setPanelSide(Preferences::PanelSide::Left);
         m_menu->setText(C::PanelSide, tr("Send Panel to Right"));
     } else {
-        settings->toolboxPosition = 2;
+        preferences->setPanelSide(Preferences::PanelSide::Right);
         m_menu->setText(C::PanelSide, tr("Send Panel to Left"));
     }
-    settings->infoPaneShown = true;
+    preferences->setInfoPanelShown(true);
     pointerPressed = true;
     followWindowMove();
 }

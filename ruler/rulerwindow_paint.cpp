@@ -6,7 +6,6 @@
 #include "ruler/rulerwindow.h"
 
 #include "figure/figurereadings.h"
-#include "prefs/settings.h"
 #include "ruler/infopanel.h"
 #include "ruler/rulerpainter.h"
 
@@ -66,7 +65,7 @@ RulerPaintState RulerWindow::paintState() const
     state.bottomRightLabels = option(RulerOption::ShowBottomRightLabels);
     state.scale = scale;
     state.readings = readings();
-    state.menuText = settings && settings->showTopRightMenu;
+    state.menuText = preferences && preferences->showTopRightMenu();
     state.menuHovered = m_menuButtonHover;
     state.guidesShown = option(RulerOption::ShowGuides);
     state.horizontalGuides = m_guides.horizontal();
@@ -113,9 +112,6 @@ bool RulerWindow::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::UpdateRequest:
-        // While the preferences are open a unit edit shows at once; a broken unit falls back to pixels.
-        if (settings && settings->isVisible())
-            recomputeScale();
         sendPanelTexts();
         break;
     case QEvent::ActivationChange:

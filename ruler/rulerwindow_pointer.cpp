@@ -4,12 +4,11 @@
 // The mouse and the wheel: moving and resizing the window, guides, and the figure by its body and handles.
 #include "ruler/rulerwindow.h"
 
-#include "app/aboutdialog.h"
-#include "prefs/settings.h"
 #include "ruler/hittest.h"
 #include "ruler/infopanel.h"
 #include "ruler/pointerrules.h"
 #include "ruler/rulermenu.h"
+#include "ruler/rulershared.h"
 
 #include <QColorDialog>
 #include <QGuiApplication>
@@ -140,7 +139,7 @@ void RulerWindow::mouseMoveEvent(QMouseEvent *event)
             return;
         dragTo(pos, event->globalPosition().toPoint(), event->modifiers());
     }
-    m_menuButtonHover = settings && settings->showTopRightMenu && PointerRules::inMenuZone(pos, width());
+    m_menuButtonHover = preferences && preferences->showTopRightMenu() && PointerRules::inMenuZone(pos, width());
     update();
 }
 
@@ -199,14 +198,13 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
     takeChord(ModifierLatch::fromHeld(event->modifiers()));
     m_contextMenuShown = false;
     pointerPressed = false;
-    if (isActiveWindow() && settings && settings->infoPaneShown)
+    if (isActiveWindow() && preferences && preferences->infoPanelShown())
         followWindowMove();
     pointerPressed = true;
-    if (settings && settings->aboutBox->isVisible())
-        settings->aboutBox->close();
+    emit pressedByPointer();
 
     pressGuides(event);
-    if (settings && settings->infoPaneShown && infoPanel)
+    if (preferences && preferences->infoPanelShown() && infoPanel)
         infoPanel->raise();
     setFocus();
     activateWindow();
@@ -222,9 +220,9 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
         m_menuButtonHover = false;
     }
     // A press on a ruler while the colour dialog is open edits the same colour of this ruler.
-    if (colorDialog && colorDialog->isVisible() && hasFocus() && settings) {
-        if (const std::optional<ColorTarget> target = colorTargetFromNumber(settings->colorTarget))
-            editColour(*target);
+    if (colorDialog && colorDialog->isVisible() && hasFocus() && shared) {
+        if (shared->colorTarget)
+            editColour(*shared->colorTarget);
     }
     update();
 }
@@ -281,8 +279,8 @@ void RulerWindow::enterEvent(QEnterEvent *)
 // then read from the keyboard as it is.
 void RulerWindow::takeKeyboardOnHover()
 {
-    if (settings && settings->activateOnHover && !(colorDialog && colorDialog->isVisible())) {
-        if (settings->infoPaneShown && infoPanel) {
+    if (preferences && preferences->activateOnHover() && !(colorDialog && colorDialog->isVisible())) {
+        if (preferences->infoPanelShown() && infoPanel) {
             infoPanel->activateWindow();
             raise();
             if (pointerPressed)

@@ -4,7 +4,6 @@
 // Where the window stands: its display, snapping and locking, full screen and stay on top.
 #include "ruler/rulerwindow.h"
 
-#include "prefs/settings.h"
 #include "ruler/geometryrule.h"
 #include "ruler/infopanel.h"
 #include "ruler/screenplacement.h"
@@ -53,11 +52,12 @@ void RulerWindow::followWindowMove()
 // The panel beside the window when it is shown; a press or a command shows or hides it.
 void RulerWindow::placeInfoPanel(const QRect &window, const QRect &screen)
 {
-    if (!settings || !infoPanel)
+    if (!preferences || !infoPanel)
         return;
-    if (settings->infoPaneShown) {
-        const auto side = ScreenPlacement::panelSideFromStored(settings->toolboxPosition);
-        infoPanel->placeBeside(window, screen, side, settings->panelSpacing);
+    if (preferences->infoPanelShown()) {
+        const auto side = preferences->panelSide() == Preferences::PanelSide::Left ? ScreenPlacement::PanelSide::Left
+                                                                                   : ScreenPlacement::PanelSide::Right;
+        infoPanel->placeBeside(window, screen, side, preferences->panelSpacing());
         if (pointerPressed) {
             infoPanel->show();
             activateWindow();
@@ -96,7 +96,7 @@ void RulerWindow::toggleStayOnTop()
         if (option(RulerOption::StayOnTop))
             flags |= Qt::WindowStaysOnTopHint;
         infoPanel->setWindowFlags(flags);
-        if (settings && settings->infoPaneShown)
+        if (preferences && preferences->infoPanelShown())
             infoPanel->show();
     }
 }

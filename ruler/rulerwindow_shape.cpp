@@ -4,7 +4,6 @@
 // The window's shape where no compositing manager makes its body translucent.
 #include "ruler/rulerwindow.h"
 
-#include "prefs/settings.h"
 #include "render/inkmask.h"
 #include "render/rulershape.h"
 #include "ruler/compositorwatch.h"
@@ -71,7 +70,7 @@ QByteArray RulerWindow::shapeSignature() const
         out << point.x << point.y;
     out << option(RulerOption::Megapixels);
     out << image.size() << option(RulerOption::StretchPicture) << option(RulerOption::ProportionalPicture);
-    out << (settings && settings->showTopRightMenu);
+    out << (preferences && preferences->showTopRightMenu());
     return signature;
 }
 

@@ -4,7 +4,6 @@
 // The unit the ruler measures in.
 #include "ruler/rulerwindow.h"
 
-#include "prefs/settings.h"
 #include "prefs/topmessage.h"
 #include "ruler/rulermenu.h"
 
@@ -21,30 +20,31 @@ UnitChoice checkedUnit(const RulerMenu &menu)
     return {};
 }
 
-UnitScale::Sources unitSources(const Settings *settings, int displayIndex)
+UnitScale::Sources unitSources(const Preferences *preferences, int displayIndex)
 {
     // A ruler that has not joined the preferences knows no units: any unit is refused.
     static const TextGrid kNoUnits;
-    if (!settings)
+    if (!preferences)
         return {kNoUnits, kNoUnits, kNoUnits, displayIndex};
-    return {settings->unitCells, settings->pixelUnitCells, settings->displayCells, displayIndex};
+    return {preferences->unitCells(Preferences::UnitTable::Physical),
+            preferences->unitCells(Preferences::UnitTable::PixelBased), preferences->displayCells(), displayIndex};
 }
 
 } // namespace
 
 void RulerWindow::recomputeScale()
 {
-    if (!scale.recomputeScale(checkedUnit(*m_menu), unitSources(settings, displayIndex)))
+    if (!scale.recomputeScale(checkedUnit(*m_menu), unitSources(preferences, displayIndex)))
         m_menu->setChecked(RulerCommand::UnitPixels, true);
 }
 
 void RulerWindow::setUnit(bool quiet)
 {
-    const QString refusal = scale.setUnit(checkedUnit(*m_menu), unitSources(settings, displayIndex), quiet);
+    const QString refusal = scale.setUnit(checkedUnit(*m_menu), unitSources(preferences, displayIndex), quiet);
     if (!refusal.isEmpty()) {
         if (!quiet) {
-            if (settings)
-                settings->showMessage(refusal);
+            if (shared)
+                emit messageRequested(refusal);
             else
                 TopMessage::show(refusal);
         }

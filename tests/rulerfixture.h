@@ -3,12 +3,20 @@
 
 #pragma once
 
-// A preferences object and the rulers attached to it, made afresh for every test function.
+// The program's hub and the rulers it made, afresh for every test function; or, for tests of what a
+// ruler makes of the program-wide values alone, the preferences and the shared windows without the
+// rest of the program (no tray, no network, no dialog of the preferences).
 
-#include "prefs/settings.h"
+#include "app/rulerhub.h"
+#include "prefs/preferences.h"
+#include "ruler/infopanel.h"
+#include "ruler/positiondialog.h"
+#include "ruler/rulershared.h"
 #include "ruler/rulerwindow.h"
+#include "ruler/transparencydialog.h"
 #include "testsupport.h"
 
+#include <QColorDialog>
 #include <QTest>
 #include <memory>
 
@@ -43,6 +51,43 @@ inline void setOption(RulerWindow &ruler, RulerOption option, bool on)
         qFatal("no command sets this option");
     }
 }
+class RulerParts
+{
+public:
+    // Starts from an empty settings file.
+    RulerParts()
+    {
+        TestSupport::clearStore();
+        m_shared.preferences = &m_preferences;
+        m_shared.colorDialog = &m_colorDialog;
+        m_shared.infoPanel = &m_infoPanel;
+        m_shared.positionDialog = &m_positionDialog;
+        m_shared.transparencyDialog = &m_transparencyDialog;
+    }
+    ~RulerParts()
+    {
+        // Each ruler leaves the list as it goes.
+        const QList<RulerWindow *> rulers = m_shared.rulers;
+        qDeleteAll(rulers);
+    }
+
+    Preferences *preferences() { return &m_preferences; }
+    // A ruler attached to the parts, not yet shown; the parts delete it.
+    RulerWindow *attached()
+    {
+        auto *ruler = new RulerWindow(nullptr);
+        ruler->attachTo(&m_shared);
+        return ruler;
+    }
+
+private:
+    Preferences m_preferences;
+    QColorDialog m_colorDialog;
+    InfoPanel m_infoPanel;
+    PositionDialog m_positionDialog;
+    TransparencyDialog m_transparencyDialog;
+    RulerShared m_shared;
+};
 
 class RulerFixture
 {
@@ -51,22 +96,23 @@ public:
     void setUp(bool infoPanel = true)
     {
         TestSupport::clearStore();
-        settings = std::make_unique<Settings>();
-        settings->infoPaneShown = infoPanel;
+        hub = std::make_unique<RulerHub>();
+        hub->preferences()->setInfoPanelShown(infoPanel);
     }
 
     void tearDown()
     {
         qDeleteAll(rulers);
         rulers.clear();
-        settings.reset();
+        hub.reset();
     }
 
-    // A ruler attached to the preferences, not yet shown.
+    Preferences *preferences() const { return hub->preferences(); }
+
+    // A ruler attached to the hub, not yet shown.
     RulerWindow *attached()
     {
-        auto *ruler = new RulerWindow(nullptr);
-        ruler->attachTo(settings.get());
+        RulerWindow *ruler = hub->createRuler();
         rulers.append(ruler);
         return ruler;
     }
@@ -106,7 +152,7 @@ public:
     // A ruler that closed and deletes itself.
     void release(RulerWindow *ruler) { rulers.removeOne(ruler); }
 
-    std::unique_ptr<Settings> settings;
+    std::unique_ptr<RulerHub> hub;
     QList<RulerWindow *> rulers;
 
 private:

@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/appidentity.h"
+#include "prefs/appidentity.h"
 #include "prefs/programstore.h"
 
 namespace TestSupport {

@@ -202,6 +202,277 @@ Esc: ausblenden</translation>
     </message>
 </context>
 <context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Move Ruler</source>
+        <translation>Lineal verschieben</translation>
+    </message>
+    <message>
+        <source>←, ↑ , →, ↓</source>
+        <translation>←, ↑ , →, ↓</translation>
+    </message>
+    <message>
+        <source>⌥ + Arrow Keys</source>
+        <translation>⌥ + Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Resize Ruler</source>
+        <translation>Lineal skalieren</translation>
+    </message>
+    <message>
+        <source>⇧ + Arrow Keys</source>
+        <translation>⇧ + Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>⌥ + ⇧ + Arrow Keys</source>
+        <translation>⌥ + ⇧ + Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Load Defaults</source>
+        <translation>Standardwerte laden</translation>
+    </message>
+    <message>
+        <source>On Screen Menu</source>
+        <translation>Menü auf dem Lineal</translation>
+    </message>
+    <message>
+        <source>Show the top-right menu button</source>
+        <translation>Menüknopf oben rechts zeigen</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Unit Name</source>
+        <translation>Name der Einheit</translation>
+    </message>
+    <message>
+        <source>Abbrev.</source>
+        <translation>Abk.</translation>
+    </message>
+    <message>
+        <source>Unit Abbreviation (2 chars)</source>
+        <translation>Abkürzung der Einheit (2 Zeichen)</translation>
+    </message>
+    <message>
+        <source>Units per Inch</source>
+        <translation>Einheiten pro Zoll</translation>
+    </message>
+    <message>
+        <source>Ticks per Unit</source>
+        <translation>Striche pro Einheit</translation>
+    </message>
+    <message>
+        <source>Grades per unit</source>
+        <translation>Teilstriche pro Einheit</translation>
+    </message>
+    <message>
+        <source>Displays</source>
+        <translation>Bildschirme</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Bildschirm</translation>
+    </message>
+    <message>
+        <source>Display (Resolution)</source>
+        <translation>Bildschirm (Auflösung)</translation>
+    </message>
+    <message>
+        <source>PPI - X</source>
+        <translation>PPI - X</translation>
+    </message>
+    <message>
+        <source>Pixels per Inch - X axis</source>
+        <translation>Pixel pro Zoll - X-Achse</translation>
+    </message>
+    <message>
+        <source>PPI - Y</source>
+        <translation>PPI - Y</translation>
+    </message>
+    <message>
+        <source>Pixels per Inch - Y axis</source>
+        <translation>Pixel pro Zoll - Y-Achse</translation>
+    </message>
+    <message>
+        <source>Detect Displays</source>
+        <translation>Bildschirme erkennen</translation>
+    </message>
+    <message>
+        <source>PPI Calculator:</source>
+        <translation>PPI-Rechner:</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Höhe:</translation>
+    </message>
+    <message>
+        <source>Diagonal:</source>
+        <translation>Diagonale:</translation>
+    </message>
+    <message>
+        <source> in</source>
+        <translation> Zoll</translation>
+    </message>
+    <message>
+        <source>=</source>
+        <translation>=</translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation> cm</translation>
+    </message>
+    <message>
+        <source>Pixels per Inch:</source>
+        <translation>Pixel pro Zoll:</translation>
+    </message>
+    <message>
+        <source> ppi</source>
+        <translation> ppi</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Set to Display 1</source>
+        <translation>&lt;&lt; Für Bildschirm 1 übernehmen</translation>
+    </message>
+    <message>
+        <source>Pixel-Based Units</source>
+        <translation>Pixelbasierte Einheiten</translation>
+    </message>
+    <message>
+        <source>Abbr</source>
+        <translation>Abk.</translation>
+    </message>
+    <message>
+        <source>PPU-X</source>
+        <translation>PPE-X</translation>
+    </message>
+    <message>
+        <source>PPU-Y</source>
+        <translation>PPE-Y</translation>
+    </message>
+    <message>
+        <source>Ticks per unit</source>
+        <translation>Striche pro Einheit</translation>
+    </message>
+    <message>
+        <source>Define &quot;pixel-based&quot; units here. That means these units will not be connected with the display calibration. You just set PPU (pixels per unit) value and the program will calculate on this PPU basis. For example, if you define unit CM to be 100 pixels per unit (PPU) the program will calculate 1 cm on every 100 pixels</source>
+        <translation>Hier legen Sie „pixelbasierte“ Einheiten fest. Sie hängen nicht von der Kalibrierung der Bildschirme ab: Sie geben nur die Pixel pro Einheit (PPE) an, und das Programm rechnet damit. Legen Sie zum Beispiel die Einheit CM mit 100 Pixeln pro Einheit fest, so zählt das Programm je 100 Pixel einen Zentimeter</translation>
+    </message>
+    <message>
+        <source>Load Samples</source>
+        <translation>Beispiele laden</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Automatic check for updates</source>
+        <translation>Automatisch nach Aktualisierungen suchen</translation>
+    </message>
+    <message>
+        <source>Alt + Arrow Keys</source>
+        <translation>Alt + Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Shift + Arrow Keys</source>
+        <translation>Umschalt + Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Alt + Shift + Arrow Keys</source>
+        <translation>Alt + Umschalt + Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Set to Display %1</source>
+        <translation>&lt;&lt; Für Bildschirm %1 übernehmen</translation>
+    </message>
+    <message>
+        <source>Display %1</source>
+        <translation>Bildschirm %1</translation>
+    </message>
+    <message>
+        <source>Field cannot be empty...</source>
+        <translation>Das Feld darf nicht leer sein …</translation>
+    </message>
+    <message>
+        <source>Please, type numeric value here.</source>
+        <translation>Bitte geben Sie hier eine Zahl ein.</translation>
+    </message>
+    <message>
+        <source>px (1–999)</source>
+        <translation>px (1–999)</translation>
+    </message>
+    <message>
+        <source>All unit conversions are calculated on &quot;Units per Inch&quot; basis. For example, one Inch = 2.54 Centimeters. Click &quot;Displays&quot; tab to calibrate the actual Pixels per Inch value.</source>
+        <translation>Alle Einheiten werden über „Einheiten pro Zoll“ umgerechnet; ein Zoll sind zum Beispiel 2,54 Zentimeter. Auf der Seite „Bildschirme“ stellen Sie die tatsächlichen Pixel pro Zoll ein.</translation>
+    </message>
+    <message>
+        <source>Uncheck this if you don&apos;t want Gradora to check for new versions at startup (you can still use &quot;Check for Updates&quot; from the ruler&apos;s menu to check manually)</source>
+        <translation>Schalten Sie dies aus, wenn Gradora beim Start nicht nach neuen Versionen suchen soll (mit „Nach Aktualisierungen suchen“ im Menü des Lineals können Sie weiterhin von Hand suchen)</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Another instance of the program is already started. </source>
@@ -617,285 +888,6 @@ Esc: ausblenden</translation>
     </message>
 </context>
 <context>
-    <name>Settings</name>
-    <message>
-        <source>Preferences</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Shortcuts</source>
-        <translation>Tastenkürzel</translation>
-    </message>
-    <message>
-        <source>Move Ruler</source>
-        <translation>Lineal verschieben</translation>
-    </message>
-    <message>
-        <source>←, ↑ , →, ↓</source>
-        <translation>←, ↑ , →, ↓</translation>
-    </message>
-    <message>
-        <source>⌥ + Arrow Keys</source>
-        <translation>⌥ + Pfeiltasten</translation>
-    </message>
-    <message>
-        <source>Resize Ruler</source>
-        <translation>Lineal skalieren</translation>
-    </message>
-    <message>
-        <source>⇧ + Arrow Keys</source>
-        <translation>⇧ + Pfeiltasten</translation>
-    </message>
-    <message>
-        <source>⌥ + ⇧ + Arrow Keys</source>
-        <translation>⌥ + ⇧ + Pfeiltasten</translation>
-    </message>
-    <message>
-        <source>Load Defaults</source>
-        <translation>Standardwerte laden</translation>
-    </message>
-    <message>
-        <source>On Screen Menu</source>
-        <translation>Menü auf dem Lineal</translation>
-    </message>
-    <message>
-        <source>Show the top-right menu button</source>
-        <translation>Menüknopf oben rechts zeigen</translation>
-    </message>
-    <message>
-        <source>Units</source>
-        <translation>Einheiten</translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation>1</translation>
-    </message>
-    <message>
-        <source>2</source>
-        <translation>2</translation>
-    </message>
-    <message>
-        <source>3</source>
-        <translation>3</translation>
-    </message>
-    <message>
-        <source>4</source>
-        <translation>4</translation>
-    </message>
-    <message>
-        <source>5</source>
-        <translation>5</translation>
-    </message>
-    <message>
-        <source>6</source>
-        <translation>6</translation>
-    </message>
-    <message>
-        <source>7</source>
-        <translation>7</translation>
-    </message>
-    <message>
-        <source>8</source>
-        <translation>8</translation>
-    </message>
-    <message>
-        <source>9</source>
-        <translation>9</translation>
-    </message>
-    <message>
-        <source>Unit</source>
-        <translation>Einheit</translation>
-    </message>
-    <message>
-        <source>Unit Name</source>
-        <translation>Name der Einheit</translation>
-    </message>
-    <message>
-        <source>Abbrev.</source>
-        <translation>Abk.</translation>
-    </message>
-    <message>
-        <source>Unit Abbreviation (2 chars)</source>
-        <translation>Abkürzung der Einheit (2 Zeichen)</translation>
-    </message>
-    <message>
-        <source>Units per Inch</source>
-        <translation>Einheiten pro Zoll</translation>
-    </message>
-    <message>
-        <source>Ticks per Unit</source>
-        <translation>Striche pro Einheit</translation>
-    </message>
-    <message>
-        <source>Grades per unit</source>
-        <translation>Teilstriche pro Einheit</translation>
-    </message>
-    <message>
-        <source>Displays</source>
-        <translation>Bildschirme</translation>
-    </message>
-    <message>
-        <source>Display</source>
-        <translation>Bildschirm</translation>
-    </message>
-    <message>
-        <source>Display (Resolution)</source>
-        <translation>Bildschirm (Auflösung)</translation>
-    </message>
-    <message>
-        <source>PPI - X</source>
-        <translation>PPI - X</translation>
-    </message>
-    <message>
-        <source>Pixels per Inch - X axis</source>
-        <translation>Pixel pro Zoll - X-Achse</translation>
-    </message>
-    <message>
-        <source>PPI - Y</source>
-        <translation>PPI - Y</translation>
-    </message>
-    <message>
-        <source>Pixels per Inch - Y axis</source>
-        <translation>Pixel pro Zoll - Y-Achse</translation>
-    </message>
-    <message>
-        <source>Detect Displays</source>
-        <translation>Bildschirme erkennen</translation>
-    </message>
-    <message>
-        <source>PPI Calculator:</source>
-        <translation>PPI-Rechner:</translation>
-    </message>
-    <message>
-        <source>Width:</source>
-        <translation>Breite:</translation>
-    </message>
-    <message>
-        <source> px</source>
-        <translation> px</translation>
-    </message>
-    <message>
-        <source>Height:</source>
-        <translation>Höhe:</translation>
-    </message>
-    <message>
-        <source>Diagonal:</source>
-        <translation>Diagonale:</translation>
-    </message>
-    <message>
-        <source> in</source>
-        <translation> Zoll</translation>
-    </message>
-    <message>
-        <source>=</source>
-        <translation>=</translation>
-    </message>
-    <message>
-        <source> cm</source>
-        <translation> cm</translation>
-    </message>
-    <message>
-        <source>Pixels per Inch:</source>
-        <translation>Pixel pro Zoll:</translation>
-    </message>
-    <message>
-        <source> ppi</source>
-        <translation> ppi</translation>
-    </message>
-    <message>
-        <source>&lt;&lt; Set to Display 1</source>
-        <translation>&lt;&lt; Für Bildschirm 1 übernehmen</translation>
-    </message>
-    <message>
-        <source>Pixel-Based Units</source>
-        <translation>Pixelbasierte Einheiten</translation>
-    </message>
-    <message>
-        <source>Abbr</source>
-        <translation>Abk.</translation>
-    </message>
-    <message>
-        <source>PPU-X</source>
-        <translation>PPE-X</translation>
-    </message>
-    <message>
-        <source>PPU-Y</source>
-        <translation>PPE-Y</translation>
-    </message>
-    <message>
-        <source>Ticks per unit</source>
-        <translation>Striche pro Einheit</translation>
-    </message>
-    <message>
-        <source>Define &quot;pixel-based&quot; units here. That means these units will not be connected with the display calibration. You just set PPU (pixels per unit) value and the program will calculate on this PPU basis. For example, if you define unit CM to be 100 pixels per unit (PPU) the program will calculate 1 cm on every 100 pixels</source>
-        <translation>Hier legen Sie „pixelbasierte“ Einheiten fest. Sie hängen nicht von der Kalibrierung der Bildschirme ab: Sie geben nur die Pixel pro Einheit (PPE) an, und das Programm rechnet damit. Legen Sie zum Beispiel die Einheit CM mit 100 Pixeln pro Einheit fest, so zählt das Programm je 100 Pixel einen Zentimeter</translation>
-    </message>
-    <message>
-        <source>Load Samples</source>
-        <translation>Beispiele laden</translation>
-    </message>
-    <message>
-        <source>Clear All</source>
-        <translation>Alle löschen</translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation>Programm</translation>
-    </message>
-    <message>
-        <source>Automatic check for updates</source>
-        <translation>Automatisch nach Aktualisierungen suchen</translation>
-    </message>
-    <message>
-        <source>Alt + Arrow Keys</source>
-        <translation>Alt + Pfeiltasten</translation>
-    </message>
-    <message>
-        <source>Shift + Arrow Keys</source>
-        <translation>Umschalt + Pfeiltasten</translation>
-    </message>
-    <message>
-        <source>Alt + Shift + Arrow Keys</source>
-        <translation>Alt + Umschalt + Pfeiltasten</translation>
-    </message>
-    <message>
-        <source>&lt;&lt; Set to Display %1</source>
-        <translation>&lt;&lt; Für Bildschirm %1 übernehmen</translation>
-    </message>
-    <message>
-        <source>Display %1</source>
-        <translation>Bildschirm %1</translation>
-    </message>
-    <message>
-        <source>Field cannot be empty...</source>
-        <translation>Das Feld darf nicht leer sein …</translation>
-    </message>
-    <message>
-        <source>Please, type numeric value here.</source>
-        <translation>Bitte geben Sie hier eine Zahl ein.</translation>
-    </message>
-    <message>
-        <source>px (1–999)</source>
-        <translation>px (1–999)</translation>
-    </message>
-    <message>
-        <source>All unit conversions are calculated on &quot;Units per Inch&quot; basis. For example, one Inch = 2.54 Centimeters. Click &quot;Displays&quot; tab to calibrate the actual Pixels per Inch value.</source>
-        <translation>Alle Einheiten werden über „Einheiten pro Zoll“ umgerechnet; ein Zoll sind zum Beispiel 2,54 Zentimeter. Auf der Seite „Bildschirme“ stellen Sie die tatsächlichen Pixel pro Zoll ein.</translation>
-    </message>
-    <message>
-        <source>Uncheck this if you don&apos;t want Gradora to check for new versions at startup (you can still use &quot;Check for Updates&quot; from the ruler&apos;s menu to check manually)</source>
-        <translation>Schalten Sie dies aus, wenn Gradora beim Start nicht nach neuen Versionen suchen soll (mit „Nach Aktualisierungen suchen“ im Menü des Lineals können Sie weiterhin von Hand suchen)</translation>
-    </message>
-    <message>
-        <source>Checking for updates…</source>
-        <translation>Suche nach Aktualisierungen …</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
     <name>TransparencyDialog</name>
     <message>
         <source>Transparency</source>
@@ -908,6 +900,14 @@ Esc: ausblenden</translation>
 </context>
 <context>
     <name>UpdateCheck</name>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Suche nach Aktualisierungen …</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
     <message>
         <source>
 Your version: </source>
@@ -947,13 +947,6 @@ Möchten Sie die Download-Seite besuchen?</translation>
 </source>
         <translation>Eine neue Version ist verfügbar.
 </translation>
-    </message>
-</context>
-<context>
-    <name>mainForm</name>
-    <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
     </message>
 </context>
 </TS>

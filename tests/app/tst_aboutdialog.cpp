@@ -4,11 +4,10 @@
 #include "app/aboutdialog.h"
 #include "app/helplinks.h"
 #include "app/linklabel.h"
-#include "prefs/settings.h"
+#include "app/rulerhub.h"
 #include "ruler/rulermenu.h"
 #include "ruler/rulerwindow.h"
 #include "testsupport.h"
-#include "ui_aboutdialog.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -46,7 +45,7 @@ private Q_SLOTS:
 
 private:
     QList<QUrl> m_opened;
-    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<RulerHub> m_hub;
 };
 
 void TestAbout::init()
@@ -57,7 +56,7 @@ void TestAbout::init()
 
 void TestAbout::cleanup()
 {
-    m_settings.reset();
+    m_hub.reset();
 }
 
 void TestAbout::locateDocument_data()
@@ -162,9 +161,9 @@ void TestAbout::clicks()
     if (where == QLatin1String("box"))
         QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     else if (where == QLatin1String("text"))
-        QTest::mouseClick(box.textLabel, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        QTest::mouseClick(box.findChild<LinkLabel *>(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
     else
-        box.ui->buttonBox->button(QDialogButtonBox::Ok)->click();
+        box.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
     QVERIFY(!box.isVisible());
     QVERIFY(m_opened.isEmpty());
 }
@@ -175,19 +174,19 @@ void TestAbout::hoveredLinkOpensOnceOnClick()
     AboutDialog box;
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
-    LinkLabel *label = box.textLabel;
+    LinkLabel *label = box.findChild<LinkLabel *>();
     QPoint onLink(-1, -1);
     for (int y = label->height() - 1; y >= 0 && onLink.x() < 0; y -= 2) {
         for (int x = 0; x < label->width(); x += 3) {
             QTest::mouseMove(label, QPoint(x, y));
-            if (!label->link.isEmpty()) {
+            if (!label->link().isEmpty()) {
                 onLink = QPoint(x, y);
                 break;
             }
         }
     }
     QVERIFY2(onLink.x() >= 0, "no link found under the pointer");
-    const QString link = label->link;
+    const QString link = label->link();
     QVERIFY(link.endsWith(QLatin1String("/license.html")) ||
             link.endsWith(QLatin1String("/license-qt.html")));
     // A whole click, press and release, opens the link once.
@@ -200,11 +199,10 @@ void TestAbout::hoveredLinkOpensOnceOnClick()
 void TestAbout::shownAgainAsTheSameBox()
 {
     TestSupport::clearStore();
-    m_settings = std::make_unique<Settings>();
-    m_settings->infoPaneShown = false;
-    RulerWindow ruler;
-    ruler.attachTo(m_settings.get());
-    AboutDialog *box = m_settings->aboutBox;
+    m_hub = std::make_unique<RulerHub>();
+    m_hub->preferences()->setInfoPanelShown(false);
+    RulerWindow &ruler = *m_hub->createRuler();
+    AboutDialog *box = m_hub->aboutDialog();
     // The program's picture is linked in and found.
     QVERIFY(!box->findChildren<QLabel *>().constFirst()->pixmap().isNull());
     ruler.execute(RulerCommand::About);
@@ -212,7 +210,7 @@ void TestAbout::shownAgainAsTheSameBox()
     box->close();
     QVERIFY(!box->isVisible());
     ruler.execute(RulerCommand::About);
-    QCOMPARE(m_settings->aboutBox, box);
+    QCOMPARE(m_hub->aboutDialog(), box);
     QVERIFY(box->isVisible());
     QCOMPARE(QApplication::topLevelWidgets().count(box), 1);
     box->close();
@@ -236,9 +234,8 @@ void TestAbout::rulerLinks()
     // The test program's folder holds no help page and none is installed where the tests run.
     QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + "/_help.html"));
     TestSupport::clearStore();
-    m_settings = std::make_unique<Settings>();
-    RulerWindow ruler;
-    ruler.attachTo(m_settings.get());
+    m_hub = std::make_unique<RulerHub>();
+    RulerWindow &ruler = *m_hub->createRuler();
     ruler.execute(command);
     QCOMPARE(m_opened, QList<QUrl>{expected});
 }
@@ -251,9 +248,8 @@ void TestAbout::helpPageDescribesEveryMenuEntry()
     const QString guide = QTextDocumentFragment::fromHtml(QString::fromUtf8(file.readAll())).toPlainText();
 
     TestSupport::clearStore();
-    m_settings = std::make_unique<Settings>();
-    RulerWindow ruler;
-    ruler.attachTo(m_settings.get());
+    m_hub = std::make_unique<RulerHub>();
+    RulerWindow &ruler = *m_hub->createRuler();
     ruler.rebuildMenu();
     QStringList missing;
     QList<QMenu *> menus{ruler.menu()->contextMenu()};

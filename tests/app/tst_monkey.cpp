@@ -4,10 +4,9 @@
 // A seeded monkey over three real rulers: thousands of random pointer, wheel and key events, the
 // same ones on every run. Under the sanitizers any fault of memory or arithmetic ends the test; at
 // the end every ruler must still stand on a screen at a usable size.
-#include "ruler/rulerwindow.h"
+#include "app/rulerhub.h"
 #include "ruler/geometryrule.h"
-#include "app/mainform.h"
-#include "prefs/settings.h"
+#include "ruler/rulerwindow.h"
 #include "testsupport.h"
 
 #include <QGuiApplication>
@@ -23,19 +22,22 @@ constexpr quint32 kSeed = 20261208;
 
 // Keys that act on a ruler without leaving the program, opening the browser or a modal dialog
 // (T opens Transparency while Alt and Shift are remembered).
-const QList<int> kKeys{Qt::Key_Left,   Qt::Key_Right,     Qt::Key_Up,      Qt::Key_Down,     Qt::Key_Z,
-                       Qt::Key_A,      Qt::Key_X,         Qt::Key_S,       Qt::Key_C,        Qt::Key_D,
-                       Qt::Key_V,      Qt::Key_F,         Qt::Key_I,       Qt::Key_K,        Qt::Key_J,
-                       Qt::Key_L,      Qt::Key_PageUp,    Qt::Key_PageDown, Qt::Key_Tab,     Qt::Key_Backslash,
-                       Qt::Key_0,      Qt::Key_1,         Qt::Key_2,       Qt::Key_3,        Qt::Key_4,
-                       Qt::Key_5,      Qt::Key_6,         Qt::Key_7,       Qt::Key_B,        Qt::Key_G,
-                       Qt::Key_H,      Qt::Key_N,         Qt::Key_R,       Qt::Key_Y,
-                       Qt::Key_QuoteLeft, Qt::Key_Period, Qt::Key_Question, Qt::Key_Exclam,  Qt::Key_At};
+const QList<int> kKeys{Qt::Key_Left,   Qt::Key_Right,    Qt::Key_Up,       Qt::Key_Down, Qt::Key_Z,
+                       Qt::Key_A,      Qt::Key_X,        Qt::Key_S,        Qt::Key_C,    Qt::Key_D,
+                       Qt::Key_V,      Qt::Key_F,        Qt::Key_I,        Qt::Key_K,    Qt::Key_J,
+                       Qt::Key_L,      Qt::Key_PageUp,   Qt::Key_PageDown, Qt::Key_Tab,  Qt::Key_Backslash,
+                       Qt::Key_0,      Qt::Key_1,        Qt::Key_2,        Qt::Key_3,    Qt::Key_4,
+                       Qt::Key_5,      Qt::Key_6,        Qt::Key_7,        Qt::Key_B,    Qt::Key_G,
+                       Qt::Key_H,      Qt::Key_N,        Qt::Key_R,        Qt::Key_Y,    Qt::Key_QuoteLeft,
+                       Qt::Key_Period, Qt::Key_Question, Qt::Key_Exclam,   Qt::Key_At};
 // Alt alone with these would quit, close, make rulers or open pages: left out.
-const QList<int> kAltKeys{Qt::Key_S, Qt::Key_L, Qt::Key_F, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,
-                          Qt::Key_1, Qt::Key_4, Qt::Key_7};
-const QList<Qt::KeyboardModifiers> kModifiers{Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier,
-                                              Qt::AltModifier, Qt::ShiftModifier | Qt::AltModifier,
+const QList<int> kAltKeys{Qt::Key_S,  Qt::Key_L,    Qt::Key_F, Qt::Key_Left, Qt::Key_Right,
+                          Qt::Key_Up, Qt::Key_Down, Qt::Key_1, Qt::Key_4,    Qt::Key_7};
+const QList<Qt::KeyboardModifiers> kModifiers{Qt::NoModifier,
+                                              Qt::NoModifier,
+                                              Qt::ShiftModifier,
+                                              Qt::AltModifier,
+                                              Qt::ShiftModifier | Qt::AltModifier,
                                               Qt::ControlModifier};
 
 QList<QRect> screenRects()
@@ -77,8 +79,10 @@ public:
             break;
         }
         case 4: // modifiers pressed and released alone, as the remembered-modifier rules see them
-            keyEvent(ruler, QEvent::KeyPress, m_random.bounded(2) ? Qt::Key_Shift : Qt::Key_Alt, Qt::NoModifier);
-            keyEvent(ruler, QEvent::KeyRelease, m_random.bounded(2) ? Qt::Key_Shift : Qt::Key_Alt, Qt::NoModifier);
+            keyEvent(ruler, QEvent::KeyPress, m_random.bounded(2) ? Qt::Key_Shift : Qt::Key_Alt,
+                     Qt::NoModifier);
+            keyEvent(ruler, QEvent::KeyRelease, m_random.bounded(2) ? Qt::Key_Shift : Qt::Key_Alt,
+                     Qt::NoModifier);
             break;
         default:
             mouse(ruler, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, held);
@@ -136,12 +140,11 @@ private Q_SLOTS:
 void TestMonkey::threeRulersSurviveRandomInput()
 {
     TestSupport::clearStore();
-    mainForm form;
-    form.newRuler();
-    RulerWindow *first = form.settings->rulers.first();
+    RulerHub hub;
+    RulerWindow *first = hub.openFirstRuler();
     first->execute(RulerCommand::NewRuler);
     first->execute(RulerCommand::NewRuler);
-    const QList<RulerWindow *> rulers = form.settings->rulers;
+    const QList<RulerWindow *> rulers = hub.rulers();
     QCOMPARE(rulers.size(), 3);
 
     // A dialog or a menu that some event opens would wait for a person: the monkey closes it again.
@@ -163,12 +166,13 @@ void TestMonkey::threeRulersSurviveRandomInput()
         monkey.act(rulers.at(int(pick.bounded(rulers.size()))));
     }
 
-    QCOMPARE(form.settings->rulers.size(), 3);
+    QCOMPARE(hub.rulers().size(), 3);
     for (RulerWindow *ruler : rulers) {
         if (ruler->fullScreen)
             ruler->execute(RulerCommand::FullScreen);
         const QRect geometry = ruler->geometry();
-        QVERIFY2(geometry.width() >= GeometryRule::kMinimumSide && geometry.height() >= GeometryRule::kMinimumSide,
+        QVERIFY2(geometry.width() >= GeometryRule::kMinimumSide &&
+                     geometry.height() >= GeometryRule::kMinimumSide,
                  qPrintable(QStringLiteral("%1 x %2").arg(geometry.width()).arg(geometry.height())));
         QCOMPARE(GeometryRule::fitted(geometry, screenRects()), geometry);
     }

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "app/rulerhub.h"
 #include "app/translations.h"
-#include "prefs/settings.h"
+#include "prefs/preferencesdialog.h"
 #include "prefs/updatecheck.h"
 #include "ruler/mnemonics.h"
 #include "ruler/rulermenu.h"
@@ -15,6 +16,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTest>
 #include <QXmlStreamReader>
 #include <memory>
@@ -115,6 +117,7 @@ private Q_SLOTS:
     void everyMenuEntryIsTranslated();
     void toolkitDialogsSpeakGerman();
     void updateMessagesSpeakGerman();
+    void preferencesSpeakGerman();
     void englishLeavesTextsAlone();
     void catalogue_data();
     void catalogue();
@@ -133,13 +136,13 @@ void TestTranslations::initTestCase()
 QStringList TestTranslations::rulerMenuTexts()
 {
     TestSupport::clearStore();
-    Settings settings;
-    settings.infoPaneShown = false;
-    RulerWindow ruler(nullptr);
-    ruler.attachTo(&settings);
+    RulerHub hub;
+    hub.preferences()->setInfoPanelShown(false);
+    const RulerWindow &ruler = *hub.createRuler();
     QStringList texts = menuTexts(ruler.menu()->contextMenu());
     // The unit entries show the names in the unit tables, which are the user's data, in any language.
-    for (const TextGrid *grid : {&settings.unitCells, &settings.pixelUnitCells}) {
+    for (const TextGrid *grid : {&hub.preferences()->unitCells(Preferences::UnitTable::Physical),
+                                 &hub.preferences()->unitCells(Preferences::UnitTable::PixelBased)}) {
         for (const auto &row : *grid)
             texts.removeAll(row[0]);
     }
@@ -199,6 +202,18 @@ void TestTranslations::updateMessagesSpeakGerman()
              QStringLiteral("Sie verwenden die neueste Version von Gradora"));
     QVERIFY(UpdateCheck::prompt(UpdateCheck::Message::NewerOnRequest, 7.0f)
                 .text.startsWith(QStringLiteral("Eine neue Version ist verfügbar.\n\nIhre Version: 6.0")));
+}
+
+void TestTranslations::preferencesSpeakGerman()
+{
+    TestSupport::clearStore();
+    Preferences preferences;
+    const PreferencesDialog dialog(&preferences);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Einstellungen"));
+    QCOMPARE(dialog.findChild<QTabWidget *>(QStringLiteral("pageTabs"))->tabText(0),
+             QStringLiteral("Tastenkürzel"));
+    QCOMPARE(QCoreApplication::translate("PreferencesDialog", UnitTableRules::kNotNumericMessage),
+             QStringLiteral("Bitte geben Sie hier eine Zahl ein."));
 }
 
 void TestTranslations::englishLeavesTextsAlone()

@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "dialogfixture.h"
 #include "prefs/displaycalibration.h"
 #include "prefs/displaylabel.h"
-#include "prefs/settings.h"
-#include "testsupport.h"
 
 #include <QDoubleSpinBox>
 #include <QGuiApplication>
@@ -81,16 +80,12 @@ private Q_SLOTS:
 
 private:
     void start();
-    template <typename T> T *widget(const char *name) const
-    {
-        T *found = m_settings->findChild<T *>(name);
-        Q_ASSERT(found);
-        return found;
-    }
-    QTableWidget *table() const { return widget<QTableWidget>("tableWidget_2"); }
+    template <typename T> T *widget(const char *name) const { return m_fixture.widget<T>(name); }
+    QTableWidget *table() const { return widget<QTableWidget>("displayTable"); }
     QString cell(int row, int column) const { return table()->item(row, column)->text(); }
+    const TextGrid &displayCells() const { return m_fixture.preferences->displayCells(); }
 
-    std::unique_ptr<Settings> m_settings;
+    DialogFixture m_fixture;
 };
 
 void TestDisplayCalibration::detect_data()
@@ -162,14 +157,14 @@ void TestDisplayCalibration::init()
 
 void TestDisplayCalibration::cleanup()
 {
-    m_settings.reset();
+    QVERIFY2(m_fixture.messages.isEmpty(),
+             qPrintable("unexpected message: " + m_fixture.messages.join('\n')));
+    m_fixture.stop();
 }
 
 void TestDisplayCalibration::start()
 {
-    m_settings.reset();
-    m_settings = std::make_unique<Settings>();
-    m_settings->showMessage = [](const QString &text) { QFAIL(qPrintable("unexpected message: " + text)); };
+    m_fixture.start();
 }
 
 void TestDisplayCalibration::firstStartDetects()
@@ -181,7 +176,7 @@ void TestDisplayCalibration::firstStartDetects()
             QVERIFY(store.contains(QStringLiteral("display_%1_%2").arg(row).arg(cell)));
     }
     QCOMPARE(cell(0, 0), screenResolution(0));
-    QCOMPARE(m_settings->displayCells[0][0], screenResolution(0));
+    QCOMPARE(displayCells()[0][0], screenResolution(0));
     for (int column : {1, 2}) {
         bool isWhole = false;
         QVERIFY(cell(0, column).toInt(&isWhole) > 0);
@@ -189,7 +184,7 @@ void TestDisplayCalibration::firstStartDetects()
         QCOMPARE(store.value(QStringLiteral("display_0_%1").arg(column)).toString(), cell(0, column));
     }
     QCOMPARE(table()->currentRow(), 0);
-    QCOMPARE(widget<QPushButton>("pushButton_4")->text(), QStringLiteral("<< Set to Display 1"));
+    QCOMPARE(widget<QPushButton>("setDisplayPpiButton")->text(), QStringLiteral("<< Set to Display 1"));
 }
 
 void TestDisplayCalibration::laterStartLoadsTheStore()
@@ -205,7 +200,7 @@ void TestDisplayCalibration::laterStartLoadsTheStore()
     start();
     QCOMPARE(cell(0, 0), QStringLiteral("1234x567"));
     QCOMPARE(cell(0, 1), QStringLiteral("77.5"));
-    QCOMPARE(m_settings->displayCells[0][4], QStringLiteral("567"));
+    QCOMPARE(displayCells()[0][4], QStringLiteral("567"));
     // Nothing is chosen and nothing detected again.
     QCOMPARE(table()->currentRow(), -1);
     QCOMPARE(storedText("display_0_0"), QStringLiteral("1234x567"));
@@ -219,9 +214,9 @@ void TestDisplayCalibration::detectionKeepsTheCalibrationOfAnUnchangedMonitor()
     table()->item(0, 1)->setText("101.6");
     QCOMPARE(storedText("display_0_1"), QStringLiteral("101.6"));
 
-    widget<QPushButton>("pushButton")->click();
+    widget<QPushButton>("detectDisplaysButton")->click();
     QCOMPARE(cell(0, 1), QStringLiteral("101.6"));
-    QCOMPARE(m_settings->displayCells[0][1], QStringLiteral("101.6"));
+    QCOMPARE(displayCells()[0][1], QStringLiteral("101.6"));
     QCOMPARE(cell(0, 2), detectedY);
 
     // The monitor had another resolution when it was calibrated.
@@ -229,7 +224,7 @@ void TestDisplayCalibration::detectionKeepsTheCalibrationOfAnUnchangedMonitor()
         QSettings store;
         store.setValue("display_0_0", "640x480");
     }
-    widget<QPushButton>("pushButton")->click();
+    widget<QPushButton>("detectDisplaysButton")->click();
     QCOMPARE(cell(0, 1), detectedY);
     QCOMPARE(storedText("display_0_1"), detectedY);
     QCOMPARE(storedText("display_0_0"), screenResolution(0));
@@ -261,7 +256,7 @@ void TestDisplayCalibration::cellEdit()
     table()->item(0, column)->setText(typed);
     const QString expected = taken ? typed : before;
     QCOMPARE(cell(0, column), expected);
-    QCOMPARE(m_settings->displayCells[0][column], expected);
+    QCOMPARE(displayCells()[0][column], expected);
     QCOMPARE(storedText(key), expected);
 }
 
@@ -292,41 +287,41 @@ void TestDisplayCalibration::calculator()
 
     // Row 3 has no monitor, so choosing it empties the calculator.
     table()->setCurrentCell(3, 1);
-    widget<QSpinBox>("spinBox_5")->setValue(width);
-    widget<QSpinBox>("spinBox_6")->setValue(height);
+    widget<QSpinBox>("widthBox")->setValue(width);
+    widget<QSpinBox>("heightBox")->setValue(height);
     if (inches >= 0)
-        widget<QDoubleSpinBox>("doubleSpinBox")->setValue(inches);
+        widget<QDoubleSpinBox>("diagonalInchesBox")->setValue(inches);
     if (centimetres >= 0)
-        widget<QDoubleSpinBox>("doubleSpinBox_2")->setValue(centimetres);
+        widget<QDoubleSpinBox>("diagonalCentimetresBox")->setValue(centimetres);
 
-    QCOMPARE(widget<QDoubleSpinBox>("doubleSpinBox")->value(), expectedInches);
-    QCOMPARE(widget<QDoubleSpinBox>("doubleSpinBox_2")->value(), expectedCentimetres);
-    QCOMPARE(widget<QDoubleSpinBox>("doubleSpinBox_3")->value(), ppi);
+    QCOMPARE(widget<QDoubleSpinBox>("diagonalInchesBox")->value(), expectedInches);
+    QCOMPARE(widget<QDoubleSpinBox>("diagonalCentimetresBox")->value(), expectedCentimetres);
+    QCOMPARE(widget<QDoubleSpinBox>("ppiBox")->value(), ppi);
     if (ppi > 0)
-        QVERIFY(widget<QPushButton>("pushButton_4")->isEnabled());
+        QVERIFY(widget<QPushButton>("setDisplayPpiButton")->isEnabled());
 }
 
 void TestDisplayCalibration::zeroDiagonalKeepsTheResult()
 {
-    widget<QSpinBox>("spinBox_5")->setValue(1920);
-    widget<QSpinBox>("spinBox_6")->setValue(1080);
-    widget<QDoubleSpinBox>("doubleSpinBox")->setValue(24);
-    widget<QDoubleSpinBox>("doubleSpinBox")->setValue(0);
-    QCOMPARE(widget<QDoubleSpinBox>("doubleSpinBox_2")->value(), 0.0);
-    widget<QSpinBox>("spinBox_5")->setValue(1280);
-    QCOMPARE(widget<QDoubleSpinBox>("doubleSpinBox_3")->value(), 91.79);
-    QVERIFY(widget<QPushButton>("pushButton_4")->isEnabled());
+    widget<QSpinBox>("widthBox")->setValue(1920);
+    widget<QSpinBox>("heightBox")->setValue(1080);
+    widget<QDoubleSpinBox>("diagonalInchesBox")->setValue(24);
+    widget<QDoubleSpinBox>("diagonalInchesBox")->setValue(0);
+    QCOMPARE(widget<QDoubleSpinBox>("diagonalCentimetresBox")->value(), 0.0);
+    widget<QSpinBox>("widthBox")->setValue(1280);
+    QCOMPARE(widget<QDoubleSpinBox>("ppiBox")->value(), 91.79);
+    QVERIFY(widget<QPushButton>("setDisplayPpiButton")->isEnabled());
 }
 
 void TestDisplayCalibration::setToDisplay()
 {
     table()->setCurrentCell(1, 1);
     table()->setCurrentCell(0, 1);
-    widget<QSpinBox>("spinBox_5")->setValue(1920);
-    widget<QSpinBox>("spinBox_6")->setValue(1080);
-    widget<QDoubleSpinBox>("doubleSpinBox_2")->setValue(60.96);
+    widget<QSpinBox>("widthBox")->setValue(1920);
+    widget<QSpinBox>("heightBox")->setValue(1080);
+    widget<QDoubleSpinBox>("diagonalCentimetresBox")->setValue(60.96);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    widget<QPushButton>("pushButton_4")->click();
+    widget<QPushButton>("setDisplayPpiButton")->click();
     QLocale::setDefault(QLocale::c());
 
     QCOMPARE(cell(0, 1), QStringLiteral("91.79"));
@@ -336,33 +331,31 @@ void TestDisplayCalibration::setToDisplay()
 
     // Choosing a row clears the result, and a result of 0 cannot be set.
     table()->setCurrentCell(1, 1);
-    QVERIFY(!widget<QPushButton>("pushButton_4")->isEnabled());
+    QVERIFY(!widget<QPushButton>("setDisplayPpiButton")->isEnabled());
 }
 
 void TestDisplayCalibration::rowWithoutScreen()
 {
-    widget<QSpinBox>("spinBox_5")->setValue(1920);
+    widget<QSpinBox>("widthBox")->setValue(1920);
     table()->setCurrentCell(2, 0);
-    QCOMPARE(widget<QPushButton>("pushButton_4")->text(), QStringLiteral("<< Set to Display 3"));
-    QCOMPARE(m_settings->selectedDisplay, 2);
-    QCOMPARE(widget<QSpinBox>("spinBox_5")->value(), 0);
-    QCOMPARE(widget<QSpinBox>("spinBox_6")->value(), 0);
-    QVERIFY(!m_settings->displayLabel->isVisible());
+    QCOMPARE(widget<QPushButton>("setDisplayPpiButton")->text(), QStringLiteral("<< Set to Display 3"));
+    QCOMPARE(m_fixture.preferences->selectedDisplay(), 2);
+    QCOMPARE(widget<QSpinBox>("widthBox")->value(), 0);
+    QCOMPARE(widget<QSpinBox>("heightBox")->value(), 0);
+    QVERIFY(!m_fixture.dialog->displayLabel()->isVisible());
 }
 
 void TestDisplayCalibration::identificationLabel()
 {
-    m_settings->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_settings.get()));
-    DisplayLabel *label = m_settings->displayLabel;
+    m_fixture.dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_fixture.dialog.get()));
+    const DisplayLabel *label = m_fixture.dialog->displayLabel();
 
     // Row 0 right after a tab change only arms the label.
     table()->setCurrentCell(1, 0);
-    widget<QTabWidget>("tabWidget")->setCurrentIndex(2);
-    QVERIFY(!m_settings->displayLabelArmed);
+    widget<QTabWidget>("pageTabs")->setCurrentIndex(2);
     table()->setCurrentCell(0, 0);
     QVERIFY(!label->isVisible());
-    QVERIFY(m_settings->displayLabelArmed);
 
     // Moving along the row names no monitor; coming back to it does.
     table()->setCurrentCell(0, 1);
@@ -373,7 +366,7 @@ void TestDisplayCalibration::identificationLabel()
     QCOMPARE(label->text(), QStringLiteral("Display 1"));
     QCOMPARE(label->pos(), QGuiApplication::screens().at(0)->geometry().topLeft() + QPoint(30, 30));
 
-    m_settings->hide();
+    m_fixture.dialog->hide();
     QVERIFY(!label->isVisible());
 }
 

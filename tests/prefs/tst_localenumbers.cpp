@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "dialogfixture.h"
 #include "prefs/localenumbers.h"
-#include "prefs/settings.h"
-#include "testsupport.h"
-#include "ui_settings.h"
 
 #include <QDoubleSpinBox>
 #include <QPushButton>
@@ -35,19 +33,23 @@ private Q_SLOTS:
 private:
     void start(QLocale::Language language, QLocale::Territory territory);
 
-    std::unique_ptr<Settings> m_settings;
-    QStringList m_messages;
+    template <typename T> T *widget(const char *name) const { return m_fixture.widget<T>(name); }
+    const TextGrid &units(Preferences::UnitTable table) const
+    {
+        return m_fixture.preferences->unitCells(table);
+    }
+
+    DialogFixture m_fixture;
 };
 
 void TestLocaleNumbers::init()
 {
     TestSupport::clearStore();
-    m_messages.clear();
 }
 
 void TestLocaleNumbers::cleanup()
 {
-    m_settings.reset();
+    m_fixture.stop();
     QLocale::setDefault(QLocale::c());
 }
 
@@ -55,8 +57,7 @@ void TestLocaleNumbers::start(QLocale::Language language, QLocale::Territory ter
 {
     // Widgets take the default locale when they are made, as they take the user's at start-up.
     QLocale::setDefault(QLocale(language, territory));
-    m_settings = std::make_unique<Settings>();
-    m_settings->showMessage = [this](const QString &text) { m_messages.append(text); };
+    m_fixture.start();
 }
 
 void TestLocaleNumbers::conversions_data()
@@ -153,17 +154,17 @@ void TestLocaleNumbers::unitCellsInTheUsersForm()
     QFETCH(QString, shown);
     QFETCH(QString, stored);
     start(QLocale::Language(language), QLocale::Territory(territory));
-    QTableWidget *table = m_settings->ui->tableWidget;
+    QTableWidget *table = widget<QTableWidget>("unitTable");
     table->item(1, 2)->setText(typed); // "Units per Inch" of "Centimeters"
 
     QCOMPARE(table->item(1, 2)->text(), shown);
     const QString expected = stored.isEmpty() ? QStringLiteral("2.54") : stored;
-    QCOMPARE(m_settings->unitCells[1][2], expected);
+    QCOMPARE(units(Preferences::UnitTable::Physical)[1][2], expected);
     if (stored.isEmpty()) {
-        QCOMPARE(m_messages, QStringList{"Please, type numeric value here."});
+        QCOMPARE(m_fixture.messages, QStringList{"Please, type numeric value here."});
         QCOMPARE(QSettings().value("unit_1_2", "2.54").toString(), QStringLiteral("2.54"));
     } else {
-        QVERIFY(m_messages.isEmpty());
+        QVERIFY(m_fixture.messages.isEmpty());
         QCOMPARE(QSettings().value("unit_1_2").toString(), stored);
         // Every number of the table reaches the file in the one form.
         QCOMPARE(QSettings().value("unit_3_3").toString(), QStringLiteral(".1"));
@@ -178,35 +179,35 @@ void TestLocaleNumbers::storedTextsShowInTheUsersForm()
         store.setValue("pb_unit_0_1", "x.y");
     }
     start(QLocale::German, QLocale::Germany);
-    QCOMPARE(m_settings->ui->tableWidget->item(2, 2)->text(), QStringLiteral("25,4"));
-    QCOMPARE(m_settings->ui->tableWidget->item(3, 3)->text(), QStringLiteral(",1"));
-    QCOMPARE(m_settings->ui->tableWidget_3->item(0, 2)->text(), QStringLiteral("12,5"));
+    QCOMPARE(widget<QTableWidget>("unitTable")->item(2, 2)->text(), QStringLiteral("25,4"));
+    QCOMPARE(widget<QTableWidget>("unitTable")->item(3, 3)->text(), QStringLiteral(",1"));
+    QCOMPARE(widget<QTableWidget>("pixelUnitTable")->item(0, 2)->text(), QStringLiteral("12,5"));
     // The abbreviation is text, whatever it looks like.
-    QCOMPARE(m_settings->ui->tableWidget_3->item(0, 1)->text(), QStringLiteral("x.y"));
-    QCOMPARE(m_settings->pixelUnitCells[0][2], QStringLiteral("12.5"));
-    QCOMPARE(m_settings->unitCells[2][2], QStringLiteral("25.4"));
+    QCOMPARE(widget<QTableWidget>("pixelUnitTable")->item(0, 1)->text(), QStringLiteral("x.y"));
+    QCOMPARE(units(Preferences::UnitTable::PixelBased)[0][2], QStringLiteral("12.5"));
+    QCOMPARE(units(Preferences::UnitTable::Physical)[2][2], QStringLiteral("25.4"));
     // The spin boxes have always followed the locale; now the tables agree with them.
-    QCOMPARE(m_settings->ui->doubleSpinBox->text(), QStringLiteral("0,00 in"));
+    QCOMPARE(widget<QDoubleSpinBox>("diagonalInchesBox")->text(), QStringLiteral("0,00 in"));
 }
 
 void TestLocaleNumbers::calculatorResultReachesTheDisplayTable()
 {
     start(QLocale::German, QLocale::Germany);
-    m_settings->ui->tableWidget_2->setCurrentCell(1, 0);
-    m_settings->ui->doubleSpinBox_3->setValue(108.79);
-    QCOMPARE(m_settings->ui->doubleSpinBox_3->text(), QStringLiteral("108,79 ppi"));
-    m_settings->ui->pushButton_4->click();
-    QCOMPARE(m_settings->ui->tableWidget_2->item(1, 1)->text(), QStringLiteral("108,79"));
-    QCOMPARE(m_settings->displayCells[1][1], QStringLiteral("108.79"));
+    widget<QTableWidget>("displayTable")->setCurrentCell(1, 0);
+    widget<QDoubleSpinBox>("ppiBox")->setValue(108.79);
+    QCOMPARE(widget<QDoubleSpinBox>("ppiBox")->text(), QStringLiteral("108,79 ppi"));
+    widget<QPushButton>("setDisplayPpiButton")->click();
+    QCOMPARE(widget<QTableWidget>("displayTable")->item(1, 1)->text(), QStringLiteral("108,79"));
+    QCOMPARE(m_fixture.preferences->displayCells()[1][1], QStringLiteral("108.79"));
     QCOMPARE(QSettings().value("display_1_2").toString(), QStringLiteral("108.79"));
 }
 
 void TestLocaleNumbers::displayCellTypedInTheUsersForm()
 {
     start(QLocale::German, QLocale::Germany);
-    QTableWidget *table = m_settings->ui->tableWidget_2;
+    QTableWidget *table = widget<QTableWidget>("displayTable");
     table->item(0, 1)->setText(QStringLiteral("101,6"));
-    QCOMPARE(m_settings->displayCells[0][1], QStringLiteral("101.6"));
+    QCOMPARE(m_fixture.preferences->displayCells()[0][1], QStringLiteral("101.6"));
     QCOMPARE(QSettings().value("display_0_1").toString(), QStringLiteral("101.6"));
     QCOMPARE(table->item(0, 1)->text(), QStringLiteral("101,6"));
     // Refused as before: back to the last value, in the user's form.
@@ -218,13 +219,13 @@ void TestLocaleNumbers::displayCellTypedInTheUsersForm()
 void TestLocaleNumbers::keyboardStepsReachTheFileInOneForm()
 {
     start(QLocale::Arabic, QLocale::Egypt);
-    QSpinBox *box = m_settings->ui->spinBox;
+    QSpinBox *box = widget<QSpinBox>("moveStepBox");
     box->setValue(25);
     QVERIFY(box->text() != QStringLiteral("25"));
     Q_EMIT box->editingFinished();
     QCOMPARE(QSettings().value("move_normal").toString(), QStringLiteral("25"));
-    QCOMPARE(m_settings->move_normal, 25);
-    m_settings->ui->pushButton_2->click(); // "Load Defaults"
+    QCOMPARE(m_fixture.preferences->steps().moveNormal, 25);
+    widget<QPushButton>("shortcutDefaultsButton")->click(); // "Load Defaults"
     QCOMPARE(QSettings().value("move_more").toString(), QStringLiteral("100"));
 }
 

@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "prefs/settings.h"
-#include "testsupport.h"
+#include "dialogfixture.h"
 
 #include <QPushButton>
 #include <QSettings>
@@ -57,47 +56,35 @@ private Q_SLOTS:
     void storedTextsReplaceTheDefaults();
     void cellEdit_data();
     void cellEdit();
-    void editsWhileLoadingAreIgnored();
     void loadSamplesComesBackAfterARestart();
     void clearAllEmptiesEveryKey();
     void loadDefaultsRewritesAll36Keys();
 
 private:
-    void start();
-    void restart();
+    void restart() { m_fixture.start(); }
     QTableWidget *table(Table which) const
     {
-        return m_settings->findChild<QTableWidget *>(which == Table::Physical ? "tableWidget"
-                                                                              : "tableWidget_3");
+        return m_fixture.widget<QTableWidget>(which == Table::Physical ? "unitTable" : "pixelUnitTable");
     }
-    void click(const char *button) const { m_settings->findChild<QPushButton *>(button)->click(); }
+    const TextGrid &grid(Table which) const
+    {
+        return m_fixture.preferences->unitCells(
+            which == Table::Physical ? Preferences::UnitTable::Physical : Preferences::UnitTable::PixelBased);
+    }
+    void click(const char *button) const { m_fixture.widget<QPushButton>(button)->click(); }
 
-    std::unique_ptr<Settings> m_settings;
-    QStringList m_messages;
+    DialogFixture m_fixture;
 };
 
 void TestUnitTables::init()
 {
     TestSupport::clearStore();
-    m_messages.clear();
-    start();
+    m_fixture.start();
 }
 
 void TestUnitTables::cleanup()
 {
-    m_settings.reset();
-}
-
-void TestUnitTables::start()
-{
-    m_settings = std::make_unique<Settings>();
-    m_settings->showMessage = [this](const QString &text) { m_messages.append(text); };
-}
-
-void TestUnitTables::restart()
-{
-    m_settings.reset();
-    start();
+    m_fixture.stop();
 }
 
 void TestUnitTables::firstStartShowsTheDefaultUnits()
@@ -107,14 +94,14 @@ void TestUnitTables::firstStartShowsTheDefaultUnits()
     QCOMPARE(rowTexts(units, 1), (QStringList{"Centimeters", "cm", "2.54", "10"}));
     QCOMPARE(rowTexts(units, 2), (QStringList{"Millimeters", "mm", "25.4", "1"}));
     QCOMPARE(rowTexts(units, 3), (QStringList{"Points", "pt", "72", ".1"}));
-    for (int row = 4; row < Settings::kTableRows; ++row)
+    for (int row = 4; row < Preferences::kTableRows; ++row)
         QCOMPARE(rowTexts(units, row), QStringList(4, QString()));
-    for (int row = 0; row < Settings::kTableRows; ++row) {
+    for (int row = 0; row < Preferences::kTableRows; ++row) {
         QCOMPARE(rowTexts(table(Table::PixelBased), row), QStringList(5, QString()));
-        QCOMPARE(gridTexts(m_settings->unitCells, row, 4), rowTexts(units, row));
+        QCOMPARE(gridTexts(grid(Table::Physical), row, 4), rowTexts(units, row));
     }
     // The menu reads names up to row 9, which no table has.
-    QVERIFY(m_settings->unitCells[9][0].isEmpty());
+    QVERIFY(grid(Table::Physical)[9][0].isEmpty());
     // Loading stores nothing of its own.
     QVERIFY(!stored("unit_0_0").isValid());
 }
@@ -129,8 +116,8 @@ void TestUnitTables::storedTextsReplaceTheDefaults()
     }
     restart();
     QCOMPARE(rowTexts(table(Table::Physical), 0), (QStringList{"Feet", "in", "1", "8"}));
-    QCOMPARE(m_settings->unitCells[0][0], QStringLiteral("Feet"));
-    QCOMPARE(m_settings->pixelUnitCells[8][4], QStringLiteral("3"));
+    QCOMPARE(grid(Table::Physical)[0][0], QStringLiteral("Feet"));
+    QCOMPARE(grid(Table::PixelBased)[8][4], QStringLiteral("3"));
 }
 
 void TestUnitTables::cellEdit_data()
@@ -172,49 +159,39 @@ void TestUnitTables::cellEdit()
     QFETCH(QStringList, messages);
 
     QTableWidget *edited = table(which);
-    const TextGrid &grid = which == Table::Physical ? m_settings->unitCells : m_settings->pixelUnitCells;
+    const TextGrid &cells = grid(which);
     const QString prefix = which == Table::Physical ? QStringLiteral("unit_") : QStringLiteral("pb_unit_");
     const QString key = prefix + QString::number(row) + '_' + QString::number(column);
 
     edited->item(row, column)->setText(typed);
 
-    QCOMPARE(m_messages, messages);
+    QCOMPARE(m_fixture.messages, messages);
     QCOMPARE(edited->item(row, column)->text(), shown);
-    QCOMPARE(grid[row][column], shown);
+    QCOMPARE(cells[row][column], shown);
     // Whether taken at once or restored, the store ends up with what the table shows.
     QCOMPARE(stored(key).toString(), shown);
 }
 
-void TestUnitTables::editsWhileLoadingAreIgnored()
-{
-    m_settings->loadingTables = true;
-    table(Table::Physical)->item(0, 2)->setText("abc");
-    m_settings->loadingTables = false;
-    QVERIFY(m_messages.isEmpty());
-    QCOMPARE(m_settings->unitCells[0][2], QStringLiteral("1"));
-    QVERIFY(!stored("unit_0_2").isValid());
-}
-
 void TestUnitTables::loadSamplesComesBackAfterARestart()
 {
-    click("pushButton_8");
+    click("loadSamplesButton");
     const QStringList first{"1cm = 100px", "cm", "100", "100", "1"};
     const QStringList second{"1mm = 10px", "mm", "10", "10", ".5"};
     QCOMPARE(rowTexts(table(Table::PixelBased), 0), first);
-    QCOMPARE(gridTexts(m_settings->pixelUnitCells, 1, 5), second);
+    QCOMPARE(gridTexts(grid(Table::PixelBased), 1, 5), second);
 
     restart();
     QCOMPARE(rowTexts(table(Table::PixelBased), 0), first);
     QCOMPARE(rowTexts(table(Table::PixelBased), 1), second);
-    QCOMPARE(gridTexts(m_settings->pixelUnitCells, 0, 5), first);
-    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(gridTexts(grid(Table::PixelBased), 0, 5), first);
+    QVERIFY(m_fixture.messages.isEmpty());
 }
 
 void TestUnitTables::clearAllEmptiesEveryKey()
 {
-    click("pushButton_8");
-    click("pushButton_9");
-    for (int row = 0; row < Settings::kTableRows; ++row) {
+    click("loadSamplesButton");
+    click("clearPixelUnitsButton");
+    for (int row = 0; row < Preferences::kTableRows; ++row) {
         for (int column = 0; column < 5; ++column) {
             const QVariant value = stored(QStringLiteral("pb_unit_%1_%2").arg(row).arg(column));
             QVERIFY(value.isValid());
@@ -222,7 +199,7 @@ void TestUnitTables::clearAllEmptiesEveryKey()
         }
     }
     restart();
-    for (int row = 0; row < Settings::kTableRows; ++row)
+    for (int row = 0; row < Preferences::kTableRows; ++row)
         QCOMPARE(rowTexts(table(Table::PixelBased), row), QStringList(5, QString()));
 }
 
@@ -232,21 +209,21 @@ void TestUnitTables::loadDefaultsRewritesAll36Keys()
     table(Table::Physical)->item(0, 0)->setText("Inch");
     QCOMPARE(stored("unit_6_0").toString(), QStringLiteral("Furlongs"));
 
-    click("pushButton_3");
+    click("unitDefaultsButton");
 
     QCOMPARE(rowTexts(table(Table::Physical), 0), (QStringList{"Inches", "in", "1", "8"}));
     QCOMPARE(rowTexts(table(Table::Physical), 6), QStringList(4, QString()));
-    QCOMPARE(m_settings->unitCells[6][0], QString());
+    QCOMPARE(grid(Table::Physical)[6][0], QString());
     const QStringList defaults{"Inches",      "in", "1",    "8", "Centimeters", "cm", "2.54", "10",
                                "Millimeters", "mm", "25.4", "1", "Points",      "pt", "72",   ".1"};
-    for (int row = 0; row < Settings::kTableRows; ++row) {
+    for (int row = 0; row < Preferences::kTableRows; ++row) {
         for (int column = 0; column < 4; ++column) {
             const QVariant value = stored(QStringLiteral("unit_%1_%2").arg(row).arg(column));
             QVERIFY(value.isValid());
             QCOMPARE(value.toString(), defaults.value(row * 4 + column));
         }
     }
-    QVERIFY(m_messages.isEmpty());
+    QVERIFY(m_fixture.messages.isEmpty());
 }
 
 GRADORA_TEST_MAIN(TestUnitTables)

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/rulerwindow.h"
+#include "app/rulerhub.h"
 #include "prefs/programkeys.h"
-#include "prefs/settings.h"
-#include "testsupport.h"
 #include "prefs/updatecheck.h"
+#include "ruler/rulerwindow.h"
+#include "testsupport.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -95,8 +95,9 @@ private:
         case Mode::Answer:
         case Mode::ServerError:
         case Mode::NotFound:
-            socket->write(statusLine() + "\r\nContent-Type: text/plain\r\nConnection: close\r\nContent-Length: " +
-                QByteArray::number(m_body.size()) + "\r\n\r\n" + m_body);
+            socket->write(statusLine() +
+                          "\r\nContent-Type: text/plain\r\nConnection: close\r\nContent-Length: " +
+                          QByteArray::number(m_body.size()) + "\r\n\r\n" + m_body);
             socket->disconnectFromHost();
             break;
         case Mode::Endless:
@@ -174,12 +175,17 @@ private Q_SLOTS:
     void cancelGivesTheQuestionUp();
 
 private:
-    // A preferences object that did not check at its construction.
-    std::unique_ptr<Settings> quietSettings();
+    // A program that did not check at its start.
+    std::unique_ptr<RulerHub> quietHub();
+    static QNetworkAccessManager *network(const RulerHub &hub)
+    {
+        return hub.findChild<QNetworkAccessManager *>();
+    }
+    static QVariant stored(QLatin1StringView key) { return QSettings().value(key); }
     // Sends one request and waits for its reply to be handled.
-    bool checkAndWait(Settings &settings, bool manual);
-    // Waits until every reply of the preferences is handled and released.
-    static bool idle(const Settings &settings);
+    bool checkAndWait(RulerHub &hub, bool manual);
+    // Waits until every reply of the program is handled and released.
+    static bool idle(const RulerHub &hub);
     // The visible progress notes.
     static QList<QProgressDialog *> notes();
 
@@ -190,11 +196,11 @@ private:
 
 void TestUpdateCheck::initTestCase()
 {
-    Settings::askAboutUpdate = [this](const UpdateCheck::Prompt &prompt) {
+    RulerHub::askAboutUpdate = [this](const UpdateCheck::Prompt &prompt) {
         m_prompts.append(prompt);
         return m_answerYes;
     };
-    Settings::leaveForDownloadPage = [this](const QUrl &page) { m_pages.append(page); };
+    RulerHub::leaveForDownloadPage = [this](const QUrl &page) { m_pages.append(page); };
 }
 
 void TestUpdateCheck::init()
@@ -210,28 +216,27 @@ void TestUpdateCheck::cleanup()
     qunsetenv(UpdateCheck::kEndpointVariable);
 }
 
-std::unique_ptr<Settings> TestUpdateCheck::quietSettings()
+std::unique_ptr<RulerHub> TestUpdateCheck::quietHub()
 {
     {
         QSettings store;
         store.setValue(ProgramKeys::autoUpdatesEnabled, false);
     }
-    auto settings = std::make_unique<Settings>();
-    settings->autoUpdatesEnabled = true;
-    return settings;
+    auto hub = std::make_unique<RulerHub>();
+    hub->preferences()->setAutoUpdates(true);
+    return hub;
 }
 
-bool TestUpdateCheck::checkAndWait(Settings &settings, bool manual)
+bool TestUpdateCheck::checkAndWait(RulerHub &hub, bool manual)
 {
-    QSignalSpy finished(settings.network, &QNetworkAccessManager::finished);
-    settings.sendVersionRequest(manual);
+    QSignalSpy finished(network(hub), &QNetworkAccessManager::finished);
+    hub.sendVersionRequest(manual);
     return finished.wait(kWaitMs);
 }
 
-bool TestUpdateCheck::idle(const Settings &settings)
+bool TestUpdateCheck::idle(const RulerHub &hub)
 {
-    return QTest::qWaitFor([&] { return settings.network->findChildren<QNetworkReply *>().isEmpty(); },
-                           kWaitMs);
+    return QTest::qWaitFor([&] { return network(hub)->findChildren<QNetworkReply *>().isEmpty(); }, kWaitMs);
 }
 
 void TestUpdateCheck::evaluate_data()
@@ -379,11 +384,10 @@ void TestUpdateCheck::replies()
 
     VersionServer server(VersionServer::Mode(mode), body);
     server.makeCurrent();
-    auto settings = quietSettings();
-    settings->updateTimeoutMs = 300;
-    QVERIFY(checkAndWait(*settings, manual));
+    auto hub = quietHub();
+    hub->setUpdateTimeout(300);
+    QVERIFY(checkAndWait(*hub, manual));
 
-    QCOMPARE(settings->manualCheck, manual);
     QCOMPARE(m_prompts.size(), shown.isEmpty() ? 0 : 1);
     if (!shown.isEmpty()) {
         QCOMPARE(m_prompts.first().text, shown);
@@ -401,8 +405,8 @@ void TestUpdateCheck::hugeBodyIsCutOff()
 {
     VersionServer server(VersionServer::Mode::Endless);
     server.makeCurrent();
-    auto settings = quietSettings();
-    QVERIFY(checkAndWait(*settings, true));
+    auto hub = quietHub();
+    QVERIFY(checkAndWait(*hub, true));
     QTRY_VERIFY_WITH_TIMEOUT(server.clientLeft, kWaitMs);
     QVERIFY(server.sent < VersionServer::kEndlessTotal);
 }
@@ -426,9 +430,9 @@ void TestUpdateCheck::yesOpensTheDownloadPage()
 
     VersionServer server(VersionServer::Mode::Answer, body);
     server.makeCurrent();
-    auto settings = quietSettings();
+    auto hub = quietHub();
     m_answerYes = true;
-    QVERIFY(checkAndWait(*settings, manual));
+    QVERIFY(checkAndWait(*hub, manual));
     QCOMPARE(m_pages, opened ? QList<QUrl>{UpdateCheck::downloadPage()} : QList<QUrl>());
 }
 
@@ -437,10 +441,10 @@ void TestUpdateCheck::twoRequestsInFlightKeepTheirKinds()
 {
     VersionServer server(VersionServer::Mode::Answer, "6.0");
     server.makeCurrent();
-    auto settings = quietSettings();
-    QSignalSpy finished(settings->network, &QNetworkAccessManager::finished);
-    settings->sendVersionRequest(false);
-    settings->sendVersionRequest(true);
+    auto hub = quietHub();
+    QSignalSpy finished(network(*hub), &QNetworkAccessManager::finished);
+    hub->sendVersionRequest(false);
+    hub->sendVersionRequest(true);
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 2, kWaitMs);
     QCOMPARE(m_prompts.size(), 1);
     QCOMPARE(m_prompts.first().text, kUpToDate);
@@ -450,36 +454,34 @@ void TestUpdateCheck::onceADay()
 {
     VersionServer server(VersionServer::Mode::Answer, "6.1");
     server.makeCurrent();
-    auto settings = quietSettings();
-    QSignalSpy finished(settings->network, &QNetworkAccessManager::finished);
+    auto hub = quietHub();
+    QSignalSpy finished(network(*hub), &QNetworkAccessManager::finished);
     const QDate firstDay(2024, 3, 1);
 
-    settings->today = firstDay;
-    settings->checkForUpdatesWhenDue();
+    hub->checkForUpdatesWhenDue(firstDay);
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, kWaitMs);
     QCOMPARE(m_prompts.size(), 1);
     QCOMPARE(m_prompts.first().text, kNewerAutomatic);
-    QCOMPARE(settings->lastInformed, QStringLiteral("6.1"));
-    QCOMPARE(settings->store->value(ProgramKeys::lastInformed).toString(), QStringLiteral("6.1"));
-    QCOMPARE(settings->store->value(ProgramKeys::lastCheck).toDate(), firstDay);
+    QCOMPARE(hub->preferences()->lastInformed(), QStringLiteral("6.1"));
+    QCOMPARE(stored(ProgramKeys::lastInformed).toString(), QStringLiteral("6.1"));
+    QCOMPARE(stored(ProgramKeys::lastCheck).toDate(), firstDay);
 
     // The same day again: no request at all.
-    QVERIFY(idle(*settings));
-    settings->checkForUpdatesWhenDue();
-    QVERIFY(settings->network->findChildren<QNetworkReply *>().isEmpty());
+    QVERIFY(idle(*hub));
+    hub->checkForUpdatesWhenDue(firstDay);
+    QVERIFY(network(*hub)->findChildren<QNetworkReply *>().isEmpty());
 
     // The next day asks again, but 6.1 was announced already.
-    settings->today = firstDay.addDays(1);
-    settings->checkForUpdatesWhenDue();
+    hub->checkForUpdatesWhenDue(firstDay.addDays(1));
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 2, kWaitMs);
     QCOMPARE(server.requests.size(), 2);
     QCOMPARE(m_prompts.size(), 1);
-    QCOMPARE(settings->store->value(ProgramKeys::lastCheck).toDate(), firstDay.addDays(1));
+    QCOMPARE(stored(ProgramKeys::lastCheck).toDate(), firstDay.addDays(1));
 
     // A restart remembers the announcement.
-    settings.reset();
-    settings = quietSettings();
-    QCOMPARE(settings->lastInformed, QStringLiteral("6.1"));
+    hub.reset();
+    hub = quietHub();
+    QCOMPARE(hub->preferences()->lastInformed(), QStringLiteral("6.1"));
 }
 
 void TestUpdateCheck::storedVersion_data()
@@ -510,34 +512,33 @@ void TestUpdateCheck::oldStoredFormIsNotAnnouncedAgain()
     VersionServer server(VersionServer::Mode::Answer, "6.1");
     server.makeCurrent();
     QSettings().setValue(ProgramKeys::lastInformed, QStringLiteral("6.099999904632568"));
-    auto settings = quietSettings();
-    QCOMPARE(settings->lastInformed, QStringLiteral("6.1"));
-    QVERIFY(checkAndWait(*settings, false));
+    auto hub = quietHub();
+    QCOMPARE(hub->preferences()->lastInformed(), QStringLiteral("6.1"));
+    QVERIFY(checkAndWait(*hub, false));
     QVERIFY(m_prompts.isEmpty());
 
     // A newer version is announced, and stored as it came.
     VersionServer newer(VersionServer::Mode::Answer, "6.25");
     newer.makeCurrent();
-    QVERIFY(checkAndWait(*settings, false));
+    QVERIFY(checkAndWait(*hub, false));
     QCOMPARE(m_prompts.size(), 1);
-    QCOMPARE(settings->store->value(ProgramKeys::lastInformed).toString(), QStringLiteral("6.25"));
+    QCOMPARE(stored(ProgramKeys::lastInformed).toString(), QStringLiteral("6.25"));
 }
 
 void TestUpdateCheck::failedAutomaticCheckCountsForItsDay()
 {
     VersionServer server(VersionServer::Mode::Closed);
     server.makeCurrent();
-    auto settings = quietSettings();
-    QSignalSpy finished(settings->network, &QNetworkAccessManager::finished);
-    settings->today = QDate(2024, 3, 1);
-    settings->checkForUpdatesWhenDue();
+    auto hub = quietHub();
+    QSignalSpy finished(network(*hub), &QNetworkAccessManager::finished);
+    hub->checkForUpdatesWhenDue(QDate(2024, 3, 1));
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, kWaitMs);
     QVERIFY(m_prompts.isEmpty());
 
-    QVERIFY(idle(*settings));
-    settings->checkForUpdatesWhenDue();
-    QVERIFY(settings->network->findChildren<QNetworkReply *>().isEmpty());
-    QCOMPARE(settings->store->value(ProgramKeys::lastCheck).toDate(), QDate(2024, 3, 1));
+    QVERIFY(idle(*hub));
+    hub->checkForUpdatesWhenDue(QDate(2024, 3, 1));
+    QVERIFY(network(*hub)->findChildren<QNetworkReply *>().isEmpty());
+    QCOMPARE(stored(ProgramKeys::lastCheck).toDate(), QDate(2024, 3, 1));
 }
 
 void TestUpdateCheck::startUpChecksWhenEnabled_data()
@@ -556,27 +557,27 @@ void TestUpdateCheck::startUpChecksWhenEnabled()
         QSettings store;
         store.setValue(ProgramKeys::autoUpdatesEnabled, enabled);
     }
-    auto first = std::make_unique<Settings>();
-    QCOMPARE(first->network->findChildren<QNetworkReply *>().size(), enabled ? 1 : 0);
-    QCOMPARE(first->store->value(ProgramKeys::lastCheck).toDate(), enabled ? first->today : QDate());
+    const QDate today = QDate::currentDate();
+    auto first = std::make_unique<RulerHub>();
+    QCOMPARE(network(*first)->findChildren<QNetworkReply *>().size(), enabled ? 1 : 0);
+    QCOMPARE(stored(ProgramKeys::lastCheck).toDate(), enabled ? today : QDate());
     QVERIFY(idle(*first));
     QVERIFY(m_prompts.isEmpty());
 
     // A second start on the same day sends nothing.
-    auto second = std::make_unique<Settings>();
-    if (second->today == first->today)
-        QVERIFY(second->network->findChildren<QNetworkReply *>().isEmpty());
+    auto second = std::make_unique<RulerHub>();
+    if (QDate::currentDate() == today)
+        QVERIFY(network(*second)->findChildren<QNetworkReply *>().isEmpty());
 }
 
 void TestUpdateCheck::rulerEntryChecksOnRequest()
 {
     VersionServer server(VersionServer::Mode::Answer, "6.0");
     server.makeCurrent();
-    auto settings = quietSettings();
-    QSignalSpy finished(settings->network, &QNetworkAccessManager::finished);
-    RulerWindow ruler;
-    ruler.attachTo(settings.get());
-    ruler.execute(RulerCommand::CheckForUpdates);
+    auto hub = quietHub();
+    QSignalSpy finished(network(*hub), &QNetworkAccessManager::finished);
+    RulerWindow *ruler = hub->createRuler();
+    ruler->execute(RulerCommand::CheckForUpdates);
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, kWaitMs);
     QCOMPARE(m_prompts.size(), 1);
     QCOMPARE(m_prompts.first().text, kUpToDate);
@@ -610,17 +611,17 @@ void TestUpdateCheck::progressNoteWhileTheUserWaits()
     QFETCH(int, prompts);
     VersionServer server(VersionServer::Mode::Answer, body);
     server.makeCurrent();
-    auto settings = quietSettings();
+    auto hub = quietHub();
     QList<int> notesWhenAsked;
-    Settings::askAboutUpdate = [&](const UpdateCheck::Prompt &prompt) {
+    RulerHub::askAboutUpdate = [&](const UpdateCheck::Prompt &prompt) {
         m_prompts.append(prompt);
         notesWhenAsked.append(int(notes().size()));
         return false;
     };
     auto restore = qScopeGuard([this] { initTestCase(); });
 
-    QSignalSpy finished(settings->network, &QNetworkAccessManager::finished);
-    settings->sendVersionRequest(manual);
+    QSignalSpy finished(network(*hub), &QNetworkAccessManager::finished);
+    hub->sendVersionRequest(manual);
     const QList<QProgressDialog *> shown = notes();
     QCOMPARE(shown.size(), manual ? 1 : 0);
     if (manual) {
@@ -638,9 +639,9 @@ void TestUpdateCheck::cancelGivesTheQuestionUp()
 {
     VersionServer server(VersionServer::Mode::Silent);
     server.makeCurrent();
-    auto settings = quietSettings();
-    QSignalSpy finished(settings->network, &QNetworkAccessManager::finished);
-    settings->sendVersionRequest(true);
+    auto hub = quietHub();
+    QSignalSpy finished(network(*hub), &QNetworkAccessManager::finished);
+    hub->sendVersionRequest(true);
     QCOMPARE(notes().size(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, kWaitMs);
 
@@ -652,7 +653,7 @@ void TestUpdateCheck::cancelGivesTheQuestionUp()
     // Given up: no answer, not even the failure, and nothing left waiting.
     QVERIFY(m_prompts.isEmpty());
     QTRY_VERIFY(notes().isEmpty());
-    QVERIFY(idle(*settings));
+    QVERIFY(idle(*hub));
     QTRY_VERIFY_WITH_TIMEOUT(server.clientLeft, kWaitMs);
 }
 

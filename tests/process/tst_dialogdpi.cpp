@@ -6,7 +6,8 @@
 #include "app/platformsetup.h"
 #include "ruler/infopanel.h"
 #include "ruler/positiondialog.h"
-#include "prefs/settings.h"
+#include "app/rulerhub.h"
+#include "prefs/preferencesdialog.h"
 #include "testsupport.h"
 #include "prefs/topmessage.h"
 #include "ruler/transparencydialog.h"
@@ -185,13 +186,13 @@ int checkDialogs(int argc, char **argv)
     PlatformSetup::prepareProcessEnvironment();
     QApplication app(argc, argv);
     TestSupport::setIdentity();
-    Settings settings;
-    settings.setObjectName(QStringLiteral("Preferences"));
-    QStringList problems = check(&settings);
-    problems << check(settings.positionDialog) << check(settings.transparencyDialog)
-             << check(settings.aboutBox);
-    fillPanel(*settings.infoPanel);
-    problems << check(settings.infoPanel) << check(settings.displayLabel);
+    RulerHub hub;
+    PreferencesDialog *preferences = hub.preferencesDialog();
+    preferences->setObjectName(QStringLiteral("Preferences"));
+    QStringList problems = check(preferences);
+    problems << check(hub.positionDialog()) << check(hub.transparencyDialog()) << check(hub.aboutDialog());
+    fillPanel(*hub.infoPanel());
+    problems << check(hub.infoPanel()) << check(preferences->displayLabel());
     problems << checkMessageBox();
     QTextStream out(stdout);
     out << "dpi " << QGuiApplication::primaryScreen()->logicalDotsPerInchY() << "\n";

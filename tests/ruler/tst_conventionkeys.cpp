@@ -108,7 +108,7 @@ void TestConventionKeys::ctrlWClosesTheRuler()
     setOption(*second, RulerOption::ShowCentralPoint, true);
     QTest::keyClick(second, Qt::Key_W, Qt::ControlModifier);
     m_fixture.release(second);
-    QCOMPARE(m_fixture.settings->rulers, QList<RulerWindow *>{first});
+    QCOMPARE(m_fixture.hub->rulers(), QList<RulerWindow *>{first});
     // Closed as "Close Ruler" closes: its settings saved first.
     QCOMPARE(QSettings().value("crossHairVisible").toBool(), true);
     QCOMPARE(QSettings().value("geometry").toRect(), QRect(200, 200, 400, 300));
@@ -183,9 +183,9 @@ void TestConventionKeys::ownQuitAndCloseKeysStillWork()
     m_fixture.shown(QRect(100, 100, 400, 300));
     RulerWindow *second = m_fixture.shown(QRect(200, 200, 400, 300), true);
     QTest::keyClick(second, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    if (m_fixture.settings->rulers.size() < 2)
+    if (m_fixture.hub->rulers().size() < 2)
         m_fixture.release(second);
-    QCOMPARE(m_fixture.settings->rulers.size(), rulersLeft);
+    QCOMPARE(m_fixture.hub->rulers().size(), rulersLeft);
     QVERIFY(second == nullptr || rulersLeft == 1 || second->isVisible());
 }
 

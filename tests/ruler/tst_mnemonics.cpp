@@ -113,9 +113,16 @@ void TestMnemonics::everyRulerMenuIsFreeOfClashes()
 {
     QFETCH(QString, menu);
     // Everything that can show at once: two rulers, the update entry, named units of both kinds.
-    m_fixture.settings->autoUpdatesEnabled = false;
-    m_fixture.settings->unitCells[4][0] = QStringLiteral("Furlongs & Chains");
-    m_fixture.settings->pixelUnitCells[0][0] = QStringLiteral("1cm = 100px");
+    m_fixture.preferences()->setAutoUpdates(false);
+    {
+        Preferences *preferences = m_fixture.preferences();
+        TextGrid units = preferences->unitCells(Preferences::UnitTable::Physical);
+        units[4][0] = QStringLiteral("Furlongs & Chains");
+        preferences->setUnitCells(Preferences::UnitTable::Physical, units);
+        TextGrid pixelUnits = preferences->unitCells(Preferences::UnitTable::PixelBased);
+        pixelUnits[0][0] = QStringLiteral("1cm = 100px");
+        preferences->setUnitCells(Preferences::UnitTable::PixelBased, pixelUnits);
+    }
     m_fixture.attached();
     RulerWindow *ruler = m_fixture.attached();
     ruler->rebuildMenu();
@@ -162,7 +169,7 @@ void TestMnemonics::renamedEntriesAreLabelledAgain()
 
 void TestMnemonics::optionalEntriesMoveNoOtherLetter()
 {
-    m_fixture.settings->autoUpdatesEnabled = true;
+    m_fixture.preferences()->setAutoUpdates(true);
     RulerWindow *ruler = m_fixture.attached();
     ruler->rebuildMenu();
     QStringList alone;
@@ -170,7 +177,7 @@ void TestMnemonics::optionalEntriesMoveNoOtherLetter()
         alone << entry->text();
 
     m_fixture.attached();
-    m_fixture.settings->autoUpdatesEnabled = false;
+    m_fixture.preferences()->setAutoUpdates(false);
     ruler->rebuildMenu();
     QStringList crowded;
     for (const QAction *entry : ruler->menu()->contextMenu()->actions()) {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "prefs/settings.h"
+#include "app/rulerhub.h"
 #include "ruler/positiondialog.h"
 #include "ruler/positionlimits.h"
 #include "ruler/rulerwindow.h"
@@ -55,28 +55,27 @@ private:
     Seen runDialog(RulerWindow *ruler, const std::function<void(PositionDialog *)> &whileOpen,
                    QDialogButtonBox::StandardButton closeWith);
 
-    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<RulerHub> m_hub;
     QList<RulerWindow *> m_rulers;
 };
 
 void TestSetpos::init()
 {
     TestSupport::clearStore();
-    m_settings = std::make_unique<Settings>();
-    m_settings->infoPaneShown = false;
+    m_hub = std::make_unique<RulerHub>();
+    m_hub->preferences()->setInfoPanelShown(false);
 }
 
 void TestSetpos::cleanup()
 {
     qDeleteAll(m_rulers);
     m_rulers.clear();
-    m_settings.reset();
+    m_hub.reset();
 }
 
 RulerWindow *TestSetpos::makeRuler(const QRect &geometry)
 {
-    auto *ruler = new RulerWindow(nullptr);
-    ruler->attachTo(m_settings.get());
+    RulerWindow *ruler = m_hub->createRuler();
     ruler->setGeometry(geometry);
     ruler->show();
     m_rulers.append(ruler);
@@ -90,7 +89,7 @@ Seen TestSetpos::runDialog(RulerWindow *ruler, const std::function<void(Position
                            QDialogButtonBox::StandardButton closeWith)
 {
     Seen seen;
-    PositionDialog *dialog = m_settings->positionDialog;
+    PositionDialog *dialog = m_hub->positionDialog();
     QTimer::singleShot(0, dialog, [&] {
         seen.leftMinimum = dialog->findChild<QSpinBox *>("leftBox")->minimum();
         seen.leftMaximum = dialog->findChild<QSpinBox *>("leftBox")->maximum();
@@ -168,7 +167,7 @@ void TestSetpos::windowLeftOfTheDisplayMovesOnAndBack()
     RulerWindow *ruler = makeRuler(opening);
     QCOMPARE(ruler->x(), -10);
     // A box that already shows 0 gives no signal when set to 0 again; the window must move all the same.
-    m_settings->positionDialog->findChild<QSpinBox *>("leftBox")->setValue(0);
+    m_hub->positionDialog()->findChild<QSpinBox *>("leftBox")->setValue(0);
 
     const Seen seen = runDialog(ruler, {}, QDialogButtonBox::Cancel);
     QCOMPARE(seen.boxes.x(), 0);

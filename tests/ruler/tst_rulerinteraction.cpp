@@ -376,10 +376,10 @@ void TestRulerInteraction::arrowKeys()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(QRect, expected);
-    m_fixture.settings->move_normal = 1;
-    m_fixture.settings->move_more = 10;
-    m_fixture.settings->resize_normal = 2;
-    m_fixture.settings->resize_more = 20;
+    m_fixture.preferences()->setStep(Preferences::Step::MoveNormal, 1);
+    m_fixture.preferences()->setStep(Preferences::Step::MoveMore, 10);
+    m_fixture.preferences()->setStep(Preferences::Step::ResizeNormal, 2);
+    m_fixture.preferences()->setStep(Preferences::Step::ResizeMore, 20);
     RulerWindow *ruler = makeRuler();
     QTest::keyClick(ruler, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(ruler->geometry(), expected);
@@ -422,8 +422,8 @@ void TestRulerInteraction::keySequences()
     QFETCH(bool, snap);
     QFETCH(QList<KeyStep>, keys);
     QFETCH(QPoint, expected);
-    m_fixture.settings->move_normal = 1;
-    m_fixture.settings->move_more = 10;
+    m_fixture.preferences()->setStep(Preferences::Step::MoveNormal, 1);
+    m_fixture.preferences()->setStep(Preferences::Step::MoveMore, 10);
     RulerWindow *ruler = makeRuler(QRect(0, 0, 300, 200));
     if (snap)
         ruler->execute(RulerCommand::SnapToScreen);
@@ -467,9 +467,9 @@ void TestRulerInteraction::keysNeverLoseTheRuler()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(int, presses);
-    m_fixture.settings->move_more = 100;
-    m_fixture.settings->resize_normal = 10;
-    m_fixture.settings->resize_more = 50;
+    m_fixture.preferences()->setStep(Preferences::Step::MoveMore, 100);
+    m_fixture.preferences()->setStep(Preferences::Step::ResizeNormal, 10);
+    m_fixture.preferences()->setStep(Preferences::Step::ResizeMore, 50);
     RulerWindow *ruler = makeRuler();
     for (int i = 0; i < presses; ++i)
         QTest::keyClick(ruler, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
@@ -497,9 +497,8 @@ void TestRulerInteraction::closingTheMiddleRulerActivatesTheLast()
     middle->execute(RulerCommand::CloseRuler);
     m_fixture.release(middle);
     QTRY_VERIFY(last->isActiveWindow());
-    QCOMPARE(m_fixture.settings->rulers, (QList<RulerWindow *>{first, last}));
-    QVERIFY(!first->menu()->action(RulerCommand::CloseRuler)->isVisible() ||
-            m_fixture.settings->rulers.size() >= 2);
+    QCOMPARE(m_fixture.hub->rulers(), (QList<RulerWindow *>{first, last}));
+    QVERIFY(!first->menu()->action(RulerCommand::CloseRuler)->isVisible() || m_fixture.hub->rulers().size() >= 2);
 }
 
 GRADORA_TEST_MAIN(TestRulerInteraction)

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "figure/figurekind.h"
-#include "prefs/magnifier.h"
+#include "app/magnifier.h"
+#include "ruler/mnemonics.h"
+#include "rulerfixture.h"
 #include "ruler/infopanel.h"
 #include "ruler/mnemonics.h"
 #include "ruler/positiondialog.h"
@@ -319,13 +321,13 @@ void TestRulerKeys::altShiftChordsOpenAndClear()
 
         const bool controlPoints = ruler->options().value(RulerOption::HideControlPoints);
         pressChord(ruler, Qt::Key_M, shiftFirst);
-        QVERIFY2(m_fixture.settings->magnifier->isVisible(), order);
+        QVERIFY2(m_fixture.hub->magnifier()->isVisible(), order);
         QCOMPARE(ruler->options().value(RulerOption::HideControlPoints), controlPoints);
-        m_fixture.settings->magnifier->hide();
+        m_fixture.hub->magnifier()->hide();
 
         // The position dialog is modal: it is seen open and closed from within its own event loop.
-        const bool hover = m_fixture.settings->activateOnHover;
-        PositionDialog *dialog = m_fixture.settings->positionDialog;
+        const bool hover = m_fixture.preferences()->activateOnHover();
+        PositionDialog *dialog = m_fixture.hub->positionDialog();
         bool opened = false;
         QTimer::singleShot(0, dialog, [dialog, &opened] {
             opened = dialog->isVisible();
@@ -333,7 +335,7 @@ void TestRulerKeys::altShiftChordsOpenAndClear()
         });
         pressChord(ruler, Qt::Key_P, shiftFirst);
         QVERIFY2(opened, order);
-        QCOMPARE(m_fixture.settings->activateOnHover, hover);
+        QCOMPARE(m_fixture.preferences()->activateOnHover(), hover);
         m_fixture.tearDown();
         m_fixture.setUp();
     }
@@ -378,7 +380,7 @@ void TestRulerKeys::panelShowsTheActiveRulerOnly()
     RulerWindow *first = makeRuler(QRect(100, 100, 300, 200));
     QTest::mouseClick(first, Qt::LeftButton, Qt::NoModifier, QPoint(150, 150));
     first->repaint();
-    InfoPanel *panel = m_fixture.settings->infoPanel;
+    InfoPanel *panel = m_fixture.hub->infoPanel();
     QCOMPARE(panel->owner(), first);
     QCOMPARE(panel->rulerLabel(InfoPanel::Width)->text(), QStringLiteral("W: 300 px "));
 
@@ -408,21 +410,21 @@ void TestRulerKeys::panelExtraSideLabel()
     ruler->figure.create(kind, ruler->size());
     QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(580, 380));
     ruler->repaint();
-    QLabel *extra = m_fixture.settings->infoPanel->extraSideLabel();
+    QLabel *extra = m_fixture.hub->infoPanel()->extraSideLabel();
     QCOMPARE(extra->toolTip(), tip);
-    QCOMPARE(extra->isVisibleTo(m_fixture.settings->infoPanel), !tip.isEmpty());
+    QCOMPARE(extra->isVisibleTo(m_fixture.hub->infoPanel()), !tip.isEmpty());
 }
 
 void TestRulerKeys::panelSideFlipsTwice()
 {
     RulerWindow *ruler = makeRuler();
-    QCOMPARE(m_fixture.settings->toolboxPosition, 2);
+    QCOMPARE(m_fixture.preferences()->panelSide(), Preferences::PanelSide::Right);
     QAction *panelSide = ruler->menu()->action(RulerCommand::PanelSide);
     panelSide->trigger();
-    QCOMPARE(m_fixture.settings->toolboxPosition, 1);
+    QCOMPARE(m_fixture.preferences()->panelSide(), Preferences::PanelSide::Left);
     QCOMPARE(Mnemonics::strip(panelSide->text()), QStringLiteral("Send Panel to Right"));
     QTest::keyClick(ruler, Qt::Key_Period);
-    QCOMPARE(m_fixture.settings->toolboxPosition, 2);
+    QCOMPARE(m_fixture.preferences()->panelSide(), Preferences::PanelSide::Right);
     QCOMPARE(Mnemonics::strip(panelSide->text()), QStringLiteral("Send Panel to Left"));
 }
 
@@ -432,12 +434,12 @@ void TestRulerKeys::panelGoesLeftNearTheRightEdge()
     RulerWindow *ruler = makeRuler(QRect(screen.right() - 320, 100, 300, 200));
     ruler->pointerPressed = true;
     ruler->followWindowMove();
-    InfoPanel *panel = m_fixture.settings->infoPanel;
-    QCOMPARE(panel->x(), ruler->x() - Settings::kPanelSpacing - panel->width());
+    InfoPanel *panel = m_fixture.hub->infoPanel();
+    QCOMPARE(panel->x(), ruler->x() - Preferences::kPanelSpacing - panel->width());
     QCOMPARE(panel->y(), ruler->y());
 
     ruler->move(100, 100);
-    QTRY_COMPARE(panel->x(), ruler->x() + ruler->width() + Settings::kPanelSpacing);
+    QTRY_COMPARE(panel->x(), ruler->x() + ruler->width() + Preferences::kPanelSpacing);
 }
 
 void TestRulerKeys::draggingThePanelDragsTheRuler()
@@ -445,7 +447,7 @@ void TestRulerKeys::draggingThePanelDragsTheRuler()
     RulerWindow *ruler = makeRuler(QRect(100, 100, 300, 200));
     ruler->pointerPressed = true;
     ruler->followWindowMove();
-    InfoPanel *panel = m_fixture.settings->infoPanel;
+    InfoPanel *panel = m_fixture.hub->infoPanel();
     QVERIFY(QTest::qWaitForWindowExposed(panel));
     QTest::mousePress(panel, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
     QTest::mouseMove(panel, QPoint(50, 60));

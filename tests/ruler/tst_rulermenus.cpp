@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "prefs/settings.h"
+#include "app/rulerhub.h"
+#include "prefs/preferencesdialog.h"
 #include "ruler/mnemonics.h"
 #include "ruler/rulermenu.h"
 #include "ruler/rulerwindow.h"
@@ -129,31 +130,30 @@ private Q_SLOTS:
 
 private:
     RulerWindow *makeRuler();
-    QTableWidget *table(const char *name) const { return m_settings->findChild<QTableWidget *>(name); }
+    QTableWidget *table(const char *name) const { return m_hub->preferencesDialog()->findChild<QTableWidget *>(name); }
 
-    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<RulerHub> m_hub;
     QList<RulerWindow *> m_rulers;
 };
 
 void TestRulerMenus::init()
 {
     TestSupport::clearStore();
-    m_settings = std::make_unique<Settings>();
-    m_settings->infoPaneShown = false;
+    m_hub = std::make_unique<RulerHub>();
+    m_hub->preferences()->setInfoPanelShown(false);
 }
 
 void TestRulerMenus::cleanup()
 {
     qDeleteAll(m_rulers);
     m_rulers.clear();
-    m_settings.reset();
+    m_hub.reset();
 }
 
 RulerWindow *TestRulerMenus::makeRuler()
 {
-    auto *ruler = new RulerWindow(nullptr);
+    RulerWindow *ruler = m_hub->createRuler();
     m_rulers.append(ruler);
-    ruler->attachTo(m_settings.get());
     ruler->setGeometry(QRect(100 + 20 * int(m_rulers.size()), 100, 300, 200));
     ruler->show();
     ruler->activateWindow();
@@ -316,7 +316,7 @@ void TestRulerMenus::closeRulerNeedsTwoRulers()
     m_rulers.removeOne(second);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(closed.isNull());
-    QCOMPARE(m_settings->rulers, QList<RulerWindow *>{first});
+    QCOMPARE(m_hub->rulers(), QList<RulerWindow *>{first});
     first->rebuildMenu();
     QVERIFY(!entries(first->menu()->contextMenu()).contains(close));
 }
@@ -333,17 +333,17 @@ void TestRulerMenus::unitEntriesFollowTheTables_data()
                "Pixels [x]",   "Inches [ ]", "Centimeters [ ]",         "Millimeters [ ]", "Points [ ]",
                "(Edit Units)", "-",          "(Edit Pixel-Based Units)"};
     QTest::newRow("a pixel-based unit named in row 2")
-        << "tableWidget_3" << QList<int>{2}
+        << "pixelUnitTable" << QList<int>{2}
         << QStringList{
                "Pixels [x]",   "Inches [ ]", "Centimeters [ ]", "Millimeters [ ]",         "Points [ ]",
                "(Edit Units)", "-",          "Unit 2 [ ]",      "(Edit Pixel-Based Units)"};
     QTest::newRow("a physical unit named in row 6")
-        << "tableWidget" << QList<int>{6}
+        << "unitTable" << QList<int>{6}
         << QStringList{"Pixels [x]",      "Inches [ ]", "Centimeters [ ]",
                        "Millimeters [ ]", "Points [ ]", "Unit 6 [ ]",
                        "(Edit Units)",    "-",          "(Edit Pixel-Based Units)"};
     QTest::newRow("every pixel-based row named: nine entries")
-        << "tableWidget_3" << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}
+        << "pixelUnitTable" << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}
         << QStringList{"Pixels [x]",
                        "Inches [ ]",
                        "Centimeters [ ]",
@@ -407,7 +407,7 @@ void TestRulerMenus::checkForUpdates()
     QFETCH(bool, automatic);
     QFETCH(QStringList, helpPart);
     RulerWindow *ruler = makeRuler();
-    m_settings->autoUpdatesEnabled = automatic;
+    m_hub->preferences()->setAutoUpdates(automatic);
     ruler->rebuildMenu();
     const QStringList lines = entries(ruler->menu()->contextMenu());
     const qsizetype help = lines.indexOf(QStringLiteral("Gradora Help <Alt+/>"));
@@ -417,14 +417,14 @@ void TestRulerMenus::checkForUpdates()
 
 void TestRulerMenus::trayShowsTheLastRebuiltMenu()
 {
-    if (!m_settings->trayIcon)
+    if (!m_hub->trayIcon())
         QSKIP("no tray icon on this platform");
     RulerWindow *first = makeRuler();
     RulerWindow *second = makeRuler();
     first->rebuildMenu();
-    QCOMPARE(m_settings->trayIcon->contextMenu(), first->menu()->contextMenu());
+    QCOMPARE(m_hub->trayIcon()->contextMenu(), first->menu()->contextMenu());
     second->rebuildMenu();
-    QCOMPARE(m_settings->trayIcon->contextMenu(), second->menu()->contextMenu());
+    QCOMPARE(m_hub->trayIcon()->contextMenu(), second->menu()->contextMenu());
 }
 
 void TestRulerMenus::freeEntriesStayOutOfTheMenus()
@@ -550,7 +550,7 @@ void TestRulerMenus::minimalReadingsTurnReadingsOn()
 // once the program asks for them.
 void TestRulerMenus::everyEntryOfTheTableIsInAMenu()
 {
-    m_settings->autoUpdatesEnabled = false;
+    m_hub->preferences()->setAutoUpdates(false);
     makeRuler();
     RulerWindow *ruler = makeRuler();
     ruler->rebuildMenu();
@@ -606,16 +606,16 @@ void TestRulerMenus::colourDialogFollowsTheLastRuler()
 {
     RulerWindow *first = makeRuler();
     RulerWindow *second = makeRuler();
-    QColorDialog *dialog = m_settings->colorDialog;
+    QColorDialog *dialog = m_hub->colorDialog();
     const QColor firstGuides = first->guidesColor;
     const QColor firstBackground = first->backgroundColor;
     const QColor secondGuides = second->guidesColor;
 
     first->menu()->action(C::GuidesColour)->trigger();
-    QCOMPARE(m_settings->colorTarget, 3);
+    QVERIFY(m_hub->colorTarget() == ColorTarget::Guides);
     QCOMPARE(dialog->currentColor(), firstGuides);
     second->menu()->action(C::BackgroundColour)->trigger();
-    QCOMPARE(m_settings->colorTarget, 1);
+    QVERIFY(m_hub->colorTarget() == ColorTarget::Background);
     QCOMPARE(dialog->currentColor(), second->backgroundColor);
 
     const QColor chosen(12, 34, 56, 200);

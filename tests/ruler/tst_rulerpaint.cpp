@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "prefs/settings.h"
+#include "app/rulerhub.h"
 #include "render/rulerstyle.h"
+#include "ruler/rulerwindow.h"
+#include "testsupport.h"
 #include "render/ticklayout.h"
 #include "ruler/rulermenu.h"
 #include "ruler/rulerwindow.h"
@@ -169,38 +171,38 @@ private:
     static void verifyTicks(const QImage &image, const QList<QLine> &ticks);
     static void verifyLabels(const QImage &image, const QList<Label> &labels);
 
-    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<RulerHub> m_hub;
     QList<RulerWindow *> m_rulers;
 };
 
 void TestRulerPaint::init()
 {
     TestSupport::clearStore();
-    m_settings = std::make_unique<Settings>();
-    m_settings->infoPaneShown = false;
+    m_hub = std::make_unique<RulerHub>();
+    m_hub->preferences()->setInfoPanelShown(false);
     // 254 pixels per inch on both axes: 100 px to the centimetre, exactly.
-    m_settings->displayCells[0][1] = QStringLiteral("254");
-    m_settings->displayCells[0][2] = QStringLiteral("254");
-    m_settings->unitCells[1] = {QStringLiteral("Centimeters"),
-                                QStringLiteral("cm"),
-                                QStringLiteral("2.54"),
-                                QStringLiteral("10"),
-                                QString(),
-                                QString()};
+    Preferences *preferences = m_hub->preferences();
+    TextGrid displays = preferences->displayCells();
+    displays[0][1] = QStringLiteral("254");
+    displays[0][2] = QStringLiteral("254");
+    preferences->setDisplayCells(displays);
+    TextGrid units = preferences->unitCells(Preferences::UnitTable::Physical);
+    units[1] = {QStringLiteral("Centimeters"), QStringLiteral("cm"), QStringLiteral("2.54"), QStringLiteral("10"),
+                QString(), QString()};
+    preferences->setUnitCells(Preferences::UnitTable::Physical, units);
 }
 
 void TestRulerPaint::cleanup()
 {
     qDeleteAll(m_rulers);
     m_rulers.clear();
-    m_settings.reset();
+    m_hub.reset();
 }
 
 RulerWindow *TestRulerPaint::makeRuler(QSize size)
 {
-    auto *ruler = new RulerWindow(nullptr);
+    RulerWindow *ruler = m_hub->createRuler();
     m_rulers.append(ruler);
-    ruler->attachTo(m_settings.get());
     ruler->setGeometry(QRect(QPoint(100, 100), size));
     ruler->show();
     ruler->activateWindow();
@@ -236,12 +238,10 @@ void TestRulerPaint::chooseCentimetres(RulerWindow *ruler)
 
 void TestRulerPaint::choosePixelUnit(RulerWindow *ruler, const QString &pixelsPerUnit)
 {
-    m_settings->pixelUnitCells[0] = {QStringLiteral("Test unit"),
-                                     QStringLiteral("tu"),
-                                     pixelsPerUnit,
-                                     pixelsPerUnit,
-                                     QStringLiteral("1"),
-                                     QString()};
+    TextGrid pixelUnits = m_hub->preferences()->unitCells(Preferences::UnitTable::PixelBased);
+    pixelUnits[0] = {QStringLiteral("Test unit"), QStringLiteral("tu"), pixelsPerUnit, pixelsPerUnit,
+                     QStringLiteral("1"), QString()};
+    m_hub->preferences()->setUnitCells(Preferences::UnitTable::PixelBased, pixelUnits);
     ruler->menu()->action(RulerCommands::pixelUnit(0))->setChecked(true);
     ruler->setUnit(true);
     QCOMPARE(ruler->scale.unitLabel, QStringLiteral("tu"));
@@ -705,9 +705,9 @@ void TestRulerPaint::colourLimits()
     RulerWindow *ruler = bareRuler({200, 150});
     // Chosen in the colour dialog.
     ruler->editColour(ColorTarget::Background);
-    m_settings->colorDialog->setCurrentColor(QColor(10, 200, 30, backgroundAlpha));
+    m_hub->colorDialog()->setCurrentColor(QColor(10, 200, 30, backgroundAlpha));
     ruler->editColour(ColorTarget::Ruler);
-    m_settings->colorDialog->setCurrentColor(QColor(200, 20, 90, rulerAlpha));
+    m_hub->colorDialog()->setCurrentColor(QColor(200, 20, 90, rulerAlpha));
     const QImage image = paint(ruler);
 
     // The limits are stored back in the window's own colours.
@@ -854,7 +854,7 @@ void TestRulerPaint::menuText()
 {
     QFETCH(bool, menuShown);
     QFETCH(bool, hover);
-    m_settings->showTopRightMenu = menuShown;
+    m_hub->preferences()->setShowTopRightMenu(menuShown);
     RulerWindow *ruler = bareRuler({400, 300});
     ruler->execute(RulerCommand::HideAllTickers);
     if (hover)

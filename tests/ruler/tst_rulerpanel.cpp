@@ -33,7 +33,7 @@ private:
     // A shown, active ruler that owns the panel.
     RulerWindow *owningRuler(const QRect &geometry);
     void chooseCentimetres(RulerWindow *ruler);
-    InfoPanel *panel() const { return m_fixture.settings->infoPanel; }
+    InfoPanel *panel() const { return m_fixture.hub->infoPanel(); }
     RulerFixture m_fixture;
 };
 
@@ -41,8 +41,10 @@ void TestRulerPanel::init()
 {
     m_fixture.setUp();
     // 254 pixels per inch on both axes: 100 px to the centimetre.
-    m_fixture.settings->displayCells[0][1] = QStringLiteral("254");
-    m_fixture.settings->displayCells[0][2] = QStringLiteral("254");
+    TextGrid displays = m_fixture.preferences()->displayCells();
+    displays[0][1] = QStringLiteral("254");
+    displays[0][2] = QStringLiteral("254");
+    m_fixture.preferences()->setDisplayCells(displays);
 }
 
 void TestRulerPanel::cleanup()

@@ -39,8 +39,10 @@ void TestRulerReadings::cleanup()
 // Centimetres on a display without a resolution: neither the ruler nor its figure can say how long.
 void TestRulerReadings::uncalibratedDisplayReadsQuestionMarks()
 {
-    m_fixture.settings->displayCells[0][1].clear();
-    m_fixture.settings->displayCells[0][2].clear();
+    TextGrid displays = m_fixture.preferences()->displayCells();
+    displays[0][1].clear();
+    displays[0][2].clear();
+    m_fixture.preferences()->setDisplayCells(displays);
     RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 600, 400), true);
     QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(560, 45));
     ruler->execute(RulerCommands::cornerShape(4));
@@ -49,7 +51,7 @@ void TestRulerReadings::uncalibratedDisplayReadsQuestionMarks()
     ruler->repaint();
 
     QCOMPARE(ruler->readings().widthText, QStringLiteral("\u2190 ? cm \u2192"));
-    const InfoPanel *panel = m_fixture.settings->infoPanel;
+    const InfoPanel *panel = m_fixture.hub->infoPanel();
     QCOMPARE(panel->owner(), ruler);
     QCOMPARE(panel->figureLabel(InfoPanel::FigureWidth)->text(), QStringLiteral("\u21941: ? cm "));
     QCOMPARE(panel->figureLabel(InfoPanel::FigureArea)->text(), QStringLiteral("A: ? cm \u00B2"));
@@ -72,7 +74,7 @@ void TestRulerReadings::flyingRulerCountsFromTheZeroCorner()
 {
     QFETCH(bool, zeroAtLeft);
     QFETCH(bool, zeroAtBottom);
-    m_fixture.settings->infoPaneShown = false;
+    m_fixture.preferences()->setInfoPanelShown(false);
     RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 800, 600), true);
     ruler->backgroundColor = Qt::white;
     ruler->rulerColor = Qt::black;

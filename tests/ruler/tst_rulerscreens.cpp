@@ -3,13 +3,14 @@
 
 #include "ruler/rulermenu.h"
 #include "rulerfixture.h"
-#include "ui_settings.h"
+#include "prefs/preferencesdialog.h"
 
 #include <QAction>
 #include <QColorDialog>
 #include <QFile>
 #include <QMenu>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTest>
 #include <memory>
 
@@ -108,8 +109,10 @@ void TestRulerScreens::lockingDoesNothingInFullScreen()
 void TestRulerScreens::secondScreenReadsItsOwnCalibration()
 {
     // Display 1 at 96 ppi, display 2 at 192 ppi; the ruler measures in inches.
-    m_fixture.settings->displayCells[0][1] = m_fixture.settings->displayCells[0][2] = QStringLiteral("96");
-    m_fixture.settings->displayCells[1][1] = m_fixture.settings->displayCells[1][2] = QStringLiteral("192");
+    TextGrid displays = m_fixture.preferences()->displayCells();
+    displays[0][1] = displays[0][2] = QStringLiteral("96");
+    displays[1][1] = displays[1][2] = QStringLiteral("192");
+    m_fixture.preferences()->setDisplayCells(displays);
     RulerWindow *ruler = makeRuler(QRect(100, 100, 300, 200));
     ruler->menu()->action(RulerCommands::physicalUnit(0))->setChecked(true);
     ruler->setUnit(true);
@@ -124,8 +127,8 @@ void TestRulerScreens::newRulerBesideItsMaker()
 {
     RulerWindow *maker = makeRuler(QRect(2000, 200, 640, 480));
     maker->execute(RulerCommand::NewRuler);
-    QCOMPARE(m_fixture.settings->rulers.size(), 2);
-    RulerWindow *made = m_fixture.settings->rulers.last();
+    QCOMPARE(m_fixture.hub->rulers().size(), 2);
+    RulerWindow *made = m_fixture.hub->rulers().last();
     m_fixture.adopt(made);
     QTRY_COMPARE(made->geometry(), QRect(2050, 250, 300, 200));
     QCOMPARE(made->backgroundColor, made->backgroundPalette.at(1));
@@ -139,26 +142,26 @@ void TestRulerScreens::colourDialogFollowsTheNewRuler()
 {
     RulerWindow *maker = makeRuler(QRect(100, 100, 300, 200));
     maker->execute(RulerCommand::BackgroundColour);
-    QVERIFY(m_fixture.settings->colorDialog->isVisible());
+    QVERIFY(m_fixture.hub->colorDialog()->isVisible());
     maker->execute(RulerCommand::NewRuler);
-    RulerWindow *made = m_fixture.settings->rulers.last();
+    RulerWindow *made = m_fixture.hub->rulers().last();
     m_fixture.adopt(made);
     const QColor makerColour = maker->backgroundColor;
-    Q_EMIT m_fixture.settings->colorDialog->currentColorChanged(QColor(1, 2, 3, 200));
+    Q_EMIT m_fixture.hub->colorDialog()->currentColorChanged(QColor(1, 2, 3, 200));
     QCOMPARE(made->backgroundColor, QColor(1, 2, 3, 200));
     QCOMPARE(maker->backgroundColor, makerColour);
-    m_fixture.settings->colorDialog->hide();
+    m_fixture.hub->colorDialog()->hide();
 }
 
 void TestRulerScreens::preferencesCentredOnThePrimaryScreen()
 {
     RulerWindow *ruler = makeRuler(QRect(2100, 100, 300, 200));
     ruler->execute(RulerCommand::Preferences);
-    const QRect dialog = m_fixture.settings->geometry();
-    QCOMPARE(m_fixture.settings->frameGeometry().left(), 1919 / 2 - (dialog.width() - 1) / 2);
-    QCOMPARE(m_fixture.settings->frameGeometry().top(), 1079 / 2 - (dialog.height() - 1) / 2);
-    QCOMPARE(m_fixture.settings->ui->tabWidget->currentIndex(), 0);
-    m_fixture.settings->hide();
+    const QRect dialog = m_fixture.hub->preferencesDialog()->geometry();
+    QCOMPARE(m_fixture.hub->preferencesDialog()->frameGeometry().left(), 1919 / 2 - (dialog.width() - 1) / 2);
+    QCOMPARE(m_fixture.hub->preferencesDialog()->frameGeometry().top(), 1079 / 2 - (dialog.height() - 1) / 2);
+    QCOMPARE(m_fixture.hub->preferencesDialog()->findChild<QTabWidget *>("pageTabs")->currentIndex(), 0);
+    m_fixture.hub->preferencesDialog()->hide();
 }
 
 int main(int argc, char **argv)

@@ -1,14 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "prefs/settings.h"
 #include "ruler/mnemonics.h"
 #include "ruler/rulermenu.h"
-#include "ruler/rulerwindow.h"
-#include "testsupport.h"
+#include "rulerfixture.h"
 
 #include <QAction>
-#include <QTableWidget>
 #include <QTest>
 #include <memory>
 
@@ -21,33 +18,42 @@ private Q_SLOTS:
     void chosenUnitFollowsTheDisplayCalibration();
     void refusedUnitTellsWhyAndFallsBackToPixels();
     void quietRecomputationRefusesSilently();
-    void conversionFollowsOpenPreferences();
+    void conversionFollowsAUnitEdit();
 
 private:
-    QTableWidget *units() const { return m_settings->findChild<QTableWidget *>("tableWidget"); }
+    // Types a cell of the physical unit table, as the preferences would take it.
+    void editUnit(int row, int column, const QString &text)
+    {
+        Preferences *preferences = m_parts->preferences();
+        QStringList cells;
+        for (int c = 0; c < Preferences::columnCount(Preferences::UnitTable::Physical); ++c)
+            cells << preferences->unitCells(Preferences::UnitTable::Physical)[row][c];
+        cells[column] = text;
+        QVERIFY(preferences->editUnitCell(Preferences::UnitTable::Physical, row, column, cells).accepted);
+    }
 
-    std::unique_ptr<Settings> m_settings;
-    std::unique_ptr<RulerWindow> m_ruler;
+    std::unique_ptr<RulerParts> m_parts;
+    RulerWindow *m_ruler = nullptr;
     QStringList m_messages;
 };
 
 void TestRulerUnits::init()
 {
-    TestSupport::clearStore();
     m_messages.clear();
-    m_settings = std::make_unique<Settings>();
-    m_settings->showMessage = [this](const QString &text) { m_messages.append(text); };
-    m_settings->displayCells[0][1] = QStringLiteral("96");
-    m_settings->displayCells[0][2] = QStringLiteral("120");
-    m_ruler = std::make_unique<RulerWindow>();
-    m_ruler->attachTo(m_settings.get());
+    m_parts = std::make_unique<RulerParts>();
+    TextGrid displays = m_parts->preferences()->displayCells();
+    displays[0][1] = QStringLiteral("96");
+    displays[0][2] = QStringLiteral("120");
+    m_parts->preferences()->setDisplayCells(displays);
+    m_ruler = m_parts->attached();
+    connect(m_ruler, &RulerWindow::messageRequested, this, [this](const QString &text) { m_messages.append(text); });
     m_ruler->displayIndex = 0;
 }
 
 void TestRulerUnits::cleanup()
 {
-    m_ruler.reset();
-    m_settings.reset();
+    m_parts.reset();
+    m_ruler = nullptr;
 }
 
 void TestRulerUnits::chosenUnitFollowsTheDisplayCalibration()
@@ -69,7 +75,7 @@ void TestRulerUnits::chosenUnitFollowsTheDisplayCalibration()
 
 void TestRulerUnits::refusedUnitTellsWhyAndFallsBackToPixels()
 {
-    units()->item(5, 0)->setText("Furlongs");
+    editUnit(5, 0, QStringLiteral("Furlongs"));
     m_ruler->rebuildMenu();
     QCOMPARE(Mnemonics::strip(m_ruler->menu()->action(RulerCommands::physicalUnit(5))->text()),
              QStringLiteral("Furlongs"));
@@ -91,26 +97,23 @@ void TestRulerUnits::quietRecomputationRefusesSilently()
     QCOMPARE(m_ruler->scale.unitLabel, QStringLiteral("mm"));
 
     // Zero passes the table and is refused by the ruler.
-    units()->item(2, 2)->setText("0");
+    editUnit(2, 2, QStringLiteral("0"));
     m_ruler->recomputeScale();
     QVERIFY(m_messages.isEmpty());
     QVERIFY(m_ruler->menu()->action(RulerCommand::UnitPixels)->isChecked());
     QCOMPARE(m_ruler->scale.unitLabel, QStringLiteral("px"));
 }
 
-void TestRulerUnits::conversionFollowsOpenPreferences()
+void TestRulerUnits::conversionFollowsAUnitEdit()
 {
     m_ruler->menu()->action(RulerCommands::physicalUnit(1))->setChecked(true);
     m_ruler->setUnit(true);
     QCOMPARE(m_ruler->scale.lengthInUnits(96, 0, false, true, 0), 2.54);
 
-    // While the preferences are open, every paint pass takes the edited unit.
-    m_settings->show();
-    units()->item(1, 2)->setText("5.08");
-    m_ruler->grab();
+    // An edit in the preferences reaches the ruler at once, before it paints again.
+    editUnit(1, 2, QStringLiteral("5.08"));
     QCOMPARE(m_ruler->scale.lengthInUnits(96, 0, false, true, 0), 5.08);
     QCOMPARE(m_ruler->scale.lengthInUnits(120, 90, false, true, 0), 5.08);
-    m_settings->hide();
 }
 
 GRADORA_TEST_MAIN(TestRulerUnits)

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "ruler/rulerwindow.h"
-#include "prefs/settings.h"
+#include "app/rulerhub.h"
 #include "testsupport.h"
 #include "ruler/transparencydialog.h"
 
@@ -48,28 +48,27 @@ private:
     RulerWindow *makeRuler();
     Seen runDialog(RulerWindow *ruler, const std::function<void(TransparencyDialog *)> &whileOpen, Close close);
 
-    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<RulerHub> m_hub;
     QList<RulerWindow *> m_rulers;
 };
 
 void TestTransparency::init()
 {
     TestSupport::clearStore();
-    m_settings = std::make_unique<Settings>();
-    m_settings->infoPaneShown = false;
+    m_hub = std::make_unique<RulerHub>();
+    m_hub->preferences()->setInfoPanelShown(false);
 }
 
 void TestTransparency::cleanup()
 {
     qDeleteAll(m_rulers);
     m_rulers.clear();
-    m_settings.reset();
+    m_hub.reset();
 }
 
 RulerWindow *TestTransparency::makeRuler()
 {
-    auto *ruler = new RulerWindow(nullptr);
-    ruler->attachTo(m_settings.get());
+    RulerWindow *ruler = m_hub->createRuler();
     ruler->setGeometry(100, 100, 300, 200);
     ruler->show();
     m_rulers.append(ruler);
@@ -82,7 +81,7 @@ Seen TestTransparency::runDialog(RulerWindow *ruler, const std::function<void(Tr
                                  Close close)
 {
     Seen seen;
-    TransparencyDialog *dialog = m_settings->transparencyDialog;
+    TransparencyDialog *dialog = m_hub->transparencyDialog();
     QTimer::singleShot(0, dialog, [&] {
         if (whileOpen)
             whileOpen(dialog);
@@ -158,7 +157,7 @@ void TestTransparency::reopenedByAnotherRuler()
     QCOMPARE(seen.rulerAlpha, 90);
     QCOMPARE(first->backgroundColor.alpha(), 100);
     QCOMPARE(second->backgroundColor.alpha(), 90);
-    QVERIFY(m_settings->transparencyDialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(m_hub->transparencyDialog()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 GRADORA_TEST_MAIN(TestTransparency)

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "prefs/magnifier.h"
+#include "app/magnifier.h"
+#include "app/rulerhub.h"
 #include "prefs/magnifierlayout.h"
-#include "prefs/settings.h"
 #include "testsupport.h"
 
 #include <QPainter>
@@ -78,8 +78,8 @@ void TestMagnifier::cleanup()
 Magnifier *TestMagnifier::showMagnifier(int zoom, int gridActive)
 {
     m_magnifier = std::make_unique<Magnifier>(nullptr, Qt::FramelessWindowHint);
-    m_magnifier->zoom = zoom;
-    m_magnifier->gridActive = gridActive;
+    m_magnifier->setZoom(zoom);
+    m_magnifier->setGridActive(gridActive != 0);
     m_magnifier->setGeometry(kMagnifierGeometry);
     m_magnifier->show();
     if (!QTest::qWaitForWindowExposed(m_magnifier.get()))
@@ -215,12 +215,12 @@ void TestMagnifier::followsOnlyWhileVisible()
 {
     QFETCH(bool, autoUpdate);
     Magnifier magnifier(nullptr, Qt::WindowStaysOnTopHint);
-    magnifier.autoUpdate = autoUpdate;
+    magnifier.setAutoUpdate(autoUpdate);
     QVERIFY(!magnifier.isFollowing());
     magnifier.show();
     QCOMPARE(magnifier.isFollowing(), autoUpdate);
     QTest::keyClick(&magnifier, Qt::Key_A);
-    QCOMPARE(magnifier.autoUpdate, !autoUpdate);
+    QCOMPARE(magnifier.values().autoUpdate, !autoUpdate);
     QCOMPARE(magnifier.isFollowing(), !autoUpdate);
     QTest::keyClick(&magnifier, Qt::Key_A);
     QCOMPARE(magnifier.isFollowing(), autoUpdate);
@@ -237,20 +237,20 @@ void TestMagnifier::zoomKeys()
     Magnifier *magnifier = showMagnifier(4, 1);
     magnifier->refreshAt(QPoint(130, 110));
     QTest::keyClick(magnifier, Qt::Key_Plus);
-    QCOMPARE(magnifier->zoom, 5);
+    QCOMPARE(magnifier->values().zoom, 5);
     // A new zoom reads the screen again around the same point: 200 / 5 by 160 / 5 pixels.
     QCOMPARE(magnifier->source().size(), QSize(40, 32));
     QTest::keyClick(magnifier, Qt::Key_Minus);
     QTest::keyClick(magnifier, Qt::Key_Minus);
-    QCOMPARE(magnifier->zoom, 3);
+    QCOMPARE(magnifier->values().zoom, 3);
 }
 
 void TestMagnifier::valuesSurviveSavingAndANewStart()
 {
     TestSupport::clearStore();
     {
-        Settings settings;
-        Magnifier *magnifier = settings.magnifier;
+        RulerHub hub;
+        Magnifier *magnifier = hub.magnifier();
         QVERIFY(magnifier->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         magnifier->show();
         QVERIFY(QTest::qWaitForWindowExposed(magnifier));
@@ -258,15 +258,16 @@ void TestMagnifier::valuesSurviveSavingAndANewStart()
         QTest::keyClick(magnifier, Qt::Key_G);
         QTest::keyClick(magnifier, Qt::Key_A);
         magnifier->resize(320, 240);
-        settings.saveProgramSettings();
+        hub.saveProgramSettings();
     }
-    Settings settings;
-    QCOMPARE(settings.magnifier->zoom, 5);
-    QCOMPARE(settings.magnifier->gridActive, 0);
-    QCOMPARE(settings.magnifier->autoUpdate, true);
-    QCOMPARE(settings.magnifier->initialSize, QSize(320, 240));
-    QCOMPARE(settings.magnifier->size(), QSize(320, 240));
-    QVERIFY(!settings.magnifier->isFollowing());
+    RulerHub hub;
+    const Magnifier *magnifier = hub.magnifier();
+    QCOMPARE(magnifier->values().zoom, 5);
+    QCOMPARE(magnifier->values().gridActive, 0);
+    QCOMPARE(magnifier->values().autoUpdate, true);
+    QCOMPARE(magnifier->initialSize(), QSize(320, 240));
+    QCOMPARE(magnifier->size(), QSize(320, 240));
+    QVERIFY(!magnifier->isFollowing());
 }
 
 GRADORA_TEST_MAIN(TestMagnifier)

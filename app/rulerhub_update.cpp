@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The update check: one request to our endpoint, on demand or once a day, and what the reply means.
-#include "prefs/settings.h"
+#include "app/rulerhub.h"
 
-#include "prefs/programkeys.h"
 #include "prefs/topmessage.h"
 #include "prefs/updatecheck.h"
 #include "prefs/updateprogress.h"
@@ -16,7 +15,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPixmap>
-#include <QSettings>
 #include <QTimer>
 
 namespace {
@@ -24,8 +22,6 @@ namespace {
 constexpr char kManualProperty[] = "gradoraManualCheck";
 // Set when the reply was given up: too long, or too slow.
 constexpr char kCutOffProperty[] = "gradoraCutOff";
-// Stands for a missing "lastCheck": not a valid date, so the check is due.
-const QString kNeverChecked = QStringLiteral("1/1/1");
 
 void cutOff(QNetworkReply *reply)
 {
@@ -36,7 +32,7 @@ void cutOff(QNetworkReply *reply)
 }
 } // namespace
 
-std::function<bool(const UpdateCheck::Prompt &)> Settings::askAboutUpdate =
+std::function<bool(const UpdateCheck::Prompt &)> RulerHub::askAboutUpdate =
     [](const UpdateCheck::Prompt &prompt) {
         QMessageBox box;
         TopMessage::dress(box);
@@ -57,28 +53,24 @@ std::function<bool(const UpdateCheck::Prompt &)> Settings::askAboutUpdate =
     };
 
 // The program ends as "Quit" ends it, every ruler saving its settings as it closes.
-std::function<void(const QUrl &)> Settings::leaveForDownloadPage = [](const QUrl &page) {
+std::function<void(const QUrl &)> RulerHub::leaveForDownloadPage = [](const QUrl &page) {
     QDesktopServices::openUrl(page);
     QApplication::closeAllWindows();
 };
 
-void Settings::checkForUpdatesWhenDue()
+void RulerHub::checkForUpdatesWhenDue(const QDate &today)
 {
-    if (!autoUpdatesEnabled)
-        return;
-    const QDate lastCheck = store->value(ProgramKeys::lastCheck, kNeverChecked).toDate();
-    if (!UpdateCheck::isDue(lastCheck, today))
+    if (!m_preferences.autoUpdates() || !m_preferences.updateCheckDue(today))
         return;
     // Written before asking, so that a check that fails still counts for its day.
-    store->setValue(ProgramKeys::lastCheck, today.toString(Qt::ISODate));
-    store->sync();
+    m_preferences.markUpdateChecked(today);
     sendVersionRequest(false);
 }
 
-void Settings::sendVersionRequest(bool manual)
+void RulerHub::sendVersionRequest(bool manual)
 {
-    manualCheck = manual;
-    QNetworkReply *reply = network->get(UpdateCheck::versionRequest(UpdateCheck::endpoint()));
+    m_manualCheck = manual;
+    QNetworkReply *reply = m_network->get(UpdateCheck::versionRequest(UpdateCheck::endpoint()));
     reply->setProperty(kManualProperty, manual);
 
     // A hostile or broken server must not make us hold more than a version number's worth: the
@@ -92,18 +84,18 @@ void Settings::sendVersionRequest(bool manual)
     auto *deadline = new QTimer(reply);
     deadline->setSingleShot(true);
     connect(deadline, &QTimer::timeout, reply, [reply] { cutOff(reply); });
-    deadline->start(updateTimeoutMs);
+    deadline->start(m_updateTimeoutMs);
 
     // The user asked and waits: show that the question is out, and let them give it up.
     if (manual)
         UpdateProgress::showFor(reply);
 }
 
-void Settings::replyFinished(QNetworkReply *reply)
+void RulerHub::replyFinished(QNetworkReply *reply)
 {
     reply->deleteLater();
     const QVariant kind = reply->property(kManualProperty);
-    const bool manual = kind.isValid() ? kind.toBool() : manualCheck;
+    const bool manual = kind.isValid() ? kind.toBool() : m_manualCheck;
     // The note goes before the answer shows.
     UpdateProgress::closeFor(reply);
     if (UpdateProgress::wasCancelled(reply))
@@ -121,12 +113,9 @@ void Settings::replyFinished(QNetworkReply *reply)
     }
 
     const UpdateCheck::Verdict verdict =
-        UpdateCheck::evaluate(body, manual, UpdateCheck::versionNumber(lastInformed));
-    if (verdict.remember) {
-        lastInformed = verdict.announced;
-        store->setValue(ProgramKeys::lastInformed, lastInformed);
-        store->sync();
-    }
+        UpdateCheck::evaluate(body, manual, UpdateCheck::versionNumber(m_preferences.lastInformed()));
+    if (verdict.remember)
+        m_preferences.setLastInformed(verdict.announced);
     if (verdict.message == UpdateCheck::Message::None)
         return;
     const bool yes = askAboutUpdate(UpdateCheck::prompt(verdict.message, verdict.latest));

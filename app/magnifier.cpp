@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "prefs/magnifier.h"
+#include "app/magnifier.h"
 
 #include "prefs/magnifierlayout.h"
 
@@ -35,12 +35,21 @@ Magnifier::Magnifier(QWidget *parent, Qt::WindowFlags flags) : QWidget(parent, f
     m_timer->setInterval(kRefreshIntervalMs);
     connect(m_timer, &QTimer::timeout, this, &Magnifier::followPointer);
     updateTitle();
-    applyInitialSize();
+    resize(m_initialSize);
 }
 
-void Magnifier::applyInitialSize()
+void Magnifier::restore(const Values &values)
 {
-    resize(initialSize);
+    m_values = values;
+    updateTimer();
+    updateTitle();
+    update();
+}
+
+void Magnifier::setInitialSize(const QSize &size)
+{
+    m_initialSize = size;
+    resize(m_initialSize);
 }
 
 void Magnifier::refresh()
@@ -64,7 +73,8 @@ void Magnifier::refreshAt(const QPoint &pointer)
     QPixmap grabbed;
     if (screen) {
         const QRect screenRect = screen->geometry();
-        const MagnifierLayout::View view = MagnifierLayout::layout(pointer, zoom, size(), screenRect);
+        const MagnifierLayout::View view =
+            MagnifierLayout::layout(pointer, m_values.zoom, size(), screenRect);
         m_source = view.source;
         m_pointerCell = view.pointerCell;
         grabbed = grabArea(screen, view.source.translated(-screenRect.topLeft()));
@@ -76,7 +86,7 @@ void Magnifier::refreshAt(const QPoint &pointer)
     } else {
         m_problem.clear();
         m_picture = grabbed.toImage();
-        const int factor = MagnifierLayout::clampedZoom(zoom);
+        const int factor = MagnifierLayout::clampedZoom(m_values.zoom);
         m_zoomed = m_picture.scaled(m_picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     }
     update();
@@ -93,7 +103,7 @@ void Magnifier::followPointer()
 
 void Magnifier::setAutoUpdate(bool on)
 {
-    autoUpdate = on;
+    m_values.autoUpdate = on;
     updateTimer();
     updateTitle();
     update();
@@ -101,7 +111,7 @@ void Magnifier::setAutoUpdate(bool on)
 
 void Magnifier::setZoom(int newZoom)
 {
-    zoom = MagnifierLayout::clampedZoom(newZoom);
+    m_values.zoom = MagnifierLayout::clampedZoom(newZoom);
     updateTitle();
     if (isVisible() && m_hasPointer)
         refreshAt(m_pointer);
@@ -109,7 +119,7 @@ void Magnifier::setZoom(int newZoom)
 
 void Magnifier::setGridActive(bool on)
 {
-    gridActive = on ? 1 : 0;
+    m_values.gridActive = on ? 1 : 0;
     update();
 }
 
@@ -120,7 +130,7 @@ bool Magnifier::isFollowing() const
 
 void Magnifier::updateTimer()
 {
-    if (autoUpdate && isVisible())
+    if (m_values.autoUpdate && isVisible())
         m_timer->start();
     else
         m_timer->stop();
@@ -128,16 +138,17 @@ void Magnifier::updateTimer()
 
 void Magnifier::updateTitle()
 {
-    setWindowTitle(autoUpdate ? tr("Magnifier %1× (live)").arg(MagnifierLayout::clampedZoom(zoom))
-                              : tr("Magnifier %1×").arg(MagnifierLayout::clampedZoom(zoom)));
+    setWindowTitle(m_values.autoUpdate
+                       ? tr("Magnifier %1× (live)").arg(MagnifierLayout::clampedZoom(m_values.zoom))
+                       : tr("Magnifier %1×").arg(MagnifierLayout::clampedZoom(m_values.zoom)));
 }
 
 void Magnifier::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    zoom = MagnifierLayout::clampedZoom(zoom);
+    m_values.zoom = MagnifierLayout::clampedZoom(m_values.zoom);
     updateTitle();
-    if (!autoUpdate)
+    if (!m_values.autoUpdate)
         refresh();
     updateTimer();
 }
@@ -152,7 +163,7 @@ void Magnifier::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     // The live view catches up at the next tick; a still view is read again for its new size.
-    if (isVisible() && !autoUpdate && m_hasPointer)
+    if (isVisible() && !m_values.autoUpdate && m_hasPointer)
         refreshAt(m_pointer);
 }
 
@@ -170,16 +181,16 @@ void Magnifier::keyPressEvent(QKeyEvent *event)
         break;
     case Qt::Key_Plus:
     case Qt::Key_Equal:
-        setZoom(zoom + 1);
+        setZoom(m_values.zoom + 1);
         break;
     case Qt::Key_Minus:
-        setZoom(zoom - 1);
+        setZoom(m_values.zoom - 1);
         break;
     case Qt::Key_G:
-        setGridActive(gridActive == 0);
+        setGridActive(m_values.gridActive == 0);
         break;
     case Qt::Key_A:
-        setAutoUpdate(!autoUpdate);
+        setAutoUpdate(!m_values.autoUpdate);
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -192,7 +203,7 @@ void Magnifier::wheelEvent(QWheelEvent *event)
 {
     const int steps = event->angleDelta().y() / kWheelStep;
     if (steps != 0)
-        setZoom(zoom + steps);
+        setZoom(m_values.zoom + steps);
     event->accept();
 }
 
@@ -212,9 +223,9 @@ void Magnifier::paintEvent(QPaintEvent *)
         return;
     }
     painter.drawImage(QPoint(0, 0), m_zoomed);
-    if (gridActive != 0)
+    if (m_values.gridActive != 0)
         drawGrid(painter);
-    if (MagnifierLayout::clampedZoom(zoom) > 1) {
+    if (MagnifierLayout::clampedZoom(m_values.zoom) > 1) {
         painter.setPen(kPointerCellColour);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(m_pointerCell.adjusted(0, 0, -1, -1));
@@ -226,9 +237,9 @@ void Magnifier::drawGrid(QPainter &painter) const
 {
     const QSize shown = m_zoomed.size().boundedTo(size());
     QList<QLine> lines;
-    for (int x : MagnifierLayout::gridLines(shown.width(), zoom, gridSize))
+    for (int x : MagnifierLayout::gridLines(shown.width(), m_values.zoom, m_values.gridSize))
         lines.append(QLine(x, 0, x, shown.height() - 1));
-    for (int y : MagnifierLayout::gridLines(shown.height(), zoom, gridSize))
+    for (int y : MagnifierLayout::gridLines(shown.height(), m_values.zoom, m_values.gridSize))
         lines.append(QLine(0, y, shown.width() - 1, y));
     painter.setPen(kGridColour);
     painter.drawLines(lines);

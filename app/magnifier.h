@@ -14,10 +14,10 @@
 class QScreen;
 class QTimer;
 
-// The magnifier window: the screen around the pointer, enlarged by `zoom`, with an optional pixel grid.
-// With `autoUpdate` it follows the pointer while it is visible; otherwise it shows the screen as it was
-// when it was shown or when Space was pressed. Hidden, it does nothing at all. The preferences read
-// and save its public values.
+// The magnifier window: the screen around the pointer, enlarged by its zoom, with an optional pixel grid.
+// Live (autoUpdate) it follows the pointer while it is visible; otherwise it shows the screen as it was
+// when it was shown or when Space was pressed. Hidden, it does nothing at all. The program reads
+// and saves its values.
 class Magnifier : public QWidget
 {
     Q_OBJECT
@@ -30,14 +30,23 @@ public:
 
     explicit Magnifier(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
 
-    bool autoUpdate = false;
-    int gridActive = 1;
-    int gridSize = 1;
-    int zoom = 4;
-    QSize initialSize{250, 200};
+    static constexpr int kDefaultZoom = 4;
+    static constexpr QSize kDefaultSize{250, 200};
 
-    // Applies initialSize to the window.
-    void applyInitialSize();
+    // The values the program keeps in its settings file, as they were read (a zoom out of range is
+    // clamped only where it is used).
+    struct Values
+    {
+        bool autoUpdate = false;
+        int gridSize = 1;
+        int gridActive = 1;
+        int zoom = kDefaultZoom;
+    };
+    Values values() const { return m_values; }
+    void restore(const Values &values);
+    // The size the window opens with, applied at once.
+    QSize initialSize() const { return m_initialSize; }
+    void setInitialSize(const QSize &size);
 
     // Reads the screen around the pointer now.
     void refresh();
@@ -70,6 +79,8 @@ private:
     void drawGrid(QPainter &painter) const;
     void drawStatus(QPainter &painter) const;
 
+    Values m_values;
+    QSize m_initialSize = kDefaultSize;
     QTimer *m_timer = nullptr;
     QImage m_picture; // the grabbed pixels, one per screen pixel
     QImage m_zoomed;  // the same, enlarged without smoothing

@@ -1,0 +1,307 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+#include "app/rulerhub.h"
+
+#include "app/aboutdialog.h"
+#include "app/helplinks.h"
+#include "app/magnifier.h"
+#include "prefs/preferencesdialog.h"
+#include "prefs/programkeys.h"
+#include "prefs/storevalues.h"
+#include "prefs/topmessage.h"
+#include "ruler/geometryrule.h"
+#include "ruler/infopanel.h"
+#include "ruler/positiondialog.h"
+#include "ruler/rulerwindow.h"
+#include "ruler/transparencydialog.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QSettings>
+#if GRADORA_UPDATE_CHECK
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#endif
+
+RulerHub::RulerHub(QObject *parent) : QObject(parent), m_showMessage(&TopMessage::show)
+{
+    // The hub stands for the program: hidden rulers and a closed dialog never end it; only Quit, the
+    // last ruler's close and the end of the session do.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // The program's pictures are compiled into the static core library, whose linker keeps them only
+    // when something names them. Every run makes the hub first, so it names them here.
+    Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(gradora_generated);
+
+    m_shared.preferences = &m_preferences;
+    m_preferencesDialog = new PreferencesDialog(&m_preferences);
+    connect(m_preferencesDialog, &PreferencesDialog::closing, this, &RulerHub::preferencesClosed);
+    connect(m_preferencesDialog, &PreferencesDialog::changedWhileShown, this,
+            &RulerHub::hideInfoPanelBehindPreferences);
+#if GRADORA_UPDATE_CHECK
+    m_network = new QNetworkAccessManager(this);
+    connect(m_network, &QNetworkAccessManager::finished, this, &RulerHub::replyFinished);
+#endif
+    createSharedWindows();
+    readMagnifier();
+#if GRADORA_UPDATE_CHECK
+    checkForUpdatesWhenDue(QDate::currentDate());
+#endif
+    createTrayIcon();
+}
+
+RulerHub::~RulerHub()
+{
+    // The last ruler stays open until the program ends; it goes before the windows it points to.
+    const QList<RulerWindow *> openRulers = m_shared.rulers;
+    qDeleteAll(openRulers);
+    if (m_trayIcon)
+        m_trayIcon->hide();
+    delete m_shared.positionDialog;
+    delete m_shared.transparencyDialog;
+    delete m_shared.colorDialog;
+    delete m_shared.infoPanel;
+    delete m_aboutDialog;
+    delete m_magnifier;
+    delete m_preferencesDialog;
+}
+
+void RulerHub::createSharedWindows()
+{
+    m_shared.positionDialog = new PositionDialog(nullptr);
+    m_shared.transparencyDialog = new TransparencyDialog(nullptr);
+
+    auto *colorDialog = new QColorDialog(nullptr);
+    colorDialog->setOptions(QColorDialog::ShowAlphaChannel | QColorDialog::NoButtons);
+    colorDialog->setWindowFlag(Qt::WindowStaysOnTopHint);
+    colorDialog->setFocusPolicy(Qt::NoFocus);
+    m_shared.colorDialog = colorDialog;
+
+    m_shared.infoPanel = new InfoPanel(nullptr);
+    m_aboutDialog = new AboutDialog(nullptr);
+    m_magnifier = new Magnifier(nullptr, Qt::WindowStaysOnTopHint);
+}
+
+void RulerHub::createTrayIcon()
+{
+    m_trayIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/64.png")), this);
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &RulerHub::trayClick);
+    // Without a tray on the desktop the program simply has no icon there.
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        m_trayIcon->show();
+}
+
+RulerWindow *RulerHub::createRuler()
+{
+    auto *ruler = new RulerWindow(nullptr);
+    connectRuler(ruler);
+    ruler->attachTo(&m_shared);
+    return ruler;
+}
+
+void RulerHub::connectRuler(RulerWindow *ruler)
+{
+    connect(ruler, &RulerWindow::newRulerRequested, this, [this, ruler] { openRulerFrom(ruler); });
+    connect(ruler, &RulerWindow::preferencesRequested, this, &RulerHub::showPreferences);
+    connect(ruler, &RulerWindow::aboutRequested, this, &RulerHub::showAbout);
+    connect(ruler, &RulerWindow::helpRequested, this, &RulerHub::showHelp);
+    connect(ruler, &RulerWindow::webPageRequested, this, [](const QUrl &page) { HelpLinks::openUrl(page); });
+    connect(ruler, &RulerWindow::magnifierRequested, this, &RulerHub::showMagnifier);
+#if GRADORA_UPDATE_CHECK
+    connect(ruler, &RulerWindow::updateCheckRequested, this, [this] { sendVersionRequest(true); });
+#endif
+    connect(ruler, &RulerWindow::quitRequested, this, &RulerHub::quit);
+    connect(ruler, &RulerWindow::settingsSaved, this, &RulerHub::saveProgramSettings);
+    connect(ruler, &RulerWindow::menuRebuilt, this,
+            [this](QMenu *menu) { m_trayIcon->setContextMenu(menu); });
+    connect(ruler, &RulerWindow::pressedByPointer, this, [this] {
+        if (m_aboutDialog->isVisible())
+            m_aboutDialog->close();
+    });
+    connect(ruler, &RulerWindow::messageRequested, this,
+            [this](const QString &text) { m_showMessage(text); });
+}
+
+RulerWindow *RulerHub::openFirstRuler()
+{
+    RulerWindow *ruler = createRuler();
+    ruler->rebuildMenu();
+    ruler->restoreFirstRuler();
+    return ruler;
+}
+
+void RulerHub::openRulerFrom(RulerWindow *source)
+{
+    // The ruler that asked stops following the colour dialog before the new one takes it.
+    m_shared.colorDialog->disconnect();
+    createRuler()->openBeside(*source);
+}
+
+void RulerHub::saveProgramSettings()
+{
+    writeWindowKeys();
+    m_preferences.save();
+}
+
+void RulerHub::saveEverything()
+{
+    // Also the rulers that the tray has hidden, which closing the visible windows would skip.
+    const QList<RulerWindow *> openRulers = m_shared.rulers;
+    for (RulerWindow *ruler : openRulers)
+        ruler->saveSettings();
+}
+
+void RulerHub::endSession()
+{
+    saveEverything();
+    quit();
+}
+
+void RulerHub::quit()
+{
+    if (m_trayIcon)
+        m_trayIcon->hide();
+    QCoreApplication::quit();
+}
+
+void RulerHub::bringRulersToFront()
+{
+    for (RulerWindow *ruler : std::as_const(m_shared.rulers)) {
+        if (ruler->isMinimized())
+            ruler->setWindowState(ruler->windowState() & ~Qt::WindowMinimized);
+        ruler->show();
+        ruler->raise();
+    }
+    if (!m_shared.rulers.isEmpty())
+        m_shared.rulers.last()->activateWindow();
+}
+
+void RulerHub::setMessageHandler(const std::function<void(const QString &)> &handler)
+{
+    m_showMessage = handler;
+    m_preferencesDialog->setMessageHandler(handler);
+}
+
+void RulerHub::showPreferences(PreferencesPage page)
+{
+    m_preferencesDialog->showPage(page);
+}
+
+void RulerHub::preferencesClosed()
+{
+    saveProgramSettings();
+    const QList<QWidget *> widgets = QApplication::allWidgets();
+    for (QWidget *widget : widgets) {
+        if (widget->isVisible())
+            widget->raise();
+    }
+    if (m_preferences.infoPanelShown()) {
+        m_shared.infoPanel->show();
+        m_shared.infoPanel->activateWindow();
+        m_shared.infoPanel->setFocus();
+    }
+}
+
+void RulerHub::hideInfoPanelBehindPreferences()
+{
+    // Hiding the panel changes the dialog's activation, which comes back here.
+    if (m_hidingPanel || !m_shared.infoPanel->isVisible())
+        return;
+    m_hidingPanel = true;
+    m_shared.infoPanel->hide();
+    m_hidingPanel = false;
+}
+
+void RulerHub::showAbout()
+{
+    m_aboutDialog->show();
+    m_aboutDialog->raise();
+    m_aboutDialog->activateWindow();
+    m_aboutDialog->setFocus();
+}
+
+void RulerHub::showMagnifier()
+{
+    m_magnifier->show();
+    m_magnifier->setFocus();
+}
+
+void RulerHub::showHelp()
+{
+    HelpLinks::openUrl(HelpLinks::documentUrl(QString::fromLatin1(HelpLinks::kHelpPage)));
+}
+
+void RulerHub::readMagnifier()
+{
+    using namespace StoreValues;
+    const QSettings store;
+    m_magnifier->restore({readBool(store, ProgramKeys::magnifierAutoUpdate, false),
+                          readInt(store, ProgramKeys::magnifierGridSize, 1),
+                          readInt(store, ProgramKeys::magnifierGridActive, 1),
+                          readInt(store, ProgramKeys::magnifierZoom, Magnifier::kDefaultZoom)});
+    // The same rule as for rulers: a usable size, and a piece to grab on some screen.
+    const QSize size =
+        GeometryRule::storedSize(store.value(ProgramKeys::magnifierInitialSize), Magnifier::kDefaultSize);
+    const QPoint place = GeometryRule::storedPoint(store.value(ProgramKeys::magnifierPosition), QPoint(0, 0));
+    const QRect fitted =
+        GeometryRule::fitted(GeometryRule::Wanted{place.x(), place.y(), size.width(), size.height()},
+                             GeometryRule::currentScreens());
+    m_magnifier->setInitialSize(fitted.size());
+    m_magnifier->move(fitted.topLeft());
+}
+
+void RulerHub::writeWindowKeys()
+{
+    QSettings store;
+    const Magnifier::Values values = m_magnifier->values();
+    store.setValue(ProgramKeys::magnifierAutoUpdate, int(values.autoUpdate));
+    store.setValue(ProgramKeys::magnifierGridSize, values.gridSize);
+    store.setValue(ProgramKeys::magnifierGridActive, values.gridActive);
+    store.setValue(ProgramKeys::magnifierZoom, values.zoom);
+    store.setValue(ProgramKeys::magnifierInitialSize, m_magnifier->size());
+    store.setValue(ProgramKeys::magnifierPosition, m_magnifier->pos());
+    store.setValue(ProgramKeys::colorDialogPositionSaved, true);
+    store.setValue(ProgramKeys::colorDialogX, m_shared.colorDialog->x());
+    store.setValue(ProgramKeys::colorDialogY, m_shared.colorDialog->y());
+}
+
+void RulerHub::restoreHiddenWindows()
+{
+    for (const QPointer<QWidget> &widget : std::as_const(m_hiddenByTray)) {
+        if (widget) // a ruler may have closed meanwhile
+            widget->show();
+    }
+    m_hiddenByTray.clear();
+}
+
+void RulerHub::trayClick(QSystemTrayIcon::ActivationReason reason)
+{
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        if (!m_hiddenByTray.isEmpty()) {
+            restoreHiddenWindows();
+            break;
+        }
+        // Whole windows only, and never the tray icon's own window: hiding that would take the icon
+        // away and leave no way back.
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && !window->inherits("QSystemTrayIconSys")) {
+                m_hiddenByTray.append(window);
+                window->hide();
+            }
+        }
+        break;
+    case QSystemTrayIcon::Context:
+        if (!m_hiddenByTray.isEmpty()) {
+            restoreHiddenWindows();
+            if (QMenu *menu = m_trayIcon->contextMenu())
+                menu->popup(QCursor::pos());
+        }
+        break;
+    default:
+        break;
+    }
+}

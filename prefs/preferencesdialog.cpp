@@ -1,0 +1,147 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+#include "prefs/preferencesdialog.h"
+
+#include "prefs/displaylabel.h"
+#include "prefs/topmessage.h"
+#include "ui_preferencesdialog.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QScreen>
+
+namespace {
+constexpr int kPixelUnitNameColumnWidth = 120;
+} // namespace
+
+PreferencesDialog::PreferencesDialog(Preferences *preferences, QWidget *parent)
+    : QDialog(parent), m_preferences(preferences), m_ui(new Ui::PreferencesDialog),
+      m_showMessage(&TopMessage::show)
+{
+    m_ui->setupUi(this);
+    m_displayLabel = new DisplayLabel(nullptr);
+
+    // The values in use; the boxes' ranges clamp nothing the model has not clamped already.
+    const Preferences::Steps steps = m_preferences->steps();
+    m_ui->moveStepBox->setValue(steps.moveNormal);
+    m_ui->moveMoreStepBox->setValue(steps.moveMore);
+    m_ui->resizeStepBox->setValue(steps.resizeNormal);
+    m_ui->resizeMoreStepBox->setValue(steps.resizeMore);
+    m_ui->topRightMenuBox->setChecked(m_preferences->showTopRightMenu());
+    m_ui->autoUpdatesBox->setChecked(m_preferences->autoUpdates());
+
+    // Modifier rows named in words.
+    m_ui->moveMoreLabel->setText(tr("Alt + Arrow Keys"));
+    m_ui->resizeNormalLabel->setText(tr("Shift + Arrow Keys"));
+    m_ui->resizeMoreLabel->setText(tr("Alt + Shift + Arrow Keys"));
+
+    setUpWindow();
+    connectShortcuts();
+    connectTables();
+    connectCalculator();
+    fillTables();
+}
+
+PreferencesDialog::~PreferencesDialog()
+{
+    delete m_displayLabel;
+    delete m_ui;
+}
+
+void PreferencesDialog::setUpWindow()
+{
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    m_ui->pageTabs->setTabShape(QTabWidget::Rounded);
+    // A fixed-size tool window with only an OK button. Its size comes from its layout and fonts, never
+    // less than the form was drawn at: on a display of more than 96 DPI the texts need more room, and
+    // every page stays in view.
+    m_ui->pageTabs->setUsesScrollButtons(false);
+    setFixedSize(sizeHint().expandedTo(size()));
+    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    setWindowTitle(tr("Preferences"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    m_ui->buttonBox->setStandardButtons(QDialogButtonBox::Ok);
+    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QWidget::close);
+#if !GRADORA_UPDATE_CHECK
+    // A build without the update check has nothing to offer on this page; its key stays in the file.
+    m_ui->pageTabs->removeTab(m_ui->pageTabs->indexOf(m_ui->programTab));
+#endif
+    m_ui->pixelUnitTable->resizeColumnsToContents();
+    m_ui->pixelUnitTable->setColumnWidth(0, kPixelUnitNameColumnWidth);
+    // The other two tables share their width out between their columns.
+    m_ui->unitTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_ui->displayTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+}
+
+void PreferencesDialog::connectShortcuts()
+{
+    using Step = Preferences::Step;
+    connect(m_ui->moveStepBox, &QSpinBox::editingFinished, this, [this] { storeStep(Step::MoveNormal); });
+    connect(m_ui->moveMoreStepBox, &QSpinBox::editingFinished, this, [this] { storeStep(Step::MoveMore); });
+    connect(m_ui->resizeStepBox, &QSpinBox::editingFinished, this, [this] { storeStep(Step::ResizeNormal); });
+    connect(m_ui->resizeMoreStepBox, &QSpinBox::editingFinished, this,
+            [this] { storeStep(Step::ResizeMore); });
+    connect(m_ui->shortcutDefaultsButton, &QPushButton::clicked, this,
+            &PreferencesDialog::loadDefaultShortcuts);
+    connect(m_ui->topRightMenuBox, &QCheckBox::clicked, m_preferences, &Preferences::setShowTopRightMenu);
+    connect(m_ui->autoUpdatesBox, &QCheckBox::clicked, m_preferences, &Preferences::setAutoUpdates);
+    connect(m_ui->pageTabs, &QTabWidget::currentChanged, this, [this] { m_displayLabelArmed = false; });
+}
+
+void PreferencesDialog::storeStep(Preferences::Step step)
+{
+    const QSpinBox *boxes[] = {m_ui->moveStepBox, m_ui->moveMoreStepBox, m_ui->resizeStepBox,
+                               m_ui->resizeMoreStepBox};
+    m_preferences->setStep(step, boxes[int(step)]->value());
+}
+
+void PreferencesDialog::loadDefaultShortcuts()
+{
+    const Preferences::Steps defaults;
+    m_ui->moveStepBox->setValue(defaults.moveNormal);
+    m_ui->moveMoreStepBox->setValue(defaults.moveMore);
+    m_ui->resizeStepBox->setValue(defaults.resizeNormal);
+    m_ui->resizeMoreStepBox->setValue(defaults.resizeMore);
+    m_ui->topRightMenuBox->setChecked(false);
+    m_preferences->storeDefaultShortcuts();
+}
+
+void PreferencesDialog::showPage(PreferencesPage page)
+{
+    m_displayLabelArmed = false;
+    show();
+    adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        const QRect dialog = geometry();
+        move((area.left() + area.right()) / 2 - (dialog.right() - dialog.left()) / 2,
+             (area.top() + area.bottom()) / 2 - (dialog.bottom() - dialog.top()) / 2);
+    }
+    activateWindow();
+    QWidget *const pages[] = {m_ui->shortcutsTab, m_ui->unitsTab, m_ui->displaysTab, m_ui->pixelUnitsTab,
+                              m_ui->programTab};
+    m_ui->pageTabs->setCurrentWidget(m_ui->shortcutsTab);
+    m_ui->pageTabs->setCurrentWidget(pages[int(page)]);
+}
+
+void PreferencesDialog::closeEvent(QCloseEvent *event)
+{
+    emit closing();
+    event->accept();
+}
+
+void PreferencesDialog::changeEvent(QEvent *event)
+{
+    if (isVisible())
+        emit changedWhileShown();
+    QDialog::changeEvent(event);
+}
+
+void PreferencesDialog::hideEvent(QHideEvent *event)
+{
+    m_displayLabel->hide();
+    QDialog::hideEvent(event);
+}

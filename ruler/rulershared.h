@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+#pragma once
+
+#include "ruler/colortarget.h"
+
+#include <QList>
+#include <optional>
+
+class InfoPanel;
+class PositionDialog;
+class Preferences;
+class QColorDialog;
+class RulerWindow;
+class TransparencyDialog;
+
+// What the rulers of one run share, made and owned by the program and handed to each ruler when it
+// attaches: the preferences, the windows that serve every ruler, the list of open rulers and the
+// colour that the shared colour dialog edits. Program-level requests go the other way, as the ruler's
+// signals.
+struct RulerShared
+{
+    Preferences *preferences = nullptr;
+    QColorDialog *colorDialog = nullptr;
+    InfoPanel *infoPanel = nullptr;
+    PositionDialog *positionDialog = nullptr;
+    TransparencyDialog *transparencyDialog = nullptr;
+    // The open rulers, oldest first: a ruler enters when it attaches and leaves when it closes.
+    QList<RulerWindow *> rulers;
+    // Which colour the colour dialog edits, once a ruler opened it.
+    std::optional<ColorTarget> colorTarget;
+};

@@ -1,0 +1,247 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+#include "app/aboutdialog.h"
+#include "app/magnifier.h"
+#include "app/rulerhub.h"
+#include "prefs/preferencesdialog.h"
+#include "ruler/infopanel.h"
+#include "ruler/rulerwindow.h"
+#include "testsupport.h"
+
+#include <QColorDialog>
+#include <QFile>
+#include <QImage>
+#include <QNetworkAccessManager>
+#include <QTest>
+#include <memory>
+
+// The program around the rulers: its pictures, the keys it writes for the shared windows, the tray
+// icon's clicks and the answers to what a ruler asks for.
+class TestRulerHub : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { TestSupport::clearStore(); }
+
+    void programPicturesAreThere_data();
+    void programPicturesAreThere();
+    void sharedWindows();
+    void programKeysDefaults();
+    void programKeysRoundTrip();
+    void programKeysWithGarbage_data();
+    void programKeysWithGarbage();
+    void trayLeftClicksHideAndRestore();
+    void trayRightClickRestores();
+    void trayRestoreSkipsDeletedWindows();
+    void rulerRequests();
+    void closingThePreferencesSavesTheProgramKeys();
+
+private:
+    static void click(RulerHub &hub, QSystemTrayIcon::ActivationReason reason)
+    {
+        emit hub.trayIcon()->activated(reason);
+    }
+};
+
+void TestRulerHub::programPicturesAreThere_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+    // Rendered from the SVG master when the program is built, in every size the icon theme installs.
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512})
+        QTest::newRow(qPrintable(QString::number(size)))
+            << QStringLiteral(":/icons/%1.png").arg(size) << QSize(size, size);
+    for (const char *cursor : {"transform-rotate-2", "edit-select", "colorize", "color-picker-white",
+                               "color-picker-grey", "color-picker-black"})
+        QTest::newRow(cursor) << QStringLiteral(":/icons/cursors/%1.ico").arg(QLatin1String(cursor))
+                              << QSize();
+}
+
+void TestRulerHub::programPicturesAreThere()
+{
+    QFETCH(QString, path);
+    QFETCH(QSize, size);
+    RulerHub hub;
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+    if (size.isValid())
+        QCOMPARE(QImage(path).size(), size);
+    else
+        QCOMPARE(file.size(), 1150);
+    QVERIFY(!hub.trayIcon()->icon().isNull());
+    // Only a build with the update check has a way onto the network.
+    QCOMPARE(hub.findChildren<QNetworkAccessManager *>().size(), GRADORA_UPDATE_CHECK ? 1 : 0);
+}
+
+void TestRulerHub::sharedWindows()
+{
+    RulerHub hub;
+    QCOMPARE(hub.infoPanel()->windowTitle(), QStringLiteral("Gradora — Information"));
+    QVERIFY(hub.colorDialog()->testOption(QColorDialog::ShowAlphaChannel));
+    QVERIFY(hub.colorDialog()->testOption(QColorDialog::NoButtons));
+    QVERIFY(hub.magnifier()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(hub.preferencesDialog()->objectName(), QStringLiteral("Settings"));
+    QVERIFY(hub.rulers().isEmpty());
+}
+
+void TestRulerHub::programKeysDefaults()
+{
+    RulerHub hub;
+    const Magnifier::Values values = hub.magnifier()->values();
+    QCOMPARE(values.autoUpdate, false);
+    QCOMPARE(values.gridSize, 1);
+    QCOMPARE(values.gridActive, 1);
+    QCOMPARE(values.zoom, 4);
+    QCOMPARE(hub.magnifier()->initialSize(), QSize(250, 200));
+    QCOMPARE(hub.magnifier()->pos(), QPoint(0, 0));
+}
+
+void TestRulerHub::programKeysRoundTrip()
+{
+    {
+        RulerHub hub;
+        hub.magnifier()->restore({true, 3, 0, 8});
+        hub.magnifier()->resize(320, 240);
+        hub.magnifier()->move(30, 40);
+        hub.preferences()->setShowTopRightMenu(true);
+        hub.preferences()->setPanelSide(Preferences::PanelSide::Left);
+        hub.colorDialog()->move(70, 80);
+        hub.saveProgramSettings();
+    }
+    const QSettings store;
+    QCOMPARE(store.value("autoUpdate").toInt(), 1);
+    QVERIFY(store.value("clrDlgPosSvd").toBool());
+    QCOMPARE(store.value("clrX").toInt(), 70);
+    QCOMPARE(store.value("clrY").toInt(), 80);
+    QVERIFY(store.value("showTopRightMenu").toBool());
+    QCOMPARE(store.value("toolboxPosition").toInt(), 1);
+
+    RulerHub hub;
+    const Magnifier::Values values = hub.magnifier()->values();
+    QCOMPARE(values.autoUpdate, true);
+    QCOMPARE(values.gridSize, 3);
+    QCOMPARE(values.gridActive, 0);
+    QCOMPARE(values.zoom, 8);
+    QCOMPARE(hub.magnifier()->initialSize(), QSize(320, 240));
+    QCOMPARE(hub.magnifier()->pos(), QPoint(30, 40));
+    QVERIFY(hub.preferences()->showTopRightMenu());
+}
+
+void TestRulerHub::programKeysWithGarbage_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("zoom") << "zoom" << QVariant("abc") << "zoom 4";
+    QTest::newRow("grid size") << "gridSize" << QVariant("1.5") << "gridSize 1";
+    QTest::newRow("grid active") << "gridActive" << QVariant("") << "gridActive 1";
+    QTest::newRow("initial size") << "initialSize" << QVariant("big") << "size 250x200";
+    QTest::newRow("position") << "position" << QVariant("here") << "position 0,0";
+    QTest::newRow("auto update as text") << "autoUpdate" << QVariant("1") << "autoUpdate 1";
+}
+
+void TestRulerHub::programKeysWithGarbage()
+{
+    QFETCH(QString, key);
+    QFETCH(QVariant, stored);
+    QFETCH(QString, expected);
+    QSettings().setValue(key, stored);
+    RulerHub hub;
+    const Magnifier &m = *hub.magnifier();
+    const Magnifier::Values values = m.values();
+    const QHash<QString, QString> seen{
+        {"zoom", QStringLiteral("zoom %1").arg(values.zoom)},
+        {"gridSize", QStringLiteral("gridSize %1").arg(values.gridSize)},
+        {"gridActive", QStringLiteral("gridActive %1").arg(values.gridActive)},
+        {"initialSize",
+         QStringLiteral("size %1x%2").arg(m.initialSize().width()).arg(m.initialSize().height())},
+        {"position", QStringLiteral("position %1,%2").arg(m.pos().x()).arg(m.pos().y())},
+        {"autoUpdate", QStringLiteral("autoUpdate %1").arg(int(values.autoUpdate))}};
+    QCOMPARE(seen.value(key), expected);
+}
+
+void TestRulerHub::trayLeftClicksHideAndRestore()
+{
+    RulerHub hub;
+    QWidget first;
+    QWidget second;
+    first.show();
+    second.show();
+    click(hub, QSystemTrayIcon::Trigger);
+    QVERIFY(!first.isVisible());
+    QVERIFY(!second.isVisible());
+    click(hub, QSystemTrayIcon::DoubleClick);
+    QVERIFY(!first.isVisible());
+    click(hub, QSystemTrayIcon::Trigger);
+    QVERIFY(first.isVisible());
+    QVERIFY(second.isVisible());
+}
+
+// A window closed and deleted while the tray hid it is not shown again, and nothing else breaks.
+void TestRulerHub::trayRestoreSkipsDeletedWindows()
+{
+    RulerHub hub;
+    auto *gone = new QWidget;
+    QWidget kept;
+    gone->show();
+    kept.show();
+    click(hub, QSystemTrayIcon::Trigger);
+    delete gone;
+    click(hub, QSystemTrayIcon::Trigger);
+    QVERIFY(kept.isVisible());
+}
+
+void TestRulerHub::trayRightClickRestores()
+{
+    RulerHub hub;
+    QWidget window;
+    window.show();
+    click(hub, QSystemTrayIcon::Context);
+    QVERIFY(window.isVisible());
+    click(hub, QSystemTrayIcon::Trigger);
+    QVERIFY(!window.isVisible());
+    click(hub, QSystemTrayIcon::Context);
+    QVERIFY(window.isVisible());
+}
+
+void TestRulerHub::rulerRequests()
+{
+    RulerHub hub;
+    RulerWindow *first = hub.openFirstRuler();
+    QCOMPARE(hub.rulers(), QList<RulerWindow *>{first});
+
+    emit first->newRulerRequested();
+    QCOMPARE(hub.rulers().size(), 2);
+    RulerWindow *second = hub.rulers().last();
+    QVERIFY(second->isVisible());
+    QCOMPARE(second->pos(),
+             first->pos() + QPoint(RulerWindow::kNewRulerOffset, RulerWindow::kNewRulerOffset));
+
+    emit second->preferencesRequested(PreferencesPage::Units);
+    QVERIFY(hub.preferencesDialog()->isVisible());
+    hub.preferencesDialog()->hide();
+
+    emit second->aboutRequested();
+    QVERIFY(hub.aboutDialog()->isVisible());
+    emit first->pressedByPointer();
+    QVERIFY(!hub.aboutDialog()->isVisible());
+
+    emit first->magnifierRequested();
+    QVERIFY(hub.magnifier()->isVisible());
+    hub.magnifier()->hide();
+}
+
+void TestRulerHub::closingThePreferencesSavesTheProgramKeys()
+{
+    RulerHub hub;
+    hub.preferences()->setInfoPanelShown(false);
+    hub.magnifier()->setZoom(6);
+    hub.showPreferences(PreferencesPage::Shortcuts);
+    QVERIFY(hub.preferencesDialog()->close());
+    QVERIFY(!QSettings().value("canShowToolbox").toBool());
+    QCOMPARE(QSettings().value("zoom").toInt(), 6);
+}
+
+GRADORA_TEST_MAIN(TestRulerHub)
+#include "tst_rulerhub.moc"

@@ -1,0 +1,412 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+#include "prefs/preferences.h"
+#include "testsupport.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+// The program-wide values without any window: what is read from the settings file, what each change
+// writes, and which signal announces it.
+namespace {
+using Step = Preferences::Step;
+using UnitTable = Preferences::UnitTable;
+
+const QString kNotNumeric = QStringLiteral("Please, type numeric value here.");
+const QString kEmptyField = QStringLiteral("Field cannot be empty...");
+
+QVariant stored(const QString &key)
+{
+    return QSettings().value(key);
+}
+
+QStringList gridRow(const TextGrid &grid, int row, int columns)
+{
+    QStringList texts;
+    for (int column = 0; column < columns; ++column)
+        texts.append(grid[row][column]);
+    return texts;
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Step)
+Q_DECLARE_METATYPE(UnitTable)
+
+class TestPreferences : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { TestSupport::clearStore(); }
+
+    void firstStart();
+    void storedSteps_data();
+    void storedSteps();
+    void stepEditStoresAtOnce();
+    void defaultShortcutsKeepTheStepsUntilTheNextEdit();
+    void optionsRoundTrip();
+    void optionsWithGarbage_data();
+    void optionsWithGarbage();
+    void optionChangesAreAnnounced();
+    void colourRotation();
+    void updateCheckOncePerDay();
+
+    void firstStartUnitTables();
+    void storedTextsReplaceTheDefaults();
+    void unitCellEdit_data();
+    void unitCellEdit();
+    void resetStoresEveryCell_data();
+    void resetStoresEveryCell();
+    void firstStartDetectsTheDisplays();
+    void laterStartTakesOnlyValidCalibrations();
+    void displayCellEdit_data();
+    void displayCellEdit();
+};
+
+void TestPreferences::firstStart()
+{
+    const Preferences preferences;
+    QCOMPARE(preferences.steps(), Preferences::Steps({1, 100, 1, 10}));
+    QCOMPARE(stored("Program Version").toString(), QStringLiteral("6.0"));
+    for (const char *key : {"move_normal", "move_more", "resize_normal", "resize_more"})
+        QVERIFY2(!stored(QLatin1String(key)).isValid(), key);
+    QVERIFY(preferences.infoPanelShown());
+    QCOMPARE(preferences.panelSide(), Preferences::PanelSide::Right);
+    QVERIFY(!preferences.showTopRightMenu());
+    QVERIFY(preferences.autoUpdates());
+    QVERIFY(!preferences.activateOnHover());
+    QCOMPARE(preferences.lastInformed(), QStringLiteral("6.0"));
+    QCOMPARE(preferences.panelSpacing(), 5);
+}
+
+void TestPreferences::storedSteps_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<Step>("step");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("typed 25") << "move_normal" << Step::MoveNormal << QVariant("25") << 25;
+    QTest::newRow("garbage gives the default") << "move_normal" << Step::MoveNormal << QVariant("abc") << 1;
+    QTest::newRow("above the range is clamped")
+        << "move_normal" << Step::MoveNormal << QVariant("5000") << 999;
+    QTest::newRow("zero is clamped") << "move_normal" << Step::MoveNormal << QVariant("0") << 1;
+    QTest::newRow("move more") << "move_more" << Step::MoveMore << QVariant("7") << 7;
+    QTest::newRow("move more, garbage") << "move_more" << Step::MoveMore << QVariant("x") << 100;
+    QTest::newRow("resize normal") << "resize_normal" << Step::ResizeNormal << QVariant("3") << 3;
+    QTest::newRow("resize more, negative") << "resize_more" << Step::ResizeMore << QVariant("-4") << 1;
+}
+
+void TestPreferences::storedSteps()
+{
+    QFETCH(QString, key);
+    QFETCH(Step, step);
+    QFETCH(QVariant, value);
+    QFETCH(int, expected);
+    QSettings().setValue(key, value);
+    QCOMPARE(Preferences().steps().value(step), expected);
+}
+
+void TestPreferences::stepEditStoresAtOnce()
+{
+    Preferences preferences;
+    QSignalSpy changed(&preferences, &Preferences::stepsChanged);
+    preferences.setStep(Step::MoveNormal, 25);
+    preferences.setStep(Step::ResizeMore, 42);
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(preferences.steps(), Preferences::Steps({25, 100, 1, 42}));
+    QCOMPARE(stored("move_normal").toString(), QStringLiteral("25"));
+    QCOMPARE(stored("resize_more").toString(), QStringLiteral("42"));
+    QCOMPARE(Preferences().steps(), Preferences::Steps({25, 100, 1, 42}));
+}
+
+void TestPreferences::defaultShortcutsKeepTheStepsUntilTheNextEdit()
+{
+    Preferences preferences;
+    preferences.setStep(Step::MoveNormal, 25);
+    preferences.setShowTopRightMenu(true);
+    preferences.storeDefaultShortcuts();
+    QCOMPARE(stored("move_normal").toString(), QStringLiteral("1"));
+    QCOMPARE(stored("move_more").toString(), QStringLiteral("100"));
+    QCOMPARE(stored("resize_more").toString(), QStringLiteral("10"));
+    QVERIFY(!preferences.showTopRightMenu());
+    QVERIFY(!stored("showTopRightMenu").toBool());
+    QCOMPARE(preferences.steps().moveNormal, 25);
+}
+
+void TestPreferences::optionsRoundTrip()
+{
+    {
+        Preferences preferences;
+        preferences.setShowTopRightMenu(true);
+        preferences.setAutoUpdates(false);
+        preferences.setInfoPanelShown(false);
+        preferences.setPanelSide(Preferences::PanelSide::Left);
+        preferences.setLastInformed(QStringLiteral("6.1"));
+        preferences.save();
+    }
+    QCOMPARE(stored("toolboxPosition").toInt(), 1);
+    // Kept as the text the server sent, not as a single-precision number written through a double.
+    QCOMPARE(stored("lastInformed").toString(), QStringLiteral("6.1"));
+    const Preferences preferences;
+    QVERIFY(preferences.showTopRightMenu());
+    QVERIFY(!preferences.autoUpdates());
+    QVERIFY(!preferences.infoPanelShown());
+    QCOMPARE(preferences.panelSide(), Preferences::PanelSide::Left);
+    QCOMPARE(preferences.lastInformed(), QStringLiteral("6.1"));
+}
+
+void TestPreferences::optionsWithGarbage_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("panel side") << "toolboxPosition" << QVariant("left") << "right";
+    QTest::newRow("panel side 1") << "toolboxPosition" << QVariant("1") << "left";
+    QTest::newRow("last informed") << "lastInformed" << QVariant("nan") << "informed 6.0";
+    QTest::newRow("last informed, not a number") << "lastInformed" << QVariant("six") << "informed 6.0";
+    QTest::newRow("panel shown as text") << "canShowToolbox" << QVariant("false") << "hidden";
+    QTest::newRow("top-right menu as text") << "showTopRightMenu" << QVariant("1") << "menu";
+}
+
+void TestPreferences::optionsWithGarbage()
+{
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    QFETCH(QString, expected);
+    QSettings().setValue(key, value);
+    const Preferences preferences;
+    const QHash<QString, QString> seen{
+        {"toolboxPosition", preferences.panelSide() == Preferences::PanelSide::Left ? "left" : "right"},
+        {"lastInformed", QStringLiteral("informed %1").arg(preferences.lastInformed())},
+        {"canShowToolbox", preferences.infoPanelShown() ? "shown" : "hidden"},
+        {"showTopRightMenu", preferences.showTopRightMenu() ? "menu" : "no menu"}};
+    QCOMPARE(seen.value(key), expected);
+}
+
+void TestPreferences::optionChangesAreAnnounced()
+{
+    Preferences preferences;
+    QSignalSpy changed(&preferences, &Preferences::optionsChanged);
+    preferences.setActivateOnHover(true);
+    preferences.setShowTopRightMenu(true);
+    preferences.setInfoPanelShown(false);
+    preferences.setPanelSide(Preferences::PanelSide::Left);
+    preferences.setAutoUpdates(false);
+    QCOMPARE(changed.count(), 5);
+    QVERIFY(preferences.activateOnHover());
+    // Options reach the file when the program saves, never before.
+    QVERIFY(!stored("showTopRightMenu").isValid());
+}
+
+void TestPreferences::colourRotation()
+{
+    Preferences preferences;
+    QList<int> handedOut;
+    for (int i = 0; i < 9; ++i)
+        handedOut << preferences.takeNextColorIndex(7);
+    QCOMPARE(handedOut, (QList<int>{0, 1, 2, 3, 4, 5, 6, 0, 1}));
+}
+
+void TestPreferences::updateCheckOncePerDay()
+{
+    const QDate day(2024, 3, 1);
+    Preferences preferences;
+#if GRADORA_UPDATE_CHECK
+    QVERIFY(preferences.updateCheckDue(day));
+#endif
+    preferences.markUpdateChecked(day);
+    QCOMPARE(stored("lastCheck").toDate(), day);
+    QVERIFY(!preferences.updateCheckDue(day));
+#if GRADORA_UPDATE_CHECK
+    QVERIFY(preferences.updateCheckDue(day.addDays(1)));
+#endif
+}
+
+void TestPreferences::firstStartUnitTables()
+{
+    const Preferences preferences;
+    const TextGrid &units = preferences.unitCells(UnitTable::Physical);
+    QCOMPARE(gridRow(units, 0, 4), (QStringList{"Inches", "in", "1", "8"}));
+    QCOMPARE(gridRow(units, 1, 4), (QStringList{"Centimeters", "cm", "2.54", "10"}));
+    QCOMPARE(gridRow(units, 2, 4), (QStringList{"Millimeters", "mm", "25.4", "1"}));
+    QCOMPARE(gridRow(units, 3, 4), (QStringList{"Points", "pt", "72", ".1"}));
+    for (int row = 4; row < Preferences::kTableRows; ++row)
+        QCOMPARE(gridRow(units, row, 4), QStringList(4, QString()));
+    for (int row = 0; row < Preferences::kTableRows; ++row)
+        QCOMPARE(gridRow(preferences.unitCells(UnitTable::PixelBased), row, 5), QStringList(5, QString()));
+    // The menu reads names up to row 9, which no table has.
+    QVERIFY(units[9][0].isEmpty());
+    // Loading stores nothing of its own.
+    QVERIFY(!stored("unit_0_0").isValid());
+}
+
+void TestPreferences::storedTextsReplaceTheDefaults()
+{
+    {
+        QSettings store;
+        store.setValue("unit_0_0", "Feet");
+        store.setValue("unit_0_2", "");
+        store.setValue("pb_unit_8_4", "3");
+    }
+    const Preferences preferences;
+    QCOMPARE(gridRow(preferences.unitCells(UnitTable::Physical), 0, 4),
+             (QStringList{"Feet", "in", "1", "8"}));
+    QCOMPARE(preferences.unitCells(UnitTable::PixelBased)[8][4], QStringLiteral("3"));
+}
+
+void TestPreferences::unitCellEdit_data()
+{
+    QTest::addColumn<UnitTable>("table");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("message");
+
+    const UnitTable physical = UnitTable::Physical;
+    const UnitTable pixelBased = UnitTable::PixelBased;
+    QTest::newRow("abc as units per inch of Inches") << physical << 0 << 2 << "abc" << false << kNotNumeric;
+    QTest::newRow("emptied ticks of Inches") << physical << 0 << 3 << "" << false << kEmptyField;
+    QTest::newRow("blanks as the name of Points") << physical << 3 << 0 << "  " << false << kEmptyField;
+    QTest::newRow("a new abbreviation") << physical << 1 << 1 << "CM" << true << QString();
+    QTest::newRow("a name into row 5") << physical << 5 << 0 << "Furlongs" << true << QString();
+    QTest::newRow("2.5 into an empty row 6") << physical << 6 << 2 << "2.5" << true << QString();
+    QTest::newRow("x into an empty row 6") << physical << 6 << 2 << "x" << false << kNotNumeric;
+    QTest::newRow("PPU into the pixel-based table") << pixelBased << 0 << 2 << "100" << true << QString();
+    QTest::newRow("1e999 into the pixel-based table")
+        << pixelBased << 4 << 3 << "1e999" << false << kNotNumeric;
+}
+
+void TestPreferences::unitCellEdit()
+{
+    QFETCH(UnitTable, table);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    QFETCH(QString, message);
+
+    Preferences preferences;
+    QSignalSpy changed(&preferences, &Preferences::unitsChanged);
+    const QString before = preferences.unitCells(table)[row][column];
+    QStringList cells = gridRow(preferences.unitCells(table), row, Preferences::columnCount(table));
+    cells[column] = typed;
+    const UnitTableRules::CellVerdict verdict = preferences.editUnitCell(table, row, column, cells);
+
+    QCOMPARE(verdict.accepted, accepted);
+    QCOMPARE(QString::fromLatin1(verdict.message), message);
+    QCOMPARE(preferences.unitCells(table)[row][column], accepted ? typed : before);
+    QCOMPARE(changed.count(), accepted ? 1 : 0);
+    const QString prefix =
+        table == UnitTable::Physical ? QStringLiteral("unit_") : QStringLiteral("pb_unit_");
+    const QVariant key = stored(prefix + QString::number(row) + '_' + QString::number(column));
+    // An accepted edit writes the whole table; a refused one writes nothing.
+    QCOMPARE(key.isValid(), accepted);
+    if (accepted)
+        QCOMPARE(key.toString(), typed);
+}
+
+void TestPreferences::resetStoresEveryCell_data()
+{
+    QTest::addColumn<UnitTable>("table");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QList<UnitTableRules::FactoryRow>>("rows");
+    QTest::newRow("unit defaults") << UnitTable::Physical << "unit_" << UnitTableRules::defaultUnits();
+    QTest::newRow("samples") << UnitTable::PixelBased << "pb_unit_" << UnitTableRules::sampleUnits();
+    QTest::newRow("clear all") << UnitTable::PixelBased << "pb_unit_" << QList<UnitTableRules::FactoryRow>();
+}
+
+void TestPreferences::resetStoresEveryCell()
+{
+    QFETCH(UnitTable, table);
+    QFETCH(QString, prefix);
+    QFETCH(QList<UnitTableRules::FactoryRow>, rows);
+    {
+        Preferences preferences;
+        QStringList cells = gridRow(preferences.unitCells(table), 6, Preferences::columnCount(table));
+        cells[0] = QStringLiteral("Furlongs");
+        QVERIFY(preferences.editUnitCell(table, 6, 0, cells).accepted);
+        QSignalSpy changed(&preferences, &Preferences::unitsChanged);
+        preferences.resetUnitTable(table, rows);
+        QCOMPARE(changed.count(), 1);
+    }
+    const Preferences preferences;
+    for (int row = 0; row < Preferences::kTableRows; ++row) {
+        for (int column = 0; column < Preferences::columnCount(table); ++column) {
+            const QString expected = rows.value(row).value(column);
+            const QVariant value = stored(prefix + QString::number(row) + '_' + QString::number(column));
+            QVERIFY(value.isValid());
+            QCOMPARE(value.toString(), expected);
+            QCOMPARE(preferences.unitCells(table)[row][column],
+                     expected.isEmpty() && table == UnitTable::Physical
+                         ? UnitTableRules::defaultUnits().value(row).value(column)
+                         : expected);
+        }
+    }
+}
+
+void TestPreferences::firstStartDetectsTheDisplays()
+{
+    const Preferences preferences;
+    QVERIFY(preferences.detectedOnStart());
+    QVERIFY(stored("displays_detected").toBool());
+    for (int row = 0; row < 9; ++row) {
+        for (int cell = 0; cell < 6; ++cell)
+            QVERIFY(stored(QStringLiteral("display_%1_%2").arg(row).arg(cell)).isValid());
+    }
+    QVERIFY(!preferences.displayCells()[0][0].isEmpty());
+    QVERIFY(!Preferences().detectedOnStart());
+}
+
+void TestPreferences::laterStartTakesOnlyValidCalibrations()
+{
+    {
+        QSettings store;
+        store.setValue("displays_detected", true);
+        store.setValue("display_0_0", "1234x567");
+        store.setValue("display_0_1", "77.5");
+        store.setValue("display_0_2", "abc");
+        store.setValue("display_0_4", "567");
+    }
+    const Preferences preferences;
+    QVERIFY(!preferences.detectedOnStart());
+    QCOMPARE(preferences.displayCells()[0][0], QStringLiteral("1234x567"));
+    QCOMPARE(preferences.displayCells()[0][1], QStringLiteral("77.5"));
+    QCOMPARE(preferences.displayCells()[0][4], QStringLiteral("567"));
+    QCOMPARE(stored("display_0_0").toString(), QStringLiteral("1234x567"));
+    // A stored value that is no calibration is kept as it is, not taken up.
+    QCOMPARE(stored("display_0_2").toString(), QStringLiteral("abc"));
+}
+
+void TestPreferences::displayCellEdit_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("PPI-X 120.5") << 1 << "120.5" << true;
+    QTest::newRow("PPI-Y 96") << 2 << "96" << true;
+    QTest::newRow("abc") << 1 << "abc" << false;
+    QTest::newRow("negative") << 2 << "-5" << false;
+    QTest::newRow("zero") << 1 << "0" << false;
+    QTest::newRow("inf") << 1 << "inf" << false;
+    QTest::newRow("overflowing") << 1 << "1e999" << false;
+    QTest::newRow("resolution is the desktop's") << 0 << "999x999" << false;
+    QTest::newRow("beyond the table") << 3 << "5" << false;
+}
+
+void TestPreferences::displayCellEdit()
+{
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(bool, taken);
+    Preferences preferences;
+    QSignalSpy changed(&preferences, &Preferences::displaysChanged);
+    const QString before = preferences.displayCells()[0][column];
+    QCOMPARE(preferences.editDisplayCell(0, column, typed), taken);
+    QCOMPARE(preferences.displayCells()[0][column], taken ? typed : before);
+    QCOMPARE(stored(QStringLiteral("display_0_%1").arg(column)).toString(), taken ? typed : before);
+    QCOMPARE(changed.count(), taken ? 1 : 0);
+}
+
+GRADORA_TEST_MAIN(TestPreferences)
+#include "tst_preferences.moc"

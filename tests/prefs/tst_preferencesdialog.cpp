@@ -1,0 +1,204 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+#include "dialogfixture.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTabWidget>
+
+Q_DECLARE_METATYPE(Preferences::Steps)
+Q_DECLARE_METATYPE(PreferencesPage)
+
+// The form of the preferences: its texts and names, and that what the user does reaches the model.
+class TestPreferencesDialog : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init()
+    {
+        TestSupport::clearStore();
+        m_fixture.start();
+    }
+    void cleanup() { m_fixture.stop(); }
+
+    void formTexts();
+    void boxesShowTheModel();
+    void finishedEditStoresAtOnce_data();
+    void finishedEditStoresAtOnce();
+    void loadDefaults();
+    void checkBoxesReachTheModel();
+    void pagesOpenOnRequest_data();
+    void pagesOpenOnRequest();
+    void closingIsAnnounced();
+
+private:
+    QSpinBox *box(const char *name) const { return m_fixture.widget<QSpinBox>(name); }
+    DialogFixture m_fixture;
+};
+
+void TestPreferencesDialog::formTexts()
+{
+    const PreferencesDialog &dialog = *m_fixture.dialog;
+    QCOMPARE(dialog.objectName(), QStringLiteral("Settings"));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Preferences"));
+    QCOMPARE(dialog.size(), QSize(587, 395));
+    QVERIFY(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+#if GRADORA_UPDATE_CHECK
+    const QStringList tabs{"Shortcuts", "Units", "Displays", "Pixel-Based Units", "Program"};
+    const QStringList names{"shortcutsTab", "unitsTab", "displaysTab", "pixelUnitsTab", "programTab"};
+#else
+    // The "Program" page holds only the update check.
+    const QStringList tabs{"Shortcuts", "Units", "Displays", "Pixel-Based Units"};
+    const QStringList names{"shortcutsTab", "unitsTab", "displaysTab", "pixelUnitsTab"};
+#endif
+    const auto *pages = m_fixture.widget<QTabWidget>("pageTabs");
+    QCOMPARE(pages->count(), tabs.size());
+    for (int i = 0; i < tabs.size(); ++i) {
+        QCOMPARE(pages->tabText(i), tabs.at(i));
+        QCOMPARE(pages->widget(i)->objectName(), names.at(i));
+    }
+    QCOMPARE(m_fixture.widget<QLabel>("moveMoreLabel")->text(), QStringLiteral("Alt + Arrow Keys"));
+    QCOMPARE(m_fixture.widget<QLabel>("resizeNormalLabel")->text(), QStringLiteral("Shift + Arrow Keys"));
+    QCOMPARE(m_fixture.widget<QLabel>("resizeMoreLabel")->text(), QStringLiteral("Alt + Shift + Arrow Keys"));
+    for (const char *name : {"moveStepBox", "moveMoreStepBox", "resizeStepBox", "resizeMoreStepBox"}) {
+        QCOMPARE(box(name)->minimum(), 1);
+        QCOMPARE(box(name)->maximum(), 999);
+    }
+    QCOMPARE(m_fixture.widget<QCheckBox>("topRightMenuBox")->text(),
+             QStringLiteral("Show the top-right menu button"));
+    QCOMPARE(m_fixture.widget<QCheckBox>("autoUpdatesBox")->text(),
+             QStringLiteral("Automatic check for updates"));
+    // A range reads as a range, an inch is 2.54 cm, and the update entry is where the user finds it.
+    for (const char *name : {"moveStepRange", "moveMoreStepRange", "resizeStepRange", "resizeMoreStepRange"})
+        QCOMPARE(m_fixture.widget<QLabel>(name)->text(), QStringLiteral("px (1–999)"));
+    QCOMPARE(
+        m_fixture.widget<QLabel>("unitNote")->text(),
+        QStringLiteral("All unit conversions are calculated on \"Units per Inch\" basis. For example, one "
+                       "Inch = 2.54 Centimeters. Click \"Displays\" tab to calibrate the actual Pixels per "
+                       "Inch value."));
+    QCOMPARE(
+        m_fixture.widget<QLabel>("autoUpdatesNote")->text(),
+        QStringLiteral("Uncheck this if you don't want Gradora to check for new versions at startup (you "
+                       "can still use \"Check for Updates\" from the ruler's menu to check manually)"));
+    QCOMPARE(m_fixture.widget<QDialogButtonBox>("buttonBox")->standardButtons(), QDialogButtonBox::Ok);
+}
+
+void TestPreferencesDialog::boxesShowTheModel()
+{
+    QCOMPARE(box("moveStepBox")->value(), 1);
+    QCOMPARE(box("moveMoreStepBox")->value(), 100);
+    QCOMPARE(box("resizeStepBox")->value(), 1);
+    QCOMPARE(box("resizeMoreStepBox")->value(), 10);
+    QVERIFY(!m_fixture.widget<QCheckBox>("topRightMenuBox")->isChecked());
+    QVERIFY(m_fixture.widget<QCheckBox>("autoUpdatesBox")->isChecked());
+
+    {
+        QSettings store;
+        store.setValue("move_more", "5000");
+        store.setValue("showTopRightMenu", true);
+        store.setValue("autoUpdatesEnabled", false);
+    }
+    m_fixture.start();
+    QCOMPARE(box("moveMoreStepBox")->value(), 999);
+    QVERIFY(m_fixture.widget<QCheckBox>("topRightMenuBox")->isChecked());
+    QVERIFY(!m_fixture.widget<QCheckBox>("autoUpdatesBox")->isChecked());
+}
+
+void TestPreferencesDialog::finishedEditStoresAtOnce_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<Preferences::Steps>("steps");
+    QTest::newRow("move") << "moveStepBox"
+                          << "move_normal" << Preferences::Steps{25, 100, 1, 10};
+    QTest::newRow("move more") << "moveMoreStepBox"
+                               << "move_more" << Preferences::Steps{1, 25, 1, 10};
+    QTest::newRow("resize") << "resizeStepBox"
+                            << "resize_normal" << Preferences::Steps{1, 100, 25, 10};
+    QTest::newRow("resize more") << "resizeMoreStepBox"
+                                 << "resize_more" << Preferences::Steps{1, 100, 1, 25};
+}
+
+void TestPreferencesDialog::finishedEditStoresAtOnce()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, key);
+    QFETCH(Preferences::Steps, steps);
+    QSpinBox *edited = box(qPrintable(name));
+    edited->setValue(25);
+    // Only a finished edit counts, not every value on the way.
+    QCOMPARE(m_fixture.preferences->steps(), Preferences::Steps());
+    Q_EMIT edited->editingFinished();
+    QCOMPARE(m_fixture.preferences->steps(), steps);
+    QCOMPARE(QSettings().value(key).toString(), QStringLiteral("25"));
+    m_fixture.start();
+    QCOMPARE(box(qPrintable(name))->value(), 25);
+}
+
+void TestPreferencesDialog::loadDefaults()
+{
+    box("moveStepBox")->setValue(25);
+    Q_EMIT box("moveStepBox")->editingFinished();
+    m_fixture.widget<QCheckBox>("topRightMenuBox")->click();
+    QVERIFY(m_fixture.preferences->showTopRightMenu());
+
+    m_fixture.widget<QPushButton>("shortcutDefaultsButton")->click();
+    QCOMPARE(box("moveStepBox")->value(), 1);
+    QVERIFY(!m_fixture.widget<QCheckBox>("topRightMenuBox")->isChecked());
+    QVERIFY(!m_fixture.preferences->showTopRightMenu());
+    QCOMPARE(QSettings().value("move_normal").toString(), QStringLiteral("1"));
+    QCOMPARE(QSettings().value("move_more").toString(), QStringLiteral("100"));
+    QCOMPARE(QSettings().value("resize_more").toString(), QStringLiteral("10"));
+    QVERIFY(!QSettings().value("showTopRightMenu").toBool());
+    // The rulers keep the step in use until the next edit.
+    QCOMPARE(m_fixture.preferences->steps().moveNormal, 25);
+}
+
+void TestPreferencesDialog::checkBoxesReachTheModel()
+{
+    QSignalSpy changed(m_fixture.preferences.get(), &Preferences::optionsChanged);
+    m_fixture.widget<QCheckBox>("topRightMenuBox")->click();
+    m_fixture.widget<QCheckBox>("autoUpdatesBox")->click();
+    QCOMPARE(changed.count(), 2);
+    QVERIFY(m_fixture.preferences->showTopRightMenu());
+    QVERIFY(!m_fixture.preferences->autoUpdates());
+}
+
+void TestPreferencesDialog::pagesOpenOnRequest_data()
+{
+    QTest::addColumn<PreferencesPage>("page");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Shortcuts") << PreferencesPage::Shortcuts << "shortcutsTab";
+    QTest::newRow("Units") << PreferencesPage::Units << "unitsTab";
+    QTest::newRow("Displays") << PreferencesPage::Displays << "displaysTab";
+    QTest::newRow("PixelBasedUnits") << PreferencesPage::PixelBasedUnits << "pixelUnitsTab";
+}
+
+void TestPreferencesDialog::pagesOpenOnRequest()
+{
+    QFETCH(PreferencesPage, page);
+    QFETCH(QString, shown);
+    auto *pages = m_fixture.widget<QTabWidget>("pageTabs");
+    pages->setCurrentIndex(2);
+    m_fixture.dialog->showPage(page);
+    QVERIFY(m_fixture.dialog->isVisible());
+    QCOMPARE(pages->currentWidget()->objectName(), shown);
+    m_fixture.dialog->hide();
+}
+
+void TestPreferencesDialog::closingIsAnnounced()
+{
+    QSignalSpy closing(m_fixture.dialog.get(), &PreferencesDialog::closing);
+    m_fixture.dialog->showPage(PreferencesPage::Shortcuts);
+    m_fixture.widget<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+    QCOMPARE(closing.count(), 1);
+    QVERIFY(!m_fixture.dialog->isVisible());
+}
+
+GRADORA_TEST_MAIN(TestPreferencesDialog)
+#include "tst_preferencesdialog.moc"
