@@ -6,23 +6,24 @@
 #include <array>
 #include <utility>
 
-namespace FigureKind {
-
 namespace {
 
-constexpr std::array<std::pair<int, int>, 7> kPartners{{
-    {M_Rectangle, S_Rectangle},
-    {M_Square, S_Square},
-    {M_Rhombus, S_Rhombus},
-    {M_IsoTriangle, S_IsoTriangle},
-    {M_RightTriangle, S_RightTriangle},
-    {M_Ellipse, S_Ellipse},
-    {M_Circle, S_Circle},
+using K = FigureKind;
+
+// Each shape as {corner-anchored, centre-anchored}.
+constexpr std::array<std::pair<FigureKind, FigureKind>, 7> kPartners{{
+    {K::CornerRectangle, K::CentredRectangle},
+    {K::CornerSquare, K::CentredSquare},
+    {K::CornerRhombus, K::CentredRhombus},
+    {K::CornerIsoscelesTriangle, K::CentredIsoscelesTriangle},
+    {K::CornerRightTriangle, K::CentredRightTriangle},
+    {K::CornerEllipse, K::CentredEllipse},
+    {K::CornerCircle, K::CentredCircle},
 }};
 
 } // namespace
 
-bool isCornerKind(int kind)
+bool isCornerKind(FigureKind kind)
 {
     for (const auto &pair : kPartners) {
         if (pair.first == kind)
@@ -31,7 +32,7 @@ bool isCornerKind(int kind)
     return false;
 }
 
-bool isCentreKind(int kind)
+bool isCentreKind(FigureKind kind)
 {
     for (const auto &pair : kPartners) {
         if (pair.second == kind)
@@ -40,7 +41,7 @@ bool isCentreKind(int kind)
     return false;
 }
 
-int placementPartner(int kind)
+std::optional<FigureKind> placementPartner(FigureKind kind)
 {
     for (const auto &pair : kPartners) {
         if (pair.first == kind)
@@ -48,12 +49,11 @@ int placementPartner(int kind)
         if (pair.second == kind)
             return pair.first;
     }
-    return 0;
+    return std::nullopt;
 }
 
-bool hasSingleExtent(int kind)
+bool hasSingleExtent(FigureKind kind)
 {
-    return kind == M_Square || kind == M_Circle || kind == S_Square || kind == S_Circle;
+    return kind == K::CornerSquare || kind == K::CornerCircle || kind == K::CentredSquare ||
+           kind == K::CentredCircle;
 }
-
-} // namespace FigureKind

@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cmath>
 
-using namespace FigureKind;
 using FigureMath::roundHalfUp;
 using FigureMath::toPixel;
 
@@ -20,41 +19,36 @@ namespace {
 // Far beyond any desktop, yet exact in a float: a figure scaled or dragged without end stops here
 // instead of running into infinities.
 constexpr double kMaxModelCoordinate = 1.0e6;
-constexpr int kMaxOriginCoordinate = 1000000;
-// The wheel's factor 1 + v/100 reaches zero and below; it would collapse or mirror the figure.
-constexpr double kMinScaleFactor = 0.01;
-// A non-zero extent never scales below one pixel, so the figure cannot shrink to a point.
-constexpr double kMinScaledExtent = 1.0;
 constexpr double kFlyingRulerAngle = 323.24;
 constexpr double kSquareSide = 399;
 
 struct KindDefaults
 {
-    int kind;
+    FigureKind kind;
     FigurePoint widthHandle;
     FigurePoint heightHandle;
     int pointCount;
 };
 
 constexpr std::array<KindDefaults, 15> kDefaults{{
-    {M_Rectangle, {499, 0}, {0, 299}, 3},
-    {M_Rhombus, {499, 0}, {0, 299}, 3},
-    {M_IsoTriangle, {499, 0}, {0, 299}, 3},
-    {M_RightTriangle, {499, 0}, {0, 299}, 3},
-    {M_Ellipse, {499, 0}, {0, 299}, 3},
-    {FlyingRuler, {499, 0}, {0, 149}, 3},
-    {M_Square, {kSquareSide, 0}, {0, kSquareSide}, 2},
-    {M_Circle, {kSquareSide, 0}, {0, kSquareSide}, 2},
-    {S_Rectangle, {249, 0}, {0, 149}, 3},
-    {S_Rhombus, {249, 0}, {0, 149}, 3},
-    {S_Ellipse, {249, 0}, {0, 149}, 3},
-    {S_RightTriangle, {-249.5f, 0}, {0, -149.5f}, 3},
-    {S_IsoTriangle, {124, 0}, {0, 149}, 3},
-    {S_Square, {199, 0}, {0, 199}, 2},
-    {S_Circle, {199, 0}, {0, 199}, 2},
+    {FigureKind::CornerRectangle, {499, 0}, {0, 299}, 3},
+    {FigureKind::CornerRhombus, {499, 0}, {0, 299}, 3},
+    {FigureKind::CornerIsoscelesTriangle, {499, 0}, {0, 299}, 3},
+    {FigureKind::CornerRightTriangle, {499, 0}, {0, 299}, 3},
+    {FigureKind::CornerEllipse, {499, 0}, {0, 299}, 3},
+    {FigureKind::FlyingRuler, {499, 0}, {0, 149}, 3},
+    {FigureKind::CornerSquare, {kSquareSide, 0}, {0, kSquareSide}, 2},
+    {FigureKind::CornerCircle, {kSquareSide, 0}, {0, kSquareSide}, 2},
+    {FigureKind::CentredRectangle, {249, 0}, {0, 149}, 3},
+    {FigureKind::CentredRhombus, {249, 0}, {0, 149}, 3},
+    {FigureKind::CentredEllipse, {249, 0}, {0, 149}, 3},
+    {FigureKind::CentredRightTriangle, {-249.5f, 0}, {0, -149.5f}, 3},
+    {FigureKind::CentredIsoscelesTriangle, {124, 0}, {0, 149}, 3},
+    {FigureKind::CentredSquare, {199, 0}, {0, 199}, 2},
+    {FigureKind::CentredCircle, {199, 0}, {0, 199}, 2},
 }};
 
-const KindDefaults *defaultsOf(int kind)
+const KindDefaults *defaultsOf(FigureKind kind)
 {
     const auto found = std::find_if(kDefaults.begin(), kDefaults.end(),
                                     [kind](const KindDefaults &d) { return d.kind == kind; });
@@ -86,14 +80,6 @@ double distance(QPoint a, QPoint b)
     return std::hypot(double(b.x()) - a.x(), double(b.y()) - a.y());
 }
 
-double clampedScaled(double rounded, double factor)
-{
-    double value = rounded * factor;
-    if (rounded != 0 && std::abs(value) < kMinScaledExtent)
-        value = std::copysign(kMinScaledExtent, rounded);
-    return value;
-}
-
 } // namespace
 
 void FigureModel::setPoint(int index, double x, double y)
@@ -104,7 +90,7 @@ void FigureModel::setPoint(int index, double x, double y)
     figurePoints[index] = FigurePoint{toModel(x), toModel(y)};
 }
 
-void FigureModel::create(int kind, QSize window)
+void FigureModel::create(FigureKind kind, QSize window)
 {
     const KindDefaults *defaults = defaultsOf(kind);
     if (!defaults)
@@ -114,10 +100,10 @@ void FigureModel::create(int kind, QSize window)
     visible = true;
     figurePoints = {FigurePoint{}, defaults->widthHandle, defaults->heightHandle};
     figurePointCount = defaults->pointCount;
-    if (kind == FlyingRuler) {
+    if (kind == FigureKind::FlyingRuler) {
         flyingRuler = true;
         figureAngle = kFlyingRulerAngle;
-        kind = M_Rectangle;
+        kind = FigureKind::CornerRectangle;
     }
     figureKind = kind;
     if (isRatioRectangle())
@@ -129,9 +115,9 @@ void FigureModel::create(int kind, QSize window)
 
 void FigureModel::createInitialFigure(QSize window)
 {
-    create(S_Rectangle, window);
-    create(M_Rectangle, window);
-    create(FlyingRuler, window);
+    create(FigureKind::CentredRectangle, window);
+    create(FigureKind::CornerRectangle, window);
+    create(FigureKind::FlyingRuler, window);
 }
 
 void FigureModel::createRatioFigure(double ratio, QSize window)
@@ -140,12 +126,12 @@ void FigureModel::createRatioFigure(double ratio, QSize window)
         return;
     figureRatio = ratio;
     ratioLocked = true;
-    create(M_Square, window);
+    create(FigureKind::CornerSquare, window);
 }
 
 bool FigureModel::isRatioRectangle() const
 {
-    return figureKind == M_Square && ratioLocked && usableRatio(figureRatio);
+    return figureKind == FigureKind::CornerSquare && ratioLocked && usableRatio(figureRatio);
 }
 
 double FigureModel::singleExtentHeight() const
@@ -211,13 +197,13 @@ void FigureModel::computeExtents()
     figureWidth = toWidthHandle;
     figureWidthPx = toPixel(figureWidth);
     switch (figureKind) {
-    case S_Circle:
-    case S_Square:
-    case M_Circle:
+    case FigureKind::CentredCircle:
+    case FigureKind::CentredSquare:
+    case FigureKind::CornerCircle:
         figureHeight = figureWidth;
         figureHeightPx = figureWidthPx;
         break;
-    case M_Square:
+    case FigureKind::CornerSquare:
         figureHeight = figureWidth;
         figureHeightPx = figureWidthPx;
         if (isRatioRectangle()) {
@@ -225,7 +211,7 @@ void FigureModel::computeExtents()
             figureHeightPx = int(figureWidthPx / figureRatio);
         }
         break;
-    case S_IsoTriangle:
+    case FigureKind::CentredIsoscelesTriangle:
         // The handle sits at a quarter of the base; the drawn half base is twice that.
         figureWidthPx = 2 * toPixel(toWidthHandle);
         figureHeight = toHeightHandle;
@@ -274,62 +260,72 @@ void FigureModel::sendToCentre(QSize window)
 
 void FigureModel::togglePlacement(const FigureModifiers &modifiers)
 {
-    const int partner = placementPartner(figureKind);
+    const std::optional<FigureKind> partner = placementPartner(figureKind);
     if (!partner)
         return;
     QTransform turn;
     turn.rotate(figureAngle);
     // A centred circle turned by the wheel keeps its turn in the handle; the corner circle's box wants
     // the handle back on the x axis.
-    if (figureKind == S_Circle)
+    if (figureKind == FigureKind::CentredCircle)
         setPoint(1, std::hypot(figurePoints[1].x, figurePoints[1].y), 0);
 
-    if (isCornerKind(figureKind)) {
-        QPoint corner = figureOrigin;
-        if (figureKind == M_RightTriangle && figureAngle == 0) {
-            if (toPixel(figureWidth) % 2 != 0)
-                corner.rx() -= 1;
-            if (toPixel(figureHeight) % 2 != 0)
-                corner.ry() -= 1;
-        }
-        const QPointF toCentre(roundHalfUp(figureWidth / 2), roundHalfUp(figureHeight / 2));
-        figureOrigin = corner + toScreenPoint(turn.map(toCentre));
-        for (int i = 0; i < kStoredPoints; ++i) {
-            const FigurePoint p = figurePoints[i];
-            switch (figureKind) {
-            case M_IsoTriangle:
-                setPoint(i, p.x * 0.25, p.y * 0.5);
-                break;
-            case M_RightTriangle:
-                setPoint(i, p.x * -0.5, p.y * -0.5);
-                break;
-            default:
-                setPoint(i, p.x * 0.5, p.y * 0.5);
-                break;
-            }
-        }
-    } else {
-        const double halfBase = figureKind == S_IsoTriangle ? 2 * figureWidth : figureWidth;
-        const QPointF toCorner(-roundHalfUp(halfBase), -roundHalfUp(figureHeight));
-        figureOrigin += toScreenPoint(turn.map(toCorner));
-        for (int i = 0; i < kStoredPoints; ++i) {
-            const FigurePoint p = figurePoints[i];
-            switch (figureKind) {
-            case S_IsoTriangle:
-                setPoint(i, p.x * 4.0, p.y * 2.0);
-                break;
-            case S_RightTriangle:
-                setPoint(i, std::abs(p.x) * 2.0, std::abs(p.y) * 2.0);
-                break;
-            default:
-                setPoint(i, p.x * 2.0, p.y * 2.0);
-                break;
-            }
-        }
-    }
-    figureKind = partner;
+    if (isCornerKind(figureKind))
+        anchorAtCentre(turn);
+    else
+        anchorAtCorner(turn);
+    figureKind = *partner;
     recomputeRotationCenter();
     recompute(modifiers);
+}
+
+void FigureModel::anchorAtCentre(const QTransform &turn)
+{
+    QPoint corner = figureOrigin;
+    if (figureKind == FigureKind::CornerRightTriangle && figureAngle == 0) {
+        if (toPixel(figureWidth) % 2 != 0)
+            corner.rx() -= 1;
+        if (toPixel(figureHeight) % 2 != 0)
+            corner.ry() -= 1;
+    }
+    const QPointF toCentre(roundHalfUp(figureWidth / 2), roundHalfUp(figureHeight / 2));
+    figureOrigin = corner + toScreenPoint(turn.map(toCentre));
+    for (int i = 0; i < kStoredPoints; ++i) {
+        const FigurePoint p = figurePoints[i];
+        switch (figureKind) {
+        case FigureKind::CornerIsoscelesTriangle:
+            setPoint(i, p.x * 0.25, p.y * 0.5);
+            break;
+        case FigureKind::CornerRightTriangle:
+            setPoint(i, p.x * -0.5, p.y * -0.5);
+            break;
+        default:
+            setPoint(i, p.x * 0.5, p.y * 0.5);
+            break;
+        }
+    }
+}
+
+void FigureModel::anchorAtCorner(const QTransform &turn)
+{
+    const double halfBase =
+        figureKind == FigureKind::CentredIsoscelesTriangle ? 2 * figureWidth : figureWidth;
+    const QPointF toCorner(-roundHalfUp(halfBase), -roundHalfUp(figureHeight));
+    figureOrigin += toScreenPoint(turn.map(toCorner));
+    for (int i = 0; i < kStoredPoints; ++i) {
+        const FigurePoint p = figurePoints[i];
+        switch (figureKind) {
+        case FigureKind::CentredIsoscelesTriangle:
+            setPoint(i, p.x * 4.0, p.y * 2.0);
+            break;
+        case FigureKind::CentredRightTriangle:
+            setPoint(i, std::abs(p.x) * 2.0, std::abs(p.y) * 2.0);
+            break;
+        default:
+            setPoint(i, p.x * 2.0, p.y * 2.0);
+            break;
+        }
+    }
 }
 
 QRect FigureModel::outlineRect() const
@@ -350,19 +346,19 @@ QPolygon FigureModel::outlinePolygon() const
     const int w = figureWidthPx;
     const int h = figureHeightPx;
     switch (figureKind) {
-    case M_Rhombus:
+    case FigureKind::CornerRhombus:
         return QPolygon({QPoint(x0 + w / 2, y0), QPoint(x0 + w - 1, y0 + h / 2),
                          QPoint(x0 + w / 2, y0 + h - 1), QPoint(x0, y0 + h / 2)});
-    case S_Rhombus:
+    case FigureKind::CentredRhombus:
         return QPolygon(
             {QPoint(x0 - w, y0), QPoint(x0, y0 - h), QPoint(x0 + w - 1, y0), QPoint(x0, y0 + h - 1)});
-    case M_IsoTriangle:
+    case FigureKind::CornerIsoscelesTriangle:
         return QPolygon({QPoint(x0, y0 + h), QPoint(x0 + w / 2, y0), QPoint(x0 + w, y0 + h)});
-    case S_IsoTriangle:
+    case FigureKind::CentredIsoscelesTriangle:
         return QPolygon({QPoint(x0 - w, y0 + h), QPoint(x0, y0 - h), QPoint(x0 + w, y0 + h)});
-    case M_RightTriangle:
+    case FigureKind::CornerRightTriangle:
         return QPolygon({QPoint(x0, y0), QPoint(x0 + w, y0), QPoint(x0, y0 + h)});
-    case S_RightTriangle:
+    case FigureKind::CentredRightTriangle:
         return QPolygon({QPoint(x0 - w, y0 - h), QPoint(x0 + w, y0 - h), QPoint(x0 - w, y0 + h)});
     default:
         return {};
@@ -376,7 +372,8 @@ QRectF FigureModel::figureBox() const
     const QPointF origin(figureOrigin);
     if (isCornerKind(figureKind))
         return QRectF(origin, QSizeF(a, b));
-    const double halfWidth = figureKind == S_IsoTriangle ? 2 * std::abs(a) : std::abs(a);
+    const double halfWidth =
+        figureKind == FigureKind::CentredIsoscelesTriangle ? 2 * std::abs(a) : std::abs(a);
     const double halfHeight = std::abs(b);
     return QRectF(origin - QPointF(halfWidth, halfHeight), QSizeF(2 * halfWidth, 2 * halfHeight));
 }
@@ -402,129 +399,32 @@ bool FigureModel::hitTest(QPoint point) const
     };
 
     switch (figureKind) {
-    case M_Rectangle:
-    case M_Rhombus:
-    case M_IsoTriangle:
-    case M_Ellipse:
+    case FigureKind::CornerRectangle:
+    case FigureKind::CornerRhombus:
+    case FigureKind::CornerIsoscelesTriangle:
+    case FigureKind::CornerEllipse:
         return inBox(a, b);
-    case M_Square:
-    case M_Circle:
+    case FigureKind::CornerSquare:
+    case FigureKind::CornerCircle:
         return inBox(a, singleExtentHeight());
-    case S_Square:
+    case FigureKind::CentredSquare:
         b = a;
         [[fallthrough]];
-    case S_Rectangle:
+    case FigureKind::CentredRectangle:
         return -a <= u && u <= a && -b <= v && v <= b;
-    case S_Ellipse:
+    case FigureKind::CentredEllipse:
         if (a == 0 || b == 0)
             return false;
         return u * u / (a * a) + v * v / (b * b) < 1;
-    case S_Circle:
+    case FigureKind::CentredCircle:
         return !figureScreenPoints.isEmpty() && distance(point, figureScreenPoints[0]) <= figureWidthPx;
-    case S_Rhombus:
-    case S_IsoTriangle:
-    case S_RightTriangle:
+    case FigureKind::CentredRhombus:
+    case FigureKind::CentredIsoscelesTriangle:
+    case FigureKind::CentredRightTriangle:
         return mapped(rotatedFrame(), outlinePolygon()).containsPoint(point, Qt::OddEvenFill);
-    case M_RightTriangle:
+    case FigureKind::CornerRightTriangle:
         return figureScreenPoints.containsPoint(point, Qt::OddEvenFill);
     default:
         return false;
     }
-}
-
-void FigureModel::rotateBy(double degrees)
-{
-    if (!std::isfinite(degrees))
-        return;
-    if (figureKind != S_Circle) {
-        figureAngle += degrees;
-        return;
-    }
-    QTransform turn;
-    turn.translate(rotationCenter.x(), rotationCenter.y());
-    turn.rotate(degrees);
-    turn.translate(-rotationCenter.x(), -rotationCenter.y());
-    for (int i = 0; i < std::min(figurePointCount, kStoredPoints); ++i) {
-        const QPointF turned = turn.map(QPointF(figurePoints[i].x, figurePoints[i].y));
-        setPoint(i, turned.x(), turned.y());
-    }
-}
-
-void FigureModel::scale(double factorX, double factorY, const FigureModifiers &modifiers)
-{
-    if (!std::isfinite(factorX) || !std::isfinite(factorY))
-        return;
-    factorX = std::max(factorX, kMinScaleFactor);
-    factorY = std::max(factorY, kMinScaleFactor);
-    for (int i = 0; i < kStoredPoints; ++i) {
-        const FigurePoint p = figurePoints[i];
-        setPoint(i, clampedScaled(roundHalfUp(p.x), factorX), clampedScaled(roundHalfUp(p.y), factorY));
-    }
-    recompute(modifiers);
-}
-
-void FigureModel::handleDrag(int pointIndex, QPoint pointer, QPoint &lastPointer,
-                             const FigureModifiers &modifiers)
-{
-    if (pointIndex < 0 || pointIndex >= std::min(figurePointCount, kStoredPoints))
-        return;
-    FigurePoint &dragged = figurePoints[pointIndex];
-    dragged = FigurePoint{std::trunc(dragged.x), std::trunc(dragged.y)};
-
-    // With the option off a plain drag turns and Alt only stretches; the option swaps the two.
-    const bool rotate = modifiers.shiftState || modifiers.altState == modifiers.reverseAlt;
-    const bool rightTriangle = figureKind == S_RightTriangle;
-    constexpr double kHalfTurn = 180;
-    constexpr double kQuarterTurn = 90;
-
-    if (pointIndex == 0) {
-        bodyMove(pointer - lastPointer, modifiers);
-        lastPointer = pointer;
-        return;
-    }
-
-    const QPointF anchor =
-        figureScreenPoints.isEmpty() ? QPointF(figureOrigin) : QPointF(figureScreenPoints[0]);
-    const double length = std::hypot(pointer.x() - anchor.x(), pointer.y() - anchor.y());
-    const double theta = FigureAngle::direction(anchor, pointer);
-    const double signedLength = rightTriangle ? -length : length;
-
-    if (pointIndex == 1) {
-        if (figureKind == S_Circle) {
-            // A circle turned by the wheel carries its direction in the handle itself: keep the handle
-            // on that direction (or on the new angle) so that it stays under the pointer.
-            const double current = std::hypot(dragged.x, dragged.y);
-            if (rotate || current == 0) {
-                figureAngle = theta;
-                setPoint(1, length, 0);
-            } else {
-                setPoint(1, dragged.x * length / current, dragged.y * length / current);
-            }
-        } else {
-            if (rotate)
-                figureAngle = rightTriangle ? theta + kHalfTurn : theta;
-            setPoint(1, signedLength, dragged.y);
-        }
-        // Squares and circles have one extent: their height goes along with the width.
-        if (hasSingleExtent(figureKind) && !isRatioRectangle())
-            setPoint(2, 0, std::hypot(figurePoints[1].x, figurePoints[1].y));
-    } else {
-        if (rotate) {
-            figureAngle = FigureAngle::normalised(theta - kQuarterTurn);
-            if (rightTriangle)
-                figureAngle -= kHalfTurn;
-        }
-        setPoint(2, dragged.x, signedLength);
-    }
-    recomputeRotationCenter();
-    recompute(modifiers);
-}
-
-void FigureModel::bodyMove(QPoint delta, const FigureModifiers &modifiers)
-{
-    const auto clampedSum = [](int a, int b) {
-        return int(std::clamp<long long>((long long)a + b, -kMaxOriginCoordinate, kMaxOriginCoordinate));
-    };
-    figureOrigin = QPoint(clampedSum(figureOrigin.x(), delta.x()), clampedSum(figureOrigin.y(), delta.y()));
-    recompute(modifiers);
 }

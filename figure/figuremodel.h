@@ -54,12 +54,12 @@ class FigureModel
 public:
     static constexpr int kStoredPoints = 3;
 
-    // Replaces the figure by the default figure of a kind code (FigureKind, FlyingRuler included),
-    // visible, centred in a window of the given size. Unknown codes leave the figure as it is.
-    void create(int kind, QSize window);
+    // Replaces the figure by the default figure of a kind (the flying ruler included), visible, centred
+    // in a window of the given size.
+    void create(FigureKind kind, QSize window);
     // The sequence of a new window, which ends on the flying ruler.
     void createInitialFigure(QSize window);
-    // A ratio entry: locks the ratio and creates the ratio rectangle (an M_Square).
+    // A ratio entry: locks the ratio and creates the ratio rectangle (an FigureKind::CornerSquare).
     void createRatioFigure(double ratio, QSize window);
 
     // Rebuilds the screen points, polygon and extents from the model, after normalising and (during a
@@ -110,7 +110,7 @@ public:
     double singleExtentHeight() const;
     bool isRatioRectangle() const;
 
-    int figureKind = FigureKind::M_Rectangle;
+    FigureKind figureKind = FigureKind::CornerRectangle;
     std::array<FigurePoint, kStoredPoints> figurePoints{};
     int figurePointCount = 0;
     QPoint figureOrigin;
@@ -133,4 +133,8 @@ private:
     void recomputeRotationCenter();
     void computeExtents();
     void setPoint(int index, double x, double y);
+    // The two halves of togglePlacement: the anchor moves to the centre, or to the corner; turn is
+    // the figure's rotation.
+    void anchorAtCentre(const QTransform &turn);
+    void anchorAtCorner(const QTransform &turn);
 };

@@ -12,8 +12,6 @@
 #include <QPainter>
 #include <QPen>
 
-using namespace FigureKind;
-
 namespace {
 
 constexpr int kReadingFontPx = RulerStyle::kReadingFontPx;
@@ -69,19 +67,19 @@ void drawOutline(QPainter &painter, const FigureModel &model)
     const int w = model.figureWidthPx;
     const int h = model.figureHeightPx;
     switch (model.figureKind) {
-    case M_Rectangle:
-    case M_Square:
-    case S_Rectangle:
-    case S_Square:
+    case FigureKind::CornerRectangle:
+    case FigureKind::CornerSquare:
+    case FigureKind::CentredRectangle:
+    case FigureKind::CentredSquare:
         painter.drawRect(model.outlineRect());
         break;
-    case M_Circle:
-    case M_Ellipse:
+    case FigureKind::CornerCircle:
+    case FigureKind::CornerEllipse:
         painter.drawRect(model.outlineRect());
         painter.drawEllipse(QPoint(anchor.x() + w / 2, anchor.y() + h / 2), w / 2, h / 2);
         break;
-    case S_Circle:
-    case S_Ellipse:
+    case FigureKind::CentredCircle:
+    case FigureKind::CentredEllipse:
         painter.drawEllipse(model.outlineRect());
         break;
     default: {
@@ -201,7 +199,7 @@ void drawFigure(QPainter &painter, const FigureModel &model, const FigureReading
     painter.save();
     painter.setTransform(model.rotatedFrame(), true);
     drawOutline(painter, model);
-    if (model.flyingRuler && model.figureKind == M_Rectangle && flyingRulerTicks) {
+    if (model.flyingRuler && model.figureKind == FigureKind::CornerRectangle && flyingRulerTicks) {
         painter.save();
         painter.translate(model.figureOrigin);
         flyingRulerTicks(painter, model.figureWidthPx, model.figureHeightPx);

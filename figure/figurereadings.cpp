@@ -16,7 +16,6 @@
 #include <cmath>
 #include <utility>
 
-using namespace FigureKind;
 using FigureMath::roundHalfUp;
 
 namespace {
@@ -55,19 +54,19 @@ double handlePixels(double modelLength)
 
 // The counted width and height: the pixels the outline spans along the figure's own axes (for centred
 // circles and ellipses, the radii from the centre pixel). a and b are the handles in whole pixels.
-std::pair<double, double> countedExtents(int kind, double a, double b)
+std::pair<double, double> countedExtents(FigureKind kind, double a, double b)
 {
     switch (kind) {
-    case M_Rhombus: // its outline ends one pixel short of the box: corner to corner + W - 1
+    case FigureKind::CornerRhombus: // its outline ends one pixel short of the box: corner to corner + W - 1
         return {a, b};
-    case S_Rhombus: // centre - W to centre + W - 1
+    case FigureKind::CentredRhombus: // centre - W to centre + W - 1
         return {2 * a, 2 * b};
-    case S_Rectangle:
-    case S_Square:
-    case S_RightTriangle: // centre - W to centre + W
+    case FigureKind::CentredRectangle:
+    case FigureKind::CentredSquare:
+    case FigureKind::CentredRightTriangle: // centre - W to centre + W
         return {2 * a + 1, 2 * b + 1};
-    case S_IsoTriangle: // the width handle sits at a quarter of the base, the height handle at half the
-                        // height
+    case FigureKind::CentredIsoscelesTriangle: // the width handle sits at a quarter of the base, the height
+                                               // handle at half the height
         return {4 * a + 1, 2 * b + 1};
     default: // corner to corner + W; a centred circle's or ellipse's radius
         return {a + 1, b + 1};
@@ -77,34 +76,34 @@ std::pair<double, double> countedExtents(int kind, double a, double b)
 // The third length of the exact shape of extents w x h, as a vector of the figure's frame: the
 // hypotenuse, the rhombus side or the isosceles leg that joins the width handle's side to the height
 // handle's. Its mirror image (u negated) is the other rhombus side or the other leg.
-QPointF sideVector(int kind, double w, double h)
+QPointF sideVector(FigureKind kind, double w, double h)
 {
     switch (kind) {
-    case M_RightTriangle:
-    case S_RightTriangle:
+    case FigureKind::CornerRightTriangle:
+    case FigureKind::CentredRightTriangle:
         return {-w, h};
-    case M_Rhombus:
-    case S_Rhombus:
+    case FigureKind::CornerRhombus:
+    case FigureKind::CentredRhombus:
         return {-w / 2, h / 2};
-    case M_IsoTriangle:
-    case S_IsoTriangle:
+    case FigureKind::CornerIsoscelesTriangle:
+    case FigureKind::CentredIsoscelesTriangle:
         return {-w / 2, h};
     default:
         return {};
     }
 }
 
-int sideKindOf(int kind)
+int sideKindOf(FigureKind kind)
 {
     switch (kind) {
-    case M_Rhombus:
-    case S_Rhombus:
+    case FigureKind::CornerRhombus:
+    case FigureKind::CentredRhombus:
         return FigureReadings::RhombusSide;
-    case M_IsoTriangle:
-    case S_IsoTriangle:
+    case FigureKind::CornerIsoscelesTriangle:
+    case FigureKind::CentredIsoscelesTriangle:
         return FigureReadings::IsoscelesLeg;
-    case M_RightTriangle:
-    case S_RightTriangle:
+    case FigureKind::CornerRightTriangle:
+    case FigureKind::CentredRightTriangle:
         return FigureReadings::Hypotenuse;
     default:
         return FigureReadings::NoSide;
@@ -129,10 +128,74 @@ QString sidePrefix(int sideKind)
 
 namespace {
 
+// The lengths in the unit that area and perimeter are made from. The area takes the box's extents, one
+// scale each (a turn keeps the area); the perimeter takes the lengths along the figure's turned axes,
+// the third length and its mirror image (the other rhombus side or isosceles leg).
+struct UnitLengths
+{
+    double areaWidth = 0;
+    double areaHeight = 0;
+    double width = 0;
+    double height = 0;
+    double side = 0;
+    double mirrorSide = 0;
+};
+
+// Area and perimeter in the unit, from the counted extents and their lengths in the unit.
+void areaAndPerimeter(FigureReadings &r, FigureKind kind, const UnitLengths &l, const UnitScale &scale,
+                      double frameAngle)
+{
+    const double w = r.widthPx;
+    const double h = r.heightPx;
+    const auto ellipse = [&](double a, double b) {
+        const auto [ua, ub] = scale.ellipseAxesInUnits(a, b, frameAngle);
+        return UnitScale::ellipsePerimeter(ua, ub);
+    };
+    switch (kind) {
+    case FigureKind::CornerRectangle:
+    case FigureKind::CornerSquare:
+    case FigureKind::CentredRectangle:
+    case FigureKind::CentredSquare:
+        r.area = l.areaWidth * l.areaHeight;
+        r.perimeter = 2 * l.width + 2 * l.height;
+        break;
+    case FigureKind::CornerRhombus:
+    case FigureKind::CentredRhombus:
+        r.area = l.areaWidth * l.areaHeight * 0.5;
+        r.perimeter = 2 * l.side + 2 * l.mirrorSide;
+        break;
+    case FigureKind::CornerRightTriangle:
+    case FigureKind::CentredRightTriangle:
+        r.area = l.areaWidth * l.areaHeight * 0.5;
+        r.perimeter = l.width + l.height + l.side;
+        break;
+    case FigureKind::CornerIsoscelesTriangle:
+    case FigureKind::CentredIsoscelesTriangle:
+        r.area = l.areaWidth * l.areaHeight * 0.5;
+        r.perimeter = (l.side + l.mirrorSide) + l.width;
+        break;
+    case FigureKind::CornerCircle:
+        r.area = kPi * (0.5 * l.areaWidth) * (0.5 * l.areaHeight);
+        r.perimeter = ellipse(0.5 * w, 0.5 * h);
+        break;
+    case FigureKind::CornerEllipse:
+        r.area = kPi * l.areaWidth * l.areaHeight / 4;
+        r.perimeter = ellipse(0.5 * w, 0.5 * h);
+        break;
+    case FigureKind::CentredCircle:
+    case FigureKind::CentredEllipse:
+        r.area = kPi * l.areaWidth * l.areaHeight;
+        r.perimeter = ellipse(w, h);
+        break;
+    default:
+        break;
+    }
+}
+
 // Width, height, third length, area and perimeter in the unit, from the counted extents.
 void convert(FigureReadings &r, const FigureModel &model, const UnitScale &scale, double frameAngle)
 {
-    const int kind = model.figureKind;
+    const FigureKind kind = model.figureKind;
     const double w = r.widthPx;
     const double h = r.heightPx;
     r.figureWidthUnits = scale.vectorInUnits(w, 0, frameAngle);
@@ -140,57 +203,15 @@ void convert(FigureReadings &r, const FigureModel &model, const UnitScale &scale
     const QPointF side = sideVector(kind, w, h);
     r.figureSideUnits =
         r.sideKind != FigureReadings::NoSide ? scale.vectorInUnits(side.x(), side.y(), frameAngle) : 0;
-    const double mirrorSide = scale.vectorInUnits(-side.x(), side.y(), frameAngle);
 
-    // A turn keeps the area: the box's extents take one scale each.
-    const double aw = scale.segmentInUnits(w, 0);
-    const double ah = scale.segmentInUnits(0, h);
-    const double cw = r.figureWidthUnits;
-    const double ch = r.figureHeightUnits;
-    const double cs = r.figureSideUnits;
-    const auto ellipse = [&](double a, double b) {
-        const auto [ua, ub] = scale.ellipseAxesInUnits(a, b, frameAngle);
-        return UnitScale::ellipsePerimeter(ua, ub);
-    };
-    switch (kind) {
-    case M_Rectangle:
-    case M_Square:
-    case S_Rectangle:
-    case S_Square:
-        r.area = aw * ah;
-        r.perimeter = 2 * cw + 2 * ch;
-        break;
-    case M_Rhombus:
-    case S_Rhombus:
-        r.area = aw * ah * 0.5;
-        r.perimeter = 2 * cs + 2 * mirrorSide;
-        break;
-    case M_RightTriangle:
-    case S_RightTriangle:
-        r.area = aw * ah * 0.5;
-        r.perimeter = cw + ch + cs;
-        break;
-    case M_IsoTriangle:
-    case S_IsoTriangle:
-        r.area = aw * ah * 0.5;
-        r.perimeter = (cs + mirrorSide) + cw;
-        break;
-    case M_Circle:
-        r.area = kPi * (0.5 * aw) * (0.5 * ah);
-        r.perimeter = ellipse(0.5 * w, 0.5 * h);
-        break;
-    case M_Ellipse:
-        r.area = kPi * aw * ah / 4;
-        r.perimeter = ellipse(0.5 * w, 0.5 * h);
-        break;
-    case S_Circle:
-    case S_Ellipse:
-        r.area = kPi * aw * ah;
-        r.perimeter = ellipse(w, h);
-        break;
-    default:
-        break;
-    }
+    UnitLengths lengths;
+    lengths.areaWidth = scale.segmentInUnits(w, 0);
+    lengths.areaHeight = scale.segmentInUnits(0, h);
+    lengths.width = r.figureWidthUnits;
+    lengths.height = r.figureHeightUnits;
+    lengths.side = r.figureSideUnits;
+    lengths.mirrorSide = scale.vectorInUnits(-side.x(), side.y(), frameAngle);
+    areaAndPerimeter(r, kind, lengths, scale, frameAngle);
     r.perimeter = UnitScale::roundToHundredth(r.perimeter);
 }
 
@@ -226,9 +247,9 @@ FigureReadings FigureReadings::measure(const FigureModel &model, const FigureUni
                                        const FigureRulerFrame &frame)
 {
     FigureReadings r;
-    const int kind = model.figureKind;
+    const FigureKind kind = model.figureKind;
     const FigurePoint widthHandle = model.figurePoints[1];
-    const bool circle = kind == S_Circle || kind == M_Circle;
+    const bool circle = kind == FigureKind::CentredCircle || kind == FigureKind::CornerCircle;
     // A centred circle turned by the wheel carries its turn in the handle: its radius is the handle's
     // distance, not its x, and its width runs towards the handle.
     const double a = circle ? std::hypot(widthHandle.x, widthHandle.y) : double(widthHandle.x);

@@ -25,12 +25,16 @@ const char *const kShapeNames[kShapes] = {QT_TRANSLATE_NOOP("RulerWindow", "Rect
                                           QT_TRANSLATE_NOOP("RulerWindow", "Right Triangle"),
                                           QT_TRANSLATE_NOOP("RulerWindow", "Circle"),
                                           QT_TRANSLATE_NOOP("RulerWindow", "Ellipse")};
-const int kCornerKinds[kShapes] = {
-    FigureKind::M_Rectangle,     FigureKind::M_Square, FigureKind::M_Rhombus, FigureKind::M_IsoTriangle,
-    FigureKind::M_RightTriangle, FigureKind::M_Circle, FigureKind::M_Ellipse};
-const int kCentredKinds[kShapes] = {
-    FigureKind::S_Rectangle,     FigureKind::S_Square, FigureKind::S_Rhombus, FigureKind::S_IsoTriangle,
-    FigureKind::S_RightTriangle, FigureKind::S_Circle, FigureKind::S_Ellipse};
+const FigureKind kCornerKinds[kShapes] = {
+    FigureKind::CornerRectangle,     FigureKind::CornerSquare,
+    FigureKind::CornerRhombus,       FigureKind::CornerIsoscelesTriangle,
+    FigureKind::CornerRightTriangle, FigureKind::CornerCircle,
+    FigureKind::CornerEllipse};
+const FigureKind kCentredKinds[kShapes] = {
+    FigureKind::CentredRectangle,     FigureKind::CentredSquare,
+    FigureKind::CentredRhombus,       FigureKind::CentredIsoscelesTriangle,
+    FigureKind::CentredRightTriangle, FigureKind::CentredCircle,
+    FigureKind::CentredEllipse};
 
 struct RatioRow
 {
@@ -281,7 +285,7 @@ bool inRange(RulerCommand command, RulerCommand first, int count)
     return int(command) >= int(first) && int(command) < int(first) + count;
 }
 
-int figureKindOf(RulerCommand command)
+std::optional<FigureKind> figureKindOf(RulerCommand command)
 {
     if (command == C::FlyingRuler)
         return FigureKind::FlyingRuler;
@@ -289,7 +293,7 @@ int figureKindOf(RulerCommand command)
         return kCornerKinds[int(command) - int(C::CornerShapeFirst)];
     if (inRange(command, C::CenteredShapeFirst, kShapes))
         return kCentredKinds[int(command) - int(C::CenteredShapeFirst)];
-    return -1;
+    return std::nullopt;
 }
 
 double ratioOf(RulerCommand command)

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "figure/figurekind.h"
 #include "ruler/modifierlatch.h"
 #include "ruler/ruleroptions.h"
 
@@ -177,8 +178,8 @@ RulerCommand freeShape(int shape);
 RulerCommand ratio(int index);
 bool inRange(RulerCommand command, RulerCommand first, int count);
 
-// The figure kind (FigureKind) a shape command makes; -1 for any other command.
-int figureKindOf(RulerCommand command);
+// The figure kind a shape command makes; none for any other command.
+std::optional<FigureKind> figureKindOf(RulerCommand command);
 // The ratio a ratio command locks; 0 for any other command.
 double ratioOf(RulerCommand command);
 // Degrees a turning command turns the figure by; 0 for any other.

@@ -30,12 +30,12 @@ FigureModifiers RulerWindow::currentFigureModifiers() const
 void RulerWindow::chooseFigure(RulerCommand entry)
 {
     const double ratio = RulerCommands::ratioOf(entry);
-    const int kind = RulerCommands::figureKindOf(entry);
+    const std::optional<FigureKind> kind = RulerCommands::figureKindOf(entry);
     if (ratio > 0) {
         figure.createRatioFigure(ratio, size());
-    } else if (kind >= 0) {
+    } else if (kind) {
         figure.ratioLocked = false;
-        figure.create(kind, size());
+        figure.create(*kind, size());
     } else {
         return;
     }

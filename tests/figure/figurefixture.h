@@ -3,18 +3,81 @@
 
 #pragma once
 
-// Figures as the tests make them: created in an 800 x 600 window, turned and recomputed.
+// Figures as the tests make them: created in an 800 x 600 window, turned and recomputed; the kinds by
+// name, for row names and failure messages.
 
+#include "figure/figurekind.h"
 #include "figure/figuremodel.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QSize>
 
 namespace FigureFixture {
 
 inline const QSize kWindow(800, 600);
 
+inline const QList<FigureKind> kCornerKinds{
+    FigureKind::CornerRectangle,     FigureKind::CornerSquare,
+    FigureKind::CornerRhombus,       FigureKind::CornerIsoscelesTriangle,
+    FigureKind::CornerRightTriangle, FigureKind::CornerEllipse,
+    FigureKind::CornerCircle};
+
+// Every shape; the flying ruler is a request for a corner rectangle, not a shape of its own.
+inline const QList<FigureKind> kAllKinds{FigureKind::CornerRectangle,
+                                         FigureKind::CornerSquare,
+                                         FigureKind::CornerRhombus,
+                                         FigureKind::CornerIsoscelesTriangle,
+                                         FigureKind::CornerRightTriangle,
+                                         FigureKind::CornerEllipse,
+                                         FigureKind::CornerCircle,
+                                         FigureKind::CentredRectangle,
+                                         FigureKind::CentredSquare,
+                                         FigureKind::CentredRhombus,
+                                         FigureKind::CentredIsoscelesTriangle,
+                                         FigureKind::CentredRightTriangle,
+                                         FigureKind::CentredCircle,
+                                         FigureKind::CentredEllipse};
+
+inline const char *kindName(FigureKind kind)
+{
+    switch (kind) {
+    case FigureKind::CentredEllipse:
+        return "CentredEllipse";
+    case FigureKind::CentredCircle:
+        return "CentredCircle";
+    case FigureKind::CentredRectangle:
+        return "CentredRectangle";
+    case FigureKind::CentredSquare:
+        return "CentredSquare";
+    case FigureKind::CentredRhombus:
+        return "CentredRhombus";
+    case FigureKind::CentredIsoscelesTriangle:
+        return "CentredIsoscelesTriangle";
+    case FigureKind::CentredRightTriangle:
+        return "CentredRightTriangle";
+    case FigureKind::FlyingRuler:
+        return "FlyingRuler";
+    case FigureKind::CornerRectangle:
+        return "CornerRectangle";
+    case FigureKind::CornerSquare:
+        return "CornerSquare";
+    case FigureKind::CornerRhombus:
+        return "CornerRhombus";
+    case FigureKind::CornerIsoscelesTriangle:
+        return "CornerIsoscelesTriangle";
+    case FigureKind::CornerRightTriangle:
+        return "CornerRightTriangle";
+    case FigureKind::CornerEllipse:
+        return "CornerEllipse";
+    case FigureKind::CornerCircle:
+        return "CornerCircle";
+    }
+    return "unknown kind";
+}
+
 // A figure of the kind, or the ratio rectangle when ratio is above 0, turned by angle.
-inline FigureModel created(int kind, double angle = 0, QSize window = kWindow, double ratio = 0)
+inline FigureModel created(FigureKind kind, double angle = 0, QSize window = kWindow, double ratio = 0)
 {
     FigureModel model;
     if (ratio > 0)
@@ -27,3 +90,9 @@ inline FigureModel created(int kind, double angle = 0, QSize window = kWindow, d
 }
 
 } // namespace FigureFixture
+
+// QCOMPARE names the kinds it finds different (found by argument-dependent lookup).
+inline char *toString(FigureKind kind)
+{
+    return qstrdup(FigureFixture::kindName(kind));
+}

@@ -10,8 +10,6 @@
 
 #include <QTest>
 
-using namespace FigureKind;
-
 using FigureFixture::created;
 using Place = FigureStyle::AreaLinePlace;
 
@@ -84,7 +82,7 @@ void TestAreaLinePlacement::newRulerKeepsItsLinesApart()
 void TestAreaLinePlacement::rulerLineKeepsItsPlaceWhenItCan()
 {
     // A small figure high in the window: nothing moves.
-    FigureModel model = created(M_Rectangle, 0, kNewRuler);
+    FigureModel model = created(FigureKind::CornerRectangle, 0, kNewRuler);
     model.scale(0.4, 0.4);
     model.bodyMove(QPoint(0, -150));
     const FigureReadings readings = FigureReadings::measure(model, FigureUnits{}, {kNewRuler});
@@ -96,26 +94,26 @@ void TestAreaLinePlacement::rulerLineKeepsItsPlaceWhenItCan()
 
 void TestAreaLinePlacement::neverOverlap_data()
 {
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<FigureKind>("kind");
     QTest::addColumn<QSize>("window");
-    QTest::newRow("flying ruler, new ruler") << int(FlyingRuler) << kNewRuler;
-    QTest::newRow("rectangle, new ruler") << int(M_Rectangle) << kNewRuler;
-    QTest::newRow("centred circle, new ruler") << int(S_Circle) << kNewRuler;
-    QTest::newRow("right triangle, new ruler") << int(S_RightTriangle) << kNewRuler;
-    QTest::newRow("flying ruler, 800 x 600") << int(FlyingRuler) << QSize(800, 600);
-    QTest::newRow("rectangle, 1200 x 300") << int(M_Rectangle) << QSize(1200, 300);
+    QTest::newRow("flying ruler, new ruler") << FigureKind::FlyingRuler << kNewRuler;
+    QTest::newRow("rectangle, new ruler") << FigureKind::CornerRectangle << kNewRuler;
+    QTest::newRow("centred circle, new ruler") << FigureKind::CentredCircle << kNewRuler;
+    QTest::newRow("right triangle, new ruler") << FigureKind::CentredRightTriangle << kNewRuler;
+    QTest::newRow("flying ruler, 800 x 600") << FigureKind::FlyingRuler << QSize(800, 600);
+    QTest::newRow("rectangle, 1200 x 300") << FigureKind::CornerRectangle << QSize(1200, 300);
 }
 
 // Wherever the figure stands and however it is turned, the two lines keep apart.
 void TestAreaLinePlacement::neverOverlap()
 {
-    QFETCH(int, kind);
+    QFETCH(FigureKind, kind);
     QFETCH(QSize, window);
     for (int angle = 0; angle < 360; angle += 15) {
         for (int dy = -150; dy <= 150; dy += 50) {
             for (int dx = -150; dx <= 150; dx += 75) {
                 FigureModel model = created(kind, 0, window);
-                model.figureAngle = kind == FlyingRuler ? 323.24 + angle : angle;
+                model.figureAngle = kind == FigureKind::FlyingRuler ? 323.24 + angle : angle;
                 model.bodyMove(QPoint(dx, dy));
                 const Placed lines = chosen(window, model);
                 QVERIFY2(

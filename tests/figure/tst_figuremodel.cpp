@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "figure/figurefixture.h"
 #include "figure/figureangle.h"
+#include "figure/figurefixture.h"
 #include "figure/figuremodel.h"
 #include "testsupport.h"
 
@@ -10,11 +10,11 @@
 
 #include <cmath>
 
-using namespace FigureKind;
-
 Q_DECLARE_METATYPE(FigureModifiers)
 
 using FigureFixture::created;
+using FigureFixture::kAllKinds;
+using FigureFixture::kindName;
 using FigureFixture::kWindow;
 
 namespace {
@@ -41,46 +41,6 @@ FigureModifiers dragging(bool shift = false, bool control = false, bool alt = fa
     return modifiers;
 }
 
-const QList<int> kAllKinds{M_Rectangle,   M_Square,        M_Rhombus,   M_IsoTriangle, M_RightTriangle,
-                           M_Ellipse,     M_Circle,        S_Rectangle, S_Square,      S_Rhombus,
-                           S_IsoTriangle, S_RightTriangle, S_Circle,    S_Ellipse};
-
-QByteArray kindName(int kind)
-{
-    switch (kind) {
-    case M_Rectangle:
-        return "M_Rectangle";
-    case M_Square:
-        return "M_Square";
-    case M_Rhombus:
-        return "M_Rhombus";
-    case M_IsoTriangle:
-        return "M_IsoTriangle";
-    case M_RightTriangle:
-        return "M_RightTriangle";
-    case M_Ellipse:
-        return "M_Ellipse";
-    case M_Circle:
-        return "M_Circle";
-    case S_Rectangle:
-        return "S_Rectangle";
-    case S_Square:
-        return "S_Square";
-    case S_Rhombus:
-        return "S_Rhombus";
-    case S_IsoTriangle:
-        return "S_IsoTriangle";
-    case S_RightTriangle:
-        return "S_RightTriangle";
-    case S_Circle:
-        return "S_Circle";
-    case S_Ellipse:
-        return "S_Ellipse";
-    default:
-        return QByteArray::number(kind);
-    }
-}
-
 } // namespace
 
 class TestFigureModel : public QObject
@@ -92,7 +52,6 @@ private Q_SLOTS:
     void newWindowShowsFlyingRuler();
     void ratioRectangle_data();
     void ratioRectangle();
-    void unknownCodeLeavesFigure();
     void angleNormalisation_data();
     void angleNormalisation();
     void angleSnapping_data();
@@ -118,41 +77,53 @@ private Q_SLOTS:
 
 void TestFigureModel::create_data()
 {
-    QTest::addColumn<int>("code");
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<FigureKind>("request");
+    QTest::addColumn<FigureKind>("kind");
     QTest::addColumn<int>("count");
     QTest::addColumn<QPointF>("widthHandle");
     QTest::addColumn<QPointF>("heightHandle");
     QTest::addColumn<QSize>("extentsPx");
 
-    QTest::newRow("rectangle") << 17 << 17 << 3 << QPointF(499, 0) << QPointF(0, 299) << QSize(499, 299);
-    QTest::newRow("square") << 18 << 18 << 2 << QPointF(399, 0) << QPointF(0, 399) << QSize(399, 399);
-    QTest::newRow("rhombus") << 19 << 19 << 3 << QPointF(499, 0) << QPointF(0, 299) << QSize(499, 299);
-    QTest::newRow("isosceles") << 20 << 20 << 3 << QPointF(499, 0) << QPointF(0, 299) << QSize(499, 299);
-    QTest::newRow("right triangle") << 21 << 21 << 3 << QPointF(499, 0) << QPointF(0, 299) << QSize(499, 299);
-    QTest::newRow("ellipse") << 22 << 22 << 3 << QPointF(499, 0) << QPointF(0, 299) << QSize(499, 299);
-    QTest::newRow("circle") << 23 << 23 << 2 << QPointF(399, 0) << QPointF(0, 399) << QSize(399, 399);
-    QTest::newRow("centred rectangle")
-        << 10 << 10 << 3 << QPointF(249, 0) << QPointF(0, 149) << QSize(249, 149);
-    QTest::newRow("centred square") << 11 << 11 << 2 << QPointF(199, 0) << QPointF(0, 199) << QSize(199, 199);
-    QTest::newRow("centred rhombus") << 12 << 12 << 3 << QPointF(249, 0) << QPointF(0, 149)
-                                     << QSize(249, 149);
+    QTest::newRow("rectangle") << FigureKind::CornerRectangle << FigureKind::CornerRectangle << 3
+                               << QPointF(499, 0) << QPointF(0, 299) << QSize(499, 299);
+    QTest::newRow("square") << FigureKind::CornerSquare << FigureKind::CornerSquare << 2 << QPointF(399, 0)
+                            << QPointF(0, 399) << QSize(399, 399);
+    QTest::newRow("rhombus") << FigureKind::CornerRhombus << FigureKind::CornerRhombus << 3 << QPointF(499, 0)
+                             << QPointF(0, 299) << QSize(499, 299);
+    QTest::newRow("isosceles") << FigureKind::CornerIsoscelesTriangle << FigureKind::CornerIsoscelesTriangle
+                               << 3 << QPointF(499, 0) << QPointF(0, 299) << QSize(499, 299);
+    QTest::newRow("right triangle") << FigureKind::CornerRightTriangle << FigureKind::CornerRightTriangle << 3
+                                    << QPointF(499, 0) << QPointF(0, 299) << QSize(499, 299);
+    QTest::newRow("ellipse") << FigureKind::CornerEllipse << FigureKind::CornerEllipse << 3 << QPointF(499, 0)
+                             << QPointF(0, 299) << QSize(499, 299);
+    QTest::newRow("circle") << FigureKind::CornerCircle << FigureKind::CornerCircle << 2 << QPointF(399, 0)
+                            << QPointF(0, 399) << QSize(399, 399);
+    QTest::newRow("centred rectangle") << FigureKind::CentredRectangle << FigureKind::CentredRectangle << 3
+                                       << QPointF(249, 0) << QPointF(0, 149) << QSize(249, 149);
+    QTest::newRow("centred square") << FigureKind::CentredSquare << FigureKind::CentredSquare << 2
+                                    << QPointF(199, 0) << QPointF(0, 199) << QSize(199, 199);
+    QTest::newRow("centred rhombus") << FigureKind::CentredRhombus << FigureKind::CentredRhombus << 3
+                                     << QPointF(249, 0) << QPointF(0, 149) << QSize(249, 149);
     // The handle of the centred isosceles triangle sits at a quarter of the base: the half base is 248.
     QTest::newRow("centred isosceles")
-        << 14 << 14 << 3 << QPointF(124, 0) << QPointF(0, 149) << QSize(248, 149);
+        << FigureKind::CentredIsoscelesTriangle << FigureKind::CentredIsoscelesTriangle << 3
+        << QPointF(124, 0) << QPointF(0, 149) << QSize(248, 149);
     // Negative handles rounded with halves upward: -249.5 lies 249 pixels from the centre.
     QTest::newRow("centred right triangle")
-        << 15 << 15 << 3 << QPointF(-249.5, 0) << QPointF(0, -149.5) << QSize(249, 149);
-    QTest::newRow("centred circle") << 4 << 4 << 2 << QPointF(199, 0) << QPointF(0, 199) << QSize(199, 199);
-    QTest::newRow("centred ellipse") << 3 << 3 << 3 << QPointF(249, 0) << QPointF(0, 149) << QSize(249, 149);
-    QTest::newRow("flying ruler request")
-        << 8 << 17 << 3 << QPointF(499, 0) << QPointF(0, 149) << QSize(499, 149);
+        << FigureKind::CentredRightTriangle << FigureKind::CentredRightTriangle << 3 << QPointF(-249.5, 0)
+        << QPointF(0, -149.5) << QSize(249, 149);
+    QTest::newRow("centred circle") << FigureKind::CentredCircle << FigureKind::CentredCircle << 2
+                                    << QPointF(199, 0) << QPointF(0, 199) << QSize(199, 199);
+    QTest::newRow("centred ellipse") << FigureKind::CentredEllipse << FigureKind::CentredEllipse << 3
+                                     << QPointF(249, 0) << QPointF(0, 149) << QSize(249, 149);
+    QTest::newRow("flying ruler request") << FigureKind::FlyingRuler << FigureKind::CornerRectangle << 3
+                                          << QPointF(499, 0) << QPointF(0, 149) << QSize(499, 149);
 }
 
 void TestFigureModel::create()
 {
-    QFETCH(int, code);
-    QFETCH(int, kind);
+    QFETCH(FigureKind, request);
+    QFETCH(FigureKind, kind);
     QFETCH(int, count);
     QFETCH(QPointF, widthHandle);
     QFETCH(QPointF, heightHandle);
@@ -161,7 +132,7 @@ void TestFigureModel::create()
     FigureModel model;
     model.visible = false;
     model.figureAngle = 77;
-    model.create(code, kWindow);
+    model.create(request, kWindow);
 
     QCOMPARE(model.figureKind, kind);
     QCOMPARE(model.figurePointCount, count);
@@ -171,8 +142,8 @@ void TestFigureModel::create()
     QCOMPARE(QPointF(model.figurePoints[1].x, model.figurePoints[1].y), widthHandle);
     QCOMPARE(QPointF(model.figurePoints[2].x, model.figurePoints[2].y), heightHandle);
     QVERIFY(model.visible);
-    QCOMPARE(model.flyingRuler, code == FlyingRuler);
-    QCOMPARE(model.figureAngle, code == FlyingRuler ? 323.24 : 0.0);
+    QCOMPARE(model.flyingRuler, request == FigureKind::FlyingRuler);
+    QCOMPARE(model.figureAngle, request == FigureKind::FlyingRuler ? 323.24 : 0.0);
     QCOMPARE(model.rotationCenter, QPointF(0, 0));
     QCOMPARE(QSize(model.figureWidthPx, model.figureHeightPx), extentsPx);
     QCOMPARE(model.figureScreenPoints[0], model.figureOrigin);
@@ -186,7 +157,7 @@ void TestFigureModel::newWindowShowsFlyingRuler()
 {
     FigureModel model;
     model.createInitialFigure(kWindow);
-    QCOMPARE(model.figureKind, int(M_Rectangle));
+    QCOMPARE(model.figureKind, FigureKind::CornerRectangle);
     QVERIFY(model.flyingRuler);
     QCOMPARE(model.figureAngle, 323.24);
     QCOMPARE(model.figurePoints[1].x, 499.0f);
@@ -194,7 +165,7 @@ void TestFigureModel::newWindowShowsFlyingRuler()
     QVERIFY(length(model.screenCentre() - QPointF(400, 300)) <= 1.0);
 
     // Any other kind clears the flag.
-    model.create(M_Rectangle, kWindow);
+    model.create(FigureKind::CornerRectangle, kWindow);
     QVERIFY(!model.flyingRuler);
 }
 
@@ -216,7 +187,7 @@ void TestFigureModel::ratioRectangle()
 
     FigureModel model;
     model.createRatioFigure(ratio, kWindow);
-    QCOMPARE(model.figureKind, int(M_Square));
+    QCOMPARE(model.figureKind, FigureKind::CornerSquare);
     QVERIFY(model.ratioLocked);
     QCOMPARE(model.figureRatio, ratio);
     QCOMPARE(model.figurePoints[1].x, 399.0f);
@@ -224,17 +195,6 @@ void TestFigureModel::ratioRectangle()
     QCOMPARE(model.figureHeightPx, int(399 / ratio));
     QCOMPARE(model.figureAngle, 0.0);
     QVERIFY(length(model.screenCentre() - QPointF(400, 300)) <= kRatioCentreTolerance);
-}
-
-void TestFigureModel::unknownCodeLeavesFigure()
-{
-    FigureModel model = created(S_Ellipse, 12);
-    const QPoint origin = model.figureOrigin;
-    for (int code : {0, 5, 9, 13, 16, 24, -1})
-        model.create(code, QSize(300, 200));
-    QCOMPARE(model.figureKind, int(S_Ellipse));
-    QCOMPARE(model.figureAngle, 12.0);
-    QCOMPARE(model.figureOrigin, origin);
 }
 
 void TestFigureModel::angleNormalisation_data()
@@ -257,7 +217,7 @@ void TestFigureModel::angleNormalisation()
 {
     QFETCH(double, angle);
     QFETCH(double, expected);
-    FigureModel model = created(M_Rectangle);
+    FigureModel model = created(FigureKind::CornerRectangle);
     model.figureAngle = angle;
     model.recompute();
     QCOMPARE(model.figureAngle, expected);
@@ -303,7 +263,7 @@ void TestFigureModel::angleSnapping()
     QFETCH(double, angle);
     QFETCH(FigureModifiers, modifiers);
     QFETCH(double, expected);
-    FigureModel model = created(M_Rectangle);
+    FigureModel model = created(FigureKind::CornerRectangle);
     model.figureAngle = angle;
     model.recompute(modifiers);
     QCOMPARE(model.figureAngle, expected);
@@ -311,19 +271,19 @@ void TestFigureModel::angleSnapping()
 
 void TestFigureModel::togglePlacement_data()
 {
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<FigureKind>("kind");
     QTest::addColumn<double>("angle");
 
-    for (int kind : kAllKinds) {
+    for (FigureKind kind : kAllKinds) {
         for (double angle : {0.0, 30.0, 123.4, 200.0, 323.24}) {
-            QTest::addRow("%s at %g", kindName(kind).constData(), angle) << kind << angle;
+            QTest::addRow("%s at %g", kindName(kind), angle) << kind << angle;
         }
     }
 }
 
 void TestFigureModel::togglePlacement()
 {
-    QFETCH(int, kind);
+    QFETCH(FigureKind, kind);
     QFETCH(double, angle);
 
     FigureModel model = created(kind, angle);
@@ -333,7 +293,9 @@ void TestFigureModel::togglePlacement()
     const QPoint origin = model.figureOrigin;
 
     model.togglePlacement();
-    QCOMPARE(model.figureKind, placementPartner(kind));
+    const std::optional<FigureKind> partner = placementPartner(kind);
+    QVERIFY(partner);
+    QCOMPARE(model.figureKind, *partner);
     QCOMPARE(model.figureAngle, angle);
     QVERIFY2(length(model.screenCentre() - centre) <= kToggleTolerance,
              qPrintable(QStringLiteral("moved by %1").arg(length(model.screenCentre() - centre))));
@@ -349,28 +311,34 @@ void TestFigureModel::togglePlacement()
 
 void TestFigureModel::sendToCentre_data()
 {
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<FigureKind>("kind");
     QTest::addColumn<double>("ratio");
     QTest::addColumn<double>("angle");
     QTest::addColumn<QSize>("window");
     QTest::addColumn<double>("expectedAngle");
 
-    QTest::newRow("rotated rectangle keeps its angle") << 17 << 0.0 << 30.0 << kWindow << 30.0;
-    QTest::newRow("flying ruler angle") << 17 << 0.0 << 323.24 << QSize(641, 479) << 323.24;
-    QTest::newRow("isosceles") << 20 << 0.0 << 100.0 << kWindow << 100.0;
-    QTest::newRow("right triangle upright") << 21 << 0.0 << 0.0 << QSize(333, 211) << 0.0;
-    QTest::newRow("right triangle turned") << 21 << 0.0 << 250.0 << kWindow << 250.0;
-    QTest::newRow("circle") << 23 << 0.0 << 45.0 << kWindow << 45.0;
-    QTest::newRow("centred ellipse") << 3 << 0.0 << 77.0 << kWindow << 77.0;
-    QTest::newRow("centred right triangle") << 15 << 0.0 << 200.0 << QSize(1001, 777) << 200.0;
+    QTest::newRow("rotated rectangle keeps its angle")
+        << FigureKind::CornerRectangle << 0.0 << 30.0 << kWindow << 30.0;
+    QTest::newRow("flying ruler angle")
+        << FigureKind::CornerRectangle << 0.0 << 323.24 << QSize(641, 479) << 323.24;
+    QTest::newRow("isosceles") << FigureKind::CornerIsoscelesTriangle << 0.0 << 100.0 << kWindow << 100.0;
+    QTest::newRow("right triangle upright")
+        << FigureKind::CornerRightTriangle << 0.0 << 0.0 << QSize(333, 211) << 0.0;
+    QTest::newRow("right triangle turned")
+        << FigureKind::CornerRightTriangle << 0.0 << 250.0 << kWindow << 250.0;
+    QTest::newRow("circle") << FigureKind::CornerCircle << 0.0 << 45.0 << kWindow << 45.0;
+    QTest::newRow("centred ellipse") << FigureKind::CentredEllipse << 0.0 << 77.0 << kWindow << 77.0;
+    QTest::newRow("centred right triangle")
+        << FigureKind::CentredRightTriangle << 0.0 << 200.0 << QSize(1001, 777) << 200.0;
     QTest::newRow("ratio rectangle ends unrotated")
-        << 18 << FigureRatio::SixteenToNine << 30.0 << kWindow << 0.0;
-    QTest::newRow("ratio rectangle 2.39") << 18 << FigureRatio::Wide239 << 0.0 << QSize(1024, 700) << 0.0;
+        << FigureKind::CornerSquare << FigureRatio::SixteenToNine << 30.0 << kWindow << 0.0;
+    QTest::newRow("ratio rectangle 2.39")
+        << FigureKind::CornerSquare << FigureRatio::Wide239 << 0.0 << QSize(1024, 700) << 0.0;
 }
 
 void TestFigureModel::sendToCentre()
 {
-    QFETCH(int, kind);
+    QFETCH(FigureKind, kind);
     QFETCH(double, ratio);
     QFETCH(double, angle);
     QFETCH(QSize, window);
@@ -393,7 +361,7 @@ void TestFigureModel::sendToCentre()
 
 void TestFigureModel::hitTest_data()
 {
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<FigureKind>("kind");
     QTest::addColumn<double>("ratio");
     QTest::addColumn<double>("angle");
     QTest::addColumn<QPointF>("figurePoint");
@@ -402,44 +370,52 @@ void TestFigureModel::hitTest_data()
     struct Case
     {
         const char *name;
-        int kind;
+        FigureKind kind;
         double ratio;
         QPointF point;
         bool inside;
     };
     const Case cases[] = {
-        {"rectangle middle", M_Rectangle, 0, {250, 150}, true},
-        {"rectangle near its far corner", M_Rectangle, 0, {496, 296}, true},
-        {"rectangle beyond its width", M_Rectangle, 0, {503, 150}, false},
-        {"rectangle above", M_Rectangle, 0, {250, -4}, false},
-        {"rhombus counts its box", M_Rhombus, 0, {4, 4}, true},
-        {"rhombus beyond its box", M_Rhombus, 0, {503, 150}, false},
-        {"isosceles counts its box", M_IsoTriangle, 0, {4, 4}, true},
-        {"ellipse counts its box", M_Ellipse, 0, {4, 4}, true},
-        {"square inside", M_Square, 0, {396, 396}, true},
-        {"square below", M_Square, 0, {200, 403}, false},
-        {"ratio rectangle inside", M_Square, FigureRatio::SixteenToNine, {200, 220}, true},
-        {"ratio rectangle below its height", M_Square, FigureRatio::SixteenToNine, {200, 229}, false},
-        {"circle counts its box", M_Circle, 0, {396, 396}, true},
-        {"right triangle inside", M_RightTriangle, 0, {100, 100}, true},
-        {"right triangle beyond its hypotenuse", M_RightTriangle, 0, {400, 250}, false},
-        {"centred rectangle corner", S_Rectangle, 0, {-246, 146}, true},
-        {"centred rectangle left", S_Rectangle, 0, {-253, 0}, false},
-        {"centred rectangle below", S_Rectangle, 0, {0, 153}, false},
-        {"centred square corner", S_Square, 0, {196, -196}, true},
-        {"centred square right", S_Square, 0, {203, 0}, false},
-        {"centred ellipse on its axis", S_Ellipse, 0, {240, 0}, true},
-        {"centred ellipse inside", S_Ellipse, 0, {-170, 100}, true},
-        {"centred ellipse outside in its box", S_Ellipse, 0, {200, 100}, false},
-        {"centred circle inside", S_Circle, 0, {135, 135}, true},
-        {"centred circle outside", S_Circle, 0, {145, 145}, false},
-        {"centred rhombus inside", S_Rhombus, 0, {120, 70}, true},
-        {"centred rhombus outside in its box", S_Rhombus, 0, {200, 120}, false},
-        {"centred isosceles centre", S_IsoTriangle, 0, {0, 0}, true},
-        {"centred isosceles near its apex", S_IsoTriangle, 0, {50, -50}, true},
-        {"centred isosceles beside its apex", S_IsoTriangle, 0, {150, -50}, false},
-        {"centred right triangle inside", S_RightTriangle, 0, {-100, -50}, true},
-        {"centred right triangle beyond its hypotenuse", S_RightTriangle, 0, {100, 50}, false},
+        {"rectangle middle", FigureKind::CornerRectangle, 0, {250, 150}, true},
+        {"rectangle near its far corner", FigureKind::CornerRectangle, 0, {496, 296}, true},
+        {"rectangle beyond its width", FigureKind::CornerRectangle, 0, {503, 150}, false},
+        {"rectangle above", FigureKind::CornerRectangle, 0, {250, -4}, false},
+        {"rhombus counts its box", FigureKind::CornerRhombus, 0, {4, 4}, true},
+        {"rhombus beyond its box", FigureKind::CornerRhombus, 0, {503, 150}, false},
+        {"isosceles counts its box", FigureKind::CornerIsoscelesTriangle, 0, {4, 4}, true},
+        {"ellipse counts its box", FigureKind::CornerEllipse, 0, {4, 4}, true},
+        {"square inside", FigureKind::CornerSquare, 0, {396, 396}, true},
+        {"square below", FigureKind::CornerSquare, 0, {200, 403}, false},
+        {"ratio rectangle inside", FigureKind::CornerSquare, FigureRatio::SixteenToNine, {200, 220}, true},
+        {"ratio rectangle below its height",
+         FigureKind::CornerSquare,
+         FigureRatio::SixteenToNine,
+         {200, 229},
+         false},
+        {"circle counts its box", FigureKind::CornerCircle, 0, {396, 396}, true},
+        {"right triangle inside", FigureKind::CornerRightTriangle, 0, {100, 100}, true},
+        {"right triangle beyond its hypotenuse", FigureKind::CornerRightTriangle, 0, {400, 250}, false},
+        {"centred rectangle corner", FigureKind::CentredRectangle, 0, {-246, 146}, true},
+        {"centred rectangle left", FigureKind::CentredRectangle, 0, {-253, 0}, false},
+        {"centred rectangle below", FigureKind::CentredRectangle, 0, {0, 153}, false},
+        {"centred square corner", FigureKind::CentredSquare, 0, {196, -196}, true},
+        {"centred square right", FigureKind::CentredSquare, 0, {203, 0}, false},
+        {"centred ellipse on its axis", FigureKind::CentredEllipse, 0, {240, 0}, true},
+        {"centred ellipse inside", FigureKind::CentredEllipse, 0, {-170, 100}, true},
+        {"centred ellipse outside in its box", FigureKind::CentredEllipse, 0, {200, 100}, false},
+        {"centred circle inside", FigureKind::CentredCircle, 0, {135, 135}, true},
+        {"centred circle outside", FigureKind::CentredCircle, 0, {145, 145}, false},
+        {"centred rhombus inside", FigureKind::CentredRhombus, 0, {120, 70}, true},
+        {"centred rhombus outside in its box", FigureKind::CentredRhombus, 0, {200, 120}, false},
+        {"centred isosceles centre", FigureKind::CentredIsoscelesTriangle, 0, {0, 0}, true},
+        {"centred isosceles near its apex", FigureKind::CentredIsoscelesTriangle, 0, {50, -50}, true},
+        {"centred isosceles beside its apex", FigureKind::CentredIsoscelesTriangle, 0, {150, -50}, false},
+        {"centred right triangle inside", FigureKind::CentredRightTriangle, 0, {-100, -50}, true},
+        {"centred right triangle beyond its hypotenuse",
+         FigureKind::CentredRightTriangle,
+         0,
+         {100, 50},
+         false},
     };
     for (const Case &c : cases) {
         for (double angle : {0.0, 37.0, 217.0})
@@ -449,7 +425,7 @@ void TestFigureModel::hitTest_data()
 
 void TestFigureModel::hitTest()
 {
-    QFETCH(int, kind);
+    QFETCH(FigureKind, kind);
     QFETCH(double, ratio);
     QFETCH(double, angle);
     QFETCH(QPointF, figurePoint);
@@ -462,7 +438,7 @@ void TestFigureModel::hitTest()
 
 void TestFigureModel::hiddenFigureIsNotHit()
 {
-    FigureModel model = created(M_Rectangle);
+    FigureModel model = created(FigureKind::CornerRectangle);
     const QPoint middle = model.screenCentre().toPoint();
     QVERIFY(model.hitTest(middle));
     model.visible = false;
@@ -471,7 +447,7 @@ void TestFigureModel::hiddenFigureIsNotHit()
 
 void TestFigureModel::handleDrag_data()
 {
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<FigureKind>("kind");
     QTest::addColumn<int>("point");
     QTest::addColumn<double>("startAngle");
     QTest::addColumn<QPoint>("offset"); // pointer relative to the anchor
@@ -491,39 +467,39 @@ void TestFigureModel::handleDrag_data()
     shiftAlt.shiftState = true;
 
     QTest::newRow("width handle turns and stretches")
-        << 17 << 1 << 30.0 << QPoint(0, 300) << plain << 90.0 << 300.0 << true;
-    QTest::newRow("width handle at 45")
-        << 17 << 1 << 0.0 << QPoint(200, 200) << plain << 45.0 << std::hypot(200, 200) << true;
+        << FigureKind::CornerRectangle << 1 << 30.0 << QPoint(0, 300) << plain << 90.0 << 300.0 << true;
+    QTest::newRow("width handle at 45") << FigureKind::CornerRectangle << 1 << 0.0 << QPoint(200, 200)
+                                        << plain << 45.0 << std::hypot(200, 200) << true;
     QTest::newRow("Alt stretches along the axis only")
-        << 17 << 1 << 30.0 << QPoint(0, 300) << alt << 30.0 << 300.0 << false;
+        << FigureKind::CornerRectangle << 1 << 30.0 << QPoint(0, 300) << alt << 30.0 << 300.0 << false;
     QTest::newRow("reversed: plain drag stretches only")
-        << 17 << 1 << 30.0 << QPoint(0, 300) << reverse << 30.0 << 300.0 << false;
+        << FigureKind::CornerRectangle << 1 << 30.0 << QPoint(0, 300) << reverse << 30.0 << 300.0 << false;
     QTest::newRow("reversed: Alt turns")
-        << 17 << 1 << 30.0 << QPoint(0, 300) << reverseAlt << 90.0 << 300.0 << true;
+        << FigureKind::CornerRectangle << 1 << 30.0 << QPoint(0, 300) << reverseAlt << 90.0 << 300.0 << true;
     QTest::newRow("Shift always turns")
-        << 17 << 1 << 30.0 << QPoint(0, 300) << shiftAlt << 90.0 << 300.0 << true;
-    QTest::newRow("Shift snaps the turn")
-        << 17 << 1 << 0.0 << QPoint(300, 100) << shiftAlt << 0.0 << std::hypot(300, 100) << false;
+        << FigureKind::CornerRectangle << 1 << 30.0 << QPoint(0, 300) << shiftAlt << 90.0 << 300.0 << true;
+    QTest::newRow("Shift snaps the turn") << FigureKind::CornerRectangle << 1 << 0.0 << QPoint(300, 100)
+                                          << shiftAlt << 0.0 << std::hypot(300, 100) << false;
     QTest::newRow("height handle turns")
-        << 17 << 2 << 0.0 << QPoint(-300, 0) << plain << 90.0 << 300.0 << true;
+        << FigureKind::CornerRectangle << 2 << 0.0 << QPoint(-300, 0) << plain << 90.0 << 300.0 << true;
     QTest::newRow("height handle below turns to 0")
-        << 22 << 2 << 50.0 << QPoint(0, 250) << plain << 0.0 << 250.0 << true;
+        << FigureKind::CornerEllipse << 2 << 50.0 << QPoint(0, 250) << plain << 0.0 << 250.0 << true;
     QTest::newRow("height handle Alt stretches")
-        << 17 << 2 << 30.0 << QPoint(-300, 0) << alt << 30.0 << 300.0 << false;
+        << FigureKind::CornerRectangle << 2 << 30.0 << QPoint(-300, 0) << alt << 30.0 << 300.0 << false;
     QTest::newRow("centred right triangle width handle right of centre")
-        << 15 << 1 << 0.0 << QPoint(300, 5) << plain << 180.0 + std::atan2(5.0, 300.0) * 180 / M_PI
-        << -std::hypot(300, 5) << true;
+        << FigureKind::CentredRightTriangle << 1 << 0.0 << QPoint(300, 5) << plain
+        << 180.0 + std::atan2(5.0, 300.0) * 180 / M_PI << -std::hypot(300, 5) << true;
     QTest::newRow("centred right triangle height handle above")
-        << 15 << 2 << 40.0 << QPoint(0, -200) << plain << 0.0 << -200.0 << true;
+        << FigureKind::CentredRightTriangle << 2 << 40.0 << QPoint(0, -200) << plain << 0.0 << -200.0 << true;
     QTest::newRow("centred right triangle height handle right")
-        << 15 << 2 << 0.0 << QPoint(200, 0) << plain << 90.0 << -200.0 << true;
+        << FigureKind::CentredRightTriangle << 2 << 0.0 << QPoint(200, 0) << plain << 90.0 << -200.0 << true;
     QTest::newRow("centred circle radius")
-        << 4 << 1 << 0.0 << QPoint(0, -120) << plain << 270.0 << 120.0 << true;
+        << FigureKind::CentredCircle << 1 << 0.0 << QPoint(0, -120) << plain << 270.0 << 120.0 << true;
 }
 
 void TestFigureModel::handleDrag()
 {
-    QFETCH(int, kind);
+    QFETCH(FigureKind, kind);
     QFETCH(int, point);
     QFETCH(double, startAngle);
     QFETCH(QPoint, offset);
@@ -547,7 +523,7 @@ void TestFigureModel::handleDrag()
 
 void TestFigureModel::anchorDragMovesFigure()
 {
-    FigureModel model = created(S_Rhombus, 20);
+    FigureModel model = created(FigureKind::CentredRhombus, 20);
     const QPoint origin = model.figureOrigin;
     QPoint last(100, 100);
     model.handleDrag(0, QPoint(130, 90), last, dragging());
@@ -559,7 +535,7 @@ void TestFigureModel::anchorDragMovesFigure()
 
 void TestFigureModel::squareHeightFollowsDraggedWidth()
 {
-    FigureModel square = created(M_Square);
+    FigureModel square = created(FigureKind::CornerSquare);
     QPoint last;
     square.handleDrag(1, square.figureOrigin + QPoint(100, 0), last, dragging());
     QCOMPARE(square.figurePoints[1].x, 100.0f);
@@ -592,7 +568,7 @@ void TestFigureModel::rotateBy()
     QFETCH(double, step);
     QFETCH(int, times);
     QFETCH(double, expected);
-    FigureModel model = created(M_Ellipse);
+    FigureModel model = created(FigureKind::CornerEllipse);
     for (int i = 0; i < times; ++i) {
         model.rotateBy(step);
         model.recompute();
@@ -602,7 +578,7 @@ void TestFigureModel::rotateBy()
 
 void TestFigureModel::centredCircleTurnsItsHandle()
 {
-    FigureModel model = created(S_Circle);
+    FigureModel model = created(FigureKind::CentredCircle);
     const QPoint centre = model.figureOrigin;
     model.rotateBy(90);
     model.recompute();
@@ -622,31 +598,37 @@ void TestFigureModel::centredCircleTurnsItsHandle()
     // As a corner circle its handle is back on the box's top edge, and the box is hit-tested whole.
     model.rotateBy(45);
     model.togglePlacement();
-    QCOMPARE(model.figureKind, int(M_Circle));
+    QCOMPARE(model.figureKind, FigureKind::CornerCircle);
     QCOMPARE(QPointF(model.figurePoints[1].x, model.figurePoints[1].y), QPointF(300, 0));
     QVERIFY(model.hitTest(model.figureOrigin + QPoint(295, 295)));
 }
 
 void TestFigureModel::scale_data()
 {
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<FigureKind>("kind");
     QTest::addColumn<float>("width");
     QTest::addColumn<QList<double>>("factors");
     QTest::addColumn<float>("expectedWidth");
 
-    QTest::newRow("page up then page down") << 17 << 100.0f << QList<double>{1.01, 0.99} << 99.99f;
+    QTest::newRow("page up then page down")
+        << FigureKind::CornerRectangle << 100.0f << QList<double>{1.01, 0.99} << 99.99f;
     QTest::newRow("page up then page down, rounded each step")
-        << 17 << 499.0f << QList<double>{1.01, 0.99} << float(504 * 0.99);
-    QTest::newRow("wheel 1.01 then 1.02") << 17 << 200.0f << QList<double>{1.01, 1.02} << float(202 * 1.02);
-    QTest::newRow("a factor of zero keeps a positive size") << 17 << 499.0f << QList<double>{0.0} << 4.99f;
-    QTest::newRow("a negative factor does not mirror") << 17 << 499.0f << QList<double>{-0.5} << 4.99f;
-    QTest::newRow("repeated tiny factors never reach zero") << 17 << 499.0f << QList<double>(8, -1.0) << 1.0f;
-    QTest::newRow("negative handles keep their side") << 15 << -249.5f << QList<double>(8, 0.0) << -1.0f;
+        << FigureKind::CornerRectangle << 499.0f << QList<double>{1.01, 0.99} << float(504 * 0.99);
+    QTest::newRow("wheel 1.01 then 1.02")
+        << FigureKind::CornerRectangle << 200.0f << QList<double>{1.01, 1.02} << float(202 * 1.02);
+    QTest::newRow("a factor of zero keeps a positive size")
+        << FigureKind::CornerRectangle << 499.0f << QList<double>{0.0} << 4.99f;
+    QTest::newRow("a negative factor does not mirror")
+        << FigureKind::CornerRectangle << 499.0f << QList<double>{-0.5} << 4.99f;
+    QTest::newRow("repeated tiny factors never reach zero")
+        << FigureKind::CornerRectangle << 499.0f << QList<double>(8, -1.0) << 1.0f;
+    QTest::newRow("negative handles keep their side")
+        << FigureKind::CentredRightTriangle << -249.5f << QList<double>(8, 0.0) << -1.0f;
 }
 
 void TestFigureModel::scale()
 {
-    QFETCH(int, kind);
+    QFETCH(FigureKind, kind);
     QFETCH(float, width);
     QFETCH(QList<double>, factors);
     QFETCH(float, expectedWidth);
@@ -665,7 +647,7 @@ void TestFigureModel::scale()
 
 void TestFigureModel::absurdSizesStayFinite()
 {
-    FigureModel model = created(S_Ellipse, 33);
+    FigureModel model = created(FigureKind::CentredEllipse, 33);
     for (int i = 0; i < 200; ++i)
         model.scale(10, 10);
     QVERIFY(std::isfinite(model.figurePoints[1].x));

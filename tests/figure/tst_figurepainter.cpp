@@ -14,9 +14,8 @@
 
 #include <cmath>
 
-using namespace FigureKind;
-
 using FigureFixture::created;
+using FigureFixture::kindName;
 using FigureFixture::kWindow;
 
 namespace {
@@ -109,41 +108,42 @@ private Q_SLOTS:
 
 void TestFigurePainter::outline_data()
 {
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<FigureKind>("kind");
     QTest::addColumn<double>("angle");
     QTest::addColumn<QList<QPointF>>("ink");   // figure coordinates, relative to the anchor
     QTest::addColumn<QList<QPointF>>("empty"); // likewise
 
     for (double angle : {0.0, 90.0, 30.0}) {
         const QByteArray at = " at " + QByteArray::number(angle);
-        QTest::newRow("rectangle" + at)
-            << 17 << angle << QList<QPointF>{{100, 0}, {499, 100}, {100, 299}, {0, 100}}
-            << QList<QPointF>{{100, 4}, {250, 150}, {100, -4}, {503, 100}};
-        QTest::newRow("centred rectangle" + at)
-            << 10 << angle << QList<QPointF>{{-249, 0}, {249, 50}, {0, -149}, {100, 149}}
-            << QList<QPointF>{{0, 0}, {-245, 0}, {0, 153}};
+        QTest::newRow("rectangle" + at) << FigureKind::CornerRectangle << angle
+                                        << QList<QPointF>{{100, 0}, {499, 100}, {100, 299}, {0, 100}}
+                                        << QList<QPointF>{{100, 4}, {250, 150}, {100, -4}, {503, 100}};
+        QTest::newRow("centred rectangle" + at) << FigureKind::CentredRectangle << angle
+                                                << QList<QPointF>{{-249, 0}, {249, 50}, {0, -149}, {100, 149}}
+                                                << QList<QPointF>{{0, 0}, {-245, 0}, {0, 153}};
         QTest::newRow("ellipse with its box" + at)
-            << 22 << angle
+            << FigureKind::CornerEllipse << angle
             << QList<QPointF>{{0, 0}, {249, 0}, {499, 149}, {249 + 249 * M_SQRT1_2, 149 + 149 * M_SQRT1_2}}
             << QList<QPointF>{{249, 149}, {249 + 240 * M_SQRT1_2, 149 + 140 * M_SQRT1_2}};
         QTest::newRow("centred circle" + at)
-            << 4 << angle << QList<QPointF>{{199, 0}, {0, -199}, {-199 * M_SQRT1_2, 199 * M_SQRT1_2}}
+            << FigureKind::CentredCircle << angle
+            << QList<QPointF>{{199, 0}, {0, -199}, {-199 * M_SQRT1_2, 199 * M_SQRT1_2}}
             << QList<QPointF>{{0, 0}, {199, 199}, {100, 100}};
         QTest::newRow("right triangle" + at)
-            << 21 << angle << QList<QPointF>{{100, 0}, {249.5, 149.5}, {0, 200}}
+            << FigureKind::CornerRightTriangle << angle << QList<QPointF>{{100, 0}, {249.5, 149.5}, {0, 200}}
             << QList<QPointF>{{400, 250}, {100, 100}};
         QTest::newRow("centred rhombus" + at)
-            << 12 << angle << QList<QPointF>{{-249, 0}, {0, -149}, {-124.5, -74.5}}
+            << FigureKind::CentredRhombus << angle << QList<QPointF>{{-249, 0}, {0, -149}, {-124.5, -74.5}}
             << QList<QPointF>{{-245, -145}, {0, 0}};
         QTest::newRow("centred isosceles" + at)
-            << 14 << angle << QList<QPointF>{{0, 149}, {0, -149}, {124, 0}}
+            << FigureKind::CentredIsoscelesTriangle << angle << QList<QPointF>{{0, 149}, {0, -149}, {124, 0}}
             << QList<QPointF>{{200, -100}, {0, 0}};
     }
 }
 
 void TestFigurePainter::outline()
 {
-    QFETCH(int, kind);
+    QFETCH(FigureKind, kind);
     QFETCH(double, angle);
     QFETCH(QList<QPointF>, ink);
     QFETCH(QList<QPointF>, empty);
@@ -167,7 +167,7 @@ void TestFigurePainter::outline()
 
 void TestFigurePainter::uprightRectangleIsPixelExact()
 {
-    const FigureModel model = created(M_Rectangle);
+    const FigureModel model = created(FigureKind::CornerRectangle);
     const QImage image = painted(model, outlineOnly());
     const QPoint corner = model.figureOrigin;
     // A W x H rectangle covers the pixels from the corner to corner + (W, H) inclusive.
@@ -183,19 +183,22 @@ void TestFigurePainter::uprightRectangleIsPixelExact()
 
 void TestFigurePainter::readingsCountTheDrawnPixels_data()
 {
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<FigureKind>("kind");
     QTest::addColumn<bool>("radial"); // reads its radius, counted from the centre pixel
-    for (int kind : {M_Rectangle, M_Square, M_Rhombus, M_IsoTriangle, M_RightTriangle, M_Ellipse, M_Circle,
-                     S_Rectangle, S_Square, S_Rhombus, S_IsoTriangle, S_RightTriangle})
-        QTest::addRow("%d", kind) << kind << false;
-    QTest::newRow("centred circle") << int(S_Circle) << true;
-    QTest::newRow("centred ellipse") << int(S_Ellipse) << true;
+    for (FigureKind kind :
+         {FigureKind::CornerRectangle, FigureKind::CornerSquare, FigureKind::CornerRhombus,
+          FigureKind::CornerIsoscelesTriangle, FigureKind::CornerRightTriangle, FigureKind::CornerEllipse,
+          FigureKind::CornerCircle, FigureKind::CentredRectangle, FigureKind::CentredSquare,
+          FigureKind::CentredRhombus, FigureKind::CentredIsoscelesTriangle, FigureKind::CentredRightTriangle})
+        QTest::addRow("%s", kindName(kind)) << kind << false;
+    QTest::newRow("centred circle") << FigureKind::CentredCircle << true;
+    QTest::newRow("centred ellipse") << FigureKind::CentredEllipse << true;
 }
 
 // An upright figure reads as wide and as high as the pixels its outline covers.
 void TestFigurePainter::readingsCountTheDrawnPixels()
 {
-    QFETCH(int, kind);
+    QFETCH(FigureKind, kind);
     QFETCH(bool, radial);
     const FigureModel model = created(kind);
     const QImage image = painted(model, outlineOnly());
@@ -227,7 +230,7 @@ void TestFigurePainter::controlPoints()
     QFETCH(bool, shown);
     QFETCH(bool, bold);
 
-    const FigureModel model = created(M_Rectangle);
+    const FigureModel model = created(FigureKind::CornerRectangle);
     FigureStyle style = outlineOnly();
     style.noControlPoints = !shown;
     style.boldControlPoints = bold;
@@ -254,7 +257,7 @@ void TestFigurePainter::controlPoints()
 
 void TestFigurePainter::rotationCentreLines()
 {
-    const FigureModel model = created(S_Circle, 0);
+    const FigureModel model = created(FigureKind::CentredCircle, 0);
     FigureStyle style = outlineOnly();
     style.showMasterPointLines = true;
     const QImage image = painted(model, style);
@@ -274,7 +277,7 @@ void TestFigurePainter::rotationCentreLines()
 
 void TestFigurePainter::readingsHaveOpaqueBackground()
 {
-    const FigureModel model = created(M_Rectangle);
+    const FigureModel model = created(FigureKind::CornerRectangle);
     FigureStyle style = outlineOnly();
     style.showOnFigureReadings = true;
     // The angle reading stands at (10, 20) from the anchor, inside the upright rectangle.
@@ -294,7 +297,7 @@ void TestFigurePainter::readingsNeverUpsideDown()
 {
     FigureStyle style = outlineOnly();
     style.showOnFigureReadings = true;
-    for (int kind : {M_Rectangle, S_IsoTriangle}) {
+    for (FigureKind kind : {FigureKind::CornerRectangle, FigureKind::CentredIsoscelesTriangle}) {
         for (int degrees = 0; degrees < 360; degrees += 5) {
             const FigureModel model = created(kind, degrees);
             const FigureReadings readings =
@@ -331,7 +334,7 @@ void TestFigurePainter::flippedTextOffsets()
     QFETCH(QPointF, angleOffset);
     QFETCH(bool, areaLineTurned);
 
-    FigureModel model = created(flyingRuler ? FlyingRuler : M_Rectangle, angle);
+    FigureModel model = created(flyingRuler ? FigureKind::FlyingRuler : FigureKind::CornerRectangle, angle);
     FigureStyle style = outlineOnly();
     style.showOnFigureReadings = true;
     const FigureReadings readings = FigureReadings::measure(model, FigureUnits{}, FigureRulerFrame{kWindow});
@@ -375,7 +378,7 @@ void TestFigurePainter::ratioSuffixOnTheFigure()
 
 void TestFigurePainter::flyingRulerTicksHook()
 {
-    const FigureModel ruler = created(FlyingRuler, 323.24);
+    const FigureModel ruler = created(FigureKind::FlyingRuler, 323.24);
     int calls = 0;
     QSize extents;
     QPointF origin;
@@ -394,13 +397,13 @@ void TestFigurePainter::flyingRulerTicksHook()
     QVERIFY(QLineF(widthEnd, QPointF(ruler.figureScreenPoints[1])).length() <= 1.5);
 
     calls = 0;
-    painted(created(M_Rectangle, 323.24), outlineOnly(), ticks);
+    painted(created(FigureKind::CornerRectangle, 323.24), outlineOnly(), ticks);
     QCOMPARE(calls, 0);
 }
 
 void TestFigurePainter::hiddenFigureDrawsNothing()
 {
-    FigureModel model = created(M_Rectangle);
+    FigureModel model = created(FigureKind::CornerRectangle);
     model.visible = false;
     FigureStyle style = outlineOnly();
     style.showMasterPointLines = true;

@@ -4,17 +4,17 @@
 #include "figure/figurefixture.h"
 #include "figure/figuremodel.h"
 #include "figure/figurereadings.h"
-#include "testsupport.h"
 #include "render/unitscale.h"
+#include "testsupport.h"
 
 #include <QTest>
 #include <QtMath>
 
 #include <cmath>
 
-using namespace FigureKind;
-
 using FigureFixture::created;
+using FigureFixture::kAllKinds;
+using FigureFixture::kindName;
 using FigureFixture::kWindow;
 
 namespace {
@@ -47,10 +47,6 @@ double hundredths(double value)
 {
     return UnitScale::roundToHundredth(value);
 }
-
-const QList<int> kAllKinds{M_Rectangle,   M_Square,        M_Rhombus,   M_IsoTriangle, M_RightTriangle,
-                           M_Ellipse,     M_Circle,        S_Rectangle, S_Square,      S_Rhombus,
-                           S_IsoTriangle, S_RightTriangle, S_Circle,    S_Ellipse};
 
 } // namespace
 
@@ -90,7 +86,7 @@ private Q_SLOTS:
 
 void TestFigureReadings::pixelCounts_data()
 {
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<FigureKind>("kind");
     QTest::addColumn<double>("ratio");
     QTest::addColumn<double>("angle");
     QTest::addColumn<double>("width");
@@ -107,43 +103,48 @@ void TestFigureReadings::pixelCounts_data()
     const double leg = std::hypot(250, 300);
     const double centredLeg = std::hypot(248.5, 299);
     const double centredHypotenuse = std::hypot(499, 299);
-    QTest::newRow("rectangle 499 x 299") << 17 << 0.0 << 0.0 << 500.0 << 300.0 << 0.0 << 150000.0 << 1600.0;
-    QTest::newRow("rectangle turned") << 17 << 0.0 << 123.0 << 500.0 << 300.0 << 0.0 << 150000.0 << 1600.0;
-    QTest::newRow("square") << 18 << 0.0 << 0.0 << 400.0 << 400.0 << 0.0 << 160000.0 << 1600.0;
+    QTest::newRow("rectangle 499 x 299")
+        << FigureKind::CornerRectangle << 0.0 << 0.0 << 500.0 << 300.0 << 0.0 << 150000.0 << 1600.0;
+    QTest::newRow("rectangle turned")
+        << FigureKind::CornerRectangle << 0.0 << 123.0 << 500.0 << 300.0 << 0.0 << 150000.0 << 1600.0;
+    QTest::newRow("square") << FigureKind::CornerSquare << 0.0 << 0.0 << 400.0 << 400.0 << 0.0 << 160000.0
+                            << 1600.0;
     QTest::newRow("ratio rectangle height follows the width")
-        << 18 << FigureRatio::SixteenToNine << 0.0 << 400.0 << 400 / 1.77777778 << 0.0
+        << FigureKind::CornerSquare << FigureRatio::SixteenToNine << 0.0 << 400.0 << 400 / 1.77777778 << 0.0
         << 400 * 400 / 1.77777778 << 1250.0;
-    QTest::newRow("right triangle") << 21 << 0.0 << 0.0 << 500.0 << 300.0 << hypotenuse << 75000.0
-                                    << hundredths(800 + hypotenuse);
-    QTest::newRow("right triangle turned")
-        << 21 << 0.0 << 45.0 << 500.0 << 300.0 << hypotenuse << 75000.0 << hundredths(800 + hypotenuse);
+    QTest::newRow("right triangle") << FigureKind::CornerRightTriangle << 0.0 << 0.0 << 500.0 << 300.0
+                                    << hypotenuse << 75000.0 << hundredths(800 + hypotenuse);
+    QTest::newRow("right triangle turned") << FigureKind::CornerRightTriangle << 0.0 << 45.0 << 500.0 << 300.0
+                                           << hypotenuse << 75000.0 << hundredths(800 + hypotenuse);
     QTest::newRow("rhombus spans one pixel less than its box")
-        << 19 << 0.0 << 0.0 << 499.0 << 299.0 << rhombusSide << 499 * 299 / 2.0
+        << FigureKind::CornerRhombus << 0.0 << 0.0 << 499.0 << 299.0 << rhombusSide << 499 * 299 / 2.0
         << hundredths(4 * rhombusSide);
-    QTest::newRow("isosceles") << 20 << 0.0 << 0.0 << 500.0 << 300.0 << leg << 75000.0
-                               << hundredths(2 * leg + 500);
-    QTest::newRow("circle") << 23 << 0.0 << 0.0 << 400.0 << 400.0 << 0.0 << kPi * 200 * 200
-                            << hundredths(kPi * 400);
+    QTest::newRow("isosceles") << FigureKind::CornerIsoscelesTriangle << 0.0 << 0.0 << 500.0 << 300.0 << leg
+                               << 75000.0 << hundredths(2 * leg + 500);
+    QTest::newRow("circle") << FigureKind::CornerCircle << 0.0 << 0.0 << 400.0 << 400.0 << 0.0
+                            << kPi * 200 * 200 << hundredths(kPi * 400);
     QTest::newRow("centred rectangle widened to 2w + 1")
-        << 10 << 0.0 << 0.0 << 499.0 << 299.0 << 0.0 << 499.0 * 299 << 1596.0;
-    QTest::newRow("centred square") << 11 << 0.0 << 0.0 << 399.0 << 399.0 << 0.0 << 399.0 * 399 << 1596.0;
-    QTest::newRow("centred rhombus spans 2w") << 12 << 0.0 << 0.0 << 498.0 << 298.0 << centredRhombusSide
-                                              << 498 * 298 / 2.0 << hundredths(4 * centredRhombusSide);
+        << FigureKind::CentredRectangle << 0.0 << 0.0 << 499.0 << 299.0 << 0.0 << 499.0 * 299 << 1596.0;
+    QTest::newRow("centred square") << FigureKind::CentredSquare << 0.0 << 0.0 << 399.0 << 399.0 << 0.0
+                                    << 399.0 * 399 << 1596.0;
+    QTest::newRow("centred rhombus spans 2w")
+        << FigureKind::CentredRhombus << 0.0 << 0.0 << 498.0 << 298.0 << centredRhombusSide << 498 * 298 / 2.0
+        << hundredths(4 * centredRhombusSide);
     QTest::newRow("centred isosceles base widened to 4w + 1")
-        << 14 << 0.0 << 0.0 << 497.0 << 299.0 << centredLeg << 497 * 299 / 2.0
-        << hundredths(2 * centredLeg + 497);
+        << FigureKind::CentredIsoscelesTriangle << 0.0 << 0.0 << 497.0 << 299.0 << centredLeg
+        << 497 * 299 / 2.0 << hundredths(2 * centredLeg + 497);
     QTest::newRow("centred right triangle spans 2w + 1")
-        << 15 << 0.0 << 0.0 << 499.0 << 299.0 << centredHypotenuse << 499 * 299 / 2.0
-        << hundredths(499 + 299 + centredHypotenuse);
-    QTest::newRow("centred circle of radius 199")
-        << 4 << 0.0 << 0.0 << 200.0 << 200.0 << 0.0 << kPi * 200 * 200 << hundredths(2 * kPi * 200);
-    QTest::newRow("centred ellipse") << 3 << 0.0 << 0.0 << 250.0 << 150.0 << 0.0 << kPi * 250 * 150
-                                     << hundredths(UnitScale::ellipsePerimeter(250, 150));
+        << FigureKind::CentredRightTriangle << 0.0 << 0.0 << 499.0 << 299.0 << centredHypotenuse
+        << 499 * 299 / 2.0 << hundredths(499 + 299 + centredHypotenuse);
+    QTest::newRow("centred circle of radius 199") << FigureKind::CentredCircle << 0.0 << 0.0 << 200.0 << 200.0
+                                                  << 0.0 << kPi * 200 * 200 << hundredths(2 * kPi * 200);
+    QTest::newRow("centred ellipse") << FigureKind::CentredEllipse << 0.0 << 0.0 << 250.0 << 150.0 << 0.0
+                                     << kPi * 250 * 150 << hundredths(UnitScale::ellipsePerimeter(250, 150));
 }
 
 void TestFigureReadings::pixelCounts()
 {
-    QFETCH(int, kind);
+    QFETCH(FigureKind, kind);
     QFETCH(double, ratio);
     QFETCH(double, angle);
     QFETCH(double, width);
@@ -165,15 +166,15 @@ void TestFigureReadings::pixelCounts()
 
 void TestFigureReadings::placementKeepsReadings_data()
 {
-    QTest::addColumn<int>("kind");
-    for (int kind : {M_Rectangle, M_Square, M_Rhombus, M_IsoTriangle, M_RightTriangle, M_Ellipse, M_Circle})
-        QTest::addRow("%d", kind) << kind;
+    QTest::addColumn<FigureKind>("kind");
+    for (FigureKind kind : FigureFixture::kCornerKinds)
+        QTest::addRow("%s", kindName(kind)) << kind;
 }
 
 // The same shape on the screen reads the same in both placements, up to the half-pixel conventions.
 void TestFigureReadings::placementKeepsReadings()
 {
-    QFETCH(int, kind);
+    QFETCH(FigureKind, kind);
     constexpr double kTolerance = 2;
     FigureModel model = created(kind, 30);
     const FigureReadings corner = inPixels(model);
@@ -181,7 +182,7 @@ void TestFigureReadings::placementKeepsReadings()
     const FigureReadings centred = inPixels(model);
 
     // Circles and ellipses read their radius or semi-axes once centred.
-    const bool radial = kind == M_Circle || kind == M_Ellipse;
+    const bool radial = kind == FigureKind::CornerCircle || kind == FigureKind::CornerEllipse;
     const double factor = radial ? 0.5 : 1.0;
     QVERIFY2(std::abs(centred.widthPx - corner.widthPx * factor) <= kTolerance,
              qPrintable(QStringLiteral("%1 vs %2").arg(centred.widthPx).arg(corner.widthPx)));
@@ -218,7 +219,7 @@ void TestFigureReadings::alongTheFigureAxes()
     QFETCH(double, width);
     QFETCH(double, height);
 
-    const FigureModel model = created(M_Rectangle, angle);
+    const FigureModel model = created(FigureKind::CornerRectangle, angle);
     const FigureReadings r = FigureReadings::measure(model, unitsOf(10, 20, "mm"), {kWindow});
     QCOMPARE(r.figureWidthUnits, width);
     QCOMPARE(r.figureHeightUnits, height);
@@ -230,7 +231,7 @@ void TestFigureReadings::alongTheFigureAxes()
 
 void TestFigureReadings::unequalScales_data()
 {
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<FigureKind>("kind");
     QTest::addColumn<double>("angle");
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("height");
@@ -238,21 +239,21 @@ void TestFigureReadings::unequalScales_data()
 
     // At 110 x 90 pixels per inch: 500 px across are 11.55 cm, 300 px down 8.47 cm.
     QTest::newRow("right triangle: the hypotenuse over both scales")
-        << int(M_RightTriangle) << 0.0 << "11.55 cm "
+        << FigureKind::CornerRightTriangle << 0.0 << "11.55 cm "
         << "8.47 cm "
         << "hipo: 14.32 cm ";
-    QTest::newRow("rectangle at 22.5 degrees") << int(M_Rectangle) << 22.5 << "11.96 cm "
+    QTest::newRow("rectangle at 22.5 degrees") << FigureKind::CornerRectangle << 22.5 << "11.96 cm "
                                                << "8.26 cm "
                                                << "";
     QTest::newRow("right triangle at a quarter turn: legs swap scales")
-        << int(M_RightTriangle) << 90.0 << "14.11 cm "
+        << FigureKind::CornerRightTriangle << 90.0 << "14.11 cm "
         << "6.93 cm "
         << "hipo: 15.72 cm ";
 }
 
 void TestFigureReadings::unequalScales()
 {
-    QFETCH(int, kind);
+    QFETCH(FigureKind, kind);
     QFETCH(double, angle);
     QFETCH(QString, width);
     QFETCH(QString, height);
@@ -266,18 +267,19 @@ void TestFigureReadings::unequalScales()
 
 void TestFigureReadings::pythagoras_data()
 {
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<FigureKind>("kind");
     QTest::addColumn<double>("angle");
     QTest::addColumn<double>("ppuX");
     QTest::addColumn<double>("ppuY");
 
-    for (int kind : {M_RightTriangle, S_RightTriangle}) {
+    for (FigureKind kind : {FigureKind::CornerRightTriangle, FigureKind::CentredRightTriangle}) {
         for (double angle : {0.0, 30.0, 45.0, 90.0, 123.0, 270.0}) {
-            QTest::addRow("%d at %g, pixels", kind, angle) << kind << angle << 0.0 << 0.0;
-            QTest::addRow("%d at %g, mm", kind, angle) << kind << angle << 96 / 25.4 << 96 / 25.4;
+            QTest::addRow("%s at %g, pixels", kindName(kind), angle) << kind << angle << 0.0 << 0.0;
+            QTest::addRow("%s at %g, mm", kindName(kind), angle) << kind << angle << 96 / 25.4 << 96 / 25.4;
         }
         for (double angle : {0.0, 90.0, 180.0})
-            QTest::addRow("%d at %g, unequal", kind, angle) << kind << angle << 110 / 2.54 << 90 / 2.54;
+            QTest::addRow("%s at %g, unequal", kindName(kind), angle)
+                << kind << angle << 110 / 2.54 << 90 / 2.54;
     }
 }
 
@@ -285,7 +287,7 @@ void TestFigureReadings::pythagoras_data()
 // angle is no longer right in units; upright it is).
 void TestFigureReadings::pythagoras()
 {
-    QFETCH(int, kind);
+    QFETCH(FigureKind, kind);
     QFETCH(double, angle);
     QFETCH(double, ppuX);
     QFETCH(double, ppuY);
@@ -302,11 +304,11 @@ void TestFigureReadings::pythagoras()
 
 void TestFigureReadings::equalScalesDivideThePixelReadings_data()
 {
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<FigureKind>("kind");
     QTest::addColumn<double>("angle");
-    for (int kind : kAllKinds) {
+    for (FigureKind kind : kAllKinds) {
         for (double angle : {0.0, 33.0, 90.0, 200.0})
-            QTest::addRow("%d at %g", kind, angle) << kind << angle;
+            QTest::addRow("%s at %g", kindName(kind), angle) << kind << angle;
     }
 }
 
@@ -314,7 +316,7 @@ void TestFigureReadings::equalScalesDivideThePixelReadings_data()
 // area), at any angle: lengths exactly, as they always read.
 void TestFigureReadings::equalScalesDivideThePixelReadings()
 {
-    QFETCH(int, kind);
+    QFETCH(FigureKind, kind);
     QFETCH(double, angle);
     const double perUnit = 96 / 25.4;
     const FigureModel model = created(kind, angle);
@@ -330,31 +332,31 @@ void TestFigureReadings::equalScalesDivideThePixelReadings()
 
 void TestFigureReadings::turnKeepsAreaOnUnequalScales_data()
 {
-    QTest::addColumn<int>("kind");
-    for (int kind : kAllKinds)
-        QTest::addRow("%d", kind) << kind;
+    QTest::addColumn<FigureKind>("kind");
+    for (FigureKind kind : kAllKinds)
+        QTest::addRow("%s", kindName(kind)) << kind;
 }
 
 // A turn moves a figure's sides between the scales but keeps its area; a circle reads as the ellipse it
 // is in units, whichever way its handle points.
 void TestFigureReadings::turnKeepsAreaOnUnequalScales()
 {
-    QFETCH(int, kind);
+    QFETCH(FigureKind, kind);
     const FigureUnits units = unequalCentimetres();
     const FigureReadings upright = FigureReadings::measure(created(kind, 0), units, {kWindow});
     for (double angle : {22.5, 45.0, 90.0, 137.0, 300.0}) {
         FigureModel model = created(kind, angle);
-        if (kind == S_Circle) { // a centred circle turns its handle instead
+        if (kind == FigureKind::CentredCircle) { // a centred circle turns its handle instead
             model = created(kind);
             model.rotateBy(angle);
             model.recompute();
         }
         const FigureReadings turned = FigureReadings::measure(model, units, {kWindow});
         QCOMPARE(turned.area, upright.area);
-        if (kind == S_Circle || kind == M_Circle)
+        if (kind == FigureKind::CentredCircle || kind == FigureKind::CornerCircle)
             QCOMPARE(turned.perimeter, upright.perimeter);
     }
-    if (kind == S_Circle) {
+    if (kind == FigureKind::CentredCircle) {
         const double radius = upright.widthPx;
         QCOMPARE(upright.perimeter,
                  hundredths(UnitScale::ellipsePerimeter(radius / units.scale.pixelsPerUnitX,
@@ -366,7 +368,7 @@ void TestFigureReadings::uncalibratedDisplayReadsQuestionMarks()
 {
     // A physical unit on a display without a resolution: no scale to convert with.
     const FigureReadings r =
-        FigureReadings::measure(created(M_RightTriangle, 30), unitsOf(0, 0, "cm"), {kWindow});
+        FigureReadings::measure(created(FigureKind::CornerRightTriangle, 30), unitsOf(0, 0, "cm"), {kWindow});
     QCOMPARE(r.widthText, QStringLiteral("? cm "));
     QCOMPARE(r.heightText, QStringLiteral("? cm "));
     QCOMPARE(r.sideText, QStringLiteral("hipo: ? cm "));
@@ -376,7 +378,7 @@ void TestFigureReadings::uncalibratedDisplayReadsQuestionMarks()
 
     // Only the axis without a scale is unknown: an upright width needs no vertical scale.
     const FigureReadings across =
-        FigureReadings::measure(created(M_Rectangle), unitsOf(100, 0, "cm"), {kWindow});
+        FigureReadings::measure(created(FigureKind::CornerRectangle), unitsOf(100, 0, "cm"), {kWindow});
     QCOMPARE(across.widthText, QStringLiteral("5 cm "));
     QCOMPARE(across.heightText, QStringLiteral("? cm "));
     QCOMPARE(across.areaText, QStringLiteral("? cm \u00B2"));
@@ -384,7 +386,7 @@ void TestFigureReadings::uncalibratedDisplayReadsQuestionMarks()
 
 void TestFigureReadings::texts()
 {
-    const FigureReadings r = inPixels(created(M_Rectangle));
+    const FigureReadings r = inPixels(created(FigureKind::CornerRectangle));
     QCOMPARE(r.widthText, QStringLiteral("500 px "));
     QCOMPARE(r.heightText, QStringLiteral("300 px "));
     QCOMPARE(r.areaText, QStringLiteral("150000 px \u00B2"));
@@ -397,20 +399,21 @@ void TestFigureReadings::texts()
     QCOMPARE(panel.area, QStringLiteral("A: 150000 px \u00B2"));
     QCOMPARE(panel.perimeter, QStringLiteral("P: 1600 px"));
 
-    const FigureReadings circle = inPixels(created(S_Circle));
+    const FigureReadings circle = inPixels(created(FigureKind::CentredCircle));
     QCOMPARE(circle.perimeterText, QStringLiteral("1256.64 px"));
     QCOMPARE(circle.areaText, QStringLiteral("125663.71 px \u00B2"));
 
-    const FigureReadings triangle = inPixels(created(M_RightTriangle));
+    const FigureReadings triangle = inPixels(created(FigureKind::CornerRightTriangle));
     QCOMPARE(triangle.sideText, QStringLiteral("hipo: 583.1 px "));
     QCOMPARE(triangle.perimeterText, QStringLiteral("1383.1 px"));
-    QCOMPARE(inPixels(created(S_Rhombus)).sideText, QStringLiteral("side: 290.18 px "));
-    QCOMPARE(inPixels(created(M_IsoTriangle)).sideText, QStringLiteral("leg: 390.51 px "));
+    QCOMPARE(inPixels(created(FigureKind::CentredRhombus)).sideText, QStringLiteral("side: 290.18 px "));
+    QCOMPARE(inPixels(created(FigureKind::CornerIsoscelesTriangle)).sideText,
+             QStringLiteral("leg: 390.51 px "));
 }
 
 void TestFigureReadings::shortAreaLine()
 {
-    FigureModel model = created(S_Circle);
+    FigureModel model = created(FigureKind::CentredCircle);
     model.figurePoints[1].x = 99;
     model.recompute();
     const FigureReadings r = inPixels(model);
@@ -422,24 +425,24 @@ void TestFigureReadings::megapixels()
 {
     FigureUnits units;
     units.megapixels = true;
-    const FigureReadings r = FigureReadings::measure(created(M_Rectangle), units, {kWindow});
+    const FigureReadings r = FigureReadings::measure(created(FigureKind::CornerRectangle), units, {kWindow});
     QCOMPARE(r.areaText, QStringLiteral("0.150 MP "));
 
     // Megapixels are for pixels only.
     FigureUnits mm = unitsOf(10, 10, "mm");
     mm.megapixels = true;
-    QCOMPARE(FigureReadings::measure(created(M_Rectangle), mm, {kWindow}).areaText,
+    QCOMPARE(FigureReadings::measure(created(FigureKind::CornerRectangle), mm, {kWindow}).areaText,
              QStringLiteral("1500 mm \u00B2"));
 }
 
 void TestFigureReadings::equalAxesEllipseIsACircle()
 {
-    FigureModel ellipse = created(M_Ellipse);
+    FigureModel ellipse = created(FigureKind::CornerEllipse);
     ellipse.figurePoints[1].x = 399;
     ellipse.figurePoints[2].y = 399;
     ellipse.recompute();
     const FigureReadings e = inPixels(ellipse);
-    const FigureReadings c = inPixels(created(M_Circle));
+    const FigureReadings c = inPixels(created(FigureKind::CornerCircle));
     QCOMPARE(e.perimeter, c.perimeter);
     QCOMPARE(e.areaText, c.areaText);
 }
@@ -470,7 +473,7 @@ void TestFigureReadings::ratioSuffix()
     QCOMPARE(r.onFigureWidthText(), QStringLiteral("400 px ") + suffix);
 
     // Only the ratio rectangle carries it: the same lock on a centred square does not.
-    model.create(S_Square, kWindow);
+    model.create(FigureKind::CentredSquare, kWindow);
     QVERIFY(model.ratioLocked);
     QCOMPARE(inPixels(model).ratioSuffix, QString());
 }
@@ -490,7 +493,7 @@ void TestFigureReadings::angleText()
 {
     QFETCH(double, angle);
     QFETCH(QString, text);
-    const FigureReadings r = inPixels(created(M_Rectangle, angle));
+    const FigureReadings r = inPixels(created(FigureKind::CornerRectangle, angle));
     QCOMPARE(r.angleText, text);
     QCOMPARE(r.panelTexts().angle, QStringLiteral("Angle: ") + text);
 }
@@ -524,7 +527,7 @@ void TestFigureReadings::rotationCentre()
     QFETCH(QString, x);
     QFETCH(QString, y);
 
-    FigureModel model = created(S_Rhombus, 20);
+    FigureModel model = created(FigureKind::CentredRhombus, 20);
     model.bodyMove(QPoint(123, 45) - model.figureOrigin);
     const FigureReadings r = inPixels(model, FigureRulerFrame{kWindow, zeroAtLeft, zeroAtBottom, fromOne});
     QCOMPARE(r.centreXText, x);
@@ -535,24 +538,29 @@ void TestFigureReadings::rotationCentre()
 
 void TestFigureReadings::panelTexts_data()
 {
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<FigureKind>("kind");
     QTest::addColumn<double>("ratio");
     QTest::addColumn<bool>("showHeight");
     QTest::addColumn<int>("sideKind");
     QTest::addColumn<QString>("sidePrefix");
 
-    QTest::newRow("rectangle") << 17 << 0.0 << true << 0 << "";
-    QTest::newRow("rhombus") << 12 << 0.0 << true << 1 << "side: ";
-    QTest::newRow("isosceles") << 20 << 0.0 << true << 2 << "leg: ";
-    QTest::newRow("right triangle") << 15 << 0.0 << true << 3 << "hipo: ";
-    QTest::newRow("circle") << 4 << 0.0 << false << 0 << "";
-    QTest::newRow("square") << 18 << 0.0 << false << 0 << "";
-    QTest::newRow("ratio rectangle") << 18 << FigureRatio::ThreeToTwo << true << 0 << "";
+    QTest::newRow("rectangle") << FigureKind::CornerRectangle << 0.0 << true << int(FigureReadings::NoSide)
+                               << "";
+    QTest::newRow("rhombus") << FigureKind::CentredRhombus << 0.0 << true << int(FigureReadings::RhombusSide)
+                             << "side: ";
+    QTest::newRow("isosceles") << FigureKind::CornerIsoscelesTriangle << 0.0 << true
+                               << int(FigureReadings::IsoscelesLeg) << "leg: ";
+    QTest::newRow("right triangle") << FigureKind::CentredRightTriangle << 0.0 << true
+                                    << int(FigureReadings::Hypotenuse) << "hipo: ";
+    QTest::newRow("circle") << FigureKind::CentredCircle << 0.0 << false << int(FigureReadings::NoSide) << "";
+    QTest::newRow("square") << FigureKind::CornerSquare << 0.0 << false << 0 << "";
+    QTest::newRow("ratio rectangle") << FigureKind::CornerSquare << FigureRatio::ThreeToTwo << true
+                                     << int(FigureReadings::NoSide) << "";
 }
 
 void TestFigureReadings::panelTexts()
 {
-    QFETCH(int, kind);
+    QFETCH(FigureKind, kind);
     QFETCH(double, ratio);
     QFETCH(bool, showHeight);
     QFETCH(int, sideKind);
@@ -563,9 +571,9 @@ void TestFigureReadings::panelTexts()
     const FigurePanelTexts panel = r.panelTexts();
     QCOMPARE(panel.showHeight, showHeight);
     QCOMPARE(panel.sideKind, sideKind);
-    QCOMPARE(panel.showSide, sideKind != 0);
-    QCOMPARE(panel.side.isEmpty(), sideKind == 0);
-    if (sideKind != 0)
+    QCOMPARE(panel.showSide, sideKind != FigureReadings::NoSide);
+    QCOMPARE(panel.side.isEmpty(), sideKind == FigureReadings::NoSide);
+    if (sideKind != FigureReadings::NoSide)
         QVERIFY(panel.side.startsWith(sidePrefix));
 }
 
@@ -578,7 +586,7 @@ void TestFigureReadings::degenerateFiguresReadNumbers()
     };
 
     // A triangle flattened onto its base is one pixel high: a sliver of area, and no "nan" anywhere.
-    FigureModel flat = created(M_IsoTriangle);
+    FigureModel flat = created(FigureKind::CornerIsoscelesTriangle);
     flat.figurePoints[2].y = 0;
     flat.recompute();
     const FigureReadings flatReadings = inPixels(flat);
@@ -587,7 +595,7 @@ void TestFigureReadings::degenerateFiguresReadNumbers()
     QVERIFY2(!allTexts(flatReadings).contains(QStringLiteral("nan")), qPrintable(allTexts(flatReadings)));
 
     // A figure grown without end keeps finite numbers.
-    FigureModel huge = created(M_Ellipse, 10);
+    FigureModel huge = created(FigureKind::CornerEllipse, 10);
     for (int i = 0; i < 100; ++i)
         huge.scale(10, 10);
     const FigureReadings hugeReadings = inPixels(huge);
@@ -597,8 +605,8 @@ void TestFigureReadings::degenerateFiguresReadNumbers()
     QVERIFY(!allTexts(hugeReadings).contains(QStringLiteral("nan")));
 
     // A scale too fine to convert with reads "?", never infinity.
-    const FigureReadings brokenReadings =
-        FigureReadings::measure(created(S_Ellipse), unitsOf(4.9e-324, 4.9e-324, "in"), {kWindow});
+    const FigureReadings brokenReadings = FigureReadings::measure(
+        created(FigureKind::CentredEllipse), unitsOf(4.9e-324, 4.9e-324, "in"), {kWindow});
     QCOMPARE(brokenReadings.widthText, QStringLiteral("? in "));
     QVERIFY(!allTexts(brokenReadings).contains(QStringLiteral("inf")));
     QVERIFY(!allTexts(brokenReadings).contains(QStringLiteral("nan")));

@@ -250,25 +250,27 @@ void TestRulerCommand::toggledOptionsHaveTheirEntry()
 
 void TestRulerCommand::groupsAndParameters()
 {
-    const int corners[] = {FigureKind::M_Rectangle,   FigureKind::M_Square,        FigureKind::M_Rhombus,
-                           FigureKind::M_IsoTriangle, FigureKind::M_RightTriangle, FigureKind::M_Circle,
-                           FigureKind::M_Ellipse};
-    const int centres[] = {FigureKind::S_Rectangle,   FigureKind::S_Square,        FigureKind::S_Rhombus,
-                           FigureKind::S_IsoTriangle, FigureKind::S_RightTriangle, FigureKind::S_Circle,
-                           FigureKind::S_Ellipse};
+    const FigureKind corners[] = {FigureKind::CornerRectangle,     FigureKind::CornerSquare,
+                                  FigureKind::CornerRhombus,       FigureKind::CornerIsoscelesTriangle,
+                                  FigureKind::CornerRightTriangle, FigureKind::CornerCircle,
+                                  FigureKind::CornerEllipse};
+    const FigureKind centres[] = {FigureKind::CentredRectangle,     FigureKind::CentredSquare,
+                                  FigureKind::CentredRhombus,       FigureKind::CentredIsoscelesTriangle,
+                                  FigureKind::CentredRightTriangle, FigureKind::CentredCircle,
+                                  FigureKind::CentredEllipse};
     const QStringList shapes{"Rectangle",      "Square", "Rhombus", "Isosceles Triangle",
                              "Right Triangle", "Circle", "Ellipse"};
     for (int i = 0; i < kShapes; ++i) {
-        QCOMPARE(figureKindOf(cornerShape(i)), corners[i]);
-        QCOMPARE(figureKindOf(centeredShape(i)), centres[i]);
-        QCOMPARE(figureKindOf(freeShape(i)), -1);
+        QCOMPARE(figureKindOf(cornerShape(i)), std::optional(corners[i]));
+        QCOMPARE(figureKindOf(centeredShape(i)), std::optional(centres[i]));
+        QVERIFY(!figureKindOf(freeShape(i)));
         QCOMPARE(text(cornerShape(i)), shapes.at(i));
         QCOMPARE(text(centeredShape(i)), "Centered " + shapes.at(i));
         QCOMPARE(text(freeShape(i)), "Free " + shapes.at(i));
         for (RulerCommand command : {cornerShape(i), centeredShape(i), freeShape(i), ratio(i)})
             QCOMPARE(entry(command).group, Group::Figure);
     }
-    QCOMPARE(figureKindOf(C::FlyingRuler), int(FigureKind::FlyingRuler));
+    QCOMPARE(figureKindOf(C::FlyingRuler), std::optional(FigureKind::FlyingRuler));
     QCOMPARE(ratioOf(ratio(0)), FigureRatio::FourToThree);
     QCOMPARE(ratioOf(ratio(6)), FigureRatio::Golden);
     QCOMPARE(ratioOf(C::FlyingRuler), 0.0);

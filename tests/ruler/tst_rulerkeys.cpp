@@ -19,8 +19,6 @@
 #include <QTimer>
 #include <memory>
 
-using namespace FigureKind;
-
 Q_DECLARE_METATYPE(RulerOption)
 
 // The keyboard on a ruler with the focus, the figure-kind entries, and the information panel.
@@ -80,33 +78,37 @@ void TestRulerKeys::figureKindKeys_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<FigureKind>("kind");
     QTest::addColumn<bool>("ratio");
     const int alt = Qt::AltModifier;
     const int shift = Qt::ShiftModifier;
-    QTest::newRow("1") << int(Qt::Key_1) << 0 << int(M_Rectangle) << false;
-    QTest::newRow("4") << int(Qt::Key_4) << 0 << int(M_IsoTriangle) << false;
-    QTest::newRow("7") << int(Qt::Key_7) << 0 << int(M_Ellipse) << false;
-    QTest::newRow("Shift+2") << int(Qt::Key_2) << shift << int(S_Square) << false;
-    QTest::newRow("Shift+6") << int(Qt::Key_6) << shift << int(S_Circle) << false;
-    QTest::newRow("0") << int(Qt::Key_0) << 0 << int(M_Rectangle) << false;
+    QTest::newRow("1") << int(Qt::Key_1) << 0 << FigureKind::CornerRectangle << false;
+    QTest::newRow("4") << int(Qt::Key_4) << 0 << FigureKind::CornerIsoscelesTriangle << false;
+    QTest::newRow("7") << int(Qt::Key_7) << 0 << FigureKind::CornerEllipse << false;
+    QTest::newRow("Shift+2") << int(Qt::Key_2) << shift << FigureKind::CentredSquare << false;
+    QTest::newRow("Shift+6") << int(Qt::Key_6) << shift << FigureKind::CentredCircle << false;
+    QTest::newRow("0") << int(Qt::Key_0) << 0 << FigureKind::CornerRectangle << false;
     for (int digit = 1; digit <= 7; ++digit)
-        QTest::addRow("Alt+%d", digit) << int(Qt::Key_0 + digit) << alt << int(M_Square) << true;
-    QTest::newRow("Alt+Shift+1 keeps the ratio") << int(Qt::Key_1) << (alt | shift) << int(M_Square) << true;
-    const int centred[] = {S_Square, S_Rhombus, S_IsoTriangle, S_RightTriangle, S_Circle, S_Ellipse};
+        QTest::addRow("Alt+%d", digit) << int(Qt::Key_0 + digit) << alt << FigureKind::CornerSquare << true;
+    QTest::newRow("Alt+Shift+1 keeps the ratio")
+        << int(Qt::Key_1) << (alt | shift) << FigureKind::CornerSquare << true;
+    const FigureKind centred[] = {
+        FigureKind::CentredSquare,        FigureKind::CentredRhombus, FigureKind::CentredIsoscelesTriangle,
+        FigureKind::CentredRightTriangle, FigureKind::CentredCircle,  FigureKind::CentredEllipse};
     for (int digit = 2; digit <= 7; ++digit)
         QTest::addRow("Alt+Shift+%d", digit)
             << int(Qt::Key_0 + digit) << (alt | shift) << centred[digit - 2] << false;
-    QTest::newRow("exclamation mark") << int(Qt::Key_Exclam) << shift << int(S_Rectangle) << false;
-    QTest::newRow("at sign") << int(Qt::Key_At) << shift << int(S_Square) << false;
-    QTest::newRow("ampersand") << int(Qt::Key_Ampersand) << shift << int(S_Ellipse) << false;
+    QTest::newRow("exclamation mark")
+        << int(Qt::Key_Exclam) << shift << FigureKind::CentredRectangle << false;
+    QTest::newRow("at sign") << int(Qt::Key_At) << shift << FigureKind::CentredSquare << false;
+    QTest::newRow("ampersand") << int(Qt::Key_Ampersand) << shift << FigureKind::CentredEllipse << false;
 }
 
 void TestRulerKeys::figureKindKeys()
 {
     QFETCH(int, key);
     QFETCH(int, modifiers);
-    QFETCH(int, kind);
+    QFETCH(FigureKind, kind);
     QFETCH(bool, ratio);
     RulerWindow *ruler = makeRuler();
     QTest::keyClick(ruler, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
@@ -118,12 +120,16 @@ void TestRulerKeys::figureKindKeys()
 void TestRulerKeys::figureEntriesAndCheckMarks_data()
 {
     QTest::addColumn<int>("index");
-    QTest::addColumn<int>("corner");
-    QTest::addColumn<int>("centred");
-    const int corners[] = {M_Rectangle,     M_Square, M_Rhombus, M_IsoTriangle,
-                           M_RightTriangle, M_Circle, M_Ellipse};
-    const int centres[] = {S_Rectangle,     S_Square, S_Rhombus, S_IsoTriangle,
-                           S_RightTriangle, S_Circle, S_Ellipse};
+    QTest::addColumn<FigureKind>("corner");
+    QTest::addColumn<FigureKind>("centred");
+    const FigureKind corners[] = {FigureKind::CornerRectangle,     FigureKind::CornerSquare,
+                                  FigureKind::CornerRhombus,       FigureKind::CornerIsoscelesTriangle,
+                                  FigureKind::CornerRightTriangle, FigureKind::CornerCircle,
+                                  FigureKind::CornerEllipse};
+    const FigureKind centres[] = {FigureKind::CentredRectangle,     FigureKind::CentredSquare,
+                                  FigureKind::CentredRhombus,       FigureKind::CentredIsoscelesTriangle,
+                                  FigureKind::CentredRightTriangle, FigureKind::CentredCircle,
+                                  FigureKind::CentredEllipse};
     for (int i = 0; i < 7; ++i)
         QTest::addRow("shape %d", i + 1) << i << corners[i] << centres[i];
 }
@@ -131,8 +137,8 @@ void TestRulerKeys::figureEntriesAndCheckMarks_data()
 void TestRulerKeys::figureEntriesAndCheckMarks()
 {
     QFETCH(int, index);
-    QFETCH(int, corner);
-    QFETCH(int, centred);
+    QFETCH(FigureKind, corner);
+    QFETCH(FigureKind, centred);
     RulerWindow *ruler = makeRuler();
     RulerMenu *menu = ruler->menu();
     menu->action(RulerCommands::cornerShape(index))->trigger();
@@ -152,7 +158,7 @@ void TestRulerKeys::figureEntriesAndCheckMarks()
 void TestRulerKeys::freeEntriesChangeNothing()
 {
     RulerWindow *ruler = makeRuler();
-    const int kind = ruler->flyingFigure().figureKind;
+    const FigureKind kind = ruler->flyingFigure().figureKind;
     const QPoint origin = ruler->flyingFigure().figureOrigin;
     for (int i = 0; i < RulerCommands::kShapes; ++i)
         ruler->execute(RulerCommands::freeShape(i));
@@ -233,9 +239,9 @@ void TestRulerKeys::tabTogglesPlacement()
     RulerWindow *ruler = makeRuler();
     ruler->execute(RulerCommands::cornerShape(2));
     QTest::keyClick(ruler, Qt::Key_Tab);
-    QCOMPARE(ruler->flyingFigure().figureKind, int(S_Rhombus));
+    QCOMPARE(ruler->flyingFigure().figureKind, FigureKind::CentredRhombus);
     QTest::keyClick(ruler, Qt::Key_Tab);
-    QCOMPARE(ruler->flyingFigure().figureKind, int(M_Rhombus));
+    QCOMPARE(ruler->flyingFigure().figureKind, FigureKind::CornerRhombus);
 }
 
 void TestRulerKeys::tabIgnoredOnARatioRectangle()
@@ -244,7 +250,7 @@ void TestRulerKeys::tabIgnoredOnARatioRectangle()
     QTest::keyClick(ruler, Qt::Key_2, Qt::AltModifier);
     QVERIFY(ruler->flyingFigure().isRatioRectangle());
     QTest::keyClick(ruler, Qt::Key_Tab);
-    QCOMPARE(ruler->flyingFigure().figureKind, int(M_Square));
+    QCOMPARE(ruler->flyingFigure().figureKind, FigureKind::CornerSquare);
     QVERIFY(ruler->flyingFigure().isRatioRectangle());
 }
 
@@ -389,17 +395,17 @@ void TestRulerKeys::panelShowsTheActiveRulerOnly()
 
 void TestRulerKeys::panelExtraSideLabel_data()
 {
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<FigureKind>("kind");
     QTest::addColumn<QString>("tip");
-    QTest::newRow("right triangle") << int(M_RightTriangle) << "Hypotenuse Length";
-    QTest::newRow("rhombus") << int(S_Rhombus) << "Rhombus Side Length";
-    QTest::newRow("isosceles") << int(M_IsoTriangle) << "Isosceles Triangle Leg";
-    QTest::newRow("rectangle") << int(M_Rectangle) << "";
+    QTest::newRow("right triangle") << FigureKind::CornerRightTriangle << "Hypotenuse Length";
+    QTest::newRow("rhombus") << FigureKind::CentredRhombus << "Rhombus Side Length";
+    QTest::newRow("isosceles") << FigureKind::CornerIsoscelesTriangle << "Isosceles Triangle Leg";
+    QTest::newRow("rectangle") << FigureKind::CornerRectangle << "";
 }
 
 void TestRulerKeys::panelExtraSideLabel()
 {
-    QFETCH(int, kind);
+    QFETCH(FigureKind, kind);
     QFETCH(QString, tip);
     RulerWindow *ruler = makeRuler();
     FigureModel figure = ruler->flyingFigure();

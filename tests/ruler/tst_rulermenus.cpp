@@ -78,7 +78,7 @@ const QMenu *submenu(const RulerWindow &ruler, const QString &title)
 // What a figure entry could change.
 struct FigureState
 {
-    int kind;
+    FigureKind kind;
     QPoint origin;
     double angle;
     QPolygon points;

@@ -10,8 +10,6 @@
 #include <QLabel>
 #include <QTest>
 
-using namespace FigureKind;
-
 // What a ruler reads out about itself and its flying figure, in the panel and on its body.
 class TestRulerReadings : public QObject
 {

@@ -63,7 +63,7 @@ void placeRectangle(RulerWindow &ruler)
 {
     setOption(ruler, RulerOption::ShowFigure, true);
     FigureModel rectangle;
-    rectangle.create(FigureKind::M_Rectangle, kSize);
+    rectangle.create(FigureKind::CornerRectangle, kSize);
     rectangle.figurePoints = {FigurePoint{0, 0}, FigurePoint{199, 0}, FigurePoint{0, 99}};
     rectangle.figureOrigin = QPoint(100, 100);
     rectangle.figureAngle = 0;
