@@ -58,16 +58,3 @@ QRect PositionDialog::shownGeometry() const
 {
     return {ui->leftBox->value(), ui->topBox->value(), ui->widthBox->value(), ui->heightBox->value()};
 }
-
-void PositionDialog::followWith(const QList<QMetaObject::Connection> &connections)
-{
-    dropFollower();
-    m_followerConnections = connections;
-}
-
-void PositionDialog::dropFollower()
-{
-    for (const QMetaObject::Connection &connection : std::as_const(m_followerConnections))
-        disconnect(connection);
-    m_followerConnections.clear();
-}

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "ruler/followerconnections.h"
+
 #include <QDialog>
 #include <QList>
 #include <QRect>
@@ -39,8 +41,8 @@ public:
     QRect result() const { return m_result; }
 
     // The live connections of the ruler that opened the dialog last; the next opening drops them.
-    void followWith(const QList<QMetaObject::Connection> &connections);
-    void dropFollower();
+    void followWith(const QList<QMetaObject::Connection> &connections) { m_follower.replace(connections); }
+    void dropFollower() { m_follower.drop(); }
 
 Q_SIGNALS:
     // A box changed its value.
@@ -49,5 +51,5 @@ Q_SIGNALS:
 private:
     Ui::PositionDialog *ui = nullptr;
     QRect m_result;
-    QList<QMetaObject::Connection> m_followerConnections;
+    FollowerConnections m_follower;
 };

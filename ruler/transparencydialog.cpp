@@ -35,19 +35,6 @@ void TransparencyDialog::setValue(int alpha)
     ui->alphaSlider->setValue(alpha);
 }
 
-void TransparencyDialog::followWith(const QList<QMetaObject::Connection> &connections)
-{
-    dropFollower();
-    m_followerConnections = connections;
-}
-
-void TransparencyDialog::dropFollower()
-{
-    for (const QMetaObject::Connection &connection : std::as_const(m_followerConnections))
-        disconnect(connection);
-    m_followerConnections.clear();
-}
-
 void TransparencyDialog::reject()
 {
     m_chosen = m_opening;

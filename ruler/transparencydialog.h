@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "ruler/followerconnections.h"
+
 #include <QDialog>
 #include <QList>
 
@@ -29,8 +31,8 @@ public:
 
     // The live connections of the ruler that opened the dialog last; the next opening drops them,
     // leaving the mirror between the two controls in place.
-    void followWith(const QList<QMetaObject::Connection> &connections);
-    void dropFollower();
+    void followWith(const QList<QMetaObject::Connection> &connections) { m_follower.replace(connections); }
+    void dropFollower() { m_follower.drop(); }
 
     // Cancel, Escape and the window's close button all give back the opening alpha.
     void reject() override;
@@ -42,5 +44,5 @@ private:
     Ui::TransparencyDialog *ui = nullptr;
     int m_chosen = 0;
     int m_opening = 0;
-    QList<QMetaObject::Connection> m_followerConnections;
+    FollowerConnections m_follower;
 };
