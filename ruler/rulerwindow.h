@@ -213,12 +213,6 @@ private:
     QImage image;
     FigureModel figure;
 
-    // Arrow-key steps, copied from the preferences at every key press.
-    int move_normal = 1;
-    int move_more = 100;
-    int resize_normal = 1;
-    int resize_more = 10;
-
     bool option(RulerOption which) const { return m_options.value(which); }
     void readOptions();
     // The menu's check marks that follow the options and the window's state.

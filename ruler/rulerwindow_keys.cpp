@@ -32,13 +32,6 @@ void RulerWindow::quitSavingThisRuler()
 
 void RulerWindow::prepareForKey(const QKeyEvent *event)
 {
-    if (preferences) {
-        const Preferences::Steps steps = preferences->steps();
-        move_normal = steps.moveNormal;
-        move_more = steps.moveMore;
-        resize_normal = steps.resizeNormal;
-        resize_more = steps.resizeMore;
-    }
     if (ModifierLatch::isAltKey(event->key()) || event->key() == Qt::Key_Shift)
         m_wheelSteps.reset();
     if (shiftHeld())
@@ -51,11 +44,12 @@ void RulerWindow::stepWindow(QPoint direction)
 {
     if (fullScreen)
         return;
+    const Preferences::Steps steps = preferences ? preferences->steps() : Preferences::Steps{};
     if (shiftHeld()) {
-        const int step = altHeld() ? resize_more : resize_normal;
+        const int step = altHeld() ? steps.resizeMore : steps.resizeNormal;
         placeWindow(QRect(pos(), size() + QSize(direction.x() * step, direction.y() * step)));
     } else {
-        placeWindowAt(pos() + direction * (altHeld() ? move_more : move_normal));
+        placeWindowAt(pos() + direction * (altHeld() ? steps.moveMore : steps.moveNormal));
     }
 }
 
