@@ -135,7 +135,7 @@ int main(int argc, char **argv)
     ruler.execute(RulerCommand::ShowCentralPoint);
     ruler.execute(RulerCommand::ShowRotationCentre);
     QAction *millimetres = ruler.menu()->action(RulerCommands::physicalUnit(2));
-    if (millimetres->text() != QStringLiteral("Millimeters")) {
+    if (QString(millimetres->text()).remove(QLatin1Char('&')) != QStringLiteral("Millimeters")) {
         std::fprintf(stderr, "unexpected unit table: %s\n", qPrintable(millimetres->text()));
         return 1;
     }

@@ -7,6 +7,7 @@
 
 #include <QSize>
 #include <QString>
+#include <tuple>
 
 class FigureModel;
 
@@ -41,6 +42,13 @@ struct FigurePanelTexts
     bool showHeight = false;
     bool showSide = false;
     int sideKind = 0; // FigureReadings::SideKind
+
+    bool operator==(const FigurePanelTexts &other) const
+    {
+        return std::tie(width, height, area, perimeter, angle, centreX, centreY, side, showHeight, showSide, sideKind)
+            == std::tie(other.width, other.height, other.area, other.perimeter, other.angle, other.centreX,
+                        other.centreY, other.side, other.showHeight, other.showSide, other.sideKind);
+    }
 };
 
 // The measurements of a figure and their texts, computed from the model on every paint.

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <tuple>
 
 // What the reading texts need to know of a ruler's unit scale.
 struct ReadingScale
@@ -38,6 +39,13 @@ struct PanelReadings
     QString height;
     QString area;
     QString perimeter;
+
+    bool operator==(const PanelReadings &other) const
+    {
+        return std::tie(left, top, right, bottom, width, height, area, perimeter)
+            == std::tie(other.left, other.top, other.right, other.bottom, other.width, other.height, other.area,
+                        other.perimeter);
+    }
 };
 
 // Turning pixel lengths into the numbers and texts that a ruler shows. Values are rounded to the

@@ -95,6 +95,10 @@ RulerWindow *InfoPanel::owner() const
 
 void InfoPanel::showTexts(const PanelTexts &texts)
 {
+    // The ruler tells its texts on every change of its state; most leave them as they are.
+    if (m_shownTexts && *m_shownTexts == texts)
+        return;
+    m_shownTexts = texts;
     const PanelReadings &ruler = texts.ruler;
     const QString rulerLines[] = {ruler.left,  ruler.top,    ruler.right, ruler.bottom,
                                   ruler.width, ruler.height, ruler.area,  ruler.perimeter};

@@ -100,4 +100,6 @@ private:
     QLabel *m_extraSideLabel = nullptr;
     QLabel *m_rulerHeader = nullptr;
     QLabel *m_figureHeader = nullptr;
+    // What the labels show, once they were given texts.
+    std::optional<PanelTexts> m_shownTexts;
 };

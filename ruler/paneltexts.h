@@ -13,4 +13,11 @@ struct PanelTexts
     PanelReadings ruler;
     bool figureShown = true;
     FigurePanelTexts figure; // meaningful while the figure is shown
+
+    bool operator==(const PanelTexts &other) const
+    {
+        return ruler == other.ruler && figureShown == other.figureShown
+            && (!figureShown || figure == other.figure);
+    }
+    bool operator!=(const PanelTexts &other) const { return !(*this == other); }
 };

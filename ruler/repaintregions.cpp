@@ -61,6 +61,8 @@ QRect guideSpacing(int pointerX, QSize window)
 
 QRegion changed(const PointerVisuals &before, const PointerVisuals &after, QSize window)
 {
+    if (before == after)
+        return {};
     QRegion region;
     if (before.menuHovered != after.menuHovered)
         region += menuText(window.width());

@@ -80,8 +80,6 @@ void RulerWindow::hoverHitTest(const QPoint &pos)
         setPointerShape(hit.cursor);
         break;
     }
-    if (!scene.controlPoints.isEmpty())
-        m_pressInsideFigure = figureContains(pos);
 }
 
 // A drag with the left button: the window, its size, the figure or one of its handles.
@@ -217,8 +215,8 @@ void RulerWindow::startDrag(const QMouseEvent *event)
     m_grabOffset = global - frameGeometry().topLeft();
     m_pressSize = size();
     m_pressGlobal = global;
-    if (figureContains(event->position().toPoint()))
-        m_pressInsideFigure = true;
+    // A press on the figure's body drags the figure, anywhere else the window.
+    m_pressInsideFigure = figureContains(event->position().toPoint());
 }
 
 void RulerWindow::mousePressEvent(QMouseEvent *event)
