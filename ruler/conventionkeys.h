@@ -14,9 +14,9 @@ namespace ConventionKeys {
 enum class Command
 {
     None,
-    Help,           // "Gradora Help"
-    Quit,           // as the menu's "Quit": every ruler closes and saves
-    CloseRuler,     // as "Close Ruler"
+    Help,            // "Gradora Help"
+    Quit,            // as the menu's "Quit": every ruler closes and saves
+    CloseRuler,      // as "Close Ruler"
     LeaveFullScreen, // only when the ruler is full screen
     CopyReadings     // as "Copy Readings"
 };
