@@ -279,7 +279,6 @@ void TestMagnifier::valuesSurviveSavingAndANewStart()
 void TestMagnifier::readsTheColourUnderThePointer()
 {
     Magnifier *magnifier = showMagnifier(4, 0);
-    QVERIFY(!magnifier->pointerColour());
     magnifier->refreshAt(QPoint(130, 110));
     QCOMPARE(magnifier->pointerColour()->rgb(), Pattern::colourAt(80, 60).rgb());
     // Outlined in the middle of the picture, not hidden by the band.
