@@ -4,7 +4,10 @@
 #include "app/magnifier.h"
 
 #include "prefs/magnifierlayout.h"
+#include "render/colourband.h"
+#include "render/pixelcolour.h"
 
+#include <QClipboard>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -18,7 +21,6 @@ constexpr int kWheelStep = 120;
 constexpr int kStatusMargin = 4;
 const QColor kGridColour(128, 128, 128, 140);
 const QColor kPointerCellColour(255, 0, 0);
-const QColor kStatusBackground(0, 0, 0, 160);
 } // namespace
 
 std::function<QPixmap(QScreen *screen, const QRect &area)> Magnifier::grabArea = [](QScreen *screen,
@@ -192,6 +194,9 @@ void Magnifier::keyPressEvent(QKeyEvent *event)
     case Qt::Key_A:
         setAutoUpdate(!m_values.autoUpdate);
         break;
+    case Qt::Key_C:
+        copyColour();
+        break;
     default:
         QWidget::keyPressEvent(event);
         return;
@@ -230,7 +235,7 @@ void Magnifier::paintEvent(QPaintEvent *)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(m_pointerCell.adjusted(0, 0, -1, -1));
     }
-    drawStatus(painter);
+    drawColourBand(painter);
 }
 
 void Magnifier::drawGrid(QPainter &painter) const
@@ -245,18 +250,28 @@ void Magnifier::drawGrid(QPainter &painter) const
     painter.drawLines(lines);
 }
 
-void Magnifier::drawStatus(QPainter &painter) const
+std::optional<QColor> Magnifier::pointerColour() const
 {
-    // The pointer's position and the colour of the pixel under it, at the bottom-left.
-    const QPoint inPicture = m_pointer - m_source.topLeft();
-    QString status = QStringLiteral("%1, %2").arg(m_pointer.x()).arg(m_pointer.y());
-    if (m_picture.valid(inPicture))
-        status += QStringLiteral("  ") + m_picture.pixelColor(inPicture).name();
-    const QFontMetrics metrics = painter.fontMetrics();
-    QRect box =
-        metrics.boundingRect(status).adjusted(-kStatusMargin, -kStatusMargin, kStatusMargin, kStatusMargin);
-    box.moveBottomLeft(QPoint(0, height() - 1));
-    painter.fillRect(box, kStatusBackground);
-    painter.setPen(Qt::white);
-    painter.drawText(box, Qt::AlignCenter, status);
+    return PixelColour::pixelAt(m_picture, m_pointer - m_source.topLeft());
+}
+
+void Magnifier::copyColour()
+{
+    const std::optional<QColor> colour = pointerColour();
+    if (!colour)
+        return;
+    m_copiedHex = PixelColour::hexText(*colour);
+    QGuiApplication::clipboard()->setText(m_copiedHex);
+    update();
+}
+
+// The pointer's position and the colour of the pixel under it, at the bottom.
+void Magnifier::drawColourBand(QPainter &painter) const
+{
+    ColourBand::Content content;
+    content.position = QStringLiteral("%1, %2").arg(m_pointer.x()).arg(m_pointer.y());
+    content.colour = pointerColour();
+    if (content.colour)
+        content.hint = PixelColour::hexText(*content.colour) == m_copiedHex ? tr("Copied") : tr("C: copy");
+    ColourBand::paint(painter, ColourBand::layout(size(), painter.fontMetrics()), content);
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -10,14 +11,16 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QScreen;
 class QTimer;
 
 // The magnifier window: the screen around the pointer, enlarged by its zoom, with an optional pixel grid.
 // Live (autoUpdate) it follows the pointer while it is visible; otherwise it shows the screen as it was
-// when it was shown or when Space was pressed. Hidden, it does nothing at all. The program reads
-// and saves its values.
+// when it was shown or when Space was pressed. Hidden, it does nothing at all. A band along its bottom
+// reads out the pixel under the pointer (ColourBand); C copies that colour as "#RRGGBB". The program
+// reads and saves its values.
 class Magnifier : public QWidget
 {
     Q_OBJECT
@@ -63,6 +66,10 @@ public:
     // The screen area shown and the view rectangle of the pixel under the pointer.
     QRect source() const { return m_source; }
     QRect pointerCell() const { return m_pointerCell; }
+    // The colour of the pixel under the pointer as last read; none before a read or when it failed.
+    std::optional<QColor> pointerColour() const;
+    // Puts the pointer colour on the clipboard as "#RRGGBB"; nothing without one.
+    void copyColour();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -77,7 +84,7 @@ private:
     void updateTimer();
     void updateTitle();
     void drawGrid(QPainter &painter) const;
-    void drawStatus(QPainter &painter) const;
+    void drawColourBand(QPainter &painter) const;
 
     Values m_values;
     QSize m_initialSize = kDefaultSize;
@@ -89,4 +96,5 @@ private:
     QPoint m_pointer;
     bool m_hasPointer = false;
     QString m_problem;
+    QString m_copiedHex; // the band says "Copied" while it shows this colour
 };

@@ -20,6 +20,8 @@ Command commandFor(int key, Qt::KeyboardModifiers modifiers, bool fullScreen)
             return Command::Quit;
         if (key == Qt::Key_W)
             return Command::CloseRuler;
+        if (key == Qt::Key_C)
+            return Command::CopyReadings;
     }
     return Command::None;
 }

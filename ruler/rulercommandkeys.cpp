@@ -33,6 +33,8 @@ std::optional<RulerCommand> conventionCommand(const KeyPress &press)
         return C::CloseRuler;
     case ConventionKeys::Command::LeaveFullScreen:
         return C::FullScreen;
+    case ConventionKeys::Command::CopyReadings:
+        return C::CopyReadings;
     case ConventionKeys::Command::None:
         break;
     }

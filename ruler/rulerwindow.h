@@ -274,6 +274,8 @@ private:
     void showPreferences();
     void showAbout();
     void showMagnifier();
+    // Puts the ruler's readings, and its shown figure's, on the clipboard as plain text.
+    void copyReadings();
     void openHelp();
     void openFeatureRequest();
     void openOnlineInfo();

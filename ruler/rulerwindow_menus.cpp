@@ -255,6 +255,9 @@ bool RulerWindow::runProgramCommand(RulerCommand command)
     case C::Magnifier:
         showMagnifier();
         return true;
+    case C::CopyReadings:
+        copyReadings();
+        return true;
     case C::Quit:
         QApplication::closeAllWindows();
         return true;

@@ -177,6 +177,14 @@ G: Pixelraster
 + / - oder Mausrad: Zoom
 Esc: ausblenden</translation>
     </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source>C: copy</source>
+        <translation>C: kopieren</translation>
+    </message>
 </context>
 <context>
     <name>PositionDialog</name>
@@ -885,6 +893,10 @@ Esc: ausblenden</translation>
     <message>
         <source>Reverse Alt Key Behavior</source>
         <translation>Wirkung der Alt-Taste umkehren</translation>
+    </message>
+    <message>
+        <source>Copy Readings</source>
+        <translation>Messwerte kopieren</translation>
     </message>
 </context>
 <context>

@@ -4,8 +4,10 @@
 #include "app/magnifier.h"
 #include "app/rulerhub.h"
 #include "prefs/magnifierlayout.h"
+#include "render/colourband.h"
 #include "testsupport.h"
 
+#include <QClipboard>
 #include <QPainter>
 #include <memory>
 
@@ -54,6 +56,9 @@ private Q_SLOTS:
     void followsOnlyWhileVisible();
     void zoomKeys();
     void valuesSurviveSavingAndANewStart();
+    void readsTheColourUnderThePointer();
+    void cCopiesTheColour_data();
+    void cCopiesTheColour();
 
 private:
     Magnifier *showMagnifier(int zoom, int gridActive);
@@ -268,6 +273,58 @@ void TestMagnifier::valuesSurviveSavingAndANewStart()
     QCOMPARE(magnifier->initialSize(), QSize(320, 240));
     QCOMPARE(magnifier->size(), QSize(320, 240));
     QVERIFY(!magnifier->isFollowing());
+}
+
+// On the program's own window: the colour of the screen pixel under the pointer.
+void TestMagnifier::readsTheColourUnderThePointer()
+{
+    Magnifier *magnifier = showMagnifier(4, 0);
+    magnifier->refreshAt(QPoint(130, 110));
+    QCOMPARE(magnifier->pointerColour()->rgb(), Pattern::colourAt(80, 60).rgb());
+    // Outlined in the middle of the picture, not hidden by the band.
+    const QImage shown = magnifier->grab().toImage();
+    const QRect band = ColourBand::layout(magnifier->size(), magnifier->fontMetrics()).band;
+    QVERIFY(!band.intersects(magnifier->pointerCell()));
+    QCOMPARE(shown.pixelColor(0, band.top() + 1), ColourBand::kBackground);
+}
+
+void TestMagnifier::cCopiesTheColour_data()
+{
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QString>("hex");
+    QTest::newRow("black") << QColor(0, 0, 0) << "#000000";
+    QTest::newRow("white") << QColor(255, 255, 255) << "#FFFFFF";
+    QTest::newRow("pure red") << QColor(255, 0, 0) << "#FF0000";
+    QTest::newRow("as dark as the band") << ColourBand::kBackground << "#202020";
+    QTest::newRow("letters in the hex") << QColor(0x12, 0xab, 0xef) << "#12ABEF";
+}
+
+// A grabbed screen of grey with one pixel of a known colour under the pointer: the swatch shows it
+// and C copies its hex form.
+void TestMagnifier::cCopiesTheColour()
+{
+    QFETCH(QColor, colour);
+    const QPoint pointer(400, 300);
+    const auto grabber = Magnifier::grabArea;
+    Magnifier::grabArea = [pointer, colour](QScreen *, const QRect &area) {
+        QImage picture(area.size(), QImage::Format_RGB32);
+        picture.fill(Qt::gray);
+        picture.setPixelColor(pointer - area.topLeft(), colour);
+        return QPixmap::fromImage(picture);
+    };
+    Magnifier *magnifier = showMagnifier(4, 0);
+    magnifier->refreshAt(pointer);
+    Magnifier::grabArea = grabber;
+    QCOMPARE(magnifier->pointerColour()->rgb(), colour.rgb());
+
+    const ColourBand::Layout band = ColourBand::layout(magnifier->size(), magnifier->fontMetrics());
+    const QImage before = magnifier->grab().toImage();
+    QCOMPARE(before.pixelColor(band.swatch.center()), colour);
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(magnifier, Qt::Key_C);
+    QTEST(QGuiApplication::clipboard()->text(), "hex");
+    // The hint says it is copied.
+    QVERIFY(magnifier->grab().toImage().copy(band.hintText) != before.copy(band.hintText));
 }
 
 GRADORA_TEST_MAIN(TestMagnifier)

@@ -71,6 +71,8 @@ void TestConventionKeys::chords_data()
     QTest::newRow("Ctrl+F1") << int(Qt::Key_F1) << ctrl << false << Command::None;
     QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << ctrl << false << Command::Quit;
     QTest::newRow("Ctrl+W") << int(Qt::Key_W) << ctrl << false << Command::CloseRuler;
+    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << ctrl << false << Command::CopyReadings;
+    QTest::newRow("Ctrl+Shift+C is not copy") << int(Qt::Key_C) << (ctrl | shift) << false << Command::None;
     QTest::newRow("Ctrl+Shift+Q is not quit") << int(Qt::Key_Q) << (ctrl | shift) << false << Command::None;
     QTest::newRow("Ctrl+Shift+W is not close") << int(Qt::Key_W) << (ctrl | shift) << false << Command::None;
     QTest::newRow("Ctrl+Alt+Q") << int(Qt::Key_Q) << (ctrl | alt) << false << Command::None;

@@ -102,6 +102,7 @@ void TestRulerCommand::keys_data()
     row("F1 on the keypad", Qt::Key_F1, Qt::KeypadModifier, C::Help);
     row("Ctrl+Q", Qt::Key_Q, kControl, C::Quit);
     row("Ctrl+W", Qt::Key_W, kControl, C::CloseRuler);
+    row("Ctrl+C copies the readings", Qt::Key_C, kControl, C::CopyReadings);
     row("Escape in full screen", Qt::Key_Escape, kNone, C::FullScreen, true);
     // Control counts as Alt for the chords.
     row("Ctrl+Shift+A", Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, C::AntiAliasing);

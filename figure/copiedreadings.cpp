@@ -1,0 +1,118 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+#include "figure/copiedreadings.h"
+
+#include "figure/figurekind.h"
+#include "figure/figuremodel.h"
+#include "prefs/localenumbers.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace CopiedReadings {
+
+namespace {
+
+// The menu's names of the shapes, so the clipboard says what the menu says.
+const char *shapeName(FigureKind kind)
+{
+    switch (kind) {
+    case FigureKind::CornerRectangle:
+    case FigureKind::CentredRectangle:
+        return QT_TRANSLATE_NOOP("RulerWindow", "Rectangle");
+    case FigureKind::CornerSquare:
+    case FigureKind::CentredSquare:
+        return QT_TRANSLATE_NOOP("RulerWindow", "Square");
+    case FigureKind::CornerRhombus:
+    case FigureKind::CentredRhombus:
+        return QT_TRANSLATE_NOOP("RulerWindow", "Rhombus");
+    case FigureKind::CornerIsoscelesTriangle:
+    case FigureKind::CentredIsoscelesTriangle:
+        return QT_TRANSLATE_NOOP("RulerWindow", "Isosceles Triangle");
+    case FigureKind::CornerRightTriangle:
+    case FigureKind::CentredRightTriangle:
+        return QT_TRANSLATE_NOOP("RulerWindow", "Right Triangle");
+    case FigureKind::CornerCircle:
+    case FigureKind::CentredCircle:
+        return QT_TRANSLATE_NOOP("RulerWindow", "Circle");
+    case FigureKind::CornerEllipse:
+    case FigureKind::CentredEllipse:
+        return QT_TRANSLATE_NOOP("RulerWindow", "Ellipse");
+    case FigureKind::FlyingRuler:
+        break;
+    }
+    return QT_TRANSLATE_NOOP("RulerWindow", "Ruler");
+}
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("RulerWindow", text);
+}
+
+} // namespace
+
+QString kindName(const FigureModel &model)
+{
+    if (model.flyingRuler)
+        return translated(QT_TRANSLATE_NOOP("RulerWindow", "Ruler"));
+    if (model.isRatioRectangle())
+        return translated(shapeName(FigureKind::CornerRectangle));
+    const QString shape = translated(shapeName(model.figureKind));
+    if (isCentreKind(model.figureKind))
+        return translated(QT_TRANSLATE_NOOP("RulerWindow", "Centered %1")).arg(shape);
+    return shape;
+}
+
+QString localized(const QString &text, const QLocale &locale)
+{
+    // A number with its sign, fraction and exponent, not glued to a word or another number.
+    static const QRegularExpression number(
+        QStringLiteral("(?<![\\w.])-?\\d+(?:\\.\\d+)?(?:e[-+]\\d+)?(?![\\w.])"));
+    QString out;
+    qsizetype done = 0;
+    QRegularExpressionMatchIterator matches = number.globalMatch(text);
+    while (matches.hasNext()) {
+        const QRegularExpressionMatch match = matches.next();
+        out += text.mid(done, match.capturedStart() - done);
+        out += LocaleNumbers::toShown(match.captured(), locale);
+        done = match.capturedEnd();
+    }
+    return out + text.mid(done);
+}
+
+QString sizeLine(QSize size, const ReadingScale &scale, const QLocale &locale)
+{
+    return LocaleNumbers::toShown(ReadingText::lengthX(size.width(), scale), locale) + kTimes +
+           LocaleNumbers::toShown(ReadingText::lengthY(size.height(), scale), locale) + QLatin1Char(' ') +
+           scale.unitLabel;
+}
+
+QString figureLine(const Figure &figure, const QLocale &locale)
+{
+    const FigurePanelTexts texts = figure.readings.panelTexts();
+    QStringList readings{texts.width};
+    if (texts.showHeight)
+        readings << texts.height;
+    if (texts.showSide)
+        readings << texts.side;
+    readings << texts.angle << texts.area << texts.perimeter;
+    // The panel pads its lines; the numbers are localized one reading at a time, so that a unit label
+    // never joins the number of the reading after it.
+    QStringList parts{figure.kind + figure.readings.ratioSuffix};
+    for (const QString &reading : std::as_const(readings))
+        parts << localized(reading.trimmed(), locale);
+    return parts.join(kSeparator);
+}
+
+QString text(QSize size, const ReadingScale &scale, const std::optional<Figure> &figure,
+             const QLocale &locale)
+{
+    QString copied = sizeLine(size, scale, locale);
+    if (figure)
+        copied += QLatin1Char('\n') + figureLine(*figure, locale);
+    return copied;
+}
+
+} // namespace CopiedReadings
