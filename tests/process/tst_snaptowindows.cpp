@@ -9,7 +9,8 @@
 
 // With "Snap to Screen Edges" on, the real ruler dragged by real X input near another program's
 // window ends flush beside that window's frame (title bar and borders as the window manager draws
-// them), read from the window manager's client list.
+// them), read from the window manager's client list. The ruler's own information panel stands a few
+// pixels beside it all along and must not pull it.
 class TestSnapToWindows : public QObject
 {
     Q_OBJECT
