@@ -14,6 +14,7 @@
 #include "ruler/modifierlatch.h"
 #include "ruler/paneltexts.h"
 #include "ruler/positiondialog.h"
+#include "ruler/repaintregions.h"
 #include "ruler/rulercommand.h"
 #include "ruler/ruleroptions.h"
 #include "ruler/screenplacement.h"
@@ -83,6 +84,8 @@ public:
     // the information panel beside it. Run after every move and resize, and after the commands that
     // change any of these.
     void followWindowMove();
+    // The same without painting: the window's content does not depend on where it stands.
+    void followPlace();
     // With "activate on hover" the ruler under the pointer takes the keyboard and the panel; the
     // modifier chord is then read from the keyboard as it is.
     void takeKeyboardOnHover();
@@ -241,6 +244,7 @@ private:
     bool loadPicture(const QString &path);
     void showPictureChoice();
     void placeInfoPanel(const QRect &window, const QRect &screen);
+    void keepKeyboard();
 
     // The modifier chord of the last input event, the one place that keeps it.
     void takeChord(const ModifierLatch::Chord &chord);
@@ -252,6 +256,10 @@ private:
     HitTest::Scene hitScene(bool guideLines) const;
     bool followDraggedGuide(const QPoint &pos);
     void hoverHitTest(const QPoint &pos);
+    void followPointer(const QMouseEvent *event);
+    void setPointerShape(Qt::CursorShape shape);
+    PointerVisuals pointerVisuals() const;
+    void repaintPointerChanges(const PointerVisuals &before);
     void pressGuides(const QMouseEvent *event);
     void startDrag(const QMouseEvent *event);
     void dragTo(const QPoint &pos, const QPoint &global, Qt::KeyboardModifiers modifiers);
