@@ -167,8 +167,8 @@ Q_SIGNALS:
     void panelTextsChanged(const PanelTexts &texts);
 
 public:
-    // Moves the window as a pointer drag does: flush to a screen edge within the snap distance when
-    // snapping is on; nothing in full screen.
+    // Moves the window as a pointer drag does: flush to a screen edge or another program's window
+    // within the snap distance when snapping is on; nothing in full screen.
     void moveSnapped(const QPoint &topLeft);
 
 protected:
@@ -264,6 +264,8 @@ private:
     void startDrag(const QMouseEvent *event);
     void dragTo(const QPoint &pos, const QPoint &global, Qt::KeyboardModifiers modifiers);
     void dragWindowTo(const QPoint &global);
+    // The frame of an edge or corner drag with its moving sides snapped to other programs' windows.
+    QRect edgeSnapped(const QRect &frame) const;
     void openContextMenuAt(const QPoint &global);
 
     // Keys.

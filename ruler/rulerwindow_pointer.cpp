@@ -114,7 +114,7 @@ void RulerWindow::dragTo(const QPoint &pos, const QPoint &global, Qt::KeyboardMo
         if (const std::optional<QRect> frame =
                 PointerRules::edgeDragGeometry(m_dragMode, QRect(m_pressGlobal - m_grabOffset, m_pressSize),
                                                m_pressGlobal, global, fullScreen))
-            placeWindow(*frame);
+            placeWindow(edgeSnapped(*frame));
         break;
     }
 }

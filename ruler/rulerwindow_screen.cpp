@@ -4,9 +4,12 @@
 // Where the window stands: its display, snapping and locking, full screen and stay on top.
 #include "ruler/rulerwindow.h"
 
+#include "ruler/desktopwindows.h"
 #include "ruler/geometryrule.h"
 #include "ruler/infopanel.h"
+#include "ruler/pointerrules.h"
 #include "ruler/screenplacement.h"
+#include "ruler/windowsnap.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -96,9 +99,18 @@ void RulerWindow::moveSnapped(const QPoint &topLeft)
     if (option(RulerOption::SnapToScreen)) {
         const QList<QRect> screens = GeometryRule::currentScreens();
         const QRect screen = screens.value(ScreenPlacement::screenIndexFor(window, screens));
-        window.moveTopLeft(ScreenPlacement::snapped(window, screen, snapDistance));
+        window.moveTopLeft(WindowSnap::moved(window, screen, DesktopWindows::snapTargets(), snapDistance));
     }
     placeWindowAt(window.topLeft());
+}
+
+QRect RulerWindow::edgeSnapped(const QRect &frame) const
+{
+    if (fullScreen || !option(RulerOption::SnapToScreen))
+        return frame;
+    // One more than the minimum: the stricter of the edge drag's two limits.
+    return WindowSnap::resized(frame, m_dragMode, DesktopWindows::snapTargets(), snapDistance,
+                               PointerRules::kMinimumSide + 1);
 }
 
 void RulerWindow::toggleStayOnTop()
