@@ -194,8 +194,10 @@ void InfoPanel::paintEvent(QPaintEvent *event)
 
 void InfoPanel::mousePressEvent(QMouseEvent *event)
 {
-    if (m_owner)
-        m_pressOffset = event->globalPosition().toPoint() - m_owner->frameGeometry().topLeft();
+    if (!m_owner)
+        return;
+    m_owner->forgetSnapTargets();
+    m_pressOffset = event->globalPosition().toPoint() - m_owner->frameGeometry().topLeft();
 }
 
 void InfoPanel::mouseMoveEvent(QMouseEvent *event)

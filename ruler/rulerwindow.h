@@ -170,6 +170,8 @@ public:
     // Moves the window as a pointer drag does: flush to a screen edge or another program's window
     // within the snap distance when snapping is on; nothing in full screen.
     void moveSnapped(const QPoint &topLeft);
+    // The other windows are read once per drag, at its first snap: a press starts a new drag.
+    void forgetSnapTargets() { m_dragSnapTargets.reset(); }
 
 protected:
     bool event(QEvent *event) override;
@@ -265,7 +267,9 @@ private:
     void dragTo(const QPoint &pos, const QPoint &global, Qt::KeyboardModifiers modifiers);
     void dragWindowTo(const QPoint &global);
     // The frame of an edge or corner drag with its moving sides snapped to other programs' windows.
-    QRect edgeSnapped(const QRect &frame) const;
+    QRect edgeSnapped(const QRect &frame);
+    const QList<QRect> &snapTargets();
+    std::optional<QList<QRect>> m_dragSnapTargets;
     void openContextMenuAt(const QPoint &global);
 
     // Keys.

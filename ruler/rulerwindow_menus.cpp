@@ -411,7 +411,8 @@ void RulerWindow::chooseStartCorner(RulerCommand corner)
 void RulerWindow::toggleSnapToScreen()
 {
     m_options.toggle(O::SnapToScreen);
-    // Turned on, it snaps the window where it stands.
+    // Turned on, it snaps the window where it stands, to the windows as they stand now.
+    forgetSnapTargets();
     moveSnapped(pos());
     followWindowMove();
 }

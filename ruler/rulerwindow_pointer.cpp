@@ -221,6 +221,7 @@ void RulerWindow::startDrag(const QMouseEvent *event)
 
 void RulerWindow::mousePressEvent(QMouseEvent *event)
 {
+    forgetSnapTargets();
     const QPoint global = event->globalPosition().toPoint();
     takeChord(ModifierLatch::fromHeld(event->modifiers()));
     m_contextMenuShown = false;

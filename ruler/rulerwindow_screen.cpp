@@ -99,17 +99,25 @@ void RulerWindow::moveSnapped(const QPoint &topLeft)
     if (option(RulerOption::SnapToScreen)) {
         const QList<QRect> screens = GeometryRule::currentScreens();
         const QRect screen = screens.value(ScreenPlacement::screenIndexFor(window, screens));
-        window.moveTopLeft(WindowSnap::moved(window, screen, DesktopWindows::snapTargets(), snapDistance));
+        window.moveTopLeft(WindowSnap::moved(window, screen, snapTargets(), snapDistance));
     }
     placeWindowAt(window.topLeft());
 }
 
-QRect RulerWindow::edgeSnapped(const QRect &frame) const
+// Asking the window system for its windows costs round trips; during one drag they stay where they are.
+const QList<QRect> &RulerWindow::snapTargets()
+{
+    if (!m_dragSnapTargets)
+        m_dragSnapTargets = DesktopWindows::snapTargets();
+    return *m_dragSnapTargets;
+}
+
+QRect RulerWindow::edgeSnapped(const QRect &frame)
 {
     if (fullScreen || !option(RulerOption::SnapToScreen))
         return frame;
     // One more than the minimum: the stricter of the edge drag's two limits.
-    return WindowSnap::resized(frame, m_dragMode, DesktopWindows::snapTargets(), snapDistance,
+    return WindowSnap::resized(frame, m_dragMode, snapTargets(), snapDistance,
                                PointerRules::kMinimumSide + 1);
 }
 
