@@ -33,6 +33,9 @@ RulerWindow::RulerWindow(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
 
     backgroundColor = backgroundPalette().first();
+    m_panelTextsTimer.setSingleShot(true);
+    m_panelTextsTimer.setInterval(kPanelFrameMs);
+    connect(&m_panelTextsTimer, &QTimer::timeout, this, &RulerWindow::sendPanelTexts);
 
     RulerOptionTable::registerKeyOrder();
     m_menu = new RulerMenu(this);

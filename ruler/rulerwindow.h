@@ -27,6 +27,7 @@
 #include <QRect>
 #include <QRegion>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -335,6 +336,10 @@ private:
     bool guideSpacingShown() const;
     PanelTexts panelTexts() const;
     void sendPanelTexts();
+    // A dragged window tells the panel where it stands at most once a frame: the panel's texts change on
+    // every step, and laying them out is most of what a step costs.
+    static constexpr int kPanelFrameMs = 16;
+    QTimer m_panelTextsTimer;
 
     RulerOptions m_options;
     RulerMenu *m_menu = nullptr;

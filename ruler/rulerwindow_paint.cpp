@@ -101,6 +101,7 @@ PanelTexts RulerWindow::panelTexts() const
 
 void RulerWindow::sendPanelTexts()
 {
+    m_panelTextsTimer.stop();
     // Measuring the figure costs; nobody listens while another ruler owns the panel.
     if (isSignalConnected(QMetaMethod::fromSignal(&RulerWindow::panelTextsChanged)))
         emit panelTextsChanged(panelTexts());

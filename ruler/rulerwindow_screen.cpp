@@ -22,14 +22,15 @@ void RulerWindow::placeWindow(const QRect &wanted)
 }
 
 // A moved window shows what it showed: it is painted again only when it came onto a display that
-// gives its unit another scale. The panel hears of the new place at once.
+// gives its unit another scale. The panel hears of the new place within a frame.
 void RulerWindow::moveEvent(QMoveEvent *)
 {
     const UnitScale before = scale;
     followPlace();
     if (scale != before)
         update();
-    sendPanelTexts();
+    if (!m_panelTextsTimer.isActive())
+        m_panelTextsTimer.start();
 }
 
 void RulerWindow::followWindowMove()

@@ -192,8 +192,7 @@ void TestRulerRepaint::panelFollowsAMoveWithoutAPaint()
     QCOMPARE(panel->owner(), m_ruler);
     PaintCounter counter(m_ruler);
     m_ruler->move(140, 120);
-    QApplication::processEvents();
-    QCOMPARE(panel->rulerLabel(InfoPanel::Left)->text(), QStringLiteral("L: 140"));
+    QTRY_COMPARE(panel->rulerLabel(InfoPanel::Left)->text(), QStringLiteral("L: 140"));
     QCOMPARE(panel->rulerLabel(InfoPanel::Top)->text(), QStringLiteral("T: 120"));
     QCOMPARE(counter.paints, 0);
 }
