@@ -197,7 +197,7 @@ void InfoPanel::mousePressEvent(QMouseEvent *event)
     if (!m_owner)
         return;
     m_owner->forgetSnapTargets();
-    m_pressOffset = event->globalPosition().toPoint() - m_owner->frameGeometry().topLeft();
+    m_pressOffset = event->globalPosition().toPoint() - m_owner->outerGeometry().topLeft();
 }
 
 void InfoPanel::mouseMoveEvent(QMouseEvent *event)

@@ -74,6 +74,9 @@ public:
     void restoreFirstRuler();
     // Writes this ruler's keys, then the program-wide keys.
     void saveSettings();
+    // Where the window stands on the desktop. It has no frame: its geometry is its frame's, known without
+    // asking the window system (on X, frameGeometry() asks anew after every move, a round trip).
+    QRect outerGeometry() const { return geometry(); }
     // Every geometry the window takes goes through here: the geometry rule keeps the ruler at least
     // the pointer's minimum, no larger than the desktop, and with a piece to grab on some screen.
     void placeWindow(const QRect &wanted);

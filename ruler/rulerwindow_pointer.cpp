@@ -212,7 +212,7 @@ void RulerWindow::startDrag(const QMouseEvent *event)
     }
     if (m_dragMode == DragMode::ControlPoint)
         setCursor(Qt::BlankCursor);
-    m_grabOffset = global - frameGeometry().topLeft();
+    m_grabOffset = global - outerGeometry().topLeft();
     m_pressSize = size();
     m_pressGlobal = global;
     // A press on the figure's body drags the figure, anywhere else the window.
@@ -244,7 +244,7 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::RightButton)
         openContextMenuAt(global);
     if (m_menuButtonHover) {
-        openContextMenuAt(PointerRules::menuPopupPoint(frameGeometry()));
+        openContextMenuAt(PointerRules::menuPopupPoint(outerGeometry()));
         m_menuButtonHover = false;
     }
     // A press on a ruler while the colour dialog is open edits the same colour of this ruler.

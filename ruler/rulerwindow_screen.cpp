@@ -45,11 +45,11 @@ void RulerWindow::followPlace()
         infoPanel->setOwner(this);
 
     const QList<QRect> screens = GeometryRule::currentScreens();
-    displayIndex = ScreenPlacement::screenIndexFor(frameGeometry(), screens);
+    displayIndex = ScreenPlacement::screenIndexFor(outerGeometry(), screens);
     const QRect screen = screens.value(displayIndex);
 
     // Snapping belongs to pointer drags (moveSnapped); keys and dialogs place the window exactly.
-    QRect window = frameGeometry();
+    QRect window = outerGeometry();
     if (option(RulerOption::LockToScreen)) {
         const QRect inside = ScreenPlacement::locked(window, screen);
         if (!fullScreen) {
@@ -95,7 +95,7 @@ void RulerWindow::moveSnapped(const QPoint &topLeft)
 {
     if (fullScreen)
         return;
-    QRect window = frameGeometry();
+    QRect window = outerGeometry();
     window.moveTopLeft(topLeft);
     if (option(RulerOption::SnapToScreen)) {
         const QList<QRect> screens = GeometryRule::currentScreens();
