@@ -161,6 +161,7 @@ void addChoiceCommands(std::vector<Entry> &t)
     t.push_back(plain(C::Magnifier, QT_TRANSLATE_NOOP("RulerWindow", "Magnifier"), "Alt+Shift+M"));
     t.push_back(
         plain(C::PositionAndSize, QT_TRANSLATE_NOOP("RulerWindow", "Set Position / Size"), "Alt+Shift+P"));
+    t.push_back(checkable(C::EdgeFinder, QT_TRANSLATE_NOOP("RulerWindow", "Edge Finder"), "E"));
 }
 
 void addFigureCommands(std::vector<Entry> &t)
