@@ -250,7 +250,8 @@ void TestRulerMenus::menuLayout_data()
                                           "-",
                                           "Clear Image (disabled)"};
     QTest::newRow("Tools") << "Tools"
-                           << QStringList{"Magnifier <Alt+Shift+M>", "Set Position / Size <Alt+Shift+P>"};
+                           << QStringList{"Magnifier <Alt+Shift+M>", "Set Position / Size <Alt+Shift+P>",
+                                          "Edge Finder <E> [ ]"};
     QTest::newRow("Flying Figure") << "Flying Figure"
                                    << QStringList{"Ruler <0> [x]",
                                                   "-",
