@@ -886,6 +886,14 @@ Esc: ausblenden</translation>
         <source>Reverse Alt Key Behavior</source>
         <translation>Wirkung der Alt-Taste umkehren</translation>
     </message>
+    <message>
+        <source>Tolerance: %1</source>
+        <translation>Toleranz: %1</translation>
+    </message>
+    <message>
+        <source>Edge Finder</source>
+        <translation>Kantenfinder</translation>
+    </message>
 </context>
 <context>
     <name>TransparencyDialog</name>
