@@ -47,6 +47,9 @@ void RulerWindow::toggleEdgeFinder()
 
 void RulerWindow::edgeFinderMoved(const QPoint &pos)
 {
+    // Keys (a released Shift, say) give the arrow back; the finder keeps its cross.
+    if (cursor().shape() != Qt::CrossCursor)
+        setCursor(Qt::CrossCursor);
     update(m_edgeFinder.pointTo(pos, edgeFinderPresentation()));
 }
 
@@ -76,15 +79,16 @@ bool RulerWindow::edgeFinderPressed(const QMouseEvent *event)
     return true;
 }
 
-// The figure becomes an upright rectangle on the box (window coordinates) and shows.
+// The figure becomes an upright rectangle whose outline runs on the box's outer pixels (window
+// coordinates), so that it reads the box's width and height, and shows.
 void RulerWindow::fitFigureTo(const QRect &box)
 {
     if (!option(RulerOption::ShowFigure))
         execute(RulerCommand::ShowFigure);
     figure.ratioLocked = false;
     figure.create(FigureKind::CornerRectangle, size());
-    figure.figurePoints[1] = {float(box.width()), 0};
-    figure.figurePoints[2] = {0, float(box.height())};
+    figure.figurePoints[1] = {float(box.width() - 1), 0};
+    figure.figurePoints[2] = {0, float(box.height() - 1)};
     figure.figureOrigin = box.topLeft();
     figure.recompute();
     figure.visible = true;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The edge finder in a ruler window, over a desktop picture that the test hands in place of the screen.
+#include "figure/figurereadings.h"
 #include "ruler/compositorwatch.h"
 #include "ruler/edgefindertool.h"
 #include "ruler/rulermenu.h"
@@ -239,9 +240,13 @@ void TestEdgeFinderRuler::shiftClickFitsTheFigure()
     QVERIFY(m_ruler->options().value(RulerOption::ShowFigure));
     QCOMPARE(figure.figureKind, FigureKind::CornerRectangle);
     QVERIFY(!figure.flyingRuler);
-    QCOMPARE(figure.figureOrigin, kBox.topLeft() - kWindow.topLeft());
-    QCOMPARE(figure.figureWidthPx, kBox.width());
-    QCOMPARE(figure.figureHeightPx, kBox.height());
+    // The outline runs on the box's outer pixels.
+    const QRect box = kBox.translated(-kWindow.topLeft());
+    QCOMPARE(figure.figureScreenPoints, QPolygon({box.topLeft(), box.topRight(), box.bottomLeft()}));
+    // And it reads what the box measures.
+    const FigureReadings readings = FigureReadings::measure(figure, {}, {kWindow.size()});
+    QCOMPARE(readings.widthPx, double(kBox.width()));
+    QCOMPARE(readings.heightPx, double(kBox.height()));
     QVERIFY(m_ruler->menu()->action(RulerCommands::cornerShape(0))->isChecked());
 }
 
