@@ -73,8 +73,8 @@ QImage desktop()
         }
         for (int t = 0; t < 300; ++t)
             painter.fillRect(QRect(window.left() + random.bounded(window.width() - 8),
-                                   window.top() + 40 + random.bounded(window.height() - 48), 2 + random.bounded(6),
-                                   2 + random.bounded(9)),
+                                   window.top() + 40 + random.bounded(window.height() - 48),
+                                   2 + random.bounded(6), 2 + random.bounded(9)),
                              QColor(46, 52, 54));
     }
     return image;

@@ -163,7 +163,8 @@ QRegion EdgeFinderTool::relayout()
     m_overlay = {};
     if (!m_active || !m_window || !m_globalPointer || m_picture.image.isNull())
         return old;
-    const QRect found = EdgeFinder::findBox(m_picture.image, *m_globalPointer - m_picture.origin, m_tolerance);
+    const QRect found =
+        EdgeFinder::findBox(m_picture.image, *m_globalPointer - m_picture.origin, m_tolerance);
     if (found.isNull())
         return old;
     m_box = found.translated(m_picture.origin);

@@ -177,19 +177,22 @@ void TestEdgeFinder::boxes_data()
 
     const QRect whole(QPoint(), kSize);
     QTest::newRow("solid box from its middle") << Scene::SolidBox << kBox.center() << kTolerance << kBox;
-    QTest::newRow("solid box from its top-left pixel") << Scene::SolidBox << kBox.topLeft() << kTolerance << kBox;
+    QTest::newRow("solid box from its top-left pixel")
+        << Scene::SolidBox << kBox.topLeft() << kTolerance << kBox;
     QTest::newRow("solid box from its bottom-right pixel")
         << Scene::SolidBox << kBox.bottomRight() << kTolerance << kBox;
-    QTest::newRow("around the box the border is the edge") << Scene::SolidBox << QPoint(5, 5) << kTolerance << whole;
+    QTest::newRow("around the box the border is the edge")
+        << Scene::SolidBox << QPoint(5, 5) << kTolerance << whole;
     QTest::newRow("beside the box") << Scene::SolidBox << QPoint(10, 30) << kTolerance
                                     << QRect(QPoint(0, 0), QPoint(39, kSize.height() - 1));
-    QTest::newRow("box touching the border") << Scene::BoxAtBorder << QPoint(10, 10) << kTolerance
-                                             << QRect(0, 0, 70, 50);
-    QTest::newRow("the widest tolerance takes everything") << Scene::SolidBox << kBox.center()
-                                                           << EdgeFinder::kMaxTolerance << whole;
+    QTest::newRow("box touching the border")
+        << Scene::BoxAtBorder << QPoint(10, 10) << kTolerance << QRect(0, 0, 70, 50);
+    QTest::newRow("the widest tolerance takes everything")
+        << Scene::SolidBox << kBox.center() << EdgeFinder::kMaxTolerance << whole;
     QTest::newRow("a tolerance beyond the range is the widest")
         << Scene::SolidBox << kBox.center() << 1000 << whole;
-    QTest::newRow("a slow gradient is no edge") << Scene::SlowGradient << QPoint(100, 60) << kTolerance << whole;
+    QTest::newRow("a slow gradient is no edge")
+        << Scene::SlowGradient << QPoint(100, 60) << kTolerance << whole;
     QTest::newRow("a step in a gradient is") << Scene::GradientWithStep << QPoint(60, 60) << kTolerance
                                              << QRect(QPoint(0, 0), QPoint(119, kSize.height() - 1));
     QTest::newRow("beyond the step the gradient runs on")
@@ -198,25 +201,25 @@ void TestEdgeFinder::boxes_data()
     QTest::newRow("a steep ramp ends within the tolerance")
         << Scene::SteepRamp << QPoint(50, 60) << kTolerance
         << QRect(QPoint(0, 0), QPoint(99 + kTolerance / 8, kSize.height() - 1));
-    QTest::newRow("noise below the tolerance") << Scene::NoiseBelowTolerance << kBox.center() << kTolerance
-                                               << kBox;
+    QTest::newRow("noise below the tolerance")
+        << Scene::NoiseBelowTolerance << kBox.center() << kTolerance << kBox;
     QTest::newRow("a difference of 2 passes a tolerance of 2")
         << Scene::NearlyEqualColours << kBox.center() << 2 << whole;
     QTest::newRow("a difference of 2 stops a tolerance of 1")
         << Scene::NearlyEqualColours << kBox.center() << 1 << kBox;
-    QTest::newRow("a tolerance of 0 stops at any change") << Scene::NearlyEqualColours << kBox.center() << 0
-                                                          << kBox;
-    QTest::newRow("on a 1-px vertical line") << Scene::VerticalLine << QPoint(50, 60) << kTolerance
-                                             << QRect(50, 0, 1, kSize.height());
-    QTest::newRow("a 1-px line is an edge") << Scene::VerticalLine << QPoint(20, 60) << kTolerance
-                                            << QRect(0, 0, 50, kSize.height());
-    QTest::newRow("on a 1-px horizontal line") << Scene::HorizontalLine << QPoint(120, 30) << kTolerance
-                                               << QRect(0, 30, kSize.width(), 1);
+    QTest::newRow("a tolerance of 0 stops at any change")
+        << Scene::NearlyEqualColours << kBox.center() << 0 << kBox;
+    QTest::newRow("on a 1-px vertical line")
+        << Scene::VerticalLine << QPoint(50, 60) << kTolerance << QRect(50, 0, 1, kSize.height());
+    QTest::newRow("a 1-px line is an edge")
+        << Scene::VerticalLine << QPoint(20, 60) << kTolerance << QRect(0, 0, 50, kSize.height());
+    QTest::newRow("on a 1-px horizontal line")
+        << Scene::HorizontalLine << QPoint(120, 30) << kTolerance << QRect(0, 30, kSize.width(), 1);
     QTest::newRow("below a 1-px horizontal line")
         << Scene::HorizontalLine << QPoint(120, 80) << kTolerance
         << QRect(QPoint(0, 31), QPoint(kSize.width() - 1, kSize.height() - 1));
-    QTest::newRow("scan lines longer than the picture") << Scene::PaddedScanLines << kBox.center() << kTolerance
-                                                        << kBox;
+    QTest::newRow("scan lines longer than the picture")
+        << Scene::PaddedScanLines << kBox.center() << kTolerance << kBox;
     QTest::newRow("a three-byte picture") << Scene::ThreeByteFormat << kBox.center() << kTolerance << kBox;
 }
 

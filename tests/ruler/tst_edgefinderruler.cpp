@@ -196,8 +196,8 @@ void TestEdgeFinderRuler::motionRepaintsTheOverlayOnly()
     QTest::mouseMove(m_ruler, next);
     QTRY_VERIFY(!watch.painted.isEmpty());
     // The old and the new lines, not the body around them.
-    for (const QPoint &point : {QPoint(60, kInBox.y()), QPoint(60, next.y()), QPoint(kInBox.x(), 30),
-                                QPoint(next.x(), 30)})
+    for (const QPoint &point :
+         {QPoint(60, kInBox.y()), QPoint(60, next.y()), QPoint(kInBox.x(), 30), QPoint(next.x(), 30)})
         QVERIFY2(watch.painted.contains(point), qPrintable(at(point)));
     for (const QPoint &point : {QPoint(10, 10), QPoint(390, 290), QPoint(60, 60)})
         QVERIFY2(!watch.painted.contains(point), qPrintable(at(point)));
