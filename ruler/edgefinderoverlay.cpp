@@ -55,26 +55,28 @@ void EdgeFinderOverlay::placeLabels()
 {
     const QRect window(QPoint(), m_content.window);
     const QPoint &p = m_content.pointer;
-    QRect width = labelRect(m_content.widthText);
-    QRect height = labelRect(m_content.heightText);
-    QRect hint = labelRect(m_content.hint);
-    const int labelsWide = std::max(width.width(), height.width());
-    // The readings go right of the pointer, the hint left of it; where the right has no room, the
-    // other way round. The width goes above, the height below, unless the top has no room.
-    const bool roomRight = p.x() + kLabelGap + labelsWide <= window.right();
-    const bool roomAbove = p.y() - kLabelGap - width.height() >= window.top();
-    const auto side = [&](QRect label, bool right, bool above) {
-        const int x = right ? p.x() + kLabelGap : p.x() - kLabelGap - label.width();
-        const int y = above ? p.y() - kLabelGap - label.height() : p.y() + kLabelGap + 1;
-        label.moveTo(x, y);
-        return keptInside(label, window);
-    };
-    if (!width.isNull())
-        m_widthLabel = side(width, roomRight, roomAbove);
-    if (!height.isNull())
-        m_heightLabel = side(height, roomRight, !roomAbove);
-    if (!hint.isNull())
-        m_hintLabel = side(hint, !roomRight, roomAbove);
+    QRect *const labels[] = {&m_widthLabel, &m_heightLabel, &m_hintLabel};
+    const QString *const texts[] = {&m_content.widthText, &m_content.heightText, &m_content.hint};
+    int columnWidth = 0;
+    int columnHeight = 0;
+    for (int i = 0; i < 3; ++i) {
+        *labels[i] = labelRect(*texts[i]);
+        columnWidth = std::max(columnWidth, labels[i]->width());
+        columnHeight += labels[i]->height();
+    }
+    // One column of labels in the quarter right of and above the pointer; mirrored where the window has
+    // no room for it there. The width is written nearest to the pointer.
+    const bool right = p.x() + kLabelGap + columnWidth <= window.right();
+    const bool above = p.y() - kLabelGap - columnHeight >= window.top();
+    int y = above ? p.y() - kLabelGap : p.y() + kLabelGap + 1;
+    for (QRect *label : labels) {
+        if (label->isNull())
+            continue;
+        const int x = right ? p.x() + kLabelGap : p.x() - kLabelGap - label->width();
+        label->moveTo(x, above ? y - label->height() : y);
+        y += above ? -label->height() : label->height();
+        *label = keptInside(*label, window);
+    }
 }
 
 void EdgeFinderOverlay::paint(QPainter &painter) const

@@ -18,9 +18,9 @@ class QPainter;
 // - a horizontal line through the pointer from the box's left edge to its right edge and a vertical
 //   one from its top to its bottom, each 1 pixel wide on exactly the pixels of the box, with a short
 //   bar across it at each edge;
-// - the box's width and height as labels beside the pointer, right of the vertical line, the width
-//   above the horizontal line and the height below it (mirrored where the window has no room);
-// - while the tolerance changes, a hint on the other side of the pointer.
+// - the box's width and height, and while the tolerance changes a hint that shows it, as a column of
+//   labels in the quarter right of and above the pointer (mirrored where the window has no room), the
+//   width nearest to the pointer.
 // Everything is in window coordinates and clipped to the window.
 class EdgeFinderOverlay
 {
