@@ -112,8 +112,15 @@ void EdgeFinderTool::paint(QPainter &painter) const
 
 bool EdgeFinderTool::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool moved = event->type() == QEvent::Move || event->type() == QEvent::Resize;
-    if (moved && watched == m_window && m_active && !m_capturing) {
+    if (watched != m_window || !m_active || m_capturing)
+        return QObject::eventFilter(watched, event);
+    // The lines go with the pointer when it leaves the window (not when the window steps aside for a
+    // picture).
+    if (event->type() == QEvent::Leave) {
+        m_globalPointer.reset();
+        Q_EMIT repaintNeeded(relayout());
+    }
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
         // The pointer stands still on the screen while the window moves under it.
         Q_EMIT repaintNeeded(relayout());
         if (m_window->geometry() != m_capturedGeometry)

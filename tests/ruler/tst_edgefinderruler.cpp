@@ -180,7 +180,12 @@ void TestEdgeFinderRuler::motionDrawsTheLines()
                                QPoint(kInBox.x(), box.top() - 1), QPoint(kInBox.x(), box.bottom() + 1)})
         QVERIFY2(image.pixel(past) != kLine, qPrintable(at(past)));
 
-    // Leaving the mode takes the lines away.
+    // Leaving the window takes the lines away, and so does leaving the mode.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(m_ruler, &leave);
+    QVERIFY(paint().pixel(box.left(), kInBox.y()) != kLine);
+    QTest::mouseMove(m_ruler, kInBox + QPoint(1, 0));
+    QCOMPARE(paint().pixel(box.left(), kInBox.y()), kLine);
     QTest::keyClick(m_ruler, Qt::Key_E);
     QVERIFY(paint().pixel(box.left(), kInBox.y()) != kLine);
 }
