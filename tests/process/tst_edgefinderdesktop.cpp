@@ -56,7 +56,8 @@ void TestEdgeFinderDesktop::clickFitsTheRulerToAWindowBeneath()
     target.setPalette(palette);
     target.setGeometry(kTarget);
     target.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&target));
+    // A busy machine may take a while to map it.
+    QVERIFY(QTest::qWaitForWindowExposed(&target, 30000));
 
     QProcess compositor;
     if (composited) {
