@@ -42,7 +42,7 @@ QList<QPoint> rulerPlaces(QSize window)
 
 QRectF textBox(const QString &text, QPointF baseline)
 {
-    const QFontMetricsF metrics(FigurePainter::readingFont());
+    const QFontMetricsF &metrics = FigurePainter::readingMetrics();
     return QRectF(baseline.x(), baseline.y() - metrics.ascent(), metrics.horizontalAdvance(text),
                   metrics.height())
         .adjusted(-kMargin, -kMargin, kMargin, kMargin);

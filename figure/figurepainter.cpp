@@ -8,6 +8,7 @@
 #include "render/rulerstyle.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLine>
 #include <QPainter>
 #include <QPen>
@@ -42,9 +43,11 @@ constexpr double kHalfTurn = 180;
 constexpr double kQuarterTurn = 90;
 constexpr double kThreeQuarterTurn = 270;
 
-QFont fontOfSize(int pixels)
+// The two fonts of the figure, made once: every pass and every measure of a reading uses them.
+const QFont &labelFont()
 {
-    return RulerStyle::font(pixels);
+    static const QFont font = RulerStyle::font(kLabelFontPx);
+    return font;
 }
 
 // The frame turned by a further half turn about a point of it, so that text reads left to right again.
@@ -100,7 +103,7 @@ void drawControlPoints(QPainter &painter, const FigureModel &model, bool bold)
         {0, 0, kCrossArm, 0}, {0, 0, -kCrossArm, 0}, {0, 0, 0, kCrossArm}, {0, 0, 0, -kCrossArm}};
     const QList<QLine> boldArms{
         {1, 1, kCrossArm, 1}, {1, 1, -kCrossArm, 1}, {1, 1, 1, kCrossArm}, {1, 1, 1, -kCrossArm}};
-    painter.setFont(fontOfSize(kLabelFontPx));
+    painter.setFont(labelFont());
     for (int i = 0; i < std::min(model.figurePointCount, int(FigureModel::kStoredPoints)); ++i) {
         painter.save();
         painter.translate(model.figureOrigin + model.roundedPoint(i));
@@ -125,9 +128,16 @@ void drawRotationCentre(QPainter &painter, const FigureModel &model, const Figur
 
 namespace FigurePainter {
 
-QFont readingFont()
+const QFont &readingFont()
 {
-    return fontOfSize(kReadingFontPx);
+    static const QFont font = RulerStyle::font(kReadingFontPx);
+    return font;
+}
+
+const QFontMetricsF &readingMetrics()
+{
+    static const QFontMetricsF metrics(readingFont());
+    return metrics;
 }
 
 QList<FigureText> readingTexts(const FigureModel &model, const FigureReadings &readings,
@@ -166,7 +176,8 @@ QList<FigureText> readingTexts(const FigureModel &model, const FigureReadings &r
     const double middleX = corner ? anchor.x() + model.figureWidthPx / 2 : anchor.x();
     const double top = corner ? anchor.y() : anchor.y() - model.figureHeightPx;
     const double bottom = anchor.y() + model.figureHeightPx;
-    const double halfWidth = QFontMetrics(readingFont()).horizontalAdvance(line) / 2.0;
+    static const QFontMetrics wholePixelMetrics(readingFont());
+    const double halfWidth = wholePixelMetrics.horizontalAdvance(line) / 2.0;
     const bool upsideDown = kQuarterTurn < angle && angle < kThreeQuarterTurn;
     double baseline = bottom + kAreaLineGap;
     if (style.areaLinePlace == FigureStyle::AreaLinePlace::Above)

@@ -14,6 +14,7 @@
 #include <functional>
 
 class FigureModel;
+class QFontMetricsF;
 class FigureReadings;
 class QPainter;
 
@@ -76,7 +77,8 @@ void drawFigure(QPainter &painter, const FigureModel &model, const FigureReading
 QList<FigureText> readingTexts(const FigureModel &model, const FigureReadings &readings,
                                const FigureStyle &style);
 
-// The 14-pixel font of the readings.
-QFont readingFont();
+// The 14-pixel font of the readings and its measures, made once.
+const QFont &readingFont();
+const QFontMetricsF &readingMetrics();
 
 } // namespace FigurePainter

@@ -199,3 +199,10 @@ double UnitScale::roundToHundredth(double x)
 {
     return std::floor(x / kHundredth + 0.5) * kHundredth;
 }
+
+bool UnitScale::operator==(const UnitScale &other) const
+{
+    return unitKind == other.unitKind && unitLabel == other.unitLabel && pixelsPerUnitX == other.pixelsPerUnitX
+        && pixelsPerUnitY == other.pixelsPerUnitY && pixelsPerUnitAvg == other.pixelsPerUnitAvg
+        && displayPpiX == other.displayPpiX && displayPpiY == other.displayPpiY && ticksPerUnit == other.ticksPerUnit;
+}

@@ -83,6 +83,9 @@ public:
     static double ellipsePerimeter(double a, double b);
     static double roundToHundredth(double x);
 
+    bool operator==(const UnitScale &other) const;
+    bool operator!=(const UnitScale &other) const { return !(*this == other); }
+
     int unitKind = Pixels;
     QString unitLabel = QStringLiteral("px");
     double pixelsPerUnitX = 1.0;

@@ -8,78 +8,12 @@
 #include "render/pictureplacement.h"
 #include "render/rulerstyle.h"
 #include "ruler/pointerrules.h"
+#include "ruler/rulerpaintcache.h"
 
 #include <QCoreApplication>
-#include <QFontMetricsF>
-#include <QHash>
 #include <QPainter>
-#include <QStaticText>
 #include <algorithm>
 #include <cmath>
-
-// What one pass leaves for the next. A font made anew looks its glyphs up again and a number drawn
-// with drawText() is shaped again on every pass; kept here, the fonts resolve once and each number is
-// laid out once.
-struct RulerPaintCache
-{
-    QFont small = RulerStyle::font(RulerStyle::kSmallFontPx);
-    QFont smallUnderlined = RulerStyle::font(RulerStyle::kSmallFontPx, true);
-    QFont number = RulerStyle::font(RulerStyle::kNumberFontPx);
-    QFont reading = RulerStyle::font(RulerStyle::kReadingFontPx);
-    QHash<QString, QStaticText> smallTexts;
-    QHash<QString, QStaticText> numberTexts;
-    // The tick lines as 1-pixel-wide rectangles: filled in one call, far cheaper than stroked.
-    QList<QRect> rects;
-    // The tickers' lines and numbers, kept between passes so that painting allocates nothing new.
-    TickMarks tickMarks;
-
-    const QFont &font(int pixelSize) const { return pixelSize == RulerStyle::kSmallFontPx ? small : number; }
-
-    // Writes text from its baseline start, as drawText() does, in the painter's pen colour.
-    void drawText(QPainter &painter, int fontPx, QPoint baseline, const QString &text)
-    {
-        const bool isSmall = fontPx == RulerStyle::kSmallFontPx;
-        QHash<QString, QStaticText> &texts = isSmall ? smallTexts : numberTexts;
-        // Numbers and guide labels repeat from pass to pass; an endless variety would only fill memory.
-        if (texts.size() >= kMaxTexts)
-            texts.clear();
-        auto found = texts.find(text);
-        if (found == texts.end()) {
-            QStaticText laidOut(text);
-            laidOut.setTextFormat(Qt::PlainText);
-            found = texts.insert(text, laidOut);
-        }
-        painter.setFont(isSmall ? small : number);
-        // A static text is placed by its top-left corner, one ascent above the baseline.
-        const qreal ascent = isSmall ? smallAscent : numberAscent;
-        painter.drawStaticText(QPointF(baseline.x(), baseline.y() - ascent), *found);
-    }
-
-    // Fills each line, both end pixels included, in the colour.
-    void fillLines(QPainter &painter, const QList<QLine> &lines, const QColor &colour)
-    {
-        rects.resize(0);
-        rects.reserve(lines.size());
-        for (const QLine &line : lines)
-            rects.append(QRect(QPoint(std::min(line.x1(), line.x2()), std::min(line.y1(), line.y2())),
-                               QPoint(std::max(line.x1(), line.x2()), std::max(line.y1(), line.y2()))));
-        fillRects(painter, colour);
-    }
-
-    void fillRects(QPainter &painter, const QColor &colour)
-    {
-        painter.save();
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(colour);
-        painter.drawRects(rects.constData(), int(rects.size()));
-        painter.restore();
-    }
-
-private:
-    static constexpr qsizetype kMaxTexts = 4096;
-    qreal smallAscent = QFontMetricsF(small).ascent();
-    qreal numberAscent = QFontMetricsF(number).ascent();
-};
 
 ReadingScale RulerPaintState::readingScaleOf(const UnitScale &scale)
 {
@@ -210,7 +144,8 @@ void drawGuides(QPainter &painter, const RulerPaintState &state, RulerPaintCache
     painter.restore();
 }
 
-void drawTickers(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
+// Lays out the visible tickers into the cache's marks; with `ink`, also where each one draws.
+void layOutTickers(const RulerPaintState &state, RulerPaintCache &cache, QRegion *ink)
 {
     TickMarks &marks = cache.tickMarks;
     marks.clear();
@@ -219,13 +154,85 @@ void drawTickers(QPainter &painter, const RulerPaintState &state, RulerPaintCach
                                                  {state.leftTicker, TickEdge::Left},
                                                  {state.rightTicker, TickEdge::Right}};
     for (const auto &[visible, edge] : tickers) {
-        if (visible)
-            TickLayout::layOut(edge, state.tickFrame(), state.scale, marks);
+        if (!visible)
+            continue;
+        const qsizetype firstLine = marks.lines.size();
+        const qsizetype firstLabel = marks.labels.size();
+        TickLayout::layOut(edge, state.tickFrame(), state.scale, marks);
+        if (!ink)
+            continue;
+        QRect bounds;
+        for (qsizetype i = firstLine; i < marks.lines.size(); ++i)
+            bounds |= QRect(marks.lines.at(i).p1(), marks.lines.at(i).p2()).normalized();
+        for (qsizetype i = firstLabel; i < marks.labels.size(); ++i) {
+            const TickLabel &label = marks.labels.at(i);
+            bounds |= cache.textBounds(label.fontPx, label.baseline, label.text);
+        }
+        *ink += bounds;
     }
+}
+
+void drawTickMarks(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
+{
+    const TickMarks &marks = cache.tickMarks;
     cache.fillLines(painter, marks.lines, state.rulerColor);
     painter.setPen(RulerStyle::rulerPen(state.rulerColor));
-    for (const TickLabel &label : std::as_const(marks.labels))
+    for (const TickLabel &label : marks.labels)
         cache.drawText(painter, label.fontPx, label.baseline, label.text);
+}
+
+void drawTickers(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
+{
+    layOutTickers(state, cache, nullptr);
+    drawTickMarks(painter, state, cache);
+}
+
+ScalesKey scalesKeyOf(const RulerPaintState &state, qreal devicePixelRatio)
+{
+    ScalesKey key;
+    key.size = state.size;
+    key.devicePixelRatio = devicePixelRatio;
+    key.scale = state.scale;
+    key.rulerColor = state.rulerColor;
+    key.zeroAtLeft = state.zeroAtLeft;
+    key.zeroAtBottom = state.zeroAtBottom;
+    key.startsFromOne = state.startsFromOne;
+    key.topTicker = state.topTicker;
+    key.bottomTicker = state.bottomTicker;
+    key.leftTicker = state.leftTicker;
+    key.rightTicker = state.rightTicker;
+    return key;
+}
+
+// Draws the tickers into the scales layer, anew only when what they look like changed.
+const QImage &scalesLayer(const RulerPaintState &state, RulerPaintCache &cache, qreal devicePixelRatio)
+{
+    const ScalesKey key = scalesKeyOf(state, devicePixelRatio);
+    if (!cache.scales.isNull() && key == cache.scalesKey)
+        return cache.scales;
+    const QSize pixels = (QSizeF(state.size) * devicePixelRatio).toSize();
+    if (cache.scales.size() != pixels)
+        cache.scales = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+    cache.scales.setDevicePixelRatio(devicePixelRatio);
+    cache.scales.fill(Qt::transparent);
+    cache.scalesInk = QRegion();
+    layOutTickers(state, cache, &cache.scalesInk);
+    QPainter painter(&cache.scales);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    drawTickMarks(painter, state, cache);
+    cache.scalesKey = key;
+    ++cache.scalesBuilds;
+    return cache.scales;
+}
+
+// The scales layer over what is beneath it, band by band: outside its bands it is transparent.
+void drawScalesLayer(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
+{
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const QImage &layer = scalesLayer(state, cache, ratio);
+    for (const QRect &ink : std::as_const(cache.scalesInk))
+        painter.drawImage(QPointF(ink.topLeft()), layer,
+                          QRectF(QPointF(ink.topLeft()) * ratio, QSizeF(ink.size()) * ratio));
 }
 
 // Draws with the painter moved to origin and turned by degrees.
@@ -327,6 +334,36 @@ void drawFigure(QPainter &painter, const RulerPaintState &state, RulerPaintCache
     painter.restore();
 }
 
+// The picture, border, "menu" text and guides: what the scales are drawn over.
+void drawBeneathScales(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
+{
+    // The scales, border, guides and cross-hair are axis-aligned 1-pixel lines on whole pixels: antialiased,
+    // each would smear over two half-tinted pixels. "Anti-aliasing" smooths the figure, which sets it itself.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(RulerStyle::rulerPen(state.rulerColor));
+    drawPicture(painter, state);
+    drawBorder(painter, state, cache);
+    drawMenuText(painter, state, cache);
+    drawGuides(painter, state, cache);
+}
+
+// The readings, cross-hair and figure: what is drawn over the scales.
+void drawAboveScales(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
+{
+    painter.setPen(RulerStyle::rulerPen(state.rulerColor));
+    FigureStyle style = state.figureStyle;
+    AreaLinePlacement::Choice areaLines{AreaLinePlacement::rulerPlaces(state.size).first()};
+    if (state.figureVisible)
+        areaLines = AreaLinePlacement::choose(state.size, rulerAreaLine(state), *state.figure,
+                                              state.figureReadings, style);
+    style.areaLinePlace = areaLines.figurePlace;
+    drawReadings(painter, state, cache, areaLines.rulerBaseline);
+    if (state.crossHair)
+        drawCrossHair(painter, state);
+    if (state.figureVisible)
+        drawFigure(painter, state, cache, style);
+}
+
 RulerPaintCache &cacheFor(std::shared_ptr<RulerPaintCache> &cache)
 {
     if (!cache)
@@ -367,34 +404,23 @@ void paint(QPainter &painter, const RulerPaintState &state, std::shared_ptr<Rule
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(QRect(QPoint(), state.size), state.backgroundColor);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    drawContent(painter, state, cache);
+    RulerPaintCache &kept = cacheFor(cache);
+    drawBeneathScales(painter, state, kept);
+    drawScalesLayer(painter, state, kept);
+    drawAboveScales(painter, state, kept);
 }
 
 void drawContent(QPainter &painter, const RulerPaintState &state, std::shared_ptr<RulerPaintCache> &cache)
 {
     RulerPaintCache &kept = cacheFor(cache);
-    // The scales, border, guides and cross-hair are axis-aligned 1-pixel lines on whole pixels: antialiased,
-    // each would smear over two half-tinted pixels. "Anti-aliasing" smooths the figure, which sets it itself.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(RulerStyle::rulerPen(state.rulerColor));
-
-    drawPicture(painter, state);
-    drawBorder(painter, state, kept);
-    drawMenuText(painter, state, kept);
-    drawGuides(painter, state, kept);
+    drawBeneathScales(painter, state, kept);
     drawTickers(painter, state, kept);
+    drawAboveScales(painter, state, kept);
+}
 
-    FigureStyle style = state.figureStyle;
-    AreaLinePlacement::Choice areaLines{AreaLinePlacement::rulerPlaces(state.size).first()};
-    if (state.figureVisible)
-        areaLines = AreaLinePlacement::choose(state.size, rulerAreaLine(state), *state.figure,
-                                              state.figureReadings, style);
-    style.areaLinePlace = areaLines.figurePlace;
-    drawReadings(painter, state, kept, areaLines.rulerBaseline);
-    if (state.crossHair)
-        drawCrossHair(painter, state);
-    if (state.figureVisible)
-        drawFigure(painter, state, kept, style);
+int scalesLayerBuilds(const std::shared_ptr<RulerPaintCache> &cache)
+{
+    return cache ? cache->scalesBuilds : 0;
 }
 
 } // namespace RulerPainter

@@ -15,6 +15,7 @@
 #include "ruler/modifierlatch.h"
 #include "ruler/paneltexts.h"
 #include "ruler/positiondialog.h"
+#include "ruler/repaintregions.h"
 #include "ruler/rulercommand.h"
 #include "ruler/ruleroptions.h"
 #include "ruler/screenplacement.h"
@@ -84,6 +85,8 @@ public:
     // the information panel beside it. Run after every move and resize, and after the commands that
     // change any of these.
     void followWindowMove();
+    // The same without painting: the window's content does not depend on where it stands.
+    void followPlace();
     // With "activate on hover" the ruler under the pointer takes the keyboard and the panel; the
     // modifier chord is then read from the keyboard as it is.
     void takeKeyboardOnHover();
@@ -242,6 +245,7 @@ private:
     bool loadPicture(const QString &path);
     void showPictureChoice();
     void placeInfoPanel(const QRect &window, const QRect &screen);
+    void keepKeyboard();
 
     // The modifier chord of the last input event, the one place that keeps it.
     void takeChord(const ModifierLatch::Chord &chord);
@@ -253,6 +257,10 @@ private:
     HitTest::Scene hitScene(bool guideLines) const;
     bool followDraggedGuide(const QPoint &pos);
     void hoverHitTest(const QPoint &pos);
+    void followPointer(const QMouseEvent *event);
+    void setPointerShape(Qt::CursorShape shape);
+    PointerVisuals pointerVisuals() const;
+    void repaintPointerChanges(const PointerVisuals &before);
     void pressGuides(const QMouseEvent *event);
     void startDrag(const QMouseEvent *event);
     void dragTo(const QPoint &pos, const QPoint &global, Qt::KeyboardModifiers modifiers);

@@ -7,6 +7,7 @@
 #include "ruler/hittest.h"
 #include "ruler/infopanel.h"
 #include "ruler/pointerrules.h"
+#include "ruler/repaintregions.h"
 #include "ruler/rulermenu.h"
 #include "ruler/rulershared.h"
 
@@ -52,10 +53,7 @@ HitTest::Scene RulerWindow::hitScene(bool guideLines) const
 // A guide being dragged follows the pointer; true when it did.
 bool RulerWindow::followDraggedGuide(const QPoint &pos)
 {
-    if (!option(RulerOption::ShowGuides) || m_dragMode != DragMode::Body || !m_guides.follow(pos))
-        return false;
-    repaint();
-    return true;
+    return option(RulerOption::ShowGuides) && m_dragMode == DragMode::Body && m_guides.follow(pos);
 }
 
 // Chooses what a drag from here will do, and shows it with the cursor.
@@ -71,18 +69,15 @@ void RulerWindow::hoverHitTest(const QPoint &pos)
     m_dragPointIndex = hit.controlPoint;
     switch (hit.target) {
     case HitTest::Target::GuideLine:
-        setCursor(hit.cursor);
-        update();
-        return;
     case HitTest::Target::GuideBand:
-        setCursor(hit.cursor);
+        setPointerShape(hit.cursor);
         return;
     case HitTest::Target::Body:
-        setCursor(m_chord.shift && !m_chord.alt ? Qt::SizeFDiagCursor : Qt::ArrowCursor);
+        setPointerShape(m_chord.shift && !m_chord.alt ? Qt::SizeFDiagCursor : Qt::ArrowCursor);
         break;
     case HitTest::Target::Edge:
     case HitTest::Target::ControlPoint:
-        setCursor(hit.cursor);
+        setPointerShape(hit.cursor);
         break;
     }
     if (!scene.controlPoints.isEmpty())
@@ -100,7 +95,7 @@ void RulerWindow::dragTo(const QPoint &pos, const QPoint &global, Qt::KeyboardMo
     switch (m_dragMode) {
     case DragMode::Body:
         if (m_chord.shift) {
-            setCursor(Qt::SizeFDiagCursor);
+            setPointerShape(Qt::SizeFDiagCursor);
             if (const std::optional<QSize> size =
                     PointerRules::shiftDragSize(m_pressSize, m_pressGlobal, global))
                 placeWindow(QRect(geometry().topLeft(), *size));
@@ -126,9 +121,44 @@ void RulerWindow::dragTo(const QPoint &pos, const QPoint &global, Qt::KeyboardMo
     }
 }
 
+// The cursor is set only when its shape changes: setting it costs a round trip to the window system.
+void RulerWindow::setPointerShape(Qt::CursorShape shape)
+{
+    if (!testAttribute(Qt::WA_SetCursor) || cursor().shape() != shape)
+        setCursor(shape);
+}
+
+PointerVisuals RulerWindow::pointerVisuals() const
+{
+    PointerVisuals visuals;
+    visuals.menuHovered = m_menuButtonHover && preferences && preferences->showTopRightMenu();
+    if (option(RulerOption::ShowGuides)) {
+        visuals.horizontalGuides = m_guides.horizontal();
+        visuals.verticalGuides = m_guides.vertical();
+        visuals.guideSpacing = guideSpacingShown();
+        visuals.spacingX = m_guides.pointer().x();
+    }
+    return visuals;
+}
+
+// Paints again only what the pointer changed since `before`; a motion that changed nothing paints nothing.
+void RulerWindow::repaintPointerChanges(const PointerVisuals &before)
+{
+    const QRegion changed = RepaintRegions::changed(before, pointerVisuals(), size());
+    if (!changed.isEmpty())
+        update(changed);
+}
+
 void RulerWindow::mouseMoveEvent(QMouseEvent *event)
 {
     takeChord(ModifierLatch::fromHeld(event->modifiers()));
+    const PointerVisuals before = pointerVisuals();
+    followPointer(event);
+    repaintPointerChanges(before);
+}
+
+void RulerWindow::followPointer(const QMouseEvent *event)
+{
     const QPoint pos = event->position().toPoint();
     if (m_edgeFinder.active()) {
         edgeFinderMoved(pos);
@@ -144,7 +174,6 @@ void RulerWindow::mouseMoveEvent(QMouseEvent *event)
         dragTo(pos, event->globalPosition().toPoint(), event->modifiers());
     }
     m_menuButtonHover = preferences && preferences->showTopRightMenu() && PointerRules::inMenuZone(pos, width());
-    update();
 }
 
 void RulerWindow::dragWindowTo(const QPoint &global)

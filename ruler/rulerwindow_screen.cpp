@@ -18,12 +18,24 @@ void RulerWindow::placeWindow(const QRect &wanted)
     setGeometry(GeometryRule::fitted(wanted, GeometryRule::currentScreens()));
 }
 
+// A moved window shows what it showed: it is painted again only when it came onto a display that
+// gives its unit another scale. The panel hears of the new place at once.
 void RulerWindow::moveEvent(QMoveEvent *)
 {
-    followWindowMove();
+    const UnitScale before = scale;
+    followPlace();
+    if (scale != before)
+        update();
+    sendPanelTexts();
 }
 
 void RulerWindow::followWindowMove()
+{
+    followPlace();
+    update();
+}
+
+void RulerWindow::followPlace()
 {
     if (pointerPressed && infoPanel)
         infoPanel->setOwner(this);
@@ -46,7 +58,6 @@ void RulerWindow::followWindowMove()
 
     recomputeScale();
     placeInfoPanel(window, screen);
-    update();
 }
 
 // The panel beside the window when it is shown; a press or a command shows or hides it.
@@ -60,14 +71,20 @@ void RulerWindow::placeInfoPanel(const QRect &window, const QRect &screen)
         infoPanel->placeBeside(window, screen, side, preferences->panelSpacing());
         if (pointerPressed) {
             infoPanel->show();
-            activateWindow();
-            setFocus();
+            keepKeyboard();
         }
     } else if (pointerPressed) {
         infoPanel->hide();
-        activateWindow();
-        setFocus();
+        keepKeyboard();
     }
+}
+
+// Takes the keyboard, asking the window system only when the window does not have it already.
+void RulerWindow::keepKeyboard()
+{
+    if (!isActiveWindow())
+        activateWindow();
+    setFocus();
 }
 
 void RulerWindow::moveSnapped(const QPoint &topLeft)

@@ -1,0 +1,253 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+// A ruler paints only what changed: the pointer moving over it paints nothing unless it changes what the
+// ruler shows, and then only the part that changed; a moved window paints nothing at all. What the
+// window holds afterwards is what a fresh paint of its state gives.
+#include "ruler/repaintregions.h"
+#include "rulerfixture.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QScreen>
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// Counts the paints a widget receives and where they fall.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int paints = 0;
+    QRegion painted;
+    void reset()
+    {
+        paints = 0;
+        painted = QRegion();
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            painted += static_cast<QPaintEvent *>(event)->region();
+        }
+        return false;
+    }
+};
+
+void sendMouseAt(QWidget *widget, QEvent::Type type, QPoint global, Qt::MouseButtons buttons)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, widget->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+void sendMouse(QWidget *widget, QEvent::Type type, QPoint pos, Qt::MouseButtons buttons)
+{
+    sendMouseAt(widget, type, widget->mapToGlobal(pos), buttons);
+}
+
+void moveOver(QWidget *widget, const QList<QPoint> &path, Qt::MouseButtons buttons = Qt::NoButton)
+{
+    for (const QPoint &pos : path)
+        sendMouse(widget, QEvent::MouseMove, pos, buttons);
+    QApplication::processEvents();
+}
+
+// A zigzag over the whole window, through the ticker bands, guide bands and body.
+QList<QPoint> zigzag(QSize size)
+{
+    QList<QPoint> path;
+    for (int step = 0; step < 200; ++step)
+        path.append(QPoint(step * 7 % size.width(), step * 13 % size.height()));
+    return path;
+}
+
+// The premultiplied pixels with their alpha dropped, as the screen gives a window's.
+QImage overBlack(const QImage &image)
+{
+    const QImage premultiplied = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return QImage(premultiplied.constBits(), premultiplied.width(), premultiplied.height(),
+                  premultiplied.bytesPerLine(), QImage::Format_RGB32)
+        .copy();
+}
+
+// The largest difference of a colour channel between two images of one size.
+int largestDifference(const QImage &a, const QImage &b)
+{
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto *left = reinterpret_cast<const QRgb *>(a.constScanLine(y));
+        const auto *right = reinterpret_cast<const QRgb *>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            largest = std::max({largest, std::abs(qRed(left[x]) - qRed(right[x])),
+                                std::abs(qGreen(left[x]) - qGreen(right[x])),
+                                std::abs(qBlue(left[x]) - qBlue(right[x]))});
+        }
+    }
+    return largest;
+}
+
+// What the window's backing store holds, against a fresh paint of the whole window. Smoothed text and
+// lines drawn through a clip may round a channel by one step differently than drawn whole: anything
+// left over from before differs by far more.
+void compareWithFreshPaint(RulerWindow *ruler)
+{
+    const QImage held = overBlack(ruler->screen()->grabWindow(ruler->winId()).toImage());
+    const QImage fresh = overBlack(ruler->grab().toImage());
+    QCOMPARE(held.size(), fresh.size());
+    QVERIFY2(largestDifference(held, fresh) <= 1, "the window holds what a fresh paint does not show");
+}
+
+} // namespace
+
+class TestRulerRepaint : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup() { m_fixture.tearDown(); }
+
+    void motionThatChangesNothingPaintsNothing();
+    void menuTextPaintsItsOwnRegion();
+    void windowDragPaintsNothing();
+    void panelFollowsAMoveWithoutAPaint();
+    void guideDragPaintsItsBands();
+    void guideSpacingsFollowTheDrag();
+
+private:
+    QRegion dragGuide(const QList<QPoint> &path);
+    RulerFixture m_fixture;
+    RulerWindow *m_ruler = nullptr;
+    static constexpr QSize kSize{400, 300};
+};
+
+void TestRulerRepaint::init()
+{
+    m_fixture.setUp();
+    m_ruler = m_fixture.shown(QRect(QPoint(100, 100), kSize), true);
+    // Pressed once, the ruler owns the panel.
+    sendMouse(m_ruler, QEvent::MouseButtonPress, QPoint(200, 20), Qt::LeftButton);
+    sendMouse(m_ruler, QEvent::MouseButtonRelease, QPoint(200, 20), Qt::NoButton);
+    QApplication::processEvents();
+}
+
+void TestRulerRepaint::motionThatChangesNothingPaintsNothing()
+{
+    m_ruler->execute(RulerCommand::ShowRotationCentre);
+    QApplication::processEvents();
+    PaintCounter counter(m_ruler);
+    moveOver(m_ruler, zigzag(kSize));
+    QCOMPARE(counter.paints, 0);
+    compareWithFreshPaint(m_ruler);
+}
+
+void TestRulerRepaint::menuTextPaintsItsOwnRegion()
+{
+    m_fixture.preferences()->setShowTopRightMenu(true);
+    QApplication::processEvents();
+    PaintCounter counter(m_ruler);
+    const QPoint onMenu = PointerRules::menuTextBaseline(kSize.width()) + QPoint(5, -3);
+    QVERIFY(PointerRules::inMenuZone(onMenu, kSize.width()));
+    moveOver(m_ruler, {QPoint(150, 150), onMenu, onMenu + QPoint(1, 0)});
+    QCOMPARE(counter.paints, 1);
+    QCOMPARE(counter.painted, QRegion(RepaintRegions::menuText(kSize.width())));
+    compareWithFreshPaint(m_ruler);
+
+    counter.reset();
+    moveOver(m_ruler, {QPoint(150, 150)});
+    QCOMPARE(counter.painted, QRegion(RepaintRegions::menuText(kSize.width())));
+    compareWithFreshPaint(m_ruler);
+}
+
+void TestRulerRepaint::windowDragPaintsNothing()
+{
+    // A point of the body clear of the figure.
+    const QPoint grab(360, 255);
+    QVERIFY(!m_ruler->flyingFigure().hitTest(grab));
+    moveOver(m_ruler, {grab});
+    sendMouse(m_ruler, QEvent::MouseButtonPress, grab, Qt::LeftButton);
+    QApplication::processEvents();
+    PaintCounter counter(m_ruler);
+    const QPoint start = m_ruler->pos();
+    const QPoint pressed = m_ruler->mapToGlobal(grab);
+    for (int step = 1; step <= 100; ++step)
+        sendMouseAt(m_ruler, QEvent::MouseMove, pressed + QPoint(step, step / 2), Qt::LeftButton);
+    QApplication::processEvents();
+    QCOMPARE(m_ruler->pos(), start + QPoint(100, 50));
+    QCOMPARE(counter.paints, 0);
+    sendMouse(m_ruler, QEvent::MouseButtonRelease, grab, Qt::NoButton);
+    QApplication::processEvents();
+    compareWithFreshPaint(m_ruler);
+}
+
+void TestRulerRepaint::panelFollowsAMoveWithoutAPaint()
+{
+    InfoPanel *panel = m_fixture.hub->infoPanel();
+    QCOMPARE(panel->owner(), m_ruler);
+    PaintCounter counter(m_ruler);
+    m_ruler->move(140, 120);
+    QApplication::processEvents();
+    QCOMPARE(panel->rulerLabel(InfoPanel::Left)->text(), QStringLiteral("L: 140"));
+    QCOMPARE(panel->rulerLabel(InfoPanel::Top)->text(), QStringLiteral("T: 120"));
+    QCOMPARE(counter.paints, 0);
+}
+
+// Drags a guide along `path` with the left button, from its first point; returns what was painted.
+QRegion TestRulerRepaint::dragGuide(const QList<QPoint> &path)
+{
+    moveOver(m_ruler, {path.first()});
+    sendMouse(m_ruler, QEvent::MouseButtonPress, path.first(), Qt::LeftButton);
+    QApplication::processEvents();
+    PaintCounter counter(m_ruler);
+    moveOver(m_ruler, path.mid(1), Qt::LeftButton);
+    const QRegion painted = counter.painted;
+    compareWithFreshPaint(m_ruler);
+    sendMouse(m_ruler, QEvent::MouseButtonRelease, path.last(), Qt::NoButton);
+    QApplication::processEvents();
+    compareWithFreshPaint(m_ruler);
+    return painted;
+}
+
+// A dragged guide paints its old and new bands (line and label), nothing else.
+void TestRulerRepaint::guideDragPaintsItsBands()
+{
+    RulerFixture::placeGuide(m_ruler, Qt::Vertical, 150);
+    QApplication::processEvents();
+    QList<QPoint> path;
+    for (int x = 150; x <= 210; ++x)
+        path.append(QPoint(x, 200));
+    const QRegion painted = dragGuide(path);
+    QCOMPARE(m_ruler->guides().vertical(), QList<int>{210});
+    QRegion allowed;
+    for (int x = 150; x <= 210; ++x)
+        allowed += RepaintRegions::verticalGuide(x, kSize);
+    QVERIFY(!painted.isEmpty());
+    QCOMPARE(painted - allowed, QRegion());
+}
+
+// With "hover guides" the spacings beside the pointer follow a dragged horizontal guide.
+void TestRulerRepaint::guideSpacingsFollowTheDrag()
+{
+    RulerFixture::placeGuide(m_ruler, Qt::Horizontal, 100);
+    setOption(*m_ruler, RulerOption::HoverGuides, true);
+    QApplication::processEvents();
+    QList<QPoint> path;
+    for (int y = 100; y <= 160; ++y)
+        path.append(QPoint(300, y));
+    const QRegion painted = dragGuide(path);
+    QCOMPARE(m_ruler->guides().horizontal(), QList<int>{160});
+    QRegion allowed = RepaintRegions::guideSpacing(300, kSize);
+    for (int y = 100; y <= 160; ++y)
+        allowed += RepaintRegions::horizontalGuide(y, kSize);
+    QVERIFY(!painted.isEmpty());
+    QCOMPARE(painted - allowed, QRegion());
+}
+
+QTEST_MAIN(TestRulerRepaint)
+#include "tst_rulerrepaint.moc"
