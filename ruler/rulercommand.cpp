@@ -162,6 +162,7 @@ void addChoiceCommands(std::vector<Entry> &t)
     t.push_back(
         plain(C::PositionAndSize, QT_TRANSLATE_NOOP("RulerWindow", "Set Position / Size"), "Alt+Shift+P"));
     t.push_back(plain(C::CopyReadings, QT_TRANSLATE_NOOP("RulerWindow", "Copy Readings"), "Ctrl+C"));
+    t.push_back(checkable(C::EdgeFinder, QT_TRANSLATE_NOOP("RulerWindow", "Edge Finder"), "E"));
 }
 
 void addFigureCommands(std::vector<Entry> &t)

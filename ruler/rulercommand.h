@@ -81,6 +81,7 @@ enum class RulerCommand
     Magnifier,
     PositionAndSize,
     CopyReadings,
+    EdgeFinder,
 
     // The figure kinds: the flying ruler, then seven shapes placed by a corner, by the centre and
     // "free" (reserved: never shown, they change nothing), then seven rectangles of a fixed ratio.

@@ -126,6 +126,7 @@ std::optional<RulerCommand> optionCommand(int key)
                  {Qt::Key_Slash, C::ShowInfoPanel},
                  {Qt::Key_Question, C::ShowInfoPanel},
                  {Qt::Key_B, C::ShowBorder},
+                 {Qt::Key_E, C::EdgeFinder},
                  {Qt::Key_G, C::ShowGuides},
                  {Qt::Key_H, C::HoverGuides},
                  {Qt::Key_M, C::ShowControlPoints},

@@ -9,6 +9,7 @@
 #include "render/ticklayout.h"
 #include "render/unitscale.h"
 #include "ruler/colortarget.h"
+#include "ruler/edgefindertool.h"
 #include "ruler/guideset.h"
 #include "ruler/hittest.h"
 #include "ruler/modifierlatch.h"
@@ -315,6 +316,15 @@ private:
     // The Position/Size dialog's boxes move and size the window while they are edited.
     void followEditedGeometry(PositionDialog::Field field, int value);
 
+    // The edge finder (rulerwindow_edges.cpp).
+    EdgeFinderTool::Presentation edgeFinderPresentation() const;
+    void toggleEdgeFinder();
+    void edgeFinderMoved(const QPoint &pos);
+    void edgeFinderWheel(QWheelEvent *event);
+    bool edgeFinderPressed(const QMouseEvent *event);
+    void fitFigureTo(const QRect &box);
+    void paintEdgeFinder(QPainter &painter) const;
+
     // The flying figure as the pointer and the keys see it.
     QList<QPoint> figureControlPoints() const;
     bool figureContains(const QPoint &pos) const;
@@ -377,4 +387,5 @@ private:
     QPoint m_pressGlobal;
     bool m_menuButtonHover = false;
     bool m_contextMenuShown = false;
+    EdgeFinderTool m_edgeFinder;
 };

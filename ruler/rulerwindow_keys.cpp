@@ -12,6 +12,10 @@
 void RulerWindow::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
+    if (key == Qt::Key_Escape && m_edgeFinder.active()) {
+        execute(RulerCommand::EdgeFinder);
+        return;
+    }
     // The chord comes from this event alone, so the order in which its keys went down does not count.
     const ModifierLatch::Chord chord = ModifierLatch::fromKey(key, true, event->modifiers());
     const RulerCommands::KeyDecision decision =

@@ -31,6 +31,7 @@ void RulerWindow::syncMenu()
 {
     m_menu->showOptions(m_options);
     m_menu->setChecked(C::FullScreen, fullScreen);
+    m_menu->setChecked(C::EdgeFinder, m_edgeFinder.active());
     const bool left = option(O::ZeroAtLeft);
     m_menu->setChecked(option(O::ZeroAtBottom) ? (left ? C::StartBottomLeft : C::StartBottomRight)
                                                : (left ? C::StartTopLeft : C::StartTopRight),
@@ -257,6 +258,8 @@ bool RulerWindow::runProgramCommand(RulerCommand command)
         return true;
     case C::CopyReadings:
         copyReadings();
+    case C::EdgeFinder:
+        toggleEdgeFinder();
         return true;
     case C::Quit:
         QApplication::closeAllWindows();

@@ -87,6 +87,7 @@ void RulerWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     RulerPainter::paint(painter, paintState(), m_paintCache);
+    paintEdgeFinder(painter);
 }
 
 PanelTexts RulerWindow::panelTexts() const

@@ -158,6 +158,10 @@ void RulerWindow::mouseMoveEvent(QMouseEvent *event)
 void RulerWindow::followPointer(const QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
+    if (m_edgeFinder.active()) {
+        edgeFinderMoved(pos);
+        return;
+    }
     if (event->buttons() == Qt::NoButton) {
         if (followDraggedGuide(pos))
             return;
@@ -230,6 +234,8 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
         followWindowMove();
     pointerPressed = true;
     emit pressedByPointer();
+    if (m_edgeFinder.active() && edgeFinderPressed(event))
+        return;
 
     pressGuides(event);
     if (preferences && preferences->infoPanelShown() && infoPanel)
@@ -265,7 +271,7 @@ void RulerWindow::mouseReleaseEvent(QMouseEvent *)
 
 void RulerWindow::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && !m_contextMenuShown)
+    if (event->button() == Qt::LeftButton && !m_contextMenuShown && !m_edgeFinder.active())
         toggleFullScreen();
     m_contextMenuShown = false;
 }
@@ -274,6 +280,10 @@ void RulerWindow::wheelEvent(QWheelEvent *event)
 {
     takeKeyboardOnHover();
     takeChord(ModifierLatch::fromHeld(event->modifiers()));
+    if (m_edgeFinder.active()) {
+        edgeFinderWheel(event);
+        return;
+    }
     event->accept();
     const int v = m_wheelSteps.turn(event->angleDelta());
     if (!m_chord.alt && !m_chord.shift) {

@@ -23,6 +23,8 @@ constexpr int kHandleReach = PointerRules::kControlPointReach;
 
 QRegion RulerWindow::shapeRegion() const
 {
+    if (m_edgeFinder.showsBackdrop())
+        return rect();
     InkMask mask(size(), logicalDpiY());
     const RulerPaintState state = paintState();
     RulerShape::markBands(mask, state.tickFrame(), state.scale,
@@ -71,6 +73,7 @@ QByteArray RulerWindow::shapeSignature() const
     out << option(RulerOption::Megapixels);
     out << image.size() << option(RulerOption::StretchPicture) << option(RulerOption::ProportionalPicture);
     out << (preferences && preferences->showTopRightMenu());
+    out << m_edgeFinder.showsBackdrop();
     return signature;
 }
 

@@ -898,6 +898,14 @@ Esc: ausblenden</translation>
         <source>Copy Readings</source>
         <translation>Messwerte kopieren</translation>
     </message>
+    <message>
+        <source>Tolerance: %1</source>
+        <translation>Toleranz: %1</translation>
+    </message>
+    <message>
+        <source>Edge Finder</source>
+        <translation>Kantenfinder</translation>
+    </message>
 </context>
 <context>
     <name>TransparencyDialog</name>

@@ -156,7 +156,7 @@ void TestRulerCommand::keys_data()
     row("P", Qt::Key_P, kNone, C::ActivateOnHover);
     row("Shift+Y is taken and does nothing", Qt::Key_Y, kShift, C::Count);
     row("Ctrl+Y is taken and does nothing", Qt::Key_Y, kControl, C::Count);
-    row("E is nothing", Qt::Key_E, kNone, C::Count);
+    row("E", Qt::Key_E, kNone, C::EdgeFinder);
 }
 
 // The keys whose meaning the menu does not show. C::Count stands for "no command".
