@@ -48,8 +48,7 @@ void RulerWindow::toggleEdgeFinder()
 void RulerWindow::edgeFinderMoved(const QPoint &pos)
 {
     // Keys (a released Shift, say) give the arrow back; the finder keeps its cross.
-    if (cursor().shape() != Qt::CrossCursor)
-        setCursor(Qt::CrossCursor);
+    setPointerShape(Qt::CrossCursor);
     update(m_edgeFinder.pointTo(pos, edgeFinderPresentation()));
 }
 
