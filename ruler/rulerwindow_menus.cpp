@@ -258,6 +258,7 @@ bool RulerWindow::runProgramCommand(RulerCommand command)
         return true;
     case C::CopyReadings:
         copyReadings();
+        return true;
     case C::EdgeFinder:
         toggleEdgeFinder();
         return true;

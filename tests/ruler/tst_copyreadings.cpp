@@ -153,6 +153,8 @@ void TestCopyReadings::menuEntryCopiesToo()
     QCOMPARE(entry->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
     entry->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("600 \u00D7 400 px"));
+    // Copying does nothing else: the Tools entry after it stays off.
+    QVERIFY(!ruler->menu()->action(RulerCommand::EdgeFinder)->isChecked());
 }
 
 // Ctrl+C used to repeat C's turn; C and Alt+C keep theirs (the turn and the ruler colour).
