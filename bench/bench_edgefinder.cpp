@@ -16,6 +16,7 @@
 // what a worst-case scan must read at least; the table at the end gives each scan as a ratio to it
 // (CPU time, median over --benchmark_repetitions).
 
+#include "ratioreporter.h"
 #include "render/edgefinder.h"
 
 #include <QGuiApplication>
@@ -26,7 +27,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -119,47 +119,6 @@ void bareRead(benchmark::State &state, const QImage *picture)
     }
 }
 
-// The console table, then each scan as a multiple of the bare read.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            if (run.error_occurred)
-                continue;
-            const std::string &name = run.run_name.function_name;
-            if (run.run_type == Run::RT_Iteration)
-                m_times[name].push_back(run.GetAdjustedCPUTime());
-            else if (run.aggregate_name == "median")
-                m_medians[name] = run.GetAdjustedCPUTime();
-        }
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        std::map<std::string, double> times = m_medians;
-        for (auto [name, list] : m_times) {
-            std::sort(list.begin(), list.end());
-            times.emplace(name, list[list.size() / 2]);
-        }
-        const auto baseline = times.find("read/row+column");
-        std::printf("\n%-24s %14s %12s\n", "one pointer position", "microseconds", "/ bare read");
-        for (const auto &[name, time] : times) {
-            if (name.rfind("scan/", 0) != 0)
-                continue;
-            const double ratio = baseline != times.end() ? time / baseline->second : 0;
-            std::printf("%-24s %14.1f %12.1f\n", name.c_str(), time, ratio);
-        }
-    }
-
-private:
-    std::map<std::string, std::vector<double>> m_times;
-    std::map<std::string, double> m_medians;
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -176,7 +135,10 @@ int main(int argc, char **argv)
     benchmark::RegisterBenchmark("scan/desktop", scan, &desktopPicture)->Unit(benchmark::kMicrosecond);
 
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    // "scan/<picture>" against the bare read.
+    RatioReporter reporter("one pointer position", [](const std::string &name) {
+        return name.rfind("scan/", 0) == 0 ? std::string("read/row+column") : std::string();
+    });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

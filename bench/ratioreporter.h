@@ -12,8 +12,9 @@
 #include <string>
 #include <vector>
 
-// The console table, then each benchmark that has a baseline as a multiple of it (CPU time, median over
-// --benchmark_repetitions; a single run is its own median), with the benchmark's counters beside it.
+// The console table, then each benchmark that has a baseline: its CPU time and that time as a multiple of
+// the baseline's (medians over --benchmark_repetitions; a single run is its own median), with the
+// benchmark's counters beside them.
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -35,6 +36,7 @@ public:
             if (run.run_type == Run::RT_Iteration) {
                 m_times[name].push_back(run.GetAdjustedCPUTime());
                 m_counters[name] = run.counters;
+                m_units[name] = benchmark::GetTimeUnitString(run.time_unit);
             } else if (run.aggregate_name == "median") {
                 m_medians[name] = run.GetAdjustedCPUTime();
             }
@@ -44,13 +46,14 @@ public:
     void Finalize() override
     {
         ConsoleReporter::Finalize();
-        std::printf("\n%-34s %12s\n", m_title.c_str(), "/ baseline");
+        std::printf("\n%-34s %14s %12s\n", m_title.c_str(), "CPU time", "/ baseline");
         const std::map<std::string, double> times = medians();
         for (const auto &[name, time] : times) {
             const auto baseline = times.find(m_baselineOf(name));
             if (baseline == times.end())
                 continue;
-            std::printf("%-34s %12.2f", name.c_str(), time / baseline->second);
+            std::printf("%-34s %11.1f %-2s %12.2f", name.c_str(), time, m_units[name].c_str(),
+                        time / baseline->second);
             for (const auto &[counter, value] : m_counters[name])
                 std::printf("   %s %.0f", counter.c_str(), double(value));
             std::printf("\n");
@@ -72,5 +75,6 @@ private:
     BaselineOf m_baselineOf;
     std::map<std::string, std::vector<double>> m_times;
     std::map<std::string, benchmark::UserCounters> m_counters;
+    std::map<std::string, std::string> m_units;
     std::map<std::string, double> m_medians;
 };
