@@ -52,6 +52,12 @@ struct TickFrame
     bool zeroAtBottom = false;
     // The first pixel is numbered 1 instead of 0.
     bool startsFromOne = false;
+
+    bool operator==(const TickFrame &other) const
+    {
+        return size == other.size && zeroAtLeft == other.zeroAtLeft && zeroAtBottom == other.zeroAtBottom
+            && startsFromOne == other.startsFromOne;
+    }
 };
 
 // Where the ticks and numbers of a ticker go, in pixels or in the ruler's unit. The work is bounded by

@@ -15,11 +15,10 @@ constexpr int kTextMargin = 2;
 
 bool ScalesKey::operator==(const ScalesKey &other) const
 {
-    return size == other.size && devicePixelRatio == other.devicePixelRatio && scale == other.scale
-        && rulerColor == other.rulerColor && zeroAtLeft == other.zeroAtLeft
-        && zeroAtBottom == other.zeroAtBottom && startsFromOne == other.startsFromOne
-        && topTicker == other.topTicker && bottomTicker == other.bottomTicker && leftTicker == other.leftTicker
-        && rightTicker == other.rightTicker;
+    return frame == other.frame && devicePixelRatio == other.devicePixelRatio && scale == other.scale &&
+           rulerColor == other.rulerColor && topTicker == other.topTicker &&
+           bottomTicker == other.bottomTicker && leftTicker == other.leftTicker &&
+           rightTicker == other.rightTicker;
 }
 
 void RulerPaintCache::drawText(QPainter &painter, int fontPx, QPoint baseline, const QString &text)
@@ -44,9 +43,10 @@ void RulerPaintCache::drawText(QPainter &painter, int fontPx, QPoint baseline, c
 QRect RulerPaintCache::textBounds(int fontPx, QPoint baseline, const QString &text) const
 {
     const QFontMetricsF metrics(font(fontPx));
-    const QRectF ink = metrics.boundingRect(text).united(QRectF(0, -metrics.ascent(), metrics.horizontalAdvance(text),
-                                                                 metrics.height()));
-    return ink.translated(baseline).toAlignedRect().adjusted(-kTextMargin, -kTextMargin, kTextMargin, kTextMargin);
+    const QRectF ink = metrics.boundingRect(text).united(
+        QRectF(0, -metrics.ascent(), metrics.horizontalAdvance(text), metrics.height()));
+    return ink.translated(baseline).toAlignedRect().adjusted(-kTextMargin, -kTextMargin, kTextMargin,
+                                                             kTextMargin);
 }
 
 void RulerPaintCache::fillLines(QPainter &painter, const QList<QLine> &lines, const QColor &colour)

@@ -23,13 +23,10 @@ class QPainter;
 // What the scales of a window look like: equal keys draw equal scales.
 struct ScalesKey
 {
-    QSize size;
+    TickFrame frame;
     qreal devicePixelRatio = 1;
     UnitScale scale;
     QColor rulerColor;
-    bool zeroAtLeft = true;
-    bool zeroAtBottom = false;
-    bool startsFromOne = false;
     bool topTicker = true;
     bool bottomTicker = true;
     bool leftTicker = true;

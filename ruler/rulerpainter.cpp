@@ -190,13 +190,10 @@ void drawTickers(QPainter &painter, const RulerPaintState &state, RulerPaintCach
 ScalesKey scalesKeyOf(const RulerPaintState &state, qreal devicePixelRatio)
 {
     ScalesKey key;
-    key.size = state.size;
+    key.frame = state.tickFrame();
     key.devicePixelRatio = devicePixelRatio;
     key.scale = state.scale;
     key.rulerColor = state.rulerColor;
-    key.zeroAtLeft = state.zeroAtLeft;
-    key.zeroAtBottom = state.zeroAtBottom;
-    key.startsFromOne = state.startsFromOne;
     key.topTicker = state.topTicker;
     key.bottomTicker = state.bottomTicker;
     key.leftTicker = state.leftTicker;

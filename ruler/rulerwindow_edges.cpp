@@ -5,7 +5,7 @@
 // the figure to the box it found.
 #include "ruler/rulerwindow.h"
 
-#include "render/rulerstyle.h"
+#include "figure/figurepainter.h"
 #include "ruler/rulermenu.h"
 #include "ruler/rulerpainter.h"
 
@@ -21,7 +21,7 @@ constexpr int kLabelFillAlpha = 230;
 EdgeFinderTool::Presentation RulerWindow::edgeFinderPresentation() const
 {
     EdgeFinderTool::Presentation presentation;
-    presentation.look.font = RulerStyle::font(RulerStyle::kReadingFontPx);
+    presentation.look.font = FigurePainter::readingFont();
     presentation.look.line = guidesColor;
     presentation.look.text = limitedColour(ColorTarget::Ruler, rulerColor);
     QColor fill = limitedColour(ColorTarget::Background, backgroundColor);

@@ -5,6 +5,7 @@
 #include "figure/figuremodel.h"
 #include "ruler/rulercommand.h"
 #include "testsupport.h"
+#include "figurekinds.h"
 
 #include <QKeySequence>
 #include <QTest>
@@ -251,14 +252,8 @@ void TestRulerCommand::toggledOptionsHaveTheirEntry()
 
 void TestRulerCommand::groupsAndParameters()
 {
-    const FigureKind corners[] = {FigureKind::CornerRectangle,     FigureKind::CornerSquare,
-                                  FigureKind::CornerRhombus,       FigureKind::CornerIsoscelesTriangle,
-                                  FigureKind::CornerRightTriangle, FigureKind::CornerCircle,
-                                  FigureKind::CornerEllipse};
-    const FigureKind centres[] = {FigureKind::CentredRectangle,     FigureKind::CentredSquare,
-                                  FigureKind::CentredRhombus,       FigureKind::CentredIsoscelesTriangle,
-                                  FigureKind::CentredRightTriangle, FigureKind::CentredCircle,
-                                  FigureKind::CentredEllipse};
+    const auto &corners = kCornerKinds;
+    const auto &centres = kCentredKinds;
     const QStringList shapes{"Rectangle",      "Square", "Rhombus", "Isosceles Triangle",
                              "Right Triangle", "Circle", "Ellipse"};
     for (int i = 0; i < kShapes; ++i) {

@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "figure/figurekind.h"
 #include "app/magnifier.h"
-#include "ruler/mnemonics.h"
-#include "rulerfixture.h"
+#include "figure/figurekind.h"
+#include "figurekinds.h"
 #include "ruler/infopanel.h"
 #include "ruler/mnemonics.h"
 #include "ruler/positiondialog.h"
@@ -122,14 +121,8 @@ void TestRulerKeys::figureEntriesAndCheckMarks_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<FigureKind>("corner");
     QTest::addColumn<FigureKind>("centred");
-    const FigureKind corners[] = {FigureKind::CornerRectangle,     FigureKind::CornerSquare,
-                                  FigureKind::CornerRhombus,       FigureKind::CornerIsoscelesTriangle,
-                                  FigureKind::CornerRightTriangle, FigureKind::CornerCircle,
-                                  FigureKind::CornerEllipse};
-    const FigureKind centres[] = {FigureKind::CentredRectangle,     FigureKind::CentredSquare,
-                                  FigureKind::CentredRhombus,       FigureKind::CentredIsoscelesTriangle,
-                                  FigureKind::CentredRightTriangle, FigureKind::CentredCircle,
-                                  FigureKind::CentredEllipse};
+    const auto &corners = kCornerKinds;
+    const auto &centres = kCentredKinds;
     for (int i = 0; i < 7; ++i)
         QTest::addRow("shape %d", i + 1) << i << corners[i] << centres[i];
 }
