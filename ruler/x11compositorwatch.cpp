@@ -17,6 +17,8 @@
 #include <xcb/xcb.h>
 #include <xcb/xfixes.h>
 
+#include "ruler/x11screen.h"
+
 namespace {
 
 constexpr uint32_t kXFixesMajor = 5;
@@ -56,16 +58,6 @@ private:
     uint8_t m_selectionNotify;
 };
 
-xcb_screen_t *screenNumber(xcb_connection_t *connection, int number)
-{
-    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(connection));
-    for (int i = 0; it.rem > 0; ++i, xcb_screen_next(&it)) {
-        if (i == number)
-            return it.data;
-    }
-    return nullptr;
-}
-
 xcb_atom_t internAtom(xcb_connection_t *connection, const QByteArray &name)
 {
     xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
@@ -92,14 +84,8 @@ std::unique_ptr<CompositorWatch> X11CompositorWatch::create()
     xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
     if (!connection)
         return nullptr;
-    // The toolkit connects to the screen that DISPLAY names.
-    int number = 0;
-    char *host = nullptr;
-    int display = 0;
-    if (!xcb_parse_display(nullptr, &host, &display, &number))
-        number = 0;
-    std::free(host);
-    xcb_screen_t *screen = screenNumber(connection, number);
+    const int number = X11Screen::displayScreenNumber();
+    xcb_screen_t *screen = X11Screen::screenAt(connection, number);
     const xcb_query_extension_reply_t *xfixes = xcb_get_extension_data(connection, &xcb_xfixes_id);
     if (!screen || !xfixes || !xfixes->present)
         return nullptr;

@@ -15,6 +15,8 @@
 #include <optional>
 #include <xcb/xcb.h>
 
+#include "ruler/x11screen.h"
+
 namespace {
 
 constexpr uint32_t kMaxClients = 4096; // in 32-bit items of the client list
@@ -68,19 +70,8 @@ Atoms internAtoms(xcb_connection_t *connection)
 
 xcb_window_t rootWindow(xcb_connection_t *connection)
 {
-    // The toolkit connects to the screen that DISPLAY names.
-    int number = 0;
-    char *host = nullptr;
-    int display = 0;
-    if (!xcb_parse_display(nullptr, &host, &display, &number))
-        number = 0;
-    std::free(host);
-    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(connection));
-    for (int i = 0; it.rem > 0; ++i, xcb_screen_next(&it)) {
-        if (i == number)
-            return it.data->root;
-    }
-    return XCB_NONE;
+    const xcb_screen_t *screen = X11Screen::screenAt(connection, X11Screen::displayScreenNumber());
+    return screen ? screen->root : XCB_NONE;
 }
 
 template <typename Item> QList<Item> propertyItems(const xcb_get_property_reply_t *reply, xcb_atom_t type)
