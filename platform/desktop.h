@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <QtGui/qwindowdefs.h>
+
+#include <functional>
+
+// What kind of desktop session the program runs in, read once at start.
+enum class SessionKind {
+    X11,      // an X server that can see the whole screen
+    XWayland, // the program talks X, but a Wayland compositor owns the screen
+    Wayland,  // the program is a native Wayland client
+    Other,    // offscreen, or a platform we know nothing of
+};
+
+// A top-level window of the desktop with its frame (title bar and borders included), in desktop
+// coordinates.
+struct DesktopWindow
+{
+    WId id = 0;
+    QRect frame;
+};
+
+// A picture of the desktop, or why there is none.
+//
+// `image` holds the screen's own (device) pixels; `area` is the rectangle of the desktop it shows, in
+// the logical coordinates that windows and the pointer use. Where the compositor scales the output the
+// image is larger than the area, and scale() says by how much. A picture that could not be had has a
+// null image and a `failure` in plain words for the user: it is never a black image.
+struct ScreenPicture
+{
+    QImage image;
+    QRect area;
+    QString failure;
+
+    bool isValid() const { return !image.isNull() && !area.isEmpty(); }
+    qreal scale() const { return area.width() > 0 ? qreal(image.width()) / area.width() : 1.0; }
+};
+
+// Everything the program asks of the desktop, behind one interface. One object per process, made at
+// start for the session (see SessionKind) and handed to the parts that need it; tests hand in a fake.
+class Desktop : public QObject
+{
+    Q_OBJECT
+public:
+    using PictureReady = std::function<void(const ScreenPicture &picture)>;
+
+    using QObject::QObject;
+
+    virtual SessionKind session() const = 0;
+
+    // Whether a compositing manager runs, so translucent windows are really translucent. Without one a
+    // ruler shapes its window instead.
+    virtual bool isCompositing() const = 0;
+
+    // The shown top-level windows of the desktop, bottom of the stack first. Empty where the window
+    // system does not tell.
+    virtual QList<DesktopWindow> windows() const = 0;
+
+    // Whether the screen can be read at any moment (the magnifier and the colour readout follow the
+    // pointer live). Where it cannot, the tools that read the screen work on a still frame.
+    virtual bool readsScreenLive() const = 0;
+
+    // Reads a rectangle of the desktop as it is now, our own windows included (the live magnifier).
+    // Where the screen cannot be read live the picture carries the reason.
+    virtual ScreenPicture readArea(const QRect &area) const = 0;
+
+    // Takes a picture of the whole desktop with none of the program's own windows in it, and calls
+    // `ready` exactly once, now or later, unless `context` is gone by then. On failure the picture
+    // carries the reason.
+    virtual void takePicture(QObject *context, const PictureReady &ready) = 0;
+
+    // Whether the window system puts a window where the window asks to be. Where it does not (many
+    // Wayland compositors), pointer moves and resizes are handed to the compositor.
+    virtual bool honoursOwnPlacement() const = 0;
+
+Q_SIGNALS:
+    void compositingChanged(bool compositing);
+};
