@@ -108,8 +108,11 @@ public:
     // the grab reach around its strokes (see RulerShape); with one it is whole. Follows the compositor
     // at once and the ruler's look after each repaint that changed it.
     void updateShape();
-    // The region that the shaped window keeps, computed anew from the current state.
+    // The region that the shaped window keeps, computed anew from the current state. While the pointer
+    // drags the window it leaves out the figure: its turned strokes and texts cut the shape into
+    // thousands of rectangles, and the window system works through all of them at every step.
     QRegion shapeRegion() const;
+    bool shapedForWindowDrag() const { return m_windowDragShape; }
     // How many shapes the window has been given so far.
     int shapesApplied() const { return shapeCount; }
 
@@ -363,6 +366,8 @@ private:
     QByteArray appliedShapeSignature;
     bool shapeUpdatePending = false;
     int shapeCount = 0;
+    bool m_windowDragShape = false;
+    void setWindowDragShape(bool dragging);
 
     // Which side of the ruler the information panel takes when this ruler starts the run.
     ScreenPlacement::PanelSide m_panelSide = ScreenPlacement::PanelSide::Right;
