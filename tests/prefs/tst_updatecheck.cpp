@@ -559,6 +559,8 @@ void TestUpdateCheck::startUpChecksWhenEnabled()
     }
     const QDate today = QDate::currentDate();
     auto first = std::make_unique<RulerHub>();
+    // The check waits for the first ruler to show.
+    QTest::qWait(RulerHub::kStartUpdateCheckDelayMs + 200);
     QCOMPARE(network(*first)->findChildren<QNetworkReply *>().size(), enabled ? 1 : 0);
     QCOMPARE(stored(ProgramKeys::lastCheck).toDate(), enabled ? today : QDate());
     QVERIFY(idle(*first));
@@ -566,6 +568,7 @@ void TestUpdateCheck::startUpChecksWhenEnabled()
 
     // A second start on the same day sends nothing.
     auto second = std::make_unique<RulerHub>();
+    QTest::qWait(RulerHub::kStartUpdateCheckDelayMs + 200);
     if (QDate::currentDate() == today)
         QVERIFY(network(*second)->findChildren<QNetworkReply *>().isEmpty());
 }

@@ -295,7 +295,7 @@ void TestRulerShape::windowDragLeavesTheFigureOutUntilRelease()
     const QPoint figurePoint = ruler->flyingFigure().figureOrigin;
     QVERIFY(full.contains(figurePoint));
 
-    const QPoint grab = ruler->mapToGlobal(QPoint(kSize.width() / 2, kSize.height() - 3));
+    const QPoint grab = ruler->mapToGlobal(QPoint(kSize.width() / 2, kSize.height() - 15));
     sendMouse(ruler, QEvent::MouseMove, grab, Qt::NoButton);
     sendMouse(ruler, QEvent::MouseButtonPress, grab, Qt::LeftButton);
     const QPoint start = ruler->pos();
@@ -305,7 +305,7 @@ void TestRulerShape::windowDragLeavesTheFigureOutUntilRelease()
     QVERIFY(ruler->shapedForWindowDrag());
     const QRegion dragged = ruler->mask();
     QVERIFY(!dragged.contains(figurePoint));
-    QVERIFY(dragged.contains(QPoint(kSize.width() / 2, kSize.height() - 3)));
+    QVERIFY(dragged.contains(QPoint(kSize.width() / 2, kSize.height() - 15)));
     QVERIFY2(dragged.contains(QPoint(kSize.width() / 2, 60)), "the guide left out");
     QVERIFY2(dragged.rectCount() * 10 < full.rectCount(),
              qPrintable(QStringLiteral("%1 rectangles while dragging, %2 at rest")
