@@ -5,6 +5,7 @@
 
 #include "figure/arealineplacement.h"
 #include "figure/figuremodel.h"
+#include "render/inkmask.h"
 #include "render/pictureplacement.h"
 #include "render/rulerstyle.h"
 #include "ruler/pointerrules.h"
@@ -413,6 +414,32 @@ void drawContent(QPainter &painter, const RulerPaintState &state, std::shared_pt
     drawBeneathScales(painter, state, kept);
     drawTickers(painter, state, kept);
     drawAboveScales(painter, state, kept);
+}
+
+QRegion figureArea(const RulerPaintState &state, std::shared_ptr<RulerPaintCache> &cache)
+{
+    if (!state.figureVisible)
+        return {};
+    // Smoothed edges and glyphs may reach a pixel beyond the marked ink.
+    constexpr int kBleed = 2;
+    RulerPaintCache &kept = cacheFor(cache);
+    FigureStyle style = state.figureStyle;
+    const AreaLinePlacement::Choice areaLines = AreaLinePlacement::choose(
+        state.size, rulerAreaLine(state), *state.figure, state.figureReadings, style);
+    style.areaLinePlace = areaLines.figurePlace;
+    InkMask mask(state.size);
+    {
+        QPainter painter(&mask);
+        painter.setPen(RulerStyle::rulerPen(state.rulerColor));
+        drawFigure(painter, state, kept, style);
+    }
+    QRegion area(mask.inkBounds().adjusted(-kBleed, -kBleed, kBleed, kBleed));
+    const QString areaLine = rulerAreaLine(state);
+    if (!areaLine.isEmpty())
+        area += AreaLinePlacement::textBox(areaLine, areaLines.rulerBaseline)
+                    .toAlignedRect()
+                    .adjusted(-kBleed, -kBleed, kBleed, kBleed);
+    return area;
 }
 
 int scalesLayerBuilds(const std::shared_ptr<RulerPaintCache> &cache)

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QList>
 #include <QPoint>
+#include <QRegion>
 #include <QSize>
 #include <memory>
 
@@ -83,6 +84,10 @@ void drawContent(QPainter &painter, const RulerPaintState &state, std::shared_pt
 void drawPicture(QPainter &painter, const RulerPaintState &state);
 // The ruler's "Area | Perimeter" line as drawn, or empty where the window writes none.
 QString rulerAreaLine(const RulerPaintState &state);
+// Where the parts of the drawing that follow the figure lie, as boxes: the figure with its scales,
+// readings and handles, and the ruler's area line, whose place the figure decides. A change of the
+// figure alone repaints these boxes before and after it.
+QRegion figureArea(const RulerPaintState &state, std::shared_ptr<RulerPaintCache> &cache);
 // How often the scales layer of this cache has been drawn.
 int scalesLayerBuilds(const std::shared_ptr<RulerPaintCache> &cache);
 

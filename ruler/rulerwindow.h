@@ -331,6 +331,10 @@ private:
     // The flying figure as the pointer and the keys see it.
     QList<QPoint> figureControlPoints() const;
     bool figureContains(const QPoint &pos) const;
+    // Where the figure's drawing lies now (see RulerPainter::figureArea).
+    QRegion figureArea() const;
+    // Repaints what a change of the figure alone touched: where it was (`before`) and where it is.
+    void updateFigureArea(const QRegion &before);
     void moveFigureBy(const QPoint &delta);
     void dragFigureHandle(int index, const QPoint &pos, Qt::KeyboardModifiers modifiers);
     void rotateFigureBy(double degrees);

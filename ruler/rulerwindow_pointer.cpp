@@ -299,9 +299,10 @@ void RulerWindow::wheelEvent(QWheelEvent *event)
         return;
 
     if (m_chord.alt && m_chord.shift) {
+        const QRegion before = figureArea();
         rotateFigureBy(v);
-        recomputeFigure();
-        update();
+        figure.recompute(currentFigureModifiers());
+        updateFigureArea(before);
     } else if (m_chord.alt) {
         if (!fullScreen)
             placeWindow(QRect(pos(), size() + QSize(v, v)));
