@@ -8,9 +8,6 @@
 #include <QPainterPath>
 #include <QVector>
 
-#include <algorithm>
-#include <iterator>
-
 // Paints each primitive it receives, widened, boxed or filled, in opaque black into the marks image.
 class InkMaskEngine : public QPaintEngine
 {
@@ -232,32 +229,6 @@ void InkMask::mark(const QRect &rect)
     const QRect inside = rect.intersected(m_marks.rect());
     for (int y = inside.top(); y <= inside.bottom(); ++y)
         std::fill_n(m_marks.scanLine(y) + inside.left(), inside.width(), uchar(0xff));
-}
-
-QRect InkMask::inkBounds() const
-{
-    int left = m_marks.width();
-    int right = -1;
-    int top = -1;
-    int bottom = -1;
-    for (int y = 0; y < m_marks.height(); ++y) {
-        const uchar *row = m_marks.constScanLine(y);
-        const uchar *end = row + m_marks.width();
-        const uchar *first = std::find_if(row, end, [](uchar mark) { return mark != 0; });
-        if (first == end)
-            continue;
-        const uchar *last = std::find_if(std::make_reverse_iterator(end), std::make_reverse_iterator(first),
-                                         [](uchar mark) { return mark != 0; })
-                                .base() - 1;
-        left = std::min(left, int(first - row));
-        right = std::max(right, int(last - row));
-        if (top < 0)
-            top = y;
-        bottom = y;
-    }
-    if (top < 0)
-        return {};
-    return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 QRegion InkMask::region() const

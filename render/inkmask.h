@@ -32,8 +32,6 @@ public:
     void mark(const QRect &rect);
     // The marked pixels as a region: one rectangle per run of a row, rows with equal runs joined.
     QRegion region() const;
-    // The smallest rectangle holding every marked pixel; empty when nothing is marked.
-    QRect inkBounds() const;
     const QImage &marks() const { return m_marks; }
 
 protected:

@@ -5,7 +5,7 @@
 
 #include "figure/arealineplacement.h"
 #include "figure/figuremodel.h"
-#include "render/inkmask.h"
+#include "render/inkbounds.h"
 #include "render/pictureplacement.h"
 #include "render/rulerstyle.h"
 #include "ruler/pointerrules.h"
@@ -427,13 +427,13 @@ QRegion figureArea(const RulerPaintState &state, std::shared_ptr<RulerPaintCache
     const AreaLinePlacement::Choice areaLines = AreaLinePlacement::choose(
         state.size, rulerAreaLine(state), *state.figure, state.figureReadings, style);
     style.areaLinePlace = areaLines.figurePlace;
-    InkMask mask(state.size);
+    InkBounds ink(state.size);
     {
-        QPainter painter(&mask);
+        QPainter painter(&ink);
         painter.setPen(RulerStyle::rulerPen(state.rulerColor));
         drawFigure(painter, state, kept, style);
     }
-    QRegion area(mask.inkBounds().adjusted(-kBleed, -kBleed, kBleed, kBleed));
+    QRegion area(ink.bounds().adjusted(-kBleed, -kBleed, kBleed, kBleed));
     const QString areaLine = rulerAreaLine(state);
     if (!areaLine.isEmpty())
         area += AreaLinePlacement::textBox(areaLine, areaLines.rulerBaseline)

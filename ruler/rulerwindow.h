@@ -113,6 +113,9 @@ public:
     // thousands of rectangles, and the window system works through all of them at every step.
     QRegion shapeRegion() const;
     bool shapedForWindowDrag() const { return m_windowDragShape; }
+    // Where the figure's drawing lies now, what a change of the figure alone repaints (see
+    // RulerPainter::figureArea).
+    QRegion figureArea() const;
     // How many shapes the window has been given so far.
     int shapesApplied() const { return shapeCount; }
 
@@ -331,8 +334,6 @@ private:
     // The flying figure as the pointer and the keys see it.
     QList<QPoint> figureControlPoints() const;
     bool figureContains(const QPoint &pos) const;
-    // Where the figure's drawing lies now (see RulerPainter::figureArea).
-    QRegion figureArea() const;
     // Repaints what a change of the figure alone touched: where it was (`before`) and where it is.
     void updateFigureArea(const QRegion &before);
     void moveFigureBy(const QPoint &delta);
@@ -381,6 +382,10 @@ private:
     // Painting: the readings an inactive window keeps, and what later passes reuse.
     RulerReadings m_inactiveReadings;
     mutable std::shared_ptr<RulerPaintCache> m_paintCache;
+    // The figure's area as last found, and the shape signature of the state it was found for (the
+    // signature holds all that the figure's drawing depends on).
+    mutable QRegion m_figureArea;
+    mutable QByteArray m_figureAreaKey;
 
     // Pointer state.
     GuideSet m_guides;

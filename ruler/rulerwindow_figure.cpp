@@ -63,7 +63,13 @@ bool RulerWindow::figureContains(const QPoint &pos) const
 
 QRegion RulerWindow::figureArea() const
 {
-    return RulerPainter::figureArea(paintState(), m_paintCache);
+    // Each step of a gesture asks for the area before and after it: the one after is the next one's before.
+    QByteArray key = shapeSignature();
+    if (key != m_figureAreaKey) {
+        m_figureArea = RulerPainter::figureArea(paintState(), m_paintCache);
+        m_figureAreaKey = std::move(key);
+    }
+    return m_figureArea;
 }
 
 void RulerWindow::updateFigureArea(const QRegion &before)
