@@ -69,8 +69,6 @@ RulerHub::~RulerHub()
 
 void RulerHub::createSharedWindows()
 {
-    m_shared.positionDialog = new PositionDialog(nullptr);
-    m_shared.transparencyDialog = new TransparencyDialog(nullptr);
 
     auto *colorDialog = new QColorDialog(nullptr);
     colorDialog->setOptions(QColorDialog::ShowAlphaChannel | QColorDialog::NoButtons);

@@ -43,8 +43,8 @@ public:
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     InfoPanel *infoPanel() const { return m_shared.infoPanel; }
     QColorDialog *colorDialog() const { return m_shared.colorDialog; }
-    PositionDialog *positionDialog() const { return m_shared.positionDialog; }
-    TransparencyDialog *transparencyDialog() const { return m_shared.transparencyDialog; }
+    PositionDialog *positionDialog() { return m_shared.madePositionDialog(); }
+    TransparencyDialog *transparencyDialog() { return m_shared.madeTransparencyDialog(); }
     AboutDialog *aboutDialog();
     Magnifier *magnifier();
     // Which colour the shared colour dialog edits (see RulerShared).

@@ -7,7 +7,9 @@
 #include "prefs/preferencesdialog.h"
 #include "prefs/programkeys.h"
 #include "ruler/infopanel.h"
+#include "ruler/positiondialog.h"
 #include "ruler/rulerwindow.h"
+#include "ruler/transparencydialog.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -88,7 +90,8 @@ void TestRulerHub::windowsNotNeededAtStartAreMadeWhenWanted()
         int made = 0;
         for (QWidget *widget : QApplication::topLevelWidgets())
             made += qobject_cast<PreferencesDialog *>(widget) || qobject_cast<AboutDialog *>(widget) ||
-                    qobject_cast<Magnifier *>(widget);
+                    qobject_cast<Magnifier *>(widget) || qobject_cast<PositionDialog *>(widget) ||
+                    qobject_cast<TransparencyDialog *>(widget);
         return made;
     };
     QCOMPARE(count(), 0);
@@ -104,6 +107,9 @@ void TestRulerHub::windowsNotNeededAtStartAreMadeWhenWanted()
     emit ruler->preferencesRequested(PreferencesPage::Units);
     QCOMPARE(count(), 3);
     hub.preferencesDialog()->hide();
+    QCOMPARE(hub.positionDialog(), hub.positionDialog());
+    QCOMPARE(hub.transparencyDialog(), hub.transparencyDialog());
+    QCOMPARE(count(), 5);
 }
 
 void TestRulerHub::aMagnifierNeverOpenedKeepsItsStoredKeys()
