@@ -280,16 +280,15 @@ void RulerHub::readMagnifier()
 void RulerHub::writeWindowKeys()
 {
     QSettings store;
-    // A magnifier never opened leaves its keys as they are.
-    if (m_magnifier) {
-        const Magnifier::Values values = m_magnifier->values();
-        store.setValue(ProgramKeys::magnifierAutoUpdate, int(values.autoUpdate));
-        store.setValue(ProgramKeys::magnifierGridSize, values.gridSize);
-        store.setValue(ProgramKeys::magnifierGridActive, values.gridActive);
-        store.setValue(ProgramKeys::magnifierZoom, values.zoom);
-        store.setValue(ProgramKeys::magnifierInitialSize, m_magnifier->size());
-        store.setValue(ProgramKeys::magnifierPosition, m_magnifier->pos());
-    }
+    // Made now if it never was: its keys are written back as it reads them, damaged values mended.
+    const Magnifier *shown = magnifier();
+    const Magnifier::Values values = shown->values();
+    store.setValue(ProgramKeys::magnifierAutoUpdate, int(values.autoUpdate));
+    store.setValue(ProgramKeys::magnifierGridSize, values.gridSize);
+    store.setValue(ProgramKeys::magnifierGridActive, values.gridActive);
+    store.setValue(ProgramKeys::magnifierZoom, values.zoom);
+    store.setValue(ProgramKeys::magnifierInitialSize, shown->size());
+    store.setValue(ProgramKeys::magnifierPosition, shown->pos());
     store.setValue(ProgramKeys::colorDialogPositionSaved, true);
     store.setValue(ProgramKeys::colorDialogX, m_shared.colorDialog->x());
     store.setValue(ProgramKeys::colorDialogY, m_shared.colorDialog->y());

@@ -33,7 +33,6 @@ private Q_SLOTS:
     void programPicturesAreThere();
     void sharedWindows();
     void windowsNotNeededAtStartAreMadeWhenWanted();
-    void aMagnifierNeverOpenedKeepsItsStoredKeys();
     void programKeysDefaults();
     void programKeysRoundTrip();
     void programKeysWithGarbage_data();
@@ -110,24 +109,6 @@ void TestRulerHub::windowsNotNeededAtStartAreMadeWhenWanted()
     QCOMPARE(hub.positionDialog(), hub.positionDialog());
     QCOMPARE(hub.transparencyDialog(), hub.transparencyDialog());
     QCOMPARE(count(), 5);
-}
-
-void TestRulerHub::aMagnifierNeverOpenedKeepsItsStoredKeys()
-{
-    {
-        QSettings store;
-        store.setValue(ProgramKeys::magnifierZoom, 7);
-        store.setValue(ProgramKeys::magnifierPosition, QPoint(12, 34));
-    }
-    {
-        RulerHub hub;
-        hub.saveProgramSettings();
-    }
-    const QSettings store;
-    QCOMPARE(store.value(ProgramKeys::magnifierZoom).toInt(), 7);
-    QCOMPARE(store.value(ProgramKeys::magnifierPosition).toPoint(), QPoint(12, 34));
-    RulerHub hub;
-    QCOMPARE(hub.magnifier()->values().zoom, 7);
 }
 
 void TestRulerHub::sharedWindows()
