@@ -248,5 +248,5 @@ void TestRulerRepaint::guideSpacingsFollowTheDrag()
     QCOMPARE(painted - allowed, QRegion());
 }
 
-QTEST_MAIN(TestRulerRepaint)
+GRADORA_TEST_MAIN(TestRulerRepaint)
 #include "tst_rulerrepaint.moc"
