@@ -104,7 +104,7 @@ void RulerHub::replyFinished(QNetworkReply *reply)
     // An error page's body is no version: a failed reply reads as an empty one.
     const bool answered =
         UpdateCheck::carriesAnswer(reply->error() != QNetworkReply::NoError,
-                                   reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());
+                                   reply->attribute(QNetworkRequest::HttpStatusCodeAttribute));
     QByteArray body;
     if (answered && !reply->property(kCutOffProperty).toBool()) {
         body = reply->read(UpdateCheck::kMaxReplyBytes + 1);
