@@ -8,6 +8,7 @@
 #include "app/magnifier.h"
 #include "prefs/preferencesdialog.h"
 #include "prefs/programkeys.h"
+#include "prefs/programstore.h"
 #include "prefs/storevalues.h"
 #include "prefs/topmessage.h"
 #include "ruler/geometryrule.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QDir>
 #include <QMenu>
 #include <QSettings>
 #if GRADORA_UPDATE_CHECK
@@ -144,14 +146,26 @@ void RulerHub::saveProgramSettings()
 {
     writeWindowKeys();
     m_preferences.save();
+    // Standard error always hears of a failed save; the user, where they are there to read it.
+    const QString reason = ProgramStore::flush();
+    if (!reason.isEmpty() && !m_savingUnattended)
+        m_showMessage(failedSaveText(ProgramStore::filePath(), reason));
+}
+
+QString RulerHub::failedSaveText(const QString &path, const QString &reason)
+{
+    return tr("Gradora could not save its settings to %1: %2.").arg(QDir::toNativeSeparators(path), reason);
 }
 
 void RulerHub::saveEverything()
 {
+    // No one may be there to answer a message: the session is ending, or the display has gone.
+    const bool wasUnattended = std::exchange(m_savingUnattended, true);
     // Also the rulers that the tray has hidden, which closing the visible windows would skip.
     const QList<RulerWindow *> openRulers = m_shared.rulers;
     for (RulerWindow *ruler : openRulers)
         ruler->saveSettings();
+    m_savingUnattended = wasUnattended;
 }
 
 void RulerHub::endSession()

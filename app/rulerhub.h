@@ -52,8 +52,11 @@ public:
     RulerWindow *createRuler();
     // The first ruler of the run: restores the stored picture, colours and geometry, then shows it.
     RulerWindow *openFirstRuler();
-    // Writes the program-wide keys (the preferences, the magnifier, the colour dialog) and flushes.
+    // Writes the program-wide keys (the preferences, the magnifier, the colour dialog) and flushes. A
+    // failed save is told on standard error, and in a message unless every ruler is being saved for the
+    // end of the session.
     void saveProgramSettings();
+    static QString failedSaveText(const QString &path, const QString &reason);
     // Every open ruler saves its settings (and with them the program's), as "Quit" has them do;
     // the session manager asks for this before the session ends.
     void saveEverything();
@@ -111,6 +114,7 @@ private:
     QList<QPointer<QWidget>> m_hiddenByTray;
     std::function<void(const QString &)> m_showMessage;
     bool m_hidingPanel = false;
+    bool m_savingUnattended = false;
 #if GRADORA_UPDATE_CHECK
     QNetworkAccessManager *m_network = nullptr;
     int m_updateTimeoutMs = kUpdateTimeoutMs;
