@@ -154,14 +154,45 @@ bool isWholeVariant(const QByteArray &raw)
     return type != kStoredColourType || quint8(bytes.at(kColourKind)) <= kLastColourKind;
 }
 
+// The toolkit's reader carries a quote or a backslash at the end of a line over into the next lines,
+// which its writer never does (it writes both escaped): such a line is closed where it ends, so that
+// it costs itself only. `whole` turns false where a line was closed.
+QByteArray linesClosed(const QByteArray &data, bool *whole)
+{
+    QByteArray closed;
+    closed.reserve(data.size());
+    for (QByteArray line : data.split('\n')) {
+        bool inQuotes = false;
+        bool escaped = false;
+        for (const char c : std::as_const(line)) {
+            if (escaped)
+                escaped = false;
+            else if (c == '\\')
+                escaped = true;
+            else if (c == '"')
+                inQuotes = !inQuotes;
+        }
+        if (escaped)
+            line.chop(1);
+        if (inQuotes)
+            line += '"';
+        *whole = *whole && !escaped && !inQuotes;
+        closed += line + '\n';
+    }
+    closed.chop(1);
+    return closed;
+}
+
 // A damaged line costs that line: every other key is read, the damaged value is left out (its key
 // reads as its default), and the file as it was is kept beside it before anything is written over it.
 bool readOrderedIni(QIODevice &device, QSettings::SettingsMap &map)
 {
     const QString path = fileNameOf(device);
-    const QByteArray data = device.readAll();
+    const QByteArray read = device.readAll();
     bool whole = true;
-    const std::optional<QSettings::SettingsMap> parsed = parseIni(data, &whole);
+    const QByteArray data = linesClosed(read, &whole);
+    bool parsedWhole = true;
+    const std::optional<QSettings::SettingsMap> parsed = parseIni(data, &parsedWhole);
     if (!parsed) {
         qWarning("Gradora cannot read its settings file %s: no temporary file can be made; the file is "
                  "left as it is.",
@@ -170,6 +201,7 @@ bool readOrderedIni(QIODevice &device, QSettings::SettingsMap &map)
         return false;
     }
     unreadFiles().removeAll(path);
+    whole = whole && parsedWhole;
     map = *parsed;
     const QSettings::SettingsMap raw = rawVariants(data);
     for (auto it = raw.cbegin(); it != raw.cend(); ++it) {
@@ -179,7 +211,7 @@ bool readOrderedIni(QIODevice &device, QSettings::SettingsMap &map)
         }
     }
     if (!whole && !path.isEmpty()) {
-        const bool kept = StoreFile::keepDamagedCopy(path, data);
+        const bool kept = StoreFile::keepDamagedCopy(path, read);
         qWarning("Gradora could not read every line of its settings file %s; %s",
                  qPrintable(QDir::toNativeSeparators(path)),
                  kept ? qPrintable(QStringLiteral("the file as it was is kept as %1.")
