@@ -146,10 +146,15 @@ void RulerHub::saveProgramSettings()
 {
     writeWindowKeys();
     m_preferences.save();
-    // Standard error always hears of a failed save; the user, where they are there to read it.
+    // Standard error always hears of a failed save; the user, where they are there to read it, once
+    // until a save succeeds again (closing three rulers is one failure to them, not three).
     const QString reason = ProgramStore::flush();
-    if (!reason.isEmpty() && !m_savingUnattended)
+    if (reason.isEmpty()) {
+        m_toldOfFailedSave = false;
+    } else if (!m_savingUnattended && !m_toldOfFailedSave) {
+        m_toldOfFailedSave = true;
         m_showMessage(failedSaveText(ProgramStore::filePath(), reason));
+    }
 }
 
 QString RulerHub::failedSaveText(const QString &path, const QString &reason)
@@ -170,12 +175,15 @@ void RulerHub::saveEverything()
 
 void RulerHub::endSession()
 {
+    m_savingUnattended = true;
     saveEverything();
     quit();
 }
 
 void RulerHub::quit()
 {
+    // The windows close and save once more on the way out, with no one left to answer a message.
+    m_savingUnattended = true;
     if (m_trayIcon)
         m_trayIcon->hide();
     QCoreApplication::quit();

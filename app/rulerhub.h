@@ -53,8 +53,8 @@ public:
     // The first ruler of the run: restores the stored picture, colours and geometry, then shows it.
     RulerWindow *openFirstRuler();
     // Writes the program-wide keys (the preferences, the magnifier, the colour dialog) and flushes. A
-    // failed save is told on standard error, and in a message unless every ruler is being saved for the
-    // end of the session.
+    // failed save is told on standard error, and in a message where the user is there to read it: not
+    // while the session or the program ends.
     void saveProgramSettings();
     static QString failedSaveText(const QString &path, const QString &reason);
     // Every open ruler saves its settings (and with them the program's), as "Quit" has them do;
@@ -115,6 +115,7 @@ private:
     std::function<void(const QString &)> m_showMessage;
     bool m_hidingPanel = false;
     bool m_savingUnattended = false;
+    bool m_toldOfFailedSave = false;
 #if GRADORA_UPDATE_CHECK
     QNetworkAccessManager *m_network = nullptr;
     int m_updateTimeoutMs = kUpdateTimeoutMs;
