@@ -41,7 +41,8 @@ int main(int argc, char *argv[])
         SingleInstance::showRefusal();
         return 0;
     case SingleInstance::Outcome::Unavailable:
-        qWarning("%s", qPrintable(SingleInstance::unavailableText(instance.lockFilePath(), instance.failureReason())));
+        qWarning("%s", qPrintable(SingleInstance::unavailableText(instance.lockFilePath(),
+                                                                  instance.failureReason())));
         SingleInstance::showUnavailable(instance.lockFilePath(), instance.failureReason());
         return 1;
     }
@@ -63,7 +64,8 @@ int main(int argc, char *argv[])
     SessionEnd sessionEnd;
     QObject::connect(&sessionEnd, &SessionEnd::endRequested, &hub, &RulerHub::endSession);
     // Directly: the toolkit ends the process as soon as the announcement returns.
-    QObject::connect(&sessionEnd, &SessionEnd::displayLost, &hub, &RulerHub::saveEverything, Qt::DirectConnection);
+    QObject::connect(&sessionEnd, &SessionEnd::displayLost, &hub, &RulerHub::saveEverything,
+                     Qt::DirectConnection);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &hub, &RulerHub::saveEverything);
     hub.openFirstRuler();
     InstanceChannel channel;

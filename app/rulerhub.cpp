@@ -159,7 +159,8 @@ void RulerHub::saveProgramSettings()
 
 QString RulerHub::failedSaveText(const QString &path, const QString &reason)
 {
-    return tr("Gradora could not save its settings to %1: %2.").arg(QDir::toNativeSeparators(path), reason);
+    return QCoreApplication::translate("QObject", "Gradora could not save its settings to %1: %2.")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 void RulerHub::saveEverything()

@@ -12,9 +12,9 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-#include <QtEndian>
 #include <QTemporaryFile>
 #include <QUrl>
+#include <QtEndian>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -128,7 +128,8 @@ QSettings::SettingsMap rawVariants(const QByteArray &data)
     if (!parsed)
         return raw;
     for (auto it = parsed->cbegin(); it != parsed->cend(); ++it) {
-        if (it.value().metaType().id() == QMetaType::QByteArray && it.value().toByteArray().startsWith(kVariant))
+        if (it.value().metaType().id() == QMetaType::QByteArray &&
+            it.value().toByteArray().startsWith(kVariant))
             raw.insert(it.key(), it.value());
     }
     return raw;
@@ -138,7 +139,7 @@ QSettings::SettingsMap rawVariants(const QByteArray &data)
 // cut-off one: a colour whose kind is no kind of colour, which no code may even look at.
 bool isWholeVariant(const QByteArray &raw)
 {
-    constexpr qsizetype kPrefix = 9;    // "@Variant("
+    constexpr qsizetype kPrefix = 9;     // "@Variant("
     constexpr qsizetype kColourKind = 4; // after the type number
     constexpr int kStoredColourType = 67;
     constexpr int kLastColourKind = QColor::ExtendedRgb;
@@ -295,7 +296,8 @@ bool writeOrderedIni(QIODevice &device, const QSettings::SettingsMap &map)
     }
     // What could not be read stays as it is.
     if (unreadFiles().contains(path)) {
-        writeFailure() = QCoreApplication::translate("ProgramStore", "it could not be read, so it is left as it is");
+        writeFailure() =
+            QCoreApplication::translate("QObject", "it could not be read, so it is left as it is");
         return false;
     }
     const std::optional<QByteArray> text = orderedIniText(map);
@@ -326,7 +328,8 @@ QString prepareFile()
     // The toolkit writes through a lock file beside the settings.
     for (const QString &used : {path, path + QStringLiteral(".lock")}) {
         if (const QString reason = StoreFile::whyNotAFile(used); !reason.isEmpty())
-            return QCoreApplication::translate("ProgramStore", "Gradora cannot start: its settings file %1 cannot be used: %2.")
+            return QCoreApplication::translate(
+                       "QObject", "Gradora cannot start: its settings file %1 cannot be used: %2.")
                 .arg(QDir::toNativeSeparators(used), reason);
     }
     StoreFile::removeStaleTemporaries(path);
@@ -345,8 +348,8 @@ QString flush()
         reason = StoreFile::whyUnwritable(store.fileName());
     if (reason.isEmpty())
         reason = QString::fromLocal8Bit(std::strerror(EIO));
-    qWarning("Gradora could not save its settings to %s: %s.", qPrintable(QDir::toNativeSeparators(store.fileName())),
-             qPrintable(reason));
+    qWarning("Gradora could not save its settings to %s: %s.",
+             qPrintable(QDir::toNativeSeparators(store.fileName())), qPrintable(reason));
     return reason;
 }
 

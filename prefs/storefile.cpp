@@ -46,15 +46,15 @@ QString whyNotAFile(const QString &path)
     if (S_ISREG(status.st_mode))
         return QString();
     if (S_ISDIR(status.st_mode))
-        return QCoreApplication::translate("StoreFile", "a folder stands in its place");
-    return QCoreApplication::translate("StoreFile", "it is not a regular file");
+        return QCoreApplication::translate("QObject", "a folder stands in its place");
+    return QCoreApplication::translate("QObject", "it is not a regular file");
 }
 
 int removeStaleTemporaries(const QString &path)
 {
     const QFileInfo info(path);
-    const QRegularExpression name(QStringLiteral("^%1\\.[A-Za-z0-9]{6}$")
-                                      .arg(QRegularExpression::escape(info.fileName())));
+    const QRegularExpression name(
+        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(info.fileName())));
     const QDir folder = info.absoluteDir();
     int removed = 0;
     const QStringList candidates = folder.entryList({info.fileName() + QStringLiteral(".??????")},

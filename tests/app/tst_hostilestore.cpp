@@ -236,12 +236,15 @@ void TestHostileStore::initTestCase()
             m_valid.insert(key, written.value(key));
     }
     // Written once more, the valid file stays as it is.
-    QCOMPARE(rawValues(startAndSave(validFileWith([](const QString &) { return QByteArray(); }))).value("geometry"),
+    QCOMPARE(rawValues(startAndSave(validFileWith([](const QString &) {
+                 return QByteArray();
+             }))).value("geometry"),
              m_valid.value("geometry"));
     QVERIFY(m_valid.size() > kKeys.size() / 2);
 }
 
-QByteArray TestHostileStore::validFileWith(const std::function<QByteArray(const QString &key)> &valueFor) const
+QByteArray
+TestHostileStore::validFileWith(const std::function<QByteArray(const QString &key)> &valueFor) const
 {
     QByteArray text("[General]\n");
     for (auto it = m_valid.cbegin(); it != m_valid.cend(); ++it) {
@@ -261,8 +264,10 @@ void TestHostileStore::startsWithAReachableRuler_data()
     // One hostile value among valid ones, each in another key.
     for (qsizetype at = 0; at < values.size(); ++at) {
         const QString victim = m_valid.keys().at((at * 7) % m_valid.size());
-        QTest::newRow(qPrintable(QStringLiteral("valid but %1 %2").arg(victim, QString::fromLatin1(values.at(at)))))
-            << validFileWith([&](const QString &key) { return key == victim ? values.at(at) : QByteArray(); });
+        QTest::newRow(
+            qPrintable(QStringLiteral("valid but %1 %2").arg(victim, QString::fromLatin1(values.at(at)))))
+            << validFileWith(
+                   [&](const QString &key) { return key == victim ? values.at(at) : QByteArray(); });
     }
     // Ten megabytes in a unit name, a display name and a geometry.
     for (const char *key : {"unit_0_0", "display_0_0", "geometry"}) {
@@ -294,14 +299,15 @@ void TestHostileStore::startsWithAReachableRuler_data()
                           ? qEnvironmentVariableIntValue("GRADORA_CORPUS_FILES")
                           : kDefaultRandomFiles;
     for (int file = 0; file < files; ++file) {
-        QTest::newRow(qPrintable(QStringLiteral("mixture %1").arg(file))) << fileWith([&](const QString &key) {
-            const int pick = int(random.bounded(values.size() + 2));
-            if (pick == values.size())
-                return m_valid.value(key, "1"); // a valid value
-            if (pick == values.size() + 1)
-                return QByteArray(int(random.bounded(1, 20000)), char('0' + random.bounded(10)));
-            return values.at(pick);
-        });
+        QTest::newRow(qPrintable(QStringLiteral("mixture %1").arg(file)))
+            << fileWith([&](const QString &key) {
+                   const int pick = int(random.bounded(values.size() + 2));
+                   if (pick == values.size())
+                       return m_valid.value(key, "1"); // a valid value
+                   if (pick == values.size() + 1)
+                       return QByteArray(int(random.bounded(1, 20000)), char('0' + random.bounded(10)));
+                   return values.at(pick);
+               });
     }
 }
 

@@ -264,7 +264,8 @@ void TestRulerHub::failedSaveIsToldWhereTheUserIs()
             QVERIFY(hub.preferencesDialog()->close());
         }
         QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages.first(), RulerHub::failedSaveText(path, QStringLiteral("a folder stands in its place")));
+        QCOMPARE(messages.first(),
+                 RulerHub::failedSaveText(path, QStringLiteral("a folder stands in its place")));
         QVERIFY(messages.first().contains(path));
         hub.saveEverything();
     }

@@ -31,16 +31,15 @@ enum class Damage
 };
 
 // Values that no default has, so that a key read back as its default shows as lost.
-const QList<QPair<QString, QVariant>> kDistinctValues{
-    {"borderVisible", false},
-    {"geometry", QRect(11, 22, 333, 244)},
-    {"background", QColor(1, 2, 3, 4)},
-    {"rulerColor", QColor(200, 100, 50)},
-    {"Program Version", QStringLiteral("6.0")},
-    {"imageFile", QStringLiteral("/tmp/a b.png")},
-    {"zoom", 4},
-    {"unit_0_0", QStringLiteral("Inches")},
-    {"clrX", 77}};
+const QList<QPair<QString, QVariant>> kDistinctValues{{"borderVisible", false},
+                                                      {"geometry", QRect(11, 22, 333, 244)},
+                                                      {"background", QColor(1, 2, 3, 4)},
+                                                      {"rulerColor", QColor(200, 100, 50)},
+                                                      {"Program Version", QStringLiteral("6.0")},
+                                                      {"imageFile", QStringLiteral("/tmp/a b.png")},
+                                                      {"zoom", 4},
+                                                      {"unit_0_0", QStringLiteral("Inches")},
+                                                      {"clrX", 77}};
 
 // The middle of the line of `key`, which a damage there costs that line only.
 qsizetype middleOfLine(const QByteArray &text, const QByteArray &key)
@@ -235,11 +234,13 @@ void TestProgramStore::failedSaveIsTold_data()
 {
     QTest::addColumn<QString>("entry"); // what stands at the settings path
     QTest::addColumn<QString>("reason");
-    QTest::newRow("a folder") << "folder" << "a folder stands in its place";
+    QTest::newRow("a folder") << "folder"
+                              << "a folder stands in its place";
     QTest::newRow("a link into a folder that does not exist")
         << "link to nowhere" << QString::fromLocal8Bit(std::strerror(ENOENT));
     // A save would replace the device with a regular file.
-    QTest::newRow("a link to a device") << "link to device" << "it is not a regular file";
+    QTest::newRow("a link to a device") << "link to device"
+                                        << "it is not a regular file";
 }
 
 void TestProgramStore::failedSaveIsTold()
@@ -262,7 +263,8 @@ void TestProgramStore::failedSaveIsTold()
         // Held, as the program holds its store for the whole run.
         QSettings store;
         store.setValue("zoom", 3);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not save its settings to ")));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("could not save its settings to ")));
         QTEST(ProgramStore::flush(), "reason");
     }
 

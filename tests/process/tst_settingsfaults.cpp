@@ -34,8 +34,9 @@ bool writeFile(const QString &path, const QByteArray &content)
 // Moves the ruler and waits until the window is there.
 QRect moveRuler(const QString &ruler, const QPoint &target)
 {
-    ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), QStringLiteral("--sync"), ruler,
-                                                   QString::number(target.x()), QString::number(target.y())});
+    ProcessDriver::run(QStringLiteral("xdotool"),
+                       {QStringLiteral("windowmove"), QStringLiteral("--sync"), ruler,
+                        QString::number(target.x()), QString::number(target.y())});
     ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(ruler).topLeft() == target; });
     return ProcessDriver::geometryOf(ruler);
 }
@@ -47,14 +48,17 @@ public:
     PrivateXServer()
     {
         m_server.setProcessChannelMode(QProcess::SeparateChannels);
-        m_server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                                                QStringLiteral("0"), QStringLiteral("1280x1024x24"),
-                                                QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        m_server.start(QStringLiteral("Xvfb"),
+                       {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                        QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                        QStringLiteral("tcp")});
         if (m_server.waitForStarted(10000))
-            ProcessDriver::waitFor([this] {
-                m_display += m_server.readAllStandardOutput();
-                return m_display.contains('\n');
-            }, 20000);
+            ProcessDriver::waitFor(
+                [this] {
+                    m_display += m_server.readAllStandardOutput();
+                    return m_display.contains('\n');
+                },
+                20000);
         m_previous = qgetenv("DISPLAY");
         // The X tools of the driver talk to this server for as long as it lives.
         qputenv("DISPLAY", ':' + m_display.trimmed());
@@ -105,7 +109,8 @@ void TestSettingsFaults::oneBadLineKeepsEverySetting()
     QProcess *gradora = driver.start();
     const QString ruler = ProcessDriver::rulerWindow(gradora);
     QVERIFY(!ruler.isEmpty());
-    QVERIFY(ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(ruler) == QRect(210, 170, 400, 300); }));
+    QVERIFY(ProcessDriver::waitFor(
+        [&] { return ProcessDriver::geometryOf(ruler) == QRect(210, 170, 400, 300); }));
     ::kill(pid_t(gradora->processId()), SIGTERM);
     QVERIFY(gradora->waitForFinished(30000));
 
@@ -196,9 +201,11 @@ void TestSettingsFaults::readOnlyFolderIsTold()
     ProcessDriver::StartOptions options;
     options.keepErrors = true;
     if (::geteuid() == 0) {
-        QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("%1:%1").arg(kNobody), driver.home()});
-        options.wrapper = QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=%1").arg(kNobody),
-                                      QStringLiteral("--regid=%1").arg(kNobody), QStringLiteral("--clear-groups")};
+        QProcess::execute(QStringLiteral("chown"),
+                          {QStringLiteral("-R"), QStringLiteral("%1:%1").arg(kNobody), driver.home()});
+        options.wrapper =
+            QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=%1").arg(kNobody),
+                        QStringLiteral("--regid=%1").arg(kNobody), QStringLiteral("--clear-groups")};
     }
     QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
                                               QFileDevice::ReadOther | QFileDevice::ExeOther));
