@@ -11,6 +11,7 @@
 #include "ruler/rulerpaintcache.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -105,7 +106,7 @@ void drawGuideLabels(QPainter &painter, const RulerPaintState &state, RulerPaint
     for (int y : horizontal) {
         const QString label = ReadingText::lengthY(y + origin, scale);
         const int baseline = state.zeroAtBottom ? y + kGuideLabelBelowLine : y - kGuideLabelAboveLine;
-        const int left = w - kGuideLabelRightInset - labelShift(label.toDouble());
+        const int left = w - kGuideLabelRightInset - labelShift(QLocale().toDouble(label));
         cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, baseline), label);
     }
     for (int x : vertical) {
@@ -113,7 +114,7 @@ void drawGuideLabels(QPainter &painter, const RulerPaintState &state, RulerPaint
         const int position = x + origin;
         const int distance = state.zeroAtLeft ? position : w - position;
         const QString label = ReadingText::lengthX(distance, scale);
-        const int left = state.zeroAtLeft ? x - labelShift(label.toDouble()) : x + kGuideLabelAfterLine;
+        const int left = state.zeroAtLeft ? x - labelShift(QLocale().toDouble(label)) : x + kGuideLabelAfterLine;
         cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, h - kGuideLabelFromBottom), label);
     }
 }

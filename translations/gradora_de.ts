@@ -61,6 +61,49 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>FigureReadings</name>
+    <message>
+        <source>side: </source>
+        <translation>Seite: </translation>
+    </message>
+    <message>
+        <source>leg: </source>
+        <translation>Schenkel: </translation>
+    </message>
+    <message>
+        <source>hipo: </source>
+        <translation>Hypotenuse: </translation>
+    </message>
+    <message>
+        <source>rcX: </source>
+        <translation>DzX: </translation>
+    </message>
+    <message>
+        <source>rcY: </source>
+        <translation>DzY: </translation>
+    </message>
+    <message>
+        <source>Area: </source>
+        <translation>Fläche: </translation>
+    </message>
+    <message>
+        <source>Perimeter: </source>
+        <translation>Umfang: </translation>
+    </message>
+    <message>
+        <source>A: </source>
+        <translation>F: </translation>
+    </message>
+    <message>
+        <source>P: </source>
+        <translation>U: </translation>
+    </message>
+    <message>
+        <source>Angle: </source>
+        <translation>Winkel: </translation>
+    </message>
+</context>
+<context>
     <name>InfoPanel</name>
     <message>
         <source>Ruler:</source>
@@ -184,6 +227,13 @@ Esc: ausblenden</translation>
     <message>
         <source>C: copy</source>
         <translation>C: kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>PortalScreenshot</name>
+    <message>
+        <source>No picture of the screen can be taken on this desktop.</source>
+        <translation>Auf diesem Desktop lässt sich kein Bild des Bildschirms aufnehmen.</translation>
     </message>
 </context>
 <context>
@@ -512,6 +562,30 @@ Esc: ausblenden</translation>
     <message>
         <source>P: </source>
         <translation>U: </translation>
+    </message>
+    <message>
+        <source>L: </source>
+        <translation>L: </translation>
+    </message>
+    <message>
+        <source>T: </source>
+        <translation>O: </translation>
+    </message>
+    <message>
+        <source>R: </source>
+        <translation>R: </translation>
+    </message>
+    <message>
+        <source>B: </source>
+        <translation>U: </translation>
+    </message>
+    <message>
+        <source>W: </source>
+        <translation>B: </translation>
+    </message>
+    <message>
+        <source>H: </source>
+        <translation>H: </translation>
     </message>
 </context>
 <context>
@@ -916,6 +990,25 @@ Esc: ausblenden</translation>
     <message>
         <source>Transparency (alpha):</source>
         <translation>Transparenz (Alpha):</translation>
+    </message>
+</context>
+<context>
+    <name>UnitTableRules</name>
+    <message>
+        <source>Inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Centimeters</source>
+        <translation>Zentimeter</translation>
+    </message>
+    <message>
+        <source>Millimeters</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
     </message>
 </context>
 <context>
