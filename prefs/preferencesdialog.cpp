@@ -69,9 +69,12 @@ void PreferencesDialog::setUpWindow()
     // A build without the update check has nothing to offer on this page; its key stays in the file.
     m_ui->pageTabs->removeTab(m_ui->pageTabs->indexOf(m_ui->programTab));
 #endif
-    m_ui->pixelUnitTable->resizeColumnsToContents();
+    // The pixel-based table keeps room for its names and shares the rest out between its numbers; the
+    // other two tables share their whole width out between their columns.
+    QHeaderView *pixelUnitColumns = m_ui->pixelUnitTable->horizontalHeader();
+    pixelUnitColumns->setSectionResizeMode(QHeaderView::Stretch);
+    pixelUnitColumns->setSectionResizeMode(0, QHeaderView::Fixed);
     m_ui->pixelUnitTable->setColumnWidth(0, kPixelUnitNameColumnWidth);
-    // The other two tables share their width out between their columns.
     m_ui->unitTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_ui->displayTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 }
