@@ -41,6 +41,8 @@ private Q_SLOTS:
     void shownAgainAsTheSameBox();
     void rulerLinks_data();
     void rulerLinks();
+    void withoutBrowserTheMessageSaysWhere_data();
+    void withoutBrowserTheMessageSaysWhere();
     void helpPageDescribesEveryMenuEntry();
 
 private:
@@ -51,7 +53,10 @@ private:
 void TestAbout::init()
 {
     m_opened.clear();
-    HelpLinks::openUrl = [this](const QUrl &url) { m_opened.append(url); };
+    HelpLinks::openUrl = [this](const QUrl &url) {
+        m_opened.append(url);
+        return true;
+    };
 }
 
 void TestAbout::cleanup()
@@ -238,6 +243,35 @@ void TestAbout::rulerLinks()
     RulerWindow &ruler = *m_hub->createRuler();
     ruler.execute(command);
     QCOMPARE(m_opened, QList<QUrl>{expected});
+}
+
+void TestAbout::withoutBrowserTheMessageSaysWhere_data()
+{
+    rulerLinks_data();
+}
+
+// Where no browser can be started, the user reads so, and where the page is: the help page's path, a
+// web page's address.
+void TestAbout::withoutBrowserTheMessageSaysWhere()
+{
+    QFETCH(RulerCommand, command);
+    QFETCH(QUrl, expected);
+    HelpLinks::openUrl = [this](const QUrl &url) {
+        m_opened.append(url);
+        return false;
+    };
+    TestSupport::clearStore();
+    m_hub = std::make_unique<RulerHub>();
+    QStringList messages;
+    m_hub->setMessageHandler([&messages](const QString &text) { messages.append(text); });
+    RulerWindow &ruler = *m_hub->createRuler();
+    ruler.execute(command);
+    QCOMPARE(m_opened, QList<QUrl>{expected});
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages.constFirst().startsWith(QStringLiteral("No web browser could be started")),
+             qPrintable(messages.constFirst()));
+    const QString where = expected.isLocalFile() ? expected.toLocalFile() : expected.toString();
+    QVERIFY2(messages.constFirst().endsWith(where), qPrintable(messages.constFirst()));
 }
 
 void TestAbout::helpPageDescribesEveryMenuEntry()

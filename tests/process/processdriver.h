@@ -35,6 +35,9 @@ public:
         }
     }
 
+    // Changes to the environment of the copies started from now on.
+    std::function<void(QProcessEnvironment &env)> adjustEnvironment;
+
     QString home() const { return m_home.path(); }
     QString settingsFile() const { return m_home.path() + QStringLiteral("/config/gradora.net/Gradora.ini"); }
 
@@ -50,6 +53,8 @@ public:
                    env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":exitcode=99"));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         env.insert(QStringLiteral("GRADORA_UPDATE_URL"), QStringLiteral("http://127.0.0.1:9/"));
+        if (adjustEnvironment)
+            adjustEnvironment(env);
         process->setProcessEnvironment(env);
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process->start(executable(), {});
