@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QScreen>
 
 namespace {
@@ -22,6 +23,11 @@ PreferencesDialog::PreferencesDialog(Preferences *preferences, QWidget *parent)
 {
     m_ui->setupUi(this);
     m_displayLabel = new DisplayLabel(nullptr);
+    m_unreadSizesNote = new QLabel(m_ui->displaysTab);
+    m_unreadSizesNote->setObjectName(QStringLiteral("unreadSizesNote"));
+    m_unreadSizesNote->setWordWrap(true);
+    m_unreadSizesNote->hide();
+    m_ui->verticalLayout_3->insertWidget(1, m_unreadSizesNote);
 
     // The values in use; the boxes' ranges clamp nothing the model has not clamped already.
     const Preferences::Steps steps = m_preferences->steps();

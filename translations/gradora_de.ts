@@ -54,6 +54,13 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>DisplayCalibration</name>
+    <message>
+        <source>Display %1 does not report its size, so its pixels per inch could not be read: %2 × %3 stand in for them. Measure its diagonal and give it to the PPI calculator.</source>
+        <translation>Anzeige %1 meldet ihre Größe nicht, daher ließen sich ihre Pixel pro Zoll nicht lesen: %2 × %3 stehen an ihrer Stelle. Messen Sie ihre Diagonale und geben Sie sie in den PPI-Rechner ein.</translation>
+    </message>
+</context>
+<context>
     <name>DisplayLabel</name>
     <message>
         <source>Display 1</source>
@@ -101,6 +108,17 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Angle: </source>
         <translation>Winkel: </translation>
+    </message>
+</context>
+<context>
+    <name>HelpLinks</name>
+    <message>
+        <source>No web browser could be started to show this page. Open it yourself:
+
+%1</source>
+        <translation>Es ließ sich kein Webbrowser starten, um diese Seite zu zeigen. Öffnen Sie sie selbst:
+
+%1</translation>
     </message>
 </context>
 <context>
