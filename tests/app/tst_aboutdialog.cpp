@@ -44,6 +44,8 @@ private Q_SLOTS:
     void withoutBrowserTheMessageSaysWhere_data();
     void withoutBrowserTheMessageSaysWhere();
     void helpPageDescribesEveryMenuEntry();
+    void helpPageSaysWhatHoldsWithoutACompositor_data();
+    void helpPageSaysWhatHoldsWithoutACompositor();
 
 private:
     QList<QUrl> m_opened;
@@ -272,6 +274,32 @@ void TestAbout::withoutBrowserTheMessageSaysWhere()
              qPrintable(messages.constFirst()));
     const QString where = expected.isLocalFile() ? expected.toLocalFile() : expected.toString();
     QVERIFY2(messages.constFirst().endsWith(where), qPrintable(messages.constFirst()));
+}
+
+void TestAbout::helpPageSaysWhatHoldsWithoutACompositor_data()
+{
+    QTest::addColumn<QString>("said");
+    QTest::newRow("its own part") << "Without a compositor";
+    QTest::newRow("the body lets the pointer through")
+        << "the open body nothing: a click, a drag or a double-click there reaches the window below";
+    QTest::newRow("the bands move and fill the screen")
+        << "drag to move, double-click for full screen, right-click for the menu";
+    QTest::newRow("getting started says where to drag")
+        << "drag and double-click the ruler by its scale bands, its edges, a guide, the figure or a reading";
+    QTest::newRow("moving says where to drag") << "without a compositor, drag a scale band or a reading instead";
+    QTest::newRow("the mouse reference too") << "double-click full screen on and off (without a compositor: on a band)";
+}
+
+// Without a compositing manager the ruler's open body is not the ruler's: the help says what takes the
+// pointer there, where it tells to drag or double-click.
+void TestAbout::helpPageSaysWhatHoldsWithoutACompositor()
+{
+    QFETCH(QString, said);
+    QFile file(QFINDTESTDATA("../../docs/_help.html"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QString guide = QTextDocumentFragment::fromHtml(QString::fromUtf8(file.readAll())).toPlainText();
+    guide.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+    QVERIFY2(guide.contains(said), qPrintable(said));
 }
 
 void TestAbout::helpPageDescribesEveryMenuEntry()
