@@ -26,6 +26,15 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kLongAreaLineWidth = 250;
 constexpr int kLengthDigits = 6;
 
+// The captions of the readings, in the user's language.
+const char *const kCentreXCaption = QT_TRANSLATE_NOOP("FigureReadings", "rcX: ");
+const char *const kCentreYCaption = QT_TRANSLATE_NOOP("FigureReadings", "rcY: ");
+const char *const kAreaCaption = QT_TRANSLATE_NOOP("FigureReadings", "Area: ");
+const char *const kPerimeterCaption = QT_TRANSLATE_NOOP("FigureReadings", "Perimeter: ");
+const char *const kShortAreaCaption = QT_TRANSLATE_NOOP("FigureReadings", "A: ");
+const char *const kShortPerimeterCaption = QT_TRANSLATE_NOOP("FigureReadings", "P: ");
+const char *const kAngleCaption = QT_TRANSLATE_NOOP("FigureReadings", "Angle: ");
+
 const QString kDegree = QStringLiteral("\u00B0");
 const QString kLeftRightArrow = QStringLiteral("\u2194");
 
@@ -36,7 +45,7 @@ const std::array<std::pair<double, const char *>, 7> kRatioSuffixes{{
     {FigureRatio::ThreeToTwo, " / 3:2"},
     {FigureRatio::Wide185, " / 1.85:1"},
     {FigureRatio::Wide239, " / 2.39:1"},
-    {FigureRatio::Golden, " / golden"},
+    {FigureRatio::Golden, QT_TRANSLATE_NOOP("FigureReadings", " / golden")},
 }};
 
 double finiteOrZero(double value)
@@ -229,7 +238,8 @@ void writeTexts(FigureReadings &r, const FigureModel &model, const FigureUnits &
     if (scale.unitKind == UnitScale::Pixels && units.megapixels)
         r.areaText = ReadingText::formatMegapixels(r.area);
     else
-        r.areaText = ReadingText::formatArea(r.area) + QLatin1Char(' ') + ReadingText::squared(scale.unitLabel);
+        r.areaText =
+            ReadingText::formatArea(r.area) + QLatin1Char(' ') + ReadingText::squared(scale.unitLabel);
     r.perimeterText = ReadingText::formatLength(r.perimeter) + QLatin1Char(' ') + scale.unitLabel;
 
     const double angle = std::floor(finiteOrZero(model.figureAngle) * 100 + 0.5) / 100;
@@ -238,7 +248,7 @@ void writeTexts(FigureReadings &r, const FigureModel &model, const FigureUnits &
     if (model.isRatioRectangle()) {
         for (const auto &[ratio, suffix] : kRatioSuffixes) {
             if (model.figureRatio == ratio)
-                r.ratioSuffix = QString::fromLatin1(suffix);
+                r.ratioSuffix = translated(suffix);
         }
     }
 }
@@ -278,8 +288,8 @@ FigureReadings FigureReadings::measure(const FigureModel &model, const FigureUni
     const QPoint anchor = model.figureOrigin;
     r.rotationCentreX = (frame.zeroAtLeft ? anchor.x() : frame.window.width() - anchor.x()) + offset;
     r.rotationCentreY = (frame.zeroAtBottom ? frame.window.height() - anchor.y() : anchor.y()) + offset;
-    r.centreXText = translated(QT_TRANSLATE_NOOP("FigureReadings", "rcX: ")) + ReadingText::wholeNumber(r.rotationCentreX);
-    r.centreYText = translated(QT_TRANSLATE_NOOP("FigureReadings", "rcY: ")) + ReadingText::wholeNumber(r.rotationCentreY);
+    r.centreXText = translated(kCentreXCaption) + ReadingText::wholeNumber(r.rotationCentreX);
+    r.centreYText = translated(kCentreYCaption) + ReadingText::wholeNumber(r.rotationCentreY);
     return r;
 }
 
@@ -291,8 +301,10 @@ QString FigureReadings::onFigureWidthText() const
 QString FigureReadings::areaLine() const
 {
     if (widthPx >= kLongAreaLineWidth)
-        return translated(QT_TRANSLATE_NOOP("FigureReadings", "Area: ")) + areaText + QStringLiteral(" | ") + translated(QT_TRANSLATE_NOOP("FigureReadings", "Perimeter: ")) + perimeterText;
-    return translated(QT_TRANSLATE_NOOP("FigureReadings", "A: ")) + areaText + QStringLiteral(" | ") + translated(QT_TRANSLATE_NOOP("FigureReadings", "P: ")) + perimeterText;
+        return translated(kAreaCaption) + areaText + QStringLiteral(" | ") + translated(kPerimeterCaption) +
+               perimeterText;
+    return translated(kShortAreaCaption) + areaText + QStringLiteral(" | ") +
+           translated(kShortPerimeterCaption) + perimeterText;
 }
 
 FigurePanelTexts FigureReadings::panelTexts() const
@@ -300,9 +312,9 @@ FigurePanelTexts FigureReadings::panelTexts() const
     FigurePanelTexts texts;
     texts.width = kLeftRightArrow + QStringLiteral("1: ") + widthText;
     texts.height = kLeftRightArrow + QStringLiteral("2: ") + heightText;
-    texts.area = translated(QT_TRANSLATE_NOOP("FigureReadings", "A: ")) + areaText;
-    texts.perimeter = translated(QT_TRANSLATE_NOOP("FigureReadings", "P: ")) + perimeterText;
-    texts.angle = translated(QT_TRANSLATE_NOOP("FigureReadings", "Angle: ")) + angleText;
+    texts.area = translated(kShortAreaCaption) + areaText;
+    texts.perimeter = translated(kShortPerimeterCaption) + perimeterText;
+    texts.angle = translated(kAngleCaption) + angleText;
     texts.centreX = centreXText;
     texts.centreY = centreYText;
     texts.side = sideText;

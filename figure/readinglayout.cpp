@@ -30,7 +30,8 @@ bool isFigureReading(FigureText::Role role)
 }
 
 // The figure's texts by role; the area line's places in the order of kAreaLinePlaces.
-QList<Entry> figureEntries(const FigureModel &figure, const FigureReadings &readings, const FigureStyle &style)
+QList<Entry> figureEntries(const FigureModel &figure, const FigureReadings &readings,
+                           const FigureStyle &style)
 {
     QList<Entry> entries;
     FigureStyle placed = style;
@@ -78,7 +79,8 @@ QList<Entry> ordered(const QList<RulerLabels::Text> &ruler, const QList<Entry> &
     addRuler(true);
     addFigure([](FigureText::Role role) { return role == FigureText::AreaLine; });
     addRuler(false);
-    addFigure([](FigureText::Role role) { return role == FigureText::CentreX || role == FigureText::CentreY; });
+    addFigure(
+        [](FigureText::Role role) { return role == FigureText::CentreX || role == FigureText::CentreY; });
     return entries;
 }
 
@@ -89,8 +91,8 @@ QPolygonF figureTextBox(const FigureText &text)
     return text.frame.map(QPolygonF(RulerLabels::textBox(text.text, text.position)));
 }
 
-Layout choose(const QList<RulerLabels::Text> &ruler, const FigureModel *figure, const FigureReadings &readings,
-              const FigureStyle &style)
+Layout choose(const QList<RulerLabels::Text> &ruler, const FigureModel *figure,
+              const FigureReadings &readings, const FigureStyle &style)
 {
     const QList<Entry> figureTexts =
         figure && figure->visible ? figureEntries(*figure, readings, style) : QList<Entry>();

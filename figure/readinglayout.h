@@ -31,8 +31,8 @@ struct Layout
 
 // The layout for a window whose ruler writes `ruler` and whose figure (null when not shown) writes its
 // readings in `style`.
-Layout choose(const QList<RulerLabels::Text> &ruler, const FigureModel *figure, const FigureReadings &readings,
-              const FigureStyle &style);
+Layout choose(const QList<RulerLabels::Text> &ruler, const FigureModel *figure,
+              const FigureReadings &readings, const FigureStyle &style);
 
 // The box a figure text covers, as a polygon in window coordinates.
 QPolygonF figureTextBox(const FigureText &text);

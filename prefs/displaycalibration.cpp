@@ -92,10 +92,9 @@ QList<Screen> currentScreens()
     for (const QScreen *screen : screens) {
         const qreal ratio = screen->devicePixelRatio();
         const QRect devicePixels(screen->geometry().topLeft() * ratio, screen->geometry().size() * ratio);
-        result.append({devicePixels.width(), devicePixels.height(),
-                       devicePpi(screen->physicalDotsPerInchX(), ratio),
-                       devicePpi(screen->physicalDotsPerInchY(), ratio),
-                       reportsSize(*screen, devicePixels, monitors)});
+        result.append(
+            {devicePixels.width(), devicePixels.height(), devicePpi(screen->physicalDotsPerInchX(), ratio),
+             devicePpi(screen->physicalDotsPerInchY(), ratio), reportsSize(*screen, devicePixels, monitors)});
     }
     return result;
 }

@@ -223,7 +223,8 @@ void PreferencesDialog::chooseDisplay(int row, int column, int previousRow, int 
 
 void PreferencesDialog::showPixelSize(int row)
 {
-    const QSize size = Calibration::pixelSize(m_preferences->displayCells(), row, Calibration::currentScreens());
+    const QSize size =
+        Calibration::pixelSize(m_preferences->displayCells(), row, Calibration::currentScreens());
     m_ui->widthBox->setValue(size.width());
     m_ui->heightBox->setValue(size.height());
 }

@@ -137,10 +137,10 @@ PanelReadings panelReadings(const QRect &geometry, const ReadingScale &scale, bo
     readings.top = tr("T: ") + wholeNumber(geometry.y());
     readings.right = tr("R: ") + wholeNumber(right);
     readings.bottom = tr("B: ") + wholeNumber(bottom);
-    readings.width = tr("W: ") + lengthX(geometry.width(), scale) + QLatin1Char(' ') +
-                     scale.unitLabel + QLatin1Char(' ');
-    readings.height = tr("H: ") + lengthY(geometry.height(), scale) + QLatin1Char(' ') +
-                      scale.unitLabel + QLatin1Char(' ');
+    readings.width =
+        tr("W: ") + lengthX(geometry.width(), scale) + QLatin1Char(' ') + scale.unitLabel + QLatin1Char(' ');
+    readings.height =
+        tr("H: ") + lengthY(geometry.height(), scale) + QLatin1Char(' ') + scale.unitLabel + QLatin1Char(' ');
     readings.area = tr("A: ") + area(geometry.width(), geometry.height(), scale, megapixel);
     readings.perimeter = tr("P: ") + perimeter(geometry.width(), geometry.height(), scale);
     return readings;

@@ -86,10 +86,10 @@ QRectF textBox(const QString &text, QPointF baseline)
 
 QList<QPolygonF> boxes(const Text &text)
 {
-    const QRectF box = text.rightAligned
-                           ? metrics().boundingRect(QRectF(text.alignBox), Qt::AlignRight, text.text)
-                                 .adjusted(-kMargin, -kMargin, kMargin, kMargin)
-                           : textBox(text.text, text.baseline);
+    const QRectF box = text.rightAligned ? metrics()
+                                               .boundingRect(QRectF(text.alignBox), Qt::AlignRight, text.text)
+                                               .adjusted(-kMargin, -kMargin, kMargin, kMargin)
+                                         : textBox(text.text, text.baseline);
     QList<QPolygonF> places;
     for (const QPoint &origin : text.origins) {
         QTransform frame;

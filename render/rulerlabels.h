@@ -22,18 +22,18 @@ enum class Label
     HeightAtLeft,
     WidthAtBottom,
     HeightAtRight,
-    AreaLine,       // "Area: … | Perimeter: …"
-    CornerWidth,    // "Show Bottom Right Labels"
+    AreaLine,    // "Area: … | Perimeter: …"
+    CornerWidth, // "Show Bottom Right Labels"
     CornerHeight,
-    WidthNumber,    // the number alone
+    WidthNumber, // the number alone
     HeightNumber
 };
 
 // Which readings the window's options show.
 struct Shown
 {
-    bool full = false;    // the full readings along the edges, with the area line where it fits
-    bool corner = false;  // the width and height labels at the bottom right corner
+    bool full = false;   // the full readings along the edges, with the area line where it fits
+    bool corner = false; // the width and height labels at the bottom right corner
     bool widthNumber = false;
     bool heightNumber = false;
 };

@@ -115,7 +115,8 @@ void drawGuideLabels(QPainter &painter, const RulerPaintState &state, RulerPaint
         const int position = x + origin;
         const int distance = state.zeroAtLeft ? position : w - position;
         const QString label = ReadingText::lengthX(distance, scale);
-        const int left = state.zeroAtLeft ? x - labelShift(QLocale().toDouble(label)) : x + kGuideLabelAfterLine;
+        const int left =
+            state.zeroAtLeft ? x - labelShift(QLocale().toDouble(label)) : x + kGuideLabelAfterLine;
         cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, h - kGuideLabelFromBottom), label);
     }
 }
@@ -337,7 +338,8 @@ RulerLabels::Shown shownLabels(const RulerPaintState &state)
 void drawAboveScales(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
 {
     painter.setPen(RulerStyle::rulerPen(state.rulerColor));
-    const QList<RulerLabels::Text> labels = RulerLabels::texts(state.size, state.readings, shownLabels(state));
+    const QList<RulerLabels::Text> labels =
+        RulerLabels::texts(state.size, state.readings, shownLabels(state));
     const ReadingLayout::Layout layout = ReadingLayout::choose(
         labels, state.figureVisible ? state.figure : nullptr, state.figureReadings, state.figureStyle);
     drawReadings(painter, state, cache, labels, layout.rulerPlaces);

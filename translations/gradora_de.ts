@@ -70,6 +70,10 @@ Try &apos;%1 --help&apos; for more information.
 <context>
     <name>FigureReadings</name>
     <message>
+        <source> / golden</source>
+        <translation> / Goldener Schnitt</translation>
+    </message>
+    <message>
         <source>side: </source>
         <translation>Seite: </translation>
     </message>

@@ -38,8 +38,8 @@ QList<Monitor> monitorsOf(xcb_connection_t *connection, xcb_window_t root)
     const int count = xcb_randr_get_screen_resources_current_outputs_length(resources.reply);
     for (int i = 0; i < count; ++i) {
         const Owned<xcb_randr_get_output_info_reply_t> output{xcb_randr_get_output_info_reply(
-            connection,
-            xcb_randr_get_output_info(connection, outputs[i], resources->config_timestamp), nullptr)};
+            connection, xcb_randr_get_output_info(connection, outputs[i], resources->config_timestamp),
+            nullptr)};
         if (!output || output->crtc == XCB_NONE)
             continue;
         const Owned<xcb_randr_get_crtc_info_reply_t> crtc{xcb_randr_get_crtc_info_reply(

@@ -286,8 +286,10 @@ void TestAbout::helpPageSaysWhatHoldsWithoutACompositor_data()
         << "drag to move, double-click for full screen, right-click for the menu";
     QTest::newRow("getting started says where to drag")
         << "drag and double-click the ruler by its scale bands, its edges, a guide, the figure or a reading";
-    QTest::newRow("moving says where to drag") << "without a compositor, drag a scale band or a reading instead";
-    QTest::newRow("the mouse reference too") << "double-click full screen on and off (without a compositor: on a band)";
+    QTest::newRow("moving says where to drag")
+        << "without a compositor, drag a scale band or a reading instead";
+    QTest::newRow("the mouse reference too")
+        << "double-click full screen on and off (without a compositor: on a band)";
 }
 
 // Without a compositing manager the ruler's open body is not the ruler's: the help says what takes the

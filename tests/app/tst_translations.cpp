@@ -272,9 +272,9 @@ void TestTranslations::readingsSpeakGerman_data()
     QTest::newRow("panel's top edge") << ReadingText::panelReadings(window, pixels, false).top << "O: 20";
     // The clipboard writes what the ruler and the panel show.
     QTest::newRow("copied readings")
-        << CopiedReadings::text(window.size(), centimetres,
-                                CopiedReadings::Figure{CopiedReadings::kindName(rectangle), figureInMegapixels},
-                                QLocale())
+        << CopiedReadings::text(
+               window.size(), centimetres,
+               CopiedReadings::Figure{CopiedReadings::kindName(rectangle), figureInMegapixels}, QLocale())
         << "13,23 × 7,94 cm\nRechteck | ↔1: 500 px | ↔2: 300 px | Winkel: 30,25° | F: 0,150 MP | U: 1600 px";
 }
 

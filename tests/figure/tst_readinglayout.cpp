@@ -148,9 +148,11 @@ void TestReadingLayout::noLabelCoversAnother_data()
     QTest::newRow("flying ruler, new ruler") << FigureKind::FlyingRuler << kNewRuler << fullReadings();
     QTest::newRow("rectangle, new ruler") << FigureKind::CornerRectangle << kNewRuler << fullReadings();
     QTest::newRow("centred circle, new ruler") << FigureKind::CentredCircle << kNewRuler << fullReadings();
-    QTest::newRow("right triangle, new ruler") << FigureKind::CentredRightTriangle << kNewRuler << everyReading();
+    QTest::newRow("right triangle, new ruler")
+        << FigureKind::CentredRightTriangle << kNewRuler << everyReading();
     QTest::newRow("flying ruler, 800 x 600") << FigureKind::FlyingRuler << QSize(800, 600) << everyReading();
-    QTest::newRow("rectangle, 1200 x 300") << FigureKind::CornerRectangle << QSize(1200, 300) << everyReading();
+    QTest::newRow("rectangle, 1200 x 300")
+        << FigureKind::CornerRectangle << QSize(1200, 300) << everyReading();
     QTest::newRow("flying ruler, 113 x 68") << FigureKind::FlyingRuler << QSize(113, 68) << everyReading();
     QTest::newRow("rhombus, 100 x 100") << FigureKind::CornerRhombus << QSize(100, 100) << everyReading();
     QTest::newRow("ellipse, 100 x 100") << FigureKind::CentredEllipse << QSize(100, 100) << fullReadings();

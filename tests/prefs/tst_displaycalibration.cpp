@@ -162,13 +162,14 @@ void TestDisplayCalibration::unreadSizesNote_data()
     const Screen measured{1920, 1080, 92, 92};
     Screen unmeasured{1920, 1080, 96, 96};
     unmeasured.sizeReported = false;
-    const QString second = "Display 2 does not report its size, so its pixels per inch could not be read: 96 × 96 "
-                           "stand in for them. Measure its diagonal and give it to the PPI calculator.";
+    const QString second =
+        "Display 2 does not report its size, so its pixels per inch could not be read: 96 × 96 "
+        "stand in for them. Measure its diagonal and give it to the PPI calculator.";
     QTest::newRow("every size read") << QList<Screen>{measured, measured} << QString();
     QTest::newRow("no screens") << QList<Screen>{} << QString();
     QTest::newRow("the second without a size") << QList<Screen>{measured, unmeasured} << second;
-    QTest::newRow("both without a size")
-        << QList<Screen>{unmeasured, unmeasured} << QString(second).replace("Display 2", "Display 1") + "\n" + second;
+    QTest::newRow("both without a size") << QList<Screen>{unmeasured, unmeasured}
+                                         << QString(second).replace("Display 2", "Display 1") + "\n" + second;
 }
 
 void TestDisplayCalibration::unreadSizesNote()
@@ -267,8 +268,10 @@ void TestDisplayCalibration::laterStartShowsThePixelSize_data()
     QTest::addColumn<QString>("storedHeight");
     QTest::addColumn<QSize>("shown");
     const QScreen *screen = QGuiApplication::primaryScreen();
-    QTest::newRow("stored") << "1234" << "567" << QSize(1234, 567);
-    QTest::newRow("not stored: the screen's") << "" << "" << screen->geometry().size() * screen->devicePixelRatio();
+    QTest::newRow("stored") << "1234"
+                            << "567" << QSize(1234, 567);
+    QTest::newRow("not stored: the screen's") << ""
+                                              << "" << screen->geometry().size() * screen->devicePixelRatio();
 }
 
 // A start that reads the table from the store chooses no row, but the calculator shows the size of the

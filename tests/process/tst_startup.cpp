@@ -171,8 +171,9 @@ void TestStartup::helpWithoutBrowserSaysSo()
     QCOMPARE(boxes.size(), 1);
     ProcessDriver::activateAndPress(boxes.first(), QStringLiteral("Return"));
     QVERIFY(ProcessDriver::waitFor([&] {
-        return std::none_of(boxes.cbegin(), boxes.cend(),
-                            [&](const QString &box) { return ProcessDriver::windows(process).contains(box); });
+        return std::none_of(boxes.cbegin(), boxes.cend(), [&](const QString &box) {
+            return ProcessDriver::windows(process).contains(box);
+        });
     }));
     closeRuler(process);
 }

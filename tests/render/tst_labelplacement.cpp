@@ -63,8 +63,7 @@ void TestLabelPlacement::choose_data()
         << QList<Places>{{a}, {apart}, {box(20, 5, 10, 100)}} << QList<int>{0, 0, kGivesWay};
     QTest::newRow("moving for a less important label keeps every more important one")
         << QList<Places>{{a, apart}, {box(0, 95, 10, 10)}, {overA}} << QList<int>{0, 0, kGivesWay};
-    QTest::newRow("a label without places gives way")
-        << QList<Places>{{}, {a}} << QList<int>{kGivesWay, 0};
+    QTest::newRow("a label without places gives way") << QList<Places>{{}, {a}} << QList<int>{kGivesWay, 0};
     QTest::newRow("turned boxes cover by their outline, not their bounds")
         << QList<Places>{{turned(box(0, 0, 100, 10))}, {box(12, 35, 8, 8)}} << QList<int>{0, 0};
     QTest::newRow("no labels") << QList<Places>{} << QList<int>{};

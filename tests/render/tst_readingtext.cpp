@@ -105,8 +105,7 @@ void TestReadingText::areas_data()
         << QSize(378, 189) << unit(kCentimetreAt96, kCentimetreAt96, "cm") << true << "50.01 cm\u00B2";
     QTest::newRow("each axis its own factor")
         << QSize(100, 100) << unit(10.0, 4.0, "u") << false << "250 u\u00B2";
-    QTest::newRow("no rounding noise")
-        << QSize(1235, 1) << unit(100.0, 1.0, "u") << false << "12.35 u\u00B2";
+    QTest::newRow("no rounding noise") << QSize(1235, 1) << unit(100.0, 1.0, "u") << false << "12.35 u\u00B2";
     QTest::newRow("fifteen significant digits")
         << QSize(100000, 100000) << unit(0.1, 0.1, "u") << false << "1000000000000 u\u00B2";
     QTest::newRow("zero scale") << QSize(300, 200) << unit(0.0, 37.8, "cm") << false
@@ -199,7 +198,7 @@ void TestReadingText::panelTexts_data()
                        "W: 300 px ", "H: 200 px ", "A: 0.060 MP ", "P: 1000 px"};
     QTest::newRow("a unit converts only the sizes")
         << QRect(100, 50, 100, 100) << unit(10.0, 4.0, "in") << true
-        << QStringList{"L: 100",    "T: 50",     "R: 200",           "B: 150",
+        << QStringList{"L: 100",    "T: 50",     "R: 200",          "B: 150",
                        "W: 10 in ", "H: 25 in ", "A: 250 in\u00B2", "P: 70 in"};
 }
 
