@@ -110,7 +110,7 @@ void RulerHub::connectRuler(RulerWindow *ruler)
     connect(ruler, &RulerWindow::preferencesRequested, this, &RulerHub::showPreferences);
     connect(ruler, &RulerWindow::aboutRequested, this, &RulerHub::showAbout);
     connect(ruler, &RulerWindow::helpRequested, this, &RulerHub::showHelp);
-    connect(ruler, &RulerWindow::webPageRequested, this, [](const QUrl &page) { HelpLinks::openUrl(page); });
+    connect(ruler, &RulerWindow::webPageRequested, this, &RulerHub::openPage);
     connect(ruler, &RulerWindow::magnifierRequested, this, &RulerHub::showMagnifier);
 #if GRADORA_UPDATE_CHECK
     connect(ruler, &RulerWindow::updateCheckRequested, this, [this] { sendVersionRequest(true); });
@@ -254,7 +254,13 @@ void RulerHub::showMagnifier()
 
 void RulerHub::showHelp()
 {
-    HelpLinks::openUrl(HelpLinks::documentUrl(QString::fromLatin1(HelpLinks::kHelpPage)));
+    openPage(HelpLinks::documentUrl(QString::fromLatin1(HelpLinks::kHelpPage)));
+}
+
+void RulerHub::openPage(const QUrl &page)
+{
+    if (!HelpLinks::openUrl(page))
+        m_showMessage(HelpLinks::notOpenedMessage(page));
 }
 
 void RulerHub::readMagnifier()

@@ -98,6 +98,8 @@ private:
     void showAbout();
     void showMagnifier();
     void showHelp();
+    // Hands a page to the desktop, and says where it is when no browser takes it.
+    void openPage(const QUrl &page);
     // The magnifier's values and the colour dialog's place (their keys are the program's).
     void readMagnifier();
     void writeWindowKeys();

@@ -81,8 +81,6 @@ void paint(QPainter &painter, const RulerPaintState &state, std::shared_ptr<Rule
 void drawContent(QPainter &painter, const RulerPaintState &state, std::shared_ptr<RulerPaintCache> &cache);
 // The picture under everything else, where its options place it; the first step of the content.
 void drawPicture(QPainter &painter, const RulerPaintState &state);
-// The ruler's "Area | Perimeter" line as drawn, or empty where the window writes none.
-QString rulerAreaLine(const RulerPaintState &state);
 // How often the scales layer of this cache has been drawn.
 int scalesLayerBuilds(const std::shared_ptr<RulerPaintCache> &cache);
 

@@ -939,7 +939,8 @@ void TestRulerPaint::readingPlaces()
     if (options.contains('b')) {
         at({w - 100, h - 45}, 0);
         painter.drawText(QRect(-45, 0, 100, 100), Qt::AlignRight, texts.widthText);
-        at({w - 30, h - 140}, 90);
+        // The height stands higher than it used to, where it would cover the width beside it.
+        at({w - 30, h - 160}, 90);
         painter.drawText(QRect(0, 0, 100, 100), Qt::AlignRight, texts.heightText);
     }
     if (options.contains('w') || minimal) {

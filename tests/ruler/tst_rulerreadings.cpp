@@ -54,7 +54,7 @@ void TestRulerReadings::uncalibratedDisplayReadsQuestionMarks()
     const InfoPanel *panel = m_fixture.hub->infoPanel();
     QCOMPARE(panel->owner(), ruler);
     QCOMPARE(panel->figureLabel(InfoPanel::FigureWidth)->text(), QStringLiteral("\u21941: ? cm "));
-    QCOMPARE(panel->figureLabel(InfoPanel::FigureArea)->text(), QStringLiteral("A: ? cm \u00B2"));
+    QCOMPARE(panel->figureLabel(InfoPanel::FigureArea)->text(), QStringLiteral("A: ? cm\u00B2"));
     QCOMPARE(panel->figureLabel(InfoPanel::FigurePerimeter)->text(), QStringLiteral("P: ? cm"));
     QCOMPARE(panel->extraSideLabel()->text(), QStringLiteral("hipo: ? cm "));
 }
