@@ -130,14 +130,8 @@ void RulerWindow::toggleStayOnTop()
     show();
     activateWindow();
 
-    if (infoPanel) {
-        Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint;
-        if (option(RulerOption::StayOnTop))
-            flags |= Qt::WindowStaysOnTopHint;
-        infoPanel->setWindowFlags(flags);
-        if (preferences && preferences->infoPanelShown())
-            infoPanel->show();
-    }
+    if (infoPanel && infoPanel->owner() == this)
+        infoPanel->setStaysOnTop(option(RulerOption::StayOnTop));
 }
 
 void RulerWindow::toggleFullScreen()
