@@ -35,11 +35,10 @@ xcb_atom_t internAtom(xcb_connection_t *connection, const QByteArray &name)
 PropertyReply property(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t name, xcb_atom_t type)
 {
     xcb_generic_error_t *error = nullptr;
-    PropertyReply reply(xcb_get_property_reply(connection,
-                                               xcb_get_property(connection, false, window, name, type, 0,
-                                                                kMaxSupported),
-                                               &error),
-                        &std::free);
+    PropertyReply reply(
+        xcb_get_property_reply(
+            connection, xcb_get_property(connection, false, window, name, type, 0, kMaxSupported), &error),
+        &std::free);
     std::free(error);
     if (reply && (reply->format != 32 || reply->type != type))
         reply.reset();

@@ -58,14 +58,16 @@ void clickAt(QPoint point, int button = 1)
 QImage screen()
 {
     QProcess import;
-    import.start(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
+    import.start(QStringLiteral("import"),
+                 {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:-")});
     import.waitForFinished(20000);
     return QImage::fromData(import.readAllStandardOutput(), "PNG");
 }
 
 bool geometryBecomes(const QString &window, const QRect &expected, QRect *seen)
 {
-    return ProcessDriver::waitFor([&] { return (*seen = ProcessDriver::geometryOf(window)) == expected; }, 10000);
+    return ProcessDriver::waitFor([&] { return (*seen = ProcessDriver::geometryOf(window)) == expected; },
+                                  10000);
 }
 
 // The window manager of a test row: started for it, stopped after it. Without one the root window keeps
@@ -80,14 +82,15 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), m_home.path());
         m_process.setProcessEnvironment(env);
-        m_process.start(QStringLiteral("openbox"),
-                        {QStringLiteral("--config-file"),
-                         QStringLiteral(GRADORA_SOURCE_DIR "/tests/openbox-rc.xml")});
+        m_process.start(
+            QStringLiteral("openbox"),
+            {QStringLiteral("--config-file"), QStringLiteral(GRADORA_SOURCE_DIR "/tests/openbox-rc.xml")});
         m_running = m_process.waitForStarted() && ProcessDriver::waitFor([] {
-            return ProcessDriver::run(QStringLiteral("xprop"), {QStringLiteral("-root"),
-                                                                QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
-                .contains(QLatin1String("window id"));
-        });
+                        return ProcessDriver::run(
+                                   QStringLiteral("xprop"),
+                                   {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")})
+                            .contains(QLatin1String("window id"));
+                    });
     }
     ~WindowManager()
     {
@@ -95,8 +98,8 @@ public:
             return;
         m_process.terminate();
         m_process.waitForFinished(5000);
-        ProcessDriver::run(QStringLiteral("xprop"),
-                           {QStringLiteral("-root"), QStringLiteral("-remove"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+        ProcessDriver::run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("-remove"),
+                                                     QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
     }
     bool ready(bool wanted) const { return !wanted || m_running; }
 
@@ -113,7 +116,8 @@ QStringList stackBottomToTop()
     const QStringList managed = ProcessDriver::stackingOrder();
     if (!managed.isEmpty())
         return managed;
-    const QString tree = ProcessDriver::run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-children")});
+    const QString tree = ProcessDriver::run(QStringLiteral("xwininfo"),
+                                            {QStringLiteral("-root"), QStringLiteral("-children")});
     QStringList order;
     for (const QString &line : tree.split(QLatin1Char('\n'))) {
         const QString item = line.trimmed();
@@ -191,8 +195,9 @@ void TestWindowManagers::fullScreenFillsTheScreen()
         pointerTo(now.topLeft() + QPoint(300, 20));
         xdotool({"click", "--repeat", "2", "--delay", QString::number(30 + attempt * 30), "1"});
         const QRect expected = attempt % 2 == 0 ? kScreen : normal;
-        QVERIFY2(geometryBecomes(ruler, expected, &seen),
-                 qPrintable(QStringLiteral("double click %1: %2").arg(attempt + 1).arg(QDebug::toString(seen))));
+        QVERIFY2(
+            geometryBecomes(ruler, expected, &seen),
+            qPrintable(QStringLiteral("double click %1: %2").arg(attempt + 1).arg(QDebug::toString(seen))));
         QTest::qWait(500); // longer than a double click, so the next two clicks start afresh
     }
 }
@@ -252,7 +257,8 @@ void TestWindowManagers::dialogsStandAboveThePanel()
     QVERIFY(!ruler.isEmpty());
     QString panel;
     QVERIFY(ProcessDriver::waitFor([&] {
-        const QStringList found = ProcessDriver::windows(process, QStringLiteral("Gradora \u2014 Information"));
+        const QStringList found =
+            ProcessDriver::windows(process, QStringLiteral("Gradora \u2014 Information"));
         panel = found.value(0);
         return !panel.isEmpty();
     }));
@@ -321,7 +327,8 @@ void TestWindowManagers::newRulerOpensInFront()
         return !second.isEmpty();
     }));
     QTest::qWait(1000);
-    const QString panel = ProcessDriver::windows(process, QStringLiteral("Gradora \u2014 Information")).value(0);
+    const QString panel =
+        ProcessDriver::windows(process, QStringLiteral("Gradora \u2014 Information")).value(0);
     QVERIFY(!panel.isEmpty());
 
     const QStringList stack = stackBottomToTop();

@@ -158,7 +158,8 @@ void TestRulerReadings::readingsFollowThePositionDialog()
         dialog->findChild<QSpinBox *>(QStringLiteral("heightBox"))->setValue(350);
         whileOpen = ruler->readings();
         paintedWhileOpen = painted(ruler);
-        dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))->button(QDialogButtonBox::Ok)->click();
+        auto *buttons = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        buttons->button(QDialogButtonBox::Ok)->click();
     });
     ruler->execute(RulerCommand::PositionAndSize);
 
