@@ -166,6 +166,20 @@ QString startRuler(ProcessDriver &driver, QProcess *&process, const QVariantMap 
     clickAt(kStart.topLeft() + QPoint(300, 6));
     return ruler;
 }
+
+// A test row's session: the window manager where the row wants one, then the program with its ruler.
+struct Session
+{
+    explicit Session(bool windowManager, const QVariantMap &stored = {}) : manager(windowManager)
+    {
+        if (manager.ready(windowManager))
+            ruler = startRuler(driver, process, stored);
+    }
+    WindowManager manager;
+    ProcessDriver driver;
+    QProcess *process = nullptr;
+    QString ruler;
+};
 } // namespace
 
 // Alt+F and a double click on a band fill the screen and give the ruler back its place, with or without
@@ -173,12 +187,9 @@ QString startRuler(ProcessDriver &driver, QProcess *&process, const QVariantMap 
 void TestWindowManagers::fullScreenFillsTheScreen()
 {
     QFETCH(bool, windowManager);
-    WindowManager manager(windowManager);
-    QVERIFY(manager.ready(windowManager));
-    ProcessDriver driver;
-    QProcess *process = nullptr;
-    const QString ruler = startRuler(driver, process);
-    QVERIFY(!ruler.isEmpty());
+    const Session session(windowManager);
+    QVERIFY(!session.ruler.isEmpty());
+    const QString &ruler = session.ruler;
 
     QRect seen;
     xdotool({"key", "alt+f"});
@@ -207,15 +218,10 @@ void TestWindowManagers::fullScreenFillsTheScreen()
 void TestWindowManagers::hoverSpacingsGoWhenThePointerLeaves()
 {
     QFETCH(bool, windowManager);
-    WindowManager manager(windowManager);
-    QVERIFY(manager.ready(windowManager));
-    ProcessDriver driver;
-    QProcess *process = nullptr;
-    const QString ruler = startRuler(driver, process,
-                                     {{QStringLiteral("hoverGuides"), true},
-                                      {QStringLiteral("flyingFigureVisible"), false},
-                                      {QStringLiteral("showRulerReadings"), false}});
-    QVERIFY(!ruler.isEmpty());
+    const Session session(windowManager, {{QStringLiteral("hoverGuides"), true},
+                                          {QStringLiteral("flyingFigureVisible"), false},
+                                          {QStringLiteral("showRulerReadings"), false}});
+    QVERIFY(!session.ruler.isEmpty());
     ProcessDriver::run(QStringLiteral("xsetroot"), {QStringLiteral("-solid"), kDesktop.name()});
 
     // Two horizontal guides dragged out of the top band.
@@ -249,12 +255,9 @@ void TestWindowManagers::hoverSpacingsGoWhenThePointerLeaves()
 void TestWindowManagers::dialogsStandAboveThePanel()
 {
     QFETCH(bool, windowManager);
-    WindowManager manager(windowManager);
-    QVERIFY(manager.ready(windowManager));
-    ProcessDriver driver;
-    QProcess *process = nullptr;
-    const QString ruler = startRuler(driver, process);
-    QVERIFY(!ruler.isEmpty());
+    const Session session(windowManager);
+    QVERIFY(!session.ruler.isEmpty());
+    QProcess *process = session.process;
     QString panel;
     QVERIFY(ProcessDriver::waitFor([&] {
         const QStringList found =
@@ -303,14 +306,12 @@ void TestWindowManagers::newRulerOpensInFront()
 {
     QFETCH(bool, windowManager);
     QFETCH(bool, storedOnTop);
-    WindowManager manager(windowManager);
-    QVERIFY(manager.ready(windowManager));
-    ProcessDriver driver;
-    QProcess *process = nullptr;
     QVariantMap stored;
     if (storedOnTop)
         stored.insert(QStringLiteral("stayOnTop"), true);
-    QVERIFY(!startRuler(driver, process, stored).isEmpty());
+    const Session session(windowManager, stored);
+    QVERIFY(!session.ruler.isEmpty());
+    QProcess *process = session.process;
     if (!storedOnTop) {
         xdotool({"key", "alt+s"});
         QTest::qWait(1000);
