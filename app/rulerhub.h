@@ -36,15 +36,17 @@ public:
     ~RulerHub() override;
 
     Preferences *preferences() { return &m_preferences; }
-    PreferencesDialog *preferencesDialog() const { return m_preferencesDialog; }
+    // The preferences and about dialogs and the magnifier are made when first wanted: the first
+    // ruler shows sooner without them.
+    PreferencesDialog *preferencesDialog();
     const QList<RulerWindow *> &rulers() const { return m_shared.rulers; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     InfoPanel *infoPanel() const { return m_shared.infoPanel; }
     QColorDialog *colorDialog() const { return m_shared.colorDialog; }
-    PositionDialog *positionDialog() const { return m_shared.positionDialog; }
-    TransparencyDialog *transparencyDialog() const { return m_shared.transparencyDialog; }
-    AboutDialog *aboutDialog() const { return m_aboutDialog; }
-    Magnifier *magnifier() const { return m_magnifier; }
+    PositionDialog *positionDialog() { return m_shared.madePositionDialog(); }
+    TransparencyDialog *transparencyDialog() { return m_shared.madeTransparencyDialog(); }
+    AboutDialog *aboutDialog();
+    Magnifier *magnifier();
     // Which colour the shared colour dialog edits (see RulerShared).
     std::optional<ColorTarget> colorTarget() const { return m_shared.colorTarget; }
 
@@ -71,6 +73,8 @@ public:
 #if GRADORA_UPDATE_CHECK
     // Update check (rulerhub_update.cpp). A request returns at once; the reply tells the user.
     static constexpr int kUpdateTimeoutMs = 30000;
+    // The daily check waits this long after the start, so that the first ruler shows first.
+    static constexpr int kStartUpdateCheckDelayMs = 2000;
     void sendVersionRequest(bool manual);
     // The automatic check: at most once a day, when enabled; one that fails still counts.
     void checkForUpdatesWhenDue(const QDate &today);

@@ -108,8 +108,14 @@ public:
     // the grab reach around its strokes (see RulerShape); with one it is whole. Follows the compositor
     // at once and the ruler's look after each repaint that changed it.
     void updateShape();
-    // The region that the shaped window keeps, computed anew from the current state.
+    // The region that the shaped window keeps, computed anew from the current state. While the pointer
+    // drags the window it leaves out the figure: its turned strokes and texts cut the shape into
+    // thousands of rectangles, and the window system works through all of them at every step.
     QRegion shapeRegion() const;
+    bool shapedForWindowDrag() const { return m_windowDragShape; }
+    // Where the figure's drawing lies now, what a change of the figure alone repaints (see
+    // RulerPainter::figureArea).
+    QRegion figureArea() const;
     // How many shapes the window has been given so far.
     int shapesApplied() const { return shapeCount; }
 
@@ -329,6 +335,8 @@ private:
     // The flying figure as the pointer and the keys see it.
     QList<QPoint> figureControlPoints() const;
     bool figureContains(const QPoint &pos) const;
+    // Repaints what a change of the figure alone touched: where it was (`before`) and where it is.
+    void updateFigureArea(const QRegion &before);
     void moveFigureBy(const QPoint &delta);
     void dragFigureHandle(int index, const QPoint &pos, Qt::KeyboardModifiers modifiers);
     void rotateFigureBy(double degrees);
@@ -363,6 +371,8 @@ private:
     QByteArray appliedShapeSignature;
     bool shapeUpdatePending = false;
     int shapeCount = 0;
+    bool m_windowDragShape = false;
+    void setWindowDragShape(bool dragging);
 
     // Which side of the ruler the information panel takes when this ruler starts the run.
     ScreenPlacement::PanelSide m_panelSide = ScreenPlacement::PanelSide::Right;
@@ -371,6 +381,10 @@ private:
 
     // Painting: what later passes reuse.
     mutable std::shared_ptr<RulerPaintCache> m_paintCache;
+    // The figure's area as last found, and the shape signature of the state it was found for (the
+    // signature holds all that the figure's drawing depends on).
+    mutable QRegion m_figureArea;
+    mutable QByteArray m_figureAreaKey;
 
     // Pointer state.
     GuideSet m_guides;

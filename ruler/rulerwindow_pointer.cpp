@@ -176,6 +176,7 @@ void RulerWindow::followPointer(const QMouseEvent *event)
 
 void RulerWindow::dragWindowTo(const QPoint &global)
 {
+    setWindowDragShape(true);
     moveSnapped(global - m_grabOffset);
 }
 
@@ -225,6 +226,8 @@ void RulerWindow::startDrag(const QMouseEvent *event)
 
 void RulerWindow::mousePressEvent(QMouseEvent *event)
 {
+    // A release lost to another grab leaves no drag behind.
+    setWindowDragShape(false);
     forgetSnapTargets();
     const QPoint global = event->globalPosition().toPoint();
     takeChord(ModifierLatch::fromHeld(event->modifiers()));
@@ -263,6 +266,7 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
 
 void RulerWindow::mouseReleaseEvent(QMouseEvent *)
 {
+    setWindowDragShape(false);
     m_guides.release(size());
     if (m_dragMode == DragMode::ControlPoint)
         setCursor(Qt::ArrowCursor);
@@ -295,9 +299,10 @@ void RulerWindow::wheelEvent(QWheelEvent *event)
         return;
 
     if (m_chord.alt && m_chord.shift) {
+        const QRegion before = figureArea();
         rotateFigureBy(v);
-        recomputeFigure();
-        update();
+        figure.recompute(currentFigureModifiers());
+        updateFigureArea(before);
     } else if (m_chord.alt) {
         if (!fullScreen)
             placeWindow(QRect(pos(), size() + QSize(v, v)));

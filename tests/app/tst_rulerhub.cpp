@@ -5,12 +5,17 @@
 #include "app/magnifier.h"
 #include "app/rulerhub.h"
 #include "prefs/preferencesdialog.h"
+#include "prefs/programkeys.h"
 #include "ruler/infopanel.h"
+#include "ruler/positiondialog.h"
 #include "ruler/rulerwindow.h"
+#include "ruler/transparencydialog.h"
 #include "testsupport.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDir>
+#include <QSettings>
 #include <QFile>
 #include <QImage>
 #include <QNetworkAccessManager>
@@ -28,6 +33,8 @@ private Q_SLOTS:
     void programPicturesAreThere_data();
     void programPicturesAreThere();
     void sharedWindows();
+    void windowsNotNeededAtStartAreMadeWhenWanted();
+    void aMagnifierNeverOpenedKeepsItsStoredKeys();
     void programKeysDefaults();
     void programKeysRoundTrip();
     void programKeysWithGarbage_data();
@@ -74,6 +81,55 @@ void TestRulerHub::programPicturesAreThere()
     QVERIFY(!hub.trayIcon()->icon().isNull());
     // Only a build with the update check has a way onto the network.
     QCOMPARE(hub.findChildren<QNetworkAccessManager *>().size(), GRADORA_UPDATE_CHECK ? 1 : 0);
+}
+
+// The first ruler shows sooner without them.
+void TestRulerHub::windowsNotNeededAtStartAreMadeWhenWanted()
+{
+    RulerHub hub;
+    RulerWindow *ruler = hub.openFirstRuler();
+    const auto count = [] {
+        int made = 0;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            made += qobject_cast<PreferencesDialog *>(widget) || qobject_cast<AboutDialog *>(widget) ||
+                    qobject_cast<Magnifier *>(widget) || qobject_cast<PositionDialog *>(widget) ||
+                    qobject_cast<TransparencyDialog *>(widget);
+        return made;
+    };
+    QCOMPARE(count(), 0);
+    emit ruler->aboutRequested();
+    emit ruler->magnifierRequested();
+    emit ruler->preferencesRequested(PreferencesPage::Units);
+    QCOMPARE(count(), 3);
+    QVERIFY(hub.aboutDialog()->isVisible());
+    QVERIFY(hub.magnifier()->isVisible());
+    QVERIFY(hub.preferencesDialog()->isVisible());
+    hub.preferencesDialog()->hide();
+    hub.magnifier()->hide();
+    emit ruler->preferencesRequested(PreferencesPage::Units);
+    QCOMPARE(count(), 3);
+    hub.preferencesDialog()->hide();
+    QCOMPARE(hub.positionDialog(), hub.positionDialog());
+    QCOMPARE(hub.transparencyDialog(), hub.transparencyDialog());
+    QCOMPARE(count(), 5);
+}
+
+void TestRulerHub::aMagnifierNeverOpenedKeepsItsStoredKeys()
+{
+    {
+        QSettings store;
+        store.setValue(ProgramKeys::magnifierZoom, 7);
+        store.setValue(ProgramKeys::magnifierPosition, QPoint(12, 34));
+    }
+    {
+        RulerHub hub;
+        hub.saveProgramSettings();
+    }
+    const QSettings store;
+    QCOMPARE(store.value(ProgramKeys::magnifierZoom).toInt(), 7);
+    QCOMPARE(store.value(ProgramKeys::magnifierPosition).toPoint(), QPoint(12, 34));
+    RulerHub hub;
+    QCOMPARE(hub.magnifier()->values().zoom, 7);
 }
 
 void TestRulerHub::sharedWindows()

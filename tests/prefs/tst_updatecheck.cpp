@@ -567,15 +567,23 @@ void TestUpdateCheck::startUpChecksWhenEnabled()
     }
     const QDate today = QDate::currentDate();
     auto first = std::make_unique<RulerHub>();
-    QCOMPARE(network(*first)->findChildren<QNetworkReply *>().size(), enabled ? 1 : 0);
+    QSignalSpy answered(network(*first), &QNetworkAccessManager::finished);
+    // The check waits for the first ruler to show.
+    QCOMPARE(stored(ProgramKeys::lastCheck).toDate(), QDate());
+    QTest::qWait(RulerHub::kStartUpdateCheckDelayMs + 200);
+    QTRY_COMPARE(answered.size(), enabled ? 1 : 0);
     QCOMPARE(stored(ProgramKeys::lastCheck).toDate(), enabled ? today : QDate());
     QVERIFY(idle(*first));
     QVERIFY(m_prompts.isEmpty());
 
     // A second start on the same day sends nothing.
     auto second = std::make_unique<RulerHub>();
-    if (QDate::currentDate() == today)
+    QSignalSpy answeredAgain(network(*second), &QNetworkAccessManager::finished);
+    QTest::qWait(RulerHub::kStartUpdateCheckDelayMs + 200);
+    if (QDate::currentDate() == today) {
         QVERIFY(network(*second)->findChildren<QNetworkReply *>().isEmpty());
+        QCOMPARE(answeredAgain.size(), 0);
+    }
 }
 
 void TestUpdateCheck::rulerEntryChecksOnRequest()
