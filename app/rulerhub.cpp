@@ -8,6 +8,7 @@
 #include "app/magnifier.h"
 #include "prefs/preferencesdialog.h"
 #include "prefs/programkeys.h"
+#include "prefs/programstore.h"
 #include "prefs/storevalues.h"
 #include "prefs/topmessage.h"
 #include "ruler/geometryrule.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QDir>
 #include <QMenu>
 #include <QSettings>
 #include <QTimer>
@@ -130,7 +132,7 @@ void RulerHub::connectRuler(RulerWindow *ruler)
     connect(ruler, &RulerWindow::preferencesRequested, this, &RulerHub::showPreferences);
     connect(ruler, &RulerWindow::aboutRequested, this, &RulerHub::showAbout);
     connect(ruler, &RulerWindow::helpRequested, this, &RulerHub::showHelp);
-    connect(ruler, &RulerWindow::webPageRequested, this, [](const QUrl &page) { HelpLinks::openUrl(page); });
+    connect(ruler, &RulerWindow::webPageRequested, this, &RulerHub::openPage);
     connect(ruler, &RulerWindow::magnifierRequested, this, &RulerHub::showMagnifier);
 #if GRADORA_UPDATE_CHECK
     connect(ruler, &RulerWindow::updateCheckRequested, this, [this] { sendVersionRequest(true); });
@@ -166,24 +168,45 @@ void RulerHub::saveProgramSettings()
 {
     writeWindowKeys();
     m_preferences.save();
+    // Standard error always hears of a failed save; the user, where they are there to read it, once
+    // until a save succeeds again (closing three rulers is one failure to them, not three).
+    const QString reason = ProgramStore::flush();
+    if (reason.isEmpty()) {
+        m_toldOfFailedSave = false;
+    } else if (!m_savingUnattended && !m_toldOfFailedSave) {
+        m_toldOfFailedSave = true;
+        m_showMessage(failedSaveText(ProgramStore::filePath(), reason));
+    }
+}
+
+QString RulerHub::failedSaveText(const QString &path, const QString &reason)
+{
+    return QCoreApplication::translate("QObject", "Gradora could not save its settings to %1: %2.")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 void RulerHub::saveEverything()
 {
+    // No one may be there to answer a message: the session is ending, or the display has gone.
+    const bool wasUnattended = std::exchange(m_savingUnattended, true);
     // Also the rulers that the tray has hidden, which closing the visible windows would skip.
     const QList<RulerWindow *> openRulers = m_shared.rulers;
     for (RulerWindow *ruler : openRulers)
         ruler->saveSettings();
+    m_savingUnattended = wasUnattended;
 }
 
 void RulerHub::endSession()
 {
+    m_savingUnattended = true;
     saveEverything();
     quit();
 }
 
 void RulerHub::quit()
 {
+    // The windows close and save once more on the way out, with no one left to answer a message.
+    m_savingUnattended = true;
     if (m_trayIcon)
         m_trayIcon->hide();
     QCoreApplication::quit();
@@ -255,7 +278,13 @@ void RulerHub::showMagnifier()
 
 void RulerHub::showHelp()
 {
-    HelpLinks::openUrl(HelpLinks::documentUrl(QString::fromLatin1(HelpLinks::kHelpPage)));
+    openPage(HelpLinks::documentUrl(QString::fromLatin1(HelpLinks::kHelpPage)));
+}
+
+void RulerHub::openPage(const QUrl &page)
+{
+    if (!HelpLinks::openUrl(page))
+        m_showMessage(HelpLinks::notOpenedMessage(page));
 }
 
 void RulerHub::readMagnifier()

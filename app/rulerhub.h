@@ -54,8 +54,11 @@ public:
     RulerWindow *createRuler();
     // The first ruler of the run: restores the stored picture, colours and geometry, then shows it.
     RulerWindow *openFirstRuler();
-    // Writes the program-wide keys (the preferences, the magnifier, the colour dialog) and flushes.
+    // Writes the program-wide keys (the preferences, the magnifier, the colour dialog) and flushes. A
+    // failed save is told on standard error, and in a message where the user is there to read it: not
+    // while the session or the program ends.
     void saveProgramSettings();
+    static QString failedSaveText(const QString &path, const QString &reason);
     // Every open ruler saves its settings (and with them the program's), as "Quit" has them do;
     // the session manager asks for this before the session ends.
     void saveEverything();
@@ -99,6 +102,8 @@ private:
     void showAbout();
     void showMagnifier();
     void showHelp();
+    // Hands a page to the desktop, and says where it is when no browser takes it.
+    void openPage(const QUrl &page);
     // The magnifier's values and the colour dialog's place (their keys are the program's).
     void readMagnifier();
     void writeWindowKeys();
@@ -115,6 +120,8 @@ private:
     QList<QPointer<QWidget>> m_hiddenByTray;
     std::function<void(const QString &)> m_showMessage;
     bool m_hidingPanel = false;
+    bool m_savingUnattended = false;
+    bool m_toldOfFailedSave = false;
 #if GRADORA_UPDATE_CHECK
     QNetworkAccessManager *m_network = nullptr;
     int m_updateTimeoutMs = kUpdateTimeoutMs;

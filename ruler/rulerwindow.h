@@ -99,8 +99,8 @@ public:
 
     // What the window shows, for reading.
     const GuideSet &guides() const { return m_guides; }
-    // The ruler's reading texts as they are written: an inactive window keeps those it had when it
-    // was last active.
+    // The ruler's reading texts as they are painted: those of its state now, whichever window is
+    // active (a dialog that moves or sizes the ruler, or a changed calibration, shows at once).
     RulerReadings readings() const;
     QColor colour(ColorTarget target) const;
 
@@ -188,6 +188,7 @@ protected:
     bool event(QEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -350,7 +351,6 @@ private:
     // What painting reads: a snapshot of the state, taken before each pass (see RulerPainter).
     RulerPaintState paintState() const;
     ReadingScale readingScale() const;
-    RulerReadings currentReadings() const;
     FigureReadings figureReadings() const;
     FigureStyle figureStyle() const;
     FigureUnits figureUnits() const;
@@ -379,8 +379,7 @@ private:
     // The colour that the shared colour dialog edits for this ruler, once it was opened here.
     std::optional<ColorTarget> m_colorTarget;
 
-    // Painting: the readings an inactive window keeps, and what later passes reuse.
-    RulerReadings m_inactiveReadings;
+    // Painting: what later passes reuse.
     mutable std::shared_ptr<RulerPaintCache> m_paintCache;
     // The figure's area as last found, and the shape signature of the state it was found for (the
     // signature holds all that the figure's drawing depends on).

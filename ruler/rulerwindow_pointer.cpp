@@ -318,6 +318,23 @@ void RulerWindow::enterEvent(QEnterEvent *)
     takeKeyboardOnHover();
 }
 
+// What the hovering pointer painted (the guide spacings, the underlined "menu") goes when it leaves,
+// whichever way: across an edge, into the body of a shaped window that lets it through, or out from
+// under a shape that changed. No motion comes from there to take it away. A drag goes on outside.
+void RulerWindow::leaveEvent(QEvent *)
+{
+    if (QGuiApplication::mouseButtons() != Qt::NoButton)
+        return;
+    const PointerVisuals before = pointerVisuals();
+    m_guides.hover(false);
+    m_menuButtonHover = false;
+    // The split cursor of a guide or a guide band is what keeps the spacings shown.
+    const Qt::CursorShape shape = cursor().shape();
+    if (shape == Qt::SplitVCursor || shape == Qt::SplitHCursor)
+        setPointerShape(Qt::ArrowCursor);
+    repaintPointerChanges(before);
+}
+
 // With "activate on hover" the ruler under the pointer takes the keyboard and the panel; the chord is
 // then read from the keyboard as it is.
 void RulerWindow::takeKeyboardOnHover()

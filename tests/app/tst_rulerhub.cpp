@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QSettings>
 #include <QFile>
 #include <QImage>
@@ -42,6 +43,7 @@ private Q_SLOTS:
     void trayRestoreSkipsDeletedWindows();
     void rulerRequests();
     void closingThePreferencesSavesTheProgramKeys();
+    void failedSaveIsToldWhereTheUserIs();
 
 private:
     static void click(RulerHub &hub, QSystemTrayIcon::ActivationReason reason)
@@ -278,6 +280,34 @@ void TestRulerHub::closingThePreferencesSavesTheProgramKeys()
     QVERIFY(hub.preferencesDialog()->close());
     QVERIFY(!QSettings().value("canShowToolbox").toBool());
     QCOMPARE(QSettings().value("zoom").toInt(), 6);
+}
+
+// Standard error hears of every failed save; the user is told when closing the preferences, once
+// until a save succeeds, and not when every ruler is saved for the end of the session.
+void TestRulerHub::failedSaveIsToldWhereTheUserIs()
+{
+    const QString path = QSettings().fileName();
+    QFile::remove(path);
+    QVERIFY(QDir().mkpath(path)); // a folder where the file belongs: no save can succeed
+    QStringList messages;
+    {
+        RulerHub hub;
+        hub.setMessageHandler([&messages](const QString &text) { messages.append(text); });
+        hub.openFirstRuler();
+        hub.saveEverything();
+        QCOMPARE(messages.size(), 0);
+        for (int time = 0; time < 2; ++time) {
+            hub.showPreferences(PreferencesPage::Shortcuts);
+            QVERIFY(hub.preferencesDialog()->close());
+        }
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.first(),
+                 RulerHub::failedSaveText(path, QStringLiteral("a folder stands in its place")));
+        QVERIFY(messages.first().contains(path));
+        hub.saveEverything();
+    }
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(QDir().rmdir(path));
 }
 
 GRADORA_TEST_MAIN(TestRulerHub)

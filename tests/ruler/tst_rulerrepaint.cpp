@@ -122,6 +122,8 @@ private Q_SLOTS:
     void panelFollowsAMoveWithoutAPaint();
     void guideDragPaintsItsBands();
     void guideSpacingsFollowTheDrag();
+    void hoverPaintGoesWhenThePointerLeaves_data();
+    void hoverPaintGoesWhenThePointerLeaves();
     void figureGesturesPaintWhereTheFigureIs_data();
     void figureGesturesPaintWhereTheFigureIs();
 
@@ -253,6 +255,47 @@ void TestRulerRepaint::guideSpacingsFollowTheDrag()
     QCOMPARE(painted - allowed, QRegion());
 }
 
+enum class Hovered
+{
+    GuideSpacings,
+    MenuText
+};
+Q_DECLARE_METATYPE(Hovered)
+
+void TestRulerRepaint::hoverPaintGoesWhenThePointerLeaves_data()
+{
+    QTest::addColumn<Hovered>("hovered");
+    QTest::newRow("guide spacings") << Hovered::GuideSpacings;
+    QTest::newRow("underlined menu text") << Hovered::MenuText;
+}
+
+// The pointer leaves straight from what it hovers (a shaped window's body lets it through, so no
+// motion over the body comes first): what the hover painted goes with it.
+void TestRulerRepaint::hoverPaintGoesWhenThePointerLeaves()
+{
+    QFETCH(Hovered, hovered);
+    QPoint hover;
+    if (hovered == Hovered::GuideSpacings) {
+        RulerFixture::placeGuide(m_ruler, Qt::Horizontal, 100);
+        RulerFixture::placeGuide(m_ruler, Qt::Horizontal, 180);
+        setOption(*m_ruler, RulerOption::HoverGuides, true);
+        hover = QPoint(300, 180);
+    } else {
+        m_fixture.preferences()->setShowTopRightMenu(true);
+        hover = PointerRules::menuTextBaseline(kSize.width()) + QPoint(5, -3);
+    }
+    moveOver(m_ruler, {QPoint(150, 150)});
+    const QImage before = m_ruler->grab().toImage();
+    moveOver(m_ruler, {hover});
+    QVERIFY2(m_ruler->grab().toImage() != before, "the hover painted nothing");
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(m_ruler, &leave);
+    QApplication::processEvents();
+    QVERIFY2(m_ruler->grab().toImage() == before, "what the hover painted stayed");
+    compareWithFreshPaint(m_ruler);
+}
+
 namespace {
 // A gesture on the figure; it resets the counter where its moves begin (after a press, which paints
 // the window whole as any press does).
@@ -335,5 +378,5 @@ void TestRulerRepaint::figureGesturesPaintWhereTheFigureIs()
     compareWithFreshPaint(m_ruler);
 }
 
-QTEST_MAIN(TestRulerRepaint)
+GRADORA_TEST_MAIN(TestRulerRepaint)
 #include "tst_rulerrepaint.moc"
