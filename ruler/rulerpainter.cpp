@@ -6,6 +6,7 @@
 #include "figure/figuremodel.h"
 #include "figure/readinglayout.h"
 #include "render/labelplacement.h"
+#include "render/inkbounds.h"
 #include "render/pictureplacement.h"
 #include "render/rulerstyle.h"
 #include "ruler/pointerrules.h"
@@ -394,6 +395,41 @@ void drawContent(QPainter &painter, const RulerPaintState &state, std::shared_pt
     drawBeneathScales(painter, state, kept);
     drawTickers(painter, state, kept);
     drawAboveScales(painter, state, kept);
+}
+
+QRegion figureArea(const RulerPaintState &state, std::shared_ptr<RulerPaintCache> &cache)
+{
+    if (!state.figureVisible)
+        return {};
+    // Smoothed edges and glyphs may reach a pixel beyond the marked ink.
+    constexpr int kBleed = 2;
+    const auto withBleed = [](const QRectF &box) {
+        return box.toAlignedRect().adjusted(-kBleed, -kBleed, kBleed, kBleed);
+    };
+    RulerPaintCache &kept = cacheFor(cache);
+    const QList<RulerLabels::Text> labels = RulerLabels::texts(state.size, state.readings, shownLabels(state));
+    const ReadingLayout::Layout layout =
+        ReadingLayout::choose(labels, state.figure, state.figureReadings, state.figureStyle);
+    InkBounds ink(state.size);
+    {
+        QPainter painter(&ink);
+        painter.setPen(RulerStyle::rulerPen(state.rulerColor));
+        drawFigure(painter, state, kept, layout.figureStyle);
+    }
+    QRegion area(withBleed(ink.bounds()));
+    // The figure moves the ruler's own labels aside, or makes them give way: where a label stands
+    // otherwise than it would without the figure, both of its places follow the figure.
+    const QList<int> alone = ReadingLayout::choose(labels, nullptr, state.figureReadings, state.figureStyle).rulerPlaces;
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        if (layout.rulerPlaces.at(i) == alone.at(i))
+            continue;
+        const QList<QPolygonF> places = RulerLabels::boxes(labels.at(i));
+        for (const int place : {layout.rulerPlaces.at(i), alone.at(i)}) {
+            if (place != LabelPlacement::kGivesWay)
+                area += withBleed(places.at(place).boundingRect());
+        }
+    }
+    return area;
 }
 
 int scalesLayerBuilds(const std::shared_ptr<RulerPaintCache> &cache)

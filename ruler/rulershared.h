@@ -24,10 +24,15 @@ struct RulerShared
     Preferences *preferences = nullptr;
     QColorDialog *colorDialog = nullptr;
     InfoPanel *infoPanel = nullptr;
+    // Made when a ruler first opens them (see the functions below): a start does without them.
     PositionDialog *positionDialog = nullptr;
     TransparencyDialog *transparencyDialog = nullptr;
     // The open rulers, oldest first: a ruler enters when it attaches and leaves when it closes.
     QList<RulerWindow *> rulers;
     // Which colour the colour dialog edits, once a ruler opened it.
     std::optional<ColorTarget> colorTarget;
+
+    // The shared dialog, made on the first call; the program deletes it at its end.
+    PositionDialog *madePositionDialog();
+    TransparencyDialog *madeTransparencyDialog();
 };

@@ -550,6 +550,22 @@ Esc: ausblenden</translation>
         <source>Gradora cannot start: its lock file %1 cannot be created: %2.</source>
         <translation>Gradora kann nicht starten: Die Sperrdatei %1 kann nicht angelegt werden: %2.</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Gradora cannot start: its settings file %1 cannot be used: %2.</source>
+        <translation>Gradora kann nicht starten: Die Einstellungsdatei %1 kann nicht verwendet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Gradora could not save its settings to %1: %2.</source>
+        <translation>Gradora konnte seine Einstellungen nicht in %1 speichern: %2.</translation>
+    </message>
+    <message>
+        <source>it could not be read, so it is left as it is</source>
+        <translation>sie konnte nicht gelesen werden und bleibt daher unverändert</translation>
+    </message>
 </context>
 <context>
     <name>ReadingText</name>

@@ -154,12 +154,11 @@ void TestStartup::helpWithoutBrowserSaysSo()
 {
     QTemporaryDir emptyFolder;
     ProcessDriver driver;
-    driver.adjustEnvironment = [&emptyFolder](QProcessEnvironment &env) {
-        env.insert(QStringLiteral("PATH"), emptyFolder.path());
-        for (const char *variable : {"BROWSER", "DEFAULT_BROWSER"})
-            env.remove(QString::fromLatin1(variable));
-    };
-    QProcess *process = driver.start();
+    ProcessDriver::StartOptions options;
+    options.environment.insert(QStringLiteral("PATH"), emptyFolder.path());
+    for (const char *variable : {"BROWSER", "DEFAULT_BROWSER"})
+        options.environment.insert(QString::fromLatin1(variable), QString());
+    QProcess *process = driver.start(options);
     const QString ruler = ProcessDriver::rulerWindow(process);
     QVERIFY(!ruler.isEmpty());
     QStringList boxes;
