@@ -29,10 +29,6 @@ constexpr int kLengthDigits = 6;
 // The captions of the readings, in the user's language.
 const char *const kCentreXCaption = QT_TRANSLATE_NOOP("FigureReadings", "rcX: ");
 const char *const kCentreYCaption = QT_TRANSLATE_NOOP("FigureReadings", "rcY: ");
-const char *const kAreaCaption = QT_TRANSLATE_NOOP("FigureReadings", "Area: ");
-const char *const kPerimeterCaption = QT_TRANSLATE_NOOP("FigureReadings", "Perimeter: ");
-const char *const kShortAreaCaption = QT_TRANSLATE_NOOP("FigureReadings", "A: ");
-const char *const kShortPerimeterCaption = QT_TRANSLATE_NOOP("FigureReadings", "P: ");
 const char *const kAngleCaption = QT_TRANSLATE_NOOP("FigureReadings", "Angle: ");
 
 const QString kDegree = QStringLiteral("\u00B0");
@@ -300,11 +296,9 @@ QString FigureReadings::onFigureWidthText() const
 
 QString FigureReadings::areaLine() const
 {
-    if (widthPx >= kLongAreaLineWidth)
-        return translated(kAreaCaption) + areaText + QStringLiteral(" | ") + translated(kPerimeterCaption) +
-               perimeterText;
-    return translated(kShortAreaCaption) + areaText + QStringLiteral(" | ") +
-           translated(kShortPerimeterCaption) + perimeterText;
+    const bool full = widthPx >= kLongAreaLineWidth;
+    return ReadingText::areaCaption(full) + areaText + QStringLiteral(" | ") +
+           ReadingText::perimeterCaption(full) + perimeterText;
 }
 
 FigurePanelTexts FigureReadings::panelTexts() const
@@ -312,8 +306,8 @@ FigurePanelTexts FigureReadings::panelTexts() const
     FigurePanelTexts texts;
     texts.width = kLeftRightArrow + QStringLiteral("1: ") + widthText;
     texts.height = kLeftRightArrow + QStringLiteral("2: ") + heightText;
-    texts.area = translated(kShortAreaCaption) + areaText;
-    texts.perimeter = translated(kShortPerimeterCaption) + perimeterText;
+    texts.area = ReadingText::areaCaption(false) + areaText;
+    texts.perimeter = ReadingText::perimeterCaption(false) + perimeterText;
     texts.angle = translated(kAngleCaption) + angleText;
     texts.centreX = centreXText;
     texts.centreY = centreYText;

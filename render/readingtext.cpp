@@ -68,6 +68,16 @@ QString squared(const QString &unitLabel)
     return unitLabel + kSuperscriptTwo;
 }
 
+QString areaCaption(bool full)
+{
+    return full ? tr("Area: ") : tr("A: ");
+}
+
+QString perimeterCaption(bool full)
+{
+    return full ? tr("Perimeter: ") : tr("P: ");
+}
+
 QString lengthX(int pixels, const ReadingScale &scale)
 {
     return scale.pixelMode ? wholeNumber(pixels) : unitLength(pixels, scale.pixelsPerUnitX);
@@ -120,10 +130,8 @@ RulerReadings rulerReadings(QSize size, const ReadingScale &scale, bool megapixe
     readings.heightNumber = lengthY(size.height(), scale);
     readings.widthText = arrowText(readings.widthNumber, scale.unitLabel);
     readings.heightText = arrowText(readings.heightNumber, scale.unitLabel);
-    readings.areaText =
-        (longCaptions ? tr("Area: ") : tr("A: ")) + area(size.width(), size.height(), scale, megapixel);
-    readings.perimeterText =
-        (longCaptions ? tr("Perimeter: ") : tr("P: ")) + perimeter(size.width(), size.height(), scale);
+    readings.areaText = areaCaption(longCaptions) + area(size.width(), size.height(), scale, megapixel);
+    readings.perimeterText = perimeterCaption(longCaptions) + perimeter(size.width(), size.height(), scale);
     return readings;
 }
 
@@ -141,8 +149,8 @@ PanelReadings panelReadings(const QRect &geometry, const ReadingScale &scale, bo
         tr("W: ") + lengthX(geometry.width(), scale) + QLatin1Char(' ') + scale.unitLabel + QLatin1Char(' ');
     readings.height =
         tr("H: ") + lengthY(geometry.height(), scale) + QLatin1Char(' ') + scale.unitLabel + QLatin1Char(' ');
-    readings.area = tr("A: ") + area(geometry.width(), geometry.height(), scale, megapixel);
-    readings.perimeter = tr("P: ") + perimeter(geometry.width(), geometry.height(), scale);
+    readings.area = areaCaption(false) + area(geometry.width(), geometry.height(), scale, megapixel);
+    readings.perimeter = perimeterCaption(false) + perimeter(geometry.width(), geometry.height(), scale);
     return readings;
 }
 

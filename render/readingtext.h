@@ -72,6 +72,9 @@ QString formatLength(double value);
 QString formatArea(double value);
 // An area in pixels as megapixels with three decimals: "0.150 MP ".
 QString formatMegapixels(double pixels);
+// "Area: " and "Perimeter: ", or "A: " and "P: " where there is less room, in the user's language.
+QString areaCaption(bool full);
+QString perimeterCaption(bool full);
 // The unit of an area: "cm²".
 QString squared(const QString &unitLabel);
 

@@ -94,22 +94,6 @@ Try &apos;%1 --help&apos; for more information.
         <translation>DzY: </translation>
     </message>
     <message>
-        <source>Area: </source>
-        <translation>Fläche: </translation>
-    </message>
-    <message>
-        <source>Perimeter: </source>
-        <translation>Umfang: </translation>
-    </message>
-    <message>
-        <source>A: </source>
-        <translation>F: </translation>
-    </message>
-    <message>
-        <source>P: </source>
-        <translation>U: </translation>
-    </message>
-    <message>
         <source>Angle: </source>
         <translation>Winkel: </translation>
     </message>
