@@ -6,6 +6,7 @@
 #include "app/aboutdialog.h"
 #include "app/helplinks.h"
 #include "app/magnifier.h"
+#include "platform/desktopfactory.h"
 #include "prefs/preferencesdialog.h"
 #include "prefs/programkeys.h"
 #include "prefs/storevalues.h"
@@ -26,8 +27,13 @@
 #include <QNetworkReply>
 #endif
 
-RulerHub::RulerHub(QObject *parent) : QObject(parent), m_showMessage(&TopMessage::show)
+RulerHub::RulerHub(Desktop *desktop, QObject *parent) : QObject(parent), m_showMessage(&TopMessage::show)
 {
+    if (!desktop) {
+        m_ownDesktop = DesktopFactory::create();
+        desktop = m_ownDesktop.get();
+    }
+    m_shared.desktop = desktop;
     // The hub stands for the program: hidden rulers and a closed dialog never end it; only Quit, the
     // last ruler's close and the end of the session do.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -82,7 +88,7 @@ void RulerHub::createSharedWindows()
 
     m_shared.infoPanel = new InfoPanel(nullptr);
     m_aboutDialog = new AboutDialog(nullptr);
-    m_magnifier = new Magnifier(nullptr, Qt::WindowStaysOnTopHint);
+    m_magnifier = new Magnifier(m_shared.desktop, nullptr, Qt::WindowStaysOnTopHint);
 }
 
 void RulerHub::createTrayIcon()

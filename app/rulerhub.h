@@ -11,8 +11,10 @@
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <functional>
+#include <memory>
 
 class AboutDialog;
+class Desktop;
 class Magnifier;
 class PreferencesDialog;
 class QMenu;
@@ -32,10 +34,13 @@ class RulerHub : public QObject
 {
     Q_OBJECT
 public:
-    explicit RulerHub(QObject *parent = nullptr);
+    // Hands `desktop` to every part that asks things of the desktop; without one, the hub makes the
+    // running session's own (DesktopFactory).
+    explicit RulerHub(Desktop *desktop = nullptr, QObject *parent = nullptr);
     ~RulerHub() override;
 
     Preferences *preferences() { return &m_preferences; }
+    Desktop *desktop() const { return m_shared.desktop; }
     PreferencesDialog *preferencesDialog() const { return m_preferencesDialog; }
     const QList<RulerWindow *> &rulers() const { return m_shared.rulers; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
@@ -102,6 +107,7 @@ private:
     void replyFinished(QNetworkReply *reply);
 #endif
 
+    std::unique_ptr<Desktop> m_ownDesktop;
     Preferences m_preferences;
     RulerShared m_shared;
     PreferencesDialog *m_preferencesDialog = nullptr;

@@ -35,6 +35,7 @@
 #include <memory>
 #include <optional>
 
+class Desktop;
 class FigureReadings;
 struct FigureStyle;
 struct FigureUnits;
@@ -201,6 +202,10 @@ protected:
 private:
     // Links to the shared objects (not owned).
     RulerShared *shared = nullptr;
+    // The desktop the rulers share; null before the ruler attaches.
+    Desktop *desktop() const;
+    // Whether a compositing manager runs (taken as so before the ruler attaches).
+    bool compositing() const;
     Preferences *preferences = nullptr;
     QColorDialog *colorDialog = nullptr;
     InfoPanel *infoPanel = nullptr;

@@ -40,7 +40,7 @@ void RulerWindow::toggleEdgeFinder()
         setCursor(Qt::ArrowCursor);
     } else {
         setCursor(Qt::CrossCursor);
-        update(m_edgeFinder.start(this, edgeFinderPresentation()));
+        update(m_edgeFinder.start(this, desktop(), edgeFinderPresentation()));
     }
     m_menu->setChecked(RulerCommand::EdgeFinder, m_edgeFinder.active());
 }
