@@ -25,7 +25,7 @@ const QColor kPointerCellColour(255, 0, 0);
 } // namespace
 
 Magnifier::Magnifier(Desktop *desktop, QWidget *parent, Qt::WindowFlags flags)
-    : QWidget(parent, flags | Qt::Window), m_desktop(desktop)
+    : QWidget(parent, parent ? flags : flags | Qt::Window), m_desktop(desktop)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -59,12 +59,6 @@ void Magnifier::refreshAt(const QPoint &pointer)
 {
     m_pointer = pointer;
     m_hasPointer = true;
-    if (!MagnifierLayout::screenReadable(QGuiApplication::platformName())) {
-        m_problem = tr("This Wayland session does not let programs read the screen. Start Gradora "
-                       "with QT_QPA_PLATFORM=xcb to use the magnifier.");
-        update();
-        return;
-    }
     QScreen *screen = QGuiApplication::screenAt(pointer);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
@@ -77,7 +71,9 @@ void Magnifier::refreshAt(const QPoint &pointer)
         grabbed = m_desktop->readArea(view.source);
     }
     if (!grabbed.isValid()) {
-        m_problem = tr("The screen around the pointer could not be read.");
+        // Never a black picture in its place: the reason, and no colour to read or copy.
+        m_problem = !grabbed.failure.isEmpty() ? grabbed.failure
+                                               : tr("The screen around the pointer could not be read.");
         m_picture = QImage();
         m_zoomed = QImage();
     } else {

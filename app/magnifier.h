@@ -27,7 +27,8 @@ class Magnifier : public QWidget
 public:
     static constexpr int kRefreshIntervalMs = 50;
 
-    // Reads the screen through `desktop` (Desktop::readArea).
+    // Reads the screen through `desktop` (Desktop::readArea). Without a parent it is a window of its
+    // own; with one it is a part of that window (the still frame's lens).
     explicit Magnifier(Desktop *desktop, QWidget *parent = nullptr, Qt::WindowFlags flags = {});
 
     static constexpr int kDefaultZoom = 4;

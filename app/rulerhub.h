@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "app/stillframe.h"
 #include "prefs/preferences.h"
 #include "ruler/rulershared.h"
 
@@ -99,6 +100,8 @@ private:
     void hideInfoPanelBehindPreferences();
     void showAbout();
     void showMagnifier();
+    // Runs the magnifier or a ruler's edge finder on a still frame, where the screen cannot be read live.
+    void openStillFrame(StillFrame::Tool tool, RulerWindow *ruler);
     void showHelp();
     // The magnifier's values and the colour dialog's place (their keys are the program's).
     void readMagnifier();
@@ -113,6 +116,7 @@ private:
     PreferencesDialog *m_preferencesDialog = nullptr;
     AboutDialog *m_aboutDialog = nullptr;
     Magnifier *m_magnifier = nullptr;
+    QPointer<StillFrame> m_stillFrame;
     QSystemTrayIcon *m_trayIcon = nullptr;
     QList<QPointer<QWidget>> m_hiddenByTray;
     std::function<void(const QString &)> m_showMessage;

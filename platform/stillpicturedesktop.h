@@ -32,7 +32,6 @@ public:
     ScreenPicture readArea(const QRect &area) const override;
     // The whole picture, at once.
     void takePicture(QObject *context, const PictureReady &ready) override;
-    bool honoursOwnPlacement() const override { return true; }
 
 private:
     ScreenPicture m_logical;

@@ -70,6 +70,8 @@ public:
 
 Q_SIGNALS:
     void repaintNeeded(const QRegion &region);
+    // The desktop gave no picture (pictureFailure() says why): nothing is found until the next one.
+    void pictureFailed(const QString &failure);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
