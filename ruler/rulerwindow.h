@@ -35,6 +35,7 @@
 #include <memory>
 #include <optional>
 
+class Desktop;
 class FigureReadings;
 struct FigureStyle;
 struct FigureUnits;
@@ -144,6 +145,12 @@ public:
     // message unless quiet.
     void setUnit(bool quiet);
 
+    // The edge finder's look and units, on the ruler or on a still frame.
+    EdgeFinderTool::Presentation edgeFinderPresentation() const;
+    // A box the edge finder found (desktop coordinates): the window takes its place and size (not in
+    // full screen), or with `figure` the flying figure becomes its rectangle.
+    void fitToFoundBox(const QRect &box, bool figure);
+
 Q_SIGNALS:
     // What the program around the rulers answers (RulerHub).
     void newRulerRequested();
@@ -152,6 +159,8 @@ Q_SIGNALS:
     void helpRequested();
     void webPageRequested(const QUrl &page);
     void magnifierRequested();
+    // The edge finder was asked for where the screen cannot be read live: it runs on a still frame.
+    void stillEdgeFinderRequested();
     void updateCheckRequested();
     void quitRequested();
     // This ruler's keys are written; the program's follow.
@@ -201,6 +210,10 @@ protected:
 private:
     // Links to the shared objects (not owned).
     RulerShared *shared = nullptr;
+    // The desktop the rulers share; null before the ruler attaches.
+    Desktop *desktop() const;
+    // Whether a compositing manager runs (taken as so before the ruler attaches).
+    bool compositing() const;
     Preferences *preferences = nullptr;
     QColorDialog *colorDialog = nullptr;
     InfoPanel *infoPanel = nullptr;
@@ -317,8 +330,8 @@ private:
     void followEditedGeometry(PositionDialog::Field field, int value);
 
     // The edge finder (rulerwindow_edges.cpp).
-    EdgeFinderTool::Presentation edgeFinderPresentation() const;
     void toggleEdgeFinder();
+    void edgeFinderFailed(const QString &failure);
     void edgeFinderMoved(const QPoint &pos);
     void edgeFinderWheel(QWheelEvent *event);
     bool edgeFinderPressed(const QMouseEvent *event);

@@ -4,7 +4,7 @@
 // Where the window stands: its display, snapping and locking, full screen and stay on top.
 #include "ruler/rulerwindow.h"
 
-#include "ruler/desktopwindows.h"
+#include "platform/desktop.h"
 #include "ruler/geometryrule.h"
 #include "ruler/infopanel.h"
 #include "ruler/pointerrules.h"
@@ -109,7 +109,8 @@ void RulerWindow::moveSnapped(const QPoint &topLeft)
 const QList<QRect> &RulerWindow::snapTargets()
 {
     if (!m_dragSnapTargets)
-        m_dragSnapTargets = DesktopWindows::snapTargets();
+        m_dragSnapTargets = desktop() ? WindowSnap::targets(desktop()->windows(), WindowSnap::programWindows())
+                                      : QList<QRect>();
     return *m_dragSnapTargets;
 }
 

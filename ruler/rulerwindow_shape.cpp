@@ -6,7 +6,7 @@
 
 #include "render/inkmask.h"
 #include "render/rulershape.h"
-#include "ruler/compositorwatch.h"
+#include "platform/desktop.h"
 #include "ruler/pointerrules.h"
 #include "ruler/rulerpainter.h"
 
@@ -79,7 +79,7 @@ QByteArray RulerWindow::shapeSignature() const
 
 void RulerWindow::noteShapeAfterPaint()
 {
-    if (shapeUpdatePending || CompositorWatch::instance()->isRunning())
+    if (shapeUpdatePending || compositing())
         return;
     if (shapeSignature() == appliedShapeSignature)
         return;
@@ -91,7 +91,7 @@ void RulerWindow::noteShapeAfterPaint()
 void RulerWindow::updateShape()
 {
     shapeUpdatePending = false;
-    if (CompositorWatch::instance()->isRunning()) {
+    if (compositing()) {
         if (!appliedShapeSignature.isEmpty()) {
             clearMask();
             appliedShapeSignature.clear();

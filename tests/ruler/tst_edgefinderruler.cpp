@@ -3,7 +3,6 @@
 
 // The edge finder in a ruler window, over a desktop picture that the test hands in place of the screen.
 #include "figure/figurereadings.h"
-#include "ruler/compositorwatch.h"
 #include "ruler/edgefindertool.h"
 #include "ruler/rulermenu.h"
 #include "rulerfixture.h"
@@ -56,7 +55,6 @@ class TestEdgeFinderRuler : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
     void toggles_data();
@@ -77,23 +75,12 @@ private:
 
     RulerFixture m_fixture;
     RulerWindow *m_ruler = nullptr;
-    int m_captures = 0;
 };
-
-void TestEdgeFinderRuler::initTestCase()
-{
-    CompositorWatch::install(std::make_unique<CompositorWatch>(true));
-    EdgeFinderTool::capture = [this](QWidget *, const DesktopCapture::Ready &ready) {
-        ++m_captures;
-        ready({desktop(), QPoint(0, 0)});
-    };
-}
 
 void TestEdgeFinderRuler::init()
 {
     m_fixture.setUp(false);
-    CompositorWatch::instance()->setRunning(true);
-    m_captures = 0;
+    m_fixture.desktop->picture = [] { return ScreenPicture{desktop(), QRect(QPoint(0, 0), desktop().size()), {}}; };
     m_ruler = shownRuler();
 }
 
@@ -156,7 +143,7 @@ void TestEdgeFinderRuler::toggles()
     else
         entry()->trigger();
     QVERIFY(edgeFinderOn());
-    QCOMPARE(m_captures, 1);
+    QCOMPARE(m_fixture.desktop->picturesTaken, 1);
     QTest::keyClick(m_ruler, off);
     QVERIFY(!edgeFinderOn());
     // Escape outside the mode leaves the ruler as it is.
@@ -259,7 +246,7 @@ void TestEdgeFinderRuler::shiftClickFitsTheFigure()
 // whole rectangle and draws the desktop under itself.
 void TestEdgeFinderRuler::withoutCompositorTheWindowKeepsItsBody()
 {
-    CompositorWatch::instance()->setRunning(false);
+    m_fixture.desktop->setCompositing(false);
     const QPoint body(300, 250); // the ground, below the box
     QTRY_VERIFY(m_ruler->shapeRegion() != QRegion(m_ruler->rect()));
     QTRY_COMPARE(qAlpha(paint().pixel(body)), 0);
