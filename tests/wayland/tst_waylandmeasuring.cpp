@@ -246,7 +246,7 @@ void TestWaylandMeasuring::stillFrameEdgeFinderFitsTheRulerToANativeWindow()
     program.showsStillFrame();
     // Clicks before the picture is there find no box and change nothing.
     const bool fitted = waitFor(
-        [&] { return clickAt(kTarget.center()) && program.rulerReaches(kTarget, 1500); }, 15000);
+        [&] { return clickAt(kTarget.center()) && program.rulerReaches(kTarget, 1500); }, 10000);
     QVERIFY2(fitted, qPrintable(QStringLiteral("the ruler stands at %1").arg(describe(program.ruler()))));
     QVERIFY2(!QFile::exists(QStringLiteral("/tmp/out.png")), "the portal's picture file is still there");
 }
@@ -269,7 +269,7 @@ void TestWaylandMeasuring::colourReadoutOfANativeWindowIsItsColour()
             return moveTo(kTarget.center() + QPoint(7, -5)) && press(QStringLiteral("c")) &&
                    waitFor([&] { return clipboardText().toUpper() == expected; }, 1500);
         },
-        15000);
+        10000);
     QVERIFY2(copied, qPrintable(QStringLiteral("the clipboard holds \"%1\"").arg(clipboardText())));
     QVERIFY2(!QFile::exists(QStringLiteral("/tmp/out.png")), "the portal's picture file is still there");
 }

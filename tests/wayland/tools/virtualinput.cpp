@@ -41,6 +41,9 @@ namespace {
 constexpr int kStepPauseMs = 15;
 constexpr int kDragSteps = 20;
 constexpr int kHoldBeforeDragMs = 300;
+// A new keyboard brings its keymap to XWayland, which passes it on to its clients; a key sent at once
+// can reach a Qt client before it has taken the new map, and is lost.
+constexpr int kNewKeyboardSettleMs = 300;
 
 void pause(int ms)
 {
@@ -209,6 +212,7 @@ bool makeKeyboard(Session &session)
     zwp_virtual_keyboard_v1_keymap(session.keyboard, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd, uint32_t(size));
     close(fd);
     sync(session);
+    pause(kNewKeyboardSettleMs);
     return true;
 }
 
