@@ -13,6 +13,7 @@
 //   drag X1 Y1 X2 Y2    press the left button at X1, Y1, go to X2, Y2 in steps and release it there
 //   key CHORD           press and release a key with its modifiers: e, Escape, alt+shift+m, ctrl+c
 //   sleep MS            wait
+//   hold                keep this pointer and keyboard plugged in until the program is ended
 //
 // Exits 0 once the compositor has taken every command, 2 for a command it does not know, 1 when the
 // compositor offers no virtual pointer or keyboard.
@@ -348,6 +349,12 @@ int run(Session &session, int argc, char **argv)
                 return i;
         } else if (command == "sleep" && numbersFollow(1)) {
             pause(number(argv[++i]));
+        } else if (command == "hold") {
+            if (!session.keyboard && !makeKeyboard(session))
+                return i;
+            while (wl_display_dispatch(session.display) != -1) {
+            }
+            return -1;
         } else {
             return i;
         }
