@@ -42,6 +42,8 @@ namespace {
 constexpr int kStepPauseMs = 15;
 constexpr int kDragSteps = 20;
 constexpr int kHoldBeforeDragMs = 300;
+// Programs choose what a drag does from where the pointer hovers before the press.
+constexpr int kHoverBeforePressMs = 150;
 // A new keyboard brings its keymap to XWayland, which passes it on to its clients; a key sent at once
 // can reach a Qt client before it has taken the new map, and is lost.
 constexpr int kNewKeyboardSettleMs = 300;
@@ -182,7 +184,7 @@ void setButton(Session &session, uint32_t button, bool pressed)
 void drag(Session &session, int fromX, int fromY, int toX, int toY)
 {
     movePointer(session, fromX, fromY);
-    pause(kStepPauseMs);
+    pause(kHoverBeforePressMs);
     setButton(session, BTN_LEFT, true);
     pause(kHoldBeforeDragMs);
     for (int step = 1; step <= kDragSteps; ++step) {
