@@ -67,8 +67,8 @@ void TestScreenGrab::windowsStepAsideAndComeBack()
         [&](QObject *, const Desktop::PictureReady &taken) {
             asideWhileTaken = true;
             for (const QWidget *window : {&windows.active, &windows.other}) {
-                asideWhileTaken &= composited ? window->isVisible() && window->windowOpacity() == 0.0
-                                              : !window->isVisible();
+                asideWhileTaken &=
+                    composited ? window->isVisible() && window->windowOpacity() == 0.0 : !window->isVisible();
             }
             asideWhileTaken &= !windows.hidden.isVisible();
             taken({QImage(4, 4, QImage::Format_RGB32), QRect(0, 0, 4, 4), {}});

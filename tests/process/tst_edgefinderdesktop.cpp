@@ -75,10 +75,11 @@ QString geometryText(const QRect &geometry)
 // Whether a window manager runs: the window that the root names as the manager's exists.
 bool hasWindowManager()
 {
-    const QString named = ProcessDriver::run(QStringLiteral("xprop"),
-                                             {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+    const QString named = ProcessDriver::run(
+        QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
     const QString id = named.section(QLatin1Char('#'), 1).trimmed();
-    return !id.isEmpty() && !ProcessDriver::run(QStringLiteral("xprop"), {QStringLiteral("-id"), id}).isEmpty();
+    return !id.isEmpty() &&
+           !ProcessDriver::run(QStringLiteral("xprop"), {QStringLiteral("-id"), id}).isEmpty();
 }
 
 // Gives the window the keyboard and presses the keys: through the window manager where one runs,
@@ -89,9 +90,11 @@ void focusAndPress(const QString &window, const QString &keys)
         ProcessDriver::activateAndPress(window, keys);
         return;
     }
-    ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    ProcessDriver::run(QStringLiteral("xdotool"),
+                       {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
     QTest::qWait(200);
-    ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
+    ProcessDriver::run(QStringLiteral("xdotool"),
+                       {QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
 }
 
 void pressKey(const QString &key)
@@ -147,9 +150,9 @@ void TestEdgeFinderDesktop::prepareDesktop()
         m_compositor.waitForFinished(5000);
     }
     if (windowManager && !hasWindowManager()) {
-        m_windowManager.start(QStringLiteral("openbox"),
-                              {QStringLiteral("--config-file"),
-                               QStringLiteral(GRADORA_SOURCE_DIR "/tests/openbox-rc.xml")});
+        m_windowManager.start(
+            QStringLiteral("openbox"),
+            {QStringLiteral("--config-file"), QStringLiteral(GRADORA_SOURCE_DIR "/tests/openbox-rc.xml")});
         QVERIFY(ProcessDriver::waitFor(hasWindowManager, 10000));
     } else if (!windowManager && hasWindowManager()) {
         ProcessDriver::run(QStringLiteral("openbox"), {QStringLiteral("--exit")});
@@ -162,7 +165,8 @@ void TestEdgeFinderDesktop::prepareDesktop()
     ProcessDriver::run(QStringLiteral("xsetroot"), {QStringLiteral("-solid"), kDesktop.name()});
 }
 
-QString TestEdgeFinderDesktop::startFinder(QProcess *process, const QString &settingsFile, const QRect &geometry)
+QString TestEdgeFinderDesktop::startFinder(QProcess *process, const QString &settingsFile,
+                                           const QRect &geometry)
 {
     {
         QSettings store(settingsFile, QSettings::IniFormat);
@@ -282,7 +286,8 @@ void TestEdgeFinderDesktop::thePictureHoldsNoneOfTheProgramsWindows()
         QPainter(&background).fillRect(wide, kTargetColour);
         const QString file = folder.filePath(QStringLiteral("desktop.png"));
         QVERIFY(background.save(file));
-        ProcessDriver::run(QStringLiteral("display"), {QStringLiteral("-window"), QStringLiteral("root"), file});
+        ProcessDriver::run(QStringLiteral("display"),
+                           {QStringLiteral("-window"), QStringLiteral("root"), file});
     }
     ProcessDriver driver;
     // Written before the start: the settings file is read once.
@@ -340,7 +345,8 @@ void TestEdgeFinderDesktop::noKeyIsLostAfterAClick()
     QVERIFY(ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window) == moved; }, 5000));
     moveAndClick(kTarget.center());
     QTest::qWait(1500);
-    QVERIFY2(ProcessDriver::geometryOf(window) == moved, qPrintable(geometryText(ProcessDriver::geometryOf(window))));
+    QVERIFY2(ProcessDriver::geometryOf(window) == moved,
+             qPrintable(geometryText(ProcessDriver::geometryOf(window))));
 }
 
 GRADORA_TEST_MAIN(TestEdgeFinderDesktop)

@@ -82,7 +82,9 @@ private:
 void TestEdgeFinderRuler::init()
 {
     m_fixture.setUp(false);
-    m_fixture.desktop->picture = [] { return ScreenPicture{desktop(), QRect(QPoint(0, 0), desktop().size()), {}}; };
+    m_fixture.desktop->picture = [] {
+        return ScreenPicture{desktop(), QRect(QPoint(0, 0), desktop().size()), {}};
+    };
     m_ruler = shownRuler();
 }
 
