@@ -57,17 +57,19 @@ public:
             return;
         }
         static quint32 serial = 0;
-        const QString token = QStringLiteral("gradora_%1_%2").arg(++serial).arg(QRandomGenerator::global()->generate());
+        const QString token =
+            QStringLiteral("gradora_%1_%2").arg(++serial).arg(QRandomGenerator::global()->generate());
         listen(ScreenshotReply::requestPath(m_bus.baseService(), token));
-        QDBusMessage call = QDBusMessage::createMethodCall(ScreenshotReply::kPortalService, ScreenshotReply::kPortalPath,
-                                                           ScreenshotReply::kScreenshotInterface,
-                                                           QStringLiteral("Screenshot"));
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            ScreenshotReply::kPortalService, ScreenshotReply::kPortalPath,
+            ScreenshotReply::kScreenshotInterface, QStringLiteral("Screenshot"));
         const QVariantMap options{{QStringLiteral("handle_token"), token},
                                   {QStringLiteral("interactive"), withDialog},
                                   {QStringLiteral("modal"), true}};
         call << QString() << options;
         m_timer.start(withDialog ? m_dialogMs : m_quietMs);
-        auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, withDialog ? m_dialogMs : m_quietMs), this);
+        auto *watcher =
+            new QDBusPendingCallWatcher(m_bus.asyncCall(call, withDialog ? m_dialogMs : m_quietMs), this);
         connect(watcher, &QDBusPendingCallWatcher::finished, this, &PortalRequest::called);
     }
 
@@ -115,7 +117,8 @@ private:
             if (meansNoPortal(reply.error()))
                 finish(ScreenshotReply::noPortalText());
             else
-                finish(tr("The desktop could not take a picture of the screen: %1").arg(reply.error().message()));
+                finish(tr("The desktop could not take a picture of the screen: %1")
+                           .arg(reply.error().message()));
             return;
         }
         // Portals older than the handle token answer on a path of their own choosing.
@@ -137,7 +140,8 @@ private:
         m_late = true;
         for (const QString &path : std::as_const(m_paths))
             m_bus.asyncCall(QDBusMessage::createMethodCall(ScreenshotReply::kPortalService, path,
-                                                           ScreenshotReply::kRequestInterface, QStringLiteral("Close")));
+                                                           ScreenshotReply::kRequestInterface,
+                                                           QStringLiteral("Close")));
         QTimer::singleShot(PortalScreenshot::kLateAnswerMs, this, [this] {
             stopListening();
             deleteLater();

@@ -105,7 +105,8 @@ void TestStillFrame::cleanup()
 // Asks for the tool as the user does, from the ruler, and answers the frame that opens.
 StillFrame *TestStillFrame::open(StillFrame::Tool tool)
 {
-    m_ruler->execute(tool == StillFrame::Tool::Magnifier ? RulerCommand::Magnifier : RulerCommand::EdgeFinder);
+    m_ruler->execute(tool == StillFrame::Tool::Magnifier ? RulerCommand::Magnifier
+                                                         : RulerCommand::EdgeFinder);
     StillFrame *frame = nullptr;
     [&] { QTRY_VERIFY((frame = openFrame())); }();
     if (frame)
@@ -140,7 +141,8 @@ void TestStillFrame::edgeFinderFitsTheRuler()
     if (figure) {
         QCOMPARE(m_ruler->geometry(), kWindow);
         const QRect box = kBox.translated(-kWindow.topLeft());
-        QCOMPARE(m_ruler->flyingFigure().figureScreenPoints, QPolygon({box.topLeft(), box.topRight(), box.bottomLeft()}));
+        QCOMPARE(m_ruler->flyingFigure().figureScreenPoints,
+                 QPolygon({box.topLeft(), box.topRight(), box.bottomLeft()}));
     } else {
         QCOMPARE(m_ruler->geometry(), kBox);
     }
@@ -153,11 +155,14 @@ void TestStillFrame::leaves_data()
     QTest::addColumn<StillFrame::Tool>("tool");
     QTest::addColumn<int>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::newRow("edge finder, Esc") << StillFrame::Tool::EdgeFinder << int(Qt::Key_Escape) << Qt::KeyboardModifiers();
-    QTest::newRow("edge finder, E") << StillFrame::Tool::EdgeFinder << int(Qt::Key_E) << Qt::KeyboardModifiers();
-    QTest::newRow("magnifier, Esc") << StillFrame::Tool::Magnifier << int(Qt::Key_Escape) << Qt::KeyboardModifiers();
-    QTest::newRow("magnifier, Alt+Shift+M")
-        << StillFrame::Tool::Magnifier << int(Qt::Key_M) << Qt::KeyboardModifiers(Qt::AltModifier | Qt::ShiftModifier);
+    QTest::newRow("edge finder, Esc")
+        << StillFrame::Tool::EdgeFinder << int(Qt::Key_Escape) << Qt::KeyboardModifiers();
+    QTest::newRow("edge finder, E") << StillFrame::Tool::EdgeFinder << int(Qt::Key_E)
+                                    << Qt::KeyboardModifiers();
+    QTest::newRow("magnifier, Esc") << StillFrame::Tool::Magnifier << int(Qt::Key_Escape)
+                                    << Qt::KeyboardModifiers();
+    QTest::newRow("magnifier, Alt+Shift+M") << StillFrame::Tool::Magnifier << int(Qt::Key_M)
+                                            << Qt::KeyboardModifiers(Qt::AltModifier | Qt::ShiftModifier);
 }
 
 void TestStillFrame::leaves()
@@ -256,7 +261,8 @@ void TestStillFrame::noPictureMeasuresNothing()
     QFETCH(StillFrame::Tool, tool);
     const QString failure = QStringLiteral("The desktop refused a picture of the screen.");
     m_fixture.desktop->picture = [failure] { return ScreenPicture{{}, {}, failure}; };
-    m_ruler->execute(tool == StillFrame::Tool::Magnifier ? RulerCommand::Magnifier : RulerCommand::EdgeFinder);
+    m_ruler->execute(tool == StillFrame::Tool::Magnifier ? RulerCommand::Magnifier
+                                                         : RulerCommand::EdgeFinder);
     QTRY_COMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages.first().contains(failure), qPrintable(m_messages.first()));
     QVERIFY(!openFrame());
@@ -264,7 +270,8 @@ void TestStillFrame::noPictureMeasuresNothing()
     QCOMPARE(m_ruler->geometry(), kWindow);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
     // Asking again asks the desktop again.
-    m_ruler->execute(tool == StillFrame::Tool::Magnifier ? RulerCommand::Magnifier : RulerCommand::EdgeFinder);
+    m_ruler->execute(tool == StillFrame::Tool::Magnifier ? RulerCommand::Magnifier
+                                                         : RulerCommand::EdgeFinder);
     QTRY_COMPARE(m_messages.size(), 2);
     QCOMPARE(m_fixture.desktop->picturesTaken, 2);
 }
