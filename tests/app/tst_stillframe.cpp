@@ -76,6 +76,7 @@ private Q_SLOTS:
     void noPictureMeasuresNothing_data();
     void noPictureMeasuresNothing();
     void liveDesktopKeepsTheLiveTools();
+    void liveToolsSayWhyThereIsNoPicture();
 
 private:
     StillFrame *open(StillFrame::Tool tool);
@@ -288,6 +289,29 @@ void TestStillFrame::liveDesktopKeepsTheLiveTools()
     QCoreApplication::processEvents();
     QVERIFY(!openFrame());
     m_fixture.hub->magnifier()->hide();
+}
+
+// Where the screen is read live but gives no picture, the live tools say why and measure nothing.
+void TestStillFrame::liveToolsSayWhyThereIsNoPicture()
+{
+    m_fixture.desktop->setReadsScreenLive(true);
+    const QString failure = QStringLiteral("The screen could not be read here.");
+    m_fixture.desktop->picture = [failure] { return ScreenPicture{{}, {}, failure}; };
+    m_fixture.desktop->readAt = [failure](const QRect &) { return ScreenPicture{{}, {}, failure}; };
+    m_ruler->execute(RulerCommand::EdgeFinder);
+    QCOMPARE(m_messages, QStringList{failure});
+    QVERIFY(!m_ruler->menu()->action(RulerCommand::EdgeFinder)->isChecked());
+    QCOMPARE(m_ruler->geometry(), kWindow);
+
+    Magnifier *magnifier = m_fixture.hub->magnifier();
+    m_ruler->execute(RulerCommand::Magnifier);
+    QVERIFY(magnifier->isVisible());
+    QCOMPARE(magnifier->problem(), failure);
+    QVERIFY(!magnifier->pointerColour());
+    QTest::keyClick(magnifier, Qt::Key_C);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
+    magnifier->hide();
+    QVERIFY(!openFrame());
 }
 
 GRADORA_TEST_MAIN(TestStillFrame)
