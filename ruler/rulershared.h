@@ -33,4 +33,6 @@ struct RulerShared
     QList<RulerWindow *> rulers;
     // Which colour the colour dialog edits, once a ruler opened it.
     std::optional<ColorTarget> colorTarget;
+    // Whether a ruler said that the desktop places windows itself (it is said once a run).
+    bool placementNoticeGiven = false;
 };

@@ -104,8 +104,11 @@ void RulerWindow::attachTo(RulerShared *rulerShared)
     colorDialog->setCurrentColor(backgroundColor);
 
     infoPanel = shared->infoPanel;
-    if (shared->desktop)
+    if (shared->desktop) {
         connect(shared->desktop, &Desktop::compositingChanged, this, &RulerWindow::updateShape);
+        // The panel and Copy Readings add the size in device pixels where the display is scaled.
+        connect(shared->desktop, &Desktop::displayScaleChanged, this, qOverload<>(&QWidget::update));
+    }
     preferences->setPanelSide(m_panelSide == ScreenPlacement::PanelSide::Left
                                   ? Preferences::PanelSide::Left
                                   : Preferences::PanelSide::Right);
@@ -186,6 +189,7 @@ void RulerWindow::saveSettings()
 void RulerWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    askPlacementReadback();
     if (centerFigureOnShow) {
         sendFigureToCentre();
         centerFigureOnShow = false;
@@ -246,4 +250,9 @@ Desktop *RulerWindow::desktop() const
 bool RulerWindow::compositing() const
 {
     return !desktop() || desktop()->isCompositing();
+}
+
+qreal RulerWindow::displayScale() const
+{
+    return desktop() ? desktop()->displayScale() : 1.0;
 }

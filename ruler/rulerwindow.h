@@ -9,6 +9,7 @@
 #include "render/ticklayout.h"
 #include "render/unitscale.h"
 #include "ruler/colortarget.h"
+#include "ruler/compositordrag.h"
 #include "ruler/edgefindertool.h"
 #include "ruler/guideset.h"
 #include "ruler/hittest.h"
@@ -45,7 +46,9 @@ class RulerMenu;
 struct RulerPaintCache;
 struct RulerPaintState;
 struct RulerShared;
+class QMoveEvent;
 class QUrl;
+class QWindow;
 class InfoPanel;
 
 // The ruler window: a frameless, translucent top-level window with scales on its edges, guides,
@@ -113,6 +116,13 @@ public:
     QRegion shapeRegion() const;
     // How many shapes the window has been given so far.
     int shapesApplied() const { return shapeCount; }
+
+    // Hands a pointer drag to the compositor where it places windows itself (QWindow::startSystemMove
+    // or startSystemResize); answers whether the compositor took it. The tests replace it.
+    using SystemDrag = std::function<bool(QWindow *window, const CompositorDrag::Request &request)>;
+    void setSystemDrag(SystemDrag systemDrag) { m_systemDrag = std::move(systemDrag); }
+    // How long after its first show a ruler waits for the window system to report where it put it.
+    static constexpr int kPlacementReadbackMs = 3000;
 
     // The picture's file dialog and its failure message; the tests replace them.
     static std::function<QString(QWidget *parent, const QString &caption, const QString &folder)>
@@ -214,6 +224,8 @@ private:
     Desktop *desktop() const;
     // Whether a compositing manager runs (taken as so before the ruler attaches).
     bool compositing() const;
+    // Device pixels per logical pixel, as the desktop last learnt it (1 before the ruler attaches).
+    qreal displayScale() const;
     Preferences *preferences = nullptr;
     QColorDialog *colorDialog = nullptr;
     InfoPanel *infoPanel = nullptr;
@@ -328,6 +340,22 @@ private:
     void fitRulerToPicture();
     // The Position/Size dialog's boxes move and size the window while they are edited.
     void followEditedGeometry(PositionDialog::Field field, int value);
+
+    // Where the compositor places windows itself (rulerwindow_placement.cpp): the first show asks for
+    // a place and reads back where the window went; drags go to the compositor; keys and the
+    // Position/Size dialog say once, in the panel, that they cannot move the ruler.
+    bool placementHonoured() const;
+    void askPlacementReadback();
+    void followPlacementReport(const QMoveEvent *event);
+    void endPlacementReadback();
+    bool handDragToCompositor();
+    void sayDesktopPlacesWindows();
+    static bool startSystemDrag(QWindow *window, const CompositorDrag::Request &request);
+    bool m_placementAsked = false;
+    std::optional<QRect> m_askedPlacement;
+    bool m_dragHandedOver = false;
+    QString m_notice;
+    SystemDrag m_systemDrag = &RulerWindow::startSystemDrag;
 
     // The edge finder (rulerwindow_edges.cpp).
     void toggleEdgeFinder();

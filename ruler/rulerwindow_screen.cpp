@@ -12,6 +12,7 @@
 #include "ruler/windowsnap.h"
 
 #include <QGuiApplication>
+#include <QMoveEvent>
 #include <QScreen>
 
 void RulerWindow::placeWindow(const QRect &wanted)
@@ -23,8 +24,9 @@ void RulerWindow::placeWindow(const QRect &wanted)
 
 // A moved window shows what it showed: it is painted again only when it came onto a display that
 // gives its unit another scale. The panel hears of the new place within a frame.
-void RulerWindow::moveEvent(QMoveEvent *)
+void RulerWindow::moveEvent(QMoveEvent *event)
 {
+    followPlacementReport(event);
     const UnitScale before = scale;
     followPlace();
     if (scale != before)
@@ -142,6 +144,7 @@ void RulerWindow::toggleStayOnTop()
 
 void RulerWindow::toggleFullScreen()
 {
+    endPlacementReadback();
     fullScreen = !fullScreen;
     if (fullScreen) {
         normalGeometry = geometry();
