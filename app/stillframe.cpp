@@ -27,6 +27,7 @@ StillFrame::StillFrame(Desktop *desktop, Tool tool, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_desktop(desktop),
       m_tool(tool)
 {
+    setObjectName(QStringLiteral("stillFrame"));
     setWindowTitle(tool == Tool::Magnifier ? tr("Magnifier on a still frame")
                                            : tr("Edge finder on a still frame"));
     setAttribute(Qt::WA_OpaquePaintEvent);

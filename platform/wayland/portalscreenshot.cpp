@@ -70,7 +70,9 @@ public:
         m_timer.start(withDialog ? m_dialogMs : m_quietMs);
         auto *watcher =
             new QDBusPendingCallWatcher(m_bus.asyncCall(call, withDialog ? m_dialogMs : m_quietMs), this);
-        connect(watcher, &QDBusPendingCallWatcher::finished, this, &PortalRequest::called);
+        const int attempt = ++m_attempts;
+        connect(watcher, &QDBusPendingCallWatcher::finished, this,
+                [this, attempt](QDBusPendingCallWatcher *finished) { called(finished, attempt); });
     }
 
 private Q_SLOTS:
@@ -105,11 +107,13 @@ private Q_SLOTS:
     }
 
 private:
-    void called(QDBusPendingCallWatcher *watcher)
+    // The portal's reply to the call of one attempt: the request's handle, or an error.
+    void called(QDBusPendingCallWatcher *watcher, int attempt)
     {
         watcher->deleteLater();
         const QDBusPendingReply<QDBusObjectPath> reply = *watcher;
-        if (m_late || m_done)
+        // A reply to the quiet attempt that comes after its answer has nothing more to say.
+        if (m_late || m_done || attempt != m_attempts)
             return;
         if (reply.isError()) {
             m_timer.stop();
@@ -189,6 +193,7 @@ private:
     QTimer m_timer;
     QStringList m_paths;
     bool m_withDialog = false;
+    int m_attempts = 0;
     bool m_done = false;
     bool m_late = false;
 };
