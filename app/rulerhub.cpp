@@ -252,7 +252,8 @@ void RulerHub::openStillFrame(StillFrame::Tool tool, RulerWindow *ruler)
     m_stillFrame = frame;
     if (tool == StillFrame::Tool::Magnifier) {
         frame->setMagnifier(m_magnifier->values(), m_magnifier->size());
-        connect(frame, &StillFrame::left, this, [this, frame] { m_magnifier->restore(frame->magnifierValues()); });
+        connect(frame, &StillFrame::left, this,
+                [this, frame] { m_magnifier->restore(frame->magnifierValues()); });
     } else {
         frame->setEdgeFinderPresentation(ruler->edgeFinderPresentation());
         QPointer<RulerWindow> target(ruler);
@@ -261,7 +262,8 @@ void RulerHub::openStillFrame(StillFrame::Tool tool, RulerWindow *ruler)
                 target->fitToFoundBox(box, figure);
         });
     }
-    const QString toolName = tool == StillFrame::Tool::Magnifier ? tr("The magnifier") : tr("The edge finder");
+    const QString toolName =
+        tool == StillFrame::Tool::Magnifier ? tr("The magnifier") : tr("The edge finder");
     connect(frame, &StillFrame::failed, this, [this, toolName](const QString &failure) {
         // After the frame has gone, not inside its answer.
         QTimer::singleShot(0, this, [this, toolName, failure] {

@@ -27,7 +27,9 @@ StillFrame::StillFrame(Desktop *desktop, Tool tool, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_desktop(desktop),
       m_tool(tool)
 {
-    setWindowTitle(tool == Tool::Magnifier ? tr("Magnifier on a still frame") : tr("Edge finder on a still frame"));
+    setObjectName(QStringLiteral("stillFrame"));
+    setWindowTitle(tool == Tool::Magnifier ? tr("Magnifier on a still frame")
+                                           : tr("Edge finder on a still frame"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -181,7 +183,8 @@ bool StillFrame::isToolKey(const QKeyEvent *event) const
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     const RulerCommands::KeyPress press{event->key(), modifiers,
                                         ModifierLatch::fromKey(event->key(), true, modifiers), false};
-    const RulerCommand command = m_tool == Tool::Magnifier ? RulerCommand::Magnifier : RulerCommand::EdgeFinder;
+    const RulerCommand command =
+        m_tool == Tool::Magnifier ? RulerCommand::Magnifier : RulerCommand::EdgeFinder;
     return RulerCommands::commandForKey(press) == command;
 }
 

@@ -29,7 +29,8 @@ QRect lensRect(const QPoint &pointer, const QSize &lens, const QRect &window)
 
 QRect bannerRect(const QSize &size, const QRect &window, const QPoint &pointer)
 {
-    QRect banner(QPoint(window.left() + (window.width() - size.width()) / 2, window.top() + kBannerMargin), size);
+    QRect banner(QPoint(window.left() + (window.width() - size.width()) / 2, window.top() + kBannerMargin),
+                 size);
     if (banner.adjusted(-kLensGap, -kLensGap, kLensGap, kLensGap).contains(pointer))
         banner.moveBottom(window.bottom() - kBannerMargin);
     return banner;

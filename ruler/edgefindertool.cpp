@@ -149,7 +149,8 @@ void EdgeFinderTool::takeDelivered(const ScreenPicture &picture)
     relayout();
     Q_EMIT repaintNeeded(m_window->rect());
     if (!picture.isValid())
-        Q_EMIT pictureFailed(picture.failure.isEmpty() ? tr("No picture of the screen could be had.") : picture.failure);
+        Q_EMIT pictureFailed(picture.failure.isEmpty() ? tr("No picture of the screen could be had.")
+                                                       : picture.failure);
 }
 
 void EdgeFinderTool::hideHint()

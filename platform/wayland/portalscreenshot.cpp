@@ -57,18 +57,22 @@ public:
             return;
         }
         static quint32 serial = 0;
-        const QString token = QStringLiteral("gradora_%1_%2").arg(++serial).arg(QRandomGenerator::global()->generate());
+        const QString token =
+            QStringLiteral("gradora_%1_%2").arg(++serial).arg(QRandomGenerator::global()->generate());
         listen(ScreenshotReply::requestPath(m_bus.baseService(), token));
-        QDBusMessage call = QDBusMessage::createMethodCall(ScreenshotReply::kPortalService, ScreenshotReply::kPortalPath,
-                                                           ScreenshotReply::kScreenshotInterface,
-                                                           QStringLiteral("Screenshot"));
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            ScreenshotReply::kPortalService, ScreenshotReply::kPortalPath,
+            ScreenshotReply::kScreenshotInterface, QStringLiteral("Screenshot"));
         const QVariantMap options{{QStringLiteral("handle_token"), token},
                                   {QStringLiteral("interactive"), withDialog},
                                   {QStringLiteral("modal"), true}};
         call << QString() << options;
         m_timer.start(withDialog ? m_dialogMs : m_quietMs);
-        auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, withDialog ? m_dialogMs : m_quietMs), this);
-        connect(watcher, &QDBusPendingCallWatcher::finished, this, &PortalRequest::called);
+        auto *watcher =
+            new QDBusPendingCallWatcher(m_bus.asyncCall(call, withDialog ? m_dialogMs : m_quietMs), this);
+        const int attempt = ++m_attempts;
+        connect(watcher, &QDBusPendingCallWatcher::finished, this,
+                [this, attempt](QDBusPendingCallWatcher *finished) { called(finished, attempt); });
     }
 
 private Q_SLOTS:
@@ -103,11 +107,13 @@ private Q_SLOTS:
     }
 
 private:
-    void called(QDBusPendingCallWatcher *watcher)
+    // The portal's reply to the call of one attempt: the request's handle, or an error.
+    void called(QDBusPendingCallWatcher *watcher, int attempt)
     {
         watcher->deleteLater();
         const QDBusPendingReply<QDBusObjectPath> reply = *watcher;
-        if (m_late || m_done)
+        // A reply to the quiet attempt that comes after its answer has nothing more to say.
+        if (m_late || m_done || attempt != m_attempts)
             return;
         if (reply.isError()) {
             m_timer.stop();
@@ -115,7 +121,8 @@ private:
             if (meansNoPortal(reply.error()))
                 finish(ScreenshotReply::noPortalText());
             else
-                finish(tr("The desktop could not take a picture of the screen: %1").arg(reply.error().message()));
+                finish(tr("The desktop could not take a picture of the screen: %1")
+                           .arg(reply.error().message()));
             return;
         }
         // Portals older than the handle token answer on a path of their own choosing.
@@ -137,7 +144,8 @@ private:
         m_late = true;
         for (const QString &path : std::as_const(m_paths))
             m_bus.asyncCall(QDBusMessage::createMethodCall(ScreenshotReply::kPortalService, path,
-                                                           ScreenshotReply::kRequestInterface, QStringLiteral("Close")));
+                                                           ScreenshotReply::kRequestInterface,
+                                                           QStringLiteral("Close")));
         QTimer::singleShot(PortalScreenshot::kLateAnswerMs, this, [this] {
             stopListening();
             deleteLater();
@@ -185,6 +193,7 @@ private:
     QTimer m_timer;
     QStringList m_paths;
     bool m_withDialog = false;
+    int m_attempts = 0;
     bool m_done = false;
     bool m_late = false;
 };

@@ -56,18 +56,21 @@ Decision decide(bool withDialog, uint response, const QVariantMap &results)
     case 0:
         decision.uri = results.value(QStringLiteral("uri")).toString();
         if (decision.uri.isEmpty())
-            decision.failure = text("The desktop answered without a picture of the screen.");
+            decision.failure = text(QT_TRANSLATE_NOOP(
+                "PortalScreenshot", "The desktop answered without a picture of the screen."));
         else
             decision.step = Step::ReadFile;
         break;
     case 1:
-        decision.failure = text("The desktop refused a picture of the screen.");
+        decision.failure =
+            text(QT_TRANSLATE_NOOP("PortalScreenshot", "The desktop refused a picture of the screen."));
         break;
     default:
         if (!withDialog)
             decision.step = Step::AskWithDialog;
         else
-            decision.failure = text("The desktop could not take a picture of the screen.");
+            decision.failure = text(
+                QT_TRANSLATE_NOOP("PortalScreenshot", "The desktop could not take a picture of the screen."));
         break;
     }
     return decision;
@@ -80,9 +83,12 @@ PictureFile pictureFile(const QString &uri)
     const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
     struct stat info = {};
     if (path.isEmpty() || !QDir::isAbsolutePath(path) || !url.host().isEmpty())
-        file.failure = text("The desktop named its picture of the screen in a way that is not a local file.");
+        file.failure = text(QT_TRANSLATE_NOOP(
+            "PortalScreenshot",
+            "The desktop named its picture of the screen in a way that is not a local file."));
     else if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
-        file.failure = text("The desktop's picture of the screen is not a plain file.");
+        file.failure = text(QT_TRANSLATE_NOOP("PortalScreenshot",
+                                              "The desktop's picture of the screen is not a plain file."));
     else
         file.path = path;
     return file;
@@ -114,20 +120,24 @@ ScreenPicture placedOnDesktop(const QImage &image, const QList<QRect> &screens)
     for (const QRect &screen : screens)
         picture.area |= screen;
     if (image.isNull()) {
-        picture.failure = text("The desktop's picture of the screen could not be read.");
+        picture.failure = text(
+            QT_TRANSLATE_NOOP("PortalScreenshot", "The desktop's picture of the screen could not be read."));
         return picture;
     }
     if (picture.area.isEmpty()) {
-        picture.failure = text("No screen is known to place the desktop's picture on.");
+        picture.failure = text(
+            QT_TRANSLATE_NOOP("PortalScreenshot", "No screen is known to place the desktop's picture on."));
         return picture;
     }
     const qreal scale = qreal(image.width()) / picture.area.width();
     if (std::abs(image.height() - picture.area.height() * scale) > 1.0) {
-        picture.failure = text("The desktop's picture (%1 × %2) does not show these screens (%3 × %4).")
-                              .arg(image.width())
-                              .arg(image.height())
-                              .arg(picture.area.width())
-                              .arg(picture.area.height());
+        picture.failure =
+            text(QT_TRANSLATE_NOOP("PortalScreenshot",
+                                   "The desktop's picture (%1 × %2) does not show these screens (%3 × %4)."))
+                .arg(image.width())
+                .arg(image.height())
+                .arg(picture.area.width())
+                .arg(picture.area.height());
         return picture;
     }
     picture.image = image;
@@ -136,13 +146,16 @@ ScreenPicture placedOnDesktop(const QImage &image, const QList<QRect> &screens)
 
 QString noPortalText()
 {
-    return text("No picture of the screen can be had: this desktop offers no screenshot portal "
-                "(xdg-desktop-portal with a backend for the desktop).");
+    return text(QT_TRANSLATE_NOOP(
+        "PortalScreenshot", "This desktop offers no screenshot portal (xdg-desktop-portal with a backend "
+                            "for the desktop, such as xdg-desktop-portal-gnome, -kde or -wlr)."));
 }
 
 QString timedOutText(int seconds)
 {
-    return text("The desktop gave no picture of the screen within %1 seconds.").arg(seconds);
+    return text(QT_TRANSLATE_NOOP("PortalScreenshot",
+                                  "The desktop gave no picture of the screen within %1 seconds."))
+        .arg(seconds);
 }
 
 } // namespace ScreenshotReply

@@ -26,10 +26,11 @@ inline const QString kRequestInterface = QStringLiteral("org.freedesktop.portal.
 QString requestPath(const QString &sender, const QString &token);
 
 // What to do with the portal's Response(response, results).
-enum class Step {
-    ReadFile,          // the picture is in the file `uri` names
-    AskWithDialog,     // the quiet request was turned down: ask again through the desktop's dialog
-    Fail,              // give up with `failure`
+enum class Step
+{
+    ReadFile,      // the picture is in the file `uri` names
+    AskWithDialog, // the quiet request was turned down: ask again through the desktop's dialog
+    Fail,          // give up with `failure`
 };
 struct Decision
 {

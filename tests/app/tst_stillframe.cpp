@@ -76,6 +76,7 @@ private Q_SLOTS:
     void noPictureMeasuresNothing_data();
     void noPictureMeasuresNothing();
     void liveDesktopKeepsTheLiveTools();
+    void liveToolsSayWhyThereIsNoPicture();
 
 private:
     StillFrame *open(StillFrame::Tool tool);
@@ -105,7 +106,8 @@ void TestStillFrame::cleanup()
 // Asks for the tool as the user does, from the ruler, and answers the frame that opens.
 StillFrame *TestStillFrame::open(StillFrame::Tool tool)
 {
-    m_ruler->execute(tool == StillFrame::Tool::Magnifier ? RulerCommand::Magnifier : RulerCommand::EdgeFinder);
+    m_ruler->execute(tool == StillFrame::Tool::Magnifier ? RulerCommand::Magnifier
+                                                         : RulerCommand::EdgeFinder);
     StillFrame *frame = nullptr;
     [&] { QTRY_VERIFY((frame = openFrame())); }();
     if (frame)
@@ -140,7 +142,8 @@ void TestStillFrame::edgeFinderFitsTheRuler()
     if (figure) {
         QCOMPARE(m_ruler->geometry(), kWindow);
         const QRect box = kBox.translated(-kWindow.topLeft());
-        QCOMPARE(m_ruler->flyingFigure().figureScreenPoints, QPolygon({box.topLeft(), box.topRight(), box.bottomLeft()}));
+        QCOMPARE(m_ruler->flyingFigure().figureScreenPoints,
+                 QPolygon({box.topLeft(), box.topRight(), box.bottomLeft()}));
     } else {
         QCOMPARE(m_ruler->geometry(), kBox);
     }
@@ -153,11 +156,14 @@ void TestStillFrame::leaves_data()
     QTest::addColumn<StillFrame::Tool>("tool");
     QTest::addColumn<int>("key");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::newRow("edge finder, Esc") << StillFrame::Tool::EdgeFinder << int(Qt::Key_Escape) << Qt::KeyboardModifiers();
-    QTest::newRow("edge finder, E") << StillFrame::Tool::EdgeFinder << int(Qt::Key_E) << Qt::KeyboardModifiers();
-    QTest::newRow("magnifier, Esc") << StillFrame::Tool::Magnifier << int(Qt::Key_Escape) << Qt::KeyboardModifiers();
-    QTest::newRow("magnifier, Alt+Shift+M")
-        << StillFrame::Tool::Magnifier << int(Qt::Key_M) << Qt::KeyboardModifiers(Qt::AltModifier | Qt::ShiftModifier);
+    QTest::newRow("edge finder, Esc")
+        << StillFrame::Tool::EdgeFinder << int(Qt::Key_Escape) << Qt::KeyboardModifiers();
+    QTest::newRow("edge finder, E") << StillFrame::Tool::EdgeFinder << int(Qt::Key_E)
+                                    << Qt::KeyboardModifiers();
+    QTest::newRow("magnifier, Esc") << StillFrame::Tool::Magnifier << int(Qt::Key_Escape)
+                                    << Qt::KeyboardModifiers();
+    QTest::newRow("magnifier, Alt+Shift+M") << StillFrame::Tool::Magnifier << int(Qt::Key_M)
+                                            << Qt::KeyboardModifiers(Qt::AltModifier | Qt::ShiftModifier);
 }
 
 void TestStillFrame::leaves()
@@ -256,7 +262,8 @@ void TestStillFrame::noPictureMeasuresNothing()
     QFETCH(StillFrame::Tool, tool);
     const QString failure = QStringLiteral("The desktop refused a picture of the screen.");
     m_fixture.desktop->picture = [failure] { return ScreenPicture{{}, {}, failure}; };
-    m_ruler->execute(tool == StillFrame::Tool::Magnifier ? RulerCommand::Magnifier : RulerCommand::EdgeFinder);
+    m_ruler->execute(tool == StillFrame::Tool::Magnifier ? RulerCommand::Magnifier
+                                                         : RulerCommand::EdgeFinder);
     QTRY_COMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages.first().contains(failure), qPrintable(m_messages.first()));
     QVERIFY(!openFrame());
@@ -264,7 +271,8 @@ void TestStillFrame::noPictureMeasuresNothing()
     QCOMPARE(m_ruler->geometry(), kWindow);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
     // Asking again asks the desktop again.
-    m_ruler->execute(tool == StillFrame::Tool::Magnifier ? RulerCommand::Magnifier : RulerCommand::EdgeFinder);
+    m_ruler->execute(tool == StillFrame::Tool::Magnifier ? RulerCommand::Magnifier
+                                                         : RulerCommand::EdgeFinder);
     QTRY_COMPARE(m_messages.size(), 2);
     QCOMPARE(m_fixture.desktop->picturesTaken, 2);
 }
@@ -281,6 +289,29 @@ void TestStillFrame::liveDesktopKeepsTheLiveTools()
     QCoreApplication::processEvents();
     QVERIFY(!openFrame());
     m_fixture.hub->magnifier()->hide();
+}
+
+// Where the screen is read live but gives no picture, the live tools say why and measure nothing.
+void TestStillFrame::liveToolsSayWhyThereIsNoPicture()
+{
+    m_fixture.desktop->setReadsScreenLive(true);
+    const QString failure = QStringLiteral("The screen could not be read here.");
+    m_fixture.desktop->picture = [failure] { return ScreenPicture{{}, {}, failure}; };
+    m_fixture.desktop->readAt = [failure](const QRect &) { return ScreenPicture{{}, {}, failure}; };
+    m_ruler->execute(RulerCommand::EdgeFinder);
+    QCOMPARE(m_messages, QStringList{failure});
+    QVERIFY(!m_ruler->menu()->action(RulerCommand::EdgeFinder)->isChecked());
+    QCOMPARE(m_ruler->geometry(), kWindow);
+
+    Magnifier *magnifier = m_fixture.hub->magnifier();
+    m_ruler->execute(RulerCommand::Magnifier);
+    QVERIFY(magnifier->isVisible());
+    QCOMPARE(magnifier->problem(), failure);
+    QVERIFY(!magnifier->pointerColour());
+    QTest::keyClick(magnifier, Qt::Key_C);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
+    magnifier->hide();
+    QVERIFY(!openFrame());
 }
 
 GRADORA_TEST_MAIN(TestStillFrame)

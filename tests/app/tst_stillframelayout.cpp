@@ -27,16 +27,20 @@ void TestStillFrameLayout::lensRect_data()
     QTest::addColumn<QPoint>("topLeft");
     const QRect window(0, 0, 1000, 800);
     const QSize lens(250, 200);
-    QTest::newRow("room below right") << QPoint(100, 100) << lens << window << QPoint(100 + kLensGap, 100 + kLensGap);
+    QTest::newRow("room below right")
+        << QPoint(100, 100) << lens << window << QPoint(100 + kLensGap, 100 + kLensGap);
     QTest::newRow("just fits at the right")
         << QPoint(1000 - kLensGap - 250, 100) << lens << window << QPoint(1000 - 250, 100 + kLensGap);
-    QTest::newRow("no room at the right")
-        << QPoint(1000 - kLensGap - 249, 100) << lens << window << QPoint(1000 - kLensGap - 249 - kLensGap - 249, 100 + kLensGap);
-    QTest::newRow("no room below") << QPoint(100, 790) << lens << window << QPoint(100 + kLensGap, 790 - kLensGap - 199);
-    QTest::newRow("bottom-right corner") << QPoint(999, 799) << lens << window << QPoint(999 - kLensGap - 249, 799 - kLensGap - 199);
-    QTest::newRow("window off the origin")
-        << QPoint(-1500, 300) << lens << QRect(-1920, 0, 1920, 1080) << QPoint(-1500 + kLensGap, 300 + kLensGap);
-    QTest::newRow("lens larger than the window") << QPoint(50, 50) << QSize(300, 300) << QRect(0, 0, 200, 200) << QPoint(0, 0);
+    QTest::newRow("no room at the right") << QPoint(1000 - kLensGap - 249, 100) << lens << window
+                                          << QPoint(1000 - kLensGap - 249 - kLensGap - 249, 100 + kLensGap);
+    QTest::newRow("no room below") << QPoint(100, 790) << lens << window
+                                   << QPoint(100 + kLensGap, 790 - kLensGap - 199);
+    QTest::newRow("bottom-right corner")
+        << QPoint(999, 799) << lens << window << QPoint(999 - kLensGap - 249, 799 - kLensGap - 199);
+    QTest::newRow("window off the origin") << QPoint(-1500, 300) << lens << QRect(-1920, 0, 1920, 1080)
+                                           << QPoint(-1500 + kLensGap, 300 + kLensGap);
+    QTest::newRow("lens larger than the window")
+        << QPoint(50, 50) << QSize(300, 300) << QRect(0, 0, 200, 200) << QPoint(0, 0);
 }
 
 void TestStillFrameLayout::lensRect()

@@ -25,12 +25,13 @@ const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kPath = QStringLiteral("/org/freedesktop/portal/desktop");
 
 // How the fake answers one call.
-enum class Answer {
-    Picture,      // response 0 and the picture's file
-    Refuse,       // response 1: the user said no
-    Other,        // response 2: ended another way
-    Silent,       // no answer at all
-    LatePicture,  // the picture, but only after kLateMs
+enum class Answer
+{
+    Picture,     // response 0 and the picture's file
+    Refuse,      // response 1: the user said no
+    Other,       // response 2: ended another way
+    Silent,      // no answer at all
+    LatePicture, // the picture, but only after kLateMs
 };
 constexpr int kLateMs = 600;
 
@@ -81,9 +82,8 @@ public Q_SLOTS:
         const QString handle = kPath + "/request/" + sender + "/" + options.value("handle_token").toString();
         const Answer answer = m_answers.value(calls.size() - 1, Answer::Silent);
         if (answer != Answer::Silent)
-            QTimer::singleShot(answer == Answer::LatePicture ? kLateMs : 0, this, [this, handle, answer] {
-                respond(handle, answer);
-            });
+            QTimer::singleShot(answer == Answer::LatePicture ? kLateMs : 0, this,
+                               [this, handle, answer] { respond(handle, answer); });
         return QDBusObjectPath(handle);
     }
 
@@ -103,7 +103,8 @@ private:
             files.append(file);
             results.insert("uri", QUrl::fromLocalFile(file).toString());
         }
-        QDBusMessage response = QDBusMessage::createSignal(handle, "org.freedesktop.portal.Request", "Response");
+        QDBusMessage response =
+            QDBusMessage::createSignal(handle, "org.freedesktop.portal.Request", "Response");
         response << code << results;
         m_bus.send(response);
     }
@@ -165,17 +166,19 @@ void TestPortalScreenshot::exchange_data()
     QTest::addColumn<QList<bool>>("dialogs");
     QTest::addColumn<QString>("failureWord");
     QTest::newRow("quiet picture") << true << QList<Answer>{Answer::Picture} << 1 << QList<bool>{false} << "";
-    QTest::newRow("scaled picture") << true << QList<Answer>{Answer::Picture} << 2 << QList<bool>{false} << "";
+    QTest::newRow("scaled picture") << true << QList<Answer>{Answer::Picture} << 2 << QList<bool>{false}
+                                    << "";
     QTest::newRow("dialog after a quiet refusal")
         << true << QList<Answer>{Answer::Other, Answer::Picture} << 1 << QList<bool>{false, true} << "";
-    QTest::newRow("user refuses") << true << QList<Answer>{Answer::Refuse} << 1 << QList<bool>{false} << "refused";
+    QTest::newRow("user refuses") << true << QList<Answer>{Answer::Refuse} << 1 << QList<bool>{false}
+                                  << "refused";
     QTest::newRow("user cancels the dialog")
         << true << QList<Answer>{Answer::Other, Answer::Refuse} << 1 << QList<bool>{false, true} << "refused";
-    QTest::newRow("dialog fails too")
-        << true << QList<Answer>{Answer::Other, Answer::Other} << 1 << QList<bool>{false, true} << "could not";
+    QTest::newRow("dialog fails too") << true << QList<Answer>{Answer::Other, Answer::Other} << 1
+                                      << QList<bool>{false, true} << "could not";
     QTest::newRow("silence") << true << QList<Answer>{Answer::Silent} << 1 << QList<bool>{false} << "within";
-    QTest::newRow("silent dialog")
-        << true << QList<Answer>{Answer::Other, Answer::Silent} << 1 << QList<bool>{false, true} << "within";
+    QTest::newRow("silent dialog") << true << QList<Answer>{Answer::Other, Answer::Silent} << 1
+                                   << QList<bool>{false, true} << "within";
     QTest::newRow("no portal") << false << QList<Answer>() << 1 << QList<bool>() << "no screenshot portal";
 }
 

@@ -39,9 +39,15 @@ void TestScreenshotReply::requestPath_data()
     QTest::addColumn<QString>("sender");
     QTest::addColumn<QString>("token");
     QTest::addColumn<QString>("path");
-    QTest::newRow("unique name") << ":1.42" << "gradora_1_7" << "/org/freedesktop/portal/desktop/request/1_42/gradora_1_7";
-    QTest::newRow("every dot") << ":1.2.3" << "t" << "/org/freedesktop/portal/desktop/request/1_2_3/t";
-    QTest::newRow("no colon") << "7.8" << "t" << "/org/freedesktop/portal/desktop/request/7_8/t";
+    QTest::newRow("unique name") << ":1.42"
+                                 << "gradora_1_7"
+                                 << "/org/freedesktop/portal/desktop/request/1_42/gradora_1_7";
+    QTest::newRow("every dot") << ":1.2.3"
+                               << "t"
+                               << "/org/freedesktop/portal/desktop/request/1_2_3/t";
+    QTest::newRow("no colon") << "7.8"
+                              << "t"
+                              << "/org/freedesktop/portal/desktop/request/7_8/t";
 }
 
 void TestScreenshotReply::requestPath()
@@ -62,15 +68,24 @@ void TestScreenshotReply::decide_data()
     QTest::addColumn<QString>("uri");
     QTest::addColumn<QString>("failureWord");
     const QVariantMap shot{{"uri", "file:///tmp/shot.png"}};
-    QTest::newRow("quiet picture") << false << 0u << shot << Step::ReadFile << "file:///tmp/shot.png" << "";
-    QTest::newRow("dialog picture") << true << 0u << shot << Step::ReadFile << "file:///tmp/shot.png" << "";
-    QTest::newRow("success without uri") << false << 0u << QVariantMap() << Step::Fail << "" << "without";
-    QTest::newRow("success with empty uri") << true << 0u << QVariantMap{{"uri", ""}} << Step::Fail << "" << "without";
-    QTest::newRow("quiet refused by the user") << false << 1u << QVariantMap() << Step::Fail << "" << "refused";
-    QTest::newRow("dialog cancelled") << true << 1u << QVariantMap() << Step::Fail << "" << "refused";
-    QTest::newRow("quiet turned down") << false << 2u << QVariantMap() << Step::AskWithDialog << "" << "";
-    QTest::newRow("dialog ended otherwise") << true << 2u << QVariantMap() << Step::Fail << "" << "could not";
-    QTest::newRow("unknown code after the dialog") << true << 9u << shot << Step::Fail << "" << "could not";
+    QTest::newRow("quiet picture") << false << 0u << shot << Step::ReadFile << "file:///tmp/shot.png"
+                                   << "";
+    QTest::newRow("dialog picture") << true << 0u << shot << Step::ReadFile << "file:///tmp/shot.png"
+                                    << "";
+    QTest::newRow("success without uri") << false << 0u << QVariantMap() << Step::Fail << ""
+                                         << "without";
+    QTest::newRow("success with empty uri") << true << 0u << QVariantMap{{"uri", ""}} << Step::Fail << ""
+                                            << "without";
+    QTest::newRow("quiet refused by the user") << false << 1u << QVariantMap() << Step::Fail << ""
+                                               << "refused";
+    QTest::newRow("dialog cancelled") << true << 1u << QVariantMap() << Step::Fail << ""
+                                      << "refused";
+    QTest::newRow("quiet turned down") << false << 2u << QVariantMap() << Step::AskWithDialog << ""
+                                       << "";
+    QTest::newRow("dialog ended otherwise") << true << 2u << QVariantMap() << Step::Fail << ""
+                                            << "could not";
+    QTest::newRow("unknown code after the dialog") << true << 9u << shot << Step::Fail << ""
+                                                   << "could not";
 }
 
 void TestScreenshotReply::decide()
@@ -171,8 +186,8 @@ void TestScreenshotReply::placedOnDesktop_data()
     QTest::newRow("one and a quarter") << QSize(2400, 1350) << one << QRect(0, 0, 1920, 1080) << 1.25 << true;
     QTest::newRow("rounded height") << QSize(2880, 1621) << one << QRect(0, 0, 1920, 1080) << 1.5 << true;
     QTest::newRow("two side by side") << QSize(3200, 1080) << two << QRect(0, 0, 3200, 1080) << 1.0 << true;
-    QTest::newRow("screen left of the primary") << QSize(3200, 1080) << leftOfPrimary << QRect(-1280, 0, 3200, 1080)
-                                                << 1.0 << true;
+    QTest::newRow("screen left of the primary")
+        << QSize(3200, 1080) << leftOfPrimary << QRect(-1280, 0, 3200, 1080) << 1.0 << true;
     QTest::newRow("one screen of two") << QSize(1920, 1080) << two << QRect(0, 0, 3200, 1080) << 1.0 << false;
     QTest::newRow("no screens") << QSize(1920, 1080) << QList<QRect>() << QRect() << 1.0 << false;
     QTest::newRow("no picture") << QSize() << one << QRect(0, 0, 1920, 1080) << 1.0 << false;

@@ -78,7 +78,8 @@ void TestStillPictureDesktop::scaledPictureReadsInLogicalPixels()
     ScreenPicture picture;
     picture.area = QRect(0, 0, 4, 2);
     picture.image = QImage(8, 4, QImage::Format_RGB32);
-    const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan, Qt::magenta, Qt::white, Qt::black};
+    const QColor colours[] = {Qt::red,  Qt::green,   Qt::blue,  Qt::yellow,
+                              Qt::cyan, Qt::magenta, Qt::white, Qt::black};
     for (int y = 0; y < 4; ++y) {
         for (int x = 0; x < 8; ++x)
             picture.image.setPixelColor(x, y, colours[(y / 2) * 4 + x / 2]);
