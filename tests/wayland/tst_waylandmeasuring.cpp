@@ -5,8 +5,8 @@
 // tests/with-sway), measuring a native window that X cannot see, reached as a user reaches it: with
 // the ruler's keys and the pointer. The edge finder and the colour readout work on a still frame from
 // the portal and measure the native window exactly; pointer drags move and resize the ruler although
-// sway places windows itself; without a portal the tools say so and fit and copy nothing; and the
-// portal's picture file is not left behind.
+// sway places windows itself; without a portal, or with one that never answers, the tools say so and
+// fit and copy nothing; and the portal's picture file is not left behind.
 #include "process/processdriver.h"
 #include "swaysession.h"
 #include "testsupport.h"
@@ -15,6 +15,10 @@
 #include <QFile>
 #include <QSettings>
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+
+#include <csignal>
 #include <unistd.h>
 
 using namespace SwaySession;
@@ -95,6 +99,33 @@ private:
     QString m_address;
 };
 
+// The session's portal, stopped (SIGSTOP) as a hung one would be: it takes calls and never answers.
+// It is ended when the test is done; the bus starts a fresh one for the next request.
+class StoppedPortal
+{
+public:
+    bool stop()
+    {
+        QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+        if (!bus->isServiceRegistered(kPortalService))
+            bus->startService(kPortalService);
+        m_pid = bus->servicePid(kPortalService).value();
+        return m_pid > 0 && ::kill(pid_t(m_pid), SIGSTOP) == 0;
+    }
+    ~StoppedPortal()
+    {
+        if (m_pid == 0)
+            return;
+        ::kill(pid_t(m_pid), SIGKILL);
+        waitFor([] { return !QDBusConnection::sessionBus().interface()->isServiceRegistered(kPortalService); },
+                5000);
+    }
+
+private:
+    static inline const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
+    uint m_pid = 0;
+};
+
 // A copy of the program with one ruler, and where sway shows that ruler.
 class Program
 {
@@ -167,9 +198,9 @@ public:
 
     bool isRunning() const { return m_process->state() == QProcess::Running; }
 
-    // Whether the program shows a message (its words are tested with the fake portal); the message
-    // is then closed as a user closes it.
-    bool showsMessage() const
+    // Whether the program shows a message within the time (its words are tested with the fake
+    // portal); the message is then closed as a user closes it.
+    bool showsMessage(int timeoutMs = 10000) const
     {
         QJsonObject node;
         waitFor(
@@ -184,7 +215,7 @@ public:
                 }
                 return !node.isEmpty();
             },
-            10000);
+            timeoutMs);
         return !node.isEmpty() &&
                command(QStringLiteral("[con_id=%1] focus").arg(node.value(QLatin1String("id")).toInteger())) &&
                press(QStringLiteral("Return"));
@@ -220,8 +251,8 @@ private Q_SLOTS:
     void colourReadoutOfANativeWindowIsItsColour();
     void pointerDragMovesTheRulerByTheDragVector_data();
     void pointerDragMovesTheRulerByTheDragVector();
-    void withoutAPortalTheToolsSaySoAndFitAndCopyNothing_data();
-    void withoutAPortalTheToolsSaySoAndFitAndCopyNothing();
+    void withoutAPictureTheToolsSaySoAndFitAndCopyNothing_data();
+    void withoutAPictureTheToolsSaySoAndFitAndCopyNothing();
     void nothingIsLeftBehindInTmp();
 
 private:
@@ -304,29 +335,39 @@ void TestWaylandMeasuring::pointerDragMovesTheRulerByTheDragVector()
              qPrintable(QStringLiteral("the ruler stands at %1, not at %2").arg(describe(program.ruler()), describe(expected))));
 }
 
-void TestWaylandMeasuring::withoutAPortalTheToolsSaySoAndFitAndCopyNothing_data()
+void TestWaylandMeasuring::withoutAPictureTheToolsSaySoAndFitAndCopyNothing_data()
 {
     QTest::addColumn<QString>("toolKey");
-    QTest::newRow("the edge finder") << QStringLiteral("e");
-    QTest::newRow("the magnifier") << QStringLiteral("alt+shift+m");
+    QTest::addColumn<bool>("portalStopped"); // or none on the bus at all
+    QTest::addColumn<int>("sayingWithinMs");
+    QTest::newRow("no portal: the edge finder") << QStringLiteral("e") << false << 10000;
+    QTest::newRow("no portal: the magnifier") << QStringLiteral("alt+shift+m") << false << 10000;
+    // The program waits 20 seconds for a quiet picture.
+    QTest::newRow("the portal stopped: the edge finder") << QStringLiteral("e") << true << 35000;
 }
 
-// Where no picture can be had, the tool says so; a click on the native window fits nothing, and C
-// copies nothing.
-void TestWaylandMeasuring::withoutAPortalTheToolsSaySoAndFitAndCopyNothing()
+// Where no picture can be had (no portal, or one that never answers), the tool says so; a click on the
+// native window fits nothing, and C copies nothing.
+void TestWaylandMeasuring::withoutAPictureTheToolsSaySoAndFitAndCopyNothing()
 {
     QFETCH(QString, toolKey);
+    QFETCH(bool, portalStopped);
+    QFETCH(int, sayingWithinMs);
     ColourWindow target;
     QVERIFY(target.show(kTarget, kTargetColour));
     QVERIFY(moveTo(kOutOfTheWay));
     BusWithoutPortal bus;
-    QVERIFY(bus.start());
-    Program program(bus.address());
+    StoppedPortal stoppedPortal;
+    if (portalStopped)
+        QVERIFY(stoppedPortal.stop());
+    else
+        QVERIFY(bus.start());
+    Program program(portalStopped ? QString() : bus.address());
     QVERIFY(program.showsRuler());
     const QRect before = program.ruler();
 
     QVERIFY(press(toolKey));
-    QVERIFY2(program.showsMessage(), "the program says nothing");
+    QVERIFY2(program.showsMessage(sayingWithinMs), "the program says nothing");
     ClipboardSentinel clipboard;
     QVERIFY(clipboard.hold(kSentinel));
     QVERIFY(clickAt(kTarget.center()));
