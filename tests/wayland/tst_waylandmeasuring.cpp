@@ -279,10 +279,11 @@ void TestWaylandMeasuring::stillFrameEdgeFinderFitsTheRulerToANativeWindow()
     // Clicks before the picture is there find no box and change nothing.
     const bool fitted = waitFor(
         [&] { return clickAt(kTarget.center()) && program.rulerReaches(kTarget, 1500); }, 10000);
+    qInfo("the ruler stands at %s", qPrintable(describe(program.ruler())));
     QEXPECT_FAIL("", "sway 1.7 puts an XWayland window that asks for a new geometry in the middle of the screen: "
                      "the fitted ruler gets the size of the box but not its place, and the program has no way yet "
                      "to place it where the desktop places windows itself", Abort);
-    QVERIFY2(fitted, qPrintable(QStringLiteral("the ruler stands at %1").arg(describe(program.ruler()))));
+    QVERIFY(fitted);
 }
 
 // Alt+Shift+M shows the magnifier on the still frame; C copies the colour under the pointer.
@@ -334,15 +335,16 @@ void TestWaylandMeasuring::pointerDragMovesTheRulerByTheDragVector()
     QVERIFY(input({QStringLiteral("drag"), QString::number(from.x()), QString::number(from.y()),
                    QString::number(to.x()), QString::number(to.y())}));
     const QRect expected = before.marginsAdded(change);
+    const bool reached = program.rulerReaches(expected);
+    qInfo("the ruler stands at %s, expected at %s", qPrintable(describe(program.ruler())), qPrintable(describe(expected)));
     const char *const firstMotionLost = "the program hands the drag to sway only at its first motion, and the ruler "
                                         "misses that motion (one step of twenty here)";
     QEXPECT_FAIL("the body moves the ruler", firstMotionLost, Abort);
     QEXPECT_FAIL("the right edge widens it", firstMotionLost, Abort);
     QEXPECT_FAIL("the bottom right corner grows it",
-                 "the ruler misses the drag's first motion, and the corner's drag sometimes moves it instead of "
-                 "growing it", Abort);
-    QVERIFY2(program.rulerReaches(expected),
-             qPrintable(QStringLiteral("the ruler stands at %1, not at %2").arg(describe(program.ruler()), describe(expected))));
+                 "the corner's drag moves the ruler (less its first motion) instead of growing it, though the "
+                 "program asks sway for a resize", Abort);
+    QVERIFY(reached);
 }
 
 void TestWaylandMeasuring::withoutAPictureTheToolsSaySoAndFitAndCopyNothing_data()
