@@ -74,14 +74,6 @@ private Q_SLOTS:
 
 private:
     RulerWindow *shownRuler(bool withFigure = false);
-    static void drag(RulerWindow *ruler, const QPoint &from, const QPoint &to)
-    {
-        QTest::mouseMove(ruler, QPoint(100, 60));
-        QTest::mouseMove(ruler, from);
-        QTest::mousePress(ruler, Qt::LeftButton, Qt::NoModifier, from);
-        QTest::mouseMove(ruler, to);
-        QTest::mouseRelease(ruler, Qt::LeftButton, Qt::NoModifier, to);
-    }
 
     RulerFixture m_fixture;
     QList<Request> m_handedOver;
@@ -201,16 +193,16 @@ void TestPlacedByDesktop::pointerDrags()
         QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
         break;
     case Gesture::Body:
-        drag(ruler, QPoint(150, 100), QPoint(110, 130));
+        RulerFixture::drag(ruler, QPoint(150, 100), QPoint(110, 130));
         break;
     case Gesture::RightEdge:
-        drag(ruler, QPoint(ruler->width() - 2, 100), QPoint(ruler->width() + 18, 100));
+        RulerFixture::drag(ruler, QPoint(ruler->width() - 2, 100), QPoint(ruler->width() + 18, 100));
         break;
     case Gesture::BottomLeftCorner:
-        drag(ruler, QPoint(1, ruler->height() - 2), QPoint(-20, ruler->height() + 20));
+        RulerFixture::drag(ruler, QPoint(1, ruler->height() - 2), QPoint(-20, ruler->height() + 20));
         break;
     case Gesture::Figure:
-        drag(ruler, figure, figure + QPoint(10, 5));
+        RulerFixture::drag(ruler, figure, figure + QPoint(10, 5));
         QCOMPARE(ruler->flyingFigure().figureScreenPoints, before.translated(10, 5));
         break;
     }
