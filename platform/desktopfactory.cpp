@@ -17,8 +17,8 @@ SessionKind sessionKind(const QString &platformName, const Environment &environm
         return SessionKind::Wayland;
     if (platformName != QLatin1String("xcb"))
         return SessionKind::Other;
-    const bool waylandSession = !environment.value("WAYLAND_DISPLAY").isEmpty() ||
-                                environment.value("XDG_SESSION_TYPE") == "wayland";
+    const bool waylandSession =
+        !environment.value("WAYLAND_DISPLAY").isEmpty() || environment.value("XDG_SESSION_TYPE") == "wayland";
     return waylandSession ? SessionKind::XWayland : SessionKind::X11;
 }
 

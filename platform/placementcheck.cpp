@@ -13,8 +13,8 @@ Verdict verdict(const QRect &asked, const QRect &reported, const QList<QRect> &f
         return Verdict::Unknown;
     if (reported.topLeft() == asked.topLeft())
         return Verdict::PlacedAsAsked;
-    const bool inside =
-        std::any_of(freeAreas.cbegin(), freeAreas.cend(), [&](const QRect &area) { return area.contains(asked); });
+    const bool inside = std::any_of(freeAreas.cbegin(), freeAreas.cend(),
+                                    [&](const QRect &area) { return area.contains(asked); });
     return inside ? Verdict::PlacedElsewhere : Verdict::Unknown;
 }
 

@@ -14,7 +14,8 @@
 // size the window system changed tells nothing either (tiling, size limits); the top-left corner does.
 namespace PlacementCheck {
 
-enum class Verdict {
+enum class Verdict
+{
     Unknown,        // the placement cannot tell
     PlacedAsAsked,  // the window stands where it asked to
     PlacedElsewhere // the window system put it somewhere else: it places windows itself

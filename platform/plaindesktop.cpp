@@ -13,5 +13,6 @@ ScreenPicture PlainDesktop::readArea(const QRect &area) const
 void PlainDesktop::takePicture(QObject *context, const PictureReady &ready)
 {
     ScreenGrab::withoutOwnWindows(
-        true, context, [](QObject *, const PictureReady &taken) { taken(ScreenGrab::wholeDesktop()); }, ready);
+        true, context, [](QObject *, const PictureReady &taken) { taken(ScreenGrab::wholeDesktop()); },
+        ready);
 }

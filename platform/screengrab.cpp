@@ -118,7 +118,8 @@ ScreenPicture wholeDesktop()
     return picture;
 }
 
-void withoutOwnWindows(bool composited, QObject *context, const Taker &take, const Desktop::PictureReady &ready)
+void withoutOwnWindows(bool composited, QObject *context, const Taker &take,
+                       const Desktop::PictureReady &ready)
 {
     auto aside = std::make_shared<SteppedAside>(composited);
     QPointer<QObject> guard(context);

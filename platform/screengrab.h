@@ -29,6 +29,7 @@ using Taker = std::function<void(QObject *context, const Desktop::PictureReady &
 // `take` takes the picture; then every window comes back exactly as it was (its opacity, or shown
 // again with the active window on top, active, and its focus where it was) and the picture is handed
 // to `ready`, unless `context` is gone by then.
-void withoutOwnWindows(bool composited, QObject *context, const Taker &take, const Desktop::PictureReady &ready);
+void withoutOwnWindows(bool composited, QObject *context, const Taker &take,
+                       const Desktop::PictureReady &ready);
 
 } // namespace ScreenGrab

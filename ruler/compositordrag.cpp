@@ -5,7 +5,8 @@
 
 namespace CompositorDrag {
 
-std::optional<Request> forDrag(PointerRules::DragMode mode, bool onFigure, bool shift, bool alt, bool fullScreen)
+std::optional<Request> forDrag(PointerRules::DragMode mode, bool onFigure, bool shift, bool alt,
+                               bool fullScreen)
 {
     using PointerRules::DragMode;
     if (fullScreen)

@@ -26,6 +26,7 @@ struct Request
 // Alt even over the figure), a Shift drag of the body sizes it from its bottom-right corner, an edge or
 // corner resizes it there. The figure's body and handles stay the ruler's own, and in full screen
 // nothing moves.
-std::optional<Request> forDrag(PointerRules::DragMode mode, bool onFigure, bool shift, bool alt, bool fullScreen);
+std::optional<Request> forDrag(PointerRules::DragMode mode, bool onFigure, bool shift, bool alt,
+                               bool fullScreen);
 
 } // namespace CompositorDrag

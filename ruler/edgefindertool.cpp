@@ -139,10 +139,10 @@ void EdgeFinderTool::takeDelivered(const ScreenPicture &picture)
     if (picture.isValid()) {
         // Where the compositor scales the output, the box is found in the desktop's own (logical)
         // pixels, the ones the window is placed in.
-        const QImage logical = picture.image.size() == picture.area.size()
-                                   ? picture.image
-                                   : picture.image.scaled(picture.area.size(), Qt::IgnoreAspectRatio,
-                                                          Qt::FastTransformation);
+        const QImage logical =
+            picture.image.size() == picture.area.size()
+                ? picture.image
+                : picture.image.scaled(picture.area.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
         m_picture = EdgeFinder::prepared(logical);
         m_pictureOrigin = picture.area.topLeft();
     }

@@ -109,7 +109,8 @@ void InfoPanel::showTexts(const PanelTexts &texts)
                                   ruler.width, ruler.height, ruler.area,  ruler.perimeter};
     for (int i = 0; i < RulerReadingCount; ++i)
         m_rulerLabels[i]->setText(rulerLines[i]);
-    for (auto [label, text] : {std::pair{m_deviceSizeLabel, texts.deviceSize}, std::pair{m_noticeLabel, texts.notice}}) {
+    for (auto [label, text] :
+         {std::pair{m_deviceSizeLabel, texts.deviceSize}, std::pair{m_noticeLabel, texts.notice}}) {
         label->setText(text);
         label->setVisible(!text.isEmpty());
     }

@@ -20,8 +20,7 @@ struct PanelTexts
     bool operator==(const PanelTexts &other) const
     {
         return ruler == other.ruler && deviceSize == other.deviceSize && notice == other.notice &&
-               figureShown == other.figureShown
-            && (!figureShown || figure == other.figure);
+               figureShown == other.figureShown && (!figureShown || figure == other.figure);
     }
     bool operator!=(const PanelTexts &other) const { return !(*this == other); }
 };

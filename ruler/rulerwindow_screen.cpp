@@ -111,8 +111,9 @@ void RulerWindow::moveSnapped(const QPoint &topLeft)
 const QList<QRect> &RulerWindow::snapTargets()
 {
     if (!m_dragSnapTargets)
-        m_dragSnapTargets = desktop() ? WindowSnap::targets(desktop()->windows(), WindowSnap::programWindows())
-                                      : QList<QRect>();
+        m_dragSnapTargets = desktop()
+                                ? WindowSnap::targets(desktop()->windows(), WindowSnap::programWindows())
+                                : QList<QRect>();
     return *m_dragSnapTargets;
 }
 

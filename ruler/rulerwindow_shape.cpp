@@ -4,9 +4,9 @@
 // The window's shape where no compositing manager makes its body translucent.
 #include "ruler/rulerwindow.h"
 
+#include "platform/desktop.h"
 #include "render/inkmask.h"
 #include "render/rulershape.h"
-#include "platform/desktop.h"
 #include "ruler/pointerrules.h"
 #include "ruler/rulerpainter.h"
 

@@ -18,7 +18,10 @@ public:
 
     SessionKind session() const override { return m_session; }
     bool isCompositing() const override { return m_compositing; }
-    QList<DesktopWindow> windows() const override { return listWindows ? listWindows() : QList<DesktopWindow>(); }
+    QList<DesktopWindow> windows() const override
+    {
+        return listWindows ? listWindows() : QList<DesktopWindow>();
+    }
     bool readsScreenLive() const override { return m_live; }
     ScreenPicture readArea(const QRect &area) const override { return readAt(area); }
     // Hands the picture over at once.

@@ -153,6 +153,17 @@ public:
         QTest::mouseRelease(ruler, Qt::LeftButton, Qt::NoModifier, to);
     }
 
+    // Drags with the left button from `from` to `to` (window coordinates), as the user does.
+    static void drag(RulerWindow *ruler, const QPoint &from, const QPoint &to)
+    {
+        // The test's pointer may still stand where the last window left it: hover in from elsewhere.
+        QTest::mouseMove(ruler, QPoint(100, 60));
+        QTest::mouseMove(ruler, from);
+        QTest::mousePress(ruler, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(ruler, to);
+        QTest::mouseRelease(ruler, Qt::LeftButton, Qt::NoModifier, to);
+    }
+
     // A ruler that the program made itself (a new ruler) and that the fixture must delete.
     void adopt(RulerWindow *ruler) { rulers.append(ruler); }
     // A ruler that closed and deletes itself.

@@ -32,7 +32,8 @@ void PortalDesktop::takePicture(QObject *context, const PictureReady &ready)
 {
     QPointer<PortalDesktop> self(this);
     ScreenGrab::withoutOwnWindows(
-        true, context, [self](QObject *program, const PictureReady &taken) {
+        true, context,
+        [self](QObject *program, const PictureReady &taken) {
             if (!self) {
                 taken({});
                 return;

@@ -78,7 +78,8 @@ bool hasOwner(xcb_connection_t *connection, xcb_atom_t selection)
 
 } // namespace
 
-std::optional<bool> X11CompositorWatch::start(QObject *owner, const std::function<void(bool running)> &changed)
+std::optional<bool> X11CompositorWatch::start(QObject *owner,
+                                              const std::function<void(bool running)> &changed)
 {
     auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t *connection = x11 ? x11->connection() : nullptr;

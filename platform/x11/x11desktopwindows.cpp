@@ -124,8 +124,7 @@ Questions ask(xcb_connection_t *connection, xcb_window_t window, xcb_window_t ro
 
 // The client's frame, or nothing for a window that is not shown or is the desktop itself. Every reply
 // is read, so that none stays queued.
-std::optional<DesktopWindow> answer(xcb_connection_t *connection, const Questions &asked,
-                                             const Atoms &atoms)
+std::optional<DesktopWindow> answer(xcb_connection_t *connection, const Questions &asked, const Atoms &atoms)
 {
     const auto attributes = fetch(&xcb_get_window_attributes_reply, connection, asked.attributes);
     const auto geometry = fetch(&xcb_get_geometry_reply, connection, asked.geometry);
@@ -145,8 +144,8 @@ std::optional<DesktopWindow> answer(xcb_connection_t *connection, const Question
     const int border = geometry->border_width;
     const QRect client(origin->dst_x - border, origin->dst_y - border, geometry->width + 2 * border,
                        geometry->height + 2 * border);
-    return DesktopWindow{
-        asked.window, client.adjusted(-int(frame[0]), -int(frame[2]), int(frame[1]), int(frame[3]))};
+    return DesktopWindow{asked.window,
+                         client.adjusted(-int(frame[0]), -int(frame[2]), int(frame[1]), int(frame[3]))};
 }
 
 } // namespace

@@ -3,9 +3,9 @@
 
 #include "app/magnifier.h"
 #include "app/rulerhub.h"
+#include "fakedesktop.h"
 #include "prefs/magnifierlayout.h"
 #include "render/colourband.h"
-#include "fakedesktop.h"
 #include "testsupport.h"
 
 #include <QClipboard>

@@ -30,7 +30,8 @@ void TestDesktopSession::sessionKind_data()
     QTest::addColumn<Environment>("environment");
     QTest::addColumn<SessionKind>("expected");
     QTest::newRow("X alone") << "xcb" << Environment{{"DISPLAY", ":0"}} << SessionKind::X11;
-    QTest::newRow("X in an X session") << "xcb" << Environment{{"XDG_SESSION_TYPE", "x11"}} << SessionKind::X11;
+    QTest::newRow("X in an X session")
+        << "xcb" << Environment{{"XDG_SESSION_TYPE", "x11"}} << SessionKind::X11;
     QTest::newRow("X beside a Wayland display")
         << "xcb" << Environment{{"WAYLAND_DISPLAY", "wayland-1"}} << SessionKind::XWayland;
     QTest::newRow("X in a Wayland session")

@@ -8,11 +8,14 @@
 #include "processdriver.h"
 #include "testsupport.h"
 
+#include <QPainter>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 const QRect kStart(200, 200, 640, 480);
@@ -72,10 +75,11 @@ QString geometryText(const QRect &geometry)
 // Whether a window manager runs: the window that the root names as the manager's exists.
 bool hasWindowManager()
 {
-    const QString named = ProcessDriver::run(QStringLiteral("xprop"),
-                                             {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+    const QString named = ProcessDriver::run(
+        QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
     const QString id = named.section(QLatin1Char('#'), 1).trimmed();
-    return !id.isEmpty() && !ProcessDriver::run(QStringLiteral("xprop"), {QStringLiteral("-id"), id}).isEmpty();
+    return !id.isEmpty() &&
+           !ProcessDriver::run(QStringLiteral("xprop"), {QStringLiteral("-id"), id}).isEmpty();
 }
 
 // Gives the window the keyboard and presses the keys: through the window manager where one runs,
@@ -86,9 +90,11 @@ void focusAndPress(const QString &window, const QString &keys)
         ProcessDriver::activateAndPress(window, keys);
         return;
     }
-    ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    ProcessDriver::run(QStringLiteral("xdotool"),
+                       {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
     QTest::qWait(200);
-    ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
+    ProcessDriver::run(QStringLiteral("xdotool"),
+                       {QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
 }
 
 void pressKey(const QString &key)
@@ -117,6 +123,9 @@ private:
     static QString startFinder(QProcess *process, const QString &settingsFile, const QRect &geometry);
     // Clicks at `point` until the ruler stands at `fitted` (the first clicks may come before the picture).
     static bool clickUntilFitted(const QString &window, QPoint point, const QRect &fitted);
+    // Clicks at `point` until the ruler moves (the first clicks may come before the picture); answers
+    // where the first click that found a box put it.
+    static QRect firstFit(const QString &window, QPoint point);
 
     QProcess m_windowManager;
     QProcess m_compositor;
@@ -141,9 +150,9 @@ void TestEdgeFinderDesktop::prepareDesktop()
         m_compositor.waitForFinished(5000);
     }
     if (windowManager && !hasWindowManager()) {
-        m_windowManager.start(QStringLiteral("openbox"),
-                              {QStringLiteral("--config-file"),
-                               QStringLiteral(GRADORA_SOURCE_DIR "/tests/openbox-rc.xml")});
+        m_windowManager.start(
+            QStringLiteral("openbox"),
+            {QStringLiteral("--config-file"), QStringLiteral(GRADORA_SOURCE_DIR "/tests/openbox-rc.xml")});
         QVERIFY(ProcessDriver::waitFor(hasWindowManager, 10000));
     } else if (!windowManager && hasWindowManager()) {
         ProcessDriver::run(QStringLiteral("openbox"), {QStringLiteral("--exit")});
@@ -156,7 +165,8 @@ void TestEdgeFinderDesktop::prepareDesktop()
     ProcessDriver::run(QStringLiteral("xsetroot"), {QStringLiteral("-solid"), kDesktop.name()});
 }
 
-QString TestEdgeFinderDesktop::startFinder(QProcess *process, const QString &settingsFile, const QRect &geometry)
+QString TestEdgeFinderDesktop::startFinder(QProcess *process, const QString &settingsFile,
+                                           const QRect &geometry)
 {
     {
         QSettings store(settingsFile, QSettings::IniFormat);
@@ -233,14 +243,52 @@ void TestEdgeFinderDesktop::clickFitsTheRulerToAWindowBeneath()
     }
 }
 
+QRect TestEdgeFinderDesktop::firstFit(const QString &window, QPoint point)
+{
+    const QRect before = ProcessDriver::geometryOf(window);
+    QRect after = before;
+    ProcessDriver::waitFor(
+        [&] {
+            moveAndClick(point);
+            ProcessDriver::waitFor(
+                [&] {
+                    after = ProcessDriver::geometryOf(window);
+                    return after != before;
+                },
+                1000);
+            return after != before;
+        },
+        20000);
+    // A window manager may place the window in two steps.
+    QTest::qWait(300);
+    return ProcessDriver::geometryOf(window);
+}
+
 // A window beneath the ruler reaches on under the information panel beside it: the box found is the
 // whole window, not the part up to the panel's edge.
 void TestEdgeFinderDesktop::thePictureHoldsNoneOfTheProgramsWindows()
 {
     prepareDesktop();
-    const QRect wide(300, 350, 1400, 200);
-    PlainWindow target(wide, kTargetColour);
-    QVERIFY(target.showExposed());
+    QFETCH(bool, composited);
+    // Along the rows of the panel, which stands beside the ruler's top.
+    const QRect wide(300, 230, 1400, 120);
+    // Without a compositor, drawn on the desktop's background, which the X server paints again by
+    // itself wherever a window steps aside, however busy the test is; a compositing manager paints
+    // the background its own way, and the test's window stays in it as it is.
+    std::optional<PlainWindow> target;
+    QTemporaryDir folder;
+    if (composited) {
+        target.emplace(wide, kTargetColour);
+        QVERIFY(target->showExposed());
+    } else {
+        QImage background(1920, 1080, QImage::Format_RGB32);
+        background.fill(kDesktop);
+        QPainter(&background).fillRect(wide, kTargetColour);
+        const QString file = folder.filePath(QStringLiteral("desktop.png"));
+        QVERIFY(background.save(file));
+        ProcessDriver::run(QStringLiteral("display"),
+                           {QStringLiteral("-window"), QStringLiteral("root"), file});
+    }
     ProcessDriver driver;
     // Written before the start: the settings file is read once.
     QSettings(driver.settingsFile(), QSettings::IniFormat).setValue(QStringLiteral("canShowToolbox"), true);
@@ -259,8 +307,10 @@ void TestEdgeFinderDesktop::thePictureHoldsNoneOfTheProgramsWindows()
         10000);
     QVERIFY(panelOverTarget);
 
-    const bool fitted = clickUntilFitted(window, QPoint(500, 450), wide);
-    QVERIFY2(fitted, qPrintable(geometryText(ProcessDriver::geometryOf(window))));
+    // The first box found is the whole window beneath: with the panel in the picture, it would end at
+    // the panel's edge.
+    const QRect fitted = firstFit(window, QPoint(500, 290));
+    QVERIFY2(fitted == wide, qPrintable(geometryText(fitted)));
 }
 
 // The keys pressed just after a click that fitted the ruler all arrive: three steps to the right,
@@ -295,7 +345,8 @@ void TestEdgeFinderDesktop::noKeyIsLostAfterAClick()
     QVERIFY(ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window) == moved; }, 5000));
     moveAndClick(kTarget.center());
     QTest::qWait(1500);
-    QVERIFY2(ProcessDriver::geometryOf(window) == moved, qPrintable(geometryText(ProcessDriver::geometryOf(window))));
+    QVERIFY2(ProcessDriver::geometryOf(window) == moved,
+             qPrintable(geometryText(ProcessDriver::geometryOf(window))));
 }
 
 GRADORA_TEST_MAIN(TestEdgeFinderDesktop)

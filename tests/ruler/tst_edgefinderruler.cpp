@@ -64,6 +64,8 @@ private Q_SLOTS:
     void wheelChangesTheTolerance();
     void clickFitsTheWindow();
     void shiftClickFitsTheFigure();
+    void theWindowsOwnMovesTakeNoNewPicture();
+    void aScaledPictureIsReadInLogicalPixels();
     void withoutCompositorTheWindowKeepsItsBody();
 
 private:
@@ -80,7 +82,9 @@ private:
 void TestEdgeFinderRuler::init()
 {
     m_fixture.setUp(false);
-    m_fixture.desktop->picture = [] { return ScreenPicture{desktop(), QRect(QPoint(0, 0), desktop().size()), {}}; };
+    m_fixture.desktop->picture = [] {
+        return ScreenPicture{desktop(), QRect(QPoint(0, 0), desktop().size()), {}};
+    };
     m_ruler = shownRuler();
 }
 
@@ -240,6 +244,38 @@ void TestEdgeFinderRuler::shiftClickFitsTheFigure()
     QCOMPARE(readings.widthPx, double(kBox.width()));
     QCOMPARE(readings.heightPx, double(kBox.height()));
     QVERIFY(m_ruler->menu()->action(RulerCommands::cornerShape(0))->isChecked());
+}
+
+// The picture holds none of the program's windows: where the window goes changes nothing in it, so
+// the window never steps aside again while the finder is on (and no key pressed meanwhile is lost).
+void TestEdgeFinderRuler::theWindowsOwnMovesTakeNoNewPicture()
+{
+    QTest::keyClick(m_ruler, Qt::Key_E);
+    QTest::mouseMove(m_ruler, kInBox);
+    QTest::mouseClick(m_ruler, Qt::LeftButton, Qt::NoModifier, kInBox);
+    QCOMPARE(m_ruler->geometry(), kBox);
+    QTest::keyClick(m_ruler, Qt::Key_Right);
+    QCOMPARE(m_ruler->geometry(), kBox.translated(1, 0));
+    QTest::qWait(2 * ScreenGrab::kSettleMs);
+    QCOMPARE(m_fixture.desktop->picturesTaken, 1);
+    // The box is still found where it stands on the desktop.
+    QTest::mouseMove(m_ruler, QPoint(20, 20));
+    QTest::mouseClick(m_ruler, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    QCOMPARE(m_ruler->geometry(), kBox);
+}
+
+// Where the compositor scales the output, the picture has more pixels than the desktop has logical
+// ones: the box is found and fitted in logical pixels.
+void TestEdgeFinderRuler::aScaledPictureIsReadInLogicalPixels()
+{
+    m_fixture.desktop->picture = [] {
+        const QImage image = desktop();
+        return ScreenPicture{image.scaled(image.size() * 2), image.rect(), {}};
+    };
+    QTest::keyClick(m_ruler, Qt::Key_E);
+    QTest::mouseMove(m_ruler, kInBox);
+    QTest::mouseClick(m_ruler, Qt::LeftButton, Qt::NoModifier, kInBox);
+    QCOMPARE(m_ruler->geometry(), kBox);
 }
 
 // Shaped to its bands, the window would let the pointer through its body: in the mode it keeps its

@@ -74,14 +74,6 @@ private Q_SLOTS:
 
 private:
     RulerWindow *shownRuler(bool withFigure = false);
-    static void drag(RulerWindow *ruler, const QPoint &from, const QPoint &to)
-    {
-        QTest::mouseMove(ruler, QPoint(100, 60));
-        QTest::mouseMove(ruler, from);
-        QTest::mousePress(ruler, Qt::LeftButton, Qt::NoModifier, from);
-        QTest::mouseMove(ruler, to);
-        QTest::mouseRelease(ruler, Qt::LeftButton, Qt::NoModifier, to);
-    }
 
     RulerFixture m_fixture;
     QList<Request> m_handedOver;
@@ -119,25 +111,29 @@ void TestPlacedByDesktop::forDrag_data()
     QTest::addColumn<std::optional<Request>>("expected");
     QTest::newRow("the body moves") << DragMode::Body << false << false << false << false << kMove;
     QTest::newRow("the figure's body is ours") << DragMode::Body << true << false << false << false << kNone;
-    QTest::newRow("Alt moves even over the figure") << DragMode::Body << true << false << true << false << kMove;
+    QTest::newRow("Alt moves even over the figure")
+        << DragMode::Body << true << false << true << false << kMove;
     QTest::newRow("Shift sizes from the bottom-right")
         << DragMode::Body << false << true << false << false << resizeAt(Qt::RightEdge | Qt::BottomEdge);
     QTest::newRow("a handle is ours") << DragMode::ControlPoint << false << false << false << false << kNone;
-    QTest::newRow("left edge") << DragMode::LeftEdge << false << false << false << false << resizeAt(Qt::LeftEdge);
+    QTest::newRow("left edge") << DragMode::LeftEdge << false << false << false << false
+                               << resizeAt(Qt::LeftEdge);
     QTest::newRow("right edge") << DragMode::RightEdge << false << false << false << false
                                 << resizeAt(Qt::RightEdge);
-    QTest::newRow("top edge") << DragMode::TopEdge << false << false << false << false << resizeAt(Qt::TopEdge);
+    QTest::newRow("top edge") << DragMode::TopEdge << false << false << false << false
+                              << resizeAt(Qt::TopEdge);
     QTest::newRow("bottom edge") << DragMode::BottomEdge << false << false << false << false
                                  << resizeAt(Qt::BottomEdge);
     QTest::newRow("top-left corner") << DragMode::TopLeft << false << false << false << false
                                      << resizeAt(Qt::TopEdge | Qt::LeftEdge);
-    QTest::newRow("top-right corner") << DragMode::TopRight << false << false << false << false
-                                      << resizeAt(Qt::TopEdge | Qt::RightEdge);
+    QTest::newRow("top-right corner")
+        << DragMode::TopRight << false << false << false << false << resizeAt(Qt::TopEdge | Qt::RightEdge);
     QTest::newRow("bottom-left corner") << DragMode::BottomLeft << false << false << false << false
                                         << resizeAt(Qt::BottomEdge | Qt::LeftEdge);
     QTest::newRow("bottom-right corner") << DragMode::BottomRight << false << false << false << false
                                          << resizeAt(Qt::BottomEdge | Qt::RightEdge);
-    QTest::newRow("nothing moves in full screen") << DragMode::Body << false << false << false << true << kNone;
+    QTest::newRow("nothing moves in full screen")
+        << DragMode::Body << false << false << false << true << kNone;
     QTest::newRow("nor resizes") << DragMode::RightEdge << false << false << false << true << kNone;
 }
 
@@ -178,7 +174,8 @@ void TestPlacedByDesktop::pointerDrags_data()
     QTest::newRow("placed by the desktop: a corner")
         << true << Gesture::BottomLeftCorner << resizeAt(Qt::BottomEdge | Qt::LeftEdge) << kWindow;
     QTest::newRow("placed by the desktop: a click is no drag") << true << Gesture::Click << kNone << kWindow;
-    QTest::newRow("placed by the desktop: the figure stays ours") << true << Gesture::Figure << kNone << kWindow;
+    QTest::newRow("placed by the desktop: the figure stays ours")
+        << true << Gesture::Figure << kNone << kWindow;
 }
 
 void TestPlacedByDesktop::pointerDrags()
@@ -196,16 +193,16 @@ void TestPlacedByDesktop::pointerDrags()
         QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
         break;
     case Gesture::Body:
-        drag(ruler, QPoint(150, 100), QPoint(110, 130));
+        RulerFixture::drag(ruler, QPoint(150, 100), QPoint(110, 130));
         break;
     case Gesture::RightEdge:
-        drag(ruler, QPoint(ruler->width() - 2, 100), QPoint(ruler->width() + 18, 100));
+        RulerFixture::drag(ruler, QPoint(ruler->width() - 2, 100), QPoint(ruler->width() + 18, 100));
         break;
     case Gesture::BottomLeftCorner:
-        drag(ruler, QPoint(1, ruler->height() - 2), QPoint(-20, ruler->height() + 20));
+        RulerFixture::drag(ruler, QPoint(1, ruler->height() - 2), QPoint(-20, ruler->height() + 20));
         break;
     case Gesture::Figure:
-        drag(ruler, figure, figure + QPoint(10, 5));
+        RulerFixture::drag(ruler, figure, figure + QPoint(10, 5));
         QCOMPARE(ruler->flyingFigure().figureScreenPoints, before.translated(10, 5));
         break;
     }
@@ -223,10 +220,10 @@ void TestPlacedByDesktop::theFirstShowReadsBackThePlace_data()
     const std::optional<QPoint> stayed;
     QTest::newRow("put where it asked") << stayed << kWindow.topLeft() << true;
     QTest::newRow("centred by the compositor") << stayed << QPoint(210, 140) << false;
-    QTest::newRow("moved itself, reported there") << std::optional<QPoint>(QPoint(320, 150)) << QPoint(320, 150)
-                                                  << true;
-    QTest::newRow("moved itself, put back") << std::optional<QPoint>(QPoint(320, 150)) << kWindow.topLeft()
-                                            << false;
+    QTest::newRow("moved itself, reported there")
+        << std::optional<QPoint>(QPoint(320, 150)) << QPoint(320, 150) << true;
+    QTest::newRow("moved itself, put back")
+        << std::optional<QPoint>(QPoint(320, 150)) << kWindow.topLeft() << false;
 }
 
 // The window system reports where it put the ruler after its first show; the test stands in for it.
@@ -287,11 +284,13 @@ void TestPlacedByDesktop::sizesInDevicePixels()
     QTRY_COMPARE(label->text(), note);
     QCOMPARE(label->isVisibleTo(m_fixture.hub->infoPanel()), !note.isEmpty());
     // The readings stay in logical pixels.
-    QTRY_VERIFY(m_fixture.hub->infoPanel()->rulerLabel(InfoPanel::Width)->text().contains(QStringLiteral("300")));
+    QTRY_VERIFY(
+        m_fixture.hub->infoPanel()->rulerLabel(InfoPanel::Width)->text().contains(QStringLiteral("300")));
 
     ruler->execute(RulerCommand::CopyReadings);
     const QString firstLine = QGuiApplication::clipboard()->text().section(QLatin1Char('\n'), 0, 0);
-    QCOMPARE(firstLine, note.isEmpty() ? QStringLiteral("300 × 200 px") : QStringLiteral("300 × 200 px ") + note);
+    QCOMPARE(firstLine,
+             note.isEmpty() ? QStringLiteral("300 × 200 px") : QStringLiteral("300 × 200 px ") + note);
 }
 
 GRADORA_TEST_MAIN(TestPlacedByDesktop)

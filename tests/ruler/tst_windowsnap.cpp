@@ -38,15 +38,6 @@ private Q_SLOTS:
     void neverToTheProgramsOwnWindows();
 
 private:
-    static void drag(RulerWindow *ruler, const QPoint &from, const QPoint &to)
-    {
-        // The test's pointer may still stand where the last window left it: hover in from elsewhere.
-        QTest::mouseMove(ruler, QPoint(100, 60));
-        QTest::mouseMove(ruler, from);
-        QTest::mousePress(ruler, Qt::LeftButton, Qt::NoModifier, from);
-        QTest::mouseMove(ruler, to);
-        QTest::mouseRelease(ruler, Qt::LeftButton, Qt::NoModifier, to);
-    }
     RulerFixture m_fixture;
 };
 
@@ -186,7 +177,7 @@ void TestWindowSnap::pointerDrags()
     const bool body = gesture == Gesture::Body;
     const QPoint grab = body ? QPoint(150, 100) : QPoint(ruler->width() - 2, 100);
     const QPoint to = grab + (body ? QPoint(-40, 0) : QPoint(20, 0));
-    drag(ruler, grab, to);
+    RulerFixture::drag(ruler, grab, to);
     QTRY_COMPARE(ruler->geometry(), expected);
 }
 
@@ -211,7 +202,7 @@ void TestWindowSnap::neverToTheProgramsOwnWindows()
     // Dragged 10 px under the other ruler's bottom and left of its left edge, with the panel beside.
     const QPoint grab(100, 50);
     const QPoint to = grab + QPoint(90, -40);
-    drag(ruler, grab, to);
+    RulerFixture::drag(ruler, grab, to);
     QTRY_COMPARE(ruler->pos(), QPoint(190, 160));
 }
 
