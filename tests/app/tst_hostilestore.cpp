@@ -83,18 +83,12 @@ const QStringList kKeys{"showMasterPointLines",
                         "display_0_2",
                         "display_1_0"};
 
-// The program-wide keys that every save writes.
+// The program-wide keys that every save writes (the magnifier's only once it was opened).
 const QStringList kProgramKeysWritten{"canShowToolbox",
                                       "toolboxPosition",
                                       "showTopRightMenu",
                                       "autoUpdatesEnabled",
                                       "lastInformed",
-                                      "autoUpdate",
-                                      "gridSize",
-                                      "gridActive",
-                                      "zoom",
-                                      "initialSize",
-                                      "position",
                                       "clrDlgPosSvd",
                                       "clrX",
                                       "clrY"};
