@@ -54,6 +54,13 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>DisplayCalibration</name>
+    <message>
+        <source>Display %1 does not report its size, so its pixels per inch could not be read: %2 × %3 stand in for them. Measure its diagonal and give it to the PPI calculator.</source>
+        <translation>Anzeige %1 meldet ihre Größe nicht, daher ließen sich ihre Pixel pro Zoll nicht lesen: %2 × %3 stehen an ihrer Stelle. Messen Sie ihre Diagonale und geben Sie sie in den PPI-Rechner ein.</translation>
+    </message>
+</context>
+<context>
     <name>DisplayLabel</name>
     <message>
         <source>Display 1</source>
@@ -65,6 +72,64 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>No picture of the screen could be had.</source>
         <translation>Es war kein Bild des Bildschirms zu bekommen.</translation>
+    </message>
+</context>
+<context>
+    <name>FigureReadings</name>
+    <message>
+        <source> / golden</source>
+        <translation> / Goldener Schnitt</translation>
+    </message>
+    <message>
+        <source>side: </source>
+        <translation>Seite: </translation>
+    </message>
+    <message>
+        <source>leg: </source>
+        <translation>Schenkel: </translation>
+    </message>
+    <message>
+        <source>hipo: </source>
+        <translation>Hypotenuse: </translation>
+    </message>
+    <message>
+        <source>rcX: </source>
+        <translation>DzX: </translation>
+    </message>
+    <message>
+        <source>rcY: </source>
+        <translation>DzY: </translation>
+    </message>
+    <message>
+        <source>Area: </source>
+        <translation>Fläche: </translation>
+    </message>
+    <message>
+        <source>Perimeter: </source>
+        <translation>Umfang: </translation>
+    </message>
+    <message>
+        <source>A: </source>
+        <translation>F: </translation>
+    </message>
+    <message>
+        <source>P: </source>
+        <translation>U: </translation>
+    </message>
+    <message>
+        <source>Angle: </source>
+        <translation>Winkel: </translation>
+    </message>
+</context>
+<context>
+    <name>HelpLinks</name>
+    <message>
+        <source>No web browser could be started to show this page. Open it yourself:
+
+%1</source>
+        <translation>Es ließ sich kein Webbrowser starten, um diese Seite zu zeigen. Öffnen Sie sie selbst:
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -152,6 +217,10 @@ Try &apos;%1 --help&apos; for more information.
     <message>
         <source>Gradora — Information</source>
         <translation>Gradora – Information</translation>
+    </message>
+    <message>
+        <source>Size in the screen&apos;s own pixels</source>
+        <translation>Größe in den eigenen Pixeln des Bildschirms</translation>
     </message>
 </context>
 <context>
@@ -554,6 +623,22 @@ Esc: ausblenden</translation>
         <source>Gradora cannot start: its lock file %1 cannot be created: %2.</source>
         <translation>Gradora kann nicht starten: Die Sperrdatei %1 kann nicht angelegt werden: %2.</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Gradora cannot start: its settings file %1 cannot be used: %2.</source>
+        <translation>Gradora kann nicht starten: Die Einstellungsdatei %1 kann nicht verwendet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Gradora could not save its settings to %1: %2.</source>
+        <translation>Gradora konnte seine Einstellungen nicht in %1 speichern: %2.</translation>
+    </message>
+    <message>
+        <source>it could not be read, so it is left as it is</source>
+        <translation>sie konnte nicht gelesen werden und bleibt daher unverändert</translation>
+    </message>
 </context>
 <context>
     <name>ReadingText</name>
@@ -572,6 +657,30 @@ Esc: ausblenden</translation>
     <message>
         <source>P: </source>
         <translation>U: </translation>
+    </message>
+    <message>
+        <source>L: </source>
+        <translation>L: </translation>
+    </message>
+    <message>
+        <source>T: </source>
+        <translation>O: </translation>
+    </message>
+    <message>
+        <source>R: </source>
+        <translation>R: </translation>
+    </message>
+    <message>
+        <source>B: </source>
+        <translation>U: </translation>
+    </message>
+    <message>
+        <source>W: </source>
+        <translation>B: </translation>
+    </message>
+    <message>
+        <source>H: </source>
+        <translation>H: </translation>
     </message>
 </context>
 <context>
@@ -985,6 +1094,14 @@ Esc: ausblenden</translation>
         <source>Edge Finder</source>
         <translation>Kantenfinder</translation>
     </message>
+    <message>
+        <source>This desktop places windows itself: move the ruler by dragging it with the pointer.</source>
+        <translation>Diese Arbeitsumgebung platziert Fenster selbst: Verschieben Sie das Lineal, indem Sie es mit dem Zeiger ziehen.</translation>
+    </message>
+    <message>
+        <source>(%1 × %2 device px at %3 %)</source>
+        <translation>(%1 × %2 Geräte-px bei %3 %)</translation>
+    </message>
 </context>
 <context>
     <name>ScreenGrab</name>
@@ -1032,6 +1149,25 @@ Esc: ausblenden</translation>
     <message>
         <source>Transparency (alpha):</source>
         <translation>Transparenz (Alpha):</translation>
+    </message>
+</context>
+<context>
+    <name>UnitTableRules</name>
+    <message>
+        <source>Inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Centimeters</source>
+        <translation>Zentimeter</translation>
+    </message>
+    <message>
+        <source>Millimeters</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
     </message>
 </context>
 <context>
