@@ -3,6 +3,7 @@
 
 #include "app/magnifier.h"
 
+#include "platform/desktop.h"
 #include "prefs/magnifierlayout.h"
 #include "render/colourband.h"
 #include "render/pixelcolour.h"
@@ -23,13 +24,8 @@ const QColor kGridColour(128, 128, 128, 140);
 const QColor kPointerCellColour(255, 0, 0);
 } // namespace
 
-std::function<QPixmap(QScreen *screen, const QRect &area)> Magnifier::grabArea = [](QScreen *screen,
-                                                                                    const QRect &area) {
-    // With no window named, the offsets are relative to the screen.
-    return screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-};
-
-Magnifier::Magnifier(QWidget *parent, Qt::WindowFlags flags) : QWidget(parent, flags | Qt::Window)
+Magnifier::Magnifier(Desktop *desktop, QWidget *parent, Qt::WindowFlags flags)
+    : QWidget(parent, parent ? flags : flags | Qt::Window), m_desktop(desktop)
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -63,31 +59,26 @@ void Magnifier::refreshAt(const QPoint &pointer)
 {
     m_pointer = pointer;
     m_hasPointer = true;
-    if (!MagnifierLayout::screenReadable(QGuiApplication::platformName())) {
-        m_problem = tr("This Wayland session does not let programs read the screen. Start Gradora "
-                       "with QT_QPA_PLATFORM=xcb to use the magnifier.");
-        update();
-        return;
-    }
     QScreen *screen = QGuiApplication::screenAt(pointer);
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    QPixmap grabbed;
+    ScreenPicture grabbed;
     if (screen) {
-        const QRect screenRect = screen->geometry();
         const MagnifierLayout::View view =
-            MagnifierLayout::layout(pointer, m_values.zoom, size(), screenRect);
+            MagnifierLayout::layout(pointer, m_values.zoom, size(), screen->geometry());
         m_source = view.source;
         m_pointerCell = view.pointerCell;
-        grabbed = grabArea(screen, view.source.translated(-screenRect.topLeft()));
+        grabbed = m_desktop->readArea(view.source);
     }
-    if (grabbed.isNull()) {
-        m_problem = tr("The screen around the pointer could not be read.");
+    if (!grabbed.isValid()) {
+        // Never a black picture in its place: the reason, and no colour to read or copy.
+        m_problem = !grabbed.failure.isEmpty() ? grabbed.failure
+                                               : tr("The screen around the pointer could not be read.");
         m_picture = QImage();
         m_zoomed = QImage();
     } else {
         m_problem.clear();
-        m_picture = grabbed.toImage();
+        m_picture = grabbed.image;
         const int factor = MagnifierLayout::clampedZoom(m_values.zoom);
         m_zoomed = m_picture.scaled(m_picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     }

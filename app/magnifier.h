@@ -13,7 +13,7 @@
 #include <functional>
 #include <optional>
 
-class QScreen;
+class Desktop;
 class QTimer;
 
 // The magnifier window: the screen around the pointer, enlarged by its zoom, with an optional pixel grid.
@@ -27,11 +27,9 @@ class Magnifier : public QWidget
 public:
     static constexpr int kRefreshIntervalMs = 50;
 
-    // Reads an area of a screen, given relative to the screen; a null pixmap when it cannot. The
-    // tests replace it.
-    static std::function<QPixmap(QScreen *screen, const QRect &area)> grabArea;
-
-    explicit Magnifier(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
+    // Reads the screen through `desktop` (Desktop::readArea). Without a parent it is a window of its
+    // own; with one it is a part of that window (the still frame's lens).
+    explicit Magnifier(Desktop *desktop, QWidget *parent = nullptr, Qt::WindowFlags flags = {});
 
     static constexpr int kDefaultZoom = 4;
     static constexpr QSize kDefaultSize{250, 200};
@@ -86,6 +84,7 @@ private:
     void drawGrid(QPainter &painter) const;
     void drawColourBand(QPainter &painter) const;
 
+    Desktop *m_desktop = nullptr;
     Values m_values;
     QSize m_initialSize = kDefaultSize;
     QTimer *m_timer = nullptr;

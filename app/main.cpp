@@ -8,6 +8,7 @@
 #include "app/sessionend.h"
 #include "app/singleinstance.h"
 #include "app/translations.h"
+#include "platform/desktopfactory.h"
 #include "prefs/appidentity.h"
 #include "prefs/programstore.h"
 #include "ruler/ruleroptions.h"
@@ -59,7 +60,9 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    RulerHub hub;
+    // The desktop is asked for once, for the session the program runs in, and handed down.
+    const std::unique_ptr<Desktop> desktop = DesktopFactory::create();
+    RulerHub hub(desktop.get());
     // Logout, shutdown, `kill` and the display going away keep what the user changed, as "Quit" does.
     SessionEnd sessionEnd;
     QObject::connect(&sessionEnd, &SessionEnd::endRequested, &hub, &RulerHub::endSession);

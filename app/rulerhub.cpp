@@ -6,6 +6,7 @@
 #include "app/aboutdialog.h"
 #include "app/helplinks.h"
 #include "app/magnifier.h"
+#include "platform/desktopfactory.h"
 #include "prefs/preferencesdialog.h"
 #include "prefs/programkeys.h"
 #include "prefs/programstore.h"
@@ -29,8 +30,13 @@
 #include <QNetworkReply>
 #endif
 
-RulerHub::RulerHub(QObject *parent) : QObject(parent), m_showMessage(&TopMessage::show)
+RulerHub::RulerHub(Desktop *desktop, QObject *parent) : QObject(parent), m_showMessage(&TopMessage::show)
 {
+    if (!desktop) {
+        m_ownDesktop = DesktopFactory::create();
+        desktop = m_ownDesktop.get();
+    }
+    m_shared.desktop = desktop;
     // The hub stands for the program: hidden rulers and a closed dialog never end it; only Quit, the
     // last ruler's close and the end of the session do.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -65,6 +71,7 @@ RulerHub::~RulerHub()
     delete m_shared.colorDialog;
     delete m_shared.infoPanel;
     delete m_aboutDialog;
+    delete m_stillFrame;
     delete m_magnifier;
     delete m_preferencesDialog;
 }
@@ -103,7 +110,7 @@ AboutDialog *RulerHub::aboutDialog()
 Magnifier *RulerHub::magnifier()
 {
     if (!m_magnifier) {
-        m_magnifier = new Magnifier(nullptr, Qt::WindowStaysOnTopHint);
+        m_magnifier = new Magnifier(m_shared.desktop, nullptr, Qt::WindowStaysOnTopHint);
         readMagnifier();
     }
     return m_magnifier;
@@ -134,6 +141,8 @@ void RulerHub::connectRuler(RulerWindow *ruler)
     connect(ruler, &RulerWindow::helpRequested, this, &RulerHub::showHelp);
     connect(ruler, &RulerWindow::webPageRequested, this, &RulerHub::openPage);
     connect(ruler, &RulerWindow::magnifierRequested, this, &RulerHub::showMagnifier);
+    connect(ruler, &RulerWindow::stillEdgeFinderRequested, this,
+            [this, ruler] { openStillFrame(StillFrame::Tool::EdgeFinder, ruler); });
 #if GRADORA_UPDATE_CHECK
     connect(ruler, &RulerWindow::updateCheckRequested, this, [this] { sendVersionRequest(true); });
 #endif
@@ -272,8 +281,42 @@ void RulerHub::showAbout()
 
 void RulerHub::showMagnifier()
 {
+    if (!m_shared.desktop->readsScreenLive()) {
+        openStillFrame(StillFrame::Tool::Magnifier, nullptr);
+        return;
+    }
     magnifier()->show();
     m_magnifier->setFocus();
+}
+
+void RulerHub::openStillFrame(StillFrame::Tool tool, RulerWindow *ruler)
+{
+    // One at a time: a second request while one is open or on its way is the same request.
+    if (m_stillFrame)
+        return;
+    auto *frame = new StillFrame(m_shared.desktop, tool);
+    m_stillFrame = frame;
+    if (tool == StillFrame::Tool::Magnifier) {
+        frame->setMagnifier(magnifier()->values(), magnifier()->size());
+        connect(frame, &StillFrame::left, this,
+                [this, frame] { magnifier()->restore(frame->magnifierValues()); });
+    } else {
+        frame->setEdgeFinderPresentation(ruler->edgeFinderPresentation());
+        QPointer<RulerWindow> target(ruler);
+        connect(frame, &StillFrame::boxChosen, this, [target](const QRect &box, bool figure) {
+            if (target)
+                target->fitToFoundBox(box, figure);
+        });
+    }
+    const QString toolName =
+        tool == StillFrame::Tool::Magnifier ? tr("The magnifier") : tr("The edge finder");
+    connect(frame, &StillFrame::failed, this, [this, toolName](const QString &failure) {
+        // After the frame has gone, not inside its answer.
+        QTimer::singleShot(0, this, [this, toolName, failure] {
+            m_showMessage(tr("%1 has no picture of the screen to work on.\n\n%2").arg(toolName, failure));
+        });
+    });
+    frame->start();
 }
 
 void RulerHub::showHelp()

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "app/stillframe.h"
 #include "prefs/preferences.h"
 #include "ruler/rulershared.h"
 
@@ -11,8 +12,10 @@
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <functional>
+#include <memory>
 
 class AboutDialog;
+class Desktop;
 class Magnifier;
 class PreferencesDialog;
 class QMenu;
@@ -32,10 +35,13 @@ class RulerHub : public QObject
 {
     Q_OBJECT
 public:
-    explicit RulerHub(QObject *parent = nullptr);
+    // Hands `desktop` to every part that asks things of the desktop; without one, the hub makes the
+    // running session's own (DesktopFactory).
+    explicit RulerHub(Desktop *desktop = nullptr, QObject *parent = nullptr);
     ~RulerHub() override;
 
     Preferences *preferences() { return &m_preferences; }
+    Desktop *desktop() const { return m_shared.desktop; }
     // The preferences and about dialogs and the magnifier are made when first wanted: the first
     // ruler shows sooner without them.
     PreferencesDialog *preferencesDialog();
@@ -101,6 +107,8 @@ private:
     void hideInfoPanelBehindPreferences();
     void showAbout();
     void showMagnifier();
+    // Runs the magnifier or a ruler's edge finder on a still frame, where the screen cannot be read live.
+    void openStillFrame(StillFrame::Tool tool, RulerWindow *ruler);
     void showHelp();
     // Hands a page to the desktop, and says where it is when no browser takes it.
     void openPage(const QUrl &page);
@@ -111,11 +119,13 @@ private:
     void replyFinished(QNetworkReply *reply);
 #endif
 
+    std::unique_ptr<Desktop> m_ownDesktop;
     Preferences m_preferences;
     RulerShared m_shared;
     PreferencesDialog *m_preferencesDialog = nullptr;
     AboutDialog *m_aboutDialog = nullptr;
     Magnifier *m_magnifier = nullptr;
+    QPointer<StillFrame> m_stillFrame;
     QSystemTrayIcon *m_trayIcon = nullptr;
     QList<QPointer<QWidget>> m_hiddenByTray;
     std::function<void(const QString &)> m_showMessage;

@@ -107,9 +107,11 @@ QString figureLine(const Figure &figure, const QLocale &locale)
 }
 
 QString text(QSize size, const ReadingScale &scale, const std::optional<Figure> &figure,
-             const QLocale &locale)
+             const QLocale &locale, const QString &sizeNote)
 {
     QString copied = sizeLine(size, scale, locale);
+    if (!sizeNote.isEmpty())
+        copied += QLatin1Char(' ') + sizeNote;
     if (figure)
         copied += QLatin1Char('\n') + figureLine(*figure, locale);
     return copied;

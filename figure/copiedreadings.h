@@ -44,8 +44,9 @@ QString localized(const QString &text, const QLocale &locale);
 
 QString sizeLine(QSize size, const ReadingScale &scale, const QLocale &locale);
 QString figureLine(const Figure &figure, const QLocale &locale);
-// The whole text: the size line, and the figure line when a figure is given.
+// The whole text: the size line, followed by `sizeNote` where one is given (the size in device
+// pixels, see DeviceSize::note), and the figure line when a figure is given.
 QString text(QSize size, const ReadingScale &scale, const std::optional<Figure> &figure,
-             const QLocale &locale);
+             const QLocale &locale, const QString &sizeNote = QString());
 
 } // namespace CopiedReadings

@@ -78,9 +78,27 @@ public:
     virtual void takePicture(QObject *context, const PictureReady &ready) = 0;
 
     // Whether the window system puts a window where the window asks to be. Where it does not (many
-    // Wayland compositors), pointer moves and resizes are handed to the compositor.
-    virtual bool honoursOwnPlacement() const = 0;
+    // Wayland compositors), pointer moves and resizes are handed to the compositor. Learnt from the
+    // placements the program asks for (notePlacement); until one says otherwise, the session's rule.
+    bool honoursOwnPlacement() const { return m_honoursPlacement; }
+    // A window asked to stand at `asked` and the window system reports it at `reported`: where that
+    // shows the window system placing windows itself, honoursOwnPlacement() turns false for good.
+    void notePlacement(const QRect &asked, const QRect &reported);
+
+    // How many device pixels the compositor gives one logical pixel, learnt from the last picture of
+    // the screen (1 until one says otherwise).
+    qreal displayScale() const { return m_displayScale; }
+    void noteDisplayScale(qreal scale);
 
 Q_SIGNALS:
     void compositingChanged(bool compositing);
+    void placementHonouredChanged(bool honoured);
+    void displayScaleChanged(qreal scale);
+
+protected:
+    void setHonoursOwnPlacement(bool honoured);
+
+private:
+    bool m_honoursPlacement = true;
+    qreal m_displayScale = 1.0;
 };

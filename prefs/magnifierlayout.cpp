@@ -51,9 +51,4 @@ QList<int> gridLines(int viewLength, int zoom, int gridSize)
     return lines;
 }
 
-bool screenReadable(const QString &platformName)
-{
-    return !platformName.startsWith(QLatin1String("wayland"));
-}
-
 } // namespace MagnifierLayout

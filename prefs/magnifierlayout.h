@@ -37,7 +37,4 @@ View layout(const QPoint &pointer, int zoom, const QSize &viewSize, const QRect 
 // Positions along one axis of the view where grid lines go: between every gridSize source pixels.
 // None when the lines would stand closer than kMinimumGridSpacing or the grid size is not positive.
 QList<int> gridLines(int viewLength, int zoom, int gridSize);
-
-// Whether the platform lets a program read the screen. A native Wayland session does not.
-bool screenReadable(const QString &platformName);
 } // namespace MagnifierLayout

@@ -4,7 +4,6 @@
 #include "ruler/edgefindertool.h"
 
 #include "render/edgefinder.h"
-#include "ruler/compositorwatch.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -13,8 +12,6 @@
 #include <QWidget>
 
 #include <algorithm>
-
-DesktopCapture::Capture EdgeFinderTool::capture = DesktopCapture::beneath;
 
 namespace {
 
@@ -30,19 +27,17 @@ EdgeFinderTool::EdgeFinderTool(QObject *parent) : QObject(parent)
     m_hintTimer.setSingleShot(true);
     m_hintTimer.setInterval(kHintMs);
     connect(&m_hintTimer, &QTimer::timeout, this, &EdgeFinderTool::hideHint);
-    m_recaptureTimer.setSingleShot(true);
-    m_recaptureTimer.setInterval(kRecaptureDelayMs);
-    connect(&m_recaptureTimer, &QTimer::timeout, this, &EdgeFinderTool::takePicture);
 }
 
 EdgeFinderTool::~EdgeFinderTool() = default;
 
-QRegion EdgeFinderTool::start(QWidget *window, const Presentation &presentation)
+QRegion EdgeFinderTool::start(QWidget *window, Desktop *desktop, const Presentation &presentation)
 {
     if (m_active || !window)
         return {};
     m_active = true;
     m_window = window;
+    m_desktop = desktop;
     m_presentation = presentation;
     window->installEventFilter(this);
     const QPoint pointer = QCursor::pos();
@@ -59,8 +54,8 @@ QRegion EdgeFinderTool::stop()
     m_active = false;
     m_hintShown = false;
     m_hintTimer.stop();
-    m_recaptureTimer.stop();
     m_picture = {};
+    m_pictureFailure.clear();
     m_globalPointer.reset();
     relayout();
     if (!m_window)
@@ -92,7 +87,7 @@ QRegion EdgeFinderTool::changeTolerance(int steps, const Presentation &presentat
 
 bool EdgeFinderTool::showsBackdrop() const
 {
-    return m_active && !m_picture.image.isNull() && !CompositorWatch::instance()->isRunning();
+    return m_active && !m_picture.isNull() && m_desktop && !m_desktop->isCompositing();
 }
 
 void EdgeFinderTool::paint(QPainter &painter) const
@@ -103,8 +98,8 @@ void EdgeFinderTool::paint(QPainter &painter) const
         painter.save();
         // Under what the window drew: the body's translucency shows the desktop as a compositor would.
         painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
-        const QRect source(windowOrigin() - m_picture.origin, m_window->size());
-        painter.drawImage(QPoint(0, 0), m_picture.image, source);
+        const QRect source(windowOrigin() - m_pictureOrigin, m_window->size());
+        painter.drawImage(QPoint(0, 0), m_picture, source);
         painter.restore();
     }
     m_overlay.paint(painter);
@@ -123,33 +118,39 @@ bool EdgeFinderTool::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
         // The pointer stands still on the screen while the window moves under it.
         Q_EMIT repaintNeeded(relayout());
-        if (m_window->geometry() != m_capturedGeometry)
-            m_recaptureTimer.start();
     }
     return QObject::eventFilter(watched, event);
 }
 
 void EdgeFinderTool::takePicture()
 {
-    if (!m_active || !m_window)
+    if (!m_active || !m_window || !m_desktop || m_capturing)
         return;
-    if (m_capturing) {
-        m_recaptureTimer.start();
-        return;
-    }
     m_capturing = true;
-    capture(m_window, [this](const DesktopPicture &picture) { takeDelivered(picture); });
+    m_desktop->takePicture(this, [this](const ScreenPicture &picture) { takeDelivered(picture); });
 }
 
-void EdgeFinderTool::takeDelivered(const DesktopPicture &picture)
+void EdgeFinderTool::takeDelivered(const ScreenPicture &picture)
 {
     m_capturing = false;
     if (!m_active || !m_window)
         return;
-    m_picture = {EdgeFinder::prepared(picture.image), picture.origin};
-    m_capturedGeometry = m_window->geometry();
+    m_pictureFailure = picture.failure;
+    if (picture.isValid()) {
+        // Where the compositor scales the output, the box is found in the desktop's own (logical)
+        // pixels, the ones the window is placed in.
+        const QImage logical =
+            picture.image.size() == picture.area.size()
+                ? picture.image
+                : picture.image.scaled(picture.area.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        m_picture = EdgeFinder::prepared(logical);
+        m_pictureOrigin = picture.area.topLeft();
+    }
     relayout();
     Q_EMIT repaintNeeded(m_window->rect());
+    if (!picture.isValid())
+        Q_EMIT pictureFailed(picture.failure.isEmpty() ? tr("No picture of the screen could be had.")
+                                                       : picture.failure);
 }
 
 void EdgeFinderTool::hideHint()
@@ -168,13 +169,12 @@ QRegion EdgeFinderTool::relayout()
     const QRegion old = m_overlay.region();
     m_box = {};
     m_overlay = {};
-    if (!m_active || !m_window || !m_globalPointer || m_picture.image.isNull())
+    if (!m_active || !m_window || !m_globalPointer || m_picture.isNull())
         return old;
-    const QRect found =
-        EdgeFinder::findBox(m_picture.image, *m_globalPointer - m_picture.origin, m_tolerance);
+    const QRect found = EdgeFinder::findBox(m_picture, *m_globalPointer - m_pictureOrigin, m_tolerance);
     if (found.isNull())
         return old;
-    m_box = found.translated(m_picture.origin);
+    m_box = found.translated(m_pictureOrigin);
     const QPoint origin = windowOrigin();
     const ReadingScale &scale = m_presentation.scale;
     EdgeFinderOverlay::Content content;

@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "platform/desktop.h"
 #include "render/readingtext.h"
-#include "ruler/desktopcapture.h"
 #include "ruler/edgefinderoverlay.h"
 
 #include <QObject>
@@ -17,9 +17,10 @@
 class QPainter;
 class QWidget;
 
-// The edge finder of a ruler window. While it is on, it holds a picture of the screen beneath the
-// window (taken without the window's pixels through `capture`, when it is turned on and again after
-// the window moved or resized), finds the box around the pointer in it (EdgeFinder::findBox) and
+// The edge finder of a ruler window. While it is on, it holds a picture of the desktop without any of
+// the program's windows (Desktop::takePicture, when it is turned on; the window's own moves and
+// resizes change nothing in it, so it is taken once and the window never steps aside again while the
+// user works), finds the box around the pointer in it (EdgeFinder::findBox) and
 // lays out what the window draws over itself (EdgeFinderOverlay). The window hands it the pointer,
 // the wheel and its paint pass; each call answers the region of the window to repaint, and what
 // changes on its own (a picture arriving, the tolerance hint going) is announced by repaintNeeded().
@@ -35,11 +36,6 @@ public:
     static constexpr int kDefaultTolerance = 24;
     static constexpr int kToleranceStep = 4;
     static constexpr int kHintMs = 1200;
-    // A new picture follows a move or resize once the window has stood still this long.
-    static constexpr int kRecaptureDelayMs = 300;
-
-    // The seam of the screen capture: DesktopCapture::beneath, which the tests replace.
-    static DesktopCapture::Capture capture;
 
     // What the window's state gives the overlay: its look and the unit the lengths are written in.
     struct Presentation
@@ -53,9 +49,9 @@ public:
 
     bool active() const { return m_active; }
     int tolerance() const { return m_tolerance; }
-    // Turns the finder on over `window` and takes the first picture; turning it off forgets the
-    // picture. Each answers the region to repaint.
-    QRegion start(QWidget *window, const Presentation &presentation);
+    // Turns the finder on over `window` and takes the picture from `desktop`; turning it off forgets
+    // the picture. Each answers the region to repaint.
+    QRegion start(QWidget *window, Desktop *desktop, const Presentation &presentation);
     QRegion stop();
 
     // The pointer stands at `pos` (window coordinates).
@@ -65,6 +61,8 @@ public:
 
     // The box found around the pointer, in global coordinates; null while there is none.
     QRect foundBox() const { return m_box; }
+    // Why the desktop gave no picture, in plain words; empty while there is one or it is on its way.
+    QString pictureFailure() const { return m_pictureFailure; }
     // While the window draws the desktop picture under itself (see above).
     bool showsBackdrop() const;
     // The backdrop (where showsBackdrop()) under what the window drew, then the overlay.
@@ -72,13 +70,15 @@ public:
 
 Q_SIGNALS:
     void repaintNeeded(const QRegion &region);
+    // The desktop gave no picture (pictureFailure() says why): nothing is found until the next one.
+    void pictureFailed(const QString &failure);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void takePicture();
-    void takeDelivered(const DesktopPicture &picture);
+    void takeDelivered(const ScreenPicture &picture);
     void hideHint();
     // Finds the box at the last pointer position and lays out the overlay anew; answers the old and
     // the new overlay's regions.
@@ -86,16 +86,18 @@ private:
     QPoint windowOrigin() const;
 
     QPointer<QWidget> m_window;
+    QPointer<Desktop> m_desktop;
     bool m_active = false;
     bool m_capturing = false;
     int m_tolerance = kDefaultTolerance;
     bool m_hintShown = false;
-    DesktopPicture m_picture;
-    QRect m_capturedGeometry;
+    // In logical pixels, one per pixel of the desktop's coordinates.
+    QImage m_picture;
+    QPoint m_pictureOrigin;
+    QString m_pictureFailure;
     std::optional<QPoint> m_globalPointer;
     QRect m_box;
     Presentation m_presentation;
     EdgeFinderOverlay m_overlay;
     QTimer m_hintTimer;
-    QTimer m_recaptureTimer;
 };

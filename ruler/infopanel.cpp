@@ -64,6 +64,8 @@ InfoPanel::InfoPanel(QWidget *parent)
                                  tr("Width"), tr("Height"), tr("Area"),  tr("Perimeter")};
     for (int i = 0; i < RulerReadingCount; ++i)
         m_rulerLabels[i] = addLabel(QString(), readingFont, rulerTips[i]);
+    m_deviceSizeLabel = addLabel(QString(), readingFont, tr("Size in the screen's own pixels"));
+    m_deviceSizeLabel->hide();
 
     m_figureHeader = addLabel(tr("Flying Figure:"), headerFont, QString());
     // The room above the figure's part goes with it when it hides.
@@ -76,6 +78,9 @@ InfoPanel::InfoPanel(QWidget *parent)
         if (i == FigureHeight)
             m_extraSideLabel = addLabel(QString(), readingFont, QString());
     }
+    m_noticeLabel = addLabel(QString(), readingFont, QString());
+    m_noticeLabel->setWordWrap(true);
+    m_noticeLabel->hide();
     fitToContent();
 }
 
@@ -150,6 +155,11 @@ void InfoPanel::showTexts(const PanelTexts &texts)
                                   ruler.width, ruler.height, ruler.area,  ruler.perimeter};
     for (int i = 0; i < RulerReadingCount; ++i)
         m_rulerLabels[i]->setText(rulerLines[i]);
+    for (auto [label, text] :
+         {std::pair{m_deviceSizeLabel, texts.deviceSize}, std::pair{m_noticeLabel, texts.notice}}) {
+        label->setText(text);
+        label->setVisible(!text.isEmpty());
+    }
     if (texts.figureShown)
         showFigureTexts(texts.figure);
     else

@@ -74,6 +74,8 @@ public:
     QLabel *figureLabel(FigureReading reading) const { return m_figureLabels.at(reading); }
     QLabel *extraSideLabel() const { return m_extraSideLabel; }
     QLabel *figureHeader() const { return m_figureHeader; }
+    QLabel *deviceSizeLabel() const { return m_deviceSizeLabel; }
+    QLabel *noticeLabel() const { return m_noticeLabel; }
 
 protected:
     bool event(QEvent *event) override;
@@ -104,6 +106,8 @@ private:
     std::array<QLabel *, RulerReadingCount> m_rulerLabels{};
     std::array<QLabel *, FigureReadingCount> m_figureLabels{};
     QLabel *m_extraSideLabel = nullptr;
+    QLabel *m_deviceSizeLabel = nullptr;
+    QLabel *m_noticeLabel = nullptr;
     QLabel *m_rulerHeader = nullptr;
     QLabel *m_figureHeader = nullptr;
     // What the labels show, once they were given texts.

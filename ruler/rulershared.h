@@ -8,6 +8,7 @@
 #include <QList>
 #include <optional>
 
+class Desktop;
 class InfoPanel;
 class PositionDialog;
 class Preferences;
@@ -16,12 +17,14 @@ class RulerWindow;
 class TransparencyDialog;
 
 // What the rulers of one run share, made and owned by the program and handed to each ruler when it
-// attaches: the preferences, the windows that serve every ruler, the list of open rulers and the
+// attaches: the preferences, the desktop, the windows that serve every ruler, the list of open rulers and the
 // colour that the shared colour dialog edits. Program-level requests go the other way, as the ruler's
 // signals.
 struct RulerShared
 {
     Preferences *preferences = nullptr;
+    // What the rulers ask of the desktop (compositor, other windows, pictures, placement).
+    Desktop *desktop = nullptr;
     QColorDialog *colorDialog = nullptr;
     InfoPanel *infoPanel = nullptr;
     // Made when a ruler first opens them (see the functions below): a start does without them.
@@ -31,6 +34,8 @@ struct RulerShared
     QList<RulerWindow *> rulers;
     // Which colour the colour dialog edits, once a ruler opened it.
     std::optional<ColorTarget> colorTarget;
+    // Whether a ruler said that the desktop places windows itself (it is said once a run).
+    bool placementNoticeGiven = false;
 
     // The shared dialog, made on the first call; the program deletes it at its end.
     PositionDialog *madePositionDialog();

@@ -4,10 +4,10 @@
 // Construction, joining the preferences, persistence, and the life of a ruler window.
 #include "ruler/rulerwindow.h"
 
+#include "platform/desktop.h"
 #include "prefs/programkeys.h"
 #include "prefs/programstore.h"
 #include "prefs/storevalues.h"
-#include "ruler/compositorwatch.h"
 #include "ruler/geometryrule.h"
 #include "ruler/infopanel.h"
 #include "ruler/rulermenu.h"
@@ -47,8 +47,6 @@ RulerWindow::RulerWindow(QWidget *parent)
         m_menu->setChecked(start, true);
     figure.createInitialFigure(size());
     readOptions();
-
-    connect(CompositorWatch::instance(), &CompositorWatch::runningChanged, this, &RulerWindow::updateShape);
 }
 
 RulerWindow::~RulerWindow()
@@ -106,6 +104,11 @@ void RulerWindow::attachTo(RulerShared *rulerShared)
     colorDialog->setCurrentColor(backgroundColor);
 
     infoPanel = shared->infoPanel;
+    if (shared->desktop) {
+        connect(shared->desktop, &Desktop::compositingChanged, this, &RulerWindow::updateShape);
+        // The panel and Copy Readings add the size in device pixels where the display is scaled.
+        connect(shared->desktop, &Desktop::displayScaleChanged, this, qOverload<>(&QWidget::update));
+    }
     preferences->setPanelSide(m_panelSide == ScreenPlacement::PanelSide::Left
                                   ? Preferences::PanelSide::Left
                                   : Preferences::PanelSide::Right);
@@ -186,6 +189,7 @@ void RulerWindow::saveSettings()
 void RulerWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    askPlacementReadback();
     if (centerFigureOnShow) {
         sendFigureToCentre();
         centerFigureOnShow = false;
@@ -243,4 +247,19 @@ void RulerWindow::closeEvent(QCloseEvent *event)
 {
     closeRuler();
     event->accept();
+}
+
+Desktop *RulerWindow::desktop() const
+{
+    return shared ? shared->desktop : nullptr;
+}
+
+bool RulerWindow::compositing() const
+{
+    return !desktop() || desktop()->isCompositing();
+}
+
+qreal RulerWindow::displayScale() const
+{
+    return desktop() ? desktop()->displayScale() : 1.0;
 }

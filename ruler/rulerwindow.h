@@ -9,6 +9,7 @@
 #include "render/ticklayout.h"
 #include "render/unitscale.h"
 #include "ruler/colortarget.h"
+#include "ruler/compositordrag.h"
 #include "ruler/edgefindertool.h"
 #include "ruler/guideset.h"
 #include "ruler/hittest.h"
@@ -35,6 +36,7 @@
 #include <memory>
 #include <optional>
 
+class Desktop;
 class FigureReadings;
 struct FigureStyle;
 struct FigureUnits;
@@ -44,7 +46,9 @@ class RulerMenu;
 struct RulerPaintCache;
 struct RulerPaintState;
 struct RulerShared;
+class QMoveEvent;
 class QUrl;
+class QWindow;
 class InfoPanel;
 
 // The ruler window: a frameless, translucent top-level window with scales on its edges, guides,
@@ -119,6 +123,13 @@ public:
     // How many shapes the window has been given so far.
     int shapesApplied() const { return shapeCount; }
 
+    // Hands a pointer drag to the compositor where it places windows itself (QWindow::startSystemMove
+    // or startSystemResize); answers whether the compositor took it. The tests replace it.
+    using SystemDrag = std::function<bool(QWindow *window, const CompositorDrag::Request &request)>;
+    void setSystemDrag(SystemDrag systemDrag) { m_systemDrag = std::move(systemDrag); }
+    // How long after its first show a ruler waits for the window system to report where it put it.
+    static constexpr int kPlacementReadbackMs = 3000;
+
     // The picture's file dialog and its failure message; the tests replace them.
     static std::function<QString(QWidget *parent, const QString &caption, const QString &folder)>
         askPictureFile;
@@ -150,6 +161,12 @@ public:
     // message unless quiet.
     void setUnit(bool quiet);
 
+    // The edge finder's look and units, on the ruler or on a still frame.
+    EdgeFinderTool::Presentation edgeFinderPresentation() const;
+    // A box the edge finder found (desktop coordinates): the window takes its place and size (not in
+    // full screen), or with `figure` the flying figure becomes its rectangle.
+    void fitToFoundBox(const QRect &box, bool figure);
+
 Q_SIGNALS:
     // What the program around the rulers answers (RulerHub).
     void newRulerRequested();
@@ -158,6 +175,8 @@ Q_SIGNALS:
     void helpRequested();
     void webPageRequested(const QUrl &page);
     void magnifierRequested();
+    // The edge finder was asked for where the screen cannot be read live: it runs on a still frame.
+    void stillEdgeFinderRequested();
     void updateCheckRequested();
     void quitRequested();
     // This ruler's keys are written; the program's follow.
@@ -208,6 +227,12 @@ protected:
 private:
     // Links to the shared objects (not owned).
     RulerShared *shared = nullptr;
+    // The desktop the rulers share; null before the ruler attaches.
+    Desktop *desktop() const;
+    // Whether a compositing manager runs (taken as so before the ruler attaches).
+    bool compositing() const;
+    // Device pixels per logical pixel, as the desktop last learnt it (1 before the ruler attaches).
+    qreal displayScale() const;
     Preferences *preferences = nullptr;
     QColorDialog *colorDialog = nullptr;
     InfoPanel *infoPanel = nullptr;
@@ -323,9 +348,25 @@ private:
     // The Position/Size dialog's boxes move and size the window while they are edited.
     void followEditedGeometry(PositionDialog::Field field, int value);
 
+    // Where the compositor places windows itself (rulerwindow_placement.cpp): the first show asks for
+    // a place and reads back where the window went; drags go to the compositor; keys and the
+    // Position/Size dialog say once, in the panel, that they cannot move the ruler.
+    bool placementHonoured() const;
+    void askPlacementReadback();
+    void followPlacementReport(const QMoveEvent *event);
+    void endPlacementReadback();
+    bool handDragToCompositor();
+    void sayDesktopPlacesWindows();
+    static bool startSystemDrag(QWindow *window, const CompositorDrag::Request &request);
+    bool m_placementAsked = false;
+    std::optional<QRect> m_askedPlacement;
+    bool m_dragHandedOver = false;
+    QString m_notice;
+    SystemDrag m_systemDrag = &RulerWindow::startSystemDrag;
+
     // The edge finder (rulerwindow_edges.cpp).
-    EdgeFinderTool::Presentation edgeFinderPresentation() const;
     void toggleEdgeFinder();
+    void edgeFinderFailed(const QString &failure);
     void edgeFinderMoved(const QPoint &pos);
     void edgeFinderWheel(QWheelEvent *event);
     bool edgeFinderPressed(const QMouseEvent *event);

@@ -5,6 +5,7 @@
 #include "ruler/rulerwindow.h"
 
 #include "figure/copiedreadings.h"
+#include "render/devicesize.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -15,6 +16,6 @@ void RulerWindow::copyReadings()
     std::optional<CopiedReadings::Figure> shownFigure;
     if (option(RulerOption::ShowFigure))
         shownFigure = CopiedReadings::Figure{CopiedReadings::kindName(figure), figureReadings()};
-    QGuiApplication::clipboard()->setText(
-        CopiedReadings::text(size(), readingScale(), shownFigure, QLocale()));
+    QGuiApplication::clipboard()->setText(CopiedReadings::text(size(), readingScale(), shownFigure, QLocale(),
+                                                               DeviceSize::note(size(), displayScale())));
 }

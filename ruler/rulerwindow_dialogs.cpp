@@ -82,9 +82,11 @@ void RulerWindow::followEditedGeometry(PositionDialog::Field field, int value)
     QRect wanted = geometry();
     switch (field) {
     case PositionDialog::Field::Left:
+        sayDesktopPlacesWindows();
         wanted.moveLeft(value);
         break;
     case PositionDialog::Field::Top:
+        sayDesktopPlacesWindows();
         wanted.moveTop(value);
         break;
     case PositionDialog::Field::Width:

@@ -6,6 +6,7 @@
 #include "ruler/rulerwindow.h"
 
 #include "figure/figurepainter.h"
+#include "platform/desktop.h"
 #include "ruler/rulermenu.h"
 #include "ruler/rulerpainter.h"
 
@@ -33,16 +34,30 @@ EdgeFinderTool::Presentation RulerWindow::edgeFinderPresentation() const
 
 void RulerWindow::toggleEdgeFinder()
 {
+    if (!m_edgeFinder.active() && desktop() && !desktop()->readsScreenLive()) {
+        emit stillEdgeFinderRequested();
+        return;
+    }
     connect(&m_edgeFinder, &EdgeFinderTool::repaintNeeded, this, qOverload<const QRegion &>(&QWidget::update),
+            Qt::UniqueConnection);
+    connect(&m_edgeFinder, &EdgeFinderTool::pictureFailed, this, &RulerWindow::edgeFinderFailed,
             Qt::UniqueConnection);
     if (m_edgeFinder.active()) {
         update(m_edgeFinder.stop());
         setCursor(Qt::ArrowCursor);
     } else {
         setCursor(Qt::CrossCursor);
-        update(m_edgeFinder.start(this, edgeFinderPresentation()));
+        update(m_edgeFinder.start(this, desktop(), edgeFinderPresentation()));
     }
     m_menu->setChecked(RulerCommand::EdgeFinder, m_edgeFinder.active());
+}
+
+// Without a picture there is nothing to find: the finder goes, and says why.
+void RulerWindow::edgeFinderFailed(const QString &failure)
+{
+    if (m_edgeFinder.active())
+        toggleEdgeFinder();
+    emit messageRequested(failure);
 }
 
 void RulerWindow::edgeFinderMoved(const QPoint &pos)
@@ -69,13 +84,17 @@ bool RulerWindow::edgeFinderPressed(const QMouseEvent *event)
     setFocus();
     activateWindow();
     const QRect box = m_edgeFinder.foundBox();
-    if (box.isNull())
-        return true;
-    if (event->modifiers() & Qt::ShiftModifier)
+    if (!box.isNull())
+        fitToFoundBox(box, event->modifiers() & Qt::ShiftModifier);
+    return true;
+}
+
+void RulerWindow::fitToFoundBox(const QRect &box, bool figure)
+{
+    if (figure)
         fitFigureTo(box.translated(-mapToGlobal(QPoint(0, 0))));
     else if (!fullScreen)
         placeWindow(box);
-    return true;
 }
 
 // The figure becomes an upright rectangle whose outline runs on the box's outer pixels (window

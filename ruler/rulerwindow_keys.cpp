@@ -53,6 +53,7 @@ void RulerWindow::stepWindow(QPoint direction)
         const int step = altHeld() ? steps.resizeMore : steps.resizeNormal;
         placeWindow(QRect(pos(), size() + QSize(direction.x() * step, direction.y() * step)));
     } else {
+        sayDesktopPlacesWindows();
         placeWindowAt(pos() + direction * (altHeld() ? steps.moveMore : steps.moveNormal));
     }
 }

@@ -6,6 +6,7 @@
 #include "ruler/rulerwindow.h"
 
 #include "figure/figurereadings.h"
+#include "render/devicesize.h"
 #include "ruler/infopanel.h"
 #include "ruler/rulerpainter.h"
 
@@ -89,6 +90,8 @@ PanelTexts RulerWindow::panelTexts() const
 {
     PanelTexts texts;
     texts.ruler = ReadingText::panelReadings(geometry(), readingScale(), option(RulerOption::Megapixels));
+    texts.deviceSize = DeviceSize::note(size(), displayScale());
+    texts.notice = m_notice;
     texts.figureShown = option(RulerOption::ShowFigure);
     if (option(RulerOption::ShowFigure))
         texts.figure = figureReadings().panelTexts();

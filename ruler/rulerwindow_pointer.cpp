@@ -85,6 +85,8 @@ void RulerWindow::hoverHitTest(const QPoint &pos)
 // A drag with the left button: the window, its size, the figure or one of its handles.
 void RulerWindow::dragTo(const QPoint &pos, const QPoint &global, Qt::KeyboardModifiers modifiers)
 {
+    if (handDragToCompositor())
+        return;
     if (m_chord.alt && m_dragMode == DragMode::Body) {
         if (!fullScreen)
             dragWindowTo(global);
@@ -217,6 +219,7 @@ void RulerWindow::startDrag(const QMouseEvent *event)
     }
     if (m_dragMode == DragMode::ControlPoint)
         setCursor(Qt::BlankCursor);
+    m_dragHandedOver = false;
     m_grabOffset = global - outerGeometry().topLeft();
     m_pressSize = size();
     m_pressGlobal = global;
@@ -237,6 +240,11 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
         followWindowMove();
     pointerPressed = true;
     emit pressedByPointer();
+    endPlacementReadback();
+    if (!m_notice.isEmpty()) {
+        m_notice.clear();
+        update();
+    }
     if (m_edgeFinder.active() && edgeFinderPressed(event))
         return;
 

@@ -4,7 +4,7 @@
 // Where the window stands: its display, snapping and locking, full screen and stay on top.
 #include "ruler/rulerwindow.h"
 
-#include "ruler/desktopwindows.h"
+#include "platform/desktop.h"
 #include "ruler/geometryrule.h"
 #include "ruler/infopanel.h"
 #include "ruler/pointerrules.h"
@@ -13,6 +13,7 @@
 #include "ruler/windowsnap.h"
 
 #include <QGuiApplication>
+#include <QMoveEvent>
 #include <QScreen>
 
 void RulerWindow::placeWindow(const QRect &wanted)
@@ -24,8 +25,9 @@ void RulerWindow::placeWindow(const QRect &wanted)
 
 // A moved window shows what it showed: it is painted again only when it came onto a display that
 // gives its unit another scale. The panel hears of the new place within a frame.
-void RulerWindow::moveEvent(QMoveEvent *)
+void RulerWindow::moveEvent(QMoveEvent *event)
 {
+    followPlacementReport(event);
     const UnitScale before = scale;
     followPlace();
     if (scale != before)
@@ -110,7 +112,9 @@ void RulerWindow::moveSnapped(const QPoint &topLeft)
 const QList<QRect> &RulerWindow::snapTargets()
 {
     if (!m_dragSnapTargets)
-        m_dragSnapTargets = DesktopWindows::snapTargets();
+        m_dragSnapTargets = desktop()
+                                ? WindowSnap::targets(desktop()->windows(), WindowSnap::programWindows())
+                                : QList<QRect>();
     return *m_dragSnapTargets;
 }
 
@@ -136,6 +140,7 @@ void RulerWindow::toggleStayOnTop()
 
 void RulerWindow::toggleFullScreen()
 {
+    endPlacementReadback();
     fullScreen = !fullScreen;
     if (fullScreen) {
         normalGeometry = geometry();

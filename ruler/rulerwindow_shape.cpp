@@ -4,9 +4,9 @@
 // The window's shape where no compositing manager makes its body translucent.
 #include "ruler/rulerwindow.h"
 
+#include "platform/desktop.h"
 #include "render/inkmask.h"
 #include "render/rulershape.h"
-#include "ruler/compositorwatch.h"
 #include "ruler/pointerrules.h"
 #include "ruler/rulerpainter.h"
 
@@ -81,7 +81,7 @@ QByteArray RulerWindow::shapeSignature() const
 
 void RulerWindow::noteShapeAfterPaint()
 {
-    if (shapeUpdatePending || CompositorWatch::instance()->isRunning())
+    if (shapeUpdatePending || compositing())
         return;
     if (shapeSignature() == appliedShapeSignature)
         return;
@@ -93,7 +93,7 @@ void RulerWindow::noteShapeAfterPaint()
 void RulerWindow::updateShape()
 {
     shapeUpdatePending = false;
-    if (CompositorWatch::instance()->isRunning()) {
+    if (compositing()) {
         if (!appliedShapeSignature.isEmpty()) {
             clearMask();
             appliedShapeSignature.clear();
@@ -121,6 +121,6 @@ void RulerWindow::setWindowDragShape(bool dragging)
     if (m_windowDragShape == dragging)
         return;
     m_windowDragShape = dragging;
-    if (!CompositorWatch::instance()->isRunning())
+    if (!compositing())
         updateShape();
 }

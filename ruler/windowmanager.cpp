@@ -14,7 +14,7 @@
 #include <memory>
 #include <xcb/xcb.h>
 
-#include "ruler/x11screen.h"
+#include "platform/x11/x11screen.h"
 
 namespace {
 

@@ -5,9 +5,36 @@
 
 #include "ruler/screenplacement.h"
 
+#include <QApplication>
+#include <QRegion>
+#include <QWidget>
 #include <optional>
 
 namespace WindowSnap {
+
+QList<QRect> targets(const QList<DesktopWindow> &stack, const QSet<WId> &own)
+{
+    QList<QRect> found;
+    QRegion above;
+    for (auto window = stack.crbegin(); window != stack.crend(); ++window) {
+        if (own.contains(window->id) || window->frame.isEmpty())
+            continue;
+        if (!QRegion(window->frame).subtracted(above).isEmpty())
+            found.prepend(window->frame);
+        above += window->frame;
+    }
+    return found;
+}
+
+QSet<WId> programWindows()
+{
+    QSet<WId> ids;
+    for (const QWidget *widget : QApplication::topLevelWidgets()) {
+        if (const WId id = widget->internalWinId())
+            ids.insert(id);
+    }
+    return ids;
+}
 
 namespace {
 

@@ -3,11 +3,13 @@
 
 #pragma once
 
+#include "platform/desktop.h"
 #include "ruler/pointerrules.h"
 
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QSet>
 
 // Snapping a ruler's edges to the edges of other windows on the desktop (their frames: title bar and
 // borders count), the arithmetic alone. Each axis is decided on its own:
@@ -20,6 +22,15 @@
 //   pull its left edge into line; one just above it does (so the ruler can stand on it, aligned).
 // - The nearest candidate wins; on equal pull the earlier window in the list wins.
 namespace WindowSnap {
+
+// The frames to snap to, from the desktop's windows listed bottom to top: every window but the
+// program's own (`own`), and none that the windows above it cover whole (the program's own windows
+// cover nothing).
+QList<QRect> targets(const QList<DesktopWindow> &stack, const QSet<WId> &own);
+
+// The ids of the program's top-level windows that exist on the platform (rulers, the information
+// panel, dialogs).
+QSet<WId> programWindows();
 
 // Where a dragged window lands, its top-left. The edges of `screen` snap as ScreenPlacement::snapped
 // has it (the left or top edge before the right or bottom one); a window edge strictly nearer than

@@ -8,6 +8,7 @@
 // rest of the program (no tray, no network, no dialog of the preferences).
 
 #include "app/rulerhub.h"
+#include "fakedesktop.h"
 #include "prefs/preferences.h"
 #include "ruler/infopanel.h"
 #include "ruler/positiondialog.h"
@@ -59,6 +60,7 @@ public:
     {
         TestSupport::clearStore();
         m_shared.preferences = &m_preferences;
+        m_shared.desktop = &m_desktop;
         m_shared.colorDialog = &m_colorDialog;
         m_shared.infoPanel = &m_infoPanel;
         m_shared.positionDialog = &m_positionDialog;
@@ -72,6 +74,7 @@ public:
     }
 
     Preferences *preferences() { return &m_preferences; }
+    FakeDesktop *desktop() { return &m_desktop; }
     // A ruler attached to the parts, not yet shown; the parts delete it.
     RulerWindow *attached()
     {
@@ -81,6 +84,7 @@ public:
     }
 
 private:
+    FakeDesktop m_desktop;
     Preferences m_preferences;
     QColorDialog m_colorDialog;
     InfoPanel m_infoPanel;
@@ -92,11 +96,12 @@ private:
 class RulerFixture
 {
 public:
-    // Starts from an empty settings file.
+    // Starts from an empty settings file, on a desktop that answers as the test sets it.
     void setUp(bool infoPanel = true)
     {
         TestSupport::clearStore();
-        hub = std::make_unique<RulerHub>();
+        desktop = std::make_unique<FakeDesktop>();
+        hub = std::make_unique<RulerHub>(desktop.get());
         hub->preferences()->setInfoPanelShown(infoPanel);
     }
 
@@ -105,6 +110,7 @@ public:
         qDeleteAll(rulers);
         rulers.clear();
         hub.reset();
+        desktop.reset();
     }
 
     Preferences *preferences() const { return hub->preferences(); }
@@ -147,11 +153,23 @@ public:
         QTest::mouseRelease(ruler, Qt::LeftButton, Qt::NoModifier, to);
     }
 
+    // Drags with the left button from `from` to `to` (window coordinates), as the user does.
+    static void drag(RulerWindow *ruler, const QPoint &from, const QPoint &to)
+    {
+        // The test's pointer may still stand where the last window left it: hover in from elsewhere.
+        QTest::mouseMove(ruler, QPoint(100, 60));
+        QTest::mouseMove(ruler, from);
+        QTest::mousePress(ruler, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(ruler, to);
+        QTest::mouseRelease(ruler, Qt::LeftButton, Qt::NoModifier, to);
+    }
+
     // A ruler that the program made itself (a new ruler) and that the fixture must delete.
     void adopt(RulerWindow *ruler) { rulers.append(ruler); }
     // A ruler that closed and deletes itself.
     void release(RulerWindow *ruler) { rulers.removeOne(ruler); }
 
+    std::unique_ptr<FakeDesktop> desktop;
     std::unique_ptr<RulerHub> hub;
     QList<RulerWindow *> rulers;
 

@@ -68,6 +68,13 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>EdgeFinderTool</name>
+    <message>
+        <source>No picture of the screen could be had.</source>
+        <translation>Es war kein Bild des Bildschirms zu bekommen.</translation>
+    </message>
+</context>
+<context>
     <name>FigureReadings</name>
     <message>
         <source> / golden</source>
@@ -195,13 +202,13 @@ Try &apos;%1 --help&apos; for more information.
         <source>Gradora — Information</source>
         <translation>Gradora – Information</translation>
     </message>
+    <message>
+        <source>Size in the screen&apos;s own pixels</source>
+        <translation>Größe in den eigenen Pixeln des Bildschirms</translation>
+    </message>
 </context>
 <context>
     <name>Magnifier</name>
-    <message>
-        <source>This Wayland session does not let programs read the screen. Start Gradora with QT_QPA_PLATFORM=xcb to use the magnifier.</source>
-        <translation>Diese Wayland-Sitzung lässt Programme den Bildschirm nicht lesen. Starten Sie Gradora mit QT_QPA_PLATFORM=xcb, um die Lupe zu benutzen.</translation>
-    </message>
     <message>
         <source>The screen around the pointer could not be read.</source>
         <translation>Der Bildschirm um den Zeiger konnte nicht gelesen werden.</translation>
@@ -236,10 +243,60 @@ Esc: ausblenden</translation>
     </message>
 </context>
 <context>
+    <name>PortalDesktop</name>
+    <message>
+        <source>This desktop does not let programs read the screen at any moment.</source>
+        <translation>Diese Arbeitsumgebung lässt Programme den Bildschirm nicht jederzeit lesen.</translation>
+    </message>
+</context>
+<context>
+    <name>PortalRequest</name>
+    <message>
+        <source>The desktop could not take a picture of the screen: %1</source>
+        <translation>Die Arbeitsumgebung konnte kein Bild des Bildschirms aufnehmen: %1</translation>
+    </message>
+</context>
+<context>
     <name>PortalScreenshot</name>
     <message>
-        <source>No picture of the screen can be taken on this desktop.</source>
-        <translation>Auf diesem Desktop lässt sich kein Bild des Bildschirms aufnehmen.</translation>
+        <source>The desktop answered without a picture of the screen.</source>
+        <translation>Die Arbeitsumgebung hat ohne Bild des Bildschirms geantwortet.</translation>
+    </message>
+    <message>
+        <source>The desktop refused a picture of the screen.</source>
+        <translation>Die Arbeitsumgebung hat ein Bild des Bildschirms verweigert.</translation>
+    </message>
+    <message>
+        <source>The desktop could not take a picture of the screen.</source>
+        <translation>Die Arbeitsumgebung konnte kein Bild des Bildschirms aufnehmen.</translation>
+    </message>
+    <message>
+        <source>The desktop named its picture of the screen in a way that is not a local file.</source>
+        <translation>Die Arbeitsumgebung hat ihr Bild des Bildschirms nicht als lokale Datei angegeben.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s picture of the screen is not a plain file.</source>
+        <translation>Das Bild des Bildschirms von der Arbeitsumgebung ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s picture of the screen could not be read.</source>
+        <translation>Das Bild des Bildschirms von der Arbeitsumgebung ließ sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>No screen is known to place the desktop&apos;s picture on.</source>
+        <translation>Es ist kein Bildschirm bekannt, auf den das Bild der Arbeitsumgebung passt.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s picture (%1 × %2) does not show these screens (%3 × %4).</source>
+        <translation>Das Bild der Arbeitsumgebung (%1 × %2) zeigt nicht diese Bildschirme (%3 × %4).</translation>
+    </message>
+    <message>
+        <source>This desktop offers no screenshot portal (xdg-desktop-portal with a backend for the desktop, such as xdg-desktop-portal-gnome, -kde or -wlr).</source>
+        <translation>Diese Arbeitsumgebung bietet kein Bildschirmfoto-Portal (xdg-desktop-portal mit einem Backend für die Arbeitsumgebung, etwa xdg-desktop-portal-gnome, -kde oder -wlr).</translation>
+    </message>
+    <message>
+        <source>The desktop gave no picture of the screen within %1 seconds.</source>
+        <translation>Die Arbeitsumgebung hat binnen %1 Sekunden kein Bild des Bildschirms geliefert.</translation>
     </message>
 </context>
 <context>
@@ -608,6 +665,25 @@ Esc: ausblenden</translation>
     <message>
         <source>H: </source>
         <translation>H: </translation>
+    </message>
+</context>
+<context>
+    <name>RulerHub</name>
+    <message>
+        <source>The magnifier</source>
+        <translation>Die Lupe</translation>
+    </message>
+    <message>
+        <source>The edge finder</source>
+        <translation>Der Kantenfinder</translation>
+    </message>
+    <message>
+        <source>%1 has no picture of the screen to work on.
+
+%2</source>
+        <translation>%1 hat kein Bild des Bildschirms, auf dem gemessen werden kann.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1077,51 @@ Esc: ausblenden</translation>
     <message>
         <source>Edge Finder</source>
         <translation>Kantenfinder</translation>
+    </message>
+    <message>
+        <source>This desktop places windows itself: move the ruler by dragging it with the pointer.</source>
+        <translation>Diese Arbeitsumgebung platziert Fenster selbst: Verschieben Sie das Lineal, indem Sie es mit dem Zeiger ziehen.</translation>
+    </message>
+    <message>
+        <source>(%1 × %2 device px at %3 %)</source>
+        <translation>(%1 × %2 Geräte-px bei %3 %)</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenGrab</name>
+    <message>
+        <source>The screen could not be read.</source>
+        <translation>Der Bildschirm ließ sich nicht lesen.</translation>
+    </message>
+</context>
+<context>
+    <name>StillFrame</name>
+    <message>
+        <source>Magnifier on a still frame</source>
+        <translation>Lupe auf einem Standbild</translation>
+    </message>
+    <message>
+        <source>Edge finder on a still frame</source>
+        <translation>Kantenfinder auf einem Standbild</translation>
+    </message>
+    <message>
+        <source>No picture of the screen could be had.</source>
+        <translation>Es war kein Bild des Bildschirms zu bekommen.</translation>
+    </message>
+    <message>
+        <source>Still frame: the screen as it was when the picture was taken.   +/−: zoom   G: grid   C: copy the colour   Space: new picture   Esc: leave</source>
+        <translation>Standbild: der Bildschirm, wie er bei der Aufnahme war.   +/−: Zoom   G: Raster   C: Farbe kopieren   Leertaste: neues Bild   Esc: verlassen</translation>
+    </message>
+    <message>
+        <source>Still frame: the screen as it was when the picture was taken.   Click: fit the ruler   Shift+click: fit the figure   Wheel: tolerance   Space: new picture   Esc: leave</source>
+        <translation>Standbild: der Bildschirm, wie er bei der Aufnahme war.   Klick: Lineal anpassen   Umschalt+Klick: Figur anpassen   Mausrad: Toleranz   Leertaste: neues Bild   Esc: verlassen</translation>
+    </message>
+</context>
+<context>
+    <name>StillPictureDesktop</name>
+    <message>
+        <source>This part of the screen is not in the still frame.</source>
+        <translation>Dieser Teil des Bildschirms ist nicht im Standbild.</translation>
     </message>
 </context>
 <context>

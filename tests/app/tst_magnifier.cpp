@@ -3,6 +3,7 @@
 
 #include "app/magnifier.h"
 #include "app/rulerhub.h"
+#include "fakedesktop.h"
 #include "prefs/magnifierlayout.h"
 #include "render/colourband.h"
 #include "testsupport.h"
@@ -62,6 +63,7 @@ private Q_SLOTS:
 
 private:
     Magnifier *showMagnifier(int zoom, int gridActive);
+    FakeDesktop m_desktop;
     std::unique_ptr<Pattern> m_pattern;
     std::unique_ptr<Magnifier> m_magnifier;
 };
@@ -78,11 +80,12 @@ void TestMagnifier::cleanup()
 {
     m_magnifier.reset();
     m_pattern.reset();
+    m_desktop.readAt = &ScreenGrab::area;
 }
 
 Magnifier *TestMagnifier::showMagnifier(int zoom, int gridActive)
 {
-    m_magnifier = std::make_unique<Magnifier>(nullptr, Qt::FramelessWindowHint);
+    m_magnifier = std::make_unique<Magnifier>(&m_desktop, nullptr, Qt::FramelessWindowHint);
     m_magnifier->setZoom(zoom);
     m_magnifier->setGridActive(gridActive != 0);
     m_magnifier->setGeometry(kMagnifierGeometry);
@@ -195,10 +198,9 @@ void TestMagnifier::unreadableScreenIsSaidSo()
     magnifier->refreshAt(QPoint(130, 110));
     QVERIFY(magnifier->problem().isEmpty());
 
-    const auto grabber = Magnifier::grabArea;
-    Magnifier::grabArea = [](QScreen *, const QRect &) { return QPixmap(); };
+    m_desktop.readAt = [](const QRect &) { return ScreenPicture{{}, {}, QStringLiteral("unreadable")}; };
     magnifier->refreshAt(QPoint(130, 110));
-    Magnifier::grabArea = grabber;
+    m_desktop.readAt = &ScreenGrab::area;
     QVERIFY(!magnifier->problem().isEmpty());
     // The window says so instead of showing the last picture.
     const QImage shown = magnifier->grab().toImage();
@@ -219,7 +221,7 @@ void TestMagnifier::followsOnlyWhileVisible_data()
 void TestMagnifier::followsOnlyWhileVisible()
 {
     QFETCH(bool, autoUpdate);
-    Magnifier magnifier(nullptr, Qt::WindowStaysOnTopHint);
+    Magnifier magnifier(&m_desktop, nullptr, Qt::WindowStaysOnTopHint);
     magnifier.setAutoUpdate(autoUpdate);
     QVERIFY(!magnifier.isFollowing());
     magnifier.show();
@@ -305,16 +307,15 @@ void TestMagnifier::cCopiesTheColour()
 {
     QFETCH(QColor, colour);
     const QPoint pointer(400, 300);
-    const auto grabber = Magnifier::grabArea;
-    Magnifier::grabArea = [pointer, colour](QScreen *, const QRect &area) {
+    m_desktop.readAt = [pointer, colour](const QRect &area) {
         QImage picture(area.size(), QImage::Format_RGB32);
         picture.fill(Qt::gray);
         picture.setPixelColor(pointer - area.topLeft(), colour);
-        return QPixmap::fromImage(picture);
+        return ScreenPicture{picture, area, {}};
     };
     Magnifier *magnifier = showMagnifier(4, 0);
     magnifier->refreshAt(pointer);
-    Magnifier::grabArea = grabber;
+    m_desktop.readAt = &ScreenGrab::area;
     QCOMPARE(magnifier->pointerColour()->rgb(), colour.rgb());
 
     const ColourBand::Layout band = ColourBand::layout(magnifier->size(), magnifier->fontMetrics());

@@ -2,13 +2,20 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The edge finder on a real X desktop: the ruler takes a picture of what lies beneath it without its
-// own pixels, with and without a compositing manager, and a click fits it to a window beneath.
+// own pixels, with and without a compositing manager, and a click fits it to a window beneath. None of
+// the program's windows (the information panel beside the ruler) is in the picture, and no key pressed
+// after a click is lost, with and without a window manager.
 #include "processdriver.h"
 #include "testsupport.h"
 
+#include <QPainter>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+
+#include <algorithm>
+#include <optional>
 
 namespace {
 const QRect kStart(200, 200, 640, 480);
@@ -16,6 +23,33 @@ const QColor kDesktop(0, 160, 0);
 // A plain window beneath the ruler, well inside it.
 const QRect kTarget(400, 350, 180, 120);
 const QColor kTargetColour(20, 40, 200);
+
+// A plain window of the test, of one colour.
+class PlainWindow : public QWidget
+{
+public:
+    PlainWindow(const QRect &geometry, const QColor &colour) : QWidget(nullptr, Qt::FramelessWindowHint)
+    {
+        setAutoFillBackground(true);
+        QPalette shade = palette();
+        shade.setColor(QPalette::Window, colour);
+        setPalette(shade);
+        setGeometry(geometry);
+    }
+
+    // The window manager may still be settling when the first window of the run is mapped, and the
+    // window then waits for an exposure that never comes: it is shown once more.
+    bool showExposed()
+    {
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            show();
+            if (QTest::qWaitForWindowExposed(this, 4000))
+                return true;
+            hide();
+        }
+        return false;
+    }
+};
 
 void moveAndClick(QPoint point)
 {
@@ -28,6 +62,45 @@ void moveAndClick(QPoint point)
     QTest::qWait(100);
     ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
 }
+
+QString geometryText(const QRect &geometry)
+{
+    return QStringLiteral("the ruler stands at %1, %2, %3 × %4")
+        .arg(geometry.x())
+        .arg(geometry.y())
+        .arg(geometry.width())
+        .arg(geometry.height());
+}
+
+// Whether a window manager runs: the window that the root names as the manager's exists.
+bool hasWindowManager()
+{
+    const QString named = ProcessDriver::run(
+        QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+    const QString id = named.section(QLatin1Char('#'), 1).trimmed();
+    return !id.isEmpty() &&
+           !ProcessDriver::run(QStringLiteral("xprop"), {QStringLiteral("-id"), id}).isEmpty();
+}
+
+// Gives the window the keyboard and presses the keys: through the window manager where one runs,
+// straight through X where none does.
+void focusAndPress(const QString &window, const QString &keys)
+{
+    if (hasWindowManager()) {
+        ProcessDriver::activateAndPress(window, keys);
+        return;
+    }
+    ProcessDriver::run(QStringLiteral("xdotool"),
+                       {QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    QTest::qWait(200);
+    ProcessDriver::run(QStringLiteral("xdotool"),
+                       {QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
+}
+
+void pressKey(const QString &key)
+{
+    ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("key"), key});
+}
 } // namespace
 
 class TestEdgeFinderDesktop : public QObject
@@ -36,7 +109,88 @@ class TestEdgeFinderDesktop : public QObject
 private Q_SLOTS:
     void clickFitsTheRulerToAWindowBeneath_data();
     void clickFitsTheRulerToAWindowBeneath();
+    // Each row starts or stops the window manager as it needs: the rows with openbox come first.
+    void thePictureHoldsNoneOfTheProgramsWindows_data() { desktopRows(); }
+    void thePictureHoldsNoneOfTheProgramsWindows();
+    void noKeyIsLostAfterAClick_data() { desktopRows(); }
+    void noKeyIsLostAfterAClick();
+
+private:
+    static void desktopRows();
+    // Starts or stops the window manager and the compositing manager as the row has them.
+    void prepareDesktop();
+    // Starts the program with the ruler at `geometry` and the edge finder on; answers the ruler's window.
+    static QString startFinder(QProcess *process, const QString &settingsFile, const QRect &geometry);
+    // Clicks at `point` until the ruler stands at `fitted` (the first clicks may come before the picture).
+    static bool clickUntilFitted(const QString &window, QPoint point, const QRect &fitted);
+    // Clicks at `point` until the ruler moves (the first clicks may come before the picture); answers
+    // where the first click that found a box put it.
+    static QRect firstFit(const QString &window, QPoint point);
+
+    QProcess m_windowManager;
+    QProcess m_compositor;
 };
+
+void TestEdgeFinderDesktop::desktopRows()
+{
+    QTest::addColumn<bool>("windowManager");
+    QTest::addColumn<bool>("composited");
+    QTest::newRow("openbox") << true << false;
+    QTest::newRow("openbox and xcompmgr") << true << true;
+    QTest::newRow("no window manager") << false << false;
+    QTest::newRow("xcompmgr, no window manager") << false << true;
+}
+
+void TestEdgeFinderDesktop::prepareDesktop()
+{
+    QFETCH(bool, windowManager);
+    QFETCH(bool, composited);
+    if (m_compositor.state() != QProcess::NotRunning) {
+        m_compositor.terminate();
+        m_compositor.waitForFinished(5000);
+    }
+    if (windowManager && !hasWindowManager()) {
+        m_windowManager.start(
+            QStringLiteral("openbox"),
+            {QStringLiteral("--config-file"), QStringLiteral(GRADORA_SOURCE_DIR "/tests/openbox-rc.xml")});
+        QVERIFY(ProcessDriver::waitFor(hasWindowManager, 10000));
+    } else if (!windowManager && hasWindowManager()) {
+        ProcessDriver::run(QStringLiteral("openbox"), {QStringLiteral("--exit")});
+        QVERIFY(ProcessDriver::waitFor([] { return !hasWindowManager(); }, 10000));
+    }
+    if (composited) {
+        m_compositor.start(QStringLiteral("xcompmgr"), {});
+        QVERIFY(m_compositor.waitForStarted());
+    }
+    ProcessDriver::run(QStringLiteral("xsetroot"), {QStringLiteral("-solid"), kDesktop.name()});
+}
+
+QString TestEdgeFinderDesktop::startFinder(QProcess *process, const QString &settingsFile,
+                                           const QRect &geometry)
+{
+    {
+        QSettings store(settingsFile, QSettings::IniFormat);
+        store.setValue(QStringLiteral("flyingFigureVisible"), false);
+        store.setValue(QStringLiteral("showRulerReadings"), false);
+        store.setValue(QStringLiteral("geometry"), geometry);
+    }
+    const QString window = ProcessDriver::rulerWindow(process);
+    if (window.isEmpty() ||
+        !ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window) == geometry; }, 10000))
+        return {};
+    focusAndPress(window, QStringLiteral("e"));
+    return window;
+}
+
+bool TestEdgeFinderDesktop::clickUntilFitted(const QString &window, QPoint point, const QRect &fitted)
+{
+    return ProcessDriver::waitFor(
+        [&] {
+            moveAndClick(point);
+            return ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window) == fitted; }, 1000);
+        },
+        20000);
+}
 
 void TestEdgeFinderDesktop::clickFitsTheRulerToAWindowBeneath_data()
 {
@@ -50,22 +204,8 @@ void TestEdgeFinderDesktop::clickFitsTheRulerToAWindowBeneath()
     QFETCH(bool, composited);
     ProcessDriver::run(QStringLiteral("xsetroot"), {QStringLiteral("-solid"), kDesktop.name()});
     // Shown before the ruler, it stands beneath it.
-    QWidget target(nullptr, Qt::FramelessWindowHint);
-    target.setAutoFillBackground(true);
-    QPalette palette = target.palette();
-    palette.setColor(QPalette::Window, kTargetColour);
-    target.setPalette(palette);
-    target.setGeometry(kTarget);
-    // The window manager may still be settling when the first window of the run is mapped, and the
-    // window then waits for an exposure that never comes: it is shown once more.
-    bool exposed = false;
-    for (int attempt = 0; attempt < 5 && !exposed; ++attempt) {
-        target.show();
-        exposed = QTest::qWaitForWindowExposed(&target, 4000);
-        if (!exposed)
-            target.hide();
-    }
-    QVERIFY(exposed);
+    PlainWindow target(kTarget, kTargetColour);
+    QVERIFY(target.showExposed());
 
     QProcess compositor;
     if (composited) {
@@ -101,6 +241,112 @@ void TestEdgeFinderDesktop::clickFitsTheRulerToAWindowBeneath()
         compositor.terminate();
         compositor.waitForFinished(5000);
     }
+}
+
+QRect TestEdgeFinderDesktop::firstFit(const QString &window, QPoint point)
+{
+    const QRect before = ProcessDriver::geometryOf(window);
+    QRect after = before;
+    ProcessDriver::waitFor(
+        [&] {
+            moveAndClick(point);
+            ProcessDriver::waitFor(
+                [&] {
+                    after = ProcessDriver::geometryOf(window);
+                    return after != before;
+                },
+                1000);
+            return after != before;
+        },
+        20000);
+    // A window manager may place the window in two steps.
+    QTest::qWait(300);
+    return ProcessDriver::geometryOf(window);
+}
+
+// A window beneath the ruler reaches on under the information panel beside it: the box found is the
+// whole window, not the part up to the panel's edge.
+void TestEdgeFinderDesktop::thePictureHoldsNoneOfTheProgramsWindows()
+{
+    prepareDesktop();
+    QFETCH(bool, composited);
+    // Along the rows of the panel, which stands beside the ruler's top.
+    const QRect wide(300, 230, 1400, 120);
+    // Without a compositor, drawn on the desktop's background, which the X server paints again by
+    // itself wherever a window steps aside, however busy the test is; a compositing manager paints
+    // the background its own way, and the test's window stays in it as it is.
+    std::optional<PlainWindow> target;
+    QTemporaryDir folder;
+    if (composited) {
+        target.emplace(wide, kTargetColour);
+        QVERIFY(target->showExposed());
+    } else {
+        QImage background(1920, 1080, QImage::Format_RGB32);
+        background.fill(kDesktop);
+        QPainter(&background).fillRect(wide, kTargetColour);
+        const QString file = folder.filePath(QStringLiteral("desktop.png"));
+        QVERIFY(background.save(file));
+        ProcessDriver::run(QStringLiteral("display"),
+                           {QStringLiteral("-window"), QStringLiteral("root"), file});
+    }
+    ProcessDriver driver;
+    // Written before the start: the settings file is read once.
+    QSettings(driver.settingsFile(), QSettings::IniFormat).setValue(QStringLiteral("canShowToolbox"), true);
+    QProcess *process = driver.start();
+    const QString window = startFinder(process, driver.settingsFile(), kStart);
+    QVERIFY(!window.isEmpty());
+    // The panel stands over the window beneath, right of the ruler.
+    const bool panelOverTarget = ProcessDriver::waitFor(
+        [&] {
+            const QStringList shown = ProcessDriver::windows(process);
+            return std::any_of(shown.cbegin(), shown.cend(), [&](const QString &other) {
+                const QRect place = ProcessDriver::geometryOf(other);
+                return other != window && place.left() >= kStart.right() && place.intersects(wide);
+            });
+        },
+        10000);
+    QVERIFY(panelOverTarget);
+
+    // The first box found is the whole window beneath: with the panel in the picture, it would end at
+    // the panel's edge.
+    const QRect fitted = firstFit(window, QPoint(500, 290));
+    QVERIFY2(fitted == wide, qPrintable(geometryText(fitted)));
+}
+
+// The keys pressed just after a click that fitted the ruler all arrive: three steps to the right,
+// then Escape, which turns the finder off, so that a click on the ruler fits nothing any more.
+void TestEdgeFinderDesktop::noKeyIsLostAfterAClick()
+{
+    prepareDesktop();
+    PlainWindow target(kTarget, kTargetColour);
+    QVERIFY(target.showExposed());
+    ProcessDriver driver;
+    const QString window = startFinder(driver.start(), driver.settingsFile(), kStart);
+    QVERIFY(!window.isEmpty());
+    QVERIFY2(clickUntilFitted(window, kTarget.center(), kTarget),
+             qPrintable(geometryText(ProcessDriver::geometryOf(window))));
+
+    for (int step = 0; step < 3; ++step) {
+        QTest::qWait(step == 0 ? 300 : 100);
+        pressKey(QStringLiteral("Right"));
+    }
+    const QRect stepped = kTarget.translated(3, 0);
+    QVERIFY2(ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window) == stepped; }, 5000),
+             qPrintable(geometryText(ProcessDriver::geometryOf(window))));
+
+    // The finder is still on: a click fits again; Escape just after it turns the finder off.
+    moveAndClick(kTarget.center());
+    QVERIFY(ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window) == kTarget; }, 5000));
+    QTest::qWait(300);
+    pressKey(QStringLiteral("Escape"));
+    QTest::qWait(100);
+    pressKey(QStringLiteral("Right"));
+    const QRect moved = kTarget.translated(1, 0);
+    QVERIFY(ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window) == moved; }, 5000));
+    moveAndClick(kTarget.center());
+    QTest::qWait(1500);
+    QVERIFY2(ProcessDriver::geometryOf(window) == moved,
+             qPrintable(geometryText(ProcessDriver::geometryOf(window))));
 }
 
 GRADORA_TEST_MAIN(TestEdgeFinderDesktop)

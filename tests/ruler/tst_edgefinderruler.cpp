@@ -3,7 +3,6 @@
 
 // The edge finder in a ruler window, over a desktop picture that the test hands in place of the screen.
 #include "figure/figurereadings.h"
-#include "ruler/compositorwatch.h"
 #include "ruler/edgefindertool.h"
 #include "ruler/rulermenu.h"
 #include "rulerfixture.h"
@@ -56,7 +55,6 @@ class TestEdgeFinderRuler : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
     void toggles_data();
@@ -66,6 +64,8 @@ private Q_SLOTS:
     void wheelChangesTheTolerance();
     void clickFitsTheWindow();
     void shiftClickFitsTheFigure();
+    void theWindowsOwnMovesTakeNoNewPicture();
+    void aScaledPictureIsReadInLogicalPixels();
     void withoutCompositorTheWindowKeepsItsBody();
 
 private:
@@ -77,23 +77,14 @@ private:
 
     RulerFixture m_fixture;
     RulerWindow *m_ruler = nullptr;
-    int m_captures = 0;
 };
-
-void TestEdgeFinderRuler::initTestCase()
-{
-    CompositorWatch::install(std::make_unique<CompositorWatch>(true));
-    EdgeFinderTool::capture = [this](QWidget *, const DesktopCapture::Ready &ready) {
-        ++m_captures;
-        ready({desktop(), QPoint(0, 0)});
-    };
-}
 
 void TestEdgeFinderRuler::init()
 {
     m_fixture.setUp(false);
-    CompositorWatch::instance()->setRunning(true);
-    m_captures = 0;
+    m_fixture.desktop->picture = [] {
+        return ScreenPicture{desktop(), QRect(QPoint(0, 0), desktop().size()), {}};
+    };
     m_ruler = shownRuler();
 }
 
@@ -156,7 +147,7 @@ void TestEdgeFinderRuler::toggles()
     else
         entry()->trigger();
     QVERIFY(edgeFinderOn());
-    QCOMPARE(m_captures, 1);
+    QCOMPARE(m_fixture.desktop->picturesTaken, 1);
     QTest::keyClick(m_ruler, off);
     QVERIFY(!edgeFinderOn());
     // Escape outside the mode leaves the ruler as it is.
@@ -255,11 +246,43 @@ void TestEdgeFinderRuler::shiftClickFitsTheFigure()
     QVERIFY(m_ruler->menu()->action(RulerCommands::cornerShape(0))->isChecked());
 }
 
+// The picture holds none of the program's windows: where the window goes changes nothing in it, so
+// the window never steps aside again while the finder is on (and no key pressed meanwhile is lost).
+void TestEdgeFinderRuler::theWindowsOwnMovesTakeNoNewPicture()
+{
+    QTest::keyClick(m_ruler, Qt::Key_E);
+    QTest::mouseMove(m_ruler, kInBox);
+    QTest::mouseClick(m_ruler, Qt::LeftButton, Qt::NoModifier, kInBox);
+    QCOMPARE(m_ruler->geometry(), kBox);
+    QTest::keyClick(m_ruler, Qt::Key_Right);
+    QCOMPARE(m_ruler->geometry(), kBox.translated(1, 0));
+    QTest::qWait(2 * ScreenGrab::kSettleMs);
+    QCOMPARE(m_fixture.desktop->picturesTaken, 1);
+    // The box is still found where it stands on the desktop.
+    QTest::mouseMove(m_ruler, QPoint(20, 20));
+    QTest::mouseClick(m_ruler, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    QCOMPARE(m_ruler->geometry(), kBox);
+}
+
+// Where the compositor scales the output, the picture has more pixels than the desktop has logical
+// ones: the box is found and fitted in logical pixels.
+void TestEdgeFinderRuler::aScaledPictureIsReadInLogicalPixels()
+{
+    m_fixture.desktop->picture = [] {
+        const QImage image = desktop();
+        return ScreenPicture{image.scaled(image.size() * 2), image.rect(), {}};
+    };
+    QTest::keyClick(m_ruler, Qt::Key_E);
+    QTest::mouseMove(m_ruler, kInBox);
+    QTest::mouseClick(m_ruler, Qt::LeftButton, Qt::NoModifier, kInBox);
+    QCOMPARE(m_ruler->geometry(), kBox);
+}
+
 // Shaped to its bands, the window would let the pointer through its body: in the mode it keeps its
 // whole rectangle and draws the desktop under itself.
 void TestEdgeFinderRuler::withoutCompositorTheWindowKeepsItsBody()
 {
-    CompositorWatch::instance()->setRunning(false);
+    m_fixture.desktop->setCompositing(false);
     const QPoint body(300, 250); // the ground, below the box
     QTRY_VERIFY(m_ruler->shapeRegion() != QRegion(m_ruler->rect()));
     QTRY_COMPARE(qAlpha(paint().pixel(body)), 0);

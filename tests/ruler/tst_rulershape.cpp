@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "figure/figurekind.h"
-#include "ruler/compositorwatch.h"
 #include "ruler/rulermenu.h"
 #include "rulerfixture.h"
 
@@ -23,7 +22,6 @@ class TestRulerShape : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanup();
     void shapeKeepsWhatTheRulerDraws_data();
@@ -38,7 +36,6 @@ private:
     RulerWindow *shownRuler();
 
     RulerFixture m_fixture;
-    CompositorWatch *m_watch = nullptr;
 };
 
 namespace {
@@ -123,17 +120,11 @@ QString at(QPoint point)
 }
 } // namespace
 
-void TestRulerShape::initTestCase()
-{
-    CompositorWatch::install(std::make_unique<CompositorWatch>(false));
-    m_watch = CompositorWatch::instance();
-}
-
 void TestRulerShape::init()
 {
     m_fixture.setUp(false);
     s_preferences = m_fixture.preferences();
-    m_watch->setRunning(false);
+    m_fixture.desktop->setCompositing(false);
 }
 
 void TestRulerShape::cleanup()
@@ -321,14 +312,14 @@ void TestRulerShape::compositorStartingAndStoppingTogglesTheShape()
 {
     RulerWindow *ruler = shownRuler();
     QTRY_VERIFY(!ruler->mask().isEmpty());
-    m_watch->setRunning(true);
+    m_fixture.desktop->setCompositing(true);
     QVERIFY(ruler->mask().isEmpty());
     // With a compositor, changes no longer shape the window.
     setOption(*ruler, RulerOption::ShowCentralPoint, true);
     ruler->repaint();
     QTest::qWait(50);
     QVERIFY(ruler->mask().isEmpty());
-    m_watch->setRunning(false);
+    m_fixture.desktop->setCompositing(false);
     QCOMPARE(ruler->mask(), ruler->shapeRegion());
 }
 

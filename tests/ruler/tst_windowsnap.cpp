@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/desktopwindows.h"
 #include "ruler/rulermenu.h"
 #include "ruler/windowsnap.h"
 #include "rulerfixture.h"
@@ -10,8 +9,8 @@
 #include <QTest>
 
 using DragMode = PointerRules::DragMode;
-using Stack = QList<DesktopWindows::Window>;
-Q_DECLARE_METATYPE(DesktopWindows::Window)
+using Stack = QList<DesktopWindow>;
+Q_DECLARE_METATYPE(DesktopWindow)
 
 namespace {
 constexpr int kDistance = 25;
@@ -39,15 +38,6 @@ private Q_SLOTS:
     void neverToTheProgramsOwnWindows();
 
 private:
-    static void drag(RulerWindow *ruler, const QPoint &from, const QPoint &to)
-    {
-        // The test's pointer may still stand where the last window left it: hover in from elsewhere.
-        QTest::mouseMove(ruler, QPoint(100, 60));
-        QTest::mouseMove(ruler, from);
-        QTest::mousePress(ruler, Qt::LeftButton, Qt::NoModifier, from);
-        QTest::mouseMove(ruler, to);
-        QTest::mouseRelease(ruler, Qt::LeftButton, Qt::NoModifier, to);
-    }
     RulerFixture m_fixture;
 };
 
@@ -142,12 +132,11 @@ void TestWindowSnap::snapTargets()
 {
     QFETCH(Stack, stack);
     QFETCH(QList<QRect>, expected);
-    QCOMPARE(DesktopWindows::snapTargets(stack, {7}), expected);
+    QCOMPARE(WindowSnap::targets(stack, {7}), expected);
 }
 
 void TestWindowSnap::cleanup()
 {
-    DesktopWindows::install({});
     m_fixture.tearDown();
 }
 
@@ -176,10 +165,10 @@ void TestWindowSnap::pointerDrags()
     QFETCH(Gesture, gesture);
     QFETCH(bool, snapping);
     QFETCH(QRect, expected);
-    DesktopWindows::install([] {
-        return Stack{{0xA1, QRect(100, 100, 150, 300)}, {0xA2, QRect(630, 120, 100, 100)}};
-    });
     m_fixture.setUp(false);
+    m_fixture.desktop->listWindows = [] {
+        return Stack{{0xA1, QRect(100, 100, 150, 300)}, {0xA2, QRect(630, 120, 100, 100)}};
+    };
     RulerWindow *ruler = m_fixture.shown(QRect(300, 150, 300, 200));
     ruler->execute(RulerCommand::ShowFigure); // the body, not the figure, is dragged
     setOption(*ruler, RulerOption::SnapToScreen, snapping);
@@ -188,7 +177,7 @@ void TestWindowSnap::pointerDrags()
     const bool body = gesture == Gesture::Body;
     const QPoint grab = body ? QPoint(150, 100) : QPoint(ruler->width() - 2, 100);
     const QPoint to = grab + (body ? QPoint(-40, 0) : QPoint(20, 0));
-    drag(ruler, grab, to);
+    RulerFixture::drag(ruler, grab, to);
     QTRY_COMPARE(ruler->geometry(), expected);
 }
 
@@ -196,15 +185,15 @@ void TestWindowSnap::neverToTheProgramsOwnWindows()
 {
     // The desktop lists every shown window of the program where it stands: this ruler, its panel and
     // a second ruler.
-    DesktopWindows::install([] {
+    m_fixture.setUp(true);
+    m_fixture.desktop->listWindows = [] {
         Stack stack;
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (widget->isVisible())
                 stack.append({widget->winId(), widget->frameGeometry()});
         }
         return stack;
-    });
-    m_fixture.setUp(true);
+    };
     m_fixture.shown(QRect(400, 50, 200, 100));
     RulerWindow *ruler = m_fixture.shown(QRect(100, 200, 200, 100), true);
     ruler->execute(RulerCommand::ShowFigure);
@@ -213,7 +202,7 @@ void TestWindowSnap::neverToTheProgramsOwnWindows()
     // Dragged 10 px under the other ruler's bottom and left of its left edge, with the panel beside.
     const QPoint grab(100, 50);
     const QPoint to = grab + QPoint(90, -40);
-    drag(ruler, grab, to);
+    RulerFixture::drag(ruler, grab, to);
     QTRY_COMPARE(ruler->pos(), QPoint(190, 160));
 }
 

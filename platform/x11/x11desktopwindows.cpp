@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/x11desktopwindows.h"
+#include "platform/x11/x11desktopwindows.h"
 
 #include <QGuiApplication>
 
@@ -15,7 +15,7 @@
 #include <optional>
 #include <xcb/xcb.h>
 
-#include "ruler/x11screen.h"
+#include "platform/x11/x11screen.h"
 
 namespace {
 
@@ -124,8 +124,7 @@ Questions ask(xcb_connection_t *connection, xcb_window_t window, xcb_window_t ro
 
 // The client's frame, or nothing for a window that is not shown or is the desktop itself. Every reply
 // is read, so that none stays queued.
-std::optional<DesktopWindows::Window> answer(xcb_connection_t *connection, const Questions &asked,
-                                             const Atoms &atoms)
+std::optional<DesktopWindow> answer(xcb_connection_t *connection, const Questions &asked, const Atoms &atoms)
 {
     const auto attributes = fetch(&xcb_get_window_attributes_reply, connection, asked.attributes);
     const auto geometry = fetch(&xcb_get_geometry_reply, connection, asked.geometry);
@@ -145,13 +144,13 @@ std::optional<DesktopWindows::Window> answer(xcb_connection_t *connection, const
     const int border = geometry->border_width;
     const QRect client(origin->dst_x - border, origin->dst_y - border, geometry->width + 2 * border,
                        geometry->height + 2 * border);
-    return DesktopWindows::Window{
-        asked.window, client.adjusted(-int(frame[0]), -int(frame[2]), int(frame[1]), int(frame[3]))};
+    return DesktopWindow{asked.window,
+                         client.adjusted(-int(frame[0]), -int(frame[2]), int(frame[1]), int(frame[3]))};
 }
 
 } // namespace
 
-QList<DesktopWindows::Window> X11DesktopWindows::stack()
+QList<DesktopWindow> X11DesktopWindows::stack()
 {
     auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
@@ -165,9 +164,9 @@ QList<DesktopWindows::Window> X11DesktopWindows::stack()
     QList<Questions> asked;
     for (const xcb_window_t client : clients(connection, root, atoms))
         asked.append(ask(connection, client, root, atoms));
-    QList<DesktopWindows::Window> windows;
+    QList<DesktopWindow> windows;
     for (const Questions &questions : std::as_const(asked)) {
-        if (const std::optional<DesktopWindows::Window> window = answer(connection, questions, atoms))
+        if (const std::optional<DesktopWindow> window = answer(connection, questions, atoms))
             windows.append(*window);
     }
     return windows;
@@ -175,7 +174,7 @@ QList<DesktopWindows::Window> X11DesktopWindows::stack()
 
 #else
 
-QList<DesktopWindows::Window> X11DesktopWindows::stack()
+QList<DesktopWindow> X11DesktopWindows::stack()
 {
     return {};
 }

@@ -1,9 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/x11compositorwatch.h"
-
-#include "ruler/compositorwatch.h"
+#include "platform/x11/x11compositorwatch.h"
 
 #include <QGuiApplication>
 
@@ -17,24 +15,25 @@
 #include <xcb/xcb.h>
 #include <xcb/xfixes.h>
 
-#include "ruler/x11screen.h"
+#include "platform/x11/x11screen.h"
 
 namespace {
 
 constexpr uint32_t kXFixesMajor = 5;
 constexpr uint32_t kXFixesMinor = 0;
 
-class XcbCompositorWatch : public CompositorWatch, public QAbstractNativeEventFilter
+class SelectionFilter : public QObject, public QAbstractNativeEventFilter
 {
 public:
-    XcbCompositorWatch(xcb_atom_t selection, uint8_t firstXFixesEvent, bool running)
-        : CompositorWatch(running), m_selection(selection),
-          m_selectionNotify(firstXFixesEvent + XCB_XFIXES_SELECTION_NOTIFY)
+    SelectionFilter(QObject *owner, xcb_atom_t selection, uint8_t firstXFixesEvent,
+                    const std::function<void(bool running)> &changed)
+        : QObject(owner), m_selection(selection),
+          m_selectionNotify(firstXFixesEvent + XCB_XFIXES_SELECTION_NOTIFY), m_changed(changed)
     {
         QCoreApplication::instance()->installNativeEventFilter(this);
     }
 
-    ~XcbCompositorWatch() override
+    ~SelectionFilter() override
     {
         if (QCoreApplication *application = QCoreApplication::instance())
             application->removeNativeEventFilter(this);
@@ -49,13 +48,14 @@ public:
             return false;
         const auto *notify = reinterpret_cast<const xcb_xfixes_selection_notify_event_t *>(event);
         if (notify->selection == m_selection)
-            setRunning(notify->owner != XCB_NONE);
+            m_changed(notify->owner != XCB_NONE);
         return false; // the toolkit follows the same selection for itself
     }
 
 private:
     xcb_atom_t m_selection;
     uint8_t m_selectionNotify;
+    std::function<void(bool running)> m_changed;
 };
 
 xcb_atom_t internAtom(xcb_connection_t *connection, const QByteArray &name)
@@ -78,23 +78,24 @@ bool hasOwner(xcb_connection_t *connection, xcb_atom_t selection)
 
 } // namespace
 
-std::unique_ptr<CompositorWatch> X11CompositorWatch::create()
+std::optional<bool> X11CompositorWatch::start(QObject *owner,
+                                              const std::function<void(bool running)> &changed)
 {
     auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
     if (!connection)
-        return nullptr;
+        return std::nullopt;
     const int number = X11Screen::displayScreenNumber();
     xcb_screen_t *screen = X11Screen::screenAt(connection, number);
     const xcb_query_extension_reply_t *xfixes = xcb_get_extension_data(connection, &xcb_xfixes_id);
     if (!screen || !xfixes || !xfixes->present)
-        return nullptr;
+        return std::nullopt;
     std::free(xcb_xfixes_query_version_reply(
         connection, xcb_xfixes_query_version(connection, kXFixesMajor, kXFixesMinor), nullptr));
 
     const xcb_atom_t selection = internAtom(connection, "_NET_WM_CM_S" + QByteArray::number(number));
     if (selection == XCB_NONE)
-        return nullptr;
+        return std::nullopt;
     xcb_xfixes_select_selection_input(connection, screen->root, selection,
                                       XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER |
                                           XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY |
@@ -102,14 +103,15 @@ std::unique_ptr<CompositorWatch> X11CompositorWatch::create()
     // Asked after the selection is watched, so that a manager starting in between is not missed.
     const bool running = hasOwner(connection, selection);
     xcb_flush(connection);
-    return std::make_unique<XcbCompositorWatch>(selection, xfixes->first_event, running);
+    new SelectionFilter(owner, selection, xfixes->first_event, changed);
+    return running;
 }
 
 #else
 
-std::unique_ptr<CompositorWatch> X11CompositorWatch::create()
+std::optional<bool> X11CompositorWatch::start(QObject *, const std::function<void(bool running)> &)
 {
-    return nullptr;
+    return std::nullopt;
 }
 
 #endif

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "ruler/desktopwindows.h"
+#include "platform/desktop.h"
 
 // The desktop's windows as an X window manager lists them: the root window's
 // _NET_CLIENT_LIST_STACKING (or _NET_CLIENT_LIST where the manager keeps no stacking order), each
@@ -14,6 +14,6 @@ namespace X11DesktopWindows {
 
 // The list, bottom to top; empty when the program does not run on X (or was built without XCB
 // support) or no window manager keeps a client list.
-QList<DesktopWindows::Window> stack();
+QList<DesktopWindow> stack();
 
 } // namespace X11DesktopWindows

@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+// Where the compositor places windows itself: learning it, and handing the pointer's drags to it.
+#include "ruler/rulerwindow.h"
+
+#include "platform/desktop.h"
+#include "ruler/rulershared.h"
+
+#include <QMoveEvent>
+#include <QTimer>
+#include <QWindow>
+
+bool RulerWindow::placementHonoured() const
+{
+    return !desktop() || desktop()->honoursOwnPlacement();
+}
+
+// Run at the first show, while the window still stands where it asked to be: the window system's
+// reports of its place until the user first takes the ruler (or for kPlacementReadbackMs) tell whether
+// it honoured the request. A window system that put the window where it asked may say so or nothing;
+// a move the user makes through the window manager later must not count.
+void RulerWindow::askPlacementReadback()
+{
+    if (m_placementAsked)
+        return;
+    m_placementAsked = true;
+    m_askedPlacement = geometry();
+    QTimer::singleShot(kPlacementReadbackMs, this, &RulerWindow::endPlacementReadback);
+}
+
+void RulerWindow::endPlacementReadback()
+{
+    m_askedPlacement.reset();
+}
+
+void RulerWindow::followPlacementReport(const QMoveEvent *event)
+{
+    if (!m_askedPlacement)
+        return;
+    // The program moved the window itself: that is the place it asks for now.
+    if (!event->spontaneous()) {
+        m_askedPlacement = geometry();
+        return;
+    }
+    // Full screen, maximized and minimized windows stand where the window manager puts them.
+    if (fullScreen || (windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized | Qt::WindowMinimized)))
+        return;
+    if (Desktop *desk = desktop())
+        desk->notePlacement(*m_askedPlacement, geometry());
+}
+
+// At the first motion of a drag, not at the press, so that a click stays a click.
+bool RulerWindow::handDragToCompositor()
+{
+    if (m_dragHandedOver)
+        return true;
+    if (placementHonoured())
+        return false;
+    const std::optional<CompositorDrag::Request> request =
+        CompositorDrag::forDrag(m_dragMode, m_pressInsideFigure, m_chord.shift, m_chord.alt, fullScreen);
+    if (!request)
+        return false;
+    m_dragHandedOver = true;
+    m_systemDrag(windowHandle(), *request);
+    return true;
+}
+
+bool RulerWindow::startSystemDrag(QWindow *window, const CompositorDrag::Request &request)
+{
+    if (!window)
+        return false;
+    return request.isMove() ? window->startSystemMove() : window->startSystemResize(request.edges);
+}
+
+void RulerWindow::sayDesktopPlacesWindows()
+{
+    if (placementHonoured() || !shared || shared->placementNoticeGiven)
+        return;
+    shared->placementNoticeGiven = true;
+    m_notice = tr("This desktop places windows itself: move the ruler by dragging it with the pointer.");
+    update();
+}

@@ -1,0 +1,297 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+// Rulers on a desktop that places windows itself, and on a scaled display: which drags go to the
+// compositor, how the ruler learns where it was put, what the panel says, and the device-pixel sizes.
+#include "ruler/compositordrag.h"
+#include "ruler/infopanel.h"
+#include "rulerfixture.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QMoveEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <QtTest/qtestspontaneevent.h>
+
+using DragMode = PointerRules::DragMode;
+using Request = CompositorDrag::Request;
+Q_DECLARE_METATYPE(DragMode)
+Q_DECLARE_METATYPE(std::optional<Request>)
+Q_DECLARE_METATYPE(std::optional<QPoint>)
+
+namespace {
+const QRect kWindow(300, 150, 300, 200);
+const std::optional<Request> kNone;
+const std::optional<Request> kMove = Request{};
+// Stands in for the window system putting `window` at `place` and reporting it: the window takes the
+// place without seeing a move of its own, then hears of it as from the window system (sendEvent would
+// mark the report as the program's own).
+class WindowSystemMove : public QObject
+{
+public:
+    static void put(QWidget *window, const QPoint &place)
+    {
+        WindowSystemMove unseen;
+        window->installEventFilter(&unseen);
+        const QPoint before = window->pos();
+        window->move(place);
+        window->removeEventFilter(&unseen);
+        QMoveEvent report(place, before);
+        QSpontaneKeyEvent::setSpontaneous(&report);
+        QCoreApplication::instance()->notify(window, &report);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        return event->type() == QEvent::Move && !event->spontaneous();
+    }
+};
+
+std::optional<Request> resizeAt(Qt::Edges edges)
+{
+    return Request{edges};
+}
+} // namespace
+
+class TestPlacedByDesktop : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void forDrag_data();
+    void forDrag();
+    void pointerDrags_data();
+    void pointerDrags();
+    void theFirstShowReadsBackThePlace_data();
+    void theFirstShowReadsBackThePlace();
+    void keyMovesSayOnceThatTheyCannot();
+    void sizesInDevicePixels_data();
+    void sizesInDevicePixels();
+
+private:
+    RulerWindow *shownRuler(bool withFigure = false);
+
+    RulerFixture m_fixture;
+    QList<Request> m_handedOver;
+};
+
+void TestPlacedByDesktop::init()
+{
+    m_fixture.setUp(true);
+    m_handedOver.clear();
+}
+
+void TestPlacedByDesktop::cleanup()
+{
+    m_fixture.tearDown();
+}
+
+RulerWindow *TestPlacedByDesktop::shownRuler(bool withFigure)
+{
+    RulerWindow *ruler = m_fixture.shown(kWindow, true);
+    setOption(*ruler, RulerOption::ShowFigure, withFigure);
+    ruler->setSystemDrag([this](QWindow *, const Request &request) {
+        m_handedOver.append(request);
+        return true;
+    });
+    return ruler;
+}
+
+void TestPlacedByDesktop::forDrag_data()
+{
+    QTest::addColumn<DragMode>("mode");
+    QTest::addColumn<bool>("onFigure");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<bool>("alt");
+    QTest::addColumn<bool>("fullScreen");
+    QTest::addColumn<std::optional<Request>>("expected");
+    QTest::newRow("the body moves") << DragMode::Body << false << false << false << false << kMove;
+    QTest::newRow("the figure's body is ours") << DragMode::Body << true << false << false << false << kNone;
+    QTest::newRow("Alt moves even over the figure")
+        << DragMode::Body << true << false << true << false << kMove;
+    QTest::newRow("Shift sizes from the bottom-right")
+        << DragMode::Body << false << true << false << false << resizeAt(Qt::RightEdge | Qt::BottomEdge);
+    QTest::newRow("a handle is ours") << DragMode::ControlPoint << false << false << false << false << kNone;
+    QTest::newRow("left edge") << DragMode::LeftEdge << false << false << false << false
+                               << resizeAt(Qt::LeftEdge);
+    QTest::newRow("right edge") << DragMode::RightEdge << false << false << false << false
+                                << resizeAt(Qt::RightEdge);
+    QTest::newRow("top edge") << DragMode::TopEdge << false << false << false << false
+                              << resizeAt(Qt::TopEdge);
+    QTest::newRow("bottom edge") << DragMode::BottomEdge << false << false << false << false
+                                 << resizeAt(Qt::BottomEdge);
+    QTest::newRow("top-left corner") << DragMode::TopLeft << false << false << false << false
+                                     << resizeAt(Qt::TopEdge | Qt::LeftEdge);
+    QTest::newRow("top-right corner")
+        << DragMode::TopRight << false << false << false << false << resizeAt(Qt::TopEdge | Qt::RightEdge);
+    QTest::newRow("bottom-left corner") << DragMode::BottomLeft << false << false << false << false
+                                        << resizeAt(Qt::BottomEdge | Qt::LeftEdge);
+    QTest::newRow("bottom-right corner") << DragMode::BottomRight << false << false << false << false
+                                         << resizeAt(Qt::BottomEdge | Qt::RightEdge);
+    QTest::newRow("nothing moves in full screen")
+        << DragMode::Body << false << false << false << true << kNone;
+    QTest::newRow("nor resizes") << DragMode::RightEdge << false << false << false << true << kNone;
+}
+
+void TestPlacedByDesktop::forDrag()
+{
+    QFETCH(DragMode, mode);
+    QFETCH(bool, onFigure);
+    QFETCH(bool, shift);
+    QFETCH(bool, alt);
+    QFETCH(bool, fullScreen);
+    QTEST(CompositorDrag::forDrag(mode, onFigure, shift, alt, fullScreen), "expected");
+}
+
+enum class Gesture
+{
+    Click,
+    Body,
+    RightEdge,
+    BottomLeftCorner,
+    Figure,
+};
+Q_DECLARE_METATYPE(Gesture)
+
+void TestPlacedByDesktop::pointerDrags_data()
+{
+    QTest::addColumn<bool>("placesItself");
+    QTest::addColumn<Gesture>("gesture");
+    QTest::addColumn<std::optional<Request>>("handedOver");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("own placement: the body drag moves the window")
+        << false << Gesture::Body << kNone << kWindow.translated(-40, 30);
+    QTest::newRow("own placement: the edge drag resizes it")
+        << false << Gesture::RightEdge << kNone << kWindow.adjusted(0, 0, 20, 0);
+    QTest::newRow("placed by the desktop: the body drag goes to the compositor")
+        << true << Gesture::Body << kMove << kWindow;
+    QTest::newRow("placed by the desktop: the edge drag too")
+        << true << Gesture::RightEdge << resizeAt(Qt::RightEdge) << kWindow;
+    QTest::newRow("placed by the desktop: a corner")
+        << true << Gesture::BottomLeftCorner << resizeAt(Qt::BottomEdge | Qt::LeftEdge) << kWindow;
+    QTest::newRow("placed by the desktop: a click is no drag") << true << Gesture::Click << kNone << kWindow;
+    QTest::newRow("placed by the desktop: the figure stays ours")
+        << true << Gesture::Figure << kNone << kWindow;
+}
+
+void TestPlacedByDesktop::pointerDrags()
+{
+    QFETCH(bool, placesItself);
+    QFETCH(Gesture, gesture);
+    QFETCH(std::optional<Request>, handedOver);
+    QFETCH(QRect, expected);
+    m_fixture.desktop->setHonoursOwnPlacement(!placesItself);
+    RulerWindow *ruler = shownRuler(gesture == Gesture::Figure);
+    const QPoint figure = ruler->flyingFigure().figureScreenPoints.boundingRect().center();
+    const QPolygon before = ruler->flyingFigure().figureScreenPoints;
+    switch (gesture) {
+    case Gesture::Click:
+        QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
+        break;
+    case Gesture::Body:
+        RulerFixture::drag(ruler, QPoint(150, 100), QPoint(110, 130));
+        break;
+    case Gesture::RightEdge:
+        RulerFixture::drag(ruler, QPoint(ruler->width() - 2, 100), QPoint(ruler->width() + 18, 100));
+        break;
+    case Gesture::BottomLeftCorner:
+        RulerFixture::drag(ruler, QPoint(1, ruler->height() - 2), QPoint(-20, ruler->height() + 20));
+        break;
+    case Gesture::Figure:
+        RulerFixture::drag(ruler, figure, figure + QPoint(10, 5));
+        QCOMPARE(ruler->flyingFigure().figureScreenPoints, before.translated(10, 5));
+        break;
+    }
+    QCOMPARE(m_handedOver.size(), handedOver ? 1 : 0);
+    if (handedOver)
+        QCOMPARE(m_handedOver.first(), *handedOver);
+    QTRY_COMPARE(ruler->geometry(), expected);
+}
+
+void TestPlacedByDesktop::theFirstShowReadsBackThePlace_data()
+{
+    QTest::addColumn<std::optional<QPoint>>("movedItself");
+    QTest::addColumn<QPoint>("reported");
+    QTest::addColumn<bool>("honoured");
+    const std::optional<QPoint> stayed;
+    QTest::newRow("put where it asked") << stayed << kWindow.topLeft() << true;
+    QTest::newRow("centred by the compositor") << stayed << QPoint(210, 140) << false;
+    QTest::newRow("moved itself, reported there")
+        << std::optional<QPoint>(QPoint(320, 150)) << QPoint(320, 150) << true;
+    QTest::newRow("moved itself, put back")
+        << std::optional<QPoint>(QPoint(320, 150)) << kWindow.topLeft() << false;
+}
+
+// The window system reports where it put the ruler after its first show; the test stands in for it.
+void TestPlacedByDesktop::theFirstShowReadsBackThePlace()
+{
+    QFETCH(std::optional<QPoint>, movedItself);
+    QFETCH(QPoint, reported);
+    RulerWindow *ruler = shownRuler();
+    if (movedItself)
+        ruler->placeWindowAt(*movedItself);
+    QSignalSpy changes(m_fixture.desktop.get(), &Desktop::placementHonouredChanged);
+    WindowSystemMove::put(ruler, reported);
+    QTEST(m_fixture.desktop->honoursOwnPlacement(), "honoured");
+    QCOMPARE(changes.size(), m_fixture.desktop->honoursOwnPlacement() ? 0 : 1);
+
+    // Once the user took the ruler, reports (the user moving the window through the window manager)
+    // tell nothing more.
+    QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
+    WindowSystemMove::put(ruler, kWindow.topLeft() + QPoint(300, 0));
+    QTEST(m_fixture.desktop->honoursOwnPlacement(), "honoured");
+}
+
+void TestPlacedByDesktop::keyMovesSayOnceThatTheyCannot()
+{
+    m_fixture.desktop->setHonoursOwnPlacement(false);
+    RulerWindow *ruler = shownRuler();
+    QLabel *notice = m_fixture.hub->infoPanel()->noticeLabel();
+    QTRY_VERIFY(m_fixture.hub->infoPanel()->isVisible());
+    QVERIFY(!notice->isVisibleTo(m_fixture.hub->infoPanel()));
+
+    QTest::keyClick(ruler, Qt::Key_Right);
+    QTRY_VERIFY(notice->isVisibleTo(m_fixture.hub->infoPanel()));
+    QVERIFY(notice->text().contains(QStringLiteral("places windows itself")));
+    // The next press on the ruler takes it away; it is not said again.
+    QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
+    QTRY_VERIFY(!notice->isVisibleTo(m_fixture.hub->infoPanel()));
+    QTest::keyClick(ruler, Qt::Key_Right);
+    QTest::qWait(50);
+    QVERIFY(!notice->isVisibleTo(m_fixture.hub->infoPanel()));
+}
+
+void TestPlacedByDesktop::sizesInDevicePixels_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("unscaled") << 1.0 << QString();
+    QTest::newRow("200 %") << 2.0 << QStringLiteral("(600 × 400 device px at 200 %)");
+    QTest::newRow("150 %") << 1.5 << QStringLiteral("(450 × 300 device px at 150 %)");
+}
+
+void TestPlacedByDesktop::sizesInDevicePixels()
+{
+    QFETCH(qreal, scale);
+    QFETCH(QString, note);
+    RulerWindow *ruler = shownRuler();
+    m_fixture.desktop->noteDisplayScale(scale);
+    QLabel *label = m_fixture.hub->infoPanel()->deviceSizeLabel();
+    QTRY_COMPARE(label->text(), note);
+    QCOMPARE(label->isVisibleTo(m_fixture.hub->infoPanel()), !note.isEmpty());
+    // The readings stay in logical pixels.
+    QTRY_VERIFY(
+        m_fixture.hub->infoPanel()->rulerLabel(InfoPanel::Width)->text().contains(QStringLiteral("300")));
+
+    ruler->execute(RulerCommand::CopyReadings);
+    const QString firstLine = QGuiApplication::clipboard()->text().section(QLatin1Char('\n'), 0, 0);
+    QCOMPARE(firstLine,
+             note.isEmpty() ? QStringLiteral("300 × 200 px") : QStringLiteral("300 × 200 px ") + note);
+}
+
+GRADORA_TEST_MAIN(TestPlacedByDesktop)
+#include "tst_placedbydesktop.moc"
