@@ -12,7 +12,16 @@
 
 namespace HelpLinks {
 
-std::function<void(const QUrl &url)> openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); };
+std::function<bool(const QUrl &url)> openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+
+QString notOpenedMessage(const QUrl &url)
+{
+    const QString where = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
+    return QCoreApplication::translate("HelpLinks",
+                                       "No web browser could be started to show this page. Open it "
+                                       "yourself:\n\n%1")
+        .arg(where);
+}
 
 QString locateDocument(const QString &fileName, const QStringList &folders,
                        const std::function<bool(const QString &path)> &exists)

@@ -14,9 +14,14 @@ inline constexpr char kHelpPage[] = "_help.html";
 inline constexpr char kLicense[] = "license.html";
 inline constexpr char kQtLicense[] = "license-qt.html";
 
-// Hands a URL to the desktop's default handler; the tests replace it so that no browser opens. What
-// the desktop makes of it (a missing file, an unreachable page) is not the program's concern.
-extern std::function<void(const QUrl &url)> openUrl;
+// Hands a URL to the desktop's default handler and tells whether one took it (false where no browser
+// can be started); the tests replace it so that no browser opens. What the handler makes of it (a
+// missing file, an unreachable page) is not the program's concern.
+extern std::function<bool(const QUrl &url)> openUrl;
+
+// What the user reads where no handler took the URL: that no browser could be started, and where the
+// page is, so that it can be opened by hand (the path of a local document, else the address).
+QString notOpenedMessage(const QUrl &url);
 
 // Where a document that ships with the program is: the first of the folders that holds it, else the
 // first folder, so that a missing document is still asked for where it belongs.

@@ -42,6 +42,8 @@ int main(int argc, char *argv[])
         SingleInstance::showRefusal();
         return 0;
     case SingleInstance::Outcome::Unavailable:
+        qWarning("%s", qPrintable(SingleInstance::unavailableText(instance.lockFilePath(),
+                                                                  instance.failureReason())));
         SingleInstance::showUnavailable(instance.lockFilePath(), instance.failureReason());
         return 1;
     }
@@ -52,13 +54,21 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(AppIdentity::applicationVersion);
     ProgramStore::selectFormat();
     RulerOptionTable::registerKeyOrder();
+    if (const QString refusal = ProgramStore::prepareFile(); !refusal.isEmpty()) {
+        qWarning("%s", qPrintable(refusal));
+        SingleInstance::showCannotStart(refusal);
+        return 1;
+    }
 
     // The desktop is asked for once, for the session the program runs in, and handed down.
     const std::unique_ptr<Desktop> desktop = DesktopFactory::create();
     RulerHub hub(desktop.get());
-    // Logout, shutdown and `kill` keep what the user changed, as "Quit" does.
+    // Logout, shutdown, `kill` and the display going away keep what the user changed, as "Quit" does.
     SessionEnd sessionEnd;
     QObject::connect(&sessionEnd, &SessionEnd::endRequested, &hub, &RulerHub::endSession);
+    // Directly: the toolkit ends the process as soon as the announcement returns.
+    QObject::connect(&sessionEnd, &SessionEnd::displayLost, &hub, &RulerHub::saveEverything,
+                     Qt::DirectConnection);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &hub, &RulerHub::saveEverything);
     hub.openFirstRuler();
     InstanceChannel channel;

@@ -9,6 +9,7 @@
 #include "platform/desktopfactory.h"
 #include "prefs/preferencesdialog.h"
 #include "prefs/programkeys.h"
+#include "prefs/programstore.h"
 #include "prefs/storevalues.h"
 #include "prefs/topmessage.h"
 #include "ruler/geometryrule.h"
@@ -20,8 +21,10 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QDir>
 #include <QMenu>
 #include <QSettings>
+#include <QTimer>
 #if GRADORA_UPDATE_CHECK
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -43,18 +46,15 @@ RulerHub::RulerHub(Desktop *desktop, QObject *parent) : QObject(parent), m_showM
     Q_INIT_RESOURCE(gradora_generated);
 
     m_shared.preferences = &m_preferences;
-    m_preferencesDialog = new PreferencesDialog(&m_preferences);
-    connect(m_preferencesDialog, &PreferencesDialog::closing, this, &RulerHub::preferencesClosed);
-    connect(m_preferencesDialog, &PreferencesDialog::changedWhileShown, this,
-            &RulerHub::hideInfoPanelBehindPreferences);
 #if GRADORA_UPDATE_CHECK
     m_network = new QNetworkAccessManager(this);
     connect(m_network, &QNetworkAccessManager::finished, this, &RulerHub::replyFinished);
 #endif
     createSharedWindows();
-    readMagnifier();
 #if GRADORA_UPDATE_CHECK
-    checkForUpdatesWhenDue(QDate::currentDate());
+    // Once the first ruler is up: the network stack costs the start more than the whole ruler.
+    QTimer::singleShot(kStartUpdateCheckDelayMs, this,
+                       [this] { checkForUpdatesWhenDue(QDate::currentDate()); });
 #endif
     createTrayIcon();
 }
@@ -77,8 +77,6 @@ RulerHub::~RulerHub()
 
 void RulerHub::createSharedWindows()
 {
-    m_shared.positionDialog = new PositionDialog(nullptr);
-    m_shared.transparencyDialog = new TransparencyDialog(nullptr);
 
     auto *colorDialog = new QColorDialog(nullptr);
     colorDialog->setOptions(QColorDialog::ShowAlphaChannel | QColorDialog::NoButtons);
@@ -87,8 +85,34 @@ void RulerHub::createSharedWindows()
     m_shared.colorDialog = colorDialog;
 
     m_shared.infoPanel = new InfoPanel(nullptr);
-    m_aboutDialog = new AboutDialog(nullptr);
-    m_magnifier = new Magnifier(m_shared.desktop, nullptr, Qt::WindowStaysOnTopHint);
+}
+
+PreferencesDialog *RulerHub::preferencesDialog()
+{
+    if (!m_preferencesDialog) {
+        m_preferencesDialog = new PreferencesDialog(&m_preferences);
+        m_preferencesDialog->setMessageHandler(m_showMessage);
+        connect(m_preferencesDialog, &PreferencesDialog::closing, this, &RulerHub::preferencesClosed);
+        connect(m_preferencesDialog, &PreferencesDialog::changedWhileShown, this,
+                &RulerHub::hideInfoPanelBehindPreferences);
+    }
+    return m_preferencesDialog;
+}
+
+AboutDialog *RulerHub::aboutDialog()
+{
+    if (!m_aboutDialog)
+        m_aboutDialog = new AboutDialog(nullptr);
+    return m_aboutDialog;
+}
+
+Magnifier *RulerHub::magnifier()
+{
+    if (!m_magnifier) {
+        m_magnifier = new Magnifier(m_shared.desktop, nullptr, Qt::WindowStaysOnTopHint);
+        readMagnifier();
+    }
+    return m_magnifier;
 }
 
 void RulerHub::createTrayIcon()
@@ -114,7 +138,7 @@ void RulerHub::connectRuler(RulerWindow *ruler)
     connect(ruler, &RulerWindow::preferencesRequested, this, &RulerHub::showPreferences);
     connect(ruler, &RulerWindow::aboutRequested, this, &RulerHub::showAbout);
     connect(ruler, &RulerWindow::helpRequested, this, &RulerHub::showHelp);
-    connect(ruler, &RulerWindow::webPageRequested, this, [](const QUrl &page) { HelpLinks::openUrl(page); });
+    connect(ruler, &RulerWindow::webPageRequested, this, &RulerHub::openPage);
     connect(ruler, &RulerWindow::magnifierRequested, this, &RulerHub::showMagnifier);
 #if GRADORA_UPDATE_CHECK
     connect(ruler, &RulerWindow::updateCheckRequested, this, [this] { sendVersionRequest(true); });
@@ -124,7 +148,7 @@ void RulerHub::connectRuler(RulerWindow *ruler)
     connect(ruler, &RulerWindow::menuRebuilt, this,
             [this](QMenu *menu) { m_trayIcon->setContextMenu(menu); });
     connect(ruler, &RulerWindow::pressedByPointer, this, [this] {
-        if (m_aboutDialog->isVisible())
+        if (m_aboutDialog && m_aboutDialog->isVisible())
             m_aboutDialog->close();
     });
     connect(ruler, &RulerWindow::messageRequested, this,
@@ -150,24 +174,45 @@ void RulerHub::saveProgramSettings()
 {
     writeWindowKeys();
     m_preferences.save();
+    // Standard error always hears of a failed save; the user, where they are there to read it, once
+    // until a save succeeds again (closing three rulers is one failure to them, not three).
+    const QString reason = ProgramStore::flush();
+    if (reason.isEmpty()) {
+        m_toldOfFailedSave = false;
+    } else if (!m_savingUnattended && !m_toldOfFailedSave) {
+        m_toldOfFailedSave = true;
+        m_showMessage(failedSaveText(ProgramStore::filePath(), reason));
+    }
+}
+
+QString RulerHub::failedSaveText(const QString &path, const QString &reason)
+{
+    return QCoreApplication::translate("QObject", "Gradora could not save its settings to %1: %2.")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 void RulerHub::saveEverything()
 {
+    // No one may be there to answer a message: the session is ending, or the display has gone.
+    const bool wasUnattended = std::exchange(m_savingUnattended, true);
     // Also the rulers that the tray has hidden, which closing the visible windows would skip.
     const QList<RulerWindow *> openRulers = m_shared.rulers;
     for (RulerWindow *ruler : openRulers)
         ruler->saveSettings();
+    m_savingUnattended = wasUnattended;
 }
 
 void RulerHub::endSession()
 {
+    m_savingUnattended = true;
     saveEverything();
     quit();
 }
 
 void RulerHub::quit()
 {
+    // The windows close and save once more on the way out, with no one left to answer a message.
+    m_savingUnattended = true;
     if (m_trayIcon)
         m_trayIcon->hide();
     QCoreApplication::quit();
@@ -188,12 +233,13 @@ void RulerHub::bringRulersToFront()
 void RulerHub::setMessageHandler(const std::function<void(const QString &)> &handler)
 {
     m_showMessage = handler;
-    m_preferencesDialog->setMessageHandler(handler);
+    if (m_preferencesDialog)
+        m_preferencesDialog->setMessageHandler(handler);
 }
 
 void RulerHub::showPreferences(PreferencesPage page)
 {
-    m_preferencesDialog->showPage(page);
+    preferencesDialog()->showPage(page);
 }
 
 void RulerHub::preferencesClosed()
@@ -223,21 +269,28 @@ void RulerHub::hideInfoPanelBehindPreferences()
 
 void RulerHub::showAbout()
 {
-    m_aboutDialog->show();
-    m_aboutDialog->raise();
-    m_aboutDialog->activateWindow();
-    m_aboutDialog->setFocus();
+    AboutDialog *dialog = aboutDialog();
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    dialog->setFocus();
 }
 
 void RulerHub::showMagnifier()
 {
-    m_magnifier->show();
+    magnifier()->show();
     m_magnifier->setFocus();
 }
 
 void RulerHub::showHelp()
 {
-    HelpLinks::openUrl(HelpLinks::documentUrl(QString::fromLatin1(HelpLinks::kHelpPage)));
+    openPage(HelpLinks::documentUrl(QString::fromLatin1(HelpLinks::kHelpPage)));
+}
+
+void RulerHub::openPage(const QUrl &page)
+{
+    if (!HelpLinks::openUrl(page))
+        m_showMessage(HelpLinks::notOpenedMessage(page));
 }
 
 void RulerHub::readMagnifier()
@@ -262,13 +315,16 @@ void RulerHub::readMagnifier()
 void RulerHub::writeWindowKeys()
 {
     QSettings store;
-    const Magnifier::Values values = m_magnifier->values();
-    store.setValue(ProgramKeys::magnifierAutoUpdate, int(values.autoUpdate));
-    store.setValue(ProgramKeys::magnifierGridSize, values.gridSize);
-    store.setValue(ProgramKeys::magnifierGridActive, values.gridActive);
-    store.setValue(ProgramKeys::magnifierZoom, values.zoom);
-    store.setValue(ProgramKeys::magnifierInitialSize, m_magnifier->size());
-    store.setValue(ProgramKeys::magnifierPosition, m_magnifier->pos());
+    // A magnifier never opened leaves its keys as they are.
+    if (m_magnifier) {
+        const Magnifier::Values values = m_magnifier->values();
+        store.setValue(ProgramKeys::magnifierAutoUpdate, int(values.autoUpdate));
+        store.setValue(ProgramKeys::magnifierGridSize, values.gridSize);
+        store.setValue(ProgramKeys::magnifierGridActive, values.gridActive);
+        store.setValue(ProgramKeys::magnifierZoom, values.zoom);
+        store.setValue(ProgramKeys::magnifierInitialSize, m_magnifier->size());
+        store.setValue(ProgramKeys::magnifierPosition, m_magnifier->pos());
+    }
     store.setValue(ProgramKeys::colorDialogPositionSaved, true);
     store.setValue(ProgramKeys::colorDialogX, m_shared.colorDialog->x());
     store.setValue(ProgramKeys::colorDialogY, m_shared.colorDialog->y());

@@ -41,15 +41,17 @@ public:
 
     Preferences *preferences() { return &m_preferences; }
     Desktop *desktop() const { return m_shared.desktop; }
-    PreferencesDialog *preferencesDialog() const { return m_preferencesDialog; }
+    // The preferences and about dialogs and the magnifier are made when first wanted: the first
+    // ruler shows sooner without them.
+    PreferencesDialog *preferencesDialog();
     const QList<RulerWindow *> &rulers() const { return m_shared.rulers; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     InfoPanel *infoPanel() const { return m_shared.infoPanel; }
     QColorDialog *colorDialog() const { return m_shared.colorDialog; }
-    PositionDialog *positionDialog() const { return m_shared.positionDialog; }
-    TransparencyDialog *transparencyDialog() const { return m_shared.transparencyDialog; }
-    AboutDialog *aboutDialog() const { return m_aboutDialog; }
-    Magnifier *magnifier() const { return m_magnifier; }
+    PositionDialog *positionDialog() { return m_shared.madePositionDialog(); }
+    TransparencyDialog *transparencyDialog() { return m_shared.madeTransparencyDialog(); }
+    AboutDialog *aboutDialog();
+    Magnifier *magnifier();
     // Which colour the shared colour dialog edits (see RulerShared).
     std::optional<ColorTarget> colorTarget() const { return m_shared.colorTarget; }
 
@@ -57,8 +59,11 @@ public:
     RulerWindow *createRuler();
     // The first ruler of the run: restores the stored picture, colours and geometry, then shows it.
     RulerWindow *openFirstRuler();
-    // Writes the program-wide keys (the preferences, the magnifier, the colour dialog) and flushes.
+    // Writes the program-wide keys (the preferences, the magnifier, the colour dialog) and flushes. A
+    // failed save is told on standard error, and in a message where the user is there to read it: not
+    // while the session or the program ends.
     void saveProgramSettings();
+    static QString failedSaveText(const QString &path, const QString &reason);
     // Every open ruler saves its settings (and with them the program's), as "Quit" has them do;
     // the session manager asks for this before the session ends.
     void saveEverything();
@@ -73,6 +78,8 @@ public:
 #if GRADORA_UPDATE_CHECK
     // Update check (rulerhub_update.cpp). A request returns at once; the reply tells the user.
     static constexpr int kUpdateTimeoutMs = 30000;
+    // The daily check waits this long after the start, so that the first ruler shows first.
+    static constexpr int kStartUpdateCheckDelayMs = 2000;
     void sendVersionRequest(bool manual);
     // The automatic check: at most once a day, when enabled; one that fails still counts.
     void checkForUpdatesWhenDue(const QDate &today);
@@ -100,6 +107,8 @@ private:
     void showAbout();
     void showMagnifier();
     void showHelp();
+    // Hands a page to the desktop, and says where it is when no browser takes it.
+    void openPage(const QUrl &page);
     // The magnifier's values and the colour dialog's place (their keys are the program's).
     void readMagnifier();
     void writeWindowKeys();
@@ -117,6 +126,8 @@ private:
     QList<QPointer<QWidget>> m_hiddenByTray;
     std::function<void(const QString &)> m_showMessage;
     bool m_hidingPanel = false;
+    bool m_savingUnattended = false;
+    bool m_toldOfFailedSave = false;
 #if GRADORA_UPDATE_CHECK
     QNetworkAccessManager *m_network = nullptr;
     int m_updateTimeoutMs = kUpdateTimeoutMs;

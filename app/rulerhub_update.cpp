@@ -102,9 +102,8 @@ void RulerHub::replyFinished(QNetworkReply *reply)
         return;
 
     // An error page's body is no version: a failed reply reads as an empty one.
-    const bool answered =
-        UpdateCheck::carriesAnswer(reply->error() != QNetworkReply::NoError,
-                                   reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());
+    const bool answered = UpdateCheck::carriesAnswer(
+        reply->error() != QNetworkReply::NoError, reply->attribute(QNetworkRequest::HttpStatusCodeAttribute));
     QByteArray body;
     if (answered && !reply->property(kCutOffProperty).toBool()) {
         body = reply->read(UpdateCheck::kMaxReplyBytes + 1);

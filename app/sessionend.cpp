@@ -16,6 +16,23 @@ constexpr std::array kEndSignals{SIGTERM, SIGINT, SIGHUP};
 // [0] is read by the event loop, [1] written by the handler.
 int g_pipe[2] = {-1, -1};
 
+SessionEnd *g_listener = nullptr;
+QtMessageHandler g_previousHandler = nullptr;
+// What the toolkit's X layers say before they end the process on a broken connection.
+constexpr QLatin1StringView kConnectionBroke("The X11 connection broke");
+
+void onMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    static bool announced = false;
+    if (g_previousHandler)
+        g_previousHandler(type, context, message);
+    // Once: what the saving says on its way must not start it again.
+    if (!announced && g_listener && message.startsWith(kConnectionBroke)) {
+        announced = true;
+        emit g_listener->displayLost();
+    }
+}
+
 // Only async-signal-safe work here: one write, errno kept as it was.
 extern "C" void onEndSignal(int signalNumber)
 {
@@ -28,6 +45,8 @@ extern "C" void onEndSignal(int signalNumber)
 
 SessionEnd::SessionEnd(QObject *parent) : QObject(parent)
 {
+    g_listener = this;
+    g_previousHandler = qInstallMessageHandler(onMessage);
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_pipe) != 0)
         return;
     // A full buffer must never block the handler: more signals than bytes change nothing.
@@ -45,6 +64,8 @@ SessionEnd::SessionEnd(QObject *parent) : QObject(parent)
 
 SessionEnd::~SessionEnd()
 {
+    qInstallMessageHandler(g_previousHandler);
+    g_listener = nullptr;
     if (!m_notifier)
         return;
     for (const int signalNumber : kEndSignals)

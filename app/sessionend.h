@@ -10,6 +10,10 @@ class QSocketNotifier;
 // Hears the end of the session: SIGTERM (logout, shutdown, `kill`, a service manager's stop),
 // SIGINT and SIGHUP. The signal handler only writes the signal's number into a socket pair; the
 // event loop reads it and announces endRequested(), where the program ends as "Quit" ends it.
+// The display going away ends the program from inside the toolkit, which says "The X11 connection
+// broke" and exits without a way back to the event loop: displayLost() is announced right there,
+// before the process ends (connect to it directly; the settings live in memory and writing them needs
+// no display).
 // One object per process; it restores the default handlers when destroyed.
 class SessionEnd : public QObject
 {
@@ -25,6 +29,7 @@ public:
 
 Q_SIGNALS:
     void endRequested(int signalNumber);
+    void displayLost();
 
 private:
     void readSignal();

@@ -12,17 +12,26 @@
 #include <cerrno>
 #include <cstring>
 
+#include "prefs/storefile.h"
 #include "prefs/topmessage.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 SingleInstance::SingleInstance(const QString &folder)
 {
     QString dir = folder;
     if (dir.isEmpty())
         dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
+    QString name = QStringLiteral("gradora-%1.lock").arg(QLatin1String(kInstanceKey));
+    // The shared temporary folder holds the locks of every user: each has their own there.
+    if (dir.isEmpty()) {
         dir = QDir::tempPath();
+        name = QStringLiteral("gradora-%1-%2.lock").arg(QLatin1String(kInstanceKey)).arg(::getuid());
+    }
     QDir().mkpath(dir);
-    m_path = QDir(dir).filePath(QStringLiteral("gradora-%1.lock").arg(QLatin1String(kInstanceKey)));
+    m_path = QDir(dir).filePath(name);
     m_lock = std::make_unique<QLockFile>(m_path);
     // Only a dead holder makes the lock stale, never its age: a copy may run for weeks.
     m_lock->setStaleLockTime(0);
@@ -32,25 +41,50 @@ SingleInstance::~SingleInstance() = default;
 
 SingleInstance::Outcome SingleInstance::tryAcquire()
 {
+    // A FIFO or a device in its place would block the start in open() for ever; it is never opened.
+    if (!QFileInfo(m_path).isDir()) {
+        m_reason = StoreFile::whyNotAFile(m_path);
+        if (!m_reason.isEmpty())
+            return Outcome::Unavailable;
+    }
     if (m_lock->tryLock(0))
         return Outcome::Acquired;
     if (m_lock->error() == QLockFile::LockFailedError) {
-        qint64 pid = 0;
-        QString host;
-        QString application;
-        // A readable lock that the toolkit did not find stale names a live copy of the program.
-        if (m_lock->getLockInfo(&pid, &host, &application))
+        if (heldByRunningCopy())
             return Outcome::AnotherInstance;
-        if (replaceUnreadableLock() && m_lock->tryLock(0))
+        if (replaceStaleLock() && m_lock->tryLock(0))
             return Outcome::Acquired;
     }
     noteFailure();
     return Outcome::Unavailable;
 }
 
-// An empty or damaged lock file was left by no running copy (a copy writes its lock completely
-// before it runs); an empty folder in its place is removed as well.
-bool SingleInstance::replaceUnreadableLock()
+// A running copy holds the system's lock on its lock file for as long as it runs: it takes it before
+// it writes its name into the file. So a lock file that no process holds is stale whatever it names:
+// another machine (the folder is this machine's own), a process that ended, or a live process that
+// is not a running copy of the program. Only where the system has no such locks does the name in
+// the file decide.
+bool SingleInstance::heldByRunningCopy() const
+{
+    const int file = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (file < 0)
+        return false; // gone meanwhile
+    const int taken = ::flock(file, LOCK_EX | LOCK_NB);
+    const int error = errno;
+    ::close(file); // and with it the lock just taken
+    if (taken == 0)
+        return false;
+    if (error == EWOULDBLOCK)
+        return true;
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    return m_lock->getLockInfo(&pid, &host, &application);
+}
+
+// A stale lock file is removed (the toolkit takes the system's lock for that, so a copy that started
+// meanwhile keeps its own); an empty folder in its place is removed as well.
+bool SingleInstance::replaceStaleLock()
 {
     const QFileInfo info(m_path);
     if (info.isDir() && !info.isSymLink())
@@ -83,8 +117,14 @@ QString SingleInstance::unavailableText(const QString &path, const QString &reas
 
 void SingleInstance::showUnavailable(const QString &path, const QString &reason)
 {
+    showCannotStart(unavailableText(path, reason));
+}
+
+void SingleInstance::showCannotStart(const QString &text)
+{
     QMessageBox box;
-    box.setText(unavailableText(path, reason));
+    TopMessage::dress(box);
+    box.setText(text);
     box.setIcon(QMessageBox::Critical);
     box.exec();
 }

@@ -10,9 +10,9 @@ class QLockFile;
 
 // Keeps a second copy of the program from starting for the same user.
 //
-// The lock is a file in the user's runtime folder. The system releases it when the holder ends, and a
-// lock left behind by a process that no longer runs is recognised as stale and taken over, so a crash
-// never locks the user out.
+// The lock is a file in the user's runtime folder of this machine. The system releases it when the
+// holder ends, and a lock file that no running copy holds is recognised as stale and taken over, so a
+// crash never locks the user out.
 class SingleInstance
 {
 public:
@@ -31,8 +31,10 @@ public:
         Unavailable      // no lock can be made here at all; failureReason() says why
     };
 
-    // Only a lock held by a live copy of the program counts as another instance. A lock file that
-    // names no live copy, or that cannot be read (empty, garbage), is stale and replaced.
+    // Only a lock held by a running copy of the program counts as another instance. A lock file that
+    // names another machine, a process that is not a running copy of this user, or that cannot be
+    // read (empty, garbage), is stale and replaced. Anything but a regular file at the lock's path (a
+    // FIFO, a device) is never opened: Unavailable.
     Outcome tryAcquire();
     bool acquire() { return tryAcquire() == Outcome::Acquired; }
     QString lockFilePath() const { return m_path; }
@@ -45,9 +47,12 @@ public:
     // The message shown, before exiting with an error, where no lock can be made.
     static QString unavailableText(const QString &path, const QString &reason);
     static void showUnavailable(const QString &path, const QString &reason);
+    // Any refusal to start, before exiting with an error.
+    static void showCannotStart(const QString &text);
 
 private:
-    bool replaceUnreadableLock();
+    bool heldByRunningCopy() const;
+    bool replaceStaleLock();
     void noteFailure();
 
     QString m_path;

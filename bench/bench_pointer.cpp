@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-// What the pointer costs on a ruler: 1000 motion events over a default ruler, and a window drag of 1000
-// steps, each against the same events delivered to a bare widget of the same size in the same run.
+// What the pointer costs on a ruler: 1000 motion events over a default ruler, a window drag of 1000
+// steps and a drag of the figure of 1000 steps, each against the same events delivered to a bare widget
+// of the same size in the same run.
 //
 //   cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DGRADORA_BENCH=ON
 //   cmake --build build/bench -j2 --target bench_pointer && build/bench/bench/bench_pointer
@@ -110,6 +111,36 @@ void drag(benchmark::State &state, QWidget *widget, QPoint grab)
     state.counters["painted px/1k"] = double(paintedWhileMoving) / double(state.iterations());
 }
 
+// A drag of the figure by its body, to and fro: each step moves the figure and repaints it. Besides the
+// pixels painted per 1000 events, it reports the figure's area as the bounding box of its drawing (with
+// its scales, readings and handles), to compare one step's paint with.
+void figureDrag(benchmark::State &state, RulerWindow *ruler)
+{
+    settle(ruler);
+    const QPolygon corners = ruler->flyingFigure().figureScreenPoints;
+    const QPoint grab = (corners.at(0) + corners.at(2)) / 2;
+    if (!ruler->flyingFigure().hitTest(grab))
+        std::fprintf(stderr, "the figure drag does not start on the figure\n");
+    const QRect figureBox = ruler->figureArea().boundingRect();
+    PaintMeter meter(ruler);
+    qint64 painted = 0;
+    for (auto _ : state) {
+        const QPoint pressed = ruler->mapToGlobal(grab);
+        send(ruler, QEvent::MouseMove, pressed, Qt::NoButton);
+        send(ruler, QEvent::MouseButtonPress, pressed, Qt::LeftButton);
+        const qint64 before = meter.pixels;
+        for (int step = 1; step <= kEvents; ++step) {
+            const int along = step % (2 * kDragReach);
+            const int offset = along <= kDragReach ? along : 2 * kDragReach - along;
+            send(ruler, QEvent::MouseMove, pressed + QPoint(offset, offset / 2), Qt::LeftButton);
+        }
+        painted += meter.pixels - before;
+        send(ruler, QEvent::MouseButtonRelease, pressed, Qt::NoButton);
+    }
+    state.counters["painted px/1k"] = double(painted) / double(state.iterations());
+    state.counters["figure box px"] = double(figureBox.width()) * figureBox.height();
+}
+
 // A point of the body, away from the bands and the figure.
 QPoint bodyPointClearOfFigure(const RulerWindow &ruler)
 {
@@ -153,6 +184,8 @@ int main(int argc, char **argv)
     benchmark::RegisterBenchmark("ruler/motion", motion, &ruler)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("bare/drag", drag, &bare, grab)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ruler/drag", drag, &ruler, grab)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("bare/figure drag", drag, &bare, grab)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("ruler/figure drag", figureDrag, &ruler)->Unit(benchmark::kMillisecond);
 
     benchmark::Initialize(&argc, argv);
     // "ruler/<events>" against "bare/<events>".

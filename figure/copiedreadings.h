@@ -16,7 +16,7 @@ class FigureModel;
 // The readings a ruler puts on the clipboard, as plain text:
 //
 //   640 × 480 px
-//   Right Triangle | ↔1: 500 px | ↔2: 300 px | hipo: 583.1 px | Angle: 0° | A: 75000 px ² | P: 1383.1 px
+//   Right Triangle | ↔1: 500 px | ↔2: 300 px | hipo: 583.1 px | Angle: 0° | A: 75000 px² | P: 1383.1 px
 //
 // The first line is the ruler's size in its unit; the second, only while the flying figure is shown,
 // the figure's kind and the lengths, angle, area and perimeter as the information panel lists them.

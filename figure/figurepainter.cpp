@@ -192,6 +192,7 @@ QList<FigureText> readingTexts(const FigureModel &model, const FigureReadings &r
         texts.append({FigureText::CentreX, readings.centreXText, window, anchor + kCentreXOffset});
         texts.append({FigureText::CentreY, readings.centreYText, window, anchor + kCentreYOffset});
     }
+    texts.removeIf([&style](const FigureText &text) { return style.hiddenTexts.contains(text.role); });
     return texts;
 }
 

@@ -18,34 +18,6 @@ class QFontMetricsF;
 class FigureReadings;
 class QPainter;
 
-// The window's options and colours that the figure's drawing reads.
-struct FigureStyle
-{
-    QColor rulerColor{111, 33, 55};
-    QColor backgroundColor{Qt::white};
-    QColor guidesColor{Qt::red};
-    QSize window;
-    bool antiAliasing = false;
-    bool noControlPoints = false;
-    bool boldControlPoints = false;
-    bool showMasterPointLines = false; // "Show Figure Rotation Center"
-    bool showOnFigureReadings = true;  // "Show Figure Readings"
-    // Where the "Area | Perimeter" line goes: under the figure's box, over it or across its middle, so
-    // that it can give way to the ruler's own line (see AreaLinePlacement).
-    enum class AreaLinePlace
-    {
-        Below,
-        Above,
-        Inside
-    };
-    AreaLinePlace areaLinePlace = AreaLinePlace::Below;
-};
-
-// Draws the flying ruler's own ticks along the four edges of its rectangle. The painter is already in the
-// figure's rotated frame with the anchor at (0, 0); width and height are the rectangle's extents and take
-// the place of the window's size in the ruler's pixel tick layout.
-using FlyingRulerTicks = std::function<void(QPainter &painter, int width, int height)>;
-
 // One reading written on the figure: the text is drawn at position in the frame, which maps to window
 // coordinates. Frames that would read upside down are turned by a further half turn.
 struct FigureText
@@ -66,6 +38,36 @@ struct FigureText
     QPointF position;
 };
 
+// The window's options and colours that the figure's drawing reads.
+struct FigureStyle
+{
+    QColor rulerColor{111, 33, 55};
+    QColor backgroundColor{Qt::white};
+    QColor guidesColor{Qt::red};
+    QSize window;
+    bool antiAliasing = false;
+    bool noControlPoints = false;
+    bool boldControlPoints = false;
+    bool showMasterPointLines = false; // "Show Figure Rotation Center"
+    bool showOnFigureReadings = true;  // "Show Figure Readings"
+    // Where the "Area | Perimeter" line goes: under the figure's box, over it or across its middle, so
+    // that it can give way to the ruler's own labels (see ReadingLayout).
+    enum class AreaLinePlace
+    {
+        Below,
+        Above,
+        Inside
+    };
+    AreaLinePlace areaLinePlace = AreaLinePlace::Below;
+    // The readings that give way to others and are not written.
+    QList<FigureText::Role> hiddenTexts;
+};
+
+// Draws the flying ruler's own ticks along the four edges of its rectangle. The painter is already in the
+// figure's rotated frame with the anchor at (0, 0); width and height are the rectangle's extents and take
+// the place of the window's size in the ruler's pixel tick layout.
+using FlyingRulerTicks = std::function<void(QPainter &painter, int width, int height)>;
+
 namespace FigurePainter {
 
 // The last step of the window's paint pass: outline, flying-ruler ticks, control points, rotation-centre
@@ -73,7 +75,7 @@ namespace FigurePainter {
 void drawFigure(QPainter &painter, const FigureModel &model, const FigureReadings &readings,
                 const FigureStyle &style, const FlyingRulerTicks &flyingRulerTicks = {});
 
-// Where the on-figure readings go; drawFigure writes exactly these.
+// Where the on-figure readings go, but for those that give way; drawFigure writes exactly these.
 QList<FigureText> readingTexts(const FigureModel &model, const FigureReadings &readings,
                                const FigureStyle &style);
 

@@ -8,6 +8,7 @@
 #include "render/readingtext.h"
 #include "render/unitscale.h"
 
+#include <QCoreApplication>
 #include <QPointF>
 #include <QtMath>
 
@@ -23,11 +24,17 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 // Narrower figures write the short "A: " and "P: " prefixes.
 constexpr double kLongAreaLineWidth = 250;
-constexpr double kPixelsPerMegapixel = 1000000;
 constexpr int kLengthDigits = 6;
-constexpr int kMegapixelDecimals = 3;
 
-const QString kSquared = QStringLiteral("\u00B2");
+// The captions of the readings, in the user's language.
+const char *const kCentreXCaption = QT_TRANSLATE_NOOP("FigureReadings", "rcX: ");
+const char *const kCentreYCaption = QT_TRANSLATE_NOOP("FigureReadings", "rcY: ");
+const char *const kAreaCaption = QT_TRANSLATE_NOOP("FigureReadings", "Area: ");
+const char *const kPerimeterCaption = QT_TRANSLATE_NOOP("FigureReadings", "Perimeter: ");
+const char *const kShortAreaCaption = QT_TRANSLATE_NOOP("FigureReadings", "A: ");
+const char *const kShortPerimeterCaption = QT_TRANSLATE_NOOP("FigureReadings", "P: ");
+const char *const kAngleCaption = QT_TRANSLATE_NOOP("FigureReadings", "Angle: ");
+
 const QString kDegree = QStringLiteral("\u00B0");
 const QString kLeftRightArrow = QStringLiteral("\u2194");
 
@@ -38,7 +45,7 @@ const std::array<std::pair<double, const char *>, 7> kRatioSuffixes{{
     {FigureRatio::ThreeToTwo, " / 3:2"},
     {FigureRatio::Wide185, " / 1.85:1"},
     {FigureRatio::Wide239, " / 2.39:1"},
-    {FigureRatio::Golden, " / golden"},
+    {FigureRatio::Golden, QT_TRANSLATE_NOOP("FigureReadings", " / golden")},
 }};
 
 double finiteOrZero(double value)
@@ -110,15 +117,20 @@ int sideKindOf(FigureKind kind)
     }
 }
 
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("FigureReadings", text);
+}
+
 QString sidePrefix(int sideKind)
 {
     switch (sideKind) {
     case FigureReadings::RhombusSide:
-        return QStringLiteral("side: ");
+        return translated(QT_TRANSLATE_NOOP("FigureReadings", "side: "));
     case FigureReadings::IsoscelesLeg:
-        return QStringLiteral("leg: ");
+        return translated(QT_TRANSLATE_NOOP("FigureReadings", "leg: "));
     case FigureReadings::Hypotenuse:
-        return QStringLiteral("hipo: ");
+        return translated(QT_TRANSLATE_NOOP("FigureReadings", "hipo: "));
     default:
         return {};
     }
@@ -224,19 +236,19 @@ void writeTexts(FigureReadings &r, const FigureModel &model, const FigureUnits &
     if (r.sideKind != FigureReadings::NoSide)
         r.sideText = sidePrefix(r.sideKind) + ReadingText::formatLength(r.figureSideUnits) + unit;
     if (scale.unitKind == UnitScale::Pixels && units.megapixels)
-        r.areaText =
-            QString::number(r.area / kPixelsPerMegapixel, 'f', kMegapixelDecimals) + QStringLiteral(" MP ");
+        r.areaText = ReadingText::formatMegapixels(r.area);
     else
-        r.areaText = ReadingText::formatArea(r.area) + unit + kSquared;
+        r.areaText =
+            ReadingText::formatArea(r.area) + QLatin1Char(' ') + ReadingText::squared(scale.unitLabel);
     r.perimeterText = ReadingText::formatLength(r.perimeter) + QLatin1Char(' ') + scale.unitLabel;
 
     const double angle = std::floor(finiteOrZero(model.figureAngle) * 100 + 0.5) / 100;
-    r.angleText = QString::number(angle, 'g', kLengthDigits) + kDegree;
+    r.angleText = ReadingText::shown(QString::number(angle, 'g', kLengthDigits)) + kDegree;
 
     if (model.isRatioRectangle()) {
         for (const auto &[ratio, suffix] : kRatioSuffixes) {
             if (model.figureRatio == ratio)
-                r.ratioSuffix = QString::fromLatin1(suffix);
+                r.ratioSuffix = translated(suffix);
         }
     }
 }
@@ -276,8 +288,8 @@ FigureReadings FigureReadings::measure(const FigureModel &model, const FigureUni
     const QPoint anchor = model.figureOrigin;
     r.rotationCentreX = (frame.zeroAtLeft ? anchor.x() : frame.window.width() - anchor.x()) + offset;
     r.rotationCentreY = (frame.zeroAtBottom ? frame.window.height() - anchor.y() : anchor.y()) + offset;
-    r.centreXText = QStringLiteral("rcX: ") + QString::number(r.rotationCentreX);
-    r.centreYText = QStringLiteral("rcY: ") + QString::number(r.rotationCentreY);
+    r.centreXText = translated(kCentreXCaption) + ReadingText::wholeNumber(r.rotationCentreX);
+    r.centreYText = translated(kCentreYCaption) + ReadingText::wholeNumber(r.rotationCentreY);
     return r;
 }
 
@@ -289,8 +301,10 @@ QString FigureReadings::onFigureWidthText() const
 QString FigureReadings::areaLine() const
 {
     if (widthPx >= kLongAreaLineWidth)
-        return QStringLiteral("Area: ") + areaText + QStringLiteral(" | Perimeter: ") + perimeterText;
-    return QStringLiteral("A: ") + areaText + QStringLiteral(" | P: ") + perimeterText;
+        return translated(kAreaCaption) + areaText + QStringLiteral(" | ") + translated(kPerimeterCaption) +
+               perimeterText;
+    return translated(kShortAreaCaption) + areaText + QStringLiteral(" | ") +
+           translated(kShortPerimeterCaption) + perimeterText;
 }
 
 FigurePanelTexts FigureReadings::panelTexts() const
@@ -298,9 +312,9 @@ FigurePanelTexts FigureReadings::panelTexts() const
     FigurePanelTexts texts;
     texts.width = kLeftRightArrow + QStringLiteral("1: ") + widthText;
     texts.height = kLeftRightArrow + QStringLiteral("2: ") + heightText;
-    texts.area = QStringLiteral("A: ") + areaText;
-    texts.perimeter = QStringLiteral("P: ") + perimeterText;
-    texts.angle = QStringLiteral("Angle: ") + angleText;
+    texts.area = translated(kShortAreaCaption) + areaText;
+    texts.perimeter = translated(kShortPerimeterCaption) + perimeterText;
+    texts.angle = translated(kAngleCaption) + angleText;
     texts.centreX = centreXText;
     texts.centreY = centreYText;
     texts.side = sideText;

@@ -98,7 +98,7 @@ public:
     QString widthText;     // "500 px "
     QString heightText;    // "300 px "
     QString sideText;      // "hipo: 583.1 px ", empty without a third length
-    QString areaText;      // "150000 px ²"
+    QString areaText;      // "150000 px²"
     QString perimeterText; // "1600 px"
     QString angleText;     // "323.24°"
     QString centreXText;   // "rcX: 400"

@@ -3,6 +3,9 @@
 
 #include "prefs/displaycalibration.h"
 
+#include "platform/x11/x11monitorsizes.h"
+
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <cmath>
@@ -67,19 +70,66 @@ int devicePpi(qreal physicalDpi, qreal devicePixelRatio)
     return qRound(ppi);
 }
 
+// Whether the screen's monitor told its size: the toolkit makes one up where it did not, so the X
+// server's own description of the monitor decides where there is one.
+bool reportsSize(const QScreen &screen, const QRect &devicePixels,
+                 const QList<X11MonitorSizes::Monitor> &monitors)
+{
+    for (const X11MonitorSizes::Monitor &monitor : monitors) {
+        if (monitor.geometry == devicePixels)
+            return !monitor.millimetres.isEmpty();
+    }
+    return !screen.physicalSize().isEmpty();
+}
+
 } // namespace
 
 QList<Screen> currentScreens()
 {
     QList<Screen> result;
+    const QList<X11MonitorSizes::Monitor> monitors = X11MonitorSizes::monitors();
     const QList<QScreen *> screens = QGuiApplication::screens();
     for (const QScreen *screen : screens) {
         const qreal ratio = screen->devicePixelRatio();
-        const QSize size = screen->geometry().size() * ratio;
-        result.append({size.width(), size.height(), devicePpi(screen->physicalDotsPerInchX(), ratio),
-                       devicePpi(screen->physicalDotsPerInchY(), ratio)});
+        const QRect devicePixels(screen->geometry().topLeft() * ratio, screen->geometry().size() * ratio);
+        result.append(
+            {devicePixels.width(), devicePixels.height(), devicePpi(screen->physicalDotsPerInchX(), ratio),
+             devicePpi(screen->physicalDotsPerInchY(), ratio), reportsSize(*screen, devicePixels, monitors)});
     }
     return result;
+}
+
+QString unreadSizesNote(const QList<Screen> &screens)
+{
+    QStringList lines;
+    for (int j = 0; j < std::min(int(screens.size()), kRows); ++j) {
+        const Screen &screen = screens.at(j);
+        if (screen.sizeReported)
+            continue;
+        lines.append(QCoreApplication::translate(
+                         "DisplayCalibration",
+                         "Display %1 does not report its size, so its pixels per inch could not be read: "
+                         "%2 × %3 stand in for them. Measure its diagonal and give it to the PPI calculator.")
+                         .arg(j + 1)
+                         .arg(screen.ppiX)
+                         .arg(screen.ppiY));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QSize pixelSize(const TextGrid &grid, int row, const QList<Screen> &screens)
+{
+    if (row < 0 || row >= kRows)
+        return {0, 0};
+    bool widthRead = false;
+    bool heightRead = false;
+    const int width = grid[row][kWidthCell].toInt(&widthRead);
+    const int height = grid[row][kHeightCell].toInt(&heightRead);
+    if (widthRead && heightRead && width > 0 && height > 0)
+        return {width, height};
+    if (row < screens.size())
+        return {screens.at(row).width, screens.at(row).height};
+    return {0, 0};
 }
 
 } // namespace DisplayCalibration

@@ -6,6 +6,7 @@
 #include "prefs/textgrid.h"
 
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <optional>
@@ -27,13 +28,15 @@ inline constexpr int kTableColumns = 3;
 // Taken when the platform reports no physical size for a screen.
 inline constexpr int kFallbackPpi = 96;
 
-// One screen as the desktop reports it, in device pixels.
+// One screen as the desktop reports it, in device pixels. A screen that reports no physical size (0 mm)
+// has its pixels per inch from the toolkit's guess, usually 96.
 struct Screen
 {
     int width = 0;
     int height = 0;
     int ppiX = 0;
     int ppiY = 0;
+    bool sizeReported = true;
 };
 
 // The texts stored for a display row before a detection overwrites them.
@@ -58,5 +61,13 @@ TextGrid detect(const TextGrid &previous, const QList<Screen> &screens, const St
 
 // The screens of the desktop, in the desktop's order.
 QList<Screen> currentScreens();
+
+// What the user reads about the screens that report no physical size: that it could not be read and
+// which pixels per inch stand in its place until the user measures. Empty where every size was read.
+QString unreadSizesNote(const QList<Screen> &screens);
+
+// The pixel size of a row's display as the calculator takes it: the grid's width and height, or where
+// the grid holds none, the size of the screen of that number; 0 × 0 for a row without either.
+QSize pixelSize(const TextGrid &grid, int row, const QList<Screen> &screens);
 
 } // namespace DisplayCalibration

@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QScreen>
 
 namespace {
@@ -22,6 +23,11 @@ PreferencesDialog::PreferencesDialog(Preferences *preferences, QWidget *parent)
 {
     m_ui->setupUi(this);
     m_displayLabel = new DisplayLabel(nullptr);
+    m_unreadSizesNote = new QLabel(m_ui->displaysTab);
+    m_unreadSizesNote->setObjectName(QStringLiteral("unreadSizesNote"));
+    m_unreadSizesNote->setWordWrap(true);
+    m_unreadSizesNote->hide();
+    m_ui->verticalLayout_3->insertWidget(1, m_unreadSizesNote);
 
     // The values in use; the boxes' ranges clamp nothing the model has not clamped already.
     const Preferences::Steps steps = m_preferences->steps();
@@ -69,9 +75,12 @@ void PreferencesDialog::setUpWindow()
     // A build without the update check has nothing to offer on this page; its key stays in the file.
     m_ui->pageTabs->removeTab(m_ui->pageTabs->indexOf(m_ui->programTab));
 #endif
-    m_ui->pixelUnitTable->resizeColumnsToContents();
+    // The pixel-based table keeps room for its names and shares the rest out between its numbers; the
+    // other two tables share their whole width out between their columns.
+    QHeaderView *pixelUnitColumns = m_ui->pixelUnitTable->horizontalHeader();
+    pixelUnitColumns->setSectionResizeMode(QHeaderView::Stretch);
+    pixelUnitColumns->setSectionResizeMode(0, QHeaderView::Fixed);
     m_ui->pixelUnitTable->setColumnWidth(0, kPixelUnitNameColumnWidth);
-    // The other two tables share their width out between their columns.
     m_ui->unitTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_ui->displayTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 }

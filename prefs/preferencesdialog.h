@@ -12,6 +12,7 @@ namespace Ui {
 class PreferencesDialog;
 }
 class DisplayLabel;
+class QLabel;
 class QTableWidget;
 
 // The "Preferences" dialog: a form that shows and edits a Preferences. It keeps no values of its own;
@@ -64,12 +65,17 @@ private:
     void detectDisplays();
     void editDisplayCell(int row, int column);
     void chooseDisplay(int row, int column, int previousRow, int previousColumn);
+    // The calculator's width and height from the display of this row.
+    void showPixelSize(int row);
+    // Says which displays report no size, under the display table.
+    void showUnreadSizes();
     void recalculatePpi();
     void setDisplayPpi();
 
     Preferences *m_preferences = nullptr;
     Ui::PreferencesDialog *m_ui = nullptr;
     DisplayLabel *m_displayLabel = nullptr;
+    QLabel *m_unreadSizesNote = nullptr;
     // Set while the form writes cells itself, so that only the user's edits are judged.
     bool m_loadingTables = false;
     // Row 0 right after a page change only arms the label, so that opening the page flashes nothing.

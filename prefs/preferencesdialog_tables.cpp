@@ -97,9 +97,13 @@ void PreferencesDialog::fillTables()
     fillUnitTable(UnitTable::Physical);
     fillUnitTable(UnitTable::PixelBased);
     fillDisplayTable();
-    // The first detection chooses the first display, as "Detect Displays" does.
+    showUnreadSizes();
+    // The first detection chooses the first display, as "Detect Displays" does; a table read from the
+    // store chooses none, but the calculator shows the size of the display it works for.
     if (m_preferences->detectedOnStart())
         m_ui->displayTable->setCurrentCell(0, 0);
+    else
+        showPixelSize(m_preferences->selectedDisplay());
 }
 
 void PreferencesDialog::fillUnitTable(UnitTable table)
@@ -167,6 +171,7 @@ void PreferencesDialog::detectDisplays()
 {
     m_preferences->detectDisplays();
     fillDisplayTable();
+    showUnreadSizes();
     m_loadingTables = true;
     m_ui->displayTable->setCurrentCell(0, 0);
     m_loadingTables = false;
@@ -198,8 +203,7 @@ void PreferencesDialog::chooseDisplay(int row, int column, int previousRow, int 
     m_preferences->setSelectedDisplay(row);
 
     const auto &cells = m_preferences->displayCells()[row];
-    m_ui->widthBox->setValue(cells[Calibration::kWidthCell].toInt());
-    m_ui->heightBox->setValue(cells[Calibration::kHeightCell].toInt());
+    showPixelSize(row);
     m_ui->diagonalCentimetresBox->setValue(TextCells::toNumberOrZero(cells[Calibration::kDiagonalCell]));
 
     // Moving along a row names no new monitor, and before a detection there is none to name.
@@ -215,6 +219,21 @@ void PreferencesDialog::chooseDisplay(int row, int column, int previousRow, int 
         }
     }
     m_displayLabelArmed = true;
+}
+
+void PreferencesDialog::showPixelSize(int row)
+{
+    const QSize size =
+        Calibration::pixelSize(m_preferences->displayCells(), row, Calibration::currentScreens());
+    m_ui->widthBox->setValue(size.width());
+    m_ui->heightBox->setValue(size.height());
+}
+
+void PreferencesDialog::showUnreadSizes()
+{
+    const QString note = Calibration::unreadSizesNote(Calibration::currentScreens());
+    m_unreadSizesNote->setText(note);
+    m_unreadSizesNote->setVisible(!note.isEmpty());
 }
 
 void PreferencesDialog::connectCalculator()

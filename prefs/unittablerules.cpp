@@ -5,6 +5,8 @@
 
 #include "prefs/textgrid.h"
 
+#include <QCoreApplication>
+
 namespace UnitTableRules {
 
 CellVerdict judgeCell(const QStringList &row, int column, const QString &lastValid)
@@ -27,13 +29,29 @@ CellVerdict judgeCell(const QStringList &row, int column, const QString &lastVal
     return verdict;
 }
 
+namespace {
+// The names of the factory units as stored; shown in the user's language.
+constexpr const char *kFactoryUnitNames[] = {
+    QT_TRANSLATE_NOOP("UnitTableRules", "Inches"), QT_TRANSLATE_NOOP("UnitTableRules", "Centimeters"),
+    QT_TRANSLATE_NOOP("UnitTableRules", "Millimeters"), QT_TRANSLATE_NOOP("UnitTableRules", "Points")};
+} // namespace
+
 QList<FactoryRow> defaultUnits()
 {
-    return {
-        {QStringLiteral("Inches"), QStringLiteral("in"), QStringLiteral("1"), QStringLiteral("8")},
-        {QStringLiteral("Centimeters"), QStringLiteral("cm"), QStringLiteral("2.54"), QStringLiteral("10")},
-        {QStringLiteral("Millimeters"), QStringLiteral("mm"), QStringLiteral("25.4"), QStringLiteral("1")},
-        {QStringLiteral("Points"), QStringLiteral("pt"), QStringLiteral("72"), QStringLiteral(".1")}};
+    const auto name = [](int row) { return QString::fromLatin1(kFactoryUnitNames[row]); };
+    return {{name(0), QStringLiteral("in"), QStringLiteral("1"), QStringLiteral("8")},
+            {name(1), QStringLiteral("cm"), QStringLiteral("2.54"), QStringLiteral("10")},
+            {name(2), QStringLiteral("mm"), QStringLiteral("25.4"), QStringLiteral("1")},
+            {name(3), QStringLiteral("pt"), QStringLiteral("72"), QStringLiteral(".1")}};
+}
+
+QString shownUnitName(const QString &stored)
+{
+    for (const char *factoryName : kFactoryUnitNames) {
+        if (stored == QLatin1String(factoryName))
+            return QCoreApplication::translate("UnitTableRules", factoryName);
+    }
+    return stored;
 }
 
 QList<FactoryRow> sampleUnits()

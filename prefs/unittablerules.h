@@ -43,6 +43,9 @@ using FactoryRow = QStringList;
 
 // "Inches", "Centimeters", "Millimeters", "Points", written into the top rows of the physical table.
 QList<FactoryRow> defaultUnits();
+// A unit's name as menus show it: the factory names in the user's language, any other name as stored.
+// The tables and the settings file keep the stored name.
+QString shownUnitName(const QString &stored);
 // Two pixel-based sample units, written into the top rows of the pixel-based table.
 QList<FactoryRow> sampleUnits();
 

@@ -109,13 +109,15 @@ bool offersDownload(Message message)
     return message == Message::NewerOnRequest || message == Message::NewerAutomatic;
 }
 
-bool carriesAnswer(bool networkError, int httpStatus)
+bool carriesAnswer(bool networkError, const QVariant &httpStatus)
 {
     constexpr int kFirstSuccess = 200;
     constexpr int kLastSuccess = 299;
-    if (networkError)
+    if (networkError || !httpStatus.isValid())
         return false;
-    return httpStatus == 0 || (httpStatus >= kFirstSuccess && httpStatus <= kLastSuccess);
+    bool isNumber = false;
+    const int status = httpStatus.toInt(&isNumber);
+    return isNumber && status >= kFirstSuccess && status <= kLastSuccess;
 }
 
 Prompt prompt(Message message, float latest)

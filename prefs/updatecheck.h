@@ -76,9 +76,10 @@ QString storedVersion(const QVariant &stored, const QString &fallback);
 // A version text as the number that comparisons use (single precision); 0 when it is no number.
 float versionNumber(const QString &text);
 bool offersDownload(Message message);
-// Whether a finished reply carries our endpoint's answer at all: an error of the network or an HTTP
-// status other than success means "cannot retrieve", whatever its body says. `httpStatus` is 0 where
-// the reply had none (a local file).
-bool carriesAnswer(bool networkError, int httpStatus);
+// Whether a finished reply carries our endpoint's answer at all: only a success status (2xx) from the
+// server does. An error of the network, any other status (0 too) or none at all means "cannot
+// retrieve", whatever the body says. `httpStatus` is the reply's status attribute, invalid where it
+// had none.
+bool carriesAnswer(bool networkError, const QVariant &httpStatus);
 Prompt prompt(Message message, float latest);
 } // namespace UpdateCheck

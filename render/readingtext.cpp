@@ -3,6 +3,7 @@
 
 #include "render/readingtext.h"
 
+#include "prefs/localenumbers.h"
 #include "render/unitscale.h"
 
 #include <QCoreApplication>
@@ -35,50 +36,69 @@ QString unitLength(int pixels, double pixelsPerUnit)
 }
 } // namespace
 
+QString shown(const QString &number)
+{
+    return LocaleNumbers::toShown(number, QLocale());
+}
+
+QString wholeNumber(qint64 value)
+{
+    return shown(QString::number(value));
+}
+
 QString formatLength(double value)
 {
     const double rounded = UnitScale::roundToHundredth(value);
-    return qIsFinite(rounded) ? QString::number(rounded, 'g', kLengthDigits) : kNoReading;
+    return qIsFinite(rounded) ? shown(QString::number(rounded, 'g', kLengthDigits)) : kNoReading;
 }
 
 QString formatArea(double value)
 {
     const double rounded = UnitScale::roundToHundredth(value);
-    return qIsFinite(rounded) ? QString::number(rounded, 'g', kAreaDigits) : kNoReading;
+    return qIsFinite(rounded) ? shown(QString::number(rounded, 'g', kAreaDigits)) : kNoReading;
+}
+
+QString formatMegapixels(double pixels)
+{
+    return shown(QString::number(pixels / kPixelsPerMegapixel, 'f', kMegapixelDecimals)) + kMegapixelSuffix;
+}
+
+QString squared(const QString &unitLabel)
+{
+    return unitLabel + kSuperscriptTwo;
 }
 
 QString lengthX(int pixels, const ReadingScale &scale)
 {
-    return scale.pixelMode ? QString::number(pixels) : unitLength(pixels, scale.pixelsPerUnitX);
+    return scale.pixelMode ? wholeNumber(pixels) : unitLength(pixels, scale.pixelsPerUnitX);
 }
 
 QString lengthY(int pixels, const ReadingScale &scale)
 {
-    return scale.pixelMode ? QString::number(pixels) : unitLength(pixels, scale.pixelsPerUnitY);
+    return scale.pixelMode ? wholeNumber(pixels) : unitLength(pixels, scale.pixelsPerUnitY);
 }
 
 QString area(int width, int height, const ReadingScale &scale, bool megapixel)
 {
     const qint64 pixels = qint64(width) * height;
     if (scale.pixelMode && megapixel)
-        return QString::number(double(pixels) / kPixelsPerMegapixel, 'f', kMegapixelDecimals) +
-               kMegapixelSuffix;
+        return formatMegapixels(double(pixels));
 
     QString number;
     if (scale.pixelMode)
-        number = QString::number(pixels);
+        number = wholeNumber(pixels);
     else if (usable(scale.pixelsPerUnitX) && usable(scale.pixelsPerUnitY))
         number = formatArea((width / scale.pixelsPerUnitX) * (height / scale.pixelsPerUnitY));
     else
         number = kNoReading;
-    return number + QLatin1Char(' ') + scale.unitLabel + QLatin1Char(' ') + kSuperscriptTwo;
+    return number + QLatin1Char(' ') + squared(scale.unitLabel);
 }
 
 QString perimeter(int width, int height, const ReadingScale &scale)
 {
     QString number;
     if (scale.pixelMode)
-        number = QString::number(2 * qint64(width) + 2 * qint64(height));
+        number = wholeNumber(2 * qint64(width) + 2 * qint64(height));
     else if (usable(scale.pixelsPerUnitX) && usable(scale.pixelsPerUnitY))
         number = formatLength(2.0 * width / scale.pixelsPerUnitX + 2.0 * height / scale.pixelsPerUnitY);
     else
@@ -113,16 +133,16 @@ PanelReadings panelReadings(const QRect &geometry, const ReadingScale &scale, bo
     const int right = geometry.x() + geometry.width();
     const int bottom = geometry.y() + geometry.height();
     PanelReadings readings;
-    readings.left = QStringLiteral("L: ") + QString::number(geometry.x());
-    readings.top = QStringLiteral("T: ") + QString::number(geometry.y());
-    readings.right = QStringLiteral("R: ") + QString::number(right);
-    readings.bottom = QStringLiteral("B: ") + QString::number(bottom);
-    readings.width = QStringLiteral("W: ") + lengthX(geometry.width(), scale) + QLatin1Char(' ') +
-                     scale.unitLabel + QLatin1Char(' ');
-    readings.height = QStringLiteral("H: ") + lengthY(geometry.height(), scale) + QLatin1Char(' ') +
-                      scale.unitLabel + QLatin1Char(' ');
-    readings.area = QStringLiteral("A: ") + area(geometry.width(), geometry.height(), scale, megapixel);
-    readings.perimeter = QStringLiteral("P: ") + perimeter(geometry.width(), geometry.height(), scale);
+    readings.left = tr("L: ") + wholeNumber(geometry.x());
+    readings.top = tr("T: ") + wholeNumber(geometry.y());
+    readings.right = tr("R: ") + wholeNumber(right);
+    readings.bottom = tr("B: ") + wholeNumber(bottom);
+    readings.width =
+        tr("W: ") + lengthX(geometry.width(), scale) + QLatin1Char(' ') + scale.unitLabel + QLatin1Char(' ');
+    readings.height =
+        tr("H: ") + lengthY(geometry.height(), scale) + QLatin1Char(' ') + scale.unitLabel + QLatin1Char(' ');
+    readings.area = tr("A: ") + area(geometry.width(), geometry.height(), scale, megapixel);
+    readings.perimeter = tr("P: ") + perimeter(geometry.width(), geometry.height(), scale);
     return readings;
 }
 

@@ -50,7 +50,9 @@ struct PanelReadings
 
 // Turning pixel lengths into the numbers and texts that a ruler shows. Values are rounded to the
 // nearest hundredth; a scale that cannot convert (zero, infinite or not a number) gives kNoReading
-// instead of a number, never "inf" or "nan".
+// instead of a number, never "inf" or "nan". Every number is written with the decimal sign and minus of
+// the program's locale (QLocale(): "0,150" in German), the same on the ruler, the panel and the
+// clipboard; never with group separators.
 namespace ReadingText {
 inline constexpr int kLengthDigits = 6;
 inline constexpr int kAreaDigits = 15;
@@ -60,15 +62,23 @@ inline constexpr double kPixelsPerMegapixel = 1000000.0;
 inline constexpr int kLongCaptionWidth = 250;
 inline const QString kNoReading = QStringLiteral("?");
 
+// A number written in the locale-independent form ("-2.5"), in the locale's form.
+QString shown(const QString &number);
+// A whole number, in the locale's form.
+QString wholeNumber(qint64 value);
 // A rounded length in the general format with 6 significant digits.
 QString formatLength(double value);
 // A rounded area with up to 15 significant digits.
 QString formatArea(double value);
+// An area in pixels as megapixels with three decimals: "0.150 MP ".
+QString formatMegapixels(double pixels);
+// The unit of an area: "cm²".
+QString squared(const QString &unitLabel);
 
 // A length along the window's x (or y) axis: the integer in pixel mode, else the rounded unit value.
 QString lengthX(int pixels, const ReadingScale &scale);
 QString lengthY(int pixels, const ReadingScale &scale);
-// The area of a width × height rectangle with its unit: "12.35 cm ²", "60000 px ²" or "0.060 MP ".
+// The area of a width × height rectangle with its unit: "12.35 cm²", "60000 px²" or "0.060 MP ".
 QString area(int width, int height, const ReadingScale &scale, bool megapixel);
 // The perimeter of a width × height rectangle with its unit: "25.4 cm".
 QString perimeter(int width, int height, const ReadingScale &scale);

@@ -5,9 +5,11 @@
 
 #include "ruler/rulerwindow.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -89,8 +91,52 @@ void InfoPanel::setOwner(RulerWindow *ruler)
     if (m_owner)
         disconnect(m_owner, &RulerWindow::panelTextsChanged, this, &InfoPanel::showTexts);
     m_owner = ruler;
-    if (ruler)
+    if (ruler) {
         connect(ruler, &RulerWindow::panelTextsChanged, this, &InfoPanel::showTexts);
+        setStaysOnTop(ruler->options().value(RulerOption::StayOnTop));
+    }
+}
+
+void InfoPanel::setStaysOnTop(bool onTop)
+{
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
+        return;
+    // New flags hide the window.
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (shown)
+        show();
+}
+
+// Raised or shown, the panel goes beneath the program's open dialogs again. A window manager keeps
+// dialogs above the windows of their program; without one, the panel raised as a ruler takes the
+// keyboard (after a menu closes, say) would cover the dialog just opened. Once the event is handled,
+// so that the panel's own window is in place.
+bool InfoPanel::event(QEvent *event)
+{
+    if ((event->type() == QEvent::ZOrderChange || event->type() == QEvent::Show) && !m_dialogsRaisePending) {
+        m_dialogsRaisePending = true;
+        QTimer::singleShot(0, this, &InfoPanel::raiseDialogsAbove);
+    }
+    return QDialog::event(event);
+}
+
+void InfoPanel::raiseDialogsAbove()
+{
+    m_dialogsRaisePending = false;
+    if (!isVisible())
+        return;
+    // The active dialog last, so that it stays the topmost.
+    QWidget *active = QApplication::activeWindow();
+    QList<QWidget *> dialogs;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window != this && window != active && window->isVisible() && qobject_cast<QDialog *>(window))
+            dialogs.append(window);
+    }
+    if (active && active != this && active->isVisible() && qobject_cast<QDialog *>(active))
+        dialogs.append(active);
+    for (QWidget *dialog : std::as_const(dialogs))
+        dialog->raise();
 }
 
 RulerWindow *InfoPanel::owner() const

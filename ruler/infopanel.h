@@ -66,6 +66,10 @@ public:
     // The panel keeps to that place as its size follows its content.
     void placeBeside(const QRect &ruler, const QRect &screen, ScreenPlacement::PanelSide side, int gap);
 
+    // Stays above other programs' windows exactly while its owner ruler does, so that it never hides
+    // under the ruler it describes nor stays above the others when the owner does not.
+    void setStaysOnTop(bool onTop);
+
     QLabel *rulerLabel(RulerReading reading) const { return m_rulerLabels.at(reading); }
     QLabel *figureLabel(FigureReading reading) const { return m_figureLabels.at(reading); }
     QLabel *extraSideLabel() const { return m_extraSideLabel; }
@@ -74,6 +78,7 @@ public:
     QLabel *noticeLabel() const { return m_noticeLabel; }
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -85,6 +90,7 @@ private:
     void hideFigurePart();
     void fitToContent();
     void place();
+    void raiseDialogsAbove();
 
     // Where placeBeside() put the panel.
     struct Placement
@@ -106,4 +112,5 @@ private:
     QLabel *m_figureHeader = nullptr;
     // What the labels show, once they were given texts.
     std::optional<PanelTexts> m_shownTexts;
+    bool m_dialogsRaisePending = false;
 };

@@ -3,6 +3,7 @@
 
 #include "ruler/rulermenu.h"
 
+#include "prefs/unittablerules.h"
 #include "ruler/mnemonics.h"
 #include "ruler/ruleroptions.h"
 
@@ -205,7 +206,7 @@ void RulerMenu::setUnitNames(const QStringList &physical, const QStringList &pix
         const std::pair<RulerCommand, QString> entries[] = {{physicalUnit(row), physical.value(row)},
                                                             {pixelUnit(row), pixelBased.value(row)}};
         for (const auto &[unit, name] : entries) {
-            setText(unit, name);
+            setText(unit, UnitTableRules::shownUnitName(name));
             setVisible(unit, !name.isEmpty());
             setEnabled(unit, !name.isEmpty());
         }

@@ -3,14 +3,17 @@
 
 #include "ruler/rulerpainter.h"
 
-#include "figure/arealineplacement.h"
 #include "figure/figuremodel.h"
+#include "figure/readinglayout.h"
+#include "render/labelplacement.h"
+#include "render/inkbounds.h"
 #include "render/pictureplacement.h"
 #include "render/rulerstyle.h"
 #include "ruler/pointerrules.h"
 #include "ruler/rulerpaintcache.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -105,7 +108,7 @@ void drawGuideLabels(QPainter &painter, const RulerPaintState &state, RulerPaint
     for (int y : horizontal) {
         const QString label = ReadingText::lengthY(y + origin, scale);
         const int baseline = state.zeroAtBottom ? y + kGuideLabelBelowLine : y - kGuideLabelAboveLine;
-        const int left = w - kGuideLabelRightInset - labelShift(label.toDouble());
+        const int left = w - kGuideLabelRightInset - labelShift(QLocale().toDouble(label));
         cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, baseline), label);
     }
     for (int x : vertical) {
@@ -113,7 +116,8 @@ void drawGuideLabels(QPainter &painter, const RulerPaintState &state, RulerPaint
         const int position = x + origin;
         const int distance = state.zeroAtLeft ? position : w - position;
         const QString label = ReadingText::lengthX(distance, scale);
-        const int left = state.zeroAtLeft ? x - labelShift(label.toDouble()) : x + kGuideLabelAfterLine;
+        const int left =
+            state.zeroAtLeft ? x - labelShift(QLocale().toDouble(label)) : x + kGuideLabelAfterLine;
         cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, h - kGuideLabelFromBottom), label);
     }
 }
@@ -242,27 +246,9 @@ template <typename Draw> void drawTurned(QPainter &painter, QPoint origin, qreal
     painter.restore();
 }
 
-void drawFullReadings(QPainter &painter, const RulerPaintState &state, QPoint areaLineBaseline)
-{
-    const int w = state.size.width();
-    const int h = state.size.height();
-    const RulerReadings &readings = state.readings;
-    drawTurned(painter, {50, h / 2 + 28}, 270, [&] { painter.drawText(QPoint(0, 0), readings.heightText); });
-    drawTurned(painter, {w - 50, h / 2 - 30}, 90,
-               [&] { painter.drawText(QPoint(0, 0), readings.heightText); });
-    painter.drawText(QPoint(w / 2 - 29, 50), readings.widthText);
-    painter.drawText(QPoint(w / 2 - 29, h - 40), readings.widthText);
-    const QString areaLine = rulerAreaLine(state);
-    if (!areaLine.isEmpty())
-        painter.drawText(areaLineBaseline, areaLine);
-}
-
 void drawReadings(QPainter &painter, const RulerPaintState &state, const RulerPaintCache &cache,
-                  QPoint areaLineBaseline)
+                  const QList<RulerLabels::Text> &labels, const QList<int> &places)
 {
-    const int w = state.size.width();
-    const int h = state.size.height();
-    const RulerReadings &readings = state.readings;
     painter.save();
     painter.setPen(RulerStyle::rulerPen(state.rulerColor));
     painter.setFont(cache.reading);
@@ -270,24 +256,18 @@ void drawReadings(QPainter &painter, const RulerPaintState &state, const RulerPa
     textBackground.setAlpha(kTextBackgroundAlpha);
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(textBackground);
-
-    const QRect box(0, 0, 100, 100);
-    const QRect leftOfBox(-45, 0, 100, 100);
-    if (state.rulerReadings && !state.minimalReadings)
-        drawFullReadings(painter, state, areaLineBaseline);
-    if (state.bottomRightLabels) {
-        drawTurned(painter, {w - 100, h - 45}, 0,
-                   [&] { painter.drawText(leftOfBox, Qt::AlignRight, readings.widthText); });
-        drawTurned(painter, {w - 30, h - 140}, 90,
-                   [&] { painter.drawText(box, Qt::AlignRight, readings.heightText); });
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        const RulerLabels::Text &label = labels.at(i);
+        const int place = places.at(i);
+        if (place == LabelPlacement::kGivesWay)
+            continue;
+        drawTurned(painter, label.origins.at(place), label.degrees, [&] {
+            if (label.rightAligned)
+                painter.drawText(label.alignBox, Qt::AlignRight, label.text);
+            else
+                painter.drawText(label.baseline, label.text);
+        });
     }
-    const bool minimal = state.rulerReadings && state.minimalReadings;
-    if (state.widthNumber || minimal)
-        drawTurned(painter, {w - 100, h / 2}, 0,
-                   [&] { painter.drawText(leftOfBox, Qt::AlignRight, readings.widthNumber); });
-    if (state.heightNumber || minimal)
-        drawTurned(painter, {w / 2, h - 145}, 90,
-                   [&] { painter.drawText(box, Qt::AlignRight, readings.heightNumber); });
     painter.restore();
 }
 
@@ -344,21 +324,30 @@ void drawBeneathScales(QPainter &painter, const RulerPaintState &state, RulerPai
     drawGuides(painter, state, cache);
 }
 
+RulerLabels::Shown shownLabels(const RulerPaintState &state)
+{
+    RulerLabels::Shown shown;
+    shown.full = state.rulerReadings && !state.minimalReadings;
+    shown.corner = state.bottomRightLabels;
+    const bool minimal = state.rulerReadings && state.minimalReadings;
+    shown.widthNumber = state.widthNumber || minimal;
+    shown.heightNumber = state.heightNumber || minimal;
+    return shown;
+}
+
 // The readings, cross-hair and figure: what is drawn over the scales.
 void drawAboveScales(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
 {
     painter.setPen(RulerStyle::rulerPen(state.rulerColor));
-    FigureStyle style = state.figureStyle;
-    AreaLinePlacement::Choice areaLines{AreaLinePlacement::rulerPlaces(state.size).first()};
-    if (state.figureVisible)
-        areaLines = AreaLinePlacement::choose(state.size, rulerAreaLine(state), *state.figure,
-                                              state.figureReadings, style);
-    style.areaLinePlace = areaLines.figurePlace;
-    drawReadings(painter, state, cache, areaLines.rulerBaseline);
+    const QList<RulerLabels::Text> labels =
+        RulerLabels::texts(state.size, state.readings, shownLabels(state));
+    const ReadingLayout::Layout layout = ReadingLayout::choose(
+        labels, state.figureVisible ? state.figure : nullptr, state.figureReadings, state.figureStyle);
+    drawReadings(painter, state, cache, labels, layout.rulerPlaces);
     if (state.crossHair)
         drawCrossHair(painter, state);
     if (state.figureVisible)
-        drawFigure(painter, state, cache, style);
+        drawFigure(painter, state, cache, layout.figureStyle);
 }
 
 RulerPaintCache &cacheFor(std::shared_ptr<RulerPaintCache> &cache)
@@ -388,13 +377,6 @@ void drawPicture(QPainter &painter, const RulerPaintState &state)
     painter.restore();
 }
 
-QString rulerAreaLine(const RulerPaintState &state)
-{
-    if (!state.rulerReadings || state.minimalReadings || state.size.width() < ReadingText::kLongCaptionWidth)
-        return {};
-    return state.readings.areaText + QStringLiteral(" | ") + state.readings.perimeterText;
-}
-
 void paint(QPainter &painter, const RulerPaintState &state, std::shared_ptr<RulerPaintCache> &cache)
 {
     // The body's own alpha is the ruler's transparency, not blended over anything.
@@ -413,6 +395,41 @@ void drawContent(QPainter &painter, const RulerPaintState &state, std::shared_pt
     drawBeneathScales(painter, state, kept);
     drawTickers(painter, state, kept);
     drawAboveScales(painter, state, kept);
+}
+
+QRegion figureArea(const RulerPaintState &state, std::shared_ptr<RulerPaintCache> &cache)
+{
+    if (!state.figureVisible)
+        return {};
+    // Smoothed edges and glyphs may reach a pixel beyond the marked ink.
+    constexpr int kBleed = 2;
+    const auto withBleed = [](const QRectF &box) {
+        return box.toAlignedRect().adjusted(-kBleed, -kBleed, kBleed, kBleed);
+    };
+    RulerPaintCache &kept = cacheFor(cache);
+    const QList<RulerLabels::Text> labels = RulerLabels::texts(state.size, state.readings, shownLabels(state));
+    const ReadingLayout::Layout layout =
+        ReadingLayout::choose(labels, state.figure, state.figureReadings, state.figureStyle);
+    InkBounds ink(state.size);
+    {
+        QPainter painter(&ink);
+        painter.setPen(RulerStyle::rulerPen(state.rulerColor));
+        drawFigure(painter, state, kept, layout.figureStyle);
+    }
+    QRegion area(withBleed(ink.bounds()));
+    // The figure moves the ruler's own labels aside, or makes them give way: where a label stands
+    // otherwise than it would without the figure, both of its places follow the figure.
+    const QList<int> alone = ReadingLayout::choose(labels, nullptr, state.figureReadings, state.figureStyle).rulerPlaces;
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        if (layout.rulerPlaces.at(i) == alone.at(i))
+            continue;
+        const QList<QPolygonF> places = RulerLabels::boxes(labels.at(i));
+        for (const int place : {layout.rulerPlaces.at(i), alone.at(i)}) {
+            if (place != LabelPlacement::kGivesWay)
+                area += withBleed(places.at(place).boundingRect());
+        }
+    }
+    return area;
 }
 
 int scalesLayerBuilds(const std::shared_ptr<RulerPaintCache> &cache)

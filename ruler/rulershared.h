@@ -27,6 +27,7 @@ struct RulerShared
     Desktop *desktop = nullptr;
     QColorDialog *colorDialog = nullptr;
     InfoPanel *infoPanel = nullptr;
+    // Made when a ruler first opens them (see the functions below): a start does without them.
     PositionDialog *positionDialog = nullptr;
     TransparencyDialog *transparencyDialog = nullptr;
     // The open rulers, oldest first: a ruler enters when it attaches and leaves when it closes.
@@ -35,4 +36,8 @@ struct RulerShared
     std::optional<ColorTarget> colorTarget;
     // Whether a ruler said that the desktop places windows itself (it is said once a run).
     bool placementNoticeGiven = false;
+
+    // The shared dialog, made on the first call; the program deletes it at its end.
+    PositionDialog *madePositionDialog();
+    TransparencyDialog *madeTransparencyDialog();
 };

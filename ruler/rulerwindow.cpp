@@ -208,6 +208,13 @@ void RulerWindow::openBeside(const RulerWindow &source)
         editColour(*source.m_colorTarget);
 
     clearRememberedModifiers();
+    // Made from a ruler that stays on top, the new ruler stays on top too: a window manager puts every
+    // other window beneath that one, and the new ruler opens in front.
+    if (source.option(RulerOption::StayOnTop) && !option(RulerOption::StayOnTop)) {
+        m_options.set(RulerOption::StayOnTop, true);
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        syncMenu();
+    }
     placeWindow(QRect(source.pos() + QPoint(kNewRulerOffset, kNewRulerOffset), sizeHint()));
     show();
     rebuildMenu();

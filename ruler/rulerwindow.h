@@ -103,8 +103,8 @@ public:
 
     // What the window shows, for reading.
     const GuideSet &guides() const { return m_guides; }
-    // The ruler's reading texts as they are written: an inactive window keeps those it had when it
-    // was last active.
+    // The ruler's reading texts as they are painted: those of its state now, whichever window is
+    // active (a dialog that moves or sizes the ruler, or a changed calibration, shows at once).
     RulerReadings readings() const;
     QColor colour(ColorTarget target) const;
 
@@ -112,8 +112,14 @@ public:
     // the grab reach around its strokes (see RulerShape); with one it is whole. Follows the compositor
     // at once and the ruler's look after each repaint that changed it.
     void updateShape();
-    // The region that the shaped window keeps, computed anew from the current state.
+    // The region that the shaped window keeps, computed anew from the current state. While the pointer
+    // drags the window it leaves out the figure: its turned strokes and texts cut the shape into
+    // thousands of rectangles, and the window system works through all of them at every step.
     QRegion shapeRegion() const;
+    bool shapedForWindowDrag() const { return m_windowDragShape; }
+    // Where the figure's drawing lies now, what a change of the figure alone repaints (see
+    // RulerPainter::figureArea).
+    QRegion figureArea() const;
     // How many shapes the window has been given so far.
     int shapesApplied() const { return shapeCount; }
 
@@ -193,6 +199,7 @@ protected:
     bool event(QEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -361,6 +368,8 @@ private:
     // The flying figure as the pointer and the keys see it.
     QList<QPoint> figureControlPoints() const;
     bool figureContains(const QPoint &pos) const;
+    // Repaints what a change of the figure alone touched: where it was (`before`) and where it is.
+    void updateFigureArea(const QRegion &before);
     void moveFigureBy(const QPoint &delta);
     void dragFigureHandle(int index, const QPoint &pos, Qt::KeyboardModifiers modifiers);
     void rotateFigureBy(double degrees);
@@ -375,7 +384,6 @@ private:
     // What painting reads: a snapshot of the state, taken before each pass (see RulerPainter).
     RulerPaintState paintState() const;
     ReadingScale readingScale() const;
-    RulerReadings currentReadings() const;
     FigureReadings figureReadings() const;
     FigureStyle figureStyle() const;
     FigureUnits figureUnits() const;
@@ -396,15 +404,20 @@ private:
     QByteArray appliedShapeSignature;
     bool shapeUpdatePending = false;
     int shapeCount = 0;
+    bool m_windowDragShape = false;
+    void setWindowDragShape(bool dragging);
 
     // Which side of the ruler the information panel takes when this ruler starts the run.
     ScreenPlacement::PanelSide m_panelSide = ScreenPlacement::PanelSide::Right;
     // The colour that the shared colour dialog edits for this ruler, once it was opened here.
     std::optional<ColorTarget> m_colorTarget;
 
-    // Painting: the readings an inactive window keeps, and what later passes reuse.
-    RulerReadings m_inactiveReadings;
+    // Painting: what later passes reuse.
     mutable std::shared_ptr<RulerPaintCache> m_paintCache;
+    // The figure's area as last found, and the shape signature of the state it was found for (the
+    // signature holds all that the figure's drawing depends on).
+    mutable QRegion m_figureArea;
+    mutable QByteArray m_figureAreaKey;
 
     // Pointer state.
     GuideSet m_guides;

@@ -30,7 +30,7 @@ QRect displayRect(int index)
 
 void RulerWindow::editTransparency()
 {
-    TransparencyDialog *dialog = shared->transparencyDialog;
+    TransparencyDialog *dialog = shared->madeTransparencyDialog();
     dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog->dropFollower();
     dialog->setValue(backgroundColor.alpha());
@@ -50,7 +50,7 @@ void RulerWindow::editTransparency()
 
 void RulerWindow::editPositionAndSize()
 {
-    PositionDialog *dialog = shared->positionDialog;
+    PositionDialog *dialog = shared->madePositionDialog();
     dialog->dropFollower();
     dialog->setDisplay(displayRect(displayIndex),
                        GeometryRule::desktopBounds(GeometryRule::currentScreens()));

@@ -5,6 +5,7 @@
 #include "ruler/rulerwindow.h"
 
 #include "ruler/rulermenu.h"
+#include "ruler/rulerpainter.h"
 
 #include <QGuiApplication>
 
@@ -60,16 +61,34 @@ bool RulerWindow::figureContains(const QPoint &pos) const
     return figure.hitTest(pos);
 }
 
+QRegion RulerWindow::figureArea() const
+{
+    // Each step of a gesture asks for the area before and after it: the one after is the next one's before.
+    QByteArray key = shapeSignature();
+    if (key != m_figureAreaKey) {
+        m_figureArea = RulerPainter::figureArea(paintState(), m_paintCache);
+        m_figureAreaKey = std::move(key);
+    }
+    return m_figureArea;
+}
+
+void RulerWindow::updateFigureArea(const QRegion &before)
+{
+    update(before + figureArea());
+}
+
 void RulerWindow::moveFigureBy(const QPoint &delta)
 {
+    const QRegion before = figureArea();
     figure.bodyMove(delta, currentFigureModifiers());
-    update();
+    updateFigureArea(before);
 }
 
 void RulerWindow::dragFigureHandle(int index, const QPoint &pos, Qt::KeyboardModifiers modifiers)
 {
+    const QRegion before = figureArea();
     figure.handleDrag(index, pos, m_grabOffset, figureModifiers(modifiers, Qt::LeftButton));
-    update();
+    updateFigureArea(before);
 }
 
 void RulerWindow::rotateFigureBy(double degrees)
@@ -79,8 +98,9 @@ void RulerWindow::rotateFigureBy(double degrees)
 
 void RulerWindow::scaleFigureBy(double factor)
 {
+    const QRegion before = figureArea();
     figure.scale(factor, factor, currentFigureModifiers());
-    update();
+    updateFigureArea(before);
 }
 
 void RulerWindow::toggleFigurePlacement()

@@ -20,14 +20,9 @@ ReadingScale RulerWindow::readingScale() const
     return RulerPaintState::readingScaleOf(scale);
 }
 
-RulerReadings RulerWindow::currentReadings() const
-{
-    return ReadingText::rulerReadings(size(), readingScale(), option(RulerOption::Megapixels));
-}
-
 RulerReadings RulerWindow::readings() const
 {
-    return isActiveWindow() ? currentReadings() : m_inactiveReadings;
+    return ReadingText::rulerReadings(size(), readingScale(), option(RulerOption::Megapixels));
 }
 
 FigureReadings RulerWindow::figureReadings() const
@@ -115,18 +110,8 @@ void RulerWindow::sendPanelTexts()
 // paint, with the texts of the state as it now is.
 bool RulerWindow::event(QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::UpdateRequest:
+    if (event->type() == QEvent::UpdateRequest)
         sendPanelTexts();
-        break;
-    case QEvent::ActivationChange:
-        // Leaving, the window keeps the readings it shows.
-        if (!isActiveWindow())
-            m_inactiveReadings = currentReadings();
-        break;
-    default:
-        break;
-    }
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::Paint)
         noteShapeAfterPaint();

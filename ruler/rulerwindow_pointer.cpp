@@ -178,6 +178,7 @@ void RulerWindow::followPointer(const QMouseEvent *event)
 
 void RulerWindow::dragWindowTo(const QPoint &global)
 {
+    setWindowDragShape(true);
     moveSnapped(global - m_grabOffset);
 }
 
@@ -228,6 +229,8 @@ void RulerWindow::startDrag(const QMouseEvent *event)
 
 void RulerWindow::mousePressEvent(QMouseEvent *event)
 {
+    // A release lost to another grab leaves no drag behind.
+    setWindowDragShape(false);
     forgetSnapTargets();
     const QPoint global = event->globalPosition().toPoint();
     takeChord(ModifierLatch::fromHeld(event->modifiers()));
@@ -271,6 +274,7 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
 
 void RulerWindow::mouseReleaseEvent(QMouseEvent *)
 {
+    setWindowDragShape(false);
     m_guides.release(size());
     if (m_dragMode == DragMode::ControlPoint)
         setCursor(Qt::ArrowCursor);
@@ -303,9 +307,10 @@ void RulerWindow::wheelEvent(QWheelEvent *event)
         return;
 
     if (m_chord.alt && m_chord.shift) {
+        const QRegion before = figureArea();
         rotateFigureBy(v);
-        recomputeFigure();
-        update();
+        figure.recompute(currentFigureModifiers());
+        updateFigureArea(before);
     } else if (m_chord.alt) {
         if (!fullScreen)
             placeWindow(QRect(pos(), size() + QSize(v, v)));
@@ -319,6 +324,23 @@ void RulerWindow::wheelEvent(QWheelEvent *event)
 void RulerWindow::enterEvent(QEnterEvent *)
 {
     takeKeyboardOnHover();
+}
+
+// What the hovering pointer painted (the guide spacings, the underlined "menu") goes when it leaves,
+// whichever way: across an edge, into the body of a shaped window that lets it through, or out from
+// under a shape that changed. No motion comes from there to take it away. A drag goes on outside.
+void RulerWindow::leaveEvent(QEvent *)
+{
+    if (QGuiApplication::mouseButtons() != Qt::NoButton)
+        return;
+    const PointerVisuals before = pointerVisuals();
+    m_guides.hover(false);
+    m_menuButtonHover = false;
+    // The split cursor of a guide or a guide band is what keeps the spacings shown.
+    const Qt::CursorShape shape = cursor().shape();
+    if (shape == Qt::SplitVCursor || shape == Qt::SplitHCursor)
+        setPointerShape(Qt::ArrowCursor);
+    repaintPointerChanges(before);
 }
 
 // With "activate on hover" the ruler under the pointer takes the keyboard and the panel; the chord is

@@ -9,6 +9,7 @@
 #include "ruler/infopanel.h"
 #include "ruler/pointerrules.h"
 #include "ruler/screenplacement.h"
+#include "ruler/windowmanager.h"
 #include "ruler/windowsnap.h"
 
 #include <QGuiApplication>
@@ -133,14 +134,8 @@ void RulerWindow::toggleStayOnTop()
     show();
     activateWindow();
 
-    if (infoPanel) {
-        Qt::WindowFlags flags = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint;
-        if (option(RulerOption::StayOnTop))
-            flags |= Qt::WindowStaysOnTopHint;
-        infoPanel->setWindowFlags(flags);
-        if (preferences && preferences->infoPanelShown())
-            infoPanel->show();
-    }
+    if (infoPanel && infoPanel->owner() == this)
+        infoPanel->setStaysOnTop(option(RulerOption::StayOnTop));
 }
 
 void RulerWindow::toggleFullScreen()
@@ -149,7 +144,14 @@ void RulerWindow::toggleFullScreen()
     fullScreen = !fullScreen;
     if (fullScreen) {
         normalGeometry = geometry();
-        showFullScreen();
+        if (WindowManager::fillsFullScreen()) {
+            showFullScreen();
+        } else {
+            // Nobody answers the request: the ruler fills its screen itself, and comes to the front as
+            // a window manager would bring it.
+            placeWindow(GeometryRule::currentScreens().value(displayIndex));
+            raise();
+        }
     } else {
         showNormal();
         placeWindow(normalGeometry);

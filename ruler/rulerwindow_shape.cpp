@@ -26,7 +26,9 @@ QRegion RulerWindow::shapeRegion() const
     if (m_edgeFinder.showsBackdrop())
         return rect();
     InkMask mask(size(), logicalDpiY());
-    const RulerPaintState state = paintState();
+    RulerPaintState state = paintState();
+    if (m_windowDragShape)
+        state.figureVisible = false;
     RulerShape::markBands(mask, state.tickFrame(), state.scale,
                           {state.topTicker, state.bottomTicker, state.leftTicker, state.rightTicker},
                           PointerRules::kGuideBandEnd + 1);
@@ -34,7 +36,7 @@ QRegion RulerWindow::shapeRegion() const
         QPainter painter(&mask);
         RulerPainter::drawContent(painter, state, m_paintCache);
     }
-    if (option(RulerOption::ShowFigure) && !option(RulerOption::HideControlPoints)) {
+    if (state.figureVisible && !option(RulerOption::HideControlPoints)) {
         for (const QPoint &point : figureControlPoints())
             mask.mark(QRect(point - QPoint(kHandleReach, kHandleReach),
                             QSize(2 * kHandleReach + 1, 2 * kHandleReach + 1)));
@@ -73,7 +75,7 @@ QByteArray RulerWindow::shapeSignature() const
     out << option(RulerOption::Megapixels);
     out << image.size() << option(RulerOption::StretchPicture) << option(RulerOption::ProportionalPicture);
     out << (preferences && preferences->showTopRightMenu());
-    out << m_edgeFinder.showsBackdrop();
+    out << m_edgeFinder.showsBackdrop() << m_windowDragShape;
     return signature;
 }
 
@@ -101,10 +103,24 @@ void RulerWindow::updateShape()
     QByteArray signature = shapeSignature();
     if (signature == appliedShapeSignature)
         return;
-    setMask(shapeRegion());
+    const QRegion shape = shapeRegion();
+    const bool grows = !shape.subtracted(mask()).isEmpty();
+    setMask(shape);
     appliedShapeSignature = std::move(signature);
     ++shapeCount;
     // Painting keeps inside the shape, so what the new shape adds (say the readings' boxes of a ruler
     // that just became active) was never painted: once the shape is in place, paint the whole window.
-    QTimer::singleShot(0, this, qOverload<>(&QWidget::update));
+    // A shape that only shrinks (the start of a window drag) needs no paint.
+    if (grows)
+        QTimer::singleShot(0, this, qOverload<>(&QWidget::update));
+}
+
+// Shaped at once, so that the first step of the drag already moves the light shape.
+void RulerWindow::setWindowDragShape(bool dragging)
+{
+    if (m_windowDragShape == dragging)
+        return;
+    m_windowDragShape = dragging;
+    if (!compositing())
+        updateShape();
 }

@@ -31,9 +31,12 @@ int WheelSteps::turn(const QPoint &angleDelta)
     if (steps == 0)
         return 0;
 
-    m_accumulated = qBound(-kLargestAccumulated, m_accumulated + steps, kLargestAccumulated);
+    // The direction is compared before adding: one notch back after one notch on must give a
+    // step the other way, not the zero of their sum.
     if (sign(m_accumulated) == -sign(steps))
         m_accumulated = steps;
+    else
+        m_accumulated = qBound(-kLargestAccumulated, m_accumulated + steps, kLargestAccumulated);
     return m_accumulated;
 }
 

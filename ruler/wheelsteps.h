@@ -15,7 +15,8 @@
 // - Deltas smaller than a step add up until they make whole steps; a turn the other way drops what
 //   was left over.
 // - Whole steps add to the accumulated value, which grows while the direction stays (repeated turns
-//   accelerate) and starts again at the new steps when the direction changes.
+//   accelerate) and starts again at the new steps when the direction changes: one notch up and one
+//   down give 1, then -1.
 class WheelSteps
 {
 public:

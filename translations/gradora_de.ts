@@ -54,10 +54,75 @@ Try &apos;%1 --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>DisplayCalibration</name>
+    <message>
+        <source>Display %1 does not report its size, so its pixels per inch could not be read: %2 × %3 stand in for them. Measure its diagonal and give it to the PPI calculator.</source>
+        <translation>Anzeige %1 meldet ihre Größe nicht, daher ließen sich ihre Pixel pro Zoll nicht lesen: %2 × %3 stehen an ihrer Stelle. Messen Sie ihre Diagonale und geben Sie sie in den PPI-Rechner ein.</translation>
+    </message>
+</context>
+<context>
     <name>DisplayLabel</name>
     <message>
         <source>Display 1</source>
         <translation>Bildschirm 1</translation>
+    </message>
+</context>
+<context>
+    <name>FigureReadings</name>
+    <message>
+        <source> / golden</source>
+        <translation> / Goldener Schnitt</translation>
+    </message>
+    <message>
+        <source>side: </source>
+        <translation>Seite: </translation>
+    </message>
+    <message>
+        <source>leg: </source>
+        <translation>Schenkel: </translation>
+    </message>
+    <message>
+        <source>hipo: </source>
+        <translation>Hypotenuse: </translation>
+    </message>
+    <message>
+        <source>rcX: </source>
+        <translation>DzX: </translation>
+    </message>
+    <message>
+        <source>rcY: </source>
+        <translation>DzY: </translation>
+    </message>
+    <message>
+        <source>Area: </source>
+        <translation>Fläche: </translation>
+    </message>
+    <message>
+        <source>Perimeter: </source>
+        <translation>Umfang: </translation>
+    </message>
+    <message>
+        <source>A: </source>
+        <translation>F: </translation>
+    </message>
+    <message>
+        <source>P: </source>
+        <translation>U: </translation>
+    </message>
+    <message>
+        <source>Angle: </source>
+        <translation>Winkel: </translation>
+    </message>
+</context>
+<context>
+    <name>HelpLinks</name>
+    <message>
+        <source>No web browser could be started to show this page. Open it yourself:
+
+%1</source>
+        <translation>Es ließ sich kein Webbrowser starten, um diese Seite zu zeigen. Öffnen Sie sie selbst:
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -184,6 +249,13 @@ Esc: ausblenden</translation>
     <message>
         <source>C: copy</source>
         <translation>C: kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>PortalScreenshot</name>
+    <message>
+        <source>No picture of the screen can be taken on this desktop.</source>
+        <translation>Auf diesem Desktop lässt sich kein Bild des Bildschirms aufnehmen.</translation>
     </message>
 </context>
 <context>
@@ -494,6 +566,22 @@ Esc: ausblenden</translation>
         <source>Gradora cannot start: its lock file %1 cannot be created: %2.</source>
         <translation>Gradora kann nicht starten: Die Sperrdatei %1 kann nicht angelegt werden: %2.</translation>
     </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Gradora cannot start: its settings file %1 cannot be used: %2.</source>
+        <translation>Gradora kann nicht starten: Die Einstellungsdatei %1 kann nicht verwendet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Gradora could not save its settings to %1: %2.</source>
+        <translation>Gradora konnte seine Einstellungen nicht in %1 speichern: %2.</translation>
+    </message>
+    <message>
+        <source>it could not be read, so it is left as it is</source>
+        <translation>sie konnte nicht gelesen werden und bleibt daher unverändert</translation>
+    </message>
 </context>
 <context>
     <name>ReadingText</name>
@@ -512,6 +600,30 @@ Esc: ausblenden</translation>
     <message>
         <source>P: </source>
         <translation>U: </translation>
+    </message>
+    <message>
+        <source>L: </source>
+        <translation>L: </translation>
+    </message>
+    <message>
+        <source>T: </source>
+        <translation>O: </translation>
+    </message>
+    <message>
+        <source>R: </source>
+        <translation>R: </translation>
+    </message>
+    <message>
+        <source>B: </source>
+        <translation>U: </translation>
+    </message>
+    <message>
+        <source>W: </source>
+        <translation>B: </translation>
+    </message>
+    <message>
+        <source>H: </source>
+        <translation>H: </translation>
     </message>
 </context>
 <context>
@@ -916,6 +1028,25 @@ Esc: ausblenden</translation>
     <message>
         <source>Transparency (alpha):</source>
         <translation>Transparenz (Alpha):</translation>
+    </message>
+</context>
+<context>
+    <name>UnitTableRules</name>
+    <message>
+        <source>Inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Centimeters</source>
+        <translation>Zentimeter</translation>
+    </message>
+    <message>
+        <source>Millimeters</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
     </message>
 </context>
 <context>

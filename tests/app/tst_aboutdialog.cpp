@@ -41,7 +41,11 @@ private Q_SLOTS:
     void shownAgainAsTheSameBox();
     void rulerLinks_data();
     void rulerLinks();
+    void withoutBrowserTheMessageSaysWhere_data();
+    void withoutBrowserTheMessageSaysWhere();
     void helpPageDescribesEveryMenuEntry();
+    void helpPageSaysWhatHoldsWithoutACompositor_data();
+    void helpPageSaysWhatHoldsWithoutACompositor();
 
 private:
     QList<QUrl> m_opened;
@@ -51,7 +55,10 @@ private:
 void TestAbout::init()
 {
     m_opened.clear();
-    HelpLinks::openUrl = [this](const QUrl &url) { m_opened.append(url); };
+    HelpLinks::openUrl = [this](const QUrl &url) {
+        m_opened.append(url);
+        return true;
+    };
 }
 
 void TestAbout::cleanup()
@@ -238,6 +245,63 @@ void TestAbout::rulerLinks()
     RulerWindow &ruler = *m_hub->createRuler();
     ruler.execute(command);
     QCOMPARE(m_opened, QList<QUrl>{expected});
+}
+
+void TestAbout::withoutBrowserTheMessageSaysWhere_data()
+{
+    rulerLinks_data();
+}
+
+// Where no browser can be started, the user reads so, and where the page is: the help page's path, a
+// web page's address.
+void TestAbout::withoutBrowserTheMessageSaysWhere()
+{
+    QFETCH(RulerCommand, command);
+    QFETCH(QUrl, expected);
+    HelpLinks::openUrl = [this](const QUrl &url) {
+        m_opened.append(url);
+        return false;
+    };
+    TestSupport::clearStore();
+    m_hub = std::make_unique<RulerHub>();
+    QStringList messages;
+    m_hub->setMessageHandler([&messages](const QString &text) { messages.append(text); });
+    RulerWindow &ruler = *m_hub->createRuler();
+    ruler.execute(command);
+    QCOMPARE(m_opened, QList<QUrl>{expected});
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages.constFirst().startsWith(QStringLiteral("No web browser could be started")),
+             qPrintable(messages.constFirst()));
+    const QString where = expected.isLocalFile() ? expected.toLocalFile() : expected.toString();
+    QVERIFY2(messages.constFirst().endsWith(where), qPrintable(messages.constFirst()));
+}
+
+void TestAbout::helpPageSaysWhatHoldsWithoutACompositor_data()
+{
+    QTest::addColumn<QString>("said");
+    QTest::newRow("its own part") << "Without a compositor";
+    QTest::newRow("the body lets the pointer through")
+        << "the open body nothing: a click, a drag or a double-click there reaches the window below";
+    QTest::newRow("the bands move and fill the screen")
+        << "drag to move, double-click for full screen, right-click for the menu";
+    QTest::newRow("getting started says where to drag")
+        << "drag and double-click the ruler by its scale bands, its edges, a guide, the figure or a reading";
+    QTest::newRow("moving says where to drag")
+        << "without a compositor, drag a scale band or a reading instead";
+    QTest::newRow("the mouse reference too")
+        << "double-click full screen on and off (without a compositor: on a band)";
+}
+
+// Without a compositing manager the ruler's open body is not the ruler's: the help says what takes the
+// pointer there, where it tells to drag or double-click.
+void TestAbout::helpPageSaysWhatHoldsWithoutACompositor()
+{
+    QFETCH(QString, said);
+    QFile file(QFINDTESTDATA("../../docs/_help.html"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QString guide = QTextDocumentFragment::fromHtml(QString::fromUtf8(file.readAll())).toPlainText();
+    guide.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+    QVERIFY2(guide.contains(said), qPrintable(said));
 }
 
 void TestAbout::helpPageDescribesEveryMenuEntry()

@@ -10,6 +10,7 @@
 #include "testsupport.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -82,18 +83,12 @@ const QStringList kKeys{"showMasterPointLines",
                         "display_0_2",
                         "display_1_0"};
 
-// The program-wide keys that every save writes.
+// The program-wide keys that every save writes (the magnifier's only once it was opened).
 const QStringList kProgramKeysWritten{"canShowToolbox",
                                       "toolboxPosition",
                                       "showTopRightMenu",
                                       "autoUpdatesEnabled",
                                       "lastInformed",
-                                      "autoUpdate",
-                                      "gridSize",
-                                      "gridActive",
-                                      "zoom",
-                                      "initialSize",
-                                      "position",
                                       "clrDlgPosSvd",
                                       "clrX",
                                       "clrY"};
@@ -135,6 +130,43 @@ QByteArray fileWith(const std::function<QByteArray(const QString &key)> &valueFo
     return text;
 }
 
+// The raw value of each key in a settings file, as it stands after "key=".
+QMap<QString, QByteArray> rawValues(const QByteArray &text)
+{
+    QMap<QString, QByteArray> values;
+    for (const QByteArray &line : text.split('\n')) {
+        const qsizetype equals = line.indexOf('=');
+        if (equals > 0 && !line.startsWith('['))
+            values.insert(QUrl::fromPercentEncoding(line.left(equals)), line.mid(equals + 1));
+    }
+    return values;
+}
+
+QByteArray lineOf(const QString &key, const QByteArray &value)
+{
+    return QUrl::toPercentEncoding(key, " ") + '=' + value + '\n';
+}
+
+// A value of the same kind as `stored` that is not it, so that a key read back as its default shows.
+QByteArray otherValue(const QByteArray &stored)
+{
+    bool isNumber = false;
+    const int number = stored.toInt(&isNumber);
+    if (stored == "true" || stored == "false")
+        return stored == "true" ? "false" : "true";
+    if (isNumber)
+        return QByteArray::number(number + 1);
+    if (stored.startsWith("@Rect("))
+        return "@Rect(100 120 500 300)";
+    if (stored.startsWith("@Size("))
+        return "@Size(300 250)";
+    if (stored.startsWith("@Point("))
+        return "@Point(40 50)";
+    if (stored.startsWith("@Variant(") || stored.startsWith("\"@Variant("))
+        return "#123456";
+    return stored;
+}
+
 QList<QRect> screenRects()
 {
     QList<QRect> rects;
@@ -148,12 +180,73 @@ class TestHostileStore : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void startsWithAReachableRuler_data();
     void startsWithAReachableRuler();
 
 private:
     static QString storePath() { return QSettings().fileName(); }
+    static void writeStore(const QByteArray &content);
+    // Starts the program on the file, lets it save and returns what it wrote.
+    static QByteArray startAndSave(const QByteArray &content);
+    // The valid file, with `valueFor` in place of the valid values where it gives one.
+    QByteArray validFileWith(const std::function<QByteArray(const QString &key)> &valueFor) const;
+
+    // What the program writes back unchanged: every key valid, most of them not at their defaults.
+    QMap<QString, QByteArray> m_valid;
 };
+
+void TestHostileStore::writeStore(const QByteArray &content)
+{
+    QFile file(storePath());
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+QByteArray TestHostileStore::startAndSave(const QByteArray &content)
+{
+    writeStore(content);
+    {
+        RulerHub hub;
+        hub.openFirstRuler();
+        hub.rulers().first()->saveSettings();
+    }
+    QFile file(storePath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestHostileStore::initTestCase()
+{
+    const QMap<QString, QByteArray> defaults = rawValues(startAndSave(QByteArray()));
+    QByteArray distinct("[General]\n");
+    for (const QString &key : kKeys) {
+        if (defaults.contains(key))
+            distinct += lineOf(key, otherValue(defaults.value(key)));
+    }
+    const QMap<QString, QByteArray> written = rawValues(startAndSave(distinct));
+    for (const QString &key : kKeys) {
+        if (written.contains(key))
+            m_valid.insert(key, written.value(key));
+    }
+    // Written once more, the valid file stays as it is.
+    QCOMPARE(rawValues(startAndSave(validFileWith([](const QString &) {
+                 return QByteArray();
+             }))).value("geometry"),
+             m_valid.value("geometry"));
+    QVERIFY(m_valid.size() > kKeys.size() / 2);
+}
+
+QByteArray
+TestHostileStore::validFileWith(const std::function<QByteArray(const QString &key)> &valueFor) const
+{
+    QByteArray text("[General]\n");
+    for (auto it = m_valid.cbegin(); it != m_valid.cend(); ++it) {
+        const QByteArray value = valueFor(it.key());
+        text += lineOf(it.key(), value.isNull() ? it.value() : value);
+    }
+    return text;
+}
 
 void TestHostileStore::startsWithAReachableRuler_data()
 {
@@ -162,11 +255,31 @@ void TestHostileStore::startsWithAReachableRuler_data()
     for (const QByteArray &value : values) {
         QTest::newRow(("every key " + value).constData()) << fileWith([&](const QString &) { return value; });
     }
+    // One hostile value among valid ones, each in another key.
+    for (qsizetype at = 0; at < values.size(); ++at) {
+        const QString victim = m_valid.keys().at((at * 7) % m_valid.size());
+        QTest::newRow(
+            qPrintable(QStringLiteral("valid but %1 %2").arg(victim, QString::fromLatin1(values.at(at)))))
+            << validFileWith(
+                   [&](const QString &key) { return key == victim ? values.at(at) : QByteArray(); });
+    }
     // Ten megabytes in a unit name, a display name and a geometry.
     for (const char *key : {"unit_0_0", "display_0_0", "geometry"}) {
         QTest::newRow((QByteArray(key) + " ten megabytes").constData())
-            << fileWith([key](const QString &name) {
+            << validFileWith([key](const QString &name) {
                    return name == QLatin1String(key) ? QByteArray(kTenMegabytes, '9') : QByteArray();
+               });
+    }
+    // One damaged line costs that line only.
+    const QByteArray valid = validFileWith([](const QString &) { return QByteArray(); });
+    QTest::newRow("a line without =") << valid + "junk\n";
+    QTest::newRow("an unterminated section at the end") << valid + "[x";
+    QTest::newRow("a byte-order mark") << "\xef\xbb\xbf" + valid;
+    QTest::newRow("cut in the last line") << valid.left(valid.size() - 4);
+    for (const char *key : {"background", "rulerColor", "guidesColor"}) {
+        QTest::newRow((QByteArray(key) + " cut off after its type").constData())
+            << validFileWith([key](const QString &name) {
+                   return name == QLatin1String(key) ? QByteArray(R"(@Variant(\0\0\0\x43))") : QByteArray();
                });
     }
     QTest::newRow("duplicate sections")
@@ -180,26 +293,22 @@ void TestHostileStore::startsWithAReachableRuler_data()
                           ? qEnvironmentVariableIntValue("GRADORA_CORPUS_FILES")
                           : kDefaultRandomFiles;
     for (int file = 0; file < files; ++file) {
-        QTest::newRow(qPrintable(QStringLiteral("mixture %1").arg(file))) << fileWith([&](const QString &) {
-            const int pick = int(random.bounded(values.size() + 2));
-            if (pick == values.size())
-                return QByteArray(); // absent
-            if (pick == values.size() + 1)
-                return QByteArray(int(random.bounded(1, 20000)), char('0' + random.bounded(10)));
-            return values.at(pick);
-        });
+        QTest::newRow(qPrintable(QStringLiteral("mixture %1").arg(file)))
+            << fileWith([&](const QString &key) {
+                   const int pick = int(random.bounded(values.size() + 2));
+                   if (pick == values.size())
+                       return m_valid.value(key, "1"); // a valid value
+                   if (pick == values.size() + 1)
+                       return QByteArray(int(random.bounded(1, 20000)), char('0' + random.bounded(10)));
+                   return values.at(pick);
+               });
     }
 }
 
 void TestHostileStore::startsWithAReachableRuler()
 {
     QFETCH(QByteArray, content);
-    {
-        QFile file(storePath());
-        QDir().mkpath(QFileInfo(file).absolutePath());
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(content);
-    }
+    writeStore(content);
 
     auto hub = std::make_unique<RulerHub>();
     hub->openFirstRuler();
@@ -229,6 +338,21 @@ void TestHostileStore::startsWithAReachableRuler()
         if (written)
             QVERIFY2(store.value(key).toString().size() <= kSaneValue, qPrintable(key));
     }
+    // Every valid line of the file holds its value still.
+    QFile file(storePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QMap<QString, QByteArray> back = rawValues(file.readAll());
+    int kept = 0;
+    for (auto it = m_valid.cbegin(); it != m_valid.cend(); ++it) {
+        if (!('\n' + content).contains('\n' + lineOf(it.key(), it.value())))
+            continue;
+        QVERIFY2(back.value(it.key()) == it.value(),
+                 qPrintable(QStringLiteral("%1: %2 became %3")
+                                .arg(it.key(), QString::fromLatin1(it.value()),
+                                     QString::fromLatin1(back.value(it.key()).left(80)))));
+        ++kept;
+    }
+    qDebug("%d valid keys kept", kept);
 }
 
 GRADORA_TEST_MAIN(TestHostileStore)

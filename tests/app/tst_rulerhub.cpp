@@ -5,11 +5,17 @@
 #include "app/magnifier.h"
 #include "app/rulerhub.h"
 #include "prefs/preferencesdialog.h"
+#include "prefs/programkeys.h"
 #include "ruler/infopanel.h"
+#include "ruler/positiondialog.h"
 #include "ruler/rulerwindow.h"
+#include "ruler/transparencydialog.h"
 #include "testsupport.h"
 
+#include <QApplication>
 #include <QColorDialog>
+#include <QDir>
+#include <QSettings>
 #include <QFile>
 #include <QImage>
 #include <QNetworkAccessManager>
@@ -27,6 +33,8 @@ private Q_SLOTS:
     void programPicturesAreThere_data();
     void programPicturesAreThere();
     void sharedWindows();
+    void windowsNotNeededAtStartAreMadeWhenWanted();
+    void aMagnifierNeverOpenedKeepsItsStoredKeys();
     void programKeysDefaults();
     void programKeysRoundTrip();
     void programKeysWithGarbage_data();
@@ -36,6 +44,7 @@ private Q_SLOTS:
     void trayRestoreSkipsDeletedWindows();
     void rulerRequests();
     void closingThePreferencesSavesTheProgramKeys();
+    void failedSaveIsToldWhereTheUserIs();
 
 private:
     static void click(RulerHub &hub, QSystemTrayIcon::ActivationReason reason)
@@ -72,6 +81,55 @@ void TestRulerHub::programPicturesAreThere()
     QVERIFY(!hub.trayIcon()->icon().isNull());
     // Only a build with the update check has a way onto the network.
     QCOMPARE(hub.findChildren<QNetworkAccessManager *>().size(), GRADORA_UPDATE_CHECK ? 1 : 0);
+}
+
+// The first ruler shows sooner without them.
+void TestRulerHub::windowsNotNeededAtStartAreMadeWhenWanted()
+{
+    RulerHub hub;
+    RulerWindow *ruler = hub.openFirstRuler();
+    const auto count = [] {
+        int made = 0;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            made += qobject_cast<PreferencesDialog *>(widget) || qobject_cast<AboutDialog *>(widget) ||
+                    qobject_cast<Magnifier *>(widget) || qobject_cast<PositionDialog *>(widget) ||
+                    qobject_cast<TransparencyDialog *>(widget);
+        return made;
+    };
+    QCOMPARE(count(), 0);
+    emit ruler->aboutRequested();
+    emit ruler->magnifierRequested();
+    emit ruler->preferencesRequested(PreferencesPage::Units);
+    QCOMPARE(count(), 3);
+    QVERIFY(hub.aboutDialog()->isVisible());
+    QVERIFY(hub.magnifier()->isVisible());
+    QVERIFY(hub.preferencesDialog()->isVisible());
+    hub.preferencesDialog()->hide();
+    hub.magnifier()->hide();
+    emit ruler->preferencesRequested(PreferencesPage::Units);
+    QCOMPARE(count(), 3);
+    hub.preferencesDialog()->hide();
+    QCOMPARE(hub.positionDialog(), hub.positionDialog());
+    QCOMPARE(hub.transparencyDialog(), hub.transparencyDialog());
+    QCOMPARE(count(), 5);
+}
+
+void TestRulerHub::aMagnifierNeverOpenedKeepsItsStoredKeys()
+{
+    {
+        QSettings store;
+        store.setValue(ProgramKeys::magnifierZoom, 7);
+        store.setValue(ProgramKeys::magnifierPosition, QPoint(12, 34));
+    }
+    {
+        RulerHub hub;
+        hub.saveProgramSettings();
+    }
+    const QSettings store;
+    QCOMPARE(store.value(ProgramKeys::magnifierZoom).toInt(), 7);
+    QCOMPARE(store.value(ProgramKeys::magnifierPosition).toPoint(), QPoint(12, 34));
+    RulerHub hub;
+    QCOMPARE(hub.magnifier()->values().zoom, 7);
 }
 
 void TestRulerHub::sharedWindows()
@@ -241,6 +299,34 @@ void TestRulerHub::closingThePreferencesSavesTheProgramKeys()
     QVERIFY(hub.preferencesDialog()->close());
     QVERIFY(!QSettings().value("canShowToolbox").toBool());
     QCOMPARE(QSettings().value("zoom").toInt(), 6);
+}
+
+// Standard error hears of every failed save; the user is told when closing the preferences, once
+// until a save succeeds, and not when every ruler is saved for the end of the session.
+void TestRulerHub::failedSaveIsToldWhereTheUserIs()
+{
+    const QString path = QSettings().fileName();
+    QFile::remove(path);
+    QVERIFY(QDir().mkpath(path)); // a folder where the file belongs: no save can succeed
+    QStringList messages;
+    {
+        RulerHub hub;
+        hub.setMessageHandler([&messages](const QString &text) { messages.append(text); });
+        hub.openFirstRuler();
+        hub.saveEverything();
+        QCOMPARE(messages.size(), 0);
+        for (int time = 0; time < 2; ++time) {
+            hub.showPreferences(PreferencesPage::Shortcuts);
+            QVERIFY(hub.preferencesDialog()->close());
+        }
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages.first(),
+                 RulerHub::failedSaveText(path, QStringLiteral("a folder stands in its place")));
+        QVERIFY(messages.first().contains(path));
+        hub.saveEverything();
+    }
+    QCOMPARE(messages.size(), 1);
+    QVERIFY(QDir().rmdir(path));
 }
 
 GRADORA_TEST_MAIN(TestRulerHub)

@@ -5,6 +5,9 @@
 #include "testsupport.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <sys/stat.h>
 #include <cerrno>
 #include <cstring>
 #include <QTest>
@@ -19,6 +22,8 @@ private Q_SLOTS:
     void staleLockOfDeadProcessIsTaken();
     void damagedLockIsReplaced_data();
     void damagedLockIsReplaced();
+    void lockOfNoRunningCopyIsStale_data();
+    void lockOfNoRunningCopyIsStale();
     void noLockPossible_data();
     void noLockPossible();
     void refusalText();
@@ -84,6 +89,46 @@ void TestSingleInstance::damagedLockIsReplaced()
     QCOMPARE(second.tryAcquire(), SingleInstance::Outcome::AnotherInstance);
 }
 
+void TestSingleInstance::lockOfNoRunningCopyIsStale_data()
+{
+    // The lock file names a live process: this test itself, or a `sleep` under its own name.
+    QTest::addColumn<bool>("namesSleep");
+    QTest::addColumn<QByteArray>("host"); // empty: this machine
+    QTest::newRow("this process, on another machine") << false << QByteArray("elsewhere.example");
+    QTest::newRow("a live process of another program, under its own name") << true << QByteArray();
+    QTest::newRow("a live process of another program, on another machine") << true << QByteArray("elsewhere");
+}
+
+// The lock lives in this machine's runtime folder: only a running copy that holds it counts.
+void TestSingleInstance::lockOfNoRunningCopyIsStale()
+{
+    QFETCH(bool, namesSleep);
+    QFETCH(QByteArray, host);
+    QProcess sleeper;
+    qint64 pid = QCoreApplication::applicationPid();
+    QByteArray name = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8();
+    if (namesSleep) {
+        sleeper.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+        QVERIFY(sleeper.waitForStarted());
+        pid = sleeper.processId();
+        name = "sleep";
+    }
+    if (host.isEmpty())
+        host = QSysInfo::machineHostName().toUtf8();
+    QTemporaryDir dir;
+    SingleInstance instance(dir.path());
+    QFile file(instance.lockFilePath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::number(pid) + '\n' + name + '\n' + host + '\n' + QSysInfo::machineUniqueId() + '\n' +
+               QSysInfo::bootUniqueId() + '\n');
+    file.close();
+    QCOMPARE(instance.tryAcquire(), SingleInstance::Outcome::Acquired);
+    SingleInstance second(dir.path());
+    QCOMPARE(second.tryAcquire(), SingleInstance::Outcome::AnotherInstance);
+    sleeper.kill();
+    sleeper.waitForFinished();
+}
+
 void TestSingleInstance::noLockPossible_data()
 {
     QTest::addColumn<QString>("runtimeEntry"); // what stands where the runtime folder should be
@@ -93,6 +138,11 @@ void TestSingleInstance::noLockPossible_data()
         << QString() << QStringLiteral("folder") << QStringLiteral("a folder stands in its place");
     QTest::newRow("a file in the runtime folder's place")
         << QStringLiteral("file") << QString() << QString::fromLocal8Bit(std::strerror(ENOTDIR));
+    // Opening it would block the start for ever.
+    QTest::newRow("a FIFO in the lock's place")
+        << QString() << QStringLiteral("fifo") << QStringLiteral("it is not a regular file");
+    QTest::newRow("a link to a FIFO in the lock's place")
+        << QString() << QStringLiteral("link to fifo") << QStringLiteral("it is not a regular file");
 }
 
 void TestSingleInstance::noLockPossible()
@@ -108,6 +158,11 @@ void TestSingleInstance::noLockPossible()
     SingleInstance instance(runtime);
     if (lockEntry == QLatin1String("folder")) {
         QVERIFY(QDir().mkpath(instance.lockFilePath() + QStringLiteral("/inside")));
+    } else if (lockEntry == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(instance.lockFilePath()).constData(), 0600), 0);
+    } else if (lockEntry == QLatin1String("link to fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("fifo"))).constData(), 0600), 0);
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("fifo")), instance.lockFilePath()));
     }
     QCOMPARE(instance.tryAcquire(), SingleInstance::Outcome::Unavailable);
     QTEST(instance.failureReason(), "reason");

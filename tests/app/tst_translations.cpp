@@ -3,7 +3,11 @@
 
 #include "app/rulerhub.h"
 #include "app/translations.h"
+#include "figure/copiedreadings.h"
+#include "figure/figurefixture.h"
+#include "figure/figurereadings.h"
 #include "prefs/preferencesdialog.h"
+#include "prefs/unittablerules.h"
 #include "prefs/updatecheck.h"
 #include "ruler/mnemonics.h"
 #include "ruler/rulermenu.h"
@@ -119,6 +123,9 @@ private Q_SLOTS:
     void updateMessagesSpeakGerman();
     void preferencesSpeakGerman();
     void englishLeavesTextsAlone();
+    void readingsSpeakGerman_data();
+    void readingsSpeakGerman();
+    void unitNamesStayStoredInEnglish();
     void catalogue_data();
     void catalogue();
 
@@ -140,11 +147,17 @@ QStringList TestTranslations::rulerMenuTexts()
     hub.preferences()->setInfoPanelShown(false);
     const RulerWindow &ruler = *hub.createRuler();
     QStringList texts = menuTexts(ruler.menu()->contextMenu());
-    // The unit entries show the names in the unit tables, which are the user's data, in any language.
+    // The unit entries show the names in the unit tables, which are the user's data, in any language;
+    // only the factory units' names are the program's.
+    QStringList factoryNames;
+    for (const UnitTableRules::FactoryRow &row : UnitTableRules::defaultUnits())
+        factoryNames.append(row.first());
     for (const TextGrid *grid : {&hub.preferences()->unitCells(Preferences::UnitTable::Physical),
                                  &hub.preferences()->unitCells(Preferences::UnitTable::PixelBased)}) {
-        for (const auto &row : *grid)
-            texts.removeAll(row[0]);
+        for (const auto &row : *grid) {
+            if (!factoryNames.contains(row[0]))
+                texts.removeAll(row[0]);
+        }
     }
     return texts;
 }
@@ -161,6 +174,10 @@ void TestTranslations::germanMenus_data()
     QTest::newRow("Preferences") << "Einstellungen";
     QTest::newRow("About Gradora") << "Über Gradora";
     QTest::newRow("Quit") << "Beenden";
+    // The factory units keep their English names in the settings file and show German ones.
+    QTest::newRow("Inches") << "Zoll";
+    QTest::newRow("Centimeters") << "Zentimeter";
+    QTest::newRow("Points") << "Punkte";
 }
 
 void TestTranslations::germanMenus()
@@ -225,6 +242,57 @@ void TestTranslations::englishLeavesTextsAlone()
     }
     Translations::install(QLocale());
     QCOMPARE(QCoreApplication::translate("RulerWindow", "New Ruler"), QStringLiteral("Neues Lineal"));
+}
+
+void TestTranslations::readingsSpeakGerman_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("german");
+    FigureUnits megapixels;
+    megapixels.megapixels = true;
+    const FigureModel rectangle = FigureFixture::created(FigureKind::CornerRectangle, 30.25);
+    const FigureReadings figure = FigureReadings::measure(rectangle, {}, {FigureFixture::kWindow});
+    const FigureReadings figureInMegapixels =
+        FigureReadings::measure(rectangle, megapixels, {FigureFixture::kWindow});
+    const ReadingScale pixels;
+    const ReadingScale centimetres{false, 37.8, 37.8, QStringLiteral("cm")};
+    const QRect window(10, 20, 500, 300);
+
+    QTest::newRow("figure's area line") << figure.areaLine() << "Fläche: 150000 px² | Umfang: 1600 px";
+    QTest::newRow("figure's angle in the panel") << figure.panelTexts().angle << "Winkel: 30,25°";
+    QTest::newRow("figure's area in megapixels") << figureInMegapixels.panelTexts().area << "F: 0,150 MP ";
+    QTest::newRow("ruler's area in megapixels")
+        << ReadingText::rulerReadings(window.size(), pixels, true).areaText << "Fläche: 0,150 MP ";
+    QTest::newRow("ruler's width in centimetres")
+        << ReadingText::rulerReadings(window.size(), centimetres, false).widthText << "← 13,23 cm →";
+    QTest::newRow("panel's area in megapixels")
+        << ReadingText::panelReadings(window, pixels, true).area << "F: 0,150 MP ";
+    QTest::newRow("panel's width in centimetres")
+        << ReadingText::panelReadings(window, centimetres, false).width << "B: 13,23 cm ";
+    QTest::newRow("panel's top edge") << ReadingText::panelReadings(window, pixels, false).top << "O: 20";
+    // The clipboard writes what the ruler and the panel show.
+    QTest::newRow("copied readings")
+        << CopiedReadings::text(
+               window.size(), centimetres,
+               CopiedReadings::Figure{CopiedReadings::kindName(rectangle), figureInMegapixels}, QLocale())
+        << "13,23 × 7,94 cm\nRechteck | ↔1: 500 px | ↔2: 300 px | Winkel: 30,25° | F: 0,150 MP | U: 1600 px";
+}
+
+void TestTranslations::readingsSpeakGerman()
+{
+    QFETCH(QString, shown);
+    QFETCH(QString, german);
+    QCOMPARE(shown, german);
+}
+
+void TestTranslations::unitNamesStayStoredInEnglish()
+{
+    TestSupport::clearStore();
+    Preferences preferences;
+    QCOMPARE(preferences.unitCells(Preferences::UnitTable::Physical)[0][0], QStringLiteral("Inches"));
+    QCOMPARE(UnitTableRules::shownUnitName(QStringLiteral("Inches")), QStringLiteral("Zoll"));
+    QCOMPARE(UnitTableRules::shownUnitName(QStringLiteral("Zoll")), QStringLiteral("Zoll"));
+    QCOMPARE(UnitTableRules::shownUnitName(QStringLiteral("My inches")), QStringLiteral("My inches"));
 }
 
 void TestTranslations::catalogue_data()

@@ -111,18 +111,18 @@ void TestCopiedReadings::figureLine_data()
         QTest::newRow(name) << kind << ratio << angle << perUnit << locale << QString::fromUtf8(expected);
     };
     row("rectangle in pixels", FigureKind::CornerRectangle, 0, 0, 0, kEnglish,
-        "Rectangle | ↔1: 500 px | ↔2: 300 px | Angle: 0° | A: 150000 px ² | P: 1600 px");
+        "Rectangle | ↔1: 500 px | ↔2: 300 px | Angle: 0° | A: 150000 px² | P: 1600 px");
     row("rectangle in millimetres, German", FigureKind::CornerRectangle, 0, 0, 8, kGerman,
-        "Rectangle | ↔1: 62,5 mm | ↔2: 37,5 mm | Angle: 0° | A: 2343,75 mm ² | P: 200 mm");
+        "Rectangle | ↔1: 62,5 mm | ↔2: 37,5 mm | Angle: 0° | A: 2343,75 mm² | P: 200 mm");
     row("turned rectangle, German angle", FigureKind::CornerRectangle, 0, 30.25, 0, kGerman,
-        "Rectangle | ↔1: 500 px | ↔2: 300 px | Angle: 30,25° | A: 150000 px ² | P: 1600 px");
+        "Rectangle | ↔1: 500 px | ↔2: 300 px | Angle: 30,25° | A: 150000 px² | P: 1600 px");
     row("right triangle has its hypotenuse", FigureKind::CornerRightTriangle, 0, 0, 0, kGerman,
-        "Right Triangle | ↔1: 500 px | ↔2: 300 px | hipo: 583,1 px | Angle: 0° | A: 75000 px ² | "
+        "Right Triangle | ↔1: 500 px | ↔2: 300 px | hipo: 583,1 px | Angle: 0° | A: 75000 px² | "
         "P: 1383,1 px");
     row("centred circle has one length", FigureKind::CentredCircle, 0, 0, 0, kEnglish,
-        "Centered Circle | ↔1: 200 px | Angle: 0° | A: 125663.71 px ² | P: 1256.64 px");
+        "Centered Circle | ↔1: 200 px | Angle: 0° | A: 125663.71 px² | P: 1256.64 px");
     row("ratio rectangle names its ratio", FigureKind::CornerSquare, FigureRatio::SixteenToNine, 0, 0,
-        kEnglish, "Rectangle / 16:9 | ↔1: 400 px | ↔2: 225 px | Angle: 0° | A: 90000 px ² | P: 1250 px");
+        kEnglish, "Rectangle / 16:9 | ↔1: 400 px | ↔2: 225 px | Angle: 0° | A: 90000 px² | P: 1250 px");
 }
 
 void TestCopiedReadings::figureLine()

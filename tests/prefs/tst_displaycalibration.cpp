@@ -63,11 +63,17 @@ class TestDisplayCalibration : public QObject
 private Q_SLOTS:
     void detect_data();
     void detect();
+    void unreadSizesNote_data();
+    void unreadSizesNote();
+    void pixelSize_data();
+    void pixelSize();
 
     void init();
     void cleanup();
     void firstStartDetects();
     void laterStartLoadsTheStore();
+    void laterStartShowsThePixelSize_data();
+    void laterStartShowsThePixelSize();
     void detectionKeepsTheCalibrationOfAnUnchangedMonitor();
     void cellEdit_data();
     void cellEdit();
@@ -149,6 +155,54 @@ void TestDisplayCalibration::detect()
     }
 }
 
+void TestDisplayCalibration::unreadSizesNote_data()
+{
+    QTest::addColumn<QList<Screen>>("screens");
+    QTest::addColumn<QString>("note");
+    const Screen measured{1920, 1080, 92, 92};
+    Screen unmeasured{1920, 1080, 96, 96};
+    unmeasured.sizeReported = false;
+    const QString second =
+        "Display 2 does not report its size, so its pixels per inch could not be read: 96 × 96 "
+        "stand in for them. Measure its diagonal and give it to the PPI calculator.";
+    QTest::newRow("every size read") << QList<Screen>{measured, measured} << QString();
+    QTest::newRow("no screens") << QList<Screen>{} << QString();
+    QTest::newRow("the second without a size") << QList<Screen>{measured, unmeasured} << second;
+    QTest::newRow("both without a size") << QList<Screen>{unmeasured, unmeasured}
+                                         << QString(second).replace("Display 2", "Display 1") + "\n" + second;
+}
+
+void TestDisplayCalibration::unreadSizesNote()
+{
+    QFETCH(QList<Screen>, screens);
+    QFETCH(QString, note);
+    QCOMPARE(DisplayCalibration::unreadSizesNote(screens), note);
+}
+
+void TestDisplayCalibration::pixelSize_data()
+{
+    QTest::addColumn<TextGrid>("grid");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("from the grid") << gridWithRows({{"1234x567", "96", "96", "1234", "567", ""}}) << 0
+                                   << QSize(1234, 567);
+    QTest::newRow("grid without a size: the screen's")
+        << gridWithRows({{"1920x1080", "96", "96", "", "", ""}}) << 0 << QSize(1920, 1080);
+    QTest::newRow("half a size in the grid: the screen's")
+        << gridWithRows({{}, {"", "", "", "", "1024", "43.2"}}) << 1 << QSize(1280, 1024);
+    QTest::newRow("no screen in that row") << TextGrid() << 3 << QSize(0, 0);
+    QTest::newRow("no such row") << TextGrid() << 9 << QSize(0, 0);
+}
+
+void TestDisplayCalibration::pixelSize()
+{
+    QFETCH(TextGrid, grid);
+    QFETCH(int, row);
+    QFETCH(QSize, size);
+    const QList<Screen> screens{{1920, 1080, 96, 96}, {1280, 1024, 96, 96}};
+    QCOMPARE(DisplayCalibration::pixelSize(grid, row, screens), size);
+}
+
 void TestDisplayCalibration::init()
 {
     TestSupport::clearStore();
@@ -206,6 +260,39 @@ void TestDisplayCalibration::laterStartLoadsTheStore()
     QCOMPARE(storedText("display_0_0"), QStringLiteral("1234x567"));
     // A stored value that is no calibration is not taken up by the cell edit.
     QCOMPARE(storedText("display_0_2"), QStringLiteral("abc"));
+}
+
+void TestDisplayCalibration::laterStartShowsThePixelSize_data()
+{
+    QTest::addColumn<QString>("storedWidth");
+    QTest::addColumn<QString>("storedHeight");
+    QTest::addColumn<QSize>("shown");
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    QTest::newRow("stored") << "1234"
+                            << "567" << QSize(1234, 567);
+    QTest::newRow("not stored: the screen's") << ""
+                                              << "" << screen->geometry().size() * screen->devicePixelRatio();
+}
+
+// A start that reads the table from the store chooses no row, but the calculator shows the size of the
+// display it works for, never 0 px where the program knows better.
+void TestDisplayCalibration::laterStartShowsThePixelSize()
+{
+    QFETCH(QString, storedWidth);
+    QFETCH(QString, storedHeight);
+    QFETCH(QSize, shown);
+    {
+        QSettings store;
+        store.setValue("display_0_0", "1234x567");
+        store.setValue("display_0_1", "96");
+        store.setValue("display_0_2", "96");
+        store.setValue("display_0_3", storedWidth);
+        store.setValue("display_0_4", storedHeight);
+    }
+    start();
+    QCOMPARE(table()->currentRow(), -1);
+    QCOMPARE(widget<QSpinBox>("widthBox")->value(), shown.width());
+    QCOMPARE(widget<QSpinBox>("heightBox")->value(), shown.height());
 }
 
 void TestDisplayCalibration::detectionKeepsTheCalibrationOfAnUnchangedMonitor()

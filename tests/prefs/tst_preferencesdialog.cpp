@@ -5,11 +5,13 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 
 Q_DECLARE_METATYPE(Preferences::Steps)
 Q_DECLARE_METATYPE(PreferencesPage)
@@ -35,6 +37,8 @@ private Q_SLOTS:
     void pagesOpenOnRequest_data();
     void pagesOpenOnRequest();
     void closingIsAnnounced();
+    void tableColumnsFillTheTable_data();
+    void tableColumnsFillTheTable();
 
 private:
     QSpinBox *box(const char *name) const { return m_fixture.widget<QSpinBox>(name); }
@@ -188,6 +192,33 @@ void TestPreferencesDialog::pagesOpenOnRequest()
     m_fixture.dialog->showPage(page);
     QVERIFY(m_fixture.dialog->isVisible());
     QCOMPARE(pages->currentWidget()->objectName(), shown);
+    m_fixture.dialog->hide();
+}
+
+void TestPreferencesDialog::tableColumnsFillTheTable_data()
+{
+    QTest::addColumn<PreferencesPage>("page");
+    QTest::addColumn<QString>("table");
+    QTest::newRow("Units") << PreferencesPage::Units << "unitTable";
+    QTest::newRow("Displays") << PreferencesPage::Displays << "displayTable";
+    QTest::newRow("Pixel-Based Units") << PreferencesPage::PixelBasedUnits << "pixelUnitTable";
+}
+
+void TestPreferencesDialog::tableColumnsFillTheTable()
+{
+    QFETCH(PreferencesPage, page);
+    QFETCH(QString, table);
+    m_fixture.dialog->showPage(page);
+    QVERIFY(QTest::qWaitForWindowExposed(m_fixture.dialog.get()));
+    const auto *widget = m_fixture.widget<QTableWidget>(qPrintable(table));
+    const QHeaderView *columns = widget->horizontalHeader();
+    int widths = 0;
+    for (int column = 0; column < widget->columnCount(); ++column) {
+        QVERIFY2(columns->sectionSize(column) > 0, qPrintable(QString::number(column)));
+        widths += columns->sectionSize(column);
+    }
+    // No empty strip right of the last column, and no column cut at the right edge.
+    QCOMPARE(widths, widget->viewport()->width());
     m_fixture.dialog->hide();
 }
 

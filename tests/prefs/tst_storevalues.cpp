@@ -4,6 +4,9 @@
 #include "prefs/storevalues.h"
 #include "testsupport.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace StoreValues;
@@ -19,6 +22,8 @@ private Q_SLOTS:
     void integers();
     void colours_data();
     void colours();
+    void storedColourLines_data();
+    void storedColourLines();
     void texts_data();
     void texts();
     void floats();
@@ -109,6 +114,39 @@ void TestStoreValues::colours()
     }
     const QSettings store;
     QCOMPARE(readColor(store, kKey, QColor(1, 2, 3, 4)), expected);
+}
+
+void TestStoreValues::storedColourLines_data()
+{
+    QTest::addColumn<QByteArray>("line"); // the stored value as it stands in the file
+    QTest::addColumn<QColor>("expected");
+    const QColor fallback(1, 2, 3, 4);
+    QTest::newRow("whole") << QByteArray(R"v(@Variant(\0\0\0\x43\x1\xff\xff\x10\x10\x20\x20\x30\x30\0\0))v")
+                           << QColor(16, 32, 48);
+    QTest::newRow("whole, in quotes")
+        << QByteArray(R"v("@Variant(\0\0\0\x43\x1\xff\xff,,,,,,\0\0)")v") << QColor(44, 44, 44);
+    // Read whole, these would hand out a colour whose kind is whatever byte came next.
+    QTest::newRow("cut after the type") << QByteArray(R"v(@Variant(\0\0\0\x43))v") << fallback;
+    QTest::newRow("cut after the type, in quotes") << QByteArray(R"v("@Variant(\0\0\0\x43)")v") << fallback;
+    QTest::newRow("cut in the values") << QByteArray(R"v(@Variant(\0\0\0\x43\x1\xff\xff\x10))v") << fallback;
+    QTest::newRow("a kind that no colour has")
+        << QByteArray(R"v(@Variant(\0\0\0\x43\x29\xff\xff\x10\x10\x20\x20\x30\x30\0\0))v") << fallback;
+}
+
+// A damaged colour in the file reads as the default, and the ruler's other keys stay readable.
+void TestStoreValues::storedColourLines()
+{
+    QFETCH(QByteArray, line);
+    {
+        QFile file(QSettings().fileName());
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[General]\nzoom=3\n" + QByteArray(kKey.data(), kKey.size()) + '=' + line + "\nclrX=9\n");
+    }
+    const QSettings store;
+    QTEST(readColor(store, kKey, QColor(1, 2, 3, 4)), "expected");
+    QCOMPARE(store.value("zoom").toInt(), 3);
+    QCOMPARE(store.value("clrX").toInt(), 9);
 }
 
 void TestStoreValues::texts_data()

@@ -49,7 +49,8 @@ public:
         Endless,
         Closed,
         ServerError, // status 500 with the body
-        NotFound     // status 404 with the body
+        NotFound,    // status 404 with the body
+        StatusZero   // status 0 with the body: no server answers so
     };
     static constexpr qint64 kEndlessTotal = qint64(256) * 1024 * 1024;
     static constexpr int kChunk = 64 * 1024;
@@ -95,6 +96,7 @@ private:
         case Mode::Answer:
         case Mode::ServerError:
         case Mode::NotFound:
+        case Mode::StatusZero:
             socket->write(statusLine() +
                           "\r\nContent-Type: text/plain\r\nConnection: close\r\nContent-Length: " +
                           QByteArray::number(m_body.size()) + "\r\n\r\n" + m_body);
@@ -119,6 +121,8 @@ private:
             return "HTTP/1.1 500 Internal Server Error";
         case Mode::NotFound:
             return "HTTP/1.1 404 Not Found";
+        case Mode::StatusZero:
+            return "HTTP/1.1 0 Whatever";
         default:
             return "HTTP/1.1 200 OK";
         }
@@ -363,6 +367,10 @@ void TestUpdateCheck::replies_data()
         << int(Mode::ServerError) << QByteArray("99") << false << QString() << information;
     QTest::newRow("status 404 with 6.0 on request")
         << int(Mode::NotFound) << QByteArray("6.0") << true << kFailed << critical;
+    QTest::newRow("status 0 with 99 on request")
+        << int(Mode::StatusZero) << QByteArray("99") << true << kFailed << critical;
+    QTest::newRow("status 0 with 99 automatic")
+        << int(Mode::StatusZero) << QByteArray("99") << false << QString() << information;
     QTest::newRow("closed port on request")
         << int(Mode::Closed) << QByteArray() << true << kFailed << critical;
     QTest::newRow("closed port automatic")
@@ -559,15 +567,23 @@ void TestUpdateCheck::startUpChecksWhenEnabled()
     }
     const QDate today = QDate::currentDate();
     auto first = std::make_unique<RulerHub>();
-    QCOMPARE(network(*first)->findChildren<QNetworkReply *>().size(), enabled ? 1 : 0);
+    QSignalSpy answered(network(*first), &QNetworkAccessManager::finished);
+    // The check waits for the first ruler to show.
+    QCOMPARE(stored(ProgramKeys::lastCheck).toDate(), QDate());
+    QTest::qWait(RulerHub::kStartUpdateCheckDelayMs + 200);
+    QTRY_COMPARE(answered.size(), enabled ? 1 : 0);
     QCOMPARE(stored(ProgramKeys::lastCheck).toDate(), enabled ? today : QDate());
     QVERIFY(idle(*first));
     QVERIFY(m_prompts.isEmpty());
 
     // A second start on the same day sends nothing.
     auto second = std::make_unique<RulerHub>();
-    if (QDate::currentDate() == today)
+    QSignalSpy answeredAgain(network(*second), &QNetworkAccessManager::finished);
+    QTest::qWait(RulerHub::kStartUpdateCheckDelayMs + 200);
+    if (QDate::currentDate() == today) {
         QVERIFY(network(*second)->findChildren<QNetworkReply *>().isEmpty());
+        QCOMPARE(answeredAgain.size(), 0);
+    }
 }
 
 void TestUpdateCheck::rulerEntryChecksOnRequest()

@@ -38,7 +38,18 @@ public:
     QString home() const { return m_home.path(); }
     QString settingsFile() const { return m_home.path() + QStringLiteral("/config/gradora.net/Gradora.ini"); }
 
-    QProcess *start()
+    // How a copy starts beyond the private home: through another program (`setpriv ...`), with more
+    // variables, with its standard error kept for the test to read.
+    struct StartOptions
+    {
+        QStringList wrapper;
+        QProcessEnvironment environment;
+        bool keepErrors = false;
+    };
+
+    QProcess *start() { return start(StartOptions()); }
+
+    QProcess *start(const StartOptions &options)
     {
         auto *process = new QProcess;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -50,9 +61,14 @@ public:
                    env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":exitcode=99"));
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         env.insert(QStringLiteral("GRADORA_UPDATE_URL"), QStringLiteral("http://127.0.0.1:9/"));
+        env.insert(options.environment);
         process->setProcessEnvironment(env);
-        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process->start(executable(), {});
+        process->setProcessChannelMode(options.keepErrors ? QProcess::SeparateChannels
+                                                          : QProcess::ForwardedErrorChannel);
+        if (options.wrapper.isEmpty())
+            process->start(executable(), {});
+        else
+            process->start(options.wrapper.first(), options.wrapper.mid(1) << executable());
         m_processes.append(process);
         return process;
     }

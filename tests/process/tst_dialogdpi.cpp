@@ -140,12 +140,12 @@ void fillPanel(InfoPanel &panel)
                    QStringLiteral("B: 2160"),
                    QStringLiteral("W: 1234.56 cm "),
                    QStringLiteral("H: 1234.56 cm "),
-                   QStringLiteral("A: 1524138.38 cm \u00b2"),
+                   QStringLiteral("A: 1524138.38 cm\u00b2"),
                    QStringLiteral("P: 4938.24 cm")};
     FigurePanelTexts &figure = texts.figure;
     figure.width = QStringLiteral("\u2194 1: 1234.56 cm ");
     figure.height = QStringLiteral("\u2194 2: 1234.56 cm ");
-    figure.area = QStringLiteral("A: 1524138.38 cm \u00b2");
+    figure.area = QStringLiteral("A: 1524138.38 cm\u00b2");
     figure.perimeter = QStringLiteral("P: 4938.24 cm");
     figure.angle = QStringLiteral("Angle: 359.99\u00b0");
     figure.centreX = QStringLiteral("rcX: 1920");

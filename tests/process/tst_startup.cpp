@@ -6,7 +6,9 @@
 
 #include <QFile>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <csignal>
 
 // The real program on an X display: start-up, the end of the run, and one copy per user.
@@ -20,6 +22,7 @@ private Q_SLOTS:
     void secondCopyIsRefused();
     void startAfterKillSucceeds();
     void simultaneousStartsLeaveOneRunning();
+    void helpWithoutBrowserSaysSo();
 
 private:
     static QByteArray readFile(const QString &path);
@@ -143,6 +146,35 @@ void TestStartup::startAfterKillSucceeds()
     QProcess *next = driver.start();
     QVERIFY(!ProcessDriver::rulerWindow(next).isEmpty());
     closeRuler(next);
+}
+
+// With no browser to be found (no xdg-open, no known browser on the path), F1 brings up a message that
+// says so and where the help page is, instead of nothing.
+void TestStartup::helpWithoutBrowserSaysSo()
+{
+    QTemporaryDir emptyFolder;
+    ProcessDriver driver;
+    ProcessDriver::StartOptions options;
+    options.environment.insert(QStringLiteral("PATH"), emptyFolder.path());
+    for (const char *variable : {"BROWSER", "DEFAULT_BROWSER"})
+        options.environment.insert(QString::fromLatin1(variable), QString());
+    QProcess *process = driver.start(options);
+    const QString ruler = ProcessDriver::rulerWindow(process);
+    QVERIFY(!ruler.isEmpty());
+    QStringList boxes;
+    QVERIFY(ProcessDriver::pressUntil(ruler, QStringLiteral("F1"), [&] {
+        boxes = ProcessDriver::windows(process);
+        boxes.removeIf([](const QString &window) { return !ProcessDriver::isDialog(window); });
+        return !boxes.isEmpty();
+    }));
+    QCOMPARE(boxes.size(), 1);
+    ProcessDriver::activateAndPress(boxes.first(), QStringLiteral("Return"));
+    QVERIFY(ProcessDriver::waitFor([&] {
+        return std::none_of(boxes.cbegin(), boxes.cend(), [&](const QString &box) {
+            return ProcessDriver::windows(process).contains(box);
+        });
+    }));
+    closeRuler(process);
 }
 
 void TestStartup::simultaneousStartsLeaveOneRunning()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "render/edgefinder.h"
+#include "testsupport.h"
 
 #include <QPainter>
 #include <QRandomGenerator>
@@ -282,5 +283,5 @@ void TestEdgeFinder::colourDistance()
     QCOMPARE(EdgeFinder::colourDistance(a, b), distance);
 }
 
-QTEST_GUILESS_MAIN(TestEdgeFinder)
+GRADORA_TEST_GUILESS_MAIN(TestEdgeFinder)
 #include "tst_edgefinder.moc"

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "render/inkbounds.h"
 #include "render/inkmask.h"
 #include "render/rulershape.h"
 #include "render/rulerstyle.h"
@@ -22,6 +23,8 @@ class TestInkMask : public QObject
 private Q_SLOTS:
     void marksWhatIsDrawn_data();
     void marksWhatIsDrawn();
+    void boundsHoldAllThatIsPainted_data() { marksWhatIsDrawn_data(); }
+    void boundsHoldAllThatIsPainted();
     void regionHoldsExactlyTheMarks_data();
     void regionHoldsExactlyTheMarks();
     void tickerDepthFollowsTheLayout_data();
@@ -124,6 +127,37 @@ void TestInkMask::marksWhatIsDrawn()
     for (const QPoint &point : std::as_const(outside))
         QVERIFY2(!region.contains(point),
                  qPrintable(QStringLiteral("(%1, %2) kept").arg(point.x()).arg(point.y())));
+}
+
+// What the box of a drawing is for: repainting it repaints every pixel the drawing touches, smoothed
+// or not, and every pixel the shape keeps for it.
+void TestInkMask::boundsHoldAllThatIsPainted()
+{
+    QFETCH(Drawing, draw);
+    InkBounds ink(kDevice);
+    {
+        QPainter painter(&ink);
+        draw(painter);
+    }
+    const QRect bounds = ink.bounds();
+    const QRegion marked = regionOf(draw);
+    QCOMPARE(marked - QRegion(bounds), QRegion());
+    QCOMPARE(bounds.isEmpty(), marked.isEmpty());
+    for (const bool smooth : {false, true}) {
+        QImage image(kDevice, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing, smooth);
+        draw(painter);
+        painter.end();
+        for (int y = 0; y < image.height(); ++y) {
+            const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(row[x]) != 0 && !bounds.contains(x, y))
+                    QFAIL(qPrintable(QStringLiteral("(%1, %2) painted outside the box").arg(x).arg(y)));
+            }
+        }
+    }
 }
 
 void TestInkMask::regionHoldsExactlyTheMarks_data()

@@ -36,7 +36,7 @@ private Q_SLOTS:
 private:
     RulerFixture m_fixture;
     QList<QUrl> m_opened;
-    std::function<void(const QUrl &)> m_realOpenUrl;
+    std::function<bool(const QUrl &)> m_realOpenUrl;
 };
 
 void TestConventionKeys::init()
@@ -44,7 +44,10 @@ void TestConventionKeys::init()
     m_fixture.setUp();
     m_opened.clear();
     m_realOpenUrl = HelpLinks::openUrl;
-    HelpLinks::openUrl = [this](const QUrl &url) { m_opened.append(url); };
+    HelpLinks::openUrl = [this](const QUrl &url) {
+        m_opened.append(url);
+        return true;
+    };
 }
 
 void TestConventionKeys::cleanup()

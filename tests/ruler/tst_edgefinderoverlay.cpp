@@ -3,6 +3,7 @@
 
 #include "render/rulerstyle.h"
 #include "ruler/edgefinderoverlay.h"
+#include "testsupport.h"
 
 #include <QTest>
 
@@ -100,5 +101,5 @@ void TestEdgeFinderOverlay::nothingOutsideTheWindow()
     QVERIFY(EdgeFinderOverlay({kWindow, QPoint(150, 100), QRect(), "a", "b", {}}, {}).isEmpty());
 }
 
-QTEST_MAIN(TestEdgeFinderOverlay)
+GRADORA_TEST_MAIN(TestEdgeFinderOverlay)
 #include "tst_edgefinderoverlay.moc"

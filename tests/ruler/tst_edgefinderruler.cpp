@@ -296,5 +296,5 @@ void TestEdgeFinderRuler::withoutCompositorTheWindowKeepsItsBody()
     QVERIFY(m_ruler->shapeRegion() != QRegion(m_ruler->rect()));
 }
 
-QTEST_MAIN(TestEdgeFinderRuler)
+GRADORA_TEST_MAIN(TestEdgeFinderRuler)
 #include "tst_edgefinderruler.moc"

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "ruler/repaintregions.h"
+#include "testsupport.h"
 
 #include <QTest>
 
@@ -118,5 +119,5 @@ void TestRepaintRegions::partsHoldTheirDrawing()
     QVERIFY(menuText(kWindow.width()).contains(QRect(kWindow.width() - 108, 55 - 11, 40, 14)));
 }
 
-QTEST_APPLESS_MAIN(TestRepaintRegions)
+GRADORA_TEST_GUILESS_MAIN(TestRepaintRegions)
 #include "tst_repaintregions.moc"

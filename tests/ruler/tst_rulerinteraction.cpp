@@ -281,6 +281,12 @@ void TestRulerInteraction::wheelActions_data()
         << QRect(0, 0, 300, 200) << Deltas{up} << shift << QRect(-1, -1, 302, 202);
     QTest::newRow("Shift grows in place near the origin")
         << QRect(12, 15, 300, 200) << Deltas{up, up} << shift << QRect(9, 12, 306, 206);
+    QTest::newRow("Shift, one notch up then one down")
+        << start << Deltas{up, {0, -120}} << shift << start;
+    QTest::newRow("Control, one notch up then one down")
+        << start << Deltas{up, {0, -120}} << int(Qt::ControlModifier) << start;
+    QTest::newRow("Alt, one notch down then one up as X11 reports it")
+        << start << Deltas{{-120, 0}, {120, 0}} << alt << start;
     QTest::newRow("Shift shrinks in place")
         << QRect(10, 10, 300, 200) << Deltas{{0, -120}} << shift << QRect(11, 11, 298, 198);
 }

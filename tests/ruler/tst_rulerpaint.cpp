@@ -157,7 +157,7 @@ private Q_SLOTS:
     void menuText();
     void readingPlaces_data();
     void readingPlaces();
-    void readingsOfAnInactiveWindowStay();
+    void readingsOfAnInactiveWindowFollowIt();
     void pictureLiesUnderBorderAndTicks();
 
 private:
@@ -206,7 +206,6 @@ RulerWindow *TestRulerPaint::makeRuler(QSize size)
     ruler->setGeometry(QRect(QPoint(100, 100), size));
     ruler->show();
     ruler->activateWindow();
-    // The reading texts are refreshed only while the window is active.
     if (!QTest::qWaitForWindowActive(ruler))
         qWarning("the ruler did not become active");
     ruler->setColour(ColorTarget::Background, kBody);
@@ -939,7 +938,8 @@ void TestRulerPaint::readingPlaces()
     if (options.contains('b')) {
         at({w - 100, h - 45}, 0);
         painter.drawText(QRect(-45, 0, 100, 100), Qt::AlignRight, texts.widthText);
-        at({w - 30, h - 140}, 90);
+        // The height stands higher than it used to, where it would cover the width beside it.
+        at({w - 30, h - 160}, 90);
         painter.drawText(QRect(0, 0, 100, 100), Qt::AlignRight, texts.heightText);
     }
     if (options.contains('w') || minimal) {
@@ -956,21 +956,26 @@ void TestRulerPaint::readingPlaces()
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
-void TestRulerPaint::readingsOfAnInactiveWindowStay()
+// A ruler paints the readings of its state whichever window is active: another ruler, or a dialog
+// that sizes it.
+void TestRulerPaint::readingsOfAnInactiveWindowFollowIt()
 {
     RulerWindow *first = makeRuler({400, 300});
     paint(first);
     QCOMPARE(first->readings().widthText, QStringLiteral("\u2190 400 px \u2192"));
-    QCOMPARE(first->readings().heightText, QStringLiteral("\u2190 300 px \u2192"));
 
     RulerWindow *second = makeRuler({300, 200});
     QVERIFY(!first->isActiveWindow());
     first->resize(350, 250);
-    paint(first);
-    // Written while it was active, so still the old size.
-    QCOMPARE(first->readings().widthText, QStringLiteral("\u2190 400 px \u2192"));
-    paint(second);
+    const QImage inactive = paint(first);
+    QCOMPARE(first->readings().widthText, QStringLiteral("\u2190 350 px \u2192"));
+    QCOMPARE(first->readings().heightText, QStringLiteral("\u2190 250 px \u2192"));
     QCOMPARE(second->readings().widthText, QStringLiteral("\u2190 300 px \u2192"));
+
+    first->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(first));
+    const QString difference = firstDifference(inactive, paint(first));
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
 void TestRulerPaint::pictureLiesUnderBorderAndTicks()

@@ -77,7 +77,7 @@ void TestRulerPanel::rulerPartStaysCurrent_data()
     QTest::newRow("resized") << "resize" << int(InfoPanel::Height) << "H: 250 px ";
     QTest::newRow("moved") << "move" << int(InfoPanel::Left) << "L: 140";
     QTest::newRow("in centimetres") << "cm" << int(InfoPanel::Width) << "W: 3 cm ";
-    QTest::newRow("area in centimetres") << "cm" << int(InfoPanel::Area) << "A: 6 cm \u00B2";
+    QTest::newRow("area in centimetres") << "cm" << int(InfoPanel::Area) << "A: 6 cm\u00B2";
 }
 
 // With the figure hidden the panel's ruler part still follows every change of its ruler.

@@ -5,10 +5,17 @@
 #include "ruler/rulermenu.h"
 #include "rulerfixture.h"
 
+#include "prefs/preferencesdialog.h"
+#include "ruler/positiondialog.h"
+
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 // What a ruler reads out about itself and its flying figure, in the panel and on its body.
 class TestRulerReadings : public QObject
@@ -21,8 +28,27 @@ private Q_SLOTS:
     void uncalibratedDisplayReadsQuestionMarks();
     void flyingRulerCountsFromTheZeroCorner_data();
     void flyingRulerCountsFromTheZeroCorner();
+    void readingsFollowThePositionDialog();
+    void readingsFollowACalibrationEdit();
 
 private:
+    // The ruler as it paints itself now.
+    static QImage painted(RulerWindow *ruler)
+    {
+        QImage image(ruler->size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        ruler->render(&image);
+        return image;
+    }
+    // What the ruler paints while another window is active equals what it paints once it is active
+    // itself again.
+    static void verifyPaintedAsWhenActive(RulerWindow *ruler, const QImage &inactive)
+    {
+        ruler->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ruler));
+        QVERIFY(painted(ruler) == inactive);
+    }
+
     RulerFixture m_fixture;
 };
 
@@ -54,7 +80,7 @@ void TestRulerReadings::uncalibratedDisplayReadsQuestionMarks()
     const InfoPanel *panel = m_fixture.hub->infoPanel();
     QCOMPARE(panel->owner(), ruler);
     QCOMPARE(panel->figureLabel(InfoPanel::FigureWidth)->text(), QStringLiteral("\u21941: ? cm "));
-    QCOMPARE(panel->figureLabel(InfoPanel::FigureArea)->text(), QStringLiteral("A: ? cm \u00B2"));
+    QCOMPARE(panel->figureLabel(InfoPanel::FigureArea)->text(), QStringLiteral("A: ? cm\u00B2"));
     QCOMPARE(panel->figureLabel(InfoPanel::FigurePerimeter)->text(), QStringLiteral("P: ? cm"));
     QCOMPARE(panel->extraSideLabel()->text(), QStringLiteral("hipo: ? cm "));
 }
@@ -114,6 +140,60 @@ void TestRulerReadings::flyingRulerCountsFromTheZeroCorner()
     const int otherY = zeroAtBottom ? 70 : h - 6 - 70;
     QVERIFY2(ink(3, tickY), qPrintable(QStringLiteral("no tick at y = %1").arg(tickY)));
     QVERIFY2(!ink(3, otherY), qPrintable(QStringLiteral("a tick at y = %1").arg(otherY)));
+}
+
+// Typing a size into the Position/Size dialog sizes the ruler, and its readings say the new size while
+// the dialog is still open and active.
+void TestRulerReadings::readingsFollowThePositionDialog()
+{
+    m_fixture.preferences()->setInfoPanelShown(false);
+    RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 640, 480), true);
+    PositionDialog *dialog = m_fixture.hub->positionDialog();
+    RulerReadings whileOpen;
+    QImage paintedWhileOpen;
+    bool dialogActive = false;
+    QTimer::singleShot(0, dialog, [&] {
+        dialogActive = QTest::qWaitForWindowActive(dialog);
+        dialog->findChild<QSpinBox *>(QStringLiteral("widthBox"))->setValue(500);
+        dialog->findChild<QSpinBox *>(QStringLiteral("heightBox"))->setValue(350);
+        whileOpen = ruler->readings();
+        paintedWhileOpen = painted(ruler);
+        auto *buttons = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        buttons->button(QDialogButtonBox::Ok)->click();
+    });
+    ruler->execute(RulerCommand::PositionAndSize);
+
+    QVERIFY(dialogActive);
+    QCOMPARE(whileOpen.widthText, QStringLiteral("\u2190 500 px \u2192"));
+    QCOMPARE(whileOpen.heightText, QStringLiteral("\u2190 350 px \u2192"));
+    QCOMPARE(whileOpen.areaText, QStringLiteral("Area: 0.175 MP "));
+    QCOMPARE(whileOpen.perimeterText, QStringLiteral("Perimeter: 1700 px"));
+    QCOMPARE(ruler->size(), QSize(500, 350));
+    verifyPaintedAsWhenActive(ruler, paintedWhileOpen);
+}
+
+// A display's resolution changed in the preferences gives the ruler's own centimetre readings at once,
+// as it gives its scales.
+void TestRulerReadings::readingsFollowACalibrationEdit()
+{
+    m_fixture.preferences()->setInfoPanelShown(false);
+    RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 640, 480), true);
+    ruler->menu()->action(RulerCommands::physicalUnit(1))->trigger();
+    QCOMPARE(ruler->unitScale().unitLabel, QStringLiteral("cm"));
+
+    PreferencesDialog *preferences = m_fixture.hub->preferencesDialog();
+    m_fixture.hub->showPreferences(PreferencesPage::Displays);
+    QVERIFY(QTest::qWaitForWindowActive(preferences));
+    QVERIFY(m_fixture.preferences()->editDisplayCell(0, 1, QStringLiteral("96")));
+    QVERIFY(m_fixture.preferences()->editDisplayCell(0, 2, QStringLiteral("96")));
+    QVERIFY(!ruler->isActiveWindow());
+    const QImage inactive = painted(ruler);
+    // 640 px and 480 px at 96 pixels per inch.
+    QCOMPARE(ruler->readings().widthText, QStringLiteral("\u2190 16.93 cm \u2192"));
+    QCOMPARE(ruler->readings().heightText, QStringLiteral("\u2190 12.7 cm \u2192"));
+
+    preferences->close();
+    verifyPaintedAsWhenActive(ruler, inactive);
 }
 
 GRADORA_TEST_MAIN(TestRulerReadings)

@@ -4,10 +4,13 @@
 // A ruler paints only what changed: the pointer moving over it paints nothing unless it changes what the
 // ruler shows, and then only the part that changed; a moved window paints nothing at all. What the
 // window holds afterwards is what a fresh paint of its state gives.
+#include "figure/figurekind.h"
 #include "ruler/repaintregions.h"
 #include "rulerfixture.h"
 
 #include <QLabel>
+#include <QWheelEvent>
+#include <functional>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QScreen>
@@ -119,6 +122,10 @@ private Q_SLOTS:
     void panelFollowsAMoveWithoutAPaint();
     void guideDragPaintsItsBands();
     void guideSpacingsFollowTheDrag();
+    void hoverPaintGoesWhenThePointerLeaves_data();
+    void hoverPaintGoesWhenThePointerLeaves();
+    void figureGesturesPaintWhereTheFigureIs_data();
+    void figureGesturesPaintWhereTheFigureIs();
 
 private:
     QRegion dragGuide(const QList<QPoint> &path);
@@ -248,5 +255,128 @@ void TestRulerRepaint::guideSpacingsFollowTheDrag()
     QCOMPARE(painted - allowed, QRegion());
 }
 
-QTEST_MAIN(TestRulerRepaint)
+enum class Hovered
+{
+    GuideSpacings,
+    MenuText
+};
+Q_DECLARE_METATYPE(Hovered)
+
+void TestRulerRepaint::hoverPaintGoesWhenThePointerLeaves_data()
+{
+    QTest::addColumn<Hovered>("hovered");
+    QTest::newRow("guide spacings") << Hovered::GuideSpacings;
+    QTest::newRow("underlined menu text") << Hovered::MenuText;
+}
+
+// The pointer leaves straight from what it hovers (a shaped window's body lets it through, so no
+// motion over the body comes first): what the hover painted goes with it.
+void TestRulerRepaint::hoverPaintGoesWhenThePointerLeaves()
+{
+    QFETCH(Hovered, hovered);
+    QPoint hover;
+    if (hovered == Hovered::GuideSpacings) {
+        RulerFixture::placeGuide(m_ruler, Qt::Horizontal, 100);
+        RulerFixture::placeGuide(m_ruler, Qt::Horizontal, 180);
+        setOption(*m_ruler, RulerOption::HoverGuides, true);
+        hover = QPoint(300, 180);
+    } else {
+        m_fixture.preferences()->setShowTopRightMenu(true);
+        hover = PointerRules::menuTextBaseline(kSize.width()) + QPoint(5, -3);
+    }
+    moveOver(m_ruler, {QPoint(150, 150)});
+    const QImage before = m_ruler->grab().toImage();
+    moveOver(m_ruler, {hover});
+    QVERIFY2(m_ruler->grab().toImage() != before, "the hover painted nothing");
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(m_ruler, &leave);
+    QApplication::processEvents();
+    QVERIFY2(m_ruler->grab().toImage() == before, "what the hover painted stayed");
+    compareWithFreshPaint(m_ruler);
+}
+
+namespace {
+// A gesture on the figure; it resets the counter where its moves begin (after a press, which paints
+// the window whole as any press does).
+using FigureGesture = std::function<void(RulerWindow *ruler, QPoint inside, PaintCounter &counter)>;
+
+void sendWheel(RulerWindow *ruler, QPoint pos, Qt::KeyboardModifiers modifiers)
+{
+    QWheelEvent event(pos, ruler->mapToGlobal(pos), QPoint(), QPoint(0, 120), Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(ruler, &event);
+}
+
+// Presses at `from` and drags 10 steps down and to the right, each longer than the figure's margins.
+void dragFrom(RulerWindow *ruler, QPoint from, PaintCounter &counter)
+{
+    moveOver(ruler, {from});
+    sendMouse(ruler, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    QApplication::processEvents();
+    counter.reset();
+    for (int step = 1; step <= 10; ++step) {
+        sendMouse(ruler, QEvent::MouseMove, from + QPoint(8 * step, 4 * step), Qt::LeftButton);
+        QApplication::processEvents();
+    }
+}
+} // namespace
+Q_DECLARE_METATYPE(FigureGesture)
+
+void TestRulerRepaint::figureGesturesPaintWhereTheFigureIs_data()
+{
+    QTest::addColumn<FigureGesture>("gesture");
+    QTest::newRow("figure dragged by its body")
+        << FigureGesture([](RulerWindow *ruler, QPoint inside, PaintCounter &counter) {
+               dragFrom(ruler, inside, counter);
+           });
+    QTest::newRow("handle dragged") << FigureGesture([](RulerWindow *ruler, QPoint, PaintCounter &counter) {
+        dragFrom(ruler, ruler->flyingFigure().figureScreenPoints.at(1), counter);
+    });
+    QTest::newRow("wheel turns the figure") << FigureGesture([](RulerWindow *ruler, QPoint inside, PaintCounter &) {
+        for (int notch = 0; notch < 5; ++notch) {
+            sendWheel(ruler, inside, Qt::AltModifier | Qt::ShiftModifier);
+            QApplication::processEvents();
+        }
+    });
+    QTest::newRow("wheel scales the figure") << FigureGesture([](RulerWindow *ruler, QPoint inside, PaintCounter &) {
+        for (int notch = 0; notch < 5; ++notch) {
+            sendWheel(ruler, inside, Qt::ShiftModifier);
+            QApplication::processEvents();
+        }
+    });
+}
+
+// Moving, reshaping, turning or scaling the figure paints where it was and where it is, not the window.
+void TestRulerRepaint::figureGesturesPaintWhereTheFigureIs()
+{
+    QFETCH(FigureGesture, gesture);
+    FigureModel small;
+    small.create(FigureKind::CornerRectangle, kSize);
+    small.figurePoints = {FigurePoint{0, 0}, FigurePoint{79, 0}, FigurePoint{0, 49}};
+    small.figureOrigin = QPoint(150, 120);
+    small.figureAngle = 30;
+    small.recompute();
+    m_ruler->setFlyingFigure(small);
+    QApplication::processEvents();
+    const FigureModel before = m_ruler->flyingFigure();
+    const QPolygon corners = before.figureScreenPoints;
+    const QPoint inside = (corners.at(0) + corners.at(1) + corners.at(2)) / 3;
+    QVERIFY(before.hitTest(inside));
+
+    PaintCounter counter(m_ruler);
+    gesture(m_ruler, inside, counter);
+    QVERIFY2(m_ruler->flyingFigure().figureScreenPoints != corners, "the figure did not change");
+    QVERIFY(!counter.painted.isEmpty());
+    const QRect window = m_ruler->rect();
+    const QRect painted = counter.painted.boundingRect();
+    QVERIFY2(painted.width() * painted.height() < window.width() * window.height() / 2,
+             qPrintable(QStringLiteral("painted %1 × %2").arg(painted.width()).arg(painted.height())));
+    compareWithFreshPaint(m_ruler);
+    sendMouse(m_ruler, QEvent::MouseButtonRelease, inside, Qt::NoButton);
+    QApplication::processEvents();
+    compareWithFreshPaint(m_ruler);
+}
+
+GRADORA_TEST_MAIN(TestRulerRepaint)
 #include "tst_rulerrepaint.moc"

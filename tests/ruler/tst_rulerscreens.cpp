@@ -30,6 +30,7 @@ private Q_SLOTS:
     void secondScreenReadsItsOwnCalibration();
     void newRulerBesideItsMaker();
     void colourDialogFollowsTheNewRuler();
+    void newRulerOfAStayOnTopRulerOpensInFront();
     void preferencesCentredOnThePrimaryScreen();
 
 private:
@@ -151,6 +152,40 @@ void TestRulerScreens::colourDialogFollowsTheNewRuler()
     QCOMPARE(made->colour(ColorTarget::Background), QColor(1, 2, 3, 200));
     QCOMPARE(maker->colour(ColorTarget::Background), makerColour);
     m_fixture.hub->colorDialog()->hide();
+}
+
+// Made from a ruler that stays on top, the new ruler stays on top too (beneath it, a window manager
+// would open it hidden) and takes the keyboard; the panel stays on top exactly with the ruler it
+// describes.
+void TestRulerScreens::newRulerOfAStayOnTopRulerOpensInFront()
+{
+    m_fixture.preferences()->setInfoPanelShown(true);
+    RulerWindow *maker = m_fixture.shown(QRect(100, 100, 640, 480), true);
+    QTest::mouseClick(maker, Qt::LeftButton, Qt::NoModifier, QPoint(300, 6));
+    InfoPanel *panel = m_fixture.hub->infoPanel();
+    QCOMPARE(panel->owner(), maker);
+    QVERIFY(!panel->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    maker->execute(RulerCommand::StayOnTop);
+    QVERIFY(maker->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(panel->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QTRY_VERIFY(panel->isVisible());
+
+    maker->execute(RulerCommand::NewRuler);
+    RulerWindow *made = m_fixture.hub->rulers().last();
+    m_fixture.adopt(made);
+    QVERIFY(made->options().value(RulerOption::StayOnTop));
+    QVERIFY(made->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(made->menu()->action(RulerCommand::StayOnTop)->isChecked());
+    QTRY_VERIFY(made->isActiveWindow());
+    QCOMPARE(panel->owner(), made);
+
+    // A ruler that does not stay on top takes the panel down with it.
+    RulerWindow *plain = m_fixture.shown(QRect(900, 100, 300, 200), true);
+    QVERIFY(!plain->options().value(RulerOption::StayOnTop));
+    QTest::mouseClick(plain, Qt::LeftButton, Qt::NoModifier, QPoint(150, 6));
+    QCOMPARE(panel->owner(), plain);
+    QVERIFY(!panel->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QTRY_VERIFY(panel->isVisible());
 }
 
 void TestRulerScreens::preferencesCentredOnThePrimaryScreen()

@@ -6,6 +6,8 @@
 #include "rulerfixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -27,6 +29,7 @@ private Q_SLOTS:
     void shapeFollowsEveryChange_data();
     void shapeFollowsEveryChange();
     void pointerMotionAloneMakesNoNewShape();
+    void windowDragLeavesTheFigureOutUntilRelease();
     void compositorStartingAndStoppingTogglesTheShape();
 
 private:
@@ -102,6 +105,13 @@ void changeFigure(RulerWindow &ruler, const std::function<void(FigureModel &)> &
     change(figure);
     figure.recompute();
     ruler.setFlyingFigure(figure);
+}
+
+void sendMouse(QWidget *widget, QEvent::Type type, QPoint global, Qt::MouseButtons buttons)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, widget->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
 }
 
 QString at(QPoint point)
@@ -260,6 +270,42 @@ void TestRulerShape::pointerMotionAloneMakesNoNewShape()
 
     RulerFixture::placeGuide(ruler, Qt::Horizontal, 77);
     QTRY_VERIFY(ruler->shapesApplied() > shapes);
+}
+
+// The figure's turned strokes make a shape of thousands of rectangles, each a cost to the window
+// system at every step of a move: while the window is dragged it keeps its bands and readings alone.
+void TestRulerShape::windowDragLeavesTheFigureOutUntilRelease()
+{
+    RulerWindow *ruler = shownRuler();
+    placeRectangle(*ruler);
+    changeFigure(*ruler, [](FigureModel &figure) { figure.figureAngle = 30; });
+    addGuide(*ruler, Qt::Horizontal, 60);
+    ruler->update();
+    QTRY_COMPARE(ruler->mask(), ruler->shapeRegion());
+    const QRegion full = ruler->mask();
+    const QPoint figurePoint = ruler->flyingFigure().figureOrigin;
+    QVERIFY(full.contains(figurePoint));
+
+    const QPoint grab = ruler->mapToGlobal(QPoint(kSize.width() / 2, kSize.height() - 15));
+    sendMouse(ruler, QEvent::MouseMove, grab, Qt::NoButton);
+    sendMouse(ruler, QEvent::MouseButtonPress, grab, Qt::LeftButton);
+    const QPoint start = ruler->pos();
+    for (int step = 1; step <= 20; ++step)
+        sendMouse(ruler, QEvent::MouseMove, grab + QPoint(step, step), Qt::LeftButton);
+    QTRY_COMPARE(ruler->pos(), start + QPoint(20, 20));
+    QVERIFY(ruler->shapedForWindowDrag());
+    const QRegion dragged = ruler->mask();
+    QVERIFY(!dragged.contains(figurePoint));
+    QVERIFY(dragged.contains(QPoint(kSize.width() / 2, kSize.height() - 15)));
+    QVERIFY2(dragged.contains(QPoint(kSize.width() / 2, 60)), "the guide left out");
+    QVERIFY2(dragged.rectCount() * 10 < full.rectCount(),
+             qPrintable(QStringLiteral("%1 rectangles while dragging, %2 at rest")
+                            .arg(dragged.rectCount())
+                            .arg(full.rectCount())));
+
+    sendMouse(ruler, QEvent::MouseButtonRelease, grab + QPoint(20, 20), Qt::NoButton);
+    QVERIFY(!ruler->shapedForWindowDrag());
+    QCOMPARE(ruler->mask(), full);
 }
 
 void TestRulerShape::compositorStartingAndStoppingTogglesTheShape()

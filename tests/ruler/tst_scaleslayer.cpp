@@ -6,6 +6,7 @@
 // the scales directly.
 #include "figure/figuremodel.h"
 #include "ruler/rulerpainter.h"
+#include "testsupport.h"
 
 #include <QPainter>
 #include <QTest>
@@ -194,5 +195,5 @@ void TestScalesLayer::drawnAnewExactlyWhenTheScalesChange()
     QCOMPARE(painted, paintedDirectly(after, ratio));
 }
 
-QTEST_MAIN(TestScalesLayer)
+GRADORA_TEST_MAIN(TestScalesLayer)
 #include "tst_scaleslayer.moc"

@@ -28,11 +28,15 @@ void TestWheelSteps::turns_data()
     QTest::newRow("notches up accelerate") << Deltas{up, up, up} << Values{1, 2, 3};
     QTest::newRow("two up then one down") << Deltas{up, up, down} << Values{1, 2, -1};
     QTest::newRow("down then up starts again at one") << Deltas{down, down, up} << Values{-1, -2, 1};
+    QTest::newRow("one up then one down") << Deltas{up, down} << Values{1, -1};
+    QTest::newRow("one down then one up") << Deltas{down, up} << Values{-1, 1};
+    QTest::newRow("back and forth, a notch at a time") << Deltas{up, down, up, down} << Values{1, -1, 1, -1};
+    QTest::newRow("one up then two down in one event") << Deltas{up, {0, -240}} << Values{1, -2};
     QTest::newRow("two notches in one event") << Deltas{{0, 240}, {0, 240}} << Values{2, 4};
     QTest::newRow("Alt on X11: the turn arrives on the horizontal axis")
         << Deltas{{120, 0}, {120, 0}, {-120, 0}} << Values{1, 2, -1};
     QTest::newRow("a horizontal wheel") << Deltas{{-120, 0}} << Values{-1};
-    QTest::newRow("the larger axis counts") << Deltas{{30, 120}, {-240, 120}, {-240, 0}} << Values{1, -1, -3};
+    QTest::newRow("the larger axis counts") << Deltas{{30, 120}, {-240, 120}, {-240, 0}} << Values{1, -2, -4};
     QTest::newRow("touchpad: small deltas add up to steps")
         << Deltas{{0, 40}, {0, 40}, {0, 40}, {0, 40}, {0, 40}, {0, 40}} << Values{0, 0, 1, 0, 0, 2};
     QTest::newRow("touchpad on the horizontal axis")
