@@ -8,7 +8,7 @@ GRADORA_BUILD_PACKAGES=(cmake make g++ ccache pkg-config qt6-base-dev qt6-base-d
                         qt6-tools-dev qt6-l10n-tools librsvg2-bin gzip fonts-liberation2 fonts-dejavu-core
                         libxcb1-dev libxcb-xfixes0-dev libxcb-randr0-dev)
 GRADORA_X_PACKAGES=(xvfb xauth x11-utils x11-xserver-utils xdotool openbox imagemagick xcompmgr xclip)
-GRADORA_TEST_PACKAGES=(libbenchmark-dev python3 dbus-daemon qt6-translations-l10n desktop-file-utils appstream dpkg-dev file lintian trayer)
+GRADORA_TEST_PACKAGES=(libbenchmark-dev python3 dbus-daemon iproute2 qt6-translations-l10n desktop-file-utils appstream dpkg-dev file lintian trayer)
 # The tests in a Wayland session (tests/with-sway): the compositor with XWayland, the desktop portal
 # with its wlroots backend (and the PipeWire core it needs to start) and its GTK backend for the
 # permission questions, the compositor's own screenshot tool, and what the input client is built from.
