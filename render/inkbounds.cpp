@@ -119,29 +119,7 @@ QRect InkBounds::bounds() const
 
 int InkBounds::metric(PaintDeviceMetric metric) const
 {
-    switch (metric) {
-    case PdmWidth:
-        return m_size.width();
-    case PdmHeight:
-        return m_size.height();
-    case PdmDpiX:
-    case PdmDpiY:
-    case PdmPhysicalDpiX:
-    case PdmPhysicalDpiY:
-        return m_dpi;
-    case PdmWidthMM:
-        return qRound(m_size.width() * 25.4 / m_dpi);
-    case PdmHeightMM:
-        return qRound(m_size.height() * 25.4 / m_dpi);
-    case PdmDepth:
-        return 32;
-    case PdmNumColors:
-        return 256;
-    case PdmDevicePixelRatio:
-        return 1;
-    case PdmDevicePixelRatioScaled:
-        return int(devicePixelRatioFScale());
-    default:
-        return QPaintDevice::metric(metric);
-    }
+    if (const std::optional<int> value = recordingDeviceMetric(metric, m_size, m_dpi, 32))
+        return *value;
+    return QPaintDevice::metric(metric);
 }

@@ -190,6 +190,35 @@ InkMask::InkMask(QSize size, int dpi)
 
 InkMask::~InkMask() = default;
 
+std::optional<int> recordingDeviceMetric(QPaintDevice::PaintDeviceMetric metric, QSize size, int dpi, int depth)
+{
+    switch (metric) {
+    case QPaintDevice::PdmWidth:
+        return size.width();
+    case QPaintDevice::PdmHeight:
+        return size.height();
+    case QPaintDevice::PdmDpiX:
+    case QPaintDevice::PdmDpiY:
+    case QPaintDevice::PdmPhysicalDpiX:
+    case QPaintDevice::PdmPhysicalDpiY:
+        return dpi;
+    case QPaintDevice::PdmWidthMM:
+        return qRound(size.width() * 25.4 / dpi);
+    case QPaintDevice::PdmHeightMM:
+        return qRound(size.height() * 25.4 / dpi);
+    case QPaintDevice::PdmDepth:
+        return depth;
+    case QPaintDevice::PdmNumColors:
+        return 256;
+    case QPaintDevice::PdmDevicePixelRatio:
+        return 1;
+    case QPaintDevice::PdmDevicePixelRatioScaled:
+        return int(QPaintDevice::devicePixelRatioFScale());
+    default:
+        return std::nullopt;
+    }
+}
+
 QPaintEngine *InkMask::paintEngine() const
 {
     return m_engine.get();
@@ -197,31 +226,9 @@ QPaintEngine *InkMask::paintEngine() const
 
 int InkMask::metric(PaintDeviceMetric metric) const
 {
-    switch (metric) {
-    case PdmWidth:
-        return m_marks.width();
-    case PdmHeight:
-        return m_marks.height();
-    case PdmDpiX:
-    case PdmDpiY:
-    case PdmPhysicalDpiX:
-    case PdmPhysicalDpiY:
-        return m_dpi;
-    case PdmWidthMM:
-        return qRound(m_marks.width() * 25.4 / m_dpi);
-    case PdmHeightMM:
-        return qRound(m_marks.height() * 25.4 / m_dpi);
-    case PdmDepth:
-        return 8;
-    case PdmNumColors:
-        return 256;
-    case PdmDevicePixelRatio:
-        return 1;
-    case PdmDevicePixelRatioScaled:
-        return int(devicePixelRatioFScale());
-    default:
-        return QPaintDevice::metric(metric);
-    }
+    if (const std::optional<int> value = recordingDeviceMetric(metric, m_marks.size(), m_dpi, 8))
+        return *value;
+    return QPaintDevice::metric(metric);
 }
 
 void InkMask::mark(const QRect &rect)

@@ -9,8 +9,13 @@
 #include <QSize>
 
 #include <memory>
+#include <optional>
 
 class InkMaskEngine;
+
+// What a paint device of `size` pixels at `dpi` that records drawing instead of keeping pixels answers
+// about itself; nothing where QPaintDevice answers for it.
+std::optional<int> recordingDeviceMetric(QPaintDevice::PaintDeviceMetric metric, QSize size, int dpi, int depth);
 
 // A paint device that keeps where a painter draws, as the region a user can see and grab, instead of
 // colours: strokes and filled shapes reach kStrokeReach beyond their ink on either side (whatever their
