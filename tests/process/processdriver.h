@@ -137,6 +137,19 @@ public:
                 number(QStringLiteral("Height:"))};
     }
 
+    // Moves the pointer to `point`, then by one pixel so that the window beneath sees a motion there,
+    // and clicks the left button.
+    static void moveAndClick(QPoint point)
+    {
+        const QString x = QString::number(point.x());
+        const QString y = QString::number(point.y());
+        run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), x, y});
+        QTest::qWait(100);
+        run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), x, QString::number(point.y() + 1)});
+        QTest::qWait(100);
+        run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
+    }
+
     static void activateAndPress(const QString &window, const QString &keys)
     {
         run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});

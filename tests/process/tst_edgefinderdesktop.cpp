@@ -51,17 +51,6 @@ public:
     }
 };
 
-void moveAndClick(QPoint point)
-{
-    const QString x = QString::number(point.x());
-    const QString y = QString::number(point.y());
-    ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), x, y});
-    QTest::qWait(100);
-    ProcessDriver::run(QStringLiteral("xdotool"),
-                       {QStringLiteral("mousemove"), x, QString::number(point.y() + 1)});
-    QTest::qWait(100);
-    ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
-}
 
 QString geometryText(const QRect &geometry)
 {
@@ -186,7 +175,7 @@ bool TestEdgeFinderDesktop::clickUntilFitted(const QString &window, QPoint point
 {
     return ProcessDriver::waitFor(
         [&] {
-            moveAndClick(point);
+            ProcessDriver::moveAndClick(point);
             return ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window) == fitted; }, 1000);
         },
         20000);
@@ -228,7 +217,7 @@ void TestEdgeFinderDesktop::clickFitsTheRulerToAWindowBeneath()
     // The first clicks may come before the picture: the finder then has no box and changes nothing.
     const bool fitted = ProcessDriver::waitFor(
         [&] {
-            moveAndClick(kTarget.center());
+            ProcessDriver::moveAndClick(kTarget.center());
             return ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window) == kTarget; }, 1000);
         },
         20000);
@@ -249,7 +238,7 @@ QRect TestEdgeFinderDesktop::firstFit(const QString &window, QPoint point)
     QRect after = before;
     ProcessDriver::waitFor(
         [&] {
-            moveAndClick(point);
+            ProcessDriver::moveAndClick(point);
             ProcessDriver::waitFor(
                 [&] {
                     after = ProcessDriver::geometryOf(window);
@@ -335,7 +324,7 @@ void TestEdgeFinderDesktop::noKeyIsLostAfterAClick()
              qPrintable(geometryText(ProcessDriver::geometryOf(window))));
 
     // The finder is still on: a click fits again; Escape just after it turns the finder off.
-    moveAndClick(kTarget.center());
+    ProcessDriver::moveAndClick(kTarget.center());
     QVERIFY(ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window) == kTarget; }, 5000));
     QTest::qWait(300);
     pressKey(QStringLiteral("Escape"));
@@ -343,7 +332,7 @@ void TestEdgeFinderDesktop::noKeyIsLostAfterAClick()
     pressKey(QStringLiteral("Right"));
     const QRect moved = kTarget.translated(1, 0);
     QVERIFY(ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window) == moved; }, 5000));
-    moveAndClick(kTarget.center());
+    ProcessDriver::moveAndClick(kTarget.center());
     QTest::qWait(1500);
     QVERIFY2(ProcessDriver::geometryOf(window) == moved,
              qPrintable(geometryText(ProcessDriver::geometryOf(window))));

@@ -27,17 +27,6 @@ const QColor kTargetColour(20, 40, 200);
 const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
 
-void moveAndClick(QPoint point)
-{
-    const QString x = QString::number(point.x());
-    const QString y = QString::number(point.y());
-    ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), x, y});
-    QTest::qWait(100);
-    ProcessDriver::run(QStringLiteral("xdotool"),
-                       {QStringLiteral("mousemove"), x, QString::number(point.y() + 1)});
-    QTest::qWait(100);
-    ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("1")});
-}
 
 } // namespace
 
@@ -176,7 +165,7 @@ void TestPortalStillFrame::edgeFinderFitsTheRulerOnTheStillFrame()
     QVERIFY(!portal.calls.first().value("interactive").toBool());
     const bool fitted = ProcessDriver::waitFor(
         [&] {
-            moveAndClick(kTarget.center());
+            ProcessDriver::moveAndClick(kTarget.center());
             return ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window) == kTarget; }, 1000);
         },
         20000);
@@ -206,7 +195,7 @@ void TestPortalStillFrame::withoutAPortalTheEdgeFinderSaysSo()
     };
     QVERIFY(ProcessDriver::pressUntil(window, QStringLiteral("e"), messageShown));
     QVERIFY(ProcessDriver::windows(process, QStringLiteral("Edge finder on a still frame")).isEmpty());
-    moveAndClick(kTarget.center());
+    ProcessDriver::moveAndClick(kTarget.center());
     QTest::qWait(300);
     QCOMPARE(ProcessDriver::geometryOf(window), kStart);
 }
