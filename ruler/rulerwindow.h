@@ -293,6 +293,7 @@ private:
 
     // Pointer helpers.
     HitTest::Scene hitScene(bool guideLines) const;
+    bool draggingGuide() const;
     bool followDraggedGuide(const QPoint &pos);
     void hoverHitTest(const QPoint &pos);
     void followPointer(const QMouseEvent *event);

@@ -50,7 +50,10 @@ void RulerWindow::followPlacementReport(const QMoveEvent *event)
         desk->notePlacement(*m_askedPlacement, geometry());
 }
 
-// At the first motion of a drag, not at the press, so that a click stays a click.
+// At the press: the compositor then follows the pointer from where the press was, and a drag handed
+// over at its first motion would lose that motion. A click stays a click (the compositor's drag ends
+// at the release without a motion), and so does a double click, whose second press is handed over
+// before the program sees the double click.
 bool RulerWindow::handDragToCompositor()
 {
     if (m_dragHandedOver)

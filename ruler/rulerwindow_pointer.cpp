@@ -50,10 +50,15 @@ HitTest::Scene RulerWindow::hitScene(bool guideLines) const
     return scene;
 }
 
+bool RulerWindow::draggingGuide() const
+{
+    return option(RulerOption::ShowGuides) && m_dragMode == DragMode::Body && m_guides.drag() != GuideDrag::None;
+}
+
 // A guide being dragged follows the pointer; true when it did.
 bool RulerWindow::followDraggedGuide(const QPoint &pos)
 {
-    return option(RulerOption::ShowGuides) && m_dragMode == DragMode::Body && m_guides.follow(pos);
+    return draggingGuide() && m_guides.follow(pos);
 }
 
 // Chooses what a drag from here will do, and shows it with the cursor.
@@ -248,6 +253,10 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
     if (m_edgeFinder.active() && edgeFinderPressed(event))
         return;
 
+    // What the press grabs follows from where it is, not from the last hover: a window that came up
+    // under the pointer, or that the pointer entered at an edge, may have seen no motion there.
+    if (event->button() == Qt::LeftButton)
+        hoverHitTest(event->position().toPoint());
     pressGuides(event);
     if (preferences && preferences->infoPanelShown() && infoPanel)
         infoPanel->raise();
@@ -260,6 +269,7 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
 
     if (event->button() == Qt::RightButton)
         openContextMenuAt(global);
+    const bool menuPressed = m_menuButtonHover;
     if (m_menuButtonHover) {
         openContextMenuAt(PointerRules::menuPopupPoint(outerGeometry()));
         m_menuButtonHover = false;
@@ -270,6 +280,8 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
             editColour(*shared->colorTarget);
     }
     update();
+    if (event->button() == Qt::LeftButton && !menuPressed && !draggingGuide())
+        handDragToCompositor();
 }
 
 void RulerWindow::mouseReleaseEvent(QMouseEvent *)

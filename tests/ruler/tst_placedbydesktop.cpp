@@ -68,6 +68,7 @@ private Q_SLOTS:
     void pointerDrags();
     void theFirstShowReadsBackThePlace_data();
     void theFirstShowReadsBackThePlace();
+    void doubleClickTogglesFullScreen();
     void keyMovesSayOnceThatTheyCannot();
     void sizesInDevicePixels_data();
     void sizesInDevicePixels();
@@ -153,6 +154,8 @@ enum class Gesture
     Body,
     RightEdge,
     BottomLeftCorner,
+    CornerPressedWithoutHover, // the pointer came onto the ruler at its corner and pressed at once
+    GuideBand,
     Figure,
 };
 Q_DECLARE_METATYPE(Gesture)
@@ -173,7 +176,14 @@ void TestPlacedByDesktop::pointerDrags_data()
         << true << Gesture::RightEdge << resizeAt(Qt::RightEdge) << kWindow;
     QTest::newRow("placed by the desktop: a corner")
         << true << Gesture::BottomLeftCorner << resizeAt(Qt::BottomEdge | Qt::LeftEdge) << kWindow;
-    QTest::newRow("placed by the desktop: a click is no drag") << true << Gesture::Click << kNone << kWindow;
+    QTest::newRow("own placement: a corner pressed without a hover resizes there")
+        << false << Gesture::CornerPressedWithoutHover << kNone << kWindow.adjusted(0, 0, -30, 20);
+    QTest::newRow("placed by the desktop: a corner pressed without a hover")
+        << true << Gesture::CornerPressedWithoutHover << resizeAt(Qt::BottomEdge | Qt::RightEdge) << kWindow;
+    // The compositor's move ends at the release; what a click does is done at the press.
+    QTest::newRow("placed by the desktop: a click hands over at the press and moves nothing")
+        << true << Gesture::Click << kMove << kWindow;
+    QTest::newRow("placed by the desktop: a guide band drops a guide") << true << Gesture::GuideBand << kNone << kWindow;
     QTest::newRow("placed by the desktop: the figure stays ours")
         << true << Gesture::Figure << kNone << kWindow;
 }
@@ -191,6 +201,18 @@ void TestPlacedByDesktop::pointerDrags()
     switch (gesture) {
     case Gesture::Click:
         QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
+        break;
+    case Gesture::CornerPressedWithoutHover: {
+        const QPoint corner(ruler->width() - 2, ruler->height() - 2);
+        QTest::mouseMove(ruler, QPoint(150, 100));
+        QTest::mousePress(ruler, Qt::LeftButton, Qt::NoModifier, corner);
+        QTest::mouseMove(ruler, corner + QPoint(-30, 20));
+        QTest::mouseRelease(ruler, Qt::LeftButton, Qt::NoModifier, corner + QPoint(-30, 20));
+        break;
+    }
+    case Gesture::GuideBand:
+        RulerFixture::drag(ruler, QPoint(150, 20), QPoint(150, 60));
+        QCOMPARE(ruler->guides().horizontal(), QList<int>{60});
         break;
     case Gesture::Body:
         RulerFixture::drag(ruler, QPoint(150, 100), QPoint(110, 130));
@@ -244,6 +266,21 @@ void TestPlacedByDesktop::theFirstShowReadsBackThePlace()
     QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
     WindowSystemMove::put(ruler, kWindow.topLeft() + QPoint(300, 0));
     QTEST(m_fixture.desktop->honoursOwnPlacement(), "honoured");
+}
+
+// Each press of a double click hands a move to the compositor, which ends it at the release; the
+// double click itself is the program's.
+void TestPlacedByDesktop::doubleClickTogglesFullScreen()
+{
+    m_fixture.desktop->setHonoursOwnPlacement(false);
+    RulerWindow *ruler = shownRuler();
+    QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
+    QTest::mouseDClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
+    QVERIFY(ruler->inFullScreen());
+    QVERIFY(!m_handedOver.isEmpty());
+    QVERIFY(std::all_of(m_handedOver.cbegin(), m_handedOver.cend(), [](const Request &r) { return r.isMove(); }));
+    QTest::mouseDClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
+    QVERIFY(!ruler->inFullScreen());
 }
 
 void TestPlacedByDesktop::keyMovesSayOnceThatTheyCannot()

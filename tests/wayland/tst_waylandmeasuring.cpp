@@ -337,13 +337,6 @@ void TestWaylandMeasuring::pointerDragMovesTheRulerByTheDragVector()
     const QRect expected = before.marginsAdded(change);
     const bool reached = program.rulerReaches(expected);
     qInfo("the ruler stands at %s, expected at %s", qPrintable(describe(program.ruler())), qPrintable(describe(expected)));
-    const char *const firstMotionLost = "the program hands the drag to sway only at its first motion, and the ruler "
-                                        "misses that motion (one step of twenty here)";
-    QEXPECT_FAIL("the body moves the ruler", firstMotionLost, Abort);
-    QEXPECT_FAIL("the right edge widens it", firstMotionLost, Abort);
-    QEXPECT_FAIL("the bottom right corner grows it",
-                 "the corner's drag moves the ruler (less its first motion) instead of growing it, though the "
-                 "program asks sway for a resize", Abort);
     QVERIFY(reached);
 }
 
