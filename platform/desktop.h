@@ -85,6 +85,18 @@ public:
     // shows the window system placing windows itself, honoursOwnPlacement() turns false for good.
     void notePlacement(const QRect &asked, const QRect &reported);
 
+    // Where the window system places windows itself, some compositors still place a window on request
+    // through a service of their own (a control socket). Whether this desktop has one:
+    virtual bool hasPlacementService() const { return false; }
+    // Asks that service to give the top-level `window` the frame `frame` (desktop coordinates); true
+    // when the compositor took the request. The window hears of its new place from the window system.
+    virtual bool placeWindow(WId window, const QRect &frame)
+    {
+        Q_UNUSED(window)
+        Q_UNUSED(frame)
+        return false;
+    }
+
     // How many device pixels the compositor gives one logical pixel, learnt from the last picture of
     // the screen (1 until one says otherwise).
     qreal displayScale() const { return m_displayScale; }

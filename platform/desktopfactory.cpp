@@ -37,7 +37,7 @@ std::unique_ptr<Desktop> create()
         return std::make_unique<X11Desktop>();
     case SessionKind::XWayland:
     case SessionKind::Wayland:
-        return std::make_unique<PortalDesktop>(session);
+        return std::make_unique<PortalDesktop>(session, PortalDesktop::controlSocketOfSession());
     case SessionKind::Other:
         break;
     }

@@ -350,13 +350,15 @@ private:
     void followEditedGeometry(PositionDialog::Field field, int value);
 
     // Where the compositor places windows itself (rulerwindow_placement.cpp): the first show asks for
-    // a place and reads back where the window went; drags go to the compositor; keys and the
-    // Position/Size dialog say once, in the panel, that they cannot move the ruler.
+    // a place and reads back where the window went; drags go to the compositor; other placements go to
+    // its placement service where it has one, and where it has none, keys and the Position/Size
+    // dialog say once, in the panel, that they cannot move the ruler.
     bool placementHonoured() const;
     void askPlacementReadback();
     void followPlacementReport(const QMoveEvent *event);
     void endPlacementReadback();
     bool handDragToCompositor();
+    bool placedByService(const QRect &frame);
     void sayDesktopPlacesWindows();
     static bool startSystemDrag(QWindow *window, const CompositorDrag::Request &request);
     bool m_placementAsked = false;

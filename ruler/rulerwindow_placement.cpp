@@ -46,8 +46,34 @@ void RulerWindow::followPlacementReport(const QMoveEvent *event)
     // Full screen, maximized and minimized windows stand where the window manager puts them.
     if (fullScreen || (windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized | Qt::WindowMinimized)))
         return;
-    if (Desktop *desk = desktop())
-        desk->notePlacement(*m_askedPlacement, geometry());
+    Desktop *desk = desktop();
+    if (!desk)
+        return;
+    const QRect asked = *m_askedPlacement;
+    desk->notePlacement(asked, geometry());
+    // Put elsewhere (a new ruler, or the stored place at start): the compositor's placement service,
+    // where there is one, puts the ruler where it asked, once.
+    if (!desk->honoursOwnPlacement() && geometry() != asked) {
+        endPlacementReadback();
+        placedByService(asked);
+    }
+}
+
+// Where the desktop places windows itself, the compositor's placement service (if there is one) puts
+// the window exactly. Asking the window system as well would only have the compositor place it its
+// own way afterwards, so the service's word is the only one; the window hears of its new place from
+// the window system.
+bool RulerWindow::placedByService(const QRect &frame)
+{
+    if (placementHonoured() || !isVisible())
+        return false;
+    Desktop *desk = desktop();
+    if (!desk || !desk->placeWindow(winId(), frame))
+        return false;
+    // That is the place the ruler asks for now (see followPlacementReport).
+    if (m_askedPlacement)
+        m_askedPlacement = frame;
+    return true;
 }
 
 // At the press: the compositor then follows the pointer from where the press was, and a drag handed
@@ -79,6 +105,8 @@ bool RulerWindow::startSystemDrag(QWindow *window, const CompositorDrag::Request
 void RulerWindow::sayDesktopPlacesWindows()
 {
     if (placementHonoured() || !shared || shared->placementNoticeGiven)
+        return;
+    if (desktop() && desktop()->hasPlacementService())
         return;
     shared->placementNoticeGiven = true;
     m_notice = tr("This desktop places windows itself: move the ruler by dragging it with the pointer.");

@@ -18,9 +18,12 @@
 
 void RulerWindow::placeWindow(const QRect &wanted)
 {
+    const QRect fitted = GeometryRule::fitted(wanted, GeometryRule::currentScreens());
+    if (placedByService(fitted))
+        return;
     // Always set, even where unchanged: a window shown without a set geometry is placed by the
     // window manager instead.
-    setGeometry(GeometryRule::fitted(wanted, GeometryRule::currentScreens()));
+    setGeometry(fitted);
 }
 
 // A moved window shows what it showed: it is painted again only when it came onto a display that

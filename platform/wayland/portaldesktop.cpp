@@ -4,13 +4,16 @@
 #include "platform/wayland/portaldesktop.h"
 
 #include "platform/screengrab.h"
+#include "platform/wayland/controlsocket.h"
+#include "platform/wayland/controlsocketmessage.h"
 #include "platform/wayland/portalscreenshot.h"
 #include "platform/x11/x11desktopwindows.h"
 
 #include <QPointer>
+#include <QtGlobal>
 
-PortalDesktop::PortalDesktop(SessionKind session, QObject *parent)
-    : Desktop(parent), m_session(session), m_portal(new PortalScreenshot(this))
+PortalDesktop::PortalDesktop(SessionKind session, const QString &controlSocket, QObject *parent)
+    : Desktop(parent), m_session(session), m_portal(new PortalScreenshot(this)), m_controlSocket(controlSocket)
 {
     if (session == SessionKind::Wayland)
         setHonoursOwnPlacement(false);
@@ -45,4 +48,30 @@ void PortalDesktop::takePicture(QObject *context, const PictureReady &ready)
                 self->noteDisplayScale(picture.scale());
             ready(picture);
         });
+}
+
+QString PortalDesktop::controlSocketOfSession()
+{
+    return qEnvironmentVariable("SWAYSOCK");
+}
+
+// The socket's commands name X windows; a native Wayland window has no name the program knows.
+bool PortalDesktop::hasPlacementService() const
+{
+    return m_session == SessionKind::XWayland && !m_controlSocket.isEmpty();
+}
+
+bool PortalDesktop::placeWindow(WId window, const QRect &frame)
+{
+    if (!hasPlacementService() || window == 0 || frame.isEmpty())
+        return false;
+    const QString failure =
+        ControlSocket::run(m_controlSocket, ControlSocketMessage::placementCommand(window, frame));
+    if (failure.isEmpty())
+        return true;
+    if (!m_placementFailureTold) {
+        m_placementFailureTold = true;
+        qWarning("The compositor did not place a window: %s", qPrintable(failure));
+    }
+    return false;
 }

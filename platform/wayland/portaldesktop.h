@@ -11,12 +11,17 @@ class PortalScreenshot;
 // the desktop portal (PortalScreenshot) with the program's windows stepped aside, the display scale
 // follows from each picture, and the compositor composites. Through XWayland the other windows are
 // those X knows of (the X clients alone); natively there are none, and the compositor places every
-// window itself.
+// window itself. Where the compositor publishes a control socket that places windows (sway's, named
+// by $SWAYSOCK), X windows are placed through it: the compositor's layout coordinates are XWayland's.
 class PortalDesktop : public Desktop
 {
     Q_OBJECT
 public:
-    explicit PortalDesktop(SessionKind session, QObject *parent = nullptr);
+    // `controlSocket`: the compositor's control socket, if it has one.
+    explicit PortalDesktop(SessionKind session, const QString &controlSocket = QString(), QObject *parent = nullptr);
+
+    // The control socket that the session's environment names, if any.
+    static QString controlSocketOfSession();
 
     SessionKind session() const override { return m_session; }
     bool isCompositing() const override { return true; }
@@ -24,8 +29,12 @@ public:
     bool readsScreenLive() const override { return false; }
     ScreenPicture readArea(const QRect &area) const override;
     void takePicture(QObject *context, const PictureReady &ready) override;
+    bool hasPlacementService() const override;
+    bool placeWindow(WId window, const QRect &frame) override;
 
 private:
     SessionKind m_session;
     PortalScreenshot *m_portal = nullptr;
+    QString m_controlSocket;
+    bool m_placementFailureTold = false;
 };

@@ -280,9 +280,6 @@ void TestWaylandMeasuring::stillFrameEdgeFinderFitsTheRulerToANativeWindow()
     const bool fitted = waitFor(
         [&] { return clickAt(kTarget.center()) && program.rulerReaches(kTarget, 1500); }, 10000);
     qInfo("the ruler stands at %s", qPrintable(describe(program.ruler())));
-    QEXPECT_FAIL("", "sway 1.7 puts an XWayland window that asks for a new geometry in the middle of the screen: "
-                     "the fitted ruler gets the size of the box but not its place, and the program has no way yet "
-                     "to place it where the desktop places windows itself", Abort);
     QVERIFY(fitted);
 }
 

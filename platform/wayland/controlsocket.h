@@ -1,0 +1,18 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+#pragma once
+
+#include <QString>
+
+// A compositor's control socket (see ControlSocketMessage): runs a command and waits for its reply.
+// Each call connects anew and waits at most kReplyTimeoutMs, so a compositor that went away or hangs
+// costs one short wait, never a hung program.
+namespace ControlSocket {
+
+inline constexpr int kReplyTimeoutMs = 1000;
+
+// Runs `command` on the socket at `path`; empty when it worked, else why not in plain words.
+QString run(const QString &path, const QString &command);
+
+} // namespace ControlSocket
