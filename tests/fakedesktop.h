@@ -31,6 +31,10 @@ public:
         ready(picture());
     }
 
+    // A placement service when `placeAt` is set: it answers for the compositor.
+    bool hasPlacementService() const override { return bool(placeAt); }
+    bool placeWindow(WId window, const QRect &frame) override { return placeAt && placeAt(window, frame); }
+
     void setSession(SessionKind session) { m_session = session; }
     void setCompositing(bool compositing)
     {
@@ -47,6 +51,7 @@ public:
     std::function<ScreenPicture(const QRect &area)> readAt = &ScreenGrab::area;
     std::function<ScreenPicture()> picture = &ScreenGrab::wholeDesktop;
     int picturesTaken = 0;
+    std::function<bool(WId window, const QRect &frame)> placeAt;
 
 private:
     SessionKind m_session = SessionKind::Other;

@@ -19,6 +19,7 @@ using Request = CompositorDrag::Request;
 Q_DECLARE_METATYPE(DragMode)
 Q_DECLARE_METATYPE(std::optional<Request>)
 Q_DECLARE_METATYPE(std::optional<QPoint>)
+Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
 
 namespace {
 const QRect kWindow(300, 150, 300, 200);
@@ -69,6 +70,9 @@ private Q_SLOTS:
     void theFirstShowReadsBackThePlace_data();
     void theFirstShowReadsBackThePlace();
     void doubleClickTogglesFullScreen();
+    void placementServicePlacesTheRuler_data();
+    void placementServicePlacesTheRuler();
+    void placementServicePutsBackARulerPutElsewhere();
     void keyMovesSayOnceThatTheyCannot();
     void sizesInDevicePixels_data();
     void sizesInDevicePixels();
@@ -281,6 +285,63 @@ void TestPlacedByDesktop::doubleClickTogglesFullScreen()
     QVERIFY(std::all_of(m_handedOver.cbegin(), m_handedOver.cend(), [](const Request &r) { return r.isMove(); }));
     QTest::mouseDClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
     QVERIFY(!ruler->inFullScreen());
+}
+
+void TestPlacedByDesktop::placementServicePlacesTheRuler_data()
+{
+    QTest::addColumn<bool>("placesItself");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QList<QRect>>("asked"); // of the placement service
+    QTest::addColumn<QRect>("expected");     // the window's geometry as the program sets it
+    const Preferences::Steps steps;
+    QTest::newRow("own placement: the window moves itself")
+        << false << Qt::KeyboardModifiers() << QList<QRect>() << kWindow.translated(steps.moveNormal, 0);
+    QTest::newRow("placed by the desktop: an arrow key asks the service")
+        << true << Qt::KeyboardModifiers() << QList<QRect>{kWindow.translated(steps.moveNormal, 0)} << kWindow;
+    QTest::newRow("placed by the desktop: Alt and an arrow key")
+        << true << Qt::KeyboardModifiers(Qt::AltModifier) << QList<QRect>{kWindow.translated(steps.moveMore, 0)}
+        << kWindow;
+    QTest::newRow("placed by the desktop: Shift and an arrow key resizes")
+        << true << Qt::KeyboardModifiers(Qt::ShiftModifier)
+        << QList<QRect>{kWindow.adjusted(0, 0, steps.resizeNormal, 0)} << kWindow;
+}
+
+// Where the desktop places windows itself and the compositor has a placement service, the service
+// alone places the ruler (the window system hears nothing that would make the compositor place it
+// its own way), and nothing is said in the panel.
+void TestPlacedByDesktop::placementServicePlacesTheRuler()
+{
+    QFETCH(bool, placesItself);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QList<QRect>, asked);
+    QList<QRect> placed;
+    m_fixture.desktop->placeAt = [&placed](WId, const QRect &frame) {
+        placed.append(frame);
+        return true;
+    };
+    m_fixture.desktop->setHonoursOwnPlacement(!placesItself);
+    RulerWindow *ruler = shownRuler();
+    QTest::keyClick(ruler, Qt::Key_Right, modifiers);
+    QCOMPARE(placed, asked);
+    QTEST(ruler->geometry(), "expected");
+    QTest::qWait(50);
+    QVERIFY(!m_fixture.hub->infoPanel()->noticeLabel()->isVisibleTo(m_fixture.hub->infoPanel()));
+}
+
+// The compositor put a new ruler elsewhere than it asked: the service puts it back, once.
+void TestPlacedByDesktop::placementServicePutsBackARulerPutElsewhere()
+{
+    QList<QRect> placed;
+    m_fixture.desktop->placeAt = [&placed](WId window, const QRect &frame) {
+        placed.append(frame);
+        return window != 0;
+    };
+    RulerWindow *ruler = shownRuler();
+    WindowSystemMove::put(ruler, QPoint(210, 140));
+    QVERIFY(!m_fixture.desktop->honoursOwnPlacement());
+    QCOMPARE(placed, QList<QRect>{kWindow});
+    WindowSystemMove::put(ruler, QPoint(250, 160));
+    QCOMPARE(placed, QList<QRect>{kWindow});
 }
 
 void TestPlacedByDesktop::keyMovesSayOnceThatTheyCannot()

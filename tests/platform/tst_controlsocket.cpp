@@ -1,0 +1,223 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+// The compositor's control socket: the framing of its messages, the reading of its answers, the
+// placement command, and a whole exchange with a stand-in compositor on a socket of the test's own.
+#include "platform/wayland/controlsocket.h"
+#include "platform/wayland/controlsocketmessage.h"
+#include "testsupport.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include <atomic>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+// The header in the byte order of the machine (the compositor's, on the same machine).
+QByteArray header(quint32 length, quint32 type)
+{
+    QByteArray bytes = QByteArrayLiteral("i3-ipc");
+    bytes.append(reinterpret_cast<const char *>(&length), 4);
+    bytes.append(reinterpret_cast<const char *>(&type), 4);
+    return bytes;
+}
+
+QByteArray reply(const QByteArray &payload, quint32 type = 0)
+{
+    return header(quint32(payload.size()), type) + payload;
+}
+
+// A compositor that takes one connection, reads one message and answers it with `answer` (nothing
+// with an empty answer, keeping the connection open until the test ends).
+class StandInCompositor
+{
+public:
+    bool listen(const QString &path)
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = path.toLocal8Bit();
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        m_fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        return m_fd >= 0 && ::bind(m_fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0 &&
+               ::listen(m_fd, 1) == 0;
+    }
+    void answerWith(const QByteArray &answer)
+    {
+        m_thread = std::thread([this, answer] {
+            const int client = ::accept(m_fd, nullptr, nullptr);
+            if (client < 0)
+                return;
+            char chunk[4096];
+            // One message: the header, then as many bytes as it says.
+            while (m_received.size() < 14 ||
+                   m_received.size() < 14 + qFromUnaligned<quint32>(m_received.constData() + 6)) {
+                const ssize_t got = ::recv(client, chunk, sizeof chunk, 0);
+                if (got <= 0)
+                    break;
+                m_received.append(chunk, got);
+            }
+            if (!answer.isEmpty())
+                ::send(client, answer.constData(), size_t(answer.size()), MSG_NOSIGNAL);
+            while (!m_done)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            ::close(client);
+        });
+    }
+    QByteArray received()
+    {
+        finish();
+        return m_received;
+    }
+    ~StandInCompositor()
+    {
+        finish();
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+
+private:
+    void finish()
+    {
+        m_done = true;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    int m_fd = -1;
+    std::thread m_thread;
+    std::atomic<bool> m_done = false;
+    QByteArray m_received;
+};
+} // namespace
+
+class TestControlSocket : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void runCommandIsFramed();
+    void takeReply_data();
+    void takeReply();
+    void failureOf_data();
+    void failureOf();
+    void placementCommand();
+    void exchange_data();
+    void exchange();
+    void noSocketIsSaidSo();
+};
+
+void TestControlSocket::runCommandIsFramed()
+{
+    const QString command = QStringLiteral("[id=7] move absolute position 3 px 4 px");
+    QCOMPARE(ControlSocketMessage::runCommand(command), header(quint32(command.size()), 0) + command.toUtf8());
+    QCOMPARE(ControlSocketMessage::runCommand(QString()), header(0, 0));
+}
+
+void TestControlSocket::takeReply_data()
+{
+    QTest::addColumn<QByteArray>("received");
+    QTest::addColumn<bool>("whole");
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<QByteArray>("left");
+    QTest::addColumn<bool>("malformed");
+    const QByteArray answer = reply("[{\"success\":true}]");
+    QTest::newRow("a whole reply") << answer << true << QByteArray("[{\"success\":true}]") << QByteArray() << false;
+    QTest::newRow("half a header") << answer.left(9) << false << QByteArray() << answer.left(9) << false;
+    QTest::newRow("the header, half the payload")
+        << answer.left(20) << false << QByteArray() << answer.left(20) << false;
+    QTest::newRow("two replies: the first is taken")
+        << answer + reply("[]") << true << QByteArray("[{\"success\":true}]") << reply("[]") << false;
+    QTest::newRow("an empty payload") << reply("") << true << QByteArray("") << QByteArray() << false;
+    QTest::newRow("not the magic") << QByteArray("i4-ipc").append(answer.mid(6)) << false << QByteArray()
+                                   << QByteArray("i4-ipc").append(answer.mid(6)) << true;
+    QTest::newRow("a length no reply has")
+        << header(0x7fffffff, 0) + "[]" << false << QByteArray() << header(0x7fffffff, 0) + "[]" << true;
+}
+
+void TestControlSocket::takeReply()
+{
+    QFETCH(QByteArray, received);
+    QFETCH(bool, whole);
+    QFETCH(QByteArray, payload);
+    QFETCH(QByteArray, left);
+    bool malformed = false;
+    const std::optional<ControlSocketMessage::Reply> taken = ControlSocketMessage::takeReply(received, &malformed);
+    QCOMPARE(taken.has_value(), whole);
+    if (taken)
+        QCOMPARE(taken->payload, payload);
+    QCOMPARE(received, left);
+    QTEST(malformed, "malformed");
+}
+
+void TestControlSocket::failureOf_data()
+{
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("every command worked")
+        << QByteArray("[{\"success\":true},{\"success\":true}]") << QString();
+    QTest::newRow("the second failed, saying why")
+        << QByteArray("[{\"success\":true},{\"success\":false,\"error\":\"No matching node.\"}]")
+        << QStringLiteral("No matching node.");
+    QTest::newRow("failed without a word")
+        << QByteArray("[{\"success\":false}]") << QStringLiteral("the compositor refused the command");
+    QTest::newRow("no results") << QByteArray("[]") << QStringLiteral("the compositor's answer could not be read");
+    QTest::newRow("not JSON") << QByteArray("success") << QStringLiteral("the compositor's answer could not be read");
+}
+
+void TestControlSocket::failureOf()
+{
+    QFETCH(QByteArray, payload);
+    QTEST(ControlSocketMessage::failureOf(payload), "failure");
+}
+
+void TestControlSocket::placementCommand()
+{
+    QCOMPARE(ControlSocketMessage::placementCommand(0x600004, QRect(-120, 35, 330, 210)),
+             QStringLiteral("[id=6291460] resize set width 330 px height 210 px, "
+                            "move absolute position -120 px 35 px"));
+}
+
+void TestControlSocket::exchange_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("done") << reply("[{\"success\":true},{\"success\":true}]") << QString();
+    QTest::newRow("refused") << reply("[{\"success\":false,\"error\":\"No matching node.\"}]")
+                             << QStringLiteral("No matching node.");
+    QTest::newRow("an answer to another question")
+        << reply("[{\"success\":true}]", 4) << QStringLiteral("the compositor answered another question");
+    QTest::newRow("garbage") << QByteArray("HTTP/1.1 400 Bad Request\r\n\r\n")
+                             << QStringLiteral("the compositor's answer could not be read");
+    // It takes the command and never answers: the wait ends.
+    QTest::newRow("silence") << QByteArray() << QStringLiteral("the compositor did not answer");
+}
+
+void TestControlSocket::exchange()
+{
+    QFETCH(QByteArray, answer);
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("control.sock"));
+    StandInCompositor compositor;
+    QVERIFY(compositor.listen(path));
+    compositor.answerWith(answer);
+    const QString command = ControlSocketMessage::placementCommand(42, QRect(10, 20, 30, 40));
+    QTEST(ControlSocket::run(path, command), "failure");
+    QCOMPARE(compositor.received(), ControlSocketMessage::runCommand(command));
+}
+
+void TestControlSocket::noSocketIsSaidSo()
+{
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("gone.sock"));
+    QCOMPARE(ControlSocket::run(path, QStringLiteral("nop")),
+             QStringLiteral("the compositor's control socket %1 cannot be reached").arg(path));
+    QVERIFY(ControlSocket::run(QString(), QStringLiteral("nop")).contains(QLatin1String("cannot be reached")));
+}
+
+GRADORA_TEST_GUILESS_MAIN(TestControlSocket)
+#include "tst_controlsocket.moc"
