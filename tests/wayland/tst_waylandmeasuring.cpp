@@ -24,7 +24,7 @@
 using namespace SwaySession;
 
 namespace {
-// The native window to measure, well away from where sway puts the ruler (the middle of the screen).
+// The native window to measure, well away from where the ruler stands.
 const QRect kTarget(120, 140, 330, 210);
 const QColor kTargetColour(0xd0, 0x60, 0x20);
 const QPoint kOutOfTheWay(1900, 1060);
@@ -126,23 +126,38 @@ private:
     uint m_pid = 0;
 };
 
+// Where the stored ruler stands, away from the middle of the screen, where sway puts new windows.
+const QRect kStoredRuler(700, 300, 640, 480);
+
+// Whether the program may find the compositor's control socket, through which it places its windows.
+enum class ControlSocket
+{
+    Named,
+    Unknown,
+};
+
 // A copy of the program with one ruler, and where sway shows that ruler.
 class Program
 {
 public:
-    explicit Program(const QString &busAddress = QString())
+    explicit Program(const QString &busAddress = QString(), ControlSocket controlSocket = ControlSocket::Named)
     {
         QSettings store(m_driver.settingsFile(), QSettings::IniFormat);
         store.setValue(QStringLiteral("flyingFigureVisible"), false);
         store.setValue(QStringLiteral("showRulerReadings"), false);
-        store.setValue(QStringLiteral("geometry"), QRect(700, 300, 640, 480));
+        store.setValue(QStringLiteral("geometry"), kStoredRuler);
         store.sync();
-        // The program takes the session bus from its environment, which it inherits from this test.
+        // The program takes the session bus and the control socket from its environment, which it
+        // inherits from this test.
         const QByteArray ownBus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+        const QByteArray ownSocket = qgetenv("SWAYSOCK");
         if (!busAddress.isEmpty())
             qputenv("DBUS_SESSION_BUS_ADDRESS", busAddress.toUtf8());
+        if (controlSocket == ControlSocket::Unknown)
+            qunsetenv("SWAYSOCK");
         m_process = m_driver.start();
         qputenv("DBUS_SESSION_BUS_ADDRESS", ownBus);
+        qputenv("SWAYSOCK", ownSocket);
     }
 
     ~Program() { quit(); }
@@ -248,9 +263,13 @@ class TestWaylandMeasuring : public QObject
 private Q_SLOTS:
     void initTestCase();
     void stillFrameEdgeFinderFitsTheRulerToANativeWindow();
+    void withoutAControlSocketTheFitGivesTheSize();
+    void theStoredPlaceAndTheKeysPlaceTheRuler_data();
+    void theStoredPlaceAndTheKeysPlaceTheRuler();
     void colourReadoutOfANativeWindowIsItsColour();
     void pointerDragMovesTheRulerByTheDragVector_data();
     void pointerDragMovesTheRulerByTheDragVector();
+    void aDoubleClickOnTheBodyTogglesFullScreen();
     void withoutAPictureTheToolsSaySoAndFitAndCopyNothing_data();
     void withoutAPictureTheToolsSaySoAndFitAndCopyNothing();
     void nothingIsLeftBehindInTmp();
@@ -281,6 +300,52 @@ void TestWaylandMeasuring::stillFrameEdgeFinderFitsTheRulerToANativeWindow()
         [&] { return clickAt(kTarget.center()) && program.rulerReaches(kTarget, 1500); }, 10000);
     qInfo("the ruler stands at %s", qPrintable(describe(program.ruler())));
     QVERIFY(fitted);
+}
+
+// Without the compositor's control socket nothing can place the ruler on sway: the fit gives it the
+// box's size, and sway puts it where it will (in the middle of the screen).
+void TestWaylandMeasuring::withoutAControlSocketTheFitGivesTheSize()
+{
+    ColourWindow target;
+    QVERIFY(target.show(kTarget, kTargetColour));
+    QVERIFY(moveTo(kOutOfTheWay));
+    Program program(QString(), ControlSocket::Unknown);
+    QVERIFY(program.showsRuler());
+    QVERIFY(press(QStringLiteral("e")));
+    QVERIFY(program.showsStillFrame());
+    const bool sized = waitFor(
+        [&] { return clickAt(kTarget.center()) && waitFor([&] { return program.ruler().size() == kTarget.size(); }, 1500); },
+        10000);
+    qInfo("the ruler stands at %s", qPrintable(describe(program.ruler())));
+    QVERIFY(sized);
+    QVERIFY2(program.ruler().topLeft() != kTarget.topLeft(), "sway placed the ruler as asked: is the test still needed?");
+}
+
+void TestWaylandMeasuring::theStoredPlaceAndTheKeysPlaceTheRuler_data()
+{
+    QTest::addColumn<QString>("chord");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("an arrow key moves one pixel") << QStringLiteral("Right") << kStoredRuler.translated(1, 0);
+    QTest::newRow("Alt and an arrow key move a hundred") << QStringLiteral("alt+Up") << kStoredRuler.translated(0, -100);
+    QTest::newRow("Shift and an arrow key resize") << QStringLiteral("shift+Down") << kStoredRuler.adjusted(0, 0, 0, 1);
+}
+
+// The ruler opens where it was stored, and the keys move and size it, though sway places windows
+// itself: through its control socket.
+void TestWaylandMeasuring::theStoredPlaceAndTheKeysPlaceTheRuler()
+{
+    QFETCH(QString, chord);
+    QFETCH(QRect, expected);
+    Program program;
+    QVERIFY(program.showsRuler());
+    const bool restored = program.rulerReaches(kStoredRuler);
+    qInfo("the ruler opened at %s", qPrintable(describe(program.ruler())));
+    QVERIFY(restored);
+    QVERIFY(program.focusRuler());
+    QVERIFY(press(chord));
+    const bool reached = program.rulerReaches(expected);
+    qInfo("the ruler stands at %s", qPrintable(describe(program.ruler())));
+    QVERIFY(reached);
 }
 
 // Alt+Shift+M shows the magnifier on the still frame; C copies the colour under the pointer.
@@ -335,6 +400,27 @@ void TestWaylandMeasuring::pointerDragMovesTheRulerByTheDragVector()
     const bool reached = program.rulerReaches(expected);
     qInfo("the ruler stands at %s, expected at %s", qPrintable(describe(program.ruler())), qPrintable(describe(expected)));
     QVERIFY(reached);
+}
+
+// Each press on the body hands a move to sway, which ends it at the release: the double click is still
+// the program's, and brings the ruler back where it was.
+void TestWaylandMeasuring::aDoubleClickOnTheBodyTogglesFullScreen()
+{
+    Program program;
+    QVERIFY(program.showsRuler());
+    QVERIFY(program.rulerReaches(kStoredRuler));
+    const QString x = QString::number(kStoredRuler.center().x());
+    const QString y = QString::number(kStoredRuler.center().y());
+    const QStringList doubleClick = {QStringLiteral("move"), x, y, QStringLiteral("sleep"), QStringLiteral("200"),
+                                     QStringLiteral("click"), QStringLiteral("click")};
+    QVERIFY(input(doubleClick));
+    const bool full = program.rulerReaches(kScreen);
+    qInfo("after one double click the ruler stands at %s", qPrintable(describe(program.ruler())));
+    QVERIFY(full);
+    QVERIFY(input(doubleClick));
+    const bool back = program.rulerReaches(kStoredRuler);
+    qInfo("after two the ruler stands at %s", qPrintable(describe(program.ruler())));
+    QVERIFY(back);
 }
 
 void TestWaylandMeasuring::withoutAPictureTheToolsSaySoAndFitAndCopyNothing_data()
