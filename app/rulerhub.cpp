@@ -86,6 +86,7 @@ void RulerHub::createSharedWindows()
     m_shared.colorDialog = colorDialog;
 
     m_shared.infoPanel = new InfoPanel(nullptr);
+    m_shared.infoPanel->setDesktop(m_shared.desktop);
 }
 
 PreferencesDialog *RulerHub::preferencesDialog()

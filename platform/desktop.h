@@ -97,6 +97,14 @@ public:
         return false;
     }
 
+    // Where the window system places windows itself, has the placement service give `window` the frame
+    // `frame`; false where windows place themselves (they are then moved as usual), or where no
+    // service took the request.
+    bool placeThroughService(WId window, const QRect &frame)
+    {
+        return !honoursOwnPlacement() && placeWindow(window, frame);
+    }
+
     // How many device pixels the compositor gives one logical pixel, learnt from the last picture of
     // the screen (1 until one says otherwise).
     qreal displayScale() const { return m_displayScale; }

@@ -3,6 +3,7 @@
 
 #include "ruler/infopanel.h"
 
+#include "platform/desktop.h"
 #include "ruler/rulerwindow.h"
 
 #include <QApplication>
@@ -226,11 +227,28 @@ void InfoPanel::placeBeside(const QRect &ruler, const QRect &screen, ScreenPlace
     place();
 }
 
+QPoint InfoPanel::wantedPosition() const
+{
+    return ScreenPlacement::panelPosition(m_placement->ruler, size(), m_placement->screen, m_placement->side,
+                                          m_placement->gap);
+}
+
 void InfoPanel::place()
 {
-    if (m_placement)
-        move(ScreenPlacement::panelPosition(m_placement->ruler, size(), m_placement->screen,
-                                            m_placement->side, m_placement->gap));
+    if (!m_placement)
+        return;
+    const QPoint wanted = wantedPosition();
+    if (!isVisible() || !m_desktop || !m_desktop->placeThroughService(winId(), QRect(wanted, size())))
+        move(wanted);
+}
+
+// Where the compositor places windows itself it puts the panel where it likes when the panel shows
+// (over the ruler, say): the placement service puts it back beside the ruler.
+void InfoPanel::moveEvent(QMoveEvent *event)
+{
+    QDialog::moveEvent(event);
+    if (event->spontaneous() && m_placement && m_desktop && pos() != wantedPosition())
+        m_desktop->placeThroughService(winId(), QRect(wantedPosition(), size()));
 }
 
 void InfoPanel::resizeEvent(QResizeEvent *event)

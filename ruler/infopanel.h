@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "platform/desktop.h"
 #include "ruler/paneltexts.h"
 #include "ruler/screenplacement.h"
 
@@ -65,6 +66,8 @@ public:
     // Puts the panel beside the ruler's frame, on the ruler's screen (see ScreenPlacement::panelPosition).
     // The panel keeps to that place as its size follows its content.
     void placeBeside(const QRect &ruler, const QRect &screen, ScreenPlacement::PanelSide side, int gap);
+    // Where the desktop places windows itself, the panel asks its placement service for that place.
+    void setDesktop(Desktop *desktop) { m_desktop = desktop; }
 
     // Stays above other programs' windows exactly while its owner ruler does, so that it never hides
     // under the ruler it describes nor stays above the others when the owner does not.
@@ -81,6 +84,7 @@ protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -90,6 +94,7 @@ private:
     void hideFigurePart();
     void fitToContent();
     void place();
+    QPoint wantedPosition() const;
     void raiseDialogsAbove();
 
     // Where placeBeside() put the panel.
@@ -101,6 +106,7 @@ private:
         int gap = 0;
     };
     std::optional<Placement> m_placement;
+    QPointer<Desktop> m_desktop;
     QPointer<RulerWindow> m_owner;
     QPoint m_pressOffset;
     std::array<QLabel *, RulerReadingCount> m_rulerLabels{};

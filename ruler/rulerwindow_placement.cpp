@@ -65,10 +65,8 @@ void RulerWindow::followPlacementReport(const QMoveEvent *event)
 // the window system.
 bool RulerWindow::placedByService(const QRect &frame)
 {
-    if (placementHonoured() || !isVisible())
-        return false;
     Desktop *desk = desktop();
-    if (!desk || !desk->placeWindow(winId(), frame))
+    if (!desk || !isVisible() || !desk->placeThroughService(winId(), frame))
         return false;
     // That is the place the ruler asks for now (see followPlacementReport).
     if (m_askedPlacement)

@@ -211,6 +211,17 @@ public:
             timeoutMs);
     }
 
+    // Where sway shows the program's other windows (the information panel).
+    QList<QRect> otherWindows() const
+    {
+        QList<QRect> found;
+        for (const QJsonObject &window : windows()) {
+            if (window.value(QLatin1String("pid")).toInteger() == m_process->processId() && x11Id(window) != m_rulerId)
+                found.append(rectOf(window));
+        }
+        return found;
+    }
+
     bool isRunning() const { return m_process->state() == QProcess::Running; }
 
     // Whether the program shows a message within the time (its words are tested with the fake
@@ -346,6 +357,17 @@ void TestWaylandMeasuring::theStoredPlaceAndTheKeysPlaceTheRuler()
     const bool reached = program.rulerReaches(expected);
     qInfo("the ruler stands at %s", qPrintable(describe(program.ruler())));
     QVERIFY(reached);
+    // The information panel stands beside the ruler, not where sway would put it (over the ruler).
+    const bool panelBeside = waitFor(
+        [&] {
+            const QList<QRect> panels = program.otherWindows();
+            return panels.size() == 1 && !panels.first().intersects(program.ruler()) &&
+                   panels.first().left() > program.ruler().right();
+        },
+        5000);
+    for (const QRect &panel : program.otherWindows())
+        qInfo("the panel stands at %s", qPrintable(describe(panel)));
+    QVERIFY(panelBeside);
 }
 
 // Alt+Shift+M shows the magnifier on the still frame; C copies the colour under the pointer.
