@@ -87,27 +87,29 @@ private:
 };
 } // namespace
 
-QString run(const QString &path, const QString &command)
+Result run(const QString &path, const QString &command)
 {
+    using Outcome = Result::Outcome;
     const Connection connection(QFile::encodeName(path));
     if (!connection.isOpen())
-        return QStringLiteral("the compositor's control socket %1 cannot be reached").arg(path);
+        return {Outcome::NoAnswer, QStringLiteral("the compositor's control socket %1 cannot be reached").arg(path)};
     const QDeadlineTimer deadline(kReplyTimeoutMs);
     if (!connection.sendAll(ControlSocketMessage::runCommand(command), deadline))
-        return QStringLiteral("the compositor took no command");
+        return {Outcome::NoAnswer, QStringLiteral("the compositor took no command")};
     QByteArray received;
     for (;;) {
         bool malformed = false;
         if (const std::optional<ControlSocketMessage::Reply> reply =
                 ControlSocketMessage::takeReply(received, &malformed)) {
             if (reply->type != ControlSocketMessage::kRunCommand)
-                return QStringLiteral("the compositor answered another question");
-            return ControlSocketMessage::failureOf(reply->payload);
+                return {Outcome::NoAnswer, QStringLiteral("the compositor answered another question")};
+            const QString failure = ControlSocketMessage::failureOf(reply->payload);
+            return {failure.isEmpty() ? Outcome::Done : Outcome::Refused, failure};
         }
         if (malformed)
-            return QStringLiteral("the compositor's answer could not be read");
+            return {Outcome::NoAnswer, QStringLiteral("the compositor's answer could not be read")};
         if (!connection.receiveMore(received, deadline))
-            return QStringLiteral("the compositor did not answer");
+            return {Outcome::NoAnswer, QStringLiteral("the compositor did not answer")};
     }
 }
 

@@ -12,7 +12,19 @@ namespace ControlSocket {
 
 inline constexpr int kReplyTimeoutMs = 1000;
 
-// Runs `command` on the socket at `path`; empty when it worked, else why not in plain words.
-QString run(const QString &path, const QString &command);
+struct Result
+{
+    enum class Outcome
+    {
+        Done,      // every command worked
+        Refused,   // the compositor answered that a command failed
+        NoAnswer,  // no socket, no answer in time, or no answer that could be read
+    };
+    Outcome outcome = Outcome::NoAnswer;
+    QString failure; // why not, in plain words; empty when done
+};
+
+// Runs `command` on the socket at `path`.
+Result run(const QString &path, const QString &command);
 
 } // namespace ControlSocket

@@ -61,17 +61,23 @@ bool PortalDesktop::hasPlacementService() const
     return m_session == SessionKind::XWayland && !m_controlSocket.isEmpty();
 }
 
+// A compositor that cannot be reached or does not answer in time is asked no more: each placement
+// would wait for it again. One that refuses a request (a window it does not show yet) is asked again.
 bool PortalDesktop::placeWindow(WId window, const QRect &frame)
 {
     if (!hasPlacementService() || window == 0 || frame.isEmpty())
         return false;
-    const QString failure =
+    const ControlSocket::Result result =
         ControlSocket::run(m_controlSocket, ControlSocketMessage::placementCommand(window, frame));
-    if (failure.isEmpty())
+    if (result.outcome == ControlSocket::Result::Outcome::Done)
         return true;
-    if (!m_placementFailureTold) {
-        m_placementFailureTold = true;
-        qWarning("The compositor did not place a window: %s", qPrintable(failure));
+    if (result.outcome == ControlSocket::Result::Outcome::NoAnswer) {
+        qWarning("Windows are no longer placed through the compositor's control socket: %s",
+                 qPrintable(result.failure));
+        m_controlSocket.clear();
+    } else if (!m_placementRefusalTold) {
+        m_placementRefusalTold = true;
+        qWarning("The compositor did not place a window: %s", qPrintable(result.failure));
     }
     return false;
 }

@@ -36,5 +36,5 @@ private:
     SessionKind m_session;
     PortalScreenshot *m_portal = nullptr;
     QString m_controlSocket;
-    bool m_placementFailureTold = false;
+    bool m_placementRefusalTold = false;
 };

@@ -5,6 +5,7 @@
 // placement command, and a whole exchange with a stand-in compositor on a socket of the test's own.
 #include "platform/wayland/controlsocket.h"
 #include "platform/wayland/controlsocketmessage.h"
+#include "platform/wayland/portaldesktop.h"
 #include "testsupport.h"
 
 #include <QTemporaryDir>
@@ -17,6 +18,9 @@
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
+
+using Outcome = ControlSocket::Result::Outcome;
+Q_DECLARE_METATYPE(Outcome)
 
 namespace {
 // The header in the byte order of the machine (the compositor's, on the same machine).
@@ -109,6 +113,8 @@ private Q_SLOTS:
     void exchange_data();
     void exchange();
     void noSocketIsSaidSo();
+    void desktopAsksASilentCompositorNoMore_data();
+    void desktopAsksASilentCompositorNoMore();
 };
 
 void TestControlSocket::runCommandIsFramed()
@@ -185,16 +191,17 @@ void TestControlSocket::placementCommand()
 void TestControlSocket::exchange_data()
 {
     QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<QString>("failure");
-    QTest::newRow("done") << reply("[{\"success\":true},{\"success\":true}]") << QString();
+    QTest::newRow("done") << reply("[{\"success\":true},{\"success\":true}]") << Outcome::Done << QString();
     QTest::newRow("refused") << reply("[{\"success\":false,\"error\":\"No matching node.\"}]")
-                             << QStringLiteral("No matching node.");
-    QTest::newRow("an answer to another question")
-        << reply("[{\"success\":true}]", 4) << QStringLiteral("the compositor answered another question");
-    QTest::newRow("garbage") << QByteArray("HTTP/1.1 400 Bad Request\r\n\r\n")
+                             << Outcome::Refused << QStringLiteral("No matching node.");
+    QTest::newRow("an answer to another question") << reply("[{\"success\":true}]", 4) << Outcome::NoAnswer
+                                                   << QStringLiteral("the compositor answered another question");
+    QTest::newRow("garbage") << QByteArray("HTTP/1.1 400 Bad Request\r\n\r\n") << Outcome::NoAnswer
                              << QStringLiteral("the compositor's answer could not be read");
     // It takes the command and never answers: the wait ends.
-    QTest::newRow("silence") << QByteArray() << QStringLiteral("the compositor did not answer");
+    QTest::newRow("silence") << QByteArray() << Outcome::NoAnswer << QStringLiteral("the compositor did not answer");
 }
 
 void TestControlSocket::exchange()
@@ -206,7 +213,9 @@ void TestControlSocket::exchange()
     QVERIFY(compositor.listen(path));
     compositor.answerWith(answer);
     const QString command = ControlSocketMessage::placementCommand(42, QRect(10, 20, 30, 40));
-    QTEST(ControlSocket::run(path, command), "failure");
+    const ControlSocket::Result result = ControlSocket::run(path, command);
+    QTEST(result.outcome, "outcome");
+    QTEST(result.failure, "failure");
     QCOMPARE(compositor.received(), ControlSocketMessage::runCommand(command));
 }
 
@@ -214,9 +223,42 @@ void TestControlSocket::noSocketIsSaidSo()
 {
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("gone.sock"));
-    QCOMPARE(ControlSocket::run(path, QStringLiteral("nop")),
-             QStringLiteral("the compositor's control socket %1 cannot be reached").arg(path));
-    QVERIFY(ControlSocket::run(QString(), QStringLiteral("nop")).contains(QLatin1String("cannot be reached")));
+    const ControlSocket::Result result = ControlSocket::run(path, QStringLiteral("nop"));
+    QCOMPARE(result.outcome, Outcome::NoAnswer);
+    QCOMPARE(result.failure, QStringLiteral("the compositor's control socket %1 cannot be reached").arg(path));
+    QCOMPARE(ControlSocket::run(QString(), QStringLiteral("nop")).outcome, Outcome::NoAnswer);
+}
+
+void TestControlSocket::desktopAsksASilentCompositorNoMore_data()
+{
+    QTest::addColumn<bool>("listening");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<bool>("placed");
+    QTest::addColumn<bool>("serviceAfter");
+    QTest::newRow("placed") << true << reply("[{\"success\":true},{\"success\":true}]") << true << true;
+    // The window may not be shown yet: the next placement asks again.
+    QTest::newRow("refused") << true << reply("[{\"success\":false,\"error\":\"No matching node.\"}]") << false
+                             << true;
+    QTest::newRow("silent") << true << QByteArray() << false << false;
+    QTest::newRow("gone") << false << QByteArray() << false << false;
+}
+
+void TestControlSocket::desktopAsksASilentCompositorNoMore()
+{
+    QFETCH(bool, listening);
+    QFETCH(QByteArray, answer);
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("control.sock"));
+    StandInCompositor compositor;
+    if (listening) {
+        QVERIFY(compositor.listen(path));
+        compositor.answerWith(answer);
+    }
+    PortalDesktop desktop(SessionKind::XWayland, path);
+    QVERIFY(desktop.hasPlacementService());
+    QVERIFY(!PortalDesktop(SessionKind::Wayland, path).hasPlacementService());
+    QTEST(desktop.placeWindow(42, QRect(10, 20, 30, 40)), "placed");
+    QTEST(desktop.hasPlacementService(), "serviceAfter");
 }
 
 GRADORA_TEST_GUILESS_MAIN(TestControlSocket)

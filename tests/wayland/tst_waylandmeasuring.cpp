@@ -4,9 +4,11 @@
 // The program on a real Wayland desktop (a headless sway with XWayland and the desktop portal, see
 // tests/with-sway), measuring a native window that X cannot see, reached as a user reaches it: with
 // the ruler's keys and the pointer. The edge finder and the colour readout work on a still frame from
-// the portal and measure the native window exactly; pointer drags move and resize the ruler although
-// sway places windows itself; without a portal, or with one that never answers, the tools say so and
-// fit and copy nothing; and the portal's picture file is not left behind.
+// the portal and measure the native window exactly; although sway places windows itself, pointer
+// drags move and resize the ruler exactly, and fits, keys and the stored place put it where it asks
+// through sway's control socket (without it, a fit gives the size alone); without a portal, or with one
+// that never answers, the tools say so and fit and copy nothing; and the portal's picture file is not
+// left behind.
 #include "process/processdriver.h"
 #include "swaysession.h"
 #include "testsupport.h"
