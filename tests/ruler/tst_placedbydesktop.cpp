@@ -73,6 +73,7 @@ private Q_SLOTS:
     void placementServicePlacesTheRuler_data();
     void placementServicePlacesTheRuler();
     void placementServicePutsBackARulerPutElsewhere();
+    void placementServicePutsThePanelBesideTheRuler();
     void keyMovesSayOnceThatTheyCannot();
     void sizesInDevicePixels_data();
     void sizesInDevicePixels();
@@ -315,12 +316,16 @@ void TestPlacedByDesktop::placementServicePlacesTheRuler()
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(QList<QRect>, asked);
     QList<QRect> placed;
-    m_fixture.desktop->placeAt = [&placed](WId, const QRect &frame) {
-        placed.append(frame);
+    WId rulerId = 0;
+    // The information panel beside the ruler asks for its place too.
+    m_fixture.desktop->placeAt = [&](WId window, const QRect &frame) {
+        if (window == rulerId)
+            placed.append(frame);
         return true;
     };
     m_fixture.desktop->setHonoursOwnPlacement(!placesItself);
     RulerWindow *ruler = shownRuler();
+    rulerId = ruler->winId();
     QTest::keyClick(ruler, Qt::Key_Right, modifiers);
     QCOMPARE(placed, asked);
     QTEST(ruler->geometry(), "expected");
@@ -332,16 +337,38 @@ void TestPlacedByDesktop::placementServicePlacesTheRuler()
 void TestPlacedByDesktop::placementServicePutsBackARulerPutElsewhere()
 {
     QList<QRect> placed;
-    m_fixture.desktop->placeAt = [&placed](WId window, const QRect &frame) {
-        placed.append(frame);
-        return window != 0;
+    WId rulerId = 0;
+    m_fixture.desktop->placeAt = [&](WId window, const QRect &frame) {
+        if (window == rulerId)
+            placed.append(frame);
+        return true;
     };
     RulerWindow *ruler = shownRuler();
+    rulerId = ruler->winId();
     WindowSystemMove::put(ruler, QPoint(210, 140));
     QVERIFY(!m_fixture.desktop->honoursOwnPlacement());
     QCOMPARE(placed, QList<QRect>{kWindow});
     WindowSystemMove::put(ruler, QPoint(250, 160));
     QCOMPARE(placed, QList<QRect>{kWindow});
+}
+
+// The compositor put the shown panel elsewhere (over the ruler): the service puts it back beside it.
+void TestPlacedByDesktop::placementServicePutsThePanelBesideTheRuler()
+{
+    m_fixture.desktop->setHonoursOwnPlacement(false);
+    RulerWindow *ruler = shownRuler();
+    InfoPanel *panel = m_fixture.hub->infoPanel();
+    QTRY_VERIFY(panel->isVisible());
+    const QRect beside = panel->geometry();
+    QVERIFY(!beside.intersects(ruler->geometry()));
+    QList<QRect> placed;
+    m_fixture.desktop->placeAt = [&](WId window, const QRect &frame) {
+        if (window == panel->winId())
+            placed.append(frame);
+        return true;
+    };
+    WindowSystemMove::put(panel, ruler->pos());
+    QCOMPARE(placed, QList<QRect>{beside});
 }
 
 void TestPlacedByDesktop::keyMovesSayOnceThatTheyCannot()
