@@ -80,10 +80,12 @@ void RulerWindow::saveRegionPicture(const QImage &picture)
 {
     ProgramStore::selectFormat();
     QSettings store;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    // A folder saved to before and gone since is no place to start from.
+    QString folder = store.value(ProgramKeys::regionPictureFolder).toString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
-    folder = store.value(ProgramKeys::regionPictureFolder, folder).toString();
     const QString name =
         tr("region %1.png").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss")));
     const QString path = RegionPicture::pngPath(

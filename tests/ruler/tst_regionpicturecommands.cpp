@@ -308,6 +308,13 @@ void TestRegionPictureCommands::remembersTheFolderSavedTo()
     QCOMPARE(QFileInfo(m_suggested[1]).suffix(), QStringLiteral("png"));
     QVERIFY(QFileInfo::exists(folder.filePath(QStringLiteral("first.png"))));
     QVERIFY(QFileInfo::exists(folder.filePath(QStringLiteral("second.png"))));
+
+    // The folder is gone: the next suggestion starts from the user's own folders again.
+    QVERIFY(folder.remove());
+    m_answer.clear();
+    ruler->execute(RulerCommand::SaveRegionPicture);
+    QCOMPARE(m_suggested.size(), 3);
+    QCOMPARE(QFileInfo(m_suggested[2]).absolutePath(), QFileInfo(m_suggested[0]).absolutePath());
 }
 
 void TestRegionPictureCommands::cancelledOrFailedSaveLeavesNoFile()
