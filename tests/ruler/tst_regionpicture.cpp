@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "patterneddesktop.h"
 #include "ruler/regionpicture.h"
 #include "testsupport.h"
 
@@ -9,17 +10,6 @@
 
 // Where a ruler's region lies in a picture of the desktop, and the region's picture composed from it.
 namespace {
-
-// A desktop picture whose every pixel names its place, so that a pixel taken from the wrong place shows.
-QImage patterned(const QSize &size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) * 16 + y / 256));
-    }
-    return image;
-}
 
 const QColor kInk(250, 0, 0);
 // The ruler's drawing in these tests: a 10 × 10 square at its top-left corner.
@@ -127,9 +117,7 @@ void TestRegionPicture::compose()
     QFETCH(int, scale);
     QFETCH(QSize, size);
     QFETCH(QRect, ink);
-    ScreenPicture desktop;
-    desktop.area = area;
-    desktop.image = patterned(area.size() * scale);
+    const ScreenPicture desktop = patternedDesktop(area, scale);
     const QImage region = RegionPicture::compose(
         desktop, ruler, [](QPainter &painter) { painter.fillRect(QRect(0, 0, kInkSide, kInkSide), kInk); });
     QCOMPARE(region.size(), size);
@@ -151,9 +139,7 @@ void TestRegionPicture::noPictureComposesNothing()
     bool drawn = false;
     QVERIFY(
         RegionPicture::compose(refused, QRect(0, 0, 100, 100), [&](QPainter &) { drawn = true; }).isNull());
-    ScreenPicture elsewhere;
-    elsewhere.area = QRect(0, 0, 100, 100);
-    elsewhere.image = patterned(elsewhere.area.size());
+    const ScreenPicture elsewhere = patternedDesktop(QRect(0, 0, 100, 100));
     QVERIFY(
         RegionPicture::compose(elsewhere, QRect(200, 0, 50, 50), [&](QPainter &) { drawn = true; }).isNull());
     QVERIFY(!drawn);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "patterneddesktop.h"
 #include "ruler/rulermenu.h"
 #include "rulerfixture.h"
 
@@ -22,25 +23,6 @@ const QRect kGeometry(100, 100, 600, 400);
 const QPoint kBody(300, 200);
 const QPoint kTick(100, 0);
 const QColor kRulerColour(111, 33, 55);
-
-// A desktop picture whose every pixel names its place, so that a pixel taken from the wrong place shows.
-QImage patterned(const QSize &size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgb(x % 256, y % 256, 128 + (x / 256) * 16 + y / 256));
-    }
-    return image;
-}
-
-ScreenPicture desktopPicture(const QRect &area, int scale)
-{
-    ScreenPicture picture;
-    picture.area = area;
-    picture.image = patterned(area.size() * scale);
-    return picture;
-}
 
 QImage clipboardImage()
 {
@@ -125,7 +107,7 @@ void TestRegionPictureCommands::copiedPictureIsTheScreenWithTheRulerOver()
     QFETCH(QRect, area);
     QFETCH(int, scale);
     QFETCH(QSize, size);
-    const ScreenPicture screen = desktopPicture(area, scale);
+    const ScreenPicture screen = patternedDesktop(area, scale);
     m_fixture.desktop->picture = [screen] { return screen; };
     RulerWindow *ruler = plainRuler();
 
@@ -162,7 +144,7 @@ void TestRegionPictureCommands::readingsAndFigureAreDrawnOver()
     const QRegion figure = ruler->figureArea();
     QVERIFY(!figure.isEmpty());
 
-    m_fixture.desktop->picture = [area] { return desktopPicture(area, 1); };
+    m_fixture.desktop->picture = [area] { return patternedDesktop(area, 1); };
     ruler->execute(RulerCommand::CopyRegionPicture);
     const QImage overPattern = clipboardImage();
     m_fixture.desktop->picture = [area] {
@@ -270,7 +252,7 @@ void TestRegionPictureCommands::noPictureCopiesAndSavesNothing()
 void TestRegionPictureCommands::savesAPngOfTheScreensPixels()
 {
     const QRect area(0, 0, 800, 600);
-    const ScreenPicture screen = desktopPicture(area, 2);
+    const ScreenPicture screen = patternedDesktop(area, 2);
     m_fixture.desktop->picture = [screen] { return screen; };
     QTemporaryDir folder;
     // Named without an ending: the file is a PNG and says so.
@@ -292,7 +274,7 @@ void TestRegionPictureCommands::savesAPngOfTheScreensPixels()
 
 void TestRegionPictureCommands::remembersTheFolderSavedTo()
 {
-    m_fixture.desktop->picture = [] { return desktopPicture(QRect(0, 0, 800, 600), 1); };
+    m_fixture.desktop->picture = [] { return patternedDesktop(QRect(0, 0, 800, 600), 1); };
     QTemporaryDir folder;
     m_answer = folder.filePath(QStringLiteral("first.png"));
     RulerWindow *ruler = plainRuler();
@@ -319,7 +301,7 @@ void TestRegionPictureCommands::remembersTheFolderSavedTo()
 
 void TestRegionPictureCommands::cancelledOrFailedSaveLeavesNoFile()
 {
-    m_fixture.desktop->picture = [] { return desktopPicture(QRect(0, 0, 800, 600), 1); };
+    m_fixture.desktop->picture = [] { return patternedDesktop(QRect(0, 0, 800, 600), 1); };
     QTemporaryDir folder;
     RulerWindow *ruler = plainRuler();
     // Cancelled: nothing is said, nothing written.
