@@ -191,6 +191,10 @@ void drag(Session &session, int fromX, int fromY, int toX, int toY)
         movePointer(session, fromX + (toX - fromX) * step / kDragSteps, fromY + (toY - fromY) * step / kDragSteps);
         pause(kStepPauseMs);
     }
+    // A hand that comes to rest still reports where it is, and sway 1.7 now and then leaves a window
+    // it resizes at the size of the motion before the last one until the next motion comes.
+    pause(kStepPauseMs);
+    movePointer(session, toX, toY);
     pause(kHoldBeforeDragMs);
     setButton(session, BTN_LEFT, false);
 }
