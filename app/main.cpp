@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "app/commandline.h"
-#include "app/instancechannel.h"
+#include "app/instancelink.h"
 #include "app/platformsetup.h"
 #include "app/rulerhub.h"
 #include "app/sessionend.h"
@@ -12,10 +12,12 @@
 #include "prefs/appidentity.h"
 #include "prefs/programstore.h"
 #include "ruler/ruleroptions.h"
+#include "ruler/rulerwindow.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -32,13 +34,21 @@ int main(int argc, char *argv[])
     // Before anything can show, so that even the refusal of a second start carries the icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/128.png")));
 
+    const InstanceCommand::Command command = CommandLine::parse(QCoreApplication::arguments()).command;
     SingleInstance instance;
     switch (instance.tryAcquire()) {
     case SingleInstance::Outcome::Acquired:
         break;
     case SingleInstance::Outcome::AnotherInstance:
+        if (command.kind != InstanceCommand::Kind::Raise) {
+            // Asked for on purpose (a key, a launcher, a script): done without a word.
+            if (InstanceLink::send(command))
+                return 0;
+            std::fputs(qPrintable(CommandLine::noAnswerText(QCoreApplication::applicationName())), stderr);
+            return CommandLine::kNotRunning;
+        }
         // The user is looking for the program: the running copy comes to the front as well.
-        InstanceChannel::askToRaise();
+        InstanceLink::send(command);
         SingleInstance::showRefusal();
         return 0;
     case SingleInstance::Outcome::Unavailable:
@@ -70,9 +80,13 @@ int main(int argc, char *argv[])
     QObject::connect(&sessionEnd, &SessionEnd::displayLost, &hub, &RulerHub::saveEverything,
                      Qt::DirectConnection);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &hub, &RulerHub::saveEverything);
-    hub.openFirstRuler();
-    InstanceChannel channel;
-    QObject::connect(&channel, &InstanceChannel::raiseRequested, &hub, &RulerHub::bringRulersToFront);
-    channel.listen();
+    RulerWindow *firstRuler = hub.openFirstRuler();
+    // Started for a new ruler at a given place: the first ruler is that ruler.
+    if (command.kind == InstanceCommand::Kind::NewRuler && command.geometry)
+        firstRuler->placeWindow(*command.geometry);
+    InstanceLink link;
+    QObject::connect(&link, &InstanceLink::commandReceived, &hub, &RulerHub::carryOut);
+    QObject::connect(&link, &InstanceLink::picturesOpened, &hub, &RulerHub::openPictures);
+    link.listen();
     return QApplication::exec();
 }

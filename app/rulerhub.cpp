@@ -17,6 +17,7 @@
 #include "ruler/positiondialog.h"
 #include "ruler/rulerwindow.h"
 #include "ruler/transparencydialog.h"
+#include "render/pictureloader.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -166,11 +167,68 @@ RulerWindow *RulerHub::openFirstRuler()
     return ruler;
 }
 
-void RulerHub::openRulerFrom(RulerWindow *source)
+void RulerHub::openRulerFrom(RulerWindow *source, const std::optional<QRect> &geometry)
 {
     // The ruler that asked stops following the colour dialog before the new one takes it.
     m_shared.colorDialog->disconnect();
-    createRuler()->openBeside(*source);
+    createRuler()->openBeside(*source, geometry);
+}
+
+RulerWindow *RulerHub::openRuler(const std::optional<QRect> &geometry)
+{
+    if (m_shared.rulers.isEmpty())
+        return nullptr; // only before the first ruler, which the start opens
+    openRulerFrom(m_shared.rulers.last(), geometry);
+    return m_shared.rulers.last();
+}
+
+void RulerHub::copyReadings()
+{
+    if (m_shared.rulers.isEmpty())
+        return;
+    auto *active = qobject_cast<RulerWindow *>(QApplication::activeWindow());
+    (m_shared.rulers.contains(active) ? active : m_shared.rulers.last())->execute(RulerCommand::CopyReadings);
+}
+
+void RulerHub::quitSavingEverything()
+{
+    // Asked for from outside, maybe by a script: no one need be there to answer a message.
+    endSession();
+}
+
+void RulerHub::carryOut(const InstanceCommand::Command &command)
+{
+    switch (command.kind) {
+    case InstanceCommand::Kind::Raise:
+        bringRulersToFront();
+        break;
+    case InstanceCommand::Kind::NewRuler:
+        openRuler(command.geometry);
+        break;
+    case InstanceCommand::Kind::Toggle:
+        toggleWindows();
+        break;
+    case InstanceCommand::Kind::CopyReadings:
+        copyReadings();
+        break;
+    case InstanceCommand::Kind::Quit:
+        quitSavingEverything();
+        break;
+    }
+}
+
+void RulerHub::openPictures(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        // Checked first, so that a file that is no picture leaves no empty ruler behind.
+        if (PictureLoader::load(path).image.isNull()) {
+            m_showMessage(QCoreApplication::translate("RulerWindow", "Cannot load %1.")
+                              .arg(QDir::toNativeSeparators(path)));
+            continue;
+        }
+        if (RulerWindow *ruler = openRuler())
+            ruler->loadPicture(path);
+    }
 }
 
 void RulerHub::saveProgramSettings()
@@ -375,22 +433,27 @@ void RulerHub::restoreHiddenWindows()
     m_hiddenByTray.clear();
 }
 
+void RulerHub::toggleWindows()
+{
+    if (!m_hiddenByTray.isEmpty()) {
+        restoreHiddenWindows();
+        return;
+    }
+    // Whole windows only, and never the tray icon's own window: hiding that would take the icon
+    // away and leave no way back.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && !window->inherits("QSystemTrayIconSys")) {
+            m_hiddenByTray.append(window);
+            window->hide();
+        }
+    }
+}
+
 void RulerHub::trayClick(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
     case QSystemTrayIcon::Trigger:
-        if (!m_hiddenByTray.isEmpty()) {
-            restoreHiddenWindows();
-            break;
-        }
-        // Whole windows only, and never the tray icon's own window: hiding that would take the icon
-        // away and leave no way back.
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (window->isVisible() && !window->inherits("QSystemTrayIconSys")) {
-                m_hiddenByTray.append(window);
-                window->hide();
-            }
-        }
+        toggleWindows();
         break;
     case QSystemTrayIcon::Context:
         if (!m_hiddenByTray.isEmpty()) {
