@@ -40,6 +40,7 @@ public:
     static bool send(const InstanceCommand::Command &command, QDBusConnection bus,
                      int timeoutMs = kCallTimeoutMs);
 
+public Q_SLOTS:
     // The interface's methods, named as the interface has them.
     Q_SCRIPTABLE void Activate(const QVariantMap &platformData);
     Q_SCRIPTABLE void ActivateAction(const QString &actionName, const QVariantList &parameter,
