@@ -19,6 +19,26 @@
 #include <QLocale>
 #include <cstdio>
 
+namespace {
+
+// A second start: the running copy carries out the command. Returns the exit code.
+int handOver(const InstanceCommand::Command &command)
+{
+    if (command.kind == InstanceCommand::Kind::Raise) {
+        // The user is looking for the program: the running copy comes to the front as well.
+        InstanceLink::send(command);
+        SingleInstance::showRefusal();
+        return 0;
+    }
+    // Asked for on purpose (a key, a launcher, a script): done without a word.
+    if (InstanceLink::send(command))
+        return 0;
+    std::fputs(qPrintable(CommandLine::noAnswerText(QCoreApplication::applicationName())), stderr);
+    return CommandLine::kNotRunning;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     if (const std::optional<int> exitCode = CommandLine::answerWithoutDisplay(argc, argv))
@@ -40,17 +60,7 @@ int main(int argc, char *argv[])
     case SingleInstance::Outcome::Acquired:
         break;
     case SingleInstance::Outcome::AnotherInstance:
-        if (command.kind != InstanceCommand::Kind::Raise) {
-            // Asked for on purpose (a key, a launcher, a script): done without a word.
-            if (InstanceLink::send(command))
-                return 0;
-            std::fputs(qPrintable(CommandLine::noAnswerText(QCoreApplication::applicationName())), stderr);
-            return CommandLine::kNotRunning;
-        }
-        // The user is looking for the program: the running copy comes to the front as well.
-        InstanceLink::send(command);
-        SingleInstance::showRefusal();
-        return 0;
+        return handOver(command);
     case SingleInstance::Outcome::Unavailable:
         qWarning("%s", qPrintable(SingleInstance::unavailableText(instance.lockFilePath(),
                                                                   instance.failureReason())));
