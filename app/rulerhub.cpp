@@ -281,6 +281,8 @@ void RulerHub::quit()
 
 void RulerHub::bringRulersToFront()
 {
+    // Whatever the tray or a toggle hid comes back with them, so that the next toggle hides again.
+    restoreHiddenWindows();
     for (RulerWindow *ruler : std::as_const(m_shared.rulers)) {
         if (ruler->isMinimized())
             ruler->setWindowState(ruler->windowState() & ~Qt::WindowMinimized);

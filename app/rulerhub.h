@@ -71,7 +71,8 @@ public:
     void saveEverything();
     // The end of the session or a signal to end: save everything, then end the program.
     void endSession();
-    // Shows and raises every ruler, the one attached last on top with the keyboard.
+    // Shows what the tray hid, and shows and raises every ruler, the one attached last on top with
+    // the keyboard.
     void bringRulersToFront();
     // A new ruler beside the one attached last, or at `geometry` (as the geometry rule fits it).
     RulerWindow *openRuler(const std::optional<QRect> &geometry = std::nullopt);
