@@ -6,6 +6,9 @@
 #include "app/applicationbus.h"
 #include "app/instancechannel.h"
 
+#include <QDeadlineTimer>
+#include <QThread>
+
 InstanceLink::InstanceLink(const QString &folder, QObject *parent) : QObject(parent), m_folder(folder) {}
 
 InstanceLink::~InstanceLink() = default;
@@ -41,4 +44,16 @@ bool InstanceLink::send(const InstanceCommand::Command &command, const QString &
         break;
     }
     return InstanceChannel::send(command, folder);
+}
+
+bool InstanceLink::sendToStartingCopy(const InstanceCommand::Command &command, int patienceMs)
+{
+    constexpr unsigned long kRetryPauseMs = 100;
+    const QDeadlineTimer deadline(patienceMs);
+    while (!send(command)) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(kRetryPauseMs);
+    }
+    return true;
 }

@@ -27,8 +27,15 @@ public:
     // The route listen() took.
     InstanceCommand::Route route() const { return m_route; }
 
+    // A copy that holds the single-instance lock listens once its first ruler is up; a second start
+    // waits this long for it.
+    static constexpr int kStartingCopyPatienceMs = 5000;
+
     // Hands the command to the running copy. False when no copy took it.
     static bool send(const InstanceCommand::Command &command, const QString &folder = QString());
+    // The same, trying again for a while where a copy runs but does not listen yet.
+    static bool sendToStartingCopy(const InstanceCommand::Command &command,
+                                   int patienceMs = kStartingCopyPatienceMs);
 
 Q_SIGNALS:
     void commandReceived(const InstanceCommand::Command &command);

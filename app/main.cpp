@@ -26,12 +26,12 @@ int handOver(const InstanceCommand::Command &command)
 {
     if (command.kind == InstanceCommand::Kind::Raise) {
         // The user is looking for the program: the running copy comes to the front as well.
-        InstanceLink::send(command);
+        InstanceLink::sendToStartingCopy(command);
         SingleInstance::showRefusal();
         return 0;
     }
     // Asked for on purpose (a key, a launcher, a script): done without a word.
-    if (InstanceLink::send(command))
+    if (InstanceLink::sendToStartingCopy(command))
         return 0;
     std::fputs(qPrintable(CommandLine::noAnswerText(QCoreApplication::applicationName())), stderr);
     return CommandLine::kNotRunning;

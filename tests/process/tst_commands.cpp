@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "app/applicationbus.h"
+#include "app/singleinstance.h"
 #include "process/processdriver.h"
 #include "testsupport.h"
 
@@ -21,6 +22,7 @@ private Q_SLOTS:
     void secondStartActsOnTheRunningCopy_data();
     void secondStartActsOnTheRunningCopy();
     void launcherActionsOverTheBus();
+    void commandWhileTheFirstCopyStarts();
     void firstStartWithACommand_data();
     void firstStartWithACommand();
 
@@ -169,6 +171,21 @@ void TestCommands::launcherActionsOverTheBus()
     QCOMPARE(first->exitCode(), 0);
     QVERIFY(QFile::exists(driver.settingsFile()));
     QVERIFY(ProcessDriver::waitFor([] { return !ApplicationBus::nameOwned(QDBusConnection::sessionBus()); }));
+}
+
+// A key pressed while the program is still coming up: the copy holds its lock but does not listen
+// yet. The second start waits for it instead of failing.
+void TestCommands::commandWhileTheFirstCopyStarts()
+{
+    ProcessDriver driver;
+    QProcess *first = driver.start();
+    const QString lock = driver.home() + QStringLiteral("/runtime/gradora-%1.lock").arg(QLatin1String(SingleInstance::kInstanceKey));
+    QVERIFY(ProcessDriver::waitFor([&] { return QFile::exists(lock); }));
+    QCOMPARE(runToEnd(driver, {QStringLiteral("--new-ruler"), QStringLiteral("200x40+600+100")}, {}), 0);
+    QVERIFY(ProcessDriver::waitFor([&] { return hasRulerAt(first, QRect(600, 100, 200, 40)); }));
+    QCOMPARE(ProcessDriver::rulers(first).size(), 2);
+    QCOMPARE(runToEnd(driver, {QStringLiteral("--quit")}, {}), 0);
+    QVERIFY(first->waitForFinished(30000));
 }
 
 void TestCommands::firstStartWithACommand_data()
