@@ -66,7 +66,8 @@ void ApplicationBus::Activate(const QVariantMap &)
     Q_EMIT commandReceived(InstanceCommand::Command{});
 }
 
-void ApplicationBus::ActivateAction(const QString &actionName, const QVariantList &parameter, const QVariantMap &)
+void ApplicationBus::ActivateAction(const QString &actionName, const QVariantList &parameter,
+                                    const QVariantMap &)
 {
     QStringList texts;
     for (const QVariant &value : parameter)

@@ -3,10 +3,10 @@
 
 #include "app/commandline.h"
 
-#include "prefs/appidentity.h"
 #include "app/helplinks.h"
 #include "app/instancelink.h"
 #include "app/translations.h"
+#include "prefs/appidentity.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -61,8 +61,8 @@ struct Options
                                     "its tray icon does; start it where none runs.")};
     QCommandLineOption copyReadings{
         QStringLiteral("copy-readings"),
-        QCoreApplication::translate("CommandLine",
-                                    "Put the readings of the running Gradora's active ruler on the clipboard.")};
+        QCoreApplication::translate(
+            "CommandLine", "Put the readings of the running Gradora's active ruler on the clipboard.")};
     QCommandLineOption quit{
         QStringLiteral("quit"),
         QCoreApplication::translate("CommandLine", "Save the settings of the running Gradora and end it.")};
@@ -174,10 +174,11 @@ Request refusal(const QString &error)
 Request commandRequest(const QCommandLineParser &parser, const Options &options)
 {
     using InstanceCommand::Kind;
-    const std::pair<const QCommandLineOption *, Kind> commands[] = {{&options.newRuler, Kind::NewRuler},
-                                                                    {&options.toggle, Kind::Toggle},
-                                                                    {&options.copyReadings, Kind::CopyReadings},
-                                                                    {&options.quit, Kind::Quit}};
+    const std::pair<const QCommandLineOption *, Kind> commands[] = {
+        {&options.newRuler, Kind::NewRuler},
+        {&options.toggle, Kind::Toggle},
+        {&options.copyReadings, Kind::CopyReadings},
+        {&options.quit, Kind::Quit}};
     Request request;
     int given = 0;
     for (const auto &[option, kind] : commands) {
@@ -192,15 +193,16 @@ Request commandRequest(const QCommandLineParser &parser, const Options &options)
     }
     const QStringList positional = parser.positionalArguments();
     if (!positional.isEmpty() && (request.command.kind != Kind::NewRuler || positional.size() > 1)) {
-        return refusal(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
-                           .arg(positional.last()));
+        return refusal(
+            QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.").arg(positional.last()));
     }
     if (!positional.isEmpty()) {
         request.command.geometry = InstanceCommand::parseGeometry(positional.first());
         if (!request.command.geometry) {
-            return refusal(QCoreApplication::translate(
-                               "CommandLine", "'%1' is not a ruler geometry: give WxH or WxH+X+Y, e.g. 300x60+100+200.")
-                               .arg(positional.first()));
+            return refusal(
+                QCoreApplication::translate(
+                    "CommandLine", "'%1' is not a ruler geometry: give WxH or WxH+X+Y, e.g. 300x60+100+200.")
+                    .arg(positional.first()));
         }
     }
     if (!InstanceCommand::startsProgram(request.command.kind))
@@ -241,7 +243,8 @@ QString notRunningText(const QString &programName)
 
 QString noAnswerText(const QString &programName)
 {
-    return QCoreApplication::translate("CommandLine", "%1: the running Gradora did not answer.\n").arg(programName);
+    return QCoreApplication::translate("CommandLine", "%1: the running Gradora did not answer.\n")
+        .arg(programName);
 }
 
 std::optional<int> answerWithoutDisplay(int &argc, char **argv)

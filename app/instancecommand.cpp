@@ -99,7 +99,8 @@ std::optional<Command> fromAction(const QString &name, const QStringList &parame
 
 QByteArray toLine(const Command &command)
 {
-    QByteArray line = command.kind == Kind::Raise ? QByteArray(kRaiseLine) : actionName(command.kind).toLatin1();
+    QByteArray line =
+        command.kind == Kind::Raise ? QByteArray(kRaiseLine) : actionName(command.kind).toLatin1();
     if (command.geometry)
         line += ' ' + geometryText(*command.geometry).toLatin1();
     return line + '\n';

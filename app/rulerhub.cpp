@@ -12,12 +12,12 @@
 #include "prefs/programstore.h"
 #include "prefs/storevalues.h"
 #include "prefs/topmessage.h"
+#include "render/pictureloader.h"
 #include "ruler/geometryrule.h"
 #include "ruler/infopanel.h"
 #include "ruler/positiondialog.h"
 #include "ruler/rulerwindow.h"
 #include "ruler/transparencydialog.h"
-#include "render/pictureloader.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -35,7 +35,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <optional>
 
 class Desktop;
 class FigureReadings;

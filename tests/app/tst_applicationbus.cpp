@@ -61,7 +61,8 @@ void TestApplicationBus::init()
     m_opened.clear();
     connect(m_copy, &ApplicationBus::commandReceived, this,
             [this](const InstanceCommand::Command &command) { m_received = command; });
-    connect(m_copy, &ApplicationBus::picturesOpened, this, [this](const QStringList &paths) { m_opened = paths; });
+    connect(m_copy, &ApplicationBus::picturesOpened, this,
+            [this](const QStringList &paths) { m_opened = paths; });
 }
 
 void TestApplicationBus::cleanup()
@@ -80,10 +81,11 @@ void TestApplicationBus::actions_data()
     QTest::addColumn<OptionalCommand>("command");
 
     const QVariantMap noPlatformData;
-    QTest::newRow("Activate raises") << "Activate" << QVariantList{noPlatformData} << OptionalCommand(Command{});
-    QTest::newRow("new-ruler")
-        << "ActivateAction" << QVariantList{"new-ruler", QVariantList(), noPlatformData}
-        << OptionalCommand(Command{Kind::NewRuler, {}});
+    QTest::newRow("Activate raises") << "Activate" << QVariantList{noPlatformData}
+                                     << OptionalCommand(Command{});
+    QTest::newRow("new-ruler") << "ActivateAction"
+                               << QVariantList{"new-ruler", QVariantList(), noPlatformData}
+                               << OptionalCommand(Command{Kind::NewRuler, {}});
     QTest::newRow("new-ruler at a place")
         << "ActivateAction" << QVariantList{"new-ruler", QVariantList{"200x30+-40+50"}, noPlatformData}
         << OptionalCommand(Command{Kind::NewRuler, QRect(-40, 50, 200, 30)});
@@ -95,11 +97,14 @@ void TestApplicationBus::actions_data()
     QTest::newRow("quit") << "ActivateAction" << QVariantList{"quit", QVariantList(), noPlatformData}
                           << OptionalCommand(Command{Kind::Quit, {}});
     QTest::newRow("unknown action is refused")
-        << "ActivateAction" << QVariantList{"format-disk", QVariantList(), noPlatformData} << OptionalCommand();
+        << "ActivateAction" << QVariantList{"format-disk", QVariantList(), noPlatformData}
+        << OptionalCommand();
     QTest::newRow("bad geometry is refused")
-        << "ActivateAction" << QVariantList{"new-ruler", QVariantList{"0x0"}, noPlatformData} << OptionalCommand();
+        << "ActivateAction" << QVariantList{"new-ruler", QVariantList{"0x0"}, noPlatformData}
+        << OptionalCommand();
     QTest::newRow("a number for a geometry is refused")
-        << "ActivateAction" << QVariantList{"new-ruler", QVariantList{300}, noPlatformData} << OptionalCommand();
+        << "ActivateAction" << QVariantList{"new-ruler", QVariantList{300}, noPlatformData}
+        << OptionalCommand();
 }
 
 void TestApplicationBus::actions()
@@ -141,7 +146,8 @@ void TestApplicationBus::openShowsLocalFilesOnly()
 void TestApplicationBus::theNameIsTakenOnce()
 {
     QVERIFY(ApplicationBus::nameOwned(m_launcher));
-    QDBusConnection other = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("other"));
+    QDBusConnection other =
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("other"));
     ApplicationBus second;
     QVERIFY(!second.registerOn(other));
     QDBusConnection::disconnectFromBus(QStringLiteral("other"));
@@ -155,7 +161,8 @@ void TestApplicationBus::sendReachesNoOneWithoutTheName()
     delete m_copy;
     m_copy = nullptr;
     QTRY_VERIFY(!ApplicationBus::nameOwned(m_launcher));
-    QVERIFY(!ApplicationBus::send(InstanceCommand::Command{InstanceCommand::Kind::Quit, {}}, m_launcher, 2000));
+    QVERIFY(
+        !ApplicationBus::send(InstanceCommand::Command{InstanceCommand::Kind::Quit, {}}, m_launcher, 2000));
 }
 
 GRADORA_TEST_GUILESS_MAIN(TestApplicationBus)

@@ -63,14 +63,15 @@ void TestCommandLine::parse_data()
         << QStringList{"--new-ruler"} << Action::Run << QString();
     QTest::newRow("--new-ruler with a geometry")
         << QStringList{"--new-ruler", "300x60+10+20"} << Action::Run << QString();
-    QTest::newRow("--new-ruler=geometry")
-        << QStringList{"--new-ruler=300x60"} << Action::Run << QString();
+    QTest::newRow("--new-ruler=geometry") << QStringList{"--new-ruler=300x60"} << Action::Run << QString();
     QTest::newRow("geometry before --new-ruler")
         << QStringList{"300x60", "--new-ruler"} << Action::Run << QString();
     QTest::newRow("--toggle") << QStringList{"--toggle"} << Action::Run << QString();
-    QTest::newRow("--copy-readings") << QStringList{"--copy-readings"} << Action::SendToRunningCopy << QString();
+    QTest::newRow("--copy-readings") << QStringList{"--copy-readings"} << Action::SendToRunningCopy
+                                     << QString();
     QTest::newRow("--quit") << QStringList{"--quit"} << Action::SendToRunningCopy << QString();
-    QTest::newRow("--help beside a command") << QStringList{"--quit", "--help"} << Action::ShowHelp << QString();
+    QTest::newRow("--help beside a command")
+        << QStringList{"--quit", "--help"} << Action::ShowHelp << QString();
     QTest::newRow("--new-ruler with a bad geometry")
         << QStringList{"--new-ruler", "300x0"} << Action::Refuse
         << QString("'300x0' is not a ruler geometry: give WxH or WxH+X+Y, e.g. 300x60+100+200.");
@@ -81,7 +82,8 @@ void TestCommandLine::parse_data()
         << QStringList{"--new-ruler="} << Action::Refuse
         << QString("'' is not a ruler geometry: give WxH or WxH+X+Y, e.g. 300x60+100+200.");
     QTest::newRow("--new-ruler with two geometries")
-        << QStringList{"--new-ruler", "1x1", "2x2"} << Action::Refuse << QString("Unexpected argument '2x2'.");
+        << QStringList{"--new-ruler", "1x1", "2x2"} << Action::Refuse
+        << QString("Unexpected argument '2x2'.");
     QTest::newRow("a geometry without --new-ruler")
         << QStringList{"--toggle", "300x60"} << Action::Refuse << QString("Unexpected argument '300x60'.");
     QTest::newRow("two commands")
@@ -97,13 +99,16 @@ void TestCommandLine::commandForTheRunningCopy_data()
     using InstanceCommand::Kind;
     QTest::newRow("a plain start raises") << QStringList{} << InstanceCommand::Command{};
     QTest::newRow("toolkit options only") << QStringList{"-platform", "xcb"} << InstanceCommand::Command{};
-    QTest::newRow("--new-ruler") << QStringList{"--new-ruler"} << InstanceCommand::Command{Kind::NewRuler, {}};
+    QTest::newRow("--new-ruler") << QStringList{"--new-ruler"}
+                                 << InstanceCommand::Command{Kind::NewRuler, {}};
     QTest::newRow("--new-ruler at a place")
-        << QStringList{"--new-ruler", "300x60-10+20"} << InstanceCommand::Command{Kind::NewRuler, QRect(-10, 20, 300, 60)};
-    QTest::newRow("--new-ruler=size")
-        << QStringList{"--new-ruler=300x60"} << InstanceCommand::Command{Kind::NewRuler, QRect(0, 0, 300, 60)};
+        << QStringList{"--new-ruler", "300x60-10+20"}
+        << InstanceCommand::Command{Kind::NewRuler, QRect(-10, 20, 300, 60)};
+    QTest::newRow("--new-ruler=size") << QStringList{"--new-ruler=300x60"}
+                                      << InstanceCommand::Command{Kind::NewRuler, QRect(0, 0, 300, 60)};
     QTest::newRow("--toggle") << QStringList{"--toggle"} << InstanceCommand::Command{Kind::Toggle, {}};
-    QTest::newRow("--copy-readings") << QStringList{"--copy-readings"} << InstanceCommand::Command{Kind::CopyReadings, {}};
+    QTest::newRow("--copy-readings") << QStringList{"--copy-readings"}
+                                     << InstanceCommand::Command{Kind::CopyReadings, {}};
     QTest::newRow("--quit") << QStringList{"--quit"} << InstanceCommand::Command{Kind::Quit, {}};
 }
 

@@ -41,7 +41,8 @@ void TestInstanceCommand::geometry_data()
     QTest::newRow("size only") << "300x60" << OptionalRect(QRect(0, 0, 300, 60));
     QTest::newRow("size and place") << "300x60+100+200" << OptionalRect(QRect(100, 200, 300, 60));
     QTest::newRow("capital X") << "300X60+1+2" << OptionalRect(QRect(1, 2, 300, 60));
-    QTest::newRow("left of the first screen, minus") << "300x60-200-10" << OptionalRect(QRect(-200, -10, 300, 60));
+    QTest::newRow("left of the first screen, minus")
+        << "300x60-200-10" << OptionalRect(QRect(-200, -10, 300, 60));
     QTest::newRow("left of the first screen, plus minus")
         << "300x60+-200+0" << OptionalRect(QRect(-200, 0, 300, 60));
     QTest::newRow("largest side") << "100000x1" << OptionalRect(QRect(0, 0, 100000, 1));
@@ -78,10 +79,11 @@ void TestInstanceCommand::lines_data()
 
     QTest::newRow("raise") << QByteArray("raise\n") << OptionalCommand(Command{});
     QTest::newRow("new ruler") << QByteArray("new-ruler\n") << OptionalCommand(Command{Kind::NewRuler, {}});
-    QTest::newRow("new ruler at a place")
-        << QByteArray("new-ruler 30x40-5+6\n") << OptionalCommand(Command{Kind::NewRuler, QRect(-5, 6, 30, 40)});
+    QTest::newRow("new ruler at a place") << QByteArray("new-ruler 30x40-5+6\n")
+                                          << OptionalCommand(Command{Kind::NewRuler, QRect(-5, 6, 30, 40)});
     QTest::newRow("toggle") << QByteArray("toggle\n") << OptionalCommand(Command{Kind::Toggle, {}});
-    QTest::newRow("copy readings") << QByteArray("copy-readings\n") << OptionalCommand(Command{Kind::CopyReadings, {}});
+    QTest::newRow("copy readings") << QByteArray("copy-readings\n")
+                                   << OptionalCommand(Command{Kind::CopyReadings, {}});
     QTest::newRow("quit") << QByteArray("quit\n") << OptionalCommand(Command{Kind::Quit, {}});
     QTest::newRow("no line feed") << QByteArray("quit") << OptionalCommand();
     QTest::newRow("unknown") << QByteArray("format-disk\n") << OptionalCommand();
@@ -130,9 +132,11 @@ void TestInstanceCommand::actions_data()
     QTest::addColumn<QStringList>("parameters");
     QTest::addColumn<OptionalCommand>("command");
 
-    QTest::newRow("new-ruler") << "new-ruler" << QStringList() << OptionalCommand(Command{Kind::NewRuler, {}});
+    QTest::newRow("new-ruler") << "new-ruler" << QStringList()
+                               << OptionalCommand(Command{Kind::NewRuler, {}});
     QTest::newRow("new-ruler with a geometry")
-        << "new-ruler" << QStringList{"10x20+30+40"} << OptionalCommand(Command{Kind::NewRuler, QRect(30, 40, 10, 20)});
+        << "new-ruler" << QStringList{"10x20+30+40"}
+        << OptionalCommand(Command{Kind::NewRuler, QRect(30, 40, 10, 20)});
     QTest::newRow("new-ruler with a bad geometry") << "new-ruler" << QStringList{"big"} << OptionalCommand();
     QTest::newRow("new-ruler with a parameter that is no text")
         << "new-ruler" << QStringList{QString()} << OptionalCommand();
@@ -140,8 +144,8 @@ void TestInstanceCommand::actions_data()
         << "new-ruler" << QStringList{"1x1", "2x2"} << OptionalCommand();
     QTest::newRow("toggle") << "toggle" << QStringList() << OptionalCommand(Command{Kind::Toggle, {}});
     QTest::newRow("toggle with a parameter") << "toggle" << QStringList{"1x1"} << OptionalCommand();
-    QTest::newRow("copy-readings")
-        << "copy-readings" << QStringList() << OptionalCommand(Command{Kind::CopyReadings, {}});
+    QTest::newRow("copy-readings") << "copy-readings" << QStringList()
+                                   << OptionalCommand(Command{Kind::CopyReadings, {}});
     QTest::newRow("quit") << "quit" << QStringList() << OptionalCommand(Command{Kind::Quit, {}});
     QTest::newRow("raise is Activate, not an action") << "raise" << QStringList() << OptionalCommand();
     QTest::newRow("unknown") << "preferences" << QStringList() << OptionalCommand();

@@ -15,13 +15,13 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QTemporaryDir>
 #include <QColorDialog>
 #include <QDir>
-#include <QSettings>
 #include <QFile>
 #include <QImage>
 #include <QNetworkAccessManager>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -308,7 +308,8 @@ void TestRulerHub::copyReadingsTakesTheActiveRuler()
     QApplication::setActiveWindow(first);
     hub.carryOut({InstanceCommand::Kind::CopyReadings, {}});
     const QString size = QStringLiteral("%1 \u00D7 %2 px").arg(first->width()).arg(first->height());
-    QVERIFY2(QApplication::clipboard()->text().startsWith(size), qPrintable(QApplication::clipboard()->text()));
+    QVERIFY2(QApplication::clipboard()->text().startsWith(size),
+             qPrintable(QApplication::clipboard()->text()));
 }
 
 void TestRulerHub::quitFromOutsideSavesEveryRuler()

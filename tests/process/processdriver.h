@@ -69,7 +69,8 @@ public:
         if (options.wrapper.isEmpty())
             process->start(executable(), options.arguments);
         else
-            process->start(options.wrapper.first(), options.wrapper.mid(1) << executable() << options.arguments);
+            process->start(options.wrapper.first(), options.wrapper.mid(1)
+                                                        << executable() << options.arguments);
         m_processes.append(process);
         return process;
     }

@@ -28,7 +28,8 @@ private Q_SLOTS:
 
 private:
     // Starts a copy with the arguments and waits for it to end; its exit code, -1 when it hung.
-    static int runToEnd(ProcessDriver &driver, const QStringList &arguments, const QProcessEnvironment &environment)
+    static int runToEnd(ProcessDriver &driver, const QStringList &arguments,
+                        const QProcessEnvironment &environment)
     {
         ProcessDriver::StartOptions options;
         options.arguments = arguments;
@@ -41,15 +42,17 @@ private:
 
     static QString clipboardText()
     {
-        return ProcessDriver::run(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"),
-                                                            QStringLiteral("clipboard")});
+        return ProcessDriver::run(
+            QStringLiteral("xclip"),
+            {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
     }
 
     static bool hasRulerAt(const QProcess *process, const QRect &geometry)
     {
         const QStringList rulers = ProcessDriver::rulers(process);
-        return std::any_of(rulers.begin(), rulers.end(),
-                           [&](const QString &ruler) { return ProcessDriver::geometryOf(ruler) == geometry; });
+        return std::any_of(rulers.begin(), rulers.end(), [&](const QString &ruler) {
+            return ProcessDriver::geometryOf(ruler) == geometry;
+        });
     }
 
     static QDBusMessage callCopy(const QString &method, const QVariantList &arguments)
@@ -91,20 +94,25 @@ void TestCommands::secondStartActsOnTheRunningCopy()
     ProcessDriver driver;
     QProcessEnvironment environment;
     if (!withBus)
-        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), driver.home() + QStringLiteral("/no-bus"));
+        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                           driver.home() + QStringLiteral("/no-bus"));
     ProcessDriver::StartOptions options;
     options.environment = environment;
     QProcess *first = driver.start(options);
     QVERIFY(!ProcessDriver::rulerWindow(first).isEmpty());
-    QVERIFY(ProcessDriver::waitFor([&] { return ApplicationBus::nameOwned(QDBusConnection::sessionBus()) == withBus; }));
+    QVERIFY(ProcessDriver::waitFor(
+        [&] { return ApplicationBus::nameOwned(QDBusConnection::sessionBus()) == withBus; }));
 
     const QRect wanted(100, 600, 400, 50);
-    QCOMPARE(runToEnd(driver, {QStringLiteral("--new-ruler"), QStringLiteral("400x50+100+600")}, environment), 0);
-    QVERIFY(ProcessDriver::waitFor([&] { return ProcessDriver::rulers(first).size() == 2 && hasRulerAt(first, wanted); }));
+    QCOMPARE(runToEnd(driver, {QStringLiteral("--new-ruler"), QStringLiteral("400x50+100+600")}, environment),
+             0);
+    QVERIFY(ProcessDriver::waitFor(
+        [&] { return ProcessDriver::rulers(first).size() == 2 && hasRulerAt(first, wanted); }));
 
     // The new ruler is the active one: its readings are copied.
     QCOMPARE(runToEnd(driver, {QStringLiteral("--copy-readings")}, environment), 0);
-    QVERIFY2(ProcessDriver::waitFor([] { return clipboardText().startsWith(QStringLiteral("400 \u00D7 50 px\n")); }),
+    QVERIFY2(ProcessDriver::waitFor(
+                 [] { return clipboardText().startsWith(QStringLiteral("400 \u00D7 50 px\n")); }),
              qPrintable(clipboardText()));
 
     QCOMPARE(runToEnd(driver, {QStringLiteral("--toggle")}, environment), 0);
@@ -130,7 +138,8 @@ void TestCommands::secondStartActsOnTheRunningCopy()
     QProcess *alone = driver.start(late);
     QVERIFY(alone->waitForFinished(30000));
     QCOMPARE(alone->exitCode(), 1);
-    QCOMPARE(QString::fromLocal8Bit(alone->readAllStandardError()), QStringLiteral("gradora: Gradora is not running.\n"));
+    QCOMPARE(QString::fromLocal8Bit(alone->readAllStandardError()),
+             QStringLiteral("gradora: Gradora is not running.\n"));
 }
 
 // What a launcher or dock does with the desktop entry's actions, and a plain activation.
@@ -179,7 +188,9 @@ void TestCommands::commandWhileTheFirstCopyStarts()
 {
     ProcessDriver driver;
     QProcess *first = driver.start();
-    const QString lock = driver.home() + QStringLiteral("/runtime/gradora-%1.lock").arg(QLatin1String(SingleInstance::kInstanceKey));
+    const QString lock =
+        driver.home() +
+        QStringLiteral("/runtime/gradora-%1.lock").arg(QLatin1String(SingleInstance::kInstanceKey));
     QVERIFY(ProcessDriver::waitFor([&] { return QFile::exists(lock); }));
     QCOMPARE(runToEnd(driver, {QStringLiteral("--new-ruler"), QStringLiteral("200x40+600+100")}, {}), 0);
     QVERIFY(ProcessDriver::waitFor([&] { return hasRulerAt(first, QRect(600, 100, 200, 40)); }));
@@ -211,7 +222,8 @@ void TestCommands::firstStartWithACommand()
     QProcess *first = driver.start(options);
     QVERIFY(!ProcessDriver::rulerWindow(first).isEmpty());
     QVERIFY2(ProcessDriver::waitFor([&] { return hasRulerAt(first, geometry); }),
-             qPrintable(QStringLiteral("%1 %2").arg(ProcessDriver::rulers(first).size())
+             qPrintable(QStringLiteral("%1 %2")
+                            .arg(ProcessDriver::rulers(first).size())
                             .arg(ProcessDriver::rulers(first).join(' '))));
     QCOMPARE(ProcessDriver::rulers(first).size(), 1);
     QCOMPARE(runToEnd(driver, {QStringLiteral("--quit")}, {}), 0);
