@@ -15,6 +15,7 @@ using OptionalCommand = std::optional<Command>;
 Q_DECLARE_METATYPE(OptionalRect)
 Q_DECLARE_METATYPE(OptionalCommand)
 Q_DECLARE_METATYPE(InstanceCommand::Route)
+Q_DECLARE_METATYPE(InstanceCommand::Kind)
 
 // What a second start asks of the running copy, read and written as it travels.
 class TestInstanceCommand : public QObject
@@ -106,15 +107,16 @@ void TestInstanceCommand::lines()
 
 void TestInstanceCommand::everyCommandTravelsBothWays_data()
 {
-    QTest::addColumn<int>("kind");
-    for (Kind kind : {Kind::Raise, Kind::NewRuler, Kind::Toggle, Kind::CopyReadings, Kind::Quit})
-        QTest::addRow("kind %d", int(kind)) << int(kind);
+    QTest::addColumn<Kind>("kind");
+    QTest::newRow("raise") << Kind::Raise;
+    for (Kind kind : {Kind::NewRuler, Kind::Toggle, Kind::CopyReadings, Kind::Quit})
+        QTest::newRow(qPrintable(InstanceCommand::actionName(kind))) << kind;
 }
 
 void TestInstanceCommand::everyCommandTravelsBothWays()
 {
-    QFETCH(int, kind);
-    Command command{Kind(kind), {}};
+    QFETCH(Kind, kind);
+    Command command{kind, {}};
     QCOMPARE(InstanceCommand::fromLine(InstanceCommand::toLine(command)), OptionalCommand(command));
     if (command.kind != Kind::Raise) {
         QCOMPARE(InstanceCommand::fromAction(InstanceCommand::actionName(command.kind), {}),
