@@ -7,7 +7,9 @@
 #include "testsupport.h"
 
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QSettings>
 #include <QTest>
 
@@ -23,6 +25,7 @@ private Q_SLOTS:
     void secondStartActsOnTheRunningCopy();
     void launcherActionsOverTheBus();
     void commandWhileTheFirstCopyStarts();
+    void theBusStartsTheProgramForALauncher();
     void firstStartWithACommand_data();
     void firstStartWithACommand();
 
@@ -79,6 +82,19 @@ void TestCommands::initTestCase()
     // The readings speak English with a decimal point.
     qputenv("LC_ALL", "C.UTF-8");
     qunsetenv("LANGUAGE");
+    // A copy that the bus starts by name takes the bus's environment, made before the test's private
+    // home existed: it gets the test's home, display and settings.
+    qDBusRegisterMetaType<QMap<QString, QString>>();
+    QMap<QString, QString> environment;
+    for (const char *variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR",
+                                 "DISPLAY", "GRADORA_UPDATE_URL", "ASAN_OPTIONS", "LSAN_OPTIONS", "LC_ALL"})
+        environment.insert(QString::fromLatin1(variable), qEnvironmentVariable(variable));
+    QDBusMessage update = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("UpdateActivationEnvironment"));
+    update << QVariant::fromValue(environment);
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(update);
+    QVERIFY2(reply.type() == QDBusMessage::ReplyMessage, qPrintable(reply.errorMessage()));
 }
 
 void TestCommands::secondStartActsOnTheRunningCopy_data()
@@ -197,6 +213,26 @@ void TestCommands::commandWhileTheFirstCopyStarts()
     QCOMPARE(ProcessDriver::rulers(first).size(), 2);
     QCOMPARE(runToEnd(driver, {QStringLiteral("--quit")}, {}), 0);
     QVERIFY(first->waitForFinished(30000));
+}
+
+// A launcher activates the program by its name when none runs: the bus starts it from its service
+// file, the program takes the name and answers the call that started it.
+void TestCommands::theBusStartsTheProgramForALauncher()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    QVERIFY(!ApplicationBus::nameOwned(bus));
+    QCOMPARE(callCopy(QStringLiteral("Activate"), {QVariantMap()}).type(), QDBusMessage::ReplyMessage);
+    QVERIFY(ApplicationBus::nameOwned(bus));
+    const uint pid = bus.interface()->servicePid(QString::fromLatin1(ApplicationBus::kServiceName));
+    QVERIFY(pid > 0);
+    QVERIFY(ProcessDriver::waitFor([pid] {
+        return !ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                               QStringLiteral("--pid"), QString::number(pid)})
+                    .isEmpty();
+    }));
+    QCOMPARE(callAction(QStringLiteral("quit")).type(), QDBusMessage::ReplyMessage);
+    QVERIFY(ProcessDriver::waitFor([&bus] { return !ApplicationBus::nameOwned(bus); }));
+    QVERIFY(QFile::exists(QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath(QStringLiteral("gradora.net/Gradora.ini"))));
 }
 
 void TestCommands::firstStartWithACommand_data()
