@@ -19,14 +19,12 @@ void InstanceLink::listen()
         return;
     m_bus = new ApplicationBus(this);
     if (m_bus->registerOn(QDBusConnection::sessionBus())) {
-        m_route = InstanceCommand::Route::SessionBus;
         connect(m_bus, &ApplicationBus::commandReceived, this, &InstanceLink::commandReceived);
         connect(m_bus, &ApplicationBus::picturesOpened, this, &InstanceLink::picturesOpened);
         return;
     }
     delete m_bus;
     m_bus = nullptr;
-    m_route = InstanceCommand::Route::LocalSocket;
     m_channel = new InstanceChannel(m_folder, this);
     connect(m_channel, &InstanceChannel::commandReceived, this, &InstanceLink::commandReceived);
     // Without a socket the program runs on; only a second start cannot reach it.

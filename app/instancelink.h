@@ -24,8 +24,6 @@ public:
 
     // Starts listening (the running copy): on the session bus, or on the socket where that fails.
     void listen();
-    // The route listen() took.
-    InstanceCommand::Route route() const { return m_route; }
 
     // A copy that holds the single-instance lock listens once its first ruler is up; a second start
     // waits this long for it.
@@ -45,5 +43,4 @@ private:
     QString m_folder;
     ApplicationBus *m_bus = nullptr;
     InstanceChannel *m_channel = nullptr;
-    InstanceCommand::Route m_route = InstanceCommand::Route::LocalSocket;
 };
