@@ -121,6 +121,21 @@ bool startsProgram(Kind kind)
     return kind != Kind::CopyReadings && kind != Kind::Quit;
 }
 
+AfterStart afterStart(const Command &command)
+{
+    switch (command.kind) {
+    case Kind::Raise:
+    case Kind::Toggle:
+        break;
+    case Kind::NewRuler:
+        return command.geometry ? AfterStart::PlaceFirstRuler : AfterStart::Nothing;
+    case Kind::CopyReadings:
+    case Kind::Quit:
+        return AfterStart::CarryOut;
+    }
+    return AfterStart::Nothing;
+}
+
 Route routeTo(bool busConnected, bool nameOwned)
 {
     return busConnected && nameOwned ? Route::SessionBus : Route::LocalSocket;

@@ -58,6 +58,15 @@ std::optional<Command> fromLine(const QByteArray &line);
 // raise start the program; copying readings and quitting have nothing to act on.
 bool startsProgram(Kind kind);
 
+// What is left to do of the command that started the program, once its first ruler is open.
+enum class AfterStart
+{
+    Nothing,         // a raise or a toggle wants the rulers shown, and they are
+    PlaceFirstRuler, // the new ruler is the first one: it goes where the command says
+    CarryOut         // copying the readings and quitting
+};
+AfterStart afterStart(const Command &command);
+
 // The way to the running copy: the session bus where one is connected and the copy owns its name
 // there, else the local socket.
 enum class Route

@@ -8,6 +8,21 @@
 
 #include <QDeadlineTimer>
 #include <QThread>
+#include <utility>
+
+namespace {
+
+// The session bus sets these in a program that it starts for a call to its name; the call follows.
+// They are taken away, so that nothing started from here inherits them.
+bool startedByTheBus()
+{
+    const bool started = qEnvironmentVariableIsSet("DBUS_STARTER_BUS_TYPE");
+    qunsetenv("DBUS_STARTER_BUS_TYPE");
+    qunsetenv("DBUS_STARTER_ADDRESS");
+    return started;
+}
+
+} // namespace
 
 InstanceLink::InstanceLink(const QString &folder, QObject *parent) : QObject(parent), m_folder(folder) {}
 
@@ -19,7 +34,13 @@ void InstanceLink::listen()
         return;
     m_bus = new ApplicationBus(this);
     if (m_bus->registerOn(QDBusConnection::sessionBus())) {
-        connect(m_bus, &ApplicationBus::commandReceived, this, &InstanceLink::commandReceived);
+        m_awaitingStarter = startedByTheBus();
+        connect(m_bus, &ApplicationBus::commandReceived, this, [this](const InstanceCommand::Command &command) {
+            if (std::exchange(m_awaitingStarter, false))
+                Q_EMIT starterReceived(command);
+            else
+                Q_EMIT commandReceived(command);
+        });
         connect(m_bus, &ApplicationBus::picturesOpened, this, &InstanceLink::picturesOpened);
         return;
     }

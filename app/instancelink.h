@@ -23,6 +23,7 @@ public:
     ~InstanceLink() override;
 
     // Starts listening (the running copy): on the session bus, or on the socket where that fails.
+    // Where the bus started the program for a call to its name, that call comes as the starter.
     void listen();
 
     // A copy that holds the single-instance lock listens once its first ruler is up; a second start
@@ -37,10 +38,13 @@ public:
 
 Q_SIGNALS:
     void commandReceived(const InstanceCommand::Command &command);
+    // The command that the program was started for (see RulerHub::finishStart).
+    void starterReceived(const InstanceCommand::Command &command);
     void picturesOpened(const QStringList &paths);
 
 private:
     QString m_folder;
     ApplicationBus *m_bus = nullptr;
     InstanceChannel *m_channel = nullptr;
+    bool m_awaitingStarter = false;
 };

@@ -12,7 +12,6 @@
 #include "prefs/appidentity.h"
 #include "prefs/programstore.h"
 #include "ruler/ruleroptions.h"
-#include "ruler/rulerwindow.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -90,12 +89,11 @@ int main(int argc, char *argv[])
     QObject::connect(&sessionEnd, &SessionEnd::displayLost, &hub, &RulerHub::saveEverything,
                      Qt::DirectConnection);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &hub, &RulerHub::saveEverything);
-    RulerWindow *firstRuler = hub.openFirstRuler();
-    // Started for a new ruler at a given place: the first ruler is that ruler.
-    if (command.kind == InstanceCommand::Kind::NewRuler && command.geometry)
-        firstRuler->placeWindow(*command.geometry);
+    hub.openFirstRuler();
+    hub.finishStart(command);
     InstanceLink link;
     QObject::connect(&link, &InstanceLink::commandReceived, &hub, &RulerHub::carryOut);
+    QObject::connect(&link, &InstanceLink::starterReceived, &hub, &RulerHub::finishStart);
     QObject::connect(&link, &InstanceLink::picturesOpened, &hub, &RulerHub::openPictures);
     link.listen();
     return QApplication::exec();

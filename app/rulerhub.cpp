@@ -217,6 +217,21 @@ void RulerHub::carryOut(const InstanceCommand::Command &command)
     }
 }
 
+void RulerHub::finishStart(const InstanceCommand::Command &starter)
+{
+    switch (InstanceCommand::afterStart(starter)) {
+    case InstanceCommand::AfterStart::Nothing:
+        break;
+    case InstanceCommand::AfterStart::PlaceFirstRuler:
+        if (!m_shared.rulers.isEmpty())
+            m_shared.rulers.first()->placeWindow(*starter.geometry);
+        break;
+    case InstanceCommand::AfterStart::CarryOut:
+        carryOut(starter);
+        break;
+    }
+}
+
 void RulerHub::openPictures(const QStringList &paths)
 {
     for (const QString &path : paths) {

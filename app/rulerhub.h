@@ -84,6 +84,10 @@ public:
     void quitSavingEverything();
     // A command from a second start or a launcher.
     void carryOut(const InstanceCommand::Command &command);
+    // The command the program was started for (by its command line, or by a launcher that had the
+    // session bus start it), once the first ruler is open: a toggle leaves the rulers shown instead
+    // of hiding them at once, and the new ruler is the first one.
+    void finishStart(const InstanceCommand::Command &starter);
     // A new ruler for each picture file, showing the picture; a file that is no picture is told.
     void openPictures(const QStringList &paths);
     void showPreferences(PreferencesPage page);

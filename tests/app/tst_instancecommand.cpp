@@ -16,6 +16,8 @@ Q_DECLARE_METATYPE(OptionalRect)
 Q_DECLARE_METATYPE(OptionalCommand)
 Q_DECLARE_METATYPE(InstanceCommand::Route)
 Q_DECLARE_METATYPE(InstanceCommand::Kind)
+Q_DECLARE_METATYPE(InstanceCommand::Command)
+Q_DECLARE_METATYPE(InstanceCommand::AfterStart)
 
 // What a second start asks of the running copy, read and written as it travels.
 class TestInstanceCommand : public QObject
@@ -30,6 +32,8 @@ private Q_SLOTS:
     void everyCommandTravelsBothWays();
     void actions_data();
     void actions();
+    void afterStart_data();
+    void afterStart();
     void route_data();
     void route();
 };
@@ -159,6 +163,27 @@ void TestInstanceCommand::actions()
     QFETCH(QStringList, parameters);
     QFETCH(OptionalCommand, command);
     QCOMPARE(InstanceCommand::fromAction(name, parameters), command);
+}
+
+void TestInstanceCommand::afterStart_data()
+{
+    using InstanceCommand::AfterStart;
+    QTest::addColumn<Command>("starter");
+    QTest::addColumn<AfterStart>("left");
+    QTest::newRow("raise: the rulers are up") << Command{} << AfterStart::Nothing;
+    QTest::newRow("toggle: shown, not hidden at once") << Command{Kind::Toggle, {}} << AfterStart::Nothing;
+    QTest::newRow("new ruler: the first one") << Command{Kind::NewRuler, {}} << AfterStart::Nothing;
+    QTest::newRow("new ruler at a place: the first one goes there")
+        << Command{Kind::NewRuler, QRect(1, 2, 30, 40)} << AfterStart::PlaceFirstRuler;
+    QTest::newRow("copy readings") << Command{Kind::CopyReadings, {}} << AfterStart::CarryOut;
+    QTest::newRow("quit") << Command{Kind::Quit, {}} << AfterStart::CarryOut;
+}
+
+void TestInstanceCommand::afterStart()
+{
+    QFETCH(Command, starter);
+    QFETCH(InstanceCommand::AfterStart, left);
+    QCOMPARE(InstanceCommand::afterStart(starter), left);
 }
 
 void TestInstanceCommand::route_data()

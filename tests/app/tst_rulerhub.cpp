@@ -48,6 +48,7 @@ private Q_SLOTS:
     void newRulerFromOutside_data();
     void newRulerFromOutside();
     void toggleAndRaiseFromOutside();
+    void theStartingCommandActsOnTheFirstRuler();
     void copyReadingsTakesTheActiveRuler();
     void quitFromOutsideSavesEveryRuler();
     void openedPicturesShowInNewRulers();
@@ -292,6 +293,19 @@ void TestRulerHub::toggleAndRaiseFromOutside()
     QVERIFY(ruler->isVisible());
     hub.carryOut({InstanceCommand::Kind::Toggle, {}});
     QVERIFY(!ruler->isVisible());
+}
+
+// Started for a toggle, the program shows its ruler; started for a new ruler at a place, its first
+// ruler stands there and no second one opens.
+void TestRulerHub::theStartingCommandActsOnTheFirstRuler()
+{
+    RulerHub hub;
+    RulerWindow *ruler = hub.openFirstRuler();
+    hub.finishStart({InstanceCommand::Kind::Toggle, {}});
+    QVERIFY(ruler->isVisible());
+    hub.finishStart({InstanceCommand::Kind::NewRuler, QRect(30, 40, 250, 60)});
+    QCOMPARE(hub.rulers().size(), 1);
+    QCOMPARE(ruler->geometry(), QRect(30, 40, 250, 60));
 }
 
 void TestRulerHub::copyReadingsTakesTheActiveRuler()

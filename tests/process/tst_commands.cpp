@@ -25,6 +25,7 @@ private Q_SLOTS:
     void secondStartActsOnTheRunningCopy();
     void launcherActionsOverTheBus();
     void commandWhileTheFirstCopyStarts();
+    void theBusStartsTheProgramForALauncher_data();
     void theBusStartsTheProgramForALauncher();
     void firstStartWithACommand_data();
     void firstStartWithACommand();
@@ -215,21 +216,48 @@ void TestCommands::commandWhileTheFirstCopyStarts()
     QVERIFY(first->waitForFinished(30000));
 }
 
-// A launcher activates the program by its name when none runs: the bus starts it from its service
-// file, the program takes the name and answers the call that started it.
+// A launcher activates the program, or one of its actions, by its name when none runs: the bus
+// starts it from its service file, the program takes the name and answers the call that started it
+// as a first start with that command: the rulers show, and a new ruler is the first one.
+void TestCommands::theBusStartsTheProgramForALauncher_data()
+{
+    QTest::addColumn<QString>("method");
+    QTest::addColumn<QVariantList>("arguments");
+    QTest::addColumn<QRect>("geometry");
+    // The first ruler of an empty store stands at the top left, 640 × 480.
+    QTest::newRow("Activate") << "Activate" << QVariantList{QVariantMap()} << QRect(0, 0, 640, 480);
+    QTest::newRow("Show or Hide Rulers shows them")
+        << "ActivateAction" << QVariantList{"toggle", QVariantList(), QVariantMap()} << QRect(0, 0, 640, 480);
+    QTest::newRow("New Ruler is the first ruler")
+        << "ActivateAction" << QVariantList{"new-ruler", QVariantList(), QVariantMap()} << QRect(0, 0, 640, 480);
+    QTest::newRow("new-ruler at a place")
+        << "ActivateAction" << QVariantList{"new-ruler", QVariantList{"320x50+400+500"}, QVariantMap()}
+        << QRect(400, 500, 320, 50);
+}
+
 void TestCommands::theBusStartsTheProgramForALauncher()
 {
+    QFETCH(QString, method);
+    QFETCH(QVariantList, arguments);
+    QFETCH(QRect, geometry);
     QDBusConnection bus = QDBusConnection::sessionBus();
+    QFile::remove(QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath(QStringLiteral("gradora.net/Gradora.ini")));
     QVERIFY(!ApplicationBus::nameOwned(bus));
-    QCOMPARE(callCopy(QStringLiteral("Activate"), {QVariantMap()}).type(), QDBusMessage::ReplyMessage);
+    QCOMPARE(callCopy(method, arguments).type(), QDBusMessage::ReplyMessage);
     QVERIFY(ApplicationBus::nameOwned(bus));
     const uint pid = bus.interface()->servicePid(QString::fromLatin1(ApplicationBus::kServiceName));
     QVERIFY(pid > 0);
-    QVERIFY(ProcessDriver::waitFor([pid] {
-        return !ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                               QStringLiteral("--pid"), QString::number(pid)})
-                    .isEmpty();
-    }));
+    QStringList shown;
+    const auto rulerThere = [&] {
+        shown = ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                               QStringLiteral("--name"), QStringLiteral("^Gradora$")})
+                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return shown.size() == 1 && ProcessDriver::geometryOf(shown.first()) == geometry;
+    };
+    QVERIFY2(ProcessDriver::waitFor(rulerThere), qPrintable(shown.join(QLatin1Char(' '))));
+    // Still so a moment later: nothing hid it or opened another.
+    QTest::qWait(500);
+    QVERIFY(rulerThere());
     QCOMPARE(callAction(QStringLiteral("quit")).type(), QDBusMessage::ReplyMessage);
     QVERIFY(ProcessDriver::waitFor([&bus] { return !ApplicationBus::nameOwned(bus); }));
     QVERIFY(QFile::exists(QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath(QStringLiteral("gradora.net/Gradora.ini"))));
