@@ -49,7 +49,7 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void commandReceived(const InstanceCommand::Command &command);
-    // Local files only; a copy on the bus cannot read what another machine means by a path.
+    // Local files only: the pictures are read from files, never fetched from an address.
     void picturesOpened(const QStringList &paths);
 
 private:
