@@ -37,9 +37,10 @@ int offset(const QString &sign, const QString &digits)
 
 std::optional<QRect> parseGeometry(const QString &text)
 {
-    // Nine digits at most, so that every number fits an int before it is checked.
+    // ASCII digits only (\d takes any script's, which toInt() reads as 0), nine at most, so that
+    // every number fits an int before it is checked.
     static const QRegularExpression pattern(
-        QStringLiteral("^(\\d{1,9})[xX](\\d{1,9})(?:(\\+-?|-)(\\d{1,9})(\\+-?|-)(\\d{1,9}))?$"));
+        QStringLiteral("^([0-9]{1,9})[xX]([0-9]{1,9})(?:(\\+-?|-)([0-9]{1,9})(\\+-?|-)([0-9]{1,9}))?$"));
     const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch())
         return std::nullopt;

@@ -65,6 +65,8 @@ void TestInstanceCommand::geometry_data()
     QTest::newRow("trailing garbage") << "300x60+1+2junk" << OptionalRect();
     QTest::newRow("decimal") << "300.5x60" << OptionalRect();
     QTest::newRow("other digits") << QString::fromUtf8("\u0663\u0660\u0660x60") << OptionalRect();
+    QTest::newRow("other digits in a coordinate")
+        << QString::fromUtf8("300x60+\u0663+0") << OptionalRect();
 }
 
 void TestInstanceCommand::geometry()
