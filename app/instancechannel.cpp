@@ -63,19 +63,19 @@ void InstanceChannel::readRequest()
             }
             const QByteArray line = peer->readLine(kMaxRequestBytes);
             peer->disconnectFromServer();
-            if (line == kRaiseRequest)
-                Q_EMIT raiseRequested();
+            if (const std::optional<InstanceCommand::Command> command = InstanceCommand::fromLine(line))
+                Q_EMIT commandReceived(*command);
         });
     }
 }
 
-bool InstanceChannel::askToRaise(const QString &folder, int timeoutMs)
+bool InstanceChannel::send(const InstanceCommand::Command &command, const QString &folder, int timeoutMs)
 {
     QLocalSocket socket;
     socket.connectToServer(pathIn(folder));
     if (!socket.waitForConnected(timeoutMs))
         return false;
-    socket.write(kRaiseRequest);
+    socket.write(InstanceCommand::toLine(command));
     const bool sent = socket.waitForBytesWritten(timeoutMs);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)

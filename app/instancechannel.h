@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "app/instancecommand.h"
+
 #include <QObject>
 #include <QString>
 
@@ -10,14 +12,13 @@ class QLocalServer;
 
 // The line between the running copy of the program and a second start: the running copy listens on
 // a local socket in the user's runtime folder, and a second start asks it to bring its rulers to
-// the front before it shows its refusal and exits. Only the copy that holds the single-instance lock
-// listens, so a socket left behind by a crashed copy is safely replaced.
+// the front before it shows its refusal and exits, or hands over the command it was started with.
+// It is the way where no session bus is (see InstanceLink). Only the copy that holds the
+// single-instance lock listens, so a socket left behind by a crashed copy is safely replaced.
 class InstanceChannel : public QObject
 {
     Q_OBJECT
 public:
-    // The request a second start sends; anything else on the socket is ignored.
-    static constexpr char kRaiseRequest[] = "raise\n";
     static constexpr int kConnectTimeoutMs = 2000;
 
     explicit InstanceChannel(const QString &folder = QString(), QObject *parent = nullptr);
@@ -26,11 +27,13 @@ public:
     QString socketPath() const { return m_path; }
     // Starts listening (the running copy). False when the socket cannot be made; the program runs on.
     bool listen();
-    // Asks the copy listening in the folder to come to the front. False when nobody answered.
-    static bool askToRaise(const QString &folder = QString(), int timeoutMs = kConnectTimeoutMs);
+    // Hands the command to the copy listening in the folder. False when nobody took it.
+    static bool send(const InstanceCommand::Command &command, const QString &folder = QString(),
+                     int timeoutMs = kConnectTimeoutMs);
 
 Q_SIGNALS:
-    void raiseRequested();
+    // A line that no copy of ours sends is ignored.
+    void commandReceived(const InstanceCommand::Command &command);
 
 private:
     void readRequest();

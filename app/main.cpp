@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "app/commandline.h"
-#include "app/instancechannel.h"
+#include "app/instancelink.h"
 #include "app/platformsetup.h"
 #include "app/rulerhub.h"
 #include "app/sessionend.h"
@@ -16,6 +16,27 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
+#include <cstdio>
+
+namespace {
+
+// A second start: the running copy carries out the command. Returns the exit code.
+int handOver(const InstanceCommand::Command &command)
+{
+    if (command.kind == InstanceCommand::Kind::Raise) {
+        // The user is looking for the program: the running copy comes to the front as well.
+        InstanceLink::sendToStartingCopy(command);
+        SingleInstance::showRefusal();
+        return 0;
+    }
+    // Asked for on purpose (a key, a launcher, a script): done without a word.
+    if (InstanceLink::sendToStartingCopy(command))
+        return 0;
+    std::fputs(qPrintable(CommandLine::noAnswerText(QCoreApplication::applicationName())), stderr);
+    return CommandLine::kNotRunning;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -32,15 +53,13 @@ int main(int argc, char *argv[])
     // Before anything can show, so that even the refusal of a second start carries the icon.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/128.png")));
 
+    const InstanceCommand::Command command = CommandLine::parse(QCoreApplication::arguments()).command;
     SingleInstance instance;
     switch (instance.tryAcquire()) {
     case SingleInstance::Outcome::Acquired:
         break;
     case SingleInstance::Outcome::AnotherInstance:
-        // The user is looking for the program: the running copy comes to the front as well.
-        InstanceChannel::askToRaise();
-        SingleInstance::showRefusal();
-        return 0;
+        return handOver(command);
     case SingleInstance::Outcome::Unavailable:
         qWarning("%s", qPrintable(SingleInstance::unavailableText(instance.lockFilePath(),
                                                                   instance.failureReason())));
@@ -71,8 +90,11 @@ int main(int argc, char *argv[])
                      Qt::DirectConnection);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &hub, &RulerHub::saveEverything);
     hub.openFirstRuler();
-    InstanceChannel channel;
-    QObject::connect(&channel, &InstanceChannel::raiseRequested, &hub, &RulerHub::bringRulersToFront);
-    channel.listen();
+    hub.finishStart(command);
+    InstanceLink link;
+    QObject::connect(&link, &InstanceLink::commandReceived, &hub, &RulerHub::carryOut);
+    QObject::connect(&link, &InstanceLink::starterReceived, &hub, &RulerHub::finishStart);
+    QObject::connect(&link, &InstanceLink::picturesOpened, &hub, &RulerHub::openPictures);
+    link.listen();
     return QApplication::exec();
 }

@@ -12,6 +12,7 @@
 #include "prefs/programstore.h"
 #include "prefs/storevalues.h"
 #include "prefs/topmessage.h"
+#include "render/pictureloader.h"
 #include "ruler/geometryrule.h"
 #include "ruler/infopanel.h"
 #include "ruler/positiondialog.h"
@@ -167,11 +168,83 @@ RulerWindow *RulerHub::openFirstRuler()
     return ruler;
 }
 
-void RulerHub::openRulerFrom(RulerWindow *source)
+void RulerHub::openRulerFrom(RulerWindow *source, const std::optional<QRect> &geometry)
 {
     // The ruler that asked stops following the colour dialog before the new one takes it.
     m_shared.colorDialog->disconnect();
-    createRuler()->openBeside(*source);
+    createRuler()->openBeside(*source, geometry);
+}
+
+RulerWindow *RulerHub::openRuler(const std::optional<QRect> &geometry)
+{
+    if (m_shared.rulers.isEmpty())
+        return nullptr; // only before the first ruler, which the start opens
+    openRulerFrom(m_shared.rulers.last(), geometry);
+    return m_shared.rulers.last();
+}
+
+void RulerHub::copyReadings()
+{
+    if (m_shared.rulers.isEmpty())
+        return;
+    auto *active = qobject_cast<RulerWindow *>(QApplication::activeWindow());
+    (m_shared.rulers.contains(active) ? active : m_shared.rulers.last())->execute(RulerCommand::CopyReadings);
+}
+
+void RulerHub::quitSavingEverything()
+{
+    // Asked for from outside, maybe by a script: no one need be there to answer a message.
+    endSession();
+}
+
+void RulerHub::carryOut(const InstanceCommand::Command &command)
+{
+    switch (command.kind) {
+    case InstanceCommand::Kind::Raise:
+        bringRulersToFront();
+        break;
+    case InstanceCommand::Kind::NewRuler:
+        openRuler(command.geometry);
+        break;
+    case InstanceCommand::Kind::Toggle:
+        toggleWindows();
+        break;
+    case InstanceCommand::Kind::CopyReadings:
+        copyReadings();
+        break;
+    case InstanceCommand::Kind::Quit:
+        quitSavingEverything();
+        break;
+    }
+}
+
+void RulerHub::finishStart(const InstanceCommand::Command &starter)
+{
+    switch (InstanceCommand::afterStart(starter)) {
+    case InstanceCommand::AfterStart::Nothing:
+        break;
+    case InstanceCommand::AfterStart::PlaceFirstRuler:
+        if (!m_shared.rulers.isEmpty())
+            m_shared.rulers.first()->placeWindow(*starter.geometry);
+        break;
+    case InstanceCommand::AfterStart::CarryOut:
+        carryOut(starter);
+        break;
+    }
+}
+
+void RulerHub::openPictures(const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        // Checked first, so that a file that is no picture leaves no empty ruler behind.
+        if (PictureLoader::load(path).image.isNull()) {
+            m_showMessage(QCoreApplication::translate("RulerWindow", "Cannot load %1.")
+                              .arg(QDir::toNativeSeparators(path)));
+            continue;
+        }
+        if (RulerWindow *ruler = openRuler())
+            ruler->loadPicture(path);
+    }
 }
 
 void RulerHub::saveProgramSettings()
@@ -224,6 +297,8 @@ void RulerHub::quit()
 
 void RulerHub::bringRulersToFront()
 {
+    // Whatever the tray or a toggle hid comes back with them, so that the next toggle hides again.
+    restoreHiddenWindows();
     for (RulerWindow *ruler : std::as_const(m_shared.rulers)) {
         if (ruler->isMinimized())
             ruler->setWindowState(ruler->windowState() & ~Qt::WindowMinimized);
@@ -376,22 +451,27 @@ void RulerHub::restoreHiddenWindows()
     m_hiddenByTray.clear();
 }
 
+void RulerHub::toggleWindows()
+{
+    if (!m_hiddenByTray.isEmpty()) {
+        restoreHiddenWindows();
+        return;
+    }
+    // Whole windows only, and never the tray icon's own window: hiding that would take the icon
+    // away and leave no way back.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && !window->inherits("QSystemTrayIconSys")) {
+            m_hiddenByTray.append(window);
+            window->hide();
+        }
+    }
+}
+
 void RulerHub::trayClick(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
     case QSystemTrayIcon::Trigger:
-        if (!m_hiddenByTray.isEmpty()) {
-            restoreHiddenWindows();
-            break;
-        }
-        // Whole windows only, and never the tray icon's own window: hiding that would take the icon
-        // away and leave no way back.
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (window->isVisible() && !window->inherits("QSystemTrayIconSys")) {
-                m_hiddenByTray.append(window);
-                window->hide();
-            }
-        }
+        toggleWindows();
         break;
     case QSystemTrayIcon::Context:
         if (!m_hiddenByTray.isEmpty()) {

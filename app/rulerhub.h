@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "app/instancecommand.h"
 #include "app/stillframe.h"
 #include "prefs/preferences.h"
 #include "ruler/rulershared.h"
@@ -70,8 +71,25 @@ public:
     void saveEverything();
     // The end of the session or a signal to end: save everything, then end the program.
     void endSession();
-    // Shows and raises every ruler, the one attached last on top with the keyboard.
+    // Shows what the tray hid, and shows and raises every ruler, the one attached last on top with
+    // the keyboard.
     void bringRulersToFront();
+    // A new ruler beside the one attached last, or at `geometry` (as the geometry rule fits it).
+    RulerWindow *openRuler(const std::optional<QRect> &geometry = std::nullopt);
+    // Hides every window of the program, or shows again what it hid: the tray icon's left click.
+    void toggleWindows();
+    // The readings of the active ruler, or else of the one attached last, on the clipboard.
+    void copyReadings();
+    // Saves every ruler and the program's settings, then ends the program.
+    void quitSavingEverything();
+    // A command from a second start or a launcher.
+    void carryOut(const InstanceCommand::Command &command);
+    // The command the program was started for (by its command line, or by a launcher that had the
+    // session bus start it), once the first ruler is open: a toggle leaves the rulers shown instead
+    // of hiding them at once, and the new ruler is the first one.
+    void finishStart(const InstanceCommand::Command &starter);
+    // A new ruler for each picture file, showing the picture; a file that is no picture is told.
+    void openPictures(const QStringList &paths);
     void showPreferences(PreferencesPage page);
     // Shows a refusal of the preferences or of a ruler in a modal box; tests replace it.
     void setMessageHandler(const std::function<void(const QString &)> &handler);
@@ -99,7 +117,7 @@ private:
     void createSharedWindows();
     void createTrayIcon();
     void connectRuler(RulerWindow *ruler);
-    void openRulerFrom(RulerWindow *source);
+    void openRulerFrom(RulerWindow *source, const std::optional<QRect> &geometry = std::nullopt);
     void quit();
     void trayClick(QSystemTrayIcon::ActivationReason reason);
     void restoreHiddenWindows();

@@ -30,6 +30,13 @@ install(TARGETS gradora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${GRADORA_DOCS} DESTINATION ${CMAKE_INSTALL_DATADIR}/gradora)
 install(FILES resources/${GRADORA_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/${GRADORA_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The session bus starts the program by its absolute path, known only when installing (a package
+# installs under another prefix than the build was configured with).
+set(GRADORA_DBUS_SERVICE ${CMAKE_BINARY_DIR}/dbus/${GRADORA_ID}.service)
+install(CODE "
+  set(GRADORA_PROGRAM \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/gradora\")
+  configure_file(${CMAKE_SOURCE_DIR}/resources/${GRADORA_ID}.service.in ${GRADORA_DBUS_SERVICE} @ONLY)")
+install(FILES ${GRADORA_DBUS_SERVICE} DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/services)
 install(FILES ${GRADORA_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size IN LISTS GRADORA_ICON_SIZES)
   install(FILES ${GRADORA_ICON_DIR}/${size}.png

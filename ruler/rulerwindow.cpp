@@ -202,7 +202,7 @@ void RulerWindow::newRuler()
     emit newRulerRequested();
 }
 
-void RulerWindow::openBeside(const RulerWindow &source)
+void RulerWindow::openBeside(const RulerWindow &source, const std::optional<QRect> &wanted)
 {
     if (colorDialog->isVisible() && source.m_colorTarget)
         editColour(*source.m_colorTarget);
@@ -215,7 +215,7 @@ void RulerWindow::openBeside(const RulerWindow &source)
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
         syncMenu();
     }
-    placeWindow(QRect(source.pos() + QPoint(kNewRulerOffset, kNewRulerOffset), sizeHint()));
+    placeWindow(wanted.value_or(QRect(source.pos() + QPoint(kNewRulerOffset, kNewRulerOffset), sizeHint())));
     show();
     rebuildMenu();
     activateWindow();

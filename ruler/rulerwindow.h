@@ -73,13 +73,15 @@ public:
     // Joins the program: takes the preferences and the shared windows, enters the list of rulers,
     // takes the next palette colour and the stay-on-top flags, and rebuilds the menu.
     void attachTo(RulerShared *rulerShared);
-    // Opens as the new ruler made for `source`: beside it, and editing the colour that the colour
-    // dialog edits there.
-    void openBeside(const RulerWindow &source);
+    // Opens as the new ruler made for `source`: beside it (or at `wanted`), and editing the colour
+    // that the colour dialog edits there.
+    void openBeside(const RulerWindow &source, const std::optional<QRect> &wanted = std::nullopt);
     // Restores picture, colours and geometry of the first ruler of a run, then shows it.
     void restoreFirstRuler();
     // Writes this ruler's keys, then the program-wide keys.
     void saveSettings();
+    // Shows the picture in the file as the ruler's background. False where it cannot be read.
+    bool loadPicture(const QString &path);
     // Where the window stands on the desktop. It has no frame: its geometry is its frame's, known without
     // asking the window system (on X, frameGeometry() asks anew after every move, a round trip).
     QRect outerGeometry() const { return geometry(); }
@@ -285,7 +287,6 @@ private:
     void applyColourLimits();
     void setAllTickers(bool visible);
     void setPictureEntriesEnabled(bool enabled);
-    bool loadPicture(const QString &path);
     void showPictureChoice();
     void placeInfoPanel(const QRect &window, const QRect &screen);
     void keepKeyboard();

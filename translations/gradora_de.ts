@@ -52,6 +52,46 @@ Try &apos;%1 --help&apos; for more information.
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument »%1«.</translation>
     </message>
+    <message>
+        <source>Open a new ruler in the running Gradora, or start with this ruler; optionally of the given size and place, e.g. 300x60+100+200.</source>
+        <translation>Im laufenden Gradora ein neues Lineal öffnen, oder mit diesem Lineal starten; wahlweise in der angegebenen Größe und Lage, z. B. 300x60+100+200.</translation>
+    </message>
+    <message>
+        <source>Hide or show every window of the running Gradora, as a click on its tray icon does; start it where none runs.</source>
+        <translation>Alle Fenster des laufenden Gradora verbergen oder zeigen, wie ein Klick auf sein Symbol im Systembereich; Gradora starten, wo keines läuft.</translation>
+    </message>
+    <message>
+        <source>Put the readings of the running Gradora&apos;s active ruler on the clipboard.</source>
+        <translation>Die Messwerte des aktiven Lineals im laufenden Gradora in die Zwischenablage legen.</translation>
+    </message>
+    <message>
+        <source>Save the settings of the running Gradora and end it.</source>
+        <translation>Die Einstellungen des laufenden Gradora speichern und es beenden.</translation>
+    </message>
+    <message>
+        <source>With --new-ruler: the ruler&apos;s width and height in pixels, and where its top left corner goes on the desktop (a minus sign for left of or above the first screen).</source>
+        <translation>Mit --new-ruler: Breite und Höhe des Lineals in Pixeln und wohin seine linke obere Ecke auf dem Desktop kommt (ein Minuszeichen für links neben oder über dem ersten Bildschirm).</translation>
+    </message>
+    <message>
+        <source>Give only one of --new-ruler, --toggle, --copy-readings and --quit.</source>
+        <translation>Nur eines von --new-ruler, --toggle, --copy-readings und --quit angeben.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a ruler geometry: give WxH or WxH+X+Y, e.g. 300x60+100+200.</source>
+        <translation>»%1« ist keine Lineal-Geometrie: BxH oder BxH+X+Y angeben, z. B. 300x60+100+200.</translation>
+    </message>
+    <message>
+        <source>%1: Gradora is not running.
+</source>
+        <translation>%1: Gradora läuft nicht.
+</translation>
+    </message>
+    <message>
+        <source>%1: the running Gradora did not answer.
+</source>
+        <translation>%1: Das laufende Gradora hat nicht geantwortet.
+</translation>
+    </message>
 </context>
 <context>
     <name>DisplayCalibration</name>

@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QLocalSocket>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,20 +24,29 @@ void TestInstanceChannel::requestsFromPeers_data()
 {
     QTest::addColumn<QByteArray>("sent");
     QTest::addColumn<int>("raises");
-    QTest::newRow("a second start") << QByteArray("raise\n") << 1;
-    QTest::newRow("something else") << QByteArray("quit\n") << 0;
-    QTest::newRow("half a line") << QByteArray("rai") << 0;
-    QTest::newRow("a flood without a line") << QByteArray(4096, 'x') << 0;
+    QTest::addColumn<int>("commands");
+    QTest::newRow("a second start") << QByteArray("raise\n") << 1 << 1;
+    QTest::newRow("a command") << QByteArray("quit\n") << 0 << 1;
+    QTest::newRow("something else") << QByteArray("shutdown\n") << 0 << 0;
+    QTest::newRow("half a line") << QByteArray("rai") << 0 << 0;
+    QTest::newRow("a flood without a line") << QByteArray(4096, 'x') << 0 << 0;
+    QTest::newRow("a long line") << QByteArray(200, 'x') + '\n' << 0 << 0;
 }
 
 void TestInstanceChannel::requestsFromPeers()
 {
     QFETCH(QByteArray, sent);
     QFETCH(int, raises);
+    QFETCH(int, commands);
     QTemporaryDir folder;
     InstanceChannel channel(folder.path());
     QVERIFY(channel.listen());
-    QSignalSpy raised(&channel, &InstanceChannel::raiseRequested);
+    int raised = 0;
+    int received = 0;
+    connect(&channel, &InstanceChannel::commandReceived, this, [&](const InstanceCommand::Command &command) {
+        ++received;
+        raised += command.kind == InstanceCommand::Kind::Raise;
+    });
 
     QLocalSocket peer;
     peer.connectToServer(channel.socketPath());
@@ -46,17 +54,18 @@ void TestInstanceChannel::requestsFromPeers()
     peer.write(sent);
     QVERIFY(peer.waitForBytesWritten(5000));
     // The channel answers a request by hanging up; anything else leaves it waiting or cut off.
-    if (raises > 0)
-        QTRY_COMPARE(raised.size(), raises);
+    if (commands > 0)
+        QTRY_COMPARE(received, commands);
     else
         QTest::qWait(300);
-    QCOMPARE(raised.size(), raises);
+    QCOMPARE(received, commands);
+    QCOMPARE(raised, raises);
 }
 
 void TestInstanceChannel::nobodyListening()
 {
     QTemporaryDir folder;
-    QVERIFY(!InstanceChannel::askToRaise(folder.path(), 500));
+    QVERIFY(!InstanceChannel::send(InstanceCommand::Command{}, folder.path(), 500));
 }
 
 // A copy that crashed left its socket file behind; the next copy listens all the same.
@@ -70,9 +79,13 @@ void TestInstanceChannel::leftoverSocketIsReplaced()
     }
     InstanceChannel channel(folder.path());
     QVERIFY(channel.listen());
-    QSignalSpy raised(&channel, &InstanceChannel::raiseRequested);
-    QVERIFY(InstanceChannel::askToRaise(folder.path()));
-    QTRY_COMPARE(raised.size(), 1);
+    std::optional<InstanceCommand::Command> received;
+    connect(&channel, &InstanceChannel::commandReceived, this,
+            [&](const InstanceCommand::Command &command) { received = command; });
+    const InstanceCommand::Command newRuler{InstanceCommand::Kind::NewRuler, QRect(-20, 30, 400, 50)};
+    QVERIFY(InstanceChannel::send(newRuler, folder.path()));
+    QTRY_VERIFY(received.has_value());
+    QCOMPARE(*received, newRuler);
 }
 
 GRADORA_TEST_MAIN(TestInstanceChannel)

@@ -6,6 +6,7 @@
 #include "app/rulerhub.h"
 #include "prefs/preferencesdialog.h"
 #include "prefs/programkeys.h"
+#include "ruler/geometryrule.h"
 #include "ruler/infopanel.h"
 #include "ruler/positiondialog.h"
 #include "ruler/rulerwindow.h"
@@ -13,17 +14,19 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QDir>
-#include <QSettings>
 #include <QFile>
 #include <QImage>
 #include <QNetworkAccessManager>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 // The program around the rulers: its pictures, the keys it writes for the shared windows, the tray
-// icon's clicks and the answers to what a ruler asks for.
+// icon's clicks, the answers to what a ruler asks for and the commands from a second start.
 class TestRulerHub : public QObject
 {
     Q_OBJECT
@@ -42,6 +45,13 @@ private Q_SLOTS:
     void trayRightClickRestores();
     void trayRestoreSkipsDeletedWindows();
     void rulerRequests();
+    void newRulerFromOutside_data();
+    void newRulerFromOutside();
+    void toggleAndRaiseFromOutside();
+    void theStartingCommandActsOnTheFirstRuler();
+    void copyReadingsTakesTheActiveRuler();
+    void quitFromOutsideSavesEveryRuler();
+    void openedPicturesShowInNewRulers();
     void closingThePreferencesSavesTheProgramKeys();
     void failedSaveIsToldWhereTheUserIs();
 
@@ -242,6 +252,114 @@ void TestRulerHub::trayRightClickRestores()
     QVERIFY(!window.isVisible());
     click(hub, QSystemTrayIcon::Context);
     QVERIFY(window.isVisible());
+}
+
+void TestRulerHub::newRulerFromOutside_data()
+{
+    QTest::addColumn<std::optional<QRect>>("geometry");
+    QTest::addColumn<QRect>("placed");
+    // The first ruler of an empty store stands at the top left.
+    QTest::newRow("beside the last ruler") << std::optional<QRect>() << QRect(50, 50, 300, 200);
+    QTest::newRow("at a place") << std::optional<QRect>(QRect(10, 20, 400, 50)) << QRect(10, 20, 400, 50);
+    QTest::newRow("too small is fitted")
+        << std::optional<QRect>(QRect(10, 20, 1, 1))
+        << QRect(10, 20, GeometryRule::kMinimumSide, GeometryRule::kMinimumSide);
+}
+
+void TestRulerHub::newRulerFromOutside()
+{
+    QFETCH(std::optional<QRect>, geometry);
+    QFETCH(QRect, placed);
+    RulerHub hub;
+    hub.openFirstRuler();
+    hub.carryOut({InstanceCommand::Kind::NewRuler, geometry});
+    QCOMPARE(hub.rulers().size(), 2);
+    QVERIFY(hub.rulers().last()->isVisible());
+    QCOMPARE(hub.rulers().last()->geometry(), placed);
+}
+
+// A toggle hides every window and shows them again, as the tray's left click; activating the program
+// brings back what a toggle hid, and the next toggle hides again instead of doing nothing.
+void TestRulerHub::toggleAndRaiseFromOutside()
+{
+    RulerHub hub;
+    RulerWindow *ruler = hub.openFirstRuler();
+    hub.carryOut({InstanceCommand::Kind::Toggle, {}});
+    QVERIFY(!ruler->isVisible());
+    hub.carryOut({InstanceCommand::Kind::Toggle, {}});
+    QVERIFY(ruler->isVisible());
+    hub.carryOut({InstanceCommand::Kind::Toggle, {}});
+    hub.carryOut({InstanceCommand::Kind::Raise, {}});
+    QVERIFY(ruler->isVisible());
+    hub.carryOut({InstanceCommand::Kind::Toggle, {}});
+    QVERIFY(!ruler->isVisible());
+}
+
+// Started for a toggle, the program shows its ruler; started for a new ruler at a place, its first
+// ruler stands there and no second one opens.
+void TestRulerHub::theStartingCommandActsOnTheFirstRuler()
+{
+    RulerHub hub;
+    RulerWindow *ruler = hub.openFirstRuler();
+    hub.finishStart({InstanceCommand::Kind::Toggle, {}});
+    QVERIFY(ruler->isVisible());
+    hub.finishStart({InstanceCommand::Kind::NewRuler, QRect(30, 40, 250, 60)});
+    QCOMPARE(hub.rulers().size(), 1);
+    QCOMPARE(ruler->geometry(), QRect(30, 40, 250, 60));
+}
+
+void TestRulerHub::copyReadingsTakesTheActiveRuler()
+{
+    RulerHub hub;
+    RulerWindow *first = hub.openFirstRuler();
+    hub.openRuler(QRect(10, 20, 123, 45));
+    QApplication::clipboard()->clear();
+    // No ruler is active: the one opened last.
+    QApplication::setActiveWindow(nullptr);
+    hub.carryOut({InstanceCommand::Kind::CopyReadings, {}});
+    QVERIFY2(QApplication::clipboard()->text().startsWith(QStringLiteral("123 \u00D7 45 px")),
+             qPrintable(QApplication::clipboard()->text()));
+    QApplication::setActiveWindow(first);
+    hub.carryOut({InstanceCommand::Kind::CopyReadings, {}});
+    const QString size = QStringLiteral("%1 \u00D7 %2 px").arg(first->width()).arg(first->height());
+    QVERIFY2(QApplication::clipboard()->text().startsWith(size),
+             qPrintable(QApplication::clipboard()->text()));
+}
+
+void TestRulerHub::quitFromOutsideSavesEveryRuler()
+{
+    RulerHub hub;
+    hub.openFirstRuler();
+    hub.openRuler(QRect(10, 20, 123, 45));
+    hub.carryOut({InstanceCommand::Kind::Quit, {}});
+    QSettings store;
+    QVERIFY(store.contains(QStringLiteral("geometry")));
+}
+
+void TestRulerHub::openedPicturesShowInNewRulers()
+{
+    QTemporaryDir folder;
+    const QString picture = folder.filePath(QStringLiteral("grid.png"));
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QVERIFY(image.save(picture));
+    const QString text = folder.filePath(QStringLiteral("notes.png"));
+    QFile notes(text);
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("not a picture");
+    notes.close();
+
+    RulerHub hub;
+    QStringList told;
+    hub.setMessageHandler([&told](const QString &message) { told << message; });
+    hub.openFirstRuler();
+    hub.openPictures({picture, text, folder.filePath(QStringLiteral("missing.png"))});
+    // One new ruler for the picture; the others are told of and leave no empty ruler.
+    QCOMPARE(hub.rulers().size(), 2);
+    QCOMPARE(hub.rulers().last()->pictureFile(), picture);
+    QCOMPARE(hub.rulers().last()->picture().size(), QSize(40, 30));
+    QCOMPARE(told.size(), 2);
+    QVERIFY2(told.first().contains(QDir::toNativeSeparators(text)), qPrintable(told.first()));
 }
 
 void TestRulerHub::rulerRequests()

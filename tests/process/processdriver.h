@@ -39,10 +39,11 @@ public:
     QString settingsFile() const { return m_home.path() + QStringLiteral("/config/gradora.net/Gradora.ini"); }
 
     // How a copy starts beyond the private home: through another program (`setpriv ...`), with more
-    // variables, with its standard error kept for the test to read.
+    // variables, with its standard error kept for the test to read, with arguments.
     struct StartOptions
     {
         QStringList wrapper;
+        QStringList arguments;
         QProcessEnvironment environment;
         bool keepErrors = false;
     };
@@ -66,9 +67,10 @@ public:
         process->setProcessChannelMode(options.keepErrors ? QProcess::SeparateChannels
                                                           : QProcess::ForwardedErrorChannel);
         if (options.wrapper.isEmpty())
-            process->start(executable(), {});
+            process->start(executable(), options.arguments);
         else
-            process->start(options.wrapper.first(), options.wrapper.mid(1) << executable());
+            process->start(options.wrapper.first(), options.wrapper.mid(1)
+                                                        << executable() << options.arguments);
         m_processes.append(process);
         return process;
     }
