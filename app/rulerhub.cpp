@@ -7,6 +7,7 @@
 #include "app/helplinks.h"
 #include "app/magnifier.h"
 #include "platform/desktopfactory.h"
+#include "platform/globalshortcut.h"
 #include "prefs/preferencesdialog.h"
 #include "prefs/programkeys.h"
 #include "prefs/programstore.h"
@@ -57,6 +58,10 @@ RulerHub::RulerHub(Desktop *desktop, QObject *parent) : QObject(parent), m_showM
                        [this] { checkForUpdatesWhenDue(QDate::currentDate()); });
 #endif
     createTrayIcon();
+    m_ownGlobalShortcut = DesktopFactory::createGlobalShortcut(desktop->session());
+    setGlobalShortcut(m_ownGlobalShortcut.get());
+    connect(&m_preferences, &Preferences::globalShortcutChanged, this,
+            [this] { m_globalShortcut->bind(m_preferences.globalShortcut()); });
 }
 
 RulerHub::~RulerHub()
@@ -94,6 +99,7 @@ PreferencesDialog *RulerHub::preferencesDialog()
         m_preferencesDialog = new PreferencesDialog(&m_preferences);
         m_preferencesDialog->setMessageHandler(m_showMessage);
         connect(m_preferencesDialog, &PreferencesDialog::closing, this, &RulerHub::preferencesClosed);
+        m_preferencesDialog->followGlobalShortcut(m_globalShortcut);
         connect(m_preferencesDialog, &PreferencesDialog::changedWhileShown, this,
                 &RulerHub::hideInfoPanelBehindPreferences);
     }
@@ -375,22 +381,49 @@ void RulerHub::restoreHiddenWindows()
     m_hiddenByTray.clear();
 }
 
+void RulerHub::toggleRulers()
+{
+    if (!m_hiddenByTray.isEmpty()) {
+        restoreHiddenWindows();
+        return;
+    }
+    // Whole windows only, and never the tray icon's own window: hiding that would take the icon
+    // away and leave no way back.
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && !window->inherits("QSystemTrayIconSys")) {
+            m_hiddenByTray.append(window);
+            window->hide();
+        }
+    }
+}
+
+void RulerHub::setGlobalShortcut(GlobalShortcut *shortcut)
+{
+    if (m_globalShortcut)
+        disconnect(m_globalShortcut, nullptr, this, nullptr);
+    m_globalShortcut = shortcut;
+    connect(shortcut, &GlobalShortcut::activated, this, &RulerHub::toggleRulers);
+    connect(shortcut, &GlobalShortcut::stateChanged, this, &RulerHub::reportGlobalShortcut);
+    if (m_preferencesDialog)
+        m_preferencesDialog->followGlobalShortcut(shortcut);
+    shortcut->bind(m_preferences.globalShortcut());
+}
+
+void RulerHub::reportGlobalShortcut()
+{
+    using State = GlobalShortcut::State;
+    const State state = m_globalShortcut->state();
+    const bool unusable = state == State::Taken || state == State::Refused ||
+                          (state == State::Unavailable && !m_globalShortcut->key().isEmpty());
+    if (unusable)
+        qWarning("Gradora: global key: %s", qPrintable(m_globalShortcut->note()));
+}
+
 void RulerHub::trayClick(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
     case QSystemTrayIcon::Trigger:
-        if (!m_hiddenByTray.isEmpty()) {
-            restoreHiddenWindows();
-            break;
-        }
-        // Whole windows only, and never the tray icon's own window: hiding that would take the icon
-        // away and leave no way back.
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (window->isVisible() && !window->inherits("QSystemTrayIconSys")) {
-                m_hiddenByTray.append(window);
-                window->hide();
-            }
-        }
+        toggleRulers();
         break;
     case QSystemTrayIcon::Context:
         if (!m_hiddenByTray.isEmpty()) {

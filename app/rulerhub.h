@@ -16,6 +16,7 @@
 
 class AboutDialog;
 class Desktop;
+class GlobalShortcut;
 class Magnifier;
 class PreferencesDialog;
 class QMenu;
@@ -72,6 +73,15 @@ public:
     void endSession();
     // Shows and raises every ruler, the one attached last on top with the keyboard.
     void bringRulersToFront();
+    // Hides every shown window of the program, or shows again what it hid: the tray icon's click and
+    // the global key.
+    void toggleRulers();
+    // The key that reaches the program from anywhere: the hub makes the session's own (DesktopFactory)
+    // and binds the stored key; tests hand in another. Changes of the key are bound at once, its
+    // presses toggle the rulers, and a key that cannot serve is told on standard error and in the
+    // preferences.
+    void setGlobalShortcut(GlobalShortcut *shortcut);
+    GlobalShortcut *globalShortcut() const { return m_globalShortcut; }
     void showPreferences(PreferencesPage page);
     // Shows a refusal of the preferences or of a ruler in a modal box; tests replace it.
     void setMessageHandler(const std::function<void(const QString &)> &handler);
@@ -119,7 +129,11 @@ private:
     void replyFinished(QNetworkReply *reply);
 #endif
 
+    void reportGlobalShortcut();
+
     std::unique_ptr<Desktop> m_ownDesktop;
+    std::unique_ptr<GlobalShortcut> m_ownGlobalShortcut;
+    GlobalShortcut *m_globalShortcut = nullptr;
     Preferences m_preferences;
     RulerShared m_shared;
     PreferencesDialog *m_preferencesDialog = nullptr;

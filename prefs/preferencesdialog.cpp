@@ -3,6 +3,7 @@
 
 #include "prefs/preferencesdialog.h"
 
+#include "platform/globalshortcut.h"
 #include "prefs/displaylabel.h"
 #include "prefs/topmessage.h"
 #include "ui_preferencesdialog.h"
@@ -37,6 +38,7 @@ PreferencesDialog::PreferencesDialog(Preferences *preferences, QWidget *parent)
     m_ui->resizeMoreStepBox->setValue(steps.resizeMore);
     m_ui->topRightMenuBox->setChecked(m_preferences->showTopRightMenu());
     m_ui->autoUpdatesBox->setChecked(m_preferences->autoUpdates());
+    showStoredGlobalShortcut();
 
     // Modifier rows named in words.
     m_ui->moveMoreLabel->setText(tr("Alt + Arrow Keys"));
@@ -98,6 +100,42 @@ void PreferencesDialog::connectShortcuts()
     connect(m_ui->topRightMenuBox, &QCheckBox::clicked, m_preferences, &Preferences::setShowTopRightMenu);
     connect(m_ui->autoUpdatesBox, &QCheckBox::clicked, m_preferences, &Preferences::setAutoUpdates);
     connect(m_ui->pageTabs, &QTabWidget::currentChanged, this, [this] { m_displayLabelArmed = false; });
+    connect(m_ui->globalShortcutEdit, &QKeySequenceEdit::editingFinished, this,
+            &PreferencesDialog::storeGlobalShortcut);
+    connect(m_ui->globalShortcutClearButton, &QPushButton::clicked, this,
+            &PreferencesDialog::clearGlobalShortcut);
+    connect(m_preferences, &Preferences::globalShortcutChanged, this,
+            &PreferencesDialog::showStoredGlobalShortcut);
+}
+
+void PreferencesDialog::storeGlobalShortcut()
+{
+    // One key with its modifiers: what the edit caught after the first key is dropped.
+    const QKeySequence typed = m_ui->globalShortcutEdit->keySequence();
+    const QKeySequence key = typed.isEmpty() ? QKeySequence() : QKeySequence(typed[0]);
+    m_preferences->setGlobalShortcut(key);
+    showStoredGlobalShortcut();
+}
+
+void PreferencesDialog::clearGlobalShortcut()
+{
+    m_preferences->setGlobalShortcut(QKeySequence());
+    showStoredGlobalShortcut();
+}
+
+void PreferencesDialog::showStoredGlobalShortcut()
+{
+    if (m_ui->globalShortcutEdit->keySequence() != m_preferences->globalShortcut())
+        m_ui->globalShortcutEdit->setKeySequence(m_preferences->globalShortcut());
+    m_ui->globalShortcutClearButton->setEnabled(!m_preferences->globalShortcut().isEmpty());
+}
+
+void PreferencesDialog::followGlobalShortcut(const GlobalShortcut *shortcut)
+{
+    const auto showNote = [this, shortcut] { m_ui->globalShortcutNote->setText(shortcut->note()); };
+    disconnect(m_globalShortcutFollower);
+    m_globalShortcutFollower = connect(shortcut, &GlobalShortcut::stateChanged, this, showNote);
+    showNote();
 }
 
 void PreferencesDialog::storeStep(Preferences::Step step)
