@@ -108,8 +108,11 @@ struct X11KeyGrab::Grab : public QAbstractNativeEventFilter
         if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
             return false;
         const auto *key = reinterpret_cast<const xcb_key_press_event_t *>(event);
+        if (key->event != root || key->detail != keycode)
+            return false;
+        // The modifiers may be let go before the key: any release of the key ends the press.
         const quint16 state = key->state & ~(kLockMask | kNumLockMask) & 0xff;
-        if (key->event != root || key->detail != keycode || state != modifiers)
+        if (type == XCB_KEY_PRESS && state != modifiers)
             return false;
         pressed(type == XCB_KEY_PRESS);
         return true;
