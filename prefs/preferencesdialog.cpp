@@ -54,6 +54,9 @@ PreferencesDialog::PreferencesDialog(Preferences *preferences, QWidget *parent)
 
 PreferencesDialog::~PreferencesDialog()
 {
+    // The key edit still holding the focus finishes its edit as QDialog hides the window, after this
+    // part of the dialog is gone.
+    disconnect(m_ui->globalShortcutEdit, nullptr, this, nullptr);
     delete m_displayLabel;
     delete m_ui;
 }
