@@ -399,8 +399,11 @@ void RulerHub::toggleRulers()
 
 void RulerHub::setGlobalShortcut(GlobalShortcut *shortcut)
 {
-    if (m_globalShortcut)
+    if (m_globalShortcut && m_globalShortcut != shortcut) {
         disconnect(m_globalShortcut, nullptr, this, nullptr);
+        // The key goes back to the desktop, free for the new way to take it.
+        m_globalShortcut->bind(QKeySequence());
+    }
     m_globalShortcut = shortcut;
     connect(shortcut, &GlobalShortcut::activated, this, &RulerHub::toggleRulers);
     connect(shortcut, &GlobalShortcut::stateChanged, this, &RulerHub::reportGlobalShortcut);
