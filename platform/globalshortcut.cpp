@@ -15,8 +15,8 @@ void GlobalShortcut::setState(State state, const QKeySequence &key, const QStrin
 
 QString GlobalShortcut::desktopSettingsAdvice()
 {
-    return tr("To show or hide the rulers with a key, add a shortcut in the desktop's own keyboard "
-              "settings that runs the command: gradora --toggle");
+    return tr("Bind the command %1 to a key in the desktop's keyboard settings instead.")
+        .arg(QLatin1String(kToggleCommand));
 }
 
 QString GlobalShortcut::noteFor(State state, const QKeySequence &key, const QString &detail)
@@ -24,7 +24,7 @@ QString GlobalShortcut::noteFor(State state, const QKeySequence &key, const QStr
     const QString keyText = key.toString(QKeySequence::NativeText);
     switch (state) {
     case State::Off:
-        return tr("No key is chosen.");
+        return tr("No key is chosen. A key chosen here shows or hides the rulers from anywhere.");
     case State::Waiting:
         return tr("Asking the desktop for %1...").arg(keyText);
     case State::Active:
@@ -40,7 +40,7 @@ QString GlobalShortcut::noteFor(State state, const QKeySequence &key, const QStr
     case State::Unavailable:
         break;
     }
-    const QString why = detail.isEmpty() ? tr("This desktop offers the program no key of its own.") : detail;
+    const QString why = detail.isEmpty() ? tr("This desktop offers Gradora no global key.") : detail;
     return why + QLatin1Char(' ') + desktopSettingsAdvice();
 }
 

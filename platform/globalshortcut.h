@@ -49,6 +49,7 @@ public:
     // The state in words for the Preferences page.
     QString note() const { return noteFor(m_state, m_key, m_detail); }
     static QString noteFor(State state, const QKeySequence &key, const QString &detail);
+    static constexpr char kToggleCommand[] = "gradora --toggle";
     // How to get the same from the desktop's own keyboard settings.
     static QString desktopSettingsAdvice();
 

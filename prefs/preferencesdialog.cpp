@@ -16,6 +16,7 @@
 
 namespace {
 constexpr int kPixelUnitNameColumnWidth = 120;
+constexpr int kGlobalShortcutNoteLines = 2;
 } // namespace
 
 PreferencesDialog::PreferencesDialog(Preferences *preferences, QWidget *parent)
@@ -39,6 +40,12 @@ PreferencesDialog::PreferencesDialog(Preferences *preferences, QWidget *parent)
     m_ui->topRightMenuBox->setChecked(m_preferences->showTopRightMenu());
     m_ui->autoUpdatesBox->setChecked(m_preferences->autoUpdates());
     showStoredGlobalShortcut();
+    // The longest note (no way on this desktop, and what to do instead) fits in the dialog, whose
+    // size is fixed.
+    m_ui->globalShortcutNote->setTextFormat(Qt::RichText);
+    m_ui->globalShortcutNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_ui->globalShortcutNote->setMinimumHeight(kGlobalShortcutNoteLines *
+                                               m_ui->globalShortcutNote->fontMetrics().height());
 
     // Modifier rows named in words.
     m_ui->moveMoreLabel->setText(tr("Alt + Arrow Keys"));
@@ -135,7 +142,12 @@ void PreferencesDialog::showStoredGlobalShortcut()
 
 void PreferencesDialog::followGlobalShortcut(const GlobalShortcut *shortcut)
 {
-    const auto showNote = [this, shortcut] { m_ui->globalShortcutNote->setText(shortcut->note()); };
+    const auto showNote = [this, shortcut] {
+        // The command, which the user may copy from here, is never broken at its hyphens.
+        const QString command = QLatin1String(GlobalShortcut::kToggleCommand);
+        m_ui->globalShortcutNote->setText(
+            shortcut->note().toHtmlEscaped().replace(command, QStringLiteral("<nobr>%1</nobr>").arg(command)));
+    };
     disconnect(m_globalShortcutFollower);
     m_globalShortcutFollower = connect(shortcut, &GlobalShortcut::stateChanged, this, showNote);
     showNote();

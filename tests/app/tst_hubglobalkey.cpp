@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextDocument>
 #include <QWidget>
 
 using State = GlobalShortcut::State;
@@ -113,11 +114,13 @@ void TestHubGlobalKey::unusableKeyIsTold()
     if (told.isEmpty())
         QTest::failOnWarning(QRegularExpression(QStringLiteral("global key")));
     else
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("global key: .*") + told));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("global key: [\\s\\S]*") + told));
     hub.setGlobalShortcut(&shortcut);
     auto *note = hub.preferencesDialog()->findChild<QLabel *>(QStringLiteral("globalShortcutNote"));
     QVERIFY(note);
-    QCOMPARE(note->text(), shortcut.note());
+    QTextDocument shown;
+    shown.setHtml(note->text());
+    QCOMPARE(shown.toPlainText(), shortcut.note());
 }
 
 // A dialog made before the key was handed in follows the new one.
@@ -131,7 +134,7 @@ void TestHubGlobalKey::preferencesShowTheHubsKey()
     FakeGlobalShortcut shortcut;
     hub.setGlobalShortcut(&shortcut);
     hub.preferences()->setGlobalShortcut(kStoredKey);
-    QVERIFY2(note->text().contains(QLatin1String("from anywhere")), qPrintable(note->text()));
+    QVERIFY2(note->text().contains(QLatin1String("Ctrl+Alt+G shows")), qPrintable(note->text()));
 }
 
 GRADORA_TEST_MAIN(TestHubGlobalKey)

@@ -27,7 +27,10 @@ class FakeGlobalShortcut : public GlobalShortcut
 public:
     Route route() const override { return Route::KeyGrab; }
     void bind(const QKeySequence &key) override { setState(key.isEmpty() ? State::Off : State::Active, key); }
-    void answer(State state, const QKeySequence &key) { setState(state, key); }
+    void answer(State state, const QKeySequence &key, const QString &detail)
+    {
+        setState(state, key, detail);
+    }
 };
 
 // The form of the preferences: its texts and names, and that what the user does reaches the model.
@@ -117,22 +120,32 @@ void TestPreferencesDialog::globalShortcutCleared()
 void TestPreferencesDialog::globalShortcutNoteFollowsTheDesktop_data()
 {
     QTest::addColumn<GlobalShortcut::State>("state");
+    QTest::addColumn<QString>("detail");
     QTest::addColumn<QString>("word");
-    QTest::newRow("active") << GlobalShortcut::State::Active << "from anywhere";
-    QTest::newRow("taken") << GlobalShortcut::State::Taken << "taken by another program";
-    QTest::newRow("no way on this desktop") << GlobalShortcut::State::Unavailable << "gradora --toggle";
+    QTest::newRow("active") << GlobalShortcut::State::Active << "" << "Ctrl+Alt+T shows";
+    QTest::newRow("taken") << GlobalShortcut::State::Taken << "" << "taken by another program";
+    QTest::newRow("no way on this desktop") << GlobalShortcut::State::Unavailable << "" << "gradora --toggle";
+    QTest::newRow("no bus, the longest note")
+        << GlobalShortcut::State::Unavailable << "There is no session bus to reach the desktop portal."
+        << "gradora --toggle";
 }
 
 void TestPreferencesDialog::globalShortcutNoteFollowsTheDesktop()
 {
     QFETCH(GlobalShortcut::State, state);
+    QFETCH(QString, detail);
     QFETCH(QString, word);
     FakeGlobalShortcut shortcut;
     m_fixture.dialog->followGlobalShortcut(&shortcut);
     auto *note = m_fixture.widget<QLabel>("globalShortcutNote");
     QVERIFY(note->text().contains(QLatin1String("No key")));
-    shortcut.answer(state, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_T));
+    shortcut.answer(state, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_T), detail);
     QVERIFY2(note->text().contains(word), qPrintable(note->text()));
+    // Whole, in the dialog's fixed size.
+    m_fixture.dialog->showPage(PreferencesPage::Shortcuts);
+    QVERIFY(QTest::qWaitForWindowExposed(m_fixture.dialog.get()));
+    QVERIFY2(note->heightForWidth(note->width()) <= note->height(),
+             qPrintable(QStringLiteral("%1 > %2").arg(note->heightForWidth(note->width())).arg(note->height())));
 }
 
 void TestPreferencesDialog::formTexts()
