@@ -21,8 +21,9 @@ namespace {
 
 using namespace ShortcutKey;
 
-constexpr quint16 kLockVariants[] = {0, kLockMask, kNumLockMask, kLockMask | kNumLockMask};
 constexpr uint8_t kBadAccess = 10;
+constexpr quint32 kNumLockKeysym = 0xff7f;
+constexpr int kModifierCount = 8;
 
 xcb_connection_t *connection()
 {
@@ -60,6 +61,27 @@ std::optional<KeyOnKeyboard> keyFor(xcb_connection_t *connection, quint32 keysym
     return found;
 }
 
+// The modifier that NumLock sets on this keyboard: the one whose keys include NumLock's.
+quint16 numLockMask(xcb_connection_t *connection)
+{
+    const std::optional<KeyOnKeyboard> numLock = keyFor(connection, kNumLockKeysym);
+    xcb_get_modifier_mapping_reply_t *reply =
+        xcb_get_modifier_mapping_reply(connection, xcb_get_modifier_mapping(connection), nullptr);
+    quint16 mask = kNumLockMask;
+    if (numLock && reply) {
+        const xcb_keycode_t *keycodes = xcb_get_modifier_mapping_keycodes(reply);
+        const int perModifier = reply->keycodes_per_modifier;
+        for (int index = 0; index < kModifierCount * perModifier; ++index) {
+            if (keycodes[index] == numLock->keycode) {
+                mask = quint16(1u << (index / perModifier));
+                break;
+            }
+        }
+    }
+    std::free(reply);
+    return mask;
+}
+
 } // namespace
 
 // One key grabbed on the root window, and the filter that hears it.
@@ -67,7 +89,9 @@ struct X11KeyGrab::Grab : public QAbstractNativeEventFilter
 {
     Grab(xcb_connection_t *connection, xcb_window_t root, xcb_keycode_t keycode, quint16 modifiers,
          const std::function<void(bool down)> &pressed)
-        : connection(connection), root(root), keycode(keycode), modifiers(modifiers), pressed(pressed)
+        : connection(connection), root(root), keycode(keycode), modifiers(modifiers),
+          numLock(numLockMask(connection)), lockVariants{0, kLockMask, numLock, quint16(kLockMask | numLock)},
+          pressed(pressed)
     {
     }
 
@@ -75,7 +99,7 @@ struct X11KeyGrab::Grab : public QAbstractNativeEventFilter
     {
         if (QCoreApplication *application = QCoreApplication::instance())
             application->removeNativeEventFilter(this);
-        for (const quint16 variant : kLockVariants)
+        for (const quint16 variant : lockVariants)
             xcb_ungrab_key(connection, keycode, root, modifiers | variant);
         xcb_flush(connection);
     }
@@ -83,9 +107,9 @@ struct X11KeyGrab::Grab : public QAbstractNativeEventFilter
     // Grabs the key in every lock variant; false when another client holds it.
     bool take()
     {
-        xcb_void_cookie_t cookies[std::size(kLockVariants)];
-        for (size_t i = 0; i < std::size(kLockVariants); ++i)
-            cookies[i] = xcb_grab_key_checked(connection, 1, root, modifiers | kLockVariants[i], keycode,
+        xcb_void_cookie_t cookies[std::size(lockVariants)];
+        for (size_t i = 0; i < std::size(lockVariants); ++i)
+            cookies[i] = xcb_grab_key_checked(connection, 1, root, modifiers | lockVariants[i], keycode,
                                               XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
         bool taken = false;
         for (const xcb_void_cookie_t cookie : cookies) {
@@ -111,7 +135,7 @@ struct X11KeyGrab::Grab : public QAbstractNativeEventFilter
         if (key->event != root || key->detail != keycode)
             return false;
         // The modifiers may be let go before the key: any release of the key ends the press.
-        const quint16 state = key->state & ~(kLockMask | kNumLockMask) & 0xff;
+        const quint16 state = key->state & ~(kLockMask | numLock) & 0xff;
         if (type == XCB_KEY_PRESS && state != modifiers)
             return false;
         pressed(type == XCB_KEY_PRESS);
@@ -122,6 +146,9 @@ struct X11KeyGrab::Grab : public QAbstractNativeEventFilter
     xcb_window_t root;
     xcb_keycode_t keycode;
     quint16 modifiers;
+    quint16 numLock;
+    // The key is grabbed with and without CapsLock and NumLock, whose lights should not matter.
+    quint16 lockVariants[4];
     std::function<void(bool down)> pressed;
 };
 
