@@ -19,36 +19,61 @@ struct NamedKey
 
 // Keys that type no character, with their X keysyms and names.
 constexpr NamedKey kControlKeys[] = {
-    {Qt::Key_Escape, 0xff1b, "Escape"},     {Qt::Key_Tab, 0xff09, "Tab"},
-    {Qt::Key_Backspace, 0xff08, "BackSpace"}, {Qt::Key_Return, 0xff0d, "Return"},
-    {Qt::Key_Enter, 0xff8d, "KP_Enter"},    {Qt::Key_Insert, 0xff63, "Insert"},
-    {Qt::Key_Delete, 0xffff, "Delete"},     {Qt::Key_Pause, 0xff13, "Pause"},
-    {Qt::Key_Print, 0xff61, "Print"},       {Qt::Key_ScrollLock, 0xff14, "Scroll_Lock"},
-    {Qt::Key_Menu, 0xff67, "Menu"},         {Qt::Key_Home, 0xff50, "Home"},
-    {Qt::Key_End, 0xff57, "End"},           {Qt::Key_Left, 0xff51, "Left"},
-    {Qt::Key_Up, 0xff52, "Up"},             {Qt::Key_Right, 0xff53, "Right"},
-    {Qt::Key_Down, 0xff54, "Down"},         {Qt::Key_PageUp, 0xff55, "Prior"},
+    {Qt::Key_Escape, 0xff1b, "Escape"},
+    {Qt::Key_Tab, 0xff09, "Tab"},
+    {Qt::Key_Backspace, 0xff08, "BackSpace"},
+    {Qt::Key_Return, 0xff0d, "Return"},
+    {Qt::Key_Enter, 0xff8d, "KP_Enter"},
+    {Qt::Key_Insert, 0xff63, "Insert"},
+    {Qt::Key_Delete, 0xffff, "Delete"},
+    {Qt::Key_Pause, 0xff13, "Pause"},
+    {Qt::Key_Print, 0xff61, "Print"},
+    {Qt::Key_ScrollLock, 0xff14, "Scroll_Lock"},
+    {Qt::Key_Menu, 0xff67, "Menu"},
+    {Qt::Key_Home, 0xff50, "Home"},
+    {Qt::Key_End, 0xff57, "End"},
+    {Qt::Key_Left, 0xff51, "Left"},
+    {Qt::Key_Up, 0xff52, "Up"},
+    {Qt::Key_Right, 0xff53, "Right"},
+    {Qt::Key_Down, 0xff54, "Down"},
+    {Qt::Key_PageUp, 0xff55, "Prior"},
     {Qt::Key_PageDown, 0xff56, "Next"},
 };
 
 // The signs of the first half of Latin-1, whose keysyms are their character codes (as Qt's keys are).
 constexpr NamedKey kSigns[] = {
-    {Qt::Key_Space, 0x20, "space"},         {Qt::Key_Exclam, 0x21, "exclam"},
-    {Qt::Key_QuoteDbl, 0x22, "quotedbl"},   {Qt::Key_NumberSign, 0x23, "numbersign"},
-    {Qt::Key_Dollar, 0x24, "dollar"},       {Qt::Key_Percent, 0x25, "percent"},
-    {Qt::Key_Ampersand, 0x26, "ampersand"}, {Qt::Key_Apostrophe, 0x27, "apostrophe"},
-    {Qt::Key_ParenLeft, 0x28, "parenleft"}, {Qt::Key_ParenRight, 0x29, "parenright"},
-    {Qt::Key_Asterisk, 0x2a, "asterisk"},   {Qt::Key_Plus, 0x2b, "plus"},
-    {Qt::Key_Comma, 0x2c, "comma"},         {Qt::Key_Minus, 0x2d, "minus"},
-    {Qt::Key_Period, 0x2e, "period"},       {Qt::Key_Slash, 0x2f, "slash"},
-    {Qt::Key_Colon, 0x3a, "colon"},         {Qt::Key_Semicolon, 0x3b, "semicolon"},
-    {Qt::Key_Less, 0x3c, "less"},           {Qt::Key_Equal, 0x3d, "equal"},
-    {Qt::Key_Greater, 0x3e, "greater"},     {Qt::Key_Question, 0x3f, "question"},
-    {Qt::Key_At, 0x40, "at"},               {Qt::Key_BracketLeft, 0x5b, "bracketleft"},
-    {Qt::Key_Backslash, 0x5c, "backslash"}, {Qt::Key_BracketRight, 0x5d, "bracketright"},
-    {Qt::Key_AsciiCircum, 0x5e, "asciicircum"}, {Qt::Key_Underscore, 0x5f, "underscore"},
-    {Qt::Key_QuoteLeft, 0x60, "grave"},     {Qt::Key_BraceLeft, 0x7b, "braceleft"},
-    {Qt::Key_Bar, 0x7c, "bar"},             {Qt::Key_BraceRight, 0x7d, "braceright"},
+    {Qt::Key_Space, 0x20, "space"},
+    {Qt::Key_Exclam, 0x21, "exclam"},
+    {Qt::Key_QuoteDbl, 0x22, "quotedbl"},
+    {Qt::Key_NumberSign, 0x23, "numbersign"},
+    {Qt::Key_Dollar, 0x24, "dollar"},
+    {Qt::Key_Percent, 0x25, "percent"},
+    {Qt::Key_Ampersand, 0x26, "ampersand"},
+    {Qt::Key_Apostrophe, 0x27, "apostrophe"},
+    {Qt::Key_ParenLeft, 0x28, "parenleft"},
+    {Qt::Key_ParenRight, 0x29, "parenright"},
+    {Qt::Key_Asterisk, 0x2a, "asterisk"},
+    {Qt::Key_Plus, 0x2b, "plus"},
+    {Qt::Key_Comma, 0x2c, "comma"},
+    {Qt::Key_Minus, 0x2d, "minus"},
+    {Qt::Key_Period, 0x2e, "period"},
+    {Qt::Key_Slash, 0x2f, "slash"},
+    {Qt::Key_Colon, 0x3a, "colon"},
+    {Qt::Key_Semicolon, 0x3b, "semicolon"},
+    {Qt::Key_Less, 0x3c, "less"},
+    {Qt::Key_Equal, 0x3d, "equal"},
+    {Qt::Key_Greater, 0x3e, "greater"},
+    {Qt::Key_Question, 0x3f, "question"},
+    {Qt::Key_At, 0x40, "at"},
+    {Qt::Key_BracketLeft, 0x5b, "bracketleft"},
+    {Qt::Key_Backslash, 0x5c, "backslash"},
+    {Qt::Key_BracketRight, 0x5d, "bracketright"},
+    {Qt::Key_AsciiCircum, 0x5e, "asciicircum"},
+    {Qt::Key_Underscore, 0x5f, "underscore"},
+    {Qt::Key_QuoteLeft, 0x60, "grave"},
+    {Qt::Key_BraceLeft, 0x7b, "braceleft"},
+    {Qt::Key_Bar, 0x7c, "bar"},
+    {Qt::Key_BraceRight, 0x7d, "braceright"},
     {Qt::Key_AsciiTilde, 0x7e, "asciitilde"},
 };
 
@@ -163,14 +188,17 @@ QString refusalText(Refusal refusal)
     case Refusal::Empty:
         return QCoreApplication::translate("ShortcutKey", "No key is chosen.");
     case Refusal::SeveralKeys:
-        return QCoreApplication::translate("ShortcutKey", "Choose one key with its modifiers, not a sequence of keys.");
+        return QCoreApplication::translate("ShortcutKey",
+                                           "Choose one key with its modifiers, not a sequence of keys.");
     case Refusal::ModifierOnly:
         return QCoreApplication::translate("ShortcutKey", "A modifier alone cannot be the key.");
     case Refusal::UnknownKey:
-        return QCoreApplication::translate("ShortcutKey", "This key cannot be used from anywhere: choose another.");
+        return QCoreApplication::translate("ShortcutKey",
+                                           "This key cannot be used from anywhere: choose another.");
     case Refusal::NeedsModifier:
-        return QCoreApplication::translate(
-            "ShortcutKey", "A letter, digit or sign needs Ctrl, Alt or the logo key, or it could no longer be typed anywhere.");
+        return QCoreApplication::translate("ShortcutKey",
+                                           "A letter, digit or sign needs Ctrl, Alt or the logo key, or it "
+                                           "could no longer be typed anywhere.");
     }
     return QString();
 }

@@ -20,9 +20,9 @@ namespace ShortcutKey {
 inline constexpr quint16 kShiftMask = 0x01;
 inline constexpr quint16 kLockMask = 0x02;
 inline constexpr quint16 kControlMask = 0x04;
-inline constexpr quint16 kAltMask = 0x08;   // Mod1
+inline constexpr quint16 kAltMask = 0x08;     // Mod1
 inline constexpr quint16 kNumLockMask = 0x10; // Mod2, where common keymaps put NumLock
-inline constexpr quint16 kLogoMask = 0x40;  // Mod4, the Super ("Windows") key
+inline constexpr quint16 kLogoMask = 0x40;    // Mod4, the Super ("Windows") key
 
 struct Chord
 {

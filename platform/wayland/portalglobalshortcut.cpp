@@ -66,8 +66,8 @@ class PortalAnswer : public QObject
 {
     Q_OBJECT
 public:
-    PortalAnswer(QDBusConnection bus, const QString &path, std::function<void(uint, const QVariantMap &)> answered,
-                 QObject *parent)
+    PortalAnswer(QDBusConnection bus, const QString &path,
+                 std::function<void(uint, const QVariantMap &)> answered, QObject *parent)
         : QObject(parent), m_bus(bus), m_path(path), m_answered(std::move(answered))
     {
         m_bus.connect(ScreenshotReply::kPortalService, m_path, ScreenshotReply::kRequestInterface,
@@ -182,10 +182,9 @@ void PortalGlobalShortcut::createSession()
 
 void PortalGlobalShortcut::bindShortcut(const QString &sessionPath)
 {
-    const PortalShortcut shortcut{
-        QString::fromLatin1(kShortcutId),
-        {{QStringLiteral("description"), tr("Show or Hide Rulers")},
-         {QStringLiteral("preferred_trigger"), m_trigger}}};
+    const PortalShortcut shortcut{QString::fromLatin1(kShortcutId),
+                                  {{QStringLiteral("description"), tr("Show or Hide Rulers")},
+                                   {QStringLiteral("preferred_trigger"), m_trigger}}};
     request(QStringLiteral("BindShortcuts"),
             {QVariant::fromValue(QDBusObjectPath(sessionPath)),
              QVariant::fromValue(QList<PortalShortcut>{shortcut}), QString(), QVariantMap()},

@@ -177,7 +177,8 @@ void X11KeyGrab::bind(const QKeySequence &key)
     }
     const std::optional<KeyOnKeyboard> onKeyboard = keyFor(x, translation.chord->keysym);
     if (!onKeyboard) {
-        setState(State::Refused, key, tr("The keyboard has no key for %1.").arg(key.toString(QKeySequence::NativeText)));
+        setState(State::Refused, key,
+                 tr("The keyboard has no key for %1.").arg(key.toString(QKeySequence::NativeText)));
         return;
     }
     const quint16 modifiers = translation.chord->x11Modifiers() | (onKeyboard->needsShift ? kShiftMask : 0);

@@ -95,10 +95,14 @@ void TestHubGlobalKey::unusableKeyIsTold_data()
     QTest::addColumn<State>("answer");
     QTest::addColumn<QString>("detail");
     QTest::addColumn<QString>("told");
-    QTest::newRow("taken") << State::Taken << "" << "Ctrl\\+Alt\\+G is taken by another program";
-    QTest::newRow("refused") << State::Refused << "The desktop refused the key." << "refused the key";
-    QTest::newRow("no way") << State::Unavailable << "" << "gradora --toggle";
-    QTest::newRow("active") << State::Active << "" << "";
+    QTest::newRow("taken") << State::Taken << ""
+                           << "Ctrl\\+Alt\\+G is taken by another program";
+    QTest::newRow("refused") << State::Refused << "The desktop refused the key."
+                             << "refused the key";
+    QTest::newRow("no way") << State::Unavailable << ""
+                            << "gradora --toggle";
+    QTest::newRow("active") << State::Active << ""
+                            << "";
 }
 
 void TestHubGlobalKey::unusableKeyIsTold()
@@ -114,7 +118,8 @@ void TestHubGlobalKey::unusableKeyIsTold()
     if (told.isEmpty())
         QTest::failOnWarning(QRegularExpression(QStringLiteral("global key")));
     else
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("global key: [\\s\\S]*") + told));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("global key: [\\s\\S]*") + told));
     hub.setGlobalShortcut(&shortcut);
     auto *note = hub.preferencesDialog()->findChild<QLabel *>(QStringLiteral("globalShortcutNote"));
     QVERIFY(note);

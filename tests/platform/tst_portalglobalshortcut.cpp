@@ -98,7 +98,8 @@ public:
         if (message.interface() != kShortcutsInterface)
             return false;
         if (m_answer == Answer::NoSuchInterface) {
-            m_bus.send(message.createErrorReply(QDBusError::UnknownInterface, QStringLiteral("no such interface")));
+            m_bus.send(
+                message.createErrorReply(QDBusError::UnknownInterface, QStringLiteral("no such interface")));
             return true;
         }
         const QList<QVariant> arguments = message.arguments();
@@ -124,8 +125,10 @@ public:
     // The desktop's key was pressed for `shortcutId` in `session`.
     void activate(const QString &session, const QString &shortcutId)
     {
-        QDBusMessage signal = QDBusMessage::createSignal(kPath, kShortcutsInterface, QStringLiteral("Activated"));
-        signal << QVariant::fromValue(QDBusObjectPath(session)) << shortcutId << qulonglong(1234) << QVariantMap();
+        QDBusMessage signal =
+            QDBusMessage::createSignal(kPath, kShortcutsInterface, QStringLiteral("Activated"));
+        signal << QVariant::fromValue(QDBusObjectPath(session)) << shortcutId << qulonglong(1234)
+               << QVariantMap();
         m_bus.send(signal);
     }
 
@@ -164,9 +167,8 @@ private:
     void respond(const QString &handle, uint code, const QVariantMap &results)
     {
         QTimer::singleShot(10, this, [this, handle, code, results] {
-            QDBusMessage response =
-                QDBusMessage::createSignal(handle, QStringLiteral("org.freedesktop.portal.Request"),
-                                           QStringLiteral("Response"));
+            QDBusMessage response = QDBusMessage::createSignal(
+                handle, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
             response << code << results;
             m_bus.send(response);
         });
@@ -246,7 +248,8 @@ void TestPortalGlobalShortcut::exchange()
     QCOMPARE(portal->boundSession, portal->sessions.value(0));
     QCOMPARE(portal->asked.size(), 1);
     QCOMPARE(portal->asked.first().id, QStringLiteral("toggle-rulers"));
-    QCOMPARE(portal->asked.first().properties.value("preferred_trigger").toString(), QStringLiteral("CTRL+ALT+r"));
+    QCOMPARE(portal->asked.first().properties.value("preferred_trigger").toString(),
+             QStringLiteral("CTRL+ALT+r"));
     QVERIFY(!portal->asked.first().properties.value("description").toString().isEmpty());
     // A refused bind leaves no session open.
     QCOMPARE(portal->closed.isEmpty(), shortcut.state() == GlobalShortcut::State::Active ||
@@ -282,7 +285,8 @@ void TestPortalGlobalShortcut::changedKeyClosesTheSession()
     waitForAnswer(shortcut);
     QCOMPARE(shortcut.state(), GlobalShortcut::State::Active);
     QCOMPARE(portal.sessions.size(), 2);
-    QCOMPARE(portal.asked.first().properties.value("preferred_trigger").toString(), QStringLiteral("LOGO+F5"));
+    QCOMPARE(portal.asked.first().properties.value("preferred_trigger").toString(),
+             QStringLiteral("LOGO+F5"));
     // The old session's presses are no longer ours.
     portal.activate(portal.sessions.value(0), QStringLiteral("toggle-rulers"));
     portal.activate(portal.sessions.value(1), QStringLiteral("toggle-rulers"));

@@ -35,7 +35,8 @@ void TestShortcutKey::translation_data()
     constexpr quint16 shift = 0x01, control = 0x04, alt = 0x08, logo = 0x40;
     auto row = [](const char *name, QKeyCombination combination, quint32 keysym, quint16 modifiers,
                   const char *trigger) {
-        QTest::newRow(name) << QKeySequence(combination) << keysym << modifiers << QString::fromLatin1(trigger);
+        QTest::newRow(name) << QKeySequence(combination) << keysym << modifiers
+                            << QString::fromLatin1(trigger);
     };
     row("ctrl alt letter is the small letter", Qt::CTRL | Qt::ALT | Qt::Key_R, 0x72, control | alt,
         "CTRL+ALT+r");
@@ -65,10 +66,11 @@ void TestShortcutKey::translation()
     QTEST(translation.chord->x11Modifiers(), "x11Modifiers");
     QTEST(translation.chord->portalTrigger(), "portalTrigger");
     // What the Preferences page stores reads back as the same key.
-    QCOMPARE(ShortcutKey::fromKeySequence(QKeySequence::fromString(sequence.toString(QKeySequence::PortableText),
-                                                                   QKeySequence::PortableText))
-                 .chord->portalTrigger(),
-             translation.chord->portalTrigger());
+    QCOMPARE(
+        ShortcutKey::fromKeySequence(QKeySequence::fromString(sequence.toString(QKeySequence::PortableText),
+                                                              QKeySequence::PortableText))
+            .chord->portalTrigger(),
+        translation.chord->portalTrigger());
 }
 
 void TestShortcutKey::refusal_data()
@@ -76,11 +78,13 @@ void TestShortcutKey::refusal_data()
     QTest::addColumn<QKeySequence>("sequence");
     QTest::addColumn<Refusal>("expected");
     QTest::newRow("nothing") << QKeySequence() << Refusal::Empty;
-    QTest::newRow("two keys") << QKeySequence(Qt::CTRL | Qt::Key_K, Qt::CTRL | Qt::Key_S) << Refusal::SeveralKeys;
+    QTest::newRow("two keys") << QKeySequence(Qt::CTRL | Qt::Key_K, Qt::CTRL | Qt::Key_S)
+                              << Refusal::SeveralKeys;
     QTest::newRow("control alone") << QKeySequence(Qt::CTRL | Qt::Key_Control) << Refusal::ModifierOnly;
     QTest::newRow("caps lock") << QKeySequence(Qt::Key_CapsLock) << Refusal::ModifierOnly;
     QTest::newRow("plain letter") << QKeySequence(Qt::Key_A) << Refusal::NeedsModifier;
-    QTest::newRow("shift only types the capital") << QKeySequence(Qt::SHIFT | Qt::Key_A) << Refusal::NeedsModifier;
+    QTest::newRow("shift only types the capital")
+        << QKeySequence(Qt::SHIFT | Qt::Key_A) << Refusal::NeedsModifier;
     QTest::newRow("plain space") << QKeySequence(Qt::Key_Space) << Refusal::NeedsModifier;
     QTest::newRow("plain digit") << QKeySequence(Qt::Key_5) << Refusal::NeedsModifier;
     QTest::newRow("letter outside Latin-1") << QKeySequence(Qt::CTRL | Qt::Key_Eacute) << Refusal::UnknownKey;
@@ -109,8 +113,8 @@ void TestShortcutKey::note_data()
     QTest::newRow("desktop chose another key")
         << State::Active << "Super+M" << QStringList{"Super+M"} << false;
     QTest::newRow("taken") << State::Taken << "" << QStringList{"Ctrl+Alt+R", "taken"} << false;
-    QTest::newRow("refused with reason") << State::Refused << "The desktop refused the key."
-                                         << QStringList{"refused"} << false;
+    QTest::newRow("refused with reason")
+        << State::Refused << "The desktop refused the key." << QStringList{"refused"} << false;
     QTest::newRow("no way") << State::Unavailable << "" << QStringList{"offers"} << true;
     QTest::newRow("no portal") << State::Unavailable << "The desktop portal offers no global shortcuts."
                                << QStringList{"portal"} << true;

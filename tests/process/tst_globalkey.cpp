@@ -50,10 +50,18 @@ void TestGlobalKey::keyTogglesRulers_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("pressed");
     QTest::addColumn<QString>("lock");
-    QTest::newRow("ctrl alt letter") << "Ctrl+Alt+G" << "ctrl+alt+g" << "";
-    QTest::newRow("shift function key") << "Shift+F9" << "shift+F9" << "";
-    QTest::newRow("with NumLock on") << "Ctrl+Alt+G" << "ctrl+alt+g" << "Num_Lock";
-    QTest::newRow("with CapsLock on") << "Ctrl+Shift+Home" << "ctrl+shift+Home" << "Caps_Lock";
+    QTest::newRow("ctrl alt letter") << "Ctrl+Alt+G"
+                                     << "ctrl+alt+g"
+                                     << "";
+    QTest::newRow("shift function key") << "Shift+F9"
+                                        << "shift+F9"
+                                        << "";
+    QTest::newRow("with NumLock on") << "Ctrl+Alt+G"
+                                     << "ctrl+alt+g"
+                                     << "Num_Lock";
+    QTest::newRow("with CapsLock on") << "Ctrl+Shift+Home"
+                                      << "ctrl+shift+Home"
+                                      << "Caps_Lock";
 }
 
 void TestGlobalKey::keyTogglesRulers()
@@ -68,16 +76,19 @@ void TestGlobalKey::keyTogglesRulers()
     if (!lock.isEmpty())
         press(lock);
     // The focus is nowhere near the program: the key comes from the desktop.
-    ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("1900"),
-                                                   QStringLiteral("1060")});
+    ProcessDriver::run(QStringLiteral("xdotool"),
+                       {QStringLiteral("mousemove"), QStringLiteral("1900"), QStringLiteral("1060")});
     press(pressed);
     QVERIFY(ProcessDriver::waitFor([&] { return ProcessDriver::rulers(process).isEmpty(); }, 20000));
     press(pressed);
     QStringList shown;
-    QVERIFY2(ProcessDriver::waitFor([&] {
-        shown = ProcessDriver::rulers(process);
-        return shown == QStringList{ruler};
-    }, 20000), qPrintable(shown.join(' ') + " / " + ruler));
+    QVERIFY2(ProcessDriver::waitFor(
+                 [&] {
+                     shown = ProcessDriver::rulers(process);
+                     return shown == QStringList{ruler};
+                 },
+                 20000),
+             qPrintable(shown.join(' ') + " / " + ruler));
     if (!lock.isEmpty())
         press(lock);
     QVERIFY(ProcessDriver::pressUntilFinished(process, ruler, QStringLiteral("ctrl+q")));
@@ -97,10 +108,12 @@ void TestGlobalKey::takenKeyIsReported()
     const QString ruler = ProcessDriver::rulerWindow(process);
     QVERIFY(!ruler.isEmpty());
     QString errors;
-    QVERIFY(ProcessDriver::waitFor([&] {
-        errors += QString::fromLocal8Bit(process->readAllStandardError());
-        return errors.contains(QLatin1String("taken"));
-    }, 20000));
+    QVERIFY(ProcessDriver::waitFor(
+        [&] {
+            errors += QString::fromLocal8Bit(process->readAllStandardError());
+            return errors.contains(QLatin1String("taken"));
+        },
+        20000));
     QVERIFY2(errors.contains(QLatin1String("Ctrl+Alt+T")), qPrintable(errors));
 
     // The key still belongs to the other program, and the rulers stay.
