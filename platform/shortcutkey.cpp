@@ -100,11 +100,18 @@ bool isModifierKey(int key)
     }
 }
 
+bool standsAlone(int key)
+{
+    return key == Qt::Key_Print || key == Qt::Key_Pause || key == Qt::Key_ScrollLock || key == Qt::Key_Menu;
+}
+
 struct KeyName
 {
     quint32 keysym = 0;
     QString name;
-    bool typesCharacter = false;
+    // Whether the key may serve without Ctrl, Alt or the logo key: only keys that no program
+    // needs for typing or moving about.
+    bool standsAlone = false;
 };
 
 std::optional<KeyName> nameOf(int key)
@@ -112,21 +119,21 @@ std::optional<KeyName> nameOf(int key)
     if (key >= Qt::Key_A && key <= Qt::Key_Z) {
         // The unshifted letter's keysym: X keeps the capital in the second column of the same key.
         const char letter = char('a' + (key - Qt::Key_A));
-        return KeyName{quint32(letter), QString(QLatin1Char(letter)), true};
+        return KeyName{quint32(letter), QString(QLatin1Char(letter)), false};
     }
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        return KeyName{quint32(key), QString(QLatin1Char(char(key))), true};
+        return KeyName{quint32(key), QString(QLatin1Char(char(key))), false};
     if (key >= Qt::Key_F1 && key < Qt::Key_F1 + kFunctionKeys) {
         const int number = key - Qt::Key_F1;
-        return KeyName{kFirstFunctionKeysym + quint32(number), QStringLiteral("F%1").arg(number + 1), false};
+        return KeyName{kFirstFunctionKeysym + quint32(number), QStringLiteral("F%1").arg(number + 1), true};
     }
     for (const NamedKey &named : kControlKeys) {
         if (named.key == key)
-            return KeyName{named.keysym, QString::fromLatin1(named.name), false};
+            return KeyName{named.keysym, QString::fromLatin1(named.name), standsAlone(key)};
     }
     for (const NamedKey &named : kSigns) {
         if (named.key == key)
-            return KeyName{named.keysym, QString::fromLatin1(named.name), true};
+            return KeyName{named.keysym, QString::fromLatin1(named.name), false};
     }
     return std::nullopt;
 }
@@ -175,7 +182,7 @@ Translation fromKeySequence(const QKeySequence &sequence)
     chord.control = modifiers.testFlag(Qt::ControlModifier);
     chord.alt = modifiers.testFlag(Qt::AltModifier);
     chord.logo = modifiers.testFlag(Qt::MetaModifier);
-    if (named->typesCharacter && !chord.control && !chord.alt && !chord.logo)
+    if (!named->standsAlone && !chord.control && !chord.alt && !chord.logo)
         return {std::nullopt, Refusal::NeedsModifier};
     return {chord, Refusal::None};
 }
@@ -196,9 +203,9 @@ QString refusalText(Refusal refusal)
         return QCoreApplication::translate("ShortcutKey",
                                            "This key cannot be used from anywhere: choose another.");
     case Refusal::NeedsModifier:
-        return QCoreApplication::translate("ShortcutKey",
-                                           "A letter, digit or sign needs Ctrl, Alt or the logo key, or it "
-                                           "could no longer be typed anywhere.");
+        return QCoreApplication::translate(
+            "ShortcutKey", "This key needs Ctrl, Alt or the logo key, or other programs could "
+                           "no longer use it.");
     }
     return QString();
 }

@@ -12,8 +12,9 @@
 // server (modifier mask) and for the desktop portal (its shortcut text, "CTRL+ALT+r").
 //
 // Only one key with its modifiers can show the rulers from anywhere: a sequence of several keys, a
-// modifier alone, a key we have no desktop name for, and a key that types a character without Ctrl,
-// Alt or the logo key (it would take that character away from every other program) are refused.
+// modifier alone, a key we have no desktop name for, and a key without Ctrl, Alt or the logo key that
+// other programs need for typing or moving about (a letter, Tab, Return, an arrow; Shift does not
+// make it free) are refused. Function keys, Print, Pause, Scroll Lock and Menu may stand alone.
 namespace ShortcutKey {
 
 // The X server's modifier masks (the core protocol's values).

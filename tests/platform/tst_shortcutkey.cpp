@@ -53,7 +53,8 @@ void TestShortcutKey::translation_data()
     row("page up is Prior", Qt::ALT | Qt::Key_PageUp, 0xff55, alt, "ALT+Prior");
     row("print alone", QKeyCombination(Qt::Key_Print), 0xff61, 0, "Print");
     row("keypad enter", Qt::CTRL | Qt::Key_Enter, 0xff8d, control, "CTRL+KP_Enter");
-    row("escape with shift", Qt::SHIFT | Qt::Key_Escape, 0xff1b, shift, "SHIFT+Escape");
+    row("escape with ctrl", Qt::CTRL | Qt::Key_Escape, 0xff1b, control, "CTRL+Escape");
+    row("pause alone", QKeyCombination(Qt::Key_Pause), 0xff13, 0, "Pause");
 }
 
 void TestShortcutKey::translation()
@@ -87,6 +88,9 @@ void TestShortcutKey::refusal_data()
         << QKeySequence(Qt::SHIFT | Qt::Key_A) << Refusal::NeedsModifier;
     QTest::newRow("plain space") << QKeySequence(Qt::Key_Space) << Refusal::NeedsModifier;
     QTest::newRow("plain digit") << QKeySequence(Qt::Key_5) << Refusal::NeedsModifier;
+    QTest::newRow("plain escape") << QKeySequence(Qt::Key_Escape) << Refusal::NeedsModifier;
+    QTest::newRow("shift tab") << QKeySequence(Qt::SHIFT | Qt::Key_Tab) << Refusal::NeedsModifier;
+    QTest::newRow("plain arrow") << QKeySequence(Qt::Key_Left) << Refusal::NeedsModifier;
     QTest::newRow("letter outside Latin-1") << QKeySequence(Qt::CTRL | Qt::Key_Eacute) << Refusal::UnknownKey;
     QTest::newRow("media key") << QKeySequence(Qt::CTRL | Qt::Key_VolumeUp) << Refusal::UnknownKey;
 }
