@@ -11,6 +11,7 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <cstdlib>
 #include <xcb/xcb.h>
@@ -88,10 +89,10 @@ quint16 numLockMask(xcb_connection_t *connection)
 struct X11KeyGrab::Grab : public QAbstractNativeEventFilter
 {
     Grab(xcb_connection_t *connection, xcb_window_t root, xcb_keycode_t keycode, quint16 modifiers,
-         const std::function<void(bool down)> &pressed)
+         const std::function<void(bool down)> &pressed, const std::function<void()> &remapped)
         : connection(connection), root(root), keycode(keycode), modifiers(modifiers),
           numLock(numLockMask(connection)), lockVariants{0, kLockMask, numLock, quint16(kLockMask | numLock)},
-          pressed(pressed)
+          pressed(pressed), remapped(remapped)
     {
     }
 
@@ -129,6 +130,13 @@ struct X11KeyGrab::Grab : public QAbstractNativeEventFilter
             return false;
         const auto *event = static_cast<const xcb_generic_event_t *>(message);
         const uint8_t type = event->response_type & ~0x80;
+        if (type == XCB_MAPPING_NOTIFY) {
+            // Another keymap may put the key, or NumLock, on other keycodes.
+            const auto *mapping = reinterpret_cast<const xcb_mapping_notify_event_t *>(event);
+            if (mapping->request == XCB_MAPPING_KEYBOARD || mapping->request == XCB_MAPPING_MODIFIER)
+                remapped();
+            return false; // the toolkit follows the keymap as well
+        }
         if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
             return false;
         const auto *key = reinterpret_cast<const xcb_key_press_event_t *>(event);
@@ -150,6 +158,7 @@ struct X11KeyGrab::Grab : public QAbstractNativeEventFilter
     // The key is grabbed with and without CapsLock and NumLock, whose lights should not matter.
     quint16 lockVariants[4];
     std::function<void(bool down)> pressed;
+    std::function<void()> remapped;
 };
 
 bool X11KeyGrab::isAvailable()
@@ -182,8 +191,9 @@ void X11KeyGrab::bind(const QKeySequence &key)
         return;
     }
     const quint16 modifiers = translation.chord->x11Modifiers() | (onKeyboard->needsShift ? kShiftMask : 0);
-    auto grab = std::make_unique<Grab>(x, screen->root, onKeyboard->keycode, modifiers,
-                                       [this](bool down) { pressed(down); });
+    auto grab = std::make_unique<Grab>(
+        x, screen->root, onKeyboard->keycode, modifiers, [this](bool down) { pressed(down); },
+        [this] { QTimer::singleShot(0, this, [this] { bind(this->key()); }); });
     if (!grab->take()) {
         // Ungrabs the variants it did get: a half-held key would still be taken from the other client.
         grab.reset();

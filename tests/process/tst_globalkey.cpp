@@ -21,6 +21,7 @@ private Q_SLOTS:
     void keyTogglesRulers();
     void takenKeyIsReported();
     void grabInThisProcess();
+    void grabFollowsAChangedKeymap();
 
 private:
     static QProcess *startWithKey(ProcessDriver &driver, const QString &key, bool keepErrors = false);
@@ -73,6 +74,12 @@ void TestGlobalKey::keyTogglesRulers()
     QProcess *process = startWithKey(driver, stored);
     const QString ruler = ProcessDriver::rulerWindow(process);
     QVERIFY(!ruler.isEmpty());
+    // The window manager may still be settling the new window (a short unmap would look like a
+    // toggle): the ruler has to be found shown twice in a row first.
+    QVERIFY(ProcessDriver::waitFor([&] {
+        QTest::qWait(300);
+        return ProcessDriver::rulers(process) == QStringList{ruler};
+    }));
     if (!lock.isEmpty())
         press(lock);
     // The focus is nowhere near the program: the key comes from the desktop.
@@ -150,6 +157,41 @@ void TestGlobalKey::grabInThisProcess()
     press(QStringLiteral("ctrl+alt+k"));
     QTest::qWait(500);
     QCOMPARE(presses.count(), 2);
+}
+
+// The keymap changes (another layout, xmodmap): the key is grabbed where it now lies.
+void TestGlobalKey::grabFollowsAChangedKeymap()
+{
+    const QStringList keymap = ProcessDriver::run(QStringLiteral("xmodmap"), {QStringLiteral("-pke")}).split('\n');
+    QString oldKeycode;
+    QString freeKeycode;
+    for (const QString &line : keymap) {
+        const QStringList parts = line.simplified().split(' ');
+        if (parts.size() >= 4 && parts.at(3) == QLatin1String("j"))
+            oldKeycode = parts.at(1);
+        if (parts.size() == 3 && parts.at(1).toInt() > 200 && freeKeycode.isEmpty())
+            freeKeycode = parts.at(1);
+    }
+    QVERIFY2(!oldKeycode.isEmpty() && !freeKeycode.isEmpty(), qPrintable(keymap.join('\n')));
+    auto remap = [](const QString &keycode, const QString &keysyms) {
+        ProcessDriver::run(QStringLiteral("xmodmap"),
+                           {QStringLiteral("-e"), QStringLiteral("keycode %1 = %2").arg(keycode, keysyms)});
+    };
+
+    X11KeyGrab grab;
+    QSignalSpy presses(&grab, &GlobalShortcut::activated);
+    QSignalSpy changes(&grab, &GlobalShortcut::stateChanged);
+    grab.bind(QKeySequence(QStringLiteral("Ctrl+Alt+J")));
+    remap(oldKeycode, QString());
+    remap(freeKeycode, QStringLiteral("j J"));
+    // The keymap's change reaches this process as an event: let it arrive and the key be grabbed anew.
+    QTest::qWait(500);
+    press(QStringLiteral("ctrl+alt+j"));
+    const bool heard = presses.wait(10000);
+    remap(freeKeycode, QString());
+    remap(oldKeycode, QStringLiteral("j J"));
+    QVERIFY(heard);
+    QCOMPARE(grab.state(), GlobalShortcut::State::Active);
 }
 
 GRADORA_TEST_MAIN(TestGlobalKey)
