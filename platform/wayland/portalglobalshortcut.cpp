@@ -40,13 +40,6 @@ const QDBusArgument &operator>>(const QDBusArgument &argument, PortalShortcut &s
 
 const QString kSessionInterface = QStringLiteral("org.freedesktop.portal.Session");
 
-bool meansNoPortal(const QDBusError &error)
-{
-    return error.type() == QDBusError::ServiceUnknown || error.type() == QDBusError::UnknownObject ||
-           error.type() == QDBusError::UnknownInterface || error.type() == QDBusError::UnknownMethod ||
-           error.type() == QDBusError::Disconnected;
-}
-
 QString newToken()
 {
     static quint32 serial = 0;
@@ -162,7 +155,7 @@ void PortalGlobalShortcut::request(const QString &method, QVariantList arguments
                     return;
                 delete answer;
                 if (generation == m_generation)
-                    failed(reply.error().message(), meansNoPortal(reply.error()));
+                    failed(reply.error().message(), ScreenshotReply::meansNoPortal(reply.error()));
             });
 }
 
