@@ -169,6 +169,8 @@ void PortalGlobalShortcut::createSession()
             return;
         }
         m_session = session;
+        m_bus.connect(ScreenshotReply::kPortalService, m_session, kSessionInterface, QStringLiteral("Closed"),
+                      this, SLOT(sessionClosed(QVariantMap)));
         bindShortcut(session);
     });
 }
@@ -220,9 +222,19 @@ void PortalGlobalShortcut::closeSession()
 {
     if (m_session.isEmpty())
         return;
+    m_bus.disconnect(ScreenshotReply::kPortalService, m_session, kSessionInterface, QStringLiteral("Closed"),
+                     this, SLOT(sessionClosed(QVariantMap)));
     m_bus.asyncCall(QDBusMessage::createMethodCall(ScreenshotReply::kPortalService, m_session,
                                                    kSessionInterface, QStringLiteral("Close")));
     m_session.clear();
+}
+
+void PortalGlobalShortcut::sessionClosed(const QVariantMap &)
+{
+    m_session.clear();
+    ++m_generation;
+    setState(State::Refused, key(),
+             tr("The desktop ended the session of the key; Gradora asks for it again at its next start."));
 }
 
 void PortalGlobalShortcut::portalActivated(const QDBusObjectPath &session, const QString &shortcutId,

@@ -34,6 +34,8 @@ public:
 private Q_SLOTS:
     void portalActivated(const QDBusObjectPath &session, const QString &shortcutId, qulonglong timestamp,
                          const QVariantMap &options);
+    // The desktop ended the session (the portal restarted, the user took the permission back).
+    void sessionClosed(const QVariantMap &details);
 
 private:
     using Answered = std::function<void(uint response, const QVariantMap &results)>;

@@ -132,6 +132,15 @@ public:
         m_bus.send(signal);
     }
 
+    // The desktop ends a session of its own accord.
+    void endSession(const QString &session)
+    {
+        QDBusMessage signal = QDBusMessage::createSignal(
+            session, QStringLiteral("org.freedesktop.portal.Session"), QStringLiteral("Closed"));
+        signal << QVariantMap();
+        m_bus.send(signal);
+    }
+
     QStringList sessions;
     QStringList closed;
     QString boundSession;
@@ -191,6 +200,7 @@ private Q_SLOTS:
     void exchange();
     void pressesOfOurShortcutOnly();
     void changedKeyClosesTheSession();
+    void sessionEndedByTheDesktop();
 
 private:
     static void waitForAnswer(PortalGlobalShortcut &shortcut)
@@ -298,6 +308,27 @@ void TestPortalGlobalShortcut::changedKeyClosesTheSession()
     QCOMPARE(shortcut.state(), GlobalShortcut::State::Off);
     QTRY_COMPARE_WITH_TIMEOUT(portal.closed.size(), 2, 10000);
     QCOMPARE(portal.closed.last(), portal.sessions.value(1));
+}
+
+void TestPortalGlobalShortcut::sessionEndedByTheDesktop()
+{
+    FakeShortcutPortal portal(Answer::AsAsked);
+    PortalGlobalShortcut shortcut;
+    QSignalSpy presses(&shortcut, &GlobalShortcut::activated);
+    shortcut.bind(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R));
+    waitForAnswer(shortcut);
+    QCOMPARE(shortcut.state(), GlobalShortcut::State::Active);
+    portal.endSession(portal.sessions.value(0));
+    QTRY_COMPARE_WITH_TIMEOUT(shortcut.state(), GlobalShortcut::State::Refused, 10000);
+    QVERIFY2(shortcut.note().contains(QLatin1String("ended")), qPrintable(shortcut.note()));
+    portal.activate(portal.sessions.value(0), QStringLiteral("toggle-rulers"));
+    QTest::qWait(200);
+    QCOMPARE(presses.count(), 0);
+    // Choosing the key again opens a new session.
+    shortcut.bind(shortcut.key());
+    waitForAnswer(shortcut);
+    QCOMPARE(shortcut.state(), GlobalShortcut::State::Active);
+    QCOMPARE(portal.sessions.size(), 2);
 }
 
 GRADORA_TEST_MAIN(TestPortalGlobalShortcut)
