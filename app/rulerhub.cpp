@@ -100,6 +100,8 @@ PreferencesDialog *RulerHub::preferencesDialog()
         m_preferencesDialog->setMessageHandler(m_showMessage);
         connect(m_preferencesDialog, &PreferencesDialog::closing, this, &RulerHub::preferencesClosed);
         m_preferencesDialog->followGlobalShortcut(m_globalShortcut);
+        connect(m_preferencesDialog, &PreferencesDialog::globalShortcutChosen, this,
+                &RulerHub::retryGlobalShortcut);
         connect(m_preferencesDialog, &PreferencesDialog::changedWhileShown, this,
                 &RulerHub::hideInfoPanelBehindPreferences);
     }
@@ -410,6 +412,17 @@ void RulerHub::setGlobalShortcut(GlobalShortcut *shortcut)
     if (m_preferencesDialog)
         m_preferencesDialog->followGlobalShortcut(shortcut);
     shortcut->bind(m_preferences.globalShortcut());
+}
+
+void RulerHub::retryGlobalShortcut()
+{
+    // A changed key is bound already; the same key again is asked anew only where it failed (the
+    // other program may have let it go), so that a working portal key is not asked for twice.
+    using State = GlobalShortcut::State;
+    const State state = m_globalShortcut->state();
+    if ((state == State::Taken || state == State::Refused) &&
+        m_globalShortcut->key() == m_preferences.globalShortcut())
+        m_globalShortcut->bind(m_preferences.globalShortcut());
 }
 
 void RulerHub::reportGlobalShortcut()

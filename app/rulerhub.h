@@ -130,6 +130,7 @@ private:
 #endif
 
     void reportGlobalShortcut();
+    void retryGlobalShortcut();
 
     std::unique_ptr<Desktop> m_ownDesktop;
     std::unique_ptr<GlobalShortcut> m_ownGlobalShortcut;

@@ -125,6 +125,7 @@ void PreferencesDialog::storeGlobalShortcut()
     const QKeySequence key = typed.isEmpty() ? QKeySequence() : QKeySequence(typed[0]);
     m_preferences->setGlobalShortcut(key);
     showStoredGlobalShortcut();
+    emit globalShortcutChosen();
 }
 
 void PreferencesDialog::clearGlobalShortcut()

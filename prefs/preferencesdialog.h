@@ -41,6 +41,9 @@ public:
 Q_SIGNALS:
     // The user closed the dialog.
     void closing();
+    // The user finished choosing the global key, which may be the one already stored (to try a key
+    // again that was taken).
+    void globalShortcutChosen();
     // Something about the window changed while it is shown (activation, state, ...).
     void changedWhileShown();
 

@@ -234,7 +234,7 @@ void PortalGlobalShortcut::sessionClosed(const QVariantMap &)
     m_session.clear();
     ++m_generation;
     setState(State::Refused, key(),
-             tr("The desktop ended the session of the key; Gradora asks for it again at its next start."));
+             tr("The desktop ended the session of the key: choose it again to ask anew."));
 }
 
 void PortalGlobalShortcut::portalActivated(const QDBusObjectPath &session, const QString &shortcutId,

@@ -6,6 +6,7 @@
 #include "prefs/preferencesdialog.h"
 #include "testsupport.h"
 
+#include <QKeySequenceEdit>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
@@ -51,6 +52,7 @@ private Q_SLOTS:
     void unusableKeyIsTold_data();
     void unusableKeyIsTold();
     void preferencesShowTheHubsKey();
+    void takenKeyChosenAgainIsAskedAgain();
 };
 
 void TestHubGlobalKey::storedKeyIsBoundAndChangesRebound()
@@ -140,6 +142,27 @@ void TestHubGlobalKey::preferencesShowTheHubsKey()
     hub.setGlobalShortcut(&shortcut);
     hub.preferences()->setGlobalShortcut(kStoredKey);
     QVERIFY2(note->text().contains(QLatin1String("Ctrl+Alt+G shows")), qPrintable(note->text()));
+}
+
+// The other program let the key go: choosing the same key again asks for it anew; a key that works
+// is not asked for twice (a portal would ask the user again).
+void TestHubGlobalKey::takenKeyChosenAgainIsAskedAgain()
+{
+    Preferences().setGlobalShortcut(kStoredKey);
+    RulerHub hub;
+    FakeGlobalShortcut shortcut;
+    shortcut.answer = State::Taken;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("global key: .*taken")));
+    hub.setGlobalShortcut(&shortcut);
+    QCOMPARE(shortcut.state(), State::Taken);
+    auto *edit = hub.preferencesDialog()->findChild<QKeySequenceEdit *>(QStringLiteral("globalShortcutEdit"));
+    QVERIFY(edit);
+    shortcut.answer = State::Active;
+    emit edit->editingFinished();
+    QCOMPARE(shortcut.bound, (QList<QKeySequence>{kStoredKey, kStoredKey}));
+    QCOMPARE(shortcut.state(), State::Active);
+    emit edit->editingFinished();
+    QCOMPARE(shortcut.bound.size(), 2);
 }
 
 GRADORA_TEST_MAIN(TestHubGlobalKey)
