@@ -11,6 +11,7 @@
 #include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QPointer>
 #include <QRandomGenerator>
 
 namespace {
@@ -133,7 +134,7 @@ void PortalGlobalShortcut::request(const QString &method, QVariantList arguments
     const QString token = newToken();
     const int generation = m_generation;
     // Listening before the call leaves no moment in which the answer could pass unseen.
-    auto *answer = new PortalAnswer(
+    const QPointer<PortalAnswer> answer = new PortalAnswer(
         m_bus, ScreenshotReply::requestPath(m_bus.baseService(), token),
         [this, generation, answered](uint response, const QVariantMap &results) {
             if (generation == m_generation)
@@ -240,7 +241,9 @@ void PortalGlobalShortcut::sessionClosed(const QVariantMap &)
 void PortalGlobalShortcut::portalActivated(const QDBusObjectPath &session, const QString &shortcutId,
                                            qulonglong, const QVariantMap &)
 {
-    if (state() == State::Active && session.path() == m_session && shortcutId == QLatin1String(kShortcutId))
+    // A shortcut the desktop bound without a key may get one later in the desktop's settings: every
+    // press in our open session counts.
+    if (!m_session.isEmpty() && session.path() == m_session && shortcutId == QLatin1String(kShortcutId))
         emit activated();
 }
 
