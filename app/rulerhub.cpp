@@ -7,6 +7,7 @@
 #include "app/helplinks.h"
 #include "app/magnifier.h"
 #include "platform/desktopfactory.h"
+#include "platform/globalshortcut.h"
 #include "prefs/preferencesdialog.h"
 #include "prefs/programkeys.h"
 #include "prefs/programstore.h"
@@ -58,6 +59,10 @@ RulerHub::RulerHub(Desktop *desktop, QObject *parent) : QObject(parent), m_showM
                        [this] { checkForUpdatesWhenDue(QDate::currentDate()); });
 #endif
     createTrayIcon();
+    m_ownGlobalShortcut = DesktopFactory::createGlobalShortcut(desktop->session());
+    setGlobalShortcut(m_ownGlobalShortcut.get());
+    connect(&m_preferences, &Preferences::globalShortcutChanged, this,
+            [this] { m_globalShortcut->bind(m_preferences.globalShortcut()); });
 }
 
 RulerHub::~RulerHub()
@@ -96,6 +101,9 @@ PreferencesDialog *RulerHub::preferencesDialog()
         m_preferencesDialog = new PreferencesDialog(&m_preferences);
         m_preferencesDialog->setMessageHandler(m_showMessage);
         connect(m_preferencesDialog, &PreferencesDialog::closing, this, &RulerHub::preferencesClosed);
+        m_preferencesDialog->followGlobalShortcut(m_globalShortcut);
+        connect(m_preferencesDialog, &PreferencesDialog::globalShortcutChosen, this,
+                &RulerHub::retryGlobalShortcut);
         connect(m_preferencesDialog, &PreferencesDialog::changedWhileShown, this,
                 &RulerHub::hideInfoPanelBehindPreferences);
     }
@@ -465,6 +473,42 @@ void RulerHub::toggleWindows()
             window->hide();
         }
     }
+}
+
+void RulerHub::setGlobalShortcut(GlobalShortcut *shortcut)
+{
+    if (m_globalShortcut && m_globalShortcut != shortcut) {
+        disconnect(m_globalShortcut, nullptr, this, nullptr);
+        // The key goes back to the desktop, free for the new way to take it.
+        m_globalShortcut->bind(QKeySequence());
+    }
+    m_globalShortcut = shortcut;
+    connect(shortcut, &GlobalShortcut::activated, this, &RulerHub::toggleWindows);
+    connect(shortcut, &GlobalShortcut::stateChanged, this, &RulerHub::reportGlobalShortcut);
+    if (m_preferencesDialog)
+        m_preferencesDialog->followGlobalShortcut(shortcut);
+    shortcut->bind(m_preferences.globalShortcut());
+}
+
+void RulerHub::retryGlobalShortcut()
+{
+    // A changed key is bound already; the same key again is asked anew only where it failed (the
+    // other program may have let it go), so that a working portal key is not asked for twice.
+    using State = GlobalShortcut::State;
+    const State state = m_globalShortcut->state();
+    if ((state == State::Taken || state == State::Refused) &&
+        m_globalShortcut->key() == m_preferences.globalShortcut())
+        m_globalShortcut->bind(m_preferences.globalShortcut());
+}
+
+void RulerHub::reportGlobalShortcut()
+{
+    using State = GlobalShortcut::State;
+    const State state = m_globalShortcut->state();
+    const bool unusable = state == State::Taken || state == State::Refused ||
+                          (state == State::Unavailable && !m_globalShortcut->key().isEmpty());
+    if (unusable)
+        qWarning("Gradora: global key: %s", qPrintable(m_globalShortcut->note()));
 }
 
 void RulerHub::trayClick(QSystemTrayIcon::ActivationReason reason)

@@ -17,6 +17,7 @@
 
 class AboutDialog;
 class Desktop;
+class GlobalShortcut;
 class Magnifier;
 class PreferencesDialog;
 class QMenu;
@@ -90,6 +91,12 @@ public:
     void finishStart(const InstanceCommand::Command &starter);
     // A new ruler for each picture file, showing the picture; a file that is no picture is told.
     void openPictures(const QStringList &paths);
+    // The key that reaches the program from anywhere: the hub makes the session's own (DesktopFactory)
+    // and binds the stored key; tests hand in another. Changes of the key are bound at once, its
+    // presses toggle the rulers, and a key that cannot serve is told on standard error and in the
+    // preferences.
+    void setGlobalShortcut(GlobalShortcut *shortcut);
+    GlobalShortcut *globalShortcut() const { return m_globalShortcut; }
     void showPreferences(PreferencesPage page);
     // Shows a refusal of the preferences or of a ruler in a modal box; tests replace it.
     void setMessageHandler(const std::function<void(const QString &)> &handler);
@@ -137,7 +144,12 @@ private:
     void replyFinished(QNetworkReply *reply);
 #endif
 
+    void reportGlobalShortcut();
+    void retryGlobalShortcut();
+
     std::unique_ptr<Desktop> m_ownDesktop;
+    std::unique_ptr<GlobalShortcut> m_ownGlobalShortcut;
+    GlobalShortcut *m_globalShortcut = nullptr;
     Preferences m_preferences;
     RulerShared m_shared;
     PreferencesDialog *m_preferencesDialog = nullptr;

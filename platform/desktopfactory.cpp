@@ -5,7 +5,9 @@
 
 #include "platform/plaindesktop.h"
 #include "platform/wayland/portaldesktop.h"
+#include "platform/wayland/portalglobalshortcut.h"
 #include "platform/x11/x11desktop.h"
+#include "platform/x11/x11keygrab.h"
 
 #include <QGuiApplication>
 
@@ -42,6 +44,23 @@ std::unique_ptr<Desktop> create()
         break;
     }
     return std::make_unique<PlainDesktop>();
+}
+
+std::unique_ptr<GlobalShortcut> createGlobalShortcut(SessionKind session)
+{
+    switch (session) {
+    case SessionKind::X11:
+        if (X11KeyGrab::isAvailable())
+            return std::make_unique<X11KeyGrab>();
+        break;
+    case SessionKind::XWayland:
+    case SessionKind::Wayland:
+        // An X grab inside XWayland sees only keys meant for X windows: the compositor must be asked.
+        return std::make_unique<PortalGlobalShortcut>();
+    case SessionKind::Other:
+        break;
+    }
+    return std::make_unique<NoGlobalShortcut>();
 }
 
 } // namespace DesktopFactory

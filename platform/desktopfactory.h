@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/desktop.h"
+#include "platform/globalshortcut.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -26,5 +27,9 @@ SessionKind currentSession();
 
 // The desktop of the running application's session.
 std::unique_ptr<Desktop> create();
+
+// The way to a key that works from anywhere in that session: a key grab on X, the desktop portal
+// where a Wayland compositor owns the keyboard, none elsewhere.
+std::unique_ptr<GlobalShortcut> createGlobalShortcut(SessionKind session);
 
 } // namespace DesktopFactory

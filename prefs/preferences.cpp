@@ -116,6 +116,11 @@ void Preferences::readOptions()
                       : PanelSide::Right;
     m_showTopRightMenu = readBool(*m_store, ProgramKeys::showTopRightMenu, false);
     m_autoUpdates = readBool(*m_store, ProgramKeys::autoUpdatesEnabled, true);
+    // A text that names no key (hand-edited, or from a later version) reads as no key.
+    const QKeySequence key = QKeySequence::fromString(readText(*m_store, ProgramKeys::globalShortcut),
+                                                      QKeySequence::PortableText);
+    const bool readable = !key.isEmpty() && key[0].key() != Qt::Key_unknown;
+    m_globalShortcut = readable ? key : QKeySequence();
 #if GRADORA_UPDATE_CHECK
     m_lastInformed = UpdateCheck::storedVersion(m_store->value(ProgramKeys::lastInformed),
                                                 QString::fromLatin1(kDefaultLastInformed));
@@ -153,6 +158,16 @@ void Preferences::setAutoUpdates(bool on)
 {
     m_autoUpdates = on;
     emit optionsChanged();
+}
+
+void Preferences::setGlobalShortcut(const QKeySequence &key)
+{
+    if (key == m_globalShortcut)
+        return;
+    m_globalShortcut = key;
+    m_store->setValue(ProgramKeys::globalShortcut, key.toString(QKeySequence::PortableText));
+    m_store->sync();
+    emit globalShortcutChanged();
 }
 
 void Preferences::setLastInformed(const QString &version)

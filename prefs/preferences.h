@@ -7,6 +7,7 @@
 #include "prefs/unittablerules.h"
 
 #include <QDate>
+#include <QKeySequence>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -115,6 +116,9 @@ public:
     bool autoUpdates() const { return m_autoUpdates; }
     void setAutoUpdates(bool on);
     int panelSpacing() const { return kPanelSpacing; }
+    // The key that shows or hides the rulers from anywhere; empty for none. Written at once.
+    QKeySequence globalShortcut() const { return m_globalShortcut; }
+    void setGlobalShortcut(const QKeySequence &key);
 
     // The update check: the newest version the user was told about (as the server wrote it), and the
     // day of the last automatic check.
@@ -138,6 +142,7 @@ Q_SIGNALS:
     void unitsChanged();
     void displaysChanged();
     void optionsChanged();
+    void globalShortcutChanged();
 
 private:
     void readSteps();
@@ -161,5 +166,6 @@ private:
     PanelSide m_panelSide = PanelSide::Right;
     bool m_autoUpdates = true;
     QString m_lastInformed;
+    QKeySequence m_globalShortcut;
     int m_nextColorIndex = 0;
 };

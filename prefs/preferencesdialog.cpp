@@ -3,6 +3,7 @@
 
 #include "prefs/preferencesdialog.h"
 
+#include "platform/globalshortcut.h"
 #include "prefs/displaylabel.h"
 #include "prefs/topmessage.h"
 #include "ui_preferencesdialog.h"
@@ -15,6 +16,7 @@
 
 namespace {
 constexpr int kPixelUnitNameColumnWidth = 120;
+constexpr int kGlobalShortcutNoteLines = 2;
 } // namespace
 
 PreferencesDialog::PreferencesDialog(Preferences *preferences, QWidget *parent)
@@ -37,6 +39,13 @@ PreferencesDialog::PreferencesDialog(Preferences *preferences, QWidget *parent)
     m_ui->resizeMoreStepBox->setValue(steps.resizeMore);
     m_ui->topRightMenuBox->setChecked(m_preferences->showTopRightMenu());
     m_ui->autoUpdatesBox->setChecked(m_preferences->autoUpdates());
+    showStoredGlobalShortcut();
+    // The longest note (no way on this desktop, and what to do instead) fits in the dialog, whose
+    // size is fixed.
+    m_ui->globalShortcutNote->setTextFormat(Qt::RichText);
+    m_ui->globalShortcutNote->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_ui->globalShortcutNote->setMinimumHeight(kGlobalShortcutNoteLines *
+                                               m_ui->globalShortcutNote->fontMetrics().height());
 
     // Modifier rows named in words.
     m_ui->moveMoreLabel->setText(tr("Alt + Arrow Keys"));
@@ -52,6 +61,9 @@ PreferencesDialog::PreferencesDialog(Preferences *preferences, QWidget *parent)
 
 PreferencesDialog::~PreferencesDialog()
 {
+    // The key edit still holding the focus finishes its edit as QDialog hides the window, after this
+    // part of the dialog is gone.
+    disconnect(m_ui->globalShortcutEdit, nullptr, this, nullptr);
     delete m_displayLabel;
     delete m_ui;
 }
@@ -98,6 +110,48 @@ void PreferencesDialog::connectShortcuts()
     connect(m_ui->topRightMenuBox, &QCheckBox::clicked, m_preferences, &Preferences::setShowTopRightMenu);
     connect(m_ui->autoUpdatesBox, &QCheckBox::clicked, m_preferences, &Preferences::setAutoUpdates);
     connect(m_ui->pageTabs, &QTabWidget::currentChanged, this, [this] { m_displayLabelArmed = false; });
+    connect(m_ui->globalShortcutEdit, &QKeySequenceEdit::editingFinished, this,
+            &PreferencesDialog::storeGlobalShortcut);
+    connect(m_ui->globalShortcutClearButton, &QPushButton::clicked, this,
+            &PreferencesDialog::clearGlobalShortcut);
+    connect(m_preferences, &Preferences::globalShortcutChanged, this,
+            &PreferencesDialog::showStoredGlobalShortcut);
+}
+
+void PreferencesDialog::storeGlobalShortcut()
+{
+    // One key with its modifiers: what the edit caught after the first key is dropped.
+    const QKeySequence typed = m_ui->globalShortcutEdit->keySequence();
+    const QKeySequence key = typed.isEmpty() ? QKeySequence() : QKeySequence(typed[0]);
+    m_preferences->setGlobalShortcut(key);
+    showStoredGlobalShortcut();
+    emit globalShortcutChosen();
+}
+
+void PreferencesDialog::clearGlobalShortcut()
+{
+    m_preferences->setGlobalShortcut(QKeySequence());
+    showStoredGlobalShortcut();
+}
+
+void PreferencesDialog::showStoredGlobalShortcut()
+{
+    if (m_ui->globalShortcutEdit->keySequence() != m_preferences->globalShortcut())
+        m_ui->globalShortcutEdit->setKeySequence(m_preferences->globalShortcut());
+    m_ui->globalShortcutClearButton->setEnabled(!m_preferences->globalShortcut().isEmpty());
+}
+
+void PreferencesDialog::followGlobalShortcut(const GlobalShortcut *shortcut)
+{
+    const auto showNote = [this, shortcut] {
+        // The command, which the user may copy from here, is never broken at its hyphens.
+        const QString command = QLatin1String(GlobalShortcut::kToggleCommand);
+        m_ui->globalShortcutNote->setText(
+            shortcut->note().toHtmlEscaped().replace(command, QStringLiteral("<nobr>%1</nobr>").arg(command)));
+    };
+    disconnect(m_globalShortcutFollower);
+    m_globalShortcutFollower = connect(shortcut, &GlobalShortcut::stateChanged, this, showNote);
+    showNote();
 }
 
 void PreferencesDialog::storeStep(Preferences::Step step)

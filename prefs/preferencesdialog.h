@@ -12,6 +12,7 @@ namespace Ui {
 class PreferencesDialog;
 }
 class DisplayLabel;
+class GlobalShortcut;
 class QLabel;
 class QTableWidget;
 
@@ -27,6 +28,8 @@ public:
 
     // Shows the dialog in the middle of the primary screen, on the Shortcuts page or on `page`.
     void showPage(PreferencesPage page);
+    // Shows under the chosen global key what the desktop made of it (taken, active, no way at all).
+    void followGlobalShortcut(const GlobalShortcut *shortcut);
     // The label that names a monitor when its row is chosen.
     DisplayLabel *displayLabel() const { return m_displayLabel; }
     // Shows a refusal of a table edit; the tests replace it.
@@ -38,6 +41,9 @@ public:
 Q_SIGNALS:
     // The user closed the dialog.
     void closing();
+    // The user finished choosing the global key, which may be the one already stored (to try a key
+    // again that was taken).
+    void globalShortcutChosen();
     // Something about the window changed while it is shown (activation, state, ...).
     void changedWhileShown();
 
@@ -53,6 +59,9 @@ private:
     void connectCalculator();
     void storeStep(Preferences::Step step);
     void loadDefaultShortcuts();
+    void storeGlobalShortcut();
+    void clearGlobalShortcut();
+    void showStoredGlobalShortcut();
 
     // Tables (their own file).
     void fillTables();
@@ -81,4 +90,5 @@ private:
     // Row 0 right after a page change only arms the label, so that opening the page flashes nothing.
     bool m_displayLabelArmed = false;
     std::function<void(const QString &)> m_showMessage;
+    QMetaObject::Connection m_globalShortcutFollower;
 };

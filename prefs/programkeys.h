@@ -28,6 +28,8 @@ inline constexpr QLatin1StringView colorDialogPositionSaved{"clrDlgPosSvd"};
 inline constexpr QLatin1StringView colorDialogX{"clrX"};
 inline constexpr QLatin1StringView colorDialogY{"clrY"};
 inline constexpr QLatin1StringView displaysDetected{"displays_detected"};
+// The key that shows or hides the rulers from anywhere, in the toolkit's portable text ("Ctrl+Alt+R").
+inline constexpr QLatin1StringView globalShortcut{"globalShortcut"};
 // The folder the last picture was opened from.
 inline constexpr QLatin1StringView pictureFolder{"path"};
 // The folder the last picture of a ruler's region was saved to.

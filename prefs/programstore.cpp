@@ -59,7 +59,8 @@ QStringList keyOrder()
                                   ProgramKeys::colorDialogPositionSaved,
                                   ProgramKeys::colorDialogX,
                                   ProgramKeys::colorDialogY,
-                                  ProgramKeys::lastCheck})
+                                  ProgramKeys::lastCheck,
+                                  ProgramKeys::globalShortcut})
         keys << QString(key);
     return keys;
 }

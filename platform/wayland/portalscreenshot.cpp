@@ -27,13 +27,6 @@ QList<QRect> screenRects()
     return rects;
 }
 
-bool meansNoPortal(const QDBusError &error)
-{
-    return error.type() == QDBusError::ServiceUnknown || error.type() == QDBusError::UnknownObject ||
-           error.type() == QDBusError::UnknownInterface || error.type() == QDBusError::UnknownMethod ||
-           error.type() == QDBusError::Disconnected;
-}
-
 } // namespace
 
 // One picture asked of the portal, from the first call to the answer; it deletes itself when done.
@@ -118,7 +111,7 @@ private:
         if (reply.isError()) {
             m_timer.stop();
             stopListening();
-            if (meansNoPortal(reply.error()))
+            if (ScreenshotReply::meansNoPortal(reply.error()))
                 finish(ScreenshotReply::noPortalText());
             else
                 finish(tr("The desktop could not take a picture of the screen: %1")

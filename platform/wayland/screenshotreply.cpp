@@ -49,6 +49,13 @@ QString requestPath(const QString &sender, const QString &token)
     return kPortalPath + QStringLiteral("/request/") + name + QLatin1Char('/') + token;
 }
 
+bool meansNoPortal(const QDBusError &error)
+{
+    return error.type() == QDBusError::ServiceUnknown || error.type() == QDBusError::UnknownObject ||
+           error.type() == QDBusError::UnknownInterface || error.type() == QDBusError::UnknownMethod ||
+           error.type() == QDBusError::Disconnected;
+}
+
 Decision decide(bool withDialog, uint response, const QVariantMap &results)
 {
     Decision decision;

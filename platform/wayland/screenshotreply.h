@@ -5,6 +5,7 @@
 
 #include "platform/desktop.h"
 
+#include <QDBusError>
 #include <QImage>
 #include <QList>
 #include <QRect>
@@ -24,6 +25,10 @@ inline const QString kRequestInterface = QStringLiteral("org.freedesktop.portal.
 // (its unique name, ":1.42"): /org/freedesktop/portal/desktop/request/1_42/TOKEN. Subscribing to it
 // before the call leaves no moment in which the answer could pass unseen.
 QString requestPath(const QString &sender, const QString &token);
+
+// Whether the error of a portal call means that no portal (or none with that interface) answers, as
+// opposed to a portal that failed. Every call to the portal reads its errors so.
+bool meansNoPortal(const QDBusError &error);
 
 // What to do with the portal's Response(response, results).
 enum class Step

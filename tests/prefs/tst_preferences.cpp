@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "prefs/preferences.h"
+#include "prefs/programkeys.h"
 #include "testsupport.h"
 
 #include <QSignalSpy>
@@ -49,6 +50,9 @@ private Q_SLOTS:
     void optionsWithGarbage();
     void optionChangesAreAnnounced();
     void colourRotation();
+    void storedGlobalShortcut_data();
+    void storedGlobalShortcut();
+    void globalShortcutEditStoresAtOnce();
     void updateCheckOncePerDay();
 
     void firstStartUnitTables();
@@ -196,6 +200,47 @@ void TestPreferences::optionChangesAreAnnounced()
     QVERIFY(preferences.activateOnHover());
     // Options reach the file when the program saves, never before.
     QVERIFY(!stored("showTopRightMenu").isValid());
+}
+
+void TestPreferences::storedGlobalShortcut_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QKeySequence>("expected");
+    QTest::newRow("none stored") << QVariant() << QKeySequence();
+    QTest::newRow("empty") << QVariant(QString()) << QKeySequence();
+    QTest::newRow("ctrl alt letter") << QVariant("Ctrl+Alt+R") << QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R);
+    QTest::newRow("logo and function key") << QVariant("Meta+F5") << QKeySequence(Qt::META | Qt::Key_F5);
+    QTest::newRow("no key name") << QVariant("Ctrl+Banana") << QKeySequence();
+    QTest::newRow("modifiers only") << QVariant("Ctrl+Alt+") << QKeySequence();
+    QTest::newRow("a number") << QVariant(42) << QKeySequence();
+}
+
+void TestPreferences::storedGlobalShortcut()
+{
+    QFETCH(QVariant, stored);
+    if (stored.isValid()) {
+        QSettings store;
+        store.setValue(ProgramKeys::globalShortcut, stored);
+    }
+    const Preferences preferences;
+    QTEST(preferences.globalShortcut(), "expected");
+}
+
+void TestPreferences::globalShortcutEditStoresAtOnce()
+{
+    Preferences preferences;
+    QSignalSpy changes(&preferences, &Preferences::globalShortcutChanged);
+    const QKeySequence key(Qt::CTRL | Qt::SHIFT | Qt::Key_F9);
+    preferences.setGlobalShortcut(key);
+    preferences.setGlobalShortcut(key);
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(QSettings().value(ProgramKeys::globalShortcut).toString(), QStringLiteral("Ctrl+Shift+F9"));
+    QCOMPARE(Preferences().globalShortcut(), key);
+
+    preferences.setGlobalShortcut(QKeySequence());
+    QCOMPARE(changes.count(), 2);
+    QCOMPARE(QSettings().value(ProgramKeys::globalShortcut).toString(), QString());
+    QCOMPARE(Preferences().globalShortcut(), QKeySequence());
 }
 
 void TestPreferences::colourRotation()

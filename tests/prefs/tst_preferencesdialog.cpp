@@ -3,7 +3,11 @@
 
 #include "dialogfixture.h"
 
+#include "platform/globalshortcut.h"
+#include "prefs/programkeys.h"
+
 #include <QCheckBox>
+#include <QKeySequenceEdit>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +19,19 @@
 
 Q_DECLARE_METATYPE(Preferences::Steps)
 Q_DECLARE_METATYPE(PreferencesPage)
+Q_DECLARE_METATYPE(GlobalShortcut::State)
+
+// A global key whose state the test sets.
+class FakeGlobalShortcut : public GlobalShortcut
+{
+public:
+    Route route() const override { return Route::KeyGrab; }
+    void bind(const QKeySequence &key) override { setState(key.isEmpty() ? State::Off : State::Active, key); }
+    void answer(State state, const QKeySequence &key, const QString &detail)
+    {
+        setState(state, key, detail);
+    }
+};
 
 // The form of the preferences: its texts and names, and that what the user does reaches the model.
 class TestPreferencesDialog : public QObject
@@ -37,6 +54,11 @@ private Q_SLOTS:
     void pagesOpenOnRequest_data();
     void pagesOpenOnRequest();
     void closingIsAnnounced();
+    void globalShortcutTyped_data();
+    void globalShortcutTyped();
+    void globalShortcutCleared();
+    void globalShortcutNoteFollowsTheDesktop_data();
+    void globalShortcutNoteFollowsTheDesktop();
     void tableColumnsFillTheTable_data();
     void tableColumnsFillTheTable();
 
@@ -44,6 +66,87 @@ private:
     QSpinBox *box(const char *name) const { return m_fixture.widget<QSpinBox>(name); }
     DialogFixture m_fixture;
 };
+
+void TestPreferencesDialog::globalShortcutTyped_data()
+{
+    QTest::addColumn<QList<QKeyCombination>>("typed");
+    QTest::addColumn<QKeySequence>("stored");
+    QTest::addColumn<QString>("storedText");
+    QTest::newRow("ctrl alt letter") << QList<QKeyCombination>{Qt::CTRL | Qt::ALT | Qt::Key_G}
+                                     << QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_G) << "Ctrl+Alt+G";
+    QTest::newRow("function key") << QList<QKeyCombination>{Qt::SHIFT | Qt::Key_F9}
+                                  << QKeySequence(Qt::SHIFT | Qt::Key_F9) << "Shift+F9";
+    QTest::newRow("only the first of two keys")
+        << QList<QKeyCombination>{Qt::CTRL | Qt::Key_K, Qt::CTRL | Qt::Key_S} << QKeySequence(Qt::CTRL | Qt::Key_K)
+        << "Ctrl+K";
+}
+
+void TestPreferencesDialog::globalShortcutTyped()
+{
+    QFETCH(QList<QKeyCombination>, typed);
+    auto *edit = m_fixture.widget<QKeySequenceEdit>("globalShortcutEdit");
+    auto *clear = m_fixture.widget<QPushButton>("globalShortcutClearButton");
+    QVERIFY(edit->keySequence().isEmpty());
+    QVERIFY(!clear->isEnabled());
+    m_fixture.dialog->showPage(PreferencesPage::Shortcuts);
+    edit->setFocus();
+    QSignalSpy finished(edit, &QKeySequenceEdit::editingFinished);
+    for (const QKeyCombination combination : std::as_const(typed))
+        QTest::keyClick(edit, combination.key(), combination.keyboardModifiers());
+    QVERIFY(finished.wait(10000));
+    QTEST(m_fixture.preferences->globalShortcut(), "stored");
+    QTEST(QSettings().value(ProgramKeys::globalShortcut).toString(), "storedText");
+    QTEST(edit->keySequence(), "stored");
+    QVERIFY(clear->isEnabled());
+}
+
+void TestPreferencesDialog::globalShortcutCleared()
+{
+    m_fixture.preferences->setGlobalShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R));
+    m_fixture.start(); // the dialog shows the stored key when it opens
+    auto *edit = m_fixture.widget<QKeySequenceEdit>("globalShortcutEdit");
+    auto *clear = m_fixture.widget<QPushButton>("globalShortcutClearButton");
+    QCOMPARE(edit->keySequence(), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R));
+    QVERIFY(clear->isEnabled());
+    QSignalSpy changes(m_fixture.preferences.get(), &Preferences::globalShortcutChanged);
+    QTest::mouseClick(clear, Qt::LeftButton);
+    QCOMPARE(changes.count(), 1);
+    QVERIFY(m_fixture.preferences->globalShortcut().isEmpty());
+    QVERIFY(edit->keySequence().isEmpty());
+    QCOMPARE(QSettings().value(ProgramKeys::globalShortcut).toString(), QString());
+    QVERIFY(!clear->isEnabled());
+}
+
+void TestPreferencesDialog::globalShortcutNoteFollowsTheDesktop_data()
+{
+    QTest::addColumn<GlobalShortcut::State>("state");
+    QTest::addColumn<QString>("detail");
+    QTest::addColumn<QString>("word");
+    QTest::newRow("active") << GlobalShortcut::State::Active << "" << "Ctrl+Alt+T shows";
+    QTest::newRow("taken") << GlobalShortcut::State::Taken << "" << "taken by another program";
+    QTest::newRow("no way on this desktop") << GlobalShortcut::State::Unavailable << "" << "gradora --toggle";
+    QTest::newRow("no bus, the longest note")
+        << GlobalShortcut::State::Unavailable << "There is no session bus to reach the desktop portal."
+        << "gradora --toggle";
+}
+
+void TestPreferencesDialog::globalShortcutNoteFollowsTheDesktop()
+{
+    QFETCH(GlobalShortcut::State, state);
+    QFETCH(QString, detail);
+    QFETCH(QString, word);
+    FakeGlobalShortcut shortcut;
+    m_fixture.dialog->followGlobalShortcut(&shortcut);
+    auto *note = m_fixture.widget<QLabel>("globalShortcutNote");
+    QVERIFY(note->text().contains(QLatin1String("No key")));
+    shortcut.answer(state, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_T), detail);
+    QVERIFY2(note->text().contains(word), qPrintable(note->text()));
+    // Whole, in the dialog's fixed size.
+    m_fixture.dialog->showPage(PreferencesPage::Shortcuts);
+    QVERIFY(QTest::qWaitForWindowExposed(m_fixture.dialog.get()));
+    QVERIFY2(note->heightForWidth(note->width()) <= note->height(),
+             qPrintable(QStringLiteral("%1 > %2").arg(note->heightForWidth(note->width())).arg(note->height())));
+}
 
 void TestPreferencesDialog::formTexts()
 {
