@@ -15,6 +15,7 @@
 #include "ruler/geometryrule.h"
 #include "ruler/infopanel.h"
 #include "ruler/positiondialog.h"
+#include "ruler/rulerstore.h"
 #include "ruler/rulerwindow.h"
 #include "ruler/transparencydialog.h"
 
@@ -160,10 +161,27 @@ void RulerHub::connectRuler(RulerWindow *ruler)
 
 RulerWindow *RulerHub::openFirstRuler()
 {
-    RulerWindow *ruler = createRuler();
-    ruler->rebuildMenu();
-    ruler->restoreFirstRuler();
-    return ruler;
+    RulerWindow *first = createRuler();
+    first->rebuildMenu();
+    first->restoreFirstRuler();
+    QStringList further;
+    int active = 0;
+    {
+        const QSettings store;
+        further = RulerStore::storedGroups(store);
+        active = RulerStore::storedActive(store, int(further.size()) + 1);
+    }
+    for (const QString &group : std::as_const(further)) {
+        RulerWindow *ruler = createRuler();
+        ruler->rebuildMenu();
+        ruler->restoreStored(group);
+    }
+    // The ruler that had the keyboard gets it back, and with it the information panel.
+    RulerWindow *keyboardRuler = m_shared.rulers.value(active, first);
+    keyboardRuler->raise();
+    keyboardRuler->activateWindow();
+    keyboardRuler->setFocus();
+    return first;
 }
 
 void RulerHub::openRulerFrom(RulerWindow *source)
@@ -198,24 +216,29 @@ void RulerHub::saveEverything()
 {
     // No one may be there to answer a message: the session is ending, or the display has gone.
     const bool wasUnattended = std::exchange(m_savingUnattended, true);
-    // Also the rulers that the tray has hidden, which closing the visible windows would skip.
-    const QList<RulerWindow *> openRulers = m_shared.rulers;
-    for (RulerWindow *ruler : openRulers)
-        ruler->saveSettings();
+    // Any ruler writes the whole session, the rulers that the tray has hidden among them.
+    if (!m_shared.rulers.isEmpty())
+        m_shared.rulers.first()->saveSettings();
+    else
+        saveProgramSettings();
     m_savingUnattended = wasUnattended;
 }
 
 void RulerHub::endSession()
 {
     m_savingUnattended = true;
-    saveEverything();
     quit();
 }
 
 void RulerHub::quit()
 {
-    // The windows close and save once more on the way out, with no one left to answer a message.
+    // The session is saved once, whole, before the windows close on the way out; no one is left to
+    // answer a message.
     m_savingUnattended = true;
+    if (!m_shared.endingRun) {
+        saveEverything();
+        m_shared.endingRun = true;
+    }
     if (m_trayIcon)
         m_trayIcon->hide();
     QCoreApplication::quit();

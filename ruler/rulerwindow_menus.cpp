@@ -302,6 +302,8 @@ void RulerWindow::contextMenuEvent(QContextMenuEvent *event)
 
 void RulerWindow::focusInEvent(QFocusEvent *)
 {
+    if (shared)
+        shared->keyboardRuler = this;
     followWindowMove();
     if (!m_menu->contextMenu()->isVisible()) {
         rebuildMenu();
