@@ -263,6 +263,9 @@ bool RulerWindow::runProgramCommand(RulerCommand command)
         toggleEdgeFinder();
         return true;
     case C::Quit:
+        // The program saves every ruler first: the windows that close on the way out are not
+        // rulers the user closed.
+        emit quitRequested();
         QApplication::closeAllWindows();
         return true;
     case C::QuitSavingThisRuler:
