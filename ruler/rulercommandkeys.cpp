@@ -57,7 +57,7 @@ std::optional<RulerCommand> altShiftCommand(int key)
                 key);
 }
 
-// Alt+Q saves only this ruler before the program ends; the menu's "Quit" closes every ruler.
+// Alt+Q saves the session from this ruler before the program ends, as the menu's "Quit" does.
 std::optional<RulerCommand> exactlyAltCommand(int key)
 {
     return find({{Qt::Key_N, C::NewRuler},
