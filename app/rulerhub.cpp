@@ -161,27 +161,31 @@ void RulerHub::connectRuler(RulerWindow *ruler)
 
 RulerWindow *RulerHub::openFirstRuler()
 {
-    RulerWindow *first = createRuler();
-    first->rebuildMenu();
-    first->restoreFirstRuler();
-    QStringList further;
+    QStringList groups{QString()};
     int active = 0;
     {
+        ProgramStore::selectFormat();
         const QSettings store;
-        further = RulerStore::storedGroups(store);
-        active = RulerStore::storedActive(store, int(further.size()) + 1);
+        groups += RulerStore::storedGroups(store);
+        active = RulerStore::storedActive(store, int(groups.size()));
     }
-    for (const QString &group : std::as_const(further)) {
-        RulerWindow *ruler = createRuler();
-        ruler->rebuildMenu();
-        ruler->restoreStored(group);
+    // Every ruler joins in the stored order (which also hands out the palette colours in turn)...
+    QList<RulerWindow *> restored;
+    for (qsizetype i = 0; i < groups.size(); ++i)
+        restored.append(createRuler());
+    // ...and the one that had the keyboard shows last: the window system gives the keyboard to the
+    // window that asked for it last, and a window manager to the window mapped last.
+    QList<qsizetype> showOrder;
+    for (qsizetype i = 0; i < groups.size(); ++i) {
+        if (i != active)
+            showOrder.append(i);
     }
-    // The ruler that had the keyboard gets it back, and with it the information panel.
-    RulerWindow *keyboardRuler = m_shared.rulers.value(active, first);
-    keyboardRuler->raise();
-    keyboardRuler->activateWindow();
-    keyboardRuler->setFocus();
-    return first;
+    showOrder.append(active);
+    for (qsizetype i : std::as_const(showOrder)) {
+        restored[i]->rebuildMenu();
+        restored[i]->restoreStored(groups[i]);
+    }
+    return restored.first();
 }
 
 void RulerHub::openRulerFrom(RulerWindow *source)

@@ -102,7 +102,7 @@ void TestSessionRestart::threeRulersComeBack()
     ProcessDriver::activateAndPress(second, QStringLiteral("c"));
     ProcessDriver::activateAndPress(second, QStringLiteral("x"));
 
-    // A third, showing the width number (Alt+Shift+W); it has the keyboard last.
+    // A third, showing the width number (Alt+Shift+W).
     ProcessDriver::activateAndPress(second, QStringLiteral("alt+n"));
     const QString third = newRuler(gradora, {first, second});
     QVERIFY(!third.isEmpty());
@@ -111,8 +111,8 @@ void TestSessionRestart::threeRulersComeBack()
     const QList<QRect> places = sorted({firstPlace, secondPlace, thirdPlace});
     QCOMPARE(geometriesOf(ProcessDriver::rulers(gradora)), places);
 
-    // "Quit" from the keys of the third ruler, which has the keyboard.
-    QVERIFY(ProcessDriver::pressUntilFinished(gradora, third, QStringLiteral("ctrl+q")));
+    // "Quit" from the keys of the second ruler, which has the keyboard then: not the last one made.
+    QVERIFY(ProcessDriver::pressUntilFinished(gradora, second, QStringLiteral("ctrl+q")));
     QCOMPARE(gradora->exitCode(), 0);
 
     {
@@ -128,7 +128,7 @@ void TestSessionRestart::threeRulersComeBack()
         QCOMPARE(store.value("figureAngle").toDouble(), 323.24);
         QCOMPARE(store.value("Ruler3/R_M_Width").toBool(), true);
         QCOMPARE(store.value("R_M_Width").toBool(), false);
-        QCOMPARE(store.value(RulerStore::kActiveRulerKey).toInt(), 3);
+        QCOMPARE(store.value(RulerStore::kActiveRulerKey).toInt(), 2);
     }
     const QMap<QString, QVariant> saved = storedSession(driver.settingsFile());
 
@@ -136,8 +136,14 @@ void TestSessionRestart::threeRulersComeBack()
     gradora = driver.start();
     QVERIFY(ProcessDriver::waitFor([&] { return ProcessDriver::rulers(gradora).size() == 3; }));
     QVERIFY(ProcessDriver::waitFor([&] { return geometriesOf(ProcessDriver::rulers(gradora)) == places; }));
+    // The ruler that had the keyboard has it again.
+    QVERIFY(ProcessDriver::waitFor([&] {
+        const QString focused = ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")});
+        return ProcessDriver::geometryOf(focused) == secondPlace;
+    }));
 
-    // The end of the session writes back the same session: options, colours, figures and places.
+    // The end of the session writes back the same session: options, colours, figures and places; the
+    // second ruler has the keyboard again.
     ::kill(pid_t(gradora->processId()), SIGTERM);
     QVERIFY(gradora->waitForFinished(30000));
     QCOMPARE(gradora->exitCode(), 0);
@@ -146,7 +152,7 @@ void TestSessionRestart::threeRulersComeBack()
     for (auto it = saved.cbegin(); it != saved.cend(); ++it)
         QVERIFY2(again.value(it.key()) == it.value(), qPrintable(it.key()));
     QSettings store(driver.settingsFile(), QSettings::IniFormat);
-    QCOMPARE(store.value(RulerStore::kActiveRulerKey).toInt(), 3);
+    QCOMPARE(store.value(RulerStore::kActiveRulerKey).toInt(), 2);
 }
 
 GRADORA_TEST_MAIN(TestSessionRestart)
