@@ -103,7 +103,7 @@ RulerRecord read(QSettings &store, const QString &group, const RulerRecord &curr
     record.background = readColor(store, key(RulerValue::BackgroundColour), current.background);
     record.rulerColour = readColor(store, key(RulerValue::RulerColour), RulerRecord().rulerColour);
     record.guidesColour = readColor(store, key(RulerValue::GuidesColour), current.guidesColour);
-    record.figure = readFigure(store);
+    record.figure = readFigure(store, &record.figurePlaced);
     if (!group.isEmpty())
         store.endGroup();
     return record;
@@ -160,36 +160,33 @@ void writeFigure(QSettings &store, const FigureModel &figure)
         store.remove(key(RulerValue::FigureRatio));
 }
 
-std::optional<FigureModel> readFigure(const QSettings &store)
+std::optional<FigureModel> readFigure(const QSettings &store, bool *placed)
 {
     const std::optional<FigureKind> stored =
         kindFromStoredName(store.value(key(RulerValue::FigureShape)).toString().toStdString());
     if (!stored)
         return std::nullopt;
+    // A damaged value costs itself only: the kind's own points and turn stand in for it.
     FigureModel figure;
-    figure.flyingRuler = *stored == FigureKind::FlyingRuler;
-    figure.figureKind = figure.flyingRuler ? FigureKind::CornerRectangle : *stored;
-    figure.figurePointCount = hasSingleExtent(figure.figureKind) ? 2 : FigureModel::kStoredPoints;
-    if (!readPoints(store.value(key(RulerValue::FigurePoints)).toString(), figure.figurePointCount, figure))
-        return std::nullopt;
+    const std::optional<double> ratio = storedNumber(store.value(key(RulerValue::FigureRatio)));
+    if (*stored == FigureKind::CornerSquare && ratio && *ratio > 0)
+        figure.createRatioFigure(*ratio, QSize());
+    else
+        figure.create(*stored, QSize());
+    FigureModel withPoints = figure;
+    if (readPoints(store.value(key(RulerValue::FigurePoints)).toString(), figure.figurePointCount, withPoints))
+        figure.figurePoints = withPoints.figurePoints;
+    if (const std::optional<double> turn = storedNumber(store.value(key(RulerValue::FigureTurn))))
+        figure.figureAngle = *turn;
 
     const QVariant origin = store.value(key(RulerValue::FigureOrigin));
-    const std::optional<double> turn = storedNumber(store.value(key(RulerValue::FigureTurn)));
-    if (origin.metaType().id() != QMetaType::QPoint || !turn)
-        return std::nullopt;
     const QPoint place = origin.toPoint();
-    if (!usableCoordinate(place.x()) || !usableCoordinate(place.y()))
-        return std::nullopt;
-    figure.figureOrigin = place;
-    figure.figureAngle = *turn;
-
-    if (store.contains(key(RulerValue::FigureRatio))) {
-        const std::optional<double> ratio = storedNumber(store.value(key(RulerValue::FigureRatio)));
-        if (!ratio || *ratio <= 0)
-            return std::nullopt;
-        figure.ratioLocked = true;
-        figure.figureRatio = *ratio;
-    }
+    const bool usablePlace = origin.metaType().id() == QMetaType::QPoint && usableCoordinate(place.x()) &&
+                             usableCoordinate(place.y());
+    if (usablePlace)
+        figure.figureOrigin = place;
+    if (placed)
+        *placed = usablePlace;
     figure.rotationCenter = QPointF(figure.figurePoints[0].x, figure.figurePoints[0].y);
     figure.recompute();
     return figure;

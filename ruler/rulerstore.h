@@ -24,8 +24,10 @@ struct RulerRecord
     QColor background;
     QColor rulerColour{111, 33, 55, 255};
     QColor guidesColour{Qt::red};
-    // None where the file holds no usable figure: the ruler then makes its first figure as a new one does.
+    // None where the file names no figure kind: the ruler then makes its first figure as a new one does.
     std::optional<FigureModel> figure;
+    // False where the figure's place could not be read: the ruler centres it when it first shows.
+    bool figurePlaced = true;
 };
 
 // Every open ruler in the settings file. The first ruler keeps the top-level keys that files have
@@ -35,7 +37,7 @@ struct RulerRecord
 //
 // A session is written whole: groups of rulers that are no longer open go in the same save, so the
 // file never holds a ruler the user closed. Reading is forgiving: a group with an odd name is left
-// alone, gaps in the numbering are closed, and a figure that does not read whole is no figure.
+// alone, gaps in the numbering are closed, and a damaged figure value costs itself only.
 namespace RulerStore {
 
 inline constexpr QLatin1StringView kActiveRulerKey{"activeRuler"};
@@ -58,9 +60,11 @@ void writeSession(QSettings &store, const QList<RulerRecord> &rulers, int active
 // does not say.
 int storedActive(const QSettings &store, int count);
 
-// The figure as stored, and back. readFigure answers none unless every value reads whole: a kind it
-// knows, as many finite points as the kind has, a place and a turn.
+// The figure as stored, and back. readFigure answers none without a kind it knows; a damaged value
+// costs itself only: points that are not as many finite numbers as the kind has, a turn that is no
+// number or a ratio that is no positive number give the kind's own, and a place that cannot be read
+// leaves `placed` false (the figure is then centred).
 void writeFigure(QSettings &store, const FigureModel &figure);
-std::optional<FigureModel> readFigure(const QSettings &store);
+std::optional<FigureModel> readFigure(const QSettings &store, bool *placed = nullptr);
 
 } // namespace RulerStore

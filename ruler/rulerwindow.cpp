@@ -175,7 +175,7 @@ void RulerWindow::restore(const RulerRecord &stored)
     // Unreadable, empty or absurd stored geometry gives the empty-store one; the rule does the rest.
     placeWindow(GeometryRule::restored(stored.geometry, GeometryRule::currentScreens()));
     if (stored.figure)
-        restoreFigure(*stored.figure);
+        restoreFigure(*stored.figure, stored.figurePlaced);
 
     show();
     activateWindow();

@@ -267,7 +267,7 @@ private:
     // What follows from the options once they are read: menu marks and enabled entries.
     void showReadOptions();
     void restore(const RulerRecord &stored);
-    void restoreFigure(const FigureModel &stored);
+    void restoreFigure(const FigureModel &stored, bool placed);
     // The menu's check marks that follow the options and the window's state.
     void syncMenu();
     // The steps of execute(), by kind of command; each returns whether it ran the command.

@@ -125,12 +125,12 @@ void RulerWindow::setFlyingFigure(const FigureModel &model)
     update();
 }
 
-void RulerWindow::restoreFigure(const FigureModel &stored)
+void RulerWindow::restoreFigure(const FigureModel &stored, bool placed)
 {
     figure = stored;
     figure.visible = option(RulerOption::ShowFigure);
     // It stands where it was left, not in the middle.
-    centerFigureOnShow = false;
+    centerFigureOnShow = !placed;
     const FigureKind kind = figure.flyingRuler ? FigureKind::FlyingRuler : figure.figureKind;
     for (RulerCommand entry : RulerCommands::all()) {
         const double ratio = RulerCommands::ratioOf(entry);

@@ -3,7 +3,11 @@
 
 #include "app/rulerhub.h"
 #include "ruler/rulermenu.h"
+#include "ruler/geometryrule.h"
 #include "rulerfixture.h"
+
+#include <QFile>
+#include <QScreen>
 
 #include <QImage>
 #include <QPointer>
@@ -58,6 +62,8 @@ private Q_SLOTS:
     void everyRulerComesBack_data();
     void everyRulerComesBack();
     void closedRulerStaysClosed();
+    void hostileGroupGivesAReachableRuler_data();
+    void hostileGroupGivesAReachableRuler();
 
 private:
     std::unique_ptr<RulerHub> startHub();
@@ -248,6 +254,49 @@ void TestSession::closedRulerStaysClosed()
     QCOMPARE(hub->rulers().at(0)->geometry(), kRulers[0].geometry);
     QCOMPARE(hub->rulers().at(1)->geometry(), kRulers[2].geometry);
     QCOMPARE(hub->rulers().at(1)->colour(ColorTarget::Background), kRulers[2].background);
+}
+
+void TestSession::hostileGroupGivesAReachableRuler_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    for (const char *value : {"garbage", "", "nan", "-inf", "1e309", "2147483647", "@Rect(1 2)",
+                              "@Rect(-2147483648 -2147483648 10 10)", "@Point(-2147483648 2147483647)",
+                              "@Variant(\\0\\0\\0\\x7f\\0)", "\"unterminated", "flyingRuler"})
+        QTest::addRow("value '%s'", value) << QByteArray(value);
+}
+
+// Every key of a further ruler's group holding a value no version writes: that ruler still opens on a
+// screen, large enough to use, and what is written back reads whole.
+void TestSession::hostileGroupGivesAReachableRuler()
+{
+    QFETCH(QByteArray, value);
+    QByteArray text("[General]\ngeometry=@Rect(10 10 300 200)\n\n[Ruler2]\n");
+    for (const QString &key : RulerOptionTable::storedKeyOrder())
+        text += key.toLatin1() + '=' + value + '\n';
+    {
+        QFile file(QSettings().fileName());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+    }
+    // A group of which no line can be read is no ruler: the first opens alone.
+    const bool groupReads = QSettings().childGroups().contains(QStringLiteral("Ruler2"));
+    std::unique_ptr<RulerHub> hub = startHub();
+    hub->openFirstRuler();
+    QCOMPARE(hub->rulers().size(), groupReads ? 2 : 1);
+    if (!groupReads)
+        return;
+    const RulerWindow *second = hub->rulers().at(1);
+    QVERIFY(second->isVisible());
+    QVERIFY(second->width() >= GeometryRule::kMinimumSide && second->height() >= GeometryRule::kMinimumSide);
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append(screen->geometry());
+    QCOMPARE(GeometryRule::fitted(second->geometry(), screens), second->geometry());
+    hub->saveEverything();
+    QSettings store;
+    store.beginGroup(QStringLiteral("Ruler2"));
+    QCOMPARE(store.value("geometry").toRect(), second->geometry());
+    QVERIFY(RulerStore::readFigure(store));
 }
 
 GRADORA_TEST_MAIN(TestSession)

@@ -129,8 +129,8 @@ private Q_SLOTS:
     void everyOptionRoundTripsInAGroup();
     void figureRoundTrip_data();
     void figureRoundTrip();
-    void unusableFigureIsNone_data();
-    void unusableFigureIsNone();
+    void damagedFigureValueCostsItselfOnly_data();
+    void damagedFigureValueCostsItselfOnly();
     void earlierVersionsFileReadsAsBefore();
     void firstRulerStaysWhereEarlierVersionsReadIt();
     void earlierVersionsSaveKeepsTheSession();
@@ -262,43 +262,79 @@ void TestRulerStore::figureRoundTrip()
     compareFigures(*read, written);
 }
 
-void TestRulerStore::unusableFigureIsNone_data()
+enum class Damage
+{
+    NoFigure,     // no kind: no figure at all
+    KindsPoints,  // the kind's own points
+    Unplaced,     // centred when the ruler shows
+    KindsTurn,    // the kind's own turn
+    Unlocked,     // a plain square instead of the ratio rectangle
+};
+Q_DECLARE_METATYPE(Damage)
+
+void TestRulerStore::damagedFigureValueCostsItselfOnly_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QVariant>("value");
-    QTest::newRow("unknown kind") << "figureKind" << QVariant("hexagon");
-    QTest::newRow("kind by number") << "figureKind" << QVariant(8);
-    QTest::newRow("no kind") << "figureKind" << QVariant();
-    QTest::newRow("too few points") << "figurePoints" << QVariant("0 0 10 0 0");
-    QTest::newRow("too many points") << "figurePoints" << QVariant("0 0 10 0 0 10 5 5");
-    QTest::newRow("no points") << "figurePoints" << QVariant("");
-    QTest::newRow("not a number") << "figurePoints" << QVariant("0 0 ten 0 0 10");
-    QTest::newRow("infinite point") << "figurePoints" << QVariant("0 0 inf 0 0 10");
-    QTest::newRow("not-a-number point") << "figurePoints" << QVariant("0 0 nan 0 0 10");
-    QTest::newRow("point far off") << "figurePoints" << QVariant("0 0 1e300 0 0 10");
-    QTest::newRow("place as text") << "figureOrigin" << QVariant("12 34");
-    QTest::newRow("place far off") << "figureOrigin" << QVariant(QPoint(2000000000, 5));
-    QTest::newRow("no place") << "figureOrigin" << QVariant();
-    QTest::newRow("turn not a number") << "figureAngle" << QVariant("right");
-    QTest::newRow("infinite turn") << "figureAngle" << QVariant("inf");
-    QTest::newRow("zero ratio") << "figureRatio" << QVariant("0");
-    QTest::newRow("negative ratio") << "figureRatio" << QVariant("-1.5");
-    QTest::newRow("ratio as text") << "figureRatio" << QVariant("wide");
+    QTest::addColumn<Damage>("damage");
+    QTest::newRow("unknown kind") << "figureKind" << QVariant("hexagon") << Damage::NoFigure;
+    QTest::newRow("kind by number") << "figureKind" << QVariant(9) << Damage::NoFigure;
+    QTest::newRow("no kind") << "figureKind" << QVariant() << Damage::NoFigure;
+    QTest::newRow("too few points") << "figurePoints" << QVariant("0 0 10") << Damage::KindsPoints;
+    QTest::newRow("too many points") << "figurePoints" << QVariant("0 0 10 0 0 10") << Damage::KindsPoints;
+    QTest::newRow("no points") << "figurePoints" << QVariant("") << Damage::KindsPoints;
+    QTest::newRow("not a number") << "figurePoints" << QVariant("0 0 ten 0") << Damage::KindsPoints;
+    QTest::newRow("infinite point") << "figurePoints" << QVariant("0 0 inf 0") << Damage::KindsPoints;
+    QTest::newRow("not-a-number point") << "figurePoints" << QVariant("0 0 nan 0") << Damage::KindsPoints;
+    QTest::newRow("point far off") << "figurePoints" << QVariant("0 0 1e300 0") << Damage::KindsPoints;
+    QTest::newRow("place as text") << "figureOrigin" << QVariant("12 34") << Damage::Unplaced;
+    QTest::newRow("place far off") << "figureOrigin" << QVariant(QPoint(2000000000, 5)) << Damage::Unplaced;
+    QTest::newRow("no place") << "figureOrigin" << QVariant() << Damage::Unplaced;
+    QTest::newRow("turn not a number") << "figureAngle" << QVariant("right") << Damage::KindsTurn;
+    QTest::newRow("infinite turn") << "figureAngle" << QVariant("inf") << Damage::KindsTurn;
+    QTest::newRow("no turn") << "figureAngle" << QVariant() << Damage::KindsTurn;
+    QTest::newRow("zero ratio") << "figureRatio" << QVariant("0") << Damage::Unlocked;
+    QTest::newRow("negative ratio") << "figureRatio" << QVariant("-1.5") << Damage::Unlocked;
+    QTest::newRow("ratio as text") << "figureRatio" << QVariant("wide") << Damage::Unlocked;
 }
 
-// A figure that does not read whole is no figure (the ruler makes a new one); nothing of it is guessed.
-void TestRulerStore::unusableFigureIsNone()
+// A damaged figure value costs that value only; without a kind there is no figure (the ruler makes a
+// new one), and nothing is guessed.
+void TestRulerStore::damagedFigureValueCostsItselfOnly()
 {
     QFETCH(QString, key);
     QFETCH(QVariant, value);
+    QFETCH(Damage, damage);
+    FigureModel written;
+    written.createRatioFigure(FigureRatio::SixteenToNine, kWindow);
+    QPoint last = written.figureScreenPoints[1];
+    written.handleDrag(1, last + QPoint(37, 11), last, FigureModifiers());
+    written.rotateBy(30);
+    written.bodyMove(QPoint(5, 5));
+    written.recompute();
     QSettings store;
-    RulerStore::writeFigure(store, made(FigureKind::CornerRectangle, 30, QPoint(5, 5)));
-    QVERIFY(RulerStore::readFigure(store));
+    RulerStore::writeFigure(store, written);
     if (value.isValid())
         store.setValue(key, value);
     else
         store.remove(key);
-    QVERIFY(!RulerStore::readFigure(store));
+
+    bool placed = false;
+    const std::optional<FigureModel> read = RulerStore::readFigure(store, &placed);
+    QCOMPARE(read.has_value(), damage != Damage::NoFigure);
+    if (!read)
+        return;
+    QCOMPARE(placed, damage != Damage::Unplaced);
+    if (placed)
+        QCOMPARE(read->figureOrigin, written.figureOrigin);
+    QCOMPARE(read->figureAngle, damage == Damage::KindsTurn ? 0.0 : written.figureAngle);
+    QCOMPARE(read->isRatioRectangle(), damage != Damage::Unlocked);
+    QCOMPARE(read->figureKind, FigureKind::CornerSquare);
+    FigureModel own;
+    own.createRatioFigure(FigureRatio::SixteenToNine, kWindow);
+    const FigurePoint widthHandle = (damage == Damage::KindsPoints ? own : written).figurePoints[1];
+    QCOMPARE(read->figurePoints[1].x, widthHandle.x);
+    QCOMPARE(read->figurePoints[1].y, widthHandle.y);
 }
 
 // A file of the version before sessions: the first ruler reads exactly as it did, with a new figure,
