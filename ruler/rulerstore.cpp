@@ -174,7 +174,8 @@ std::optional<FigureModel> readFigure(const QSettings &store, bool *placed)
     else
         figure.create(*stored, QSize());
     FigureModel withPoints = figure;
-    if (readPoints(store.value(key(RulerValue::FigurePoints)).toString(), figure.figurePointCount, withPoints))
+    if (readPoints(store.value(key(RulerValue::FigurePoints)).toString(), figure.figurePointCount,
+                   withPoints))
         figure.figurePoints = withPoints.figurePoints;
     if (const std::optional<double> turn = storedNumber(store.value(key(RulerValue::FigureTurn))))
         figure.figureAngle = *turn;

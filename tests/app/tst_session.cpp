@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "app/rulerhub.h"
-#include "ruler/rulermenu.h"
 #include "ruler/geometryrule.h"
+#include "ruler/rulermenu.h"
 #include "rulerfixture.h"
 
 #include <QFile>
@@ -20,10 +20,10 @@ namespace {
 // How the run that is restored ended.
 enum class Ending
 {
-    SessionEnd,      // the session manager or a signal: everything saved, then the end
-    QuitCommand,     // "Quit": the session saved, then every window closes on the way out
-    QuitKey,         // the quit key on one ruler
-    HiddenByTray,    // the end of the session while the tray hides every ruler
+    SessionEnd,   // the session manager or a signal: everything saved, then the end
+    QuitCommand,  // "Quit": the session saved, then every window closes on the way out
+    QuitKey,      // the quit key on one ruler
+    HiddenByTray, // the end of the session while the tray hides every ruler
 };
 
 struct Wanted
@@ -38,12 +38,27 @@ struct Wanted
 };
 
 const Wanted kRulers[] = {
-    {QRect(40, 50, 420, 260), {RulerOption::ShowCentralPoint, RulerOption::ZeroAtLeft}, QColor(10, 200, 30, 90),
-     QColor(Qt::green), FigureKind::FlyingRuler, 12.5, false},
-    {QRect(500, 80, 300, 340), {RulerOption::ShowBorder, RulerOption::StayOnTop}, QColor(240, 240, 40, 200),
-     QColor(Qt::blue), FigureKind::CentredEllipse, 200.25, true},
-    {QRect(120, 420, 640, 180), {RulerOption::ShowFigure, RulerOption::ShowTopTicker},
-     QColor(30, 30, 230, 150), QColor(Qt::black), FigureKind::CornerRightTriangle, 0, false},
+    {QRect(40, 50, 420, 260),
+     {RulerOption::ShowCentralPoint, RulerOption::ZeroAtLeft},
+     QColor(10, 200, 30, 90),
+     QColor(Qt::green),
+     FigureKind::FlyingRuler,
+     12.5,
+     false},
+    {QRect(500, 80, 300, 340),
+     {RulerOption::ShowBorder, RulerOption::StayOnTop},
+     QColor(240, 240, 40, 200),
+     QColor(Qt::blue),
+     FigureKind::CentredEllipse,
+     200.25,
+     true},
+    {QRect(120, 420, 640, 180),
+     {RulerOption::ShowFigure, RulerOption::ShowTopTicker},
+     QColor(30, 30, 230, 150),
+     QColor(Qt::black),
+     FigureKind::CornerRightTriangle,
+     0,
+     false},
 };
 
 } // namespace
@@ -83,7 +98,9 @@ void TestSession::init()
     QImage picture(64, 48, QImage::Format_ARGB32);
     picture.fill(QColor(0, 128, 255));
     QVERIFY(picture.save(m_picturePath));
-    RulerWindow::askPictureFile = [this](QWidget *, const QString &, const QString &) { return m_picturePath; };
+    RulerWindow::askPictureFile = [this](QWidget *, const QString &, const QString &) {
+        return m_picturePath;
+    };
 }
 
 void TestSession::cleanup()

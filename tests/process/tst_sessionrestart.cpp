@@ -34,8 +34,9 @@ QMap<QString, QVariant> storedSession(const QString &file)
 
 QRect moveTo(const QString &window, QPoint target)
 {
-    ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), QStringLiteral("--sync"), window,
-                                                   QString::number(target.x()), QString::number(target.y())});
+    ProcessDriver::run(QStringLiteral("xdotool"),
+                       {QStringLiteral("windowmove"), QStringLiteral("--sync"), window,
+                        QString::number(target.x()), QString::number(target.y())});
     ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window).topLeft() == target; });
     return ProcessDriver::geometryOf(window);
 }
@@ -138,7 +139,8 @@ void TestSessionRestart::threeRulersComeBack()
     QVERIFY(ProcessDriver::waitFor([&] { return geometriesOf(ProcessDriver::rulers(gradora)) == places; }));
     // The ruler that had the keyboard has it again.
     QVERIFY(ProcessDriver::waitFor([&] {
-        const QString focused = ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")});
+        const QString focused =
+            ProcessDriver::run(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")});
         return ProcessDriver::geometryOf(focused) == secondPlace;
     }));
 

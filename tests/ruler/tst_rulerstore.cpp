@@ -93,25 +93,26 @@ void writeFile(const QByteArray &text)
 }
 
 // What a ruler of the version before sessions wrote: the top-level keys of one ruler, no figure, no group.
-const QByteArray kEarlierFile = "[General]\n"
-                                "showMasterPointLines=true\n"
-                                "zeroAtLeft=false\n"
-                                "crossHairVisible=true\n"
-                                "borderVisible=false\n"
-                                "flyingFigureVisible=true\n"
-                                "stayOnTop=true\n"
-                                "leftTickerVisible=false\n"
-                                "imageFile=/home/someone/plan.png\n"
-                                "stretchImage=true\n"
-                                "proportionalImage=false\n"
-                                "bottmRightLabel=true\n"
-                                "R_M_Width=true\n"
-                                "geometry=@Rect(210 170 400 300)\n"
-                                "background=@Variant(\\0\\0\\0\\x43\\x1\\x80\\x80\\xf0\\xf0\\xf7\\xf7\\xf4\\xf4\\0\\0)\n"
-                                "rulerColor=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\n\\n\\x14\\x14\\x1e\\x1e\\0\\0)\n"
-                                "guidesColor=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\0\\0\\0\\0\\xff\\xff\\0\\0)\n"
-                                "Program%20Version=3.0\n"
-                                "zoom=5\n";
+const QByteArray kEarlierFile =
+    "[General]\n"
+    "showMasterPointLines=true\n"
+    "zeroAtLeft=false\n"
+    "crossHairVisible=true\n"
+    "borderVisible=false\n"
+    "flyingFigureVisible=true\n"
+    "stayOnTop=true\n"
+    "leftTickerVisible=false\n"
+    "imageFile=/home/someone/plan.png\n"
+    "stretchImage=true\n"
+    "proportionalImage=false\n"
+    "bottmRightLabel=true\n"
+    "R_M_Width=true\n"
+    "geometry=@Rect(210 170 400 300)\n"
+    "background=@Variant(\\0\\0\\0\\x43\\x1\\x80\\x80\\xf0\\xf0\\xf7\\xf7\\xf4\\xf4\\0\\0)\n"
+    "rulerColor=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\n\\n\\x14\\x14\\x1e\\x1e\\0\\0)\n"
+    "guidesColor=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\0\\0\\0\\0\\xff\\xff\\0\\0)\n"
+    "Program%20Version=3.0\n"
+    "zoom=5\n";
 
 } // namespace
 
@@ -264,11 +265,11 @@ void TestRulerStore::figureRoundTrip()
 
 enum class Damage
 {
-    NoFigure,     // no kind: no figure at all
-    KindsPoints,  // the kind's own points
-    Unplaced,     // centred when the ruler shows
-    KindsTurn,    // the kind's own turn
-    Unlocked,     // a plain square instead of the ratio rectangle
+    NoFigure,    // no kind: no figure at all
+    KindsPoints, // the kind's own points
+    Unplaced,    // centred when the ruler shows
+    KindsTurn,   // the kind's own turn
+    Unlocked,    // a plain square instead of the ratio rectangle
 };
 Q_DECLARE_METATYPE(Damage)
 
