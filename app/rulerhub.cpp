@@ -223,8 +223,6 @@ void RulerHub::saveEverything()
     // Any ruler writes the whole session, the rulers that the tray has hidden among them.
     if (!m_shared.rulers.isEmpty())
         m_shared.rulers.first()->saveSettings();
-    else
-        saveProgramSettings();
     m_savingUnattended = wasUnattended;
 }
 

@@ -87,6 +87,9 @@ QStringList storedGroups(const QSettings &store)
     }
     std::sort(groups.begin(), groups.end(),
               [](const QString &a, const QString &b) { return groupNumber(a) < groupNumber(b); });
+    // A file with thousands of groups is no session anyone left: it must not open thousands of windows.
+    if (groups.size() > kMostFurtherRulers)
+        groups.resize(kMostFurtherRulers);
     return groups;
 }
 
@@ -130,7 +133,7 @@ void write(QSettings &store, const QString &group, const RulerRecord &record)
 void writeSession(QSettings &store, const QList<RulerRecord> &rulers, int active)
 {
     // Groups of rulers closed since, or left by a longer session, go first.
-    const QStringList stored = storedGroups(store);
+    const QStringList stored = store.childGroups();
     for (const QString &group : stored) {
         if (groupNumber(group) > int(rulers.size()))
             store.remove(group);

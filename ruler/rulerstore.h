@@ -41,10 +41,12 @@ struct RulerRecord
 namespace RulerStore {
 
 inline constexpr QLatin1StringView kActiveRulerKey{"activeRuler"};
+// At most this many further rulers come back, those with the lowest numbers.
+inline constexpr int kMostFurtherRulers = 99;
 
 // The group of the ruler at `index` (0-based): empty for the first, "Ruler2" for the second...
 QString groupOf(int index);
-// The groups of the further rulers in the file, in their order.
+// The groups of the further rulers in the file, in their order (at most kMostFurtherRulers).
 QStringList storedGroups(const QSettings &store);
 
 // Reads the ruler stored in `group` (empty: the first ruler); what the file lacks comes from

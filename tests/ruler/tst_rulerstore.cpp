@@ -137,6 +137,7 @@ private Q_SLOTS:
     void earlierVersionsSaveKeepsTheSession();
     void closedRulersLeaveTheFile();
     void oddGroupsAreLeftAlone();
+    void thousandsOfGroupsOpenAHundredRulers();
     void activeRuler_data();
     void activeRuler();
 };
@@ -458,6 +459,21 @@ void TestRulerStore::oddGroupsAreLeftAlone()
     QCOMPARE(RulerStore::storedGroups(store), QStringList{"Ruler2"});
     for (const char *odd : {"Ruler1", "Ruler0", "Ruler02", "RulerX", "ruler3", "Ruler 4", "Ruler99999"})
         QVERIFY2(store.contains(QStringLiteral("%1/geometry").arg(QLatin1String(odd))), odd);
+}
+
+// A file with more groups than anyone opens rulers: the lowest numbers come back, no more.
+void TestRulerStore::thousandsOfGroupsOpenAHundredRulers()
+{
+    QSettings store;
+    for (int number = 9999; number >= 2; --number)
+        store.setValue(QStringLiteral("Ruler%1/zoom").arg(number), 1);
+    const QStringList groups = RulerStore::storedGroups(store);
+    QCOMPARE(groups.size(), RulerStore::kMostFurtherRulers);
+    QCOMPARE(groups.first(), QStringLiteral("Ruler2"));
+    QCOMPARE(groups.last(), QStringLiteral("Ruler%1").arg(RulerStore::kMostFurtherRulers + 1));
+    // Saved, the session is what came back: the groups beyond it go too.
+    RulerStore::writeSession(store, {sampleRuler(0), sampleRuler(1)}, 0);
+    QCOMPARE(store.childGroups(), QStringList{"Ruler2"});
 }
 
 void TestRulerStore::activeRuler_data()
