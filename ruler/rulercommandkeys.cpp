@@ -66,7 +66,7 @@ std::optional<RulerCommand> exactlyAltCommand(int key)
                  {Qt::Key_B, C::BackgroundColour},
                  {Qt::Key_C, C::RulerColour},
                  {Qt::Key_G, C::GuidesColour},
-                 {Qt::Key_Q, C::QuitSavingThisRuler},
+                 {Qt::Key_Q, C::SaveAndQuit},
                  {Qt::Key_S, C::StayOnTop},
                  {Qt::Key_P, C::SnapToScreen},
                  {Qt::Key_L, C::LockToScreen},

@@ -327,7 +327,7 @@ private:
 
     // Keys.
     void prepareForKey(const QKeyEvent *event);
-    void quitSavingThisRuler();
+    void saveAndQuit();
 
     // The program's windows and links.
     void showPreferences();

@@ -274,8 +274,8 @@ bool RulerWindow::runProgramCommand(RulerCommand command)
         emit quitRequested();
         QApplication::closeAllWindows();
         return true;
-    case C::QuitSavingThisRuler:
-        quitSavingThisRuler();
+    case C::SaveAndQuit:
+        saveAndQuit();
         return true;
     default:
         return false;
