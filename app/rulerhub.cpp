@@ -17,6 +17,7 @@
 #include "ruler/geometryrule.h"
 #include "ruler/infopanel.h"
 #include "ruler/positiondialog.h"
+#include "ruler/rulerstore.h"
 #include "ruler/rulerwindow.h"
 #include "ruler/transparencydialog.h"
 
@@ -170,10 +171,31 @@ void RulerHub::connectRuler(RulerWindow *ruler)
 
 RulerWindow *RulerHub::openFirstRuler()
 {
-    RulerWindow *ruler = createRuler();
-    ruler->rebuildMenu();
-    ruler->restoreFirstRuler();
-    return ruler;
+    QStringList groups{QString()};
+    int active = 0;
+    {
+        ProgramStore::selectFormat();
+        const QSettings store;
+        groups += RulerStore::storedGroups(store);
+        active = RulerStore::storedActive(store, int(groups.size()));
+    }
+    // Every ruler joins in the stored order (which also hands out the palette colours in turn)...
+    QList<RulerWindow *> restored;
+    for (qsizetype i = 0; i < groups.size(); ++i)
+        restored.append(createRuler());
+    // ...and the one that had the keyboard shows last: the window system gives the keyboard to the
+    // window that asked for it last, and a window manager to the window mapped last.
+    QList<qsizetype> showOrder;
+    for (qsizetype i = 0; i < groups.size(); ++i) {
+        if (i != active)
+            showOrder.append(i);
+    }
+    showOrder.append(active);
+    for (qsizetype i : std::as_const(showOrder)) {
+        restored[i]->rebuildMenu();
+        restored[i]->restoreStored(groups[i]);
+    }
+    return restored.first();
 }
 
 void RulerHub::openRulerFrom(RulerWindow *source, const std::optional<QRect> &geometry)
@@ -280,24 +302,27 @@ void RulerHub::saveEverything()
 {
     // No one may be there to answer a message: the session is ending, or the display has gone.
     const bool wasUnattended = std::exchange(m_savingUnattended, true);
-    // Also the rulers that the tray has hidden, which closing the visible windows would skip.
-    const QList<RulerWindow *> openRulers = m_shared.rulers;
-    for (RulerWindow *ruler : openRulers)
-        ruler->saveSettings();
+    // Any ruler writes the whole session, the rulers that the tray has hidden among them.
+    if (!m_shared.rulers.isEmpty())
+        m_shared.rulers.first()->saveSettings();
     m_savingUnattended = wasUnattended;
 }
 
 void RulerHub::endSession()
 {
     m_savingUnattended = true;
-    saveEverything();
     quit();
 }
 
 void RulerHub::quit()
 {
-    // The windows close and save once more on the way out, with no one left to answer a message.
+    // The session is saved once, whole, before the windows close on the way out; no one is left to
+    // answer a message.
     m_savingUnattended = true;
+    if (!m_shared.endingRun) {
+        saveEverything();
+        m_shared.endingRun = true;
+    }
     if (m_trayIcon)
         m_trayIcon->hide();
     QCoreApplication::quit();

@@ -60,15 +60,17 @@ public:
 
     // A ruler attached to the hub, not yet shown.
     RulerWindow *createRuler();
-    // The first ruler of the run: restores the stored picture, colours and geometry, then shows it.
+    // The rulers of the last session: the first ruler of the run with its stored picture, colours,
+    // geometry and figure, then every further ruler that was open, in their order; the one that had
+    // the keyboard has it again. Returns the first.
     RulerWindow *openFirstRuler();
     // Writes the program-wide keys (the preferences, the magnifier, the colour dialog) and flushes. A
     // failed save is told on standard error, and in a message where the user is there to read it: not
     // while the session or the program ends.
     void saveProgramSettings();
     static QString failedSaveText(const QString &path, const QString &reason);
-    // Every open ruler saves its settings (and with them the program's), as "Quit" has them do;
-    // the session manager asks for this before the session ends.
+    // Saves the session, every open ruler (the hidden ones too), and the program's keys, as "Quit"
+    // does; the session manager asks for this before the session ends.
     void saveEverything();
     // The end of the session or a signal to end: save everything, then end the program.
     void endSession();

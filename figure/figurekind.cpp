@@ -21,7 +21,49 @@ constexpr std::array<std::pair<FigureKind, FigureKind>, 7> kPartners{{
     {K::CornerCircle, K::CentredCircle},
 }};
 
+struct KindName
+{
+    FigureKind kind;
+    const char *name;
+};
+
+constexpr std::array<KindName, 15> kStoredNames{{
+    {K::CentredEllipse, "centredEllipse"},
+    {K::CentredCircle, "centredCircle"},
+    {K::CentredRectangle, "centredRectangle"},
+    {K::CentredSquare, "centredSquare"},
+    {K::CentredRhombus, "centredRhombus"},
+    {K::CentredIsoscelesTriangle, "centredIsoscelesTriangle"},
+    {K::CentredRightTriangle, "centredRightTriangle"},
+    {K::FlyingRuler, "flyingRuler"},
+    {K::CornerRectangle, "cornerRectangle"},
+    {K::CornerSquare, "cornerSquare"},
+    {K::CornerRhombus, "cornerRhombus"},
+    {K::CornerIsoscelesTriangle, "cornerIsoscelesTriangle"},
+    {K::CornerRightTriangle, "cornerRightTriangle"},
+    {K::CornerEllipse, "cornerEllipse"},
+    {K::CornerCircle, "cornerCircle"},
+}};
+
 } // namespace
+
+const char *storedKindName(FigureKind kind)
+{
+    for (const KindName &row : kStoredNames) {
+        if (row.kind == kind)
+            return row.name;
+    }
+    return "";
+}
+
+std::optional<FigureKind> kindFromStoredName(std::string_view name)
+{
+    for (const KindName &row : kStoredNames) {
+        if (name == row.name)
+            return row.kind;
+    }
+    return std::nullopt;
+}
 
 bool isCornerKind(FigureKind kind)
 {

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 // The figure kinds: what figure creation receives and what every per-kind rule of the model, its
-// drawing and its readings tests. Kinds live only in memory; the settings file never holds one.
+// drawing and its readings tests. The settings file holds a kind by its stored name (below), never
+// by its number, so that the enum's order may change.
 enum class FigureKind
 {
     // Centre-anchored: point 0 is the figure's centre.
@@ -37,3 +39,8 @@ std::optional<FigureKind> placementPartner(FigureKind kind);
 
 // Squares and circles have a single extent: only the anchor and the width handle are control points.
 bool hasSingleExtent(FigureKind kind);
+
+// The name a kind is stored under ("cornerRectangle", "centredCircle", "flyingRuler"...), and back;
+// none for a name that is no kind's.
+const char *storedKindName(FigureKind kind);
+std::optional<FigureKind> kindFromStoredName(std::string_view name);

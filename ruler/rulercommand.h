@@ -108,7 +108,7 @@ enum class RulerCommand
     ShowWidthNumber,
     ShowHeightNumber,
     ActivateOnHover,
-    QuitSavingThisRuler,
+    SaveAndQuit,
     TurnFigureFine,
     TurnFigureFineBack,
     TurnFigureCoarse,

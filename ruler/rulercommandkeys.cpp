@@ -58,7 +58,7 @@ std::optional<RulerCommand> altShiftCommand(int key)
                 key);
 }
 
-// Alt+Q saves only this ruler before the program ends; the menu's "Quit" closes every ruler.
+// Alt+Q saves the session from this ruler before the program ends, as the menu's "Quit" does.
 std::optional<RulerCommand> exactlyAltCommand(int key)
 {
     return find({{Qt::Key_N, C::NewRuler},
@@ -66,7 +66,7 @@ std::optional<RulerCommand> exactlyAltCommand(int key)
                  {Qt::Key_B, C::BackgroundColour},
                  {Qt::Key_C, C::RulerColour},
                  {Qt::Key_G, C::GuidesColour},
-                 {Qt::Key_Q, C::QuitSavingThisRuler},
+                 {Qt::Key_Q, C::SaveAndQuit},
                  {Qt::Key_S, C::StayOnTop},
                  {Qt::Key_P, C::SnapToScreen},
                  {Qt::Key_L, C::LockToScreen},

@@ -86,12 +86,17 @@ struct ValueEntry
     RulerOption after;
 };
 
-constexpr std::array<ValueEntry, 5> kValues{{
+constexpr std::array<ValueEntry, 10> kValues{{
     {RulerValue::PictureFile, "imageFile", RulerOption::StartFromPixelOne},
     {RulerValue::Geometry, "geometry", RulerOption::ShowGuides},
     {RulerValue::BackgroundColour, "background", RulerOption::ShowGuides},
     {RulerValue::RulerColour, "rulerColor", RulerOption::ShowGuides},
     {RulerValue::GuidesColour, "guidesColor", RulerOption::ShowGuides},
+    {RulerValue::FigureShape, "figureKind", RulerOption::ShowGuides},
+    {RulerValue::FigurePoints, "figurePoints", RulerOption::ShowGuides},
+    {RulerValue::FigureOrigin, "figureOrigin", RulerOption::ShowGuides},
+    {RulerValue::FigureTurn, "figureAngle", RulerOption::ShowGuides},
+    {RulerValue::FigureRatio, "figureRatio", RulerOption::ShowGuides},
 }};
 
 } // namespace

@@ -62,6 +62,13 @@ enum class RulerValue
     BackgroundColour,
     RulerColour,
     GuidesColour,
+    // The flying figure: its kind's stored name, its model points ("x y x y..."), the window point it
+    // is anchored at, its turn in degrees and, while its ratio is locked, the ratio.
+    FigureShape,
+    FigurePoints,
+    FigureOrigin,
+    FigureTurn,
+    FigureRatio,
 };
 
 namespace RulerOptionTable {

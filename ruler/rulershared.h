@@ -36,6 +36,12 @@ struct RulerShared
     std::optional<ColorTarget> colorTarget;
     // Whether a ruler said that the desktop places windows itself (it is said once a run).
     bool placementNoticeGiven = false;
+    // The ruler that took the keyboard last, whom the information panel follows; the session
+    // remembers it.
+    RulerWindow *keyboardRuler = nullptr;
+    // Set once the program has saved the session for its end: windows that close on the way out
+    // leave the stored session as it is.
+    bool endingRun = false;
 
     // The shared dialog, made on the first call; the program deletes it at its end.
     PositionDialog *madePositionDialog();

@@ -51,8 +51,11 @@ RulerWindow::RulerWindow(QWidget *parent)
 
 RulerWindow::~RulerWindow()
 {
-    if (shared)
+    if (shared) {
         shared->rulers.removeAll(this);
+        if (shared->keyboardRuler == this)
+            shared->keyboardRuler = nullptr;
+    }
 }
 
 const QList<QColor> &RulerWindow::backgroundPalette()
@@ -74,13 +77,6 @@ void RulerWindow::readOptions()
     ProgramStore::selectFormat();
     const QSettings store;
     m_options.read(store);
-    // With the figure hidden the figure readings cannot be changed, and they start the other way
-    // round from the stored value: hidden with the figure, by default.
-    if (!option(RulerOption::ShowFigure))
-        m_options.toggle(RulerOption::ShowFigureReadings);
-    showFigureEntries(option(RulerOption::ShowFigure));
-    m_menu->setEnabled(RulerCommand::MinimalReadings, option(RulerOption::ShowReadings));
-
     pointerPressed = readBool(store, ProgramKeys::canShowToolbox, pointerPressed);
     m_panelSide = ScreenPlacement::panelSideFromStored(readInt(store, ProgramKeys::toolboxPosition, 2));
     m_menu->setEnabled(RulerCommand::PanelSide, pointerPressed);
@@ -88,10 +84,21 @@ void RulerWindow::readOptions()
         m_menu->setText(RulerCommand::PanelSide, m_panelSide == ScreenPlacement::PanelSide::Right
                                                      ? tr("Send Panel to Left")
                                                      : tr("Send Panel to Right"));
-    m_menu->setEnabled(RulerCommand::BoldControlPoints, !option(RulerOption::HideControlPoints));
-    syncMenu();
+    showReadOptions();
     // The window flags follow when the ruler joins the preferences.
     update();
+}
+
+void RulerWindow::showReadOptions()
+{
+    // With the figure hidden the figure readings cannot be changed, and they start the other way
+    // round from the stored value: hidden with the figure, by default.
+    if (!option(RulerOption::ShowFigure))
+        m_options.toggle(RulerOption::ShowFigureReadings);
+    showFigureEntries(option(RulerOption::ShowFigure));
+    m_menu->setEnabled(RulerCommand::MinimalReadings, option(RulerOption::ShowReadings));
+    m_menu->setEnabled(RulerCommand::BoldControlPoints, !option(RulerOption::HideControlPoints));
+    syncMenu();
 }
 
 void RulerWindow::attachTo(RulerShared *rulerShared)
@@ -135,31 +142,40 @@ void RulerWindow::attachTo(RulerShared *rulerShared)
 
 void RulerWindow::restoreFirstRuler()
 {
+    restoreStored(QString());
+}
+
+void RulerWindow::restoreStored(const QString &group)
+{
     ProgramStore::selectFormat();
     QSettings store;
+    restore(RulerStore::read(store, group, record()));
+}
 
-    m_options.readPictureOptions(store);
-    syncMenu();
+void RulerWindow::restore(const RulerRecord &stored)
+{
+    m_options = stored.options;
+    showReadOptions();
+    if (bool(windowFlags() & Qt::WindowStaysOnTopHint) != option(RulerOption::StayOnTop))
+        setWindowFlag(Qt::WindowStaysOnTopHint, option(RulerOption::StayOnTop));
     // "Actual Size" keeps its mark until a picture shows which of the two applies.
     m_menu->setChecked(RulerCommand::StretchPicture, option(RulerOption::StretchPicture));
 
     image = QImage();
     imageFile.clear();
     setPictureEntriesEnabled(false);
-    const QString storedPicture =
-        readText(store, RulerOptionTable::key(RulerValue::PictureFile), kLongestPath);
-    if (!storedPicture.isEmpty())
-        loadPicture(storedPicture);
+    if (!stored.pictureFile.isEmpty())
+        loadPicture(stored.pictureFile);
 
-    backgroundColor = readColor(store, RulerOptionTable::key(RulerValue::BackgroundColour), backgroundColor);
-    rulerColor = QColor(111, 33, 55, 255);
-    rulerColor = readColor(store, RulerOptionTable::key(RulerValue::RulerColour), rulerColor);
-    guidesColor = readColor(store, RulerOptionTable::key(RulerValue::GuidesColour), guidesColor);
+    backgroundColor = stored.background;
+    rulerColor = stored.rulerColour;
+    guidesColor = stored.guidesColour;
     applyColourLimits();
 
     // Unreadable, empty or absurd stored geometry gives the empty-store one; the rule does the rest.
-    placeWindow(GeometryRule::restored(store.value(RulerOptionTable::key(RulerValue::Geometry)),
-                                       GeometryRule::currentScreens()));
+    placeWindow(GeometryRule::restored(stored.geometry, GeometryRule::currentScreens()));
+    if (stored.figure)
+        restoreFigure(*stored.figure, stored.figurePlaced);
 
     show();
     activateWindow();
@@ -167,20 +183,30 @@ void RulerWindow::restoreFirstRuler()
     setFocus();
 }
 
+RulerRecord RulerWindow::record() const
+{
+    RulerRecord stored;
+    stored.options = m_options;
+    stored.pictureFile = imageFile;
+    // A ruler saved in full screen reopens at its normal size.
+    stored.geometry = fullScreen ? normalGeometry : geometry();
+    stored.background = backgroundColor;
+    stored.rulerColour = rulerColor;
+    stored.guidesColour = guidesColor;
+    stored.figure = figure;
+    return stored;
+}
+
 void RulerWindow::saveSettings()
 {
     ProgramStore::selectFormat();
     QSettings store;
-    m_options.write(store);
-    store.setValue(RulerOptionTable::key(RulerValue::PictureFile), imageFile);
-
-    // A ruler saved in full screen reopens at its normal size.
-    if (fullScreen)
-        placeWindow(normalGeometry);
-    store.setValue(RulerOptionTable::key(RulerValue::Geometry), geometry());
-    store.setValue(RulerOptionTable::key(RulerValue::BackgroundColour), backgroundColor);
-    store.setValue(RulerOptionTable::key(RulerValue::RulerColour), rulerColor);
-    store.setValue(RulerOptionTable::key(RulerValue::GuidesColour), guidesColor);
+    const QList<RulerWindow *> session = shared ? shared->rulers : QList<RulerWindow *>{this};
+    QList<RulerRecord> records;
+    for (const RulerWindow *ruler : session)
+        records.append(ruler->record());
+    const RulerWindow *active = shared && shared->keyboardRuler ? shared->keyboardRuler : this;
+    RulerStore::writeSession(store, records, int(session.indexOf(active)));
     store.sync();
 
     emit settingsSaved();
@@ -225,16 +251,24 @@ void RulerWindow::openBeside(const RulerWindow &source, const std::optional<QRec
 
 void RulerWindow::closeRuler()
 {
-    saveSettings();
+    // On the way out of the program the session is saved already, with this ruler in it.
+    const bool endingRun = shared && shared->endingRun;
     if (!shared || shared->rulers.size() < 2) {
+        if (!endingRun)
+            saveSettings();
         // The last ruler ends the program; it stays in the list until the end.
         emit quitRequested();
         disconnect(this, nullptr, nullptr, nullptr);
         return;
     }
+    // A ruler the user closes leaves the session: the others are saved without it.
+    shared->rulers.removeOne(this);
+    if (shared->keyboardRuler == this)
+        shared->keyboardRuler = nullptr;
+    if (!endingRun)
+        saveSettings();
     disconnect(this, nullptr, nullptr, nullptr);
 
-    shared->rulers.removeOne(this);
     RulerWindow *next = shared->rulers.last();
     next->activateWindow();
     next->raise();

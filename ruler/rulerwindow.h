@@ -19,6 +19,7 @@
 #include "ruler/repaintregions.h"
 #include "ruler/rulercommand.h"
 #include "ruler/ruleroptions.h"
+#include "ruler/rulerstore.h"
 #include "ruler/screenplacement.h"
 #include "ruler/wheelsteps.h"
 
@@ -76,12 +77,18 @@ public:
     // Opens as the new ruler made for `source`: beside it (or at `wanted`), and editing the colour
     // that the colour dialog edits there.
     void openBeside(const RulerWindow &source, const std::optional<QRect> &wanted = std::nullopt);
-    // Restores picture, colours and geometry of the first ruler of a run, then shows it.
+    // Restores picture, colours, geometry and figure of the first ruler of a run, then shows it.
     void restoreFirstRuler();
-    // Writes this ruler's keys, then the program-wide keys.
+    // Restores a further ruler of the last session from its group of the settings file (see
+    // RulerStore), options included, then shows it.
+    void restoreStored(const QString &group);
+    // Writes the session, every open ruler with this one (a ruler on its own: this one), then has the
+    // program write its keys.
     void saveSettings();
     // Shows the picture in the file as the ruler's background. False where it cannot be read.
     bool loadPicture(const QString &path);
+    // The ruler as the settings file keeps it; in full screen, with the geometry it returns to.
+    RulerRecord record() const;
     // Where the window stands on the desktop. It has no frame: its geometry is its frame's, known without
     // asking the window system (on X, frameGeometry() asks anew after every move, a round trip).
     QRect outerGeometry() const { return geometry(); }
@@ -264,6 +271,10 @@ private:
 
     bool option(RulerOption which) const { return m_options.value(which); }
     void readOptions();
+    // What follows from the options once they are read: menu marks and enabled entries.
+    void showReadOptions();
+    void restore(const RulerRecord &stored);
+    void restoreFigure(const FigureModel &stored, bool placed);
     // The menu's check marks that follow the options and the window's state.
     void syncMenu();
     // The steps of execute(), by kind of command; each returns whether it ran the command.
@@ -318,7 +329,7 @@ private:
 
     // Keys.
     void prepareForKey(const QKeyEvent *event);
-    void quitSavingThisRuler();
+    void saveAndQuit();
 
     // The program's windows and links.
     void showPreferences();

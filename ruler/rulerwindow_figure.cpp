@@ -124,3 +124,23 @@ void RulerWindow::setFlyingFigure(const FigureModel &model)
     figure.visible = option(RulerOption::ShowFigure);
     update();
 }
+
+void RulerWindow::restoreFigure(const FigureModel &stored, bool placed)
+{
+    figure = stored;
+    figure.visible = option(RulerOption::ShowFigure);
+    // It stands where it was left, not in the middle.
+    centerFigureOnShow = !placed;
+    const FigureKind kind = figure.flyingRuler ? FigureKind::FlyingRuler : figure.figureKind;
+    for (RulerCommand entry : RulerCommands::all()) {
+        const double ratio = RulerCommands::ratioOf(entry);
+        const bool matches = figure.isRatioRectangle()
+                                 ? ratio > 0 && qFuzzyCompare(ratio, figure.figureRatio)
+                                 : ratio <= 0 && RulerCommands::figureKindOf(entry) == kind;
+        if (matches) {
+            m_menu->setChecked(entry, true);
+            break;
+        }
+    }
+    update();
+}

@@ -28,7 +28,7 @@ void RulerWindow::keyPressEvent(QKeyEvent *event)
         execute(*decision.command);
 }
 
-void RulerWindow::quitSavingThisRuler()
+void RulerWindow::saveAndQuit()
 {
     saveSettings();
     emit quitRequested();

@@ -269,10 +269,13 @@ bool RulerWindow::runProgramCommand(RulerCommand command)
         toggleEdgeFinder();
         return true;
     case C::Quit:
+        // The program saves every ruler first: the windows that close on the way out are not
+        // rulers the user closed.
+        emit quitRequested();
         QApplication::closeAllWindows();
         return true;
-    case C::QuitSavingThisRuler:
-        quitSavingThisRuler();
+    case C::SaveAndQuit:
+        saveAndQuit();
         return true;
     default:
         return false;
@@ -308,6 +311,8 @@ void RulerWindow::contextMenuEvent(QContextMenuEvent *event)
 
 void RulerWindow::focusInEvent(QFocusEvent *)
 {
+    if (shared)
+        shared->keyboardRuler = this;
     followWindowMove();
     if (!m_menu->contextMenu()->isVisible()) {
         rebuildMenu();

@@ -71,7 +71,7 @@ void TestRulerCommand::everyShownShortcutIsTheKeyOfItsEntry_data()
         if (inRange(command, C::FreeShapeFirst, kShapes))
             expected = ratio(int(command) - int(C::FreeShapeFirst));
         else if (command == C::Quit)
-            expected = C::QuitSavingThisRuler;
+            expected = C::SaveAndQuit;
         QTest::newRow(qPrintable(describe(command) + " <" + entry(command).shortcut + ">"))
             << command << expected;
     }
@@ -116,7 +116,7 @@ void TestRulerCommand::keys_data()
     row("Alt+O saves a picture of the region", Qt::Key_O, kAlt, C::SaveRegionPicture);
     row("Ctrl+O is free", Qt::Key_O, kControl, C::Count);
     // Exactly Alt: with Control too, the letters fall through to the figure and option keys.
-    row("Alt+Q", Qt::Key_Q, kAlt, C::QuitSavingThisRuler);
+    row("Alt+Q", Qt::Key_Q, kAlt, C::SaveAndQuit);
     row("Ctrl+S turns", Qt::Key_S, kControl, C::TurnFigureCoarseBack);
     row("Ctrl+B shows the border", Qt::Key_B, kControl, C::ShowBorder);
     row("Alt+Ctrl+N", Qt::Key_N, Qt::AltModifier | Qt::ControlModifier, C::BoldControlPoints);

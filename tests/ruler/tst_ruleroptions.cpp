@@ -240,7 +240,9 @@ void TestRulerOptions::keyOrderOfTheFile()
                                "proportionalImage",    "transparentImage",    "boldControlPoints",
                                "noControlPoints",      "bottmRightLabel",     "R_M_Width",
                                "R_M_Height",           "R_M_MinimalReadings", "geometry",
-                               "background",           "rulerColor",          "guidesColor"};
+                               "background",           "rulerColor",          "guidesColor",
+                               "figureKind",           "figurePoints",        "figureOrigin",
+                               "figureAngle",          "figureRatio"};
     QCOMPARE(RulerOptionTable::storedKeyOrder(), expected);
     QCOMPARE(RulerOptionTable::key(RulerValue::PictureFile), QLatin1StringView("imageFile"));
     QCOMPARE(RulerOptionTable::key(RulerValue::BackgroundColour), QLatin1StringView("background"));
@@ -266,7 +268,8 @@ void TestRulerOptions::registeredOrderLeadsTheFile()
             keys << QString::fromLatin1(line.left(equals));
     }
     QStringList expected = RulerOptionTable::storedKeyOrder();
-    for (const char *absent : {"geometry", "background", "rulerColor"})
+    for (const char *absent : {"geometry", "background", "rulerColor", "figureKind", "figurePoints",
+                               "figureOrigin", "figureAngle", "figureRatio"})
         expected.removeOne(QLatin1String(absent));
     expected << QStringLiteral("zoom");
     QCOMPARE(keys, expected);
