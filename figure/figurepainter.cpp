@@ -196,19 +196,13 @@ QList<FigureText> readingTexts(const FigureModel &model, const FigureReadings &r
     return texts;
 }
 
-void drawFigure(QPainter &painter, const FigureModel &model, const FigureReadings &readings,
-                const FigureStyle &style, const FlyingRulerTicks &flyingRulerTicks)
+void drawShape(QPainter &painter, const FigureModel &model, const FigureStyle &style,
+               const FlyingRulerTicks &flyingRulerTicks)
 {
-    if (!model.visible)
-        return;
-    const QPen rulerPen(style.rulerColor, 1);
-
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, style.antiAliasing);
-    painter.setPen(rulerPen);
+    painter.setPen(QPen(style.rulerColor, 1));
     painter.setBrush(Qt::NoBrush);
-
-    painter.save();
     painter.setTransform(model.rotatedFrame(), true);
     drawOutline(painter, model);
     if (model.flyingRuler && model.figureKind == FigureKind::CornerRectangle && flyingRulerTicks) {
@@ -220,7 +214,22 @@ void drawFigure(QPainter &painter, const FigureModel &model, const FigureReading
     if (!style.noControlPoints)
         drawControlPoints(painter, model, style.boldControlPoints);
     painter.restore();
+}
 
+void drawFigure(QPainter &painter, const FigureModel &model, const FigureReadings &readings,
+                const FigureStyle &style, const FlyingRulerTicks &flyingRulerTicks, const ShapeDrawer &shape)
+{
+    if (!model.visible)
+        return;
+    if (shape)
+        shape(painter);
+    else
+        drawShape(painter, model, style, flyingRulerTicks);
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, style.antiAliasing);
+    painter.setPen(QPen(style.rulerColor, 1));
+    painter.setBrush(Qt::NoBrush);
     if (style.showMasterPointLines) {
         painter.save();
         drawRotationCentre(painter, model, style);

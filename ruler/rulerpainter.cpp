@@ -4,6 +4,7 @@
 #include "ruler/rulerpainter.h"
 
 #include "figure/figuremodel.h"
+#include "figure/figureshapelayer.h"
 #include "figure/readinglayout.h"
 #include "render/labelplacement.h"
 #include "render/inkbounds.h"
@@ -14,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -306,8 +308,20 @@ void drawFigure(QPainter &painter, const RulerPaintState &state, RulerPaintCache
             framePainter.drawText(label.baseline, label.text);
         }
     };
+    // Where pixels are drawn, the shape comes from its kept picture; devices that only note where ink
+    // goes (the window's shape, the repaint area) are given the drawing itself.
+    FigurePainter::ShapeDrawer keptShape;
+    if (painter.paintEngine()->type() == QPaintEngine::Raster) {
+        keptShape = [&](QPainter &target) {
+            const FigureShapeKey key = FigureShapeKey::of(*state.figure, style, state.tickFrame(),
+                                                          target.device()->devicePixelRatioF());
+            cache.figureShape.draw(target, *state.figure, key, [&](QPainter &shapePainter, const FigureModel &model) {
+                FigurePainter::drawShape(shapePainter, model, style, flyingRulerTicks);
+            });
+        };
+    }
     painter.save();
-    FigurePainter::drawFigure(painter, *state.figure, state.figureReadings, style, flyingRulerTicks);
+    FigurePainter::drawFigure(painter, *state.figure, state.figureReadings, style, flyingRulerTicks, keptShape);
     painter.restore();
 }
 
