@@ -118,10 +118,9 @@ void drawControlPoints(QPainter &painter, const FigureModel &model, bool bold)
 
 void drawRotationCentre(QPainter &painter, const FigureModel &model, const FigureStyle &style)
 {
-    painter.setPen(RulerStyle::guideDashPen(style.guidesColor));
     const QPoint anchor = model.figureOrigin;
-    painter.drawLine(0, anchor.y(), style.window.width(), anchor.y());
-    painter.drawLine(anchor.x(), 0, anchor.x(), style.window.height());
+    RulerStyle::drawDashedLine(painter, style.guidesColor, QPoint(0, anchor.y()), QPoint(style.window.width(), anchor.y()));
+    RulerStyle::drawDashedLine(painter, style.guidesColor, QPoint(anchor.x(), 0), QPoint(anchor.x(), style.window.height()));
 }
 
 } // namespace

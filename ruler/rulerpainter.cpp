@@ -277,11 +277,8 @@ void drawCrossHair(QPainter &painter, const RulerPaintState &state)
 {
     const int w = state.size.width();
     const int h = state.size.height();
-    painter.save();
-    painter.setPen(RulerStyle::guideDashPen(state.guidesColor));
-    painter.drawLine(w / 2, 0, w / 2, h);
-    painter.drawLine(0, h / 2, w, h / 2);
-    painter.restore();
+    RulerStyle::drawDashedLine(painter, state.guidesColor, QPoint(w / 2, 0), QPoint(w / 2, h));
+    RulerStyle::drawDashedLine(painter, state.guidesColor, QPoint(0, h / 2), QPoint(w, h / 2));
 }
 
 void drawFigure(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache,
