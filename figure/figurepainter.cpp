@@ -116,11 +116,21 @@ void drawControlPoints(QPainter &painter, const FigureModel &model, bool bold)
     }
 }
 
+// The figure's own pen and smoothing, with nothing filled.
+void useFigurePen(QPainter &painter, const FigureStyle &style)
+{
+    painter.setRenderHint(QPainter::Antialiasing, style.antiAliasing);
+    painter.setPen(QPen(style.rulerColor, 1));
+    painter.setBrush(Qt::NoBrush);
+}
+
 void drawRotationCentre(QPainter &painter, const FigureModel &model, const FigureStyle &style)
 {
     const QPoint anchor = model.figureOrigin;
-    RulerStyle::drawDashedLine(painter, style.guidesColor, QPoint(0, anchor.y()), QPoint(style.window.width(), anchor.y()));
-    RulerStyle::drawDashedLine(painter, style.guidesColor, QPoint(anchor.x(), 0), QPoint(anchor.x(), style.window.height()));
+    RulerStyle::drawDashedLine(painter, style.guidesColor, QPoint(0, anchor.y()),
+                               QPoint(style.window.width(), anchor.y()));
+    RulerStyle::drawDashedLine(painter, style.guidesColor, QPoint(anchor.x(), 0),
+                               QPoint(anchor.x(), style.window.height()));
 }
 
 } // namespace
@@ -199,9 +209,7 @@ void drawShape(QPainter &painter, const FigureModel &model, const FigureStyle &s
                const FlyingRulerTicks &flyingRulerTicks)
 {
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, style.antiAliasing);
-    painter.setPen(QPen(style.rulerColor, 1));
-    painter.setBrush(Qt::NoBrush);
+    useFigurePen(painter, style);
     painter.setTransform(model.rotatedFrame(), true);
     drawOutline(painter, model);
     if (model.flyingRuler && model.figureKind == FigureKind::CornerRectangle && flyingRulerTicks) {
@@ -226,9 +234,7 @@ void drawFigure(QPainter &painter, const FigureModel &model, const FigureReading
         drawShape(painter, model, style, flyingRulerTicks);
 
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, style.antiAliasing);
-    painter.setPen(QPen(style.rulerColor, 1));
-    painter.setBrush(Qt::NoBrush);
+    useFigurePen(painter, style);
     if (style.showMasterPointLines) {
         painter.save();
         drawRotationCentre(painter, model, style);

@@ -70,7 +70,7 @@ using FlyingRulerTicks = std::function<void(QPainter &painter, int width, int he
 
 namespace FigurePainter {
 
-// Draws the figure's shape in the painter's place of drawShape (for instance from a kept picture of it).
+// Draws the figure's shape instead of drawShape, for instance from a kept picture of it.
 using ShapeDrawer = std::function<void(QPainter &painter)>;
 
 // The last step of the window's paint pass: the shape (see drawShape, or `shape` when given), then the

@@ -47,11 +47,11 @@ bool FigureShapeKey::operator==(const FigureShapeKey &other) const
         }
         return true;
     };
-    return kind == other.kind && samePoints() && pointCount == other.pointCount && angle == other.angle
-        && flyingRuler == other.flyingRuler && widthPx == other.widthPx && heightPx == other.heightPx
-        && rulerColor == other.rulerColor && antiAliasing == other.antiAliasing
-        && noControlPoints == other.noControlPoints && boldControlPoints == other.boldControlPoints
-        && ticks == other.ticks && devicePixelRatio == other.devicePixelRatio;
+    return kind == other.kind && samePoints() && pointCount == other.pointCount && angle == other.angle &&
+           flyingRuler == other.flyingRuler && widthPx == other.widthPx && heightPx == other.heightPx &&
+           rulerColor == other.rulerColor && antiAliasing == other.antiAliasing &&
+           noControlPoints == other.noControlPoints && boldControlPoints == other.boldControlPoints &&
+           ticks == other.ticks && devicePixelRatio == other.devicePixelRatio;
 }
 
 void FigureShapeLayer::draw(QPainter &painter, const FigureModel &model, const FigureShapeKey &key,
@@ -65,11 +65,12 @@ void FigureShapeLayer::draw(QPainter &painter, const FigureModel &model, const F
     painter.drawImage(QPointF(model.figureOrigin + m_offset), m_picture);
 }
 
-void FigureShapeLayer::build(const FigureModel &anchored, const FigureShapeKey &key, const DrawShape &drawShape)
+void FigureShapeLayer::build(const FigureModel &anchored, const FigureShapeKey &key,
+                             const DrawShape &drawShape)
 {
     // The shape turns about the anchor: it stays within its longest reach of it, in any direction.
-    const int reach = int(std::ceil(std::hypot(2.0 * anchored.figureWidthPx, 2.0 * anchored.figureHeightPx)))
-        + kMarkRoom;
+    const int reach =
+        int(std::ceil(std::hypot(2.0 * anchored.figureWidthPx, 2.0 * anchored.figureHeightPx))) + kMarkRoom;
     const QPoint centre(reach, reach);
     InkBounds ink(QSize(2 * reach, 2 * reach));
     {

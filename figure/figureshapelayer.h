@@ -49,7 +49,8 @@ public:
 
     // Lays the shape of `model` (drawn by drawShape, which must depend on no more than `key`) over the
     // painter's device at the figure's place.
-    void draw(QPainter &painter, const FigureModel &model, const FigureShapeKey &key, const DrawShape &drawShape);
+    void draw(QPainter &painter, const FigureModel &model, const FigureShapeKey &key,
+              const DrawShape &drawShape);
     // How often the picture was drawn.
     int builds() const { return m_builds; }
 

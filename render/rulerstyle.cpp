@@ -50,8 +50,8 @@ void drawDashedLine(QPainter &painter, const QColor &colour, QPoint from, QPoint
     const bool upright = from.x() == to.x() && from.y() <= to.y();
     // A line that starts off the device is cut to it first, and its dashes start where the cut is.
     const bool startsOnDevice = from.x() >= 0 && from.y() >= 0;
-    if (!(level || upright) || !startsOnDevice || painter.testRenderHint(QPainter::Antialiasing) || !painter.transform().isIdentity()
-        || painter.paintEngine()->type() != QPaintEngine::Raster) {
+    if (!(level || upright) || !startsOnDevice || painter.testRenderHint(QPainter::Antialiasing) ||
+        !painter.transform().isIdentity() || painter.paintEngine()->type() != QPaintEngine::Raster) {
         painter.save();
         painter.setPen(guideDashPen(colour));
         painter.drawLine(from, to);
@@ -63,7 +63,8 @@ void drawDashedLine(QPainter &painter, const QColor &colour, QPoint from, QPoint
     QVarLengthArray<QRect, 512> dashes;
     for (int start = 0; start < length; start += 2 * kDash) {
         const int dash = std::min(kDash, length - start);
-        dashes.append(level ? QRect(from.x() + start, from.y(), dash, 1) : QRect(from.x(), from.y() + start, 1, dash));
+        dashes.append(level ? QRect(from.x() + start, from.y(), dash, 1)
+                            : QRect(from.x(), from.y() + start, 1, dash));
     }
     painter.save();
     painter.setPen(Qt::NoPen);

@@ -6,8 +6,8 @@
 #include "figure/figuremodel.h"
 #include "figure/figureshapelayer.h"
 #include "figure/readinglayout.h"
-#include "render/labelplacement.h"
 #include "render/inkbounds.h"
+#include "render/labelplacement.h"
 #include "render/pictureplacement.h"
 #include "render/rulerstyle.h"
 #include "ruler/pointerrules.h"
@@ -305,20 +305,27 @@ void drawFigure(QPainter &painter, const RulerPaintState &state, RulerPaintCache
             framePainter.drawText(label.baseline, label.text);
         }
     };
-    // Where pixels are drawn, the shape comes from its kept picture; devices that only note where ink
-    // goes (the window's shape, the repaint area) are given the drawing itself.
+    // Where window pixels are drawn, the shape comes from its kept picture. Devices that only note where
+    // ink goes (the window's shape, the repaint area) and a painter that scales or shifts by part of a
+    // pixel (the picture of the region on a scaled screen) are given the drawing itself.
+    const QTransform toDevice = painter.deviceTransform();
+    const bool wholePixels = toDevice.type() <= QTransform::TxTranslate &&
+                             toDevice.dx() == std::round(toDevice.dx()) &&
+                             toDevice.dy() == std::round(toDevice.dy());
     FigurePainter::ShapeDrawer keptShape;
-    if (painter.paintEngine()->type() == QPaintEngine::Raster) {
+    if (painter.paintEngine()->type() == QPaintEngine::Raster && wholePixels) {
         keptShape = [&](QPainter &target) {
             const FigureShapeKey key = FigureShapeKey::of(*state.figure, style, state.tickFrame(),
                                                           target.device()->devicePixelRatioF());
-            cache.figureShape.draw(target, *state.figure, key, [&](QPainter &shapePainter, const FigureModel &model) {
-                FigurePainter::drawShape(shapePainter, model, style, flyingRulerTicks);
-            });
+            cache.figureShape.draw(target, *state.figure, key,
+                                   [&](QPainter &shapePainter, const FigureModel &model) {
+                                       FigurePainter::drawShape(shapePainter, model, style, flyingRulerTicks);
+                                   });
         };
     }
     painter.save();
-    FigurePainter::drawFigure(painter, *state.figure, state.figureReadings, style, flyingRulerTicks, keptShape);
+    FigurePainter::drawFigure(painter, *state.figure, state.figureReadings, style, flyingRulerTicks,
+                              keptShape);
     painter.restore();
 }
 

@@ -65,21 +65,42 @@ struct Scene
 void change(Scene &scene, Change what)
 {
     switch (what) {
-    case Change::Nothing: break;
-    case Change::MovedByWholePixels: scene.model.figureOrigin += QPoint(37, -23); break;
-    case Change::BackgroundColour: scene.style.backgroundColor = Qt::white; break;
+    case Change::Nothing:
+        break;
+    case Change::MovedByWholePixels:
+        scene.model.figureOrigin += QPoint(37, -23);
+        break;
+    case Change::BackgroundColour:
+        scene.style.backgroundColor = Qt::white;
+        break;
     case Change::Turned:
         scene.model.figureAngle += 1;
         scene.model.recompute();
         break;
-    case Change::Wider: scene.model.scale(1.5, 1); break;
-    case Change::OtherKind: scene.model = created(FigureKind::CornerRhombus, scene.model.figureAngle); break;
-    case Change::RulerColour: scene.style.rulerColor = Qt::darkBlue; break;
-    case Change::AntiAliasing: scene.style.antiAliasing = true; break;
-    case Change::ControlPointsHidden: scene.style.noControlPoints = true; break;
-    case Change::BoldControlPoints: scene.style.boldControlPoints = true; break;
-    case Change::TicksFromTheRight: scene.ticks.zeroAtLeft = false; break;
-    case Change::DoubleDensity: scene.ratio = 2; break;
+    case Change::Wider:
+        scene.model.scale(1.5, 1);
+        break;
+    case Change::OtherKind:
+        scene.model = created(FigureKind::CornerRhombus, scene.model.figureAngle);
+        break;
+    case Change::RulerColour:
+        scene.style.rulerColor = Qt::darkBlue;
+        break;
+    case Change::AntiAliasing:
+        scene.style.antiAliasing = true;
+        break;
+    case Change::ControlPointsHidden:
+        scene.style.noControlPoints = true;
+        break;
+    case Change::BoldControlPoints:
+        scene.style.boldControlPoints = true;
+        break;
+    case Change::TicksFromTheRight:
+        scene.ticks.zeroAtLeft = false;
+        break;
+    case Change::DoubleDensity:
+        scene.ratio = 2;
+        break;
     }
 }
 
@@ -121,7 +142,8 @@ int largestDifference(const QImage &a, const QImage &b)
         const QRgb *lineB = reinterpret_cast<const QRgb *>(b.constScanLine(y));
         for (int x = 0; x < a.width(); ++x) {
             for (int shift : {0, 8, 16, 24})
-                largest = std::max(largest, std::abs(int((lineA[x] >> shift) & 0xff) - int((lineB[x] >> shift) & 0xff)));
+                largest = std::max(
+                    largest, std::abs(int((lineA[x] >> shift) & 0xff) - int((lineB[x] >> shift) & 0xff)));
         }
     }
     return largest;
