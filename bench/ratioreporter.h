@@ -33,10 +33,10 @@ public:
             if (run.error_occurred)
                 continue;
             const std::string &name = run.run_name.function_name;
+            m_units[name] = benchmark::GetTimeUnitString(run.time_unit);
             if (run.run_type == Run::RT_Iteration) {
                 m_times[name].push_back(run.GetAdjustedCPUTime());
                 m_counters[name] = run.counters;
-                m_units[name] = benchmark::GetTimeUnitString(run.time_unit);
             } else if (run.aggregate_name == "median") {
                 m_medians[name] = run.GetAdjustedCPUTime();
             }

@@ -116,12 +116,21 @@ void drawControlPoints(QPainter &painter, const FigureModel &model, bool bold)
     }
 }
 
+// The figure's own pen and smoothing, with nothing filled.
+void useFigurePen(QPainter &painter, const FigureStyle &style)
+{
+    painter.setRenderHint(QPainter::Antialiasing, style.antiAliasing);
+    painter.setPen(QPen(style.rulerColor, 1));
+    painter.setBrush(Qt::NoBrush);
+}
+
 void drawRotationCentre(QPainter &painter, const FigureModel &model, const FigureStyle &style)
 {
-    painter.setPen(RulerStyle::guideDashPen(style.guidesColor));
     const QPoint anchor = model.figureOrigin;
-    painter.drawLine(0, anchor.y(), style.window.width(), anchor.y());
-    painter.drawLine(anchor.x(), 0, anchor.x(), style.window.height());
+    RulerStyle::drawDashedLine(painter, style.guidesColor, QPoint(0, anchor.y()),
+                               QPoint(style.window.width(), anchor.y()));
+    RulerStyle::drawDashedLine(painter, style.guidesColor, QPoint(anchor.x(), 0),
+                               QPoint(anchor.x(), style.window.height()));
 }
 
 } // namespace
@@ -196,19 +205,11 @@ QList<FigureText> readingTexts(const FigureModel &model, const FigureReadings &r
     return texts;
 }
 
-void drawFigure(QPainter &painter, const FigureModel &model, const FigureReadings &readings,
-                const FigureStyle &style, const FlyingRulerTicks &flyingRulerTicks)
+void drawShape(QPainter &painter, const FigureModel &model, const FigureStyle &style,
+               const FlyingRulerTicks &flyingRulerTicks)
 {
-    if (!model.visible)
-        return;
-    const QPen rulerPen(style.rulerColor, 1);
-
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, style.antiAliasing);
-    painter.setPen(rulerPen);
-    painter.setBrush(Qt::NoBrush);
-
-    painter.save();
+    useFigurePen(painter, style);
     painter.setTransform(model.rotatedFrame(), true);
     drawOutline(painter, model);
     if (model.flyingRuler && model.figureKind == FigureKind::CornerRectangle && flyingRulerTicks) {
@@ -220,7 +221,20 @@ void drawFigure(QPainter &painter, const FigureModel &model, const FigureReading
     if (!style.noControlPoints)
         drawControlPoints(painter, model, style.boldControlPoints);
     painter.restore();
+}
 
+void drawFigure(QPainter &painter, const FigureModel &model, const FigureReadings &readings,
+                const FigureStyle &style, const FlyingRulerTicks &flyingRulerTicks, const ShapeDrawer &shape)
+{
+    if (!model.visible)
+        return;
+    if (shape)
+        shape(painter);
+    else
+        drawShape(painter, model, style, flyingRulerTicks);
+
+    painter.save();
+    useFigurePen(painter, style);
     if (style.showMasterPointLines) {
         painter.save();
         drawRotationCentre(painter, model, style);

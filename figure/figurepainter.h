@@ -70,10 +70,19 @@ using FlyingRulerTicks = std::function<void(QPainter &painter, int width, int he
 
 namespace FigurePainter {
 
-// The last step of the window's paint pass: outline, flying-ruler ticks, control points, rotation-centre
-// lines and readings. Draws nothing for a hidden figure.
+// Draws the figure's shape instead of drawShape, for instance from a kept picture of it.
+using ShapeDrawer = std::function<void(QPainter &painter)>;
+
+// The last step of the window's paint pass: the shape (see drawShape, or `shape` when given), then the
+// rotation-centre lines and the readings. Draws nothing for a hidden figure.
 void drawFigure(QPainter &painter, const FigureModel &model, const FigureReadings &readings,
-                const FigureStyle &style, const FlyingRulerTicks &flyingRulerTicks = {});
+                const FigureStyle &style, const FlyingRulerTicks &flyingRulerTicks = {},
+                const ShapeDrawer &shape = {});
+// The figure's turned drawing alone: its outline, the flying ruler's ticks and the control points with
+// their numbers. It depends on the figure's shape, turn and anchor, and on the style's ruler colour,
+// anti-aliasing and control-point options, nothing else.
+void drawShape(QPainter &painter, const FigureModel &model, const FigureStyle &style,
+               const FlyingRulerTicks &flyingRulerTicks = {});
 
 // Where the on-figure readings go, but for those that give way; drawFigure writes exactly these.
 QList<FigureText> readingTexts(const FigureModel &model, const FigureReadings &readings,

@@ -3,6 +3,13 @@
 
 #include "render/rulerstyle.h"
 
+#include <QPaintEngine>
+#include <QPainter>
+#include <QRect>
+#include <QVarLengthArray>
+
+#include <algorithm>
+
 namespace RulerStyle {
 
 QFont font(int pixelSize, bool underlined)
@@ -25,11 +32,45 @@ QPen guidePen(const QColor &colour)
     return QPen(colour, 1, Qt::SolidLine);
 }
 
+namespace {
+// guideDashPen's pattern: this many pixels drawn, as many left out, from the line's start.
+constexpr int kDash = 5;
+} // namespace
+
 QPen guideDashPen(const QColor &colour)
 {
     QPen pen(colour, 1, Qt::CustomDashLine);
-    pen.setDashPattern({5, 5, 5, 5, 5, 5});
+    pen.setDashPattern({kDash, kDash, kDash, kDash, kDash, kDash});
     return pen;
+}
+
+void drawDashedLine(QPainter &painter, const QColor &colour, QPoint from, QPoint to)
+{
+    const bool level = from.y() == to.y() && from.x() <= to.x();
+    const bool upright = from.x() == to.x() && from.y() <= to.y();
+    // A line that starts off the device is cut to it first, and its dashes start where the cut is.
+    const bool startsOnDevice = from.x() >= 0 && from.y() >= 0;
+    if (!(level || upright) || !startsOnDevice || painter.testRenderHint(QPainter::Antialiasing) ||
+        !painter.transform().isIdentity() || painter.paintEngine()->type() != QPaintEngine::Raster) {
+        painter.save();
+        painter.setPen(guideDashPen(colour));
+        painter.drawLine(from, to);
+        painter.restore();
+        return;
+    }
+    // Both ends are drawn, as the stroked line draws them.
+    const int length = level ? to.x() - from.x() + 1 : to.y() - from.y() + 1;
+    QVarLengthArray<QRect, 512> dashes;
+    for (int start = 0; start < length; start += 2 * kDash) {
+        const int dash = std::min(kDash, length - start);
+        dashes.append(level ? QRect(from.x() + start, from.y(), dash, 1)
+                            : QRect(from.x(), from.y() + start, 1, dash));
+    }
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawRects(dashes.constData(), int(dashes.size()));
+    painter.restore();
 }
 
 } // namespace RulerStyle

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "figure/figureshapelayer.h"
 #include "render/rulerstyle.h"
 #include "render/ticklayout.h"
 #include "render/unitscale.h"
@@ -60,6 +61,9 @@ struct RulerPaintCache
     ScalesKey scalesKey;
     QRegion scalesInk;
     int scalesBuilds = 0;
+
+    // The figure's turned outline, ticks and control points, laid again while they stay the same.
+    FigureShapeLayer figureShape;
 
     const QFont &font(int pixelSize) const { return pixelSize == RulerStyle::kSmallFontPx ? small : number; }
     // Writes text from its baseline start, as drawText() does, in the painter's pen colour.

@@ -4,9 +4,10 @@
 #include "ruler/rulerpainter.h"
 
 #include "figure/figuremodel.h"
+#include "figure/figureshapelayer.h"
 #include "figure/readinglayout.h"
-#include "render/labelplacement.h"
 #include "render/inkbounds.h"
+#include "render/labelplacement.h"
 #include "render/pictureplacement.h"
 #include "render/rulerstyle.h"
 #include "ruler/pointerrules.h"
@@ -14,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -275,11 +277,8 @@ void drawCrossHair(QPainter &painter, const RulerPaintState &state)
 {
     const int w = state.size.width();
     const int h = state.size.height();
-    painter.save();
-    painter.setPen(RulerStyle::guideDashPen(state.guidesColor));
-    painter.drawLine(w / 2, 0, w / 2, h);
-    painter.drawLine(0, h / 2, w, h / 2);
-    painter.restore();
+    RulerStyle::drawDashedLine(painter, state.guidesColor, QPoint(w / 2, 0), QPoint(w / 2, h));
+    RulerStyle::drawDashedLine(painter, state.guidesColor, QPoint(0, h / 2), QPoint(w, h / 2));
 }
 
 void drawFigure(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache,
@@ -306,8 +305,27 @@ void drawFigure(QPainter &painter, const RulerPaintState &state, RulerPaintCache
             framePainter.drawText(label.baseline, label.text);
         }
     };
+    // Where window pixels are drawn, the shape comes from its kept picture. Devices that only note where
+    // ink goes (the window's shape, the repaint area) and a painter that scales or shifts by part of a
+    // pixel (the picture of the region on a scaled screen) are given the drawing itself.
+    const QTransform toDevice = painter.deviceTransform();
+    const bool wholePixels = toDevice.type() <= QTransform::TxTranslate &&
+                             toDevice.dx() == std::round(toDevice.dx()) &&
+                             toDevice.dy() == std::round(toDevice.dy());
+    FigurePainter::ShapeDrawer keptShape;
+    if (painter.paintEngine()->type() == QPaintEngine::Raster && wholePixels) {
+        keptShape = [&](QPainter &target) {
+            const FigureShapeKey key = FigureShapeKey::of(*state.figure, style, state.tickFrame(),
+                                                          target.device()->devicePixelRatioF());
+            cache.figureShape.draw(target, *state.figure, key,
+                                   [&](QPainter &shapePainter, const FigureModel &model) {
+                                       FigurePainter::drawShape(shapePainter, model, style, flyingRulerTicks);
+                                   });
+        };
+    }
     painter.save();
-    FigurePainter::drawFigure(painter, *state.figure, state.figureReadings, style, flyingRulerTicks);
+    FigurePainter::drawFigure(painter, *state.figure, state.figureReadings, style, flyingRulerTicks,
+                              keptShape);
     painter.restore();
 }
 
