@@ -6,6 +6,7 @@
 #include "app/aboutdialog.h"
 #include "app/helplinks.h"
 #include "app/magnifier.h"
+#include "app/programpicture.h"
 #include "platform/desktopfactory.h"
 #include "prefs/preferencesdialog.h"
 #include "prefs/programkeys.h"
@@ -46,10 +47,6 @@ RulerHub::RulerHub(Desktop *desktop, QObject *parent) : QObject(parent), m_showM
     Q_INIT_RESOURCE(gradora_generated);
 
     m_shared.preferences = &m_preferences;
-#if GRADORA_UPDATE_CHECK
-    m_network = new QNetworkAccessManager(this);
-    connect(m_network, &QNetworkAccessManager::finished, this, &RulerHub::replyFinished);
-#endif
     createSharedWindows();
 #if GRADORA_UPDATE_CHECK
     // Once the first ruler is up: the network stack costs the start more than the whole ruler.
@@ -78,13 +75,6 @@ RulerHub::~RulerHub()
 
 void RulerHub::createSharedWindows()
 {
-
-    auto *colorDialog = new QColorDialog(nullptr);
-    colorDialog->setOptions(QColorDialog::ShowAlphaChannel | QColorDialog::NoButtons);
-    colorDialog->setWindowFlag(Qt::WindowStaysOnTopHint);
-    colorDialog->setFocusPolicy(Qt::NoFocus);
-    m_shared.colorDialog = colorDialog;
-
     m_shared.infoPanel = new InfoPanel(nullptr);
 }
 
@@ -118,7 +108,7 @@ Magnifier *RulerHub::magnifier()
 
 void RulerHub::createTrayIcon()
 {
-    m_trayIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/64.png")), this);
+    m_trayIcon = new QSystemTrayIcon(QIcon(ProgramPicture::ofSize(64)), this);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &RulerHub::trayClick);
     // Without a tray on the desktop the program simply has no icon there.
     if (QSystemTrayIcon::isSystemTrayAvailable())
@@ -169,7 +159,8 @@ RulerWindow *RulerHub::openFirstRuler()
 void RulerHub::openRulerFrom(RulerWindow *source)
 {
     // The ruler that asked stops following the colour dialog before the new one takes it.
-    m_shared.colorDialog->disconnect();
+    if (m_shared.colorDialog)
+        m_shared.colorDialog->disconnect();
     createRuler()->openBeside(*source);
 }
 
@@ -362,8 +353,10 @@ void RulerHub::writeWindowKeys()
     store.setValue(ProgramKeys::magnifierInitialSize, shown->size());
     store.setValue(ProgramKeys::magnifierPosition, shown->pos());
     store.setValue(ProgramKeys::colorDialogPositionSaved, true);
-    store.setValue(ProgramKeys::colorDialogX, m_shared.colorDialog->x());
-    store.setValue(ProgramKeys::colorDialogY, m_shared.colorDialog->y());
+    // A dialog never opened stands where a new window stands.
+    const QPoint colorDialogPlace = m_shared.colorDialog ? m_shared.colorDialog->pos() : QPoint(0, 0);
+    store.setValue(ProgramKeys::colorDialogX, colorDialogPlace.x());
+    store.setValue(ProgramKeys::colorDialogY, colorDialogPlace.y());
 }
 
 void RulerHub::restoreHiddenWindows()

@@ -48,7 +48,7 @@ public:
     const QList<RulerWindow *> &rulers() const { return m_shared.rulers; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     InfoPanel *infoPanel() const { return m_shared.infoPanel; }
-    QColorDialog *colorDialog() const { return m_shared.colorDialog; }
+    QColorDialog *colorDialog() { return m_shared.madeColorDialog(); }
     PositionDialog *positionDialog() { return m_shared.madePositionDialog(); }
     TransparencyDialog *transparencyDialog() { return m_shared.madeTransparencyDialog(); }
     AboutDialog *aboutDialog();
