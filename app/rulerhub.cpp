@@ -53,7 +53,9 @@ RulerHub::RulerHub(Desktop *desktop, QObject *parent) : QObject(parent), m_showM
     QTimer::singleShot(kStartUpdateCheckDelayMs, this,
                        [this] { checkForUpdatesWhenDue(QDate::currentDate()); });
 #endif
-    createTrayIcon();
+    // Asking the desktop for its tray takes round trips that the first ruler's paint does not need:
+    // the icon comes once the event loop runs, after the ruler's window has gone out.
+    QTimer::singleShot(0, this, &RulerHub::trayIcon);
 }
 
 RulerHub::~RulerHub()
@@ -106,10 +108,19 @@ Magnifier *RulerHub::magnifier()
     return m_magnifier;
 }
 
+QSystemTrayIcon *RulerHub::trayIcon()
+{
+    if (!m_trayIcon)
+        createTrayIcon();
+    return m_trayIcon;
+}
+
 void RulerHub::createTrayIcon()
 {
     m_trayIcon = new QSystemTrayIcon(QIcon(ProgramPicture::ofSize(64)), this);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &RulerHub::trayClick);
+    if (m_trayMenu)
+        m_trayIcon->setContextMenu(m_trayMenu);
     // Without a tray on the desktop the program simply has no icon there.
     if (QSystemTrayIcon::isSystemTrayAvailable())
         m_trayIcon->show();
@@ -139,7 +150,11 @@ void RulerHub::connectRuler(RulerWindow *ruler)
     connect(ruler, &RulerWindow::quitRequested, this, &RulerHub::quit);
     connect(ruler, &RulerWindow::settingsSaved, this, &RulerHub::saveProgramSettings);
     connect(ruler, &RulerWindow::menuRebuilt, this,
-            [this](QMenu *menu) { m_trayIcon->setContextMenu(menu); });
+            [this](QMenu *menu) {
+                m_trayMenu = menu;
+                if (m_trayIcon)
+                    m_trayIcon->setContextMenu(menu);
+            });
     connect(ruler, &RulerWindow::pressedByPointer, this, [this] {
         if (m_aboutDialog && m_aboutDialog->isVisible())
             m_aboutDialog->close();
@@ -151,7 +166,6 @@ void RulerHub::connectRuler(RulerWindow *ruler)
 RulerWindow *RulerHub::openFirstRuler()
 {
     RulerWindow *ruler = createRuler();
-    ruler->rebuildMenu();
     ruler->restoreFirstRuler();
     return ruler;
 }

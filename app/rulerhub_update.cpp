@@ -71,12 +71,7 @@ void RulerHub::checkForUpdatesWhenDue(const QDate &today)
 void RulerHub::sendVersionRequest(bool manual)
 {
     m_manualCheck = manual;
-    // Made for the first question: a start never pays for the network stack.
-    if (!m_network) {
-        m_network = new QNetworkAccessManager(this);
-        connect(m_network, &QNetworkAccessManager::finished, this, &RulerHub::replyFinished);
-    }
-    QNetworkReply *reply = m_network->get(UpdateCheck::versionRequest(UpdateCheck::endpoint()));
+    QNetworkReply *reply = updateNetwork()->get(UpdateCheck::versionRequest(UpdateCheck::endpoint()));
     reply->setProperty(kManualProperty, manual);
 
     // A hostile or broken server must not make us hold more than a version number's worth: the
@@ -95,6 +90,16 @@ void RulerHub::sendVersionRequest(bool manual)
     // The user asked and waits: show that the question is out, and let them give it up.
     if (manual)
         UpdateProgress::showFor(reply);
+}
+
+QNetworkAccessManager *RulerHub::updateNetwork()
+{
+    // Made for the first question: a start never pays for the network stack.
+    if (!m_network) {
+        m_network = new QNetworkAccessManager(this);
+        connect(m_network, &QNetworkAccessManager::finished, this, &RulerHub::replyFinished);
+    }
+    return m_network;
 }
 
 void RulerHub::replyFinished(QNetworkReply *reply)
