@@ -167,6 +167,8 @@ RulerWindow *RulerHub::openFirstRuler()
 {
     RulerWindow *ruler = createRuler();
     ruler->restoreFirstRuler();
+    // What the start read and mended goes to disk once the event loop has sent the window out.
+    QTimer::singleShot(0, &m_preferences, &Preferences::sync);
     return ruler;
 }
 
