@@ -30,4 +30,6 @@ inline constexpr QLatin1StringView colorDialogY{"clrY"};
 inline constexpr QLatin1StringView displaysDetected{"displays_detected"};
 // The folder the last picture was opened from.
 inline constexpr QLatin1StringView pictureFolder{"path"};
+// The folder the last picture of a ruler's region was saved to.
+inline constexpr QLatin1StringView regionPictureFolder{"regionPictureFolder"};
 } // namespace ProgramKeys

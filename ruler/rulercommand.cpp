@@ -162,6 +162,10 @@ void addChoiceCommands(std::vector<Entry> &t)
     t.push_back(
         plain(C::PositionAndSize, QT_TRANSLATE_NOOP("RulerWindow", "Set Position / Size"), "Alt+Shift+P"));
     t.push_back(plain(C::CopyReadings, QT_TRANSLATE_NOOP("RulerWindow", "Copy Readings"), "Ctrl+C"));
+    t.push_back(plain(C::CopyRegionPicture, QT_TRANSLATE_NOOP("RulerWindow", "Copy Picture of Region"),
+                      "Alt+Shift+O"));
+    t.push_back(plain(C::SaveRegionPicture, QT_TRANSLATE_NOOP("RulerWindow", "Save Picture of Region…"),
+                      "Alt+O"));
     t.push_back(checkable(C::EdgeFinder, QT_TRANSLATE_NOOP("RulerWindow", "Edge Finder"), "E"));
 }
 

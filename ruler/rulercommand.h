@@ -81,6 +81,8 @@ enum class RulerCommand
     Magnifier,
     PositionAndSize,
     CopyReadings,
+    CopyRegionPicture,
+    SaveRegionPicture,
     EdgeFinder,
 
     // The figure kinds: the flying ruler, then seven shapes placed by a corner, by the centre and

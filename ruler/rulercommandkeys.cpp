@@ -48,6 +48,7 @@ std::optional<RulerCommand> altShiftCommand(int key)
                  {Qt::Key_G, C::ClearGuides},
                  {Qt::Key_H, C::ShowHeightNumber},
                  {Qt::Key_M, C::Magnifier},
+                 {Qt::Key_O, C::CopyRegionPicture},
                  {Qt::Key_P, C::PositionAndSize},
                  {Qt::Key_R, C::ShowBottomRightLabels},
                  {Qt::Key_S, C::ReverseAlt},
@@ -70,6 +71,7 @@ std::optional<RulerCommand> exactlyAltCommand(int key)
                  {Qt::Key_P, C::SnapToScreen},
                  {Qt::Key_L, C::LockToScreen},
                  {Qt::Key_F, C::FullScreen},
+                 {Qt::Key_O, C::SaveRegionPicture},
                  {Qt::Key_Comma, C::Preferences},
                  {Qt::Key_Slash, C::Help}},
                 key);

@@ -151,7 +151,9 @@ void RulerMenu::createSubmenus()
             {C::OpenPicture, kSeparator, C::ActualSize, C::StretchPicture, C::ProportionalPicture,
              C::TransparentPicture, C::RulerToPictureSize, kSeparator, C::ClearPicture});
     m_figureMenu = submenu(QT_TRANSLATE_NOOP("RulerWindow", "Flying Figure"), figureLayout());
-    submenu(QT_TRANSLATE_NOOP("RulerWindow", "Tools"), {C::Magnifier, C::PositionAndSize, C::CopyReadings, C::EdgeFinder});
+    submenu(QT_TRANSLATE_NOOP("RulerWindow", "Tools"),
+            {C::Magnifier, C::PositionAndSize, C::CopyReadings, C::CopyRegionPicture, C::SaveRegionPicture,
+             C::EdgeFinder});
 }
 
 void RulerMenu::rebuild(const TopLevel &choices)

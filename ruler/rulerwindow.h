@@ -37,6 +37,7 @@
 #include <optional>
 
 class Desktop;
+struct ScreenPicture;
 class FigureReadings;
 struct FigureStyle;
 struct FigureUnits;
@@ -134,6 +135,10 @@ public:
         askPictureFile;
     static std::function<void(QWidget *parent, const QString &title, const QString &text)>
         reportPictureFailure;
+    // The file dialog that asks where a picture of the region goes (empty: the user cancelled); the
+    // tests replace it.
+    static std::function<QString(QWidget *parent, const QString &caption, const QString &suggested)>
+        askRegionPictureFile;
 
     // What the window measures and shows, for reading.
     const FigureModel &flyingFigure() const { return figure; }
@@ -317,6 +322,18 @@ private:
     void showMagnifier();
     // Puts the ruler's readings, and its shown figure's, on the clipboard as plain text.
     void copyReadings();
+    // A picture of the screen beneath the ruler with the ruler's drawing over it, at the screen's own
+    // pixels, to the clipboard or to a PNG file (rulerwindow_regionpicture.cpp). Where no picture of the
+    // screen can be had, the user is told why and nothing is copied or saved.
+    enum class RegionPictureUse
+    {
+        Copy,
+        Save,
+    };
+    void takeRegionPicture(RegionPictureUse use);
+    void regionPictureTaken(RegionPictureUse use, const QRect &region, const ScreenPicture &picture);
+    void saveRegionPicture(const QImage &picture);
+    bool m_takingRegionPicture = false;
     void openHelp();
     void openFeatureRequest();
     void openOnlineInfo();

@@ -259,6 +259,12 @@ bool RulerWindow::runProgramCommand(RulerCommand command)
     case C::CopyReadings:
         copyReadings();
         return true;
+    case C::CopyRegionPicture:
+        takeRegionPicture(RegionPictureUse::Copy);
+        return true;
+    case C::SaveRegionPicture:
+        takeRegionPicture(RegionPictureUse::Save);
+        return true;
     case C::EdgeFinder:
         toggleEdgeFinder();
         return true;

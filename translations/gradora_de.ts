@@ -1071,6 +1071,58 @@ Esc: ausblenden</translation>
         <translation>Messwerte kopieren</translation>
     </message>
     <message>
+        <source>Copy Picture of Region</source>
+        <translation>Bild des Bereichs kopieren</translation>
+    </message>
+    <message>
+        <source>Save Picture of Region…</source>
+        <translation>Bild des Bereichs speichern …</translation>
+    </message>
+    <message>
+        <source>Save Picture of Region</source>
+        <translation>Bild des Bereichs speichern</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>region %1.png</source>
+        <translation>Bereich %1.png</translation>
+    </message>
+    <message>
+        <source>The ruler stands outside the picture of the screen.</source>
+        <translation>Das Lineal steht außerhalb des Bildes vom Bildschirm.</translation>
+    </message>
+    <message>
+        <source>Nothing was copied: there is no picture of the screen beneath the ruler.
+
+%1</source>
+        <translation>Nichts wurde kopiert: Es gibt kein Bild des Bildschirms unter dem Lineal.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: there is no picture of the screen beneath the ruler.
+
+%1</source>
+        <translation>Nichts wurde gespeichert: Es gibt kein Bild des Bildschirms unter dem Lineal.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Cannot save %1.
+
+%2</source>
+        <translation>%1 kann nicht gespeichert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>No picture of the screen could be had.</source>
+        <translation>Es war kein Bild des Bildschirms zu bekommen.</translation>
+    </message>
+    <message>
         <source>Tolerance: %1</source>
         <translation>Toleranz: %1</translation>
     </message>

@@ -5,6 +5,7 @@
 // own pixels, with and without a compositing manager, and a click fits it to a window beneath. None of
 // the program's windows (the information panel beside the ruler) is in the picture, and no key pressed
 // after a click is lost, with and without a window manager.
+#include "plainwindow.h"
 #include "processdriver.h"
 #include "testsupport.h"
 
@@ -23,34 +24,6 @@ const QColor kDesktop(0, 160, 0);
 // A plain window beneath the ruler, well inside it.
 const QRect kTarget(400, 350, 180, 120);
 const QColor kTargetColour(20, 40, 200);
-
-// A plain window of the test, of one colour.
-class PlainWindow : public QWidget
-{
-public:
-    PlainWindow(const QRect &geometry, const QColor &colour) : QWidget(nullptr, Qt::FramelessWindowHint)
-    {
-        setAutoFillBackground(true);
-        QPalette shade = palette();
-        shade.setColor(QPalette::Window, colour);
-        setPalette(shade);
-        setGeometry(geometry);
-    }
-
-    // The window manager may still be settling when the first window of the run is mapped, and the
-    // window then waits for an exposure that never comes: it is shown once more.
-    bool showExposed()
-    {
-        for (int attempt = 0; attempt < 5; ++attempt) {
-            show();
-            if (QTest::qWaitForWindowExposed(this, 4000))
-                return true;
-            hide();
-        }
-        return false;
-    }
-};
-
 
 QString geometryText(const QRect &geometry)
 {

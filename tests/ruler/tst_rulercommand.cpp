@@ -110,6 +110,11 @@ void TestRulerCommand::keys_data()
     row("Alt+Shift+H", Qt::Key_H, kAltShift, C::ShowHeightNumber);
     row("Alt+Shift+W", Qt::Key_W, kAltShift, C::ShowWidthNumber);
     row("Alt+Shift+Z is a plain turn", Qt::Key_Z, kAltShift, C::TurnFigureFine);
+    row("Alt+Shift+O copies a picture of the region", Qt::Key_O, kAltShift, C::CopyRegionPicture);
+    row("Ctrl+Shift+O copies a picture of the region", Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier,
+        C::CopyRegionPicture);
+    row("Alt+O saves a picture of the region", Qt::Key_O, kAlt, C::SaveRegionPicture);
+    row("Ctrl+O is free", Qt::Key_O, kControl, C::Count);
     // Exactly Alt: with Control too, the letters fall through to the figure and option keys.
     row("Alt+Q", Qt::Key_Q, kAlt, C::QuitSavingThisRuler);
     row("Ctrl+S turns", Qt::Key_S, kControl, C::TurnFigureCoarseBack);

@@ -251,7 +251,8 @@ void TestRulerMenus::menuLayout_data()
                                           "Clear Image (disabled)"};
     QTest::newRow("Tools") << "Tools"
                            << QStringList{"Magnifier <Alt+Shift+M>", "Set Position / Size <Alt+Shift+P>",
-                                          "Copy Readings <Ctrl+C>", "Edge Finder <E> [ ]"};
+                                          "Copy Readings <Ctrl+C>", "Copy Picture of Region <Alt+Shift+O>",
+                                          "Save Picture of Region… <Alt+O>", "Edge Finder <E> [ ]"};
     QTest::newRow("Flying Figure") << "Flying Figure"
                                    << QStringList{"Ruler <0> [x]",
                                                   "-",
