@@ -3,6 +3,7 @@
 
 #include "app/aboutdialog.h"
 #include "app/magnifier.h"
+#include "app/programpicture.h"
 #include "app/rulerhub.h"
 #include "prefs/preferencesdialog.h"
 #include "prefs/programkeys.h"
@@ -33,6 +34,8 @@ private Q_SLOTS:
 
     void programPicturesAreThere_data();
     void programPicturesAreThere();
+    void programPictureIsReadAtEachSize_data();
+    void programPictureIsReadAtEachSize();
     void sharedWindows();
     void windowsNotNeededAtStartAreMadeWhenWanted();
     void programKeysDefaults();
@@ -81,6 +84,23 @@ void TestRulerHub::programPicturesAreThere()
     QVERIFY(!hub.trayIcon()->icon().isNull());
     // The network stack is loaded by the first update question, never by a start.
     QVERIFY(hub.findChildren<QNetworkAccessManager *>().isEmpty());
+}
+
+void TestRulerHub::programPictureIsReadAtEachSize_data()
+{
+    QTest::addColumn<int>("size");
+    for (const int size : {16, 64, 128, 512})
+        QTest::newRow(qPrintable(QString::number(size))) << size;
+}
+
+// Read as PNG without Qt guessing the kind: the picture must still come out whole, not empty.
+void TestRulerHub::programPictureIsReadAtEachSize()
+{
+    QFETCH(int, size);
+    RulerHub hub; // names the compiled-in pictures
+    const QImage picture = ProgramPicture::ofSize(size).toImage();
+    QCOMPARE(picture.size(), QSize(size, size));
+    QCOMPARE(picture, QImage(QStringLiteral(":/icons/%1.png").arg(size)).convertToFormat(picture.format()));
 }
 
 // The first ruler shows sooner without them.
