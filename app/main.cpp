@@ -4,6 +4,7 @@
 #include "app/commandline.h"
 #include "app/instancelink.h"
 #include "app/platformsetup.h"
+#include "app/programpicture.h"
 #include "app/rulerhub.h"
 #include "app/sessionend.h"
 #include "app/singleinstance.h"
@@ -51,7 +52,7 @@ int main(int argc, char *argv[])
     // The pictures live in the static core library and are named here, before the first one is used.
     Q_INIT_RESOURCE(resources);
     // Before anything can show, so that even the refusal of a second start carries the icon.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/128.png")));
+    QApplication::setWindowIcon(QIcon(ProgramPicture::ofSize(128)));
 
     const InstanceCommand::Command command = CommandLine::parse(QCoreApplication::arguments()).command;
     SingleInstance instance;

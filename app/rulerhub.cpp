@@ -6,6 +6,7 @@
 #include "app/aboutdialog.h"
 #include "app/helplinks.h"
 #include "app/magnifier.h"
+#include "app/programpicture.h"
 #include "platform/desktopfactory.h"
 #include "platform/globalshortcut.h"
 #include "prefs/preferencesdialog.h"
@@ -49,17 +50,15 @@ RulerHub::RulerHub(Desktop *desktop, QObject *parent) : QObject(parent), m_showM
     Q_INIT_RESOURCE(gradora_generated);
 
     m_shared.preferences = &m_preferences;
-#if GRADORA_UPDATE_CHECK
-    m_network = new QNetworkAccessManager(this);
-    connect(m_network, &QNetworkAccessManager::finished, this, &RulerHub::replyFinished);
-#endif
     createSharedWindows();
 #if GRADORA_UPDATE_CHECK
     // Once the first ruler is up: the network stack costs the start more than the whole ruler.
     QTimer::singleShot(kStartUpdateCheckDelayMs, this,
                        [this] { checkForUpdatesWhenDue(QDate::currentDate()); });
 #endif
-    createTrayIcon();
+    // Asking the desktop for its tray takes round trips that the first ruler's paint does not need:
+    // the icon comes once the event loop runs, after the ruler's window has gone out.
+    QTimer::singleShot(0, this, &RulerHub::trayIcon);
     m_ownGlobalShortcut = DesktopFactory::createGlobalShortcut(desktop->session());
     setGlobalShortcut(m_ownGlobalShortcut.get());
     connect(&m_preferences, &Preferences::globalShortcutChanged, this,
@@ -85,13 +84,6 @@ RulerHub::~RulerHub()
 
 void RulerHub::createSharedWindows()
 {
-
-    auto *colorDialog = new QColorDialog(nullptr);
-    colorDialog->setOptions(QColorDialog::ShowAlphaChannel | QColorDialog::NoButtons);
-    colorDialog->setWindowFlag(Qt::WindowStaysOnTopHint);
-    colorDialog->setFocusPolicy(Qt::NoFocus);
-    m_shared.colorDialog = colorDialog;
-
     m_shared.infoPanel = new InfoPanel(nullptr);
     m_shared.infoPanel->setDesktop(m_shared.desktop);
 }
@@ -127,10 +119,19 @@ Magnifier *RulerHub::magnifier()
     return m_magnifier;
 }
 
+QSystemTrayIcon *RulerHub::trayIcon()
+{
+    if (!m_trayIcon)
+        createTrayIcon();
+    return m_trayIcon;
+}
+
 void RulerHub::createTrayIcon()
 {
-    m_trayIcon = new QSystemTrayIcon(QIcon(QStringLiteral(":/icons/64.png")), this);
+    m_trayIcon = new QSystemTrayIcon(QIcon(ProgramPicture::ofSize(64)), this);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &RulerHub::trayClick);
+    if (m_trayMenu)
+        m_trayIcon->setContextMenu(m_trayMenu);
     // Without a tray on the desktop the program simply has no icon there.
     if (QSystemTrayIcon::isSystemTrayAvailable())
         m_trayIcon->show();
@@ -160,7 +161,11 @@ void RulerHub::connectRuler(RulerWindow *ruler)
     connect(ruler, &RulerWindow::quitRequested, this, &RulerHub::quit);
     connect(ruler, &RulerWindow::settingsSaved, this, &RulerHub::saveProgramSettings);
     connect(ruler, &RulerWindow::menuRebuilt, this,
-            [this](QMenu *menu) { m_trayIcon->setContextMenu(menu); });
+            [this](QMenu *menu) {
+                m_trayMenu = menu;
+                if (m_trayIcon)
+                    m_trayIcon->setContextMenu(menu);
+            });
     connect(ruler, &RulerWindow::pressedByPointer, this, [this] {
         if (m_aboutDialog && m_aboutDialog->isVisible())
             m_aboutDialog->close();
@@ -195,13 +200,16 @@ RulerWindow *RulerHub::openFirstRuler()
         restored[i]->rebuildMenu();
         restored[i]->restoreStored(groups[i]);
     }
+    // What the start read and mended goes to disk once the event loop has sent the windows out.
+    QTimer::singleShot(0, &m_preferences, &Preferences::sync);
     return restored.first();
 }
 
 void RulerHub::openRulerFrom(RulerWindow *source, const std::optional<QRect> &geometry)
 {
     // The ruler that asked stops following the colour dialog before the new one takes it.
-    m_shared.colorDialog->disconnect();
+    if (m_shared.colorDialog)
+        m_shared.colorDialog->disconnect();
     createRuler()->openBeside(*source, geometry);
 }
 
@@ -471,8 +479,10 @@ void RulerHub::writeWindowKeys()
     store.setValue(ProgramKeys::magnifierInitialSize, shown->size());
     store.setValue(ProgramKeys::magnifierPosition, shown->pos());
     store.setValue(ProgramKeys::colorDialogPositionSaved, true);
-    store.setValue(ProgramKeys::colorDialogX, m_shared.colorDialog->x());
-    store.setValue(ProgramKeys::colorDialogY, m_shared.colorDialog->y());
+    // A dialog never opened stands where a new window stands.
+    const QPoint colorDialogPlace = m_shared.colorDialog ? m_shared.colorDialog->pos() : QPoint(0, 0);
+    store.setValue(ProgramKeys::colorDialogX, colorDialogPlace.x());
+    store.setValue(ProgramKeys::colorDialogY, colorDialogPlace.y());
 }
 
 void RulerHub::restoreHiddenWindows()

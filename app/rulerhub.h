@@ -48,9 +48,10 @@ public:
     // ruler shows sooner without them.
     PreferencesDialog *preferencesDialog();
     const QList<RulerWindow *> &rulers() const { return m_shared.rulers; }
-    QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
+    // Made once the first ruler is up (or when asked for sooner).
+    QSystemTrayIcon *trayIcon();
     InfoPanel *infoPanel() const { return m_shared.infoPanel; }
-    QColorDialog *colorDialog() const { return m_shared.colorDialog; }
+    QColorDialog *colorDialog() { return m_shared.madeColorDialog(); }
     PositionDialog *positionDialog() { return m_shared.madePositionDialog(); }
     TransparencyDialog *transparencyDialog() { return m_shared.madeTransparencyDialog(); }
     AboutDialog *aboutDialog();
@@ -109,6 +110,8 @@ public:
     // The daily check waits this long after the start, so that the first ruler shows first.
     static constexpr int kStartUpdateCheckDelayMs = 2000;
     void sendVersionRequest(bool manual);
+    // The way onto the network that the requests take, made with the first of them.
+    QNetworkAccessManager *updateNetwork();
     // The automatic check: at most once a day, when enabled; one that fails still counts.
     void checkForUpdatesWhenDue(const QDate &today);
     // A user-started check without an answer within this time is reported as failed.
@@ -159,6 +162,8 @@ private:
     Magnifier *m_magnifier = nullptr;
     QPointer<StillFrame> m_stillFrame;
     QSystemTrayIcon *m_trayIcon = nullptr;
+    // The menu the tray shows: the last rebuilt ruler menu.
+    QPointer<QMenu> m_trayMenu;
     QList<QPointer<QWidget>> m_hiddenByTray;
     std::function<void(const QString &)> m_showMessage;
     bool m_hidingPanel = false;

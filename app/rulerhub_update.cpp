@@ -4,6 +4,7 @@
 // The update check: one request to our endpoint, on demand or once a day, and what the reply means.
 #include "app/rulerhub.h"
 
+#include "app/programpicture.h"
 #include "prefs/topmessage.h"
 #include "prefs/updatecheck.h"
 #include "prefs/updateprogress.h"
@@ -38,7 +39,7 @@ std::function<bool(const UpdateCheck::Prompt &)> RulerHub::askAboutUpdate =
         TopMessage::dress(box);
         switch (prompt.icon) {
         case UpdateCheck::Prompt::Icon::ProgramPicture:
-            box.setIconPixmap(QPixmap(QStringLiteral(":/icons/64.png")));
+            box.setIconPixmap(ProgramPicture::ofSize(64));
             break;
         case UpdateCheck::Prompt::Icon::Information:
             box.setIcon(QMessageBox::Information);
@@ -70,7 +71,7 @@ void RulerHub::checkForUpdatesWhenDue(const QDate &today)
 void RulerHub::sendVersionRequest(bool manual)
 {
     m_manualCheck = manual;
-    QNetworkReply *reply = m_network->get(UpdateCheck::versionRequest(UpdateCheck::endpoint()));
+    QNetworkReply *reply = updateNetwork()->get(UpdateCheck::versionRequest(UpdateCheck::endpoint()));
     reply->setProperty(kManualProperty, manual);
 
     // A hostile or broken server must not make us hold more than a version number's worth: the
@@ -89,6 +90,16 @@ void RulerHub::sendVersionRequest(bool manual)
     // The user asked and waits: show that the question is out, and let them give it up.
     if (manual)
         UpdateProgress::showFor(reply);
+}
+
+QNetworkAccessManager *RulerHub::updateNetwork()
+{
+    // Made for the first question: a start never pays for the network stack.
+    if (!m_network) {
+        m_network = new QNetworkAccessManager(this);
+        connect(m_network, &QNetworkAccessManager::finished, this, &RulerHub::replyFinished);
+    }
+    return m_network;
 }
 
 void RulerHub::replyFinished(QNetworkReply *reply)

@@ -76,8 +76,8 @@ Preferences::Preferences(QObject *parent) : QObject(parent)
     readUnitTables();
     readDisplayTable();
     readOptions();
-    // Everything read is on disk before anything else can go wrong.
-    m_store->sync();
+    // What was read and mended reaches the disk with sync(); the program calls it once its first
+    // ruler is up, so that the disk's flushes do not hold up the first window.
 }
 
 Preferences::~Preferences() = default;

@@ -148,6 +148,7 @@ private:
     void readSteps();
     void readUnitTables();
     void readDisplayTable();
+    void storeDetectedDisplays();
     void readOptions();
     void storeUnitTable(UnitTable table);
     void storeDisplayTable();

@@ -149,7 +149,8 @@ void Preferences::storeDisplayTable()
 void Preferences::readDisplayTable()
 {
     if (!StoreValues::readBool(*m_store, ProgramKeys::displaysDetected, false)) {
-        detectDisplays();
+        // Written with everything else the start reads: a first start writes its file once.
+        storeDetectedDisplays();
         m_detectedOnStart = true;
         return;
     }
@@ -183,10 +184,15 @@ bool Preferences::editDisplayCell(int row, int column, const QString &text)
 
 void Preferences::detectDisplays()
 {
+    storeDetectedDisplays();
+    m_store->sync();
+    emit displaysChanged();
+}
+
+void Preferences::storeDetectedDisplays()
+{
     m_displayCells =
         Calibration::detect(m_displayCells, Calibration::currentScreens(), storedDisplayRows(*m_store));
     m_store->setValue(ProgramKeys::displaysDetected, true);
     storeDisplayTable();
-    m_store->sync();
-    emit displaysChanged();
 }

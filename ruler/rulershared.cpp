@@ -6,11 +6,30 @@
 #include "ruler/positiondialog.h"
 #include "ruler/transparencydialog.h"
 
+#include <QColorDialog>
+
 PositionDialog *RulerShared::madePositionDialog()
 {
     if (!positionDialog)
         positionDialog = new PositionDialog(nullptr);
     return positionDialog;
+}
+
+QColorDialog *RulerShared::madeColorDialog()
+{
+    if (!colorDialog) {
+        // It follows the active ruler, so it never takes the keyboard from one.
+        colorDialog = new QColorDialog(nullptr);
+        colorDialog->setOptions(QColorDialog::ShowAlphaChannel | QColorDialog::NoButtons);
+        colorDialog->setWindowFlag(Qt::WindowStaysOnTopHint);
+        colorDialog->setFocusPolicy(Qt::NoFocus);
+    }
+    return colorDialog;
+}
+
+bool RulerShared::colorDialogShown() const
+{
+    return colorDialog && colorDialog->isVisible();
 }
 
 TransparencyDialog *RulerShared::madeTransparencyDialog()

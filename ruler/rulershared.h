@@ -25,9 +25,9 @@ struct RulerShared
     Preferences *preferences = nullptr;
     // What the rulers ask of the desktop (compositor, other windows, pictures, placement).
     Desktop *desktop = nullptr;
-    QColorDialog *colorDialog = nullptr;
     InfoPanel *infoPanel = nullptr;
     // Made when a ruler first opens them (see the functions below): a start does without them.
+    QColorDialog *colorDialog = nullptr;
     PositionDialog *positionDialog = nullptr;
     TransparencyDialog *transparencyDialog = nullptr;
     // The open rulers, oldest first: a ruler enters when it attaches and leaves when it closes.
@@ -45,5 +45,8 @@ struct RulerShared
 
     // The shared dialog, made on the first call; the program deletes it at its end.
     PositionDialog *madePositionDialog();
+    QColorDialog *madeColorDialog();
+    // Whether the colour dialog is open (a dialog never made is not).
+    bool colorDialogShown() const;
     TransparencyDialog *madeTransparencyDialog();
 };

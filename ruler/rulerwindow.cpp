@@ -107,9 +107,6 @@ void RulerWindow::attachTo(RulerShared *rulerShared)
     preferences = shared->preferences;
     shared->rulers.append(this);
 
-    colorDialog = shared->colorDialog;
-    colorDialog->setCurrentColor(backgroundColor);
-
     infoPanel = shared->infoPanel;
     if (shared->desktop) {
         connect(shared->desktop, &Desktop::compositingChanged, this, &RulerWindow::updateShape);
@@ -230,7 +227,7 @@ void RulerWindow::newRuler()
 
 void RulerWindow::openBeside(const RulerWindow &source, const std::optional<QRect> &wanted)
 {
-    if (colorDialog->isVisible() && source.m_colorTarget)
+    if (shared->colorDialogShown() && source.m_colorTarget)
         editColour(*source.m_colorTarget);
 
     clearRememberedModifiers();

@@ -42,7 +42,6 @@ struct ScreenPicture;
 class FigureReadings;
 struct FigureStyle;
 struct FigureUnits;
-class QColorDialog;
 class QPainter;
 class RulerMenu;
 struct RulerPaintCache;
@@ -248,7 +247,6 @@ private:
     // Device pixels per logical pixel, as the desktop last learnt it (1 before the ruler attaches).
     qreal displayScale() const;
     Preferences *preferences = nullptr;
-    QColorDialog *colorDialog = nullptr;
     InfoPanel *infoPanel = nullptr;
 
     // Stored values that are not on/off options.

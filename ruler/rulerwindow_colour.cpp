@@ -56,8 +56,10 @@ void RulerWindow::applyColourLimits()
 void RulerWindow::editColour(ColorTarget target)
 {
     m_colorTarget = target;
-    if (shared)
-        shared->colorTarget = target;
+    if (!shared)
+        return;
+    shared->colorTarget = target;
+    QColorDialog *colorDialog = shared->madeColorDialog();
     colorDialog->disconnect();
     colorDialog->setCurrentColor(colour(target));
     connect(colorDialog, &QColorDialog::colorSelected, this, &RulerWindow::currentColorChanged);

@@ -275,7 +275,7 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
         m_menuButtonHover = false;
     }
     // A press on a ruler while the colour dialog is open edits the same colour of this ruler.
-    if (colorDialog && colorDialog->isVisible() && hasFocus() && shared) {
+    if (shared && shared->colorDialogShown() && hasFocus()) {
         if (shared->colorTarget)
             editColour(*shared->colorTarget);
     }
@@ -359,7 +359,7 @@ void RulerWindow::leaveEvent(QEvent *)
 // then read from the keyboard as it is.
 void RulerWindow::takeKeyboardOnHover()
 {
-    if (preferences && preferences->activateOnHover() && !(colorDialog && colorDialog->isVisible())) {
+    if (preferences && preferences->activateOnHover() && !(shared && shared->colorDialogShown())) {
         if (preferences->infoPanelShown() && infoPanel) {
             infoPanel->activateWindow();
             raise();

@@ -3,12 +3,14 @@
 
 #include "app/aboutdialog.h"
 #include "app/magnifier.h"
+#include "app/programpicture.h"
 #include "app/rulerhub.h"
 #include "prefs/preferencesdialog.h"
 #include "prefs/programkeys.h"
 #include "ruler/geometryrule.h"
 #include "ruler/infopanel.h"
 #include "ruler/positiondialog.h"
+#include "ruler/rulermenu.h"
 #include "ruler/rulerwindow.h"
 #include "ruler/transparencydialog.h"
 #include "testsupport.h"
@@ -35,6 +37,8 @@ private Q_SLOTS:
 
     void programPicturesAreThere_data();
     void programPicturesAreThere();
+    void programPictureIsReadAtEachSize_data();
+    void programPictureIsReadAtEachSize();
     void sharedWindows();
     void windowsNotNeededAtStartAreMadeWhenWanted();
     void programKeysDefaults();
@@ -88,8 +92,25 @@ void TestRulerHub::programPicturesAreThere()
     else
         QCOMPARE(file.size(), 1150);
     QVERIFY(!hub.trayIcon()->icon().isNull());
-    // Only a build with the update check has a way onto the network.
-    QCOMPARE(hub.findChildren<QNetworkAccessManager *>().size(), GRADORA_UPDATE_CHECK ? 1 : 0);
+    // The network stack is loaded by the first update question, never by a start.
+    QVERIFY(hub.findChildren<QNetworkAccessManager *>().isEmpty());
+}
+
+void TestRulerHub::programPictureIsReadAtEachSize_data()
+{
+    QTest::addColumn<int>("size");
+    for (const int size : {16, 64, 128, 512})
+        QTest::newRow(qPrintable(QString::number(size))) << size;
+}
+
+// Read as PNG without Qt guessing the kind: the picture must still come out whole, not empty.
+void TestRulerHub::programPictureIsReadAtEachSize()
+{
+    QFETCH(int, size);
+    RulerHub hub; // names the compiled-in pictures
+    const QImage picture = ProgramPicture::ofSize(size).toImage();
+    QCOMPARE(picture.size(), QSize(size, size));
+    QCOMPARE(picture, QImage(QStringLiteral(":/icons/%1.png").arg(size)).convertToFormat(picture.format()));
 }
 
 // The first ruler shows sooner without them.
@@ -102,25 +123,36 @@ void TestRulerHub::windowsNotNeededAtStartAreMadeWhenWanted()
         for (QWidget *widget : QApplication::topLevelWidgets())
             made += qobject_cast<PreferencesDialog *>(widget) || qobject_cast<AboutDialog *>(widget) ||
                     qobject_cast<Magnifier *>(widget) || qobject_cast<PositionDialog *>(widget) ||
-                    qobject_cast<TransparencyDialog *>(widget);
+                    qobject_cast<TransparencyDialog *>(widget) || qobject_cast<QColorDialog *>(widget);
         return made;
     };
     QCOMPARE(count(), 0);
+    // Settings saved before the colour dialog ever opened keep its place as a new window's.
+    hub.saveProgramSettings();
+    QCOMPARE(QSettings().value(ProgramKeys::colorDialogX).toInt(), 0);
+    QCOMPARE(QSettings().value(ProgramKeys::colorDialogY).toInt(), 0);
+    QCOMPARE(count(), 1); // saving writes the magnifier's keys back mended
+    ruler->menu()->action(RulerCommand::RulerColour)->trigger();
+    QCOMPARE(count(), 2);
+    QVERIFY(hub.colorDialog()->isVisible());
+    QCOMPARE(hub.colorDialog()->currentColor(), ruler->colour(ColorTarget::Ruler));
+    hub.colorDialog()->hide();
+    hub.magnifier()->hide();
     emit ruler->aboutRequested();
     emit ruler->magnifierRequested();
     emit ruler->preferencesRequested(PreferencesPage::Units);
-    QCOMPARE(count(), 3);
+    QCOMPARE(count(), 4);
     QVERIFY(hub.aboutDialog()->isVisible());
     QVERIFY(hub.magnifier()->isVisible());
     QVERIFY(hub.preferencesDialog()->isVisible());
     hub.preferencesDialog()->hide();
     hub.magnifier()->hide();
     emit ruler->preferencesRequested(PreferencesPage::Units);
-    QCOMPARE(count(), 3);
+    QCOMPARE(count(), 4);
     hub.preferencesDialog()->hide();
     QCOMPARE(hub.positionDialog(), hub.positionDialog());
     QCOMPARE(hub.transparencyDialog(), hub.transparencyDialog());
-    QCOMPARE(count(), 5);
+    QCOMPARE(count(), 6);
 }
 
 void TestRulerHub::sharedWindows()

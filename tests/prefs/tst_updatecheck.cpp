@@ -181,15 +181,12 @@ private Q_SLOTS:
 private:
     // A program that did not check at its start.
     std::unique_ptr<RulerHub> quietHub();
-    static QNetworkAccessManager *network(const RulerHub &hub)
-    {
-        return hub.findChild<QNetworkAccessManager *>();
-    }
+    static QNetworkAccessManager *network(RulerHub &hub) { return hub.updateNetwork(); }
     static QVariant stored(QLatin1StringView key) { return QSettings().value(key); }
     // Sends one request and waits for its reply to be handled.
     bool checkAndWait(RulerHub &hub, bool manual);
     // Waits until every reply of the program is handled and released.
-    static bool idle(const RulerHub &hub);
+    static bool idle(RulerHub &hub);
     // The visible progress notes.
     static QList<QProgressDialog *> notes();
 
@@ -238,7 +235,7 @@ bool TestUpdateCheck::checkAndWait(RulerHub &hub, bool manual)
     return finished.wait(kWaitMs);
 }
 
-bool TestUpdateCheck::idle(const RulerHub &hub)
+bool TestUpdateCheck::idle(RulerHub &hub)
 {
     return QTest::qWaitFor([&] { return network(hub)->findChildren<QNetworkReply *>().isEmpty(); }, kWaitMs);
 }

@@ -5,6 +5,7 @@
 #include "testsupport.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,6 +115,8 @@ void TestStartup::secondCopyIsRefused()
     ProcessDriver driver;
     QProcess *first = driver.start();
     QVERIFY(!ProcessDriver::rulerWindow(first).isEmpty());
+    // The first copy writes what its start read once its window is out.
+    QVERIFY(ProcessDriver::waitFor([&] { return QFileInfo::exists(driver.settingsFile()); }));
     const QByteArray settingsBefore = readFile(driver.settingsFile());
 
     QProcess *second = driver.start();
