@@ -11,9 +11,11 @@ void GuideSet::clear()
     m_vertical.clear();
 }
 
-void GuideSet::hover(bool overGuideLine)
+void GuideSet::hover(const QPoint &pos, bool overGuideLine)
 {
     m_hovered = overGuideLine;
+    if (m_armed)
+        m_pointer = pos;
 }
 
 bool GuideSet::press(const QPoint &pos, std::optional<Qt::Orientation> band)

@@ -42,8 +42,10 @@ public:
     // Where the pointer last was while the guides followed it (the spacing texts stand beside it).
     QPoint pointer() const { return m_pointer; }
 
-    // A hover: whether the hit test found a guide line under the pointer.
-    void hover(bool overGuideLine);
+    // A hover at pos: whether the hit test found a guide line under the pointer.
+    void hover(const QPoint &pos, bool overGuideLine);
+    // The pointer left the window.
+    void leave() { m_hovered = false; }
     // A press of any button but the right one at pos. `band` is the guide that the ticker band under
     // the pointer would drop, if any. True when the pointer now drags a guide.
     bool press(const QPoint &pos, std::optional<Qt::Orientation> band);

@@ -69,7 +69,7 @@ void RulerWindow::hoverHitTest(const QPoint &pos)
     scene.guideBands = guidesActive;
     const HitTest::Hit hit = HitTest::at(pos, scene);
 
-    m_guides.hover(hit.target == HitTest::Target::GuideLine);
+    m_guides.hover(pos, hit.target == HitTest::Target::GuideLine);
     m_dragMode = hit.dragMode;
     m_dragPointIndex = hit.controlPoint;
     switch (hit.target) {
@@ -346,7 +346,7 @@ void RulerWindow::leaveEvent(QEvent *)
     if (QGuiApplication::mouseButtons() != Qt::NoButton)
         return;
     const PointerVisuals before = pointerVisuals();
-    m_guides.hover(false);
+    m_guides.leave();
     m_menuButtonHover = false;
     // The split cursor of a guide or a guide band is what keeps the spacings shown.
     const Qt::CursorShape shape = cursor().shape();

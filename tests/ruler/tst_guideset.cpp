@@ -139,7 +139,7 @@ void TestGuideSet::dragExistingGuide()
     QFETCH(QPoint, to);
     QFETCH(GuideDrag, dragging);
     GuideSet guides = withGuides(true, true);
-    guides.hover(true);
+    guides.hover(press, true);
     QCOMPARE(guides.press(press, kNoBand), dragging != GuideDrag::None);
     QCOMPARE(guides.drag(), dragging);
     guides.follow(to);
@@ -165,7 +165,7 @@ void TestGuideSet::restAfterAPressThatGrabsNothing()
     QFETCH(bool, hovered);
     QFETCH(QPoint, press);
     GuideSet guides = withGuides(true, false);
-    guides.hover(hovered);
+    guides.hover(press, hovered);
     if (rightButton)
         guides.disarm();
     else
@@ -190,6 +190,14 @@ void TestGuideSet::pointerIsFollowedOnlyWhileArmed()
     // A new guide sets the pointer on its own axis only.
     guides.press(QPoint(20, 120), kLeftBand);
     QCOMPARE(guides.pointer(), QPoint(20, 50));
+    guides.release(kWindow);
+    // A hover moves it too: the spacing texts stand beside the hovering pointer, not where a guide
+    // was dragged last.
+    guides.hover(QPoint(300, 100), true);
+    QCOMPARE(guides.pointer(), QPoint(300, 100));
+    guides.press(QPoint(70, 150), kNoBand);
+    guides.hover(QPoint(90, 90), false);
+    QCOMPARE(guides.pointer(), QPoint(300, 100));
 }
 
 void TestGuideSet::clearRemovesBoth()
