@@ -7,19 +7,26 @@
 
 #include <QObject>
 #include <QString>
+#include <sys/types.h>
+#include <vector>
 
-class QLocalServer;
+class QSocketNotifier;
 
 // The line between the running copy of the program and a second start: the running copy listens on
 // a local socket in the user's runtime folder, and a second start asks it to bring its rulers to
 // the front before it shows its refusal and exits, or hands over the command it was started with.
 // It is the way where no session bus is (see InstanceLink). Only the copy that holds the
 // single-instance lock listens, so a socket left behind by a crashed copy is safely replaced.
+//
+// The socket is a plain stream socket of the system, private to the user: its file is readable and
+// writable by the owner alone, and a peer of another user is hung up on unheard.
 class InstanceChannel : public QObject
 {
     Q_OBJECT
 public:
     static constexpr int kConnectTimeoutMs = 2000;
+    // Peers heard at the same time; more are hung up on until one is done.
+    static constexpr int kMaxPeers = 8;
 
     explicit InstanceChannel(const QString &folder = QString(), QObject *parent = nullptr);
     ~InstanceChannel() override;
@@ -36,9 +43,21 @@ Q_SIGNALS:
     void commandReceived(const InstanceCommand::Command &command);
 
 private:
-    void readRequest();
+    struct Peer
+    {
+        int socket = -1;
+        QSocketNotifier *notifier = nullptr;
+        QByteArray received;
+    };
+
+    void acceptPeers();
+    void readFrom(int socket);
+    void hangUp(int socket);
     static QString pathIn(const QString &folder);
 
     QString m_path;
-    QLocalServer *m_server = nullptr;
+    int m_listener = -1;
+    ino_t m_boundNode = 0; // the socket file made by listen(), removed again at the end
+    QSocketNotifier *m_accepting = nullptr;
+    std::vector<Peer> m_peers;
 };

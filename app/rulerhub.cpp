@@ -30,8 +30,6 @@
 #include <QSettings>
 #include <QTimer>
 #if GRADORA_UPDATE_CHECK
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #endif
 
 RulerHub::RulerHub(Desktop *desktop, QObject *parent) : QObject(parent), m_showMessage(&TopMessage::show)

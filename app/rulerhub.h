@@ -7,6 +7,9 @@
 #include "app/stillframe.h"
 #include "prefs/preferences.h"
 #include "ruler/rulershared.h"
+#if GRADORA_UPDATE_CHECK
+#include "prefs/versionquestion.h"
+#endif
 
 #include <QList>
 #include <QObject>
@@ -21,8 +24,6 @@ class GlobalShortcut;
 class Magnifier;
 class PreferencesDialog;
 class QMenu;
-class QNetworkAccessManager;
-class QNetworkReply;
 class QUrl;
 class QWidget;
 namespace UpdateCheck {
@@ -110,8 +111,8 @@ public:
     // The daily check waits this long after the start, so that the first ruler shows first.
     static constexpr int kStartUpdateCheckDelayMs = 2000;
     void sendVersionRequest(bool manual);
-    // The way onto the network that the requests take, made with the first of them.
-    QNetworkAccessManager *updateNetwork();
+    // The questions under way (each deletes itself once its answer is handled).
+    int updateQuestionsUnderway() const { return m_updateQuestions; }
     // The automatic check: at most once a day, when enabled; one that fails still counts.
     void checkForUpdatesWhenDue(const QDate &today);
     // A user-started check without an answer within this time is reported as failed.
@@ -123,6 +124,10 @@ public:
     // replace them.
     static std::function<bool(const UpdateCheck::Prompt &prompt)> askAboutUpdate;
     static std::function<void(const QUrl &page)> leaveForDownloadPage;
+
+Q_SIGNALS:
+    // A question of the update check came back and what it meant was told (or it was given up).
+    void updateQuestionHandled();
 #endif
 
 private:
@@ -146,7 +151,7 @@ private:
     void readMagnifier();
     void writeWindowKeys();
 #if GRADORA_UPDATE_CHECK
-    void replyFinished(QNetworkReply *reply);
+    void versionAnswered(bool manual, const VersionQuestion::Reply &reply);
 #endif
 
     void reportGlobalShortcut();
@@ -170,8 +175,7 @@ private:
     bool m_savingUnattended = false;
     bool m_toldOfFailedSave = false;
 #if GRADORA_UPDATE_CHECK
-    QNetworkAccessManager *m_network = nullptr;
     int m_updateTimeoutMs = kUpdateTimeoutMs;
-    bool m_manualCheck = false;
+    int m_updateQuestions = 0;
 #endif
 };

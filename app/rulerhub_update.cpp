@@ -13,25 +13,8 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QPixmap>
 #include <QTimer>
-
-namespace {
-// Carried by each reply, so that two requests in flight are each answered as what they were.
-constexpr char kManualProperty[] = "gradoraManualCheck";
-// Set when the reply was given up: too long, or too slow.
-constexpr char kCutOffProperty[] = "gradoraCutOff";
-
-void cutOff(QNetworkReply *reply)
-{
-    if (reply->isFinished())
-        return;
-    reply->setProperty(kCutOffProperty, true);
-    reply->abort();
-}
-} // namespace
 
 std::function<bool(const UpdateCheck::Prompt &)> RulerHub::askAboutUpdate =
     [](const UpdateCheck::Prompt &prompt) {
@@ -70,58 +53,27 @@ void RulerHub::checkForUpdatesWhenDue(const QDate &today)
 
 void RulerHub::sendVersionRequest(bool manual)
 {
-    m_manualCheck = manual;
-    QNetworkReply *reply = updateNetwork()->get(UpdateCheck::versionRequest(UpdateCheck::endpoint()));
-    reply->setProperty(kManualProperty, manual);
-
-    // A hostile or broken server must not make us hold more than a version number's worth: the
-    // reply buffers one byte beyond the limit, and that byte ends it.
-    reply->setReadBufferSize(UpdateCheck::kMaxReplyBytes + 1);
-    connect(reply, &QNetworkReply::readyRead, reply, [reply] {
-        if (reply->bytesAvailable() > UpdateCheck::kMaxReplyBytes)
-            cutOff(reply);
-    });
-
-    auto *deadline = new QTimer(reply);
-    deadline->setSingleShot(true);
-    connect(deadline, &QTimer::timeout, reply, [reply] { cutOff(reply); });
-    deadline->start(m_updateTimeoutMs);
-
+    ++m_updateQuestions;
+    VersionQuestion *question =
+        VersionQuestion::ask(UpdateCheck::endpoint(), UpdateCheck::kMaxReplyBytes, m_updateTimeoutMs, this,
+                             [this, manual](VersionQuestion *asked, const VersionQuestion::Reply &reply) {
+                                 --m_updateQuestions;
+                                 // The note goes before the answer shows.
+                                 UpdateProgress::closeFor(asked);
+                                 if (!UpdateProgress::wasCancelled(asked))
+                                     versionAnswered(manual, reply);
+                                 Q_EMIT updateQuestionHandled();
+                             });
     // The user asked and waits: show that the question is out, and let them give it up.
     if (manual)
-        UpdateProgress::showFor(reply);
+        UpdateProgress::showFor(question);
 }
 
-QNetworkAccessManager *RulerHub::updateNetwork()
+void RulerHub::versionAnswered(bool manual, const VersionQuestion::Reply &reply)
 {
-    // Made for the first question: a start never pays for the network stack.
-    if (!m_network) {
-        m_network = new QNetworkAccessManager(this);
-        connect(m_network, &QNetworkAccessManager::finished, this, &RulerHub::replyFinished);
-    }
-    return m_network;
-}
-
-void RulerHub::replyFinished(QNetworkReply *reply)
-{
-    reply->deleteLater();
-    const QVariant kind = reply->property(kManualProperty);
-    const bool manual = kind.isValid() ? kind.toBool() : m_manualCheck;
-    // The note goes before the answer shows.
-    UpdateProgress::closeFor(reply);
-    if (UpdateProgress::wasCancelled(reply))
-        return;
-
     // An error page's body is no version: a failed reply reads as an empty one.
-    const bool answered = UpdateCheck::carriesAnswer(
-        reply->error() != QNetworkReply::NoError, reply->attribute(QNetworkRequest::HttpStatusCodeAttribute));
-    QByteArray body;
-    if (answered && !reply->property(kCutOffProperty).toBool()) {
-        body = reply->read(UpdateCheck::kMaxReplyBytes + 1);
-        if (body.size() > UpdateCheck::kMaxReplyBytes)
-            body.clear();
-    }
-
+    const bool answered = UpdateCheck::carriesAnswer(reply.networkError, reply.httpStatus);
+    const QByteArray body = answered && !reply.cutOff ? reply.body : QByteArray();
     const UpdateCheck::Verdict verdict =
         UpdateCheck::evaluate(body, manual, UpdateCheck::versionNumber(m_preferences.lastInformed()));
     if (verdict.remember)

@@ -8,7 +8,9 @@
 
 include(GNUInstallDirs)
 file(RELATIVE_PATH GRADORA_DATA_FROM_PROGRAM ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/gradora)
-target_compile_definitions(gradora_core PRIVATE GRADORA_DATA_FROM_PROGRAM="${GRADORA_DATA_FROM_PROGRAM}")
+file(RELATIVE_PATH GRADORA_MODULES_FROM_PROGRAM ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR}/gradora)
+target_compile_definitions(gradora_core PRIVATE GRADORA_DATA_FROM_PROGRAM="${GRADORA_DATA_FROM_PROGRAM}"
+                                               GRADORA_MODULES_FROM_PROGRAM="${GRADORA_MODULES_FROM_PROGRAM}")
 
 set(GRADORA_ID net.gradora.Gradora)
 set(GRADORA_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/gradora)
@@ -27,6 +29,9 @@ add_custom_target(gradora_install_data ALL DEPENDS ${GRADORA_MAN_PAGE} ${GRADORA
 add_dependencies(gradora gradora_install_data)
 
 install(TARGETS gradora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(GRADORA_UPDATE_CHECK)
+  install(TARGETS gradora_network LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/gradora)
+endif()
 install(FILES ${GRADORA_DOCS} DESTINATION ${CMAKE_INSTALL_DATADIR}/gradora)
 install(FILES resources/${GRADORA_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/${GRADORA_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -43,14 +43,6 @@ QUrl endpoint()
     return chosen.isValid() && !chosen.isRelative() ? chosen : QUrl(QString::fromLatin1(kEndpoint));
 }
 
-QNetworkRequest versionRequest(const QUrl &address)
-{
-    QNetworkRequest request(address);
-    // A redirect may never take the request from HTTPS to plain HTTP.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    return request;
-}
-
 QUrl downloadPage()
 {
     return QUrl(QString::fromLatin1(kDownloadPage));

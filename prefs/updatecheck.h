@@ -7,7 +7,6 @@
 
 #include <QByteArray>
 #include <QDate>
-#include <QNetworkRequest>
 #include <QString>
 #include <QUrl>
 #include <QVariant>
@@ -57,7 +56,6 @@ struct Prompt
 // The program's own version as a number.
 float ownVersion();
 QUrl endpoint();
-QNetworkRequest versionRequest(const QUrl &address);
 QUrl downloadPage();
 
 // The automatic check runs once per calendar day. A stored day that is missing, invalid or not

@@ -4,9 +4,9 @@
 #include "prefs/updateprogress.h"
 
 #include "prefs/appidentity.h"
+#include "prefs/versionquestion.h"
 
 #include <QCoreApplication>
-#include <QNetworkReply>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QVariant>
@@ -23,7 +23,7 @@ void dismiss(QProgressDialog *note)
 }
 } // namespace
 
-void showFor(QNetworkReply *reply)
+void showFor(VersionQuestion *question)
 {
     auto *note = new QProgressDialog(QCoreApplication::translate("UpdateCheck", "Checking for updates…"),
                                      QCoreApplication::translate("UpdateCheck", "Cancel"), 0, 0);
@@ -32,32 +32,32 @@ void showFor(QNetworkReply *reply)
     note->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     note->setMinimumDuration(0);
 
-    QPointer<QNetworkReply> asked(reply);
+    QPointer<VersionQuestion> asked(question);
     QObject::connect(note, &QProgressDialog::canceled, note, [note, asked] {
         if (asked) {
             asked->setProperty(kNoteProperty, QVariant()); // the note is going
             if (!asked->isFinished()) {
                 asked->setProperty(kCancelledProperty, true);
-                asked->abort();
+                asked->giveUp();
             }
         }
         note->deleteLater();
     });
-    reply->setProperty(kNoteProperty, QVariant::fromValue<QObject *>(note));
-    QObject::connect(reply, &QObject::destroyed, note, [note] { dismiss(note); });
+    question->setProperty(kNoteProperty, QVariant::fromValue<QObject *>(note));
+    QObject::connect(question, &QObject::destroyed, note, [note] { dismiss(note); });
     note->show();
 }
 
-void closeFor(QNetworkReply *reply)
+void closeFor(VersionQuestion *question)
 {
-    if (auto *note = qobject_cast<QProgressDialog *>(reply->property(kNoteProperty).value<QObject *>()))
+    if (auto *note = qobject_cast<QProgressDialog *>(question->property(kNoteProperty).value<QObject *>()))
         dismiss(note);
-    reply->setProperty(kNoteProperty, QVariant());
+    question->setProperty(kNoteProperty, QVariant());
 }
 
-bool wasCancelled(const QNetworkReply *reply)
+bool wasCancelled(const VersionQuestion *question)
 {
-    return reply->property(kCancelledProperty).toBool();
+    return question->property(kCancelledProperty).toBool();
 }
 
 } // namespace UpdateProgress
