@@ -172,10 +172,14 @@ void InstanceChannel::acceptPeers()
                 continue;
             return; // none waiting any more
         }
-        if (!fromThisUser(socket) || int(m_peers.size()) >= kMaxPeers) {
+        if (!fromThisUser(socket)) {
             ::close(socket);
             continue;
         }
+        // Peers that stay silent must not keep a second start from being heard: the one waiting
+        // longest goes.
+        if (int(m_peers.size()) >= kMaxPeers)
+            hangUp(m_peers.front().socket);
         auto *notifier = new QSocketNotifier(qintptr(socket), QSocketNotifier::Read, this);
         connect(notifier, &QSocketNotifier::activated, this, [this, socket] { readFrom(socket); });
         m_peers.push_back(Peer{socket, notifier, {}});

@@ -25,7 +25,7 @@ class InstanceChannel : public QObject
     Q_OBJECT
 public:
     static constexpr int kConnectTimeoutMs = 2000;
-    // Peers heard at the same time; more are hung up on until one is done.
+    // Peers heard at the same time; a new one beyond them replaces the one waiting longest.
     static constexpr int kMaxPeers = 8;
 
     explicit InstanceChannel(const QString &folder = QString(), QObject *parent = nullptr);
