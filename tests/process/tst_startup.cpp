@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -24,6 +26,7 @@ private Q_SLOTS:
     void startAfterKillSucceeds();
     void simultaneousStartsLeaveOneRunning();
     void helpWithoutBrowserSaysSo();
+    void networkComesWithTheFirstQuestion();
 
 private:
     static QByteArray readFile(const QString &path);
@@ -209,6 +212,43 @@ void TestStartup::simultaneousStartsLeaveOneRunning()
     QTest::qWait(500);
     QCOMPARE(running->state(), QProcess::Running);
     closeRuler(running);
+}
+
+// A start loads no network library; the daily update check (due on a first start) loads the network
+// module from beside the program and asks our endpoint through it.
+void TestStartup::networkComesWithTheFirstQuestion()
+{
+    QTcpServer endpoint;
+    QVERIFY(endpoint.listen(QHostAddress::LocalHost));
+    QList<QByteArray> requests;
+    connect(&endpoint, &QTcpServer::newConnection, this, [&] {
+        while (QTcpSocket *socket = endpoint.nextPendingConnection()) {
+            connect(socket, &QTcpSocket::readyRead, socket, [&requests, socket] {
+                requests.append(socket->readAll().split('\r').first());
+                socket->write("HTTP/1.1 200 OK\r\nContent-Length: 3\r\nConnection: close\r\n\r\n6.0");
+                socket->disconnectFromHost();
+            });
+        }
+    });
+    ProcessDriver driver;
+    ProcessDriver::StartOptions options;
+    options.environment.insert(
+        QStringLiteral("GRADORA_UPDATE_URL"),
+        QStringLiteral("http://127.0.0.1:%1/Gradora/check-for-update.php?ac=0").arg(endpoint.serverPort()));
+    QProcess *gradora = driver.start(options);
+    QVERIFY(!ProcessDriver::rulerWindow(gradora).isEmpty());
+    const QString maps = QStringLiteral("/proc/%1/maps").arg(gradora->processId());
+    const QByteArray atStart = readFile(maps);
+    QVERIFY(atStart.contains("libQt6Widgets"));
+    QVERIFY(!atStart.contains("libQt6Network"));
+    QVERIFY(!atStart.contains("gradora-network"));
+
+    QVERIFY(ProcessDriver::waitFor([&] { return !requests.isEmpty(); }, 30000));
+    QCOMPARE(requests.first(), QByteArray("GET /Gradora/check-for-update.php?ac=0 HTTP/1.1"));
+    const QByteArray asked = readFile(maps);
+    QVERIFY(asked.contains("gradora-network.so"));
+    QVERIFY(asked.contains("libQt6Network"));
+    closeRuler(gradora);
 }
 
 GRADORA_TEST_GUILESS_MAIN(TestStartup)
