@@ -48,7 +48,6 @@ RulerHub::RulerHub(Desktop *desktop, QObject *parent) : QObject(parent), m_showM
     Q_INIT_RESOURCE(gradora_generated);
 
     m_shared.preferences = &m_preferences;
-    createSharedWindows();
 #if GRADORA_UPDATE_CHECK
     // Once the first ruler is up: the network stack costs the start more than the whole ruler.
     QTimer::singleShot(kStartUpdateCheckDelayMs, this,
@@ -57,6 +56,8 @@ RulerHub::RulerHub(Desktop *desktop, QObject *parent) : QObject(parent), m_showM
     // Asking the desktop for its tray takes round trips that the first ruler's paint does not need:
     // the icon comes once the event loop runs, after the ruler's window has gone out.
     QTimer::singleShot(0, this, &RulerHub::trayIcon);
+    // So does the information panel, which then shows beside the ruler that wanted it.
+    QTimer::singleShot(0, this, &RulerHub::infoPanel);
     m_ownGlobalShortcut = DesktopFactory::createGlobalShortcut(desktop->session());
     setGlobalShortcut(m_ownGlobalShortcut.get());
     connect(&m_preferences, &Preferences::globalShortcutChanged, this,
@@ -78,12 +79,6 @@ RulerHub::~RulerHub()
     delete m_stillFrame;
     delete m_magnifier;
     delete m_preferencesDialog;
-}
-
-void RulerHub::createSharedWindows()
-{
-    m_shared.infoPanel = new InfoPanel(nullptr);
-    m_shared.infoPanel->setDesktop(m_shared.desktop);
 }
 
 PreferencesDialog *RulerHub::preferencesDialog()
@@ -369,16 +364,17 @@ void RulerHub::preferencesClosed()
             widget->raise();
     }
     if (m_preferences.infoPanelShown()) {
-        m_shared.infoPanel->show();
-        m_shared.infoPanel->activateWindow();
-        m_shared.infoPanel->setFocus();
+        InfoPanel *panel = infoPanel();
+        panel->show();
+        panel->activateWindow();
+        panel->setFocus();
     }
 }
 
 void RulerHub::hideInfoPanelBehindPreferences()
 {
     // Hiding the panel changes the dialog's activation, which comes back here.
-    if (m_hidingPanel || !m_shared.infoPanel->isVisible())
+    if (m_hidingPanel || !m_shared.infoPanel || !m_shared.infoPanel->isVisible())
         return;
     m_hidingPanel = true;
     m_shared.infoPanel->hide();

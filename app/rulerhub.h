@@ -51,7 +51,8 @@ public:
     const QList<RulerWindow *> &rulers() const { return m_shared.rulers; }
     // Made once the first ruler is up (or when asked for sooner).
     QSystemTrayIcon *trayIcon();
-    InfoPanel *infoPanel() const { return m_shared.infoPanel; }
+    // Made once the first ruler's window is out (or when asked for sooner).
+    InfoPanel *infoPanel() { return m_shared.madeInfoPanel(); }
     QColorDialog *colorDialog() { return m_shared.madeColorDialog(); }
     PositionDialog *positionDialog() { return m_shared.madePositionDialog(); }
     TransparencyDialog *transparencyDialog() { return m_shared.madeTransparencyDialog(); }
@@ -131,7 +132,6 @@ Q_SIGNALS:
 #endif
 
 private:
-    void createSharedWindows();
     void createTrayIcon();
     void connectRuler(RulerWindow *ruler);
     void openRulerFrom(RulerWindow *source, const std::optional<QRect> &geometry = std::nullopt);

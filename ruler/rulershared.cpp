@@ -3,10 +3,23 @@
 
 #include "ruler/rulershared.h"
 
+#include "ruler/infopanel.h"
 #include "ruler/positiondialog.h"
+#include "ruler/rulerwindow.h"
 #include "ruler/transparencydialog.h"
 
 #include <QColorDialog>
+
+InfoPanel *RulerShared::madeInfoPanel()
+{
+    if (!infoPanel) {
+        infoPanel = new InfoPanel(nullptr);
+        infoPanel->setDesktop(desktop);
+        if (RulerWindow *waiting = std::exchange(panelWaitingRuler, nullptr))
+            waiting->takeInfoPanel();
+    }
+    return infoPanel;
+}
 
 PositionDialog *RulerShared::madePositionDialog()
 {

@@ -25,7 +25,10 @@ struct RulerShared
     Preferences *preferences = nullptr;
     // What the rulers ask of the desktop (compositor, other windows, pictures, placement).
     Desktop *desktop = nullptr;
+    // Made once the first ruler's window is out (madeInfoPanel()); null before.
     InfoPanel *infoPanel = nullptr;
+    // The ruler that would have shown the panel before it was made: it takes the panel when it comes.
+    RulerWindow *panelWaitingRuler = nullptr;
     // Made when a ruler first opens them (see the functions below): a start does without them.
     QColorDialog *colorDialog = nullptr;
     PositionDialog *positionDialog = nullptr;
@@ -43,6 +46,9 @@ struct RulerShared
     // leave the stored session as it is.
     bool endingRun = false;
 
+    // The panel, made on the first call (its fonts and labels cost a start more than the ruler); the
+    // ruler waiting for it places and shows it then. The program deletes it at its end.
+    InfoPanel *madeInfoPanel();
     // The shared dialog, made on the first call; the program deletes it at its end.
     PositionDialog *madePositionDialog();
     QColorDialog *madeColorDialog();

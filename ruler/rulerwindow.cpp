@@ -55,7 +55,14 @@ RulerWindow::~RulerWindow()
         shared->rulers.removeAll(this);
         if (shared->keyboardRuler == this)
             shared->keyboardRuler = nullptr;
+        if (shared->panelWaitingRuler == this)
+            shared->panelWaitingRuler = nullptr;
     }
+}
+
+InfoPanel *RulerWindow::infoPanel() const
+{
+    return shared ? shared->infoPanel : nullptr;
 }
 
 const QList<QColor> &RulerWindow::backgroundPalette()
@@ -106,8 +113,6 @@ void RulerWindow::attachTo(RulerShared *rulerShared)
     shared = rulerShared;
     preferences = shared->preferences;
     shared->rulers.append(this);
-
-    infoPanel = shared->infoPanel;
     if (shared->desktop) {
         connect(shared->desktop, &Desktop::compositingChanged, this, &RulerWindow::updateShape);
         // The panel and Copy Readings add the size in device pixels where the display is scaled.

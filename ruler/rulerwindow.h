@@ -104,6 +104,8 @@ public:
     void followWindowMove();
     // The same without painting: the window's content does not depend on where it stands.
     void followPlace();
+    // Places and shows the panel that was made after this ruler wanted to show it.
+    void takeInfoPanel();
     // With "activate on hover" the ruler under the pointer takes the keyboard and the panel; the
     // modifier chord is then read from the keyboard as it is.
     void takeKeyboardOnHover();
@@ -247,7 +249,8 @@ private:
     // Device pixels per logical pixel, as the desktop last learnt it (1 before the ruler attaches).
     qreal displayScale() const;
     Preferences *preferences = nullptr;
-    InfoPanel *infoPanel = nullptr;
+    // The shared panel; null before it is made, which is after the first ruler's window is out.
+    InfoPanel *infoPanel() const;
 
     // Stored values that are not on/off options.
     QString imageFile;

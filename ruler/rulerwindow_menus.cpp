@@ -316,9 +316,9 @@ void RulerWindow::focusInEvent(QFocusEvent *)
     followWindowMove();
     if (!m_menu->contextMenu()->isVisible()) {
         rebuildMenu();
-        if (preferences && preferences->infoPanelShown()) {
-            infoPanel->show();
-            infoPanel->raise();
+        if (preferences && preferences->infoPanelShown() && infoPanel()) {
+            infoPanel()->show();
+            infoPanel()->raise();
         }
     }
 }

@@ -258,8 +258,8 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton)
         hoverHitTest(event->position().toPoint());
     pressGuides(event);
-    if (preferences && preferences->infoPanelShown() && infoPanel)
-        infoPanel->raise();
+    if (preferences && preferences->infoPanelShown() && infoPanel())
+        infoPanel()->raise();
     setFocus();
     activateWindow();
     raise();
@@ -360,11 +360,11 @@ void RulerWindow::leaveEvent(QEvent *)
 void RulerWindow::takeKeyboardOnHover()
 {
     if (preferences && preferences->activateOnHover() && !(shared && shared->colorDialogShown())) {
-        if (preferences->infoPanelShown() && infoPanel) {
-            infoPanel->activateWindow();
+        if (preferences->infoPanelShown() && infoPanel()) {
+            infoPanel()->activateWindow();
             raise();
             if (pointerPressed)
-                infoPanel->setOwner(this);
+                infoPanel()->setOwner(this);
         }
         raise();
         activateWindow();

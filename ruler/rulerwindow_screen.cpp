@@ -8,6 +8,7 @@
 #include "ruler/geometryrule.h"
 #include "ruler/infopanel.h"
 #include "ruler/pointerrules.h"
+#include "ruler/rulershared.h"
 #include "ruler/screenplacement.h"
 #include "ruler/windowmanager.h"
 #include "ruler/windowsnap.h"
@@ -47,8 +48,10 @@ void RulerWindow::followWindowMove()
 
 void RulerWindow::followPlace()
 {
-    if (pointerPressed && infoPanel)
-        infoPanel->setOwner(this);
+    if (pointerPressed && infoPanel())
+        infoPanel()->setOwner(this);
+    else if (pointerPressed && shared)
+        shared->panelWaitingRuler = this;
 
     const QList<QRect> screens = GeometryRule::currentScreens();
     displayIndex = ScreenPlacement::screenIndexFor(outerGeometry(), screens);
@@ -70,21 +73,27 @@ void RulerWindow::followPlace()
     placeInfoPanel(window, screen);
 }
 
+void RulerWindow::takeInfoPanel()
+{
+    infoPanel()->setOwner(this);
+    placeInfoPanel(outerGeometry(), GeometryRule::currentScreens().value(displayIndex));
+}
+
 // The panel beside the window when it is shown; a press or a command shows or hides it.
 void RulerWindow::placeInfoPanel(const QRect &window, const QRect &screen)
 {
-    if (!preferences || !infoPanel)
+    if (!preferences || !infoPanel())
         return;
     if (preferences->infoPanelShown()) {
         const auto side = preferences->panelSide() == Preferences::PanelSide::Left ? ScreenPlacement::PanelSide::Left
                                                                                    : ScreenPlacement::PanelSide::Right;
-        infoPanel->placeBeside(window, screen, side, preferences->panelSpacing());
+        infoPanel()->placeBeside(window, screen, side, preferences->panelSpacing());
         if (pointerPressed) {
-            infoPanel->show();
+            infoPanel()->show();
             keepKeyboard();
         }
     } else if (pointerPressed) {
-        infoPanel->hide();
+        infoPanel()->hide();
         keepKeyboard();
     }
 }
@@ -137,8 +146,8 @@ void RulerWindow::toggleStayOnTop()
     show();
     activateWindow();
 
-    if (infoPanel && infoPanel->owner() == this)
-        infoPanel->setStaysOnTop(option(RulerOption::StayOnTop));
+    if (infoPanel() && infoPanel()->owner() == this)
+        infoPanel()->setStaysOnTop(option(RulerOption::StayOnTop));
 }
 
 void RulerWindow::toggleFullScreen()
