@@ -7,6 +7,7 @@
 #include "render/rulerstyle.h"
 #include "render/ticklayout.h"
 #include "render/unitscale.h"
+#include "ruler/scaleslayer.h"
 
 #include <QColor>
 #include <QFont>
@@ -40,8 +41,8 @@ struct ScalesKey
 // What one pass leaves for the next. A font made anew looks its glyphs up again and a number drawn
 // with drawText() is shaped again on every pass; kept here, the fonts resolve once and each number is
 // laid out once. The tickers' lines and numbers, the costliest part of a pass, are drawn once into the
-// scales layer, an image of the window's size that is transparent outside its bands; each pass lays
-// the bands over what is beneath them.
+// scales layer, images of the bands where they have ink; each pass lays the bands over what is beneath
+// them.
 struct RulerPaintCache
 {
     QFont small = RulerStyle::font(RulerStyle::kSmallFontPx);
@@ -57,7 +58,7 @@ struct RulerPaintCache
 
     // The scales layer, what it was drawn for, where it has ink (the tickers' bounds, in window pixels;
     // each pixel once, so that no part is laid twice) and how often it was drawn.
-    QImage scales;
+    ScalesLayer scales;
     ScalesKey scalesKey;
     QRegion scalesInk;
     int scalesBuilds = 0;

@@ -208,21 +208,17 @@ ScalesKey scalesKeyOf(const RulerPaintState &state, qreal devicePixelRatio)
 }
 
 // Draws the tickers into the scales layer, anew only when what they look like changed.
-const QImage &scalesLayer(const RulerPaintState &state, RulerPaintCache &cache, qreal devicePixelRatio)
+const ScalesLayer &scalesLayer(const RulerPaintState &state, RulerPaintCache &cache, qreal devicePixelRatio)
 {
     const ScalesKey key = scalesKeyOf(state, devicePixelRatio);
-    if (!cache.scales.isNull() && key == cache.scalesKey)
+    if (cache.scales.isBuilt() && key == cache.scalesKey)
         return cache.scales;
-    const QSize pixels = (QSizeF(state.size) * devicePixelRatio).toSize();
-    if (cache.scales.size() != pixels)
-        cache.scales = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-    cache.scales.setDevicePixelRatio(devicePixelRatio);
-    cache.scales.fill(Qt::transparent);
     cache.scalesInk = QRegion();
     layOutTickers(state, cache, &cache.scalesInk);
-    QPainter painter(&cache.scales);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    drawTickMarks(painter, state, cache);
+    cache.scales.build(cache.scalesInk, devicePixelRatio, [&](QPainter &painter) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        drawTickMarks(painter, state, cache);
+    });
     cache.scalesKey = key;
     ++cache.scalesBuilds;
     return cache.scales;
@@ -231,11 +227,7 @@ const QImage &scalesLayer(const RulerPaintState &state, RulerPaintCache &cache, 
 // The scales layer over what is beneath it, band by band: outside its bands it is transparent.
 void drawScalesLayer(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
 {
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    const QImage &layer = scalesLayer(state, cache, ratio);
-    for (const QRect &ink : std::as_const(cache.scalesInk))
-        painter.drawImage(QPointF(ink.topLeft()), layer,
-                          QRectF(QPointF(ink.topLeft()) * ratio, QSizeF(ink.size()) * ratio));
+    scalesLayer(state, cache, painter.device()->devicePixelRatioF()).lay(painter, cache.scalesInk);
 }
 
 // Draws with the painter moved to origin and turned by degrees.

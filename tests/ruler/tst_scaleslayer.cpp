@@ -5,7 +5,9 @@
 // exactly when what the scales look like changes, and a pass with it gives the same pixels as drawing
 // the scales directly.
 #include "figure/figuremodel.h"
+#include "ruler/rulerpaintcache.h"
 #include "ruler/rulerpainter.h"
+#include "ruler/scaleslayer.h"
 #include "testsupport.h"
 
 #include <QPainter>
@@ -142,6 +144,10 @@ class TestScalesLayer : public QObject
 private Q_SLOTS:
     void drawnAnewExactlyWhenTheScalesChange_data();
     void drawnAnewExactlyWhenTheScalesChange();
+    void holdsTheBandsNotTheWindow_data();
+    void holdsTheBandsNotTheWindow();
+    void laysWhereTheAreaMeetsTheInk_data();
+    void laysWhereTheAreaMeetsTheInk();
 };
 
 void TestScalesLayer::drawnAnewExactlyWhenTheScalesChange_data()
@@ -193,6 +199,77 @@ void TestScalesLayer::drawnAnewExactlyWhenTheScalesChange()
     const QImage painted = paintedWith(after, ratio, cache);
     QCOMPARE(RulerPainter::scalesLayerBuilds(cache), drawnAnew ? 2 : 1);
     QCOMPARE(painted, paintedDirectly(after, ratio));
+}
+
+void TestScalesLayer::holdsTheBandsNotTheWindow_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("640 x 480") << QSize(640, 480) << 1.0;
+    QTest::newRow("640 x 480, double density") << QSize(640, 480) << 2.0;
+    QTest::newRow("1920 x 1080") << QSize(1920, 1080) << 1.0;
+}
+
+// The body between the bands is transparent in the layer: the layer keeps no pixels of it.
+void TestScalesLayer::holdsTheBandsNotTheWindow()
+{
+    QFETCH(QSize, size);
+    QFETCH(qreal, ratio);
+    RulerPaintState state = baseState();
+    state.size = size;
+    std::shared_ptr<RulerPaintCache> cache;
+    paintedWith(state, ratio, cache);
+    QVERIFY(cache);
+    const qsizetype window = qsizetype(size.width() * ratio) * qsizetype(size.height() * ratio) * 4;
+    qsizetype bands = 0;
+    for (const QRect &band : cache->scalesInk)
+        bands += qsizetype(band.width() * ratio) * qsizetype(band.height() * ratio) * 4;
+    QCOMPARE(cache->scales.byteCount(), bands);
+    QVERIFY2(bands * 3 < window, qPrintable(QStringLiteral("%1 of %2 bytes").arg(bands).arg(window)));
+}
+
+void TestScalesLayer::laysWhereTheAreaMeetsTheInk_data()
+{
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("the whole ink") << QRect(0, 0, 100, 80) << 1.0;
+    QTest::newRow("across the corner of two bands") << QRect(5, 15, 30, 20) << 1.0;
+    QTest::newRow("across the corner, double density") << QRect(5, 15, 30, 20) << 2.0;
+    QTest::newRow("partly off the ink") << QRect(10, 10, 60, 60) << 1.0;
+    QTest::newRow("off the ink") << QRect(40, 40, 20, 20) << 1.0;
+}
+
+// Laid over a canvas, the layer brings exactly the ink's pixels within the area, each from the band
+// that holds it.
+void TestScalesLayer::laysWhereTheAreaMeetsTheInk()
+{
+    QFETCH(QRect, area);
+    QFETCH(qreal, ratio);
+    const QSize window(100, 80);
+    // An L of two bands, top and left, as the scales' ink is banded.
+    const QRegion ink = QRegion(0, 0, 100, 20) + QRegion(0, 20, 20, 60);
+    auto colourAt = [](QPoint p) { return QColor(p.x() * 2, p.y() * 3, 200); };
+    auto drawPattern = [&](QPainter &painter) {
+        for (int y = 0; y < window.height(); ++y)
+            for (int x = 0; x < window.width(); ++x)
+                painter.fillRect(QRect(x, y, 1, 1), colourAt(QPoint(x, y)));
+    };
+    ScalesLayer layer;
+    layer.build(ink, ratio, drawPattern);
+    QVERIFY(layer.isBuilt());
+
+    QImage laid = canvas(window, ratio);
+    {
+        QPainter painter(&laid);
+        layer.lay(painter, QRegion(area));
+    }
+    QImage expected = canvas(window, ratio);
+    {
+        QPainter painter(&expected);
+        painter.setClipRegion(ink.intersected(area));
+        drawPattern(painter);
+    }
+    QCOMPARE(laid, expected);
 }
 
 GRADORA_TEST_MAIN(TestScalesLayer)
