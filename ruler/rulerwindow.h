@@ -301,6 +301,7 @@ private:
     void setPictureEntriesEnabled(bool enabled);
     void showPictureChoice();
     void placeInfoPanel(const QRect &window, const QRect &screen);
+    void placeInfoPanelBeside(const QRect &window, const QRect &screen);
     void keepKeyboard();
 
     // The modifier chord of the last input event, the one place that keeps it.

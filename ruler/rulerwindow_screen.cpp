@@ -73,10 +73,25 @@ void RulerWindow::followPlace()
     placeInfoPanel(window, screen);
 }
 
+// The keyboard stays where it went meanwhile: with this ruler where it has it, else where it is.
 void RulerWindow::takeInfoPanel()
 {
     infoPanel()->setOwner(this);
-    placeInfoPanel(outerGeometry(), GeometryRule::currentScreens().value(displayIndex));
+    if (preferences && preferences->infoPanelShown()) {
+        // Before any window has the keyboard, this ruler, shown last, is to have it.
+        const bool hadKeyboard = isActiveWindow() || !QGuiApplication::focusWindow();
+        placeInfoPanelBeside(outerGeometry(), GeometryRule::currentScreens().value(displayIndex));
+        infoPanel()->show();
+        if (hadKeyboard)
+            keepKeyboard();
+    }
+}
+
+void RulerWindow::placeInfoPanelBeside(const QRect &window, const QRect &screen)
+{
+    const auto side = preferences->panelSide() == Preferences::PanelSide::Left ? ScreenPlacement::PanelSide::Left
+                                                                               : ScreenPlacement::PanelSide::Right;
+    infoPanel()->placeBeside(window, screen, side, preferences->panelSpacing());
 }
 
 // The panel beside the window when it is shown; a press or a command shows or hides it.
@@ -85,9 +100,7 @@ void RulerWindow::placeInfoPanel(const QRect &window, const QRect &screen)
     if (!preferences || !infoPanel())
         return;
     if (preferences->infoPanelShown()) {
-        const auto side = preferences->panelSide() == Preferences::PanelSide::Left ? ScreenPlacement::PanelSide::Left
-                                                                                   : ScreenPlacement::PanelSide::Right;
-        infoPanel()->placeBeside(window, screen, side, preferences->panelSpacing());
+        placeInfoPanelBeside(window, screen);
         if (pointerPressed) {
             infoPanel()->show();
             keepKeyboard();
