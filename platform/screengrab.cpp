@@ -12,6 +12,9 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <QtMath>
+
+#include <algorithm>
 #include <memory>
 
 namespace ScreenGrab {
@@ -26,7 +29,8 @@ QString unreadable()
 class SteppedAside
 {
 public:
-    explicit SteppedAside(bool composited) : m_composited(composited)
+    SteppedAside(bool composited, const CompositorOpacity &compositorOpacity)
+        : m_composited(composited), m_compositorOpacity(compositorOpacity)
     {
         m_active = QApplication::activeWindow();
         m_focus = QApplication::focusWidget();
@@ -36,12 +40,15 @@ public:
             if (!window->isVisible() || window->windowType() == Qt::Popup ||
                 window->inherits("QSystemTrayIconSys"))
                 continue;
-            m_windows.append({window, window->windowOpacity()});
-            if (m_composited)
-                window->setWindowOpacity(0);
-            else
-                window->hide();
+            m_windows.append(stepAside(window));
         }
+    }
+
+    // Whether every window that stepped aside is sure to be left out of the compositor's next frame.
+    bool goneWithNextFrame() const
+    {
+        return !m_windows.isEmpty() && std::all_of(m_windows.cbegin(), m_windows.cend(),
+                           [](const Window &window) { return window.throughCompositor; });
     }
 
     void comeBack()
@@ -49,7 +56,9 @@ public:
         for (const Window &window : std::as_const(m_windows)) {
             if (!window.widget)
                 continue;
-            if (m_composited)
+            if (window.throughCompositor)
+                m_compositorOpacity(window.id, 1.0);
+            else if (m_composited)
                 window.widget->setWindowOpacity(window.opacity);
             else if (window.widget != m_active)
                 window.widget->show();
@@ -68,8 +77,24 @@ private:
     {
         QPointer<QWidget> widget;
         qreal opacity = 1.0;
+        WId id = 0;
+        bool throughCompositor = false;
     };
+
+    Window stepAside(QWidget *widget) const
+    {
+        Window window{widget, widget->windowOpacity(), widget->winId()};
+        if (!m_composited)
+            widget->hide();
+        else if (m_compositorOpacity && m_compositorOpacity(window.id, 0.0))
+            window.throughCompositor = true;
+        else
+            widget->setWindowOpacity(0);
+        return window;
+    }
+
     bool m_composited;
+    CompositorOpacity m_compositorOpacity;
     QList<Window> m_windows;
     QPointer<QWidget> m_active;
     QPointer<QWidget> m_focus;
@@ -118,14 +143,24 @@ ScreenPicture wholeDesktop()
     return picture;
 }
 
-void withoutOwnWindows(bool composited, QObject *context, const Taker &take,
-                       const Desktop::PictureReady &ready)
+int frameMs()
 {
-    auto aside = std::make_shared<SteppedAside>(composited);
+    qreal slowest = 0;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen->refreshRate() > 0 && (slowest == 0 || screen->refreshRate() < slowest))
+            slowest = screen->refreshRate();
+    }
+    return qCeil(1000 / (slowest > 0 ? slowest : 60));
+}
+
+void withoutOwnWindows(bool composited, QObject *context, const Taker &take, const Desktop::PictureReady &ready,
+                       const CompositorOpacity &compositorOpacity)
+{
+    auto aside = std::make_shared<SteppedAside>(composited, compositorOpacity);
     QPointer<QObject> guard(context);
     // The windows come back even when `context` goes meanwhile: the picture is taken for the program.
     QObject *program = QCoreApplication::instance();
-    QTimer::singleShot(kSettleMs, program, [program, guard, aside, take, ready] {
+    QTimer::singleShot(aside->goneWithNextFrame() ? frameMs() : kSettleMs, program, [program, guard, aside, take, ready] {
         take(program, [guard, aside, ready](const ScreenPicture &picture) {
             aside->comeBack();
             if (guard)

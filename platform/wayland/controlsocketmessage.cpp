@@ -81,4 +81,9 @@ QString placementCommand(WId window, const QRect &frame)
         .arg(frame.y());
 }
 
+QString opacityCommand(WId window, qreal opacity)
+{
+    return QStringLiteral("[id=%1] opacity set %2").arg(window).arg(qBound(0.0, opacity, 1.0));
+}
+
 } // namespace ControlSocketMessage

@@ -19,6 +19,8 @@ private Q_SLOTS:
     void windowsStepAsideAndComeBack_data();
     void windowsStepAsideAndComeBack();
     void windowsComeBackWhenTheAskerIsGone();
+    void windowsStepAsideThroughTheCompositor_data();
+    void windowsStepAsideThroughTheCompositor();
 };
 
 namespace {
@@ -105,6 +107,63 @@ void TestScreenGrab::windowsComeBackWhenTheAskerIsGone()
     asker.reset();
     QTRY_VERIFY(taken);
     QVERIFY(!delivered);
+    QVERIFY(windows.active.isVisible());
+    QVERIFY(windows.other.isVisible());
+}
+
+void TestScreenGrab::windowsStepAsideThroughTheCompositor_data()
+{
+    QTest::addColumn<bool>("otherRefused"); // the compositor refuses to change the other window
+    QTest::addColumn<bool>("pictureHad");
+    QTest::newRow("the compositor takes every window") << false << true;
+    QTest::newRow("no picture: the windows come back all the same") << false << false;
+    QTest::newRow("a refused window turns transparent itself") << true << true;
+}
+
+// Where the compositor ignores a window's own opacity it is asked to draw the windows transparent, and
+// opaque again after the picture, whether there is one or not; a window it refuses steps aside by itself.
+void TestScreenGrab::windowsStepAsideThroughTheCompositor()
+{
+    QFETCH(bool, otherRefused);
+    QFETCH(bool, pictureHad);
+    Windows windows;
+    QVERIFY(QTest::qWaitForWindowExposed(&windows.other));
+    const WId active = windows.active.winId();
+    const WId other = windows.other.winId();
+    const qreal otherOpacity = windows.other.windowOpacity();
+    QList<QPair<WId, qreal>> asked;
+    const auto compositorOpacity = [&](WId window, qreal opacity) {
+        asked.append({window, opacity});
+        return !(otherRefused && window == other);
+    };
+    QList<QPair<WId, qreal>> askedBeforeThePicture;
+    qreal otherOpacityWhileTaken = -1;
+    std::optional<ScreenPicture> delivered;
+    QObject asker;
+    ScreenGrab::withoutOwnWindows(
+        true, &asker,
+        [&](QObject *, const Desktop::PictureReady &taken) {
+            askedBeforeThePicture = asked;
+            otherOpacityWhileTaken = windows.other.windowOpacity();
+            QCOMPARE(windows.active.windowOpacity(), 1.0);
+            taken(pictureHad ? ScreenPicture{QImage(4, 4, QImage::Format_RGB32), QRect(0, 0, 4, 4), {}}
+                             : ScreenPicture{QImage(), QRect(), QStringLiteral("refused")});
+        },
+        [&](const ScreenPicture &picture) { delivered = picture; },
+        compositorOpacity);
+    QTRY_VERIFY(delivered);
+    QCOMPARE(delivered->isValid(), pictureHad);
+
+    QVERIFY(askedBeforeThePicture.contains(qMakePair(active, 0.0)));
+    QVERIFY(askedBeforeThePicture.contains(qMakePair(other, 0.0)));
+    QCOMPARE(askedBeforeThePicture.size(), 2);
+    QCOMPARE(otherOpacityWhileTaken, otherRefused ? 0.0 : otherOpacity);
+    // Back: fully opaque through the compositor, or the window's own opacity where it refused.
+    QVERIFY(asked.contains(qMakePair(active, 1.0)));
+    QCOMPARE(asked.contains(qMakePair(other, 1.0)), !otherRefused);
+    QCOMPARE(asked.size(), otherRefused ? 3 : 4);
+    QCOMPARE(windows.other.windowOpacity(), otherOpacity);
+    QCOMPARE(windows.active.windowOpacity(), 1.0);
     QVERIFY(windows.active.isVisible());
     QVERIFY(windows.other.isVisible());
 }
