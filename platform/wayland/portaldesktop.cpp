@@ -9,6 +9,7 @@
 #include "platform/wayland/portalscreenshot.h"
 #include "platform/x11/x11desktopwindows.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QtGlobal>
 
@@ -34,9 +35,9 @@ ScreenPicture PortalDesktop::readArea(const QRect &) const
 void PortalDesktop::takePicture(QObject *context, const PictureReady &ready)
 {
     QPointer<PortalDesktop> self(this);
-    // sway draws an X window as opaque as the window asks to be only through its control socket.
+    // sway ignores the opacity a window asks for; it sets one through its control socket.
     ScreenGrab::CompositorOpacity compositorOpacity;
-    if (hasPlacementService()) {
+    if (!m_controlSocket.isEmpty()) {
         compositorOpacity = [self](WId window, qreal opacity) {
             return self && self->setOpacityThroughService(window, opacity);
         };
@@ -77,12 +78,15 @@ bool PortalDesktop::placeWindow(WId window, const QRect &frame)
                               QStringLiteral("The compositor did not place a window"));
 }
 
+// A native window has no name the program knows: all of the program's windows are named at once.
 bool PortalDesktop::setOpacityThroughService(WId window, qreal opacity)
 {
-    if (!hasPlacementService() || window == 0)
+    if (m_controlSocket.isEmpty() || window == 0)
         return false;
-    return runOnControlSocket(ControlSocketMessage::opacityCommand(window, opacity),
-                              QStringLiteral("The compositor did not change a window's opacity"));
+    const QString command = m_session == SessionKind::XWayland
+                                ? ControlSocketMessage::opacityCommand(window, opacity)
+                                : ControlSocketMessage::processOpacityCommand(QCoreApplication::applicationPid(), opacity);
+    return runOnControlSocket(command, QStringLiteral("The compositor did not change a window's opacity"));
 }
 
 // A compositor that cannot be reached or does not answer in time is asked no more: each request would

@@ -13,8 +13,8 @@ class PortalScreenshot;
 // those X knows of (the X clients alone); natively there are none, and the compositor places every
 // window itself. Where the compositor publishes a control socket that places windows (sway's, named
 // by $SWAYSOCK), X windows are placed through it: the compositor's layout coordinates are XWayland's;
-// and since sway ignores the opacity an X window asks for, the program's windows step aside for a
-// picture through it too.
+// and since sway ignores the opacity a window asks for, the program's windows (X or native) turn
+// transparent for a picture through it too.
 class PortalDesktop : public Desktop
 {
     Q_OBJECT

@@ -206,6 +206,10 @@ void TestControlSocket::opacityCommand()
 {
     QFETCH(qreal, opacity);
     QTEST(ControlSocketMessage::opacityCommand(0x600004, opacity), "command");
+    // Natively the windows are named by the program's process.
+    QFETCH(QString, command);
+    QCOMPARE(ControlSocketMessage::processOpacityCommand(4321, opacity),
+             command.replace(QLatin1String("[id=6291460]"), QLatin1String("[pid=4321]")));
 }
 
 void TestControlSocket::exchange_data()
