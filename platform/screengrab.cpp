@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace ScreenGrab {
 namespace {
@@ -100,6 +101,47 @@ private:
     QPointer<QWidget> m_focus;
 };
 
+// One picture's hold on the program's stepped-aside windows. A picture asked for while the windows
+// are aside for another shares them: they come back once the last picture is taken (or its taker is
+// dropped unanswered), never in between, so that no picture can take them for windows as they were.
+class AsideHold
+{
+public:
+    AsideHold(bool composited, const CompositorOpacity &compositorOpacity)
+    {
+        if (!s_shared)
+            s_shared = new Shared{SteppedAside(composited, compositorOpacity), 0};
+        m_shared = s_shared;
+        ++m_shared->holders;
+    }
+    ~AsideHold() { release(); }
+    AsideHold(const AsideHold &) = delete;
+    AsideHold &operator=(const AsideHold &) = delete;
+
+    const SteppedAside &aside() const { return m_shared->aside; }
+
+    void release()
+    {
+        if (!m_shared)
+            return;
+        Shared *shared = std::exchange(m_shared, nullptr);
+        if (--shared->holders > 0)
+            return;
+        s_shared = nullptr;
+        shared->aside.comeBack();
+        delete shared;
+    }
+
+private:
+    struct Shared
+    {
+        SteppedAside aside;
+        int holders = 0;
+    };
+    static inline Shared *s_shared = nullptr;
+    Shared *m_shared = nullptr;
+};
+
 } // namespace
 
 ScreenPicture area(const QRect &area)
@@ -156,13 +198,14 @@ int frameMs()
 void withoutOwnWindows(bool composited, QObject *context, const Taker &take, const Desktop::PictureReady &ready,
                        const CompositorOpacity &compositorOpacity)
 {
-    auto aside = std::make_shared<SteppedAside>(composited, compositorOpacity);
+    auto hold = std::make_shared<AsideHold>(composited, compositorOpacity);
     QPointer<QObject> guard(context);
     // The windows come back even when `context` goes meanwhile: the picture is taken for the program.
     QObject *program = QCoreApplication::instance();
-    QTimer::singleShot(aside->goneWithNextFrame() ? frameMs() : kSettleMs, program, [program, guard, aside, take, ready] {
-        take(program, [guard, aside, ready](const ScreenPicture &picture) {
-            aside->comeBack();
+    const int settleMs = hold->aside().goneWithNextFrame() ? frameMs() : kSettleMs;
+    QTimer::singleShot(settleMs, program, [program, guard, hold, take, ready] {
+        take(program, [guard, hold, ready](const ScreenPicture &picture) {
+            hold->release();
             if (guard)
                 ready(picture);
         });

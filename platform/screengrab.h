@@ -38,7 +38,8 @@ int frameMs();
 // kSettleMs otherwise, `take` takes the picture; every window comes back exactly as it was (fully
 // opaque again through the compositor, its own opacity, or shown again with the active window on top,
 // active, and its focus where it was), whatever `take` found, and the picture is handed to `ready`,
-// unless `context` is gone by then.
+// unless `context` is gone by then. Pictures asked for while the windows are aside share the stepping
+// aside: the windows come back after the last of them.
 void withoutOwnWindows(bool composited, QObject *context, const Taker &take, const Desktop::PictureReady &ready,
                        const CompositorOpacity &compositorOpacity = {});
 

@@ -21,6 +21,8 @@ private Q_SLOTS:
     void windowsComeBackWhenTheAskerIsGone();
     void windowsStepAsideThroughTheCompositor_data();
     void windowsStepAsideThroughTheCompositor();
+    void overlappingPicturesShareTheSteppingAside_data();
+    void overlappingPicturesShareTheSteppingAside();
 };
 
 namespace {
@@ -166,6 +168,63 @@ void TestScreenGrab::windowsStepAsideThroughTheCompositor()
     QCOMPARE(windows.active.windowOpacity(), 1.0);
     QVERIFY(windows.active.isVisible());
     QVERIFY(windows.other.isVisible());
+}
+
+void TestScreenGrab::overlappingPicturesShareTheSteppingAside_data()
+{
+    QTest::addColumn<bool>("composited");
+    QTest::addColumn<bool>("throughCompositor");
+    QTest::newRow("hidden") << false << false;
+    QTest::newRow("transparent by themselves") << true << false;
+    QTest::newRow("transparent through the compositor") << true << true;
+}
+
+// A second picture asked for while the windows are aside for the first (two rulers' region pictures
+// in quick succession) keeps them aside until it is taken too, and never takes them for the windows
+// as they were: they come back as they stood before the first.
+void TestScreenGrab::overlappingPicturesShareTheSteppingAside()
+{
+    QFETCH(bool, composited);
+    QFETCH(bool, throughCompositor);
+    Windows windows;
+    QVERIFY(QTest::qWaitForWindowExposed(&windows.other));
+    const WId other = windows.other.winId();
+    const qreal otherOpacity = windows.other.windowOpacity();
+    QList<qreal> askedForOther;
+    ScreenGrab::CompositorOpacity compositorOpacity;
+    if (throughCompositor) {
+        compositorOpacity = [&](WId window, qreal opacity) {
+            if (window == other)
+                askedForOther.append(opacity);
+            return true;
+        };
+    }
+    const auto otherIsAside = [&] {
+        if (!composited)
+            return !windows.other.isVisible();
+        return throughCompositor ? askedForOther.value(askedForOther.size() - 1, 1.0) == 0.0
+                                 : windows.other.windowOpacity() == 0.0;
+    };
+    QList<Desktop::PictureReady> pending;
+    const ScreenGrab::Taker holdBack = [&](QObject *, const Desktop::PictureReady &taken) { pending.append(taken); };
+    int delivered = 0;
+    QObject asker;
+    for (int picture = 1; picture <= 2; ++picture) {
+        ScreenGrab::withoutOwnWindows(
+            composited, &asker, holdBack, [&](const ScreenPicture &) { ++delivered; }, compositorOpacity);
+        QTRY_COMPARE(pending.size(), picture);
+        QVERIFY(otherIsAside());
+    }
+    pending.at(0)({});
+    QCOMPARE(delivered, 1);
+    QVERIFY(otherIsAside());
+    pending.at(1)({});
+    QCOMPARE(delivered, 2);
+    QVERIFY(!otherIsAside());
+    QVERIFY(windows.other.isVisible());
+    QCOMPARE(windows.other.windowOpacity(), otherOpacity);
+    if (throughCompositor)
+        QCOMPARE(askedForOther, QList<qreal>({0.0, 1.0}));
 }
 
 GRADORA_TEST_MAIN(TestScreenGrab)
