@@ -8,6 +8,7 @@
 #include "platform/wayland/controlsocketmessage.h"
 #include "platform/wayland/portalscreenshot.h"
 #include "platform/x11/x11desktopwindows.h"
+#include "platform/x11/x11windowmanager.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -57,6 +58,12 @@ void PortalDesktop::takePicture(QObject *context, const PictureReady &ready)
             ready(picture);
         },
         compositorOpacity);
+}
+
+// Through XWayland the request goes to the compositor's X window manager.
+bool PortalDesktop::fillsFullScreen() const
+{
+    return m_session != SessionKind::XWayland || X11WindowManager::fillsFullScreen();
 }
 
 QString PortalDesktop::controlSocketOfSession()

@@ -33,6 +33,7 @@ public:
     void takePicture(QObject *context, const PictureReady &ready) override;
     bool hasPlacementService() const override;
     bool placeWindow(WId window, const QRect &frame) override;
+    bool fillsFullScreen() const override;
 
 private:
     bool setOpacityThroughService(WId window, qreal opacity);

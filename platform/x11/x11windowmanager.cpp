@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/windowmanager.h"
+#include "platform/x11/x11windowmanager.h"
 
 #include <QGuiApplication>
 
@@ -56,7 +56,7 @@ xcb_window_t namedWindow(xcb_connection_t *connection, xcb_window_t window, xcb_
 
 } // namespace
 
-namespace WindowManager {
+namespace X11WindowManager {
 
 bool fillsFullScreen()
 {
@@ -84,17 +84,17 @@ bool fillsFullScreen()
     return std::find(first, last, fullScreen) != last;
 }
 
-} // namespace WindowManager
+} // namespace X11WindowManager
 
 #else
 
-namespace WindowManager {
+namespace X11WindowManager {
 
 bool fillsFullScreen()
 {
     return true;
 }
 
-} // namespace WindowManager
+} // namespace X11WindowManager
 
 #endif
