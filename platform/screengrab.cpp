@@ -48,7 +48,8 @@ public:
     // Whether every window that stepped aside is sure to be left out of the compositor's next frame.
     bool goneWithNextFrame() const
     {
-        return !m_windows.isEmpty() && std::all_of(m_windows.cbegin(), m_windows.cend(),
+        return !m_windows.isEmpty() &&
+               std::all_of(m_windows.cbegin(), m_windows.cend(),
                            [](const Window &window) { return window.throughCompositor; });
     }
 
@@ -195,8 +196,8 @@ int frameMs()
     return qCeil(1000 / (slowest > 0 ? slowest : 60));
 }
 
-void withoutOwnWindows(bool composited, QObject *context, const Taker &take, const Desktop::PictureReady &ready,
-                       const CompositorOpacity &compositorOpacity)
+void withoutOwnWindows(bool composited, QObject *context, const Taker &take,
+                       const Desktop::PictureReady &ready, const CompositorOpacity &compositorOpacity)
 {
     auto hold = std::make_shared<AsideHold>(composited, compositorOpacity);
     QPointer<QObject> guard(context);

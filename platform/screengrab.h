@@ -40,7 +40,7 @@ int frameMs();
 // active, and its focus where it was), whatever `take` found, and the picture is handed to `ready`,
 // unless `context` is gone by then. Pictures asked for while the windows are aside share the stepping
 // aside: the windows come back after the last of them.
-void withoutOwnWindows(bool composited, QObject *context, const Taker &take, const Desktop::PictureReady &ready,
-                       const CompositorOpacity &compositorOpacity = {});
+void withoutOwnWindows(bool composited, QObject *context, const Taker &take,
+                       const Desktop::PictureReady &ready, const CompositorOpacity &compositorOpacity = {});
 
 } // namespace ScreenGrab

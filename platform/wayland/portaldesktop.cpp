@@ -90,9 +90,10 @@ bool PortalDesktop::setOpacityThroughService(WId window, qreal opacity)
 {
     if (m_controlSocket.isEmpty() || window == 0)
         return false;
-    const QString command = m_session == SessionKind::XWayland
-                                ? ControlSocketMessage::opacityCommand(window, opacity)
-                                : ControlSocketMessage::processOpacityCommand(QCoreApplication::applicationPid(), opacity);
+    const QString command =
+        m_session == SessionKind::XWayland
+            ? ControlSocketMessage::opacityCommand(window, opacity)
+            : ControlSocketMessage::processOpacityCommand(QCoreApplication::applicationPid(), opacity);
     return runOnControlSocket(command, QStringLiteral("The compositor did not change a window's opacity"));
 }
 

@@ -151,8 +151,7 @@ void TestScreenGrab::windowsStepAsideThroughTheCompositor()
             taken(pictureHad ? ScreenPicture{QImage(4, 4, QImage::Format_RGB32), QRect(0, 0, 4, 4), {}}
                              : ScreenPicture{QImage(), QRect(), QStringLiteral("refused")});
         },
-        [&](const ScreenPicture &picture) { delivered = picture; },
-        compositorOpacity);
+        [&](const ScreenPicture &picture) { delivered = picture; }, compositorOpacity);
     QTRY_VERIFY(delivered);
     QCOMPARE(delivered->isValid(), pictureHad);
 
@@ -206,7 +205,9 @@ void TestScreenGrab::overlappingPicturesShareTheSteppingAside()
                                  : windows.other.windowOpacity() == 0.0;
     };
     QList<Desktop::PictureReady> pending;
-    const ScreenGrab::Taker holdBack = [&](QObject *, const Desktop::PictureReady &taken) { pending.append(taken); };
+    const ScreenGrab::Taker holdBack = [&](QObject *, const Desktop::PictureReady &taken) {
+        pending.append(taken);
+    };
     int delivered = 0;
     QObject asker;
     for (int picture = 1; picture <= 2; ++picture) {

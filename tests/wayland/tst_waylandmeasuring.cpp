@@ -478,8 +478,9 @@ void TestWaylandMeasuring::stillFrameHoldsNoWindowOfTheProgram()
     const bool uncovered = waitFor(
         [&] {
             shown = screen();
-            return std::all_of(covered.cbegin(), covered.cend(),
-                               [&](QPoint point) { return shown.pixelColor(point) == without.pixelColor(point); });
+            return std::all_of(covered.cbegin(), covered.cend(), [&](QPoint point) {
+                return shown.pixelColor(point) == without.pixelColor(point);
+            });
         },
         5000);
     for (const QPoint point : covered) {
