@@ -22,15 +22,6 @@ constexpr uint32_t kMaxSupported = 1024; // atoms a window manager lists as supp
 
 using PropertyReply = std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)>;
 
-xcb_atom_t internAtom(xcb_connection_t *connection, const QByteArray &name)
-{
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, true, uint16_t(name.size()), name.constData()), nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
-    std::free(reply);
-    return atom;
-}
-
 // A property's 32-bit items of the given type; none where the window or the property is missing.
 PropertyReply property(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t name, xcb_atom_t type)
 {
@@ -65,9 +56,9 @@ bool fillsFullScreen()
     if (!connection)
         return true;
     const xcb_screen_t *screen = X11Screen::screenAt(connection, X11Screen::displayScreenNumber());
-    const xcb_atom_t check = internAtom(connection, "_NET_SUPPORTING_WM_CHECK");
-    const xcb_atom_t supported = internAtom(connection, "_NET_SUPPORTED");
-    const xcb_atom_t fullScreen = internAtom(connection, "_NET_WM_STATE_FULLSCREEN");
+    const xcb_atom_t check = X11Screen::atom(connection, "_NET_SUPPORTING_WM_CHECK", true);
+    const xcb_atom_t supported = X11Screen::atom(connection, "_NET_SUPPORTED", true);
+    const xcb_atom_t fullScreen = X11Screen::atom(connection, "_NET_WM_STATE_FULLSCREEN", true);
     if (!screen || check == XCB_NONE || supported == XCB_NONE || fullScreen == XCB_NONE)
         return false;
 
