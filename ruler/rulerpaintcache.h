@@ -62,6 +62,20 @@ struct RulerPaintCache
     QRegion scalesInk;
     int scalesBuilds = 0;
 
+    // Each band of the scales layer (a rectangle of scalesInk) already laid over the body and border, for
+    // the scales layer as drawn for the `blendedBandsBuild`th time, in `blendedBody` with or without the
+    // border. Where nothing else lies beneath the scales, a pass copies these instead of filling the body
+    // and blending the band over it.
+    struct BlendedBand
+    {
+        QRect band;
+        QImage pixels;
+    };
+    QList<BlendedBand> blendedBands;
+    int blendedBandsBuild = 0;
+    QColor blendedBody;
+    bool blendedBorder = false;
+
     // The figure's turned outline, ticks and control points, laid again while they stay the same.
     FigureShapeLayer figureShape;
 

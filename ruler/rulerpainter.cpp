@@ -54,7 +54,8 @@ int labelShift(double value)
     return shift;
 }
 
-void drawBorder(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
+// The border, except where it is laid already.
+void drawBorder(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache, const QRegion &laid)
 {
     if (!state.border)
         return;
@@ -68,7 +69,20 @@ void drawBorder(QPainter &painter, const RulerPaintState &state, RulerPaintCache
         cache.rects.append(QRect(0, 1, 1, h - 2));
         cache.rects.append(QRect(w - 1, 1, 1, h - 2));
     }
+    if (!laid.isEmpty()) {
+        QRegion ring;
+        for (const QRect &rect : std::as_const(cache.rects))
+            ring += rect;
+        ring -= laid;
+        cache.rects = QList<QRect>(ring.begin(), ring.end());
+    }
     cache.fillRects(painter, state.rulerColor);
+}
+
+QRect menuTextBounds(const RulerPaintState &state, const RulerPaintCache &cache)
+{
+    return cache.textBounds(RulerStyle::kSmallFontPx, PointerRules::menuTextBaseline(state.size.width()),
+                            QCoreApplication::translate("RulerWindow", "menu"));
 }
 
 void drawMenuText(QPainter &painter, const RulerPaintState &state, const RulerPaintCache &cache)
@@ -81,11 +95,17 @@ void drawMenuText(QPainter &painter, const RulerPaintState &state, const RulerPa
                      QCoreApplication::translate("RulerWindow", "menu"));
 }
 
-void drawGuideSpacing(QPainter &painter, const RulerPaintState &state)
+// A text in the numbers' font, written from its baseline start.
+struct PlacedText
 {
-    QList<int> guides = state.horizontalGuides;
-    std::sort(guides.begin(), guides.end());
-    painter.setPen(RulerStyle::guideDashPen(state.guidesColor));
+    QPoint baseline;
+    QString text;
+};
+
+// The spacings between the horizontal guides (sorted), written beside the pointer.
+QList<PlacedText> guideSpacings(const RulerPaintState &state, const QList<int> &guides)
+{
+    QList<PlacedText> spacings;
     const ReadingScale scale = state.readingScale();
     int previous = 0;
     for (int i = 0; i < guides.size(); ++i) {
@@ -94,15 +114,15 @@ void drawGuideSpacing(QPainter &painter, const RulerPaintState &state)
             distance -= 1;
         // Each spacing is written beside the pointer, halfway between its two guides.
         const int middle = (guides.at(i) + previous) / 2;
-        painter.drawText(QPoint(state.pointer.x(), middle) + kSpacingFromPointer,
-                         ReadingText::lengthY(distance, scale));
+        spacings.append({QPoint(state.pointer.x(), middle) + kSpacingFromPointer, ReadingText::lengthY(distance, scale)});
         previous = guides.at(i);
     }
+    return spacings;
 }
 
-void drawGuideLabels(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache,
-                     const QList<int> &horizontal, const QList<int> &vertical)
+QList<PlacedText> guideLabels(const RulerPaintState &state, const QList<int> &horizontal, const QList<int> &vertical)
 {
+    QList<PlacedText> labels;
     const int w = state.size.width();
     const int h = state.size.height();
     const ReadingScale scale = state.readingScale();
@@ -111,7 +131,7 @@ void drawGuideLabels(QPainter &painter, const RulerPaintState &state, RulerPaint
         const QString label = ReadingText::lengthY(y + origin, scale);
         const int baseline = state.zeroAtBottom ? y + kGuideLabelBelowLine : y - kGuideLabelAboveLine;
         const int left = w - kGuideLabelRightInset - labelShift(QLocale().toDouble(label));
-        cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, baseline), label);
+        labels.append({QPoint(left, baseline), label});
     }
     for (int x : vertical) {
         // Numbered from 1, the position counts one more before it is measured from the zero's edge.
@@ -120,34 +140,72 @@ void drawGuideLabels(QPainter &painter, const RulerPaintState &state, RulerPaint
         const QString label = ReadingText::lengthX(distance, scale);
         const int left =
             state.zeroAtLeft ? x - labelShift(QLocale().toDouble(label)) : x + kGuideLabelAfterLine;
-        cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, h - kGuideLabelFromBottom), label);
+        labels.append({QPoint(left, h - kGuideLabelFromBottom), label});
     }
+    return labels;
 }
 
-void drawGuides(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
+// The guides as lines and texts: the lines as 1-pixel rectangles, the labels and spacings in the numbers' font.
+struct GuideMarks
 {
+    QList<QRect> lines;
+    QList<PlacedText> labels;
+    QList<PlacedText> spacings;
+};
+
+GuideMarks guideMarks(const RulerPaintState &state)
+{
+    GuideMarks marks;
     if (!state.guidesShown)
-        return;
+        return marks;
     QList<int> horizontal = state.horizontalGuides;
     std::sort(horizontal.begin(), horizontal.end());
     QList<int> vertical = state.verticalGuides;
     std::sort(vertical.begin(), vertical.end());
-
-    cache.rects.resize(0);
     for (int y : std::as_const(horizontal))
-        cache.rects.append(QRect(0, y, state.size.width(), 1));
+        marks.lines.append(QRect(0, y, state.size.width(), 1));
     for (int x : std::as_const(vertical))
-        cache.rects.append(QRect(x, 0, 1, state.size.height()));
+        marks.lines.append(QRect(x, 0, 1, state.size.height()));
+    marks.labels = guideLabels(state, horizontal, vertical);
+    if (state.guideSpacing)
+        marks.spacings = guideSpacings(state, horizontal);
+    return marks;
+}
+
+void drawGuides(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache, const GuideMarks &marks)
+{
+    if (!state.guidesShown)
+        return;
+    cache.rects = marks.lines;
     cache.fillRects(painter, state.guidesColor);
 
     painter.save();
     painter.setPen(RulerStyle::guidePen(state.guidesColor));
-    drawGuideLabels(painter, state, cache, horizontal, vertical);
-    if (state.guideSpacing) {
+    for (const PlacedText &label : marks.labels)
+        cache.drawText(painter, RulerStyle::kNumberFontPx, label.baseline, label.text);
+    if (!marks.spacings.isEmpty()) {
         painter.setFont(cache.number);
-        drawGuideSpacing(painter, state);
+        painter.setPen(RulerStyle::guideDashPen(state.guidesColor));
+        for (const PlacedText &spacing : marks.spacings)
+            painter.drawText(spacing.baseline, spacing.text);
     }
     painter.restore();
+}
+
+// Where the "menu" text and the guides with their labels and spacings lie: all that is drawn beneath
+// the scales besides the body and the border.
+QRegion marksBeneathScales(const RulerPaintState &state, const RulerPaintCache &cache, const GuideMarks &guides)
+{
+    QRegion marks;
+    if (state.menuText)
+        marks += menuTextBounds(state, cache);
+    for (const QRect &line : guides.lines)
+        marks += line;
+    for (const QList<PlacedText> *texts : {&guides.labels, &guides.spacings}) {
+        for (const PlacedText &text : *texts)
+            marks += cache.textBounds(RulerStyle::kNumberFontPx, text.baseline, text.text);
+    }
+    return marks;
 }
 
 // Lays out the visible tickers into the cache's marks; with `ink`, also where each one draws.
@@ -228,14 +286,64 @@ const QImage &scalesLayer(const RulerPaintState &state, RulerPaintCache &cache, 
     return cache.scales;
 }
 
-// The scales layer over what is beneath it, band by band: outside its bands it is transparent.
-void drawScalesLayer(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
+// Lays the part of `image` (window pixels from `origin` on) that `area` covers, rectangle by rectangle.
+void drawImagePart(QPainter &painter, const QImage &image, QPoint origin, const QRegion &area)
 {
-    const qreal ratio = painter.device()->devicePixelRatioF();
+    const qreal ratio = image.devicePixelRatio();
+    for (const QRect &rect : area)
+        painter.drawImage(QPointF(rect.topLeft()), image,
+                          QRectF(QPointF(rect.topLeft() - origin) * ratio, QSizeF(rect.size()) * ratio));
+}
+
+// The scales layer over what is beneath it where `area` (within the bands) lies.
+void drawScalesLayer(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache, const QRegion &area)
+{
+    const QImage &layer = scalesLayer(state, cache, painter.device()->devicePixelRatioF());
+    drawImagePart(painter, layer, QPoint(), area);
+}
+
+// The bands of the scales layer laid over the body and the border, as a pass lays them; anew when the
+// layer, the body's colour or the border changed.
+const QList<RulerPaintCache::BlendedBand> &blendedBands(const RulerPaintState &state, RulerPaintCache &cache,
+                                                         qreal ratio)
+{
     const QImage &layer = scalesLayer(state, cache, ratio);
-    for (const QRect &ink : std::as_const(cache.scalesInk))
-        painter.drawImage(QPointF(ink.topLeft()), layer,
-                          QRectF(QPointF(ink.topLeft()) * ratio, QSizeF(ink.size()) * ratio));
+    if (cache.blendedBandsBuild == cache.scalesBuilds && cache.blendedBody == state.backgroundColor &&
+        cache.blendedBorder == state.border)
+        return cache.blendedBands;
+    cache.blendedBands.clear();
+    for (const QRect &band : std::as_const(cache.scalesInk)) {
+        QImage pixels((QSizeF(band.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        pixels.setDevicePixelRatio(ratio);
+        QPainter painter(&pixels);
+        painter.translate(-band.topLeft());
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(band, state.backgroundColor);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        drawBorder(painter, state, cache, QRegion());
+        drawImagePart(painter, layer, QPoint(), band);
+        painter.end();
+        cache.blendedBands.append({band, pixels});
+    }
+    cache.blendedBandsBuild = cache.scalesBuilds;
+    cache.blendedBody = state.backgroundColor;
+    cache.blendedBorder = state.border;
+    return cache.blendedBands;
+}
+
+// Whether the bands laid over the body beforehand land on the same device pixels as a fill and a blend
+// would: the picture lies beneath the scales everywhere, and a painter that scales or shifts by part of
+// a pixel would put them elsewhere.
+bool laysBlendedBands(QPainter &painter, const RulerPaintState &state)
+{
+    if (!state.picture.isNull() || painter.paintEngine()->type() != QPaintEngine::Raster)
+        return false;
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const QTransform toDevice = painter.deviceTransform();
+    return ratio == std::round(ratio) && toDevice.type() <= QTransform::TxScale && toDevice.m11() == ratio &&
+           toDevice.m22() == ratio && toDevice.dx() == std::round(toDevice.dx()) &&
+           toDevice.dy() == std::round(toDevice.dy());
 }
 
 // Draws with the painter moved to origin and turned by degrees.
@@ -329,17 +437,18 @@ void drawFigure(QPainter &painter, const RulerPaintState &state, RulerPaintCache
     painter.restore();
 }
 
-// The picture, border, "menu" text and guides: what the scales are drawn over.
-void drawBeneathScales(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
+// The picture, border (except where it is laid already), "menu" text and guides: what the scales are drawn over.
+void drawBeneathScales(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache,
+                       const GuideMarks &guides, const QRegion &laid = QRegion())
 {
     // The scales, border, guides and cross-hair are axis-aligned 1-pixel lines on whole pixels: antialiased,
     // each would smear over two half-tinted pixels. "Anti-aliasing" smooths the figure, which sets it itself.
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(RulerStyle::rulerPen(state.rulerColor));
     drawPicture(painter, state);
-    drawBorder(painter, state, cache);
+    drawBorder(painter, state, cache, laid);
     drawMenuText(painter, state, cache);
-    drawGuides(painter, state, cache);
+    drawGuides(painter, state, cache, guides);
 }
 
 RulerLabels::Shown shownLabels(const RulerPaintState &state)
@@ -397,20 +506,38 @@ void drawPicture(QPainter &painter, const RulerPaintState &state)
 
 void paint(QPainter &painter, const RulerPaintState &state, std::shared_ptr<RulerPaintCache> &cache)
 {
+    RulerPaintCache &kept = cacheFor(cache);
+    const GuideMarks guides = guideMarks(state);
+    const QRect window(QPoint(), state.size);
     // The body's own alpha is the ruler's transparency, not blended over anything.
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(QRect(QPoint(), state.size), state.backgroundColor);
+    if (!laysBlendedBands(painter, state)) {
+        painter.fillRect(window, state.backgroundColor);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        drawBeneathScales(painter, state, kept, guides);
+        drawScalesLayer(painter, state, kept, kept.scalesInk);
+        drawAboveScales(painter, state, kept);
+        return;
+    }
+    // Where only the body and the border lie beneath the bands, the bands are copied as they look over
+    // them; the body goes everywhere else, and the bands are blended there over what lies beneath.
+    const QList<RulerPaintCache::BlendedBand> &bands =
+        blendedBands(state, kept, painter.device()->devicePixelRatioF());
+    const QRegion laid = kept.scalesInk - marksBeneathScales(state, kept, guides);
+    for (const QRect &rect : QRegion(window) - laid)
+        painter.fillRect(rect, state.backgroundColor);
+    for (const RulerPaintCache::BlendedBand &band : bands)
+        drawImagePart(painter, band.pixels, band.band.topLeft(), laid & band.band);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    RulerPaintCache &kept = cacheFor(cache);
-    drawBeneathScales(painter, state, kept);
-    drawScalesLayer(painter, state, kept);
+    drawBeneathScales(painter, state, kept, guides, laid);
+    drawScalesLayer(painter, state, kept, kept.scalesInk - laid);
     drawAboveScales(painter, state, kept);
 }
 
 void drawContent(QPainter &painter, const RulerPaintState &state, std::shared_ptr<RulerPaintCache> &cache)
 {
     RulerPaintCache &kept = cacheFor(cache);
-    drawBeneathScales(painter, state, kept);
+    drawBeneathScales(painter, state, kept, guideMarks(state));
     drawTickers(painter, state, kept);
     drawAboveScales(painter, state, kept);
 }
