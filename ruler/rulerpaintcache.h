@@ -50,6 +50,9 @@ struct RulerPaintCache
     QFont reading = RulerStyle::font(RulerStyle::kReadingFontPx);
     QHash<QString, QStaticText> smallTexts;
     QHash<QString, QStaticText> numberTexts;
+    // The rectangles that texts cover, from their baseline start.
+    QHash<QString, QRect> smallBounds;
+    QHash<QString, QRect> numberBounds;
     // The tick lines as 1-pixel-wide rectangles: filled in one call, far cheaper than stroked.
     QList<QRect> rects;
     // The tickers' lines and numbers of the latest layout, kept so that laying out allocates nothing new.
@@ -83,7 +86,7 @@ struct RulerPaintCache
     // Writes text from its baseline start, as drawText() does, in the painter's pen colour.
     void drawText(QPainter &painter, int fontPx, QPoint baseline, const QString &text);
     // The rectangle that a text written from its baseline start covers, with room for smoothing.
-    QRect textBounds(int fontPx, QPoint baseline, const QString &text) const;
+    QRect textBounds(int fontPx, QPoint baseline, const QString &text);
     // Fills each line, both end pixels included, in the colour.
     void fillLines(QPainter &painter, const QList<QLine> &lines, const QColor &colour);
     // Fills `rects` in the colour.

@@ -79,7 +79,7 @@ void drawBorder(QPainter &painter, const RulerPaintState &state, RulerPaintCache
     cache.fillRects(painter, state.rulerColor);
 }
 
-QRect menuTextBounds(const RulerPaintState &state, const RulerPaintCache &cache)
+QRect menuTextBounds(const RulerPaintState &state, RulerPaintCache &cache)
 {
     return cache.textBounds(RulerStyle::kSmallFontPx, PointerRules::menuTextBaseline(state.size.width()),
                             QCoreApplication::translate("RulerWindow", "menu"));
@@ -194,7 +194,7 @@ void drawGuides(QPainter &painter, const RulerPaintState &state, RulerPaintCache
 
 // Where the "menu" text and the guides with their labels and spacings lie: all that is drawn beneath
 // the scales besides the body and the border.
-QRegion marksBeneathScales(const RulerPaintState &state, const RulerPaintCache &cache, const GuideMarks &guides)
+QRegion marksBeneathScales(const RulerPaintState &state, RulerPaintCache &cache, const GuideMarks &guides)
 {
     QRegion marks;
     if (state.menuText)
