@@ -148,7 +148,8 @@ QList<PlacedText> guideLabels(const RulerPaintState &state, const QList<int> &ho
 // The guides as lines and texts: the lines as 1-pixel rectangles, the labels and spacings in the numbers' font.
 struct GuideMarks
 {
-    QList<QRect> lines;
+    QList<QRect> levelLines;
+    QList<QRect> uprightLines;
     QList<PlacedText> labels;
     QList<PlacedText> spacings;
 };
@@ -163,20 +164,32 @@ GuideMarks guideMarks(const RulerPaintState &state)
     QList<int> vertical = state.verticalGuides;
     std::sort(vertical.begin(), vertical.end());
     for (int y : std::as_const(horizontal))
-        marks.lines.append(QRect(0, y, state.size.width(), 1));
+        marks.levelLines.append(QRect(0, y, state.size.width(), 1));
     for (int x : std::as_const(vertical))
-        marks.lines.append(QRect(x, 0, 1, state.size.height()));
+        marks.uprightLines.append(QRect(x, 0, 1, state.size.height()));
     marks.labels = guideLabels(state, horizontal, vertical);
     if (state.guideSpacing)
         marks.spacings = guideSpacings(state, horizontal);
     return marks;
 }
 
-void drawGuides(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache, const GuideMarks &marks)
+// The guides, their upright lines except where they are in place already. Where lines cross, the
+// second is laid over the first in the same colour: the order of the lines does not matter.
+void drawGuides(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache, const GuideMarks &marks,
+                const QRegion &inPlace)
 {
     if (!state.guidesShown)
         return;
-    cache.rects = marks.lines;
+    cache.rects = marks.levelLines;
+    if (inPlace.isEmpty()) {
+        cache.rects.append(marks.uprightLines);
+    } else {
+        QRegion upright;
+        for (const QRect &line : marks.uprightLines)
+            upright += line;
+        for (const QRect &rect : upright - inPlace)
+            cache.rects.append(rect);
+    }
     cache.fillRects(painter, state.guidesColor);
 
     painter.save();
@@ -199,8 +212,10 @@ QRegion marksBeneathScales(const RulerPaintState &state, RulerPaintCache &cache,
     QRegion marks;
     if (state.menuText)
         marks += menuTextBounds(state, cache);
-    for (const QRect &line : guides.lines)
-        marks += line;
+    for (const QList<QRect> *lines : {&guides.levelLines, &guides.uprightLines}) {
+        for (const QRect &line : *lines)
+            marks += line;
+    }
     for (const QList<PlacedText> *texts : {&guides.labels, &guides.spacings}) {
         for (const PlacedText &text : *texts)
             marks += cache.textBounds(RulerStyle::kNumberFontPx, text.baseline, text.text);
@@ -332,6 +347,49 @@ const QList<RulerPaintCache::BlendedBand> &blendedBands(const RulerPaintState &s
     return cache.blendedBands;
 }
 
+// Rows of the body copied at once: enough to lay few of them, few enough to be read from the nearest cache.
+constexpr int kBodyRows = 16;
+
+// Rows of the body with the border's sides and the guides' upright lines over them, as every row
+// between the top and bottom rows looks beneath the scales where no level line or text crosses it.
+QImage bodyRows(const RulerPaintState &state, RulerPaintCache &cache, const GuideMarks &guides)
+{
+    QImage rows(state.size.width(), std::min(kBodyRows, state.size.height()), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&rows);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(rows.rect(), state.backgroundColor);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    // Drawn as across the rows from the second on.
+    painter.translate(0, -1);
+    drawBorder(painter, state, cache, QRegion());
+    if (state.guidesShown) {
+        cache.rects = guides.uprightLines;
+        cache.fillRects(painter, state.guidesColor);
+    }
+    return rows;
+}
+
+// Lays the rows over the rectangle, as many at a time as they are, Source.
+void drawBodyRows(QPainter &painter, const QImage &rows, const QRect &rect)
+{
+    for (int y = rect.top(); y <= rect.bottom(); y += rows.height())
+        painter.drawImage(QPoint(rect.left(), y), rows,
+                          QRect(rect.left(), 0, rect.width(), std::min(rows.height(), rect.bottom() + 1 - y)));
+}
+
+// Where the rows of the body are laid as bodyRows(): all but the top and bottom rows, and those of the
+// "menu" text, which lies beneath the guides.
+QRegion bodyRowArea(const RulerPaintState &state, RulerPaintCache &cache)
+{
+    QRegion area(QRect(0, 1, state.size.width(), state.size.height() - 2));
+    if (state.menuText) {
+        const QRect menu = menuTextBounds(state, cache);
+        area -= QRect(0, menu.top(), state.size.width(), menu.height());
+    }
+    return area;
+}
+
 // Whether the bands laid over the body beforehand land on the same device pixels as a fill and a blend
 // would: the picture lies beneath the scales everywhere, and a painter that scales or shifts by part of
 // a pixel would put them elsewhere.
@@ -437,18 +495,19 @@ void drawFigure(QPainter &painter, const RulerPaintState &state, RulerPaintCache
     painter.restore();
 }
 
-// The picture, border (except where it is laid already), "menu" text and guides: what the scales are drawn over.
+// The picture, border, "menu" text and guides: what the scales are drawn over. The border and the
+// guides' upright lines are left out where they are in place already.
 void drawBeneathScales(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache,
-                       const GuideMarks &guides, const QRegion &laid = QRegion())
+                       const GuideMarks &guides, const QRegion &inPlace = QRegion())
 {
     // The scales, border, guides and cross-hair are axis-aligned 1-pixel lines on whole pixels: antialiased,
     // each would smear over two half-tinted pixels. "Anti-aliasing" smooths the figure, which sets it itself.
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(RulerStyle::rulerPen(state.rulerColor));
     drawPicture(painter, state);
-    drawBorder(painter, state, cache, laid);
+    drawBorder(painter, state, cache, inPlace);
     drawMenuText(painter, state, cache);
-    drawGuides(painter, state, cache, guides);
+    drawGuides(painter, state, cache, guides, inPlace);
 }
 
 RulerLabels::Shown shownLabels(const RulerPaintState &state)
@@ -524,12 +583,22 @@ void paint(QPainter &painter, const RulerPaintState &state, std::shared_ptr<Rule
     const QList<RulerPaintCache::BlendedBand> &bands =
         blendedBands(state, kept, painter.device()->devicePixelRatioF());
     const QRegion laid = kept.scalesInk - marksBeneathScales(state, kept, guides);
-    for (const QRect &rect : QRegion(window) - laid)
+    const QRegion body = QRegion(window) - laid;
+    // Where a window pixel is a device pixel, the body's rows come with the border's sides and the
+    // upright guides on them, so that these need no pass of their own down thousands of rows.
+    QRegion inRows;
+    if (painter.device()->devicePixelRatioF() == 1) {
+        inRows = body & bodyRowArea(state, kept);
+        const QImage rows = bodyRows(state, kept, guides);
+        for (const QRect &rect : inRows)
+            drawBodyRows(painter, rows, rect);
+    }
+    for (const QRect &rect : body - inRows)
         painter.fillRect(rect, state.backgroundColor);
     for (const RulerPaintCache::BlendedBand &band : bands)
         drawImagePart(painter, band.pixels, band.band.topLeft(), laid & band.band);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    drawBeneathScales(painter, state, kept, guides, laid);
+    drawBeneathScales(painter, state, kept, guides, laid | inRows);
     drawScalesLayer(painter, state, kept, kept.scalesInk - laid);
     drawAboveScales(painter, state, kept);
 }
