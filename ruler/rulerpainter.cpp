@@ -205,22 +205,27 @@ void drawGuides(QPainter &painter, const RulerPaintState &state, RulerPaintCache
     painter.restore();
 }
 
-// Where the "menu" text and the guides with their labels and spacings lie: all that is drawn beneath
-// the scales besides the body and the border.
-QRegion marksBeneathScales(const RulerPaintState &state, RulerPaintCache &cache, const GuideMarks &guides)
+// The scales' bands where they lie clear of the "menu" text and the guides with their labels and
+// spacings: of all that is drawn beneath the scales, only the body and the border lie there.
+QRegion clearOfMarks(const RulerPaintState &state, RulerPaintCache &cache, const GuideMarks &guides)
 {
-    QRegion marks;
+    QRegion clear = cache.scalesInk;
+    const QRect reach = clear.boundingRect();
+    const auto leaveOut = [&clear, &reach](const QRect &mark) {
+        if (mark.intersects(reach))
+            clear -= mark;
+    };
     if (state.menuText)
-        marks += menuTextBounds(state, cache);
+        leaveOut(menuTextBounds(state, cache));
     for (const QList<QRect> *lines : {&guides.levelLines, &guides.uprightLines}) {
         for (const QRect &line : *lines)
-            marks += line;
+            leaveOut(line);
     }
     for (const QList<PlacedText> *texts : {&guides.labels, &guides.spacings}) {
         for (const PlacedText &text : *texts)
-            marks += cache.textBounds(RulerStyle::kNumberFontPx, text.baseline, text.text);
+            leaveOut(cache.textBounds(RulerStyle::kNumberFontPx, text.baseline, text.text));
     }
-    return marks;
+    return clear;
 }
 
 // Lays out the visible tickers into the cache's marks; with `ink`, also where each one draws.
@@ -582,7 +587,7 @@ void paint(QPainter &painter, const RulerPaintState &state, std::shared_ptr<Rule
     // them; the body goes everywhere else, and the bands are blended there over what lies beneath.
     const QList<RulerPaintCache::BlendedBand> &bands =
         blendedBands(state, kept, painter.device()->devicePixelRatioF());
-    const QRegion laid = kept.scalesInk - marksBeneathScales(state, kept, guides);
+    const QRegion laid = clearOfMarks(state, kept, guides);
     const QRegion body = QRegion(window) - laid;
     // Where a window pixel is a device pixel, the body's rows come with the border's sides and the
     // upright guides on them, so that these need no pass of their own down thousands of rows.
