@@ -54,8 +54,8 @@ int labelShift(double value)
     return shift;
 }
 
-// The border, except where it is laid already.
-void drawBorder(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache, const QRegion &laid)
+// The border, except where it is in place already.
+void drawBorder(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache, const QRegion &inPlace)
 {
     if (!state.border)
         return;
@@ -69,11 +69,11 @@ void drawBorder(QPainter &painter, const RulerPaintState &state, RulerPaintCache
         cache.rects.append(QRect(0, 1, 1, h - 2));
         cache.rects.append(QRect(w - 1, 1, 1, h - 2));
     }
-    if (!laid.isEmpty()) {
+    if (!inPlace.isEmpty()) {
         QRegion ring;
         for (const QRect &rect : std::as_const(cache.rects))
             ring += rect;
-        ring -= laid;
+        ring -= inPlace;
         cache.rects = QList<QRect>(ring.begin(), ring.end());
     }
     cache.fillRects(painter, state.rulerColor);
@@ -395,6 +395,18 @@ QRegion bodyRowArea(const RulerPaintState &state, RulerPaintCache &cache)
     return area;
 }
 
+// The part of the window that the painter reaches: a paint event's region and the painter's own clip.
+QRect reachOf(QPainter &painter, const QRect &window)
+{
+    QRect reach = window;
+    const QRegion paintEventRegion = painter.paintEngine()->systemClip();
+    if (!paintEventRegion.isEmpty())
+        reach &= painter.deviceTransform().inverted().mapRect(QRectF(paintEventRegion.boundingRect())).toAlignedRect();
+    if (painter.hasClipping())
+        reach &= painter.clipBoundingRect().toAlignedRect();
+    return reach;
+}
+
 // Whether the bands laid over the body beforehand land on the same device pixels as a fill and a blend
 // would: the picture lies beneath the scales everywhere, and a painter that scales or shifts by part of
 // a pixel would put them elsewhere.
@@ -588,7 +600,9 @@ void paint(QPainter &painter, const RulerPaintState &state, std::shared_ptr<Rule
     const QList<RulerPaintCache::BlendedBand> &bands =
         blendedBands(state, kept, painter.device()->devicePixelRatioF());
     const QRegion laid = clearOfMarks(state, kept, guides);
-    const QRegion body = QRegion(window) - laid;
+    // A repaint of a part fills and copies only there.
+    const QRect reach = reachOf(painter, window);
+    const QRegion body = QRegion(reach) - laid;
     // Where a window pixel is a device pixel, the body's rows come with the border's sides and the
     // upright guides on them, so that these need no pass of their own down thousands of rows.
     QRegion inRows;
@@ -601,7 +615,7 @@ void paint(QPainter &painter, const RulerPaintState &state, std::shared_ptr<Rule
     for (const QRect &rect : body - inRows)
         painter.fillRect(rect, state.backgroundColor);
     for (const RulerPaintCache::BlendedBand &band : bands)
-        drawImagePart(painter, band.pixels, band.band.topLeft(), laid & band.band);
+        drawImagePart(painter, band.pixels, band.band.topLeft(), laid & (band.band & reach));
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     drawBeneathScales(painter, state, kept, guides, laid | inRows);
     drawScalesLayer(painter, state, kept, kept.scalesInk - laid);
