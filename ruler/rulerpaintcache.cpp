@@ -51,8 +51,8 @@ QRect RulerPaintCache::textBounds(int fontPx, QPoint baseline, const QString &te
         const QFontMetricsF metrics(font(fontPx));
         const QRectF ink = metrics.boundingRect(text).united(
             QRectF(0, -metrics.ascent(), metrics.horizontalAdvance(text), metrics.height()));
-        found = bounds.insert(text, ink.toAlignedRect().adjusted(-kTextMargin, -kTextMargin, kTextMargin,
-                                                                 kTextMargin));
+        found = bounds.insert(
+            text, ink.toAlignedRect().adjusted(-kTextMargin, -kTextMargin, kTextMargin, kTextMargin));
     }
     return found->translated(baseline);
 }

@@ -10,11 +10,11 @@
 #include "render/labelplacement.h"
 #include "render/pictureplacement.h"
 #include "render/rulerstyle.h"
+#include "ruler/guidemarks.h"
 #include "ruler/pointerrules.h"
 #include "ruler/rulerpaintcache.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
@@ -34,28 +34,9 @@ namespace RulerPainter {
 
 namespace {
 constexpr int kTextBackgroundAlpha = 128;
-// Guide labels: a horizontal guide's ends this far left of the right edge, above the line with the zero
-// at the top and below it otherwise; a vertical guide's stands this far above the bottom edge, after
-// the line when the zero is at the right.
-constexpr int kGuideLabelRightInset = 47;
-constexpr int kGuideLabelAboveLine = 5;
-constexpr int kGuideLabelBelowLine = 15;
-constexpr int kGuideLabelFromBottom = 58;
-constexpr int kGuideLabelAfterLine = 9;
-// A guide spacing stands this far right of the pointer and below the middle between its guides.
-constexpr QPoint kSpacingFromPointer(12, 4);
-
-// How far a guide label starts left of its anchor, by the number of digits of its value.
-int labelShift(double value)
-{
-    int shift = value < 10 ? 15 : value < 100 ? 22 : value < 1000 ? 29 : 36;
-    if (value != std::floor(value))
-        shift += 20;
-    return shift;
-}
-
 // The border, except where it is in place already.
-void drawBorder(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache, const QRegion &inPlace)
+void drawBorder(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache,
+                const QRegion &inPlace)
 {
     if (!state.border)
         return;
@@ -93,116 +74,6 @@ void drawMenuText(QPainter &painter, const RulerPaintState &state, const RulerPa
     painter.setPen(RulerStyle::rulerPen(state.rulerColor));
     painter.drawText(PointerRules::menuTextBaseline(state.size.width()),
                      QCoreApplication::translate("RulerWindow", "menu"));
-}
-
-// A text in the numbers' font, written from its baseline start.
-struct PlacedText
-{
-    QPoint baseline;
-    QString text;
-};
-
-// The spacings between the horizontal guides (sorted), written beside the pointer.
-QList<PlacedText> guideSpacings(const RulerPaintState &state, const QList<int> &guides)
-{
-    QList<PlacedText> spacings;
-    const ReadingScale scale = state.readingScale();
-    int previous = 0;
-    for (int i = 0; i < guides.size(); ++i) {
-        int distance = guides.at(i) - previous + 1;
-        if (i == 0 && state.startsFromOne && !state.zeroAtBottom)
-            distance -= 1;
-        // Each spacing is written beside the pointer, halfway between its two guides.
-        const int middle = (guides.at(i) + previous) / 2;
-        spacings.append({QPoint(state.pointer.x(), middle) + kSpacingFromPointer, ReadingText::lengthY(distance, scale)});
-        previous = guides.at(i);
-    }
-    return spacings;
-}
-
-QList<PlacedText> guideLabels(const RulerPaintState &state, const QList<int> &horizontal, const QList<int> &vertical)
-{
-    QList<PlacedText> labels;
-    const int w = state.size.width();
-    const int h = state.size.height();
-    const ReadingScale scale = state.readingScale();
-    const int origin = state.startsFromOne ? 1 : 0;
-    for (int y : horizontal) {
-        const QString label = ReadingText::lengthY(y + origin, scale);
-        const int baseline = state.zeroAtBottom ? y + kGuideLabelBelowLine : y - kGuideLabelAboveLine;
-        const int left = w - kGuideLabelRightInset - labelShift(QLocale().toDouble(label));
-        labels.append({QPoint(left, baseline), label});
-    }
-    for (int x : vertical) {
-        // Numbered from 1, the position counts one more before it is measured from the zero's edge.
-        const int position = x + origin;
-        const int distance = state.zeroAtLeft ? position : w - position;
-        const QString label = ReadingText::lengthX(distance, scale);
-        const int left =
-            state.zeroAtLeft ? x - labelShift(QLocale().toDouble(label)) : x + kGuideLabelAfterLine;
-        labels.append({QPoint(left, h - kGuideLabelFromBottom), label});
-    }
-    return labels;
-}
-
-// The guides as lines and texts: the lines as 1-pixel rectangles, the labels and spacings in the numbers' font.
-struct GuideMarks
-{
-    QList<QRect> levelLines;
-    QList<QRect> uprightLines;
-    QList<PlacedText> labels;
-    QList<PlacedText> spacings;
-};
-
-GuideMarks guideMarks(const RulerPaintState &state)
-{
-    GuideMarks marks;
-    if (!state.guidesShown)
-        return marks;
-    QList<int> horizontal = state.horizontalGuides;
-    std::sort(horizontal.begin(), horizontal.end());
-    QList<int> vertical = state.verticalGuides;
-    std::sort(vertical.begin(), vertical.end());
-    for (int y : std::as_const(horizontal))
-        marks.levelLines.append(QRect(0, y, state.size.width(), 1));
-    for (int x : std::as_const(vertical))
-        marks.uprightLines.append(QRect(x, 0, 1, state.size.height()));
-    marks.labels = guideLabels(state, horizontal, vertical);
-    if (state.guideSpacing)
-        marks.spacings = guideSpacings(state, horizontal);
-    return marks;
-}
-
-// The guides, their upright lines except where they are in place already. Where lines cross, the
-// second is laid over the first in the same colour: the order of the lines does not matter.
-void drawGuides(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache, const GuideMarks &marks,
-                const QRegion &inPlace)
-{
-    if (!state.guidesShown)
-        return;
-    cache.rects = marks.levelLines;
-    if (inPlace.isEmpty()) {
-        cache.rects.append(marks.uprightLines);
-    } else {
-        QRegion upright;
-        for (const QRect &line : marks.uprightLines)
-            upright += line;
-        for (const QRect &rect : upright - inPlace)
-            cache.rects.append(rect);
-    }
-    cache.fillRects(painter, state.guidesColor);
-
-    painter.save();
-    painter.setPen(RulerStyle::guidePen(state.guidesColor));
-    for (const PlacedText &label : marks.labels)
-        cache.drawText(painter, RulerStyle::kNumberFontPx, label.baseline, label.text);
-    if (!marks.spacings.isEmpty()) {
-        painter.setFont(cache.number);
-        painter.setPen(RulerStyle::guideDashPen(state.guidesColor));
-        for (const PlacedText &spacing : marks.spacings)
-            painter.drawText(spacing.baseline, spacing.text);
-    }
-    painter.restore();
 }
 
 // The scales' bands where they lie clear of the "menu" text and the guides with their labels and
@@ -316,7 +187,8 @@ void drawImagePart(QPainter &painter, const QImage &image, QPoint origin, const 
 }
 
 // The scales layer over what is beneath it where `area` (within the bands) lies.
-void drawScalesLayer(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache, const QRegion &area)
+void drawScalesLayer(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache,
+                     const QRegion &area)
 {
     const QImage &layer = scalesLayer(state, cache, painter.device()->devicePixelRatioF());
     drawImagePart(painter, layer, QPoint(), area);
@@ -325,7 +197,7 @@ void drawScalesLayer(QPainter &painter, const RulerPaintState &state, RulerPaint
 // The bands of the scales layer laid over the body and the border, as a pass lays them; anew when the
 // layer, the body's colour or the border changed.
 const QList<RulerPaintCache::BlendedBand> &blendedBands(const RulerPaintState &state, RulerPaintCache &cache,
-                                                         qreal ratio)
+                                                        qreal ratio)
 {
     const QImage &layer = scalesLayer(state, cache, ratio);
     if (cache.blendedBandsBuild == cache.scalesBuilds && cache.blendedBody == state.backgroundColor &&
@@ -359,7 +231,8 @@ constexpr int kBodyRows = 16;
 // between the top and bottom rows looks beneath the scales where no level line or text crosses it.
 QImage bodyRows(const RulerPaintState &state, RulerPaintCache &cache, const GuideMarks &guides)
 {
-    QImage rows(state.size.width(), std::min(kBodyRows, state.size.height()), QImage::Format_ARGB32_Premultiplied);
+    QImage rows(state.size.width(), std::min(kBodyRows, state.size.height()),
+                QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&rows);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(rows.rect(), state.backgroundColor);
@@ -379,8 +252,9 @@ QImage bodyRows(const RulerPaintState &state, RulerPaintCache &cache, const Guid
 void drawBodyRows(QPainter &painter, const QImage &rows, const QRect &rect)
 {
     for (int y = rect.top(); y <= rect.bottom(); y += rows.height())
-        painter.drawImage(QPoint(rect.left(), y), rows,
-                          QRect(rect.left(), 0, rect.width(), std::min(rows.height(), rect.bottom() + 1 - y)));
+        painter.drawImage(
+            QPoint(rect.left(), y), rows,
+            QRect(rect.left(), 0, rect.width(), std::min(rows.height(), rect.bottom() + 1 - y)));
 }
 
 // Where the rows of the body are laid as bodyRows(): all but the top and bottom rows, and those of the
@@ -401,7 +275,10 @@ QRect reachOf(QPainter &painter, const QRect &window)
     QRect reach = window;
     const QRegion paintEventRegion = painter.paintEngine()->systemClip();
     if (!paintEventRegion.isEmpty())
-        reach &= painter.deviceTransform().inverted().mapRect(QRectF(paintEventRegion.boundingRect())).toAlignedRect();
+        reach &= painter.deviceTransform()
+                     .inverted()
+                     .mapRect(QRectF(paintEventRegion.boundingRect()))
+                     .toAlignedRect();
     if (painter.hasClipping())
         reach &= painter.clipBoundingRect().toAlignedRect();
     return reach;
@@ -524,7 +401,7 @@ void drawBeneathScales(QPainter &painter, const RulerPaintState &state, RulerPai
     drawPicture(painter, state);
     drawBorder(painter, state, cache, inPlace);
     drawMenuText(painter, state, cache);
-    drawGuides(painter, state, cache, guides, inPlace);
+    guides.draw(painter, state, cache, inPlace);
 }
 
 RulerLabels::Shown shownLabels(const RulerPaintState &state)
@@ -583,7 +460,7 @@ void drawPicture(QPainter &painter, const RulerPaintState &state)
 void paint(QPainter &painter, const RulerPaintState &state, std::shared_ptr<RulerPaintCache> &cache)
 {
     RulerPaintCache &kept = cacheFor(cache);
-    const GuideMarks guides = guideMarks(state);
+    const GuideMarks guides = GuideMarks::of(state);
     const QRect window(QPoint(), state.size);
     // The body's own alpha is the ruler's transparency, not blended over anything.
     painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -625,7 +502,7 @@ void paint(QPainter &painter, const RulerPaintState &state, std::shared_ptr<Rule
 void drawContent(QPainter &painter, const RulerPaintState &state, std::shared_ptr<RulerPaintCache> &cache)
 {
     RulerPaintCache &kept = cacheFor(cache);
-    drawBeneathScales(painter, state, kept, guideMarks(state));
+    drawBeneathScales(painter, state, kept, GuideMarks::of(state));
     drawTickers(painter, state, kept);
     drawAboveScales(painter, state, kept);
 }
