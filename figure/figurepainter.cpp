@@ -9,6 +9,7 @@
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QLine>
 #include <QPainter>
 #include <QPen>
@@ -149,6 +150,22 @@ const QFontMetricsF &readingMetrics()
     return metrics;
 }
 
+namespace {
+// The area line's advance in whole pixels, measured once per text: it comes back from pass to pass.
+int wholePixelAdvance(const QString &text)
+{
+    constexpr qsizetype kMaxMeasured = 256;
+    static const QFontMetrics wholePixelMetrics(readingFont());
+    static QHash<QString, int> measured;
+    auto found = measured.constFind(text);
+    if (found != measured.cend())
+        return *found;
+    if (measured.size() >= kMaxMeasured)
+        measured.clear();
+    return *measured.insert(text, wholePixelMetrics.horizontalAdvance(text));
+}
+} // namespace
+
 QList<FigureText> readingTexts(const FigureModel &model, const FigureReadings &readings,
                                const FigureStyle &style)
 {
@@ -185,8 +202,7 @@ QList<FigureText> readingTexts(const FigureModel &model, const FigureReadings &r
     const double middleX = corner ? anchor.x() + model.figureWidthPx / 2 : anchor.x();
     const double top = corner ? anchor.y() : anchor.y() - model.figureHeightPx;
     const double bottom = anchor.y() + model.figureHeightPx;
-    static const QFontMetrics wholePixelMetrics(readingFont());
-    const double halfWidth = wholePixelMetrics.horizontalAdvance(line) / 2.0;
+    const double halfWidth = wholePixelAdvance(line) / 2.0;
     const bool upsideDown = kQuarterTurn < angle && angle < kThreeQuarterTurn;
     double baseline = bottom + kAreaLineGap;
     if (style.areaLinePlace == FigureStyle::AreaLinePlace::Above)

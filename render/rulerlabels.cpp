@@ -6,6 +6,7 @@
 #include "render/rulerstyle.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QTransform>
 
 namespace RulerLabels {
@@ -29,6 +30,19 @@ const QFontMetricsF &metrics()
 {
     static const QFontMetricsF readingMetrics(RulerStyle::font(RulerStyle::kReadingFontPx));
     return readingMetrics;
+}
+
+// A text's advance, measured once: the readings come back from pass to pass, and measuring shapes them.
+qreal advance(const QString &text)
+{
+    constexpr qsizetype kMaxMeasured = 1024;
+    static QHash<QString, qreal> measured;
+    auto found = measured.constFind(text);
+    if (found != measured.cend())
+        return *found;
+    if (measured.size() >= kMaxMeasured)
+        measured.clear();
+    return *measured.insert(text, metrics().horizontalAdvance(text));
 }
 
 Text written(Label label, const QString &text, QList<QPoint> origins, qreal degrees, QPoint baseline)
@@ -79,8 +93,7 @@ QList<Text> texts(QSize window, const RulerReadings &readings, const Shown &show
 
 QRectF textBox(const QString &text, QPointF baseline)
 {
-    return QRectF(baseline.x(), baseline.y() - metrics().ascent(), metrics().horizontalAdvance(text),
-                  metrics().height())
+    return QRectF(baseline.x(), baseline.y() - metrics().ascent(), advance(text), metrics().height())
         .adjusted(-kMargin, -kMargin, kMargin, kMargin);
 }
 

@@ -35,6 +35,34 @@ QPen guidePen(const QColor &colour)
 namespace {
 // guideDashPen's pattern: this many pixels drawn, as many left out, from the line's start.
 constexpr int kDash = 5;
+
+// A level or upright dashed line of `length` pixels as a 1-pixel-thin picture, transparent between its
+// dashes. Laid over a window it gives the pixels that filling its dashes does, in one blend of a row or
+// a column instead of one fill per dash. The latest picture of each direction is kept: the cross-hair
+// and the figure's rotation centre span the window alike.
+const QImage &dashPicture(const QColor &colour, int length, bool level)
+{
+    struct Kept
+    {
+        QImage picture;
+        QColor colour;
+    };
+    static Kept kept[2];
+    Kept &latest = kept[level ? 1 : 0];
+    const QSize size = level ? QSize(length, 1) : QSize(1, length);
+    if (latest.picture.size() == size && latest.colour == colour)
+        return latest.picture;
+    latest.picture = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    latest.picture.fill(Qt::transparent);
+    latest.colour = colour;
+    QPainter painter(&latest.picture);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (int start = 0; start < length; start += 2 * kDash) {
+        const int dash = std::min(kDash, length - start);
+        painter.fillRect(level ? QRect(start, 0, dash, 1) : QRect(0, start, 1, dash), colour);
+    }
+    return latest.picture;
+}
 } // namespace
 
 QPen guideDashPen(const QColor &colour)
@@ -60,6 +88,10 @@ void drawDashedLine(QPainter &painter, const QColor &colour, QPoint from, QPoint
     }
     // Both ends are drawn, as the stroked line draws them.
     const int length = level ? to.x() - from.x() + 1 : to.y() - from.y() + 1;
+    if (painter.device()->devicePixelRatioF() == 1) {
+        painter.drawImage(from, dashPicture(colour, length, level));
+        return;
+    }
     QVarLengthArray<QRect, 512> dashes;
     for (int start = 0; start < length; start += 2 * kDash) {
         const int dash = std::min(kDash, length - start);

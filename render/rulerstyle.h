@@ -24,8 +24,9 @@ QPen guidePen(const QColor &colour);
 // The dashed pen of the cross-hair, the guide spacing and the figure's rotation centre.
 QPen guideDashPen(const QColor &colour);
 // Draws the line with guideDashPen. A level or upright line, drawn rightwards or downwards from a point
-// on the device without smoothing onto pixels, is filled as its dashes' rectangles: the same pixels as
-// the stroked line, for a fraction of the work.
+// on the device without smoothing onto pixels, is filled as its dashes' rectangles (laid as one kept
+// picture of them where a window pixel is a device pixel): the same pixels as the stroked line, for a
+// fraction of the work.
 void drawDashedLine(QPainter &painter, const QColor &colour, QPoint from, QPoint to);
 
 } // namespace RulerStyle

@@ -40,13 +40,21 @@ void RulerPaintCache::drawText(QPainter &painter, int fontPx, QPoint baseline, c
     painter.drawStaticText(QPointF(baseline.x(), baseline.y() - ascent), *found);
 }
 
-QRect RulerPaintCache::textBounds(int fontPx, QPoint baseline, const QString &text) const
+QRect RulerPaintCache::textBounds(int fontPx, QPoint baseline, const QString &text)
 {
-    const QFontMetricsF metrics(font(fontPx));
-    const QRectF ink = metrics.boundingRect(text).united(
-        QRectF(0, -metrics.ascent(), metrics.horizontalAdvance(text), metrics.height()));
-    return ink.translated(baseline).toAlignedRect().adjusted(-kTextMargin, -kTextMargin, kTextMargin,
-                                                             kTextMargin);
+    // Measured once per text and font, from the baseline start: the baseline is a whole pixel.
+    QHash<QString, QRect> &bounds = fontPx == RulerStyle::kSmallFontPx ? smallBounds : numberBounds;
+    if (bounds.size() >= kMaxTexts)
+        bounds.clear();
+    auto found = bounds.find(text);
+    if (found == bounds.end()) {
+        const QFontMetricsF metrics(font(fontPx));
+        const QRectF ink = metrics.boundingRect(text).united(
+            QRectF(0, -metrics.ascent(), metrics.horizontalAdvance(text), metrics.height()));
+        found = bounds.insert(
+            text, ink.toAlignedRect().adjusted(-kTextMargin, -kTextMargin, kTextMargin, kTextMargin));
+    }
+    return found->translated(baseline);
 }
 
 void RulerPaintCache::fillLines(QPainter &painter, const QList<QLine> &lines, const QColor &colour)

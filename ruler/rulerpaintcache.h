@@ -51,6 +51,9 @@ struct RulerPaintCache
     QFont reading = RulerStyle::font(RulerStyle::kReadingFontPx);
     QHash<QString, QStaticText> smallTexts;
     QHash<QString, QStaticText> numberTexts;
+    // The rectangles that texts cover, from their baseline start.
+    QHash<QString, QRect> smallBounds;
+    QHash<QString, QRect> numberBounds;
     // The tick lines as 1-pixel-wide rectangles: filled in one call, far cheaper than stroked.
     QList<QRect> rects;
     // The tickers' lines and numbers of the latest layout, kept so that laying out allocates nothing new.
@@ -63,6 +66,20 @@ struct RulerPaintCache
     QRegion scalesInk;
     int scalesBuilds = 0;
 
+    // Each band of the scales layer (a rectangle of scalesInk) already laid over the body and border, for
+    // the scales layer as drawn for the `blendedBandsBuild`th time, in `blendedBody` with or without the
+    // border. Where nothing else lies beneath the scales, a pass copies these instead of filling the body
+    // and blending the band over it.
+    struct BlendedBand
+    {
+        QRect band;
+        QImage pixels;
+    };
+    QList<BlendedBand> blendedBands;
+    int blendedBandsBuild = 0;
+    QColor blendedBody;
+    bool blendedBorder = false;
+
     // The figure's turned outline, ticks and control points, laid again while they stay the same.
     FigureShapeLayer figureShape;
 
@@ -70,7 +87,7 @@ struct RulerPaintCache
     // Writes text from its baseline start, as drawText() does, in the painter's pen colour.
     void drawText(QPainter &painter, int fontPx, QPoint baseline, const QString &text);
     // The rectangle that a text written from its baseline start covers, with room for smoothing.
-    QRect textBounds(int fontPx, QPoint baseline, const QString &text) const;
+    QRect textBounds(int fontPx, QPoint baseline, const QString &text);
     // Fills each line, both end pixels included, in the colour.
     void fillLines(QPainter &painter, const QList<QLine> &lines, const QColor &colour);
     // Fills `rects` in the colour.

@@ -10,11 +10,11 @@
 #include "render/labelplacement.h"
 #include "render/pictureplacement.h"
 #include "render/rulerstyle.h"
+#include "ruler/guidemarks.h"
 #include "ruler/pointerrules.h"
 #include "ruler/rulerpaintcache.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
@@ -34,27 +34,9 @@ namespace RulerPainter {
 
 namespace {
 constexpr int kTextBackgroundAlpha = 128;
-// Guide labels: a horizontal guide's ends this far left of the right edge, above the line with the zero
-// at the top and below it otherwise; a vertical guide's stands this far above the bottom edge, after
-// the line when the zero is at the right.
-constexpr int kGuideLabelRightInset = 47;
-constexpr int kGuideLabelAboveLine = 5;
-constexpr int kGuideLabelBelowLine = 15;
-constexpr int kGuideLabelFromBottom = 58;
-constexpr int kGuideLabelAfterLine = 9;
-// A guide spacing stands this far right of the pointer and below the middle between its guides.
-constexpr QPoint kSpacingFromPointer(12, 4);
-
-// How far a guide label starts left of its anchor, by the number of digits of its value.
-int labelShift(double value)
-{
-    int shift = value < 10 ? 15 : value < 100 ? 22 : value < 1000 ? 29 : 36;
-    if (value != std::floor(value))
-        shift += 20;
-    return shift;
-}
-
-void drawBorder(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
+// The border, except where it is in place already.
+void drawBorder(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache,
+                const QRegion &inPlace)
 {
     if (!state.border)
         return;
@@ -68,7 +50,20 @@ void drawBorder(QPainter &painter, const RulerPaintState &state, RulerPaintCache
         cache.rects.append(QRect(0, 1, 1, h - 2));
         cache.rects.append(QRect(w - 1, 1, 1, h - 2));
     }
+    if (!inPlace.isEmpty()) {
+        QRegion ring;
+        for (const QRect &rect : std::as_const(cache.rects))
+            ring += rect;
+        ring -= inPlace;
+        cache.rects = QList<QRect>(ring.begin(), ring.end());
+    }
     cache.fillRects(painter, state.rulerColor);
+}
+
+QRect menuTextBounds(const RulerPaintState &state, RulerPaintCache &cache)
+{
+    return cache.textBounds(RulerStyle::kSmallFontPx, PointerRules::menuTextBaseline(state.size.width()),
+                            QCoreApplication::translate("RulerWindow", "menu"));
 }
 
 void drawMenuText(QPainter &painter, const RulerPaintState &state, const RulerPaintCache &cache)
@@ -81,73 +76,27 @@ void drawMenuText(QPainter &painter, const RulerPaintState &state, const RulerPa
                      QCoreApplication::translate("RulerWindow", "menu"));
 }
 
-void drawGuideSpacing(QPainter &painter, const RulerPaintState &state)
+// The scales' bands where they lie clear of the "menu" text and the guides with their labels and
+// spacings: of all that is drawn beneath the scales, only the body and the border lie there.
+QRegion clearOfMarks(const RulerPaintState &state, RulerPaintCache &cache, const GuideMarks &guides)
 {
-    QList<int> guides = state.horizontalGuides;
-    std::sort(guides.begin(), guides.end());
-    painter.setPen(RulerStyle::guideDashPen(state.guidesColor));
-    const ReadingScale scale = state.readingScale();
-    int previous = 0;
-    for (int i = 0; i < guides.size(); ++i) {
-        int distance = guides.at(i) - previous + 1;
-        if (i == 0 && state.startsFromOne && !state.zeroAtBottom)
-            distance -= 1;
-        // Each spacing is written beside the pointer, halfway between its two guides.
-        const int middle = (guides.at(i) + previous) / 2;
-        painter.drawText(QPoint(state.pointer.x(), middle) + kSpacingFromPointer,
-                         ReadingText::lengthY(distance, scale));
-        previous = guides.at(i);
+    QRegion clear = cache.scalesInk;
+    const QRect reach = clear.boundingRect();
+    const auto leaveOut = [&clear, &reach](const QRect &mark) {
+        if (mark.intersects(reach))
+            clear -= mark;
+    };
+    if (state.menuText)
+        leaveOut(menuTextBounds(state, cache));
+    for (const QList<QRect> *lines : {&guides.levelLines, &guides.uprightLines}) {
+        for (const QRect &line : *lines)
+            leaveOut(line);
     }
-}
-
-void drawGuideLabels(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache,
-                     const QList<int> &horizontal, const QList<int> &vertical)
-{
-    const int w = state.size.width();
-    const int h = state.size.height();
-    const ReadingScale scale = state.readingScale();
-    const int origin = state.startsFromOne ? 1 : 0;
-    for (int y : horizontal) {
-        const QString label = ReadingText::lengthY(y + origin, scale);
-        const int baseline = state.zeroAtBottom ? y + kGuideLabelBelowLine : y - kGuideLabelAboveLine;
-        const int left = w - kGuideLabelRightInset - labelShift(QLocale().toDouble(label));
-        cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, baseline), label);
+    for (const QList<PlacedText> *texts : {&guides.labels, &guides.spacings}) {
+        for (const PlacedText &text : *texts)
+            leaveOut(cache.textBounds(RulerStyle::kNumberFontPx, text.baseline, text.text));
     }
-    for (int x : vertical) {
-        // Numbered from 1, the position counts one more before it is measured from the zero's edge.
-        const int position = x + origin;
-        const int distance = state.zeroAtLeft ? position : w - position;
-        const QString label = ReadingText::lengthX(distance, scale);
-        const int left =
-            state.zeroAtLeft ? x - labelShift(QLocale().toDouble(label)) : x + kGuideLabelAfterLine;
-        cache.drawText(painter, RulerStyle::kNumberFontPx, QPoint(left, h - kGuideLabelFromBottom), label);
-    }
-}
-
-void drawGuides(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
-{
-    if (!state.guidesShown)
-        return;
-    QList<int> horizontal = state.horizontalGuides;
-    std::sort(horizontal.begin(), horizontal.end());
-    QList<int> vertical = state.verticalGuides;
-    std::sort(vertical.begin(), vertical.end());
-
-    cache.rects.resize(0);
-    for (int y : std::as_const(horizontal))
-        cache.rects.append(QRect(0, y, state.size.width(), 1));
-    for (int x : std::as_const(vertical))
-        cache.rects.append(QRect(x, 0, 1, state.size.height()));
-    cache.fillRects(painter, state.guidesColor);
-
-    painter.save();
-    painter.setPen(RulerStyle::guidePen(state.guidesColor));
-    drawGuideLabels(painter, state, cache, horizontal, vertical);
-    if (state.guideSpacing) {
-        painter.setFont(cache.number);
-        drawGuideSpacing(painter, state);
-    }
-    painter.restore();
+    return clear;
 }
 
 // Lays out the visible tickers into the cache's marks; with `ink`, also where each one draws.
@@ -224,10 +173,124 @@ const ScalesLayer &scalesLayer(const RulerPaintState &state, RulerPaintCache &ca
     return cache.scales;
 }
 
-// The scales layer over what is beneath it, band by band: outside its bands it is transparent.
-void drawScalesLayer(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
+// Lays the part of `image` (window pixels from `origin` on) that `area` covers, rectangle by rectangle.
+void drawImagePart(QPainter &painter, const QImage &image, QPoint origin, const QRegion &area)
 {
-    scalesLayer(state, cache, painter.device()->devicePixelRatioF()).lay(painter, cache.scalesInk);
+    const qreal ratio = image.devicePixelRatio();
+    for (const QRect &rect : area)
+        painter.drawImage(QPointF(rect.topLeft()), image,
+                          QRectF(QPointF(rect.topLeft() - origin) * ratio, QSizeF(rect.size()) * ratio));
+}
+
+// The scales layer over what is beneath it where `area` (within the bands) lies.
+void drawScalesLayer(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache,
+                     const QRegion &area)
+{
+    scalesLayer(state, cache, painter.device()->devicePixelRatioF()).lay(painter, area);
+}
+
+// The bands of the scales layer laid over the body and the border, as a pass lays them; anew when the
+// layer, the body's colour or the border changed.
+const QList<RulerPaintCache::BlendedBand> &blendedBands(const RulerPaintState &state, RulerPaintCache &cache,
+                                                        qreal ratio)
+{
+    const ScalesLayer &layer = scalesLayer(state, cache, ratio);
+    if (cache.blendedBandsBuild == cache.scalesBuilds && cache.blendedBody == state.backgroundColor &&
+        cache.blendedBorder == state.border)
+        return cache.blendedBands;
+    cache.blendedBands.clear();
+    for (const QRect &band : std::as_const(cache.scalesInk)) {
+        QImage pixels((QSizeF(band.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        pixels.setDevicePixelRatio(ratio);
+        QPainter painter(&pixels);
+        painter.translate(-band.topLeft());
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(band, state.backgroundColor);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        drawBorder(painter, state, cache, QRegion());
+        layer.lay(painter, band);
+        painter.end();
+        cache.blendedBands.append({band, pixels});
+    }
+    cache.blendedBandsBuild = cache.scalesBuilds;
+    cache.blendedBody = state.backgroundColor;
+    cache.blendedBorder = state.border;
+    return cache.blendedBands;
+}
+
+// Rows of the body copied at once: enough to lay few of them, few enough to be read from the nearest cache.
+constexpr int kBodyRows = 16;
+
+// Rows of the body with the border's sides and the guides' upright lines over them, as every row
+// between the top and bottom rows looks beneath the scales where no level line or text crosses it.
+QImage bodyRows(const RulerPaintState &state, RulerPaintCache &cache, const GuideMarks &guides)
+{
+    QImage rows(state.size.width(), std::min(kBodyRows, state.size.height()),
+                QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&rows);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(rows.rect(), state.backgroundColor);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    // Drawn as across the rows from the second on.
+    painter.translate(0, -1);
+    drawBorder(painter, state, cache, QRegion());
+    if (state.guidesShown) {
+        cache.rects = guides.uprightLines;
+        cache.fillRects(painter, state.guidesColor);
+    }
+    return rows;
+}
+
+// Lays the rows over the rectangle, as many at a time as they are, Source.
+void drawBodyRows(QPainter &painter, const QImage &rows, const QRect &rect)
+{
+    for (int y = rect.top(); y <= rect.bottom(); y += rows.height())
+        painter.drawImage(
+            QPoint(rect.left(), y), rows,
+            QRect(rect.left(), 0, rect.width(), std::min(rows.height(), rect.bottom() + 1 - y)));
+}
+
+// Where the rows of the body are laid as bodyRows(): all but the top and bottom rows, and those of the
+// "menu" text, which lies beneath the guides.
+QRegion bodyRowArea(const RulerPaintState &state, RulerPaintCache &cache)
+{
+    QRegion area(QRect(0, 1, state.size.width(), state.size.height() - 2));
+    if (state.menuText) {
+        const QRect menu = menuTextBounds(state, cache);
+        area -= QRect(0, menu.top(), state.size.width(), menu.height());
+    }
+    return area;
+}
+
+// The part of the window that the painter reaches: a paint event's region and the painter's own clip.
+QRect reachOf(QPainter &painter, const QRect &window)
+{
+    QRect reach = window;
+    const QRegion paintEventRegion = painter.paintEngine()->systemClip();
+    if (!paintEventRegion.isEmpty())
+        reach &= painter.deviceTransform()
+                     .inverted()
+                     .mapRect(QRectF(paintEventRegion.boundingRect()))
+                     .toAlignedRect();
+    if (painter.hasClipping())
+        reach &= painter.clipBoundingRect().toAlignedRect();
+    return reach;
+}
+
+// Whether the bands laid over the body beforehand land on the same device pixels as a fill and a blend
+// would: the picture lies beneath the scales everywhere, and a painter that scales or shifts by part of
+// a pixel would put them elsewhere.
+bool laysBlendedBands(QPainter &painter, const RulerPaintState &state)
+{
+    if (!state.picture.isNull() || painter.paintEngine()->type() != QPaintEngine::Raster)
+        return false;
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const QTransform toDevice = painter.deviceTransform();
+    return ratio == std::round(ratio) && toDevice.type() <= QTransform::TxScale && toDevice.m11() == ratio &&
+           toDevice.m22() == ratio && toDevice.dx() == std::round(toDevice.dx()) &&
+           toDevice.dy() == std::round(toDevice.dy());
 }
 
 // Draws with the painter moved to origin and turned by degrees.
@@ -321,17 +384,19 @@ void drawFigure(QPainter &painter, const RulerPaintState &state, RulerPaintCache
     painter.restore();
 }
 
-// The picture, border, "menu" text and guides: what the scales are drawn over.
-void drawBeneathScales(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache)
+// The picture, border, "menu" text and guides: what the scales are drawn over. The border and the
+// guides' upright lines are left out where they are in place already.
+void drawBeneathScales(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache,
+                       const GuideMarks &guides, const QRegion &inPlace = QRegion())
 {
     // The scales, border, guides and cross-hair are axis-aligned 1-pixel lines on whole pixels: antialiased,
     // each would smear over two half-tinted pixels. "Anti-aliasing" smooths the figure, which sets it itself.
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(RulerStyle::rulerPen(state.rulerColor));
     drawPicture(painter, state);
-    drawBorder(painter, state, cache);
+    drawBorder(painter, state, cache, inPlace);
     drawMenuText(painter, state, cache);
-    drawGuides(painter, state, cache);
+    guides.draw(painter, state, cache, inPlace);
 }
 
 RulerLabels::Shown shownLabels(const RulerPaintState &state)
@@ -389,20 +454,50 @@ void drawPicture(QPainter &painter, const RulerPaintState &state)
 
 void paint(QPainter &painter, const RulerPaintState &state, std::shared_ptr<RulerPaintCache> &cache)
 {
+    RulerPaintCache &kept = cacheFor(cache);
+    const GuideMarks guides = GuideMarks::of(state);
+    const QRect window(QPoint(), state.size);
     // The body's own alpha is the ruler's transparency, not blended over anything.
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(QRect(QPoint(), state.size), state.backgroundColor);
+    if (!laysBlendedBands(painter, state)) {
+        painter.fillRect(window, state.backgroundColor);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        drawBeneathScales(painter, state, kept, guides);
+        drawScalesLayer(painter, state, kept, kept.scalesInk);
+        drawAboveScales(painter, state, kept);
+        return;
+    }
+    // Where only the body and the border lie beneath the bands, the bands are copied as they look over
+    // them; the body goes everywhere else, and the bands are blended there over what lies beneath.
+    const QList<RulerPaintCache::BlendedBand> &bands =
+        blendedBands(state, kept, painter.device()->devicePixelRatioF());
+    const QRegion laid = clearOfMarks(state, kept, guides);
+    // A repaint of a part fills and copies only there.
+    const QRect reach = reachOf(painter, window);
+    const QRegion body = QRegion(reach) - laid;
+    // Where a window pixel is a device pixel, the body's rows come with the border's sides and the
+    // upright guides on them, so that these need no pass of their own down thousands of rows.
+    QRegion inRows;
+    if (painter.device()->devicePixelRatioF() == 1) {
+        inRows = body & bodyRowArea(state, kept);
+        const QImage rows = bodyRows(state, kept, guides);
+        for (const QRect &rect : inRows)
+            drawBodyRows(painter, rows, rect);
+    }
+    for (const QRect &rect : body - inRows)
+        painter.fillRect(rect, state.backgroundColor);
+    for (const RulerPaintCache::BlendedBand &band : bands)
+        drawImagePart(painter, band.pixels, band.band.topLeft(), laid & (band.band & reach));
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    RulerPaintCache &kept = cacheFor(cache);
-    drawBeneathScales(painter, state, kept);
-    drawScalesLayer(painter, state, kept);
+    drawBeneathScales(painter, state, kept, guides, laid | inRows);
+    drawScalesLayer(painter, state, kept, kept.scalesInk - laid);
     drawAboveScales(painter, state, kept);
 }
 
 void drawContent(QPainter &painter, const RulerPaintState &state, std::shared_ptr<RulerPaintCache> &cache)
 {
     RulerPaintCache &kept = cacheFor(cache);
-    drawBeneathScales(painter, state, kept);
+    drawBeneathScales(painter, state, kept, GuideMarks::of(state));
     drawTickers(painter, state, kept);
     drawAboveScales(painter, state, kept);
 }

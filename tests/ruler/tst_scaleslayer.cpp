@@ -31,6 +31,9 @@ enum class Change
     DoubleDensity,
     BackgroundColour,
     Guides,
+    GuidesInBands,
+    GuideSpacingInBand,
+    TranslucentGuides,
     GuidesColour,
     CrossHair,
     Readings,
@@ -85,6 +88,22 @@ qreal change(RulerPaintState &state, Change what, const FigureModel &figure)
     case Change::Guides:
         state.horizontalGuides = {6, 120, 250};
         state.verticalGuides = {8, 200, 414};
+        break;
+    // Lines and labels across the bands, which the bands cover in part.
+    case Change::GuidesInBands:
+        state.horizontalGuides = {1, 14, 255};
+        state.verticalGuides = {2, 30, 405};
+        state.startsFromOne = true;
+        break;
+    case Change::GuideSpacingInBand:
+        state.horizontalGuides = {40, 90, 200};
+        state.guideSpacing = true;
+        state.pointer = QPoint(400, 120);
+        break;
+    case Change::TranslucentGuides:
+        state.guidesColor = QColor(0, 0, 255, 100);
+        state.horizontalGuides = {3, 130};
+        state.verticalGuides = {5, 210, 416};
         break;
     case Change::GuidesColour: state.guidesColor = Qt::darkGreen; break;
     case Change::CrossHair: state.crossHair = true; break;
@@ -170,6 +189,9 @@ void TestScalesLayer::drawnAnewExactlyWhenTheScalesChange_data()
     ROW(DoubleDensity, true);
     ROW(BackgroundColour, false);
     ROW(Guides, false);
+    ROW(GuidesInBands, true);
+    ROW(GuideSpacingInBand, false);
+    ROW(TranslucentGuides, false);
     ROW(GuidesColour, false);
     ROW(CrossHair, false);
     ROW(Readings, false);
