@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QObject>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QtGui/qwindowdefs.h>
@@ -94,6 +95,17 @@ public:
     {
         Q_UNUSED(window)
         Q_UNUSED(frame)
+        return false;
+    }
+
+    // Moves the top-level `window` to `topLeft` with less work for the window system than the
+    // toolkit's own move, for the many steps of a pointer drag; false where the desktop has no such
+    // way (the window is then moved as usual). The window hears of its new place from the window
+    // system, a moment later.
+    virtual bool moveWindow(WId window, const QPoint &topLeft)
+    {
+        Q_UNUSED(window)
+        Q_UNUSED(topLeft)
         return false;
     }
 

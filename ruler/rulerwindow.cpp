@@ -36,6 +36,8 @@ RulerWindow::RulerWindow(QWidget *parent)
     m_panelTextsTimer.setSingleShot(true);
     m_panelTextsTimer.setInterval(kPanelFrameMs);
     connect(&m_panelTextsTimer, &QTimer::timeout, this, &RulerWindow::sendPanelTexts);
+    m_dragMoveTimer.setSingleShot(true);
+    connect(&m_dragMoveTimer, &QTimer::timeout, this, &RulerWindow::moveWaitingDragPlace);
 
     RulerOptionTable::registerKeyOrder();
     m_menu = new RulerMenu(this);

@@ -21,6 +21,7 @@ public:
     bool readsScreenLive() const override { return true; }
     ScreenPicture readArea(const QRect &area) const override;
     void takePicture(QObject *context, const PictureReady &ready) override;
+    bool moveWindow(WId window, const QPoint &topLeft) override;
 
 private:
     void setCompositing(bool compositing);
