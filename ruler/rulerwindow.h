@@ -134,9 +134,7 @@ public:
     int shapesApplied() const { return shapeCount; }
 
     // Hands a pointer drag to the compositor where it places windows itself (QWindow::startSystemMove
-    // or startSystemResize), and a move without snapping or locking to the window manager where the
-    // window places itself; answers whether the compositor or window manager took it. The tests
-    // replace it.
+    // or startSystemResize); answers whether the compositor took it. The tests replace it.
     using SystemDrag = std::function<bool(QWindow *window, const CompositorDrag::Request &request)>;
     void setSystemDrag(SystemDrag systemDrag) { m_systemDrag = std::move(systemDrag); }
     // How long after its first show a ruler waits for the window system to report where it put it.
@@ -400,15 +398,12 @@ private:
     void followPlacementReport(const QMoveEvent *event);
     void endPlacementReadback();
     bool handDragToCompositor();
-    void handMoveToWindowManager();
     bool placedByService(const QRect &frame);
     void sayDesktopPlacesWindows();
     static bool startSystemDrag(QWindow *window, const CompositorDrag::Request &request);
     bool m_placementAsked = false;
     std::optional<QRect> m_askedPlacement;
     bool m_dragHandedOver = false;
-    // Whether this drag was offered to the window manager already.
-    bool m_moveOffered = false;
     QString m_notice;
     SystemDrag m_systemDrag = &RulerWindow::startSystemDrag;
 

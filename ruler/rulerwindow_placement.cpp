@@ -93,28 +93,6 @@ bool RulerWindow::handDragToCompositor()
     return true;
 }
 
-// Where the window places itself, a move that neither snaps nor keeps to the screen is the window
-// manager's to make, as it makes the moves of any window by its title bar: the pointer's motion then no
-// longer reaches the program, and the window system moves the window without a request of ours per step.
-// Not while the panel is shown (a press makes the ruler its owner): some window managers (openbox) tell the window its new
-// place only at the end of their move, and the panel would stay behind until then.
-// Handed over at the first motion, after the window followed it: the window manager moves the window
-// from where the pointer is then, so that the press stays a click and no motion is lost. Where no
-// window manager takes the move, the ruler goes on moving itself.
-void RulerWindow::handMoveToWindowManager()
-{
-    if (m_moveOffered || !placementHonoured() || fullScreen || option(RulerOption::SnapToScreen) ||
-        option(RulerOption::LockToScreen))
-        return;
-    if (preferences && preferences->infoPanelShown() && infoPanel)
-        return;
-    m_moveOffered = true;
-    endWindowDrag();
-    m_dragHandedOver = m_systemDrag(windowHandle(), CompositorDrag::Request{});
-    // The panel follows the window manager's steps as it follows the ruler's own.
-    m_windowDragged = m_dragHandedOver;
-}
-
 bool RulerWindow::startSystemDrag(QWindow *window, const CompositorDrag::Request &request)
 {
     if (!window)

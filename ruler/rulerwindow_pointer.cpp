@@ -185,7 +185,6 @@ void RulerWindow::dragWindowTo(const QPoint &global)
 {
     setWindowDragShape(true);
     dragSnapped(global - m_grabOffset);
-    handMoveToWindowManager();
 }
 
 void RulerWindow::openContextMenuAt(const QPoint &global)

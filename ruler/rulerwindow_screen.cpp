@@ -130,7 +130,6 @@ qint64 steadyMilliseconds()
 void RulerWindow::beginWindowDrag()
 {
     forgetSnapTargets();
-    m_moveOffered = false;
     m_dragMoveTimer.stop();
     m_movePacer.reset();
     m_movePacer.setFrameMs(0);

@@ -19,7 +19,6 @@ using Request = CompositorDrag::Request;
 Q_DECLARE_METATYPE(DragMode)
 Q_DECLARE_METATYPE(std::optional<Request>)
 Q_DECLARE_METATYPE(std::optional<QPoint>)
-Q_DECLARE_METATYPE(std::optional<RulerOption>)
 Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
 
 namespace {
@@ -68,8 +67,6 @@ private Q_SLOTS:
     void forDrag();
     void pointerDrags_data();
     void pointerDrags();
-    void movesGoToTheWindowManager_data();
-    void movesGoToTheWindowManager();
     void theFirstShowReadsBackThePlace_data();
     void theFirstShowReadsBackThePlace();
     void doubleClickTogglesFullScreen();
@@ -240,59 +237,6 @@ void TestPlacedByDesktop::pointerDrags()
     if (handedOver)
         QCOMPARE(m_handedOver.first(), *handedOver);
     QTRY_COMPARE(ruler->geometry(), expected);
-}
-
-void TestPlacedByDesktop::movesGoToTheWindowManager_data()
-{
-    QTest::addColumn<bool>("panelShown");
-    QTest::addColumn<std::optional<RulerOption>>("optionOn");
-    QTest::addColumn<bool>("managerTakes");
-    QTest::addColumn<int>("motions");
-    QTest::addColumn<std::optional<Request>>("handedOver");
-    const std::optional<RulerOption> none;
-    QTest::newRow("no panel, no snapping: handed over after the first motion")
-        << false << none << true << 1 << kMove;
-    QTest::newRow("snapping: the ruler moves itself") << false << std::optional(RulerOption::SnapToScreen) << true << 3 << kNone;
-    QTest::newRow("locked to the screen: the ruler moves itself")
-        << false << std::optional(RulerOption::LockToScreen) << true << 3 << kNone;
-    QTest::newRow("the panel beside it: the ruler moves itself") << true << none << true << 3 << kNone;
-    QTest::newRow("a click: nothing handed over") << false << none << true << 0 << kNone;
-    QTest::newRow("no window manager takes it: asked once, the ruler goes on moving itself")
-        << false << none << false << 3 << kMove;
-}
-
-// Where the ruler places itself, a move that needs nothing of the program's own (no snapping, no
-// locking, no panel to keep beside it) goes to the window manager; the window first follows the motion
-// that started the drag, so that the window manager moves it on from exactly there.
-void TestPlacedByDesktop::movesGoToTheWindowManager()
-{
-    QFETCH(bool, panelShown);
-    QFETCH(std::optional<RulerOption>, optionOn);
-    QFETCH(bool, managerTakes);
-    QFETCH(int, motions);
-    QFETCH(std::optional<Request>, handedOver);
-    m_fixture.hub->preferences()->setInfoPanelShown(panelShown);
-    RulerWindow *ruler = shownRuler();
-    ruler->setSystemDrag([&](QWindow *, const Request &request) {
-        m_handedOver.append(request);
-        return managerTakes;
-    });
-    if (optionOn)
-        setOption(*ruler, *optionOn, true);
-    const QPoint grab(150, 100);
-    const QPoint step(-10, 8);
-    QTest::mouseMove(ruler, grab);
-    QTest::mousePress(ruler, Qt::LeftButton, Qt::NoModifier, grab);
-    for (int motion = 1; motion <= motions; ++motion)
-        QTest::mouseMove(ruler, grab + step * motion - (ruler->pos() - kWindow.topLeft()));
-    const QPoint released = grab + step * motions - (ruler->pos() - kWindow.topLeft());
-    QTest::mouseRelease(ruler, Qt::LeftButton, Qt::NoModifier, released);
-    QCOMPARE(m_handedOver.size(), handedOver ? 1 : 0);
-    if (handedOver)
-        QCOMPARE(m_handedOver.first(), *handedOver);
-    // What the window manager moves after the hand-over is its own; up to it, the ruler is exact.
-    const int followed = handedOver && managerTakes ? 1 : motions;
-    QTRY_COMPARE(ruler->geometry(), kWindow.translated(step * followed));
 }
 
 void TestPlacedByDesktop::theFirstShowReadsBackThePlace_data()
