@@ -16,7 +16,7 @@ class TestSeeThrough : public QObject
 private Q_SLOTS:
     void bodyShowsTheDesktopAndTheBandDrags();
     void shapeFollowsAResize();
-    void windowManagerMoveEndsExactlyWithTheWholeShape();
+    void dragEndsExactlyWithTheWholeShape();
     void compositorKeepsTheWholeWindow();
 
 private:
@@ -116,15 +116,15 @@ void TestSeeThrough::bodyShowsTheDesktopAndTheBandDrags()
     QVERIFY(desktopShowsAt(start.translated(2 * step).center()));
 }
 
-// Without snapping and without the panel, a drag is the window manager's after its first motion; the
-// ruler still ends where the pointer let go, and the figure's part of the shape, left out while the
-// window moves, is back: the ruler shows at its new place exactly what it showed at the old one.
-void TestSeeThrough::windowManagerMoveEndsExactlyWithTheWholeShape()
+// A drag moves the window at most once a frame; the ruler still ends exactly where the pointer let go,
+// and the figure's part of the shape, left out while the window moves, is back: the ruler shows at its
+// new place exactly what it showed at the old one.
+void TestSeeThrough::dragEndsExactlyWithTheWholeShape()
 {
     ProcessDriver driver;
     {
         QSettings store(driver.settingsFile(), QSettings::IniFormat);
-        store.setValue(QStringLiteral("canShowToolbox"), false);
+        store.setValue(QStringLiteral("canShowToolbox"), false); // nothing beside the ruler but the desktop
         store.setValue(QStringLiteral("geometry"), kStart);
     }
     QProcess *process = driver.start();
