@@ -109,6 +109,10 @@ public:
         return false;
     }
 
+    // Has the top-level `window` hear of each motion of the pointer once, where the toolkit would take
+    // it a second time from the device that made it, only to drop it there.
+    virtual void hearPointerOnce(WId window) { Q_UNUSED(window) }
+
     // Where the window system places windows itself, has the placement service give `window` the frame
     // `frame`; false where windows place themselves (they are then moved as usual), or where no
     // service took the request.

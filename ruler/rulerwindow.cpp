@@ -214,6 +214,9 @@ void RulerWindow::saveSettings()
 void RulerWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // Every motion of a drag reaches the ruler; once is enough.
+    if (desktop())
+        desktop()->hearPointerOnce(winId());
     askPlacementReadback();
     if (centerFigureOnShow) {
         sendFigureToCentre();

@@ -6,6 +6,7 @@
 #include "platform/screengrab.h"
 #include "platform/x11/x11compositorwatch.h"
 #include "platform/x11/x11desktopwindows.h"
+#include "platform/x11/x11pointerevents.h"
 #include "platform/x11/x11windowmove.h"
 
 X11Desktop::X11Desktop(QObject *parent) : Desktop(parent)
@@ -35,6 +36,11 @@ void X11Desktop::takePicture(QObject *context, const PictureReady &ready)
 bool X11Desktop::moveWindow(WId window, const QPoint &topLeft)
 {
     return X11WindowMove::moveTo(window, topLeft);
+}
+
+void X11Desktop::hearPointerOnce(WId window)
+{
+    X11PointerEvents::motionOnceOnly(window);
 }
 
 void X11Desktop::setCompositing(bool compositing)

@@ -22,6 +22,7 @@ public:
     ScreenPicture readArea(const QRect &area) const override;
     void takePicture(QObject *context, const PictureReady &ready) override;
     bool moveWindow(WId window, const QPoint &topLeft) override;
+    void hearPointerOnce(WId window) override;
 
 private:
     void setCompositing(bool compositing);
