@@ -121,6 +121,10 @@ public:
         return !honoursOwnPlacement() && placeWindow(window, frame);
     }
 
+    // Whether a window that asks for full screen is given it; where it is not, the window fills its
+    // screen by itself.
+    virtual bool fillsFullScreen() const { return true; }
+
     // How many device pixels the compositor gives one logical pixel, learnt from the last picture of
     // the screen (1 until one says otherwise).
     qreal displayScale() const { return m_displayScale; }

@@ -12,7 +12,11 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <QtMath>
+
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace ScreenGrab {
 namespace {
@@ -26,7 +30,8 @@ QString unreadable()
 class SteppedAside
 {
 public:
-    explicit SteppedAside(bool composited) : m_composited(composited)
+    SteppedAside(bool composited, const CompositorOpacity &compositorOpacity)
+        : m_composited(composited), m_compositorOpacity(compositorOpacity)
     {
         m_active = QApplication::activeWindow();
         m_focus = QApplication::focusWidget();
@@ -36,12 +41,16 @@ public:
             if (!window->isVisible() || window->windowType() == Qt::Popup ||
                 window->inherits("QSystemTrayIconSys"))
                 continue;
-            m_windows.append({window, window->windowOpacity()});
-            if (m_composited)
-                window->setWindowOpacity(0);
-            else
-                window->hide();
+            m_windows.append(stepAside(window));
         }
+    }
+
+    // Whether every window that stepped aside is sure to be left out of the compositor's next frame.
+    bool goneWithNextFrame() const
+    {
+        return !m_windows.isEmpty() &&
+               std::all_of(m_windows.cbegin(), m_windows.cend(),
+                           [](const Window &window) { return window.throughCompositor; });
     }
 
     void comeBack()
@@ -49,7 +58,9 @@ public:
         for (const Window &window : std::as_const(m_windows)) {
             if (!window.widget)
                 continue;
-            if (m_composited)
+            if (window.throughCompositor)
+                m_compositorOpacity(window.id, 1.0);
+            else if (m_composited)
                 window.widget->setWindowOpacity(window.opacity);
             else if (window.widget != m_active)
                 window.widget->show();
@@ -68,11 +79,68 @@ private:
     {
         QPointer<QWidget> widget;
         qreal opacity = 1.0;
+        WId id = 0;
+        bool throughCompositor = false;
     };
+
+    Window stepAside(QWidget *widget) const
+    {
+        Window window{widget, widget->windowOpacity(), widget->winId()};
+        if (!m_composited)
+            widget->hide();
+        else if (m_compositorOpacity && m_compositorOpacity(window.id, 0.0))
+            window.throughCompositor = true;
+        else
+            widget->setWindowOpacity(0);
+        return window;
+    }
+
     bool m_composited;
+    CompositorOpacity m_compositorOpacity;
     QList<Window> m_windows;
     QPointer<QWidget> m_active;
     QPointer<QWidget> m_focus;
+};
+
+// One picture's hold on the program's stepped-aside windows. A picture asked for while the windows
+// are aside for another shares them: they come back once the last picture is taken (or its taker is
+// dropped unanswered), never in between, so that no picture can take them for windows as they were.
+class AsideHold
+{
+public:
+    AsideHold(bool composited, const CompositorOpacity &compositorOpacity)
+    {
+        if (!s_shared)
+            s_shared = new Shared{SteppedAside(composited, compositorOpacity), 0};
+        m_shared = s_shared;
+        ++m_shared->holders;
+    }
+    ~AsideHold() { release(); }
+    AsideHold(const AsideHold &) = delete;
+    AsideHold &operator=(const AsideHold &) = delete;
+
+    const SteppedAside &aside() const { return m_shared->aside; }
+
+    void release()
+    {
+        if (!m_shared)
+            return;
+        Shared *shared = std::exchange(m_shared, nullptr);
+        if (--shared->holders > 0)
+            return;
+        s_shared = nullptr;
+        shared->aside.comeBack();
+        delete shared;
+    }
+
+private:
+    struct Shared
+    {
+        SteppedAside aside;
+        int holders = 0;
+    };
+    static inline Shared *s_shared = nullptr;
+    Shared *m_shared = nullptr;
 };
 
 } // namespace
@@ -118,16 +186,27 @@ ScreenPicture wholeDesktop()
     return picture;
 }
 
-void withoutOwnWindows(bool composited, QObject *context, const Taker &take,
-                       const Desktop::PictureReady &ready)
+int frameMs()
 {
-    auto aside = std::make_shared<SteppedAside>(composited);
+    qreal slowest = 0;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen->refreshRate() > 0 && (slowest == 0 || screen->refreshRate() < slowest))
+            slowest = screen->refreshRate();
+    }
+    return qCeil(1000 / (slowest > 0 ? slowest : 60));
+}
+
+void withoutOwnWindows(bool composited, QObject *context, const Taker &take,
+                       const Desktop::PictureReady &ready, const CompositorOpacity &compositorOpacity)
+{
+    auto hold = std::make_shared<AsideHold>(composited, compositorOpacity);
     QPointer<QObject> guard(context);
     // The windows come back even when `context` goes meanwhile: the picture is taken for the program.
     QObject *program = QCoreApplication::instance();
-    QTimer::singleShot(kSettleMs, program, [program, guard, aside, take, ready] {
-        take(program, [guard, aside, ready](const ScreenPicture &picture) {
-            aside->comeBack();
+    const int settleMs = hold->aside().goneWithNextFrame() ? frameMs() : kSettleMs;
+    QTimer::singleShot(settleMs, program, [program, guard, hold, take, ready] {
+        take(program, [guard, hold, ready](const ScreenPicture &picture) {
+            hold->release();
             if (guard)
                 ready(picture);
         });

@@ -9,7 +9,6 @@
 #include "ruler/infopanel.h"
 #include "ruler/pointerrules.h"
 #include "ruler/screenplacement.h"
-#include "ruler/windowmanager.h"
 #include "ruler/windowsnap.h"
 
 #include <QGuiApplication>
@@ -211,7 +210,7 @@ void RulerWindow::toggleFullScreen()
     fullScreen = !fullScreen;
     if (fullScreen) {
         normalGeometry = geometry();
-        if (WindowManager::fillsFullScreen()) {
+        if (!desktop() || desktop()->fillsFullScreen()) {
             showFullScreen();
         } else {
             // Nobody answers the request: the ruler fills its screen itself, and comes to the front as

@@ -81,4 +81,22 @@ QString placementCommand(WId window, const QRect &frame)
         .arg(frame.y());
 }
 
+namespace {
+// The compositor refuses an opacity outside 0…1, which would leave a window transparent.
+QString opacitySetting(qreal opacity)
+{
+    return QStringLiteral(" opacity set %1").arg(qBound(0.0, opacity, 1.0));
+}
+} // namespace
+
+QString opacityCommand(WId window, qreal opacity)
+{
+    return QStringLiteral("[id=%1]").arg(window) + opacitySetting(opacity);
+}
+
+QString processOpacityCommand(qint64 pid, qreal opacity)
+{
+    return QStringLiteral("[pid=%1]").arg(pid) + opacitySetting(opacity);
+}
+
 } // namespace ControlSocketMessage

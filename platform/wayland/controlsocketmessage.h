@@ -38,4 +38,10 @@ QString failureOf(const QByteArray &replyPayload);
 // logical coordinates: its size first, so that the place is the last word.
 QString placementCommand(WId window, const QRect &frame);
 
+// The command that has the compositor draw the X window `window` with `opacity` (0 transparent, 1
+// opaque), whatever opacity the window asks for itself.
+QString opacityCommand(WId window, qreal opacity);
+// The same for every window of the process `pid`, native ones included.
+QString processOpacityCommand(qint64 pid, qreal opacity);
+
 } // namespace ControlSocketMessage

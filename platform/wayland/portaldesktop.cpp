@@ -8,7 +8,9 @@
 #include "platform/wayland/controlsocketmessage.h"
 #include "platform/wayland/portalscreenshot.h"
 #include "platform/x11/x11desktopwindows.h"
+#include "platform/x11/x11windowmanager.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QtGlobal>
 
@@ -34,6 +36,13 @@ ScreenPicture PortalDesktop::readArea(const QRect &) const
 void PortalDesktop::takePicture(QObject *context, const PictureReady &ready)
 {
     QPointer<PortalDesktop> self(this);
+    // sway ignores the opacity a window asks for; it sets one through its control socket.
+    ScreenGrab::CompositorOpacity compositorOpacity;
+    if (!m_controlSocket.isEmpty()) {
+        compositorOpacity = [self](WId window, qreal opacity) {
+            return self && self->setOpacityThroughService(window, opacity);
+        };
+    }
     ScreenGrab::withoutOwnWindows(
         true, context,
         [self](QObject *program, const PictureReady &taken) {
@@ -47,7 +56,14 @@ void PortalDesktop::takePicture(QObject *context, const PictureReady &ready)
             if (self && picture.isValid())
                 self->noteDisplayScale(picture.scale());
             ready(picture);
-        });
+        },
+        compositorOpacity);
+}
+
+// Through XWayland the request goes to the compositor's X window manager.
+bool PortalDesktop::fillsFullScreen() const
+{
+    return m_session != SessionKind::XWayland || X11WindowManager::fillsFullScreen();
 }
 
 QString PortalDesktop::controlSocketOfSession()
@@ -61,23 +77,40 @@ bool PortalDesktop::hasPlacementService() const
     return m_session == SessionKind::XWayland && !m_controlSocket.isEmpty();
 }
 
-// A compositor that cannot be reached or does not answer in time is asked no more: each placement
-// would wait for it again. One that refuses a request (a window it does not show yet) is asked again.
 bool PortalDesktop::placeWindow(WId window, const QRect &frame)
 {
     if (!hasPlacementService() || window == 0 || frame.isEmpty())
         return false;
-    const ControlSocket::Result result =
-        ControlSocket::run(m_controlSocket, ControlSocketMessage::placementCommand(window, frame));
+    return runOnControlSocket(ControlSocketMessage::placementCommand(window, frame),
+                              QStringLiteral("The compositor did not place a window"));
+}
+
+// A native window has no name the program knows: all of the program's windows are named at once.
+bool PortalDesktop::setOpacityThroughService(WId window, qreal opacity)
+{
+    if (m_controlSocket.isEmpty() || window == 0)
+        return false;
+    const QString command =
+        m_session == SessionKind::XWayland
+            ? ControlSocketMessage::opacityCommand(window, opacity)
+            : ControlSocketMessage::processOpacityCommand(QCoreApplication::applicationPid(), opacity);
+    return runOnControlSocket(command, QStringLiteral("The compositor did not change a window's opacity"));
+}
+
+// A compositor that cannot be reached or does not answer in time is asked no more: each request would
+// wait for it again. One that refuses a request (a window it does not show yet) is asked again; its
+// first refusal is told.
+bool PortalDesktop::runOnControlSocket(const QString &command, const QString &refusal)
+{
+    const ControlSocket::Result result = ControlSocket::run(m_controlSocket, command);
     if (result.outcome == ControlSocket::Result::Outcome::Done)
         return true;
     if (result.outcome == ControlSocket::Result::Outcome::NoAnswer) {
-        qWarning("Windows are no longer placed through the compositor's control socket: %s",
-                 qPrintable(result.failure));
+        qWarning("The compositor's control socket is used no more: %s", qPrintable(result.failure));
         m_controlSocket.clear();
-    } else if (!m_placementRefusalTold) {
-        m_placementRefusalTold = true;
-        qWarning("The compositor did not place a window: %s", qPrintable(result.failure));
+    } else if (!m_refusalTold) {
+        m_refusalTold = true;
+        qWarning("%s: %s", qPrintable(refusal), qPrintable(result.failure));
     }
     return false;
 }

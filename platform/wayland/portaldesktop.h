@@ -12,7 +12,9 @@ class PortalScreenshot;
 // follows from each picture, and the compositor composites. Through XWayland the other windows are
 // those X knows of (the X clients alone); natively there are none, and the compositor places every
 // window itself. Where the compositor publishes a control socket that places windows (sway's, named
-// by $SWAYSOCK), X windows are placed through it: the compositor's layout coordinates are XWayland's.
+// by $SWAYSOCK), X windows are placed through it: the compositor's layout coordinates are XWayland's;
+// and since sway ignores the opacity a window asks for, the program's windows (X or native) turn
+// transparent for a picture through it too.
 class PortalDesktop : public Desktop
 {
     Q_OBJECT
@@ -31,10 +33,14 @@ public:
     void takePicture(QObject *context, const PictureReady &ready) override;
     bool hasPlacementService() const override;
     bool placeWindow(WId window, const QRect &frame) override;
+    bool fillsFullScreen() const override;
 
 private:
+    bool setOpacityThroughService(WId window, qreal opacity);
+    bool runOnControlSocket(const QString &command, const QString &refusal);
+
     SessionKind m_session;
     PortalScreenshot *m_portal = nullptr;
     QString m_controlSocket;
-    bool m_placementRefusalTold = false;
+    bool m_refusalTold = false;
 };

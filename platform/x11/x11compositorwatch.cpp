@@ -58,15 +58,6 @@ private:
     std::function<void(bool running)> m_changed;
 };
 
-xcb_atom_t internAtom(xcb_connection_t *connection, const QByteArray &name)
-{
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, false, uint16_t(name.size()), name.constData()), nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
-    std::free(reply);
-    return atom;
-}
-
 bool hasOwner(xcb_connection_t *connection, xcb_atom_t selection)
 {
     xcb_get_selection_owner_reply_t *reply =
@@ -93,7 +84,7 @@ std::optional<bool> X11CompositorWatch::start(QObject *owner,
     std::free(xcb_xfixes_query_version_reply(
         connection, xcb_xfixes_query_version(connection, kXFixesMajor, kXFixesMinor), nullptr));
 
-    const xcb_atom_t selection = internAtom(connection, "_NET_WM_CM_S" + QByteArray::number(number));
+    const xcb_atom_t selection = X11Screen::atom(connection, "_NET_WM_CM_S" + QByteArray::number(number), false);
     if (selection == XCB_NONE)
         return std::nullopt;
     xcb_xfixes_select_selection_input(connection, screen->root, selection,

@@ -7,6 +7,7 @@
 #include "platform/x11/x11compositorwatch.h"
 #include "platform/x11/x11desktopwindows.h"
 #include "platform/x11/x11pointerevents.h"
+#include "platform/x11/x11windowmanager.h"
 #include "platform/x11/x11windowmove.h"
 
 X11Desktop::X11Desktop(QObject *parent) : Desktop(parent)
@@ -41,6 +42,11 @@ bool X11Desktop::moveWindow(WId window, const QPoint &topLeft)
 void X11Desktop::hearPointerOnce(WId window)
 {
     X11PointerEvents::motionOnceOnly(window);
+}
+
+bool X11Desktop::fillsFullScreen() const
+{
+    return X11WindowManager::fillsFullScreen();
 }
 
 void X11Desktop::setCompositing(bool compositing)

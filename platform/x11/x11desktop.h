@@ -23,6 +23,7 @@ public:
     void takePicture(QObject *context, const PictureReady &ready) override;
     bool moveWindow(WId window, const QPoint &topLeft) override;
     void hearPointerOnce(WId window) override;
+    bool fillsFullScreen() const override;
 
 private:
     void setCompositing(bool compositing);

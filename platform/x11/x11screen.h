@@ -4,6 +4,8 @@
 #pragma once
 
 // The X screen the program runs on; included only where XCB is available.
+#include <QByteArray>
+
 #include <cstdlib>
 #include <xcb/xcb.h>
 
@@ -30,6 +32,17 @@ inline xcb_screen_t *screenAt(xcb_connection_t *connection, int number)
             return it.data;
     }
     return nullptr;
+}
+
+// The atom of that name; none where the server does not answer, or, with `onlyIfExists`, where no
+// client has made it yet (then nothing can have set a property by that name).
+inline xcb_atom_t atom(xcb_connection_t *connection, const QByteArray &name, bool onlyIfExists)
+{
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, onlyIfExists, uint16_t(name.size()), name.constData()), nullptr);
+    const xcb_atom_t found = reply ? reply->atom : XCB_NONE;
+    std::free(reply);
+    return found;
 }
 
 } // namespace X11Screen

@@ -110,6 +110,8 @@ private Q_SLOTS:
     void failureOf_data();
     void failureOf();
     void placementCommand();
+    void opacityCommand_data();
+    void opacityCommand();
     void exchange_data();
     void exchange();
     void noSocketIsSaidSo();
@@ -186,6 +188,28 @@ void TestControlSocket::placementCommand()
     QCOMPARE(ControlSocketMessage::placementCommand(0x600004, QRect(-120, 35, 330, 210)),
              QStringLiteral("[id=6291460] resize set width 330 px height 210 px, "
                             "move absolute position -120 px 35 px"));
+}
+
+void TestControlSocket::opacityCommand_data()
+{
+    QTest::addColumn<qreal>("opacity");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("transparent") << 0.0 << QStringLiteral("[id=6291460] opacity set 0");
+    QTest::newRow("opaque") << 1.0 << QStringLiteral("[id=6291460] opacity set 1");
+    QTest::newRow("in between") << 0.85 << QStringLiteral("[id=6291460] opacity set 0.85");
+    // The compositor refuses values outside 0…1, which would leave a window transparent.
+    QTest::newRow("above opaque") << 1.5 << QStringLiteral("[id=6291460] opacity set 1");
+    QTest::newRow("below transparent") << -0.2 << QStringLiteral("[id=6291460] opacity set 0");
+}
+
+void TestControlSocket::opacityCommand()
+{
+    QFETCH(qreal, opacity);
+    QTEST(ControlSocketMessage::opacityCommand(0x600004, opacity), "command");
+    // Natively the windows are named by the program's process.
+    QFETCH(QString, command);
+    QCOMPARE(ControlSocketMessage::processOpacityCommand(4321, opacity),
+             command.replace(QLatin1String("[id=6291460]"), QLatin1String("[pid=4321]")));
 }
 
 void TestControlSocket::exchange_data()

@@ -19,6 +19,10 @@ private Q_SLOTS:
     void windowsStepAsideAndComeBack_data();
     void windowsStepAsideAndComeBack();
     void windowsComeBackWhenTheAskerIsGone();
+    void windowsStepAsideThroughTheCompositor_data();
+    void windowsStepAsideThroughTheCompositor();
+    void overlappingPicturesShareTheSteppingAside_data();
+    void overlappingPicturesShareTheSteppingAside();
 };
 
 namespace {
@@ -107,6 +111,121 @@ void TestScreenGrab::windowsComeBackWhenTheAskerIsGone()
     QVERIFY(!delivered);
     QVERIFY(windows.active.isVisible());
     QVERIFY(windows.other.isVisible());
+}
+
+void TestScreenGrab::windowsStepAsideThroughTheCompositor_data()
+{
+    QTest::addColumn<bool>("otherRefused"); // the compositor refuses to change the other window
+    QTest::addColumn<bool>("pictureHad");
+    QTest::newRow("the compositor takes every window") << false << true;
+    QTest::newRow("no picture: the windows come back all the same") << false << false;
+    QTest::newRow("a refused window turns transparent itself") << true << true;
+}
+
+// Where the compositor ignores a window's own opacity it is asked to draw the windows transparent, and
+// opaque again after the picture, whether there is one or not; a window it refuses steps aside by itself.
+void TestScreenGrab::windowsStepAsideThroughTheCompositor()
+{
+    QFETCH(bool, otherRefused);
+    QFETCH(bool, pictureHad);
+    Windows windows;
+    QVERIFY(QTest::qWaitForWindowExposed(&windows.other));
+    const WId active = windows.active.winId();
+    const WId other = windows.other.winId();
+    const qreal otherOpacity = windows.other.windowOpacity();
+    QList<QPair<WId, qreal>> asked;
+    const auto compositorOpacity = [&](WId window, qreal opacity) {
+        asked.append({window, opacity});
+        return !(otherRefused && window == other);
+    };
+    QList<QPair<WId, qreal>> askedBeforeThePicture;
+    qreal otherOpacityWhileTaken = -1;
+    std::optional<ScreenPicture> delivered;
+    QObject asker;
+    ScreenGrab::withoutOwnWindows(
+        true, &asker,
+        [&](QObject *, const Desktop::PictureReady &taken) {
+            askedBeforeThePicture = asked;
+            otherOpacityWhileTaken = windows.other.windowOpacity();
+            QCOMPARE(windows.active.windowOpacity(), 1.0);
+            taken(pictureHad ? ScreenPicture{QImage(4, 4, QImage::Format_RGB32), QRect(0, 0, 4, 4), {}}
+                             : ScreenPicture{QImage(), QRect(), QStringLiteral("refused")});
+        },
+        [&](const ScreenPicture &picture) { delivered = picture; }, compositorOpacity);
+    QTRY_VERIFY(delivered);
+    QCOMPARE(delivered->isValid(), pictureHad);
+
+    QVERIFY(askedBeforeThePicture.contains(qMakePair(active, 0.0)));
+    QVERIFY(askedBeforeThePicture.contains(qMakePair(other, 0.0)));
+    QCOMPARE(askedBeforeThePicture.size(), 2);
+    QCOMPARE(otherOpacityWhileTaken, otherRefused ? 0.0 : otherOpacity);
+    // Back: fully opaque through the compositor, or the window's own opacity where it refused.
+    QVERIFY(asked.contains(qMakePair(active, 1.0)));
+    QCOMPARE(asked.contains(qMakePair(other, 1.0)), !otherRefused);
+    QCOMPARE(asked.size(), otherRefused ? 3 : 4);
+    QCOMPARE(windows.other.windowOpacity(), otherOpacity);
+    QCOMPARE(windows.active.windowOpacity(), 1.0);
+    QVERIFY(windows.active.isVisible());
+    QVERIFY(windows.other.isVisible());
+}
+
+void TestScreenGrab::overlappingPicturesShareTheSteppingAside_data()
+{
+    QTest::addColumn<bool>("composited");
+    QTest::addColumn<bool>("throughCompositor");
+    QTest::newRow("hidden") << false << false;
+    QTest::newRow("transparent by themselves") << true << false;
+    QTest::newRow("transparent through the compositor") << true << true;
+}
+
+// A second picture asked for while the windows are aside for the first (two rulers' region pictures
+// in quick succession) keeps them aside until it is taken too, and never takes them for the windows
+// as they were: they come back as they stood before the first.
+void TestScreenGrab::overlappingPicturesShareTheSteppingAside()
+{
+    QFETCH(bool, composited);
+    QFETCH(bool, throughCompositor);
+    Windows windows;
+    QVERIFY(QTest::qWaitForWindowExposed(&windows.other));
+    const WId other = windows.other.winId();
+    const qreal otherOpacity = windows.other.windowOpacity();
+    QList<qreal> askedForOther;
+    ScreenGrab::CompositorOpacity compositorOpacity;
+    if (throughCompositor) {
+        compositorOpacity = [&](WId window, qreal opacity) {
+            if (window == other)
+                askedForOther.append(opacity);
+            return true;
+        };
+    }
+    const auto otherIsAside = [&] {
+        if (!composited)
+            return !windows.other.isVisible();
+        return throughCompositor ? askedForOther.value(askedForOther.size() - 1, 1.0) == 0.0
+                                 : windows.other.windowOpacity() == 0.0;
+    };
+    QList<Desktop::PictureReady> pending;
+    const ScreenGrab::Taker holdBack = [&](QObject *, const Desktop::PictureReady &taken) {
+        pending.append(taken);
+    };
+    int delivered = 0;
+    QObject asker;
+    for (int picture = 1; picture <= 2; ++picture) {
+        ScreenGrab::withoutOwnWindows(
+            composited, &asker, holdBack, [&](const ScreenPicture &) { ++delivered; }, compositorOpacity);
+        QTRY_COMPARE(pending.size(), picture);
+        QVERIFY(otherIsAside());
+    }
+    pending.at(0)({});
+    QCOMPARE(delivered, 1);
+    QVERIFY(otherIsAside());
+    pending.at(1)({});
+    QCOMPARE(delivered, 2);
+    QVERIFY(!otherIsAside());
+    QVERIFY(windows.other.isVisible());
+    QCOMPARE(windows.other.windowOpacity(), otherOpacity);
+    if (throughCompositor)
+        QCOMPARE(askedForOther, QList<qreal>({0.0, 1.0}));
 }
 
 GRADORA_TEST_MAIN(TestScreenGrab)

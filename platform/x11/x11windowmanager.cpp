@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/windowmanager.h"
+#include "platform/x11/x11windowmanager.h"
 
 #include <QGuiApplication>
 
@@ -21,15 +21,6 @@ namespace {
 constexpr uint32_t kMaxSupported = 1024; // atoms a window manager lists as supported
 
 using PropertyReply = std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)>;
-
-xcb_atom_t internAtom(xcb_connection_t *connection, const QByteArray &name)
-{
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, true, uint16_t(name.size()), name.constData()), nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
-    std::free(reply);
-    return atom;
-}
 
 // A property's 32-bit items of the given type; none where the window or the property is missing.
 PropertyReply property(xcb_connection_t *connection, xcb_window_t window, xcb_atom_t name, xcb_atom_t type)
@@ -56,7 +47,7 @@ xcb_window_t namedWindow(xcb_connection_t *connection, xcb_window_t window, xcb_
 
 } // namespace
 
-namespace WindowManager {
+namespace X11WindowManager {
 
 bool fillsFullScreen()
 {
@@ -65,9 +56,9 @@ bool fillsFullScreen()
     if (!connection)
         return true;
     const xcb_screen_t *screen = X11Screen::screenAt(connection, X11Screen::displayScreenNumber());
-    const xcb_atom_t check = internAtom(connection, "_NET_SUPPORTING_WM_CHECK");
-    const xcb_atom_t supported = internAtom(connection, "_NET_SUPPORTED");
-    const xcb_atom_t fullScreen = internAtom(connection, "_NET_WM_STATE_FULLSCREEN");
+    const xcb_atom_t check = X11Screen::atom(connection, "_NET_SUPPORTING_WM_CHECK", true);
+    const xcb_atom_t supported = X11Screen::atom(connection, "_NET_SUPPORTED", true);
+    const xcb_atom_t fullScreen = X11Screen::atom(connection, "_NET_WM_STATE_FULLSCREEN", true);
     if (!screen || check == XCB_NONE || supported == XCB_NONE || fullScreen == XCB_NONE)
         return false;
 
@@ -84,17 +75,17 @@ bool fillsFullScreen()
     return std::find(first, last, fullScreen) != last;
 }
 
-} // namespace WindowManager
+} // namespace X11WindowManager
 
 #else
 
-namespace WindowManager {
+namespace X11WindowManager {
 
 bool fillsFullScreen()
 {
     return true;
 }
 
-} // namespace WindowManager
+} // namespace X11WindowManager
 
 #endif
