@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QObject>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QtGui/qwindowdefs.h>
@@ -96,6 +97,21 @@ public:
         Q_UNUSED(frame)
         return false;
     }
+
+    // Moves the top-level `window` to `topLeft` with less work for the window system than the
+    // toolkit's own move, for the many steps of a pointer drag; false where the desktop has no such
+    // way (the window is then moved as usual). The window hears of its new place from the window
+    // system, a moment later.
+    virtual bool moveWindow(WId window, const QPoint &topLeft)
+    {
+        Q_UNUSED(window)
+        Q_UNUSED(topLeft)
+        return false;
+    }
+
+    // Has the top-level `window` hear of each motion of the pointer once, where the toolkit would take
+    // it a second time from the device that made it, only to drop it there.
+    virtual void hearPointerOnce(WId window) { Q_UNUSED(window) }
 
     // Where the window system places windows itself, has the placement service give `window` the frame
     // `frame`; false where windows place themselves (they are then moved as usual), or where no

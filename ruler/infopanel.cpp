@@ -238,8 +238,11 @@ void InfoPanel::place()
     if (!m_placement)
         return;
     const QPoint wanted = wantedPosition();
-    if (!isVisible() || !m_desktop || !m_desktop->placeThroughService(winId(), QRect(wanted, size())))
-        move(wanted);
+    if (isVisible() && m_desktop &&
+        (m_desktop->placeThroughService(winId(), QRect(wanted, size())) ||
+         (m_followingDrag && m_desktop->honoursOwnPlacement() && m_desktop->moveWindow(winId(), wanted))))
+        return;
+    move(wanted);
 }
 
 // Where the compositor places windows itself it puts the panel where it likes when the panel shows
@@ -270,19 +273,20 @@ void InfoPanel::mousePressEvent(QMouseEvent *event)
 {
     if (!m_owner)
         return;
-    m_owner->forgetSnapTargets();
+    m_owner->beginWindowDrag();
     m_pressOffset = event->globalPosition().toPoint() - m_owner->outerGeometry().topLeft();
 }
 
 void InfoPanel::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_owner && (event->buttons() & Qt::LeftButton))
-        m_owner->moveSnapped(event->globalPosition().toPoint() - m_pressOffset);
+        m_owner->dragSnapped(event->globalPosition().toPoint() - m_pressOffset);
 }
 
 void InfoPanel::mouseReleaseEvent(QMouseEvent *)
 {
     if (m_owner) {
+        m_owner->endWindowDrag();
         m_owner->activateWindow();
         m_owner->setFocus();
     }

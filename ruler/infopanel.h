@@ -68,6 +68,8 @@ public:
     void placeBeside(const QRect &ruler, const QRect &screen, ScreenPlacement::PanelSide side, int gap);
     // Where the desktop places windows itself, the panel asks its placement service for that place.
     void setDesktop(Desktop *desktop) { m_desktop = desktop; }
+    // While its owner is dragged, the panel follows it the desktop's cheaper way (Desktop::moveWindow).
+    void setFollowingDrag(bool following) { m_followingDrag = following; }
 
     // Stays above other programs' windows exactly while its owner ruler does, so that it never hides
     // under the ruler it describes nor stays above the others when the owner does not.
@@ -107,6 +109,7 @@ private:
     };
     std::optional<Placement> m_placement;
     QPointer<Desktop> m_desktop;
+    bool m_followingDrag = false;
     QPointer<RulerWindow> m_owner;
     QPoint m_pressOffset;
     std::array<QLabel *, RulerReadingCount> m_rulerLabels{};

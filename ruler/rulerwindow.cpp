@@ -36,6 +36,8 @@ RulerWindow::RulerWindow(QWidget *parent)
     m_panelTextsTimer.setSingleShot(true);
     m_panelTextsTimer.setInterval(kPanelFrameMs);
     connect(&m_panelTextsTimer, &QTimer::timeout, this, &RulerWindow::sendPanelTexts);
+    m_dragMoveTimer.setSingleShot(true);
+    connect(&m_dragMoveTimer, &QTimer::timeout, this, &RulerWindow::moveWaitingDragPlace);
 
     RulerOptionTable::registerKeyOrder();
     m_menu = new RulerMenu(this);
@@ -217,6 +219,9 @@ void RulerWindow::saveSettings()
 void RulerWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // Every motion of a drag reaches the ruler; once is enough.
+    if (desktop())
+        desktop()->hearPointerOnce(winId());
     askPlacementReadback();
     if (centerFigureOnShow) {
         sendFigureToCentre();

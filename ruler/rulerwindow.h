@@ -14,6 +14,7 @@
 #include "ruler/guideset.h"
 #include "ruler/hittest.h"
 #include "ruler/modifierlatch.h"
+#include "ruler/movepacer.h"
 #include "ruler/paneltexts.h"
 #include "ruler/positiondialog.h"
 #include "ruler/repaintregions.h"
@@ -217,6 +218,12 @@ public:
     void moveSnapped(const QPoint &topLeft);
     // The other windows are read once per drag, at its first snap: a press starts a new drag.
     void forgetSnapTargets() { m_dragSnapTargets.reset(); }
+    // A pointer drag of the window (by its body, or by the panel): a press begins one, each motion
+    // moves the window as moveSnapped does but at most once a frame where the desktop moves windows
+    // more cheaply than the toolkit, and the release takes the window to the drag's last place.
+    void beginWindowDrag();
+    void dragSnapped(const QPoint &topLeft);
+    void endWindowDrag();
 
 protected:
     bool event(QEvent *event) override;
@@ -327,6 +334,12 @@ private:
     QRect edgeSnapped(const QRect &frame);
     const QList<QRect> &snapTargets();
     std::optional<QList<QRect>> m_dragSnapTargets;
+    QPoint snappedPlace(const QPoint &topLeft);
+    void moveForDrag(const QPoint &topLeft);
+    void moveWaitingDragPlace();
+    bool m_windowDragged = false;
+    MovePacer m_movePacer{0};
+    QTimer m_dragMoveTimer;
     void openContextMenuAt(const QPoint &global);
 
     // Keys.

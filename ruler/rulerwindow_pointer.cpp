@@ -184,7 +184,7 @@ void RulerWindow::followPointer(const QMouseEvent *event)
 void RulerWindow::dragWindowTo(const QPoint &global)
 {
     setWindowDragShape(true);
-    moveSnapped(global - m_grabOffset);
+    dragSnapped(global - m_grabOffset);
 }
 
 void RulerWindow::openContextMenuAt(const QPoint &global)
@@ -235,8 +235,9 @@ void RulerWindow::startDrag(const QMouseEvent *event)
 void RulerWindow::mousePressEvent(QMouseEvent *event)
 {
     // A release lost to another grab leaves no drag behind.
+    endWindowDrag();
     setWindowDragShape(false);
-    forgetSnapTargets();
+    beginWindowDrag();
     const QPoint global = event->globalPosition().toPoint();
     takeChord(ModifierLatch::fromHeld(event->modifiers()));
     m_contextMenuShown = false;
@@ -286,6 +287,7 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
 
 void RulerWindow::mouseReleaseEvent(QMouseEvent *)
 {
+    endWindowDrag();
     setWindowDragShape(false);
     m_guides.release(size());
     if (m_dragMode == DragMode::ControlPoint)

@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QMoveEvent>
 #include <QScreen>
+#include <chrono>
 
 void RulerWindow::placeWindow(const QRect &wanted)
 {
@@ -99,6 +100,7 @@ void RulerWindow::placeInfoPanel(const QRect &window, const QRect &screen)
     if (!preferences || !infoPanel())
         return;
     if (preferences->infoPanelShown()) {
+        infoPanel()->setFollowingDrag(m_windowDragged);
         placeInfoPanelBeside(window, screen);
         if (pointerPressed) {
             infoPanel()->show();
@@ -122,6 +124,11 @@ void RulerWindow::moveSnapped(const QPoint &topLeft)
 {
     if (fullScreen)
         return;
+    placeWindowAt(snappedPlace(topLeft));
+}
+
+QPoint RulerWindow::snappedPlace(const QPoint &topLeft)
+{
     QRect window = outerGeometry();
     window.moveTopLeft(topLeft);
     if (option(RulerOption::SnapToScreen)) {
@@ -129,7 +136,64 @@ void RulerWindow::moveSnapped(const QPoint &topLeft)
         const QRect screen = screens.value(ScreenPlacement::screenIndexFor(window, screens));
         window.moveTopLeft(WindowSnap::moved(window, screen, snapTargets(), snapDistance));
     }
-    placeWindowAt(window.topLeft());
+    return window.topLeft();
+}
+
+namespace {
+qint64 steadyMilliseconds()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+} // namespace
+
+void RulerWindow::beginWindowDrag()
+{
+    forgetSnapTargets();
+    m_dragMoveTimer.stop();
+    m_movePacer.reset();
+    m_movePacer.setFrameMs(0);
+}
+
+void RulerWindow::dragSnapped(const QPoint &topLeft)
+{
+    if (fullScreen)
+        return;
+    m_windowDragged = true;
+    const qint64 now = steadyMilliseconds();
+    if (const std::optional<QPoint> place = m_movePacer.offer(snappedPlace(topLeft), now))
+        moveForDrag(*place);
+    else if (!m_dragMoveTimer.isActive())
+        m_dragMoveTimer.start(m_movePacer.due(now));
+}
+
+void RulerWindow::moveWaitingDragPlace()
+{
+    if (const std::optional<QPoint> place = m_movePacer.takeWaiting(steadyMilliseconds()))
+        moveForDrag(*place);
+}
+
+void RulerWindow::endWindowDrag()
+{
+    m_dragMoveTimer.stop();
+    moveWaitingDragPlace();
+    m_windowDragged = false;
+}
+
+// Where the desktop moves a window more cheaply than the toolkit, a drag moves it that way, at most
+// once a frame of its screen; elsewhere with every motion, as any placement.
+void RulerWindow::moveForDrag(const QPoint &topLeft)
+{
+    const QRect fitted = GeometryRule::fitted(QRect(topLeft, size()), GeometryRule::currentScreens());
+    Desktop *desk = desktop();
+    if (fitted.size() == size() && isVisible() && placementHonoured() && desk &&
+        desk->moveWindow(winId(), fitted.topLeft())) {
+        m_movePacer.setFrameMs(MovePacer::frameFor(screen() ? screen()->refreshRate() : 0.0));
+        return;
+    }
+    m_movePacer.setFrameMs(0);
+    placeWindow(fitted);
 }
 
 // Asking the window system for its windows costs round trips; during one drag they stay where they are.

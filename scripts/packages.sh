@@ -6,7 +6,7 @@
 
 GRADORA_BUILD_PACKAGES=(cmake make g++ ccache pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
                         qt6-tools-dev qt6-l10n-tools librsvg2-bin gzip fonts-liberation2 fonts-dejavu-core
-                        libxcb1-dev libxcb-xfixes0-dev libxcb-randr0-dev)
+                        libxcb1-dev libxcb-xfixes0-dev libxcb-randr0-dev libxcb-xinput-dev)
 GRADORA_X_PACKAGES=(xvfb xauth x11-utils x11-xserver-utils xdotool openbox imagemagick xcompmgr xclip)
 GRADORA_TEST_PACKAGES=(libbenchmark-dev python3 dbus-daemon iproute2 qt6-translations-l10n desktop-file-utils appstream dpkg-dev file lintian trayer)
 # The tests in a Wayland session (tests/with-sway): the compositor with XWayland, the desktop portal

@@ -34,6 +34,8 @@ public:
     // A placement service when `placeAt` is set: it answers for the compositor.
     bool hasPlacementService() const override { return bool(placeAt); }
     bool placeWindow(WId window, const QRect &frame) override { return placeAt && placeAt(window, frame); }
+    // The cheaper move of a dragged window when `moveAt` is set.
+    bool moveWindow(WId window, const QPoint &topLeft) override { return moveAt && moveAt(window, topLeft); }
 
     void setSession(SessionKind session) { m_session = session; }
     void setCompositing(bool compositing)
@@ -52,6 +54,7 @@ public:
     std::function<ScreenPicture()> picture = &ScreenGrab::wholeDesktop;
     int picturesTaken = 0;
     std::function<bool(WId window, const QRect &frame)> placeAt;
+    std::function<bool(WId window, const QPoint &topLeft)> moveAt;
 
 private:
     SessionKind m_session = SessionKind::Other;

@@ -6,7 +6,9 @@
 #include "platform/screengrab.h"
 #include "platform/x11/x11compositorwatch.h"
 #include "platform/x11/x11desktopwindows.h"
+#include "platform/x11/x11pointerevents.h"
 #include "platform/x11/x11windowmanager.h"
+#include "platform/x11/x11windowmove.h"
 
 X11Desktop::X11Desktop(QObject *parent) : Desktop(parent)
 {
@@ -30,6 +32,16 @@ void X11Desktop::takePicture(QObject *context, const PictureReady &ready)
     ScreenGrab::withoutOwnWindows(
         m_compositing, context,
         [](QObject *, const PictureReady &taken) { taken(ScreenGrab::wholeDesktop()); }, ready);
+}
+
+bool X11Desktop::moveWindow(WId window, const QPoint &topLeft)
+{
+    return X11WindowMove::moveTo(window, topLeft);
+}
+
+void X11Desktop::hearPointerOnce(WId window)
+{
+    X11PointerEvents::motionOnceOnly(window);
 }
 
 bool X11Desktop::fillsFullScreen() const

@@ -21,6 +21,8 @@ public:
     bool readsScreenLive() const override { return true; }
     ScreenPicture readArea(const QRect &area) const override;
     void takePicture(QObject *context, const PictureReady &ready) override;
+    bool moveWindow(WId window, const QPoint &topLeft) override;
+    void hearPointerOnce(WId window) override;
     bool fillsFullScreen() const override;
 
 private:

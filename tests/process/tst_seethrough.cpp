@@ -16,6 +16,7 @@ class TestSeeThrough : public QObject
 private Q_SLOTS:
     void bodyShowsTheDesktopAndTheBandDrags();
     void shapeFollowsAResize();
+    void dragEndsExactlyWithTheWholeShape();
     void compositorKeepsTheWholeWindow();
 
 private:
@@ -113,6 +114,48 @@ void TestSeeThrough::bodyShowsTheDesktopAndTheBandDrags()
     QVERIFY(ProcessDriver::waitFor(
         [&] { return ProcessDriver::geometryOf(window) == start.translated(2 * step); }, 10000));
     QVERIFY(desktopShowsAt(start.translated(2 * step).center()));
+}
+
+// A drag moves the window at most once a frame; the ruler still ends exactly where the pointer let go,
+// and the figure's part of the shape, left out while the window moves, is back: the ruler shows at its
+// new place exactly what it showed at the old one.
+void TestSeeThrough::dragEndsExactlyWithTheWholeShape()
+{
+    ProcessDriver driver;
+    {
+        QSettings store(driver.settingsFile(), QSettings::IniFormat);
+        store.setValue(QStringLiteral("canShowToolbox"), false); // nothing beside the ruler but the desktop
+        store.setValue(QStringLiteral("geometry"), kStart);
+    }
+    QProcess *process = driver.start();
+    const QString window = ProcessDriver::rulerWindow(process);
+    QVERIFY(!window.isEmpty());
+    ProcessDriver::run(QStringLiteral("xsetroot"), {QStringLiteral("-solid"), kDesktop.name()});
+    QVERIFY(ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window) == kStart; }));
+
+    const auto xdotool = [](const QStringList &arguments) { ProcessDriver::run(QStringLiteral("xdotool"), arguments); };
+    const auto pointerTo = [&](QPoint point) {
+        xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y())});
+    };
+    // A click on the bottom band first: the active ruler is the one that is dragged.
+    const QPoint band(kStart.center().x(), kStart.bottom() - 15);
+    pointerTo(band);
+    xdotool({QStringLiteral("click"), QStringLiteral("1")});
+    QTest::qWait(300);
+    const QImage before = screen().copy(kStart);
+    QVERIFY(!before.isNull());
+
+    const QPoint step(30, 20);
+    xdotool({QStringLiteral("mousedown"), QStringLiteral("1")});
+    for (int i = 1; i <= 3; ++i) {
+        pointerTo(band + i * step);
+        QTest::qWait(100);
+    }
+    xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+    const QRect moved = kStart.translated(3 * step);
+    QVERIFY(ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window) == moved; }, 10000));
+    pointerTo(band + 3 * step);
+    QVERIFY(ProcessDriver::waitFor([&] { return screen().copy(moved) == before; }, 10000));
 }
 
 void TestSeeThrough::shapeFollowsAResize()

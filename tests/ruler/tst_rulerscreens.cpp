@@ -25,6 +25,8 @@ private Q_SLOTS:
 
     void snapping_data();
     void snapping();
+    void dragMovedByTheDesktopEndsWhereThePointerLeftIt_data();
+    void dragMovedByTheDesktopEndsWhereThePointerLeftIt();
     void lockingCutsAnOverWideWindow();
     void lockingDoesNothingInFullScreen();
     void secondScreenReadsItsOwnCalibration();
@@ -85,6 +87,56 @@ void TestRulerScreens::snapping()
     ruler->move(to);
     QTest::qWait(20);
     QCOMPARE(ruler->pos(), to);
+}
+
+void TestRulerScreens::dragMovedByTheDesktopEndsWhereThePointerLeftIt_data()
+{
+    QTest::addColumn<bool>("snap");
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<QPoint>("expected");
+    QTest::newRow("free") << false << QPoint(731, 412) << QPoint(731, 412);
+    QTest::newRow("snapped to the left edge") << true << QPoint(20, 412) << QPoint(0, 412);
+    QTest::newRow("snapped to the second screen's bottom") << true << QPoint(2200, 810) << QPoint(2200, 824);
+    QTest::newRow("snapping on, nothing near") << true << QPoint(731, 412) << QPoint(731, 412);
+}
+
+// Where the desktop moves a dragged window its own cheaper way, a quick drag moves it at most once a
+// frame, each time to a place the pointer asked for (snapped), and its release to the last one.
+void TestRulerScreens::dragMovedByTheDesktopEndsWhereThePointerLeftIt()
+{
+    QFETCH(bool, snap);
+    QFETCH(QPoint, to);
+    QFETCH(QPoint, expected);
+    RulerWindow *ruler = makeRuler(QRect(500, 300, 300, 200));
+    ruler->execute(RulerCommand::ShowFigure); // the body, not the figure, is dragged
+    if (snap)
+        ruler->menu()->action(RulerCommand::SnapToScreen)->trigger();
+    QList<QPoint> moved;
+    m_fixture.desktop->moveAt = [&](WId window, const QPoint &topLeft) {
+        moved << topLeft;
+        QWidget::find(window)->move(topLeft);
+        return true;
+    };
+    const QPoint grab(150, 100);
+    const QPoint start = ruler->pos();
+    QTest::mouseMove(ruler, grab);
+    QTest::mousePress(ruler, Qt::LeftButton, Qt::NoModifier, grab);
+    const int steps = 40;
+    for (int step = 1; step <= steps; ++step) {
+        const QPoint place = start + (to - start) * step / steps;
+        QTest::mouseMove(ruler, grab + place - ruler->pos());
+    }
+    QVERIFY(!moved.isEmpty());
+    QVERIFY(moved.size() <= steps);
+    QTest::mouseRelease(ruler, Qt::LeftButton, Qt::NoModifier, grab + to - ruler->pos());
+    QCOMPARE(ruler->pos(), expected);
+    QCOMPARE(moved.last(), expected);
+
+    // After the drag, a move of the program's own goes the toolkit's way.
+    const int desktopMoves = moved.size();
+    QTest::keyClick(ruler, Qt::Key_Right);
+    QCOMPARE(moved.size(), desktopMoves);
+    QVERIFY(ruler->pos().x() > expected.x());
 }
 
 void TestRulerScreens::lockingCutsAnOverWideWindow()
