@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QtGui/qwindowdefs.h>
 
@@ -26,6 +27,14 @@ struct DesktopWindow
 {
     WId id = 0;
     QRect frame;
+};
+
+// A monitor as the window system describes it, with the size in millimetres it reports: 0 × 0 where the
+// monitor reports none (a virtual display, a projector, some adapters).
+struct MonitorSize
+{
+    QRect geometry; // in device pixels
+    QSize millimetres;
 };
 
 // A picture of the desktop, or why there is none.
@@ -108,6 +117,10 @@ public:
     // Whether a window that asks for full screen is given it; where it is not, the window fills its
     // screen by itself.
     virtual bool fillsFullScreen() const { return true; }
+
+    // The monitors with the physical sizes the window system itself reports, where it describes them
+    // (the toolkit makes a size up for a monitor that reports none). Empty where it does not.
+    virtual QList<MonitorSize> monitorSizes() const { return {}; }
 
     // How many device pixels the compositor gives one logical pixel, learnt from the last picture of
     // the screen (1 until one says otherwise).

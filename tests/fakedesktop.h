@@ -34,6 +34,7 @@ public:
     // A placement service when `placeAt` is set: it answers for the compositor.
     bool hasPlacementService() const override { return bool(placeAt); }
     bool placeWindow(WId window, const QRect &frame) override { return placeAt && placeAt(window, frame); }
+    QList<MonitorSize> monitorSizes() const override { return monitors; }
 
     void setSession(SessionKind session) { m_session = session; }
     void setCompositing(bool compositing)
@@ -52,6 +53,7 @@ public:
     std::function<ScreenPicture()> picture = &ScreenGrab::wholeDesktop;
     int picturesTaken = 0;
     std::function<bool(WId window, const QRect &frame)> placeAt;
+    QList<MonitorSize> monitors;
 
 private:
     SessionKind m_session = SessionKind::Other;

@@ -8,6 +8,7 @@
 #include "platform/wayland/controlsocketmessage.h"
 #include "platform/wayland/portalscreenshot.h"
 #include "platform/x11/x11desktopwindows.h"
+#include "platform/x11/x11monitorsizes.h"
 #include "platform/x11/x11windowmanager.h"
 
 #include <QCoreApplication>
@@ -64,6 +65,13 @@ void PortalDesktop::takePicture(QObject *context, const PictureReady &ready)
 bool PortalDesktop::fillsFullScreen() const
 {
     return m_session != SessionKind::XWayland || X11WindowManager::fillsFullScreen();
+}
+
+// Through XWayland the X server describes the monitors; a native client has the compositor's sizes
+// from the toolkit.
+QList<MonitorSize> PortalDesktop::monitorSizes() const
+{
+    return m_session == SessionKind::XWayland ? X11MonitorSizes::monitors() : QList<MonitorSize>();
 }
 
 QString PortalDesktop::controlSocketOfSession()

@@ -34,6 +34,7 @@ public:
     bool hasPlacementService() const override;
     bool placeWindow(WId window, const QRect &frame) override;
     bool fillsFullScreen() const override;
+    QList<MonitorSize> monitorSizes() const override;
 
 private:
     bool setOpacityThroughService(WId window, qreal opacity);

@@ -6,6 +6,7 @@
 #include "platform/screengrab.h"
 #include "platform/x11/x11compositorwatch.h"
 #include "platform/x11/x11desktopwindows.h"
+#include "platform/x11/x11monitorsizes.h"
 #include "platform/x11/x11windowmanager.h"
 
 X11Desktop::X11Desktop(QObject *parent) : Desktop(parent)
@@ -35,6 +36,11 @@ void X11Desktop::takePicture(QObject *context, const PictureReady &ready)
 bool X11Desktop::fillsFullScreen() const
 {
     return X11WindowManager::fillsFullScreen();
+}
+
+QList<MonitorSize> X11Desktop::monitorSizes() const
+{
+    return X11MonitorSizes::monitors();
 }
 
 void X11Desktop::setCompositing(bool compositing)

@@ -22,6 +22,7 @@ public:
     ScreenPicture readArea(const QRect &area) const override;
     void takePicture(QObject *context, const PictureReady &ready) override;
     bool fillsFullScreen() const override;
+    QList<MonitorSize> monitorSizes() const override;
 
 private:
     void setCompositing(bool compositing);
