@@ -6,12 +6,16 @@
 #include <QImage>
 #include <QList>
 #include <QObject>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
 #include <QtGui/qwindowdefs.h>
 
 #include <functional>
+#include <optional>
+
+class QWindow;
 
 // What kind of desktop session the program runs in, read once at start.
 enum class SessionKind {
@@ -113,6 +117,14 @@ public:
     {
         return !honoursOwnPlacement() && placeWindow(window, frame);
     }
+
+    // Whether the toolkit knows where the program's windows stand (QWidget::geometry()). A native
+    // Wayland client is never told: there windowPosition() asks the compositor, and the answer holds
+    // until the compositor may have moved the window.
+    virtual bool toolkitKnowsPositions() const { return true; }
+    // Where the top-left of `window`'s own pixels stands on the desktop, as geometry() has it; nothing
+    // where the program cannot learn it.
+    virtual std::optional<QPoint> windowPosition(QWindow *window);
 
     // Whether a window that asks for full screen is given it; where it is not, the window fills its
     // screen by itself.
