@@ -35,6 +35,12 @@ public:
     bool hasPlacementService() const override { return bool(placeAt); }
     bool placeWindow(WId window, const QRect &frame) override { return placeAt && placeAt(window, frame); }
     QList<MonitorSize> monitorSizes() const override { return monitors; }
+    // A native Wayland client's desktop when `positionOf` is set: it answers for the compositor.
+    bool toolkitKnowsPositions() const override { return !positionOf; }
+    std::optional<QPoint> windowPosition(QWindow *window) override
+    {
+        return positionOf ? positionOf(window) : Desktop::windowPosition(window);
+    }
 
     void setSession(SessionKind session) { m_session = session; }
     void setCompositing(bool compositing)
@@ -54,6 +60,7 @@ public:
     int picturesTaken = 0;
     std::function<bool(WId window, const QRect &frame)> placeAt;
     QList<MonitorSize> monitors;
+    std::function<std::optional<QPoint>(QWindow *window)> positionOf;
 
 private:
     SessionKind m_session = SessionKind::Other;

@@ -23,8 +23,8 @@ void collect(const QJsonObject &node, qint64 pid, QList<Window> &found)
     if (node.value(QLatin1String("pid")).toInteger(-1) == pid) {
         const QRect container = rectOf(node.value(QLatin1String("rect")));
         const QRect own = rectOf(node.value(QLatin1String("window_rect")));
-        found.append({node.value(QLatin1String("id")).toInteger(), node.value(QLatin1String("name")).toString(),
-                      own.translated(container.topLeft())});
+        found.append({node.value(QLatin1String("id")).toInteger(),
+                      node.value(QLatin1String("name")).toString(), own.translated(container.topLeft())});
     }
     for (const char *children : {"nodes", "floating_nodes"}) {
         for (const QJsonValue &child : node.value(QLatin1String(children)).toArray())
