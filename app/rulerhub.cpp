@@ -32,13 +32,11 @@
 #if GRADORA_UPDATE_CHECK
 #endif
 
-RulerHub::RulerHub(Desktop *desktop, QObject *parent) : QObject(parent), m_showMessage(&TopMessage::show)
+RulerHub::RulerHub(Desktop *desktop, QObject *parent)
+    : QObject(parent), m_ownDesktop(desktop ? nullptr : DesktopFactory::create()),
+      m_preferences(desktop ? desktop : m_ownDesktop.get()), m_showMessage(&TopMessage::show)
 {
-    if (!desktop) {
-        m_ownDesktop = DesktopFactory::create();
-        desktop = m_ownDesktop.get();
-    }
-    m_shared.desktop = desktop;
+    m_shared.desktop = desktop ? desktop : m_ownDesktop.get();
     // The hub stands for the program: hidden rulers and a closed dialog never end it; only Quit, the
     // last ruler's close and the end of the session do.
     QApplication::setQuitOnLastWindowClosed(false);

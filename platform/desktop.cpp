@@ -7,6 +7,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 void Desktop::notePlacement(const QRect &asked, const QRect &reported)
 {
@@ -15,6 +16,13 @@ void Desktop::notePlacement(const QRect &asked, const QRect &reported)
         freeAreas.append(screen->availableGeometry());
     if (PlacementCheck::verdict(asked, reported, freeAreas) == PlacementCheck::Verdict::PlacedElsewhere)
         setHonoursOwnPlacement(false);
+}
+
+std::optional<QPoint> Desktop::windowPosition(QWindow *window)
+{
+    if (!window || !toolkitKnowsPositions())
+        return std::nullopt;
+    return window->position();
 }
 
 void Desktop::setHonoursOwnPlacement(bool honoured)

@@ -8,10 +8,14 @@
 #include <QObject>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QtGui/qwindowdefs.h>
 
 #include <functional>
+#include <optional>
+
+class QWindow;
 
 // What kind of desktop session the program runs in, read once at start.
 enum class SessionKind {
@@ -27,6 +31,14 @@ struct DesktopWindow
 {
     WId id = 0;
     QRect frame;
+};
+
+// A monitor as the window system describes it, with the size in millimetres it reports: 0 × 0 where the
+// monitor reports none (a virtual display, a projector, some adapters).
+struct MonitorSize
+{
+    QRect geometry; // in device pixels
+    QSize millimetres;
 };
 
 // A picture of the desktop, or why there is none.
@@ -121,9 +133,21 @@ public:
         return !honoursOwnPlacement() && placeWindow(window, frame);
     }
 
+    // Whether the toolkit knows where the program's windows stand (QWidget::geometry()). A native
+    // Wayland client is never told: there windowPosition() asks the compositor, and the answer holds
+    // until the compositor may have moved the window.
+    virtual bool toolkitKnowsPositions() const { return true; }
+    // Where the top-left of `window`'s own pixels stands on the desktop, as geometry() has it; nothing
+    // where the program cannot learn it.
+    virtual std::optional<QPoint> windowPosition(QWindow *window);
+
     // Whether a window that asks for full screen is given it; where it is not, the window fills its
     // screen by itself.
     virtual bool fillsFullScreen() const { return true; }
+
+    // The monitors with the physical sizes the window system itself reports, where it describes them
+    // (the toolkit makes a size up for a monitor that reports none). Empty where it does not.
+    virtual QList<MonitorSize> monitorSizes() const { return {}; }
 
     // How many device pixels the compositor gives one logical pixel, learnt from the last picture of
     // the screen (1 until one says otherwise).

@@ -3,7 +3,7 @@
 
 #include "prefs/displaycalibration.h"
 
-#include "platform/x11/x11monitorsizes.h"
+#include "platform/desktop.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -70,12 +70,11 @@ int devicePpi(qreal physicalDpi, qreal devicePixelRatio)
     return qRound(ppi);
 }
 
-// Whether the screen's monitor told its size: the toolkit makes one up where it did not, so the X
-// server's own description of the monitor decides where there is one.
-bool reportsSize(const QScreen &screen, const QRect &devicePixels,
-                 const QList<X11MonitorSizes::Monitor> &monitors)
+// Whether the screen's monitor told its size: the toolkit makes one up where it did not, so the window
+// system's own description of the monitor decides where there is one.
+bool reportsSize(const QScreen &screen, const QRect &devicePixels, const QList<MonitorSize> &monitors)
 {
-    for (const X11MonitorSizes::Monitor &monitor : monitors) {
+    for (const MonitorSize &monitor : monitors) {
         if (monitor.geometry == devicePixels)
             return !monitor.millimetres.isEmpty();
     }
@@ -84,10 +83,10 @@ bool reportsSize(const QScreen &screen, const QRect &devicePixels,
 
 } // namespace
 
-QList<Screen> currentScreens()
+QList<Screen> currentScreens(const Desktop *desktop)
 {
     QList<Screen> result;
-    const QList<X11MonitorSizes::Monitor> monitors = X11MonitorSizes::monitors();
+    const QList<MonitorSize> monitors = desktop ? desktop->monitorSizes() : QList<MonitorSize>();
     const QList<QScreen *> screens = QGuiApplication::screens();
     for (const QScreen *screen : screens) {
         const qreal ratio = screen->devicePixelRatio();

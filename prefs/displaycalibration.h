@@ -11,6 +11,8 @@
 #include <array>
 #include <optional>
 
+class Desktop;
+
 // The calibration of the displays: which screens there are, how many pixels make an inch on each, and
 // which values the user set before.
 namespace DisplayCalibration {
@@ -59,8 +61,9 @@ std::optional<double> ppiValue(const QString &text);
 // resolution equals the one stored for it keeps its stored PPI values, each one that is usable.
 TextGrid detect(const TextGrid &previous, const QList<Screen> &screens, const StoredRows &stored);
 
-// The screens of the desktop, in the desktop's order.
-QList<Screen> currentScreens();
+// The screens of the desktop, in the desktop's order. Whether a screen reported its size is the word of
+// `desktop`'s description of the monitors where it has one, else the toolkit's.
+QList<Screen> currentScreens(const Desktop *desktop);
 
 // What the user reads about the screens that report no physical size: that it could not be read and
 // which pixels per inch stand in its place until the user measures. Empty where every size was read.

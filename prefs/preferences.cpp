@@ -67,7 +67,7 @@ int Preferences::Steps::value(Step step) const
     return stepField(copy, step);
 }
 
-Preferences::Preferences(QObject *parent) : QObject(parent)
+Preferences::Preferences(const Desktop *desktop, QObject *parent) : QObject(parent), m_desktop(desktop)
 {
     ProgramStore::selectFormat();
     m_store = new QSettings(this);

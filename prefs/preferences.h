@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+class Desktop;
 class QSettings;
 
 // The pages of the preferences dialog, which a ruler's menu can open directly.
@@ -72,7 +73,8 @@ public:
         Right
     };
 
-    explicit Preferences(QObject *parent = nullptr);
+    // `desktop` describes the monitors to the display detection; without one the toolkit's word stands.
+    explicit Preferences(const Desktop *desktop = nullptr, QObject *parent = nullptr);
     ~Preferences() override;
 
     // Keyboard steps: read clamped to 1-999; an edit is written at once, as text.
@@ -85,6 +87,8 @@ public:
     // The unit tables (the menus read their names from column 0) and the display calibration.
     const TextGrid &unitCells(UnitTable table) const;
     const TextGrid &displayCells() const { return m_displayCells; }
+    // The desktop whose monitors the detection reads (may be none).
+    const Desktop *desktop() const { return m_desktop; }
     static int columnCount(UnitTable table);
     // Judges the edit of one cell, whose row now reads `rowCells`; an accepted edit is taken and the
     // whole table written. Refused, the cell keeps its last valid text (unitCells()).
@@ -154,6 +158,7 @@ private:
     void storeDisplayTable();
     TextGrid &grid(UnitTable table);
 
+    const Desktop *m_desktop = nullptr;
     QSettings *m_store = nullptr;
     Steps m_steps;
     TextGrid m_unitCells;

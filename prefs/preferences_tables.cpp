@@ -192,7 +192,7 @@ void Preferences::detectDisplays()
 void Preferences::storeDetectedDisplays()
 {
     m_displayCells =
-        Calibration::detect(m_displayCells, Calibration::currentScreens(), storedDisplayRows(*m_store));
+        Calibration::detect(m_displayCells, Calibration::currentScreens(m_desktop), storedDisplayRows(*m_store));
     m_store->setValue(ProgramKeys::displaysDetected, true);
     storeDisplayTable();
 }

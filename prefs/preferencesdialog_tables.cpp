@@ -224,14 +224,14 @@ void PreferencesDialog::chooseDisplay(int row, int column, int previousRow, int 
 void PreferencesDialog::showPixelSize(int row)
 {
     const QSize size =
-        Calibration::pixelSize(m_preferences->displayCells(), row, Calibration::currentScreens());
+        Calibration::pixelSize(m_preferences->displayCells(), row, Calibration::currentScreens(m_preferences->desktop()));
     m_ui->widthBox->setValue(size.width());
     m_ui->heightBox->setValue(size.height());
 }
 
 void PreferencesDialog::showUnreadSizes()
 {
-    const QString note = Calibration::unreadSizesNote(Calibration::currentScreens());
+    const QString note = Calibration::unreadSizesNote(Calibration::currentScreens(m_preferences->desktop()));
     m_unreadSizesNote->setText(note);
     m_unreadSizesNote->setVisible(!note.isEmpty());
 }

@@ -135,16 +135,17 @@ RulerReadings rulerReadings(QSize size, const ReadingScale &scale, bool megapixe
     return readings;
 }
 
-PanelReadings panelReadings(const QRect &geometry, const ReadingScale &scale, bool megapixel)
+PanelReadings panelReadings(const QRect &geometry, const ReadingScale &scale, bool megapixel, bool positionKnown)
 {
     // QRect's right() and bottom() are the last pixel inside; the panel shows the edge beyond it.
-    const int right = geometry.x() + geometry.width();
-    const int bottom = geometry.y() + geometry.height();
+    const auto edge = [positionKnown](qint64 value) {
+        return positionKnown ? wholeNumber(value) : QStringLiteral("\u2014");
+    };
     PanelReadings readings;
-    readings.left = tr("L: ") + wholeNumber(geometry.x());
-    readings.top = tr("T: ") + wholeNumber(geometry.y());
-    readings.right = tr("R: ") + wholeNumber(right);
-    readings.bottom = tr("B: ") + wholeNumber(bottom);
+    readings.left = tr("L: ") + edge(geometry.x());
+    readings.top = tr("T: ") + edge(geometry.y());
+    readings.right = tr("R: ") + edge(qint64(geometry.x()) + geometry.width());
+    readings.bottom = tr("B: ") + edge(qint64(geometry.y()) + geometry.height());
     readings.width =
         tr("W: ") + lengthX(geometry.width(), scale) + QLatin1Char(' ') + scale.unitLabel + QLatin1Char(' ');
     readings.height =

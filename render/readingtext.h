@@ -89,6 +89,8 @@ QString perimeter(int width, int height, const ReadingScale &scale);
 QString arrowText(const QString &number, const QString &unitLabel);
 
 RulerReadings rulerReadings(QSize size, const ReadingScale &scale, bool megapixel);
-// geometry: the window's rectangle in screen coordinates.
-PanelReadings panelReadings(const QRect &geometry, const ReadingScale &scale, bool megapixel);
+// geometry: the window's rectangle in screen coordinates. Where the window's position is not known
+// (`positionKnown` false), its edges read "—" and only its size is told.
+PanelReadings panelReadings(const QRect &geometry, const ReadingScale &scale, bool megapixel,
+                            bool positionKnown = true);
 } // namespace ReadingText

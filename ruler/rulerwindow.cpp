@@ -193,7 +193,7 @@ RulerRecord RulerWindow::record() const
     stored.options = m_options;
     stored.pictureFile = imageFile;
     // A ruler saved in full screen reopens at its normal size.
-    stored.geometry = fullScreen ? normalGeometry : geometry();
+    stored.geometry = fullScreen ? normalGeometry : geometryToKeep();
     stored.background = backgroundColor;
     stored.rulerColour = rulerColor;
     stored.guidesColour = guidesColor;

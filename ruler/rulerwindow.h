@@ -405,6 +405,15 @@ private:
     bool placedByService(const QRect &frame);
     void sayDesktopPlacesWindows();
     static bool startSystemDrag(QWindow *window, const CompositorDrag::Request &request);
+    // Where the toolkit is never told where the window stands (a native Wayland client), the desktop
+    // is asked whenever the compositor may have placed or moved the ruler.
+    std::optional<QPoint> desktopPosition() const;
+    void learnPositionFromDesktop();
+    // The geometry the settings file and a return from full screen keep: where the position is not
+    // known, the place last asked for (the stored one at start), never a made-up one.
+    QRect geometryToKeep() const;
+    std::optional<QPoint> m_positionFromDesktop;
+    QPoint m_askedPosition;
     bool m_placementAsked = false;
     std::optional<QRect> m_askedPlacement;
     bool m_dragHandedOver = false;

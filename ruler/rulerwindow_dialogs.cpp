@@ -59,7 +59,7 @@ void RulerWindow::editPositionAndSize()
                                     followEditedGeometry(field, value);
                                     dialog->activateWindow();
                                 })});
-    dialog->setValues(geometry());
+    dialog->setValues(geometryToKeep());
     // A box that already showed the clamped value gave no signal: the window stands where the boxes
     // say in every case (a window partly left of the display moves onto it).
     if (!fullScreen)

@@ -109,6 +109,6 @@ void RulerWindow::fitRulerToPicture()
         return;
     if (fullScreen)
         toggleFullScreen();
-    placeWindow(QRect(geometry().topLeft(), image.size()));
+    placeWindow(QRect(geometryToKeep().topLeft(), image.size()));
     update();
 }

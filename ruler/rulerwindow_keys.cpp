@@ -51,7 +51,7 @@ void RulerWindow::stepWindow(QPoint direction)
     const Preferences::Steps steps = preferences ? preferences->steps() : Preferences::Steps{};
     if (shiftHeld()) {
         const int step = altHeld() ? steps.resizeMore : steps.resizeNormal;
-        placeWindow(QRect(pos(), size() + QSize(direction.x() * step, direction.y() * step)));
+        placeWindow(QRect(geometryToKeep().topLeft(), size() + QSize(direction.x() * step, direction.y() * step)));
     } else {
         sayDesktopPlacesWindows();
         placeWindowAt(pos() + direction * (altHeld() ? steps.moveMore : steps.moveNormal));

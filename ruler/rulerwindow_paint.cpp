@@ -14,6 +14,7 @@
 #include <QEvent>
 #include <QMetaMethod>
 #include <QPainter>
+#include <QTimer>
 
 ReadingScale RulerWindow::readingScale() const
 {
@@ -89,9 +90,13 @@ void RulerWindow::paintEvent(QPaintEvent *)
 PanelTexts RulerWindow::panelTexts() const
 {
     PanelTexts texts;
-    texts.ruler = ReadingText::panelReadings(geometry(), readingScale(), option(RulerOption::Megapixels));
+    const std::optional<QPoint> position = desktopPosition();
+    texts.ruler = ReadingText::panelReadings(QRect(position.value_or(QPoint()), size()), readingScale(),
+                                             option(RulerOption::Megapixels), position.has_value());
     texts.deviceSize = DeviceSize::note(size(), displayScale());
     texts.notice = m_notice;
+    if (!position && m_notice.isEmpty())
+        texts.notice = tr("This desktop does not tell where its windows stand: the ruler's place is not known.");
     texts.figureShown = option(RulerOption::ShowFigure);
     if (option(RulerOption::ShowFigure))
         texts.figure = figureReadings().panelTexts();
@@ -110,8 +115,24 @@ void RulerWindow::sendPanelTexts()
 // paint, with the texts of the state as it now is.
 bool RulerWindow::event(QEvent *event)
 {
-    if (event->type() == QEvent::UpdateRequest)
+    switch (event->type()) {
+    case QEvent::UpdateRequest:
         sendPanelTexts();
+        break;
+    case QEvent::Resize:
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::WindowActivate:
+    case QEvent::Hide:
+        learnPositionFromDesktop();
+        break;
+    case QEvent::Show:
+        // Once the compositor has mapped the window.
+        QTimer::singleShot(0, this, &RulerWindow::learnPositionFromDesktop);
+        break;
+    default:
+        break;
+    }
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::Paint)
         noteShapeAfterPaint();

@@ -74,6 +74,34 @@ bool RulerWindow::placedByService(const QRect &frame)
     return true;
 }
 
+std::optional<QPoint> RulerWindow::desktopPosition() const
+{
+    if (!desktop() || desktop()->toolkitKnowsPositions())
+        return geometry().topLeft();
+    return m_positionFromDesktop;
+}
+
+// Run when the ruler is shown, resized or met by the pointer again (a drag handed to the compositor
+// ends with the pointer over the ruler); a hidden ruler's place is forgotten, since the compositor
+// places it anew when it shows again.
+void RulerWindow::learnPositionFromDesktop()
+{
+    Desktop *desk = desktop();
+    if (!desk || desk->toolkitKnowsPositions())
+        return;
+    const std::optional<QPoint> position =
+        isVisible() ? desk->windowPosition(windowHandle()) : std::optional<QPoint>();
+    if (position == m_positionFromDesktop)
+        return;
+    m_positionFromDesktop = position;
+    update();
+}
+
+QRect RulerWindow::geometryToKeep() const
+{
+    return {desktopPosition().value_or(m_askedPosition), size()};
+}
+
 // At the press: the compositor then follows the pointer from where the press was, and a drag handed
 // over at its first motion would lose that motion. A click stays a click (the compositor's drag ends
 // at the release without a motion), and so does a double click, whose second press is handed over

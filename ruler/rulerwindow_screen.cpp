@@ -20,6 +20,7 @@
 void RulerWindow::placeWindow(const QRect &wanted)
 {
     const QRect fitted = GeometryRule::fitted(wanted, GeometryRule::currentScreens());
+    m_askedPosition = fitted.topLeft();
     if (placedByService(fitted))
         return;
     // Always set, even where unchanged: a window shown without a set geometry is placed by the
@@ -231,7 +232,7 @@ void RulerWindow::toggleFullScreen()
     endPlacementReadback();
     fullScreen = !fullScreen;
     if (fullScreen) {
-        normalGeometry = geometry();
+        normalGeometry = geometryToKeep();
         if (!desktop() || desktop()->fillsFullScreen()) {
             showFullScreen();
         } else {

@@ -36,6 +36,13 @@ public:
     bool placeWindow(WId window, const QRect &frame) override { return placeAt && placeAt(window, frame); }
     // The cheaper move of a dragged window when `moveAt` is set.
     bool moveWindow(WId window, const QPoint &topLeft) override { return moveAt && moveAt(window, topLeft); }
+    QList<MonitorSize> monitorSizes() const override { return monitors; }
+    // A native Wayland client's desktop when `positionOf` is set: it answers for the compositor.
+    bool toolkitKnowsPositions() const override { return !positionOf; }
+    std::optional<QPoint> windowPosition(QWindow *window) override
+    {
+        return positionOf ? positionOf(window) : Desktop::windowPosition(window);
+    }
 
     void setSession(SessionKind session) { m_session = session; }
     void setCompositing(bool compositing)
@@ -55,6 +62,8 @@ public:
     int picturesTaken = 0;
     std::function<bool(WId window, const QRect &frame)> placeAt;
     std::function<bool(WId window, const QPoint &topLeft)> moveAt;
+    QList<MonitorSize> monitors;
+    std::function<std::optional<QPoint>(QWindow *window)> positionOf;
 
 private:
     SessionKind m_session = SessionKind::Other;

@@ -85,32 +85,46 @@ public:
 private:
     int m_fd = -1;
 };
+
+Result noAnswer(const QString &failure)
+{
+    return {Result::Outcome::NoAnswer, failure, QByteArray()};
+}
 } // namespace
 
-Result run(const QString &path, const QString &command)
+Result ask(const QString &path, quint32 type, const QByteArray &payload)
 {
-    using Outcome = Result::Outcome;
     const Connection connection(QFile::encodeName(path));
     if (!connection.isOpen())
-        return {Outcome::NoAnswer, QStringLiteral("the compositor's control socket %1 cannot be reached").arg(path)};
+        return noAnswer(QStringLiteral("the compositor's control socket %1 cannot be reached").arg(path));
     const QDeadlineTimer deadline(kReplyTimeoutMs);
-    if (!connection.sendAll(ControlSocketMessage::runCommand(command), deadline))
-        return {Outcome::NoAnswer, QStringLiteral("the compositor took no command")};
+    if (!connection.sendAll(ControlSocketMessage::message(type, payload), deadline))
+        return noAnswer(QStringLiteral("the compositor took no command"));
     QByteArray received;
     for (;;) {
         bool malformed = false;
         if (const std::optional<ControlSocketMessage::Reply> reply =
                 ControlSocketMessage::takeReply(received, &malformed)) {
-            if (reply->type != ControlSocketMessage::kRunCommand)
-                return {Outcome::NoAnswer, QStringLiteral("the compositor answered another question")};
-            const QString failure = ControlSocketMessage::failureOf(reply->payload);
-            return {failure.isEmpty() ? Outcome::Done : Outcome::Refused, failure};
+            if (reply->type != type)
+                return noAnswer(QStringLiteral("the compositor answered another question"));
+            return {Result::Outcome::Done, QString(), reply->payload};
         }
         if (malformed)
-            return {Outcome::NoAnswer, QStringLiteral("the compositor's answer could not be read")};
+            return noAnswer(QStringLiteral("the compositor's answer could not be read"));
         if (!connection.receiveMore(received, deadline))
-            return {Outcome::NoAnswer, QStringLiteral("the compositor did not answer")};
+            return noAnswer(QStringLiteral("the compositor did not answer"));
     }
+}
+
+Result run(const QString &path, const QString &command)
+{
+    Result result = ask(path, ControlSocketMessage::kRunCommand, command.toUtf8());
+    if (result.outcome != Result::Outcome::Done)
+        return result;
+    result.failure = ControlSocketMessage::failureOf(result.payload);
+    if (!result.failure.isEmpty())
+        result.outcome = Result::Outcome::Refused;
+    return result;
 }
 
 } // namespace ControlSocket

@@ -22,9 +22,14 @@ struct Result
     };
     Outcome outcome = Outcome::NoAnswer;
     QString failure; // why not, in plain words; empty when done
+    QByteArray payload; // the answer, when there is one
 };
 
 // Runs `command` on the socket at `path`.
 Result run(const QString &path, const QString &command);
+
+// Asks the question of type `type` (see ControlSocketMessage) on the socket at `path`: done with the
+// compositor's answer in `payload`, or no answer.
+Result ask(const QString &path, quint32 type, const QByteArray &payload = QByteArray());
 
 } // namespace ControlSocket

@@ -14,8 +14,9 @@ namespace ControlSocketMessage {
 namespace {
 const QByteArray kMagic = QByteArrayLiteral("i3-ipc");
 constexpr int kHeaderSize = 6 + 4 + 4;
-// More than any reply to our commands; a length beyond it is garbage, not a reply to wait for.
-constexpr quint32 kLongestReply = 1 << 20;
+// More than any reply to our questions (a layout tree of many windows included); a length beyond it is
+// garbage, not a reply to wait for.
+constexpr quint32 kLongestReply = 16 << 20;
 
 void appendNumber(QByteArray &message, quint32 number)
 {
@@ -30,13 +31,17 @@ quint32 numberAt(const QByteArray &bytes, int offset)
 }
 } // namespace
 
+QByteArray message(quint32 type, const QByteArray &payload)
+{
+    QByteArray framed = kMagic;
+    appendNumber(framed, quint32(payload.size()));
+    appendNumber(framed, type);
+    return framed + payload;
+}
+
 QByteArray runCommand(const QString &command)
 {
-    const QByteArray payload = command.toUtf8();
-    QByteArray message = kMagic;
-    appendNumber(message, quint32(payload.size()));
-    appendNumber(message, kRunCommand);
-    return message + payload;
+    return message(kRunCommand, command.toUtf8());
 }
 
 std::optional<Reply> takeReply(QByteArray &received, bool *malformed)

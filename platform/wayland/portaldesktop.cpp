@@ -4,14 +4,17 @@
 #include "platform/wayland/portaldesktop.h"
 
 #include "platform/screengrab.h"
+#include "platform/wayland/compositortree.h"
 #include "platform/wayland/controlsocket.h"
 #include "platform/wayland/controlsocketmessage.h"
 #include "platform/wayland/portalscreenshot.h"
 #include "platform/x11/x11desktopwindows.h"
+#include "platform/x11/x11monitorsizes.h"
 #include "platform/x11/x11windowmanager.h"
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QWindow>
 #include <QtGlobal>
 
 PortalDesktop::PortalDesktop(SessionKind session, const QString &controlSocket, QObject *parent)
@@ -66,6 +69,13 @@ bool PortalDesktop::fillsFullScreen() const
     return m_session != SessionKind::XWayland || X11WindowManager::fillsFullScreen();
 }
 
+// Through XWayland the X server describes the monitors; a native client has the compositor's sizes
+// from the toolkit.
+QList<MonitorSize> PortalDesktop::monitorSizes() const
+{
+    return m_session == SessionKind::XWayland ? X11MonitorSizes::monitors() : QList<MonitorSize>();
+}
+
 QString PortalDesktop::controlSocketOfSession()
 {
     return qEnvironmentVariable("SWAYSOCK");
@@ -85,6 +95,33 @@ bool PortalDesktop::placeWindow(WId window, const QRect &frame)
                               QStringLiteral("The compositor did not place a window"));
 }
 
+std::optional<QPoint> PortalDesktop::windowPosition(QWindow *window)
+{
+    if (toolkitKnowsPositions())
+        return Desktop::windowPosition(window);
+    if (!window || m_controlSocket.isEmpty())
+        return std::nullopt;
+    const ControlSocket::Result answer = ControlSocket::ask(m_controlSocket, ControlSocketMessage::kGetTree);
+    if (answer.outcome != ControlSocket::Result::Outcome::Done) {
+        stopAskingSilentCompositor(answer.failure);
+        return std::nullopt;
+    }
+    QSet<qint64> taken;
+    for (auto known = m_treeIds.cbegin(); known != m_treeIds.cend(); ++known) {
+        if (known.key() != window)
+            taken.insert(known.value());
+    }
+    const std::optional<CompositorTree::Window> found = CompositorTree::find(
+        CompositorTree::windowsOf(answer.payload, QCoreApplication::applicationPid()),
+        {window->title(), window->size(), m_treeIds.value(window)}, taken);
+    if (!found)
+        return std::nullopt;
+    if (!m_treeIds.contains(window))
+        connect(window, &QObject::destroyed, this, [this, window] { m_treeIds.remove(window); });
+    m_treeIds.insert(window, found->id);
+    return found->area.topLeft();
+}
+
 // A native window has no name the program knows: all of the program's windows are named at once.
 bool PortalDesktop::setOpacityThroughService(WId window, qreal opacity)
 {
@@ -98,16 +135,21 @@ bool PortalDesktop::setOpacityThroughService(WId window, qreal opacity)
 }
 
 // A compositor that cannot be reached or does not answer in time is asked no more: each request would
-// wait for it again. One that refuses a request (a window it does not show yet) is asked again; its
-// first refusal is told.
+// wait for it again.
+void PortalDesktop::stopAskingSilentCompositor(const QString &failure)
+{
+    qWarning("The compositor's control socket is used no more: %s", qPrintable(failure));
+    m_controlSocket.clear();
+}
+
+// One that refuses a request (a window it does not show yet) is asked again; its first refusal is told.
 bool PortalDesktop::runOnControlSocket(const QString &command, const QString &refusal)
 {
     const ControlSocket::Result result = ControlSocket::run(m_controlSocket, command);
     if (result.outcome == ControlSocket::Result::Outcome::Done)
         return true;
     if (result.outcome == ControlSocket::Result::Outcome::NoAnswer) {
-        qWarning("The compositor's control socket is used no more: %s", qPrintable(result.failure));
-        m_controlSocket.clear();
+        stopAskingSilentCompositor(result.failure);
     } else if (!m_refusalTold) {
         m_refusalTold = true;
         qWarning("%s: %s", qPrintable(refusal), qPrintable(result.failure));

@@ -7,6 +7,7 @@
 #include "platform/x11/x11compositorwatch.h"
 #include "platform/x11/x11desktopwindows.h"
 #include "platform/x11/x11pointerevents.h"
+#include "platform/x11/x11monitorsizes.h"
 #include "platform/x11/x11windowmanager.h"
 #include "platform/x11/x11windowmove.h"
 
@@ -47,6 +48,11 @@ void X11Desktop::hearPointerOnce(WId window)
 bool X11Desktop::fillsFullScreen() const
 {
     return X11WindowManager::fillsFullScreen();
+}
+
+QList<MonitorSize> X11Desktop::monitorSizes() const
+{
+    return X11MonitorSizes::monitors();
 }
 
 void X11Desktop::setCompositing(bool compositing)

@@ -24,6 +24,7 @@ public:
     bool moveWindow(WId window, const QPoint &topLeft) override;
     void hearPointerOnce(WId window) override;
     bool fillsFullScreen() const override;
+    QList<MonitorSize> monitorSizes() const override;
 
 private:
     void setCompositing(bool compositing);

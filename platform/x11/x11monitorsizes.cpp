@@ -26,9 +26,9 @@ template <typename Reply> struct Owned
 };
 
 // The lit outputs of one X screen: the place of each one's picture, and the size the output reports.
-QList<Monitor> monitorsOf(xcb_connection_t *connection, xcb_window_t root)
+QList<MonitorSize> monitorsOf(xcb_connection_t *connection, xcb_window_t root)
 {
-    QList<Monitor> found;
+    QList<MonitorSize> found;
     const Owned<xcb_randr_get_screen_resources_current_reply_t> resources{
         xcb_randr_get_screen_resources_current_reply(
             connection, xcb_randr_get_screen_resources_current(connection, root), nullptr)};
@@ -56,9 +56,9 @@ QList<Monitor> monitorsOf(xcb_connection_t *connection, xcb_window_t root)
 } // namespace
 #endif
 
-QList<Monitor> monitors()
+QList<MonitorSize> monitors()
 {
-    QList<Monitor> found;
+    QList<MonitorSize> found;
 #if defined(GRADORA_HAVE_XCB) && QT_CONFIG(xcb)
     auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t *connection = x11 ? x11->connection() : nullptr;

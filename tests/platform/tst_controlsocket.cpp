@@ -1,14 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-// The compositor's control socket: the framing of its messages, the reading of its answers, the
-// placement command, and a whole exchange with a stand-in compositor on a socket of the test's own.
+// The compositor's control socket: the framing of its messages, the reading of its answers and of its
+// layout tree, the placement command, and whole exchanges with a stand-in compositor on a socket of
+// the test's own.
+#include "platform/wayland/compositortree.h"
 #include "platform/wayland/controlsocket.h"
 #include "platform/wayland/controlsocketmessage.h"
 #include "platform/wayland/portaldesktop.h"
 #include "testsupport.h"
 
 #include <QTemporaryDir>
+#include <QWindow>
 #include <QTest>
 #include <QtEndian>
 
@@ -117,6 +120,14 @@ private Q_SLOTS:
     void noSocketIsSaidSo();
     void desktopAsksASilentCompositorNoMore_data();
     void desktopAsksASilentCompositorNoMore();
+    void treeWindows_data();
+    void treeWindows();
+    void findOurWindow_data();
+    void findOurWindow();
+    void questionIsAnswered_data();
+    void questionIsAnswered();
+    void nativeDesktopLearnsWherePositionsAre_data();
+    void nativeDesktopLearnsWherePositionsAre();
 };
 
 void TestControlSocket::runCommandIsFramed()
@@ -285,5 +296,182 @@ void TestControlSocket::desktopAsksASilentCompositorNoMore()
     QTEST(desktop.hasPlacementService(), "serviceAfter");
 }
 
-GRADORA_TEST_GUILESS_MAIN(TestControlSocket)
+namespace {
+// A layout as sway describes it: an output with a workspace that holds one tiled window of another
+// process and, floating, two windows of process 700 (one with a title bar and borders) and one of
+// process 800.
+const QByteArray kTree = R"({
+  "id": 1, "type": "root", "rect": {"x": 0, "y": 0, "width": 1920, "height": 1080},
+  "nodes": [{
+    "id": 3, "type": "output", "name": "HEADLESS-1", "rect": {"x": 0, "y": 0, "width": 1920, "height": 1080},
+    "nodes": [{
+      "id": 4, "type": "workspace", "name": "1", "rect": {"x": 0, "y": 0, "width": 1920, "height": 1080},
+      "nodes": [{"id": 9, "type": "con", "pid": 900, "name": "Terminal",
+                 "rect": {"x": 0, "y": 0, "width": 1920, "height": 1080},
+                 "window_rect": {"x": 0, "y": 0, "width": 1920, "height": 1080}, "nodes": []}],
+      "floating_nodes": [
+        {"id": 6, "type": "floating_con", "pid": 700, "name": "Gradora", "app_id": "net.gradora.Gradora",
+         "rect": {"x": 640, "y": 300, "width": 640, "height": 480},
+         "window_rect": {"x": 0, "y": 0, "width": 640, "height": 480}, "nodes": []},
+        {"id": 7, "type": "floating_con", "pid": 700, "name": "Gradora", "app_id": "net.gradora.Gradora",
+         "rect": {"x": -300, "y": 20, "width": 504, "height": 331},
+         "window_rect": {"x": 2, "y": 29, "width": 500, "height": 300}, "nodes": []},
+        {"id": 8, "type": "floating_con", "pid": 800, "name": "Gradora",
+         "rect": {"x": 5, "y": 5, "width": 640, "height": 480},
+         "window_rect": {"x": 0, "y": 0, "width": 640, "height": 480}, "nodes": []}
+      ]
+    }]
+  }]
+})";
+
+using TreeWindows = QList<CompositorTree::Window>;
+} // namespace
+
+Q_DECLARE_METATYPE(TreeWindows)
+Q_DECLARE_METATYPE(QList<qint64>)
+Q_DECLARE_METATYPE(SessionKind)
+Q_DECLARE_METATYPE(std::optional<QPoint>)
+
+void TestControlSocket::treeWindows_data()
+{
+    QTest::addColumn<QByteArray>("tree");
+    QTest::addColumn<qint64>("pid");
+    QTest::addColumn<QList<qint64>>("ids");
+    QTest::addColumn<QList<QRect>>("areas");
+    QTest::newRow("two floating windows; borders and title bar left out")
+        << kTree << qint64(700) << QList<qint64>{6, 7}
+        << QList<QRect>{{640, 300, 640, 480}, {-298, 49, 500, 300}};
+    QTest::newRow("a tiled window") << kTree << qint64(900) << QList<qint64>{9}
+                                    << QList<QRect>{{0, 0, 1920, 1080}};
+    QTest::newRow("a process without windows") << kTree << qint64(1) << QList<qint64>() << QList<QRect>();
+    QTest::newRow("not JSON") << QByteArray("{\"id\": 1, ") << qint64(700) << QList<qint64>()
+                              << QList<QRect>();
+    QTest::newRow("a list, not a tree")
+        << QByteArray("[{\"success\":true}]") << qint64(700) << QList<qint64>() << QList<QRect>();
+}
+
+void TestControlSocket::treeWindows()
+{
+    QFETCH(QByteArray, tree);
+    QFETCH(qint64, pid);
+    QList<qint64> ids;
+    QList<QRect> areas;
+    for (const CompositorTree::Window &window : CompositorTree::windowsOf(tree, pid)) {
+        ids.append(window.id);
+        areas.append(window.area);
+        QCOMPARE(window.title, pid == 900 ? QStringLiteral("Terminal") : QStringLiteral("Gradora"));
+    }
+    QTEST(ids, "ids");
+    QTEST(areas, "areas");
+}
+
+void TestControlSocket::findOurWindow_data()
+{
+    QTest::addColumn<TreeWindows>("windows");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<qint64>("knownId");
+    QTest::addColumn<QList<qint64>>("taken");
+    QTest::addColumn<qint64>("found"); // 0: none
+    const TreeWindows ours = CompositorTree::windowsOf(kTree, 700);
+    QTest::newRow("the one of its title and size")
+        << ours << QStringLiteral("Gradora") << QSize(500, 300) << qint64(0) << QList<qint64>() << qint64(7);
+    QTest::newRow("another size: none")
+        << ours << QStringLiteral("Gradora") << QSize(500, 301) << qint64(0) << QList<qint64>() << qint64(0);
+    QTest::newRow("another title: none") << ours << QStringLiteral("Gradora — Information") << QSize(500, 300)
+                                         << qint64(0) << QList<qint64>() << qint64(0);
+    QTest::newRow("its known name, whatever its size now")
+        << ours << QStringLiteral("Gradora") << QSize(10, 10) << qint64(6) << QList<qint64>() << qint64(6);
+    QTest::newRow("a known name the compositor no longer shows: matched anew")
+        << ours << QStringLiteral("Gradora") << QSize(500, 300) << qint64(42) << QList<qint64>() << qint64(7);
+    QTest::newRow("taken by another of our windows: none")
+        << ours << QStringLiteral("Gradora") << QSize(500, 300) << qint64(0) << QList<qint64>{7} << qint64(0);
+    // Two windows of one title and size are told apart only by the names already taken: never a guess.
+    TreeWindows twins = ours;
+    twins.append({10, QStringLiteral("Gradora"), QRect(0, 0, 500, 300)});
+    QTest::newRow("twins: none") << twins << QStringLiteral("Gradora") << QSize(500, 300) << qint64(0)
+                                 << QList<qint64>() << qint64(0);
+    QTest::newRow("twins, one taken: the other") << twins << QStringLiteral("Gradora") << QSize(500, 300)
+                                                 << qint64(0) << QList<qint64>{7} << qint64(10);
+}
+
+void TestControlSocket::findOurWindow()
+{
+    QFETCH(TreeWindows, windows);
+    QFETCH(QString, title);
+    QFETCH(QSize, size);
+    QFETCH(qint64, knownId);
+    QFETCH(QList<qint64>, taken);
+    const std::optional<CompositorTree::Window> found =
+        CompositorTree::find(windows, {title, size, knownId}, QSet<qint64>(taken.begin(), taken.end()));
+    QTEST(found ? found->id : qint64(0), "found");
+}
+
+void TestControlSocket::questionIsAnswered_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<QByteArray>("payload");
+    QTest::newRow("the tree") << reply(kTree, ControlSocketMessage::kGetTree) << Outcome::Done << kTree;
+    QTest::newRow("an answer to a command")
+        << reply("[{\"success\":true}]") << Outcome::NoAnswer << QByteArray();
+    QTest::newRow("silence") << QByteArray() << Outcome::NoAnswer << QByteArray();
+}
+
+void TestControlSocket::questionIsAnswered()
+{
+    QFETCH(QByteArray, answer);
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("control.sock"));
+    StandInCompositor compositor;
+    QVERIFY(compositor.listen(path));
+    compositor.answerWith(answer);
+    const ControlSocket::Result result = ControlSocket::ask(path, ControlSocketMessage::kGetTree);
+    QTEST(result.outcome, "outcome");
+    QTEST(result.payload, "payload");
+    QCOMPARE(compositor.received(), header(0, ControlSocketMessage::kGetTree));
+}
+
+// A native client learns its window's place from the compositor's tree; where the toolkit knows it
+// (through XWayland), the compositor is not asked.
+void TestControlSocket::nativeDesktopLearnsWherePositionsAre_data()
+{
+    QTest::addColumn<SessionKind>("session");
+    QTest::addColumn<bool>("listening");
+    QTest::addColumn<bool>("ofThisProcess");
+    QTest::addColumn<std::optional<QPoint>>("position");
+    QTest::newRow("native: the compositor's place")
+        << SessionKind::Wayland << true << true << std::optional<QPoint>(QPoint(-298, 49));
+    QTest::newRow("native: the windows of another process are not ours")
+        << SessionKind::Wayland << true << false << std::optional<QPoint>();
+    QTest::newRow("native: no compositor, no place")
+        << SessionKind::Wayland << false << true << std::optional<QPoint>();
+    QTest::newRow("through XWayland: the toolkit's place")
+        << SessionKind::XWayland << false << true << std::optional<QPoint>(QPoint(33, 44));
+}
+
+void TestControlSocket::nativeDesktopLearnsWherePositionsAre()
+{
+    QFETCH(SessionKind, session);
+    QFETCH(bool, listening);
+    QFETCH(bool, ofThisProcess);
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("control.sock"));
+    StandInCompositor compositor;
+    QByteArray tree = kTree;
+    if (ofThisProcess)
+        tree.replace("\"pid\": 700", "\"pid\": " + QByteArray::number(QCoreApplication::applicationPid()));
+    if (listening) {
+        QVERIFY(compositor.listen(path));
+        compositor.answerWith(reply(tree, ControlSocketMessage::kGetTree));
+    }
+    PortalDesktop desktop(session, path);
+    QCOMPARE(desktop.toolkitKnowsPositions(), session != SessionKind::Wayland);
+    QWindow window;
+    window.setTitle(QStringLiteral("Gradora"));
+    window.setGeometry(33, 44, 500, 300);
+    QTEST(desktop.windowPosition(&window), "position");
+}
+
+GRADORA_TEST_MAIN(TestControlSocket)
 #include "tst_controlsocket.moc"

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "dialogfixture.h"
+#include "fakedesktop.h"
 #include "prefs/displaycalibration.h"
 #include "prefs/displaylabel.h"
 
@@ -22,6 +23,7 @@ using DisplayCalibration::StoredRows;
 Q_DECLARE_METATYPE(TextGrid)
 Q_DECLARE_METATYPE(StoredRows)
 Q_DECLARE_METATYPE(QList<Screen>)
+Q_DECLARE_METATYPE(QList<MonitorSize>)
 
 namespace {
 
@@ -67,6 +69,8 @@ private Q_SLOTS:
     void unreadSizesNote();
     void pixelSize_data();
     void pixelSize();
+    void desktopSaysWhichScreenReportsItsSize_data();
+    void desktopSaysWhichScreenReportsItsSize();
 
     void init();
     void cleanup();
@@ -201,6 +205,34 @@ void TestDisplayCalibration::pixelSize()
     QFETCH(QSize, size);
     const QList<Screen> screens{{1920, 1080, 96, 96}, {1280, 1024, 96, 96}};
     QCOMPARE(DisplayCalibration::pixelSize(grid, row, screens), size);
+}
+
+// The toolkit makes a physical size up for a monitor that reports none: where the desktop describes
+// the monitor, its word decides.
+void TestDisplayCalibration::desktopSaysWhichScreenReportsItsSize_data()
+{
+    QTest::addColumn<QList<MonitorSize>>("monitors");
+    QTest::addColumn<bool>("reported");
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect devicePixels(screen->geometry().topLeft() * screen->devicePixelRatio(),
+                             screen->geometry().size() * screen->devicePixelRatio());
+    QTest::newRow("the monitor reports its size") << QList<MonitorSize>{{devicePixels, {510, 290}}} << true;
+    QTest::newRow("the monitor reports none") << QList<MonitorSize>{{devicePixels, {0, 0}}} << false;
+    QTest::newRow("another monitor reports none: the toolkit's size stands")
+        << QList<MonitorSize>{{devicePixels.translated(devicePixels.width(), 0), {0, 0}}}
+        << !screen->physicalSize().isEmpty();
+    QTest::newRow("no description: the toolkit's size stands")
+        << QList<MonitorSize>() << !screen->physicalSize().isEmpty();
+}
+
+void TestDisplayCalibration::desktopSaysWhichScreenReportsItsSize()
+{
+    QFETCH(QList<MonitorSize>, monitors);
+    FakeDesktop desktop;
+    desktop.monitors = monitors;
+    const QList<Screen> screens = DisplayCalibration::currentScreens(&desktop);
+    QCOMPARE(screens.size(), QGuiApplication::screens().size());
+    QTEST(screens.first().sizeReported, "reported");
 }
 
 void TestDisplayCalibration::init()

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "platform/x11/x11desktop.h"
 #include "prefs/displaycalibration.h"
 #include "prefs/preferences.h"
 #include "prefs/preferencesdialog.h"
@@ -36,7 +37,8 @@ void TestUnreadSize::initTestCase()
 
 void TestUnreadSize::screenWithoutSizeIsNoticed()
 {
-    const QList<DisplayCalibration::Screen> screens = DisplayCalibration::currentScreens();
+    const X11Desktop desktop;
+    const QList<DisplayCalibration::Screen> screens = DisplayCalibration::currentScreens(&desktop);
     QCOMPARE(screens.size(), 1);
     QCOMPARE(screens.first().sizeReported, false);
     QCOMPARE(QSize(screens.first().width, screens.first().height), QSize(1920, 1080));
@@ -46,7 +48,8 @@ void TestUnreadSize::screenWithoutSizeIsNoticed()
 void TestUnreadSize::detectDisplaysSaysSo()
 {
     TestSupport::clearStore();
-    Preferences preferences;
+    const X11Desktop desktop;
+    Preferences preferences(&desktop);
     PreferencesDialog dialog(&preferences);
     dialog.showPage(PreferencesPage::Displays);
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));

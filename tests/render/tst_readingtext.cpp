@@ -185,21 +185,27 @@ void TestReadingText::panelTexts_data()
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<ReadingScale>("scale");
     QTest::addColumn<bool>("megapixel");
+    QTest::addColumn<bool>("positionKnown");
     QTest::addColumn<QStringList>("expected"); // L, T, R, B, W, H, A, P
 
     QTest::newRow("pixels")
-        << QRect(100, 50, 300, 200) << pixels() << false
+        << QRect(100, 50, 300, 200) << pixels() << false << true
         << QStringList{
                "L: 100",    "T: 50", "R: 400", "B: 250", "W: 300 px ", "H: 200 px ", "A: 60000 px\u00B2",
                "P: 1000 px"};
     QTest::newRow("left of the primary screen")
-        << QRect(-1280, -10, 300, 200) << pixels() << true
+        << QRect(-1280, -10, 300, 200) << pixels() << true << true
         << QStringList{"L: -1280",   "T: -10",     "R: -980",      "B: 190",
                        "W: 300 px ", "H: 200 px ", "A: 0.060 MP ", "P: 1000 px"};
     QTest::newRow("a unit converts only the sizes")
-        << QRect(100, 50, 100, 100) << unit(10.0, 4.0, "in") << true
+        << QRect(100, 50, 100, 100) << unit(10.0, 4.0, "in") << true << true
         << QStringList{"L: 100",    "T: 50",     "R: 200",          "B: 150",
                        "W: 10 in ", "H: 25 in ", "A: 250 in\u00B2", "P: 70 in"};
+    // Where the desktop does not tell where the window stands, no edge is made up from 0, 0.
+    QTest::newRow("position unknown: the size alone")
+        << QRect(0, 0, 300, 200) << pixels() << false << false
+        << QStringList{"L: \u2014",   "T: \u2014",   "R: \u2014",        "B: \u2014",
+                       "W: 300 px ", "H: 200 px ", "A: 60000 px\u00B2", "P: 1000 px"};
 }
 
 void TestReadingText::panelTexts()
@@ -207,8 +213,9 @@ void TestReadingText::panelTexts()
     QFETCH(QRect, geometry);
     QFETCH(ReadingScale, scale);
     QFETCH(bool, megapixel);
+    QFETCH(bool, positionKnown);
     QFETCH(QStringList, expected);
-    const PanelReadings readings = panelReadings(geometry, scale, megapixel);
+    const PanelReadings readings = panelReadings(geometry, scale, megapixel, positionKnown);
     QCOMPARE(QStringList({readings.left, readings.top, readings.right, readings.bottom, readings.width,
                           readings.height, readings.area, readings.perimeter}),
              expected);

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMoveEvent>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QtTest/qtestspontaneevent.h>
@@ -75,6 +76,8 @@ private Q_SLOTS:
     void placementServicePutsBackARulerPutElsewhere();
     void placementServicePutsThePanelBesideTheRuler();
     void keyMovesSayOnceThatTheyCannot();
+    void placeOnlyFromTheDesktop_data();
+    void placeOnlyFromTheDesktop();
     void sizesInDevicePixels_data();
     void sizesInDevicePixels();
 
@@ -388,6 +391,61 @@ void TestPlacedByDesktop::keyMovesSayOnceThatTheyCannot()
     QTest::keyClick(ruler, Qt::Key_Right);
     QTest::qWait(50);
     QVERIFY(!notice->isVisibleTo(m_fixture.hub->infoPanel()));
+}
+
+// Where the toolkit is never told where the window stands (a native Wayland client, whose toolkit says
+// 0, 0), the panel and the settings file take the place the compositor tells, and where nobody tells,
+// the panel says so and the settings file keeps the stored place.
+void TestPlacedByDesktop::placeOnlyFromTheDesktop_data()
+{
+    QTest::addColumn<std::optional<QPoint>>("told");
+    QTest::addColumn<QStringList>("edges"); // L, T, R, B
+    QTest::addColumn<QRect>("kept");
+    QTest::newRow("the compositor tells") << std::optional<QPoint>(QPoint(710, 390))
+                                          << QStringList{"L: 710", "T: 390", "R: 1210", "B: 690"}
+                                          << QRect(710, 390, 500, 300);
+    QTest::newRow("nobody tells") << std::optional<QPoint>()
+                                  << QStringList{"L: \u2014", "T: \u2014", "R: \u2014", "B: \u2014"}
+                                  << QRect(100, 200, 500, 300);
+}
+
+void TestPlacedByDesktop::placeOnlyFromTheDesktop()
+{
+    QFETCH(std::optional<QPoint>, told);
+    QFETCH(QStringList, edges);
+    QFETCH(QRect, kept);
+    m_fixture.desktop->setHonoursOwnPlacement(false);
+    m_fixture.desktop->positionOf = [&told](QWindow *) { return told; };
+    {
+        QSettings store;
+        store.setValue(QStringLiteral("geometry"), QRect(100, 200, 500, 300));
+    }
+    RulerWindow *ruler = m_fixture.attached();
+    ruler->restoreFirstRuler();
+    QVERIFY(QTest::qWaitForWindowExposed(ruler));
+    // The toolkit's own word, as a native Wayland client has it.
+    ruler->move(0, 0);
+    InfoPanel *panel = m_fixture.hub->infoPanel();
+    const auto shownEdges = [panel] {
+        QStringList texts;
+        for (InfoPanel::RulerReading edge : {InfoPanel::Left, InfoPanel::Top, InfoPanel::Right, InfoPanel::Bottom})
+            texts.append(panel->rulerLabel(edge)->text());
+        return texts;
+    };
+    QTRY_COMPARE(shownEdges(), edges);
+    QCOMPARE(panel->noticeLabel()->isVisibleTo(panel), !told.has_value());
+    if (!told)
+        QVERIFY(panel->noticeLabel()->text().contains(QStringLiteral("place is not known")));
+    QCOMPARE(ruler->record().geometry.toRect(), kept);
+
+    if (!told)
+        return;
+    // The compositor moved the ruler (a drag handed to it): the pointer meets the ruler again.
+    told = QPoint(40, 50);
+    QEnterEvent enter(QPointF(10, 10), QPointF(10, 10), QPointF(50, 60));
+    QCoreApplication::sendEvent(ruler, &enter);
+    QTRY_COMPARE(shownEdges(), QStringList({"L: 40", "T: 50", "R: 540", "B: 350"}));
+    QCOMPARE(ruler->record().geometry.toRect(), QRect(40, 50, 500, 300));
 }
 
 void TestPlacedByDesktop::sizesInDevicePixels_data()

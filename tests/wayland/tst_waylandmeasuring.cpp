@@ -8,7 +8,9 @@
 // drags move and resize the ruler exactly, and fits, keys and the stored place put it where it asks
 // through sway's control socket (without it, a fit gives the size alone); without a portal, or with one
 // that never answers, the tools say so and fit and copy nothing; the picture of the ruler's region
-// comes through the portal too; and the portal's picture file is not left behind.
+// comes through the portal too; and the portal's picture file is not left behind. Started as a native
+// Wayland client, the ruler keeps in the settings file the place sway shows it at, learnt through the
+// control socket, or without one the stored place, never 0, 0.
 #include "process/processdriver.h"
 #include "swaysession.h"
 #include "testsupport.h"
@@ -308,6 +310,8 @@ private Q_SLOTS:
     void aDoubleClickOnTheBodyTogglesFullScreen();
     void withoutAPictureTheToolsSaySoAndFitAndCopyNothing_data();
     void withoutAPictureTheToolsSaySoAndFitAndCopyNothing();
+    void aNativeRulerKeepsThePlaceSwayShows_data();
+    void aNativeRulerKeepsThePlaceSwayShows();
     void nothingIsLeftBehindInTmp();
 
 private:
@@ -591,6 +595,56 @@ void TestWaylandMeasuring::withoutAPictureTheToolsSaySoAndFitAndCopyNothing()
 
 // The portal writes its picture to a file that others may read; the program deletes it at once, and
 // leaves nothing else behind.
+void TestWaylandMeasuring::aNativeRulerKeepsThePlaceSwayShows_data()
+{
+    QTest::addColumn<bool>("controlSocket");
+    QTest::newRow("with the control socket: the place sway shows") << true;
+    QTest::newRow("without one: the stored place") << false;
+}
+
+void TestWaylandMeasuring::aNativeRulerKeepsThePlaceSwayShows()
+{
+    QFETCH(bool, controlSocket);
+    ProcessDriver driver;
+    {
+        QSettings store(driver.settingsFile(), QSettings::IniFormat);
+        store.setValue(QStringLiteral("flyingFigureVisible"), false);
+        store.setValue(QStringLiteral("geometry"), kStoredRuler);
+    }
+    ProcessDriver::StartOptions options;
+    options.environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    if (!controlSocket)
+        options.environment.insert(QStringLiteral("SWAYSOCK"), QString());
+    QProcess *program = driver.start(options);
+    const auto rulerNode = [program] {
+        for (const QJsonObject &window : windows()) {
+            if (window.value(QLatin1String("pid")).toInteger() == program->processId() &&
+                window.value(QLatin1String("name")).toString() == QLatin1String("Gradora"))
+                return window;
+        }
+        return QJsonObject();
+    };
+    QVERIFY2(waitFor([&] { return !rulerNode().isEmpty(); }, 20000), "sway shows no native ruler");
+    // sway puts a new window where it likes; then the user has sway move it, and the pointer meets the
+    // ruler where it now stands.
+    const QRect moved(kStoredRuler.topLeft() - QPoint(450, 180), kStoredRuler.size());
+    QVERIFY(command(QStringLiteral("[con_id=%1] move absolute position %2 %3")
+                        .arg(rulerNode().value(QLatin1String("id")).toInteger())
+                        .arg(moved.x())
+                        .arg(moved.y())));
+    QVERIFY(waitFor([&] { return rectOf(rulerNode()) == moved; }, 5000));
+    QVERIFY(moveTo(kOutOfTheWay));
+    QVERIFY(moveTo(moved.center()));
+    // The ruler asks sway at once; the settings file is written when the program ends.
+    QTest::qWait(1000);
+    program->terminate();
+    QVERIFY(program->waitForFinished(20000));
+    const QRect kept = QSettings(driver.settingsFile(), QSettings::IniFormat).value(QStringLiteral("geometry")).toRect();
+    qInfo("sway showed the ruler at %s; the settings file keeps %s", qPrintable(describe(moved)),
+          qPrintable(describe(kept)));
+    QCOMPARE(kept, controlSocket ? moved : kStoredRuler);
+}
+
 void TestWaylandMeasuring::nothingIsLeftBehindInTmp()
 {
     {
