@@ -6,8 +6,8 @@
 #include "platform/screengrab.h"
 #include "platform/x11/x11compositorwatch.h"
 #include "platform/x11/x11desktopwindows.h"
-#include "platform/x11/x11pointerevents.h"
 #include "platform/x11/x11monitorsizes.h"
+#include "platform/x11/x11pointerevents.h"
 #include "platform/x11/x11windowmanager.h"
 #include "platform/x11/x11windowmove.h"
 
