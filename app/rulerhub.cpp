@@ -29,8 +29,6 @@
 #include <QMenu>
 #include <QSettings>
 #include <QTimer>
-#if GRADORA_UPDATE_CHECK
-#endif
 
 RulerHub::RulerHub(Desktop *desktop, QObject *parent)
     : QObject(parent), m_ownDesktop(desktop ? nullptr : DesktopFactory::create()),
@@ -56,7 +54,7 @@ RulerHub::RulerHub(Desktop *desktop, QObject *parent)
     QTimer::singleShot(0, this, &RulerHub::trayIcon);
     // So does the information panel, which then shows beside the ruler that wanted it.
     QTimer::singleShot(0, this, &RulerHub::infoPanel);
-    m_ownGlobalShortcut = DesktopFactory::createGlobalShortcut(desktop->session());
+    m_ownGlobalShortcut = DesktopFactory::createGlobalShortcut(m_shared.desktop->session());
     setGlobalShortcut(m_ownGlobalShortcut.get());
     connect(&m_preferences, &Preferences::globalShortcutChanged, this,
             [this] { m_globalShortcut->bind(m_preferences.globalShortcut()); });

@@ -8,7 +8,10 @@
 
 include(GNUInstallDirs)
 file(RELATIVE_PATH GRADORA_DATA_FROM_PROGRAM ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/gradora)
-file(RELATIVE_PATH GRADORA_MODULES_FROM_PROGRAM ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR}/gradora)
+# The program's own modules lie in a folder of its own, not among the loader's: a package that places a
+# library directly under a library folder runs ldconfig when installed and removed.
+set(GRADORA_MODULE_DIR ${CMAKE_INSTALL_LIBDIR}/gradora/modules)
+file(RELATIVE_PATH GRADORA_MODULES_FROM_PROGRAM ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${GRADORA_MODULE_DIR})
 target_compile_definitions(gradora_core PRIVATE GRADORA_DATA_FROM_PROGRAM="${GRADORA_DATA_FROM_PROGRAM}"
                                                GRADORA_MODULES_FROM_PROGRAM="${GRADORA_MODULES_FROM_PROGRAM}")
 
@@ -30,7 +33,7 @@ add_dependencies(gradora gradora_install_data)
 
 install(TARGETS gradora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(GRADORA_UPDATE_CHECK)
-  install(TARGETS gradora_network LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/gradora)
+  install(TARGETS gradora_network LIBRARY DESTINATION ${GRADORA_MODULE_DIR})
 endif()
 install(FILES ${GRADORA_DOCS} DESTINATION ${CMAKE_INSTALL_DATADIR}/gradora)
 install(FILES resources/${GRADORA_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

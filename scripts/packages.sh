@@ -9,10 +9,11 @@ GRADORA_BUILD_PACKAGES=(cmake make g++ ccache pkg-config qt6-base-dev qt6-base-d
                         libxcb1-dev libxcb-xfixes0-dev libxcb-randr0-dev libxcb-xinput-dev)
 GRADORA_X_PACKAGES=(xvfb xauth x11-utils x11-xserver-utils xdotool openbox imagemagick xcompmgr xclip)
 GRADORA_TEST_PACKAGES=(libbenchmark-dev python3 dbus-daemon iproute2 qt6-translations-l10n desktop-file-utils appstream dpkg-dev file lintian trayer)
-# The tests in a Wayland session (tests/with-sway): the compositor with XWayland, the desktop portal
-# with its wlroots backend (and the PipeWire core it needs to start) and its GTK backend for the
-# permission questions, the compositor's own screenshot tool, and what the input client is built from.
-GRADORA_WAYLAND_PACKAGES=(sway xwayland dbus pipewire xdg-desktop-portal xdg-desktop-portal-wlr
+# The tests in a Wayland session (tests/with-sway): the compositor with XWayland, Qt's Wayland plugin
+# for a ruler started natively, the desktop portal with its wlroots backend (and the PipeWire core it
+# needs to start) and its GTK backend for the permission questions, the compositor's own screenshot
+# tool, and what the input client is built from.
+GRADORA_WAYLAND_PACKAGES=(sway xwayland qt6-wayland dbus pipewire xdg-desktop-portal xdg-desktop-portal-wlr
                           xdg-desktop-portal-gtk grim libwayland-dev libxkbcommon-dev wayland-protocols)
 
 install_packages() {

@@ -110,7 +110,9 @@ struct X11KeyGrab::Grab : public QAbstractNativeEventFilter
     {
         xcb_void_cookie_t cookies[std::size(lockVariants)];
         for (size_t i = 0; i < std::size(lockVariants); ++i)
-            cookies[i] = xcb_grab_key_checked(connection, 1, root, modifiers | lockVariants[i], keycode,
+            // The grab's events all go to the root window, even where one of the program's own
+            // windows has the keyboard: a release told to that window would leave the key held.
+            cookies[i] = xcb_grab_key_checked(connection, 0, root, modifiers | lockVariants[i], keycode,
                                               XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
         bool taken = false;
         for (const xcb_void_cookie_t cookie : cookies) {

@@ -171,6 +171,7 @@ public:
         if (controlSocket == ControlSocket::Unknown)
             qunsetenv("SWAYSOCK");
         m_process = m_driver.start();
+        m_controlSocket = controlSocket;
         qputenv("DBUS_SESSION_BUS_ADDRESS", ownBus);
         qputenv("SWAYSOCK", ownSocket);
     }
@@ -192,7 +193,10 @@ public:
     {
         const QString window = ProcessDriver::rulerWindow(m_process);
         m_rulerId = window.toULongLong();
-        return m_rulerId != 0 && waitFor([&] { return !ruler().isEmpty(); }, 10000) && focusRuler();
+        // sway shows a new window in the middle first; the program then has it moved to its place.
+        return m_rulerId != 0 && waitFor([&] { return !ruler().isEmpty(); }, 10000) &&
+               (m_controlSocket == ControlSocket::Unknown || waitFor([&] { return ruler() == kStoredRuler; }, 10000)) &&
+               focusRuler();
     }
 
     bool focusRuler() const
@@ -275,6 +279,7 @@ private:
     ProcessDriver m_driver;
     QProcess *m_process = nullptr;
     qulonglong m_rulerId = 0;
+    ControlSocket m_controlSocket = ControlSocket::Named;
 };
 
 // The long tick at 100 on the ruler's top scale, in the ruler's colour.
