@@ -7,7 +7,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 // Smoothed edges and glyphs may reach a pixel beyond the marked ink.
@@ -15,6 +17,11 @@ constexpr int kBleed = 2;
 // Room around the shape's own extent for the control points' crosses and numbers and the flying
 // ruler's tick numbers.
 constexpr int kMarkRoom = 64;
+// The kept picture is cut into rows of pieces this many window pixels high, and a piece ends where its
+// row has no ink for this many window pixels: small enough to leave out the empty inside of a turned
+// shape, large enough that a pass lays few pieces.
+constexpr int kPieceRows = 16;
+constexpr int kPieceGap = 24;
 } // namespace
 
 FigureShapeKey FigureShapeKey::of(const FigureModel &model, const FigureStyle &style, const TickFrame &ticks,
@@ -57,12 +64,13 @@ bool FigureShapeKey::operator==(const FigureShapeKey &other) const
 void FigureShapeLayer::draw(QPainter &painter, const FigureModel &model, const FigureShapeKey &key,
                             const DrawShape &drawShape)
 {
-    if (m_picture.isNull() || key != m_key) {
+    if (!m_built || key != m_key) {
         FigureModel anchored = model;
         anchored.figureOrigin = QPoint();
         build(anchored, key, drawShape);
     }
-    painter.drawImage(QPointF(model.figureOrigin + m_offset), m_picture);
+    for (const Piece &piece : std::as_const(m_pieces))
+        painter.drawImage(QPointF(model.figureOrigin + m_offset + piece.at), piece.pixels);
 }
 
 void FigureShapeLayer::build(const FigureModel &anchored, const FigureShapeKey &key,
@@ -82,15 +90,63 @@ void FigureShapeLayer::build(const FigureModel &anchored, const FigureShapeKey &
     if (box.isEmpty())
         box = QRect(0, 0, 1, 1);
     const qreal ratio = key.devicePixelRatio;
-    m_picture = QImage((QSizeF(box.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
-    m_picture.setDevicePixelRatio(ratio);
-    m_picture.fill(Qt::transparent);
+    QImage picture((QSizeF(box.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
     {
-        QPainter painter(&m_picture);
+        QPainter painter(&picture);
         painter.translate(-box.topLeft());
         drawShape(painter, anchored);
     }
+    m_pieces = piecesOf(picture, ratio);
+    m_built = true;
     m_offset = box.topLeft();
     m_key = key;
     ++m_builds;
+}
+
+// Where a window pixel is a whole number of device pixels, the pieces begin on window pixels and lay
+// exactly the pixels of the whole picture: only pixels that are wholly transparent are left out, and
+// those change nothing where they are laid.
+QList<FigureShapeLayer::Piece> FigureShapeLayer::piecesOf(const QImage &picture, qreal devicePixelRatio)
+{
+    if (devicePixelRatio != std::round(devicePixelRatio) || devicePixelRatio < 1)
+        return {{QPoint(), picture}};
+    const int ratio = int(devicePixelRatio);
+    const int width = picture.width();
+    QList<Piece> pieces;
+    std::vector<bool> inked(static_cast<size_t>(width));
+    for (int top = 0; top < picture.height(); top += kPieceRows * ratio) {
+        const int bottom = std::min(picture.height(), top + kPieceRows * ratio);
+        std::fill(inked.begin(), inked.end(), false);
+        for (int y = top; y < bottom; ++y) {
+            const auto *row = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+            for (int x = 0; x < width; ++x)
+                inked[size_t(x)] = inked[size_t(x)] || row[x] != 0;
+        }
+        // Runs of inked columns, one piece each, unless they lie close enough to share one.
+        int x = 0;
+        while (x < width) {
+            if (!inked[size_t(x)]) {
+                ++x;
+                continue;
+            }
+            const int left = x / ratio * ratio;
+            int right = x + 1; // beyond the last inked column so far
+            for (int gap = 0; x < width && gap < kPieceGap * ratio; ++x) {
+                if (inked[size_t(x)]) {
+                    right = x + 1;
+                    gap = 0;
+                } else {
+                    ++gap;
+                }
+            }
+            right = std::min(width, (right + ratio - 1) / ratio * ratio);
+            x = right;
+            QImage pixels = picture.copy(left, top, right - left, bottom - top);
+            pixels.setDevicePixelRatio(ratio);
+            pieces.append({QPoint(left / ratio, top / ratio), pixels});
+        }
+    }
+    return pieces;
 }

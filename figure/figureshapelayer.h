@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QPoint>
 
 class QPainter;
@@ -57,7 +58,17 @@ public:
 private:
     void build(const FigureModel &anchored, const FigureShapeKey &key, const DrawShape &drawShape);
 
-    QImage m_picture;
+    // A piece of the picture that holds ink: a turned shape leaves most of its box empty, and only
+    // pieces around the ink are kept. `at` is its top left corner in the picture, in window pixels.
+    struct Piece
+    {
+        QPoint at;
+        QImage pixels;
+    };
+    static QList<Piece> piecesOf(const QImage &picture, qreal devicePixelRatio);
+
+    QList<Piece> m_pieces;
+    bool m_built = false;
     // The picture's top left corner from the figure's anchor, in window pixels.
     QPoint m_offset;
     FigureShapeKey m_key;

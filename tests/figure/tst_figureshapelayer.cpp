@@ -160,6 +160,8 @@ private Q_SLOTS:
     void drawnAnewExactlyWhenTheShapeChanges_data();
     void drawnAnewExactlyWhenTheShapeChanges();
     void laidWhereTheShapeIsDrawn_data();
+    void laidExactlyAsTheWholePicture_data();
+    void laidExactlyAsTheWholePicture();
     void laidWhereTheShapeIsDrawn();
 };
 
@@ -236,6 +238,55 @@ void TestFigureShapeLayer::laidWhereTheShapeIsDrawn()
     // picture may round two steps apart, and a shape out of place or cut off differs by far more.
     QVERIFY2(largestDifference(kept, direct) <= kAllowedDifference,
              qPrintable(QStringLiteral("differs by %1").arg(largestDifference(kept, direct))));
+}
+
+void TestFigureShapeLayer::laidExactlyAsTheWholePicture_data()
+{
+    QTest::addColumn<FigureKind>("kind");
+    QTest::addColumn<double>("angle");
+    QTest::addColumn<bool>("antiAliasing");
+    QTest::addColumn<qreal>("ratio");
+
+    QTest::newRow("flying ruler, smoothed") << FigureKind::FlyingRuler << 323.24 << true << 1.0;
+    QTest::newRow("centred ellipse, turned") << FigureKind::CentredEllipse << 130.0 << false << 1.0;
+    QTest::newRow("triangle, turned, smoothed, twice the density")
+        << FigureKind::CornerIsoscelesTriangle << 200.5 << true << 2.0;
+    QTest::newRow("rectangle, turned, three times the density") << FigureKind::CornerRectangle << 37.0 << false
+                                                                << 3.0;
+}
+
+// The picture is kept only where it has ink, which must leave out nothing that blending the whole
+// picture, drawn where the figure stands, would change.
+void TestFigureShapeLayer::laidExactlyAsTheWholePicture()
+{
+    QFETCH(FigureKind, kind);
+    QFETCH(double, angle);
+    QFETCH(bool, antiAliasing);
+    QFETCH(qreal, ratio);
+
+    Scene scene;
+    scene.model = created(kind, kind == FigureKind::FlyingRuler ? 0 : angle);
+    scene.model.figureAngle = angle;
+    scene.model.recompute();
+    scene.style.antiAliasing = antiAliasing;
+    scene.ratio = ratio;
+    FigureShapeLayer layer;
+    const QImage kept = laid(layer, scene);
+
+    QImage picture(kWindow * ratio, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        FigurePainter::drawShape(painter, scene.model, scene.style, kTicks);
+    }
+    QImage whole = canvas(ratio);
+    {
+        QPainter painter(&whole);
+        painter.drawImage(QPointF(0, 0), picture);
+    }
+    QVERIFY(whole != canvas(ratio));
+    QCOMPARE(kept, whole);
 }
 
 GRADORA_TEST_MAIN(TestFigureShapeLayer)
