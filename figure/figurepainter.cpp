@@ -5,11 +5,11 @@
 
 #include "figure/figuremodel.h"
 #include "figure/figurereadings.h"
+#include "render/measuredadvances.h"
 #include "render/rulerstyle.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
-#include <QHash>
 #include <QLine>
 #include <QPainter>
 #include <QPen>
@@ -154,15 +154,8 @@ namespace {
 // The area line's advance in whole pixels, measured once per text: it comes back from pass to pass.
 int wholePixelAdvance(const QString &text)
 {
-    constexpr qsizetype kMaxMeasured = 256;
-    static const QFontMetrics wholePixelMetrics(readingFont());
-    static QHash<QString, int> measured;
-    auto found = measured.constFind(text);
-    if (found != measured.cend())
-        return *found;
-    if (measured.size() >= kMaxMeasured)
-        measured.clear();
-    return *measured.insert(text, wholePixelMetrics.horizontalAdvance(text));
+    static MeasuredAdvances<QFontMetrics> measured(QFontMetrics(readingFont()), 256);
+    return measured(text);
 }
 } // namespace
 

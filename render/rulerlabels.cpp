@@ -3,10 +3,10 @@
 
 #include "render/rulerlabels.h"
 
+#include "render/measuredadvances.h"
 #include "render/rulerstyle.h"
 
 #include <QFontMetricsF>
-#include <QHash>
 #include <QTransform>
 
 namespace RulerLabels {
@@ -32,17 +32,11 @@ const QFontMetricsF &metrics()
     return readingMetrics;
 }
 
-// A text's advance, measured once: the readings come back from pass to pass, and measuring shapes them.
+// A text's advance, measured once: the readings come back from pass to pass.
 qreal advance(const QString &text)
 {
-    constexpr qsizetype kMaxMeasured = 1024;
-    static QHash<QString, qreal> measured;
-    auto found = measured.constFind(text);
-    if (found != measured.cend())
-        return *found;
-    if (measured.size() >= kMaxMeasured)
-        measured.clear();
-    return *measured.insert(text, metrics().horizontalAdvance(text));
+    static MeasuredAdvances<QFontMetricsF> measured(metrics(), 1024);
+    return measured(text);
 }
 
 Text written(Label label, const QString &text, QList<QPoint> origins, qreal degrees, QPoint baseline)
