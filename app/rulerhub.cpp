@@ -307,6 +307,9 @@ void RulerHub::saveEverything()
 
 void RulerHub::endSession()
 {
+    // What the window system has told already counts in the save: a ruler moved a moment before the
+    // signal is stored where it now stands.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     m_savingUnattended = true;
     quit();
 }
