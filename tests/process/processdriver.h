@@ -203,6 +203,13 @@ public:
         return found;
     }
 
+    // Waits until a copy started with the information panel shown is done starting: the panel comes
+    // once the first ruler is out, and gives the keyboard back to that ruler, which raises it.
+    static bool waitForInformationPanel(const QProcess *process)
+    {
+        return waitFor([process] { return !windows(process, QStringLiteral("Gradora — Information")).isEmpty(); });
+    }
+
 private:
     QTemporaryDir m_home;
     QList<QProcess *> m_processes;

@@ -55,6 +55,7 @@ void TestSecondStart::bringsTheRunningRulersToTheFront()
     QProcess *first = driver.start();
     const QString ruler = ProcessDriver::rulerWindow(first);
     QVERIFY(!ruler.isEmpty());
+    QVERIFY(ProcessDriver::waitForInformationPanel(first));
 
     // Another program's window covers the ruler.
     QWidget cover;
@@ -90,6 +91,7 @@ void TestSecondStart::socketOfACrashedCopyIsReplaced()
     QProcess *running = driver.start();
     const QString ruler = ProcessDriver::rulerWindow(running);
     QVERIFY(!ruler.isEmpty());
+    QVERIFY(ProcessDriver::waitForInformationPanel(running));
     QWidget cover;
     cover.setGeometry(0, 0, 900, 700);
     cover.show();
