@@ -261,9 +261,10 @@ void TestPortalGlobalShortcut::exchange()
     QCOMPARE(portal->asked.first().properties.value("preferred_trigger").toString(),
              QStringLiteral("CTRL+ALT+r"));
     QVERIFY(!portal->asked.first().properties.value("description").toString().isEmpty());
-    // A refused bind leaves no session open.
-    QCOMPARE(portal->closed.isEmpty(), shortcut.state() == GlobalShortcut::State::Active ||
-                                           shortcut.state() == GlobalShortcut::State::Taken);
+    // A refused bind leaves no session open (the closing call reaches the portal a moment later).
+    const bool keepsSession =
+        shortcut.state() == GlobalShortcut::State::Active || shortcut.state() == GlobalShortcut::State::Taken;
+    QTRY_COMPARE_WITH_TIMEOUT(portal->closed.isEmpty(), keepsSession, 5000);
 }
 
 void TestPortalGlobalShortcut::pressesOfOurShortcutOnly()
