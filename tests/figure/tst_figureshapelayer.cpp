@@ -104,6 +104,17 @@ void change(Scene &scene, Change what)
     }
 }
 
+// The figure `kind` turned by `angle` (the flying ruler is made straight, then turned).
+Scene turned(FigureKind kind, double angle, bool antiAliasing)
+{
+    Scene scene;
+    scene.model = created(kind, kind == FigureKind::FlyingRuler ? 0 : angle);
+    scene.model.figureAngle = angle;
+    scene.model.recompute();
+    scene.style.antiAliasing = antiAliasing;
+    return scene;
+}
+
 QImage canvas(qreal ratio)
 {
     QImage image(kWindow * ratio, QImage::Format_ARGB32_Premultiplied);
@@ -225,11 +236,7 @@ void TestFigureShapeLayer::laidWhereTheShapeIsDrawn()
     QFETCH(double, angle);
     QFETCH(bool, antiAliasing);
 
-    Scene scene;
-    scene.model = created(kind, kind == FigureKind::FlyingRuler ? 0 : angle);
-    scene.model.figureAngle = angle;
-    scene.model.recompute();
-    scene.style.antiAliasing = antiAliasing;
+    const Scene scene = turned(kind, angle, antiAliasing);
     FigureShapeLayer layer;
     const QImage kept = laid(layer, scene);
     const QImage direct = drawnDirectly(scene);
@@ -264,11 +271,7 @@ void TestFigureShapeLayer::laidExactlyAsTheWholePicture()
     QFETCH(bool, antiAliasing);
     QFETCH(qreal, ratio);
 
-    Scene scene;
-    scene.model = created(kind, kind == FigureKind::FlyingRuler ? 0 : angle);
-    scene.model.figureAngle = angle;
-    scene.model.recompute();
-    scene.style.antiAliasing = antiAliasing;
+    Scene scene = turned(kind, angle, antiAliasing);
     scene.ratio = ratio;
     FigureShapeLayer layer;
     const QImage kept = laid(layer, scene);
