@@ -101,6 +101,21 @@ private:
     std::atomic<bool> m_done = false;
     QByteArray m_received;
 };
+// A stand-in compositor on a control socket in a folder of its own.
+struct AnsweringSocket
+{
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("control.sock"));
+    StandInCompositor compositor;
+
+    bool answerWith(const QByteArray &answer)
+    {
+        if (!compositor.listen(path))
+            return false;
+        compositor.answerWith(answer);
+        return true;
+    }
+};
 } // namespace
 
 class TestControlSocket : public QObject
@@ -242,11 +257,10 @@ void TestControlSocket::exchange_data()
 void TestControlSocket::exchange()
 {
     QFETCH(QByteArray, answer);
-    const QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("control.sock"));
-    StandInCompositor compositor;
-    QVERIFY(compositor.listen(path));
-    compositor.answerWith(answer);
+    AnsweringSocket socket;
+    QVERIFY(socket.answerWith(answer));
+    const QString &path = socket.path;
+    StandInCompositor &compositor = socket.compositor;
     const QString command = ControlSocketMessage::placementCommand(42, QRect(10, 20, 30, 40));
     const ControlSocket::Result result = ControlSocket::run(path, command);
     QTEST(result.outcome, "outcome");
@@ -421,11 +435,10 @@ void TestControlSocket::questionIsAnswered_data()
 void TestControlSocket::questionIsAnswered()
 {
     QFETCH(QByteArray, answer);
-    const QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("control.sock"));
-    StandInCompositor compositor;
-    QVERIFY(compositor.listen(path));
-    compositor.answerWith(answer);
+    AnsweringSocket socket;
+    QVERIFY(socket.answerWith(answer));
+    const QString &path = socket.path;
+    StandInCompositor &compositor = socket.compositor;
     const ControlSocket::Result result = ControlSocket::ask(path, ControlSocketMessage::kGetTree);
     QTEST(result.outcome, "outcome");
     QTEST(result.payload, "payload");
