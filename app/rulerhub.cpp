@@ -15,12 +15,12 @@
 #include "prefs/storevalues.h"
 #include "prefs/topmessage.h"
 #include "render/pictureloader.h"
-#include "ruler/geometryrule.h"
-#include "ruler/infopanel.h"
-#include "ruler/positiondialog.h"
-#include "ruler/rulerstore.h"
-#include "ruler/rulerwindow.h"
-#include "ruler/transparencydialog.h"
+#include "ruler/dialogs/positiondialog.h"
+#include "ruler/dialogs/transparencydialog.h"
+#include "ruler/panel/infopanel.h"
+#include "ruler/placement/geometryrule.h"
+#include "ruler/window/rulerstore.h"
+#include "ruler/window/rulerwindow.h"
 
 #include <QApplication>
 #include <QColorDialog>

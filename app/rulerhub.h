@@ -6,7 +6,7 @@
 #include "app/instancecommand.h"
 #include "app/stillframe.h"
 #include "prefs/preferences.h"
-#include "ruler/rulershared.h"
+#include "ruler/window/rulershared.h"
 #if GRADORA_UPDATE_CHECK
 #include "prefs/versionquestion.h"
 #endif

@@ -6,8 +6,8 @@
 #include "app/stillframelayout.h"
 #include "platform/stillpicturedesktop.h"
 #include "render/colourband.h"
-#include "ruler/modifierlatch.h"
-#include "ruler/rulercommand.h"
+#include "ruler/commands/rulercommand.h"
+#include "ruler/input/modifierlatch.h"
 
 #include <QCoreApplication>
 #include <QCursor>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/magnifier.h"
-#include "ruler/edgefindertool.h"
+#include "ruler/edgefinder/edgefindertool.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -16,8 +16,8 @@
 
 #include "app/rulerhub.h"
 #include "ratioreporter.h"
-#include "ruler/rulermenu.h"
-#include "ruler/rulerwindow.h"
+#include "ruler/commands/rulermenu.h"
+#include "ruler/window/rulerwindow.h"
 #include "rulerfixture.h"
 #include "testsupport.h"
 

@@ -15,7 +15,7 @@
 
 #include "app/rulerhub.h"
 #include "ratioreporter.h"
-#include "ruler/rulerwindow.h"
+#include "ruler/window/rulerwindow.h"
 #include "testsupport.h"
 
 #include <QApplication>

@@ -10,11 +10,11 @@
 #include "app/rulerhub.h"
 #include "fakedesktop.h"
 #include "prefs/preferences.h"
-#include "ruler/infopanel.h"
-#include "ruler/positiondialog.h"
-#include "ruler/rulershared.h"
-#include "ruler/rulerwindow.h"
-#include "ruler/transparencydialog.h"
+#include "ruler/dialogs/positiondialog.h"
+#include "ruler/dialogs/transparencydialog.h"
+#include "ruler/panel/infopanel.h"
+#include "ruler/window/rulershared.h"
+#include "ruler/window/rulerwindow.h"
 #include "testsupport.h"
 
 #include <QColorDialog>

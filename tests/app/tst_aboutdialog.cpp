@@ -5,8 +5,8 @@
 #include "app/helplinks.h"
 #include "app/linklabel.h"
 #include "app/rulerhub.h"
-#include "ruler/rulermenu.h"
-#include "ruler/rulerwindow.h"
+#include "ruler/commands/rulermenu.h"
+#include "ruler/window/rulerwindow.h"
 #include "testsupport.h"
 
 #include <QAction>

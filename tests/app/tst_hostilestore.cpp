@@ -5,8 +5,8 @@
 // the program writes. Whatever the file holds, the first ruler stands on a screen, large enough to
 // use, and what is written back is sane.
 #include "app/rulerhub.h"
-#include "ruler/geometryrule.h"
-#include "ruler/rulerwindow.h"
+#include "ruler/placement/geometryrule.h"
+#include "ruler/window/rulerwindow.h"
 #include "testsupport.h"
 
 #include <QFile>

@@ -5,8 +5,8 @@
 // same ones on every run. Under the sanitizers any fault of memory or arithmetic ends the test; at
 // the end every ruler must still stand on a screen at a usable size.
 #include "app/rulerhub.h"
-#include "ruler/geometryrule.h"
-#include "ruler/rulerwindow.h"
+#include "ruler/placement/geometryrule.h"
+#include "ruler/window/rulerwindow.h"
 #include "testsupport.h"
 
 #include <QGuiApplication>

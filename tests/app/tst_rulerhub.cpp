@@ -7,12 +7,12 @@
 #include "app/rulerhub.h"
 #include "prefs/preferencesdialog.h"
 #include "prefs/programkeys.h"
-#include "ruler/geometryrule.h"
-#include "ruler/infopanel.h"
-#include "ruler/positiondialog.h"
-#include "ruler/rulermenu.h"
-#include "ruler/rulerwindow.h"
-#include "ruler/transparencydialog.h"
+#include "ruler/commands/rulermenu.h"
+#include "ruler/dialogs/positiondialog.h"
+#include "ruler/dialogs/transparencydialog.h"
+#include "ruler/panel/infopanel.h"
+#include "ruler/placement/geometryrule.h"
+#include "ruler/window/rulerwindow.h"
 #include "testsupport.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "app/rulerhub.h"
-#include "ruler/geometryrule.h"
-#include "ruler/rulermenu.h"
+#include "ruler/commands/rulermenu.h"
+#include "ruler/placement/geometryrule.h"
 #include "rulerfixture.h"
 
 #include <QFile>

@@ -7,7 +7,7 @@
 #include "app/stillframe.h"
 #include "app/stillframelayout.h"
 #include "render/colourband.h"
-#include "ruler/rulermenu.h"
+#include "ruler/commands/rulermenu.h"
 #include "rulerfixture.h"
 
 #include <QAction>

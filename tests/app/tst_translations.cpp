@@ -9,9 +9,9 @@
 #include "prefs/preferencesdialog.h"
 #include "prefs/unittablerules.h"
 #include "prefs/updatecheck.h"
-#include "ruler/mnemonics.h"
-#include "ruler/rulermenu.h"
-#include "ruler/rulerwindow.h"
+#include "ruler/commands/mnemonics.h"
+#include "ruler/commands/rulermenu.h"
+#include "ruler/window/rulerwindow.h"
 #include "testsupport.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 #include "app/rulerhub.h"
 #include "prefs/programkeys.h"
 #include "prefs/updatecheck.h"
-#include "ruler/rulerwindow.h"
+#include "ruler/window/rulerwindow.h"
 #include "testsupport.h"
 
 #include <QProgressDialog>

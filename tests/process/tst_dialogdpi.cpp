@@ -2,15 +2,15 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "app/aboutdialog.h"
-#include "prefs/displaylabel.h"
 #include "app/platformsetup.h"
-#include "ruler/infopanel.h"
-#include "ruler/positiondialog.h"
 #include "app/rulerhub.h"
+#include "prefs/displaylabel.h"
 #include "prefs/preferencesdialog.h"
-#include "testsupport.h"
 #include "prefs/topmessage.h"
-#include "ruler/transparencydialog.h"
+#include "ruler/dialogs/positiondialog.h"
+#include "ruler/dialogs/transparencydialog.h"
+#include "ruler/panel/infopanel.h"
+#include "testsupport.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/rulermenu.h"
-#include "ruler/rulerpainter.h"
-#include "ruler/rulerwindow.h"
+#include "paint/rulerpainter.h"
+#include "ruler/commands/rulermenu.h"
+#include "ruler/window/rulerwindow.h"
 #include "rulerfixture.h"
 #include "testsupport.h"
 

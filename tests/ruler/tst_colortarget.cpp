@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/colortarget.h"
+#include "ruler/window/colortarget.h"
 #include "testsupport.h"
 
 #include <QTest>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "app/helplinks.h"
-#include "ruler/conventionkeys.h"
-#include "ruler/rulermenu.h"
+#include "ruler/commands/conventionkeys.h"
+#include "ruler/commands/rulermenu.h"
 #include "rulerfixture.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "render/rulerstyle.h"
-#include "ruler/edgefinderoverlay.h"
+#include "ruler/edgefinder/edgefinderoverlay.h"
 #include "testsupport.h"
 
 #include <QTest>

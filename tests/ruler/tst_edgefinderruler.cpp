@@ -3,8 +3,8 @@
 
 // The edge finder in a ruler window, over a desktop picture that the test hands in place of the screen.
 #include "figure/figurereadings.h"
-#include "ruler/edgefindertool.h"
-#include "ruler/rulermenu.h"
+#include "ruler/commands/rulermenu.h"
+#include "ruler/edgefinder/edgefindertool.h"
 #include "rulerfixture.h"
 
 #include <QAction>

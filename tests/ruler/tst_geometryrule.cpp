@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The geometry rule on its own: sizes, reachable positions and stored values, with hostile numbers.
-#include "ruler/geometryrule.h"
+#include "ruler/placement/geometryrule.h"
 #include "testsupport.h"
 
 #include <QSettings>

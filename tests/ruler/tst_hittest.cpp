@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/hittest.h"
+#include "ruler/input/hittest.h"
 #include "testsupport.h"
 
 #include <QTest>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/mnemonics.h"
-#include "ruler/rulermenu.h"
+#include "ruler/commands/mnemonics.h"
+#include "ruler/commands/rulermenu.h"
 #include "rulerfixture.h"
 
 #include <QAction>

@@ -3,8 +3,8 @@
 
 // Rulers on a desktop that places windows itself, and on a scaled display: which drags go to the
 // compositor, how the ruler learns where it was put, what the panel says, and the device-pixel sizes.
-#include "ruler/compositordrag.h"
-#include "ruler/infopanel.h"
+#include "ruler/input/compositordrag.h"
+#include "ruler/panel/infopanel.h"
 #include "rulerfixture.h"
 
 #include <QClipboard>

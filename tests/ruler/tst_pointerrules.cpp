@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/pointerrules.h"
+#include "render/menutext.h"
+#include "ruler/input/pointerrules.h"
 #include "testsupport.h"
 
 #include <QTest>
@@ -214,10 +215,10 @@ void TestPointerRules::menuZone()
 {
     QFETCH(QPoint, pos);
     QFETCH(bool, inside);
-    QCOMPARE(inMenuZone(pos, 300), inside);
+    QCOMPARE(MenuText::inZone(pos, 300), inside);
     // The text the zone lies over, and where a press there opens the menu.
-    QCOMPARE(menuTextBaseline(300), QPoint(192, 55));
-    QCOMPARE(menuPopupPoint(QRect(100, 100, 300, 200)), QPoint(399 - 107, 155));
+    QCOMPARE(MenuText::baseline(300), QPoint(192, 55));
+    QCOMPARE(MenuText::popupPoint(QRect(100, 100, 300, 200)), QPoint(399 - 107, 155));
 }
 
 GRADORA_TEST_GUILESS_MAIN(TestPointerRules)

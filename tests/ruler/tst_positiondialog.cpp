@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "app/rulerhub.h"
-#include "ruler/positiondialog.h"
-#include "ruler/positionlimits.h"
-#include "ruler/rulerwindow.h"
+#include "ruler/dialogs/positiondialog.h"
+#include "ruler/placement/positionlimits.h"
+#include "ruler/window/rulerwindow.h"
 #include "testsupport.h"
 
 #include <QFile>

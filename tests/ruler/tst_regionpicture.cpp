@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "ruler/patterneddesktop.h"
-#include "ruler/regionpicture.h"
+#include "ruler/window/regionpicture.h"
 #include "testsupport.h"
 
 #include <QPainter>

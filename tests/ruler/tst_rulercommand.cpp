@@ -3,9 +3,9 @@
 
 #include "figure/figurekind.h"
 #include "figure/figuremodel.h"
-#include "ruler/rulercommand.h"
-#include "testsupport.h"
 #include "figurekinds.h"
+#include "ruler/commands/rulercommand.h"
+#include "testsupport.h"
 
 #include <QKeySequence>
 #include <QTest>

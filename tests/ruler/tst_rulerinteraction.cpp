@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/rulermenu.h"
+#include "ruler/commands/rulermenu.h"
 #include "rulerfixture.h"
 
 #include <QAction>

@@ -4,10 +4,10 @@
 #include "app/magnifier.h"
 #include "figure/figurekind.h"
 #include "figurekinds.h"
-#include "ruler/infopanel.h"
-#include "ruler/mnemonics.h"
-#include "ruler/positiondialog.h"
-#include "ruler/rulermenu.h"
+#include "ruler/commands/mnemonics.h"
+#include "ruler/commands/rulermenu.h"
+#include "ruler/dialogs/positiondialog.h"
+#include "ruler/panel/infopanel.h"
 #include "rulerfixture.h"
 
 #include <QAction>

@@ -3,9 +3,9 @@
 
 #include "app/rulerhub.h"
 #include "prefs/preferencesdialog.h"
-#include "ruler/mnemonics.h"
-#include "ruler/rulermenu.h"
-#include "ruler/rulerwindow.h"
+#include "ruler/commands/mnemonics.h"
+#include "ruler/commands/rulermenu.h"
+#include "ruler/window/rulerwindow.h"
 #include "testsupport.h"
 
 #include <QAction>

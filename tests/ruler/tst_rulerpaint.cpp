@@ -3,11 +3,9 @@
 
 #include "app/rulerhub.h"
 #include "render/rulerstyle.h"
-#include "ruler/rulerwindow.h"
-#include "testsupport.h"
 #include "render/ticklayout.h"
-#include "ruler/rulermenu.h"
-#include "ruler/rulerwindow.h"
+#include "ruler/commands/rulermenu.h"
+#include "ruler/window/rulerwindow.h"
 #include "rulerfixture.h"
 #include "testsupport.h"
 

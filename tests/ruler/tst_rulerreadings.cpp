@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/infopanel.h"
-#include "ruler/rulermenu.h"
+#include "ruler/commands/rulermenu.h"
+#include "ruler/panel/infopanel.h"
 #include "rulerfixture.h"
 
 #include "prefs/preferencesdialog.h"
-#include "ruler/positiondialog.h"
+#include "ruler/dialogs/positiondialog.h"
 
 #include <QAction>
 #include <QDialogButtonBox>

@@ -5,7 +5,8 @@
 // ruler shows, and then only the part that changed; a moved window paints nothing at all. What the
 // window holds afterwards is what a fresh paint of its state gives.
 #include "figure/figurekind.h"
-#include "ruler/repaintregions.h"
+#include "paint/repaintregions.h"
+#include "render/menutext.h"
 #include "rulerfixture.h"
 
 #include <QLabel>
@@ -159,8 +160,8 @@ void TestRulerRepaint::menuTextPaintsItsOwnRegion()
     m_fixture.preferences()->setShowTopRightMenu(true);
     QApplication::processEvents();
     PaintCounter counter(m_ruler);
-    const QPoint onMenu = PointerRules::menuTextBaseline(kSize.width()) + QPoint(5, -3);
-    QVERIFY(PointerRules::inMenuZone(onMenu, kSize.width()));
+    const QPoint onMenu = MenuText::baseline(kSize.width()) + QPoint(5, -3);
+    QVERIFY(MenuText::inZone(onMenu, kSize.width()));
     moveOver(m_ruler, {QPoint(150, 150), onMenu, onMenu + QPoint(1, 0)});
     QCOMPARE(counter.paints, 1);
     QCOMPARE(counter.painted, QRegion(RepaintRegions::menuText(kSize.width())));
@@ -282,7 +283,7 @@ void TestRulerRepaint::hoverPaintGoesWhenThePointerLeaves()
         hover = QPoint(300, 180);
     } else {
         m_fixture.preferences()->setShowTopRightMenu(true);
-        hover = PointerRules::menuTextBaseline(kSize.width()) + QPoint(5, -3);
+        hover = MenuText::baseline(kSize.width()) + QPoint(5, -3);
     }
     moveOver(m_ruler, {QPoint(150, 150)});
     const QImage before = m_ruler->grab().toImage();

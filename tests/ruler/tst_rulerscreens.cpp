@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/rulermenu.h"
-#include "rulerfixture.h"
 #include "prefs/preferencesdialog.h"
+#include "ruler/commands/rulermenu.h"
+#include "rulerfixture.h"
 
 #include <QAction>
 #include <QColorDialog>

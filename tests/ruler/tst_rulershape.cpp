@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "figure/figurekind.h"
-#include "ruler/rulermenu.h"
+#include "ruler/commands/rulermenu.h"
 #include "rulerfixture.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/screenplacement.h"
+#include "ruler/placement/screenplacement.h"
 #include "testsupport.h"
 
 #include <QTest>

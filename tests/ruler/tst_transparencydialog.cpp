@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/rulerwindow.h"
 #include "app/rulerhub.h"
+#include "ruler/dialogs/transparencydialog.h"
+#include "ruler/window/rulerwindow.h"
 #include "testsupport.h"
-#include "ruler/transparencydialog.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>

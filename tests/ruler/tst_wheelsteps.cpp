@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "ruler/input/wheelsteps.h"
 #include "testsupport.h"
-#include "ruler/wheelsteps.h"
 
 #include <QTest>
 

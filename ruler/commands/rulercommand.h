@@ -1,0 +1,230 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+#pragma once
+
+#include "figure/figurekind.h"
+#include "ruler/input/modifierlatch.h"
+#include "ruler/window/ruleroptions.h"
+
+#include <QList>
+#include <QPoint>
+#include <QString>
+#include <optional>
+
+// Everything a user can ask of a ruler from its menu or its keys, declared once in a table: the
+// entry's text, the shortcut the menu shows, whether it carries a check mark, the exclusive group it
+// belongs to and the option it toggles. The menu is built from the table; commandForKey() maps a key
+// press to a command. The menu only shows the shortcuts: the keys reach the ruler, which asks
+// commandForKey(), so the shortcut shown and the key handled cannot drift apart.
+enum class RulerCommand
+{
+    NewRuler,
+    CloseRuler,
+    BackgroundColour,
+    RulerColour,
+    GuidesColour,
+    Transparency,
+    StayOnTop,
+    SnapToScreen,
+    LockToScreen,
+    FullScreen,
+
+    ShowFigure,
+    ShowRotationCentre,
+    ShowControlPoints,
+    BoldControlPoints,
+    ShowFigureReadings,
+    ShowBorder,
+    ShowReadings,
+    MinimalReadings,
+    ShowBottomRightLabels,
+    ShowCentralPoint,
+    ShowGuides,
+    HoverGuides,
+    ClearGuides,
+    ShowInfoPanel,
+    PanelSide,
+    ShowTopTicker,
+    ShowLeftTicker,
+    ShowBottomTicker,
+    ShowRightTicker,
+    ShowAllTickers,
+    HideAllTickers,
+    AntiAliasing,
+    Megapixels,
+
+    // The unit entries: "Pixels", then one per row of each unit table, named after the row's unit.
+    UnitPixels,
+    PhysicalUnitFirst,
+    PhysicalUnitLast = PhysicalUnitFirst + 9,
+    EditUnits,
+    PixelUnitFirst,
+    PixelUnitLast = PixelUnitFirst + 9,
+    EditPixelUnits,
+
+    StartTopLeft,
+    StartTopRight,
+    StartBottomLeft,
+    StartBottomRight,
+    StartFromPixelZero,
+    StartFromPixelOne,
+
+    OpenPicture,
+    ActualSize,
+    StretchPicture,
+    ProportionalPicture,
+    TransparentPicture,
+    RulerToPictureSize,
+    ClearPicture,
+
+    Magnifier,
+    PositionAndSize,
+    CopyReadings,
+    CopyRegionPicture,
+    SaveRegionPicture,
+    EdgeFinder,
+
+    // The figure kinds: the flying ruler, then seven shapes placed by a corner, by the centre and
+    // "free" (reserved: never shown, they change nothing), then seven rectangles of a fixed ratio.
+    FlyingRuler,
+    CornerShapeFirst,
+    CenteredShapeFirst = CornerShapeFirst + 7,
+    FreeShapeFirst = CenteredShapeFirst + 7,
+    RatioFirst = FreeShapeFirst + 7,
+    RatioLast = RatioFirst + 6,
+    SendFigureToCentre,
+    ReverseAlt,
+
+    Preferences,
+    Help,
+    CheckForUpdates,
+    OnlineInfo,
+    RequestFeature,
+    About,
+    Quit,
+
+    // Keys only.
+    ShowWidthNumber,
+    ShowHeightNumber,
+    ActivateOnHover,
+    SaveAndQuit,
+    TurnFigureFine,
+    TurnFigureFineBack,
+    TurnFigureCoarse,
+    TurnFigureCoarseBack,
+    TurnFigureEighth,
+    TurnFigureEighthBack,
+    TurnFigureQuarter,
+    TurnFigureQuarterBack,
+    GrowFigure,
+    ShrinkFigure,
+    NudgeFigureUp,
+    NudgeFigureDown,
+    NudgeFigureLeft,
+    NudgeFigureRight,
+    ToggleFigurePlacement,
+    RecomputeFigure,
+    StepLeft,
+    StepRight,
+    StepUp,
+    StepDown,
+
+    Count
+};
+
+namespace RulerCommands {
+
+inline constexpr int kUnitRows = 10;
+inline constexpr int kShapes = 7;
+
+// Entries that only one choice of a group can have checked.
+enum class Group
+{
+    None,
+    Unit,
+    Figure,
+    StartCorner,
+    PixelOrigin,
+};
+
+struct Entry
+{
+    RulerCommand command;
+    // Untranslated, context "RulerWindow"; "%1" takes the shape's name. Empty for a unit (named after
+    // its table row), nullptr for a command that has only a key.
+    const char *text = nullptr;
+    // As QKeySequence reads it; nullptr where the menu shows none.
+    const char *shortcut = nullptr;
+    bool checkable = false;
+    Group group = Group::None;
+    // The option it toggles; its check mark shows the option (or its opposite).
+    std::optional<RulerOption> option;
+    bool checkShowsOpposite = false;
+    int shape = -1; // the shape whose name "%1" takes
+};
+
+const Entry &entry(RulerCommand command);
+// Every command, in table order.
+const QList<RulerCommand> &all();
+
+// The entry's text as the user reads it (translated, without mnemonic); empty for a key-only command
+// and for the units.
+QString text(RulerCommand command);
+bool hasMenuEntry(RulerCommand command);
+
+// The commands of a group and the place of one in it.
+RulerCommand physicalUnit(int row);
+RulerCommand pixelUnit(int row);
+RulerCommand cornerShape(int shape);
+RulerCommand centeredShape(int shape);
+RulerCommand freeShape(int shape);
+RulerCommand ratio(int index);
+bool inRange(RulerCommand command, RulerCommand first, int count);
+
+// The figure kind a shape command makes; none for any other command.
+std::optional<FigureKind> figureKindOf(RulerCommand command);
+// The ratio a ratio command locks; 0 for any other command.
+double ratioOf(RulerCommand command);
+// Degrees a turning command turns the figure by; 0 for any other.
+double turnOf(RulerCommand command);
+// The scale factor of GrowFigure and ShrinkFigure; 1 for any other.
+double scaleOf(RulerCommand command);
+// The direction of a nudge or step; null for any other.
+QPoint directionOf(RulerCommand command);
+
+// A key press as the ruler sees it.
+struct KeyPress
+{
+    int key = 0;
+    Qt::KeyboardModifiers modifiers;
+    // The modifier roles from this event alone (ModifierLatch::fromKey).
+    ModifierLatch::Chord chord;
+    bool fullScreen = false;
+};
+
+// Which rule decided: the ruler takes the key's modifier roles after a desktop convention, and
+// prepares for a plain key (cursor, steps) only where no convention or chord took it.
+enum class KeyStage
+{
+    Convention,
+    Chord,
+    Plain,
+};
+
+struct KeyDecision
+{
+    std::optional<RulerCommand> command;
+    KeyStage stage = KeyStage::Plain;
+};
+
+// The command of a key press: the desktop's conventions (F1, Ctrl+Q, Ctrl+W, Escape in full
+// screen), the Alt+Shift chords, the exactly-Alt keys, the arrows, the figure keys and the option
+// keys, in that order.
+KeyDecision decideKey(const KeyPress &press);
+inline std::optional<RulerCommand> commandForKey(const KeyPress &press)
+{
+    return decideKey(press).command;
+}
+
+} // namespace RulerCommands

@@ -1,0 +1,306 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+// Construction, joining the preferences, persistence, and the life of a ruler window.
+#include "ruler/window/rulerwindow.h"
+
+#include "platform/desktop.h"
+#include "prefs/programkeys.h"
+#include "prefs/programstore.h"
+#include "prefs/storevalues.h"
+#include "ruler/commands/rulermenu.h"
+#include "ruler/panel/infopanel.h"
+#include "ruler/placement/geometryrule.h"
+#include "ruler/placement/screenplacement.h"
+#include "ruler/window/rulershared.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QImageReader>
+#include <QScreen>
+#include <QSettings>
+
+using namespace StoreValues;
+
+RulerWindow::RulerWindow(QWidget *parent)
+    : QWidget(parent,
+              Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint)
+{
+    setWindowTitle(tr("Gradora"));
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_MouseTracking);
+    setFocusPolicy(Qt::StrongFocus);
+
+    backgroundColor = backgroundPalette().first();
+    m_panelTextsTimer.setSingleShot(true);
+    m_panelTextsTimer.setInterval(kPanelFrameMs);
+    connect(&m_panelTextsTimer, &QTimer::timeout, this, &RulerWindow::sendPanelTexts);
+    m_dragMoveTimer.setSingleShot(true);
+    connect(&m_dragMoveTimer, &QTimer::timeout, this, &RulerWindow::moveWaitingDragPlace);
+
+    RulerOptionTable::registerKeyOrder();
+    m_menu = new RulerMenu(this);
+    connect(m_menu, &RulerMenu::triggered, this, &RulerWindow::execute);
+    connect(m_menu, &RulerMenu::aboutToShow, this, &RulerWindow::rebuildMenu);
+    setPictureEntriesEnabled(false);
+    m_menu->setVisible(RulerCommand::ProportionalPicture, false);
+    for (RulerCommand start : {RulerCommand::UnitPixels, RulerCommand::FlyingRuler, RulerCommand::ActualSize})
+        m_menu->setChecked(start, true);
+    figure.createInitialFigure(size());
+    readOptions();
+}
+
+RulerWindow::~RulerWindow()
+{
+    if (shared) {
+        shared->rulers.removeAll(this);
+        if (shared->keyboardRuler == this)
+            shared->keyboardRuler = nullptr;
+        if (shared->panelWaitingRuler == this)
+            shared->panelWaitingRuler = nullptr;
+    }
+}
+
+InfoPanel *RulerWindow::infoPanel() const
+{
+    return shared ? shared->infoPanel : nullptr;
+}
+
+const QList<QColor> &RulerWindow::backgroundPalette()
+{
+    static const QList<QColor> palette{QColor(255, 255, 255, 128), QColor(240, 247, 244, 128),
+                                       QColor(255, 246, 237, 128), QColor(255, 235, 255, 128),
+                                       QColor(255, 255, 235, 128), QColor(235, 235, 255, 128),
+                                       QColor(235, 235, 235, 128)};
+    return palette;
+}
+
+QSize RulerWindow::sizeHint() const
+{
+    return {kDefaultWidth, kDefaultHeight};
+}
+
+void RulerWindow::readOptions()
+{
+    ProgramStore::selectFormat();
+    const QSettings store;
+    m_options.read(store);
+    pointerPressed = readBool(store, ProgramKeys::canShowToolbox, pointerPressed);
+    m_panelSide = ScreenPlacement::panelSideFromStored(readInt(store, ProgramKeys::toolboxPosition, 2));
+    m_menu->setEnabled(RulerCommand::PanelSide, pointerPressed);
+    if (pointerPressed)
+        m_menu->setText(RulerCommand::PanelSide, m_panelSide == ScreenPlacement::PanelSide::Right
+                                                     ? tr("Send Panel to Left")
+                                                     : tr("Send Panel to Right"));
+    showReadOptions();
+    // The window flags follow when the ruler joins the preferences.
+    update();
+}
+
+void RulerWindow::showReadOptions()
+{
+    // With the figure hidden the figure readings cannot be changed, and they start the other way
+    // round from the stored value: hidden with the figure, by default.
+    if (!option(RulerOption::ShowFigure))
+        m_options.toggle(RulerOption::ShowFigureReadings);
+    showFigureEntries(option(RulerOption::ShowFigure));
+    m_menu->setEnabled(RulerCommand::MinimalReadings, option(RulerOption::ShowReadings));
+    m_menu->setEnabled(RulerCommand::BoldControlPoints, !option(RulerOption::HideControlPoints));
+    syncMenu();
+}
+
+void RulerWindow::attachTo(RulerShared *rulerShared)
+{
+    shared = rulerShared;
+    preferences = shared->preferences;
+    shared->rulers.append(this);
+    if (shared->desktop) {
+        connect(shared->desktop, &Desktop::compositingChanged, this, &RulerWindow::updateShape);
+        // The panel and Copy Readings add the size in device pixels where the display is scaled.
+        connect(shared->desktop, &Desktop::displayScaleChanged, this, qOverload<>(&QWidget::update));
+    }
+    preferences->setPanelSide(m_panelSide == ScreenPlacement::PanelSide::Left
+                                  ? Preferences::PanelSide::Left
+                                  : Preferences::PanelSide::Right);
+
+    backgroundColor =
+        backgroundPalette().at(preferences->takeNextColorIndex(int(backgroundPalette().size())));
+    // A unit edit in the preferences shows at once; a broken unit falls back to pixels.
+    auto followTables = [this] {
+        recomputeScale();
+        rebuildMenu();
+        update();
+    };
+    connect(preferences, &Preferences::unitsChanged, this, followTables);
+    connect(preferences, &Preferences::displaysChanged, this, followTables);
+    connect(preferences, &Preferences::optionsChanged, this, qOverload<>(&QWidget::update));
+
+    applyColourLimits();
+
+    if (option(RulerOption::StayOnTop))
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowStaysOnTopHint);
+    rebuildMenu();
+}
+
+void RulerWindow::restoreFirstRuler()
+{
+    restoreStored(QString());
+}
+
+void RulerWindow::restoreStored(const QString &group)
+{
+    ProgramStore::selectFormat();
+    QSettings store;
+    restore(RulerStore::read(store, group, record()));
+}
+
+void RulerWindow::restore(const RulerRecord &stored)
+{
+    m_options = stored.options;
+    showReadOptions();
+    if (bool(windowFlags() & Qt::WindowStaysOnTopHint) != option(RulerOption::StayOnTop))
+        setWindowFlag(Qt::WindowStaysOnTopHint, option(RulerOption::StayOnTop));
+    // "Actual Size" keeps its mark until a picture shows which of the two applies.
+    m_menu->setChecked(RulerCommand::StretchPicture, option(RulerOption::StretchPicture));
+
+    image = QImage();
+    imageFile.clear();
+    setPictureEntriesEnabled(false);
+    if (!stored.pictureFile.isEmpty())
+        loadPicture(stored.pictureFile);
+
+    backgroundColor = stored.background;
+    rulerColor = stored.rulerColour;
+    guidesColor = stored.guidesColour;
+    applyColourLimits();
+
+    // Unreadable, empty or absurd stored geometry gives the empty-store one; the rule does the rest.
+    placeWindow(GeometryRule::restored(stored.geometry, GeometryRule::currentScreens()));
+    if (stored.figure)
+        restoreFigure(*stored.figure, stored.figurePlaced);
+
+    show();
+    activateWindow();
+    raise();
+    setFocus();
+}
+
+RulerRecord RulerWindow::record() const
+{
+    RulerRecord stored;
+    stored.options = m_options;
+    stored.pictureFile = imageFile;
+    // A ruler saved in full screen reopens at its normal size.
+    stored.geometry = fullScreen ? normalGeometry : geometryToKeep();
+    stored.background = backgroundColor;
+    stored.rulerColour = rulerColor;
+    stored.guidesColour = guidesColor;
+    stored.figure = figure;
+    return stored;
+}
+
+void RulerWindow::saveSettings()
+{
+    ProgramStore::selectFormat();
+    QSettings store;
+    const QList<RulerWindow *> session = shared ? shared->rulers : QList<RulerWindow *>{this};
+    QList<RulerRecord> records;
+    for (const RulerWindow *ruler : session)
+        records.append(ruler->record());
+    const RulerWindow *active = shared && shared->keyboardRuler ? shared->keyboardRuler : this;
+    RulerStore::writeSession(store, records, int(session.indexOf(active)));
+    store.sync();
+
+    emit settingsSaved();
+}
+
+void RulerWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Every motion of a drag reaches the ruler; once is enough.
+    if (desktop())
+        desktop()->hearPointerOnce(winId());
+    askPlacementReadback();
+    if (centerFigureOnShow) {
+        sendFigureToCentre();
+        centerFigureOnShow = false;
+    }
+}
+
+void RulerWindow::newRuler()
+{
+    clearRememberedModifiers();
+    emit newRulerRequested();
+}
+
+void RulerWindow::openBeside(const RulerWindow &source, const std::optional<QRect> &wanted)
+{
+    if (shared->colorDialogShown() && source.m_colorTarget)
+        editColour(*source.m_colorTarget);
+
+    clearRememberedModifiers();
+    // Made from a ruler that stays on top, the new ruler stays on top too: a window manager puts every
+    // other window beneath that one, and the new ruler opens in front.
+    if (source.option(RulerOption::StayOnTop) && !option(RulerOption::StayOnTop)) {
+        m_options.set(RulerOption::StayOnTop, true);
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        syncMenu();
+    }
+    placeWindow(wanted.value_or(QRect(source.pos() + QPoint(kNewRulerOffset, kNewRulerOffset), sizeHint())));
+    show();
+    rebuildMenu();
+    activateWindow();
+    raise();
+    setFocus();
+}
+
+void RulerWindow::closeRuler()
+{
+    // On the way out of the program the session is saved already, with this ruler in it.
+    const bool endingRun = shared && shared->endingRun;
+    if (!shared || shared->rulers.size() < 2) {
+        if (!endingRun)
+            saveSettings();
+        // The last ruler ends the program; it stays in the list until the end.
+        emit quitRequested();
+        disconnect(this, nullptr, nullptr, nullptr);
+        return;
+    }
+    // A ruler the user closes leaves the session: the others are saved without it.
+    shared->rulers.removeOne(this);
+    if (shared->keyboardRuler == this)
+        shared->keyboardRuler = nullptr;
+    if (!endingRun)
+        saveSettings();
+    disconnect(this, nullptr, nullptr, nullptr);
+
+    RulerWindow *next = shared->rulers.last();
+    next->activateWindow();
+    next->raise();
+    next->setFocus();
+    next->followWindowMove();
+    deleteLater();
+}
+
+void RulerWindow::closeEvent(QCloseEvent *event)
+{
+    closeRuler();
+    event->accept();
+}
+
+Desktop *RulerWindow::desktop() const
+{
+    return shared ? shared->desktop : nullptr;
+}
+
+bool RulerWindow::compositing() const
+{
+    return !desktop() || desktop()->isCompositing();
+}
+
+qreal RulerWindow::displayScale() const
+{
+    return desktop() ? desktop()->displayScale() : 1.0;
+}

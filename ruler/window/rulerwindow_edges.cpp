@@ -1,0 +1,120 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+// The edge finder: the window hands it the pointer, the wheel and its paint pass, and fits itself or
+// the figure to the box it found.
+#include "ruler/window/rulerwindow.h"
+
+#include "figure/figurepainter.h"
+#include "paint/rulerpainter.h"
+#include "platform/desktop.h"
+#include "ruler/commands/rulermenu.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+namespace {
+// The labels' fill lets a little of what lies beneath show through.
+constexpr int kLabelFillAlpha = 230;
+} // namespace
+
+EdgeFinderTool::Presentation RulerWindow::edgeFinderPresentation() const
+{
+    EdgeFinderTool::Presentation presentation;
+    presentation.look.font = FigurePainter::readingFont();
+    presentation.look.line = guidesColor;
+    presentation.look.text = limitedColour(ColorTarget::Ruler, rulerColor);
+    QColor fill = limitedColour(ColorTarget::Background, backgroundColor);
+    fill.setAlpha(kLabelFillAlpha);
+    presentation.look.fill = fill;
+    presentation.scale = readingScale();
+    return presentation;
+}
+
+void RulerWindow::toggleEdgeFinder()
+{
+    if (!m_edgeFinder.active() && desktop() && !desktop()->readsScreenLive()) {
+        emit stillEdgeFinderRequested();
+        return;
+    }
+    connect(&m_edgeFinder, &EdgeFinderTool::repaintNeeded, this, qOverload<const QRegion &>(&QWidget::update),
+            Qt::UniqueConnection);
+    connect(&m_edgeFinder, &EdgeFinderTool::pictureFailed, this, &RulerWindow::edgeFinderFailed,
+            Qt::UniqueConnection);
+    if (m_edgeFinder.active()) {
+        update(m_edgeFinder.stop());
+        setCursor(Qt::ArrowCursor);
+    } else {
+        setCursor(Qt::CrossCursor);
+        update(m_edgeFinder.start(this, desktop(), edgeFinderPresentation()));
+    }
+    m_menu->setChecked(RulerCommand::EdgeFinder, m_edgeFinder.active());
+}
+
+// Without a picture there is nothing to find: the finder goes, and says why.
+void RulerWindow::edgeFinderFailed(const QString &failure)
+{
+    if (m_edgeFinder.active())
+        toggleEdgeFinder();
+    emit messageRequested(failure);
+}
+
+void RulerWindow::edgeFinderMoved(const QPoint &pos)
+{
+    // Keys (a released Shift, say) give the arrow back; the finder keeps its cross.
+    setPointerShape(Qt::CrossCursor);
+    update(m_edgeFinder.pointTo(pos, edgeFinderPresentation()));
+}
+
+void RulerWindow::edgeFinderWheel(QWheelEvent *event)
+{
+    event->accept();
+    const int steps = m_wheelSteps.turn(event->angleDelta());
+    if (steps != 0)
+        update(m_edgeFinder.changeTolerance(steps > 0 ? 1 : -1, edgeFinderPresentation()));
+}
+
+// A left press fits the window to the box found, with Shift the figure's rectangle instead; the other
+// buttons do what they always do.
+bool RulerWindow::edgeFinderPressed(const QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return false;
+    setFocus();
+    activateWindow();
+    const QRect box = m_edgeFinder.foundBox();
+    if (!box.isNull())
+        fitToFoundBox(box, event->modifiers() & Qt::ShiftModifier);
+    return true;
+}
+
+void RulerWindow::fitToFoundBox(const QRect &box, bool figure)
+{
+    if (figure)
+        fitFigureTo(box.translated(-mapToGlobal(QPoint(0, 0))));
+    else if (!fullScreen)
+        placeWindow(box);
+}
+
+// The figure becomes an upright rectangle whose outline runs on the box's outer pixels (window
+// coordinates), so that it reads the box's width and height, and shows.
+void RulerWindow::fitFigureTo(const QRect &box)
+{
+    if (!option(RulerOption::ShowFigure))
+        execute(RulerCommand::ShowFigure);
+    figure.ratioLocked = false;
+    figure.create(FigureKind::CornerRectangle, size());
+    figure.figurePoints[1] = {float(box.width() - 1), 0};
+    figure.figurePoints[2] = {0, float(box.height() - 1)};
+    figure.figureOrigin = box.topLeft();
+    figure.recompute();
+    figure.visible = true;
+    m_menu->setChecked(RulerCommands::cornerShape(0), true);
+    update();
+}
+
+void RulerWindow::paintEdgeFinder(QPainter &painter) const
+{
+    m_edgeFinder.paint(painter);
+}

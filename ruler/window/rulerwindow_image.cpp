@@ -1,0 +1,114 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+// The picture laid under the ruler.
+#include "ruler/window/rulerwindow.h"
+
+#include "prefs/appidentity.h"
+#include "prefs/programkeys.h"
+#include "prefs/programstore.h"
+#include "prefs/topmessage.h"
+#include "render/pictureloader.h"
+#include "ruler/commands/rulermenu.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSettings>
+
+std::function<QString(QWidget *, const QString &, const QString &)> RulerWindow::askPictureFile =
+    [](QWidget *parent, const QString &caption, const QString &folder) {
+        return QFileDialog::getOpenFileName(parent, caption, folder);
+    };
+
+std::function<void(QWidget *, const QString &, const QString &)> RulerWindow::reportPictureFailure =
+    [](QWidget *parent, const QString &title, const QString &text) {
+        QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+        TopMessage::dress(box);
+        box.exec();
+    };
+
+bool RulerWindow::loadPicture(const QString &path)
+{
+    image = PictureLoader::load(path).image;
+    if (image.isNull()) {
+        imageFile.clear();
+        return false;
+    }
+    imageFile = path;
+    setPictureEntriesEnabled(true);
+    showPictureChoice();
+    return true;
+}
+
+// "Stretch Image" and "Actual Size" act as a pair; "Proportional" only matters when stretched.
+void RulerWindow::showPictureChoice()
+{
+    const bool stretched = option(RulerOption::StretchPicture);
+    m_menu->setChecked(RulerCommand::StretchPicture, stretched);
+    m_menu->setChecked(RulerCommand::ActualSize, !stretched);
+    m_menu->setEnabled(RulerCommand::ProportionalPicture, stretched);
+    m_menu->setVisible(RulerCommand::ProportionalPicture, stretched);
+}
+
+void RulerWindow::openPicture()
+{
+    ProgramStore::selectFormat();
+    QSettings store;
+    const QString folder = store.value(ProgramKeys::pictureFolder, QDir::homePath()).toString();
+    const QString path = askPictureFile(this, tr("Open File"), folder);
+    if (path.isEmpty()) {
+        update();
+        return;
+    }
+    if (!loadPicture(path)) {
+        reportPictureFailure(this, AppIdentity::applicationName,
+                             tr("Cannot load %1.").arg(QDir::toNativeSeparators(path)));
+        update();
+        return;
+    }
+    store.setValue(ProgramKeys::pictureFolder, QFileInfo(path).absolutePath());
+    store.sync();
+    update();
+}
+
+void RulerWindow::clearPicture()
+{
+    image = QImage();
+    imageFile.clear();
+    setPictureEntriesEnabled(false);
+    update();
+}
+
+void RulerWindow::stretchPicture()
+{
+    m_options.set(RulerOption::StretchPicture, true);
+    showPictureChoice();
+    update();
+}
+
+void RulerWindow::toggleProportionalPicture()
+{
+    m_options.toggle(RulerOption::ProportionalPicture);
+    stretchPicture();
+}
+
+void RulerWindow::showPictureAtActualSize()
+{
+    m_options.set(RulerOption::StretchPicture, false);
+    showPictureChoice();
+    update();
+}
+
+void RulerWindow::fitRulerToPicture()
+{
+    showPictureAtActualSize();
+    // Without a picture the window would shrink to nothing.
+    if (image.isNull())
+        return;
+    if (fullScreen)
+        toggleFullScreen();
+    placeWindow(QRect(geometryToKeep().topLeft(), image.size()));
+    update();
+}

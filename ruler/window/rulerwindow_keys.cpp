@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+// The keyboard: every feature has its key (see RulerCommands::decideKey).
+#include "ruler/window/rulerwindow.h"
+
+#include "ruler/commands/conventionkeys.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+void RulerWindow::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Escape && m_edgeFinder.active()) {
+        execute(RulerCommand::EdgeFinder);
+        return;
+    }
+    // The chord comes from this event alone, so the order in which its keys went down does not count.
+    const ModifierLatch::Chord chord = ModifierLatch::fromKey(key, true, event->modifiers());
+    const RulerCommands::KeyDecision decision =
+        RulerCommands::decideKey({key, event->modifiers(), chord, fullScreen});
+    if (decision.stage != RulerCommands::KeyStage::Convention)
+        takeChord(chord);
+    if (decision.stage == RulerCommands::KeyStage::Plain)
+        prepareForKey(event);
+    if (decision.command)
+        execute(*decision.command);
+}
+
+void RulerWindow::saveAndQuit()
+{
+    saveSettings();
+    emit quitRequested();
+}
+
+void RulerWindow::prepareForKey(const QKeyEvent *event)
+{
+    if (ModifierLatch::isAltKey(event->key()) || event->key() == Qt::Key_Shift)
+        m_wheelSteps.reset();
+    if (shiftHeld())
+        setCursor(m_dragMode != PointerRules::DragMode::Body || altHeld() ? Qt::ArrowCursor
+                                                                          : Qt::SizeFDiagCursor);
+}
+
+// Keyboard resizes keep the top-left; the geometry rule keeps the minimum.
+void RulerWindow::stepWindow(QPoint direction)
+{
+    if (fullScreen)
+        return;
+    const Preferences::Steps steps = preferences ? preferences->steps() : Preferences::Steps{};
+    if (shiftHeld()) {
+        const int step = altHeld() ? steps.resizeMore : steps.resizeNormal;
+        placeWindow(QRect(geometryToKeep().topLeft(), size() + QSize(direction.x() * step, direction.y() * step)));
+    } else {
+        sayDesktopPlacesWindows();
+        placeWindowAt(pos() + direction * (altHeld() ? steps.moveMore : steps.moveNormal));
+    }
+}
+
+void RulerWindow::turnFigure(double degrees)
+{
+    setUpdatesEnabled(false);
+    rotateFigureBy(degrees);
+    recomputeFigure();
+    setUpdatesEnabled(true);
+    update();
+}
+
+void RulerWindow::scaleFigure(double factor)
+{
+    setUpdatesEnabled(false);
+    scaleFigureBy(factor);
+    setUpdatesEnabled(true);
+    update();
+}
+
+void RulerWindow::keyReleaseEvent(QKeyEvent *event)
+{
+    takeChord(ModifierLatch::fromKey(event->key(), false, event->modifiers()));
+    if (!shiftHeld() && m_dragMode == PointerRules::DragMode::Body)
+        setCursor(Qt::ArrowCursor);
+}

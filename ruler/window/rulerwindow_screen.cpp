@@ -1,0 +1,249 @@
+// SPDX-FileCopyrightText: 2026 The Gradora developers
+// SPDX-License-Identifier: BSD-3-Clause
+
+// Where the window stands: its display, snapping and locking, full screen and stay on top.
+#include "ruler/window/rulerwindow.h"
+
+#include "platform/desktop.h"
+#include "ruler/input/pointerrules.h"
+#include "ruler/panel/infopanel.h"
+#include "ruler/placement/geometryrule.h"
+#include "ruler/placement/screenplacement.h"
+#include "ruler/placement/windowsnap.h"
+#include "ruler/window/rulershared.h"
+
+#include <QGuiApplication>
+#include <QMoveEvent>
+#include <QScreen>
+#include <chrono>
+
+void RulerWindow::placeWindow(const QRect &wanted)
+{
+    const QRect fitted = GeometryRule::fitted(wanted, GeometryRule::currentScreens());
+    m_askedPosition = fitted.topLeft();
+    if (placedByService(fitted))
+        return;
+    // Always set, even where unchanged: a window shown without a set geometry is placed by the
+    // window manager instead.
+    setGeometry(fitted);
+}
+
+// A moved window shows what it showed: it is painted again only when it came onto a display that
+// gives its unit another scale. The panel hears of the new place within a frame.
+void RulerWindow::moveEvent(QMoveEvent *event)
+{
+    followPlacementReport(event);
+    const UnitScale before = scale;
+    followPlace();
+    if (scale != before)
+        update();
+    if (!m_panelTextsTimer.isActive())
+        m_panelTextsTimer.start();
+}
+
+void RulerWindow::followWindowMove()
+{
+    followPlace();
+    update();
+}
+
+void RulerWindow::followPlace()
+{
+    if (pointerPressed && infoPanel())
+        infoPanel()->setOwner(this);
+    else if (pointerPressed && shared)
+        shared->panelWaitingRuler = this;
+
+    const QList<QRect> screens = GeometryRule::currentScreens();
+    displayIndex = ScreenPlacement::screenIndexFor(outerGeometry(), screens);
+    const QRect screen = screens.value(displayIndex);
+
+    // Snapping belongs to pointer drags (moveSnapped); keys and dialogs place the window exactly.
+    QRect window = outerGeometry();
+    if (option(RulerOption::LockToScreen)) {
+        const QRect inside = ScreenPlacement::locked(window, screen);
+        if (!fullScreen) {
+            if (inside.size() != window.size())
+                resize(inside.size());
+            move(inside.topLeft());
+        }
+        window = inside;
+    }
+
+    recomputeScale();
+    placeInfoPanel(window, screen);
+}
+
+// The keyboard stays where it went meanwhile: with this ruler where it has it, else where it is.
+void RulerWindow::takeInfoPanel()
+{
+    infoPanel()->setOwner(this);
+    if (preferences && preferences->infoPanelShown()) {
+        // Before any window has the keyboard, this ruler, shown last, is to have it.
+        const bool hadKeyboard = isActiveWindow() || !QGuiApplication::focusWindow();
+        placeInfoPanelBeside(outerGeometry(), GeometryRule::currentScreens().value(displayIndex));
+        infoPanel()->show();
+        if (hadKeyboard)
+            keepKeyboard();
+    }
+}
+
+void RulerWindow::placeInfoPanelBeside(const QRect &window, const QRect &screen)
+{
+    const auto side = preferences->panelSide() == Preferences::PanelSide::Left ? ScreenPlacement::PanelSide::Left
+                                                                               : ScreenPlacement::PanelSide::Right;
+    infoPanel()->placeBeside(window, screen, side, preferences->panelSpacing());
+}
+
+// The panel beside the window when it is shown; a press or a command shows or hides it.
+void RulerWindow::placeInfoPanel(const QRect &window, const QRect &screen)
+{
+    if (!preferences || !infoPanel())
+        return;
+    if (preferences->infoPanelShown()) {
+        infoPanel()->setFollowingDrag(m_windowDragged);
+        placeInfoPanelBeside(window, screen);
+        if (pointerPressed) {
+            infoPanel()->show();
+            keepKeyboard();
+        }
+    } else if (pointerPressed) {
+        infoPanel()->hide();
+        keepKeyboard();
+    }
+}
+
+// Takes the keyboard, asking the window system only when the window does not have it already.
+void RulerWindow::keepKeyboard()
+{
+    if (!isActiveWindow())
+        activateWindow();
+    setFocus();
+}
+
+void RulerWindow::moveSnapped(const QPoint &topLeft)
+{
+    if (fullScreen)
+        return;
+    placeWindowAt(snappedPlace(topLeft));
+}
+
+QPoint RulerWindow::snappedPlace(const QPoint &topLeft)
+{
+    QRect window = outerGeometry();
+    window.moveTopLeft(topLeft);
+    if (option(RulerOption::SnapToScreen)) {
+        const QList<QRect> screens = GeometryRule::currentScreens();
+        const QRect screen = screens.value(ScreenPlacement::screenIndexFor(window, screens));
+        window.moveTopLeft(WindowSnap::moved(window, screen, snapTargets(), snapDistance));
+    }
+    return window.topLeft();
+}
+
+namespace {
+qint64 steadyMilliseconds()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+} // namespace
+
+void RulerWindow::beginWindowDrag()
+{
+    forgetSnapTargets();
+    m_dragMoveTimer.stop();
+    m_movePacer.reset();
+    m_movePacer.setFrameMs(0);
+}
+
+void RulerWindow::dragSnapped(const QPoint &topLeft)
+{
+    if (fullScreen)
+        return;
+    m_windowDragged = true;
+    const qint64 now = steadyMilliseconds();
+    if (const std::optional<QPoint> place = m_movePacer.offer(snappedPlace(topLeft), now))
+        moveForDrag(*place);
+    else if (!m_dragMoveTimer.isActive())
+        m_dragMoveTimer.start(m_movePacer.due(now));
+}
+
+void RulerWindow::moveWaitingDragPlace()
+{
+    if (const std::optional<QPoint> place = m_movePacer.takeWaiting(steadyMilliseconds()))
+        moveForDrag(*place);
+}
+
+void RulerWindow::endWindowDrag()
+{
+    m_dragMoveTimer.stop();
+    moveWaitingDragPlace();
+    m_windowDragged = false;
+}
+
+// Where the desktop moves a window more cheaply than the toolkit, a drag moves it that way, at most
+// once a frame of its screen; elsewhere with every motion, as any placement.
+void RulerWindow::moveForDrag(const QPoint &topLeft)
+{
+    const QRect fitted = GeometryRule::fitted(QRect(topLeft, size()), GeometryRule::currentScreens());
+    Desktop *desk = desktop();
+    if (fitted.size() == size() && isVisible() && placementHonoured() && desk &&
+        desk->moveWindow(winId(), fitted.topLeft())) {
+        m_movePacer.setFrameMs(MovePacer::frameFor(screen() ? screen()->refreshRate() : 0.0));
+        return;
+    }
+    m_movePacer.setFrameMs(0);
+    placeWindow(fitted);
+}
+
+// Asking the window system for its windows costs round trips; during one drag they stay where they are.
+const QList<QRect> &RulerWindow::snapTargets()
+{
+    if (!m_dragSnapTargets)
+        m_dragSnapTargets = desktop()
+                                ? WindowSnap::targets(desktop()->windows(), WindowSnap::programWindows())
+                                : QList<QRect>();
+    return *m_dragSnapTargets;
+}
+
+QRect RulerWindow::edgeSnapped(const QRect &frame)
+{
+    if (fullScreen || !option(RulerOption::SnapToScreen))
+        return frame;
+    // One more than the minimum: the stricter of the edge drag's two limits.
+    return WindowSnap::resized(frame, m_dragMode, snapTargets(), snapDistance,
+                               PointerRules::kMinimumSide + 1);
+}
+
+void RulerWindow::toggleStayOnTop()
+{
+    m_options.toggle(RulerOption::StayOnTop);
+    setWindowFlags(windowFlags() ^ Qt::WindowStaysOnTopHint);
+    show();
+    activateWindow();
+
+    if (infoPanel() && infoPanel()->owner() == this)
+        infoPanel()->setStaysOnTop(option(RulerOption::StayOnTop));
+}
+
+void RulerWindow::toggleFullScreen()
+{
+    endPlacementReadback();
+    fullScreen = !fullScreen;
+    if (fullScreen) {
+        normalGeometry = geometryToKeep();
+        if (!desktop() || desktop()->fillsFullScreen()) {
+            showFullScreen();
+        } else {
+            // Nobody answers the request: the ruler fills its screen itself, and comes to the front as
+            // a window manager would bring it.
+            placeWindow(GeometryRule::currentScreens().value(displayIndex));
+            raise();
+        }
+    } else {
+        showNormal();
+        placeWindow(normalGeometry);
+    }
+    update();
+}
