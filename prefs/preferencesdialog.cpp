@@ -29,7 +29,7 @@ PreferencesDialog::PreferencesDialog(Preferences *preferences, QWidget *parent)
     m_unreadSizesNote->setObjectName(QStringLiteral("unreadSizesNote"));
     m_unreadSizesNote->setWordWrap(true);
     m_unreadSizesNote->hide();
-    m_ui->verticalLayout_3->insertWidget(1, m_unreadSizesNote);
+    m_ui->displayTableLayout->insertWidget(1, m_unreadSizesNote);
 
     // The values in use; the boxes' ranges clamp nothing the model has not clamped already.
     const Preferences::Steps steps = m_preferences->steps();
