@@ -4,7 +4,7 @@
 #include "dialogfixture.h"
 
 #include "platform/globalshortcut.h"
-#include "prefs/programkeys.h"
+#include "prefs/programsettings.h"
 
 #include <QCheckBox>
 #include <QKeySequenceEdit>
@@ -95,7 +95,7 @@ void TestPreferencesDialog::globalShortcutTyped()
         QTest::keyClick(edit, combination.key(), combination.keyboardModifiers());
     QVERIFY(finished.wait(10000));
     QTEST(m_fixture.preferences->globalShortcut(), "stored");
-    QTEST(QSettings().value(ProgramKeys::globalShortcut).toString(), "storedText");
+    QTEST(QSettings().value(programKey(ProgramSetting::GlobalShortcut)).toString(), "storedText");
     QTEST(edit->keySequence(), "stored");
     QVERIFY(clear->isEnabled());
 }
@@ -113,7 +113,7 @@ void TestPreferencesDialog::globalShortcutCleared()
     QCOMPARE(changes.count(), 1);
     QVERIFY(m_fixture.preferences->globalShortcut().isEmpty());
     QVERIFY(edit->keySequence().isEmpty());
-    QCOMPARE(QSettings().value(ProgramKeys::globalShortcut).toString(), QString());
+    QCOMPARE(QSettings().value(programKey(ProgramSetting::GlobalShortcut)).toString(), QString());
     QVERIFY(!clear->isEnabled());
 }
 

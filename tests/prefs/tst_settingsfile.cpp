@@ -5,7 +5,7 @@
 // written by the program itself, and users' files (and whatever reads them) rely on the keys, the
 // form of their values and their order staying exactly so.
 #include "prefs/preferences.h"
-#include "prefs/programkeys.h"
+#include "prefs/programsettings.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -35,23 +35,23 @@ QByteArray withoutVersion(QByteArray text)
 void writeHostileValues()
 {
     QSettings store;
-    store.setValue(ProgramKeys::moveNormal, QStringLiteral("5000"));
-    store.setValue(ProgramKeys::moveMore, QStringLiteral("abc"));
-    store.setValue(ProgramKeys::resizeNormal, QStringLiteral("0"));
-    store.setValue(ProgramKeys::toolboxPosition, QStringLiteral("0"));
-    store.setValue(ProgramKeys::showTopRightMenu, QStringLiteral("1"));
-    store.setValue(ProgramKeys::autoUpdatesEnabled, QStringLiteral("false"));
-    store.setValue(ProgramKeys::canShowToolbox, QStringLiteral("no"));
-    store.setValue(ProgramKeys::globalShortcut, QStringLiteral("Ctrl+Nonsense"));
-    store.setValue(ProgramKeys::lastInformed, QStringLiteral("nan"));
+    store.setValue(programKey(ProgramSetting::MoveStep), QStringLiteral("5000"));
+    store.setValue(programKey(ProgramSetting::MoveMoreStep), QStringLiteral("abc"));
+    store.setValue(programKey(ProgramSetting::ResizeStep), QStringLiteral("0"));
+    store.setValue(programKey(ProgramSetting::PanelSide), QStringLiteral("0"));
+    store.setValue(programKey(ProgramSetting::ShowTopRightMenu), QStringLiteral("1"));
+    store.setValue(programKey(ProgramSetting::AutoUpdates), QStringLiteral("false"));
+    store.setValue(programKey(ProgramSetting::ShowInfoPanel), QStringLiteral("no"));
+    store.setValue(programKey(ProgramSetting::GlobalShortcut), QStringLiteral("Ctrl+Nonsense"));
+    store.setValue(programKey(ProgramSetting::LastInformed), QStringLiteral("nan"));
 }
 
 void changeEverything(Preferences &preferences)
 {
-    preferences.setStep(Preferences::Step::MoveNormal, 25);
-    preferences.setStep(Preferences::Step::MoveMore, 250);
-    preferences.setStep(Preferences::Step::ResizeNormal, 2);
-    preferences.setStep(Preferences::Step::ResizeMore, 20);
+    preferences.setValue(ProgramSetting::MoveStep, 25);
+    preferences.setValue(ProgramSetting::MoveMoreStep, 250);
+    preferences.setValue(ProgramSetting::ResizeStep, 2);
+    preferences.setValue(ProgramSetting::ResizeMoreStep, 20);
     preferences.setShowTopRightMenu(true);
     preferences.setAutoUpdates(false);
     preferences.setInfoPanelShown(false);
@@ -71,8 +71,8 @@ void writeOtherProgramKeys()
         if (!store.contains(key))
             store.setValue(key, ++value);
     }
-    store.setValue(ProgramKeys::pictureFolder, QStringLiteral("/home/someone/Pictures"));
-    store.setValue(ProgramKeys::regionPictureFolder, QStringLiteral("/home/someone/Regions"));
+    store.setValue(programKey(ProgramSetting::PictureFolder), QStringLiteral("/home/someone/Pictures"));
+    store.setValue(programKey(ProgramSetting::RegionPictureFolder), QStringLiteral("/home/someone/Regions"));
 }
 } // namespace
 
