@@ -178,9 +178,11 @@ QStringList storedKeyOrder();
 
 // The value a setting starts from.
 QVariant defaultValue(ProgramSetting setting);
-// What the program uses of `value`: clamped, converted, or the default where it is not valid.
+// What the program takes of an edit: a number clamped into its limits, a choice outside them as the
+// default, the rest converted to the setting's type.
 QVariant valid(ProgramSetting setting, const QVariant &value);
-// The stored value of a setting, valid, or its default where none is stored.
+// The stored value of a setting as the program takes it, or its default where none is stored or it
+// does not convert.
 QVariant read(QSettings &store, ProgramSetting setting);
 // A valid value in the form the file keeps it.
 QVariant storedForm(ProgramSetting setting, const QVariant &value);
