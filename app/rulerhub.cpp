@@ -10,7 +10,7 @@
 #include "platform/desktopfactory.h"
 #include "platform/globalshortcut.h"
 #include "prefs/preferencesdialog.h"
-#include "prefs/programkeys.h"
+#include "prefs/programsettings.h"
 #include "prefs/programstore.h"
 #include "prefs/storevalues.h"
 #include "prefs/topmessage.h"
@@ -444,14 +444,16 @@ void RulerHub::readMagnifier()
 {
     using namespace StoreValues;
     const QSettings store;
-    m_magnifier->restore({readBool(store, ProgramKeys::magnifierAutoUpdate, false),
-                          readInt(store, ProgramKeys::magnifierGridSize, 1),
-                          readInt(store, ProgramKeys::magnifierGridActive, 1),
-                          readInt(store, ProgramKeys::magnifierZoom, Magnifier::kDefaultZoom)});
+    m_magnifier->restore(
+        {readBool(store, programKey(ProgramSetting::MagnifierAutoUpdate), false),
+         readInt(store, programKey(ProgramSetting::MagnifierGridSize), 1),
+         readInt(store, programKey(ProgramSetting::MagnifierGridActive), 1),
+         readInt(store, programKey(ProgramSetting::MagnifierZoom), Magnifier::kDefaultZoom)});
     // The same rule as for rulers: a usable size, and a piece to grab on some screen.
-    const QSize size =
-        GeometryRule::storedSize(store.value(ProgramKeys::magnifierInitialSize), Magnifier::kDefaultSize);
-    const QPoint place = GeometryRule::storedPoint(store.value(ProgramKeys::magnifierPosition), QPoint(0, 0));
+    const QSize size = GeometryRule::storedSize(store.value(programKey(ProgramSetting::MagnifierInitialSize)),
+                                                Magnifier::kDefaultSize);
+    const QPoint place =
+        GeometryRule::storedPoint(store.value(programKey(ProgramSetting::MagnifierPlace)), QPoint(0, 0));
     const QRect fitted =
         GeometryRule::fitted(GeometryRule::Wanted{place.x(), place.y(), size.width(), size.height()},
                              GeometryRule::currentScreens());
@@ -465,17 +467,17 @@ void RulerHub::writeWindowKeys()
     // Made now if it never was: its keys are written back as it reads them, damaged values mended.
     const Magnifier *shown = magnifier();
     const Magnifier::Values values = shown->values();
-    store.setValue(ProgramKeys::magnifierAutoUpdate, int(values.autoUpdate));
-    store.setValue(ProgramKeys::magnifierGridSize, values.gridSize);
-    store.setValue(ProgramKeys::magnifierGridActive, values.gridActive);
-    store.setValue(ProgramKeys::magnifierZoom, values.zoom);
-    store.setValue(ProgramKeys::magnifierInitialSize, shown->size());
-    store.setValue(ProgramKeys::magnifierPosition, shown->pos());
-    store.setValue(ProgramKeys::colorDialogPositionSaved, true);
+    store.setValue(programKey(ProgramSetting::MagnifierAutoUpdate), int(values.autoUpdate));
+    store.setValue(programKey(ProgramSetting::MagnifierGridSize), values.gridSize);
+    store.setValue(programKey(ProgramSetting::MagnifierGridActive), values.gridActive);
+    store.setValue(programKey(ProgramSetting::MagnifierZoom), values.zoom);
+    store.setValue(programKey(ProgramSetting::MagnifierInitialSize), shown->size());
+    store.setValue(programKey(ProgramSetting::MagnifierPlace), shown->pos());
+    store.setValue(programKey(ProgramSetting::ColourDialogPlaceSaved), true);
     // A dialog never opened stands where a new window stands.
     const QPoint colorDialogPlace = m_shared.colorDialog ? m_shared.colorDialog->pos() : QPoint(0, 0);
-    store.setValue(ProgramKeys::colorDialogX, colorDialogPlace.x());
-    store.setValue(ProgramKeys::colorDialogY, colorDialogPlace.y());
+    store.setValue(programKey(ProgramSetting::ColourDialogX), colorDialogPlace.x());
+    store.setValue(programKey(ProgramSetting::ColourDialogY), colorDialogPlace.y());
 }
 
 void RulerHub::restoreHiddenWindows()

@@ -4,183 +4,99 @@
 #include "prefs/preferences.h"
 
 #include "prefs/appidentity.h"
-#include "prefs/programkeys.h"
 #include "prefs/programstore.h"
-#include "prefs/storevalues.h"
 #if GRADORA_UPDATE_CHECK
 #include "prefs/updatecheck.h"
 #endif
 
 #include <QSettings>
-#include <algorithm>
 
-using namespace StoreValues;
+namespace Table = ProgramSettingTable;
 
 namespace {
-const Preferences::Steps kDefaultSteps;
-const char kDefaultLastInformed[] = "6.0";
 // Stands for a missing "lastCheck": not a valid date, so the check is due.
 const QString kNeverChecked = QStringLiteral("1/1/1");
-// toolboxPosition in the file.
-constexpr int kStoredLeft = 1;
-constexpr int kStoredRight = 2;
-
-QLatin1StringView stepKey(Preferences::Step step)
-{
-    switch (step) {
-    case Preferences::Step::MoveNormal:
-        return ProgramKeys::moveNormal;
-    case Preferences::Step::MoveMore:
-        return ProgramKeys::moveMore;
-    case Preferences::Step::ResizeNormal:
-        return ProgramKeys::resizeNormal;
-    case Preferences::Step::ResizeMore:
-        break;
-    }
-    return ProgramKeys::resizeMore;
-}
-
-int &stepField(Preferences::Steps &steps, Preferences::Step step)
-{
-    switch (step) {
-    case Preferences::Step::MoveNormal:
-        return steps.moveNormal;
-    case Preferences::Step::MoveMore:
-        return steps.moveMore;
-    case Preferences::Step::ResizeNormal:
-        return steps.resizeNormal;
-    case Preferences::Step::ResizeMore:
-        break;
-    }
-    return steps.resizeMore;
-}
-
-int clampedStep(int value)
-{
-    return std::clamp(value, Preferences::kMinimumStep, Preferences::kMaximumStep);
-}
 } // namespace
-
-int Preferences::Steps::value(Step step) const
-{
-    Steps copy = *this;
-    return stepField(copy, step);
-}
 
 Preferences::Preferences(const Desktop *desktop, QObject *parent) : QObject(parent), m_desktop(desktop)
 {
     ProgramStore::selectFormat();
     m_store = new QSettings(this);
-    m_store->setValue(ProgramKeys::programVersion, AppIdentity::applicationVersion);
-    readSteps();
+    m_store->setValue(programKey(ProgramSetting::ProgramVersion), AppIdentity::applicationVersion);
+    readSettings();
     readUnitTables();
     readDisplayTable();
-    readOptions();
     // What was read and mended reaches the disk with sync(); the program calls it once its first
     // ruler is up, so that the disk's flushes do not hold up the first window.
 }
 
 Preferences::~Preferences() = default;
 
-void Preferences::readSteps()
+void Preferences::readSettings()
 {
-    for (const Step step : {Step::MoveNormal, Step::MoveMore, Step::ResizeNormal, Step::ResizeMore}) {
-        // A hand-edited value outside 1-999 is clamped, as the boxes of the dialog would.
-        stepField(m_steps, step) = clampedStep(readInt(*m_store, stepKey(step), kDefaultSteps.value(step)));
+    // A hand-edited value out of its limits is clamped, as the dialog's editors would.
+    for (const Table::Entry &row : Table::kTable) {
+        if (row.kind != Table::Kind::Owned)
+            m_values[std::size_t(row.setting)] = Table::read(*m_store, row.setting);
     }
 }
 
-void Preferences::setStep(Step step, int value)
+Preferences::Steps Preferences::steps() const
 {
-    stepField(m_steps, step) = clampedStep(value);
-    // The dialog shows the number in the user's locale; the file keeps it in one form for all.
-    m_store->setValue(stepKey(step), QString::number(m_steps.value(step)));
-    emit stepsChanged();
+    return {value<int>(ProgramSetting::MoveStep), value<int>(ProgramSetting::MoveMoreStep),
+            value<int>(ProgramSetting::ResizeStep), value<int>(ProgramSetting::ResizeMoreStep)};
 }
 
-void Preferences::storeDefaultShortcuts()
+void Preferences::change(ProgramSetting setting, const QVariant &value)
 {
-    for (const Step step : {Step::MoveNormal, Step::MoveMore, Step::ResizeNormal, Step::ResizeMore})
-        m_store->setValue(stepKey(step), QString::number(kDefaultSteps.value(step)));
-    m_showTopRightMenu = false;
-    m_store->setValue(ProgramKeys::showTopRightMenu, m_showTopRightMenu);
-    m_store->sync();
-    emit optionsChanged();
-}
-
-void Preferences::readOptions()
-{
-    m_infoPanelShown = readBool(*m_store, ProgramKeys::canShowToolbox, true);
-    m_panelSide = readInt(*m_store, ProgramKeys::toolboxPosition, kStoredRight) == kStoredLeft
-                      ? PanelSide::Left
-                      : PanelSide::Right;
-    m_showTopRightMenu = readBool(*m_store, ProgramKeys::showTopRightMenu, false);
-    m_autoUpdates = readBool(*m_store, ProgramKeys::autoUpdatesEnabled, true);
-    // A text that names no key (hand-edited, or from a later version) reads as no key.
-    const QKeySequence key = QKeySequence::fromString(readText(*m_store, ProgramKeys::globalShortcut),
-                                                      QKeySequence::PortableText);
-    const bool readable = !key.isEmpty() && key[0].key() != Qt::Key_unknown;
-    m_globalShortcut = readable ? key : QKeySequence();
-#if GRADORA_UPDATE_CHECK
-    m_lastInformed = UpdateCheck::storedVersion(m_store->value(ProgramKeys::lastInformed),
-                                                QString::fromLatin1(kDefaultLastInformed));
-#else
-    m_lastInformed =
-        m_store->value(ProgramKeys::lastInformed, QString::fromLatin1(kDefaultLastInformed)).toString();
-#endif
-}
-
-void Preferences::setActivateOnHover(bool on)
-{
-    m_activateOnHover = on;
-    emit optionsChanged();
-}
-
-void Preferences::setShowTopRightMenu(bool on)
-{
-    m_showTopRightMenu = on;
-    emit optionsChanged();
-}
-
-void Preferences::setInfoPanelShown(bool shown)
-{
-    m_infoPanelShown = shown;
-    emit optionsChanged();
-}
-
-void Preferences::setPanelSide(PanelSide side)
-{
-    m_panelSide = side;
-    emit optionsChanged();
-}
-
-void Preferences::setAutoUpdates(bool on)
-{
-    m_autoUpdates = on;
-    emit optionsChanged();
-}
-
-void Preferences::setGlobalShortcut(const QKeySequence &key)
-{
-    if (key == m_globalShortcut)
+    const Table::Entry &row = Table::entry(setting);
+    QVariant &held = m_values[std::size_t(setting)];
+    const QVariant taken = Table::valid(setting, value);
+    if ((row.writes & Table::IfDifferent) && taken == held)
         return;
-    m_globalShortcut = key;
-    m_store->setValue(ProgramKeys::globalShortcut, key.toString(QKeySequence::PortableText));
-    m_store->sync();
-    emit globalShortcutChanged();
+    held = taken;
+    if (row.writes & Table::OnEdit) {
+        m_store->setValue(programKey(setting), Table::storedForm(setting, held));
+        if (row.writes & Table::Synced)
+            m_store->sync();
+    }
+    announce(row.announce);
 }
 
-void Preferences::setLastInformed(const QString &version)
+void Preferences::announce(Table::Announce announce)
 {
-    m_lastInformed = version;
-    m_store->setValue(ProgramKeys::lastInformed, m_lastInformed);
+    switch (announce) {
+    case Table::Announce::Steps:
+        emit stepsChanged();
+        break;
+    case Table::Announce::Options:
+        emit optionsChanged();
+        break;
+    case Table::Announce::GlobalShortcut:
+        emit globalShortcutChanged();
+        break;
+    case Table::Announce::Nothing:
+        break;
+    }
+}
+
+void Preferences::storeDefaults(const QList<ProgramSetting> &settings)
+{
+    for (const ProgramSetting setting : settings) {
+        const QVariant byDefault = Table::defaultValue(setting);
+        if (Table::entry(setting).writes & Table::OnSave)
+            m_values[std::size_t(setting)] = byDefault;
+        m_store->setValue(programKey(setting), Table::storedForm(setting, byDefault));
+    }
     m_store->sync();
+    emit optionsChanged();
 }
 
 #if GRADORA_UPDATE_CHECK
 bool Preferences::updateCheckDue(const QDate &today) const
 {
-    return UpdateCheck::isDue(m_store->value(ProgramKeys::lastCheck, kNeverChecked).toDate(), today);
+    return UpdateCheck::isDue(m_store->value(programKey(ProgramSetting::LastCheck), kNeverChecked).toDate(),
+                              today);
 }
 #else
 bool Preferences::updateCheckDue(const QDate &) const
@@ -191,7 +107,7 @@ bool Preferences::updateCheckDue(const QDate &) const
 
 void Preferences::markUpdateChecked(const QDate &today)
 {
-    m_store->setValue(ProgramKeys::lastCheck, today.toString(Qt::ISODate));
+    m_store->setValue(programKey(ProgramSetting::LastCheck), today.toString(Qt::ISODate));
     m_store->sync();
 }
 
@@ -204,12 +120,11 @@ int Preferences::takeNextColorIndex(int paletteSize)
 
 void Preferences::save()
 {
-    m_store->setValue(ProgramKeys::showTopRightMenu, m_showTopRightMenu);
-    m_store->setValue(ProgramKeys::autoUpdatesEnabled, m_autoUpdates);
-    m_store->setValue(ProgramKeys::canShowToolbox, m_infoPanelShown);
-    m_store->setValue(ProgramKeys::toolboxPosition,
-                      m_panelSide == PanelSide::Left ? kStoredLeft : kStoredRight);
-    m_store->setValue(ProgramKeys::lastInformed, m_lastInformed);
+    for (const Table::Entry &row : Table::kTable) {
+        if (row.writes & Table::OnSave)
+            m_store->setValue(programKey(row.setting),
+                              Table::storedForm(row.setting, m_values[std::size_t(row.setting)]));
+    }
     m_store->sync();
 }
 

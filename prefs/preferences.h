@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "prefs/programsettings.h"
 #include "prefs/textgrid.h"
 #include "prefs/unittablerules.h"
 
@@ -11,6 +12,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <type_traits>
 
 class Desktop;
 class QSettings;
@@ -28,8 +30,8 @@ enum class PreferencesPage
 // The program-wide values that every ruler reads: the keyboard steps, the unit tables, the display
 // calibration and the program options. Made once per run, it reads its keys of the settings file at
 // once (detecting the displays on the first start) and writes each change the way the preferences
-// always have: steps and table cells when they are edited, the options when save() is called. The
-// rulers hear about changes through the signals; nothing here is a widget.
+// always have: table cells when they are edited, each program-wide setting when its row of
+// ProgramSettingTable says. The rulers hear about changes through the signals; nothing here is a widget.
 //
 // Table cells are kept in their stored form ("2.54", never "2,54"): the dialog converts what it shows.
 class Preferences : public QObject
@@ -39,23 +41,14 @@ public:
     static constexpr int kTableRows = 9;
     // Between a ruler and the information panel beside it.
     static constexpr int kPanelSpacing = 5;
-    static constexpr int kMinimumStep = 1;
-    static constexpr int kMaximumStep = 999;
 
-    enum class Step
-    {
-        MoveNormal,
-        MoveMore,
-        ResizeNormal,
-        ResizeMore
-    };
+    // The keyboard steps in use, as the rulers read them.
     struct Steps
     {
-        int moveNormal = 1;
-        int moveMore = 100;
-        int resizeNormal = 1;
-        int resizeMore = 10;
-        int value(Step step) const;
+        int moveNormal = ProgramSettingTable::entry(ProgramSetting::MoveStep).byDefault;
+        int moveMore = ProgramSettingTable::entry(ProgramSetting::MoveMoreStep).byDefault;
+        int resizeNormal = ProgramSettingTable::entry(ProgramSetting::ResizeStep).byDefault;
+        int resizeMore = ProgramSettingTable::entry(ProgramSetting::ResizeMoreStep).byDefault;
         friend bool operator==(const Steps &a, const Steps &b)
         {
             return a.moveNormal == b.moveNormal && a.moveMore == b.moveMore &&
@@ -67,22 +60,39 @@ public:
         Physical,
         PixelBased
     };
+    // Numbered as the settings file keeps them.
     enum class PanelSide
     {
-        Left,
-        Right
+        Left = 1,
+        Right = 2
     };
 
     // `desktop` describes the monitors to the display detection; without one the toolkit's word stands.
     explicit Preferences(const Desktop *desktop = nullptr, QObject *parent = nullptr);
     ~Preferences() override;
 
-    // Keyboard steps: read clamped to 1-999; an edit is written at once, as text.
-    Steps steps() const { return m_steps; }
-    void setStep(Step step, int value);
-    // "Load Defaults" of the shortcuts: the default steps and no top-right menu go to the file at once;
-    // the steps in use stay until the next edit of a step.
-    void storeDefaultShortcuts();
+    // A program-wide setting in use (ProgramSettingTable). An edit is made valid (clamped into its
+    // limits), written when its row says and announced by its row's signal.
+    template <typename T> T value(ProgramSetting setting) const
+    {
+        const QVariant &held = m_values[std::size_t(setting)];
+        if constexpr (std::is_enum_v<T>)
+            return T(held.toInt());
+        else
+            return held.value<T>();
+    }
+    template <typename T> void setValue(ProgramSetting setting, const T &value)
+    {
+        if constexpr (std::is_enum_v<T>)
+            change(setting, QVariant(int(value)));
+        else
+            change(setting, QVariant::fromValue(value));
+    }
+
+    Steps steps() const;
+    // "Load Defaults": the settings' defaults go to the file at once. A setting written with each save
+    // takes its default in use as well; a keyboard step in use stays until its next edit.
+    void storeDefaults(const QList<ProgramSetting> &settings);
 
     // The unit tables (the menus read their names from column 0) and the display calibration.
     const TextGrid &unitCells(UnitTable table) const;
@@ -108,26 +118,26 @@ public:
     int selectedDisplay() const { return m_selectedDisplay; }
     void setSelectedDisplay(int row) { m_selectedDisplay = row; }
 
-    // Program options.
-    bool activateOnHover() const { return m_activateOnHover; }
-    void setActivateOnHover(bool on);
-    bool showTopRightMenu() const { return m_showTopRightMenu; }
-    void setShowTopRightMenu(bool on);
-    bool infoPanelShown() const { return m_infoPanelShown; }
-    void setInfoPanelShown(bool shown);
-    PanelSide panelSide() const { return m_panelSide; }
-    void setPanelSide(PanelSide side);
-    bool autoUpdates() const { return m_autoUpdates; }
-    void setAutoUpdates(bool on);
+    // Shorthands of value() and setValue() for the rulers.
+    bool activateOnHover() const { return value<bool>(ProgramSetting::ActivateOnHover); }
+    void setActivateOnHover(bool on) { setValue(ProgramSetting::ActivateOnHover, on); }
+    bool showTopRightMenu() const { return value<bool>(ProgramSetting::ShowTopRightMenu); }
+    void setShowTopRightMenu(bool on) { setValue(ProgramSetting::ShowTopRightMenu, on); }
+    bool infoPanelShown() const { return value<bool>(ProgramSetting::ShowInfoPanel); }
+    void setInfoPanelShown(bool shown) { setValue(ProgramSetting::ShowInfoPanel, shown); }
+    PanelSide panelSide() const { return value<PanelSide>(ProgramSetting::PanelSide); }
+    void setPanelSide(PanelSide side) { setValue(ProgramSetting::PanelSide, side); }
+    bool autoUpdates() const { return value<bool>(ProgramSetting::AutoUpdates); }
+    void setAutoUpdates(bool on) { setValue(ProgramSetting::AutoUpdates, on); }
     int panelSpacing() const { return kPanelSpacing; }
-    // The key that shows or hides the rulers from anywhere; empty for none. Written at once.
-    QKeySequence globalShortcut() const { return m_globalShortcut; }
-    void setGlobalShortcut(const QKeySequence &key);
+    // The key that shows or hides the rulers from anywhere; empty for none.
+    QKeySequence globalShortcut() const { return value<QKeySequence>(ProgramSetting::GlobalShortcut); }
+    void setGlobalShortcut(const QKeySequence &key) { setValue(ProgramSetting::GlobalShortcut, key); }
 
     // The update check: the newest version the user was told about (as the server wrote it), and the
     // day of the last automatic check.
-    QString lastInformed() const { return m_lastInformed; }
-    void setLastInformed(const QString &version);
+    QString lastInformed() const { return value<QString>(ProgramSetting::LastInformed); }
+    void setLastInformed(const QString &version) { setValue(ProgramSetting::LastInformed, version); }
     // At most once a day: a missing or unreadable day makes it due.
     bool updateCheckDue(const QDate &today) const;
     // Written at once, so that a check that fails still counts for its day.
@@ -136,7 +146,7 @@ public:
     // The background colour index that the next new ruler receives, advancing the rotation.
     int takeNextColorIndex(int paletteSize);
 
-    // Writes the program options and flushes the file.
+    // Writes the settings that are written with each save and flushes the file.
     void save();
     // Flushes the file.
     void sync();
@@ -149,29 +159,23 @@ Q_SIGNALS:
     void globalShortcutChanged();
 
 private:
-    void readSteps();
+    void change(ProgramSetting setting, const QVariant &value);
+    void announce(ProgramSettingTable::Announce announce);
     void readUnitTables();
     void readDisplayTable();
     void storeDetectedDisplays();
-    void readOptions();
+    void readSettings();
     void storeUnitTable(UnitTable table);
     void storeDisplayTable();
     TextGrid &grid(UnitTable table);
 
     const Desktop *m_desktop = nullptr;
     QSettings *m_store = nullptr;
-    Steps m_steps;
+    std::array<QVariant, ProgramSettingTable::kCount> m_values;
     TextGrid m_unitCells;
     TextGrid m_pixelUnitCells;
     TextGrid m_displayCells;
     bool m_detectedOnStart = false;
     int m_selectedDisplay = 0;
-    bool m_activateOnHover = false;
-    bool m_showTopRightMenu = false;
-    bool m_infoPanelShown = true;
-    PanelSide m_panelSide = PanelSide::Right;
-    bool m_autoUpdates = true;
-    QString m_lastInformed;
-    QKeySequence m_globalShortcut;
     int m_nextColorIndex = 0;
 };

@@ -6,7 +6,7 @@
 
 #include "prefs/displaycalibration.h"
 #include "prefs/localenumbers.h"
-#include "prefs/programkeys.h"
+#include "prefs/programsettings.h"
 #include "prefs/storevalues.h"
 #include "prefs/tablekeys.h"
 
@@ -148,7 +148,7 @@ void Preferences::storeDisplayTable()
 
 void Preferences::readDisplayTable()
 {
-    if (!StoreValues::readBool(*m_store, ProgramKeys::displaysDetected, false)) {
+    if (!StoreValues::readBool(*m_store, programKey(ProgramSetting::DisplaysDetected), false)) {
         // Written with everything else the start reads: a first start writes its file once.
         storeDetectedDisplays();
         m_detectedOnStart = true;
@@ -193,6 +193,6 @@ void Preferences::storeDetectedDisplays()
 {
     m_displayCells =
         Calibration::detect(m_displayCells, Calibration::currentScreens(m_desktop), storedDisplayRows(*m_store));
-    m_store->setValue(ProgramKeys::displaysDetected, true);
+    m_store->setValue(programKey(ProgramSetting::DisplaysDetected), true);
     storeDisplayTable();
 }

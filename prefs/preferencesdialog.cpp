@@ -29,16 +29,9 @@ PreferencesDialog::PreferencesDialog(Preferences *preferences, QWidget *parent)
     m_unreadSizesNote->setObjectName(QStringLiteral("unreadSizesNote"));
     m_unreadSizesNote->setWordWrap(true);
     m_unreadSizesNote->hide();
-    m_ui->verticalLayout_3->insertWidget(1, m_unreadSizesNote);
+    m_ui->displayTableLayout->insertWidget(1, m_unreadSizesNote);
 
-    // The values in use; the boxes' ranges clamp nothing the model has not clamped already.
-    const Preferences::Steps steps = m_preferences->steps();
-    m_ui->moveStepBox->setValue(steps.moveNormal);
-    m_ui->moveMoreStepBox->setValue(steps.moveMore);
-    m_ui->resizeStepBox->setValue(steps.resizeNormal);
-    m_ui->resizeMoreStepBox->setValue(steps.resizeMore);
-    m_ui->topRightMenuBox->setChecked(m_preferences->showTopRightMenu());
-    m_ui->autoUpdatesBox->setChecked(m_preferences->autoUpdates());
+    bindEditors();
     showStoredGlobalShortcut();
     // The longest note (no way on this desktop, and what to do instead) fits in the dialog, whose
     // size is fixed.
@@ -97,18 +90,34 @@ void PreferencesDialog::setUpWindow()
     m_ui->displayTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 }
 
+// Every setting with an editor in the form: the editor shows the value in use, takes the table's
+// limits and hands each edit to the model.
+void PreferencesDialog::bindEditors()
+{
+    for (const ProgramSettingTable::Entry &row : ProgramSettingTable::kTable) {
+        if (!row.editor)
+            continue;
+        QWidget *editor = findChild<QWidget *>(QLatin1StringView(row.editor));
+        const ProgramSetting setting = row.setting;
+        if (auto *box = qobject_cast<QSpinBox *>(editor)) {
+            box->setRange(row.minimum, row.maximum);
+            box->setValue(m_preferences->value<int>(setting));
+            connect(box, &QSpinBox::editingFinished, this,
+                    [this, box, setting] { m_preferences->setValue(setting, box->value()); });
+        } else if (auto *check = qobject_cast<QCheckBox *>(editor)) {
+            check->setChecked(m_preferences->value<bool>(setting));
+            connect(check, &QCheckBox::clicked, this,
+                    [this, setting](bool on) { m_preferences->setValue(setting, on); });
+        } else {
+            qWarning("The preferences form has no editor %s for its setting.", row.editor);
+        }
+    }
+}
+
 void PreferencesDialog::connectShortcuts()
 {
-    using Step = Preferences::Step;
-    connect(m_ui->moveStepBox, &QSpinBox::editingFinished, this, [this] { storeStep(Step::MoveNormal); });
-    connect(m_ui->moveMoreStepBox, &QSpinBox::editingFinished, this, [this] { storeStep(Step::MoveMore); });
-    connect(m_ui->resizeStepBox, &QSpinBox::editingFinished, this, [this] { storeStep(Step::ResizeNormal); });
-    connect(m_ui->resizeMoreStepBox, &QSpinBox::editingFinished, this,
-            [this] { storeStep(Step::ResizeMore); });
     connect(m_ui->shortcutDefaultsButton, &QPushButton::clicked, this,
             &PreferencesDialog::loadDefaultShortcuts);
-    connect(m_ui->topRightMenuBox, &QCheckBox::clicked, m_preferences, &Preferences::setShowTopRightMenu);
-    connect(m_ui->autoUpdatesBox, &QCheckBox::clicked, m_preferences, &Preferences::setAutoUpdates);
     connect(m_ui->pageTabs, &QTabWidget::currentChanged, this, [this] { m_displayLabelArmed = false; });
     connect(m_ui->globalShortcutEdit, &QKeySequenceEdit::editingFinished, this,
             &PreferencesDialog::storeGlobalShortcut);
@@ -154,22 +163,21 @@ void PreferencesDialog::followGlobalShortcut(const GlobalShortcut *shortcut)
     showNote();
 }
 
-void PreferencesDialog::storeStep(Preferences::Step step)
-{
-    const QSpinBox *boxes[] = {m_ui->moveStepBox, m_ui->moveMoreStepBox, m_ui->resizeStepBox,
-                               m_ui->resizeMoreStepBox};
-    m_preferences->setStep(step, boxes[int(step)]->value());
-}
-
+// The settings edited on the Shortcuts page return to their defaults.
 void PreferencesDialog::loadDefaultShortcuts()
 {
-    const Preferences::Steps defaults;
-    m_ui->moveStepBox->setValue(defaults.moveNormal);
-    m_ui->moveMoreStepBox->setValue(defaults.moveMore);
-    m_ui->resizeStepBox->setValue(defaults.resizeNormal);
-    m_ui->resizeMoreStepBox->setValue(defaults.resizeMore);
-    m_ui->topRightMenuBox->setChecked(false);
-    m_preferences->storeDefaultShortcuts();
+    QList<ProgramSetting> settings;
+    for (const ProgramSettingTable::Entry &row : ProgramSettingTable::kTable) {
+        QWidget *editor = row.editor ? findChild<QWidget *>(QLatin1StringView(row.editor)) : nullptr;
+        if (!editor || !m_ui->shortcutsTab->isAncestorOf(editor))
+            continue;
+        if (auto *box = qobject_cast<QSpinBox *>(editor))
+            box->setValue(row.byDefault);
+        else if (auto *check = qobject_cast<QCheckBox *>(editor))
+            check->setChecked(row.byDefault);
+        settings.append(row.setting);
+    }
+    m_preferences->storeDefaults(settings);
 }
 
 void PreferencesDialog::showPage(PreferencesPage page)

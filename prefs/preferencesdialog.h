@@ -54,10 +54,10 @@ protected:
 
 private:
     void setUpWindow();
+    void bindEditors();
     void connectShortcuts();
     void connectTables();
     void connectCalculator();
-    void storeStep(Preferences::Step step);
     void loadDefaultShortcuts();
     void storeGlobalShortcut();
     void clearGlobalShortcut();

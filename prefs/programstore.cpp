@@ -3,7 +3,7 @@
 
 #include "prefs/programstore.h"
 
-#include "prefs/programkeys.h"
+#include "prefs/programsettings.h"
 #include "prefs/storefile.h"
 
 #include <QColor>
@@ -39,30 +39,7 @@ void setLeadingKeys(const QStringList &keys)
 
 QStringList keyOrder()
 {
-    QStringList keys = leadingKeys();
-    for (QLatin1StringView key : {ProgramKeys::programVersion,
-                                  ProgramKeys::moveNormal,
-                                  ProgramKeys::moveMore,
-                                  ProgramKeys::resizeNormal,
-                                  ProgramKeys::resizeMore,
-                                  ProgramKeys::magnifierAutoUpdate,
-                                  ProgramKeys::magnifierGridSize,
-                                  ProgramKeys::magnifierGridActive,
-                                  ProgramKeys::magnifierZoom,
-                                  ProgramKeys::magnifierInitialSize,
-                                  ProgramKeys::magnifierPosition,
-                                  ProgramKeys::showTopRightMenu,
-                                  ProgramKeys::autoUpdatesEnabled,
-                                  ProgramKeys::canShowToolbox,
-                                  ProgramKeys::toolboxPosition,
-                                  ProgramKeys::lastInformed,
-                                  ProgramKeys::colorDialogPositionSaved,
-                                  ProgramKeys::colorDialogX,
-                                  ProgramKeys::colorDialogY,
-                                  ProgramKeys::lastCheck,
-                                  ProgramKeys::globalShortcut})
-        keys << QString(key);
-    return keys;
+    return leadingKeys() + ProgramSettingTable::storedKeyOrder();
 }
 
 namespace {

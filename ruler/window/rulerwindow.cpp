@@ -5,7 +5,7 @@
 #include "ruler/window/rulerwindow.h"
 
 #include "platform/desktop.h"
-#include "prefs/programkeys.h"
+#include "prefs/programsettings.h"
 #include "prefs/programstore.h"
 #include "prefs/storevalues.h"
 #include "ruler/commands/rulermenu.h"
@@ -86,8 +86,9 @@ void RulerWindow::readOptions()
     ProgramStore::selectFormat();
     const QSettings store;
     m_options.read(store);
-    pointerPressed = readBool(store, ProgramKeys::canShowToolbox, pointerPressed);
-    m_panelSide = ScreenPlacement::panelSideFromStored(readInt(store, ProgramKeys::toolboxPosition, 2));
+    pointerPressed = readBool(store, programKey(ProgramSetting::ShowInfoPanel), pointerPressed);
+    m_panelSide =
+        ScreenPlacement::panelSideFromStored(readInt(store, programKey(ProgramSetting::PanelSide), 2));
     m_menu->setEnabled(RulerCommand::PanelSide, pointerPressed);
     if (pointerPressed)
         m_menu->setText(RulerCommand::PanelSide, m_panelSide == ScreenPlacement::PanelSide::Right

@@ -5,7 +5,7 @@
 #include "ruler/window/rulerwindow.h"
 
 #include "prefs/appidentity.h"
-#include "prefs/programkeys.h"
+#include "prefs/programsettings.h"
 #include "prefs/programstore.h"
 #include "prefs/topmessage.h"
 #include "render/pictureloader.h"
@@ -56,7 +56,8 @@ void RulerWindow::openPicture()
 {
     ProgramStore::selectFormat();
     QSettings store;
-    const QString folder = store.value(ProgramKeys::pictureFolder, QDir::homePath()).toString();
+    const QString folder =
+        store.value(programKey(ProgramSetting::PictureFolder), QDir::homePath()).toString();
     const QString path = askPictureFile(this, tr("Open File"), folder);
     if (path.isEmpty()) {
         update();
@@ -68,7 +69,7 @@ void RulerWindow::openPicture()
         update();
         return;
     }
-    store.setValue(ProgramKeys::pictureFolder, QFileInfo(path).absolutePath());
+    store.setValue(programKey(ProgramSetting::PictureFolder), QFileInfo(path).absolutePath());
     store.sync();
     update();
 }

@@ -7,7 +7,7 @@
 
 #include "paint/rulerpainter.h"
 #include "platform/desktop.h"
-#include "prefs/programkeys.h"
+#include "prefs/programsettings.h"
 #include "prefs/programstore.h"
 #include "ruler/window/regionpicture.h"
 
@@ -81,7 +81,7 @@ void RulerWindow::saveRegionPicture(const QImage &picture)
     ProgramStore::selectFormat();
     QSettings store;
     // A folder saved to before and gone since is no place to start from.
-    QString folder = store.value(ProgramKeys::regionPictureFolder).toString();
+    QString folder = store.value(programKey(ProgramSetting::RegionPictureFolder)).toString();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
@@ -99,6 +99,6 @@ void RulerWindow::saveRegionPicture(const QImage &picture)
             tr("Cannot save %1.\n\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
     }
-    store.setValue(ProgramKeys::regionPictureFolder, QFileInfo(path).absolutePath());
+    store.setValue(programKey(ProgramSetting::RegionPictureFolder), QFileInfo(path).absolutePath());
     store.sync();
 }

@@ -5,7 +5,10 @@
 // the program writes. Whatever the file holds, the first ruler stands on a screen, large enough to
 // use, and what is written back is sane.
 #include "app/rulerhub.h"
+#include "prefs/programsettings.h"
 #include "ruler/placement/geometryrule.h"
+#include "ruler/window/ruleroptions.h"
+#include "ruler/window/rulerstore.h"
 #include "ruler/window/rulerwindow.h"
 #include "testsupport.h"
 
@@ -17,93 +20,24 @@
 
 namespace {
 // Every key the program reads at start-up, ruler and program-wide, and a sample of the table cells.
-const QStringList kKeys{"showMasterPointLines",
-                        "zeroAtLeft",
-                        "zeroAtBottom",
-                        "crossHairVisible",
-                        "borderVisible",
-                        "flyingFigureVisible",
-                        "showRulerReadings",
-                        "hoverGuides",
-                        "stayOnTop",
-                        "selectInvertedAlt",
-                        "selectMPix",
-                        "snapToScreen",
-                        "lockToScreen",
-                        "antiAliasing",
-                        "leftTickerVisible",
-                        "rightTickerVisible",
-                        "topTickerVisible",
-                        "bottomTickerVisible",
-                        "rulerStartsFrom1",
-                        "imageFile",
-                        "stretchImage",
-                        "proportionalImage",
-                        "transparentImage",
-                        "boldControlPoints",
-                        "noControlPoints",
-                        "bottmRightLabel",
-                        "R_M_Width",
-                        "R_M_Height",
-                        "R_M_MinimalReadings",
-                        "geometry",
-                        "background",
-                        "rulerColor",
-                        "guidesColor",
-                        "figureKind",
-                        "figurePoints",
-                        "figureOrigin",
-                        "figureAngle",
-                        "figureRatio",
-                        "activeRuler",
-                        "showOnFigureReadings",
-                        "canShowToolbox",
-                        "toolboxPosition",
-                        "move_normal",
-                        "move_more",
-                        "resize_normal",
-                        "resize_more",
-                        "showTopRightMenu",
-                        "autoUpdatesEnabled",
-                        "lastInformed",
-                        "lastCheck",
-                        "autoUpdate",
-                        "gridSize",
-                        "gridActive",
-                        "zoom",
-                        "initialSize",
-                        "position",
-                        "clrDlgPosSvd",
-                        "clrX",
-                        "clrY",
-                        "displays_detected",
-                        "Program Version",
-                        "path",
-                        "unit_0_0",
-                        "unit_0_1",
-                        "unit_3_2",
-                        "pb_unit_0_0",
-                        "pb_unit_1_1",
-                        "display_0_0",
-                        "display_0_1",
-                        "display_0_2",
-                        "display_1_0"};
-
-// The program-wide keys that every save writes (the magnifier's too, mended, even when never opened).
-const QStringList kProgramKeysWritten{"canShowToolbox",
-                                      "toolboxPosition",
-                                      "showTopRightMenu",
-                                      "autoUpdatesEnabled",
-                                      "lastInformed",
-                                      "autoUpdate",
-                                      "gridSize",
-                                      "gridActive",
-                                      "zoom",
-                                      "initialSize",
-                                      "position",
-                                      "clrDlgPosSvd",
-                                      "clrX",
-                                      "clrY"};
+QStringList everyKey()
+{
+    QStringList keys = RulerOptionTable::storedKeyOrder();
+    for (const RulerOption option : RulerOptionTable::all()) {
+        const QLatin1StringView key(RulerOptionTable::entry(option).key);
+        if (!key.isEmpty() && !keys.contains(key))
+            keys << key;
+    }
+    keys << RulerStore::kActiveRulerKey;
+    for (const ProgramSettingTable::Entry &row : ProgramSettingTable::kTable) {
+        if (row.key)
+            keys << QLatin1String(row.key);
+    }
+    keys << QStringList{"unit_0_0",    "unit_0_1",    "unit_3_2",    "pb_unit_0_0", "pb_unit_1_1",
+                        "display_0_0", "display_0_1", "display_0_2", "display_1_0"};
+    return keys;
+}
+const QStringList kKeys = everyKey();
 
 constexpr qsizetype kTenMegabytes = 10 * 1024 * 1024;
 constexpr qsizetype kSaneValue = 4096; // the longest text the program writes back (a file path)
@@ -206,6 +140,8 @@ private:
 
     // What the program writes back unchanged: every key valid, most of them not at their defaults.
     QMap<QString, QByteArray> m_valid;
+    // The keys the program writes on its own, from an empty file.
+    QStringList m_written;
 };
 
 void TestHostileStore::writeStore(const QByteArray &content)
@@ -231,6 +167,7 @@ QByteArray TestHostileStore::startAndSave(const QByteArray &content)
 void TestHostileStore::initTestCase()
 {
     const QMap<QString, QByteArray> defaults = rawValues(startAndSave(QByteArray()));
+    m_written = defaults.keys();
     QByteArray distinct("[General]\n");
     for (const QString &key : kKeys) {
         if (defaults.contains(key))
@@ -343,8 +280,7 @@ void TestHostileStore::startsWithAReachableRuler()
         QVERIFY2(store.value(key).value<QColor>().isValid(), key);
     // What the program writes, and the names it reads, hold sane values again.
     for (const QString &key : kKeys) {
-        const bool written = kKeys.indexOf(key) < kKeys.indexOf(QLatin1String("showOnFigureReadings")) ||
-                             kProgramKeysWritten.contains(key) || key.startsWith(QLatin1String("unit_")) ||
+        const bool written = m_written.contains(key) || key.startsWith(QLatin1String("unit_")) ||
                              key.startsWith(QLatin1String("pb_unit_")) ||
                              key.startsWith(QLatin1String("display_"));
         if (written)

@@ -6,7 +6,7 @@
 #include "app/programpicture.h"
 #include "app/rulerhub.h"
 #include "prefs/preferencesdialog.h"
-#include "prefs/programkeys.h"
+#include "prefs/programsettings.h"
 #include "ruler/commands/rulermenu.h"
 #include "ruler/dialogs/positiondialog.h"
 #include "ruler/dialogs/transparencydialog.h"
@@ -130,8 +130,8 @@ void TestRulerHub::windowsNotNeededAtStartAreMadeWhenWanted()
     QCOMPARE(count(), 0);
     // Settings saved before the colour dialog ever opened keep its place as a new window's.
     hub.saveProgramSettings();
-    QCOMPARE(QSettings().value(ProgramKeys::colorDialogX).toInt(), 0);
-    QCOMPARE(QSettings().value(ProgramKeys::colorDialogY).toInt(), 0);
+    QCOMPARE(QSettings().value(programKey(ProgramSetting::ColourDialogX)).toInt(), 0);
+    QCOMPARE(QSettings().value(programKey(ProgramSetting::ColourDialogY)).toInt(), 0);
     QCOMPARE(count(), 1); // saving writes the magnifier's keys back mended
     ruler->menu()->action(RulerCommand::RulerColour)->trigger();
     QCOMPARE(count(), 2);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "prefs/preferences.h"
-#include "prefs/programkeys.h"
+#include "prefs/programsettings.h"
 #include "testsupport.h"
 
 #include <QSignalSpy>
@@ -11,7 +11,7 @@
 // The program-wide values without any window: what is read from the settings file, what each change
 // writes, and which signal announces it.
 namespace {
-using Step = Preferences::Step;
+namespace Table = ProgramSettingTable;
 using UnitTable = Preferences::UnitTable;
 
 const QString kNotNumeric = QStringLiteral("Please, type numeric value here.");
@@ -31,7 +31,7 @@ QStringList gridRow(const TextGrid &grid, int row, int columns)
 }
 } // namespace
 
-Q_DECLARE_METATYPE(Step)
+Q_DECLARE_METATYPE(ProgramSetting)
 Q_DECLARE_METATYPE(UnitTable)
 
 class TestPreferences : public QObject
@@ -70,68 +70,72 @@ private Q_SLOTS:
 void TestPreferences::firstStart()
 {
     const Preferences preferences;
-    QCOMPARE(preferences.steps(), Preferences::Steps({1, 100, 1, 10}));
     QCOMPARE(stored("Program Version").toString(), QStringLiteral("6.0"));
-    for (const char *key : {"move_normal", "move_more", "resize_normal", "resize_more"})
-        QVERIFY2(!stored(QLatin1String(key)).isValid(), key);
-    QVERIFY(preferences.infoPanelShown());
-    QCOMPARE(preferences.panelSide(), Preferences::PanelSide::Right);
-    QVERIFY(!preferences.showTopRightMenu());
-    QVERIFY(preferences.autoUpdates());
-    QVERIFY(!preferences.activateOnHover());
-    QCOMPARE(preferences.lastInformed(), QStringLiteral("6.0"));
+    for (const Table::Entry &row : Table::kTable) {
+        if (row.kind == Table::Kind::Owned)
+            continue;
+        const QByteArray name = row.key ? QByteArray(row.key) : QByteArray::number(int(row.setting));
+        QVERIFY2(preferences.value<QVariant>(row.setting) == Table::defaultValue(row.setting), name);
+        // What is written on an edit only is not written by a start.
+        if (row.key && !(row.writes & Table::OnSave))
+            QVERIFY2(!stored(QLatin1String(row.key)).isValid(), name);
+    }
     QCOMPARE(preferences.panelSpacing(), 5);
 }
 
 void TestPreferences::storedSteps_data()
 {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<Step>("step");
+    QTest::addColumn<ProgramSetting>("setting");
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<int>("expected");
-    QTest::newRow("typed 25") << "move_normal" << Step::MoveNormal << QVariant("25") << 25;
-    QTest::newRow("garbage gives the default") << "move_normal" << Step::MoveNormal << QVariant("abc") << 1;
-    QTest::newRow("above the range is clamped")
-        << "move_normal" << Step::MoveNormal << QVariant("5000") << 999;
-    QTest::newRow("zero is clamped") << "move_normal" << Step::MoveNormal << QVariant("0") << 1;
-    QTest::newRow("move more") << "move_more" << Step::MoveMore << QVariant("7") << 7;
-    QTest::newRow("move more, garbage") << "move_more" << Step::MoveMore << QVariant("x") << 100;
-    QTest::newRow("resize normal") << "resize_normal" << Step::ResizeNormal << QVariant("3") << 3;
-    QTest::newRow("resize more, negative") << "resize_more" << Step::ResizeMore << QVariant("-4") << 1;
+    const Table::Entry &move = Table::entry(ProgramSetting::MoveStep);
+    QTest::newRow("typed 25") << ProgramSetting::MoveStep << QVariant("25") << 25;
+    QTest::newRow("garbage gives the default") << ProgramSetting::MoveStep << QVariant("abc") << move.byDefault;
+    QTest::newRow("above the range is clamped") << ProgramSetting::MoveStep << QVariant("5000") << move.maximum;
+    QTest::newRow("zero is clamped") << ProgramSetting::MoveStep << QVariant("0") << move.minimum;
+    QTest::newRow("move more") << ProgramSetting::MoveMoreStep << QVariant("7") << 7;
+    QTest::newRow("move more, garbage") << ProgramSetting::MoveMoreStep << QVariant("x")
+                                        << Table::entry(ProgramSetting::MoveMoreStep).byDefault;
+    QTest::newRow("resize normal") << ProgramSetting::ResizeStep << QVariant("3") << 3;
+    QTest::newRow("resize more, negative") << ProgramSetting::ResizeMoreStep << QVariant("-4")
+                                           << Table::entry(ProgramSetting::ResizeMoreStep).minimum;
 }
 
 void TestPreferences::storedSteps()
 {
-    QFETCH(QString, key);
-    QFETCH(Step, step);
+    QFETCH(ProgramSetting, setting);
     QFETCH(QVariant, value);
     QFETCH(int, expected);
-    QSettings().setValue(key, value);
-    QCOMPARE(Preferences().steps().value(step), expected);
+    QSettings().setValue(programKey(setting), value);
+    QCOMPARE(Preferences().value<int>(setting), expected);
 }
 
 void TestPreferences::stepEditStoresAtOnce()
 {
     Preferences preferences;
     QSignalSpy changed(&preferences, &Preferences::stepsChanged);
-    preferences.setStep(Step::MoveNormal, 25);
-    preferences.setStep(Step::ResizeMore, 42);
+    preferences.setValue(ProgramSetting::MoveStep, 25);
+    preferences.setValue(ProgramSetting::ResizeMoreStep, 42);
     QCOMPARE(changed.count(), 2);
-    QCOMPARE(preferences.steps(), Preferences::Steps({25, 100, 1, 42}));
+    const Preferences::Steps edited{25, Preferences::Steps().moveMore, Preferences::Steps().resizeNormal, 42};
+    QCOMPARE(preferences.steps(), edited);
     QCOMPARE(stored("move_normal").toString(), QStringLiteral("25"));
     QCOMPARE(stored("resize_more").toString(), QStringLiteral("42"));
-    QCOMPARE(Preferences().steps(), Preferences::Steps({25, 100, 1, 42}));
+    QCOMPARE(Preferences().steps(), edited);
 }
 
 void TestPreferences::defaultShortcutsKeepTheStepsUntilTheNextEdit()
 {
     Preferences preferences;
-    preferences.setStep(Step::MoveNormal, 25);
+    preferences.setValue(ProgramSetting::MoveStep, 25);
     preferences.setShowTopRightMenu(true);
-    preferences.storeDefaultShortcuts();
-    QCOMPARE(stored("move_normal").toString(), QStringLiteral("1"));
-    QCOMPARE(stored("move_more").toString(), QStringLiteral("100"));
-    QCOMPARE(stored("resize_more").toString(), QStringLiteral("10"));
+    QSignalSpy changed(&preferences, &Preferences::optionsChanged);
+    const QList<ProgramSetting> steps{ProgramSetting::MoveStep, ProgramSetting::MoveMoreStep,
+                                      ProgramSetting::ResizeStep, ProgramSetting::ResizeMoreStep};
+    preferences.storeDefaults(steps + QList<ProgramSetting>{ProgramSetting::ShowTopRightMenu});
+    QCOMPARE(changed.count(), 1);
+    for (const ProgramSetting step : steps)
+        QCOMPARE(stored(programKey(step)).toString(), QString::number(Table::entry(step).byDefault));
     QVERIFY(!preferences.showTopRightMenu());
     QVERIFY(!stored("showTopRightMenu").toBool());
     QCOMPARE(preferences.steps().moveNormal, 25);
@@ -220,7 +224,7 @@ void TestPreferences::storedGlobalShortcut()
     QFETCH(QVariant, stored);
     if (stored.isValid()) {
         QSettings store;
-        store.setValue(ProgramKeys::globalShortcut, stored);
+        store.setValue(programKey(ProgramSetting::GlobalShortcut), stored);
     }
     const Preferences preferences;
     QTEST(preferences.globalShortcut(), "expected");
@@ -234,12 +238,13 @@ void TestPreferences::globalShortcutEditStoresAtOnce()
     preferences.setGlobalShortcut(key);
     preferences.setGlobalShortcut(key);
     QCOMPARE(changes.count(), 1);
-    QCOMPARE(QSettings().value(ProgramKeys::globalShortcut).toString(), QStringLiteral("Ctrl+Shift+F9"));
+    QCOMPARE(QSettings().value(programKey(ProgramSetting::GlobalShortcut)).toString(),
+             QStringLiteral("Ctrl+Shift+F9"));
     QCOMPARE(Preferences().globalShortcut(), key);
 
     preferences.setGlobalShortcut(QKeySequence());
     QCOMPARE(changes.count(), 2);
-    QCOMPARE(QSettings().value(ProgramKeys::globalShortcut).toString(), QString());
+    QCOMPARE(QSettings().value(programKey(ProgramSetting::GlobalShortcut)).toString(), QString());
     QCOMPARE(Preferences().globalShortcut(), QKeySequence());
 }
 

@@ -4,7 +4,7 @@
 #include "dialogfixture.h"
 
 #include "platform/globalshortcut.h"
-#include "prefs/programkeys.h"
+#include "prefs/programsettings.h"
 
 #include <QCheckBox>
 #include <QKeySequenceEdit>
@@ -17,9 +17,11 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
-Q_DECLARE_METATYPE(Preferences::Steps)
+Q_DECLARE_METATYPE(ProgramSetting)
 Q_DECLARE_METATYPE(PreferencesPage)
 Q_DECLARE_METATYPE(GlobalShortcut::State)
+
+namespace Table = ProgramSettingTable;
 
 // A global key whose state the test sets.
 class FakeGlobalShortcut : public GlobalShortcut
@@ -46,11 +48,11 @@ private Q_SLOTS:
     void cleanup() { m_fixture.stop(); }
 
     void formTexts();
-    void boxesShowTheModel();
-    void finishedEditStoresAtOnce_data();
-    void finishedEditStoresAtOnce();
+    void editorsShowTheModel();
+    void everyEditorEditsItsSetting_data();
+    void everyEditorEditsItsSetting();
     void loadDefaults();
-    void checkBoxesReachTheModel();
+    void optionEditsAreAnnounced();
     void pagesOpenOnRequest_data();
     void pagesOpenOnRequest();
     void closingIsAnnounced();
@@ -95,7 +97,7 @@ void TestPreferencesDialog::globalShortcutTyped()
         QTest::keyClick(edit, combination.key(), combination.keyboardModifiers());
     QVERIFY(finished.wait(10000));
     QTEST(m_fixture.preferences->globalShortcut(), "stored");
-    QTEST(QSettings().value(ProgramKeys::globalShortcut).toString(), "storedText");
+    QTEST(QSettings().value(programKey(ProgramSetting::GlobalShortcut)).toString(), "storedText");
     QTEST(edit->keySequence(), "stored");
     QVERIFY(clear->isEnabled());
 }
@@ -113,7 +115,7 @@ void TestPreferencesDialog::globalShortcutCleared()
     QCOMPARE(changes.count(), 1);
     QVERIFY(m_fixture.preferences->globalShortcut().isEmpty());
     QVERIFY(edit->keySequence().isEmpty());
-    QCOMPARE(QSettings().value(ProgramKeys::globalShortcut).toString(), QString());
+    QCOMPARE(QSettings().value(programKey(ProgramSetting::GlobalShortcut)).toString(), QString());
     QVERIFY(!clear->isEnabled());
 }
 
@@ -195,56 +197,60 @@ void TestPreferencesDialog::formTexts()
     QCOMPARE(m_fixture.widget<QDialogButtonBox>("buttonBox")->standardButtons(), QDialogButtonBox::Ok);
 }
 
-void TestPreferencesDialog::boxesShowTheModel()
+void TestPreferencesDialog::editorsShowTheModel()
 {
-    QCOMPARE(box("moveStepBox")->value(), 1);
-    QCOMPARE(box("moveMoreStepBox")->value(), 100);
-    QCOMPARE(box("resizeStepBox")->value(), 1);
-    QCOMPARE(box("resizeMoreStepBox")->value(), 10);
-    QVERIFY(!m_fixture.widget<QCheckBox>("topRightMenuBox")->isChecked());
-    QVERIFY(m_fixture.widget<QCheckBox>("autoUpdatesBox")->isChecked());
-
-    {
-        QSettings store;
-        store.setValue("move_more", "5000");
-        store.setValue("showTopRightMenu", true);
-        store.setValue("autoUpdatesEnabled", false);
+    // A hand-edited value out of range shows clamped, as the model reads it.
+    QSettings().setValue(programKey(ProgramSetting::MoveMoreStep), "5000");
+    m_fixture.start();
+    QCOMPARE(box("moveMoreStepBox")->value(), Table::entry(ProgramSetting::MoveMoreStep).maximum);
+    for (const Table::Entry &row : Table::kTable) {
+        if (!row.editor)
+            continue;
+        if (auto *spin = m_fixture.dialog->findChild<QSpinBox *>(QLatin1String(row.editor)))
+            QCOMPARE(spin->value(), m_fixture.preferences->value<int>(row.setting));
+        else
+            QCOMPARE(m_fixture.widget<QCheckBox>(row.editor)->isChecked(),
+                     m_fixture.preferences->value<bool>(row.setting));
     }
-    m_fixture.start();
-    QCOMPARE(box("moveMoreStepBox")->value(), 999);
-    QVERIFY(m_fixture.widget<QCheckBox>("topRightMenuBox")->isChecked());
-    QVERIFY(!m_fixture.widget<QCheckBox>("autoUpdatesBox")->isChecked());
 }
 
-void TestPreferencesDialog::finishedEditStoresAtOnce_data()
+void TestPreferencesDialog::everyEditorEditsItsSetting_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<Preferences::Steps>("steps");
-    QTest::newRow("move") << "moveStepBox"
-                          << "move_normal" << Preferences::Steps{25, 100, 1, 10};
-    QTest::newRow("move more") << "moveMoreStepBox"
-                               << "move_more" << Preferences::Steps{1, 25, 1, 10};
-    QTest::newRow("resize") << "resizeStepBox"
-                            << "resize_normal" << Preferences::Steps{1, 100, 25, 10};
-    QTest::newRow("resize more") << "resizeMoreStepBox"
-                                 << "resize_more" << Preferences::Steps{1, 100, 1, 25};
+    QTest::addColumn<ProgramSetting>("setting");
+    for (const Table::Entry &row : Table::kTable) {
+        if (row.editor)
+            QTest::newRow(row.editor) << row.setting;
+    }
 }
 
-void TestPreferencesDialog::finishedEditStoresAtOnce()
+void TestPreferencesDialog::everyEditorEditsItsSetting()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, key);
-    QFETCH(Preferences::Steps, steps);
-    QSpinBox *edited = box(qPrintable(name));
-    edited->setValue(25);
-    // Only a finished edit counts, not every value on the way.
-    QCOMPARE(m_fixture.preferences->steps(), Preferences::Steps());
-    Q_EMIT edited->editingFinished();
-    QCOMPARE(m_fixture.preferences->steps(), steps);
-    QCOMPARE(QSettings().value(key).toString(), QStringLiteral("25"));
+    QFETCH(ProgramSetting, setting);
+    const Table::Entry &row = Table::entry(setting);
+    QWidget *editor = m_fixture.dialog->findChild<QWidget *>(QLatin1String(row.editor));
+    QVERIFY2(editor, row.editor);
+    const QVariant before = m_fixture.preferences->value<QVariant>(setting);
+    if (auto *spin = qobject_cast<QSpinBox *>(editor)) {
+        QCOMPARE(spin->minimum(), row.minimum);
+        QCOMPARE(spin->maximum(), row.maximum);
+        spin->setValue(row.byDefault == row.maximum ? row.minimum : row.maximum);
+        // Only a finished edit counts, not every value on the way.
+        QCOMPARE(m_fixture.preferences->value<QVariant>(setting), before);
+        Q_EMIT spin->editingFinished();
+        QCOMPARE(m_fixture.preferences->value<int>(setting), spin->value());
+    } else {
+        auto *check = qobject_cast<QCheckBox *>(editor);
+        QVERIFY(check);
+        check->click();
+        QCOMPARE(m_fixture.preferences->value<bool>(setting), check->isChecked());
+    }
+    QVERIFY(m_fixture.preferences->value<QVariant>(setting) != before);
+    // What is written on an edit is there at once; the rest with the next save.
+    if (!(row.writes & Table::OnEdit))
+        m_fixture.preferences->save();
+    const QVariant edited = m_fixture.preferences->value<QVariant>(setting);
     m_fixture.start();
-    QCOMPARE(box(qPrintable(name))->value(), 25);
+    QCOMPARE(m_fixture.preferences->value<QVariant>(setting), edited);
 }
 
 void TestPreferencesDialog::loadDefaults()
@@ -253,27 +259,32 @@ void TestPreferencesDialog::loadDefaults()
     Q_EMIT box("moveStepBox")->editingFinished();
     m_fixture.widget<QCheckBox>("topRightMenuBox")->click();
     QVERIFY(m_fixture.preferences->showTopRightMenu());
+    m_fixture.widget<QCheckBox>("autoUpdatesBox")->click();
 
     m_fixture.widget<QPushButton>("shortcutDefaultsButton")->click();
-    QCOMPARE(box("moveStepBox")->value(), 1);
+    // Every setting edited on the Shortcuts page is back at its default, in the form and in the file.
+    for (const ProgramSetting step : {ProgramSetting::MoveStep, ProgramSetting::MoveMoreStep,
+                                      ProgramSetting::ResizeStep, ProgramSetting::ResizeMoreStep}) {
+        const int byDefault = Table::entry(step).byDefault;
+        QCOMPARE(box(Table::entry(step).editor)->value(), byDefault);
+        QCOMPARE(QSettings().value(programKey(step)).toString(), QString::number(byDefault));
+    }
     QVERIFY(!m_fixture.widget<QCheckBox>("topRightMenuBox")->isChecked());
     QVERIFY(!m_fixture.preferences->showTopRightMenu());
-    QCOMPARE(QSettings().value("move_normal").toString(), QStringLiteral("1"));
-    QCOMPARE(QSettings().value("move_more").toString(), QStringLiteral("100"));
-    QCOMPARE(QSettings().value("resize_more").toString(), QStringLiteral("10"));
     QVERIFY(!QSettings().value("showTopRightMenu").toBool());
+    // Not on the page: left as it is.
+    QVERIFY(!m_fixture.widget<QCheckBox>("autoUpdatesBox")->isChecked());
+    QVERIFY(!m_fixture.preferences->autoUpdates());
     // The rulers keep the step in use until the next edit.
     QCOMPARE(m_fixture.preferences->steps().moveNormal, 25);
 }
 
-void TestPreferencesDialog::checkBoxesReachTheModel()
+void TestPreferencesDialog::optionEditsAreAnnounced()
 {
     QSignalSpy changed(m_fixture.preferences.get(), &Preferences::optionsChanged);
     m_fixture.widget<QCheckBox>("topRightMenuBox")->click();
     m_fixture.widget<QCheckBox>("autoUpdatesBox")->click();
     QCOMPARE(changed.count(), 2);
-    QVERIFY(m_fixture.preferences->showTopRightMenu());
-    QVERIFY(!m_fixture.preferences->autoUpdates());
 }
 
 void TestPreferencesDialog::pagesOpenOnRequest_data()

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "app/rulerhub.h"
-#include "prefs/programkeys.h"
+#include "prefs/programsettings.h"
 #include "prefs/updatecheck.h"
 #include "ruler/window/rulerwindow.h"
 #include "testsupport.h"
@@ -218,7 +218,7 @@ std::unique_ptr<RulerHub> TestUpdateCheck::quietHub()
 {
     {
         QSettings store;
-        store.setValue(ProgramKeys::autoUpdatesEnabled, false);
+        store.setValue(programKey(ProgramSetting::AutoUpdates), false);
     }
     auto hub = std::make_unique<RulerHub>();
     hub->preferences()->setAutoUpdates(true);
@@ -461,8 +461,8 @@ void TestUpdateCheck::onceADay()
     QCOMPARE(m_prompts.size(), 1);
     QCOMPARE(m_prompts.first().text, kNewerAutomatic);
     QCOMPARE(hub->preferences()->lastInformed(), QStringLiteral("6.1"));
-    QCOMPARE(stored(ProgramKeys::lastInformed).toString(), QStringLiteral("6.1"));
-    QCOMPARE(stored(ProgramKeys::lastCheck).toDate(), firstDay);
+    QCOMPARE(stored(programKey(ProgramSetting::LastInformed)).toString(), QStringLiteral("6.1"));
+    QCOMPARE(stored(programKey(ProgramSetting::LastCheck)).toDate(), firstDay);
 
     // The same day again: no request at all.
     QVERIFY(idle(*hub));
@@ -474,7 +474,7 @@ void TestUpdateCheck::onceADay()
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 2, kWaitMs);
     QCOMPARE(server.requests.size(), 2);
     QCOMPARE(m_prompts.size(), 1);
-    QCOMPARE(stored(ProgramKeys::lastCheck).toDate(), firstDay.addDays(1));
+    QCOMPARE(stored(programKey(ProgramSetting::LastCheck)).toDate(), firstDay.addDays(1));
 
     // A restart remembers the announcement.
     hub.reset();
@@ -509,7 +509,7 @@ void TestUpdateCheck::oldStoredFormIsNotAnnouncedAgain()
 {
     VersionServer server(VersionServer::Mode::Answer, "6.1");
     server.makeCurrent();
-    QSettings().setValue(ProgramKeys::lastInformed, QStringLiteral("6.099999904632568"));
+    QSettings().setValue(programKey(ProgramSetting::LastInformed), QStringLiteral("6.099999904632568"));
     auto hub = quietHub();
     QCOMPARE(hub->preferences()->lastInformed(), QStringLiteral("6.1"));
     QVERIFY(checkAndWait(*hub, false));
@@ -520,7 +520,7 @@ void TestUpdateCheck::oldStoredFormIsNotAnnouncedAgain()
     newer.makeCurrent();
     QVERIFY(checkAndWait(*hub, false));
     QCOMPARE(m_prompts.size(), 1);
-    QCOMPARE(stored(ProgramKeys::lastInformed).toString(), QStringLiteral("6.25"));
+    QCOMPARE(stored(programKey(ProgramSetting::LastInformed)).toString(), QStringLiteral("6.25"));
 }
 
 void TestUpdateCheck::failedAutomaticCheckCountsForItsDay()
@@ -536,7 +536,7 @@ void TestUpdateCheck::failedAutomaticCheckCountsForItsDay()
     QVERIFY(idle(*hub));
     hub->checkForUpdatesWhenDue(QDate(2024, 3, 1));
     QCOMPARE(hub->updateQuestionsUnderway(), 0);
-    QCOMPARE(stored(ProgramKeys::lastCheck).toDate(), QDate(2024, 3, 1));
+    QCOMPARE(stored(programKey(ProgramSetting::LastCheck)).toDate(), QDate(2024, 3, 1));
 }
 
 void TestUpdateCheck::startUpChecksWhenEnabled_data()
@@ -553,16 +553,16 @@ void TestUpdateCheck::startUpChecksWhenEnabled()
     server.makeCurrent();
     {
         QSettings store;
-        store.setValue(ProgramKeys::autoUpdatesEnabled, enabled);
+        store.setValue(programKey(ProgramSetting::AutoUpdates), enabled);
     }
     const QDate today = QDate::currentDate();
     auto first = std::make_unique<RulerHub>();
     QSignalSpy answered(first.get(), &RulerHub::updateQuestionHandled);
     // The check waits for the first ruler to show.
-    QCOMPARE(stored(ProgramKeys::lastCheck).toDate(), QDate());
+    QCOMPARE(stored(programKey(ProgramSetting::LastCheck)).toDate(), QDate());
     QTest::qWait(RulerHub::kStartUpdateCheckDelayMs + 200);
     QTRY_COMPARE(answered.size(), enabled ? 1 : 0);
-    QCOMPARE(stored(ProgramKeys::lastCheck).toDate(), enabled ? today : QDate());
+    QCOMPARE(stored(programKey(ProgramSetting::LastCheck)).toDate(), enabled ? today : QDate());
     QVERIFY(idle(*first));
     QVERIFY(m_prompts.isEmpty());
 

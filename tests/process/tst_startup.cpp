@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "prefs/programsettings.h"
 #include "process/processdriver.h"
+#include "ruler/window/ruleroptions.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -11,6 +13,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <algorithm>
 #include <csignal>
 
@@ -67,25 +70,29 @@ void TestStartup::firstStartAndCloseSavesEverything()
     QStringList keys;
     for (const QByteArray &line : ini.split('\n')) {
         if (line.contains('='))
-            keys << QString::fromLatin1(line.left(line.indexOf('=')));
+            keys << QUrl::fromPercentEncoding(line.left(line.indexOf('=')));
     }
-    const QStringList rulerKeys{"showMasterPointLines", "zeroAtLeft",          "zeroAtBottom",
-                                "crossHairVisible",     "borderVisible",       "flyingFigureVisible",
-                                "showRulerReadings",    "hoverGuides",         "stayOnTop",
-                                "selectInvertedAlt",    "selectMPix",          "snapToScreen",
-                                "lockToScreen",         "antiAliasing",        "leftTickerVisible",
-                                "rightTickerVisible",   "topTickerVisible",    "bottomTickerVisible",
-                                "rulerStartsFrom1",     "imageFile",           "stretchImage",
-                                "proportionalImage",    "transparentImage",    "boldControlPoints",
-                                "noControlPoints",      "bottmRightLabel",     "R_M_Width",
-                                "R_M_Height",           "R_M_MinimalReadings", "geometry",
-                                "background",           "rulerColor",          "guidesColor"};
-    QCOMPARE(keys.mid(0, rulerKeys.size()), rulerKeys);
-    for (const char *key :
-         {"Program%20Version", "autoUpdate", "gridSize", "gridActive", "zoom", "initialSize", "position",
-          "showTopRightMenu", "autoUpdatesEnabled", "canShowToolbox", "toolboxPosition", "lastInformed",
-          "clrDlgPosSvd", "clrX", "clrY"})
-        QVERIFY2(keys.contains(QLatin1String(key)), key);
+    // The keys the program lists lead the file, in their declared order: the ruler's, then the
+    // program's.
+    const QStringList order = RulerOptionTable::storedKeyOrder() + ProgramSettingTable::storedKeyOrder();
+    QStringList expected;
+    for (const QString &key : order) {
+        if (keys.contains(key))
+            expected << key;
+    }
+    QCOMPARE(keys.mid(0, expected.size()), expected);
+    // Every option of the ruler and every setting written with each save is there.
+    for (const RulerOption option : RulerOptionTable::all()) {
+        const RulerOptionTable::Entry &row = RulerOptionTable::entry(option);
+        if (row.storage == RulerOptionTable::Storage::ReadWrite ||
+            row.storage == RulerOptionTable::Storage::Picture)
+            QVERIFY2(keys.contains(QLatin1String(row.key)), row.key);
+    }
+    for (const ProgramSettingTable::Entry &row : ProgramSettingTable::kTable) {
+        if (row.writes & ProgramSettingTable::OnSave)
+            QVERIFY2(keys.contains(QLatin1String(row.key)), row.key);
+    }
+    QVERIFY(keys.contains(programKey(ProgramSetting::ProgramVersion)));
     QVERIFY(ini.contains("geometry=@Rect(0 0 640 480)"));
 }
 

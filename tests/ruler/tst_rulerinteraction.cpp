@@ -384,10 +384,10 @@ void TestRulerInteraction::arrowKeys()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(QRect, expected);
-    m_fixture.preferences()->setStep(Preferences::Step::MoveNormal, 1);
-    m_fixture.preferences()->setStep(Preferences::Step::MoveMore, 10);
-    m_fixture.preferences()->setStep(Preferences::Step::ResizeNormal, 2);
-    m_fixture.preferences()->setStep(Preferences::Step::ResizeMore, 20);
+    m_fixture.preferences()->setValue(ProgramSetting::MoveStep, 1);
+    m_fixture.preferences()->setValue(ProgramSetting::MoveMoreStep, 10);
+    m_fixture.preferences()->setValue(ProgramSetting::ResizeStep, 2);
+    m_fixture.preferences()->setValue(ProgramSetting::ResizeMoreStep, 20);
     RulerWindow *ruler = makeRuler();
     QTest::keyClick(ruler, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(ruler->geometry(), expected);
@@ -430,8 +430,8 @@ void TestRulerInteraction::keySequences()
     QFETCH(bool, snap);
     QFETCH(QList<KeyStep>, keys);
     QFETCH(QPoint, expected);
-    m_fixture.preferences()->setStep(Preferences::Step::MoveNormal, 1);
-    m_fixture.preferences()->setStep(Preferences::Step::MoveMore, 10);
+    m_fixture.preferences()->setValue(ProgramSetting::MoveStep, 1);
+    m_fixture.preferences()->setValue(ProgramSetting::MoveMoreStep, 10);
     RulerWindow *ruler = makeRuler(QRect(0, 0, 300, 200));
     if (snap)
         ruler->execute(RulerCommand::SnapToScreen);
@@ -475,9 +475,9 @@ void TestRulerInteraction::keysNeverLoseTheRuler()
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(int, presses);
-    m_fixture.preferences()->setStep(Preferences::Step::MoveMore, 100);
-    m_fixture.preferences()->setStep(Preferences::Step::ResizeNormal, 10);
-    m_fixture.preferences()->setStep(Preferences::Step::ResizeMore, 50);
+    m_fixture.preferences()->setValue(ProgramSetting::MoveMoreStep, 100);
+    m_fixture.preferences()->setValue(ProgramSetting::ResizeStep, 10);
+    m_fixture.preferences()->setValue(ProgramSetting::ResizeMoreStep, 50);
     RulerWindow *ruler = makeRuler();
     for (int i = 0; i < presses; ++i)
         QTest::keyClick(ruler, Qt::Key(key), Qt::KeyboardModifiers(modifiers));

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "prefs/programsettings.h"
 #include "ruler/commands/mnemonics.h"
 #include "ruler/commands/rulermenu.h"
+#include "ruler/window/ruleroptions.h"
 #include "rulerfixture.h"
 
 #include <QAction>
@@ -12,6 +14,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
+#include <QUrl>
 #include <memory>
 
 using C = RulerCommand;
@@ -349,27 +352,26 @@ void TestRulerPersistence::savedKeysInTableOrder()
     for (const QByteArray &line : file.readAll().split('\n')) {
         const int eq = line.indexOf('=');
         if (eq > 0)
-            keys << QString::fromLatin1(line.left(eq));
+            keys << QUrl::fromPercentEncoding(line.left(eq));
     }
-    const QStringList rulerOrder{"showMasterPointLines", "zeroAtLeft",          "zeroAtBottom",
-                                 "crossHairVisible",     "borderVisible",       "flyingFigureVisible",
-                                 "showRulerReadings",    "hoverGuides",         "stayOnTop",
-                                 "selectInvertedAlt",    "selectMPix",          "snapToScreen",
-                                 "lockToScreen",         "antiAliasing",        "leftTickerVisible",
-                                 "rightTickerVisible",   "topTickerVisible",    "bottomTickerVisible",
-                                 "rulerStartsFrom1",     "imageFile",           "stretchImage",
-                                 "proportionalImage",    "transparentImage",    "boldControlPoints",
-                                 "noControlPoints",      "bottmRightLabel",     "R_M_Width",
-                                 "R_M_Height",           "R_M_MinimalReadings", "geometry",
-                                 "background",           "rulerColor",          "guidesColor"};
-    QStringList written;
-    for (const QString &key : keys) {
-        if (rulerOrder.contains(key))
-            written << key;
+    // The keys the program lists lead the file in their declared order, the ruler's first.
+    const QStringList order = RulerOptionTable::storedKeyOrder() + ProgramSettingTable::storedKeyOrder();
+    QStringList expected;
+    for (const QString &key : order) {
+        if (keys.contains(key))
+            expected << key;
     }
-    QCOMPARE(written, rulerOrder);
-    for (const char *programKey : {"autoUpdate", "gridSize", "zoom", "showTopRightMenu", "clrX"})
-        QVERIFY2(keys.contains(QLatin1String(programKey)), programKey);
+    QCOMPARE(keys.mid(0, expected.size()), expected);
+    for (const RulerOption option : RulerOptionTable::all()) {
+        const RulerOptionTable::Entry &row = RulerOptionTable::entry(option);
+        if (row.storage == RulerOptionTable::Storage::ReadWrite ||
+            row.storage == RulerOptionTable::Storage::Picture)
+            QVERIFY2(keys.contains(QLatin1String(row.key)), row.key);
+    }
+    for (const ProgramSettingTable::Entry &row : ProgramSettingTable::kTable) {
+        if (row.writes & ProgramSettingTable::OnSave)
+            QVERIFY2(keys.contains(QLatin1String(row.key)), row.key);
+    }
 }
 
 GRADORA_TEST_MAIN(TestRulerPersistence)
