@@ -5,6 +5,7 @@
 // own pixels, with and without a compositing manager, and a click fits it to a window beneath. None of
 // the program's windows (the information panel beside the ruler) is in the picture, and no key pressed
 // after a click is lost, with and without a window manager.
+#include "compositingmanager.h"
 #include "plainwindow.h"
 #include "processdriver.h"
 #include "testsupport.h"
@@ -90,7 +91,7 @@ private:
     static QRect firstFit(const QString &window, QPoint point);
 
     QProcess m_windowManager;
-    QProcess m_compositor;
+    CompositingManager m_compositor;
 };
 
 void TestEdgeFinderDesktop::desktopRows()
@@ -107,10 +108,7 @@ void TestEdgeFinderDesktop::prepareDesktop()
 {
     QFETCH(bool, windowManager);
     QFETCH(bool, composited);
-    if (m_compositor.state() != QProcess::NotRunning) {
-        m_compositor.terminate();
-        m_compositor.waitForFinished(5000);
-    }
+    m_compositor.stop();
     if (windowManager && !hasWindowManager()) {
         m_windowManager.start(
             QStringLiteral("openbox"),
@@ -120,10 +118,8 @@ void TestEdgeFinderDesktop::prepareDesktop()
         ProcessDriver::run(QStringLiteral("openbox"), {QStringLiteral("--exit")});
         QVERIFY(ProcessDriver::waitFor([] { return !hasWindowManager(); }, 10000));
     }
-    if (composited) {
-        m_compositor.start(QStringLiteral("xcompmgr"), {});
-        QVERIFY(m_compositor.waitForStarted());
-    }
+    if (composited)
+        QVERIFY(m_compositor.start());
     ProcessDriver::run(QStringLiteral("xsetroot"), {QStringLiteral("-solid"), kDesktop.name()});
 }
 
@@ -169,11 +165,9 @@ void TestEdgeFinderDesktop::clickFitsTheRulerToAWindowBeneath()
     PlainWindow target(kTarget, kTargetColour);
     QVERIFY(target.showExposed());
 
-    QProcess compositor;
-    if (composited) {
-        compositor.start(QStringLiteral("xcompmgr"), {});
-        QVERIFY(compositor.waitForStarted());
-    }
+    CompositingManager compositor;
+    if (composited)
+        QVERIFY(compositor.start());
     ProcessDriver driver;
     {
         QSettings store(driver.settingsFile(), QSettings::IniFormat);
@@ -206,10 +200,6 @@ void TestEdgeFinderDesktop::clickFitsTheRulerToAWindowBeneath()
                                     .arg(ProcessDriver::geometryOf(window).y())
                                     .arg(ProcessDriver::geometryOf(window).width())
                                     .arg(ProcessDriver::geometryOf(window).height())));
-    if (composited) {
-        compositor.terminate();
-        compositor.waitForFinished(5000);
-    }
 }
 
 QRect TestEdgeFinderDesktop::firstFit(const QString &window, QPoint point)

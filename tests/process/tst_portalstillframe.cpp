@@ -4,6 +4,7 @@
 // The real program in a session that says it is Wayland (so it runs as under XWayland), on a virtual X
 // display with a compositing manager and a private session bus: its pictures of the screen come from
 // a screenshot portal of the test's own, and the edge finder works on a still frame.
+#include "compositingmanager.h"
 #include "processdriver.h"
 #include "testsupport.h"
 
@@ -94,7 +95,7 @@ private:
     QString startRuler(ProcessDriver &driver, QProcess *&process);
 
     std::unique_ptr<QWidget> m_target;
-    QProcess m_compositor;
+    CompositingManager m_compositor;
 };
 
 void TestPortalStillFrame::initTestCase()
@@ -123,14 +124,12 @@ void TestPortalStillFrame::init()
     }
     QVERIFY(exposed);
     // A Wayland compositor always composites: the program's windows step aside by turning transparent.
-    m_compositor.start(QStringLiteral("xcompmgr"), {});
-    QVERIFY(m_compositor.waitForStarted());
+    QVERIFY(m_compositor.start());
 }
 
 void TestPortalStillFrame::cleanup()
 {
-    m_compositor.terminate();
-    m_compositor.waitForFinished(5000);
+    m_compositor.stop();
     m_target.reset();
 }
 

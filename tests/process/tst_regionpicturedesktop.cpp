@@ -4,12 +4,12 @@
 // A picture of the ruler's region on a real X desktop: Alt+Shift+O on the ruler puts on the X clipboard
 // the screen beneath the ruler, a window of known colour at its place in it and none of the program's
 // own pixels on the body, with and without a compositing manager; another program reads it as a PNG.
+#include "compositingmanager.h"
 #include "plainwindow.h"
 #include "processdriver.h"
 #include "testsupport.h"
 
 #include <QGuiApplication>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
@@ -85,15 +85,9 @@ void TestRegionPictureDesktop::copiedPictureHoldsTheWindowBeneath()
     PlainWindow beneath(kBeneath, kBeneathColour);
     QVERIFY(beneath.showExposed());
 
-    QProcess compositor;
-    const auto stopCompositor = qScopeGuard([&] {
-        compositor.terminate();
-        compositor.waitForFinished(5000);
-    });
-    if (composited) {
-        compositor.start(QStringLiteral("xcompmgr"), {});
-        QVERIFY(compositor.waitForStarted());
-    }
+    CompositingManager compositor;
+    if (composited)
+        QVERIFY(compositor.start());
     ProcessDriver driver;
     {
         QSettings store(driver.settingsFile(), QSettings::IniFormat);

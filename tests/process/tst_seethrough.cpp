@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
+#include "compositingmanager.h"
 #include "processdriver.h"
 #include "testsupport.h"
 
@@ -189,14 +190,12 @@ void TestSeeThrough::compositorKeepsTheWholeWindow()
     QVERIFY(desktopShowsAt(kStart.center()));
     QCOMPARE(windowUnder(kStart.center()), rootWindow());
 
-    QProcess compositor;
-    compositor.start(QStringLiteral("xcompmgr"), {});
-    QVERIFY(compositor.waitForStarted());
+    CompositingManager compositor;
+    QVERIFY(compositor.start());
     QVERIFY2(ProcessDriver::waitFor([&] { return windowUnder(kStart.center()) != rootWindow(); }, 20000),
              "the ruler stays shaped under a compositor");
 
-    compositor.terminate();
-    compositor.waitForFinished(5000);
+    compositor.stop();
     QVERIFY2(ProcessDriver::waitFor([&] { return windowUnder(kStart.center()) == rootWindow(); }, 20000),
              "the ruler is not shaped again when the compositor stops");
 }
