@@ -8,6 +8,7 @@
 #include "compositingmanager.h"
 #include "plainwindow.h"
 #include "processdriver.h"
+#include "ruleroverwindow.h"
 #include "testsupport.h"
 
 #include <QPainter>
@@ -160,25 +161,9 @@ void TestEdgeFinderDesktop::clickFitsTheRulerToAWindowBeneath_data()
 void TestEdgeFinderDesktop::clickFitsTheRulerToAWindowBeneath()
 {
     QFETCH(bool, composited);
-    ProcessDriver::run(QStringLiteral("xsetroot"), {QStringLiteral("-solid"), kDesktop.name()});
-    // Shown before the ruler, it stands beneath it.
-    PlainWindow target(kTarget, kTargetColour);
-    QVERIFY(target.showExposed());
-
-    CompositingManager compositor;
-    if (composited)
-        QVERIFY(compositor.start());
-    ProcessDriver driver;
-    {
-        QSettings store(driver.settingsFile(), QSettings::IniFormat);
-        store.setValue(QStringLiteral("flyingFigureVisible"), false);
-        store.setValue(QStringLiteral("showRulerReadings"), false);
-        store.setValue(QStringLiteral("geometry"), kStart);
-    }
-    QProcess *process = driver.start();
-    const QString window = ProcessDriver::rulerWindow(process);
+    RulerOverWindow scene(kDesktop, kTarget, kTargetColour, kStart);
+    const QString window = scene.start(composited);
     QVERIFY(!window.isEmpty());
-    QVERIFY(ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(window) == kStart; }, 10000));
 
     ProcessDriver::activateAndPress(window, QStringLiteral("e"));
     // The first clicks may come before the picture: the finder then has no box and changes nothing.

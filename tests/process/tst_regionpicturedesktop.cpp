@@ -4,14 +4,12 @@
 // A picture of the ruler's region on a real X desktop: Alt+Shift+O on the ruler puts on the X clipboard
 // the screen beneath the ruler, a window of known colour at its place in it and none of the program's
 // own pixels on the body, with and without a compositing manager; another program reads it as a PNG.
-#include "compositingmanager.h"
-#include "plainwindow.h"
 #include "processdriver.h"
+#include "ruleroverwindow.h"
 #include "testsupport.h"
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
 #include <QTest>
 #include <QWidget>
 
@@ -80,25 +78,9 @@ void TestRegionPictureDesktop::copiedPictureHoldsTheWindowBeneath_data()
 void TestRegionPictureDesktop::copiedPictureHoldsTheWindowBeneath()
 {
     QFETCH(bool, composited);
-    ProcessDriver::run(QStringLiteral("xsetroot"), {QStringLiteral("-solid"), kDesktop.name()});
-    // Shown before the ruler, it stands beneath it.
-    PlainWindow beneath(kBeneath, kBeneathColour);
-    QVERIFY(beneath.showExposed());
-
-    CompositingManager compositor;
-    if (composited)
-        QVERIFY(compositor.start());
-    ProcessDriver driver;
-    {
-        QSettings store(driver.settingsFile(), QSettings::IniFormat);
-        store.setValue(QStringLiteral("flyingFigureVisible"), false);
-        store.setValue(QStringLiteral("showRulerReadings"), false);
-        store.setValue(QStringLiteral("geometry"), kRuler);
-    }
-    QProcess *gradora = driver.start();
-    const QString ruler = ProcessDriver::rulerWindow(gradora);
+    RulerOverWindow scene(kDesktop, kBeneath, kBeneathColour, kRuler);
+    const QString ruler = scene.start(composited);
     QVERIFY(!ruler.isEmpty());
-    QVERIFY(ProcessDriver::waitFor([&] { return ProcessDriver::geometryOf(ruler) == kRuler; }, 10000));
 
     // The window beneath lives in this process and may not have drawn itself in time for the first
     // picture: the key is pressed again until the picture holds it, as a user would.
@@ -124,8 +106,8 @@ void TestRegionPictureDesktop::copiedPictureHoldsTheWindowBeneath()
             QCOMPARE(copied.pixelColor(at), screenPixel(kRuler.topLeft() + at));
     }
 
-    QVERIFY(ProcessDriver::pressUntilFinished(gradora, ruler, QStringLiteral("alt+q")));
-    QCOMPARE(gradora->exitCode(), 0);
+    QVERIFY(ProcessDriver::pressUntilFinished(scene.program(), ruler, QStringLiteral("alt+q")));
+    QCOMPARE(scene.program()->exitCode(), 0);
 }
 
 GRADORA_TEST_MAIN(TestRegionPictureDesktop)
