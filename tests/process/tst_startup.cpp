@@ -3,7 +3,7 @@
 
 #include "prefs/programsettings.h"
 #include "process/processdriver.h"
-#include "ruler/window/ruleroptions.h"
+#include "settingsfilekeys.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -14,7 +14,6 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 #include <algorithm>
 #include <csignal>
 
@@ -68,32 +67,9 @@ void TestStartup::firstStartAndCloseSavesEverything()
 
     closeRuler(gradora);
     const QByteArray ini = readFile(driver.settingsFile());
-    QStringList keys;
-    for (const QByteArray &line : ini.split('\n')) {
-        if (line.contains('='))
-            keys << QUrl::fromPercentEncoding(line.left(line.indexOf('=')));
-    }
-    // The keys the program lists lead the file, in their declared order: the ruler's, then the
-    // program's.
-    const QStringList order = RulerOptionTable::storedKeyOrder() + ProgramSettingTable::storedKeyOrder();
-    QStringList expected;
-    for (const QString &key : order) {
-        if (keys.contains(key))
-            expected << key;
-    }
-    QCOMPARE(keys.mid(0, expected.size()), expected);
-    // Every option of the ruler and every setting written with each save is there.
-    for (const RulerOption option : RulerOptionTable::all()) {
-        const RulerOptionTable::Entry &row = RulerOptionTable::entry(option);
-        if (row.storage == RulerOptionTable::Storage::ReadWrite ||
-            row.storage == RulerOptionTable::Storage::Picture)
-            QVERIFY2(keys.contains(QLatin1String(row.key)), row.key);
-    }
-    for (const ProgramSettingTable::Entry &row : ProgramSettingTable::kTable) {
-        if (row.writes & ProgramSettingTable::OnSave)
-            QVERIFY2(keys.contains(QLatin1String(row.key)), row.key);
-    }
-    QVERIFY(keys.contains(programKey(ProgramSetting::ProgramVersion)));
+    const QString fault = SettingsFileKeys::faultOf(ini);
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    QVERIFY(SettingsFileKeys::keysOf(ini).contains(programKey(ProgramSetting::ProgramVersion)));
     QVERIFY(ini.contains("geometry=@Rect(0 0 640 480)"));
 }
 

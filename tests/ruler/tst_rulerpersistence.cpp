@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "prefs/programsettings.h"
 #include "ruler/commands/mnemonics.h"
 #include "ruler/commands/rulermenu.h"
 #include "ruler/window/ruleroptions.h"
 #include "rulerfixture.h"
+#include "settingsfilekeys.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -14,7 +14,6 @@
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
-#include <QUrl>
 #include <memory>
 
 using C = RulerCommand;
@@ -348,30 +347,8 @@ void TestRulerPersistence::savedKeysInTableOrder()
     ruler->saveSettings();
     QFile file(QSettings().fileName());
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QStringList keys;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        const int eq = line.indexOf('=');
-        if (eq > 0)
-            keys << QUrl::fromPercentEncoding(line.left(eq));
-    }
-    // The keys the program lists lead the file in their declared order, the ruler's first.
-    const QStringList order = RulerOptionTable::storedKeyOrder() + ProgramSettingTable::storedKeyOrder();
-    QStringList expected;
-    for (const QString &key : order) {
-        if (keys.contains(key))
-            expected << key;
-    }
-    QCOMPARE(keys.mid(0, expected.size()), expected);
-    for (const RulerOption option : RulerOptionTable::all()) {
-        const RulerOptionTable::Entry &row = RulerOptionTable::entry(option);
-        if (row.storage == RulerOptionTable::Storage::ReadWrite ||
-            row.storage == RulerOptionTable::Storage::Picture)
-            QVERIFY2(keys.contains(QLatin1String(row.key)), row.key);
-    }
-    for (const ProgramSettingTable::Entry &row : ProgramSettingTable::kTable) {
-        if (row.writes & ProgramSettingTable::OnSave)
-            QVERIFY2(keys.contains(QLatin1String(row.key)), row.key);
-    }
+    const QString fault = SettingsFileKeys::faultOf(file.readAll());
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
 }
 
 GRADORA_TEST_MAIN(TestRulerPersistence)
