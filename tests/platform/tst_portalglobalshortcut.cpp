@@ -187,6 +187,33 @@ private:
     Answer m_answer;
 };
 
+void waitForAnswer(PortalGlobalShortcut &shortcut)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(shortcut.state() != GlobalShortcut::State::Waiting, 20000);
+}
+
+// Ctrl+Alt+R bound through a portal that grants what it is asked, with the presses that reach us counted.
+struct GrantedShortcut
+{
+    GrantedShortcut()
+    {
+        shortcut.bind(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R));
+        waitForAnswer(shortcut);
+    }
+    // Exactly one press came, and no second one a moment after it.
+    bool onePressCame()
+    {
+        if (!presses.wait(10000))
+            return false;
+        QTest::qWait(100);
+        return presses.count() == 1;
+    }
+
+    FakeShortcutPortal portal{Answer::AsAsked};
+    PortalGlobalShortcut shortcut;
+    QSignalSpy presses{&shortcut, &GlobalShortcut::activated};
+};
+
 // The exchange with the portal's global shortcuts, against FakeShortcutPortal: the session and the
 // bind with the chosen key as the preferred trigger, the key the desktop gave, refusals, a desktop
 // without the interface (the page then advises `gradora --toggle`), presses heard only from our own
@@ -201,12 +228,6 @@ private Q_SLOTS:
     void pressesOfOurShortcutOnly();
     void changedKeyClosesTheSession();
     void sessionEndedByTheDesktop();
-
-private:
-    static void waitForAnswer(PortalGlobalShortcut &shortcut)
-    {
-        QTRY_VERIFY_WITH_TIMEOUT(shortcut.state() != GlobalShortcut::State::Waiting, 20000);
-    }
 };
 
 void TestPortalGlobalShortcut::initTestCase()
@@ -269,28 +290,22 @@ void TestPortalGlobalShortcut::exchange()
 
 void TestPortalGlobalShortcut::pressesOfOurShortcutOnly()
 {
-    FakeShortcutPortal portal(Answer::AsAsked);
-    PortalGlobalShortcut shortcut;
-    QSignalSpy presses(&shortcut, &GlobalShortcut::activated);
-    shortcut.bind(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R));
-    waitForAnswer(shortcut);
+    GrantedShortcut granted;
+    FakeShortcutPortal &portal = granted.portal;
+    PortalGlobalShortcut &shortcut = granted.shortcut;
     QCOMPARE(shortcut.state(), GlobalShortcut::State::Active);
     const QString session = portal.sessions.value(0);
     portal.activate(session, QStringLiteral("another-shortcut"));
     portal.activate(kPath + QStringLiteral("/session/1_99/someone_else"), QStringLiteral("toggle-rulers"));
     portal.activate(session, QStringLiteral("toggle-rulers"));
-    QVERIFY(presses.wait(10000));
-    QTest::qWait(100);
-    QCOMPARE(presses.count(), 1);
+    QVERIFY(granted.onePressCame());
 }
 
 void TestPortalGlobalShortcut::changedKeyClosesTheSession()
 {
-    FakeShortcutPortal portal(Answer::AsAsked);
-    PortalGlobalShortcut shortcut;
-    QSignalSpy presses(&shortcut, &GlobalShortcut::activated);
-    shortcut.bind(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R));
-    waitForAnswer(shortcut);
+    GrantedShortcut granted;
+    FakeShortcutPortal &portal = granted.portal;
+    PortalGlobalShortcut &shortcut = granted.shortcut;
     shortcut.bind(QKeySequence(Qt::META | Qt::Key_F5));
     QTRY_COMPARE_WITH_TIMEOUT(portal.closed, QStringList{portal.sessions.value(0)}, 10000);
     waitForAnswer(shortcut);
@@ -301,9 +316,7 @@ void TestPortalGlobalShortcut::changedKeyClosesTheSession()
     // The old session's presses are no longer ours.
     portal.activate(portal.sessions.value(0), QStringLiteral("toggle-rulers"));
     portal.activate(portal.sessions.value(1), QStringLiteral("toggle-rulers"));
-    QVERIFY(presses.wait(10000));
-    QTest::qWait(100);
-    QCOMPARE(presses.count(), 1);
+    QVERIFY(granted.onePressCame());
 
     shortcut.bind(QKeySequence());
     QCOMPARE(shortcut.state(), GlobalShortcut::State::Off);
@@ -313,18 +326,16 @@ void TestPortalGlobalShortcut::changedKeyClosesTheSession()
 
 void TestPortalGlobalShortcut::sessionEndedByTheDesktop()
 {
-    FakeShortcutPortal portal(Answer::AsAsked);
-    PortalGlobalShortcut shortcut;
-    QSignalSpy presses(&shortcut, &GlobalShortcut::activated);
-    shortcut.bind(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R));
-    waitForAnswer(shortcut);
+    GrantedShortcut granted;
+    FakeShortcutPortal &portal = granted.portal;
+    PortalGlobalShortcut &shortcut = granted.shortcut;
     QCOMPARE(shortcut.state(), GlobalShortcut::State::Active);
     portal.endSession(portal.sessions.value(0));
     QTRY_COMPARE_WITH_TIMEOUT(shortcut.state(), GlobalShortcut::State::Refused, 10000);
     QVERIFY2(shortcut.note().contains(QLatin1String("ended")), qPrintable(shortcut.note()));
     portal.activate(portal.sessions.value(0), QStringLiteral("toggle-rulers"));
     QTest::qWait(200);
-    QCOMPARE(presses.count(), 0);
+    QCOMPARE(granted.presses.count(), 0);
     // Choosing the key again opens a new session.
     shortcut.bind(shortcut.key());
     waitForAnswer(shortcut);
