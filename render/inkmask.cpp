@@ -3,16 +3,22 @@
 
 #include "render/inkmask.h"
 
+#include "render/recordingpaintengine.h"
+
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVector>
 
 // Paints each primitive it receives, widened, boxed or filled, in opaque black into the marks image.
-class InkMaskEngine : public QPaintEngine
+class InkMaskEngine : public RecordingPaintEngine
 {
 public:
-    explicit InkMaskEngine(QImage &marks) : QPaintEngine(AllFeatures), m_marks(marks) {}
+    explicit InkMaskEngine(QImage &marks) : m_marks(marks) {}
+
+    using RecordingPaintEngine::drawEllipse;
+    using RecordingPaintEngine::drawPolygon;
+    using RecordingPaintEngine::drawRects;
 
     bool begin(QPaintDevice *) override
     {
@@ -24,24 +30,6 @@ public:
     {
         m_painter.end();
         return true;
-    }
-    Type type() const override { return User; }
-
-    void updateState(const QPaintEngineState &state) override
-    {
-        const DirtyFlags dirty = state.state();
-        if (dirty & DirtyTransform)
-            m_transform = state.transform();
-        if (dirty & DirtyPen)
-            m_inkPen = state.pen();
-        if (dirty & DirtyBrush)
-            m_inkBrush = state.brush();
-    }
-
-    void drawRects(const QRect *rects, int count) override
-    {
-        for (int i = 0; i < count; ++i)
-            drawRect(QRectF(rects[i]));
     }
     void drawRects(const QRectF *rects, int count) override
     {
@@ -62,7 +50,6 @@ public:
     {
         drawShape([&] { m_painter.drawEllipse(rect); }, [&] { m_painter.drawEllipse(rect); });
     }
-    void drawEllipse(const QRect &rect) override { drawEllipse(QRectF(rect)); }
     void drawPath(const QPainterPath &path) override
     {
         drawShape([&] { m_painter.drawPath(path); }, [&] { m_painter.drawPath(path); });
@@ -87,28 +74,6 @@ public:
             else
                 m_painter.drawPolygon(points, count);
         }
-    }
-    void drawPolygon(const QPoint *points, int count, PolygonDrawMode mode) override
-    {
-        QVector<QPointF> converted(count);
-        for (int i = 0; i < count; ++i)
-            converted[i] = points[i];
-        drawPolygon(converted.constData(), count, mode);
-    }
-
-    void drawTextItem(const QPointF &position, const QTextItem &item) override
-    {
-        fillArea(
-            QRectF(position.x(), position.y() - item.ascent(), item.width(), item.ascent() + item.descent()));
-    }
-    void drawPixmap(const QRectF &target, const QPixmap &, const QRectF &) override { fillArea(target); }
-    void drawTiledPixmap(const QRectF &target, const QPixmap &, const QPointF &) override
-    {
-        fillArea(target);
-    }
-    void drawImage(const QRectF &target, const QImage &, const QRectF &, Qt::ImageConversionFlags) override
-    {
-        fillArea(target);
     }
 
 private:
@@ -138,9 +103,9 @@ private:
 
     bool startFill()
     {
-        if (m_inkBrush.style() == Qt::NoBrush)
+        if (inkBrush().style() == Qt::NoBrush)
             return false;
-        m_painter.setTransform(m_transform);
+        m_painter.setTransform(inkTransform());
         m_painter.setPen(Qt::NoPen);
         m_painter.setBrush(Qt::black);
         return true;
@@ -148,10 +113,10 @@ private:
 
     bool startStroke()
     {
-        if (m_inkPen.style() == Qt::NoPen)
+        if (inkPen().style() == Qt::NoPen)
             return false;
-        m_painter.setTransform(m_transform);
-        startGrabPen(m_inkPen.widthF());
+        m_painter.setTransform(inkTransform());
+        startGrabPen(inkPen().widthF());
         return true;
     }
 
@@ -166,9 +131,9 @@ private:
         m_painter.setBrush(Qt::NoBrush);
     }
 
-    void fillArea(const QRectF &area)
+    void coverArea(const QRectF &area) override
     {
-        m_painter.setTransform(m_transform);
+        m_painter.setTransform(inkTransform());
         m_painter.setPen(Qt::NoPen);
         m_painter.setBrush(Qt::black);
         m_painter.drawRect(area);
@@ -176,9 +141,6 @@ private:
 
     QImage &m_marks;
     QPainter m_painter;
-    QTransform m_transform;
-    QPen m_inkPen;
-    QBrush m_inkBrush;
 };
 
 InkMask::InkMask(QSize size, int dpi)
@@ -189,35 +151,6 @@ InkMask::InkMask(QSize size, int dpi)
 }
 
 InkMask::~InkMask() = default;
-
-std::optional<int> recordingDeviceMetric(QPaintDevice::PaintDeviceMetric metric, QSize size, int dpi, int depth)
-{
-    switch (metric) {
-    case QPaintDevice::PdmWidth:
-        return size.width();
-    case QPaintDevice::PdmHeight:
-        return size.height();
-    case QPaintDevice::PdmDpiX:
-    case QPaintDevice::PdmDpiY:
-    case QPaintDevice::PdmPhysicalDpiX:
-    case QPaintDevice::PdmPhysicalDpiY:
-        return dpi;
-    case QPaintDevice::PdmWidthMM:
-        return qRound(size.width() * 25.4 / dpi);
-    case QPaintDevice::PdmHeightMM:
-        return qRound(size.height() * 25.4 / dpi);
-    case QPaintDevice::PdmDepth:
-        return depth;
-    case QPaintDevice::PdmNumColors:
-        return 256;
-    case QPaintDevice::PdmDevicePixelRatio:
-        return 1;
-    case QPaintDevice::PdmDevicePixelRatioScaled:
-        return int(QPaintDevice::devicePixelRatioFScale());
-    default:
-        return std::nullopt;
-    }
-}
 
 QPaintEngine *InkMask::paintEngine() const
 {

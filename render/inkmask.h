@@ -13,10 +13,6 @@
 
 class InkMaskEngine;
 
-// What a paint device of `size` pixels at `dpi` that records drawing instead of keeping pixels answers
-// about itself; nothing where QPaintDevice answers for it.
-std::optional<int> recordingDeviceMetric(QPaintDevice::PaintDeviceMetric metric, QSize size, int dpi, int depth);
-
 // A paint device that keeps where a painter draws, as the region a user can see and grab, instead of
 // colours: strokes and filled shapes reach kStrokeReach beyond their ink on either side (whatever their
 // pen, dashes included), texts cover their boxes (the boxes an opaque text background fills), pictures and
