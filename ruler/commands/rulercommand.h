@@ -4,13 +4,18 @@
 #pragma once
 
 #include "figure/figurekind.h"
+#include "figure/figureratios.h"
 #include "ruler/input/modifierlatch.h"
 #include "ruler/window/ruleroptions.h"
 
 #include <QList>
 #include <QPoint>
 #include <QString>
+#include <array>
 #include <optional>
+#include <vector>
+
+class RulerWindow;
 
 // Everything a user can ask of a ruler from its menu or its keys, declared once in a table: the
 // entry's text, the shortcut the menu shows, whether it carries a check mark, the exclusive group it
@@ -86,13 +91,13 @@ enum class RulerCommand
     EdgeFinder,
 
     // The figure kinds: the flying ruler, then seven shapes placed by a corner, by the centre and
-    // "free" (reserved: never shown, they change nothing), then seven rectangles of a fixed ratio.
+    // "free" (reserved: never shown, they change nothing), then the rectangles of a fixed ratio.
     FlyingRuler,
     CornerShapeFirst,
     CenteredShapeFirst = CornerShapeFirst + 7,
     FreeShapeFirst = CenteredShapeFirst + 7,
     RatioFirst = FreeShapeFirst + 7,
-    RatioLast = RatioFirst + 6,
+    RatioLast = RatioFirst + kRatioRectangleCount - 1,
     SendFigureToCentre,
     ReverseAlt,
 
@@ -148,6 +153,41 @@ enum class Group
     PixelOrigin,
 };
 
+// Where an entry stands: the top level above the submenus (Window) or below them (Program), or a
+// submenu; entries stand in table order.
+enum class Menu
+{
+    None,
+    Window,
+    View,
+    Unit,
+    StartPoint,
+    Image,
+    Figure,
+    Tools,
+    Program,
+};
+
+// How a key reaches a command: with the Alt+Shift chord, with exactly Alt held, whatever is held, or
+// as a digit of the figure kinds (plain, with the Shift role, with the Alt role).
+enum class Chord
+{
+    AltShift,
+    ExactlyAlt,
+    Plain,
+    Digit,
+    ShiftDigit,
+    AltDigit,
+};
+
+struct Key
+{
+    int key = 0;
+    Chord chord = Chord::Plain;
+};
+
+using Handler = void (*)(RulerWindow &window, RulerCommand command);
+
 struct Entry
 {
     RulerCommand command;
@@ -162,8 +202,20 @@ struct Entry
     std::optional<RulerOption> option;
     bool checkShowsOpposite = false;
     int shape = -1; // the shape whose name "%1" takes
+    Menu menu = Menu::None;
+    bool separatorBefore = false;
+    std::array<Key, 2> keys{};
+    Handler handler = nullptr;
+
+    Entry &show(const char *menuText, const char *shownShortcut = nullptr);
+    Entry &in(Menu place, bool afterSeparator = false);
+    Entry &key(int code, Chord chord = Chord::Plain);
+    Entry &check(Group choiceGroup = Group::None);
 };
 
+// The rows, one per command in enum order. They are written next to the window's handlers
+// (ruler/window/rulerwindow_commands.cpp), so that a command is declared in one place.
+const std::vector<Entry> &table();
 const Entry &entry(RulerCommand command);
 // Every command, in table order.
 const QList<RulerCommand> &all();
