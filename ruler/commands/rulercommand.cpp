@@ -13,24 +13,6 @@ namespace {
 
 using C = RulerCommand;
 
-const char *const kShapeNames[kShapes] = {QT_TRANSLATE_NOOP("RulerWindow", "Rectangle"),
-                                          QT_TRANSLATE_NOOP("RulerWindow", "Square"),
-                                          QT_TRANSLATE_NOOP("RulerWindow", "Rhombus"),
-                                          QT_TRANSLATE_NOOP("RulerWindow", "Isosceles Triangle"),
-                                          QT_TRANSLATE_NOOP("RulerWindow", "Right Triangle"),
-                                          QT_TRANSLATE_NOOP("RulerWindow", "Circle"),
-                                          QT_TRANSLATE_NOOP("RulerWindow", "Ellipse")};
-const FigureKind kCornerKinds[kShapes] = {
-    FigureKind::CornerRectangle,     FigureKind::CornerSquare,
-    FigureKind::CornerRhombus,       FigureKind::CornerIsoscelesTriangle,
-    FigureKind::CornerRightTriangle, FigureKind::CornerCircle,
-    FigureKind::CornerEllipse};
-const FigureKind kCentredKinds[kShapes] = {
-    FigureKind::CentredRectangle,     FigureKind::CentredSquare,
-    FigureKind::CentredRhombus,       FigureKind::CentredIsoscelesTriangle,
-    FigureKind::CentredRightTriangle, FigureKind::CentredCircle,
-    FigureKind::CentredEllipse};
-
 constexpr double kFineTurn = 0.17578125; // 360 / 2048
 constexpr double kCoarseTurn = 11.25;
 constexpr double kEighthTurn = 45.0;
@@ -97,7 +79,8 @@ QString text(RulerCommand command)
     const QString text = QCoreApplication::translate("RulerWindow", row.text);
     if (row.shape < 0)
         return text;
-    return text.arg(QCoreApplication::translate("RulerWindow", kShapeNames[row.shape]));
+    const char *shapeName = FigureKinds::row(FigureKinds::cornerKind(row.shape)).shapeName;
+    return text.arg(QCoreApplication::translate("RulerWindow", shapeName));
 }
 
 bool hasMenuEntry(RulerCommand command)
@@ -145,9 +128,9 @@ std::optional<FigureKind> figureKindOf(RulerCommand command)
     if (command == C::FlyingRuler)
         return FigureKind::FlyingRuler;
     if (inRange(command, C::CornerShapeFirst, kShapes))
-        return kCornerKinds[int(command) - int(C::CornerShapeFirst)];
+        return FigureKinds::cornerKind(int(command) - int(C::CornerShapeFirst));
     if (inRange(command, C::CenteredShapeFirst, kShapes))
-        return kCentredKinds[int(command) - int(C::CenteredShapeFirst)];
+        return FigureKinds::centreKind(int(command) - int(C::CenteredShapeFirst));
     return std::nullopt;
 }
 

@@ -90,13 +90,13 @@ enum class RulerCommand
     SaveRegionPicture,
     EdgeFinder,
 
-    // The figure kinds: the flying ruler, then seven shapes placed by a corner, by the centre and
+    // The figure kinds: the flying ruler, then the shapes placed by a corner, by the centre and
     // "free" (reserved: never shown, they change nothing), then the rectangles of a fixed ratio.
     FlyingRuler,
     CornerShapeFirst,
-    CenteredShapeFirst = CornerShapeFirst + 7,
-    FreeShapeFirst = CenteredShapeFirst + 7,
-    RatioFirst = FreeShapeFirst + 7,
+    CenteredShapeFirst = CornerShapeFirst + FigureKinds::kShapeCount,
+    FreeShapeFirst = CenteredShapeFirst + FigureKinds::kShapeCount,
+    RatioFirst = FreeShapeFirst + FigureKinds::kShapeCount,
     RatioLast = RatioFirst + kRatioRectangleCount - 1,
     SendFigureToCentre,
     ReverseAlt,
@@ -141,7 +141,7 @@ enum class RulerCommand
 namespace RulerCommands {
 
 inline constexpr int kUnitRows = 10;
-inline constexpr int kShapes = 7;
+inline constexpr int kShapes = FigureKinds::kShapeCount;
 
 // Entries that only one choice of a group can have checked.
 enum class Group
