@@ -45,12 +45,6 @@ enum class FigureAnchor
 // and the clipboard all read it.
 struct FigureKindRow
 {
-    struct Handle
-    {
-        float x;
-        float y;
-    };
-
     FigureKind kind;
     // The name the settings file holds it under.
     const char *storedName;
@@ -61,9 +55,10 @@ struct FigureKindRow
     FigureKind partner;
     // Squares and circles: only the anchor and the width handle are control points.
     bool singleExtent;
-    // The handles a new figure of the kind starts with.
-    Handle widthHandle;
-    Handle heightHandle;
+    // Where a new figure of the kind has its width handle (on its x axis) and its height handle (on
+    // its y axis).
+    float startWidth;
+    float startHeight;
 };
 
 namespace FigureKinds {
@@ -71,38 +66,35 @@ using K = FigureKind;
 using A = FigureAnchor;
 inline constexpr float kSquareSide = 399;
 
+inline constexpr const char *kRuler = QT_TRANSLATE_NOOP("RulerWindow", "Ruler");
+inline constexpr const char *kRectangle = QT_TRANSLATE_NOOP("RulerWindow", "Rectangle");
+inline constexpr const char *kSquare = QT_TRANSLATE_NOOP("RulerWindow", "Square");
+inline constexpr const char *kRhombus = QT_TRANSLATE_NOOP("RulerWindow", "Rhombus");
+inline constexpr const char *kIsosceles = QT_TRANSLATE_NOOP("RulerWindow", "Isosceles Triangle");
+inline constexpr const char *kRight = QT_TRANSLATE_NOOP("RulerWindow", "Right Triangle");
+inline constexpr const char *kCircle = QT_TRANSLATE_NOOP("RulerWindow", "Circle");
+inline constexpr const char *kEllipse = QT_TRANSLATE_NOOP("RulerWindow", "Ellipse");
+
 inline constexpr FigureKindRow kRows[] = {
-    {K::FlyingRuler, "flyingRuler", QT_TRANSLATE_NOOP("RulerWindow", "Ruler"), A::Request, K::FlyingRuler, false,
-     {499, 0}, {0, 149}},
-    {K::CornerRectangle, "cornerRectangle", QT_TRANSLATE_NOOP("RulerWindow", "Rectangle"), A::Corner,
-     K::CentredRectangle, false, {499, 0}, {0, 299}},
-    {K::CentredRectangle, "centredRectangle", QT_TRANSLATE_NOOP("RulerWindow", "Rectangle"), A::Centre,
-     K::CornerRectangle, false, {249, 0}, {0, 149}},
-    {K::CornerSquare, "cornerSquare", QT_TRANSLATE_NOOP("RulerWindow", "Square"), A::Corner, K::CentredSquare, true,
-     {kSquareSide, 0}, {0, kSquareSide}},
-    {K::CentredSquare, "centredSquare", QT_TRANSLATE_NOOP("RulerWindow", "Square"), A::Centre, K::CornerSquare,
-     true, {199, 0}, {0, 199}},
-    {K::CornerRhombus, "cornerRhombus", QT_TRANSLATE_NOOP("RulerWindow", "Rhombus"), A::Corner, K::CentredRhombus,
-     false, {499, 0}, {0, 299}},
-    {K::CentredRhombus, "centredRhombus", QT_TRANSLATE_NOOP("RulerWindow", "Rhombus"), A::Centre, K::CornerRhombus,
-     false, {249, 0}, {0, 149}},
-    {K::CornerIsoscelesTriangle, "cornerIsoscelesTriangle", QT_TRANSLATE_NOOP("RulerWindow", "Isosceles Triangle"),
-     A::Corner, K::CentredIsoscelesTriangle, false, {499, 0}, {0, 299}},
-    {K::CentredIsoscelesTriangle, "centredIsoscelesTriangle",
-     QT_TRANSLATE_NOOP("RulerWindow", "Isosceles Triangle"), A::Centre, K::CornerIsoscelesTriangle, false,
-     {124, 0}, {0, 149}},
-    {K::CornerRightTriangle, "cornerRightTriangle", QT_TRANSLATE_NOOP("RulerWindow", "Right Triangle"), A::Corner,
-     K::CentredRightTriangle, false, {499, 0}, {0, 299}},
-    {K::CentredRightTriangle, "centredRightTriangle", QT_TRANSLATE_NOOP("RulerWindow", "Right Triangle"),
-     A::Centre, K::CornerRightTriangle, false, {-249.5f, 0}, {0, -149.5f}},
-    {K::CornerCircle, "cornerCircle", QT_TRANSLATE_NOOP("RulerWindow", "Circle"), A::Corner, K::CentredCircle, true,
-     {kSquareSide, 0}, {0, kSquareSide}},
-    {K::CentredCircle, "centredCircle", QT_TRANSLATE_NOOP("RulerWindow", "Circle"), A::Centre, K::CornerCircle,
-     true, {199, 0}, {0, 199}},
-    {K::CornerEllipse, "cornerEllipse", QT_TRANSLATE_NOOP("RulerWindow", "Ellipse"), A::Corner, K::CentredEllipse,
-     false, {499, 0}, {0, 299}},
-    {K::CentredEllipse, "centredEllipse", QT_TRANSLATE_NOOP("RulerWindow", "Ellipse"), A::Centre, K::CornerEllipse,
-     false, {249, 0}, {0, 149}},
+    {K::FlyingRuler, "flyingRuler", kRuler, A::Request, K::FlyingRuler, false, 499, 149},
+    {K::CornerRectangle, "cornerRectangle", kRectangle, A::Corner, K::CentredRectangle, false, 499, 299},
+    {K::CentredRectangle, "centredRectangle", kRectangle, A::Centre, K::CornerRectangle, false, 249, 149},
+    {K::CornerSquare, "cornerSquare", kSquare, A::Corner, K::CentredSquare, true, kSquareSide, kSquareSide},
+    {K::CentredSquare, "centredSquare", kSquare, A::Centre, K::CornerSquare, true, 199, 199},
+    {K::CornerRhombus, "cornerRhombus", kRhombus, A::Corner, K::CentredRhombus, false, 499, 299},
+    {K::CentredRhombus, "centredRhombus", kRhombus, A::Centre, K::CornerRhombus, false, 249, 149},
+    {K::CornerIsoscelesTriangle, "cornerIsoscelesTriangle", kIsosceles, A::Corner,
+     K::CentredIsoscelesTriangle, false, 499, 299},
+    {K::CentredIsoscelesTriangle, "centredIsoscelesTriangle", kIsosceles, A::Centre,
+     K::CornerIsoscelesTriangle, false, 124, 149},
+    {K::CornerRightTriangle, "cornerRightTriangle", kRight, A::Corner, K::CentredRightTriangle, false, 499,
+     299},
+    {K::CentredRightTriangle, "centredRightTriangle", kRight, A::Centre, K::CornerRightTriangle, false,
+     -249.5f, -149.5f},
+    {K::CornerCircle, "cornerCircle", kCircle, A::Corner, K::CentredCircle, true, kSquareSide, kSquareSide},
+    {K::CentredCircle, "centredCircle", kCircle, A::Centre, K::CornerCircle, true, 199, 199},
+    {K::CornerEllipse, "cornerEllipse", kEllipse, A::Corner, K::CentredEllipse, false, 499, 299},
+    {K::CentredEllipse, "centredEllipse", kEllipse, A::Centre, K::CornerEllipse, false, 249, 149},
 };
 
 constexpr int countShapes()

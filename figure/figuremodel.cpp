@@ -64,8 +64,7 @@ void FigureModel::create(FigureKind kind, QSize window)
     flyingRuler = false;
     figureAngle = 0;
     visible = true;
-    figurePoints = {FigurePoint{}, FigurePoint{defaults.widthHandle.x, defaults.widthHandle.y},
-                    FigurePoint{defaults.heightHandle.x, defaults.heightHandle.y}};
+    figurePoints = {FigurePoint{}, FigurePoint{defaults.startWidth, 0}, FigurePoint{0, defaults.startHeight}};
     figurePointCount = defaults.singleExtent ? 2 : 3;
     if (kind == FigureKind::FlyingRuler) {
         flyingRuler = true;

@@ -47,10 +47,11 @@ Entry CommandRows::row(C command, Handler handler)
 
 Entry CommandRows::toggle(C command, O option, const char *shortcut, Handler handler)
 {
-    Entry e = row(command, handler ? handler : [](RulerWindow &w, C c) {
-        w.m_options.toggle(*entry(c).option);
-        w.update();
-    });
+    Entry e = row(
+        command, handler ? handler : [](RulerWindow &w, C c) {
+            w.m_options.toggle(*entry(c).option);
+            w.update();
+        });
     e.show(RulerOptionTable::entry(option).menuText, shortcut).check();
     e.option = option;
     return e;
@@ -163,15 +164,15 @@ void CommandRows::addViewRows(Rows &t)
                     .in(menu));
     t.push_back(toggle(C::ShowGuides, O::ShowGuides, "G").key(Qt::Key_G).in(menu, true));
     t.push_back(toggle(C::HoverGuides, O::HoverGuides, "H").key(Qt::Key_H).in(menu));
-    t.push_back(row(C::ClearGuides, [](RulerWindow &w, C) { w.clearGuides(); })
-                    .show(QT_TRANSLATE_NOOP("RulerWindow", "Clear All Guides"), "Alt+Shift+G")
-                    .key(Qt::Key_G, Chord::AltShift)
-                    .in(menu));
 }
 
 void CommandRows::addMoreViewRows(Rows &t)
 {
     const auto menu = Menu::View;
+    t.push_back(row(C::ClearGuides, [](RulerWindow &w, C) { w.clearGuides(); })
+                    .show(QT_TRANSLATE_NOOP("RulerWindow", "Clear All Guides"), "Alt+Shift+G")
+                    .key(Qt::Key_G, Chord::AltShift)
+                    .in(menu));
     t.push_back(row(C::ShowInfoPanel, [](RulerWindow &w, C) { w.toggleInfoPanel(); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Show Info Panel"), "/")
                     .check()
@@ -278,9 +279,9 @@ void CommandRows::addPictureAndToolRows(Rows &t)
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Stretch Image"))
                     .check()
                     .in(menu));
-    t.push_back(toggle(C::ProportionalPicture, O::ProportionalPicture, nullptr,
-                       [](RulerWindow &w, C) { w.toggleProportionalPicture(); })
-                    .in(menu));
+    t.push_back(toggle(C::ProportionalPicture, O::ProportionalPicture, nullptr, [](RulerWindow &w, C) {
+                    w.toggleProportionalPicture();
+                }).in(menu));
     t.push_back(toggle(C::TransparentPicture, O::TransparentPicture).in(menu));
     t.push_back(row(C::RulerToPictureSize, [](RulerWindow &w, C) { w.fitRulerToPicture(); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Ruler to Image Size"))
@@ -326,8 +327,8 @@ void CommandRows::addFigureRows(Rows &t)
     static const char *const alt[] = {"Alt+1", "Alt+2", "Alt+3", "Alt+4", "Alt+5",
                                       "Alt+6", "Alt+7", "Alt+8", "Alt+9"};
     // The characters on the shifted digits of a US keyboard give the centred kinds directly.
-    static const int shiftedCharacters[] = {Qt::Key_Exclam,  Qt::Key_At,          Qt::Key_NumberSign,
-                                            Qt::Key_Dollar,  Qt::Key_Percent,     Qt::Key_AsciiCircum,
+    static const int shiftedCharacters[] = {Qt::Key_Exclam,    Qt::Key_At,       Qt::Key_NumberSign,
+                                            Qt::Key_Dollar,    Qt::Key_Percent,  Qt::Key_AsciiCircum,
                                             Qt::Key_Ampersand, Qt::Key_Asterisk, Qt::Key_ParenLeft};
     static_assert(kShapes <= 9 && kRatioRectangleCount <= 9, "a digit key for each shape and ratio");
     const Handler choose = [](RulerWindow &w, C c) { w.chooseFigure(c); };
@@ -378,10 +379,11 @@ void CommandRows::addFigureRows(Rows &t)
 void CommandRows::addProgramRows(Rows &t)
 {
     const auto menu = Menu::Program;
-    t.push_back(row(C::Preferences, [](RulerWindow &w, C) { w.showPreferencesOn(PreferencesPage::Shortcuts); })
-                    .show(QT_TRANSLATE_NOOP("RulerWindow", "Preferences"), "Alt+,")
-                    .key(Qt::Key_Comma, Chord::ExactlyAlt)
-                    .in(menu, true));
+    t.push_back(
+        row(C::Preferences, [](RulerWindow &w, C) { w.showPreferencesOn(PreferencesPage::Shortcuts); })
+            .show(QT_TRANSLATE_NOOP("RulerWindow", "Preferences"), "Alt+,")
+            .key(Qt::Key_Comma, Chord::ExactlyAlt)
+            .in(menu, true));
     t.push_back(row(C::Help, [](RulerWindow &w, C) { w.openHelp(); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Gradora Help"), "Alt+/")
                     .key(Qt::Key_Slash, Chord::ExactlyAlt)
@@ -417,14 +419,13 @@ void CommandRows::addKeyRows(Rows &t)
 {
     t.push_back(toggle(C::ShowWidthNumber, O::ShowWidthNumber).key(Qt::Key_W, Chord::AltShift));
     t.push_back(toggle(C::ShowHeightNumber, O::ShowHeightNumber).key(Qt::Key_H, Chord::AltShift));
-    t.push_back(row(C::ActivateOnHover,
-                    [](RulerWindow &w, C) {
-                        if (w.preferences)
-                            w.preferences->setActivateOnHover(!w.preferences->activateOnHover());
-                    })
-                    .key(Qt::Key_P));
+    t.push_back(row(C::ActivateOnHover, [](RulerWindow &w, C) {
+                    if (w.preferences)
+                        w.preferences->setActivateOnHover(!w.preferences->activateOnHover());
+                }).key(Qt::Key_P));
     // Alt+Q saves the session from this ruler before the program ends, as the menu's "Quit" does.
-    t.push_back(row(C::SaveAndQuit, [](RulerWindow &w, C) { w.saveAndQuit(); }).key(Qt::Key_Q, Chord::ExactlyAlt));
+    t.push_back(
+        row(C::SaveAndQuit, [](RulerWindow &w, C) { w.saveAndQuit(); }).key(Qt::Key_Q, Chord::ExactlyAlt));
     addFigureKeyRows(t);
     const Handler step = [](RulerWindow &w, C c) { w.stepWindow(directionOf(c)); };
     t.push_back(row(C::StepLeft, step).key(Qt::Key_Left));
@@ -452,7 +453,8 @@ void CommandRows::addFigureKeyRows(Rows &t)
     t.push_back(row(C::NudgeFigureDown, nudge).key(Qt::Key_K));
     t.push_back(row(C::NudgeFigureLeft, nudge).key(Qt::Key_J));
     t.push_back(row(C::NudgeFigureRight, nudge).key(Qt::Key_L));
-    t.push_back(row(C::ToggleFigurePlacement, [](RulerWindow &w, C) { w.toggleFigurePlacement(); }).key(Qt::Key_Tab));
+    t.push_back(
+        row(C::ToggleFigurePlacement, [](RulerWindow &w, C) { w.toggleFigurePlacement(); }).key(Qt::Key_Tab));
     t.push_back(row(C::RecomputeFigure, [](RulerWindow &w, C) { w.recomputeFigure(); }).key(Qt::Key_Shift));
 }
 

@@ -10,9 +10,9 @@
 #include "figure/figuremodel.h"
 
 #include <QByteArray>
-#include <algorithm>
 #include <QList>
 #include <QSize>
+#include <algorithm>
 
 namespace FigureFixture {
 
