@@ -40,6 +40,15 @@ enum class FigureAnchor
     Centre,
 };
 
+// How a kind's outline is drawn: a box, an ellipse in its box, an ellipse, or the model's polygon.
+enum class FigureOutline
+{
+    Box,
+    BoxedEllipse,
+    Ellipse,
+    Polygon,
+};
+
 // Everything that tells one kind from another apart from its geometry, in the menu's order: each
 // shape placed by its corner, then by its centre. The menu, the keys, the settings file, the readings
 // and the clipboard all read it.
@@ -55,6 +64,7 @@ struct FigureKindRow
     FigureKind partner;
     // Squares and circles: only the anchor and the width handle are control points.
     bool singleExtent;
+    FigureOutline outline;
     // Where a new figure of the kind has its width handle (on its x axis) and its height handle (on
     // its y axis).
     float startWidth;
@@ -64,6 +74,7 @@ struct FigureKindRow
 namespace FigureKinds {
 using K = FigureKind;
 using A = FigureAnchor;
+using O = FigureOutline;
 inline constexpr float kSquareSide = 399;
 
 inline constexpr const char *kRuler = QT_TRANSLATE_NOOP("RulerWindow", "Ruler");
@@ -76,25 +87,30 @@ inline constexpr const char *kCircle = QT_TRANSLATE_NOOP("RulerWindow", "Circle"
 inline constexpr const char *kEllipse = QT_TRANSLATE_NOOP("RulerWindow", "Ellipse");
 
 inline constexpr FigureKindRow kRows[] = {
-    {K::FlyingRuler, "flyingRuler", kRuler, A::Request, K::FlyingRuler, false, 499, 149},
-    {K::CornerRectangle, "cornerRectangle", kRectangle, A::Corner, K::CentredRectangle, false, 499, 299},
-    {K::CentredRectangle, "centredRectangle", kRectangle, A::Centre, K::CornerRectangle, false, 249, 149},
-    {K::CornerSquare, "cornerSquare", kSquare, A::Corner, K::CentredSquare, true, kSquareSide, kSquareSide},
-    {K::CentredSquare, "centredSquare", kSquare, A::Centre, K::CornerSquare, true, 199, 199},
-    {K::CornerRhombus, "cornerRhombus", kRhombus, A::Corner, K::CentredRhombus, false, 499, 299},
-    {K::CentredRhombus, "centredRhombus", kRhombus, A::Centre, K::CornerRhombus, false, 249, 149},
-    {K::CornerIsoscelesTriangle, "cornerIsoscelesTriangle", kIsosceles, A::Corner,
-     K::CentredIsoscelesTriangle, false, 499, 299},
-    {K::CentredIsoscelesTriangle, "centredIsoscelesTriangle", kIsosceles, A::Centre,
-     K::CornerIsoscelesTriangle, false, 124, 149},
-    {K::CornerRightTriangle, "cornerRightTriangle", kRight, A::Corner, K::CentredRightTriangle, false, 499,
+    {K::FlyingRuler, "flyingRuler", kRuler, A::Request, K::FlyingRuler, false, O::Box, 499, 149},
+    {K::CornerRectangle, "cornerRectangle", kRectangle, A::Corner, K::CentredRectangle, false, O::Box, 499,
      299},
+    {K::CentredRectangle, "centredRectangle", kRectangle, A::Centre, K::CornerRectangle, false, O::Box, 249,
+     149},
+    {K::CornerSquare, "cornerSquare", kSquare, A::Corner, K::CentredSquare, true, O::Box, kSquareSide,
+     kSquareSide},
+    {K::CentredSquare, "centredSquare", kSquare, A::Centre, K::CornerSquare, true, O::Box, 199, 199},
+    {K::CornerRhombus, "cornerRhombus", kRhombus, A::Corner, K::CentredRhombus, false, O::Polygon, 499, 299},
+    {K::CentredRhombus, "centredRhombus", kRhombus, A::Centre, K::CornerRhombus, false, O::Polygon, 249, 149},
+    {K::CornerIsoscelesTriangle, "cornerIsoscelesTriangle", kIsosceles, A::Corner,
+     K::CentredIsoscelesTriangle, false, O::Polygon, 499, 299},
+    {K::CentredIsoscelesTriangle, "centredIsoscelesTriangle", kIsosceles, A::Centre,
+     K::CornerIsoscelesTriangle, false, O::Polygon, 124, 149},
+    {K::CornerRightTriangle, "cornerRightTriangle", kRight, A::Corner, K::CentredRightTriangle, false,
+     O::Polygon, 499, 299},
     {K::CentredRightTriangle, "centredRightTriangle", kRight, A::Centre, K::CornerRightTriangle, false,
-     -249.5f, -149.5f},
-    {K::CornerCircle, "cornerCircle", kCircle, A::Corner, K::CentredCircle, true, kSquareSide, kSquareSide},
-    {K::CentredCircle, "centredCircle", kCircle, A::Centre, K::CornerCircle, true, 199, 199},
-    {K::CornerEllipse, "cornerEllipse", kEllipse, A::Corner, K::CentredEllipse, false, 499, 299},
-    {K::CentredEllipse, "centredEllipse", kEllipse, A::Centre, K::CornerEllipse, false, 249, 149},
+     O::Polygon, -249.5f, -149.5f},
+    {K::CornerCircle, "cornerCircle", kCircle, A::Corner, K::CentredCircle, true, O::BoxedEllipse,
+     kSquareSide, kSquareSide},
+    {K::CentredCircle, "centredCircle", kCircle, A::Centre, K::CornerCircle, true, O::Ellipse, 199, 199},
+    {K::CornerEllipse, "cornerEllipse", kEllipse, A::Corner, K::CentredEllipse, false, O::BoxedEllipse, 499,
+     299},
+    {K::CentredEllipse, "centredEllipse", kEllipse, A::Centre, K::CornerEllipse, false, O::Ellipse, 249, 149},
 };
 
 constexpr int countShapes()
