@@ -17,11 +17,11 @@
 
 class RulerWindow;
 
-// Everything a user can ask of a ruler from its menu or its keys, declared once in a table: the
-// entry's text, the shortcut the menu shows, whether it carries a check mark, the exclusive group it
-// belongs to and the option it toggles. The menu is built from the table; commandForKey() maps a key
-// press to a command. The menu only shows the shortcuts: the keys reach the ruler, which asks
-// commandForKey(), so the shortcut shown and the key handled cannot drift apart.
+// Everything a user can ask of a ruler from its menu or its keys, declared once in a table: one row per
+// command holds the entry's text, the shortcut the menu shows, whether it carries a check mark, the
+// exclusive group it belongs to, the option it toggles, the keys that reach it, its place in the menu
+// and what the ruler does for it. The menu is built from the rows; commandForKey() maps a key press to
+// a command. The menu only shows the shortcuts: the keys reach the ruler, which asks commandForKey().
 enum class RulerCommand
 {
     NewRuler,
