@@ -48,6 +48,12 @@ Entry &Entry::key(int code, Chord chord)
     return *this;
 }
 
+Entry &Entry::conventionally(ConventionKeys::Command command)
+{
+    convention = command;
+    return *this;
+}
+
 Entry &Entry::check(Group choiceGroup)
 {
     checkable = true;

@@ -5,6 +5,7 @@
 
 #include "figure/figurekind.h"
 #include "figure/figureratios.h"
+#include "ruler/commands/conventionkeys.h"
 #include "ruler/input/modifierlatch.h"
 #include "ruler/window/ruleroptions.h"
 
@@ -205,11 +206,14 @@ struct Entry
     Menu menu = Menu::None;
     bool separatorBefore = false;
     std::array<Key, 2> keys{};
+    // The desktop's convention that also reaches it (F1, Ctrl+Q …).
+    ConventionKeys::Command convention = ConventionKeys::Command::None;
     Handler handler = nullptr;
 
     Entry &show(const char *menuText, const char *shownShortcut = nullptr);
     Entry &in(Menu place, bool afterSeparator = false);
     Entry &key(int code, Chord chord = Chord::Plain);
+    Entry &conventionally(ConventionKeys::Command command);
     Entry &check(Group choiceGroup = Group::None);
 };
 

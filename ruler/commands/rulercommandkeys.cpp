@@ -23,19 +23,12 @@ std::optional<RulerCommand> find(int key, Chord chord)
 
 std::optional<RulerCommand> conventionCommand(const KeyPress &press)
 {
-    switch (ConventionKeys::commandFor(press.key, press.modifiers, press.fullScreen)) {
-    case ConventionKeys::Command::Help:
-        return C::Help;
-    case ConventionKeys::Command::Quit:
-        return C::Quit;
-    case ConventionKeys::Command::CloseRuler:
-        return C::CloseRuler;
-    case ConventionKeys::Command::LeaveFullScreen:
-        return C::FullScreen;
-    case ConventionKeys::Command::CopyReadings:
-        return C::CopyReadings;
-    case ConventionKeys::Command::None:
-        break;
+    const auto convention = ConventionKeys::commandFor(press.key, press.modifiers, press.fullScreen);
+    if (convention == ConventionKeys::Command::None)
+        return std::nullopt;
+    for (const Entry &row : table()) {
+        if (row.convention == convention)
+            return row.command;
     }
     return std::nullopt;
 }

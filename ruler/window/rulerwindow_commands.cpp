@@ -43,6 +43,7 @@ void CommandRows::addWindowRows(Rows &t)
     t.push_back(row(C::CloseRuler, [](RulerWindow &w, C) { w.closeRuler(); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Close Ruler"), "Alt+W")
                     .key(Qt::Key_W, Chord::ExactlyAlt)
+                    .conventionally(ConventionKeys::Command::CloseRuler)
                     .in(menu));
     t.push_back(row(C::BackgroundColour, [](RulerWindow &w, C) { w.editColour(ColorTarget::Background); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Background Color"), "Alt+B")
@@ -78,6 +79,7 @@ void CommandRows::addWindowRows(Rows &t)
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Full Screen"), "Alt+F")
                     .check()
                     .key(Qt::Key_F, Chord::ExactlyAlt)
+                    .conventionally(ConventionKeys::Command::LeaveFullScreen)
                     .in(menu));
 }
 
@@ -277,6 +279,7 @@ void CommandRows::addPictureAndToolRows(Rows &t)
                     .in(menu));
     t.push_back(row(C::CopyReadings, [](RulerWindow &w, C) { w.copyReadings(); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Copy Readings"), "Ctrl+C")
+                    .conventionally(ConventionKeys::Command::CopyReadings)
                     .in(menu));
     t.push_back(row(C::CopyRegionPicture,
                     [](RulerWindow &w, C) { w.takeRegionPicture(RulerWindow::RegionPictureUse::Copy); })
@@ -305,6 +308,7 @@ void CommandRows::addProgramRows(Rows &t)
     t.push_back(row(C::Help, [](RulerWindow &w, C) { w.openHelp(); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Gradora Help"), "Alt+/")
                     .key(Qt::Key_Slash, Chord::ExactlyAlt)
+                    .conventionally(ConventionKeys::Command::Help)
                     .in(menu));
 #if GRADORA_UPDATE_CHECK
     t.push_back(row(C::CheckForUpdates, [](RulerWindow &w, C) { w.checkForUpdates(); })
@@ -330,6 +334,7 @@ void CommandRows::addProgramRows(Rows &t)
                         QApplication::closeAllWindows();
                     })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Quit"), "Alt+Q")
+                    .conventionally(ConventionKeys::Command::Quit)
                     .in(menu, true));
 }
 std::vector<Entry> CommandRows::build()

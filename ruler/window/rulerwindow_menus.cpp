@@ -9,7 +9,6 @@
 #include "ruler/window/rulershared.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QColorDialog>
 #include <QContextMenuEvent>
 #include <QGuiApplication>

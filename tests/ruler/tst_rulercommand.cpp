@@ -327,7 +327,8 @@ void TestRulerCommand::choiceGroups()
     QCOMPARE(entry(C::StartFromPixelOne).group, Group::PixelOrigin);
 }
 
-// A key with its chord reaches one command at most, or the table's order would decide silently.
+// A key with its chord, or a desktop convention, reaches one command at most, or the table's order
+// would decide silently.
 void TestRulerCommand::noKeyTwice()
 {
     QHash<QPair<int, int>, RulerCommand> claimed;
@@ -340,6 +341,13 @@ void TestRulerCommand::noKeyTwice()
                                                         describe(claimed.value(key)) + " share a key"));
             claimed.insert(key, row.command);
         }
+    }
+    QList<ConventionKeys::Command> conventions;
+    for (const Entry &row : table()) {
+        if (row.convention == ConventionKeys::Command::None)
+            continue;
+        QVERIFY2(!conventions.contains(row.convention), qPrintable(describe(row.command)));
+        conventions.append(row.convention);
     }
 }
 
