@@ -15,37 +15,6 @@ namespace CopiedReadings {
 
 namespace {
 
-// The menu's names of the shapes, so the clipboard says what the menu says.
-const char *shapeName(FigureKind kind)
-{
-    switch (kind) {
-    case FigureKind::CornerRectangle:
-    case FigureKind::CentredRectangle:
-        return QT_TRANSLATE_NOOP("RulerWindow", "Rectangle");
-    case FigureKind::CornerSquare:
-    case FigureKind::CentredSquare:
-        return QT_TRANSLATE_NOOP("RulerWindow", "Square");
-    case FigureKind::CornerRhombus:
-    case FigureKind::CentredRhombus:
-        return QT_TRANSLATE_NOOP("RulerWindow", "Rhombus");
-    case FigureKind::CornerIsoscelesTriangle:
-    case FigureKind::CentredIsoscelesTriangle:
-        return QT_TRANSLATE_NOOP("RulerWindow", "Isosceles Triangle");
-    case FigureKind::CornerRightTriangle:
-    case FigureKind::CentredRightTriangle:
-        return QT_TRANSLATE_NOOP("RulerWindow", "Right Triangle");
-    case FigureKind::CornerCircle:
-    case FigureKind::CentredCircle:
-        return QT_TRANSLATE_NOOP("RulerWindow", "Circle");
-    case FigureKind::CornerEllipse:
-    case FigureKind::CentredEllipse:
-        return QT_TRANSLATE_NOOP("RulerWindow", "Ellipse");
-    case FigureKind::FlyingRuler:
-        break;
-    }
-    return QT_TRANSLATE_NOOP("RulerWindow", "Ruler");
-}
-
 QString translated(const char *text)
 {
     return QCoreApplication::translate("RulerWindow", text);
@@ -56,10 +25,11 @@ QString translated(const char *text)
 QString kindName(const FigureModel &model)
 {
     if (model.flyingRuler)
-        return translated(QT_TRANSLATE_NOOP("RulerWindow", "Ruler"));
+        return translated(FigureKinds::row(FigureKind::FlyingRuler).shapeName);
+    // The clipboard names a ratio rectangle's shape, as the menu's entries of its kind do.
     if (model.isRatioRectangle())
-        return translated(shapeName(FigureKind::CornerRectangle));
-    const QString shape = translated(shapeName(model.figureKind));
+        return translated(FigureKinds::row(FigureKind::CornerRectangle).shapeName);
+    const QString shape = translated(FigureKinds::row(model.figureKind).shapeName);
     if (isCentreKind(model.figureKind))
         return translated(QT_TRANSLATE_NOOP("RulerWindow", "Centered %1")).arg(shape);
     return shape;

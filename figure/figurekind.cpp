@@ -3,63 +3,55 @@
 
 #include "figure/figurekind.h"
 
-#include <array>
-#include <utility>
+namespace FigureKinds {
+
+const FigureKindRow &row(FigureKind kind)
+{
+    for (const FigureKindRow &candidate : kRows) {
+        if (candidate.kind == kind)
+            return candidate;
+    }
+    // Only a number that names no kind gets here: it reads as the flying-ruler request's row.
+    return kRows[0];
+}
 
 namespace {
 
-using K = FigureKind;
-
-// Each shape as {corner-anchored, centre-anchored}.
-constexpr std::array<std::pair<FigureKind, FigureKind>, 7> kPartners{{
-    {K::CornerRectangle, K::CentredRectangle},
-    {K::CornerSquare, K::CentredSquare},
-    {K::CornerRhombus, K::CentredRhombus},
-    {K::CornerIsoscelesTriangle, K::CentredIsoscelesTriangle},
-    {K::CornerRightTriangle, K::CentredRightTriangle},
-    {K::CornerEllipse, K::CentredEllipse},
-    {K::CornerCircle, K::CentredCircle},
-}};
-
-struct KindName
+FigureKind nthKind(FigureAnchor anchor, int shape)
 {
-    FigureKind kind;
-    const char *name;
-};
-
-constexpr std::array<KindName, 15> kStoredNames{{
-    {K::CentredEllipse, "centredEllipse"},
-    {K::CentredCircle, "centredCircle"},
-    {K::CentredRectangle, "centredRectangle"},
-    {K::CentredSquare, "centredSquare"},
-    {K::CentredRhombus, "centredRhombus"},
-    {K::CentredIsoscelesTriangle, "centredIsoscelesTriangle"},
-    {K::CentredRightTriangle, "centredRightTriangle"},
-    {K::FlyingRuler, "flyingRuler"},
-    {K::CornerRectangle, "cornerRectangle"},
-    {K::CornerSquare, "cornerSquare"},
-    {K::CornerRhombus, "cornerRhombus"},
-    {K::CornerIsoscelesTriangle, "cornerIsoscelesTriangle"},
-    {K::CornerRightTriangle, "cornerRightTriangle"},
-    {K::CornerEllipse, "cornerEllipse"},
-    {K::CornerCircle, "cornerCircle"},
-}};
+    int seen = 0;
+    for (const FigureKindRow &candidate : kRows) {
+        if (candidate.anchor == anchor && seen++ == shape)
+            return candidate.kind;
+    }
+    Q_ASSERT_X(false, "FigureKinds", "no such shape");
+    return FigureKind::FlyingRuler;
+}
 
 } // namespace
 
+FigureKind cornerKind(int shape)
+{
+    return nthKind(FigureAnchor::Corner, shape);
+}
+
+FigureKind centreKind(int shape)
+{
+    return nthKind(FigureAnchor::Centre, shape);
+}
+
+} // namespace FigureKinds
+
 const char *storedKindName(FigureKind kind)
 {
-    for (const KindName &row : kStoredNames) {
-        if (row.kind == kind)
-            return row.name;
-    }
-    return "";
+    const FigureKindRow &row = FigureKinds::row(kind);
+    return row.kind == kind ? row.storedName : "";
 }
 
 std::optional<FigureKind> kindFromStoredName(std::string_view name)
 {
-    for (const KindName &row : kStoredNames) {
-        if (name == row.name)
+    for (const FigureKindRow &row : FigureKinds::kRows) {
+        if (name == row.storedName)
             return row.kind;
     }
     return std::nullopt;
@@ -67,35 +59,23 @@ std::optional<FigureKind> kindFromStoredName(std::string_view name)
 
 bool isCornerKind(FigureKind kind)
 {
-    for (const auto &pair : kPartners) {
-        if (pair.first == kind)
-            return true;
-    }
-    return false;
+    return FigureKinds::row(kind).anchor == FigureAnchor::Corner;
 }
 
 bool isCentreKind(FigureKind kind)
 {
-    for (const auto &pair : kPartners) {
-        if (pair.second == kind)
-            return true;
-    }
-    return false;
+    return FigureKinds::row(kind).anchor == FigureAnchor::Centre;
 }
 
 std::optional<FigureKind> placementPartner(FigureKind kind)
 {
-    for (const auto &pair : kPartners) {
-        if (pair.first == kind)
-            return pair.second;
-        if (pair.second == kind)
-            return pair.first;
-    }
-    return std::nullopt;
+    const FigureKindRow &row = FigureKinds::row(kind);
+    if (row.kind != kind || row.partner == kind)
+        return std::nullopt;
+    return row.partner;
 }
 
 bool hasSingleExtent(FigureKind kind)
 {
-    return kind == K::CornerSquare || kind == K::CornerCircle || kind == K::CentredSquare ||
-           kind == K::CentredCircle;
+    return FigureKinds::row(kind).singleExtent;
 }

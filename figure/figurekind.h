@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QtGlobal>
 #include <optional>
 #include <string_view>
 
@@ -30,6 +31,104 @@ enum class FigureKind
     CornerEllipse,
     CornerCircle,
 };
+
+// Where a kind's point 0 stands; the flying ruler is a request that creation turns into a corner kind.
+enum class FigureAnchor
+{
+    Request,
+    Corner,
+    Centre,
+};
+
+// How a kind's outline is drawn: a box, an ellipse in its box, an ellipse, or the model's polygon.
+enum class FigureOutline
+{
+    Box,
+    BoxedEllipse,
+    Ellipse,
+    Polygon,
+};
+
+// Everything that tells one kind from another apart from its geometry, in the menu's order: each
+// shape placed by its corner, then by its centre. The menu, the keys, the settings file, the readings
+// and the clipboard all read it.
+struct FigureKindRow
+{
+    FigureKind kind;
+    // The name the settings file holds it under.
+    const char *storedName;
+    // The name the menu and the clipboard give its shape (context "RulerWindow").
+    const char *shapeName;
+    FigureAnchor anchor;
+    // The same shape with the other placement; the flying ruler is its own.
+    FigureKind partner;
+    // Squares and circles: only the anchor and the width handle are control points.
+    bool singleExtent;
+    FigureOutline outline;
+    // Where a new figure of the kind has its width handle (on its x axis) and its height handle (on
+    // its y axis).
+    float startWidth;
+    float startHeight;
+};
+
+namespace FigureKinds {
+using K = FigureKind;
+using A = FigureAnchor;
+using O = FigureOutline;
+inline constexpr float kSquareSide = 399;
+
+inline constexpr const char *kRuler = QT_TRANSLATE_NOOP("RulerWindow", "Ruler");
+inline constexpr const char *kRectangle = QT_TRANSLATE_NOOP("RulerWindow", "Rectangle");
+inline constexpr const char *kSquare = QT_TRANSLATE_NOOP("RulerWindow", "Square");
+inline constexpr const char *kRhombus = QT_TRANSLATE_NOOP("RulerWindow", "Rhombus");
+inline constexpr const char *kIsosceles = QT_TRANSLATE_NOOP("RulerWindow", "Isosceles Triangle");
+inline constexpr const char *kRight = QT_TRANSLATE_NOOP("RulerWindow", "Right Triangle");
+inline constexpr const char *kCircle = QT_TRANSLATE_NOOP("RulerWindow", "Circle");
+inline constexpr const char *kEllipse = QT_TRANSLATE_NOOP("RulerWindow", "Ellipse");
+
+inline constexpr FigureKindRow kRows[] = {
+    {K::FlyingRuler, "flyingRuler", kRuler, A::Request, K::FlyingRuler, false, O::Box, 499, 149},
+    {K::CornerRectangle, "cornerRectangle", kRectangle, A::Corner, K::CentredRectangle, false, O::Box, 499,
+     299},
+    {K::CentredRectangle, "centredRectangle", kRectangle, A::Centre, K::CornerRectangle, false, O::Box, 249,
+     149},
+    {K::CornerSquare, "cornerSquare", kSquare, A::Corner, K::CentredSquare, true, O::Box, kSquareSide,
+     kSquareSide},
+    {K::CentredSquare, "centredSquare", kSquare, A::Centre, K::CornerSquare, true, O::Box, 199, 199},
+    {K::CornerRhombus, "cornerRhombus", kRhombus, A::Corner, K::CentredRhombus, false, O::Polygon, 499, 299},
+    {K::CentredRhombus, "centredRhombus", kRhombus, A::Centre, K::CornerRhombus, false, O::Polygon, 249, 149},
+    {K::CornerIsoscelesTriangle, "cornerIsoscelesTriangle", kIsosceles, A::Corner,
+     K::CentredIsoscelesTriangle, false, O::Polygon, 499, 299},
+    {K::CentredIsoscelesTriangle, "centredIsoscelesTriangle", kIsosceles, A::Centre,
+     K::CornerIsoscelesTriangle, false, O::Polygon, 124, 149},
+    {K::CornerRightTriangle, "cornerRightTriangle", kRight, A::Corner, K::CentredRightTriangle, false,
+     O::Polygon, 499, 299},
+    {K::CentredRightTriangle, "centredRightTriangle", kRight, A::Centre, K::CornerRightTriangle, false,
+     O::Polygon, -249.5f, -149.5f},
+    {K::CornerCircle, "cornerCircle", kCircle, A::Corner, K::CentredCircle, true, O::BoxedEllipse,
+     kSquareSide, kSquareSide},
+    {K::CentredCircle, "centredCircle", kCircle, A::Centre, K::CornerCircle, true, O::Ellipse, 199, 199},
+    {K::CornerEllipse, "cornerEllipse", kEllipse, A::Corner, K::CentredEllipse, false, O::BoxedEllipse, 499,
+     299},
+    {K::CentredEllipse, "centredEllipse", kEllipse, A::Centre, K::CornerEllipse, false, O::Ellipse, 249, 149},
+};
+
+constexpr int countShapes()
+{
+    int count = 0;
+    for (const FigureKindRow &row : kRows)
+        count += row.anchor == A::Corner ? 1 : 0;
+    return count;
+}
+
+// The shapes, each with a corner kind and a centre kind.
+inline constexpr int kShapeCount = countShapes();
+
+const FigureKindRow &row(FigureKind kind);
+// The kind of a shape (in the menu's order) placed by its corner or by its centre.
+FigureKind cornerKind(int shape);
+FigureKind centreKind(int shape);
+} // namespace FigureKinds
 
 bool isCornerKind(FigureKind kind);
 bool isCentreKind(FigureKind kind);

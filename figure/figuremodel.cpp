@@ -20,40 +20,6 @@ namespace {
 // instead of running into infinities.
 constexpr double kMaxModelCoordinate = 1.0e6;
 constexpr double kFlyingRulerAngle = 323.24;
-constexpr double kSquareSide = 399;
-
-struct KindDefaults
-{
-    FigureKind kind;
-    FigurePoint widthHandle;
-    FigurePoint heightHandle;
-    int pointCount;
-};
-
-constexpr std::array<KindDefaults, 15> kDefaults{{
-    {FigureKind::CornerRectangle, {499, 0}, {0, 299}, 3},
-    {FigureKind::CornerRhombus, {499, 0}, {0, 299}, 3},
-    {FigureKind::CornerIsoscelesTriangle, {499, 0}, {0, 299}, 3},
-    {FigureKind::CornerRightTriangle, {499, 0}, {0, 299}, 3},
-    {FigureKind::CornerEllipse, {499, 0}, {0, 299}, 3},
-    {FigureKind::FlyingRuler, {499, 0}, {0, 149}, 3},
-    {FigureKind::CornerSquare, {kSquareSide, 0}, {0, kSquareSide}, 2},
-    {FigureKind::CornerCircle, {kSquareSide, 0}, {0, kSquareSide}, 2},
-    {FigureKind::CentredRectangle, {249, 0}, {0, 149}, 3},
-    {FigureKind::CentredRhombus, {249, 0}, {0, 149}, 3},
-    {FigureKind::CentredEllipse, {249, 0}, {0, 149}, 3},
-    {FigureKind::CentredRightTriangle, {-249.5f, 0}, {0, -149.5f}, 3},
-    {FigureKind::CentredIsoscelesTriangle, {124, 0}, {0, 149}, 3},
-    {FigureKind::CentredSquare, {199, 0}, {0, 199}, 2},
-    {FigureKind::CentredCircle, {199, 0}, {0, 199}, 2},
-}};
-
-const KindDefaults *defaultsOf(FigureKind kind)
-{
-    const auto found = std::find_if(kDefaults.begin(), kDefaults.end(),
-                                    [kind](const KindDefaults &d) { return d.kind == kind; });
-    return found == kDefaults.end() ? nullptr : &*found;
-}
 
 bool usableRatio(double ratio)
 {
@@ -92,14 +58,14 @@ void FigureModel::setPoint(int index, double x, double y)
 
 void FigureModel::create(FigureKind kind, QSize window)
 {
-    const KindDefaults *defaults = defaultsOf(kind);
-    if (!defaults)
+    const FigureKindRow &defaults = FigureKinds::row(kind);
+    if (defaults.kind != kind)
         return;
     flyingRuler = false;
     figureAngle = 0;
     visible = true;
-    figurePoints = {FigurePoint{}, defaults->widthHandle, defaults->heightHandle};
-    figurePointCount = defaults->pointCount;
+    figurePoints = {FigurePoint{}, FigurePoint{defaults.startWidth, 0}, FigurePoint{0, defaults.startHeight}};
+    figurePointCount = defaults.singleExtent ? 2 : 3;
     if (kind == FigureKind::FlyingRuler) {
         flyingRuler = true;
         figureAngle = kFlyingRulerAngle;
@@ -107,7 +73,7 @@ void FigureModel::create(FigureKind kind, QSize window)
     }
     figureKind = kind;
     if (isRatioRectangle())
-        setPoint(2, 0, kSquareSide / figureRatio);
+        setPoint(2, 0, FigureKinds::kSquareSide / figureRatio);
     recomputeRotationCenter();
     sendToCentre(window);
     recompute();

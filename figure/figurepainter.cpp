@@ -70,23 +70,18 @@ void drawOutline(QPainter &painter, const FigureModel &model)
     const QPoint anchor = model.figureOrigin;
     const int w = model.figureWidthPx;
     const int h = model.figureHeightPx;
-    switch (model.figureKind) {
-    case FigureKind::CornerRectangle:
-    case FigureKind::CornerSquare:
-    case FigureKind::CentredRectangle:
-    case FigureKind::CentredSquare:
+    switch (FigureKinds::row(model.figureKind).outline) {
+    case FigureOutline::Box:
         painter.drawRect(model.outlineRect());
         break;
-    case FigureKind::CornerCircle:
-    case FigureKind::CornerEllipse:
+    case FigureOutline::BoxedEllipse:
         painter.drawRect(model.outlineRect());
         painter.drawEllipse(QPoint(anchor.x() + w / 2, anchor.y() + h / 2), w / 2, h / 2);
         break;
-    case FigureKind::CentredCircle:
-    case FigureKind::CentredEllipse:
+    case FigureOutline::Ellipse:
         painter.drawEllipse(model.outlineRect());
         break;
-    default: {
+    case FigureOutline::Polygon: {
         const QPolygon outline = model.outlinePolygon();
         painter.drawPolygon(outline);
         // The stroker can leave out a sharp corner's pixel (the isosceles triangle's right base corner);

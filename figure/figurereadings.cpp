@@ -5,6 +5,7 @@
 
 #include "figure/figuremath.h"
 #include "figure/figuremodel.h"
+#include "figure/figureratios.h"
 #include "render/readingtext.h"
 #include "render/unitscale.h"
 
@@ -33,16 +34,6 @@ const char *const kAngleCaption = QT_TRANSLATE_NOOP("FigureReadings", "Angle: ")
 
 const QString kDegree = QStringLiteral("\u00B0");
 const QString kLeftRightArrow = QStringLiteral("\u2194");
-
-const std::array<std::pair<double, const char *>, 7> kRatioSuffixes{{
-    {FigureRatio::FourToThree, " / 4:3"},
-    {FigureRatio::SixteenToNine, " / 16:9"},
-    {FigureRatio::FiveToThree, " / 5:3"},
-    {FigureRatio::ThreeToTwo, " / 3:2"},
-    {FigureRatio::Wide185, " / 1.85:1"},
-    {FigureRatio::Wide239, " / 2.39:1"},
-    {FigureRatio::Golden, QT_TRANSLATE_NOOP("FigureReadings", " / golden")},
-}};
 
 double finiteOrZero(double value)
 {
@@ -242,9 +233,9 @@ void writeTexts(FigureReadings &r, const FigureModel &model, const FigureUnits &
     r.angleText = ReadingText::shown(QString::number(angle, 'g', kLengthDigits)) + kDegree;
 
     if (model.isRatioRectangle()) {
-        for (const auto &[ratio, suffix] : kRatioSuffixes) {
-            if (model.figureRatio == ratio)
-                r.ratioSuffix = translated(suffix);
+        for (const RatioRectangle &row : kRatioRectangles) {
+            if (model.figureRatio == row.ratio)
+                r.ratioSuffix = translated(row.suffix);
         }
     }
 }

@@ -4,19 +4,25 @@
 #pragma once
 
 #include "figure/figurekind.h"
+#include "figure/figureratios.h"
+#include "ruler/commands/conventionkeys.h"
 #include "ruler/input/modifierlatch.h"
 #include "ruler/window/ruleroptions.h"
 
 #include <QList>
 #include <QPoint>
 #include <QString>
+#include <array>
 #include <optional>
+#include <vector>
 
-// Everything a user can ask of a ruler from its menu or its keys, declared once in a table: the
-// entry's text, the shortcut the menu shows, whether it carries a check mark, the exclusive group it
-// belongs to and the option it toggles. The menu is built from the table; commandForKey() maps a key
-// press to a command. The menu only shows the shortcuts: the keys reach the ruler, which asks
-// commandForKey(), so the shortcut shown and the key handled cannot drift apart.
+class RulerWindow;
+
+// Everything a user can ask of a ruler from its menu or its keys, declared once in a table: one row per
+// command holds the entry's text, the shortcut the menu shows, whether it carries a check mark, the
+// exclusive group it belongs to, the option it toggles, the keys that reach it, its place in the menu
+// and what the ruler does for it. The menu is built from the rows; commandForKey() maps a key press to
+// a command. The menu only shows the shortcuts: the keys reach the ruler, which asks commandForKey().
 enum class RulerCommand
 {
     NewRuler,
@@ -85,14 +91,14 @@ enum class RulerCommand
     SaveRegionPicture,
     EdgeFinder,
 
-    // The figure kinds: the flying ruler, then seven shapes placed by a corner, by the centre and
-    // "free" (reserved: never shown, they change nothing), then seven rectangles of a fixed ratio.
+    // The figure kinds: the flying ruler, then the shapes placed by a corner, by the centre and
+    // "free" (reserved: never shown, they change nothing), then the rectangles of a fixed ratio.
     FlyingRuler,
     CornerShapeFirst,
-    CenteredShapeFirst = CornerShapeFirst + 7,
-    FreeShapeFirst = CenteredShapeFirst + 7,
-    RatioFirst = FreeShapeFirst + 7,
-    RatioLast = RatioFirst + 6,
+    CenteredShapeFirst = CornerShapeFirst + FigureKinds::kShapeCount,
+    FreeShapeFirst = CenteredShapeFirst + FigureKinds::kShapeCount,
+    RatioFirst = FreeShapeFirst + FigureKinds::kShapeCount,
+    RatioLast = RatioFirst + kRatioRectangleCount - 1,
     SendFigureToCentre,
     ReverseAlt,
 
@@ -136,7 +142,7 @@ enum class RulerCommand
 namespace RulerCommands {
 
 inline constexpr int kUnitRows = 10;
-inline constexpr int kShapes = 7;
+inline constexpr int kShapes = FigureKinds::kShapeCount;
 
 // Entries that only one choice of a group can have checked.
 enum class Group
@@ -147,6 +153,41 @@ enum class Group
     StartCorner,
     PixelOrigin,
 };
+
+// Where an entry stands: the top level above the submenus (Window) or below them (Program), or a
+// submenu; entries stand in table order.
+enum class Menu
+{
+    None,
+    Window,
+    View,
+    Unit,
+    StartPoint,
+    Image,
+    Figure,
+    Tools,
+    Program,
+};
+
+// How a key reaches a command: with the Alt+Shift chord, with exactly Alt held, whatever is held, or
+// as a digit of the figure kinds (plain, with the Shift role, with the Alt role).
+enum class Chord
+{
+    AltShift,
+    ExactlyAlt,
+    Plain,
+    Digit,
+    ShiftDigit,
+    AltDigit,
+};
+
+struct Key
+{
+    int key = 0;
+    Chord chord = Chord::Plain;
+};
+
+using Handler = void (*)(RulerWindow &window, RulerCommand command);
 
 struct Entry
 {
@@ -162,8 +203,23 @@ struct Entry
     std::optional<RulerOption> option;
     bool checkShowsOpposite = false;
     int shape = -1; // the shape whose name "%1" takes
+    Menu menu = Menu::None;
+    bool separatorBefore = false;
+    std::array<Key, 2> keys{};
+    // The desktop's convention that also reaches it (F1, Ctrl+Q …).
+    ConventionKeys::Command convention = ConventionKeys::Command::None;
+    Handler handler = nullptr;
+
+    Entry &show(const char *menuText, const char *shownShortcut = nullptr);
+    Entry &in(Menu place, bool afterSeparator = false);
+    Entry &key(int code, Chord chord = Chord::Plain);
+    Entry &conventionally(ConventionKeys::Command command);
+    Entry &check(Group choiceGroup = Group::None);
 };
 
+// The rows, one per command in enum order. They are written next to the window's handlers
+// (ruler/window/rulerwindow_commands.cpp), so that a command is declared in one place.
+const std::vector<Entry> &table();
 const Entry &entry(RulerCommand command);
 // Every command, in table order.
 const QList<RulerCommand> &all();

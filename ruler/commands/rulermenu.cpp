@@ -17,33 +17,21 @@ using namespace RulerCommands;
 namespace {
 
 using C = RulerCommand;
-// Stands for a separator in a layout.
-constexpr RulerCommand kSeparator = RulerCommand::Count;
 
-QList<RulerCommand> range(RulerCommand first, int count)
+// The submenus in the order the top level shows them.
+struct Submenu
 {
-    QList<RulerCommand> commands;
-    for (int i = 0; i < count; ++i)
-        commands.append(RulerCommand(int(first) + i));
-    return commands;
-}
-
-QList<RulerCommand> unitLayout()
-{
-    QList<RulerCommand> layout{C::UnitPixels};
-    layout << range(C::PhysicalUnitFirst, kUnitRows) << C::EditUnits << kSeparator
-           << range(C::PixelUnitFirst, kUnitRows) << C::EditPixelUnits;
-    return layout;
-}
-
-QList<RulerCommand> figureLayout()
-{
-    QList<RulerCommand> layout{C::FlyingRuler, kSeparator};
-    layout << range(C::CornerShapeFirst, kShapes) << kSeparator << range(C::CenteredShapeFirst, kShapes)
-           << kSeparator << range(C::RatioFirst, kShapes) << kSeparator << C::SendFigureToCentre
-           << C::ReverseAlt;
-    return layout;
-}
+    Menu place;
+    const char *title;
+};
+const Submenu kSubmenus[] = {
+    {Menu::View, QT_TRANSLATE_NOOP("RulerWindow", "View")},
+    {Menu::Unit, QT_TRANSLATE_NOOP("RulerWindow", "Unit")},
+    {Menu::StartPoint, QT_TRANSLATE_NOOP("RulerWindow", "Start Point")},
+    {Menu::Image, QT_TRANSLATE_NOOP("RulerWindow", "Image")},
+    {Menu::Figure, QT_TRANSLATE_NOOP("RulerWindow", "Flying Figure")},
+    {Menu::Tools, QT_TRANSLATE_NOOP("RulerWindow", "Tools")},
+};
 
 } // namespace
 
@@ -97,93 +85,47 @@ void RulerMenu::createActions()
     }
 }
 
-QMenu *RulerMenu::submenu(const char *title, const QList<RulerCommand> &entries)
+void RulerMenu::addEntries(QMenu *menu, Menu place, const TopLevel &choices)
 {
-    auto *menu = new QMenu(QCoreApplication::translate("RulerWindow", title));
-    for (RulerCommand command : entries) {
-        if (command == kSeparator)
+    for (const Entry &row : table()) {
+        if (row.menu != place)
+            continue;
+        if (row.separatorBefore)
             menu->addSeparator();
-        else if (QAction *entry = action(command))
+        // "Close Ruler" needs a second ruler, "Check for Updates" shows only while the automatic
+        // checks are off.
+        if ((row.command == C::CloseRuler && !choices.closeRuler) ||
+            (row.command == C::CheckForUpdates && !choices.updateCheck))
+            continue;
+        if (QAction *entry = action(row.command))
             menu->addAction(entry);
     }
-    m_submenus.append(menu);
-    return menu;
 }
 
 void RulerMenu::createSubmenus()
 {
     m_contextMenu = new QMenu();
     connect(m_contextMenu, &QMenu::aboutToShow, this, &RulerMenu::aboutToShow);
-
-    submenu(QT_TRANSLATE_NOOP("RulerWindow", "View"), {C::ShowFigure,
-                                                       C::ShowRotationCentre,
-                                                       C::ShowControlPoints,
-                                                       C::BoldControlPoints,
-                                                       C::ShowFigureReadings,
-                                                       kSeparator,
-                                                       C::ShowBorder,
-                                                       C::ShowReadings,
-                                                       C::MinimalReadings,
-                                                       C::ShowBottomRightLabels,
-                                                       C::ShowCentralPoint,
-                                                       kSeparator,
-                                                       C::ShowGuides,
-                                                       C::HoverGuides,
-                                                       C::ClearGuides,
-                                                       kSeparator,
-                                                       C::ShowInfoPanel,
-                                                       C::PanelSide,
-                                                       kSeparator,
-                                                       C::ShowTopTicker,
-                                                       C::ShowLeftTicker,
-                                                       C::ShowBottomTicker,
-                                                       C::ShowRightTicker,
-                                                       C::ShowAllTickers,
-                                                       C::HideAllTickers,
-                                                       kSeparator,
-                                                       C::AntiAliasing,
-                                                       C::Megapixels});
-    submenu(QT_TRANSLATE_NOOP("RulerWindow", "Unit"), unitLayout());
-    submenu(QT_TRANSLATE_NOOP("RulerWindow", "Start Point"),
-            {C::StartTopLeft, C::StartTopRight, C::StartBottomLeft, C::StartBottomRight, kSeparator,
-             C::StartFromPixelZero, C::StartFromPixelOne});
-    submenu(QT_TRANSLATE_NOOP("RulerWindow", "Image"),
-            {C::OpenPicture, kSeparator, C::ActualSize, C::StretchPicture, C::ProportionalPicture,
-             C::TransparentPicture, C::RulerToPictureSize, kSeparator, C::ClearPicture});
-    m_figureMenu = submenu(QT_TRANSLATE_NOOP("RulerWindow", "Flying Figure"), figureLayout());
-    submenu(QT_TRANSLATE_NOOP("RulerWindow", "Tools"),
-            {C::Magnifier, C::PositionAndSize, C::CopyReadings, C::CopyRegionPicture, C::SaveRegionPicture,
-             C::EdgeFinder});
+    for (const Submenu &place : kSubmenus) {
+        auto *menu = new QMenu(QCoreApplication::translate("RulerWindow", place.title));
+        addEntries(menu, place.place, {});
+        m_submenus.append(menu);
+        if (place.place == Menu::Figure)
+            m_figureMenu = menu;
+    }
 }
 
 void RulerMenu::rebuild(const TopLevel &choices)
 {
-    QMenu *menu = m_contextMenu;
-    menu->clear();
-    menu->addAction(action(C::NewRuler));
     setEnabled(C::CloseRuler, choices.closeRuler);
     setVisible(C::CloseRuler, choices.closeRuler);
-    if (choices.closeRuler)
-        menu->addAction(action(C::CloseRuler));
+    QMenu *menu = m_contextMenu;
+    menu->clear();
+    addEntries(menu, Menu::Window, choices);
     menu->addSeparator();
-    for (RulerCommand command : {C::BackgroundColour, C::RulerColour, C::GuidesColour, C::Transparency})
-        menu->addAction(action(command));
-    menu->addSeparator();
-    for (RulerCommand command : {C::StayOnTop, C::SnapToScreen, C::LockToScreen, C::FullScreen})
-        menu->addAction(action(command));
-    menu->addSeparator();
-    // View, Unit, Start Point, Image, Flying Figure, Tools.
     for (QMenu *submenu : std::as_const(m_submenus))
         menu->addMenu(submenu);
-    menu->addSeparator();
-    menu->addAction(action(C::Preferences));
-    menu->addAction(action(C::Help));
-    if (choices.updateCheck && action(C::CheckForUpdates))
-        menu->addAction(action(C::CheckForUpdates));
-    for (RulerCommand command : {C::OnlineInfo, C::RequestFeature, C::About})
-        menu->addAction(action(command));
-    menu->addSeparator();
-    menu->addAction(action(C::Quit));
+    addEntries(menu, Menu::Program, choices);
     labelEntries();
 }
 

@@ -62,7 +62,8 @@ Q_SIGNALS:
 private:
     void createActions();
     void createSubmenus();
-    QMenu *submenu(const char *title, const QList<RulerCommand> &entries);
+    // The entries of a place in table order, with their separators.
+    void addEntries(QMenu *menu, RulerCommands::Menu place, const TopLevel &choices);
     void labelEntries();
 
     std::array<QAction *, std::size_t(RulerCommand::Count)> m_actions{};

@@ -285,13 +285,8 @@ private:
     void restoreFigure(const FigureModel &stored, bool placed);
     // The menu's check marks that follow the options and the window's state.
     void syncMenu();
-    // The steps of execute(), by kind of command; each returns whether it ran the command.
-    bool runProgramCommand(RulerCommand command);
-    bool runWindowCommand(RulerCommand command);
-    bool runViewCommand(RulerCommand command);
-    bool runChoiceCommand(RulerCommand command);
-    bool runFigureCommand(RulerCommand command);
-    bool runPictureCommand(RulerCommand command);
+    // The command table's rows call the handlers below.
+    friend class CommandRows;
     void toggleFigure();
     void showFigureEntries(bool visible);
     void toggleControlPoints();
@@ -349,7 +344,6 @@ private:
     // The program's windows and links.
     void showPreferences();
     void showAbout();
-    void showMagnifier();
     // Puts the ruler's readings, and its shown figure's, on the clipboard as plain text.
     void copyReadings();
     // A picture of the screen beneath the ruler with the ruler's drawing over it, at the screen's own
@@ -371,9 +365,6 @@ private:
     void checkForUpdates();
 #endif
     // Colours and the ruler's own dialogs.
-    void editBackgroundColour();
-    void editRulerColour();
-    void editGuidesColour();
     void editTransparency();
     void editPositionAndSize();
     // Rulers and the window.

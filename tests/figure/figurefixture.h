@@ -12,32 +12,26 @@
 #include <QByteArray>
 #include <QList>
 #include <QSize>
+#include <algorithm>
 
 namespace FigureFixture {
 
 inline const QSize kWindow(800, 600);
 
-inline const QList<FigureKind> kCornerKinds{
-    FigureKind::CornerRectangle,     FigureKind::CornerSquare,
-    FigureKind::CornerRhombus,       FigureKind::CornerIsoscelesTriangle,
-    FigureKind::CornerRightTriangle, FigureKind::CornerEllipse,
-    FigureKind::CornerCircle};
+inline QList<FigureKind> kindsAnchored(std::initializer_list<FigureAnchor> anchors)
+{
+    QList<FigureKind> kinds;
+    for (const FigureKindRow &row : FigureKinds::kRows) {
+        if (std::find(anchors.begin(), anchors.end(), row.anchor) != anchors.end())
+            kinds.append(row.kind);
+    }
+    return kinds;
+}
+
+inline const QList<FigureKind> kCornerKinds = kindsAnchored({FigureAnchor::Corner});
 
 // Every shape; the flying ruler is a request for a corner rectangle, not a shape of its own.
-inline const QList<FigureKind> kAllKinds{FigureKind::CornerRectangle,
-                                         FigureKind::CornerSquare,
-                                         FigureKind::CornerRhombus,
-                                         FigureKind::CornerIsoscelesTriangle,
-                                         FigureKind::CornerRightTriangle,
-                                         FigureKind::CornerEllipse,
-                                         FigureKind::CornerCircle,
-                                         FigureKind::CentredRectangle,
-                                         FigureKind::CentredSquare,
-                                         FigureKind::CentredRhombus,
-                                         FigureKind::CentredIsoscelesTriangle,
-                                         FigureKind::CentredRightTriangle,
-                                         FigureKind::CentredCircle,
-                                         FigureKind::CentredEllipse};
+inline const QList<FigureKind> kAllKinds = kindsAnchored({FigureAnchor::Corner, FigureAnchor::Centre});
 
 inline const char *kindName(FigureKind kind)
 {

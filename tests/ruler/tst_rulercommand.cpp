@@ -3,10 +3,11 @@
 
 #include "figure/figurekind.h"
 #include "figure/figuremodel.h"
-#include "figurekinds.h"
+#include "figure/figureratios.h"
 #include "ruler/commands/rulercommand.h"
 #include "testsupport.h"
 
+#include <QHash>
 #include <QKeySequence>
 #include <QTest>
 
@@ -53,7 +54,13 @@ private Q_SLOTS:
     void keyStages();
     void everyCommandHasItsRow();
     void toggledOptionsHaveTheirEntry();
+    void groupsAndParameters_data();
     void groupsAndParameters();
+    void ratios_data();
+    void ratios();
+    void choiceGroups();
+    void noKeyTwice();
+    void everyRowIsComplete();
     void amounts_data();
     void amounts();
 };
@@ -255,26 +262,59 @@ void TestRulerCommand::toggledOptionsHaveTheirEntry()
     QVERIFY(!hasMenuEntry(C::ShowWidthNumber));
 }
 
+void TestRulerCommand::groupsAndParameters_data()
+{
+    QTest::addColumn<int>("shape");
+    for (int i = 0; i < kShapes; ++i) {
+        const char *name = FigureKinds::row(FigureKinds::cornerKind(i)).shapeName;
+        QTest::newRow(name) << i;
+    }
+}
+
+// A shape's three entries make its two kinds and are named after the shape; the reserved free
+// entries make none.
 void TestRulerCommand::groupsAndParameters()
 {
-    const auto &corners = kCornerKinds;
-    const auto &centres = kCentredKinds;
-    const QStringList shapes{"Rectangle",      "Square", "Rhombus", "Isosceles Triangle",
-                             "Right Triangle", "Circle", "Ellipse"};
-    for (int i = 0; i < kShapes; ++i) {
-        QCOMPARE(figureKindOf(cornerShape(i)), std::optional(corners[i]));
-        QCOMPARE(figureKindOf(centeredShape(i)), std::optional(centres[i]));
-        QVERIFY(!figureKindOf(freeShape(i)));
-        QCOMPARE(text(cornerShape(i)), shapes.at(i));
-        QCOMPARE(text(centeredShape(i)), "Centered " + shapes.at(i));
-        QCOMPARE(text(freeShape(i)), "Free " + shapes.at(i));
-        for (RulerCommand command : {cornerShape(i), centeredShape(i), freeShape(i), ratio(i)})
-            QCOMPARE(entry(command).group, Group::Figure);
-    }
-    QCOMPARE(figureKindOf(C::FlyingRuler), std::optional(FigureKind::FlyingRuler));
-    QCOMPARE(ratioOf(ratio(0)), FigureRatio::FourToThree);
-    QCOMPARE(ratioOf(ratio(6)), FigureRatio::Golden);
+    QFETCH(int, shape);
+    const FigureKind corner = FigureKinds::cornerKind(shape);
+    const FigureKind centre = FigureKinds::centreKind(shape);
+    QVERIFY(isCornerKind(corner));
+    QCOMPARE(placementPartner(corner), std::optional(centre));
+    QCOMPARE(placementPartner(centre), std::optional(corner));
+    QCOMPARE(figureKindOf(cornerShape(shape)), std::optional(corner));
+    QCOMPARE(figureKindOf(centeredShape(shape)), std::optional(centre));
+    QVERIFY(!figureKindOf(freeShape(shape)));
+    const QString name = QString::fromLatin1(FigureKinds::row(corner).shapeName);
+    QCOMPARE(text(cornerShape(shape)), name);
+    QCOMPARE(text(centeredShape(shape)), "Centered " + name);
+    QCOMPARE(text(freeShape(shape)), "Free " + name);
+    for (RulerCommand command : {cornerShape(shape), centeredShape(shape), freeShape(shape)})
+        QCOMPARE(entry(command).group, Group::Figure);
+}
+
+void TestRulerCommand::ratios_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < kRatioRectangleCount; ++i)
+        QTest::newRow(kRatioRectangles[i].menuText) << i;
+}
+
+// Each ratio rectangle has its entry, named and locking its ratio, and no other command locks one.
+void TestRulerCommand::ratios()
+{
+    QFETCH(int, index);
+    const RulerCommand command = ratio(index);
+    QCOMPARE(ratioOf(command), kRatioRectangles[index].ratio);
+    QCOMPARE(text(command), QString::fromUtf8(kRatioRectangles[index].menuText));
+    QCOMPARE(entry(command).group, Group::Figure);
+    QVERIFY(!figureKindOf(command));
     QCOMPARE(ratioOf(C::FlyingRuler), 0.0);
+    QCOMPARE(ratioOf(freeShape(0)), 0.0);
+}
+
+void TestRulerCommand::choiceGroups()
+{
+    QCOMPARE(figureKindOf(C::FlyingRuler), std::optional(FigureKind::FlyingRuler));
     for (int row = 0; row < kUnitRows; ++row) {
         QCOMPARE(entry(physicalUnit(row)).group, Group::Unit);
         QCOMPARE(entry(pixelUnit(row)).group, Group::Unit);
@@ -282,9 +322,49 @@ void TestRulerCommand::groupsAndParameters()
     }
     QCOMPARE(physicalUnit(kUnitRows - 1), C::PhysicalUnitLast);
     QCOMPARE(pixelUnit(kUnitRows - 1), C::PixelUnitLast);
-    QCOMPARE(ratio(kShapes - 1), C::RatioLast);
+    QCOMPARE(ratio(kRatioRectangleCount - 1), C::RatioLast);
     QCOMPARE(entry(C::StartBottomRight).group, Group::StartCorner);
     QCOMPARE(entry(C::StartFromPixelOne).group, Group::PixelOrigin);
+}
+
+// A key with its chord, or a desktop convention, reaches one command at most, or the table's order
+// would decide silently.
+void TestRulerCommand::noKeyTwice()
+{
+    QHash<QPair<int, int>, RulerCommand> claimed;
+    for (const Entry &row : table()) {
+        for (const Key &bound : row.keys) {
+            if (!bound.key)
+                continue;
+            const QPair<int, int> key(bound.key, int(bound.chord));
+            QVERIFY2(!claimed.contains(key), qPrintable(describe(row.command) + " and " +
+                                                        describe(claimed.value(key)) + " share a key"));
+            claimed.insert(key, row.command);
+        }
+    }
+    QList<ConventionKeys::Command> conventions;
+    for (const Entry &row : table()) {
+        if (row.convention == ConventionKeys::Command::None)
+            continue;
+        QVERIFY2(!conventions.contains(row.convention), qPrintable(describe(row.command)));
+        conventions.append(row.convention);
+    }
+}
+
+// Every command does something when run, and every placed entry has a text to show.
+void TestRulerCommand::everyRowIsComplete()
+{
+    for (const Entry &row : table()) {
+#if !GRADORA_UPDATE_CHECK
+        if (row.command == C::CheckForUpdates)
+            continue;
+#endif
+        QVERIFY2(row.handler, qPrintable(describe(row.command)));
+        if (row.menu != Menu::None)
+            QVERIFY2(row.text, qPrintable(describe(row.command)));
+        if (row.separatorBefore)
+            QVERIFY2(row.menu != Menu::None, qPrintable(describe(row.command)));
+    }
 }
 
 void TestRulerCommand::amounts_data()

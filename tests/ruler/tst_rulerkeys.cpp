@@ -3,7 +3,6 @@
 
 #include "app/magnifier.h"
 #include "figure/figurekind.h"
-#include "figurekinds.h"
 #include "ruler/commands/mnemonics.h"
 #include "ruler/commands/rulermenu.h"
 #include "ruler/dialogs/positiondialog.h"
@@ -121,10 +120,8 @@ void TestRulerKeys::figureEntriesAndCheckMarks_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<FigureKind>("corner");
     QTest::addColumn<FigureKind>("centred");
-    const auto &corners = kCornerKinds;
-    const auto &centres = kCentredKinds;
-    for (int i = 0; i < 7; ++i)
-        QTest::addRow("shape %d", i + 1) << i << corners[i] << centres[i];
+    for (int i = 0; i < RulerCommands::kShapes; ++i)
+        QTest::addRow("shape %d", i + 1) << i << FigureKinds::cornerKind(i) << FigureKinds::centreKind(i);
 }
 
 void TestRulerKeys::figureEntriesAndCheckMarks()
@@ -140,9 +137,12 @@ void TestRulerKeys::figureEntriesAndCheckMarks()
     menu->action(RulerCommands::centeredShape(index))->trigger();
     QCOMPARE(ruler->flyingFigure().figureKind, centred);
     QVERIFY(menu->action(RulerCommands::centeredShape(index))->isChecked());
-    menu->action(RulerCommands::ratio(index))->trigger();
-    QVERIFY(ruler->flyingFigure().isRatioRectangle());
-    QVERIFY(menu->action(RulerCommands::ratio(index))->isChecked());
+    if (index < kRatioRectangleCount) {
+        menu->action(RulerCommands::ratio(index))->trigger();
+        QVERIFY(ruler->flyingFigure().isRatioRectangle());
+        QCOMPARE(ruler->flyingFigure().figureRatio, kRatioRectangles[index].ratio);
+        QVERIFY(menu->action(RulerCommands::ratio(index))->isChecked());
+    }
     menu->action(RulerCommand::FlyingRuler)->trigger();
     QVERIFY(ruler->flyingFigure().flyingRuler);
     QVERIFY(menu->action(RulerCommand::FlyingRuler)->isChecked());
