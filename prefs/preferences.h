@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "prefs/panelside.h"
 #include "prefs/textgrid.h"
 #include "prefs/unittablerules.h"
 
@@ -66,11 +67,6 @@ public:
     {
         Physical,
         PixelBased
-    };
-    enum class PanelSide
-    {
-        Left,
-        Right
     };
 
     // `desktop` describes the monitors to the display detection; without one the toolkit's word stands.

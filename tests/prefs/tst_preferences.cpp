@@ -75,7 +75,7 @@ void TestPreferences::firstStart()
     for (const char *key : {"move_normal", "move_more", "resize_normal", "resize_more"})
         QVERIFY2(!stored(QLatin1String(key)).isValid(), key);
     QVERIFY(preferences.infoPanelShown());
-    QCOMPARE(preferences.panelSide(), Preferences::PanelSide::Right);
+    QCOMPARE(preferences.panelSide(), PanelSide::Right);
     QVERIFY(!preferences.showTopRightMenu());
     QVERIFY(preferences.autoUpdates());
     QVERIFY(!preferences.activateOnHover());
@@ -144,7 +144,7 @@ void TestPreferences::optionsRoundTrip()
         preferences.setShowTopRightMenu(true);
         preferences.setAutoUpdates(false);
         preferences.setInfoPanelShown(false);
-        preferences.setPanelSide(Preferences::PanelSide::Left);
+        preferences.setPanelSide(PanelSide::Left);
         preferences.setLastInformed(QStringLiteral("6.1"));
         preferences.save();
     }
@@ -155,7 +155,7 @@ void TestPreferences::optionsRoundTrip()
     QVERIFY(preferences.showTopRightMenu());
     QVERIFY(!preferences.autoUpdates());
     QVERIFY(!preferences.infoPanelShown());
-    QCOMPARE(preferences.panelSide(), Preferences::PanelSide::Left);
+    QCOMPARE(preferences.panelSide(), PanelSide::Left);
     QCOMPARE(preferences.lastInformed(), QStringLiteral("6.1"));
 }
 
@@ -180,7 +180,7 @@ void TestPreferences::optionsWithGarbage()
     QSettings().setValue(key, value);
     const Preferences preferences;
     const QHash<QString, QString> seen{
-        {"toolboxPosition", preferences.panelSide() == Preferences::PanelSide::Left ? "left" : "right"},
+        {"toolboxPosition", preferences.panelSide() == PanelSide::Left ? "left" : "right"},
         {"lastInformed", QStringLiteral("informed %1").arg(preferences.lastInformed())},
         {"canShowToolbox", preferences.infoPanelShown() ? "shown" : "hidden"},
         {"showTopRightMenu", preferences.showTopRightMenu() ? "menu" : "no menu"}};
@@ -194,7 +194,7 @@ void TestPreferences::optionChangesAreAnnounced()
     preferences.setActivateOnHover(true);
     preferences.setShowTopRightMenu(true);
     preferences.setInfoPanelShown(false);
-    preferences.setPanelSide(Preferences::PanelSide::Left);
+    preferences.setPanelSide(PanelSide::Left);
     preferences.setAutoUpdates(false);
     QCOMPARE(changed.count(), 5);
     QVERIFY(preferences.activateOnHover());
