@@ -33,8 +33,6 @@ RulerWindow::RulerWindow(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
 
     backgroundColor = backgroundPalette().first();
-    m_dragMoveTimer.setSingleShot(true);
-    connect(&m_dragMoveTimer, &QTimer::timeout, this, &RulerWindow::moveWaitingDragPlace);
 
     RulerOptionTable::registerKeyOrder();
     m_menu = new RulerMenu(this);

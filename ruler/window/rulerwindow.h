@@ -13,7 +13,7 @@
 #include "ruler/dialogs/positiondialog.h"
 #include "ruler/edgefinder/edgefindertool.h"
 #include "ruler/input/compositordrag.h"
-#include "ruler/input/movepacer.h"
+#include "ruler/input/windowdrag.h"
 #include "ruler/input/pointersession.h"
 #include "ruler/panel/panelfollower.h"
 #include "ruler/placement/screenplacement.h"
@@ -209,7 +209,7 @@ public:
     // within the snap distance when snapping is on; nothing in full screen.
     void moveSnapped(const QPoint &topLeft);
     // The other windows are read once per drag, at its first snap: a press starts a new drag.
-    void forgetSnapTargets() { m_dragSnapTargets.reset(); }
+    void forgetSnapTargets() { m_windowDrag.forgetSnapTargets(); }
     // A pointer drag of the window (by its body, or by the panel): a press begins one, each motion
     // moves the window as moveSnapped does but at most once a frame where the desktop moves windows
     // more cheaply than the toolkit, and the release takes the window to the drag's last place.
@@ -313,14 +313,12 @@ private:
     void repaintPointerChanges(const PointerVisuals &before);
     // The frame of an edge or corner drag with its moving sides snapped to other programs' windows.
     QRect edgeSnapped(const QRect &frame, PointerRules::DragMode edge);
-    const QList<QRect> &snapTargets();
-    std::optional<QList<QRect>> m_dragSnapTargets;
     QPoint snappedPlace(const QPoint &topLeft);
-    void moveForDrag(const QPoint &topLeft);
-    void moveWaitingDragPlace();
-    bool m_windowDragged = false;
-    MovePacer m_movePacer{0};
-    QTimer m_dragMoveTimer;
+    // Moves the window for a drag; answers the frame to pace the drag's next move at.
+    int moveForDrag(const QPoint &topLeft);
+    WindowDrag m_windowDrag{[this] { return otherWindows(); },
+                            [this](const QPoint &topLeft) { return moveForDrag(topLeft); }};
+    QList<QRect> otherWindows() const;
     void openContextMenuAt(const QPoint &global);
 
     // Keys.

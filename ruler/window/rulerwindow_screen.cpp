@@ -15,7 +15,6 @@
 #include <QGuiApplication>
 #include <QMoveEvent>
 #include <QScreen>
-#include <chrono>
 
 void RulerWindow::placeWindow(const QRect &wanted)
 {
@@ -67,7 +66,7 @@ void RulerWindow::followPlace()
     }
 
     recomputeScale();
-    m_panel.follow(window, screen, m_windowDragged);
+    m_panel.follow(window, screen, m_windowDrag.moving());
 }
 
 // What the panel follower learns about the window and asks of it.
@@ -128,76 +127,43 @@ QPoint RulerWindow::snappedPlace(const QPoint &topLeft)
     if (option(RulerOption::SnapToScreen)) {
         const QList<QRect> screens = GeometryRule::currentScreens();
         const QRect screen = screens.value(ScreenPlacement::screenIndexFor(window, screens));
-        window.moveTopLeft(WindowSnap::moved(window, screen, snapTargets(), snapDistance));
+        window.moveTopLeft(WindowSnap::moved(window, screen, m_windowDrag.snapTargets(), snapDistance));
     }
     return window.topLeft();
 }
 
-namespace {
-qint64 steadyMilliseconds()
-{
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-} // namespace
-
 void RulerWindow::beginWindowDrag()
 {
-    forgetSnapTargets();
-    m_dragMoveTimer.stop();
-    m_movePacer.reset();
-    m_movePacer.setFrameMs(0);
+    m_windowDrag.begin();
 }
 
 void RulerWindow::dragSnapped(const QPoint &topLeft)
 {
-    if (fullScreen)
-        return;
-    m_windowDragged = true;
-    const qint64 now = steadyMilliseconds();
-    if (const std::optional<QPoint> place = m_movePacer.offer(snappedPlace(topLeft), now))
-        moveForDrag(*place);
-    else if (!m_dragMoveTimer.isActive())
-        m_dragMoveTimer.start(m_movePacer.due(now));
-}
-
-void RulerWindow::moveWaitingDragPlace()
-{
-    if (const std::optional<QPoint> place = m_movePacer.takeWaiting(steadyMilliseconds()))
-        moveForDrag(*place);
+    if (!fullScreen)
+        m_windowDrag.offer(snappedPlace(topLeft));
 }
 
 void RulerWindow::endWindowDrag()
 {
-    m_dragMoveTimer.stop();
-    moveWaitingDragPlace();
-    m_windowDragged = false;
+    m_windowDrag.end();
 }
 
 // Where the desktop moves a window more cheaply than the toolkit, a drag moves it that way, at most
 // once a frame of its screen; elsewhere with every motion, as any placement.
-void RulerWindow::moveForDrag(const QPoint &topLeft)
+int RulerWindow::moveForDrag(const QPoint &topLeft)
 {
     const QRect fitted = GeometryRule::fitted(QRect(topLeft, size()), GeometryRule::currentScreens());
     Desktop *desk = desktop();
     if (fitted.size() == size() && isVisible() && placementHonoured() && desk &&
-        desk->moveWindow(winId(), fitted.topLeft())) {
-        m_movePacer.setFrameMs(MovePacer::frameFor(screen() ? screen()->refreshRate() : 0.0));
-        return;
-    }
-    m_movePacer.setFrameMs(0);
+        desk->moveWindow(winId(), fitted.topLeft()))
+        return MovePacer::frameFor(screen() ? screen()->refreshRate() : 0.0);
     placeWindow(fitted);
+    return 0;
 }
 
-// Asking the window system for its windows costs round trips; during one drag they stay where they are.
-const QList<QRect> &RulerWindow::snapTargets()
+QList<QRect> RulerWindow::otherWindows() const
 {
-    if (!m_dragSnapTargets)
-        m_dragSnapTargets = desktop()
-                                ? WindowSnap::targets(desktop()->windows(), WindowSnap::programWindows())
-                                : QList<QRect>();
-    return *m_dragSnapTargets;
+    return desktop() ? WindowSnap::targets(desktop()->windows(), WindowSnap::programWindows()) : QList<QRect>();
 }
 
 QRect RulerWindow::edgeSnapped(const QRect &frame, PointerRules::DragMode edge)
@@ -205,7 +171,7 @@ QRect RulerWindow::edgeSnapped(const QRect &frame, PointerRules::DragMode edge)
     if (fullScreen || !option(RulerOption::SnapToScreen))
         return frame;
     // One more than the minimum: the stricter of the edge drag's two limits.
-    return WindowSnap::resized(frame, edge, snapTargets(), snapDistance,
+    return WindowSnap::resized(frame, edge, m_windowDrag.snapTargets(), snapDistance,
                                PointerRules::kMinimumSide + 1);
 }
 
