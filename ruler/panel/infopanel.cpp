@@ -140,6 +140,11 @@ void InfoPanel::raiseDialogsAbove()
         dialog->raise();
 }
 
+const PanelFollower *InfoPanel::follower() const
+{
+    return m_owner;
+}
+
 QWidget *InfoPanel::owner() const
 {
     return m_owner ? m_owner->ruler().window() : nullptr;

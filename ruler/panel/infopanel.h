@@ -57,7 +57,7 @@ public:
     // The ruler the panel describes: it listens to that ruler's texts alone, and a drag on the panel
     // moves that ruler.
     void setOwner(PanelFollower *follower);
-    const PanelFollower *follower() const { return m_owner; }
+    const PanelFollower *follower() const;
     // The owner's window.
     QWidget *owner() const;
 
