@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "prefs/panelside.h"
 #include "prefs/programsettings.h"
 #include "prefs/textgrid.h"
 #include "prefs/unittablerules.h"
@@ -59,12 +60,6 @@ public:
     {
         Physical,
         PixelBased
-    };
-    // Numbered as the settings file keeps them.
-    enum class PanelSide
-    {
-        Left = 1,
-        Right = 2
     };
 
     // `desktop` describes the monitors to the display detection; without one the toolkit's word stands.

@@ -4,7 +4,7 @@
 #include "ruler/panel/infopanel.h"
 
 #include "platform/desktop.h"
-#include "ruler/window/rulerwindow.h"
+#include "ruler/panel/panelfollower.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -85,16 +85,16 @@ InfoPanel::InfoPanel(QWidget *parent)
     fitToContent();
 }
 
-void InfoPanel::setOwner(RulerWindow *ruler)
+void InfoPanel::setOwner(PanelFollower *follower)
 {
-    if (m_owner == ruler)
+    if (m_owner == follower)
         return;
     if (m_owner)
-        disconnect(m_owner, &RulerWindow::panelTextsChanged, this, &InfoPanel::showTexts);
-    m_owner = ruler;
-    if (ruler) {
-        connect(ruler, &RulerWindow::panelTextsChanged, this, &InfoPanel::showTexts);
-        setStaysOnTop(ruler->options().value(RulerOption::StayOnTop));
+        disconnect(m_owner, &PanelFollower::textsChanged, this, &InfoPanel::showTexts);
+    m_owner = follower;
+    if (follower) {
+        connect(follower, &PanelFollower::textsChanged, this, &InfoPanel::showTexts);
+        setStaysOnTop(follower->ruler().staysOnTop());
     }
 }
 
@@ -140,9 +140,14 @@ void InfoPanel::raiseDialogsAbove()
         dialog->raise();
 }
 
-RulerWindow *InfoPanel::owner() const
+const PanelFollower *InfoPanel::follower() const
 {
     return m_owner;
+}
+
+QWidget *InfoPanel::owner() const
+{
+    return m_owner ? m_owner->ruler().window() : nullptr;
 }
 
 void InfoPanel::showTexts(const PanelTexts &texts)
@@ -221,7 +226,7 @@ void InfoPanel::fitToContent()
         resize(fitted);
 }
 
-void InfoPanel::placeBeside(const QRect &ruler, const QRect &screen, ScreenPlacement::PanelSide side, int gap)
+void InfoPanel::placeBeside(const QRect &ruler, const QRect &screen, PanelSide side, int gap)
 {
     m_placement = Placement{ruler, screen, side, gap};
     place();
@@ -273,21 +278,22 @@ void InfoPanel::mousePressEvent(QMouseEvent *event)
 {
     if (!m_owner)
         return;
-    m_owner->beginWindowDrag();
-    m_pressOffset = event->globalPosition().toPoint() - m_owner->outerGeometry().topLeft();
+    m_owner->ruler().beginDrag();
+    m_pressOffset = event->globalPosition().toPoint() - m_owner->ruler().frame().topLeft();
 }
 
 void InfoPanel::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_owner && (event->buttons() & Qt::LeftButton))
-        m_owner->dragSnapped(event->globalPosition().toPoint() - m_pressOffset);
+        m_owner->ruler().dragTo(event->globalPosition().toPoint() - m_pressOffset);
 }
 
 void InfoPanel::mouseReleaseEvent(QMouseEvent *)
 {
     if (m_owner) {
-        m_owner->endWindowDrag();
-        m_owner->activateWindow();
-        m_owner->setFocus();
+        m_owner->ruler().endDrag();
+        QWidget *window = m_owner->ruler().window();
+        window->activateWindow();
+        window->setFocus();
     }
 }

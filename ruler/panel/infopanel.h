@@ -15,7 +15,7 @@
 #include <array>
 #include <optional>
 
-class RulerWindow;
+class PanelFollower;
 class QLabel;
 
 // The information panel beside the active ruler: lists the ruler's and the flying figure's readings.
@@ -56,8 +56,10 @@ public:
 
     // The ruler the panel describes: it listens to that ruler's texts alone, and a drag on the panel
     // moves that ruler.
-    void setOwner(RulerWindow *ruler);
-    RulerWindow *owner() const;
+    void setOwner(PanelFollower *follower);
+    const PanelFollower *follower() const;
+    // The owner's window.
+    QWidget *owner() const;
 
     // Writes the texts into the labels, shows or hides the figure's part and fits the panel to what it
     // shows. The ruler's part is always written.
@@ -65,7 +67,7 @@ public:
 
     // Puts the panel beside the ruler's frame, on the ruler's screen (see ScreenPlacement::panelPosition).
     // The panel keeps to that place as its size follows its content.
-    void placeBeside(const QRect &ruler, const QRect &screen, ScreenPlacement::PanelSide side, int gap);
+    void placeBeside(const QRect &ruler, const QRect &screen, PanelSide side, int gap);
     // Where the desktop places windows itself, the panel asks its placement service for that place.
     void setDesktop(Desktop *desktop) { m_desktop = desktop; }
     // While its owner is dragged, the panel follows it the desktop's cheaper way (Desktop::moveWindow).
@@ -104,13 +106,13 @@ private:
     {
         QRect ruler;
         QRect screen;
-        ScreenPlacement::PanelSide side = ScreenPlacement::PanelSide::Right;
+        PanelSide side = PanelSide::Right;
         int gap = 0;
     };
     std::optional<Placement> m_placement;
     QPointer<Desktop> m_desktop;
     bool m_followingDrag = false;
-    QPointer<RulerWindow> m_owner;
+    QPointer<PanelFollower> m_owner;
     QPoint m_pressOffset;
     std::array<QLabel *, RulerReadingCount> m_rulerLabels{};
     std::array<QLabel *, FigureReadingCount> m_figureLabels{};

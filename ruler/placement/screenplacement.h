@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "prefs/panelside.h"
+
 #include <QList>
 #include <QRect>
 
@@ -23,12 +25,6 @@ QPoint snapped(const QRect &window, const QRect &screen, int distance);
 
 // The window kept inside the screen: never wider or higher than it, moved back in where it sticks out.
 QRect locked(const QRect &window, const QRect &screen);
-
-enum class PanelSide
-{
-    Left = 1,
-    Right = 2
-};
 
 // The side as the preferences keep it: 1 is the left, anything else the right.
 inline PanelSide panelSideFromStored(int stored)

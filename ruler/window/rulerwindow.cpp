@@ -33,11 +33,6 @@ RulerWindow::RulerWindow(QWidget *parent)
     setFocusPolicy(Qt::StrongFocus);
 
     backgroundColor = backgroundPalette().first();
-    m_panelTextsTimer.setSingleShot(true);
-    m_panelTextsTimer.setInterval(kPanelFrameMs);
-    connect(&m_panelTextsTimer, &QTimer::timeout, this, &RulerWindow::sendPanelTexts);
-    m_dragMoveTimer.setSingleShot(true);
-    connect(&m_dragMoveTimer, &QTimer::timeout, this, &RulerWindow::moveWaitingDragPlace);
 
     RulerOptionTable::registerKeyOrder();
     m_menu = new RulerMenu(this);
@@ -86,12 +81,11 @@ void RulerWindow::readOptions()
     ProgramStore::selectFormat();
     const QSettings store;
     m_options.read(store);
-    pointerPressed = readBool(store, programKey(ProgramSetting::ShowInfoPanel), pointerPressed);
-    m_panelSide =
-        ScreenPlacement::panelSideFromStored(readInt(store, programKey(ProgramSetting::PanelSide), 2));
-    m_menu->setEnabled(RulerCommand::PanelSide, pointerPressed);
-    if (pointerPressed)
-        m_menu->setText(RulerCommand::PanelSide, m_panelSide == ScreenPlacement::PanelSide::Right
+    m_panel.setFollows(readBool(store, programKey(ProgramSetting::ShowInfoPanel), m_panel.follows()));
+    m_panel.setStartSide(ScreenPlacement::panelSideFromStored(readInt(store, programKey(ProgramSetting::PanelSide), 2)));
+    m_menu->setEnabled(RulerCommand::PanelSide, m_panel.follows());
+    if (m_panel.follows())
+        m_menu->setText(RulerCommand::PanelSide, m_panel.startSide() == PanelSide::Right
                                                      ? tr("Send Panel to Left")
                                                      : tr("Send Panel to Right"));
     showReadOptions();
@@ -121,9 +115,7 @@ void RulerWindow::attachTo(RulerShared *rulerShared)
         // The panel and Copy Readings add the size in device pixels where the display is scaled.
         connect(shared->desktop, &Desktop::displayScaleChanged, this, qOverload<>(&QWidget::update));
     }
-    preferences->setPanelSide(m_panelSide == ScreenPlacement::PanelSide::Left
-                                  ? Preferences::PanelSide::Left
-                                  : Preferences::PanelSide::Right);
+    preferences->setPanelSide(m_panel.startSide());
 
     backgroundColor =
         backgroundPalette().at(preferences->takeNextColorIndex(int(backgroundPalette().size())));

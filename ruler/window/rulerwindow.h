@@ -13,12 +13,9 @@
 #include "ruler/dialogs/positiondialog.h"
 #include "ruler/edgefinder/edgefindertool.h"
 #include "ruler/input/compositordrag.h"
-#include "ruler/input/guideset.h"
-#include "ruler/input/hittest.h"
-#include "ruler/input/modifierlatch.h"
-#include "ruler/input/movepacer.h"
-#include "ruler/input/wheelsteps.h"
-#include "ruler/panel/paneltexts.h"
+#include "ruler/input/pointersession.h"
+#include "ruler/input/windowdrag.h"
+#include "ruler/panel/panelfollower.h"
 #include "ruler/placement/screenplacement.h"
 #include "ruler/window/colortarget.h"
 #include "ruler/window/ruleroptions.h"
@@ -114,7 +111,7 @@ public:
     void editColour(ColorTarget target);
 
     // What the window shows, for reading.
-    const GuideSet &guides() const { return m_guides; }
+    const GuideSet &guides() const { return m_pointer.guides(); }
     // The ruler's reading texts as they are painted: those of its state now, whichever window is
     // active (a dialog that moves or sizes the ruler, or a changed calibration, shows at once).
     RulerReadings readings() const;
@@ -207,17 +204,12 @@ public Q_SLOTS:
     void currentColorChanged(const QColor &color);
     void currentTransChanged(int alpha);
 
-Q_SIGNALS:
-    // What the information panel lists about this ruler, sent as the ruler's state changes; the panel
-    // listens while this ruler owns it.
-    void panelTextsChanged(const PanelTexts &texts);
-
 public:
     // Moves the window as a pointer drag does: flush to a screen edge or another program's window
     // within the snap distance when snapping is on; nothing in full screen.
     void moveSnapped(const QPoint &topLeft);
     // The other windows are read once per drag, at its first snap: a press starts a new drag.
-    void forgetSnapTargets() { m_dragSnapTargets.reset(); }
+    void forgetSnapTargets() { m_windowDrag.forgetSnapTargets(); }
     // A pointer drag of the window (by its body, or by the panel): a press begins one, each motion
     // moves the window as moveSnapped does but at most once a frame where the desktop moves windows
     // more cheaply than the toolkit, and the release takes the window to the drag's last place.
@@ -266,7 +258,6 @@ private:
     QColor guidesColor{Qt::red};
 
     // Other state.
-    bool pointerPressed = true;
     bool fullScreen = false;
     QRect normalGeometry{0, 0, 0, 0};
     int displayIndex = 0;
@@ -302,39 +293,27 @@ private:
     void setAllTickers(bool visible);
     void setPictureEntriesEnabled(bool enabled);
     void showPictureChoice();
-    void placeInfoPanel(const QRect &window, const QRect &screen);
-    void placeInfoPanelBeside(const QRect &window, const QRect &screen);
     void keepKeyboard();
 
-    // The modifier chord of the last input event, the one place that keeps it.
-    void takeChord(const ModifierLatch::Chord &chord);
+    // The modifier chord of the last input event, which the pointer session keeps.
     void clearRememberedModifiers();
     bool altHeld() const;
     bool shiftHeld() const;
 
-    // Pointer helpers.
-    HitTest::Scene hitScene(bool guideLines) const;
-    bool draggingGuide() const;
-    bool followDraggedGuide(const QPoint &pos);
-    void hoverHitTest(const QPoint &pos);
-    void followPointer(const QMouseEvent *event);
+    // The pointer session asks the window to act through this (rulerwindow_pointer.cpp).
+    class PointerHost;
+    static std::unique_ptr<PointerSession::Host> pointerHost(RulerWindow &window);
     void setPointerShape(Qt::CursorShape shape);
     PointerVisuals pointerVisuals() const;
     void repaintPointerChanges(const PointerVisuals &before);
-    void pressGuides(const QMouseEvent *event);
-    void startDrag(const QMouseEvent *event);
-    void dragTo(const QPoint &pos, const QPoint &global, Qt::KeyboardModifiers modifiers);
-    void dragWindowTo(const QPoint &global);
     // The frame of an edge or corner drag with its moving sides snapped to other programs' windows.
-    QRect edgeSnapped(const QRect &frame);
-    const QList<QRect> &snapTargets();
-    std::optional<QList<QRect>> m_dragSnapTargets;
+    QRect edgeSnapped(const QRect &frame, PointerRules::DragMode edge);
     QPoint snappedPlace(const QPoint &topLeft);
-    void moveForDrag(const QPoint &topLeft);
-    void moveWaitingDragPlace();
-    bool m_windowDragged = false;
-    MovePacer m_movePacer{0};
-    QTimer m_dragMoveTimer;
+    // Moves the window for a drag; answers the frame to pace the drag's next move at.
+    int moveForDrag(const QPoint &topLeft);
+    WindowDrag m_windowDrag{[this] { return otherWindows(); },
+                            [this](const QPoint &topLeft) { return moveForDrag(topLeft); }};
+    QList<QRect> otherWindows() const;
     void openContextMenuAt(const QPoint &global);
 
     // Keys.
@@ -392,7 +371,6 @@ private:
     void askPlacementReadback();
     void followPlacementReport(const QMoveEvent *event);
     void endPlacementReadback();
-    bool handDragToCompositor();
     bool placedByService(const QRect &frame);
     void sayDesktopPlacesWindows();
     static bool startSystemDrag(QWindow *window, const CompositorDrag::Request &request);
@@ -407,7 +385,6 @@ private:
     QPoint m_askedPosition;
     bool m_placementAsked = false;
     std::optional<QRect> m_askedPlacement;
-    bool m_dragHandedOver = false;
     QString m_notice;
     SystemDrag m_systemDrag = &RulerWindow::startSystemDrag;
 
@@ -426,7 +403,7 @@ private:
     // Repaints what a change of the figure alone touched: where it was (`before`) and where it is.
     void updateFigureArea(const QRegion &before);
     void moveFigureBy(const QPoint &delta);
-    void dragFigureHandle(int index, const QPoint &pos, Qt::KeyboardModifiers modifiers);
+    void dragFigureHandle(int index, const QPoint &pos, QPoint &lastPos, Qt::KeyboardModifiers modifiers);
     void rotateFigureBy(double degrees);
     void scaleFigureBy(double factor);
     void toggleFigurePlacement();
@@ -444,11 +421,10 @@ private:
     FigureUnits figureUnits() const;
     bool guideSpacingShown() const;
     PanelTexts panelTexts() const;
-    void sendPanelTexts();
-    // A dragged window tells the panel where it stands at most once a frame: the panel's texts change on
-    // every step, and laying them out is most of what a step costs.
-    static constexpr int kPanelFrameMs = 16;
-    QTimer m_panelTextsTimer;
+    // The panel follower asks the window through this (rulerwindow_screen.cpp).
+    class PanelRuler;
+    static std::unique_ptr<PanelFollower::Ruler> panelRuler(RulerWindow &window);
+    PanelFollower m_panel{panelRuler(*this)};
 
     RulerOptions m_options;
     RulerMenu *m_menu = nullptr;
@@ -462,8 +438,6 @@ private:
     bool m_windowDragShape = false;
     void setWindowDragShape(bool dragging);
 
-    // Which side of the ruler the information panel takes when this ruler starts the run.
-    ScreenPlacement::PanelSide m_panelSide = ScreenPlacement::PanelSide::Right;
     // The colour that the shared colour dialog edits for this ruler, once it was opened here.
     std::optional<ColorTarget> m_colorTarget;
 
@@ -474,19 +448,6 @@ private:
     mutable QRegion m_figureArea;
     mutable QByteArray m_figureAreaKey;
 
-    // Pointer state.
-    GuideSet m_guides;
-    ModifierLatch::Chord m_chord;
-    WheelSteps m_wheelSteps;
-    PointerRules::DragMode m_dragMode = PointerRules::DragMode::Body;
-    int m_dragPointIndex = 0;
-    bool m_pressInsideFigure = false;
-    // At the press: the pointer's offset from the frame's corner (later the figure's last drag point),
-    // the window's size and the pointer's global position.
-    QPoint m_grabOffset;
-    QSize m_pressSize;
-    QPoint m_pressGlobal;
-    bool m_menuButtonHover = false;
-    bool m_contextMenuShown = false;
+    PointerSession m_pointer{pointerHost(*this)};
     EdgeFinderTool m_edgeFinder;
 };

@@ -70,7 +70,7 @@ void RulerWindow::edgeFinderMoved(const QPoint &pos)
 void RulerWindow::edgeFinderWheel(QWheelEvent *event)
 {
     event->accept();
-    const int steps = m_wheelSteps.turn(event->angleDelta());
+    const int steps = m_pointer.wheel().turn(event->angleDelta());
     if (steps != 0)
         update(m_edgeFinder.changeTolerance(steps > 0 ? 1 : -1, edgeFinderPresentation()));
 }

@@ -84,10 +84,10 @@ void RulerWindow::moveFigureBy(const QPoint &delta)
     updateFigureArea(before);
 }
 
-void RulerWindow::dragFigureHandle(int index, const QPoint &pos, Qt::KeyboardModifiers modifiers)
+void RulerWindow::dragFigureHandle(int index, const QPoint &pos, QPoint &lastPos, Qt::KeyboardModifiers modifiers)
 {
     const QRegion before = figureArea();
-    figure.handleDrag(index, pos, m_grabOffset, figureModifiers(modifiers, Qt::LeftButton));
+    figure.handleDrag(index, pos, lastPos, figureModifiers(modifiers, Qt::LeftButton));
     updateFigureArea(before);
 }
 
@@ -108,7 +108,7 @@ void RulerWindow::toggleFigurePlacement()
     if (figure.isRatioRectangle())
         return;
     figure.togglePlacement(currentFigureModifiers());
-    m_dragMode = PointerRules::DragMode::Body;
+    m_pointer.figureTurned();
     update();
 }
 

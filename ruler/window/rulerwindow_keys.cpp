@@ -21,7 +21,7 @@ void RulerWindow::keyPressEvent(QKeyEvent *event)
     const RulerCommands::KeyDecision decision =
         RulerCommands::decideKey({key, event->modifiers(), chord, fullScreen});
     if (decision.stage != RulerCommands::KeyStage::Convention)
-        takeChord(chord);
+        m_pointer.setChord(chord);
     if (decision.stage == RulerCommands::KeyStage::Plain)
         prepareForKey(event);
     if (decision.command)
@@ -37,9 +37,9 @@ void RulerWindow::saveAndQuit()
 void RulerWindow::prepareForKey(const QKeyEvent *event)
 {
     if (ModifierLatch::isAltKey(event->key()) || event->key() == Qt::Key_Shift)
-        m_wheelSteps.reset();
+        m_pointer.wheel().reset();
     if (shiftHeld())
-        setCursor(m_dragMode != PointerRules::DragMode::Body || altHeld() ? Qt::ArrowCursor
+        setCursor(m_pointer.dragMode() != PointerRules::DragMode::Body || altHeld() ? Qt::ArrowCursor
                                                                           : Qt::SizeFDiagCursor);
 }
 
@@ -77,7 +77,7 @@ void RulerWindow::scaleFigure(double factor)
 
 void RulerWindow::keyReleaseEvent(QKeyEvent *event)
 {
-    takeChord(ModifierLatch::fromKey(event->key(), false, event->modifiers()));
-    if (!shiftHeld() && m_dragMode == PointerRules::DragMode::Body)
+    m_pointer.setChord(ModifierLatch::fromKey(event->key(), false, event->modifiers()));
+    if (!shiftHeld() && m_pointer.dragMode() == PointerRules::DragMode::Body)
         setCursor(Qt::ArrowCursor);
 }

@@ -54,7 +54,7 @@ void RulerWindow::contextMenuEvent(QContextMenuEvent *event)
         rebuildMenu();
         m_menu->contextMenu()->exec(event->globalPos());
     }
-    m_contextMenuShown = true;
+    m_pointer.setContextMenuShown(true);
 }
 
 void RulerWindow::focusInEvent(QFocusEvent *)
@@ -97,9 +97,7 @@ void RulerWindow::showFigureEntries(bool visible)
         m_menu->setEnabled(entry, visible);
     m_menu->setFigureEntriesEnabled(visible);
     if (!visible) {
-        if (m_dragMode == PointerRules::DragMode::ControlPoint)
-            m_dragMode = PointerRules::DragMode::Body;
-        m_pressInsideFigure = false;
+        m_pointer.figureHidden();
     }
 }
 
@@ -121,7 +119,7 @@ void RulerWindow::toggleInfoPanel()
 {
     preferences->setInfoPanelShown(!preferences->infoPanelShown());
     m_menu->setEnabled(C::PanelSide, preferences->infoPanelShown());
-    pointerPressed = true;
+    m_panel.setFollows(true);
     followWindowMove();
 }
 
@@ -132,15 +130,15 @@ void RulerWindow::sendPanelToOtherSide()
         return;
     }
     m_menu->setEnabled(C::PanelSide, true);
-    if (preferences->panelSide() == Preferences::PanelSide::Right) {
-        preferences->setPanelSide(Preferences::PanelSide::Left);
+    if (preferences->panelSide() == PanelSide::Right) {
+        preferences->setPanelSide(PanelSide::Left);
         m_menu->setText(C::PanelSide, tr("Send Panel to Right"));
     } else {
-        preferences->setPanelSide(Preferences::PanelSide::Right);
+        preferences->setPanelSide(PanelSide::Right);
         m_menu->setText(C::PanelSide, tr("Send Panel to Left"));
     }
     preferences->setInfoPanelShown(true);
-    pointerPressed = true;
+    m_panel.setFollows(true);
     followWindowMove();
 }
 

@@ -35,7 +35,7 @@ FigureReadings RulerWindow::figureReadings() const
 bool RulerWindow::guideSpacingShown() const
 {
     // Written while a horizontal guide is dragged or the pointer rests on one.
-    return option(RulerOption::HoverGuides) && (m_guides.drag() == GuideDrag::Horizontal || cursor().shape() == Qt::SplitVCursor);
+    return option(RulerOption::HoverGuides) && (m_pointer.guides().drag() == GuideDrag::Horizontal || cursor().shape() == Qt::SplitVCursor);
 }
 
 RulerPaintState RulerWindow::paintState() const
@@ -63,12 +63,12 @@ RulerPaintState RulerWindow::paintState() const
     state.scale = scale;
     state.readings = readings();
     state.menuText = preferences && preferences->showTopRightMenu();
-    state.menuHovered = m_menuButtonHover;
+    state.menuHovered = m_pointer.menuHovered();
     state.guidesShown = option(RulerOption::ShowGuides);
-    state.horizontalGuides = m_guides.horizontal();
-    state.verticalGuides = m_guides.vertical();
+    state.horizontalGuides = m_pointer.guides().horizontal();
+    state.verticalGuides = m_pointer.guides().vertical();
     state.guideSpacing = guideSpacingShown();
-    state.pointer = m_guides.pointer();
+    state.pointer = m_pointer.guides().pointer();
     state.picture = image;
     state.stretchPicture = option(RulerOption::StretchPicture);
     state.proportionalPicture = option(RulerOption::ProportionalPicture);
@@ -103,21 +103,13 @@ PanelTexts RulerWindow::panelTexts() const
     return texts;
 }
 
-void RulerWindow::sendPanelTexts()
-{
-    m_panelTextsTimer.stop();
-    // Measuring the figure costs; nobody listens while another ruler owns the panel.
-    if (isSignalConnected(QMetaMethod::fromSignal(&RulerWindow::panelTextsChanged)))
-        emit panelTextsChanged(panelTexts());
-}
-
 // Every change of what the window shows asks for a repaint; the panel hears of it then, before the
 // paint, with the texts of the state as it now is.
 bool RulerWindow::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::UpdateRequest:
-        sendPanelTexts();
+        m_panel.sendTexts();
         break;
     case QEvent::Resize:
     case QEvent::Enter:

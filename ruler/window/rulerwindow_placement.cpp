@@ -102,25 +102,6 @@ QRect RulerWindow::geometryToKeep() const
     return {desktopPosition().value_or(m_askedPosition), size()};
 }
 
-// At the press: the compositor then follows the pointer from where the press was, and a drag handed
-// over at its first motion would lose that motion. A click stays a click (the compositor's drag ends
-// at the release without a motion), and so does a double click, whose second press is handed over
-// before the program sees the double click.
-bool RulerWindow::handDragToCompositor()
-{
-    if (m_dragHandedOver)
-        return true;
-    if (placementHonoured())
-        return false;
-    const std::optional<CompositorDrag::Request> request =
-        CompositorDrag::forDrag(m_dragMode, m_pressInsideFigure, m_chord.shift, m_chord.alt, fullScreen);
-    if (!request)
-        return false;
-    m_dragHandedOver = true;
-    m_systemDrag(windowHandle(), *request);
-    return true;
-}
-
 bool RulerWindow::startSystemDrag(QWindow *window, const CompositorDrag::Request &request)
 {
     if (!window)

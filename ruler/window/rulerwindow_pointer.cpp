@@ -7,8 +7,6 @@
 #include "paint/repaintregions.h"
 #include "render/menutext.h"
 #include "ruler/commands/rulermenu.h"
-#include "ruler/input/hittest.h"
-#include "ruler/input/pointerrules.h"
 #include "ruler/panel/infopanel.h"
 #include "ruler/window/rulershared.h"
 
@@ -20,111 +18,68 @@
 
 using PointerRules::DragMode;
 
-void RulerWindow::takeChord(const ModifierLatch::Chord &chord)
+
+// What the pointer session learns about the window and asks of it.
+class RulerWindow::PointerHost final : public PointerSession::Host
 {
-    m_chord = chord;
+public:
+    explicit PointerHost(RulerWindow &window) : m_window(window) {}
+
+    QSize windowSize() const override { return m_window.size(); }
+    QRect windowFrame() const override { return m_window.outerGeometry(); }
+    bool fullScreen() const override { return m_window.fullScreen; }
+    bool guidesShown() const override { return m_window.option(RulerOption::ShowGuides); }
+    bool menuButtonShown() const override
+    {
+        return m_window.preferences && m_window.preferences->showTopRightMenu();
+    }
+    QList<QPoint> figureControlPoints() const override { return m_window.figureControlPoints(); }
+    bool figureContains(const QPoint &pos) const override { return m_window.figureContains(pos); }
+    Qt::CursorShape pointerShape() const override { return m_window.cursor().shape(); }
+    void setPointerShape(Qt::CursorShape shape) override { m_window.setPointerShape(shape); }
+    void dragWindowTo(const QPoint &topLeft) override
+    {
+        m_window.setWindowDragShape(true);
+        m_window.dragSnapped(topLeft);
+    }
+    void sizeWindow(const QRect &frame) override { m_window.placeWindow(frame); }
+    void resizeByEdge(const QRect &frame, DragMode edge) override
+    {
+        m_window.placeWindow(m_window.edgeSnapped(frame, edge));
+    }
+    void moveFigureBy(const QPoint &delta) override { m_window.moveFigureBy(delta); }
+    void dragFigureHandle(int index, const QPoint &pos, QPoint &lastPos, Qt::KeyboardModifiers modifiers) override
+    {
+        m_window.dragFigureHandle(index, pos, lastPos, modifiers);
+    }
+    bool compositorPlacesWindows() const override { return !m_window.placementHonoured(); }
+    void startSystemDrag(const CompositorDrag::Request &request) override
+    {
+        m_window.m_systemDrag(m_window.windowHandle(), request);
+    }
+
+private:
+    RulerWindow &m_window;
+};
+
+std::unique_ptr<PointerSession::Host> RulerWindow::pointerHost(RulerWindow &window)
+{
+    return std::make_unique<PointerHost>(window);
 }
 
 void RulerWindow::clearRememberedModifiers()
 {
-    m_chord = {};
+    m_pointer.setChord({});
 }
 
 bool RulerWindow::altHeld() const
 {
-    return m_chord.alt;
+    return m_pointer.chord().alt;
 }
 
 bool RulerWindow::shiftHeld() const
 {
-    return m_chord.shift;
-}
-
-HitTest::Scene RulerWindow::hitScene(bool guideLines) const
-{
-    HitTest::Scene scene;
-    scene.size = size();
-    scene.controlPoints = figureControlPoints();
-    scene.verticalGuides = m_guides.vertical();
-    scene.horizontalGuides = m_guides.horizontal();
-    scene.guideLines = guideLines;
-    return scene;
-}
-
-bool RulerWindow::draggingGuide() const
-{
-    return option(RulerOption::ShowGuides) && m_dragMode == DragMode::Body && m_guides.drag() != GuideDrag::None;
-}
-
-// A guide being dragged follows the pointer; true when it did.
-bool RulerWindow::followDraggedGuide(const QPoint &pos)
-{
-    return draggingGuide() && m_guides.follow(pos);
-}
-
-// Chooses what a drag from here will do, and shows it with the cursor.
-void RulerWindow::hoverHitTest(const QPoint &pos)
-{
-    const bool guidesActive = m_guides.isArmed() && option(RulerOption::ShowGuides);
-    HitTest::Scene scene = hitScene(guidesActive);
-    scene.guideBands = guidesActive;
-    const HitTest::Hit hit = HitTest::at(pos, scene);
-
-    m_guides.hover(pos, hit.target == HitTest::Target::GuideLine);
-    m_dragMode = hit.dragMode;
-    m_dragPointIndex = hit.controlPoint;
-    switch (hit.target) {
-    case HitTest::Target::GuideLine:
-    case HitTest::Target::GuideBand:
-        setPointerShape(hit.cursor);
-        return;
-    case HitTest::Target::Body:
-        setPointerShape(m_chord.shift && !m_chord.alt ? Qt::SizeFDiagCursor : Qt::ArrowCursor);
-        break;
-    case HitTest::Target::Edge:
-    case HitTest::Target::ControlPoint:
-        setPointerShape(hit.cursor);
-        break;
-    }
-}
-
-// A drag with the left button: the window, its size, the figure or one of its handles.
-void RulerWindow::dragTo(const QPoint &pos, const QPoint &global, Qt::KeyboardModifiers modifiers)
-{
-    if (handDragToCompositor())
-        return;
-    if (m_chord.alt && m_dragMode == DragMode::Body) {
-        if (!fullScreen)
-            dragWindowTo(global);
-        return;
-    }
-    switch (m_dragMode) {
-    case DragMode::Body:
-        if (m_chord.shift) {
-            setPointerShape(Qt::SizeFDiagCursor);
-            if (const std::optional<QSize> size =
-                    PointerRules::shiftDragSize(m_pressSize, m_pressGlobal, global))
-                placeWindow(QRect(geometry().topLeft(), *size));
-        } else if (m_pressInsideFigure) {
-            // The figure follows the pointer from its previous position; in a frameless window the
-            // grab offset is the local press position.
-            moveFigureBy(pos - m_grabOffset);
-            m_grabOffset = pos;
-        } else if (!fullScreen) {
-            dragWindowTo(global);
-        }
-        break;
-    case DragMode::ControlPoint:
-        dragFigureHandle(m_dragPointIndex, pos, modifiers);
-        m_pressGlobal = global;
-        break;
-    default:
-        if (const std::optional<QRect> frame =
-                PointerRules::edgeDragGeometry(m_dragMode, QRect(m_pressGlobal - m_grabOffset, m_pressSize),
-                                               m_pressGlobal, global, fullScreen))
-            placeWindow(edgeSnapped(*frame));
-        break;
-    }
+    return m_pointer.chord().shift;
 }
 
 // The cursor is set only when its shape changes: setting it costs a round trip to the window system.
@@ -137,12 +92,12 @@ void RulerWindow::setPointerShape(Qt::CursorShape shape)
 PointerVisuals RulerWindow::pointerVisuals() const
 {
     PointerVisuals visuals;
-    visuals.menuHovered = m_menuButtonHover && preferences && preferences->showTopRightMenu();
+    visuals.menuHovered = m_pointer.menuHovered() && preferences && preferences->showTopRightMenu();
     if (option(RulerOption::ShowGuides)) {
-        visuals.horizontalGuides = m_guides.horizontal();
-        visuals.verticalGuides = m_guides.vertical();
+        visuals.horizontalGuides = m_pointer.guides().horizontal();
+        visuals.verticalGuides = m_pointer.guides().vertical();
         visuals.guideSpacing = guideSpacingShown();
-        visuals.spacingX = m_guides.pointer().x();
+        visuals.spacingX = m_pointer.guides().pointer().x();
     }
     return visuals;
 }
@@ -157,80 +112,20 @@ void RulerWindow::repaintPointerChanges(const PointerVisuals &before)
 
 void RulerWindow::mouseMoveEvent(QMouseEvent *event)
 {
-    takeChord(ModifierLatch::fromHeld(event->modifiers()));
+    m_pointer.setChord(ModifierLatch::fromHeld(event->modifiers()));
     const PointerVisuals before = pointerVisuals();
-    followPointer(event);
-    repaintPointerChanges(before);
-}
-
-void RulerWindow::followPointer(const QMouseEvent *event)
-{
     const QPoint pos = event->position().toPoint();
-    if (m_edgeFinder.active()) {
+    if (m_edgeFinder.active())
         edgeFinderMoved(pos);
-        return;
-    }
-    if (event->buttons() == Qt::NoButton) {
-        if (followDraggedGuide(pos))
-            return;
-        hoverHitTest(pos);
-    } else if (event->buttons() & Qt::LeftButton) {
-        if (followDraggedGuide(pos))
-            return;
-        dragTo(pos, event->globalPosition().toPoint(), event->modifiers());
-    }
-    m_menuButtonHover = preferences && preferences->showTopRightMenu() && MenuText::inZone(pos, width());
-}
-
-void RulerWindow::dragWindowTo(const QPoint &global)
-{
-    setWindowDragShape(true);
-    dragSnapped(global - m_grabOffset);
+    else
+        m_pointer.motion(pos, event->globalPosition().toPoint(), event->buttons(), event->modifiers());
+    repaintPointerChanges(before);
 }
 
 void RulerWindow::openContextMenuAt(const QPoint &global)
 {
     rebuildMenu();
     m_menu->contextMenu()->exec(global);
-}
-
-// A press grabs a guide, or drops a new one in a ticker band unless an edge or a handle is under it.
-void RulerWindow::pressGuides(const QMouseEvent *event)
-{
-    const QPoint pos = event->position().toPoint();
-    if (event->button() == Qt::RightButton) {
-        m_guides.disarm();
-        setCursor(Qt::ArrowCursor);
-        return;
-    }
-    std::optional<Qt::Orientation> band;
-    if (event->buttons() != Qt::NoButton) {
-        const HitTest::Hit hit = HitTest::at(pos, hitScene(false));
-        if (hit.target == HitTest::Target::GuideBand)
-            band = hit.newGuide;
-    }
-    if (m_guides.press(pos, band)) {
-        setCursor(Qt::ArrowCursor);
-        m_dragMode = DragMode::Body;
-    }
-}
-
-// Where a left press starts a drag from.
-void RulerWindow::startDrag(const QMouseEvent *event)
-{
-    const QPoint global = event->globalPosition().toPoint();
-    if (event->button() != Qt::LeftButton) {
-        m_pressInsideFigure = false;
-        return;
-    }
-    if (m_dragMode == DragMode::ControlPoint)
-        setCursor(Qt::BlankCursor);
-    m_dragHandedOver = false;
-    m_grabOffset = global - outerGeometry().topLeft();
-    m_pressSize = size();
-    m_pressGlobal = global;
-    // A press on the figure's body drags the figure, anywhere else the window.
-    m_pressInsideFigure = figureContains(event->position().toPoint());
 }
 
 void RulerWindow::mousePressEvent(QMouseEvent *event)
@@ -240,12 +135,12 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
     setWindowDragShape(false);
     beginWindowDrag();
     const QPoint global = event->globalPosition().toPoint();
-    takeChord(ModifierLatch::fromHeld(event->modifiers()));
-    m_contextMenuShown = false;
-    pointerPressed = false;
+    m_pointer.setChord(ModifierLatch::fromHeld(event->modifiers()));
+    m_pointer.setContextMenuShown(false);
+    m_panel.setFollows(false);
     if (isActiveWindow() && preferences && preferences->infoPanelShown())
         followWindowMove();
-    pointerPressed = true;
+    m_panel.setFollows(true);
     emit pressedByPointer();
     endPlacementReadback();
     if (!m_notice.isEmpty()) {
@@ -255,11 +150,7 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
     if (m_edgeFinder.active() && edgeFinderPressed(event))
         return;
 
-    // What the press grabs follows from where it is, not from the last hover: a window that came up
-    // under the pointer, or that the pointer entered at an edge, may have seen no motion there.
-    if (event->button() == Qt::LeftButton)
-        hoverHitTest(event->position().toPoint());
-    pressGuides(event);
+    m_pointer.press(event->position().toPoint(), global, event->button(), event->buttons());
     if (preferences && preferences->infoPanelShown() && infoPanel())
         infoPanel()->raise();
     setFocus();
@@ -267,53 +158,49 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
     raise();
     takeKeyboardOnHover();
     rebuildMenu();
-    startDrag(event);
 
     if (event->button() == Qt::RightButton)
         openContextMenuAt(global);
-    const bool menuPressed = m_menuButtonHover;
-    if (m_menuButtonHover) {
+    const bool menuPressed = m_pointer.takeMenuPress();
+    if (menuPressed)
         openContextMenuAt(MenuText::popupPoint(outerGeometry()));
-        m_menuButtonHover = false;
-    }
     // A press on a ruler while the colour dialog is open edits the same colour of this ruler.
     if (shared && shared->colorDialogShown() && hasFocus()) {
         if (shared->colorTarget)
             editColour(*shared->colorTarget);
     }
     update();
-    if (event->button() == Qt::LeftButton && !menuPressed && !draggingGuide())
-        handDragToCompositor();
+    if (event->button() == Qt::LeftButton && !menuPressed && !m_pointer.draggingGuide())
+        m_pointer.handOver();
 }
 
 void RulerWindow::mouseReleaseEvent(QMouseEvent *)
 {
     endWindowDrag();
     setWindowDragShape(false);
-    m_guides.release(size());
-    if (m_dragMode == DragMode::ControlPoint)
-        setCursor(Qt::ArrowCursor);
+    m_pointer.release();
     update();
 }
 
 void RulerWindow::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && !m_contextMenuShown && !m_edgeFinder.active())
+    if (event->button() == Qt::LeftButton && !m_pointer.contextMenuShown() && !m_edgeFinder.active())
         toggleFullScreen();
-    m_contextMenuShown = false;
+    m_pointer.setContextMenuShown(false);
 }
 
 void RulerWindow::wheelEvent(QWheelEvent *event)
 {
     takeKeyboardOnHover();
-    takeChord(ModifierLatch::fromHeld(event->modifiers()));
+    m_pointer.setChord(ModifierLatch::fromHeld(event->modifiers()));
     if (m_edgeFinder.active()) {
         edgeFinderWheel(event);
         return;
     }
     event->accept();
-    const int v = m_wheelSteps.turn(event->angleDelta());
-    if (!m_chord.alt && !m_chord.shift) {
+    const int v = m_pointer.wheel().turn(event->angleDelta());
+    const ModifierLatch::Chord chord = m_pointer.chord();
+    if (!chord.alt && !chord.shift) {
         if (QWidget *grabber = mouseGrabber())
             grabber->releaseMouse();
         return;
@@ -321,12 +208,12 @@ void RulerWindow::wheelEvent(QWheelEvent *event)
     if (v == 0)
         return;
 
-    if (m_chord.alt && m_chord.shift) {
+    if (chord.alt && chord.shift) {
         const QRegion before = figureArea();
         rotateFigureBy(v);
         figure.recompute(currentFigureModifiers());
         updateFigureArea(before);
-    } else if (m_chord.alt) {
+    } else if (chord.alt) {
         if (!fullScreen)
             placeWindow(QRect(pos(), size() + QSize(v, v)));
     } else if (figureContains(event->position().toPoint())) {
@@ -349,12 +236,7 @@ void RulerWindow::leaveEvent(QEvent *)
     if (QGuiApplication::mouseButtons() != Qt::NoButton)
         return;
     const PointerVisuals before = pointerVisuals();
-    m_guides.leave();
-    m_menuButtonHover = false;
-    // The split cursor of a guide or a guide band is what keeps the spacings shown.
-    const Qt::CursorShape shape = cursor().shape();
-    if (shape == Qt::SplitVCursor || shape == Qt::SplitHCursor)
-        setPointerShape(Qt::ArrowCursor);
+    m_pointer.leave();
     repaintPointerChanges(before);
 }
 
@@ -366,14 +248,14 @@ void RulerWindow::takeKeyboardOnHover()
         if (preferences->infoPanelShown() && infoPanel()) {
             infoPanel()->activateWindow();
             raise();
-            if (pointerPressed)
-                infoPanel()->setOwner(this);
+            if (m_panel.follows())
+                infoPanel()->setOwner(&m_panel);
         }
         raise();
         activateWindow();
     }
     if (isActiveWindow())
-        takeChord(ModifierLatch::fromHeld(QGuiApplication::queryKeyboardModifiers()));
+        m_pointer.setChord(ModifierLatch::fromHeld(QGuiApplication::queryKeyboardModifiers()));
 }
 
 void RulerWindow::resizeEvent(QResizeEvent *)
@@ -383,6 +265,6 @@ void RulerWindow::resizeEvent(QResizeEvent *)
 
 void RulerWindow::clearGuides()
 {
-    m_guides.clear();
+    m_pointer.guides().clear();
     update();
 }

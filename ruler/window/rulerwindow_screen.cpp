@@ -15,7 +15,6 @@
 #include <QGuiApplication>
 #include <QMoveEvent>
 #include <QScreen>
-#include <chrono>
 
 void RulerWindow::placeWindow(const QRect &wanted)
 {
@@ -37,8 +36,7 @@ void RulerWindow::moveEvent(QMoveEvent *event)
     followPlace();
     if (scale != before)
         update();
-    if (!m_panelTextsTimer.isActive())
-        m_panelTextsTimer.start();
+    m_panel.textsSoon();
 }
 
 void RulerWindow::followWindowMove()
@@ -49,10 +47,7 @@ void RulerWindow::followWindowMove()
 
 void RulerWindow::followPlace()
 {
-    if (pointerPressed && infoPanel())
-        infoPanel()->setOwner(this);
-    else if (pointerPressed && shared)
-        shared->panelWaitingRuler = this;
+    m_panel.claim();
 
     const QList<QRect> screens = GeometryRule::currentScreens();
     displayIndex = ScreenPlacement::screenIndexFor(outerGeometry(), screens);
@@ -71,46 +66,43 @@ void RulerWindow::followPlace()
     }
 
     recomputeScale();
-    placeInfoPanel(window, screen);
+    m_panel.follow(window, screen, m_windowDrag.moving());
 }
 
-// The keyboard stays where it went meanwhile: with this ruler where it has it, else where it is.
+// What the panel follower learns about the window and asks of it.
+class RulerWindow::PanelRuler final : public PanelFollower::Ruler
+{
+public:
+    explicit PanelRuler(RulerWindow &window) : m_window(window) {}
+
+    QWidget *window() const override { return &m_window; }
+    QRect frame() const override { return m_window.outerGeometry(); }
+    InfoPanel *panel() const override { return m_window.infoPanel(); }
+    Preferences *preferences() const override { return m_window.preferences; }
+    bool staysOnTop() const override { return m_window.option(RulerOption::StayOnTop); }
+    PanelTexts texts() const override { return m_window.panelTexts(); }
+    void beginDrag() override { m_window.beginWindowDrag(); }
+    void dragTo(const QPoint &topLeft) override { m_window.dragSnapped(topLeft); }
+    void endDrag() override { m_window.endWindowDrag(); }
+    void keepKeyboard() override { m_window.keepKeyboard(); }
+    void waitForPanel() override
+    {
+        if (m_window.shared)
+            m_window.shared->panelWaitingRuler = &m_window;
+    }
+
+private:
+    RulerWindow &m_window;
+};
+
+std::unique_ptr<PanelFollower::Ruler> RulerWindow::panelRuler(RulerWindow &window)
+{
+    return std::make_unique<PanelRuler>(window);
+}
+
 void RulerWindow::takeInfoPanel()
 {
-    infoPanel()->setOwner(this);
-    if (preferences && preferences->infoPanelShown()) {
-        // Before any window has the keyboard, this ruler, shown last, is to have it.
-        const bool hadKeyboard = isActiveWindow() || !QGuiApplication::focusWindow();
-        placeInfoPanelBeside(outerGeometry(), GeometryRule::currentScreens().value(displayIndex));
-        infoPanel()->show();
-        if (hadKeyboard)
-            keepKeyboard();
-    }
-}
-
-void RulerWindow::placeInfoPanelBeside(const QRect &window, const QRect &screen)
-{
-    const auto side = preferences->panelSide() == Preferences::PanelSide::Left ? ScreenPlacement::PanelSide::Left
-                                                                               : ScreenPlacement::PanelSide::Right;
-    infoPanel()->placeBeside(window, screen, side, preferences->panelSpacing());
-}
-
-// The panel beside the window when it is shown; a press or a command shows or hides it.
-void RulerWindow::placeInfoPanel(const QRect &window, const QRect &screen)
-{
-    if (!preferences || !infoPanel())
-        return;
-    if (preferences->infoPanelShown()) {
-        infoPanel()->setFollowingDrag(m_windowDragged);
-        placeInfoPanelBeside(window, screen);
-        if (pointerPressed) {
-            infoPanel()->show();
-            keepKeyboard();
-        }
-    } else if (pointerPressed) {
-        infoPanel()->hide();
-        keepKeyboard();
-    }
+    m_panel.take(outerGeometry(), GeometryRule::currentScreens().value(displayIndex));
 }
 
 // Takes the keyboard, asking the window system only when the window does not have it already.
@@ -135,84 +127,51 @@ QPoint RulerWindow::snappedPlace(const QPoint &topLeft)
     if (option(RulerOption::SnapToScreen)) {
         const QList<QRect> screens = GeometryRule::currentScreens();
         const QRect screen = screens.value(ScreenPlacement::screenIndexFor(window, screens));
-        window.moveTopLeft(WindowSnap::moved(window, screen, snapTargets(), snapDistance));
+        window.moveTopLeft(WindowSnap::moved(window, screen, m_windowDrag.snapTargets(), snapDistance));
     }
     return window.topLeft();
 }
 
-namespace {
-qint64 steadyMilliseconds()
-{
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-} // namespace
-
 void RulerWindow::beginWindowDrag()
 {
-    forgetSnapTargets();
-    m_dragMoveTimer.stop();
-    m_movePacer.reset();
-    m_movePacer.setFrameMs(0);
+    m_windowDrag.begin();
 }
 
 void RulerWindow::dragSnapped(const QPoint &topLeft)
 {
-    if (fullScreen)
-        return;
-    m_windowDragged = true;
-    const qint64 now = steadyMilliseconds();
-    if (const std::optional<QPoint> place = m_movePacer.offer(snappedPlace(topLeft), now))
-        moveForDrag(*place);
-    else if (!m_dragMoveTimer.isActive())
-        m_dragMoveTimer.start(m_movePacer.due(now));
-}
-
-void RulerWindow::moveWaitingDragPlace()
-{
-    if (const std::optional<QPoint> place = m_movePacer.takeWaiting(steadyMilliseconds()))
-        moveForDrag(*place);
+    if (!fullScreen)
+        m_windowDrag.offer(snappedPlace(topLeft));
 }
 
 void RulerWindow::endWindowDrag()
 {
-    m_dragMoveTimer.stop();
-    moveWaitingDragPlace();
-    m_windowDragged = false;
+    m_windowDrag.end();
 }
 
 // Where the desktop moves a window more cheaply than the toolkit, a drag moves it that way, at most
 // once a frame of its screen; elsewhere with every motion, as any placement.
-void RulerWindow::moveForDrag(const QPoint &topLeft)
+int RulerWindow::moveForDrag(const QPoint &topLeft)
 {
     const QRect fitted = GeometryRule::fitted(QRect(topLeft, size()), GeometryRule::currentScreens());
     Desktop *desk = desktop();
     if (fitted.size() == size() && isVisible() && placementHonoured() && desk &&
-        desk->moveWindow(winId(), fitted.topLeft())) {
-        m_movePacer.setFrameMs(MovePacer::frameFor(screen() ? screen()->refreshRate() : 0.0));
-        return;
-    }
-    m_movePacer.setFrameMs(0);
+        desk->moveWindow(winId(), fitted.topLeft()))
+        return MovePacer::frameFor(screen() ? screen()->refreshRate() : 0.0);
     placeWindow(fitted);
+    return 0;
 }
 
-// Asking the window system for its windows costs round trips; during one drag they stay where they are.
-const QList<QRect> &RulerWindow::snapTargets()
+QList<QRect> RulerWindow::otherWindows() const
 {
-    if (!m_dragSnapTargets)
-        m_dragSnapTargets = desktop()
-                                ? WindowSnap::targets(desktop()->windows(), WindowSnap::programWindows())
-                                : QList<QRect>();
-    return *m_dragSnapTargets;
+    return desktop() ? WindowSnap::targets(desktop()->windows(), WindowSnap::programWindows()) : QList<QRect>();
 }
 
-QRect RulerWindow::edgeSnapped(const QRect &frame)
+QRect RulerWindow::edgeSnapped(const QRect &frame, PointerRules::DragMode edge)
 {
     if (fullScreen || !option(RulerOption::SnapToScreen))
         return frame;
     // One more than the minimum: the stricter of the edge drag's two limits.
-    return WindowSnap::resized(frame, m_dragMode, snapTargets(), snapDistance,
+    return WindowSnap::resized(frame, edge, m_windowDrag.snapTargets(), snapDistance,
                                PointerRules::kMinimumSide + 1);
 }
 
@@ -223,7 +182,7 @@ void RulerWindow::toggleStayOnTop()
     show();
     activateWindow();
 
-    if (infoPanel() && infoPanel()->owner() == this)
+    if (m_panel.ownsPanel())
         infoPanel()->setStaysOnTop(option(RulerOption::StayOnTop));
 }
 

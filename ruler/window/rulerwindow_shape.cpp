@@ -61,10 +61,10 @@ QByteArray RulerWindow::shapeSignature() const
         << option(RulerOption::ShowRotationCentre) << option(RulerOption::BoldControlPoints)
         << option(RulerOption::HideControlPoints);
     out << int(scale.unitKind) << scale.unitLabel << scale.pixelsPerUnitX << scale.pixelsPerUnitY;
-    out << option(RulerOption::ShowGuides) << m_guides.horizontal() << m_guides.vertical();
+    out << option(RulerOption::ShowGuides) << m_pointer.guides().horizontal() << m_pointer.guides().vertical();
     // The guide spacing is written beside the pointer while it rests on a guide.
     const bool spacingShown = guideSpacingShown();
-    out << spacingShown << (spacingShown ? m_guides.pointer() : QPoint());
+    out << spacingShown << (spacingShown ? m_pointer.guides().pointer() : QPoint());
     const RulerReadings readings = this->readings();
     out << readings.widthNumber << readings.heightNumber << readings.widthText << readings.heightText
         << readings.areaText << readings.perimeterText;

@@ -187,7 +187,7 @@ void TestRulerHub::programKeysRoundTrip()
         hub.magnifier()->resize(320, 240);
         hub.magnifier()->move(30, 40);
         hub.preferences()->setShowTopRightMenu(true);
-        hub.preferences()->setPanelSide(Preferences::PanelSide::Left);
+        hub.preferences()->setPanelSide(PanelSide::Left);
         hub.colorDialog()->move(70, 80);
         hub.saveProgramSettings();
     }

@@ -148,7 +148,7 @@ void TestPreferences::optionsRoundTrip()
         preferences.setShowTopRightMenu(true);
         preferences.setAutoUpdates(false);
         preferences.setInfoPanelShown(false);
-        preferences.setPanelSide(Preferences::PanelSide::Left);
+        preferences.setPanelSide(PanelSide::Left);
         preferences.setLastInformed(QStringLiteral("6.1"));
         preferences.save();
     }
@@ -159,7 +159,7 @@ void TestPreferences::optionsRoundTrip()
     QVERIFY(preferences.showTopRightMenu());
     QVERIFY(!preferences.autoUpdates());
     QVERIFY(!preferences.infoPanelShown());
-    QCOMPARE(preferences.panelSide(), Preferences::PanelSide::Left);
+    QCOMPARE(preferences.panelSide(), PanelSide::Left);
     QCOMPARE(preferences.lastInformed(), QStringLiteral("6.1"));
 }
 
@@ -184,7 +184,7 @@ void TestPreferences::optionsWithGarbage()
     QSettings().setValue(key, value);
     const Preferences preferences;
     const QHash<QString, QString> seen{
-        {"toolboxPosition", preferences.panelSide() == Preferences::PanelSide::Left ? "left" : "right"},
+        {"toolboxPosition", preferences.panelSide() == PanelSide::Left ? "left" : "right"},
         {"lastInformed", QStringLiteral("informed %1").arg(preferences.lastInformed())},
         {"canShowToolbox", preferences.infoPanelShown() ? "shown" : "hidden"},
         {"showTopRightMenu", preferences.showTopRightMenu() ? "menu" : "no menu"}};
@@ -198,7 +198,7 @@ void TestPreferences::optionChangesAreAnnounced()
     preferences.setActivateOnHover(true);
     preferences.setShowTopRightMenu(true);
     preferences.setInfoPanelShown(false);
-    preferences.setPanelSide(Preferences::PanelSide::Left);
+    preferences.setPanelSide(PanelSide::Left);
     preferences.setAutoUpdates(false);
     QCOMPARE(changed.count(), 5);
     QVERIFY(preferences.activateOnHover());

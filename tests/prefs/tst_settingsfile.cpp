@@ -55,7 +55,7 @@ void changeEverything(Preferences &preferences)
     preferences.setShowTopRightMenu(true);
     preferences.setAutoUpdates(false);
     preferences.setInfoPanelShown(false);
-    preferences.setPanelSide(Preferences::PanelSide::Left);
+    preferences.setPanelSide(PanelSide::Left);
     preferences.setActivateOnHover(true);
     preferences.setGlobalShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F5));
     preferences.setLastInformed(QStringLiteral("6.3"));

@@ -414,13 +414,13 @@ void TestRulerKeys::panelExtraSideLabel()
 void TestRulerKeys::panelSideFlipsTwice()
 {
     RulerWindow *ruler = makeRuler();
-    QCOMPARE(m_fixture.preferences()->panelSide(), Preferences::PanelSide::Right);
+    QCOMPARE(m_fixture.preferences()->panelSide(), PanelSide::Right);
     QAction *panelSide = ruler->menu()->action(RulerCommand::PanelSide);
     panelSide->trigger();
-    QCOMPARE(m_fixture.preferences()->panelSide(), Preferences::PanelSide::Left);
+    QCOMPARE(m_fixture.preferences()->panelSide(), PanelSide::Left);
     QCOMPARE(Mnemonics::strip(panelSide->text()), QStringLiteral("Send Panel to Right"));
     QTest::keyClick(ruler, Qt::Key_Period);
-    QCOMPARE(m_fixture.preferences()->panelSide(), Preferences::PanelSide::Right);
+    QCOMPARE(m_fixture.preferences()->panelSide(), PanelSide::Right);
     QCOMPARE(Mnemonics::strip(panelSide->text()), QStringLiteral("Send Panel to Left"));
 }
 

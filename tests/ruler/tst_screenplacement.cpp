@@ -95,7 +95,6 @@ void TestScreenPlacement::locking()
 
 void TestScreenPlacement::panelSide_data()
 {
-    using ScreenPlacement::PanelSide;
     QTest::addColumn<QRect>("window");
     QTest::addColumn<int>("side");
     QTest::addColumn<QRect>("screen");
@@ -146,7 +145,7 @@ void TestScreenPlacement::panelSide()
     QFETCH(QPoint, expected);
     const QSize panel(160, 240);
     const QPoint placed =
-        ScreenPlacement::panelPosition(window, panel, screen, ScreenPlacement::PanelSide(side), 5);
+        ScreenPlacement::panelPosition(window, panel, screen, PanelSide(side), 5);
     QCOMPARE(placed, expected);
     if (!screen.isEmpty())
         QVERIFY(screen.contains(QRect(placed, panel)));
