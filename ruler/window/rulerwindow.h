@@ -290,7 +290,6 @@ private:
     void scaleFigure(double factor);
     void showPreferencesOn(PreferencesPage page);
     void applyColourLimits();
-    void setAllTickers(bool visible);
     void setPictureEntriesEnabled(bool enabled);
     void showPictureChoice();
     void keepKeyboard();
@@ -321,7 +320,6 @@ private:
     void saveAndQuit();
 
     // The program's windows and links.
-    void showPreferences();
     void showAbout();
     // Puts the ruler's readings, and its shown figure's, on the clipboard as plain text.
     void copyReadings();
