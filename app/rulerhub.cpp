@@ -252,7 +252,7 @@ void RulerHub::finishStart(const InstanceCommand::Command &starter)
         break;
     case InstanceCommand::AfterStart::PlaceFirstRuler:
         if (!m_shared.rulers.isEmpty())
-            m_shared.rulers.first()->placeWindow(*starter.geometry);
+            m_shared.rulers.first()->placement().place(*starter.geometry);
         break;
     case InstanceCommand::AfterStart::CarryOut:
         carryOut(starter);

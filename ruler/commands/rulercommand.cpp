@@ -13,13 +13,6 @@ namespace {
 
 using C = RulerCommand;
 
-constexpr double kFineTurn = 0.17578125; // 360 / 2048
-constexpr double kCoarseTurn = 11.25;
-constexpr double kEighthTurn = 45.0;
-constexpr double kQuarterTurn = 90.0;
-constexpr double kScaleUp = 1.01;
-constexpr double kScaleDown = 0.99;
-
 } // namespace
 
 Entry &Entry::show(const char *menuText, const char *shownShortcut)
@@ -33,6 +26,12 @@ Entry &Entry::in(Menu place, bool afterSeparator)
 {
     menu = place;
     separatorBefore = afterSeparator;
+    return *this;
+}
+
+Entry &Entry::by(Amount step)
+{
+    amount = step;
     return *this;
 }
 
@@ -145,57 +144,6 @@ double ratioOf(RulerCommand command)
     return inRange(command, C::RatioFirst, kRatioRectangleCount)
                ? kRatioRectangles[int(command) - int(C::RatioFirst)].ratio
                : 0;
-}
-
-double turnOf(RulerCommand command)
-{
-    switch (command) {
-    case C::TurnFigureFine:
-        return kFineTurn;
-    case C::TurnFigureFineBack:
-        return -kFineTurn;
-    case C::TurnFigureCoarse:
-        return kCoarseTurn;
-    case C::TurnFigureCoarseBack:
-        return -kCoarseTurn;
-    case C::TurnFigureEighth:
-        return kEighthTurn;
-    case C::TurnFigureEighthBack:
-        return -kEighthTurn;
-    case C::TurnFigureQuarter:
-        return kQuarterTurn;
-    case C::TurnFigureQuarterBack:
-        return -kQuarterTurn;
-    default:
-        return 0;
-    }
-}
-
-double scaleOf(RulerCommand command)
-{
-    if (command == C::GrowFigure)
-        return kScaleUp;
-    return command == C::ShrinkFigure ? kScaleDown : 1;
-}
-
-QPoint directionOf(RulerCommand command)
-{
-    switch (command) {
-    case C::NudgeFigureUp:
-    case C::StepUp:
-        return {0, -1};
-    case C::NudgeFigureDown:
-    case C::StepDown:
-        return {0, 1};
-    case C::NudgeFigureLeft:
-    case C::StepLeft:
-        return {-1, 0};
-    case C::NudgeFigureRight:
-    case C::StepRight:
-        return {1, 0};
-    default:
-        return {};
-    }
 }
 
 } // namespace RulerCommands

@@ -189,6 +189,14 @@ struct Key
 
 using Handler = void (*)(RulerWindow &window, RulerCommand command);
 
+// How far a command that turns, scales, nudges or steps goes.
+struct Amount
+{
+    double turn = 0; // degrees
+    double scale = 1;
+    QPoint direction;
+};
+
 struct Entry
 {
     RulerCommand command;
@@ -209,12 +217,14 @@ struct Entry
     // The desktop's convention that also reaches it (F1, Ctrl+Q …).
     ConventionKeys::Command convention = ConventionKeys::Command::None;
     Handler handler = nullptr;
+    Amount amount;
 
     Entry &show(const char *menuText, const char *shownShortcut = nullptr);
     Entry &in(Menu place, bool afterSeparator = false);
     Entry &key(int code, Chord chord = Chord::Plain);
     Entry &conventionally(ConventionKeys::Command command);
     Entry &check(Group choiceGroup = Group::None);
+    Entry &by(Amount step);
 };
 
 // The rows, one per command in enum order. They are written next to the window's handlers
@@ -242,12 +252,6 @@ bool inRange(RulerCommand command, RulerCommand first, int count);
 std::optional<FigureKind> figureKindOf(RulerCommand command);
 // The ratio a ratio command locks; 0 for any other command.
 double ratioOf(RulerCommand command);
-// Degrees a turning command turns the figure by; 0 for any other.
-double turnOf(RulerCommand command);
-// The scale factor of GrowFigure and ShrinkFigure; 1 for any other.
-double scaleOf(RulerCommand command);
-// The direction of a nudge or step; null for any other.
-QPoint directionOf(RulerCommand command);
 
 // A key press as the ruler sees it.
 struct KeyPress

@@ -42,7 +42,6 @@ RulerWindow::RulerWindow(QWidget *parent)
     m_menu->setVisible(RulerCommand::ProportionalPicture, false);
     for (RulerCommand start : {RulerCommand::UnitPixels, RulerCommand::FlyingRuler, RulerCommand::ActualSize})
         m_menu->setChecked(start, true);
-    figure.createInitialFigure(size());
     readOptions();
 }
 
@@ -170,9 +169,9 @@ void RulerWindow::restore(const RulerRecord &stored)
     applyColourLimits();
 
     // Unreadable, empty or absurd stored geometry gives the empty-store one; the rule does the rest.
-    placeWindow(GeometryRule::restored(stored.geometry, GeometryRule::currentScreens()));
+    m_placement.place(GeometryRule::restored(stored.geometry, GeometryRule::currentScreens()));
     if (stored.figure)
-        restoreFigure(*stored.figure, stored.figurePlaced);
+        m_figure.restore(*stored.figure, stored.figurePlaced);
 
     show();
     activateWindow();
@@ -186,11 +185,11 @@ RulerRecord RulerWindow::record() const
     stored.options = m_options;
     stored.pictureFile = imageFile;
     // A ruler saved in full screen reopens at its normal size.
-    stored.geometry = fullScreen ? normalGeometry : geometryToKeep();
+    stored.geometry = fullScreen ? normalGeometry : m_placement.geometryToKeep();
     stored.background = backgroundColor;
     stored.rulerColour = rulerColor;
     stored.guidesColour = guidesColor;
-    stored.figure = figure;
+    stored.figure = m_figure.model();
     return stored;
 }
 
@@ -215,17 +214,8 @@ void RulerWindow::showEvent(QShowEvent *event)
     // Every motion of a drag reaches the ruler; once is enough.
     if (desktop())
         desktop()->hearPointerOnce(winId());
-    askPlacementReadback();
-    if (centerFigureOnShow) {
-        sendFigureToCentre();
-        centerFigureOnShow = false;
-    }
-}
-
-void RulerWindow::newRuler()
-{
-    clearRememberedModifiers();
-    emit newRulerRequested();
+    m_placement.askReadback();
+    m_figure.showFirstTime();
 }
 
 void RulerWindow::openBeside(const RulerWindow &source, const std::optional<QRect> &wanted)
@@ -241,7 +231,7 @@ void RulerWindow::openBeside(const RulerWindow &source, const std::optional<QRec
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
         syncMenu();
     }
-    placeWindow(wanted.value_or(QRect(source.pos() + QPoint(kNewRulerOffset, kNewRulerOffset), sizeHint())));
+    m_placement.place(wanted.value_or(QRect(source.pos() + QPoint(kNewRulerOffset, kNewRulerOffset), sizeHint())));
     show();
     rebuildMenu();
     activateWindow();

@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include "figure/figuremodel.h"
 #include "paint/repaintregions.h"
 #include "prefs/preferences.h"
 #include "render/readingtext.h"
@@ -14,10 +13,11 @@
 #include "ruler/edgefinder/edgefindertool.h"
 #include "ruler/input/compositordrag.h"
 #include "ruler/input/pointersession.h"
-#include "ruler/input/windowdrag.h"
 #include "ruler/panel/panelfollower.h"
 #include "ruler/placement/screenplacement.h"
+#include "ruler/placement/windowplacement.h"
 #include "ruler/window/colortarget.h"
+#include "ruler/window/figurecontrol.h"
 #include "ruler/window/ruleroptions.h"
 #include "ruler/window/rulerstore.h"
 
@@ -59,7 +59,6 @@ public:
     static constexpr int kDefaultWidth = 300;
     static constexpr int kDefaultHeight = 200;
     static constexpr int kNewRulerOffset = 50;
-    static constexpr int kSnapDistance = 25;
 
     explicit RulerWindow(QWidget *parent = nullptr);
     ~RulerWindow() override;
@@ -89,10 +88,8 @@ public:
     // Where the window stands on the desktop. It has no frame: its geometry is its frame's, known without
     // asking the window system (on X, frameGeometry() asks anew after every move, a round trip).
     QRect outerGeometry() const { return geometry(); }
-    // Every geometry the window takes goes through here: the geometry rule keeps the ruler at least
-    // the pointer's minimum, no larger than the desktop, and with a piece to grab on some screen.
-    void placeWindow(const QRect &wanted);
-    void placeWindowAt(const QPoint &topLeft) { placeWindow(QRect(topLeft, size())); }
+    // Every geometry the window takes goes through its placement.
+    WindowPlacement &placement() { return m_placement; }
     // Recomputes the unit scale from the checked unit and the display's calibration, silently;
     // a unit that cannot give a scale checks "Pixels".
     void recomputeScale();
@@ -132,13 +129,6 @@ public:
     // How many shapes the window has been given so far.
     int shapesApplied() const { return shapeCount; }
 
-    // Hands a pointer drag to the compositor where it places windows itself (QWindow::startSystemMove
-    // or startSystemResize); answers whether the compositor took it. The tests replace it.
-    using SystemDrag = std::function<bool(QWindow *window, const CompositorDrag::Request &request)>;
-    void setSystemDrag(SystemDrag systemDrag) { m_systemDrag = std::move(systemDrag); }
-    // How long after its first show a ruler waits for the window system to report where it put it.
-    static constexpr int kPlacementReadbackMs = 3000;
-
     // The picture's file dialog and its failure message; the tests replace them.
     static std::function<QString(QWidget *parent, const QString &caption, const QString &folder)>
         askPictureFile;
@@ -150,7 +140,7 @@ public:
         askRegionPictureFile;
 
     // What the window measures and shows, for reading.
-    const FigureModel &flyingFigure() const { return figure; }
+    const FigureModel &flyingFigure() const { return m_figure.model(); }
     const UnitScale &unitScale() const { return scale; }
     const QImage &picture() const { return image; }
     const QString &pictureFile() const { return imageFile; }
@@ -158,7 +148,7 @@ public:
     // The display the window stands on, as its last move found it.
     int screenIndex() const { return displayIndex; }
     // Shows the given figure as it stands (kind, points, turn and place), as if the user had made it.
-    void setFlyingFigure(const FigureModel &model);
+    void setFlyingFigure(const FigureModel &model) { m_figure.set(model); }
     // Sets one of the ruler's colours within the limits that keep the ruler visible.
     void setColour(ColorTarget target, const QColor &colour);
 
@@ -204,19 +194,6 @@ public Q_SLOTS:
     void currentColorChanged(const QColor &color);
     void currentTransChanged(int alpha);
 
-public:
-    // Moves the window as a pointer drag does: flush to a screen edge or another program's window
-    // within the snap distance when snapping is on; nothing in full screen.
-    void moveSnapped(const QPoint &topLeft);
-    // The other windows are read once per drag, at its first snap: a press starts a new drag.
-    void forgetSnapTargets() { m_windowDrag.forgetSnapTargets(); }
-    // A pointer drag of the window (by its body, or by the panel): a press begins one, each motion
-    // moves the window as moveSnapped does but at most once a frame where the desktop moves windows
-    // more cheaply than the toolkit, and the release takes the window to the drag's last place.
-    void beginWindowDrag();
-    void dragSnapped(const QPoint &topLeft);
-    void endWindowDrag();
-
 protected:
     bool event(QEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
@@ -261,19 +238,15 @@ private:
     bool fullScreen = false;
     QRect normalGeometry{0, 0, 0, 0};
     int displayIndex = 0;
-    int snapDistance = kSnapDistance;
     // The unit the ruler measures in (unitKind, unitLabel, pixels per unit), never persisted.
     UnitScale scale;
-    bool centerFigureOnShow = true;
     QImage image;
-    FigureModel figure;
 
     bool option(RulerOption which) const { return m_options.value(which); }
     void readOptions();
     // What follows from the options once they are read: menu marks and enabled entries.
     void showReadOptions();
     void restore(const RulerRecord &stored);
-    void restoreFigure(const FigureModel &stored, bool placed);
     // The menu's check marks that follow the options and the window's state.
     void syncMenu();
     // The command table's rows call the handlers below.
@@ -286,8 +259,6 @@ private:
     void sendPanelToOtherSide();
     void chooseStartCorner(RulerCommand corner);
     void stepWindow(QPoint direction);
-    void turnFigure(double degrees);
-    void scaleFigure(double factor);
     void showPreferencesOn(PreferencesPage page);
     void applyColourLimits();
     void setPictureEntriesEnabled(bool enabled);
@@ -305,22 +276,11 @@ private:
     void setPointerShape(Qt::CursorShape shape);
     PointerVisuals pointerVisuals() const;
     void repaintPointerChanges(const PointerVisuals &before);
-    // The frame of an edge or corner drag with its moving sides snapped to other programs' windows.
-    QRect edgeSnapped(const QRect &frame, PointerRules::DragMode edge);
-    QPoint snappedPlace(const QPoint &topLeft);
-    // Moves the window for a drag; answers the frame to pace the drag's next move at.
-    int moveForDrag(const QPoint &topLeft);
-    WindowDrag m_windowDrag{[this] { return otherWindows(); },
-                            [this](const QPoint &topLeft) { return moveForDrag(topLeft); }};
-    QList<QRect> otherWindows() const;
     void openContextMenuAt(const QPoint &global);
 
     // Keys.
     void prepareForKey(const QKeyEvent *event);
-    void saveAndQuit();
 
-    // The program's windows and links.
-    void showAbout();
     // Puts the ruler's readings, and its shown figure's, on the clipboard as plain text.
     void copyReadings();
     // A picture of the screen beneath the ruler with the ruler's drawing over it, at the screen's own
@@ -335,22 +295,14 @@ private:
     void regionPictureTaken(RegionPictureUse use, const QRect &region, const ScreenPicture &picture);
     void saveRegionPicture(const QImage &picture);
     bool m_takingRegionPicture = false;
-    void openHelp();
-    void openFeatureRequest();
-    void openOnlineInfo();
-#if GRADORA_UPDATE_CHECK
-    void checkForUpdates();
-#endif
     // Colours and the ruler's own dialogs.
     void editTransparency();
     void editPositionAndSize();
     // Rulers and the window.
-    void newRuler();
     void closeRuler();
     void toggleStayOnTop();
     void toggleSnapToScreen();
     void toggleFullScreen();
-    void clearGuides();
     // The picture.
     void openPicture();
     void clearPicture();
@@ -361,30 +313,10 @@ private:
     // The Position/Size dialog's boxes move and size the window while they are edited.
     void followEditedGeometry(PositionDialog::Field field, int value);
 
-    // Where the compositor places windows itself (rulerwindow_placement.cpp): the first show asks for
-    // a place and reads back where the window went; drags go to the compositor; other placements go to
-    // its placement service where it has one, and where it has none, keys and the Position/Size
-    // dialog say once, in the panel, that they cannot move the ruler.
-    bool placementHonoured() const;
-    void askPlacementReadback();
-    void followPlacementReport(const QMoveEvent *event);
-    void endPlacementReadback();
-    bool placedByService(const QRect &frame);
-    void sayDesktopPlacesWindows();
-    static bool startSystemDrag(QWindow *window, const CompositorDrag::Request &request);
-    // Where the toolkit is never told where the window stands (a native Wayland client), the desktop
-    // is asked whenever the compositor may have placed or moved the ruler.
-    std::optional<QPoint> desktopPosition() const;
-    void learnPositionFromDesktop();
-    // The geometry the settings file and a return from full screen keep: where the position is not
-    // known, the place last asked for (the stored one at start), never a made-up one.
-    QRect geometryToKeep() const;
-    std::optional<QPoint> m_positionFromDesktop;
-    QPoint m_askedPosition;
-    bool m_placementAsked = false;
-    std::optional<QRect> m_askedPlacement;
-    QString m_notice;
-    SystemDrag m_systemDrag = &RulerWindow::startSystemDrag;
+    // What the placement asks of the window (rulerwindow_screen.cpp).
+    class PlacedRuler;
+    static std::unique_ptr<WindowPlacement::Ruler> placedRuler(RulerWindow &window);
+    WindowPlacement m_placement{*this, placedRuler(*this)};
 
     // The edge finder (rulerwindow_edges.cpp).
     void toggleEdgeFinder();
@@ -392,24 +324,12 @@ private:
     void edgeFinderMoved(const QPoint &pos);
     void edgeFinderWheel(QWheelEvent *event);
     bool edgeFinderPressed(const QMouseEvent *event);
-    void fitFigureTo(const QRect &box);
     void paintEdgeFinder(QPainter &painter) const;
 
-    // The flying figure as the pointer and the keys see it.
-    QList<QPoint> figureControlPoints() const;
-    bool figureContains(const QPoint &pos) const;
-    // Repaints what a change of the figure alone touched: where it was (`before`) and where it is.
-    void updateFigureArea(const QRegion &before);
-    void moveFigureBy(const QPoint &delta);
-    void dragFigureHandle(int index, const QPoint &pos, QPoint &lastPos, Qt::KeyboardModifiers modifiers);
-    void rotateFigureBy(double degrees);
-    void scaleFigureBy(double factor);
-    void toggleFigurePlacement();
-    void recomputeFigure();
-    FigureModifiers figureModifiers(Qt::KeyboardModifiers held, Qt::MouseButtons buttons) const;
-    FigureModifiers currentFigureModifiers() const;
-    void chooseFigure(RulerCommand entry);
-    void sendFigureToCentre();
+    // The flying figure asks the window through this (rulerwindow_figure.cpp).
+    class FigureRuler;
+    static std::unique_ptr<FigureControl::Ruler> figureRuler(RulerWindow &window);
+    FigureControl m_figure{figureRuler(*this)};
 
     // What painting reads: a snapshot of the state, taken before each pass (see RulerPainter).
     RulerPaintState paintState() const;

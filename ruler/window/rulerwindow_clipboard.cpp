@@ -15,7 +15,7 @@ void RulerWindow::copyReadings()
 {
     std::optional<CopiedReadings::Figure> shownFigure;
     if (option(RulerOption::ShowFigure))
-        shownFigure = CopiedReadings::Figure{CopiedReadings::kindName(figure), figureReadings()};
+        shownFigure = CopiedReadings::Figure{CopiedReadings::kindName(m_figure.model()), figureReadings()};
     QGuiApplication::clipboard()->setText(CopiedReadings::text(size(), readingScale(), shownFigure, QLocale(),
                                                                DeviceSize::note(size(), displayScale())));
 }

@@ -3,11 +3,13 @@
 
 // The command table: each command's text, shortcut, keys, menu place and what the ruler does for it,
 // written here where the window's handlers can be reached.
+#include "prefs/weblinks.h"
 #include "ruler/commands/rulermenu.h"
 #include "ruler/window/commandrows.h"
 #include "ruler/window/rulerwindow.h"
 
 #include <QApplication>
+#include <QUrl>
 
 using C = RulerCommand;
 using O = RulerOption;
@@ -36,7 +38,11 @@ Entry CommandRows::toggle(C command, O option, const char *shortcut, Handler han
 void CommandRows::addWindowRows(Rows &t)
 {
     const auto menu = Menu::Window;
-    t.push_back(row(C::NewRuler, [](RulerWindow &w, C) { w.newRuler(); })
+    t.push_back(row(C::NewRuler,
+                        [](RulerWindow &w, C) {
+                            w.clearRememberedModifiers();
+                            emit w.newRulerRequested();
+                        })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "New Ruler"), "Alt+N")
                     .key(Qt::Key_N, Chord::ExactlyAlt)
                     .in(menu));
@@ -147,7 +153,11 @@ void CommandRows::addViewRows(Rows &t)
 void CommandRows::addMoreViewRows(Rows &t)
 {
     const auto menu = Menu::View;
-    t.push_back(row(C::ClearGuides, [](RulerWindow &w, C) { w.clearGuides(); })
+    t.push_back(row(C::ClearGuides,
+                        [](RulerWindow &w, C) {
+                            w.m_pointer.guides().clear();
+                            w.update();
+                        })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Clear All Guides"), "Alt+Shift+G")
                     .key(Qt::Key_G, Chord::AltShift)
                     .in(menu));
@@ -305,25 +315,35 @@ void CommandRows::addProgramRows(Rows &t)
             .show(QT_TRANSLATE_NOOP("RulerWindow", "Preferences"), "Alt+,")
             .key(Qt::Key_Comma, Chord::ExactlyAlt)
             .in(menu, true));
-    t.push_back(row(C::Help, [](RulerWindow &w, C) { w.openHelp(); })
+    t.push_back(row(C::Help, [](RulerWindow &w, C) { emit w.helpRequested(); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Gradora Help"), "Alt+/")
                     .key(Qt::Key_Slash, Chord::ExactlyAlt)
                     .conventionally(ConventionKeys::Command::Help)
                     .in(menu));
 #if GRADORA_UPDATE_CHECK
-    t.push_back(row(C::CheckForUpdates, [](RulerWindow &w, C) { w.checkForUpdates(); })
+    t.push_back(row(C::CheckForUpdates, [](RulerWindow &w, C) { emit w.updateCheckRequested(); })
 #else
     t.push_back(row(C::CheckForUpdates)
 #endif
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Check for Updates"))
                     .in(menu));
-    t.push_back(row(C::OnlineInfo, [](RulerWindow &w, C) { w.openOnlineInfo(); })
+    t.push_back(row(C::OnlineInfo,
+                        [](RulerWindow &w, C) {
+                            emit w.webPageRequested(QUrl(QString::fromLatin1(WebLinks::kProductPage)));
+                        })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Online Info"))
                     .in(menu));
-    t.push_back(row(C::RequestFeature, [](RulerWindow &w, C) { w.openFeatureRequest(); })
+    t.push_back(row(C::RequestFeature,
+                        [](RulerWindow &w, C) {
+                            emit w.webPageRequested(QUrl(QString::fromLatin1(WebLinks::kSuggestionsPage)));
+                        })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Request Feature"))
                     .in(menu));
-    t.push_back(row(C::About, [](RulerWindow &w, C) { w.showAbout(); })
+    t.push_back(row(C::About,
+                        [](RulerWindow &w, C) {
+                            emit w.aboutRequested();
+                            w.clearRememberedModifiers();
+                        })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "About Gradora"))
                     .in(menu));
     // The program saves every ruler first: the windows that close on the way out are not rulers the

@@ -1,10 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-// The small dialogs of a ruler, help and web links, the update check.
+// The small dialogs of a ruler.
 #include "ruler/window/rulerwindow.h"
 
-#include "prefs/weblinks.h"
 #include "ruler/dialogs/positiondialog.h"
 #include "ruler/dialogs/transparencydialog.h"
 #include "ruler/placement/geometryrule.h"
@@ -13,7 +12,6 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
-#include <QUrl>
 
 namespace {
 
@@ -59,11 +57,11 @@ void RulerWindow::editPositionAndSize()
                                     followEditedGeometry(field, value);
                                     dialog->activateWindow();
                                 })});
-    dialog->setValues(geometryToKeep());
+    dialog->setValues(m_placement.geometryToKeep());
     // A box that already showed the clamped value gave no signal: the window stands where the boxes
     // say in every case (a window partly left of the display moves onto it).
     if (!fullScreen)
-        placeWindow(dialog->shownGeometry());
+        m_placement.place(dialog->shownGeometry());
 
     const QPointer<RulerWindow> self(this);
     dialog->exec();
@@ -72,7 +70,7 @@ void RulerWindow::editPositionAndSize()
     dialog->dropFollower();
     // After Cancel the result still holds the opening geometry.
     if (!fullScreen)
-        placeWindow(dialog->result());
+        m_placement.place(dialog->result());
 }
 
 void RulerWindow::followEditedGeometry(PositionDialog::Field field, int value)
@@ -82,11 +80,11 @@ void RulerWindow::followEditedGeometry(PositionDialog::Field field, int value)
     QRect wanted = geometry();
     switch (field) {
     case PositionDialog::Field::Left:
-        sayDesktopPlacesWindows();
+        m_placement.sayDesktopPlacesWindows();
         wanted.moveLeft(value);
         break;
     case PositionDialog::Field::Top:
-        sayDesktopPlacesWindows();
+        m_placement.sayDesktopPlacesWindows();
         wanted.moveTop(value);
         break;
     case PositionDialog::Field::Width:
@@ -96,27 +94,5 @@ void RulerWindow::followEditedGeometry(PositionDialog::Field field, int value)
         wanted.setHeight(value);
         break;
     }
-    placeWindow(wanted);
+    m_placement.place(wanted);
 }
-
-void RulerWindow::openHelp()
-{
-    emit helpRequested();
-}
-
-void RulerWindow::openFeatureRequest()
-{
-    emit webPageRequested(QUrl(QString::fromLatin1(WebLinks::kSuggestionsPage)));
-}
-
-void RulerWindow::openOnlineInfo()
-{
-    emit webPageRequested(QUrl(QString::fromLatin1(WebLinks::kProductPage)));
-}
-
-#if GRADORA_UPDATE_CHECK
-void RulerWindow::checkForUpdates()
-{
-    emit updateCheckRequested();
-}
-#endif

@@ -91,27 +91,14 @@ bool RulerWindow::edgeFinderPressed(const QMouseEvent *event)
 
 void RulerWindow::fitToFoundBox(const QRect &box, bool figure)
 {
-    if (figure)
-        fitFigureTo(box.translated(-mapToGlobal(QPoint(0, 0))));
+    if (figure) {
+        // Shown, an upright rectangle that reads the box's width and height.
+        if (!option(RulerOption::ShowFigure))
+            execute(RulerCommand::ShowFigure);
+        m_figure.fitTo(box.translated(-mapToGlobal(QPoint(0, 0))));
+    }
     else if (!fullScreen)
-        placeWindow(box);
-}
-
-// The figure becomes an upright rectangle whose outline runs on the box's outer pixels (window
-// coordinates), so that it reads the box's width and height, and shows.
-void RulerWindow::fitFigureTo(const QRect &box)
-{
-    if (!option(RulerOption::ShowFigure))
-        execute(RulerCommand::ShowFigure);
-    figure.ratioLocked = false;
-    figure.create(FigureKind::CornerRectangle, size());
-    figure.figurePoints[1] = {float(box.width() - 1), 0};
-    figure.figurePoints[2] = {0, float(box.height() - 1)};
-    figure.figureOrigin = box.topLeft();
-    figure.recompute();
-    figure.visible = true;
-    m_menu->setChecked(RulerCommands::cornerShape(0), true);
-    update();
+        m_placement.place(box);
 }
 
 void RulerWindow::paintEdgeFinder(QPainter &painter) const

@@ -9,56 +9,43 @@
 
 #include <QGuiApplication>
 
-FigureModifiers RulerWindow::figureModifiers(Qt::KeyboardModifiers held, Qt::MouseButtons buttons) const
+// What the flying figure learns about the window and asks of it.
+class RulerWindow::FigureRuler final : public FigureControl::Ruler
 {
-    FigureModifiers modifiers;
-    modifiers.shift = held & Qt::ShiftModifier;
-    modifiers.control = held & Qt::ControlModifier;
-    modifiers.alt = held & Qt::AltModifier;
-    modifiers.leftButton = buttons & Qt::LeftButton;
-    modifiers.shiftState = shiftHeld() || modifiers.shift;
-    modifiers.altState = altHeld();
-    modifiers.reverseAlt = option(RulerOption::ReverseAlt);
-    return modifiers;
-}
+public:
+    explicit FigureRuler(RulerWindow &window) : m_window(window) {}
 
-FigureModifiers RulerWindow::currentFigureModifiers() const
-{
-    return figureModifiers(QGuiApplication::queryKeyboardModifiers(), QGuiApplication::mouseButtons());
-}
-
-// The free shapes are reserved entries: they change nothing.
-void RulerWindow::chooseFigure(RulerCommand entry)
-{
-    const double ratio = RulerCommands::ratioOf(entry);
-    const std::optional<FigureKind> kind = RulerCommands::figureKindOf(entry);
-    if (ratio > 0) {
-        figure.createRatioFigure(ratio, size());
-    } else if (kind) {
-        figure.ratioLocked = false;
-        figure.create(*kind, size());
-    } else {
-        return;
+    QSize size() const override { return m_window.size(); }
+    bool figureShown() const override { return m_window.option(RulerOption::ShowFigure); }
+    FigureModifiers modifiers(Qt::KeyboardModifiers held, Qt::MouseButtons buttons) const override
+    {
+        FigureModifiers result;
+        result.shift = held & Qt::ShiftModifier;
+        result.control = held & Qt::ControlModifier;
+        result.alt = held & Qt::AltModifier;
+        result.leftButton = buttons & Qt::LeftButton;
+        result.shiftState = m_window.shiftHeld() || result.shift;
+        result.altState = m_window.altHeld();
+        result.reverseAlt = m_window.option(RulerOption::ReverseAlt);
+        return result;
     }
-    figure.visible = option(RulerOption::ShowFigure);
-    m_menu->setChecked(entry, true);
-    update();
-}
+    FigureModifiers currentModifiers() const override
+    {
+        return modifiers(QGuiApplication::queryKeyboardModifiers(), QGuiApplication::mouseButtons());
+    }
+    QRegion drawnArea() const override { return m_window.figureArea(); }
+    void repaint(const QRegion &region) override { m_window.update(region); }
+    void repaintAll() override { m_window.update(); }
+    void markEntry(RulerCommand entry) override { m_window.m_menu->setChecked(entry, true); }
+    void placementTurned() override { m_window.m_pointer.figureTurned(); }
 
-void RulerWindow::sendFigureToCentre()
-{
-    figure.sendToCentre(size());
-    update();
-}
+private:
+    RulerWindow &m_window;
+};
 
-QList<QPoint> RulerWindow::figureControlPoints() const
+std::unique_ptr<FigureControl::Ruler> RulerWindow::figureRuler(RulerWindow &window)
 {
-    return QList<QPoint>(figure.figureScreenPoints.cbegin(), figure.figureScreenPoints.cend());
-}
-
-bool RulerWindow::figureContains(const QPoint &pos) const
-{
-    return figure.hitTest(pos);
+    return std::make_unique<FigureRuler>(window);
 }
 
 QRegion RulerWindow::figureArea() const
@@ -70,77 +57,4 @@ QRegion RulerWindow::figureArea() const
         m_figureAreaKey = std::move(key);
     }
     return m_figureArea;
-}
-
-void RulerWindow::updateFigureArea(const QRegion &before)
-{
-    update(before + figureArea());
-}
-
-void RulerWindow::moveFigureBy(const QPoint &delta)
-{
-    const QRegion before = figureArea();
-    figure.bodyMove(delta, currentFigureModifiers());
-    updateFigureArea(before);
-}
-
-void RulerWindow::dragFigureHandle(int index, const QPoint &pos, QPoint &lastPos, Qt::KeyboardModifiers modifiers)
-{
-    const QRegion before = figureArea();
-    figure.handleDrag(index, pos, lastPos, figureModifiers(modifiers, Qt::LeftButton));
-    updateFigureArea(before);
-}
-
-void RulerWindow::rotateFigureBy(double degrees)
-{
-    figure.rotateBy(degrees);
-}
-
-void RulerWindow::scaleFigureBy(double factor)
-{
-    const QRegion before = figureArea();
-    figure.scale(factor, factor, currentFigureModifiers());
-    updateFigureArea(before);
-}
-
-void RulerWindow::toggleFigurePlacement()
-{
-    if (figure.isRatioRectangle())
-        return;
-    figure.togglePlacement(currentFigureModifiers());
-    m_pointer.figureTurned();
-    update();
-}
-
-void RulerWindow::recomputeFigure()
-{
-    figure.recompute(currentFigureModifiers());
-    update();
-}
-
-void RulerWindow::setFlyingFigure(const FigureModel &model)
-{
-    figure = model;
-    figure.visible = option(RulerOption::ShowFigure);
-    update();
-}
-
-void RulerWindow::restoreFigure(const FigureModel &stored, bool placed)
-{
-    figure = stored;
-    figure.visible = option(RulerOption::ShowFigure);
-    // It stands where it was left, not in the middle.
-    centerFigureOnShow = !placed;
-    const FigureKind kind = figure.flyingRuler ? FigureKind::FlyingRuler : figure.figureKind;
-    for (RulerCommand entry : RulerCommands::all()) {
-        const double ratio = RulerCommands::ratioOf(entry);
-        const bool matches = figure.isRatioRectangle()
-                                 ? ratio > 0 && qFuzzyCompare(ratio, figure.figureRatio)
-                                 : ratio <= 0 && RulerCommands::figureKindOf(entry) == kind;
-        if (matches) {
-            m_menu->setChecked(entry, true);
-            break;
-        }
-    }
-    update();
 }

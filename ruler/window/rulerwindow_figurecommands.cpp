@@ -21,7 +21,7 @@ void CommandRows::addFigureRows(Rows &t)
                                             Qt::Key_Dollar,    Qt::Key_Percent,  Qt::Key_AsciiCircum,
                                             Qt::Key_Ampersand, Qt::Key_Asterisk, Qt::Key_ParenLeft};
     static_assert(kShapes <= 9 && kRatioRectangleCount <= 9, "a digit key for each shape and ratio");
-    const Handler choose = [](RulerWindow &w, C c) { w.chooseFigure(c); };
+    const Handler choose = [](RulerWindow &w, C c) { w.m_figure.choose(c); };
     const auto menu = Menu::Figure;
     t.push_back(row(C::FlyingRuler, choose)
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Ruler"), "0")
@@ -59,7 +59,7 @@ void CommandRows::addFigureRows(Rows &t)
                         .key(Qt::Key_1 + i, Chord::AltDigit)
                         .in(menu, i == 0));
     }
-    t.push_back(row(C::SendFigureToCentre, [](RulerWindow &w, C) { w.sendFigureToCentre(); })
+    t.push_back(row(C::SendFigureToCentre, [](RulerWindow &w, C) { w.m_figure.sendToCentre(); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Send to Center"), "\\")
                     .key(Qt::Key_Backslash)
                     .in(menu, true));
@@ -76,35 +76,48 @@ void CommandRows::addKeyRows(Rows &t)
                 }).key(Qt::Key_P));
     // Alt+Q saves the session from this ruler before the program ends, as the menu's "Quit" does.
     t.push_back(
-        row(C::SaveAndQuit, [](RulerWindow &w, C) { w.saveAndQuit(); }).key(Qt::Key_Q, Chord::ExactlyAlt));
+        row(C::SaveAndQuit,
+            [](RulerWindow &w, C) {
+                w.saveSettings();
+                emit w.quitRequested();
+            }).key(Qt::Key_Q, Chord::ExactlyAlt));
     addFigureKeyRows(t);
-    const Handler step = [](RulerWindow &w, C c) { w.stepWindow(directionOf(c)); };
-    t.push_back(row(C::StepLeft, step).key(Qt::Key_Left));
-    t.push_back(row(C::StepRight, step).key(Qt::Key_Right));
-    t.push_back(row(C::StepUp, step).key(Qt::Key_Up));
-    t.push_back(row(C::StepDown, step).key(Qt::Key_Down));
+    const Handler step = [](RulerWindow &w, C c) { w.stepWindow(entry(c).amount.direction); };
+    t.push_back(row(C::StepLeft, step).by({0, 1, {-1, 0}}).key(Qt::Key_Left));
+    t.push_back(row(C::StepRight, step).by({0, 1, {1, 0}}).key(Qt::Key_Right));
+    t.push_back(row(C::StepUp, step).by({0, 1, {0, -1}}).key(Qt::Key_Up));
+    t.push_back(row(C::StepDown, step).by({0, 1, {0, 1}}).key(Qt::Key_Down));
 }
 
 void CommandRows::addFigureKeyRows(Rows &t)
 {
-    const Handler turn = [](RulerWindow &w, C c) { w.turnFigure(turnOf(c)); };
-    t.push_back(row(C::TurnFigureFine, turn).key(Qt::Key_Z));
-    t.push_back(row(C::TurnFigureFineBack, turn).key(Qt::Key_A));
-    t.push_back(row(C::TurnFigureCoarse, turn).key(Qt::Key_X));
-    t.push_back(row(C::TurnFigureCoarseBack, turn).key(Qt::Key_S));
-    t.push_back(row(C::TurnFigureEighth, turn).key(Qt::Key_C));
-    t.push_back(row(C::TurnFigureEighthBack, turn).key(Qt::Key_D));
-    t.push_back(row(C::TurnFigureQuarter, turn).key(Qt::Key_V));
-    t.push_back(row(C::TurnFigureQuarterBack, turn).key(Qt::Key_F));
-    const Handler scale = [](RulerWindow &w, C c) { w.scaleFigure(scaleOf(c)); };
-    t.push_back(row(C::GrowFigure, scale).key(Qt::Key_PageUp));
-    t.push_back(row(C::ShrinkFigure, scale).key(Qt::Key_PageDown));
-    const Handler nudge = [](RulerWindow &w, C c) { w.moveFigureBy(directionOf(c)); };
-    t.push_back(row(C::NudgeFigureUp, nudge).key(Qt::Key_I));
-    t.push_back(row(C::NudgeFigureDown, nudge).key(Qt::Key_K));
-    t.push_back(row(C::NudgeFigureLeft, nudge).key(Qt::Key_J));
-    t.push_back(row(C::NudgeFigureRight, nudge).key(Qt::Key_L));
+    constexpr double kFineTurn = 360.0 / 2048;
+    constexpr double kCoarseTurn = 11.25;
+    // A key's turn or scale repaints the whole window.
+    const Handler turn = [](RulerWindow &w, C c) {
+        w.m_figure.turn(entry(c).amount.turn);
+        w.update();
+    };
+    t.push_back(row(C::TurnFigureFine, turn).by({kFineTurn}).key(Qt::Key_Z));
+    t.push_back(row(C::TurnFigureFineBack, turn).by({-kFineTurn}).key(Qt::Key_A));
+    t.push_back(row(C::TurnFigureCoarse, turn).by({kCoarseTurn}).key(Qt::Key_X));
+    t.push_back(row(C::TurnFigureCoarseBack, turn).by({-kCoarseTurn}).key(Qt::Key_S));
+    t.push_back(row(C::TurnFigureEighth, turn).by({45}).key(Qt::Key_C));
+    t.push_back(row(C::TurnFigureEighthBack, turn).by({-45}).key(Qt::Key_D));
+    t.push_back(row(C::TurnFigureQuarter, turn).by({90}).key(Qt::Key_V));
+    t.push_back(row(C::TurnFigureQuarterBack, turn).by({-90}).key(Qt::Key_F));
+    const Handler scale = [](RulerWindow &w, C c) {
+        w.m_figure.scale(entry(c).amount.scale);
+        w.update();
+    };
+    t.push_back(row(C::GrowFigure, scale).by({0, 1.01}).key(Qt::Key_PageUp));
+    t.push_back(row(C::ShrinkFigure, scale).by({0, 0.99}).key(Qt::Key_PageDown));
+    const Handler nudge = [](RulerWindow &w, C c) { w.m_figure.moveBy(entry(c).amount.direction); };
+    t.push_back(row(C::NudgeFigureUp, nudge).by({0, 1, {0, -1}}).key(Qt::Key_I));
+    t.push_back(row(C::NudgeFigureDown, nudge).by({0, 1, {0, 1}}).key(Qt::Key_K));
+    t.push_back(row(C::NudgeFigureLeft, nudge).by({0, 1, {-1, 0}}).key(Qt::Key_J));
+    t.push_back(row(C::NudgeFigureRight, nudge).by({0, 1, {1, 0}}).key(Qt::Key_L));
     t.push_back(
-        row(C::ToggleFigurePlacement, [](RulerWindow &w, C) { w.toggleFigurePlacement(); }).key(Qt::Key_Tab));
-    t.push_back(row(C::RecomputeFigure, [](RulerWindow &w, C) { w.recomputeFigure(); }).key(Qt::Key_Shift));
+        row(C::ToggleFigurePlacement, [](RulerWindow &w, C) { w.m_figure.togglePlacement(); }).key(Qt::Key_Tab));
+    t.push_back(row(C::RecomputeFigure, [](RulerWindow &w, C) { w.m_figure.recompute(); }).key(Qt::Key_Shift));
 }

@@ -110,6 +110,6 @@ void RulerWindow::fitRulerToPicture()
         return;
     if (fullScreen)
         toggleFullScreen();
-    placeWindow(QRect(geometryToKeep().topLeft(), image.size()));
+    m_placement.place(QRect(m_placement.geometryToKeep().topLeft(), image.size()));
     update();
 }

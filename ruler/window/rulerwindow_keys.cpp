@@ -28,12 +28,6 @@ void RulerWindow::keyPressEvent(QKeyEvent *event)
         execute(*decision.command);
 }
 
-void RulerWindow::saveAndQuit()
-{
-    saveSettings();
-    emit quitRequested();
-}
-
 void RulerWindow::prepareForKey(const QKeyEvent *event)
 {
     if (ModifierLatch::isAltKey(event->key()) || event->key() == Qt::Key_Shift)
@@ -51,28 +45,11 @@ void RulerWindow::stepWindow(QPoint direction)
     const Preferences::Steps steps = preferences ? preferences->steps() : Preferences::Steps{};
     if (shiftHeld()) {
         const int step = altHeld() ? steps.resizeMore : steps.resizeNormal;
-        placeWindow(QRect(geometryToKeep().topLeft(), size() + QSize(direction.x() * step, direction.y() * step)));
+        m_placement.place(QRect(m_placement.geometryToKeep().topLeft(), size() + QSize(direction.x() * step, direction.y() * step)));
     } else {
-        sayDesktopPlacesWindows();
-        placeWindowAt(pos() + direction * (altHeld() ? steps.moveMore : steps.moveNormal));
+        m_placement.sayDesktopPlacesWindows();
+        m_placement.placeAt(pos() + direction * (altHeld() ? steps.moveMore : steps.moveNormal));
     }
-}
-
-void RulerWindow::turnFigure(double degrees)
-{
-    setUpdatesEnabled(false);
-    rotateFigureBy(degrees);
-    recomputeFigure();
-    setUpdatesEnabled(true);
-    update();
-}
-
-void RulerWindow::scaleFigure(double factor)
-{
-    setUpdatesEnabled(false);
-    scaleFigureBy(factor);
-    setUpdatesEnabled(true);
-    update();
 }
 
 void RulerWindow::keyReleaseEvent(QKeyEvent *event)

@@ -77,12 +77,6 @@ void RulerWindow::showPreferencesOn(PreferencesPage page)
     emit preferencesRequested(page);
 }
 
-void RulerWindow::showAbout()
-{
-    emit aboutRequested();
-    clearRememberedModifiers();
-}
-
 void RulerWindow::toggleFigure()
 {
     showFigureEntries(m_options.toggle(O::ShowFigure));
@@ -91,7 +85,7 @@ void RulerWindow::toggleFigure()
 // The figure's entries go with it; a hidden figure cannot be dragged.
 void RulerWindow::showFigureEntries(bool visible)
 {
-    figure.visible = visible;
+    m_figure.setVisible(visible);
     for (C entry : {C::ShowRotationCentre, C::ShowControlPoints, C::BoldControlPoints, C::ShowFigureReadings,
                     C::SendFigureToCentre})
         m_menu->setEnabled(entry, visible);
@@ -153,8 +147,8 @@ void RulerWindow::toggleSnapToScreen()
 {
     m_options.toggle(O::SnapToScreen);
     // Turned on, it snaps the window where it stands, to the windows as they stand now.
-    forgetSnapTargets();
-    moveSnapped(pos());
+    m_placement.forgetSnapTargets();
+    m_placement.moveSnapped(pos());
     followWindowMove();
 }
 

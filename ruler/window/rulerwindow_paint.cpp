@@ -28,7 +28,7 @@ RulerReadings RulerWindow::readings() const
 
 FigureReadings RulerWindow::figureReadings() const
 {
-    return FigureReadings::measure(figure, figureUnits(),
+    return FigureReadings::measure(m_figure.model(), figureUnits(),
                                    {size(), option(RulerOption::ZeroAtLeft), option(RulerOption::ZeroAtBottom), option(RulerOption::StartFromPixelOne)});
 }
 
@@ -74,7 +74,7 @@ RulerPaintState RulerWindow::paintState() const
     state.proportionalPicture = option(RulerOption::ProportionalPicture);
     state.transparentPicture = option(RulerOption::TransparentPicture);
     state.figureVisible = option(RulerOption::ShowFigure);
-    state.figure = &figure;
+    state.figure = &m_figure.model();
     state.figureReadings = figureReadings();
     state.figureStyle = figureStyle();
     return state;
@@ -90,12 +90,12 @@ void RulerWindow::paintEvent(QPaintEvent *)
 PanelTexts RulerWindow::panelTexts() const
 {
     PanelTexts texts;
-    const std::optional<QPoint> position = desktopPosition();
+    const std::optional<QPoint> position = m_placement.desktopPosition();
     texts.ruler = ReadingText::panelReadings(QRect(position.value_or(QPoint()), size()), readingScale(),
                                              option(RulerOption::Megapixels), position.has_value());
     texts.deviceSize = DeviceSize::note(size(), displayScale());
-    texts.notice = m_notice;
-    if (!position && m_notice.isEmpty())
+    texts.notice = m_placement.notice();
+    if (!position && texts.notice.isEmpty())
         texts.notice = tr("This desktop does not tell where its windows stand: the ruler's place is not known.");
     texts.figureShown = option(RulerOption::ShowFigure);
     if (option(RulerOption::ShowFigure))
@@ -116,11 +116,11 @@ bool RulerWindow::event(QEvent *event)
     case QEvent::Leave:
     case QEvent::WindowActivate:
     case QEvent::Hide:
-        learnPositionFromDesktop();
+        m_placement.learnPosition();
         break;
     case QEvent::Show:
         // Once the compositor has mapped the window.
-        QTimer::singleShot(0, this, &RulerWindow::learnPositionFromDesktop);
+        QTimer::singleShot(0, this, [this] { m_placement.learnPosition(); });
         break;
     default:
         break;

@@ -33,29 +33,29 @@ public:
     {
         return m_window.preferences && m_window.preferences->showTopRightMenu();
     }
-    QList<QPoint> figureControlPoints() const override { return m_window.figureControlPoints(); }
-    bool figureContains(const QPoint &pos) const override { return m_window.figureContains(pos); }
+    QList<QPoint> figureControlPoints() const override { return m_window.m_figure.controlPoints(); }
+    bool figureContains(const QPoint &pos) const override { return m_window.m_figure.contains(pos); }
     Qt::CursorShape pointerShape() const override { return m_window.cursor().shape(); }
     void setPointerShape(Qt::CursorShape shape) override { m_window.setPointerShape(shape); }
     void dragWindowTo(const QPoint &topLeft) override
     {
         m_window.setWindowDragShape(true);
-        m_window.dragSnapped(topLeft);
+        m_window.m_placement.dragTo(topLeft);
     }
-    void sizeWindow(const QRect &frame) override { m_window.placeWindow(frame); }
+    void sizeWindow(const QRect &frame) override { m_window.m_placement.place(frame); }
     void resizeByEdge(const QRect &frame, DragMode edge) override
     {
-        m_window.placeWindow(m_window.edgeSnapped(frame, edge));
+        m_window.m_placement.place(m_window.m_placement.edgeSnapped(frame, edge));
     }
-    void moveFigureBy(const QPoint &delta) override { m_window.moveFigureBy(delta); }
+    void moveFigureBy(const QPoint &delta) override { m_window.m_figure.moveBy(delta); }
     void dragFigureHandle(int index, const QPoint &pos, QPoint &lastPos, Qt::KeyboardModifiers modifiers) override
     {
-        m_window.dragFigureHandle(index, pos, lastPos, modifiers);
+        m_window.m_figure.dragHandle(index, pos, lastPos, modifiers);
     }
-    bool compositorPlacesWindows() const override { return !m_window.placementHonoured(); }
+    bool compositorPlacesWindows() const override { return !m_window.m_placement.honoured(); }
     void startSystemDrag(const CompositorDrag::Request &request) override
     {
-        m_window.m_systemDrag(m_window.windowHandle(), request);
+        m_window.m_placement.handToCompositor(request);
     }
 
 private:
@@ -131,9 +131,9 @@ void RulerWindow::openContextMenuAt(const QPoint &global)
 void RulerWindow::mousePressEvent(QMouseEvent *event)
 {
     // A release lost to another grab leaves no drag behind.
-    endWindowDrag();
+    m_placement.endDrag();
     setWindowDragShape(false);
-    beginWindowDrag();
+    m_placement.beginDrag();
     const QPoint global = event->globalPosition().toPoint();
     m_pointer.setChord(ModifierLatch::fromHeld(event->modifiers()));
     m_pointer.setContextMenuShown(false);
@@ -142,11 +142,8 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
         followWindowMove();
     m_panel.setFollows(true);
     emit pressedByPointer();
-    endPlacementReadback();
-    if (!m_notice.isEmpty()) {
-        m_notice.clear();
-        update();
-    }
+    m_placement.endReadback();
+    m_placement.clearNotice();
     if (m_edgeFinder.active() && edgeFinderPressed(event))
         return;
 
@@ -176,7 +173,7 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
 
 void RulerWindow::mouseReleaseEvent(QMouseEvent *)
 {
-    endWindowDrag();
+    m_placement.endDrag();
     setWindowDragShape(false);
     m_pointer.release();
     update();
@@ -209,17 +206,14 @@ void RulerWindow::wheelEvent(QWheelEvent *event)
         return;
 
     if (chord.alt && chord.shift) {
-        const QRegion before = figureArea();
-        rotateFigureBy(v);
-        figure.recompute(currentFigureModifiers());
-        updateFigureArea(before);
+        m_figure.turn(v);
     } else if (chord.alt) {
         if (!fullScreen)
-            placeWindow(QRect(pos(), size() + QSize(v, v)));
-    } else if (figureContains(event->position().toPoint())) {
-        scaleFigureBy(PointerRules::wheelScaleFactor(v));
+            m_placement.place(QRect(pos(), size() + QSize(v, v)));
+    } else if (m_figure.contains(event->position().toPoint())) {
+        m_figure.scale(PointerRules::wheelScaleFactor(v));
     } else if (!fullScreen) {
-        placeWindow(PointerRules::grownFrame(geometry(), v));
+        m_placement.place(PointerRules::grownFrame(geometry(), v));
     }
 }
 
@@ -263,8 +257,3 @@ void RulerWindow::resizeEvent(QResizeEvent *)
     followWindowMove();
 }
 
-void RulerWindow::clearGuides()
-{
-    m_pointer.guides().clear();
-    update();
-}

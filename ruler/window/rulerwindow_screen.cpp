@@ -16,22 +16,11 @@
 #include <QMoveEvent>
 #include <QScreen>
 
-void RulerWindow::placeWindow(const QRect &wanted)
-{
-    const QRect fitted = GeometryRule::fitted(wanted, GeometryRule::currentScreens());
-    m_askedPosition = fitted.topLeft();
-    if (placedByService(fitted))
-        return;
-    // Always set, even where unchanged: a window shown without a set geometry is placed by the
-    // window manager instead.
-    setGeometry(fitted);
-}
-
 // A moved window shows what it showed: it is painted again only when it came onto a display that
 // gives its unit another scale. The panel hears of the new place within a frame.
 void RulerWindow::moveEvent(QMoveEvent *event)
 {
-    followPlacementReport(event);
+    m_placement.followMoveReport(event);
     const UnitScale before = scale;
     followPlace();
     if (scale != before)
@@ -66,7 +55,7 @@ void RulerWindow::followPlace()
     }
 
     recomputeScale();
-    m_panel.follow(window, screen, m_windowDrag.moving());
+    m_panel.follow(window, screen, m_placement.dragMoving());
 }
 
 // What the panel follower learns about the window and asks of it.
@@ -81,9 +70,9 @@ public:
     Preferences *preferences() const override { return m_window.preferences; }
     bool staysOnTop() const override { return m_window.option(RulerOption::StayOnTop); }
     PanelTexts texts() const override { return m_window.panelTexts(); }
-    void beginDrag() override { m_window.beginWindowDrag(); }
-    void dragTo(const QPoint &topLeft) override { m_window.dragSnapped(topLeft); }
-    void endDrag() override { m_window.endWindowDrag(); }
+    void beginDrag() override { m_window.m_placement.beginDrag(); }
+    void dragTo(const QPoint &topLeft) override { m_window.m_placement.dragTo(topLeft); }
+    void endDrag() override { m_window.m_placement.endDrag(); }
     void keepKeyboard() override { m_window.keepKeyboard(); }
     void waitForPanel() override
     {
@@ -100,6 +89,32 @@ std::unique_ptr<PanelFollower::Ruler> RulerWindow::panelRuler(RulerWindow &windo
     return std::make_unique<PanelRuler>(window);
 }
 
+class RulerWindow::PlacedRuler final : public WindowPlacement::Ruler
+{
+public:
+    explicit PlacedRuler(RulerWindow &window) : m_window(window) {}
+
+    Desktop *desktop() const override { return m_window.desktop(); }
+    bool fullScreen() const override { return m_window.fullScreen; }
+    bool snapsToScreen() const override { return m_window.option(RulerOption::SnapToScreen); }
+    bool firstPlacementNotice() override
+    {
+        RulerShared *shared = m_window.shared;
+        if (!shared || shared->placementNoticeGiven)
+            return false;
+        shared->placementNoticeGiven = true;
+        return true;
+    }
+
+private:
+    RulerWindow &m_window;
+};
+
+std::unique_ptr<WindowPlacement::Ruler> RulerWindow::placedRuler(RulerWindow &window)
+{
+    return std::make_unique<PlacedRuler>(window);
+}
+
 void RulerWindow::takeInfoPanel()
 {
     m_panel.take(outerGeometry(), GeometryRule::currentScreens().value(displayIndex));
@@ -111,68 +126,6 @@ void RulerWindow::keepKeyboard()
     if (!isActiveWindow())
         activateWindow();
     setFocus();
-}
-
-void RulerWindow::moveSnapped(const QPoint &topLeft)
-{
-    if (fullScreen)
-        return;
-    placeWindowAt(snappedPlace(topLeft));
-}
-
-QPoint RulerWindow::snappedPlace(const QPoint &topLeft)
-{
-    QRect window = outerGeometry();
-    window.moveTopLeft(topLeft);
-    if (option(RulerOption::SnapToScreen)) {
-        const QList<QRect> screens = GeometryRule::currentScreens();
-        const QRect screen = screens.value(ScreenPlacement::screenIndexFor(window, screens));
-        window.moveTopLeft(WindowSnap::moved(window, screen, m_windowDrag.snapTargets(), snapDistance));
-    }
-    return window.topLeft();
-}
-
-void RulerWindow::beginWindowDrag()
-{
-    m_windowDrag.begin();
-}
-
-void RulerWindow::dragSnapped(const QPoint &topLeft)
-{
-    if (!fullScreen)
-        m_windowDrag.offer(snappedPlace(topLeft));
-}
-
-void RulerWindow::endWindowDrag()
-{
-    m_windowDrag.end();
-}
-
-// Where the desktop moves a window more cheaply than the toolkit, a drag moves it that way, at most
-// once a frame of its screen; elsewhere with every motion, as any placement.
-int RulerWindow::moveForDrag(const QPoint &topLeft)
-{
-    const QRect fitted = GeometryRule::fitted(QRect(topLeft, size()), GeometryRule::currentScreens());
-    Desktop *desk = desktop();
-    if (fitted.size() == size() && isVisible() && placementHonoured() && desk &&
-        desk->moveWindow(winId(), fitted.topLeft()))
-        return MovePacer::frameFor(screen() ? screen()->refreshRate() : 0.0);
-    placeWindow(fitted);
-    return 0;
-}
-
-QList<QRect> RulerWindow::otherWindows() const
-{
-    return desktop() ? WindowSnap::targets(desktop()->windows(), WindowSnap::programWindows()) : QList<QRect>();
-}
-
-QRect RulerWindow::edgeSnapped(const QRect &frame, PointerRules::DragMode edge)
-{
-    if (fullScreen || !option(RulerOption::SnapToScreen))
-        return frame;
-    // One more than the minimum: the stricter of the edge drag's two limits.
-    return WindowSnap::resized(frame, edge, m_windowDrag.snapTargets(), snapDistance,
-                               PointerRules::kMinimumSide + 1);
 }
 
 void RulerWindow::toggleStayOnTop()
@@ -188,21 +141,21 @@ void RulerWindow::toggleStayOnTop()
 
 void RulerWindow::toggleFullScreen()
 {
-    endPlacementReadback();
+    m_placement.endReadback();
     fullScreen = !fullScreen;
     if (fullScreen) {
-        normalGeometry = geometryToKeep();
+        normalGeometry = m_placement.geometryToKeep();
         if (!desktop() || desktop()->fillsFullScreen()) {
             showFullScreen();
         } else {
             // Nobody answers the request: the ruler fills its screen itself, and comes to the front as
             // a window manager would bring it.
-            placeWindow(GeometryRule::currentScreens().value(displayIndex));
+            m_placement.place(GeometryRule::currentScreens().value(displayIndex));
             raise();
         }
     } else {
         showNormal();
-        placeWindow(normalGeometry);
+        m_placement.place(normalGeometry);
     }
     update();
 }

@@ -37,7 +37,7 @@ QRegion RulerWindow::shapeRegion() const
         RulerPainter::drawContent(painter, state, m_paintCache);
     }
     if (state.figureVisible && !option(RulerOption::HideControlPoints)) {
-        for (const QPoint &point : figureControlPoints())
+        for (const QPoint &point : m_figure.controlPoints())
             mask.mark(QRect(point - QPoint(kHandleReach, kHandleReach),
                             QSize(2 * kHandleReach + 1, 2 * kHandleReach + 1)));
     }
@@ -68,6 +68,7 @@ QByteArray RulerWindow::shapeSignature() const
     const RulerReadings readings = this->readings();
     out << readings.widthNumber << readings.heightNumber << readings.widthText << readings.heightText
         << readings.areaText << readings.perimeterText;
+    const FigureModel &figure = m_figure.model();
     out << figure.figureKind << figure.figurePointCount << figure.figureOrigin << figure.figureAngle
         << figure.flyingRuler << figure.ratioLocked << figure.figureRatio << figure.figureScreenPoints;
     for (const FigurePoint &point : figure.figurePoints)

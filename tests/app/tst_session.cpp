@@ -126,7 +126,7 @@ void TestSession::makeSession(RulerHub &hub)
     for (std::size_t i = 0; i < std::size(kRulers); ++i) {
         const Wanted &wanted = kRulers[i];
         RulerWindow *ruler = hub.rulers().at(int(i));
-        ruler->placeWindow(wanted.geometry);
+        ruler->placement().place(wanted.geometry);
         for (RulerOption option : wanted.turned)
             setOption(*ruler, option, !RulerOptionTable::entry(option).byDefault);
         if (wanted.picture)

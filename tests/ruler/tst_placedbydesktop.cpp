@@ -103,7 +103,7 @@ RulerWindow *TestPlacedByDesktop::shownRuler(bool withFigure)
 {
     RulerWindow *ruler = m_fixture.shown(kWindow, true);
     setOption(*ruler, RulerOption::ShowFigure, withFigure);
-    ruler->setSystemDrag([this](QWindow *, const Request &request) {
+    ruler->placement().setSystemDrag([this](QWindow *, const Request &request) {
         m_handedOver.append(request);
         return true;
     });
@@ -263,7 +263,7 @@ void TestPlacedByDesktop::theFirstShowReadsBackThePlace()
     QFETCH(QPoint, reported);
     RulerWindow *ruler = shownRuler();
     if (movedItself)
-        ruler->placeWindowAt(*movedItself);
+        ruler->placement().placeAt(*movedItself);
     QSignalSpy changes(m_fixture.desktop.get(), &Desktop::placementHonouredChanged);
     WindowSystemMove::put(ruler, reported);
     QTEST(m_fixture.desktop->honoursOwnPlacement(), "honoured");

@@ -396,9 +396,10 @@ void TestRulerCommand::amounts()
     QFETCH(double, turn);
     QFETCH(double, scale);
     QFETCH(QPoint, direction);
-    QCOMPARE(turnOf(command), turn);
-    QCOMPARE(scaleOf(command), scale);
-    QCOMPARE(directionOf(command), direction);
+    const Amount amount = entry(command).amount;
+    QCOMPARE(amount.turn, turn);
+    QCOMPARE(amount.scale, scale);
+    QCOMPARE(amount.direction, direction);
 }
 
 GRADORA_TEST_MAIN(TestRulerCommand)
