@@ -18,7 +18,7 @@
 #include "ruler/panel/panelfollower.h"
 #include "ruler/placement/screenplacement.h"
 #include "ruler/window/colortarget.h"
-#include "ruler/window/ruleroptions.h"
+#include "prefs/ruleroptions.h"
 #include "ruler/window/rulerstore.h"
 
 #include <QByteArray>

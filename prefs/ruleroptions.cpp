@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "ruler/window/ruleroptions.h"
+#include "prefs/ruleroptions.h"
 
 #include "prefs/programstore.h"
 #include "prefs/storevalues.h"
