@@ -61,32 +61,21 @@ bool RulerWindow::figureContains(const QPoint &pos) const
     return figure.hitTest(pos);
 }
 
-QRegion RulerWindow::figureArea() const
-{
-    // Each step of a gesture asks for the area before and after it: the one after is the next one's before.
-    QByteArray key = shapeSignature();
-    if (key != m_figureAreaKey) {
-        m_figureArea = RulerPainter::figureArea(paintState(), m_paintCache);
-        m_figureAreaKey = std::move(key);
-    }
-    return m_figureArea;
-}
-
 void RulerWindow::updateFigureArea(const QRegion &before)
 {
-    update(before + figureArea());
+    update(before + m_shaper.figureArea());
 }
 
 void RulerWindow::moveFigureBy(const QPoint &delta)
 {
-    const QRegion before = figureArea();
+    const QRegion before = m_shaper.figureArea();
     figure.bodyMove(delta, currentFigureModifiers());
     updateFigureArea(before);
 }
 
 void RulerWindow::dragFigureHandle(int index, const QPoint &pos, QPoint &lastPos, Qt::KeyboardModifiers modifiers)
 {
-    const QRegion before = figureArea();
+    const QRegion before = m_shaper.figureArea();
     figure.handleDrag(index, pos, lastPos, figureModifiers(modifiers, Qt::LeftButton));
     updateFigureArea(before);
 }
@@ -98,7 +87,7 @@ void RulerWindow::rotateFigureBy(double degrees)
 
 void RulerWindow::scaleFigureBy(double factor)
 {
-    const QRegion before = figureArea();
+    const QRegion before = m_shaper.figureArea();
     figure.scale(factor, factor, currentFigureModifiers());
     updateFigureArea(before);
 }

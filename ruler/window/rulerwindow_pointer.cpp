@@ -39,7 +39,7 @@ public:
     void setPointerShape(Qt::CursorShape shape) override { m_window.setPointerShape(shape); }
     void dragWindowTo(const QPoint &topLeft) override
     {
-        m_window.setWindowDragShape(true);
+        m_window.m_shaper.setWindowDrag(true);
         m_window.dragSnapped(topLeft);
     }
     void sizeWindow(const QRect &frame) override { m_window.placeWindow(frame); }
@@ -132,7 +132,7 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
 {
     // A release lost to another grab leaves no drag behind.
     endWindowDrag();
-    setWindowDragShape(false);
+    m_shaper.setWindowDrag(false);
     beginWindowDrag();
     const QPoint global = event->globalPosition().toPoint();
     m_pointer.setChord(ModifierLatch::fromHeld(event->modifiers()));
@@ -177,7 +177,7 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
 void RulerWindow::mouseReleaseEvent(QMouseEvent *)
 {
     endWindowDrag();
-    setWindowDragShape(false);
+    m_shaper.setWindowDrag(false);
     m_pointer.release();
     update();
 }
@@ -209,7 +209,7 @@ void RulerWindow::wheelEvent(QWheelEvent *event)
         return;
 
     if (chord.alt && chord.shift) {
-        const QRegion before = figureArea();
+        const QRegion before = m_shaper.figureArea();
         rotateFigureBy(v);
         figure.recompute(currentFigureModifiers());
         updateFigureArea(before);
