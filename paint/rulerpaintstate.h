@@ -57,10 +57,10 @@ struct RulerPaintState
     // The options and colours that the figure's drawing reads.
     FigureStyle figureStyle() const;
 
-    // What the window's shape and the figure's area are made from: equal keys draw the same, except for
-    // the underline of "menu", which lies within the text's box. It holds every drawn option (see
-    // RulerOptionTable::Drawing), the colours, the scale, the texts, the guides, the picture's size and
-    // the figure, and the pointer only while a guide spacing is written beside it.
+    // What the window's shape and the figure's area are made from: equal keys draw the same, but for the
+    // underline of "menu" under the pointer, which is worth no new shape. It holds every drawn option
+    // (see RulerOptionTable::Drawing), the colours, the scale, the texts, the guides, the picture's size
+    // and the figure, and the pointer only while a guide spacing is written beside it.
     QByteArray shapeKey() const;
 
     // Where the ruler counts from, for a window of that size with those options.
