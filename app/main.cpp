@@ -12,7 +12,7 @@
 #include "platform/desktopfactory.h"
 #include "prefs/appidentity.h"
 #include "prefs/programstore.h"
-#include "ruler/window/ruleroptions.h"
+#include "prefs/ruleroptions.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -121,7 +121,7 @@ void figureDrag(benchmark::State &state, RulerWindow *ruler)
     const QPoint grab = (corners.at(0) + corners.at(2)) / 2;
     if (!ruler->flyingFigure().hitTest(grab))
         std::fprintf(stderr, "the figure drag does not start on the figure\n");
-    const QRect figureBox = ruler->figureArea().boundingRect();
+    const QRect figureBox = ruler->shaper().figureArea().boundingRect();
     PaintMeter meter(ruler);
     qint64 painted = 0;
     for (auto _ : state) {

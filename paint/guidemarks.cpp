@@ -39,10 +39,11 @@ QList<PlacedText> guideSpacings(const RulerPaintState &state, const QList<int> &
 {
     QList<PlacedText> spacings;
     const ReadingScale scale = state.readingScale();
+    const TickFrame frame = state.tickFrame();
     int previous = 0;
     for (int i = 0; i < guides.size(); ++i) {
         int distance = guides.at(i) - previous + 1;
-        if (i == 0 && state.startsFromOne && !state.zeroAtBottom)
+        if (i == 0 && frame.startsFromOne && !frame.zeroAtBottom)
             distance -= 1;
         // Each spacing is written beside the pointer, halfway between its two guides.
         const int middle = (guides.at(i) + previous) / 2;
@@ -60,20 +61,21 @@ QList<PlacedText> guideLabels(const RulerPaintState &state, const QList<int> &ho
     const int w = state.size.width();
     const int h = state.size.height();
     const ReadingScale scale = state.readingScale();
-    const int origin = state.startsFromOne ? 1 : 0;
+    const TickFrame frame = state.tickFrame();
+    const int origin = frame.startsFromOne ? 1 : 0;
     for (int y : horizontal) {
         const QString label = ReadingText::lengthY(y + origin, scale);
-        const int baseline = state.zeroAtBottom ? y + kGuideLabelBelowLine : y - kGuideLabelAboveLine;
+        const int baseline = frame.zeroAtBottom ? y + kGuideLabelBelowLine : y - kGuideLabelAboveLine;
         const int left = w - kGuideLabelRightInset - labelShift(QLocale().toDouble(label));
         labels.append({QPoint(left, baseline), label});
     }
     for (int x : vertical) {
         // Numbered from 1, the position counts one more before it is measured from the zero's edge.
         const int position = x + origin;
-        const int distance = state.zeroAtLeft ? position : w - position;
+        const int distance = frame.zeroAtLeft ? position : w - position;
         const QString label = ReadingText::lengthX(distance, scale);
         const int left =
-            state.zeroAtLeft ? x - labelShift(QLocale().toDouble(label)) : x + kGuideLabelAfterLine;
+            frame.zeroAtLeft ? x - labelShift(QLocale().toDouble(label)) : x + kGuideLabelAfterLine;
         labels.append({QPoint(left, h - kGuideLabelFromBottom), label});
     }
     return labels;
@@ -84,7 +86,7 @@ QList<PlacedText> guideLabels(const RulerPaintState &state, const QList<int> &ho
 GuideMarks GuideMarks::of(const RulerPaintState &state)
 {
     GuideMarks marks;
-    if (!state.guidesShown)
+    if (!state.on(RulerOption::ShowGuides))
         return marks;
     QList<int> horizontal = state.horizontalGuides;
     std::sort(horizontal.begin(), horizontal.end());
@@ -103,7 +105,7 @@ GuideMarks GuideMarks::of(const RulerPaintState &state)
 void GuideMarks::draw(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache,
                       const QRegion &inPlace) const
 {
-    if (!state.guidesShown)
+    if (!state.on(RulerOption::ShowGuides))
         return;
     // Where lines cross, the second is laid over the first in the same colour: the order of the lines
     // does not matter.

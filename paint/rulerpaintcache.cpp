@@ -16,9 +16,7 @@ constexpr int kTextMargin = 2;
 bool ScalesKey::operator==(const ScalesKey &other) const
 {
     return frame == other.frame && devicePixelRatio == other.devicePixelRatio && scale == other.scale &&
-           rulerColor == other.rulerColor && topTicker == other.topTicker &&
-           bottomTicker == other.bottomTicker && leftTicker == other.leftTicker &&
-           rightTicker == other.rightTicker;
+           rulerColor == other.rulerColor && tickers == other.tickers;
 }
 
 void RulerPaintCache::drawText(QPainter &painter, int fontPx, QPoint baseline, const QString &text)

@@ -19,6 +19,7 @@
 #include <QRegion>
 #include <QSize>
 #include <QStaticText>
+#include <array>
 
 class QPainter;
 
@@ -29,10 +30,8 @@ struct ScalesKey
     qreal devicePixelRatio = 1;
     UnitScale scale;
     QColor rulerColor;
-    bool topTicker = true;
-    bool bottomTicker = true;
-    bool leftTicker = true;
-    bool rightTicker = true;
+    // Which tickers are shown: top, bottom, left, right.
+    std::array<bool, 4> tickers{};
 
     bool operator==(const ScalesKey &other) const;
     bool operator!=(const ScalesKey &other) const { return !(*this == other); }

@@ -20,25 +20,17 @@
 #include <algorithm>
 #include <cmath>
 
-ReadingScale RulerPaintState::readingScaleOf(const UnitScale &scale)
-{
-    ReadingScale reading;
-    reading.pixelMode = scale.unitKind == UnitScale::Pixels;
-    reading.pixelsPerUnitX = scale.pixelsPerUnitX;
-    reading.pixelsPerUnitY = scale.pixelsPerUnitY;
-    reading.unitLabel = scale.unitLabel;
-    return reading;
-}
-
 namespace RulerPainter {
 
 namespace {
 constexpr int kTextBackgroundAlpha = 128;
+// The tickers in the order of RulerPaintState::shownTickers().
+constexpr std::array<TickEdge, 4> kTickerEdges{TickEdge::Top, TickEdge::Bottom, TickEdge::Left, TickEdge::Right};
 // The border, except where it is in place already.
 void drawBorder(QPainter &painter, const RulerPaintState &state, RulerPaintCache &cache,
                 const QRegion &inPlace)
 {
-    if (!state.border)
+    if (!state.on(RulerOption::ShowBorder))
         return;
     // The outermost ring of pixels: the top and bottom rows, then the columns between them.
     const int w = state.size.width();
@@ -104,13 +96,11 @@ void layOutTickers(const RulerPaintState &state, RulerPaintCache &cache, QRegion
 {
     TickMarks &marks = cache.tickMarks;
     marks.clear();
-    const std::pair<bool, TickEdge> tickers[] = {{state.topTicker, TickEdge::Top},
-                                                 {state.bottomTicker, TickEdge::Bottom},
-                                                 {state.leftTicker, TickEdge::Left},
-                                                 {state.rightTicker, TickEdge::Right}};
-    for (const auto &[visible, edge] : tickers) {
-        if (!visible)
+    const std::array<bool, 4> shown = state.shownTickers();
+    for (std::size_t ticker = 0; ticker < kTickerEdges.size(); ++ticker) {
+        if (!shown[ticker])
             continue;
+        const TickEdge edge = kTickerEdges[ticker];
         const qsizetype firstLine = marks.lines.size();
         const qsizetype firstLabel = marks.labels.size();
         TickLayout::layOut(edge, state.tickFrame(), state.scale, marks);
@@ -149,10 +139,7 @@ ScalesKey scalesKeyOf(const RulerPaintState &state, qreal devicePixelRatio)
     key.devicePixelRatio = devicePixelRatio;
     key.scale = state.scale;
     key.rulerColor = state.rulerColor;
-    key.topTicker = state.topTicker;
-    key.bottomTicker = state.bottomTicker;
-    key.leftTicker = state.leftTicker;
-    key.rightTicker = state.rightTicker;
+    key.tickers = state.shownTickers();
     return key;
 }
 
@@ -196,7 +183,7 @@ const QList<RulerPaintCache::BlendedBand> &blendedBands(const RulerPaintState &s
 {
     const ScalesLayer &layer = scalesLayer(state, cache, ratio);
     if (cache.blendedBandsBuild == cache.scalesBuilds && cache.blendedBody == state.backgroundColor &&
-        cache.blendedBorder == state.border)
+        cache.blendedBorder == state.on(RulerOption::ShowBorder))
         return cache.blendedBands;
     cache.blendedBands.clear();
     for (const QRect &band : std::as_const(cache.scalesInk)) {
@@ -215,7 +202,7 @@ const QList<RulerPaintCache::BlendedBand> &blendedBands(const RulerPaintState &s
     }
     cache.blendedBandsBuild = cache.scalesBuilds;
     cache.blendedBody = state.backgroundColor;
-    cache.blendedBorder = state.border;
+    cache.blendedBorder = state.on(RulerOption::ShowBorder);
     return cache.blendedBands;
 }
 
@@ -236,7 +223,7 @@ QImage bodyRows(const RulerPaintState &state, RulerPaintCache &cache, const Guid
     // Drawn as across the rows from the second on.
     painter.translate(0, -1);
     drawBorder(painter, state, cache, QRegion());
-    if (state.guidesShown) {
+    if (state.on(RulerOption::ShowGuides)) {
         cache.rects = guides.uprightLines;
         cache.fillRects(painter, state.guidesColor);
     }
@@ -402,11 +389,12 @@ void drawBeneathScales(QPainter &painter, const RulerPaintState &state, RulerPai
 RulerLabels::Shown shownLabels(const RulerPaintState &state)
 {
     RulerLabels::Shown shown;
-    shown.full = state.rulerReadings && !state.minimalReadings;
-    shown.corner = state.bottomRightLabels;
-    const bool minimal = state.rulerReadings && state.minimalReadings;
-    shown.widthNumber = state.widthNumber || minimal;
-    shown.heightNumber = state.heightNumber || minimal;
+    const bool readings = state.on(RulerOption::ShowReadings);
+    const bool minimal = state.on(RulerOption::MinimalReadings);
+    shown.full = readings && !minimal;
+    shown.corner = state.on(RulerOption::ShowBottomRightLabels);
+    shown.widthNumber = state.on(RulerOption::ShowWidthNumber) || (readings && minimal);
+    shown.heightNumber = state.on(RulerOption::ShowHeightNumber) || (readings && minimal);
     return shown;
 }
 
@@ -417,11 +405,11 @@ void drawAboveScales(QPainter &painter, const RulerPaintState &state, RulerPaint
     const QList<RulerLabels::Text> labels =
         RulerLabels::texts(state.size, state.readings, shownLabels(state));
     const ReadingLayout::Layout layout = ReadingLayout::choose(
-        labels, state.figureVisible ? state.figure : nullptr, state.figureReadings, state.figureStyle);
+        labels, state.figureShown() ? state.figure : nullptr, state.figureReadings, state.figureStyle());
     drawReadings(painter, state, cache, labels, layout.rulerPlaces);
-    if (state.crossHair)
+    if (state.on(RulerOption::ShowCentralPoint))
         drawCrossHair(painter, state);
-    if (state.figureVisible)
+    if (state.figureShown())
         drawFigure(painter, state, cache, layout.figureStyle);
 }
 
@@ -439,13 +427,14 @@ void drawPicture(QPainter &painter, const RulerPaintState &state)
         return;
     painter.save();
     // With the SourceIn mode the picture takes the alpha of the translucent body painted before it.
-    if (state.transparentPicture)
+    if (state.on(RulerOption::TransparentPicture))
         painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
     // Scaling stays the fast, unsmoothed kind: every picture pixel remains a sharp block.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    if (state.stretchPicture)
+    if (state.on(RulerOption::StretchPicture))
         painter.drawImage(
-            PicturePlacement::targetRect(state.picture.size(), state.size, true, state.proportionalPicture),
+            PicturePlacement::targetRect(state.picture.size(), state.size, true,
+                                         state.on(RulerOption::ProportionalPicture)),
             state.picture);
     else
         painter.drawImage(QPoint(0, 0), state.picture);
@@ -504,7 +493,7 @@ void drawContent(QPainter &painter, const RulerPaintState &state, std::shared_pt
 
 QRegion figureArea(const RulerPaintState &state, std::shared_ptr<RulerPaintCache> &cache)
 {
-    if (!state.figureVisible)
+    if (!state.figureShown())
         return {};
     // Smoothed edges and glyphs may reach a pixel beyond the marked ink.
     constexpr int kBleed = 2;
@@ -513,8 +502,8 @@ QRegion figureArea(const RulerPaintState &state, std::shared_ptr<RulerPaintCache
     };
     RulerPaintCache &kept = cacheFor(cache);
     const QList<RulerLabels::Text> labels = RulerLabels::texts(state.size, state.readings, shownLabels(state));
-    const ReadingLayout::Layout layout =
-        ReadingLayout::choose(labels, state.figure, state.figureReadings, state.figureStyle);
+    const FigureStyle style = state.figureStyle();
+    const ReadingLayout::Layout layout = ReadingLayout::choose(labels, state.figure, state.figureReadings, style);
     InkBounds ink(state.size);
     {
         QPainter painter(&ink);
@@ -524,7 +513,7 @@ QRegion figureArea(const RulerPaintState &state, std::shared_ptr<RulerPaintCache
     QRegion area(withBleed(ink.bounds()));
     // The figure moves the ruler's own labels aside, or makes them give way: where a label stands
     // otherwise than it would without the figure, both of its places follow the figure.
-    const QList<int> alone = ReadingLayout::choose(labels, nullptr, state.figureReadings, state.figureStyle).rulerPlaces;
+    const QList<int> alone = ReadingLayout::choose(labels, nullptr, state.figureReadings, style).rulerPlaces;
     for (qsizetype i = 0; i < labels.size(); ++i) {
         if (layout.rulerPlaces.at(i) == alone.at(i))
             continue;

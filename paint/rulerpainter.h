@@ -3,72 +3,13 @@
 
 #pragma once
 
-#include "figure/figurepainter.h"
-#include "figure/figurereadings.h"
-#include "render/readingtext.h"
-#include "render/ticklayout.h"
-#include "render/unitscale.h"
+#include "paint/rulerpaintstate.h"
 
-#include <QColor>
-#include <QImage>
-#include <QList>
-#include <QPoint>
 #include <QRegion>
-#include <QSize>
 #include <memory>
 
-class FigureModel;
 class QPainter;
 struct RulerPaintCache;
-
-// Everything a ruler window draws, taken from the window before a pass and read-only during it. The
-// figure is referred to, not copied: a snapshot lives no longer than the pass it is made for.
-struct RulerPaintState
-{
-    QSize size;
-    QColor backgroundColor; // after the colour limits
-    QColor rulerColor;
-    QColor guidesColor;
-    bool zeroAtLeft = true;
-    bool zeroAtBottom = false;
-    bool startsFromOne = false;
-    bool topTicker = true;
-    bool bottomTicker = true;
-    bool leftTicker = true;
-    bool rightTicker = true;
-    bool border = true;
-    bool crossHair = false;
-    bool rulerReadings = true;    // the full readings along the edges
-    bool minimalReadings = false; // the two numbers alone instead
-    bool widthNumber = false;
-    bool heightNumber = false;
-    bool bottomRightLabels = false;
-    UnitScale scale;
-    RulerReadings readings;
-    // The "menu" text at the top right, underlined while the pointer is on it.
-    bool menuText = false;
-    bool menuHovered = false;
-    bool guidesShown = true;
-    QList<int> horizontalGuides;
-    QList<int> verticalGuides;
-    // The spacings between horizontal guides, written beside the pointer.
-    bool guideSpacing = false;
-    QPoint pointer;
-    QImage picture;
-    bool stretchPicture = false;
-    bool proportionalPicture = true;
-    bool transparentPicture = false;
-    bool figureVisible = true;
-    const FigureModel *figure = nullptr;
-    FigureReadings figureReadings;
-    FigureStyle figureStyle;
-
-    TickFrame tickFrame() const { return {size, zeroAtLeft, zeroAtBottom, startsFromOne}; }
-    ReadingScale readingScale() const { return readingScaleOf(scale); }
-
-    // What the reading texts need to know of a unit scale.
-    static ReadingScale readingScaleOf(const UnitScale &scale);
-};
 
 // The ruler window's paint pass as named steps, each reading only the snapshot. The cache keeps fonts,
 // laid-out texts, scratch lists and the scales drawn as a layer between passes; it is made on first use.

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "prefs/programsettings.h"
-#include "ruler/window/ruleroptions.h"
+#include "prefs/ruleroptions.h"
 
 #include <QByteArray>
 #include <QStringList>

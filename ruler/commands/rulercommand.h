@@ -7,7 +7,7 @@
 #include "figure/figureratios.h"
 #include "ruler/commands/conventionkeys.h"
 #include "ruler/input/modifierlatch.h"
-#include "ruler/window/ruleroptions.h"
+#include "prefs/ruleroptions.h"
 
 #include <QList>
 #include <QPoint>

@@ -5,7 +5,7 @@
 
 #include "prefs/unittablerules.h"
 #include "ruler/commands/mnemonics.h"
-#include "ruler/window/ruleroptions.h"
+#include "prefs/ruleroptions.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "figure/figuremodel.h"
-#include "ruler/window/ruleroptions.h"
+#include "prefs/ruleroptions.h"
 
 #include <QColor>
 #include <QList>

@@ -110,7 +110,7 @@ void RulerWindow::attachTo(RulerShared *rulerShared)
     preferences = shared->preferences;
     shared->rulers.append(this);
     if (shared->desktop) {
-        connect(shared->desktop, &Desktop::compositingChanged, this, &RulerWindow::updateShape);
+        connect(shared->desktop, &Desktop::compositingChanged, this, [this] { m_shaper.update(); });
         // The panel and Copy Readings add the size in device pixels where the display is scaled.
         connect(shared->desktop, &Desktop::displayScaleChanged, this, qOverload<>(&QWidget::update));
     }

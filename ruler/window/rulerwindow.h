@@ -18,10 +18,9 @@
 #include "ruler/placement/windowplacement.h"
 #include "ruler/window/colortarget.h"
 #include "ruler/window/figurecontrol.h"
-#include "ruler/window/ruleroptions.h"
 #include "ruler/window/rulerstore.h"
+#include "ruler/window/windowshaper.h"
 
-#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QList>
@@ -38,11 +37,9 @@
 class Desktop;
 struct ScreenPicture;
 class FigureReadings;
-struct FigureStyle;
 struct FigureUnits;
 class QPainter;
 class RulerMenu;
-struct RulerPaintCache;
 struct RulerPaintState;
 struct RulerShared;
 class QMoveEvent;
@@ -115,19 +112,9 @@ public:
     QColor colour(ColorTarget target) const;
 
     // Without a compositing manager the window is shaped to what the ruler draws, its ticker bands and
-    // the grab reach around its strokes (see RulerShape); with one it is whole. Follows the compositor
-    // at once and the ruler's look after each repaint that changed it.
-    void updateShape();
-    // The region that the shaped window keeps, computed anew from the current state. While the pointer
-    // drags the window it leaves out the figure: its turned strokes and texts cut the shape into
-    // thousands of rectangles, and the window system works through all of them at every step.
-    QRegion shapeRegion() const;
-    bool shapedForWindowDrag() const { return m_windowDragShape; }
-    // Where the figure's drawing lies now, what a change of the figure alone repaints (see
-    // RulerPainter::figureArea).
-    QRegion figureArea() const;
-    // How many shapes the window has been given so far.
-    int shapesApplied() const { return shapeCount; }
+    // the grab reach around its strokes (see RulerShape); with one it is whole. The shaper follows the
+    // compositor at once and the ruler's look after each repaint that changed it.
+    const WindowShaper &shaper() const { return m_shaper; }
 
     // The picture's file dialog and its failure message; the tests replace them.
     static std::function<QString(QWidget *parent, const QString &caption, const QString &folder)>
@@ -335,7 +322,6 @@ private:
     RulerPaintState paintState() const;
     ReadingScale readingScale() const;
     FigureReadings figureReadings() const;
-    FigureStyle figureStyle() const;
     FigureUnits figureUnits() const;
     bool guideSpacingShown() const;
     PanelTexts panelTexts() const;
@@ -347,24 +333,14 @@ private:
     RulerOptions m_options;
     RulerMenu *m_menu = nullptr;
 
-    // Shaping: what the last shape was made from, and whether a new one is on its way.
-    QByteArray shapeSignature() const;
-    void noteShapeAfterPaint();
-    QByteArray appliedShapeSignature;
-    bool shapeUpdatePending = false;
-    int shapeCount = 0;
-    bool m_windowDragShape = false;
-    void setWindowDragShape(bool dragging);
 
     // The colour that the shared colour dialog edits for this ruler, once it was opened here.
     std::optional<ColorTarget> m_colorTarget;
 
-    // Painting: what later passes reuse.
-    mutable std::shared_ptr<RulerPaintCache> m_paintCache;
-    // The figure's area as last found, and the shape signature of the state it was found for (the
-    // signature holds all that the figure's drawing depends on).
-    mutable QRegion m_figureArea;
-    mutable QByteArray m_figureAreaKey;
+    // The window's shape and what painting keeps between passes (rulerwindow_shape.cpp).
+    class ShapedWindow;
+    static std::unique_ptr<WindowShaper::Window> shapedWindow(RulerWindow &window);
+    WindowShaper m_shaper{shapedWindow(*this)};
 
     PointerSession m_pointer{pointerHost(*this)};
     EdgeFinderTool m_edgeFinder;

@@ -4,7 +4,6 @@
 // The flying figure's kinds, ratios and placement, and the figure as the pointer and the keys move it.
 #include "ruler/window/rulerwindow.h"
 
-#include "paint/rulerpainter.h"
 #include "ruler/commands/rulermenu.h"
 
 #include <QGuiApplication>
@@ -33,7 +32,7 @@ public:
     {
         return modifiers(QGuiApplication::queryKeyboardModifiers(), QGuiApplication::mouseButtons());
     }
-    QRegion drawnArea() const override { return m_window.figureArea(); }
+    QRegion drawnArea() const override { return m_window.m_shaper.figureArea(); }
     void repaint(const QRegion &region) override { m_window.update(region); }
     void repaintAll() override { m_window.update(); }
     void markEntry(RulerCommand entry) override { m_window.m_menu->setChecked(entry, true); }
@@ -46,15 +45,4 @@ private:
 std::unique_ptr<FigureControl::Ruler> RulerWindow::figureRuler(RulerWindow &window)
 {
     return std::make_unique<FigureRuler>(window);
-}
-
-QRegion RulerWindow::figureArea() const
-{
-    // Each step of a gesture asks for the area before and after it: the one after is the next one's before.
-    QByteArray key = shapeSignature();
-    if (key != m_figureAreaKey) {
-        m_figureArea = RulerPainter::figureArea(paintState(), m_paintCache);
-        m_figureAreaKey = std::move(key);
-    }
-    return m_figureArea;
 }

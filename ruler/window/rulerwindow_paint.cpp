@@ -28,8 +28,9 @@ RulerReadings RulerWindow::readings() const
 
 FigureReadings RulerWindow::figureReadings() const
 {
+    const TickFrame frame = RulerPaintState::tickFrameOf(size(), m_options);
     return FigureReadings::measure(m_figure.model(), figureUnits(),
-                                   {size(), option(RulerOption::ZeroAtLeft), option(RulerOption::ZeroAtBottom), option(RulerOption::StartFromPixelOne)});
+                                   {frame.size, frame.zeroAtLeft, frame.zeroAtBottom, frame.startsFromOne});
 }
 
 bool RulerWindow::guideSpacingShown() const
@@ -46,44 +47,25 @@ RulerPaintState RulerWindow::paintState() const
     state.backgroundColor = limitedColour(ColorTarget::Background, backgroundColor);
     state.rulerColor = limitedColour(ColorTarget::Ruler, rulerColor);
     state.guidesColor = guidesColor;
-    state.zeroAtLeft = option(RulerOption::ZeroAtLeft);
-    state.zeroAtBottom = option(RulerOption::ZeroAtBottom);
-    state.startsFromOne = option(RulerOption::StartFromPixelOne);
-    state.topTicker = option(RulerOption::ShowTopTicker);
-    state.bottomTicker = option(RulerOption::ShowBottomTicker);
-    state.leftTicker = option(RulerOption::ShowLeftTicker);
-    state.rightTicker = option(RulerOption::ShowRightTicker);
-    state.border = option(RulerOption::ShowBorder);
-    state.crossHair = option(RulerOption::ShowCentralPoint);
-    state.rulerReadings = option(RulerOption::ShowReadings);
-    state.minimalReadings = option(RulerOption::MinimalReadings);
-    state.widthNumber = option(RulerOption::ShowWidthNumber);
-    state.heightNumber = option(RulerOption::ShowHeightNumber);
-    state.bottomRightLabels = option(RulerOption::ShowBottomRightLabels);
+    state.options = m_options;
     state.scale = scale;
     state.readings = readings();
     state.menuText = preferences && preferences->showTopRightMenu();
     state.menuHovered = m_pointer.menuHovered();
-    state.guidesShown = option(RulerOption::ShowGuides);
     state.horizontalGuides = m_pointer.guides().horizontal();
     state.verticalGuides = m_pointer.guides().vertical();
     state.guideSpacing = guideSpacingShown();
     state.pointer = m_pointer.guides().pointer();
     state.picture = image;
-    state.stretchPicture = option(RulerOption::StretchPicture);
-    state.proportionalPicture = option(RulerOption::ProportionalPicture);
-    state.transparentPicture = option(RulerOption::TransparentPicture);
-    state.figureVisible = option(RulerOption::ShowFigure);
     state.figure = &m_figure.model();
     state.figureReadings = figureReadings();
-    state.figureStyle = figureStyle();
     return state;
 }
 
 void RulerWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    RulerPainter::paint(painter, paintState(), m_paintCache);
+    RulerPainter::paint(painter, paintState(), m_shaper.paintCache());
     paintEdgeFinder(painter);
 }
 
@@ -127,7 +109,7 @@ bool RulerWindow::event(QEvent *event)
     }
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::Paint)
-        noteShapeAfterPaint();
+        m_shaper.notePainted();
     return handled;
 }
 
@@ -137,19 +119,4 @@ FigureUnits RulerWindow::figureUnits() const
     units.scale = scale;
     units.megapixels = option(RulerOption::Megapixels);
     return units;
-}
-
-FigureStyle RulerWindow::figureStyle() const
-{
-    FigureStyle style;
-    style.rulerColor = limitedColour(ColorTarget::Ruler, rulerColor);
-    style.backgroundColor = limitedColour(ColorTarget::Background, backgroundColor);
-    style.guidesColor = guidesColor;
-    style.window = size();
-    style.antiAliasing = option(RulerOption::AntiAliasing);
-    style.noControlPoints = option(RulerOption::HideControlPoints);
-    style.boldControlPoints = option(RulerOption::BoldControlPoints);
-    style.showMasterPointLines = option(RulerOption::ShowRotationCentre);
-    style.showOnFigureReadings = option(RulerOption::ShowFigureReadings);
-    return style;
 }

@@ -39,7 +39,7 @@ public:
     void setPointerShape(Qt::CursorShape shape) override { m_window.setPointerShape(shape); }
     void dragWindowTo(const QPoint &topLeft) override
     {
-        m_window.setWindowDragShape(true);
+        m_window.m_shaper.setWindowDrag(true);
         m_window.m_placement.dragTo(topLeft);
     }
     void sizeWindow(const QRect &frame) override { m_window.m_placement.place(frame); }
@@ -132,7 +132,7 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
 {
     // A release lost to another grab leaves no drag behind.
     m_placement.endDrag();
-    setWindowDragShape(false);
+    m_shaper.setWindowDrag(false);
     m_placement.beginDrag();
     const QPoint global = event->globalPosition().toPoint();
     m_pointer.setChord(ModifierLatch::fromHeld(event->modifiers()));
@@ -174,7 +174,7 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
 void RulerWindow::mouseReleaseEvent(QMouseEvent *)
 {
     m_placement.endDrag();
-    setWindowDragShape(false);
+    m_shaper.setWindowDrag(false);
     m_pointer.release();
     update();
 }

@@ -7,7 +7,7 @@
 #include "app/rulerhub.h"
 #include "prefs/programsettings.h"
 #include "ruler/placement/geometryrule.h"
-#include "ruler/window/ruleroptions.h"
+#include "prefs/ruleroptions.h"
 #include "ruler/window/rulerstore.h"
 #include "ruler/window/rulerwindow.h"
 #include "testsupport.h"

@@ -54,7 +54,7 @@ RulerPaintState baseState()
                       QStringLiteral("\u2190 260 px \u2192"), QStringLiteral("Area: 0.11 MP"),
                       QStringLiteral("Perimeter: 1360 px")};
     state.menuText = true;
-    state.figureVisible = false;
+    state.options.set(RulerOption::ShowFigure, false);
     return state;
 }
 
@@ -76,13 +76,13 @@ qreal change(RulerPaintState &state, Change what, const FigureModel &figure)
     case Change::Millimetres: state.scale = millimetres(); break;
     // The ruler colour is always opaque (see limitedColour).
     case Change::RulerColour: state.rulerColor = Qt::darkBlue; break;
-    case Change::ZeroAtBottom: state.zeroAtBottom = true; break;
-    case Change::ZeroAtRight: state.zeroAtLeft = false; break;
-    case Change::StartFromOne: state.startsFromOne = true; break;
-    case Change::TopTickerHidden: state.topTicker = false; break;
-    case Change::LeftTickerHidden: state.leftTicker = false; break;
-    case Change::BottomTickerHidden: state.bottomTicker = false; break;
-    case Change::RightTickerHidden: state.rightTicker = false; break;
+    case Change::ZeroAtBottom: state.options.set(RulerOption::ZeroAtBottom, true); break;
+    case Change::ZeroAtRight: state.options.set(RulerOption::ZeroAtLeft, false); break;
+    case Change::StartFromOne: state.options.set(RulerOption::StartFromPixelOne, true); break;
+    case Change::TopTickerHidden: state.options.set(RulerOption::ShowTopTicker, false); break;
+    case Change::LeftTickerHidden: state.options.set(RulerOption::ShowLeftTicker, false); break;
+    case Change::BottomTickerHidden: state.options.set(RulerOption::ShowBottomTicker, false); break;
+    case Change::RightTickerHidden: state.options.set(RulerOption::ShowRightTicker, false); break;
     case Change::DoubleDensity: return 2;
     case Change::BackgroundColour: state.backgroundColor = QColor(200, 230, 255, 90); break;
     case Change::Guides:
@@ -93,7 +93,7 @@ qreal change(RulerPaintState &state, Change what, const FigureModel &figure)
     case Change::GuidesInBands:
         state.horizontalGuides = {1, 14, 255};
         state.verticalGuides = {2, 30, 405};
-        state.startsFromOne = true;
+        state.options.set(RulerOption::StartFromPixelOne, true);
         break;
     case Change::GuideSpacingInBand:
         state.horizontalGuides = {40, 90, 200};
@@ -106,10 +106,10 @@ qreal change(RulerPaintState &state, Change what, const FigureModel &figure)
         state.verticalGuides = {5, 210, 416};
         break;
     case Change::GuidesColour: state.guidesColor = Qt::darkGreen; break;
-    case Change::CrossHair: state.crossHair = true; break;
+    case Change::CrossHair: state.options.set(RulerOption::ShowCentralPoint, true); break;
     case Change::Readings: state.readings.widthText = QStringLiteral("\u2190 9 px \u2192"); break;
     case Change::MenuHovered: state.menuHovered = true; break;
-    case Change::BorderHidden: state.border = false; break;
+    case Change::BorderHidden: state.options.set(RulerOption::ShowBorder, false); break;
     case Change::Picture: {
         QImage picture(500, 40, QImage::Format_ARGB32);
         picture.fill(QColor(20, 160, 90));
@@ -117,7 +117,7 @@ qreal change(RulerPaintState &state, Change what, const FigureModel &figure)
         break;
     }
     case Change::Figure:
-        state.figureVisible = true;
+        state.options.set(RulerOption::ShowFigure, true);
         state.figure = &figure;
         break;
     }

@@ -4,7 +4,7 @@
 // The real program quit with three rulers and started again: every ruler comes back where it stood,
 // with its options and its turned figure, and a second end writes the same session back.
 #include "processdriver.h"
-#include "ruler/window/ruleroptions.h"
+#include "prefs/ruleroptions.h"
 #include "ruler/window/rulerstore.h"
 #include "testsupport.h"
 

@@ -132,9 +132,7 @@ QImage TestRulerPicture::paint(const RulerWindow &ruler, const QColor &body)
     RulerPaintState state;
     state.size = ruler.size();
     state.picture = ruler.picture();
-    state.stretchPicture = ruler.options().value(RulerOption::StretchPicture);
-    state.proportionalPicture = ruler.options().value(RulerOption::ProportionalPicture);
-    state.transparentPicture = ruler.options().value(RulerOption::TransparentPicture);
+    state.options = ruler.options();
     RulerPainter::drawPicture(painter, state);
     painter.end();
     return canvas.convertToFormat(QImage::Format_ARGB32);

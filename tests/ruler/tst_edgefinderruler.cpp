@@ -284,16 +284,16 @@ void TestEdgeFinderRuler::withoutCompositorTheWindowKeepsItsBody()
 {
     m_fixture.desktop->setCompositing(false);
     const QPoint body(300, 250); // the ground, below the box
-    QTRY_VERIFY(m_ruler->shapeRegion() != QRegion(m_ruler->rect()));
+    QTRY_VERIFY(m_ruler->shaper().region() != QRegion(m_ruler->rect()));
     QTRY_COMPARE(qAlpha(paint().pixel(body)), 0);
     QTest::keyClick(m_ruler, Qt::Key_E);
-    QCOMPARE(m_ruler->shapeRegion(), QRegion(m_ruler->rect()));
+    QCOMPARE(m_ruler->shaper().region(), QRegion(m_ruler->rect()));
     // Once the window has taken its new shape, the desktop shows beneath the body.
     QTRY_COMPARE(qAlpha(paint().pixel(body)), 255);
     const QPoint overBox(120, 40);
     QVERIFY(paint().pixel(overBox) != paint().pixel(body));
     QTest::keyClick(m_ruler, Qt::Key_E);
-    QVERIFY(m_ruler->shapeRegion() != QRegion(m_ruler->rect()));
+    QVERIFY(m_ruler->shaper().region() != QRegion(m_ruler->rect()));
 }
 
 GRADORA_TEST_MAIN(TestEdgeFinderRuler)

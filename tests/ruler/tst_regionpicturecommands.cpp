@@ -141,7 +141,7 @@ void TestRegionPictureCommands::readingsAndFigureAreDrawnOver()
     RulerWindow *ruler = m_fixture.shown(kGeometry, true);
     setOption(*ruler, RulerOption::ShowFigure, true);
     setOption(*ruler, RulerOption::ShowReadings, true);
-    const QRegion figure = ruler->figureArea();
+    const QRegion figure = ruler->shaper().figureArea();
     QVERIFY(!figure.isEmpty());
 
     m_fixture.desktop->picture = [area] { return patternedDesktop(area, 1); };

@@ -3,7 +3,7 @@
 
 #include "ruler/commands/mnemonics.h"
 #include "ruler/commands/rulermenu.h"
-#include "ruler/window/ruleroptions.h"
+#include "prefs/ruleroptions.h"
 #include "rulerfixture.h"
 #include "settingsfilekeys.h"
 

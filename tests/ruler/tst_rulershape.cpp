@@ -204,7 +204,7 @@ void TestRulerShape::shapeKeepsWhatTheRulerDraws()
     makeBare(*ruler);
     ruler->resize(kSize);
     change(*ruler);
-    const QRegion shape = ruler->shapeRegion();
+    const QRegion shape = ruler->shaper().region();
     for (const QPoint &point : std::as_const(inside))
         QVERIFY2(shape.contains(point), qPrintable(at(point) + QStringLiteral(" left out")));
     for (const QPoint &point : std::as_const(outside))
@@ -245,31 +245,31 @@ void TestRulerShape::shapeFollowsEveryChange()
     QFETCH(RulerChange, change);
     QFETCH(bool, reshapes);
     RulerWindow *ruler = shownRuler();
-    QTRY_VERIFY(ruler->shapesApplied() > 0);
-    QTRY_COMPARE(ruler->mask(), ruler->shapeRegion());
+    QTRY_VERIFY(ruler->shaper().shapesApplied() > 0);
+    QTRY_COMPARE(ruler->mask(), ruler->shaper().region());
     const QRegion before = ruler->mask();
 
     change(*ruler);
     ruler->update();
-    QTRY_COMPARE(ruler->mask(), ruler->shapeRegion());
+    QTRY_COMPARE(ruler->mask(), ruler->shaper().region());
     QCOMPARE(ruler->mask() != before, reshapes);
 }
 
 void TestRulerShape::pointerMotionAloneMakesNoNewShape()
 {
     RulerWindow *ruler = shownRuler();
-    QTRY_VERIFY(ruler->shapesApplied() > 0);
+    QTRY_VERIFY(ruler->shaper().shapesApplied() > 0);
     QTest::qWait(50);
-    const int shapes = ruler->shapesApplied();
+    const int shapes = ruler->shaper().shapesApplied();
     for (const QPoint point : {QPoint(150, 120), QPoint(200, 150), QPoint(250, 180), QPoint(260, 190)}) {
         QTest::mouseMove(ruler, point);
         ruler->repaint();
     }
     QTest::qWait(50);
-    QCOMPARE(ruler->shapesApplied(), shapes);
+    QCOMPARE(ruler->shaper().shapesApplied(), shapes);
 
     RulerFixture::placeGuide(ruler, Qt::Horizontal, 77);
-    QTRY_VERIFY(ruler->shapesApplied() > shapes);
+    QTRY_VERIFY(ruler->shaper().shapesApplied() > shapes);
 }
 
 // The figure's turned strokes make a shape of thousands of rectangles, each a cost to the window
@@ -281,7 +281,7 @@ void TestRulerShape::windowDragLeavesTheFigureOutUntilRelease()
     changeFigure(*ruler, [](FigureModel &figure) { figure.figureAngle = 30; });
     addGuide(*ruler, Qt::Horizontal, 60);
     ruler->update();
-    QTRY_COMPARE(ruler->mask(), ruler->shapeRegion());
+    QTRY_COMPARE(ruler->mask(), ruler->shaper().region());
     const QRegion full = ruler->mask();
     const QPoint figurePoint = ruler->flyingFigure().figureOrigin;
     QVERIFY(full.contains(figurePoint));
@@ -293,7 +293,7 @@ void TestRulerShape::windowDragLeavesTheFigureOutUntilRelease()
     for (int step = 1; step <= 20; ++step)
         sendMouse(ruler, QEvent::MouseMove, grab + QPoint(step, step), Qt::LeftButton);
     QTRY_COMPARE(ruler->pos(), start + QPoint(20, 20));
-    QVERIFY(ruler->shapedForWindowDrag());
+    QVERIFY(ruler->shaper().shapedForWindowDrag());
     const QRegion dragged = ruler->mask();
     QVERIFY(!dragged.contains(figurePoint));
     QVERIFY(dragged.contains(QPoint(kSize.width() / 2, kSize.height() - 15)));
@@ -304,7 +304,7 @@ void TestRulerShape::windowDragLeavesTheFigureOutUntilRelease()
                             .arg(full.rectCount())));
 
     sendMouse(ruler, QEvent::MouseButtonRelease, grab + QPoint(20, 20), Qt::NoButton);
-    QVERIFY(!ruler->shapedForWindowDrag());
+    QVERIFY(!ruler->shaper().shapedForWindowDrag());
     QCOMPARE(ruler->mask(), full);
 }
 
@@ -320,7 +320,7 @@ void TestRulerShape::compositorStartingAndStoppingTogglesTheShape()
     QTest::qWait(50);
     QVERIFY(ruler->mask().isEmpty());
     m_fixture.desktop->setCompositing(false);
-    QCOMPARE(ruler->mask(), ruler->shapeRegion());
+    QCOMPARE(ruler->mask(), ruler->shaper().region());
 }
 
 GRADORA_TEST_MAIN(TestRulerShape)

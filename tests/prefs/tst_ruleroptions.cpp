@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 #include "prefs/programstore.h"
-#include "ruler/window/ruleroptions.h"
+#include "prefs/ruleroptions.h"
 #include "testsupport.h"
 
 #include <QFile>
