@@ -18,7 +18,7 @@
 #include "ruler/panel/panelfollower.h"
 #include "ruler/placement/screenplacement.h"
 #include "ruler/window/colortarget.h"
-#include "ruler/window/ruleroptions.h"
+#include "ruler/window/rulerstate.h"
 #include "ruler/window/rulerstore.h"
 
 #include <QByteArray>
@@ -93,8 +93,8 @@ public:
     // the pointer's minimum, no larger than the desktop, and with a piece to grab on some screen.
     void placeWindow(const QRect &wanted);
     void placeWindowAt(const QPoint &topLeft) { placeWindow(QRect(topLeft, size())); }
-    // Recomputes the unit scale from the checked unit and the display's calibration, silently;
-    // a unit that cannot give a scale checks "Pixels".
+    // Recomputes the unit scale from the chosen unit and the display's calibration, silently; a unit
+    // that cannot give a scale gives way to "Pixels".
     void recomputeScale();
     // Follows where the window now stands: its display and unit scale, the lock to the screen, and
     // the information panel beside it. Run after every move and resize, and after the commands that
@@ -115,7 +115,8 @@ public:
     // The ruler's reading texts as they are painted: those of its state now, whichever window is
     // active (a dialog that moves or sizes the ruler, or a changed calibration, shows at once).
     RulerReadings readings() const;
-    QColor colour(ColorTarget target) const;
+    // Options, colours, picture, unit and scale, full screen: what the ruler is, apart from its window.
+    const RulerState &state() const { return m_state; }
 
     // Without a compositing manager the window is shaped to what the ruler draws, its ticker bands and
     // the grab reach around its strokes (see RulerShape); with one it is whole. Follows the compositor
@@ -151,28 +152,18 @@ public:
 
     // What the window measures and shows, for reading.
     const FigureModel &flyingFigure() const { return figure; }
-    const UnitScale &unitScale() const { return scale; }
-    const QImage &picture() const { return image; }
-    const QString &pictureFile() const { return imageFile; }
-    bool inFullScreen() const { return fullScreen; }
-    // The display the window stands on, as its last move found it.
-    int screenIndex() const { return displayIndex; }
     // Shows the given figure as it stands (kind, points, turn and place), as if the user had made it.
     void setFlyingFigure(const FigureModel &model);
-    // Sets one of the ruler's colours within the limits that keep the ruler visible.
+    // Sets one of the ruler's colours within the limits that keep the ruler visible, and shows it.
     void setColour(ColorTarget target, const QColor &colour);
 
 public:
     // Runs a command of the menu or the keys.
     void execute(RulerCommand command);
-    const RulerOptions &options() const { return m_options; }
     // The context menu (built from the command table) and its entries.
     RulerMenu *menu() const { return m_menu; }
     // Fills the context menu's top level for the state of the program; every opening runs it.
     void rebuildMenu();
-    // Chooses the checked unit of the menu: a unit that cannot give a scale checks "Pixels", with a
-    // message unless quiet.
-    void setUnit(bool quiet);
 
     // The edge finder's look and units, on the ruler or on a still frame.
     EdgeFinderTool::Presentation edgeFinderPresentation() const;
@@ -251,30 +242,17 @@ private:
     // The shared panel; null before it is made, which is after the first ruler's window is out.
     InfoPanel *infoPanel() const;
 
-    // Stored values that are not on/off options.
-    QString imageFile;
-    QColor backgroundColor;
-    QColor rulerColor{111, 33, 55, 255};
-    QColor guidesColor{Qt::red};
-
-    // Other state.
-    bool fullScreen = false;
-    QRect normalGeometry{0, 0, 0, 0};
-    int displayIndex = 0;
+    RulerState m_state;
     int snapDistance = kSnapDistance;
-    // The unit the ruler measures in (unitKind, unitLabel, pixels per unit), never persisted.
-    UnitScale scale;
     bool centerFigureOnShow = true;
-    QImage image;
     FigureModel figure;
 
-    bool option(RulerOption which) const { return m_options.value(which); }
-    void readOptions();
+    bool option(RulerOption which) const { return m_state.option(which); }
     // What follows from the options once they are read: menu marks and enabled entries.
     void showReadOptions();
     void restore(const RulerRecord &stored);
     void restoreFigure(const FigureModel &stored, bool placed);
-    // The menu's check marks that follow the options and the window's state.
+    // The menu's check marks that follow the options, the unit and the window's state.
     void syncMenu();
     // The command table's rows call the handlers below.
     friend class CommandRows;
@@ -289,7 +267,11 @@ private:
     void turnFigure(double degrees);
     void scaleFigure(double factor);
     void showPreferencesOn(PreferencesPage page);
-    void applyColourLimits();
+    // Chooses a unit of the menu; one that cannot give a scale gives way to "Pixels", and the user
+    // hears why.
+    void chooseUnit(const UnitChoice &unit);
+    // The window's own background follows the body's colour.
+    void showBackground();
     void setPictureEntriesEnabled(bool enabled);
     void showPictureChoice();
     void keepKeyboard();
@@ -424,7 +406,6 @@ private:
     static std::unique_ptr<PanelFollower::Ruler> panelRuler(RulerWindow &window);
     PanelFollower m_panel{panelRuler(*this)};
 
-    RulerOptions m_options;
     RulerMenu *m_menu = nullptr;
 
     // Shaping: what the last shape was made from, and whether a new one is on its way.

@@ -25,7 +25,7 @@ Entry CommandRows::toggle(C command, O option, const char *shortcut, Handler han
 {
     Entry e = row(
         command, handler ? handler : [](RulerWindow &w, C c) {
-            w.m_options.toggle(*entry(c).option);
+            w.m_state.toggle(*entry(c).option);
             w.update();
         });
     e.show(RulerOptionTable::entry(option).menuText, shortcut).check();
@@ -70,7 +70,7 @@ void CommandRows::addWindowRows(Rows &t)
             .in(menu));
     t.push_back(toggle(C::LockToScreen, O::LockToScreen, "Alt+L",
                        [](RulerWindow &w, C) {
-                           w.m_options.toggle(O::LockToScreen);
+                           w.m_state.toggle(O::LockToScreen);
                            w.followWindowMove();
                        })
                     .key(Qt::Key_L, Chord::ExactlyAlt)
@@ -106,7 +106,7 @@ void CommandRows::addViewRows(Rows &t)
     t.push_back(toggle(C::BoldControlPoints, O::BoldControlPoints, "N",
                        [](RulerWindow &w, C) {
                            if (!w.option(O::HideControlPoints))
-                               w.m_options.toggle(O::BoldControlPoints);
+                               w.m_state.toggle(O::BoldControlPoints);
                            w.update();
                        })
                     .key(Qt::Key_N)
@@ -114,7 +114,7 @@ void CommandRows::addViewRows(Rows &t)
     t.push_back(toggle(C::ShowFigureReadings, O::ShowFigureReadings, "T",
                        [](RulerWindow &w, C) {
                            if (w.option(O::ShowFigure))
-                               w.m_options.toggle(O::ShowFigureReadings);
+                               w.m_state.toggle(O::ShowFigureReadings);
                            w.update();
                        })
                     .key(Qt::Key_T)
@@ -122,7 +122,7 @@ void CommandRows::addViewRows(Rows &t)
     t.push_back(toggle(C::ShowBorder, O::ShowBorder, "B").key(Qt::Key_B).in(menu, true));
     t.push_back(toggle(C::ShowReadings, O::ShowReadings, "Y",
                        [](RulerWindow &w, C) {
-                           w.m_menu->setEnabled(C::MinimalReadings, w.m_options.toggle(O::ShowReadings));
+                           w.m_menu->setEnabled(C::MinimalReadings, w.m_state.toggle(O::ShowReadings));
                            w.update();
                        })
                     .key(Qt::Key_Y)
@@ -169,7 +169,7 @@ void CommandRows::addMoreViewRows(Rows &t)
     t.push_back(toggle(C::ShowRightTicker, O::ShowRightTicker).in(menu));
     const Handler allTickers = [](RulerWindow &w, C c) {
         for (O ticker : {O::ShowTopTicker, O::ShowLeftTicker, O::ShowRightTicker, O::ShowBottomTicker})
-            w.m_options.set(ticker, c == C::ShowAllTickers);
+            w.m_state.setOption(ticker, c == C::ShowAllTickers);
         w.update();
     };
     t.push_back(row(C::ShowAllTickers, allTickers)
@@ -180,7 +180,7 @@ void CommandRows::addMoreViewRows(Rows &t)
                     .in(menu));
     t.push_back(toggle(C::AntiAliasing, O::AntiAliasing, "Alt+Shift+A",
                        [](RulerWindow &w, C) {
-                           w.m_options.toggle(O::AntiAliasing);
+                           w.m_state.toggle(O::AntiAliasing);
                            w.followWindowMove();
                        })
                     .key(Qt::Key_A, Chord::AltShift)
@@ -190,10 +190,7 @@ void CommandRows::addMoreViewRows(Rows &t)
 
 void CommandRows::addChoiceRows(Rows &t)
 {
-    const Handler unit = [](RulerWindow &w, C c) {
-        w.m_menu->setChecked(c, true);
-        w.setUnit(false);
-    };
+    const Handler unit = [](RulerWindow &w, C c) { w.chooseUnit(*unitOf(c)); };
     const Handler editUnits = [](RulerWindow &w, C c) {
         w.showPreferencesOn(c == C::EditUnits ? PreferencesPage::Units : PreferencesPage::PixelBasedUnits);
     };
@@ -213,7 +210,7 @@ void CommandRows::addChoiceRows(Rows &t)
 
     const Handler corner = [](RulerWindow &w, C c) { w.chooseStartCorner(c); };
     const Handler origin = [](RulerWindow &w, C c) {
-        w.m_options.set(O::StartFromPixelOne, c == C::StartFromPixelOne);
+        w.m_state.setOption(O::StartFromPixelOne, c == C::StartFromPixelOne);
         w.update();
     };
     const auto menu = Menu::StartPoint;

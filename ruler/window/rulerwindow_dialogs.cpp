@@ -33,7 +33,7 @@ void RulerWindow::editTransparency()
     TransparencyDialog *dialog = shared->madeTransparencyDialog();
     dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog->dropFollower();
-    dialog->setValue(backgroundColor.alpha());
+    dialog->setValue(state().colour(ColorTarget::Background).alpha());
     dialog->followWith(
         {connect(dialog, &TransparencyDialog::alphaEdited, this, &RulerWindow::currentTransChanged)});
 
@@ -42,17 +42,16 @@ void RulerWindow::editTransparency()
     if (!self)
         return;
     dialog->dropFollower();
-    QColor body = backgroundColor;
+    QColor body = state().colour(ColorTarget::Background);
     body.setAlpha(dialog->chosenAlpha());
     setColour(ColorTarget::Background, body);
-    update();
 }
 
 void RulerWindow::editPositionAndSize()
 {
     PositionDialog *dialog = shared->madePositionDialog();
     dialog->dropFollower();
-    dialog->setDisplay(displayRect(displayIndex),
+    dialog->setDisplay(displayRect(state().display()),
                        GeometryRule::desktopBounds(GeometryRule::currentScreens()));
     dialog->followWith({connect(dialog, &PositionDialog::edited, this,
                                 [this, dialog](PositionDialog::Field field, int value) {
@@ -62,7 +61,7 @@ void RulerWindow::editPositionAndSize()
     dialog->setValues(geometryToKeep());
     // A box that already showed the clamped value gave no signal: the window stands where the boxes
     // say in every case (a window partly left of the display moves onto it).
-    if (!fullScreen)
+    if (!state().fullScreen())
         placeWindow(dialog->shownGeometry());
 
     const QPointer<RulerWindow> self(this);
@@ -71,13 +70,13 @@ void RulerWindow::editPositionAndSize()
         return;
     dialog->dropFollower();
     // After Cancel the result still holds the opening geometry.
-    if (!fullScreen)
+    if (!state().fullScreen())
         placeWindow(dialog->result());
 }
 
 void RulerWindow::followEditedGeometry(PositionDialog::Field field, int value)
 {
-    if (fullScreen)
+    if (state().fullScreen())
         return;
     QRect wanted = geometry();
     switch (field) {

@@ -23,9 +23,9 @@ EdgeFinderTool::Presentation RulerWindow::edgeFinderPresentation() const
 {
     EdgeFinderTool::Presentation presentation;
     presentation.look.font = FigurePainter::readingFont();
-    presentation.look.line = guidesColor;
-    presentation.look.text = limitedColour(ColorTarget::Ruler, rulerColor);
-    QColor fill = limitedColour(ColorTarget::Background, backgroundColor);
+    presentation.look.line = state().colour(ColorTarget::Guides);
+    presentation.look.text = state().colour(ColorTarget::Ruler);
+    QColor fill = state().colour(ColorTarget::Background);
     fill.setAlpha(kLabelFillAlpha);
     presentation.look.fill = fill;
     presentation.scale = readingScale();
@@ -93,7 +93,7 @@ void RulerWindow::fitToFoundBox(const QRect &box, bool figure)
 {
     if (figure)
         fitFigureTo(box.translated(-mapToGlobal(QPoint(0, 0))));
-    else if (!fullScreen)
+    else if (!state().fullScreen())
         placeWindow(box);
 }
 

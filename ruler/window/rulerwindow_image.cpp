@@ -5,17 +5,13 @@
 #include "ruler/window/rulerwindow.h"
 
 #include "prefs/appidentity.h"
-#include "prefs/programsettings.h"
-#include "prefs/programstore.h"
 #include "prefs/topmessage.h"
 #include "render/pictureloader.h"
 #include "ruler/commands/rulermenu.h"
 
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
-#include <QSettings>
 
 std::function<QString(QWidget *, const QString &, const QString &)> RulerWindow::askPictureFile =
     [](QWidget *parent, const QString &caption, const QString &folder) {
@@ -31,12 +27,8 @@ std::function<void(QWidget *, const QString &, const QString &)> RulerWindow::re
 
 bool RulerWindow::loadPicture(const QString &path)
 {
-    image = PictureLoader::load(path).image;
-    if (image.isNull()) {
-        imageFile.clear();
+    if (!m_state.setPicture(path, PictureLoader::load(path).image))
         return false;
-    }
-    imageFile = path;
     setPictureEntriesEnabled(true);
     showPictureChoice();
     return true;
@@ -54,11 +46,7 @@ void RulerWindow::showPictureChoice()
 
 void RulerWindow::openPicture()
 {
-    ProgramStore::selectFormat();
-    QSettings store;
-    const QString folder =
-        store.value(programKey(ProgramSetting::PictureFolder), QDir::homePath()).toString();
-    const QString path = askPictureFile(this, tr("Open File"), folder);
+    const QString path = askPictureFile(this, tr("Open File"), RulerStore::pictureFolder());
     if (path.isEmpty()) {
         update();
         return;
@@ -69,35 +57,33 @@ void RulerWindow::openPicture()
         update();
         return;
     }
-    store.setValue(programKey(ProgramSetting::PictureFolder), QFileInfo(path).absolutePath());
-    store.sync();
+    RulerStore::keepPictureFolder(path);
     update();
 }
 
 void RulerWindow::clearPicture()
 {
-    image = QImage();
-    imageFile.clear();
+    m_state.clearPicture();
     setPictureEntriesEnabled(false);
     update();
 }
 
 void RulerWindow::stretchPicture()
 {
-    m_options.set(RulerOption::StretchPicture, true);
+    m_state.setOption(RulerOption::StretchPicture, true);
     showPictureChoice();
     update();
 }
 
 void RulerWindow::toggleProportionalPicture()
 {
-    m_options.toggle(RulerOption::ProportionalPicture);
+    m_state.toggle(RulerOption::ProportionalPicture);
     stretchPicture();
 }
 
 void RulerWindow::showPictureAtActualSize()
 {
-    m_options.set(RulerOption::StretchPicture, false);
+    m_state.setOption(RulerOption::StretchPicture, false);
     showPictureChoice();
     update();
 }
@@ -106,10 +92,10 @@ void RulerWindow::fitRulerToPicture()
 {
     showPictureAtActualSize();
     // Without a picture the window would shrink to nothing.
-    if (image.isNull())
+    if (state().picture().isNull())
         return;
-    if (fullScreen)
+    if (state().fullScreen())
         toggleFullScreen();
-    placeWindow(QRect(geometryToKeep().topLeft(), image.size()));
+    placeWindow(QRect(geometryToKeep().topLeft(), state().picture().size()));
     update();
 }

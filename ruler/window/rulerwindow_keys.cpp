@@ -19,7 +19,7 @@ void RulerWindow::keyPressEvent(QKeyEvent *event)
     // The chord comes from this event alone, so the order in which its keys went down does not count.
     const ModifierLatch::Chord chord = ModifierLatch::fromKey(key, true, event->modifiers());
     const RulerCommands::KeyDecision decision =
-        RulerCommands::decideKey({key, event->modifiers(), chord, fullScreen});
+        RulerCommands::decideKey({key, event->modifiers(), chord, state().fullScreen()});
     if (decision.stage != RulerCommands::KeyStage::Convention)
         m_pointer.setChord(chord);
     if (decision.stage == RulerCommands::KeyStage::Plain)
@@ -46,7 +46,7 @@ void RulerWindow::prepareForKey(const QKeyEvent *event)
 // Keyboard resizes keep the top-left; the geometry rule keeps the minimum.
 void RulerWindow::stepWindow(QPoint direction)
 {
-    if (fullScreen)
+    if (state().fullScreen())
         return;
     const Preferences::Steps steps = preferences ? preferences->steps() : Preferences::Steps{};
     if (shiftHeld()) {

@@ -20,8 +20,9 @@ using O = RulerOption;
 
 void RulerWindow::syncMenu()
 {
-    m_menu->showOptions(m_options);
-    m_menu->setChecked(C::FullScreen, fullScreen);
+    m_menu->showOptions(state().options());
+    m_menu->setChecked(RulerCommands::unitCommand(state().unit()), true);
+    m_menu->setChecked(C::FullScreen, state().fullScreen());
     m_menu->setChecked(C::EdgeFinder, m_edgeFinder.active());
     const bool left = option(O::ZeroAtLeft);
     m_menu->setChecked(option(O::ZeroAtBottom) ? (left ? C::StartBottomLeft : C::StartBottomRight)
@@ -44,6 +45,7 @@ void RulerWindow::rebuildMenu()
         }
         m_menu->setUnitNames(physical, pixelBased);
     }
+    syncMenu();
     m_menu->rebuild({shared && shared->rulers.size() >= 2, preferences && !preferences->autoUpdates()});
     emit menuRebuilt(m_menu->contextMenu());
 }
@@ -85,7 +87,7 @@ void RulerWindow::showAbout()
 
 void RulerWindow::toggleFigure()
 {
-    showFigureEntries(m_options.toggle(O::ShowFigure));
+    showFigureEntries(m_state.toggle(O::ShowFigure));
 }
 
 // The figure's entries go with it; a hidden figure cannot be dragged.
@@ -103,14 +105,14 @@ void RulerWindow::showFigureEntries(bool visible)
 
 void RulerWindow::toggleControlPoints()
 {
-    m_menu->setEnabled(C::BoldControlPoints, !m_options.toggle(O::HideControlPoints));
+    m_menu->setEnabled(C::BoldControlPoints, !m_state.toggle(O::HideControlPoints));
 }
 
 // Turned on, minimal readings turn the readings on too; turned off, they leave them as they are.
 void RulerWindow::toggleMinimalReadings()
 {
-    if (m_options.toggle(O::MinimalReadings)) {
-        m_options.set(O::ShowReadings, true);
+    if (m_state.toggle(O::MinimalReadings)) {
+        m_state.setOption(O::ShowReadings, true);
         m_menu->setEnabled(C::MinimalReadings, true);
     }
 }
@@ -144,14 +146,14 @@ void RulerWindow::sendPanelToOtherSide()
 
 void RulerWindow::chooseStartCorner(RulerCommand corner)
 {
-    m_options.set(O::ZeroAtLeft, corner == C::StartTopLeft || corner == C::StartBottomLeft);
-    m_options.set(O::ZeroAtBottom, corner == C::StartBottomLeft || corner == C::StartBottomRight);
+    m_state.setOption(O::ZeroAtLeft, corner == C::StartTopLeft || corner == C::StartBottomLeft);
+    m_state.setOption(O::ZeroAtBottom, corner == C::StartBottomLeft || corner == C::StartBottomRight);
     update();
 }
 
 void RulerWindow::toggleSnapToScreen()
 {
-    m_options.toggle(O::SnapToScreen);
+    m_state.toggle(O::SnapToScreen);
     // Turned on, it snaps the window where it stands, to the windows as they stand now.
     forgetSnapTargets();
     moveSnapped(pos());

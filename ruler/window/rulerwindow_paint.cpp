@@ -18,7 +18,7 @@
 
 ReadingScale RulerWindow::readingScale() const
 {
-    return RulerPaintState::readingScaleOf(scale);
+    return RulerPaintState::readingScaleOf(state().scale());
 }
 
 RulerReadings RulerWindow::readings() const
@@ -40,12 +40,12 @@ bool RulerWindow::guideSpacingShown() const
 
 RulerPaintState RulerWindow::paintState() const
 {
+    const RulerState &ruler = this->state();
     RulerPaintState state;
     state.size = size();
-    // Limited already where they are set; a snapshot never shows more than the limits allow.
-    state.backgroundColor = limitedColour(ColorTarget::Background, backgroundColor);
-    state.rulerColor = limitedColour(ColorTarget::Ruler, rulerColor);
-    state.guidesColor = guidesColor;
+    state.backgroundColor = ruler.colour(ColorTarget::Background);
+    state.rulerColor = ruler.colour(ColorTarget::Ruler);
+    state.guidesColor = ruler.colour(ColorTarget::Guides);
     state.zeroAtLeft = option(RulerOption::ZeroAtLeft);
     state.zeroAtBottom = option(RulerOption::ZeroAtBottom);
     state.startsFromOne = option(RulerOption::StartFromPixelOne);
@@ -60,7 +60,7 @@ RulerPaintState RulerWindow::paintState() const
     state.widthNumber = option(RulerOption::ShowWidthNumber);
     state.heightNumber = option(RulerOption::ShowHeightNumber);
     state.bottomRightLabels = option(RulerOption::ShowBottomRightLabels);
-    state.scale = scale;
+    state.scale = ruler.scale();
     state.readings = readings();
     state.menuText = preferences && preferences->showTopRightMenu();
     state.menuHovered = m_pointer.menuHovered();
@@ -69,7 +69,7 @@ RulerPaintState RulerWindow::paintState() const
     state.verticalGuides = m_pointer.guides().vertical();
     state.guideSpacing = guideSpacingShown();
     state.pointer = m_pointer.guides().pointer();
-    state.picture = image;
+    state.picture = ruler.picture();
     state.stretchPicture = option(RulerOption::StretchPicture);
     state.proportionalPicture = option(RulerOption::ProportionalPicture);
     state.transparentPicture = option(RulerOption::TransparentPicture);
@@ -134,7 +134,7 @@ bool RulerWindow::event(QEvent *event)
 FigureUnits RulerWindow::figureUnits() const
 {
     FigureUnits units;
-    units.scale = scale;
+    units.scale = state().scale();
     units.megapixels = option(RulerOption::Megapixels);
     return units;
 }
@@ -142,9 +142,9 @@ FigureUnits RulerWindow::figureUnits() const
 FigureStyle RulerWindow::figureStyle() const
 {
     FigureStyle style;
-    style.rulerColor = limitedColour(ColorTarget::Ruler, rulerColor);
-    style.backgroundColor = limitedColour(ColorTarget::Background, backgroundColor);
-    style.guidesColor = guidesColor;
+    style.rulerColor = state().colour(ColorTarget::Ruler);
+    style.backgroundColor = state().colour(ColorTarget::Background);
+    style.guidesColor = state().colour(ColorTarget::Guides);
     style.window = size();
     style.antiAliasing = option(RulerOption::AntiAliasing);
     style.noControlPoints = option(RulerOption::HideControlPoints);

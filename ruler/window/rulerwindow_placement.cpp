@@ -44,7 +44,7 @@ void RulerWindow::followPlacementReport(const QMoveEvent *event)
         return;
     }
     // Full screen, maximized and minimized windows stand where the window manager puts them.
-    if (fullScreen || (windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized | Qt::WindowMinimized)))
+    if (state().fullScreen() || (windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized | Qt::WindowMinimized)))
         return;
     Desktop *desk = desktop();
     if (!desk)

@@ -27,7 +27,7 @@ public:
 
     QSize windowSize() const override { return m_window.size(); }
     QRect windowFrame() const override { return m_window.outerGeometry(); }
-    bool fullScreen() const override { return m_window.fullScreen; }
+    bool fullScreen() const override { return m_window.state().fullScreen(); }
     bool guidesShown() const override { return m_window.option(RulerOption::ShowGuides); }
     bool menuButtonShown() const override
     {
@@ -214,11 +214,11 @@ void RulerWindow::wheelEvent(QWheelEvent *event)
         figure.recompute(currentFigureModifiers());
         updateFigureArea(before);
     } else if (chord.alt) {
-        if (!fullScreen)
+        if (!state().fullScreen())
             placeWindow(QRect(pos(), size() + QSize(v, v)));
     } else if (figureContains(event->position().toPoint())) {
         scaleFigureBy(PointerRules::wheelScaleFactor(v));
-    } else if (!fullScreen) {
+    } else if (!state().fullScreen()) {
         placeWindow(PointerRules::grownFrame(geometry(), v));
     }
 }

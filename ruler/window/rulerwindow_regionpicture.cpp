@@ -7,19 +7,14 @@
 
 #include "paint/rulerpainter.h"
 #include "platform/desktop.h"
-#include "prefs/programsettings.h"
-#include "prefs/programstore.h"
 #include "ruler/window/regionpicture.h"
 
 #include <QClipboard>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSaveFile>
-#include <QSettings>
-#include <QStandardPaths>
 
 std::function<QString(QWidget *, const QString &, const QString &)> RulerWindow::askRegionPictureFile =
     [](QWidget *parent, const QString &caption, const QString &suggested) {
@@ -78,18 +73,10 @@ void RulerWindow::regionPictureTaken(RegionPictureUse use, const QRect &region, 
 // folder); it is written whole or not at all.
 void RulerWindow::saveRegionPicture(const QImage &picture)
 {
-    ProgramStore::selectFormat();
-    QSettings store;
-    // A folder saved to before and gone since is no place to start from.
-    QString folder = store.value(programKey(ProgramSetting::RegionPictureFolder)).toString();
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::homePath();
     const QString name =
         tr("region %1.png").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss")));
-    const QString path = RegionPicture::pngPath(
-        askRegionPictureFile(this, tr("Save Picture of Region"), QDir(folder).filePath(name)));
+    const QString suggested = QDir(RulerStore::regionPictureFolder()).filePath(name);
+    const QString path = RegionPicture::pngPath(askRegionPictureFile(this, tr("Save Picture of Region"), suggested));
     if (path.isEmpty())
         return;
     QSaveFile file(path);
@@ -99,6 +86,5 @@ void RulerWindow::saveRegionPicture(const QImage &picture)
             tr("Cannot save %1.\n\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
     }
-    store.setValue(programKey(ProgramSetting::RegionPictureFolder), QFileInfo(path).absolutePath());
-    store.sync();
+    RulerStore::keepRegionPictureFolder(path);
 }

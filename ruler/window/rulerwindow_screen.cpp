@@ -32,9 +32,9 @@ void RulerWindow::placeWindow(const QRect &wanted)
 void RulerWindow::moveEvent(QMoveEvent *event)
 {
     followPlacementReport(event);
-    const UnitScale before = scale;
+    const UnitScale before = state().scale();
     followPlace();
-    if (scale != before)
+    if (state().scale() != before)
         update();
     m_panel.textsSoon();
 }
@@ -50,14 +50,14 @@ void RulerWindow::followPlace()
     m_panel.claim();
 
     const QList<QRect> screens = GeometryRule::currentScreens();
-    displayIndex = ScreenPlacement::screenIndexFor(outerGeometry(), screens);
-    const QRect screen = screens.value(displayIndex);
+    m_state.setDisplay(ScreenPlacement::screenIndexFor(outerGeometry(), screens));
+    const QRect screen = screens.value(state().display());
 
     // Snapping belongs to pointer drags (moveSnapped); keys and dialogs place the window exactly.
     QRect window = outerGeometry();
     if (option(RulerOption::LockToScreen)) {
         const QRect inside = ScreenPlacement::locked(window, screen);
-        if (!fullScreen) {
+        if (!state().fullScreen()) {
             if (inside.size() != window.size())
                 resize(inside.size());
             move(inside.topLeft());
@@ -102,7 +102,7 @@ std::unique_ptr<PanelFollower::Ruler> RulerWindow::panelRuler(RulerWindow &windo
 
 void RulerWindow::takeInfoPanel()
 {
-    m_panel.take(outerGeometry(), GeometryRule::currentScreens().value(displayIndex));
+    m_panel.take(outerGeometry(), GeometryRule::currentScreens().value(state().display()));
 }
 
 // Takes the keyboard, asking the window system only when the window does not have it already.
@@ -115,7 +115,7 @@ void RulerWindow::keepKeyboard()
 
 void RulerWindow::moveSnapped(const QPoint &topLeft)
 {
-    if (fullScreen)
+    if (state().fullScreen())
         return;
     placeWindowAt(snappedPlace(topLeft));
 }
@@ -139,7 +139,7 @@ void RulerWindow::beginWindowDrag()
 
 void RulerWindow::dragSnapped(const QPoint &topLeft)
 {
-    if (!fullScreen)
+    if (!state().fullScreen())
         m_windowDrag.offer(snappedPlace(topLeft));
 }
 
@@ -168,7 +168,7 @@ QList<QRect> RulerWindow::otherWindows() const
 
 QRect RulerWindow::edgeSnapped(const QRect &frame, PointerRules::DragMode edge)
 {
-    if (fullScreen || !option(RulerOption::SnapToScreen))
+    if (state().fullScreen() || !option(RulerOption::SnapToScreen))
         return frame;
     // One more than the minimum: the stricter of the edge drag's two limits.
     return WindowSnap::resized(frame, edge, m_windowDrag.snapTargets(), snapDistance,
@@ -177,7 +177,7 @@ QRect RulerWindow::edgeSnapped(const QRect &frame, PointerRules::DragMode edge)
 
 void RulerWindow::toggleStayOnTop()
 {
-    m_options.toggle(RulerOption::StayOnTop);
+    m_state.toggle(RulerOption::StayOnTop);
     setWindowFlags(windowFlags() ^ Qt::WindowStaysOnTopHint);
     show();
     activateWindow();
@@ -189,20 +189,20 @@ void RulerWindow::toggleStayOnTop()
 void RulerWindow::toggleFullScreen()
 {
     endPlacementReadback();
-    fullScreen = !fullScreen;
-    if (fullScreen) {
-        normalGeometry = geometryToKeep();
+    if (!state().fullScreen()) {
+        m_state.enterFullScreen(geometryToKeep());
         if (!desktop() || desktop()->fillsFullScreen()) {
             showFullScreen();
         } else {
             // Nobody answers the request: the ruler fills its screen itself, and comes to the front as
             // a window manager would bring it.
-            placeWindow(GeometryRule::currentScreens().value(displayIndex));
+            placeWindow(GeometryRule::currentScreens().value(state().display()));
             raise();
         }
     } else {
+        const QRect normal = m_state.leaveFullScreen();
         showNormal();
-        placeWindow(normalGeometry);
+        placeWindow(normal);
     }
     update();
 }

@@ -60,6 +60,7 @@ QByteArray RulerWindow::shapeSignature() const
         << option(RulerOption::ShowFigure) << option(RulerOption::ShowFigureReadings)
         << option(RulerOption::ShowRotationCentre) << option(RulerOption::BoldControlPoints)
         << option(RulerOption::HideControlPoints);
+    const UnitScale &scale = state().scale();
     out << int(scale.unitKind) << scale.unitLabel << scale.pixelsPerUnitX << scale.pixelsPerUnitY;
     out << option(RulerOption::ShowGuides) << m_pointer.guides().horizontal() << m_pointer.guides().vertical();
     // The guide spacing is written beside the pointer while it rests on a guide.
@@ -73,7 +74,7 @@ QByteArray RulerWindow::shapeSignature() const
     for (const FigurePoint &point : figure.figurePoints)
         out << point.x << point.y;
     out << option(RulerOption::Megapixels);
-    out << image.size() << option(RulerOption::StretchPicture) << option(RulerOption::ProportionalPicture);
+    out << state().picture().size() << option(RulerOption::StretchPicture) << option(RulerOption::ProportionalPicture);
     out << (preferences && preferences->showTopRightMenu());
     out << m_edgeFinder.showsBackdrop() << m_windowDragShape;
     return signature;

@@ -131,10 +131,10 @@ QImage TestRulerPicture::paint(const RulerWindow &ruler, const QColor &body)
     painter.fillRect(canvas.rect(), body);
     RulerPaintState state;
     state.size = ruler.size();
-    state.picture = ruler.picture();
-    state.stretchPicture = ruler.options().value(RulerOption::StretchPicture);
-    state.proportionalPicture = ruler.options().value(RulerOption::ProportionalPicture);
-    state.transparentPicture = ruler.options().value(RulerOption::TransparentPicture);
+    state.picture = ruler.state().picture();
+    state.stretchPicture = ruler.state().options().value(RulerOption::StretchPicture);
+    state.proportionalPicture = ruler.state().options().value(RulerOption::ProportionalPicture);
+    state.transparentPicture = ruler.state().options().value(RulerOption::TransparentPicture);
     RulerPainter::drawPicture(painter, state);
     painter.end();
     return canvas.convertToFormat(QImage::Format_ARGB32);
@@ -168,8 +168,8 @@ void TestRulerPicture::openImage()
 
     QCOMPARE(m_dialogs.size(), 1);
     QCOMPARE(m_dialogs.first().caption, QStringLiteral("Open File"));
-    QCOMPARE(ruler.picture().isNull(), !loaded);
-    QCOMPARE(ruler.pictureFile(), loaded ? path : QString());
+    QCOMPARE(ruler.state().picture().isNull(), !loaded);
+    QCOMPARE(ruler.state().pictureFile(), loaded ? path : QString());
     QCOMPARE(entries(ruler),
              loaded ? QStringLiteral("E-V -C- ECV E-V E-V E-V") : QStringLiteral("--V -C- -CV --V --V --V"));
     QCOMPARE(m_messages.size(), messages);
@@ -209,8 +209,8 @@ void TestRulerPicture::failedOpenReplacesThePicture()
     choose(m_garbage);
     ruler.execute(RulerCommand::OpenPicture);
 
-    QVERIFY(ruler.picture().isNull());
-    QVERIFY(ruler.pictureFile().isEmpty());
+    QVERIFY(ruler.state().picture().isNull());
+    QVERIFY(ruler.state().pictureFile().isEmpty());
     QCOMPARE(entries(ruler), before);
 }
 
@@ -223,9 +223,9 @@ void TestRulerPicture::openingKeepsTheChoices()
     choose(m_picture);
     ruler.execute(RulerCommand::OpenPicture);
 
-    QVERIFY(ruler.options().value(RulerOption::StretchPicture));
-    QVERIFY(!ruler.options().value(RulerOption::ProportionalPicture));
-    QVERIFY(ruler.options().value(RulerOption::TransparentPicture));
+    QVERIFY(ruler.state().options().value(RulerOption::StretchPicture));
+    QVERIFY(!ruler.state().options().value(RulerOption::ProportionalPicture));
+    QVERIFY(ruler.state().options().value(RulerOption::TransparentPicture));
     QCOMPARE(entries(ruler), QStringLiteral("ECV E-V E-V E-V E-V ECV"));
 }
 
@@ -265,8 +265,8 @@ void TestRulerPicture::choices()
         else
             ruler.execute(RulerCommand::ProportionalPicture);
     }
-    QCOMPARE(ruler.options().value(RulerOption::StretchPicture), stretch);
-    QCOMPARE(ruler.options().value(RulerOption::ProportionalPicture), proportional);
+    QCOMPARE(ruler.state().options().value(RulerOption::StretchPicture), stretch);
+    QCOMPARE(ruler.state().options().value(RulerOption::ProportionalPicture), proportional);
     QCOMPARE(entries(ruler), expected);
 }
 
@@ -279,7 +279,7 @@ void TestRulerPicture::rulerToImageSize()
     ruler.execute(RulerCommand::StretchPicture);
     ruler.execute(RulerCommand::RulerToPictureSize);
     QCOMPARE(ruler.geometry(), QRect(120, 80, 40, 30));
-    QVERIFY(!ruler.options().value(RulerOption::StretchPicture));
+    QVERIFY(!ruler.state().options().value(RulerOption::StretchPicture));
     QVERIFY(ruler.menu()->action(RulerCommand::ActualSize)->isChecked());
 }
 
@@ -292,10 +292,10 @@ void TestRulerPicture::rulerToImageSizeLeavesFullScreen()
     choose(m_picture);
     ruler.execute(RulerCommand::OpenPicture);
     ruler.execute(RulerCommand::FullScreen);
-    QVERIFY(ruler.inFullScreen());
+    QVERIFY(ruler.state().fullScreen());
 
     ruler.execute(RulerCommand::RulerToPictureSize);
-    QVERIFY(!ruler.inFullScreen());
+    QVERIFY(!ruler.state().fullScreen());
     QVERIFY(!ruler.menu()->action(RulerCommand::FullScreen)->isChecked());
     QCOMPARE(ruler.geometry(), QRect(120, 80, 40, 30));
 }
@@ -341,8 +341,8 @@ void TestRulerPicture::restoreFirstRuler()
     }
     RulerWindow ruler;
     ruler.restoreFirstRuler();
-    QCOMPARE(ruler.picture().isNull(), !loaded);
-    QCOMPARE(ruler.pictureFile(), loaded ? path : QString());
+    QCOMPARE(ruler.state().picture().isNull(), !loaded);
+    QCOMPARE(ruler.state().pictureFile(), loaded ? path : QString());
     QCOMPARE(entries(ruler), expected);
     QVERIFY(m_messages.isEmpty());
 }
