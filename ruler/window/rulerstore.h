@@ -28,9 +28,9 @@ struct RulerRecord
 };
 
 // Every open ruler in the settings file, and the few keys of the program that a ruler reads and writes
-// itself. The first ruler keeps the top-level keys that files have
-// always held, so an earlier version reads it as before; each further ruler has a group of its own,
-// [Ruler2], [Ruler3]..., with the same keys inside, which earlier versions never look at. A top-level
+// itself. The first ruler keeps the top-level keys that files have always held, so an earlier version
+// reads it as before; each further ruler has a group of its own, [Ruler2], [Ruler3]..., with the same
+// keys inside, which earlier versions never look at. A top-level
 // `activeRuler` names the ruler that had the keyboard (1 for the first).
 //
 // A session is written whole: groups of rulers that are no longer open go in the same save, so the

@@ -127,11 +127,6 @@ void RulerWindow::attachTo(RulerShared *rulerShared)
     rebuildMenu();
 }
 
-void RulerWindow::restoreFirstRuler()
-{
-    restoreStored(QString());
-}
-
 void RulerWindow::restoreStored(const QString &group)
 {
     restore(RulerStore::read(group, record()));

@@ -74,10 +74,8 @@ public:
     // Opens as the new ruler made for `source`: beside it (or at `wanted`), and editing the colour
     // that the colour dialog edits there.
     void openBeside(const RulerWindow &source, const std::optional<QRect> &wanted = std::nullopt);
-    // Restores picture, colours, geometry and figure of the first ruler of a run, then shows it.
-    void restoreFirstRuler();
-    // Restores a further ruler of the last session from its group of the settings file (see
-    // RulerStore), options included, then shows it.
+    // Restores a ruler of the last session from its group of the settings file (see RulerStore; empty
+    // for the first ruler): options, picture, colours, geometry and figure; then shows it.
     void restoreStored(const QString &group);
     // Writes the session, every open ruler with this one (a ruler on its own: this one), then has the
     // program write its keys.

@@ -340,7 +340,7 @@ void TestRulerPicture::restoreFirstRuler()
         store.setValue(QStringLiteral("stretchImage"), stretch);
     }
     RulerWindow ruler;
-    ruler.restoreFirstRuler();
+    ruler.restoreStored(QString());
     QCOMPARE(ruler.state().picture().isNull(), !loaded);
     QCOMPARE(ruler.state().pictureFile(), loaded ? path : QString());
     QCOMPARE(entries(ruler), expected);

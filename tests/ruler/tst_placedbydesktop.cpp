@@ -421,7 +421,7 @@ void TestPlacedByDesktop::placeOnlyFromTheDesktop()
         store.setValue(QStringLiteral("geometry"), QRect(100, 200, 500, 300));
     }
     RulerWindow *ruler = m_fixture.attached();
-    ruler->restoreFirstRuler();
+    ruler->restoreStored(QString());
     QVERIFY(QTest::qWaitForWindowExposed(ruler));
     // The toolkit's own word, as a native Wayland client has it.
     ruler->move(0, 0);

@@ -64,7 +64,7 @@ void TestRulerPersistence::cleanup()
 void TestRulerPersistence::firstStartWithEmptyStore()
 {
     RulerWindow *ruler = makeRuler();
-    ruler->restoreFirstRuler();
+    ruler->restoreStored(QString());
     QCOMPARE(ruler->geometry(), QRect(0, 0, 640, 480));
     QCOMPARE(ruler->state().colour(ColorTarget::Background), QColor(255, 255, 255, 128));
     QCOMPARE(ruler->state().colour(ColorTarget::Ruler), QColor(111, 33, 55, 255));
@@ -121,7 +121,7 @@ void TestRulerPersistence::booleanKeysRoundTrip()
     QSettings().setValue(key, stored);
 
     RulerWindow *ruler = makeRuler();
-    ruler->restoreFirstRuler();
+    ruler->restoreStored(QString());
     QCOMPARE(fieldOf(*ruler, key), stored);
 
     TestSupport::clearStore();
@@ -163,7 +163,7 @@ void TestRulerPersistence::coloursAndGeometryRoundTrip()
         store.setValue("geometry", QRect(100, 120, 333, 222));
     }
     RulerWindow *ruler = makeRuler();
-    ruler->restoreFirstRuler();
+    ruler->restoreStored(QString());
     QCOMPARE(ruler->state().colour(ColorTarget::Background), QColor(1, 2, 3, 40));
     QCOMPARE(ruler->state().colour(ColorTarget::Ruler), QColor(10, 20, 30));
     // A stored value that is not a colour reads as the default, and is written back as one.
@@ -312,7 +312,7 @@ void TestRulerPersistence::savingInFullScreenStoresNormalGeometry()
 {
     QSettings().setValue("geometry", QRect(40, 50, 300, 200));
     RulerWindow *ruler = makeRuler();
-    ruler->restoreFirstRuler();
+    ruler->restoreStored(QString());
     ruler->execute(C::FullScreen);
     QVERIFY(ruler->state().fullScreen());
     ruler->saveSettings();
@@ -324,7 +324,7 @@ void TestRulerPersistence::geometryOffEveryScreenIsBroughtBack()
     const QRect primary = QGuiApplication::primaryScreen()->geometry();
     QSettings().setValue("geometry", QRect(primary.right() + 500, 100, 320, 210));
     RulerWindow *ruler = makeRuler();
-    ruler->restoreFirstRuler();
+    ruler->restoreStored(QString());
     // The shortest way back to where a piece of it can be grabbed, its size kept.
     QCOMPARE(ruler->geometry(), QRect(primary.right() + 1 - 40, 100, 320, 210));
 }
@@ -333,7 +333,7 @@ void TestRulerPersistence::missingPictureIsDropped()
 {
     QSettings().setValue("imageFile", "/nonexistent/picture.png");
     RulerWindow *ruler = makeRuler();
-    ruler->restoreFirstRuler();
+    ruler->restoreStored(QString());
     QVERIFY(ruler->state().picture().isNull());
     QVERIFY(ruler->state().pictureFile().isEmpty());
     QVERIFY(!ruler->menu()->action(C::StretchPicture)->isEnabled());

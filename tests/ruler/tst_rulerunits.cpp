@@ -76,15 +76,15 @@ void TestRulerUnits::chosenUnitFollowsTheDisplayCalibration()
 
 void TestRulerUnits::menuShowsTheChosenUnit()
 {
-    m_ruler->execute(RulerCommands::pixelUnit(0));
+    m_ruler->execute(RulerCommands::physicalUnit(1));
     const UnitChoice chosen = m_ruler->state().unit();
-    QCOMPARE(chosen, (UnitChoice{UnitChoice::Table::PixelBased, 0}));
+    QCOMPARE(chosen, (UnitChoice{UnitChoice::Table::Physical, 1}));
     // A check mark set by other means than choosing chooses nothing, and the next opening of the menu
     // shows the ruler's unit again.
     m_ruler->menu()->action(RulerCommands::physicalUnit(2))->setChecked(true);
     QCOMPARE(m_ruler->state().unit(), chosen);
     m_ruler->rebuildMenu();
-    QCOMPARE(m_ruler->menu()->checkedIn(RulerCommands::Group::Unit), RulerCommands::pixelUnit(0));
+    QCOMPARE(m_ruler->menu()->checkedIn(RulerCommands::Group::Unit), RulerCommands::physicalUnit(1));
 }
 
 void TestRulerUnits::refusedUnitTellsWhyAndFallsBackToPixels()
