@@ -68,8 +68,7 @@ void bareFill(benchmark::State &state, QSize size)
 void prepare(RulerWindow &ruler, QSize size, QAction *unit)
 {
     ruler.resize(size);
-    unit->setChecked(true);
-    ruler.setUnit(true);
+    unit->trigger();
     // The guides are dragged out of the bands, as the user makes them.
     ruler.execute(RulerCommand::ClearGuides);
     for (int i = 0; i < kGuidesPerDirection; ++i) {
@@ -98,7 +97,7 @@ void paintPass(benchmark::State &state, RulerWindow *ruler, QSize size, QAction 
         state.SkipWithError("the ruler is not active: its readings would be missing");
         return;
     }
-    const QColor rulerColours[] = {ruler->colour(ColorTarget::Ruler), QColor(20, 60, 110)};
+    const QColor rulerColours[] = {ruler->state().colour(ColorTarget::Ruler), QColor(20, 60, 110)};
     int pass = 0;
     for (auto _ : state) {
         if (scales == Scales::Anew)

@@ -168,7 +168,7 @@ int main(int argc, char **argv)
     ruler.show();
     ruler.activateWindow();
     QCoreApplication::processEvents();
-    if (ruler.options().value(RulerOption::ShowCentralPoint)) {
+    if (ruler.state().options().value(RulerOption::ShowCentralPoint)) {
         std::fprintf(stderr, "the default ruler shows its cross-hair\n");
         return 1;
     }

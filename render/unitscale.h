@@ -21,6 +21,9 @@ struct UnitChoice
     Table table = Table::Pixels;
     // Row of the chosen table.
     int row = 0;
+
+    friend bool operator==(const UnitChoice &a, const UnitChoice &b) { return a.table == b.table && a.row == b.row; }
+    friend bool operator!=(const UnitChoice &a, const UnitChoice &b) { return !(a == b); }
 };
 
 // The unit scale of a ruler: how many pixels make one unit of the chosen unit on the display that

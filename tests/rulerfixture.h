@@ -25,7 +25,7 @@
 // command's rules and the menu's check marks apply.
 inline void setOption(RulerWindow &ruler, RulerOption option, bool on)
 {
-    if (ruler.options().value(option) == on)
+    if (ruler.state().options().value(option) == on)
         return;
     for (RulerCommand command : RulerCommands::all()) {
         if (RulerCommands::entry(command).option == option) {
@@ -33,9 +33,9 @@ inline void setOption(RulerWindow &ruler, RulerOption option, bool on)
             return;
         }
     }
-    const bool left = option == RulerOption::ZeroAtLeft ? on : ruler.options().value(RulerOption::ZeroAtLeft);
+    const bool left = option == RulerOption::ZeroAtLeft ? on : ruler.state().options().value(RulerOption::ZeroAtLeft);
     const bool bottom =
-        option == RulerOption::ZeroAtBottom ? on : ruler.options().value(RulerOption::ZeroAtBottom);
+        option == RulerOption::ZeroAtBottom ? on : ruler.state().options().value(RulerOption::ZeroAtBottom);
     switch (option) {
     case RulerOption::ZeroAtLeft:
     case RulerOption::ZeroAtBottom:

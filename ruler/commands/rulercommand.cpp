@@ -128,6 +128,30 @@ bool inRange(RulerCommand command, RulerCommand first, int count)
     return int(command) >= int(first) && int(command) < int(first) + count;
 }
 
+std::optional<UnitChoice> unitOf(RulerCommand command)
+{
+    if (command == C::UnitPixels)
+        return UnitChoice();
+    if (inRange(command, C::PhysicalUnitFirst, kUnitRows))
+        return UnitChoice{UnitChoice::Table::Physical, int(command) - int(C::PhysicalUnitFirst)};
+    if (inRange(command, C::PixelUnitFirst, kUnitRows))
+        return UnitChoice{UnitChoice::Table::PixelBased, int(command) - int(C::PixelUnitFirst)};
+    return std::nullopt;
+}
+
+RulerCommand unitCommand(const UnitChoice &unit)
+{
+    switch (unit.table) {
+    case UnitChoice::Table::Physical:
+        return physicalUnit(unit.row);
+    case UnitChoice::Table::PixelBased:
+        return pixelUnit(unit.row);
+    case UnitChoice::Table::Pixels:
+        break;
+    }
+    return C::UnitPixels;
+}
+
 std::optional<FigureKind> figureKindOf(RulerCommand command)
 {
     if (command == C::FlyingRuler)

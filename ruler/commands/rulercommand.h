@@ -5,6 +5,7 @@
 
 #include "figure/figurekind.h"
 #include "figure/figureratios.h"
+#include "render/unitscale.h"
 #include "ruler/commands/conventionkeys.h"
 #include "ruler/input/modifierlatch.h"
 #include "prefs/ruleroptions.h"
@@ -228,7 +229,7 @@ struct Entry
 };
 
 // The rows, one per command in enum order. They are written next to the window's handlers
-// (ruler/window/rulerwindow_commands.cpp), so that a command is declared in one place.
+// (ruler/window/commandrows.cpp), so that a command is declared in one place.
 const std::vector<Entry> &table();
 const Entry &entry(RulerCommand command);
 // Every command, in table order.
@@ -247,6 +248,10 @@ RulerCommand centeredShape(int shape);
 RulerCommand freeShape(int shape);
 RulerCommand ratio(int index);
 bool inRange(RulerCommand command, RulerCommand first, int count);
+
+// The unit an entry of the "Unit" menu chooses (none for any other command), and the entry of a unit.
+std::optional<UnitChoice> unitOf(RulerCommand command);
+RulerCommand unitCommand(const UnitChoice &unit);
 
 // The figure kind a shape command makes; none for any other command.
 std::optional<FigureKind> figureKindOf(RulerCommand command);

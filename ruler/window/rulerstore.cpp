@@ -3,10 +3,16 @@
 
 #include "ruler/window/rulerstore.h"
 
+#include "prefs/programsettings.h"
+#include "prefs/programstore.h"
 #include "prefs/storevalues.h"
+#include "ruler/placement/screenplacement.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <algorithm>
 #include <cmath>
 
@@ -99,13 +105,14 @@ RulerRecord read(QSettings &store, const QString &group, const RulerRecord &curr
     if (!group.isEmpty())
         store.beginGroup(group);
     RulerRecord record = current;
-    record.options.read(store);
-    record.options.readPictureOptions(store);
-    record.pictureFile = readText(store, key(RulerValue::PictureFile), kLongestPath);
+    RulerSettings &kept = record.settings;
+    kept.options.read(store);
+    kept.options.readPictureOptions(store);
+    kept.pictureFile = readText(store, key(RulerValue::PictureFile), kLongestPath);
     record.geometry = store.value(key(RulerValue::Geometry));
-    record.background = readColor(store, key(RulerValue::BackgroundColour), current.background);
-    record.rulerColour = readColor(store, key(RulerValue::RulerColour), RulerRecord().rulerColour);
-    record.guidesColour = readColor(store, key(RulerValue::GuidesColour), current.guidesColour);
+    kept.background = readColor(store, key(RulerValue::BackgroundColour), current.settings.background);
+    kept.rulerColour = readColor(store, key(RulerValue::RulerColour), RulerSettings().rulerColour);
+    kept.guidesColour = readColor(store, key(RulerValue::GuidesColour), current.settings.guidesColour);
     record.figure = readFigure(store, &record.figurePlaced);
     if (!group.isEmpty())
         store.endGroup();
@@ -118,12 +125,13 @@ void write(QSettings &store, const QString &group, const RulerRecord &record)
         store.remove(group);
         store.beginGroup(group);
     }
-    record.options.write(store);
-    store.setValue(key(RulerValue::PictureFile), record.pictureFile);
+    const RulerSettings &kept = record.settings;
+    kept.options.write(store);
+    store.setValue(key(RulerValue::PictureFile), kept.pictureFile);
     store.setValue(key(RulerValue::Geometry), record.geometry);
-    store.setValue(key(RulerValue::BackgroundColour), record.background);
-    store.setValue(key(RulerValue::RulerColour), record.rulerColour);
-    store.setValue(key(RulerValue::GuidesColour), record.guidesColour);
+    store.setValue(key(RulerValue::BackgroundColour), kept.background);
+    store.setValue(key(RulerValue::RulerColour), kept.rulerColour);
+    store.setValue(key(RulerValue::GuidesColour), kept.guidesColour);
     if (record.figure)
         writeFigure(store, *record.figure);
     if (!group.isEmpty())
@@ -148,6 +156,76 @@ int storedActive(const QSettings &store, int count)
 {
     const int stored = StoreValues::readInt(store, kActiveRulerKey, count);
     return stored >= 1 && stored <= count ? stored - 1 : count - 1;
+}
+
+RulerRecord read(const QString &group, const RulerRecord &current)
+{
+    ProgramStore::selectFormat();
+    QSettings store;
+    return read(store, group, current);
+}
+
+void writeSession(const QList<RulerRecord> &rulers, int active)
+{
+    ProgramStore::selectFormat();
+    QSettings store;
+    writeSession(store, rulers, active);
+    store.sync();
+}
+
+Start readStart(bool panelShown)
+{
+    using namespace StoreValues;
+    ProgramStore::selectFormat();
+    const QSettings store;
+    Start start;
+    start.options.read(store);
+    start.panelShown = readBool(store, programKey(ProgramSetting::ShowInfoPanel), panelShown);
+    start.panelSide =
+        ScreenPlacement::panelSideFromStored(readInt(store, programKey(ProgramSetting::PanelSide), 2));
+    return start;
+}
+
+QString pictureFolder()
+{
+    ProgramStore::selectFormat();
+    const QSettings store;
+    return store.value(programKey(ProgramSetting::PictureFolder), QDir::homePath()).toString();
+}
+
+QString regionPictureFolder()
+{
+    ProgramStore::selectFormat();
+    const QSettings store;
+    // A folder saved to before and gone since is no place to start from.
+    QString folder = store.value(programKey(ProgramSetting::RegionPictureFolder)).toString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return folder;
+}
+
+namespace {
+
+void keepFolder(ProgramSetting setting, const QString &picturePath)
+{
+    ProgramStore::selectFormat();
+    QSettings store;
+    store.setValue(programKey(setting), QFileInfo(picturePath).absolutePath());
+    store.sync();
+}
+
+} // namespace
+
+void keepPictureFolder(const QString &picturePath)
+{
+    keepFolder(ProgramSetting::PictureFolder, picturePath);
+}
+
+void keepRegionPictureFolder(const QString &picturePath)
+{
+    keepFolder(ProgramSetting::RegionPictureFolder, picturePath);
 }
 
 void writeFigure(QSettings &store, const FigureModel &figure)

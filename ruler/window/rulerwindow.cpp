@@ -5,9 +5,6 @@
 #include "ruler/window/rulerwindow.h"
 
 #include "platform/desktop.h"
-#include "prefs/programsettings.h"
-#include "prefs/programstore.h"
-#include "prefs/storevalues.h"
 #include "ruler/commands/rulermenu.h"
 #include "ruler/panel/infopanel.h"
 #include "ruler/placement/geometryrule.h"
@@ -19,9 +16,6 @@
 #include <QColorDialog>
 #include <QImageReader>
 #include <QScreen>
-#include <QSettings>
-
-using namespace StoreValues;
 
 RulerWindow::RulerWindow(QWidget *parent)
     : QWidget(parent,
@@ -32,8 +26,6 @@ RulerWindow::RulerWindow(QWidget *parent)
     setAttribute(Qt::WA_MouseTracking);
     setFocusPolicy(Qt::StrongFocus);
 
-    backgroundColor = backgroundPalette().first();
-
     RulerOptionTable::registerKeyOrder();
     m_menu = new RulerMenu(this);
     connect(m_menu, &RulerMenu::triggered, this, &RulerWindow::execute);
@@ -42,7 +34,22 @@ RulerWindow::RulerWindow(QWidget *parent)
     m_menu->setVisible(RulerCommand::ProportionalPicture, false);
     for (RulerCommand start : {RulerCommand::UnitPixels, RulerCommand::FlyingRuler, RulerCommand::ActualSize})
         m_menu->setChecked(start, true);
-    readOptions();
+
+    const RulerStore::Start start = RulerStore::readStart(m_panel.follows());
+    RulerSettings settings;
+    settings.options = start.options;
+    settings.background = backgroundPalette().first();
+    m_state.restore(settings);
+    m_panel.setFollows(start.panelShown);
+    m_panel.setStartSide(start.panelSide);
+    m_menu->setEnabled(RulerCommand::PanelSide, m_panel.follows());
+    if (m_panel.follows())
+        m_menu->setText(RulerCommand::PanelSide, m_panel.startSide() == PanelSide::Right
+                                                     ? tr("Send Panel to Left")
+                                                     : tr("Send Panel to Right"));
+    showReadOptions();
+    // The window flags follow when the ruler joins the preferences.
+    update();
 }
 
 RulerWindow::~RulerWindow()
@@ -75,29 +82,12 @@ QSize RulerWindow::sizeHint() const
     return {kDefaultWidth, kDefaultHeight};
 }
 
-void RulerWindow::readOptions()
-{
-    ProgramStore::selectFormat();
-    const QSettings store;
-    m_options.read(store);
-    m_panel.setFollows(readBool(store, programKey(ProgramSetting::ShowInfoPanel), m_panel.follows()));
-    m_panel.setStartSide(ScreenPlacement::panelSideFromStored(readInt(store, programKey(ProgramSetting::PanelSide), 2)));
-    m_menu->setEnabled(RulerCommand::PanelSide, m_panel.follows());
-    if (m_panel.follows())
-        m_menu->setText(RulerCommand::PanelSide, m_panel.startSide() == PanelSide::Right
-                                                     ? tr("Send Panel to Left")
-                                                     : tr("Send Panel to Right"));
-    showReadOptions();
-    // The window flags follow when the ruler joins the preferences.
-    update();
-}
-
 void RulerWindow::showReadOptions()
 {
     // With the figure hidden the figure readings cannot be changed, and they start the other way
     // round from the stored value: hidden with the figure, by default.
     if (!option(RulerOption::ShowFigure))
-        m_options.toggle(RulerOption::ShowFigureReadings);
+        m_state.toggle(RulerOption::ShowFigureReadings);
     showFigureEntries(option(RulerOption::ShowFigure));
     m_menu->setEnabled(RulerCommand::MinimalReadings, option(RulerOption::ShowReadings));
     m_menu->setEnabled(RulerCommand::BoldControlPoints, !option(RulerOption::HideControlPoints));
@@ -116,8 +106,8 @@ void RulerWindow::attachTo(RulerShared *rulerShared)
     }
     preferences->setPanelSide(m_panel.startSide());
 
-    backgroundColor =
-        backgroundPalette().at(preferences->takeNextColorIndex(int(backgroundPalette().size())));
+    m_state.setColour(ColorTarget::Background,
+                      backgroundPalette().at(preferences->takeNextColorIndex(int(backgroundPalette().size()))));
     // A unit edit in the preferences shows at once; a broken unit falls back to pixels.
     auto followTables = [this] {
         recomputeScale();
@@ -128,7 +118,7 @@ void RulerWindow::attachTo(RulerShared *rulerShared)
     connect(preferences, &Preferences::displaysChanged, this, followTables);
     connect(preferences, &Preferences::optionsChanged, this, qOverload<>(&QWidget::update));
 
-    applyColourLimits();
+    showBackground();
 
     if (option(RulerOption::StayOnTop))
         setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
@@ -136,37 +126,24 @@ void RulerWindow::attachTo(RulerShared *rulerShared)
     rebuildMenu();
 }
 
-void RulerWindow::restoreFirstRuler()
-{
-    restoreStored(QString());
-}
-
 void RulerWindow::restoreStored(const QString &group)
 {
-    ProgramStore::selectFormat();
-    QSettings store;
-    restore(RulerStore::read(store, group, record()));
+    restore(RulerStore::read(group, record()));
 }
 
 void RulerWindow::restore(const RulerRecord &stored)
 {
-    m_options = stored.options;
+    m_state.restore(stored.settings);
     showReadOptions();
     if (bool(windowFlags() & Qt::WindowStaysOnTopHint) != option(RulerOption::StayOnTop))
         setWindowFlag(Qt::WindowStaysOnTopHint, option(RulerOption::StayOnTop));
     // "Actual Size" keeps its mark until a picture shows which of the two applies.
     m_menu->setChecked(RulerCommand::StretchPicture, option(RulerOption::StretchPicture));
 
-    image = QImage();
-    imageFile.clear();
     setPictureEntriesEnabled(false);
-    if (!stored.pictureFile.isEmpty())
-        loadPicture(stored.pictureFile);
-
-    backgroundColor = stored.background;
-    rulerColor = stored.rulerColour;
-    guidesColor = stored.guidesColour;
-    applyColourLimits();
+    if (!stored.settings.pictureFile.isEmpty())
+        loadPicture(stored.settings.pictureFile);
+    showBackground();
 
     // Unreadable, empty or absurd stored geometry gives the empty-store one; the rule does the rest.
     m_placement.place(GeometryRule::restored(stored.geometry, GeometryRule::currentScreens()));
@@ -181,29 +158,18 @@ void RulerWindow::restore(const RulerRecord &stored)
 
 RulerRecord RulerWindow::record() const
 {
-    RulerRecord stored;
-    stored.options = m_options;
-    stored.pictureFile = imageFile;
     // A ruler saved in full screen reopens at its normal size.
-    stored.geometry = fullScreen ? normalGeometry : m_placement.geometryToKeep();
-    stored.background = backgroundColor;
-    stored.rulerColour = rulerColor;
-    stored.guidesColour = guidesColor;
-    stored.figure = m_figure.model();
-    return stored;
+    return {state().settings(), state().fullScreen() ? state().normalGeometry() : m_placement.geometryToKeep(), m_figure.model()};
 }
 
 void RulerWindow::saveSettings()
 {
-    ProgramStore::selectFormat();
-    QSettings store;
     const QList<RulerWindow *> session = shared ? shared->rulers : QList<RulerWindow *>{this};
     QList<RulerRecord> records;
     for (const RulerWindow *ruler : session)
         records.append(ruler->record());
     const RulerWindow *active = shared && shared->keyboardRuler ? shared->keyboardRuler : this;
-    RulerStore::writeSession(store, records, int(session.indexOf(active)));
-    store.sync();
+    RulerStore::writeSession(records, int(session.indexOf(active)));
 
     emit settingsSaved();
 }
@@ -227,7 +193,7 @@ void RulerWindow::openBeside(const RulerWindow &source, const std::optional<QRec
     // Made from a ruler that stays on top, the new ruler stays on top too: a window manager puts every
     // other window beneath that one, and the new ruler opens in front.
     if (source.option(RulerOption::StayOnTop) && !option(RulerOption::StayOnTop)) {
-        m_options.set(RulerOption::StayOnTop, true);
+        m_state.setOption(RulerOption::StayOnTop, true);
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
         syncMenu();
     }

@@ -18,6 +18,7 @@
 #include "ruler/placement/windowplacement.h"
 #include "ruler/window/colortarget.h"
 #include "ruler/window/figurecontrol.h"
+#include "ruler/window/rulerstate.h"
 #include "ruler/window/rulerstore.h"
 #include "ruler/window/windowshaper.h"
 
@@ -70,10 +71,8 @@ public:
     // Opens as the new ruler made for `source`: beside it (or at `wanted`), and editing the colour
     // that the colour dialog edits there.
     void openBeside(const RulerWindow &source, const std::optional<QRect> &wanted = std::nullopt);
-    // Restores picture, colours, geometry and figure of the first ruler of a run, then shows it.
-    void restoreFirstRuler();
-    // Restores a further ruler of the last session from its group of the settings file (see
-    // RulerStore), options included, then shows it.
+    // Restores a ruler of the last session from its group of the settings file (see RulerStore; empty
+    // for the first ruler): options, picture, colours, geometry and figure; then shows it.
     void restoreStored(const QString &group);
     // Writes the session, every open ruler with this one (a ruler on its own: this one), then has the
     // program write its keys.
@@ -87,8 +86,8 @@ public:
     QRect outerGeometry() const { return geometry(); }
     // Every geometry the window takes goes through its placement.
     WindowPlacement &placement() { return m_placement; }
-    // Recomputes the unit scale from the checked unit and the display's calibration, silently;
-    // a unit that cannot give a scale checks "Pixels".
+    // Recomputes the unit scale from the chosen unit and the display's calibration, silently; a unit
+    // that cannot give a scale gives way to "Pixels".
     void recomputeScale();
     // Follows where the window now stands: its display and unit scale, the lock to the screen, and
     // the information panel beside it. Run after every move and resize, and after the commands that
@@ -109,7 +108,8 @@ public:
     // The ruler's reading texts as they are painted: those of its state now, whichever window is
     // active (a dialog that moves or sizes the ruler, or a changed calibration, shows at once).
     RulerReadings readings() const;
-    QColor colour(ColorTarget target) const;
+    // Options, colours, picture, unit and scale, full screen: what the ruler is, apart from its window.
+    const RulerState &state() const { return m_state; }
 
     // Without a compositing manager the window is shaped to what the ruler draws, its ticker bands and
     // the grab reach around its strokes (see RulerShape); with one it is whole. The shaper follows the
@@ -128,28 +128,18 @@ public:
 
     // What the window measures and shows, for reading.
     const FigureModel &flyingFigure() const { return m_figure.model(); }
-    const UnitScale &unitScale() const { return scale; }
-    const QImage &picture() const { return image; }
-    const QString &pictureFile() const { return imageFile; }
-    bool inFullScreen() const { return fullScreen; }
-    // The display the window stands on, as its last move found it.
-    int screenIndex() const { return displayIndex; }
     // Shows the given figure as it stands (kind, points, turn and place), as if the user had made it.
     void setFlyingFigure(const FigureModel &model) { m_figure.set(model); }
-    // Sets one of the ruler's colours within the limits that keep the ruler visible.
+    // Sets one of the ruler's colours within the limits that keep the ruler visible, and shows it.
     void setColour(ColorTarget target, const QColor &colour);
 
 public:
     // Runs a command of the menu or the keys.
     void execute(RulerCommand command);
-    const RulerOptions &options() const { return m_options; }
     // The context menu (built from the command table) and its entries.
     RulerMenu *menu() const { return m_menu; }
     // Fills the context menu's top level for the state of the program; every opening runs it.
     void rebuildMenu();
-    // Chooses the checked unit of the menu: a unit that cannot give a scale checks "Pixels", with a
-    // message unless quiet.
-    void setUnit(bool quiet);
 
     // The edge finder's look and units, on the ruler or on a still frame.
     EdgeFinderTool::Presentation edgeFinderPresentation() const;
@@ -215,39 +205,22 @@ private:
     // The shared panel; null before it is made, which is after the first ruler's window is out.
     InfoPanel *infoPanel() const;
 
-    // Stored values that are not on/off options.
-    QString imageFile;
-    QColor backgroundColor;
-    QColor rulerColor{111, 33, 55, 255};
-    QColor guidesColor{Qt::red};
+    RulerState m_state;
 
-    // Other state.
-    bool fullScreen = false;
-    QRect normalGeometry{0, 0, 0, 0};
-    int displayIndex = 0;
-    // The unit the ruler measures in (unitKind, unitLabel, pixels per unit), never persisted.
-    UnitScale scale;
-    QImage image;
-
-    bool option(RulerOption which) const { return m_options.value(which); }
-    void readOptions();
+    bool option(RulerOption which) const { return m_state.option(which); }
     // What follows from the options once they are read: menu marks and enabled entries.
     void showReadOptions();
     void restore(const RulerRecord &stored);
-    // The menu's check marks that follow the options and the window's state.
+    // The menu's check marks that follow the options, the unit and the window's state.
     void syncMenu();
     // The command table's rows call the handlers below.
     friend class CommandRows;
-    void toggleFigure();
     void showFigureEntries(bool visible);
-    void toggleControlPoints();
-    void toggleMinimalReadings();
-    void toggleInfoPanel();
-    void sendPanelToOtherSide();
-    void chooseStartCorner(RulerCommand corner);
-    void stepWindow(QPoint direction);
-    void showPreferencesOn(PreferencesPage page);
-    void applyColourLimits();
+    // Chooses a unit of the menu; one that cannot give a scale gives way to "Pixels", and the user
+    // hears why.
+    void chooseUnit(const UnitChoice &unit);
+    // The window's own background follows the body's colour.
+    void showBackground();
     void setPictureEntriesEnabled(bool enabled);
     void showPictureChoice();
     void keepKeyboard();
@@ -268,37 +241,9 @@ private:
     // Keys.
     void prepareForKey(const QKeyEvent *event);
 
-    // Puts the ruler's readings, and its shown figure's, on the clipboard as plain text.
-    void copyReadings();
-    // A picture of the screen beneath the ruler with the ruler's drawing over it, at the screen's own
-    // pixels, to the clipboard or to a PNG file (rulerwindow_regionpicture.cpp). Where no picture of the
-    // screen can be had, the user is told why and nothing is copied or saved.
-    enum class RegionPictureUse
-    {
-        Copy,
-        Save,
-    };
-    void takeRegionPicture(RegionPictureUse use);
-    void regionPictureTaken(RegionPictureUse use, const QRect &region, const ScreenPicture &picture);
-    void saveRegionPicture(const QImage &picture);
+    // Whether a picture of the region beneath the ruler is on its way (commandhandlers.cpp).
     bool m_takingRegionPicture = false;
-    // Colours and the ruler's own dialogs.
-    void editTransparency();
-    void editPositionAndSize();
-    // Rulers and the window.
     void closeRuler();
-    void toggleStayOnTop();
-    void toggleSnapToScreen();
-    void toggleFullScreen();
-    // The picture.
-    void openPicture();
-    void clearPicture();
-    void stretchPicture();
-    void toggleProportionalPicture();
-    void showPictureAtActualSize();
-    void fitRulerToPicture();
-    // The Position/Size dialog's boxes move and size the window while they are edited.
-    void followEditedGeometry(PositionDialog::Field field, int value);
 
     // What the placement asks of the window (rulerwindow_screen.cpp).
     class PlacedRuler;
@@ -306,7 +251,6 @@ private:
     WindowPlacement m_placement{*this, placedRuler(*this)};
 
     // The edge finder (rulerwindow_edges.cpp).
-    void toggleEdgeFinder();
     void edgeFinderFailed(const QString &failure);
     void edgeFinderMoved(const QPoint &pos);
     void edgeFinderWheel(QWheelEvent *event);
@@ -330,7 +274,6 @@ private:
     static std::unique_ptr<PanelFollower::Ruler> panelRuler(RulerWindow &window);
     PanelFollower m_panel{panelRuler(*this)};
 
-    RulerOptions m_options;
     RulerMenu *m_menu = nullptr;
 
 

@@ -6,47 +6,21 @@
 
 #include "ruler/window/rulershared.h"
 
-
 #include <QColorDialog>
 
-QColor RulerWindow::colour(ColorTarget target) const
-{
-    switch (target) {
-    case ColorTarget::Background:
-        return backgroundColor;
-    case ColorTarget::Ruler:
-        return rulerColor;
-    case ColorTarget::Guides:
-        return guidesColor;
-    }
-    return {};
-}
-
-// The body never turns wholly clear, so that it can still be seen and grabbed, and the ticks are
-// opaque. The window's own background follows the body's colour.
 void RulerWindow::setColour(ColorTarget target, const QColor &colour)
 {
-    switch (target) {
-    case ColorTarget::Background:
-        backgroundColor = colour;
-        break;
-    case ColorTarget::Ruler:
-        rulerColor = colour;
-        break;
-    case ColorTarget::Guides:
-        guidesColor = colour;
-        break;
-    }
-    applyColourLimits();
+    m_state.setColour(target, colour);
+    showBackground();
+    update();
 }
 
-void RulerWindow::applyColourLimits()
+void RulerWindow::showBackground()
 {
-    backgroundColor = limitedColour(ColorTarget::Background, backgroundColor);
-    rulerColor = limitedColour(ColorTarget::Ruler, rulerColor);
+    const QColor body = state().colour(ColorTarget::Background);
     QPalette colours = palette();
-    if (colours.brush(QPalette::Window) != QBrush(backgroundColor)) {
-        colours.setBrush(QPalette::All, QPalette::Window, QBrush(backgroundColor));
+    if (colours.brush(QPalette::Window) != QBrush(body)) {
+        colours.setBrush(QPalette::All, QPalette::Window, QBrush(body));
         setPalette(colours);
     }
     setAutoFillBackground(true);
@@ -61,7 +35,7 @@ void RulerWindow::editColour(ColorTarget target)
     shared->colorTarget = target;
     QColorDialog *colorDialog = shared->madeColorDialog();
     colorDialog->disconnect();
-    colorDialog->setCurrentColor(colour(target));
+    colorDialog->setCurrentColor(state().colour(target));
     connect(colorDialog, &QColorDialog::colorSelected, this, &RulerWindow::currentColorChanged);
     connect(colorDialog, &QColorDialog::currentColorChanged, this, &RulerWindow::currentColorChanged);
     const QPoint remembered = colorDialog->pos();
@@ -81,7 +55,7 @@ void RulerWindow::currentColorChanged(const QColor &color)
 
 void RulerWindow::currentTransChanged(int alpha)
 {
-    QColor body = backgroundColor;
+    QColor body = state().colour(ColorTarget::Background);
     body.setAlpha(alpha);
     setColour(ColorTarget::Background, body);
     repaint();

@@ -23,40 +23,20 @@ EdgeFinderTool::Presentation RulerWindow::edgeFinderPresentation() const
 {
     EdgeFinderTool::Presentation presentation;
     presentation.look.font = FigurePainter::readingFont();
-    presentation.look.line = guidesColor;
-    presentation.look.text = limitedColour(ColorTarget::Ruler, rulerColor);
-    QColor fill = limitedColour(ColorTarget::Background, backgroundColor);
+    presentation.look.line = state().colour(ColorTarget::Guides);
+    presentation.look.text = state().colour(ColorTarget::Ruler);
+    QColor fill = state().colour(ColorTarget::Background);
     fill.setAlpha(kLabelFillAlpha);
     presentation.look.fill = fill;
     presentation.scale = readingScale();
     return presentation;
 }
 
-void RulerWindow::toggleEdgeFinder()
-{
-    if (!m_edgeFinder.active() && desktop() && !desktop()->readsScreenLive()) {
-        emit stillEdgeFinderRequested();
-        return;
-    }
-    connect(&m_edgeFinder, &EdgeFinderTool::repaintNeeded, this, qOverload<const QRegion &>(&QWidget::update),
-            Qt::UniqueConnection);
-    connect(&m_edgeFinder, &EdgeFinderTool::pictureFailed, this, &RulerWindow::edgeFinderFailed,
-            Qt::UniqueConnection);
-    if (m_edgeFinder.active()) {
-        update(m_edgeFinder.stop());
-        setCursor(Qt::ArrowCursor);
-    } else {
-        setCursor(Qt::CrossCursor);
-        update(m_edgeFinder.start(this, desktop(), edgeFinderPresentation()));
-    }
-    m_menu->setChecked(RulerCommand::EdgeFinder, m_edgeFinder.active());
-}
-
 // Without a picture there is nothing to find: the finder goes, and says why.
 void RulerWindow::edgeFinderFailed(const QString &failure)
 {
     if (m_edgeFinder.active())
-        toggleEdgeFinder();
+        execute(RulerCommand::EdgeFinder);
     emit messageRequested(failure);
 }
 
@@ -96,9 +76,9 @@ void RulerWindow::fitToFoundBox(const QRect &box, bool figure)
         if (!option(RulerOption::ShowFigure))
             execute(RulerCommand::ShowFigure);
         m_figure.fitTo(box.translated(-mapToGlobal(QPoint(0, 0))));
-    }
-    else if (!fullScreen)
+    } else if (!state().fullScreen()) {
         m_placement.place(box);
+    }
 }
 
 void RulerWindow::paintEdgeFinder(QPainter &painter) const

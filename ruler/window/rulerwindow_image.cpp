@@ -5,17 +5,13 @@
 #include "ruler/window/rulerwindow.h"
 
 #include "prefs/appidentity.h"
-#include "prefs/programsettings.h"
-#include "prefs/programstore.h"
 #include "prefs/topmessage.h"
 #include "render/pictureloader.h"
 #include "ruler/commands/rulermenu.h"
 
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
-#include <QSettings>
 
 std::function<QString(QWidget *, const QString &, const QString &)> RulerWindow::askPictureFile =
     [](QWidget *parent, const QString &caption, const QString &folder) {
@@ -31,12 +27,8 @@ std::function<void(QWidget *, const QString &, const QString &)> RulerWindow::re
 
 bool RulerWindow::loadPicture(const QString &path)
 {
-    image = PictureLoader::load(path).image;
-    if (image.isNull()) {
-        imageFile.clear();
+    if (!m_state.setPicture(path, PictureLoader::load(path).image))
         return false;
-    }
-    imageFile = path;
     setPictureEntriesEnabled(true);
     showPictureChoice();
     return true;
@@ -52,64 +44,3 @@ void RulerWindow::showPictureChoice()
     m_menu->setVisible(RulerCommand::ProportionalPicture, stretched);
 }
 
-void RulerWindow::openPicture()
-{
-    ProgramStore::selectFormat();
-    QSettings store;
-    const QString folder =
-        store.value(programKey(ProgramSetting::PictureFolder), QDir::homePath()).toString();
-    const QString path = askPictureFile(this, tr("Open File"), folder);
-    if (path.isEmpty()) {
-        update();
-        return;
-    }
-    if (!loadPicture(path)) {
-        reportPictureFailure(this, AppIdentity::applicationName,
-                             tr("Cannot load %1.").arg(QDir::toNativeSeparators(path)));
-        update();
-        return;
-    }
-    store.setValue(programKey(ProgramSetting::PictureFolder), QFileInfo(path).absolutePath());
-    store.sync();
-    update();
-}
-
-void RulerWindow::clearPicture()
-{
-    image = QImage();
-    imageFile.clear();
-    setPictureEntriesEnabled(false);
-    update();
-}
-
-void RulerWindow::stretchPicture()
-{
-    m_options.set(RulerOption::StretchPicture, true);
-    showPictureChoice();
-    update();
-}
-
-void RulerWindow::toggleProportionalPicture()
-{
-    m_options.toggle(RulerOption::ProportionalPicture);
-    stretchPicture();
-}
-
-void RulerWindow::showPictureAtActualSize()
-{
-    m_options.set(RulerOption::StretchPicture, false);
-    showPictureChoice();
-    update();
-}
-
-void RulerWindow::fitRulerToPicture()
-{
-    showPictureAtActualSize();
-    // Without a picture the window would shrink to nothing.
-    if (image.isNull())
-        return;
-    if (fullScreen)
-        toggleFullScreen();
-    m_placement.place(QRect(m_placement.geometryToKeep().topLeft(), image.size()));
-    update();
-}

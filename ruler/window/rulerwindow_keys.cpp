@@ -19,7 +19,7 @@ void RulerWindow::keyPressEvent(QKeyEvent *event)
     // The chord comes from this event alone, so the order in which its keys went down does not count.
     const ModifierLatch::Chord chord = ModifierLatch::fromKey(key, true, event->modifiers());
     const RulerCommands::KeyDecision decision =
-        RulerCommands::decideKey({key, event->modifiers(), chord, fullScreen});
+        RulerCommands::decideKey({key, event->modifiers(), chord, state().fullScreen()});
     if (decision.stage != RulerCommands::KeyStage::Convention)
         m_pointer.setChord(chord);
     if (decision.stage == RulerCommands::KeyStage::Plain)
@@ -35,21 +35,6 @@ void RulerWindow::prepareForKey(const QKeyEvent *event)
     if (shiftHeld())
         setCursor(m_pointer.dragMode() != PointerRules::DragMode::Body || altHeld() ? Qt::ArrowCursor
                                                                           : Qt::SizeFDiagCursor);
-}
-
-// Keyboard resizes keep the top-left; the geometry rule keeps the minimum.
-void RulerWindow::stepWindow(QPoint direction)
-{
-    if (fullScreen)
-        return;
-    const Preferences::Steps steps = preferences ? preferences->steps() : Preferences::Steps{};
-    if (shiftHeld()) {
-        const int step = altHeld() ? steps.resizeMore : steps.resizeNormal;
-        m_placement.place(QRect(m_placement.geometryToKeep().topLeft(), size() + QSize(direction.x() * step, direction.y() * step)));
-    } else {
-        m_placement.sayDesktopPlacesWindows();
-        m_placement.placeAt(pos() + direction * (altHeld() ? steps.moveMore : steps.moveNormal));
-    }
 }
 
 void RulerWindow::keyReleaseEvent(QKeyEvent *event)

@@ -20,8 +20,9 @@ using O = RulerOption;
 
 void RulerWindow::syncMenu()
 {
-    m_menu->showOptions(m_options);
-    m_menu->setChecked(C::FullScreen, fullScreen);
+    m_menu->showOptions(state().options());
+    m_menu->setChecked(RulerCommands::unitCommand(state().unit()), true);
+    m_menu->setChecked(C::FullScreen, state().fullScreen());
     m_menu->setChecked(C::EdgeFinder, m_edgeFinder.active());
     const bool left = option(O::ZeroAtLeft);
     m_menu->setChecked(option(O::ZeroAtBottom) ? (left ? C::StartBottomLeft : C::StartBottomRight)
@@ -44,6 +45,7 @@ void RulerWindow::rebuildMenu()
         }
         m_menu->setUnitNames(physical, pixelBased);
     }
+    syncMenu();
     m_menu->rebuild({shared && shared->rulers.size() >= 2, preferences && !preferences->autoUpdates()});
     emit menuRebuilt(m_menu->contextMenu());
 }
@@ -71,17 +73,6 @@ void RulerWindow::focusInEvent(QFocusEvent *)
     }
 }
 
-void RulerWindow::showPreferencesOn(PreferencesPage page)
-{
-    clearRememberedModifiers();
-    emit preferencesRequested(page);
-}
-
-void RulerWindow::toggleFigure()
-{
-    showFigureEntries(m_options.toggle(O::ShowFigure));
-}
-
 // The figure's entries go with it; a hidden figure cannot be dragged.
 void RulerWindow::showFigureEntries(bool visible)
 {
@@ -95,66 +86,16 @@ void RulerWindow::showFigureEntries(bool visible)
     }
 }
 
-void RulerWindow::toggleControlPoints()
-{
-    m_menu->setEnabled(C::BoldControlPoints, !m_options.toggle(O::HideControlPoints));
-}
-
-// Turned on, minimal readings turn the readings on too; turned off, they leave them as they are.
-void RulerWindow::toggleMinimalReadings()
-{
-    if (m_options.toggle(O::MinimalReadings)) {
-        m_options.set(O::ShowReadings, true);
-        m_menu->setEnabled(C::MinimalReadings, true);
-    }
-}
-
-void RulerWindow::toggleInfoPanel()
-{
-    preferences->setInfoPanelShown(!preferences->infoPanelShown());
-    m_menu->setEnabled(C::PanelSide, preferences->infoPanelShown());
-    m_panel.setFollows(true);
-    followWindowMove();
-}
-
-void RulerWindow::sendPanelToOtherSide()
-{
-    if (!preferences->infoPanelShown()) {
-        m_menu->setEnabled(C::PanelSide, false);
-        return;
-    }
-    m_menu->setEnabled(C::PanelSide, true);
-    if (preferences->panelSide() == PanelSide::Right) {
-        preferences->setPanelSide(PanelSide::Left);
-        m_menu->setText(C::PanelSide, tr("Send Panel to Right"));
-    } else {
-        preferences->setPanelSide(PanelSide::Right);
-        m_menu->setText(C::PanelSide, tr("Send Panel to Left"));
-    }
-    preferences->setInfoPanelShown(true);
-    m_panel.setFollows(true);
-    followWindowMove();
-}
-
-void RulerWindow::chooseStartCorner(RulerCommand corner)
-{
-    m_options.set(O::ZeroAtLeft, corner == C::StartTopLeft || corner == C::StartBottomLeft);
-    m_options.set(O::ZeroAtBottom, corner == C::StartBottomLeft || corner == C::StartBottomRight);
-    update();
-}
-
-void RulerWindow::toggleSnapToScreen()
-{
-    m_options.toggle(O::SnapToScreen);
-    // Turned on, it snaps the window where it stands, to the windows as they stand now.
-    m_placement.forgetSnapTargets();
-    m_placement.moveSnapped(pos());
-    followWindowMove();
-}
-
 void RulerWindow::setPictureEntriesEnabled(bool enabled)
 {
     for (C entry : {C::StretchPicture, C::ProportionalPicture, C::ActualSize, C::ClearPicture,
                     C::RulerToPictureSize, C::TransparentPicture})
         m_menu->setEnabled(entry, enabled);
+}
+
+void RulerWindow::execute(RulerCommand command)
+{
+    if (const RulerCommands::Handler run = RulerCommands::entry(command).handler)
+        run(*this, command);
+    syncMenu();
 }

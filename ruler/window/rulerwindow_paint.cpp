@@ -18,7 +18,7 @@
 
 ReadingScale RulerWindow::readingScale() const
 {
-    return RulerPaintState::readingScaleOf(scale);
+    return RulerPaintState::readingScaleOf(state().scale());
 }
 
 RulerReadings RulerWindow::readings() const
@@ -28,7 +28,7 @@ RulerReadings RulerWindow::readings() const
 
 FigureReadings RulerWindow::figureReadings() const
 {
-    const TickFrame frame = RulerPaintState::tickFrameOf(size(), m_options);
+    const TickFrame frame = RulerPaintState::tickFrameOf(size(), state().options());
     return FigureReadings::measure(m_figure.model(), figureUnits(),
                                    {frame.size, frame.zeroAtLeft, frame.zeroAtBottom, frame.startsFromOne});
 }
@@ -41,14 +41,15 @@ bool RulerWindow::guideSpacingShown() const
 
 RulerPaintState RulerWindow::paintState() const
 {
+    const RulerState &ruler = this->state();
     RulerPaintState state;
     state.size = size();
     // Limited already where they are set; a snapshot never shows more than the limits allow.
-    state.backgroundColor = limitedColour(ColorTarget::Background, backgroundColor);
-    state.rulerColor = limitedColour(ColorTarget::Ruler, rulerColor);
-    state.guidesColor = guidesColor;
-    state.options = m_options;
-    state.scale = scale;
+    state.backgroundColor = ruler.colour(ColorTarget::Background);
+    state.rulerColor = ruler.colour(ColorTarget::Ruler);
+    state.guidesColor = ruler.colour(ColorTarget::Guides);
+    state.options = ruler.options();
+    state.scale = ruler.scale();
     state.readings = readings();
     state.menuText = preferences && preferences->showTopRightMenu();
     state.menuHovered = m_pointer.menuHovered();
@@ -56,7 +57,7 @@ RulerPaintState RulerWindow::paintState() const
     state.verticalGuides = m_pointer.guides().vertical();
     state.guideSpacing = guideSpacingShown();
     state.pointer = m_pointer.guides().pointer();
-    state.picture = image;
+    state.picture = ruler.picture();
     state.figure = &m_figure.model();
     state.figureReadings = figureReadings();
     return state;
@@ -116,7 +117,7 @@ bool RulerWindow::event(QEvent *event)
 FigureUnits RulerWindow::figureUnits() const
 {
     FigureUnits units;
-    units.scale = scale;
+    units.scale = state().scale();
     units.megapixels = option(RulerOption::Megapixels);
     return units;
 }

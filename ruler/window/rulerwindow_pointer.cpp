@@ -27,7 +27,7 @@ public:
 
     QSize windowSize() const override { return m_window.size(); }
     QRect windowFrame() const override { return m_window.outerGeometry(); }
-    bool fullScreen() const override { return m_window.fullScreen; }
+    bool fullScreen() const override { return m_window.state().fullScreen(); }
     bool guidesShown() const override { return m_window.option(RulerOption::ShowGuides); }
     bool menuButtonShown() const override
     {
@@ -182,7 +182,7 @@ void RulerWindow::mouseReleaseEvent(QMouseEvent *)
 void RulerWindow::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && !m_pointer.contextMenuShown() && !m_edgeFinder.active())
-        toggleFullScreen();
+        execute(RulerCommand::FullScreen);
     m_pointer.setContextMenuShown(false);
 }
 
@@ -208,11 +208,11 @@ void RulerWindow::wheelEvent(QWheelEvent *event)
     if (chord.alt && chord.shift) {
         m_figure.turn(v);
     } else if (chord.alt) {
-        if (!fullScreen)
+        if (!state().fullScreen())
             m_placement.place(QRect(pos(), size() + QSize(v, v)));
     } else if (m_figure.contains(event->position().toPoint())) {
         m_figure.scale(PointerRules::wheelScaleFactor(v));
-    } else if (!fullScreen) {
+    } else if (!state().fullScreen()) {
         m_placement.place(PointerRules::grownFrame(geometry(), v));
     }
 }

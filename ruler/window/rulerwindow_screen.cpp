@@ -21,9 +21,9 @@
 void RulerWindow::moveEvent(QMoveEvent *event)
 {
     m_placement.followMoveReport(event);
-    const UnitScale before = scale;
+    const UnitScale before = state().scale();
     followPlace();
-    if (scale != before)
+    if (state().scale() != before)
         update();
     m_panel.textsSoon();
 }
@@ -39,14 +39,14 @@ void RulerWindow::followPlace()
     m_panel.claim();
 
     const QList<QRect> screens = GeometryRule::currentScreens();
-    displayIndex = ScreenPlacement::screenIndexFor(outerGeometry(), screens);
-    const QRect screen = screens.value(displayIndex);
+    m_state.setDisplay(ScreenPlacement::screenIndexFor(outerGeometry(), screens));
+    const QRect screen = screens.value(state().display());
 
     // Snapping belongs to pointer drags (moveSnapped); keys and dialogs place the window exactly.
     QRect window = outerGeometry();
     if (option(RulerOption::LockToScreen)) {
         const QRect inside = ScreenPlacement::locked(window, screen);
-        if (!fullScreen) {
+        if (!state().fullScreen()) {
             if (inside.size() != window.size())
                 resize(inside.size());
             move(inside.topLeft());
@@ -95,7 +95,7 @@ public:
     explicit PlacedRuler(RulerWindow &window) : m_window(window) {}
 
     Desktop *desktop() const override { return m_window.desktop(); }
-    bool fullScreen() const override { return m_window.fullScreen; }
+    bool fullScreen() const override { return m_window.state().fullScreen(); }
     bool snapsToScreen() const override { return m_window.option(RulerOption::SnapToScreen); }
     bool firstPlacementNotice() override
     {
@@ -117,7 +117,7 @@ std::unique_ptr<WindowPlacement::Ruler> RulerWindow::placedRuler(RulerWindow &wi
 
 void RulerWindow::takeInfoPanel()
 {
-    m_panel.take(outerGeometry(), GeometryRule::currentScreens().value(displayIndex));
+    m_panel.take(outerGeometry(), GeometryRule::currentScreens().value(state().display()));
 }
 
 // Takes the keyboard, asking the window system only when the window does not have it already.
@@ -128,34 +128,3 @@ void RulerWindow::keepKeyboard()
     setFocus();
 }
 
-void RulerWindow::toggleStayOnTop()
-{
-    m_options.toggle(RulerOption::StayOnTop);
-    setWindowFlags(windowFlags() ^ Qt::WindowStaysOnTopHint);
-    show();
-    activateWindow();
-
-    if (m_panel.ownsPanel())
-        infoPanel()->setStaysOnTop(option(RulerOption::StayOnTop));
-}
-
-void RulerWindow::toggleFullScreen()
-{
-    m_placement.endReadback();
-    fullScreen = !fullScreen;
-    if (fullScreen) {
-        normalGeometry = m_placement.geometryToKeep();
-        if (!desktop() || desktop()->fillsFullScreen()) {
-            showFullScreen();
-        } else {
-            // Nobody answers the request: the ruler fills its screen itself, and comes to the front as
-            // a window manager would bring it.
-            m_placement.place(GeometryRule::currentScreens().value(displayIndex));
-            raise();
-        }
-    } else {
-        showNormal();
-        m_placement.place(normalGeometry);
-    }
-    update();
-}

@@ -168,7 +168,7 @@ void TestMonkey::threeRulersSurviveRandomInput()
 
     QCOMPARE(hub.rulers().size(), 3);
     for (RulerWindow *ruler : rulers) {
-        if (ruler->inFullScreen())
+        if (ruler->state().fullScreen())
             ruler->execute(RulerCommand::FullScreen);
         const QRect geometry = ruler->geometry();
         QVERIFY2(geometry.width() >= GeometryRule::kMinimumSide &&

@@ -136,7 +136,7 @@ void TestRulerHub::windowsNotNeededAtStartAreMadeWhenWanted()
     ruler->menu()->action(RulerCommand::RulerColour)->trigger();
     QCOMPARE(count(), 2);
     QVERIFY(hub.colorDialog()->isVisible());
-    QCOMPARE(hub.colorDialog()->currentColor(), ruler->colour(ColorTarget::Ruler));
+    QCOMPARE(hub.colorDialog()->currentColor(), ruler->state().colour(ColorTarget::Ruler));
     hub.colorDialog()->hide();
     hub.magnifier()->hide();
     emit ruler->aboutRequested();
@@ -389,8 +389,8 @@ void TestRulerHub::openedPicturesShowInNewRulers()
     hub.openPictures({picture, text, folder.filePath(QStringLiteral("missing.png"))});
     // One new ruler for the picture; the others are told of and leave no empty ruler.
     QCOMPARE(hub.rulers().size(), 2);
-    QCOMPARE(hub.rulers().last()->pictureFile(), picture);
-    QCOMPARE(hub.rulers().last()->picture().size(), QSize(40, 30));
+    QCOMPARE(hub.rulers().last()->state().pictureFile(), picture);
+    QCOMPARE(hub.rulers().last()->state().picture().size(), QSize(40, 30));
     QCOMPARE(told.size(), 2);
     QVERIFY2(told.first().contains(QDir::toNativeSeparators(text)), qPrintable(told.first()));
 }

@@ -187,13 +187,13 @@ void TestSession::compareRestored(const QList<RulerWindow *> &rulers)
         // With the figure hidden its readings start hidden too.
         if (!options.value(RulerOption::ShowFigure))
             options.toggle(RulerOption::ShowFigureReadings);
-        QCOMPARE(ruler->options(), options);
+        QCOMPARE(ruler->state().options(), options);
         QCOMPARE(bool(ruler->windowFlags() & Qt::WindowStaysOnTopHint),
                  options.value(RulerOption::StayOnTop));
-        QCOMPARE(ruler->colour(ColorTarget::Background), wanted.background);
-        QCOMPARE(ruler->colour(ColorTarget::Guides), wanted.guides);
-        QCOMPARE(ruler->pictureFile(), wanted.picture ? m_picturePath : QString());
-        QCOMPARE(ruler->picture().isNull(), !wanted.picture);
+        QCOMPARE(ruler->state().colour(ColorTarget::Background), wanted.background);
+        QCOMPARE(ruler->state().colour(ColorTarget::Guides), wanted.guides);
+        QCOMPARE(ruler->state().pictureFile(), wanted.picture ? m_picturePath : QString());
+        QCOMPARE(ruler->state().picture().isNull(), !wanted.picture);
         QCOMPARE(ruler->menu()->action(RulerCommand::ClearPicture)->isEnabled(), wanted.picture);
 
         const FigureModel &figure = ruler->flyingFigure();
@@ -270,7 +270,7 @@ void TestSession::closedRulerStaysClosed()
     QCOMPARE(hub->rulers().size(), 2);
     QCOMPARE(hub->rulers().at(0)->geometry(), kRulers[0].geometry);
     QCOMPARE(hub->rulers().at(1)->geometry(), kRulers[2].geometry);
-    QCOMPARE(hub->rulers().at(1)->colour(ColorTarget::Background), kRulers[2].background);
+    QCOMPARE(hub->rulers().at(1)->state().colour(ColorTarget::Background), kRulers[2].background);
 }
 
 void TestSession::hostileGroupGivesAReachableRuler_data()

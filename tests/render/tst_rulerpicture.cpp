@@ -131,8 +131,8 @@ QImage TestRulerPicture::paint(const RulerWindow &ruler, const QColor &body)
     painter.fillRect(canvas.rect(), body);
     RulerPaintState state;
     state.size = ruler.size();
-    state.picture = ruler.picture();
-    state.options = ruler.options();
+    state.picture = ruler.state().picture();
+    state.options = ruler.state().options();
     RulerPainter::drawPicture(painter, state);
     painter.end();
     return canvas.convertToFormat(QImage::Format_ARGB32);
@@ -166,8 +166,8 @@ void TestRulerPicture::openImage()
 
     QCOMPARE(m_dialogs.size(), 1);
     QCOMPARE(m_dialogs.first().caption, QStringLiteral("Open File"));
-    QCOMPARE(ruler.picture().isNull(), !loaded);
-    QCOMPARE(ruler.pictureFile(), loaded ? path : QString());
+    QCOMPARE(ruler.state().picture().isNull(), !loaded);
+    QCOMPARE(ruler.state().pictureFile(), loaded ? path : QString());
     QCOMPARE(entries(ruler),
              loaded ? QStringLiteral("E-V -C- ECV E-V E-V E-V") : QStringLiteral("--V -C- -CV --V --V --V"));
     QCOMPARE(m_messages.size(), messages);
@@ -207,8 +207,8 @@ void TestRulerPicture::failedOpenReplacesThePicture()
     choose(m_garbage);
     ruler.execute(RulerCommand::OpenPicture);
 
-    QVERIFY(ruler.picture().isNull());
-    QVERIFY(ruler.pictureFile().isEmpty());
+    QVERIFY(ruler.state().picture().isNull());
+    QVERIFY(ruler.state().pictureFile().isEmpty());
     QCOMPARE(entries(ruler), before);
 }
 
@@ -221,9 +221,9 @@ void TestRulerPicture::openingKeepsTheChoices()
     choose(m_picture);
     ruler.execute(RulerCommand::OpenPicture);
 
-    QVERIFY(ruler.options().value(RulerOption::StretchPicture));
-    QVERIFY(!ruler.options().value(RulerOption::ProportionalPicture));
-    QVERIFY(ruler.options().value(RulerOption::TransparentPicture));
+    QVERIFY(ruler.state().options().value(RulerOption::StretchPicture));
+    QVERIFY(!ruler.state().options().value(RulerOption::ProportionalPicture));
+    QVERIFY(ruler.state().options().value(RulerOption::TransparentPicture));
     QCOMPARE(entries(ruler), QStringLiteral("ECV E-V E-V E-V E-V ECV"));
 }
 
@@ -263,8 +263,8 @@ void TestRulerPicture::choices()
         else
             ruler.execute(RulerCommand::ProportionalPicture);
     }
-    QCOMPARE(ruler.options().value(RulerOption::StretchPicture), stretch);
-    QCOMPARE(ruler.options().value(RulerOption::ProportionalPicture), proportional);
+    QCOMPARE(ruler.state().options().value(RulerOption::StretchPicture), stretch);
+    QCOMPARE(ruler.state().options().value(RulerOption::ProportionalPicture), proportional);
     QCOMPARE(entries(ruler), expected);
 }
 
@@ -277,7 +277,7 @@ void TestRulerPicture::rulerToImageSize()
     ruler.execute(RulerCommand::StretchPicture);
     ruler.execute(RulerCommand::RulerToPictureSize);
     QCOMPARE(ruler.geometry(), QRect(120, 80, 40, 30));
-    QVERIFY(!ruler.options().value(RulerOption::StretchPicture));
+    QVERIFY(!ruler.state().options().value(RulerOption::StretchPicture));
     QVERIFY(ruler.menu()->action(RulerCommand::ActualSize)->isChecked());
 }
 
@@ -290,10 +290,10 @@ void TestRulerPicture::rulerToImageSizeLeavesFullScreen()
     choose(m_picture);
     ruler.execute(RulerCommand::OpenPicture);
     ruler.execute(RulerCommand::FullScreen);
-    QVERIFY(ruler.inFullScreen());
+    QVERIFY(ruler.state().fullScreen());
 
     ruler.execute(RulerCommand::RulerToPictureSize);
-    QVERIFY(!ruler.inFullScreen());
+    QVERIFY(!ruler.state().fullScreen());
     QVERIFY(!ruler.menu()->action(RulerCommand::FullScreen)->isChecked());
     QCOMPARE(ruler.geometry(), QRect(120, 80, 40, 30));
 }
@@ -338,9 +338,9 @@ void TestRulerPicture::restoreFirstRuler()
         store.setValue(QStringLiteral("stretchImage"), stretch);
     }
     RulerWindow ruler;
-    ruler.restoreFirstRuler();
-    QCOMPARE(ruler.picture().isNull(), !loaded);
-    QCOMPARE(ruler.pictureFile(), loaded ? path : QString());
+    ruler.restoreStored(QString());
+    QCOMPARE(ruler.state().picture().isNull(), !loaded);
+    QCOMPARE(ruler.state().pictureFile(), loaded ? path : QString());
     QCOMPARE(entries(ruler), expected);
     QVERIFY(m_messages.isEmpty());
 }

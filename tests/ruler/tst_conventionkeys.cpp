@@ -125,14 +125,14 @@ void TestConventionKeys::escapeLeavesFullScreen()
     const QRect normal(120, 80, 400, 300);
     RulerWindow *ruler = m_fixture.shown(normal, true);
     ruler->execute(RulerCommand::FullScreen);
-    QVERIFY(ruler->inFullScreen());
+    QVERIFY(ruler->state().fullScreen());
     QTest::keyClick(ruler, Qt::Key_Escape);
-    QVERIFY(!ruler->inFullScreen());
+    QVERIFY(!ruler->state().fullScreen());
     QVERIFY(!ruler->menu()->action(RulerCommand::FullScreen)->isChecked());
     QTRY_COMPARE(ruler->geometry(), normal);
     // A second Escape in a window changes nothing.
     QTest::keyClick(ruler, Qt::Key_Escape);
-    QVERIFY(!ruler->inFullScreen());
+    QVERIFY(!ruler->state().fullScreen());
 }
 
 void TestConventionKeys::escapeClosesTheContextMenu()

@@ -223,7 +223,7 @@ void TestEdgeFinderRuler::clickFitsTheWindow()
     QTest::mouseClick(m_ruler, Qt::LeftButton, Qt::NoModifier, kInBox);
     QCOMPARE(m_ruler->geometry(), kBox);
     QVERIFY(edgeFinderOn());
-    QVERIFY(!m_ruler->inFullScreen());
+    QVERIFY(!m_ruler->state().fullScreen());
 }
 
 void TestEdgeFinderRuler::shiftClickFitsTheFigure()
@@ -233,7 +233,7 @@ void TestEdgeFinderRuler::shiftClickFitsTheFigure()
     QTest::mouseClick(m_ruler, Qt::LeftButton, Qt::ShiftModifier, kInBox);
     QCOMPARE(m_ruler->geometry(), kWindow);
     const FigureModel &figure = m_ruler->flyingFigure();
-    QVERIFY(m_ruler->options().value(RulerOption::ShowFigure));
+    QVERIFY(m_ruler->state().options().value(RulerOption::ShowFigure));
     QCOMPARE(figure.figureKind, FigureKind::CornerRectangle);
     QVERIFY(!figure.flyingRuler);
     // The outline runs on the box's outer pixels.

@@ -284,11 +284,11 @@ void TestPlacedByDesktop::doubleClickTogglesFullScreen()
     RulerWindow *ruler = shownRuler();
     QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
     QTest::mouseDClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
-    QVERIFY(ruler->inFullScreen());
+    QVERIFY(ruler->state().fullScreen());
     QVERIFY(!m_handedOver.isEmpty());
     QVERIFY(std::all_of(m_handedOver.cbegin(), m_handedOver.cend(), [](const Request &r) { return r.isMove(); }));
     QTest::mouseDClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
-    QVERIFY(!ruler->inFullScreen());
+    QVERIFY(!ruler->state().fullScreen());
 }
 
 void TestPlacedByDesktop::placementServicePlacesTheRuler_data()
@@ -421,7 +421,7 @@ void TestPlacedByDesktop::placeOnlyFromTheDesktop()
         store.setValue(QStringLiteral("geometry"), QRect(100, 200, 500, 300));
     }
     RulerWindow *ruler = m_fixture.attached();
-    ruler->restoreFirstRuler();
+    ruler->restoreStored(QString());
     QVERIFY(QTest::qWaitForWindowExposed(ruler));
     // The toolkit's own word, as a native Wayland client has it.
     ruler->move(0, 0);

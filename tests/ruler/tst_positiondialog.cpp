@@ -217,7 +217,7 @@ void TestSetpos::windowOnTheSecondDisplayStaysThere()
 {
     const QRect opening(2500, 300, 300, 200);
     RulerWindow *ruler = makeRuler(opening);
-    QCOMPARE(ruler->screenIndex(), 1);
+    QCOMPARE(ruler->state().display(), 1);
     const Seen seen = runDialog(ruler, {}, QDialogButtonBox::Ok);
     QCOMPARE(seen.leftMinimum, 1920);
     QCOMPARE(seen.leftMaximum, 3160);
@@ -229,7 +229,7 @@ void TestSetpos::fullScreenChangesNothing()
 {
     RulerWindow *ruler = makeRuler(QRect(100, 100, 300, 200));
     ruler->execute(RulerCommand::FullScreen);
-    QVERIFY(ruler->inFullScreen());
+    QVERIFY(ruler->state().fullScreen());
     QTRY_COMPARE(ruler->geometry(), kFirstDisplay);
     const QRect full = ruler->geometry();
     const Seen seen = runDialog(

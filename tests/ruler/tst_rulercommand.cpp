@@ -59,6 +59,7 @@ private Q_SLOTS:
     void ratios_data();
     void ratios();
     void choiceGroups();
+    void unitEntries();
     void noKeyTwice();
     void everyRowIsComplete();
     void amounts_data();
@@ -325,6 +326,22 @@ void TestRulerCommand::choiceGroups()
     QCOMPARE(ratio(kRatioRectangleCount - 1), C::RatioLast);
     QCOMPARE(entry(C::StartBottomRight).group, Group::StartCorner);
     QCOMPARE(entry(C::StartFromPixelOne).group, Group::PixelOrigin);
+}
+
+// The entries of the unit group are the units, one each, and no other command is one.
+void TestRulerCommand::unitEntries()
+{
+    QList<UnitChoice> units;
+    for (RulerCommand command : all()) {
+        const std::optional<UnitChoice> unit = unitOf(command);
+        QCOMPARE(unit.has_value(), entry(command).group == Group::Unit);
+        if (!unit)
+            continue;
+        QCOMPARE(unitCommand(*unit), command);
+        QVERIFY(!units.contains(*unit));
+        units.append(*unit);
+    }
+    QCOMPARE(int(units.size()), 1 + 2 * kUnitRows);
 }
 
 // A key with its chord, or a desktop convention, reaches one command at most, or the table's order

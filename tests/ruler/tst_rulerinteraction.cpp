@@ -219,9 +219,9 @@ void TestRulerInteraction::doubleClickTogglesFullScreenTwice()
 {
     RulerWindow *ruler = makeRuler(QRect(123, 134, 345, 256));
     QTest::mouseDClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
-    QVERIFY(ruler->inFullScreen());
+    QVERIFY(ruler->state().fullScreen());
     QTest::mouseDClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
-    QVERIFY(!ruler->inFullScreen());
+    QVERIFY(!ruler->state().fullScreen());
     QCOMPARE(ruler->geometry(), QRect(123, 134, 345, 256));
 }
 

@@ -292,10 +292,10 @@ void TestRulerKeys::altShiftChordLetters()
     QFETCH(RulerOption, option);
     for (bool shiftFirst : {false, true}) {
         RulerWindow *ruler = makeRuler();
-        const bool before = ruler->options().value(option);
+        const bool before = ruler->state().options().value(option);
         const double angle = ruler->flyingFigure().figureAngle;
         pressChord(ruler, key, shiftFirst);
-        QVERIFY2(ruler->options().value(option) != before, shiftFirst ? "Shift first" : "Alt first");
+        QVERIFY2(ruler->state().options().value(option) != before, shiftFirst ? "Shift first" : "Alt first");
         QCOMPARE(ruler->flyingFigure().figureAngle, angle);
         // Nothing stays held: the plain key acts on its own again.
         QTest::keyClick(ruler, Qt::Key_Z);
@@ -312,12 +312,12 @@ void TestRulerKeys::altShiftChordsOpenAndClear()
         QVERIFY2(!ruler->guides().isEmpty(), order);
         pressChord(ruler, Qt::Key_G, shiftFirst);
         QVERIFY2(ruler->guides().isEmpty(), order);
-        QVERIFY2(ruler->options().value(RulerOption::ShowGuides), order);
+        QVERIFY2(ruler->state().options().value(RulerOption::ShowGuides), order);
 
-        const bool controlPoints = ruler->options().value(RulerOption::HideControlPoints);
+        const bool controlPoints = ruler->state().options().value(RulerOption::HideControlPoints);
         pressChord(ruler, Qt::Key_M, shiftFirst);
         QVERIFY2(m_fixture.hub->magnifier()->isVisible(), order);
-        QCOMPARE(ruler->options().value(RulerOption::HideControlPoints), controlPoints);
+        QCOMPARE(ruler->state().options().value(RulerOption::HideControlPoints), controlPoints);
         m_fixture.hub->magnifier()->hide();
 
         // The position dialog is modal: it is seen open and closed from within its own event loop.
@@ -355,9 +355,9 @@ void TestRulerKeys::optionKeys()
     QFETCH(int, key);
     QFETCH(RulerOption, option);
     RulerWindow *ruler = makeRuler();
-    const bool before = ruler->options().value(option);
+    const bool before = ruler->state().options().value(option);
     QTest::keyClick(ruler, Qt::Key(key));
-    QCOMPARE(ruler->options().value(option), !before);
+    QCOMPARE(ruler->state().options().value(option), !before);
 }
 
 void TestRulerKeys::figureCentredOnFirstShow()

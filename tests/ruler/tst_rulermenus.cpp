@@ -487,21 +487,21 @@ void TestRulerMenus::figureReadingsNeedTheFigure()
 {
     RulerWindow *ruler = makeRuler();
     RulerMenu *menu = ruler->menu();
-    QVERIFY(ruler->options().value(O::ShowFigureReadings));
+    QVERIFY(ruler->state().options().value(O::ShowFigureReadings));
     ruler->execute(C::ShowFigure);
-    QVERIFY(!ruler->options().value(O::ShowFigure));
+    QVERIFY(!ruler->state().options().value(O::ShowFigure));
     QVERIFY(!menu->action(C::ShowFigureReadings)->isEnabled());
     QVERIFY(!submenu(*ruler, QStringLiteral("Flying Figure"))->isEnabled());
 
     // Neither the disabled entry nor its command changes the option while the figure is hidden.
     menu->action(C::ShowFigureReadings)->trigger();
     ruler->execute(C::ShowFigureReadings);
-    QVERIFY(ruler->options().value(O::ShowFigureReadings));
+    QVERIFY(ruler->state().options().value(O::ShowFigureReadings));
     QVERIFY(menu->action(C::ShowFigureReadings)->isChecked());
 
     ruler->execute(C::ShowFigure);
     ruler->execute(C::ShowFigureReadings);
-    QVERIFY(!ruler->options().value(O::ShowFigureReadings));
+    QVERIFY(!ruler->state().options().value(O::ShowFigureReadings));
     QVERIFY(!menu->action(C::ShowFigureReadings)->isChecked());
 }
 
@@ -510,19 +510,19 @@ void TestRulerMenus::boldControlPointsKeptWhileHidden()
     RulerWindow *ruler = makeRuler();
     RulerMenu *menu = ruler->menu();
     ruler->execute(C::BoldControlPoints); // bold off
-    QVERIFY(!ruler->options().value(O::BoldControlPoints));
+    QVERIFY(!ruler->state().options().value(O::BoldControlPoints));
     ruler->execute(C::ShowControlPoints); // control points hidden
-    QVERIFY(ruler->options().value(O::HideControlPoints));
+    QVERIFY(ruler->state().options().value(O::HideControlPoints));
     QVERIFY(!menu->action(C::ShowControlPoints)->isChecked());
     QVERIFY(!menu->action(C::BoldControlPoints)->isEnabled());
 
     ruler->execute(C::BoldControlPoints);
-    QVERIFY(!ruler->options().value(O::BoldControlPoints));
+    QVERIFY(!ruler->state().options().value(O::BoldControlPoints));
     QVERIFY(!menu->action(C::BoldControlPoints)->isChecked());
 
     ruler->execute(C::ShowControlPoints); // shown again, with the state they had
     QVERIFY(menu->action(C::BoldControlPoints)->isEnabled());
-    QVERIFY(!ruler->options().value(O::BoldControlPoints));
+    QVERIFY(!ruler->state().options().value(O::BoldControlPoints));
     QVERIFY(!menu->action(C::BoldControlPoints)->isChecked());
 }
 
@@ -531,21 +531,21 @@ void TestRulerMenus::minimalReadingsTurnReadingsOn()
     RulerWindow *ruler = makeRuler();
     RulerMenu *menu = ruler->menu();
     ruler->execute(C::ShowReadings);
-    QVERIFY(!ruler->options().value(O::ShowReadings));
+    QVERIFY(!ruler->state().options().value(O::ShowReadings));
     QVERIFY(!menu->action(C::MinimalReadings)->isEnabled());
 
     ruler->execute(C::MinimalReadings);
-    QVERIFY(ruler->options().value(O::MinimalReadings));
-    QVERIFY(ruler->options().value(O::ShowReadings));
+    QVERIFY(ruler->state().options().value(O::MinimalReadings));
+    QVERIFY(ruler->state().options().value(O::ShowReadings));
     QVERIFY(menu->action(C::ShowReadings)->isChecked());
     QVERIFY(menu->action(C::MinimalReadings)->isChecked());
     QVERIFY(menu->action(C::MinimalReadings)->isEnabled());
 
     // Off again: readings stay on.
     ruler->execute(C::MinimalReadings);
-    QVERIFY(!ruler->options().value(O::MinimalReadings));
+    QVERIFY(!ruler->state().options().value(O::MinimalReadings));
     QVERIFY(!menu->action(C::MinimalReadings)->isChecked());
-    QVERIFY(ruler->options().value(O::ShowReadings));
+    QVERIFY(ruler->state().options().value(O::ShowReadings));
 }
 
 // Every command with an entry shows in one menu, except the free shapes; the optional entries show
@@ -593,14 +593,14 @@ void TestRulerMenus::checkMarksFollowTheOptions()
     const RulerCommands::Entry &row = RulerCommands::entry(command);
     QAction *entry = ruler->menu()->action(command);
     QVERIFY(entry->isCheckable());
-    const bool before = ruler->options().value(*row.option);
+    const bool before = ruler->state().options().value(*row.option);
     QCOMPARE(entry->isChecked(), before != row.checkShowsOpposite);
     entry->setEnabled(true);
     entry->trigger();
-    QCOMPARE(ruler->options().value(*row.option), !before);
+    QCOMPARE(ruler->state().options().value(*row.option), !before);
     QCOMPARE(entry->isChecked(), !before != row.checkShowsOpposite);
     ruler->execute(command);
-    QCOMPARE(ruler->options().value(*row.option), before);
+    QCOMPARE(ruler->state().options().value(*row.option), before);
     QCOMPARE(entry->isChecked(), before != row.checkShowsOpposite);
 }
 
@@ -609,28 +609,28 @@ void TestRulerMenus::colourDialogFollowsTheLastRuler()
     RulerWindow *first = makeRuler();
     RulerWindow *second = makeRuler();
     QColorDialog *dialog = m_hub->colorDialog();
-    const QColor firstGuides = first->colour(ColorTarget::Guides);
-    const QColor firstBackground = first->colour(ColorTarget::Background);
-    const QColor secondGuides = second->colour(ColorTarget::Guides);
+    const QColor firstGuides = first->state().colour(ColorTarget::Guides);
+    const QColor firstBackground = first->state().colour(ColorTarget::Background);
+    const QColor secondGuides = second->state().colour(ColorTarget::Guides);
 
     first->menu()->action(C::GuidesColour)->trigger();
     QVERIFY(m_hub->colorTarget() == ColorTarget::Guides);
     QCOMPARE(dialog->currentColor(), firstGuides);
     second->menu()->action(C::BackgroundColour)->trigger();
     QVERIFY(m_hub->colorTarget() == ColorTarget::Background);
-    QCOMPARE(dialog->currentColor(), second->colour(ColorTarget::Background));
+    QCOMPARE(dialog->currentColor(), second->state().colour(ColorTarget::Background));
 
     const QColor chosen(12, 34, 56, 200);
     emit dialog->currentColorChanged(chosen);
-    QCOMPARE(second->colour(ColorTarget::Background), chosen);
-    QCOMPARE(second->colour(ColorTarget::Guides), secondGuides);
-    QCOMPARE(first->colour(ColorTarget::Guides), firstGuides);
-    QCOMPARE(first->colour(ColorTarget::Background), firstBackground);
+    QCOMPARE(second->state().colour(ColorTarget::Background), chosen);
+    QCOMPARE(second->state().colour(ColorTarget::Guides), secondGuides);
+    QCOMPARE(first->state().colour(ColorTarget::Guides), firstGuides);
+    QCOMPARE(first->state().colour(ColorTarget::Background), firstBackground);
 
     const QColor selected(90, 80, 70, 150);
     emit dialog->colorSelected(selected);
-    QCOMPARE(second->colour(ColorTarget::Background), selected);
-    QCOMPARE(first->colour(ColorTarget::Guides), firstGuides);
+    QCOMPARE(second->state().colour(ColorTarget::Background), selected);
+    QCOMPARE(first->state().colour(ColorTarget::Guides), firstGuides);
     dialog->hide();
 }
 

@@ -218,19 +218,18 @@ RulerWindow *TestRulerPaint::bareRuler(QSize size)
     ruler->execute(RulerCommand::ShowFigure);
     ruler->execute(RulerCommand::ShowReadings);
     ruler->execute(RulerCommand::ShowBorder);
-    Q_ASSERT(!ruler->options().value(RulerOption::ShowFigure) &&
-             !ruler->options().value(RulerOption::ShowReadings) &&
-             !ruler->options().value(RulerOption::ShowBorder));
+    Q_ASSERT(!ruler->state().options().value(RulerOption::ShowFigure) &&
+             !ruler->state().options().value(RulerOption::ShowReadings) &&
+             !ruler->state().options().value(RulerOption::ShowBorder));
     return ruler;
 }
 
 void TestRulerPaint::chooseCentimetres(RulerWindow *ruler)
 {
-    ruler->menu()->action(RulerCommands::physicalUnit(1))->setChecked(true);
-    ruler->setUnit(true);
-    QCOMPARE(ruler->unitScale().unitLabel, QStringLiteral("cm"));
-    QCOMPARE(ruler->unitScale().pixelsPerUnitX, 100.0);
-    QCOMPARE(ruler->unitScale().ticksPerUnit, 10.0);
+    ruler->execute(RulerCommands::physicalUnit(1));
+    QCOMPARE(ruler->state().scale().unitLabel, QStringLiteral("cm"));
+    QCOMPARE(ruler->state().scale().pixelsPerUnitX, 100.0);
+    QCOMPARE(ruler->state().scale().ticksPerUnit, 10.0);
 }
 
 void TestRulerPaint::choosePixelUnit(RulerWindow *ruler, const QString &pixelsPerUnit)
@@ -239,9 +238,8 @@ void TestRulerPaint::choosePixelUnit(RulerWindow *ruler, const QString &pixelsPe
     pixelUnits[0] = {QStringLiteral("Test unit"), QStringLiteral("tu"), pixelsPerUnit, pixelsPerUnit,
                      QStringLiteral("1"), QString()};
     m_hub->preferences()->setUnitCells(Preferences::UnitTable::PixelBased, pixelUnits);
-    ruler->menu()->action(RulerCommands::pixelUnit(0))->setChecked(true);
-    ruler->setUnit(true);
-    QCOMPARE(ruler->unitScale().unitLabel, QStringLiteral("tu"));
+    ruler->execute(RulerCommands::pixelUnit(0));
+    QCOMPARE(ruler->state().scale().unitLabel, QStringLiteral("tu"));
 }
 
 void TestRulerPaint::placeZero(RulerWindow *ruler, bool zeroAtLeft, bool zeroAtBottom, bool fromOne)
@@ -254,9 +252,9 @@ void TestRulerPaint::placeZero(RulerWindow *ruler, bool zeroAtLeft, bool zeroAtB
     (fromOne ? ruler->menu()->action(RulerCommand::StartFromPixelOne)
              : ruler->menu()->action(RulerCommand::StartFromPixelZero))
         ->trigger();
-    QCOMPARE(ruler->options().value(RulerOption::ZeroAtLeft), zeroAtLeft);
-    QCOMPARE(ruler->options().value(RulerOption::ZeroAtBottom), zeroAtBottom);
-    QCOMPARE(ruler->options().value(RulerOption::StartFromPixelOne), fromOne);
+    QCOMPARE(ruler->state().options().value(RulerOption::ZeroAtLeft), zeroAtLeft);
+    QCOMPARE(ruler->state().options().value(RulerOption::ZeroAtBottom), zeroAtBottom);
+    QCOMPARE(ruler->state().options().value(RulerOption::StartFromPixelOne), fromOne);
 }
 
 QImage TestRulerPaint::paint(RulerWindow *ruler)
@@ -511,7 +509,7 @@ void TestRulerPaint::tickersFollowTheLayout()
     TickMarks marks;
     const TickFrame frame{size, zeroAtLeft, zeroAtBottom, fromOne};
     for (TickEdge edge : {TickEdge::Top, TickEdge::Bottom, TickEdge::Left, TickEdge::Right})
-        TickLayout::layOut(edge, frame, ruler->unitScale(), marks);
+        TickLayout::layOut(edge, frame, ruler->state().scale(), marks);
     QVERIFY(!marks.lines.isEmpty());
     QVERIFY(!marks.labels.isEmpty());
 
@@ -626,8 +624,8 @@ void TestRulerPaint::allTickersHiddenKeepsReadingsAndFigure()
     smaller.recompute();
     ruler->setFlyingFigure(smaller);
     ruler->execute(RulerCommand::HideAllTickers);
-    QVERIFY(ruler->options().value(RulerOption::ShowFigure));
-    QVERIFY(ruler->options().value(RulerOption::ShowReadings));
+    QVERIFY(ruler->state().options().value(RulerOption::ShowFigure));
+    QVERIFY(ruler->state().options().value(RulerOption::ShowReadings));
     const QImage image = paint(ruler);
 
     QCOMPARE(ruler->readings().widthText, QStringLiteral("\u2190 400 px \u2192"));
@@ -666,7 +664,7 @@ void TestRulerPaint::border()
     ruler->execute(RulerCommand::HideAllTickers);
     if (visible)
         ruler->execute(RulerCommand::ShowBorder);
-    QCOMPARE(ruler->options().value(RulerOption::ShowBorder), visible);
+    QCOMPARE(ruler->state().options().value(RulerOption::ShowBorder), visible);
     setOption(*ruler, RulerOption::AntiAliasing, antiAliasing);
     const QImage image = paint(ruler);
 
@@ -710,9 +708,9 @@ void TestRulerPaint::colourLimits()
     const QImage image = paint(ruler);
 
     // The limits are stored back in the window's own colours.
-    const QColor body = ruler->colour(ColorTarget::Background);
+    const QColor body = ruler->state().colour(ColorTarget::Background);
     QCOMPARE(body, QColor(10, 200, 30, paintedBackgroundAlpha));
-    QCOMPARE(ruler->colour(ColorTarget::Ruler), QColor(200, 20, 90, 255));
+    QCOMPARE(ruler->state().colour(ColorTarget::Ruler), QColor(200, 20, 90, 255));
     QCOMPARE(ruler->palette().brush(QPalette::Active, QPalette::Window).color(), body);
     QCOMPARE(ruler->palette().brush(QPalette::Inactive, QPalette::Window).color(), body);
 
@@ -817,7 +815,7 @@ void TestRulerPaint::crossHair()
     QVERIFY(inkBox(paint(ruler), QRect(QPoint(), size)).isEmpty());
 
     ruler->execute(RulerCommand::ShowCentralPoint);
-    QVERIFY(ruler->options().value(RulerOption::ShowCentralPoint));
+    QVERIFY(ruler->state().options().value(RulerOption::ShowCentralPoint));
     const QImage image = paint(ruler);
     const int cx = size.width() / 2;
     const int cy = size.height() / 2;
@@ -989,7 +987,7 @@ void TestRulerPaint::pictureLiesUnderBorderAndTicks()
     RulerWindow::askPictureFile = [path](QWidget *, const QString &, const QString &) { return path; };
     ruler->execute(RulerCommand::OpenPicture);
     RulerWindow::askPictureFile = askedBefore;
-    QCOMPARE(ruler->pictureFile(), path);
+    QCOMPARE(ruler->state().pictureFile(), path);
     ruler->execute(RulerCommand::ShowBorder);
     const QImage image = paint(ruler);
     QCOMPARE(image.pixelColor(200, 150), QColor(Qt::green));

@@ -64,7 +64,7 @@ RulerWindow *TestRulerPanel::owningRuler(const QRect &geometry)
 void TestRulerPanel::chooseCentimetres(RulerWindow *ruler)
 {
     ruler->menu()->action(RulerCommands::physicalUnit(1))->trigger();
-    QCOMPARE(ruler->unitScale().unitLabel, QStringLiteral("cm"));
+    QCOMPARE(ruler->state().scale().unitLabel, QStringLiteral("cm"));
 }
 
 void TestRulerPanel::rulerPartStaysCurrent_data()
@@ -90,7 +90,7 @@ void TestRulerPanel::rulerPartStaysCurrent()
     // Hidden before the ruler first describes itself, as at a start with the figure hidden.
     RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 300, 200), true);
     ruler->menu()->action(RulerCommand::ShowFigure)->trigger();
-    QVERIFY(!ruler->options().value(RulerOption::ShowFigure));
+    QVERIFY(!ruler->state().options().value(RulerOption::ShowFigure));
     QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(260, 45));
     QCOMPARE(panel()->owner(), ruler);
     if (change == QLatin1String("resize"))

@@ -64,20 +64,20 @@ void TestRulerPersistence::cleanup()
 void TestRulerPersistence::firstStartWithEmptyStore()
 {
     RulerWindow *ruler = makeRuler();
-    ruler->restoreFirstRuler();
+    ruler->restoreStored(QString());
     QCOMPARE(ruler->geometry(), QRect(0, 0, 640, 480));
-    QCOMPARE(ruler->colour(ColorTarget::Background), QColor(255, 255, 255, 128));
-    QCOMPARE(ruler->colour(ColorTarget::Ruler), QColor(111, 33, 55, 255));
-    QCOMPARE(ruler->colour(ColorTarget::Guides), QColor(Qt::red));
+    QCOMPARE(ruler->state().colour(ColorTarget::Background), QColor(255, 255, 255, 128));
+    QCOMPARE(ruler->state().colour(ColorTarget::Ruler), QColor(111, 33, 55, 255));
+    QCOMPARE(ruler->state().colour(ColorTarget::Guides), QColor(Qt::red));
     // Every option at its default, every check mark showing it.
-    QCOMPARE(ruler->options(), RulerOptions());
+    QCOMPARE(ruler->state().options(), RulerOptions());
     const RulerMenu *menu = ruler->menu();
     QVERIFY(menu->action(C::StartTopLeft)->isChecked());
     QVERIFY(menu->action(C::StartFromPixelZero)->isChecked());
     QVERIFY(menu->action(C::Megapixels)->isChecked());
     QVERIFY(!menu->action(C::ReverseAlt)->isChecked());
     QVERIFY(ruler->isVisible());
-    QVERIFY(ruler->pictureFile().isEmpty());
+    QVERIFY(ruler->state().pictureFile().isEmpty());
     QVERIFY(!menu->action(C::ClearPicture)->isEnabled());
 }
 
@@ -109,7 +109,7 @@ static bool fieldOf(const RulerWindow &r, const QString &key)
     for (RulerOption option : RulerOptionTable::all()) {
         const char *stored = RulerOptionTable::entry(option).key;
         if (stored && key == QLatin1String(stored))
-            return r.options().value(option);
+            return r.state().options().value(option);
     }
     qFatal("no option is stored under %s", qPrintable(key));
 }
@@ -121,7 +121,7 @@ void TestRulerPersistence::booleanKeysRoundTrip()
     QSettings().setValue(key, stored);
 
     RulerWindow *ruler = makeRuler();
-    ruler->restoreFirstRuler();
+    ruler->restoreStored(QString());
     QCOMPARE(fieldOf(*ruler, key), stored);
 
     TestSupport::clearStore();
@@ -163,11 +163,11 @@ void TestRulerPersistence::coloursAndGeometryRoundTrip()
         store.setValue("geometry", QRect(100, 120, 333, 222));
     }
     RulerWindow *ruler = makeRuler();
-    ruler->restoreFirstRuler();
-    QCOMPARE(ruler->colour(ColorTarget::Background), QColor(1, 2, 3, 40));
-    QCOMPARE(ruler->colour(ColorTarget::Ruler), QColor(10, 20, 30));
+    ruler->restoreStored(QString());
+    QCOMPARE(ruler->state().colour(ColorTarget::Background), QColor(1, 2, 3, 40));
+    QCOMPARE(ruler->state().colour(ColorTarget::Ruler), QColor(10, 20, 30));
     // A stored value that is not a colour reads as the default, and is written back as one.
-    QCOMPARE(ruler->colour(ColorTarget::Guides), QColor(Qt::red));
+    QCOMPARE(ruler->state().colour(ColorTarget::Guides), QColor(Qt::red));
     QCOMPARE(ruler->geometry(), QRect(100, 120, 333, 222));
 
     ruler->setColour(ColorTarget::Guides, Qt::blue);
@@ -184,9 +184,9 @@ void TestRulerPersistence::paletteRotation()
     QCOMPARE(palette.size(), 7);
     for (int i = 0; i < 8; ++i)
         makeRuler();
-    QCOMPARE(m_fixture.rulers.at(2)->colour(ColorTarget::Background), palette.at(2));
-    QCOMPARE(m_fixture.rulers.at(6)->colour(ColorTarget::Background), palette.at(6));
-    QCOMPARE(m_fixture.rulers.at(7)->colour(ColorTarget::Background), palette.at(0));
+    QCOMPARE(m_fixture.rulers.at(2)->state().colour(ColorTarget::Background), palette.at(2));
+    QCOMPARE(m_fixture.rulers.at(6)->state().colour(ColorTarget::Background), palette.at(6));
+    QCOMPARE(m_fixture.rulers.at(7)->state().colour(ColorTarget::Background), palette.at(0));
 }
 
 void TestRulerPersistence::hiddenFigureStartsWithoutFigureReadings()
@@ -194,8 +194,8 @@ void TestRulerPersistence::hiddenFigureStartsWithoutFigureReadings()
     QSettings().setValue("flyingFigureVisible", false);
     RulerWindow *ruler = makeRuler();
     const RulerMenu *menu = ruler->menu();
-    QVERIFY(!ruler->options().value(O::ShowFigure));
-    QVERIFY(!ruler->options().value(O::ShowFigureReadings));
+    QVERIFY(!ruler->state().options().value(O::ShowFigure));
+    QVERIFY(!ruler->state().options().value(O::ShowFigureReadings));
     QVERIFY(!menu->action(C::ShowFigureReadings)->isChecked());
     QVERIFY(!menu->action(C::ShowFigureReadings)->isEnabled());
     QVERIFY(!menu->action(C::FlyingRuler)->isEnabled());
@@ -203,9 +203,9 @@ void TestRulerPersistence::hiddenFigureStartsWithoutFigureReadings()
 
     // The option cannot change while the figure is hidden.
     menu->action(C::ShowFigureReadings)->trigger();
-    QVERIFY(!ruler->options().value(O::ShowFigureReadings));
+    QVERIFY(!ruler->state().options().value(O::ShowFigureReadings));
     ruler->execute(C::ShowFigure);
-    QVERIFY(ruler->options().value(O::ShowFigure));
+    QVERIFY(ruler->state().options().value(O::ShowFigure));
     QVERIFY(menu->action(C::ShowFigureReadings)->isEnabled());
 }
 
@@ -236,7 +236,7 @@ void TestRulerPersistence::boldControlPointsFollowTheStore()
     }
     RulerWindow *ruler = makeRuler();
     const RulerMenu *menu = ruler->menu();
-    QCOMPARE(ruler->options().value(O::BoldControlPoints), expectBold);
+    QCOMPARE(ruler->state().options().value(O::BoldControlPoints), expectBold);
     QCOMPARE(menu->action(C::BoldControlPoints)->isChecked(), expectBold);
     QCOMPARE(menu->action(C::BoldControlPoints)->isEnabled(), expectBoldEnabled);
     QCOMPARE(menu->action(C::ShowControlPoints)->isChecked(), !hidden.toBool());
@@ -244,7 +244,7 @@ void TestRulerPersistence::boldControlPointsFollowTheStore()
     // With control points hidden, the bold option keeps its state.
     if (!expectBoldEnabled) {
         ruler->execute(C::BoldControlPoints);
-        QCOMPARE(ruler->options().value(O::BoldControlPoints), expectBold);
+        QCOMPARE(ruler->state().options().value(O::BoldControlPoints), expectBold);
     }
 }
 
@@ -303,8 +303,8 @@ void TestRulerPersistence::startPointCheckMark()
     // Choosing another corner, then the entry again, gives the same pair.
     ruler->execute(checked == C::StartTopLeft ? C::StartBottomRight : C::StartTopLeft);
     ruler->menu()->action(checked)->trigger();
-    QCOMPARE(ruler->options().value(O::ZeroAtLeft), left);
-    QCOMPARE(ruler->options().value(O::ZeroAtBottom), bottom);
+    QCOMPARE(ruler->state().options().value(O::ZeroAtLeft), left);
+    QCOMPARE(ruler->state().options().value(O::ZeroAtBottom), bottom);
     QCOMPARE(ruler->menu()->checkedIn(RulerCommands::Group::StartCorner), checked);
 }
 
@@ -312,9 +312,9 @@ void TestRulerPersistence::savingInFullScreenStoresNormalGeometry()
 {
     QSettings().setValue("geometry", QRect(40, 50, 300, 200));
     RulerWindow *ruler = makeRuler();
-    ruler->restoreFirstRuler();
+    ruler->restoreStored(QString());
     ruler->execute(C::FullScreen);
-    QVERIFY(ruler->inFullScreen());
+    QVERIFY(ruler->state().fullScreen());
     ruler->saveSettings();
     QCOMPARE(QSettings().value("geometry").toRect(), QRect(40, 50, 300, 200));
 }
@@ -324,7 +324,7 @@ void TestRulerPersistence::geometryOffEveryScreenIsBroughtBack()
     const QRect primary = QGuiApplication::primaryScreen()->geometry();
     QSettings().setValue("geometry", QRect(primary.right() + 500, 100, 320, 210));
     RulerWindow *ruler = makeRuler();
-    ruler->restoreFirstRuler();
+    ruler->restoreStored(QString());
     // The shortest way back to where a piece of it can be grabbed, its size kept.
     QCOMPARE(ruler->geometry(), QRect(primary.right() + 1 - 40, 100, 320, 210));
 }
@@ -333,9 +333,9 @@ void TestRulerPersistence::missingPictureIsDropped()
 {
     QSettings().setValue("imageFile", "/nonexistent/picture.png");
     RulerWindow *ruler = makeRuler();
-    ruler->restoreFirstRuler();
-    QVERIFY(ruler->picture().isNull());
-    QVERIFY(ruler->pictureFile().isEmpty());
+    ruler->restoreStored(QString());
+    QVERIFY(ruler->state().picture().isNull());
+    QVERIFY(ruler->state().pictureFile().isEmpty());
     QVERIFY(!ruler->menu()->action(C::StretchPicture)->isEnabled());
     ruler->saveSettings();
     QCOMPARE(QSettings().value("imageFile").toString(), QString());

@@ -73,7 +73,7 @@ void TestRulerReadings::uncalibratedDisplayReadsQuestionMarks()
     QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(560, 45));
     ruler->execute(RulerCommands::cornerShape(4));
     ruler->menu()->action(RulerCommands::physicalUnit(1))->trigger();
-    QCOMPARE(ruler->unitScale().unitLabel, QStringLiteral("cm"));
+    QCOMPARE(ruler->state().scale().unitLabel, QStringLiteral("cm"));
     ruler->repaint();
 
     QCOMPARE(ruler->readings().widthText, QStringLiteral("\u2190 ? cm \u2192"));
@@ -107,9 +107,9 @@ void TestRulerReadings::flyingRulerCountsFromTheZeroCorner()
     ruler->execute(RulerCommand::ShowReadings);
     ruler->execute(RulerCommand::ShowFigureReadings);
     ruler->execute(RulerCommand::ShowControlPoints);
-    QVERIFY(!ruler->options().value(RulerOption::ShowReadings) &&
-            !ruler->options().value(RulerOption::ShowFigureReadings) &&
-            ruler->options().value(RulerOption::HideControlPoints));
+    QVERIFY(!ruler->state().options().value(RulerOption::ShowReadings) &&
+            !ruler->state().options().value(RulerOption::ShowFigureReadings) &&
+            ruler->state().options().value(RulerOption::HideControlPoints));
     QAction *corner = zeroAtBottom ? (zeroAtLeft ? ruler->menu()->action(RulerCommand::StartBottomLeft)
                                                  : ruler->menu()->action(RulerCommand::StartBottomRight))
                                    : (zeroAtLeft ? ruler->menu()->action(RulerCommand::StartTopLeft)
@@ -179,7 +179,7 @@ void TestRulerReadings::readingsFollowACalibrationEdit()
     m_fixture.preferences()->setInfoPanelShown(false);
     RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 640, 480), true);
     ruler->menu()->action(RulerCommands::physicalUnit(1))->trigger();
-    QCOMPARE(ruler->unitScale().unitLabel, QStringLiteral("cm"));
+    QCOMPARE(ruler->state().scale().unitLabel, QStringLiteral("cm"));
 
     PreferencesDialog *preferences = m_fixture.hub->preferencesDialog();
     m_fixture.hub->showPreferences(PreferencesPage::Displays);

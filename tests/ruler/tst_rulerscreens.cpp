@@ -75,7 +75,7 @@ void TestRulerScreens::snapping()
     RulerWindow *ruler = makeRuler(QRect(500, 300, 300, 200));
     ruler->execute(RulerCommand::ShowFigure); // the body, not the figure, is dragged
     ruler->menu()->action(RulerCommand::SnapToScreen)->trigger();
-    QVERIFY(ruler->options().value(RulerOption::SnapToScreen));
+    QVERIFY(ruler->state().options().value(RulerOption::SnapToScreen));
     const QPoint grab(150, 100);
     QTest::mouseMove(ruler, grab);
     QTest::mousePress(ruler, Qt::LeftButton, Qt::NoModifier, grab);
@@ -144,7 +144,7 @@ void TestRulerScreens::lockingCutsAnOverWideWindow()
     RulerWindow *ruler = makeRuler(QRect(2000, 100, 1500, 300));
     ruler->execute(RulerCommand::LockToScreen);
     QTRY_COMPARE(ruler->geometry(), QRect(1920, 100, 1280, 300));
-    QCOMPARE(ruler->screenIndex(), 1);
+    QCOMPARE(ruler->state().display(), 1);
 }
 
 void TestRulerScreens::lockingDoesNothingInFullScreen()
@@ -167,13 +167,12 @@ void TestRulerScreens::secondScreenReadsItsOwnCalibration()
     displays[1][1] = displays[1][2] = QStringLiteral("192");
     m_fixture.preferences()->setDisplayCells(displays);
     RulerWindow *ruler = makeRuler(QRect(100, 100, 300, 200));
-    ruler->menu()->action(RulerCommands::physicalUnit(0))->setChecked(true);
-    ruler->setUnit(true);
-    QCOMPARE(ruler->unitScale().pixelsPerUnitX, 96.0);
+    ruler->execute(RulerCommands::physicalUnit(0));
+    QCOMPARE(ruler->state().scale().pixelsPerUnitX, 96.0);
 
     ruler->move(2100, 100);
-    QTRY_COMPARE(ruler->screenIndex(), 1);
-    QCOMPARE(ruler->unitScale().pixelsPerUnitX, 192.0);
+    QTRY_COMPARE(ruler->state().display(), 1);
+    QCOMPARE(ruler->state().scale().pixelsPerUnitX, 192.0);
 }
 
 void TestRulerScreens::newRulerBesideItsMaker()
@@ -184,7 +183,7 @@ void TestRulerScreens::newRulerBesideItsMaker()
     RulerWindow *made = m_fixture.hub->rulers().last();
     m_fixture.adopt(made);
     QTRY_COMPARE(made->geometry(), QRect(2050, 250, 300, 200));
-    QCOMPARE(made->colour(ColorTarget::Background), RulerWindow::backgroundPalette().at(1));
+    QCOMPARE(made->state().colour(ColorTarget::Background), RulerWindow::backgroundPalette().at(1));
     QVERIFY(made->menu()->action(RulerCommand::CloseRuler)->isVisible());
     maker->rebuildMenu();
     QVERIFY(
@@ -199,10 +198,10 @@ void TestRulerScreens::colourDialogFollowsTheNewRuler()
     maker->execute(RulerCommand::NewRuler);
     RulerWindow *made = m_fixture.hub->rulers().last();
     m_fixture.adopt(made);
-    const QColor makerColour = maker->colour(ColorTarget::Background);
+    const QColor makerColour = maker->state().colour(ColorTarget::Background);
     Q_EMIT m_fixture.hub->colorDialog()->currentColorChanged(QColor(1, 2, 3, 200));
-    QCOMPARE(made->colour(ColorTarget::Background), QColor(1, 2, 3, 200));
-    QCOMPARE(maker->colour(ColorTarget::Background), makerColour);
+    QCOMPARE(made->state().colour(ColorTarget::Background), QColor(1, 2, 3, 200));
+    QCOMPARE(maker->state().colour(ColorTarget::Background), makerColour);
     m_fixture.hub->colorDialog()->hide();
 }
 
@@ -225,7 +224,7 @@ void TestRulerScreens::newRulerOfAStayOnTopRulerOpensInFront()
     maker->execute(RulerCommand::NewRuler);
     RulerWindow *made = m_fixture.hub->rulers().last();
     m_fixture.adopt(made);
-    QVERIFY(made->options().value(RulerOption::StayOnTop));
+    QVERIFY(made->state().options().value(RulerOption::StayOnTop));
     QVERIFY(made->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(made->menu()->action(RulerCommand::StayOnTop)->isChecked());
     QTRY_VERIFY(made->isActiveWindow());
@@ -233,7 +232,7 @@ void TestRulerScreens::newRulerOfAStayOnTopRulerOpensInFront()
 
     // A ruler that does not stay on top takes the panel down with it.
     RulerWindow *plain = m_fixture.shown(QRect(900, 100, 300, 200), true);
-    QVERIFY(!plain->options().value(RulerOption::StayOnTop));
+    QVERIFY(!plain->state().options().value(RulerOption::StayOnTop));
     QTest::mouseClick(plain, Qt::LeftButton, Qt::NoModifier, QPoint(150, 6));
     QCOMPARE(panel->owner(), plain);
     QVERIFY(!panel->windowFlags().testFlag(Qt::WindowStaysOnTopHint));

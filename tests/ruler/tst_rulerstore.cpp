@@ -31,13 +31,13 @@ RulerRecord sampleRuler(int index)
     // A different option turned from its default in each ruler, and one more in all of them.
     for (RulerOption option : {options.at((3 * index) % options.size()), RulerOption::ShowCentralPoint}) {
         if (RulerOptionTable::entry(option).storage == RulerOptionTable::Storage::ReadWrite)
-            record.options.set(option, !RulerOptionTable::entry(option).byDefault);
+            record.settings.options.set(option, !RulerOptionTable::entry(option).byDefault);
     }
-    record.pictureFile = index % 2 ? QStringLiteral("/pictures/plan %1.png").arg(index) : QString();
+    record.settings.pictureFile = index % 2 ? QStringLiteral("/pictures/plan %1.png").arg(index) : QString();
     record.geometry = QRect(40 + 100 * index, 30 + 50 * index, 300 + index, 200 + 2 * index);
-    record.background = QColor(200, 210 + index, 220, 100 + index);
-    record.rulerColour = QColor(10 * index, 20, 30);
-    record.guidesColour = QColor(0, 0, 255 - index);
+    record.settings.background = QColor(200, 210 + index, 220, 100 + index);
+    record.settings.rulerColour = QColor(10 * index, 20, 30);
+    record.settings.guidesColour = QColor(0, 0, 255 - index);
     const FigureKind kinds[] = {FigureKind::FlyingRuler, FigureKind::CentredCircle, FigureKind::CornerRhombus,
                                 FigureKind::CentredRightTriangle};
     record.figure = made(kinds[index % 4], 17.5 * index, QPoint(3 * index, -2 * index));
@@ -66,12 +66,12 @@ void compareFigures(const FigureModel &read, const FigureModel &written)
 
 void compareRulers(const RulerRecord &read, const RulerRecord &written)
 {
-    QCOMPARE(read.options, written.options);
-    QCOMPARE(read.pictureFile, written.pictureFile);
+    QCOMPARE(read.settings.options, written.settings.options);
+    QCOMPARE(read.settings.pictureFile, written.settings.pictureFile);
     QCOMPARE(read.geometry.toRect(), written.geometry.toRect());
-    QCOMPARE(read.background, written.background);
-    QCOMPARE(read.rulerColour, written.rulerColour);
-    QCOMPARE(read.guidesColour, written.guidesColour);
+    QCOMPARE(read.settings.background, written.settings.background);
+    QCOMPARE(read.settings.rulerColour, written.settings.rulerColour);
+    QCOMPARE(read.settings.guidesColour, written.settings.guidesColour);
     QCOMPARE(read.figure.has_value(), written.figure.has_value());
     if (written.figure)
         compareFigures(*read.figure, *written.figure);
@@ -192,7 +192,7 @@ void TestRulerStore::everyOptionRoundTripsInAGroup()
     QFETCH(int, option);
     const auto which = RulerOption(option);
     QList<RulerRecord> written{RulerRecord(), RulerRecord(), RulerRecord()};
-    written[2].options.set(which, !RulerOptionTable::entry(which).byDefault);
+    written[2].settings.options.set(which, !RulerOptionTable::entry(which).byDefault);
     {
         QSettings store;
         RulerStore::writeSession(store, written, 0);
@@ -200,9 +200,9 @@ void TestRulerStore::everyOptionRoundTripsInAGroup()
     QSettings store;
     const QList<RulerRecord> read = readSession(store);
     QCOMPARE(read.size(), 3);
-    QCOMPARE(read[2].options.value(which), !RulerOptionTable::entry(which).byDefault);
-    QCOMPARE(read[0].options, RulerOptions());
-    QCOMPARE(read[1].options, RulerOptions());
+    QCOMPARE(read[2].settings.options.value(which), !RulerOptionTable::entry(which).byDefault);
+    QCOMPARE(read[0].settings.options, RulerOptions());
+    QCOMPARE(read[1].settings.options, RulerOptions());
 }
 
 void TestRulerStore::figureRoundTrip_data()
@@ -346,7 +346,7 @@ void TestRulerStore::earlierVersionsFileReadsAsBefore()
     writeFile(kEarlierFile);
     QSettings store;
     RulerRecord current;
-    current.background = QColor(255, 255, 255, 128);
+    current.settings.background = QColor(255, 255, 255, 128);
     const RulerRecord read = RulerStore::read(store, QString(), current);
 
     RulerOptions expected;
@@ -357,12 +357,12 @@ void TestRulerStore::earlierVersionsFileReadsAsBefore()
     for (RulerOption option : {RulerOption::ZeroAtLeft, RulerOption::ShowBorder, RulerOption::ShowLeftTicker,
                                RulerOption::ProportionalPicture})
         expected.set(option, false);
-    QCOMPARE(read.options, expected);
-    QCOMPARE(read.pictureFile, QStringLiteral("/home/someone/plan.png"));
+    QCOMPARE(read.settings.options, expected);
+    QCOMPARE(read.settings.pictureFile, QStringLiteral("/home/someone/plan.png"));
     QCOMPARE(read.geometry.toRect(), QRect(210, 170, 400, 300));
-    QCOMPARE(read.background, QColor(240, 247, 244, 128));
-    QCOMPARE(read.rulerColour, QColor(10, 20, 30));
-    QCOMPARE(read.guidesColour, QColor(0, 0, 255));
+    QCOMPARE(read.settings.background, QColor(240, 247, 244, 128));
+    QCOMPARE(read.settings.rulerColour, QColor(10, 20, 30));
+    QCOMPARE(read.settings.guidesColour, QColor(0, 0, 255));
     QVERIFY(!read.figure);
     QCOMPARE(RulerStore::storedGroups(store), QStringList());
     QCOMPARE(RulerStore::storedActive(store, 1), 0);
@@ -383,12 +383,12 @@ void TestRulerStore::firstRulerStaysWhereEarlierVersionsReadIt()
     RulerOptions options;
     options.read(store);
     options.readPictureOptions(store);
-    QCOMPARE(options, session[0].options);
+    QCOMPARE(options, session[0].settings.options);
     QCOMPARE(store.value("geometry").toRect(), session[0].geometry.toRect());
-    QCOMPARE(store.value("background").value<QColor>(), session[0].background);
-    QCOMPARE(store.value("rulerColor").value<QColor>(), session[0].rulerColour);
-    QCOMPARE(store.value("guidesColor").value<QColor>(), session[0].guidesColour);
-    QCOMPARE(store.value("imageFile").toString(), session[0].pictureFile);
+    QCOMPARE(store.value("background").value<QColor>(), session[0].settings.background);
+    QCOMPARE(store.value("rulerColor").value<QColor>(), session[0].settings.rulerColour);
+    QCOMPARE(store.value("guidesColor").value<QColor>(), session[0].settings.guidesColour);
+    QCOMPARE(store.value("imageFile").toString(), session[0].settings.pictureFile);
     // The program's keys are untouched.
     QCOMPARE(store.value("zoom").toInt(), 5);
     QCOMPARE(store.value("Program Version").toString(), QStringLiteral("3.0"));
@@ -411,7 +411,7 @@ void TestRulerStore::earlierVersionsSaveKeepsTheSession()
     QSettings store;
     const QList<RulerRecord> read = readSession(store);
     QCOMPARE(read.size(), 3);
-    QCOMPARE(read[0].options, RulerOptions());
+    QCOMPARE(read[0].settings.options, RulerOptions());
     QCOMPARE(read[0].geometry.toRect(), QRect(5, 6, 300, 200));
     compareRulers(read[1], session[1]);
     compareRulers(read[2], session[2]);

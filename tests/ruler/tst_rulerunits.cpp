@@ -16,6 +16,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void chosenUnitFollowsTheDisplayCalibration();
+    void menuShowsTheChosenUnit();
     void refusedUnitTellsWhyAndFallsBackToPixels();
     void quietRecomputationRefusesSilently();
     void conversionFollowsAUnitEdit();
@@ -57,19 +58,33 @@ void TestRulerUnits::cleanup()
 
 void TestRulerUnits::chosenUnitFollowsTheDisplayCalibration()
 {
-    m_ruler->menu()->action(RulerCommands::physicalUnit(0))->setChecked(true);
-    m_ruler->setUnit(true);
-    QCOMPARE(m_ruler->unitScale().unitKind, int(UnitScale::TableUnit));
-    QCOMPARE(m_ruler->unitScale().unitLabel, QStringLiteral("in"));
-    QCOMPARE(m_ruler->unitScale().pixelsPerUnitX, 96.0);
-    QCOMPARE(m_ruler->unitScale().pixelsPerUnitY, 120.0);
-    QCOMPARE(m_ruler->unitScale().ticksPerUnit, 8.0);
+    // Chosen as the user chooses it: Qt checks the entry, then the ruler takes its unit.
+    m_ruler->menu()->action(RulerCommands::physicalUnit(0))->trigger();
+    QCOMPARE(m_ruler->state().unit(), (UnitChoice{UnitChoice::Table::Physical, 0}));
+    QCOMPARE(m_ruler->state().scale().unitKind, int(UnitScale::TableUnit));
+    QCOMPARE(m_ruler->state().scale().unitLabel, QStringLiteral("in"));
+    QCOMPARE(m_ruler->state().scale().pixelsPerUnitX, 96.0);
+    QCOMPARE(m_ruler->state().scale().pixelsPerUnitY, 120.0);
+    QCOMPARE(m_ruler->state().scale().ticksPerUnit, 8.0);
     QVERIFY(m_ruler->menu()->action(RulerCommands::physicalUnit(0))->isChecked());
 
-    m_ruler->menu()->action(RulerCommand::UnitPixels)->setChecked(true);
-    m_ruler->setUnit(true);
-    QCOMPARE(m_ruler->unitScale().unitLabel, QStringLiteral("px"));
+    m_ruler->menu()->action(RulerCommand::UnitPixels)->trigger();
+    QCOMPARE(m_ruler->state().unit(), UnitChoice());
+    QCOMPARE(m_ruler->state().scale().unitLabel, QStringLiteral("px"));
     QVERIFY(m_messages.isEmpty());
+}
+
+void TestRulerUnits::menuShowsTheChosenUnit()
+{
+    m_ruler->execute(RulerCommands::physicalUnit(1));
+    const UnitChoice chosen = m_ruler->state().unit();
+    QCOMPARE(chosen, (UnitChoice{UnitChoice::Table::Physical, 1}));
+    // A check mark set by other means than choosing chooses nothing, and the next opening of the menu
+    // shows the ruler's unit again.
+    m_ruler->menu()->action(RulerCommands::physicalUnit(2))->setChecked(true);
+    QCOMPARE(m_ruler->state().unit(), chosen);
+    m_ruler->rebuildMenu();
+    QCOMPARE(m_ruler->menu()->checkedIn(RulerCommands::Group::Unit), RulerCommands::physicalUnit(1));
 }
 
 void TestRulerUnits::refusedUnitTellsWhyAndFallsBackToPixels()
@@ -79,40 +94,41 @@ void TestRulerUnits::refusedUnitTellsWhyAndFallsBackToPixels()
     QCOMPARE(Mnemonics::strip(m_ruler->menu()->action(RulerCommands::physicalUnit(5))->text()),
              QStringLiteral("Furlongs"));
 
-    m_ruler->execute(RulerCommands::physicalUnit(5));
+    m_ruler->menu()->action(RulerCommands::physicalUnit(5))->trigger();
     QCOMPARE(m_messages,
              QStringList{QStringLiteral("Wrong value for Units per Inch;\nWrong \"Ticks per Unit\" "
                                         "Value;\nGo to \"Preferences | Units\" or \"Preferences | "
                                         "Pixel-based Units\" and fix respective unit settings.")});
     QVERIFY(m_ruler->menu()->action(RulerCommand::UnitPixels)->isChecked());
-    QCOMPARE(m_ruler->unitScale().unitKind, int(UnitScale::Pixels));
-    QCOMPARE(m_ruler->unitScale().unitLabel, QStringLiteral("px"));
+    QCOMPARE(m_ruler->state().unit(), UnitChoice());
+    QCOMPARE(m_ruler->state().scale().unitKind, int(UnitScale::Pixels));
+    QCOMPARE(m_ruler->state().scale().unitLabel, QStringLiteral("px"));
 }
 
 void TestRulerUnits::quietRecomputationRefusesSilently()
 {
-    m_ruler->menu()->action(RulerCommands::physicalUnit(2))->setChecked(true);
+    m_ruler->execute(RulerCommands::physicalUnit(2));
     m_ruler->recomputeScale();
-    QCOMPARE(m_ruler->unitScale().unitLabel, QStringLiteral("mm"));
+    QCOMPARE(m_ruler->state().scale().unitLabel, QStringLiteral("mm"));
 
-    // Zero passes the table and is refused by the ruler.
+    // Zero passes the table and is refused by the ruler, which hears of the edit at once.
     editUnit(2, 2, QStringLiteral("0"));
     m_ruler->recomputeScale();
     QVERIFY(m_messages.isEmpty());
+    QCOMPARE(m_ruler->state().unit(), UnitChoice());
     QVERIFY(m_ruler->menu()->action(RulerCommand::UnitPixels)->isChecked());
-    QCOMPARE(m_ruler->unitScale().unitLabel, QStringLiteral("px"));
+    QCOMPARE(m_ruler->state().scale().unitLabel, QStringLiteral("px"));
 }
 
 void TestRulerUnits::conversionFollowsAUnitEdit()
 {
-    m_ruler->menu()->action(RulerCommands::physicalUnit(1))->setChecked(true);
-    m_ruler->setUnit(true);
-    QCOMPARE(m_ruler->unitScale().lengthInUnits(96, 0, false, true, 0), 2.54);
+    m_ruler->execute(RulerCommands::physicalUnit(1));
+    QCOMPARE(m_ruler->state().scale().lengthInUnits(96, 0, false, true, 0), 2.54);
 
     // An edit in the preferences reaches the ruler at once, before it paints again.
     editUnit(1, 2, QStringLiteral("5.08"));
-    QCOMPARE(m_ruler->unitScale().lengthInUnits(96, 0, false, true, 0), 5.08);
-    QCOMPARE(m_ruler->unitScale().lengthInUnits(120, 90, false, true, 0), 5.08);
+    QCOMPARE(m_ruler->state().scale().lengthInUnits(96, 0, false, true, 0), 5.08);
+    QCOMPARE(m_ruler->state().scale().lengthInUnits(120, 90, false, true, 0), 5.08);
 }
 
 GRADORA_TEST_MAIN(TestRulerUnits)

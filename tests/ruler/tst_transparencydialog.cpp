@@ -87,7 +87,7 @@ Seen TestTransparency::runDialog(RulerWindow *ruler, const std::function<void(Tr
             whileOpen(dialog);
         seen.spinBox = dialog->findChild<QSpinBox *>("alphaBox")->value();
         seen.slider = dialog->findChild<QSlider *>("alphaSlider")->value();
-        seen.rulerAlpha = ruler->colour(ColorTarget::Background).alpha();
+        seen.rulerAlpha = ruler->state().colour(ColorTarget::Background).alpha();
         switch (close) {
         case Close::Ok:
             dialog->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok)->click();
@@ -126,7 +126,7 @@ void TestTransparency::openingAndClosing()
     QFETCH(int, slideTo);
     QFETCH(Close, close);
     RulerWindow *ruler = makeRuler();
-    QColor body = ruler->colour(ColorTarget::Background);
+    QColor body = ruler->state().colour(ColorTarget::Background);
     body.setAlpha(opening);
     ruler->setColour(ColorTarget::Background, body);
     const Seen seen = runDialog(
@@ -140,7 +140,7 @@ void TestTransparency::openingAndClosing()
     QTEST(seen.slider, "shown");
     if (slideTo != 0)
         QTEST(seen.rulerAlpha, "liveAlpha");
-    QTEST(ruler->colour(ColorTarget::Background).alpha(), "finalAlpha");
+    QTEST(ruler->state().colour(ColorTarget::Background).alpha(), "finalAlpha");
 }
 
 void TestTransparency::reopenedByAnotherRuler()
@@ -149,7 +149,7 @@ void TestTransparency::reopenedByAnotherRuler()
     RulerWindow *first = makeRuler();
     RulerWindow *second = makeRuler();
     for (const auto &[ruler, alpha] : {std::pair{first, 100}, std::pair{second, 140}}) {
-        QColor body = ruler->colour(ColorTarget::Background);
+        QColor body = ruler->state().colour(ColorTarget::Background);
         body.setAlpha(alpha);
         ruler->setColour(ColorTarget::Background, body);
     }
@@ -158,8 +158,8 @@ void TestTransparency::reopenedByAnotherRuler()
         second, [](TransparencyDialog *dialog) { dialog->findChild<QSpinBox *>("alphaBox")->setValue(90); }, Close::Ok);
     QCOMPARE(seen.slider, 90);
     QCOMPARE(seen.rulerAlpha, 90);
-    QCOMPARE(first->colour(ColorTarget::Background).alpha(), 100);
-    QCOMPARE(second->colour(ColorTarget::Background).alpha(), 90);
+    QCOMPARE(first->state().colour(ColorTarget::Background).alpha(), 100);
+    QCOMPARE(second->state().colour(ColorTarget::Background).alpha(), 90);
     QVERIFY(m_hub->transparencyDialog()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 

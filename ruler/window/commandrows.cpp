@@ -27,7 +27,7 @@ Entry CommandRows::toggle(C command, O option, const char *shortcut, Handler han
 {
     Entry e = row(
         command, handler ? handler : [](RulerWindow &w, C c) {
-            w.m_options.toggle(*entry(c).option);
+            w.m_state.toggle(*entry(c).option);
             w.update();
         });
     e.show(RulerOptionTable::entry(option).menuText, shortcut).check();
@@ -63,25 +63,25 @@ void CommandRows::addWindowRows(Rows &t)
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Guides Color"), "Alt+G")
                     .key(Qt::Key_G, Chord::ExactlyAlt)
                     .in(menu));
-    t.push_back(row(C::Transparency, [](RulerWindow &w, C) { w.editTransparency(); })
+    t.push_back(row(C::Transparency, [](RulerWindow &w, C) { editTransparency(w); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Transparency"), "Alt+Shift+T")
                     .key(Qt::Key_T, Chord::AltShift)
                     .in(menu));
-    t.push_back(toggle(C::StayOnTop, O::StayOnTop, "Alt+S", [](RulerWindow &w, C) { w.toggleStayOnTop(); })
+    t.push_back(toggle(C::StayOnTop, O::StayOnTop, "Alt+S", [](RulerWindow &w, C) { toggleStayOnTop(w); })
                     .key(Qt::Key_S, Chord::ExactlyAlt)
                     .in(menu, true));
     t.push_back(
-        toggle(C::SnapToScreen, O::SnapToScreen, "Alt+P", [](RulerWindow &w, C) { w.toggleSnapToScreen(); })
+        toggle(C::SnapToScreen, O::SnapToScreen, "Alt+P", [](RulerWindow &w, C) { toggleSnapToScreen(w); })
             .key(Qt::Key_P, Chord::ExactlyAlt)
             .in(menu));
     t.push_back(toggle(C::LockToScreen, O::LockToScreen, "Alt+L",
                        [](RulerWindow &w, C) {
-                           w.m_options.toggle(O::LockToScreen);
+                           w.m_state.toggle(O::LockToScreen);
                            w.followWindowMove();
                        })
                     .key(Qt::Key_L, Chord::ExactlyAlt)
                     .in(menu));
-    t.push_back(row(C::FullScreen, [](RulerWindow &w, C) { w.toggleFullScreen(); })
+    t.push_back(row(C::FullScreen, [](RulerWindow &w, C) { toggleFullScreen(w); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Full Screen"), "Alt+F")
                     .check()
                     .key(Qt::Key_F, Chord::ExactlyAlt)
@@ -94,7 +94,7 @@ void CommandRows::addViewRows(Rows &t)
     const auto menu = Menu::View;
     t.push_back(toggle(C::ShowFigure, O::ShowFigure, "`",
                        [](RulerWindow &w, C) {
-                           w.toggleFigure();
+                           toggleFigure(w);
                            w.update();
                        })
                     .key(Qt::Key_QuoteLeft)
@@ -103,7 +103,7 @@ void CommandRows::addViewRows(Rows &t)
     t.push_back(toggle(C::ShowRotationCentre, O::ShowRotationCentre, "R").key(Qt::Key_R).in(menu));
     t.push_back(toggle(C::ShowControlPoints, O::HideControlPoints, "M",
                        [](RulerWindow &w, C) {
-                           w.toggleControlPoints();
+                           toggleControlPoints(w);
                            w.update();
                        })
                     .key(Qt::Key_M)
@@ -112,7 +112,7 @@ void CommandRows::addViewRows(Rows &t)
     t.push_back(toggle(C::BoldControlPoints, O::BoldControlPoints, "N",
                        [](RulerWindow &w, C) {
                            if (!w.option(O::HideControlPoints))
-                               w.m_options.toggle(O::BoldControlPoints);
+                               w.m_state.toggle(O::BoldControlPoints);
                            w.update();
                        })
                     .key(Qt::Key_N)
@@ -120,7 +120,7 @@ void CommandRows::addViewRows(Rows &t)
     t.push_back(toggle(C::ShowFigureReadings, O::ShowFigureReadings, "T",
                        [](RulerWindow &w, C) {
                            if (w.option(O::ShowFigure))
-                               w.m_options.toggle(O::ShowFigureReadings);
+                               w.m_state.toggle(O::ShowFigureReadings);
                            w.update();
                        })
                     .key(Qt::Key_T)
@@ -128,14 +128,14 @@ void CommandRows::addViewRows(Rows &t)
     t.push_back(toggle(C::ShowBorder, O::ShowBorder, "B").key(Qt::Key_B).in(menu, true));
     t.push_back(toggle(C::ShowReadings, O::ShowReadings, "Y",
                        [](RulerWindow &w, C) {
-                           w.m_menu->setEnabled(C::MinimalReadings, w.m_options.toggle(O::ShowReadings));
+                           w.m_menu->setEnabled(C::MinimalReadings, w.m_state.toggle(O::ShowReadings));
                            w.update();
                        })
                     .key(Qt::Key_Y)
                     .in(menu));
     t.push_back(toggle(C::MinimalReadings, O::MinimalReadings, "Alt+Shift+Y",
                        [](RulerWindow &w, C) {
-                           w.toggleMinimalReadings();
+                           toggleMinimalReadings(w);
                            w.update();
                        })
                     .key(Qt::Key_Y, Chord::AltShift)
@@ -161,14 +161,14 @@ void CommandRows::addMoreViewRows(Rows &t)
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Clear All Guides"), "Alt+Shift+G")
                     .key(Qt::Key_G, Chord::AltShift)
                     .in(menu));
-    t.push_back(row(C::ShowInfoPanel, [](RulerWindow &w, C) { w.toggleInfoPanel(); })
+    t.push_back(row(C::ShowInfoPanel, [](RulerWindow &w, C) { toggleInfoPanel(w); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Show Info Panel"), "/")
                     .check()
                     .key(Qt::Key_Slash)
                     .key(Qt::Key_Question)
                     .in(menu, true));
     // Named after the side it sends the panel to; the window renames it.
-    t.push_back(row(C::PanelSide, [](RulerWindow &w, C) { w.sendPanelToOtherSide(); })
+    t.push_back(row(C::PanelSide, [](RulerWindow &w, C) { sendPanelToOtherSide(w); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Send Panel to Left"), ".")
                     .key(Qt::Key_Period)
                     .key(Qt::Key_Greater)
@@ -179,7 +179,7 @@ void CommandRows::addMoreViewRows(Rows &t)
     t.push_back(toggle(C::ShowRightTicker, O::ShowRightTicker).in(menu));
     const Handler allTickers = [](RulerWindow &w, C c) {
         for (O ticker : {O::ShowTopTicker, O::ShowLeftTicker, O::ShowRightTicker, O::ShowBottomTicker})
-            w.m_options.set(ticker, c == C::ShowAllTickers);
+            w.m_state.setOption(ticker, c == C::ShowAllTickers);
         w.update();
     };
     t.push_back(row(C::ShowAllTickers, allTickers)
@@ -190,7 +190,7 @@ void CommandRows::addMoreViewRows(Rows &t)
                     .in(menu));
     t.push_back(toggle(C::AntiAliasing, O::AntiAliasing, "Alt+Shift+A",
                        [](RulerWindow &w, C) {
-                           w.m_options.toggle(O::AntiAliasing);
+                           w.m_state.toggle(O::AntiAliasing);
                            w.followWindowMove();
                        })
                     .key(Qt::Key_A, Chord::AltShift)
@@ -200,12 +200,9 @@ void CommandRows::addMoreViewRows(Rows &t)
 
 void CommandRows::addChoiceRows(Rows &t)
 {
-    const Handler unit = [](RulerWindow &w, C c) {
-        w.m_menu->setChecked(c, true);
-        w.setUnit(false);
-    };
+    const Handler unit = [](RulerWindow &w, C c) { w.chooseUnit(*unitOf(c)); };
     const Handler editUnits = [](RulerWindow &w, C c) {
-        w.showPreferencesOn(c == C::EditUnits ? PreferencesPage::Units : PreferencesPage::PixelBasedUnits);
+        showPreferencesOn(w, c == C::EditUnits ? PreferencesPage::Units : PreferencesPage::PixelBasedUnits);
     };
     t.push_back(row(C::UnitPixels, unit)
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Pixels"))
@@ -221,9 +218,9 @@ void CommandRows::addChoiceRows(Rows &t)
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "(Edit Pixel-Based Units)"))
                     .in(Menu::Unit));
 
-    const Handler corner = [](RulerWindow &w, C c) { w.chooseStartCorner(c); };
+    const Handler corner = [](RulerWindow &w, C c) { chooseStartCorner(w, c); };
     const Handler origin = [](RulerWindow &w, C c) {
-        w.m_options.set(O::StartFromPixelOne, c == C::StartFromPixelOne);
+        w.m_state.setOption(O::StartFromPixelOne, c == C::StartFromPixelOne);
         w.update();
     };
     const auto menu = Menu::StartPoint;
@@ -256,25 +253,25 @@ void CommandRows::addChoiceRows(Rows &t)
 void CommandRows::addPictureAndToolRows(Rows &t)
 {
     auto menu = Menu::Image;
-    t.push_back(row(C::OpenPicture, [](RulerWindow &w, C) { w.openPicture(); })
+    t.push_back(row(C::OpenPicture, [](RulerWindow &w, C) { openPicture(w); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Open Image"))
                     .in(menu));
-    t.push_back(row(C::ActualSize, [](RulerWindow &w, C) { w.showPictureAtActualSize(); })
+    t.push_back(row(C::ActualSize, [](RulerWindow &w, C) { showPictureAtActualSize(w); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Actual Size"))
                     .check()
                     .in(menu, true));
-    t.push_back(row(C::StretchPicture, [](RulerWindow &w, C) { w.stretchPicture(); })
+    t.push_back(row(C::StretchPicture, [](RulerWindow &w, C) { stretchPicture(w); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Stretch Image"))
                     .check()
                     .in(menu));
     t.push_back(toggle(C::ProportionalPicture, O::ProportionalPicture, nullptr, [](RulerWindow &w, C) {
-                    w.toggleProportionalPicture();
+                    toggleProportionalPicture(w);
                 }).in(menu));
     t.push_back(toggle(C::TransparentPicture, O::TransparentPicture).in(menu));
-    t.push_back(row(C::RulerToPictureSize, [](RulerWindow &w, C) { w.fitRulerToPicture(); })
+    t.push_back(row(C::RulerToPictureSize, [](RulerWindow &w, C) { fitRulerToPicture(w); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Ruler to Image Size"))
                     .in(menu));
-    t.push_back(row(C::ClearPicture, [](RulerWindow &w, C) { w.clearPicture(); })
+    t.push_back(row(C::ClearPicture, [](RulerWindow &w, C) { clearPicture(w); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Clear Image"))
                     .in(menu, true));
 
@@ -283,25 +280,25 @@ void CommandRows::addPictureAndToolRows(Rows &t)
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Magnifier"), "Alt+Shift+M")
                     .key(Qt::Key_M, Chord::AltShift)
                     .in(menu));
-    t.push_back(row(C::PositionAndSize, [](RulerWindow &w, C) { w.editPositionAndSize(); })
+    t.push_back(row(C::PositionAndSize, [](RulerWindow &w, C) { editPositionAndSize(w); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Set Position / Size"), "Alt+Shift+P")
                     .key(Qt::Key_P, Chord::AltShift)
                     .in(menu));
-    t.push_back(row(C::CopyReadings, [](RulerWindow &w, C) { w.copyReadings(); })
+    t.push_back(row(C::CopyReadings, [](RulerWindow &w, C) { copyReadings(w); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Copy Readings"), "Ctrl+C")
                     .conventionally(ConventionKeys::Command::CopyReadings)
                     .in(menu));
     t.push_back(row(C::CopyRegionPicture,
-                    [](RulerWindow &w, C) { w.takeRegionPicture(RulerWindow::RegionPictureUse::Copy); })
+                    [](RulerWindow &w, C) { takeRegionPicture(w, RegionPictureUse::Copy); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Copy Picture of Region"), "Alt+Shift+O")
                     .key(Qt::Key_O, Chord::AltShift)
                     .in(menu));
     t.push_back(row(C::SaveRegionPicture,
-                    [](RulerWindow &w, C) { w.takeRegionPicture(RulerWindow::RegionPictureUse::Save); })
+                    [](RulerWindow &w, C) { takeRegionPicture(w, RegionPictureUse::Save); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Save Picture of Region…"), "Alt+O")
                     .key(Qt::Key_O, Chord::ExactlyAlt)
                     .in(menu));
-    t.push_back(row(C::EdgeFinder, [](RulerWindow &w, C) { w.toggleEdgeFinder(); })
+    t.push_back(row(C::EdgeFinder, [](RulerWindow &w, C) { toggleEdgeFinder(w); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Edge Finder"), "E")
                     .check()
                     .key(Qt::Key_E)
@@ -311,7 +308,7 @@ void CommandRows::addProgramRows(Rows &t)
 {
     const auto menu = Menu::Program;
     t.push_back(
-        row(C::Preferences, [](RulerWindow &w, C) { w.showPreferencesOn(PreferencesPage::Shortcuts); })
+        row(C::Preferences, [](RulerWindow &w, C) { showPreferencesOn(w, PreferencesPage::Shortcuts); })
             .show(QT_TRANSLATE_NOOP("RulerWindow", "Preferences"), "Alt+,")
             .key(Qt::Key_Comma, Chord::ExactlyAlt)
             .in(menu, true));
@@ -381,11 +378,4 @@ const std::vector<Entry> &RulerCommands::table()
         return t;
     }();
     return rows;
-}
-
-void RulerWindow::execute(RulerCommand command)
-{
-    if (const Handler run = entry(command).handler)
-        run(*this, command);
-    syncMenu();
 }

@@ -82,7 +82,7 @@ void CommandRows::addKeyRows(Rows &t)
                 emit w.quitRequested();
             }).key(Qt::Key_Q, Chord::ExactlyAlt));
     addFigureKeyRows(t);
-    const Handler step = [](RulerWindow &w, C c) { w.stepWindow(entry(c).amount.direction); };
+    const Handler step = [](RulerWindow &w, C c) { stepWindow(w, entry(c).amount.direction); };
     t.push_back(row(C::StepLeft, step).by({0, 1, {-1, 0}}).key(Qt::Key_Left));
     t.push_back(row(C::StepRight, step).by({0, 1, {1, 0}}).key(Qt::Key_Right));
     t.push_back(row(C::StepUp, step).by({0, 1, {0, -1}}).key(Qt::Key_Up));
