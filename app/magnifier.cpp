@@ -5,8 +5,8 @@
 
 #include "platform/desktop.h"
 #include "prefs/magnifierlayout.h"
-#include "render/colourband.h"
-#include "render/pixelcolour.h"
+#include "render/colorband.h"
+#include "render/pixelcolor.h"
 
 #include <QClipboard>
 #include <QCursor>
@@ -20,8 +20,8 @@
 namespace {
 constexpr int kWheelStep = 120;
 constexpr int kStatusMargin = 4;
-const QColor kGridColour(128, 128, 128, 140);
-const QColor kPointerCellColour(255, 0, 0);
+const QColor kGridColor(128, 128, 128, 140);
+const QColor kPointerCellColor(255, 0, 0);
 } // namespace
 
 Magnifier::Magnifier(Desktop *desktop, QWidget *parent, Qt::WindowFlags flags)
@@ -186,7 +186,7 @@ void Magnifier::keyPressEvent(QKeyEvent *event)
         setAutoUpdate(!m_values.autoUpdate);
         break;
     case Qt::Key_C:
-        copyColour();
+        copyColor();
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -222,11 +222,11 @@ void Magnifier::paintEvent(QPaintEvent *)
     if (m_values.gridActive != 0)
         drawGrid(painter);
     if (MagnifierLayout::clampedZoom(m_values.zoom) > 1) {
-        painter.setPen(kPointerCellColour);
+        painter.setPen(kPointerCellColor);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(m_pointerCell.adjusted(0, 0, -1, -1));
     }
-    drawColourBand(painter);
+    drawColorBand(painter);
 }
 
 void Magnifier::drawGrid(QPainter &painter) const
@@ -237,32 +237,32 @@ void Magnifier::drawGrid(QPainter &painter) const
         lines.append(QLine(x, 0, x, shown.height() - 1));
     for (int y : MagnifierLayout::gridLines(shown.height(), m_values.zoom, m_values.gridSize))
         lines.append(QLine(0, y, shown.width() - 1, y));
-    painter.setPen(kGridColour);
+    painter.setPen(kGridColor);
     painter.drawLines(lines);
 }
 
-std::optional<QColor> Magnifier::pointerColour() const
+std::optional<QColor> Magnifier::pointerColor() const
 {
-    return PixelColour::pixelAt(m_picture, m_pointer - m_source.topLeft());
+    return PixelColor::pixelAt(m_picture, m_pointer - m_source.topLeft());
 }
 
-void Magnifier::copyColour()
+void Magnifier::copyColor()
 {
-    const std::optional<QColor> colour = pointerColour();
-    if (!colour)
+    const std::optional<QColor> color = pointerColor();
+    if (!color)
         return;
-    m_copiedHex = PixelColour::hexText(*colour);
+    m_copiedHex = PixelColor::hexText(*color);
     QGuiApplication::clipboard()->setText(m_copiedHex);
     update();
 }
 
 // The pointer's position and the colour of the pixel under it, at the bottom.
-void Magnifier::drawColourBand(QPainter &painter) const
+void Magnifier::drawColorBand(QPainter &painter) const
 {
-    ColourBand::Content content;
+    ColorBand::Content content;
     content.position = QStringLiteral("%1, %2").arg(m_pointer.x()).arg(m_pointer.y());
-    content.colour = pointerColour();
-    if (content.colour)
-        content.hint = PixelColour::hexText(*content.colour) == m_copiedHex ? tr("Copied") : tr("C: copy");
-    ColourBand::paint(painter, ColourBand::layout(size(), painter.fontMetrics()), content);
+    content.color = pointerColor();
+    if (content.color)
+        content.hint = PixelColor::hexText(*content.color) == m_copiedHex ? tr("Copied") : tr("C: copy");
+    ColorBand::paint(painter, ColorBand::layout(size(), painter.fontMetrics()), content);
 }

@@ -65,9 +65,9 @@ public:
     QRect source() const { return m_source; }
     QRect pointerCell() const { return m_pointerCell; }
     // The colour of the pixel under the pointer as last read; none before a read or when it failed.
-    std::optional<QColor> pointerColour() const;
+    std::optional<QColor> pointerColor() const;
     // Puts the pointer colour on the clipboard as "#RRGGBB"; nothing without one.
-    void copyColour();
+    void copyColor();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -82,7 +82,7 @@ private:
     void updateTimer();
     void updateTitle();
     void drawGrid(QPainter &painter) const;
-    void drawColourBand(QPainter &painter) const;
+    void drawColorBand(QPainter &painter) const;
 
     Desktop *m_desktop = nullptr;
     Values m_values;

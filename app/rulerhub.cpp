@@ -57,7 +57,7 @@ RulerHub::RulerHub(Desktop *desktop, QObject *parent)
     m_ownGlobalShortcut = DesktopFactory::createGlobalShortcut(m_shared.desktop->session());
     setGlobalShortcut(m_ownGlobalShortcut.get());
     connect(&m_preferences, &Preferences::globalShortcutChanged, this,
-            [this] { m_globalShortcut->bind(m_preferences.globalShortcut()); });
+            [this] { m_globalShortcut->bind(m_preferences.value<QKeySequence>(ProgramSetting::GlobalShortcut)); });
 }
 
 RulerHub::~RulerHub()
@@ -362,7 +362,7 @@ void RulerHub::preferencesClosed()
         if (widget->isVisible())
             widget->raise();
     }
-    if (m_preferences.infoPanelShown()) {
+    if (m_preferences.value<bool>(ProgramSetting::ShowInfoPanel)) {
         InfoPanel *panel = infoPanel();
         panel->show();
         panel->activateWindow();
@@ -473,11 +473,11 @@ void RulerHub::writeWindowKeys()
     store.setValue(programKey(ProgramSetting::MagnifierZoom), values.zoom);
     store.setValue(programKey(ProgramSetting::MagnifierInitialSize), shown->size());
     store.setValue(programKey(ProgramSetting::MagnifierPlace), shown->pos());
-    store.setValue(programKey(ProgramSetting::ColourDialogPlaceSaved), true);
+    store.setValue(programKey(ProgramSetting::ColorDialogPlaceSaved), true);
     // A dialog never opened stands where a new window stands.
     const QPoint colorDialogPlace = m_shared.colorDialog ? m_shared.colorDialog->pos() : QPoint(0, 0);
-    store.setValue(programKey(ProgramSetting::ColourDialogX), colorDialogPlace.x());
-    store.setValue(programKey(ProgramSetting::ColourDialogY), colorDialogPlace.y());
+    store.setValue(programKey(ProgramSetting::ColorDialogX), colorDialogPlace.x());
+    store.setValue(programKey(ProgramSetting::ColorDialogY), colorDialogPlace.y());
 }
 
 void RulerHub::restoreHiddenWindows()
@@ -517,7 +517,7 @@ void RulerHub::setGlobalShortcut(GlobalShortcut *shortcut)
     connect(shortcut, &GlobalShortcut::stateChanged, this, &RulerHub::reportGlobalShortcut);
     if (m_preferencesDialog)
         m_preferencesDialog->followGlobalShortcut(shortcut);
-    shortcut->bind(m_preferences.globalShortcut());
+    shortcut->bind(m_preferences.value<QKeySequence>(ProgramSetting::GlobalShortcut));
 }
 
 void RulerHub::retryGlobalShortcut()
@@ -527,8 +527,8 @@ void RulerHub::retryGlobalShortcut()
     using State = GlobalShortcut::State;
     const State state = m_globalShortcut->state();
     if ((state == State::Taken || state == State::Refused) &&
-        m_globalShortcut->key() == m_preferences.globalShortcut())
-        m_globalShortcut->bind(m_preferences.globalShortcut());
+        m_globalShortcut->key() == m_preferences.value<QKeySequence>(ProgramSetting::GlobalShortcut))
+        m_globalShortcut->bind(m_preferences.value<QKeySequence>(ProgramSetting::GlobalShortcut));
 }
 
 void RulerHub::reportGlobalShortcut()

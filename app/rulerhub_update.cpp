@@ -44,7 +44,7 @@ std::function<void(const QUrl &)> RulerHub::leaveForDownloadPage = [](const QUrl
 
 void RulerHub::checkForUpdatesWhenDue(const QDate &today)
 {
-    if (!m_preferences.autoUpdates() || !m_preferences.updateCheckDue(today))
+    if (!m_preferences.value<bool>(ProgramSetting::AutoUpdates) || !m_preferences.updateCheckDue(today))
         return;
     // Written before asking, so that a check that fails still counts for its day.
     m_preferences.markUpdateChecked(today);
@@ -75,9 +75,9 @@ void RulerHub::versionAnswered(bool manual, const VersionQuestion::Reply &reply)
     const bool answered = UpdateCheck::carriesAnswer(reply.networkError, reply.httpStatus);
     const QByteArray body = answered && !reply.cutOff ? reply.body : QByteArray();
     const UpdateCheck::Verdict verdict =
-        UpdateCheck::evaluate(body, manual, UpdateCheck::versionNumber(m_preferences.lastInformed()));
+        UpdateCheck::evaluate(body, manual, UpdateCheck::versionNumber(m_preferences.value<QString>(ProgramSetting::LastInformed)));
     if (verdict.remember)
-        m_preferences.setLastInformed(verdict.announced);
+        m_preferences.setValue(ProgramSetting::LastInformed, verdict.announced);
     if (verdict.message == UpdateCheck::Message::None)
         return;
     const bool yes = askAboutUpdate(UpdateCheck::prompt(verdict.message, verdict.latest));

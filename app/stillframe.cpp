@@ -5,7 +5,7 @@
 
 #include "app/stillframelayout.h"
 #include "platform/stillpicturedesktop.h"
-#include "render/colourband.h"
+#include "render/colorband.h"
 #include "ruler/commands/rulercommand.h"
 #include "ruler/input/modifierlatch.h"
 
@@ -20,7 +20,7 @@
 
 namespace {
 // Outside the picture (a window larger than the desktop it shows); never read as data.
-const QColor kOutsideColour(64, 64, 64);
+const QColor kOutsideColor(64, 64, 64);
 } // namespace
 
 StillFrame::StillFrame(Desktop *desktop, Tool tool, QWidget *parent)
@@ -264,13 +264,13 @@ QRect StillFrame::bannerRect() const
 void StillFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), kOutsideColour);
+    painter.fillRect(rect(), kOutsideColor);
     if (!m_still)
         return;
     painter.drawImage(m_still->area().topLeft() - mapToGlobal(QPoint(0, 0)), m_still->logicalImage());
     m_finder.paint(painter);
     const QRect banner = bannerRect();
-    painter.fillRect(banner, ColourBand::kBackground);
-    painter.setPen(ColourBand::kText);
+    painter.fillRect(banner, ColorBand::kBackground);
+    painter.setPen(ColorBand::kText);
     painter.drawText(banner, Qt::AlignCenter, bannerText());
 }

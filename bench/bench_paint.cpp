@@ -75,7 +75,7 @@ void prepare(RulerWindow &ruler, QSize size, QAction *unit)
         RulerFixture::placeGuide(&ruler, Qt::Horizontal, (i + 1) * size.height() / (kGuidesPerDirection + 1));
         RulerFixture::placeGuide(&ruler, Qt::Vertical, (i + 1) * size.width() / (kGuidesPerDirection + 1));
     }
-    ruler.execute(RulerCommand::SendFigureToCentre);
+    ruler.execute(RulerCommand::SendFigureToCenter);
 }
 
 enum class Scales
@@ -97,11 +97,11 @@ void paintPass(benchmark::State &state, RulerWindow *ruler, QSize size, QAction 
         state.SkipWithError("the ruler is not active: its readings would be missing");
         return;
     }
-    const QColor rulerColours[] = {ruler->state().colour(ColorTarget::Ruler), QColor(20, 60, 110)};
+    const QColor rulerColors[] = {ruler->state().color(ColorTarget::Ruler), QColor(20, 60, 110)};
     int pass = 0;
     for (auto _ : state) {
         if (scales == Scales::Anew)
-            ruler->setColour(ColorTarget::Ruler, rulerColours[++pass % 2]);
+            ruler->setColor(ColorTarget::Ruler, rulerColors[++pass % 2]);
         ruler->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
         benchmark::DoNotOptimize(image.constBits());
         benchmark::ClobberMemory();
@@ -119,7 +119,7 @@ int main(int argc, char **argv)
     TestSupport::setIdentity();
 
     RulerHub hub;
-    hub.preferences()->setInfoPanelShown(false);
+    hub.preferences()->setValue(ProgramSetting::ShowInfoPanel, false);
     // 96 pixels per inch: a millimetre is 3.78 px, numbered every 10 mm.
     TextGrid displays = hub.preferences()->displayCells();
     displays[0][1] = QStringLiteral("96");
@@ -133,7 +133,7 @@ int main(int argc, char **argv)
     ruler.activateWindow();
     QCoreApplication::processEvents();
     ruler.execute(RulerCommand::ShowCentralPoint);
-    ruler.execute(RulerCommand::ShowRotationCentre);
+    ruler.execute(RulerCommand::ShowRotationCenter);
     QAction *millimetres = ruler.menu()->action(RulerCommands::physicalUnit(2));
     if (QString(millimetres->text()).remove(QLatin1Char('&')) != QStringLiteral("Millimeters")) {
         std::fprintf(stderr, "unexpected unit table: %s\n", qPrintable(millimetres->text()));

@@ -117,11 +117,11 @@ void drag(benchmark::State &state, QWidget *widget, QPoint grab)
 void figureDrag(benchmark::State &state, RulerWindow *ruler)
 {
     settle(ruler);
-    const QPolygon corners = ruler->flyingFigure().figureScreenPoints;
+    const QPolygon corners = ruler->flyingFigure().screenPoints;
     const QPoint grab = (corners.at(0) + corners.at(2)) / 2;
     if (!ruler->flyingFigure().hitTest(grab))
         std::fprintf(stderr, "the figure drag does not start on the figure\n");
-    const QRect figureBox = ruler->shaper().figureArea().boundingRect();
+    const QRect box = ruler->shaper().figureArea().boundingRect();
     PaintMeter meter(ruler);
     qint64 painted = 0;
     for (auto _ : state) {
@@ -138,7 +138,7 @@ void figureDrag(benchmark::State &state, RulerWindow *ruler)
         send(ruler, QEvent::MouseButtonRelease, pressed, Qt::NoButton);
     }
     state.counters["painted px/1k"] = double(painted) / double(state.iterations());
-    state.counters["figure box px"] = double(figureBox.width()) * figureBox.height();
+    state.counters["figure box px"] = double(box.width()) * box.height();
 }
 
 // A point of the body, away from the bands and the figure.

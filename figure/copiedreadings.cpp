@@ -29,8 +29,8 @@ QString kindName(const FigureModel &model)
     // The clipboard names a ratio rectangle's shape, as the menu's entries of its kind do.
     if (model.isRatioRectangle())
         return translated(FigureKinds::row(FigureKind::CornerRectangle).shapeName);
-    const QString shape = translated(FigureKinds::row(model.figureKind).shapeName);
-    if (isCentreKind(model.figureKind))
+    const QString shape = translated(FigureKinds::row(model.kind).shapeName);
+    if (isCenterKind(model.kind))
         return translated(QT_TRANSLATE_NOOP("RulerWindow", "Centered %1")).arg(shape);
     return shape;
 }

@@ -35,9 +35,9 @@ FigureKind cornerKind(int shape)
     return nthKind(FigureAnchor::Corner, shape);
 }
 
-FigureKind centreKind(int shape)
+FigureKind centerKind(int shape)
 {
-    return nthKind(FigureAnchor::Centre, shape);
+    return nthKind(FigureAnchor::Center, shape);
 }
 
 } // namespace FigureKinds
@@ -62,9 +62,9 @@ bool isCornerKind(FigureKind kind)
     return FigureKinds::row(kind).anchor == FigureAnchor::Corner;
 }
 
-bool isCentreKind(FigureKind kind)
+bool isCenterKind(FigureKind kind)
 {
-    return FigureKinds::row(kind).anchor == FigureAnchor::Centre;
+    return FigureKinds::row(kind).anchor == FigureAnchor::Center;
 }
 
 std::optional<FigureKind> placementPartner(FigureKind kind)

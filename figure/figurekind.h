@@ -13,13 +13,13 @@
 enum class FigureKind
 {
     // Centre-anchored: point 0 is the figure's centre.
-    CentredEllipse,
-    CentredCircle,
-    CentredRectangle,
-    CentredSquare,
-    CentredRhombus,
-    CentredIsoscelesTriangle,
-    CentredRightTriangle,
+    CenteredEllipse,
+    CenteredCircle,
+    CenteredRectangle,
+    CenteredSquare,
+    CenteredRhombus,
+    CenteredIsoscelesTriangle,
+    CenteredRightTriangle,
     // A request only: creation turns it into a CornerRectangle carrying the flying-ruler flag.
     FlyingRuler,
     // Corner-anchored: point 0 is the top-left corner of the unrotated figure.
@@ -37,7 +37,7 @@ enum class FigureAnchor
 {
     Request,
     Corner,
-    Centre,
+    Center,
 };
 
 // How a kind's outline is drawn: a box, an ellipse in its box, an ellipse, or the model's polygon.
@@ -88,29 +88,29 @@ inline constexpr const char *kEllipse = QT_TRANSLATE_NOOP("RulerWindow", "Ellips
 
 inline constexpr FigureKindRow kRows[] = {
     {K::FlyingRuler, "flyingRuler", kRuler, A::Request, K::FlyingRuler, false, O::Box, 499, 149},
-    {K::CornerRectangle, "cornerRectangle", kRectangle, A::Corner, K::CentredRectangle, false, O::Box, 499,
+    {K::CornerRectangle, "cornerRectangle", kRectangle, A::Corner, K::CenteredRectangle, false, O::Box, 499,
      299},
-    {K::CentredRectangle, "centredRectangle", kRectangle, A::Centre, K::CornerRectangle, false, O::Box, 249,
+    {K::CenteredRectangle, "centredRectangle", kRectangle, A::Center, K::CornerRectangle, false, O::Box, 249,
      149},
-    {K::CornerSquare, "cornerSquare", kSquare, A::Corner, K::CentredSquare, true, O::Box, kSquareSide,
+    {K::CornerSquare, "cornerSquare", kSquare, A::Corner, K::CenteredSquare, true, O::Box, kSquareSide,
      kSquareSide},
-    {K::CentredSquare, "centredSquare", kSquare, A::Centre, K::CornerSquare, true, O::Box, 199, 199},
-    {K::CornerRhombus, "cornerRhombus", kRhombus, A::Corner, K::CentredRhombus, false, O::Polygon, 499, 299},
-    {K::CentredRhombus, "centredRhombus", kRhombus, A::Centre, K::CornerRhombus, false, O::Polygon, 249, 149},
+    {K::CenteredSquare, "centredSquare", kSquare, A::Center, K::CornerSquare, true, O::Box, 199, 199},
+    {K::CornerRhombus, "cornerRhombus", kRhombus, A::Corner, K::CenteredRhombus, false, O::Polygon, 499, 299},
+    {K::CenteredRhombus, "centredRhombus", kRhombus, A::Center, K::CornerRhombus, false, O::Polygon, 249, 149},
     {K::CornerIsoscelesTriangle, "cornerIsoscelesTriangle", kIsosceles, A::Corner,
-     K::CentredIsoscelesTriangle, false, O::Polygon, 499, 299},
-    {K::CentredIsoscelesTriangle, "centredIsoscelesTriangle", kIsosceles, A::Centre,
+     K::CenteredIsoscelesTriangle, false, O::Polygon, 499, 299},
+    {K::CenteredIsoscelesTriangle, "centredIsoscelesTriangle", kIsosceles, A::Center,
      K::CornerIsoscelesTriangle, false, O::Polygon, 124, 149},
-    {K::CornerRightTriangle, "cornerRightTriangle", kRight, A::Corner, K::CentredRightTriangle, false,
+    {K::CornerRightTriangle, "cornerRightTriangle", kRight, A::Corner, K::CenteredRightTriangle, false,
      O::Polygon, 499, 299},
-    {K::CentredRightTriangle, "centredRightTriangle", kRight, A::Centre, K::CornerRightTriangle, false,
+    {K::CenteredRightTriangle, "centredRightTriangle", kRight, A::Center, K::CornerRightTriangle, false,
      O::Polygon, -249.5f, -149.5f},
-    {K::CornerCircle, "cornerCircle", kCircle, A::Corner, K::CentredCircle, true, O::BoxedEllipse,
+    {K::CornerCircle, "cornerCircle", kCircle, A::Corner, K::CenteredCircle, true, O::BoxedEllipse,
      kSquareSide, kSquareSide},
-    {K::CentredCircle, "centredCircle", kCircle, A::Centre, K::CornerCircle, true, O::Ellipse, 199, 199},
-    {K::CornerEllipse, "cornerEllipse", kEllipse, A::Corner, K::CentredEllipse, false, O::BoxedEllipse, 499,
+    {K::CenteredCircle, "centredCircle", kCircle, A::Center, K::CornerCircle, true, O::Ellipse, 199, 199},
+    {K::CornerEllipse, "cornerEllipse", kEllipse, A::Corner, K::CenteredEllipse, false, O::BoxedEllipse, 499,
      299},
-    {K::CentredEllipse, "centredEllipse", kEllipse, A::Centre, K::CornerEllipse, false, O::Ellipse, 249, 149},
+    {K::CenteredEllipse, "centredEllipse", kEllipse, A::Center, K::CornerEllipse, false, O::Ellipse, 249, 149},
 };
 
 constexpr int countShapes()
@@ -127,11 +127,11 @@ inline constexpr int kShapeCount = countShapes();
 const FigureKindRow &row(FigureKind kind);
 // The kind of a shape (in the menu's order) placed by its corner or by its centre.
 FigureKind cornerKind(int shape);
-FigureKind centreKind(int shape);
+FigureKind centerKind(int shape);
 } // namespace FigureKinds
 
 bool isCornerKind(FigureKind kind);
-bool isCentreKind(FigureKind kind);
+bool isCenterKind(FigureKind kind);
 
 // The same shape with the other placement; none for the flying-ruler request.
 std::optional<FigureKind> placementPartner(FigureKind kind);

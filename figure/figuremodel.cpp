@@ -53,82 +53,82 @@ void FigureModel::setPoint(int index, double x, double y)
     const auto toModel = [](double v) {
         return std::isfinite(v) ? float(std::clamp(v, -kMaxModelCoordinate, kMaxModelCoordinate)) : 0.0f;
     };
-    figurePoints[index] = FigurePoint{toModel(x), toModel(y)};
+    points[index] = FigurePoint{toModel(x), toModel(y)};
 }
 
-void FigureModel::create(FigureKind kind, QSize window)
+void FigureModel::create(FigureKind wanted, QSize window)
 {
-    const FigureKindRow &defaults = FigureKinds::row(kind);
-    if (defaults.kind != kind)
+    const FigureKindRow &defaults = FigureKinds::row(wanted);
+    if (defaults.kind != wanted)
         return;
     flyingRuler = false;
-    figureAngle = 0;
+    angle = 0;
     visible = true;
-    figurePoints = {FigurePoint{}, FigurePoint{defaults.startWidth, 0}, FigurePoint{0, defaults.startHeight}};
-    figurePointCount = defaults.singleExtent ? 2 : 3;
-    if (kind == FigureKind::FlyingRuler) {
+    points = {FigurePoint{}, FigurePoint{defaults.startWidth, 0}, FigurePoint{0, defaults.startHeight}};
+    pointCount = defaults.singleExtent ? 2 : 3;
+    if (wanted == FigureKind::FlyingRuler) {
         flyingRuler = true;
-        figureAngle = kFlyingRulerAngle;
-        kind = FigureKind::CornerRectangle;
+        angle = kFlyingRulerAngle;
+        wanted = FigureKind::CornerRectangle;
     }
-    figureKind = kind;
+    kind = wanted;
     if (isRatioRectangle())
-        setPoint(2, 0, FigureKinds::kSquareSide / figureRatio);
+        setPoint(2, 0, FigureKinds::kSquareSide / ratio);
     recomputeRotationCenter();
-    sendToCentre(window);
+    sendToCenter(window);
     recompute();
 }
 
 void FigureModel::createInitialFigure(QSize window)
 {
-    create(FigureKind::CentredRectangle, window);
+    create(FigureKind::CenteredRectangle, window);
     create(FigureKind::CornerRectangle, window);
     create(FigureKind::FlyingRuler, window);
 }
 
-void FigureModel::createRatioFigure(double ratio, QSize window)
+void FigureModel::createRatioFigure(double wanted, QSize window)
 {
-    if (!usableRatio(ratio))
+    if (!usableRatio(wanted))
         return;
-    figureRatio = ratio;
+    ratio = wanted;
     ratioLocked = true;
     create(FigureKind::CornerSquare, window);
 }
 
 bool FigureModel::isRatioRectangle() const
 {
-    return figureKind == FigureKind::CornerSquare && ratioLocked && usableRatio(figureRatio);
+    return kind == FigureKind::CornerSquare && ratioLocked && usableRatio(ratio);
 }
 
 double FigureModel::singleExtentHeight() const
 {
-    const double width = figurePoints[1].x;
-    return isRatioRectangle() ? width / figureRatio : width;
+    const double side = points[1].x;
+    return isRatioRectangle() ? side / ratio : side;
 }
 
 void FigureModel::recomputeRotationCenter()
 {
-    rotationCenter = QPointF(figurePoints[0].x, figurePoints[0].y);
+    rotationCenter = QPointF(points[0].x, points[0].y);
 }
 
 QTransform FigureModel::screenTransform() const
 {
     QTransform transform;
-    transform.translate(figureOrigin.x(), figureOrigin.y());
-    transform.rotate(figureAngle);
+    transform.translate(origin.x(), origin.y());
+    transform.rotate(angle);
     return transform;
 }
 
 QTransform FigureModel::rotatedFrame() const
 {
     QTransform transform = screenTransform();
-    transform.translate(-figureOrigin.x(), -figureOrigin.y());
+    transform.translate(-origin.x(), -origin.y());
     return transform;
 }
 
 QPoint FigureModel::roundedPoint(int index) const
 {
-    return QPoint(toPixel(figurePoints[index].x), toPixel(figurePoints[index].y));
+    return QPoint(toPixel(points[index].x), toPixel(points[index].y));
 }
 
 void FigureModel::recompute(const FigureModifiers &modifiers)
@@ -137,128 +137,128 @@ void FigureModel::recompute(const FigureModifiers &modifiers)
     if (isRatioRectangle())
         setPoint(2, 0, singleExtentHeight());
 
-    figureAngle = FigureAngle::normalised(figureAngle);
+    angle = FigureAngle::normalised(angle);
     if (modifiers.leftButton) {
         if (modifiers.shift && (modifiers.control || modifiers.alt))
-            figureAngle = FigureAngle::snappedToWhole(figureAngle);
+            angle = FigureAngle::snappedToWhole(angle);
         else if (modifiers.shift || modifiers.shiftState)
-            figureAngle = FigureAngle::snappedTo45(figureAngle);
+            angle = FigureAngle::snappedTo45(angle);
     }
 
-    const int count = std::clamp(figurePointCount, 0, kStoredPoints);
+    const int count = std::clamp(pointCount, 0, kStoredPoints);
     QPolygon modelPolygon;
     for (int i = 0; i < count; ++i)
         modelPolygon.append(roundedPoint(i));
-    figurePolygon = mapped(screenTransform(), modelPolygon);
-    figureScreenPoints = figurePolygon;
+    polygon = mapped(screenTransform(), modelPolygon);
+    screenPoints = polygon;
     computeExtents();
 }
 
 void FigureModel::computeExtents()
 {
-    const QPolygon &s = figureScreenPoints;
+    const QPolygon &s = screenPoints;
     const double toWidthHandle = s.size() > 1 ? distance(s[0], s[1]) : 0;
     const double toHeightHandle = s.size() > 2 ? distance(s[0], s[2]) : 0;
 
-    figureWidth = toWidthHandle;
-    figureWidthPx = toPixel(figureWidth);
-    switch (figureKind) {
-    case FigureKind::CentredCircle:
-    case FigureKind::CentredSquare:
+    width = toWidthHandle;
+    widthPx = toPixel(width);
+    switch (kind) {
+    case FigureKind::CenteredCircle:
+    case FigureKind::CenteredSquare:
     case FigureKind::CornerCircle:
-        figureHeight = figureWidth;
-        figureHeightPx = figureWidthPx;
+        height = width;
+        heightPx = widthPx;
         break;
     case FigureKind::CornerSquare:
-        figureHeight = figureWidth;
-        figureHeightPx = figureWidthPx;
+        height = width;
+        heightPx = widthPx;
         if (isRatioRectangle()) {
-            figureHeight = figureWidth / figureRatio;
-            figureHeightPx = int(figureWidthPx / figureRatio);
+            height = width / ratio;
+            heightPx = int(widthPx / ratio);
         }
         break;
-    case FigureKind::CentredIsoscelesTriangle:
+    case FigureKind::CenteredIsoscelesTriangle:
         // The handle sits at a quarter of the base; the drawn half base is twice that.
-        figureWidthPx = 2 * toPixel(toWidthHandle);
-        figureHeight = toHeightHandle;
-        figureHeightPx = toPixel(figureHeight);
+        widthPx = 2 * toPixel(toWidthHandle);
+        height = toHeightHandle;
+        heightPx = toPixel(height);
         break;
     default:
-        figureHeight = toHeightHandle;
-        figureHeightPx = toPixel(figureHeight);
+        height = toHeightHandle;
+        heightPx = toPixel(height);
         break;
     }
 }
 
-void FigureModel::sendToCentre(QSize window)
+void FigureModel::sendToCenter(QSize window)
 {
-    const QPoint centre(window.width() / 2, window.height() / 2);
-    if (isCentreKind(figureKind)) {
-        figureOrigin = centre;
+    const QPoint center(window.width() / 2, window.height() / 2);
+    if (isCenterKind(kind)) {
+        origin = center;
         recompute();
         return;
     }
-    if (!isCornerKind(figureKind))
+    if (!isCornerKind(kind))
         return;
 
     if (isRatioRectangle()) {
         // The centred square has one extent, so the ratio rectangle's lower height is put back by hand;
         // the figure ends unrotated.
-        figureAngle = 0;
+        angle = 0;
         togglePlacement();
-        const double shortfall = double(figurePoints[1].x) - figurePoints[2].y;
-        figureOrigin =
-            QPoint(centre.x(),
-                   int(std::clamp(centre.y() + shortfall, -FigureMath::kMaxPixel, FigureMath::kMaxPixel)));
+        const double shortfall = double(points[1].x) - points[2].y;
+        origin =
+            QPoint(center.x(),
+                   int(std::clamp(center.y() + shortfall, -FigureMath::kMaxPixel, FigureMath::kMaxPixel)));
         togglePlacement();
         recompute();
         return;
     }
 
-    const double angle = figureAngle;
-    figureAngle = 0;
+    const double turn = angle;
+    angle = 0;
     togglePlacement();
-    figureOrigin = centre;
-    figureAngle = angle;
+    origin = center;
+    angle = turn;
     togglePlacement();
     recompute();
 }
 
 void FigureModel::togglePlacement(const FigureModifiers &modifiers)
 {
-    const std::optional<FigureKind> partner = placementPartner(figureKind);
+    const std::optional<FigureKind> partner = placementPartner(kind);
     if (!partner)
         return;
     QTransform turn;
-    turn.rotate(figureAngle);
+    turn.rotate(angle);
     // A centred circle turned by the wheel keeps its turn in the handle; the corner circle's box wants
     // the handle back on the x axis.
-    if (figureKind == FigureKind::CentredCircle)
-        setPoint(1, std::hypot(figurePoints[1].x, figurePoints[1].y), 0);
+    if (kind == FigureKind::CenteredCircle)
+        setPoint(1, std::hypot(points[1].x, points[1].y), 0);
 
-    if (isCornerKind(figureKind))
-        anchorAtCentre(turn);
+    if (isCornerKind(kind))
+        anchorAtCenter(turn);
     else
         anchorAtCorner(turn);
-    figureKind = *partner;
+    kind = *partner;
     recomputeRotationCenter();
     recompute(modifiers);
 }
 
-void FigureModel::anchorAtCentre(const QTransform &turn)
+void FigureModel::anchorAtCenter(const QTransform &turn)
 {
-    QPoint corner = figureOrigin;
-    if (figureKind == FigureKind::CornerRightTriangle && figureAngle == 0) {
-        if (toPixel(figureWidth) % 2 != 0)
+    QPoint corner = origin;
+    if (kind == FigureKind::CornerRightTriangle && angle == 0) {
+        if (toPixel(width) % 2 != 0)
             corner.rx() -= 1;
-        if (toPixel(figureHeight) % 2 != 0)
+        if (toPixel(height) % 2 != 0)
             corner.ry() -= 1;
     }
-    const QPointF toCentre(roundHalfUp(figureWidth / 2), roundHalfUp(figureHeight / 2));
-    figureOrigin = corner + toScreenPoint(turn.map(toCentre));
+    const QPointF toCenter(roundHalfUp(width / 2), roundHalfUp(height / 2));
+    origin = corner + toScreenPoint(turn.map(toCenter));
     for (int i = 0; i < kStoredPoints; ++i) {
-        const FigurePoint p = figurePoints[i];
-        switch (figureKind) {
+        const FigurePoint p = points[i];
+        switch (kind) {
         case FigureKind::CornerIsoscelesTriangle:
             setPoint(i, p.x * 0.25, p.y * 0.5);
             break;
@@ -275,16 +275,16 @@ void FigureModel::anchorAtCentre(const QTransform &turn)
 void FigureModel::anchorAtCorner(const QTransform &turn)
 {
     const double halfBase =
-        figureKind == FigureKind::CentredIsoscelesTriangle ? 2 * figureWidth : figureWidth;
-    const QPointF toCorner(-roundHalfUp(halfBase), -roundHalfUp(figureHeight));
-    figureOrigin += toScreenPoint(turn.map(toCorner));
+        kind == FigureKind::CenteredIsoscelesTriangle ? 2 * width : width;
+    const QPointF toCorner(-roundHalfUp(halfBase), -roundHalfUp(height));
+    origin += toScreenPoint(turn.map(toCorner));
     for (int i = 0; i < kStoredPoints; ++i) {
-        const FigurePoint p = figurePoints[i];
-        switch (figureKind) {
-        case FigureKind::CentredIsoscelesTriangle:
+        const FigurePoint p = points[i];
+        switch (kind) {
+        case FigureKind::CenteredIsoscelesTriangle:
             setPoint(i, p.x * 4.0, p.y * 2.0);
             break;
-        case FigureKind::CentredRightTriangle:
+        case FigureKind::CenteredRightTriangle:
             setPoint(i, std::abs(p.x) * 2.0, std::abs(p.y) * 2.0);
             break;
         default:
@@ -296,75 +296,75 @@ void FigureModel::anchorAtCorner(const QTransform &turn)
 
 QRect FigureModel::outlineRect() const
 {
-    const int x0 = figureOrigin.x();
-    const int y0 = figureOrigin.y();
-    const int w = figureWidthPx;
-    const int h = figureHeightPx;
-    if (isCentreKind(figureKind))
+    const int x0 = origin.x();
+    const int y0 = origin.y();
+    const int w = widthPx;
+    const int h = heightPx;
+    if (isCenterKind(kind))
         return QRect(x0 - w, y0 - h, 2 * w, 2 * h);
     return QRect(x0, y0, w, h);
 }
 
 QPolygon FigureModel::outlinePolygon() const
 {
-    const int x0 = figureOrigin.x();
-    const int y0 = figureOrigin.y();
-    const int w = figureWidthPx;
-    const int h = figureHeightPx;
-    switch (figureKind) {
+    const int x0 = origin.x();
+    const int y0 = origin.y();
+    const int w = widthPx;
+    const int h = heightPx;
+    switch (kind) {
     case FigureKind::CornerRhombus:
         return QPolygon({QPoint(x0 + w / 2, y0), QPoint(x0 + w - 1, y0 + h / 2),
                          QPoint(x0 + w / 2, y0 + h - 1), QPoint(x0, y0 + h / 2)});
-    case FigureKind::CentredRhombus:
+    case FigureKind::CenteredRhombus:
         return QPolygon(
             {QPoint(x0 - w, y0), QPoint(x0, y0 - h), QPoint(x0 + w - 1, y0), QPoint(x0, y0 + h - 1)});
     case FigureKind::CornerIsoscelesTriangle:
         return QPolygon({QPoint(x0, y0 + h), QPoint(x0 + w / 2, y0), QPoint(x0 + w, y0 + h)});
-    case FigureKind::CentredIsoscelesTriangle:
+    case FigureKind::CenteredIsoscelesTriangle:
         return QPolygon({QPoint(x0 - w, y0 + h), QPoint(x0, y0 - h), QPoint(x0 + w, y0 + h)});
     case FigureKind::CornerRightTriangle:
         return QPolygon({QPoint(x0, y0), QPoint(x0 + w, y0), QPoint(x0, y0 + h)});
-    case FigureKind::CentredRightTriangle:
+    case FigureKind::CenteredRightTriangle:
         return QPolygon({QPoint(x0 - w, y0 - h), QPoint(x0 + w, y0 - h), QPoint(x0 - w, y0 + h)});
     default:
         return {};
     }
 }
 
-QRectF FigureModel::figureBox() const
+QRectF FigureModel::box() const
 {
-    const double a = figurePoints[1].x;
-    const double b = hasSingleExtent(figureKind) ? singleExtentHeight() : double(figurePoints[2].y);
-    const QPointF origin(figureOrigin);
-    if (isCornerKind(figureKind))
-        return QRectF(origin, QSizeF(a, b));
+    const double a = points[1].x;
+    const double b = hasSingleExtent(kind) ? singleExtentHeight() : double(points[2].y);
+    const QPointF anchor(origin);
+    if (isCornerKind(kind))
+        return QRectF(anchor, QSizeF(a, b));
     const double halfWidth =
-        figureKind == FigureKind::CentredIsoscelesTriangle ? 2 * std::abs(a) : std::abs(a);
+        kind == FigureKind::CenteredIsoscelesTriangle ? 2 * std::abs(a) : std::abs(a);
     const double halfHeight = std::abs(b);
-    return QRectF(origin - QPointF(halfWidth, halfHeight), QSizeF(2 * halfWidth, 2 * halfHeight));
+    return QRectF(anchor - QPointF(halfWidth, halfHeight), QSizeF(2 * halfWidth, 2 * halfHeight));
 }
 
-QPointF FigureModel::screenCentre() const
+QPointF FigureModel::screenCenter() const
 {
-    return rotatedFrame().map(figureBox().center());
+    return rotatedFrame().map(box().center());
 }
 
 bool FigureModel::hitTest(QPoint point) const
 {
     if (!visible)
         return false;
-    const double dx = point.x() - figureOrigin.x();
-    const double dy = point.y() - figureOrigin.y();
-    const double t = qDegreesToRadians(-figureAngle);
+    const double dx = point.x() - origin.x();
+    const double dy = point.y() - origin.y();
+    const double t = qDegreesToRadians(-angle);
     const double u = std::cos(t) * dx - std::sin(t) * dy;
     const double v = std::sin(t) * dx + std::cos(t) * dy;
-    const double a = figurePoints[1].x;
-    double b = figurePoints[2].y;
-    const auto inBox = [u, v](double width, double height) {
-        return 0 <= u && u <= width && 0 <= v && v <= height;
+    const double a = points[1].x;
+    double b = points[2].y;
+    const auto inBox = [u, v](double across, double down) {
+        return 0 <= u && u <= across && 0 <= v && v <= down;
     };
 
-    switch (figureKind) {
+    switch (kind) {
     case FigureKind::CornerRectangle:
     case FigureKind::CornerRhombus:
     case FigureKind::CornerIsoscelesTriangle:
@@ -373,23 +373,23 @@ bool FigureModel::hitTest(QPoint point) const
     case FigureKind::CornerSquare:
     case FigureKind::CornerCircle:
         return inBox(a, singleExtentHeight());
-    case FigureKind::CentredSquare:
+    case FigureKind::CenteredSquare:
         b = a;
         [[fallthrough]];
-    case FigureKind::CentredRectangle:
+    case FigureKind::CenteredRectangle:
         return -a <= u && u <= a && -b <= v && v <= b;
-    case FigureKind::CentredEllipse:
+    case FigureKind::CenteredEllipse:
         if (a == 0 || b == 0)
             return false;
         return u * u / (a * a) + v * v / (b * b) < 1;
-    case FigureKind::CentredCircle:
-        return !figureScreenPoints.isEmpty() && distance(point, figureScreenPoints[0]) <= figureWidthPx;
-    case FigureKind::CentredRhombus:
-    case FigureKind::CentredIsoscelesTriangle:
-    case FigureKind::CentredRightTriangle:
+    case FigureKind::CenteredCircle:
+        return !screenPoints.isEmpty() && distance(point, screenPoints[0]) <= widthPx;
+    case FigureKind::CenteredRhombus:
+    case FigureKind::CenteredIsoscelesTriangle:
+    case FigureKind::CenteredRightTriangle:
         return mapped(rotatedFrame(), outlinePolygon()).containsPoint(point, Qt::OddEvenFill);
     case FigureKind::CornerRightTriangle:
-        return figureScreenPoints.containsPoint(point, Qt::OddEvenFill);
+        return screenPoints.containsPoint(point, Qt::OddEvenFill);
     default:
         return false;
     }

@@ -56,11 +56,11 @@ public:
 
     // Replaces the figure by the default figure of a kind (the flying ruler included), visible, centred
     // in a window of the given size.
-    void create(FigureKind kind, QSize window);
+    void create(FigureKind wanted, QSize window);
     // The sequence of a new window, which ends on the flying ruler.
     void createInitialFigure(QSize window);
     // A ratio entry: locks the ratio and creates the ratio rectangle (an FigureKind::CornerSquare).
-    void createRatioFigure(double ratio, QSize window);
+    void createRatioFigure(double wanted, QSize window);
 
     // Rebuilds the screen points, polygon and extents from the model, after normalising and (during a
     // left-button drag with Shift) snapping the angle.
@@ -68,7 +68,7 @@ public:
 
     // Moves the figure's centre to the window's centre, keeping size and angle (a ratio rectangle ends
     // unrotated).
-    void sendToCentre(QSize window);
+    void sendToCenter(QSize window);
 
     // Turns a corner-anchored figure into the centre-anchored partner of the same shape, or back,
     // without moving it on the screen.
@@ -103,31 +103,31 @@ public:
     // Model point i rounded as recompute rounds it.
     QPoint roundedPoint(int index) const;
     // The figure's box in the rotated frame, from the model values.
-    QRectF figureBox() const;
+    QRectF box() const;
     // The centre of the figure's box on the window.
-    QPointF screenCentre() const;
+    QPointF screenCenter() const;
     // The height that squares and circles take: the width, or the width over the ratio while locked.
     double singleExtentHeight() const;
     bool isRatioRectangle() const;
 
-    FigureKind figureKind = FigureKind::CornerRectangle;
-    std::array<FigurePoint, kStoredPoints> figurePoints{};
-    int figurePointCount = 0;
-    QPoint figureOrigin;
-    double figureAngle = 0;
+    FigureKind kind = FigureKind::CornerRectangle;
+    std::array<FigurePoint, kStoredPoints> points{};
+    int pointCount = 0;
+    QPoint origin;
+    double angle = 0;
     QPointF rotationCenter;
     bool flyingRuler = false;
     bool ratioLocked = false;
-    double figureRatio = 1;
+    double ratio = 1;
     bool visible = true;
 
     // Derived by recompute.
-    QPolygon figureScreenPoints;
-    QPolygon figurePolygon;
-    double figureWidth = 0;
-    double figureHeight = 0;
-    int figureWidthPx = 0;
-    int figureHeightPx = 0;
+    QPolygon screenPoints;
+    QPolygon polygon;
+    double width = 0;
+    double height = 0;
+    int widthPx = 0;
+    int heightPx = 0;
 
 private:
     void recomputeRotationCenter();
@@ -135,6 +135,6 @@ private:
     void setPoint(int index, double x, double y);
     // The two halves of togglePlacement: the anchor moves to the centre, or to the corner; turn is
     // the figure's rotation.
-    void anchorAtCentre(const QTransform &turn);
+    void anchorAtCenter(const QTransform &turn);
     void anchorAtCorner(const QTransform &turn);
 };

@@ -36,16 +36,16 @@ void FigureModel::rotateBy(double degrees)
 {
     if (!std::isfinite(degrees))
         return;
-    if (figureKind != FigureKind::CentredCircle) {
-        figureAngle += degrees;
+    if (kind != FigureKind::CenteredCircle) {
+        angle += degrees;
         return;
     }
     QTransform turn;
     turn.translate(rotationCenter.x(), rotationCenter.y());
     turn.rotate(degrees);
     turn.translate(-rotationCenter.x(), -rotationCenter.y());
-    for (int i = 0; i < std::min(figurePointCount, kStoredPoints); ++i) {
-        const QPointF turned = turn.map(QPointF(figurePoints[i].x, figurePoints[i].y));
+    for (int i = 0; i < std::min(pointCount, kStoredPoints); ++i) {
+        const QPointF turned = turn.map(QPointF(points[i].x, points[i].y));
         setPoint(i, turned.x(), turned.y());
     }
 }
@@ -57,7 +57,7 @@ void FigureModel::scale(double factorX, double factorY, const FigureModifiers &m
     factorX = std::max(factorX, kMinScaleFactor);
     factorY = std::max(factorY, kMinScaleFactor);
     for (int i = 0; i < kStoredPoints; ++i) {
-        const FigurePoint p = figurePoints[i];
+        const FigurePoint p = points[i];
         setPoint(i, clampedScaled(roundHalfUp(p.x), factorX), clampedScaled(roundHalfUp(p.y), factorY));
     }
     recompute(modifiers);
@@ -66,14 +66,14 @@ void FigureModel::scale(double factorX, double factorY, const FigureModifiers &m
 void FigureModel::handleDrag(int pointIndex, QPoint pointer, QPoint &lastPointer,
                              const FigureModifiers &modifiers)
 {
-    if (pointIndex < 0 || pointIndex >= std::min(figurePointCount, kStoredPoints))
+    if (pointIndex < 0 || pointIndex >= std::min(pointCount, kStoredPoints))
         return;
-    FigurePoint &dragged = figurePoints[pointIndex];
+    FigurePoint &dragged = points[pointIndex];
     dragged = FigurePoint{std::trunc(dragged.x), std::trunc(dragged.y)};
 
     // With the option off a plain drag turns and Alt only stretches; the option swaps the two.
     const bool rotate = modifiers.shiftState || modifiers.altState == modifiers.reverseAlt;
-    const bool rightTriangle = figureKind == FigureKind::CentredRightTriangle;
+    const bool rightTriangle = kind == FigureKind::CenteredRightTriangle;
     constexpr double kHalfTurn = 180;
     constexpr double kQuarterTurn = 90;
 
@@ -84,35 +84,35 @@ void FigureModel::handleDrag(int pointIndex, QPoint pointer, QPoint &lastPointer
     }
 
     const QPointF anchor =
-        figureScreenPoints.isEmpty() ? QPointF(figureOrigin) : QPointF(figureScreenPoints[0]);
+        screenPoints.isEmpty() ? QPointF(origin) : QPointF(screenPoints[0]);
     const double length = std::hypot(pointer.x() - anchor.x(), pointer.y() - anchor.y());
     const double theta = FigureAngle::direction(anchor, pointer);
     const double signedLength = rightTriangle ? -length : length;
 
     if (pointIndex == 1) {
-        if (figureKind == FigureKind::CentredCircle) {
+        if (kind == FigureKind::CenteredCircle) {
             // A circle turned by the wheel carries its direction in the handle itself: keep the handle
             // on that direction (or on the new angle) so that it stays under the pointer.
             const double current = std::hypot(dragged.x, dragged.y);
             if (rotate || current == 0) {
-                figureAngle = theta;
+                angle = theta;
                 setPoint(1, length, 0);
             } else {
                 setPoint(1, dragged.x * length / current, dragged.y * length / current);
             }
         } else {
             if (rotate)
-                figureAngle = rightTriangle ? theta + kHalfTurn : theta;
+                angle = rightTriangle ? theta + kHalfTurn : theta;
             setPoint(1, signedLength, dragged.y);
         }
         // Squares and circles have one extent: their height goes along with the width.
-        if (hasSingleExtent(figureKind) && !isRatioRectangle())
-            setPoint(2, 0, std::hypot(figurePoints[1].x, figurePoints[1].y));
+        if (hasSingleExtent(kind) && !isRatioRectangle())
+            setPoint(2, 0, std::hypot(points[1].x, points[1].y));
     } else {
         if (rotate) {
-            figureAngle = FigureAngle::normalised(theta - kQuarterTurn);
+            angle = FigureAngle::normalised(theta - kQuarterTurn);
             if (rightTriangle)
-                figureAngle -= kHalfTurn;
+                angle -= kHalfTurn;
         }
         setPoint(2, dragged.x, signedLength);
     }
@@ -125,6 +125,6 @@ void FigureModel::bodyMove(QPoint delta, const FigureModifiers &modifiers)
     const auto clampedSum = [](int a, int b) {
         return int(std::clamp<long long>((long long)a + b, -kMaxOriginCoordinate, kMaxOriginCoordinate));
     };
-    figureOrigin = QPoint(clampedSum(figureOrigin.x(), delta.x()), clampedSum(figureOrigin.y(), delta.y()));
+    origin = QPoint(clampedSum(origin.x(), delta.x()), clampedSum(origin.y(), delta.y()));
     recompute(modifiers);
 }

@@ -37,8 +37,8 @@ constexpr QPointF kSideTextOffset(8, -8);
 constexpr double kAreaLineGap = 24;
 constexpr double kAreaLineAboveGap = 10;
 constexpr double kAreaLineMiddleDrop = 5;
-constexpr QPointF kCentreXOffset(8, -22);
-constexpr QPointF kCentreYOffset(8, -6);
+constexpr QPointF kCenterXOffset(8, -22);
+constexpr QPointF kCenterYOffset(8, -6);
 
 constexpr double kHalfTurn = 180;
 constexpr double kQuarterTurn = 90;
@@ -52,11 +52,11 @@ const QFont &labelFont()
 }
 
 // The frame turned by a further half turn about a point of it, so that text reads left to right again.
-QTransform turnedAbout(QTransform frame, QPointF centre)
+QTransform turnedAbout(QTransform frame, QPointF center)
 {
-    frame.translate(centre.x(), centre.y());
+    frame.translate(center.x(), center.y());
     frame.rotate(kHalfTurn);
-    frame.translate(-centre.x(), -centre.y());
+    frame.translate(-center.x(), -center.y());
     return frame;
 }
 
@@ -67,10 +67,10 @@ QPointF screenPointOf(const FigureModel &model, int index)
 
 void drawOutline(QPainter &painter, const FigureModel &model)
 {
-    const QPoint anchor = model.figureOrigin;
-    const int w = model.figureWidthPx;
-    const int h = model.figureHeightPx;
-    switch (FigureKinds::row(model.figureKind).outline) {
+    const QPoint anchor = model.origin;
+    const int w = model.widthPx;
+    const int h = model.heightPx;
+    switch (FigureKinds::row(model.kind).outline) {
     case FigureOutline::Box:
         painter.drawRect(model.outlineRect());
         break;
@@ -100,9 +100,9 @@ void drawControlPoints(QPainter &painter, const FigureModel &model, bool bold)
     const QList<QLine> boldArms{
         {1, 1, kCrossArm, 1}, {1, 1, -kCrossArm, 1}, {1, 1, 1, kCrossArm}, {1, 1, 1, -kCrossArm}};
     painter.setFont(labelFont());
-    for (int i = 0; i < std::min(model.figurePointCount, int(FigureModel::kStoredPoints)); ++i) {
+    for (int i = 0; i < std::min(model.pointCount, int(FigureModel::kStoredPoints)); ++i) {
         painter.save();
-        painter.translate(model.figureOrigin + model.roundedPoint(i));
+        painter.translate(model.origin + model.roundedPoint(i));
         painter.drawLines(arms);
         if (bold)
             painter.drawLines(boldArms);
@@ -120,9 +120,9 @@ void useFigurePen(QPainter &painter, const FigureStyle &style)
     painter.setBrush(Qt::NoBrush);
 }
 
-void drawRotationCentre(QPainter &painter, const FigureModel &model, const FigureStyle &style)
+void drawRotationCenter(QPainter &painter, const FigureModel &model, const FigureStyle &style)
 {
-    const QPoint anchor = model.figureOrigin;
+    const QPoint anchor = model.origin;
     RulerStyle::drawDashedLine(painter, style.guidesColor, QPoint(0, anchor.y()),
                                QPoint(style.window.width(), anchor.y()));
     RulerStyle::drawDashedLine(painter, style.guidesColor, QPoint(anchor.x(), 0),
@@ -158,12 +158,12 @@ QList<FigureText> readingTexts(const FigureModel &model, const FigureReadings &r
                                const FigureStyle &style)
 {
     QList<FigureText> texts;
-    if (!style.showOnFigureReadings)
+    if (!style.showFigureReadings)
         return texts;
     const QTransform window;
     const QTransform rotated = model.rotatedFrame();
-    const QPointF anchor(model.figureOrigin);
-    const double angle = model.figureAngle;
+    const QPointF anchor(model.origin);
+    const double angle = model.angle;
 
     texts.append({FigureText::Width, readings.onFigureWidthText(), window,
                   screenPointOf(model, 1) + kHandleTextOffset});
@@ -186,10 +186,10 @@ QList<FigureText> readingTexts(const FigureModel &model, const FigureReadings &r
 
     // The area line goes centred on the figure's box, in its rotated frame.
     const QString line = readings.areaLine();
-    const bool corner = isCornerKind(model.figureKind);
-    const double middleX = corner ? anchor.x() + model.figureWidthPx / 2 : anchor.x();
-    const double top = corner ? anchor.y() : anchor.y() - model.figureHeightPx;
-    const double bottom = anchor.y() + model.figureHeightPx;
+    const bool corner = isCornerKind(model.kind);
+    const double middleX = corner ? anchor.x() + model.widthPx / 2 : anchor.x();
+    const double top = corner ? anchor.y() : anchor.y() - model.heightPx;
+    const double bottom = anchor.y() + model.heightPx;
     const double halfWidth = wholePixelAdvance(line) / 2.0;
     const bool upsideDown = kQuarterTurn < angle && angle < kThreeQuarterTurn;
     double baseline = bottom + kAreaLineGap;
@@ -197,13 +197,13 @@ QList<FigureText> readingTexts(const FigureModel &model, const FigureReadings &r
         baseline = top - (upsideDown ? kAreaLineGap : kAreaLineAboveGap);
     else if (style.areaLinePlace == FigureStyle::AreaLinePlace::Inside)
         baseline = (top + bottom) / 2 + (upsideDown ? -kAreaLineMiddleDrop : kAreaLineMiddleDrop);
-    const QPointF centre(middleX, baseline);
-    texts.append({FigureText::AreaLine, line, upsideDown ? turnedAbout(rotated, centre) : rotated,
-                  centre - QPointF(halfWidth, 0)});
+    const QPointF center(middleX, baseline);
+    texts.append({FigureText::AreaLine, line, upsideDown ? turnedAbout(rotated, center) : rotated,
+                  center - QPointF(halfWidth, 0)});
 
-    if (style.showMasterPointLines) {
-        texts.append({FigureText::CentreX, readings.centreXText, window, anchor + kCentreXOffset});
-        texts.append({FigureText::CentreY, readings.centreYText, window, anchor + kCentreYOffset});
+    if (style.showRotationCenter) {
+        texts.append({FigureText::CenterX, readings.centerXText, window, anchor + kCenterXOffset});
+        texts.append({FigureText::CenterY, readings.centerYText, window, anchor + kCenterYOffset});
     }
     texts.removeIf([&style](const FigureText &text) { return style.hiddenTexts.contains(text.role); });
     return texts;
@@ -216,10 +216,10 @@ void drawShape(QPainter &painter, const FigureModel &model, const FigureStyle &s
     useFigurePen(painter, style);
     painter.setTransform(model.rotatedFrame(), true);
     drawOutline(painter, model);
-    if (model.flyingRuler && model.figureKind == FigureKind::CornerRectangle && flyingRulerTicks) {
+    if (model.flyingRuler && model.kind == FigureKind::CornerRectangle && flyingRulerTicks) {
         painter.save();
-        painter.translate(model.figureOrigin);
-        flyingRulerTicks(painter, model.figureWidthPx, model.figureHeightPx);
+        painter.translate(model.origin);
+        flyingRulerTicks(painter, model.widthPx, model.heightPx);
         painter.restore();
     }
     if (!style.noControlPoints)
@@ -239,9 +239,9 @@ void drawFigure(QPainter &painter, const FigureModel &model, const FigureReading
 
     painter.save();
     useFigurePen(painter, style);
-    if (style.showMasterPointLines) {
+    if (style.showRotationCenter) {
         painter.save();
-        drawRotationCentre(painter, model, style);
+        drawRotationCenter(painter, model, style);
         painter.restore();
     }
 

@@ -29,8 +29,8 @@ struct FigureText
         Side,
         Angle,
         AreaLine,
-        CentreX,
-        CentreY
+        CenterX,
+        CenterY
     };
     Role role = Width;
     QString text;
@@ -48,8 +48,8 @@ struct FigureStyle
     bool antiAliasing = false;
     bool noControlPoints = false;
     bool boldControlPoints = false;
-    bool showMasterPointLines = false; // "Show Figure Rotation Center"
-    bool showOnFigureReadings = true;  // "Show Figure Readings"
+    bool showRotationCenter = false; // "Show Figure Rotation Center"
+    bool showFigureReadings = true;  // "Show Figure Readings"
     // Where the "Area | Perimeter" line goes: under the figure's box, over it or across its middle, so
     // that it can give way to the ruler's own labels (see ReadingLayout).
     enum class AreaLinePlace

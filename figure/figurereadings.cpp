@@ -28,8 +28,8 @@ constexpr double kLongAreaLineWidth = 250;
 constexpr int kLengthDigits = 6;
 
 // The captions of the readings, in the user's language.
-const char *const kCentreXCaption = QT_TRANSLATE_NOOP("FigureReadings", "rcX: ");
-const char *const kCentreYCaption = QT_TRANSLATE_NOOP("FigureReadings", "rcY: ");
+const char *const kCenterXCaption = QT_TRANSLATE_NOOP("FigureReadings", "rcX: ");
+const char *const kCenterYCaption = QT_TRANSLATE_NOOP("FigureReadings", "rcY: ");
 const char *const kAngleCaption = QT_TRANSLATE_NOOP("FigureReadings", "Angle: ");
 
 const QString kDegree = QStringLiteral("\u00B0");
@@ -53,13 +53,13 @@ std::pair<double, double> countedExtents(FigureKind kind, double a, double b)
     switch (kind) {
     case FigureKind::CornerRhombus: // its outline ends one pixel short of the box: corner to corner + W - 1
         return {a, b};
-    case FigureKind::CentredRhombus: // centre - W to centre + W - 1
+    case FigureKind::CenteredRhombus: // centre - W to centre + W - 1
         return {2 * a, 2 * b};
-    case FigureKind::CentredRectangle:
-    case FigureKind::CentredSquare:
-    case FigureKind::CentredRightTriangle: // centre - W to centre + W
+    case FigureKind::CenteredRectangle:
+    case FigureKind::CenteredSquare:
+    case FigureKind::CenteredRightTriangle: // centre - W to centre + W
         return {2 * a + 1, 2 * b + 1};
-    case FigureKind::CentredIsoscelesTriangle: // the width handle sits at a quarter of the base, the height
+    case FigureKind::CenteredIsoscelesTriangle: // the width handle sits at a quarter of the base, the height
                                                // handle at half the height
         return {4 * a + 1, 2 * b + 1};
     default: // corner to corner + W; a centred circle's or ellipse's radius
@@ -74,13 +74,13 @@ QPointF sideVector(FigureKind kind, double w, double h)
 {
     switch (kind) {
     case FigureKind::CornerRightTriangle:
-    case FigureKind::CentredRightTriangle:
+    case FigureKind::CenteredRightTriangle:
         return {-w, h};
     case FigureKind::CornerRhombus:
-    case FigureKind::CentredRhombus:
+    case FigureKind::CenteredRhombus:
         return {-w / 2, h / 2};
     case FigureKind::CornerIsoscelesTriangle:
-    case FigureKind::CentredIsoscelesTriangle:
+    case FigureKind::CenteredIsoscelesTriangle:
         return {-w / 2, h};
     default:
         return {};
@@ -91,13 +91,13 @@ int sideKindOf(FigureKind kind)
 {
     switch (kind) {
     case FigureKind::CornerRhombus:
-    case FigureKind::CentredRhombus:
+    case FigureKind::CenteredRhombus:
         return FigureReadings::RhombusSide;
     case FigureKind::CornerIsoscelesTriangle:
-    case FigureKind::CentredIsoscelesTriangle:
+    case FigureKind::CenteredIsoscelesTriangle:
         return FigureReadings::IsoscelesLeg;
     case FigureKind::CornerRightTriangle:
-    case FigureKind::CentredRightTriangle:
+    case FigureKind::CenteredRightTriangle:
         return FigureReadings::Hypotenuse;
     default:
         return FigureReadings::NoSide;
@@ -153,23 +153,23 @@ void areaAndPerimeter(FigureReadings &r, FigureKind kind, const UnitLengths &l, 
     switch (kind) {
     case FigureKind::CornerRectangle:
     case FigureKind::CornerSquare:
-    case FigureKind::CentredRectangle:
-    case FigureKind::CentredSquare:
+    case FigureKind::CenteredRectangle:
+    case FigureKind::CenteredSquare:
         r.area = l.areaWidth * l.areaHeight;
         r.perimeter = 2 * l.width + 2 * l.height;
         break;
     case FigureKind::CornerRhombus:
-    case FigureKind::CentredRhombus:
+    case FigureKind::CenteredRhombus:
         r.area = l.areaWidth * l.areaHeight * 0.5;
         r.perimeter = 2 * l.side + 2 * l.mirrorSide;
         break;
     case FigureKind::CornerRightTriangle:
-    case FigureKind::CentredRightTriangle:
+    case FigureKind::CenteredRightTriangle:
         r.area = l.areaWidth * l.areaHeight * 0.5;
         r.perimeter = l.width + l.height + l.side;
         break;
     case FigureKind::CornerIsoscelesTriangle:
-    case FigureKind::CentredIsoscelesTriangle:
+    case FigureKind::CenteredIsoscelesTriangle:
         r.area = l.areaWidth * l.areaHeight * 0.5;
         r.perimeter = (l.side + l.mirrorSide) + l.width;
         break;
@@ -181,8 +181,8 @@ void areaAndPerimeter(FigureReadings &r, FigureKind kind, const UnitLengths &l, 
         r.area = kPi * l.areaWidth * l.areaHeight / 4;
         r.perimeter = ellipse(0.5 * w, 0.5 * h);
         break;
-    case FigureKind::CentredCircle:
-    case FigureKind::CentredEllipse:
+    case FigureKind::CenteredCircle:
+    case FigureKind::CenteredEllipse:
         r.area = kPi * l.areaWidth * l.areaHeight;
         r.perimeter = ellipse(w, h);
         break;
@@ -194,7 +194,7 @@ void areaAndPerimeter(FigureReadings &r, FigureKind kind, const UnitLengths &l, 
 // Width, height, third length, area and perimeter in the unit, from the counted extents.
 void convert(FigureReadings &r, const FigureModel &model, const UnitScale &scale, double frameAngle)
 {
-    const FigureKind kind = model.figureKind;
+    const FigureKind kind = model.kind;
     const double w = r.widthPx;
     const double h = r.heightPx;
     r.figureWidthUnits = scale.vectorInUnits(w, 0, frameAngle);
@@ -229,12 +229,12 @@ void writeTexts(FigureReadings &r, const FigureModel &model, const FigureUnits &
             ReadingText::formatArea(r.area) + QLatin1Char(' ') + ReadingText::squared(scale.unitLabel);
     r.perimeterText = ReadingText::formatLength(r.perimeter) + QLatin1Char(' ') + scale.unitLabel;
 
-    const double angle = std::floor(finiteOrZero(model.figureAngle) * 100 + 0.5) / 100;
+    const double angle = std::floor(finiteOrZero(model.angle) * 100 + 0.5) / 100;
     r.angleText = ReadingText::shown(QString::number(angle, 'g', kLengthDigits)) + kDegree;
 
     if (model.isRatioRectangle()) {
         for (const RatioRectangle &row : kRatioRectangles) {
-            if (model.figureRatio == row.ratio)
+            if (model.ratio == row.ratio)
                 r.ratioSuffix = translated(row.suffix);
         }
     }
@@ -246,19 +246,19 @@ FigureReadings FigureReadings::measure(const FigureModel &model, const FigureUni
                                        const FigureRulerFrame &frame)
 {
     FigureReadings r;
-    const FigureKind kind = model.figureKind;
-    const FigurePoint widthHandle = model.figurePoints[1];
-    const bool circle = kind == FigureKind::CentredCircle || kind == FigureKind::CornerCircle;
+    const FigureKind kind = model.kind;
+    const FigurePoint widthHandle = model.points[1];
+    const bool circle = kind == FigureKind::CenteredCircle || kind == FigureKind::CornerCircle;
     // A centred circle turned by the wheel carries its turn in the handle: its radius is the handle's
     // distance, not its x, and its width runs towards the handle.
     const double a = circle ? std::hypot(widthHandle.x, widthHandle.y) : double(widthHandle.x);
-    double frameAngle = finiteOrZero(model.figureAngle);
+    double frameAngle = finiteOrZero(model.angle);
     if (circle && (widthHandle.x != 0 || widthHandle.y != 0))
         frameAngle += qRadiansToDegrees(std::atan2(double(widthHandle.y), double(widthHandle.x)));
 
-    auto [w, h] = countedExtents(kind, handlePixels(a), handlePixels(model.figurePoints[2].y));
+    auto [w, h] = countedExtents(kind, handlePixels(a), handlePixels(model.points[2].y));
     if (hasSingleExtent(kind))
-        h = model.isRatioRectangle() ? w / model.figureRatio : w;
+        h = model.isRatioRectangle() ? w / model.ratio : w;
     r.widthPx = w;
     r.heightPx = h;
     r.hasHeight = !hasSingleExtent(kind) || model.isRatioRectangle();
@@ -272,11 +272,11 @@ FigureReadings FigureReadings::measure(const FigureModel &model, const FigureUni
     writeTexts(r, model, units);
 
     const int offset = frame.startsFromOne ? 1 : 0;
-    const QPoint anchor = model.figureOrigin;
-    r.rotationCentreX = (frame.zeroAtLeft ? anchor.x() : frame.window.width() - anchor.x()) + offset;
-    r.rotationCentreY = (frame.zeroAtBottom ? frame.window.height() - anchor.y() : anchor.y()) + offset;
-    r.centreXText = translated(kCentreXCaption) + ReadingText::wholeNumber(r.rotationCentreX);
-    r.centreYText = translated(kCentreYCaption) + ReadingText::wholeNumber(r.rotationCentreY);
+    const QPoint anchor = model.origin;
+    r.rotationCenterX = (frame.zeroAtLeft ? anchor.x() : frame.window.width() - anchor.x()) + offset;
+    r.rotationCenterY = (frame.zeroAtBottom ? frame.window.height() - anchor.y() : anchor.y()) + offset;
+    r.centerXText = translated(kCenterXCaption) + ReadingText::wholeNumber(r.rotationCenterX);
+    r.centerYText = translated(kCenterYCaption) + ReadingText::wholeNumber(r.rotationCenterY);
     return r;
 }
 
@@ -300,8 +300,8 @@ FigurePanelTexts FigureReadings::panelTexts() const
     texts.area = ReadingText::areaCaption(false) + areaText;
     texts.perimeter = ReadingText::perimeterCaption(false) + perimeterText;
     texts.angle = translated(kAngleCaption) + angleText;
-    texts.centreX = centreXText;
-    texts.centreY = centreYText;
+    texts.centerX = centerXText;
+    texts.centerY = centerYText;
     texts.side = sideText;
     texts.showHeight = hasHeight;
     texts.showSide = sideKind != NoSide;

@@ -36,8 +36,8 @@ struct FigurePanelTexts
     QString area;
     QString perimeter;
     QString angle;
-    QString centreX;
-    QString centreY;
+    QString centerX;
+    QString centerY;
     QString side;
     bool showHeight = false;
     bool showSide = false;
@@ -45,9 +45,9 @@ struct FigurePanelTexts
 
     bool operator==(const FigurePanelTexts &other) const
     {
-        return std::tie(width, height, area, perimeter, angle, centreX, centreY, side, showHeight, showSide, sideKind)
-            == std::tie(other.width, other.height, other.area, other.perimeter, other.angle, other.centreX,
-                        other.centreY, other.side, other.showHeight, other.showSide, other.sideKind);
+        return std::tie(width, height, area, perimeter, angle, centerX, centerY, side, showHeight, showSide, sideKind)
+            == std::tie(other.width, other.height, other.area, other.perimeter, other.angle, other.centerX,
+                        other.centerY, other.side, other.showHeight, other.showSide, other.sideKind);
     }
 };
 
@@ -92,8 +92,8 @@ public:
 
     int sideKind = NoSide;
     bool hasHeight = false; // squares and circles have one extent; a ratio rectangle shows its height
-    int rotationCentreX = 0;
-    int rotationCentreY = 0;
+    int rotationCenterX = 0;
+    int rotationCenterY = 0;
 
     QString widthText;     // "500 px "
     QString heightText;    // "300 px "
@@ -101,8 +101,8 @@ public:
     QString areaText;      // "150000 px²"
     QString perimeterText; // "1600 px"
     QString angleText;     // "323.24°"
-    QString centreXText;   // "rcX: 400"
-    QString centreYText;   // "rcY: 300"
+    QString centerXText;   // "rcX: 400"
+    QString centerYText;   // "rcY: 300"
     QString ratioSuffix;   // " / 16:9" for a ratio rectangle
 
     // The width as written on the figure, with the ratio suffix.

@@ -28,19 +28,19 @@ FigureShapeKey FigureShapeKey::of(const FigureModel &model, const FigureStyle &s
                                   qreal devicePixelRatio)
 {
     FigureShapeKey key;
-    key.kind = model.figureKind;
-    key.points = model.figurePoints;
-    key.pointCount = model.figurePointCount;
-    key.angle = model.figureAngle;
+    key.kind = model.kind;
+    key.points = model.points;
+    key.pointCount = model.pointCount;
+    key.angle = model.angle;
     key.flyingRuler = model.flyingRuler;
-    key.widthPx = model.figureWidthPx;
-    key.heightPx = model.figureHeightPx;
+    key.widthPx = model.widthPx;
+    key.heightPx = model.heightPx;
     key.rulerColor = style.rulerColor;
     key.antiAliasing = style.antiAliasing;
     key.noControlPoints = style.noControlPoints;
     key.boldControlPoints = style.boldControlPoints;
     key.ticks = ticks;
-    key.ticks.size = QSize(model.figureWidthPx, model.figureHeightPx);
+    key.ticks.size = QSize(model.widthPx, model.heightPx);
     key.devicePixelRatio = devicePixelRatio;
     return key;
 }
@@ -66,11 +66,11 @@ void FigureShapeLayer::draw(QPainter &painter, const FigureModel &model, const F
 {
     if (!m_built || key != m_key) {
         FigureModel anchored = model;
-        anchored.figureOrigin = QPoint();
+        anchored.origin = QPoint();
         build(anchored, key, drawShape);
     }
     for (const Piece &piece : std::as_const(m_pieces))
-        painter.drawImage(QPointF(model.figureOrigin + m_offset + piece.at), piece.pixels);
+        painter.drawImage(QPointF(model.origin + m_offset + piece.at), piece.pixels);
 }
 
 void FigureShapeLayer::build(const FigureModel &anchored, const FigureShapeKey &key,
@@ -78,15 +78,15 @@ void FigureShapeLayer::build(const FigureModel &anchored, const FigureShapeKey &
 {
     // The shape turns about the anchor: it stays within its longest reach of it, in any direction.
     const int reach =
-        int(std::ceil(std::hypot(2.0 * anchored.figureWidthPx, 2.0 * anchored.figureHeightPx))) + kMarkRoom;
-    const QPoint centre(reach, reach);
+        int(std::ceil(std::hypot(2.0 * anchored.widthPx, 2.0 * anchored.heightPx))) + kMarkRoom;
+    const QPoint center(reach, reach);
     InkBounds ink(QSize(2 * reach, 2 * reach));
     {
         QPainter painter(&ink);
-        painter.translate(centre);
+        painter.translate(center);
         drawShape(painter, anchored);
     }
-    QRect box = ink.bounds().adjusted(-kBleed, -kBleed, kBleed, kBleed).translated(-centre);
+    QRect box = ink.bounds().adjusted(-kBleed, -kBleed, kBleed, kBleed).translated(-center);
     if (box.isEmpty())
         box = QRect(0, 0, 1, 1);
     const qreal ratio = key.devicePixelRatio;

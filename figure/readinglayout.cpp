@@ -26,7 +26,7 @@ struct Entry
 
 bool isFigureReading(FigureText::Role role)
 {
-    return role != FigureText::AreaLine && role != FigureText::CentreX && role != FigureText::CentreY;
+    return role != FigureText::AreaLine && role != FigureText::CenterX && role != FigureText::CenterY;
 }
 
 // The figure's texts by role; the area line's places in the order of kAreaLinePlaces.
@@ -80,7 +80,7 @@ QList<Entry> ordered(const QList<RulerLabels::Text> &ruler, const QList<Entry> &
     addFigure([](FigureText::Role role) { return role == FigureText::AreaLine; });
     addRuler(false);
     addFigure(
-        [](FigureText::Role role) { return role == FigureText::CentreX || role == FigureText::CentreY; });
+        [](FigureText::Role role) { return role == FigureText::CenterX || role == FigureText::CenterY; });
     return entries;
 }
 

@@ -55,21 +55,21 @@ QRect RulerPaintCache::textBounds(int fontPx, QPoint baseline, const QString &te
     return found->translated(baseline);
 }
 
-void RulerPaintCache::fillLines(QPainter &painter, const QList<QLine> &lines, const QColor &colour)
+void RulerPaintCache::fillLines(QPainter &painter, const QList<QLine> &lines, const QColor &color)
 {
     rects.resize(0);
     rects.reserve(lines.size());
     for (const QLine &line : lines)
         rects.append(QRect(QPoint(std::min(line.x1(), line.x2()), std::min(line.y1(), line.y2())),
                            QPoint(std::max(line.x1(), line.x2()), std::max(line.y1(), line.y2()))));
-    fillRects(painter, colour);
+    fillRects(painter, color);
 }
 
-void RulerPaintCache::fillRects(QPainter &painter, const QColor &colour)
+void RulerPaintCache::fillRects(QPainter &painter, const QColor &color)
 {
     painter.save();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
+    painter.setBrush(color);
     painter.drawRects(rects.constData(), int(rects.size()));
     painter.restore();
 }

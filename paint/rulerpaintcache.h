@@ -88,9 +88,9 @@ struct RulerPaintCache
     // The rectangle that a text written from its baseline start covers, with room for smoothing.
     QRect textBounds(int fontPx, QPoint baseline, const QString &text);
     // Fills each line, both end pixels included, in the colour.
-    void fillLines(QPainter &painter, const QList<QLine> &lines, const QColor &colour);
+    void fillLines(QPainter &painter, const QList<QLine> &lines, const QColor &color);
     // Fills `rects` in the colour.
-    void fillRects(QPainter &painter, const QColor &colour);
+    void fillRects(QPainter &painter, const QColor &color);
 
 private:
     static constexpr qsizetype kMaxTexts = 4096;

@@ -328,12 +328,12 @@ void drawFigure(QPainter &painter, const RulerPaintState &state, RulerPaintCache
 {
     // The flying ruler carries pixel scales on all four of its edges, whatever the window shows, counted
     // from the same corner as the window's own scales.
-    const FlyingRulerTicks flyingRulerTicks = [&state, &cache](QPainter &framePainter, int figureWidth,
-                                                               int figureHeight) {
+    const FlyingRulerTicks flyingRulerTicks = [&state, &cache](QPainter &framePainter, int width,
+                                                               int height) {
         TickMarks &marks = cache.tickMarks;
         marks.clear();
         TickFrame frame = state.tickFrame();
-        frame.size = QSize(figureWidth, figureHeight);
+        frame.size = QSize(width, height);
         const UnitScale pixels;
         for (TickEdge edge : {TickEdge::Top, TickEdge::Bottom, TickEdge::Left, TickEdge::Right})
             TickLayout::layOut(edge, frame, pixels, marks);

@@ -18,8 +18,8 @@ FigureStyle RulerPaintState::figureStyle() const
     style.antiAliasing = on(RulerOption::AntiAliasing);
     style.noControlPoints = on(RulerOption::HideControlPoints);
     style.boldControlPoints = on(RulerOption::BoldControlPoints);
-    style.showMasterPointLines = on(RulerOption::ShowRotationCentre);
-    style.showOnFigureReadings = on(RulerOption::ShowFigureReadings);
+    style.showRotationCenter = on(RulerOption::ShowRotationCenter);
+    style.showFigureReadings = on(RulerOption::ShowFigureReadings);
     return style;
 }
 
@@ -48,9 +48,9 @@ QByteArray RulerPaintState::shapeKey() const
     out << picture.size();
     out << figureShown();
     if (figureShown()) {
-        out << figure->figureKind << figure->figurePointCount << figure->figureOrigin << figure->figureAngle
-            << figure->flyingRuler << figure->ratioLocked << figure->figureRatio << figure->figureScreenPoints;
-        for (const FigurePoint &point : figure->figurePoints)
+        out << figure->kind << figure->pointCount << figure->origin << figure->angle
+            << figure->flyingRuler << figure->ratioLocked << figure->ratio << figure->screenPoints;
+        for (const FigurePoint &point : figure->points)
             out << point.x << point.y;
     }
     return key;

@@ -9,9 +9,9 @@ namespace MagnifierLayout {
 
 namespace {
 // The start of a span of `length` pixels centred on `centre`, kept within [low, low + room).
-int placedStart(int centre, int length, int low, int room)
+int placedStart(int center, int length, int low, int room)
 {
-    const int start = centre - length / 2;
+    const int start = center - length / 2;
     return std::clamp(start, low, low + std::max(0, room - length));
 }
 } // namespace

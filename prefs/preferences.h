@@ -113,27 +113,11 @@ public:
     int selectedDisplay() const { return m_selectedDisplay; }
     void setSelectedDisplay(int row) { m_selectedDisplay = row; }
 
-    // Shorthands of value() and setValue() for the rulers.
-    bool activateOnHover() const { return value<bool>(ProgramSetting::ActivateOnHover); }
-    void setActivateOnHover(bool on) { setValue(ProgramSetting::ActivateOnHover, on); }
-    bool showTopRightMenu() const { return value<bool>(ProgramSetting::ShowTopRightMenu); }
-    void setShowTopRightMenu(bool on) { setValue(ProgramSetting::ShowTopRightMenu, on); }
-    bool infoPanelShown() const { return value<bool>(ProgramSetting::ShowInfoPanel); }
-    void setInfoPanelShown(bool shown) { setValue(ProgramSetting::ShowInfoPanel, shown); }
-    PanelSide panelSide() const { return value<PanelSide>(ProgramSetting::PanelSide); }
-    void setPanelSide(PanelSide side) { setValue(ProgramSetting::PanelSide, side); }
-    bool autoUpdates() const { return value<bool>(ProgramSetting::AutoUpdates); }
-    void setAutoUpdates(bool on) { setValue(ProgramSetting::AutoUpdates, on); }
+    // The gap between a ruler and its information panel.
     int panelSpacing() const { return kPanelSpacing; }
-    // The key that shows or hides the rulers from anywhere; empty for none.
-    QKeySequence globalShortcut() const { return value<QKeySequence>(ProgramSetting::GlobalShortcut); }
-    void setGlobalShortcut(const QKeySequence &key) { setValue(ProgramSetting::GlobalShortcut, key); }
 
-    // The update check: the newest version the user was told about (as the server wrote it), and the
-    // day of the last automatic check.
-    QString lastInformed() const { return value<QString>(ProgramSetting::LastInformed); }
-    void setLastInformed(const QString &version) { setValue(ProgramSetting::LastInformed, version); }
-    // At most once a day: a missing or unreadable day makes it due.
+    // The day of the last automatic update check: at most one a day, a missing or unreadable day makes
+    // it due.
     bool updateCheckDue(const QDate &today) const;
     // Written at once, so that a check that fails still counts for its day.
     void markUpdateChecked(const QDate &today);

@@ -132,22 +132,22 @@ void PreferencesDialog::storeGlobalShortcut()
     // One key with its modifiers: what the edit caught after the first key is dropped.
     const QKeySequence typed = m_ui->globalShortcutEdit->keySequence();
     const QKeySequence key = typed.isEmpty() ? QKeySequence() : QKeySequence(typed[0]);
-    m_preferences->setGlobalShortcut(key);
+    m_preferences->setValue(ProgramSetting::GlobalShortcut, key);
     showStoredGlobalShortcut();
     emit globalShortcutChosen();
 }
 
 void PreferencesDialog::clearGlobalShortcut()
 {
-    m_preferences->setGlobalShortcut(QKeySequence());
+    m_preferences->setValue(ProgramSetting::GlobalShortcut, QKeySequence());
     showStoredGlobalShortcut();
 }
 
 void PreferencesDialog::showStoredGlobalShortcut()
 {
-    if (m_ui->globalShortcutEdit->keySequence() != m_preferences->globalShortcut())
-        m_ui->globalShortcutEdit->setKeySequence(m_preferences->globalShortcut());
-    m_ui->globalShortcutClearButton->setEnabled(!m_preferences->globalShortcut().isEmpty());
+    if (m_ui->globalShortcutEdit->keySequence() != m_preferences->value<QKeySequence>(ProgramSetting::GlobalShortcut))
+        m_ui->globalShortcutEdit->setKeySequence(m_preferences->value<QKeySequence>(ProgramSetting::GlobalShortcut));
+    m_ui->globalShortcutClearButton->setEnabled(!m_preferences->value<QKeySequence>(ProgramSetting::GlobalShortcut).isEmpty());
 }
 
 void PreferencesDialog::followGlobalShortcut(const GlobalShortcut *shortcut)

@@ -37,9 +37,9 @@ enum class ProgramSetting
     ShowInfoPanel,
     PanelSide,
     LastInformed,
-    ColourDialogPlaceSaved,
-    ColourDialogX,
-    ColourDialogY,
+    ColorDialogPlaceSaved,
+    ColorDialogX,
+    ColorDialogY,
     LastCheck,
     GlobalShortcut,
     // From here on the keys follow in the toolkit's order, after every listed key.
@@ -142,9 +142,9 @@ inline constexpr std::array<Entry, kCount> kTable{{
     // Written at once as well, so that the answer of a check that is cut short still counts.
     {S::LastInformed, "lastInformed", Kind::Version, 0, 0, 0, "6.0", OnEdit | Synced | OnSave,
      Announce::Nothing, true, nullptr},
-    owned(S::ColourDialogPlaceSaved, "clrDlgPosSvd"),
-    owned(S::ColourDialogX, "clrX"),
-    owned(S::ColourDialogY, "clrY"),
+    owned(S::ColorDialogPlaceSaved, "clrDlgPosSvd"),
+    owned(S::ColorDialogX, "clrX"),
+    owned(S::ColorDialogY, "clrY"),
     owned(S::LastCheck, "lastCheck"),
     // The dialog's key edit takes the first key only and has a button of its own to clear it.
     {S::GlobalShortcut, "globalShortcut", Kind::Key, 0, 0, 0, nullptr, OnEdit | Synced | IfDifferent,

@@ -118,9 +118,9 @@ QSettings::SettingsMap rawVariants(const QByteArray &data)
 bool isWholeVariant(const QByteArray &raw)
 {
     constexpr qsizetype kPrefix = 9;     // "@Variant("
-    constexpr qsizetype kColourKind = 4; // after the type number
-    constexpr int kStoredColourType = 67;
-    constexpr int kLastColourKind = QColor::ExtendedRgb;
+    constexpr qsizetype kColorKind = 4; // after the type number
+    constexpr int kStoredColorType = 67;
+    constexpr int kLastColorKind = QColor::ExtendedRgb;
     // As the toolkit reads it: the closing parenthesis stays on the end, unread.
     const QByteArray bytes = raw.mid(kPrefix) + ')';
     QDataStream stream(bytes);
@@ -130,7 +130,7 @@ bool isWholeVariant(const QByteArray &raw)
     if (stream.status() != QDataStream::Ok)
         return false;
     const quint32 type = qFromBigEndian<quint32>(bytes.constData());
-    return type != kStoredColourType || quint8(bytes.at(kColourKind)) <= kLastColourKind;
+    return type != kStoredColorType || quint8(bytes.at(kColorKind)) <= kLastColorKind;
 }
 
 // The toolkit's reader carries a quote or a backslash at the end of a line over into the next lines,

@@ -24,9 +24,9 @@ struct ValueEntry
 constexpr std::array<ValueEntry, 10> kValues{{
     {RulerValue::PictureFile, "imageFile", RulerOption::StartFromPixelOne},
     {RulerValue::Geometry, "geometry", RulerOption::ShowGuides},
-    {RulerValue::BackgroundColour, "background", RulerOption::ShowGuides},
-    {RulerValue::RulerColour, "rulerColor", RulerOption::ShowGuides},
-    {RulerValue::GuidesColour, "guidesColor", RulerOption::ShowGuides},
+    {RulerValue::BackgroundColor, "background", RulerOption::ShowGuides},
+    {RulerValue::RulerColor, "rulerColor", RulerOption::ShowGuides},
+    {RulerValue::GuidesColor, "guidesColor", RulerOption::ShowGuides},
     {RulerValue::FigureShape, "figureKind", RulerOption::ShowGuides},
     {RulerValue::FigurePoints, "figurePoints", RulerOption::ShowGuides},
     {RulerValue::FigureOrigin, "figureOrigin", RulerOption::ShowGuides},

@@ -25,7 +25,7 @@ class QSettings;
 // here too, so that the settings file's ruler part is described in one place.
 enum class RulerOption
 {
-    ShowRotationCentre,
+    ShowRotationCenter,
     ZeroAtLeft,
     ZeroAtBottom,
     ShowCentralPoint,
@@ -62,9 +62,9 @@ enum class RulerValue
 {
     PictureFile,
     Geometry,
-    BackgroundColour,
-    RulerColour,
-    GuidesColour,
+    BackgroundColor,
+    RulerColor,
+    GuidesColor,
     // The flying figure: its kind's stored name, its model points ("x y x y..."), the window point it
     // is anchored at, its turn in degrees and, while its ratio is locked, the ratio.
     FigureShape,
@@ -108,7 +108,7 @@ inline constexpr int kCount = int(RulerOption::ShowGuides) + 1;
 // One row per option, in the order of the settings file. The keys are those of the files users already
 // have.
 inline constexpr std::array<Entry, kCount> kTable{{
-    {RulerOption::ShowRotationCentre, "showMasterPointLines", false,
+    {RulerOption::ShowRotationCenter, "showMasterPointLines", false,
      QT_TRANSLATE_NOOP("RulerWindow", "Show Figure Rotation Center"), Storage::ReadWrite},
     {RulerOption::ZeroAtLeft, "zeroAtLeft", true, nullptr, Storage::ReadWrite},
     {RulerOption::ZeroAtBottom, "zeroAtBottom", false, nullptr, Storage::ReadWrite},

@@ -7,7 +7,7 @@
 
 namespace {
 // "#rrrrggggbbbb" is the longest form a colour text takes; the longest colour names are shorter.
-constexpr qsizetype kLongestColourName = 32;
+constexpr qsizetype kLongestColorName = 32;
 } // namespace
 
 namespace StoreValues {
@@ -40,13 +40,13 @@ QColor readColor(const QSettings &store, QLatin1StringView key, const QColor &fa
     // painted black and written back as an invalid colour on every save.
     const QVariant value = store.value(key, fallback);
     if (value.metaType().id() == QMetaType::QColor) {
-        const QColor colour = value.value<QColor>();
-        return colour.isValid() ? colour : fallback;
+        const QColor color = value.value<QColor>();
+        return color.isValid() ? color : fallback;
     }
     // Only a text that names a colour converts.
     if (value.metaType().id() == QMetaType::QString) {
         const QString text = value.toString();
-        if (text.size() <= kLongestColourName && QColor::isValidColorName(text))
+        if (text.size() <= kLongestColorName && QColor::isValidColorName(text))
             return QColor::fromString(text);
     }
     return fallback;

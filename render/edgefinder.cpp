@@ -26,9 +26,9 @@ int walk(const QRgb *from, std::ptrdiff_t stride, int room, int tolerance)
     for (int steps = 0; steps < room; ++steps) {
         pixel += stride;
         const QRgb here = *pixel;
-        if (colourDistance(here, previous) <= gradientStep)
+        if (colorDistance(here, previous) <= gradientStep)
             reference = here;
-        else if (colourDistance(here, reference) > tolerance)
+        else if (colorDistance(here, reference) > tolerance)
             return steps;
         previous = here;
     }
@@ -37,7 +37,7 @@ int walk(const QRgb *from, std::ptrdiff_t stride, int room, int tolerance)
 
 } // namespace
 
-int colourDistance(QRgb a, QRgb b)
+int colorDistance(QRgb a, QRgb b)
 {
     const int red = std::abs(qRed(a) - qRed(b));
     const int green = std::abs(qGreen(a) - qGreen(b));

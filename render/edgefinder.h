@@ -27,7 +27,7 @@ inline constexpr int kMaxTolerance = 255;
 inline constexpr int kGradientStep = 4;
 
 // The largest difference of two colours' red, green and blue.
-int colourDistance(QRgb a, QRgb b);
+int colorDistance(QRgb a, QRgb b);
 
 // The picture in a format that the walks read directly.
 QImage prepared(const QImage &picture);

@@ -22,14 +22,14 @@ QFont font(int pixelSize, bool underlined)
     return result;
 }
 
-QPen rulerPen(const QColor &colour)
+QPen rulerPen(const QColor &color)
 {
-    return QPen(colour, 1, Qt::SolidLine);
+    return QPen(color, 1, Qt::SolidLine);
 }
 
-QPen guidePen(const QColor &colour)
+QPen guidePen(const QColor &color)
 {
-    return QPen(colour, 1, Qt::SolidLine);
+    return QPen(color, 1, Qt::SolidLine);
 }
 
 namespace {
@@ -40,39 +40,39 @@ constexpr int kDash = 5;
 // dashes. Laid over a window it gives the pixels that filling its dashes does, in one blend of a row or
 // a column instead of one fill per dash. The latest picture of each direction is kept: the cross-hair
 // and the figure's rotation centre span the window alike.
-const QImage &dashPicture(const QColor &colour, int length, bool level)
+const QImage &dashPicture(const QColor &color, int length, bool level)
 {
     struct Kept
     {
         QImage picture;
-        QColor colour;
+        QColor color;
     };
     static Kept kept[2];
     Kept &latest = kept[level ? 1 : 0];
     const QSize size = level ? QSize(length, 1) : QSize(1, length);
-    if (latest.picture.size() == size && latest.colour == colour)
+    if (latest.picture.size() == size && latest.color == color)
         return latest.picture;
     latest.picture = QImage(size, QImage::Format_ARGB32_Premultiplied);
     latest.picture.fill(Qt::transparent);
-    latest.colour = colour;
+    latest.color = color;
     QPainter painter(&latest.picture);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (int start = 0; start < length; start += 2 * kDash) {
         const int dash = std::min(kDash, length - start);
-        painter.fillRect(level ? QRect(start, 0, dash, 1) : QRect(0, start, 1, dash), colour);
+        painter.fillRect(level ? QRect(start, 0, dash, 1) : QRect(0, start, 1, dash), color);
     }
     return latest.picture;
 }
 } // namespace
 
-QPen guideDashPen(const QColor &colour)
+QPen guideDashPen(const QColor &color)
 {
-    QPen pen(colour, 1, Qt::CustomDashLine);
+    QPen pen(color, 1, Qt::CustomDashLine);
     pen.setDashPattern({kDash, kDash, kDash, kDash, kDash, kDash});
     return pen;
 }
 
-void drawDashedLine(QPainter &painter, const QColor &colour, QPoint from, QPoint to)
+void drawDashedLine(QPainter &painter, const QColor &color, QPoint from, QPoint to)
 {
     const bool level = from.y() == to.y() && from.x() <= to.x();
     const bool upright = from.x() == to.x() && from.y() <= to.y();
@@ -81,7 +81,7 @@ void drawDashedLine(QPainter &painter, const QColor &colour, QPoint from, QPoint
     if (!(level || upright) || !startsOnDevice || painter.testRenderHint(QPainter::Antialiasing) ||
         !painter.transform().isIdentity() || painter.paintEngine()->type() != QPaintEngine::Raster) {
         painter.save();
-        painter.setPen(guideDashPen(colour));
+        painter.setPen(guideDashPen(color));
         painter.drawLine(from, to);
         painter.restore();
         return;
@@ -89,7 +89,7 @@ void drawDashedLine(QPainter &painter, const QColor &colour, QPoint from, QPoint
     // Both ends are drawn, as the stroked line draws them.
     const int length = level ? to.x() - from.x() + 1 : to.y() - from.y() + 1;
     if (painter.device()->devicePixelRatioF() == 1) {
-        painter.drawImage(from, dashPicture(colour, length, level));
+        painter.drawImage(from, dashPicture(color, length, level));
         return;
     }
     QVarLengthArray<QRect, 512> dashes;
@@ -100,7 +100,7 @@ void drawDashedLine(QPainter &painter, const QColor &colour, QPoint from, QPoint
     }
     painter.save();
     painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
+    painter.setBrush(color);
     painter.drawRects(dashes.constData(), int(dashes.size()));
     painter.restore();
 }

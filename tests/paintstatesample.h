@@ -34,9 +34,9 @@ struct PaintStateSample
         state.picture = picture;
         // A 200 × 100 rectangle turned by 20 degrees, well inside the window.
         figure.create(FigureKind::CornerRectangle, state.size);
-        figure.figurePoints = {FigurePoint{0, 0}, FigurePoint{199, 0}, FigurePoint{0, 99}};
-        figure.figureOrigin = QPoint(140, 90);
-        figure.figureAngle = 20;
+        figure.points = {FigurePoint{0, 0}, FigurePoint{199, 0}, FigurePoint{0, 99}};
+        figure.origin = QPoint(140, 90);
+        figure.angle = 20;
         figure.recompute();
         state.figure = &figure;
         state.figureReadings = FigureReadings::measure(figure, {}, {state.size});

@@ -102,7 +102,7 @@ public:
         TestSupport::clearStore();
         desktop = std::make_unique<FakeDesktop>();
         hub = std::make_unique<RulerHub>(desktop.get());
-        hub->preferences()->setInfoPanelShown(infoPanel);
+        hub->preferences()->setValue(ProgramSetting::ShowInfoPanel, infoPanel);
     }
 
     void tearDown()

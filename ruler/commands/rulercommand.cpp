@@ -159,7 +159,7 @@ std::optional<FigureKind> figureKindOf(RulerCommand command)
     if (inRange(command, C::CornerShapeFirst, kShapes))
         return FigureKinds::cornerKind(int(command) - int(C::CornerShapeFirst));
     if (inRange(command, C::CenteredShapeFirst, kShapes))
-        return FigureKinds::centreKind(int(command) - int(C::CenteredShapeFirst));
+        return FigureKinds::centerKind(int(command) - int(C::CenteredShapeFirst));
     return std::nullopt;
 }
 

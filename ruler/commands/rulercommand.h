@@ -28,9 +28,9 @@ enum class RulerCommand
 {
     NewRuler,
     CloseRuler,
-    BackgroundColour,
-    RulerColour,
-    GuidesColour,
+    BackgroundColor,
+    RulerColor,
+    GuidesColor,
     Transparency,
     StayOnTop,
     SnapToScreen,
@@ -38,7 +38,7 @@ enum class RulerCommand
     FullScreen,
 
     ShowFigure,
-    ShowRotationCentre,
+    ShowRotationCenter,
     ShowControlPoints,
     BoldControlPoints,
     ShowFigureReadings,
@@ -100,7 +100,7 @@ enum class RulerCommand
     FreeShapeFirst = CenteredShapeFirst + FigureKinds::kShapeCount,
     RatioFirst = FreeShapeFirst + FigureKinds::kShapeCount,
     RatioLast = RatioFirst + kRatioRectangleCount - 1,
-    SendFigureToCentre,
+    SendFigureToCenter,
     ReverseAlt,
 
     Preferences,

@@ -7,54 +7,54 @@
 #include "ruler/placement/positionlimits.h"
 #include "ui_positiondialog.h"
 
-PositionDialog::PositionDialog(QWidget *parent) : QDialog(parent), ui(new Ui::PositionDialog)
+PositionDialog::PositionDialog(QWidget *parent) : QDialog(parent), m_ui(new Ui::PositionDialog)
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setWindowTitle(tr("Position/Size"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     // Rulers may stay on top; the dialog that edits them must not open behind them.
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    ui->widthBox->setRange(GeometryRule::kMinimumSide, GeometryRule::kMinimumSide);
-    ui->heightBox->setRange(GeometryRule::kMinimumSide, GeometryRule::kMinimumSide);
-    const std::pair<QSpinBox *, Field> boxes[] = {{ui->leftBox, Field::Left},
-                                                  {ui->topBox, Field::Top},
-                                                  {ui->widthBox, Field::Width},
-                                                  {ui->heightBox, Field::Height}};
+    m_ui->widthBox->setRange(GeometryRule::kMinimumSide, GeometryRule::kMinimumSide);
+    m_ui->heightBox->setRange(GeometryRule::kMinimumSide, GeometryRule::kMinimumSide);
+    const std::pair<QSpinBox *, Field> boxes[] = {{m_ui->leftBox, Field::Left},
+                                                  {m_ui->topBox, Field::Top},
+                                                  {m_ui->widthBox, Field::Width},
+                                                  {m_ui->heightBox, Field::Height}};
     for (const auto &[box, field] : boxes)
         connect(box, &QSpinBox::valueChanged, this,
                 [this, field = field](int value) { Q_EMIT edited(field, value); });
-    connect(ui->buttonBox, &QDialogButtonBox::accepted, this, [this] {
+    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, [this] {
         m_result = shownGeometry();
         accept();
     });
-    connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
     TitleRoom::reserve(this);
 }
 
 PositionDialog::~PositionDialog()
 {
-    delete ui;
+    delete m_ui;
 }
 
 void PositionDialog::setValues(const QRect &geometry)
 {
     m_result = geometry;
-    ui->leftBox->setValue(geometry.x());
-    ui->topBox->setValue(geometry.y());
-    ui->widthBox->setValue(geometry.width());
-    ui->heightBox->setValue(geometry.height());
+    m_ui->leftBox->setValue(geometry.x());
+    m_ui->topBox->setValue(geometry.y());
+    m_ui->widthBox->setValue(geometry.width());
+    m_ui->heightBox->setValue(geometry.height());
 }
 
 void PositionDialog::setDisplay(const QRect &display, const QRect &desktop)
 {
     const PositionLimits limits = PositionLimits::forDisplay(display, desktop);
-    ui->leftBox->setRange(limits.leftMinimum, limits.leftMaximum);
-    ui->topBox->setRange(limits.topMinimum, limits.topMaximum);
-    ui->widthBox->setRange(limits.sizeMinimum, limits.widthMaximum);
-    ui->heightBox->setRange(limits.sizeMinimum, limits.heightMaximum);
+    m_ui->leftBox->setRange(limits.leftMinimum, limits.leftMaximum);
+    m_ui->topBox->setRange(limits.topMinimum, limits.topMaximum);
+    m_ui->widthBox->setRange(limits.sizeMinimum, limits.widthMaximum);
+    m_ui->heightBox->setRange(limits.sizeMinimum, limits.heightMaximum);
 }
 
 QRect PositionDialog::shownGeometry() const
 {
-    return {ui->leftBox->value(), ui->topBox->value(), ui->widthBox->value(), ui->heightBox->value()};
+    return {m_ui->leftBox->value(), m_ui->topBox->value(), m_ui->widthBox->value(), m_ui->heightBox->value()};
 }

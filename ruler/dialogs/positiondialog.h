@@ -49,7 +49,7 @@ Q_SIGNALS:
     void edited(PositionDialog::Field field, int value);
 
 private:
-    Ui::PositionDialog *ui = nullptr;
+    Ui::PositionDialog *m_ui = nullptr;
     QRect m_result;
     FollowerConnections m_follower;
 };

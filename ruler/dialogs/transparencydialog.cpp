@@ -5,34 +5,34 @@
 
 #include "ui_transparencydialog.h"
 
-TransparencyDialog::TransparencyDialog(QWidget *parent) : QDialog(parent), ui(new Ui::TransparencyDialog)
+TransparencyDialog::TransparencyDialog(QWidget *parent) : QDialog(parent), m_ui(new Ui::TransparencyDialog)
 {
-    ui->setupUi(this);
+    m_ui->setupUi(this);
     setWindowTitle(tr("Transparency"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    ui->alphaBox->setRange(kMinimumAlpha, kMaximumAlpha);
-    ui->alphaSlider->setRange(kMinimumAlpha, kMaximumAlpha);
+    m_ui->alphaBox->setRange(kMinimumAlpha, kMaximumAlpha);
+    m_ui->alphaSlider->setRange(kMinimumAlpha, kMaximumAlpha);
     // The controls only signal real changes, which ends the echo between them.
-    connect(ui->alphaBox, &QSpinBox::valueChanged, ui->alphaSlider, &QSlider::setValue);
-    connect(ui->alphaSlider, &QSlider::valueChanged, ui->alphaBox, &QSpinBox::setValue);
-    connect(ui->alphaBox, &QSpinBox::valueChanged, this, &TransparencyDialog::alphaEdited);
-    connect(ui->buttonBox, &QDialogButtonBox::accepted, this, [this] {
-        m_chosen = ui->alphaBox->value();
+    connect(m_ui->alphaBox, &QSpinBox::valueChanged, m_ui->alphaSlider, &QSlider::setValue);
+    connect(m_ui->alphaSlider, &QSlider::valueChanged, m_ui->alphaBox, &QSpinBox::setValue);
+    connect(m_ui->alphaBox, &QSpinBox::valueChanged, this, &TransparencyDialog::alphaEdited);
+    connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, [this] {
+        m_chosen = m_ui->alphaBox->value();
         accept();
     });
-    connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &TransparencyDialog::reject);
+    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &TransparencyDialog::reject);
 }
 
 TransparencyDialog::~TransparencyDialog()
 {
-    delete ui;
+    delete m_ui;
 }
 
 void TransparencyDialog::setValue(int alpha)
 {
     m_opening = alpha;
-    ui->alphaBox->setValue(alpha);
-    ui->alphaSlider->setValue(alpha);
+    m_ui->alphaBox->setValue(alpha);
+    m_ui->alphaSlider->setValue(alpha);
 }
 
 void TransparencyDialog::reject()

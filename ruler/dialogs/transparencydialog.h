@@ -41,7 +41,7 @@ Q_SIGNALS:
     void alphaEdited(int alpha);
 
 private:
-    Ui::TransparencyDialog *ui = nullptr;
+    Ui::TransparencyDialog *m_ui = nullptr;
     int m_chosen = 0;
     int m_opening = 0;
     FollowerConnections m_follower;

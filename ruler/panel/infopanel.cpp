@@ -36,9 +36,9 @@ InfoPanel::InfoPanel(QWidget *parent)
     setAttribute(Qt::WA_AlwaysShowToolTips);
     setStyleSheet(QStringLiteral("border-width:1px;"));
     setWindowOpacity(kOpacity);
-    QPalette colours = palette();
-    colours.setBrush(QPalette::All, QPalette::Window, QBrush(kPanelColor));
-    setPalette(colours);
+    QPalette colors = palette();
+    colors.setBrush(QPalette::All, QPalette::Window, QBrush(kPanelColor));
+    setPalette(colors);
     setAutoFillBackground(true);
 
     QFont readingFont(QString::fromLatin1(kFontFamily));
@@ -175,7 +175,7 @@ void InfoPanel::showTexts(const PanelTexts &texts)
 void InfoPanel::showFigureTexts(const FigurePanelTexts &texts)
 {
     const QString figureLines[] = {texts.width, texts.height,  texts.area,   texts.perimeter,
-                                   texts.angle, texts.centreX, texts.centreY};
+                                   texts.angle, texts.centerX, texts.centerY};
     for (int i = 0; i < FigureReadingCount; ++i)
         m_figureLabels[i]->setText(figureLines[i]);
     m_figureLabels[FigureHeight]->setVisible(texts.showHeight);

@@ -36,7 +36,7 @@ void PanelFollower::claim()
 void PanelFollower::placeBeside(const QRect &window, const QRect &screen)
 {
     const Preferences *preferences = m_ruler->preferences();
-    m_ruler->panel()->placeBeside(window, screen, preferences->panelSide(), preferences->panelSpacing());
+    m_ruler->panel()->placeBeside(window, screen, preferences->value<PanelSide>(ProgramSetting::PanelSide), preferences->panelSpacing());
 }
 
 void PanelFollower::follow(const QRect &window, const QRect &screen, bool dragged)
@@ -45,7 +45,7 @@ void PanelFollower::follow(const QRect &window, const QRect &screen, bool dragge
     const Preferences *preferences = m_ruler->preferences();
     if (!preferences || !panel)
         return;
-    if (preferences->infoPanelShown()) {
+    if (preferences->value<bool>(ProgramSetting::ShowInfoPanel)) {
         panel->setFollowingDrag(dragged);
         placeBeside(window, screen);
         if (m_follows) {
@@ -64,7 +64,7 @@ void PanelFollower::take(const QRect &window, const QRect &screen)
     InfoPanel *panel = m_ruler->panel();
     panel->setOwner(this);
     const Preferences *preferences = m_ruler->preferences();
-    if (preferences && preferences->infoPanelShown()) {
+    if (preferences && preferences->value<bool>(ProgramSetting::ShowInfoPanel)) {
         // Before any window has the keyboard, this ruler, shown last, is to have it.
         const bool hadKeyboard = m_ruler->window()->isActiveWindow() || !QGuiApplication::focusWindow();
         placeBeside(window, screen);

@@ -26,11 +26,11 @@ inline std::optional<ColorTarget> colorTargetFromNumber(int number)
 // are always opaque. Guides take any colour.
 inline constexpr int kMinimumBackgroundAlpha = 25;
 
-inline QColor limitedColour(ColorTarget target, QColor colour)
+inline QColor limitedColor(ColorTarget target, QColor color)
 {
-    if (target == ColorTarget::Background && colour.alpha() < kMinimumBackgroundAlpha)
-        colour.setAlpha(kMinimumBackgroundAlpha);
+    if (target == ColorTarget::Background && color.alpha() < kMinimumBackgroundAlpha)
+        color.setAlpha(kMinimumBackgroundAlpha);
     if (target == ColorTarget::Ruler)
-        colour.setAlpha(255);
-    return colour;
+        color.setAlpha(255);
+    return color;
 }

@@ -61,26 +61,26 @@ std::function<QString(QWidget *, const QString &, const QString &)> RulerWindow:
 
 void CommandRows::editTransparency(RulerWindow &w)
 {
-    TransparencyDialog *dialog = w.shared->madeTransparencyDialog();
+    TransparencyDialog *dialog = w.m_shared->madeTransparencyDialog();
     dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog->dropFollower();
-    dialog->setValue(w.state().colour(ColorTarget::Background).alpha());
+    dialog->setValue(w.state().color(ColorTarget::Background).alpha());
     dialog->followWith(
-        {QObject::connect(dialog, &TransparencyDialog::alphaEdited, &w, &RulerWindow::currentTransChanged)});
+        {QObject::connect(dialog, &TransparencyDialog::alphaEdited, &w, &RulerWindow::showEditedTransparency)});
 
     const QPointer<RulerWindow> self(&w);
     dialog->exec();
     if (!self)
         return;
     dialog->dropFollower();
-    QColor body = w.state().colour(ColorTarget::Background);
+    QColor body = w.state().color(ColorTarget::Background);
     body.setAlpha(dialog->chosenAlpha());
-    w.setColour(ColorTarget::Background, body);
+    w.setColor(ColorTarget::Background, body);
 }
 
 void CommandRows::editPositionAndSize(RulerWindow &w)
 {
-    PositionDialog *dialog = w.shared->madePositionDialog();
+    PositionDialog *dialog = w.m_shared->madePositionDialog();
     dialog->dropFollower();
     dialog->setDisplay(displayRect(w.state().display()),
                        GeometryRule::desktopBounds(GeometryRule::currentScreens()));
@@ -156,27 +156,27 @@ void CommandRows::toggleMinimalReadings(RulerWindow &w)
 
 void CommandRows::toggleInfoPanel(RulerWindow &w)
 {
-    w.preferences->setInfoPanelShown(!w.preferences->infoPanelShown());
-    w.m_menu->setEnabled(C::PanelSide, w.preferences->infoPanelShown());
+    w.m_preferences->setValue(ProgramSetting::ShowInfoPanel, !w.m_preferences->value<bool>(ProgramSetting::ShowInfoPanel));
+    w.m_menu->setEnabled(C::PanelSide, w.m_preferences->value<bool>(ProgramSetting::ShowInfoPanel));
     w.m_panel.setFollows(true);
     w.followWindowMove();
 }
 
 void CommandRows::sendPanelToOtherSide(RulerWindow &w)
 {
-    if (!w.preferences->infoPanelShown()) {
+    if (!w.m_preferences->value<bool>(ProgramSetting::ShowInfoPanel)) {
         w.m_menu->setEnabled(C::PanelSide, false);
         return;
     }
     w.m_menu->setEnabled(C::PanelSide, true);
-    if (w.preferences->panelSide() == PanelSide::Right) {
-        w.preferences->setPanelSide(PanelSide::Left);
+    if (w.m_preferences->value<PanelSide>(ProgramSetting::PanelSide) == PanelSide::Right) {
+        w.m_preferences->setValue(ProgramSetting::PanelSide, PanelSide::Left);
         w.m_menu->setText(C::PanelSide, RulerWindow::tr("Send Panel to Right"));
     } else {
-        w.preferences->setPanelSide(PanelSide::Right);
+        w.m_preferences->setValue(ProgramSetting::PanelSide, PanelSide::Right);
         w.m_menu->setText(C::PanelSide, RulerWindow::tr("Send Panel to Left"));
     }
-    w.preferences->setInfoPanelShown(true);
+    w.m_preferences->setValue(ProgramSetting::ShowInfoPanel, true);
     w.m_panel.setFollows(true);
     w.followWindowMove();
 }
@@ -366,7 +366,7 @@ void CommandRows::stepWindow(RulerWindow &w, QPoint direction)
 {
     if (w.state().fullScreen())
         return;
-    const Preferences::Steps steps = w.preferences ? w.preferences->steps() : Preferences::Steps{};
+    const Preferences::Steps steps = w.m_preferences ? w.m_preferences->steps() : Preferences::Steps{};
     if (w.shiftHeld()) {
         const int step = w.altHeld() ? steps.resizeMore : steps.resizeNormal;
         w.m_placement.place(QRect(w.m_placement.geometryToKeep().topLeft(), w.size() + QSize(direction.x() * step, direction.y() * step)));

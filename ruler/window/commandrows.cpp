@@ -51,15 +51,15 @@ void CommandRows::addWindowRows(Rows &t)
                     .key(Qt::Key_W, Chord::ExactlyAlt)
                     .conventionally(ConventionKeys::Command::CloseRuler)
                     .in(menu));
-    t.push_back(row(C::BackgroundColour, [](RulerWindow &w, C) { w.editColour(ColorTarget::Background); })
+    t.push_back(row(C::BackgroundColor, [](RulerWindow &w, C) { w.editColor(ColorTarget::Background); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Background Color"), "Alt+B")
                     .key(Qt::Key_B, Chord::ExactlyAlt)
                     .in(menu, true));
-    t.push_back(row(C::RulerColour, [](RulerWindow &w, C) { w.editColour(ColorTarget::Ruler); })
+    t.push_back(row(C::RulerColor, [](RulerWindow &w, C) { w.editColor(ColorTarget::Ruler); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Ruler Color"), "Alt+C")
                     .key(Qt::Key_C, Chord::ExactlyAlt)
                     .in(menu));
-    t.push_back(row(C::GuidesColour, [](RulerWindow &w, C) { w.editColour(ColorTarget::Guides); })
+    t.push_back(row(C::GuidesColor, [](RulerWindow &w, C) { w.editColor(ColorTarget::Guides); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Guides Color"), "Alt+G")
                     .key(Qt::Key_G, Chord::ExactlyAlt)
                     .in(menu));
@@ -100,7 +100,7 @@ void CommandRows::addViewRows(Rows &t)
                     .key(Qt::Key_QuoteLeft)
                     .key(Qt::Key_AsciiTilde)
                     .in(menu));
-    t.push_back(toggle(C::ShowRotationCentre, O::ShowRotationCentre, "R").key(Qt::Key_R).in(menu));
+    t.push_back(toggle(C::ShowRotationCenter, O::ShowRotationCenter, "R").key(Qt::Key_R).in(menu));
     t.push_back(toggle(C::ShowControlPoints, O::HideControlPoints, "M",
                        [](RulerWindow &w, C) {
                            toggleControlPoints(w);

@@ -59,7 +59,7 @@ void CommandRows::addFigureRows(Rows &t)
                         .key(Qt::Key_1 + i, Chord::AltDigit)
                         .in(menu, i == 0));
     }
-    t.push_back(row(C::SendFigureToCentre, [](RulerWindow &w, C) { w.m_figure.sendToCentre(); })
+    t.push_back(row(C::SendFigureToCenter, [](RulerWindow &w, C) { w.m_figure.sendToCenter(); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Send to Center"), "\\")
                     .key(Qt::Key_Backslash)
                     .in(menu, true));
@@ -71,8 +71,8 @@ void CommandRows::addKeyRows(Rows &t)
     t.push_back(toggle(C::ShowWidthNumber, O::ShowWidthNumber).key(Qt::Key_W, Chord::AltShift));
     t.push_back(toggle(C::ShowHeightNumber, O::ShowHeightNumber).key(Qt::Key_H, Chord::AltShift));
     t.push_back(row(C::ActivateOnHover, [](RulerWindow &w, C) {
-                    if (w.preferences)
-                        w.preferences->setActivateOnHover(!w.preferences->activateOnHover());
+                    if (w.m_preferences)
+                        w.m_preferences->setValue(ProgramSetting::ActivateOnHover, !w.m_preferences->value<bool>(ProgramSetting::ActivateOnHover));
                 }).key(Qt::Key_P));
     // Alt+Q saves the session from this ruler before the program ends, as the menu's "Quit" does.
     t.push_back(

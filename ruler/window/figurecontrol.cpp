@@ -29,11 +29,11 @@ void FigureControl::restore(const FigureModel &stored, bool placed)
 {
     set(stored);
     // It stands where it was left, not in the middle.
-    m_centreOnShow = !placed;
-    const FigureKind kind = m_model.flyingRuler ? FigureKind::FlyingRuler : m_model.figureKind;
+    m_centerOnShow = !placed;
+    const FigureKind kind = m_model.flyingRuler ? FigureKind::FlyingRuler : m_model.kind;
     for (RulerCommand entry : RulerCommands::all()) {
         const double ratio = RulerCommands::ratioOf(entry);
-        const bool matches = m_model.isRatioRectangle() ? ratio > 0 && qFuzzyCompare(ratio, m_model.figureRatio)
+        const bool matches = m_model.isRatioRectangle() ? ratio > 0 && qFuzzyCompare(ratio, m_model.ratio)
                                                         : ratio <= 0 && RulerCommands::figureKindOf(entry) == kind;
         if (matches) {
             m_ruler->markEntry(entry);
@@ -44,10 +44,10 @@ void FigureControl::restore(const FigureModel &stored, bool placed)
 
 void FigureControl::showFirstTime()
 {
-    if (!m_centreOnShow)
+    if (!m_centerOnShow)
         return;
-    m_centreOnShow = false;
-    sendToCentre();
+    m_centerOnShow = false;
+    sendToCenter();
 }
 
 void FigureControl::choose(RulerCommand entry)
@@ -67,9 +67,9 @@ void FigureControl::choose(RulerCommand entry)
     m_ruler->repaintAll();
 }
 
-void FigureControl::sendToCentre()
+void FigureControl::sendToCenter()
 {
-    m_model.sendToCentre(m_ruler->size());
+    m_model.sendToCenter(m_ruler->size());
     m_ruler->repaintAll();
 }
 
@@ -77,9 +77,9 @@ void FigureControl::fitTo(const QRect &box)
 {
     m_model.ratioLocked = false;
     m_model.create(FigureKind::CornerRectangle, m_ruler->size());
-    m_model.figurePoints[1] = {float(box.width() - 1), 0};
-    m_model.figurePoints[2] = {0, float(box.height() - 1)};
-    m_model.figureOrigin = box.topLeft();
+    m_model.points[1] = {float(box.width() - 1), 0};
+    m_model.points[2] = {0, float(box.height() - 1)};
+    m_model.origin = box.topLeft();
     m_model.recompute();
     m_model.visible = true;
     m_ruler->markEntry(RulerCommands::cornerShape(0));
@@ -88,7 +88,7 @@ void FigureControl::fitTo(const QRect &box)
 
 QList<QPoint> FigureControl::controlPoints() const
 {
-    return QList<QPoint>(m_model.figureScreenPoints.cbegin(), m_model.figureScreenPoints.cend());
+    return QList<QPoint>(m_model.screenPoints.cbegin(), m_model.screenPoints.cend());
 }
 
 void FigureControl::moveBy(const QPoint &delta)

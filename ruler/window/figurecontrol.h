@@ -53,7 +53,7 @@ public:
     void showFirstTime();
     // A new figure of the kind or ratio of a menu entry; the reserved free shapes change nothing.
     void choose(RulerCommand entry);
-    void sendToCentre();
+    void sendToCenter();
     // An upright rectangle whose outline runs on the box's outer pixels (window coordinates), shown.
     void fitTo(const QRect &box);
     void setVisible(bool visible) { m_model.visible = visible; }
@@ -74,5 +74,5 @@ private:
 
     std::unique_ptr<Ruler> m_ruler;
     FigureModel m_model;
-    bool m_centreOnShow = true;
+    bool m_centerOnShow = true;
 };

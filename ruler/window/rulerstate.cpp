@@ -7,36 +7,36 @@ void RulerState::restore(const RulerSettings &kept)
 {
     m_settings = kept;
     for (ColorTarget target : {ColorTarget::Background, ColorTarget::Ruler, ColorTarget::Guides})
-        setColour(target, colour(target));
+        setColor(target, color(target));
     m_picture = QImage();
     m_settings.pictureFile.clear();
 }
 
-QColor RulerState::colour(ColorTarget target) const
+QColor RulerState::color(ColorTarget target) const
 {
     switch (target) {
     case ColorTarget::Background:
         return m_settings.background;
     case ColorTarget::Ruler:
-        return m_settings.rulerColour;
+        return m_settings.rulerColor;
     case ColorTarget::Guides:
-        return m_settings.guidesColour;
+        return m_settings.guidesColor;
     }
     return {};
 }
 
-void RulerState::setColour(ColorTarget target, const QColor &colour)
+void RulerState::setColor(ColorTarget target, const QColor &color)
 {
-    const QColor limited = limitedColour(target, colour);
+    const QColor limited = limitedColor(target, color);
     switch (target) {
     case ColorTarget::Background:
         m_settings.background = limited;
         break;
     case ColorTarget::Ruler:
-        m_settings.rulerColour = limited;
+        m_settings.rulerColor = limited;
         break;
     case ColorTarget::Guides:
-        m_settings.guidesColour = limited;
+        m_settings.guidesColor = limited;
         break;
     }
 }

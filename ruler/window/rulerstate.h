@@ -20,8 +20,8 @@ struct RulerSettings
     RulerOptions options;
     QString pictureFile;
     QColor background;
-    QColor rulerColour{111, 33, 55, 255};
-    QColor guidesColour{Qt::red};
+    QColor rulerColor{111, 33, 55, 255};
+    QColor guidesColor{Qt::red};
 };
 
 // The state of one ruler that is no part of a window: its options, colours, picture, the unit it
@@ -53,8 +53,8 @@ public:
     // Answers the new value.
     bool toggle(RulerOption which) { return m_settings.options.toggle(which); }
 
-    QColor colour(ColorTarget target) const;
-    void setColour(ColorTarget target, const QColor &colour);
+    QColor color(ColorTarget target) const;
+    void setColor(ColorTarget target, const QColor &color);
 
     const QImage &picture() const { return m_picture; }
     const QString &pictureFile() const { return m_settings.pictureFile; }

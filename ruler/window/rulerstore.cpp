@@ -52,9 +52,9 @@ std::optional<double> storedNumber(const QVariant &stored)
 QString pointsText(const FigureModel &figure)
 {
     QStringList numbers;
-    for (int i = 0; i < figure.figurePointCount; ++i) {
-        numbers << QString::number(figure.figurePoints[i].x, 'g', kPointDigits)
-                << QString::number(figure.figurePoints[i].y, 'g', kPointDigits);
+    for (int i = 0; i < figure.pointCount; ++i) {
+        numbers << QString::number(figure.points[i].x, 'g', kPointDigits)
+                << QString::number(figure.points[i].y, 'g', kPointDigits);
     }
     return numbers.join(QLatin1Char(' '));
 }
@@ -72,7 +72,7 @@ bool readPoints(const QString &text, int count, FigureModel &figure)
         const double y = numbers.at(2 * i + 1).toDouble(&okY);
         if (!okX || !okY || !usableCoordinate(x) || !usableCoordinate(y))
             return false;
-        figure.figurePoints[i] = FigurePoint{float(x), float(y)};
+        figure.points[i] = FigurePoint{float(x), float(y)};
     }
     return true;
 }
@@ -110,9 +110,9 @@ RulerRecord read(QSettings &store, const QString &group, const RulerRecord &curr
     kept.options.readPictureOptions(store);
     kept.pictureFile = readText(store, key(RulerValue::PictureFile), kLongestPath);
     record.geometry = store.value(key(RulerValue::Geometry));
-    kept.background = readColor(store, key(RulerValue::BackgroundColour), current.settings.background);
-    kept.rulerColour = readColor(store, key(RulerValue::RulerColour), RulerSettings().rulerColour);
-    kept.guidesColour = readColor(store, key(RulerValue::GuidesColour), current.settings.guidesColour);
+    kept.background = readColor(store, key(RulerValue::BackgroundColor), current.settings.background);
+    kept.rulerColor = readColor(store, key(RulerValue::RulerColor), RulerSettings().rulerColor);
+    kept.guidesColor = readColor(store, key(RulerValue::GuidesColor), current.settings.guidesColor);
     record.figure = readFigure(store, &record.figurePlaced);
     if (!group.isEmpty())
         store.endGroup();
@@ -129,9 +129,9 @@ void write(QSettings &store, const QString &group, const RulerRecord &record)
     kept.options.write(store);
     store.setValue(key(RulerValue::PictureFile), kept.pictureFile);
     store.setValue(key(RulerValue::Geometry), record.geometry);
-    store.setValue(key(RulerValue::BackgroundColour), kept.background);
-    store.setValue(key(RulerValue::RulerColour), kept.rulerColour);
-    store.setValue(key(RulerValue::GuidesColour), kept.guidesColour);
+    store.setValue(key(RulerValue::BackgroundColor), kept.background);
+    store.setValue(key(RulerValue::RulerColor), kept.rulerColor);
+    store.setValue(key(RulerValue::GuidesColor), kept.guidesColor);
     if (record.figure)
         writeFigure(store, *record.figure);
     if (!group.isEmpty())
@@ -230,13 +230,13 @@ void keepRegionPictureFolder(const QString &picturePath)
 
 void writeFigure(QSettings &store, const FigureModel &figure)
 {
-    const FigureKind kind = figure.flyingRuler ? FigureKind::FlyingRuler : figure.figureKind;
+    const FigureKind kind = figure.flyingRuler ? FigureKind::FlyingRuler : figure.kind;
     store.setValue(key(RulerValue::FigureShape), QString::fromLatin1(storedKindName(kind)));
     store.setValue(key(RulerValue::FigurePoints), pointsText(figure));
-    store.setValue(key(RulerValue::FigureOrigin), figure.figureOrigin);
-    store.setValue(key(RulerValue::FigureTurn), QString::number(figure.figureAngle, 'g', 17));
+    store.setValue(key(RulerValue::FigureOrigin), figure.origin);
+    store.setValue(key(RulerValue::FigureTurn), QString::number(figure.angle, 'g', 17));
     if (figure.ratioLocked)
-        store.setValue(key(RulerValue::FigureRatio), QString::number(figure.figureRatio, 'g', 17));
+        store.setValue(key(RulerValue::FigureRatio), QString::number(figure.ratio, 'g', 17));
     else
         store.remove(key(RulerValue::FigureRatio));
 }
@@ -255,21 +255,21 @@ std::optional<FigureModel> readFigure(const QSettings &store, bool *placed)
     else
         figure.create(*stored, QSize());
     FigureModel withPoints = figure;
-    if (readPoints(store.value(key(RulerValue::FigurePoints)).toString(), figure.figurePointCount,
+    if (readPoints(store.value(key(RulerValue::FigurePoints)).toString(), figure.pointCount,
                    withPoints))
-        figure.figurePoints = withPoints.figurePoints;
+        figure.points = withPoints.points;
     if (const std::optional<double> turn = storedNumber(store.value(key(RulerValue::FigureTurn))))
-        figure.figureAngle = *turn;
+        figure.angle = *turn;
 
     const QVariant origin = store.value(key(RulerValue::FigureOrigin));
     const QPoint place = origin.toPoint();
     const bool usablePlace = origin.metaType().id() == QMetaType::QPoint && usableCoordinate(place.x()) &&
                              usableCoordinate(place.y());
     if (usablePlace)
-        figure.figureOrigin = place;
+        figure.origin = place;
     if (placed)
         *placed = usablePlace;
-    figure.rotationCenter = QPointF(figure.figurePoints[0].x, figure.figurePoints[0].y);
+    figure.rotationCenter = QPointF(figure.points[0].x, figure.points[0].y);
     figure.recompute();
     return figure;
 }

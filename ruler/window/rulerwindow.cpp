@@ -54,18 +54,18 @@ RulerWindow::RulerWindow(QWidget *parent)
 
 RulerWindow::~RulerWindow()
 {
-    if (shared) {
-        shared->rulers.removeAll(this);
-        if (shared->keyboardRuler == this)
-            shared->keyboardRuler = nullptr;
-        if (shared->panelWaitingRuler == this)
-            shared->panelWaitingRuler = nullptr;
+    if (m_shared) {
+        m_shared->rulers.removeAll(this);
+        if (m_shared->keyboardRuler == this)
+            m_shared->keyboardRuler = nullptr;
+        if (m_shared->panelWaitingRuler == this)
+            m_shared->panelWaitingRuler = nullptr;
     }
 }
 
 InfoPanel *RulerWindow::infoPanel() const
 {
-    return shared ? shared->infoPanel : nullptr;
+    return m_shared ? m_shared->infoPanel : nullptr;
 }
 
 const QList<QColor> &RulerWindow::backgroundPalette()
@@ -96,27 +96,27 @@ void RulerWindow::showReadOptions()
 
 void RulerWindow::attachTo(RulerShared *rulerShared)
 {
-    shared = rulerShared;
-    preferences = shared->preferences;
-    shared->rulers.append(this);
-    if (shared->desktop) {
-        connect(shared->desktop, &Desktop::compositingChanged, this, [this] { m_shaper.update(); });
+    m_shared = rulerShared;
+    m_preferences = m_shared->preferences;
+    m_shared->rulers.append(this);
+    if (m_shared->desktop) {
+        connect(m_shared->desktop, &Desktop::compositingChanged, this, [this] { m_shaper.update(); });
         // The panel and Copy Readings add the size in device pixels where the display is scaled.
-        connect(shared->desktop, &Desktop::displayScaleChanged, this, qOverload<>(&QWidget::update));
+        connect(m_shared->desktop, &Desktop::displayScaleChanged, this, qOverload<>(&QWidget::update));
     }
-    preferences->setPanelSide(m_panel.startSide());
+    m_preferences->setValue(ProgramSetting::PanelSide, m_panel.startSide());
 
-    m_state.setColour(ColorTarget::Background,
-                      backgroundPalette().at(preferences->takeNextColorIndex(int(backgroundPalette().size()))));
+    m_state.setColor(ColorTarget::Background,
+                      backgroundPalette().at(m_preferences->takeNextColorIndex(int(backgroundPalette().size()))));
     // A unit edit in the preferences shows at once; a broken unit falls back to pixels.
     auto followTables = [this] {
         recomputeScale();
         rebuildMenu();
         update();
     };
-    connect(preferences, &Preferences::unitsChanged, this, followTables);
-    connect(preferences, &Preferences::displaysChanged, this, followTables);
-    connect(preferences, &Preferences::optionsChanged, this, qOverload<>(&QWidget::update));
+    connect(m_preferences, &Preferences::unitsChanged, this, followTables);
+    connect(m_preferences, &Preferences::displaysChanged, this, followTables);
+    connect(m_preferences, &Preferences::optionsChanged, this, qOverload<>(&QWidget::update));
 
     showBackground();
 
@@ -164,11 +164,11 @@ RulerRecord RulerWindow::record() const
 
 void RulerWindow::saveSettings()
 {
-    const QList<RulerWindow *> session = shared ? shared->rulers : QList<RulerWindow *>{this};
+    const QList<RulerWindow *> session = m_shared ? m_shared->rulers : QList<RulerWindow *>{this};
     QList<RulerRecord> records;
     for (const RulerWindow *ruler : session)
         records.append(ruler->record());
-    const RulerWindow *active = shared && shared->keyboardRuler ? shared->keyboardRuler : this;
+    const RulerWindow *active = m_shared && m_shared->keyboardRuler ? m_shared->keyboardRuler : this;
     RulerStore::writeSession(records, int(session.indexOf(active)));
 
     emit settingsSaved();
@@ -186,8 +186,8 @@ void RulerWindow::showEvent(QShowEvent *event)
 
 void RulerWindow::openBeside(const RulerWindow &source, const std::optional<QRect> &wanted)
 {
-    if (shared->colorDialogShown() && source.m_colorTarget)
-        editColour(*source.m_colorTarget);
+    if (m_shared->colorDialogShown() && source.m_colorTarget)
+        editColor(*source.m_colorTarget);
 
     clearRememberedModifiers();
     // Made from a ruler that stays on top, the new ruler stays on top too: a window manager puts every
@@ -208,8 +208,8 @@ void RulerWindow::openBeside(const RulerWindow &source, const std::optional<QRec
 void RulerWindow::closeRuler()
 {
     // On the way out of the program the session is saved already, with this ruler in it.
-    const bool endingRun = shared && shared->endingRun;
-    if (!shared || shared->rulers.size() < 2) {
+    const bool endingRun = m_shared && m_shared->endingRun;
+    if (!m_shared || m_shared->rulers.size() < 2) {
         if (!endingRun)
             saveSettings();
         // The last ruler ends the program; it stays in the list until the end.
@@ -218,14 +218,14 @@ void RulerWindow::closeRuler()
         return;
     }
     // A ruler the user closes leaves the session: the others are saved without it.
-    shared->rulers.removeOne(this);
-    if (shared->keyboardRuler == this)
-        shared->keyboardRuler = nullptr;
+    m_shared->rulers.removeOne(this);
+    if (m_shared->keyboardRuler == this)
+        m_shared->keyboardRuler = nullptr;
     if (!endingRun)
         saveSettings();
     disconnect(this, nullptr, nullptr, nullptr);
 
-    RulerWindow *next = shared->rulers.last();
+    RulerWindow *next = m_shared->rulers.last();
     next->activateWindow();
     next->raise();
     next->setFocus();
@@ -241,7 +241,7 @@ void RulerWindow::closeEvent(QCloseEvent *event)
 
 Desktop *RulerWindow::desktop() const
 {
-    return shared ? shared->desktop : nullptr;
+    return m_shared ? m_shared->desktop : nullptr;
 }
 
 bool RulerWindow::compositing() const

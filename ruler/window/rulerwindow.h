@@ -101,7 +101,7 @@ public:
     // modifier chord is then read from the keyboard as it is.
     void takeKeyboardOnHover();
     // Opens the shared colour dialog on one of this ruler's colours; what it picks shows at once.
-    void editColour(ColorTarget target);
+    void editColor(ColorTarget target);
 
     // What the window shows, for reading.
     const GuideSet &guides() const { return m_pointer.guides(); }
@@ -131,7 +131,7 @@ public:
     // Shows the given figure as it stands (kind, points, turn and place), as if the user had made it.
     void setFlyingFigure(const FigureModel &model) { m_figure.set(model); }
     // Sets one of the ruler's colours within the limits that keep the ruler visible, and shows it.
-    void setColour(ColorTarget target, const QColor &colour);
+    void setColor(ColorTarget target, const QColor &color);
 
 public:
     // Runs a command of the menu or the keys.
@@ -168,8 +168,8 @@ Q_SIGNALS:
     void messageRequested(const QString &text);
 
 public Q_SLOTS:
-    void currentColorChanged(const QColor &color);
-    void currentTransChanged(int alpha);
+    void showEditedColor(const QColor &color);
+    void showEditedTransparency(int alpha);
 
 protected:
     bool event(QEvent *event) override;
@@ -194,14 +194,14 @@ protected:
 
 private:
     // Links to the shared objects (not owned).
-    RulerShared *shared = nullptr;
+    RulerShared *m_shared = nullptr;
     // The desktop the rulers share; null before the ruler attaches.
     Desktop *desktop() const;
     // Whether a compositing manager runs (taken as so before the ruler attaches).
     bool compositing() const;
     // Device pixels per logical pixel, as the desktop last learnt it (1 before the ruler attaches).
     qreal displayScale() const;
-    Preferences *preferences = nullptr;
+    Preferences *m_preferences = nullptr;
     // The shared panel; null before it is made, which is after the first ruler's window is out.
     InfoPanel *infoPanel() const;
 

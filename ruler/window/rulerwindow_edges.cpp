@@ -23,9 +23,9 @@ EdgeFinderTool::Presentation RulerWindow::edgeFinderPresentation() const
 {
     EdgeFinderTool::Presentation presentation;
     presentation.look.font = FigurePainter::readingFont();
-    presentation.look.line = state().colour(ColorTarget::Guides);
-    presentation.look.text = state().colour(ColorTarget::Ruler);
-    QColor fill = state().colour(ColorTarget::Background);
+    presentation.look.line = state().color(ColorTarget::Guides);
+    presentation.look.text = state().color(ColorTarget::Ruler);
+    QColor fill = state().color(ColorTarget::Background);
     fill.setAlpha(kLabelFillAlpha);
     presentation.look.fill = fill;
     presentation.scale = readingScale();

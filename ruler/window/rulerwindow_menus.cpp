@@ -33,20 +33,20 @@ void RulerWindow::syncMenu()
 
 void RulerWindow::rebuildMenu()
 {
-    const bool panelShown = preferences && preferences->infoPanelShown();
+    const bool panelShown = m_preferences && m_preferences->value<bool>(ProgramSetting::ShowInfoPanel);
     m_menu->setEnabled(C::PanelSide, panelShown);
     m_menu->setChecked(C::ShowInfoPanel, panelShown);
-    if (preferences) {
+    if (m_preferences) {
         QStringList physical;
         QStringList pixelBased;
         for (int row = 0; row < RulerCommands::kUnitRows; ++row) {
-            physical.append(preferences->unitCells(Preferences::UnitTable::Physical)[row][0]);
-            pixelBased.append(preferences->unitCells(Preferences::UnitTable::PixelBased)[row][0]);
+            physical.append(m_preferences->unitCells(Preferences::UnitTable::Physical)[row][0]);
+            pixelBased.append(m_preferences->unitCells(Preferences::UnitTable::PixelBased)[row][0]);
         }
         m_menu->setUnitNames(physical, pixelBased);
     }
     syncMenu();
-    m_menu->rebuild({shared && shared->rulers.size() >= 2, preferences && !preferences->autoUpdates()});
+    m_menu->rebuild({m_shared && m_shared->rulers.size() >= 2, m_preferences && !m_preferences->value<bool>(ProgramSetting::AutoUpdates)});
     emit menuRebuilt(m_menu->contextMenu());
 }
 
@@ -61,12 +61,12 @@ void RulerWindow::contextMenuEvent(QContextMenuEvent *event)
 
 void RulerWindow::focusInEvent(QFocusEvent *)
 {
-    if (shared)
-        shared->keyboardRuler = this;
+    if (m_shared)
+        m_shared->keyboardRuler = this;
     followWindowMove();
     if (!m_menu->contextMenu()->isVisible()) {
         rebuildMenu();
-        if (preferences && preferences->infoPanelShown() && infoPanel()) {
+        if (m_preferences && m_preferences->value<bool>(ProgramSetting::ShowInfoPanel) && infoPanel()) {
             infoPanel()->show();
             infoPanel()->raise();
         }
@@ -77,8 +77,8 @@ void RulerWindow::focusInEvent(QFocusEvent *)
 void RulerWindow::showFigureEntries(bool visible)
 {
     m_figure.setVisible(visible);
-    for (C entry : {C::ShowRotationCentre, C::ShowControlPoints, C::BoldControlPoints, C::ShowFigureReadings,
-                    C::SendFigureToCentre})
+    for (C entry : {C::ShowRotationCenter, C::ShowControlPoints, C::BoldControlPoints, C::ShowFigureReadings,
+                    C::SendFigureToCenter})
         m_menu->setEnabled(entry, visible);
     m_menu->setFigureEntriesEnabled(visible);
     if (!visible) {

@@ -45,13 +45,13 @@ RulerPaintState RulerWindow::paintState() const
     RulerPaintState state;
     state.size = size();
     // Limited already where they are set; a snapshot never shows more than the limits allow.
-    state.backgroundColor = ruler.colour(ColorTarget::Background);
-    state.rulerColor = ruler.colour(ColorTarget::Ruler);
-    state.guidesColor = ruler.colour(ColorTarget::Guides);
+    state.backgroundColor = ruler.color(ColorTarget::Background);
+    state.rulerColor = ruler.color(ColorTarget::Ruler);
+    state.guidesColor = ruler.color(ColorTarget::Guides);
     state.options = ruler.options();
     state.scale = ruler.scale();
     state.readings = readings();
-    state.menuText = preferences && preferences->showTopRightMenu();
+    state.menuText = m_preferences && m_preferences->value<bool>(ProgramSetting::ShowTopRightMenu);
     state.menuHovered = m_pointer.menuHovered();
     state.horizontalGuides = m_pointer.guides().horizontal();
     state.verticalGuides = m_pointer.guides().vertical();

@@ -31,7 +31,7 @@ public:
     bool guidesShown() const override { return m_window.option(RulerOption::ShowGuides); }
     bool menuButtonShown() const override
     {
-        return m_window.preferences && m_window.preferences->showTopRightMenu();
+        return m_window.m_preferences && m_window.m_preferences->value<bool>(ProgramSetting::ShowTopRightMenu);
     }
     QList<QPoint> figureControlPoints() const override { return m_window.m_figure.controlPoints(); }
     bool figureContains(const QPoint &pos) const override { return m_window.m_figure.contains(pos); }
@@ -92,7 +92,7 @@ void RulerWindow::setPointerShape(Qt::CursorShape shape)
 PointerVisuals RulerWindow::pointerVisuals() const
 {
     PointerVisuals visuals;
-    visuals.menuHovered = m_pointer.menuHovered() && preferences && preferences->showTopRightMenu();
+    visuals.menuHovered = m_pointer.menuHovered() && m_preferences && m_preferences->value<bool>(ProgramSetting::ShowTopRightMenu);
     if (option(RulerOption::ShowGuides)) {
         visuals.horizontalGuides = m_pointer.guides().horizontal();
         visuals.verticalGuides = m_pointer.guides().vertical();
@@ -138,7 +138,7 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
     m_pointer.setChord(ModifierLatch::fromHeld(event->modifiers()));
     m_pointer.setContextMenuShown(false);
     m_panel.setFollows(false);
-    if (isActiveWindow() && preferences && preferences->infoPanelShown())
+    if (isActiveWindow() && m_preferences && m_preferences->value<bool>(ProgramSetting::ShowInfoPanel))
         followWindowMove();
     m_panel.setFollows(true);
     emit pressedByPointer();
@@ -148,7 +148,7 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
         return;
 
     m_pointer.press(event->position().toPoint(), global, event->button(), event->buttons());
-    if (preferences && preferences->infoPanelShown() && infoPanel())
+    if (m_preferences && m_preferences->value<bool>(ProgramSetting::ShowInfoPanel) && infoPanel())
         infoPanel()->raise();
     setFocus();
     activateWindow();
@@ -162,9 +162,9 @@ void RulerWindow::mousePressEvent(QMouseEvent *event)
     if (menuPressed)
         openContextMenuAt(MenuText::popupPoint(outerGeometry()));
     // A press on a ruler while the colour dialog is open edits the same colour of this ruler.
-    if (shared && shared->colorDialogShown() && hasFocus()) {
-        if (shared->colorTarget)
-            editColour(*shared->colorTarget);
+    if (m_shared && m_shared->colorDialogShown() && hasFocus()) {
+        if (m_shared->colorTarget)
+            editColor(*m_shared->colorTarget);
     }
     update();
     if (event->button() == Qt::LeftButton && !menuPressed && !m_pointer.draggingGuide())
@@ -238,8 +238,8 @@ void RulerWindow::leaveEvent(QEvent *)
 // then read from the keyboard as it is.
 void RulerWindow::takeKeyboardOnHover()
 {
-    if (preferences && preferences->activateOnHover() && !(shared && shared->colorDialogShown())) {
-        if (preferences->infoPanelShown() && infoPanel()) {
+    if (m_preferences && m_preferences->value<bool>(ProgramSetting::ActivateOnHover) && !(m_shared && m_shared->colorDialogShown())) {
+        if (m_preferences->value<bool>(ProgramSetting::ShowInfoPanel) && infoPanel()) {
             infoPanel()->activateWindow();
             raise();
             if (m_panel.follows())

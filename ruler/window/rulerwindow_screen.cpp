@@ -67,7 +67,7 @@ public:
     QWidget *window() const override { return &m_window; }
     QRect frame() const override { return m_window.outerGeometry(); }
     InfoPanel *panel() const override { return m_window.infoPanel(); }
-    Preferences *preferences() const override { return m_window.preferences; }
+    Preferences *preferences() const override { return m_window.m_preferences; }
     bool staysOnTop() const override { return m_window.option(RulerOption::StayOnTop); }
     PanelTexts texts() const override { return m_window.panelTexts(); }
     void beginDrag() override { m_window.m_placement.beginDrag(); }
@@ -76,8 +76,8 @@ public:
     void keepKeyboard() override { m_window.keepKeyboard(); }
     void waitForPanel() override
     {
-        if (m_window.shared)
-            m_window.shared->panelWaitingRuler = &m_window;
+        if (m_window.m_shared)
+            m_window.m_shared->panelWaitingRuler = &m_window;
     }
 
 private:
@@ -99,7 +99,7 @@ public:
     bool snapsToScreen() const override { return m_window.option(RulerOption::SnapToScreen); }
     bool firstPlacementNotice() override
     {
-        RulerShared *shared = m_window.shared;
+        RulerShared *shared = m_window.m_shared;
         if (!shared || shared->placementNoticeGiven)
             return false;
         shared->placementNoticeGiven = true;

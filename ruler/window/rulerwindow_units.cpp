@@ -22,14 +22,14 @@ RulerState::UnitTables unitTables(const Preferences *preferences)
 
 void RulerWindow::recomputeScale()
 {
-    m_state.recomputeScale(unitTables(preferences));
+    m_state.recomputeScale(unitTables(m_preferences));
 }
 
 void RulerWindow::chooseUnit(const UnitChoice &unit)
 {
-    const QString refusal = m_state.chooseUnit(unit, unitTables(preferences), false);
+    const QString refusal = m_state.chooseUnit(unit, unitTables(m_preferences), false);
     if (!refusal.isEmpty()) {
-        if (shared)
+        if (m_shared)
             emit messageRequested(refusal);
         else
             TopMessage::show(refusal);

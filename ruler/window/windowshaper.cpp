@@ -47,7 +47,7 @@ QRegion WindowShaper::regionOf(const RulerPaintState &state) const
         RulerPainter::drawContent(painter, state, m_paintCache);
     }
     if (state.figureShown() && !state.on(RulerOption::HideControlPoints)) {
-        for (const QPoint &point : state.figure->figureScreenPoints)
+        for (const QPoint &point : state.figure->screenPoints)
             mask.mark(QRect(point - QPoint(kHandleReach, kHandleReach),
                             QSize(2 * kHandleReach + 1, 2 * kHandleReach + 1)));
     }

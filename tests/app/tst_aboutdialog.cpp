@@ -207,7 +207,7 @@ void TestAbout::shownAgainAsTheSameBox()
 {
     TestSupport::clearStore();
     m_hub = std::make_unique<RulerHub>();
-    m_hub->preferences()->setInfoPanelShown(false);
+    m_hub->preferences()->setValue(ProgramSetting::ShowInfoPanel, false);
     RulerWindow &ruler = *m_hub->createRuler();
     AboutDialog *box = m_hub->aboutDialog();
     // The program's picture is linked in and found.

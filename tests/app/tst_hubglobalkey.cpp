@@ -57,14 +57,14 @@ private Q_SLOTS:
 
 void TestHubGlobalKey::storedKeyIsBoundAndChangesRebound()
 {
-    Preferences().setGlobalShortcut(kStoredKey);
+    Preferences().setValue(ProgramSetting::GlobalShortcut, kStoredKey);
     RulerHub hub;
     FakeGlobalShortcut shortcut;
     hub.setGlobalShortcut(&shortcut);
     QCOMPARE(shortcut.bound, QList<QKeySequence>{kStoredKey});
     const QKeySequence changed(Qt::META | Qt::Key_F5);
-    hub.preferences()->setGlobalShortcut(changed);
-    hub.preferences()->setGlobalShortcut(QKeySequence());
+    hub.preferences()->setValue(ProgramSetting::GlobalShortcut, changed);
+    hub.preferences()->setValue(ProgramSetting::GlobalShortcut, QKeySequence());
     QCOMPARE(shortcut.bound, (QList<QKeySequence>{kStoredKey, changed, QKeySequence()}));
     QCOMPARE(shortcut.state(), State::Off);
 }
@@ -112,7 +112,7 @@ void TestHubGlobalKey::unusableKeyIsTold()
     QFETCH(State, answer);
     QFETCH(QString, detail);
     QFETCH(QString, told);
-    Preferences().setGlobalShortcut(kStoredKey);
+    Preferences().setValue(ProgramSetting::GlobalShortcut, kStoredKey);
     RulerHub hub;
     FakeGlobalShortcut shortcut;
     shortcut.answer = answer;
@@ -140,7 +140,7 @@ void TestHubGlobalKey::preferencesShowTheHubsKey()
     QVERIFY2(note->text().contains(QLatin1String("gradora --toggle")), qPrintable(note->text()));
     FakeGlobalShortcut shortcut;
     hub.setGlobalShortcut(&shortcut);
-    hub.preferences()->setGlobalShortcut(kStoredKey);
+    hub.preferences()->setValue(ProgramSetting::GlobalShortcut, kStoredKey);
     QVERIFY2(note->text().contains(QLatin1String("Ctrl+Alt+G shows")), qPrintable(note->text()));
 }
 
@@ -148,7 +148,7 @@ void TestHubGlobalKey::preferencesShowTheHubsKey()
 // is not asked for twice (a portal would ask the user again).
 void TestHubGlobalKey::takenKeyChosenAgainIsAskedAgain()
 {
-    Preferences().setGlobalShortcut(kStoredKey);
+    Preferences().setValue(ProgramSetting::GlobalShortcut, kStoredKey);
     RulerHub hub;
     FakeGlobalShortcut shortcut;
     shortcut.answer = State::Taken;

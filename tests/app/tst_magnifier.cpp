@@ -5,7 +5,7 @@
 #include "app/rulerhub.h"
 #include "fakedesktop.h"
 #include "prefs/magnifierlayout.h"
-#include "render/colourband.h"
+#include "render/colorband.h"
 #include "testsupport.h"
 
 #include <QClipboard>
@@ -20,7 +20,7 @@ class Pattern : public QWidget
 {
 public:
     Pattern() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {}
-    static QColor colourAt(int x, int y) { return QColor((x * 7) & 0xff, (y * 11) & 0xff, (x + y) & 0xff); }
+    static QColor colorAt(int x, int y) { return QColor((x * 7) & 0xff, (y * 11) & 0xff, (x + y) & 0xff); }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -28,7 +28,7 @@ protected:
         QImage image(size(), QImage::Format_RGB32);
         for (int y = 0; y < height(); ++y) {
             for (int x = 0; x < width(); ++x)
-                image.setPixelColor(x, y, colourAt(x, y));
+                image.setPixelColor(x, y, colorAt(x, y));
         }
         QPainter(this).drawImage(0, 0, image);
     }
@@ -57,9 +57,9 @@ private Q_SLOTS:
     void followsOnlyWhileVisible();
     void zoomKeys();
     void valuesSurviveSavingAndANewStart();
-    void readsTheColourUnderThePointer();
-    void cCopiesTheColour_data();
-    void cCopiesTheColour();
+    void readsTheColorUnderThePointer();
+    void cCopiesTheColor_data();
+    void cCopiesTheColor();
 
 private:
     Magnifier *showMagnifier(int zoom, int gridActive);
@@ -170,7 +170,7 @@ void TestMagnifier::zoomedPixelsMatchTheScreen()
     for (const QPoint cell : {QPoint(0, 0), QPoint(1, 0), QPoint(17, 3), QPoint(49, 0), QPoint(30, 12)}) {
         const QPoint screen = magnifier->source().topLeft() + cell;
         const QColor expected =
-            Pattern::colourAt(screen.x() - kPatternGeometry.x(), screen.y() - kPatternGeometry.y());
+            Pattern::colorAt(screen.x() - kPatternGeometry.x(), screen.y() - kPatternGeometry.y());
         for (const QPoint inCell : {QPoint(0, 0), QPoint(3, 3)}) {
             const QPoint at = cell * 4 + inCell;
             QCOMPARE(shown.pixelColor(at).rgb(), expected.rgb());
@@ -178,7 +178,7 @@ void TestMagnifier::zoomedPixelsMatchTheScreen()
     }
     // The pixel under the pointer is outlined.
     QCOMPARE(magnifier->pointerCell(), QRect(100, 80, 4, 4));
-    QVERIFY(shown.pixelColor(100, 80).rgb() != Pattern::colourAt(80, 60).rgb());
+    QVERIFY(shown.pixelColor(100, 80).rgb() != Pattern::colorAt(80, 60).rgb());
 }
 
 void TestMagnifier::gridOnlyWhenActive()
@@ -186,7 +186,7 @@ void TestMagnifier::gridOnlyWhenActive()
     Magnifier *magnifier = showMagnifier(4, 1);
     magnifier->refreshAt(QPoint(130, 110));
     const QPoint onLine(8, 2); // column 8 is a grid line at zoom 4
-    const QColor underneath = Pattern::colourAt(105 + 2 - 50, 90 - 50);
+    const QColor underneath = Pattern::colorAt(105 + 2 - 50, 90 - 50);
     QVERIFY(magnifier->grab().toImage().pixelColor(onLine).rgb() != underneath.rgb());
     magnifier->setGridActive(false);
     QCOMPARE(magnifier->grab().toImage().pixelColor(onLine).rgb(), underneath.rgb());
@@ -208,7 +208,7 @@ void TestMagnifier::unreadableScreenIsSaidSo()
 
     magnifier->refreshAt(QPoint(130, 110));
     QVERIFY(magnifier->problem().isEmpty());
-    QCOMPARE(magnifier->grab().toImage().pixelColor(0, 0).rgb(), Pattern::colourAt(55, 40).rgb());
+    QCOMPARE(magnifier->grab().toImage().pixelColor(0, 0).rgb(), Pattern::colorAt(55, 40).rgb());
 }
 
 void TestMagnifier::followsOnlyWhileVisible_data()
@@ -278,49 +278,49 @@ void TestMagnifier::valuesSurviveSavingAndANewStart()
 }
 
 // On the program's own window: the colour of the screen pixel under the pointer.
-void TestMagnifier::readsTheColourUnderThePointer()
+void TestMagnifier::readsTheColorUnderThePointer()
 {
     Magnifier *magnifier = showMagnifier(4, 0);
     magnifier->refreshAt(QPoint(130, 110));
-    QCOMPARE(magnifier->pointerColour()->rgb(), Pattern::colourAt(80, 60).rgb());
+    QCOMPARE(magnifier->pointerColor()->rgb(), Pattern::colorAt(80, 60).rgb());
     // Outlined in the middle of the picture, not hidden by the band.
     const QImage shown = magnifier->grab().toImage();
-    const QRect band = ColourBand::layout(magnifier->size(), magnifier->fontMetrics()).band;
+    const QRect band = ColorBand::layout(magnifier->size(), magnifier->fontMetrics()).band;
     QVERIFY(!band.intersects(magnifier->pointerCell()));
-    QCOMPARE(shown.pixelColor(0, band.top() + 1), ColourBand::kBackground);
+    QCOMPARE(shown.pixelColor(0, band.top() + 1), ColorBand::kBackground);
 }
 
-void TestMagnifier::cCopiesTheColour_data()
+void TestMagnifier::cCopiesTheColor_data()
 {
-    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QColor>("color");
     QTest::addColumn<QString>("hex");
     QTest::newRow("black") << QColor(0, 0, 0) << "#000000";
     QTest::newRow("white") << QColor(255, 255, 255) << "#FFFFFF";
     QTest::newRow("pure red") << QColor(255, 0, 0) << "#FF0000";
-    QTest::newRow("as dark as the band") << ColourBand::kBackground << "#202020";
+    QTest::newRow("as dark as the band") << ColorBand::kBackground << "#202020";
     QTest::newRow("letters in the hex") << QColor(0x12, 0xab, 0xef) << "#12ABEF";
 }
 
 // A grabbed screen of grey with one pixel of a known colour under the pointer: the swatch shows it
 // and C copies its hex form.
-void TestMagnifier::cCopiesTheColour()
+void TestMagnifier::cCopiesTheColor()
 {
-    QFETCH(QColor, colour);
+    QFETCH(QColor, color);
     const QPoint pointer(400, 300);
-    m_desktop.readAt = [pointer, colour](const QRect &area) {
+    m_desktop.readAt = [pointer, color](const QRect &area) {
         QImage picture(area.size(), QImage::Format_RGB32);
         picture.fill(Qt::gray);
-        picture.setPixelColor(pointer - area.topLeft(), colour);
+        picture.setPixelColor(pointer - area.topLeft(), color);
         return ScreenPicture{picture, area, {}};
     };
     Magnifier *magnifier = showMagnifier(4, 0);
     magnifier->refreshAt(pointer);
     m_desktop.readAt = &ScreenGrab::area;
-    QCOMPARE(magnifier->pointerColour()->rgb(), colour.rgb());
+    QCOMPARE(magnifier->pointerColor()->rgb(), color.rgb());
 
-    const ColourBand::Layout band = ColourBand::layout(magnifier->size(), magnifier->fontMetrics());
+    const ColorBand::Layout band = ColorBand::layout(magnifier->size(), magnifier->fontMetrics());
     const QImage before = magnifier->grab().toImage();
-    QCOMPARE(before.pixelColor(band.swatch.center()), colour);
+    QCOMPARE(before.pixelColor(band.swatch.center()), color);
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(magnifier, Qt::Key_C);
     QTEST(QGuiApplication::clipboard()->text(), "hex");

@@ -130,13 +130,13 @@ void TestRulerHub::windowsNotNeededAtStartAreMadeWhenWanted()
     QCOMPARE(count(), 0);
     // Settings saved before the colour dialog ever opened keep its place as a new window's.
     hub.saveProgramSettings();
-    QCOMPARE(QSettings().value(programKey(ProgramSetting::ColourDialogX)).toInt(), 0);
-    QCOMPARE(QSettings().value(programKey(ProgramSetting::ColourDialogY)).toInt(), 0);
+    QCOMPARE(QSettings().value(programKey(ProgramSetting::ColorDialogX)).toInt(), 0);
+    QCOMPARE(QSettings().value(programKey(ProgramSetting::ColorDialogY)).toInt(), 0);
     QCOMPARE(count(), 1); // saving writes the magnifier's keys back mended
-    ruler->menu()->action(RulerCommand::RulerColour)->trigger();
+    ruler->menu()->action(RulerCommand::RulerColor)->trigger();
     QCOMPARE(count(), 2);
     QVERIFY(hub.colorDialog()->isVisible());
-    QCOMPARE(hub.colorDialog()->currentColor(), ruler->state().colour(ColorTarget::Ruler));
+    QCOMPARE(hub.colorDialog()->currentColor(), ruler->state().color(ColorTarget::Ruler));
     hub.colorDialog()->hide();
     hub.magnifier()->hide();
     emit ruler->aboutRequested();
@@ -186,8 +186,8 @@ void TestRulerHub::programKeysRoundTrip()
         hub.magnifier()->restore({true, 3, 0, 8});
         hub.magnifier()->resize(320, 240);
         hub.magnifier()->move(30, 40);
-        hub.preferences()->setShowTopRightMenu(true);
-        hub.preferences()->setPanelSide(PanelSide::Left);
+        hub.preferences()->setValue(ProgramSetting::ShowTopRightMenu, true);
+        hub.preferences()->setValue(ProgramSetting::PanelSide, PanelSide::Left);
         hub.colorDialog()->move(70, 80);
         hub.saveProgramSettings();
     }
@@ -207,7 +207,7 @@ void TestRulerHub::programKeysRoundTrip()
     QCOMPARE(values.zoom, 8);
     QCOMPARE(hub.magnifier()->initialSize(), QSize(320, 240));
     QCOMPARE(hub.magnifier()->pos(), QPoint(30, 40));
-    QVERIFY(hub.preferences()->showTopRightMenu());
+    QVERIFY(hub.preferences()->value<bool>(ProgramSetting::ShowTopRightMenu));
 }
 
 void TestRulerHub::programKeysWithGarbage_data()
@@ -425,7 +425,7 @@ void TestRulerHub::rulerRequests()
 void TestRulerHub::closingThePreferencesSavesTheProgramKeys()
 {
     RulerHub hub;
-    hub.preferences()->setInfoPanelShown(false);
+    hub.preferences()->setValue(ProgramSetting::ShowInfoPanel, false);
     hub.magnifier()->setZoom(6);
     hub.showPreferences(PreferencesPage::Shortcuts);
     QVERIFY(hub.preferencesDialog()->close());

@@ -49,7 +49,7 @@ const Wanted kRulers[] = {
      {RulerOption::ShowBorder, RulerOption::StayOnTop},
      QColor(240, 240, 40, 200),
      QColor(Qt::blue),
-     FigureKind::CentredEllipse,
+     FigureKind::CenteredEllipse,
      200.25,
      true},
     {QRect(120, 420, 640, 180),
@@ -113,7 +113,7 @@ std::unique_ptr<RulerHub> TestSession::startHub()
     auto hub = std::make_unique<RulerHub>(&m_desktop);
     hub->setMessageHandler([](const QString &text) { QFAIL(qPrintable(text)); });
     // Offscreen, the panel would take the keyboard from the rulers.
-    hub->preferences()->setInfoPanelShown(false);
+    hub->preferences()->setValue(ProgramSetting::ShowInfoPanel, false);
     return hub;
 }
 
@@ -131,8 +131,8 @@ void TestSession::makeSession(RulerHub &hub)
             setOption(*ruler, option, !RulerOptionTable::entry(option).byDefault);
         if (wanted.picture)
             ruler->execute(RulerCommand::OpenPicture);
-        ruler->setColour(ColorTarget::Background, wanted.background);
-        ruler->setColour(ColorTarget::Guides, wanted.guides);
+        ruler->setColor(ColorTarget::Background, wanted.background);
+        ruler->setColor(ColorTarget::Guides, wanted.guides);
         FigureModel figure;
         figure.create(wanted.kind, wanted.geometry.size());
         figure.rotateBy(wanted.turn);
@@ -190,8 +190,8 @@ void TestSession::compareRestored(const QList<RulerWindow *> &rulers)
         QCOMPARE(ruler->state().options(), options);
         QCOMPARE(bool(ruler->windowFlags() & Qt::WindowStaysOnTopHint),
                  options.value(RulerOption::StayOnTop));
-        QCOMPARE(ruler->state().colour(ColorTarget::Background), wanted.background);
-        QCOMPARE(ruler->state().colour(ColorTarget::Guides), wanted.guides);
+        QCOMPARE(ruler->state().color(ColorTarget::Background), wanted.background);
+        QCOMPARE(ruler->state().color(ColorTarget::Guides), wanted.guides);
         QCOMPARE(ruler->state().pictureFile(), wanted.picture ? m_picturePath : QString());
         QCOMPARE(ruler->state().picture().isNull(), !wanted.picture);
         QCOMPARE(ruler->menu()->action(RulerCommand::ClearPicture)->isEnabled(), wanted.picture);
@@ -199,7 +199,7 @@ void TestSession::compareRestored(const QList<RulerWindow *> &rulers)
         const FigureModel &figure = ruler->flyingFigure();
         QCOMPARE(figure.flyingRuler, wanted.kind == FigureKind::FlyingRuler);
         if (wanted.kind != FigureKind::FlyingRuler)
-            QCOMPARE(figure.figureKind, wanted.kind);
+            QCOMPARE(figure.kind, wanted.kind);
         QCOMPARE(figure.visible, options.value(RulerOption::ShowFigure));
         FigureModel made;
         made.create(wanted.kind, wanted.geometry.size());
@@ -207,11 +207,11 @@ void TestSession::compareRestored(const QList<RulerWindow *> &rulers)
         made.bodyMove(QPoint(int(i) * 7, -int(i) * 5));
         made.recompute();
         // Where it was left, not sent to the middle by the first show.
-        QCOMPARE(figure.figureScreenPoints, made.figureScreenPoints);
-        QCOMPARE(figure.figureAngle, made.figureAngle);
+        QCOMPARE(figure.screenPoints, made.screenPoints);
+        QCOMPARE(figure.angle, made.angle);
         // The figure's entry is the checked one.
         const RulerCommand entry = wanted.kind == FigureKind::FlyingRuler ? RulerCommand::FlyingRuler
-                                   : wanted.kind == FigureKind::CentredEllipse
+                                   : wanted.kind == FigureKind::CenteredEllipse
                                        ? RulerCommand(int(RulerCommand::CenteredShapeFirst) + 6)
                                        : RulerCommand(int(RulerCommand::CornerShapeFirst) + 4);
         QCOMPARE(RulerCommands::figureKindOf(entry), std::optional<FigureKind>(wanted.kind));
@@ -270,7 +270,7 @@ void TestSession::closedRulerStaysClosed()
     QCOMPARE(hub->rulers().size(), 2);
     QCOMPARE(hub->rulers().at(0)->geometry(), kRulers[0].geometry);
     QCOMPARE(hub->rulers().at(1)->geometry(), kRulers[2].geometry);
-    QCOMPARE(hub->rulers().at(1)->state().colour(ColorTarget::Background), kRulers[2].background);
+    QCOMPARE(hub->rulers().at(1)->state().color(ColorTarget::Background), kRulers[2].background);
 }
 
 void TestSession::hostileGroupGivesAReachableRuler_data()

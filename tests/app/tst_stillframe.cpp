@@ -6,7 +6,7 @@
 #include "app/magnifier.h"
 #include "app/stillframe.h"
 #include "app/stillframelayout.h"
-#include "render/colourband.h"
+#include "render/colorband.h"
 #include "ruler/commands/rulermenu.h"
 #include "rulerfixture.h"
 
@@ -22,11 +22,11 @@ namespace {
 const QRect kWindow(420, 300, 300, 200);
 // On the desktop: a grey ground, and a box 40 grey levels lighter with one odd pixel.
 const QColor kDesk(100, 100, 100);
-const QColor kBoxColour(140, 140, 140);
+const QColor kBoxColor(140, 140, 140);
 const QRect kBox(150, 120, 200, 100);
 const QPoint kInBox(250, 180);
 const QPoint kOddPixel(160, 130);
-const QColor kOddColour(10, 200, 30);
+const QColor kOddColor(10, 200, 30);
 
 QRect desktopArea()
 {
@@ -40,8 +40,8 @@ ScreenPicture picture(int scale, const QColor &desk = kDesk)
     QImage image(area.size() * scale, QImage::Format_RGB32);
     image.fill(desk);
     QPainter painter(&image);
-    painter.fillRect(QRect(kBox.topLeft() * scale, kBox.size() * scale), kBoxColour);
-    painter.fillRect(QRect(kOddPixel * scale, QSize(scale, scale)), kOddColour);
+    painter.fillRect(QRect(kBox.topLeft() * scale, kBox.size() * scale), kBoxColor);
+    painter.fillRect(QRect(kOddPixel * scale, QSize(scale, scale)), kOddColor);
     return {image, area, {}};
 }
 
@@ -142,7 +142,7 @@ void TestStillFrame::edgeFinderFitsTheRuler()
     if (figure) {
         QCOMPARE(m_ruler->geometry(), kWindow);
         const QRect box = kBox.translated(-kWindow.topLeft());
-        QCOMPARE(m_ruler->flyingFigure().figureScreenPoints,
+        QCOMPARE(m_ruler->flyingFigure().screenPoints,
                  QPolygon({box.topLeft(), box.topRight(), box.bottomLeft()}));
     } else {
         QCOMPARE(m_ruler->geometry(), kBox);
@@ -206,17 +206,17 @@ void TestStillFrame::showsThePictureAndSaysItIsStill()
     QCOMPARE(frame->geometry(), desktopArea());
     QTest::mouseMove(frame, frame->mapFromGlobal(QPoint(500, 500)));
     const QImage shown = frame->grab().toImage();
-    QCOMPARE(shown.pixelColor(frame->mapFromGlobal(kOddPixel)), kOddColour);
+    QCOMPARE(shown.pixelColor(frame->mapFromGlobal(kOddPixel)), kOddColor);
     QCOMPARE(shown.pixelColor(frame->mapFromGlobal(QPoint(40, 400))), kDesk);
     // The banner at the top centre, in the band's colours, away from the pointer.
     const QPoint bannerEdge(frame->width() / 2, StillFrameLayout::kBannerMargin + 1);
-    QCOMPARE(shown.pixelColor(bannerEdge), ColourBand::kBackground);
+    QCOMPARE(shown.pixelColor(bannerEdge), ColorBand::kBackground);
     // With the pointer on it, it makes way to the bottom (beside the pointer's lines, the ground shows).
     QTest::mouseMove(frame, bannerEdge);
     const QImage moved = frame->grab().toImage();
     QCOMPARE(moved.pixelColor(bannerEdge + QPoint(-3, 2)), kDesk);
     QCOMPARE(moved.pixelColor(frame->width() / 2, frame->height() - 1 - StillFrameLayout::kBannerMargin - 1),
-             ColourBand::kBackground);
+             ColorBand::kBackground);
 }
 
 void TestStillFrame::magnifierReadsTheStillFrame()
@@ -232,11 +232,11 @@ void TestStillFrame::magnifierReadsTheStillFrame()
     QVERIFY(lens && lens->isVisible());
     QCOMPARE(lens->geometry(), StillFrameLayout::lensRect(pointer, magnifier->size(), frame->rect()));
     QVERIFY2(lens->problem().isEmpty(), qPrintable(lens->problem()));
-    QCOMPARE(lens->pointerColour(), std::optional<QColor>(kOddColour));
+    QCOMPARE(lens->pointerColor(), std::optional<QColor>(kOddColor));
     // The lens shows the pixel enlarged in its marked cell, as the magnifier window does.
     const QImage shown = frame->grab().toImage();
     const QRect cell = lens->pointerCell().translated(lens->pos());
-    QCOMPARE(shown.pixelColor(cell.center()), kOddColour);
+    QCOMPARE(shown.pixelColor(cell.center()), kOddColor);
     // Its keys: copy, zoom.
     QTest::keyClick(frame, Qt::Key_C);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("#0AC81E"));
@@ -307,7 +307,7 @@ void TestStillFrame::liveToolsSayWhyThereIsNoPicture()
     m_ruler->execute(RulerCommand::Magnifier);
     QVERIFY(magnifier->isVisible());
     QCOMPARE(magnifier->problem(), failure);
-    QVERIFY(!magnifier->pointerColour());
+    QVERIFY(!magnifier->pointerColor());
     QTest::keyClick(magnifier, Qt::Key_C);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
     magnifier->hide();

@@ -144,7 +144,7 @@ QStringList TestTranslations::rulerMenuTexts()
 {
     TestSupport::clearStore();
     RulerHub hub;
-    hub.preferences()->setInfoPanelShown(false);
+    hub.preferences()->setValue(ProgramSetting::ShowInfoPanel, false);
     const RulerWindow &ruler = *hub.createRuler();
     QStringList texts = menuTexts(ruler.menu()->contextMenu());
     // The unit entries show the names in the unit tables, which are the user's data, in any language;

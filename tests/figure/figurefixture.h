@@ -31,24 +31,24 @@ inline QList<FigureKind> kindsAnchored(std::initializer_list<FigureAnchor> ancho
 inline const QList<FigureKind> kCornerKinds = kindsAnchored({FigureAnchor::Corner});
 
 // Every shape; the flying ruler is a request for a corner rectangle, not a shape of its own.
-inline const QList<FigureKind> kAllKinds = kindsAnchored({FigureAnchor::Corner, FigureAnchor::Centre});
+inline const QList<FigureKind> kAllKinds = kindsAnchored({FigureAnchor::Corner, FigureAnchor::Center});
 
 inline const char *kindName(FigureKind kind)
 {
     switch (kind) {
-    case FigureKind::CentredEllipse:
+    case FigureKind::CenteredEllipse:
         return "CentredEllipse";
-    case FigureKind::CentredCircle:
+    case FigureKind::CenteredCircle:
         return "CentredCircle";
-    case FigureKind::CentredRectangle:
+    case FigureKind::CenteredRectangle:
         return "CentredRectangle";
-    case FigureKind::CentredSquare:
+    case FigureKind::CenteredSquare:
         return "CentredSquare";
-    case FigureKind::CentredRhombus:
+    case FigureKind::CenteredRhombus:
         return "CentredRhombus";
-    case FigureKind::CentredIsoscelesTriangle:
+    case FigureKind::CenteredIsoscelesTriangle:
         return "CentredIsoscelesTriangle";
-    case FigureKind::CentredRightTriangle:
+    case FigureKind::CenteredRightTriangle:
         return "CentredRightTriangle";
     case FigureKind::FlyingRuler:
         return "FlyingRuler";
@@ -78,7 +78,7 @@ inline FigureModel created(FigureKind kind, double angle = 0, QSize window = kWi
         model.createRatioFigure(ratio, window);
     else
         model.create(kind, window);
-    model.figureAngle = angle;
+    model.angle = angle;
     model.recompute();
     return model;
 }

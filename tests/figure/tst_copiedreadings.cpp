@@ -119,7 +119,7 @@ void TestCopiedReadings::figureLine_data()
     row("right triangle has its hypotenuse", FigureKind::CornerRightTriangle, 0, 0, 0, kGerman,
         "Right Triangle | ↔1: 500 px | ↔2: 300 px | hipo: 583,1 px | Angle: 0° | A: 75000 px² | "
         "P: 1383,1 px");
-    row("centred circle has one length", FigureKind::CentredCircle, 0, 0, 0, kEnglish,
+    row("centred circle has one length", FigureKind::CenteredCircle, 0, 0, 0, kEnglish,
         "Centered Circle | ↔1: 200 px | Angle: 0° | A: 125663.71 px² | P: 1256.64 px");
     row("ratio rectangle names its ratio", FigureKind::CornerSquare, FigureRatio::SixteenToNine, 0, 0,
         kEnglish, "Rectangle / 16:9 | ↔1: 400 px | ↔2: 225 px | Angle: 0° | A: 90000 px² | P: 1250 px");
@@ -145,8 +145,8 @@ void TestCopiedReadings::kindName_data()
     QTest::newRow("flying ruler") << FigureKind::FlyingRuler << 0.0 << "Ruler";
     QTest::newRow("corner rhombus") << FigureKind::CornerRhombus << 0.0 << "Rhombus";
     QTest::newRow("corner isosceles") << FigureKind::CornerIsoscelesTriangle << 0.0 << "Isosceles Triangle";
-    QTest::newRow("centred ellipse") << FigureKind::CentredEllipse << 0.0 << "Centered Ellipse";
-    QTest::newRow("centred square") << FigureKind::CentredSquare << 0.0 << "Centered Square";
+    QTest::newRow("centred ellipse") << FigureKind::CenteredEllipse << 0.0 << "Centered Ellipse";
+    QTest::newRow("centred square") << FigureKind::CenteredSquare << 0.0 << "Centered Square";
     QTest::newRow("ratio rectangle") << FigureKind::CornerSquare << FigureRatio::Golden << "Rectangle";
 }
 

@@ -23,7 +23,7 @@ namespace {
 // half pixels differently: the figure may shift by this much, never more.
 constexpr double kToggleTolerance = 2.0;
 // The ratio rectangle's height is put back with a truncation when it is centred.
-constexpr double kRatioCentreTolerance = 1.5;
+constexpr double kRatioCenterTolerance = 1.5;
 
 double length(QPointF p)
 {
@@ -58,8 +58,8 @@ private Q_SLOTS:
     void angleSnapping();
     void togglePlacement_data();
     void togglePlacement();
-    void sendToCentre_data();
-    void sendToCentre();
+    void sendToCenter_data();
+    void sendToCenter();
     void hitTest_data();
     void hitTest();
     void hiddenFigureIsNotHit();
@@ -69,7 +69,7 @@ private Q_SLOTS:
     void squareHeightFollowsDraggedWidth();
     void rotateBy_data();
     void rotateBy();
-    void centredCircleTurnsItsHandle();
+    void centeredCircleTurnsItsHandle();
     void scale_data();
     void scale();
     void absurdSizesStayFinite();
@@ -98,23 +98,23 @@ void TestFigureModel::create_data()
                              << QPointF(0, 299) << QSize(499, 299);
     QTest::newRow("circle") << FigureKind::CornerCircle << FigureKind::CornerCircle << 2 << QPointF(399, 0)
                             << QPointF(0, 399) << QSize(399, 399);
-    QTest::newRow("centred rectangle") << FigureKind::CentredRectangle << FigureKind::CentredRectangle << 3
+    QTest::newRow("centred rectangle") << FigureKind::CenteredRectangle << FigureKind::CenteredRectangle << 3
                                        << QPointF(249, 0) << QPointF(0, 149) << QSize(249, 149);
-    QTest::newRow("centred square") << FigureKind::CentredSquare << FigureKind::CentredSquare << 2
+    QTest::newRow("centred square") << FigureKind::CenteredSquare << FigureKind::CenteredSquare << 2
                                     << QPointF(199, 0) << QPointF(0, 199) << QSize(199, 199);
-    QTest::newRow("centred rhombus") << FigureKind::CentredRhombus << FigureKind::CentredRhombus << 3
+    QTest::newRow("centred rhombus") << FigureKind::CenteredRhombus << FigureKind::CenteredRhombus << 3
                                      << QPointF(249, 0) << QPointF(0, 149) << QSize(249, 149);
     // The handle of the centred isosceles triangle sits at a quarter of the base: the half base is 248.
     QTest::newRow("centred isosceles")
-        << FigureKind::CentredIsoscelesTriangle << FigureKind::CentredIsoscelesTriangle << 3
+        << FigureKind::CenteredIsoscelesTriangle << FigureKind::CenteredIsoscelesTriangle << 3
         << QPointF(124, 0) << QPointF(0, 149) << QSize(248, 149);
     // Negative handles rounded with halves upward: -249.5 lies 249 pixels from the centre.
     QTest::newRow("centred right triangle")
-        << FigureKind::CentredRightTriangle << FigureKind::CentredRightTriangle << 3 << QPointF(-249.5, 0)
+        << FigureKind::CenteredRightTriangle << FigureKind::CenteredRightTriangle << 3 << QPointF(-249.5, 0)
         << QPointF(0, -149.5) << QSize(249, 149);
-    QTest::newRow("centred circle") << FigureKind::CentredCircle << FigureKind::CentredCircle << 2
+    QTest::newRow("centred circle") << FigureKind::CenteredCircle << FigureKind::CenteredCircle << 2
                                     << QPointF(199, 0) << QPointF(0, 199) << QSize(199, 199);
-    QTest::newRow("centred ellipse") << FigureKind::CentredEllipse << FigureKind::CentredEllipse << 3
+    QTest::newRow("centred ellipse") << FigureKind::CenteredEllipse << FigureKind::CenteredEllipse << 3
                                      << QPointF(249, 0) << QPointF(0, 149) << QSize(249, 149);
     QTest::newRow("flying ruler request") << FigureKind::FlyingRuler << FigureKind::CornerRectangle << 3
                                           << QPointF(499, 0) << QPointF(0, 149) << QSize(499, 149);
@@ -131,38 +131,38 @@ void TestFigureModel::create()
 
     FigureModel model;
     model.visible = false;
-    model.figureAngle = 77;
+    model.angle = 77;
     model.create(request, kWindow);
 
-    QCOMPARE(model.figureKind, kind);
-    QCOMPARE(model.figurePointCount, count);
-    QCOMPARE(model.figureScreenPoints.size(), count);
-    QCOMPARE(model.figurePoints[0].x, 0.0f);
-    QCOMPARE(model.figurePoints[0].y, 0.0f);
-    QCOMPARE(QPointF(model.figurePoints[1].x, model.figurePoints[1].y), widthHandle);
-    QCOMPARE(QPointF(model.figurePoints[2].x, model.figurePoints[2].y), heightHandle);
+    QCOMPARE(model.kind, kind);
+    QCOMPARE(model.pointCount, count);
+    QCOMPARE(model.screenPoints.size(), count);
+    QCOMPARE(model.points[0].x, 0.0f);
+    QCOMPARE(model.points[0].y, 0.0f);
+    QCOMPARE(QPointF(model.points[1].x, model.points[1].y), widthHandle);
+    QCOMPARE(QPointF(model.points[2].x, model.points[2].y), heightHandle);
     QVERIFY(model.visible);
     QCOMPARE(model.flyingRuler, request == FigureKind::FlyingRuler);
-    QCOMPARE(model.figureAngle, request == FigureKind::FlyingRuler ? 323.24 : 0.0);
+    QCOMPARE(model.angle, request == FigureKind::FlyingRuler ? 323.24 : 0.0);
     QCOMPARE(model.rotationCenter, QPointF(0, 0));
-    QCOMPARE(QSize(model.figureWidthPx, model.figureHeightPx), extentsPx);
-    QCOMPARE(model.figureScreenPoints[0], model.figureOrigin);
+    QCOMPARE(QSize(model.widthPx, model.heightPx), extentsPx);
+    QCOMPARE(model.screenPoints[0], model.origin);
     QVERIFY2(
-        length(model.screenCentre() - QPointF(400, 300)) <= 1.0,
+        length(model.screenCenter() - QPointF(400, 300)) <= 1.0,
         qPrintable(
-            QStringLiteral("centre at %1,%2").arg(model.screenCentre().x()).arg(model.screenCentre().y())));
+            QStringLiteral("centre at %1,%2").arg(model.screenCenter().x()).arg(model.screenCenter().y())));
 }
 
 void TestFigureModel::newWindowShowsFlyingRuler()
 {
     FigureModel model;
     model.createInitialFigure(kWindow);
-    QCOMPARE(model.figureKind, FigureKind::CornerRectangle);
+    QCOMPARE(model.kind, FigureKind::CornerRectangle);
     QVERIFY(model.flyingRuler);
-    QCOMPARE(model.figureAngle, 323.24);
-    QCOMPARE(model.figurePoints[1].x, 499.0f);
-    QCOMPARE(model.figurePoints[2].y, 149.0f);
-    QVERIFY(length(model.screenCentre() - QPointF(400, 300)) <= 1.0);
+    QCOMPARE(model.angle, 323.24);
+    QCOMPARE(model.points[1].x, 499.0f);
+    QCOMPARE(model.points[2].y, 149.0f);
+    QVERIFY(length(model.screenCenter() - QPointF(400, 300)) <= 1.0);
 
     // Any other kind clears the flag.
     model.create(FigureKind::CornerRectangle, kWindow);
@@ -187,14 +187,14 @@ void TestFigureModel::ratioRectangle()
 
     FigureModel model;
     model.createRatioFigure(ratio, kWindow);
-    QCOMPARE(model.figureKind, FigureKind::CornerSquare);
+    QCOMPARE(model.kind, FigureKind::CornerSquare);
     QVERIFY(model.ratioLocked);
-    QCOMPARE(model.figureRatio, ratio);
-    QCOMPARE(model.figurePoints[1].x, 399.0f);
-    QCOMPARE(model.figurePoints[2].y, height);
-    QCOMPARE(model.figureHeightPx, int(399 / ratio));
-    QCOMPARE(model.figureAngle, 0.0);
-    QVERIFY(length(model.screenCentre() - QPointF(400, 300)) <= kRatioCentreTolerance);
+    QCOMPARE(model.ratio, ratio);
+    QCOMPARE(model.points[1].x, 399.0f);
+    QCOMPARE(model.points[2].y, height);
+    QCOMPARE(model.heightPx, int(399 / ratio));
+    QCOMPARE(model.angle, 0.0);
+    QVERIFY(length(model.screenCenter() - QPointF(400, 300)) <= kRatioCenterTolerance);
 }
 
 void TestFigureModel::angleNormalisation_data()
@@ -218,10 +218,10 @@ void TestFigureModel::angleNormalisation()
     QFETCH(double, angle);
     QFETCH(double, expected);
     FigureModel model = created(FigureKind::CornerRectangle);
-    model.figureAngle = angle;
+    model.angle = angle;
     model.recompute();
-    QCOMPARE(model.figureAngle, expected);
-    QVERIFY(!std::signbit(model.figureAngle));
+    QCOMPARE(model.angle, expected);
+    QVERIFY(!std::signbit(model.angle));
 }
 
 void TestFigureModel::angleSnapping_data()
@@ -264,9 +264,9 @@ void TestFigureModel::angleSnapping()
     QFETCH(FigureModifiers, modifiers);
     QFETCH(double, expected);
     FigureModel model = created(FigureKind::CornerRectangle);
-    model.figureAngle = angle;
+    model.angle = angle;
     model.recompute(modifiers);
-    QCOMPARE(model.figureAngle, expected);
+    QCOMPARE(model.angle, expected);
 }
 
 void TestFigureModel::togglePlacement_data()
@@ -288,28 +288,28 @@ void TestFigureModel::togglePlacement()
 
     FigureModel model = created(kind, angle);
     model.bodyMove(QPoint(-37, 21));
-    const QPointF centre = model.screenCentre();
-    const QSizeF size = model.figureBox().size();
-    const QPoint origin = model.figureOrigin;
+    const QPointF center = model.screenCenter();
+    const QSizeF size = model.box().size();
+    const QPoint origin = model.origin;
 
     model.togglePlacement();
     const std::optional<FigureKind> partner = placementPartner(kind);
     QVERIFY(partner);
-    QCOMPARE(model.figureKind, *partner);
-    QCOMPARE(model.figureAngle, angle);
-    QVERIFY2(length(model.screenCentre() - centre) <= kToggleTolerance,
-             qPrintable(QStringLiteral("moved by %1").arg(length(model.screenCentre() - centre))));
-    QVERIFY(std::abs(model.figureBox().width() - size.width()) <= kToggleTolerance);
-    QVERIFY(std::abs(model.figureBox().height() - size.height()) <= kToggleTolerance);
+    QCOMPARE(model.kind, *partner);
+    QCOMPARE(model.angle, angle);
+    QVERIFY2(length(model.screenCenter() - center) <= kToggleTolerance,
+             qPrintable(QStringLiteral("moved by %1").arg(length(model.screenCenter() - center))));
+    QVERIFY(std::abs(model.box().width() - size.width()) <= kToggleTolerance);
+    QVERIFY(std::abs(model.box().height() - size.height()) <= kToggleTolerance);
 
     model.togglePlacement();
-    QCOMPARE(model.figureKind, kind);
-    QVERIFY(length(model.screenCentre() - centre) <= kToggleTolerance);
-    QVERIFY(length(QPointF(model.figureOrigin - origin)) <= kToggleTolerance);
-    QCOMPARE(model.figureBox().size(), size);
+    QCOMPARE(model.kind, kind);
+    QVERIFY(length(model.screenCenter() - center) <= kToggleTolerance);
+    QVERIFY(length(QPointF(model.origin - origin)) <= kToggleTolerance);
+    QCOMPARE(model.box().size(), size);
 }
 
-void TestFigureModel::sendToCentre_data()
+void TestFigureModel::sendToCenter_data()
 {
     QTest::addColumn<FigureKind>("kind");
     QTest::addColumn<double>("ratio");
@@ -327,16 +327,16 @@ void TestFigureModel::sendToCentre_data()
     QTest::newRow("right triangle turned")
         << FigureKind::CornerRightTriangle << 0.0 << 250.0 << kWindow << 250.0;
     QTest::newRow("circle") << FigureKind::CornerCircle << 0.0 << 45.0 << kWindow << 45.0;
-    QTest::newRow("centred ellipse") << FigureKind::CentredEllipse << 0.0 << 77.0 << kWindow << 77.0;
+    QTest::newRow("centred ellipse") << FigureKind::CenteredEllipse << 0.0 << 77.0 << kWindow << 77.0;
     QTest::newRow("centred right triangle")
-        << FigureKind::CentredRightTriangle << 0.0 << 200.0 << QSize(1001, 777) << 200.0;
+        << FigureKind::CenteredRightTriangle << 0.0 << 200.0 << QSize(1001, 777) << 200.0;
     QTest::newRow("ratio rectangle ends unrotated")
         << FigureKind::CornerSquare << FigureRatio::SixteenToNine << 30.0 << kWindow << 0.0;
     QTest::newRow("ratio rectangle 2.39")
         << FigureKind::CornerSquare << FigureRatio::Wide239 << 0.0 << QSize(1024, 700) << 0.0;
 }
 
-void TestFigureModel::sendToCentre()
+void TestFigureModel::sendToCenter()
 {
     QFETCH(FigureKind, kind);
     QFETCH(double, ratio);
@@ -345,18 +345,18 @@ void TestFigureModel::sendToCentre()
     QFETCH(double, expectedAngle);
 
     FigureModel model = created(kind, 0, kWindow, ratio);
-    model.figureAngle = angle;
+    model.angle = angle;
     model.bodyMove(QPoint(-150, 95));
-    const QSizeF size = model.figureBox().size();
+    const QSizeF size = model.box().size();
 
-    model.sendToCentre(window);
-    QCOMPARE(model.figureKind, kind);
-    QCOMPARE(model.figureAngle, expectedAngle);
-    QCOMPARE(model.figureBox().size(), size);
-    const QPointF windowCentre(window.width() / 2, window.height() / 2);
+    model.sendToCenter(window);
+    QCOMPARE(model.kind, kind);
+    QCOMPARE(model.angle, expectedAngle);
+    QCOMPARE(model.box().size(), size);
+    const QPointF windowCenter(window.width() / 2, window.height() / 2);
     QVERIFY2(
-        length(model.screenCentre() - windowCentre) <= kRatioCentreTolerance,
-        qPrintable(QStringLiteral("%1 from the centre").arg(length(model.screenCentre() - windowCentre))));
+        length(model.screenCenter() - windowCenter) <= kRatioCenterTolerance,
+        qPrintable(QStringLiteral("%1 from the centre").arg(length(model.screenCenter() - windowCenter))));
 }
 
 void TestFigureModel::hitTest_data()
@@ -395,24 +395,24 @@ void TestFigureModel::hitTest_data()
         {"circle counts its box", FigureKind::CornerCircle, 0, {396, 396}, true},
         {"right triangle inside", FigureKind::CornerRightTriangle, 0, {100, 100}, true},
         {"right triangle beyond its hypotenuse", FigureKind::CornerRightTriangle, 0, {400, 250}, false},
-        {"centred rectangle corner", FigureKind::CentredRectangle, 0, {-246, 146}, true},
-        {"centred rectangle left", FigureKind::CentredRectangle, 0, {-253, 0}, false},
-        {"centred rectangle below", FigureKind::CentredRectangle, 0, {0, 153}, false},
-        {"centred square corner", FigureKind::CentredSquare, 0, {196, -196}, true},
-        {"centred square right", FigureKind::CentredSquare, 0, {203, 0}, false},
-        {"centred ellipse on its axis", FigureKind::CentredEllipse, 0, {240, 0}, true},
-        {"centred ellipse inside", FigureKind::CentredEllipse, 0, {-170, 100}, true},
-        {"centred ellipse outside in its box", FigureKind::CentredEllipse, 0, {200, 100}, false},
-        {"centred circle inside", FigureKind::CentredCircle, 0, {135, 135}, true},
-        {"centred circle outside", FigureKind::CentredCircle, 0, {145, 145}, false},
-        {"centred rhombus inside", FigureKind::CentredRhombus, 0, {120, 70}, true},
-        {"centred rhombus outside in its box", FigureKind::CentredRhombus, 0, {200, 120}, false},
-        {"centred isosceles centre", FigureKind::CentredIsoscelesTriangle, 0, {0, 0}, true},
-        {"centred isosceles near its apex", FigureKind::CentredIsoscelesTriangle, 0, {50, -50}, true},
-        {"centred isosceles beside its apex", FigureKind::CentredIsoscelesTriangle, 0, {150, -50}, false},
-        {"centred right triangle inside", FigureKind::CentredRightTriangle, 0, {-100, -50}, true},
+        {"centred rectangle corner", FigureKind::CenteredRectangle, 0, {-246, 146}, true},
+        {"centred rectangle left", FigureKind::CenteredRectangle, 0, {-253, 0}, false},
+        {"centred rectangle below", FigureKind::CenteredRectangle, 0, {0, 153}, false},
+        {"centred square corner", FigureKind::CenteredSquare, 0, {196, -196}, true},
+        {"centred square right", FigureKind::CenteredSquare, 0, {203, 0}, false},
+        {"centred ellipse on its axis", FigureKind::CenteredEllipse, 0, {240, 0}, true},
+        {"centred ellipse inside", FigureKind::CenteredEllipse, 0, {-170, 100}, true},
+        {"centred ellipse outside in its box", FigureKind::CenteredEllipse, 0, {200, 100}, false},
+        {"centred circle inside", FigureKind::CenteredCircle, 0, {135, 135}, true},
+        {"centred circle outside", FigureKind::CenteredCircle, 0, {145, 145}, false},
+        {"centred rhombus inside", FigureKind::CenteredRhombus, 0, {120, 70}, true},
+        {"centred rhombus outside in its box", FigureKind::CenteredRhombus, 0, {200, 120}, false},
+        {"centred isosceles centre", FigureKind::CenteredIsoscelesTriangle, 0, {0, 0}, true},
+        {"centred isosceles near its apex", FigureKind::CenteredIsoscelesTriangle, 0, {50, -50}, true},
+        {"centred isosceles beside its apex", FigureKind::CenteredIsoscelesTriangle, 0, {150, -50}, false},
+        {"centred right triangle inside", FigureKind::CenteredRightTriangle, 0, {-100, -50}, true},
         {"centred right triangle beyond its hypotenuse",
-         FigureKind::CentredRightTriangle,
+         FigureKind::CenteredRightTriangle,
          0,
          {100, 50},
          false},
@@ -439,7 +439,7 @@ void TestFigureModel::hitTest()
 void TestFigureModel::hiddenFigureIsNotHit()
 {
     FigureModel model = created(FigureKind::CornerRectangle);
-    const QPoint middle = model.screenCentre().toPoint();
+    const QPoint middle = model.screenCenter().toPoint();
     QVERIFY(model.hitTest(middle));
     model.visible = false;
     QVERIFY(!model.hitTest(middle));
@@ -487,14 +487,14 @@ void TestFigureModel::handleDrag_data()
     QTest::newRow("height handle Alt stretches")
         << FigureKind::CornerRectangle << 2 << 30.0 << QPoint(-300, 0) << alt << 30.0 << 300.0 << false;
     QTest::newRow("centred right triangle width handle right of centre")
-        << FigureKind::CentredRightTriangle << 1 << 0.0 << QPoint(300, 5) << plain
+        << FigureKind::CenteredRightTriangle << 1 << 0.0 << QPoint(300, 5) << plain
         << 180.0 + std::atan2(5.0, 300.0) * 180 / M_PI << -std::hypot(300, 5) << true;
     QTest::newRow("centred right triangle height handle above")
-        << FigureKind::CentredRightTriangle << 2 << 40.0 << QPoint(0, -200) << plain << 0.0 << -200.0 << true;
+        << FigureKind::CenteredRightTriangle << 2 << 40.0 << QPoint(0, -200) << plain << 0.0 << -200.0 << true;
     QTest::newRow("centred right triangle height handle right")
-        << FigureKind::CentredRightTriangle << 2 << 0.0 << QPoint(200, 0) << plain << 90.0 << -200.0 << true;
+        << FigureKind::CenteredRightTriangle << 2 << 0.0 << QPoint(200, 0) << plain << 90.0 << -200.0 << true;
     QTest::newRow("centred circle radius")
-        << FigureKind::CentredCircle << 1 << 0.0 << QPoint(0, -120) << plain << 270.0 << 120.0 << true;
+        << FigureKind::CenteredCircle << 1 << 0.0 << QPoint(0, -120) << plain << 270.0 << 120.0 << true;
 }
 
 void TestFigureModel::handleDrag()
@@ -509,46 +509,46 @@ void TestFigureModel::handleDrag()
     QFETCH(bool, underPointer);
 
     FigureModel model = created(kind, startAngle);
-    const QPoint pointer = model.figureScreenPoints[0] + offset;
+    const QPoint pointer = model.screenPoints[0] + offset;
     QPoint last = pointer;
     model.handleDrag(point, pointer, last, modifiers);
 
-    QVERIFY2(std::abs(model.figureAngle - angle) < 1e-9,
-             qPrintable(QString::number(model.figureAngle, 'g', 12)));
-    const double value = point == 1 ? model.figurePoints[1].x : model.figurePoints[2].y;
+    QVERIFY2(std::abs(model.angle - angle) < 1e-9,
+             qPrintable(QString::number(model.angle, 'g', 12)));
+    const double value = point == 1 ? model.points[1].x : model.points[2].y;
     QVERIFY2(std::abs(value - handle) < 1e-3, qPrintable(QString::number(value)));
     if (underPointer)
-        QVERIFY(length(QPointF(model.figureScreenPoints[point] - pointer)) <= 1.0);
+        QVERIFY(length(QPointF(model.screenPoints[point] - pointer)) <= 1.0);
 }
 
 void TestFigureModel::anchorDragMovesFigure()
 {
-    FigureModel model = created(FigureKind::CentredRhombus, 20);
-    const QPoint origin = model.figureOrigin;
+    FigureModel model = created(FigureKind::CenteredRhombus, 20);
+    const QPoint origin = model.origin;
     QPoint last(100, 100);
     model.handleDrag(0, QPoint(130, 90), last, dragging());
-    QCOMPARE(model.figureOrigin, origin + QPoint(30, -10));
+    QCOMPARE(model.origin, origin + QPoint(30, -10));
     QCOMPARE(last, QPoint(130, 90));
-    QCOMPARE(model.figureAngle, 20.0);
-    QCOMPARE(model.figureScreenPoints[0], model.figureOrigin);
+    QCOMPARE(model.angle, 20.0);
+    QCOMPARE(model.screenPoints[0], model.origin);
 }
 
 void TestFigureModel::squareHeightFollowsDraggedWidth()
 {
     FigureModel square = created(FigureKind::CornerSquare);
     QPoint last;
-    square.handleDrag(1, square.figureOrigin + QPoint(100, 0), last, dragging());
-    QCOMPARE(square.figurePoints[1].x, 100.0f);
-    QCOMPARE(square.figurePoints[2].y, 100.0f);
+    square.handleDrag(1, square.origin + QPoint(100, 0), last, dragging());
+    QCOMPARE(square.points[1].x, 100.0f);
+    QCOMPARE(square.points[2].y, 100.0f);
 
     // The height handle of a square is no control point.
-    square.handleDrag(2, square.figureOrigin + QPoint(0, 300), last, dragging());
-    QCOMPARE(square.figurePoints[2].y, 100.0f);
+    square.handleDrag(2, square.origin + QPoint(0, 300), last, dragging());
+    QCOMPARE(square.points[2].y, 100.0f);
 
     FigureModel ratio;
     ratio.createRatioFigure(FigureRatio::FourToThree, kWindow);
-    ratio.handleDrag(1, ratio.figureOrigin + QPoint(200, 0), last, dragging());
-    QCOMPARE(ratio.figurePoints[2].y, float(200 / FigureRatio::FourToThree));
+    ratio.handleDrag(1, ratio.origin + QPoint(200, 0), last, dragging());
+    QCOMPARE(ratio.points[2].y, float(200 / FigureRatio::FourToThree));
 }
 
 void TestFigureModel::rotateBy_data()
@@ -573,34 +573,34 @@ void TestFigureModel::rotateBy()
         model.rotateBy(step);
         model.recompute();
     }
-    QCOMPARE(model.figureAngle, expected);
+    QCOMPARE(model.angle, expected);
 }
 
-void TestFigureModel::centredCircleTurnsItsHandle()
+void TestFigureModel::centeredCircleTurnsItsHandle()
 {
-    FigureModel model = created(FigureKind::CentredCircle);
-    const QPoint centre = model.figureOrigin;
+    FigureModel model = created(FigureKind::CenteredCircle);
+    const QPoint center = model.origin;
     model.rotateBy(90);
     model.recompute();
-    QCOMPARE(model.figureAngle, 0.0);
-    QCOMPARE(model.figureScreenPoints[1], centre + QPoint(0, 199));
-    QCOMPARE(model.figureWidthPx, 199);
-    QVERIFY(model.hitTest(centre + QPoint(190, 0)));
+    QCOMPARE(model.angle, 0.0);
+    QCOMPARE(model.screenPoints[1], center + QPoint(0, 199));
+    QCOMPARE(model.widthPx, 199);
+    QVERIFY(model.hitTest(center + QPoint(190, 0)));
 
     // A later drag without turning keeps the handle on its direction, under the pointer.
     FigureModifiers alt = dragging();
     alt.altState = true;
     QPoint last;
-    model.handleDrag(1, centre + QPoint(0, 150), last, alt);
-    QCOMPARE(model.figureScreenPoints[1], centre + QPoint(0, 150));
-    QCOMPARE(model.figureWidthPx, 150);
+    model.handleDrag(1, center + QPoint(0, 150), last, alt);
+    QCOMPARE(model.screenPoints[1], center + QPoint(0, 150));
+    QCOMPARE(model.widthPx, 150);
 
     // As a corner circle its handle is back on the box's top edge, and the box is hit-tested whole.
     model.rotateBy(45);
     model.togglePlacement();
-    QCOMPARE(model.figureKind, FigureKind::CornerCircle);
-    QCOMPARE(QPointF(model.figurePoints[1].x, model.figurePoints[1].y), QPointF(300, 0));
-    QVERIFY(model.hitTest(model.figureOrigin + QPoint(295, 295)));
+    QCOMPARE(model.kind, FigureKind::CornerCircle);
+    QCOMPARE(QPointF(model.points[1].x, model.points[1].y), QPointF(300, 0));
+    QVERIFY(model.hitTest(model.origin + QPoint(295, 295)));
 }
 
 void TestFigureModel::scale_data()
@@ -623,7 +623,7 @@ void TestFigureModel::scale_data()
     QTest::newRow("repeated tiny factors never reach zero")
         << FigureKind::CornerRectangle << 499.0f << QList<double>(8, -1.0) << 1.0f;
     QTest::newRow("negative handles keep their side")
-        << FigureKind::CentredRightTriangle << -249.5f << QList<double>(8, 0.0) << -1.0f;
+        << FigureKind::CenteredRightTriangle << -249.5f << QList<double>(8, 0.0) << -1.0f;
 }
 
 void TestFigureModel::scale()
@@ -634,40 +634,40 @@ void TestFigureModel::scale()
     QFETCH(float, expectedWidth);
 
     FigureModel model = created(kind, 15);
-    model.figurePoints[1].x = width;
+    model.points[1].x = width;
     model.recompute();
-    const QPoint origin = model.figureOrigin;
+    const QPoint origin = model.origin;
     for (double factor : factors)
         model.scale(factor, factor);
-    QCOMPARE(model.figurePoints[1].x, expectedWidth);
-    QVERIFY(model.figurePoints[2].y != 0);
-    QCOMPARE(model.figureOrigin, origin);
-    QCOMPARE(model.figurePoints[0].x, 0.0f);
+    QCOMPARE(model.points[1].x, expectedWidth);
+    QVERIFY(model.points[2].y != 0);
+    QCOMPARE(model.origin, origin);
+    QCOMPARE(model.points[0].x, 0.0f);
 }
 
 void TestFigureModel::absurdSizesStayFinite()
 {
-    FigureModel model = created(FigureKind::CentredEllipse, 33);
+    FigureModel model = created(FigureKind::CenteredEllipse, 33);
     for (int i = 0; i < 200; ++i)
         model.scale(10, 10);
-    QVERIFY(std::isfinite(model.figurePoints[1].x));
-    QVERIFY(model.figurePoints[1].x > 0);
-    QVERIFY(std::isfinite(model.figureWidth));
-    QVERIFY(model.figureWidthPx > 0);
+    QVERIFY(std::isfinite(model.points[1].x));
+    QVERIFY(model.points[1].x > 0);
+    QVERIFY(std::isfinite(model.width));
+    QVERIFY(model.widthPx > 0);
     model.hitTest(QPoint(5, 5));
 
     // Far drags and nudges clamp the origin instead of overflowing it.
     for (int i = 0; i < 5; ++i)
         model.bodyMove(QPoint(std::numeric_limits<int>::max() / 2, std::numeric_limits<int>::min() / 2));
-    QVERIFY(model.figureOrigin.x() > 0);
-    QVERIFY(model.figureOrigin.y() < 0);
-    for (const QPoint &p : std::as_const(model.figureScreenPoints))
+    QVERIFY(model.origin.x() > 0);
+    QVERIFY(model.origin.y() < 0);
+    for (const QPoint &p : std::as_const(model.screenPoints))
         QVERIFY(std::abs(p.x()) < std::numeric_limits<int>::max() / 2);
 
     model.scale(std::nan(""), 2);
     model.rotateBy(std::numeric_limits<double>::infinity());
-    QVERIFY(std::isfinite(model.figurePoints[1].x));
-    QVERIFY(std::isfinite(model.figureAngle));
+    QVERIFY(std::isfinite(model.points[1].x));
+    QVERIFY(std::isfinite(model.angle));
 }
 
 GRADORA_TEST_GUILESS_MAIN(TestFigureModel)

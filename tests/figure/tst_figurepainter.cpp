@@ -33,7 +33,7 @@ FigureStyle outlineOnly()
     style.guidesColor = kGuides;
     style.window = kWindow;
     style.noControlPoints = true;
-    style.showOnFigureReadings = false;
+    style.showFigureReadings = false;
     return style;
 }
 
@@ -48,9 +48,9 @@ QImage painted(const FigureModel &model, const FigureStyle &style, const FlyingR
     return image;
 }
 
-bool isColour(const QImage &image, QPoint p, const QColor &colour)
+bool isColor(const QImage &image, QPoint p, const QColor &color)
 {
-    return image.rect().contains(p) && image.pixelColor(p).rgb() == colour.rgb() &&
+    return image.rect().contains(p) && image.pixelColor(p).rgb() == color.rgb() &&
            qAlpha(image.pixel(p)) == 255;
 }
 
@@ -59,7 +59,7 @@ bool inkNear(const QImage &image, QPoint p, int radius)
 {
     for (int dy = -radius; dy <= radius; ++dy) {
         for (int dx = -radius; dx <= radius; ++dx) {
-            if (isColour(image, p + QPoint(dx, dy), kRuler))
+            if (isColor(image, p + QPoint(dx, dy), kRuler))
                 return true;
         }
     }
@@ -96,7 +96,7 @@ private Q_SLOTS:
     void readingsCountTheDrawnPixels();
     void controlPoints_data();
     void controlPoints();
-    void rotationCentreLines();
+    void rotationCenterLines();
     void readingsHaveOpaqueBackground();
     void readingsNeverUpsideDown();
     void flippedTextOffsets_data();
@@ -118,7 +118,7 @@ void TestFigurePainter::outline_data()
         QTest::newRow("rectangle" + at) << FigureKind::CornerRectangle << angle
                                         << QList<QPointF>{{100, 0}, {499, 100}, {100, 299}, {0, 100}}
                                         << QList<QPointF>{{100, 4}, {250, 150}, {100, -4}, {503, 100}};
-        QTest::newRow("centred rectangle" + at) << FigureKind::CentredRectangle << angle
+        QTest::newRow("centred rectangle" + at) << FigureKind::CenteredRectangle << angle
                                                 << QList<QPointF>{{-249, 0}, {249, 50}, {0, -149}, {100, 149}}
                                                 << QList<QPointF>{{0, 0}, {-245, 0}, {0, 153}};
         QTest::newRow("ellipse with its box" + at)
@@ -126,17 +126,17 @@ void TestFigurePainter::outline_data()
             << QList<QPointF>{{0, 0}, {249, 0}, {499, 149}, {249 + 249 * M_SQRT1_2, 149 + 149 * M_SQRT1_2}}
             << QList<QPointF>{{249, 149}, {249 + 240 * M_SQRT1_2, 149 + 140 * M_SQRT1_2}};
         QTest::newRow("centred circle" + at)
-            << FigureKind::CentredCircle << angle
+            << FigureKind::CenteredCircle << angle
             << QList<QPointF>{{199, 0}, {0, -199}, {-199 * M_SQRT1_2, 199 * M_SQRT1_2}}
             << QList<QPointF>{{0, 0}, {199, 199}, {100, 100}};
         QTest::newRow("right triangle" + at)
             << FigureKind::CornerRightTriangle << angle << QList<QPointF>{{100, 0}, {249.5, 149.5}, {0, 200}}
             << QList<QPointF>{{400, 250}, {100, 100}};
         QTest::newRow("centred rhombus" + at)
-            << FigureKind::CentredRhombus << angle << QList<QPointF>{{-249, 0}, {0, -149}, {-124.5, -74.5}}
+            << FigureKind::CenteredRhombus << angle << QList<QPointF>{{-249, 0}, {0, -149}, {-124.5, -74.5}}
             << QList<QPointF>{{-245, -145}, {0, 0}};
         QTest::newRow("centred isosceles" + at)
-            << FigureKind::CentredIsoscelesTriangle << angle << QList<QPointF>{{0, 149}, {0, -149}, {124, 0}}
+            << FigureKind::CenteredIsoscelesTriangle << angle << QList<QPointF>{{0, 149}, {0, -149}, {124, 0}}
             << QList<QPointF>{{200, -100}, {0, 0}};
     }
 }
@@ -149,7 +149,7 @@ void TestFigurePainter::outline()
     QFETCH(QList<QPointF>, empty);
 
     FigureModel model = created(kind, angle);
-    model.sendToCentre(kWindow);
+    model.sendToCenter(kWindow);
     const QImage image = painted(model, outlineOnly());
     // Slanted lines are rasterised to a neighbouring pixel.
     constexpr int tolerance = 1;
@@ -169,15 +169,15 @@ void TestFigurePainter::uprightRectangleIsPixelExact()
 {
     const FigureModel model = created(FigureKind::CornerRectangle);
     const QImage image = painted(model, outlineOnly());
-    const QPoint corner = model.figureOrigin;
+    const QPoint corner = model.origin;
     // A W x H rectangle covers the pixels from the corner to corner + (W, H) inclusive.
     for (const QPoint &edge : {QPoint(0, 0), QPoint(499, 0), QPoint(0, 299), QPoint(499, 299), QPoint(200, 0),
                                QPoint(499, 100), QPoint(200, 299), QPoint(0, 100)})
-        QVERIFY2(isColour(image, corner + edge, kRuler),
+        QVERIFY2(isColor(image, corner + edge, kRuler),
                  qPrintable(QStringLiteral("%1,%2").arg(edge.x()).arg(edge.y())));
     for (const QPoint &off : {QPoint(-1, 0), QPoint(500, 0), QPoint(200, -1), QPoint(200, 1),
                               QPoint(200, 298), QPoint(200, 300), QPoint(498, 100), QPoint(1, 100)})
-        QVERIFY2(!isColour(image, corner + off, kRuler),
+        QVERIFY2(!isColor(image, corner + off, kRuler),
                  qPrintable(QStringLiteral("%1,%2").arg(off.x()).arg(off.y())));
 }
 
@@ -188,11 +188,11 @@ void TestFigurePainter::readingsCountTheDrawnPixels_data()
     for (FigureKind kind :
          {FigureKind::CornerRectangle, FigureKind::CornerSquare, FigureKind::CornerRhombus,
           FigureKind::CornerIsoscelesTriangle, FigureKind::CornerRightTriangle, FigureKind::CornerEllipse,
-          FigureKind::CornerCircle, FigureKind::CentredRectangle, FigureKind::CentredSquare,
-          FigureKind::CentredRhombus, FigureKind::CentredIsoscelesTriangle, FigureKind::CentredRightTriangle})
+          FigureKind::CornerCircle, FigureKind::CenteredRectangle, FigureKind::CenteredSquare,
+          FigureKind::CenteredRhombus, FigureKind::CenteredIsoscelesTriangle, FigureKind::CenteredRightTriangle})
         QTest::addRow("%s", kindName(kind)) << kind << false;
-    QTest::newRow("centred circle") << FigureKind::CentredCircle << true;
-    QTest::newRow("centred ellipse") << FigureKind::CentredEllipse << true;
+    QTest::newRow("centred circle") << FigureKind::CenteredCircle << true;
+    QTest::newRow("centred ellipse") << FigureKind::CenteredEllipse << true;
 }
 
 // An upright figure reads as wide and as high as the pixels its outline covers.
@@ -205,7 +205,7 @@ void TestFigurePainter::readingsCountTheDrawnPixels()
     QRect ink;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (isColour(image, {x, y}, kRuler))
+            if (isColor(image, {x, y}, kRuler))
                 ink |= QRect(x, y, 1, 1);
         }
     }
@@ -237,51 +237,51 @@ void TestFigurePainter::controlPoints()
     const QImage image = painted(model, style);
 
     // The width handle is the rectangle's top-right corner: its cross reaches out right and up.
-    const QPoint handle = model.figureScreenPoints[1];
-    QCOMPARE(handle, model.figureOrigin + QPoint(499, 0));
-    QCOMPARE(isColour(image, handle + QPoint(5, 0), kRuler), shown);
-    QCOMPARE(isColour(image, handle + QPoint(10, 0), kRuler), shown);
-    QVERIFY(!isColour(image, handle + QPoint(12, 0), kRuler));
-    QCOMPARE(isColour(image, handle + QPoint(0, -5), kRuler), shown);
-    QCOMPARE(isColour(image, handle + QPoint(5, 1), kRuler), bold);
-    QCOMPARE(isColour(image, handle + QPoint(1, -5), kRuler), bold);
+    const QPoint handle = model.screenPoints[1];
+    QCOMPARE(handle, model.origin + QPoint(499, 0));
+    QCOMPARE(isColor(image, handle + QPoint(5, 0), kRuler), shown);
+    QCOMPARE(isColor(image, handle + QPoint(10, 0), kRuler), shown);
+    QVERIFY(!isColor(image, handle + QPoint(12, 0), kRuler));
+    QCOMPARE(isColor(image, handle + QPoint(0, -5), kRuler), shown);
+    QCOMPARE(isColor(image, handle + QPoint(5, 1), kRuler), bold);
+    QCOMPARE(isColor(image, handle + QPoint(1, -5), kRuler), bold);
     // The label "1" stands above right of the handle.
     QCOMPARE(anyInk(image, QRect(handle + QPoint(5, -17), QSize(10, 12))), shown);
 
     // The height handle, bottom-left: its cross reaches out left.
-    const QPoint heightHandle = model.figureScreenPoints[2];
-    QCOMPARE(isColour(image, heightHandle + QPoint(-5, 0), kRuler), shown);
+    const QPoint heightHandle = model.screenPoints[2];
+    QCOMPARE(isColor(image, heightHandle + QPoint(-5, 0), kRuler), shown);
     // The anchor has no label.
-    QVERIFY(!anyInk(image, QRect(model.figureOrigin + QPoint(5, -17), QSize(10, 12))));
+    QVERIFY(!anyInk(image, QRect(model.origin + QPoint(5, -17), QSize(10, 12))));
 }
 
-void TestFigurePainter::rotationCentreLines()
+void TestFigurePainter::rotationCenterLines()
 {
-    const FigureModel model = created(FigureKind::CentredCircle, 0);
+    const FigureModel model = created(FigureKind::CenteredCircle, 0);
     FigureStyle style = outlineOnly();
-    style.showMasterPointLines = true;
+    style.showRotationCenter = true;
     const QImage image = painted(model, style);
-    const QPoint anchor = model.figureOrigin;
+    const QPoint anchor = model.origin;
 
     // Dashes of five pixels and gaps of five from the window's edge, through the anchor.
-    QVERIFY(isColour(image, QPoint(anchor.x(), 2), kGuides));
-    QVERIFY(!isColour(image, QPoint(anchor.x(), 7), kGuides));
-    QVERIFY(isColour(image, QPoint(anchor.x(), 12), kGuides));
-    QVERIFY(isColour(image, QPoint(2, anchor.y()), kGuides));
-    QVERIFY(!isColour(image, QPoint(7, anchor.y()), kGuides));
-    QVERIFY(!isColour(image, QPoint(anchor.x() + 1, 2), kGuides));
+    QVERIFY(isColor(image, QPoint(anchor.x(), 2), kGuides));
+    QVERIFY(!isColor(image, QPoint(anchor.x(), 7), kGuides));
+    QVERIFY(isColor(image, QPoint(anchor.x(), 12), kGuides));
+    QVERIFY(isColor(image, QPoint(2, anchor.y()), kGuides));
+    QVERIFY(!isColor(image, QPoint(7, anchor.y()), kGuides));
+    QVERIFY(!isColor(image, QPoint(anchor.x() + 1, 2), kGuides));
 
-    style.showMasterPointLines = false;
-    QVERIFY(!isColour(painted(model, style), QPoint(anchor.x(), 2), kGuides));
+    style.showRotationCenter = false;
+    QVERIFY(!isColor(painted(model, style), QPoint(anchor.x(), 2), kGuides));
 }
 
 void TestFigurePainter::readingsHaveOpaqueBackground()
 {
     const FigureModel model = created(FigureKind::CornerRectangle);
     FigureStyle style = outlineOnly();
-    style.showOnFigureReadings = true;
+    style.showFigureReadings = true;
     // The angle reading stands at (10, 20) from the anchor, inside the upright rectangle.
-    const QRect angleText(model.figureOrigin + QPoint(10, 6), QSize(30, 14));
+    const QRect angleText(model.origin + QPoint(10, 6), QSize(30, 14));
     const auto translucentBackground = [](QRgb p) {
         const QColor c = QColor::fromRgba(qUnpremultiply(p));
         return std::abs(qAlpha(p) - 128) <= 2 && std::abs(c.green() - kBackground.green()) <= 2 &&
@@ -289,15 +289,15 @@ void TestFigurePainter::readingsHaveOpaqueBackground()
     };
     QVERIFY(countPixels(painted(model, style), angleText, translucentBackground) > 20);
 
-    style.showOnFigureReadings = false;
+    style.showFigureReadings = false;
     QCOMPARE(countPixels(painted(model, style), angleText, translucentBackground), 0);
 }
 
 void TestFigurePainter::readingsNeverUpsideDown()
 {
     FigureStyle style = outlineOnly();
-    style.showOnFigureReadings = true;
-    for (FigureKind kind : {FigureKind::CornerRectangle, FigureKind::CentredIsoscelesTriangle}) {
+    style.showFigureReadings = true;
+    for (FigureKind kind : {FigureKind::CornerRectangle, FigureKind::CenteredIsoscelesTriangle}) {
         for (int degrees = 0; degrees < 360; degrees += 5) {
             const FigureModel model = created(kind, degrees);
             const FigureReadings readings =
@@ -336,10 +336,10 @@ void TestFigurePainter::flippedTextOffsets()
 
     FigureModel model = created(flyingRuler ? FigureKind::FlyingRuler : FigureKind::CornerRectangle, angle);
     FigureStyle style = outlineOnly();
-    style.showOnFigureReadings = true;
+    style.showFigureReadings = true;
     const FigureReadings readings = FigureReadings::measure(model, FigureUnits{}, FigureRulerFrame{kWindow});
     const QList<FigureText> texts = FigurePainter::readingTexts(model, readings, style);
-    const QPointF anchor(model.figureOrigin);
+    const QPointF anchor(model.origin);
     const double turn = angle == 200 ? 180 : 0;
     for (const FigureText &text : texts) {
         if (text.role == FigureText::Angle) {
@@ -363,7 +363,7 @@ void TestFigurePainter::ratioSuffixOnTheFigure()
     FigureModel model;
     model.createRatioFigure(FigureRatio::SixteenToNine, kWindow);
     FigureStyle style = outlineOnly();
-    style.showOnFigureReadings = true;
+    style.showFigureReadings = true;
     const FigureReadings readings = FigureReadings::measure(model, FigureUnits{}, FigureRulerFrame{kWindow});
     bool found = false;
     for (const FigureText &text : FigurePainter::readingTexts(model, readings, style)) {
@@ -371,7 +371,7 @@ void TestFigurePainter::ratioSuffixOnTheFigure()
             QCOMPARE(text.text, QStringLiteral("400 px  / 16:9"));
             found = true;
         }
-        QVERIFY(text.role != FigureText::CentreX);
+        QVERIFY(text.role != FigureText::CenterX);
     }
     QVERIFY(found);
 }
@@ -391,10 +391,10 @@ void TestFigurePainter::flyingRulerTicksHook()
     };
     painted(ruler, outlineOnly(), ticks);
     QCOMPARE(calls, 1);
-    QCOMPARE(extents, QSize(ruler.figureWidthPx, ruler.figureHeightPx));
+    QCOMPARE(extents, QSize(ruler.widthPx, ruler.heightPx));
     QVERIFY(std::abs(extents.width() - 499) <= 1);
-    QCOMPARE(origin, QPointF(ruler.figureOrigin));
-    QVERIFY(QLineF(widthEnd, QPointF(ruler.figureScreenPoints[1])).length() <= 1.5);
+    QCOMPARE(origin, QPointF(ruler.origin));
+    QVERIFY(QLineF(widthEnd, QPointF(ruler.screenPoints[1])).length() <= 1.5);
 
     calls = 0;
     painted(created(FigureKind::CornerRectangle, 323.24), outlineOnly(), ticks);
@@ -406,8 +406,8 @@ void TestFigurePainter::hiddenFigureDrawsNothing()
     FigureModel model = created(FigureKind::CornerRectangle);
     model.visible = false;
     FigureStyle style = outlineOnly();
-    style.showMasterPointLines = true;
-    style.showOnFigureReadings = true;
+    style.showRotationCenter = true;
+    style.showFigureReadings = true;
     style.noControlPoints = false;
     QVERIFY(!anyInk(painted(model, style), QRect(QPoint(0, 0), kWindow)));
 }

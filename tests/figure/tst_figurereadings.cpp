@@ -77,8 +77,8 @@ private Q_SLOTS:
     void ratioSuffix();
     void angleText_data();
     void angleText();
-    void rotationCentre_data();
-    void rotationCentre();
+    void rotationCenter_data();
+    void rotationCenter();
     void panelTexts_data();
     void panelTexts();
     void degenerateFiguresReadNumbers();
@@ -99,10 +99,10 @@ void TestFigureReadings::pixelCounts_data()
     // exact shape with the counted width and height.
     const double hypotenuse = std::hypot(500, 300);
     const double rhombusSide = std::hypot(249.5, 149.5);
-    const double centredRhombusSide = std::hypot(249, 149);
+    const double centeredRhombusSide = std::hypot(249, 149);
     const double leg = std::hypot(250, 300);
-    const double centredLeg = std::hypot(248.5, 299);
-    const double centredHypotenuse = std::hypot(499, 299);
+    const double centeredLeg = std::hypot(248.5, 299);
+    const double centeredHypotenuse = std::hypot(499, 299);
     QTest::newRow("rectangle 499 x 299")
         << FigureKind::CornerRectangle << 0.0 << 0.0 << 500.0 << 300.0 << 0.0 << 150000.0 << 1600.0;
     QTest::newRow("rectangle turned")
@@ -124,21 +124,21 @@ void TestFigureReadings::pixelCounts_data()
     QTest::newRow("circle") << FigureKind::CornerCircle << 0.0 << 0.0 << 400.0 << 400.0 << 0.0
                             << kPi * 200 * 200 << hundredths(kPi * 400);
     QTest::newRow("centred rectangle widened to 2w + 1")
-        << FigureKind::CentredRectangle << 0.0 << 0.0 << 499.0 << 299.0 << 0.0 << 499.0 * 299 << 1596.0;
-    QTest::newRow("centred square") << FigureKind::CentredSquare << 0.0 << 0.0 << 399.0 << 399.0 << 0.0
+        << FigureKind::CenteredRectangle << 0.0 << 0.0 << 499.0 << 299.0 << 0.0 << 499.0 * 299 << 1596.0;
+    QTest::newRow("centred square") << FigureKind::CenteredSquare << 0.0 << 0.0 << 399.0 << 399.0 << 0.0
                                     << 399.0 * 399 << 1596.0;
     QTest::newRow("centred rhombus spans 2w")
-        << FigureKind::CentredRhombus << 0.0 << 0.0 << 498.0 << 298.0 << centredRhombusSide << 498 * 298 / 2.0
-        << hundredths(4 * centredRhombusSide);
+        << FigureKind::CenteredRhombus << 0.0 << 0.0 << 498.0 << 298.0 << centeredRhombusSide << 498 * 298 / 2.0
+        << hundredths(4 * centeredRhombusSide);
     QTest::newRow("centred isosceles base widened to 4w + 1")
-        << FigureKind::CentredIsoscelesTriangle << 0.0 << 0.0 << 497.0 << 299.0 << centredLeg
-        << 497 * 299 / 2.0 << hundredths(2 * centredLeg + 497);
+        << FigureKind::CenteredIsoscelesTriangle << 0.0 << 0.0 << 497.0 << 299.0 << centeredLeg
+        << 497 * 299 / 2.0 << hundredths(2 * centeredLeg + 497);
     QTest::newRow("centred right triangle spans 2w + 1")
-        << FigureKind::CentredRightTriangle << 0.0 << 0.0 << 499.0 << 299.0 << centredHypotenuse
-        << 499 * 299 / 2.0 << hundredths(499 + 299 + centredHypotenuse);
-    QTest::newRow("centred circle of radius 199") << FigureKind::CentredCircle << 0.0 << 0.0 << 200.0 << 200.0
+        << FigureKind::CenteredRightTriangle << 0.0 << 0.0 << 499.0 << 299.0 << centeredHypotenuse
+        << 499 * 299 / 2.0 << hundredths(499 + 299 + centeredHypotenuse);
+    QTest::newRow("centred circle of radius 199") << FigureKind::CenteredCircle << 0.0 << 0.0 << 200.0 << 200.0
                                                   << 0.0 << kPi * 200 * 200 << hundredths(2 * kPi * 200);
-    QTest::newRow("centred ellipse") << FigureKind::CentredEllipse << 0.0 << 0.0 << 250.0 << 150.0 << 0.0
+    QTest::newRow("centred ellipse") << FigureKind::CenteredEllipse << 0.0 << 0.0 << 250.0 << 150.0 << 0.0
                                      << kPi * 250 * 150 << hundredths(UnitScale::ellipsePerimeter(250, 150));
 }
 
@@ -179,18 +179,18 @@ void TestFigureReadings::placementKeepsReadings()
     FigureModel model = created(kind, 30);
     const FigureReadings corner = inPixels(model);
     model.togglePlacement();
-    const FigureReadings centred = inPixels(model);
+    const FigureReadings centered = inPixels(model);
 
     // Circles and ellipses read their radius or semi-axes once centred.
     const bool radial = kind == FigureKind::CornerCircle || kind == FigureKind::CornerEllipse;
     const double factor = radial ? 0.5 : 1.0;
-    QVERIFY2(std::abs(centred.widthPx - corner.widthPx * factor) <= kTolerance,
-             qPrintable(QStringLiteral("%1 vs %2").arg(centred.widthPx).arg(corner.widthPx)));
-    QVERIFY2(std::abs(centred.heightPx - corner.heightPx * factor) <= kTolerance,
-             qPrintable(QStringLiteral("%1 vs %2").arg(centred.heightPx).arg(corner.heightPx)));
-    QVERIFY(std::abs(centred.sidePx - corner.sidePx) <= kTolerance);
-    QVERIFY(centred.perimeter > 0);
-    QVERIFY(std::abs(centred.perimeter - corner.perimeter) <= 4 * kTolerance);
+    QVERIFY2(std::abs(centered.widthPx - corner.widthPx * factor) <= kTolerance,
+             qPrintable(QStringLiteral("%1 vs %2").arg(centered.widthPx).arg(corner.widthPx)));
+    QVERIFY2(std::abs(centered.heightPx - corner.heightPx * factor) <= kTolerance,
+             qPrintable(QStringLiteral("%1 vs %2").arg(centered.heightPx).arg(corner.heightPx)));
+    QVERIFY(std::abs(centered.sidePx - corner.sidePx) <= kTolerance);
+    QVERIFY(centered.perimeter > 0);
+    QVERIFY(std::abs(centered.perimeter - corner.perimeter) <= 4 * kTolerance);
 }
 
 void TestFigureReadings::alongTheFigureAxes_data()
@@ -272,7 +272,7 @@ void TestFigureReadings::pythagoras_data()
     QTest::addColumn<double>("ppuX");
     QTest::addColumn<double>("ppuY");
 
-    for (FigureKind kind : {FigureKind::CornerRightTriangle, FigureKind::CentredRightTriangle}) {
+    for (FigureKind kind : {FigureKind::CornerRightTriangle, FigureKind::CenteredRightTriangle}) {
         for (double angle : {0.0, 30.0, 45.0, 90.0, 123.0, 270.0}) {
             QTest::addRow("%s at %g, pixels", kindName(kind), angle) << kind << angle << 0.0 << 0.0;
             QTest::addRow("%s at %g, mm", kindName(kind), angle) << kind << angle << 96 / 25.4 << 96 / 25.4;
@@ -346,17 +346,17 @@ void TestFigureReadings::turnKeepsAreaOnUnequalScales()
     const FigureReadings upright = FigureReadings::measure(created(kind, 0), units, {kWindow});
     for (double angle : {22.5, 45.0, 90.0, 137.0, 300.0}) {
         FigureModel model = created(kind, angle);
-        if (kind == FigureKind::CentredCircle) { // a centred circle turns its handle instead
+        if (kind == FigureKind::CenteredCircle) { // a centred circle turns its handle instead
             model = created(kind);
             model.rotateBy(angle);
             model.recompute();
         }
         const FigureReadings turned = FigureReadings::measure(model, units, {kWindow});
         QCOMPARE(turned.area, upright.area);
-        if (kind == FigureKind::CentredCircle || kind == FigureKind::CornerCircle)
+        if (kind == FigureKind::CenteredCircle || kind == FigureKind::CornerCircle)
             QCOMPARE(turned.perimeter, upright.perimeter);
     }
-    if (kind == FigureKind::CentredCircle) {
+    if (kind == FigureKind::CenteredCircle) {
         const double radius = upright.widthPx;
         QCOMPARE(upright.perimeter,
                  hundredths(UnitScale::ellipsePerimeter(radius / units.scale.pixelsPerUnitX,
@@ -399,22 +399,22 @@ void TestFigureReadings::texts()
     QCOMPARE(panel.area, QStringLiteral("A: 150000 px\u00B2"));
     QCOMPARE(panel.perimeter, QStringLiteral("P: 1600 px"));
 
-    const FigureReadings circle = inPixels(created(FigureKind::CentredCircle));
+    const FigureReadings circle = inPixels(created(FigureKind::CenteredCircle));
     QCOMPARE(circle.perimeterText, QStringLiteral("1256.64 px"));
     QCOMPARE(circle.areaText, QStringLiteral("125663.71 px\u00B2"));
 
     const FigureReadings triangle = inPixels(created(FigureKind::CornerRightTriangle));
     QCOMPARE(triangle.sideText, QStringLiteral("hipo: 583.1 px "));
     QCOMPARE(triangle.perimeterText, QStringLiteral("1383.1 px"));
-    QCOMPARE(inPixels(created(FigureKind::CentredRhombus)).sideText, QStringLiteral("side: 290.18 px "));
+    QCOMPARE(inPixels(created(FigureKind::CenteredRhombus)).sideText, QStringLiteral("side: 290.18 px "));
     QCOMPARE(inPixels(created(FigureKind::CornerIsoscelesTriangle)).sideText,
              QStringLiteral("leg: 390.51 px "));
 }
 
 void TestFigureReadings::shortAreaLine()
 {
-    FigureModel model = created(FigureKind::CentredCircle);
-    model.figurePoints[1].x = 99;
+    FigureModel model = created(FigureKind::CenteredCircle);
+    model.points[1].x = 99;
     model.recompute();
     const FigureReadings r = inPixels(model);
     QCOMPARE(r.widthPx, 100.0);
@@ -438,8 +438,8 @@ void TestFigureReadings::megapixels()
 void TestFigureReadings::equalAxesEllipseIsACircle()
 {
     FigureModel ellipse = created(FigureKind::CornerEllipse);
-    ellipse.figurePoints[1].x = 399;
-    ellipse.figurePoints[2].y = 399;
+    ellipse.points[1].x = 399;
+    ellipse.points[2].y = 399;
     ellipse.recompute();
     const FigureReadings e = inPixels(ellipse);
     const FigureReadings c = inPixels(created(FigureKind::CornerCircle));
@@ -473,7 +473,7 @@ void TestFigureReadings::ratioSuffix()
     QCOMPARE(r.onFigureWidthText(), QStringLiteral("400 px ") + suffix);
 
     // Only the ratio rectangle carries it: the same lock on a centred square does not.
-    model.create(FigureKind::CentredSquare, kWindow);
+    model.create(FigureKind::CenteredSquare, kWindow);
     QVERIFY(model.ratioLocked);
     QCOMPARE(inPixels(model).ratioSuffix, QString());
 }
@@ -498,7 +498,7 @@ void TestFigureReadings::angleText()
     QCOMPARE(r.panelTexts().angle, QStringLiteral("Angle: ") + text);
 }
 
-void TestFigureReadings::rotationCentre_data()
+void TestFigureReadings::rotationCenter_data()
 {
     QTest::addColumn<bool>("zeroAtLeft");
     QTest::addColumn<bool>("zeroAtBottom");
@@ -519,7 +519,7 @@ void TestFigureReadings::rotationCentre_data()
                                          << "rcY: 556";
 }
 
-void TestFigureReadings::rotationCentre()
+void TestFigureReadings::rotationCenter()
 {
     QFETCH(bool, zeroAtLeft);
     QFETCH(bool, zeroAtBottom);
@@ -527,13 +527,13 @@ void TestFigureReadings::rotationCentre()
     QFETCH(QString, x);
     QFETCH(QString, y);
 
-    FigureModel model = created(FigureKind::CentredRhombus, 20);
-    model.bodyMove(QPoint(123, 45) - model.figureOrigin);
+    FigureModel model = created(FigureKind::CenteredRhombus, 20);
+    model.bodyMove(QPoint(123, 45) - model.origin);
     const FigureReadings r = inPixels(model, FigureRulerFrame{kWindow, zeroAtLeft, zeroAtBottom, fromOne});
-    QCOMPARE(r.centreXText, x);
-    QCOMPARE(r.centreYText, y);
-    QCOMPARE(r.panelTexts().centreX, x);
-    QCOMPARE(r.panelTexts().centreY, y);
+    QCOMPARE(r.centerXText, x);
+    QCOMPARE(r.centerYText, y);
+    QCOMPARE(r.panelTexts().centerX, x);
+    QCOMPARE(r.panelTexts().centerY, y);
 }
 
 void TestFigureReadings::panelTexts_data()
@@ -546,13 +546,13 @@ void TestFigureReadings::panelTexts_data()
 
     QTest::newRow("rectangle") << FigureKind::CornerRectangle << 0.0 << true << int(FigureReadings::NoSide)
                                << "";
-    QTest::newRow("rhombus") << FigureKind::CentredRhombus << 0.0 << true << int(FigureReadings::RhombusSide)
+    QTest::newRow("rhombus") << FigureKind::CenteredRhombus << 0.0 << true << int(FigureReadings::RhombusSide)
                              << "side: ";
     QTest::newRow("isosceles") << FigureKind::CornerIsoscelesTriangle << 0.0 << true
                                << int(FigureReadings::IsoscelesLeg) << "leg: ";
-    QTest::newRow("right triangle") << FigureKind::CentredRightTriangle << 0.0 << true
+    QTest::newRow("right triangle") << FigureKind::CenteredRightTriangle << 0.0 << true
                                     << int(FigureReadings::Hypotenuse) << "hipo: ";
-    QTest::newRow("circle") << FigureKind::CentredCircle << 0.0 << false << int(FigureReadings::NoSide) << "";
+    QTest::newRow("circle") << FigureKind::CenteredCircle << 0.0 << false << int(FigureReadings::NoSide) << "";
     QTest::newRow("square") << FigureKind::CornerSquare << 0.0 << false << 0 << "";
     QTest::newRow("ratio rectangle") << FigureKind::CornerSquare << FigureRatio::ThreeToTwo << true
                                      << int(FigureReadings::NoSide) << "";
@@ -581,13 +581,13 @@ void TestFigureReadings::degenerateFiguresReadNumbers()
 {
     const auto allTexts = [](const FigureReadings &r) {
         return QStringList{r.widthText,     r.heightText, r.sideText,    r.areaText,
-                           r.perimeterText, r.angleText,  r.centreXText, r.centreYText}
+                           r.perimeterText, r.angleText,  r.centerXText, r.centerYText}
             .join(QLatin1Char('|'));
     };
 
     // A triangle flattened onto its base is one pixel high: a sliver of area, and no "nan" anywhere.
     FigureModel flat = created(FigureKind::CornerIsoscelesTriangle);
-    flat.figurePoints[2].y = 0;
+    flat.points[2].y = 0;
     flat.recompute();
     const FigureReadings flatReadings = inPixels(flat);
     QCOMPARE(flatReadings.heightPx, 1.0);
@@ -606,7 +606,7 @@ void TestFigureReadings::degenerateFiguresReadNumbers()
 
     // A scale too fine to convert with reads "?", never infinity.
     const FigureReadings brokenReadings = FigureReadings::measure(
-        created(FigureKind::CentredEllipse), unitsOf(4.9e-324, 4.9e-324, "in"), {kWindow});
+        created(FigureKind::CenteredEllipse), unitsOf(4.9e-324, 4.9e-324, "in"), {kWindow});
     QCOMPARE(brokenReadings.widthText, QStringLiteral("? in "));
     QVERIFY(!allTexts(brokenReadings).contains(QStringLiteral("inf")));
     QVERIFY(!allTexts(brokenReadings).contains(QStringLiteral("nan")));

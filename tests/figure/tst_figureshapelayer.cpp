@@ -23,11 +23,11 @@ enum class Change
 {
     Nothing,
     MovedByWholePixels,
-    BackgroundColour,
+    BackgroundColor,
     Turned,
     Wider,
     OtherKind,
-    RulerColour,
+    RulerColor,
     AntiAliasing,
     ControlPointsHidden,
     BoldControlPoints,
@@ -68,22 +68,22 @@ void change(Scene &scene, Change what)
     case Change::Nothing:
         break;
     case Change::MovedByWholePixels:
-        scene.model.figureOrigin += QPoint(37, -23);
+        scene.model.origin += QPoint(37, -23);
         break;
-    case Change::BackgroundColour:
+    case Change::BackgroundColor:
         scene.style.backgroundColor = Qt::white;
         break;
     case Change::Turned:
-        scene.model.figureAngle += 1;
+        scene.model.angle += 1;
         scene.model.recompute();
         break;
     case Change::Wider:
         scene.model.scale(1.5, 1);
         break;
     case Change::OtherKind:
-        scene.model = created(FigureKind::CornerRhombus, scene.model.figureAngle);
+        scene.model = created(FigureKind::CornerRhombus, scene.model.angle);
         break;
-    case Change::RulerColour:
+    case Change::RulerColor:
         scene.style.rulerColor = Qt::darkBlue;
         break;
     case Change::AntiAliasing:
@@ -109,7 +109,7 @@ Scene turned(FigureKind kind, double angle, bool antiAliasing)
 {
     Scene scene;
     scene.model = created(kind, kind == FigureKind::FlyingRuler ? 0 : angle);
-    scene.model.figureAngle = angle;
+    scene.model.angle = angle;
     scene.model.recompute();
     scene.style.antiAliasing = antiAliasing;
     return scene;
@@ -184,11 +184,11 @@ void TestFigureShapeLayer::drawnAnewExactlyWhenTheShapeChanges_data()
 #define ROW(what, anew) QTest::newRow(#what) << Change::what << anew
     ROW(Nothing, false);
     ROW(MovedByWholePixels, false);
-    ROW(BackgroundColour, false);
+    ROW(BackgroundColor, false);
     ROW(Turned, true);
     ROW(Wider, true);
     ROW(OtherKind, true);
-    ROW(RulerColour, true);
+    ROW(RulerColor, true);
     ROW(AntiAliasing, true);
     ROW(ControlPointsHidden, true);
     ROW(BoldControlPoints, true);
@@ -225,9 +225,9 @@ void TestFigureShapeLayer::laidWhereTheShapeIsDrawn_data()
     QTest::newRow("flying ruler") << FigureKind::FlyingRuler << 323.24 << false;
     QTest::newRow("flying ruler, smoothed") << FigureKind::FlyingRuler << 323.24 << true;
     QTest::newRow("rectangle, straight") << FigureKind::CornerRectangle << 0.0 << false;
-    QTest::newRow("centred ellipse, turned") << FigureKind::CentredEllipse << 130.0 << false;
+    QTest::newRow("centred ellipse, turned") << FigureKind::CenteredEllipse << 130.0 << false;
     QTest::newRow("triangle, turned, smoothed") << FigureKind::CornerIsoscelesTriangle << 200.5 << true;
-    QTest::newRow("centred rhombus, three quarters") << FigureKind::CentredRhombus << 270.0 << false;
+    QTest::newRow("centred rhombus, three quarters") << FigureKind::CenteredRhombus << 270.0 << false;
 }
 
 void TestFigureShapeLayer::laidWhereTheShapeIsDrawn()
@@ -255,7 +255,7 @@ void TestFigureShapeLayer::laidExactlyAsTheWholePicture_data()
     QTest::addColumn<qreal>("ratio");
 
     QTest::newRow("flying ruler, smoothed") << FigureKind::FlyingRuler << 323.24 << true << 1.0;
-    QTest::newRow("centred ellipse, turned") << FigureKind::CentredEllipse << 130.0 << false << 1.0;
+    QTest::newRow("centred ellipse, turned") << FigureKind::CenteredEllipse << 130.0 << false << 1.0;
     QTest::newRow("triangle, turned, smoothed, twice the density")
         << FigureKind::CornerIsoscelesTriangle << 200.5 << true << 2.0;
     QTest::newRow("rectangle, turned, three times the density") << FigureKind::CornerRectangle << 37.0 << false

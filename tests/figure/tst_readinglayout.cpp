@@ -147,15 +147,15 @@ void TestReadingLayout::noLabelCoversAnother_data()
     QTest::addColumn<RulerLabels::Shown>("shown");
     QTest::newRow("flying ruler, new ruler") << FigureKind::FlyingRuler << kNewRuler << fullReadings();
     QTest::newRow("rectangle, new ruler") << FigureKind::CornerRectangle << kNewRuler << fullReadings();
-    QTest::newRow("centred circle, new ruler") << FigureKind::CentredCircle << kNewRuler << fullReadings();
+    QTest::newRow("centred circle, new ruler") << FigureKind::CenteredCircle << kNewRuler << fullReadings();
     QTest::newRow("right triangle, new ruler")
-        << FigureKind::CentredRightTriangle << kNewRuler << everyReading();
+        << FigureKind::CenteredRightTriangle << kNewRuler << everyReading();
     QTest::newRow("flying ruler, 800 x 600") << FigureKind::FlyingRuler << QSize(800, 600) << everyReading();
     QTest::newRow("rectangle, 1200 x 300")
         << FigureKind::CornerRectangle << QSize(1200, 300) << everyReading();
     QTest::newRow("flying ruler, 113 x 68") << FigureKind::FlyingRuler << QSize(113, 68) << everyReading();
     QTest::newRow("rhombus, 100 x 100") << FigureKind::CornerRhombus << QSize(100, 100) << everyReading();
-    QTest::newRow("ellipse, 100 x 100") << FigureKind::CentredEllipse << QSize(100, 100) << fullReadings();
+    QTest::newRow("ellipse, 100 x 100") << FigureKind::CenteredEllipse << QSize(100, 100) << fullReadings();
 }
 
 // Wherever the figure stands and however it is turned, no label the window writes covers another.
@@ -168,7 +168,7 @@ void TestReadingLayout::noLabelCoversAnother()
         for (int dy = -150; dy <= 150; dy += 75) {
             for (int dx = -150; dx <= 150; dx += 75) {
                 FigureModel model = created(kind, 0, window);
-                model.figureAngle = kind == FigureKind::FlyingRuler ? 323.24 + angle : angle;
+                model.angle = kind == FigureKind::FlyingRuler ? 323.24 + angle : angle;
                 model.bodyMove(QPoint(dx, dy));
                 const QString covering = firstCovering(written(window, shown, &model));
                 QVERIFY2(covering.isEmpty(), qPrintable(QStringLiteral("at %1 degrees, moved by %2, %3: %4")
@@ -216,7 +216,7 @@ void TestReadingLayout::nothingToAvoid()
     // The figure writes no readings, or is not shown: the ruler's labels stay where they are.
     const QList<RulerLabels::Text> ruler = rulerTexts(kNewRuler, fullReadings());
     FigureStyle quiet;
-    quiet.showOnFigureReadings = false;
+    quiet.showFigureReadings = false;
     QCOMPARE(ReadingLayout::choose(ruler, &model, readings, quiet).rulerPlaces, QList<int>(ruler.size(), 0));
     QCOMPARE(ReadingLayout::choose(ruler, nullptr, readings, {}).rulerPlaces, QList<int>(ruler.size(), 0));
 }

@@ -103,9 +103,9 @@ void TestRulerPaintState::keyFollowsWhatIsDrawn_data()
     QTest::newRow("\"menu\" shown") << StateChange([](S &s, F &) { s.menuText = false; }) << true;
     QTest::newRow("picture size") << StateChange([](S &s, F &) { s.picture = s.picture.copy(0, 0, 90, 240); })
                                   << true;
-    QTest::newRow("figure moved") << StateChange([](S &, F &f) { f.figureOrigin += QPoint(5, 0); }) << true;
+    QTest::newRow("figure moved") << StateChange([](S &, F &f) { f.origin += QPoint(5, 0); }) << true;
     QTest::newRow("figure turned") << StateChange([](S &, F &f) {
-        f.figureAngle = 30;
+        f.angle = 30;
         f.recompute();
     }) << true;
     QTest::newRow("figure left out") << StateChange([](S &s, F &) { s.figureLeftOut = true; }) << true;
@@ -115,7 +115,7 @@ void TestRulerPaintState::keyFollowsWhatIsDrawn_data()
     QTest::newRow("pointer moved") << StateChange([](S &s, F &) { s.pointer = QPoint(10, 10); }) << false;
     QTest::newRow("hidden figure moved") << StateChange([](S &s, F &f) {
         s.options.set(RulerOption::ShowFigure, false);
-        f.figureOrigin += QPoint(5, 0);
+        f.origin += QPoint(5, 0);
     }) << false;
 }
 

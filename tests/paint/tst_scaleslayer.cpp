@@ -20,7 +20,7 @@ enum class Change
     Nothing,
     Size,
     Millimetres,
-    RulerColour,
+    RulerColor,
     ZeroAtBottom,
     ZeroAtRight,
     StartFromOne,
@@ -29,12 +29,12 @@ enum class Change
     BottomTickerHidden,
     RightTickerHidden,
     DoubleDensity,
-    BackgroundColour,
+    BackgroundColor,
     Guides,
     GuidesInBands,
     GuideSpacingInBand,
     TranslucentGuides,
-    GuidesColour,
+    GuidesColor,
     CrossHair,
     Readings,
     MenuHovered,
@@ -75,7 +75,7 @@ qreal change(RulerPaintState &state, Change what, const FigureModel &figure)
     case Change::Size: state.size = QSize(421, 260); break;
     case Change::Millimetres: state.scale = millimetres(); break;
     // The ruler colour is always opaque (see limitedColour).
-    case Change::RulerColour: state.rulerColor = Qt::darkBlue; break;
+    case Change::RulerColor: state.rulerColor = Qt::darkBlue; break;
     case Change::ZeroAtBottom: state.options.set(RulerOption::ZeroAtBottom, true); break;
     case Change::ZeroAtRight: state.options.set(RulerOption::ZeroAtLeft, false); break;
     case Change::StartFromOne: state.options.set(RulerOption::StartFromPixelOne, true); break;
@@ -84,7 +84,7 @@ qreal change(RulerPaintState &state, Change what, const FigureModel &figure)
     case Change::BottomTickerHidden: state.options.set(RulerOption::ShowBottomTicker, false); break;
     case Change::RightTickerHidden: state.options.set(RulerOption::ShowRightTicker, false); break;
     case Change::DoubleDensity: return 2;
-    case Change::BackgroundColour: state.backgroundColor = QColor(200, 230, 255, 90); break;
+    case Change::BackgroundColor: state.backgroundColor = QColor(200, 230, 255, 90); break;
     case Change::Guides:
         state.horizontalGuides = {6, 120, 250};
         state.verticalGuides = {8, 200, 414};
@@ -105,7 +105,7 @@ qreal change(RulerPaintState &state, Change what, const FigureModel &figure)
         state.horizontalGuides = {3, 130};
         state.verticalGuides = {5, 210, 416};
         break;
-    case Change::GuidesColour: state.guidesColor = Qt::darkGreen; break;
+    case Change::GuidesColor: state.guidesColor = Qt::darkGreen; break;
     case Change::CrossHair: state.options.set(RulerOption::ShowCentralPoint, true); break;
     case Change::Readings: state.readings.widthText = QStringLiteral("\u2190 9 px \u2192"); break;
     case Change::MenuHovered: state.menuHovered = true; break;
@@ -188,7 +188,7 @@ void TestScalesLayer::drawnAnewExactlyWhenTheScalesChange_data()
     ROW(Nothing);
     ROW(Size);
     ROW(Millimetres);
-    ROW(RulerColour);
+    ROW(RulerColor);
     ROW(ZeroAtBottom);
     ROW(ZeroAtRight);
     ROW(StartFromOne);
@@ -197,12 +197,12 @@ void TestScalesLayer::drawnAnewExactlyWhenTheScalesChange_data()
     ROW(BottomTickerHidden);
     ROW(RightTickerHidden);
     ROW(DoubleDensity);
-    ROW(BackgroundColour);
+    ROW(BackgroundColor);
     ROW(Guides);
     ROW(GuidesInBands);
     ROW(GuideSpacingInBand);
     ROW(TranslucentGuides);
-    ROW(GuidesColour);
+    ROW(GuidesColor);
     ROW(CrossHair);
     ROW(Readings);
     ROW(MenuHovered);
@@ -219,7 +219,7 @@ void TestScalesLayer::drawnAnewExactlyWhenTheScalesChange()
     QFETCH(Change, change);
 
     FigureModel figure;
-    figure.figureOrigin = QPoint(60, 60);
+    figure.origin = QPoint(60, 60);
     std::shared_ptr<RulerPaintCache> cache;
     const RulerPaintState before = baseState();
     paintedWith(before, 1, cache);
@@ -282,11 +282,11 @@ void TestScalesLayer::laysWhereTheAreaMeetsTheInk()
     const QSize window(100, 80);
     // An L of two bands, top and left, as the scales' ink is banded.
     const QRegion ink = QRegion(0, 0, 100, 20) + QRegion(0, 20, 20, 60);
-    auto colourAt = [](QPoint p) { return QColor(p.x() * 2, p.y() * 3, 200); };
+    auto colorAt = [](QPoint p) { return QColor(p.x() * 2, p.y() * 3, 200); };
     auto drawPattern = [&](QPainter &painter) {
         for (int y = 0; y < window.height(); ++y)
             for (int x = 0; x < window.width(); ++x)
-                painter.fillRect(QRect(x, y, 1, 1), colourAt(QPoint(x, y)));
+                painter.fillRect(QRect(x, y, 1, 1), colorAt(QPoint(x, y)));
     };
     ScalesLayer layer;
     layer.build(ink, ratio, drawPattern);

@@ -20,7 +20,7 @@ private Q_SLOTS:
 
 namespace {
 
-QColor colourAt(int x, int y)
+QColor colorAt(int x, int y)
 {
     return QColor((x * 7) & 0xff, (y * 11) & 0xff, (x + y) & 0xff);
 }
@@ -33,7 +33,7 @@ ScreenPicture patterned(const QRect &area)
     picture.image = QImage(area.size(), QImage::Format_RGB32);
     for (int y = 0; y < area.height(); ++y) {
         for (int x = 0; x < area.width(); ++x)
-            picture.image.setPixelColor(x, y, colourAt(area.x() + x, area.y() + y));
+            picture.image.setPixelColor(x, y, colorAt(area.x() + x, area.y() + y));
     }
     return picture;
 }
@@ -68,7 +68,7 @@ void TestStillPictureDesktop::readArea()
     QCOMPARE(part.area, area);
     QCOMPARE(part.image.size(), area.size());
     for (const QPoint corner : {area.topLeft(), area.bottomRight(), area.center()})
-        QCOMPARE(part.image.pixelColor(corner - area.topLeft()), colourAt(corner.x(), corner.y()));
+        QCOMPARE(part.image.pixelColor(corner - area.topLeft()), colorAt(corner.x(), corner.y()));
 }
 
 // A picture of twice the logical size: each logical pixel reads one of the four device pixels it
@@ -78,11 +78,11 @@ void TestStillPictureDesktop::scaledPictureReadsInLogicalPixels()
     ScreenPicture picture;
     picture.area = QRect(0, 0, 4, 2);
     picture.image = QImage(8, 4, QImage::Format_RGB32);
-    const QColor colours[] = {Qt::red,  Qt::green,   Qt::blue,  Qt::yellow,
+    const QColor colors[] = {Qt::red,  Qt::green,   Qt::blue,  Qt::yellow,
                               Qt::cyan, Qt::magenta, Qt::white, Qt::black};
     for (int y = 0; y < 4; ++y) {
         for (int x = 0; x < 8; ++x)
-            picture.image.setPixelColor(x, y, colours[(y / 2) * 4 + x / 2]);
+            picture.image.setPixelColor(x, y, colors[(y / 2) * 4 + x / 2]);
     }
     const StillPictureDesktop still(picture);
     QCOMPARE(still.area(), picture.area);
@@ -92,7 +92,7 @@ void TestStillPictureDesktop::scaledPictureReadsInLogicalPixels()
     QCOMPARE(part.scale(), 1.0);
     for (int y = 0; y < 2; ++y) {
         for (int x = 0; x < 4; ++x)
-            QCOMPARE(part.image.pixelColor(x, y), colours[y * 4 + x]);
+            QCOMPARE(part.image.pixelColor(x, y), colors[y * 4 + x]);
     }
 }
 

@@ -49,7 +49,7 @@ private Q_SLOTS:
     void optionsWithGarbage_data();
     void optionsWithGarbage();
     void optionChangesAreAnnounced();
-    void colourRotation();
+    void colorRotation();
     void storedGlobalShortcut_data();
     void storedGlobalShortcut();
     void globalShortcutEditStoresAtOnce();
@@ -128,7 +128,7 @@ void TestPreferences::defaultShortcutsKeepTheStepsUntilTheNextEdit()
 {
     Preferences preferences;
     preferences.setValue(ProgramSetting::MoveStep, 25);
-    preferences.setShowTopRightMenu(true);
+    preferences.setValue(ProgramSetting::ShowTopRightMenu, true);
     QSignalSpy changed(&preferences, &Preferences::optionsChanged);
     const QList<ProgramSetting> steps{ProgramSetting::MoveStep, ProgramSetting::MoveMoreStep,
                                       ProgramSetting::ResizeStep, ProgramSetting::ResizeMoreStep};
@@ -136,7 +136,7 @@ void TestPreferences::defaultShortcutsKeepTheStepsUntilTheNextEdit()
     QCOMPARE(changed.count(), 1);
     for (const ProgramSetting step : steps)
         QCOMPARE(stored(programKey(step)).toString(), QString::number(Table::entry(step).byDefault));
-    QVERIFY(!preferences.showTopRightMenu());
+    QVERIFY(!preferences.value<bool>(ProgramSetting::ShowTopRightMenu));
     QVERIFY(!stored("showTopRightMenu").toBool());
     QCOMPARE(preferences.steps().moveNormal, 25);
 }
@@ -145,22 +145,22 @@ void TestPreferences::optionsRoundTrip()
 {
     {
         Preferences preferences;
-        preferences.setShowTopRightMenu(true);
-        preferences.setAutoUpdates(false);
-        preferences.setInfoPanelShown(false);
-        preferences.setPanelSide(PanelSide::Left);
-        preferences.setLastInformed(QStringLiteral("6.1"));
+        preferences.setValue(ProgramSetting::ShowTopRightMenu, true);
+        preferences.setValue(ProgramSetting::AutoUpdates, false);
+        preferences.setValue(ProgramSetting::ShowInfoPanel, false);
+        preferences.setValue(ProgramSetting::PanelSide, PanelSide::Left);
+        preferences.setValue(ProgramSetting::LastInformed, QStringLiteral("6.1"));
         preferences.save();
     }
     QCOMPARE(stored("toolboxPosition").toInt(), 1);
     // Kept as the text the server sent, not as a single-precision number written through a double.
     QCOMPARE(stored("lastInformed").toString(), QStringLiteral("6.1"));
     const Preferences preferences;
-    QVERIFY(preferences.showTopRightMenu());
-    QVERIFY(!preferences.autoUpdates());
-    QVERIFY(!preferences.infoPanelShown());
-    QCOMPARE(preferences.panelSide(), PanelSide::Left);
-    QCOMPARE(preferences.lastInformed(), QStringLiteral("6.1"));
+    QVERIFY(preferences.value<bool>(ProgramSetting::ShowTopRightMenu));
+    QVERIFY(!preferences.value<bool>(ProgramSetting::AutoUpdates));
+    QVERIFY(!preferences.value<bool>(ProgramSetting::ShowInfoPanel));
+    QCOMPARE(preferences.value<PanelSide>(ProgramSetting::PanelSide), PanelSide::Left);
+    QCOMPARE(preferences.value<QString>(ProgramSetting::LastInformed), QStringLiteral("6.1"));
 }
 
 void TestPreferences::optionsWithGarbage_data()
@@ -184,10 +184,10 @@ void TestPreferences::optionsWithGarbage()
     QSettings().setValue(key, value);
     const Preferences preferences;
     const QHash<QString, QString> seen{
-        {"toolboxPosition", preferences.panelSide() == PanelSide::Left ? "left" : "right"},
-        {"lastInformed", QStringLiteral("informed %1").arg(preferences.lastInformed())},
-        {"canShowToolbox", preferences.infoPanelShown() ? "shown" : "hidden"},
-        {"showTopRightMenu", preferences.showTopRightMenu() ? "menu" : "no menu"}};
+        {"toolboxPosition", preferences.value<PanelSide>(ProgramSetting::PanelSide) == PanelSide::Left ? "left" : "right"},
+        {"lastInformed", QStringLiteral("informed %1").arg(preferences.value<QString>(ProgramSetting::LastInformed))},
+        {"canShowToolbox", preferences.value<bool>(ProgramSetting::ShowInfoPanel) ? "shown" : "hidden"},
+        {"showTopRightMenu", preferences.value<bool>(ProgramSetting::ShowTopRightMenu) ? "menu" : "no menu"}};
     QCOMPARE(seen.value(key), expected);
 }
 
@@ -195,13 +195,13 @@ void TestPreferences::optionChangesAreAnnounced()
 {
     Preferences preferences;
     QSignalSpy changed(&preferences, &Preferences::optionsChanged);
-    preferences.setActivateOnHover(true);
-    preferences.setShowTopRightMenu(true);
-    preferences.setInfoPanelShown(false);
-    preferences.setPanelSide(PanelSide::Left);
-    preferences.setAutoUpdates(false);
+    preferences.setValue(ProgramSetting::ActivateOnHover, true);
+    preferences.setValue(ProgramSetting::ShowTopRightMenu, true);
+    preferences.setValue(ProgramSetting::ShowInfoPanel, false);
+    preferences.setValue(ProgramSetting::PanelSide, PanelSide::Left);
+    preferences.setValue(ProgramSetting::AutoUpdates, false);
     QCOMPARE(changed.count(), 5);
-    QVERIFY(preferences.activateOnHover());
+    QVERIFY(preferences.value<bool>(ProgramSetting::ActivateOnHover));
     // Options reach the file when the program saves, never before.
     QVERIFY(!stored("showTopRightMenu").isValid());
 }
@@ -227,7 +227,7 @@ void TestPreferences::storedGlobalShortcut()
         store.setValue(programKey(ProgramSetting::GlobalShortcut), stored);
     }
     const Preferences preferences;
-    QTEST(preferences.globalShortcut(), "expected");
+    QTEST(preferences.value<QKeySequence>(ProgramSetting::GlobalShortcut), "expected");
 }
 
 void TestPreferences::globalShortcutEditStoresAtOnce()
@@ -235,20 +235,20 @@ void TestPreferences::globalShortcutEditStoresAtOnce()
     Preferences preferences;
     QSignalSpy changes(&preferences, &Preferences::globalShortcutChanged);
     const QKeySequence key(Qt::CTRL | Qt::SHIFT | Qt::Key_F9);
-    preferences.setGlobalShortcut(key);
-    preferences.setGlobalShortcut(key);
+    preferences.setValue(ProgramSetting::GlobalShortcut, key);
+    preferences.setValue(ProgramSetting::GlobalShortcut, key);
     QCOMPARE(changes.count(), 1);
     QCOMPARE(QSettings().value(programKey(ProgramSetting::GlobalShortcut)).toString(),
              QStringLiteral("Ctrl+Shift+F9"));
-    QCOMPARE(Preferences().globalShortcut(), key);
+    QCOMPARE(Preferences().value<QKeySequence>(ProgramSetting::GlobalShortcut), key);
 
-    preferences.setGlobalShortcut(QKeySequence());
+    preferences.setValue(ProgramSetting::GlobalShortcut, QKeySequence());
     QCOMPARE(changes.count(), 2);
     QCOMPARE(QSettings().value(programKey(ProgramSetting::GlobalShortcut)).toString(), QString());
-    QCOMPARE(Preferences().globalShortcut(), QKeySequence());
+    QCOMPARE(Preferences().value<QKeySequence>(ProgramSetting::GlobalShortcut), QKeySequence());
 }
 
-void TestPreferences::colourRotation()
+void TestPreferences::colorRotation()
 {
     Preferences preferences;
     QList<int> handedOut;

@@ -96,7 +96,7 @@ void TestPreferencesDialog::globalShortcutTyped()
     for (const QKeyCombination combination : std::as_const(typed))
         QTest::keyClick(edit, combination.key(), combination.keyboardModifiers());
     QVERIFY(finished.wait(10000));
-    QTEST(m_fixture.preferences->globalShortcut(), "stored");
+    QTEST(m_fixture.preferences->value<QKeySequence>(ProgramSetting::GlobalShortcut), "stored");
     QTEST(QSettings().value(programKey(ProgramSetting::GlobalShortcut)).toString(), "storedText");
     QTEST(edit->keySequence(), "stored");
     QVERIFY(clear->isEnabled());
@@ -104,7 +104,7 @@ void TestPreferencesDialog::globalShortcutTyped()
 
 void TestPreferencesDialog::globalShortcutCleared()
 {
-    m_fixture.preferences->setGlobalShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R));
+    m_fixture.preferences->setValue(ProgramSetting::GlobalShortcut, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R));
     m_fixture.start(); // the dialog shows the stored key when it opens
     auto *edit = m_fixture.widget<QKeySequenceEdit>("globalShortcutEdit");
     auto *clear = m_fixture.widget<QPushButton>("globalShortcutClearButton");
@@ -113,7 +113,7 @@ void TestPreferencesDialog::globalShortcutCleared()
     QSignalSpy changes(m_fixture.preferences.get(), &Preferences::globalShortcutChanged);
     QTest::mouseClick(clear, Qt::LeftButton);
     QCOMPARE(changes.count(), 1);
-    QVERIFY(m_fixture.preferences->globalShortcut().isEmpty());
+    QVERIFY(m_fixture.preferences->value<QKeySequence>(ProgramSetting::GlobalShortcut).isEmpty());
     QVERIFY(edit->keySequence().isEmpty());
     QCOMPARE(QSettings().value(programKey(ProgramSetting::GlobalShortcut)).toString(), QString());
     QVERIFY(!clear->isEnabled());
@@ -258,7 +258,7 @@ void TestPreferencesDialog::loadDefaults()
     box("moveStepBox")->setValue(25);
     Q_EMIT box("moveStepBox")->editingFinished();
     m_fixture.widget<QCheckBox>("topRightMenuBox")->click();
-    QVERIFY(m_fixture.preferences->showTopRightMenu());
+    QVERIFY(m_fixture.preferences->value<bool>(ProgramSetting::ShowTopRightMenu));
     m_fixture.widget<QCheckBox>("autoUpdatesBox")->click();
 
     m_fixture.widget<QPushButton>("shortcutDefaultsButton")->click();
@@ -270,11 +270,11 @@ void TestPreferencesDialog::loadDefaults()
         QCOMPARE(QSettings().value(programKey(step)).toString(), QString::number(byDefault));
     }
     QVERIFY(!m_fixture.widget<QCheckBox>("topRightMenuBox")->isChecked());
-    QVERIFY(!m_fixture.preferences->showTopRightMenu());
+    QVERIFY(!m_fixture.preferences->value<bool>(ProgramSetting::ShowTopRightMenu));
     QVERIFY(!QSettings().value("showTopRightMenu").toBool());
     // Not on the page: left as it is.
     QVERIFY(!m_fixture.widget<QCheckBox>("autoUpdatesBox")->isChecked());
-    QVERIFY(!m_fixture.preferences->autoUpdates());
+    QVERIFY(!m_fixture.preferences->value<bool>(ProgramSetting::AutoUpdates));
     // The rulers keep the step in use until the next edit.
     QCOMPARE(m_fixture.preferences->steps().moveNormal, 25);
 }

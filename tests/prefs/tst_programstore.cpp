@@ -27,7 +27,7 @@ enum class Damage
     CutInTheLastLine,
     FlippedByte,
     InsertedByte,
-    CutColour
+    CutColor
 };
 
 // Values that no default has, so that a key read back as its default shows as lost.
@@ -66,7 +66,7 @@ QByteArray damaged(QByteArray text, Damage damage)
         return text;
     case Damage::InsertedByte:
         return text.insert(middleOfLine(text, "imageFile"), '\x01');
-    case Damage::CutColour: {
+    case Damage::CutColor: {
         const qsizetype start = text.indexOf("\nbackground=") + 1;
         return text.replace(start, text.indexOf('\n', start) - start, R"(background=@Variant(\0\0\0\x43))");
     }
@@ -185,7 +185,7 @@ void TestProgramStore::damagedLineCostsOnlyThatLine_data()
     QTest::newRow("cut in the last line") << Damage::CutInTheLastLine << false;
     QTest::newRow("a flipped byte") << Damage::FlippedByte << false;
     QTest::newRow("an inserted byte") << Damage::InsertedByte << false;
-    QTest::newRow("a cut-off colour") << Damage::CutColour << true;
+    QTest::newRow("a cut-off colour") << Damage::CutColor << true;
 }
 
 // Every line that the damage left whole keeps its key and value, and what was damaged is kept beside.
@@ -226,7 +226,7 @@ void TestProgramStore::damagedLineCostsOnlyThatLine()
     QSettings reread(path(), QSettings::IniFormat);
     QCOMPARE(reread.status(), QSettings::NoError);
     QCOMPARE(reread.value("clrX").toInt(), 77);
-    if (damage == Damage::CutColour)
+    if (damage == Damage::CutColor)
         QVERIFY(!reread.contains("background"));
 }
 

@@ -84,7 +84,7 @@ void TestRulerOptions::keysAndDefaults_data()
     const Storage rw = Storage::ReadWrite;
     const Storage picture = Storage::Picture;
     const std::tuple<O, const char *, bool, const char *, Storage> rows[] = {
-        {O::ShowRotationCentre, "showMasterPointLines", false, "Show Figure Rotation Center", rw},
+        {O::ShowRotationCenter, "showMasterPointLines", false, "Show Figure Rotation Center", rw},
         {O::ZeroAtLeft, "zeroAtLeft", true, "", rw},
         {O::ZeroAtBottom, "zeroAtBottom", false, "", rw},
         {O::ShowCentralPoint, "crossHairVisible", false, "Show Central Point", rw},

@@ -52,13 +52,13 @@ void changeEverything(Preferences &preferences)
     preferences.setValue(ProgramSetting::MoveMoreStep, 250);
     preferences.setValue(ProgramSetting::ResizeStep, 2);
     preferences.setValue(ProgramSetting::ResizeMoreStep, 20);
-    preferences.setShowTopRightMenu(true);
-    preferences.setAutoUpdates(false);
-    preferences.setInfoPanelShown(false);
-    preferences.setPanelSide(PanelSide::Left);
-    preferences.setActivateOnHover(true);
-    preferences.setGlobalShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F5));
-    preferences.setLastInformed(QStringLiteral("6.3"));
+    preferences.setValue(ProgramSetting::ShowTopRightMenu, true);
+    preferences.setValue(ProgramSetting::AutoUpdates, false);
+    preferences.setValue(ProgramSetting::ShowInfoPanel, false);
+    preferences.setValue(ProgramSetting::PanelSide, PanelSide::Left);
+    preferences.setValue(ProgramSetting::ActivateOnHover, true);
+    preferences.setValue(ProgramSetting::GlobalShortcut, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F5));
+    preferences.setValue(ProgramSetting::LastInformed, QStringLiteral("6.3"));
     preferences.markUpdateChecked(QDate(2026, 3, 4));
 }
 

@@ -20,10 +20,10 @@ private Q_SLOTS:
     void booleans();
     void integers_data();
     void integers();
-    void colours_data();
-    void colours();
-    void storedColourLines_data();
-    void storedColourLines();
+    void colors_data();
+    void colors();
+    void storedColorLines_data();
+    void storedColorLines();
     void texts_data();
     void texts();
     void floats();
@@ -87,7 +87,7 @@ void TestStoreValues::integers()
     QCOMPARE(readInt(store, kKey, 7), expected);
 }
 
-void TestStoreValues::colours_data()
+void TestStoreValues::colors_data()
 {
     QTest::addColumn<QVariant>("stored");
     QTest::addColumn<QColor>("expected");
@@ -103,7 +103,7 @@ void TestStoreValues::colours_data()
         << QVariant(QString(100000, QLatin1Char('a'))) << QColor(1, 2, 3, 4);
 }
 
-void TestStoreValues::colours()
+void TestStoreValues::colors()
 {
     QFETCH(QVariant, stored);
     QFETCH(QColor, expected);
@@ -116,7 +116,7 @@ void TestStoreValues::colours()
     QCOMPARE(readColor(store, kKey, QColor(1, 2, 3, 4)), expected);
 }
 
-void TestStoreValues::storedColourLines_data()
+void TestStoreValues::storedColorLines_data()
 {
     QTest::addColumn<QByteArray>("line"); // the stored value as it stands in the file
     QTest::addColumn<QColor>("expected");
@@ -134,7 +134,7 @@ void TestStoreValues::storedColourLines_data()
 }
 
 // A damaged colour in the file reads as the default, and the ruler's other keys stay readable.
-void TestStoreValues::storedColourLines()
+void TestStoreValues::storedColorLines()
 {
     QFETCH(QByteArray, line);
     {

@@ -221,7 +221,7 @@ std::unique_ptr<RulerHub> TestUpdateCheck::quietHub()
         store.setValue(programKey(ProgramSetting::AutoUpdates), false);
     }
     auto hub = std::make_unique<RulerHub>();
-    hub->preferences()->setAutoUpdates(true);
+    hub->preferences()->setValue(ProgramSetting::AutoUpdates, true);
     return hub;
 }
 
@@ -460,7 +460,7 @@ void TestUpdateCheck::onceADay()
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, kWaitMs);
     QCOMPARE(m_prompts.size(), 1);
     QCOMPARE(m_prompts.first().text, kNewerAutomatic);
-    QCOMPARE(hub->preferences()->lastInformed(), QStringLiteral("6.1"));
+    QCOMPARE(hub->preferences()->value<QString>(ProgramSetting::LastInformed), QStringLiteral("6.1"));
     QCOMPARE(stored(programKey(ProgramSetting::LastInformed)).toString(), QStringLiteral("6.1"));
     QCOMPARE(stored(programKey(ProgramSetting::LastCheck)).toDate(), firstDay);
 
@@ -479,7 +479,7 @@ void TestUpdateCheck::onceADay()
     // A restart remembers the announcement.
     hub.reset();
     hub = quietHub();
-    QCOMPARE(hub->preferences()->lastInformed(), QStringLiteral("6.1"));
+    QCOMPARE(hub->preferences()->value<QString>(ProgramSetting::LastInformed), QStringLiteral("6.1"));
 }
 
 void TestUpdateCheck::storedVersion_data()
@@ -511,7 +511,7 @@ void TestUpdateCheck::oldStoredFormIsNotAnnouncedAgain()
     server.makeCurrent();
     QSettings().setValue(programKey(ProgramSetting::LastInformed), QStringLiteral("6.099999904632568"));
     auto hub = quietHub();
-    QCOMPARE(hub->preferences()->lastInformed(), QStringLiteral("6.1"));
+    QCOMPARE(hub->preferences()->value<QString>(ProgramSetting::LastInformed), QStringLiteral("6.1"));
     QVERIFY(checkAndWait(*hub, false));
     QVERIFY(m_prompts.isEmpty());
 

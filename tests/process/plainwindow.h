@@ -13,11 +13,11 @@
 class PlainWindow : public QWidget
 {
 public:
-    PlainWindow(const QRect &geometry, const QColor &colour) : QWidget(nullptr, Qt::FramelessWindowHint)
+    PlainWindow(const QRect &geometry, const QColor &color) : QWidget(nullptr, Qt::FramelessWindowHint)
     {
         setAutoFillBackground(true);
         QPalette shade = palette();
-        shade.setColor(QPalette::Window, colour);
+        shade.setColor(QPalette::Window, color);
         setPalette(shade);
         setGeometry(geometry);
     }

@@ -15,8 +15,8 @@
 class RulerOverWindow
 {
 public:
-    RulerOverWindow(const QColor &desktop, const QRect &window, const QColor &windowColour, const QRect &ruler)
-        : m_desktop(desktop), m_window(window, windowColour), m_ruler(ruler)
+    RulerOverWindow(const QColor &desktop, const QRect &window, const QColor &windowColor, const QRect &ruler)
+        : m_desktop(desktop), m_window(window, windowColor), m_ruler(ruler)
     {
     }
 

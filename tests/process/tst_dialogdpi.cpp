@@ -148,8 +148,8 @@ void fillPanel(InfoPanel &panel)
     figure.area = QStringLiteral("A: 1524138.38 cm\u00b2");
     figure.perimeter = QStringLiteral("P: 4938.24 cm");
     figure.angle = QStringLiteral("Angle: 359.99\u00b0");
-    figure.centreX = QStringLiteral("rcX: 1920");
-    figure.centreY = QStringLiteral("rcY: 1080");
+    figure.centerX = QStringLiteral("rcX: 1920");
+    figure.centerY = QStringLiteral("rcY: 1080");
     figure.showHeight = true;
     figure.showSide = true;
     figure.sideKind = FigureReadings::Hypotenuse;

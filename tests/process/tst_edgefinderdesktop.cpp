@@ -25,7 +25,7 @@ const QRect kStart(200, 200, 640, 480);
 const QColor kDesktop(0, 160, 0);
 // A plain window beneath the ruler, well inside it.
 const QRect kTarget(400, 350, 180, 120);
-const QColor kTargetColour(20, 40, 200);
+const QColor kTargetColor(20, 40, 200);
 
 QString geometryText(const QRect &geometry)
 {
@@ -161,7 +161,7 @@ void TestEdgeFinderDesktop::clickFitsTheRulerToAWindowBeneath_data()
 void TestEdgeFinderDesktop::clickFitsTheRulerToAWindowBeneath()
 {
     QFETCH(bool, composited);
-    RulerOverWindow scene(kDesktop, kTarget, kTargetColour, kStart);
+    RulerOverWindow scene(kDesktop, kTarget, kTargetColor, kStart);
     const QString window = scene.start(composited);
     QVERIFY(!window.isEmpty());
 
@@ -222,12 +222,12 @@ void TestEdgeFinderDesktop::thePictureHoldsNoneOfTheProgramsWindows()
     std::optional<PlainWindow> target;
     QTemporaryDir folder;
     if (composited) {
-        target.emplace(wide, kTargetColour);
+        target.emplace(wide, kTargetColor);
         QVERIFY(target->showExposed());
     } else {
         QImage background(1920, 1080, QImage::Format_RGB32);
         background.fill(kDesktop);
-        QPainter(&background).fillRect(wide, kTargetColour);
+        QPainter(&background).fillRect(wide, kTargetColor);
         const QString file = folder.filePath(QStringLiteral("desktop.png"));
         QVERIFY(background.save(file));
         ProcessDriver::run(QStringLiteral("display"),
@@ -262,7 +262,7 @@ void TestEdgeFinderDesktop::thePictureHoldsNoneOfTheProgramsWindows()
 void TestEdgeFinderDesktop::noKeyIsLostAfterAClick()
 {
     prepareDesktop();
-    PlainWindow target(kTarget, kTargetColour);
+    PlainWindow target(kTarget, kTargetColor);
     QVERIFY(target.showExposed());
     ProcessDriver driver;
     const QString window = startFinder(driver.start(), driver.settingsFile(), kStart);

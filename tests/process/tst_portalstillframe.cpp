@@ -24,7 +24,7 @@ const QRect kStart(200, 200, 640, 480);
 const QColor kDesktop(0, 160, 0);
 // A plain window beneath the ruler, well inside it.
 const QRect kTarget(400, 350, 180, 120);
-const QColor kTargetColour(20, 40, 200);
+const QColor kTargetColor(20, 40, 200);
 const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
 
@@ -112,7 +112,7 @@ void TestPortalStillFrame::init()
     m_target = std::make_unique<QWidget>(nullptr, Qt::FramelessWindowHint);
     m_target->setAutoFillBackground(true);
     QPalette palette = m_target->palette();
-    palette.setColor(QPalette::Window, kTargetColour);
+    palette.setColor(QPalette::Window, kTargetColor);
     m_target->setPalette(palette);
     m_target->setGeometry(kTarget);
     bool exposed = false;

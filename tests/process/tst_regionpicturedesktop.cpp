@@ -18,7 +18,7 @@ const QRect kRuler(200, 200, 640, 480);
 const QColor kDesktop(0, 160, 0);
 // A plain window beneath the ruler, well inside it.
 const QRect kBeneath(400, 350, 180, 120);
-const QColor kBeneathColour(20, 40, 200);
+const QColor kBeneathColor(20, 40, 200);
 // Places on the ruler's body (ruler coordinates) where it draws nothing: over the window beneath and
 // over the bare desktop.
 const QPoint kOverWindow = kBeneath.center() - kRuler.topLeft();
@@ -28,7 +28,7 @@ const QPoint kOverDesktop(100, 300);
 const QPoint kBeside(100, 100);
 // The long tick at 100 on the top scale, in the ruler's colour.
 const QPoint kTick(100, 0);
-const QColor kRulerColour(111, 33, 55);
+const QColor kRulerColor(111, 33, 55);
 
 // The CLIPBOARD selection's PNG as another client reads it; null while there is none.
 QImage clipboardPicture()
@@ -78,7 +78,7 @@ void TestRegionPictureDesktop::copiedPictureHoldsTheWindowBeneath_data()
 void TestRegionPictureDesktop::copiedPictureHoldsTheWindowBeneath()
 {
     QFETCH(bool, composited);
-    RulerOverWindow scene(kDesktop, kBeneath, kBeneathColour, kRuler);
+    RulerOverWindow scene(kDesktop, kBeneath, kBeneathColor, kRuler);
     const QString ruler = scene.start(composited);
     QVERIFY(!ruler.isEmpty());
 
@@ -89,7 +89,7 @@ void TestRegionPictureDesktop::copiedPictureHoldsTheWindowBeneath()
         return ProcessDriver::waitFor(
             [&] {
                 copied = clipboardPicture();
-                return !copied.isNull() && copied.pixelColor(kOverWindow) == kBeneathColour;
+                return !copied.isNull() && copied.pixelColor(kOverWindow) == kBeneathColor;
             },
             3000);
     });
@@ -98,7 +98,7 @@ void TestRegionPictureDesktop::copiedPictureHoldsTheWindowBeneath()
     // None of the ruler's own body: the desktop as the screen shows it beside the ruler (a compositor
     // draws its own backdrop), the ruler's scale drawn over.
     QCOMPARE(copied.pixelColor(kOverDesktop), screenPixel(kBeside));
-    QCOMPARE(copied.pixelColor(kTick), kRulerColour);
+    QCOMPARE(copied.pixelColor(kTick), kRulerColor);
     // Without a compositor the shaped ruler lets the screen show through its body, and its scales are
     // its own pixels: the copied picture is the screen as the user sees it.
     if (!composited) {

@@ -27,7 +27,7 @@ private:
 namespace {
 const QRect kStart(200, 200, 640, 480);
 const QColor kDesktop(0, 160, 0);
-const QColor kRulerColour(111, 33, 55);
+const QColor kRulerColor(111, 33, 55);
 
 QImage screen()
 {
@@ -95,9 +95,9 @@ void TestSeeThrough::bodyShowsTheDesktopAndTheBandDrags()
     QVERIFY2(desktopShowsAt(start.center()), "the body hides the desktop");
     const QImage shot = screen();
     // The top ticker's medium tick at 50 px, and the band around it in the body's colour.
-    QCOMPARE(shot.pixelColor(start.topLeft() + QPoint(50, 12)), kRulerColour);
+    QCOMPARE(shot.pixelColor(start.topLeft() + QPoint(50, 12)), kRulerColor);
     QVERIFY(shot.pixelColor(start.topLeft() + QPoint(53, 12)) != kDesktop);
-    QCOMPARE(shot.pixelColor(start.bottomLeft() + QPoint(50, -3)), kRulerColour);
+    QCOMPARE(shot.pixelColor(start.bottomLeft() + QPoint(50, -3)), kRulerColor);
     // A press on the body reaches the desktop; one on the bottom band reaches the ruler.
     QCOMPARE(windowUnder(start.center()), rootWindow());
     const QPoint band(start.center().x(), start.bottom() - 15);

@@ -36,7 +36,7 @@ namespace {
 const QRect kStart(300, 300, 640, 480);
 const QRect kScreen(0, 0, 1920, 1080);
 const QColor kDesktop(0, 160, 0);
-const QColor kPanelColour(255, 255, 156);
+const QColor kPanelColor(255, 255, 156);
 
 void xdotool(const QStringList &arguments)
 {
@@ -134,7 +134,7 @@ double panelShare(const QImage &shot, const QRect &area)
     int panel = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x)
-            panel += shot.pixelColor(x, y) == kPanelColour;
+            panel += shot.pixelColor(x, y) == kPanelColor;
     }
     return area.isEmpty() ? 0.0 : double(panel) / (area.width() * area.height());
 }

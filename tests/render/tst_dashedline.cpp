@@ -21,23 +21,23 @@ QImage canvas()
     return image;
 }
 
-QImage stroked(const QList<QLine> &lines, const QColor &colour)
+QImage stroked(const QList<QLine> &lines, const QColor &color)
 {
     QImage image = canvas();
     QPainter painter(&image);
-    painter.setPen(RulerStyle::guideDashPen(colour));
+    painter.setPen(RulerStyle::guideDashPen(color));
     for (const QLine &line : lines)
         painter.drawLine(line);
     return image;
 }
 
-QImage drawn(const QList<QLine> &lines, const QColor &colour, bool smoothed = false)
+QImage drawn(const QList<QLine> &lines, const QColor &color, bool smoothed = false)
 {
     QImage image = canvas();
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, smoothed);
     for (const QLine &line : lines)
-        RulerStyle::drawDashedLine(painter, colour, line.p1(), line.p2());
+        RulerStyle::drawDashedLine(painter, color, line.p1(), line.p2());
     return image;
 }
 
@@ -55,7 +55,7 @@ private Q_SLOTS:
 void TestDashedLine::coversTheStrokedPixels_data()
 {
     QTest::addColumn<QList<QLine>>("lines");
-    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QColor>("color");
 
     const QColor red(Qt::red);
     const QColor seeThrough(0, 90, 200, 140);
@@ -78,11 +78,11 @@ void TestDashedLine::coversTheStrokedPixels_data()
 void TestDashedLine::coversTheStrokedPixels()
 {
     QFETCH(QList<QLine>, lines);
-    QFETCH(QColor, colour);
+    QFETCH(QColor, color);
 
-    const QImage expected = stroked(lines, colour);
+    const QImage expected = stroked(lines, color);
     QVERIFY(expected != canvas());
-    QCOMPARE(drawn(lines, colour), expected);
+    QCOMPARE(drawn(lines, color), expected);
 }
 
 void TestDashedLine::smoothedLineIsStroked()

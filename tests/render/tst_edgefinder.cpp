@@ -29,17 +29,17 @@ enum class Scene
     SoftEdgeHalf,
     SoftEdgeThreeQuarters,
     NoiseBelowTolerance,
-    NearlyEqualColours,
+    NearlyEqualColors,
     VerticalLine,
     HorizontalLine,
     PaddedScanLines,
     ThreeByteFormat,
 };
 
-QImage filled(QColor colour, QImage::Format format = QImage::Format_RGB32)
+QImage filled(QColor color, QImage::Format format = QImage::Format_RGB32)
 {
     QImage image(kSize, format);
-    image.fill(colour);
+    image.fill(color);
     return image;
 }
 
@@ -135,7 +135,7 @@ QImage picture(Scene scene)
         return softBox(0.75);
     case Scene::NoiseBelowTolerance:
         return noisyBox(kTolerance - 4);
-    case Scene::NearlyEqualColours: {
+    case Scene::NearlyEqualColors: {
         QImage image = filled(QColor(100, 100, 100));
         QPainter(&image).fillRect(kBox, QColor(100, 102, 100));
         return image;
@@ -165,8 +165,8 @@ private Q_SLOTS:
     void softEdges_data();
     void softEdges();
     void outsideThePicture();
-    void colourDistance_data();
-    void colourDistance();
+    void colorDistance_data();
+    void colorDistance();
 };
 
 void TestEdgeFinder::boxes_data()
@@ -205,11 +205,11 @@ void TestEdgeFinder::boxes_data()
     QTest::newRow("noise below the tolerance")
         << Scene::NoiseBelowTolerance << kBox.center() << kTolerance << kBox;
     QTest::newRow("a difference of 2 passes a tolerance of 2")
-        << Scene::NearlyEqualColours << kBox.center() << 2 << whole;
+        << Scene::NearlyEqualColors << kBox.center() << 2 << whole;
     QTest::newRow("a difference of 2 stops a tolerance of 1")
-        << Scene::NearlyEqualColours << kBox.center() << 1 << kBox;
+        << Scene::NearlyEqualColors << kBox.center() << 1 << kBox;
     QTest::newRow("a tolerance of 0 stops at any change")
-        << Scene::NearlyEqualColours << kBox.center() << 0 << kBox;
+        << Scene::NearlyEqualColors << kBox.center() << 0 << kBox;
     QTest::newRow("on a 1-px vertical line")
         << Scene::VerticalLine << QPoint(50, 60) << kTolerance << QRect(50, 0, 1, kSize.height());
     QTest::newRow("a 1-px line is an edge")
@@ -264,7 +264,7 @@ void TestEdgeFinder::outsideThePicture()
     QVERIFY(EdgeFinder::findBox(QImage(), QPoint(0, 0), kTolerance).isNull());
 }
 
-void TestEdgeFinder::colourDistance_data()
+void TestEdgeFinder::colorDistance_data()
 {
     QTest::addColumn<QRgb>("a");
     QTest::addColumn<QRgb>("b");
@@ -275,12 +275,12 @@ void TestEdgeFinder::colourDistance_data()
     QTest::newRow("alpha is ignored") << qRgba(5, 5, 5, 0) << qRgba(5, 5, 5, 255) << 0;
 }
 
-void TestEdgeFinder::colourDistance()
+void TestEdgeFinder::colorDistance()
 {
     QFETCH(QRgb, a);
     QFETCH(QRgb, b);
     QFETCH(int, distance);
-    QCOMPARE(EdgeFinder::colourDistance(a, b), distance);
+    QCOMPARE(EdgeFinder::colorDistance(a, b), distance);
 }
 
 GRADORA_TEST_GUILESS_MAIN(TestEdgeFinder)

@@ -19,11 +19,11 @@ QPolygonF box(qreal x, qreal y, qreal width, qreal height)
 // The same box turned by 45 degrees about its centre.
 QPolygonF turned(const QPolygonF &polygon)
 {
-    const QPointF centre = polygon.boundingRect().center();
+    const QPointF center = polygon.boundingRect().center();
     QTransform turn;
-    turn.translate(centre.x(), centre.y());
+    turn.translate(center.x(), center.y());
     turn.rotate(45);
-    turn.translate(-centre.x(), -centre.y());
+    turn.translate(-center.x(), -center.y());
     return turn.map(polygon);
 }
 

@@ -45,7 +45,7 @@ void TestColorTarget::limits()
 {
     QFETCH(ColorTarget, target);
     QFETCH(QColor, chosen);
-    QTEST(limitedColour(target, chosen), "kept");
+    QTEST(limitedColor(target, chosen), "kept");
 }
 
 void TestColorTarget::fromNumber_data()

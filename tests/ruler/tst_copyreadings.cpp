@@ -125,7 +125,7 @@ void TestCopyReadings::figureLineListsThePanelsReadings()
     setOption(*ruler, RulerOption::ShowFigure, true);
     ruler->execute(RulerCommands::cornerShape(4)); // a right triangle, with its hypotenuse
     FigureModel turned = ruler->flyingFigure();
-    turned.figureAngle = 30;
+    turned.angle = 30;
     ruler->setFlyingFigure(turned);
     ruler->repaint();
     const InfoPanel *panel = m_fixture.hub->infoPanel();
@@ -164,12 +164,12 @@ void TestCopyReadings::ctrlCNoLongerTurnsButCAndAltCStay()
     setOption(*ruler, RulerOption::ShowFigure, true);
     ruler->execute(RulerCommands::cornerShape(0));
     QTest::keyClick(ruler, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(ruler->flyingFigure().figureAngle, 0.0);
+    QCOMPARE(ruler->flyingFigure().angle, 0.0);
     QTest::keyClick(ruler, Qt::Key_C);
-    QCOMPARE(ruler->flyingFigure().figureAngle, 45.0);
+    QCOMPARE(ruler->flyingFigure().angle, 45.0);
     QCOMPARE(RulerCommands::commandForKey({Qt::Key_C, Qt::AltModifier,
                                            ModifierLatch::fromKey(Qt::Key_C, true, Qt::AltModifier), false}),
-             RulerCommand::RulerColour);
+             RulerCommand::RulerColor);
 }
 
 GRADORA_TEST_MAIN(TestCopyReadings)

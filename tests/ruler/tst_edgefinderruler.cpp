@@ -18,7 +18,7 @@ namespace {
 const QRect kWindow(100, 100, 400, 300);
 // On the desktop: a grey ground and a box 200 × 100, 40 grey levels lighter.
 const QColor kDesk(100, 100, 100);
-const QColor kBoxColour(140, 140, 140);
+const QColor kBoxColor(140, 140, 140);
 const QRect kBox(150, 120, 200, 100);
 const QPoint kInBox(150, 80); // in the window; (250, 180) on the desktop
 const QRgb kLine = QColor(Qt::red).rgba();
@@ -27,7 +27,7 @@ QImage desktop()
 {
     QImage image(800, 600, QImage::Format_RGB32);
     image.fill(kDesk);
-    QPainter(&image).fillRect(kBox, kBoxColour);
+    QPainter(&image).fillRect(kBox, kBoxColor);
     return image;
 }
 
@@ -234,11 +234,11 @@ void TestEdgeFinderRuler::shiftClickFitsTheFigure()
     QCOMPARE(m_ruler->geometry(), kWindow);
     const FigureModel &figure = m_ruler->flyingFigure();
     QVERIFY(m_ruler->state().options().value(RulerOption::ShowFigure));
-    QCOMPARE(figure.figureKind, FigureKind::CornerRectangle);
+    QCOMPARE(figure.kind, FigureKind::CornerRectangle);
     QVERIFY(!figure.flyingRuler);
     // The outline runs on the box's outer pixels.
     const QRect box = kBox.translated(-kWindow.topLeft());
-    QCOMPARE(figure.figureScreenPoints, QPolygon({box.topLeft(), box.topRight(), box.bottomLeft()}));
+    QCOMPARE(figure.screenPoints, QPolygon({box.topLeft(), box.topRight(), box.bottomLeft()}));
     // And it reads what the box measures.
     const FigureReadings readings = FigureReadings::measure(figure, {}, {kWindow.size()});
     QCOMPARE(readings.widthPx, double(kBox.width()));

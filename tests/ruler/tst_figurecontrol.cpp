@@ -22,7 +22,7 @@ struct StandInRuler final : FigureControl::Ruler
     FigureModifiers currentModifiers() const override { return {}; }
     QRegion drawnArea() const override
     {
-        return figure ? QRegion(figure->model().figureScreenPoints.boundingRect()) : QRegion();
+        return figure ? QRegion(figure->model().screenPoints.boundingRect()) : QRegion();
     }
     void repaint(const QRegion &region) override { repainted += region; }
     void repaintAll() override { repainted += QRect(QPoint(), size()); }
@@ -49,8 +49,8 @@ private Q_SLOTS:
     void restoringMarksTheEntryOfTheKind();
     void changesRepaintWhereTheFigureWasAndIs_data();
     void changesRepaintWhereTheFigureWasAndIs();
-    void unplacedFigureIsCentredOnFirstShow_data();
-    void unplacedFigureIsCentredOnFirstShow();
+    void unplacedFigureIsCenteredOnFirstShow_data();
+    void unplacedFigureIsCenteredOnFirstShow();
 
 private:
     StandInRuler *m_ruler = nullptr;
@@ -94,7 +94,7 @@ void TestFigureControl::choosingMarksTheEntry()
     QCOMPARE(!m_ruler->repainted.isEmpty(), changes);
     QCOMPARE(m_figure->model().ratioLocked, ratioLocked);
     if (const std::optional<FigureKind> kind = RulerCommands::figureKindOf(entry); kind && changes)
-        QCOMPARE(m_figure->model().flyingRuler ? FigureKind::FlyingRuler : m_figure->model().figureKind, *kind);
+        QCOMPARE(m_figure->model().flyingRuler ? FigureKind::FlyingRuler : m_figure->model().kind, *kind);
 }
 
 void TestFigureControl::restoringMarksTheEntryOfTheKind_data()
@@ -147,14 +147,14 @@ void TestFigureControl::changesRepaintWhereTheFigureWasAndIs()
     QCOMPARE(m_ruler->repainted, before + after);
 }
 
-void TestFigureControl::unplacedFigureIsCentredOnFirstShow_data()
+void TestFigureControl::unplacedFigureIsCenteredOnFirstShow_data()
 {
     QTest::addColumn<bool>("placed");
     QTest::newRow("placed stays") << true;
     QTest::newRow("unplaced is centred") << false;
 }
 
-void TestFigureControl::unplacedFigureIsCentredOnFirstShow()
+void TestFigureControl::unplacedFigureIsCenteredOnFirstShow()
 {
     QFETCH(bool, placed);
 
@@ -163,14 +163,14 @@ void TestFigureControl::unplacedFigureIsCentredOnFirstShow()
     FigureModel stored = m_figure->model();
     m_figure->restore(stored, placed);
     m_figure->showFirstTime();
-    FigureModel centred = stored;
-    centred.sendToCentre(m_ruler->size());
-    QCOMPARE(m_figure->model().figureOrigin, placed ? stored.figureOrigin : centred.figureOrigin);
+    FigureModel centered = stored;
+    centered.sendToCenter(m_ruler->size());
+    QCOMPARE(m_figure->model().origin, placed ? stored.origin : centered.origin);
     // Only the first show.
     m_figure->moveBy({5, 5});
-    const QPoint moved = m_figure->model().figureOrigin;
+    const QPoint moved = m_figure->model().origin;
     m_figure->showFirstTime();
-    QCOMPARE(m_figure->model().figureOrigin, moved);
+    QCOMPARE(m_figure->model().origin, moved);
 }
 
 GRADORA_TEST_GUILESS_MAIN(TestFigureControl)

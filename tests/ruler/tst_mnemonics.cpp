@@ -113,7 +113,7 @@ void TestMnemonics::everyRulerMenuIsFreeOfClashes()
 {
     QFETCH(QString, menu);
     // Everything that can show at once: two rulers, the update entry, named units of both kinds.
-    m_fixture.preferences()->setAutoUpdates(false);
+    m_fixture.preferences()->setValue(ProgramSetting::AutoUpdates, false);
     {
         Preferences *preferences = m_fixture.preferences();
         TextGrid units = preferences->unitCells(Preferences::UnitTable::Physical);
@@ -169,7 +169,7 @@ void TestMnemonics::renamedEntriesAreLabelledAgain()
 
 void TestMnemonics::optionalEntriesMoveNoOtherLetter()
 {
-    m_fixture.preferences()->setAutoUpdates(true);
+    m_fixture.preferences()->setValue(ProgramSetting::AutoUpdates, true);
     RulerWindow *ruler = m_fixture.attached();
     ruler->rebuildMenu();
     QStringList alone;
@@ -177,7 +177,7 @@ void TestMnemonics::optionalEntriesMoveNoOtherLetter()
         alone << entry->text();
 
     m_fixture.attached();
-    m_fixture.preferences()->setAutoUpdates(false);
+    m_fixture.preferences()->setValue(ProgramSetting::AutoUpdates, false);
     ruler->rebuildMenu();
     QStringList crowded;
     for (const QAction *entry : ruler->menu()->contextMenu()->actions()) {

@@ -101,8 +101,8 @@ void TestPanelFollower::follow()
     QWidget window;
     InfoPanel panel;
     Preferences preferences;
-    preferences.setInfoPanelShown(panelShown);
-    preferences.setPanelSide(side);
+    preferences.setValue(ProgramSetting::ShowInfoPanel, panelShown);
+    preferences.setValue(ProgramSetting::PanelSide, side);
     RulerLog log;
     PanelFollower follower(std::make_unique<FakeRuler>(window, &panel, preferences, log, QString()));
     follower.setFollows(follows);

@@ -204,8 +204,8 @@ void TestPlacedByDesktop::pointerDrags()
     QFETCH(QRect, expected);
     m_fixture.desktop->setHonoursOwnPlacement(!placesItself);
     RulerWindow *ruler = shownRuler(gesture == Gesture::Figure);
-    const QPoint figure = ruler->flyingFigure().figureScreenPoints.boundingRect().center();
-    const QPolygon before = ruler->flyingFigure().figureScreenPoints;
+    const QPoint figure = ruler->flyingFigure().screenPoints.boundingRect().center();
+    const QPolygon before = ruler->flyingFigure().screenPoints;
     switch (gesture) {
     case Gesture::Click:
         QTest::mouseClick(ruler, Qt::LeftButton, Qt::NoModifier, QPoint(150, 100));
@@ -233,7 +233,7 @@ void TestPlacedByDesktop::pointerDrags()
         break;
     case Gesture::Figure:
         RulerFixture::drag(ruler, figure, figure + QPoint(10, 5));
-        QCOMPARE(ruler->flyingFigure().figureScreenPoints, before.translated(10, 5));
+        QCOMPARE(ruler->flyingFigure().screenPoints, before.translated(10, 5));
         break;
     }
     QCOMPARE(m_handedOver.size(), handedOver ? 1 : 0);

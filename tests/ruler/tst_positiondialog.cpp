@@ -63,7 +63,7 @@ void TestSetpos::init()
 {
     TestSupport::clearStore();
     m_hub = std::make_unique<RulerHub>();
-    m_hub->preferences()->setInfoPanelShown(false);
+    m_hub->preferences()->setValue(ProgramSetting::ShowInfoPanel, false);
 }
 
 void TestSetpos::cleanup()

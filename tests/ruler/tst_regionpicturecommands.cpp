@@ -22,7 +22,7 @@ const QRect kGeometry(100, 100, 600, 400);
 // its top scale (the long tick at 100) where it draws in the ruler's colour.
 const QPoint kBody(300, 200);
 const QPoint kTick(100, 0);
-const QColor kRulerColour(111, 33, 55);
+const QColor kRulerColor(111, 33, 55);
 
 QImage clipboardImage()
 {
@@ -128,7 +128,7 @@ void TestRegionPictureCommands::copiedPictureIsTheScreenWithTheRulerOver()
     // below the ruler's top.
     if (rulerCorner.y() == 0) {
         for (int dx = 0; dx < scale; ++dx)
-            QCOMPARE(copied.pixelColor((kTick - rulerCorner) * scale + QPoint(dx, 0)), kRulerColour);
+            QCOMPARE(copied.pixelColor((kTick - rulerCorner) * scale + QPoint(dx, 0)), kRulerColor);
     }
     QCOMPARE(m_fixture.desktop->picturesTaken, 1);
 }
@@ -268,7 +268,7 @@ void TestRegionPictureCommands::savesAPngOfTheScreensPixels()
     QCOMPARE(saved.size(), kGeometry.size() * 2);
     const QPoint body = kBody * 2;
     QCOMPARE(saved.pixelColor(body), screen.image.pixelColor(kGeometry.topLeft() * 2 + body));
-    QCOMPARE(saved.pixelColor(kTick * 2), kRulerColour);
+    QCOMPARE(saved.pixelColor(kTick * 2), kRulerColor);
     QVERIFY(clipboardImage().isNull());
 }
 

@@ -278,12 +278,12 @@ void TestRulerCommand::groupsAndParameters()
 {
     QFETCH(int, shape);
     const FigureKind corner = FigureKinds::cornerKind(shape);
-    const FigureKind centre = FigureKinds::centreKind(shape);
+    const FigureKind center = FigureKinds::centerKind(shape);
     QVERIFY(isCornerKind(corner));
-    QCOMPARE(placementPartner(corner), std::optional(centre));
-    QCOMPARE(placementPartner(centre), std::optional(corner));
+    QCOMPARE(placementPartner(corner), std::optional(center));
+    QCOMPARE(placementPartner(center), std::optional(corner));
     QCOMPARE(figureKindOf(cornerShape(shape)), std::optional(corner));
-    QCOMPARE(figureKindOf(centeredShape(shape)), std::optional(centre));
+    QCOMPARE(figureKindOf(centeredShape(shape)), std::optional(center));
     QVERIFY(!figureKindOf(freeShape(shape)));
     const QString name = QString::fromLatin1(FigureKinds::row(corner).shapeName);
     QCOMPARE(text(cornerShape(shape)), name);

@@ -194,12 +194,12 @@ void TestRulerInteraction::edgeResize()
 void TestRulerInteraction::bodyDragOnTheFigureMovesTheFigure()
 {
     RulerWindow *ruler = makeRuler();
-    const QPoint centre = ruler->rect().center();
-    QVERIFY(ruler->flyingFigure().hitTest(centre));
-    const QPoint origin = ruler->flyingFigure().figureOrigin;
-    drag(ruler, centre, centre + QPoint(7, 5));
+    const QPoint center = ruler->rect().center();
+    QVERIFY(ruler->flyingFigure().hitTest(center));
+    const QPoint origin = ruler->flyingFigure().origin;
+    drag(ruler, center, center + QPoint(7, 5));
     QCOMPARE(ruler->geometry(), QRect(100, 100, 300, 200));
-    QCOMPARE(ruler->flyingFigure().figureOrigin, origin + QPoint(7, 5));
+    QCOMPARE(ruler->flyingFigure().origin, origin + QPoint(7, 5));
 }
 
 void TestRulerInteraction::fullScreenResizes()
@@ -344,12 +344,12 @@ void TestRulerInteraction::handleNearTheTopEdge()
     RulerWindow *ruler = makeRuler(QRect(100, 100, 400, 300));
     ruler->execute(RulerCommands::cornerShape(0));
     // The rectangle's anchor moved into the top ticker's guide band.
-    const QPoint anchor = ruler->flyingFigure().figureScreenPoints.value(0);
+    const QPoint anchor = ruler->flyingFigure().screenPoints.value(0);
     FigureModel moved = ruler->flyingFigure();
-    moved.figureOrigin += QPoint(60, 20) - anchor;
+    moved.origin += QPoint(60, 20) - anchor;
     moved.recompute({});
     ruler->setFlyingFigure(moved);
-    const QPoint handle = ruler->flyingFigure().figureScreenPoints.value(0);
+    const QPoint handle = ruler->flyingFigure().screenPoints.value(0);
     QCOMPARE(handle, QPoint(60, 20));
 
     QTest::mouseMove(ruler, QPoint(200, 150));
@@ -359,7 +359,7 @@ void TestRulerInteraction::handleNearTheTopEdge()
     QCOMPARE(ruler->cursor().shape(), Qt::BlankCursor);
     QTest::mouseMove(ruler, handle + QPoint(30, 40));
     QTest::mouseRelease(ruler, Qt::LeftButton, Qt::NoModifier, handle + QPoint(30, 40));
-    QCOMPARE(ruler->flyingFigure().figureScreenPoints.value(0), handle + QPoint(30, 40));
+    QCOMPARE(ruler->flyingFigure().screenPoints.value(0), handle + QPoint(30, 40));
     QVERIFY(ruler->guides().isEmpty());
 }
 

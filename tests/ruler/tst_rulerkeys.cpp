@@ -45,7 +45,7 @@ private Q_SLOTS:
     void altShiftChordsOpenAndClear();
     void optionKeys_data();
     void optionKeys();
-    void figureCentredOnFirstShow();
+    void figureCenteredOnFirstShow();
 
     void panelShowsTheActiveRulerOnly();
     void panelExtraSideLabel_data();
@@ -83,23 +83,23 @@ void TestRulerKeys::figureKindKeys_data()
     QTest::newRow("1") << int(Qt::Key_1) << 0 << FigureKind::CornerRectangle << false;
     QTest::newRow("4") << int(Qt::Key_4) << 0 << FigureKind::CornerIsoscelesTriangle << false;
     QTest::newRow("7") << int(Qt::Key_7) << 0 << FigureKind::CornerEllipse << false;
-    QTest::newRow("Shift+2") << int(Qt::Key_2) << shift << FigureKind::CentredSquare << false;
-    QTest::newRow("Shift+6") << int(Qt::Key_6) << shift << FigureKind::CentredCircle << false;
+    QTest::newRow("Shift+2") << int(Qt::Key_2) << shift << FigureKind::CenteredSquare << false;
+    QTest::newRow("Shift+6") << int(Qt::Key_6) << shift << FigureKind::CenteredCircle << false;
     QTest::newRow("0") << int(Qt::Key_0) << 0 << FigureKind::CornerRectangle << false;
     for (int digit = 1; digit <= 7; ++digit)
         QTest::addRow("Alt+%d", digit) << int(Qt::Key_0 + digit) << alt << FigureKind::CornerSquare << true;
     QTest::newRow("Alt+Shift+1 keeps the ratio")
         << int(Qt::Key_1) << (alt | shift) << FigureKind::CornerSquare << true;
-    const FigureKind centred[] = {
-        FigureKind::CentredSquare,        FigureKind::CentredRhombus, FigureKind::CentredIsoscelesTriangle,
-        FigureKind::CentredRightTriangle, FigureKind::CentredCircle,  FigureKind::CentredEllipse};
+    const FigureKind centered[] = {
+        FigureKind::CenteredSquare,        FigureKind::CenteredRhombus, FigureKind::CenteredIsoscelesTriangle,
+        FigureKind::CenteredRightTriangle, FigureKind::CenteredCircle,  FigureKind::CenteredEllipse};
     for (int digit = 2; digit <= 7; ++digit)
         QTest::addRow("Alt+Shift+%d", digit)
-            << int(Qt::Key_0 + digit) << (alt | shift) << centred[digit - 2] << false;
+            << int(Qt::Key_0 + digit) << (alt | shift) << centered[digit - 2] << false;
     QTest::newRow("exclamation mark")
-        << int(Qt::Key_Exclam) << shift << FigureKind::CentredRectangle << false;
-    QTest::newRow("at sign") << int(Qt::Key_At) << shift << FigureKind::CentredSquare << false;
-    QTest::newRow("ampersand") << int(Qt::Key_Ampersand) << shift << FigureKind::CentredEllipse << false;
+        << int(Qt::Key_Exclam) << shift << FigureKind::CenteredRectangle << false;
+    QTest::newRow("at sign") << int(Qt::Key_At) << shift << FigureKind::CenteredSquare << false;
+    QTest::newRow("ampersand") << int(Qt::Key_Ampersand) << shift << FigureKind::CenteredEllipse << false;
 }
 
 void TestRulerKeys::figureKindKeys()
@@ -110,7 +110,7 @@ void TestRulerKeys::figureKindKeys()
     QFETCH(bool, ratio);
     RulerWindow *ruler = makeRuler();
     QTest::keyClick(ruler, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(ruler->flyingFigure().figureKind, kind);
+    QCOMPARE(ruler->flyingFigure().kind, kind);
     QCOMPARE(ruler->flyingFigure().isRatioRectangle(), ratio);
     QVERIFY(ruler->menu()->checkedIn(RulerCommands::Group::Figure) != RulerCommand::Count);
 }
@@ -119,28 +119,28 @@ void TestRulerKeys::figureEntriesAndCheckMarks_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<FigureKind>("corner");
-    QTest::addColumn<FigureKind>("centred");
+    QTest::addColumn<FigureKind>("centered");
     for (int i = 0; i < RulerCommands::kShapes; ++i)
-        QTest::addRow("shape %d", i + 1) << i << FigureKinds::cornerKind(i) << FigureKinds::centreKind(i);
+        QTest::addRow("shape %d", i + 1) << i << FigureKinds::cornerKind(i) << FigureKinds::centerKind(i);
 }
 
 void TestRulerKeys::figureEntriesAndCheckMarks()
 {
     QFETCH(int, index);
     QFETCH(FigureKind, corner);
-    QFETCH(FigureKind, centred);
+    QFETCH(FigureKind, centered);
     RulerWindow *ruler = makeRuler();
     RulerMenu *menu = ruler->menu();
     menu->action(RulerCommands::cornerShape(index))->trigger();
-    QCOMPARE(ruler->flyingFigure().figureKind, corner);
+    QCOMPARE(ruler->flyingFigure().kind, corner);
     QVERIFY(menu->action(RulerCommands::cornerShape(index))->isChecked());
     menu->action(RulerCommands::centeredShape(index))->trigger();
-    QCOMPARE(ruler->flyingFigure().figureKind, centred);
+    QCOMPARE(ruler->flyingFigure().kind, centered);
     QVERIFY(menu->action(RulerCommands::centeredShape(index))->isChecked());
     if (index < kRatioRectangleCount) {
         menu->action(RulerCommands::ratio(index))->trigger();
         QVERIFY(ruler->flyingFigure().isRatioRectangle());
-        QCOMPARE(ruler->flyingFigure().figureRatio, kRatioRectangles[index].ratio);
+        QCOMPARE(ruler->flyingFigure().ratio, kRatioRectangles[index].ratio);
         QVERIFY(menu->action(RulerCommands::ratio(index))->isChecked());
     }
     menu->action(RulerCommand::FlyingRuler)->trigger();
@@ -151,12 +151,12 @@ void TestRulerKeys::figureEntriesAndCheckMarks()
 void TestRulerKeys::freeEntriesChangeNothing()
 {
     RulerWindow *ruler = makeRuler();
-    const FigureKind kind = ruler->flyingFigure().figureKind;
-    const QPoint origin = ruler->flyingFigure().figureOrigin;
+    const FigureKind kind = ruler->flyingFigure().kind;
+    const QPoint origin = ruler->flyingFigure().origin;
     for (int i = 0; i < RulerCommands::kShapes; ++i)
         ruler->execute(RulerCommands::freeShape(i));
-    QCOMPARE(ruler->flyingFigure().figureKind, kind);
-    QCOMPARE(ruler->flyingFigure().figureOrigin, origin);
+    QCOMPARE(ruler->flyingFigure().kind, kind);
+    QCOMPARE(ruler->flyingFigure().origin, origin);
 }
 
 void TestRulerKeys::turningKeys_data()
@@ -180,11 +180,11 @@ void TestRulerKeys::turningKeys()
     RulerWindow *ruler = makeRuler();
     ruler->execute(RulerCommands::cornerShape(0));
     FigureModel turned = ruler->flyingFigure();
-    turned.figureAngle = 100;
+    turned.angle = 100;
     ruler->setFlyingFigure(turned);
     QTest::keyClick(ruler, Qt::Key(key));
-    QVERIFY2(qAbs(ruler->flyingFigure().figureAngle - (100 + turn)) < 1e-9,
-             qPrintable(QString::number(ruler->flyingFigure().figureAngle)));
+    QVERIFY2(qAbs(ruler->flyingFigure().angle - (100 + turn)) < 1e-9,
+             qPrintable(QString::number(ruler->flyingFigure().angle)));
 }
 
 void TestRulerKeys::sixtyFourFineTurnsMakeOneCoarse()
@@ -193,18 +193,18 @@ void TestRulerKeys::sixtyFourFineTurnsMakeOneCoarse()
     ruler->execute(RulerCommands::cornerShape(0));
     for (int i = 0; i < 64; ++i)
         QTest::keyClick(ruler, Qt::Key_Z);
-    QCOMPARE(ruler->flyingFigure().figureAngle, 11.25);
+    QCOMPARE(ruler->flyingFigure().angle, 11.25);
 }
 
 void TestRulerKeys::pageUpThenPageDown()
 {
     RulerWindow *ruler = makeRuler();
     ruler->execute(RulerCommands::cornerShape(0));
-    const float width = ruler->flyingFigure().figurePoints[1].x;
+    const float width = ruler->flyingFigure().points[1].x;
     QTest::keyClick(ruler, Qt::Key_PageUp);
-    QVERIFY(ruler->flyingFigure().figurePoints[1].x > width);
+    QVERIFY(ruler->flyingFigure().points[1].x > width);
     QTest::keyClick(ruler, Qt::Key_PageDown);
-    QVERIFY(qAbs(ruler->flyingFigure().figurePoints[1].x - width * 0.9999f) <= 1.0f);
+    QVERIFY(qAbs(ruler->flyingFigure().points[1].x - width * 0.9999f) <= 1.0f);
 }
 
 void TestRulerKeys::nudgeKeys_data()
@@ -222,9 +222,9 @@ void TestRulerKeys::nudgeKeys()
     QFETCH(int, key);
     QFETCH(QPoint, moved);
     RulerWindow *ruler = makeRuler();
-    const QPoint origin = ruler->flyingFigure().figureOrigin;
+    const QPoint origin = ruler->flyingFigure().origin;
     QTest::keyClick(ruler, Qt::Key(key));
-    QCOMPARE(ruler->flyingFigure().figureOrigin, origin + moved);
+    QCOMPARE(ruler->flyingFigure().origin, origin + moved);
 }
 
 void TestRulerKeys::tabTogglesPlacement()
@@ -232,9 +232,9 @@ void TestRulerKeys::tabTogglesPlacement()
     RulerWindow *ruler = makeRuler();
     ruler->execute(RulerCommands::cornerShape(2));
     QTest::keyClick(ruler, Qt::Key_Tab);
-    QCOMPARE(ruler->flyingFigure().figureKind, FigureKind::CentredRhombus);
+    QCOMPARE(ruler->flyingFigure().kind, FigureKind::CenteredRhombus);
     QTest::keyClick(ruler, Qt::Key_Tab);
-    QCOMPARE(ruler->flyingFigure().figureKind, FigureKind::CornerRhombus);
+    QCOMPARE(ruler->flyingFigure().kind, FigureKind::CornerRhombus);
 }
 
 void TestRulerKeys::tabIgnoredOnARatioRectangle()
@@ -243,7 +243,7 @@ void TestRulerKeys::tabIgnoredOnARatioRectangle()
     QTest::keyClick(ruler, Qt::Key_2, Qt::AltModifier);
     QVERIFY(ruler->flyingFigure().isRatioRectangle());
     QTest::keyClick(ruler, Qt::Key_Tab);
-    QCOMPARE(ruler->flyingFigure().figureKind, FigureKind::CornerSquare);
+    QCOMPARE(ruler->flyingFigure().kind, FigureKind::CornerSquare);
     QVERIFY(ruler->flyingFigure().isRatioRectangle());
 }
 
@@ -293,13 +293,13 @@ void TestRulerKeys::altShiftChordLetters()
     for (bool shiftFirst : {false, true}) {
         RulerWindow *ruler = makeRuler();
         const bool before = ruler->state().options().value(option);
-        const double angle = ruler->flyingFigure().figureAngle;
+        const double angle = ruler->flyingFigure().angle;
         pressChord(ruler, key, shiftFirst);
         QVERIFY2(ruler->state().options().value(option) != before, shiftFirst ? "Shift first" : "Alt first");
-        QCOMPARE(ruler->flyingFigure().figureAngle, angle);
+        QCOMPARE(ruler->flyingFigure().angle, angle);
         // Nothing stays held: the plain key acts on its own again.
         QTest::keyClick(ruler, Qt::Key_Z);
-        QCOMPARE(ruler->flyingFigure().figureAngle, angle + 0.17578125);
+        QCOMPARE(ruler->flyingFigure().angle, angle + 0.17578125);
     }
 }
 
@@ -321,7 +321,7 @@ void TestRulerKeys::altShiftChordsOpenAndClear()
         m_fixture.hub->magnifier()->hide();
 
         // The position dialog is modal: it is seen open and closed from within its own event loop.
-        const bool hover = m_fixture.preferences()->activateOnHover();
+        const bool hover = m_fixture.preferences()->value<bool>(ProgramSetting::ActivateOnHover);
         PositionDialog *dialog = m_fixture.hub->positionDialog();
         bool opened = false;
         QTimer::singleShot(0, dialog, [dialog, &opened] {
@@ -330,7 +330,7 @@ void TestRulerKeys::altShiftChordsOpenAndClear()
         });
         pressChord(ruler, Qt::Key_P, shiftFirst);
         QVERIFY2(opened, order);
-        QCOMPARE(m_fixture.preferences()->activateOnHover(), hover);
+        QCOMPARE(m_fixture.preferences()->value<bool>(ProgramSetting::ActivateOnHover), hover);
         m_fixture.tearDown();
         m_fixture.setUp();
     }
@@ -344,7 +344,7 @@ void TestRulerKeys::optionKeys_data()
     QTest::newRow("G guides") << int(Qt::Key_G) << RulerOption::ShowGuides;
     QTest::newRow("H hover guides") << int(Qt::Key_H) << RulerOption::HoverGuides;
     QTest::newRow("M control points") << int(Qt::Key_M) << RulerOption::HideControlPoints;
-    QTest::newRow("R rotation centre") << int(Qt::Key_R) << RulerOption::ShowRotationCentre;
+    QTest::newRow("R rotation centre") << int(Qt::Key_R) << RulerOption::ShowRotationCenter;
     QTest::newRow("T figure readings") << int(Qt::Key_T) << RulerOption::ShowFigureReadings;
     QTest::newRow("Y readings") << int(Qt::Key_Y) << RulerOption::ShowReadings;
     QTest::newRow("grave accent figure") << int(Qt::Key_QuoteLeft) << RulerOption::ShowFigure;
@@ -360,13 +360,13 @@ void TestRulerKeys::optionKeys()
     QCOMPARE(ruler->state().options().value(option), !before);
 }
 
-void TestRulerKeys::figureCentredOnFirstShow()
+void TestRulerKeys::figureCenteredOnFirstShow()
 {
     RulerWindow *ruler = makeRuler(QRect(50, 60, 700, 500));
-    const QPointF centre = ruler->flyingFigure().screenCentre();
-    QVERIFY(qAbs(centre.x() - 350) <= 1 && qAbs(centre.y() - 250) <= 1);
+    const QPointF center = ruler->flyingFigure().screenCenter();
+    QVERIFY(qAbs(center.x() - 350) <= 1 && qAbs(center.y() - 250) <= 1);
     QVERIFY(ruler->flyingFigure().flyingRuler);
-    QCOMPARE(ruler->flyingFigure().figureAngle, 323.24);
+    QCOMPARE(ruler->flyingFigure().angle, 323.24);
 }
 
 void TestRulerKeys::panelShowsTheActiveRulerOnly()
@@ -391,7 +391,7 @@ void TestRulerKeys::panelExtraSideLabel_data()
     QTest::addColumn<FigureKind>("kind");
     QTest::addColumn<QString>("tip");
     QTest::newRow("right triangle") << FigureKind::CornerRightTriangle << "Hypotenuse Length";
-    QTest::newRow("rhombus") << FigureKind::CentredRhombus << "Rhombus Side Length";
+    QTest::newRow("rhombus") << FigureKind::CenteredRhombus << "Rhombus Side Length";
     QTest::newRow("isosceles") << FigureKind::CornerIsoscelesTriangle << "Isosceles Triangle Leg";
     QTest::newRow("rectangle") << FigureKind::CornerRectangle << "";
 }
@@ -414,13 +414,13 @@ void TestRulerKeys::panelExtraSideLabel()
 void TestRulerKeys::panelSideFlipsTwice()
 {
     RulerWindow *ruler = makeRuler();
-    QCOMPARE(m_fixture.preferences()->panelSide(), PanelSide::Right);
+    QCOMPARE(m_fixture.preferences()->value<PanelSide>(ProgramSetting::PanelSide), PanelSide::Right);
     QAction *panelSide = ruler->menu()->action(RulerCommand::PanelSide);
     panelSide->trigger();
-    QCOMPARE(m_fixture.preferences()->panelSide(), PanelSide::Left);
+    QCOMPARE(m_fixture.preferences()->value<PanelSide>(ProgramSetting::PanelSide), PanelSide::Left);
     QCOMPARE(Mnemonics::strip(panelSide->text()), QStringLiteral("Send Panel to Right"));
     QTest::keyClick(ruler, Qt::Key_Period);
-    QCOMPARE(m_fixture.preferences()->panelSide(), PanelSide::Right);
+    QCOMPARE(m_fixture.preferences()->value<PanelSide>(ProgramSetting::PanelSide), PanelSide::Right);
     QCOMPARE(Mnemonics::strip(panelSide->text()), QStringLiteral("Send Panel to Left"));
 }
 

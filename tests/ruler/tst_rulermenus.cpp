@@ -95,8 +95,8 @@ struct FigureState
 
 FigureState figureState(const RulerWindow &ruler)
 {
-    return {ruler.flyingFigure().figureKind,  ruler.flyingFigure().figureOrigin,
-            ruler.flyingFigure().figureAngle, ruler.flyingFigure().figureScreenPoints,
+    return {ruler.flyingFigure().kind,  ruler.flyingFigure().origin,
+            ruler.flyingFigure().angle, ruler.flyingFigure().screenPoints,
             ruler.flyingFigure().ratioLocked, ruler.menu()->checkedIn(RulerCommands::Group::Figure)};
 }
 
@@ -126,7 +126,7 @@ private Q_SLOTS:
     void everyEntryOfTheTableIsInAMenu();
     void checkMarksFollowTheOptions_data();
     void checkMarksFollowTheOptions();
-    void colourDialogFollowsTheLastRuler();
+    void colorDialogFollowsTheLastRuler();
 
 private:
     RulerWindow *makeRuler();
@@ -140,7 +140,7 @@ void TestRulerMenus::init()
 {
     TestSupport::clearStore();
     m_hub = std::make_unique<RulerHub>();
-    m_hub->preferences()->setInfoPanelShown(false);
+    m_hub->preferences()->setValue(ProgramSetting::ShowInfoPanel, false);
 }
 
 void TestRulerMenus::cleanup()
@@ -409,7 +409,7 @@ void TestRulerMenus::checkForUpdates()
     QFETCH(bool, automatic);
     QFETCH(QStringList, helpPart);
     RulerWindow *ruler = makeRuler();
-    m_hub->preferences()->setAutoUpdates(automatic);
+    m_hub->preferences()->setValue(ProgramSetting::AutoUpdates, automatic);
     ruler->rebuildMenu();
     const QStringList lines = entries(ruler->menu()->contextMenu());
     const qsizetype help = lines.indexOf(QStringLiteral("Gradora Help <Alt+/>"));
@@ -552,7 +552,7 @@ void TestRulerMenus::minimalReadingsTurnReadingsOn()
 // once the program asks for them.
 void TestRulerMenus::everyEntryOfTheTableIsInAMenu()
 {
-    m_hub->preferences()->setAutoUpdates(false);
+    m_hub->preferences()->setValue(ProgramSetting::AutoUpdates, false);
     makeRuler();
     RulerWindow *ruler = makeRuler();
     ruler->rebuildMenu();
@@ -604,33 +604,33 @@ void TestRulerMenus::checkMarksFollowTheOptions()
     QCOMPARE(entry->isChecked(), before != row.checkShowsOpposite);
 }
 
-void TestRulerMenus::colourDialogFollowsTheLastRuler()
+void TestRulerMenus::colorDialogFollowsTheLastRuler()
 {
     RulerWindow *first = makeRuler();
     RulerWindow *second = makeRuler();
     QColorDialog *dialog = m_hub->colorDialog();
-    const QColor firstGuides = first->state().colour(ColorTarget::Guides);
-    const QColor firstBackground = first->state().colour(ColorTarget::Background);
-    const QColor secondGuides = second->state().colour(ColorTarget::Guides);
+    const QColor firstGuides = first->state().color(ColorTarget::Guides);
+    const QColor firstBackground = first->state().color(ColorTarget::Background);
+    const QColor secondGuides = second->state().color(ColorTarget::Guides);
 
-    first->menu()->action(C::GuidesColour)->trigger();
+    first->menu()->action(C::GuidesColor)->trigger();
     QVERIFY(m_hub->colorTarget() == ColorTarget::Guides);
     QCOMPARE(dialog->currentColor(), firstGuides);
-    second->menu()->action(C::BackgroundColour)->trigger();
+    second->menu()->action(C::BackgroundColor)->trigger();
     QVERIFY(m_hub->colorTarget() == ColorTarget::Background);
-    QCOMPARE(dialog->currentColor(), second->state().colour(ColorTarget::Background));
+    QCOMPARE(dialog->currentColor(), second->state().color(ColorTarget::Background));
 
     const QColor chosen(12, 34, 56, 200);
     emit dialog->currentColorChanged(chosen);
-    QCOMPARE(second->state().colour(ColorTarget::Background), chosen);
-    QCOMPARE(second->state().colour(ColorTarget::Guides), secondGuides);
-    QCOMPARE(first->state().colour(ColorTarget::Guides), firstGuides);
-    QCOMPARE(first->state().colour(ColorTarget::Background), firstBackground);
+    QCOMPARE(second->state().color(ColorTarget::Background), chosen);
+    QCOMPARE(second->state().color(ColorTarget::Guides), secondGuides);
+    QCOMPARE(first->state().color(ColorTarget::Guides), firstGuides);
+    QCOMPARE(first->state().color(ColorTarget::Background), firstBackground);
 
     const QColor selected(90, 80, 70, 150);
     emit dialog->colorSelected(selected);
-    QCOMPARE(second->state().colour(ColorTarget::Background), selected);
-    QCOMPARE(first->state().colour(ColorTarget::Guides), firstGuides);
+    QCOMPARE(second->state().color(ColorTarget::Background), selected);
+    QCOMPARE(first->state().color(ColorTarget::Guides), firstGuides);
     dialog->hide();
 }
 

@@ -83,11 +83,11 @@ QImage bodyImage(QSize size)
 }
 
 // The number alone, written as the ruler writes it, on a plain body of the window's size.
-QImage writtenAlone(const Label &label, QSize size, const QColor &colour = kInk, bool underlined = false)
+QImage writtenAlone(const Label &label, QSize size, const QColor &color = kInk, bool underlined = false)
 {
     QImage image = bodyImage(size);
     QPainter painter(&image);
-    painter.setPen(colour);
+    painter.setPen(color);
     painter.setFont(RulerStyle::font(label.fontPx, underlined));
     painter.drawText(label.baseline, label.text);
     return image;
@@ -145,8 +145,8 @@ private Q_SLOTS:
     void allTickersHiddenKeepsReadingsAndFigure();
     void border_data();
     void border();
-    void colourLimits_data();
-    void colourLimits();
+    void colorLimits_data();
+    void colorLimits();
     void guides_data();
     void guides();
     void crossHair_data();
@@ -177,7 +177,7 @@ void TestRulerPaint::init()
 {
     TestSupport::clearStore();
     m_hub = std::make_unique<RulerHub>();
-    m_hub->preferences()->setInfoPanelShown(false);
+    m_hub->preferences()->setValue(ProgramSetting::ShowInfoPanel, false);
     // 254 pixels per inch on both axes: 100 px to the centimetre, exactly.
     Preferences *preferences = m_hub->preferences();
     TextGrid displays = preferences->displayCells();
@@ -206,9 +206,9 @@ RulerWindow *TestRulerPaint::makeRuler(QSize size)
     ruler->activateWindow();
     if (!QTest::qWaitForWindowActive(ruler))
         qWarning("the ruler did not become active");
-    ruler->setColour(ColorTarget::Background, kBody);
-    ruler->setColour(ColorTarget::Ruler, kInk);
-    ruler->setColour(ColorTarget::Guides, kGuide);
+    ruler->setColor(ColorTarget::Background, kBody);
+    ruler->setColor(ColorTarget::Ruler, kInk);
+    ruler->setColor(ColorTarget::Guides, kGuide);
     return ruler;
 }
 
@@ -680,7 +680,7 @@ void TestRulerPaint::border()
     }
 }
 
-void TestRulerPaint::colourLimits_data()
+void TestRulerPaint::colorLimits_data()
 {
     QTest::addColumn<int>("backgroundAlpha");
     QTest::addColumn<int>("rulerAlpha");
@@ -694,23 +694,23 @@ void TestRulerPaint::colourLimits_data()
     QTest::newRow("ruler alpha 0 made opaque") << 128 << 0 << 128;
 }
 
-void TestRulerPaint::colourLimits()
+void TestRulerPaint::colorLimits()
 {
     QFETCH(int, backgroundAlpha);
     QFETCH(int, rulerAlpha);
     QFETCH(int, paintedBackgroundAlpha);
     RulerWindow *ruler = bareRuler({200, 150});
     // Chosen in the colour dialog.
-    ruler->editColour(ColorTarget::Background);
+    ruler->editColor(ColorTarget::Background);
     m_hub->colorDialog()->setCurrentColor(QColor(10, 200, 30, backgroundAlpha));
-    ruler->editColour(ColorTarget::Ruler);
+    ruler->editColor(ColorTarget::Ruler);
     m_hub->colorDialog()->setCurrentColor(QColor(200, 20, 90, rulerAlpha));
     const QImage image = paint(ruler);
 
     // The limits are stored back in the window's own colours.
-    const QColor body = ruler->state().colour(ColorTarget::Background);
+    const QColor body = ruler->state().color(ColorTarget::Background);
     QCOMPARE(body, QColor(10, 200, 30, paintedBackgroundAlpha));
-    QCOMPARE(ruler->state().colour(ColorTarget::Ruler), QColor(200, 20, 90, 255));
+    QCOMPARE(ruler->state().color(ColorTarget::Ruler), QColor(200, 20, 90, 255));
     QCOMPARE(ruler->palette().brush(QPalette::Active, QPalette::Window).color(), body);
     QCOMPARE(ruler->palette().brush(QPalette::Inactive, QPalette::Window).color(), body);
 
@@ -851,7 +851,7 @@ void TestRulerPaint::menuText()
 {
     QFETCH(bool, menuShown);
     QFETCH(bool, hover);
-    m_hub->preferences()->setShowTopRightMenu(menuShown);
+    m_hub->preferences()->setValue(ProgramSetting::ShowTopRightMenu, menuShown);
     RulerWindow *ruler = bareRuler({400, 300});
     ruler->execute(RulerCommand::HideAllTickers);
     if (hover)

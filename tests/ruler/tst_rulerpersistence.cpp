@@ -32,7 +32,7 @@ private Q_SLOTS:
     void booleanKeysRoundTrip();
     void garbageValues_data();
     void garbageValues();
-    void coloursAndGeometryRoundTrip();
+    void colorsAndGeometryRoundTrip();
     void paletteRotation();
     void hiddenFigureStartsWithoutFigureReadings();
     void boldControlPointsFollowTheStore_data();
@@ -66,9 +66,9 @@ void TestRulerPersistence::firstStartWithEmptyStore()
     RulerWindow *ruler = makeRuler();
     ruler->restoreStored(QString());
     QCOMPARE(ruler->geometry(), QRect(0, 0, 640, 480));
-    QCOMPARE(ruler->state().colour(ColorTarget::Background), QColor(255, 255, 255, 128));
-    QCOMPARE(ruler->state().colour(ColorTarget::Ruler), QColor(111, 33, 55, 255));
-    QCOMPARE(ruler->state().colour(ColorTarget::Guides), QColor(Qt::red));
+    QCOMPARE(ruler->state().color(ColorTarget::Background), QColor(255, 255, 255, 128));
+    QCOMPARE(ruler->state().color(ColorTarget::Ruler), QColor(111, 33, 55, 255));
+    QCOMPARE(ruler->state().color(ColorTarget::Guides), QColor(Qt::red));
     // Every option at its default, every check mark showing it.
     QCOMPARE(ruler->state().options(), RulerOptions());
     const RulerMenu *menu = ruler->menu();
@@ -153,7 +153,7 @@ void TestRulerPersistence::garbageValues()
     QCOMPARE(fieldOf(*ruler, key), expected);
 }
 
-void TestRulerPersistence::coloursAndGeometryRoundTrip()
+void TestRulerPersistence::colorsAndGeometryRoundTrip()
 {
     {
         QSettings store;
@@ -164,13 +164,13 @@ void TestRulerPersistence::coloursAndGeometryRoundTrip()
     }
     RulerWindow *ruler = makeRuler();
     ruler->restoreStored(QString());
-    QCOMPARE(ruler->state().colour(ColorTarget::Background), QColor(1, 2, 3, 40));
-    QCOMPARE(ruler->state().colour(ColorTarget::Ruler), QColor(10, 20, 30));
+    QCOMPARE(ruler->state().color(ColorTarget::Background), QColor(1, 2, 3, 40));
+    QCOMPARE(ruler->state().color(ColorTarget::Ruler), QColor(10, 20, 30));
     // A stored value that is not a colour reads as the default, and is written back as one.
-    QCOMPARE(ruler->state().colour(ColorTarget::Guides), QColor(Qt::red));
+    QCOMPARE(ruler->state().color(ColorTarget::Guides), QColor(Qt::red));
     QCOMPARE(ruler->geometry(), QRect(100, 120, 333, 222));
 
-    ruler->setColour(ColorTarget::Guides, Qt::blue);
+    ruler->setColor(ColorTarget::Guides, Qt::blue);
     ruler->saveSettings();
     const QSettings store;
     QCOMPARE(store.value("background").value<QColor>(), QColor(1, 2, 3, 40));
@@ -184,9 +184,9 @@ void TestRulerPersistence::paletteRotation()
     QCOMPARE(palette.size(), 7);
     for (int i = 0; i < 8; ++i)
         makeRuler();
-    QCOMPARE(m_fixture.rulers.at(2)->state().colour(ColorTarget::Background), palette.at(2));
-    QCOMPARE(m_fixture.rulers.at(6)->state().colour(ColorTarget::Background), palette.at(6));
-    QCOMPARE(m_fixture.rulers.at(7)->state().colour(ColorTarget::Background), palette.at(0));
+    QCOMPARE(m_fixture.rulers.at(2)->state().color(ColorTarget::Background), palette.at(2));
+    QCOMPARE(m_fixture.rulers.at(6)->state().color(ColorTarget::Background), palette.at(6));
+    QCOMPARE(m_fixture.rulers.at(7)->state().color(ColorTarget::Background), palette.at(0));
 }
 
 void TestRulerPersistence::hiddenFigureStartsWithoutFigureReadings()
@@ -199,7 +199,7 @@ void TestRulerPersistence::hiddenFigureStartsWithoutFigureReadings()
     QVERIFY(!menu->action(C::ShowFigureReadings)->isChecked());
     QVERIFY(!menu->action(C::ShowFigureReadings)->isEnabled());
     QVERIFY(!menu->action(C::FlyingRuler)->isEnabled());
-    QVERIFY(!menu->action(C::SendFigureToCentre)->isEnabled());
+    QVERIFY(!menu->action(C::SendFigureToCenter)->isEnabled());
 
     // The option cannot change while the figure is hidden.
     menu->action(C::ShowFigureReadings)->trigger();

@@ -100,10 +100,10 @@ void TestRulerReadings::flyingRulerCountsFromTheZeroCorner()
 {
     QFETCH(bool, zeroAtLeft);
     QFETCH(bool, zeroAtBottom);
-    m_fixture.preferences()->setInfoPanelShown(false);
+    m_fixture.preferences()->setValue(ProgramSetting::ShowInfoPanel, false);
     RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 800, 600), true);
-    ruler->setColour(ColorTarget::Background, Qt::white);
-    ruler->setColour(ColorTarget::Ruler, Qt::black);
+    ruler->setColor(ColorTarget::Background, Qt::white);
+    ruler->setColor(ColorTarget::Ruler, Qt::black);
     ruler->execute(RulerCommand::ShowReadings);
     ruler->execute(RulerCommand::ShowFigureReadings);
     ruler->execute(RulerCommand::ShowControlPoints);
@@ -117,15 +117,15 @@ void TestRulerReadings::flyingRulerCountsFromTheZeroCorner()
     corner->trigger();
     ruler->execute(RulerCommand::FlyingRuler);
     FigureModel level = ruler->flyingFigure();
-    level.figureAngle = 0;
+    level.angle = 0;
     level.recompute();
     ruler->setFlyingFigure(level);
 
     QImage image(ruler->size(), QImage::Format_ARGB32_Premultiplied);
     ruler->render(&image);
-    const QPoint origin = ruler->flyingFigure().figureOrigin;
-    const int w = ruler->flyingFigure().figureWidthPx;
-    const int h = ruler->flyingFigure().figureHeightPx;
+    const QPoint origin = ruler->flyingFigure().origin;
+    const int w = ruler->flyingFigure().widthPx;
+    const int h = ruler->flyingFigure().heightPx;
     QCOMPARE(QSize(w, h), QSize(499, 149));
     const auto ink = [&](int x, int y) {
         return image.pixelColor(origin + QPoint(x, y)) == QColor(Qt::black);
@@ -146,7 +146,7 @@ void TestRulerReadings::flyingRulerCountsFromTheZeroCorner()
 // the dialog is still open and active.
 void TestRulerReadings::readingsFollowThePositionDialog()
 {
-    m_fixture.preferences()->setInfoPanelShown(false);
+    m_fixture.preferences()->setValue(ProgramSetting::ShowInfoPanel, false);
     RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 640, 480), true);
     PositionDialog *dialog = m_fixture.hub->positionDialog();
     RulerReadings whileOpen;
@@ -176,7 +176,7 @@ void TestRulerReadings::readingsFollowThePositionDialog()
 // as it gives its scales.
 void TestRulerReadings::readingsFollowACalibrationEdit()
 {
-    m_fixture.preferences()->setInfoPanelShown(false);
+    m_fixture.preferences()->setValue(ProgramSetting::ShowInfoPanel, false);
     RulerWindow *ruler = m_fixture.shown(QRect(100, 100, 640, 480), true);
     ruler->menu()->action(RulerCommands::physicalUnit(1))->trigger();
     QCOMPARE(ruler->state().scale().unitLabel, QStringLiteral("cm"));

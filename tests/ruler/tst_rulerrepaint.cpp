@@ -147,7 +147,7 @@ void TestRulerRepaint::init()
 
 void TestRulerRepaint::motionThatChangesNothingPaintsNothing()
 {
-    m_ruler->execute(RulerCommand::ShowRotationCentre);
+    m_ruler->execute(RulerCommand::ShowRotationCenter);
     QApplication::processEvents();
     PaintCounter counter(m_ruler);
     moveOver(m_ruler, zigzag(kSize));
@@ -157,7 +157,7 @@ void TestRulerRepaint::motionThatChangesNothingPaintsNothing()
 
 void TestRulerRepaint::menuTextPaintsItsOwnRegion()
 {
-    m_fixture.preferences()->setShowTopRightMenu(true);
+    m_fixture.preferences()->setValue(ProgramSetting::ShowTopRightMenu, true);
     QApplication::processEvents();
     PaintCounter counter(m_ruler);
     const QPoint onMenu = MenuText::baseline(kSize.width()) + QPoint(5, -3);
@@ -282,7 +282,7 @@ void TestRulerRepaint::hoverPaintGoesWhenThePointerLeaves()
         setOption(*m_ruler, RulerOption::HoverGuides, true);
         hover = QPoint(300, 180);
     } else {
-        m_fixture.preferences()->setShowTopRightMenu(true);
+        m_fixture.preferences()->setValue(ProgramSetting::ShowTopRightMenu, true);
         hover = MenuText::baseline(kSize.width()) + QPoint(5, -3);
     }
     moveOver(m_ruler, {QPoint(150, 150)});
@@ -332,7 +332,7 @@ void TestRulerRepaint::figureGesturesPaintWhereTheFigureIs_data()
                dragFrom(ruler, inside, counter);
            });
     QTest::newRow("handle dragged") << FigureGesture([](RulerWindow *ruler, QPoint, PaintCounter &counter) {
-        dragFrom(ruler, ruler->flyingFigure().figureScreenPoints.at(1), counter);
+        dragFrom(ruler, ruler->flyingFigure().screenPoints.at(1), counter);
     });
     QTest::newRow("wheel turns the figure") << FigureGesture([](RulerWindow *ruler, QPoint inside, PaintCounter &) {
         for (int notch = 0; notch < 5; ++notch) {
@@ -354,20 +354,20 @@ void TestRulerRepaint::figureGesturesPaintWhereTheFigureIs()
     QFETCH(FigureGesture, gesture);
     FigureModel small;
     small.create(FigureKind::CornerRectangle, kSize);
-    small.figurePoints = {FigurePoint{0, 0}, FigurePoint{79, 0}, FigurePoint{0, 49}};
-    small.figureOrigin = QPoint(150, 120);
-    small.figureAngle = 30;
+    small.points = {FigurePoint{0, 0}, FigurePoint{79, 0}, FigurePoint{0, 49}};
+    small.origin = QPoint(150, 120);
+    small.angle = 30;
     small.recompute();
     m_ruler->setFlyingFigure(small);
     QApplication::processEvents();
     const FigureModel before = m_ruler->flyingFigure();
-    const QPolygon corners = before.figureScreenPoints;
+    const QPolygon corners = before.screenPoints;
     const QPoint inside = (corners.at(0) + corners.at(1) + corners.at(2)) / 3;
     QVERIFY(before.hitTest(inside));
 
     PaintCounter counter(m_ruler);
     gesture(m_ruler, inside, counter);
-    QVERIFY2(m_ruler->flyingFigure().figureScreenPoints != corners, "the figure did not change");
+    QVERIFY2(m_ruler->flyingFigure().screenPoints != corners, "the figure did not change");
     QVERIFY(!counter.painted.isEmpty());
     const QRect window = m_ruler->rect();
     const QRect painted = counter.painted.boundingRect();

@@ -31,9 +31,9 @@ private Q_SLOTS:
     void lockingDoesNothingInFullScreen();
     void secondScreenReadsItsOwnCalibration();
     void newRulerBesideItsMaker();
-    void colourDialogFollowsTheNewRuler();
+    void colorDialogFollowsTheNewRuler();
     void newRulerOfAStayOnTopRulerOpensInFront();
-    void preferencesCentredOnThePrimaryScreen();
+    void preferencesCenteredOnThePrimaryScreen();
 
 private:
     RulerWindow *makeRuler(const QRect &geometry) { return m_fixture.shown(geometry); }
@@ -183,25 +183,25 @@ void TestRulerScreens::newRulerBesideItsMaker()
     RulerWindow *made = m_fixture.hub->rulers().last();
     m_fixture.adopt(made);
     QTRY_COMPARE(made->geometry(), QRect(2050, 250, 300, 200));
-    QCOMPARE(made->state().colour(ColorTarget::Background), RulerWindow::backgroundPalette().at(1));
+    QCOMPARE(made->state().color(ColorTarget::Background), RulerWindow::backgroundPalette().at(1));
     QVERIFY(made->menu()->action(RulerCommand::CloseRuler)->isVisible());
     maker->rebuildMenu();
     QVERIFY(
         maker->menu()->contextMenu()->actions().contains(maker->menu()->action(RulerCommand::CloseRuler)));
 }
 
-void TestRulerScreens::colourDialogFollowsTheNewRuler()
+void TestRulerScreens::colorDialogFollowsTheNewRuler()
 {
     RulerWindow *maker = makeRuler(QRect(100, 100, 300, 200));
-    maker->execute(RulerCommand::BackgroundColour);
+    maker->execute(RulerCommand::BackgroundColor);
     QVERIFY(m_fixture.hub->colorDialog()->isVisible());
     maker->execute(RulerCommand::NewRuler);
     RulerWindow *made = m_fixture.hub->rulers().last();
     m_fixture.adopt(made);
-    const QColor makerColour = maker->state().colour(ColorTarget::Background);
+    const QColor makerColor = maker->state().color(ColorTarget::Background);
     Q_EMIT m_fixture.hub->colorDialog()->currentColorChanged(QColor(1, 2, 3, 200));
-    QCOMPARE(made->state().colour(ColorTarget::Background), QColor(1, 2, 3, 200));
-    QCOMPARE(maker->state().colour(ColorTarget::Background), makerColour);
+    QCOMPARE(made->state().color(ColorTarget::Background), QColor(1, 2, 3, 200));
+    QCOMPARE(maker->state().color(ColorTarget::Background), makerColor);
     m_fixture.hub->colorDialog()->hide();
 }
 
@@ -210,7 +210,7 @@ void TestRulerScreens::colourDialogFollowsTheNewRuler()
 // describes.
 void TestRulerScreens::newRulerOfAStayOnTopRulerOpensInFront()
 {
-    m_fixture.preferences()->setInfoPanelShown(true);
+    m_fixture.preferences()->setValue(ProgramSetting::ShowInfoPanel, true);
     RulerWindow *maker = m_fixture.shown(QRect(100, 100, 640, 480), true);
     QTest::mouseClick(maker, Qt::LeftButton, Qt::NoModifier, QPoint(300, 6));
     InfoPanel *panel = m_fixture.hub->infoPanel();
@@ -239,7 +239,7 @@ void TestRulerScreens::newRulerOfAStayOnTopRulerOpensInFront()
     QTRY_VERIFY(panel->isVisible());
 }
 
-void TestRulerScreens::preferencesCentredOnThePrimaryScreen()
+void TestRulerScreens::preferencesCenteredOnThePrimaryScreen()
 {
     RulerWindow *ruler = makeRuler(QRect(2100, 100, 300, 200));
     ruler->execute(RulerCommand::Preferences);

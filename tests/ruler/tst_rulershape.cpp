@@ -64,9 +64,9 @@ void placeRectangle(RulerWindow &ruler)
     setOption(ruler, RulerOption::ShowFigure, true);
     FigureModel rectangle;
     rectangle.create(FigureKind::CornerRectangle, kSize);
-    rectangle.figurePoints = {FigurePoint{0, 0}, FigurePoint{199, 0}, FigurePoint{0, 99}};
-    rectangle.figureOrigin = QPoint(100, 100);
-    rectangle.figureAngle = 0;
+    rectangle.points = {FigurePoint{0, 0}, FigurePoint{199, 0}, FigurePoint{0, 99}};
+    rectangle.origin = QPoint(100, 100);
+    rectangle.angle = 0;
     rectangle.recompute();
     ruler.setFlyingFigure(rectangle);
     setOption(ruler, RulerOption::ShowFigureReadings, false);
@@ -219,11 +219,11 @@ void TestRulerShape::shapeFollowsEveryChange_data()
     QTest::newRow("unit") << RulerChange([](RulerWindow &r) { useCentimetres(r); }) << true;
     QTest::newRow("figure moves") << RulerChange([](RulerWindow &r) {
         placeRectangle(r);
-        changeFigure(r, [](FigureModel &figure) { figure.figureOrigin += QPoint(40, 30); });
+        changeFigure(r, [](FigureModel &figure) { figure.origin += QPoint(40, 30); });
     }) << true;
     QTest::newRow("figure turns") << RulerChange([](RulerWindow &r) {
         placeRectangle(r);
-        changeFigure(r, [](FigureModel &figure) { figure.figureAngle = 30; });
+        changeFigure(r, [](FigureModel &figure) { figure.angle = 30; });
     }) << true;
     QTest::newRow("guide added") << RulerChange([](RulerWindow &r) { addGuide(r, Qt::Vertical, 123); })
                                  << true;
@@ -233,7 +233,7 @@ void TestRulerShape::shapeFollowsEveryChange_data()
     QTest::newRow("start point, the ticks turn within their bands")
         << RulerChange([](RulerWindow &r) { setOption(r, RulerOption::ZeroAtLeft, false); }) << false;
     QTest::newRow("guide colour, the same shape")
-        << RulerChange([](RulerWindow &r) { r.setColour(ColorTarget::Guides, Qt::blue); }) << false;
+        << RulerChange([](RulerWindow &r) { r.setColor(ColorTarget::Guides, Qt::blue); }) << false;
     QTest::newRow("cross-hair") << RulerChange([](RulerWindow &r) {
         setOption(r, RulerOption::ShowCentralPoint, true);
     }) << true;
@@ -278,12 +278,12 @@ void TestRulerShape::windowDragLeavesTheFigureOutUntilRelease()
 {
     RulerWindow *ruler = shownRuler();
     placeRectangle(*ruler);
-    changeFigure(*ruler, [](FigureModel &figure) { figure.figureAngle = 30; });
+    changeFigure(*ruler, [](FigureModel &figure) { figure.angle = 30; });
     addGuide(*ruler, Qt::Horizontal, 60);
     ruler->update();
     QTRY_COMPARE(ruler->mask(), ruler->shaper().region());
     const QRegion full = ruler->mask();
-    const QPoint figurePoint = ruler->flyingFigure().figureOrigin;
+    const QPoint figurePoint = ruler->flyingFigure().origin;
     QVERIFY(full.contains(figurePoint));
 
     const QPoint grab = ruler->mapToGlobal(QPoint(kSize.width() / 2, kSize.height() - 15));

@@ -64,8 +64,8 @@ private Q_SLOTS:
     void recomputeAfterAnEdit_data();
     void recomputeAfterAnEdit();
     void scaleFollowsTheDisplay();
-    void coloursKeepTheirLimits_data();
-    void coloursKeepTheirLimits();
+    void colorsKeepTheirLimits_data();
+    void colorsKeepTheirLimits();
     void pictureGoesWithItsFile_data();
     void pictureGoesWithItsFile();
     void recordRoundTrip_data();
@@ -214,7 +214,7 @@ void TestRulerState::scaleFollowsTheDisplay()
     QCOMPARE(state.unit(), inches);
 }
 
-void TestRulerState::coloursKeepTheirLimits_data()
+void TestRulerState::colorsKeepTheirLimits_data()
 {
     QTest::addColumn<ColorTarget>("target");
     QTest::addColumn<QColor>("given");
@@ -231,7 +231,7 @@ void TestRulerState::coloursKeepTheirLimits_data()
     QTest::newRow("guides, translucent") << ColorTarget::Guides << QColor(10, 20, 30, 128) << 128;
 }
 
-void TestRulerState::coloursKeepTheirLimits()
+void TestRulerState::colorsKeepTheirLimits()
 {
     QFETCH(ColorTarget, target);
     QFETCH(QColor, given);
@@ -244,19 +244,19 @@ void TestRulerState::coloursKeepTheirLimits()
     // Set directly.
     RulerState state;
     const RulerState before = state;
-    state.setColour(target, given);
-    QCOMPARE(state.colour(target), expected);
+    state.setColor(target, given);
+    QCOMPARE(state.color(target), expected);
     for (ColorTarget other : targets) {
         if (other != target)
-            QCOMPARE(state.colour(other), before.colour(other));
+            QCOMPARE(state.color(other), before.color(other));
     }
 
     // Taken from the settings file.
     RulerSettings kept;
-    kept.background = kept.rulerColour = kept.guidesColour = given;
+    kept.background = kept.rulerColor = kept.guidesColor = given;
     RulerState restored;
     restored.restore(kept);
-    QCOMPARE(restored.colour(target), expected);
+    QCOMPARE(restored.color(target), expected);
 }
 
 void TestRulerState::pictureGoesWithItsFile_data()
@@ -328,9 +328,9 @@ void TestRulerState::recordRoundTrip()
         if (kept == RulerOptionTable::Storage::ReadWrite || kept == RulerOptionTable::Storage::Picture)
             state.toggle(options.at(i));
     }
-    state.setColour(ColorTarget::Background, body);
-    state.setColour(ColorTarget::Ruler, QColor(flipped, 40, 50));
-    state.setColour(ColorTarget::Guides, QColor(0, flipped, 200, 90));
+    state.setColor(ColorTarget::Background, body);
+    state.setColor(ColorTarget::Ruler, QColor(flipped, 40, 50));
+    state.setColor(ColorTarget::Guides, QColor(0, flipped, 200, 90));
     if (picture)
         state.setPicture(QStringLiteral("/pictures/plan %1.png").arg(flipped), QImage(4, 4, QImage::Format_RGB32));
 
@@ -345,7 +345,7 @@ void TestRulerState::recordRoundTrip()
     restored.restore(read.settings);
     QCOMPARE(restored.options(), state.options());
     for (ColorTarget target : {ColorTarget::Background, ColorTarget::Ruler, ColorTarget::Guides})
-        QCOMPARE(restored.colour(target), state.colour(target));
+        QCOMPARE(restored.color(target), state.color(target));
 }
 
 GRADORA_TEST_GUILESS_MAIN(TestRulerState)

@@ -36,32 +36,32 @@ RulerRecord sampleRuler(int index)
     record.settings.pictureFile = index % 2 ? QStringLiteral("/pictures/plan %1.png").arg(index) : QString();
     record.geometry = QRect(40 + 100 * index, 30 + 50 * index, 300 + index, 200 + 2 * index);
     record.settings.background = QColor(200, 210 + index, 220, 100 + index);
-    record.settings.rulerColour = QColor(10 * index, 20, 30);
-    record.settings.guidesColour = QColor(0, 0, 255 - index);
-    const FigureKind kinds[] = {FigureKind::FlyingRuler, FigureKind::CentredCircle, FigureKind::CornerRhombus,
-                                FigureKind::CentredRightTriangle};
+    record.settings.rulerColor = QColor(10 * index, 20, 30);
+    record.settings.guidesColor = QColor(0, 0, 255 - index);
+    const FigureKind kinds[] = {FigureKind::FlyingRuler, FigureKind::CenteredCircle, FigureKind::CornerRhombus,
+                                FigureKind::CenteredRightTriangle};
     record.figure = made(kinds[index % 4], 17.5 * index, QPoint(3 * index, -2 * index));
     return record;
 }
 
 void compareFigures(const FigureModel &read, const FigureModel &written)
 {
-    QCOMPARE(read.figureKind, written.figureKind);
+    QCOMPARE(read.kind, written.kind);
     QCOMPARE(read.flyingRuler, written.flyingRuler);
-    QCOMPARE(read.figurePointCount, written.figurePointCount);
-    for (int i = 0; i < written.figurePointCount; ++i) {
-        QCOMPARE(read.figurePoints[i].x, written.figurePoints[i].x);
-        QCOMPARE(read.figurePoints[i].y, written.figurePoints[i].y);
+    QCOMPARE(read.pointCount, written.pointCount);
+    for (int i = 0; i < written.pointCount; ++i) {
+        QCOMPARE(read.points[i].x, written.points[i].x);
+        QCOMPARE(read.points[i].y, written.points[i].y);
     }
-    QCOMPARE(read.figureOrigin, written.figureOrigin);
-    QCOMPARE(read.figureAngle, written.figureAngle);
+    QCOMPARE(read.origin, written.origin);
+    QCOMPARE(read.angle, written.angle);
     QCOMPARE(read.ratioLocked, written.ratioLocked);
     if (written.ratioLocked)
-        QCOMPARE(read.figureRatio, written.figureRatio);
+        QCOMPARE(read.ratio, written.ratio);
     // What the readings come from.
-    QCOMPARE(read.figureScreenPoints, written.figureScreenPoints);
-    QCOMPARE(read.figureWidth, written.figureWidth);
-    QCOMPARE(read.figureHeight, written.figureHeight);
+    QCOMPARE(read.screenPoints, written.screenPoints);
+    QCOMPARE(read.width, written.width);
+    QCOMPARE(read.height, written.height);
 }
 
 void compareRulers(const RulerRecord &read, const RulerRecord &written)
@@ -70,8 +70,8 @@ void compareRulers(const RulerRecord &read, const RulerRecord &written)
     QCOMPARE(read.settings.pictureFile, written.settings.pictureFile);
     QCOMPARE(read.geometry.toRect(), written.geometry.toRect());
     QCOMPARE(read.settings.background, written.settings.background);
-    QCOMPARE(read.settings.rulerColour, written.settings.rulerColour);
-    QCOMPARE(read.settings.guidesColour, written.settings.guidesColour);
+    QCOMPARE(read.settings.rulerColor, written.settings.rulerColor);
+    QCOMPARE(read.settings.guidesColor, written.settings.guidesColor);
     QCOMPARE(read.figure.has_value(), written.figure.has_value());
     if (written.figure)
         compareFigures(*read.figure, *written.figure);
@@ -219,13 +219,13 @@ void TestRulerStore::figureRoundTrip_data()
         {"corner right triangle", FigureKind::CornerRightTriangle},
         {"corner ellipse", FigureKind::CornerEllipse},
         {"corner circle", FigureKind::CornerCircle},
-        {"centred rectangle", FigureKind::CentredRectangle},
-        {"centred square", FigureKind::CentredSquare},
-        {"centred rhombus", FigureKind::CentredRhombus},
-        {"centred isosceles triangle", FigureKind::CentredIsoscelesTriangle},
-        {"centred right triangle", FigureKind::CentredRightTriangle},
-        {"centred ellipse", FigureKind::CentredEllipse},
-        {"centred circle", FigureKind::CentredCircle},
+        {"centred rectangle", FigureKind::CenteredRectangle},
+        {"centred square", FigureKind::CenteredSquare},
+        {"centred rhombus", FigureKind::CenteredRhombus},
+        {"centred isosceles triangle", FigureKind::CenteredIsoscelesTriangle},
+        {"centred right triangle", FigureKind::CenteredRightTriangle},
+        {"centred ellipse", FigureKind::CenteredEllipse},
+        {"centred circle", FigureKind::CenteredCircle},
     };
     for (const auto &[name, kind] : kinds) {
         QTest::addRow("%s", name) << kind << 0.0 << 0.0;
@@ -247,7 +247,7 @@ void TestRulerStore::figureRoundTrip()
     else
         written.create(kind, kWindow);
     // Dragged by its width handle to an odd place, so that the points are no defaults.
-    QPoint last = written.figureScreenPoints[1];
+    QPoint last = written.screenPoints[1];
     written.handleDrag(1, last + QPoint(37, 11), last, FigureModifiers());
     written.rotateBy(turn);
     written.bodyMove(QPoint(-123, 45));
@@ -309,7 +309,7 @@ void TestRulerStore::damagedFigureValueCostsItselfOnly()
     QFETCH(Damage, damage);
     FigureModel written;
     written.createRatioFigure(FigureRatio::SixteenToNine, kWindow);
-    QPoint last = written.figureScreenPoints[1];
+    QPoint last = written.screenPoints[1];
     written.handleDrag(1, last + QPoint(37, 11), last, FigureModifiers());
     written.rotateBy(30);
     written.bodyMove(QPoint(5, 5));
@@ -328,15 +328,15 @@ void TestRulerStore::damagedFigureValueCostsItselfOnly()
         return;
     QCOMPARE(placed, damage != Damage::Unplaced);
     if (placed)
-        QCOMPARE(read->figureOrigin, written.figureOrigin);
-    QCOMPARE(read->figureAngle, damage == Damage::KindsTurn ? 0.0 : written.figureAngle);
+        QCOMPARE(read->origin, written.origin);
+    QCOMPARE(read->angle, damage == Damage::KindsTurn ? 0.0 : written.angle);
     QCOMPARE(read->isRatioRectangle(), damage != Damage::Unlocked);
-    QCOMPARE(read->figureKind, FigureKind::CornerSquare);
+    QCOMPARE(read->kind, FigureKind::CornerSquare);
     FigureModel own;
     own.createRatioFigure(FigureRatio::SixteenToNine, kWindow);
-    const FigurePoint widthHandle = (damage == Damage::KindsPoints ? own : written).figurePoints[1];
-    QCOMPARE(read->figurePoints[1].x, widthHandle.x);
-    QCOMPARE(read->figurePoints[1].y, widthHandle.y);
+    const FigurePoint widthHandle = (damage == Damage::KindsPoints ? own : written).points[1];
+    QCOMPARE(read->points[1].x, widthHandle.x);
+    QCOMPARE(read->points[1].y, widthHandle.y);
 }
 
 // A file of the version before sessions: the first ruler reads exactly as it did, with a new figure,
@@ -351,7 +351,7 @@ void TestRulerStore::earlierVersionsFileReadsAsBefore()
 
     RulerOptions expected;
     for (RulerOption option :
-         {RulerOption::ShowRotationCentre, RulerOption::ShowCentralPoint, RulerOption::StayOnTop,
+         {RulerOption::ShowRotationCenter, RulerOption::ShowCentralPoint, RulerOption::StayOnTop,
           RulerOption::StretchPicture, RulerOption::ShowBottomRightLabels, RulerOption::ShowWidthNumber})
         expected.set(option, true);
     for (RulerOption option : {RulerOption::ZeroAtLeft, RulerOption::ShowBorder, RulerOption::ShowLeftTicker,
@@ -361,8 +361,8 @@ void TestRulerStore::earlierVersionsFileReadsAsBefore()
     QCOMPARE(read.settings.pictureFile, QStringLiteral("/home/someone/plan.png"));
     QCOMPARE(read.geometry.toRect(), QRect(210, 170, 400, 300));
     QCOMPARE(read.settings.background, QColor(240, 247, 244, 128));
-    QCOMPARE(read.settings.rulerColour, QColor(10, 20, 30));
-    QCOMPARE(read.settings.guidesColour, QColor(0, 0, 255));
+    QCOMPARE(read.settings.rulerColor, QColor(10, 20, 30));
+    QCOMPARE(read.settings.guidesColor, QColor(0, 0, 255));
     QVERIFY(!read.figure);
     QCOMPARE(RulerStore::storedGroups(store), QStringList());
     QCOMPARE(RulerStore::storedActive(store, 1), 0);
@@ -386,8 +386,8 @@ void TestRulerStore::firstRulerStaysWhereEarlierVersionsReadIt()
     QCOMPARE(options, session[0].settings.options);
     QCOMPARE(store.value("geometry").toRect(), session[0].geometry.toRect());
     QCOMPARE(store.value("background").value<QColor>(), session[0].settings.background);
-    QCOMPARE(store.value("rulerColor").value<QColor>(), session[0].settings.rulerColour);
-    QCOMPARE(store.value("guidesColor").value<QColor>(), session[0].settings.guidesColour);
+    QCOMPARE(store.value("rulerColor").value<QColor>(), session[0].settings.rulerColor);
+    QCOMPARE(store.value("guidesColor").value<QColor>(), session[0].settings.guidesColor);
     QCOMPARE(store.value("imageFile").toString(), session[0].settings.pictureFile);
     // The program's keys are untouched.
     QCOMPARE(store.value("zoom").toInt(), 5);

@@ -56,7 +56,7 @@ void TestTransparency::init()
 {
     TestSupport::clearStore();
     m_hub = std::make_unique<RulerHub>();
-    m_hub->preferences()->setInfoPanelShown(false);
+    m_hub->preferences()->setValue(ProgramSetting::ShowInfoPanel, false);
 }
 
 void TestTransparency::cleanup()
@@ -87,7 +87,7 @@ Seen TestTransparency::runDialog(RulerWindow *ruler, const std::function<void(Tr
             whileOpen(dialog);
         seen.spinBox = dialog->findChild<QSpinBox *>("alphaBox")->value();
         seen.slider = dialog->findChild<QSlider *>("alphaSlider")->value();
-        seen.rulerAlpha = ruler->state().colour(ColorTarget::Background).alpha();
+        seen.rulerAlpha = ruler->state().color(ColorTarget::Background).alpha();
         switch (close) {
         case Close::Ok:
             dialog->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok)->click();
@@ -126,9 +126,9 @@ void TestTransparency::openingAndClosing()
     QFETCH(int, slideTo);
     QFETCH(Close, close);
     RulerWindow *ruler = makeRuler();
-    QColor body = ruler->state().colour(ColorTarget::Background);
+    QColor body = ruler->state().color(ColorTarget::Background);
     body.setAlpha(opening);
-    ruler->setColour(ColorTarget::Background, body);
+    ruler->setColor(ColorTarget::Background, body);
     const Seen seen = runDialog(
         ruler,
         [&](TransparencyDialog *dialog) {
@@ -140,7 +140,7 @@ void TestTransparency::openingAndClosing()
     QTEST(seen.slider, "shown");
     if (slideTo != 0)
         QTEST(seen.rulerAlpha, "liveAlpha");
-    QTEST(ruler->state().colour(ColorTarget::Background).alpha(), "finalAlpha");
+    QTEST(ruler->state().color(ColorTarget::Background).alpha(), "finalAlpha");
 }
 
 void TestTransparency::reopenedByAnotherRuler()
@@ -149,17 +149,17 @@ void TestTransparency::reopenedByAnotherRuler()
     RulerWindow *first = makeRuler();
     RulerWindow *second = makeRuler();
     for (const auto &[ruler, alpha] : {std::pair{first, 100}, std::pair{second, 140}}) {
-        QColor body = ruler->state().colour(ColorTarget::Background);
+        QColor body = ruler->state().color(ColorTarget::Background);
         body.setAlpha(alpha);
-        ruler->setColour(ColorTarget::Background, body);
+        ruler->setColor(ColorTarget::Background, body);
     }
     runDialog(first, {}, Close::Ok);
     const Seen seen = runDialog(
         second, [](TransparencyDialog *dialog) { dialog->findChild<QSpinBox *>("alphaBox")->setValue(90); }, Close::Ok);
     QCOMPARE(seen.slider, 90);
     QCOMPARE(seen.rulerAlpha, 90);
-    QCOMPARE(first->state().colour(ColorTarget::Background).alpha(), 100);
-    QCOMPARE(second->state().colour(ColorTarget::Background).alpha(), 90);
+    QCOMPARE(first->state().color(ColorTarget::Background).alpha(), 100);
+    QCOMPARE(second->state().color(ColorTarget::Background).alpha(), 90);
     QVERIFY(m_hub->transparencyDialog()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 

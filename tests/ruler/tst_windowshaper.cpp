@@ -126,7 +126,7 @@ void TestWindowShaper::shapesAnewOnlyWhenTheDrawingChanged_data()
     }) << true;
     QTest::newRow("guide added") << Change([](FakeWindow &w) { w.sample.state.horizontalGuides.append(250); })
                                  << true;
-    QTest::newRow("figure moved") << Change([](FakeWindow &w) { w.sample.figure.figureOrigin += QPoint(9, 9); })
+    QTest::newRow("figure moved") << Change([](FakeWindow &w) { w.sample.figure.origin += QPoint(9, 9); })
                                   << true;
     QTest::newRow("the edge finder's backdrop") << Change([](FakeWindow &w) { w.coveredWhole = true; }) << true;
 }
@@ -219,12 +219,12 @@ void TestWindowShaper::aBackdropKeepsTheWholeWindow()
 void TestWindowShaper::figureAreaFollowsTheFigure()
 {
     const QRegion area = m_shaper->figureArea();
-    QVERIFY(area.contains(m_window->sample.figure.figureScreenPoints.value(0)));
-    m_window->sample.figure.figureOrigin += QPoint(40, 0);
+    QVERIFY(area.contains(m_window->sample.figure.screenPoints.value(0)));
+    m_window->sample.figure.origin += QPoint(40, 0);
     m_window->sample.figure.recompute();
     const QRegion moved = m_shaper->figureArea();
     QVERIFY(moved != area);
-    QVERIFY(moved.contains(m_window->sample.figure.figureScreenPoints.value(0)));
+    QVERIFY(moved.contains(m_window->sample.figure.screenPoints.value(0)));
     m_window->sample.state.options.set(RulerOption::ShowFigure, false);
     QVERIFY(m_shaper->figureArea().isEmpty());
 }

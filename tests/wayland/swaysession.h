@@ -150,22 +150,22 @@ inline QImage screen()
 }
 
 // How many pixels of the rectangle have exactly this colour.
-inline int pixelsOfColour(const QImage &picture, const QRect &area, const QColor &colour)
+inline int pixelsOfColor(const QImage &picture, const QRect &area, const QColor &color)
 {
     int count = 0;
     const QRect inside = area & picture.rect();
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         for (int x = inside.left(); x <= inside.right(); ++x)
-            count += picture.pixelColor(x, y) == colour ? 1 : 0;
+            count += picture.pixelColor(x, y) == color ? 1 : 0;
     }
     return count;
 }
 
 // A native Wayland window of one colour, put where the test wants it. It reports the input it gets.
-class ColourWindow
+class ColorWindow
 {
 public:
-    ~ColourWindow()
+    ~ColorWindow()
     {
         if (m_process.state() != QProcess::NotRunning) {
             m_process.terminate();
@@ -176,10 +176,10 @@ public:
     }
 
     // Shows the window at the rectangle; whether sway shows it exactly there.
-    bool show(const QRect &rect, const QColor &colour)
+    bool show(const QRect &rect, const QColor &color)
     {
         m_process.start(qEnvironmentVariable("GRADORA_COLOUR_WINDOW"),
-                        {QString::number(rect.width()), QString::number(rect.height()), colour.name().mid(1)});
+                        {QString::number(rect.width()), QString::number(rect.height()), color.name().mid(1)});
         if (!waitFor([this] { return reports().contains(QStringLiteral("shown")); }, 10000))
             return false;
         const QString criteria = QStringLiteral("[pid=%1]").arg(m_process.processId());

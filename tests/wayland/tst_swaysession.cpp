@@ -19,7 +19,7 @@ using namespace SwaySession;
 
 namespace {
 const QRect kWindow(300, 200, 400, 300);
-const QColor kWindowColour(0x33, 0x99, 0xcc);
+const QColor kWindowColor(0x33, 0x99, 0xcc);
 // Where the pointer waits when it should be out of the way of every window of a test.
 const QPoint kOutOfTheWay(1900, 1060);
 
@@ -79,7 +79,7 @@ private Q_SLOTS:
     void pointerReachesANativeWindowExactly();
     void keysReachANativeWindowWithTheirModifiers();
     void keysReachXWaylandWithTheirModifiers();
-    void nativeWindowShowsItsColourWhereSwayPutsIt();
+    void nativeWindowShowsItsColorWhereSwayPutsIt();
 };
 
 void TestSwaySession::initTestCase()
@@ -112,8 +112,8 @@ void TestSwaySession::portalPictureEqualsTheCompositors()
     const QString fixedFile = QStringLiteral("/tmp/out.png");
     QVERIFY2(!QFile::exists(fixedFile) || QFileInfo(fixedFile).isWritable(),
              "/tmp/out.png belongs to another user: the portal cannot write its picture until it is removed");
-    ColourWindow window;
-    QVERIFY(window.show(kWindow, kWindowColour));
+    ColorWindow window;
+    QVERIFY(window.show(kWindow, kWindowColor));
     QVERIFY(moveTo(kOutOfTheWay));
 
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -144,13 +144,13 @@ void TestSwaySession::portalPictureEqualsTheCompositors()
     QCOMPARE(portal.size(), kScreen.size());
     QCOMPARE(compositor.size(), kScreen.size());
     QVERIFY(portal == compositor);
-    QCOMPARE(pixelsOfColour(portal, kWindow, kWindowColour), kWindow.width() * kWindow.height());
+    QCOMPARE(pixelsOfColor(portal, kWindow, kWindowColor), kWindow.width() * kWindow.height());
 }
 
 void TestSwaySession::pointerReachesANativeWindowExactly()
 {
-    ColourWindow window;
-    QVERIFY(window.show(kWindow, kWindowColour));
+    ColorWindow window;
+    QVERIFY(window.show(kWindow, kWindowColor));
     QVERIFY(input({QStringLiteral("move"), QString::number(kWindow.x() + 37), QString::number(kWindow.y() + 53),
                    QStringLiteral("click")}));
     QVERIFY2(waitFor([&] { return window.reports().contains(QStringLiteral("button 272 released")); }, 5000),
@@ -163,8 +163,8 @@ void TestSwaySession::pointerReachesANativeWindowExactly()
 // Ctrl+Shift+A: the window sees the A key (evdev 30) while Shift (1) and Control (4) are held.
 void TestSwaySession::keysReachANativeWindowWithTheirModifiers()
 {
-    ColourWindow window;
-    QVERIFY(window.show(kWindow, kWindowColour));
+    ColorWindow window;
+    QVERIFY(window.show(kWindow, kWindowColor));
     QVERIFY(window.focus());
     QVERIFY(press(QStringLiteral("ctrl+shift+a")));
     QVERIFY2(waitFor([&] { return window.reports().contains(QStringLiteral("key 30 released 5")); }, 5000),
@@ -187,15 +187,15 @@ void TestSwaySession::keysReachXWaylandWithTheirModifiers()
     QVERIFY2(xev.output().contains(QLatin1String("state 0x5, keycode 38 (keysym 0x41, A)")), qPrintable(xev.output()));
 }
 
-void TestSwaySession::nativeWindowShowsItsColourWhereSwayPutsIt()
+void TestSwaySession::nativeWindowShowsItsColorWhereSwayPutsIt()
 {
-    ColourWindow window;
-    QVERIFY(window.show(kWindow, kWindowColour));
+    ColorWindow window;
+    QVERIFY(window.show(kWindow, kWindowColor));
     QVERIFY(moveTo(kOutOfTheWay));
     const QImage picture = screen();
-    QCOMPARE(pixelsOfColour(picture, kWindow, kWindowColour), kWindow.width() * kWindow.height());
+    QCOMPARE(pixelsOfColor(picture, kWindow, kWindowColor), kWindow.width() * kWindow.height());
     const QRect ring = kWindow.adjusted(-1, -1, 1, 1);
-    QCOMPARE(pixelsOfColour(picture, ring, kWindowColour), kWindow.width() * kWindow.height());
+    QCOMPARE(pixelsOfColor(picture, ring, kWindowColor), kWindow.width() * kWindow.height());
 }
 
 GRADORA_TEST_MAIN(TestSwaySession)

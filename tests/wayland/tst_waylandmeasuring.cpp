@@ -31,7 +31,7 @@ using namespace SwaySession;
 namespace {
 // The native window to measure, well away from where the ruler stands.
 const QRect kTarget(120, 140, 330, 210);
-const QColor kTargetColour(0xd0, 0x60, 0x20);
+const QColor kTargetColor(0xd0, 0x60, 0x20);
 const QPoint kOutOfTheWay(1900, 1060);
 const QString kSentinel = QStringLiteral("nothing copied yet");
 
@@ -284,12 +284,12 @@ private:
 
 // The long tick at 100 on the ruler's top scale, in the ruler's colour.
 const QPoint kTick(100, 0);
-const QColor kTickColour(111, 33, 55);
+const QColor kTickColor(111, 33, 55);
 
 // Whether the ruler standing at `ruler` is on screen: stepped aside for a picture, it comes back.
 bool rulerIsOnScreen(const QRect &ruler)
 {
-    return waitFor([&] { return screen().pixelColor(ruler.topLeft() + kTick) == kTickColour; }, 5000);
+    return waitFor([&] { return screen().pixelColor(ruler.topLeft() + kTick) == kTickColor; }, 5000);
 }
 
 QString describe(const QRect &rect)
@@ -307,7 +307,7 @@ private Q_SLOTS:
     void withoutAControlSocketTheFitGivesTheSize();
     void theStoredPlaceAndTheKeysPlaceTheRuler_data();
     void theStoredPlaceAndTheKeysPlaceTheRuler();
-    void colourReadoutOfANativeWindowIsItsColour();
+    void colorReadoutOfANativeWindowIsItsColor();
     void regionPictureHoldsTheNativeWindowBeneath();
     void stillFrameHoldsNoWindowOfTheProgram();
     void pointerDragMovesTheRulerByTheDragVector_data();
@@ -332,8 +332,8 @@ void TestWaylandMeasuring::initTestCase()
 // E shows the still frame; a click on the native window fits the ruler to it, pixel for pixel.
 void TestWaylandMeasuring::stillFrameEdgeFinderFitsTheRulerToANativeWindow()
 {
-    ColourWindow target;
-    QVERIFY(target.show(kTarget, kTargetColour));
+    ColorWindow target;
+    QVERIFY(target.show(kTarget, kTargetColor));
     QVERIFY(moveTo(kOutOfTheWay));
     Program program;
     QVERIFY(program.showsRuler());
@@ -351,8 +351,8 @@ void TestWaylandMeasuring::stillFrameEdgeFinderFitsTheRulerToANativeWindow()
 // box's size, and sway puts it where it will (in the middle of the screen).
 void TestWaylandMeasuring::withoutAControlSocketTheFitGivesTheSize()
 {
-    ColourWindow target;
-    QVERIFY(target.show(kTarget, kTargetColour));
+    ColorWindow target;
+    QVERIFY(target.show(kTarget, kTargetColor));
     QVERIFY(moveTo(kOutOfTheWay));
     Program program(QString(), ControlSocket::Unknown);
     QVERIFY(program.showsRuler());
@@ -405,10 +405,10 @@ void TestWaylandMeasuring::theStoredPlaceAndTheKeysPlaceTheRuler()
 }
 
 // Alt+Shift+M shows the magnifier on the still frame; C copies the colour under the pointer.
-void TestWaylandMeasuring::colourReadoutOfANativeWindowIsItsColour()
+void TestWaylandMeasuring::colorReadoutOfANativeWindowIsItsColor()
 {
-    ColourWindow target;
-    QVERIFY(target.show(kTarget, kTargetColour));
+    ColorWindow target;
+    QVERIFY(target.show(kTarget, kTargetColor));
     QVERIFY(moveTo(kOutOfTheWay));
     ClipboardSentinel clipboard;
     QVERIFY(clipboard.hold(kSentinel));
@@ -417,7 +417,7 @@ void TestWaylandMeasuring::colourReadoutOfANativeWindowIsItsColour()
     QVERIFY(press(QStringLiteral("alt+shift+m")));
     QVERIFY(program.showsStillFrame());
     QVERIFY2(!QFile::exists(QStringLiteral("/tmp/out.png")), "the portal's picture file is still there");
-    const QString expected = kTargetColour.name().toUpper();
+    const QString expected = kTargetColor.name().toUpper();
     const bool copied = waitFor(
         [&] {
             return moveTo(kTarget.center() + QPoint(7, -5)) && press(QStringLiteral("c")) &&
@@ -437,8 +437,8 @@ void TestWaylandMeasuring::regionPictureHoldsTheNativeWindowBeneath()
     QVERIFY(program.rulerReaches(kStoredRuler));
     const QRect ruler = program.ruler();
     const QRect beneath(ruler.x() + 150, ruler.y() + 120, 200, 140);
-    ColourWindow target;
-    QVERIFY(target.show(beneath, kTargetColour));
+    ColorWindow target;
+    QVERIFY(target.show(beneath, kTargetColor));
     QVERIFY(moveTo(kOutOfTheWay));
     QVERIFY(program.focusRuler());
     const QPoint inside = beneath.center() - ruler.topLeft();
@@ -450,11 +450,11 @@ void TestWaylandMeasuring::regionPictureHoldsTheNativeWindowBeneath()
         },
         15000));
     QCOMPARE(copied.size(), ruler.size());
-    QCOMPARE(copied.pixelColor(kTick), kTickColour);
+    QCOMPARE(copied.pixelColor(kTick), kTickColor);
     // The first pictures may come before the native window has drawn itself: pressed again, as a user would.
     const auto holdsWindow = [&] {
         copied = clipboardPicture();
-        return copied.pixelColor(inside) == kTargetColour;
+        return copied.pixelColor(inside) == kTargetColor;
     };
     bool held = holdsWindow();
     for (int attempt = 0; attempt < 4 && !held; ++attempt)
@@ -468,8 +468,8 @@ void TestWaylandMeasuring::regionPictureHoldsTheNativeWindowBeneath()
 void TestWaylandMeasuring::stillFrameHoldsNoWindowOfTheProgram()
 {
     const QRect beneath = kStoredRuler.adjusted(150, 120, -290, -220);
-    ColourWindow target;
-    QVERIFY(target.show(beneath, kTargetColour));
+    ColorWindow target;
+    QVERIFY(target.show(beneath, kTargetColor));
     QVERIFY(moveTo(kOutOfTheWay));
     const QImage without = screen();
     Program program;
@@ -497,7 +497,7 @@ void TestWaylandMeasuring::stillFrameHoldsNoWindowOfTheProgram()
               qPrintable(shown.pixelColor(point).name()), qPrintable(without.pixelColor(point).name()));
     }
     QVERIFY(uncovered);
-    QCOMPARE(shown.pixelColor(beneath.center()), kTargetColour);
+    QCOMPARE(shown.pixelColor(beneath.center()), kTargetColor);
 }
 
 void TestWaylandMeasuring::pointerDragMovesTheRulerByTheDragVector_data()
@@ -571,8 +571,8 @@ void TestWaylandMeasuring::withoutAPictureTheToolsSaySoAndFitAndCopyNothing()
     QFETCH(QString, toolKey);
     QFETCH(bool, portalStopped);
     QFETCH(int, sayingWithinMs);
-    ColourWindow target;
-    QVERIFY(target.show(kTarget, kTargetColour));
+    ColorWindow target;
+    QVERIFY(target.show(kTarget, kTargetColor));
     QVERIFY(moveTo(kOutOfTheWay));
     BusWithoutPortal bus;
     StoppedPortal stoppedPortal;
@@ -653,8 +653,8 @@ void TestWaylandMeasuring::aNativeRulerKeepsThePlaceSwayShows()
 void TestWaylandMeasuring::nothingIsLeftBehindInTmp()
 {
     {
-        ColourWindow target;
-        QVERIFY(target.show(kTarget, kTargetColour));
+        ColorWindow target;
+        QVERIFY(target.show(kTarget, kTargetColor));
         Program program;
         QVERIFY(program.showsRuler());
         QVERIFY(press(QStringLiteral("e")));

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "render/colourband.h"
+#include "render/colorband.h"
 
-#include "render/pixelcolour.h"
+#include "render/pixelcolor.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
-namespace ColourBand {
+namespace ColorBand {
 
 Layout layout(QSize view, const QFontMetrics &metrics)
 {
@@ -20,14 +20,14 @@ Layout layout(QSize view, const QFontMetrics &metrics)
     parts.positionText = QRect(inner.left(), inner.top(), inner.width(), row);
     parts.hintText = parts.positionText;
     parts.swatch = QRect(inner.left(), inner.top() + row + kMargin, row, row);
-    parts.colourText = QRect(parts.swatch.right() + 1 + kGap, parts.swatch.top(),
+    parts.colorText = QRect(parts.swatch.right() + 1 + kGap, parts.swatch.top(),
                              inner.right() - parts.swatch.right() - kGap, row);
     return parts;
 }
 
-QString colourText(const QColor &colour)
+QString colorText(const QColor &color)
 {
-    return PixelColour::hexText(colour) + QStringLiteral("  ") + PixelColour::rgbText(colour);
+    return PixelColor::hexText(color) + QStringLiteral("  ") + PixelColor::rgbText(color);
 }
 
 void paint(QPainter &painter, const Layout &layout, const Content &content)
@@ -36,12 +36,12 @@ void paint(QPainter &painter, const Layout &layout, const Content &content)
     painter.fillRect(layout.band, kBackground);
     painter.setPen(kText);
     painter.drawText(layout.positionText, Qt::AlignLeft | Qt::AlignVCenter, content.position);
-    if (content.colour) {
+    if (content.color) {
         painter.drawText(layout.hintText, Qt::AlignRight | Qt::AlignVCenter, content.hint);
         painter.fillRect(layout.swatch, kOuterRing);
         painter.fillRect(layout.swatch.adjusted(1, 1, -1, -1), kInnerRing);
-        painter.fillRect(layout.swatch.adjusted(2, 2, -2, -2), *content.colour);
-        painter.drawText(layout.colourText, Qt::AlignLeft | Qt::AlignVCenter, colourText(*content.colour));
+        painter.fillRect(layout.swatch.adjusted(2, 2, -2, -2), *content.color);
+        painter.drawText(layout.colorText, Qt::AlignLeft | Qt::AlignVCenter, colorText(*content.color));
     }
     painter.restore();
 }

@@ -1,18 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "render/pixelcolour.h"
+#include "render/pixelcolor.h"
 
-namespace PixelColour {
+namespace PixelColor {
 
-QString hexText(const QColor &colour)
+QString hexText(const QColor &color)
 {
-    return colour.name(QColor::HexRgb).toUpper();
+    return color.name(QColor::HexRgb).toUpper();
 }
 
-QString rgbText(const QColor &colour)
+QString rgbText(const QColor &color)
 {
-    const QColor rgb = colour.toRgb();
+    const QColor rgb = color.toRgb();
     return QStringLiteral("rgb(%1, %2, %3)").arg(rgb.red()).arg(rgb.green()).arg(rgb.blue());
 }
 
@@ -20,9 +20,9 @@ std::optional<QColor> pixelAt(const QImage &picture, const QPoint &position)
 {
     if (!picture.valid(position))
         return std::nullopt;
-    QColor colour = picture.pixelColor(position);
-    colour.setAlpha(255);
-    return colour;
+    QColor color = picture.pixelColor(position);
+    color.setAlpha(255);
+    return color;
 }
 
 } // namespace PixelColour

@@ -21,7 +21,7 @@ class QPainter;
 // picture; the swatch shows the colour itself, framed by a light and a dark ring so that it stands out
 // from the band whatever its colour. Without a colour (the pointer off the picture) only the position
 // is written.
-namespace ColourBand {
+namespace ColorBand {
 
 inline constexpr int kMargin = 4;
 inline constexpr int kGap = 6;
@@ -34,7 +34,7 @@ inline const QColor kInnerRing(0, 0, 0);
 struct Content
 {
     QString position;             // "1024, 768"
-    std::optional<QColor> colour; // the pixel under the pointer
+    std::optional<QColor> color; // the pixel under the pointer
     QString hint;                 // at the right of the first row ("C: copy")
 };
 
@@ -46,13 +46,13 @@ struct Layout
     QRect positionText;
     QRect hintText;
     QRect swatch;
-    QRect colourText;
+    QRect colorText;
 };
 
 Layout layout(QSize view, const QFontMetrics &metrics);
 
 // "#1A2B3C  rgb(26, 43, 60)"
-QString colourText(const QColor &colour);
+QString colorText(const QColor &color);
 
 void paint(QPainter &painter, const Layout &layout, const Content &content);
 

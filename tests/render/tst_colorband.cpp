@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-#include "render/colourband.h"
-#include "render/pixelcolour.h"
+#include "render/colorband.h"
+#include "render/pixelcolor.h"
 #include "testsupport.h"
 
 #include <QFontMetrics>
@@ -10,7 +10,7 @@
 #include <QTest>
 
 // The colour under the magnifier's pointer: its two written forms, and the band that shows them.
-class TestColourBand : public QObject
+class TestColorBand : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -21,25 +21,25 @@ private Q_SLOTS:
     void bandLooksTheSameOverAnyPicture_data();
     void bandLooksTheSameOverAnyPicture();
     void swatchStandsOutFromTheBand();
-    void withoutAColourOnlyThePosition();
+    void withoutAColorOnlyThePosition();
 
 private:
-    static QImage painted(const QColor &picture, const ColourBand::Content &content);
+    static QImage painted(const QColor &picture, const ColorBand::Content &content);
 };
 
 namespace {
 const QSize kView(250, 200);
 
 // The band's layout as a painter on the image finds it.
-ColourBand::Layout layoutOn(const QImage &image)
+ColorBand::Layout layoutOn(const QImage &image)
 {
-    return ColourBand::layout(kView, QFontMetrics(QFont(), &image));
+    return ColorBand::layout(kView, QFontMetrics(QFont(), &image));
 }
 } // namespace
 
-void TestColourBand::texts_data()
+void TestColorBand::texts_data()
 {
-    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QColor>("color");
     QTest::addColumn<QString>("hex");
     QTest::addColumn<QString>("rgb");
     QTest::newRow("black") << QColor(0, 0, 0) << "#000000"
@@ -54,16 +54,16 @@ void TestColourBand::texts_data()
                                   << "rgb(255, 0, 0)";
 }
 
-void TestColourBand::texts()
+void TestColorBand::texts()
 {
-    QFETCH(QColor, colour);
-    QTEST(PixelColour::hexText(colour), "hex");
-    QTEST(PixelColour::rgbText(colour), "rgb");
-    QCOMPARE(ColourBand::colourText(colour),
-             PixelColour::hexText(colour) + QStringLiteral("  ") + PixelColour::rgbText(colour));
+    QFETCH(QColor, color);
+    QTEST(PixelColor::hexText(color), "hex");
+    QTEST(PixelColor::rgbText(color), "rgb");
+    QCOMPARE(ColorBand::colorText(color),
+             PixelColor::hexText(color) + QStringLiteral("  ") + PixelColor::rgbText(color));
 }
 
-void TestColourBand::pixelAt_data()
+void TestColorBand::pixelAt_data()
 {
     QTest::addColumn<QPoint>("position");
     QTest::addColumn<bool>("inside");
@@ -74,7 +74,7 @@ void TestColourBand::pixelAt_data()
 }
 
 // A grabbed picture of known colours, one per pixel; a half-transparent grab still reads opaque.
-void TestColourBand::pixelAt()
+void TestColorBand::pixelAt()
 {
     QFETCH(QPoint, position);
     QFETCH(bool, inside);
@@ -83,36 +83,36 @@ void TestColourBand::pixelAt()
         for (int x = 0; x < picture.width(); ++x)
             picture.setPixelColor(x, y, QColor(x * 60, y * 100, 7, 128));
     }
-    const std::optional<QColor> colour = PixelColour::pixelAt(picture, position);
-    QCOMPARE(colour.has_value(), inside);
+    const std::optional<QColor> color = PixelColor::pixelAt(picture, position);
+    QCOMPARE(color.has_value(), inside);
     if (inside)
-        QCOMPARE(colour->rgba(), QColor(position.x() * 60, position.y() * 100, 7).rgba());
-    QVERIFY(!PixelColour::pixelAt(QImage(), QPoint(0, 0)));
+        QCOMPARE(color->rgba(), QColor(position.x() * 60, position.y() * 100, 7).rgba());
+    QVERIFY(!PixelColor::pixelAt(QImage(), QPoint(0, 0)));
 }
 
-QImage TestColourBand::painted(const QColor &picture, const ColourBand::Content &content)
+QImage TestColorBand::painted(const QColor &picture, const ColorBand::Content &content)
 {
     QImage image(kView, QImage::Format_RGB32);
     image.fill(picture);
     QPainter painter(&image);
-    ColourBand::paint(painter, ColourBand::layout(kView, painter.fontMetrics()), content);
+    ColorBand::paint(painter, ColorBand::layout(kView, painter.fontMetrics()), content);
     return image;
 }
 
-void TestColourBand::bandLooksTheSameOverAnyPicture_data()
+void TestColorBand::bandLooksTheSameOverAnyPicture_data()
 {
     QTest::addColumn<QColor>("picture");
     QTest::newRow("black") << QColor(Qt::black);
     QTest::newRow("white") << QColor(Qt::white);
-    QTest::newRow("the band's own colour") << ColourBand::kBackground;
-    QTest::newRow("the text's colour") << ColourBand::kText;
+    QTest::newRow("the band's own colour") << ColorBand::kBackground;
+    QTest::newRow("the text's colour") << ColorBand::kText;
 }
 
 // The band is opaque: its text reads the same whatever the picture is.
-void TestColourBand::bandLooksTheSameOverAnyPicture()
+void TestColorBand::bandLooksTheSameOverAnyPicture()
 {
     QFETCH(QColor, picture);
-    const ColourBand::Content content{QStringLiteral("1024, 768"), QColor(200, 30, 30),
+    const ColorBand::Content content{QStringLiteral("1024, 768"), QColor(200, 30, 30),
                                       QStringLiteral("C: copy")};
     const QImage over = painted(picture, content);
     const QImage reference = painted(QColor(12, 140, 220), content);
@@ -124,7 +124,7 @@ void TestColourBand::bandLooksTheSameOverAnyPicture()
     int textPixels = 0;
     for (int y = band.top(); y <= band.bottom(); ++y) {
         for (int x = band.left(); x <= band.right(); ++x)
-            textPixels += over.pixelColor(x, y) == ColourBand::kText ? 1 : 0;
+            textPixels += over.pixelColor(x, y) == ColorBand::kText ? 1 : 0;
     }
     QVERIFY(textPixels > 50);
     // Above the band the picture is untouched.
@@ -132,31 +132,31 @@ void TestColourBand::bandLooksTheSameOverAnyPicture()
 }
 
 // A swatch of the band's own colour or of white still shows its edge: a light and a dark ring.
-void TestColourBand::swatchStandsOutFromTheBand()
+void TestColorBand::swatchStandsOutFromTheBand()
 {
-    for (const QColor &colour : {ColourBand::kBackground, QColor(Qt::white), QColor(Qt::black)}) {
-        const QImage image = painted(Qt::gray, {QStringLiteral("0, 0"), colour, {}});
+    for (const QColor &color : {ColorBand::kBackground, QColor(Qt::white), QColor(Qt::black)}) {
+        const QImage image = painted(Qt::gray, {QStringLiteral("0, 0"), color, {}});
         const QRect swatch = layoutOn(image).swatch;
-        QCOMPARE(image.pixelColor(swatch.topLeft()), ColourBand::kOuterRing);
-        QCOMPARE(image.pixelColor(swatch.topLeft() + QPoint(1, 1)), ColourBand::kInnerRing);
-        QCOMPARE(image.pixelColor(swatch.center()), colour);
-        QCOMPARE(image.pixelColor(swatch.bottomRight() - QPoint(2, 2)), colour);
+        QCOMPARE(image.pixelColor(swatch.topLeft()), ColorBand::kOuterRing);
+        QCOMPARE(image.pixelColor(swatch.topLeft() + QPoint(1, 1)), ColorBand::kInnerRing);
+        QCOMPARE(image.pixelColor(swatch.center()), color);
+        QCOMPARE(image.pixelColor(swatch.bottomRight() - QPoint(2, 2)), color);
     }
 }
 
-void TestColourBand::withoutAColourOnlyThePosition()
+void TestColorBand::withoutAColorOnlyThePosition()
 {
     const QImage image = painted(Qt::gray, {QStringLiteral("5, 5"), std::nullopt, QStringLiteral("C: copy")});
-    const ColourBand::Layout layout = layoutOn(image);
+    const ColorBand::Layout layout = layoutOn(image);
     // The right half of the first row would hold the hint.
     const QRect hintHalf = layout.hintText.adjusted(layout.hintText.width() / 2, 0, 0, 0);
-    for (const QRect &empty : {layout.swatch, layout.colourText, hintHalf}) {
+    for (const QRect &empty : {layout.swatch, layout.colorText, hintHalf}) {
         for (int y = empty.top(); y <= empty.bottom(); ++y) {
             for (int x = empty.left(); x <= empty.right(); ++x)
-                QCOMPARE(image.pixelColor(x, y), ColourBand::kBackground);
+                QCOMPARE(image.pixelColor(x, y), ColorBand::kBackground);
         }
     }
 }
 
-GRADORA_TEST_MAIN(TestColourBand)
-#include "tst_colourband.moc"
+GRADORA_TEST_MAIN(TestColorBand)
+#include "tst_colorband.moc"

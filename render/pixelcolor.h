@@ -12,10 +12,10 @@
 // The colour of one screen pixel as the magnifier reads it out and copies it: "#1A2B3C" (capital
 // hex digits, as colour pickers and style sheets take it) and "rgb(26, 43, 60)". Screen pixels are
 // opaque: an alpha the grab may carry is left out of both forms.
-namespace PixelColour {
+namespace PixelColor {
 
-QString hexText(const QColor &colour);
-QString rgbText(const QColor &colour);
+QString hexText(const QColor &color);
+QString rgbText(const QColor &color);
 
 // The pixel of a grabbed picture at a position in it; none outside the picture (or for a null one).
 std::optional<QColor> pixelAt(const QImage &picture, const QPoint &position);
