@@ -74,8 +74,8 @@ void RulerHub::versionAnswered(bool manual, const VersionQuestion::Reply &reply)
     // An error page's body is no version: a failed reply reads as an empty one.
     const bool answered = UpdateCheck::carriesAnswer(reply.networkError, reply.httpStatus);
     const QByteArray body = answered && !reply.cutOff ? reply.body : QByteArray();
-    const UpdateCheck::Verdict verdict =
-        UpdateCheck::evaluate(body, manual, UpdateCheck::versionNumber(m_preferences.value<QString>(ProgramSetting::LastInformed)));
+    const UpdateCheck::Verdict verdict = UpdateCheck::evaluate(
+        body, manual, UpdateCheck::versionNumber(m_preferences.value<QString>(ProgramSetting::LastInformed)));
     if (verdict.remember)
         m_preferences.setValue(ProgramSetting::LastInformed, verdict.announced);
     if (verdict.message == UpdateCheck::Message::None)

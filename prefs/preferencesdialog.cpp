@@ -147,7 +147,8 @@ void PreferencesDialog::showStoredGlobalShortcut()
 {
     if (m_ui->globalShortcutEdit->keySequence() != m_preferences->value<QKeySequence>(ProgramSetting::GlobalShortcut))
         m_ui->globalShortcutEdit->setKeySequence(m_preferences->value<QKeySequence>(ProgramSetting::GlobalShortcut));
-    m_ui->globalShortcutClearButton->setEnabled(!m_preferences->value<QKeySequence>(ProgramSetting::GlobalShortcut).isEmpty());
+    m_ui->globalShortcutClearButton->setEnabled(
+        !m_preferences->value<QKeySequence>(ProgramSetting::GlobalShortcut).isEmpty());
 }
 
 void PreferencesDialog::followGlobalShortcut(const GlobalShortcut *shortcut)

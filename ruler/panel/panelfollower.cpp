@@ -36,7 +36,8 @@ void PanelFollower::claim()
 void PanelFollower::placeBeside(const QRect &window, const QRect &screen)
 {
     const Preferences *preferences = m_ruler->preferences();
-    m_ruler->panel()->placeBeside(window, screen, preferences->value<PanelSide>(ProgramSetting::PanelSide), preferences->panelSpacing());
+    m_ruler->panel()->placeBeside(window, screen, preferences->value<PanelSide>(ProgramSetting::PanelSide),
+                                  preferences->panelSpacing());
 }
 
 void PanelFollower::follow(const QRect &window, const QRect &screen, bool dragged)

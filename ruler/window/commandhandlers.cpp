@@ -156,7 +156,8 @@ void CommandRows::toggleMinimalReadings(RulerWindow &w)
 
 void CommandRows::toggleInfoPanel(RulerWindow &w)
 {
-    w.m_preferences->setValue(ProgramSetting::ShowInfoPanel, !w.m_preferences->value<bool>(ProgramSetting::ShowInfoPanel));
+    w.m_preferences->setValue(ProgramSetting::ShowInfoPanel,
+                              !w.m_preferences->value<bool>(ProgramSetting::ShowInfoPanel));
     w.m_menu->setEnabled(C::PanelSide, w.m_preferences->value<bool>(ProgramSetting::ShowInfoPanel));
     w.m_panel.setFollows(true);
     w.followWindowMove();
@@ -279,7 +280,8 @@ void CommandRows::takeRegionPicture(RulerWindow &w, RegionPictureUse use)
     });
 }
 
-void CommandRows::regionPictureTaken(RulerWindow &w, RegionPictureUse use, const QRect &region, const ScreenPicture &picture)
+void CommandRows::regionPictureTaken(RulerWindow &w, RegionPictureUse use, const QRect &region,
+                                     const ScreenPicture &picture)
 {
     RulerPaintState state = w.paintState();
     // What follows the pointer is no part of the measurement.
@@ -314,9 +316,11 @@ void CommandRows::regionPictureTaken(RulerWindow &w, RegionPictureUse use, const
 void CommandRows::saveRegionPicture(RulerWindow &w, const QImage &picture)
 {
     const QString name =
-        RulerWindow::tr("region %1.png").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss")));
+        RulerWindow::tr("region %1.png")
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss")));
     const QString suggested = QDir(RulerStore::regionPictureFolder()).filePath(name);
-    const QString path = RegionPicture::pngPath(RulerWindow::askRegionPictureFile(&w, RulerWindow::tr("Save Picture of Region"), suggested));
+    const QString path = RegionPicture::pngPath(
+        RulerWindow::askRegionPictureFile(&w, RulerWindow::tr("Save Picture of Region"), suggested));
     if (path.isEmpty())
         return;
     QSaveFile file(path);
@@ -369,7 +373,8 @@ void CommandRows::stepWindow(RulerWindow &w, QPoint direction)
     const Preferences::Steps steps = w.m_preferences ? w.m_preferences->steps() : Preferences::Steps{};
     if (w.shiftHeld()) {
         const int step = w.altHeld() ? steps.resizeMore : steps.resizeNormal;
-        w.m_placement.place(QRect(w.m_placement.geometryToKeep().topLeft(), w.size() + QSize(direction.x() * step, direction.y() * step)));
+        w.m_placement.place(QRect(w.m_placement.geometryToKeep().topLeft(),
+                                  w.size() + QSize(direction.x() * step, direction.y() * step)));
     } else {
         w.m_placement.sayDesktopPlacesWindows();
         w.m_placement.placeAt(w.pos() + direction * (w.altHeld() ? steps.moveMore : steps.moveNormal));

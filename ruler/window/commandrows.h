@@ -66,7 +66,8 @@ private:
     static void fitRulerToPicture(RulerWindow &w);
     static void copyReadings(RulerWindow &w);
     static void takeRegionPicture(RulerWindow &w, RegionPictureUse use);
-    static void regionPictureTaken(RulerWindow &w, RegionPictureUse use, const QRect &region, const ScreenPicture &picture);
+    static void regionPictureTaken(RulerWindow &w, RegionPictureUse use, const QRect &region,
+                                   const ScreenPicture &picture);
     static void saveRegionPicture(RulerWindow &w, const QImage &picture);
     static void toggleStayOnTop(RulerWindow &w);
     static void toggleFullScreen(RulerWindow &w);

@@ -72,7 +72,9 @@ void CommandRows::addKeyRows(Rows &t)
     t.push_back(toggle(C::ShowHeightNumber, O::ShowHeightNumber).key(Qt::Key_H, Chord::AltShift));
     t.push_back(row(C::ActivateOnHover, [](RulerWindow &w, C) {
                     if (w.m_preferences)
-                        w.m_preferences->setValue(ProgramSetting::ActivateOnHover, !w.m_preferences->value<bool>(ProgramSetting::ActivateOnHover));
+                        w.m_preferences->setValue(
+                            ProgramSetting::ActivateOnHover,
+                            !w.m_preferences->value<bool>(ProgramSetting::ActivateOnHover));
                 }).key(Qt::Key_P));
     // Alt+Q saves the session from this ruler before the program ends, as the menu's "Quit" does.
     t.push_back(

@@ -159,7 +159,8 @@ void RulerWindow::restore(const RulerRecord &stored)
 RulerRecord RulerWindow::record() const
 {
     // A ruler saved in full screen reopens at its normal size.
-    return {state().settings(), state().fullScreen() ? state().normalGeometry() : m_placement.geometryToKeep(), m_figure.model()};
+    return {state().settings(),
+            state().fullScreen() ? state().normalGeometry() : m_placement.geometryToKeep(), m_figure.model()};
 }
 
 void RulerWindow::saveSettings()

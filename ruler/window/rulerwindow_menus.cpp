@@ -46,7 +46,8 @@ void RulerWindow::rebuildMenu()
         m_menu->setUnitNames(physical, pixelBased);
     }
     syncMenu();
-    m_menu->rebuild({m_shared && m_shared->rulers.size() >= 2, m_preferences && !m_preferences->value<bool>(ProgramSetting::AutoUpdates)});
+    m_menu->rebuild({m_shared && m_shared->rulers.size() >= 2,
+                     m_preferences && !m_preferences->value<bool>(ProgramSetting::AutoUpdates)});
     emit menuRebuilt(m_menu->contextMenu());
 }
 

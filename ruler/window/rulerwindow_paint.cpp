@@ -36,7 +36,8 @@ FigureReadings RulerWindow::figureReadings() const
 bool RulerWindow::guideSpacingShown() const
 {
     // Written while a horizontal guide is dragged or the pointer rests on one.
-    return option(RulerOption::HoverGuides) && (m_pointer.guides().drag() == GuideDrag::Horizontal || cursor().shape() == Qt::SplitVCursor);
+    return option(RulerOption::HoverGuides) &&
+           (m_pointer.guides().drag() == GuideDrag::Horizontal || cursor().shape() == Qt::SplitVCursor);
 }
 
 RulerPaintState RulerWindow::paintState() const

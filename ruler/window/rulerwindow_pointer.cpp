@@ -92,7 +92,8 @@ void RulerWindow::setPointerShape(Qt::CursorShape shape)
 PointerVisuals RulerWindow::pointerVisuals() const
 {
     PointerVisuals visuals;
-    visuals.menuHovered = m_pointer.menuHovered() && m_preferences && m_preferences->value<bool>(ProgramSetting::ShowTopRightMenu);
+    visuals.menuHovered = m_pointer.menuHovered() && m_preferences &&
+                          m_preferences->value<bool>(ProgramSetting::ShowTopRightMenu);
     if (option(RulerOption::ShowGuides)) {
         visuals.horizontalGuides = m_pointer.guides().horizontal();
         visuals.verticalGuides = m_pointer.guides().vertical();
@@ -238,7 +239,8 @@ void RulerWindow::leaveEvent(QEvent *)
 // then read from the keyboard as it is.
 void RulerWindow::takeKeyboardOnHover()
 {
-    if (m_preferences && m_preferences->value<bool>(ProgramSetting::ActivateOnHover) && !(m_shared && m_shared->colorDialogShown())) {
+    if (m_preferences && m_preferences->value<bool>(ProgramSetting::ActivateOnHover) &&
+        !(m_shared && m_shared->colorDialogShown())) {
         if (m_preferences->value<bool>(ProgramSetting::ShowInfoPanel) && infoPanel()) {
             infoPanel()->activateWindow();
             raise();

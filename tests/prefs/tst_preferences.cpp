@@ -184,8 +184,10 @@ void TestPreferences::optionsWithGarbage()
     QSettings().setValue(key, value);
     const Preferences preferences;
     const QHash<QString, QString> seen{
-        {"toolboxPosition", preferences.value<PanelSide>(ProgramSetting::PanelSide) == PanelSide::Left ? "left" : "right"},
-        {"lastInformed", QStringLiteral("informed %1").arg(preferences.value<QString>(ProgramSetting::LastInformed))},
+        {"toolboxPosition",
+         preferences.value<PanelSide>(ProgramSetting::PanelSide) == PanelSide::Left ? "left" : "right"},
+        {"lastInformed",
+         QStringLiteral("informed %1").arg(preferences.value<QString>(ProgramSetting::LastInformed))},
         {"canShowToolbox", preferences.value<bool>(ProgramSetting::ShowInfoPanel) ? "shown" : "hidden"},
         {"showTopRightMenu", preferences.value<bool>(ProgramSetting::ShowTopRightMenu) ? "menu" : "no menu"}};
     QCOMPARE(seen.value(key), expected);

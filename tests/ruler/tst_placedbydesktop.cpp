@@ -191,7 +191,8 @@ void TestPlacedByDesktop::pointerDrags_data()
     // The compositor's move ends at the release; what a click does is done at the press.
     QTest::newRow("placed by the desktop: a click hands over at the press and moves nothing")
         << true << Gesture::Click << kMove << kWindow;
-    QTest::newRow("placed by the desktop: a guide band drops a guide") << true << Gesture::GuideBand << kNone << kWindow;
+    QTest::newRow("placed by the desktop: a guide band drops a guide")
+        << true << Gesture::GuideBand << kNone << kWindow;
     QTest::newRow("placed by the desktop: the figure stays ours")
         << true << Gesture::Figure << kNone << kWindow;
 }

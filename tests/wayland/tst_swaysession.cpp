@@ -157,7 +157,8 @@ void TestSwaySession::pointerReachesANativeWindowExactly()
              qPrintable(window.reports().join(QLatin1Char('|'))));
     const QStringList reports = window.reports();
     QVERIFY2(reports.contains(QStringLiteral("pointer 37 53")), qPrintable(reports.join(QLatin1Char('|'))));
-    QVERIFY(reports.indexOf(QStringLiteral("button 272 pressed")) < reports.indexOf(QStringLiteral("button 272 released")));
+    QVERIFY(reports.indexOf(QStringLiteral("button 272 pressed")) <
+            reports.indexOf(QStringLiteral("button 272 released")));
 }
 
 // Ctrl+Shift+A: the window sees the A key (evdev 30) while Shift (1) and Control (4) are held.
@@ -182,8 +183,11 @@ void TestSwaySession::keysReachXWaylandWithTheirModifiers()
     QVERIFY(press(QStringLiteral("ctrl+shift+a")));
     QVERIFY(press(QStringLiteral("alt+e")));
     // X reports Shift as 0x1, Control as 0x4 and Alt (Mod1) as 0x8 in the state of the key's event.
-    QVERIFY2(waitFor([&] { return xev.output().contains(QLatin1String("state 0x8, keycode 26 (keysym 0x65, e)")); }, 5000),
-             qPrintable(xev.output()));
+    QVERIFY2(
+        waitFor(
+            [&] { return xev.output().contains(QLatin1String("state 0x8, keycode 26 (keysym 0x65, e)")); },
+            5000),
+        qPrintable(xev.output()));
     QVERIFY2(xev.output().contains(QLatin1String("state 0x5, keycode 38 (keysym 0x41, A)")), qPrintable(xev.output()));
 }
 

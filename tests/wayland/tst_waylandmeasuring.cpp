@@ -96,9 +96,10 @@ public:
     bool start()
     {
         m_address = QStringLiteral("unix:path=%1/bus").arg(m_folder.path());
-        m_process.start(QStringLiteral("dbus-daemon"),
-                        {QStringLiteral("--config-file=%1/tests/wayland/bus-without-portal.conf").arg(GRADORA_SOURCE_DIR),
-                         QStringLiteral("--nofork"), QStringLiteral("--address=") + m_address});
+        m_process.start(
+            QStringLiteral("dbus-daemon"),
+            {QStringLiteral("--config-file=%1/tests/wayland/bus-without-portal.conf").arg(GRADORA_SOURCE_DIR),
+             QStringLiteral("--nofork"), QStringLiteral("--address=") + m_address});
         return waitFor([&] { return QFile::exists(m_folder.path() + QStringLiteral("/bus")); }, 5000);
     }
     QString address() const { return m_address; }
@@ -359,11 +360,15 @@ void TestWaylandMeasuring::withoutAControlSocketTheFitGivesTheSize()
     QVERIFY(press(QStringLiteral("e")));
     QVERIFY(program.showsStillFrame());
     const bool sized = waitFor(
-        [&] { return clickAt(kTarget.center()) && waitFor([&] { return program.ruler().size() == kTarget.size(); }, 1500); },
+        [&] {
+            return clickAt(kTarget.center()) &&
+                   waitFor([&] { return program.ruler().size() == kTarget.size(); }, 1500);
+        },
         10000);
     qInfo("the ruler stands at %s", qPrintable(describe(program.ruler())));
     QVERIFY(sized);
-    QVERIFY2(program.ruler().topLeft() != kTarget.topLeft(), "sway placed the ruler as asked: is the test still needed?");
+    QVERIFY2(program.ruler().topLeft() != kTarget.topLeft(),
+             "sway placed the ruler as asked: is the test still needed?");
 }
 
 void TestWaylandMeasuring::theStoredPlaceAndTheKeysPlaceTheRuler_data()
@@ -371,7 +376,8 @@ void TestWaylandMeasuring::theStoredPlaceAndTheKeysPlaceTheRuler_data()
     QTest::addColumn<QString>("chord");
     QTest::addColumn<QRect>("expected");
     QTest::newRow("an arrow key moves one pixel") << QStringLiteral("Right") << kStoredRuler.translated(1, 0);
-    QTest::newRow("Alt and an arrow key move a hundred") << QStringLiteral("alt+Up") << kStoredRuler.translated(0, -100);
+    QTest::newRow("Alt and an arrow key move a hundred")
+        << QStringLiteral("alt+Up") << kStoredRuler.translated(0, -100);
     QTest::newRow("Shift and an arrow key resize") << QStringLiteral("shift+Down") << kStoredRuler.adjusted(0, 0, 0, 1);
 }
 
@@ -505,7 +511,8 @@ void TestWaylandMeasuring::pointerDragMovesTheRulerByTheDragVector_data()
     QTest::addColumn<QPoint>("grabFromTopLeft"); // where the drag starts, from the ruler's top left
     QTest::addColumn<QPoint>("vector");
     QTest::addColumn<QMargins>("change"); // how each side of the ruler moves
-    QTest::newRow("the body moves the ruler") << QPoint(320, 240) << QPoint(-230, 140) << QMargins(230, -140, -230, 140);
+    QTest::newRow("the body moves the ruler")
+        << QPoint(320, 240) << QPoint(-230, 140) << QMargins(230, -140, -230, 140);
     QTest::newRow("the right edge widens it") << QPoint(638, 240) << QPoint(100, 0) << QMargins(0, 0, 100, 0);
     QTest::newRow("the bottom right corner grows it")
         << QPoint(638, 478) << QPoint(-90, 60) << QMargins(0, 0, -90, 60);
@@ -527,7 +534,8 @@ void TestWaylandMeasuring::pointerDragMovesTheRulerByTheDragVector()
                    QString::number(to.x()), QString::number(to.y())}));
     const QRect expected = before.marginsAdded(change);
     const bool reached = program.rulerReaches(expected);
-    qInfo("the ruler stands at %s, expected at %s", qPrintable(describe(program.ruler())), qPrintable(describe(expected)));
+    qInfo("the ruler stands at %s, expected at %s", qPrintable(describe(program.ruler())),
+          qPrintable(describe(expected)));
     QVERIFY(reached);
 }
 
@@ -644,7 +652,8 @@ void TestWaylandMeasuring::aNativeRulerKeepsThePlaceSwayShows()
     QTest::qWait(1000);
     program->terminate();
     QVERIFY(program->waitForFinished(20000));
-    const QRect kept = QSettings(driver.settingsFile(), QSettings::IniFormat).value(QStringLiteral("geometry")).toRect();
+    const QRect kept =
+        QSettings(driver.settingsFile(), QSettings::IniFormat).value(QStringLiteral("geometry")).toRect();
     qInfo("sway showed the ruler at %s; the settings file keeps %s", qPrintable(describe(moved)),
           qPrintable(describe(kept)));
     QCOMPARE(kept, controlSocket ? moved : kStoredRuler);
