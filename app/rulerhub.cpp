@@ -411,7 +411,7 @@ void RulerHub::openStillFrame(StillFrame::Tool tool, RulerWindow *ruler)
         connect(frame, &StillFrame::left, this,
                 [this, frame] { magnifier()->restore(frame->magnifierValues()); });
     } else {
-        frame->setEdgeFinderPresentation(ruler->edgeFinderPresentation());
+        frame->setEdgeFinderPresentation(ruler->view().edgeFinderPresentation());
         QPointer<RulerWindow> target(ruler);
         connect(frame, &StillFrame::boxChosen, this, [target](const QRect &box, bool figure) {
             if (target)

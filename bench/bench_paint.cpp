@@ -93,7 +93,7 @@ void paintPass(benchmark::State &state, RulerWindow *ruler, QSize size, QAction 
         return;
     }
     ruler->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-    if (!ruler->isActiveWindow() || ruler->readings().widthText.isEmpty()) {
+    if (!ruler->isActiveWindow() || ruler->view().readings().widthText.isEmpty()) {
         state.SkipWithError("the ruler is not active: its readings would be missing");
         return;
     }

@@ -192,8 +192,26 @@ void RulerMenu::setText(RulerCommand command, const QString &text)
 
 void RulerMenu::setFigureEntriesEnabled(bool enabled)
 {
+    for (C entry : {C::ShowRotationCenter, C::ShowControlPoints, C::BoldControlPoints, C::ShowFigureReadings,
+                    C::SendFigureToCenter})
+        setEnabled(entry, enabled);
     m_figureMenu->setEnabled(enabled);
     m_groups[std::size_t(Group::Figure)]->setEnabled(enabled);
+}
+
+void RulerMenu::setPictureEntriesEnabled(bool enabled)
+{
+    for (C entry : {C::StretchPicture, C::ProportionalPicture, C::ActualSize, C::ClearPicture,
+                    C::RulerToPictureSize, C::TransparentPicture})
+        setEnabled(entry, enabled);
+}
+
+void RulerMenu::showPictureChoice(bool stretched)
+{
+    setChecked(C::StretchPicture, stretched);
+    setChecked(C::ActualSize, !stretched);
+    setEnabled(C::ProportionalPicture, stretched);
+    setVisible(C::ProportionalPicture, stretched);
 }
 
 RulerCommand RulerMenu::checkedIn(Group group) const

@@ -49,8 +49,12 @@ public:
     void setEnabled(RulerCommand command, bool enabled);
     void setVisible(RulerCommand command, bool visible);
     void setText(RulerCommand command, const QString &text);
-    // The "Flying Figure" submenu and every figure entry.
+    // The "Flying Figure" submenu and every entry that changes the figure or how it is drawn.
     void setFigureEntriesEnabled(bool enabled);
+    // The entries that act on a picture, which mean nothing without one.
+    void setPictureEntriesEnabled(bool enabled);
+    // "Stretch Image" and "Actual Size" act as a pair; "Proportional" only matters when stretched.
+    void showPictureChoice(bool stretched);
     // The checked entry of a group, or RulerCommand::Count where none is.
     RulerCommand checkedIn(RulerCommands::Group group) const;
 

@@ -181,6 +181,25 @@ void PointerSession::leave()
         m_host->setPointerShape(Qt::ArrowCursor);
 }
 
+bool PointerSession::guideSpacingShown() const
+{
+    return m_host->guideSpacingOffered() &&
+           (m_guides.drag() == GuideDrag::Horizontal || m_host->pointerShape() == Qt::SplitVCursor);
+}
+
+PointerVisuals PointerSession::visuals() const
+{
+    PointerVisuals visuals;
+    visuals.menuHovered = m_menuHovered && m_host->menuButtonShown();
+    if (m_host->guidesShown()) {
+        visuals.horizontalGuides = m_guides.horizontal();
+        visuals.verticalGuides = m_guides.vertical();
+        visuals.guideSpacing = guideSpacingShown();
+        visuals.spacingX = m_guides.pointer().x();
+    }
+    return visuals;
+}
+
 void PointerSession::figureTurned()
 {
     m_dragMode = DragMode::Body;

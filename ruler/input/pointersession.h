@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "paint/repaintregions.h"
 #include "ruler/input/compositordrag.h"
 #include "ruler/input/guideset.h"
 #include "ruler/input/hittest.h"
@@ -36,6 +37,8 @@ public:
         virtual QRect windowFrame() const = 0;
         virtual bool fullScreen() const = 0;
         virtual bool guidesShown() const = 0;
+        // Whether the spacings between horizontal guides are written beside a pointer that rests on one.
+        virtual bool guideSpacingOffered() const = 0;
         // Whether the window shows its "menu" text in the top-right corner.
         virtual bool menuButtonShown() const = 0;
         // The flying figure's handles (none while they cannot be dragged) and its body.
@@ -88,6 +91,11 @@ public:
     void figureTurned();
     void figureHidden();
     bool menuHovered() const { return m_menuHovered; }
+    // Whether the spacings between horizontal guides are written: while one is dragged or the pointer
+    // rests on one.
+    bool guideSpacingShown() const;
+    // What the pointer shows on the window now; the window repaints what changed between two of these.
+    PointerVisuals visuals() const;
     // Whether the pointer was over the "menu" text at the press, which opens the menu; forgets it.
     bool takeMenuPress();
     // A context menu was opened since the last press: a double click then does not count.

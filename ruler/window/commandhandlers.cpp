@@ -53,6 +53,18 @@ QRect displayRect(int index)
 
 } // namespace
 
+std::function<QString(QWidget *, const QString &, const QString &)> RulerWindow::askPictureFile =
+    [](QWidget *parent, const QString &caption, const QString &folder) {
+        return QFileDialog::getOpenFileName(parent, caption, folder);
+    };
+
+std::function<void(QWidget *, const QString &, const QString &)> RulerWindow::reportPictureFailure =
+    [](QWidget *parent, const QString &title, const QString &text) {
+        QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+        TopMessage::dress(box);
+        box.exec();
+    };
+
 std::function<QString(QWidget *, const QString &, const QString &)> RulerWindow::askRegionPictureFile =
     [](QWidget *parent, const QString &caption, const QString &suggested) {
         return QFileDialog::getSaveFileName(parent, caption, suggested,
@@ -65,17 +77,23 @@ void CommandRows::editTransparency(RulerWindow &w)
     dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog->dropFollower();
     dialog->setValue(w.state().color(ColorTarget::Background).alpha());
-    dialog->followWith(
-        {QObject::connect(dialog, &TransparencyDialog::alphaEdited, &w, &RulerWindow::showEditedTransparency)});
+    const auto setAlpha = [&w](int alpha) {
+        QColor body = w.state().color(ColorTarget::Background);
+        body.setAlpha(alpha);
+        w.setColor(ColorTarget::Background, body);
+    };
+    // Each value shows at once, as the slider moves.
+    dialog->followWith({QObject::connect(dialog, &TransparencyDialog::alphaEdited, &w, [&w, setAlpha](int alpha) {
+        setAlpha(alpha);
+        w.repaint();
+    })});
 
     const QPointer<RulerWindow> self(&w);
     dialog->exec();
     if (!self)
         return;
     dialog->dropFollower();
-    QColor body = w.state().color(ColorTarget::Background);
-    body.setAlpha(dialog->chosenAlpha());
-    w.setColor(ColorTarget::Background, body);
+    setAlpha(dialog->chosenAlpha());
 }
 
 void CommandRows::editPositionAndSize(RulerWindow &w)
@@ -131,7 +149,7 @@ void CommandRows::followEditedGeometry(RulerWindow &w, PositionDialog::Field fie
 
 void CommandRows::showPreferencesOn(RulerWindow &w, PreferencesPage page)
 {
-    w.clearRememberedModifiers();
+    w.m_pointer.setChord({});
     emit w.preferencesRequested(page);
 }
 
@@ -218,14 +236,14 @@ void CommandRows::openPicture(RulerWindow &w)
 void CommandRows::clearPicture(RulerWindow &w)
 {
     w.m_state.clearPicture();
-    w.setPictureEntriesEnabled(false);
+    w.m_menu->setPictureEntriesEnabled(false);
     w.update();
 }
 
 void CommandRows::stretchPicture(RulerWindow &w)
 {
     w.m_state.setOption(RulerOption::StretchPicture, true);
-    w.showPictureChoice();
+    w.m_menu->showPictureChoice(w.state().option(O::StretchPicture));
     w.update();
 }
 
@@ -238,7 +256,7 @@ void CommandRows::toggleProportionalPicture(RulerWindow &w)
 void CommandRows::showPictureAtActualSize(RulerWindow &w)
 {
     w.m_state.setOption(RulerOption::StretchPicture, false);
-    w.showPictureChoice();
+    w.m_menu->showPictureChoice(w.state().option(O::StretchPicture));
     w.update();
 }
 
@@ -257,9 +275,9 @@ void CommandRows::fitRulerToPicture(RulerWindow &w)
 void CommandRows::copyReadings(RulerWindow &w)
 {
     std::optional<CopiedReadings::Figure> shownFigure;
-    if (w.option(RulerOption::ShowFigure))
-        shownFigure = CopiedReadings::Figure{CopiedReadings::kindName(w.m_figure.model()), w.figureReadings()};
-    QGuiApplication::clipboard()->setText(CopiedReadings::text(w.size(), w.readingScale(), shownFigure, QLocale(),
+    if (w.state().option(RulerOption::ShowFigure))
+        shownFigure = CopiedReadings::Figure{CopiedReadings::kindName(w.m_figure.model()), w.view().figureReadings()};
+    QGuiApplication::clipboard()->setText(CopiedReadings::text(w.size(), w.view().readingScale(), shownFigure, QLocale(),
                                                                DeviceSize::note(w.size(), w.displayScale())));
 }
 
@@ -268,7 +286,7 @@ void CommandRows::takeRegionPicture(RulerWindow &w, RegionPictureUse use)
     // One picture at a time: a second request while one is on its way is the same request.
     if (w.m_takingRegionPicture)
         return;
-    const QRect region = w.outerGeometry();
+    const QRect region = w.geometry();
     if (!w.desktop()) {
         regionPictureTaken(w, use, region, {});
         return;
@@ -283,7 +301,7 @@ void CommandRows::takeRegionPicture(RulerWindow &w, RegionPictureUse use)
 void CommandRows::regionPictureTaken(RulerWindow &w, RegionPictureUse use, const QRect &region,
                                      const ScreenPicture &picture)
 {
-    RulerPaintState state = w.paintState();
+    RulerPaintState state = w.view().paintState();
     // What follows the pointer is no part of the measurement.
     state.menuText = false;
     state.menuHovered = false;
@@ -341,7 +359,7 @@ void CommandRows::toggleStayOnTop(RulerWindow &w)
     w.activateWindow();
 
     if (w.m_panel.ownsPanel())
-        w.infoPanel()->setStaysOnTop(w.option(RulerOption::StayOnTop));
+        w.infoPanel()->setStaysOnTop(w.state().option(RulerOption::StayOnTop));
 }
 
 void CommandRows::toggleFullScreen(RulerWindow &w)
@@ -371,13 +389,13 @@ void CommandRows::stepWindow(RulerWindow &w, QPoint direction)
     if (w.state().fullScreen())
         return;
     const Preferences::Steps steps = w.m_preferences ? w.m_preferences->steps() : Preferences::Steps{};
-    if (w.shiftHeld()) {
-        const int step = w.altHeld() ? steps.resizeMore : steps.resizeNormal;
+    if (w.m_pointer.chord().shift) {
+        const int step = w.m_pointer.chord().alt ? steps.resizeMore : steps.resizeNormal;
         w.m_placement.place(QRect(w.m_placement.geometryToKeep().topLeft(),
                                   w.size() + QSize(direction.x() * step, direction.y() * step)));
     } else {
         w.m_placement.sayDesktopPlacesWindows();
-        w.m_placement.placeAt(w.pos() + direction * (w.altHeld() ? steps.moveMore : steps.moveNormal));
+        w.m_placement.placeAt(w.pos() + direction * (w.m_pointer.chord().alt ? steps.moveMore : steps.moveNormal));
     }
 }
 
@@ -387,16 +405,12 @@ void CommandRows::toggleEdgeFinder(RulerWindow &w)
         emit w.stillEdgeFinderRequested();
         return;
     }
-    QObject::connect(&w.m_edgeFinder, &EdgeFinderTool::repaintNeeded, &w, qOverload<const QRegion &>(&QWidget::update),
-            Qt::UniqueConnection);
-    QObject::connect(&w.m_edgeFinder, &EdgeFinderTool::pictureFailed, &w, &RulerWindow::edgeFinderFailed,
-            Qt::UniqueConnection);
     if (w.m_edgeFinder.active()) {
         w.update(w.m_edgeFinder.stop());
         w.setCursor(Qt::ArrowCursor);
     } else {
         w.setCursor(Qt::CrossCursor);
-        w.update(w.m_edgeFinder.start(&w, w.desktop(), w.edgeFinderPresentation()));
+        w.update(w.m_edgeFinder.start(&w, w.desktop(), w.view().edgeFinderPresentation()));
     }
     w.m_menu->setChecked(RulerCommand::EdgeFinder, w.m_edgeFinder.active());
 }

@@ -40,7 +40,7 @@ void CommandRows::addWindowRows(Rows &t)
     const auto menu = Menu::Window;
     t.push_back(row(C::NewRuler,
                         [](RulerWindow &w, C) {
-                            w.clearRememberedModifiers();
+                            w.m_pointer.setChord({});
                             emit w.newRulerRequested();
                         })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "New Ruler"), "Alt+N")
@@ -111,7 +111,7 @@ void CommandRows::addViewRows(Rows &t)
     t.back().checkShowsOpposite = true;
     t.push_back(toggle(C::BoldControlPoints, O::BoldControlPoints, "N",
                        [](RulerWindow &w, C) {
-                           if (!w.option(O::HideControlPoints))
+                           if (!w.state().option(O::HideControlPoints))
                                w.m_state.toggle(O::BoldControlPoints);
                            w.update();
                        })
@@ -119,7 +119,7 @@ void CommandRows::addViewRows(Rows &t)
                     .in(menu));
     t.push_back(toggle(C::ShowFigureReadings, O::ShowFigureReadings, "T",
                        [](RulerWindow &w, C) {
-                           if (w.option(O::ShowFigure))
+                           if (w.state().option(O::ShowFigure))
                                w.m_state.toggle(O::ShowFigureReadings);
                            w.update();
                        })
@@ -339,7 +339,7 @@ void CommandRows::addProgramRows(Rows &t)
     t.push_back(row(C::About,
                         [](RulerWindow &w, C) {
                             emit w.aboutRequested();
-                            w.clearRememberedModifiers();
+                            w.m_pointer.setChord({});
                         })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "About Gradora"))
                     .in(menu));

@@ -1,25 +1,202 @@
 // SPDX-FileCopyrightText: 2026 The Gradora developers
 // SPDX-License-Identifier: BSD-3-Clause
 
-// Construction, joining the preferences, persistence, and the life of a ruler window.
+// The widget: its parts, what they ask of it, and the events it hands them.
 #include "ruler/window/rulerwindow.h"
 
+#include "paint/rulerpainter.h"
 #include "platform/desktop.h"
+#include "render/menutext.h"
+#include "ruler/commands/conventionkeys.h"
 #include "ruler/commands/rulermenu.h"
 #include "ruler/panel/infopanel.h"
-#include "ruler/placement/geometryrule.h"
-#include "ruler/placement/screenplacement.h"
 #include "ruler/window/rulershared.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QColorDialog>
-#include <QImageReader>
-#include <QScreen>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QWheelEvent>
+
+using PointerRules::DragMode;
+
+namespace {
+
+// The cursor is set only when its shape changes: setting it costs a round trip to the window system.
+void showPointerShape(QWidget &window, Qt::CursorShape shape)
+{
+    if (!window.testAttribute(Qt::WA_SetCursor) || window.cursor().shape() != shape)
+        window.setCursor(shape);
+}
+
+} // namespace
+
+// What the pointer session learns about the window and asks of it.
+class RulerWindow::PointerHost final : public PointerSession::Host
+{
+public:
+    explicit PointerHost(RulerWindow &window) : m_window(window) {}
+
+    QSize windowSize() const override { return m_window.size(); }
+    QRect windowFrame() const override { return m_window.geometry(); }
+    bool fullScreen() const override { return m_window.state().fullScreen(); }
+    bool guidesShown() const override { return m_window.state().option(RulerOption::ShowGuides); }
+    bool guideSpacingOffered() const override { return m_window.state().option(RulerOption::HoverGuides); }
+    bool menuButtonShown() const override { return m_window.menuTextShown(); }
+    QList<QPoint> figureControlPoints() const override { return m_window.m_figure.controlPoints(); }
+    bool figureContains(const QPoint &pos) const override { return m_window.m_figure.contains(pos); }
+    Qt::CursorShape pointerShape() const override { return m_window.cursor().shape(); }
+    void setPointerShape(Qt::CursorShape shape) override { showPointerShape(m_window, shape); }
+    void dragWindowTo(const QPoint &topLeft) override
+    {
+        m_window.m_shaper.setWindowDrag(true);
+        m_window.m_placement.dragTo(topLeft);
+    }
+    void sizeWindow(const QRect &frame) override { m_window.m_placement.place(frame); }
+    void resizeByEdge(const QRect &frame, DragMode edge) override
+    {
+        m_window.m_placement.place(m_window.m_placement.edgeSnapped(frame, edge));
+    }
+    void moveFigureBy(const QPoint &delta) override { m_window.m_figure.moveBy(delta); }
+    void dragFigureHandle(int index, const QPoint &pos, QPoint &lastPos, Qt::KeyboardModifiers modifiers) override
+    {
+        m_window.m_figure.dragHandle(index, pos, lastPos, modifiers);
+    }
+    bool compositorPlacesWindows() const override { return !m_window.m_placement.honoured(); }
+    void startSystemDrag(const CompositorDrag::Request &request) override
+    {
+        m_window.m_placement.handToCompositor(request);
+    }
+
+private:
+    RulerWindow &m_window;
+};
+
+// What the placement asks of the window.
+class RulerWindow::PlacedRuler final : public WindowPlacement::Ruler
+{
+public:
+    explicit PlacedRuler(RulerWindow &window) : m_window(window) {}
+
+    Desktop *desktop() const override { return m_window.desktop(); }
+    bool fullScreen() const override { return m_window.state().fullScreen(); }
+    bool snapsToScreen() const override { return m_window.state().option(RulerOption::SnapToScreen); }
+    bool firstPlacementNotice() override
+    {
+        RulerShared *shared = m_window.m_shared;
+        if (!shared || shared->placementNoticeGiven)
+            return false;
+        shared->placementNoticeGiven = true;
+        return true;
+    }
+
+private:
+    RulerWindow &m_window;
+};
+
+// What the flying figure learns about the window and asks of it.
+class RulerWindow::FigureRuler final : public FigureControl::Ruler
+{
+public:
+    explicit FigureRuler(RulerWindow &window) : m_window(window) {}
+
+    QSize size() const override { return m_window.size(); }
+    bool figureShown() const override { return m_window.state().option(RulerOption::ShowFigure); }
+    FigureModifiers modifiers(Qt::KeyboardModifiers held, Qt::MouseButtons buttons) const override
+    {
+        FigureModifiers result;
+        result.shift = held & Qt::ShiftModifier;
+        result.control = held & Qt::ControlModifier;
+        result.alt = held & Qt::AltModifier;
+        result.leftButton = buttons & Qt::LeftButton;
+        result.shiftState = m_window.m_pointer.chord().shift || result.shift;
+        result.altState = m_window.m_pointer.chord().alt;
+        result.reverseAlt = m_window.state().option(RulerOption::ReverseAlt);
+        return result;
+    }
+    FigureModifiers currentModifiers() const override
+    {
+        return modifiers(QGuiApplication::queryKeyboardModifiers(), QGuiApplication::mouseButtons());
+    }
+    QRegion drawnArea() const override { return m_window.m_shaper.figureArea(); }
+    void repaint(const QRegion &region) override { m_window.update(region); }
+    void repaintAll() override { m_window.update(); }
+    void markEntry(RulerCommand entry) override { m_window.m_menu->setChecked(entry, true); }
+    void placementTurned() override { m_window.m_pointer.figureTurned(); }
+
+private:
+    RulerWindow &m_window;
+};
+
+// What the panel follower learns about the window and asks of it.
+class RulerWindow::PanelRuler final : public PanelFollower::Ruler
+{
+public:
+    explicit PanelRuler(RulerWindow &window) : m_window(window) {}
+
+    QWidget *window() const override { return &m_window; }
+    QRect frame() const override { return m_window.geometry(); }
+    InfoPanel *panel() const override { return m_window.infoPanel(); }
+    Preferences *preferences() const override { return m_window.m_preferences; }
+    bool staysOnTop() const override { return m_window.state().option(RulerOption::StayOnTop); }
+    PanelTexts texts() const override
+    {
+        return m_window.view().panelTexts(m_window.m_placement.desktopPosition(), m_window.m_placement.notice(),
+                                          m_window.displayScale());
+    }
+    void beginDrag() override { m_window.m_placement.beginDrag(); }
+    void dragTo(const QPoint &topLeft) override { m_window.m_placement.dragTo(topLeft); }
+    void endDrag() override { m_window.m_placement.endDrag(); }
+    // Takes the keyboard, asking the window system only when the window does not have it already.
+    void keepKeyboard() override
+    {
+        if (!m_window.isActiveWindow())
+            m_window.activateWindow();
+        m_window.setFocus();
+    }
+    void waitForPanel() override
+    {
+        if (m_window.m_shared)
+            m_window.m_shared->panelWaitingRuler = &m_window;
+    }
+
+private:
+    RulerWindow &m_window;
+};
+
+// The window as its shaper sees it: what it draws, the compositor and its mask.
+class RulerWindow::ShapedWindow final : public WindowShaper::Window
+{
+public:
+    explicit ShapedWindow(RulerWindow &window) : m_window(window) {}
+
+    RulerPaintState paintState() const override { return m_window.view().paintState(); }
+    int dpi() const override { return m_window.logicalDpiY(); }
+    // Taken as so before the ruler attaches.
+    bool compositing() const override { return !m_window.desktop() || m_window.desktop()->isCompositing(); }
+    bool coveredWhole() const override { return m_window.m_edgeFinder.showsBackdrop(); }
+    QRegion mask() const override { return m_window.mask(); }
+    void setMask(const QRegion &shape) override { m_window.setMask(shape); }
+    void clearMask() override { m_window.clearMask(); }
+    void repaintLater() override { QTimer::singleShot(0, &m_window, qOverload<>(&QWidget::update)); }
+    void later(std::function<void()> step) override { QTimer::singleShot(0, &m_window, std::move(step)); }
+
+private:
+    RulerWindow &m_window;
+};
 
 RulerWindow::RulerWindow(QWidget *parent)
     : QWidget(parent,
-              Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint)
+              Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint),
+      m_placement(*this, std::make_unique<PlacedRuler>(*this)),
+      m_figure(std::make_unique<FigureRuler>(*this)),
+      m_panel(std::make_unique<PanelRuler>(*this)),
+      m_shaper(std::make_unique<ShapedWindow>(*this)),
+      m_pointer(std::make_unique<PointerHost>(*this))
 {
     setWindowTitle(tr("Gradora"));
     setAttribute(Qt::WA_TranslucentBackground);
@@ -30,10 +207,18 @@ RulerWindow::RulerWindow(QWidget *parent)
     m_menu = new RulerMenu(this);
     connect(m_menu, &RulerMenu::triggered, this, &RulerWindow::execute);
     connect(m_menu, &RulerMenu::aboutToShow, this, &RulerWindow::rebuildMenu);
-    setPictureEntriesEnabled(false);
+    m_menu->setPictureEntriesEnabled(false);
     m_menu->setVisible(RulerCommand::ProportionalPicture, false);
     for (RulerCommand start : {RulerCommand::UnitPixels, RulerCommand::FlyingRuler, RulerCommand::ActualSize})
         m_menu->setChecked(start, true);
+
+    connect(&m_edgeFinder, &EdgeFinderTool::repaintNeeded, this, qOverload<const QRegion &>(&QWidget::update));
+    // Without a picture there is nothing to find: the finder goes, and says why.
+    connect(&m_edgeFinder, &EdgeFinderTool::pictureFailed, this, [this](const QString &failure) {
+        if (m_edgeFinder.active())
+            execute(RulerCommand::EdgeFinder);
+        emit messageRequested(failure);
+    });
 
     const RulerStore::Start start = RulerStore::readStart(m_panel.follows());
     RulerSettings settings;
@@ -63,116 +248,50 @@ RulerWindow::~RulerWindow()
     }
 }
 
-InfoPanel *RulerWindow::infoPanel() const
+RulerView RulerWindow::view() const
 {
-    return m_shared ? m_shared->infoPanel : nullptr;
+    return {m_state,          size(), m_figure.model(), m_pointer.guides(), menuTextShown(), m_pointer.menuHovered(),
+            m_pointer.guideSpacingShown()};
 }
 
-const QList<QColor> &RulerWindow::backgroundPalette()
+bool RulerWindow::menuTextShown() const
 {
-    static const QList<QColor> palette{QColor(255, 255, 255, 128), QColor(240, 247, 244, 128),
-                                       QColor(255, 246, 237, 128), QColor(255, 235, 255, 128),
-                                       QColor(255, 255, 235, 128), QColor(235, 235, 255, 128),
-                                       QColor(235, 235, 235, 128)};
-    return palette;
+    return m_preferences && m_preferences->value<bool>(ProgramSetting::ShowTopRightMenu);
 }
 
-QSize RulerWindow::sizeHint() const
+// Every change of what the window shows asks for a repaint; the panel hears of it then, before the
+// paint, with the texts of the state as it now is.
+bool RulerWindow::event(QEvent *event)
 {
-    return {kDefaultWidth, kDefaultHeight};
-}
-
-void RulerWindow::showReadOptions()
-{
-    // With the figure hidden the figure readings cannot be changed, and they start the other way
-    // round from the stored value: hidden with the figure, by default.
-    if (!option(RulerOption::ShowFigure))
-        m_state.toggle(RulerOption::ShowFigureReadings);
-    showFigureEntries(option(RulerOption::ShowFigure));
-    m_menu->setEnabled(RulerCommand::MinimalReadings, option(RulerOption::ShowReadings));
-    m_menu->setEnabled(RulerCommand::BoldControlPoints, !option(RulerOption::HideControlPoints));
-    syncMenu();
-}
-
-void RulerWindow::attachTo(RulerShared *rulerShared)
-{
-    m_shared = rulerShared;
-    m_preferences = m_shared->preferences;
-    m_shared->rulers.append(this);
-    if (m_shared->desktop) {
-        connect(m_shared->desktop, &Desktop::compositingChanged, this, [this] { m_shaper.update(); });
-        // The panel and Copy Readings add the size in device pixels where the display is scaled.
-        connect(m_shared->desktop, &Desktop::displayScaleChanged, this, qOverload<>(&QWidget::update));
+    switch (event->type()) {
+    case QEvent::UpdateRequest:
+        m_panel.sendTexts();
+        break;
+    case QEvent::Resize:
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::WindowActivate:
+    case QEvent::Hide:
+        m_placement.learnPosition();
+        break;
+    case QEvent::Show:
+        // Once the compositor has mapped the window.
+        QTimer::singleShot(0, this, [this] { m_placement.learnPosition(); });
+        break;
+    default:
+        break;
     }
-    m_preferences->setValue(ProgramSetting::PanelSide, m_panel.startSide());
-
-    m_state.setColor(ColorTarget::Background,
-                      backgroundPalette().at(m_preferences->takeNextColorIndex(int(backgroundPalette().size()))));
-    // A unit edit in the preferences shows at once; a broken unit falls back to pixels.
-    auto followTables = [this] {
-        recomputeScale();
-        rebuildMenu();
-        update();
-    };
-    connect(m_preferences, &Preferences::unitsChanged, this, followTables);
-    connect(m_preferences, &Preferences::displaysChanged, this, followTables);
-    connect(m_preferences, &Preferences::optionsChanged, this, qOverload<>(&QWidget::update));
-
-    showBackground();
-
-    if (option(RulerOption::StayOnTop))
-        setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
-                       Qt::WindowStaysOnTopHint);
-    rebuildMenu();
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::Paint)
+        m_shaper.notePainted();
+    return handled;
 }
 
-void RulerWindow::restoreStored(const QString &group)
+void RulerWindow::paintEvent(QPaintEvent *)
 {
-    restore(RulerStore::read(group, record()));
-}
-
-void RulerWindow::restore(const RulerRecord &stored)
-{
-    m_state.restore(stored.settings);
-    showReadOptions();
-    if (bool(windowFlags() & Qt::WindowStaysOnTopHint) != option(RulerOption::StayOnTop))
-        setWindowFlag(Qt::WindowStaysOnTopHint, option(RulerOption::StayOnTop));
-    // "Actual Size" keeps its mark until a picture shows which of the two applies.
-    m_menu->setChecked(RulerCommand::StretchPicture, option(RulerOption::StretchPicture));
-
-    setPictureEntriesEnabled(false);
-    if (!stored.settings.pictureFile.isEmpty())
-        loadPicture(stored.settings.pictureFile);
-    showBackground();
-
-    // Unreadable, empty or absurd stored geometry gives the empty-store one; the rule does the rest.
-    m_placement.place(GeometryRule::restored(stored.geometry, GeometryRule::currentScreens()));
-    if (stored.figure)
-        m_figure.restore(*stored.figure, stored.figurePlaced);
-
-    show();
-    activateWindow();
-    raise();
-    setFocus();
-}
-
-RulerRecord RulerWindow::record() const
-{
-    // A ruler saved in full screen reopens at its normal size.
-    return {state().settings(),
-            state().fullScreen() ? state().normalGeometry() : m_placement.geometryToKeep(), m_figure.model()};
-}
-
-void RulerWindow::saveSettings()
-{
-    const QList<RulerWindow *> session = m_shared ? m_shared->rulers : QList<RulerWindow *>{this};
-    QList<RulerRecord> records;
-    for (const RulerWindow *ruler : session)
-        records.append(ruler->record());
-    const RulerWindow *active = m_shared && m_shared->keyboardRuler ? m_shared->keyboardRuler : this;
-    RulerStore::writeSession(records, int(session.indexOf(active)));
-
-    emit settingsSaved();
+    QPainter painter(this);
+    RulerPainter::paint(painter, view().paintState(), m_shaper.paintCache());
+    m_edgeFinder.paint(painter);
 }
 
 void RulerWindow::showEvent(QShowEvent *event)
@@ -185,72 +304,232 @@ void RulerWindow::showEvent(QShowEvent *event)
     m_figure.showFirstTime();
 }
 
-void RulerWindow::openBeside(const RulerWindow &source, const std::optional<QRect> &wanted)
-{
-    if (m_shared->colorDialogShown() && source.m_colorTarget)
-        editColor(*source.m_colorTarget);
-
-    clearRememberedModifiers();
-    // Made from a ruler that stays on top, the new ruler stays on top too: a window manager puts every
-    // other window beneath that one, and the new ruler opens in front.
-    if (source.option(RulerOption::StayOnTop) && !option(RulerOption::StayOnTop)) {
-        m_state.setOption(RulerOption::StayOnTop, true);
-        setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        syncMenu();
-    }
-    m_placement.place(wanted.value_or(QRect(source.pos() + QPoint(kNewRulerOffset, kNewRulerOffset), sizeHint())));
-    show();
-    rebuildMenu();
-    activateWindow();
-    raise();
-    setFocus();
-}
-
-void RulerWindow::closeRuler()
-{
-    // On the way out of the program the session is saved already, with this ruler in it.
-    const bool endingRun = m_shared && m_shared->endingRun;
-    if (!m_shared || m_shared->rulers.size() < 2) {
-        if (!endingRun)
-            saveSettings();
-        // The last ruler ends the program; it stays in the list until the end.
-        emit quitRequested();
-        disconnect(this, nullptr, nullptr, nullptr);
-        return;
-    }
-    // A ruler the user closes leaves the session: the others are saved without it.
-    m_shared->rulers.removeOne(this);
-    if (m_shared->keyboardRuler == this)
-        m_shared->keyboardRuler = nullptr;
-    if (!endingRun)
-        saveSettings();
-    disconnect(this, nullptr, nullptr, nullptr);
-
-    RulerWindow *next = m_shared->rulers.last();
-    next->activateWindow();
-    next->raise();
-    next->setFocus();
-    next->followWindowMove();
-    deleteLater();
-}
-
 void RulerWindow::closeEvent(QCloseEvent *event)
 {
     closeRuler();
     event->accept();
 }
 
-Desktop *RulerWindow::desktop() const
+// A moved window shows what it showed: it is painted again only when it came onto a display that
+// gives its unit another scale. The panel hears of the new place within a frame.
+void RulerWindow::moveEvent(QMoveEvent *event)
 {
-    return m_shared ? m_shared->desktop : nullptr;
+    m_placement.followMoveReport(event);
+    const UnitScale before = state().scale();
+    followPlace();
+    if (state().scale() != before)
+        update();
+    m_panel.textsSoon();
 }
 
-bool RulerWindow::compositing() const
+void RulerWindow::resizeEvent(QResizeEvent *)
 {
-    return !desktop() || desktop()->isCompositing();
+    followWindowMove();
 }
 
-qreal RulerWindow::displayScale() const
+void RulerWindow::focusInEvent(QFocusEvent *)
 {
-    return desktop() ? desktop()->displayScale() : 1.0;
+    if (m_shared)
+        m_shared->keyboardRuler = this;
+    followWindowMove();
+    if (!m_menu->contextMenu()->isVisible()) {
+        rebuildMenu();
+        if (m_preferences && m_preferences->value<bool>(ProgramSetting::ShowInfoPanel) && infoPanel()) {
+            infoPanel()->show();
+            infoPanel()->raise();
+        }
+    }
+}
+
+void RulerWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    m_pointer.setChord(ModifierLatch::fromHeld(event->modifiers()));
+    const PointerVisuals before = m_pointer.visuals();
+    const QPoint pos = event->position().toPoint();
+    if (m_edgeFinder.active()) {
+        // Keys (a released Shift, say) give the arrow back; the finder keeps its cross.
+        showPointerShape(*this, Qt::CrossCursor);
+        update(m_edgeFinder.pointTo(pos, view().edgeFinderPresentation()));
+    } else {
+        m_pointer.motion(pos, event->globalPosition().toPoint(), event->buttons(), event->modifiers());
+    }
+    // A motion that changed nothing paints nothing.
+    update(RepaintRegions::changed(before, m_pointer.visuals(), size()));
+}
+
+void RulerWindow::openContextMenuAt(const QPoint &global)
+{
+    rebuildMenu();
+    m_menu->contextMenu()->exec(global);
+}
+
+void RulerWindow::mousePressEvent(QMouseEvent *event)
+{
+    // A release lost to another grab leaves no drag behind.
+    m_placement.endDrag();
+    m_shaper.setWindowDrag(false);
+    m_placement.beginDrag();
+    const QPoint global = event->globalPosition().toPoint();
+    m_pointer.setChord(ModifierLatch::fromHeld(event->modifiers()));
+    m_pointer.setContextMenuShown(false);
+    m_panel.setFollows(false);
+    if (isActiveWindow() && m_preferences && m_preferences->value<bool>(ProgramSetting::ShowInfoPanel))
+        followWindowMove();
+    m_panel.setFollows(true);
+    emit pressedByPointer();
+    m_placement.endReadback();
+    m_placement.clearNotice();
+    // In the edge finder a left press fits the window to the box found, with Shift the figure's
+    // rectangle instead; the other buttons do what they always do.
+    if (m_edgeFinder.active() && event->button() == Qt::LeftButton) {
+        setFocus();
+        activateWindow();
+        const QRect box = m_edgeFinder.foundBox();
+        if (!box.isNull())
+            fitToFoundBox(box, event->modifiers() & Qt::ShiftModifier);
+        return;
+    }
+
+    m_pointer.press(event->position().toPoint(), global, event->button(), event->buttons());
+    if (m_preferences && m_preferences->value<bool>(ProgramSetting::ShowInfoPanel) && infoPanel())
+        infoPanel()->raise();
+    setFocus();
+    activateWindow();
+    raise();
+    takeKeyboardOnHover();
+    rebuildMenu();
+
+    if (event->button() == Qt::RightButton)
+        openContextMenuAt(global);
+    const bool menuPressed = m_pointer.takeMenuPress();
+    if (menuPressed)
+        openContextMenuAt(MenuText::popupPoint(geometry()));
+    // A press on a ruler while the colour dialog is open edits the same colour of this ruler.
+    if (m_shared && m_shared->colorDialogShown() && hasFocus()) {
+        if (m_shared->colorTarget)
+            editColor(*m_shared->colorTarget);
+    }
+    update();
+    if (event->button() == Qt::LeftButton && !menuPressed && !m_pointer.draggingGuide())
+        m_pointer.handOver();
+}
+
+void RulerWindow::mouseReleaseEvent(QMouseEvent *)
+{
+    m_placement.endDrag();
+    m_shaper.setWindowDrag(false);
+    m_pointer.release();
+    update();
+}
+
+void RulerWindow::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && !m_pointer.contextMenuShown() && !m_edgeFinder.active())
+        execute(RulerCommand::FullScreen);
+    m_pointer.setContextMenuShown(false);
+}
+
+void RulerWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        openContextMenuAt(event->globalPos());
+    m_pointer.setContextMenuShown(true);
+}
+
+void RulerWindow::wheelEvent(QWheelEvent *event)
+{
+    takeKeyboardOnHover();
+    m_pointer.setChord(ModifierLatch::fromHeld(event->modifiers()));
+    event->accept();
+    const int v = m_pointer.wheel().turn(event->angleDelta());
+    if (m_edgeFinder.active()) {
+        if (v != 0)
+            update(m_edgeFinder.changeTolerance(v > 0 ? 1 : -1, view().edgeFinderPresentation()));
+        return;
+    }
+    const ModifierLatch::Chord chord = m_pointer.chord();
+    if (!chord.alt && !chord.shift) {
+        if (QWidget *grabber = mouseGrabber())
+            grabber->releaseMouse();
+        return;
+    }
+    if (v == 0)
+        return;
+
+    if (chord.alt && chord.shift) {
+        m_figure.turn(v);
+    } else if (chord.alt) {
+        if (!state().fullScreen())
+            m_placement.place(QRect(pos(), size() + QSize(v, v)));
+    } else if (m_figure.contains(event->position().toPoint())) {
+        m_figure.scale(PointerRules::wheelScaleFactor(v));
+    } else if (!state().fullScreen()) {
+        m_placement.place(PointerRules::grownFrame(geometry(), v));
+    }
+}
+
+void RulerWindow::enterEvent(QEnterEvent *)
+{
+    takeKeyboardOnHover();
+}
+
+// What the hovering pointer painted (the guide spacings, the underlined "menu") goes when it leaves,
+// whichever way: across an edge, into the body of a shaped window that lets it through, or out from
+// under a shape that changed. No motion comes from there to take it away. A drag goes on outside.
+void RulerWindow::leaveEvent(QEvent *)
+{
+    if (QGuiApplication::mouseButtons() != Qt::NoButton)
+        return;
+    const PointerVisuals before = m_pointer.visuals();
+    m_pointer.leave();
+    update(RepaintRegions::changed(before, m_pointer.visuals(), size()));
+}
+
+void RulerWindow::takeKeyboardOnHover()
+{
+    if (m_preferences && m_preferences->value<bool>(ProgramSetting::ActivateOnHover) &&
+        !(m_shared && m_shared->colorDialogShown())) {
+        if (m_preferences->value<bool>(ProgramSetting::ShowInfoPanel) && infoPanel()) {
+            infoPanel()->activateWindow();
+            raise();
+            if (m_panel.follows())
+                infoPanel()->setOwner(&m_panel);
+        }
+        raise();
+        activateWindow();
+    }
+    if (isActiveWindow())
+        m_pointer.setChord(ModifierLatch::fromHeld(QGuiApplication::queryKeyboardModifiers()));
+}
+
+// Every feature has its key (see RulerCommands::decideKey).
+void RulerWindow::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Escape && m_edgeFinder.active()) {
+        execute(RulerCommand::EdgeFinder);
+        return;
+    }
+    // The chord comes from this event alone, so the order in which its keys went down does not count.
+    const ModifierLatch::Chord chord = ModifierLatch::fromKey(key, true, event->modifiers());
+    const RulerCommands::KeyDecision decision =
+        RulerCommands::decideKey({key, event->modifiers(), chord, state().fullScreen()});
+    if (decision.stage != RulerCommands::KeyStage::Convention)
+        m_pointer.setChord(chord);
+    if (decision.stage == RulerCommands::KeyStage::Plain) {
+        if (ModifierLatch::isAltKey(key) || key == Qt::Key_Shift)
+            m_pointer.wheel().reset();
+        if (m_pointer.chord().shift)
+            setCursor(m_pointer.dragMode() != DragMode::Body || m_pointer.chord().alt ? Qt::ArrowCursor
+                                                                                      : Qt::SizeFDiagCursor);
+    }
+    if (decision.command)
+        execute(*decision.command);
+}
+
+void RulerWindow::keyReleaseEvent(QKeyEvent *event)
+{
+    m_pointer.setChord(ModifierLatch::fromKey(event->key(), false, event->modifiers()));
+    if (!m_pointer.chord().shift && m_pointer.dragMode() == DragMode::Body)
+        setCursor(Qt::ArrowCursor);
 }

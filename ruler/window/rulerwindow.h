@@ -9,9 +9,7 @@
 #include "render/ticklayout.h"
 #include "render/unitscale.h"
 #include "ruler/commands/rulercommand.h"
-#include "ruler/dialogs/positiondialog.h"
 #include "ruler/edgefinder/edgefindertool.h"
-#include "ruler/input/compositordrag.h"
 #include "ruler/input/pointersession.h"
 #include "ruler/panel/panelfollower.h"
 #include "ruler/placement/screenplacement.h"
@@ -20,6 +18,7 @@
 #include "ruler/window/figurecontrol.h"
 #include "ruler/window/rulerstate.h"
 #include "ruler/window/rulerstore.h"
+#include "ruler/window/rulerview.h"
 #include "ruler/window/windowshaper.h"
 
 #include <QColor>
@@ -36,20 +35,16 @@
 #include <optional>
 
 class Desktop;
-struct ScreenPicture;
-class FigureReadings;
-struct FigureUnits;
-class QPainter;
 class RulerMenu;
-struct RulerPaintState;
 struct RulerShared;
-class QMoveEvent;
 class QUrl;
-class QWindow;
 class InfoPanel;
 
 // The ruler window: a frameless, translucent top-level window with scales on its edges, guides,
-// readings and the flying figure. Its implementation is split by topic over several files.
+// readings and the flying figure. It is a thin widget over parts it owns, each with its own state:
+// the ruler's state, the pointer session, the flying figure, the placement, the panel follower, the
+// shaper and the edge finder. It hands them its events and answers their questions through small
+// hosts (rulerwindow.cpp); what it does with the ruler's state is in rulerwindow_state.cpp.
 class RulerWindow : public QWidget
 {
     Q_OBJECT
@@ -81,9 +76,6 @@ public:
     bool loadPicture(const QString &path);
     // The ruler as the settings file keeps it; in full screen, with the geometry it returns to.
     RulerRecord record() const;
-    // Where the window stands on the desktop. It has no frame: its geometry is its frame's, known without
-    // asking the window system (on X, frameGeometry() asks anew after every move, a round trip).
-    QRect outerGeometry() const { return geometry(); }
     // Every geometry the window takes goes through its placement.
     WindowPlacement &placement() { return m_placement; }
     // Recomputes the unit scale from the chosen unit and the display's calibration, silently; a unit
@@ -93,21 +85,17 @@ public:
     // the information panel beside it. Run after every move and resize, and after the commands that
     // change any of these.
     void followWindowMove();
-    // The same without painting: the window's content does not depend on where it stands.
-    void followPlace();
     // Places and shows the panel that was made after this ruler wanted to show it.
     void takeInfoPanel();
-    // With "activate on hover" the ruler under the pointer takes the keyboard and the panel; the
-    // modifier chord is then read from the keyboard as it is.
-    void takeKeyboardOnHover();
     // Opens the shared colour dialog on one of this ruler's colours; what it picks shows at once.
     void editColor(ColorTarget target);
 
     // What the window shows, for reading.
     const GuideSet &guides() const { return m_pointer.guides(); }
-    // The ruler's reading texts as they are painted: those of its state now, whichever window is
-    // active (a dialog that moves or sizes the ruler, or a changed calibration, shows at once).
-    RulerReadings readings() const;
+    // What the ruler shows as its parts stand now, whichever window is active (a dialog that moves or
+    // sizes the ruler, or a changed calibration, shows at once): the paint state, the reading texts, the
+    // panel's lines.
+    RulerView view() const;
     // Options, colours, picture, unit and scale, full screen: what the ruler is, apart from its window.
     const RulerState &state() const { return m_state; }
 
@@ -133,7 +121,6 @@ public:
     // Sets one of the ruler's colours within the limits that keep the ruler visible, and shows it.
     void setColor(ColorTarget target, const QColor &color);
 
-public:
     // Runs a command of the menu or the keys.
     void execute(RulerCommand command);
     // The context menu (built from the command table) and its entries.
@@ -141,8 +128,6 @@ public:
     // Fills the context menu's top level for the state of the program; every opening runs it.
     void rebuildMenu();
 
-    // The edge finder's look and units, on the ruler or on a still frame.
-    EdgeFinderTool::Presentation edgeFinderPresentation() const;
     // A box the edge finder found (desktop coordinates): the window takes its place and size (not in
     // full screen), or with `figure` the flying figure becomes its rectangle.
     void fitToFoundBox(const QRect &box, bool figure);
@@ -167,10 +152,6 @@ Q_SIGNALS:
     // A refusal to show the user.
     void messageRequested(const QString &text);
 
-public Q_SLOTS:
-    void showEditedColor(const QColor &color);
-    void showEditedTransparency(int alpha);
-
 protected:
     bool event(QEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
@@ -193,98 +174,59 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    // Links to the shared objects (not owned).
-    RulerShared *m_shared = nullptr;
+    // The command table's rows act on the window and its parts.
+    friend class CommandRows;
+
+    // What the parts ask of the window (rulerwindow.cpp).
+    class PointerHost;
+    class PlacedRuler;
+    class FigureRuler;
+    class PanelRuler;
+    class ShapedWindow;
+
     // The desktop the rulers share; null before the ruler attaches.
     Desktop *desktop() const;
-    // Whether a compositing manager runs (taken as so before the ruler attaches).
-    bool compositing() const;
-    // Device pixels per logical pixel, as the desktop last learnt it (1 before the ruler attaches).
-    qreal displayScale() const;
-    Preferences *m_preferences = nullptr;
     // The shared panel; null before it is made, which is after the first ruler's window is out.
     InfoPanel *infoPanel() const;
+    // Device pixels per logical pixel, as the desktop last learnt it (1 before the ruler attaches).
+    qreal displayScale() const;
+    // Whether the window shows its "menu" text in the top-right corner.
+    bool menuTextShown() const;
 
-    RulerState m_state;
-
-    bool option(RulerOption which) const { return m_state.option(which); }
     // What follows from the options once they are read: menu marks and enabled entries.
     void showReadOptions();
-    void restore(const RulerRecord &stored);
     // The menu's check marks that follow the options, the unit and the window's state.
     void syncMenu();
-    // The command table's rows call the handlers below.
-    friend class CommandRows;
+    // The figure's entries go with it; a hidden figure cannot be dragged.
     void showFigureEntries(bool visible);
+    void openContextMenuAt(const QPoint &global);
     // Chooses a unit of the menu; one that cannot give a scale gives way to "Pixels", and the user
     // hears why.
     void chooseUnit(const UnitChoice &unit);
     // The window's own background follows the body's colour.
     void showBackground();
-    void setPictureEntriesEnabled(bool enabled);
-    void showPictureChoice();
-    void keepKeyboard();
-
-    // The modifier chord of the last input event, which the pointer session keeps.
-    void clearRememberedModifiers();
-    bool altHeld() const;
-    bool shiftHeld() const;
-
-    // The pointer session asks the window to act through this (rulerwindow_pointer.cpp).
-    class PointerHost;
-    static std::unique_ptr<PointerSession::Host> pointerHost(RulerWindow &window);
-    void setPointerShape(Qt::CursorShape shape);
-    PointerVisuals pointerVisuals() const;
-    void repaintPointerChanges(const PointerVisuals &before);
-    void openContextMenuAt(const QPoint &global);
-
-    // Keys.
-    void prepareForKey(const QKeyEvent *event);
-
-    // Whether a picture of the region beneath the ruler is on its way (commandhandlers.cpp).
-    bool m_takingRegionPicture = false;
+    // followWindowMove() without painting: the window's content does not depend on where it stands.
+    void followPlace();
+    // With "activate on hover" the ruler under the pointer takes the keyboard and the panel; the
+    // modifier chord is then read from the keyboard as it is.
+    void takeKeyboardOnHover();
     void closeRuler();
 
-    // What the placement asks of the window (rulerwindow_screen.cpp).
-    class PlacedRuler;
-    static std::unique_ptr<WindowPlacement::Ruler> placedRuler(RulerWindow &window);
-    WindowPlacement m_placement{*this, placedRuler(*this)};
+    // Links to the shared objects (not owned); null before the ruler attaches.
+    RulerShared *m_shared = nullptr;
+    Preferences *m_preferences = nullptr;
 
-    // The edge finder (rulerwindow_edges.cpp).
-    void edgeFinderFailed(const QString &failure);
-    void edgeFinderMoved(const QPoint &pos);
-    void edgeFinderWheel(QWheelEvent *event);
-    bool edgeFinderPressed(const QMouseEvent *event);
-    void paintEdgeFinder(QPainter &painter) const;
-
-    // The flying figure asks the window through this (rulerwindow_figure.cpp).
-    class FigureRuler;
-    static std::unique_ptr<FigureControl::Ruler> figureRuler(RulerWindow &window);
-    FigureControl m_figure{figureRuler(*this)};
-
-    // What painting reads: a snapshot of the state, taken before each pass (see RulerPainter).
-    RulerPaintState paintState() const;
-    ReadingScale readingScale() const;
-    FigureReadings figureReadings() const;
-    FigureUnits figureUnits() const;
-    bool guideSpacingShown() const;
-    PanelTexts panelTexts() const;
-    // The panel follower asks the window through this (rulerwindow_screen.cpp).
-    class PanelRuler;
-    static std::unique_ptr<PanelFollower::Ruler> panelRuler(RulerWindow &window);
-    PanelFollower m_panel{panelRuler(*this)};
-
+    RulerState m_state;
     RulerMenu *m_menu = nullptr;
-
-
     // The colour that the shared colour dialog edits for this ruler, once it was opened here.
     std::optional<ColorTarget> m_colorTarget;
+    // Whether a picture of the region beneath the ruler is on its way.
+    bool m_takingRegionPicture = false;
 
-    // The window's shape and what painting keeps between passes (rulerwindow_shape.cpp).
-    class ShapedWindow;
-    static std::unique_ptr<WindowShaper::Window> shapedWindow(RulerWindow &window);
-    WindowShaper m_shaper{shapedWindow(*this)};
-
-    PointerSession m_pointer{pointerHost(*this)};
+    WindowPlacement m_placement;
+    FigureControl m_figure;
+    PanelFollower m_panel;
+    WindowShaper m_shaper;
+    PointerSession m_pointer;
     EdgeFinderTool m_edgeFinder;
 };

@@ -35,6 +35,7 @@ struct World
 {
     bool fullScreen = false;
     bool guidesShown = false;
+    bool guideSpacingOffered = true;
     bool compositorPlaces = false;
     bool figureShown = true;
     Qt::CursorShape cursor = Qt::ArrowCursor;
@@ -60,6 +61,7 @@ public:
     QRect windowFrame() const override { return kFrame; }
     bool fullScreen() const override { return m_world.fullScreen; }
     bool guidesShown() const override { return m_world.guidesShown; }
+    bool guideSpacingOffered() const override { return m_world.guideSpacingOffered; }
     bool menuButtonShown() const override { return true; }
     QList<QPoint> figureControlPoints() const override
     {

@@ -628,7 +628,7 @@ void TestRulerPaint::allTickersHiddenKeepsReadingsAndFigure()
     QVERIFY(ruler->state().options().value(RulerOption::ShowReadings));
     const QImage image = paint(ruler);
 
-    QCOMPARE(ruler->readings().widthText, QStringLiteral("\u2190 400 px \u2192"));
+    QCOMPARE(ruler->view().readings().widthText, QStringLiteral("\u2190 400 px \u2192"));
     // The width reading under the top edge and above the bottom edge, the height readings beside the
     // left and right edges.
     for (const QRect &reading :
@@ -897,7 +897,7 @@ void TestRulerPaint::readingPlaces()
     setOption(*ruler, RulerOption::ShowHeightNumber, options.contains('h'));
     const QImage image = paint(ruler);
 
-    const RulerReadings texts = ruler->readings();
+    const RulerReadings texts = ruler->view().readings();
     const QString width = QString::number(size.width());
     const QString height = QString::number(size.height());
     QCOMPARE(texts.widthText, QStringLiteral("\u2190 %1 px \u2192").arg(width));
@@ -958,15 +958,15 @@ void TestRulerPaint::readingsOfAnInactiveWindowFollowIt()
 {
     RulerWindow *first = makeRuler({400, 300});
     paint(first);
-    QCOMPARE(first->readings().widthText, QStringLiteral("\u2190 400 px \u2192"));
+    QCOMPARE(first->view().readings().widthText, QStringLiteral("\u2190 400 px \u2192"));
 
     RulerWindow *second = makeRuler({300, 200});
     QVERIFY(!first->isActiveWindow());
     first->resize(350, 250);
     const QImage inactive = paint(first);
-    QCOMPARE(first->readings().widthText, QStringLiteral("\u2190 350 px \u2192"));
-    QCOMPARE(first->readings().heightText, QStringLiteral("\u2190 250 px \u2192"));
-    QCOMPARE(second->readings().widthText, QStringLiteral("\u2190 300 px \u2192"));
+    QCOMPARE(first->view().readings().widthText, QStringLiteral("\u2190 350 px \u2192"));
+    QCOMPARE(first->view().readings().heightText, QStringLiteral("\u2190 250 px \u2192"));
+    QCOMPARE(second->view().readings().widthText, QStringLiteral("\u2190 300 px \u2192"));
 
     first->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(first));

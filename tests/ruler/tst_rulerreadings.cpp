@@ -76,7 +76,7 @@ void TestRulerReadings::uncalibratedDisplayReadsQuestionMarks()
     QCOMPARE(ruler->state().scale().unitLabel, QStringLiteral("cm"));
     ruler->repaint();
 
-    QCOMPARE(ruler->readings().widthText, QStringLiteral("\u2190 ? cm \u2192"));
+    QCOMPARE(ruler->view().readings().widthText, QStringLiteral("\u2190 ? cm \u2192"));
     const InfoPanel *panel = m_fixture.hub->infoPanel();
     QCOMPARE(panel->owner(), ruler);
     QCOMPARE(panel->figureLabel(InfoPanel::FigureWidth)->text(), QStringLiteral("\u21941: ? cm "));
@@ -156,7 +156,7 @@ void TestRulerReadings::readingsFollowThePositionDialog()
         dialogActive = QTest::qWaitForWindowActive(dialog);
         dialog->findChild<QSpinBox *>(QStringLiteral("widthBox"))->setValue(500);
         dialog->findChild<QSpinBox *>(QStringLiteral("heightBox"))->setValue(350);
-        whileOpen = ruler->readings();
+        whileOpen = ruler->view().readings();
         paintedWhileOpen = painted(ruler);
         auto *buttons = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
         buttons->button(QDialogButtonBox::Ok)->click();
@@ -189,8 +189,8 @@ void TestRulerReadings::readingsFollowACalibrationEdit()
     QVERIFY(!ruler->isActiveWindow());
     const QImage inactive = painted(ruler);
     // 640 px and 480 px at 96 pixels per inch.
-    QCOMPARE(ruler->readings().widthText, QStringLiteral("\u2190 16.93 cm \u2192"));
-    QCOMPARE(ruler->readings().heightText, QStringLiteral("\u2190 12.7 cm \u2192"));
+    QCOMPARE(ruler->view().readings().widthText, QStringLiteral("\u2190 16.93 cm \u2192"));
+    QCOMPARE(ruler->view().readings().heightText, QStringLiteral("\u2190 12.7 cm \u2192"));
 
     preferences->close();
     verifyPaintedAsWhenActive(ruler, inactive);
