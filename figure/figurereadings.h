@@ -28,7 +28,6 @@ struct FigureRulerFrame
     bool startsFromOne = false; // "Rulers Start With Pixel 1"
 };
 
-// The figure's texts for the information panel.
 struct FigurePanelTexts
 {
     QString width;

@@ -176,7 +176,6 @@ constexpr const Entry &entry(ProgramSetting setting)
 // The listed keys, in the order the settings file lists them.
 QStringList storedKeyOrder();
 
-// The value a setting starts from.
 QVariant defaultValue(ProgramSetting setting);
 // What the program takes of an edit: a number clamped into its limits, a choice outside them as the
 // default, the rest converted to the setting's type.

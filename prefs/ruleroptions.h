@@ -181,7 +181,6 @@ constexpr bool rowsInEnumOrder()
 }
 static_assert(rowsInEnumOrder(), "one row per option, in the order of the enum");
 
-// The row of an option.
 constexpr const Entry &entry(RulerOption option)
 {
     return kTable[std::size_t(option)];
@@ -189,7 +188,6 @@ constexpr const Entry &entry(RulerOption option)
 // Every option, in table order.
 const QList<RulerOption> &all();
 
-// The stored key of a value.
 QLatin1StringView key(RulerValue value);
 
 // The ruler's keys in the order the settings file lists them.

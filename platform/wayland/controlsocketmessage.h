@@ -20,7 +20,6 @@ inline constexpr quint32 kRunCommand = 0;
 // Asks for the layout: a JSON tree of outputs, workspaces and windows (see CompositorTree).
 inline constexpr quint32 kGetTree = 4;
 
-// The message of type `type` carrying `payload`.
 QByteArray message(quint32 type, const QByteArray &payload = QByteArray());
 // The message that runs `command` (one or more commands, separated by commas).
 QByteArray runCommand(const QString &command);

@@ -58,7 +58,6 @@ public:
     // moves that ruler.
     void setOwner(PanelFollower *follower);
     const PanelFollower *follower() const;
-    // The owner's window.
     QWidget *owner() const;
 
     // Writes the texts into the labels, shows or hides the figure's part and fits the panel to what it
