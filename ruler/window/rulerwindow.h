@@ -3,16 +3,11 @@
 
 #pragma once
 
-#include "paint/repaintregions.h"
 #include "prefs/preferences.h"
-#include "render/readingtext.h"
-#include "render/ticklayout.h"
-#include "render/unitscale.h"
 #include "ruler/commands/rulercommand.h"
 #include "ruler/edgefinder/edgefindertool.h"
 #include "ruler/input/pointersession.h"
 #include "ruler/panel/panelfollower.h"
-#include "ruler/placement/screenplacement.h"
 #include "ruler/placement/windowplacement.h"
 #include "ruler/window/colortarget.h"
 #include "ruler/window/figurecontrol.h"
@@ -22,14 +17,10 @@
 #include "ruler/window/windowshaper.h"
 
 #include <QColor>
-#include <QImage>
 #include <QList>
 #include <QRect>
-#include <QRegion>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>

@@ -22,6 +22,8 @@ private Q_SLOTS:
     void figureHiddenMidDragLetsGo();
     void menuTextPressIsTakenOnce();
     void leavingGivesTheSplitCursorBack();
+    void guideSpacingFollowsTheHorizontalBand_data();
+    void guideSpacingFollowsTheHorizontalBand();
 };
 
 namespace {
@@ -293,6 +295,44 @@ void TestPointerSession::leavingGivesTheSplitCursorBack()
     QCOMPARE(world.cursor, Qt::SplitHCursor);
     session.leave();
     QCOMPARE(world.cursor, Qt::ArrowCursor);
+}
+
+void TestPointerSession::guideSpacingFollowsTheHorizontalBand_data()
+{
+    QTest::addColumn<bool>("offered");
+    QTest::addColumn<bool>("guidesShown");
+    QTest::addColumn<QPoint>("hover");
+    QTest::addColumn<bool>("spacing");
+
+    // Over the top band a press would drop a horizontal guide: the spacings are written beside it.
+    QTest::newRow("top band, spacings offered") << true << true << QPoint(150, 10) << true;
+    QTest::newRow("top band, spacings not offered") << false << true << QPoint(150, 10) << false;
+    QTest::newRow("left band drops a vertical guide") << true << true << QPoint(20, 100) << false;
+    QTest::newRow("guides hidden") << true << false << QPoint(150, 10) << false;
+    QTest::newRow("the body") << true << true << QPoint(200, 150) << false;
+}
+
+void TestPointerSession::guideSpacingFollowsTheHorizontalBand()
+{
+    QFETCH(bool, offered);
+    QFETCH(bool, guidesShown);
+    QFETCH(QPoint, hover);
+    QFETCH(bool, spacing);
+
+    World world;
+    world.guideSpacingOffered = offered;
+    world.guidesShown = guidesShown;
+    PointerSession session(std::make_unique<FakeHost>(world));
+    const PointerVisuals before = session.visuals();
+    moveTo(session, hover, Qt::NoButton);
+    const PointerVisuals after = session.visuals();
+    QCOMPARE(after.guideSpacing, spacing);
+    // What a repaint compares: the spacings' column follows the pointer only while they are written.
+    QCOMPARE(after != before, spacing);
+    if (spacing)
+        QCOMPARE(after.spacingX, hover.x());
+    session.leave();
+    QVERIFY(!session.visuals().guideSpacing);
 }
 
 GRADORA_TEST_GUILESS_MAIN(TestPointerSession)
