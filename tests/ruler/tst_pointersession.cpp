@@ -305,10 +305,10 @@ void TestPointerSession::guideSpacingFollowsTheHorizontalBand_data()
     QTest::addColumn<bool>("spacing");
 
     // Over the top band a press would drop a horizontal guide: the spacings are written beside it.
-    QTest::newRow("top band, spacings offered") << true << true << QPoint(150, 10) << true;
-    QTest::newRow("top band, spacings not offered") << false << true << QPoint(150, 10) << false;
+    QTest::newRow("top band, spacings offered") << true << true << QPoint(150, 20) << true;
+    QTest::newRow("top band, spacings not offered") << false << true << QPoint(150, 20) << false;
     QTest::newRow("left band drops a vertical guide") << true << true << QPoint(20, 100) << false;
-    QTest::newRow("guides hidden") << true << false << QPoint(150, 10) << false;
+    QTest::newRow("guides hidden") << true << false << QPoint(150, 20) << false;
     QTest::newRow("the body") << true << true << QPoint(200, 150) << false;
 }
 
