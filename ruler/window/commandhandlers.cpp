@@ -243,7 +243,7 @@ void CommandRows::clearPicture(RulerWindow &w)
 void CommandRows::stretchPicture(RulerWindow &w)
 {
     w.m_state.setOption(RulerOption::StretchPicture, true);
-    w.m_menu->showPictureChoice(w.state().option(O::StretchPicture));
+    w.m_menu->showPictureChoice(true);
     w.update();
 }
 
@@ -256,7 +256,7 @@ void CommandRows::toggleProportionalPicture(RulerWindow &w)
 void CommandRows::showPictureAtActualSize(RulerWindow &w)
 {
     w.m_state.setOption(RulerOption::StretchPicture, false);
-    w.m_menu->showPictureChoice(w.state().option(O::StretchPicture));
+    w.m_menu->showPictureChoice(false);
     w.update();
 }
 
@@ -274,10 +274,11 @@ void CommandRows::fitRulerToPicture(RulerWindow &w)
 
 void CommandRows::copyReadings(RulerWindow &w)
 {
+    const RulerView view = w.view();
     std::optional<CopiedReadings::Figure> shownFigure;
     if (w.state().option(RulerOption::ShowFigure))
-        shownFigure = CopiedReadings::Figure{CopiedReadings::kindName(w.m_figure.model()), w.view().figureReadings()};
-    QGuiApplication::clipboard()->setText(CopiedReadings::text(w.size(), w.view().readingScale(), shownFigure, QLocale(),
+        shownFigure = CopiedReadings::Figure{CopiedReadings::kindName(w.m_figure.model()), view.figureReadings()};
+    QGuiApplication::clipboard()->setText(CopiedReadings::text(w.size(), view.readingScale(), shownFigure, QLocale(),
                                                                DeviceSize::note(w.size(), w.displayScale())));
 }
 

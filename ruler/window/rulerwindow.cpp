@@ -7,7 +7,6 @@
 #include "paint/rulerpainter.h"
 #include "platform/desktop.h"
 #include "render/menutext.h"
-#include "ruler/commands/conventionkeys.h"
 #include "ruler/commands/rulermenu.h"
 #include "ruler/panel/infopanel.h"
 #include "ruler/window/rulershared.h"
@@ -15,7 +14,6 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -357,12 +355,6 @@ void RulerWindow::mouseMoveEvent(QMouseEvent *event)
     update(RepaintRegions::changed(before, m_pointer.visuals(), size()));
 }
 
-void RulerWindow::openContextMenuAt(const QPoint &global)
-{
-    rebuildMenu();
-    m_menu->contextMenu()->exec(global);
-}
-
 void RulerWindow::mousePressEvent(QMouseEvent *event)
 {
     // A release lost to another grab leaves no drag behind.
@@ -500,36 +492,4 @@ void RulerWindow::takeKeyboardOnHover()
     }
     if (isActiveWindow())
         m_pointer.setChord(ModifierLatch::fromHeld(QGuiApplication::queryKeyboardModifiers()));
-}
-
-// Every feature has its key (see RulerCommands::decideKey).
-void RulerWindow::keyPressEvent(QKeyEvent *event)
-{
-    const int key = event->key();
-    if (key == Qt::Key_Escape && m_edgeFinder.active()) {
-        execute(RulerCommand::EdgeFinder);
-        return;
-    }
-    // The chord comes from this event alone, so the order in which its keys went down does not count.
-    const ModifierLatch::Chord chord = ModifierLatch::fromKey(key, true, event->modifiers());
-    const RulerCommands::KeyDecision decision =
-        RulerCommands::decideKey({key, event->modifiers(), chord, state().fullScreen()});
-    if (decision.stage != RulerCommands::KeyStage::Convention)
-        m_pointer.setChord(chord);
-    if (decision.stage == RulerCommands::KeyStage::Plain) {
-        if (ModifierLatch::isAltKey(key) || key == Qt::Key_Shift)
-            m_pointer.wheel().reset();
-        if (m_pointer.chord().shift)
-            setCursor(m_pointer.dragMode() != DragMode::Body || m_pointer.chord().alt ? Qt::ArrowCursor
-                                                                                      : Qt::SizeFDiagCursor);
-    }
-    if (decision.command)
-        execute(*decision.command);
-}
-
-void RulerWindow::keyReleaseEvent(QKeyEvent *event)
-{
-    m_pointer.setChord(ModifierLatch::fromKey(event->key(), false, event->modifiers()));
-    if (!m_pointer.chord().shift && m_pointer.dragMode() == DragMode::Body)
-        setCursor(Qt::ArrowCursor);
 }

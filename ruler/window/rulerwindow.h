@@ -35,7 +35,8 @@ class InfoPanel;
 // readings and the flying figure. It is a thin widget over parts it owns, each with its own state:
 // the ruler's state, the pointer session, the flying figure, the placement, the panel follower, the
 // shaper and the edge finder. It hands them its events and answers their questions through small
-// hosts (rulerwindow.cpp); what it does with the ruler's state is in rulerwindow_state.cpp.
+// hosts (rulerwindow.cpp); what it does with the ruler's state, and the commands and keys, are in
+// rulerwindow_state.cpp.
 class RulerWindow : public QWidget
 {
     Q_OBJECT

@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // What the window does with the ruler's state: joining the program and leaving it, the session it
-// saves and restores, the menu's marks, the colours, the unit, the picture, and where it stands.
+// saves and restores, the commands and the keys that run them, the menu's marks, the colours, the
+// unit, the picture, and where it stands.
 #include "ruler/window/rulerwindow.h"
 
 #include "platform/desktop.h"
 #include "prefs/topmessage.h"
 #include "render/pictureloader.h"
+#include "ruler/commands/conventionkeys.h"
 #include "ruler/commands/rulermenu.h"
 #include "ruler/panel/infopanel.h"
 #include "ruler/placement/geometryrule.h"
@@ -15,8 +17,11 @@
 #include "ruler/window/rulershared.h"
 
 #include <QColorDialog>
+#include <QKeyEvent>
+#include <QMenu>
 
 using C = RulerCommand;
+using PointerRules::DragMode;
 using O = RulerOption;
 
 namespace {
@@ -195,6 +200,38 @@ void RulerWindow::execute(RulerCommand command)
     syncMenu();
 }
 
+// Every feature has its key (see RulerCommands::decideKey).
+void RulerWindow::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Escape && m_edgeFinder.active()) {
+        execute(RulerCommand::EdgeFinder);
+        return;
+    }
+    // The chord comes from this event alone, so the order in which its keys went down does not count.
+    const ModifierLatch::Chord chord = ModifierLatch::fromKey(key, true, event->modifiers());
+    const RulerCommands::KeyDecision decision =
+        RulerCommands::decideKey({key, event->modifiers(), chord, state().fullScreen()});
+    if (decision.stage != RulerCommands::KeyStage::Convention)
+        m_pointer.setChord(chord);
+    if (decision.stage == RulerCommands::KeyStage::Plain) {
+        if (ModifierLatch::isAltKey(key) || key == Qt::Key_Shift)
+            m_pointer.wheel().reset();
+        if (m_pointer.chord().shift)
+            setCursor(m_pointer.dragMode() != DragMode::Body || m_pointer.chord().alt ? Qt::ArrowCursor
+                                                                                      : Qt::SizeFDiagCursor);
+    }
+    if (decision.command)
+        execute(*decision.command);
+}
+
+void RulerWindow::keyReleaseEvent(QKeyEvent *event)
+{
+    m_pointer.setChord(ModifierLatch::fromKey(event->key(), false, event->modifiers()));
+    if (!m_pointer.chord().shift && m_pointer.dragMode() == DragMode::Body)
+        setCursor(Qt::ArrowCursor);
+}
+
 void RulerWindow::showReadOptions()
 {
     // With the figure hidden the figure readings cannot be changed, and they start the other way
@@ -238,6 +275,12 @@ void RulerWindow::rebuildMenu()
     m_menu->rebuild({m_shared && m_shared->rulers.size() >= 2,
                      m_preferences && !m_preferences->value<bool>(ProgramSetting::AutoUpdates)});
     emit menuRebuilt(m_menu->contextMenu());
+}
+
+void RulerWindow::openContextMenuAt(const QPoint &global)
+{
+    rebuildMenu();
+    m_menu->contextMenu()->exec(global);
 }
 
 void RulerWindow::showFigureEntries(bool visible)
