@@ -17,7 +17,7 @@
 #include <optional>
 #include <vector>
 
-class RulerWindow;
+struct RulerParts;
 
 // Everything a user can ask of a ruler from its menu or its keys, declared once in a table: one row per
 // command holds the entry's text, the shortcut the menu shows, whether it carries a check mark, the
@@ -188,7 +188,7 @@ struct Key
     Chord chord = Chord::Plain;
 };
 
-using Handler = void (*)(RulerWindow &window, RulerCommand command);
+using Handler = void (*)(RulerParts &ruler, RulerCommand command);
 
 // How far a command that turns, scales, nudges or steps goes.
 struct Amount

@@ -19,6 +19,7 @@
 #include "ruler/placement/geometryrule.h"
 #include "ruler/placement/screenplacement.h"
 #include "ruler/window/regionpicture.h"
+#include "ruler/window/rulerparts.h"
 #include "ruler/window/rulershared.h"
 
 #include <QAction>
@@ -71,24 +72,24 @@ std::function<QString(QWidget *, const QString &, const QString &)> RulerWindow:
                                             RulerWindow::tr("PNG images (*.png)"));
     };
 
-void CommandRows::editTransparency(RulerWindow &w)
+void CommandRows::editTransparency(RulerParts &r)
 {
-    TransparencyDialog *dialog = w.m_shared->madeTransparencyDialog();
+    TransparencyDialog *dialog = r.shared->madeTransparencyDialog();
     dialog->setWindowFlag(Qt::WindowStaysOnTopHint);
     dialog->dropFollower();
-    dialog->setValue(w.state().color(ColorTarget::Background).alpha());
-    const auto setAlpha = [&w](int alpha) {
-        QColor body = w.state().color(ColorTarget::Background);
+    dialog->setValue(r.state.color(ColorTarget::Background).alpha());
+    const auto setAlpha = [r](int alpha) {
+        QColor body = r.state.color(ColorTarget::Background);
         body.setAlpha(alpha);
-        w.setColor(ColorTarget::Background, body);
+        r.window.setColor(ColorTarget::Background, body);
     };
     // Each value shows at once, as the slider moves.
-    dialog->followWith({QObject::connect(dialog, &TransparencyDialog::alphaEdited, &w, [&w, setAlpha](int alpha) {
+    dialog->followWith({QObject::connect(dialog, &TransparencyDialog::alphaEdited, &r.window, [r, setAlpha](int alpha) {
         setAlpha(alpha);
-        w.repaint();
+        r.window.repaint();
     })});
 
-    const QPointer<RulerWindow> self(&w);
+    const QPointer<RulerWindow> self(&r.window);
     dialog->exec();
     if (!self)
         return;
@@ -96,45 +97,45 @@ void CommandRows::editTransparency(RulerWindow &w)
     setAlpha(dialog->chosenAlpha());
 }
 
-void CommandRows::editPositionAndSize(RulerWindow &w)
+void CommandRows::editPositionAndSize(RulerParts &r)
 {
-    PositionDialog *dialog = w.m_shared->madePositionDialog();
+    PositionDialog *dialog = r.shared->madePositionDialog();
     dialog->dropFollower();
-    dialog->setDisplay(displayRect(w.state().display()),
+    dialog->setDisplay(displayRect(r.state.display()),
                        GeometryRule::desktopBounds(GeometryRule::currentScreens()));
-    dialog->followWith({QObject::connect(dialog, &PositionDialog::edited, &w,
-                                [&w, dialog](PositionDialog::Field field, int value) {
-                                    followEditedGeometry(w, field, value);
+    dialog->followWith({QObject::connect(dialog, &PositionDialog::edited, &r.window,
+                                [r, dialog](PositionDialog::Field field, int value) {
+                                    followEditedGeometry(r, field, value);
                                     dialog->activateWindow();
                                 })});
-    dialog->setValues(w.m_placement.geometryToKeep());
+    dialog->setValues(r.placement.geometryToKeep());
     // A box that already showed the clamped value gave no signal: the window stands where the boxes
     // say in every case (a window partly left of the display moves onto it).
-    if (!w.state().fullScreen())
-        w.m_placement.place(dialog->shownGeometry());
+    if (!r.state.fullScreen())
+        r.placement.place(dialog->shownGeometry());
 
-    const QPointer<RulerWindow> self(&w);
+    const QPointer<RulerWindow> self(&r.window);
     dialog->exec();
     if (!self)
         return;
     dialog->dropFollower();
     // After Cancel the result still holds the opening geometry.
-    if (!w.state().fullScreen())
-        w.m_placement.place(dialog->result());
+    if (!r.state.fullScreen())
+        r.placement.place(dialog->result());
 }
 
-void CommandRows::followEditedGeometry(RulerWindow &w, PositionDialog::Field field, int value)
+void CommandRows::followEditedGeometry(const RulerParts &r, PositionDialog::Field field, int value)
 {
-    if (w.state().fullScreen())
+    if (r.state.fullScreen())
         return;
-    QRect wanted = w.geometry();
+    QRect wanted = r.window.geometry();
     switch (field) {
     case PositionDialog::Field::Left:
-        w.m_placement.sayDesktopPlacesWindows();
+        r.placement.sayDesktopPlacesWindows();
         wanted.moveLeft(value);
         break;
     case PositionDialog::Field::Top:
-        w.m_placement.sayDesktopPlacesWindows();
+        r.placement.sayDesktopPlacesWindows();
         wanted.moveTop(value);
         break;
     case PositionDialog::Field::Width:
@@ -144,165 +145,168 @@ void CommandRows::followEditedGeometry(RulerWindow &w, PositionDialog::Field fie
         wanted.setHeight(value);
         break;
     }
-    w.m_placement.place(wanted);
+    r.placement.place(wanted);
 }
 
-void CommandRows::showPreferencesOn(RulerWindow &w, PreferencesPage page)
+void CommandRows::showPreferencesOn(RulerParts &r, PreferencesPage page)
 {
-    w.m_pointer.setChord({});
-    emit w.preferencesRequested(page);
+    r.pointer.setChord({});
+    emit r.window.preferencesRequested(page);
 }
 
-void CommandRows::toggleFigure(RulerWindow &w)
+void CommandRows::toggleFigure(RulerParts &r)
 {
-    w.showFigureEntries(w.m_state.toggle(O::ShowFigure));
+    r.window.showFigureEntries(r.state.toggle(O::ShowFigure));
 }
 
-void CommandRows::toggleControlPoints(RulerWindow &w)
+void CommandRows::toggleControlPoints(RulerParts &r)
 {
-    w.m_menu->setEnabled(C::BoldControlPoints, !w.m_state.toggle(O::HideControlPoints));
+    r.menu.setEnabled(C::BoldControlPoints, !r.state.toggle(O::HideControlPoints));
 }
 
 // Turned on, minimal readings turn the readings on too; turned off, they leave them as they are.
-void CommandRows::toggleMinimalReadings(RulerWindow &w)
+void CommandRows::toggleMinimalReadings(RulerParts &r)
 {
-    if (w.m_state.toggle(O::MinimalReadings)) {
-        w.m_state.setOption(O::ShowReadings, true);
-        w.m_menu->setEnabled(C::MinimalReadings, true);
+    if (r.state.toggle(O::MinimalReadings)) {
+        r.state.setOption(O::ShowReadings, true);
+        r.menu.setEnabled(C::MinimalReadings, true);
     }
 }
 
-void CommandRows::toggleInfoPanel(RulerWindow &w)
+void CommandRows::toggleInfoPanel(RulerParts &r)
 {
-    w.m_preferences->setValue(ProgramSetting::ShowInfoPanel,
-                              !w.m_preferences->value<bool>(ProgramSetting::ShowInfoPanel));
-    w.m_menu->setEnabled(C::PanelSide, w.m_preferences->value<bool>(ProgramSetting::ShowInfoPanel));
-    w.m_panel.setFollows(true);
-    w.followWindowMove();
+    r.preferences->setValue(ProgramSetting::ShowInfoPanel,
+                              !r.preferences->value<bool>(ProgramSetting::ShowInfoPanel));
+    r.menu.setEnabled(C::PanelSide, r.preferences->value<bool>(ProgramSetting::ShowInfoPanel));
+    r.panel.setFollows(true);
+    r.window.followWindowMove();
 }
 
-void CommandRows::sendPanelToOtherSide(RulerWindow &w)
+void CommandRows::sendPanelToOtherSide(RulerParts &r)
 {
-    if (!w.m_preferences->value<bool>(ProgramSetting::ShowInfoPanel)) {
-        w.m_menu->setEnabled(C::PanelSide, false);
+    if (!r.preferences->value<bool>(ProgramSetting::ShowInfoPanel)) {
+        r.menu.setEnabled(C::PanelSide, false);
         return;
     }
-    w.m_menu->setEnabled(C::PanelSide, true);
-    if (w.m_preferences->value<PanelSide>(ProgramSetting::PanelSide) == PanelSide::Right) {
-        w.m_preferences->setValue(ProgramSetting::PanelSide, PanelSide::Left);
-        w.m_menu->setText(C::PanelSide, RulerWindow::tr("Send Panel to Right"));
+    r.menu.setEnabled(C::PanelSide, true);
+    if (r.preferences->value<PanelSide>(ProgramSetting::PanelSide) == PanelSide::Right) {
+        r.preferences->setValue(ProgramSetting::PanelSide, PanelSide::Left);
+        r.menu.setText(C::PanelSide, RulerWindow::tr("Send Panel to Right"));
     } else {
-        w.m_preferences->setValue(ProgramSetting::PanelSide, PanelSide::Right);
-        w.m_menu->setText(C::PanelSide, RulerWindow::tr("Send Panel to Left"));
+        r.preferences->setValue(ProgramSetting::PanelSide, PanelSide::Right);
+        r.menu.setText(C::PanelSide, RulerWindow::tr("Send Panel to Left"));
     }
-    w.m_preferences->setValue(ProgramSetting::ShowInfoPanel, true);
-    w.m_panel.setFollows(true);
-    w.followWindowMove();
+    r.preferences->setValue(ProgramSetting::ShowInfoPanel, true);
+    r.panel.setFollows(true);
+    r.window.followWindowMove();
 }
 
-void CommandRows::chooseStartCorner(RulerWindow &w, RulerCommand corner)
+void CommandRows::chooseStartCorner(RulerParts &r, RulerCommand corner)
 {
-    w.m_state.setOption(O::ZeroAtLeft, corner == C::StartTopLeft || corner == C::StartBottomLeft);
-    w.m_state.setOption(O::ZeroAtBottom, corner == C::StartBottomLeft || corner == C::StartBottomRight);
-    w.update();
+    r.state.setOption(O::ZeroAtLeft, corner == C::StartTopLeft || corner == C::StartBottomLeft);
+    r.state.setOption(O::ZeroAtBottom, corner == C::StartBottomLeft || corner == C::StartBottomRight);
+    r.window.update();
 }
 
-void CommandRows::toggleSnapToScreen(RulerWindow &w)
+void CommandRows::toggleSnapToScreen(RulerParts &r)
 {
-    w.m_state.toggle(O::SnapToScreen);
+    r.state.toggle(O::SnapToScreen);
     // Turned on, it snaps the window where it stands, to the windows as they stand now.
-    w.m_placement.forgetSnapTargets();
-    w.m_placement.moveSnapped(w.pos());
-    w.followWindowMove();
+    r.placement.forgetSnapTargets();
+    r.placement.moveSnapped(r.window.pos());
+    r.window.followWindowMove();
 }
 
-void CommandRows::openPicture(RulerWindow &w)
+void CommandRows::openPicture(RulerParts &r)
 {
-    const QString path = RulerWindow::askPictureFile(&w, RulerWindow::tr("Open File"), RulerStore::pictureFolder());
+    const QString path =
+        RulerWindow::askPictureFile(&r.window, RulerWindow::tr("Open File"), RulerStore::pictureFolder());
     if (path.isEmpty()) {
-        w.update();
+        r.window.update();
         return;
     }
-    if (!w.loadPicture(path)) {
-        RulerWindow::reportPictureFailure(&w, AppIdentity::applicationName,
+    if (!r.window.loadPicture(path)) {
+        RulerWindow::reportPictureFailure(&r.window, AppIdentity::applicationName,
                              RulerWindow::tr("Cannot load %1.").arg(QDir::toNativeSeparators(path)));
-        w.update();
+        r.window.update();
         return;
     }
     RulerStore::keepPictureFolder(path);
-    w.update();
+    r.window.update();
 }
 
-void CommandRows::clearPicture(RulerWindow &w)
+void CommandRows::clearPicture(RulerParts &r)
 {
-    w.m_state.clearPicture();
-    w.m_menu->setPictureEntriesEnabled(false);
-    w.update();
+    r.state.clearPicture();
+    r.menu.setPictureEntriesEnabled(false);
+    r.window.update();
 }
 
-void CommandRows::stretchPicture(RulerWindow &w)
+void CommandRows::stretchPicture(RulerParts &r)
 {
-    w.m_state.setOption(RulerOption::StretchPicture, true);
-    w.m_menu->showPictureChoice(true);
-    w.update();
+    r.state.setOption(RulerOption::StretchPicture, true);
+    r.menu.showPictureChoice(true);
+    r.window.update();
 }
 
-void CommandRows::toggleProportionalPicture(RulerWindow &w)
+void CommandRows::toggleProportionalPicture(RulerParts &r)
 {
-    w.m_state.toggle(RulerOption::ProportionalPicture);
-    stretchPicture(w);
+    r.state.toggle(RulerOption::ProportionalPicture);
+    stretchPicture(r);
 }
 
-void CommandRows::showPictureAtActualSize(RulerWindow &w)
+void CommandRows::showPictureAtActualSize(RulerParts &r)
 {
-    w.m_state.setOption(RulerOption::StretchPicture, false);
-    w.m_menu->showPictureChoice(false);
-    w.update();
+    r.state.setOption(RulerOption::StretchPicture, false);
+    r.menu.showPictureChoice(false);
+    r.window.update();
 }
 
-void CommandRows::fitRulerToPicture(RulerWindow &w)
+void CommandRows::fitRulerToPicture(RulerParts &r)
 {
-    showPictureAtActualSize(w);
+    showPictureAtActualSize(r);
     // Without a picture the window would shrink to nothing.
-    if (w.state().picture().isNull())
+    if (r.state.picture().isNull())
         return;
-    if (w.state().fullScreen())
-        toggleFullScreen(w);
-    w.m_placement.place(QRect(w.m_placement.geometryToKeep().topLeft(), w.state().picture().size()));
-    w.update();
+    if (r.state.fullScreen())
+        toggleFullScreen(r);
+    r.placement.place(QRect(r.placement.geometryToKeep().topLeft(), r.state.picture().size()));
+    r.window.update();
 }
 
-void CommandRows::copyReadings(RulerWindow &w)
+void CommandRows::copyReadings(RulerParts &r)
 {
-    const RulerView view = w.view();
+    const RulerView view = r.window.view();
     std::optional<CopiedReadings::Figure> shownFigure;
-    if (w.state().option(RulerOption::ShowFigure))
-        shownFigure = CopiedReadings::Figure{CopiedReadings::kindName(w.m_figure.model()), view.figureReadings()};
-    QGuiApplication::clipboard()->setText(CopiedReadings::text(w.size(), view.readingScale(), shownFigure, QLocale(),
-                                                               DeviceSize::note(w.size(), w.displayScale())));
+    if (r.state.option(RulerOption::ShowFigure))
+        shownFigure =
+            CopiedReadings::Figure{CopiedReadings::kindName(r.figure.model()), view.figureReadings()};
+    QGuiApplication::clipboard()->setText(
+        CopiedReadings::text(r.window.size(), view.readingScale(), shownFigure, QLocale(),
+                             DeviceSize::note(r.window.size(), r.window.displayScale())));
 }
 
-void CommandRows::takeRegionPicture(RulerWindow &w, RegionPictureUse use)
+void CommandRows::takeRegionPicture(RulerParts &r, RegionPictureUse use)
 {
     // One picture at a time: a second request while one is on its way is the same request.
-    if (w.m_takingRegionPicture)
+    if (r.takingRegionPicture)
         return;
-    const QRect region = w.geometry();
-    if (!w.desktop()) {
-        regionPictureTaken(w, use, region, {});
+    const QRect region = r.window.geometry();
+    if (!r.window.desktop()) {
+        regionPictureTaken(r, use, region, {});
         return;
     }
-    w.m_takingRegionPicture = true;
-    w.desktop()->takePicture(&w, [&w, use, region](const ScreenPicture &picture) {
-        w.m_takingRegionPicture = false;
-        regionPictureTaken(w, use, region, picture);
+    r.takingRegionPicture = true;
+    r.window.desktop()->takePicture(&r.window, [r, use, region](const ScreenPicture &picture) {
+        r.takingRegionPicture = false;
+        regionPictureTaken(r, use, region, picture);
     });
 }
 
-void CommandRows::regionPictureTaken(RulerWindow &w, RegionPictureUse use, const QRect &region,
+void CommandRows::regionPictureTaken(const RulerParts &r, RegionPictureUse use, const QRect &region,
                                      const ScreenPicture &picture)
 {
-    RulerPaintState state = w.view().paintState();
+    RulerPaintState state = r.window.view().paintState();
     // What follows the pointer is no part of the measurement.
     state.menuText = false;
     state.menuHovered = false;
@@ -315,7 +319,7 @@ void CommandRows::regionPictureTaken(RulerWindow &w, RegionPictureUse use, const
         if (reason.isEmpty())
             reason = picture.isValid() ? RulerWindow::tr("The ruler stands outside the picture of the screen.")
                                        : RulerWindow::tr("No picture of the screen could be had.");
-        emit w.messageRequested(use == RegionPictureUse::Copy
+        emit r.window.messageRequested(use == RegionPictureUse::Copy
                                   ? RulerWindow::tr("Nothing was copied: there is no picture of the screen beneath the "
                                        "ruler.\n\n%1")
                                         .arg(reason)
@@ -327,92 +331,92 @@ void CommandRows::regionPictureTaken(RulerWindow &w, RegionPictureUse use, const
     if (use == RegionPictureUse::Copy)
         QGuiApplication::clipboard()->setImage(composed);
     else
-        saveRegionPicture(w, composed);
+        saveRegionPicture(r, composed);
 }
 
 // The file goes where the user says, in the folder of the last one saved (at first the pictures
 // folder); it is written whole or not at all.
-void CommandRows::saveRegionPicture(RulerWindow &w, const QImage &picture)
+void CommandRows::saveRegionPicture(const RulerParts &r, const QImage &picture)
 {
     const QString name =
         RulerWindow::tr("region %1.png")
             .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh.mm.ss")));
     const QString suggested = QDir(RulerStore::regionPictureFolder()).filePath(name);
     const QString path = RegionPicture::pngPath(
-        RulerWindow::askRegionPictureFile(&w, RulerWindow::tr("Save Picture of Region"), suggested));
+        RulerWindow::askRegionPictureFile(&r.window, RulerWindow::tr("Save Picture of Region"), suggested));
     if (path.isEmpty())
         return;
     QSaveFile file(path);
     const bool saved = file.open(QIODevice::WriteOnly) && picture.save(&file, "PNG") && file.commit();
     if (!saved) {
-        emit w.messageRequested(
+        emit r.window.messageRequested(
             RulerWindow::tr("Cannot save %1.\n\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
     }
     RulerStore::keepRegionPictureFolder(path);
 }
 
-void CommandRows::toggleStayOnTop(RulerWindow &w)
+void CommandRows::toggleStayOnTop(RulerParts &r)
 {
-    w.m_state.toggle(RulerOption::StayOnTop);
-    w.setWindowFlags(w.windowFlags() ^ Qt::WindowStaysOnTopHint);
-    w.show();
-    w.activateWindow();
+    r.state.toggle(RulerOption::StayOnTop);
+    r.window.setWindowFlags(r.window.windowFlags() ^ Qt::WindowStaysOnTopHint);
+    r.window.show();
+    r.window.activateWindow();
 
-    if (w.m_panel.ownsPanel())
-        w.infoPanel()->setStaysOnTop(w.state().option(RulerOption::StayOnTop));
+    if (r.panel.ownsPanel())
+        r.window.infoPanel()->setStaysOnTop(r.state.option(RulerOption::StayOnTop));
 }
 
-void CommandRows::toggleFullScreen(RulerWindow &w)
+void CommandRows::toggleFullScreen(RulerParts &r)
 {
-    w.m_placement.endReadback();
-    if (!w.state().fullScreen()) {
-        w.m_state.enterFullScreen(w.m_placement.geometryToKeep());
-        if (!w.desktop() || w.desktop()->fillsFullScreen()) {
-            w.showFullScreen();
+    r.placement.endReadback();
+    if (!r.state.fullScreen()) {
+        r.state.enterFullScreen(r.placement.geometryToKeep());
+        if (!r.window.desktop() || r.window.desktop()->fillsFullScreen()) {
+            r.window.showFullScreen();
         } else {
             // Nobody answers the request: the ruler fills its screen itself, and comes to the front as
             // a window manager would bring it.
-            w.m_placement.place(GeometryRule::currentScreens().value(w.state().display()));
-            w.raise();
+            r.placement.place(GeometryRule::currentScreens().value(r.state.display()));
+            r.window.raise();
         }
     } else {
-        const QRect normal = w.m_state.leaveFullScreen();
-        w.showNormal();
-        w.m_placement.place(normal);
+        const QRect normal = r.state.leaveFullScreen();
+        r.window.showNormal();
+        r.placement.place(normal);
     }
-    w.update();
+    r.window.update();
 }
 
 // Keyboard resizes keep the top-left; the geometry rule keeps the minimum.
-void CommandRows::stepWindow(RulerWindow &w, QPoint direction)
+void CommandRows::stepWindow(RulerParts &r, QPoint direction)
 {
-    if (w.state().fullScreen())
+    if (r.state.fullScreen())
         return;
-    const Preferences::Steps steps = w.m_preferences ? w.m_preferences->steps() : Preferences::Steps{};
-    if (w.m_pointer.chord().shift) {
-        const int step = w.m_pointer.chord().alt ? steps.resizeMore : steps.resizeNormal;
-        w.m_placement.place(QRect(w.m_placement.geometryToKeep().topLeft(),
-                                  w.size() + QSize(direction.x() * step, direction.y() * step)));
+    const Preferences::Steps steps = r.preferences ? r.preferences->steps() : Preferences::Steps{};
+    if (r.pointer.chord().shift) {
+        const int step = r.pointer.chord().alt ? steps.resizeMore : steps.resizeNormal;
+        r.placement.place(QRect(r.placement.geometryToKeep().topLeft(),
+                                  r.window.size() + QSize(direction.x() * step, direction.y() * step)));
     } else {
-        w.m_placement.sayDesktopPlacesWindows();
-        w.m_placement.placeAt(w.pos() + direction * (w.m_pointer.chord().alt ? steps.moveMore : steps.moveNormal));
+        r.placement.sayDesktopPlacesWindows();
+        r.placement.placeAt(r.window.pos() + direction * (r.pointer.chord().alt ? steps.moveMore : steps.moveNormal));
     }
 }
 
-void CommandRows::toggleEdgeFinder(RulerWindow &w)
+void CommandRows::toggleEdgeFinder(RulerParts &r)
 {
-    if (!w.m_edgeFinder.active() && w.desktop() && !w.desktop()->readsScreenLive()) {
-        emit w.stillEdgeFinderRequested();
+    if (!r.edgeFinder.active() && r.window.desktop() && !r.window.desktop()->readsScreenLive()) {
+        emit r.window.stillEdgeFinderRequested();
         return;
     }
-    if (w.m_edgeFinder.active()) {
-        w.update(w.m_edgeFinder.stop());
-        w.setCursor(Qt::ArrowCursor);
+    if (r.edgeFinder.active()) {
+        r.window.update(r.edgeFinder.stop());
+        r.window.setCursor(Qt::ArrowCursor);
     } else {
-        w.setCursor(Qt::CrossCursor);
-        w.update(w.m_edgeFinder.start(&w, w.desktop(), w.view().edgeFinderPresentation()));
+        r.window.setCursor(Qt::CrossCursor);
+        r.window.update(r.edgeFinder.start(&r.window, r.window.desktop(), r.window.view().edgeFinderPresentation()));
     }
-    w.m_menu->setChecked(RulerCommand::EdgeFinder, w.m_edgeFinder.active());
+    r.menu.setChecked(RulerCommand::EdgeFinder, r.edgeFinder.active());
 }
 

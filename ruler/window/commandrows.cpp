@@ -6,6 +6,7 @@
 #include "prefs/weblinks.h"
 #include "ruler/commands/rulermenu.h"
 #include "ruler/window/commandrows.h"
+#include "ruler/window/rulerparts.h"
 #include "ruler/window/rulerwindow.h"
 
 #include <QApplication>
@@ -26,9 +27,9 @@ Entry CommandRows::row(C command, Handler handler)
 Entry CommandRows::toggle(C command, O option, const char *shortcut, Handler handler)
 {
     Entry e = row(
-        command, handler ? handler : [](RulerWindow &w, C c) {
-            w.m_state.toggle(*entry(c).option);
-            w.update();
+        command, handler ? handler : [](RulerParts &r, C c) {
+            r.state.toggle(*entry(c).option);
+            r.window.update();
         });
     e.show(RulerOptionTable::entry(option).menuText, shortcut).check();
     e.option = option;
@@ -39,49 +40,49 @@ void CommandRows::addWindowRows(Rows &t)
 {
     const auto menu = Menu::Window;
     t.push_back(row(C::NewRuler,
-                        [](RulerWindow &w, C) {
-                            w.m_pointer.setChord({});
-                            emit w.newRulerRequested();
+                        [](RulerParts &r, C) {
+                            r.pointer.setChord({});
+                            emit r.window.newRulerRequested();
                         })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "New Ruler"), "Alt+N")
                     .key(Qt::Key_N, Chord::ExactlyAlt)
                     .in(menu));
-    t.push_back(row(C::CloseRuler, [](RulerWindow &w, C) { w.closeRuler(); })
+    t.push_back(row(C::CloseRuler, [](RulerParts &r, C) { r.window.closeRuler(); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Close Ruler"), "Alt+W")
                     .key(Qt::Key_W, Chord::ExactlyAlt)
                     .conventionally(ConventionKeys::Command::CloseRuler)
                     .in(menu));
-    t.push_back(row(C::BackgroundColor, [](RulerWindow &w, C) { w.editColor(ColorTarget::Background); })
+    t.push_back(row(C::BackgroundColor, [](RulerParts &r, C) { r.window.editColor(ColorTarget::Background); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Background Color"), "Alt+B")
                     .key(Qt::Key_B, Chord::ExactlyAlt)
                     .in(menu, true));
-    t.push_back(row(C::RulerColor, [](RulerWindow &w, C) { w.editColor(ColorTarget::Ruler); })
+    t.push_back(row(C::RulerColor, [](RulerParts &r, C) { r.window.editColor(ColorTarget::Ruler); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Ruler Color"), "Alt+C")
                     .key(Qt::Key_C, Chord::ExactlyAlt)
                     .in(menu));
-    t.push_back(row(C::GuidesColor, [](RulerWindow &w, C) { w.editColor(ColorTarget::Guides); })
+    t.push_back(row(C::GuidesColor, [](RulerParts &r, C) { r.window.editColor(ColorTarget::Guides); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Guides Color"), "Alt+G")
                     .key(Qt::Key_G, Chord::ExactlyAlt)
                     .in(menu));
-    t.push_back(row(C::Transparency, [](RulerWindow &w, C) { editTransparency(w); })
+    t.push_back(row(C::Transparency, [](RulerParts &r, C) { editTransparency(r); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Transparency"), "Alt+Shift+T")
                     .key(Qt::Key_T, Chord::AltShift)
                     .in(menu));
-    t.push_back(toggle(C::StayOnTop, O::StayOnTop, "Alt+S", [](RulerWindow &w, C) { toggleStayOnTop(w); })
+    t.push_back(toggle(C::StayOnTop, O::StayOnTop, "Alt+S", [](RulerParts &r, C) { toggleStayOnTop(r); })
                     .key(Qt::Key_S, Chord::ExactlyAlt)
                     .in(menu, true));
     t.push_back(
-        toggle(C::SnapToScreen, O::SnapToScreen, "Alt+P", [](RulerWindow &w, C) { toggleSnapToScreen(w); })
+        toggle(C::SnapToScreen, O::SnapToScreen, "Alt+P", [](RulerParts &r, C) { toggleSnapToScreen(r); })
             .key(Qt::Key_P, Chord::ExactlyAlt)
             .in(menu));
     t.push_back(toggle(C::LockToScreen, O::LockToScreen, "Alt+L",
-                       [](RulerWindow &w, C) {
-                           w.m_state.toggle(O::LockToScreen);
-                           w.followWindowMove();
+                       [](RulerParts &r, C) {
+                           r.state.toggle(O::LockToScreen);
+                           r.window.followWindowMove();
                        })
                     .key(Qt::Key_L, Chord::ExactlyAlt)
                     .in(menu));
-    t.push_back(row(C::FullScreen, [](RulerWindow &w, C) { toggleFullScreen(w); })
+    t.push_back(row(C::FullScreen, [](RulerParts &r, C) { toggleFullScreen(r); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Full Screen"), "Alt+F")
                     .check()
                     .key(Qt::Key_F, Chord::ExactlyAlt)
@@ -93,50 +94,50 @@ void CommandRows::addViewRows(Rows &t)
 {
     const auto menu = Menu::View;
     t.push_back(toggle(C::ShowFigure, O::ShowFigure, "`",
-                       [](RulerWindow &w, C) {
-                           toggleFigure(w);
-                           w.update();
+                       [](RulerParts &r, C) {
+                           toggleFigure(r);
+                           r.window.update();
                        })
                     .key(Qt::Key_QuoteLeft)
                     .key(Qt::Key_AsciiTilde)
                     .in(menu));
     t.push_back(toggle(C::ShowRotationCenter, O::ShowRotationCenter, "R").key(Qt::Key_R).in(menu));
     t.push_back(toggle(C::ShowControlPoints, O::HideControlPoints, "M",
-                       [](RulerWindow &w, C) {
-                           toggleControlPoints(w);
-                           w.update();
+                       [](RulerParts &r, C) {
+                           toggleControlPoints(r);
+                           r.window.update();
                        })
                     .key(Qt::Key_M)
                     .in(menu));
     t.back().checkShowsOpposite = true;
     t.push_back(toggle(C::BoldControlPoints, O::BoldControlPoints, "N",
-                       [](RulerWindow &w, C) {
-                           if (!w.state().option(O::HideControlPoints))
-                               w.m_state.toggle(O::BoldControlPoints);
-                           w.update();
+                       [](RulerParts &r, C) {
+                           if (!r.state.option(O::HideControlPoints))
+                               r.state.toggle(O::BoldControlPoints);
+                           r.window.update();
                        })
                     .key(Qt::Key_N)
                     .in(menu));
     t.push_back(toggle(C::ShowFigureReadings, O::ShowFigureReadings, "T",
-                       [](RulerWindow &w, C) {
-                           if (w.state().option(O::ShowFigure))
-                               w.m_state.toggle(O::ShowFigureReadings);
-                           w.update();
+                       [](RulerParts &r, C) {
+                           if (r.state.option(O::ShowFigure))
+                               r.state.toggle(O::ShowFigureReadings);
+                           r.window.update();
                        })
                     .key(Qt::Key_T)
                     .in(menu));
     t.push_back(toggle(C::ShowBorder, O::ShowBorder, "B").key(Qt::Key_B).in(menu, true));
     t.push_back(toggle(C::ShowReadings, O::ShowReadings, "Y",
-                       [](RulerWindow &w, C) {
-                           w.m_menu->setEnabled(C::MinimalReadings, w.m_state.toggle(O::ShowReadings));
-                           w.update();
+                       [](RulerParts &r, C) {
+                           r.menu.setEnabled(C::MinimalReadings, r.state.toggle(O::ShowReadings));
+                           r.window.update();
                        })
                     .key(Qt::Key_Y)
                     .in(menu));
     t.push_back(toggle(C::MinimalReadings, O::MinimalReadings, "Alt+Shift+Y",
-                       [](RulerWindow &w, C) {
-                           toggleMinimalReadings(w);
-                           w.update();
+                       [](RulerParts &r, C) {
+                           toggleMinimalReadings(r);
+                           r.window.update();
                        })
                     .key(Qt::Key_Y, Chord::AltShift)
                     .in(menu));
@@ -154,21 +155,21 @@ void CommandRows::addMoreViewRows(Rows &t)
 {
     const auto menu = Menu::View;
     t.push_back(row(C::ClearGuides,
-                        [](RulerWindow &w, C) {
-                            w.m_pointer.guides().clear();
-                            w.update();
+                        [](RulerParts &r, C) {
+                            r.pointer.guides().clear();
+                            r.window.update();
                         })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Clear All Guides"), "Alt+Shift+G")
                     .key(Qt::Key_G, Chord::AltShift)
                     .in(menu));
-    t.push_back(row(C::ShowInfoPanel, [](RulerWindow &w, C) { toggleInfoPanel(w); })
+    t.push_back(row(C::ShowInfoPanel, [](RulerParts &r, C) { toggleInfoPanel(r); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Show Info Panel"), "/")
                     .check()
                     .key(Qt::Key_Slash)
                     .key(Qt::Key_Question)
                     .in(menu, true));
     // Named after the side it sends the panel to; the window renames it.
-    t.push_back(row(C::PanelSide, [](RulerWindow &w, C) { sendPanelToOtherSide(w); })
+    t.push_back(row(C::PanelSide, [](RulerParts &r, C) { sendPanelToOtherSide(r); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Send Panel to Left"), ".")
                     .key(Qt::Key_Period)
                     .key(Qt::Key_Greater)
@@ -177,10 +178,10 @@ void CommandRows::addMoreViewRows(Rows &t)
     t.push_back(toggle(C::ShowLeftTicker, O::ShowLeftTicker).in(menu));
     t.push_back(toggle(C::ShowBottomTicker, O::ShowBottomTicker).in(menu));
     t.push_back(toggle(C::ShowRightTicker, O::ShowRightTicker).in(menu));
-    const Handler allTickers = [](RulerWindow &w, C c) {
+    const Handler allTickers = [](RulerParts &r, C c) {
         for (O ticker : {O::ShowTopTicker, O::ShowLeftTicker, O::ShowRightTicker, O::ShowBottomTicker})
-            w.m_state.setOption(ticker, c == C::ShowAllTickers);
-        w.update();
+            r.state.setOption(ticker, c == C::ShowAllTickers);
+        r.window.update();
     };
     t.push_back(row(C::ShowAllTickers, allTickers)
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Show All Tickers"))
@@ -189,9 +190,9 @@ void CommandRows::addMoreViewRows(Rows &t)
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Hide All Tickers"))
                     .in(menu));
     t.push_back(toggle(C::AntiAliasing, O::AntiAliasing, "Alt+Shift+A",
-                       [](RulerWindow &w, C) {
-                           w.m_state.toggle(O::AntiAliasing);
-                           w.followWindowMove();
+                       [](RulerParts &r, C) {
+                           r.state.toggle(O::AntiAliasing);
+                           r.window.followWindowMove();
                        })
                     .key(Qt::Key_A, Chord::AltShift)
                     .in(menu, true));
@@ -200,9 +201,9 @@ void CommandRows::addMoreViewRows(Rows &t)
 
 void CommandRows::addChoiceRows(Rows &t)
 {
-    const Handler unit = [](RulerWindow &w, C c) { w.chooseUnit(*unitOf(c)); };
-    const Handler editUnits = [](RulerWindow &w, C c) {
-        showPreferencesOn(w, c == C::EditUnits ? PreferencesPage::Units : PreferencesPage::PixelBasedUnits);
+    const Handler unit = [](RulerParts &r, C c) { r.window.chooseUnit(*unitOf(c)); };
+    const Handler editUnits = [](RulerParts &r, C c) {
+        showPreferencesOn(r, c == C::EditUnits ? PreferencesPage::Units : PreferencesPage::PixelBasedUnits);
     };
     t.push_back(row(C::UnitPixels, unit)
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Pixels"))
@@ -218,10 +219,10 @@ void CommandRows::addChoiceRows(Rows &t)
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "(Edit Pixel-Based Units)"))
                     .in(Menu::Unit));
 
-    const Handler corner = [](RulerWindow &w, C c) { chooseStartCorner(w, c); };
-    const Handler origin = [](RulerWindow &w, C c) {
-        w.m_state.setOption(O::StartFromPixelOne, c == C::StartFromPixelOne);
-        w.update();
+    const Handler corner = [](RulerParts &r, C c) { chooseStartCorner(r, c); };
+    const Handler origin = [](RulerParts &r, C c) {
+        r.state.setOption(O::StartFromPixelOne, c == C::StartFromPixelOne);
+        r.window.update();
     };
     const auto menu = Menu::StartPoint;
     t.push_back(row(C::StartTopLeft, corner)
@@ -253,52 +254,52 @@ void CommandRows::addChoiceRows(Rows &t)
 void CommandRows::addPictureAndToolRows(Rows &t)
 {
     auto menu = Menu::Image;
-    t.push_back(row(C::OpenPicture, [](RulerWindow &w, C) { openPicture(w); })
+    t.push_back(row(C::OpenPicture, [](RulerParts &r, C) { openPicture(r); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Open Image"))
                     .in(menu));
-    t.push_back(row(C::ActualSize, [](RulerWindow &w, C) { showPictureAtActualSize(w); })
+    t.push_back(row(C::ActualSize, [](RulerParts &r, C) { showPictureAtActualSize(r); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Actual Size"))
                     .check()
                     .in(menu, true));
-    t.push_back(row(C::StretchPicture, [](RulerWindow &w, C) { stretchPicture(w); })
+    t.push_back(row(C::StretchPicture, [](RulerParts &r, C) { stretchPicture(r); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Stretch Image"))
                     .check()
                     .in(menu));
-    t.push_back(toggle(C::ProportionalPicture, O::ProportionalPicture, nullptr, [](RulerWindow &w, C) {
-                    toggleProportionalPicture(w);
+    t.push_back(toggle(C::ProportionalPicture, O::ProportionalPicture, nullptr, [](RulerParts &r, C) {
+                    toggleProportionalPicture(r);
                 }).in(menu));
     t.push_back(toggle(C::TransparentPicture, O::TransparentPicture).in(menu));
-    t.push_back(row(C::RulerToPictureSize, [](RulerWindow &w, C) { fitRulerToPicture(w); })
+    t.push_back(row(C::RulerToPictureSize, [](RulerParts &r, C) { fitRulerToPicture(r); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Ruler to Image Size"))
                     .in(menu));
-    t.push_back(row(C::ClearPicture, [](RulerWindow &w, C) { clearPicture(w); })
+    t.push_back(row(C::ClearPicture, [](RulerParts &r, C) { clearPicture(r); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Clear Image"))
                     .in(menu, true));
 
     menu = Menu::Tools;
-    t.push_back(row(C::Magnifier, [](RulerWindow &w, C) { emit w.magnifierRequested(); })
+    t.push_back(row(C::Magnifier, [](RulerParts &r, C) { emit r.window.magnifierRequested(); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Magnifier"), "Alt+Shift+M")
                     .key(Qt::Key_M, Chord::AltShift)
                     .in(menu));
-    t.push_back(row(C::PositionAndSize, [](RulerWindow &w, C) { editPositionAndSize(w); })
+    t.push_back(row(C::PositionAndSize, [](RulerParts &r, C) { editPositionAndSize(r); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Set Position / Size"), "Alt+Shift+P")
                     .key(Qt::Key_P, Chord::AltShift)
                     .in(menu));
-    t.push_back(row(C::CopyReadings, [](RulerWindow &w, C) { copyReadings(w); })
+    t.push_back(row(C::CopyReadings, [](RulerParts &r, C) { copyReadings(r); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Copy Readings"), "Ctrl+C")
                     .conventionally(ConventionKeys::Command::CopyReadings)
                     .in(menu));
     t.push_back(row(C::CopyRegionPicture,
-                    [](RulerWindow &w, C) { takeRegionPicture(w, RegionPictureUse::Copy); })
+                    [](RulerParts &r, C) { takeRegionPicture(r, RegionPictureUse::Copy); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Copy Picture of Region"), "Alt+Shift+O")
                     .key(Qt::Key_O, Chord::AltShift)
                     .in(menu));
     t.push_back(row(C::SaveRegionPicture,
-                    [](RulerWindow &w, C) { takeRegionPicture(w, RegionPictureUse::Save); })
+                    [](RulerParts &r, C) { takeRegionPicture(r, RegionPictureUse::Save); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Save Picture of Region…"), "Alt+O")
                     .key(Qt::Key_O, Chord::ExactlyAlt)
                     .in(menu));
-    t.push_back(row(C::EdgeFinder, [](RulerWindow &w, C) { toggleEdgeFinder(w); })
+    t.push_back(row(C::EdgeFinder, [](RulerParts &r, C) { toggleEdgeFinder(r); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Edge Finder"), "E")
                     .check()
                     .key(Qt::Key_E)
@@ -308,46 +309,46 @@ void CommandRows::addProgramRows(Rows &t)
 {
     const auto menu = Menu::Program;
     t.push_back(
-        row(C::Preferences, [](RulerWindow &w, C) { showPreferencesOn(w, PreferencesPage::Shortcuts); })
+        row(C::Preferences, [](RulerParts &r, C) { showPreferencesOn(r, PreferencesPage::Shortcuts); })
             .show(QT_TRANSLATE_NOOP("RulerWindow", "Preferences"), "Alt+,")
             .key(Qt::Key_Comma, Chord::ExactlyAlt)
             .in(menu, true));
-    t.push_back(row(C::Help, [](RulerWindow &w, C) { emit w.helpRequested(); })
+    t.push_back(row(C::Help, [](RulerParts &r, C) { emit r.window.helpRequested(); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Gradora Help"), "Alt+/")
                     .key(Qt::Key_Slash, Chord::ExactlyAlt)
                     .conventionally(ConventionKeys::Command::Help)
                     .in(menu));
 #if GRADORA_UPDATE_CHECK
-    t.push_back(row(C::CheckForUpdates, [](RulerWindow &w, C) { emit w.updateCheckRequested(); })
+    t.push_back(row(C::CheckForUpdates, [](RulerParts &r, C) { emit r.window.updateCheckRequested(); })
 #else
     t.push_back(row(C::CheckForUpdates)
 #endif
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Check for Updates"))
                     .in(menu));
     t.push_back(row(C::OnlineInfo,
-                        [](RulerWindow &w, C) {
-                            emit w.webPageRequested(QUrl(QString::fromLatin1(WebLinks::kProductPage)));
+                        [](RulerParts &r, C) {
+                            emit r.window.webPageRequested(QUrl(QString::fromLatin1(WebLinks::kProductPage)));
                         })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Online Info"))
                     .in(menu));
     t.push_back(row(C::RequestFeature,
-                        [](RulerWindow &w, C) {
-                            emit w.webPageRequested(QUrl(QString::fromLatin1(WebLinks::kSuggestionsPage)));
+                        [](RulerParts &r, C) {
+                            emit r.window.webPageRequested(QUrl(QString::fromLatin1(WebLinks::kSuggestionsPage)));
                         })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Request Feature"))
                     .in(menu));
     t.push_back(row(C::About,
-                        [](RulerWindow &w, C) {
-                            emit w.aboutRequested();
-                            w.m_pointer.setChord({});
+                        [](RulerParts &r, C) {
+                            emit r.window.aboutRequested();
+                            r.pointer.setChord({});
                         })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "About Gradora"))
                     .in(menu));
     // The program saves every ruler first: the windows that close on the way out are not rulers the
     // user closed.
     t.push_back(row(C::Quit,
-                    [](RulerWindow &w, C) {
-                        emit w.quitRequested();
+                    [](RulerParts &r, C) {
+                        emit r.window.quitRequested();
                         QApplication::closeAllWindows();
                     })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Quit"), "Alt+Q")

@@ -11,11 +11,12 @@
 
 class QImage;
 class QRect;
+struct RulerParts;
 struct ScreenPicture;
 
-// The rows of the command table, written where the window's handlers can be reached (the window
-// befriends this class): the menu's commands in commandrows.cpp, the figure's and the key-only ones
-// in commandrows_figure.cpp, and the handlers longer than a line in commandhandlers.cpp.
+// The rows of the command table: the menu's commands in commandrows.cpp, the figure's and the key-only
+// ones in commandrows_figure.cpp, and the handlers longer than a line in commandhandlers.cpp. Each
+// handler acts on the ruler's parts (RulerParts), which the window hands it as it runs the command.
 class CommandRows
 {
 public:
@@ -47,30 +48,30 @@ private:
         Copy,
         Save,
     };
-    static void editTransparency(RulerWindow &w);
-    static void editPositionAndSize(RulerWindow &w);
-    static void followEditedGeometry(RulerWindow &w, PositionDialog::Field field, int value);
-    static void showPreferencesOn(RulerWindow &w, PreferencesPage page);
-    static void toggleFigure(RulerWindow &w);
-    static void toggleControlPoints(RulerWindow &w);
-    static void toggleMinimalReadings(RulerWindow &w);
-    static void toggleInfoPanel(RulerWindow &w);
-    static void sendPanelToOtherSide(RulerWindow &w);
-    static void chooseStartCorner(RulerWindow &w, RulerCommand corner);
-    static void toggleSnapToScreen(RulerWindow &w);
-    static void openPicture(RulerWindow &w);
-    static void clearPicture(RulerWindow &w);
-    static void stretchPicture(RulerWindow &w);
-    static void toggleProportionalPicture(RulerWindow &w);
-    static void showPictureAtActualSize(RulerWindow &w);
-    static void fitRulerToPicture(RulerWindow &w);
-    static void copyReadings(RulerWindow &w);
-    static void takeRegionPicture(RulerWindow &w, RegionPictureUse use);
-    static void regionPictureTaken(RulerWindow &w, RegionPictureUse use, const QRect &region,
+    static void editTransparency(RulerParts &r);
+    static void editPositionAndSize(RulerParts &r);
+    static void followEditedGeometry(const RulerParts &r, PositionDialog::Field field, int value);
+    static void showPreferencesOn(RulerParts &r, PreferencesPage page);
+    static void toggleFigure(RulerParts &r);
+    static void toggleControlPoints(RulerParts &r);
+    static void toggleMinimalReadings(RulerParts &r);
+    static void toggleInfoPanel(RulerParts &r);
+    static void sendPanelToOtherSide(RulerParts &r);
+    static void chooseStartCorner(RulerParts &r, RulerCommand corner);
+    static void toggleSnapToScreen(RulerParts &r);
+    static void openPicture(RulerParts &r);
+    static void clearPicture(RulerParts &r);
+    static void stretchPicture(RulerParts &r);
+    static void toggleProportionalPicture(RulerParts &r);
+    static void showPictureAtActualSize(RulerParts &r);
+    static void fitRulerToPicture(RulerParts &r);
+    static void copyReadings(RulerParts &r);
+    static void takeRegionPicture(RulerParts &r, RegionPictureUse use);
+    static void regionPictureTaken(const RulerParts &r, RegionPictureUse use, const QRect &region,
                                    const ScreenPicture &picture);
-    static void saveRegionPicture(RulerWindow &w, const QImage &picture);
-    static void toggleStayOnTop(RulerWindow &w);
-    static void toggleFullScreen(RulerWindow &w);
-    static void stepWindow(RulerWindow &w, QPoint direction);
-    static void toggleEdgeFinder(RulerWindow &w);
+    static void saveRegionPicture(const RulerParts &r, const QImage &picture);
+    static void toggleStayOnTop(RulerParts &r);
+    static void toggleFullScreen(RulerParts &r);
+    static void stepWindow(RulerParts &r, QPoint direction);
+    static void toggleEdgeFinder(RulerParts &r);
 };

@@ -3,6 +3,7 @@
 
 // The command table's rows for the flying figure and for the commands that have only a key.
 #include "ruler/window/commandrows.h"
+#include "ruler/window/rulerparts.h"
 #include "ruler/window/rulerwindow.h"
 
 using C = RulerCommand;
@@ -21,7 +22,7 @@ void CommandRows::addFigureRows(Rows &t)
                                             Qt::Key_Dollar,    Qt::Key_Percent,  Qt::Key_AsciiCircum,
                                             Qt::Key_Ampersand, Qt::Key_Asterisk, Qt::Key_ParenLeft};
     static_assert(kShapes <= 9 && kRatioRectangleCount <= 9, "a digit key for each shape and ratio");
-    const Handler choose = [](RulerWindow &w, C c) { w.m_figure.choose(c); };
+    const Handler choose = [](RulerParts &r, C c) { r.figure.choose(c); };
     const auto menu = Menu::Figure;
     t.push_back(row(C::FlyingRuler, choose)
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Ruler"), "0")
@@ -59,7 +60,7 @@ void CommandRows::addFigureRows(Rows &t)
                         .key(Qt::Key_1 + i, Chord::AltDigit)
                         .in(menu, i == 0));
     }
-    t.push_back(row(C::SendFigureToCenter, [](RulerWindow &w, C) { w.m_figure.sendToCenter(); })
+    t.push_back(row(C::SendFigureToCenter, [](RulerParts &r, C) { r.figure.sendToCenter(); })
                     .show(QT_TRANSLATE_NOOP("RulerWindow", "Send to Center"), "\\")
                     .key(Qt::Key_Backslash)
                     .in(menu, true));
@@ -70,21 +71,21 @@ void CommandRows::addKeyRows(Rows &t)
 {
     t.push_back(toggle(C::ShowWidthNumber, O::ShowWidthNumber).key(Qt::Key_W, Chord::AltShift));
     t.push_back(toggle(C::ShowHeightNumber, O::ShowHeightNumber).key(Qt::Key_H, Chord::AltShift));
-    t.push_back(row(C::ActivateOnHover, [](RulerWindow &w, C) {
-                    if (w.m_preferences)
-                        w.m_preferences->setValue(
+    t.push_back(row(C::ActivateOnHover, [](RulerParts &r, C) {
+                    if (r.preferences)
+                        r.preferences->setValue(
                             ProgramSetting::ActivateOnHover,
-                            !w.m_preferences->value<bool>(ProgramSetting::ActivateOnHover));
+                            !r.preferences->value<bool>(ProgramSetting::ActivateOnHover));
                 }).key(Qt::Key_P));
     // Alt+Q saves the session from this ruler before the program ends, as the menu's "Quit" does.
     t.push_back(
         row(C::SaveAndQuit,
-            [](RulerWindow &w, C) {
-                w.saveSettings();
-                emit w.quitRequested();
+            [](RulerParts &r, C) {
+                r.window.saveSettings();
+                emit r.window.quitRequested();
             }).key(Qt::Key_Q, Chord::ExactlyAlt));
     addFigureKeyRows(t);
-    const Handler step = [](RulerWindow &w, C c) { stepWindow(w, entry(c).amount.direction); };
+    const Handler step = [](RulerParts &r, C c) { stepWindow(r, entry(c).amount.direction); };
     t.push_back(row(C::StepLeft, step).by({0, 1, {-1, 0}}).key(Qt::Key_Left));
     t.push_back(row(C::StepRight, step).by({0, 1, {1, 0}}).key(Qt::Key_Right));
     t.push_back(row(C::StepUp, step).by({0, 1, {0, -1}}).key(Qt::Key_Up));
@@ -96,9 +97,9 @@ void CommandRows::addFigureKeyRows(Rows &t)
     constexpr double kFineTurn = 360.0 / 2048;
     constexpr double kCoarseTurn = 11.25;
     // A key's turn or scale repaints the whole window.
-    const Handler turn = [](RulerWindow &w, C c) {
-        w.m_figure.turn(entry(c).amount.turn);
-        w.update();
+    const Handler turn = [](RulerParts &r, C c) {
+        r.figure.turn(entry(c).amount.turn);
+        r.window.update();
     };
     t.push_back(row(C::TurnFigureFine, turn).by({kFineTurn, 1, {}}).key(Qt::Key_Z));
     t.push_back(row(C::TurnFigureFineBack, turn).by({-kFineTurn, 1, {}}).key(Qt::Key_A));
@@ -108,18 +109,18 @@ void CommandRows::addFigureKeyRows(Rows &t)
     t.push_back(row(C::TurnFigureEighthBack, turn).by({-45, 1, {}}).key(Qt::Key_D));
     t.push_back(row(C::TurnFigureQuarter, turn).by({90, 1, {}}).key(Qt::Key_V));
     t.push_back(row(C::TurnFigureQuarterBack, turn).by({-90, 1, {}}).key(Qt::Key_F));
-    const Handler scale = [](RulerWindow &w, C c) {
-        w.m_figure.scale(entry(c).amount.scale);
-        w.update();
+    const Handler scale = [](RulerParts &r, C c) {
+        r.figure.scale(entry(c).amount.scale);
+        r.window.update();
     };
     t.push_back(row(C::GrowFigure, scale).by({0, 1.01, {}}).key(Qt::Key_PageUp));
     t.push_back(row(C::ShrinkFigure, scale).by({0, 0.99, {}}).key(Qt::Key_PageDown));
-    const Handler nudge = [](RulerWindow &w, C c) { w.m_figure.moveBy(entry(c).amount.direction); };
+    const Handler nudge = [](RulerParts &r, C c) { r.figure.moveBy(entry(c).amount.direction); };
     t.push_back(row(C::NudgeFigureUp, nudge).by({0, 1, {0, -1}}).key(Qt::Key_I));
     t.push_back(row(C::NudgeFigureDown, nudge).by({0, 1, {0, 1}}).key(Qt::Key_K));
     t.push_back(row(C::NudgeFigureLeft, nudge).by({0, 1, {-1, 0}}).key(Qt::Key_J));
     t.push_back(row(C::NudgeFigureRight, nudge).by({0, 1, {1, 0}}).key(Qt::Key_L));
     t.push_back(
-        row(C::ToggleFigurePlacement, [](RulerWindow &w, C) { w.m_figure.togglePlacement(); }).key(Qt::Key_Tab));
-    t.push_back(row(C::RecomputeFigure, [](RulerWindow &w, C) { w.m_figure.recompute(); }).key(Qt::Key_Shift));
+        row(C::ToggleFigurePlacement, [](RulerParts &r, C) { r.figure.togglePlacement(); }).key(Qt::Key_Tab));
+    t.push_back(row(C::RecomputeFigure, [](RulerParts &r, C) { r.figure.recompute(); }).key(Qt::Key_Shift));
 }

@@ -124,6 +124,21 @@ public:
     // full screen), or with `figure` the flying figure becomes its rectangle.
     void fitToFoundBox(const QRect &box, bool figure);
 
+    // What the commands ask of the window besides its parts.
+    // The desktop the rulers share; null before the ruler attaches.
+    Desktop *desktop() const;
+    // The shared panel; null before it is made, which is after the first ruler's window is out.
+    InfoPanel *infoPanel() const;
+    // Device pixels per logical pixel, as the desktop last learnt it (1 before the ruler attaches).
+    qreal displayScale() const;
+    // The figure's entries go with it; a hidden figure cannot be dragged.
+    void showFigureEntries(bool visible);
+    // Chooses a unit of the menu; one that cannot give a scale gives way to "Pixels", and the user
+    // hears why.
+    void chooseUnit(const UnitChoice &unit);
+    // Closes this ruler; the last one ends the program.
+    void closeRuler();
+
 Q_SIGNALS:
     // What the program around the rulers answers (RulerHub).
     void newRulerRequested();
@@ -166,9 +181,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    // The command table's rows act on the window and its parts.
-    friend class CommandRows;
-
     // What the parts ask of the window (rulerwindow.cpp).
     class PointerHost;
     class PlacedRuler;
@@ -176,25 +188,13 @@ private:
     class PanelRuler;
     class ShapedWindow;
 
-    // The desktop the rulers share; null before the ruler attaches.
-    Desktop *desktop() const;
-    // The shared panel; null before it is made, which is after the first ruler's window is out.
-    InfoPanel *infoPanel() const;
-    // Device pixels per logical pixel, as the desktop last learnt it (1 before the ruler attaches).
-    qreal displayScale() const;
     // Whether the window shows its "menu" text in the top-right corner.
     bool menuTextShown() const;
-
     // What follows from the options once they are read: menu marks and enabled entries.
     void showReadOptions();
     // The menu's check marks that follow the options, the unit and the window's state.
     void syncMenu();
-    // The figure's entries go with it; a hidden figure cannot be dragged.
-    void showFigureEntries(bool visible);
     void openContextMenuAt(const QPoint &global);
-    // Chooses a unit of the menu; one that cannot give a scale gives way to "Pixels", and the user
-    // hears why.
-    void chooseUnit(const UnitChoice &unit);
     // The window's own background follows the body's colour.
     void showBackground();
     // followWindowMove() without painting: the window's content does not depend on where it stands.
@@ -202,7 +202,6 @@ private:
     // With "activate on hover" the ruler under the pointer takes the keyboard and the panel; the
     // modifier chord is then read from the keyboard as it is.
     void takeKeyboardOnHover();
-    void closeRuler();
 
     // Links to the shared objects (not owned); null before the ruler attaches.
     RulerShared *m_shared = nullptr;

@@ -14,6 +14,7 @@
 #include "ruler/panel/infopanel.h"
 #include "ruler/placement/geometryrule.h"
 #include "ruler/placement/screenplacement.h"
+#include "ruler/window/rulerparts.h"
 #include "ruler/window/rulershared.h"
 
 #include <QColorDialog>
@@ -195,8 +196,12 @@ void RulerWindow::closeRuler()
 
 void RulerWindow::execute(RulerCommand command)
 {
-    if (const RulerCommands::Handler run = RulerCommands::entry(command).handler)
-        run(*this, command);
+    if (const RulerCommands::Handler run = RulerCommands::entry(command).handler) {
+        RulerParts parts{
+            *this,        m_state,  *m_menu,       m_placement,          m_figure, m_panel, m_pointer,
+            m_edgeFinder, m_shared, m_preferences, m_takingRegionPicture};
+        run(parts, command);
+    }
     syncMenu();
 }
 
