@@ -248,7 +248,12 @@ RulerWindow::~RulerWindow()
 
 RulerView RulerWindow::view() const
 {
-    return {m_state,          size(), m_figure.model(), m_pointer.guides(), menuTextShown(), m_pointer.menuHovered(),
+    return {m_state,
+            size(),
+            m_figure.model(),
+            m_pointer.guides(),
+            menuTextShown(),
+            m_pointer.menuHovered(),
             m_pointer.guideSpacingShown()};
 }
 
