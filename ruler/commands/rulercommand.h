@@ -228,7 +228,7 @@ struct Entry
     Entry &by(Amount step);
 };
 
-// The rows, one per command in enum order. They are written next to the window's handlers
+// The rows, one per command in enum order. They are written with their handlers
 // (ruler/window/commandrows.cpp), so that a command is declared in one place.
 const std::vector<Entry> &table();
 const Entry &entry(RulerCommand command);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 
 // The command table: each command's text, shortcut, keys, menu place and what the ruler does for it,
-// written here where the window's handlers can be reached.
+// which acts on the ruler's parts as the window hands them over.
 #include "prefs/weblinks.h"
 #include "ruler/commands/rulermenu.h"
 #include "ruler/window/commandrows.h"
